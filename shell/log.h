@@ -1,0 +1,14 @@
+// The program's one diagnostic channel: printf-style lines appended to the log file.
+#pragma once
+
+#include <string>
+
+extern std::string gsFileLog;  // "uni_files/log.txt"
+
+// Appends one message (no line break added). Silent after the cap of messages per run; an
+// unopenable file loses the message without counting it.
+void LogInfo(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Test hook: the number of messages written in this run, and a reset of that count.
+int LogCount();
+void LogResetCount();
