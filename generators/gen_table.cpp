@@ -1,8 +1,7 @@
 // Reading rules shared by the source generators' text tables.
 #include "generators/gen_table.h"
 
-#include <limits>
-
+#include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
@@ -50,11 +49,7 @@ int GenReadFlo(std::istream& in, float& v) {
   return 1;
 }
 
-int GenEndNumberLine(std::istream& in) {
-  if (!in.good()) return 0;
-  in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  return in.good() ? 1 : 0;
-}
+int GenEndNumberLine(std::istream& in) { return SkipLine(in); }
 
 int GenOpenInput(std::ifstream& in, const std::string& fileName) {
   if (in.is_open()) in.close();
