@@ -18,7 +18,7 @@ namespace {
 void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
   FILE* f = fopen(name.c_str(), "wb");
   ASSERT_NE(f, nullptr);
-  fwrite(bytes.data(), 1, bytes.size(), f);
+  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
   fclose(f);
 }
 

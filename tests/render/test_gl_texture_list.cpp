@@ -23,7 +23,7 @@ void WriteText(const char* name, const std::string& text) {
 void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
   FILE* f = fopen(name.c_str(), "wb");
   ASSERT_NE(f, nullptr);
-  fwrite(bytes.data(), 1, bytes.size(), f);
+  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
   fclose(f);
 }
 

@@ -12,7 +12,7 @@ namespace {
 void WriteBytes(const char* name, const std::vector<uint8_t>& bytes) {
   FILE* f = fopen(name, "wb");
   ASSERT_NE(f, nullptr);
-  fwrite(bytes.data(), 1, bytes.size(), f);
+  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
   fclose(f);
 }
 
