@@ -14,6 +14,10 @@ float Gl_FrameColors[20] = {1.0f, 1.0f, 1.0f, 0.9f,  0.08f, 0.8f, 0.8f, 0.8f, 0.
                             1.0f, 1.0f, 1.0f, 0.08f, 0.9f,  0.7f, 0.7f, 0.7f, 0.9f,  0.08f};
 float Circle64[65 * 2];
 float Circle32[33 * 2];
+// Stopped until a new world starts them.
+TimeMsTimer Anim3[3] = {{0, 1000, 0, 0, 0, 0, -1, 0, 0, 0},
+                        {0, 1000, 0, 0, 0, 0, -1, 0, 0, 0},
+                        {0, 1000, 0, 0, 0, 0, -1, 0, 0, 0}};
 
 int Gl2D_Begin(double left, double right, double bottom, double top) {
   if (Gl2D_Flag > 0) return 0;
@@ -381,4 +385,14 @@ void CircleTables_Init() {
   Circle64[128] = Circle64[0], Circle64[129] = Circle64[1];
   CirclePoints_Make(Circle32, 32, 1.0f, 0);
   Circle32[64] = Circle32[0], Circle32[65] = Circle32[1];
+}
+
+void Anim3_Init() {
+  TimeMsTimer_Init(&Anim3[0], 0.5f, 0, 1.0f, 0.005f, kTimerPingPong, 10);
+  TimeMsTimer_Init(&Anim3[1], 0.5f, 0, 1.0f, 0.03f, kTimerPingPong, 10);
+  TimeMsTimer_Init(&Anim3[2], 5.0f, 7.0f, 9.0f, 0.03f, kTimerPingPong, 10);
+}
+
+void Anim3_Reset() {
+  for (TimeMsTimer& t : Anim3) TimeMsTimer_Upd(&t, 0);
 }

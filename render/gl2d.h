@@ -3,11 +3,16 @@
 #pragma once
 #include <cstdint>
 
+#include "shell/frame_clock.h"
+
 extern int Gl2D_Flag;          // 1 inside Gl2D_Begin/Gl2D_End
 extern float Gl_FogColor[4];
 extern float Gl_FrameColors[20];  // default strip colours of Gl2D_Frame3D
 extern float Circle64[65 * 2];
 extern float Circle32[33 * 2];
+// Three pulsing values: [0] (A) the unit overlay, [1] (B) the pause button and the item-slot
+// tooltip, [2] (C) spare.
+extern TimeMsTimer Anim3[3];
 
 int Gl2D_Begin(double left, double right, double bottom, double top);
 void Gl2D_End();
@@ -68,3 +73,6 @@ int32_t* Rgba4_Set(int32_t* dst, int32_t r, int32_t g, int32_t b, int32_t a);
 
 void CirclePoints_Make(float* out, int n, float radius, int dir);
 void CircleTables_Init();
+
+void Anim3_Init();
+void Anim3_Reset();  // once a frame: advance A, B, C by the time passed

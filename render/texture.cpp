@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/platform.h"
 #include "render/error_box.h"
 #include "render/image.h"
 #include "shell/log.h"
@@ -355,7 +356,7 @@ int Tex_LoadPack(TexTableRec* table, const char* listName) {
   if (!in) return 0;
   auto fail = [&]() {
     LogInfo("texture list %s: entry %s failed\n", listName, TexCurName.c_str());
-    Rend_ErrorBox(TexCurName.c_str(), "Err");
+    Rend_ErrorBox(TexCurName.c_str(), "Err", MB_ICONINFORMATION);
     return 0;
   };
   std::string line;

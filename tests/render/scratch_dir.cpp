@@ -1,9 +1,10 @@
-// Each test process works in a folder of its own: ctest runs the tests of this executable in
-// parallel in one working directory, and many of them write files of the same names.
+// Each test process works in a folder of its own (ctest runs the tests of this executable in
+// parallel in one working directory, and many of them write files of the same names), headless.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -11,6 +12,8 @@ namespace {
 class ScratchDir : public testing::Environment {
  public:
   void SetUp() override {
+    // Error boxes must never wait for a click while tests run.
+    setenv("TOLV_VIDEO", "headless", 1);
     std::string name = testing::GTEST_FLAG(filter);
     for (char& c : name)
       if (c == '*' || c == ':' || c == '/' || c == '?') c = '_';

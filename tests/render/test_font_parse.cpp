@@ -6,6 +6,7 @@
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
+#include "shell/clock.h"
 
 TEST(FontParse, FixedAdvanceAndPerGlyphAdvances) {
   Font f = {};
@@ -114,4 +115,23 @@ TEST(CircleTables, StartAtTheTopRunTowardNegativeXAndClose) {
   float keep[4] = {9, 9, 9, 9};
   CirclePoints_Make(keep, 2, 1.0f, 1);
   EXPECT_EQ(keep[0], 9);
+}
+
+TEST(Anim3, PulsesBetweenItsBoundsOnTheClock) {
+  Clock_SetManual(true, 5000);
+  EXPECT_EQ(Anim3[0].done, -1);  // stopped before a world starts
+  Anim3_Init();
+  Anim3_Reset();
+  float a0 = Anim3[0].value, b0 = Anim3[1].value;
+  Clock_Advance(100);  // ten intervals of 10 ms
+  Anim3_Reset();
+  EXPECT_NE(Anim3[0].value, a0);
+  EXPECT_NE(Anim3[1].value, b0);
+  for (int i = 0; i < 200; i++) {
+    Clock_Advance(37);
+    Anim3_Reset();
+    ASSERT_GE(Anim3[1].value, 0.0f);
+    ASSERT_LE(Anim3[1].value, 1.0f);
+  }
+  Clock_SetManual(false);
 }
