@@ -18,7 +18,8 @@ struct ByteBuf {
 ByteBuf* ByteBuf_Init(ByteBuf* b);
 void ByteBuf_Free(ByteBuf* b);
 // Replace non-zero: drop the old block and allocate size bytes (pos 0). Replace 0: only when empty.
-// 1 when the buffer holds a block of that size afterwards.
+// 1 when a block of that size was allocated; 0 when it was not (an existing block is kept with
+// replace 0; a size of 0 or a refused allocation leaves the buffer empty).
 int ByteBuf_Alloc(ByteBuf* b, uint32_t size, int replace);
 // b = x's bytes then y's, pos 0. Any of the three may be the same buffer.
 void ByteBuf_Concat(ByteBuf* b, const ByteBuf* x, const ByteBuf* y);

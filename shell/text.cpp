@@ -25,10 +25,11 @@ static std::string FormatV(const char* fmt, va_list ap) {
   int n = vsnprintf(small, sizeof small, fmt, copy);
   va_end(copy);
   if (n < 0) return std::string();
-  if (n < (int)sizeof small) return std::string(small, (size_t)n);
+  // The text ends at its first zero byte, as a C buffer's text does.
+  if (n < (int)sizeof small) return std::string(small, strnlen(small, (size_t)n));
   std::vector<char> big((size_t)n + 1);
   vsnprintf(big.data(), big.size(), fmt, ap);
-  return std::string(big.data(), (size_t)n);
+  return std::string(big.data(), strnlen(big.data(), (size_t)n));
 }
 
 std::string StrFmt(const char* fmt, ...) {

@@ -14,6 +14,7 @@ TEST(TextFormat, NullFormatShortAndLongResults) {
   EXPECT_EQ(s, "\nLoadEtapFail: " + path);
   EXPECT_EQ(StrFmtLong("%s", path.c_str()).size(), 1000u);
   EXPECT_EQ(StrFmtShort("%s|%04d", path.c_str(), 7), path + "|0007");
+  EXPECT_EQ(StrFmt("ab%cz", 0), "ab");
 }
 
 TEST(TextFormat, StrPrintfStaysInsideTheBuffer) {
