@@ -2,6 +2,7 @@
 // the generated functions, missing inputs and tails, and runs that must not hang.
 #include <gtest/gtest.h>
 
+#include "generators/generators.h"
 #include "test_fgr_gen_fixture.h"
 
 using fgrtest::Has;
@@ -240,6 +241,21 @@ TEST(FgrWrite, MalformedTablesEndTheRun) {
   EXPECT_TRUE(Has(r.pre, "\nboe_counters_Last = 2; //norm klv:1"));
   EXPECT_TRUE(Has(r.log, "unreadable line in gm/__fgr_status.txt"));
   EXPECT_TRUE(Has(r.log, "unreadable line in gm/__fgr_in.txt"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FgrWrite, EntryWithRunZeroDoesNothing) {
+  fgrtest::GenRun r("entry");
+  r.Write(SmallTables());
+  std::filesystem::path back = std::filesystem::current_path();
+  std::filesystem::current_path(r.dir);
+  FgrAuto(0);
+  std::filesystem::current_path(back);
+  EXPECT_FALSE(std::filesystem::exists(r.dir / "gm/fa_pre.h"));
+  EXPECT_FALSE(std::filesystem::exists(r.dir / "uni_files/log.txt"));
 }
 
 }  // namespace
