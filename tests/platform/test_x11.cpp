@@ -361,3 +361,102 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
     EXPECT_STREQ(got, "Ёж\r\nx");
     XDestroyWindow(t, tw);
 }
+
+namespace {
+
+// Plays the user of a modal window from a second thread: waits until a window named caption has
+// the focus, then types the keys. Should the keys not end it, the window is closed after a while so
+// that a fault fails the test instead of hanging it.
+void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
+    Display* u = XOpenDisplay(display.c_str());
+    if (!u) return;
+    for (int i = 0; i < 400; i++) {
+        Window focus;
+        int revert;
+        XGetInputFocus(u, &focus, &revert);
+        char* name = nullptr;
+        bool found = focus > PointerRoot && XFetchName(u, focus, &name) && name && strcmp(name, caption) == 0;
+        if (name) XFree(name);
+        if (found) break;
+        SleepMs(5);
+    }
+    SleepMs(20);
+    for (KeySym ks : keys) {
+        KeyCode kc = XKeysymToKeycode(u, ks);
+        XTestFakeKeyEvent(u, kc, True, 0);
+        XTestFakeKeyEvent(u, kc, False, 0);
+        XSync(u, False);
+        SleepMs(10);
+    }
+    for (int i = 0; i < 300; i++) {
+        Window focus;
+        int revert;
+        XGetInputFocus(u, &focus, &revert);
+        char* name = nullptr;
+        bool still = focus > PointerRoot && XFetchName(u, focus, &name) && name && strcmp(name, caption) == 0;
+        if (name) XFree(name);
+        if (!still) break;
+        if (i == 299) {
+            XEvent ev = {};
+            ev.xclient.type = ClientMessage;
+            ev.xclient.window = focus;
+            ev.xclient.message_type = XInternAtom(u, "WM_PROTOCOLS", False);
+            ev.xclient.format = 32;
+            ev.xclient.data.l[0] = (long)XInternAtom(u, "WM_DELETE_WINDOW", False);
+            XSendEvent(u, focus, False, 0, &ev);
+            XSync(u, False);
+        }
+        SleepMs(10);
+    }
+    XCloseDisplay(u);
+}
+
+}  // namespace
+
+TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
+    StartWindow();
+    std::thread user(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_y});
+    EXPECT_EQ(Plat_MessageBox("Большое окно?\nBig window?", "WindowSize", MB_YESNO), IDYES);
+    user.join();
+    std::thread user2(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_Escape});
+    EXPECT_EQ(Plat_MessageBox("Big window?", "WindowSize", MB_YESNO), IDNO);
+    user2.join();
+    std::thread user3(AnswerModal, display, "Error", std::vector<KeySym>{XK_Return});
+    EXPECT_EQ(Plat_MessageBox("not InitGL", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+    user3.join();
+}
+
+TEST_F(X11Test, FileDialogAndColourChooserByKeys) {
+    ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
+    FILE* f = fopen("x11_exists.txt", "w");
+    ASSERT_NE(f, nullptr);
+    fclose(f);
+    char path[64] = "x11_exists.txt";
+    std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
+    EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);
+    user.join();
+    EXPECT_STREQ(path, "x11_exists.txt");
+    // A missing file is not accepted; Escape then cancels and the path stays.
+    strcpy(path, "x11_missing.txt");
+    std::thread user2(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return, XK_Escape});
+    EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
+    user2.join();
+    EXPECT_STREQ(path, "x11_missing.txt");
+    // Typing a name into the save dialog.
+    strcpy(path, "");
+    std::thread user3(AnswerModal, display, "Save", std::vector<KeySym>{XK_n, XK_e, XK_w, XK_Return});
+    EXPECT_EQ(Plat_SaveFileDialog(path, sizeof path, "Any type"), 1);
+    user3.join();
+    EXPECT_STREQ(path, "new");
+
+    unsigned colour = 0x00102030, custom[16] = {};
+    std::thread user4(AnswerModal, display, "Colour",
+                      std::vector<KeySym>{XK_Right, XK_Right, XK_Down, XK_Left, XK_Return});
+    EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
+    user4.join();
+    EXPECT_EQ(colour, 0x00101F32u);
+    std::thread user5(AnswerModal, display, "Colour", std::vector<KeySym>{XK_Right, XK_Escape});
+    EXPECT_EQ(Plat_ChooseColor(&colour, custom), 0);
+    user5.join();
+    EXPECT_EQ(colour, 0x00101F32u);
+}
