@@ -186,6 +186,20 @@ void Gl2D_FillRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb) {
   Gl2D_TexRectLTRB(x1, y1, x2, y2, 1);
 }
 
+void Gl2D_OutlineRectArgb(float x, float y, float w, float h, uint32_t argb) {
+  Gl_ColorArgb(argb);
+  Gl_BlendMode(0);
+  Tex_Off();
+  Gl2D_TexRect(x, y, w, h, 0, 0, 1);
+}
+
+void Gl2D_OutlineRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb) {
+  Gl_ColorArgb(argb);
+  Gl_BlendMode(0);
+  Tex_Off();
+  Gl2D_TexRectLTRB(x1, y1, x2, y2, 0);
+}
+
 void Gui_HoverFrame(const int* rect) {
   if (!rect) return;
   Gl_BlendMode(34);

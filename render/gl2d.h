@@ -41,6 +41,9 @@ void Gl2D_GradRectH(float r, float g, float b, float aLeft, float aRight, float 
 
 void Gl2D_FillRectArgb(float x, float y, float w, float h, uint32_t argb);
 void Gl2D_FillRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb);
+// The same as outlines: the minimap's view window, figure marks and the drag rectangle.
+void Gl2D_OutlineRectArgb(float x, float y, float w, float h, uint32_t argb);
+void Gl2D_OutlineRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb);
 void Gui_HoverFrame(const int* rect);  // x, y, w, h
 void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, int grow,
                   uint8_t er, uint8_t eg, uint8_t eb, uint8_t mr, uint8_t mg, uint8_t mb);

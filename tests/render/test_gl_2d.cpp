@@ -92,6 +92,18 @@ TEST_F(GlTest, QuadsDrawOnlyIn2DAndOutlinesStayOutlines) {
   EXPECT_EQ(rgb(55, 80)[1], 0);
   EXPECT_EQ(rgb(75, 75)[0], 255);
   EXPECT_EQ(rgb(75, 81)[0], 0);
+
+  // The outline forms leave the inside alone.
+  glClear(GL_COLOR_BUFFER_BIT);
+  Gl2D_Begin(0, kGlW, 0, kGlH);
+  Gl2D_OutlineRectArgb(10.5f, 10.5f, 30, 30, 0xFFFFFFFF);
+  Gl2D_OutlineRectLTRB(50.5f, 40.5f, 80.5f, 10.5f, 0xFFFFFFFF);
+  Gl2D_End();
+  px = Read(0, 0, 100, 100);
+  EXPECT_EQ(rgb(25, 25)[0], 0);
+  EXPECT_EQ(rgb(25, 10)[0], 255);
+  EXPECT_EQ(rgb(65, 25)[0], 0);
+  EXPECT_EQ(rgb(50, 25)[0], 255);
 }
 
 TEST_F(GlTest, ColourMaterialArgbAndFog) {
