@@ -1,0 +1,45 @@
+// Shared set-up for the figure model tests: an empty container with numbered slots, free record
+// pools, cleared named variables and a log file of the test's own.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "figures/fgrs.h"
+#include "figures/pending_figures_org.h"
+#include "shell/log.h"
+#include "shell/random.h"
+
+class FiguresTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gsFileLog = "figures_test_log.txt";
+    std::remove(gsFileLog.c_str());
+    LogResetCount();
+    Records_ResetPools();
+    Fgrs.ResetAll();
+    Fgrs.NumberSlots();
+    org2_Init();
+    orgF_Init();
+    RandSeed(12345);
+  }
+
+  static std::string LogText() {
+    std::ifstream in(gsFileLog, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+
+  // A live figure of the kind (newborn state already ended).
+  static Fgr* Make(int kind, int forBase = 0) {
+    Fgr* f = Fgrs.AddFgr(kind, forBase);
+    if (f) {
+      f->novorod = 0;
+      f->active = 1;
+    }
+    return f;
+  }
+};
