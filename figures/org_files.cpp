@@ -49,8 +49,9 @@ int Org_ReadMixAtStart() {
   GetLine(in, line);
   while (GetLine(in, line)) {
     if (TextPos(TextTrimS(line), "//==") != 0) continue;
-    // A line that does not parse leaves the stream failed: stop and keep what was read.
-    if (!OrgMix_ReadValue(in, line)) break;
+    // A line that does not parse leaves the stream failed: the master is broken and the
+    // binary file is read instead of writing half a table over it.
+    if (!OrgMix_ReadValue(in, line)) return 0;
   }
   return 1;
 }
@@ -105,6 +106,11 @@ int Org_LoadBin() {
 void Org_LoadAtStart() {
   org2_Init();
   orgF_Init();
-  if (Org_ReadMixAtStart()) Org_SaveBin();
-  else Org_LoadBin();
+  if (Org_ReadMixAtStart()) {
+    Org_SaveBin();
+    return;
+  }
+  org2_Init();  // nothing of a broken master stays
+  orgF_Init();
+  Org_LoadBin();
 }
