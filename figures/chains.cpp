@@ -215,6 +215,15 @@ int Fgr_Sub_KickGruz(Fgr* h, Fgr* f) { return Leave(h, cGruz, f, true); }
 int Fgr_Sub_KickUnit(Fgr* h, Fgr* f) { return Leave(h, cUnit, f, true); }
 int Fgr_Sub_KickKno(Fgr* h, Fgr* f) { return Leave(h, cKno, f, true); }
 
+int Fgr_Sub_LeaveHolder(Fgr* f) {
+  if (!f || !f->pParent) return 0;
+  Fgr* h = f->pParent;
+  if (h->P_Guest == f) return Fgr_Sub_KickGuest(h);
+  for (int k = 0; k < 9; k++)
+    if (Leave(h, k, f, true)) return 1;
+  return 0;
+}
+
 int Fgr_Sub_KickGuest(Fgr* squad) {
   if (!squad || !squad->P_Guest) return 0;
   int found = Leave(squad, cUnit, squad->P_Guest, false);

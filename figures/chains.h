@@ -38,3 +38,5 @@ int Fgr_Sub_KickGruz(Fgr* h, Fgr* f);
 int Fgr_Sub_KickUnit(Fgr* h, Fgr* f);
 int Fgr_Sub_KickKno(Fgr* h, Fgr* f);
 int Fgr_Sub_KickGuest(Fgr* squad);
+// Takes f out of whichever chain of its holder holds it (before f is reset on its own).
+int Fgr_Sub_LeaveHolder(Fgr* f);

@@ -194,7 +194,11 @@ static void OfferToSides(Fgr* f) {
 void Fgr_UpdOne(Fgr* f) {
   if (!f) return;
   if (f->isMort) {
-    if (TimerDown(&f->isMort)) f->Sbros();
+    if (TimerDown(&f->isMort)) {
+      // Out of its holder's chain first: a reset member left in a chain ends the program.
+      Fgr_Sub_LeaveHolder(f);
+      f->Sbros();
+    }
     return;
   }
   if (Fgr::IsSquadHolder(f)) f->isSelected = SelList_Contains(f) ? 1 : 0;

@@ -190,6 +190,26 @@ TEST_F(ContainerTest, UpdateRunsLiveFiguresAndCountsDyingOnesDown) {
   EXPECT_EQ(skip->isMort, 25);
 }
 
+TEST_F(ContainerTest, ADyingCargoUnitLeavesItsHolderBeforeItIsReset) {
+  Fgr* carrier = Make(101);
+  carrier->Sub_Gruz_max = 4;
+  Fgr* u = Make(112);
+  u->isUnitWork = 1;
+  u->gruzZaimem = 1;
+  Fgr* other = Make(112);
+  other->gruzZaimem = 1;
+  ASSERT_EQ(Fgr_Sub_AddGruz(carrier, u), 1);
+  ASSERT_EQ(Fgr_Sub_AddGruz(carrier, other), 1);
+  u->isMort = 5;
+  Fgrs.UpdAll();
+  EXPECT_EQ(u->status, 0);
+  EXPECT_EQ(carrier->P2_Sub_Gruz, other);
+  EXPECT_EQ(other->pPrev, nullptr);
+  EXPECT_EQ(carrier->Sub_Gruz_now, 1);
+  Fgrs.SweepDead();
+  EXPECT_EQ(o2::NeedExit, 0);
+}
+
 TEST_F(ContainerTest, LookupsAndOperationsByNumber) {
   EXPECT_EQ(Fgrs_pFgr(0), nullptr);
   EXPECT_EQ(Fgrs_pFgr(1000), nullptr);
