@@ -6,15 +6,14 @@
 
 #include "figures/records.h"
 
-class Fgr;
-#if __has_include("gm/fa_in.h")
-#include "gm/fa_pre.h"
-#include "gm/fa_in.h"
-#else
-#include "figures/pending_figures_gm.h"
-#endif
+#include "gm/fgr.h"
 
 constexpr int FgrsBaseLast = 500;
+
+// What FgrEd_AdrFromName found.
+const int inFgrNonType0 = 0;
+const int inFgrIntType1 = 1;
+const int inFgrFloType2 = 2;
 
 // The slot number a link is saved as: nom, less 500 in a location part (none gives 0 or -500).
 int Fgr_NomForLink(const Fgr* f, int forLocation);

@@ -5,7 +5,9 @@
 #include <fstream>
 
 #include "figures/pending_figures_org.h"
-#include "shell/pending_shell_figures.h"
+#include "shell/binfile.h"
+#include "shell/files.h"
+#include "shell/text.h"
 
 std::string gsFileOrgMix = "gm/__orgmix.txt";
 std::string gsFileO2O3Bin = "uni_files/res/o2o3.bin";
@@ -23,7 +25,7 @@ static bool GetLine(std::istream& in, std::string& line) {
 int OrgMix_ReadValue(std::istream& in, std::string& line) {
   if (!GetLine(in, line)) return 0;
   if (!GetLine(in, line)) return 0;
-  bool isInt = TextPos(TextTrimS(line), "int") == 0;
+  bool isInt = TextPos(TextTrimS(line).c_str(), "int", 0) == 0;
   if (!GetLine(in, line) || !GetLine(in, line)) return 0;
   int n = 0;
   if (!(in >> n)) return 0;
@@ -48,7 +50,7 @@ int Org_ReadMixAtStart() {
   GetLine(in, line);
   GetLine(in, line);
   while (GetLine(in, line)) {
-    if (TextPos(TextTrimS(line), "//==") != 0) continue;
+    if (TextPos(TextTrimS(line).c_str(), "//==", 0) != 0) continue;
     // A line that does not parse leaves the stream failed: the master is broken and the
     // binary file is read instead of writing half a table over it.
     if (!OrgMix_ReadValue(in, line)) return 0;

@@ -7,7 +7,7 @@ inline float orgFn[151];
 namespace org2 { constexpr int zapa0 = 0, Last = 250; }
 namespace orgF { constexpr int zapa0 = 0, Last = 150; }
 namespace o2 {
-inline int& NeedExit = org2n[3];
+extern int& NeedExit;  // defined by the generated-code library's stand-in
 inline int& GamePause = org2n[48];
 inline int& NowFgrKlv_Status = org2n[56];
 }

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "shell/pending_shell_figures.h"
+#include "shell/binfile.h"
 #include "shell/random.h"
 
 namespace {
@@ -364,22 +364,53 @@ bool Skip(FILE* f, int n) {
   return n <= 8 && fread(b, 1, n, f) == (size_t)n;
 }
 
-void PutWords(const void* p, int n, FILE* f) {
-  const unsigned char* b = (const unsigned char*)p;
-  for (int i = 0; i < n; i++) {
-    int v;
-    memcpy(&v, b + 4 * i, 4);
-    IntWrite(v, f);
-  }
+void PutWords(const int* w, int n, FILE* f) {
+  for (int i = 0; i < n; i++) IntWrite(w[i], f);
 }
-bool GetWords(void* p, int n, FILE* f) {
-  unsigned char* b = (unsigned char*)p;
-  for (int i = 0; i < n; i++) {
-    int v = 0;
-    if (!GetI(f, v)) return false;
-    memcpy(b + 4 * i, &v, 4);
-  }
+bool GetWords(int* w, int n, FILE* f) {
+  for (int i = 0; i < n; i++)
+    if (!GetI(f, w[i])) return false;
   return true;
+}
+
+// The records' int words in file order (the name text is four of them).
+void ItemWords(const t_item* r, int w[9]) {
+  w[0] = r->zap0;
+  w[1] = r->zap1;
+  w[2] = r->isUse;
+  memcpy(&w[3], r->name, 16);
+  w[7] = r->zap7;
+  w[8] = r->zap8;
+}
+void ItemFromWords(t_item* r, const int w[9]) {
+  r->zap0 = w[0];
+  r->zap1 = w[1];
+  r->isUse = w[2];
+  memcpy(r->name, &w[3], 16);
+  r->zap7 = w[7];
+  r->zap8 = w[8];
+}
+void UnitWords(const t_UNIT* r, int w[12]) {
+  w[0] = r->zap0;
+  w[1] = r->zap1;
+  w[2] = r->isUse;
+  w[3] = r->mortal;
+  w[4] = r->rang;
+  w[5] = r->rangAura;
+  w[6] = r->stealthOk;
+  memcpy(&w[7], r->name, 16);
+  w[11] = r->zap11;
+}
+void UnitFromWords(t_UNIT* r, const int w[12]) {
+  r->zap0 = w[0];
+  r->zap1 = w[1];
+  r->isUse = w[2];
+  r->mortal = w[3];
+  r->rang = w[4];
+  r->rangAura = w[5];
+  r->stealthOk = w[6];
+  memcpy(r->name, &w[7], 16);
+  r->zap11 = w[11];
 }
 
 }  // namespace
@@ -560,9 +591,9 @@ int BoeCounters_LoadFrom(BoeCounters* T, FILE* f) {
 void item_SaveTo(const t_item* r, FILE* f) {
   if (!r || !f) return;
   PutTag("Fgr#item", f);
-  PutWords(&r->zap0, 3, f);
-  PutWords(r->name, 4, f);
-  PutWords(&r->zap7, 2, f);
+  int w[9];
+  ItemWords(r, w);
+  PutWords(w, 9, f);
   for (float v : r->fz) FloWrite(v, f);
   Sta_SaveTo(&r->sta, f);
   FKu_SaveTo(&r->fku, f);
@@ -575,8 +606,11 @@ int item_LoadFrom(t_item* r, FILE* f) {
   static t_item scratch;
   if (!r || r == empty_item_adr()) r = &scratch;
   int inUse = r->isUse;  // the pool owns this flag, not the file
-  bool ok = Skip(f, 8) && GetWords(&r->zap0, 3, f) && GetWords(r->name, 4, f) &&
-            GetWords(&r->zap7, 2, f) && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  int w[9];
+  ItemWords(r, w);
+  bool ok = Skip(f, 8) && GetWords(w, 9, f);
+  ItemFromWords(r, w);
+  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
   r->isUse = inUse;
   r->name[15] = 0;
   if (!ok) return 0;
@@ -586,9 +620,9 @@ int item_LoadFrom(t_item* r, FILE* f) {
 void UN_SaveTo(const t_UNIT* r, FILE* f) {
   if (!r || !f) return;
   PutTag("Fgr#unit", f);
-  PutWords(&r->zap0, 7, f);
-  PutWords(r->name, 4, f);
-  PutWords(&r->zap11, 1, f);
+  int w[12];
+  UnitWords(r, w);
+  PutWords(w, 12, f);
   for (float v : r->fz) FloWrite(v, f);
   BoeCounters_SaveTo(&r->cnt, f);
   FKu_SaveTo(&r->fku, f);
@@ -600,8 +634,11 @@ int UN_LoadFrom(t_UNIT* r, FILE* f) {
   static t_UNIT scratch;
   if (!r || r == empty_UN_adr()) r = &scratch;
   int inUse = r->isUse;
-  bool ok = Skip(f, 8) && GetWords(&r->zap0, 7, f) && GetWords(r->name, 4, f) &&
-            GetWords(&r->zap11, 1, f) && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  int w[12];
+  UnitWords(r, w);
+  bool ok = Skip(f, 8) && GetWords(w, 12, f);
+  UnitFromWords(r, w);
+  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
   r->isUse = inUse;
   r->name[15] = 0;
   if (!ok) return 0;

@@ -4,7 +4,7 @@
 #include "figures/chains.h"
 #include "figures/fgrs.h"
 #include "shell/log.h"
-#include "shell/pending_shell_figures.h"
+#include "shell/frame_clock.h"
 
 static int Clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 

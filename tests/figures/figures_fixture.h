@@ -10,6 +10,7 @@
 #include "figures/fgrs.h"
 #include "figures/pending_figures_org.h"
 #include "shell/log.h"
+#include "shell/frame_clock.h"
 #include "shell/random.h"
 
 class FiguresTest : public ::testing::Test {
@@ -24,6 +25,7 @@ class FiguresTest : public ::testing::Test {
     org2_Init();
     orgF_Init();
     RandSeed(12345);
+    KadrStep = 10;  // every countdown below runs in steps of 10 ms
   }
 
   static std::string LogText() {

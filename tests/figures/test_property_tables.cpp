@@ -1,6 +1,5 @@
 // Property tables: every property found by name, number and address alike, with its flags,
 // start values, clamp ranges and read-only marks.
-#if __has_include("gm/fa_in.h")
 #include <cstring>
 #include <set>
 #include <string>
@@ -140,4 +139,3 @@ TEST_F(PropertyTablesTest, KindNamesAndShownNames) {
 }
 
 }  // namespace
-#endif
