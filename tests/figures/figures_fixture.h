@@ -15,8 +15,13 @@
 
 class FiguresTest : public ::testing::Test {
  protected:
+  std::string prefix_;
+
   void SetUp() override {
-    gsFileLog = "figures_test_log.txt";
+    // CTest runs the tests side by side in one folder: each keeps files of its own.
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    prefix_ = std::string(t->test_suite_name()) + "." + t->name();
+    gsFileLog = prefix_ + "_log.txt";
     std::remove(gsFileLog.c_str());
     LogResetCount();
     Records_ResetPools();

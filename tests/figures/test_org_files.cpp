@@ -12,8 +12,8 @@ class OrgFilesTest : public FiguresTest {
  protected:
   void SetUp() override {
     FiguresTest::SetUp();
-    gsFileOrgMix = "orgmix_test.txt";
-    gsFileO2O3Bin = "o2o3_test.bin";
+    gsFileOrgMix = prefix_ + "_orgmix.txt";
+    gsFileO2O3Bin = prefix_ + "_o2o3.bin";
     std::remove(gsFileOrgMix.c_str());
     std::remove(gsFileO2O3Bin.c_str());
     std::remove((gsFileO2O3Bin + "_bak").c_str());
