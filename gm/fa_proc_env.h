@@ -9,7 +9,7 @@
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
-#include "figures/pending_figures_stage.h"
+#include "figures/stage.h"
 #include "gm/fgr.h"
 #include "shell/binfile.h"
 #include "shell/log.h"

@@ -1,7 +1,6 @@
 // Stand-ins for the game-world services the figure container calls (see the header).
 #include "world/pending_world_figures.h"
 
-int SideTab[5][kSideWords];
 int PlayerSide = 0;
 int FoundBoss[5];
 

@@ -3,9 +3,7 @@
 #pragma once
 class Fgr;
 
-constexpr int kSideWords = 7173;
-// Side records; the figure lists hold slot numbers (not pointers) in their words.
-extern int SideTab[5][kSideWords];
+#include "world/side.h"  // SideTab
 extern int PlayerSide;
 extern int FoundBoss[5];    // words 1..4: slot numbers of the player's heroes found this frame
 
