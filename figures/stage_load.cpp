@@ -310,29 +310,46 @@ int Base_LoadFrom(t_Fgrs* c, FILE* f) {
   return loc;
 }
 
-int EtapFile_Load(const std::string& name) {
-  FILE* f = fopen(name.c_str(), "rb");
-  if (!f) return 0;
+int Stage_LoadPair(FILE* base, FILE* loc) {
+  if (!base || !loc) return 0;
   StageScratch* s = StageScratch_Begin();
-  int loc = StageRead_Base(s, f);
-  fclose(f);
-  if (!loc) {
+  int n = StageRead_Base(s, base);
+  if (!n) {
     LogRefusal(s, "base");
     return 0;
   }
-  f = fopen((name + IntToStrZero(loc, 2)).c_str(), "rb");
-  if (!f) {
-    LogInfo("\nLoadEtapFail: no location file %s%02d", name.c_str(), loc);
-    return 0;
-  }
-  int ok = StageRead_Location(s, f);
-  fclose(f);
-  if (!ok || !StageScratch_Check(s, &Fgrs)) {
+  if (!StageRead_Location(s, loc) || !StageScratch_Check(s, &Fgrs)) {
     LogRefusal(s, "location");
     return 0;
   }
   StageScratch_Commit(s, &Fgrs);
-  EtapLocationNom = loc;
+  return n;
+}
+
+int EtapFile_Load(const std::string& name) {
+  FILE* base = fopen(name.c_str(), "rb");
+  if (!base) return 0;
+  StageScratch* s = StageScratch_Begin();
+  int n = StageRead_Base(s, base);  // the base part names the location file to read with it
+  fclose(base);
+  if (!n) {
+    LogRefusal(s, "base");
+    return 0;
+  }
+  std::string locName = name + IntToStrZero(n, 2);
+  FILE* loc = fopen(locName.c_str(), "rb");
+  if (!loc) {
+    LogInfo("\nLoadEtapFail: no location file %s", locName.c_str());
+    return 0;
+  }
+  if (!StageRead_Location(s, loc) || !StageScratch_Check(s, &Fgrs)) {
+    fclose(loc);
+    LogRefusal(s, "location");
+    return 0;
+  }
+  fclose(loc);
+  StageScratch_Commit(s, &Fgrs);
+  EtapLocationNom = n;
   return 1;
 }
 

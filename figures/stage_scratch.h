@@ -39,6 +39,8 @@ extern StageScratch* gStageRead;
 extern int GameEasyLevel;
 
 StageScratch* StageScratch_Begin();
+// Reads a base part and a location part and takes both, or neither: the location number, or 0.
+int Stage_LoadPair(FILE* base, FILE* loc);
 int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->fail says why)
 int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
 // 1 when the links the scratch brings, together with the live figures it keeps, let every reset
