@@ -8,7 +8,6 @@
 #include <fstream>
 
 #include "generators/gen_table.h"
-#include "platform/platform.h"
 #include "shell/date_stamp.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -18,12 +17,6 @@ std::string gsFileOrgBaseA = "gm/org_base_a.h";
 
 int OrgIntCount = 1;
 int OrgFloCount = 1;
-
-void OrgAuto(int run) {
-  if (!run) return;
-  Org_ReStart();
-  Plat_MessageBox("done", "Org2", MB_OK);
-}
 
 void Org_ParseMix(std::istream& in, GenOrgList& ints, GenOrgList& flos, std::string& marker, int blok) {
   GenOrgVar v;

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "generators/gen_table.h"
-#include "platform/platform.h"
 #include "shell/date_stamp.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -23,12 +22,6 @@ int ResMbNext = 1;
 int ResMbCount = 0;
 int ResKmdNext = 1;
 int ResKmdCount = 0;
-
-void ResAuto(int run) {
-  if (!run) return;
-  ResAGen();
-  Plat_MessageBox("done", "ResAuto", MB_OK);
-}
 
 // Name line, slot number line, then two lines that are dropped (for a texture its image file and
 // mip mode). A record cut short by the end of the file, or a slot that does not parse, adds nothing.
