@@ -204,9 +204,13 @@ TEST(OrgTable, StartValuesLetTheGamePlay) {
   EXPECT_GT(startFlo("ifcDamageBig"), 0.0f);
   // Every start value lies inside its own clamp range, so the editor does not move it at once.
   for (const GenOrgVar& v : ints) {
-    if (v.min != 0 || v.max != 0) EXPECT_TRUE(v.start >= v.min && v.start <= v.max) << v.name;
+    if (v.min != 0 || v.max != 0) {
+      EXPECT_TRUE(v.start >= v.min && v.start <= v.max) << v.name;
+    }
   }
   for (const GenOrgVar& v : flos) {
-    if (v.fMin != 0 || v.fMax != 0) EXPECT_TRUE(v.fStart >= v.fMin && v.fStart <= v.fMax) << v.name;
+    if (v.fMin != 0 || v.fMax != 0) {
+      EXPECT_TRUE(v.fStart >= v.fMin && v.fStart <= v.fMax) << v.name;
+    }
   }
 }
