@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// One named variable as read from the table. Five value words change place with the type.
+// One named variable as read from the table: an integer record fills the int value words, a float
+// record the float ones.
 struct GenOrgVar {
   int id = 0;
   int readOnly = 0;

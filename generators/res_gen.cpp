@@ -45,7 +45,7 @@ void ResAGen_ReadSmpRecord(std::istream& in, GenResList& list, std::string& line
 }
 
 int ResAGen_NameFromMarker(std::string& marker) {
-  if (marker == "//==") return 1;
+  if (marker.size() <= 4) return 1;  // the bare marker (or no marker at all)
   marker = TextTrimS(marker.substr(4));
   int p = TextPos(marker.c_str(), "//", 0);
   if (p >= 0 && p < 4) return 1;

@@ -95,6 +95,7 @@ TEST(ResName, PhraseNamesFromMarkerLines) {
       {"//==", 1, nullptr},
       {"//== // note", 1, nullptr},
       {"//==abc//x", 1, nullptr},         // "//" before position 4
+      {"ab", 1, nullptr},                 // no marker at all: refused, not read past its end
   };
   for (const Case& c : cases) {
     std::string line = c.marker;
