@@ -17,7 +17,7 @@ extern std::string gsFileSig;
 static void BM_OrgGenShippedTable(benchmark::State& state) {
   std::filesystem::create_directories("bench_gen");
   gsFileLog = "bench_gen/log.txt";
-  gsFileOrgMix = std::string(TOLV_SOURCE_DIR) + "/gm/__orgmix.txt";
+  gsFileOrgGenIn = std::string(TOLV_SOURCE_DIR) + "/gm/__orgmix.txt";
   gsFileOrgBaseA = "bench_gen/org_base_a.h";
   for (auto _ : state) Org_ReStart();
 }

@@ -12,7 +12,7 @@
 #include "shell/log.h"
 #include "shell/text.h"
 
-std::string gsFileOrgMix = "gm/__orgmix.txt";
+std::string gsFileOrgGenIn = "gm/__orgmix.txt";
 std::string gsFileOrgBaseA = "gm/org_base_a.h";
 
 int OrgIntCount = 1;
@@ -95,11 +95,11 @@ void Org_ReStart() {
   LogInfo("\n\nOrg: ReStart  %s", DateTimeStampDef(1));
 
   std::ifstream in;
-  if (!GenOpenInput(in, gsFileOrgMix)) {
+  if (!GenOpenInput(in, gsFileOrgGenIn)) {
     LogInfo("\nOrg: Err: нет первичного файла __orgmix.txt \nFin.\n");
     return;
   }
-  GenSectionLoop(in, 2, "Org", gsFileOrgMix, [&](std::istream& s, std::string& marker) {
+  GenSectionLoop(in, 2, "Org", gsFileOrgGenIn, [&](std::istream& s, std::string& marker) {
     Org_ParseMix(s, ints, flos, marker, 2);
   });
   in.close();

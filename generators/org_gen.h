@@ -27,8 +27,8 @@ struct GenOrgVar {
 
 typedef std::vector<GenOrgVar> GenOrgList;
 
-extern std::string gsFileOrgMix;   // "gm/__orgmix.txt"
-extern std::string gsFileOrgBaseA; // "gm/org_base_a.h"
+extern std::string gsFileOrgGenIn;  // "gm/__orgmix.txt", the table as the generator reads it
+extern std::string gsFileOrgBaseA;  // "gm/org_base_a.h"
 
 // Set to 1 by the number check and raised for each record it keeps.
 extern int OrgIntCount;

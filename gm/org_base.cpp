@@ -1,6 +1,7 @@
 // The one translation unit that defines the named global variables and their tables, compiled from
 // the generated header. Compiled with the Windows-1251 input charset: the header's comment texts
 // are Windows-1251 bytes and must reach the program unchanged.
+#define ORG_BASE_DEFINING
 #include "gm/org_base.h"
 
 #include <cstring>

@@ -11,6 +11,17 @@ typedef unsigned short WORD;
 constexpr int kOrg2Cells = 251;
 constexpr int kOrgFCells = 151;
 
+// The spare cell and the highest number of each table. The defining unit takes them from the
+// generated header instead and checks them against the cell counts above.
+#ifndef ORG_BASE_DEFINING
+namespace org2 {
+constexpr WORD zapa0 = 0, Last = kOrg2Cells - 1;
+}
+namespace orgF {
+constexpr WORD zapa0 = 0, Last = kOrgFCells - 1;
+}
+#endif
+
 extern int org2n[kOrg2Cells];
 extern float orgFn[kOrgFCells];
 

@@ -38,7 +38,7 @@ std::string Scratch() {
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   dir += "/";
-  gsFileOrgMix = dir + "__orgmix.txt";
+  gsFileOrgGenIn = dir + "__orgmix.txt";
   gsFileOrgBaseA = dir + "org_base_a.h";
   gsFileLog = dir + "log.txt";
   return dir;
@@ -47,7 +47,7 @@ std::string Scratch() {
 // Runs the whole generator on a table; the header text, or "" when none was written.
 std::string RunOrg(const std::string& table) {
   Scratch();
-  WriteAll(gsFileOrgMix, table);
+  WriteAll(gsFileOrgGenIn, table);
   Org_ReStart();
   return ReadAll(gsFileOrgBaseA);
 }
@@ -254,7 +254,7 @@ TEST(OrgRun, UnreadableNumberLineEndsTheRun) {
 
 TEST(OrgRun, UnwritableHeaderIsSilent) {
   Scratch();
-  WriteAll(gsFileOrgMix, Fixture("org_small/__orgmix.txt"));
+  WriteAll(gsFileOrgGenIn, Fixture("org_small/__orgmix.txt"));
   gsFileOrgBaseA = "no_such_folder/deeper/org_base_a.h";
   Org_ReStart();
   EXPECT_FALSE(std::filesystem::exists(gsFileOrgBaseA));

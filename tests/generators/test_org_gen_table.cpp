@@ -55,7 +55,7 @@ TEST(OrgTable, CommittedHeaderRegenerates) {
   gsFileLog = "org_regen/log.txt";
   std::filesystem::copy_file(Src("gm/__orgmix.txt"), "org_regen/__orgmix.txt",
                              std::filesystem::copy_options::overwrite_existing);
-  gsFileOrgMix = "org_regen/__orgmix.txt";
+  gsFileOrgGenIn = "org_regen/__orgmix.txt";
   gsFileOrgBaseA = "org_regen/org_base_a.h";
   std::filesystem::remove(gsFileOrgBaseA);
   Org_ReStart();
