@@ -17,7 +17,8 @@ t_Fgrs Fgrs;
 static const uint32_t kIndPreset[12] = {4, 5, 6, 4, 6, 7, 4, 7, 8, 4, 8, 5};
 
 Fgr* t_Fgrs::pFromNom(int nom, int forLocation) {
-  int n = forLocation ? nom + FgrsBaseLast : nom;
+  if (forLocation && (nom < 1 - FgrsBaseLast || nom > kFgrsSlots - 1 - FgrsBaseLast)) return nullptr;
+  int n = forLocation ? nom + FgrsBaseLast : nom;  // no overflow: any number comes from a file
   return mOut(n) ? nullptr : &mf[n];
 }
 

@@ -1,6 +1,9 @@
 // Stand-in for the named global variables, used only while the generated tables have not
 // landed in this tree: the two value arrays and the few names the figure model uses.
 #pragma once
+#if __has_include("gm/org_base.h")
+#include "gm/org_base.h"
+#else
 
 inline int org2n[251];
 inline float orgFn[151];
@@ -20,3 +23,4 @@ inline void org2_Init() {
 inline void orgF_Init() {
   for (float& v : orgFn) v = 0;
 }
+#endif
