@@ -234,15 +234,19 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     for (int w = 624; w <= 626; w++) r[w] = 0;
     for (int w = 628; w <= 630; w++) r[w] = 0;
     r[637] = r[638] = r[655] = r[664] = 0;
-    for (int w = 0; w < kSideValueCount; w++) GetI(s, f, r[kSideValueFirst + w]);
-    for (int t = 0; t < kSideTechs && !s->fail; t++) {
+    // One read per side: 71 values, then 500 technologies of three tagged groups (76 bytes).
+    static unsigned char buf[kSideValueCount * 4 + kSideTechs * 76];
+    if (fread(buf, 1, sizeof buf, f) != sizeof buf) {
+      Fail(s, "cut short");
+      break;
+    }
+    memcpy(&r[kSideValueFirst], buf, kSideValueCount * 4);
+    for (int t = 0; t < kSideTechs; t++) {
+      const unsigned char* p = buf + kSideValueCount * 4 + 76 * t;
       int* e = &r[kSideTech0 + kTechWords * t];
-      Skip8(s, f);
-      for (int w = 0; w < 3; w++) GetI(s, f, e[w]);
-      Skip8(s, f);
-      for (int w = 3; w < 8; w++) GetI(s, f, e[w]);
-      Skip8(s, f);
-      for (int w = 8; w < 13; w++) GetI(s, f, e[w]);
+      memcpy(e, p + 8, 3 * 4);          // after "_Teh%04d"
+      memcpy(e + 3, p + 28, 5 * 4);     // after "_TehReq:"
+      memcpy(e + 8, p + 56, 5 * 4);     // after "_TDeAct:"
     }
   }
   if (s->fail) return 0;

@@ -40,7 +40,7 @@ class StageHostile : public StageTest {
     fclose(m);
     free(buf);
     ASSERT_EQ(LoadPair(base_, base_.size(), loc_, loc_.size()), 3);
-    world_.Take();
+    world_.TakeFigures();
   }
 };
 
@@ -193,7 +193,9 @@ TEST_F(StageHostile, SeededBitFlipsAndCountChangesNeverHarm) {
   Prepare(0, 5);
   const size_t locFigures = loc_.size() - 5 * (8 + 71 * 4 + 500 * 76);
   int accepted = 0, refused = 0;
-  for (int round = 0; round < 3000; round++) {
+  for (int round = 0; round < 2500; round++) {
+    bool full = round % 64 == 0;  // the whole world is compared now and then, the figures always
+    if (full) world_.Take();
     RandSeed(round + 1);
     std::vector<char> b = base_, l = loc_;
     int edits = 1 + Rand() % 4;
@@ -218,12 +220,12 @@ TEST_F(StageHostile, SeededBitFlipsAndCountChangesNeverHarm) {
     } else {
       refused++;
       ASSERT_TRUE(world_.SameFigures()) << "round " << round;
-      if (round % 64 == 0) {
+      if (full) {
         ASSERT_TRUE(world_.Same()) << "round " << round;
       }
     }
   }
-  EXPECT_GT(refused, 100);
+  EXPECT_GT(refused, 50);
   EXPECT_GT(accepted, 100);
 }
 
