@@ -1,30 +1,13 @@
-// Stand-ins for what the stage files and requests call in parts not built yet (named-variable
-// stage part, interface, dialogs, tile build, selection, land flags, new-world figures, land patch
-// registration). Each is a weak definition in its folder's pending_<folder>_stages.cpp, so the real
-// one replaces it without a clash; delete an entry when its real one lands.
+// Stand-ins for what the stage files and requests call in parts not built yet (interface, dialogs,
+// tile build, selection, land flags, new-world figures, land patch registration). Each is a weak
+// definition in its folder's pending_<folder>_stages.cpp, so the real one replaces it without a
+// clash; delete an entry when its real one lands.
 #pragma once
 #include <cstdio>
 
 class Fgr;
 
-#if __has_include("gm/org_base.h")
-#include "gm/org_base.h"
-#elif __has_include("figures/pending_figures_org.h")
-#include "figures/pending_figures_org.h"
-namespace o2 { inline int& LandEdgeWd = org2n[117]; }
-void org2_PartEtap_SaveTo(FILE* ff);
-int org2_PartEtap_LoadFr(FILE* ff);
-void orgF_PartEtap_SaveTo(FILE* ff);
-int orgF_PartEtap_LoadFr(FILE* ff);
-#else
-extern int org2n[251];
-extern float orgFn[151];
-namespace o2 { extern int& LandEdgeWd; }
-void org2_PartEtap_SaveTo(FILE* ff);
-int org2_PartEtap_LoadFr(FILE* ff);
-void orgF_PartEtap_SaveTo(FILE* ff);
-int orgF_PartEtap_LoadFr(FILE* ff);
-#endif
+#include "gm/org_base.h"  // named variables and their stage part
 
 #if __has_include("shell/dialogs.h")
 #include "shell/dialogs.h"
