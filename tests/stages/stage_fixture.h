@@ -98,7 +98,8 @@ class StageTest : public ::testing::Test {
     EtapSaveReq = 0;
     EtapLoadReqName.clear();
     EtapLoadReqLoc = 0;
-    PlitBuildOn = 1;
+    PlitBuildOn = 0;  // no tile textures: the tests run without a GL context
+    // What the stand-ins of the services not built yet saw; read by the request tests.
     gStagesPending = StagesPendingCalls{};
     RandSeed(4242);
   }

@@ -126,6 +126,13 @@ TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefuse
     EXPECT_NE(LogText().find(c.log), std::string::npos) << c.log;
     EXPECT_TRUE(world_.Same()) << c.log;
   }
+  // The named-variable part cut short: the base file ends inside its floats.
+  {
+    LogResetCount();
+    EXPECT_EQ(LoadPair(base_, base_.size() - 12, loc_, loc_.size()), 0);
+    EXPECT_NE(LogText().find("\nLoadEtapOrg: named variables cut short"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
   // The same slot twice.
   {
     std::vector<char> b = base_;

@@ -24,7 +24,8 @@ TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   EXPECT_EQ(Fgrs.mf[2].zap015, -1001);      // the other stage was loaded
   EXPECT_EQ(EtapName, Name("other"));
   EXPECT_EQ(EtapLocationNom, 3);            // the location its base file names
-  EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran
+  EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran, with the tile flag
+  EXPECT_EQ(gStagesPending.plitLastFlag, PlitBuildOn);
   EXPECT_EQ(gStagesPending.selClears, 1);
   ClearWorld();
   ASSERT_EQ(EtapFile_Load(Name("played.etp")), 1);
@@ -43,6 +44,19 @@ TEST_F(StageRequests, AFailedLoadIsLoggedAndClearedAndChangesNothing) {
   EXPECT_TRUE(before.Same());
   EXPECT_EQ(EtapLocationNom, 3);
   EXPECT_EQ(gStagesPending.plitBuilds, 0);
+
+  // A stage whose base file is cut short: refused, the current location stays.
+  SaveStage(Name("cut.etp"));
+  std::vector<char> b = FileBytes(Name("cut.etp"));
+  WriteBytes(Name("cut.etp"), b, b.size() - 100);
+  before.Take();
+  EtapLoadReqName = Name("cut.etp");
+  EtapLoadReqLoc = 1;
+  Etap_ProcRequests();
+  EXPECT_NE(LogText().find("\nLoadEtapFail: " + Name("cut.etp")), std::string::npos);
+  EXPECT_NE(LogText().find("\nLoadEtapRefused: base part named variables"), std::string::npos);
+  EXPECT_TRUE(before.Same());
+  EXPECT_EQ(EtapLocationNom, 3);
 
   // The current stage at another location whose file is missing.
   SaveStage(Name("cur.etp"));
@@ -140,7 +154,7 @@ TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
   EXPECT_EQ(o2::LandEdgeWd, 2);
   EXPECT_EQ(gStagesPending.newWorlds, 1);
   EXPECT_EQ(gStagesPending.mode, 3);
-  EXPECT_EQ(PlitBuildOn, 1);
+  EXPECT_EQ(PlitBuildOn, 1);  // the button restores the tile flag
   EXPECT_EQ(Etap_NewGameBtn(nullptr), 0);
 }
 
