@@ -44,7 +44,29 @@ static const Fgr* After(StageScratch* s, t_Fgrs* c, int i) {
   return c->mf[i].Status() ? &c->mf[i] : nullptr;
 }
 
+// A chain read from the file may only name figures the file brings to life: the per-frame sweep
+// ends the program on a dead chain member.
+static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
+  for (int i = 1; i < kFgrsSlots; i++) {
+    if (!s->have[i] || !s->fig[i].Status() || (i <= FgrsBaseLast ? !s->baseRead : !s->locRead)) continue;
+    const Fgr* f = &s->fig[i];
+    const Fgr* l[10] = {f->P2_Sub_UseGun, f->P2_Sub_UseKm, f->P2_Sub_UseDet, f->P2_Sub_UseSkil,
+                        f->P2_Sub_MetGd,  f->P2_Sub_MetBd, f->P2_Sub_Gruz,   f->P2_Sub_Unit,
+                        f->P2_Sub_Kno,    f->pTail};
+    for (const Fgr* p : l) {
+      int k = SlotOf(p, c);
+      if (k > 0 && !After(s, c, k)) {
+        LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, k);
+        if (!s->fail) s->fail = "link to an empty slot";
+        return 0;
+      }
+    }
+  }
+  return 1;
+}
+
 int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
+  if (!ChainsReachLiveSlots(s, c)) return 0;
   static uint8_t color[kFgrsSlots];  // 0 unseen, 1 on the path, 2 done
   static int stack[kFgrsSlots], edge[kFgrsSlots];
   memset(color, 0, sizeof color);

@@ -19,8 +19,10 @@ int Etap_AfterLoadReset() {
 }
 
 void Etap_SetNameAfterLoad() {
+  // Only a real ".etp" is taken off: a name chosen without it stays whole.
   const std::string& n = EtapLoadReqName;
-  EtapName = n.size() >= 4 ? n.substr(0, n.size() - 4) : std::string();
+  bool etp = n.size() >= 4 && n.compare(n.size() - 4, 4, ".etp") == 0;
+  EtapName = etp ? n.substr(0, n.size() - 4) : n;
   Etap_AfterLoadReset();
 }
 

@@ -168,7 +168,10 @@ static int SavePart(const std::string& name, int base) {
 }
 
 int Etap_Save(const std::string& name) {
-  if (EtapLocationNom < 1 || EtapLocationNom > 99) return 0;
+  if (EtapLocationNom < 1 || EtapLocationNom > 99) {
+    LogInfo("\nSaveEtapFail: no current location for %s", name.c_str());
+    return 0;
+  }
   if (!SavePart(name, 1)) return 0;
   return SavePart(name + IntToStrZero(EtapLocationNom, 2), 0);
 }

@@ -44,7 +44,8 @@ int Stage_LoadPair(FILE* base, FILE* loc);
 int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->fail says why)
 int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
 // 1 when the links the scratch brings, together with the live figures it keeps, let every reset
-// end: no figure owns itself through its equipment, chain heads and chain tails.
+// end (no figure owns itself through its equipment, chain heads and chain tails) and its chains
+// name live figures only.
 int StageScratch_Check(StageScratch* s, t_Fgrs* c);
 // Takes the parts read into the live world (slots reset first, extra records handed out).
 void StageScratch_Commit(StageScratch* s, t_Fgrs* c);

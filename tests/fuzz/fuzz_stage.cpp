@@ -1,7 +1,7 @@
 // libFuzzer target of the stage loader. An input is a base part and a location part: a 4-byte
 // length of the base part, the base part, then the location part. Each input is loaded over the
 // same small world; a refused input must leave that world's figures byte for byte as they were,
-// an accepted one must still reset and save.
+// an accepted one must pass the per-frame link check and still save and reset.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -88,6 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (memcmp(gFigures.data(), Fgrs.mf, sizeof Fgrs.mf) != 0) abort();  // a refusal changed the world
     return 0;
   }
+  o2::NeedExit = 0;
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
+  if (o2::NeedExit) abort();  // an accepted file left a dead chain member
   SavePart(1);
   SavePart(0);
   Fgrs.ResetAll();

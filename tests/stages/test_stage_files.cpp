@@ -160,6 +160,7 @@ TEST_F(StageFiles, NothingIsSavedWithoutACurrentLocation) {
   EtapLocationNom = 100;
   EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
   EXPECT_TRUE(FileBytes(Name("n.etp")).empty());
+  EXPECT_NE(LogText().find("\nSaveEtapFail: no current location for " + Name("n.etp")), std::string::npos);
   EXPECT_TRUE(FileBytes(Name("n.etp100")).empty());
 }
 

@@ -28,9 +28,13 @@ class StageHostile : public StageTest {
     return r;
   }
 
-  // After an accepted hostile file: the world must still reset and save without harm; then the
-  // prepared stage is taken again.
+  // After an accepted hostile file: the per-frame link check must find no dead chain member, and
+  // the world must still reset and save without harm; then the prepared stage is taken again.
   void Recover() {
+    o2::NeedExit = 0;
+    for (int i = 1; i < kFgrsSlots; i++)
+      if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
+    ASSERT_EQ(o2::NeedExit, 0);
     Fgrs.ResetAll();
     char* buf = nullptr;
     size_t n = 0;
@@ -162,6 +166,15 @@ TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefuse
     memcpy(b.data() + helm, &self, 4);
     EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
     EXPECT_NE(LogText().find("LoadEtapLinks"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
+  // A chain head or a chain tail naming a slot the file leaves empty.
+  for (int link : {22, 2}) {
+    std::vector<char> b = base_;
+    int empty = 400;
+    memcpy(b.data() + chunk + 8 + 218 * 4 + 8 + 58 * 4 + link * 4, &empty, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0) << "link " << link;
+    EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 400"), std::string::npos);
     EXPECT_TRUE(world_.Same());
   }
   // A location chain whose tail comes back to a base figure that owns the location figure.

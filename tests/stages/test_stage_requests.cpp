@@ -143,6 +143,16 @@ TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
   EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
 }
 
+TEST_F(StageRequests, TheStageNameLosesOnlyARealEtp) {
+  EtapLoadReqName = "Maps/foo.etp";
+  Etap_SetNameAfterLoad();
+  EXPECT_EQ(EtapName, "Maps/foo");
+  EtapLoadReqName = "Maps/foobar";
+  Etap_SetNameAfterLoad();
+  EXPECT_EQ(EtapName, "Maps/foobar");
+  EXPECT_EQ(gStagesPending.selClears, 2);
+}
+
 TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
   BuildWorld(0, 2);
   GuiWin w{};
