@@ -55,7 +55,8 @@ static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
                         f->P2_Sub_Kno,    f->pTail};
     for (const Fgr* p : l) {
       int k = SlotOf(p, c);
-      if (k > 0 && !After(s, c, k)) {
+      const Fgr* m = k > 0 ? After(s, c, k) : nullptr;
+      if (k > 0 && (!m || !m->Status())) {
         LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, k);
         if (!s->fail) s->fail = "link to an empty slot";
         return 0;

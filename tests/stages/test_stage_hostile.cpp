@@ -177,6 +177,19 @@ TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefuse
     EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 400"), std::string::npos);
     EXPECT_TRUE(world_.Same());
   }
+  // A chain member stored as an empty slot (kind 0).
+  {
+    std::vector<char> b = base_;
+    std::string all(b.begin(), b.end());
+    size_t at = kFirstFigure;
+    for (int i = 1; i < 7; i++) at = all.find("    adr=", at + 8);
+    ASSERT_EQ(ReadInt(b, at + 8), 7);  // the first item of figure 1's chain
+    int zero = 0;
+    memcpy(b.data() + at + 12 + 8 + 20 * 4, &zero, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
+    EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 7"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
   // A location chain whose tail comes back to a base figure that owns the location figure.
   {
     std::vector<char> l = loc_;
