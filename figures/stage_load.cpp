@@ -2,7 +2,6 @@
 // land floors, the side records, the named variables), checked, and only then taken into the live
 // world, so a file that is cut short or breaks a capacity changes nothing.
 #include <cstring>
-#include <memory>
 
 #include "figures/pending_figures_stages.h"
 #include "figures/stage.h"
@@ -43,10 +42,10 @@ static void Skip8(StageScratch* s, FILE* f) {
   if (!s->fail && fread(b, 1, 8, f) != 8) Fail(s, "cut short");
 }
 
-StageScratch* StageScratch_Begin() {
-  static std::unique_ptr<StageScratch> one;
-  if (!one) one.reset(new StageScratch());
-  StageScratch* s = one.get();
+static StageScratch gScratch;      // the stage being read
+static StageScratch gScratchOne;   // a figure read on its own, outside a stage
+
+static void ScratchClear(StageScratch* s) {
   memset(s->have, 0, sizeof s->have);
   memset(s->recKind, 0, sizeof s->recKind);
   memset(s->landFlag, 0, sizeof s->landFlag);
@@ -54,7 +53,11 @@ StageScratch* StageScratch_Begin() {
   s->loc = 0;
   s->cur = 0;
   s->fail = nullptr;
-  return s;
+}
+
+StageScratch* StageScratch_Begin() {
+  ScratchClear(&gScratch);
+  return &gScratch;
 }
 
 int Fgrs_LoadX(t_Fgrs* c, FILE* f, unsigned kind) {
@@ -118,10 +121,10 @@ static void CheckName(StageScratch* s, FILE* f, long chunkAt, int nameAt) {
 void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
   StageScratch* s = gStageRead;
-  std::unique_ptr<StageScratch> own;  // a figure read on its own takes its extras at once
-  if (!s) {
-    own.reset(new StageScratch());
-    s = own.get();
+  bool own = !s;  // a figure read on its own takes its extras at once
+  if (own) {
+    s = &gScratchOne;
+    ScratchClear(s);
   }
   if (Cut(s, ff)) return;
   int slot = s->cur;
