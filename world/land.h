@@ -1,6 +1,7 @@
 // The land grid's records: one cell, one floor (cells, mesh, colours, passability maps) and the two
 // floors of the field. Only the data lives here; what walks or changes it lives with its users.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 class Fgr;
@@ -25,6 +26,8 @@ struct LandKle {
   Fgr* occupant;      // the figure standing in the cell
   Fgr* holder;        // the figure holding the cell
 };
+
+static_assert(offsetof(LandKle, flag) == 3 && offsetof(LandKle, x) == 4, "word 0 is the cell's first 4 bytes");
 
 struct LandVert {
   float x, y, z;

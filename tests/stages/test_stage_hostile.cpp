@@ -203,6 +203,19 @@ TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefuse
     EXPECT_EQ(LoadPair(base_, base_.size(), l, l.size()), 3);
     Recover();
   }
+  // The slot number and a record's in-use flag come from the slot and the pool, not the file.
+  {
+    std::vector<char> b = base_;
+    std::string all(b.begin(), b.end());
+    int nom = 777, unused = 0;
+    memcpy(b.data() + chunk + 8 + 19 * 4, &nom, 4);
+    memcpy(b.data() + all.find("Fgr#unit") + 8 + 2 * 4, &unused, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 3);
+    EXPECT_EQ(Fgrs.mf[1].nom, 1);
+    ASSERT_NE(Fgrs.mf[1].UN, empty_UN_adr());
+    EXPECT_EQ(Fgrs.mf[1].UN->isUse, 1);
+    Recover();
+  }
   // An index list longer than the record holds: the surplus is read and dropped.
   {
     std::vector<char> l = loc_;
