@@ -6,3 +6,4 @@
 extern int KadrStep;       // frame step in ms
 extern uint32_t MsClock;   // clock at the start of the current frame
 void TimerDownRest(int* counter);
+void FrameTimer_Tick();
