@@ -1,0 +1,85 @@
+// Shared state of the platform layer and the calls between its front (platform.cpp) and the two
+// backends. Not for use outside platform/ (tests excepted).
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+constexpr int PLAT_QUEUE_SIZE = 1024;
+
+// The layer's own message queue: a fixed ring; when full the oldest message is dropped, because a
+// stuck game must not make the layer grow without bound.
+struct PlatQueue {
+    PlatMsg msgs[PLAT_QUEUE_SIZE];
+    int head;
+    int count;
+    int dropped;
+};
+
+void PlatQueue_Clear(PlatQueue* q);
+void PlatQueue_Push(PlatQueue* q, unsigned message, uintptr_t w, intptr_t l);
+int PlatQueue_Pop(PlatQueue* q, PlatMsg* out);
+
+struct PlatState {
+    int initDone;   // Plat_Init ran (its answer in initOk)
+    int initOk;
+    PlatBackend backend;
+    PlatQueue queue;
+    int hasWindow;
+    int winX, winY, winW, winH;
+    int minimised;
+    int active;
+    int frames;           // Plat_SwapBuffers calls since the window was made
+    int cursorCount;      // the display counter of the system cursor
+    int keyDown[256];     // asynchronous key state kept by the headless backend
+    int cursorX, cursorY; // headless cursor, client pixels
+    std::string clip;     // headless clipboard (1251, CR LF rows)
+    int clipHas;
+    std::string clipOut;  // what Plat_ClipboardGetText answered last
+    int shotWanted;
+    std::string shotPath;
+};
+
+extern PlatState gPlat;
+
+// ---- x11 backend (backend_x11.cpp) ----
+int X11_Init();
+void X11_Shutdown();
+PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption);
+void X11_ShowWindow();
+void X11_DestroyWindow();
+void X11_MoveWindow(int x, int y, int w, int h);
+void X11_WindowRect(int* x, int* y, int* w, int* h);
+void X11_SwapBuffers();
+void X11_Pump();  // moves every waiting X event into gPlat.queue
+int X11_KeyIsDown(int vk);
+void X11_CursorPos(int* x, int* y);
+void X11_CursorVisible(int visible);
+int X11_ClipboardHasText();
+const char* X11_ClipboardGetText();
+int X11_ClipboardSetText(const char* text, int len);
+int X11_MessageBox(const char* text, const char* caption, int flags);
+int X11_FileDialog(char* path, int cap, const char* title, int save);
+int X11_ChooseColor(unsigned* colour, unsigned custom[16]);
+
+// ---- headless backend (backend_headless.cpp) ----
+int Hl_Init();
+void Hl_Shutdown();
+PlatCreateResult Hl_CreateWindow(int w, int h);
+void Hl_DestroyWindow();
+void Hl_SwapBuffers();
+void Hl_BeforePeek();  // runs the script up to its next wait when the queue is empty
+int Hl_MessageBox(const char* text, const char* caption, int flags);
+int Hl_FileDialog(char* path, int cap, const char* title, int save);
+int Hl_ChooseColor(unsigned* colour);
+
+// ---- text helpers (text1251.cpp) ----
+// CR LF -> LF for the outside world, and lone LF -> CR LF coming in.
+std::string Plat_CrlfToLf(const std::string& s);
+std::string Plat_LfToCrlf(const std::string& s);
+std::string Plat_Utf8From1251(const std::string& s);
+std::string Plat_1251FromUtf8(const std::string& s);
+// Decodes one UTF-8 sequence at s[*pos], advancing *pos; malformed bytes give U+FFFD one at a time.
+unsigned Plat_Utf8Next(const std::string& s, size_t* pos);
+void Plat_Utf8Append(std::string* out, unsigned cp);

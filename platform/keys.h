@@ -1,0 +1,19 @@
+// Virtual-key codes from X keysyms and from the names a script uses. Pure tables, no Xlib here:
+// keysyms are the protocol's numbers.
+#pragma once
+
+// The virtual-key code of a keysym read from the first layout group, level 0 (so a Russian layout
+// still gives 'A'..'Z'); 0 when the key has none. *sided receives the left/right code of Shift,
+// Ctrl and Alt (VK_LSHIFT ...) and otherwise the same code as the answer.
+int Vk_FromKeysym(unsigned long keysym, int* sided);
+
+// A keypad keysym that changes meaning with Num Lock (KP_Home .. KP_Delete).
+bool Vk_IsKeypadNav(unsigned long keysym);
+
+// The Unicode code point a keysym types by itself (used when the input method gives nothing), 0
+// for none.
+unsigned Vk_KeysymToUnicode(unsigned long keysym);
+
+// A key by name as scripts write it ("A", "7", "F5", "Esc", "Enter", "Left", "PgUp", ... or a decimal
+// code 1..255), case-insensitive; 0 when unknown.
+int Vk_FromName(const char* name);

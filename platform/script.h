@@ -1,0 +1,65 @@
+// The input script of the headless backend: parsed once into commands, then run a little each
+// frame. It feeds messages into the layer's queue and answers boxes and dialogs; it never blocks.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/internal.h"
+
+enum ScriptOp {
+    SOP_WAIT,    // a: frames
+    SOP_MSG,     // message, w, l
+    SOP_KEY,     // a: vk, b: 1 down / 0 up (message chosen when run: Alt makes it a system key)
+    SOP_BUTTON,  // message; l is taken from the cursor when run
+    SOP_MOVE,    // a, b: client pixels
+    SOP_CLIP,    // text: 1251, CR LF rows
+    SOP_SHOT,    // text: file name or ""
+};
+
+struct ScriptCmd {
+    ScriptOp op;
+    unsigned message;
+    uintptr_t w;
+    intptr_t l;
+    int a, b;
+    std::string text;
+};
+
+struct ScriptFileAnswer {
+    bool chosen;
+    std::string path;  // 1251
+};
+
+constexpr int SCRIPT_MAX_CMDS = 1000000;
+constexpr int SCRIPT_MAX_WAIT = 10000000;
+constexpr int SCRIPT_DEFAULT_FRAMES = 100;  // a run without script: this many frames, shot, close
+
+struct Script {
+    std::vector<ScriptCmd> cmds;
+    size_t next;
+    int waitLeft;
+    bool closeSent;
+    bool altDown;
+    int refused;  // lines refused while parsing
+    std::deque<int> boxAnswers;  // IDOK / IDYES / IDNO, used in order by the boxes
+    std::deque<ScriptFileAnswer> fileAnswers;
+    std::deque<long long> colourAnswers;  // 0x00BBGGRR, or -1 for cancel
+};
+
+void Script_Clear(Script* s);
+// Parses one line (without its line break; a trailing CR is ignored). A malformed line is refused
+// with a log line and changes nothing; answers false then.
+bool Script_ParseLine(Script* s, const std::string& line, int lineNo);
+void Script_ParseText(Script* s, const std::string& text);
+// Loads a script file; false (with a log line) when it cannot be read or is too large.
+bool Script_Load(Script* s, const char* path);
+// The run without script: frames, then a screenshot of the last frame, then the close message.
+void Script_MakeDefault(Script* s, int frames);
+// One frame went by.
+void Script_Frame(Script* s);
+// Runs commands until the next unfinished wait; at the end of the commands sends the close message
+// once. Messages go to gPlat.queue.
+void Script_Run(Script* s);
+bool Script_Done(const Script* s);

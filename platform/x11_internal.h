@@ -1,0 +1,49 @@
+// State shared by the x11 backend's files (window and events, modal boxes). Includes Xlib, so it
+// is included only by the x11 .cpp files: Xlib's macros (Status, None, ...) stay there.
+#pragma once
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <GL/glx.h>
+
+#include <string>
+
+#include "platform/internal.h"
+
+struct X11State {
+    Display* dpy;
+    int screen;
+    Window root;
+    Window helper;  // never shown: owns the clipboard and receives conversions, window or not
+    Window win;
+    Colormap cmap;
+    XVisualInfo* vi;
+    GLXContext ctx;
+    XIM im;
+    XIC ic;
+    Cursor blank;
+    Atom wmProtocols, wmDelete, motifHints, netWmName, clipboard, utf8, targets, text, incr, prop;
+    bool detectableRepeat;
+    bool mapped;
+    bool ownsClip;
+    std::string clipOwned;  // 1251, CR LF rows
+    unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0)
+    unsigned char kcSided[256];   // keycode -> left/right virtual key of Shift, Ctrl, Alt
+    unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
+    bool vkHeld[256];             // keys pressed through this window, for the repeat bit
+};
+
+extern X11State gX;
+
+// Turns one X event into messages (main window), serves the clipboard, or ignores it.
+void X11_HandleEvent(XEvent* ev);
+// Errors of the protocol are caught, not fatal: X11_TrapBegin clears, X11_TrapEnd syncs and answers
+// the error code seen since (0 = none).
+void X11_TrapBegin();
+int X11_TrapEnd();
+// The characters a key press types, as Windows-1251 bytes (Delete types none, Enter 13).
+std::string X11_KeyChars(XKeyEvent* ev);
+// Waits (bounded) until w is viewable, then gives it the focus.
+void X11_MapAndFocus(Window w);

@@ -1,0 +1,144 @@
+// Binary file primitives over stdio streams. The host is little-endian, so a value's memory bytes are
+// its file bytes; floats go through memcpy, never through pointer casts.
+#include "shell/binfile.h"
+
+#include <bit>
+#include <cstring>
+
+static_assert(std::endian::native == std::endian::little, "file layout assumes a little-endian host");
+static_assert(sizeof(int) == 4 && sizeof(float) == 4 && sizeof(short) == 2, "file widths");
+
+namespace {
+
+// Reads width bytes; a short read stores zeros so the caller never sees a half-read value.
+int ReadValue(void* dst, size_t width, FILE* f) {
+  if (!f || !dst) return 0;
+  unsigned char tmp[8];
+  if (std::fread(tmp, 1, width, f) != width) {
+    std::memset(dst, 0, width);
+    return 0;
+  }
+  std::memcpy(dst, tmp, width);
+  return 1;
+}
+
+int WriteValue(const void* src, size_t width, FILE* f) {
+  if (!f) return 0;
+  return static_cast<int>(std::fwrite(src, 1, width, f));
+}
+
+template <typename T>
+int WriteRange(const T* first, const T* last, FILE* f) {
+  if (!f || !first || !last || last < first) return 0;
+  size_t n = static_cast<size_t>(last - first) + 1;
+  return static_cast<int>(std::fwrite(first, sizeof(T), n, f));
+}
+
+template <typename T>
+int ReadRange(T* first, T* last, FILE* f) {
+  if (!f || !first || !last || last < first) return 0;
+  size_t n = static_cast<size_t>(last - first) + 1;
+  size_t got = std::fread(first, sizeof(T), n, f);
+  // A word cut short by the end of the file is zeroed along with every word after it.
+  std::memset(first + got, 0, (n - got) * sizeof(T));
+  return static_cast<int>(got);
+}
+
+template <typename T>
+int WriteArr(const T* first, const T* last, FILE* f, int n) {
+  if (n <= 0 || !first || !last || last < first) return 0;
+  int done = 0;
+  for (const T* p = first; p <= last && done < n; ++p) {
+    if (WriteValue(p, sizeof(T), f) != sizeof(T)) break;
+    ++done;
+  }
+  return done;
+}
+
+template <typename T>
+int ReadArr(T* first, T* last, FILE* f, int n) {
+  if (n <= 0 || !first || !last || last < first) return 0;
+  int done = 0;
+  int stored = 0;
+  for (T* p = first; p <= last && stored < n; ++p, ++stored) done += ReadValue(p, sizeof(T), f);
+  return done;
+}
+
+}  // namespace
+
+int CharRead(void* dst, FILE* f) { return ReadValue(dst, 1, f); }
+int ShortRead(void* dst, FILE* f) { return ReadValue(dst, 2, f); }
+int UShortRead(void* dst, FILE* f) { return ReadValue(dst, 2, f); }
+int IntRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
+int UIntRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
+int FloRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
+int QuadRead(void* dst, FILE* f) { return ReadValue(dst, 8, f); }
+
+int CharWrite(char v, FILE* f) { return WriteValue(&v, 1, f); }
+int ShortWrite(unsigned short v, FILE* f) { return WriteValue(&v, 2, f); }
+int IntWrite(int v, FILE* f) { return WriteValue(&v, 4, f); }
+int UIntWrite(unsigned v, FILE* f) { return WriteValue(&v, 4, f); }
+int FloWrite(float v, FILE* f) { return WriteValue(&v, 4, f); }
+int QuadWrite(uint64_t v, FILE* f) { return WriteValue(&v, 8, f); }
+
+int StrWriteLen(const char* s, FILE* f) {
+  if (!f || !s) return 0;
+  int n = static_cast<int>(std::strlen(s));
+  int done = IntWrite(n + 1, f);
+  done += static_cast<int>(std::fwrite(s, 1, static_cast<size_t>(n), f));
+  done += CharWrite(0, f);
+  return done;
+}
+
+void Name12_Set(char name[12], const char* s) {
+  std::memset(name, 0, 12);
+  if (!s) return;
+  size_t n = std::strlen(s);
+  std::memcpy(name, s, n < 12 ? n : 12);
+}
+
+void Name12_Write(const char name[12], FILE* f) {
+  if (!f) return;
+  for (int i = 0; i < 3; ++i) {
+    int w;
+    std::memcpy(&w, name + 4 * i, 4);
+    IntWrite(w, f);
+  }
+}
+
+int Name12_Read(char name[12], FILE* f) {
+  if (!f) return 0;
+  int ok = 1;
+  for (int i = 0; i < 3; ++i) {
+    int w = 0;
+    ok &= IntRead(&w, f);
+    std::memcpy(name + 4 * i, &w, 4);
+  }
+  return ok;
+}
+
+void CountBlock_Begin(CountBlock* b, FILE* f) {
+  b->count = 0;
+  b->filePos = f ? std::ftell(f) : -1;
+  IntWrite(0, f);
+}
+
+void CountBlock_Inc(CountBlock* b) { b->count += 1; }
+
+void CountBlock_End(CountBlock* b, FILE* f) {
+  if (!f || b->filePos < 0) return;
+  long here = std::ftell(f);
+  if (here < 0 || std::fseek(f, b->filePos, SEEK_SET) != 0) return;
+  IntWrite(b->count, f);
+  std::fseek(f, here, SEEK_SET);
+}
+
+int IntWriteMem2(const int* first, const int* last, FILE* f) { return WriteRange(first, last, f); }
+int FloWriteMem2(const float* first, const float* last, FILE* f) { return WriteRange(first, last, f); }
+int IntReadToMem2(int* first, int* last, FILE* f) { return ReadRange(first, last, f); }
+int FloReadToMem2(float* first, float* last, FILE* f) { return ReadRange(first, last, f); }
+
+int IntArrWrite(const int* first, const int* last, FILE* f, int n) { return WriteArr(first, last, f, n); }
+int FloArrWrite(const float* first, const float* last, FILE* f, int n) { return WriteArr(first, last, f, n); }
+int IntArrRead(int* first, int* last, FILE* f, int n) { return ReadArr(first, last, f, n); }
+int FloArrRead(float* first, float* last, FILE* f, int n) { return ReadArr(first, last, f, n); }

@@ -1,0 +1,318 @@
+// Files and directories over stdio, std::filesystem and POSIX. A backup is made before any old file
+// is given up, and a failed open puts the old file back, so a refused write never loses data.
+#include "shell/files.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "shell/binfile.h"
+#include "shell/clock.h"
+#include "shell/log.h"
+
+namespace fs = std::filesystem;
+
+std::string gsFileZaglav = "zaglav.bin";
+FILE* (*gFileOpenBak_Open)(const char* path, const char* mode) = std::fopen;
+DirStack gDirStack = {nullptr, 0, 0};
+
+namespace {
+
+struct DirStackOwner {
+  DirStackOwner() { DirStack_Init(&gDirStack, 8); }
+  ~DirStackOwner() { DirStack_Release(&gDirStack); }
+} dirStackOwner;
+
+bool FileOpens(const std::string& path) {
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+}
+
+const char* OpenMode(short mode) {
+  if (mode == 1) return "w+b";
+  if (mode == 2) return "a+b";
+  return "wb";
+}
+
+bool PathExists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
+}
+
+char* Slot(DirStack* s, int i) { return s->slots + static_cast<size_t>(i) * kDirSlot; }
+
+}  // namespace
+
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
+  if (name.empty()) return nullptr;
+  if (!ext.empty()) name += ext;
+  const char* how = OpenMode(mode);
+  if (!FileOpens(name)) return gFileOpenBak_Open(name.c_str(), how);
+
+  const std::string bak = name + "_bak";
+  if (policy == 3) {
+    std::error_code ec;
+    fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+    if (ec) return nullptr;
+    return gFileOpenBak_Open(name.c_str(), "r+b");
+  }
+  if (policy == 2) {
+    if (PathExists(bak) && std::remove(bak.c_str()) != 0) return nullptr;
+    if (std::rename(name.c_str(), bak.c_str()) != 0) return nullptr;
+    FILE* f = gFileOpenBak_Open(name.c_str(), how);
+    if (!f) std::rename(bak.c_str(), name.c_str());  // no new file: the old one stays in place
+    return f;
+  }
+  if (policy == 1) {
+    // The new file is opened beside the old one and moved over it, so a failed open keeps the old.
+    const std::string fresh = name + "_new";
+    FILE* f = gFileOpenBak_Open(fresh.c_str(), how);
+    if (!f) return nullptr;
+    if (std::rename(fresh.c_str(), name.c_str()) != 0) {
+      std::fclose(f);
+      std::remove(fresh.c_str());
+      return nullptr;
+    }
+    return f;
+  }
+  if (mode != 2) return nullptr;
+  return gFileOpenBak_Open(name.c_str(), how);
+}
+
+int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
+                int expected) {
+  if (b->data || b->pos != 0 || name.empty()) return 0;
+  if (!suffix.empty()) name += suffix;
+  if (ext.size() > 4) return 0;
+  FILE* f = std::fopen(name.c_str(), "rb");
+  if (!f) return 0;
+  long size = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+  std::rewind(f);
+  if (size < 1 || static_cast<unsigned long>(size) > UINT32_MAX) {
+    std::fclose(f);
+    if (size != 0) LogInfo("\nerr: FileReadAll %s (size unknown)", name.c_str());
+    return 0;
+  }
+  if (expected > 0 && size != expected) {
+    std::fclose(f);
+    LogInfo("\nerr: FileReadAll %s (%ld bytes, %d expected)", name.c_str(), size, expected);
+    return 0;
+  }
+  if (!ByteBuf_Alloc(b, static_cast<uint32_t>(size), 1)) {
+    std::fclose(f);
+    return 0;
+  }
+  size_t got = std::fread(b->data, 1, static_cast<size_t>(size), f);
+  std::fclose(f);
+  if (got != static_cast<size_t>(size)) {
+    ByteBuf_Free(b);
+    LogInfo("\nerr: FileReadAll %s (short read %zu of %ld)", name.c_str(), got, size);
+    return 0;
+  }
+  return 1;
+}
+
+int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
+  if (!b->data) return 0;
+  FILE* f = FileOpenBak(name, "", policy, 0);
+  if (!f) return 0;
+  uint32_t start = fromStart ? 0 : b->pos;
+  uint32_t count = 0;
+  if (start < b->size) {
+    count = b->size - start;
+    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
+        static_cast<uint32_t>(n) <= count)
+      count = static_cast<uint32_t>(n);
+  }
+  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
+  std::fclose(f);
+  return static_cast<int>(done);
+}
+
+int SkipLine(std::istream& in) {
+  if (!in) return 0;
+  for (;;) {
+    int c = in.get();
+    if (c == std::char_traits<char>::eof()) return 0;
+    if (c == '\n') return 1;
+    if (c == '\r') {
+      int d = in.get();
+      if (d == std::char_traits<char>::eof()) return 0;
+      if (d == '\n') return 1;
+    }
+  }
+}
+
+double StrToDouble(const std::string& s) { return std::strtod(s.c_str(), nullptr); }
+float StrToFlo(const std::string& s) { return static_cast<float>(StrToDouble(s)); }
+long StrToLong(const std::string& s) { return std::strtol(s.c_str(), nullptr, 10); }
+
+int StrToInt(const std::string& s) {
+  long v = StrToLong(s);
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+uint16_t StrToU16(const std::string& s) {
+  if (s.empty()) return 0;
+  long v = StrToLong(s);
+  return (v >= 0 && v <= 65535) ? static_cast<uint16_t>(v) : 0;
+}
+
+int16_t StrToI16(const std::string& s) {
+  if (s.empty()) return 0;
+  long v = StrToLong(s);
+  if (v < -32768) return 0;
+  if (v > 32767) return 32767;
+  return static_cast<int16_t>(v);
+}
+
+uint8_t StrToU8(const std::string& s) {
+  if (s.empty()) return 0;
+  long v = StrToLong(s);
+  if (v < -128) return 0;
+  if (v > 255) return 255;
+  return static_cast<uint8_t>(v & 0xFF);  // -128..-1 keep their bits
+}
+
+int StrWriteFixed(std::string& s, int width, FILE* f) {
+  if (!f) return 0;
+  if (width == -1) return StrWriteLen(s.c_str(), f) ? static_cast<int>(s.size()) + 5 : 0;
+  if (width < 1) return 0;
+  int len = 0;
+  if (!s.empty()) {
+    if (static_cast<int>(s.size()) > width - 1) s.resize(static_cast<size_t>(width - 1));
+    len = static_cast<int>(s.size());
+    IntWrite(len + 1, f);
+  } else {
+    IntWrite(0, f);
+  }
+  std::fwrite(s.data(), 1, static_cast<size_t>(len), f);
+  for (int i = len; i < width; ++i) std::fputc(0, f);
+  return width + 4;
+}
+
+int TextLenAndPair(const char* text, const int* a, const int* b, int* c, int* d, int* len) {
+  *len = text ? static_cast<int>(std::strlen(text)) : 0;
+  if (*len < 1) return 0;
+  *c = *a;
+  *d = *b;
+  return 1;
+}
+
+void FindImageFile(std::string& out, const std::string& name) {
+  out = name;
+  if (name.size() < 2 || name.compare(name.size() - 2, 2, ".u") != 0) return;
+  const std::string base = name.substr(0, name.size() - 2);
+  static const char* const kExts[] = {".tga", ".bmp", ".png", ".dds", ".jpg", ".tex"};
+  for (const char* e : kExts) {
+    if (FileOpens(base + e)) {
+      out = base + e;
+      return;
+    }
+  }
+  out = base + ".tex";
+}
+
+void DirStack_Init(DirStack* s, int capacity) {
+  s->slots = nullptr;
+  s->capacity = 0;
+  s->top = 0;
+  if (capacity <= 2 || capacity > 65535) return;
+  s->slots = static_cast<char*>(std::calloc(static_cast<size_t>(capacity) + 1, kDirSlot));
+  if (s->slots) s->capacity = static_cast<uint16_t>(capacity);
+}
+
+void DirStack_Release(DirStack* s) {
+  std::free(s->slots);
+  s->slots = nullptr;
+  s->capacity = 0;
+  s->top = 0;
+}
+
+void DirStack_Clear(DirStack* s) {
+  if (s->slots) std::memset(s->slots, 0, (static_cast<size_t>(s->capacity) + 1) * kDirSlot);
+  s->top = 0;
+}
+
+void DirStack_Reset(DirStack* s) {
+  DirStack_Clear(s);
+  if (s->slots && !getcwd(Slot(s, 0), kDirSlot)) Slot(s, 0)[0] = 0;
+}
+
+int DirStack_GoBase(DirStack* s) {
+  if (!s->slots || !Slot(s, 0)[0]) return 0;
+  return chdir(Slot(s, 0)) == 0 ? 1 : 0;
+}
+
+int DirStack_Push(DirStack* s) {
+  if (!s->slots || s->top >= s->capacity) return 0;
+  char* slot = Slot(s, s->top + 1);
+  if (!getcwd(slot, kDirSlot)) {
+    slot[0] = 0;  // the stack stays as it was, so later pops still match their pushes
+    return 0;
+  }
+  return ++s->top;
+}
+
+int DirStack_Pop(DirStack* s) {
+  if (!s->slots || s->top == 0) return 0;
+  if (chdir(Slot(s, s->top)) != 0) return 0;
+  int old = s->top;
+  Slot(s, old)[0] = 0;
+  --s->top;
+  return old;
+}
+
+int DirPop() {
+  DirStack_Pop(&gDirStack);
+  return 0;
+}
+
+int DirPushEnter(const char* dir) {
+  if (!dir || !DirStack_Push(&gDirStack)) return 0;
+  if (chdir(dir) != 0) {
+    DirStack_Pop(&gDirStack);
+    return 0;
+  }
+  return 1;
+}
+
+int DirBackup(const std::string& dir) {
+  if (!FileOpens(dir + "/" + gsFileZaglav)) return 1;
+  const std::string bak = dir + "_BAK_" + "_" + std::to_string(TickCount());
+  if (std::rename(dir.c_str(), bak.c_str()) != 0) {
+    LogInfo("\nerr: DirBackup %s -> %s (%s)", dir.c_str(), bak.c_str(), std::strerror(errno));
+    return 0;
+  }
+  return 1;
+}
+
+int DirPushMakeEnter(const std::string& dir) {
+  if (!DirStack_Push(&gDirStack)) return 0;
+  if (!DirBackup(dir)) {
+    DirStack_Pop(&gDirStack);
+    return 0;
+  }
+  mkdir(dir.c_str(), 0755);
+  if (chdir(dir.c_str()) != 0) {
+    DirStack_Pop(&gDirStack);
+    return 0;
+  }
+  return 1;
+}
+
+void MemFillRange(int* first, int* last, int byte) {
+  if (!first || !last || last < first) return;
+  std::memset(first, byte, static_cast<size_t>(last - first + 1) * sizeof(int));
+}

@@ -1,0 +1,71 @@
+// File-level operations shared by every reader and writer: opening for writing under a backup policy,
+// whole-file transfer through a byte buffer, text-line skipping, clamped number conversions, image
+// file lookup, the stack of current directories and the backup of a saved directory.
+#pragma once
+
+#include <cstdio>
+#include <cstdint>
+#include <istream>
+#include <string>
+
+#include "shell/bytebuf.h"
+
+extern std::string gsFileZaglav;  // "zaglav.bin": marks a saved directory
+
+// Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
+// 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
+// 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
+// Null on any refusal; a failed open leaves the old file in place under every policy.
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
+// Test seam: the open that FileOpenBak finally makes.
+extern FILE* (*gFileOpenBak_Open)(const char* path, const char* mode);
+
+// Reads the whole file into an empty buffer: 1 on success; 0 (buffer left empty) on a refusal, a file
+// that does not open, an empty file, a short read, or a size other than a positive `expected`.
+int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
+                int expected);
+int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart);
+
+// Drops the rest of the line ("\n" or "\r\n"; a lone "\r" takes the next character with it).
+int SkipLine(std::istream& in);
+
+double StrToDouble(const std::string& s);
+float StrToFlo(const std::string& s);
+long StrToLong(const std::string& s);
+int StrToInt(const std::string& s);
+uint16_t StrToU16(const std::string& s);
+int16_t StrToI16(const std::string& s);
+uint8_t StrToU8(const std::string& s);
+
+// A string in a field of width bytes after its length word (cut to width - 1 characters in the
+// caller's string), or with width -1 a length-prefixed string. Bytes written after the length word
+// plus 4; 0 on a null stream or another width.
+int StrWriteFixed(std::string& s, int width, FILE* f);
+int TextLenAndPair(const char* text, const int* a, const int* b, int* c, int* d, int* len);
+
+// "x.u" becomes the first of x.tga, .bmp, .png, .dds, .jpg, .tex that exists (x.tex when none);
+// any other name comes back unchanged.
+void FindImageFile(std::string& out, const std::string& name);
+
+struct DirStack {
+  char* slots;  // capacity + 1 blocks of kDirSlot bytes; slot 0 is the base
+  uint16_t capacity;
+  uint16_t top;
+};
+constexpr int kDirSlot = 256;
+extern DirStack gDirStack;  // capacity 8
+
+void DirStack_Init(DirStack* s, int capacity);
+void DirStack_Release(DirStack* s);
+void DirStack_Clear(DirStack* s);
+void DirStack_Reset(DirStack* s);
+int DirStack_GoBase(DirStack* s);
+int DirStack_Push(DirStack* s);  // the new top, or 0 (stack unchanged)
+int DirStack_Pop(DirStack* s);   // the old top, or 0 (stack unchanged)
+int DirPop();
+int DirPushEnter(const char* dir);
+// When dir holds the marker file, renames it to dir+"_BAK__"+tick count. 0 when that rename failed.
+int DirBackup(const std::string& dir);
+int DirPushMakeEnter(const std::string& dir);
+
+void MemFillRange(int* first, int* last, int byte);

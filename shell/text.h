@@ -1,0 +1,66 @@
+// Text utilities: formatting, number texts, trimming and searching, quote-aware scans, small
+// splitters and the line readers of the positional text files. Texts are byte strings in
+// Windows-1251; positions are 0-based ints with -1 for "not found"; blanks are space and tab;
+// letter tests and case changes touch the Latin letters only. Nothing here keeps state.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+
+// Character sets of the scanners.
+extern const char* const kTextLetters;     // A-Z a-z
+extern const char* const kTextIdentChars;  // 0-9 _ A-Z a-z
+extern const char* const kTextPathChars;   // . : 0-9 _ A-Z a-z
+extern const char* const kTextBlanks;      // space and tab
+extern const char* const kTextWordDelims;  // what ends the word of TextWordAfterKey
+
+// Formatting. A null format gives "". The text is never cut, however long it grows.
+std::string StrFmt(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string StrFmtLong(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string StrFmtShort(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// Formats into dst of dstSize bytes, cut to fit and always terminated; nothing on a null
+// pointer or a zero size.
+void StrPrintf(char* dst, size_t dstSize, const char* fmt, ...) __attribute__((format(printf, 3, 4)));
+
+// Number texts.
+std::string IntToStr(int v);
+std::string CharToStr(unsigned char v);
+std::string IntToStrZero(int v, int width);  // zeros before the digits up to width (2..10)
+
+// Searching and comparing.
+std::string TextTrimS(const std::string& s);
+int TextPos(const char* text, const std::string& pattern, int start);
+std::string TextUpToDelim(const std::string& text, int start, int* stop, const std::string& delims);
+int TextCompareAt(const std::string& a, int pa, const std::string& b, int pb, int n);
+int TextPosOutsideQuotes(const std::string& text, const std::string& pattern, int start, int n);
+int TextHasEnd(const std::string& s);
+
+// Editing.
+int TextEraseBetween(std::string& s, const std::string& open, const std::string& close);
+int TextEraseBetweenQ(std::string& s, const std::string& open, const std::string& close);
+std::string TextReplaceAll(std::string s, const std::string& pattern, const std::string& rep);
+std::string TextLower(const std::string& s);
+std::string TextUpper(const std::string& s);
+
+// Splitting.
+std::string TextNextCommaField(const std::string& s, int* pos);
+int TextWordAfterKey(const std::string* lines, int line, int lineCount, const std::string& keyword,
+                     int start, int* kwPos, int* kwLen, int* wordLine, int* wordPos, int* wordLen);
+
+// Character classes.
+int TextIsLetter(const std::string& s, int i);
+int TextIsLatinChar(char c);
+int TextIsLatinChar2(char c);
+int TextIsQualName(std::string& s);  // trims s in place
+int TextIsIdent(std::string& s);     // trims s in place
+
+// Line readers. Each strips one trailing CR from what it reads; a failed stream ends every loop.
+int TextReadLine(std::string& line, std::istream& in);
+int TextHasBegin(std::string& line, std::istream& in);
+int TextReadLiveLine(std::string& line, std::istream& in);
+void TextJoinContinued(std::string& line, std::istream& in);
+
+// One line of the stream without its line break and without one trailing CR; 0 when nothing
+// could be read (end of stream or a failed stream).
+int TextGetLine(std::istream& in, std::string& line);

@@ -1,0 +1,343 @@
+// Files and directories in the scratch directory: backup policies (an old file survives every failed
+// open), whole-file reads, text helpers and the directory stack.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "shell/binfile.h"
+#include "shell/clock.h"
+#include "shell/files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+void Put(const std::string& path, const std::string& text) {
+  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  f << text;
+}
+
+// Tests share one scratch directory and run again on every ctest: start from a clean slate.
+void Clear(std::initializer_list<const char*> paths) {
+  std::error_code ec;
+  for (const char* p : paths) fs::remove_all(p, ec);
+}
+
+FILE* FailOpen(const char*, const char*) { return nullptr; }
+
+// Restores the real open even when an assertion leaves the test early.
+struct FailingOpen {
+  FailingOpen() { gFileOpenBak_Open = FailOpen; }
+  ~FailingOpen() { gFileOpenBak_Open = std::fopen; }
+};
+
+std::string Cwd() {
+  char buf[PATH_MAX];
+  return getcwd(buf, sizeof buf) ? buf : "";
+}
+
+}  // namespace
+
+TEST(FileOpenBak, Policy2MovesTheFileToItsBackup) {
+  Clear({"p2.etp", "p2.etp_bak"});
+  Put("p2.etp", "old");
+  Put("p2.etp_bak", "older");
+  std::string name = "p2";
+  FILE* f = FileOpenBak(name, ".etp", 2, 0);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(name, "p2.etp");
+  std::fputs("new", f);
+  std::fclose(f);
+  EXPECT_EQ(Slurp("p2.etp"), "new");
+  EXPECT_EQ(Slurp("p2.etp_bak"), "old");
+}
+
+TEST(FileOpenBak, Policy3CopiesAndUpdatesInPlace) {
+  Clear({"p3.bin", "p3.bin_bak"});
+  Put("p3.bin", "abcdef");
+  std::string name = "p3.bin";
+  FILE* f = FileOpenBak(name, "", 3, 0);
+  ASSERT_NE(f, nullptr);
+  std::fputs("XY", f);
+  std::fclose(f);
+  EXPECT_EQ(Slurp("p3.bin"), "XYcdef");  // the old tail stays behind the shorter write
+  EXPECT_EQ(Slurp("p3.bin_bak"), "abcdef");
+}
+
+TEST(FileOpenBak, Policy3WithoutBackupDoesNotOpen) {
+  Clear({"p3x.bin", "p3x.bin_bak"});
+  Put("p3x.bin", "keep");
+  fs::create_directory("p3x.bin_bak");  // a directory cannot be overwritten by the copy
+  Put("p3x.bin_bak/inside", "x");
+  std::string name = "p3x.bin";
+  EXPECT_EQ(FileOpenBak(name, "", 3, 0), nullptr);
+  EXPECT_EQ(Slurp("p3x.bin"), "keep");
+}
+
+TEST(FileOpenBak, Policy1ReplacesTheFile) {
+  Clear({"p1.bin", "p1.bin_new"});
+  Put("p1.bin", "old contents");
+  std::string name = "p1.bin";
+  FILE* f = FileOpenBak(name, "", 1, 0);
+  ASSERT_NE(f, nullptr);
+  std::fputs("n", f);
+  std::fclose(f);
+  EXPECT_EQ(Slurp("p1.bin"), "n");
+  EXPECT_FALSE(fs::exists("p1.bin_new"));
+}
+
+TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
+  Clear({"p0.bin", "p0_fresh.bin"});
+  Put("p0.bin", "ab");
+  std::string name = "p0.bin";
+  EXPECT_EQ(FileOpenBak(name, "", 0, 0), nullptr);
+  EXPECT_EQ(FileOpenBak(name, "", 7, 1), nullptr);
+  FILE* f = FileOpenBak(name, "", 0, 2);
+  ASSERT_NE(f, nullptr);
+  std::fputs("c", f);
+  std::fclose(f);
+  EXPECT_EQ(Slurp("p0.bin"), "abc");
+  std::string fresh = "p0_fresh.bin";
+  f = FileOpenBak(fresh, "", 0, 0);
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  std::string empty;
+  EXPECT_EQ(FileOpenBak(empty, ".bin", 2, 0), nullptr);
+  EXPECT_EQ(empty, "");
+}
+
+TEST(FileOpenBak, EveryPolicyKeepsTheOldFileWhenTheOpenFails) {
+  for (short policy = 0; policy <= 3; ++policy) {
+    for (short mode = 0; mode <= 2; ++mode) {
+      std::string name = "fail_" + std::to_string(policy) + "_" + std::to_string(mode);
+      Put(name, "precious");
+      Put(name + "_bak", "backup");
+      FailingOpen failing;
+      std::string n = name;
+      EXPECT_EQ(FileOpenBak(n, "", policy, mode), nullptr);
+      EXPECT_EQ(Slurp(name), "precious") << "policy " << policy << " mode " << mode;
+    }
+  }
+}
+
+TEST(FileReadAll, ReadsWholeFilesAndRefusesTheRest) {
+  Put("whole.bin", std::string("\x05\0\0\0\x07", 5));
+  ByteBuf b;
+  std::string name = "whole";
+  EXPECT_EQ(FileReadAll(&b, name, ".bin", "", 0), 1);
+  EXPECT_EQ(name, "whole.bin");
+  ASSERT_EQ(b.size, 5u);
+  EXPECT_EQ(ByteBuf_ReadI32(&b, 1), 5);
+  EXPECT_EQ(ByteBuf_ReadU8(&b, 1), 7);
+
+  std::string again = "whole.bin";
+  EXPECT_EQ(FileReadAll(&b, again, "", "", 0), 0);  // the buffer is not empty
+  ByteBuf c;
+  EXPECT_EQ(FileReadAll(&c, again, "", "abcd", 0), 1);
+  ByteBuf d;
+  EXPECT_EQ(FileReadAll(&d, again, "", "abcde", 0), 0);
+  std::string missing = "missing.bin";
+  EXPECT_EQ(FileReadAll(&d, missing, "", "", 0), 0);
+  std::string none;
+  EXPECT_EQ(FileReadAll(&d, none, "", "", 0), 0);
+  EXPECT_EQ(FileReadAll(&d, again, "", "", 6), 0);  // not the expected size
+  EXPECT_EQ(d.data, nullptr);
+  EXPECT_EQ(FileReadAll(&d, again, "", "", 5), 1);
+  Put("empty.bin", "");
+  ByteBuf e;
+  std::string empty = "empty.bin";
+  EXPECT_EQ(FileReadAll(&e, empty, "", "", 0), 0);
+}
+
+TEST(FileReadAll, SaveFileRoundTripsThroughTheBackupPolicy) {
+  Clear({"saved.bin", "saved.bin_bak", "none.bin"});
+  ByteBuf b;
+  ByteBuf_WriteI32(&b, 0x11223344, 1);
+  ByteBuf_WriteI32(&b, 0x55667788, 1);
+  b.pos = 4;
+  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 0, 1), 8);
+  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 0, 0), 4);  // from the position
+  EXPECT_EQ(Slurp("saved.bin").size(), 4u);
+  EXPECT_EQ(Slurp("saved.bin_bak").size(), 8u);
+  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 2, 1), 2);
+  ByteBuf empty;
+  EXPECT_EQ(ByteBuf_SaveFile(&empty, "none.bin", 2, 0, 1), 0);
+  EXPECT_FALSE(fs::exists("none.bin"));
+}
+
+TEST(TextHelpers, SkipLineHandlesEveryLineEnd) {
+  std::istringstream in("a b\r\nc\rxd\ne");
+  EXPECT_EQ(SkipLine(in), 1);
+  EXPECT_EQ(in.get(), 'c');
+  EXPECT_EQ(SkipLine(in), 1);  // the lone CR took the x with it, then d, then LF
+  EXPECT_EQ(in.get(), 'e');
+  EXPECT_EQ(SkipLine(in), 0);
+  EXPECT_EQ(SkipLine(in), 0);
+  std::istringstream bad("12");
+  int v;
+  bad >> v >> v;  // failed stream
+  EXPECT_EQ(SkipLine(bad), 0);
+}
+
+TEST(TextHelpers, NumberConversionsClamp) {
+  EXPECT_EQ(StrToU16("65535"), 65535);
+  EXPECT_EQ(StrToU16("65536"), 0);
+  EXPECT_EQ(StrToU16("-1"), 0);
+  EXPECT_EQ(StrToU16(""), 0);
+  EXPECT_EQ(StrToI16("40000"), 32767);
+  EXPECT_EQ(StrToI16("-40000"), 0);
+  EXPECT_EQ(StrToI16("-5"), -5);
+  EXPECT_EQ(StrToU8("-1"), 255);
+  EXPECT_EQ(StrToU8("-128"), 128);
+  EXPECT_EQ(StrToU8("-129"), 0);
+  EXPECT_EQ(StrToU8("300"), 255);
+  EXPECT_EQ(StrToU8("42"), 42);
+  EXPECT_EQ(StrToInt("  17xyz"), 17);
+  EXPECT_EQ(StrToInt("abc"), 0);
+  EXPECT_EQ(StrToInt("99999999999999"), INT_MAX);
+  EXPECT_FLOAT_EQ(StrToFlo("2.5"), 2.5f);
+  EXPECT_EQ(StrToLong("-7"), -7);
+}
+
+TEST(TextHelpers, StrWriteFixedCutsAndPads) {
+  FILE* f = std::fopen("fixed.bin", "wb");
+  std::string s = "abcdef";
+  EXPECT_EQ(StrWriteFixed(s, 4, f), 8);
+  EXPECT_EQ(s, "abc");
+  std::string e;
+  EXPECT_EQ(StrWriteFixed(e, 2, f), 6);
+  std::string t = "hi";
+  EXPECT_EQ(StrWriteFixed(t, -1, f), 7);
+  EXPECT_EQ(StrWriteFixed(t, 0, f), 0);
+  EXPECT_EQ(StrWriteFixed(t, 4, nullptr), 0);
+  std::fclose(f);
+  EXPECT_EQ(Slurp("fixed.bin"), std::string("\x04\0\0\0abc\0"
+                                            "\0\0\0\0\0\0"
+                                            "\x03\0\0\0hi\0",
+                                            21));
+}
+
+TEST(TextHelpers, TextLenAndPairAndMemFill) {
+  int a = 1, b = 2, c = 0, d = 0, len = -1;
+  EXPECT_EQ(TextLenAndPair("xyz", &a, &b, &c, &d, &len), 1);
+  EXPECT_EQ(len, 3);
+  EXPECT_EQ(c, 1);
+  EXPECT_EQ(d, 2);
+  c = d = 0;
+  EXPECT_EQ(TextLenAndPair("", &a, &b, &c, &d, &len), 0);
+  EXPECT_EQ(c, 0);
+  int w[4] = {0, 0, 0, 0};
+  MemFillRange(&w[1], &w[2], 0x01);
+  EXPECT_EQ(w[0], 0);
+  EXPECT_EQ(w[1], 0x01010101);
+  EXPECT_EQ(w[2], 0x01010101);
+  EXPECT_EQ(w[3], 0);
+}
+
+TEST(TextHelpers, FindImageFileTriesExtensionsInOrder) {
+  Clear({"img"});
+  fs::create_directory("img");
+  Put("img/a.png", "p");
+  Put("img/a.jpg", "j");
+  std::string out;
+  FindImageFile(out, "img/a.u");
+  EXPECT_EQ(out, "img/a.png");
+  Put("img/a.bmp", "b");
+  FindImageFile(out, "img/a.u");
+  EXPECT_EQ(out, "img/a.bmp");
+  FindImageFile(out, "img/none.u");
+  EXPECT_EQ(out, "img/none.tex");
+  FindImageFile(out, "img/a.tga");
+  EXPECT_EQ(out, "img/a.tga");
+  FindImageFile(out, "u");
+  EXPECT_EQ(out, "u");
+}
+
+TEST(DirStack, PushesUpToCapacityAndPopsBack) {
+  const std::string home = Cwd();
+  fs::create_directories("ds/a");
+  DirStack_Reset(&gDirStack);
+  EXPECT_EQ(DirPushEnter("ds"), 1);
+  EXPECT_EQ(DirPushEnter("a"), 1);
+  EXPECT_EQ(Cwd(), home + "/ds/a");
+  EXPECT_EQ(DirPushEnter("no_such_dir"), 0);
+  EXPECT_EQ(gDirStack.top, 2);
+  for (int i = 3; i <= 8; ++i) EXPECT_EQ(DirStack_Push(&gDirStack), i);
+  EXPECT_EQ(DirStack_Push(&gDirStack), 0);  // the ninth push
+  EXPECT_EQ(DirPushEnter(".."), 0);         // no room: stays where it is
+  EXPECT_EQ(Cwd(), home + "/ds/a");
+  for (int i = 8; i >= 3; --i) EXPECT_EQ(DirStack_Pop(&gDirStack), i);
+  DirPop();
+  EXPECT_EQ(Cwd(), home + "/ds");
+  DirPop();
+  EXPECT_EQ(Cwd(), home);
+  EXPECT_EQ(DirStack_Pop(&gDirStack), 0);
+  EXPECT_EQ(DirPushEnter("ds"), 1);
+  EXPECT_EQ(DirStack_GoBase(&gDirStack), 1);
+  EXPECT_EQ(Cwd(), home);
+  DirStack_Clear(&gDirStack);
+}
+
+TEST(DirStack, SmallStacksHaveNoSlots) {
+  DirStack s;
+  DirStack_Init(&s, 2);
+  EXPECT_EQ(s.slots, nullptr);
+  EXPECT_EQ(DirStack_Push(&s), 0);
+  EXPECT_EQ(DirStack_Pop(&s), 0);
+  DirStack_Init(&s, 3);
+  EXPECT_EQ(DirStack_Push(&s), 1);
+  EXPECT_EQ(DirStack_Pop(&s), 1);
+  DirStack_Release(&s);
+}
+
+TEST(DirBackup, RenamesOnlyMarkedDirectories) {
+  Clock_SetManual(true, 4242);
+  Clear({"maps", "maps_BAK__4242", "plain"});
+  fs::create_directories("maps");
+  Put("maps/zaglav.bin", "m");
+  fs::create_directories("plain");
+  EXPECT_EQ(DirBackup("maps"), 1);
+  EXPECT_TRUE(fs::exists("maps_BAK__4242/zaglav.bin"));
+  EXPECT_FALSE(fs::exists("maps"));
+  EXPECT_EQ(DirBackup("plain"), 1);
+  EXPECT_TRUE(fs::exists("plain"));
+  Clock_SetManual(false);
+}
+
+TEST(DirBackup, FailedRenameRefusesToEnterTheOldDirectory) {
+  const std::string home = Cwd();
+  Clock_SetManual(true, 777);
+  Clear({"stage", "stage_BAK__777", "stage_BAK__778"});
+  fs::create_directories("stage");
+  Put("stage/zaglav.bin", "m");
+  Put("stage/data.etp", "old stage");
+  fs::create_directories("stage_BAK__777/occupied");  // the backup name is taken
+  DirStack_Reset(&gDirStack);
+  EXPECT_EQ(DirPushMakeEnter("stage"), 0);
+  EXPECT_EQ(Cwd(), home);
+  EXPECT_EQ(gDirStack.top, 0);
+  EXPECT_EQ(Slurp("stage/data.etp"), "old stage");
+
+  Clock_Set(778);
+  EXPECT_EQ(DirPushMakeEnter("stage"), 1);
+  EXPECT_EQ(Cwd(), home + "/stage");
+  EXPECT_FALSE(fs::exists("data.etp"));  // a fresh directory
+  DirPop();
+  EXPECT_EQ(Cwd(), home);
+  EXPECT_TRUE(fs::exists("stage_BAK__778/data.etp"));
+  Clock_SetManual(false);
+}
