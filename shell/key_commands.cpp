@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "shell/pending_frame_clock.h"
+#include "shell/frame_clock.h"
 
 int KeyDownTable[kKeyTableSize];
 int KeyUsedTable[kKeyTableSize];

@@ -5,7 +5,8 @@
 
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "shell/pending_text_files.h"
+#include "shell/files.h"
+#include "shell/text.h"
 
 std::string gsFileSig = "uni_files/res/sig.txt";
 std::string& sig1_LoadFileName = gsFileSig;

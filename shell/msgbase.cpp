@@ -6,7 +6,8 @@
 #include <fstream>
 
 #include "figures/pending_figures_shell.h"
-#include "shell/pending_text_files.h"
+#include "shell/files.h"
+#include "shell/text.h"
 
 std::vector<MsgRec> MsgBase;
 std::string gsFileMsgBase = "uni_files/res/msgbase.txt";

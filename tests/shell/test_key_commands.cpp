@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/key_commands.h"
-#include "shell/pending_frame_clock.h"
+#include "shell/frame_clock.h"
 
 namespace {
 

@@ -189,6 +189,87 @@ TEST(KeyFile, MissingFileLoadsNothing) {
   for (int n = 0; n < Kmd_Count(); n++) EXPECT_EQ(KmdByNum(n)->active, 0);
 }
 
+std::string ReadBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+int WordAt(const std::string& b, size_t i) {
+  return (int)((unsigned char)b[4 * i] | (unsigned char)b[4 * i + 1] << 8 | (unsigned char)b[4 * i + 2] << 16 |
+               (unsigned)(unsigned char)b[4 * i + 3] << 24);
+}
+
+TEST(KeyFile, BinaryCommandFileRoundTrip) {
+  IKmd2 k = ReadOne(Block("Klik", "1 1 2 0 1 7", "1", "1 250 100 1", "1\n2 5 2 300 4", "50 9 3 1"));
+  k.latch = 1;
+  k.holdMs = 33;
+  k.repeatStart = 4444;
+  k.dblWait = 12;  // run-time words other than the three cleared ones travel as they are
+  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_round.bin", 2), 1);
+  EXPECT_EQ(k.latch, 0);
+  EXPECT_EQ(k.holdMs, 0);
+  EXPECT_EQ(k.repeatStart, 0);
+  std::string b = ReadBytes("kmd_round.bin");
+  ASSERT_EQ(b.size(), 184u);
+  EXPECT_EQ(WordAt(b, 0), 184);
+  EXPECT_EQ(WordAt(b, 1), 3451);
+  EXPECT_EQ(WordAt(b, 2), 40);
+  EXPECT_EQ(b.substr(12 + 36 * 4, 12), b.substr(172, 12));
+
+  IKmd2 back;
+  std::memset(&back, 0, sizeof(back));
+  EXPECT_EQ(IKmd2_LoadBin(&back, "kmd_round.bin", ""), 1);
+  EXPECT_EQ(std::memcmp(&back, &k, sizeof(k)), 0);
+  EXPECT_STREQ(back.name, "Klik");
+
+  // refused: an inactive command, an empty name, a definition error
+  IKmd2 off = k;
+  off.active = 0;
+  EXPECT_EQ(IKmd2_SaveBin(&off, "kmd_off.bin", 2), 0);
+  EXPECT_EQ(IKmd2_SaveBin(&k, "", 2), 0);
+  IKmd2 bad = k;
+  bad.mode = 3;
+  bad.key1 = 0;
+  EXPECT_EQ(IKmd2_SaveBin(&bad, "kmd_bad.bin", 2), 0);
+  EXPECT_EQ(IKmd2_LoadBin(&back, "no_such_kmd.bin", ""), 0);
+}
+
+TEST(KeyFile, BinaryCommandFileWithTooManyWordsIsRefused) {
+  IKmd2 k = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 0 0 1"));
+  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_big.bin", 2), 1);
+  std::string b = ReadBytes("kmd_big.bin");
+  b[8] = 41;  // one word more than the record holds
+  b += std::string(4, '\0');
+  std::ofstream("kmd_big.bin", std::ios::binary | std::ios::trunc) << b;
+  IKmd2 before;
+  std::memset(&before, 0x11, sizeof(before));
+  IKmd2 target = before;
+  EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
+  EXPECT_EQ(std::memcmp(&target, &before, sizeof(before)), 0);  // left as it was
+  b[8] = (char)0xFF;  // negative count
+  b[9] = b[10] = b[11] = (char)0xFF;
+  std::ofstream("kmd_big.bin", std::ios::binary | std::ios::trunc) << b;
+  EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
+}
+
+TEST(KeyFile, TextFileOfOneValuePerLine) {
+  std::string text = "title\n1 active\n1\n0\n0\n0\n0\n0\n81 key1\n0\n0\n";
+  for (int w = 11; w <= 35; w++) text += "0\n";
+  text += "1735289195 name\n0\n0\n";  // the name words: "king", then zeros
+  std::ofstream("kmd_text.txt") << text;
+  IKmd2 k;
+  std::memset(&k, 0, sizeof(k));
+  EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text.txt"), 1);
+  EXPECT_EQ(k.key1, 81);
+  EXPECT_EQ(k.enabled, 1);
+  EXPECT_STREQ(k.name, "king");
+  EXPECT_EQ(IKmd2_TxtRead(&k, "no_such_kmd.txt"), 0);
+  std::ofstream("kmd_text_bad.txt") << "title\n1\n1\n0\n0\n0\n0\n3\n0\n0\n0\n";  // mode 3, no keys
+  std::memset(&k, 0, sizeof(k));
+  EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text_bad.txt"), 0);
+  EXPECT_EQ(k.active, 0);
+}
+
 TEST(KeyFile, RebindingStepsStopAtTheCommandCount) {
   Kmd_ResetAll();
   anSetKeysMode = 1;
