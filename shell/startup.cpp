@@ -29,11 +29,6 @@ std::string gsFilePaintWord = "uni_files/res/paintword.txt";
 std::string gsFileTestPaint = "uni_files/test_paint.txt";
 std::string gsFileAbout = "_about_.txt";
 std::string gsFileScr = "uni_files/res/_scr.txt";
-std::string gsFileFgrStatus = "gm/__fgr_status.txt";
-std::string gsFileFgrIn = "gm/__fgr_in.txt";
-std::string gsFileFgrRea = "gm/__fgr_rea.txt";
-std::string gsFileFgrKombi = "gm/__fgr_kombi.txt";
-std::string gsFileBoeCount = "gm/__boe_count.txt";
 
 char StartDir[256];
 GuiList PaintWords;

@@ -6,8 +6,9 @@
 
 #include "ui/pending_ui_shell.h"
 
+// The generator inputs under "gm/" are named by the generators themselves.
 extern std::string gsFilePixStart, gsFilePalitra, gsDirRes, gsFilePaintWord, gsFileTestPaint,
-    gsFileAbout, gsFileScr, gsFileFgrStatus, gsFileFgrIn, gsFileFgrRea, gsFileFgrKombi, gsFileBoeCount;
+    gsFileAbout, gsFileScr;
 
 extern char StartDir[256];
 extern GuiList PaintWords;     // (word, colour codes), longest words first
