@@ -60,6 +60,8 @@ int TextReadLine(std::string& line, std::istream& in);
 int TextHasBegin(std::string& line, std::istream& in);
 int TextReadLiveLine(std::string& line, std::istream& in);
 void TextJoinContinued(std::string& line, std::istream& in);
+// One line, trimmed, into a 12-byte name; a failed read leaves the name as it was.
+void Name12_ReadLine(char name[12], std::istream& in);
 
 // One line of the stream without its line break and without one trailing CR; 0 when nothing
 // could be read (end of stream or a failed stream).

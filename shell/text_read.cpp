@@ -2,6 +2,8 @@
 // comment blocks and backslash continuations. Files may have CR LF line ends.
 #include "shell/text.h"
 
+#include "shell/binfile.h"
+
 int TextGetLine(std::istream& in, std::string& line) {
   // A failed stream ends here too, not only the end of the file, so no caller loops forever.
   if (!std::getline(in, line)) {
@@ -61,4 +63,10 @@ void TextJoinContinued(std::string& line, std::istream& in) {
     line = TextTrimS(line + next);
     if (!more) return;
   }
+}
+
+void Name12_ReadLine(char name[12], std::istream& in) {
+  std::string line;
+  if (!TextGetLine(in, line)) return;
+  Name12_Set(name, TextTrimS(line).c_str());
 }

@@ -1,6 +1,7 @@
 // Line readers: skipped lines, CR LF files, comment blocks, continuations and failed streams.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 #include "shell/text.h"
@@ -115,4 +116,16 @@ TEST(TextLineReaders, JoinContinuedKeepsInnerBlanks) {
   line = " tail\\";
   TextJoinContinued(line, empty);
   EXPECT_EQ(line, "tail");
+}
+
+TEST(TextLineReaders, Name12ReadLineTrimsAndCutsAtTwelve) {
+  std::istringstream in("  ab \r\n0123456789abcdef\r\n");
+  char name[12];
+  memset(name, 'X', sizeof name);
+  Name12_ReadLine(name, in);
+  EXPECT_EQ(std::string(name, 12), std::string("ab\0\0\0\0\0\0\0\0\0\0", 12));
+  Name12_ReadLine(name, in);
+  EXPECT_EQ(std::string(name, 12), "0123456789ab");
+  Name12_ReadLine(name, in);  // nothing left: the name stays
+  EXPECT_EQ(std::string(name, 12), "0123456789ab");
 }

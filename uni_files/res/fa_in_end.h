@@ -1,0 +1,66 @@
+
+// ---------------------------------------------------------------------------------------------
+// Hand-written rest of the figure record Fgr. The figure generator copies this file byte for byte
+// after the generated data part of "gm/fa_in.h"; edit it here, then regenerate.
+// ---------------------------------------------------------------------------------------------
+
+t_item* item;  // own item record, or the shared empty one: never null
+t_UNIT* UN;    // own unit record, or the shared empty one: never null
+
+// Run-time tail: not saved with the property blocks. Sbros clears it with the rest.
+int VidSide[5];         // per-side sight marks, sides 1..5
+short Paf[3][2];        // movement values of the movement code
+int IndKlv;             // entries used in Ind, 0..12
+unsigned int Ind[12];   // triangle index list drawn by figure procedures
+
+Fgr();
+void Sbros();
+void KillDeadLinks();
+void SaveTo(FILE* ff, int forLocation);
+void LoadFrom(FILE* ff, int forLocation);
+
+int Status() const { return status > 0 ? status : 0; }
+int Active() const { return status && active && !novorod; }
+
+void item_reset();
+void UN_reset();
+
+// Checked add to and removal from the figure's chains (1 done, 0 refused).
+int Sub_UseGun_Add(Fgr* f);
+int Sub_UseGun_Kick(Fgr* f);
+int Sub_UseKm_Add(Fgr* f);
+int Sub_UseKm_Kick(Fgr* f);
+int Sub_UseDet_Add(Fgr* f);
+int Sub_UseDet_Kick(Fgr* f);
+int Sub_UseSkil_Add(Fgr* f);
+int Sub_UseSkil_Kick(Fgr* f);
+int Sub_MetGd_Add(Fgr* f);
+int Sub_MetGd_Kick(Fgr* f);
+int Sub_MetBd_Add(Fgr* f);
+int Sub_MetBd_Kick(Fgr* f);
+int Sub_Gruz_Add(Fgr* f);
+int Sub_Gruz_Kick(Fgr* f);
+int Sub_Unit_Add(Fgr* f);
+int Sub_Unit_Kick(Fgr* f);
+int Sub_Kno_Add(Fgr* f);
+int Sub_Kno_Kick(Fgr* f);
+};
+
+// The generated accessors index the ints from svZero, the floats from floZero and the two link
+// groups from pParent and pPrev; Sbros clears the whole record with memset. A layout that breaks
+// either must fail the build, not corrupt memory.
+static_assert(std::is_standard_layout_v<Fgr>, "Fgr layout must be plain for the indexed accessors");
+static_assert(std::is_trivially_copyable_v<Fgr>, "Fgr is cleared with memset");
+static_assert(offsetof(Fgr, svZero) == 0, "the int block opens the record");
+static_assert(offsetof(Fgr, svLast) - offsetof(Fgr, svZero) == (Fgr_IntPropsKlv + 1) * sizeof(int),
+              "int properties 1..Fgr_IntPropsKlv lie between svZero and svLast");
+static_assert(offsetof(Fgr, floZero) == offsetof(Fgr, svLast) + sizeof(int), "floats follow the ints");
+static_assert(offsetof(Fgr, floLast) - offsetof(Fgr, floZero) == (Fgr_FloPropsKlv + 1) * sizeof(float),
+              "float properties 1..Fgr_FloPropsKlv lie between floZero and floLast");
+static_assert(offsetof(Fgr, pParent) >= offsetof(Fgr, floLast) + sizeof(float), "links follow the floats");
+static_assert(offsetof(Fgr, pPrev) - offsetof(Fgr, pParent) == (Fgr_Po1PropsKlv + 1) * sizeof(Fgr*),
+              "one-way links 1..Fgr_Po1PropsKlv lie between pParent and pPrev");
+static_assert(offsetof(Fgr, pTail) - offsetof(Fgr, pPrev) == (Fgr_Po2PropsKlv + 1) * sizeof(Fgr*),
+              "owned links 1..Fgr_Po2PropsKlv lie between pPrev and pTail");
+static_assert(offsetof(Fgr, item) - offsetof(Fgr, pTail) == (Fgr_SubPropsKlv + 1) * sizeof(Fgr*),
+              "the chain heads lie between pTail and item");

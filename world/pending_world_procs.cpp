@@ -1,0 +1,66 @@
+// Stand-ins for the figure procedures 1..58 that the generated ProcFgr calls, until the world
+// simulation builds them; each does nothing. Also the two mode flags the generated PropsFill reads.
+// Delete an entry when its procedure lands.
+#include "gm/fa_proc_env.h"
+
+int EditModeOn = 0;
+int visUnderGround = 0;
+
+void r_Proc_FadeTimer_(Fgr*) {}
+void r_Proc_SpriteTimer_(Fgr*) {}
+void r_Laser_DrawBeam_(Fgr*) {}
+void r_Triger_Upd_(Fgr*) {}
+void r_Proc_DrawOwnSprite_(Fgr*) {}
+void r_Proc_TrigerRender_(Fgr*) {}
+void r_AnPultFlag__Upd_(Fgr*) {}
+void r_Proc_FlagQueue_(Fgr*) {}
+void r_Proc_FlagRender_(Fgr*) {}
+void r_Empty_10_(Fgr*) {}
+void r_Proc_PlaceAtCursor_(Fgr*) {}
+void r_Empty_12_(Fgr*) {}
+void r_Empty_13_(Fgr*) {}
+void r_LandOverview_Build_(Fgr*) {}
+void r_Empty_15_(Fgr*) {}
+void r_Empty_16_(Fgr*) {}
+void r_Empty_17_(Fgr*) {}
+void r_Land_DrawProjected_(Fgr*) {}
+void r_Proc_SpinRot_(Fgr*) {}
+void r_Proc_DrawTex1_(Fgr*) {}
+void r_Proc_DrawGroundMark_(Fgr*) {}
+void r_Proc_Bunker_(Fgr*) {}
+void r_Proc_UnitStand_(Fgr*) {}
+void r_Proc_SquadHolder_(Fgr*) {}
+void r_Proc_Unit_(Fgr*) {}
+void r_Proc_MarkSelected_(Fgr*) {}
+void r_Proc_DrawUnitOverlay_(Fgr*) {}
+void r_Proc_DrawTex1C_(Fgr*) {}
+void r_Proc_DrawBillboard2_(Fgr*) {}
+void r_Proc_SpawnerWave_(Fgr*) {}
+void r_Proc_SpawnerQueue_(Fgr*) {}
+void r_Proc_SpawnerRender_(Fgr*) {}
+void r_Fgr_TickWait_(Fgr*) {}
+void r_Proc_KnoButton_(Fgr*) {}
+void r_Empty_35_(Fgr*) {}
+void r_Proc_KnoProduce_(Fgr*) {}
+void r_Proc_BuildStep_(Fgr*) {}
+void r_Empty_38_(Fgr*) {}
+void r_Empty_39_(Fgr*) {}
+void r_Empty_40_(Fgr*) {}
+void r_Empty_41_(Fgr*) {}
+void r_Empty_42_(Fgr*) {}
+void r_Empty_43_(Fgr*) {}
+void r_Empty_44_(Fgr*) {}
+void r_Empty_45_(Fgr*) {}
+void r_Empty_46_(Fgr*) {}
+void r_Proc_RangStep_(Fgr*) {}
+void r_Empty_48_(Fgr*) {}
+void r_Empty_49_(Fgr*) {}
+void r_Empty_50_(Fgr*) {}
+void r_Empty_51_(Fgr*) {}
+void r_Empty_52_(Fgr*) {}
+void r_AnPultFlag_FromParent_(Fgr*) {}
+void r_Proc_DrawTex1B_(Fgr*) {}
+void r_Proc_DrawBillboard_(Fgr*) {}
+void r_Proc_KnoButton2_(Fgr*) {}
+void r_Empty_57_(Fgr*) {}
+void r_Fgr_KillOnWaitEnd_(Fgr*) {}
