@@ -1,13 +1,14 @@
 // Stand-in for the named variables the shell uses, until the generated tables land.
 #include "figures/pending_figures_shell.h"
 
+// NeedExit is stood in by the generated code's own pending file.
 namespace o2 {
-int NeedExit = 0;
-int NeedScreen = 0;
-int EngText = 1;
-int anFocusFlag = 0;
-int anSleepEachFrame = 10;
-int GamePause = 0;
+static int cells[5] = {0, 1, 0, 10, 0};
+int& NeedScreen = cells[0];
+int& EngText = cells[1];
+int& anFocusFlag = cells[2];
+int& anSleepEachFrame = cells[3];
+int& GamePause = cells[4];
 }  // namespace o2
 
 void Org_LoadAtStart() {

@@ -1,14 +1,15 @@
 // Stand-in for the named variables the shell reads and writes, until the generated tables land:
-// plain ints under the names the program uses. Deleted when the generated header is merged.
+// references to cells under the names and types the generated header gives them. Deleted when the
+// generated header is merged.
 #pragma once
 
 namespace o2 {
-extern int NeedExit;          // the main loop ends after the pass that sets it
-extern int NeedScreen;        // 1: save a screenshot after this frame
-extern int EngText;           // 1 English texts, 0 Russian
-extern int anFocusFlag;       // the window has the keyboard focus
-extern int anSleepEachFrame;  // ms slept after each frame
-extern int GamePause;
+extern int& NeedExit;          // the main loop ends after the pass that sets it
+extern int& NeedScreen;        // 1: save a screenshot after this frame
+extern int& EngText;           // 1 English texts, 0 Russian
+extern int& anFocusFlag;       // the window has the keyboard focus
+extern int& anSleepEachFrame;  // ms slept after each frame
+extern int& GamePause;
 }  // namespace o2
 
 // The named-variable load of start-up (clears them, then reads the master table or the binary).
