@@ -18,6 +18,8 @@ int& g_wnd_w = WinWidth;
 int& g_wnd_h = WinHeight;
 int WinActive = 0;
 intptr_t WinInstance = 0, WinHwnd = 0, WinDC = 0, WinGLRC = 0;
+intptr_t& MainHwnd = WinHwnd;
+int WinWindowed = 0;
 int WinDragOn = 0;
 int WinDragCursor[2];
 int WinPos[2];
