@@ -4,8 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/key_commands.h"
+#include "shell/clock.h"
 #include "shell/frame_clock.h"
+#include "shell/key_commands.h"
 
 namespace {
 
@@ -14,14 +15,16 @@ class KeyCmd : public ::testing::Test {
   void SetUp() override {
     std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
     std::memset(KeyUsedTable, 0, sizeof(KeyUsedTable));
-    MsClock = 5000;
-    KadrStep = 10;
+    Clock_SetManual(true, 5000);
+    FramePauseFlag = nullptr;
+    FrameTimer_Tick();
     MouseX = MouseY = 0;
   }
-  // One frame of `ms` milliseconds: the clock moves, then the command is updated.
+  void TearDown() override { Clock_SetManual(false); }
+  // One frame of `ms` milliseconds on the manual clock, then the command is updated.
   int Frame(IKmd2* k, int ms = 10) {
-    KadrStep = ms;
-    MsClock += ms;
+    Clock_Advance(ms);
+    FrameTimer_Tick();
     IKmd2_Upd(k);
     return k->fired;
   }
