@@ -23,5 +23,5 @@ extern int anSetKeysMode;
 int anSetKeysModeOnKeyDn();
 int anSetKeysModeOnKeyUp(int vk);
 int anSetKeysModeOn();
-const char* anSetKeysModeStr();
+char* anSetKeysModeStr();
 int Kmd_RebindSteps();         // the generated command count

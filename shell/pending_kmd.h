@@ -35,12 +35,13 @@ class inerProjKmd {
 
 inerProjKmd kmdSbor;
 
-const char* anSetKeysModeStr() {
-  static const char* const names[] = {"Esc", "Klik", "RKlik", "Left", "Rit", "Up", "Dn",
+char* anSetKeysModeStr() {
+  static char names[][6] = {"Esc", "Klik", "RKlik", "Left", "Rit", "Up", "Dn",
                                       "PgUp", "PgDn", "Home", "End", "Del", "Space", "Kmd14",
                                       "Kmd15", "Kmd16", "Kmd17", "Kmd18", "Kmd19", "Kmd20", "Kmd21"};
   if (anSetKeysMode >= 1 && anSetKeysMode <= anSetKeys1_4Klv) return names[anSetKeysMode - 1];
-  return "x";
+  static char none[] = "x";
+  return none;
 }
 
 int anSetKeysModeOnKeyDn() {
