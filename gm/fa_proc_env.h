@@ -1,5 +1,7 @@
 // What the generated functions of gm/fa_proc.h call: the figure procedures by number, the code
-// presets, the combination presets and the figure model services. Included only by gm/fa_proc.cpp.
+// presets, the combination presets and the figure model services. Kept by hand in step with the
+// tables gm/__fgr_rea.txt, gm/__fgr_status.txt and gm/__fgr_kombi.txt: a new row there needs its
+// declaration here. The definers include this header so a signature slip fails to compile.
 #pragma once
 
 #include <cstdio>

@@ -484,8 +484,14 @@ int X11_ClipboardSetText(const char* text, int len) {
     return gX.ownsClip ? 1 : 0;
 }
 
+// Another program may have taken the selection since our last pump.
+static void CheckOwnership() {
+    if (gX.ownsClip && XGetSelectionOwner(gX.dpy, gX.clipboard) != gX.helper) gX.ownsClip = false;
+}
+
 int X11_ClipboardHasText() {
     if (!gX.dpy) return 0;
+    CheckOwnership();
     if (gX.ownsClip) return gX.clipOwned.empty() ? 0 : 1;
     return XGetSelectionOwner(gX.dpy, gX.clipboard) != 0 ? 1 : 0;
 }
@@ -518,6 +524,7 @@ static bool FetchSelection(Atom target, std::string* out, Atom* type) {
 
 const char* X11_ClipboardGetText() {
     if (!gX.dpy) return nullptr;
+    CheckOwnership();
     if (gX.ownsClip) {
         gPlat.clipOut = gX.clipOwned;
         return gPlat.clipOut.c_str();

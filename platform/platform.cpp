@@ -111,6 +111,8 @@ PlatCreateResult Plat_CreateWindow(int x, int y, int w, int h, const char* capti
     gPlat.winH = h;
     gPlat.frames = 0;
     gPlat.minimised = 0;
+    // A cursor hidden before the window existed stays hidden over it.
+    if (gPlat.cursorCount < 0 && gPlat.backend == PLAT_X11) X11_CursorVisible(0);
     return r;
 }
 

@@ -1,0 +1,77 @@
+// Runs the figure generator in a scratch folder of its own, on tables given as texts, and reads
+// back what it wrote.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "generators/fgr_tables.h"
+
+namespace fgrtest {
+
+inline std::string ReadAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+inline void WriteAll(const std::filesystem::path& p, const std::string& text) {
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream(p, std::ios::binary) << text;
+}
+
+// The five tables (each given without its title line; a title is added) and the record tail.
+struct Tables {
+  std::string status, in, rea, kombi, boe;
+  std::string tail = "};\n";
+};
+
+// One scratch folder: tables written, the generator run inside it, outputs read back.
+struct GenRun {
+  std::filesystem::path dir;
+  std::string pre, fin, proc, log;
+
+  explicit GenRun(const std::string& name) : dir(std::filesystem::current_path() / ("fgr_" + name)) {
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "gm");
+    std::filesystem::create_directories(dir / "uni_files" / "res");
+  }
+
+  void Write(const Tables& t) {
+    WriteAll(dir / "gm/__fgr_status.txt", "title\n" + t.status);
+    WriteAll(dir / "gm/__fgr_in.txt", "title\n" + t.in);
+    WriteAll(dir / "gm/__fgr_rea.txt", "title\n" + t.rea);
+    WriteAll(dir / "gm/__fgr_kombi.txt", "title\n" + t.kombi);
+    WriteAll(dir / "gm/__boe_count.txt", "title\n" + t.boe);
+    if (!t.tail.empty()) WriteAll(dir / "uni_files/res/fa_in_end.h", t.tail);
+  }
+
+  void Generate() {
+    std::filesystem::path back = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    FgrAGen();
+    std::filesystem::current_path(back);
+    pre = ReadAll(dir / "gm/fa_pre.h");
+    fin = ReadAll(dir / "gm/fa_in.h");
+    proc = ReadAll(dir / "gm/fa_proc.h");
+    log = ReadAll(dir / "uni_files/log.txt");
+  }
+
+  GenRun& operator()(const Tables& t) {
+    Write(t);
+    Generate();
+    return *this;
+  }
+};
+
+inline bool Has(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
+}
+
+}  // namespace fgrtest

@@ -1,0 +1,462 @@
+// The x11 backend against a private Xvfb server: window, keys through XTest, characters, mouse,
+// focus, minimise, close, and the clipboard both ways. Skipped when Xvfb is not installed.
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <GL/gl.h>
+#include <atomic>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/platform.h"
+#include "shell/clock.h"
+
+namespace {
+
+const char* FindXvfb() {
+    static const char* paths[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb", "/bin/Xvfb"};
+    for (const char* p : paths)
+        if (access(p, X_OK) == 0) return p;
+    return nullptr;
+}
+
+class X11Test : public ::testing::Test {
+protected:
+    pid_t xvfb = -1;
+    Display* t = nullptr;  // the test's own connection, acting as the user and other programs
+    std::string display;
+
+    void SetUp() override {
+        const char* bin = FindXvfb();
+        if (!bin) GTEST_SKIP() << "no Xvfb binary";
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        xvfb = fork();
+        ASSERT_GE(xvfb, 0);
+        if (xvfb == 0) {
+            close(fds[0]);
+            int devnull = open("/dev/null", O_WRONLY);
+            if (devnull >= 0) dup2(devnull, 2);
+            std::string fd = std::to_string(fds[1]);
+            execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
+                  (char*)nullptr);
+            _exit(127);
+        }
+        close(fds[1]);
+        // The server writes its display number once it accepts connections.
+        std::string num;
+        pollfd p = {fds[0], POLLIN, 0};
+        while (poll(&p, 1, 10000) > 0) {
+            char c;
+            if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+            num.push_back(c);
+        }
+        close(fds[0]);
+        ASSERT_FALSE(num.empty()) << "Xvfb did not start";
+        display = ":" + num;
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("TOLV_VIDEO", "x11", 1);
+        t = XOpenDisplay(display.c_str());
+        ASSERT_NE(t, nullptr);
+        Plat_Shutdown();
+    }
+
+    void TearDown() override {
+        Plat_Shutdown();
+        if (t) XCloseDisplay(t);
+        if (xvfb > 0) {
+            kill(xvfb, SIGTERM);
+            waitpid(xvfb, nullptr, 0);
+        }
+    }
+
+    std::vector<PlatMsg> got;
+
+    // Pumps the layer until the message arrives (true) or about two seconds pass.
+    bool WaitFor(unsigned message, PlatMsg* out = nullptr) {
+        for (int i = 0; i < 400; i++) {
+            PlatMsg m;
+            while (Plat_PeekMessage(&m)) {
+                got.push_back(m);
+                if (m.message == message) {
+                    if (out) *out = m;
+                    return true;
+                }
+            }
+            SleepMs(5);
+        }
+        return false;
+    }
+
+    // Everything that arrives within a short while.
+    std::vector<PlatMsg> Drain() {
+        std::vector<PlatMsg> all;
+        for (int i = 0; i < 20; i++) {
+            PlatMsg m;
+            while (Plat_PeekMessage(&m)) all.push_back(m);
+            SleepMs(5);
+        }
+        return all;
+    }
+
+    void Key(KeySym ks, bool down) {
+        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), down, 0);
+        XSync(t, False);
+    }
+
+    void StartWindow() {
+        ASSERT_EQ(Plat_Init(), 1);
+        ASSERT_EQ(Plat_Backend(), PLAT_X11);
+        ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
+        Plat_ShowWindow();
+        ASSERT_TRUE(WaitFor(WM_SETFOCUS));
+    }
+
+    Window OurWindow() {
+        Window focus;
+        int revert;
+        XGetInputFocus(t, &focus, &revert);
+        return focus;
+    }
+};
+
+int CountMsg(const std::vector<PlatMsg>& v, unsigned message) {
+    int n = 0;
+    for (const PlatMsg& m : v) n += m.message == message;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(X11Test, KeysCharactersAndPolling) {
+    StartWindow();
+    EXPECT_EQ(Plat_IsActive(), 1);
+    glClearColor(0, 1, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    Plat_SwapBuffers();
+
+    Key(XK_a, true);
+    PlatMsg m;
+    ASSERT_TRUE(WaitFor(WM_KEYDOWN, &m));
+    EXPECT_EQ(m.wparam, (uintptr_t)'A');
+    EXPECT_EQ(m.lparam & (1 << 30), 0);
+    EXPECT_EQ(Plat_KeyIsDown('A'), 1);
+    ASSERT_TRUE(WaitFor(WM_CHAR, &m));
+    EXPECT_EQ(m.wparam, (uintptr_t)'a');
+    Key(XK_a, false);
+    ASSERT_TRUE(WaitFor(WM_KEYUP, &m));
+    EXPECT_EQ(m.wparam, (uintptr_t)'A');
+    EXPECT_EQ(Plat_KeyIsDown('A'), 0);
+
+    // Shift gives capitals; the shift key is both VK_SHIFT and VK_LSHIFT when polled.
+    Key(XK_Shift_L, true);
+    ASSERT_TRUE(WaitFor(WM_KEYDOWN, &m));
+    EXPECT_EQ(m.wparam, (uintptr_t)VK_SHIFT);
+    EXPECT_EQ(Plat_KeyIsDown(VK_SHIFT), 1);
+    EXPECT_EQ(Plat_KeyIsDown(VK_LSHIFT), 1);
+    EXPECT_EQ(Plat_KeyIsDown(VK_RSHIFT), 0);
+    Key(XK_a, true);
+    ASSERT_TRUE(WaitFor(WM_CHAR, &m));
+    EXPECT_EQ(m.wparam, (uintptr_t)'A');
+    Key(XK_a, false);
+    Key(XK_Shift_L, false);
+
+    // Enter types 13; Delete types nothing.
+    got.clear();
+    Key(XK_Return, true);
+    Key(XK_Return, false);
+    Key(XK_Delete, true);
+    Key(XK_Delete, false);
+    std::vector<PlatMsg> all = Drain();
+    std::vector<uintptr_t> chars, keys;
+    for (const PlatMsg& g : all) {
+        if (g.message == WM_CHAR) chars.push_back(g.wparam);
+        if (g.message == WM_KEYDOWN) keys.push_back(g.wparam);
+    }
+    ASSERT_EQ(keys.size(), 2u);
+    EXPECT_EQ(keys[0], (uintptr_t)VK_RETURN);
+    EXPECT_EQ(keys[1], (uintptr_t)VK_DELETE);
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0], 13u);
+
+    // Alt and keys under it are system keys and type nothing.
+    Key(XK_Alt_L, true);
+    Key(XK_f, true);
+    Key(XK_f, false);
+    Key(XK_Alt_L, false);
+    all = Drain();
+    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
+    EXPECT_EQ(CountMsg(all, WM_CHAR), 0);
+    EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 2);
+}
+
+TEST_F(X11Test, CyrillicKeysTypeWindows1251) {
+    StartWindow();
+    // Put a Cyrillic letter alone on a free key code: no virtual key, one 1251 character.
+    int minKc, maxKc;
+    XDisplayKeycodes(t, &minKc, &maxKc);
+    int free = 0;
+    for (int kc = maxKc; kc >= minKc && !free; kc--) {
+        int per = 0;
+        KeySym* syms = XGetKeyboardMapping(t, (KeyCode)kc, 1, &per);
+        bool empty = true;
+        for (int i = 0; i < per; i++) empty = empty && syms[i] == NoSymbol;
+        XFree(syms);
+        if (empty) free = kc;
+    }
+    ASSERT_NE(free, 0);
+    KeySym ef[2] = {XK_Cyrillic_ef, XK_Cyrillic_EF};
+    XChangeKeyboardMapping(t, free, 2, ef, 1);
+    XSync(t, False);
+    Drain();  // the mapping change reaches the layer
+    XTestFakeKeyEvent(t, (unsigned)free, True, 0);
+    XTestFakeKeyEvent(t, (unsigned)free, False, 0);
+    XSync(t, False);
+    std::vector<PlatMsg> all = Drain();
+    ASSERT_EQ(CountMsg(all, WM_CHAR), 1);
+    for (const PlatMsg& m : all)
+        if (m.message == WM_CHAR) {
+            EXPECT_EQ(m.wparam, 0xF4u);  // ф
+        }
+    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
+}
+
+TEST_F(X11Test, MouseFocusMinimiseAndClose) {
+    StartWindow();
+    Window ours = OurWindow();
+    XTestFakeMotionEvent(t, 0, 50, 60, 0);
+    XTestFakeButtonEvent(t, 1, True, 0);
+    XSync(t, False);
+    PlatMsg m;
+    ASSERT_TRUE(WaitFor(WM_LBUTTONDOWN, &m));
+    EXPECT_EQ(m.lparam & 0xFFFF, 50);
+    EXPECT_EQ((m.lparam >> 16) & 0xFFFF, 60);
+    EXPECT_EQ(Plat_KeyIsDown(VK_LBUTTON), 1);
+    int x, y;
+    Plat_CursorPos(&x, &y);
+    EXPECT_EQ(x, 50);
+    EXPECT_EQ(y, 60);
+    XTestFakeButtonEvent(t, 1, False, 0);
+    XTestFakeButtonEvent(t, 3, True, 0);
+    XSync(t, False);
+    ASSERT_TRUE(WaitFor(WM_RBUTTONDOWN));
+    EXPECT_EQ(Plat_KeyIsDown(VK_RBUTTON), 1);
+    XTestFakeButtonEvent(t, 3, False, 0);
+    XSync(t, False);
+    ASSERT_TRUE(WaitFor(WM_RBUTTONUP));
+
+    // Moving the window moves its origin on the screen.
+    Plat_MoveWindow(20, 30, 320, 240);
+    int wx = -1, wy = -1;
+    for (int i = 0; i < 100 && (wx != 20 || wy != 30); i++) {
+        Drain();
+        Plat_WindowRect(&wx, &wy, nullptr, nullptr);
+    }
+    EXPECT_EQ(wx, 20);
+    EXPECT_EQ(wy, 30);
+
+    XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XSync(t, False);
+    ASSERT_TRUE(WaitFor(WM_KILLFOCUS));
+    EXPECT_EQ(Plat_IsActive(), 0);
+
+    XUnmapWindow(t, ours);
+    XSync(t, False);
+    ASSERT_TRUE(WaitFor(WM_SIZE, &m));
+    EXPECT_EQ(m.wparam, SIZE_MINIMIZED);
+    EXPECT_EQ(Plat_IsMinimised(), 1);
+    XMapWindow(t, ours);
+    XSync(t, False);
+    ASSERT_TRUE(WaitFor(WM_SIZE, &m));
+    EXPECT_EQ(m.wparam, SIZE_RESTORED);
+    EXPECT_EQ(Plat_IsMinimised(), 0);
+
+    // The close button of a window manager arrives as the delete-window protocol.
+    XEvent ev = {};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = ours;
+    ev.xclient.message_type = XInternAtom(t, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = (long)XInternAtom(t, "WM_DELETE_WINDOW", False);
+    XSendEvent(t, ours, False, 0, &ev);
+    XSync(t, False);
+    EXPECT_TRUE(WaitFor(WM_CLOSE));
+    EXPECT_EQ(Plat_ShowCursor(0), -1);  // hiding and showing the cursor on a real window
+    EXPECT_EQ(Plat_ShowCursor(1), 0);
+}
+
+TEST_F(X11Test, ClipboardServedAndFetched) {
+    ASSERT_EQ(Plat_Init(), 1);
+    // Works before any game window exists.
+    ASSERT_EQ(Plat_ClipboardSetText("строка1\r\nline2", 15), 1);
+    EXPECT_EQ(Plat_ClipboardHasText(), 1);
+    EXPECT_STREQ(Plat_ClipboardGetText(), "строка1\r\nline2");
+
+    // Another program asks for UTF-8 and gets LF line breaks.
+    Atom clipboard = XInternAtom(t, "CLIPBOARD", False), utf8 = XInternAtom(t, "UTF8_STRING", False);
+    Atom prop = XInternAtom(t, "TEST_PROP", False);
+    Window tw = XCreateSimpleWindow(t, DefaultRootWindow(t), 0, 0, 1, 1, 0, 0, 0);
+    XConvertSelection(t, clipboard, utf8, prop, tw, CurrentTime);
+    XSync(t, False);
+    XEvent ev;
+    bool notified = false;
+    for (int i = 0; i < 400 && !notified; i++) {
+        PlatMsg m;
+        Plat_PeekMessage(&m);  // our pump serves the request
+        notified = XCheckTypedWindowEvent(t, tw, SelectionNotify, &ev);
+        if (!notified) SleepMs(5);
+    }
+    ASSERT_TRUE(notified);
+    ASSERT_EQ(ev.xselection.property, prop);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(t, tw, prop, 0, 1024, True, AnyPropertyType, &type, &format, &count, &after, &data);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(std::string((char*)data, count), "\xD1\x81\xD1\x82\xD1\x80\xD0\xBE\xD0\xBA\xD0\xB0" "1\nline2");
+    XFree(data);
+
+    // Another program owns it: the layer fetches and converts to 1251 with CR LF.
+    XSetSelectionOwner(t, clipboard, tw, CurrentTime);
+    XSync(t, False);
+    std::atomic<bool> stop{false};
+    std::thread owner([&] {
+        while (!stop) {
+            XEvent e;
+            if (XCheckTypedWindowEvent(t, tw, SelectionRequest, &e)) {
+                XSelectionRequestEvent* r = &e.xselectionrequest;
+                const char text[] = "\xD0\x81\xD0\xB6\nx";  // Ёж LF x
+                XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
+                                (const unsigned char*)text, (int)sizeof text - 1);
+                XSelectionEvent reply = {};
+                reply.type = SelectionNotify;
+                reply.requestor = r->requestor;
+                reply.selection = r->selection;
+                reply.target = r->target;
+                reply.property = r->target == utf8 ? r->property : 0;
+                reply.time = r->time;
+                XSendEvent(t, r->requestor, False, 0, (XEvent*)&reply);
+                XSync(t, False);
+            } else {
+                SleepMs(2);
+            }
+        }
+    });
+    const char* got = Plat_ClipboardGetText();
+    stop = true;
+    owner.join();
+    ASSERT_NE(got, nullptr);
+    EXPECT_STREQ(got, "Ёж\r\nx");
+    XDestroyWindow(t, tw);
+}
+
+namespace {
+
+// Plays the user of a modal window from a second thread: waits until a window named caption has
+// the focus, then types the keys. Should the keys not end it, the window is closed after a while so
+// that a fault fails the test instead of hanging it.
+void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
+    Display* u = XOpenDisplay(display.c_str());
+    if (!u) return;
+    for (int i = 0; i < 400; i++) {
+        Window focus;
+        int revert;
+        XGetInputFocus(u, &focus, &revert);
+        char* name = nullptr;
+        bool found = focus > PointerRoot && XFetchName(u, focus, &name) && name && strcmp(name, caption) == 0;
+        if (name) XFree(name);
+        if (found) break;
+        SleepMs(5);
+    }
+    SleepMs(20);
+    for (KeySym ks : keys) {
+        KeyCode kc = XKeysymToKeycode(u, ks);
+        XTestFakeKeyEvent(u, kc, True, 0);
+        XTestFakeKeyEvent(u, kc, False, 0);
+        XSync(u, False);
+        SleepMs(10);
+    }
+    for (int i = 0; i < 300; i++) {
+        Window focus;
+        int revert;
+        XGetInputFocus(u, &focus, &revert);
+        char* name = nullptr;
+        bool still = focus > PointerRoot && XFetchName(u, focus, &name) && name && strcmp(name, caption) == 0;
+        if (name) XFree(name);
+        if (!still) break;
+        if (i == 299) {
+            XEvent ev = {};
+            ev.xclient.type = ClientMessage;
+            ev.xclient.window = focus;
+            ev.xclient.message_type = XInternAtom(u, "WM_PROTOCOLS", False);
+            ev.xclient.format = 32;
+            ev.xclient.data.l[0] = (long)XInternAtom(u, "WM_DELETE_WINDOW", False);
+            XSendEvent(u, focus, False, 0, &ev);
+            XSync(u, False);
+        }
+        SleepMs(10);
+    }
+    XCloseDisplay(u);
+}
+
+}  // namespace
+
+TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
+    StartWindow();
+    std::thread user(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_y});
+    EXPECT_EQ(Plat_MessageBox("Большое окно?\nBig window?", "WindowSize", MB_YESNO), IDYES);
+    user.join();
+    std::thread user2(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_Escape});
+    EXPECT_EQ(Plat_MessageBox("Big window?", "WindowSize", MB_YESNO), IDNO);
+    user2.join();
+    std::thread user3(AnswerModal, display, "Error", std::vector<KeySym>{XK_Return});
+    EXPECT_EQ(Plat_MessageBox("not InitGL", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+    user3.join();
+}
+
+TEST_F(X11Test, FileDialogAndColourChooserByKeys) {
+    ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
+    FILE* f = fopen("x11_exists.txt", "w");
+    ASSERT_NE(f, nullptr);
+    fclose(f);
+    char path[64] = "x11_exists.txt";
+    std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
+    EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);
+    user.join();
+    EXPECT_STREQ(path, "x11_exists.txt");
+    // A missing file is not accepted; Escape then cancels and the path stays.
+    strcpy(path, "x11_missing.txt");
+    std::thread user2(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return, XK_Escape});
+    EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
+    user2.join();
+    EXPECT_STREQ(path, "x11_missing.txt");
+    // Typing a name into the save dialog.
+    strcpy(path, "");
+    std::thread user3(AnswerModal, display, "Save", std::vector<KeySym>{XK_n, XK_e, XK_w, XK_Return});
+    EXPECT_EQ(Plat_SaveFileDialog(path, sizeof path, "Any type"), 1);
+    user3.join();
+    EXPECT_STREQ(path, "new");
+
+    unsigned colour = 0x00102030, custom[16] = {};
+    std::thread user4(AnswerModal, display, "Colour",
+                      std::vector<KeySym>{XK_Right, XK_Right, XK_Down, XK_Left, XK_Return});
+    EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
+    user4.join();
+    EXPECT_EQ(colour, 0x00101F32u);
+    std::thread user5(AnswerModal, display, "Colour", std::vector<KeySym>{XK_Right, XK_Escape});
+    EXPECT_EQ(Plat_ChooseColor(&colour, custom), 0);
+    user5.join();
+    EXPECT_EQ(colour, 0x00101F32u);
+}
