@@ -1038,10 +1038,14 @@ t_item* item;  // own item record, or the shared empty one: never null
 t_UNIT* UN;    // own unit record, or the shared empty one: never null
 
 // Run-time tail: not saved with the property blocks. Sbros clears it with the rest.
-int VidSide[5];         // per-side sight marks, sides 1..5
+int VidSide[6];         // per-side sight marks by side 1..5 (entry 0 unused)
 short Paf[3][2];        // movement values of the movement code
 int IndKlv;             // entries used in Ind, 0..12
 unsigned int Ind[12];   // triangle index list drawn by figure procedures
+void* landSurf;         // the two land floors of a camera studio or land holder
+void* landUnder;
+void* speEntry;         // the floor's entry of a land patch figure
+void* speDecal;         // the decal record of a land decal figure
 
 Fgr();
 void Sbros();
@@ -1074,6 +1078,46 @@ int Sub_Unit_Add(Fgr* f);
 int Sub_Unit_Kick(Fgr* f);
 int Sub_Kno_Add(Fgr* f);
 int Sub_Kno_Kick(Fgr* f);
+
+// Accessors and predicates: each takes the figure first; the Is* forms answer 0 for none.
+static int Status(const Fgr* f) { return f ? f->Status() : 0; }
+static int Active(const Fgr* f) { return f ? f->Active() : 0; }
+static void Kill(Fgr* f);
+static void PosXZ(const Fgr* f, float* x, float* z);
+static void PosXYZ(float* x, float* y, float* z, const Fgr* f);
+static void PosOffset(const Fgr* f, float dx, float y, float dz, float* ox, float* oy, float* oz);
+static float RadDetectorF(const Fgr* f);
+static int RadiusVis(const Fgr* f);
+static int Owner(const Fgr* f);
+static int IsUnit(const Fgr* f);
+static int IsItem(const Fgr* f);
+static int IsSquadHolder(const Fgr* f);
+static int IsUnitWork(const Fgr* f);
+static int IsGruzZaimem(const Fgr* f);
+static int IsDetRadial(const Fgr* f);
+static int IsImiter(const Fgr* f);
+static int IsDetPlace2(const Fgr* f);
+static int IsDetPlace3(const Fgr* f);
+static int IsDetPlace4(const Fgr* f);
+static int IsDetPlace5(const Fgr* f);
+static int IsDetPlace6(const Fgr* f);
+static int IsDetPlace7(const Fgr* f);
+static int IsSarj112(const Fgr* f);
+static int IsStatus17(const Fgr* f);
+static int IsKind11(const Fgr* f);
+static int IsBase(const Fgr* f);
+static int IsBunkerKind(const Fgr* f);
+static int HasFloor(const Fgr* f);
+static int IsOnVisUnderGround(const Fgr* f);
+static int OnVisFloor(const Fgr* f);
+static int HasPathTarget(const Fgr* f);
+static int SetBanerChain(Fgr* f, int side);
+static Fgr* Deactivate(Fgr* f);
+static void SpelCastInit(Fgr* f);
+static void WaitStart(Fgr* f, int activate, int wait);
+static void WaitStartExt(Fgr* f, int activate, int wait);
+static void ExtraSlotsClear(Fgr* f);
+static void KillOnWaitEnd(Fgr* f);
 };
 
 // The generated accessors index the ints from svZero, the floats from floZero and the two link

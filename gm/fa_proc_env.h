@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "figures/pending_figures_gm.h"
+#include "figures/chains.h"
+#include "figures/fgrs.h"
+#include "figures/stage.h"
 #include "gm/fgr.h"
 #include "shell/binfile.h"
 #include "shell/log.h"

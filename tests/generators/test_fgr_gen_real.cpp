@@ -379,8 +379,9 @@ TEST(FgrReal, SaveAndLoadRoundTrip) {
   ASSERT_NE(file, nullptr);
   f->SaveTo(file, 1);
   long size = std::ftell(file);
-  // Tags, both blocks with their sentinels, and 3 + 10 + 3 + 9 link words.
-  EXPECT_EQ(size, 8 + 218 * 4 + 8 + 58 * 4 + 25 * 4);
+  // Tags, both blocks with their sentinels, 3 + 10 + 3 + 9 link words, then the chunk's tail:
+  // movement values, an empty index list, no extra record, no land.
+  EXPECT_EQ(size, 8 + 218 * 4 + 8 + 58 * 4 + 25 * 4 + (8 + 6 * 4) + (8 + 4) + 4 + 4);
   std::rewind(file);
   static Fgr g;
   g.LoadFrom(file, 1);

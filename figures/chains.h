@@ -1,0 +1,42 @@
+// Sub chains: the nine doubly linked lists of figures under a holder (guns, kits, parts, skills,
+// good and bad marks, cargo, squad members, panel buttons), with their counts and limits.
+#pragma once
+
+class Fgr;
+
+// No chain walk goes further than this: a loop read from a corrupt file ends here.
+constexpr int kChainWalkMax = 1000;
+
+Fgr* Fgr_Sub_LinkPair(Fgr* a, Fgr* b);
+// Links f after the last member unless the walk reaches limit; 1 when linked.
+int Fgr_Sub_AppendMax(Fgr* head, Fgr* f, int limit);
+void Fgr_Sub_Unlink(Fgr* f);
+Fgr* Fgr_Sub_NthAfter(Fgr* head, int n, Fgr* after);
+Fgr* Fgr_getLink(Fgr* head, int linkNom, int unused);
+// 1 when f is a member or the head of some chain (it cannot join another one).
+int Fgr_Sub_IsLinked(const Fgr* f);
+// Head of chain n (1..9) of a holder, or none.
+Fgr* Fgr_Sub_Head(Fgr* holder, int n);
+
+int Fgr_Sub_AddUseGun(Fgr* h, Fgr* f);
+int Fgr_Sub_AddUseKm(Fgr* h, Fgr* f, int forced);
+int Fgr_Sub_AddUseDet(Fgr* h, Fgr* f, int forced);
+int Fgr_Sub_AddUseSkil(Fgr* h, Fgr* f);
+int Fgr_Sub_AddMetGd(Fgr* h, Fgr* f, int forced);
+int Fgr_Sub_AddMetBd(Fgr* h, Fgr* f, int forced);
+int Fgr_Sub_AddGruz(Fgr* h, Fgr* f);
+int Fgr_Sub_AddUnit(Fgr* squad, Fgr* f, int asGuest);
+int Fgr_Sub_AddKno(Fgr* h, Fgr* f);
+
+int Fgr_Sub_KickUseGun(Fgr* h, Fgr* f);
+int Fgr_Sub_KickUseKm(Fgr* h, Fgr* f);
+int Fgr_Sub_KickUseDet(Fgr* h, Fgr* f);
+int Fgr_Sub_KickUseSkil(Fgr* h, Fgr* f);
+int Fgr_Sub_KickMetGd(Fgr* h, Fgr* f);
+int Fgr_Sub_KickMetBd(Fgr* h, Fgr* f);
+int Fgr_Sub_KickGruz(Fgr* h, Fgr* f);
+int Fgr_Sub_KickUnit(Fgr* h, Fgr* f);
+int Fgr_Sub_KickKno(Fgr* h, Fgr* f);
+int Fgr_Sub_KickGuest(Fgr* squad);
+// Takes f out of whichever chain of its holder holds it (before f is reset on its own).
+int Fgr_Sub_LeaveHolder(Fgr* f);

@@ -1,0 +1,245 @@
+// The figure container: slot hand-out, lookups, resets and the per-frame update and sweep.
+#include "figures/fgrs.h"
+
+#include "figures/chains.h"
+#include "figures/pending_figures_org.h"
+#include "render/pending_render_figures.h"
+#include "shell/log.h"
+#include "shell/frame_clock.h"
+#include "shell/geometry.h"
+#include "shell/rect.h"
+#include "shell/random.h"
+#include "ui/pending_ui_figures.h"
+#include "world/pending_world_figures.h"
+
+t_Fgrs Fgrs;
+
+static const uint32_t kIndPreset[12] = {4, 5, 6, 4, 6, 7, 4, 7, 8, 4, 8, 5};
+
+Fgr* t_Fgrs::pFromNom(int nom, int forLocation) {
+  if (forLocation && (nom < 1 - FgrsBaseLast || nom > kFgrsSlots - 1 - FgrsBaseLast)) return nullptr;
+  int n = forLocation ? nom + FgrsBaseLast : nom;  // no overflow: any number comes from a file
+  return mOut(n) ? nullptr : &mf[n];
+}
+
+Fgr* Fgrs_pFgr(int nom) { return t_Fgrs::mOut(nom) ? nullptr : &Fgrs.mf[nom]; }
+Fgr* Etap_pFgrFromNom(int nom, int forLocation) { return Fgrs.pFromNom(nom, forLocation); }
+
+int t_Fgrs::FindFreeBase() {
+  for (int i = 1; i <= FgrsBaseLast; i++)
+    if (!mf[i].Status()) return i;
+  return 0;
+}
+
+static int NextLocSlot(int i) { return i >= kFgrsSlots - 1 ? FgrsBaseLast + 1 : i + 1; }
+
+int t_Fgrs::NewDynamic() {
+  if (cursor <= FgrsBaseLast || cursor >= kFgrsSlots) cursor = FgrsBaseLast + 1;
+  for (int look = 0; look < kFgrsSlots - 1 - FgrsBaseLast; look++) {
+    int slot = cursor;
+    cursor = NextLocSlot(cursor);
+    if (!mf[slot].Status()) return slot;
+  }
+  return 0;
+}
+
+int priv_AddFgr(t_Fgrs* c, int kind, int forBase) {
+  if (!c || c->busy || kind < 1) return 0;
+  int slot;
+  if (forBase) {
+    slot = c->FindFreeBase();
+    if (!slot) {
+      LogInfo("\nerr: priv_AddFgr (нет свободных для_базы из %d)", FgrsBaseLast);
+      return 0;
+    }
+  } else {
+    slot = c->NewDynamic();
+    if (!slot) {
+      LogInfo("\nerr: priv_AddFgr (нет свободных для_локацыи из %d)", FgrsBaseLast);
+      return 0;
+    }
+  }
+  Fgr* f = &c->mf[slot];
+  f->Sbros();
+  int x = fgrIndexUnitOrItem(kind);
+  if ((x == UN_ind1 || x == item_ind2) && !Fgr_ExtraAlloc(f, x)) return 0;
+  f->status = kind;
+  f->novorod = 1;
+  int n = NextId();
+  if (n > 0) f->priv_LogIndex = n;
+  f->AnimFlagKan = Rand() % 3;
+  f->AnimBonusKan = Rand() % 3;
+  f->IndKlv = 12;
+  for (int i = 0; i < 12; i++) f->Ind[i] = kIndPreset[i];
+  return f->nom;
+}
+
+Fgr* t_Fgrs::AddFgr(int kind, int forBase) {
+  if (kind < 1) return nullptr;
+  int nom = priv_AddFgr(this, kind, forBase);
+  return mOut(nom) ? nullptr : &mf[nom];
+}
+
+void t_Fgrs::ResetDynamic() {
+  cursor = FgrsBaseLast + 1;
+  busy = 0;
+  for (int i = FgrsBaseLast + 1; i < kFgrsSlots; i++) mf[i].Sbros();
+}
+
+void t_Fgrs::ResetAll() {
+  cursor = FgrsBaseLast + 1;
+  busy = 0;
+  for (int i = 0; i < kFgrsSlots; i++) mf[i].Sbros();
+}
+
+void t_Fgrs::NumberSlots() {
+  for (int i = 0; i < kFgrsSlots; i++) mf[i].nom = i;
+}
+
+void t_Fgrs::SetBanerChain(int nom, int side) {
+  if (!mOut(nom)) Fgr::SetBanerChain(&mf[nom], side);
+}
+
+void t_Fgrs::Deactivate(int nom) {
+  if (!mOut(nom)) Fgr::Deactivate(&mf[nom]);
+}
+
+void t_Fgrs::DecDambaOrActivate(int nom) {
+  if (mOut(nom)) return;
+  Fgr* f = &mf[nom];
+  int k = f->Status();
+  if (!k) return;
+  if (k == 5 && f->trigDamba > 0) {
+    f->trigDamba -= 1;
+  } else if (k == 19) {
+    Fgr_LandCellCountdown(f);
+  } else {
+    f->active = 1;
+  }
+}
+
+void Fgrs_DecDambaOrActivate(int nom) { Fgrs.DecDambaOrActivate(nom); }
+
+void t_Fgrs::WaitStart(int nom, int activate, int wait) {
+  if (!mOut(nom)) Fgr::WaitStart(&mf[nom], activate, wait);
+}
+
+void t_Fgrs::WaitStartExt(int nom, int activate, int wait) {
+  if (!mOut(nom)) Fgr::WaitStartExt(&mf[nom], activate, wait);
+}
+
+int t_Fgrs::FindKindNear(int kind, int owner, float x1, float z1, float x2, float z2, int activeOnly) {
+  float x = x1 < x2 ? x1 : x2, z = z1 < z2 ? z1 : z2;
+  float w = x1 < x2 ? x2 - x1 : x1 - x2, h = z1 < z2 ? z2 - z1 : z1 - z2;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    const Fgr* f = &mf[i];
+    if (f->Status() != kind) continue;
+    if (owner && Fgr::Owner(f) != owner) continue;
+    if (activeOnly && !f->Active()) continue;
+    float px, pz;
+    Fgr::PosXZ(f, &px, &pz);
+    if (Rect_ContainsPtF(px, pz, x, z, w, h)) return 1;
+  }
+  return 0;
+}
+
+void t_Fgrs::ClearNovorod() {
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (mf[i].novorod == 1) mf[i].novorod = 0;
+}
+
+void t_Fgrs::UpdAll() {
+  busy = 1;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    Fgr* f = &mf[i];
+    if (f->woUpdate || !f->Active()) continue;
+    if (EditModeOn) Fgr_IsSelectedUpd(f);
+    else if (!o2::GamePause) Fgr_UpdOne(f);
+    if (Fgr::IsKind11(f)) RendView_AddCameraFgr(f);
+  }
+  busy = 0;
+}
+
+// The figure offered to the five sides' lists of this frame (slot numbers, not pointers).
+static void OfferToSides(Fgr* f) {
+  int owner = Fgr::Owner(f);
+  if (owner < 1 || owner > 5 || PlayerSide < 2 || PlayerSide > 5) return;
+  for (int s = 0; s < 5; s++) {
+    int* side = SideTab[s];
+    int id = side[602];
+    if (id <= 0) continue;
+    if (side[601] <= 298 && owner == id) {
+      if (id == PlayerSide && f->Status() == 114) {
+        for (int b = 1; b <= 4; b++) {
+          if (!FoundBoss[b]) {
+            FoundBoss[b] = f->nom;
+            break;
+          }
+        }
+        if (side[614] <= 99) {
+          if (Fgr* skil = Fgr_FindSkil(f, 3)) {
+            int r = skil->SkilRangBase;
+            int level = r >= 4 ? 100 : r == 3 ? 75 : r == 2 ? 50 : r == 1 ? 25 : 0;
+            if (level > side[614]) side[614] = level;
+          }
+        }
+      }
+      side[601] += 1;
+      side[301 + side[601]] = f->nom;
+    }
+    if (side[300] <= 298 && owner != id && id >= 1 && id <= 5 && f->VidSide[id] > 0) {
+      side[300] += 1;
+      side[side[300]] = f->nom;
+    }
+  }
+}
+
+void Fgr_UpdOne(Fgr* f) {
+  if (!f) return;
+  if (f->isMort) {
+    if (TimerDown(&f->isMort)) {
+      // Out of its holder's chain first: a reset member left in a chain ends the program.
+      Fgr_Sub_LeaveHolder(f);
+      f->Sbros();
+    }
+    return;
+  }
+  if (Fgr::IsSquadHolder(f)) f->isSelected = SelList_Contains(f) ? 1 : 0;
+  if (f->UN->isUse) {
+    Fgr_CapZeroClear(f);
+    Fgr_CapZeroZagradSet(f);
+    if (f->UN->mortal && !UN_UpdCounters(f)) {
+      f->isMort = 8000;
+      f->fca = 0.5f;
+      f->isSelected = 0;
+      Fgr_LandCellFree(f);
+      if (Fgr::IsSquadHolder(f->pParent)) Fgr_Sub_KickUnit(f->pParent, f);
+      if (f->activateFgr) Fgrs_DecDambaOrActivate(f->activateFgr);
+      return;
+    }
+    Fgr_CaptainMarksUpd(f);
+    OfferToSides(f);
+    if (f->Status() != 19) Fgr_UseChainsUpd(f);
+  }
+  int k = f->Status();
+  if (k == 19 && !f->P_TrigFrom)
+    DecalQueue_Add(f, 0, 0, 1, 0, 3, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
+                   1.0f, 0.0f, 0.5f, 1.0f);
+  if (k == 5 && !f->P_TrigFrom && f->trigSensCase == 1)
+    DecalQueue_Add(f, 0, 0, 1, 0, 1, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
+                   1.0f, 0.0f, 0.5f, 1.0f);
+}
+
+void t_Fgrs::SweepDead() {
+  o2::NowFgrKlv_Status = 0;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    Fgr* f = &mf[i];
+    if (f->Status()) o2::NowFgrKlv_Status += 1;
+    else {
+      if (f->item->isUse) f->item_reset();
+      if (f->UN->isUse) f->UN_reset();
+    }
+    if (f->pParent && !f->pParent->Status()) f->Sbros();
+    else f->KillDeadLinks();
+  }
+}

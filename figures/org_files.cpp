@@ -1,0 +1,118 @@
+// Named-variable files: master text reader, binary writer and reader, start-up load.
+#include "figures/org_files.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "figures/pending_figures_org.h"
+#include "shell/binfile.h"
+#include "shell/files.h"
+#include "shell/text.h"
+
+std::string gsFileOrgMix = "gm/__orgmix.txt";
+std::string gsFileO2O3Bin = "uni_files/res/o2o3.bin";
+
+constexpr unsigned kO2O3Magic = 1913732;
+constexpr int kIntCount = org2::Last + 1;
+constexpr int kFloCount = orgF::Last + 1;
+
+static bool GetLine(std::istream& in, std::string& line) {
+  if (!std::getline(in, line)) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+int OrgMix_ReadValue(std::istream& in, std::string& line) {
+  if (!GetLine(in, line)) return 0;
+  if (!GetLine(in, line)) return 0;
+  bool isInt = TextPos(TextTrimS(line).c_str(), "int", 0) == 0;
+  if (!GetLine(in, line) || !GetLine(in, line)) return 0;
+  int n = 0;
+  if (!(in >> n)) return 0;
+  int skip1 = 0, skip2 = 0;
+  if (isInt && n >= 1 && n <= org2::Last) {
+    int v = 0;
+    if (!(in >> skip1 >> skip2 >> v)) return 0;
+    org2n[n] = v;
+  } else if (!isInt && n >= 1 && n <= orgF::Last) {
+    float v = 0;
+    if (!(in >> skip1 >> skip2 >> v)) return 0;
+    orgFn[n] = v;
+  }
+  SkipLine(in);
+  return 1;
+}
+
+int Org_ReadMixAtStart() {
+  std::ifstream in(gsFileOrgMix, std::ios::binary);
+  if (!in.is_open()) return 0;
+  std::string line;
+  GetLine(in, line);
+  GetLine(in, line);
+  while (GetLine(in, line)) {
+    if (TextPos(TextTrimS(line).c_str(), "//==", 0) != 0) continue;
+    // A line that does not parse leaves the stream failed: the master is broken and the
+    // binary file is read instead of writing half a table over it.
+    if (!OrgMix_ReadValue(in, line)) return 0;
+  }
+  return 1;
+}
+
+void Org_SaveBin() {
+  std::string name = gsFileO2O3Bin;
+  FILE* f = FileOpenBak(name, "", 2, 0);
+  if (!f) return;
+  IntWrite(1, f);
+  UIntWrite(kO2O3Magic, f);
+  IntWrite(kIntCount, f);
+  for (int v : org2n) IntWrite(v, f);
+  IntWrite(kFloCount, f);
+  for (float v : orgFn) FloWrite(v, f);
+  int len = (int)ftell(f);
+  fseek(f, 0, SEEK_SET);
+  IntWrite(len, f);
+  fclose(f);
+}
+
+// Reads one word; false once the file has ended.
+static bool GetWord(FILE* f, void* dst) {
+  unsigned char b[4];
+  if (fread(b, 1, 4, f) != 4) return false;
+  __builtin_memcpy(dst, b, 4);
+  return true;
+}
+
+int Org_LoadBin() {
+  FILE* f = fopen(gsFileO2O3Bin.c_str(), "rb");
+  if (!f) return 0;
+  int ok = 0;
+  int head[2], count = 0;
+  static int ints[kIntCount];
+  static float flos[kFloCount];
+  bool good = GetWord(f, &head[0]) && GetWord(f, &head[1]) && GetWord(f, &count) && count == kIntCount;
+  for (int i = 0; good && i < kIntCount; i++) good = GetWord(f, &ints[i]);
+  if (good) {
+    // The integers stand once they are whole, even when the float part turns out wrong.
+    for (int i = 0; i < kIntCount; i++) org2n[i] = ints[i];
+    good = GetWord(f, &count) && count == kFloCount;
+    for (int i = 0; good && i < kFloCount; i++) good = GetWord(f, &flos[i]);
+    if (good) {
+      for (int i = 0; i < kFloCount; i++) orgFn[i] = flos[i];
+      ok = 1;
+    }
+  }
+  fclose(f);
+  return ok;
+}
+
+void Org_LoadAtStart() {
+  org2_Init();
+  orgF_Init();
+  if (Org_ReadMixAtStart()) {
+    Org_SaveBin();
+    return;
+  }
+  org2_Init();  // nothing of a broken master stays
+  orgF_Init();
+  Org_LoadBin();
+}

@@ -1,0 +1,16 @@
+// Named-variable files: the developers' text master and the binary file that follows it; the
+// start-up load takes the master when it parses and writes the binary file, else reads the binary.
+#pragma once
+#include <istream>
+#include <string>
+
+extern std::string gsFileOrgMix;   // "gm/__orgmix.txt"
+extern std::string gsFileO2O3Bin;  // "uni_files/res/o2o3.bin"
+
+void Org_LoadAtStart();
+// 1 when the master opened and every entry parsed; 0 when it is missing or broken.
+int Org_ReadMixAtStart();
+// Reads the five lines of one entry after its marker; 0 when the stream failed inside it.
+int OrgMix_ReadValue(std::istream& in, std::string& line);
+void Org_SaveBin();
+int Org_LoadBin();

@@ -1,0 +1,646 @@
+// Item and unit records: pools, counter arithmetic, bonus tables, filter stages and file chunks.
+#include "figures/records.h"
+
+#include <cstring>
+
+#include "shell/binfile.h"
+#include "shell/random.h"
+
+namespace {
+
+struct RecordPools {
+  t_item items[kRecPool];
+  t_UNIT units[kRecPool];
+  int itemCursor = 1;
+  int unitCursor = 1;
+  // The shared empty records: never handed out, never written.
+  t_item emptyItem;
+  t_UNIT emptyUnit;
+};
+RecordPools gPools;
+
+int NextPoolIndex(int i) { return i >= kRecPool - 1 ? 1 : i + 1; }
+
+// Finds a free record from the cursor round robin; -1 when every usable record is taken.
+template <class R>
+int TakeIndex(R* pool, int& cursor) {
+  if (cursor < 1 || cursor >= kRecPool) cursor = 1;
+  for (int look = 0; look < kRecPool; look++) {
+    if (!pool[cursor].isUse) {
+      int got = cursor;
+      cursor = NextPoolIndex(cursor);
+      return got;
+    }
+    cursor = NextPoolIndex(cursor);
+  }
+  return -1;
+}
+
+}  // namespace
+
+int BoeVal = 0;
+int BoeValStart = 0;
+int BoeKan = 0;
+
+// ---------------------------------------------------------------- pools
+
+t_item* item_New() {
+  int i = TakeIndex(gPools.items, gPools.itemCursor);
+  if (i < 0) return nullptr;
+  t_item* r = &gPools.items[i];
+  r->zap1 = 0;
+  memset(r->name, 0, sizeof(r->name));
+  r->zap7 = 0;
+  r->fz[1] = 0.0f;
+  Sta_ResetTable(&r->sta);
+  FKu_ResetTable(&r->fku);
+  r->isUse = 1;
+  return r;
+}
+
+t_UNIT* UN_New() {
+  int i = TakeIndex(gPools.units, gPools.unitCursor);
+  if (i < 0) return nullptr;
+  t_UNIT* r = &gPools.units[i];
+  r->zap1 = 0;
+  r->mortal = r->rang = r->rangAura = r->stealthOk = 0;
+  memset(r->name, 0, sizeof(r->name));
+  r->fz[1] = 0.0f;
+  BoeCounters_Clear(&r->cnt);
+  FKu_ResetTable(&r->fku);  // FBu is rebuilt by the unit's upkeep every frame
+  r->isUse = 1;
+  return r;
+}
+
+t_item* empty_item_adr() { return &gPools.emptyItem; }
+t_UNIT* empty_UN_adr() { return &gPools.emptyUnit; }
+
+void Records_ResetPools() {
+  memset(gPools.items, 0, sizeof(gPools.items));
+  memset(gPools.units, 0, sizeof(gPools.units));
+  memset(&gPools.emptyItem, 0, sizeof(gPools.emptyItem));
+  memset(&gPools.emptyUnit, 0, sizeof(gPools.emptyUnit));
+  gPools.itemCursor = 1;
+  gPools.unitCursor = 1;
+}
+
+int item_PoolCursor() { return gPools.itemCursor; }
+int UN_PoolCursor() { return gPools.unitCursor; }
+t_item* item_PoolAt(int i) { return i >= 0 && i < kRecPool ? &gPools.items[i] : nullptr; }
+t_UNIT* UN_PoolAt(int i) { return i >= 0 && i < kRecPool ? &gPools.units[i] : nullptr; }
+
+// ---------------------------------------------------------------- counters
+
+static bool ChanOk(int c) { return c >= 1 && c <= kBoeChannels; }
+
+int BoeCnt_Set(BoeCounters* T, int c, int now, int max, int low, int high) {
+  if (!T || !ChanOk(c) || (c % 2) == 0 || now < 1) return 0;
+  int* t = T->T;
+  t[c] = now;
+  t[c + 1] = max < 1 ? now : max;
+  t[c + 39] = (low >= 1 && low < max) ? low : max;
+  t[c + 40] = (high > 0 && high > max) ? high : max;
+  t[c + 78] = now;
+  t[c + 79] = t[c + 1];
+  return 1;
+}
+
+void BoeCnt_Clamp(BoeCounters* T, int c) {
+  if (!T || !ChanOk(c)) return;
+  int* t = T->T;
+  if (c % 2) {
+    if (t[c] < 0) t[c] = 0;
+    else if (t[c] > t[c + 1]) t[c] = t[c + 1];
+  } else {
+    if (t[c] < t[c + 38]) t[c] = t[c + 38];
+    else if (t[c] > t[c + 39]) t[c] = t[c + 39];
+  }
+}
+
+int BoeCnt_HasLimit(const BoeCounters* T, int c) { return T && ChanOk(c) && T->T[39 + c] > 0; }
+
+int BoeCnt_KanOf(const BoeCounters*, int kv) {
+  if (kv < 1 || kv > 9999) return 0;
+  if (kv < 39) return kv;
+  return kv % kBoeChannels;
+}
+
+void BoeCnt_AddNow(BoeCounters* T, int kv, int amount, int negate) {
+  int c = BoeCnt_KanOf(T, kv);
+  if (!T || !c || (c % 2) == 0) return;
+  T->T[c] += negate ? -amount : amount;
+  BoeCnt_Clamp(T, c);
+}
+
+void BoeCnt_AddMax(BoeCounters* T, int kv, int amount, int copyToBase, int negate) {
+  int c = BoeCnt_KanOf(T, kv);
+  if (!T || !c || (c % 2) != 0) return;
+  T->T[c] += negate ? -amount : amount;
+  BoeCnt_Clamp(T, c);
+  if (copyToBase) T->T[c + 78] = T->T[c];
+}
+
+int BoeCnt_SetNow(BoeCounters* T, int c, int v) {
+  if (!T || !ChanOk(c) || (c % 2) == 0 || v < 1) return 0;
+  T->T[c] = v;
+  BoeCnt_Clamp(T, c);
+  return T->T[c];
+}
+
+int BoeCnt_SetMax(BoeCounters* T, int c, int v, int copyToBase) {
+  if (!T || !ChanOk(c) || (c % 2) != 0 || v < 1) return 0;
+  T->T[c] = v;
+  BoeCnt_Clamp(T, c);
+  if (copyToBase) T->T[c + 78] = T->T[c];
+  return T->T[c];
+}
+
+int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c + 78] : 0; }
+int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c] : 0; }
+
+void BoeCnt_MaxFromBase(BoeCounters* T) {
+  if (!T) return;
+  for (int c = 2; c <= kBoeChannels; c += 2) T->T[c] = T->T[c + 78];
+}
+
+void BoeCnt_ClampAll(BoeCounters* T) {
+  if (!T) return;
+  int* t = T->T;
+  for (int o = 1; o < kBoeChannels; o += 2) {
+    if (t[o] < 0) t[o] = 0;
+    else if (t[o] > t[o + 1]) t[o] = t[o + 1];
+    t[o + 78] = t[o];
+  }
+}
+
+void BoeCounters_Clear(BoeCounters* T) {
+  if (T) memset(T->T, 0, sizeof(T->T));
+}
+
+// ---------------------------------------------------------------- tables
+
+int Sta_Add(Sta* t, uint16_t id, uint16_t value, uint8_t subtract, uint8_t gunStage, uint8_t midStage) {
+  if (!t || t->count < 0 || t->count >= kStaMax || id == 0 || id > 9999) return 0;
+  StaEntry& e = t->e[t->count];
+  e.id = id;
+  e.value = value;
+  e.subtract = subtract ? 1 : 0;
+  e.gunStage = gunStage ? 1 : 0;
+  e.midStage = midStage ? 1 : 0;
+  e.cls = 0;
+  t->count++;
+  return 1;
+}
+
+void Sta_EntryClear(StaEntry* e) {
+  if (e) memset(e, 0, sizeof(*e));
+}
+
+void Sta_ResetTable(Sta* t) {
+  if (!t) return;
+  t->count = 0;
+  for (StaEntry& e : t->e) Sta_EntryClear(&e);
+}
+
+int FKu_Add(FKu* t, int channel, int kind, int value, int ofStart, uint16_t mode, int percent, int n) {
+  if (!t || t->count < 0 || t->count >= kFKuMax) return 0;
+  if (channel < 1 || channel > kBoeChannels || n < 1 || kind < 1 || kind > 3) return 0;
+  FKuEntry& e = t->e[t->count];
+  e.channel = (uint16_t)channel;
+  e.kind = (uint8_t)kind;
+  e.value = value;
+  e.ofStart = ofStart ? 1 : 0;
+  e.mode = mode;
+  e.percent = (uint8_t)((percent < 1 || percent > 100) ? 100 : percent);
+  e.n = (uint16_t)n;
+  t->count++;
+  return 1;
+}
+
+void FKu_Reset(FKuEntry* e) {
+  if (!e) return;
+  memset(e, 0, sizeof(*e));
+  e->n = 1;
+}
+
+void FKu_ResetTable(FKu* t) {
+  if (!t) return;
+  t->count = 0;
+  for (FKuEntry& e : t->e) FKu_Reset(&e);
+}
+
+int FKu_EntryKind(FKuEntry* e) {
+  if (!e || e->n == 0 || e->channel == 0) return 0;
+  if (e->percent < 1 || e->percent > 100) e->percent = 100;
+  return (e->kind >= 1 && e->kind <= 3) ? e->kind : 0;
+}
+
+void FBu_Clear(FBu* t) {
+  if (!t) return;
+  t->count = 0;
+  for (FBuEntry& e : t->e) e.channel = 0;
+}
+
+int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
+  if (!t || !src || t->count < 0 || t->count >= kFBuMax) return 0;
+  FKuEntry k = *src;  // the kind test may mend the percent; the caller's entry stays as it is
+  int kind = FKu_EntryKind(&k);
+  if (kind < 2) return 0;
+  FBuEntry& e = t->e[t->count];
+  e.value = k.mode == 1 ? 1 : k.value;
+  e.channel = k.channel;
+  e.n = k.n;
+  e.percent = k.percent;
+  e.ofStart = k.ofStart;
+  e.kind = (uint16_t)kind;
+  t->count++;
+  return 1;
+}
+
+int FKu_AddAllToFBu(FKu* k, FBu* b, int classFilter) {
+  if (!k || k->count < 1) return 0;
+  int n = k->count > kFKuMax ? kFKuMax : k->count;
+  int added = 0;
+  for (int i = 0; i < n; i++) {
+    if (classFilter > 0 && k->e[i].cls != classFilter) continue;
+    added += FBu_AddFromFKu(b, &k->e[i]);
+  }
+  return added;
+}
+
+static void HpPresetAdd(FBu* t, int kind, int value, int percent) {
+  static const int kHp[3] = {1, 3, 5};  // NormHP, CaptHP, TehnHP
+  for (int c : kHp) {
+    FKuEntry e;
+    FKu_Reset(&e);
+    e.channel = (uint16_t)c;
+    e.kind = (uint8_t)kind;
+    e.value = value;
+    e.percent = (uint8_t)percent;
+    e.ofStart = 1;
+    e.n = 1;
+    FBu_AddFromFKu(t, &e);
+  }
+}
+
+void FBu_AddHpPreset1(FBu* t) {
+  if (!t) return;
+  HpPresetAdd(t, 2, -52, 50);
+  HpPresetAdd(t, 3, 10, 50);
+}
+void FBu_AddHpPreset2(FBu* t) {
+  if (t) HpPresetAdd(t, 3, 40, 50);
+}
+void FBu_AddHpPreset3(FBu* t) {
+  if (t) HpPresetAdd(t, 3, -30, 67);
+}
+
+// ---------------------------------------------------------------- filter stages
+
+int FKu_RollValue(int value, int percent) {
+  if (percent < 1 || percent > 99) return value;
+  if (value == 0) return 0;
+  int lo = percent == 1 ? 0 : percent;
+  int r = Rand() % (101 - lo) + lo;
+  if (r == 0) return 0;
+  return (int)((long long)value * r / 100);
+}
+
+void Boe_AccumAdd(int value, int ofStart, float factor) {
+  if (value == 0) return;
+  // A percentage of the start value: in floating point, or 50 % of anything would be 0.
+  if (ofStart) value = (int)(value / 100.0 * BoeValStart);
+  BoeVal += (int)(value * factor);
+}
+
+void FKu_ApplyScaled(FKu* t, float factor) {
+  if (!t) return;
+  BoeValStart = BoeVal;
+  for (FKuEntry& e : t->e) {
+    if (e.channel != BoeKan || FKu_EntryKind(&e) != 1) continue;
+    Boe_AccumAdd(FKu_RollValue(e.value, e.percent), e.ofStart, factor);
+  }
+}
+
+static void FBuApplyKind(FBu* t, int kind) {
+  if (!t || t->count == 0) return;
+  BoeValStart = BoeVal;
+  for (FBuEntry& e : t->e) {
+    if (e.kind != kind || e.channel != BoeKan) continue;
+    Boe_AccumAdd(FKu_RollValue(e.value, e.percent), e.ofStart, 1.0f);
+  }
+}
+void FBu_ApplyKind2(FBu* t) { FBuApplyKind(t, 2); }
+void FBu_ApplyKind3(FBu* t) { FBuApplyKind(t, 3); }
+
+// ---------------------------------------------------------------- file chunks
+
+namespace {
+
+const char kSep[4] = {' ', '=', '-', '>'};
+
+void PutTag(const char* tag8, FILE* f) { fwrite(tag8, 1, 8, f); }
+void PutSep(FILE* f) { fwrite(kSep, 1, 4, f); }
+
+bool StreamOk(FILE* f) { return !feof(f) && !ferror(f); }
+
+// Reads one int32 into v only when all four bytes came.
+bool GetI(FILE* f, int& v) {
+  int tmp = 0;
+  IntRead(&tmp, f);
+  if (!StreamOk(f)) return false;
+  v = tmp;
+  return true;
+}
+bool GetF(FILE* f, float& v) {
+  float tmp = 0;
+  FloRead(&tmp, f);
+  if (!StreamOk(f)) return false;
+  v = tmp;
+  return true;
+}
+bool Skip(FILE* f, int n) {
+  char b[8];
+  return n <= 8 && fread(b, 1, n, f) == (size_t)n;
+}
+
+void PutWords(const int* w, int n, FILE* f) {
+  for (int i = 0; i < n; i++) IntWrite(w[i], f);
+}
+bool GetWords(int* w, int n, FILE* f) {
+  for (int i = 0; i < n; i++)
+    if (!GetI(f, w[i])) return false;
+  return true;
+}
+
+// The records' int words in file order (the name text is four of them).
+void ItemWords(const t_item* r, int w[9]) {
+  w[0] = r->zap0;
+  w[1] = r->zap1;
+  w[2] = r->isUse;
+  memcpy(&w[3], r->name, 16);
+  w[7] = r->zap7;
+  w[8] = r->zap8;
+}
+void ItemFromWords(t_item* r, const int w[9]) {
+  r->zap0 = w[0];
+  r->zap1 = w[1];
+  r->isUse = w[2];
+  memcpy(r->name, &w[3], 16);
+  r->zap7 = w[7];
+  r->zap8 = w[8];
+}
+void UnitWords(const t_UNIT* r, int w[12]) {
+  w[0] = r->zap0;
+  w[1] = r->zap1;
+  w[2] = r->isUse;
+  w[3] = r->mortal;
+  w[4] = r->rang;
+  w[5] = r->rangAura;
+  w[6] = r->stealthOk;
+  memcpy(&w[7], r->name, 16);
+  w[11] = r->zap11;
+}
+void UnitFromWords(t_UNIT* r, const int w[12]) {
+  r->zap0 = w[0];
+  r->zap1 = w[1];
+  r->isUse = w[2];
+  r->mortal = w[3];
+  r->rang = w[4];
+  r->rangAura = w[5];
+  r->stealthOk = w[6];
+  memcpy(r->name, &w[7], 16);
+  r->zap11 = w[11];
+}
+
+}  // namespace
+
+void Sta_SaveTo(const Sta* t, FILE* f) {
+  if (!t || !f) return;
+  PutTag("Fgr#Sta>", f);
+  CountBlock cb;
+  CountBlock_Begin(&cb, f);
+  for (const StaEntry& e : t->e) {
+    if (e.id == 0) continue;
+    PutSep(f);
+    IntWrite(e.id, f);
+    IntWrite(e.value, f);
+    IntWrite(e.subtract, f);
+    IntWrite(e.gunStage, f);
+    IntWrite(e.midStage, f);
+    CountBlock_Inc(&cb);
+  }
+  CountBlock_End(&cb, f);
+}
+
+int Sta_LoadFrom(Sta* t, FILE* f) {
+  if (!t || !f) return 0;
+  Sta_ResetTable(t);
+  int count = 0;
+  if (!Skip(f, 8) || !GetI(f, count)) return 0;
+  for (int i = 0; i < count; i++) {
+    int w[5];
+    if (!Skip(f, 4)) return 0;
+    for (int& v : w)
+      if (!GetI(f, v)) return 0;
+    if (t->count >= kStaMax) continue;  // surplus entries are read and dropped
+    StaEntry& e = t->e[t->count++];
+    bool keep = w[0] >= 1 && w[0] <= 9998 && w[1] >= 1 && w[1] <= 8000;
+    e.id = keep ? (uint16_t)w[0] : 0;
+    e.value = (uint16_t)w[1];
+    e.subtract = w[2] > 0;
+    e.gunStage = w[3] > 0;
+    e.midStage = w[4] > 0;
+    e.cls = 0;
+  }
+  return 1;
+}
+
+void FKu_SaveTo(const FKu* t, FILE* f) {
+  if (!t || !f) return;
+  PutTag("Fgr#FKu>", f);
+  CountBlock cb;
+  CountBlock_Begin(&cb, f);
+  for (const FKuEntry& e : t->e) {
+    if (e.channel == 0) continue;
+    PutSep(f);
+    IntWrite(e.value, f);
+    IntWrite(e.mode, f);
+    IntWrite(e.channel, f);
+    IntWrite(e.n, f);
+    IntWrite(e.percent, f);
+    IntWrite(e.ofStart, f);
+    IntWrite(e.kind, f);
+    CountBlock_Inc(&cb);
+  }
+  CountBlock_End(&cb, f);
+}
+
+int FKu_LoadFrom(FKu* t, FILE* f) {
+  if (!t || !f) return 0;
+  FKu_ResetTable(t);
+  int count = 0;
+  if (!Skip(f, 8) || !GetI(f, count)) return 0;
+  for (int i = 0; i < count; i++) {
+    int w[7];
+    if (!Skip(f, 4)) return 0;
+    for (int& v : w)
+      if (!GetI(f, v)) return 0;
+    if (t->count >= kFKuMax) continue;
+    FKuEntry& e = t->e[t->count++];
+    e.value = w[0];
+    e.mode = (uint16_t)w[1];
+    e.channel = (w[2] >= 1 && w[2] <= 9998) ? (uint16_t)w[2] : 0;
+    e.n = (uint16_t)w[3];
+    e.percent = (w[4] >= 1 && w[4] <= 100) ? (uint8_t)w[4] : 0;
+    e.ofStart = w[5] > 0;
+    if (w[6] >= 1 && w[6] <= 3) {
+      e.kind = (uint8_t)w[6];
+    } else {
+      e.kind = 0;
+      e.channel = 0;
+    }
+    e.cls = 0;
+  }
+  return 1;
+}
+
+void FBu_SaveTo(const FBu* t, FILE* f) {
+  if (!t || !f) return;
+  PutTag("Fgr#FBu>", f);
+  CountBlock cb;
+  CountBlock_Begin(&cb, f);
+  for (const FBuEntry& e : t->e) {
+    if (e.channel == 0) continue;
+    PutSep(f);
+    IntWrite(e.value, f);
+    IntWrite(e.channel, f);
+    IntWrite(e.n, f);
+    IntWrite(e.percent, f);
+    IntWrite(e.ofStart, f);
+    IntWrite(e.kind, f);
+    CountBlock_Inc(&cb);
+  }
+  CountBlock_End(&cb, f);
+}
+
+int FBu_LoadFrom(FBu* t, FILE* f) {
+  if (!t || !f) return 0;
+  FBu_Clear(t);
+  int count = 0;
+  if (!Skip(f, 8) || !GetI(f, count)) return 0;
+  for (int i = 0; i < count; i++) {
+    int w[6];
+    if (!Skip(f, 4)) return 0;
+    for (int& v : w)
+      if (!GetI(f, v)) return 0;
+    if (t->count >= kFBuMax) continue;
+    FBuEntry& e = t->e[t->count++];
+    e.value = w[0];
+    e.channel = (w[1] >= 1 && w[1] <= 9998) ? (uint16_t)w[1] : 0;
+    e.n = (uint16_t)w[2];
+    e.percent = (w[3] >= 1 && w[3] <= 100) ? (uint8_t)w[3] : 0;
+    e.ofStart = w[4] > 0;
+    if (w[5] == 2 || w[5] == 3) {
+      e.kind = (uint16_t)w[5];
+    } else {
+      e.kind = 0;
+      e.channel = 0;
+    }
+  }
+  return 1;
+}
+
+void BoeCounters_SaveTo(const BoeCounters* T, FILE* f) {
+  if (!T || !f) return;
+  PutTag("Fgr#Cnt>", f);
+  IntWrite(kBoeChannels / 2, f);
+  for (int o = 1; o < kBoeChannels; o += 2) {
+    PutSep(f);
+    IntWrite(T->T[o], f);
+    IntWrite(T->T[o + 1], f);
+    IntWrite(T->T[39 + o], f);
+    IntWrite(T->T[40 + o], f);
+    IntWrite(T->T[78 + o], f);
+    IntWrite(T->T[79 + o], f);
+  }
+}
+
+int BoeCounters_LoadFrom(BoeCounters* T, FILE* f) {
+  if (!T || !f) return 0;
+  BoeCounters_Clear(T);
+  int count = 0;
+  if (!Skip(f, 8) || !GetI(f, count)) return 0;
+  for (int i = 0; i < count; i++) {
+    int w[6];
+    if (!Skip(f, 4)) return 0;
+    for (int& v : w)
+      if (!GetI(f, v)) return 0;
+    if (i >= kBoeChannels / 2) continue;
+    int o = 2 * i + 1;
+    T->T[o] = w[0];
+    T->T[o + 1] = w[1];
+    T->T[39 + o] = w[2];
+    T->T[40 + o] = w[3];
+    T->T[78 + o] = w[4];
+    T->T[79 + o] = w[5];
+  }
+  return 1;
+}
+
+void item_SaveTo(const t_item* r, FILE* f) {
+  if (!r || !f) return;
+  PutTag("Fgr#item", f);
+  int w[9];
+  ItemWords(r, w);
+  PutWords(w, 9, f);
+  for (float v : r->fz) FloWrite(v, f);
+  Sta_SaveTo(&r->sta, f);
+  FKu_SaveTo(&r->fku, f);
+}
+
+int item_LoadFrom(t_item* r, FILE* f) {
+  if (!f) return 0;
+  // Without a record of its own (empty pool) the chunk is read into scratch and dropped: the
+  // shared empty record is never written.
+  static t_item scratch;
+  if (!r || r == empty_item_adr()) r = &scratch;
+  int inUse = r->isUse;  // the pool owns this flag, not the file
+  int w[9];
+  ItemWords(r, w);
+  bool ok = Skip(f, 8) && GetWords(w, 9, f);
+  ItemFromWords(r, w);
+  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  r->isUse = inUse;
+  r->name[15] = 0;
+  if (!ok) return 0;
+  return Sta_LoadFrom(&r->sta, f) && FKu_LoadFrom(&r->fku, f);
+}
+
+void UN_SaveTo(const t_UNIT* r, FILE* f) {
+  if (!r || !f) return;
+  PutTag("Fgr#unit", f);
+  int w[12];
+  UnitWords(r, w);
+  PutWords(w, 12, f);
+  for (float v : r->fz) FloWrite(v, f);
+  BoeCounters_SaveTo(&r->cnt, f);
+  FKu_SaveTo(&r->fku, f);
+  FBu_SaveTo(&r->fbu, f);
+}
+
+int UN_LoadFrom(t_UNIT* r, FILE* f) {
+  if (!f) return 0;
+  static t_UNIT scratch;
+  if (!r || r == empty_UN_adr()) r = &scratch;
+  int inUse = r->isUse;
+  int w[12];
+  UnitWords(r, w);
+  bool ok = Skip(f, 8) && GetWords(w, 12, f);
+  UnitFromWords(r, w);
+  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  r->isUse = inUse;
+  r->name[15] = 0;
+  if (!ok) return 0;
+  return BoeCounters_LoadFrom(&r->cnt, f) && FKu_LoadFrom(&r->fku, f) && FBu_LoadFrom(&r->fbu, f);
+}

@@ -1,0 +1,55 @@
+// Stage files and stage requests: the base file (".etp": base figures, stage-saved named variables,
+// current location) and the location files ("%s.etp%02d": location figures and the side records),
+// their writers and readers, and the per-frame handling of save and load requests.
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "figures/fgrs.h"
+
+struct GuiWin;
+
+constexpr unsigned kEtapKindLocation = 87620;
+constexpr unsigned kEtapKindBase = 34579;
+
+// --- request state
+extern std::string EtapName;         // current stage's base file name without ".etp"
+extern int EtapLocationNom;          // current location 1..99; 0 none
+extern std::string EtapSaveReqName;
+extern int EtapSaveReq;              // non-zero: a save is pending
+extern std::string EtapLoadReqName;
+extern int EtapLoadReqLoc;           // 1 or more: a load is pending
+extern int PlitBuildOn;              // passed to the tile build after a load
+
+// --- writers (nothing on a null stream)
+void Fgrs_WriteHead(t_Fgrs* c, FILE* f, unsigned kind);
+void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f);
+void Etap_SaveTo(t_Fgrs* c, FILE* f);
+void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom);
+void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation);
+// Bunker-kind start values of side record k (0..4), set in the live record before it is saved.
+void Side_SetSaveDefaults(int k);
+// Saves the whole stage (base file and the current location's file): 1 when both were written.
+int Etap_Save(const std::string& name);
+
+// --- readers. A file that is cut short or breaks a capacity is refused with a log line, and a
+// refusal leaves the figures, records, land, sides and named variables exactly as they were.
+// Reads the part head: 1 when its kind is the expected one.
+int Fgrs_LoadX(t_Fgrs* c, FILE* f, unsigned kind);
+int Etap_LoadFrom(t_Fgrs* c, FILE* f);        // 1: the location part was read and taken
+int Base_LoadFrom(t_Fgrs* c, FILE* f);        // the stored location 1..99, or 0 (refused)
+void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation);
+int EtapFile_Load(const std::string& name);   // base file and its current location, both or neither
+int Etap_LoadLocation(int n);                 // location n of the current stage
+
+// --- requests
+int Etap_ProcRequests();
+int Etap_AfterLoadReset();
+void Etap_SetNameAfterLoad();
+void Etap_NewGame(int askFile);
+int Etap_NewGameBtn(GuiWin* w);
+int Etap_RequestSaveTest2(GuiWin* w);
+int Etap_RequestLoadTest(GuiWin* w);
+int Etap_RequestLoadTest2(GuiWin* w);
+int Etap_RequestLoadDefault(GuiWin* w);
+int Etap_SaveFromGui();

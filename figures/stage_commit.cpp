@@ -1,0 +1,172 @@
+// Checking a scratch stage and taking it into the live world.
+#include <cstring>
+
+#include "figures/stage.h"
+#include "figures/stage_scratch.h"
+#include "shell/geometry.h"
+#include "shell/log.h"
+
+Fgr* Stage_Rebase(Fgr* p, t_Fgrs* c) {
+  if (!p) return nullptr;
+  uintptr_t a = (uintptr_t)p, b = (uintptr_t)Fgrs.mf;
+  if (a < b || a >= b + sizeof Fgrs.mf || (a - b) % sizeof(Fgr)) return nullptr;
+  return &c->mf[(a - b) / sizeof(Fgr)];
+}
+
+// Slot number of a link into container c (or into Fgrs, where links are read to); 0 for none.
+static int SlotOf(const Fgr* p, const t_Fgrs* c) {
+  if (!p) return 0;
+  for (const Fgr* base : {(const Fgr*)c->mf, (const Fgr*)Fgrs.mf}) {
+    uintptr_t a = (uintptr_t)p, b = (uintptr_t)base;
+    if (a >= b && a < b + sizeof(Fgr) * kFgrsSlots && (a - b) % sizeof(Fgr) == 0)
+      return (int)((a - b) / sizeof(Fgr));
+  }
+  return 0;
+}
+
+// The links a reset walks: equipment, chain heads and, along a chain, the next member.
+static int OwnedLinks(const Fgr* f, const t_Fgrs* c, int out[13]) {
+  const Fgr* l[13] = {f->P2_UseHelm,    f->P2_UseSuit,   f->P2_UseCar,   f->P2_Sub_UseGun, f->P2_Sub_UseKm,
+                      f->P2_Sub_UseDet, f->P2_Sub_UseSkil, f->P2_Sub_MetGd, f->P2_Sub_MetBd, f->P2_Sub_Gruz,
+                      f->P2_Sub_Unit,   f->P2_Sub_Kno,   f->pTail};
+  int n = 0;
+  for (const Fgr* p : l) {
+    int k = SlotOf(p, c);
+    if (k > 0) out[n++] = k;
+  }
+  return n;
+}
+
+// The figure that slot i holds once the scratch is taken (null: an empty slot).
+static const Fgr* After(StageScratch* s, t_Fgrs* c, int i) {
+  bool replaced = i <= FgrsBaseLast ? s->baseRead : s->locRead;
+  if (replaced) return s->have[i] ? &s->fig[i] : nullptr;
+  return c->mf[i].Status() ? &c->mf[i] : nullptr;
+}
+
+// A chain read from the file may only name figures the file brings to life: the per-frame sweep
+// ends the program on a dead chain member.
+static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
+  for (int i = 1; i < kFgrsSlots; i++) {
+    if (!s->have[i] || !s->fig[i].Status() || (i <= FgrsBaseLast ? !s->baseRead : !s->locRead)) continue;
+    const Fgr* f = &s->fig[i];
+    const Fgr* l[10] = {f->P2_Sub_UseGun, f->P2_Sub_UseKm, f->P2_Sub_UseDet, f->P2_Sub_UseSkil,
+                        f->P2_Sub_MetGd,  f->P2_Sub_MetBd, f->P2_Sub_Gruz,   f->P2_Sub_Unit,
+                        f->P2_Sub_Kno,    f->pTail};
+    for (const Fgr* p : l) {
+      int k = SlotOf(p, c);
+      const Fgr* m = k > 0 ? After(s, c, k) : nullptr;
+      if (k > 0 && (!m || !m->Status())) {
+        LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, k);
+        if (!s->fail) s->fail = "link to an empty slot";
+        return 0;
+      }
+    }
+  }
+  return 1;
+}
+
+int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
+  if (!ChainsReachLiveSlots(s, c)) return 0;
+  static uint8_t color[kFgrsSlots];  // 0 unseen, 1 on the path, 2 done
+  static int stack[kFgrsSlots], edge[kFgrsSlots];
+  memset(color, 0, sizeof color);
+  for (int root = 1; root < kFgrsSlots; root++) {
+    if (color[root]) continue;
+    int top = 0;
+    stack[0] = root;
+    edge[0] = 0;
+    color[root] = 1;
+    while (top >= 0) {
+      int v = stack[top];
+      const Fgr* f = After(s, c, v);
+      int out[13];
+      int n = f ? OwnedLinks(f, c, out) : 0;
+      if (edge[top] < n) {
+        int w = out[edge[top]++];
+        if (color[w] == 1) {
+          LogInfo("\nLoadEtapLinks: figure %d owns itself through figure %d", w, v);
+          if (!s->fail) s->fail = "link loop";
+          return 0;
+        }
+        if (color[w] == 0) {
+          color[w] = 1;
+          ++top;
+          stack[top] = w;
+          edge[top] = 0;
+        }
+      } else {
+        color[v] = 2;
+        --top;
+      }
+    }
+  }
+  return 1;
+}
+
+void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
+  const int alive = f->Status() > 0;
+  if (s->recKind[slot] == 1 && alive && Fgr_ExtraAlloc(f, UN_ind1) && f->UN != empty_UN_adr()) {
+    int inUse = f->UN->isUse;  // the pool decides it, not the file
+    *f->UN = s->un[slot];
+    f->UN->isUse = inUse;
+  } else if (s->recKind[slot] == 2 && alive && Fgr_ExtraAlloc(f, item_ind2) && f->item != empty_item_adr()) {
+    int inUse = f->item->isUse;
+    *f->item = s->item[slot];
+    f->item->isUse = inUse;
+  }
+  if (f->status == 14) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
+  if (f->status == 15) Fgr_SetSpeDecal(f, f->SpeDecalNom);
+  if (s->landFlag[slot]) {
+    f->KamStudio = 1;
+    f->landSurf = &LandSurface;
+    f->landUnder = &LandUnder;
+  }
+  NextId_Raise(f->priv_LogIndex);
+  if (f->For_GameEasy > GameEasyLevel) f->active = 0;
+}
+
+void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
+  LandFloor* floors[2] = {&LandSurface, &LandUnder};
+  for (int fl = 0; fl < 2; fl++)
+    for (int i = 0; i < kLandCells; i++) {
+      const StageLandCell& a = s->land[fl][i];
+      LandKle& k = floors[fl]->kle[i];
+      k.height = a.h;
+      k.occupant = Stage_Rebase(Etap_pFgrFromNom(a.occ, 1), c);
+      k.holder = Stage_Rebase(Etap_pFgrFromNom(a.hold, 1), c);
+      memcpy(&k.tile, a.w0, 4);
+    }
+}
+
+void StageScratch_Commit(StageScratch* s, t_Fgrs* c) {
+  if (s->baseRead)
+    c->ResetAll();
+  else if (s->locRead)
+    c->ResetDynamic();
+  if (s->landRead) StageScratch_TakeLand(s, c);
+  for (int i = 1; i < kFgrsSlots; i++) {
+    if (!s->have[i]) continue;
+    if (i <= FgrsBaseLast ? !s->baseRead : !s->locRead) continue;
+    Fgr* f = &c->mf[i];
+    memcpy((void*)f, &s->fig[i], sizeof *f);
+    f->nom = i;  // the slot decides it, not the file
+    Fgr** links[] = {&f->pParent,   &f->pPrev,      &f->pTail,      &f->P_FireTarg,  &f->P_AutoTarg,
+                     &f->P_Border,  &f->P_Ataker1,  &f->P_Ataker2,  &f->P_Ataker3,   &f->P_TrigFrom,
+                     &f->P_Guest,   &f->P_PrepZak1, &f->P_PrepZak2, &f->P2_UseHelm,  &f->P2_UseSuit,
+                     &f->P2_UseCar, &f->P2_Sub_UseGun, &f->P2_Sub_UseKm, &f->P2_Sub_UseDet,
+                     &f->P2_Sub_UseSkil, &f->P2_Sub_MetGd, &f->P2_Sub_MetBd, &f->P2_Sub_Gruz,
+                     &f->P2_Sub_Unit, &f->P2_Sub_Kno};
+    for (Fgr** l : links) *l = Stage_Rebase(*l, c);
+    f->item = empty_item_adr();
+    f->UN = empty_UN_adr();
+    f->landSurf = nullptr;
+    f->landUnder = nullptr;
+    StageScratch_TakeExtras(s, i, f);
+  }
+  if (s->sidesRead) memcpy(SideTab, s->side, sizeof SideTab);
+  if (s->orgRead) {
+    memcpy(org2n, s->org2, sizeof s->org2);
+    memcpy(orgFn, s->orgF, sizeof s->orgF);
+  }
+}

@@ -1,0 +1,177 @@
+// Stage writers: the part head, the figure chunk's tail (movement values, index list, extra record,
+// land floors), the location and base parts, and the whole-stage save with its backup.
+#include <cstring>
+
+#include "figures/pending_figures_stages.h"
+#include "figures/stage.h"
+#include "shell/binfile.h"
+#include "shell/files.h"
+#include "shell/log.h"
+#include "shell/text.h"
+#include "world/land.h"
+#include "world/side.h"
+
+static void PutTag8(const char* tag, FILE* f) { fwrite(tag, 1, 8, f); }
+
+void Fgrs_WriteHead(t_Fgrs* c, FILE* f, unsigned kind) {
+  if (!f) return;
+  IntWrite(0, f);  // length, patched when the part is complete
+  UIntWrite(kind, f);
+  IntWrite(FgrsBaseLast, f);
+  IntWrite(kFgrsSlots, f);
+}
+
+void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f) {
+  if (!f) return;
+  long len = ftell(f);
+  if (len < 0) return;
+  fseek(f, 0, SEEK_SET);
+  IntWrite((int)len, f);
+  fseek(f, len, SEEK_SET);
+}
+
+// One floor as a land block; figure numbers always as for a location.
+static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
+  PutTag8("LandChar", f);
+  IntWrite(kLandSide, f);
+  IntWrite(kLandSide, f);
+  for (int i = 0; i < kLandCells; i++) {
+    const LandKle& k = fl->kle[i];
+    unsigned char w[16];
+    int occ = Fgr_NomForLink(k.occupant, 1);
+    int hold = Fgr_NomForLink(k.holder, 1);
+    memcpy(w, &k.height, 4);
+    memcpy(w + 4, &occ, 4);
+    memcpy(w + 8, &hold, 4);
+    memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
+    fwrite(w, 1, 16, f);
+  }
+  PutTag8("LandEnd;", f);
+}
+
+int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == 13 && f->landSurf && f->landUnder; }
+
+void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
+  if (!pF || !ff) return;
+  PutTag8("Fgr#Paf=", ff);
+  for (int i = 0; i < 3; i++)
+    for (int j = 0; j < 2; j++) IntWrite((int)pF->Paf[i][j], ff);
+  PutTag8("Fgr#Ind=", ff);
+  int n = pF->IndKlv < 0 ? 0 : (pF->IndKlv > 12 ? 12 : pF->IndKlv);  // the record holds 12
+  IntWrite(n, ff);
+  for (int i = 0; i < n; i++) IntWrite((int)pF->Ind[i], ff);
+  if (pF->UN && pF->UN != empty_UN_adr()) {
+    IntWrite(1, ff);
+    UN_SaveTo(pF->UN, ff);
+  } else if (pF->item && pF->item != empty_item_adr()) {
+    IntWrite(2, ff);
+    item_SaveTo(pF->item, ff);
+  } else {
+    IntWrite(0, ff);
+  }
+  if (Fgr_HasLandBlocks(pF)) {
+    IntWrite(1, ff);
+    LandBlock_SaveTo(static_cast<const LandFloor*>(pF->landSurf), ff);
+    LandBlock_SaveTo(static_cast<const LandFloor*>(pF->landUnder), ff);
+  } else {
+    IntWrite(0, ff);
+  }
+}
+
+void Side_SetSaveDefaults(int k) {
+  if (k < 0 || k >= kSides) return;
+  int* s = SideTab[k];
+  switch (s[kSideBunker]) {
+    case 201: s[603] = 200; s[604] = 50; s[607] = 1; break;
+    case 202: s[664] = 0; s[603] = 150; s[604] = 60; s[608] = 1; break;
+    case 203:
+      s[637] = 1; s[638] = 4; s[603] = 800; s[604] = 100; s[606] = 1;
+      TechEntry_SetDefault(Side_Tech(k, 0));
+      break;
+    case 204: s[630] = 99; s[603] = 200; s[604] = 50; s[605] = 1; break;
+    case 205: s[655] = 0; s[603] = 150; s[604] = 60; s[608] = 1; break;
+    default: break;
+  }
+  s[610] = 3;
+  s[612] = 3;
+}
+
+// Writes the figures of slots first..last with their tag, and patches the count word.
+static void Figures_SaveTo(t_Fgrs* c, FILE* f, int first, int last, const char* tag, int forLocation) {
+  CountBlock cb;
+  CountBlock_Begin(&cb, f);
+  for (int i = first; i <= last; i++) {
+    Fgr* p = &c->mf[i];
+    if (!p->Status()) continue;
+    PutTag8(tag, f);
+    IntWrite(forLocation ? i - FgrsBaseLast : i, f);
+    p->SaveTo(f, forLocation);
+    CountBlock_Inc(&cb);
+  }
+  CountBlock_End(&cb, f);
+}
+
+void Etap_SaveTo(t_Fgrs* c, FILE* f) {
+  if (!c || !f) return;
+  Fgrs_WriteHead(c, f, kEtapKindLocation);
+  PutTag8("Etap====", f);
+  Figures_SaveTo(c, f, FgrsBaseLast + 1, kFgrsSlots - 1, "    ofs=", 1);
+  for (int k = 0; k < kSides; k++) {
+    Side_SetSaveDefaults(k);
+    const int* s = SideTab[k];
+    PutTag8(StrFmt("WSIDE=%02d", k).c_str(), f);
+    for (int w = 0; w < kSideValueCount; w++) IntWrite(s[kSideValueFirst + w], f);
+    for (int t = 0; t < kSideTechs; t++) {
+      const int* e = &s[kSideTech0 + kTechWords * t];
+      PutTag8(StrFmt("_Teh%04d", t).c_str(), f);
+      for (int w = 0; w < 3; w++) IntWrite(e[w], f);
+      PutTag8("_TehReq:", f);
+      for (int w = 3; w < 8; w++) IntWrite(e[w], f);
+      PutTag8("_TDeAct:", f);
+      for (int w = 8; w < 13; w++) IntWrite(e[w], f);
+    }
+  }
+  EtapFile_WriteLenAtStart(c, f);
+}
+
+void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
+  if (!c || !f) return;
+  Fgrs_WriteHead(c, f, kEtapKindBase);
+  PutTag8("Base====", f);
+  Figures_SaveTo(c, f, 1, FgrsBaseLast, "    adr=", 0);
+  org2_PartEtap_SaveTo(f);
+  orgF_PartEtap_SaveTo(f);
+  IntWrite(locationNom, f);
+  EtapFile_WriteLenAtStart(c, f);
+}
+
+// Opens name for writing with the old file moved aside to name + "_bak" first, writes one part
+// and closes; 0 (logged) when the open, a write or the close failed.
+static int SavePart(const std::string& name, int base) {
+  std::string n = name;
+  FILE* f = FileOpenBak(n, "", 2, 0);
+  if (!f) {
+    LogInfo("\nSaveEtapFail: not open %s", n.c_str());
+    return 0;
+  }
+  if (base)
+    Base_SaveTo(&Fgrs, f, EtapLocationNom);
+  else
+    Etap_SaveTo(&Fgrs, f);
+  int bad = ferror(f) || fflush(f) != 0;
+  if (fclose(f) != 0) bad = 1;
+  if (bad) {
+    LogInfo("\nSaveEtapFail: not written %s", n.c_str());
+    return 0;
+  }
+  return 1;
+}
+
+int Etap_Save(const std::string& name) {
+  if (EtapLocationNom < 1 || EtapLocationNom > 99) {
+    LogInfo("\nSaveEtapFail: no current location for %s", name.c_str());
+    return 0;
+  }
+  if (!SavePart(name, 1)) return 0;
+  return SavePart(name + IntToStrZero(EtapLocationNom, 2), 0);
+}

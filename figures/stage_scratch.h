@@ -1,0 +1,58 @@
+// The scratch stage a stage file is read into before the live world takes it.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+
+#include "figures/fgrs.h"
+#include "figures/pending_figures_stages.h"
+#include "figures/records.h"
+#include "world/land.h"
+#include "world/side.h"
+
+// A saved cell: height, occupant and holder numbers (as for a location), word 0's bytes.
+struct StageLandCell {
+  float h;
+  int occ;
+  int hold;
+  uint8_t w0[4];
+};
+
+struct StageScratch {
+  Fgr fig[kFgrsSlots];
+  uint8_t have[kFgrsSlots];      // the slot was read from the file
+  uint8_t recKind[kFgrsSlots];   // 1 unit record, 2 item record, 0 none
+  uint8_t landFlag[kFgrsSlots];  // the figure carried both floors
+  t_UNIT un[kFgrsSlots];
+  t_item item[kFgrsSlots];
+  StageLandCell land[2][kLandCells];
+  int side[kSides][kSideWords];
+  int org2[sizeof org2n / sizeof org2n[0]];
+  float orgF[sizeof orgFn / sizeof orgFn[0]];
+  int landRead, sidesRead, orgRead, baseRead, locRead;
+  int loc;          // location number of a base part, 0 none
+  int cur;          // slot being read (0: read and dropped)
+  const char* fail; // why the part is refused; null while it reads well
+};
+
+// The scratch stage the chunk readers fill while a part is read; null otherwise.
+extern StageScratch* gStageRead;
+extern int GameEasyLevel;
+
+StageScratch* StageScratch_Begin();
+// Reads a base part and a location part and takes both, or neither: the location number, or 0.
+int Stage_LoadPair(FILE* base, FILE* loc);
+int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->fail says why)
+int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
+// 1 when the links the scratch brings, together with the live figures it keeps, let every reset
+// end (no figure owns itself through its equipment, chain heads and chain tails) and its chains
+// name live figures only.
+int StageScratch_Check(StageScratch* s, t_Fgrs* c);
+// Takes the parts read into the live world (slots reset first, extra records handed out).
+void StageScratch_Commit(StageScratch* s, t_Fgrs* c);
+// Gives the figure in live slot `slot` what its chunk carried beside the blocks.
+void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f);
+// Writes the floors read into LandSurface and LandUnder.
+void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c);
+// The figure of container c that a link read from a file names (links are read into Fgrs).
+Fgr* Stage_Rebase(Fgr* p, t_Fgrs* c);
+int Fgr_HasLandBlocks(const Fgr* f);

@@ -1,0 +1,231 @@
+// Resource generator: phrase names from marker lines, the numbering of the three lists, the caps and
+// cuts of the texture list, missing inputs, and the header written from small resource files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "generators/res_gen.h"
+#include "shell/log.h"
+
+extern std::string gsFilePixStart;
+extern std::string gsFileMsgBase;
+extern std::string gsFileSig;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+}
+
+std::string Fixture(const std::string& name) {
+  return ReadAll(std::string(TOLV_SOURCE_DIR) + "/tests/generators/" + name);
+}
+
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+int CountOf(const std::string& text, const std::string& piece) {
+  int n = 0;
+  for (size_t p = text.find(piece); p != std::string::npos; p = text.find(piece, p + 1)) n++;
+  return n;
+}
+
+// A folder of this test's own (the tests run side by side in one directory) holding the three
+// inputs, the header and the log.
+void Scratch() {
+  const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
+  std::string dir = std::string("res_") + t->test_suite_name() + "_" + t->name();
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  dir += "/";
+  gsFilePixStart = dir + "pix_start.txt";
+  gsFileMsgBase = dir + "msgbase.txt";
+  gsFileSig = dir + "sig.txt";
+  gsFileResA = dir + "res_a.h";
+  gsFileLog = dir + "log.txt";
+}
+
+// Runs the generator on the given file texts; the header text, or "" when none was written.
+std::string RunRes(const std::string& pix, const std::string& msg, const std::string& sig) {
+  Scratch();
+  WriteAll(gsFilePixStart, pix);
+  WriteAll(gsFileMsgBase, msg);
+  WriteAll(gsFileSig, sig);
+  ResAGen();
+  return ReadAll(gsFileResA);
+}
+
+const char* kNoPix = "textures\n0\n";
+const char* kNoMsg = "0\n";
+const char* kNoSig = "commands\n";
+
+std::string PixRecords(int count, int records) {
+  std::string s = "textures\n" + std::to_string(count) + " // count\n";
+  for (int i = 1; i <= records; i++)
+    s += "--\ntex" + std::to_string(i) + "\n" + std::to_string(i) + "\nt.tga\n0\n";
+  return s;
+}
+
+}  // namespace
+
+TEST(ResName, PhraseNamesFromMarkerLines) {
+  struct Case {
+    const char* marker;
+    int bad;
+    const char* name;
+  } cases[] = {
+      {"//==mbHello // greeting", 0, "mbHello"},
+      {"//==mbHello//greeting", 0, "mbHello"},
+      {"//==  mbHello  ", 0, "mbHello"},
+      {"//==mb\tHello", 0, "mb\tHello"},  // a tab is no blank here
+      {"//==mbAbcd", 0, "mbAbcd"},
+      {"//==mb", 1, nullptr},             // shorter than 4
+      {"//==mbX", 1, nullptr},
+      {"//==mb Hello", 1, nullptr},       // a blank inside
+      {"//==", 1, nullptr},
+      {"//== // note", 1, nullptr},
+      {"//==abc//x", 1, nullptr},         // "//" before position 4
+      {"ab", 1, nullptr},                 // no marker at all: refused, not read past its end
+  };
+  for (const Case& c : cases) {
+    std::string line = c.marker;
+    EXPECT_EQ(ResAGen_NameFromMarker(line), c.bad) << c.marker;
+    if (!c.bad) {
+      EXPECT_EQ(line, c.name) << c.marker;
+    }
+  }
+}
+
+TEST(ResRun, BadPhraseNameTakesNoNumber) {
+  std::string h = RunRes(kNoPix, "0\n//==mbFirst\na\nb\n//==mb Bad\nc\nd\n//==mbThird // x\ne\nf\n", kNoSig);
+  EXPECT_TRUE(Has(h, "\n// --- тексто-фразы..\n  int\nmbFirst = 1,\nmbErrNameParsing = 0,\nmbThird = 2,\nmbLast = 2;\n"));
+  EXPECT_EQ(ResMbCount, 2);
+  EXPECT_EQ(ResMbNext, 3);
+}
+
+TEST(ResRun, TextureCountAbove501IsCapped) {
+  std::string h = RunRes(PixRecords(600, 600), kNoMsg, kNoSig);
+  EXPECT_EQ(ResTexCount, 501);
+  EXPECT_TRUE(Has(h, "\ntex501 = 501,\ntexLast = 501;"));
+  EXPECT_FALSE(Has(h, "tex502"));
+}
+
+TEST(ResRun, TextureListShorterThanItsCount) {
+  std::string h = RunRes(PixRecords(5, 2), kNoMsg, kNoSig);
+  EXPECT_EQ(ResTexCount, 2);
+  EXPECT_TRUE(Has(h, "\nconst int\ntex1 = 1,\ntex2 = 2,\ntexLast = 2;"));
+}
+
+TEST(ResRun, TextureRecordCutShortAddsNothing) {
+  std::string pix = PixRecords(3, 1) + "--\ntexHalf\n";  // the file ends before the slot
+  std::string h = RunRes(pix, kNoMsg, kNoSig);
+  EXPECT_EQ(ResTexCount, 1);
+  EXPECT_FALSE(Has(h, "texHalf"));
+}
+
+TEST(ResRun, UnreadableSlotEndsTheTextureList) {
+  std::string pix = "textures\n3\n--\ntexA\n4\na.tga\n0\n--\ntexB\nfour\nb.tga\n0\n--\ntexC\n5\nc.tga\n0\n";
+  std::string h = RunRes(pix, "0\n//==mbStill\na\nb\n", kNoSig);  // a hang here is the fault
+  EXPECT_TRUE(Has(h, "\ntexA = 4,\ntexLast = 4;"));
+  EXPECT_FALSE(Has(h, "texB"));
+  EXPECT_TRUE(Has(h, "\nmbStill = 1,"));  // the next file is read from a clean stream
+  EXPECT_TRUE(Has(ReadAll(gsFileLog), "unreadable"));
+}
+
+TEST(ResRun, NoTexturesAndNoCommands) {
+  std::string h = RunRes(kNoPix, kNoMsg, kNoSig);
+  EXPECT_TRUE(Has(h, "\n// --- пикселя-текстуры..\nconst int\ntexLast = 0;\n"));
+  EXPECT_TRUE(Has(h, "\n// --- звуко-сэмплы..\nconst int\nsmpLast = 0;\n"));
+  EXPECT_TRUE(Has(h, "\nconst int anSetKeys1_4Klv = 0;"));
+  EXPECT_TRUE(Has(h, "\nclass inerProjKmd\n{\npublic:\n\n\nIKmd2  Last;\n"));
+  EXPECT_TRUE(Has(h, "if( ! frs.is_open() ) return 0;\n\n\n\tfrs.close();"));
+  EXPECT_TRUE(Has(h, "\"Step %d/0 ( %s ).  press Key \""));
+  EXPECT_TRUE(Has(h, "\"Шаг  %d/0 ( %s ).  жми кнопку\""));
+  EXPECT_EQ(CountOf(h, "Set_KeyVers2"), 0);
+}
+
+TEST(ResRun, KeyCommandsNumberedInFileOrder) {
+  std::string sig = "commands\n";
+  for (int i = 1; i <= 22; i++) sig += "//== " + std::to_string(i) + "\nK" + std::to_string(i) + "\n1 2 0 0 0 0\n";
+  std::string h = RunRes(kNoPix, kNoMsg, sig);
+  EXPECT_EQ(ResKmdCount, 22);
+  EXPECT_TRUE(Has(h, "\nconst int anSetKeys1_4Klv = 22;"));
+  EXPECT_EQ(CountOf(h, "\nIKmd2  K"), 22);
+  EXPECT_EQ(CountOf(h, "IKmd2_InitFromTxtStream( K"), 22);
+  EXPECT_EQ(CountOf(h, "\ncase "), 22);
+  EXPECT_EQ(CountOf(h, ".Set_KeyVers2(anSetKeys1_4["), 22);
+  EXPECT_LT(h.find("\nIKmd2  K1;"), h.find("\nIKmd2  K2;"));
+  EXPECT_LT(h.find("\nIKmd2  K21;"), h.find("\nIKmd2  K22;"));
+  EXPECT_TRUE(Has(h, "\ncase 22: return \"K22\";"));
+  EXPECT_TRUE(Has(h, "\n\t\tkmdSbor.K22.Set_KeyVers2(anSetKeys1_4[22]);"));
+}
+
+TEST(ResRun, TwoMarkersInARowTakeTheSecondAsAName) {
+  std::string h = RunRes(kNoPix, kNoMsg, "commands\n//== 1\n//== 2\nEsc\n");
+  EXPECT_EQ(ResKmdCount, 1);
+  EXPECT_TRUE(Has(h, "\nIKmd2  //== 2;"));
+  EXPECT_FALSE(Has(h, "IKmd2  Esc;"));
+}
+
+TEST(ResRun, MarkerAtTheEndOfTheFileAddsNoCommand) {
+  std::string h = RunRes(kNoPix, kNoMsg, "commands\n//== 1\nEsc\n//== 2");
+  EXPECT_EQ(ResKmdCount, 1);
+  EXPECT_TRUE(Has(h, "\nconst int anSetKeys1_4Klv = 1;"));
+}
+
+TEST(ResRun, MissingInputLeavesTheHeader) {
+  for (int missing = 0; missing < 3; missing++) {
+    Scratch();
+    std::string* names[] = {&gsFilePixStart, &gsFileMsgBase, &gsFileSig};
+    WriteAll(gsFilePixStart, kNoPix);
+    WriteAll(gsFileMsgBase, kNoMsg);
+    WriteAll(gsFileSig, kNoSig);
+    std::filesystem::remove(*names[missing]);
+    WriteAll(gsFileResA, "old header");
+    ResAGen();
+    EXPECT_EQ(ReadAll(gsFileResA), "old header") << missing;
+    std::string log = ReadAll(gsFileLog);
+    EXPECT_TRUE(Has(log, "\n\nResAGen: ReStart  "));
+    EXPECT_TRUE(Has(log, "\nResAGen: Err: нет файла " + *names[missing] + " \nResAGen Fin.\n")) << log;
+  }
+}
+
+TEST(ResWrite, SmallFilesGiveTheExpectedHeader) {
+  std::string h = RunRes(Fixture("res_small/pix_start.txt"), Fixture("res_small/msgbase.txt"),
+                         Fixture("res_small/sig.txt"));
+  EXPECT_EQ(h, Fixture("res_small_golden.h"));
+  // Spelled out: negative slot left out, texLast the last printed (not the largest).
+  EXPECT_TRUE(Has(h, "\nconst int\ntexFont0 = 3,\ntexCursor = 1,\ntexLand = 2,\ntexLast = 2;\n"));
+  EXPECT_FALSE(Has(h, "texNoSlot"));
+  EXPECT_TRUE(Has(h, "\nmbHello = 1,\nmbErrNameParsing = 0,\nmbBye = 2,\nmbLast = 2;"));
+  EXPECT_TRUE(Has(h, "\nIKmd2  Esc;\nIKmd2  Klik;\nIKmd2  Space;\n\nIKmd2  Last;"));
+}
+
+TEST(ResWrite, SecondRunGivesTheSameHeader) {
+  std::string a = RunRes(Fixture("res_small/pix_start.txt"), Fixture("res_small/msgbase.txt"),
+                         Fixture("res_small/sig.txt"));
+  std::string b = RunRes(Fixture("res_small/pix_start.txt"), Fixture("res_small/msgbase.txt"),
+                         Fixture("res_small/sig.txt"));
+  EXPECT_EQ(a, b);
+}
+
+TEST(ResTable, CommittedHeaderRegeneratesFromTheShippedFiles) {
+  std::string src = std::string(TOLV_SOURCE_DIR) + "/";
+  const char* inputs[] = {"uni_files/res/pix_start.txt", "uni_files/res/msgbase.txt", "uni_files/res/sig.txt"};
+  for (const char* f : inputs) {
+    if (!std::filesystem::exists(src + f)) GTEST_SKIP() << f << " is not shipped yet";
+  }
+  std::string h = RunRes(ReadAll(src + inputs[0]), ReadAll(src + inputs[1]), ReadAll(src + inputs[2]));
+  ASSERT_FALSE(h.empty());
+  EXPECT_TRUE(h == ReadAll(src + "gm/res_a.h")) << "gm/res_a.h is not what the resource files give: run gmgen res";
+}

@@ -1,0 +1,230 @@
+// Shared set-up for the stage tests: an empty world (figures, record pools, land, sides, named
+// variables, request state), a builder of a varied stage, and snapshots of the live world.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "figures/stage.h"
+#include "figures/stage_scratch.h"
+#include "shell/log.h"
+#include "shell/random.h"
+#include "world/land.h"
+#include "world/side.h"
+
+inline std::vector<char> FileBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& name, const std::vector<char>& b, size_t n) {
+  FILE* f = fopen(name.c_str(), "wb");
+  if (n) fwrite(b.data(), 1, n, f);
+  fclose(f);
+}
+
+// A read stream over the first n bytes of b (no file on disk).
+inline FILE* MemFile(std::vector<char>& b, size_t n) {
+  if (n == 0) return tmpfile();  // fmemopen refuses an empty buffer
+  return fmemopen(b.data(), n, "rb");
+}
+
+inline int ReadInt(const std::vector<char>& b, size_t at) {
+  int v = 0;
+  memcpy(&v, b.data() + at, 4);
+  return v;
+}
+
+// Everything a stage load may change, copied whole.
+struct WorldCopy {
+  std::vector<char> fgrs, sides, org2, orgF, landS, landU, units, items;
+  int unCursor = 0, itemCursor = 0;
+
+  static std::vector<char> Bytes(const void* p, size_t n) {
+    const char* c = static_cast<const char*>(p);
+    return std::vector<char>(c, c + n);
+  }
+  // The figures only: enough for the cheap check.
+  void TakeFigures() { fgrs = Bytes(Fgrs.mf, sizeof Fgrs.mf); }
+  void Take() {
+    fgrs = Bytes(Fgrs.mf, sizeof Fgrs.mf);
+    sides = Bytes(SideTab, sizeof SideTab);
+    org2 = Bytes(org2n, sizeof org2n);
+    orgF = Bytes(orgFn, sizeof orgFn);
+    landS = Bytes(LandSurface.kle, sizeof LandSurface.kle);
+    landU = Bytes(LandUnder.kle, sizeof LandUnder.kle);
+    units.clear();
+    items.clear();
+    for (int i = 0; i < kRecPool; i++) {
+      std::vector<char> u = Bytes(UN_PoolAt(i), sizeof(t_UNIT));
+      std::vector<char> t = Bytes(item_PoolAt(i), sizeof(t_item));
+      units.insert(units.end(), u.begin(), u.end());
+      items.insert(items.end(), t.begin(), t.end());
+    }
+    unCursor = UN_PoolCursor();
+    itemCursor = item_PoolCursor();
+  }
+  // 1 when the live figures alone still match (the cheap check).
+  bool SameFigures() const { return memcmp(fgrs.data(), Fgrs.mf, sizeof Fgrs.mf) == 0; }
+  bool Same() const {
+    WorldCopy now;
+    now.Take();
+    return fgrs == now.fgrs && sides == now.sides && org2 == now.org2 && orgF == now.orgF &&
+           landS == now.landS && landU == now.landU && units == now.units && items == now.items &&
+           unCursor == now.unCursor && itemCursor == now.itemCursor;
+  }
+};
+
+class StageTest : public ::testing::Test {
+ protected:
+  std::string prefix_;
+
+  void SetUp() override {
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    prefix_ = std::string(t->test_suite_name()) + "." + t->name();
+    gsFileLog = prefix_ + "_log.txt";
+    std::remove(gsFileLog.c_str());
+    LogResetCount();
+    ClearWorld();
+    EtapName.clear();
+    EtapLocationNom = 0;
+    EtapSaveReqName.clear();
+    EtapSaveReq = 0;
+    EtapLoadReqName.clear();
+    EtapLoadReqLoc = 0;
+    PlitBuildOn = 0;  // no tile textures: the tests run without a GL context
+    // What the stand-ins of the services not built yet saw; read by the request tests.
+    gStagesPending = StagesPendingCalls{};
+    RandSeed(4242);
+  }
+
+  static void ClearWorld() {
+    Records_ResetPools();
+    Fgrs.ResetAll();
+    Fgrs.NumberSlots();
+    memset(SideTab, 0, sizeof SideTab);
+    memset(org2n, 0, sizeof org2n);
+    memset(orgFn, 0, sizeof orgFn);
+    memset(LandSurface.kle, 0, sizeof LandSurface.kle);
+    memset(LandUnder.kle, 0, sizeof LandUnder.kle);
+  }
+
+  std::string Name(const std::string& s) const { return prefix_ + "_" + s; }
+
+  static std::string LogText() {
+    std::ifstream in(gsFileLog, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+
+  static Fgr* Make(int kind, int forBase) {
+    Fgr* f = Fgrs.AddFgr(kind, forBase);
+    if (f) {
+      f->novorod = 0;
+      f->active = 1;
+    }
+    return f;
+  }
+
+  // Puts m at the end of h's chain (head field), as the chain code leaves it.
+  static void Chain(Fgr* h, Fgr* Fgr::*head, int Fgr::*now, Fgr* m) {
+    m->pParent = h;
+    m->pTail = nullptr;
+    if (!(h->*head)) {
+      h->*head = m;
+      m->pPrev = nullptr;
+    } else {
+      Fgr* last = h->*head;
+      while (last->pTail) last = last->pTail;
+      last->pTail = m;
+      m->pPrev = last;
+    }
+    h->*now += 1;
+  }
+
+  // A varied stage: base figures of several kinds, units with records and chains of items,
+  // links between base and location figures, side values and technologies, stage variables.
+  // withLand adds a land holder carrying both floors.
+  static void BuildWorld(int withLand, int locFigures = 10) {
+    for (int i = 0; i < 6; i++) {
+      Fgr* f = Make(i % 2 ? 20 : 112, 1);
+      f->priv_position_x = 15.0f + i * 10;
+      f->rot = 0.5f * i;
+      f->zap015 = -1000 - i;
+      f->Paf[1][0] = (short)(-3 - i);
+      f->Paf[2][1] = (short)(30000 + i);
+      if (f->UN != empty_UN_adr()) {
+        f->UN->rang = 2 + i;
+        Fgr_SetItemName(f, "Base" + std::to_string(i));
+        BoeCnt_Set(&f->UN->cnt, 1, 50 + i, 100, 0, 200);
+        FKu_Add(&f->UN->fku, 3, 2, 40 + i, 0, 1, 50, 2);
+        FBu_AddFromFKu(&f->UN->fbu, &f->UN->fku.e[0]);
+      }
+    }
+    Fgr* gunHolder = &Fgrs.mf[1];  // a unit
+    for (int i = 0; i < 3; i++) {
+      Fgr* it = Make(301, 1);
+      if (it->item != empty_item_adr()) {
+        Fgr_SetItemName(it, "Item" + std::to_string(i));
+        Sta_Add(&it->item->sta, (uint16_t)(5 + i), (uint16_t)(100 + i), 1, 0, 1);
+      }
+      Chain(gunHolder, &Fgr::P2_Sub_Gruz, &Fgr::Sub_Gruz_now, it);
+    }
+    Fgrs.mf[3].P2_UseHelm = &Fgrs.mf[8];
+    Fgrs.mf[2].P_FireTarg = &Fgrs.mf[5];
+    if (withLand) {
+      Fgr* land = Make(13, 1);
+      land->landSurf = &LandSurface;
+      land->landUnder = &LandUnder;
+      land->KamStudio = 1;
+      for (int i = 0; i < kLandCells; i += 7) {
+        LandSurface.kle[i].height = (float)(i % 97) * 0.25f;
+        LandSurface.kle[i].tile = (uint8_t)(i % 8);
+        LandSurface.kle[i].objCode = (uint8_t)(i % 17);
+        LandUnder.kle[i].flag = (uint8_t)(i % 3);
+        LandUnder.kle[i].height = -1.5f;
+      }
+    }
+    for (int i = 0; i < locFigures; i++) {
+      Fgr* f = Make(i % 3 ? 112 : 20, 0);
+      f->priv_position_z = 100.0f + i;
+      f->IndKlv = i % 13;
+      for (int k = 0; k < 12; k++) f->Ind[k] = (unsigned)(k * 3 + i);
+      if (f->UN != empty_UN_adr()) {
+        f->UN->mortal = 1;
+        Fgr_SetItemName(f, "Loc" + std::to_string(i));
+      }
+    }
+    Fgrs.mf[501].P_FireTarg = &Fgrs.mf[2];     // location to base
+    Fgrs.mf[502].pParent = &Fgrs.mf[6];
+    Fgrs.mf[503].P_Guest = &Fgrs.mf[504];      // location to location
+    Fgrs.mf[4].P_AutoTarg = &Fgrs.mf[505];     // base to location
+    Chain(&Fgrs.mf[506], &Fgr::P2_Sub_Unit, &Fgr::Sub_Unit_now, &Fgrs.mf[507]);
+    Chain(&Fgrs.mf[506], &Fgr::P2_Sub_Unit, &Fgr::Sub_Unit_now, &Fgrs.mf[508]);
+    if (withLand) {
+      LandSurface.kle[300].occupant = &Fgrs.mf[501];
+      LandSurface.kle[301].holder = &Fgrs.mf[2];
+    }
+    for (int k = 0; k < kSides; k++) {
+      SideTab[k][kSideId] = k + 1;
+      SideTab[k][kSideEner] = 1000 + k;
+      SideTab[k][kSideBunker] = 201 + k;
+      SideTab[k][640] = 77 + k;
+      SideTab[k][kSideLastValue] = -5;
+      TechEntry* t = Side_Tech(k, 40 + k);
+      t->w[0] = 3;
+      t->w[4] = 12;
+      t->w[12] = 499;
+    }
+    for (int i = 0; i < (int)(sizeof org2n / sizeof org2n[0]); i++) org2n[i] = i * 7 - 300;
+    for (int i = 0; i < (int)(sizeof orgFn / sizeof orgFn[0]); i++) orgFn[i] = i * 0.5f - 9.0f;
+    EtapLocationNom = 3;
+  }
+};

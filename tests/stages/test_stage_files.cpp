@@ -1,0 +1,222 @@
+// Stage files: round trips of whole stages, the byte layout the other tools rely on, and saves.
+#include "stage_fixture.h"
+
+#include "shell/files.h"
+
+namespace {
+
+// Each live figure's chunk, re-written: what a stage file would hold for it.
+std::string FigureBytes(int slot) {
+  Fgr* f = &Fgrs.mf[slot];
+  char* buf = nullptr;
+  size_t n = 0;
+  FILE* m = open_memstream(&buf, &n);
+  if (f->Status()) f->SaveTo(m, slot > FgrsBaseLast);
+  fclose(m);
+  std::string s(buf, n);
+  free(buf);
+  return s;
+}
+
+using StageFiles = StageTest;
+
+TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
+  BuildWorld(1);
+  ASSERT_EQ(Etap_Save(Name("a.etp")), 1);
+  std::vector<char> base1 = FileBytes(Name("a.etp")), loc1 = FileBytes(Name("a.etp03"));
+  ASSERT_GT(base1.size(), 2u * 1048600u);  // the land holder carries both floors
+  std::vector<std::string> chunks(kFgrsSlots);
+  for (int i = 1; i < kFgrsSlots; i++) chunks[i] = FigureBytes(i);
+  std::vector<Fgr*> links[kFgrsSlots];
+  for (int i = 1; i < kFgrsSlots; i++)
+    links[i] = {Fgrs.mf[i].pParent, Fgrs.mf[i].pPrev, Fgrs.mf[i].pTail, Fgrs.mf[i].P_FireTarg,
+                Fgrs.mf[i].P_AutoTarg, Fgrs.mf[i].P_Guest, Fgrs.mf[i].P2_UseHelm, Fgrs.mf[i].P2_Sub_Gruz,
+                Fgrs.mf[i].P2_Sub_Unit};
+  std::vector<int> sides(&SideTab[0][0], &SideTab[0][0] + kSides * kSideWords);
+  WorldCopy land;
+  land.Take();
+  std::string unitName = Fgrs.mf[1].UN->name;
+
+  ClearWorld();
+  EtapLocationNom = 0;
+  ASSERT_EQ(EtapFile_Load(Name("a.etp")), 1);
+  EXPECT_EQ(EtapLocationNom, 3);
+  for (int i = 1; i < kFgrsSlots; i++) {
+    ASSERT_EQ(FigureBytes(i), chunks[i]) << "slot " << i;
+    EXPECT_EQ(Fgrs.mf[i].nom, i);
+    std::vector<Fgr*> now = {Fgrs.mf[i].pParent, Fgrs.mf[i].pPrev, Fgrs.mf[i].pTail, Fgrs.mf[i].P_FireTarg,
+                             Fgrs.mf[i].P_AutoTarg, Fgrs.mf[i].P_Guest, Fgrs.mf[i].P2_UseHelm,
+                             Fgrs.mf[i].P2_Sub_Gruz, Fgrs.mf[i].P2_Sub_Unit};
+    EXPECT_EQ(now, links[i]) << "slot " << i;
+  }
+  EXPECT_EQ(std::string(Fgrs.mf[1].UN->name), unitName);
+  EXPECT_EQ(Fgrs.mf[1].UN->isUse, 1);
+  EXPECT_NE(Fgrs.mf[7].item, empty_item_adr());
+  EXPECT_EQ(Fgrs.mf[7].item->isUse, 1);
+  EXPECT_EQ(Fgrs.mf[7].item->sta.e[0].value, 100);
+  EXPECT_EQ(Fgrs.mf[1].P2_Sub_Gruz->pTail->pTail, &Fgrs.mf[9]);
+  EXPECT_EQ(Fgrs.mf[9].pPrev, &Fgrs.mf[8]);
+  Fgr* holder = &Fgrs.mf[10];
+  EXPECT_EQ(holder->status, 13);
+  EXPECT_EQ(holder->landSurf, &LandSurface);
+  EXPECT_EQ(holder->KamStudio, 1);
+  EXPECT_EQ(LandSurface.kle[300].occupant, &Fgrs.mf[501]);
+  EXPECT_EQ(LandSurface.kle[301].holder, &Fgrs.mf[2]);
+  EXPECT_EQ(memcmp(land.landS.data(), LandSurface.kle, sizeof LandSurface.kle), 0);
+  EXPECT_EQ(memcmp(land.landU.data(), LandUnder.kle, sizeof LandUnder.kle), 0);
+  for (int k = 0; k < kSides; k++)
+    for (int w = kSideId; w < kSideWords; w++)
+      ASSERT_EQ(SideTab[k][w], sides[k * kSideWords + w]) << "side " << k << " word " << w;
+
+  EtapLocationNom = 3;
+  ASSERT_EQ(Etap_Save(Name("b.etp")), 1);
+  EXPECT_EQ(FileBytes(Name("b.etp")), base1);
+  EXPECT_EQ(FileBytes(Name("b.etp03")), loc1);
+}
+
+TEST_F(StageFiles, HeadLengthWordsAndSideTagsAreWhereTheFormatPutsThem) {
+  BuildWorld(0);
+  ASSERT_EQ(Etap_Save(Name("h.etp")), 1);
+  std::vector<char> b = FileBytes(Name("h.etp")), l = FileBytes(Name("h.etp03"));
+  EXPECT_EQ(ReadInt(b, 0), (int)b.size());
+  EXPECT_EQ(ReadInt(l, 0), (int)l.size());
+  EXPECT_EQ((unsigned)ReadInt(b, 4), kEtapKindBase);
+  EXPECT_EQ((unsigned)ReadInt(l, 4), kEtapKindLocation);
+  EXPECT_EQ(ReadInt(b, 8), 500);
+  EXPECT_EQ(ReadInt(l, 12), 1000);
+  EXPECT_EQ(std::string(b.data() + 16, 8), "Base====");
+  EXPECT_EQ(ReadInt(b, 24), 9);   // base figures
+  EXPECT_EQ(ReadInt(l, 24), 10);  // location figures
+  EXPECT_EQ(std::string(b.data() + 28, 8), "    adr=");
+  EXPECT_EQ(ReadInt(b, 36), 1);
+  EXPECT_EQ(ReadInt(b, (long)b.size() - 4), 3);  // current location ends the base file
+  // The side part is the last 5 sections of 8 + 71 * 4 + 500 * 76 bytes.
+  size_t sideAt = l.size() - 5 * (8 + 71 * 4 + 500 * 76);
+  EXPECT_EQ(std::string(l.data() + sideAt, 8), "WSIDE=00");
+  EXPECT_EQ(std::string(l.data() + sideAt + 8 + 284, 8), "_Teh0000");
+  EXPECT_EQ(std::string(l.data() + sideAt + 8 + 284 + 20, 8), "_TehReq:");
+  EXPECT_EQ(std::string(l.data() + l.size() - (8 + 71 * 4 + 500 * 76), 8), "WSIDE=04");
+}
+
+TEST_F(StageFiles, LinksOfALocationFigureAreStoredRelativeToTheLocationSlots) {
+  Fgr* base = Make(20, 1);
+  while (base->nom < 12) base = Make(20, 1);
+  ASSERT_EQ(base->nom, 12);
+  Fgr* f = Make(20, 0);
+  f->pParent = base;  // pPrev stays none
+  EtapLocationNom = 1;
+  ASSERT_EQ(Etap_Save(Name("l.etp")), 1);
+  std::vector<char> l = FileBytes(Name("l.etp01"));
+  size_t links = 16 + 8 + 4 + 8 + 4 + 8 + 218 * 4 + 8 + 58 * 4;
+  EXPECT_EQ(ReadInt(l, 16 + 8 + 4 + 8), 1);  // slot 501 is stored as 1
+  EXPECT_EQ(ReadInt(l, links), -488);
+  EXPECT_EQ(ReadInt(l, links + 4), -500);
+  ClearWorld();
+  FILE* in = fopen(Name("l.etp01").c_str(), "rb");
+  ASSERT_EQ(Etap_LoadFrom(&Fgrs, in), 1);
+  fclose(in);
+  EXPECT_EQ(Fgrs.mf[501].pParent, &Fgrs.mf[12]);
+  EXPECT_EQ(Fgrs.mf[501].pPrev, nullptr);
+}
+
+TEST_F(StageFiles, BunkerKindGivesTheSideItsStartValuesInTheFileAndTheLiveRecord) {
+  BuildWorld(0);
+  SideTab[2][kSideBunker] = 203;
+  SideTab[2][kSideEner] = 5;
+  SideTab[2][kSideMat] = 6;
+  ASSERT_EQ(Etap_Save(Name("s.etp")), 1);
+  EXPECT_EQ(SideTab[2][kSideEner], 800);
+  EXPECT_EQ(SideTab[2][kSideMat], 100);
+  EXPECT_EQ(Side_Tech(2, 6)->w[0], 1);
+  EXPECT_EQ(Side_Tech(2, 6)->w[1], 5000);
+  EXPECT_EQ(Side_Tech(2, 6)->w[3], 9);
+  EXPECT_EQ(SideTab[0][610], 3);
+  std::vector<char> l = FileBytes(Name("s.etp03"));
+  size_t side2 = l.size() - 3 * (8 + 71 * 4 + 500 * 76);
+  EXPECT_EQ(std::string(l.data() + side2, 8), "WSIDE=02");
+  EXPECT_EQ(ReadInt(l, side2 + 8 + 4), 800);
+  EXPECT_EQ(ReadInt(l, side2 + 8 + 8), 100);
+}
+
+TEST_F(StageFiles, ALoadedSideRecordHasItsListsClearedAndItsBlocksTagged) {
+  BuildWorld(0);
+  ASSERT_EQ(Etap_Save(Name("t.etp")), 1);
+  SideTab[1][kSideSeenCount] = 7;
+  SideTab[1][kSideOwnCount] = 9;
+  FILE* in = fopen(Name("t.etp03").c_str(), "rb");
+  ASSERT_EQ(Etap_LoadFrom(&Fgrs, in), 1);
+  fclose(in);
+  EXPECT_EQ(SideTab[1][kSideSeenCount], 0);
+  EXPECT_EQ(SideTab[1][kSideOwnCount], 0);
+  EXPECT_EQ(SideTab[1][kSideEner], 150);  // bunker kind 202
+  EXPECT_EQ(SideTab[1][640], 78);
+  EXPECT_EQ(Side_Tech(1, 41)->w[12], 499);
+}
+
+TEST_F(StageFiles, NothingIsSavedWithoutACurrentLocation) {
+  BuildWorld(0);
+  EtapLocationNom = 0;
+  EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
+  EtapLocationNom = 100;
+  EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
+  EXPECT_TRUE(FileBytes(Name("n.etp")).empty());
+  EXPECT_NE(LogText().find("\nSaveEtapFail: no current location for " + Name("n.etp")), std::string::npos);
+  EXPECT_TRUE(FileBytes(Name("n.etp100")).empty());
+}
+
+FILE* RefuseOpen(const char*, const char*) { return nullptr; }
+
+TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
+  BuildWorld(0);
+  ASSERT_EQ(Etap_Save(Name("k.etp")), 1);
+  std::vector<char> first = FileBytes(Name("k.etp"));
+  Fgrs.mf[2].zap015 = 4321;
+  ASSERT_EQ(Etap_Save(Name("k.etp")), 1);
+  EXPECT_EQ(FileBytes(Name("k.etp_bak")), first);
+  std::vector<char> second = FileBytes(Name("k.etp"));
+  EXPECT_NE(second, first);
+
+  auto keep = gFileOpenBak_Open;
+  gFileOpenBak_Open = RefuseOpen;
+  EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
+  gFileOpenBak_Open = keep;
+  EXPECT_NE(LogText().find("\nSaveEtapFail: not open"), std::string::npos);
+  std::vector<char> kept = FileBytes(Name("k.etp"));
+  std::vector<char> bak = FileBytes(Name("k.etp_bak"));
+  EXPECT_TRUE(kept == second || bak == second);  // the last good save is still on disk
+
+  EXPECT_EQ(Etap_Save("no_such_dir/x.etp"), 0);
+}
+
+TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
+  BuildWorld(0, 4);
+  EtapLocationNom = 3;
+  ASSERT_EQ(Etap_Save(Name("m.etp")), 1);
+  // A second location of the same stage, with other figures.
+  Fgrs.ResetDynamic();
+  Make(20, 0)->zap015 = 55;
+  std::vector<char> other;
+  {
+    char* buf = nullptr;
+    size_t n = 0;
+    FILE* m = open_memstream(&buf, &n);
+    Etap_SaveTo(&Fgrs, m);
+    fclose(m);
+    other.assign(buf, buf + n);
+    free(buf);
+  }
+  WriteBytes(Name("m.etp07"), other, other.size());
+  ClearWorld();
+  ASSERT_EQ(EtapFile_Load(Name("m.etp")), 1);
+  EXPECT_EQ(Fgrs.mf[504].status, 20);  // location 3 had four figures
+  EXPECT_EQ(Fgrs.mf[505].status, 0);
+  EXPECT_EQ(Fgrs.mf[501].zap015, 0);
+  EtapName = Name("m");
+  ASSERT_EQ(Etap_LoadLocation(7), 1);
+  EXPECT_EQ(EtapLocationNom, 7);
+  EXPECT_EQ(Fgrs.mf[501].zap015, 55);
+  EXPECT_EQ(Fgrs.mf[502].status, 0);
+  EXPECT_EQ(Fgrs.mf[1].status, 112);  // base figures stay
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+// Hostile stage files: every cut of a saved stage, seeded bit flips and changed counts. Each is
+// loaded; none may crash, hang or touch memory outside its buffers, and a refused file leaves the
+// live world exactly as it was.
+#include "stage_fixture.h"
+
+namespace {
+
+class StageHostile : public StageTest {
+ protected:
+  std::vector<char> base_, loc_;
+  WorldCopy world_;
+
+  // A saved stage (base file and location 3) and the live world it was saved from.
+  void Prepare(int withLand, int locFigures) {
+    BuildWorld(withLand, locFigures);
+    ASSERT_EQ(Etap_Save(Name("h.etp")), 1);
+    base_ = FileBytes(Name("h.etp"));
+    loc_ = FileBytes(Name("h.etp03"));
+    world_.Take();
+  }
+
+  int LoadPair(std::vector<char>& b, size_t nb, std::vector<char>& l, size_t nl) {
+    FILE* fb = MemFile(b, nb);
+    FILE* fl = MemFile(l, nl);
+    int r = Stage_LoadPair(fb, fl);
+    fclose(fb);
+    fclose(fl);
+    return r;
+  }
+
+  // After an accepted hostile file: the per-frame link check must find no dead chain member, and
+  // the world must still reset and save without harm; then the prepared stage is taken again.
+  void Recover() {
+    o2::NeedExit = 0;
+    for (int i = 1; i < kFgrsSlots; i++)
+      if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
+    ASSERT_EQ(o2::NeedExit, 0);
+    Fgrs.ResetAll();
+    char* buf = nullptr;
+    size_t n = 0;
+    FILE* m = open_memstream(&buf, &n);
+    Etap_SaveTo(&Fgrs, m);
+    Base_SaveTo(&Fgrs, m, 3);
+    fclose(m);
+    free(buf);
+    ASSERT_EQ(LoadPair(base_, base_.size(), loc_, loc_.size()), 3);
+    world_.TakeFigures();
+  }
+};
+
+TEST_F(StageHostile, EveryCutOfTheBaseFileIsRefusedAndChangesNothing) {
+  Prepare(0, 4);
+  for (size_t n = 0; n < base_.size(); n++) {
+    ASSERT_EQ(LoadPair(base_, n, loc_, loc_.size()), 0) << "cut at " << n;
+    ASSERT_TRUE(world_.SameFigures()) << "cut at " << n;
+    if (n % 512 == 0) {
+      ASSERT_TRUE(world_.Same()) << "cut at " << n;
+    }
+  }
+  EXPECT_NE(LogText().find("\nLoadEtapRefused: base part cut short"), std::string::npos);
+  EXPECT_EQ(LoadPair(base_, base_.size(), loc_, loc_.size()), 3);
+}
+
+TEST_F(StageHostile, EveryCutOfTheLocationFigurePartAndCutsThroughTheSidesAreRefused) {
+  Prepare(0, 6);
+  size_t sides = loc_.size() - 5 * (8 + 71 * 4 + 500 * 76);
+  for (size_t n = 0; n < loc_.size(); n += (n < sides + 400 ? 1 : 97)) {
+    ASSERT_EQ(LoadPair(base_, base_.size(), loc_, n), 0) << "cut at " << n;
+    ASSERT_TRUE(world_.SameFigures()) << "cut at " << n;
+    if (n % 1024 == 0) {
+      ASSERT_TRUE(world_.Same()) << "cut at " << n;
+    }
+  }
+  ASSERT_EQ(LoadPair(base_, base_.size(), loc_, loc_.size() - 1), 0);
+  EXPECT_TRUE(world_.Same());
+  FILE* f = MemFile(loc_, loc_.size() - 4);
+  EXPECT_EQ(Etap_LoadFrom(&Fgrs, f), 0);
+  fclose(f);
+  EXPECT_TRUE(world_.Same());
+}
+
+TEST_F(StageHostile, CutsThroughTheLandBlocksAndAWrongFloorSizeAreRefused) {
+  Prepare(1, 2);
+  // The land holder is base slot 10: find its first block by its tag.
+  std::string all(base_.begin(), base_.end());
+  size_t land = all.find("LandChar");
+  ASSERT_NE(land, std::string::npos);
+  size_t second = all.find("LandChar", land + 8);
+  ASSERT_EQ(second - land, 1048600u);
+  for (size_t cut : {land, land + 7, land + 8, land + 12, land + 16, land + 17, land + 500000,
+                     land + 1048591, land + 1048599, second + 3, second + 24, second + 1048599}) {
+    ASSERT_EQ(LoadPair(base_, cut, loc_, loc_.size()), 0) << "cut at " << cut;
+    ASSERT_TRUE(world_.Same());
+  }
+  std::vector<char> bad = base_;
+  int cols = 128;
+  memcpy(bad.data() + second + 8, &cols, 4);
+  EXPECT_EQ(LoadPair(bad, bad.size(), loc_, loc_.size()), 0);
+  EXPECT_TRUE(world_.Same());
+  EXPECT_NE(LogText().find("\nLoadEtapLand: 128 x 256, not 256 x 256"), std::string::npos);
+}
+
+// Where the figures of a part start: after head, tag and count.
+constexpr size_t kFirstFigure = 16 + 8 + 4;
+
+TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefused) {
+  Prepare(0, 3);
+  struct Case {
+    bool base;
+    size_t at;
+    int value;
+    const char* log;
+  };
+  const size_t chunk = kFirstFigure + 8 + 4;  // first figure's chunk
+  const Case cases[] = {
+      {true, 24, 0, "LoadEtapCount: 0"},          {true, 24, 501, "LoadEtapCount: 501"},
+      {true, 24, -7, "LoadEtapCount: -7"},        {false, 24, 500, "LoadEtapCount: 500"},
+      {true, kFirstFigure + 8, 0, "LoadEtapSlot: figure number 0"},
+      {true, kFirstFigure + 8, 501, "LoadEtapSlot: figure number 501"},
+      {false, kFirstFigure + 8, 500, "LoadEtapSlot: figure number 500"},
+      {false, kFirstFigure + 8, -3, "LoadEtapSlot: figure number -3"},
+      {true, chunk + 8 + 20 * 4, -2, "LoadEtapKind: figure kind -2"},  // status word
+      {true, 4, 87620, "LoadEtapHead: kind 87620, not 34579"},
+  };
+  for (const Case& c : cases) {
+    std::vector<char> b = base_, l = loc_;
+    std::vector<char>& t = c.base ? b : l;
+    memcpy(t.data() + c.at, &c.value, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), l, l.size()), 0) << c.log;
+    EXPECT_NE(LogText().find(c.log), std::string::npos) << c.log;
+    EXPECT_TRUE(world_.Same()) << c.log;
+  }
+  // The named-variable part cut short: the base file ends inside its floats.
+  {
+    LogResetCount();
+    EXPECT_EQ(LoadPair(base_, base_.size() - 12, loc_, loc_.size()), 0);
+    EXPECT_NE(LogText().find("\nLoadEtapOrg: named variables cut short"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
+  // The same slot twice.
+  {
+    std::vector<char> b = base_;
+    std::string all(b.begin(), b.end());
+    size_t second = all.find("    adr=", kFirstFigure + 8);
+    int one = 1;
+    memcpy(b.data() + second + 8, &one, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
+    EXPECT_TRUE(world_.Same());
+  }
+  // A unit's name with no zero in its 16 bytes.
+  {
+    std::vector<char> b = base_;
+    std::string all(b.begin(), b.end());
+    size_t unit = all.find("Fgr#unit");
+    ASSERT_NE(unit, std::string::npos);
+    memset(b.data() + unit + 36, 'A', 16);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
+    EXPECT_NE(LogText().find("LoadEtapName"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
+  // A figure wearing itself: its reset would never end.
+  {
+    std::vector<char> b = base_;
+    size_t helm = chunk + 8 + 218 * 4 + 8 + 58 * 4 + 13 * 4;  // link 14, P2_UseHelm
+    int self = 1;
+    memcpy(b.data() + helm, &self, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
+    EXPECT_NE(LogText().find("LoadEtapLinks"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
+  // A chain head or a chain tail naming a slot the file leaves empty.
+  for (int link : {22, 2}) {
+    std::vector<char> b = base_;
+    int empty = 400;
+    memcpy(b.data() + chunk + 8 + 218 * 4 + 8 + 58 * 4 + link * 4, &empty, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0) << "link " << link;
+    EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 400"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
+  // A chain member stored as an empty slot (kind 0).
+  {
+    std::vector<char> b = base_;
+    std::string all(b.begin(), b.end());
+    size_t at = kFirstFigure;
+    for (int i = 1; i < 7; i++) at = all.find("    adr=", at + 8);
+    ASSERT_EQ(ReadInt(b, at + 8), 7);  // the first item of figure 1's chain
+    int zero = 0;
+    memcpy(b.data() + at + 12 + 8 + 20 * 4, &zero, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
+    EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 7"), std::string::npos);
+    EXPECT_TRUE(world_.Same());
+  }
+  // A location chain whose tail comes back to a base figure that owns the location figure.
+  {
+    std::vector<char> l = loc_;
+    size_t tail = chunk + 8 + 218 * 4 + 8 + 58 * 4 + 2 * 4;  // link 3, pTail of slot 501
+    int toBase4 = 4 - 500;  // base figure 4 holds slot 505 as its auto target only: no loop
+    memcpy(l.data() + tail, &toBase4, 4);
+    EXPECT_EQ(LoadPair(base_, base_.size(), l, l.size()), 3);
+    Recover();
+    int toBase3 = 3 - 500;  // base figure 3 wears figure 8, which is not in the location: no loop
+    memcpy(l.data() + tail, &toBase3, 4);
+    EXPECT_EQ(LoadPair(base_, base_.size(), l, l.size()), 3);
+    Recover();
+  }
+  // The slot number and a record's in-use flag come from the slot and the pool, not the file.
+  {
+    std::vector<char> b = base_;
+    std::string all(b.begin(), b.end());
+    int nom = 777, unused = 0;
+    memcpy(b.data() + chunk + 8 + 19 * 4, &nom, 4);
+    memcpy(b.data() + all.find("Fgr#unit") + 8 + 2 * 4, &unused, 4);
+    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 3);
+    EXPECT_EQ(Fgrs.mf[1].nom, 1);
+    ASSERT_NE(Fgrs.mf[1].UN, empty_UN_adr());
+    EXPECT_EQ(Fgrs.mf[1].UN->isUse, 1);
+    Recover();
+  }
+  // An index list longer than the record holds: the surplus is read and dropped.
+  {
+    std::vector<char> l = loc_;
+    std::string all(l.begin(), l.end());
+    size_t ind = all.find("Fgr#Ind=");
+    int n = ReadInt(l, ind + 8);
+    ASSERT_EQ(n, 0);
+    int big = 40;
+    memcpy(l.data() + ind + 8, &big, 4);
+    std::vector<char> grown(l.begin(), l.begin() + ind + 12);
+    grown.insert(grown.end(), 40 * 4, 1);
+    grown.insert(grown.end(), l.begin() + ind + 12, l.end());
+    EXPECT_EQ(LoadPair(base_, base_.size(), grown, grown.size()), 3);
+    EXPECT_EQ(Fgrs.mf[501].IndKlv, 12);
+    EXPECT_EQ(Fgrs.mf[501].Ind[11], 0x01010101u);
+    Recover();
+  }
+}
+
+TEST_F(StageHostile, SeededBitFlipsAndCountChangesNeverHarm) {
+  Prepare(0, 5);
+  const size_t locFigures = loc_.size() - 5 * (8 + 71 * 4 + 500 * 76);
+  int accepted = 0, refused = 0;
+  for (int round = 0; round < 2500; round++) {
+    bool full = round % 64 == 0;  // the whole world is compared now and then, the figures always
+    if (full) world_.Take();
+    RandSeed(round + 1);
+    std::vector<char> b = base_, l = loc_;
+    int edits = 1 + Rand() % 4;
+    for (int e = 0; e < edits; e++) {
+      bool inBase = Rand() % 2;
+      std::vector<char>& t = inBase ? b : l;
+      size_t span = inBase ? t.size() : (Rand() % 8 ? locFigures : t.size());
+      size_t at = ((size_t)Rand() << 15 | (size_t)Rand()) % span;
+      if (Rand() % 3) {
+        t[at] ^= (char)(1 << (Rand() % 8));
+      } else {  // a word of the file becomes a small, large or negative count
+        static const int kCounts[] = {0, 1, -1, 13, 21, 52, 499, 500, 1000, 0x7fffffff, -500, 65536};
+        int v = kCounts[Rand() % 12];
+        size_t w = at & ~(size_t)3;
+        if (w + 4 <= t.size()) memcpy(t.data() + w, &v, 4);
+      }
+    }
+    int r = LoadPair(b, b.size(), l, l.size());
+    if (r) {
+      accepted++;
+      Recover();
+    } else {
+      refused++;
+      ASSERT_TRUE(world_.SameFigures()) << "round " << round;
+      if (full) {
+        ASSERT_TRUE(world_.Same()) << "round " << round;
+      }
+    }
+  }
+  EXPECT_GT(refused, 50);
+  EXPECT_GT(accepted, 100);
+}
+
+}  // namespace

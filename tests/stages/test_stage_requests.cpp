@@ -1,0 +1,171 @@
+// Stage requests: what a frame does with pending saves and loads, and what the buttons store.
+#include "stage_fixture.h"
+
+namespace {
+
+using StageRequests = StageTest;
+
+// Saves the world as stage `name` at the current location.
+void SaveStage(const std::string& name) {
+  ASSERT_EQ(Etap_Save(name), 1);
+}
+
+TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
+  BuildWorld(0, 3);
+  SaveStage(Name("other.etp"));
+  Fgrs.mf[2].zap015 = 999;  // the state being played
+  EtapLoadReqName = Name("other.etp");
+  EtapLoadReqLoc = 1;
+  EtapSaveReqName = Name("played.etp");
+  EtapSaveReq = 1;
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapSaveReq, 0);
+  EXPECT_EQ(EtapLoadReqLoc, 0);
+  EXPECT_EQ(Fgrs.mf[2].zap015, -1001);      // the other stage was loaded
+  EXPECT_EQ(EtapName, Name("other"));
+  EXPECT_EQ(EtapLocationNom, 3);            // the location its base file names
+  EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran, with the tile flag
+  EXPECT_EQ(gStagesPending.plitLastFlag, PlitBuildOn);
+  EXPECT_EQ(gStagesPending.selClears, 1);
+  ClearWorld();
+  ASSERT_EQ(EtapFile_Load(Name("played.etp")), 1);
+  EXPECT_EQ(Fgrs.mf[2].zap015, 999);        // saved before the load
+}
+
+TEST_F(StageRequests, AFailedLoadIsLoggedAndClearedAndChangesNothing) {
+  BuildWorld(0, 3);
+  WorldCopy before;
+  before.Take();
+  EtapLoadReqName = Name("missing.etp");
+  EtapLoadReqLoc = 2;
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapLoadReqLoc, 0);
+  EXPECT_NE(LogText().find("\nLoadEtapFail: " + Name("missing.etp")), std::string::npos);
+  EXPECT_TRUE(before.Same());
+  EXPECT_EQ(EtapLocationNom, 3);
+  EXPECT_EQ(gStagesPending.plitBuilds, 0);
+
+  // A stage whose base file is cut short: refused, the current location stays.
+  SaveStage(Name("cut.etp"));
+  std::vector<char> b = FileBytes(Name("cut.etp"));
+  WriteBytes(Name("cut.etp"), b, b.size() - 100);
+  before.Take();
+  EtapLoadReqName = Name("cut.etp");
+  EtapLoadReqLoc = 1;
+  Etap_ProcRequests();
+  EXPECT_NE(LogText().find("\nLoadEtapFail: " + Name("cut.etp")), std::string::npos);
+  EXPECT_NE(LogText().find("\nLoadEtapRefused: base part named variables"), std::string::npos);
+  EXPECT_TRUE(before.Same());
+  EXPECT_EQ(EtapLocationNom, 3);
+
+  // The current stage at another location whose file is missing.
+  SaveStage(Name("cur.etp"));
+  EtapName = Name("cur");
+  EtapLoadReqName = Name("cur.etp");
+  EtapLoadReqLoc = 4;
+  Etap_ProcRequests();
+  EXPECT_NE(LogText().find("\nLoadLocationFail: " + Name("cur.etp") + " 4"), std::string::npos);
+  EXPECT_EQ(EtapLoadReqLoc, 0);
+}
+
+TEST_F(StageRequests, ALocationOfTheCurrentStageLoadsIntoTheLocationSlotsOnly) {
+  BuildWorld(0, 3);
+  SaveStage(Name("s.etp"));  // base file and location 3
+  // Location 5 of the same stage: two other figures.
+  Fgrs.ResetDynamic();
+  Make(20, 0)->zap015 = 5;
+  Make(20, 0)->zap015 = 6;
+  EtapLocationNom = 5;
+  SaveStage(Name("s.etp"));
+  ClearWorld();
+  EtapLoadReqName = Name("s.etp");
+  EtapLoadReqLoc = 1;
+  Etap_ProcRequests();
+  ASSERT_EQ(EtapLocationNom, 5);  // the base file was written last with location 5
+  EXPECT_EQ(Fgrs.mf[501].zap015, 5);
+  Fgrs.mf[2].zap015 = 31338;  // changed in memory only: a location load must leave it
+  EtapLoadReqName = Name("s.etp");
+  EtapLoadReqLoc = 3;  // location 3's file still holds the three first figures
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapLocationNom, 3);
+  EXPECT_EQ(Fgrs.mf[2].zap015, 31338);  // base slots untouched
+  EXPECT_EQ(Fgrs.mf[501].zap015, 0);
+  EXPECT_EQ(Fgrs.mf[503].status, 112);
+  EXPECT_EQ(gStagesPending.plitBuilds, 2);
+}
+
+TEST_F(StageRequests, TheCurrentLocationStaysPendingAndShortNamesAreIgnored) {
+  BuildWorld(0, 2);
+  EtapName = "Maps/test";
+  EtapLocationNom = 2;
+  EtapLoadReqName = "Maps/test.etp";
+  EtapLoadReqLoc = 2;
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapLoadReqLoc, 2);
+  EXPECT_EQ(EtapLocationNom, 2);
+  EXPECT_EQ(LogCount(), 0);
+
+  EtapLoadReqName = "a.et";
+  EtapLoadReqLoc = 1;
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapLoadReqLoc, 1);
+  EXPECT_EQ(LogCount(), 0);
+
+  EtapSaveReq = 1;  // no name: the save stays pending
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapSaveReq, 1);
+}
+
+TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
+  GuiWin w{};
+  EXPECT_EQ(Etap_RequestSaveTest2(nullptr), 0);
+  EXPECT_EQ(Etap_RequestSaveTest2(&w), 1);
+  EXPECT_EQ(w.consumed, 1);
+  EXPECT_EQ(EtapSaveReq, 1);
+  EXPECT_EQ(EtapSaveReqName, "Maps/test2.etp");
+
+  Etap_RequestLoadTest2(&w);
+  EXPECT_EQ(EtapLoadReqName, "Maps/test2.etp");
+  EXPECT_EQ(gStagesPending.mode, 2);
+  Etap_RequestLoadTest(&w);
+  EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
+  EXPECT_EQ(EtapLoadReqLoc, 1);
+
+  EtapLoadReqLoc = 0;
+  EtapName = "Maps/played";
+  gStagesPending.mode = 0;
+  Etap_RequestLoadDefault(&w);
+  EXPECT_EQ(EtapLoadReqLoc, 0);  // a stage is loaded: only switch to play
+  EXPECT_EQ(gStagesPending.mode, 2);
+  EtapName.clear();
+  Etap_RequestLoadDefault(&w);
+  EXPECT_EQ(EtapLoadReqLoc, 1);
+  EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
+}
+
+TEST_F(StageRequests, TheStageNameLosesOnlyARealEtp) {
+  EtapLoadReqName = "Maps/foo.etp";
+  Etap_SetNameAfterLoad();
+  EXPECT_EQ(EtapName, "Maps/foo");
+  EtapLoadReqName = "Maps/foobar";
+  Etap_SetNameAfterLoad();
+  EXPECT_EQ(EtapName, "Maps/foobar");
+  EXPECT_EQ(gStagesPending.selClears, 2);
+}
+
+TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
+  BuildWorld(0, 2);
+  GuiWin w{};
+  w.clickCode = 1;
+  EXPECT_EQ(Etap_NewGameBtn(&w), 1);
+  EXPECT_EQ(Fgrs.mf[1].status, 0);
+  EXPECT_EQ(Fgrs.mf[501].status, 0);
+  EXPECT_EQ(EtapLocationNom, 1);
+  EXPECT_EQ(o2::LandEdgeWd, 2);
+  EXPECT_EQ(gStagesPending.newWorlds, 1);
+  EXPECT_EQ(gStagesPending.mode, 3);
+  EXPECT_EQ(PlitBuildOn, 1);  // the button restores the tile flag
+  EXPECT_EQ(Etap_NewGameBtn(nullptr), 0);
+}
+
+}  // namespace

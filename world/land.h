@@ -1,0 +1,52 @@
+// The land grid's records: one cell, one floor (cells, mesh, colours, passability maps) and the two
+// floors of the field. Only the data lives here; what walks or changes it lives with its users.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class Fgr;
+
+constexpr int kLandSide = 256;                    // cells per row and per column
+constexpr int kLandCells = kLandSide * kLandSide;
+constexpr int kLandVertSide = kLandSide + 1;      // the mesh has one vertex more per row
+constexpr int kLandVerts = kLandVertSide * kLandVertSide;
+constexpr int kLandLayers = 5;                    // passability layers 1..5
+constexpr int kLandHalfSide = kLandSide / 2;      // the coarse maps of large figures
+constexpr float kLandCellSize = 10.0f;
+
+// One cell. Word 0 is four bytes so it can be saved and loaded exactly as it lies in memory.
+struct LandKle {
+  uint8_t tile;       // tile type 0..7
+  uint8_t objCode;    // 16: a holder may take the cell; others name a figure to create
+  uint8_t cursor;     // cursor kind 0..10
+  uint8_t flag;
+  float x, z;         // world position of the cell's low corner
+  float height;
+  int vert;           // low-corner vertex in the 257-wide mesh
+  Fgr* occupant;      // the figure standing in the cell
+  Fgr* holder;        // the figure holding the cell
+};
+
+static_assert(offsetof(LandKle, flag) == 3 && offsetof(LandKle, x) == 4, "word 0 is the cell's first 4 bytes");
+
+struct LandVert {
+  float x, y, z;
+};
+
+// One floor: cells in row order, then the mesh, its colours, the floor number and the maps.
+struct LandFloor {
+  LandKle kle[kLandCells];
+  LandVert vert[kLandVerts];
+  uint8_t rgba[kLandVerts][4];
+  int floorNom;                                       // 0 surface, 1 below
+  uint8_t paf[kLandLayers][kLandCells];               // 1 blocked; index column * 256 + row
+  uint8_t paf2[kLandLayers][kLandHalfSide * kLandHalfSide];
+};
+
+extern LandFloor LandSurface;
+extern LandFloor LandUnder;
+
+// The cell table of floor 1 (LandUnder) or, for any other number, of the surface.
+LandKle* Land_Layer(int floor);
+// A cell index names a valid cell: inside 256..65279 and off the border columns 0 and 255.
+int Land_CellValid(int cell);

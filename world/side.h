@@ -1,0 +1,42 @@
+// The side table: five records of 7173 words (stocks, bunker kind, tagged value blocks, the two
+// per-frame figure lists and 500 technologies). Only the layout lives here.
+#pragma once
+#include "shell/geometry.h"
+
+constexpr int kSides = 5;
+constexpr int kSideWords = 7173;
+constexpr int kSideTechs = 500;
+constexpr int kTechWords = 13;
+
+// Word numbers of a side record.
+constexpr int kSideSeenCount = 300;    // words 1..299: enemy figures seen this frame (slot numbers)
+constexpr int kSideOwnCount = 601;     // words 302..600: own figures of this frame (slot numbers)
+constexpr int kSideId = 602;
+constexpr int kSideEner = 603;
+constexpr int kSideMat = 604;
+constexpr int kSideGem1 = 605;         // 605..608 gems 1..4
+constexpr int kSideLevel = 614;
+constexpr int kSideBunker = 626;       // bunker kind 201..205
+constexpr int kSideTagAkd = 627;       // five tagged blocks of 9 words
+constexpr int kSideTagAng = 636;
+constexpr int kSideTagHas = 645;
+constexpr int kSideTagNek = 654;
+constexpr int kSideTagNat = 663;
+constexpr int kSideLastValue = 672;
+constexpr int kSideTech0 = 673;        // technology t at 673 + 13 * t
+constexpr int kSideValueFirst = kSideId;
+constexpr int kSideValueCount = kSideLastValue - kSideValueFirst + 1;  // 71 words saved with a stage
+
+static_assert(kSideTech0 + kTechWords * kSideTechs == kSideWords, "the technologies end the record");
+
+// Record k (0..4) is side k + 1. Figure lists hold slot numbers, not pointers.
+extern int SideTab[kSides][kSideWords];
+
+// Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
+constexpr int SideTagWord(const char (&s)[5]) {
+  return (int)((unsigned)(unsigned char)s[0] | (unsigned)(unsigned char)s[1] << 8 |
+               (unsigned)(unsigned char)s[2] << 16 | (unsigned)(unsigned char)s[3] << 24);
+}
+
+// Technology t (0..499) of record k (0..4) viewed as an entry; null outside the table.
+TechEntry* Side_Tech(int k, int t);
