@@ -5,7 +5,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "figures/pending_figures_shell.h"
+#include "gm/org_base.h"
 #include "shell/files.h"
 #include "shell/text.h"
 

@@ -6,7 +6,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "figures/pending_figures_shell.h"
+#include "figures/fgr.h"
+#include "figures/org_files.h"
+#include "figures/records.h"
+#include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/pending_render_shell.h"
 #include "shell/clock.h"
@@ -128,8 +131,8 @@ int WinMain() {
   if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot enter %s", StartDir);
 
   LogInfo("\n\n//---\nStart in %s\n%s", StartDir, DateTimeStamp(0, 0, 1));
-  LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", Sizeof_t_item(), Sizeof_t_UNIT(),
-          Sizeof_Fgr(), (int)sizeof(char*));
+  LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
+          (int)sizeof(Fgr), (int)sizeof(char*));
 
   if (!CreateGlWindow(WinWidth, WinHeight)) {
     Plat_Shutdown();

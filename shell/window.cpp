@@ -3,7 +3,7 @@
 
 #include <GL/gl.h>
 
-#include "figures/pending_figures_shell.h"
+#include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/pending_render_shell.h"
 #include "shell/key_commands.h"

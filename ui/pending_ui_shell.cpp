@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "figures/pending_figures_shell.h"
+#include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/key_commands.h"
 #include "shell/kmd_block.h"
@@ -14,7 +14,6 @@
 #include "shell/window.h"
 
 int ProgMode = 0;
-int EditModeOn = 0;
 GuiWin* TextBoxFocused = nullptr;
 
 int SetProgramMode(int mode) {

@@ -18,7 +18,7 @@ struct GuiList {
 };
 
 extern int ProgMode;
-extern int EditModeOn;
+extern int EditModeOn;  // defined with the world's mode flags
 extern GuiWin* TextBoxFocused;
 
 int SetProgramMode(int mode);

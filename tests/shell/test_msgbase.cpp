@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "figures/pending_figures_shell.h"
+#include "gm/org_base.h"
 #include "shell/msgbase.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "figures/pending_figures_shell.h"
+#include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/key_commands.h"
 #include "shell/kmd_block.h"

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "figures/pending_figures_shell.h"
+#include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/dialogs.h"
 #include "shell/key_commands.h"
