@@ -2,7 +2,7 @@
 #include "figures/fgrs.h"
 
 #include "figures/chains.h"
-#include "figures/pending_figures_org.h"
+#include "gm/org_base.h"
 #include "render/pending_render_figures.h"
 #include "shell/log.h"
 #include "shell/frame_clock.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "figures/pending_figures_org.h"
+#include "gm/org_base.h"
 #include "shell/binfile.h"
 #include "shell/files.h"
 #include "shell/text.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "figures/fgrs.h"
-#include "figures/pending_figures_org.h"
+#include "gm/org_base.h"
 #include "shell/log.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"

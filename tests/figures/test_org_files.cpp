@@ -137,4 +137,18 @@ TEST_F(OrgFilesTest, BinaryReaderRefusesWrongCountsAndShortFiles) {
   EXPECT_EQ(Org_LoadBin(), 0);
 }
 
+TEST_F(OrgFilesTest, TheShippedMasterParsesWhole) {
+  gsFileOrgMix = std::string(TOLV_SOURCE_DIR) + "/gm/__orgmix.txt";
+  ASSERT_EQ(Org_ReadMixAtStart(), 1);
+  int named = 0;
+  for (int n = 1; n <= org2::Last; n++) named += org2n[n] != 0;
+  EXPECT_GT(named, 0);  // start values came through
+  Org_SaveBin();
+  int ints[251];
+  std::memcpy(ints, org2n, sizeof(ints));
+  org2_Init();
+  ASSERT_EQ(Org_LoadBin(), 1);
+  EXPECT_EQ(std::memcmp(ints, org2n, sizeof(ints)), 0);
+}
+
 }  // namespace
