@@ -29,6 +29,9 @@ int Tex_LoadPack(const std::string&) { return 1; }
 void TexTable_FreeAll() {}
 void Exit_FreeLandTextures() {}
 
+PendingTextPrinter print1;
+void PendingTextPrinter::frz(const std::string&, int, int, int, int, int, int, int) {}
+
 namespace {
 
 void Put16(std::vector<uint8_t>& b, int v) {
