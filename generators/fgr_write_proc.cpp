@@ -22,9 +22,17 @@ static void WriteCtorAndReset(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\tUN = empty_UN_adr();");
   Puts(f, "\n}");
 
-  Puts(f, "\n#define subSbros(a)  u = a;  while( u) { p = u->pTail; u->Sbros();  u = p; }");
+  // A chain that loops back (a corrupt file) would walk forever, and a figure met again inside its
+  // own reset (in its own chain or equipment) would recurse forever: the walk stops at the cap and
+  // the mark set on entry (cleared by the memset) turns the second visit away, each with one line.
+  Puts(f, "\n#define subSbros(a)  u = a;  n = 0;  while( u && n < kChainWalkMax) \\");
+  Puts(f, "\n\t{ p = u->pTail; u->Sbros();  u = p;  n++; } \\");
+  Puts(f, "\n\tif( u) LogInfo(\"\\nerr: \" #a \" LoopLink\");");
   Puts(f, "\nvoid Fgr::Sbros()");
   Puts(f, "\n{");
+  Puts(f, "\n\tif( sbrosNow) { if( sbrosNow == 1) LogInfo(\"\\nerr: Sbros LoopLink\"); sbrosNow = 2; return; }");
+  Puts(f, "\n\tsbrosNow = 1;");
+  Puts(f, "\nint n = 0;");
   Puts(f, "\nFgr* u = 0; //для цепочек");
   Puts(f, "\nFgr* p = 0;");
   for (const GenFgrProp& q : L.ints)
@@ -62,14 +70,17 @@ static void WriteCtorAndReset(FILE* f, const FgrGenLists& L) {
 
 static void WriteKillDeadLinks(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n// В цепочках могут лежать фигуры pF->active as zero");
-  Puts(f, "\n#define  sub_DeadL(a, s)  u = a; while( u) \\");
-  Puts(f, "\n{ if( ! u->Status() ){ LogInfo(s); o2::NeedExit = 1;} u = u->pTail; }");
+  // A looping chain is as broken as a dead member: the walk stops at the cap, logs and stops the game.
+  Puts(f, "\n#define  sub_DeadL(a, s)  u = a; n = 0; while( u && n < kChainWalkMax) \\");
+  Puts(f, "\n{ if( ! u->Status() ){ LogInfo(s); o2::NeedExit = 1;} u = u->pTail; n++; } \\");
+  Puts(f, "\nif( u) { LogInfo(\"\\nerr: \" #a \" LoopLink\"); o2::NeedExit = 1; }");
   Puts(f, "\n#define  po1_notStatus(a)  if(a) { if( ! a->Status()) a = 0; }");
   Puts(f, "\n#define  po1_notActive(a)  if(a) { if( ! a->Active()) a = 0; }");
   Puts(f, "\n#define  po2_notStatus(a)  if(a) { if( ! a->Status()) a = 0; }");
   Puts(f, "\n#define  po2_notActive(a)  if(a){  if( ! a->Active()) { a->pParent = 0; a = 0; }  }");
   Puts(f, "\nvoid Fgr::KillDeadLinks()");
   Puts(f, "\n{ // проверить каждый свой указатель");
+  Puts(f, "\nint n = 0;");
   Puts(f, "\nFgr* u = 0;");
   Puts(f, "\n\tif(activateFgr) // activateFgr получается обязательным свойством аля status.");
   Puts(f, "\n\t{");

@@ -16,9 +16,14 @@ Fgr::Fgr()
 	item = empty_item_adr();
 	UN = empty_UN_adr();
 }
-#define subSbros(a)  u = a;  while( u) { p = u->pTail; u->Sbros();  u = p; }
+#define subSbros(a)  u = a;  n = 0;  while( u && n < kChainWalkMax) \
+	{ p = u->pTail; u->Sbros();  u = p;  n++; } \
+	if( u) LogInfo("\nerr: " #a " LoopLink");
 void Fgr::Sbros()
 {
+	if( sbrosNow) { if( sbrosNow == 1) LogInfo("\nerr: Sbros LoopLink"); sbrosNow = 2; return; }
+	sbrosNow = 1;
+int n = 0;
 Fgr* u = 0; //для цепочек
 Fgr* p = 0;
 int tmp_nom = nom;
@@ -58,14 +63,16 @@ subSbros( P2_Sub_Kno)
 }
 #undef subSbros
 // В цепочках могут лежать фигуры pF->active as zero
-#define  sub_DeadL(a, s)  u = a; while( u) \
-{ if( ! u->Status() ){ LogInfo(s); o2::NeedExit = 1;} u = u->pTail; }
+#define  sub_DeadL(a, s)  u = a; n = 0; while( u && n < kChainWalkMax) \
+{ if( ! u->Status() ){ LogInfo(s); o2::NeedExit = 1;} u = u->pTail; n++; } \
+if( u) { LogInfo("\nerr: " #a " LoopLink"); o2::NeedExit = 1; }
 #define  po1_notStatus(a)  if(a) { if( ! a->Status()) a = 0; }
 #define  po1_notActive(a)  if(a) { if( ! a->Active()) a = 0; }
 #define  po2_notStatus(a)  if(a) { if( ! a->Status()) a = 0; }
 #define  po2_notActive(a)  if(a){  if( ! a->Active()) { a->pParent = 0; a = 0; }  }
 void Fgr::KillDeadLinks()
 { // проверить каждый свой указатель
+int n = 0;
 Fgr* u = 0;
 	if(activateFgr) // activateFgr получается обязательным свойством аля status.
 	{

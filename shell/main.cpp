@@ -1,7 +1,4 @@
-// The entry of tolv. The window and the main loop are not built yet: say so plainly.
-#include <cstdio>
+// The entry of tolv: the whole run is the shell's start-up, main loop and shutdown.
+#include "shell/startup.h"
 
-int main() {
-  std::printf("tolv: the window and the main loop are not built yet; the foundation libraries are.\n");
-  return 0;
-}
+int main() { return WinMain(); }

@@ -126,17 +126,17 @@ TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
 
   Etap_RequestLoadTest2(&w);
   EXPECT_EQ(EtapLoadReqName, "Maps/test2.etp");
-  EXPECT_EQ(gStagesPending.mode, 2);
+  EXPECT_EQ(ProgMode, 2);
   Etap_RequestLoadTest(&w);
   EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
   EXPECT_EQ(EtapLoadReqLoc, 1);
 
   EtapLoadReqLoc = 0;
   EtapName = "Maps/played";
-  gStagesPending.mode = 0;
+  ProgMode = 0;
   Etap_RequestLoadDefault(&w);
   EXPECT_EQ(EtapLoadReqLoc, 0);  // a stage is loaded: only switch to play
-  EXPECT_EQ(gStagesPending.mode, 2);
+  EXPECT_EQ(ProgMode, 2);
   EtapName.clear();
   Etap_RequestLoadDefault(&w);
   EXPECT_EQ(EtapLoadReqLoc, 1);
@@ -163,7 +163,7 @@ TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
   EXPECT_EQ(EtapLocationNom, 1);
   EXPECT_EQ(o2::LandEdgeWd, 2);
   EXPECT_EQ(gStagesPending.newWorlds, 1);
-  EXPECT_EQ(gStagesPending.mode, 3);
+  EXPECT_EQ(ProgMode, 3);
   EXPECT_EQ(PlitBuildOn, 1);  // the button restores the tile flag
   EXPECT_EQ(Etap_NewGameBtn(nullptr), 0);
 }

@@ -16,6 +16,7 @@ void* landSurf;         // the two land floors of a camera studio or land holder
 void* landUnder;
 void* speEntry;         // the floor's entry of a land patch figure
 void* speDecal;         // the decal record of a land decal figure
+int sbrosNow = 0;       // 1 while Sbros runs on the figure, 2 once a visit back into it was logged
 
 Fgr();
 void Sbros();

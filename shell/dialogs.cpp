@@ -1,0 +1,71 @@
+// File and colour dialogs, the clipboard test callback and the window accessors.
+#include "shell/dialogs.h"
+
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/platform.h"
+#include "shell/log.h"
+#include "shell/startup.h"
+#include "shell/window.h"
+#include "ui/pending_ui_shell.h"
+
+char DlgFilePath[256];
+char (&DlgPathBuf)[256] = DlgFilePath;
+unsigned DlgCustomColours[16];
+unsigned DlgLastColour = 0;
+
+namespace {
+
+int FileDialog(int save) {
+  char buf[256];
+  std::memcpy(buf, DlgFilePath, sizeof(buf));
+  buf[255] = 0;
+  int chosen = save ? Plat_SaveFileDialog(buf, sizeof(buf), "Any type")
+                    : Plat_OpenFileDialog(buf, sizeof(buf), "Any file");
+  if (chosen) {
+    std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
+    std::memcpy(DlgFilePath, buf, std::strlen(buf));
+  }
+  // The dialog may have moved the current directory while browsing.
+  if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot return to %s", StartDir);
+  return chosen ? 1 : 0;
+}
+
+float Clamp01(float v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
+
+}  // namespace
+
+int Dlg_OpenFile() { return FileDialog(0); }
+int Dlg_SaveFile() { return FileDialog(1); }
+
+int Dlg_ChooseColor(float* red, float* green, float* blue, int slot) {
+  unsigned colour = DlgLastColour;
+  if (slot >= 1) {
+    *red = Clamp01(*red);
+    *green = Clamp01(*green);
+    *blue = Clamp01(*blue);
+    colour = ((unsigned)(int)(*red * 255) & 0xFF) | (((unsigned)(int)(*green * 255) & 0xFF) << 8) |
+             (((unsigned)(int)(*blue * 255) & 0xFF) << 16);
+    DlgLastColour = colour;
+    if (slot >= 10 && slot <= 25) DlgCustomColours[slot - 10] = colour;
+  }
+  if (!Plat_ChooseColor(&colour, DlgCustomColours)) return 0;
+  DlgLastColour = colour;
+  *red = (float)(colour & 0xFF) / 255.0f;
+  *green = (float)((colour >> 8) & 0xFF) / 255.0f;
+  *blue = (float)((colour >> 16) & 0xFF) / 255.0f;
+  return 1;
+}
+
+void Clip_LogText(GuiWin* w) {
+  if (w) w->consumed = 1;
+  if (!Plat_ClipboardHasText()) return;
+  const char* text = Plat_ClipboardGetText();
+  if (text) LogInfo("\ntest: %s", text);
+}
+
+intptr_t Window_Hwnd() { return WinHwnd; }
+int ScreenW() { return WinWidth; }
+int ScreenH() { return WinHeight; }

@@ -1,0 +1,20 @@
+// Wrappers round the file and colour dialogs (one shared file-name buffer; the start directory is made
+// current again after each), a clipboard test callback and the window accessors.
+#pragma once
+
+#include <cstdint>
+
+struct GuiWin;
+
+extern char DlgFilePath[256];      // the last chosen path
+extern char (&DlgPathBuf)[256];    // the interface's name for it
+extern unsigned DlgCustomColours[16];
+extern unsigned DlgLastColour;
+
+int Dlg_OpenFile();
+int Dlg_SaveFile();
+int Dlg_ChooseColor(float* red, float* green, float* blue, int slot);
+void Clip_LogText(GuiWin* w);
+intptr_t Window_Hwnd();
+int ScreenW();
+int ScreenH();

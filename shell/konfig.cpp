@@ -1,0 +1,79 @@
+// The settings file: read by position, a failed value keeps its default and ends the reading.
+#include "shell/konfig.h"
+
+#include <fstream>
+
+#include "platform/platform.h"
+#include "shell/files.h"
+#include "shell/text.h"
+#include "shell/window.h"
+
+std::string gsFileKonfig = "uni_files/konfig.txt";
+
+int KonfigStrip[3];
+float KonfigStripRGB[3];
+float KonfigTextRGB[3];
+int KonfigTextFlag = 1;
+float KonfigColours[3][4] = {{1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}};
+float KonfigSelRGB[3] = {0.3f, 0.5f, 0.8f};
+int FrameSleepMode1 = 10;
+int KonfigEditFlag = 0;
+
+int (*gKonfigAsk)(const char* text, const char* caption, int flags) = Plat_MessageBox;
+
+namespace {
+
+// Each value goes into a temporary and is stored only when it was read; then the line ends.
+template <typename T>
+void ReadLine(std::istream& in, T* dst, int n) {
+  for (int i = 0; i < n; i++) {
+    T t;
+    if (in >> t) dst[i] = t;
+  }
+  SkipLine(in);
+}
+
+}  // namespace
+
+void Konfig_Defaults() {
+  for (int i = 0; i < 3; i++) {
+    KonfigStrip[i] = 0;
+    KonfigStripRGB[i] = 0;
+    KonfigTextRGB[i] = 0;
+    for (int c = 0; c < 4; c++) KonfigColours[i][c] = 1;
+  }
+  KonfigTextFlag = 1;
+  KonfigSelRGB[0] = 0.3f;
+  KonfigSelRGB[1] = 0.5f;
+  KonfigSelRGB[2] = 0.8f;
+  FrameSleepMode1 = 10;
+  KonfigEditFlag = 0;
+}
+
+void Konfig_Read() {
+  std::ifstream in(gsFileKonfig);
+  if (!in.is_open()) return;
+  std::string title;
+  TextGetLine(in, title);
+
+  int yes[2] = {0, 0}, no[2] = {0, 0};
+  ReadLine(in, yes, 2);
+  ReadLine(in, no, 2);
+  ReadLine(in, KonfigStrip, 3);
+  ReadLine(in, KonfigStripRGB, 3);
+  ReadLine(in, KonfigTextRGB, 3);
+  ReadLine(in, &KonfigTextFlag, 1);
+  for (int i = 0; i < 3; i++) ReadLine(in, KonfigColours[i], 4);
+  ReadLine(in, KonfigSelRGB, 3);
+  ReadLine(in, &FrameSleepMode1, 1);
+  ReadLine(in, &KonfigEditFlag, 1);
+  in.close();
+
+  std::string q = StrFmt("Yes (Да): %d x %d\nNo (Нет): %d x %d", yes[0], yes[1], no[0], no[1]);
+  int answer = gKonfigAsk(q.c_str(), "WindowSize(Размер окна)", MB_YESNO);
+  const int* size = answer == IDYES ? yes : no;
+  if (size[0] >= 300 && size[0] <= 4000 && size[1] >= 200 && size[1] <= 3000) {
+    WinWidth = size[0];
+    WinHeight = size[1];
+  }
+}

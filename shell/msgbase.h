@@ -1,0 +1,22 @@
+// The message base: numbered texts, each in English and in Russian, read once at start-up and looked
+// up by number in the language that o2::EngText chooses at every lookup.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct MsgRec {
+  char text[128];  // at most 127 characters, zero-terminated
+};
+
+extern std::vector<MsgRec> MsgBase;  // message n: records 2n-2 (English) and 2n-1 (local)
+extern std::string gsFileMsgBase;    // "uni_files/res/msgbase.txt"
+
+void MsgBase_Clear();
+void MsgBase_Load(const std::string& fileName);
+// Never null: "..." for an empty base, ".0." below 1, ".Z." past the end.
+const char* MsgBase_Text(const int& n);
+// Null for an empty base or a number below 1; ".Z." past the end.
+const char* MsgBase_TextOrNull(const int& n);
+// The language switch the lookups read (o2::EngText).
+int IsEngText();

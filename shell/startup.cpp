@@ -1,0 +1,152 @@
+// Start-up in its fixed order, the main loop of one message or one frame per pass, and shutdown.
+#include "shell/startup.h"
+
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "figures/fgr.h"
+#include "figures/org_files.h"
+#include "figures/records.h"
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "render/pending_render_shell.h"
+#include "shell/clock.h"
+#include "shell/dialogs.h"
+#include "shell/frame_clock.h"
+#include "shell/konfig.h"
+#include "shell/log.h"
+#include "shell/msgbase.h"
+#include "shell/date_stamp.h"
+#include "shell/files.h"
+#include "shell/text.h"
+#include "shell/random.h"
+#include "shell/window.h"
+#include "world/pending_world_shell.h"
+
+std::string gsFilePixStart = "uni_files/res/pix_start.txt";
+std::string gsFilePalitra = "uni_files/res/palitra.txt";
+std::string gsDirRes = "uni_files/res";
+std::string gsFilePaintWord = "uni_files/res/paintword.txt";
+std::string gsFileTestPaint = "uni_files/test_paint.txt";
+std::string gsFileAbout = "_about_.txt";
+std::string gsFileScr = "uni_files/res/_scr.txt";
+
+char StartDir[256];
+GuiList PaintWords;
+GuiList& PaintWordList = PaintWords;
+
+namespace {
+
+constexpr int kPaintRecords = 9999;
+constexpr int kMinimisedSleepMs = 500;
+
+}  // namespace
+
+void PaintWords_Load(std::string fileName) {
+  std::ifstream in(fileName);
+  if (!in.is_open()) return;
+  PaintWords.rows.clear();
+  std::string line, word, clr;
+  TextGetLine(in, line);
+  for (int i = 0; i < kPaintRecords; i++) {
+    if (!TextGetLine(in, line)) break;  // the separator line
+    int n = 0;
+    if (!(in >> n)) break;
+    clr.clear();
+    if (n < 0) {
+      SkipLine(in);
+      TextGetLine(in, line);
+      TextGetLine(in, line);
+      continue;
+    }
+    if (n == 0) {
+      SkipLine(in);
+      TextGetLine(in, word);
+      TextGetLine(in, clr);
+    } else {
+      for (int c = 0; c < n; c++) {
+        int code = 0;
+        if (!(in >> code)) break;  // a short line must not spin through a huge count
+        clr.push_back((char)code);
+      }
+      SkipLine(in);
+      TextGetLine(in, word);
+      TextGetLine(in, line);
+    }
+    if (clr.empty()) clr.push_back('r');
+    if (word.empty()) continue;
+    if (word.size() > 6 && word.compare(0, 7, "-=end=-") == 0) break;
+    if (word.size() == 1) GuiList_Insert(&PaintWords, word, clr, -1, 1);
+    else GuiList_InsertByLen(&PaintWords, word, clr);
+  }
+  GuiList_SaveTxt(&PaintWords, gsFileTestPaint);
+}
+
+void Game_InitBase() {
+  SetProgramMode(1);
+  PaintWords_Load(gsFilePaintWord);
+  init_ProjX();
+}
+
+void Game_InitAtStart() {
+  Game_InitBase();
+  Gui_BuildAtStart();
+}
+
+void MainLoop_Pass() {
+  PlatMsg m;
+  if (Plat_PeekMessage(&m)) {
+    anWndProc(WinHwnd, m.message, m.wparam, m.lparam);
+    return;
+  }
+  if (WinActive) {
+    FrameByMode(o2::anFocusFlag);
+    if (o2::NeedScreen == 1) {
+      ScreenShotBmp();
+      o2::NeedScreen = 0;
+    } else if (Plat_ScreenshotWanted()) {
+      ScreenShotBmp();
+    }
+    Plat_SwapBuffers();
+    if (o2::anSleepEachFrame > 0) SleepMs(o2::anSleepEachFrame);
+  } else {
+    SleepMs(kMinimisedSleepMs);
+  }
+}
+
+int WinMain() {
+  RandSeed(TickCount());
+  FramePauseFlag = &o2::GamePause;
+  Org_LoadAtStart();
+  MsgBase_Clear();
+  MsgBase_Load(gsFileMsgBase);
+  Konfig_Read();
+
+  std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
+  std::memset(StartDir, 0, sizeof(StartDir));
+  if (!getcwd(StartDir, 255)) StartDir[0] = 0;
+  std::memcpy(DlgFilePath, StartDir, 255);
+  if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot enter %s", StartDir);
+
+  LogInfo("\n\n//---\nStart in %s\n%s", StartDir, DateTimeStamp(0, 0, 1));
+  LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
+          (int)sizeof(Fgr), (int)sizeof(char*));
+
+  if (!CreateGlWindow(WinWidth, WinHeight)) {
+    Plat_Shutdown();
+    return 1;  // a failed start must not report success
+  }
+  Game_InitAtStart();
+  WinActive = 1;
+  if (!Plat_SetHighPriority()) LogInfo("\n\nне удалось установить HIGH_PRIORITY_CLASS");
+
+  while (!o2::NeedExit) MainLoop_Pass();
+
+  Exit_FreeLandTextures();
+  KillGlWindow();
+  MsgBase_Clear();
+  Plat_Shutdown();
+  return 0;
+}

@@ -1,0 +1,212 @@
+// The OpenGL window: creation and set-up, tear-down, the window procedure and the window drag.
+#include "shell/window.h"
+
+#include <GL/gl.h>
+
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "render/pending_render_shell.h"
+#include "shell/key_commands.h"
+#include "shell/kmd_block.h"
+#include "shell/log.h"
+#include "shell/startup.h"
+#include "ui/pending_ui_shell.h"
+
+int WinWidth = 800;
+int WinHeight = 600;
+int& g_wnd_w = WinWidth;
+int& g_wnd_h = WinHeight;
+int WinActive = 0;
+intptr_t WinInstance = 0, WinHwnd = 0, WinDC = 0, WinGLRC = 0;
+intptr_t& MainHwnd = WinHwnd;
+int WinWindowed = 0;
+int WinDragOn = 0;
+int WinDragCursor[2];
+int WinPos[2];
+
+namespace {
+
+void ErrorBox(const char* text) {
+  LogInfo("\n%s", text);
+  Plat_MessageBox(text, "Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+const char* CreateFailText(PlatCreateResult r) {
+  switch (r) {
+    case PLAT_CREATE_DC: return "not GetDC";
+    case PLAT_CREATE_CHOOSEPF: return "not ChoosePixelFormat";
+    case PLAT_CREATE_SETPF: return "not SetPixelFormat";
+    case PLAT_CREATE_CONTEXT: return "not wglCreateContext";
+    case PLAT_CREATE_MAKECURRENT: return "not wglMakeCurrent";
+    default: return "not CreateWindowEx";
+  }
+}
+
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+}  // namespace
+
+int CreateGlWindow(int width, int height) {
+  WinInstance = 1;
+  PlatCreateResult r = Plat_CreateWindow(0, 0, width, height, "tolv");
+  if (r != PLAT_CREATE_OK) {
+    ErrorBox(CreateFailText(r));
+    KillGlWindow();
+    return 0;
+  }
+  WinHwnd = WinDC = WinGLRC = 1;
+  WinPos[0] = WinPos[1] = 0;
+  if (!InitGL()) {
+    ErrorBox("not InitGL");
+    KillGlWindow();
+    return 0;
+  }
+  Plat_ShowWindow();
+  return 1;
+}
+
+int InitGL() {
+  Gl_Perspective45(WinWidth, WinHeight);
+  glClearColor(0, 0, 0, 0);
+  glClearDepth(1.0);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glDepthFunc(GL_LEQUAL);
+  glDisable(GL_DEPTH_TEST);
+  glDepthMask(GL_FALSE);
+  glShadeModel(GL_FLAT);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  glLineWidth(1.0f);
+  glEnable(GL_COLOR_MATERIAL);
+
+  if (!FontSet_Load(gsDirRes)) return 0;
+  if (!Tex_LoadPack(gsFilePixStart)) {
+    LogInfo("\nnot Load TGA");
+    Plat_MessageBox("not Load TGA", "err", MB_OK | MB_ICONEXCLAMATION);
+    return 0;
+  }
+  Keys_Clear();
+  if (!Kmd_Load()) return 0;
+  Gui_InitRoot(WinWidth, WinHeight);
+  return 1;
+}
+
+void FreeGlResources() {
+  FontSet_Free();
+  Gui_DestroyTree();
+  TexTable_FreeAll();
+}
+
+void KillGlWindow() {
+  if (WinGLRC) FreeGlResources();  // GL objects need the context that is still current
+  Plat_ShowCursor(1);
+  // The platform releases context, surface and window together.
+  if (WinGLRC || WinDC || WinHwnd || Plat_HasWindow()) Plat_DestroyWindow();
+  WinGLRC = 0;
+  WinDC = 0;
+  WinHwnd = 0;
+  WinInstance = 0;
+}
+
+void Keys_Clear() {
+  for (int& k : KeyDownTable) k = 0;
+}
+
+int KeyIsDown(int vk) {
+  if (vk < 1) return 0;
+  return Plat_KeyIsDown(vk) ? 1 : 0;
+}
+
+long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t) {
+  switch (message) {
+    case WM_CREATE:
+    case WM_DESTROY:
+      return 0;
+    case WM_SIZE:
+      if (w == SIZE_MINIMIZED) {
+        o2::anFocusFlag = 0;
+        WinActive = 0;
+      } else if (w == SIZE_RESTORED) {
+        o2::anFocusFlag = 1;
+        WinActive = 1;
+      } else if (w == SIZE_MAXIMIZED) {
+        o2::anFocusFlag = 1;
+      }
+      return 0;
+    case WM_ACTIVATE:
+      o2::anFocusFlag = 1;
+      if (((w >> 16) & 0xFFFF) == 0) WinActive = 1;
+      return 0;
+    case WM_SETFOCUS:
+      o2::anFocusFlag = 1;
+      WinActive = 1;
+      return 0;
+    case WM_KILLFOCUS:
+      o2::anFocusFlag = 0;
+      return 0;
+    case WM_CLOSE:
+      o2::NeedExit = 1;
+      Plat_PostMessage(WM_QUIT, 0, 0);
+      return 0;
+    case WM_KEYDOWN:
+      if (anSetKeysModeOnKeyDn()) return 0;
+      if (InpLine_SpecialCharOk((unsigned char)w)) return 0;
+      if (w < kKeyTableSize) KeyDownTable[w] = 1;
+      return 0;
+    case WM_KEYUP:
+      if (w < kKeyTableSize) KeyDownTable[w] = 0;
+      if (!anSetKeysModeOnKeyUp((int)w)) TextInput_SpecialKey((unsigned char)(w & 0xFF));
+      return 0;
+    case WM_CHAR: {
+      unsigned char c = (unsigned char)(w & 0xFF);
+      if (!TextInput_Char(c)) textEditStream(TextBoxFocused, c, 0);
+      return 0;
+    }
+    case WM_LBUTTONDOWN: KeyDownTable[1] = 1; return 0;
+    case WM_LBUTTONUP: KeyDownTable[1] = 0; return 0;
+    case WM_RBUTTONDOWN: KeyDownTable[2] = 1; return 0;
+    case WM_RBUTTONUP: KeyDownTable[2] = 0; return 0;
+    case WM_MBUTTONDOWN: KeyDownTable[4] = 1; return 0;
+    case WM_MBUTTONUP: KeyDownTable[4] = 0; return 0;
+    case WM_SYSCOMMAND:
+      switch (w & 0xFFF0) {
+        case SC_SIZE:
+        case SC_MOVE:
+        case SC_MAXIMIZE:
+        case SC_KEYMENU:
+        case SC_SCREENSAVE:
+        case SC_HOTKEY:
+        case SC_MONITORPOWER:
+        case SC_CONTEXTHELP:
+          return 0;
+        default:
+          return 1;  // left to the system
+      }
+    default:
+      return 1;  // left to the system
+  }
+}
+
+int Window_DragByMouse() {
+  int held = o2::anFocusFlag && KeyDownTable[2] && KeyIsDown(VK_BACK);
+  if (!WinDragOn) {
+    if (!held) return 0;
+    Plat_CursorPos(&WinDragCursor[0], &WinDragCursor[1]);
+    WinDragOn = 1;
+    return 1;
+  }
+  if (!held) {
+    WinDragOn = 0;
+    return 0;
+  }
+  int cx = 0, cy = 0;
+  Plat_CursorPos(&cx, &cy);
+  int x = Clamp(WinPos[0] + (cx - WinDragCursor[0]), 0, WinWidth / 2);
+  int y = Clamp(WinPos[1] + (cy - WinDragCursor[1]), 0, WinHeight / 2);
+  WinDragCursor[0] = cx;
+  WinDragCursor[1] = cy;
+  // The position is kept, so the next step moves on from where the window is now.
+  WinPos[0] = x;
+  WinPos[1] = y;
+  Plat_MoveWindow(x, y, WinWidth, WinHeight);
+  return 1;
+}

@@ -1,0 +1,289 @@
+// Key-command definitions: seven-line blocks, markers, forms, malformed files, the shipped file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "shell/key_commands.h"
+#include "shell/kmd_block.h"
+
+namespace {
+
+// One block: name, key line, press form, press line, value form and line, last line.
+std::string Block(const std::string& name, const std::string& keys, const std::string& form,
+                  const std::string& press, const std::string& value, const std::string& tail) {
+  return "//==\n" + name + "\n" + keys + "\n" + form + "\n" + press + "\n" + value + "\n" + tail + "\n";
+}
+
+IKmd2 ReadOne(const std::string& text) {
+  std::istringstream in(text);
+  IKmd2 k;
+  std::memset(&k, 0, sizeof(k));
+  Kmd_SkipToMarker(in);
+  IKmd2_InitFromStream(k, in);
+  return k;
+}
+
+TEST(KeyFile, MarkersAreFoundPastCommentsAndIndents) {
+  std::istringstream in("title\n// comment\nx //== not a marker\n \t//== marked\nnext\n");
+  ASSERT_TRUE(Kmd_SkipToMarker(in));
+  std::string line;
+  std::getline(in, line);
+  EXPECT_EQ(line, "next");
+  EXPECT_FALSE(Kmd_SkipToMarker(in));
+}
+
+TEST(KeyFile, PlainBlockWithCommentsAfterTheNumbers) {
+  IKmd2 k = ReadOne("head\n" + Block("  Esc\t", "1 27 0 0 1 9 // keys", "0 // short", "0 // mode",
+                                      "0\n0 // no value", "300 3 10 1 // tail"));
+  EXPECT_STREQ(k.name, "Esc");
+  EXPECT_EQ(k.active, 1);
+  EXPECT_EQ(k.enabled, 1);
+  EXPECT_EQ(k.key1, 27);
+  EXPECT_EQ(k.exclusive, 1);
+  EXPECT_EQ(k.extra, 9);
+  EXPECT_EQ(k.mode, 0);
+  EXPECT_EQ(k.value, 0);
+  EXPECT_EQ(k.blockMs, 300);
+  EXPECT_EQ(k.slot, 3);
+  EXPECT_EQ(k.priority, 10);
+}
+
+TEST(KeyFile, PressAndValueForms) {
+  IKmd2 inactive = ReadOne(Block("A", "1 65 0 0 0 0", "0", "1", "0\n0", "0 0 0 1"));
+  EXPECT_EQ(inactive.active, 0);
+  EXPECT_EQ(inactive.enabled, 0);
+  EXPECT_EQ(inactive.blockMs, 9000555);
+  EXPECT_EQ(inactive.slot, 0);
+
+  IKmd2 dbl = ReadOne(Block("B", "1 66 0 0 0 0", "1", "1 250 0 1", "1\n1 2 0 0 0", "0 0 0 1"));
+  EXPECT_EQ(dbl.mode, 1);
+  EXPECT_EQ(dbl.dblWindow, 250);
+  EXPECT_EQ(dbl.tripleWindow, 0);
+  EXPECT_EQ(dbl.noSingle, 1);
+  EXPECT_EQ(dbl.enabled, 1);
+
+  IKmd2 badLong = ReadOne(Block("C", "1 67 0 0 0 0", "1", "2 250 0 0", "0\n0", "0 0 0 1"));
+  EXPECT_EQ(badLong.active, 0);
+
+  IKmd2 noValue = ReadOne(Block("D", "1 68 0 0 0 0", "0", "0", "0\n5", "0 0 0 1"));
+  EXPECT_EQ(noValue.value, 0);
+
+  IKmd2 toggle = ReadOne(Block("E", "1 69 0 0 0 0", "0", "0", "0\n1", "0 0 0 1"));
+  EXPECT_EQ(toggle.value, 1);
+  EXPECT_EQ(toggle.valueMax, 2);
+  std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
+  int seen[4];
+  for (int& v : seen) {
+    KeyDownTable[69] = 1;
+    IKmd2_Upd(&toggle);
+    v = toggle.value;
+    KeyDownTable[69] = 0;
+    IKmd2_Upd(&toggle);
+  }
+  EXPECT_EQ(seen[0], 2);
+  EXPECT_EQ(seen[1], 1);
+  EXPECT_EQ(seen[2], 2);
+  EXPECT_EQ(seen[3], 1);
+
+  IKmd2 refusedCycle = ReadOne(Block("F", "1 70 0 0 0 0", "0", "0", "1\n5 3 0 0 0", "0 0 0 1"));
+  EXPECT_EQ(refusedCycle.active, 0);
+
+  IKmd2 combo = ReadOne(Block("G", "1 0 0 65 0 0", "0", "3", "0\n0", "0 0 0 1"));
+  EXPECT_EQ(combo.mode, 3);
+  EXPECT_EQ(combo.active, 1);  // not refused at load time, it simply never fires
+}
+
+TEST(KeyFile, EnableFlagAndSlot) {
+  IKmd2 off = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 3 10 0"));
+  EXPECT_EQ(off.active, 1);
+  EXPECT_EQ(off.enabled, 0);
+  IKmd2 on = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 3 10 1"));
+  EXPECT_EQ(on.enabled, 1);
+  EXPECT_EQ(on.slot, 3);
+  EXPECT_EQ(on.priority, 10);
+}
+
+// The loop of the generated loader: it stops only at the end of the stream.
+int GeneratedLoop(std::istream& frs, IKmd2* k, int n) {
+  std::string s;
+  int steps = 0;
+  for (int i = 0; i < n; i++) {
+    if (!frs.eof()) {
+      for (;;) {
+        if (frs.eof()) break;
+        if (++steps > 10000) return -1;  // would hang
+        std::getline(frs, s);
+        if (s.find_first_not_of(" \t") != std::string::npos &&
+            s.compare(s.find_first_not_of(" \t"), 4, "//==") == 0)
+          break;
+      }
+    }
+    IKmd2_InitFromStream(k[i], frs);
+  }
+  return steps;
+}
+
+TEST(KeyFile, MalformedOrShortFilesEndTheLoadWithInactiveCommands) {
+  std::string good = Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 0 0 1");
+  std::string bad = Block("B", "1 66 zero 0 0 0", "0", "0", "0\n0", "0 0 0 1");
+  std::istringstream in("title\n" + good + bad + good + good);
+  IKmd2 k[4];
+  std::memset(k, 0, sizeof(k));
+  ASSERT_GE(GeneratedLoop(in, k, 4), 0);
+  EXPECT_EQ(k[0].enabled, 1);
+  for (int i = 1; i < 4; i++) {
+    EXPECT_EQ(k[i].active, 0) << i;
+    EXPECT_EQ(k[i].enabled, 0) << i;
+  }
+
+  std::istringstream shortFile("title\n" + good);
+  std::memset(k, 0, sizeof(k));
+  ASSERT_GE(GeneratedLoop(shortFile, k, 4), 0);
+  EXPECT_EQ(k[0].enabled, 1);
+  EXPECT_EQ(k[3].active, 0);
+  EXPECT_EQ(k[3].blockMs, 9000555);
+
+  // a block cut inside its last line
+  std::istringstream cut("//==\nA\n1 65 0 0 0 0\n0\n0\n0\n0\n0 0");
+  std::memset(k, 0, sizeof(k));
+  ASSERT_GE(GeneratedLoop(cut, k, 2), 0);
+  EXPECT_EQ(k[0].active, 0);
+  EXPECT_EQ(k[0].enabled, 0);
+}
+
+TEST(KeyFile, ShippedFileLoadsEveryCommand) {
+  std::string keep = gsFileSig;
+  gsFileSig = std::string(TOLV_SOURCE_DIR) + "/uni_files/res/sig.txt";
+  Kmd_ResetAll();
+  ASSERT_EQ(Kmd_Load(), 1);
+  gsFileSig = keep;
+  const char* names[] = {"Esc", "Klik", "RKlik", "Left", "Rit", "Up", "Dn",
+                         "PgUp", "PgDn", "Home", "End", "Del", "Space", "Kmd14",
+                         "Kmd15", "Kmd16", "Kmd17", "Kmd18", "Kmd19", "Kmd20", "Kmd21"};
+  ASSERT_EQ(Kmd_Count(), 21);
+  for (int n = 0; n < 21; n++) {
+    IKmd2* k = KmdByNum(n);
+    EXPECT_STREQ(k->name, names[n]);
+    EXPECT_EQ(k->active, 1) << names[n];
+    EXPECT_EQ(k->enabled, 1) << names[n];
+    EXPECT_EQ(k->error, 0) << names[n];
+    EXPECT_EQ(k->key2, 0) << names[n];  // left free for the re-binding
+  }
+  EXPECT_EQ(Kmd_Last()->active, 0);
+  EXPECT_EQ(KmdByNum(KMD_ESC)->key1, 27);
+  EXPECT_EQ(KmdByNum(KMD_SPACE)->key1, 32);
+  EXPECT_EQ(KmdByNum(13)->mode, 3);
+  EXPECT_EQ(KmdByNum(22), nullptr);
+  Kmd_ResetAll();
+}
+
+TEST(KeyFile, MissingFileLoadsNothing) {
+  std::string keep = gsFileSig;
+  gsFileSig = "no_such_sig.txt";
+  Kmd_ResetAll();
+  EXPECT_EQ(Kmd_Load(), 0);
+  gsFileSig = keep;
+  for (int n = 0; n < Kmd_Count(); n++) EXPECT_EQ(KmdByNum(n)->active, 0);
+}
+
+std::string ReadBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+int WordAt(const std::string& b, size_t i) {
+  return (int)((unsigned char)b[4 * i] | (unsigned char)b[4 * i + 1] << 8 | (unsigned char)b[4 * i + 2] << 16 |
+               (unsigned)(unsigned char)b[4 * i + 3] << 24);
+}
+
+TEST(KeyFile, BinaryCommandFileRoundTrip) {
+  IKmd2 k = ReadOne(Block("Klik", "1 1 2 0 1 7", "1", "1 250 100 1", "1\n2 5 2 300 4", "50 9 3 1"));
+  k.latch = 1;
+  k.holdMs = 33;
+  k.repeatStart = 4444;
+  k.dblWait = 12;  // run-time words other than the three cleared ones travel as they are
+  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_round.bin", 2), 1);
+  EXPECT_EQ(k.latch, 0);
+  EXPECT_EQ(k.holdMs, 0);
+  EXPECT_EQ(k.repeatStart, 0);
+  std::string b = ReadBytes("kmd_round.bin");
+  ASSERT_EQ(b.size(), 184u);
+  EXPECT_EQ(WordAt(b, 0), 184);
+  EXPECT_EQ(WordAt(b, 1), 3451);
+  EXPECT_EQ(WordAt(b, 2), 40);
+  EXPECT_EQ(b.substr(12 + 36 * 4, 12), b.substr(172, 12));
+
+  IKmd2 back;
+  std::memset(&back, 0, sizeof(back));
+  EXPECT_EQ(IKmd2_LoadBin(&back, "kmd_round.bin", ""), 1);
+  EXPECT_EQ(std::memcmp(&back, &k, sizeof(k)), 0);
+  EXPECT_STREQ(back.name, "Klik");
+
+  // refused: an inactive command, an empty name, a definition error
+  IKmd2 off = k;
+  off.active = 0;
+  EXPECT_EQ(IKmd2_SaveBin(&off, "kmd_off.bin", 2), 0);
+  EXPECT_EQ(IKmd2_SaveBin(&k, "", 2), 0);
+  IKmd2 bad = k;
+  bad.mode = 3;
+  bad.key1 = 0;
+  EXPECT_EQ(IKmd2_SaveBin(&bad, "kmd_bad.bin", 2), 0);
+  EXPECT_EQ(IKmd2_LoadBin(&back, "no_such_kmd.bin", ""), 0);
+}
+
+TEST(KeyFile, BinaryCommandFileWithTooManyWordsIsRefused) {
+  IKmd2 k = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 0 0 1"));
+  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_big.bin", 2), 1);
+  std::string b = ReadBytes("kmd_big.bin");
+  b[8] = 41;  // one word more than the record holds
+  b += std::string(4, '\0');
+  std::ofstream("kmd_big.bin", std::ios::binary | std::ios::trunc) << b;
+  IKmd2 before;
+  std::memset(&before, 0x11, sizeof(before));
+  IKmd2 target = before;
+  EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
+  EXPECT_EQ(std::memcmp(&target, &before, sizeof(before)), 0);  // left as it was
+  b[8] = (char)0xFF;  // negative count
+  b[9] = b[10] = b[11] = (char)0xFF;
+  std::ofstream("kmd_big.bin", std::ios::binary | std::ios::trunc) << b;
+  EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
+}
+
+TEST(KeyFile, TextFileOfOneValuePerLine) {
+  std::string text = "title\n1 active\n1\n0\n0\n0\n0\n0\n81 key1\n0\n0\n";
+  for (int w = 11; w <= 35; w++) text += "0\n";
+  text += "1735289195 name\n0\n0\n";  // the name words: "king", then zeros
+  std::ofstream("kmd_text.txt") << text;
+  IKmd2 k;
+  std::memset(&k, 0, sizeof(k));
+  EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text.txt"), 1);
+  EXPECT_EQ(k.key1, 81);
+  EXPECT_EQ(k.enabled, 1);
+  EXPECT_STREQ(k.name, "king");
+  EXPECT_EQ(IKmd2_TxtRead(&k, "no_such_kmd.txt"), 0);
+  std::ofstream("kmd_text_bad.txt") << "title\n1\n1\n0\n0\n0\n0\n3\n0\n0\n0\n";  // mode 3, no keys
+  std::memset(&k, 0, sizeof(k));
+  EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text_bad.txt"), 0);
+  EXPECT_EQ(k.active, 0);
+}
+
+TEST(KeyFile, RebindingStepsStopAtTheCommandCount) {
+  Kmd_ResetAll();
+  anSetKeysMode = 1;
+  int stored = 0;
+  for (int i = 0; i < 40; i++) stored += anSetKeysModeOnKeyUp(100 + i);
+  EXPECT_EQ(stored, Kmd_RebindSteps());
+  EXPECT_EQ(anSetKeysModeOnKeyDn(), 0);  // past the last step
+  EXPECT_STREQ(anSetKeysModeStr(), "x");
+  anSetKeysModeOn();  // finishes: every command takes its key
+  EXPECT_EQ(anSetKeysMode, 0);
+  EXPECT_EQ(KmdByNum(0)->key2, 100);
+  EXPECT_EQ(KmdByNum(20)->key2, 120);
+  EXPECT_EQ(Kmd_Last()->key2, 0);
+  Kmd_ResetAll();
+}
+
+}  // namespace

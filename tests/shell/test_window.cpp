@@ -1,0 +1,111 @@
+// Window procedure: key-state table, focus and activity flags, close request, re-binding mode,
+// swallowed system commands.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "shell/key_commands.h"
+#include "shell/kmd_block.h"
+#include "shell/window.h"
+
+namespace {
+
+long Send(unsigned msg, uintptr_t w = 0) { return anWndProc(WinHwnd, msg, w, 0); }
+
+class WndProc : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Keys_Clear();
+    o2::anFocusFlag = 0;
+    o2::NeedExit = 0;
+    WinActive = 0;
+    anSetKeysMode = 0;
+  }
+  void TearDown() override {
+    o2::NeedExit = 0;
+    anSetKeysMode = 0;
+    Kmd_ResetAll();
+  }
+};
+
+TEST_F(WndProc, SizeActivateAndFocusSetTheFlags) {
+  Send(WM_SIZE, SIZE_RESTORED);
+  EXPECT_EQ(o2::anFocusFlag, 1);
+  EXPECT_EQ(WinActive, 1);
+  Send(WM_SIZE, SIZE_MINIMIZED);
+  EXPECT_EQ(o2::anFocusFlag, 0);
+  EXPECT_EQ(WinActive, 0);
+  Send(WM_SIZE, SIZE_MAXIMIZED);  // only the focus flag
+  EXPECT_EQ(o2::anFocusFlag, 1);
+  EXPECT_EQ(WinActive, 0);
+  Send(WM_SIZE, SIZE_RESTORED);  // restored from minimised: frames resume
+  EXPECT_EQ(WinActive, 1);
+
+  WinActive = 0;
+  o2::anFocusFlag = 0;
+  Send(WM_ACTIVATE, WA_ACTIVE | (1u << 16));  // activated while minimised
+  EXPECT_EQ(o2::anFocusFlag, 1);
+  EXPECT_EQ(WinActive, 0);
+  Send(WM_ACTIVATE, WA_INACTIVE);  // deactivation keeps the focus flag until focus is lost
+  EXPECT_EQ(o2::anFocusFlag, 1);
+  EXPECT_EQ(WinActive, 1);
+  Send(WM_KILLFOCUS);
+  EXPECT_EQ(o2::anFocusFlag, 0);
+  EXPECT_EQ(WinActive, 1);
+  WinActive = 0;
+  Send(WM_SETFOCUS);
+  EXPECT_EQ(o2::anFocusFlag, 1);
+  EXPECT_EQ(WinActive, 1);
+}
+
+TEST_F(WndProc, CloseAsksTheLoopToEnd) {
+  EXPECT_EQ(Send(WM_CLOSE), 0);
+  EXPECT_EQ(o2::NeedExit, 1);
+}
+
+TEST_F(WndProc, KeysAndMouseButtonsWriteTheTable) {
+  Send(WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_EQ(KeyDownTable[VK_ESCAPE], 1);
+  Send(WM_KEYUP, VK_ESCAPE);
+  EXPECT_EQ(KeyDownTable[VK_ESCAPE], 0);
+  const unsigned downs[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+  const int entries[] = {1, 2, 4};
+  for (int i = 0; i < 3; i++) {
+    Send(downs[i]);
+    EXPECT_EQ(KeyDownTable[entries[i]], 1);
+    Send(downs[i] + 1);
+    EXPECT_EQ(KeyDownTable[entries[i]], 0);
+  }
+  Send(WM_KEYDOWN, 300);  // outside the table: ignored
+  Send(WM_KEYUP, 70000);
+  EXPECT_EQ(KeyIsDown(0), 0);
+  EXPECT_EQ(KeyIsDown(-3), 0);
+}
+
+TEST_F(WndProc, RebindingSwallowsPressesAndRecordsReleases) {
+  anSetKeysMode = 1;
+  KeyDownTable['Q'] = 1;  // held from before
+  Send(WM_KEYDOWN, 'A');
+  EXPECT_EQ(KeyDownTable['A'], 0);
+  Send(WM_KEYUP, 'Q');
+  EXPECT_EQ(KeyDownTable['Q'], 0);  // the release still clears it
+  EXPECT_EQ(anSetKeysMode, 2);
+  for (int i = 0; i < 40; i++) Send(WM_KEYUP, 'B');
+  EXPECT_EQ(anSetKeysMode, Kmd_RebindSteps() + 1);  // never past the last step
+  Send(WM_KEYDOWN, 'C');
+  EXPECT_EQ(KeyDownTable['C'], 1);  // the mode has run out
+}
+
+TEST_F(WndProc, SystemCommandsForSizingAndMenusAreSwallowed) {
+  for (unsigned sc : {SC_SIZE, SC_MOVE, SC_MAXIMIZE, SC_KEYMENU, SC_SCREENSAVE, SC_HOTKEY,
+                      SC_MONITORPOWER, SC_CONTEXTHELP})
+    EXPECT_EQ(Send(WM_SYSCOMMAND, sc), 0) << sc;
+  EXPECT_NE(Send(WM_SYSCOMMAND, SC_MINIMIZE), 0);
+  EXPECT_NE(Send(WM_MOUSEMOVE), 0);
+  EXPECT_EQ(Send(WM_CREATE), 0);
+  EXPECT_EQ(Send(WM_CHAR, 'x'), 0);
+}
+
+}  // namespace

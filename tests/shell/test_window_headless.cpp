@@ -1,0 +1,156 @@
+// The window on the headless platform: dragging by mouse, file and colour dialogs, the clipboard
+// test callback. Each test loads its own script.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "shell/dialogs.h"
+#include "shell/key_commands.h"
+#include "shell/log.h"
+#include "shell/startup.h"
+#include "shell/window.h"
+#include "ui/pending_ui_shell.h"
+
+namespace {
+
+class Headless : public ::testing::Test {
+ protected:
+  std::string script;
+  void StartWith(const std::string& text) {
+    script = std::string("script_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+    std::ofstream(script) << text;
+    Plat_Shutdown();
+    setenv("TOLV_VIDEO", "headless", 1);
+    setenv("TOLV_SCRIPT", script.c_str(), 1);
+    ASSERT_EQ(Plat_Init(), 1);
+  }
+  void TearDown() override {
+    Plat_DestroyWindow();
+    Plat_Shutdown();
+    unsetenv("TOLV_SCRIPT");
+  }
+  // Dispatches every waiting message.
+  void Pump() {
+    PlatMsg m;
+    while (Plat_PeekMessage(&m)) anWndProc(WinHwnd, m.message, m.wparam, m.lparam);
+  }
+};
+
+TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
+  StartWith("press right 100 100\ndown backspace\nwait 2\nmove 160 130\nwait 3\nmove 90 80\nwait 2\n"
+            "release right\nup backspace\nwait 50\n");
+  WinWidth = 800;
+  WinHeight = 600;
+  ASSERT_EQ(Plat_CreateWindow(0, 0, WinWidth, WinHeight, "tolv"), PLAT_CREATE_OK);
+  Keys_Clear();
+  WinPos[0] = WinPos[1] = 0;
+  WinDragOn = 0;
+  o2::anFocusFlag = 1;
+  int dragged = 0, maxX = 0;
+  for (int frame = 0; frame < 30; frame++) {
+    Pump();
+    dragged += Window_DragByMouse();
+    EXPECT_GE(WinPos[0], 0);
+    EXPECT_GE(WinPos[1], 0);
+    EXPECT_LE(WinPos[0], WinWidth / 2);
+    EXPECT_LE(WinPos[1], WinHeight / 2);
+    int x = -1, y = -1;
+    Plat_WindowRect(&x, &y, nullptr, nullptr);
+    EXPECT_EQ(x, WinPos[0]);
+    EXPECT_EQ(y, WinPos[1]);
+    if (WinPos[0] > maxX) maxX = WinPos[0];
+    Plat_SwapBuffers();
+  }
+  EXPECT_GT(dragged, 2);
+  EXPECT_GT(maxX, 0);  // the window followed the cursor
+  EXPECT_EQ(WinDragOn, 0);  // released
+  EXPECT_EQ(Window_DragByMouse(), 0);
+}
+
+TEST_F(Headless, NoDragWithoutFocusOrWithoutBackspace) {
+  StartWith("press right 100 100\nwait 2\nmove 160 130\nwait 20\n");
+  ASSERT_EQ(Plat_CreateWindow(0, 0, 800, 600, "tolv"), PLAT_CREATE_OK);
+  Keys_Clear();
+  WinPos[0] = WinPos[1] = 0;
+  WinDragOn = 0;
+  o2::anFocusFlag = 1;
+  for (int frame = 0; frame < 10; frame++) {
+    Pump();
+    EXPECT_EQ(Window_DragByMouse(), 0);
+    Plat_SwapBuffers();
+  }
+  EXPECT_EQ(WinPos[0], 0);
+}
+
+TEST_F(Headless, ColourDialogClampsTheChannelsAndKeepsCustomColours) {
+  StartWith("color cancel\ncolor 255 128 0\nwait 1\n");
+  std::memset(DlgCustomColours, 0, sizeof(DlgCustomColours));
+  float r = 1.5f, g = -0.2f, b = 0.5f;
+  EXPECT_EQ(Dlg_ChooseColor(&r, &g, &b, 12), 0);
+  EXPECT_FLOAT_EQ(r, 1.0f);  // clamped also when cancelled
+  EXPECT_FLOAT_EQ(g, 0.0f);
+  EXPECT_FLOAT_EQ(b, 0.5f);
+  EXPECT_EQ(DlgCustomColours[2], 0x7F00FFu);
+  EXPECT_EQ(DlgLastColour, 0x7F00FFu);
+
+  r = 0.2f;
+  EXPECT_EQ(Dlg_ChooseColor(&r, &g, &b, 5), 1);
+  for (int i = 0; i < 16; i++) {
+    if (i != 2) {
+      EXPECT_EQ(DlgCustomColours[i], 0u) << i;
+    }
+  }
+  EXPECT_EQ(DlgLastColour, 0x0080FFu);
+  EXPECT_FLOAT_EQ(r, 1.0f);
+  EXPECT_NEAR(g, 128 / 255.0f, 1e-6);
+  EXPECT_FLOAT_EQ(b, 0.0f);
+}
+
+TEST_F(Headless, FileDialogsShareThePathAndRestoreTheStartDirectory) {
+  std::string chosen = (std::filesystem::current_path() / "chosen_file.txt").string();
+  std::ofstream(chosen) << "x";
+  StartWith("file " + chosen + "\nfile cancel\nwait 1\n");
+  std::string start = std::filesystem::current_path().string();
+  std::memset(StartDir, 0, sizeof(StartDir));
+  std::strncpy(StartDir, start.c_str(), sizeof(StartDir) - 1);
+  std::strcpy(DlgFilePath, "old");
+
+  ASSERT_EQ(chdir("/"), 0);
+  EXPECT_EQ(Dlg_OpenFile(), 1);
+  EXPECT_EQ(std::string(DlgFilePath), chosen);
+  EXPECT_EQ(std::filesystem::current_path().string(), start);
+
+  ASSERT_EQ(chdir("/"), 0);
+  EXPECT_EQ(Dlg_SaveFile(), 0);
+  EXPECT_EQ(std::string(DlgFilePath), chosen);  // a cancel keeps the last path
+  EXPECT_EQ(std::filesystem::current_path().string(), start);
+}
+
+TEST_F(Headless, ClipboardTestCallbackLogsTheTextAndConsumesTheClick) {
+  StartWith("clip clipboard words\nwait 5\n");
+  std::filesystem::create_directories("uni_files");
+  PlatMsg m;
+  Plat_PeekMessage(&m);  // runs the script's first commands
+  GuiWin w {0, 0};
+  Clip_LogText(&w);
+  EXPECT_EQ(w.consumed, 1);
+  Clip_LogText(nullptr);
+  std::ifstream in(gsFileLog);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  EXPECT_NE(ss.str().find("\ntest: clipboard words"), std::string::npos);
+  EXPECT_EQ(Window_Hwnd(), WinHwnd);
+  EXPECT_EQ(ScreenW(), WinWidth);
+  EXPECT_EQ(ScreenH(), WinHeight);
+}
+
+}  // namespace
