@@ -399,3 +399,11 @@ int Font_FitChars(const FontSetRec* set, int font, const char* text, int width) 
   }
   return i;
 }
+
+FontPrinter print1;
+
+void FontPrinter::frz(const std::string& text, int font, int x, int y, int left, int bottom,
+                      int width, int height) {
+  Font_PrintS(&FontSet, text, font, (float)x, (float)y, left, bottom, width, height, std::string(),
+              0, 0);
+}

@@ -57,4 +57,11 @@ void Font_SetColorCode(int code);
 int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start, int count);
 int Font_FitChars(const FontSetRec* set, int font, const char* text, int width);
 int Font_SkipLine(std::istream& in);
+
+// The text printer the generated key re-binding prompt calls: the text in the current colour.
+struct FontPrinter {
+  void frz(const std::string& text, int font, int x, int y, int left, int bottom, int width,
+           int height);
+};
+extern FontPrinter print1;
 std::string Font_TrimLine(const std::string& line);

@@ -1,6 +1,10 @@
 // Screenshots: the frame just drawn saved as a 24-bit BMP in "screens1" under the start directory.
 #pragma once
 
+// The main loop's screenshot: counter o2::NomScreen, date and clock in the name, "screens1" under
+// the start directory; a scripted run's own file name instead when it gives one. 1 when written.
+int ScreenShotBmp();
+
 // Reads the current viewport in B, G, R order and writes it as a BMP; 1 on success.
 int ScreenGrab(const char* fileName);
 

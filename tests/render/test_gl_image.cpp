@@ -9,10 +9,13 @@
 #include <sys/stat.h>
 
 #include "gl_fixture.h"
+#include "gm/org_base.h"
 #include "render/gl2d.h"
 #include "render/image.h"
 #include "render/screenshot.h"
 #include "render/texture.h"
+#include "shell/date_stamp.h"
+#include "shell/startup.h"
 #include "tga_maker.h"
 
 namespace {
@@ -144,4 +147,21 @@ TEST_F(GlTest, ScreenshotGoesToScreens1UnderTheStartDirectory) {
   EXPECT_EQ(ScreenShot_Name(name, sizeof(name), std::string(300, 'a').c_str(), 1, 1), 0);
   ASSERT_EQ(ScreenShot_Name(name, sizeof(name), "d", 42, 7), 1);
   EXPECT_STREQ(name, "tolv_d_42_0007.bmp");
+}
+
+TEST_F(GlTest, MainLoopScreenshotCountsInTheNamedVariable) {
+  char here[256];
+  ASSERT_NE(getcwd(here, sizeof(here)), nullptr);
+  memcpy(StartDir, here, sizeof(StartDir));
+  o2::NomScreen = 0;
+  ASSERT_EQ(ScreenShotBmp(), 1);
+  ASSERT_EQ(ScreenShotBmp(), 1);
+  EXPECT_EQ(o2::NomScreen, 2);
+  std::string cmd = std::string("ls ") + here + "/screens1 > shots.txt";
+  ASSERT_EQ(system(cmd.c_str()), 0);
+  std::vector<uint8_t> list = ReadFile("shots.txt");
+  std::string names(list.begin(), list.end());
+  std::string date = DateTxt(1000, 1);
+  EXPECT_EQ(names.rfind("tolv_" + date + "_", 0), 0u) << names;
+  EXPECT_NE(names.find("_0002.bmp"), std::string::npos) << names;
 }
