@@ -6,7 +6,10 @@
 
 #include <cmath>
 
+#include "platform/platform.h"
+#include "render/font.h"
 #include "render/texture.h"
+#include "shell/window.h"
 
 int Gl2D_Flag = 0;
 float Gl_FogColor[4] = {0.5f, 0.5f, 0.5f, 1.0f};
@@ -409,4 +412,16 @@ void Anim3_Init() {
 
 void Anim3_Reset() {
   for (TimeMsTimer& t : Anim3) TimeMsTimer_Upd(&t, 0);
+}
+
+int PauseScreen_Draw() {
+  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  Gl_BlendMode(38);
+  Gl_ColorMaterial4f(0.7f, 0, 0.2f, 0.4f);
+  Tex_Off();
+  Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinHeight, 1, 0, 1);
+  Gl2D_End();
+  Font_Print(&FontSet, "PAUSE", 6, 50, 150, 0, 0, WinWidth, WinHeight, "aqpcg", 0, 0);
+  Plat_SwapBuffers();
+  return 1;
 }

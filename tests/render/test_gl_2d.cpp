@@ -2,7 +2,9 @@
 #include <GL/gl.h>
 
 #include "gl_fixture.h"
+#include "render/font.h"
 #include "render/gl2d.h"
+#include "shell/window.h"
 
 namespace {
 
@@ -151,4 +153,28 @@ TEST_F(GlTest, FramesEllipsesAndBoxesDrawInsideTheirRectangles) {
   EXPECT_FALSE(lit(150, 40));  // its centre
   EXPECT_EQ(Int(GL_POLYGON_MODE), GL_FILL);
   EXPECT_FALSE(glIsEnabled(GL_BLEND));  // hover frame ends with blending off
+}
+
+TEST_F(GlTest, PauseScreenDimsTheWindowAndPrintsInColour) {
+  ASSERT_EQ(FontSet_Load(&FontSet, TOLV_SOURCE_DIR "/uni_files/res"), 1);
+  WinWidth = kGlW;
+  WinHeight = kGlH;
+  glClearColor(1, 1, 1, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  EXPECT_EQ(PauseScreen_Draw(), 1);
+  std::vector<uint8_t> px = Read(5, 5, 1, 1);  // white under (0, 0.2, 0.4) at alpha 0.7
+  EXPECT_NEAR(px[0], 77, 2);
+  EXPECT_NEAR(px[1], 112, 2);
+  EXPECT_NEAR(px[2], 148, 2);
+  // The "P" in white ("a"), the "A" in yellow ("q").
+  std::vector<uint8_t> row = Read(0, 150 + 12, 200, 1);
+  int white = 0, yellow = 0;
+  for (int x = 50; x < 200; x++) {
+    const uint8_t* p = &row[x * 3];
+    white += p[0] > 240 && p[1] > 240 && p[2] > 240;
+    yellow += p[0] > 240 && p[1] > 240 && p[2] < 60;
+  }
+  EXPECT_GT(white, 0);
+  EXPECT_GT(yellow, 0);
+  FontSet_Free(&FontSet);
 }
