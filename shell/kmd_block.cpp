@@ -9,7 +9,7 @@
 #include <GL/gl.h>
 
 #include "gm/org_base.h"
-#include "render/pending_render_shell.h"
+#include "render/font.h"
 #include "shell/text.h"
 #include "shell/window.h"
 

@@ -12,6 +12,7 @@
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/pending_render_shell.h"
+#include "render/screenshot.h"
 #include "shell/clock.h"
 #include "shell/dialogs.h"
 #include "shell/frame_clock.h"

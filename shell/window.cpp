@@ -5,7 +5,9 @@
 
 #include "gm/org_base.h"
 #include "platform/platform.h"
-#include "render/pending_render_shell.h"
+#include "render/font.h"
+#include "render/gl2d.h"
+#include "render/texture.h"
 #include "shell/key_commands.h"
 #include "shell/kmd_block.h"
 #include "shell/log.h"
@@ -78,8 +80,8 @@ int InitGL() {
   glLineWidth(1.0f);
   glEnable(GL_COLOR_MATERIAL);
 
-  if (!FontSet_Load(gsDirRes)) return 0;
-  if (!Tex_LoadPack(gsFilePixStart)) {
+  if (!FontSet_Load(&FontSet, gsDirRes.c_str())) return 0;
+  if (!Tex_LoadPack(&TexTable, gsFilePixStart.c_str())) {
     LogInfo("\nnot Load TGA");
     Plat_MessageBox("not Load TGA", "err", MB_OK | MB_ICONEXCLAMATION);
     return 0;
@@ -91,9 +93,9 @@ int InitGL() {
 }
 
 void FreeGlResources() {
-  FontSet_Free();
+  FontSet_Free(&FontSet);
   Gui_DestroyTree();
-  TexTable_FreeAll();
+  TexTable_Free(&TexTable);
 }
 
 void KillGlWindow() {

@@ -1,0 +1,409 @@
+// Bitmap fonts: the description loader, glyph display lists, coloured printing and measuring.
+#include "render/font.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "render/image.h"
+#include "shell/log.h"
+
+FontSetRec FontSet;
+float FontSavedColor[4];
+
+// The font being printed: the highlight codes draw its glyph 0.
+static const Font* sPrintFont;
+
+std::string Font_TrimLine(const std::string& line) {
+  size_t a = line.find_first_not_of(" \t");
+  if (a == std::string::npos) return std::string();
+  size_t b = line.find_last_not_of(" \t");
+  return line.substr(a, b - a + 1);
+}
+
+int Font_SkipLine(std::istream& in) {
+  if (!in) return 0;
+  std::string rest;
+  return std::getline(in, rest) ? 1 : 0;
+}
+
+static bool ReadLine(std::istream& in, std::string* line) {
+  if (!std::getline(in, *line)) return false;
+  if (!line->empty() && line->back() == '\r') line->pop_back();
+  return true;
+}
+
+static bool ReadNum(std::istream& in, int* v) {
+  long t;
+  if (!(in >> t)) return false;
+  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : (int)t;
+  return true;
+}
+
+// Reads lines until one, trimmed, is longer than four characters and begins with marker.
+static bool FindMarker(std::istream& in, const char* marker) {
+  std::string line;
+  for (int i = 0; i < 9999 && ReadLine(in, &line); i++) {
+    std::string t = Font_TrimLine(line);
+    if (t.size() > 4 && t.compare(0, 5, marker) == 0) return true;
+  }
+  return false;
+}
+
+void Font_FreeLists(Font* font) {
+  if (!font) return;
+  if (font->listBase) glDeleteLists(font->listBase, font->count);
+  font->listBase = 0;
+  font->count = 0;
+}
+
+void FontSet_Free(FontSetRec* set) {
+  if (!set) return;
+  for (Font& f : set->fonts) Font_FreeLists(&f);
+  for (uint32_t& t : set->tex) {
+    if (t) glDeleteTextures(1, &t);
+    t = 0;
+  }
+}
+
+int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height,
+                   int rgba) {
+  if (!set || index < 1 || index > kFontMax || !pixels || width <= 0 || height <= 0) return 0;
+  if (set->tex[index]) glDeleteTextures(1, &set->tex[index]);
+  set->tex[index] = 0;
+  glGenTextures(1, &set->tex[index]);
+  if (!set->tex[index]) return 0;
+  glBindTexture(GL_TEXTURE_2D, set->tex[index]);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  GLenum fmt = rgba ? GL_RGBA : GL_RGB;
+  glTexImage2D(GL_TEXTURE_2D, 0, fmt, width, height, 0, fmt, GL_UNSIGNED_BYTE, pixels);
+  return 1;
+}
+
+int Font_LoadImage(FontSetRec* set, int index, const char* fileName) {
+  if (!set || index < 1 || index > kFontMax || !fileName) return 0;
+  FILE* f = fopen(fileName, "rb");
+  if (!f) return 0;
+  long n = -1;
+  if (fseek(f, 0, SEEK_END) == 0) n = ftell(f);
+  if (n <= 0 || n > (64L << 20) || fseek(f, 0, SEEK_SET) != 0) {
+    fclose(f);
+    return 0;
+  }
+  uint8_t* block = (uint8_t*)malloc((size_t)n);
+  if (!block || fread(block, 1, (size_t)n, f) != (size_t)n) {
+    free(block);
+    fclose(f);
+    return 0;
+  }
+  fclose(f);
+  int w = 0, h = 0, bits = 0;
+  uint8_t* px = TargaDecode(block, (size_t)n, &w, &h, &bits);
+  free(block);
+  if (!px) return 0;
+  int ok = Font_CreateTex(set, index, px, w, h, bits == 32);
+  free(px);
+  return ok;
+}
+
+void Font_BuildLists(Font* font) {
+  if (!font || font->count <= 0 || !font->listBase) return;
+  float cw = (float)font->imageWidth / font->cellsPerRow;
+  float ch = (float)font->imageHeight / font->cellsPerColumn;
+  float iw = (float)font->imageWidth, ih = (float)font->imageHeight;
+  for (int i = 0; i < font->count; i++) {
+    const FontGlyph& g = font->glyphs[font->firstChar + i];
+    int col = i % font->cellsPerRow, row = i / font->cellsPerRow;
+    float s0 = col * cw / iw, s1 = s0 + g.advance / iw;
+    float t0 = 1.0f - (row + 1) * ch / ih, t1 = 1.0f - row * ch / ih;
+    glNewList(font->listBase + i, GL_COMPILE);
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t0);
+    glVertex2f(0, 0);
+    glTexCoord2f(s1, t0);
+    glVertex2f((float)g.advance, 0);
+    glTexCoord2f(s1, t1);
+    glVertex2f((float)g.advance, (float)g.height);
+    glTexCoord2f(s0, t1);
+    glVertex2f(0, (float)g.height);
+    glEnd();
+    if (i >= 4) glTranslatef((float)g.advance, 0, 0);
+    glEndList();
+  }
+}
+
+int Font_ParseEntry(Font* font, std::istream& in) {
+  int tex, first, count, r1, r2, iw, ih, cpr, cpc, flag;
+  if (!ReadNum(in, &tex) || !Font_SkipLine(in)) return 0;
+  if (!ReadNum(in, &first) || !ReadNum(in, &count) || !Font_SkipLine(in)) return 0;
+  if (!ReadNum(in, &r1) || !ReadNum(in, &r2) || !ReadNum(in, &iw) || !ReadNum(in, &ih) ||
+      !Font_SkipLine(in))
+    return 0;
+  if (!ReadNum(in, &cpr) || !ReadNum(in, &cpc) || !Font_SkipLine(in)) return 0;
+  if (cpr <= 0 || cpc <= 0 || iw <= 0 || ih <= 0 || first < 0 || first > 255 || count < 1) {
+    LogInfo("font entry refused: first %d count %d image %dx%d grid %dx%d\n", first, count, iw,
+            ih, cpr, cpc);
+    return 0;
+  }
+  // The glyph table holds 256 codes; a longer range is cut to it.
+  if (first + count > 256) count = 256 - first;
+  if (!ReadNum(in, &flag) || !Font_SkipLine(in)) return 0;
+  FontGlyph glyphs[256] = {};
+  int height = ih / cpc;
+  if (flag) {
+    int adv;
+    if (!ReadNum(in, &adv) || !Font_SkipLine(in)) return 0;
+    for (int c = first; c < first + count; c++) glyphs[c] = {adv, height};
+  } else {
+    for (int c = first; c < first + count; c++) {
+      int adv;
+      if (!ReadNum(in, &adv)) return 0;
+      glyphs[c] = {adv, height};
+    }
+    Font_SkipLine(in);
+  }
+  font->textureIndex = tex;
+  font->firstChar = first;
+  font->count = count;
+  font->reserved1 = r1;
+  font->reserved2 = r2;
+  font->imageWidth = iw;
+  font->imageHeight = ih;
+  font->cellsPerRow = cpr;
+  font->cellsPerColumn = cpc;
+  memcpy(font->glyphs, glyphs, sizeof(glyphs));
+  return 1;
+}
+
+int Font_ReadEntry(Font* font, std::istream& in) {
+  if (!font) return 0;
+  Font_FreeLists(font);
+  if (!Font_ParseEntry(font, in)) {
+    font->count = 0;
+    return 0;
+  }
+  font->listBase = glGenLists(font->count);
+  if (!font->listBase) return 0;
+  Font_BuildLists(font);
+  return 1;
+}
+
+int Font_Init(Font* font, int textureIndex, int imageWidth, int imageHeight) {
+  if (!font) return 0;
+  Font_FreeLists(font);
+  font->firstChar = 0;
+  font->count = 256;
+  font->textureIndex = textureIndex;
+  font->imageWidth = imageWidth;
+  font->imageHeight = imageHeight;
+  font->reserved1 = font->reserved2 = 0;
+  font->cellsPerRow = font->cellsPerColumn = 16;
+  for (FontGlyph& g : font->glyphs) g.height = imageHeight / 16;
+  font->listBase = glGenLists(256);
+  if (!font->listBase) {
+    font->count = 0;
+    return 0;
+  }
+  Font_BuildLists(font);
+  return 1;
+}
+
+int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
+  if (!set || !dir) return 0;
+  std::string base(dir);
+  std::ifstream in(base + "/_tfonts.txt", std::ios::binary);
+  if (!in) return 0;
+  if (!FindMarker(in, "=tex=")) return 0;
+  int n;
+  if (!ReadNum(in, &n) || !Font_SkipLine(in)) return 0;
+  if (n > kFontMax) n = kFontMax;
+  for (int i = 1; i <= n; i++) {
+    std::string line;
+    if (!ReadLine(in, &line)) break;
+    std::string name = base + "/" + Font_TrimLine(line);
+    if (!Font_LoadImage(set, i, name.c_str())) LogInfo("font image %s not loaded\n", name.c_str());
+  }
+  if (!FindMarker(in, "=klv=")) {
+    FontSet_Free(set);
+    return 0;
+  }
+  int m;
+  if (!ReadNum(in, &m) || !Font_SkipLine(in)) {
+    FontSet_Free(set);
+    return 0;
+  }
+  if (m > kFontMax) m = kFontMax;
+  for (int i = 1; i <= m; i++) {
+    if (!FindMarker(in, "=fnt=")) {
+      FontSet_Free(set);
+      return 0;
+    }
+    if (!Font_ReadEntry(&set->fonts[i], in)) {
+      LogInfo("font %d of %s/_tfonts.txt not usable\n", i, dir);
+      Font_FreeLists(&set->fonts[i]);
+      // A number that did not parse leaves the stream failed; the rest of the file is lost.
+      if (!in) in.clear();
+    }
+  }
+  return 1;
+}
+
+int FontSet_Load(FontSetRec* set, const char* dir) { return FontSet_LoadTxt(set, dir); }
+
+// Calls the glyph of code c, or nothing when the font has no glyph for it.
+static void CallGlyph(const Font* f, int c) {
+  if (c < f->firstChar || c >= f->firstChar + f->count) return;
+  glCallList(f->listBase + (c - f->firstChar));
+}
+
+void Font_SetColorCode(int code) {
+  static const struct {
+    char code;
+    uint8_t r, g, b;
+  } kCodes[] = {{'a', 255, 255, 255}, {'b', 0, 0, 255},     {'c', 0, 255, 255},
+                {'d', 0, 180, 255},   {'e', 0, 127, 127},   {'f', 0, 190, 127},
+                {'g', 0, 255, 0},     {'o', 255, 120, 32},  {'p', 255, 0, 255},
+                {'q', 255, 255, 0},   {'r', 255, 0, 0},     {'s', 210, 210, 220},
+                {'t', 190, 190, 190}, {'u', 160, 160, 160}, {'v', 127, 127, 127},
+                {'y', 32, 32, 32}};
+  code &= 0xFF;
+  const float* s = FontSavedColor;
+  if (code == 1) {
+    glColor4f(s[0], s[1], s[2], 0.5f);
+    return;
+  }
+  if (code == ' ') {
+    glColor4f(s[0], s[1], s[2], s[3]);
+    return;
+  }
+  if (code == 'w' || code == 'x') {
+    if (sPrintFont) {
+      if (code == 'w')
+        glColor4f(0.8f, 0.8f, 0.8f, 0.2f);
+      else
+        glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
+      CallGlyph(sPrintFont, 0);
+    }
+    uint8_t v = code == 'w' ? 48 : 63;
+    glColor4ub(v, v, v, 255);
+    return;
+  }
+  for (const auto& c : kCodes) {
+    if (c.code == code) {
+      glColor4ub(c.r, c.g, c.b, 255);
+      return;
+    }
+  }
+  glColor4ub(0, 0, 0, 255);
+}
+
+static void PrintBytes(FontSetRec* set, const char* text, size_t len, int font, float x, float y,
+                       int left, int bottom, int width, int height, const char* codes,
+                       size_t codesLen, int skipFront, int skipBack) {
+  if (!set || !text || font < 1 || font > kFontMax || len == 0) return;
+  const Font* f = &set->fonts[font];
+  if (f->textureIndex < 1 || f->textureIndex > kFontMax || !f->listBase) return;
+  uint32_t tex = set->tex[f->textureIndex];
+  if (!tex) return;
+  if (skipFront < 0 || (size_t)skipFront >= len) skipFront = 0;
+  if (skipBack < 0 || (size_t)skipBack >= len) skipBack = 0;
+  if ((size_t)(skipFront + skipBack) >= len) return;
+
+  glGetFloatv(GL_CURRENT_COLOR, FontSavedColor);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, tex);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glDisable(GL_DEPTH_TEST);
+  glDepthMask(GL_FALSE);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  int16_t right = (int16_t)(left + width), top = (int16_t)(bottom + height);
+  glOrtho(left, right, bottom, top, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glTranslatef(x, y, 0);
+
+  sPrintFont = f;
+  const uint8_t* t = (const uint8_t*)text;
+  size_t from = (size_t)skipFront, to = len - (size_t)skipBack;
+  if (codes && codesLen == len) {
+    for (size_t i = from; i < to; i++) {
+      Font_SetColorCode((uint8_t)codes[i]);
+      CallGlyph(f, t[i]);
+    }
+  } else if (f->firstChar == 0 && f->count == 256) {
+    glListBase(f->listBase);
+    glCallLists((GLsizei)(to - from), GL_UNSIGNED_BYTE, t + from);
+    glListBase(0);
+  } else {
+    for (size_t i = from; i < to; i++) CallGlyph(f, t[i]);
+  }
+  sPrintFont = nullptr;
+
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+  glDisable(GL_BLEND);
+  glDisable(GL_TEXTURE_2D);
+}
+
+void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, int left,
+                int bottom, int width, int height, const char* codes, int skipFront,
+                int skipBack) {
+  if (!text) return;
+  PrintBytes(set, text, strlen(text), font, x, y, left, bottom, width, height, codes,
+             codes ? strlen(codes) : 0, skipFront, skipBack);
+}
+
+void Font_PrintS(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
+                 int bottom, int width, int height, const std::string& codes, int skipFront,
+                 int skipBack) {
+  PrintBytes(set, text.c_str(), strlen(text.c_str()), font, x, y, left, bottom, width, height,
+             codes.empty() ? nullptr : codes.c_str(), strlen(codes.c_str()), skipFront, skipBack);
+}
+
+void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int left, int bottom,
+                    int width, int height) {
+  if (code < 1 || code > 255 || font < 1 || font > kFontMax) return;
+  char s[2] = {(char)code, 0};
+  PrintBytes(set, s, 1, font, x, y, left, bottom, width, height, nullptr, 0, 0, 0);
+}
+
+int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start, int count) {
+  if (!set || !text || font < 1 || font > kFontMax || start < 0 || count == 0) return 0;
+  int len = (int)strlen(text);
+  if (start >= len) return 0;
+  int end = count < 0 || count > len - start ? len : start + count;
+  const Font* f = &set->fonts[font];
+  int sum = 0;
+  for (int i = start; i < end; i++) sum += f->glyphs[(uint8_t)text[i]].advance;
+  return sum;
+}
+
+int Font_FitChars(const FontSetRec* set, int font, const char* text, int width) {
+  if (!set || !text || font < 1 || font > kFontMax || !text[0]) return 0;
+  const Font* f = &set->fonts[font];
+  int sum = 0, i = 0;
+  for (; text[i]; i++) {
+    sum += f->glyphs[(uint8_t)text[i]].advance;
+    if (sum > width) return i;
+  }
+  return i;
+}
+
+FontPrinter print1;
+
+void FontPrinter::frz(const std::string& text, int font, int x, int y, int left, int bottom,
+                      int width, int height) {
+  Font_PrintS(&FontSet, text, font, (float)x, (float)y, left, bottom, width, height, std::string(),
+              0, 0);
+}

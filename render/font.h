@@ -1,0 +1,67 @@
+// Bitmap fonts: up to twelve fonts over up to twelve texture images, one display list per glyph,
+// text drawn in the current colour or one colour-code letter per character.
+#pragma once
+#include <cstdint>
+#include <istream>
+#include <string>
+
+constexpr int kFontMax = 12;
+
+struct FontGlyph {
+  int32_t advance;  // pixels the pen moves
+  int32_t height;   // pixels
+};
+
+struct Font {
+  uint32_t listBase;  // first display list; 0 = none
+  int32_t firstChar;
+  int32_t count;
+  FontGlyph glyphs[256];
+  int32_t textureIndex;  // 1..12 into FontSetRec::tex
+  int32_t reserved1, reserved2;
+  int32_t imageWidth, imageHeight;
+  int32_t cellsPerRow, cellsPerColumn;
+};
+
+struct FontSetRec {
+  uint32_t tex[kFontMax + 1];    // 0 unused
+  Font fonts[kFontMax + 1];      // 0 unused
+};
+
+extern FontSetRec FontSet;
+extern float FontSavedColor[4];  // the GL colour as the last print began
+
+int FontSet_Load(FontSetRec* set, const char* dir);
+int FontSet_LoadTxt(FontSetRec* set, const char* dir);
+void FontSet_Free(FontSetRec* set);
+void Font_FreeLists(Font* font);
+int Font_LoadImage(FontSetRec* set, int index, const char* fileName);
+int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height,
+                   int rgba);
+// Reads the fields of one "=fnt=" entry without touching GL: 1 when the entry is usable (sizes
+// positive, grid not empty, first glyph inside the table; the count is cut to the table).
+int Font_ParseEntry(Font* font, std::istream& in);
+int Font_ReadEntry(Font* font, std::istream& in);
+int Font_Init(Font* font, int textureIndex, int imageWidth, int imageHeight);
+void Font_BuildLists(Font* font);
+
+void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, int left,
+                int bottom, int width, int height, const char* codes, int skipFront,
+                int skipBack);
+void Font_PrintS(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
+                 int bottom, int width, int height, const std::string& codes, int skipFront,
+                 int skipBack);
+void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int left, int bottom,
+                    int width, int height);
+void Font_SetColorCode(int code);
+int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start, int count);
+int Font_FitChars(const FontSetRec* set, int font, const char* text, int width);
+int Font_SkipLine(std::istream& in);
+
+// The text printer the generated key re-binding prompt calls: the text in the current colour.
+struct FontPrinter {
+  void frz(const std::string& text, int font, int x, int y, int left, int bottom, int width,
+           int height);
+};
+extern FontPrinter print1;
+std::string Font_TrimLine(const std::string& line);

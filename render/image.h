@@ -1,0 +1,21 @@
+// Image codec: TGA decoding into bottom-row-first pixel buffers, 24-bit BMP writing, row flips.
+// Buffers handed out are malloc blocks owned by the caller (free()).
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// Decodes a TGA image of types 2 and 10, 24 or 32 bits, held whole in data[0..len). Returns
+// R,G,B(,A) pixels bottom row first, or null with an error box. Input that ends early, zero
+// sizes and sizes the input cannot hold are refused; nothing past data + len is read.
+uint8_t* TargaDecode(const uint8_t* data, size_t len, int* width, int* height, int* bits);
+
+// A copy with the rows in reverse order; frees pixels. Returns pixels itself when height <= 1,
+// width < 0 or bits not 8/16/24/32.
+uint8_t* ImgFlipCopy(uint8_t* pixels, int width, int height, int bits);
+
+// Flips rows in place; nothing for null, height <= 1, width < 0 or bytes per pixel outside 1..4.
+void ImgFlipRows(uint8_t* pixels, int width, int height, int bytesPerPixel);
+
+// Writes tight 3-byte pixels as a 24-bit BMP. 1 on success, 0 on failure (with a box).
+int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, int rowsReversed,
+              int swapRedBlue);

@@ -1,0 +1,63 @@
+// Screenshots into "screens1".
+#include "render/screenshot.h"
+
+#include <GL/gl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "render/image.h"
+#include "render/texture.h"
+#include "shell/clock.h"
+#include "shell/log.h"
+
+int ScreenGrab(const char* fileName) {
+  if (!fileName || !fileName[0]) return 0;
+  GLint vp[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, vp);
+  TexSlot scratch = {};
+  if (!Tex_Alloc(&scratch, vp[2], vp[3], 24)) return 0;
+  glFinish();
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+  glReadPixels(0, 0, vp[2], vp[3], GL_BGR, GL_UNSIGNED_BYTE, scratch.pixels);
+  glPopClientAttrib();
+  int ok = SaveBmp24(fileName, vp[2], vp[3], scratch.pixels, 0, 0);
+  Tex_FreePixels(&scratch);
+  return ok;
+}
+
+int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, int counter) {
+  char name[512];
+  int n = snprintf(name, sizeof(name), "tolv_%s_%u_%04d.bmp", dateText ? dateText : "", ms,
+                   counter);
+  if (n < 0 || n > 255 || n >= outSize) return 0;
+  memcpy(out, name, (size_t)n + 1);
+  return 1;
+}
+
+int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
+  if (!startDir || !counter) return 0;
+  (*counter)++;
+  char name[256];
+  if (!ScreenShot_Name(name, sizeof(name), dateText, TimeGetMs(), *counter)) return 0;
+  char here[4096];
+  if (!getcwd(here, sizeof(here))) return 0;
+  if (chdir(startDir) != 0) return 0;
+  if (chdir("screens1") != 0) {
+    if (mkdir("screens1", 0755) != 0 || chdir("screens1") != 0) {
+      LogInfo("screenshot: cannot make %s/screens1\n", startDir);
+      if (chdir(here) != 0) LogInfo("screenshot: cannot return to %s\n", here);
+      return 0;
+    }
+  }
+  int ok = ScreenGrab(name);
+  SleepMs(80);
+  if (chdir(here) != 0) LogInfo("screenshot: cannot return to %s\n", here);
+  return ok;
+}

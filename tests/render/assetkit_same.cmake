@@ -1,0 +1,20 @@
+# Runs the asset kit into a scratch folder and compares every file with the committed ones:
+# the kit must give the same bytes on every run.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${KIT} ${OUT} ${FONTS} RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "asset kit failed: ${rc}")
+endif()
+file(GLOB made RELATIVE ${OUT} ${OUT}/*)
+list(LENGTH made n)
+if(n LESS 20)
+  message(FATAL_ERROR "asset kit wrote only ${n} files")
+endif()
+foreach(f ${made})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${f} ${SRC}/uni_files/res/${f}
+                  RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${f} differs from the committed file (run the assets target)")
+  endif()
+endforeach()
