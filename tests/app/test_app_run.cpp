@@ -34,7 +34,9 @@ class AppRun : public ::testing::Test {
     fs::copy(src / "uni_files", dir / "uni_files",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
+    // What an earlier run left in the source tree is not shipped data.
     fs::remove(dir / "uni_files" / "log.txt");
+    fs::remove(dir / "uni_files" / "test_paint.txt");
   }
 
   // Runs the program in the data tree with a script; answers its exit code.
