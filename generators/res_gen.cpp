@@ -6,13 +6,11 @@
 
 #include "generators/gen_table.h"
 #include "shell/date_stamp.h"
+#include "shell/key_commands.h"  // gsFileSig
 #include "shell/log.h"
+#include "shell/msgbase.h"       // gsFileMsgBase
+#include "shell/startup.h"       // gsFilePixStart
 #include "shell/text.h"
-
-// Names of the resource files, owned by the code that loads them at start-up.
-extern std::string gsFilePixStart;
-extern std::string gsFileMsgBase;
-extern std::string gsFileSig;
 
 std::string gsFileResA = "gm/res_a.h";
 

@@ -8,11 +8,10 @@
 #include <string>
 
 #include "generators/res_gen.h"
+#include "shell/key_commands.h"
 #include "shell/log.h"
-
-extern std::string gsFilePixStart;
-extern std::string gsFileMsgBase;
-extern std::string gsFileSig;
+#include "shell/msgbase.h"
+#include "shell/startup.h"
 
 namespace {
 
