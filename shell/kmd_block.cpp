@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#if __has_include("gm/res_a.h")
 // The generated header defines the block, its loader and the re-binding mode; it names the
 // OpenGL calls, the text printer, the text helpers and the window size without including them.
 #include <GL/gl.h>
@@ -14,9 +13,6 @@
 #include "shell/window.h"
 
 #include "gm/res_a.h"
-#else
-#include "shell/pending_kmd.h"
-#endif
 
 static_assert(sizeof(inerProjKmd) == sizeof(IKmd2) * (anSetKeys1_4Klv + 1),
               "the block must be consecutive records");
