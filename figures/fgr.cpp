@@ -7,7 +7,7 @@
 #include "figures/chains.h"
 #include "figures/fgrs.h"
 #include "shell/random.h"
-#include "ui/pending_ui_figures.h"
+#include "ui/pending_ui.h"
 
 // A helmet chain that loops (corrupt file) must not hang the sight lookup.
 constexpr int kHelmDepth = 16;

@@ -3,14 +3,14 @@
 
 #include "figures/chains.h"
 #include "gm/org_base.h"
-#include "render/pending_render_figures.h"
+#include "render/pending_render.h"
 #include "shell/log.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
 #include "shell/rect.h"
 #include "shell/random.h"
-#include "ui/pending_ui_figures.h"
-#include "world/pending_world_figures.h"
+#include "ui/pending_ui.h"
+#include "world/pending_world.h"
 
 t_Fgrs Fgrs;
 

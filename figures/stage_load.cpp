@@ -3,7 +3,6 @@
 // world, so a file that is cut short or breaks a capacity changes nothing.
 #include <cstring>
 
-#include "figures/pending_figures_stages.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/binfile.h"

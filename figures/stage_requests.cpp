@@ -1,6 +1,11 @@
 // Stage requests: buttons and dialogs only store what to save or load; the game update carries the
 // requests out once a frame (save first, then load), never inside a widget callback.
-#include "figures/pending_figures_stages.h"
+#include "catalogue/pending_catalogue.h"
+#include "gm/org_base.h"
+#include "render/pending_render.h"
+#include "shell/dialogs.h"
+#include "ui/pending_ui.h"
+#include "world/pending_world.h"
 #include "figures/stage.h"
 #include "shell/log.h"
 

@@ -2,7 +2,7 @@
 // land floors), the location and base parts, and the whole-stage save with its backup.
 #include <cstring>
 
-#include "figures/pending_figures_stages.h"
+#include "gm/org_base.h"
 #include "figures/stage.h"
 #include "shell/binfile.h"
 #include "shell/files.h"

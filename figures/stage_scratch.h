@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "figures/fgrs.h"
-#include "figures/pending_figures_stages.h"
 #include "figures/records.h"
+#include "gm/org_base.h"
 #include "world/land.h"
 #include "world/side.h"
 

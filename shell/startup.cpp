@@ -11,7 +11,7 @@
 #include "figures/records.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
-#include "render/pending_render_shell.h"
+#include "render/pending_render.h"
 #include "render/screenshot.h"
 #include "shell/clock.h"
 #include "shell/dialogs.h"
@@ -24,7 +24,8 @@
 #include "shell/text.h"
 #include "shell/random.h"
 #include "shell/window.h"
-#include "world/pending_world_shell.h"
+#include "world/pending_world.h"
+#include "catalogue/pending_catalogue.h"
 
 std::string gsFilePixStart = "uni_files/res/pix_start.txt";
 std::string gsFilePalitra = "uni_files/res/palitra.txt";

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/pending_ui_shell.h"
+#include "ui/pending_ui.h"
 
 // The generator inputs under "gm/" are named by the generators themselves.
 extern std::string gsFilePixStart, gsFilePalitra, gsDirRes, gsFilePaintWord, gsFileTestPaint,

@@ -12,7 +12,7 @@
 #include "shell/kmd_block.h"
 #include "shell/log.h"
 #include "shell/startup.h"
-#include "ui/pending_ui_shell.h"
+#include "ui/pending_ui.h"
 
 int WinWidth = 800;
 int WinHeight = 600;

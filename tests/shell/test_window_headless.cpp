@@ -18,7 +18,7 @@
 #include "shell/log.h"
 #include "shell/startup.h"
 #include "shell/window.h"
-#include "ui/pending_ui_shell.h"
+#include "ui/pending_ui.h"
 
 namespace {
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "figures/stage.h"
+#include "figures/pending_figures.h"
+#include "ui/pending_ui.h"
 #include "figures/stage_scratch.h"
 #include "shell/log.h"
 #include "shell/random.h"

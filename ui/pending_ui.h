@@ -1,5 +1,5 @@
-// Stand-ins for the interface services that start-up, the window procedure and the text-screen frame
-// call, until the interface lands; each is deleted when its real one is merged.
+// Stand-ins for the interface services that the shell, the figure model and the stage requests call,
+// until the interface is built; each entry is deleted when its real one lands.
 #pragma once
 
 #include <string>
@@ -18,7 +18,10 @@ struct GuiList {
 };
 
 extern int ProgMode;
-extern int EditModeOn;  // defined with the world's mode flags
+extern int EditModeOn;      // 1 only in the stage editor
+extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
+extern int EdToolUsed;      // the editor's field tools were used since mode 3 was entered
+extern GuiWin* EdBoxWin;    // the editor box (palette and save button), once built
 extern GuiWin* TextBoxFocused;
 
 int SetProgramMode(int mode);

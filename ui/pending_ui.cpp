@@ -1,5 +1,5 @@
-// Stand-ins for the interface services of start-up, window procedure and the text-screen frame.
-#include "ui/pending_ui_shell.h"
+// Stand-ins for the interface services (see the header).
+#include "ui/pending_ui.h"
 
 #include <GL/gl.h>
 
@@ -14,6 +14,10 @@
 #include "shell/window.h"
 
 int ProgMode = 0;
+int EditModeOn = 0;
+int visUnderGround = 0;
+int EdToolUsed = 0;
+GuiWin* EdBoxWin = nullptr;
 GuiWin* TextBoxFocused = nullptr;
 
 int SetProgramMode(int mode) {
@@ -21,6 +25,7 @@ int SetProgramMode(int mode) {
   if (mode == 1) o2::anSleepEachFrame = FrameSleepMode1;
   else o2::anSleepEachFrame = mode == 2 ? 4 : 6;
   EditModeOn = mode == 3 ? 1 : 0;
+  if (mode == 3) EdToolUsed = 0;
   ProgMode = mode;
   return 0;
 }

@@ -1,10 +1,29 @@
-// Stand-ins for the figure procedures 1..58 that the generated ProcFgr calls, until the world
-// simulation builds them; each does nothing. Also the two mode flags the generated PropsFill reads.
-// Delete an entry when its procedure lands.
-#include "gm/fa_proc_env.h"
+// Stand-ins for the game-world services not built yet (see the header). The figure procedures 1..58
+// that the generated ProcFgr calls each do nothing.
+#include "world/pending_world.h"
 
-int EditModeOn = 0;
-int visUnderGround = 0;
+#include "figures/pending_figures.h"
+#include "gm/fa_proc_env.h"
+#include "ui/pending_ui.h"
+
+int PlayerSide = 0;
+int FoundBoss[5];
+
+int SelList_Contains(const Fgr*) { return 0; }
+// No counters are kept yet: every unit stays alive.
+int UN_UpdCounters(Fgr*) { return 1; }
+void Fgr_CapZeroClear(Fgr*) {}
+void Fgr_CapZeroZagradSet(Fgr*) {}
+void Fgr_CaptainMarksUpd(Fgr*) {}
+void Fgr_UseChainsUpd(Fgr*) {}
+void Fgr_LandCellFree(Fgr*) {}
+void Fgr_LandCellCountdown(Fgr*) {}
+void Fgr_IsSelectedUpd(Fgr*) {}
+Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
+
+void FrameByMode(int focus) { Mode1_Frame(focus); }
+void SelList_Clear() { gStagesPending.selClears++; }
+void Land_InitCellFlags() {}
 
 void r_Proc_FadeTimer_(Fgr*) {}
 void r_Proc_SpriteTimer_(Fgr*) {}

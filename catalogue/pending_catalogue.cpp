@@ -1,7 +1,13 @@
-// Stand-ins for the presets and combinations that the generated PropsFill and KombiPreset call,
-// until the catalogue builds them. A pending preset reports failure (0) and a pending combination
-// builds nothing. Delete an entry when its preset lands.
+// Stand-ins for the catalogue until it is built: the presets and combinations that the generated
+// PropsFill and KombiPreset call (a pending preset reports failure, a pending combination builds
+// nothing) and the new game world. Delete an entry when its real one lands.
+#include "catalogue/pending_catalogue.h"
+
+#include "figures/pending_figures.h"
 #include "gm/fa_proc_env.h"
+
+void init_ProjX() {}
+void ProjX_CreateLandAndBunkers() { gStagesPending.newWorlds++; }
 
 int PropsReadTxt(const char*, Fgr*) { return 0; }
 void PropsFill_FinTram(int, Fgr*, int) {}

@@ -1,5 +1,6 @@
-// Stand-ins for the game-world services the figure container calls each frame (unit upkeep,
-// side lists, selection, land cells, skills) until the world Parts are built.
+// Stand-ins for the game-world services that the shell, the figure container and the stage requests
+// call (mode frames, unit upkeep, side lists, selection, land cells, skills, the figure procedures)
+// until the world simulation is built; each entry is deleted when its real one lands.
 #pragma once
 class Fgr;
 
@@ -17,3 +18,8 @@ void Fgr_LandCellFree(Fgr* f);
 void Fgr_LandCellCountdown(Fgr* f);
 void Fgr_IsSelectedUpd(Fgr* f);
 Fgr* Fgr_FindSkil(Fgr* f, int vers);
+
+// Runs the frame of the current program mode.
+void FrameByMode(int focus);
+void SelList_Clear();        // the selection emptied
+void Land_InitCellFlags();   // cell flags of a new world
