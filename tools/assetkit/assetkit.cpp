@@ -326,7 +326,7 @@ std::vector<TexEntry> Entries() {
   add(28, "TX_BEAM_FOE", "tx_beam_foe.tga", 32, 1, Beam);
   add(29, "TX_BEAM_OWN", "tx_beam_own.tga", 32, 1, Beam);
   add(32, "TX_TARGET", "tx_target.tga", 32, 0, Crosshair);
-  add(54, "TX_FIELD_SPEC", "tx_field_spec.tga", 32, 1, [] {
+  add(54, "TX_FIELD_LADDER", "tx_field_ladder.tga", 32, 1, [] {
     Canvas c(64, 64);
     Ring(c, 32, 32, 24, 5, C(255, 255, 255));
     Polygon(c, {32, 14, 48, 32, 32, 50, 16, 32}, C(255, 255, 255, 200));
