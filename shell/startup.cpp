@@ -121,6 +121,8 @@ void MainLoop_Pass() {
 int WinMain() {
   RandSeed(TickCount());
   FramePauseFlag = &o2::GamePause;
+  DateEngTextFlag = &o2::EngText;
+  DirStack_Reset(&gDirStack);
   Org_LoadAtStart();
   MsgBase_Clear();
   MsgBase_Load(gsFileMsgBase);
