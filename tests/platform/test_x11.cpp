@@ -6,11 +6,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <GL/gl.h>
 #include <atomic>
@@ -21,50 +16,22 @@
 
 #include "platform/platform.h"
 #include "shell/clock.h"
+#include "xvfb_fixture.h"
 
 namespace {
 
-const char* FindXvfb() {
-    static const char* paths[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb", "/bin/Xvfb"};
-    for (const char* p : paths)
-        if (access(p, X_OK) == 0) return p;
-    return nullptr;
-}
-
 class X11Test : public ::testing::Test {
 protected:
-    pid_t xvfb = -1;
+    XvfbServer xvfb;
     Display* t = nullptr;  // the test's own connection, acting as the user and other programs
     std::string display;
 
     void SetUp() override {
         const char* bin = FindXvfb();
         if (!bin) GTEST_SKIP() << "no Xvfb binary";
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        xvfb = fork();
-        ASSERT_GE(xvfb, 0);
-        if (xvfb == 0) {
-            close(fds[0]);
-            int devnull = open("/dev/null", O_WRONLY);
-            if (devnull >= 0) dup2(devnull, 2);
-            std::string fd = std::to_string(fds[1]);
-            execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
-                  (char*)nullptr);
-            _exit(127);
-        }
-        close(fds[1]);
-        // The server writes its display number once it accepts connections.
-        std::string num;
-        pollfd p = {fds[0], POLLIN, 0};
-        while (poll(&p, 1, 10000) > 0) {
-            char c;
-            if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-            num.push_back(c);
-        }
-        close(fds[0]);
-        ASSERT_FALSE(num.empty()) << "Xvfb did not start";
-        display = ":" + num;
+        std::string err = xvfb.Start(bin);
+        ASSERT_EQ(err, "");
+        display = xvfb.display;
         setenv("DISPLAY", display.c_str(), 1);
         setenv("TOLV_VIDEO", "x11", 1);
         t = XOpenDisplay(display.c_str());
@@ -75,10 +42,7 @@ protected:
     void TearDown() override {
         Plat_Shutdown();
         if (t) XCloseDisplay(t);
-        if (xvfb > 0) {
-            kill(xvfb, SIGTERM);
-            waitpid(xvfb, nullptr, 0);
-        }
+        xvfb.Stop();
     }
 
     std::vector<PlatMsg> got;
@@ -283,14 +247,7 @@ TEST_F(X11Test, MouseFocusMinimiseAndClose) {
     EXPECT_EQ(Plat_IsMinimised(), 0);
 
     // The close button of a window manager arrives as the delete-window protocol.
-    XEvent ev = {};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = ours;
-    ev.xclient.message_type = XInternAtom(t, "WM_PROTOCOLS", False);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = (long)XInternAtom(t, "WM_DELETE_WINDOW", False);
-    XSendEvent(t, ours, False, 0, &ev);
-    XSync(t, False);
+    SendDeleteWindow(t, ours);
     EXPECT_TRUE(WaitFor(WM_CLOSE));
     EXPECT_EQ(Plat_ShowCursor(0), -1);  // hiding and showing the cursor on a real window
     EXPECT_EQ(Plat_ShowCursor(1), 0);
@@ -361,57 +318,6 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
     EXPECT_STREQ(got, "Ёж\r\nx");
     XDestroyWindow(t, tw);
 }
-
-namespace {
-
-// Plays the user of a modal window from a second thread: waits until a window named caption has
-// the focus, then types the keys. Should the keys not end it, the window is closed after a while so
-// that a fault fails the test instead of hanging it.
-void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
-    Display* u = XOpenDisplay(display.c_str());
-    if (!u) return;
-    for (int i = 0; i < 400; i++) {
-        Window focus;
-        int revert;
-        XGetInputFocus(u, &focus, &revert);
-        char* name = nullptr;
-        bool found = focus > PointerRoot && XFetchName(u, focus, &name) && name && strcmp(name, caption) == 0;
-        if (name) XFree(name);
-        if (found) break;
-        SleepMs(5);
-    }
-    SleepMs(20);
-    for (KeySym ks : keys) {
-        KeyCode kc = XKeysymToKeycode(u, ks);
-        XTestFakeKeyEvent(u, kc, True, 0);
-        XTestFakeKeyEvent(u, kc, False, 0);
-        XSync(u, False);
-        SleepMs(10);
-    }
-    for (int i = 0; i < 300; i++) {
-        Window focus;
-        int revert;
-        XGetInputFocus(u, &focus, &revert);
-        char* name = nullptr;
-        bool still = focus > PointerRoot && XFetchName(u, focus, &name) && name && strcmp(name, caption) == 0;
-        if (name) XFree(name);
-        if (!still) break;
-        if (i == 299) {
-            XEvent ev = {};
-            ev.xclient.type = ClientMessage;
-            ev.xclient.window = focus;
-            ev.xclient.message_type = XInternAtom(u, "WM_PROTOCOLS", False);
-            ev.xclient.format = 32;
-            ev.xclient.data.l[0] = (long)XInternAtom(u, "WM_DELETE_WINDOW", False);
-            XSendEvent(u, focus, False, 0, &ev);
-            XSync(u, False);
-        }
-        SleepMs(10);
-    }
-    XCloseDisplay(u);
-}
-
-}  // namespace
 
 TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
     StartWindow();

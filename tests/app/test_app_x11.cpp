@@ -1,0 +1,152 @@
+// The whole program on a real window under a private Xvfb: the window-size question answered by
+// key, a key press in the game window, the close button, a clean exit. Skipped without Xvfb.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "shell/clock.h"
+#include "xvfb_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+// A window the program destroys between our look-ups is no fault: the call just answers nothing.
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+
+// Generous: the sanitizer build starts several times slower.
+const int kStepMs = 30000;
+
+class AppX11 : public ::testing::Test {
+ protected:
+  XvfbServer xvfb;
+  Display* t = nullptr;  // the test's connection, acting as the user and the window manager
+  fs::path dir;
+  pid_t app = -1;
+
+  void SetUp() override {
+    const char* bin = FindXvfb();
+    if (!bin) GTEST_SKIP() << "no Xvfb binary";
+    ASSERT_EQ(xvfb.Start(bin), "");
+    XSetErrorHandler(IgnoreXError);
+    t = XOpenDisplay(xvfb.display.c_str());
+    ASSERT_NE(t, nullptr);
+
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir = fs::current_path() / (std::string("x11_") + info->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path src = TOLV_SOURCE_DIR;
+    fs::copy(src / "uni_files", dir / "uni_files",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
+    fs::remove(dir / "uni_files" / "log.txt");
+    fs::remove(dir / "uni_files" / "test_paint.txt");
+  }
+
+  void TearDown() override {
+    if (app > 0) {  // a failed test must not leave the program behind
+      kill(app, SIGKILL);
+      waitpid(app, nullptr, 0);
+    }
+    if (t) XCloseDisplay(t);
+    xvfb.Stop();
+  }
+
+  void Launch() {
+    app = fork();
+    ASSERT_GE(app, 0);
+    if (app == 0) {
+      if (chdir(dir.c_str()) != 0) _exit(126);
+      int out = open("run.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (out >= 0) {
+        dup2(out, 1);
+        dup2(out, 2);
+      }
+      setenv("DISPLAY", xvfb.display.c_str(), 1);
+      setenv("TOLV_VIDEO", "x11", 1);
+      unsetenv("TOLV_SCRIPT");
+      execl(TOLV_BIN, "tolv", (char*)nullptr);
+      _exit(127);
+    }
+  }
+
+  // The program's exit code once it ends within ms, else -1 (it is then killed).
+  int WaitExit(int ms) {
+    for (int i = 0; i < ms / 10; i++) {
+      int status = 0;
+      pid_t r = waitpid(app, &status, WNOHANG);
+      if (r == app) {
+        app = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      }
+      SleepMs(10);
+    }
+    return -1;
+  }
+
+  // Waits until the game window is mapped and holds the focus.
+  Window WaitGameWindow(int ms) {
+    for (int i = 0; i < ms / 10; i++) {
+      Window w = MappedNamed(t, "tolv");
+      if (w && FocusedNamed(t, "tolv") == w) return w;
+      int status;
+      if (waitpid(app, &status, WNOHANG) == app) {  // died before its window came
+        app = -1;
+        return 0;
+      }
+      SleepMs(10);
+    }
+    return 0;
+  }
+
+  std::string Output() { return ReadAll(dir / "run.out"); }
+};
+
+TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
+  Launch();
+  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(",
+                   std::vector<KeySym>{XK_y});
+  Window w = WaitGameWindow(kStepMs);
+  user.join();
+  ASSERT_NE(w, 0u) << Output();
+
+  // Yes picks the first size of the settings.
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
+  EXPECT_EQ(a.width, 1024);
+  EXPECT_EQ(a.height, 768);
+
+  TapKey(t, XK_space);
+  SleepMs(100);
+  SendDeleteWindow(t, w);
+  int rc = WaitExit(kStepMs);
+  ASSERT_NE(rc, -1) << "the program did not end after the close button\n" << Output();
+  EXPECT_EQ(rc, 0) << Output();
+
+  std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_NE(log.find("//---\nStart in "), std::string::npos) << log;
+  EXPECT_NE(log.find("size_of_charP(8)"), std::string::npos) << log;
+  EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
+}
+
+}  // namespace

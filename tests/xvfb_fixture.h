@@ -1,0 +1,150 @@
+// A private Xvfb server for tests that need a real display, and the moves a user makes on it:
+// finding a window by its name, answering a modal window by keys, pressing a window's close button.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "shell/clock.h"
+
+inline const char* FindXvfb() {
+    static const char* paths[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb", "/bin/Xvfb"};
+    for (const char* p : paths)
+        if (access(p, X_OK) == 0) return p;
+    return nullptr;
+}
+
+// One server on a display number it picks itself, so parallel tests never collide.
+struct XvfbServer {
+    pid_t pid = -1;
+    std::string display;  // ":N" once started
+
+    // Answers an empty string when the server runs, else why not.
+    std::string Start(const char* bin) {
+        int fds[2];
+        if (pipe(fds) != 0) return "pipe failed";
+        pid = fork();
+        if (pid < 0) {
+            close(fds[0]);
+            close(fds[1]);
+            return "fork failed";
+        }
+        if (pid == 0) {
+            close(fds[0]);
+            int devnull = open("/dev/null", O_WRONLY);
+            if (devnull >= 0) dup2(devnull, 2);
+            std::string fd = std::to_string(fds[1]);
+            execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
+                  (char*)nullptr);
+            _exit(127);
+        }
+        close(fds[1]);
+        // The server writes its display number once it accepts connections.
+        std::string num;
+        pollfd p = {fds[0], POLLIN, 0};
+        while (poll(&p, 1, 10000) > 0) {
+            char c;
+            if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+            num.push_back(c);
+        }
+        close(fds[0]);
+        if (num.empty()) return "Xvfb did not start";
+        display = ":" + num;
+        return "";
+    }
+
+    void Stop() {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        pid = -1;
+    }
+};
+
+// Whether a window's name begins with caption: Cyrillic in a name reaches WM_NAME as '?' (it is
+// Latin-1), so callers name the Latin start of a caption.
+inline bool NameStarts(Display* d, Window w, const char* caption) {
+    char* name = nullptr;
+    bool same = XFetchName(d, w, &name) && name && strncmp(name, caption, strlen(caption)) == 0;
+    if (name) XFree(name);
+    return same;
+}
+
+// The window holding the keyboard focus when its name begins with caption, else 0.
+inline Window FocusedNamed(Display* d, const char* caption) {
+    Window focus;
+    int revert;
+    XGetInputFocus(d, &focus, &revert);
+    return focus > PointerRoot && NameStarts(d, focus, caption) ? focus : 0;
+}
+
+// A mapped top-level window whose name begins with caption, else 0. Without a window manager the programs'
+// windows are the root's own children.
+inline Window MappedNamed(Display* d, const char* caption) {
+    Window root, parent, *kids = nullptr, found = 0;
+    unsigned n = 0;
+    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &kids, &n)) return 0;
+    for (unsigned i = 0; i < n && !found; i++) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(d, kids[i], &a) || a.map_state != IsViewable) continue;
+        if (NameStarts(d, kids[i], caption)) found = kids[i];
+    }
+    if (kids) XFree(kids);
+    return found;
+}
+
+// What a window manager sends when its close button is pressed.
+inline void SendDeleteWindow(Display* d, Window w) {
+    XEvent ev = {};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = w;
+    ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
+    XSendEvent(d, w, False, 0, &ev);
+    XSync(d, False);
+}
+
+inline void TapKey(Display* d, KeySym ks) {
+    KeyCode kc = XKeysymToKeycode(d, ks);
+    XTestFakeKeyEvent(d, kc, True, 0);
+    XTestFakeKeyEvent(d, kc, False, 0);
+    XSync(d, False);
+}
+
+// Plays the user of a modal window from a second thread: waits up to waitMs until a window whose
+// name begins with caption has the focus, then types the keys. Should the keys not end it, the window is closed after
+// a while so that a fault fails the test instead of hanging it.
+inline void AnswerModalWithin(int waitMs, const std::string& display, const char* caption,
+                              std::vector<KeySym> keys) {
+    Display* u = XOpenDisplay(display.c_str());
+    if (!u) return;
+    for (int i = 0; i < waitMs / 5 && !FocusedNamed(u, caption); i++) SleepMs(5);
+    SleepMs(20);
+    for (KeySym ks : keys) {
+        TapKey(u, ks);
+        SleepMs(10);
+    }
+    for (int i = 0; i < 300; i++) {
+        Window still = FocusedNamed(u, caption);
+        if (!still) break;
+        if (i == 299) SendDeleteWindow(u, still);
+        SleepMs(10);
+    }
+    XCloseDisplay(u);
+}
+
+inline void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
+    AnswerModalWithin(2000, display, caption, keys);
+}
