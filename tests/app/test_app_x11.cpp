@@ -30,9 +30,6 @@ std::string ReadAll(const fs::path& p) {
   return ss.str();
 }
 
-// A window the program destroys between our look-ups is no fault: the call just answers nothing.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
-
 // Generous: the sanitizer build starts several times slower.
 const int kStepMs = 30000;
 
