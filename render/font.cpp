@@ -10,6 +10,7 @@
 
 #include "render/image.h"
 #include "shell/log.h"
+#include "shell/text.h"
 
 FontSetRec FontSet;
 float FontSavedColor[4];
@@ -17,23 +18,10 @@ float FontSavedColor[4];
 // The font being printed: the highlight codes draw its glyph 0.
 static const Font* sPrintFont;
 
-std::string Font_TrimLine(const std::string& line) {
-  size_t a = line.find_first_not_of(" \t");
-  if (a == std::string::npos) return std::string();
-  size_t b = line.find_last_not_of(" \t");
-  return line.substr(a, b - a + 1);
-}
-
 int Font_SkipLine(std::istream& in) {
   if (!in) return 0;
   std::string rest;
   return std::getline(in, rest) ? 1 : 0;
-}
-
-static bool ReadLine(std::istream& in, std::string* line) {
-  if (!std::getline(in, *line)) return false;
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return true;
 }
 
 static bool ReadNum(std::istream& in, int* v) {
@@ -46,8 +34,8 @@ static bool ReadNum(std::istream& in, int* v) {
 // Reads lines until one, trimmed, is longer than four characters and begins with marker.
 static bool FindMarker(std::istream& in, const char* marker) {
   std::string line;
-  for (int i = 0; i < 9999 && ReadLine(in, &line); i++) {
-    std::string t = Font_TrimLine(line);
+  for (int i = 0; i < 9999 && TextGetLine(in, line); i++) {
+    std::string t = TextTrimS(line);
     if (t.size() > 4 && t.compare(0, 5, marker) == 0) return true;
   }
   return false;
@@ -224,8 +212,8 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
   if (n > kFontMax) n = kFontMax;
   for (int i = 1; i <= n; i++) {
     std::string line;
-    if (!ReadLine(in, &line)) break;
-    std::string name = base + "/" + Font_TrimLine(line);
+    if (!TextGetLine(in, line)) break;
+    std::string name = base + "/" + TextTrimS(line);
     if (!Font_LoadImage(set, i, name.c_str())) LogInfo("font image %s not loaded\n", name.c_str());
   }
   if (!FindMarker(in, "=klv=")) {

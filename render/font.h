@@ -64,4 +64,3 @@ struct FontPrinter {
            int height);
 };
 extern FontPrinter print1;
-std::string Font_TrimLine(const std::string& line);

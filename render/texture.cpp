@@ -13,6 +13,7 @@
 #include "render/error_box.h"
 #include "render/image.h"
 #include "shell/log.h"
+#include "shell/text.h"
 
 TexTableRec TexTable = {1, {}};
 std::string TexCurName;
@@ -337,19 +338,6 @@ static bool ReadLineInt(std::istream& in, int* v) {
   return true;
 }
 
-static bool ReadLine(std::istream& in, std::string* line) {
-  if (!std::getline(in, *line)) return false;
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return true;
-}
-
-static std::string TrimBlanks(const std::string& s) {
-  size_t a = s.find_first_not_of(" \t");
-  if (a == std::string::npos) return std::string();
-  size_t b = s.find_last_not_of(" \t");
-  return s.substr(a, b - a + 1);
-}
-
 int Tex_LoadPack(TexTableRec* table, const char* listName) {
   if (!table || !listName) return 0;
   std::ifstream in(listName, std::ios::binary);
@@ -361,18 +349,18 @@ int Tex_LoadPack(TexTableRec* table, const char* listName) {
   };
   std::string line;
   int count = 0;
-  if (!ReadLine(in, &line) || !ReadLineInt(in, &count)) return fail();
+  if (!TextGetLine(in, line) || !ReadLineInt(in, &count)) return fail();
   if (count > kTexSlots) count = kTexSlots;
   int last = 0;
   for (int i = 0; i < count; i++) {
     int n;
-    if (!ReadLine(in, &line) || !ReadLine(in, &line) || !ReadLineInt(in, &n)) return fail();
+    if (!TextGetLine(in, line) || !TextGetLine(in, line) || !ReadLineInt(in, &n)) return fail();
     n = n < 0 ? 0 : n > kTexSlots - 1 ? kTexSlots - 1 : n;
     last = n;
     TexSlot* s = &table->slots[n];
     if (s->glName) return fail();
-    if (!ReadLine(in, &line)) return fail();
-    TexCurName = TrimBlanks(line);
+    if (!TextGetLine(in, line)) return fail();
+    TexCurName = TextTrimS(line);
     if (!Tex_LoadFile(s, TexCurName.c_str())) return fail();
     int mip;
     if (!ReadLineInt(in, &mip)) {

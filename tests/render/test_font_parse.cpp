@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "render/font.h"
+#include "shell/text.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/clock.h"
@@ -56,8 +57,8 @@ TEST(FontParse, GlyphRangeIsCutToTheTableAndBadGridsRefused) {
 }
 
 TEST(FontParse, TrimAndSkipLine) {
-  EXPECT_EQ(Font_TrimLine(" \t=fnt= Sans \t"), "=fnt= Sans");
-  EXPECT_EQ(Font_TrimLine(" \t "), "");
+  EXPECT_EQ(TextTrimS(" \t=fnt= Sans \t"), "=fnt= Sans");
+  EXPECT_EQ(TextTrimS(" \t "), "");
   std::istringstream in("abc\r\ndef");
   EXPECT_EQ(Font_SkipLine(in), 1);
   std::string s;
