@@ -16,17 +16,11 @@ constexpr unsigned kO2O3Magic = 1913732;
 constexpr int kIntCount = org2::Last + 1;
 constexpr int kFloCount = orgF::Last + 1;
 
-static bool GetLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
-
 int OrgMix_ReadValue(std::istream& in, std::string& line) {
-  if (!GetLine(in, line)) return 0;
-  if (!GetLine(in, line)) return 0;
+  if (!TextGetLine(in, line)) return 0;
+  if (!TextGetLine(in, line)) return 0;
   bool isInt = TextPos(TextTrimS(line).c_str(), "int", 0) == 0;
-  if (!GetLine(in, line) || !GetLine(in, line)) return 0;
+  if (!TextGetLine(in, line) || !TextGetLine(in, line)) return 0;
   int n = 0;
   if (!(in >> n)) return 0;
   int skip1 = 0, skip2 = 0;
@@ -47,9 +41,9 @@ int Org_ReadMixAtStart() {
   std::ifstream in(gsFileOrgMix, std::ios::binary);
   if (!in.is_open()) return 0;
   std::string line;
-  GetLine(in, line);
-  GetLine(in, line);
-  while (GetLine(in, line)) {
+  TextGetLine(in, line);
+  TextGetLine(in, line);
+  while (TextGetLine(in, line)) {
     if (TextPos(TextTrimS(line).c_str(), "//==", 0) != 0) continue;
     // A line that does not parse leaves the stream failed: the master is broken and the
     // binary file is read instead of writing half a table over it.
