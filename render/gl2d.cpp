@@ -175,31 +175,30 @@ void Gl2D_GradRectH(float r, float g, float b, float aLeft, float aRight, float 
   Grad(r, g, b, aLeft, aRight, aRight, aLeft, x, y, w, h, fill);
 }
 
-void Gl2D_FillRectArgb(float x, float y, float w, float h, uint32_t argb) {
+// Untextured, unblended drawing in one ARGB colour.
+static void FlatColour(uint32_t argb) {
   Gl_ColorArgb(argb);
   Gl_BlendMode(0);
   Tex_Off();
+}
+
+void Gl2D_FillRectArgb(float x, float y, float w, float h, uint32_t argb) {
+  FlatColour(argb);
   Gl2D_TexRect(x, y, w, h, 1, 0, 1);
 }
 
 void Gl2D_FillRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb) {
-  Gl_ColorArgb(argb);
-  Gl_BlendMode(0);
-  Tex_Off();
+  FlatColour(argb);
   Gl2D_TexRectLTRB(x1, y1, x2, y2, 1);
 }
 
 void Gl2D_OutlineRectArgb(float x, float y, float w, float h, uint32_t argb) {
-  Gl_ColorArgb(argb);
-  Gl_BlendMode(0);
-  Tex_Off();
+  FlatColour(argb);
   Gl2D_TexRect(x, y, w, h, 0, 0, 1);
 }
 
 void Gl2D_OutlineRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb) {
-  Gl_ColorArgb(argb);
-  Gl_BlendMode(0);
-  Tex_Off();
+  FlatColour(argb);
   Gl2D_TexRectLTRB(x1, y1, x2, y2, 0);
 }
 
@@ -300,9 +299,7 @@ void Gl2D_Ellipse(float x1, float y1, float x2, float y2, uint32_t argb, int sma
   float cx = x1 + hw, cy = y1 + hh;
   const float* pts = small ? Circle32 : Circle64;
   int n = small ? 32 : 64;
-  Gl_ColorArgb(argb);
-  Gl_BlendMode(0);
-  Tex_Off();
+  FlatColour(argb);
   glBegin(GL_LINES);
   for (int i = 1; i <= n; i++) {
     glVertex2f(cx + pts[2 * (i - 1)] * hw, cy + pts[2 * (i - 1) + 1] * hh);
