@@ -10,7 +10,6 @@
 
 #include "platform/internal.h"
 #include "platform/script.h"
-#include "shell/log.h"
 
 struct HlGl {
     EGLDisplay display;
@@ -173,7 +172,7 @@ int Hl_FileDialog(char* path, int cap, const char* title, int save) {
     if (!a.chosen) return 0;
     if ((int)a.path.size() > cap - 1) {
         fprintf(stderr, "platform: scripted file name too long for the dialog: cancelled\n");
-        LogInfo("\nplatform: scripted file name too long");
+        Plat_Log("\nplatform: scripted file name too long");
         return 0;
     }
     // The dialog's own checks: an opened file exists; a saved file's folder exists.

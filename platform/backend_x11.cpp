@@ -6,8 +6,6 @@
 
 #include "platform/keys.h"
 #include "platform/x11_internal.h"
-#include "shell/clock.h"
-#include "shell/log.h"
 
 X11State gX;
 
@@ -52,7 +50,7 @@ int X11_Init() {
     gX.dpy = XOpenDisplay(nullptr);
     if (!gX.dpy) {
         fprintf(stderr, "platform: cannot open the X display\n");
-        LogInfo("\nplatform: cannot open the X display");
+        Plat_Log("\nplatform: cannot open the X display");
         return 0;
     }
     XSetErrorHandler(OnXError);
@@ -179,7 +177,7 @@ void X11_MapAndFocus(Window w) {
     for (int i = 0; i < 200; i++) {
         XWindowAttributes wa;
         if (XGetWindowAttributes(gX.dpy, w, &wa) && wa.map_state == IsViewable) break;
-        SleepMs(5);
+        Plat_SleepMs(5);
     }
     X11_TrapBegin();
     XSetInputFocus(gX.dpy, w, RevertToParent, CurrentTime);
@@ -505,7 +503,7 @@ static bool FetchSelection(Atom target, std::string* out, Atom* type) {
     bool got = false;
     for (int i = 0; i < 100 && !got; i++) {
         if (XCheckTypedWindowEvent(gX.dpy, gX.helper, SelectionNotify, &ev)) got = true;
-        else SleepMs(5);
+        else Plat_SleepMs(5);
     }
     if (!got || ev.xselection.property == 0) return false;
     Atom actual = 0;

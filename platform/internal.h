@@ -43,6 +43,9 @@ struct PlatState {
 
 extern PlatState gPlat;
 
+// A log line through gPlatLog; nothing when the hook is unset.
+void Plat_Log(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
 // ---- x11 backend (backend_x11.cpp) ----
 int X11_Init();
 void X11_Shutdown();

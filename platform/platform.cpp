@@ -1,14 +1,41 @@
 // The front of the platform layer: backend choice, the message queue, state common to both
 // backends, and the calls that only forward to the chosen backend.
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <sys/resource.h>
 
 #include "platform/internal.h"
-#include "shell/log.h"
 
 PlatState gPlat;
+void (*gPlatLog)(const char* fmt, ...) = nullptr;
+
+void Plat_Log(const char* fmt, ...) {
+    if (!gPlatLog) return;
+    char line[1024];
+    va_list ap;
+    va_start(ap, fmt);
+    vsnprintf(line, sizeof line, fmt, ap);
+    va_end(ap);
+    gPlatLog("%s", line);
+}
+
+uint32_t Plat_TimeMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return (uint32_t)((uint64_t)ts.tv_sec * 1000u + (uint64_t)ts.tv_nsec / 1000000u);
+}
+
+void Plat_SleepMs(int ms) {
+    timespec ts{};
+    if (ms > 0) {
+        ts.tv_sec = ms / 1000;
+        ts.tv_nsec = (long)(ms % 1000) * 1000000L;
+    }
+    nanosleep(&ts, nullptr);
+}
 
 void PlatQueue_Clear(PlatQueue* q) {
     q->head = 0;
@@ -68,7 +95,7 @@ int Plat_Init() {
         else if (strcmp(video, "headless") == 0) gPlat.backend = PLAT_HEADLESS;
         else {
             fprintf(stderr, "platform: unknown TOLV_VIDEO \"%s\" (x11 or headless)\n", video);
-            LogInfo("\nplatform: unknown TOLV_VIDEO \"%s\"", video);
+            Plat_Log("\nplatform: unknown TOLV_VIDEO \"%s\"", video);
             return gPlat.initOk = 0;
         }
     } else {

@@ -225,6 +225,15 @@ const char* Plat_ScreenshotPath();
 int Plat_HeadlessContext(int w, int h);
 void Plat_HeadlessContextFree();
 
+// ---- log and clock ----------------------------------------------------------------------------
+// The game's log writer (printf-style). Start-up points it at the game's log; unset, the layer's
+// log lines are dropped (each of them also goes to stderr on its own).
+extern void (*gPlatLog)(const char* fmt, ...);
+// Milliseconds of a monotonic clock since an arbitrary start; wraps at 2^32.
+uint32_t Plat_TimeMs();
+// Sleeps at least ms milliseconds; 0 or less only yields.
+void Plat_SleepMs(int ms);
+
 // ---- text conversion --------------------------------------------------------------------------
 // The Windows-1251 byte of a Unicode code point, or -1 when there is none.
 int Plat_UnicodeTo1251(unsigned cp);

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <strings.h>
 
+#include "platform/internal.h"
 #include "platform/keys.h"
-#include "shell/log.h"
 
 static constexpr long long kMaxScriptBytes = 4 * 1024 * 1024;
 
@@ -30,7 +30,7 @@ static void Refuse(Script* s, int lineNo, const char* why, const std::string& li
     s->refused++;
     std::string shown = line.size() > 80 ? line.substr(0, 80) + "..." : line;
     fprintf(stderr, "platform: script line %d refused (%s): %s\n", lineNo, why, shown.c_str());
-    LogInfo("\nplatform: script line %d refused (%s)", lineNo, why);
+    Plat_Log("\nplatform: script line %d refused (%s)", lineNo, why);
 }
 
 // A whole decimal or 0x-hex number in [lo, hi].
@@ -272,7 +272,7 @@ bool Script_Load(Script* s, const char* path) {
     std::ifstream f(path, std::ios::binary);
     if (!f) {
         fprintf(stderr, "platform: cannot open script %s\n", path);
-        LogInfo("\nplatform: cannot open script %s", path);
+        Plat_Log("\nplatform: cannot open script %s", path);
         return false;
     }
     f.seekg(0, std::ios::end);
@@ -280,14 +280,14 @@ bool Script_Load(Script* s, const char* path) {
     f.seekg(0, std::ios::beg);
     if (size < 0 || size > kMaxScriptBytes) {
         fprintf(stderr, "platform: script %s too large or unreadable\n", path);
-        LogInfo("\nplatform: script %s too large or unreadable", path);
+        Plat_Log("\nplatform: script %s too large or unreadable", path);
         return false;
     }
     std::string text((size_t)size, '\0');
     f.read(text.data(), size);
     if (f.gcount() != size) {
         fprintf(stderr, "platform: script %s could not be read\n", path);
-        LogInfo("\nplatform: script %s could not be read", path);
+        Plat_Log("\nplatform: script %s could not be read", path);
         return false;
     }
     Script_ParseText(s, text);

@@ -119,6 +119,7 @@ void MainLoop_Pass() {
 }
 
 int WinMain() {
+  gPlatLog = LogInfo;  // the platform layer's lines join the game's log
   RandSeed(TickCount());
   FramePauseFlag = &o2::GamePause;
   DateEngTextFlag = &o2::EngText;

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/clock.h"
+#include "platform/platform.h"
 
 // A window destroyed between our look-ups is no fault: the call just answers nothing. Without this
 // Xlib's default handler ends the whole test process.
@@ -134,17 +134,17 @@ inline void AnswerModalWithin(int waitMs, const std::string& display, const char
                               std::vector<KeySym> keys) {
     Display* u = XOpenDisplay(display.c_str());
     if (!u) return;
-    for (int i = 0; i < waitMs / 5 && !FocusedNamed(u, caption); i++) SleepMs(5);
-    SleepMs(20);
+    for (int i = 0; i < waitMs / 5 && !FocusedNamed(u, caption); i++) Plat_SleepMs(5);
+    Plat_SleepMs(20);
     for (KeySym ks : keys) {
         TapKey(u, ks);
-        SleepMs(10);
+        Plat_SleepMs(10);
     }
     for (int i = 0; i < 300; i++) {
         Window still = FocusedNamed(u, caption);
         if (!still) break;
         if (i == 299) SendDeleteWindow(u, still);
-        SleepMs(10);
+        Plat_SleepMs(10);
     }
     XCloseDisplay(u);
 }

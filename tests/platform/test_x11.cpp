@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "shell/clock.h"
 #include "xvfb_fixture.h"
 
 namespace {
@@ -59,7 +58,7 @@ protected:
                     return true;
                 }
             }
-            SleepMs(5);
+            Plat_SleepMs(5);
         }
         return false;
     }
@@ -70,7 +69,7 @@ protected:
         for (int i = 0; i < 20; i++) {
             PlatMsg m;
             while (Plat_PeekMessage(&m)) all.push_back(m);
-            SleepMs(5);
+            Plat_SleepMs(5);
         }
         return all;
     }
@@ -273,7 +272,7 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
         PlatMsg m;
         Plat_PeekMessage(&m);  // our pump serves the request
         notified = XCheckTypedWindowEvent(t, tw, SelectionNotify, &ev);
-        if (!notified) SleepMs(5);
+        if (!notified) Plat_SleepMs(5);
     }
     ASSERT_TRUE(notified);
     ASSERT_EQ(ev.xselection.property, prop);
@@ -308,7 +307,7 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
                 XSendEvent(t, r->requestor, False, 0, (XEvent*)&reply);
                 XSync(t, False);
             } else {
-                SleepMs(2);
+                Plat_SleepMs(2);
             }
         }
     });
