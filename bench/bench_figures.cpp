@@ -3,6 +3,7 @@
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
+#include "world/fgrs_update.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void FillContainer() {
 void BM_FgrsUpdAll999(benchmark::State& state) {
   FillContainer();
   for (auto _ : state) {
-    Fgrs.UpdAll();
+    Fgrs_UpdAll(&Fgrs);
     benchmark::ClobberMemory();
   }
 }

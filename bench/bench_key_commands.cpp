@@ -5,7 +5,7 @@
 
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
-#include "shell/kmd_block.h"
+#include "gm/kmd_block.h"
 #include "shell/msgbase.h"
 
 static void BM_KeyCommandsFrame(benchmark::State& state) {

@@ -11,7 +11,7 @@
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
-#include "shell/startup.h"
+#include "shell/file_names.h"
 
 static void BM_OrgGenShippedTable(benchmark::State& state) {
   std::filesystem::create_directories("bench_gen");

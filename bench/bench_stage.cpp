@@ -7,7 +7,7 @@
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/log.h"
-#include "world/land.h"
+#include "figures/land.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
+#include "figures/mode_words.h"
 #include "shell/random.h"
-#include "ui/pending_ui.h"
 
 // A helmet chain that loops (corrupt file) must not hang the sight lookup.
 constexpr int kHelmDepth = 16;

@@ -1,5 +1,6 @@
 // The figure container: 1000 slots (1..500 the stage's base figures, 501..999 the location's),
-// how slots are handed out, found by number, updated each frame and swept when dead.
+// how slots are handed out, found by number and swept when dead (the per-frame update, which
+// reaches into the world, is world/fgrs_update.h).
 #pragma once
 
 #include "figures/fgr.h"
@@ -20,12 +21,10 @@ struct t_Fgrs {
   void ResetAll();
   void SetBanerChain(int nom, int side);
   void Deactivate(int nom);
-  void DecDambaOrActivate(int nom);
   void WaitStart(int nom, int activate, int wait);
   void WaitStartExt(int nom, int activate, int wait);
   int FindKindNear(int kind, int owner, float x1, float z1, float x2, float z2, int activeOnly);
   void ClearNovorod();
-  void UpdAll();
   void SweepDead();
   // Gives every slot its own number (the new-world start does this once).
   void NumberSlots();
@@ -36,5 +35,3 @@ extern t_Fgrs Fgrs;
 int priv_AddFgr(t_Fgrs* c, int kind, int forBase);
 Fgr* Fgrs_pFgr(int nom);
 Fgr* Etap_pFgrFromNom(int nom, int forLocation);
-void Fgrs_DecDambaOrActivate(int nom);
-void Fgr_UpdOne(Fgr* f);

@@ -1,7 +1,7 @@
-// Stand-ins for the figure services not built yet (see the header).
-#include "figures/pending_figures.h"
+// Stand-ins for the figure services not built yet: each body is empty and is deleted when its real
+// one lands. Grouped by the header that declares it.
+#include "figures/land.h"
 
-StagesPendingCalls gStagesPending;
-
+// --- figures/land.h
 void Fgr_SetSpeLosk(Fgr*, int, int) {}
 void Fgr_SetSpeDecal(Fgr*, int) {}

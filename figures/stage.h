@@ -1,6 +1,6 @@
 // Stage files and stage requests: the base file (".etp": base figures, stage-saved named variables,
 // current location) and the location files ("%s.etp%02d": location figures and the side records),
-// their writers and readers, and the per-frame handling of save and load requests.
+// their writers and readers, and the save and load request words.
 #pragma once
 #include <cstdio>
 #include <string>
@@ -42,14 +42,6 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation);
 int EtapFile_Load(const std::string& name);   // base file and its current location, both or neither
 int Etap_LoadLocation(int n);                 // location n of the current stage
 
-// --- requests
-int Etap_ProcRequests();
-int Etap_AfterLoadReset();
-void Etap_SetNameAfterLoad();
-void Etap_NewGame(int askFile);
-int Etap_NewGameBtn(GuiWin* w);
+// --- requests (carried out, and the buttons that also switch the mode: world/stage_requests.h)
 int Etap_RequestSaveTest2(GuiWin* w);
-int Etap_RequestLoadTest(GuiWin* w);
-int Etap_RequestLoadTest2(GuiWin* w);
-int Etap_RequestLoadDefault(GuiWin* w);
 int Etap_SaveFromGui();

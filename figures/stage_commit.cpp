@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "figures/stage.h"
-#include "figures/pending_figures.h"
+#include "figures/land.h"
 #include "figures/stage_scratch.h"
 #include "shell/geometry.h"
 #include "shell/log.h"

@@ -9,8 +9,8 @@
 #include "shell/geometry.h"
 #include "shell/log.h"
 #include "shell/text.h"
-#include "world/land.h"
-#include "world/side.h"
+#include "figures/land.h"
+#include "figures/side.h"
 
 int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay active
 

@@ -1,13 +1,10 @@
 // Stage requests: buttons and dialogs only store what to save or load; the game update carries the
-// requests out once a frame (save first, then load), never inside a widget callback.
-#include "catalogue/pending_catalogue.h"
-#include "gm/org_base.h"
-#include "render/pending_render.h"
-#include "shell/dialogs.h"
-#include "ui/pending_ui.h"
-#include "world/pending_world.h"
+// requests out once a frame (save first, then load), never inside a widget callback (that work,
+// which reaches into the world, the renderer and the interface, is world/stage_requests.cpp).
+#include "figures/mode_words.h"
 #include "figures/stage.h"
-#include "shell/log.h"
+#include "shell/dialogs.h"
+#include "shell/gui_win.h"
 
 std::string EtapName;
 int EtapLocationNom = 0;
@@ -17,95 +14,11 @@ std::string EtapLoadReqName;
 int EtapLoadReqLoc = 0;
 int PlitBuildOn = 1;
 
-int Etap_AfterLoadReset() {
-  PlitTextures_Build(PlitBuildOn);
-  SelList_Clear();
-  return 0;
-}
-
-void Etap_SetNameAfterLoad() {
-  // Only a real ".etp" is taken off: a name chosen without it stays whole.
-  const std::string& n = EtapLoadReqName;
-  bool etp = n.size() >= 4 && n.compare(n.size() - 4, 4, ".etp") == 0;
-  EtapName = etp ? n.substr(0, n.size() - 4) : n;
-  Etap_AfterLoadReset();
-}
-
-int Etap_ProcRequests() {
-  if (EtapSaveReq && !EtapSaveReqName.empty()) {
-    Etap_Save(EtapSaveReqName);
-    EtapSaveReq = 0;
-  }
-  if (EtapLoadReqLoc < 1 || EtapLoadReqName.size() < 5) return 0;
-  bool current = EtapLocationNom >= 1 && !EtapName.empty() && EtapLoadReqName == EtapName + ".etp";
-  if (current && EtapLoadReqLoc == EtapLocationNom) return 0;  // already there: stays pending
-  if (current) {
-    if (Etap_LoadLocation(EtapLoadReqLoc))
-      Etap_AfterLoadReset();
-    else
-      LogInfo("\nLoadLocationFail: %s %d", EtapLoadReqName.c_str(), EtapLoadReqLoc);
-  } else {
-    if (EtapFile_Load(EtapLoadReqName))
-      Etap_SetNameAfterLoad();
-    else
-      LogInfo("\nLoadEtapFail: %s", EtapLoadReqName.c_str());
-  }
-  EtapLoadReqLoc = 0;
-  return 0;
-}
-
-void Etap_NewGame(int askFile) {
-  Fgrs.ResetAll();
-  Land_InitCellFlags();
-  ProjX_CreateLandAndBunkers();
-  o2::LandEdgeWd = 2;
-  EtapLocationNom = 1;
-  if (askFile && Dlg_OpenFile()) {
-    EtapLoadReqName = DlgFilePath;
-    if (EtapFile_Load(EtapLoadReqName)) Etap_SetNameAfterLoad();
-  }
-  SetProgramMode(3);
-}
-
-int Etap_NewGameBtn(GuiWin* w) {
-  if (!w) return 0;
-  PlitBuildOn = 0;
-  Etap_NewGame(w->clickCode == 2);
-  PlitBuildOn = 1;
-  return 1;
-}
-
 int Etap_RequestSaveTest2(GuiWin* w) {
   if (!w) return 0;
   w->consumed = 1;
   EtapSaveReq = 1;
   EtapSaveReqName = "Maps/test2.etp";
-  return 1;
-}
-
-int Etap_RequestLoadTest(GuiWin* w) {
-  if (!w) return 0;
-  EtapLoadReqLoc = 1;
-  EtapLoadReqName = "Maps/test.etp";
-  SetProgramMode(2);
-  return 1;
-}
-
-int Etap_RequestLoadTest2(GuiWin* w) {
-  if (!w) return 0;
-  EtapLoadReqLoc = 1;
-  EtapLoadReqName = "Maps/test2.etp";
-  SetProgramMode(2);
-  return 1;
-}
-
-int Etap_RequestLoadDefault(GuiWin* w) {
-  if (!w) return 0;
-  if (EtapName.empty()) {
-    EtapLoadReqLoc = 1;
-    EtapLoadReqName = "Maps/test.etp";
-  }
-  SetProgramMode(2);
   return 1;
 }
 

@@ -8,8 +8,8 @@
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
-#include "world/land.h"
-#include "world/side.h"
+#include "figures/land.h"
+#include "figures/side.h"
 
 static void PutTag8(const char* tag, FILE* f) { fwrite(tag, 1, 8, f); }
 

@@ -6,8 +6,8 @@
 #include "figures/fgrs.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
-#include "world/land.h"
-#include "world/side.h"
+#include "figures/land.h"
+#include "figures/side.h"
 
 // A saved cell: height, occupant and holder numbers (as for a location), word 0's bytes.
 struct StageLandCell {

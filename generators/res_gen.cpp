@@ -9,7 +9,7 @@
 #include "shell/key_commands.h"  // gsFileSig
 #include "shell/log.h"
 #include "shell/msgbase.h"       // gsFileMsgBase
-#include "shell/startup.h"       // gsFilePixStart
+#include "shell/file_names.h"    // gsFilePixStart
 #include "shell/text.h"
 
 std::string gsFileResA = "gm/res_a.h";

@@ -9,6 +9,7 @@
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
+#include "figures/mode_words.h"
 #include "figures/stage.h"
 #include "gm/fgr.h"
 #include "shell/binfile.h"
@@ -20,8 +21,6 @@ inline int IntRead(int& v, FILE* f) { return IntRead(static_cast<void*>(&v), f);
 namespace o2 {
 extern int& NeedExit;
 }
-extern int EditModeOn;      // the stage editor is on
-extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
 
 // Figure procedures 1..58 (numbers without a procedure have empty bodies).
 void r_Proc_FadeTimer_(Fgr* pf);

@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/texture.h"
-#include "shell/window.h"
+#include "shell/window_state.h"
 
 int Gl2D_Flag = 0;
 float Gl_FogColor[4] = {0.5f, 0.5f, 0.5f, 1.0f};

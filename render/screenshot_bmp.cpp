@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "render/screenshot.h"
 #include "shell/date_stamp.h"
-#include "shell/startup.h"
+#include "shell/dialogs.h"
 
 int ScreenShotBmp() {
   // A scripted run names its own file.

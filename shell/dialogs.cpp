@@ -6,11 +6,11 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "shell/gui_win.h"
 #include "shell/log.h"
-#include "shell/startup.h"
-#include "shell/window.h"
-#include "ui/pending_ui.h"
+#include "shell/window_state.h"
 
+char StartDir[256];
 char DlgFilePath[256];
 char (&DlgPathBuf)[256] = DlgFilePath;
 unsigned DlgCustomColours[16];

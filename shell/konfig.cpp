@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "shell/files.h"
 #include "shell/text.h"
-#include "shell/window.h"
+#include "shell/window_state.h"
 
 std::string gsFileKonfig = "uni_files/konfig.txt";
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "gm/org_base.h"
+#include "shell/date_stamp.h"
 #include "shell/files.h"
 #include "shell/text.h"
 
@@ -34,7 +34,8 @@ const char* Lookup(int n, const char* emptyText, const char* belowText) {
 
 }  // namespace
 
-int IsEngText() { return o2::EngText; }
+// Start-up points the date stamps' language flag at o2::EngText: the lookups read the same flag.
+int IsEngText() { return DateEngTextFlag && *DateEngTextFlag; }
 
 void MsgBase_Clear() {
   MsgBase.clear();

@@ -18,5 +18,6 @@ void MsgBase_Load(const std::string& fileName);
 const char* MsgBase_Text(const int& n);
 // Null for an empty base or a number below 1; ".Z." past the end.
 const char* MsgBase_TextOrNull(const int& n);
-// The language switch the lookups read (o2::EngText).
+// The language switch the lookups read: o2::EngText, through the flag start-up wires for the date
+// stamps (DateEngTextFlag); 0 while unwired.
 int IsEngText();

@@ -6,12 +6,13 @@
 #include <cstring>
 #include <fstream>
 
+#include "catalogue/new_world.h"
 #include "figures/fgr.h"
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
-#include "render/pending_render.h"
+#include "render/land_chunks.h"
 #include "render/screenshot.h"
 #include "shell/clock.h"
 #include "shell/dialogs.h"
@@ -24,18 +25,10 @@
 #include "shell/text.h"
 #include "shell/random.h"
 #include "shell/window.h"
-#include "world/pending_world.h"
-#include "catalogue/pending_catalogue.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
+#include "world/mode_frames.h"
 
-std::string gsFilePixStart = "uni_files/res/pix_start.txt";
-std::string gsFilePalitra = "uni_files/res/palitra.txt";
-std::string gsDirRes = "uni_files/res";
-std::string gsFilePaintWord = "uni_files/res/paintword.txt";
-std::string gsFileTestPaint = "uni_files/test_paint.txt";
-std::string gsFileAbout = "_about_.txt";
-std::string gsFileScr = "uni_files/res/_scr.txt";
-
-char StartDir[256];
 GuiList PaintWords;
 GuiList& PaintWordList = PaintWords;
 

@@ -1,16 +1,12 @@
-// The life of the process: the global file names, start-up, the main loop, shutdown, and the
-// coloured-word list read at start-up.
+// The life of the process: start-up, the main loop, shutdown, and the coloured-word list read at
+// start-up.
 #pragma once
 
 #include <string>
 
-#include "ui/pending_ui.h"
+#include "shell/file_names.h"
+#include "ui/gui_list.h"
 
-// The generator inputs under "gm/" are named by the generators themselves.
-extern std::string gsFilePixStart, gsFilePalitra, gsDirRes, gsFilePaintWord, gsFileTestPaint,
-    gsFileAbout, gsFileScr;
-
-extern char StartDir[256];
 extern GuiList PaintWords;     // (word, colour codes), longest words first
 extern GuiList& PaintWordList;
 

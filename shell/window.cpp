@@ -3,25 +3,19 @@
 
 #include <GL/gl.h>
 
+#include "gm/kmd_block.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
+#include "shell/file_names.h"
 #include "shell/key_commands.h"
-#include "shell/kmd_block.h"
 #include "shell/log.h"
-#include "shell/startup.h"
-#include "ui/pending_ui.h"
+#include "ui/gui.h"
+#include "ui/text_box.h"
+#include "ui/value_input.h"
 
-int WinWidth = 800;
-int WinHeight = 600;
-int& g_wnd_w = WinWidth;
-int& g_wnd_h = WinHeight;
-int WinActive = 0;
-intptr_t WinInstance = 0, WinHwnd = 0, WinDC = 0, WinGLRC = 0;
-intptr_t& MainHwnd = WinHwnd;
-int WinWindowed = 0;
 int WinDragOn = 0;
 int WinDragCursor[2];
 int WinPos[2];

@@ -1,30 +1,32 @@
-// Stand-ins for the game-world services not built yet (see the header). The figure procedures 1..58
-// that the generated ProcFgr calls each do nothing.
-#include "world/pending_world.h"
-
-#include "figures/pending_figures.h"
+// Stand-ins for the game-world services not built yet: each body is empty (or answers "nothing
+// happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
-#include "ui/pending_ui.h"
+#include "world/land_grid.h"
+#include "world/ranks.h"
+#include "world/selection.h"
+#include "world/unit_upkeep.h"
 
-int PlayerSide = 0;
-int FoundBoss[5];
-
+// --- world/selection.h. Weak: the stage tests count the clears with a definition of their own.
 int SelList_Contains(const Fgr*) { return 0; }
-// No counters are kept yet: every unit stays alive.
+__attribute__((weak)) void SelList_Clear() {}
+void Fgr_IsSelectedUpd(Fgr*) {}
+
+// --- world/unit_upkeep.h. No counters are kept yet: every unit stays alive.
 int UN_UpdCounters(Fgr*) { return 1; }
 void Fgr_CapZeroClear(Fgr*) {}
 void Fgr_CapZeroZagradSet(Fgr*) {}
 void Fgr_CaptainMarksUpd(Fgr*) {}
 void Fgr_UseChainsUpd(Fgr*) {}
+
+// --- world/land_grid.h
+void Land_InitCellFlags() {}
 void Fgr_LandCellFree(Fgr*) {}
 void Fgr_LandCellCountdown(Fgr*) {}
-void Fgr_IsSelectedUpd(Fgr*) {}
+
+// --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
 
-void FrameByMode(int focus) { Mode1_Frame(focus); }
-void SelList_Clear() { gStagesPending.selClears++; }
-void Land_InitCellFlags() {}
-
+// --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
 void r_Proc_FadeTimer_(Fgr*) {}
 void r_Proc_SpriteTimer_(Fgr*) {}
 void r_Laser_DrawBeam_(Fgr*) {}

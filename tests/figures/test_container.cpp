@@ -2,6 +2,7 @@
 #include "figures/chains.h"
 #include "figures/upkeep.h"
 #include "figures_fixture.h"
+#include "world/fgrs_update.h"
 
 using ContainerTest = FiguresTest;
 
@@ -177,16 +178,16 @@ TEST_F(ContainerTest, UpdateRunsLiveFiguresAndCountsDyingOnesDown) {
   Fgr* skip = Make(112);
   skip->isMort = 25;
   skip->woUpdate = 1;
-  Fgrs.UpdAll();
+  Fgrs_UpdAll(&Fgrs);
   EXPECT_EQ(Fgrs.busy, 0);
   EXPECT_EQ(u->isMort, 15);
   EXPECT_EQ(skip->isMort, 25);
-  Fgrs.UpdAll();
-  Fgrs.UpdAll();
+  Fgrs_UpdAll(&Fgrs);
+  Fgrs_UpdAll(&Fgrs);
   EXPECT_EQ(u->status, 0);  // ran out: reset
   o2::GamePause = 1;
   skip->woUpdate = 0;
-  Fgrs.UpdAll();
+  Fgrs_UpdAll(&Fgrs);
   EXPECT_EQ(skip->isMort, 25);
 }
 
@@ -201,7 +202,7 @@ TEST_F(ContainerTest, ADyingCargoUnitLeavesItsHolderBeforeItIsReset) {
   ASSERT_EQ(Fgr_Sub_AddGruz(carrier, u), 1);
   ASSERT_EQ(Fgr_Sub_AddGruz(carrier, other), 1);
   u->isMort = 5;
-  Fgrs.UpdAll();
+  Fgrs_UpdAll(&Fgrs);
   EXPECT_EQ(u->status, 0);
   EXPECT_EQ(carrier->P2_Sub_Gruz, other);
   EXPECT_EQ(other->pPrev, nullptr);
@@ -223,12 +224,12 @@ TEST_F(ContainerTest, LookupsAndOperationsByNumber) {
   Fgr* trig = Make(5);
   trig->active = 0;
   trig->trigDamba = 1;
-  Fgrs.DecDambaOrActivate(trig->nom);
+  Fgrs_DecDambaOrActivate(trig->nom);
   EXPECT_EQ(trig->trigDamba, 0);
   EXPECT_EQ(trig->active, 0);
-  Fgrs.DecDambaOrActivate(trig->nom);
+  Fgrs_DecDambaOrActivate(trig->nom);
   EXPECT_EQ(trig->active, 1);
-  Fgrs.DecDambaOrActivate(2000);
+  Fgrs_DecDambaOrActivate(2000);
 
   Fgr* f = Make(20);
   f->baner = 2;

@@ -11,7 +11,7 @@
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
-#include "shell/startup.h"
+#include "shell/file_names.h"
 
 namespace {
 

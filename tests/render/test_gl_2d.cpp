@@ -4,7 +4,7 @@
 #include "gl_fixture.h"
 #include "render/font.h"
 #include "render/gl2d.h"
-#include "shell/window.h"
+#include "shell/window_state.h"
 
 namespace {
 

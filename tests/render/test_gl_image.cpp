@@ -15,7 +15,7 @@
 #include "render/screenshot.h"
 #include "render/texture.h"
 #include "shell/date_stamp.h"
-#include "shell/startup.h"
+#include "shell/dialogs.h"
 #include "tga_maker.h"
 
 namespace {

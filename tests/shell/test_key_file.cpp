@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/key_commands.h"
-#include "shell/kmd_block.h"
+#include "gm/kmd_block.h"
 
 namespace {
 

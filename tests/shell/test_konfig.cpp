@@ -8,7 +8,7 @@
 
 #include "platform/platform.h"
 #include "shell/konfig.h"
-#include "shell/window.h"
+#include "shell/window_state.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "gm/org_base.h"
+#include "shell/date_stamp.h"
 #include "shell/msgbase.h"
 
 namespace {
@@ -15,13 +15,19 @@ void Write(const std::string& name, const std::string& text) {
   out << text;
 }
 
+int engText = 1;
+
 class MsgBaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
     MsgBase_Clear();
-    o2::EngText = 1;
+    DateEngTextFlag = &engText;  // as start-up wires the game's language switch
+    engText = 1;
   }
-  void TearDown() override { MsgBase_Clear(); }
+  void TearDown() override {
+    MsgBase_Clear();
+    DateEngTextFlag = nullptr;
+  }
 };
 
 TEST_F(MsgBaseTest, EmptyBaseAnswersDotsAndNull) {
@@ -66,10 +72,10 @@ TEST_F(MsgBaseTest, LanguagesNumbersAndLongTexts) {
   MsgBase_Load("mbl.txt");
   ASSERT_EQ(MsgBase.size(), 5u);  // the last message lacks its local text
   EXPECT_STREQ(MsgBase_Text(1), "English");
-  o2::EngText = 0;
+  engText = 0;
   EXPECT_STREQ(MsgBase_Text(1), "Русский");
   EXPECT_STREQ(MsgBase_Text(2), "  untrimmed  ");
-  o2::EngText = 1;
+  engText = 1;
   EXPECT_EQ(std::string(MsgBase_Text(2)), std::string(127, 'x'));
   EXPECT_STREQ(MsgBase_Text(0), ".0.");
   EXPECT_STREQ(MsgBase_Text(-4), ".0.");
@@ -95,15 +101,15 @@ TEST_F(MsgBaseTest, ShippedBaseHasBothLanguagesForEveryUsedNumber) {
   ASSERT_GE(MsgBase.size(), 2u * 108);
   EXPECT_EQ(MsgBase.size() % 2, 0u);
   for (int n : {2, 3, 27, 36, 39, 74, 87, 92, 93, 94, 104, 108}) {
-    o2::EngText = 1;
+    engText = 1;
     std::string en = MsgBase_Text(n);
-    o2::EngText = 0;
+    engText = 0;
     std::string ru = MsgBase_Text(n);
     EXPECT_FALSE(en.empty()) << n;
     EXPECT_FALSE(ru.empty()) << n;
     EXPECT_NE(en, ".Z.") << n;
   }
-  o2::EngText = 0;
+  engText = 0;
   // Russian texts are Windows-1251 bytes: "Действие" begins with 0xC4.
   EXPECT_EQ((unsigned char)MsgBase_Text(3)[0], 0xC4);
 }

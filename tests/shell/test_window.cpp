@@ -7,7 +7,7 @@
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/key_commands.h"
-#include "shell/kmd_block.h"
+#include "gm/kmd_block.h"
 #include "shell/window.h"
 
 namespace {

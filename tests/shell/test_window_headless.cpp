@@ -16,9 +16,8 @@
 #include "shell/dialogs.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "shell/startup.h"
+#include "shell/gui_win.h"
 #include "shell/window.h"
-#include "ui/pending_ui.h"
 
 namespace {
 

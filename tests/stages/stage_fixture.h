@@ -11,14 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "figures/mode_words.h"
 #include "figures/stage.h"
-#include "figures/pending_figures.h"
-#include "ui/pending_ui.h"
 #include "figures/stage_scratch.h"
+#include "pending_calls.h"
+#include "shell/gui_win.h"
 #include "shell/log.h"
 #include "shell/random.h"
-#include "world/land.h"
-#include "world/side.h"
+#include "figures/land.h"
+#include "figures/side.h"
+#include "world/stage_requests.h"
 
 inline std::vector<char> FileBytes(const std::string& name) {
   std::ifstream in(name, std::ios::binary);

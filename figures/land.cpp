@@ -1,5 +1,5 @@
 // Storage of the two land floors.
-#include "world/land.h"
+#include "figures/land.h"
 
 LandFloor LandSurface;
 LandFloor LandUnder;

@@ -1,5 +1,5 @@
 // The one translation unit that holds the key-command block and the re-binding mode.
-#include "shell/kmd_block.h"
+#include "gm/kmd_block.h"
 
 #include <cstring>
 
@@ -10,7 +10,7 @@
 #include "gm/org_base.h"
 #include "render/font.h"
 #include "shell/text.h"
-#include "shell/window.h"
+#include "shell/window_state.h"
 
 #include "gm/res_a.h"
 

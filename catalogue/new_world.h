@@ -1,5 +1,5 @@
-// Stand-ins for the catalogue services that start-up and the stage requests call until the catalogue
-// is built; each entry is deleted when its real one lands.
+// The new game world: the one made at start-up, and the land figures, cameras and base bunkers of
+// a new world in the editor.
 #pragma once
 
 void init_ProjX();                  // the new game world of start-up

@@ -46,6 +46,11 @@ struct LandFloor {
 extern LandFloor LandSurface;
 extern LandFloor LandUnder;
 
+// A loaded land patch figure (kind 14) and land decal figure (kind 15) registered with their floor
+// again (they become Fgr::SetSpeLosk and Fgr::SetSpeDecal).
+void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
+void Fgr_SetSpeDecal(Fgr* f, int nom);
+
 // The cell table of floor 1 (LandUnder) or, for any other number, of the surface.
 LandKle* Land_Layer(int floor);
 // A cell index names a valid cell: inside 256..65279 and off the border columns 0 and 255.

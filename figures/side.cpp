@@ -1,7 +1,8 @@
 // Storage of the side table.
-#include "world/side.h"
+#include "figures/side.h"
 
 int SideTab[kSides][kSideWords];
+int PlayerSide = 0;
 
 static_assert(sizeof(TechEntry) == kTechWords * sizeof(int), "a technology entry is 13 words");
 

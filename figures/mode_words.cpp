@@ -1,0 +1,8 @@
+// Storage of the program-mode words.
+#include "figures/mode_words.h"
+
+int ProgMode = 0;
+int EditModeOn = 0;
+int visUnderGround = 0;
+int EdToolUsed = 0;
+GuiWin* EdBoxWin = nullptr;

@@ -1,0 +1,17 @@
+// Counting definitions of the stand-ins the stage requests call (they replace the weak ones).
+#include "pending_calls.h"
+
+#include "catalogue/new_world.h"
+#include "render/land_chunks.h"
+#include "world/selection.h"
+
+StagesPendingCalls gStagesPending;
+
+void PlitTextures_Build(int flag) {
+  gStagesPending.plitBuilds++;
+  gStagesPending.plitLastFlag = flag;
+}
+
+void SelList_Clear() { gStagesPending.selClears++; }
+
+void ProjX_CreateLandAndBunkers() { gStagesPending.newWorlds++; }

@@ -1,0 +1,110 @@
+// The container's per-frame update and activation by number.
+#include "world/fgrs_update.h"
+
+#include "figures/chains.h"
+#include "figures/mode_words.h"
+#include "figures/side.h"
+#include "gm/org_base.h"
+#include "render/area_queue.h"
+#include "render/scene.h"
+#include "shell/frame_clock.h"
+#include "world/land_grid.h"
+#include "world/ranks.h"
+#include "world/selection.h"
+#include "world/unit_upkeep.h"
+
+void Fgrs_DecDambaOrActivate(int nom) {
+  if (t_Fgrs::mOut(nom)) return;
+  Fgr* f = &Fgrs.mf[nom];
+  int k = f->Status();
+  if (!k) return;
+  if (k == 5 && f->trigDamba > 0) {
+    f->trigDamba -= 1;
+  } else if (k == 19) {
+    Fgr_LandCellCountdown(f);
+  } else {
+    f->active = 1;
+  }
+}
+
+void Fgrs_UpdAll(t_Fgrs* c) {
+  c->busy = 1;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    Fgr* f = &c->mf[i];
+    if (f->woUpdate || !f->Active()) continue;
+    if (EditModeOn) Fgr_IsSelectedUpd(f);
+    else if (!o2::GamePause) Fgr_UpdOne(f);
+    if (Fgr::IsKind11(f)) RendView_AddCameraFgr(f);
+  }
+  c->busy = 0;
+}
+
+// The figure offered to the five sides' lists of this frame (slot numbers, not pointers).
+static void OfferToSides(Fgr* f) {
+  int owner = Fgr::Owner(f);
+  if (owner < 1 || owner > 5 || PlayerSide < 2 || PlayerSide > 5) return;
+  for (int s = 0; s < 5; s++) {
+    int* side = SideTab[s];
+    int id = side[602];
+    if (id <= 0) continue;
+    if (side[601] <= 298 && owner == id) {
+      if (id == PlayerSide && f->Status() == 114) {
+        for (int b = 1; b <= 4; b++) {
+          if (!FoundBoss[b]) {
+            FoundBoss[b] = f->nom;
+            break;
+          }
+        }
+        if (side[614] <= 99) {
+          if (Fgr* skil = Fgr_FindSkil(f, 3)) {
+            int r = skil->SkilRangBase;
+            int level = r >= 4 ? 100 : r == 3 ? 75 : r == 2 ? 50 : r == 1 ? 25 : 0;
+            if (level > side[614]) side[614] = level;
+          }
+        }
+      }
+      side[601] += 1;
+      side[301 + side[601]] = f->nom;
+    }
+    if (side[300] <= 298 && owner != id && id >= 1 && id <= 5 && f->VidSide[id] > 0) {
+      side[300] += 1;
+      side[side[300]] = f->nom;
+    }
+  }
+}
+
+void Fgr_UpdOne(Fgr* f) {
+  if (!f) return;
+  if (f->isMort) {
+    if (TimerDown(&f->isMort)) {
+      // Out of its holder's chain first: a reset member left in a chain ends the program.
+      Fgr_Sub_LeaveHolder(f);
+      f->Sbros();
+    }
+    return;
+  }
+  if (Fgr::IsSquadHolder(f)) f->isSelected = SelList_Contains(f) ? 1 : 0;
+  if (f->UN->isUse) {
+    Fgr_CapZeroClear(f);
+    Fgr_CapZeroZagradSet(f);
+    if (f->UN->mortal && !UN_UpdCounters(f)) {
+      f->isMort = 8000;
+      f->fca = 0.5f;
+      f->isSelected = 0;
+      Fgr_LandCellFree(f);
+      if (Fgr::IsSquadHolder(f->pParent)) Fgr_Sub_KickUnit(f->pParent, f);
+      if (f->activateFgr) Fgrs_DecDambaOrActivate(f->activateFgr);
+      return;
+    }
+    Fgr_CaptainMarksUpd(f);
+    OfferToSides(f);
+    if (f->Status() != 19) Fgr_UseChainsUpd(f);
+  }
+  int k = f->Status();
+  if (k == 19 && !f->P_TrigFrom)
+    DecalQueue_Add(f, 0, 0, 1, 0, 3, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
+                   1.0f, 0.0f, 0.5f, 1.0f);
+  if (k == 5 && !f->P_TrigFrom && f->trigSensCase == 1)
+    DecalQueue_Add(f, 0, 0, 1, 0, 1, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
+                   1.0f, 0.0f, 0.5f, 1.0f);
+}

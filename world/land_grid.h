@@ -1,0 +1,8 @@
+// The land grid's services: the cell flags of a new world, and a figure's hold on its cells.
+#pragma once
+
+class Fgr;
+
+void Land_InitCellFlags();          // cell flags of a new world
+void Fgr_LandCellFree(Fgr* f);      // a dying unit gives its cell free
+void Fgr_LandCellCountdown(Fgr* f); // a land cell figure (kind 19) activated by number counts down

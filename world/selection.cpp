@@ -1,0 +1,4 @@
+// Storage of the selection's words.
+#include "world/selection.h"
+
+int FoundBoss[5];
