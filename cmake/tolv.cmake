@@ -1,33 +1,119 @@
 # Helpers shared by the folder CMakeLists.
 #
-# Subsystem libraries call each other both ways (the shell's main loop runs the world's frame, the
-# world's procedures draw through render...). Each folder names the libraries it needs with
-# tolv_library(); the links are made at the end, once every folder has been read, and only to the
-# libraries that exist, so a folder can be added without touching the others.
+# The game is nine static libraries in layers, lowest first (tolv_layers() below makes them):
+#   tolv_platform  platform/: our Linux layer (window, GL context, input, boxes); knows no game
+#   tolv_base      shell/ base: text, files, binary primitives, maths, log, clocks, key commands,
+#                  settings, message base, dialogs
+#   tolv_gm        gm/: named variables and the generated headers
+#   tolv_figures   figures/ and gm/fa_proc.cpp: the figure model, stage files, and the records
+#                  several layers share (land floors, sides, program-mode words)
+#   tolv_render    render/ and the key-command block gm/kmd_block.cpp (it prints with the fonts)
+#   tolv_gui       ui/ toolkit: widget tree, list rows, program mode, value input, text boxes
+#   tolv_world     world/ and catalogue/: the simulation and the catalogue
+#   tolv_ui        ui/ screens
+#   tolv_app       shell/ top (start-up, main loop, window procedure) and the frame files that tie
+#                  every layer together (they stay in their subsystem's folder)
+# A library links the layers below that it uses, never one above. Each library sees only the
+# include roots of itself and of what it links: build/inc/<library>/<folder>/<name>.h are links to
+# the headers it owns, and the source root is not on its include path, so a wrong-way include does
+# not compile. Tests and tools keep the source root.
+#
+# The one upward link: the generated switches of gm/fa_proc.h (tolv_figures) call procedures,
+# presets and combinations that tolv_world defines. Programs, and tests that make figures, link
+# tolv_game, which holds all nine libraries as one link group. Name tolv_game before any other
+# library of a target: a layer reached first outside the group loses its system libraries (X11,
+# EGL) from the link line.
 
-set_property(GLOBAL PROPERTY TOLV_LIBS "")
+set(TOLV_INC ${CMAKE_BINARY_DIR}/inc)
+set(TOLV_GAME_LIBS tolv_platform tolv_base tolv_gm tolv_figures tolv_render tolv_gui tolv_world
+    tolv_ui tolv_app)
 
-# tolv_library(<name> [DEPS lib...] [SYSTEM lib...]): a static library of every .cpp in the folder
-# except main.cpp.
-function(tolv_library name)
+# tolv_layer(<name> [DEPS lib...] [SYSTEM lib...]): a static library whose files the folders assign
+# with tolv_folder(), and its include root.
+function(tolv_layer name)
   cmake_parse_arguments(ARG "" "" "DEPS;SYSTEM" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
-  if(NOT srcs)
-    return()  # a folder whose first source has not landed yet
-  endif()
-  add_library(${name} STATIC ${srcs})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  if(ARG_SYSTEM)
-    target_link_libraries(${name} PUBLIC ${ARG_SYSTEM})
-  endif()
-  set_property(TARGET ${name} PROPERTY TOLV_DEPS "${ARG_DEPS}")
-  set_property(GLOBAL APPEND PROPERTY TOLV_LIBS ${name})
+  add_library(${name} STATIC)
+  file(MAKE_DIRECTORY ${TOLV_INC}/${name})
+  target_include_directories(${name} PUBLIC ${TOLV_INC}/${name})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM})
+  set_property(GLOBAL APPEND PROPERTY TOLV_LAYERS ${name})
 endfunction()
 
-# tolv_link_game(<target>): link every subsystem library (the game and the all-in tools).
-function(tolv_link_game target)
-  set_property(GLOBAL APPEND PROPERTY TOLV_GAME_TARGETS ${target})
+# The game's layers, made before any folder is read so that a folder can give files to any of them.
+function(tolv_layers)
+  file(REMOVE_RECURSE ${TOLV_INC})  # links of headers that moved or went
+  find_package(X11 REQUIRED)
+  find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX EGL)
+  tolv_layer(tolv_platform SYSTEM X11::X11 OpenGL::GL OpenGL::GLX OpenGL::EGL ${CMAKE_DL_LIBS})
+  tolv_layer(tolv_base DEPS tolv_platform SYSTEM OpenGL::GLU)  # the projection of geometry
+  tolv_layer(tolv_gm DEPS tolv_base)
+  tolv_layer(tolv_figures DEPS tolv_gm tolv_base)
+  tolv_layer(tolv_render DEPS tolv_figures tolv_gm tolv_base tolv_platform SYSTEM OpenGL::GL OpenGL::GLU)
+  tolv_layer(tolv_gui DEPS tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
+  tolv_layer(tolv_world DEPS tolv_gui tolv_render tolv_figures tolv_gm tolv_base)
+  tolv_layer(tolv_ui DEPS tolv_world tolv_gui tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
+  tolv_layer(tolv_app DEPS tolv_ui tolv_world tolv_gui tolv_render tolv_figures tolv_gm tolv_base
+             tolv_platform)
+  add_library(tolv_game INTERFACE)
+  list(JOIN TOLV_GAME_LIBS "," group)
+  target_link_libraries(tolv_game INTERFACE "$<LINK_GROUP:RESCAN,${group}>")
+endfunction()
+
+# tolv_folder(<library> [<other library> <stem>...]...): gives the .cpp and .h files of the current
+# folder to libraries: the files named <stem>.cpp / <stem>.h listed after a library go to it, every
+# other file to the first library; main.cpp (a program's) to none. A stem without a file, or a
+# header given twice, stops the configuration.
+function(tolv_folder default)
+  get_property(layers GLOBAL PROPERTY TOLV_LAYERS)
+  set(lib ${default})
+  foreach(arg ${ARGN})
+    if(arg IN_LIST layers)
+      set(lib ${arg})
+    else()
+      if(DEFINED owner_${arg})
+        message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}: '${arg}' is given to both ${owner_${arg}} and ${lib}")
+      endif()
+      set(owner_${arg} ${lib})
+      list(APPEND stems ${arg})
+    endif()
+  endforeach()
+  file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  set(seen "")
+  foreach(f ${files})
+    get_filename_component(name ${f} NAME)
+    get_filename_component(stem ${f} NAME_WE)
+    if(name STREQUAL "main.cpp")
+      continue()
+    endif()
+    set(to ${default})
+    if(DEFINED owner_${stem})
+      set(to ${owner_${stem}})
+      list(APPEND seen ${stem})
+    endif()
+    if(name MATCHES "\\.cpp$")
+      target_sources(${to} PRIVATE ${f})
+    else()
+      tolv_own_header(${to} ${folder}/${name} ${f})
+    endif()
+  endforeach()
+  foreach(stem ${stems})
+    if(NOT stem IN_LIST seen)
+      message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}: no file ${stem}.cpp or ${stem}.h for ${owner_${stem}}")
+    endif()
+  endforeach()
+endfunction()
+
+# Makes <library>'s include root hold the header (as <folder>/<name>.h).
+function(tolv_own_header lib rel src)
+  get_property(owner GLOBAL PROPERTY TOLV_OWNER_${rel})
+  if(owner)
+    message(FATAL_ERROR "header ${rel} is owned by both ${owner} and ${lib}")
+  endif()
+  set_property(GLOBAL PROPERTY TOLV_OWNER_${rel} ${lib})
+  get_filename_component(dir ${TOLV_INC}/${lib}/${rel} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  file(CREATE_LINK ${src} ${TOLV_INC}/${lib}/${rel} SYMBOLIC)
 endfunction()
 
 # tolv_test(<name> LIBS lib... [SOURCES ...]): one GoogleTest executable of every .cpp in the
@@ -53,7 +139,8 @@ function(tolv_test name)
 endfunction()
 
 # tolv_cp1251_sources(file... [WRITABLE_STRINGS]): sources that include a generated header holding
-# Windows-1251 literals; WRITABLE_STRINGS where the generated template keeps them in char*.
+# Windows-1251 literals; WRITABLE_STRINGS where the generated template keeps them in char*. Set for
+# the current folder's targets and for the layers (made in the top folder).
 function(tolv_cp1251_sources)
   cmake_parse_arguments(ARG "WRITABLE_STRINGS" "" "" ${ARGN})
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
@@ -67,22 +154,7 @@ function(tolv_cp1251_sources)
       list(APPEND opts -Wno-writable-strings)
     endif()
   endif()
-  set_source_files_properties(${ARG_UNPARSED_ARGUMENTS} PROPERTIES COMPILE_OPTIONS "${opts}")
-endfunction()
-
-function(tolv_resolve_deps)
-  get_property(libs GLOBAL PROPERTY TOLV_LIBS)
-  foreach(lib ${libs})
-    get_property(deps TARGET ${lib} PROPERTY TOLV_DEPS)
-    foreach(dep ${deps})
-      if(TARGET ${dep})
-        target_link_libraries(${lib} PUBLIC ${dep})
-      endif()
-    endforeach()
-  endforeach()
-  get_property(games GLOBAL PROPERTY TOLV_GAME_TARGETS)
-  foreach(game ${games})
-    target_link_libraries(${game} PRIVATE ${libs})
-    target_include_directories(${game} PRIVATE ${CMAKE_SOURCE_DIR})
-  endforeach()
+  set_source_files_properties(${ARG_UNPARSED_ARGUMENTS}
+                              DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR}
+                              PROPERTIES COMPILE_OPTIONS "${opts}")
 endfunction()
