@@ -2,8 +2,6 @@
 #include "render/screenshot.h"
 
 #include <GL/gl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +9,7 @@
 #include "render/image.h"
 #include "render/texture.h"
 #include "shell/clock.h"
+#include "shell/files.h"
 #include "shell/log.h"
 
 int ScreenGrab(const char* fileName) {
@@ -46,18 +45,16 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   (*counter)++;
   char name[256];
   if (!ScreenShot_Name(name, sizeof(name), dateText, TimeGetMs(), *counter)) return 0;
-  char here[4096];
-  if (!getcwd(here, sizeof(here))) return 0;
-  if (chdir(startDir) != 0) return 0;
-  if (chdir("screens1") != 0) {
-    if (mkdir("screens1", 0755) != 0 || chdir("screens1") != 0) {
-      LogInfo("screenshot: cannot make %s/screens1\n", startDir);
-      if (chdir(here) != 0) LogInfo("screenshot: cannot return to %s\n", here);
-      return 0;
-    }
+  // The directory stack remembers where we were; each pop goes back one step, whatever happened.
+  if (!DirPushEnter(startDir)) return 0;
+  if (!DirPushEnter("screens1") && !DirPushMakeEnter("screens1")) {
+    LogInfo("screenshot: cannot make %s/screens1\n", startDir);
+    if (!DirStack_Pop(&gDirStack)) LogInfo("screenshot: cannot return from %s\n", startDir);
+    return 0;
   }
   int ok = ScreenGrab(name);
   SleepMs(80);
-  if (chdir(here) != 0) LogInfo("screenshot: cannot return to %s\n", here);
+  if (!DirStack_Pop(&gDirStack) || !DirStack_Pop(&gDirStack))
+    LogInfo("screenshot: cannot return from %s/screens1\n", startDir);
   return ok;
 }

@@ -12,5 +12,6 @@ int ScreenGrab(const char* fileName);
 int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, int counter);
 
 // Raises *counter, changes to startDir/"screens1" (made when missing), grabs, waits 80 ms and
-// returns to the directory it came from, whatever happened. 1 when the file was written.
+// returns to the directory it came from, whatever happened (all through the directory stack).
+// 1 when the file was written.
 int ScreenShot_Take(const char* startDir, const char* dateText, int* counter);

@@ -1,11 +1,10 @@
 // File and colour dialogs, the clipboard test callback and the window accessors.
 #include "shell/dialogs.h"
 
-#include <unistd.h>
-
 #include <cstring>
 
 #include "platform/platform.h"
+#include "shell/files.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"
 #include "shell/window_state.h"
@@ -28,8 +27,9 @@ int FileDialog(int save) {
     std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
     std::memcpy(DlgFilePath, buf, std::strlen(buf));
   }
-  // The dialog may have moved the current directory while browsing.
-  if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot return to %s", StartDir);
+  // The dialog may have moved the current directory while browsing. The start directory is the
+  // directory stack's base.
+  if (StartDir[0] && !DirStack_GoBase(&gDirStack)) LogInfo("\ncannot return to %s", StartDir);
   return chosen ? 1 : 0;
 }
 

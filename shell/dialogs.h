@@ -6,7 +6,7 @@
 
 struct GuiWin;
 
-extern char StartDir[256];         // the current directory at start-up
+extern char StartDir[256];         // the current directory at start-up: the directory stack's base
 extern char DlgFilePath[256];      // the last chosen path
 extern char (&DlgPathBuf)[256];    // the interface's name for it
 extern unsigned DlgCustomColours[16];

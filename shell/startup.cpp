@@ -1,8 +1,6 @@
 // Start-up in its fixed order, the main loop of one message or one frame per pass, and shutdown.
 #include "shell/startup.h"
 
-#include <unistd.h>
-
 #include <cstring>
 #include <fstream>
 
@@ -116,17 +114,19 @@ int WinMain() {
   RandSeed(TickCount());
   FramePauseFlag = &o2::GamePause;
   DateEngTextFlag = &o2::EngText;
-  DirStack_Reset(&gDirStack);
   Org_LoadAtStart();
   MsgBase_Clear();
   MsgBase_Load(gsFileMsgBase);
   Konfig_Read();
 
+  // The start directory is the base of the emptied directory stack (slot 0), which the dialogs and
+  // the screenshots return to.
+  DirStack_Reset(&gDirStack);
   std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
   std::memset(StartDir, 0, sizeof(StartDir));
-  if (!getcwd(StartDir, 255)) StartDir[0] = 0;
+  if (gDirStack.slots) std::memcpy(StartDir, gDirStack.slots, 255);
   std::memcpy(DlgFilePath, StartDir, 255);
-  if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot enter %s", StartDir);
+  if (StartDir[0] && !DirStack_GoBase(&gDirStack)) LogInfo("\ncannot enter %s", StartDir);
 
   LogInfo("\n\n//---\nStart in %s\n%s", StartDir, DateTimeStamp(0, 0, 1));
   LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),

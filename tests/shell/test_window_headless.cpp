@@ -14,6 +14,7 @@
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/dialogs.h"
+#include "shell/files.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "shell/gui_win.h"
@@ -119,6 +120,7 @@ TEST_F(Headless, FileDialogsShareThePathAndRestoreTheStartDirectory) {
   std::ofstream(chosen) << "x";
   StartWith("file " + chosen + "\nfile cancel\nwait 1\n");
   std::string start = std::filesystem::current_path().string();
+  DirStack_Reset(&gDirStack);  // as start-up: the start directory is the stack's base
   std::memset(StartDir, 0, sizeof(StartDir));
   std::strncpy(StartDir, start.c_str(), sizeof(StartDir) - 1);
   std::strcpy(DlgFilePath, "old");
