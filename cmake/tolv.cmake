@@ -16,7 +16,11 @@
 # A library links the layers below that it uses, never one above. Each library sees only the
 # include roots of itself and of what it links: build/inc/<library>/<folder>/<name>.h are links to
 # the headers it owns, and the source root is not on its include path, so a wrong-way include does
-# not compile. Tests and tools keep the source root.
+# not compile (tests/layers proves it). Each folder's CMakeLists gives its files to libraries with
+# tolv_folder(): a folder of one library gives it everything; a folder split over libraries names
+# the files of the others by stem (<stem>.cpp and <stem>.h go together). A function belongs in the
+# lowest layer that holds everything it calls; records two layers need live below both. Tests and
+# tools keep the source root; a test links only the library it tests.
 #
 # The one upward link: the generated switches of gm/fa_proc.h (tolv_figures) call procedures,
 # presets and combinations that tolv_world defines. Programs, and tests that make figures, link
