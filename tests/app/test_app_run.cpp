@@ -77,10 +77,13 @@ class AppRun : public ::testing::Test {
 };
 
 TEST_F(AppRun, StartsRunsFramesAndClosesCleanly) {
-  int rc = Run("answer no\nwait 10\nkey escape\nkey space\nclick left 100 100\nwait 5\nshot end.bmp\nwait 2\nclose\n");
+  int rc = Run("answer no\nwait 10\nkey escape\nkey space\nclick left 100 100\nwait 5\nshot end.bmp\nwait 2\n"
+               "no such command\nclose\n");
   EXPECT_EQ(rc, 0) << ReadAll(dir / "run.out");
   std::string log = Log();
   EXPECT_NE(log.find("//---\nStart in "), std::string::npos) << log;
+  // the platform layer's lines join the game's log
+  EXPECT_NE(log.find("\nplatform: script line 9 refused ("), std::string::npos) << log;
   EXPECT_NE(log.find("size_of_charP(8)"), std::string::npos) << log;
   EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
   // the coloured words were read and written back, longest first
