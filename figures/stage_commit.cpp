@@ -59,7 +59,7 @@ static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
       const Fgr* m = k > 0 ? After(s, c, k) : nullptr;
       if (k > 0 && (!m || !m->Status())) {
         LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, k);
-        if (!s->fail) s->fail = "link to an empty slot";
+        BinIn_Fail(&s->in, "link to an empty slot");
         return 0;
       }
     }
@@ -87,7 +87,7 @@ int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
         int w = out[edge[top]++];
         if (color[w] == 1) {
           LogInfo("\nLoadEtapLinks: figure %d owns itself through figure %d", w, v);
-          if (!s->fail) s->fail = "link loop";
+          BinIn_Fail(&s->in, "link loop");
           return 0;
         }
         if (color[w] == 0) {

@@ -11,8 +11,6 @@
 #include "world/land.h"
 #include "world/side.h"
 
-static void PutTag8(const char* tag, FILE* f) { fwrite(tag, 1, 8, f); }
-
 void Fgrs_WriteHead(t_Fgrs* c, FILE* f, unsigned kind) {
   if (!f) return;
   IntWrite(0, f);  // length, patched when the part is complete
@@ -32,7 +30,7 @@ void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f) {
 
 // One floor as a land block; figure numbers always as for a location.
 static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
-  PutTag8("LandChar", f);
+  TagWrite("LandChar", f);
   IntWrite(kLandSide, f);
   IntWrite(kLandSide, f);
   for (int i = 0; i < kLandCells; i++) {
@@ -46,17 +44,17 @@ static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
     memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
     fwrite(w, 1, 16, f);
   }
-  PutTag8("LandEnd;", f);
+  TagWrite("LandEnd;", f);
 }
 
 int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == 13 && f->landSurf && f->landUnder; }
 
 void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
-  PutTag8("Fgr#Paf=", ff);
+  TagWrite("Fgr#Paf=", ff);
   for (int i = 0; i < 3; i++)
     for (int j = 0; j < 2; j++) IntWrite((int)pF->Paf[i][j], ff);
-  PutTag8("Fgr#Ind=", ff);
+  TagWrite("Fgr#Ind=", ff);
   int n = pF->IndKlv < 0 ? 0 : (pF->IndKlv > 12 ? 12 : pF->IndKlv);  // the record holds 12
   IntWrite(n, ff);
   for (int i = 0; i < n; i++) IntWrite((int)pF->Ind[i], ff);
@@ -103,7 +101,7 @@ static void Figures_SaveTo(t_Fgrs* c, FILE* f, int first, int last, const char* 
   for (int i = first; i <= last; i++) {
     Fgr* p = &c->mf[i];
     if (!p->Status()) continue;
-    PutTag8(tag, f);
+    TagWrite(tag, f);
     IntWrite(forLocation ? i - FgrsBaseLast : i, f);
     p->SaveTo(f, forLocation);
     CountBlock_Inc(&cb);
@@ -114,20 +112,20 @@ static void Figures_SaveTo(t_Fgrs* c, FILE* f, int first, int last, const char* 
 void Etap_SaveTo(t_Fgrs* c, FILE* f) {
   if (!c || !f) return;
   Fgrs_WriteHead(c, f, kEtapKindLocation);
-  PutTag8("Etap====", f);
+  TagWrite("Etap====", f);
   Figures_SaveTo(c, f, FgrsBaseLast + 1, kFgrsSlots - 1, "    ofs=", 1);
   for (int k = 0; k < kSides; k++) {
     Side_SetSaveDefaults(k);
     const int* s = SideTab[k];
-    PutTag8(StrFmt("WSIDE=%02d", k).c_str(), f);
+    TagWrite(StrFmt("WSIDE=%02d", k).c_str(), f);
     for (int w = 0; w < kSideValueCount; w++) IntWrite(s[kSideValueFirst + w], f);
     for (int t = 0; t < kSideTechs; t++) {
       const int* e = &s[kSideTech0 + kTechWords * t];
-      PutTag8(StrFmt("_Teh%04d", t).c_str(), f);
+      TagWrite(StrFmt("_Teh%04d", t).c_str(), f);
       for (int w = 0; w < 3; w++) IntWrite(e[w], f);
-      PutTag8("_TehReq:", f);
+      TagWrite("_TehReq:", f);
       for (int w = 3; w < 8; w++) IntWrite(e[w], f);
-      PutTag8("_TDeAct:", f);
+      TagWrite("_TDeAct:", f);
       for (int w = 8; w < 13; w++) IntWrite(e[w], f);
     }
   }
@@ -137,7 +135,7 @@ void Etap_SaveTo(t_Fgrs* c, FILE* f) {
 void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
   if (!c || !f) return;
   Fgrs_WriteHead(c, f, kEtapKindBase);
-  PutTag8("Base====", f);
+  TagWrite("Base====", f);
   Figures_SaveTo(c, f, 1, FgrsBaseLast, "    adr=", 0);
   org2_PartEtap_SaveTo(f);
   orgF_PartEtap_SaveTo(f);
