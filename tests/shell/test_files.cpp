@@ -2,6 +2,7 @@
 // open), whole-file reads, text helpers and the directory stack.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -163,6 +164,44 @@ TEST(FileReadAll, ReadsWholeFilesAndRefusesTheRest) {
   EXPECT_EQ(FileReadAll(&e, empty, "", "", 0), 0);
 }
 
+// Only a regular file is a file: a folder or a pipe in its place reads as missing, through every
+// open and read helper, and neither blocks nor spins.
+TEST(FileOpenRead, OnlyARegularFileOpens) {
+  Clear({"reg.txt", "dir.txt", "pipe.txt", "gone.txt", "big.bin"});
+  Put("reg.txt", "12 rest\n");
+  fs::create_directory("dir.txt");
+  ASSERT_EQ(mkfifo("pipe.txt", 0600), 0);
+  Put("big.bin", std::string(9, 'x'));
+  const struct {
+    const char* path;
+    int regular;
+  } kPaths[] = {{"reg.txt", 1}, {"dir.txt", 0}, {"pipe.txt", 0}, {"gone.txt", 0}};
+  for (const auto& p : kPaths) {
+    EXPECT_EQ(FileIsRegular(p.path), p.regular) << p.path;
+    FILE* f = FileOpenRead(p.path);
+    EXPECT_EQ(f != nullptr, p.regular == 1) << p.path;
+    if (f) std::fclose(f);
+    std::ifstream in;
+    EXPECT_EQ(FileOpenIn(in, p.path), p.regular) << p.path;
+    EXPECT_EQ(in.is_open(), p.regular == 1) << p.path;
+    ByteBuf b;
+    EXPECT_EQ(FileReadWhole(&b, p.path, 100, 0), p.regular) << p.path;
+    EXPECT_EQ(b.size, p.regular ? 8u : 0u) << p.path;
+    std::string name = p.path;
+    ByteBuf c;
+    EXPECT_EQ(FileReadAll(&c, name, "", "", 0), p.regular) << p.path;
+  }
+  ByteBuf b;
+  EXPECT_EQ(FileReadWhole(&b, "big.bin", 8, 0), 0);  // larger than the cap
+  EXPECT_EQ(b.data, nullptr);
+  EXPECT_EQ(FileReadWhole(&b, "big.bin", 9, 0), 1);
+  // A folder in a saved file's place is left alone; nothing is written.
+  std::string dir = "dir";
+  EXPECT_EQ(FileOpenBak(dir, ".txt", 2, 0), nullptr);
+  EXPECT_TRUE(fs::is_directory("dir.txt"));
+  EXPECT_FALSE(fs::exists("dir.txt_bak"));
+}
+
 TEST(FileReadAll, SaveFileRoundTripsThroughTheBackupPolicy) {
   Clear({"saved.bin", "saved.bin_bak", "none.bin"});
   ByteBuf b;
@@ -194,6 +233,16 @@ TEST(TextHelpers, SkipLineHandlesEveryLineEnd) {
 }
 
 TEST(TextHelpers, NumberConversionsClamp) {
+  std::istringstream nums("7 -2000000 2000000 x");
+  int v = 5;
+  for (int want : {7, -1000000, 1000000}) {
+    ASSERT_EQ(ReadIntClamped(nums, &v), 1);
+    EXPECT_EQ(v, want);
+  }
+  EXPECT_EQ(ReadIntClamped(nums, &v), 0);  // not a number: v stays, the stream fails
+  EXPECT_EQ(v, 1000000);
+  EXPECT_TRUE(nums.fail());
+
   EXPECT_EQ(StrToU16("65535"), 65535);
   EXPECT_EQ(StrToU16("65536"), 0);
   EXPECT_EQ(StrToU16("-1"), 0);
