@@ -1,4 +1,6 @@
 // Stage files: round trips of whole stages, the byte layout the other tools rely on, and saves.
+#include <filesystem>
+
 #include "stage_fixture.h"
 
 #include "shell/files.h"
@@ -217,6 +219,16 @@ TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   EXPECT_EQ(Fgrs.mf[501].zap015, 55);
   EXPECT_EQ(Fgrs.mf[502].status, 0);
   EXPECT_EQ(Fgrs.mf[1].status, 112);  // base figures stay
+
+  // A folder in a stage file's place reads as a missing file: no refusal, nothing changes.
+  std::filesystem::create_directory(Name("m.etp08"));
+  std::filesystem::create_directory(Name("d.etp"));
+  WorldCopy before;
+  before.Take();
+  EXPECT_EQ(Etap_LoadLocation(8), 0);
+  EXPECT_EQ(EtapFile_Load(Name("d.etp")), 0);
+  EXPECT_TRUE(before.Same());
+  EXPECT_EQ(LogText().find("LoadEtap"), std::string::npos) << LogText();
 }
 
 }  // namespace
