@@ -273,7 +273,6 @@ std::string X11_KeyChars(XKeyEvent* ev) {
     return out;
 }
 
-static intptr_t PosL(int x, int y) { return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF)); }
 
 // The virtual key of a key event, with the keypad following Num Lock.
 static int EventVk(XKeyEvent* ev) {
@@ -381,7 +380,7 @@ void X11_HandleEvent(XEvent* ev) {
     case ButtonPress:
     case ButtonRelease: {
         bool down = ev->type == ButtonPress;
-        intptr_t l = PosL(ev->xbutton.x, ev->xbutton.y);
+        intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
         switch (ev->xbutton.button) {
         case Button1: PlatQueue_Push(&gPlat.queue, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, l); break;
         case Button2: PlatQueue_Push(&gPlat.queue, down ? WM_MBUTTONDOWN : WM_MBUTTONUP, 0, l); break;
@@ -413,7 +412,7 @@ void X11_HandleEvent(XEvent* ev) {
         break;
     case MapNotify:
         gX.mapped = true;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, PosL(gPlat.winW, gPlat.winH));
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
         break;
     case UnmapNotify:
         if (!gX.mapped) break;

@@ -121,8 +121,7 @@ void Plat_ShowWindow() {
     if (gPlat.backend == PLAT_X11) {
         X11_ShowWindow();
     } else {
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED,
-                       (intptr_t)((unsigned)gPlat.winH << 16 | (unsigned)gPlat.winW));
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
         PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE, 0);
         PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
     }
