@@ -3,11 +3,27 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
 #include "shell/random.h"
 #include "ui/pending_ui.h"
+
+// The link table holds each link field once, in record order, with the groups where the generated
+// counts put them: together with the layout asserts of the record's tail this leaves no room for a
+// link the table misses. Only the fields' addresses in a figure are compared.
+static Fgr sLinkProbe;
+consteval bool FgrLinksInRecordOrder() {
+  for (size_t i = 1; i < std::size(kFgrLinks); i++)
+    if (!(&(sLinkProbe.*kFgrLinks[i - 1]) < &(sLinkProbe.*kFgrLinks[i]))) return false;
+  return true;
+}
+static_assert(std::size(kFgrLinks) == kFgrLinkCount, "one entry per generated link");
+static_assert(kFgrLinks[0] == &Fgr::pParent && kFgrLinks[kFgrLinkPrev] == &Fgr::pPrev &&
+                  kFgrLinks[kFgrLinkTail] == &Fgr::pTail,
+              "the group marks stand where the generated counts put them");
+static_assert(FgrLinksInRecordOrder(), "each link once, in record order");
 
 // A helmet chain that loops (corrupt file) must not hang the sight lookup.
 constexpr int kHelmDepth = 16;
