@@ -3,8 +3,12 @@
 
 #include <cstring>
 
+#include "gm/fgr.h"
 #include "shell/binfile.h"
 #include "shell/random.h"
+
+static_assert(kBoeChannels == boe_counters_Last, "the counter channels are the generated ones");
+static_assert(sizeof(BoeCounters) == 117 * sizeof(int), "three blocks of 39 words");
 
 namespace {
 
@@ -98,10 +102,10 @@ int BoeCnt_Set(BoeCounters* T, int c, int now, int max, int low, int high) {
   int* t = T->T;
   t[c] = now;
   t[c + 1] = max < 1 ? now : max;
-  t[c + 39] = (low >= 1 && low < max) ? low : max;
-  t[c + 40] = (high > 0 && high > max) ? high : max;
-  t[c + 78] = now;
-  t[c + 79] = t[c + 1];
+  t[kBoeLimit + c] = (low >= 1 && low < max) ? low : max;
+  t[kBoeLimit + c + 1] = (high > 0 && high > max) ? high : max;
+  t[kBoeBase + c] = now;
+  t[kBoeBase + c + 1] = t[c + 1];
   return 1;
 }
 
@@ -112,16 +116,16 @@ void BoeCnt_Clamp(BoeCounters* T, int c) {
     if (t[c] < 0) t[c] = 0;
     else if (t[c] > t[c + 1]) t[c] = t[c + 1];
   } else {
-    if (t[c] < t[c + 38]) t[c] = t[c + 38];
-    else if (t[c] > t[c + 39]) t[c] = t[c + 39];
+    if (t[c] < t[kBoeLimit + c - 1]) t[c] = t[kBoeLimit + c - 1];
+    else if (t[c] > t[kBoeLimit + c]) t[c] = t[kBoeLimit + c];
   }
 }
 
-int BoeCnt_HasLimit(const BoeCounters* T, int c) { return T && ChanOk(c) && T->T[39 + c] > 0; }
+int BoeCnt_HasLimit(const BoeCounters* T, int c) { return T && ChanOk(c) && T->T[kBoeLimit + c] > 0; }
 
 int BoeCnt_KanOf(const BoeCounters*, int kv) {
   if (kv < 1 || kv > 9999) return 0;
-  if (kv < 39) return kv;
+  if (kv <= kBoeChannels) return kv;
   return kv % kBoeChannels;
 }
 
@@ -137,7 +141,7 @@ void BoeCnt_AddMax(BoeCounters* T, int kv, int amount, int copyToBase, int negat
   if (!T || !c || (c % 2) != 0) return;
   T->T[c] += negate ? -amount : amount;
   BoeCnt_Clamp(T, c);
-  if (copyToBase) T->T[c + 78] = T->T[c];
+  if (copyToBase) T->T[kBoeBase + c] = T->T[c];
 }
 
 int BoeCnt_SetNow(BoeCounters* T, int c, int v) {
@@ -151,16 +155,16 @@ int BoeCnt_SetMax(BoeCounters* T, int c, int v, int copyToBase) {
   if (!T || !ChanOk(c) || (c % 2) != 0 || v < 1) return 0;
   T->T[c] = v;
   BoeCnt_Clamp(T, c);
-  if (copyToBase) T->T[c + 78] = T->T[c];
+  if (copyToBase) T->T[kBoeBase + c] = T->T[c];
   return T->T[c];
 }
 
-int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c + 78] : 0; }
+int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[kBoeBase + c] : 0; }
 int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c] : 0; }
 
 void BoeCnt_MaxFromBase(BoeCounters* T) {
   if (!T) return;
-  for (int c = 2; c <= kBoeChannels; c += 2) T->T[c] = T->T[c + 78];
+  for (int c = 2; c <= kBoeChannels; c += 2) T->T[c] = T->T[kBoeBase + c];
 }
 
 void BoeCnt_ClampAll(BoeCounters* T) {
@@ -169,7 +173,7 @@ void BoeCnt_ClampAll(BoeCounters* T) {
   for (int o = 1; o < kBoeChannels; o += 2) {
     if (t[o] < 0) t[o] = 0;
     else if (t[o] > t[o + 1]) t[o] = t[o + 1];
-    t[o + 78] = t[o];
+    t[kBoeBase + o] = t[o];
   }
 }
 
@@ -269,7 +273,7 @@ int FKu_AddAllToFBu(FKu* k, FBu* b, int classFilter) {
 }
 
 static void HpPresetAdd(FBu* t, int kind, int value, int percent) {
-  static const int kHp[3] = {1, 3, 5};  // NormHP, CaptHP, TehnHP
+  static const int kHp[3] = {bcNormHP, bcCaptHP, bcTehnHP};
   for (int c : kHp) {
     FKuEntry e;
     FKu_Reset(&e);
@@ -513,10 +517,10 @@ void BoeCounters_SaveTo(const BoeCounters* T, FILE* f) {
     PutSep(f);
     IntWrite(T->T[o], f);
     IntWrite(T->T[o + 1], f);
-    IntWrite(T->T[39 + o], f);
-    IntWrite(T->T[40 + o], f);
-    IntWrite(T->T[78 + o], f);
-    IntWrite(T->T[79 + o], f);
+    IntWrite(T->T[kBoeLimit + o], f);
+    IntWrite(T->T[kBoeLimit + o + 1], f);
+    IntWrite(T->T[kBoeBase + o], f);
+    IntWrite(T->T[kBoeBase + o + 1], f);
   }
 }
 
@@ -528,10 +532,10 @@ int BoeCounters_LoadFrom(BoeCounters* T, FILE* f) {
     int o = 2 * i + 1;
     T->T[o] = w[0];
     T->T[o + 1] = w[1];
-    T->T[39 + o] = w[2];
-    T->T[40 + o] = w[3];
-    T->T[78 + o] = w[4];
-    T->T[79 + o] = w[5];
+    T->T[kBoeLimit + o] = w[2];
+    T->T[kBoeLimit + o + 1] = w[3];
+    T->T[kBoeBase + o] = w[4];
+    T->T[kBoeBase + o + 1] = w[5];
   });
   return !in.fail;
 }
