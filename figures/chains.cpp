@@ -70,7 +70,7 @@ int ForcedAdd(Fgr* h, int k, Fgr* f) {
   return Join(h, k, f, kChainWalkMax, false);
 }
 
-int IsKno(const Fgr* f) { return Fgr::Status(f) == 402; }
+int IsKno(const Fgr* f) { return Fgr::Status(f) == fgrKnoUnit; }
 
 }  // namespace
 

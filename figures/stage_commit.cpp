@@ -110,8 +110,8 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
     *f->item = s->item[slot];
     f->item->isUse = inUse;
   }
-  if (f->status == 14) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
-  if (f->status == 15) Fgr_SetSpeDecal(f, f->SpeDecalNom);
+  if (f->status == fgrLandLosk) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
+  if (f->status == fgrLandDecal) Fgr_SetSpeDecal(f, f->SpeDecalNom);
   if (s->landFlag[slot]) {
     f->KamStudio = 1;
     f->landSurf = &LandSurface;

@@ -203,10 +203,11 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     r[kSideTagNek] = SideTagWord("LNek");
     r[kSideTagNat] = SideTagWord("LNat");
     r[kSideSeenCount] = r[kSideOwnCount] = 0;
-    for (int w = 602; w <= 618; w++) r[w] = 0;
-    for (int w = 624; w <= 626; w++) r[w] = 0;
-    for (int w = 628; w <= 630; w++) r[w] = 0;
-    r[637] = r[638] = r[655] = r[664] = 0;
+    for (int w = kSideId; w <= kSideLevelLast; w++) r[w] = 0;
+    for (int w = kSideBunker - 2; w <= kSideBunker; w++) r[w] = 0;  // two further values, the bunker kind
+    for (int v = 1; v <= 3; v++) r[SideBlockValue(kSideTagAkd, v)] = 0;
+    r[SideBlockValue(kSideTagAng, 1)] = r[SideBlockValue(kSideTagAng, 2)] = 0;
+    r[SideBlockValue(kSideTagNek, 1)] = r[SideBlockValue(kSideTagNat, 1)] = 0;
     // One read per side: 71 values, then 500 technologies of three tagged groups (76 bytes).
     static unsigned char buf[kSideValueCount * 4 + kSideTechs * 76];
     if (!BinIn_Bytes(&s->in, buf, sizeof buf)) break;

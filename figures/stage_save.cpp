@@ -47,7 +47,7 @@ static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
   TagWrite("LandEnd;", f);
 }
 
-int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == 13 && f->landSurf && f->landUnder; }
+int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == fgrLandHolder && f->landSurf && f->landUnder; }
 
 void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
@@ -80,18 +80,29 @@ void Side_SetSaveDefaults(int k) {
   if (k < 0 || k >= kSides) return;
   int* s = SideTab[k];
   switch (s[kSideBunker]) {
-    case 201: s[603] = 200; s[604] = 50; s[607] = 1; break;
-    case 202: s[664] = 0; s[603] = 150; s[604] = 60; s[608] = 1; break;
-    case 203:
-      s[637] = 1; s[638] = 4; s[603] = 800; s[604] = 100; s[606] = 1;
+    case fgrHasBunker: s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem3] = 1; break;
+    case fgrNatBunker:
+      s[SideBlockValue(kSideTagNat, 1)] = 0;
+      s[kSideEner] = 150; s[kSideMat] = 60; s[kSideGem4] = 1;
+      break;
+    case fgrAngBunker:
+      s[SideBlockValue(kSideTagAng, 1)] = 1;
+      s[SideBlockValue(kSideTagAng, 2)] = 4;
+      s[kSideEner] = 800; s[kSideMat] = 100; s[kSideGem2] = 1;
       TechEntry_SetDefault(Side_Tech(k, 0));
       break;
-    case 204: s[630] = 99; s[603] = 200; s[604] = 50; s[605] = 1; break;
-    case 205: s[655] = 0; s[603] = 150; s[604] = 60; s[608] = 1; break;
+    case fgrAkdBunker:
+      s[SideBlockValue(kSideTagAkd, 3)] = 99;
+      s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem1] = 1;
+      break;
+    case fgrNekBunker:
+      s[SideBlockValue(kSideTagNek, 1)] = 0;
+      s[kSideEner] = 150; s[kSideMat] = 60; s[kSideGem4] = 1;
+      break;
     default: break;
   }
-  s[610] = 3;
-  s[612] = 3;
+  s[kSideBunkerSetA] = 3;
+  s[kSideBunkerSetB] = 3;
 }
 
 // Writes the figures of slots first..last with their tag, and patches the count word.
