@@ -10,16 +10,11 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "test_files.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 constexpr int kHung = 124;  // the exit code of a run that timeout stopped
 
@@ -31,25 +26,13 @@ class AppRun : public ::testing::Test {
 
   // A new scratch copy of the shipped data.
   void FreshData() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::current_path() / (std::string("run_") + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path src = TOLV_SOURCE_DIR;
-    fs::copy(src / "uni_files", dir / "uni_files",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
-    // What an earlier run left in the source tree is not shipped data.
-    fs::remove(dir / "uni_files" / "log.txt");
-    fs::remove(dir / "uni_files" / "test_paint.txt");
+    dir = TestScratchDir("run_");
+    CopyShippedData(dir);
   }
 
   // Runs the program in the data tree with a script; answers its exit code.
   int Run(const std::string& script) {
-    {
-      std::ofstream out(dir / "script.txt");
-      out << script;
-    }
+    WriteAll(dir / "script.txt", script);
     // A run that hangs is stopped after half a minute and answers kHung.
     std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt timeout 30 '" +
                       std::string(TOLV_BIN) + "' > run.out 2>&1";
