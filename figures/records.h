@@ -7,8 +7,11 @@
 
 class Fgr;
 
-constexpr int kBoeWords = 117;     // three blocks of 39, index 0 of each unused
 constexpr int kBoeChannels = 38;   // channels 1..38: odd "now", even "max"
+constexpr int kBoeBlock = kBoeChannels + 1;  // three blocks, index 0 of each unused
+constexpr int kBoeWords = 3 * kBoeBlock;
+constexpr int kBoeLimit = kBoeBlock;     // pair (o, o+1): lower limit of its max at kBoeLimit + o, upper at + 1
+constexpr int kBoeBase = 2 * kBoeBlock;  // base of channel c at kBoeBase + c
 constexpr int kStaMax = 21;
 constexpr int kFKuMax = 21;
 constexpr int kFBuMax = 51;

@@ -69,7 +69,7 @@ void Fgr::KillOnWaitEnd(Fgr* f) {
 
 int Fgr_StaticBoost_Attach(Fgr* boost, Fgr* captain) {
   if (!boost || !captain) return 0;
-  Fgr* trig = Fgrs.AddFgr(5, Fgr::IsBase(boost));
+  Fgr* trig = Fgrs.AddFgr(fgrTriger, Fgr::IsBase(boost));
   if (!trig) return 0;
   if (!Fgr_Sub_AddUseDet(boost, trig, 1)) {
     trig->Sbros();
@@ -80,15 +80,15 @@ int Fgr_StaticBoost_Attach(Fgr* boost, Fgr* captain) {
 }
 
 int Fgr_StaticBoost_Link(Fgr* boost, Fgr* captain) {
-  if (!boost || !captain || Fgr::Status(boost) != 21) return 0;
+  if (!boost || !captain || Fgr::Status(boost) != fgrStaticBoost) return 0;
   return Fgr_StaticBoost_Attach(boost, captain);
 }
 
 int Fgr_StaticBoost_LinkOnce(Fgr* boost, Fgr* captain, int attach) {
-  if (!boost || !captain || Fgr::Status(boost) != 21 || !captain->trueCaptain) return 0;
+  if (!boost || !captain || Fgr::Status(boost) != fgrStaticBoost || !captain->trueCaptain) return 0;
   int steps = 0;
   for (Fgr* m = boost->P2_Sub_UseDet; m && steps < kChainWalkMax; m = m->pTail, steps++)
-    if (Fgr::Status(m) == 5 && m->P_Guest == captain) return 0;
+    if (Fgr::Status(m) == fgrTriger && m->P_Guest == captain) return 0;
   if (attach) Fgr_StaticBoost_Attach(boost, captain);
   return 1;
 }

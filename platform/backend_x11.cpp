@@ -1,7 +1,5 @@
 // The x11 backend: an Xlib window with a GLX context, X events turned into window messages,
 // polled keys and cursor, and the CLIPBOARD selection served from our own event pump.
-#include <dlfcn.h>
-#include <link.h>
 
 #include <cstdio>
 #include <cstring>
@@ -104,16 +102,6 @@ void X11_Shutdown() {
     gX.dpy = nullptr;
 }
 
-// Mesa's GLX loads its driver (".../dri/*_dri.so") for the display and unloads it when the display
-// closes. The driver stays for the life of the process instead: a display opened again does not load
-// it anew, and what it allocated once stays reachable for the leak checker of the sanitizer builds.
-static int KeepDriverLoaded(dl_phdr_info* info, size_t, void*) {
-    const char* name = info->dlpi_name;
-    if (name && strstr(name, "/dri/") && strstr(name, "_dri.so"))
-        dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    return 0;
-}
-
 static void SetCaption(Window w, const char* caption1251) {
     std::string utf8 = Plat_Utf8From1251(caption1251);
     XStoreName(gX.dpy, w, caption1251);
@@ -179,7 +167,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
         X11_DestroyWindow();
         return PLAT_CREATE_MAKECURRENT;
     }
-    dl_iterate_phdr(KeepDriverLoaded, nullptr);
+    Plat_KeepGlDriverLoaded();
     memset(gX.vkHeld, 0, sizeof gX.vkHeld);
     gX.mapped = false;
     return PLAT_CREATE_OK;
@@ -285,7 +273,6 @@ std::string X11_KeyChars(XKeyEvent* ev) {
     return out;
 }
 
-static intptr_t PosL(int x, int y) { return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF)); }
 
 // The virtual key of a key event, with the keypad following Num Lock.
 static int EventVk(XKeyEvent* ev) {
@@ -393,7 +380,7 @@ void X11_HandleEvent(XEvent* ev) {
     case ButtonPress:
     case ButtonRelease: {
         bool down = ev->type == ButtonPress;
-        intptr_t l = PosL(ev->xbutton.x, ev->xbutton.y);
+        intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
         switch (ev->xbutton.button) {
         case Button1: PlatQueue_Push(&gPlat.queue, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, l); break;
         case Button2: PlatQueue_Push(&gPlat.queue, down ? WM_MBUTTONDOWN : WM_MBUTTONUP, 0, l); break;
@@ -425,7 +412,7 @@ void X11_HandleEvent(XEvent* ev) {
         break;
     case MapNotify:
         gX.mapped = true;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, PosL(gPlat.winW, gPlat.winH));
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
         break;
     case UnmapNotify:
         if (!gX.mapped) break;

@@ -35,6 +35,12 @@ constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 constexpr unsigned WM_MBUTTONUP = 0x0208;
 constexpr unsigned WM_MOUSEWHEEL = 0x020A; // high word of w: signed wheel delta (120 a notch)
 
+// The l word of the mouse messages and of WM_SIZE: x (or the width) in the low 16 bits, y (or the
+// height) in the high 16.
+constexpr intptr_t Plat_PackXY(int x, int y) {
+    return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF));
+}
+
 constexpr unsigned SIZE_RESTORED = 0;
 constexpr unsigned SIZE_MINIMIZED = 1;
 constexpr unsigned SIZE_MAXIMIZED = 2;

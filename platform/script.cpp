@@ -307,9 +307,7 @@ void Script_Frame(Script* s) {
 
 bool Script_Done(const Script* s) { return s->next >= s->cmds.size() && s->waitLeft == 0; }
 
-static intptr_t CursorL() {
-    return (intptr_t)(((unsigned)gPlat.cursorY & 0xFFFF) << 16 | ((unsigned)gPlat.cursorX & 0xFFFF));
-}
+static intptr_t CursorL() { return Plat_PackXY(gPlat.cursorX, gPlat.cursorY); }
 
 void Script_Run(Script* s) {
     while (s->waitLeft == 0 && s->next < s->cmds.size()) {

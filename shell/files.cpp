@@ -29,8 +29,11 @@ struct DirStackOwner {
   ~DirStackOwner() { DirStack_Release(&gDirStack); }
 } dirStackOwner;
 
+// The most one whole-file read takes: the size word of a byte buffer.
+constexpr long kFileWholeMax = static_cast<long>(UINT32_MAX);
+
 bool FileOpens(const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "rb");
+  FILE* f = FileOpenRead(path);
   if (!f) return false;
   std::fclose(f);
   return true;
@@ -87,38 +90,64 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   return gFileOpenBak_Open(name.c_str(), how);
 }
 
+int FileIsRegular(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? 1 : 0;
+}
+
+FILE* FileOpenRead(const std::string& path) {
+  // Looked at before the open too: opening a pipe would wait for a writer.
+  if (!FileIsRegular(path)) return nullptr;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  struct stat st;
+  if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
+    std::fclose(f);
+    return nullptr;
+  }
+  return f;
+}
+
+int FileOpenIn(std::ifstream& in, const std::string& path, std::ios::openmode mode) {
+  if (in.is_open()) in.close();
+  in.clear();
+  if (!FileIsRegular(path)) return 0;
+  in.open(path, mode);
+  return in.is_open() ? 1 : 0;
+}
+
+int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expected) {
+  if (b->data || b->pos != 0) return 0;
+  FILE* f = FileOpenRead(path);
+  if (!f) return 0;
+  long size = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+  std::rewind(f);
+  long cap = maxBytes < kFileWholeMax ? maxBytes : kFileWholeMax;
+  int ok = 0;
+  if (size == 0) {
+    // an empty file reads as nothing, without a word
+  } else if (size < 0 || size > cap) {
+    LogInfo("\nerr: FileReadWhole %s (%ld bytes, at most %ld)", path.c_str(), size, cap);
+  } else if (expected > 0 && size != expected) {
+    LogInfo("\nerr: FileReadWhole %s (%ld bytes, %ld expected)", path.c_str(), size, expected);
+  } else if (ByteBuf_Alloc(b, static_cast<uint32_t>(size), 1)) {
+    size_t got = std::fread(b->data, 1, static_cast<size_t>(size), f);
+    ok = got == static_cast<size_t>(size);
+    if (!ok) {
+      ByteBuf_Free(b);
+      LogInfo("\nerr: FileReadWhole %s (short read %zu of %ld)", path.c_str(), got, size);
+    }
+  }
+  std::fclose(f);
+  return ok;
+}
+
 int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
                 int expected) {
   if (b->data || b->pos != 0 || name.empty()) return 0;
   if (!suffix.empty()) name += suffix;
   if (ext.size() > 4) return 0;
-  FILE* f = std::fopen(name.c_str(), "rb");
-  if (!f) return 0;
-  long size = -1;
-  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
-  std::rewind(f);
-  if (size < 1 || static_cast<unsigned long>(size) > UINT32_MAX) {
-    std::fclose(f);
-    if (size != 0) LogInfo("\nerr: FileReadAll %s (size unknown)", name.c_str());
-    return 0;
-  }
-  if (expected > 0 && size != expected) {
-    std::fclose(f);
-    LogInfo("\nerr: FileReadAll %s (%ld bytes, %d expected)", name.c_str(), size, expected);
-    return 0;
-  }
-  if (!ByteBuf_Alloc(b, static_cast<uint32_t>(size), 1)) {
-    std::fclose(f);
-    return 0;
-  }
-  size_t got = std::fread(b->data, 1, static_cast<size_t>(size), f);
-  std::fclose(f);
-  if (got != static_cast<size_t>(size)) {
-    ByteBuf_Free(b);
-    LogInfo("\nerr: FileReadAll %s (short read %zu of %ld)", name.c_str(), got, size);
-    return 0;
-  }
-  return 1;
+  return FileReadWhole(b, name, kFileWholeMax, expected);
 }
 
 int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
@@ -150,6 +179,13 @@ int SkipLine(std::istream& in) {
       if (d == '\n') return 1;
     }
   }
+}
+
+int ReadIntClamped(std::istream& in, int* v) {
+  long t;
+  if (!(in >> t)) return 0;
+  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : static_cast<int>(t);
+  return 1;
 }
 
 double StrToDouble(const std::string& s) { return std::strtod(s.c_str(), nullptr); }

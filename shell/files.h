@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <string>
 
@@ -20,6 +21,19 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
 // Test seam: the open that FileOpenBak finally makes.
 extern FILE* (*gFileOpenBak_Open)(const char* path, const char* mode);
 
+// Every reader opens its file through these three, so a path that is not a regular file (a folder,
+// a pipe, a device) reads as a missing file: a folder opens on Linux and then fails every read
+// without ever reaching an end of file, which kept a reader waiting for that end for ever.
+int FileIsRegular(const std::string& path);
+FILE* FileOpenRead(const std::string& path);  // fopen "rb" of a regular file; null otherwise
+// Opens in on a regular file with the given mode; 0 (in left closed and cleared) otherwise.
+int FileOpenIn(std::ifstream& in, const std::string& path,
+               std::ios::openmode mode = std::ios::in);
+// Reads the whole regular file path, of 1..maxBytes bytes, into the empty buffer b: 1 on success.
+// 0, b left empty, for a missing file, an empty one, one larger than maxBytes (at most 4 GiB), a
+// size other than a positive `expected`, or a short read; the last three with a log line.
+int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expected);
+
 // Reads the whole file into an empty buffer: 1 on success; 0 (buffer left empty) on a refusal, a file
 // that does not open, an empty file, a short read, or a size other than a positive `expected`.
 int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
@@ -28,6 +42,9 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
 
 // Drops the rest of the line ("\n" or "\r\n"; a lone "\r" takes the next character with it).
 int SkipLine(std::istream& in);
+// The next whole number of a number line, clamped to -1000000..1000000, stored only when one was
+// read: 1 then. A failed extraction leaves the stream failed.
+int ReadIntClamped(std::istream& in, int* v);
 
 double StrToDouble(const std::string& s);
 float StrToFlo(const std::string& s);

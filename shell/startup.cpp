@@ -38,8 +38,8 @@ constexpr int kMinimisedSleepMs = 500;
 }  // namespace
 
 void PaintWords_Load(std::string fileName) {
-  std::ifstream in(fileName);
-  if (!in.is_open()) return;
+  std::ifstream in;
+  if (!FileOpenIn(in, fileName)) return;
   PaintWords.rows.clear();
   std::string line, word, clr;
   TextGetLine(in, line);

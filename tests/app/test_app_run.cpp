@@ -10,42 +10,31 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "test_files.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+constexpr int kHung = 124;  // the exit code of a run that timeout stopped
 
 class AppRun : public ::testing::Test {
  protected:
   fs::path dir;
 
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::current_path() / (std::string("run_") + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path src = TOLV_SOURCE_DIR;
-    fs::copy(src / "uni_files", dir / "uni_files",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
-    // What an earlier run left in the source tree is not shipped data.
-    fs::remove(dir / "uni_files" / "log.txt");
-    fs::remove(dir / "uni_files" / "test_paint.txt");
+  void SetUp() override { FreshData(); }
+
+  // A new scratch copy of the shipped data.
+  void FreshData() {
+    dir = TestScratchDir("run_");
+    CopyShippedData(dir);
   }
 
   // Runs the program in the data tree with a script; answers its exit code.
   int Run(const std::string& script) {
-    {
-      std::ofstream out(dir / "script.txt");
-      out << script;
-    }
-    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt '" +
+    WriteAll(dir / "script.txt", script);
+    // A run that hangs is stopped after half a minute and answers kHung.
+    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt timeout 30 '" +
                       std::string(TOLV_BIN) + "' > run.out 2>&1";
     int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -117,6 +106,34 @@ TEST_F(AppRun, WithoutKeyCommandsStartUpFailsWithNonZeroExit) {
   int rc = Run("answer no\nanswer ok\nwait 3\nclose\n");
   EXPECT_NE(rc, 0);
   EXPECT_NE(Log().find("not InitGL"), std::string::npos) << Log();
+}
+
+// A folder where a data file belongs reads as a missing file: a reader that opened it would see
+// every read fail without an end of file, and the key-command loader then waited for ever.
+TEST_F(AppRun, AFolderInPlaceOfARequiredFileFailsTheStartLikeAMissingOne) {
+  for (const char* name : {"uni_files/res/sig.txt", "uni_files/res/pix_start.txt",
+                           "uni_files/res/_tfonts.txt"}) {
+    FreshData();
+    fs::remove(dir / name);
+    fs::create_directory(dir / name);
+    int rc = Run("answer no\nanswer ok\nanswer ok\nwait 3\nclose\n");
+    EXPECT_NE(rc, kHung) << name;
+    EXPECT_NE(rc, 0) << name;
+    EXPECT_NE(Log().find("not InitGL"), std::string::npos) << name << Log();
+  }
+}
+
+TEST_F(AppRun, FoldersInPlaceOfOptionalFilesStartLikeMissingOnes) {
+  for (const char* name : {"uni_files/konfig.txt", "uni_files/res/msgbase.txt", "uni_files/res/paintword.txt",
+                           "uni_files/res/o2o3.bin", "gm/__orgmix.txt", "uni_files/res/font_sans10.tga"}) {
+    fs::remove(dir / name);
+    fs::create_directories(dir / name);
+  }
+  int rc = Run("answer yes\nwait 3\nshot plain.bmp\nwait 1\nclose\n");
+  EXPECT_EQ(rc, 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(BmpSize(dir / "plain.bmp"), std::make_pair(800, 600));
+  EXPECT_FALSE(fs::exists(dir / "uni_files" / "test_paint.txt"));
+  EXPECT_TRUE(fs::is_directory(dir / "uni_files/res/o2o3.bin"));  // no file is written over it
 }
 
 TEST_F(AppRun, AScriptWithoutCloseStillEnds) {

@@ -12,16 +12,13 @@
 #include "shell/log.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
+#include "test_files.h"
 
 class FiguresTest : public ::testing::Test {
  protected:
-  std::string prefix_;
-
   void SetUp() override {
     // CTest runs the tests side by side in one folder: each keeps files of its own.
-    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
-    prefix_ = std::string(t->test_suite_name()) + "." + t->name();
-    gsFileLog = prefix_ + "_log.txt";
+    gsFileLog = TestFileName("log.txt");
     std::remove(gsFileLog.c_str());
     LogResetCount();
     Records_ResetPools();
@@ -33,12 +30,7 @@ class FiguresTest : public ::testing::Test {
     KadrStep = 10;  // every countdown below runs in steps of 10 ms
   }
 
-  static std::string LogText() {
-    std::ifstream in(gsFileLog, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  static std::string LogText() { return ReadAll(gsFileLog); }
 
   // A live figure of the kind (newborn state already ended).
   static Fgr* Make(int kind, int forBase = 0) {

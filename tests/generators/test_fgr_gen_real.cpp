@@ -21,9 +21,9 @@ TEST(FgrReal, CommittedHeadersAreUpToDate) {
     fs::copy_file(src / t, r.dir / t, fs::copy_options::overwrite_existing);
   r.Generate();
   // Compared whole: a mismatch means the tables or the writer changed without "gmgen fgr".
-  EXPECT_TRUE(r.pre == fgrtest::ReadAll(src / "gm/fa_pre.h")) << "gm/fa_pre.h is stale";
-  EXPECT_TRUE(r.fin == fgrtest::ReadAll(src / "gm/fa_in.h")) << "gm/fa_in.h is stale";
-  EXPECT_TRUE(r.proc == fgrtest::ReadAll(src / "gm/fa_proc.h")) << "gm/fa_proc.h is stale";
+  EXPECT_TRUE(r.pre == ReadAll(src / "gm/fa_pre.h")) << "gm/fa_pre.h is stale";
+  EXPECT_TRUE(r.fin == ReadAll(src / "gm/fa_in.h")) << "gm/fa_in.h is stale";
+  EXPECT_TRUE(r.proc == ReadAll(src / "gm/fa_proc.h")) << "gm/fa_proc.h is stale";
 }
 
 TEST(FgrReal, Counts) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "test_files.h"
 #include "xvfb_fixture.h"
 
 namespace {
@@ -334,9 +335,7 @@ TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
 
 TEST_F(X11Test, FileDialogAndColourChooserByKeys) {
     ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
-    FILE* f = fopen("x11_exists.txt", "w");
-    ASSERT_NE(f, nullptr);
-    fclose(f);
+    ASSERT_TRUE(WriteAll("x11_exists.txt", ""));
     char path[64] = "x11_exists.txt";
     std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
     EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);
