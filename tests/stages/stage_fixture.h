@@ -109,7 +109,6 @@ class StageTest : public ::testing::Test {
   static void ClearWorld() {
     Records_ResetPools();
     Fgrs.ResetAll();
-    Fgrs.NumberSlots();
     memset(SideTab, 0, sizeof SideTab);
     memset(org2n, 0, sizeof org2n);
     memset(orgFn, 0, sizeof orgFn);
