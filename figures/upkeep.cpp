@@ -3,6 +3,7 @@
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
+#include "gm/fa_proc_env.h"
 #include "shell/log.h"
 #include "shell/frame_clock.h"
 
@@ -66,6 +67,9 @@ void Fgr::KillOnWaitEnd(Fgr* f) {
   }
   f->Sbros();
 }
+
+// Procedure 58: a mark with a lifetime.
+void r_Fgr_KillOnWaitEnd_(Fgr* pf) { Fgr::KillOnWaitEnd(pf); }
 
 int Fgr_StaticBoost_Attach(Fgr* boost, Fgr* captain) {
   if (!boost || !captain) return 0;

@@ -1,4 +1,4 @@
-// Stand-ins for the game-world services not built yet (see the header). The figure procedures 1..58
+// Stand-ins for the game-world services not built yet (see the header). The figure procedures 1..57
 // that the generated ProcFgr calls each do nothing.
 #include "world/pending_world.h"
 
@@ -82,4 +82,3 @@ void r_Proc_DrawTex1B_(Fgr*) {}
 void r_Proc_DrawBillboard_(Fgr*) {}
 void r_Proc_KnoButton2_(Fgr*) {}
 void r_Empty_57_(Fgr*) {}
-void r_Fgr_KillOnWaitEnd_(Fgr*) {}

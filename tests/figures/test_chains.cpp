@@ -317,7 +317,7 @@ TEST_F(ChainsTest, MarksLeaveTheirHolderWhenTheirTimeIsUp) {
   m->waitNow = 15;
   Fgr::KillOnWaitEnd(m);
   EXPECT_EQ(m->status, 17);
-  Fgr::KillOnWaitEnd(m);
+  ProcFgr(r_Fgr_KillOnWaitEnd, m);  // a mark's procedure number reaches the same end
   EXPECT_EQ(m->status, 0);
   EXPECT_EQ(h->P2_Sub_MetBd, nullptr);
   EXPECT_EQ(h->Sub_MetBd_now, 0);
