@@ -269,6 +269,7 @@ static void WriteAdrFromName(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n#define afn(s, n) if( strcmp( NameFgrProp, s) == 0) return (char*)(&pF->n);");
   Puts(f, "\nchar* FgrEd_AdrFromName( Fgr* pF, const char* NameFgrProp, int& outType)");
   Puts(f, "\n{");
+  Puts(f, "\n\toutType = inFgrNonType0;");  // a refusal must not leave the caller's old type
   Puts(f, "\n\tif(! pF) return 0;");
   Puts(f, "\n\tif(! NameFgrProp) return 0;");
   Puts(f, "\n\toutType = inFgrIntType1;");

@@ -1047,6 +1047,7 @@ XS( kvPoison_Air, "Poison_Air")
 #define afn(s, n) if( strcmp( NameFgrProp, s) == 0) return (char*)(&pF->n);
 char* FgrEd_AdrFromName( Fgr* pF, const char* NameFgrProp, int& outType)
 {
+	outType = inFgrNonType0;
 	if(! pF) return 0;
 	if(! NameFgrProp) return 0;
 	outType = inFgrIntType1;
