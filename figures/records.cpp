@@ -95,25 +95,24 @@ static bool ChanOk(int c) { return c >= 1 && c <= kBoeChannels; }
 
 int BoeCnt_Set(BoeCounters* T, int c, int now, int max, int low, int high) {
   if (!T || !ChanOk(c) || (c % 2) == 0 || now < 1) return 0;
-  int* t = T->T;
-  t[c] = now;
-  t[c + 1] = max < 1 ? now : max;
-  t[c + 39] = (low >= 1 && low < max) ? low : max;
-  t[c + 40] = (high > 0 && high > max) ? high : max;
-  t[c + 78] = now;
-  t[c + 79] = t[c + 1];
+  T->T[c] = now;
+  T->T[c + 1] = max < 1 ? now : max;
+  T->T[c + 39] = (low >= 1 && low < max) ? low : max;
+  T->T[c + 40] = (high > 0 && high > max) ? high : max;
+  T->T[c + 78] = now;
+  T->T[c + 79] = T->T[c + 1];
   return 1;
 }
 
 void BoeCnt_Clamp(BoeCounters* T, int c) {
   if (!T || !ChanOk(c)) return;
-  int* t = T->T;
+  int v = T->T[c];
   if (c % 2) {
-    if (t[c] < 0) t[c] = 0;
-    else if (t[c] > t[c + 1]) t[c] = t[c + 1];
+    if (v < 0) T->T[c] = 0;
+    else if (v > T->T[c + 1]) T->T[c] = T->T[c + 1];
   } else {
-    if (t[c] < t[c + 38]) t[c] = t[c + 38];
-    else if (t[c] > t[c + 39]) t[c] = t[c + 39];
+    if (v < T->T[c + 38]) T->T[c] = T->T[c + 38];
+    else if (v > T->T[c + 39]) T->T[c] = T->T[c + 39];
   }
 }
 
@@ -155,8 +154,8 @@ int BoeCnt_SetMax(BoeCounters* T, int c, int v, int copyToBase) {
   return T->T[c];
 }
 
-int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c + 78] : 0; }
-int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c] : 0; }
+int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? int(T->T[c + 78]) : 0; }
+int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? int(T->T[c]) : 0; }
 
 void BoeCnt_MaxFromBase(BoeCounters* T) {
   if (!T) return;
@@ -165,11 +164,10 @@ void BoeCnt_MaxFromBase(BoeCounters* T) {
 
 void BoeCnt_ClampAll(BoeCounters* T) {
   if (!T) return;
-  int* t = T->T;
   for (int o = 1; o < kBoeChannels; o += 2) {
-    if (t[o] < 0) t[o] = 0;
-    else if (t[o] > t[o + 1]) t[o] = t[o + 1];
-    t[o + 78] = t[o];
+    if (T->T[o] < 0) T->T[o] = 0;
+    else if (T->T[o] > T->T[o + 1]) T->T[o] = T->T[o + 1];
+    T->T[o + 78] = T->T[o];
   }
 }
 
@@ -247,7 +245,7 @@ int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
   int kind = FKu_EntryKind(&k);
   if (kind < 2) return 0;
   FBuEntry& e = t->e[t->count];
-  e.value = k.mode == 1 ? 1 : k.value;
+  e.value = k.mode == 1 ? 1 : int(k.value);
   e.channel = k.channel;
   e.n = k.n;
   e.percent = k.percent;
@@ -259,7 +257,7 @@ int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
 
 int FKu_AddAllToFBu(FKu* k, FBu* b, int classFilter) {
   if (!k || k->count < 1) return 0;
-  int n = k->count > kFKuMax ? kFKuMax : k->count;
+  int n = k->count > kFKuMax ? kFKuMax : int(k->count);
   int added = 0;
   for (int i = 0; i < n; i++) {
     if (classFilter > 0 && k->e[i].cls != classFilter) continue;
@@ -357,6 +355,16 @@ bool GetF(FILE* f, float& v) {
   FloRead(&tmp, f);
   if (!StreamOk(f)) return false;
   v = tmp;
+  return true;
+}
+// The three float words of a packed record, each stored by value only when it came.
+template <class R>
+bool GetFloats(FILE* f, R* r) {
+  for (int i = 0; i < 3; i++) {
+    float v = r->fz[i];
+    if (!GetF(f, v)) return false;
+    r->fz[i] = v;
+  }
   return true;
 }
 bool Skip(FILE* f, int n) {
@@ -594,7 +602,7 @@ void item_SaveTo(const t_item* r, FILE* f) {
   int w[9];
   ItemWords(r, w);
   PutWords(w, 9, f);
-  for (float v : r->fz) FloWrite(v, f);
+  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
   Sta_SaveTo(&r->sta, f);
   FKu_SaveTo(&r->fku, f);
 }
@@ -610,7 +618,7 @@ int item_LoadFrom(t_item* r, FILE* f) {
   ItemWords(r, w);
   bool ok = Skip(f, 8) && GetWords(w, 9, f);
   ItemFromWords(r, w);
-  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  ok = ok && GetFloats(f, r);
   r->isUse = inUse;
   r->name[15] = 0;
   if (!ok) return 0;
@@ -623,7 +631,7 @@ void UN_SaveTo(const t_UNIT* r, FILE* f) {
   int w[12];
   UnitWords(r, w);
   PutWords(w, 12, f);
-  for (float v : r->fz) FloWrite(v, f);
+  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
   BoeCounters_SaveTo(&r->cnt, f);
   FKu_SaveTo(&r->fku, f);
   FBu_SaveTo(&r->fbu, f);
@@ -638,7 +646,7 @@ int UN_LoadFrom(t_UNIT* r, FILE* f) {
   UnitWords(r, w);
   bool ok = Skip(f, 8) && GetWords(w, 12, f);
   UnitFromWords(r, w);
-  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  ok = ok && GetFloats(f, r);
   r->isUse = inUse;
   r->name[15] = 0;
   if (!ok) return 0;

@@ -81,6 +81,7 @@ TEST_F(AppRun, StartsRunsFramesAndClosesCleanly) {
   EXPECT_EQ(rc, 0) << ReadAll(dir / "run.out");
   std::string log = Log();
   EXPECT_NE(log.find("//---\nStart in "), std::string::npos) << log;
+  EXPECT_NE(log.find("\n t_item(518)  t_UNIT(1442)  Fgr("), std::string::npos) << log;
   EXPECT_NE(log.find("size_of_charP(8)"), std::string::npos) << log;
   EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
   // the coloured words were read and written back, longest first

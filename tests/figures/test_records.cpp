@@ -1,10 +1,45 @@
 // Item and unit records: pools, counters, bonus tables, filter stages and their file chunks.
+#include <cstddef>
 #include <cstring>
 
 #include "figures/records.h"
 #include "figures_fixture.h"
 
 using RecordsTest = FiguresTest;
+
+// The records' bytes as the stage tools and the start-up log line know them: packed without gaps.
+TEST_F(RecordsTest, RecordLayoutIsPackedWithoutGaps) {
+  EXPECT_EQ(sizeof(t_item), 518u);
+  EXPECT_EQ(sizeof(t_UNIT), 1442u);
+  EXPECT_EQ(sizeof(Sta), 172u);
+  EXPECT_EQ(sizeof(FKu), 298u);
+  EXPECT_EQ(sizeof(FKuEntry), 14u);
+  EXPECT_EQ(sizeof(FBu), 616u);
+  const size_t item[] = {offsetof(t_item, isUse), offsetof(t_item, name), offsetof(t_item, fz),
+                         offsetof(t_item, sta), offsetof(t_item, fku)};
+  const size_t itemPart[] = {8, 12, 36, 48, 220};
+  const size_t unit[] = {offsetof(t_UNIT, isUse), offsetof(t_UNIT, mortal), offsetof(t_UNIT, name),
+                         offsetof(t_UNIT, fz),    offsetof(t_UNIT, cnt),    offsetof(t_UNIT, fku),
+                         offsetof(t_UNIT, fbu)};
+  const size_t unitPart[] = {8, 12, 28, 48, 60, 528, 826};
+  for (int i = 0; i < 5; i++) EXPECT_EQ(item[i], itemPart[i]) << i;
+  for (int i = 0; i < 7; i++) EXPECT_EQ(unit[i], unitPart[i]) << i;
+  // Every field of a record that lies off its natural alignment in the pool is still read and
+  // written whole (the sanitizer build checks the accesses).
+  for (int i : {1, 2, 3}) {
+    t_UNIT* u = UN_PoolAt(i);
+    BoeCnt_Set(&u->cnt, 1, 50, 100, 0, 200);
+    BoeCnt_ClampAll(&u->cnt);
+    FKu_Add(&u->fku, 3, 2, -40, 0, 1, 50, 2);
+    FKu_AddAllToFBu(&u->fku, &u->fbu, 0);
+    EXPECT_EQ(BoeCnt_Get(&u->cnt, 2), 100);
+    EXPECT_EQ(u->fbu.e[0].value, 1);  // mode 1 copies the value 1
+    EXPECT_EQ(u->fbu.count, 1);
+    t_item* t = item_PoolAt(i);
+    FKu_Add(&t->fku, 1, 1, -7, 0, 0, 60, 1);
+    EXPECT_EQ(t->fku.e[0].value, -7);
+  }
+}
 
 TEST_F(RecordsTest, PoolsHandOutFromOneRoundRobinAndNeverTheEmptyRecord) {
   t_item* first = item_New();
