@@ -63,7 +63,7 @@ t_UNIT* UN_New() {
   if (i < 0) return nullptr;
   t_UNIT* r = &gPools.units[i];
   r->zap1 = 0;
-  r->mortal = r->rang = r->rangAura = r->stealthOk = 0;
+  r->mortal = r->ExpRang = r->rangAura = r->stealthOk = 0;
   memset(r->name, 0, sizeof(r->name));
   r->fz[1] = 0.0f;
   BoeCounters_Clear(&r->cnt);
@@ -403,7 +403,7 @@ void UnitWords(const t_UNIT* r, int w[12]) {
   w[1] = r->zap1;
   w[2] = r->isUse;
   w[3] = r->mortal;
-  w[4] = r->rang;
+  w[4] = r->ExpRang;
   w[5] = r->rangAura;
   w[6] = r->stealthOk;
   memcpy(&w[7], r->name, 16);
@@ -414,7 +414,7 @@ void UnitFromWords(t_UNIT* r, const int w[12]) {
   r->zap1 = w[1];
   r->isUse = w[2];
   r->mortal = w[3];
-  r->rang = w[4];
+  r->ExpRang = w[4];
   r->rangAura = w[5];
   r->stealthOk = w[6];
   memcpy(r->name, &w[7], 16);

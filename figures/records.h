@@ -104,7 +104,7 @@ struct t_UNIT {
   i32u zap0, zap1;
   i32u isUse;
   i32u mortal;
-  i32u rang;
+  i32u ExpRang;   // the rank: 1, 2, 3 ...; 0 none
   i32u rangAura;
   i32u stealthOk;
   char name[16];

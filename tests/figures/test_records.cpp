@@ -71,13 +71,13 @@ TEST_F(RecordsTest, TakingARecordPreparesItButKeepsTheFreeWordsAndFBu) {
   // Every record taken but 9, which still holds a previous owner's values.
   for (int i = 1; i < kRecPool; i++) UN_PoolAt(i)->isUse = 1;
   UN_PoolAt(9)->isUse = 0;
-  UN_PoolAt(9)->rang = 2;
+  UN_PoolAt(9)->ExpRang = 2;
   UN_PoolAt(9)->zap0 = 77;
   UN_PoolAt(9)->fbu.count = 2;
   UN_PoolAt(9)->cnt.T[1] = 40;
   t_UNIT* r = UN_New();
   ASSERT_EQ(r, UN_PoolAt(9));
-  EXPECT_EQ(r->rang, 0);
+  EXPECT_EQ(r->ExpRang, 0);
   EXPECT_EQ(r->cnt.T[1], 0);
   EXPECT_EQ(r->zap0, 77);
   EXPECT_EQ(r->fbu.count, 2);
@@ -231,7 +231,7 @@ long Size(FILE* f) {
 TEST_F(RecordsTest, UnitChunkWritesOnlyFilledEntriesAndReadsThemBackInOrder) {
   t_UNIT* u = UN_New();
   u->mortal = 1;
-  u->rang = 2;
+  u->ExpRang = 2;
   std::strcpy(u->name, "Гуфьмов");
   u->fz[2] = 1.5f;
   for (int o = 1; o < 38; o += 2) BoeCnt_Set(&u->cnt, o, o * 10, o * 20, o * 15, o * 30);
@@ -263,7 +263,7 @@ TEST_F(RecordsTest, UnitChunkWritesOnlyFilledEntriesAndReadsThemBackInOrder) {
   ASSERT_EQ(UN_LoadFrom(back, f), 1);
   EXPECT_EQ(back->isUse, 1);
   EXPECT_EQ(back->mortal, 1);
-  EXPECT_EQ(back->rang, 2);
+  EXPECT_EQ(back->ExpRang, 2);
   EXPECT_STREQ(back->name, "Гуфьмов");
   EXPECT_EQ(back->fz[2], 1.5f);
   EXPECT_EQ(std::memcmp(back->cnt.T, u->cnt.T, sizeof(u->cnt.T)), 0);

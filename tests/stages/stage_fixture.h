@@ -162,7 +162,7 @@ class StageTest : public ::testing::Test {
       f->Paf[1][0] = (short)(-3 - i);
       f->Paf[2][1] = (short)(30000 + i);
       if (f->UN != empty_UN_adr()) {
-        f->UN->rang = 2 + i;
+        f->UN->ExpRang = 2 + i;
         Fgr_SetItemName(f, "Base" + std::to_string(i));
         BoeCnt_Set(&f->UN->cnt, 1, 50 + i, 100, 0, 200);
         FKu_Add(&f->UN->fku, 3, 2, 40 + i, 0, 1, 50, 2);
