@@ -44,6 +44,18 @@ namespace {
 constexpr int kPaintRecords = 9999;
 constexpr int kMinimisedSleepMs = 500;
 
+// The sleep after a frame: the named variable holds whatever a settings file or the editor put
+// there, so it is held to the variable's own range and never sleeps longer than a minimised pass.
+int FrameSleepMs() {
+  int ms = o2::anSleepEachFrame;
+  int lo = 0, hi = kMinimisedSleepMs;
+  if (org2_TramVals((int)(&o2::anSleepEachFrame - org2n), lo, hi)) {
+    if (ms < lo) ms = lo;
+    if (ms > hi) ms = hi;
+  }
+  return ms > kMinimisedSleepMs ? kMinimisedSleepMs : ms;
+}
+
 }  // namespace
 
 void PaintWords_Load(std::string fileName) {
@@ -112,7 +124,7 @@ void MainLoop_Pass() {
       ScreenShotBmp();
     }
     Plat_SwapBuffers();
-    if (o2::anSleepEachFrame > 0) SleepMs(o2::anSleepEachFrame);
+    if (int ms = FrameSleepMs(); ms > 0) SleepMs(ms);
   } else {
     SleepMs(kMinimisedSleepMs);
   }

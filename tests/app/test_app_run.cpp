@@ -45,8 +45,9 @@ class AppRun : public ::testing::Test {
       std::ofstream out(dir / "script.txt");
       out << script;
     }
-    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt '" +
-                      std::string(TOLV_BIN) + "' > run.out 2>&1";
+    // A run that hangs is ended, so the test fails instead of waiting for the suite's timeout.
+    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt " +
+                      "timeout -s KILL 60 '" + std::string(TOLV_BIN) + "' > run.out 2>&1";
     int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -115,6 +116,16 @@ TEST_F(AppRun, WithoutKeyCommandsStartUpFailsWithNonZeroExit) {
   int rc = Run("answer no\nanswer ok\nwait 3\nclose\n");
   EXPECT_NE(rc, 0);
   EXPECT_NE(Log().find("not InitGL"), std::string::npos) << Log();
+}
+
+TEST_F(AppRun, AHugeFrameSleepInTheSettingsStillLetsTheTextScreenRun) {
+  std::string k = ReadAll(dir / "uni_files" / "konfig.txt");
+  size_t at = k.find("10                  // frame sleep");
+  ASSERT_NE(at, std::string::npos);
+  k.replace(at, 2, "2147483647");
+  std::ofstream(dir / "uni_files" / "konfig.txt", std::ios::binary) << k;
+  EXPECT_EQ(Run("answer no\nwait 20\nshot late.bmp\nclose\n"), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(BmpSize(dir / "late.bmp"), std::make_pair(800, 600));
 }
 
 TEST_F(AppRun, AScriptWithoutCloseStillEnds) {
