@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -43,7 +44,7 @@ int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, i
 
 int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   if (!startDir || !counter) return 0;
-  (*counter)++;
+  *counter = *counter == INT_MAX ? 1 : *counter + 1;  // the names stay unique by their clock
   char name[256];
   if (!ScreenShot_Name(name, sizeof(name), dateText, TimeGetMs(), *counter)) return 0;
   char here[4096];

@@ -316,3 +316,32 @@ void MemFillRange(int* first, int* last, int byte) {
   if (!first || !last || last < first) return;
   std::memset(first, byte, static_cast<size_t>(last - first + 1) * sizeof(int));
 }
+
+static std::string SaveScratch(const std::string& name) { return name + "_tmp"; }
+
+FILE* FileSave_Begin(const std::string& name) {
+  if (name.empty()) return nullptr;
+  return gFileOpenBak_Open(SaveScratch(name).c_str(), "wb");
+}
+
+int FileSave_End(FILE* f, const std::string& name) {
+  if (!f) return 0;
+  const std::string tmp = SaveScratch(name);
+  bool ok = !std::ferror(f) && std::fflush(f) == 0;
+  if (std::fclose(f) != 0) ok = false;
+  if (ok && PathExists(name)) {
+    // The old file gets a second name first, so name never stands empty.
+    const std::string bak = name + "_bak";
+    std::error_code ec;
+    if (PathExists(bak)) fs::remove(bak, ec);
+    if (!ec) fs::create_hard_link(name, bak, ec);
+    if (ec) {
+      ec.clear();
+      fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+    }
+    ok = !ec;
+  }
+  if (ok) ok = std::rename(tmp.c_str(), name.c_str()) == 0;
+  if (!ok) std::remove(tmp.c_str());
+  return ok ? 1 : 0;
+}

@@ -17,8 +17,16 @@ extern std::string gsFileZaglav;  // "zaglav.bin": marks a saved directory
 // 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
 // Null on any refusal; a failed open leaves the old file in place under every policy.
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
-// Test seam: the open that FileOpenBak finally makes.
+// Test seam: the open that FileOpenBak finally makes (and FileSave_Begin's).
 extern FILE* (*gFileOpenBak_Open)(const char* path, const char* mode);
+
+// A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
+// beside it (name + "_tmp", "wb"); FileSave_End closes the stream and, only when every write and
+// the close succeeded, keeps the file it replaces as name + "_bak" (an older backup is dropped)
+// and moves the scratch file over name. 1 when saved; on 0 the scratch file is gone and name is
+// as it was.
+FILE* FileSave_Begin(const std::string& name);
+int FileSave_End(FILE* f, const std::string& name);
 
 // Reads the whole file into an empty buffer: 1 on success; 0 (buffer left empty) on a refusal, a file
 // that does not open, an empty file, a short read, or a size other than a positive `expected`.

@@ -1,7 +1,14 @@
 // Stage files: round trips of whole stages, the byte layout the other tools rely on, and saves.
 #include "stage_fixture.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <set>
+
 #include "shell/files.h"
+#include "shell/text.h"
 
 namespace {
 
@@ -176,14 +183,35 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   std::vector<char> second = FileBytes(Name("k.etp"));
   EXPECT_NE(second, first);
 
+  // The disk fills up halfway through the next save: the stage's own name and its backup keep
+  // the last two good saves, and nothing part-written is left beside them.
+  Fgrs.mf[2].zap015 = 99;
+  rlimit was{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &was), 0);
+  rlimit cut = was;
+  cut.rlim_cur = second.size() / 2;
+  void (*xfsz)(int) = signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+  int saved = Etap_Save(Name("k.etp"));
+  setrlimit(RLIMIT_FSIZE, &was);
+  signal(SIGXFSZ, xfsz);
+  EXPECT_EQ(saved, 0);
+  EXPECT_NE(LogText().find("\nSaveEtapFail: not written " + Name("k.etp")), std::string::npos);
+  EXPECT_EQ(FileBytes(Name("k.etp")), second);
+  EXPECT_EQ(FileBytes(Name("k.etp_bak")), first);
+  std::set<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator("."))
+    if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0) files.insert(e.path().filename().string());
+  std::string loc = Name("k.etp") + IntToStrZero(EtapLocationNom, 2);
+  EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
+
   auto keep = gFileOpenBak_Open;
   gFileOpenBak_Open = RefuseOpen;
   EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
   gFileOpenBak_Open = keep;
   EXPECT_NE(LogText().find("\nSaveEtapFail: not open"), std::string::npos);
-  std::vector<char> kept = FileBytes(Name("k.etp"));
-  std::vector<char> bak = FileBytes(Name("k.etp_bak"));
-  EXPECT_TRUE(kept == second || bak == second);  // the last good save is still on disk
+  EXPECT_EQ(FileBytes(Name("k.etp")), second);  // the last good save is still on disk
+  EXPECT_EQ(FileBytes(Name("k.etp_bak")), first);
 
   EXPECT_EQ(Etap_Save("no_such_dir/x.etp"), 0);
 }
