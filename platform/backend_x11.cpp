@@ -286,9 +286,10 @@ static void OnKey(XKeyEvent* ev, bool press) {
     int vk = EventVk(ev);
     bool altHeld = gX.vkHeld[VK_MENU];
     bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
+    intptr_t alt = altHeld || vk == VK_MENU ? kKeyAltHeld : 0;
     if (press) {
         if (vk) {
-            intptr_t l = 1;
+            intptr_t l = 1 | alt;
             if (gX.vkHeld[vk]) l |= (intptr_t)1 << 30;
             gX.vkHeld[vk] = true;
             PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, l);
@@ -300,7 +301,7 @@ static void OnKey(XKeyEvent* ev, bool press) {
         }
     } else if (vk) {
         gX.vkHeld[vk] = false;
-        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk, (intptr_t)0xC0000001u);
+        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk, (intptr_t)0xC0000001u | alt);
     }
 }
 

@@ -128,6 +128,12 @@ TEST_F(AppRun, AHugeFrameSleepInTheSettingsStillLetsTheTextScreenRun) {
   EXPECT_EQ(BmpSize(dir / "late.bmp"), std::make_pair(800, 600));
 }
 
+TEST_F(AppRun, AltF4ClosesTheProgram) {
+  EXPECT_EQ(Run("answer no\nwait 3\ndown Alt\nkey F4\nup Alt\nwait 10\nshot late.bmp\nclose\n"), 0);
+  EXPECT_FALSE(fs::exists(dir / "late.bmp"));  // no frame after the keys
+  EXPECT_NE(Log().find("//---\nStart in "), std::string::npos);
+}
+
 TEST_F(AppRun, AScriptWithoutCloseStillEnds) {
   EXPECT_EQ(Run("answer no\nwait 5\n"), 0);  // the close comes after the last command
 }

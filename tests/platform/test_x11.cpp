@@ -164,6 +164,10 @@ TEST_F(X11Test, KeysCharactersAndPolling) {
     EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
     EXPECT_EQ(CountMsg(all, WM_CHAR), 0);
     EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 2);
+    for (const PlatMsg& g : all) {
+        if (g.message != WM_SYSKEYDOWN) continue;
+        EXPECT_NE(g.lparam & kKeyAltHeld, 0);  // Alt+F4 closes by it
+    }
 }
 
 TEST_F(X11Test, CyrillicKeysTypeWindows1251) {
