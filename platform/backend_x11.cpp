@@ -79,6 +79,9 @@ int X11_Init() {
     gX.text = XInternAtom(gX.dpy, "TEXT", False);
     gX.incr = XInternAtom(gX.dpy, "INCR", False);
     gX.prop = XInternAtom(gX.dpy, "TOLV_SELECTION", False);
+    gX.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
+    gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
+    gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
     gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
     XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
     // A blank cursor for hiding.
@@ -124,7 +127,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
     swa.colormap = gX.cmap;
     swa.border_pixel = 0;
     swa.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | FocusChangeMask |
-                     StructureNotifyMask | ExposureMask;
+                     StructureNotifyMask | ExposureMask | PropertyChangeMask;
     gX.win = XCreateWindow(gX.dpy, gX.root, x, y, (unsigned)w, (unsigned)h, 0, gX.vi->depth, InputOutput,
                            gX.vi->visual, CWColormap | CWBorderPixel | CWEventMask, &swa);
     if (X11_TrapEnd() || !gX.win) {
@@ -170,6 +173,8 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
     }
     memset(gX.vkHeld, 0, sizeof gX.vkHeld);
     gX.mapped = false;
+    gX.minimised = false;
+    gX.focused = false;
     return PLAT_CREATE_OK;
 }
 
@@ -305,6 +310,44 @@ static void OnKey(XKeyEvent* ev, bool press) {
     }
 }
 
+// A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
+// hidden in _NET_WM_STATE.
+static bool WmShowsHidden() {
+    bool hidden = false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(gX.dpy, gX.win, gX.wmState, 0, 2, False, AnyPropertyType, &type, &format, &count,
+                           &after, &data) == Success && data) {
+        if (format == 32 && count >= 1 && ((long*)data)[0] == IconicState) hidden = true;
+        XFree(data);
+    }
+    data = nullptr;
+    if (XGetWindowProperty(gX.dpy, gX.win, gX.netWmState, 0, 64, False, XA_ATOM, &type, &format, &count, &after,
+                           &data) == Success && data) {
+        for (unsigned long i = 0; format == 32 && i < count; i++)
+            if ((Atom)((long*)data)[i] == gX.netWmHidden) hidden = true;
+        XFree(data);
+    }
+    return hidden;
+}
+
+// Minimising in the desktop's order: the inactive activation marked minimised and the focus loss
+// come before the size message, so the window procedure does not count the window active again.
+static void SetMinimised(bool on) {
+    if (on == gX.minimised) return;
+    gX.minimised = on;
+    if (on) {
+        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (1u << 16), 0);
+        if (gX.focused) PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
+        gX.focused = false;
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+    } else {
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, PosL(gPlat.winW, gPlat.winH));
+    }
+}
+
 static void ServeSelection(XSelectionRequestEvent* req) {
     XSelectionEvent reply = {};
     reply.type = SelectionNotify;
@@ -401,7 +444,8 @@ void X11_HandleEvent(XEvent* ev) {
         if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab || ev->xfocus.detail == NotifyPointer)
             break;
         if (gX.ic) XSetICFocus(gX.ic);
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE, 0);
+        gX.focused = true;
+        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
         PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
         break;
     case FocusOut:
@@ -409,17 +453,28 @@ void X11_HandleEvent(XEvent* ev) {
             break;
         if (gX.ic) XUnsetICFocus(gX.ic);
         memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE, 0);
+        if (!gX.focused) break;  // minimising already said so
+        gX.focused = false;
+        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
         PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
         break;
     case MapNotify:
         gX.mapped = true;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, PosL(gPlat.winW, gPlat.winH));
+        if (WmShowsHidden()) {
+            SetMinimised(true);
+        } else {
+            gX.minimised = false;
+            PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, PosL(gPlat.winW, gPlat.winH));
+        }
         break;
     case UnmapNotify:
         if (!gX.mapped) break;
         gX.mapped = false;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+        SetMinimised(true);
+        break;
+    case PropertyNotify:
+        if (gX.mapped && (ev->xproperty.atom == gX.wmState || ev->xproperty.atom == gX.netWmState))
+            SetMinimised(WmShowsHidden());
         break;
     case ClientMessage:
         if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete)

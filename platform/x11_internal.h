@@ -25,8 +25,11 @@ struct X11State {
     XIC ic;
     Cursor blank;
     Atom wmProtocols, wmDelete, motifHints, netWmName, clipboard, utf8, targets, text, incr, prop;
+    Atom wmState, netWmState, netWmHidden;  // how a window manager marks a window minimised
     bool detectableRepeat;
     bool mapped;
+    bool minimised;  // unmapped, iconic or hidden: the size message said so
+    bool focused;    // the focus message said so
     bool ownsClip;
     std::string clipOwned;  // 1251, CR LF rows
     unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0)

@@ -4,6 +4,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -256,6 +257,56 @@ TEST_F(X11Test, MouseFocusMinimiseAndClose) {
     EXPECT_TRUE(WaitFor(WM_CLOSE));
     EXPECT_EQ(Plat_ShowCursor(0), -1);  // hiding and showing the cursor on a real window
     EXPECT_EQ(Plat_ShowCursor(1), 0);
+}
+
+// Minimised as the desktop reports it: whatever order the server's events come in, the messages
+// leave the window procedure's activity flag off until the window is restored. The flag's rules,
+// from the window procedure: size minimised clears it, size restored and the focus set it, an
+// activation sets it unless its high word says minimised.
+TEST_F(X11Test, MinimisingIsSeenAsMinimisedWhetherUnmappedOrHiddenByTheWindowManager) {
+    StartWindow();
+    Window ours = OurWindow();
+    int active = 1;
+    auto play = [&](const std::vector<PlatMsg>& all) {
+        for (const PlatMsg& m : all) {
+            if (m.message == WM_SIZE && m.wparam == SIZE_MINIMIZED) active = 0;
+            if (m.message == WM_SIZE && m.wparam == SIZE_RESTORED) active = 1;
+            if (m.message == WM_ACTIVATE && ((m.wparam >> 16) & 0xFFFF) == 0) active = 1;
+            if (m.message == WM_SETFOCUS) active = 1;
+        }
+    };
+    // Unmapped while it holds the focus (the focus leaves after the unmap).
+    XUnmapWindow(t, ours);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(Plat_IsMinimised(), 1);
+    XMapWindow(t, ours);
+    XSync(t, False);
+    XSetInputFocus(t, ours, RevertToParent, CurrentTime);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 1);
+    EXPECT_EQ(Plat_IsMinimised(), 0);
+
+    // A window manager that keeps the window mapped marks it iconic and hidden instead.
+    Atom wmState = XInternAtom(t, "WM_STATE", False), net = XInternAtom(t, "_NET_WM_STATE", False);
+    Atom hidden = XInternAtom(t, "_NET_WM_STATE_HIDDEN", False);
+    long iconic[2] = {IconicState, 0};
+    XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)iconic, 2);
+    XChangeProperty(t, ours, net, XA_ATOM, 32, PropModeReplace, (unsigned char*)&hidden, 1);
+    XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(Plat_IsMinimised(), 1);
+    long normal[2] = {NormalState, 0};
+    XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)normal, 2);
+    XDeleteProperty(t, ours, net);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 1);
+    EXPECT_EQ(Plat_IsMinimised(), 0);
 }
 
 TEST_F(X11Test, ClipboardServedAndFetched) {
