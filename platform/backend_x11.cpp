@@ -28,16 +28,35 @@ int X11_TrapEnd() {
     return gXError;
 }
 
+// A key whose first layout group gives no virtual key (a Cyrillic letter) takes it from the first
+// Latin group, else from its place on the keyboard, as the desktop does.
+static int LatinVk(XkbDescPtr xkb, int kc) {
+    if (!xkb) return 0;
+    int groups = XkbKeyNumGroups(xkb, kc);
+    for (int g = 1; g < groups; g++) {
+        KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, g, 0);
+        if (ks >= 0x20 && ks <= 0x7E) {
+            if (int vk = Vk_FromKeysym(ks, nullptr)) return vk;
+        }
+    }
+    if (xkb->names && xkb->names->keys && kc >= xkb->min_key_code && kc <= xkb->max_key_code)
+        return Vk_FromKeyPlace(xkb->names->keys[kc].name);
+    return 0;
+}
+
 static void BuildKeyTables() {
     memset(gX.kcVk, 0, sizeof gX.kcVk);
     memset(gX.kcSided, 0, sizeof gX.kcSided);
     memset(gX.kcNumpad, 0, sizeof gX.kcNumpad);
     int minKc = 8, maxKc = 255;
     XDisplayKeycodes(gX.dpy, &minKc, &maxKc);
+    XkbDescPtr xkb = XkbGetMap(gX.dpy, XkbKeySymsMask, XkbUseCoreKbd);
+    if (xkb) XkbGetNames(gX.dpy, XkbKeyNamesMask, xkb);  // without names only the Latin groups help
     for (int kc = minKc; kc <= maxKc && kc < 256; kc++) {
         KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 0);
         int sided = 0;
         int vk = Vk_FromKeysym(ks, &sided);
+        if (!vk) vk = sided = LatinVk(xkb, kc);
         gX.kcVk[kc] = (unsigned char)vk;
         gX.kcSided[kc] = (unsigned char)sided;
         if (Vk_IsKeypadNav(ks)) {
@@ -45,6 +64,7 @@ static void BuildKeyTables() {
             if ((pad >= VK_NUMPAD0 && pad <= VK_NUMPAD0 + 9) || pad == VK_DECIMAL) gX.kcNumpad[kc] = (unsigned char)pad;
         }
     }
+    if (xkb) XkbFreeKeyboard(xkb, 0, True);
 }
 
 int X11_Init() {

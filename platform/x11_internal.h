@@ -32,7 +32,7 @@ struct X11State {
     bool focused;    // the focus message said so
     bool ownsClip;
     std::string clipOwned;  // 1251, CR LF rows
-    unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0)
+    unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0; else Latin group or place)
     unsigned char kcSided[256];   // keycode -> left/right virtual key of Shift, Ctrl, Alt
     unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
     bool vkHeld[256];             // keys pressed through this window, for the repeat bit

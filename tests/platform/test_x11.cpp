@@ -2,6 +2,7 @@
 // focus, minimise, close, and the clipboard both ways. Skipped when Xvfb is not installed.
 #include <gtest/gtest.h>
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -11,6 +12,7 @@
 #include <GL/gl.h>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -200,6 +202,47 @@ TEST_F(X11Test, CyrillicKeysTypeWindows1251) {
             EXPECT_EQ(m.wparam, 0xF4u);  // ф
         }
     EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
+}
+
+// A Cyrillic first layout still gives the letter and punctuation keys the virtual keys of their
+// place on the keyboard, as the desktop does, so letter commands and Ctrl+C work; the characters
+// typed are the layout's own.
+TEST_F(X11Test, KeysKeepTheirVirtualKeysUnderANonLatinFirstLayout) {
+    if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
+    StartWindow();
+    struct Place {
+        const char* name;  // the key's place
+        int vk;
+        unsigned char typed;  // Windows-1251, Russian layout
+    };
+    const Place places[] = {{"AC01", 'A', 0xF4}, {"AD01", 'Q', 0xE9}, {"AB03", 'C', 0xF1},
+                            {"AC10", VK_OEM_1, 0xE6}, {"AB08", VK_OEM_COMMA, 0xE1}};
+    for (const char* layout : {"ru,us", "ru"}) {
+        std::string cmd = std::string("setxkbmap -display ") + display + " -layout " + layout;
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+        Drain();  // the new mapping reaches the layer
+        XkbDescPtr xkb = XkbGetMap(t, 0, XkbUseCoreKbd);
+        ASSERT_NE(xkb, nullptr);
+        ASSERT_EQ(XkbGetNames(t, XkbKeyNamesMask, xkb), Success);
+        for (const Place& p : places) {
+            int kc = 0;
+            for (int k = xkb->min_key_code; k <= xkb->max_key_code && !kc; k++)
+                if (strncmp(xkb->names->keys[k].name, p.name, XkbKeyNameLength) == 0) kc = k;
+            ASSERT_NE(kc, 0) << p.name;
+            XTestFakeKeyEvent(t, (unsigned)kc, True, 0);
+            XTestFakeKeyEvent(t, (unsigned)kc, False, 0);
+            XSync(t, False);
+            std::vector<PlatMsg> all = Drain();
+            std::vector<uintptr_t> keys, chars;
+            for (const PlatMsg& m : all) {
+                if (m.message == WM_KEYDOWN) keys.push_back(m.wparam);
+                if (m.message == WM_CHAR) chars.push_back(m.wparam);
+            }
+            EXPECT_EQ(keys, std::vector<uintptr_t>{(uintptr_t)p.vk}) << layout << " " << p.name;
+            EXPECT_EQ(chars, std::vector<uintptr_t>{p.typed}) << layout << " " << p.name;
+        }
+        XkbFreeKeyboard(xkb, 0, True);
+    }
 }
 
 TEST_F(X11Test, MouseFocusMinimiseAndClose) {
