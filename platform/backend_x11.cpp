@@ -192,6 +192,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
         return PLAT_CREATE_MAKECURRENT;
     }
     memset(gX.vkHeld, 0, sizeof gX.vkHeld);
+    gX.altGrHeld = false;
     gX.mapped = false;
     gX.minimised = false;
     gX.focused = false;
@@ -307,7 +308,20 @@ static int EventVk(XKeyEvent* ev) {
     return gX.kcVk[kc];
 }
 
+// AltGr chooses characters, as Ctrl+Alt does on the desktop: it reports itself as a plain Alt key
+// message, and keys pressed under it are no system keys and type what they show.
+static bool OnAltGr(XKeyEvent* ev, bool press) {
+    KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
+    if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
+    intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
+    if (press && gX.altGrHeld) l |= (intptr_t)1 << 30;
+    gX.altGrHeld = press;
+    PlatQueue_Push(&gPlat.queue, press ? WM_KEYDOWN : WM_KEYUP, VK_MENU, l);
+    return true;
+}
+
 static void OnKey(XKeyEvent* ev, bool press) {
+    if (OnAltGr(ev, press)) return;
     int vk = EventVk(ev);
     bool altHeld = gX.vkHeld[VK_MENU];
     bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
@@ -473,6 +487,7 @@ void X11_HandleEvent(XEvent* ev) {
             break;
         if (gX.ic) XUnsetICFocus(gX.ic);
         memset(gX.vkHeld, 0, sizeof gX.vkHeld);
+        gX.altGrHeld = false;
         if (!gX.focused) break;  // minimising already said so
         gX.focused = false;
         PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);

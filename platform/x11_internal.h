@@ -36,6 +36,7 @@ struct X11State {
     unsigned char kcSided[256];   // keycode -> left/right virtual key of Shift, Ctrl, Alt
     unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
     bool vkHeld[256];             // keys pressed through this window, for the repeat bit
+    bool altGrHeld;               // AltGr (third level) is down: it is no Alt
 };
 
 extern X11State gX;

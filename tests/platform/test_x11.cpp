@@ -245,6 +245,29 @@ TEST_F(X11Test, KeysKeepTheirVirtualKeysUnderANonLatinFirstLayout) {
     }
 }
 
+// AltGr chooses characters (as Ctrl+Alt does on the desktop): what it types arrives, and the keys
+// under it are no system keys.
+TEST_F(X11Test, AltGrTypesItsCharacters) {
+    if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
+    StartWindow();
+    std::string cmd = std::string("setxkbmap -display ") + display + " -layout de";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    Drain();
+    Key(XK_ISO_Level3_Shift, true);
+    for (KeySym ks : {XK_q, XK_e}) {
+        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), True, 0);
+        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), False, 0);
+    }
+    Key(XK_ISO_Level3_Shift, false);
+    std::vector<PlatMsg> all = Drain();
+    std::vector<uintptr_t> chars;
+    for (const PlatMsg& m : all)
+        if (m.message == WM_CHAR) chars.push_back(m.wparam);
+    EXPECT_EQ(chars, (std::vector<uintptr_t>{'@', 0x88}));  // the euro sign in Windows-1251
+    EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 0);
+    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 3);
+}
+
 TEST_F(X11Test, MouseFocusMinimiseAndClose) {
     StartWindow();
     Window ours = OurWindow();
