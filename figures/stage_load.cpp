@@ -6,6 +6,7 @@
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/binfile.h"
+#include "shell/files.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -333,7 +334,7 @@ int Stage_LoadPair(FILE* base, FILE* loc) {
 }
 
 int EtapFile_Load(const std::string& name) {
-  FILE* base = fopen(name.c_str(), "rb");
+  FILE* base = FileOpen(name, "rb");
   if (!base) return 0;
   StageScratch* s = StageScratch_Begin();
   int n = StageRead_Base(s, base);  // the base part names the location file to read with it
@@ -343,7 +344,7 @@ int EtapFile_Load(const std::string& name) {
     return 0;
   }
   std::string locName = name + IntToStrZero(n, 2);
-  FILE* loc = fopen(locName.c_str(), "rb");
+  FILE* loc = FileOpen(locName, "rb");
   if (!loc) {
     LogInfo("\nLoadEtapFail: no location file %s", locName.c_str());
     return 0;
@@ -361,7 +362,7 @@ int EtapFile_Load(const std::string& name) {
 
 int Etap_LoadLocation(int n) {
   std::string name = StrFmt("%s.etp%02d", EtapName.c_str(), n);
-  FILE* f = fopen(name.c_str(), "rb");
+  FILE* f = FileOpen(name, "rb");
   if (!f) return 0;
   int ok = Etap_LoadFrom(&Fgrs, f);
   fclose(f);

@@ -12,6 +12,13 @@
 
 extern std::string gsFileZaglav;  // "zaglav.bin": marks a saved directory
 
+// Names of files and folders are texts of the game (Windows-1251, as a dialog hands them or a
+// table writes them); the file system names them in UTF-8. Every open, rename and directory change
+// of a game path in this file converts here, once.
+std::string FsPath(const std::string& path);
+// fopen of a game path.
+FILE* FileOpen(const std::string& path, const char* mode);
+
 // Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
 // 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
 // 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".

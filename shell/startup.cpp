@@ -143,10 +143,11 @@ int WinMain() {
   std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
   std::memset(StartDir, 0, sizeof(StartDir));
   if (!getcwd(StartDir, 255)) StartDir[0] = 0;
-  std::memcpy(DlgFilePath, StartDir, 255);
-  if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot enter %s", StartDir);
+  // The dialogs and the log take the start directory as the game's own text.
+  Plat_Utf8To1251(StartDir, DlgFilePath, sizeof(DlgFilePath));
+  if (StartDir[0] && chdir(StartDir) != 0) LogInfo("\ncannot enter %s", DlgFilePath);
 
-  LogInfo("\n\n//---\nStart in %s\n%s", StartDir, DateTimeStamp(0, 0, 1));
+  LogInfo("\n\n//---\nStart in %s\n%s", DlgFilePath, DateTimeStamp(0, 0, 1));
   LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
           (int)sizeof(Fgr), (int)sizeof(char*));
 

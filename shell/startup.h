@@ -10,7 +10,7 @@
 extern std::string gsFilePixStart, gsFilePalitra, gsDirRes, gsFilePaintWord, gsFileTestPaint,
     gsFileAbout, gsFileScr;
 
-extern char StartDir[256];
+extern char StartDir[256];  // as the file system names it (UTF-8): for changing back to it
 extern GuiList PaintWords;     // (word, colour codes), longest words first
 extern GuiList& PaintWordList;
 

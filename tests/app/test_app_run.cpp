@@ -134,6 +134,19 @@ TEST_F(AppRun, AltF4ClosesTheProgram) {
   EXPECT_NE(Log().find("//---\nStart in "), std::string::npos);
 }
 
+// The start directory is a file-system name (UTF-8); the game, its dialogs and its log see it in
+// Windows-1251 like every other text.
+TEST_F(AppRun, AStartDirectoryInCyrillicIsTheGamesOwnText) {
+  fs::path cyr = dir / "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD1\x8B";  // UTF-8 on disk
+  fs::create_directory(cyr);
+  fs::rename(dir / "uni_files", cyr / "uni_files");
+  fs::rename(dir / "_about_.txt", cyr / "_about_.txt");
+  fs::path top = dir;
+  dir = cyr;
+  EXPECT_EQ(Run("answer no\nwait 3\nclose\n"), 0);
+  EXPECT_NE(Log().find("\nStart in " + top.string() + "/Карты\n"), std::string::npos) << Log();
+}
+
 TEST_F(AppRun, AScriptWithoutCloseStillEnds) {
   EXPECT_EQ(Run("answer no\nwait 5\n"), 0);  // the close comes after the last command
 }

@@ -247,4 +247,27 @@ TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   EXPECT_EQ(Fgrs.mf[1].status, 112);  // base figures stay
 }
 
+// Names inside the game are Windows-1251 (a dialog hands them so); the file system's are UTF-8.
+TEST_F(StageFiles, AStageNamedInCyrillicIsSavedUnderItsUtf8NameAndLoadsBack) {
+  BuildWorld(0, 4);
+  EtapLocationNom = 2;
+  const std::string game = Name("карта.etp");  // compiled as Windows-1251 bytes
+  const std::string disk = Name("\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.etp");
+  for (const std::string& n : {game, game + "02", disk, disk + "02", disk + "_bak", disk + "02_bak"})
+    std::filesystem::remove(n);  // an earlier run's files
+  ASSERT_EQ(Etap_Save(game), 1);
+  EXPECT_TRUE(std::filesystem::exists(disk));
+  EXPECT_TRUE(std::filesystem::exists(disk + "02"));
+  EXPECT_FALSE(std::filesystem::exists(game));
+  std::vector<char> saved = FileBytes(disk);
+  ASSERT_EQ(Etap_Save(game), 1);  // again: the backup gets the file system's name too
+  EXPECT_EQ(FileBytes(disk + "_bak"), saved);
+  ClearWorld();
+  ASSERT_EQ(EtapFile_Load(game), 1);
+  EXPECT_EQ(EtapLocationNom, 2);
+  EXPECT_EQ(Fgrs.mf[504].status, 20);
+  EtapName = Name("карта");
+  ASSERT_EQ(Etap_LoadLocation(2), 1);
+}
+
 }  // namespace
