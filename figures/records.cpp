@@ -357,7 +357,7 @@ bool GetF(FILE* f, float& v) {
   v = tmp;
   return true;
 }
-// The three float words of a packed record, each stored by value only when it came.
+// The three float words of a record, each stored only when it came.
 template <class R>
 bool GetFloats(FILE* f, R* r) {
   for (int i = 0; i < 3; i++) {

@@ -3,8 +3,9 @@
 #pragma once
 
 // The virtual-key code of a keysym read from the first layout group, level 0; 0 when the key has
-// none (a Cyrillic letter: the key's Latin group or its place decides then, Vk_FromKeyPlace). *sided receives the left/right code of Shift,
-// Ctrl and Alt (VK_LSHIFT ...) and otherwise the same code as the answer.
+// none (a Cyrillic letter: the key's Latin group or its place decides then, Vk_FromKeyPlace).
+// *sided receives the left/right code of Shift, Ctrl and Alt (VK_LSHIFT ...) and otherwise the
+// same code as the answer.
 int Vk_FromKeysym(unsigned long keysym, int* sided);
 
 // The virtual-key code of a key by its place on the keyboard (its four-character XKB key name, such
