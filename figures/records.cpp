@@ -67,7 +67,7 @@ t_UNIT* UN_New() {
   if (i < 0) return nullptr;
   t_UNIT* r = &gPools.units[i];
   r->zap1 = 0;
-  r->mortal = r->rang = r->rangAura = r->stealthOk = 0;
+  r->mortal = r->ExpRang = r->rangAura = r->stealthOk = 0;
   memset(r->name, 0, sizeof(r->name));
   r->fz[1] = 0.0f;
   BoeCounters_Clear(&r->cnt);
@@ -99,25 +99,24 @@ static bool ChanOk(int c) { return c >= 1 && c <= kBoeChannels; }
 
 int BoeCnt_Set(BoeCounters* T, int c, int now, int max, int low, int high) {
   if (!T || !ChanOk(c) || (c % 2) == 0 || now < 1) return 0;
-  int* t = T->T;
-  t[c] = now;
-  t[c + 1] = max < 1 ? now : max;
-  t[kBoeLimit + c] = (low >= 1 && low < max) ? low : max;
-  t[kBoeLimit + c + 1] = (high > 0 && high > max) ? high : max;
-  t[kBoeBase + c] = now;
-  t[kBoeBase + c + 1] = t[c + 1];
+  T->T[c] = now;
+  T->T[c + 1] = max < 1 ? now : max;
+  T->T[kBoeLimit + c] = (low >= 1 && low < max) ? low : max;
+  T->T[kBoeLimit + c + 1] = (high > 0 && high > max) ? high : max;
+  T->T[kBoeBase + c] = now;
+  T->T[kBoeBase + c + 1] = T->T[c + 1];
   return 1;
 }
 
 void BoeCnt_Clamp(BoeCounters* T, int c) {
   if (!T || !ChanOk(c)) return;
-  int* t = T->T;
+  int v = T->T[c];
   if (c % 2) {
-    if (t[c] < 0) t[c] = 0;
-    else if (t[c] > t[c + 1]) t[c] = t[c + 1];
+    if (v < 0) T->T[c] = 0;
+    else if (v > T->T[c + 1]) T->T[c] = T->T[c + 1];
   } else {
-    if (t[c] < t[kBoeLimit + c - 1]) t[c] = t[kBoeLimit + c - 1];
-    else if (t[c] > t[kBoeLimit + c]) t[c] = t[kBoeLimit + c];
+    if (v < T->T[kBoeLimit + c - 1]) T->T[c] = T->T[kBoeLimit + c - 1];
+    else if (v > T->T[kBoeLimit + c]) T->T[c] = T->T[kBoeLimit + c];
   }
 }
 
@@ -159,8 +158,8 @@ int BoeCnt_SetMax(BoeCounters* T, int c, int v, int copyToBase) {
   return T->T[c];
 }
 
-int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[kBoeBase + c] : 0; }
-int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c] : 0; }
+int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? int(T->T[kBoeBase + c]) : 0; }
+int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? int(T->T[c]) : 0; }
 
 void BoeCnt_MaxFromBase(BoeCounters* T) {
   if (!T) return;
@@ -169,11 +168,10 @@ void BoeCnt_MaxFromBase(BoeCounters* T) {
 
 void BoeCnt_ClampAll(BoeCounters* T) {
   if (!T) return;
-  int* t = T->T;
   for (int o = 1; o < kBoeChannels; o += 2) {
-    if (t[o] < 0) t[o] = 0;
-    else if (t[o] > t[o + 1]) t[o] = t[o + 1];
-    t[kBoeBase + o] = t[o];
+    if (T->T[o] < 0) T->T[o] = 0;
+    else if (T->T[o] > T->T[o + 1]) T->T[o] = T->T[o + 1];
+    T->T[kBoeBase + o] = T->T[o];
   }
 }
 
@@ -251,7 +249,7 @@ int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
   int kind = FKu_EntryKind(&k);
   if (kind < 2) return 0;
   FBuEntry& e = t->e[t->count];
-  e.value = k.mode == 1 ? 1 : k.value;
+  e.value = k.mode == 1 ? 1 : int(k.value);
   e.channel = k.channel;
   e.n = k.n;
   e.percent = k.percent;
@@ -263,7 +261,7 @@ int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
 
 int FKu_AddAllToFBu(FKu* k, FBu* b, int classFilter) {
   if (!k || k->count < 1) return 0;
-  int n = k->count > kFKuMax ? kFKuMax : k->count;
+  int n = k->count > kFKuMax ? kFKuMax : int(k->count);
   int added = 0;
   for (int i = 0; i < n; i++) {
     if (classFilter > 0 && k->e[i].cls != classFilter) continue;
@@ -371,7 +369,7 @@ void UnitWords(const t_UNIT* r, int w[12]) {
   w[1] = r->zap1;
   w[2] = r->isUse;
   w[3] = r->mortal;
-  w[4] = r->rang;
+  w[4] = r->ExpRang;
   w[5] = r->rangAura;
   w[6] = r->stealthOk;
   memcpy(&w[7], r->name, 16);
@@ -382,7 +380,7 @@ void UnitFromWords(t_UNIT* r, const int w[12]) {
   r->zap1 = w[1];
   r->isUse = w[2];
   r->mortal = w[3];
-  r->rang = w[4];
+  r->ExpRang = w[4];
   r->rangAura = w[5];
   r->stealthOk = w[6];
   memcpy(r->name, &w[7], 16);
@@ -546,7 +544,7 @@ void item_SaveTo(const t_item* r, FILE* f) {
   int w[9];
   ItemWords(r, w);
   PutWords(w, 9, f);
-  for (float v : r->fz) FloWrite(v, f);
+  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
   Sta_SaveTo(&r->sta, f);
   FKu_SaveTo(&r->fku, f);
 }
@@ -564,7 +562,11 @@ int item_LoadFrom(t_item* r, FILE* f) {
   BinIn_Skip(&in, 8);
   for (int& v : w) BinIn_Int(&in, &v);
   ItemFromWords(r, w);
-  for (float& v : r->fz) BinIn_Flo(&in, &v);
+  for (f32u& v : r->fz) {
+    float x = v;  // kept when the file ends early
+    BinIn_Flo(&in, &x);
+    v = x;
+  }
   r->isUse = inUse;
   r->name[15] = 0;
   if (in.fail) return 0;
@@ -577,7 +579,7 @@ void UN_SaveTo(const t_UNIT* r, FILE* f) {
   int w[12];
   UnitWords(r, w);
   PutWords(w, 12, f);
-  for (float v : r->fz) FloWrite(v, f);
+  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
   BoeCounters_SaveTo(&r->cnt, f);
   FKu_SaveTo(&r->fku, f);
   FBu_SaveTo(&r->fbu, f);
@@ -594,7 +596,11 @@ int UN_LoadFrom(t_UNIT* r, FILE* f) {
   BinIn_Skip(&in, 8);
   for (int& v : w) BinIn_Int(&in, &v);
   UnitFromWords(r, w);
-  for (float& v : r->fz) BinIn_Flo(&in, &v);
+  for (f32u& v : r->fz) {
+    float x = v;
+    BinIn_Flo(&in, &x);
+    v = x;
+  }
   r->isUse = inUse;
   r->name[15] = 0;
   if (in.fail) return 0;

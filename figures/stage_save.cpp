@@ -154,23 +154,21 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
   EtapFile_WriteLenAtStart(c, f);
 }
 
-// Opens name for writing with the old file moved aside to name + "_bak" first, writes one part
-// and closes; 0 (logged) when the open, a write or the close failed.
+// Writes one part beside name and puts it in place only when it was written whole; the file it
+// replaces stays as name + "_bak". 0 (logged) when the open, a write or the close failed: name is
+// then as it was.
 static int SavePart(const std::string& name, int base) {
-  std::string n = name;
-  FILE* f = FileOpenBak(n, "", 2, 0);
+  FILE* f = FileSave_Begin(name);
   if (!f) {
-    LogInfo("\nSaveEtapFail: not open %s", n.c_str());
+    LogInfo("\nSaveEtapFail: not open %s", name.c_str());
     return 0;
   }
   if (base)
     Base_SaveTo(&Fgrs, f, EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, f);
-  int bad = ferror(f) || fflush(f) != 0;
-  if (fclose(f) != 0) bad = 1;
-  if (bad) {
-    LogInfo("\nSaveEtapFail: not written %s", n.c_str());
+  if (!FileSave_End(f, name)) {
+    LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }
   return 1;

@@ -244,6 +244,14 @@ void Plat_PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
     PlatQueue_Push(&gPlat.queue, message, wparam, lparam);
 }
 
+long Plat_DefWindowProc(unsigned message, uintptr_t wparam, intptr_t lparam) {
+    if (message == WM_SYSKEYDOWN && wparam == (uintptr_t)VK_F4 && (lparam & kKeyAltHeld))
+        Plat_PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    else if (message == WM_SYSCOMMAND && (wparam & 0xFFF0) == SC_CLOSE)
+        Plat_PostMessage(WM_CLOSE, 0, 0);
+    return 0;
+}
+
 int Plat_KeyIsDown(int vk) {
     if (vk < 1 || vk > 255) return 0;
     if (IsX11()) return X11_KeyIsDown(vk);

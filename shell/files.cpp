@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/platform.h"
 #include "shell/binfile.h"
 #include "shell/clock.h"
 #include "shell/log.h"
@@ -32,8 +33,22 @@ struct DirStackOwner {
 // The most one whole-file read takes: the size word of a byte buffer.
 constexpr long kFileWholeMax = static_cast<long>(UINT32_MAX);
 
+// Paths below are the file system's own (converted by the caller).
+
+// Looked at before the open too: opening a pipe would wait for a writer.
+FILE* OpenRegular(const std::string& fsPath) {
+  struct stat st;
+  if (stat(fsPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+  FILE* f = std::fopen(fsPath.c_str(), "rb");
+  if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
+    std::fclose(f);
+    return nullptr;
+  }
+  return f;
+}
+
 bool FileOpens(const std::string& path) {
-  FILE* f = FileOpenRead(path);
+  FILE* f = OpenRegular(path);
   if (!f) return false;
   std::fclose(f);
   return true;
@@ -54,32 +69,43 @@ char* Slot(DirStack* s, int i) { return s->slots + static_cast<size_t>(i) * kDir
 
 }  // namespace
 
+std::string FsPath(const std::string& path) {
+  std::string out(path.size() * 3 + 1, '\0');  // a Windows-1251 byte is at most 3 UTF-8 bytes
+  out.resize((size_t)Plat_1251ToUtf8(path.c_str(), out.data(), (int)out.size()));
+  return out;
+}
+
+FILE* FileOpen(const std::string& path, const char* mode) {
+  return std::fopen(FsPath(path).c_str(), mode);
+}
+
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
   if (name.empty()) return nullptr;
   if (!ext.empty()) name += ext;
   const char* how = OpenMode(mode);
-  if (!FileOpens(name)) return gFileOpenBak_Open(name.c_str(), how);
+  const std::string path = FsPath(name);
+  if (!FileOpens(path)) return gFileOpenBak_Open(path.c_str(), how);
 
-  const std::string bak = name + "_bak";
+  const std::string bak = path + "_bak";
   if (policy == 3) {
     std::error_code ec;
-    fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+    fs::copy_file(path, bak, fs::copy_options::overwrite_existing, ec);
     if (ec) return nullptr;
-    return gFileOpenBak_Open(name.c_str(), "r+b");
+    return gFileOpenBak_Open(path.c_str(), "r+b");
   }
   if (policy == 2) {
     if (PathExists(bak) && std::remove(bak.c_str()) != 0) return nullptr;
-    if (std::rename(name.c_str(), bak.c_str()) != 0) return nullptr;
-    FILE* f = gFileOpenBak_Open(name.c_str(), how);
-    if (!f) std::rename(bak.c_str(), name.c_str());  // no new file: the old one stays in place
+    if (std::rename(path.c_str(), bak.c_str()) != 0) return nullptr;
+    FILE* f = gFileOpenBak_Open(path.c_str(), how);
+    if (!f) std::rename(bak.c_str(), path.c_str());  // no new file: the old one stays in place
     return f;
   }
   if (policy == 1) {
     // The new file is opened beside the old one and moved over it, so a failed open keeps the old.
-    const std::string fresh = name + "_new";
+    const std::string fresh = path + "_new";
     FILE* f = gFileOpenBak_Open(fresh.c_str(), how);
     if (!f) return nullptr;
-    if (std::rename(fresh.c_str(), name.c_str()) != 0) {
+    if (std::rename(fresh.c_str(), path.c_str()) != 0) {
       std::fclose(f);
       std::remove(fresh.c_str());
       return nullptr;
@@ -87,31 +113,21 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     return f;
   }
   if (mode != 2) return nullptr;
-  return gFileOpenBak_Open(name.c_str(), how);
+  return gFileOpenBak_Open(path.c_str(), how);
 }
 
 int FileIsRegular(const std::string& path) {
   struct stat st;
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? 1 : 0;
+  return stat(FsPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) ? 1 : 0;
 }
 
-FILE* FileOpenRead(const std::string& path) {
-  // Looked at before the open too: opening a pipe would wait for a writer.
-  if (!FileIsRegular(path)) return nullptr;
-  FILE* f = std::fopen(path.c_str(), "rb");
-  struct stat st;
-  if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
-    std::fclose(f);
-    return nullptr;
-  }
-  return f;
-}
+FILE* FileOpenRead(const std::string& path) { return OpenRegular(FsPath(path)); }
 
 int FileOpenIn(std::ifstream& in, const std::string& path, std::ios::openmode mode) {
   if (in.is_open()) in.close();
   in.clear();
   if (!FileIsRegular(path)) return 0;
-  in.open(path, mode);
+  in.open(FsPath(path), mode);
   return in.is_open() ? 1 : 0;
 }
 
@@ -252,7 +268,7 @@ void FindImageFile(std::string& out, const std::string& name) {
   const std::string base = name.substr(0, name.size() - 2);
   static const char* const kExts[] = {".tga", ".bmp", ".png", ".dds", ".jpg", ".tex"};
   for (const char* e : kExts) {
-    if (FileOpens(base + e)) {
+    if (FileOpens(FsPath(base + e))) {
       out = base + e;
       return;
     }
@@ -317,7 +333,7 @@ int DirPop() {
 
 int DirPushEnter(const char* dir) {
   if (!dir || !DirStack_Push(&gDirStack)) return 0;
-  if (chdir(dir) != 0) {
+  if (chdir(FsPath(dir).c_str()) != 0) {
     DirStack_Pop(&gDirStack);
     return 0;
   }
@@ -325,9 +341,9 @@ int DirPushEnter(const char* dir) {
 }
 
 int DirBackup(const std::string& dir) {
-  if (!FileOpens(dir + "/" + gsFileZaglav)) return 1;
+  if (!FileOpens(FsPath(dir + "/" + gsFileZaglav))) return 1;
   const std::string bak = dir + "_BAK_" + "_" + std::to_string(TickCount());
-  if (std::rename(dir.c_str(), bak.c_str()) != 0) {
+  if (std::rename(FsPath(dir).c_str(), FsPath(bak).c_str()) != 0) {
     LogInfo("\nerr: DirBackup %s -> %s (%s)", dir.c_str(), bak.c_str(), std::strerror(errno));
     return 0;
   }
@@ -340,8 +356,8 @@ int DirPushMakeEnter(const std::string& dir) {
     DirStack_Pop(&gDirStack);
     return 0;
   }
-  mkdir(dir.c_str(), 0755);
-  if (chdir(dir.c_str()) != 0) {
+  mkdir(FsPath(dir).c_str(), 0755);
+  if (chdir(FsPath(dir).c_str()) != 0) {
     DirStack_Pop(&gDirStack);
     return 0;
   }
@@ -351,4 +367,33 @@ int DirPushMakeEnter(const std::string& dir) {
 void MemFillRange(int* first, int* last, int byte) {
   if (!first || !last || last < first) return;
   std::memset(first, byte, static_cast<size_t>(last - first + 1) * sizeof(int));
+}
+
+static std::string SaveScratch(const std::string& path) { return path + "_tmp"; }
+
+FILE* FileSave_Begin(const std::string& name) {
+  if (name.empty()) return nullptr;
+  return gFileOpenBak_Open(SaveScratch(FsPath(name)).c_str(), "wb");
+}
+
+int FileSave_End(FILE* f, const std::string& gameName) {
+  if (!f) return 0;
+  const std::string name = FsPath(gameName), tmp = SaveScratch(name);
+  bool ok = !std::ferror(f) && std::fflush(f) == 0;
+  if (std::fclose(f) != 0) ok = false;
+  if (ok && PathExists(name)) {
+    // The old file gets a second name first, so name never stands empty.
+    const std::string bak = name + "_bak";
+    std::error_code ec;
+    if (PathExists(bak)) fs::remove(bak, ec);
+    if (!ec) fs::create_hard_link(name, bak, ec);
+    if (ec) {
+      ec.clear();
+      fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+    }
+    ok = !ec;
+  }
+  if (ok) ok = std::rename(tmp.c_str(), name.c_str()) == 0;
+  if (!ok) std::remove(tmp.c_str());
+  return ok ? 1 : 0;
 }

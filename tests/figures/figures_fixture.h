@@ -1,5 +1,5 @@
-// Shared set-up for the figure model tests: an empty container with numbered slots, free record
-// pools, cleared named variables and a log file of the test's own.
+// Shared set-up for the figure model tests: an empty container, free record pools, cleared named
+// variables and a log file of the test's own.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -23,7 +23,6 @@ class FiguresTest : public ::testing::Test {
     LogResetCount();
     Records_ResetPools();
     Fgrs.ResetAll();
-    Fgrs.NumberSlots();
     org2_Init();
     orgF_Init();
     RandSeed(12345);

@@ -101,6 +101,11 @@ TEST(FgrReal, EveryPropertyIsFoundByNameAtItsNumber) {
   EXPECT_EQ(type, 1);
   EXPECT_EQ(FgrEd_AdrFromName(&f, "floX", type), reinterpret_cast<char*>(&f.floX));
   EXPECT_EQ(type, 2);
+  EXPECT_EQ(FgrEd_AdrFromName(nullptr, "floX", type), nullptr);  // no figure or no name: no type
+  EXPECT_EQ(type, 0);
+  type = 2;
+  EXPECT_EQ(FgrEd_AdrFromName(&f, nullptr, type), nullptr);
+  EXPECT_EQ(type, 0);
 }
 
 TEST(FgrReal, PropertyNumbersOfTheRecord) {

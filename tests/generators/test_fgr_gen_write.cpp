@@ -133,6 +133,22 @@ TEST(FgrWrite, EditorTablesOfValues) {
                           "\n\toutType = inFgrFloType2;\nafn(\"f1\", f1)"));
 }
 
+// Each function that uses a case macro has the macro's definition right before it.
+TEST(FgrWrite, EveryEditorFamilyDefinesItsCaseMacrosBeforeUse) {
+  GenRun r("macros");
+  r(SmallTables());
+  const std::string pn = "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
+  const std::string trv = "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;";
+  const std::string az = "\n#define az(s, x) case s: av =(x); return 1;";
+  const std::string pu = "\n#define pu(a, b) case a: return (char*) & pF->b;";
+  const std::string uses[] = {
+      pn + "\nint Fgr_Int_AnFlags(",  pn + "\nint  Fgr_Flo_AnFlags(", pn + "\nint  Fgr_Po1_AnFlags(",
+      pn + "\nint  Fgr_Po2_AnFlags(", pn + "\nint  Fgr_Sub_AnFlags(", trv + "\nint Fgr_Int_TramVals(",
+      trv + "\nint Fgr_Flo_TramVals(",  az + "\nint Fgr_Int_Adv(",       az + "\nint Fgr_Flo_Adv(",
+      pu + "\nchar* Fgr_Po1_Adr(",      pu + "\nchar* Fgr_Po2_Adr("};
+  for (const std::string& u : uses) EXPECT_TRUE(Has(r.proc, u)) << u;
+}
+
 TEST(FgrWrite, SwitchesOfKindsProceduresPresetsAndLabels) {
   GenRun r("switches");
   r(SmallTables());

@@ -114,6 +114,22 @@ TEST_F(GlTest, QuadsDrawOnlyIn2DAndOutlinesStayOutlines) {
   EXPECT_EQ(rgb(25, 10)[0], 255);
   EXPECT_EQ(rgb(65, 25)[0], 0);
   EXPECT_EQ(rgb(50, 25)[0], 255);
+
+  // A rectangle dragged up or left (one size negative, or the corners swapped) is the same outline.
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_CULL_FACE);
+  Gl2D_Begin(0, kGlW, 0, kGlH);
+  Gl2D_OutlineRectArgb(40.5f, 10.5f, -30, 30, 0xFFFFFFFF);
+  Gl2D_OutlineRectArgb(10.5f, 90.5f, 30, -30, 0xFFFFFFFF);
+  Gl2D_OutlineRectLTRB(80.5f, 40.5f, 50.5f, 10.5f, 0xFFFFFFFF);
+  Gl2D_End();
+  glDisable(GL_CULL_FACE);
+  px = Read(0, 0, 100, 100);
+  const int inside[3][2] = {{25, 25}, {25, 75}, {65, 25}}, edge[3][2] = {{10, 25}, {25, 90}, {50, 25}};
+  for (int i = 0; i < 3; i++) {
+    EXPECT_EQ(rgb(inside[i][0], inside[i][1])[0], 0) << i;
+    EXPECT_EQ(rgb(edge[i][0], edge[i][1])[0], 255) << i;
+  }
 }
 
 TEST_F(GlTest, ColourMaterialArgbAndFog) {

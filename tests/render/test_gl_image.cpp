@@ -134,6 +134,9 @@ TEST_F(GlTest, ScreenshotGoesToScreens1UnderTheStartDirectory) {
   // A start directory that does not exist: refused, the counter still counts.
   EXPECT_EQ(ScreenShot_Take("/no/such/dir", "x", &counter), 0);
   EXPECT_EQ(counter, 3);
+  counter = 2147483647;  // the largest count is followed by 1, not by an overflow
+  EXPECT_EQ(ScreenShot_Take("/no/such/dir", "x", &counter), 0);
+  EXPECT_EQ(counter, 1);
   char name[256];
   EXPECT_EQ(ScreenShot_Name(name, sizeof(name), std::string(300, 'a').c_str(), 1, 1), 0);
   ASSERT_EQ(ScreenShot_Name(name, sizeof(name), "d", 42, 7), 1);

@@ -77,6 +77,22 @@ TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
   EXPECT_EQ(Window_DragByMouse(), 0);
 }
 
+// What the window procedure does not swallow reaches the system's default procedure: the close
+// command comes back as the close message; a swallowed command does nothing.
+TEST_F(Headless, CommandsLeftToTheSystemComeBackAsItsMessages) {
+  StartWith("wait 1000\n");
+  ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
+  o2::NeedExit = 0;
+  anWndProc(WinHwnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  anWndProc(WinHwnd, WM_SYSKEYDOWN, VK_F4, 1);  // F4 without Alt
+  Pump();
+  EXPECT_EQ(o2::NeedExit, 0);
+  anWndProc(WinHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump();
+  EXPECT_EQ(o2::NeedExit, 1);
+  o2::NeedExit = 0;
+}
+
 TEST_F(Headless, NoDragWithoutFocusOrWithoutBackspace) {
   StartWith("press right 100 100\nwait 2\nmove 160 130\nwait 20\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 800, 600, "tolv"), PLAT_CREATE_OK);

@@ -97,7 +97,6 @@ class StageTest : public ::testing::Test {
   static void ClearWorld() {
     Records_ResetPools();
     Fgrs.ResetAll();
-    Fgrs.NumberSlots();
     memset(SideTab, 0, sizeof SideTab);
     memset(org2n, 0, sizeof org2n);
     memset(orgFn, 0, sizeof orgFn);
@@ -146,7 +145,7 @@ class StageTest : public ::testing::Test {
       f->Paf[1][0] = (short)(-3 - i);
       f->Paf[2][1] = (short)(30000 + i);
       if (f->UN != empty_UN_adr()) {
-        f->UN->rang = 2 + i;
+        f->UN->ExpRang = 2 + i;
         Fgr_SetItemName(f, "Base" + std::to_string(i));
         BoeCnt_Set(&f->UN->cnt, 1, 50 + i, 100, 0, 200);
         FKu_Add(&f->UN->fku, 3, 2, 40 + i, 0, 1, 50, 2);

@@ -3,7 +3,14 @@
 
 #include "stage_fixture.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <set>
+
 #include "shell/files.h"
+#include "shell/text.h"
 
 namespace {
 
@@ -178,14 +185,35 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   std::vector<char> second = ReadBytes<char>(Name("k.etp"));
   EXPECT_NE(second, first);
 
+  // The disk fills up halfway through the next save: the stage's own name and its backup keep
+  // the last two good saves, and nothing part-written is left beside them.
+  Fgrs.mf[2].zap015 = 99;
+  rlimit was{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &was), 0);
+  rlimit cut = was;
+  cut.rlim_cur = second.size() / 2;
+  void (*xfsz)(int) = signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+  int saved = Etap_Save(Name("k.etp"));
+  setrlimit(RLIMIT_FSIZE, &was);
+  signal(SIGXFSZ, xfsz);
+  EXPECT_EQ(saved, 0);
+  EXPECT_NE(LogText().find("\nSaveEtapFail: not written " + Name("k.etp")), std::string::npos);
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp")), second);
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
+  std::set<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator("."))
+    if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0) files.insert(e.path().filename().string());
+  std::string loc = Name("k.etp") + IntToStrZero(EtapLocationNom, 2);
+  EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
+
   auto keep = gFileOpenBak_Open;
   gFileOpenBak_Open = RefuseOpen;
   EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
   gFileOpenBak_Open = keep;
   EXPECT_NE(LogText().find("\nSaveEtapFail: not open"), std::string::npos);
-  std::vector<char> kept = ReadBytes<char>(Name("k.etp"));
-  std::vector<char> bak = ReadBytes<char>(Name("k.etp_bak"));
-  EXPECT_TRUE(kept == second || bak == second);  // the last good save is still on disk
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp")), second);  // the last good save is still on disk
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
 
   EXPECT_EQ(Etap_Save("no_such_dir/x.etp"), 0);
 }
@@ -229,6 +257,29 @@ TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   EXPECT_EQ(EtapFile_Load(Name("d.etp")), 0);
   EXPECT_TRUE(before.Same());
   EXPECT_EQ(LogText().find("LoadEtap"), std::string::npos) << LogText();
+}
+
+// Names inside the game are Windows-1251 (a dialog hands them so); the file system's are UTF-8.
+TEST_F(StageFiles, AStageNamedInCyrillicIsSavedUnderItsUtf8NameAndLoadsBack) {
+  BuildWorld(0, 4);
+  EtapLocationNom = 2;
+  const std::string game = Name("карта.etp");  // compiled as Windows-1251 bytes
+  const std::string disk = Name("\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.etp");
+  for (const std::string& n : {game, game + "02", disk, disk + "02", disk + "_bak", disk + "02_bak"})
+    std::filesystem::remove(n);  // an earlier run's files
+  ASSERT_EQ(Etap_Save(game), 1);
+  EXPECT_TRUE(std::filesystem::exists(disk));
+  EXPECT_TRUE(std::filesystem::exists(disk + "02"));
+  EXPECT_FALSE(std::filesystem::exists(game));
+  std::vector<char> saved = ReadBytes<char>(disk);
+  ASSERT_EQ(Etap_Save(game), 1);  // again: the backup gets the file system's name too
+  EXPECT_EQ(ReadBytes<char>(disk + "_bak"), saved);
+  ClearWorld();
+  ASSERT_EQ(EtapFile_Load(game), 1);
+  EXPECT_EQ(EtapLocationNom, 2);
+  EXPECT_EQ(Fgrs.mf[504].status, 20);
+  EtapName = Name("карта");
+  ASSERT_EQ(Etap_LoadLocation(2), 1);
 }
 
 }  // namespace
