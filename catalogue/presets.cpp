@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gm/fa_proc_env.h"
+#include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
@@ -127,8 +128,8 @@ int PropsReadTxt(const char* fileName, Fgr* pF) {
     return 0;
   }
   std::string path = std::string(kTxtDir) + fileName;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::ifstream in;
+  if (!FileOpenIn(in, path, std::ios::in | std::ios::binary)) {
     LogInfo("\nPropsReadTxt: Err: нет файла %s\n", path.c_str());
     return 0;
   }

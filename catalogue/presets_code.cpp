@@ -103,7 +103,7 @@ void Unit(Fgr* f, const char* name, int mortal, int rang) {
   f->active = 1;
   if (name) Fgr_SetItemName(f, name);
   f->UN->mortal = mortal;
-  f->UN->rang = rang;
+  f->UN->ExpRang = rang;
 }
 
 // The values most foot units share (each preset then writes its own).

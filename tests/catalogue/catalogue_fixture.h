@@ -21,10 +21,7 @@ class CatalogueTest : public FiguresTest {
     visUnderGround = 0;
   }
 
-  static void Fresh() {
-    Fgrs.ResetAll();
-    Fgrs.NumberSlots();
-  }
+  static void Fresh() { Fgrs.ResetAll(); }
   // Every location slot taken but `free` of them.
   static void FillLocation(int free) {
     for (int i = FgrsBaseLast + 1; i < kFgrsSlots - free; i++) Fgrs.mf[i].status = fgrDekor;

@@ -226,7 +226,7 @@ TEST_F(PresetsTest, RecordsOfUnitsAndItemsFromTheSheet) {
       EXPECT_EQ(f->UN->mortal, r.mortal);
     }
     if (r.rang >= 0) {
-      EXPECT_EQ(f->UN->rang, r.rang);
+      EXPECT_EQ(f->UN->ExpRang, r.rang);
     }
     EXPECT_EQ(f->UN->isUse ? f->UN->fku.count : f->item->fku.count, r.fku);
     EXPECT_EQ(f->item->sta.count, r.sta);

@@ -1,8 +1,6 @@
 // The text preset reader: records by property name, line ends, what it skips with a log line, and
 // files it refuses whole (missing, huge) without touching the figure. Hostile files run under the
 // sanitizers in the asan build.
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "catalogue/presets.h"
@@ -18,15 +16,11 @@ class TextPresetTest : public FiguresTest {
 
   void SetUp() override {
     FiguresTest::SetUp();
-    std::filesystem::create_directories("uni_files/res");
-    name_ = "txt_" + prefix_ + ".txt";
+    name_ = "txt_" + TestName() + ".txt";
   }
   void TearDown() override { std::remove(("uni_files/res/" + name_).c_str()); }
 
-  void Write(const std::string& text) {
-    std::ofstream out("uni_files/res/" + name_, std::ios::binary);
-    out << text;
-  }
+  void Write(const std::string& text) { ASSERT_TRUE(WriteAll("uni_files/res/" + name_, text)); }
   static int Count(const std::string& text, const std::string& what) {
     int n = 0;
     for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) n++;
@@ -112,8 +106,7 @@ TEST_F(TextPresetTest, MissingShortHugeAndEmptyFiles) {
 }
 
 TEST_F(TextPresetTest, ThePresetIdsReadTheirFilesAndFinishLikeCodePresets) {
-  std::ofstream("uni_files/res/txt_ZavBunker1.txt", std::ios::binary)
-      << "//==\nSub_Kno_max\n20\n//==\nTex1\n35\n";
+  ASSERT_TRUE(WriteAll("uni_files/res/txt_ZavBunker1.txt", "//==\nSub_Kno_max\n20\n//==\nTex1\n35\n"));
   Fgr* f = Fgrs.AddFgr(206, 0);
   EXPECT_EQ(PropsFill(txt_ZavBunker1, f, 1), 1);
   EXPECT_EQ(f->Sub_Kno_max, 18);
