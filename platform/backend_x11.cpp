@@ -235,6 +235,12 @@ void X11_MoveWindow(int x, int y, int w, int h) {
     XFlush(gX.dpy);
 }
 
+void X11_MinimiseWindow() {
+    if (!gX.win) return;
+    XIconifyWindow(gX.dpy, gX.win, gX.screen);
+    XFlush(gX.dpy);
+}
+
 void X11_WindowRect(int* x, int* y, int* w, int* h) {
     if (!gX.win) return;
     Window child;
