@@ -267,8 +267,12 @@ int textEditStream(GuiWin* box, int c, int code) {
     }
   }
   // The common end.
+  // The rows drawn are recounted here for the text as it is now: the count of the last draw lags a
+  // key behind, and would hold the caret on the last row when Enter has just made a new one below.
   const int count = (int)list->rows.size();
-  int most = box->rowsDrawn - 1;
+  int drawn = box->h / kTextRowHeight;
+  if (drawn > count - box->firstRow) drawn = count - box->firstRow;
+  int most = drawn - 1;
   if (most < 0) most = 0;
   if (box->cursorRow > most) box->cursorRow = most;
   if (box->cursorRow < 0) box->cursorRow = 0;
