@@ -620,7 +620,8 @@ const char* X11_ClipboardGetText() {
         gPlat.clipOut = gX.clipOwned;
         return gPlat.clipOut.c_str();
     }
-    if (XGetSelectionOwner(gX.dpy, gX.clipboard) == 0) return nullptr;
+    Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
+    if (owner == 0 || !OwnerOffersText(owner)) return nullptr;
     std::string raw;
     Atom type = 0;
     std::string text;

@@ -9,6 +9,11 @@
 
 #include <GL/gl.h>
 #include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -262,7 +267,7 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
 
     // Another program asks for UTF-8 and gets LF line breaks.
     Atom clipboard = XInternAtom(t, "CLIPBOARD", False), utf8 = XInternAtom(t, "UTF8_STRING", False);
-    Atom prop = XInternAtom(t, "TEST_PROP", False);
+    Atom prop = XInternAtom(t, "TEST_PROP", False), targets = XInternAtom(t, "TARGETS", False);
     Window tw = XCreateSimpleWindow(t, DefaultRootWindow(t), 0, 0, 1, 1, 0, 0, 0);
     XConvertSelection(t, clipboard, utf8, prop, tw, CurrentTime);
     XSync(t, False);
@@ -295,14 +300,20 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
             if (XCheckTypedWindowEvent(t, tw, SelectionRequest, &e)) {
                 XSelectionRequestEvent* r = &e.xselectionrequest;
                 const char text[] = "\xD0\x81\xD0\xB6\nx";  // Ёж LF x
-                XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
-                                (const unsigned char*)text, (int)sizeof text - 1);
+                if (r->target == targets) {  // what every owner answers: the forms it offers
+                    Atom offered[2] = {targets, utf8};
+                    XChangeProperty(t, r->requestor, r->property, XA_ATOM, 32, PropModeReplace,
+                                    (const unsigned char*)offered, 2);
+                } else {
+                    XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
+                                    (const unsigned char*)text, (int)sizeof text - 1);
+                }
                 XSelectionEvent reply = {};
                 reply.type = SelectionNotify;
                 reply.requestor = r->requestor;
                 reply.selection = r->selection;
                 reply.target = r->target;
-                reply.property = r->target == utf8 ? r->property : 0;
+                reply.property = r->target == utf8 || r->target == targets ? r->property : 0;
                 reply.time = r->time;
                 XSendEvent(t, r->requestor, False, 0, (XEvent*)&reply);
                 XSync(t, False);
@@ -317,6 +328,109 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
     ASSERT_NE(got, nullptr);
     EXPECT_STREQ(got, "Ёж\r\nx");
     XDestroyWindow(t, tw);
+}
+
+// An xclip of our own (started and stopped by its process id) owning the clipboard with the given
+// bytes under the given target; 0 when xclip is not installed.
+static pid_t XclipOwner(const std::string& display, const std::string& target, const std::string& bytes,
+                        const std::string& file) {
+    if (access("/usr/bin/xclip", X_OK) != 0) return 0;
+    {
+        FILE* f = fopen(file.c_str(), "wb");
+        if (!f) return 0;
+        fwrite(bytes.data(), 1, bytes.size(), f);
+        fclose(f);
+    }
+    pid_t pid = fork();
+    if (pid == 0) {
+        int in = open(file.c_str(), O_RDONLY);
+        int null = open("/dev/null", O_WRONLY);
+        if (in < 0 || null < 0) _exit(126);
+        dup2(in, 0);
+        dup2(null, 1);
+        dup2(null, 2);
+        setenv("DISPLAY", display.c_str(), 1);
+        execl("/usr/bin/xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i",
+              (char*)nullptr);
+        _exit(127);
+    }
+    return pid;
+}
+
+static void StopProcess(pid_t pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) {
+    ASSERT_EQ(Plat_Init(), 1);
+    Atom clipboard = XInternAtom(t, "CLIPBOARD", False);
+    auto waitOwnerChange = [&](Window from) {
+        for (int i = 0; i < 400; i++) {
+            Window w = XGetSelectionOwner(t, clipboard);
+            if (w != 0 && w != from) return w;
+            Plat_SleepMs(5);
+        }
+        return (Window)0;
+    };
+    // An owner that offers a picture only: no text to paste.
+    pid_t png = XclipOwner(display, "image/png", "\x89PNG not text", "clip_png.bin");
+    if (!png) GTEST_SKIP() << "no xclip";
+    Window first = waitOwnerChange(0);
+    ASSERT_NE(first, 0u);
+    EXPECT_EQ(Plat_ClipboardHasText(), 0);
+    EXPECT_EQ(Plat_ClipboardGetText(), nullptr);
+
+    // A text larger than one request of xclip's arrives in pieces, and whole.
+    std::string big;
+    for (int i = 0; big.size() < 1500000; i++) big += "строка " + std::to_string(i) + "\n";
+    pid_t text = XclipOwner(display, "UTF8_STRING", big, "clip_big.txt");
+    ASSERT_NE(waitOwnerChange(first), 0u);
+    StopProcess(png);
+    EXPECT_EQ(Plat_ClipboardHasText(), 1);
+    const char* got = Plat_ClipboardGetText();
+    ASSERT_NE(got, nullptr);
+    // What was sent, in Windows-1251 with CR LF.
+    std::string w1251(big.size() + 1, '\0');
+    Plat_Utf8To1251(big.c_str(), &w1251[0], (int)w1251.size());
+    w1251.resize(strlen(w1251.c_str()));
+    std::string crlf;
+    for (char c : w1251) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    EXPECT_EQ(strlen(got), crlf.size());
+    EXPECT_TRUE(crlf == got);
+
+    // What the game copied, another program pastes, as long as the game runs.
+    ASSERT_EQ(Plat_ClipboardSetText("копия\r\nтекст", 12), 1);
+    StopProcess(text);
+    for (int round = 0; round < 2; round++) {
+        std::string out = "clip_out" + std::to_string(round) + ".txt";
+        pid_t reader = fork();
+        if (reader == 0) {
+            int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd < 0) _exit(126);
+            dup2(fd, 1);
+            setenv("DISPLAY", display.c_str(), 1);
+            execl("/usr/bin/xclip", "xclip", "-selection", "clipboard", "-o", (char*)nullptr);
+            _exit(127);
+        }
+        int status = -1;
+        for (int i = 0; i < 1000 && waitpid(reader, &status, WNOHANG) == 0; i++) {
+            PlatMsg m;
+            while (Plat_PeekMessage(&m)) {}  // our pump serves the request
+            Plat_SleepMs(5);
+        }
+        if (waitpid(reader, &status, WNOHANG) == 0) StopProcess(reader);
+        FILE* f = fopen(out.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        char buf[64] = {};
+        size_t n = fread(buf, 1, sizeof buf - 1, f);
+        fclose(f);
+        EXPECT_EQ(std::string(buf, n), "\xD0\xBA\xD0\xBE\xD0\xBF\xD0\xB8\xD1\x8F\n\xD1\x82\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82");
+    }
 }
 
 TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
