@@ -153,10 +153,12 @@ TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
   Window w = WaitGameWindow(kStepMs);
   user.join();
   ASSERT_NE(w, 0u) << Output();
-  auto hold = [&](KeySym ks) {  // held over a few frames, as a hand does
+  // Presses are held over several frames, as a hand does (the sanitizer build draws slowly).
+  const int kHoldMs = 250;
+  auto hold = [&](KeySym ks) {
     XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), True, 0);
     XSync(t, False);
-    SleepMs(120);
+    SleepMs(kHoldMs);
     XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), False, 0);
     XSync(t, False);
     SleepMs(120);
@@ -176,10 +178,13 @@ TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
     return got;
   };
   // The end of the upper box's first row ("tolv" of the shipped about text), then two letters.
+  SleepMs(1000);  // the first frames
   XTestFakeMotionEvent(t, -1, 300, 295, 0);
+  XSync(t, False);
+  SleepMs(kHoldMs);
   XTestFakeButtonEvent(t, 1, True, 0);
   XSync(t, False);
-  SleepMs(120);
+  SleepMs(kHoldMs);
   XTestFakeButtonEvent(t, 1, False, 0);
   XSync(t, False);
   SleepMs(120);
