@@ -11,41 +11,30 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "test_files.h"
+
 namespace fs = std::filesystem;
 
-inline std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+constexpr int kHung = 137;  // the exit code of a run that timeout killed
 
 class AppRun : public ::testing::Test {
  protected:
   fs::path dir;
 
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::current_path() / (std::string("run_") + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path src = TOLV_SOURCE_DIR;
-    fs::copy(src / "uni_files", dir / "uni_files",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
-    // What an earlier run left in the source tree is not shipped data.
-    fs::remove(dir / "uni_files" / "log.txt");
-    fs::remove(dir / "uni_files" / "test_paint.txt");
+  void SetUp() override { FreshData(); }
+
+  // A new scratch copy of the shipped data.
+  void FreshData() {
+    dir = TestScratchDir("run_");
+    CopyShippedData(dir);
   }
 
   // Runs the program in the data tree with a script; answers its exit code.
   int Run(const std::string& script) {
-    {
-      std::ofstream out(dir / "script.txt");
-      out << script;
-    }
-    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt '" +
-                      std::string(TOLV_BIN) + "' > run.out 2>&1";
+    WriteAll(dir / "script.txt", script);
+    // A run that hangs is ended, so the test fails instead of waiting for the suite's timeout.
+    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt " +
+                      "timeout -s KILL 60 '" + std::string(TOLV_BIN) + "' > run.out 2>&1";
     int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }

@@ -12,14 +12,9 @@ namespace {
 const char* kOpen = "750 40";
 const char* kSave = "750 61";
 
-void Write(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
-
 TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
-  Write(dir / "in.txt", "aaaaa\nbbbbb\nccccc\nddddd\n");
-  Write(dir / "short.txt", "x\n");
+  WriteAll(dir / "in.txt", "aaaaa\nbbbbb\nccccc\nddddd\n");
+  WriteAll(dir / "short.txt", "x\n");
   const std::string script = std::string() +
       "answer no\nwait 3\n"
       "file in.txt\nclick left " + kOpen + "\nwait 2\n"
