@@ -8,8 +8,10 @@
 void RendView_AddCameraFgr(Fgr*) {}
 
 // --- render/area_queue.h
-void DecalQueue_Add(Fgr*, int, int, int, int, int, float, int, int, int, int, void*, float, float,
+t_AreaQueue DecalQueue;
+void DecalQueue_Add(Fgr*, int, int, int, int, int, float, int, int, int, int, const int*, float, float,
                     float, float) {}
+void DecalQueue_AddPtr(AreaReq*) {}
 
 // --- render/land_chunks.h. Weak: the stage tests count the builds with a definition of their own.
 __attribute__((weak)) void PlitTextures_Build(int) {}

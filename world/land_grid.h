@@ -8,3 +8,5 @@ void Fgr_LandCellFree(Fgr* f);      // a dying unit gives its cell free
 void Fgr_LandCellCountdown(Fgr* f); // a land cell figure (kind 19) activated by number counts down
 // Every position change of a figure: stores the position and notes the cell it stands in.
 void Fgr_SetPosition(Fgr* f, float x, float y, float z);
+// The valid cell under a world point, or -1 (also for points off the field and non-finite ones).
+int Land_CellAt(float x, float z);

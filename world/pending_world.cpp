@@ -2,35 +2,48 @@
 // 1..57 that the generated ProcFgr calls each do nothing): each body is empty (or answers "nothing
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
-#include "world/combat.h"
 #include "world/figure_ops.h"
+#include "world/frame_words.h"
 #include "world/income.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
-#include "world/ranks.h"
+#include "world/paths.h"
 #include "world/selection.h"
-#include "world/unit_upkeep.h"
+#include "world/sides.h"
 
 // --- world/selection.h. Weak: the stage tests count the clears with a definition of their own.
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
 void Fgr_IsSelectedUpd(Fgr*) {}
+int Fgr_MayCommand(const Fgr*, int) { return 0; }
+int Fgr_NotMine(const Fgr*) { return 1; }
 
-// --- world/unit_upkeep.h. No counters are kept yet: every unit stays alive.
-int UN_UpdCounters(Fgr*) { return 1; }
-void Fgr_CapZeroClear(Fgr*) {}
-void Fgr_CapZeroZagradSet(Fgr*) {}
-void Fgr_CaptainMarksUpd(Fgr*) {}
-void Fgr_UseChainsUpd(Fgr*) {}
+// --- world/frame_words.h
+Fgr* PointOrderFgr;
+int PointOrderSig;
+float PointOrderX, PointOrderZ;
 
 // --- world/land_grid.h
 void Land_InitCellFlags() {}
 void Fgr_LandCellFree(Fgr*) {}
 void Fgr_LandCellCountdown(Fgr*) {}
 void Fgr_SetPosition(Fgr*, float, float, float) {}
+int Land_CellAt(float, float) { return -1; }
 
 // --- world/movement.h
 void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
+int Fgr_OrderMovePoint(Fgr*, float, float, int, int) { return 0; }
+void Fgr_GiveAttackTarget(Fgr*, Fgr*, int) {}
+Fgr* Fgr_Border(const Fgr*) { return nullptr; }
+void Fgr_MoveStateStep(Fgr*) {}
+
+// --- world/paths.h
+int Land_FootprintHas(int, int, int) { return 0; }
+
+// --- world/sides.h
+int Side_Spend300_120(int) { return 0; }
+int Side_Spend180_60(int) { return 0; }
+int Side_Spend90_15(int) { return 0; }
 
 // --- world/income.h
 void Fgr_SetGemKind(Fgr*, int) {}
@@ -39,13 +52,6 @@ void Fgr_HoldFire(Fgr*) {}
 
 // --- world/figure_ops.h
 void Bunker_SetClassRadii(Fgr*, int) {}
-
-// --- world/combat.h
-int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
-
-// --- world/ranks.h
-Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
-Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
 
 // --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
 void r_Proc_FadeTimer_(Fgr*) {}
@@ -84,7 +90,6 @@ void r_Fgr_TickWait_(Fgr*) {}
 void r_Proc_KnoButton_(Fgr*) {}
 void r_Empty_35_(Fgr*) {}
 void r_Proc_KnoProduce_(Fgr*) {}
-void r_Proc_BuildStep_(Fgr*) {}
 void r_Empty_38_(Fgr*) {}
 void r_Empty_39_(Fgr*) {}
 void r_Empty_40_(Fgr*) {}
@@ -94,7 +99,6 @@ void r_Empty_43_(Fgr*) {}
 void r_Empty_44_(Fgr*) {}
 void r_Empty_45_(Fgr*) {}
 void r_Empty_46_(Fgr*) {}
-void r_Proc_RangStep_(Fgr*) {}
 void r_Empty_48_(Fgr*) {}
 void r_Empty_49_(Fgr*) {}
 void r_Empty_50_(Fgr*) {}
