@@ -1,0 +1,223 @@
+// Attacker slots and hits: a scripted duel with a fixed seed (reload ranges, misses standing and
+// walking, registered hits, strike back, the damage of every landed shot), an immune target, the
+// slot table of focusFire with the spacing rule, and the line of fire over the shot map.
+#include <algorithm>
+
+#include "world/combat_fixture.h"
+
+namespace {
+
+// The reload values a gun took over a run: each new countdown is the reload just drawn.
+struct ReloadWatch {
+  Fgr* gun;
+  int last = gun->waitNow, count = 0, lo = 1 << 30, hi = 0;
+  void Step() {
+    if (gun->waitNow > last) {
+      count++;
+      lo = std::min(lo, gun->waitNow);
+      hi = std::max(hi, gun->waitNow);
+    }
+    last = gun->waitNow;
+  }
+};
+
+}  // namespace
+
+TEST_F(CombatTest, ScriptedDuelReloadsMissesRegistersAndStrikesBack) {
+  RandSeed(2024);
+  KadrStep = 50;
+  Fgr* a = MakeFighter(2, 100, 100, 2, 100000);  // the player's, rank 2
+  Fgr* b = MakeFighter(3, 150, 100, 1, 100000);  // 50 away, rank 1, grants one attacker slot
+  b->focusFire = 1;
+  ReloadWatch ra{a->P2_Sub_UseGun}, rb{b->P2_Sub_UseGun};
+
+  for (int i = 0; i < 12000; i++) {  // ten minutes, both standing
+    Frame();
+    ra.Step(), rb.Step();
+  }
+  // Reload: waitFull 1000 plus 200..750 at rank 2 and 300..999 at rank 1.
+  EXPECT_GE(ra.lo, 1200);
+  EXPECT_LE(ra.hi, 1750);
+  EXPECT_GE(rb.lo, 1300);
+  EXPECT_LE(rb.hi, 1999);
+  // Every shot left a beam: a miss beam (texture 5), or a shot beam (29 the player's, 28 another
+  // side's); the player's registered hits on the one-slot target each left a dark marker (58).
+  int shots = ra.count + rb.count;
+  ASSERT_GT(shots, 600);
+  EXPECT_EQ(beams[5] + beams[28] + beams[29], shots);
+  EXPECT_EQ(beams[58], beams[29]);
+  double missed = beams[5] / (double)shots;
+  EXPECT_GT(missed, 0.20);  // one in four standing
+  EXPECT_LT(missed, 0.30);
+  EXPECT_EQ(b->P_Ataker1, a);
+  // Each landed shot took 20 NormHP (no filters on either side), and each was struck back.
+  EXPECT_EQ(BoeCnt_Get(&b->UN->cnt, bcNormHP), 100000 - 20 * beams[29]);
+  EXPECT_EQ(BoeCnt_Get(&a->UN->cnt, bcNormHP), 100000 - 20 * beams[28]);
+  EXPECT_EQ(a->P_FireTarg, b);
+  EXPECT_EQ(b->P_FireTarg, a);
+
+  // Walking, the player's unit misses one shot in two.
+  beams.clear();
+  a->onPath = 1;
+  b->DontUseGunMode = 1;
+  ReloadWatch walk{a->P2_Sub_UseGun};
+  for (int i = 0; i < 12000; i++) {
+    Frame();
+    walk.Step();
+  }
+  ASSERT_GT(walk.count, 300);
+  EXPECT_EQ(beams[5] + beams[29], walk.count);
+  EXPECT_GT(beams[5] / (double)walk.count, 0.42);
+  EXPECT_LT(beams[5] / (double)walk.count, 0.58);
+}
+
+TEST_F(CombatTest, AnImmuneTargetShowsTheBeamsButTakesNothingAndDoesNotStrikeBack) {
+  KadrStep = 50;
+  Fgr* a = MakeFighter(2, 100, 100, 1);
+  Fgr* b = MakeFighter(3, 150, 100, 1);
+  b->ImunZeroTarget = 1;
+  b->DontUseGunMode = 1;
+  a->P_FireTarg = b;
+  for (int i = 0; i < 400; i++) Frame();
+  EXPECT_GT(beams[29], 5);
+  EXPECT_EQ(BoeCnt_Get(&b->UN->cnt, bcNormHP), 1000);
+  EXPECT_EQ(b->P_FireTarg, nullptr);
+  EXPECT_EQ(a->xExpNow, 0);
+}
+
+TEST_F(CombatTest, ReloadByRankAndRankedGunsOnly) {
+  // rank: lowest and highest extra reload time.
+  const int kRange[][3] = {{1, 300, 999}, {2, 200, 750}, {3, 100, 500}, {4, 0, 250}, {0, 0, 250}};
+  for (const auto& r : kRange) {
+    Fgrs.ResetAll();
+    Records_ResetPools();
+    Fgr* a = MakeFighter(2, 100, 100, r[0]);
+    Fgr* b = MakeFighter(3, 120, 100, 0);
+    Fgr* gun = a->P2_Sub_UseGun;
+    int lo = 1 << 30, hi = 0;
+    for (int i = 0; i < 20000; i++) {
+      gun->waitNow = 0;
+      Boe_Hit(a, b);
+      lo = std::min(lo, gun->waitNow - 1000);
+      hi = std::max(hi, gun->waitNow - 1000);
+    }
+    EXPECT_EQ(lo, r[1]) << "rank " << r[0];
+    EXPECT_EQ(hi, r[2]) << "rank " << r[0];
+    // A gun still reloading does not fire.
+    gun->waitNow = 5;
+    Boe_Hit(a, b);
+    EXPECT_EQ(gun->waitNow, 5);
+  }
+}
+
+TEST_F(CombatTest, AttackerSlotsFollowFocusFireAndTheSpacing) {
+  Fgr* t = MakeFighter(3, 100, 100, 0);
+  Fgr* a1 = MakeFighter(2, 110, 110, 1);  // north-east of the target
+  Fgr* a2 = MakeFighter(2, 120, 105, 1);  // the same quadrant
+  Fgr* a3 = MakeFighter(2, 90, 90, 1);    // opposite in x and in z
+  Fgr* a4 = MakeFighter(2, 160, 40, 1);   // x side of a1 70 below it, z side of a3 70 right of it
+  Fgr* gun = a1->P2_Sub_UseGun;
+  auto add = [&](Fgr* a) { return Fgr_AddAtaker(a, gun, t); };
+
+  t->focusFire = 1;
+  EXPECT_EQ(add(a1), 0);
+  EXPECT_EQ(t->P_Ataker1, a1);
+  EXPECT_EQ(add(a1), 0);  // already in
+  EXPECT_EQ(add(a3), 1);  // the one slot is taken
+
+  t->focusFire = 2;
+  EXPECT_EQ(add(a2), 1);  // crowds a1
+  EXPECT_EQ(add(a3), 0);
+  EXPECT_EQ(t->P_Ataker2, a3);
+
+  t->focusFire = 3;
+  EXPECT_EQ(add(a2), 1);  // apart from a3 but not from a1
+  EXPECT_EQ(add(a4), 0);
+  EXPECT_EQ(t->P_Ataker3, a4);
+  EXPECT_EQ(add(a2), 1);  // all three taken
+
+  // A lone occupant of the third slot moves into the first before a newcomer is tested.
+  t->P_Ataker1 = t->P_Ataker2 = nullptr;
+  t->P_Ataker3 = a1;
+  t->focusFire = 2;
+  EXPECT_EQ(add(a3), 0);
+  EXPECT_EQ(t->P_Ataker1, a1);
+  EXPECT_EQ(t->P_Ataker2, a3);
+  EXPECT_EQ(t->P_Ataker3, nullptr);
+
+  // Outside 1..3 every hit counts and nothing registers; a panicking attacker is refused; guns
+  // of kind 2 are never refused, of kind 1 only a panicking attacker's, half the time.
+  t->P_Ataker1 = t->P_Ataker2 = nullptr;
+  t->focusFire = 0;
+  EXPECT_EQ(add(a2), 0);
+  EXPECT_EQ(t->P_Ataker1, nullptr);
+  t->focusFire = 3;
+  a2->panic = 1;
+  EXPECT_EQ(add(a2), 1);
+  gun->GunSpec = 2;
+  EXPECT_EQ(add(a2), 0);
+  gun->GunSpec = 1;
+  int refused = 0;
+  for (int i = 0; i < 1000; i++) refused += add(a2);
+  EXPECT_GT(refused, 400);
+  EXPECT_LT(refused, 600);
+  EXPECT_EQ(t->P_Ataker1, nullptr);
+
+  // Spacing: same x side, z sides apart but closer than 60 is crowding; 60 or more is apart.
+  EXPECT_EQ(Ataker_SpacingOk(0, 0, 10, 10, 20, -40), 0);
+  EXPECT_EQ(Ataker_SpacingOk(0, 0, 10, 10, 20, -50), 1);
+  EXPECT_EQ(Ataker_SpacingOk(0, 0, -10, 10, 45, 20), 0);  // same z side, 55 apart in x
+  EXPECT_EQ(Ataker_SpacingOk(0, 0, 0, 10, 0, -10), 1);    // on the target's line: no side
+}
+
+TEST_F(CombatTest, ASecondAttackerOfAOneSlotTargetHitsBadly) {
+  Fgr* t = MakeFighter(3, 100, 100, 0, 100000);
+  t->focusFire = 1;
+  Fgr* a1 = MakeFighter(2, 110, 110, 1);
+  Fgr* a2 = MakeFighter(2, 90, 90, 1);
+  t->P_Ataker1 = a1;
+  for (Fgr* a : {a1, a2}) FKu_Add(&a->P2_Sub_UseGun->item->fku, bcNormHP, 1, 50, 1, 0, 100, 1);
+  auto hp = [t] { return BoeCnt_Get(&t->UN->cnt, bcNormHP); };
+  int seen1 = 0, seen2 = 0;
+  for (int i = 0; i < 200; i++) {
+    for (Fgr* a : {a1, a2}) {
+      a->P2_Sub_UseGun->waitNow = 0;
+      int before = hp();
+      Boe_Hit(a, t);
+      int lost = before - hp();
+      if (lost == 0) continue;  // a miss
+      EXPECT_EQ(lost, a == a1 ? 30 : 20);  // the registered attacker's gun stage adds 50 %
+      (a == a1 ? seen1 : seen2)++;
+    }
+  }
+  EXPECT_GT(seen1, 100);
+  EXPECT_GT(seen2, 100);
+  EXPECT_EQ(t->P_Ataker1, a1);
+}
+
+TEST_F(CombatTest, TheLineOfFireStopsAtMarkedCellsUnlessTheyAreTileOne) {
+  Fgr* a = MakeFighter(2, 105, 105, 1);  // cell column 10, row 10
+  Fgr* t = MakeFighter(3, 165, 105, 1);  // column 16, the same row: 60 away
+  EXPECT_EQ(Fgr_InFireLine(a, t), 1);
+  auto mark = [](int col, int row) { LandSurface.paf[0][col * kLandSide + row] = 1; };
+  mark(13, 10);
+  EXPECT_EQ(Fgr_InFireLine(a, t), 0);
+  LandSurface.kle[10 * kLandSide + 13].tile = 1;  // a tile-1 cell does not stop a shot
+  EXPECT_EQ(Fgr_InFireLine(a, t), 1);
+  // Out of reach: the gun's circle less 10 must touch the target's.
+  t->priv_position_x = 201;
+  EXPECT_EQ(Fgr_InFireLine(a, t), 0);
+  // An attacker on a border cell always fires.
+  t->priv_position_x = 165;
+  a->priv_position_x = 5;
+  a->priv_position_z = 105;
+  t->priv_position_x = 60;
+  mark(3, 10);
+  LandSurface.kle[10 * kLandSide + 3].tile = 2;
+  EXPECT_EQ(Fgr_InFireLine(a, t), 1);
+  // The floor below has a map of its own.
+  a->priv_position_x = 105, t->priv_position_x = 165;
+  LandSurface.kle[10 * kLandSide + 13].tile = 2;
+  a->UnderGround = t->UnderGround = 1;
+  EXPECT_EQ(Fgr_InFireLine(a, t), 1);
+}
