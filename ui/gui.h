@@ -8,3 +8,5 @@ void Gui_InitRoot(int width, int height);
 void Gui_DestroyTree();
 // The mouse in window pixels, y counted upward from the window's bottom edge.
 void Gui_CursorPos(int* x, int* y);
+// The widget tree drawn over the scene, between Gl2D_Begin and Gl2D_End.
+void Gui_DrawAll();

@@ -2,6 +2,8 @@
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
 #include "world/land_grid.h"
+#include "world/movement.h"
+#include "world/paths.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/unit_upkeep.h"
@@ -23,6 +25,12 @@ void Land_InitCellFlags() {}
 void Fgr_LandCellFree(Fgr*) {}
 void Fgr_LandCellCountdown(Fgr*) {}
 
+// --- world/paths.h
+void PassMaps_Rebuild() {}
+
+// --- world/movement.h
+void Sel_OrderMoveTo(SelListRec*, float, float) {}
+
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
 
@@ -40,11 +48,9 @@ void r_Empty_10_(Fgr*) {}
 void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
-void r_LandOverview_Build_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
 void r_Empty_16_(Fgr*) {}
 void r_Empty_17_(Fgr*) {}
-void r_Land_DrawProjected_(Fgr*) {}
 void r_Proc_SpinRot_(Fgr*) {}
 void r_Proc_DrawTex1_(Fgr*) {}
 void r_Proc_DrawGroundMark_(Fgr*) {}
