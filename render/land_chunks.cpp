@@ -159,6 +159,7 @@ struct TileTarget {
   PFNGLRENDERBUFFERSTORAGEEXTPROC renderbufferStorage;
   PFNGLFRAMEBUFFERRENDERBUFFEREXTPROC framebufferRenderbuffer;
   PFNGLCHECKFRAMEBUFFERSTATUSEXTPROC checkFramebufferStatus;
+  PFNGLISFRAMEBUFFEREXTPROC isFramebuffer;
 };
 TileTarget gTile;
 
@@ -178,7 +179,8 @@ void TileTarget_Make() {
       !Look(&gTile.bindRenderbuffer, "glBindRenderbufferEXT") ||
       !Look(&gTile.renderbufferStorage, "glRenderbufferStorageEXT") ||
       !Look(&gTile.framebufferRenderbuffer, "glFramebufferRenderbufferEXT") ||
-      !Look(&gTile.checkFramebufferStatus, "glCheckFramebufferStatusEXT"))
+      !Look(&gTile.checkFramebufferStatus, "glCheckFramebufferStatusEXT") ||
+      !Look(&gTile.isFramebuffer, "glIsFramebufferEXT"))
     return;
   gTile.genFramebuffers(1, &gTile.fbo);
   gTile.bindFramebuffer(GL_FRAMEBUFFER_EXT, gTile.fbo);
@@ -201,6 +203,8 @@ void TileTarget_Make() {
 }  // namespace
 
 int LandTiles_Begin() {
+  // A new GL context (the window made again, a test's own) knows nothing of the old one's names.
+  if (gTile.ok && !gTile.isFramebuffer(gTile.fbo)) gTile = TileTarget{};
   if (!gTile.tried) TileTarget_Make();
   glGetIntegerv(GL_VIEWPORT, gTile.viewport);
   if (gTile.ok) {
@@ -229,15 +233,45 @@ void LandTiles_End() {
   glViewport(gTile.viewport[0], gTile.viewport[1], gTile.viewport[2], gTile.viewport[3]);
 }
 
+// The cells are drawn grouped by texture, one bind and one batch of quads each: the squares do not
+// overlap, so the picture is the one a bind per cell in row order gives. A slot without a texture
+// draws with the texture of the cell before it, as that order would leave it bound.
 void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
   if (!gTile.bound || !c || c->indexCount <= 0) return;
+  constexpr int kCells = kLandChunkSide * kLandChunkSide;
+  GLuint tex[kCells];
+  GLint bound = 0;
+  if (glIsEnabled(GL_TEXTURE_2D)) glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+  GLuint prev = (GLuint)bound;
+  for (int i = 0; i < kCells; i++) {
+    int slot = LandTile_Slot(fl, c->firstCell + (i / kLandChunkSide) * kLandSide + i % kLandChunkSide);
+    GLuint name = TexTable.slots[slot].glName;
+    tex[i] = prev = name ? name : prev;
+  }
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  for (int r = 0; r < kLandChunkSide; r++) {
-    for (int x = 0; x < kLandChunkSide; x++) {
-      Tex_Bind(&TexTable, LandTile_Slot(fl, c->firstCell + r * kLandSide + x));
-      Gl2D_TexRect((float)(x * kLandTilePix), (float)(kLandTileTex - kLandTilePix - r * kLandTilePix),
-                   kLandTilePix, kLandTilePix, 1, 0, 1);
+  glPolygonMode(GL_FRONT, GL_FILL);
+  glLoadIdentity();
+  bool done[kCells] = {};
+  for (int i = 0; i < kCells; i++) {
+    if (done[i]) continue;
+    if (tex[i]) {
+      glEnable(GL_TEXTURE_2D);
+      glBindTexture(GL_TEXTURE_2D, tex[i]);
+    } else {
+      glDisable(GL_TEXTURE_2D);
     }
+    glBegin(GL_QUADS);
+    for (int j = i; j < kCells; j++) {
+      if (done[j] || tex[j] != tex[i]) continue;
+      done[j] = true;
+      float x = (float)(j % kLandChunkSide * kLandTilePix);
+      float y = (float)(kLandTileTex - kLandTilePix - j / kLandChunkSide * kLandTilePix);
+      glTexCoord2f(0, 0), glVertex2f(x, y);
+      glTexCoord2f(1, 0), glVertex2f(x + kLandTilePix, y);
+      glTexCoord2f(1, 1), glVertex2f(x + kLandTilePix, y + kLandTilePix);
+      glTexCoord2f(0, 1), glVertex2f(x, y + kLandTilePix);
+    }
+    glEnd();
   }
   TexSlot* t = &c->tex;
   if (t->glName && t->width != kLandTileTex) Tex_Delete(t);
