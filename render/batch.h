@@ -7,7 +7,7 @@
 class Fgr;
 struct GroundCmd;
 
-constexpr int kBatchLists = 10;
+constexpr int kBatchLists = 10;  // the same ten a view keeps bucket words for
 
 typedef void (*BatchCallback)(int drawKind);
 

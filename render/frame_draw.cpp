@@ -111,7 +111,7 @@ void DrawScene(t_RendScene* s) {
   glDisable(GL_FOG);
   glDisable(GL_LIGHTING);
   glEnable(GL_CULL_FACE);
-  Gl2D_Begin(main->vp[0], main->vp[2], main->vp[1], main->vp[3]);
+  Gl2D_Begin(main->viewport[0], main->viewport[2], main->viewport[1], main->viewport[3]);
   if (!main->toTex && Owns(main, s->ListHud2DAdd)) {
     Gl_BlendMode(34);
     BatchListBig_Draw(&s->ListHud2DAdd, main->firstBucket[4], main->bucketCount[4], 1);

@@ -24,8 +24,8 @@ float SceneFrustum[kFrustumFloats];
 // The view an unused slot holds: the viewport is the window as the settings leave it.
 static void View_Defaults(RendView* v) {
   std::memset(v, 0, sizeof *v);
-  v->vp[2] = WinWidth;
-  v->vp[3] = WinHeight;
+  v->viewport[2] = WinWidth;
+  v->viewport[3] = WinHeight;
   v->flatW = v->flatH = 1.0f;
   v->eye[0] = 10, v->eye[1] = 5, v->eye[2] = 20;
   v->target[0] = 10, v->target[1] = 0, v->target[2] = 10;
@@ -104,7 +104,7 @@ void RendView_AddCamera(t_RendScene* s, Fgr* f, int priority) {
   v->toTex = f->kmra_toTex;
   v->decal = f->kmra_DecalMode;
   v->clear = f->KamClearClr;
-  v->vp[0] = f->kmra_VPx, v->vp[1] = f->kmra_VPy, v->vp[2] = f->kmra_VPw, v->vp[3] = f->kmra_VPh;
+  v->viewport[0] = f->kmra_VPx, v->viewport[1] = f->kmra_VPy, v->viewport[2] = f->kmra_VPw, v->viewport[3] = f->kmra_VPh;
   v->scis[0] = f->kmra_ScisX, v->scis[1] = f->kmra_ScisY;
   v->scis[2] = f->kmra_ScisW, v->scis[3] = f->kmra_ScisH;
   v->camMode = f->kmra_Flat;
@@ -141,8 +141,8 @@ static void Dir361_Build() {
 }
 
 static void Viewport(RendView* v) {
-  if (v->vp[3] < 1) v->vp[3] = 1;
-  glViewport(v->vp[0], v->vp[1], v->vp[2], v->vp[3]);
+  if (v->viewport[3] < 1) v->viewport[3] = 1;
+  glViewport(v->viewport[0], v->viewport[1], v->viewport[2], v->viewport[3]);
 }
 
 // Projection and modelview of the view's camera mode.
@@ -150,11 +150,11 @@ static void Matrices(RendView* v) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   if (v->camMode == -1) {
-    glOrtho(v->vp[0], v->vp[2], v->vp[1], v->vp[3], -1, 1);
+    glOrtho(v->viewport[0], v->viewport[2], v->viewport[1], v->viewport[3], -1, 1);
   } else if (v->camMode >= 1) {
     glOrtho(-0.5 * v->flatW, 0.5 * v->flatW, -0.5 * v->flatH, 0.5 * v->flatH, v->zNear, v->zFar);
   } else {
-    v->aspect = (double)v->vp[2] / (double)v->vp[3];
+    v->aspect = (double)v->viewport[2] / (double)v->viewport[3];
     if (v->fovY < 5.0) v->fovY = 5.0;
     if (v->fovY > 170.0) v->fovY = 170.0;
     gluPerspective(v->fovY, v->aspect, v->zNear, v->zFar);
@@ -177,8 +177,8 @@ static void Matrices(RendView* v) {
 }
 
 static void ReadBack(RendView* v) {
-  glGetDoublev(GL_MODELVIEW_MATRIX, v->model);
-  glGetDoublev(GL_PROJECTION_MATRIX, v->proj);
+  glGetDoublev(GL_MODELVIEW_MATRIX, v->modelview);
+  glGetDoublev(GL_PROJECTION_MATRIX, v->projection);
   if (v->mainScreen) RendView_ToPicking(v);
   float m[16];
   glGetFloatv(GL_MODELVIEW_MATRIX, m);
@@ -192,7 +192,7 @@ static void ReadBack(RendView* v) {
 }
 
 void RendView_SetMatrices(RendView* v) {
-  glViewport(v->vp[0], v->vp[1], v->vp[2], v->vp[3] < 1 ? 1 : v->vp[3]);
+  glViewport(v->viewport[0], v->viewport[1], v->viewport[2], v->viewport[3] < 1 ? 1 : v->viewport[3]);
   Matrices(v);
   int main = v->mainScreen;
   v->mainScreen = 0;  // the overlay's second application makes no picking copy
@@ -227,15 +227,15 @@ void RendView_Apply(RendView* v) {
 void RendView_ToPicking(const RendView* v) {
   if (!v) return;
   PickView.clear = v->clear;
-  for (int i = 0; i < 4; i++) PickView.vp[i] = v->vp[i];
+  for (int i = 0; i < 4; i++) PickView.viewport[i] = v->viewport[i];
   PickView.camMode = v->camMode;
   PickView.flatW = v->flatW, PickView.flatH = v->flatH;
   for (int i = 0; i < 3; i++) PickView.eye[i] = v->eye[i], PickView.target[i] = v->target[i];
   PickView.fovY = v->fovY, PickView.aspect = v->aspect;
   PickView.zNear = v->zNear, PickView.zFar = v->zFar;
   PickView.cam = v->cam;
-  std::memcpy(PickView.model, v->model, sizeof PickView.model);
-  std::memcpy(PickView.proj, v->proj, sizeof PickView.proj);
+  std::memcpy(PickView.modelview, v->modelview, sizeof PickView.modelview);
+  std::memcpy(PickView.projection, v->projection, sizeof PickView.projection);
 }
 
 RendView* RendView_Next(t_RendScene* s, RendView* after) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "render/batch.h"
+#include "render/rend_view.h"
 #include "shell/geometry.h"
 
 class Fgr;
@@ -12,33 +13,6 @@ class Fgr;
 constexpr int kRendViews = 50;
 constexpr int kSceneVerts = 200500;
 constexpr int kDir361 = 361;  // whole degrees 0..360
-
-// One view. Filled from its camera figure when added; the matrices are read back when applied.
-struct RendView {
-  int statusMode;     // carried, not read here
-  int priority;       // ascending sort key
-  int mainScreen;     // applying the view copies it into PickView
-  int overlay;        // may become the frame's main view, which draws the 2D overlay lists
-  int toTex;          // on the main view: no additive overlay list
-  int decal;          // no viewport or matrices of its own, only polygon offset
-  int clear;          // applying the view clears colour and depth
-  int vp[4];          // viewport x, y, w, h
-  int scis[4];        // scissor x, y, w, h; used when w and h are both non-zero
-  int camMode;        // 0 look-at perspective, -1 pixel ortho, 1.. flat ortho (2..6 turned)
-  float flatW, flatH; // extents of the flat modes
-  float eye[3];
-  float target[3];
-  double fovY;        // clamped to 5..170 when applied
-  double aspect;      // viewport w / h once a perspective view is applied
-  double zNear, zFar;
-  double model[16];   // read back after applying, OpenGL order
-  double proj[16];
-  RendView* prev;
-  RendView* next;
-  Fgr* cam;
-  int firstBucket[kBatchLists];  // per list L1..L10: the view's first bucket, 0 = none yet
-  int bucketCount[kBatchLists];
-};
 
 // The one scene record (about 12 MB: never on the stack).
 struct t_RendScene {

@@ -30,7 +30,8 @@ static int CellUnder(int sx, int sy) {
   glReadPixels(sx, sy, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
   if (depth >= 1.0f) return -1;
   double x, y, z;
-  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, PickView.model, PickView.proj, PickView.vp, &x, &y, &z))
+  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, PickView.modelview, PickView.projection, PickView.viewport,
+                    &x, &y, &z))
     return -1;
   return Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, 256, 256);
 }
@@ -43,13 +44,12 @@ TEST_F(SceneTest, ACursorOverTheLandFindsItsCellOnBothFloors) {
     Frame();
     for (const auto& c : cells) {
       int sx, sy;
-      ASSERT_EQ(Proj_ToScreenM(c[0] * 10 + 5.0f, 1, c[1] * 10 + 5.0f, &sx, &sy, PickView.model,
-                               PickView.proj, PickView.vp), 1);
+      ASSERT_EQ(Proj_ToScreen(c[0] * 10 + 5.0f, 1, c[1] * 10 + 5.0f, &sx, &sy, &PickView), 1);
       EXPECT_EQ(CellUnder(sx, sy), c[1] * 256 + c[0]) << "floor " << floor << " cell " << c[0] << "," << c[1];
     }
     // The floor below draws its chunks with their fixed texture (slot 48), the surface its tiles.
     int sx, sy;
-    Proj_ToScreenM(105, 1, 55, &sx, &sy, PickView.model, PickView.proj, PickView.vp);
+    Proj_ToScreen(105, 1, 55, &sx, &sy, &PickView);
     EXPECT_TRUE(Near(Pixel(sx, sy), floor ? kMeadow : kType1, 6)) << floor << " " << Pixel(sx, sy);
   }
   EXPECT_EQ(CellUnder(400, 590), -1);  // the sky

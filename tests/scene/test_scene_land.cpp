@@ -28,8 +28,7 @@ TEST_F(SceneTest, ThreeStartCamerasDrawTheLandTheMinimapAndTheCursor) {
   } cases[] = {{10, 5, kType1}, {11, 5, kType3}, {10, 6, kWater}, {13, 8, kMeadow}, {3, 0, kBorder}};
   for (const Case& c : cases) {
     int sx, sy;
-    ASSERT_EQ(Proj_ToScreenM(c.col * 10 + 5.0f, 1, c.row * 10 + 5.0f, &sx, &sy, PickView.model,
-                             PickView.proj, PickView.vp), 1);
+    ASSERT_EQ(Proj_ToScreen(c.col * 10 + 5.0f, 1, c.row * 10 + 5.0f, &sx, &sy, &PickView), 1);
     ASSERT_GE(sx, 0);
     ASSERT_GE(sy, 0);
     EXPECT_TRUE(Near(Pixel(sx, sy), c.want, 6)) << c.col << "," << c.row << " " << Pixel(sx, sy);

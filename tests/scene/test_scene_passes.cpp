@@ -11,7 +11,7 @@ namespace {
 
 struct Call {
   RendView* view;
-  int vp[4];
+  int viewport[4];
   int offset;  // polygon offset on
   int in2D;
 };
@@ -19,7 +19,7 @@ std::vector<Call> gSolid, gHud, gHudAdd;
 
 void Record(std::vector<Call>* to) {
   Call c{RendView_Cur, {}, glIsEnabled(GL_POLYGON_OFFSET_FILL), Gl2D_Flag};
-  glGetIntegerv(GL_VIEWPORT, c.vp);
+  glGetIntegerv(GL_VIEWPORT, c.viewport);
   to->push_back(c);
 }
 void SolidCb(int) { Record(&gSolid); }
@@ -64,18 +64,18 @@ TEST_F(SceneTest, EachViewDrawsItsShareAndTheLastOverlayViewDrawsTheOverlay) {
   ASSERT_EQ(gSolid.size(), 3u);
   EXPECT_EQ(gSolid[0].view, order[0]);
   EXPECT_EQ(gSolid[1].view, order[1]);
-  EXPECT_EQ(gSolid[1].vp[2], kW) << "the decal view keeps the viewport before it";
+  EXPECT_EQ(gSolid[1].viewport[2], kW) << "the decal view keeps the viewport before it";
   EXPECT_TRUE(gSolid[1].offset);
   EXPECT_FALSE(gSolid[0].offset);
-  EXPECT_EQ(gSolid[2].vp[2], kW / 2);
+  EXPECT_EQ(gSolid[2].viewport[2], kW / 2);
   EXPECT_EQ(order[0]->fovY, 170.0);
   EXPECT_EQ(order[2]->fovY, 5.0);
   EXPECT_DOUBLE_EQ(order[0]->aspect, 800.0 / 600.0);
   // The overlay: once, in the later overlay view, in 2D; the additive list not for a texture view.
   ASSERT_EQ(gHud.size(), 1u);
   EXPECT_EQ(gHud[0].view, order[2]);
-  EXPECT_EQ(gHud[0].vp[2], kW / 2);
-  EXPECT_EQ(gHud[0].vp[3], kH / 2);
+  EXPECT_EQ(gHud[0].viewport[2], kW / 2);
+  EXPECT_EQ(gHud[0].viewport[3], kH / 2);
   EXPECT_EQ(gHud[0].in2D, 1);
   EXPECT_TRUE(gHudAdd.empty());
   // The bucket of texture -1 drew its quad as an outline and left polygons filled.
