@@ -2,8 +2,8 @@
 // and 867 units spread over both floors), the shipped textures, Mesa's software renderer. Split
 // into the queue pass (every figure offered to every view, entries into the batch lists) and the
 // draw (the scene passes, the minimap and the cursor); and the tile texture rebuild after a load.
-#include <benchmark/benchmark.h>
 #include <GL/gl.h>
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include "figures/fgrs.h"
@@ -156,8 +156,12 @@ void BM_SceneDraw(benchmark::State& state) {
     glFinish();
   }
 }
-BENCHMARK(BM_SceneDraw)->Args({800, 600})->Args({1024, 768})->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_SceneDraw)
+    ->Args({800, 600})
+    ->Args({1024, 768})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 // The land rebuild after a load: heights, colour map and the 63 drawn tile textures.
 void BM_TileTexturesRebuild(benchmark::State& state) {

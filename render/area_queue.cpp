@@ -4,8 +4,7 @@
 t_AreaQueue DecalQueue;
 
 void DecalQueue_Add(Fgr* f, int w1, int w2, int kind, int count, int filter, float radius, int shape,
-                    int floor, int w8, int w9, const int* pair, float f1, float f2, float f3,
-                    float f4) {
+                    int floor, int w8, int w9, const int* pair, float f1, float f2, float f3, float f4) {
   if (!f || DecalQueue.count < 0 || DecalQueue.count >= kAreaQueue) return;
   AreaReq* r = &DecalQueue.req[DecalQueue.count++];
   r->src = f;

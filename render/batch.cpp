@@ -102,23 +102,13 @@ int Add(L* l, int big, int decal, Fgr* f, int drawKind, int key, int tex, int ke
   return 1;
 }
 
-template <class L>
-int AddCmd(L* l, int big, int decal, const GroundCmd* cmd, int drawKind, int key, int tex, int key2,
-           int match) {
-  if (!cmd || !Add(l, big, decal, nullptr, drawKind, key, tex, key2, match)) return 0;
+// An entry without a figure that carries a command or a callback (the member it goes in).
+template <class L, class P>
+int AddPayload(L* l, int big, int decal, P BatchEntry::*member, P payload, int drawKind, int key,
+               int tex, int key2, int match) {
+  if (!payload || !Add(l, big, decal, nullptr, drawKind, key, tex, key2, match)) return 0;
   if (l->last) {
-    l->last->cmd = cmd;
-    l->last = nullptr;
-  }
-  return 1;
-}
-
-template <class L>
-int AddCallback(L* l, int big, int decal, BatchCallback cb, int drawKind, int key, int tex, int key2,
-                int match) {
-  if (!cb || !Add(l, big, decal, nullptr, drawKind, key, tex, key2, match)) return 0;
-  if (l->last) {
-    l->last->cb = cb;
+    l->last->*member = payload;
     l->last = nullptr;
   }
   return 1;
@@ -142,19 +132,19 @@ int BatchListBig_Add(BatchListBig* l, int decal, Fgr* f, int drawKind, int key, 
 }
 int BatchList_AddCmd(BatchList* l, int decal, const GroundCmd* cmd, int drawKind, int key, int tex,
                      int key2, int match) {
-  return l ? AddCmd(l, 0, decal, cmd, drawKind, key, tex, key2, match) : 0;
+  return l ? AddPayload(l, 0, decal, &BatchEntry::cmd, cmd, drawKind, key, tex, key2, match) : 0;
 }
-int BatchListBig_AddCmd(BatchListBig* l, int decal, const GroundCmd* cmd, int drawKind, int key,
-                        int tex, int key2, int match) {
-  return l ? AddCmd(l, 1, decal, cmd, drawKind, key, tex, key2, match) : 0;
+int BatchListBig_AddCmd(BatchListBig* l, int decal, const GroundCmd* cmd, int drawKind, int key, int tex,
+                        int key2, int match) {
+  return l ? AddPayload(l, 1, decal, &BatchEntry::cmd, cmd, drawKind, key, tex, key2, match) : 0;
 }
 int BatchList_AddCallback(BatchList* l, int decal, BatchCallback cb, int drawKind, int key, int tex,
                           int key2, int match) {
-  return l ? AddCallback(l, 0, decal, cb, drawKind, key, tex, key2, match) : 0;
+  return l ? AddPayload(l, 0, decal, &BatchEntry::cb, cb, drawKind, key, tex, key2, match) : 0;
 }
 int BatchListBig_AddCallback(BatchListBig* l, int decal, BatchCallback cb, int drawKind, int key,
                              int tex, int key2, int match) {
-  return l ? AddCallback(l, 1, decal, cb, drawKind, key, tex, key2, match) : 0;
+  return l ? AddPayload(l, 1, decal, &BatchEntry::cb, cb, drawKind, key, tex, key2, match) : 0;
 }
 
 int BatchList_FirstBucket(const BatchList* l) { return FirstBucket(l); }

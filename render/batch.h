@@ -32,9 +32,9 @@ struct t_BatchList {
   BatchEntry* head[K + 1];
   BatchEntry* last;  // the entry added last, until a command or callback is stored in it
   int count;
-  int nom;           // the list's number among its type: 1..4 or 1..6
-  int enabled;       // large lists: 0 refuses every add
-  int sceneIndex;    // 0..9: which of a view's ten bucket words are this list's
+  int nom;         // the list's number among its type: 1..4 or 1..6
+  int enabled;     // large lists: 0 refuses every add
+  int sceneIndex;  // 0..9: which of a view's ten bucket words are this list's
 };
 typedef t_BatchList<7000, 50> BatchList;
 typedef t_BatchList<10200, 3000> BatchListBig;
@@ -44,8 +44,8 @@ int BatchListBig_Add(BatchListBig* l, int decal, Fgr* f, int drawKind, int key, 
                      int match);
 int BatchList_AddCmd(BatchList* l, int decal, const GroundCmd* cmd, int drawKind, int key, int tex,
                      int key2, int match);
-int BatchListBig_AddCmd(BatchListBig* l, int decal, const GroundCmd* cmd, int drawKind, int key,
-                        int tex, int key2, int match);
+int BatchListBig_AddCmd(BatchListBig* l, int decal, const GroundCmd* cmd, int drawKind, int key, int tex,
+                        int key2, int match);
 int BatchList_AddCallback(BatchList* l, int decal, BatchCallback cb, int drawKind, int key, int tex,
                           int key2, int match);
 int BatchListBig_AddCallback(BatchListBig* l, int decal, BatchCallback cb, int drawKind, int key,

@@ -25,29 +25,29 @@ struct t_MiniMapRect {
 extern t_MiniMapRect MiniMapRect;
 
 // --- Field-mouse state.
-extern int FieldDragState;       // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
+extern int FieldDragState;  // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
 extern int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
-extern int FieldDragLock;        // ms of ignored field clicks after a rectangle selection
-extern int MouseAction;          // pending action of this frame: 1 select, 2 select in the rectangle,
-                                 // 3 order, 4 hover pick, 5 route target, 6 point order
-extern int HoverPickTimer;       // ms until the next hover pick
-extern int MiniMapOrderGuard;    // ms until the minimap takes another order
-extern float EdgeScrollRamp;     // 0..1
+extern int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
+extern int MouseAction;        // pending action of this frame: 1 select, 2 select in the rectangle,
+                               // 3 order, 4 hover pick, 5 route target, 6 point order
+extern int HoverPickTimer;     // ms until the next hover pick
+extern int MiniMapOrderGuard;  // ms until the minimap takes another order
+extern float EdgeScrollRamp;   // 0..1
 extern int FieldSelCount, FieldOrdCount;  // select and order commands that reached the field
-extern int MouseTaken;           // the widget tree consumed this frame's mouse
-extern int MouseOnMiniMap;       // the cursor lies in the minimap square
-extern int PickCell;             // land cell under the cursor (editor), -1 none
-extern int HoverCell;            // land cell of the hover pick, -1 none
-extern Fgr* HoverFgr;            // figure of the hover pick
-extern int CursorCode;           // texture slot of the field cursor, 80..85, 0 the plain cursor
+extern int MouseTaken;                    // the widget tree consumed this frame's mouse
+extern int MouseOnMiniMap;                // the cursor lies in the minimap square
+extern int PickCell;                      // land cell under the cursor (editor), -1 none
+extern int HoverCell;                     // land cell of the hover pick, -1 none
+extern Fgr* HoverFgr;                     // figure of the hover pick
+extern int CursorCode;                    // texture slot of the field cursor, 80..85, 0 the plain cursor
 extern int SideSwitchReq, FloorSwitchReq;  // key commands 9 and 10, carried out next frame
-extern int OrderWaitMs;          // after a ground order 1500, counting down: a second is a waypoint
-extern int OrderWaitAtFrame;     // its value at the frame's start
+extern int OrderWaitMs;             // after a ground order 1500, counting down: a second is a waypoint
+extern int OrderWaitAtFrame;        // its value at the frame's start
 extern int LastOrderX, LastOrderZ;  // world point of the last ground or minimap order
-extern Fgr* PointOrderFgr;       // a figure waiting for a ground point (carried with the cursor)
-extern int PointOrderSig;        // its signal number; non-zero arms action 6
+extern Fgr* PointOrderFgr;          // a figure waiting for a ground point (carried with the cursor)
+extern int PointOrderSig;           // its signal number; non-zero arms action 6
 extern int PointOrderX, PointOrderZ;
-extern int CarriedTex;           // texture slot of the carried figure's icon
+extern int CarriedTex;  // texture slot of the carried figure's icon
 
 // 1 when the cursor is neither over the minimap nor over a widget.
 int Mouse_OnField();

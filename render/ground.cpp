@@ -113,9 +113,7 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
       }
       break;
     }
-    case 15:
-      Quad_Segment(&DecalVerts, c, x, y, z, cmd->length, s, a, cmd->mode, cmd->w6);
-      break;
+    case 15: Quad_Segment(&DecalVerts, c, x, y, z, cmd->length, s, a, cmd->mode, cmd->w6); break;
     case 16: {
       float qx = cmd->w6, qy = cmd->w7, qz = cmd->w8;
       if (cmd->mode == 1) {

@@ -6,7 +6,7 @@
 
 // Thirty-two 4-byte words.
 struct GroundCmd {
-  int32_t kind;        // 1..16
+  int32_t kind;  // 1..16
   float x, y, z;
   float size;          // half extent; the first extent of kinds 4, 9, 10, 11
   float w5;            // angle in degrees (rounded); the second extent of kinds 4, 8, 9, 10, 11

@@ -294,7 +294,9 @@ void LandColourMap_Build(const LandFloor* fl) {
       case 1: r = 20, g = 30, b = 10; break;
       case 5: r = 20, g = 30, b = 90; break;
       case 6: r = 95, g = 50, b = 30; break;
-      case 2: case 3: case 4: break;
+      case 2:
+      case 3:
+      case 4: break;
       default: r = g = b = 120; break;  // 0 and the blocked types from 7 up
     }
     img[3 * i] = r, img[3 * i + 1] = g, img[3 * i + 2] = b;
@@ -329,8 +331,8 @@ void LandOverview_Build(Fgr* holder) {
   if (!fl->overviewTex) return;
   glBindTexture(GL_TEXTURE_2D, fl->overviewTex);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_ALPHA,
-               GL_UNSIGNED_BYTE, fl->fogVis);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
+               fl->fogVis);
 }
 
 void Land_DrawProjected(Fgr* patch) {

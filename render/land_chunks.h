@@ -6,10 +6,10 @@
 
 #include "figures/land.h"
 
-constexpr int kLandTileTex = 256;      // side of a chunk's tile texture in pixels
-constexpr int kLandTilePix = 8;        // one cell's tile image in it
-constexpr int kLandOverviewMs = 500;   // the overview and the editor's tiles refresh at most this often
-constexpr int kLandFixedChunk = 41;    // the editor's refresh never redraws this chunk (number 42)
+constexpr int kLandTileTex = 256;     // side of a chunk's tile texture in pixels
+constexpr int kLandTilePix = 8;       // one cell's tile image in it
+constexpr int kLandOverviewMs = 500;  // the overview and the editor's tiles refresh at most this often
+constexpr int kLandFixedChunk = 41;   // the editor's refresh never redraws this chunk (number 42)
 
 extern int LandVisibleChunks;  // chunks queued this frame
 extern int LandOverviewWait;   // ms until the next overview refresh

@@ -40,11 +40,11 @@ void RendScene_Ctor(t_RendScene* s) {
   s->head = nullptr;
   s->viewCount = 0;
   // A small marker mesh: the first nine vertices of the shared buffers.
-  static const float kPos[9][3] = {{1, 1, 1},   {0, 0, 0},  {3, 1, -3}, {-3, 2, -3}, {0, 9, 0},
-                                   {-3, 1, 3},  {3, 1, 3},  {3, 1, -3}, {-3, 1, -3}};
-  static const uint8_t kCol[9][4] = {{1, 1, 1, 255},      {127, 127, 127, 255}, {255, 64, 32, 255},
-                                     {32, 96, 255, 255},  {255, 255, 255, 255}, {255, 27, 27, 255},
-                                     {27, 255, 27, 255},  {27, 27, 255, 255},   {255, 255, 27, 255}};
+  static const float kPos[9][3] = {{1, 1, 1},  {0, 0, 0}, {3, 1, -3}, {-3, 2, -3}, {0, 9, 0},
+                                   {-3, 1, 3}, {3, 1, 3}, {3, 1, -3}, {-3, 1, -3}};
+  static const uint8_t kCol[9][4] = {{1, 1, 1, 255},     {127, 127, 127, 255}, {255, 64, 32, 255},
+                                     {32, 96, 255, 255}, {255, 255, 255, 255}, {255, 27, 27, 255},
+                                     {27, 255, 27, 255}, {27, 27, 255, 255},   {255, 255, 27, 255}};
   static const float kTex[9][2] = {{0, 0}, {0.5f, 0}, {1, 1}, {0, 1}, {0.5f, 0.5f},
                                    {0, 0}, {1, 0},    {1, 1}, {0, 1}};
   for (int i = 0; i < 9; i++) {
@@ -70,7 +70,8 @@ void RendScene_Ctor(t_RendScene* s) {
 }
 
 // Static initialisation builds the scene and the picking view before the program starts.
-[[maybe_unused]] static const int sSceneBuilt = (RendScene_Ctor(&RendScene), View_Defaults(&PickView), 1);
+[[maybe_unused]] static const int sSceneBuilt =
+    (RendScene_Ctor(&RendScene), View_Defaults(&PickView), 1);
 
 void RendScene_Reset(t_RendScene* s) {
   RendView_Cur = nullptr;
@@ -104,7 +105,8 @@ void RendView_AddCamera(t_RendScene* s, Fgr* f, int priority) {
   v->toTex = f->kmra_toTex;
   v->decal = f->kmra_DecalMode;
   v->clear = f->KamClearClr;
-  v->viewport[0] = f->kmra_VPx, v->viewport[1] = f->kmra_VPy, v->viewport[2] = f->kmra_VPw, v->viewport[3] = f->kmra_VPh;
+  v->viewport[0] = f->kmra_VPx, v->viewport[1] = f->kmra_VPy;
+  v->viewport[2] = f->kmra_VPw, v->viewport[3] = f->kmra_VPh;
   v->scis[0] = f->kmra_ScisX, v->scis[1] = f->kmra_ScisY;
   v->scis[2] = f->kmra_ScisW, v->scis[3] = f->kmra_ScisH;
   v->camMode = f->kmra_Flat;

@@ -48,7 +48,7 @@ struct t_Dir361 {
   int built;
 };
 extern t_Dir361 Dir361;
-extern float ViewDir361[kDir361][3];      // world direction of screen direction i, last view applied
+extern float ViewDir361[kDir361][3];        // world direction of screen direction i, last view applied
 extern float SceneFrustum[kFrustumFloats];  // planes of the view being queued
 
 void RendScene_Ctor(t_RendScene* s);

@@ -70,8 +70,8 @@ float* Quad_Rotate(t_DecalVerts*, float* out, float x, float y, float z, float s
   return out;
 }
 
-float* Quad_Segment(t_DecalVerts*, float* out, float x, float y, float z, float length,
-                    float halfWidth, int angle, int mode, float taper) {
+float* Quad_Segment(t_DecalVerts*, float* out, float x, float y, float z, float length, float halfWidth,
+                    int angle, int mode, float taper) {
   if (!out) return nullptr;
   const float* d = ViewDir361[Dir361_Wrap(angle)];
   float p[3] = {x, y, z};

@@ -30,8 +30,8 @@ static int CellUnder(int sx, int sy) {
   glReadPixels(sx, sy, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
   if (depth >= 1.0f) return -1;
   double x, y, z;
-  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, PickView.modelview, PickView.projection, PickView.viewport,
-                    &x, &y, &z))
+  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, PickView.modelview, PickView.projection,
+                    PickView.viewport, &x, &y, &z))
     return -1;
   return Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, 256, 256);
 }
@@ -45,7 +45,8 @@ TEST_F(SceneTest, ACursorOverTheLandFindsItsCellOnBothFloors) {
     for (const auto& c : cells) {
       int sx, sy;
       ASSERT_EQ(Proj_ToScreen(c[0] * 10 + 5.0f, 1, c[1] * 10 + 5.0f, &sx, &sy, &PickView), 1);
-      EXPECT_EQ(CellUnder(sx, sy), c[1] * 256 + c[0]) << "floor " << floor << " cell " << c[0] << "," << c[1];
+      EXPECT_EQ(CellUnder(sx, sy), c[1] * 256 + c[0])
+          << "floor " << floor << " cell " << c[0] << "," << c[1];
     }
     // The floor below draws its chunks with their fixed texture (slot 48), the surface its tiles.
     int sx, sy;

@@ -34,7 +34,8 @@ TEST_F(TinyWindowTest, TileTexturesAreDrawnOffTheWindowAndAStagePictureReplacesT
   glGetIntegerv(GL_VIEWPORT, vp);
   EXPECT_EQ(vp[2], kW);
   EXPECT_EQ(vp[3], kH);
-  EXPECT_TRUE(Near(Pixel(100, 75), Rgb{128, 64, 191}, 1)) << "the window is untouched: " << Pixel(100, 75);
+  EXPECT_TRUE(Near(Pixel(100, 75), Rgb{128, 64, 191}, 1))
+      << "the window is untouched: " << Pixel(100, 75);
   EXPECT_EQ(LandSurface.chunk[10].tex.glName, 0u);
   ASSERT_NE(LandSurface.chunk[9].tex.glName, 0u);
   std::vector<uint8_t> tex(256 * 256 * 3);

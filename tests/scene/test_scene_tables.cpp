@@ -28,8 +28,8 @@ TEST(SceneTables, ViewsSortByPriorityAndTheFiftiethIsTheLast) {
   RendScene_Reset(&RendScene);
   const int prio[] = {5, 3, 9, 1, 5};
   for (int i = 0; i < 5; i++) RendView_AddCameraFgr(&RendScene, Camera(600 + i, prio[i]));
-  RendView_AddCamera(&RendScene, Camera(610, 0), 0);   // below 1: ignored
-  RendView_AddCamera(&RendScene, nullptr, 4);          // no figure: ignored
+  RendView_AddCamera(&RendScene, Camera(610, 0), 0);  // below 1: ignored
+  RendView_AddCamera(&RendScene, nullptr, 4);         // no figure: ignored
   const int order[] = {603, 601, 600, 604, 602};      // 1, 3, 5, 5 (in arrival order), 9
   int n = 0;
   for (RendView* v = RendScene.head; v; v = v->next, n++) {
@@ -70,8 +70,7 @@ TEST(SceneTables, BatchListsBucketByKeyAndTextureAndRefuseTheWrongViewClass) {
       {&a, 1, 5, 7, 0, 0, 0, 0},  // decal flag 1 outside a decal view
       {&b, 0, 5, 7, 0, 0, 0, 0},  // flag 0 in a decal view
       {&b, 1, 5, 7, 0, 0, 1, 6},  // the decal view's run starts above the first view's
-      {&b, 1, 5, 3, 0, 0, 1, 6},
-      {nullptr, 1, 5, 7, 0, 0, 0, 0},  // outside the passes only flag 0
+      {&b, 1, 5, 3, 0, 0, 1, 6},      {nullptr, 1, 5, 7, 0, 0, 0, 0},  // outside the passes only flag 0
       {nullptr, 0, 5, 7, 0, 0, 1, 7},
   };
   int count = 0;
@@ -142,7 +141,8 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
 
 TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   // A direction table whose entry i is (i, 1000 + i, 2000 + i) shows which entries a quad read.
-  for (int i = 0; i < kDir361; i++) ViewDir361[i][0] = i, ViewDir361[i][1] = 1000 + i, ViewDir361[i][2] = 2000 + i;
+  for (int i = 0; i < kDir361; i++)
+    ViewDir361[i][0] = i, ViewDir361[i][1] = 1000 + i, ViewDir361[i][2] = 2000 + i;
   float q[12];
   auto entries = [&](float x, float y, float z, float s) {
     std::vector<int> e;
@@ -159,7 +159,7 @@ TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   Quad_Rotate(&DecalVerts, q, 0, 0, 0, 1, -90);
   EXPECT_EQ(entries(0, 0, 0, 1), (std::vector<int>{135, 225, 315, 45}));
   // Far outside -360..360 the angle wraps round the circle instead of reading past the table.
-  Quad_Rotate(&DecalVerts, q, 0, 0, 0, 1, 800);   // 800 = 2 x 360 + 80
+  Quad_Rotate(&DecalVerts, q, 0, 0, 0, 1, 800);  // 800 = 2 x 360 + 80
   EXPECT_EQ(entries(0, 0, 0, 1), (std::vector<int>{305, 35, 125, 215}));
   Quad_Rotate(&DecalVerts, q, 0, 0, 0, 1, -1000);  // -1000 = -3 x 360 + 80
   EXPECT_EQ(entries(0, 0, 0, 1), (std::vector<int>{305, 35, 125, 215}));
@@ -185,7 +185,7 @@ TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   for (int k = 0; k < 4; k++) EXPECT_EQ((int)DecalVerts.pos3[12 + 3 * k], at200[k]);
   const float red[4] = {1, 0, 0, 1};
   for (int i = 0; i < 4; i++) EXPECT_EQ(DecalVerts.col[16 + i], red[i]);
-  EXPECT_FLOAT_EQ(DecalVerts.tex[8], 0.5f);   // column 3 of 4, row 2 of 2
+  EXPECT_FLOAT_EQ(DecalVerts.tex[8], 0.5f);  // column 3 of 4, row 2 of 2
   EXPECT_FLOAT_EQ(DecalVerts.tex[9], 0.5f);
   EXPECT_FLOAT_EQ(DecalVerts.tex[12], 0.75f);
   EXPECT_FLOAT_EQ(DecalVerts.tex[13], 1.0f);
