@@ -28,6 +28,7 @@
 #include "shell/random.h"
 #include "shell/window_state.h"
 #include "world/fgrs_update.h"
+#include "test_files.h"
 
 struct Rgb {
   int r, g, b;
@@ -66,8 +67,7 @@ class SceneTestT : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(sOk) << "no headless GL context";
-    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
-    gsFileLog = std::string(t->test_suite_name()) + "." + t->name() + "_log.txt";
+    gsFileLog = TestFileName("log.txt");
     std::remove(gsFileLog.c_str());
     LogResetCount();
     WinWidth = kW, WinHeight = kH;

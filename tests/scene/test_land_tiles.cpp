@@ -3,10 +3,9 @@
 // a chunk without an index array is left alone.
 #include <GL/gl.h>
 
-#include <sys/stat.h>
-
 #include "render/tga_maker.h"
 #include "scene_fixture.h"
+#include "test_files.h"
 
 class TinyWindowTest : public SceneTestT<200, 150> {};
 
@@ -55,12 +54,9 @@ TEST_F(TinyWindowTest, TileTexturesAreDrawnOffTheWindowAndAStagePictureReplacesT
   // After a load the stage's own picture of chunk 1 replaces its drawing; chunk 2 is drawn.
   TestPicture pic = MakeTestPicture(4, 2);
   std::vector<uint8_t> file = EncodeTga(pic, 2, 24, true);
-  mkdir("tiles_stage", 0755);
-  FILE* f = fopen("tiles_stage/1001.tga", "wb");
-  ASSERT_NE(f, nullptr);
-  fwrite(file.data(), 1, file.size(), f);
-  fclose(f);
-  EtapName = "tiles_stage";
+  std::string stage = TestFileName("stage");
+  ASSERT_TRUE(WriteBytes(stage + "/1001.tga", file));
+  EtapName = stage;
   PlitTextures_Build(0);
   glBindTexture(GL_TEXTURE_2D, LandSurface.chunk[0].tex.glName);
   GLint w = 0, h = 0;
