@@ -64,10 +64,10 @@ struct LandFloor {
   int floorNom;                                       // 0 surface, 1 below
   uint8_t paf[kLandLayers][kLandCells];               // 1 blocked; index column * 256 + row
   uint8_t paf2[kLandLayers][kLandHalfSide * kLandHalfSide];
+  uint8_t FogVis[kLandCells];                         // 60 unseen, 0 seen; index row * 256 + column
   // The floor's drawing (render/land_chunks.h).
   LandChunk chunk[kLandChunks];
-  uint8_t fogVis[kLandCells];  // kFogUnseen for an unseen cell, 0 for a seen one; index as kle
-  uint32_t overviewTex;        // GL texture of fogVis for the minimap; 0 = none
+  uint32_t overviewTex;  // GL texture of FogVis for the minimap; 0 = none
 };
 
 extern LandFloor LandSurface;

@@ -30,8 +30,6 @@ int HoverCell = -1;
 Fgr* HoverFgr = nullptr;
 int CursorCode = 0;
 int SideSwitchReq = 0, FloorSwitchReq = 0;
-int OrderWaitMs = 0;
-int OrderWaitAtFrame = 0;
 int LastOrderX = 0, LastOrderZ = 0;
 Fgr* PointOrderFgr = nullptr;
 int PointOrderSig = 0;

@@ -41,8 +41,6 @@ extern int HoverCell;                     // land cell of the hover pick, -1 non
 extern Fgr* HoverFgr;                     // figure of the hover pick
 extern int CursorCode;                    // texture slot of the field cursor, 80..85, 0 the plain cursor
 extern int SideSwitchReq, FloorSwitchReq;  // key commands 9 and 10, carried out next frame
-extern int OrderWaitMs;             // after a ground order 1500, counting down: a second is a waypoint
-extern int OrderWaitAtFrame;        // its value at the frame's start
 extern int LastOrderX, LastOrderZ;  // world point of the last ground or minimap order
 extern Fgr* PointOrderFgr;          // a figure waiting for a ground point (carried with the cursor)
 extern int PointOrderSig;           // its signal number; non-zero arms action 6

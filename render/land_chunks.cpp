@@ -90,7 +90,7 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
     c.built = 1;
     c.number = i + 1;
   }
-  std::memset(fl->fogVis, 0, sizeof fl->fogVis);
+  std::memset(fl->FogVis, 0, sizeof fl->FogVis);
   if (fl->overviewTex) glDeleteTextures(1, &fl->overviewTex);
   fl->overviewTex = 0;
   glGenTextures(1, &fl->overviewTex);
@@ -101,8 +101,8 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_LUMINANCE,
-               GL_UNSIGNED_BYTE, fl->fogVis);
-  std::memset(fl->fogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->fogVis);
+               GL_UNSIGNED_BYTE, fl->FogVis);
+  std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
   std::memset(fl->paf, 0, sizeof fl->paf);
   std::memset(fl->paf2, 0, sizeof fl->paf2);
 }
@@ -305,6 +305,30 @@ void LandColourMap_Build(const LandFloor* fl) {
   Tex_FromMem(&TexTable, kTxColourMap, img, kLandSide, kLandSide, 3, 0);
 }
 
+static LandChunk* Chunk(int floor, int chunk) {
+  return chunk >= 0 && chunk < kLandChunks ? &Land_Floor(floor)->chunk[chunk] : nullptr;
+}
+
+void LandChunk_SetFixed(int floor, int chunk, int slot) {
+  if (LandChunk* c = Chunk(floor, chunk)) c->fixedTexture = slot;
+}
+
+void LandChunk_WhitenVerts(int floor, int chunk) {
+  LandChunk* c = Chunk(floor, chunk);
+  if (!c || !c->indices) return;
+  LandFloor* fl = Land_Floor(floor);
+  for (int i = 0; i < c->indexCount; i++)
+    if (c->indices[i] < (uint32_t)kLandVerts) std::memset(fl->rgba[c->indices[i]], 255, 4);
+}
+
+void LandChunks_RedrawTiles(int floor) {
+  LandFloor* fl = Land_Floor(floor);
+  if (!LandTiles_Begin()) return;
+  for (int i = 0; i < kLandChunks; i++)
+    if (i != kLandFixedChunk && fl->chunk[i].indexCount > 0) LandChunk_DrawTiles(fl, &fl->chunk[i]);
+  LandTiles_End();
+}
+
 void LandOverview_Build(Fgr* holder) {
   if (!holder) return;
   LandFloor* fl = (LandFloor*)(visUnderGround == 1 ? holder->landUnder : holder->landSurf);
@@ -322,17 +346,15 @@ void LandOverview_Build(Fgr* holder) {
   }
   if (!TimerDown(&LandOverviewWait)) return;
   LandOverviewWait = kLandOverviewMs;
-  if (EditModeOn && LandTiles_Begin()) {
-    for (int i = 0; i < kLandChunks; i++)
-      if (i != kLandFixedChunk && fl->chunk[i].indexCount > 0) LandChunk_DrawTiles(fl, &fl->chunk[i]);
-    LandTiles_End();
+  if (EditModeOn) {
+    LandChunks_RedrawTiles(fl == &LandUnder ? 1 : 0);
     LandColourMap_Build(fl);
   }
   if (!fl->overviewTex) return;
   glBindTexture(GL_TEXTURE_2D, fl->overviewTex);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-               fl->fogVis);
+               fl->FogVis);
 }
 
 void Land_DrawProjected(Fgr* patch) {

@@ -28,6 +28,15 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c);
 // The floor's colour map, one pixel a cell by tile type, made the texture of slot 60.
 void LandColourMap_Build(const LandFloor* fl);
 
+// What a new world and a default map set on the chunks (floor 1 below, any other the surface;
+// chunks outside 0..63 are ignored).
+// The texture slot chunk 0..63 of a floor is drawn with instead of its own tile texture (0: none).
+void LandChunk_SetFixed(int floor, int chunk, int slot);
+// Every vertex of the chunk's index list turns white.
+void LandChunk_WhitenVerts(int floor, int chunk);
+// Redraws the tile textures of the floor's chunks from their cells' tile images (not chunk 41).
+void LandChunks_RedrawTiles(int floor);
+
 // The land figure's queue procedure and a land patch figure's draw procedure.
 void LandOverview_Build(Fgr* holder);
 void Land_DrawProjected(Fgr* patch);

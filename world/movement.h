@@ -1,8 +1,11 @@
 // Movement and move orders.
 #pragma once
 
-struct SelListRec;
+struct t_SelList;
 
-// The player's ground order to every selected figure: the land cell of the world point as route
-// target, or as waypoint when a second order comes within the order window.
-void Sel_OrderMoveTo(SelListRec* sel, float x, float z);
+constexpr int OrderWaitInit = 1500;  // the waypoint window of ground orders, ms
+extern int OrderWaitMs;       // counted down by the frame step
+extern int OrderWaitAtFrame;  // its value at the start of the frame
+
+// The player's ground order to the selection; a second one inside the window sets waypoints.
+void Sel_OrderMoveTo(t_SelList* s, float x, float z);

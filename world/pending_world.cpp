@@ -30,7 +30,9 @@ void Fgr_LandCellCountdown(Fgr*) {}
 void PassMaps_Rebuild() {}
 
 // --- world/movement.h
-void Sel_OrderMoveTo(SelListRec*, float, float) {}
+int OrderWaitMs = 0;
+int OrderWaitAtFrame = 0;
+void Sel_OrderMoveTo(t_SelList*, float, float) {}
 
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }

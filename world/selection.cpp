@@ -2,4 +2,4 @@
 #include "world/selection.h"
 
 int FoundBoss[5];
-SelListRec SelList;
+t_SelList SelList;

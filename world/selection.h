@@ -4,15 +4,18 @@
 
 class Fgr;
 
-extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes found this frame
+constexpr int kSelListMax = 199;
 
-// The player's selection: entries 1..count (entry 0 never used), at most 199.
-constexpr int kSelListWords = 200;
-struct SelListRec {
-  Fgr* e[kSelListWords];
+// The selected figures: entries 1..count (entry 0 is never used), then the panel buttons 1..18 of
+// the one selected figure.
+struct t_SelList {
+  Fgr* e[200];
   int count;
+  Fgr* kno[19];
 };
-extern SelListRec SelList;
+extern t_SelList SelList;
+
+extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes found this frame
 
 int SelList_Contains(const Fgr* f);
 void SelList_Clear();              // the selection emptied
