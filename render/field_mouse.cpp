@@ -19,6 +19,7 @@
 #include "ui/buttons.h"
 #include "ui/editor_frame.h"
 #include "ui/hints.h"
+#include "ui/screens.h"
 #include "world/movement.h"
 #include "world/selection.h"
 
@@ -135,6 +136,9 @@ void Cursor_DrawOverlay() {
     glColor4f(1, 1, 1, 1);
     Gl2D_TexRect((float)(cx + 32), (float)(cy - 32), 32, 32, 1, 0, 1);
   }
-  Gui_HintDraw(Gui_HintStripRect(2));
+  if (GuiHintStrip2) {
+    const int strip[4] = {GuiHintStrip2->x, GuiHintStrip2->y, GuiHintStrip2->w, GuiHintStrip2->h};
+    Gui_HintDraw(strip);
+  }
   Gl2D_End();
 }

@@ -2,6 +2,9 @@
 // 1..57 that the generated ProcFgr calls each do nothing): each body is empty (or answers "nothing
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
+#include "world/combat.h"
+#include "world/figure_ops.h"
+#include "world/income.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/paths.h"
@@ -25,6 +28,21 @@ void Fgr_UseChainsUpd(Fgr*) {}
 void Land_InitCellFlags() {}
 void Fgr_LandCellFree(Fgr*) {}
 void Fgr_LandCellCountdown(Fgr*) {}
+void Fgr_SetPosition(Fgr*, float, float, float) {}
+
+// --- world/movement.h
+void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
+
+// --- world/income.h
+void Fgr_SetGemKind(Fgr*, int) {}
+void Fgr_SetPitWait(Fgr*) {}
+void Fgr_HoldFire(Fgr*) {}
+
+// --- world/figure_ops.h
+void Bunker_SetClassRadii(Fgr*, int) {}
+
+// --- world/combat.h
+int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
 
 // --- world/paths.h
 void PassMaps_Rebuild() {}
@@ -36,6 +54,7 @@ void Sel_OrderMoveTo(t_SelList*, float, float) {}
 
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
+Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
 
 // --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
 void r_Proc_FadeTimer_(Fgr*) {}
