@@ -170,9 +170,10 @@ bool Look(P* p, const char* name) {
 }
 
 void TileTarget_Make() {
-  gTile.tried = 1;
   const char* ext = (const char*)glGetString(GL_EXTENSIONS);
-  if (!ext || !strstr(ext, "GL_EXT_framebuffer_object")) return;
+  if (!ext) return;  // no context yet: asked again next time
+  gTile.tried = 1;
+  if (!strstr(ext, "GL_EXT_framebuffer_object")) return;
   if (!Look(&gTile.genFramebuffers, "glGenFramebuffersEXT") ||
       !Look(&gTile.bindFramebuffer, "glBindFramebufferEXT") ||
       !Look(&gTile.genRenderbuffers, "glGenRenderbuffersEXT") ||
