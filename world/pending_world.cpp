@@ -7,6 +7,7 @@
 #include "world/income.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
+#include "world/paths.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/unit_upkeep.h"
@@ -43,6 +44,14 @@ void Bunker_SetClassRadii(Fgr*, int) {}
 // --- world/combat.h
 int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
 
+// --- world/paths.h
+void PassMaps_Rebuild() {}
+
+// --- world/movement.h
+int OrderWaitMs = 0;
+int OrderWaitAtFrame = 0;
+void Sel_OrderMoveTo(t_SelList*, float, float) {}
+
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
 Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
@@ -61,11 +70,9 @@ void r_Empty_10_(Fgr*) {}
 void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
-void r_LandOverview_Build_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
 void r_Empty_16_(Fgr*) {}
 void r_Empty_17_(Fgr*) {}
-void r_Land_DrawProjected_(Fgr*) {}
 void r_Proc_SpinRot_(Fgr*) {}
 void r_Proc_DrawTex1_(Fgr*) {}
 void r_Proc_DrawGroundMark_(Fgr*) {}
