@@ -1,13 +1,24 @@
 // Stand-ins for the catalogue until it is built: each body is empty (a pending preset reports
 // failure, a pending combination builds nothing) and is deleted when its real one lands. Grouped by
 // the header that declares it.
-#include "catalogue/new_world.h"
+#include "catalogue/creators.h"
+#include "catalogue/kombi.h"
 #include "gm/fa_proc_env.h"
 
-// --- catalogue/new_world.h. Weak: the stage tests count the new worlds with a definition of their
-// own.
-void init_ProjX() {}
-__attribute__((weak)) void ProjX_CreateLandAndBunkers() {}
+// --- catalogue/creators.h
+Fgr* Laser_Create(int, float, float, float, float, float, float, int, int, int, int, float, float, float, float) {
+  return nullptr;
+}
+void PultFlag_Create(int, Fgr*) {}
+void FieldSpec_CreatePair(int) {}
+void KnoUnit_CreateSetFor(Fgr*) {}
+int Bunker_AddTriger(Fgr*) { return 0; }
+void Fgr_CreateByCode(LandKle*, int*) {}
+
+// --- catalogue/kombi.h
+Fgr* Fgr_Create(int, int, int) { return nullptr; }
+void Fgr_CreateForOwner(Fgr*) {}
+Fgr* Unit_CreateNear(int, int, int, float, float, float, int, int, int) { return nullptr; }
 
 // --- gm/fa_proc_env.h: the presets and combinations that the generated PropsFill and KombiPreset
 // call.

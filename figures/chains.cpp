@@ -129,6 +129,13 @@ int Fgr_Sub_IsLinked(const Fgr* f) {
   return 0;
 }
 
+Fgr* Fgr_FindSubByKind(Fgr* head, int kind) {
+  int steps = 0;
+  for (Fgr* m = head; m && steps < kChainWalkMax; m = m->pTail, steps++)
+    if (m->Status() == kind) return m;
+  return nullptr;
+}
+
 Fgr* Fgr_Sub_Head(Fgr* holder, int n) {
   if (!holder || n < 1 || n > 9) return nullptr;
   return holder->*kHead[n - 1];

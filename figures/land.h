@@ -41,6 +41,7 @@ struct LandFloor {
   int floorNom;                                       // 0 surface, 1 below
   uint8_t paf[kLandLayers][kLandCells];               // 1 blocked; index column * 256 + row
   uint8_t paf2[kLandLayers][kLandHalfSide * kLandHalfSide];
+  uint8_t FogVis[kLandCells];                         // 60 unseen, 0 seen; index row * 256 + column
 };
 
 extern LandFloor LandSurface;
@@ -51,7 +52,17 @@ extern LandFloor LandUnder;
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
 void Fgr_SetSpeDecal(Fgr* f, int nom);
 
+// A land holder or camera studio figure (kind 13) gets both floors (it becomes Fgr::SetKamStudio).
+void Fgr_SetKamStudio(Fgr* f);
+
 // The cell table of floor 1 (LandUnder) or, for any other number, of the surface.
 LandKle* Land_Layer(int floor);
 // A cell index names a valid cell: inside 256..65279 and off the border columns 0 and 255.
 int Land_CellValid(int cell);
+
+// The mesh of a floor decorated by the tile types of its cells: each valid cell's low-corner vertex
+// gets a height and a colour (alpha kept), drawing rand() in cell order. Land import and the tile
+// build after a load both decorate this way.
+void LandFloor_DecorateMesh(LandFloor* fl);
+// The overview of a floor: 256 x 256 RGB pixels, one per cell in index order, coloured by tile type.
+void LandFloor_OverviewRgb(const LandFloor* fl, uint8_t* rgb);

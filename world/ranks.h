@@ -4,3 +4,5 @@
 class Fgr;
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure's skill chain, or null
+int Skil_RandomRaise(Fgr* captain);  // 1 when a random tier of one of its skills was raised
+int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
