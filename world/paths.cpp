@@ -36,17 +36,13 @@ struct PathCell {
   int item;    // its open item while it is open
 };
 
-struct HeapEntry {
-  int f;
-  int item;
-};
-
 constexpr int kItemsMax = kLandCells + 2;
 
 struct SearchState {
   PathCell cell10[kLandCells];
   PathCell cell20[kLandHalfSide * kLandHalfSide];
-  HeapEntry heap[kItemsMax];
+  int heapF[kItemsMax];     // the open list as a binary heap: f of the entry at each position
+  int heapItem[kItemsMax];  // and its item
   int itemCell[kItemsMax];
   int itemH[kItemsMax];
   int itemPos[kItemsMax];
@@ -119,9 +115,32 @@ int Reachable(const uint8_t* map, const uint16_t* lab, int n, int sc, int sr, in
   return 0;
 }
 
-inline void HeapPut(int m, HeapEntry e) {
-  S.heap[m] = e;
-  S.itemPos[e.item] = m;
+inline void HeapPut(int m, int f, int item) {
+  S.heapF[m] = f;
+  S.heapItem[m] = item;
+  S.itemPos[item] = m;
+}
+
+// An entry with f rises from position m while it is below (strict) or not above its parent. The
+// f values on the way to the top never grow, so the number of levels it passes is found by looking
+// at the top first and then by halving, and the entries it passes move down one level each.
+template <bool kStrict>
+void HeapRise(int m, int f, int item) {
+  auto passes = [f](int a) { return kStrict ? f < S.heapF[a] : f <= S.heapF[a]; };
+  int depth = 31 - __builtin_clz((unsigned)m);
+  int k = 0;
+  if (depth && passes(1)) {
+    k = depth;
+  } else {
+    int hi = depth - 1;
+    while (k < hi) {
+      int mid = (k + hi + 1) / 2;
+      if (passes(m >> mid)) k = mid;
+      else hi = mid - 1;
+    }
+  }
+  for (int i = 1; i <= k; i++) HeapPut(m >> (i - 1), S.heapF[m >> i], S.heapItem[m >> i]);
+  HeapPut(m >> k, f, item);
 }
 
 template <int N>
@@ -151,51 +170,52 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
   int items = 1, count = 1;
   S.itemCell[1] = start;
   S.itemH[1] = 0;
-  HeapPut(1, {0, 1});
+  HeapPut(1, 0, 1);
   cells[start].item = 1;
   while (cells[target].stamp != open) {
     if (!count) return 2;
-    const int pidx = S.itemCell[S.heap[1].item];
+    const int pidx = S.itemCell[S.heapItem[1]];
     PathCell& par = cells[pidx];
     par.stamp = closed;
     PathExpanded++;
     // The last entry goes to the top and sinks while a child is not above it.
-    const HeapEntry last = S.heap[count--];
+    const int lastF = S.heapF[count], lastItem = S.heapItem[count];
+    count--;
     if (count) {
       int u = 1;
       for (;;) {
         int v = u, l = 2 * u;
-        int fu = last.f;
-        if (l <= count && fu >= S.heap[l].f) v = l;
-        if (l + 1 <= count && (v == u ? fu : S.heap[v].f) >= S.heap[l + 1].f) v = l + 1;
+        int fv = lastF;
+        if (l <= count && fv >= S.heapF[l]) v = l, fv = S.heapF[l];
+        if (l + 1 <= count && fv >= S.heapF[l + 1]) v = l + 1;
         if (v == u) break;
-        HeapPut(u, S.heap[v]);
+        HeapPut(u, S.heapF[v], S.heapItem[v]);
         u = v;
       }
-      HeapPut(u, last);
+      HeapPut(u, lastF, lastItem);
     }
     const int pc = pidx % N, pr = pidx / N, pg = par.g;
-    for (int r = pr - 1; r <= pr + 1; r++) {
-      if (r < 0 || r >= N) continue;
-      for (int c = pc - 1; c <= pc + 1; c++) {
-        if (c < 0 || c >= N) continue;
-        const int idx = r * N + c;
+    // The 3 x 3 cells around the parent, blocked (or off the grid) or not, read once.
+    bool b[3][3];
+    for (int dr = 0; dr < 3; dr++)
+      for (int dc = 0; dc < 3; dc++) {
+        const int c = pc + dc - 1, r = pr + dr - 1;
+        b[dr][dc] = c < 0 || r < 0 || c >= N || r >= N || map[c * N + r];
+      }
+    for (int dr = 0; dr < 3; dr++)
+      for (int dc = 0; dc < 3; dc++) {
+        if (b[dr][dc]) continue;
+        const int c = pc + dc - 1, r = pr + dr - 1, idx = pidx + (dr - 1) * N + (dc - 1);
         PathCell& k = cells[idx];
-        if (k.stamp == closed || map[c * N + r]) continue;
-        const bool diag = c != pc && r != pr;
-        if (diag && (map[pc * N + r] || map[c * N + pr])) continue;
+        if (k.stamp == closed) continue;
+        const bool diag = dc != 1 && dr != 1;
+        if (diag && (b[dr][1] || b[1][dc])) continue;
         const int g = pg + (diag ? 14 : 10);
         if (k.stamp == open) {
           if (g >= k.g) continue;
           k.g = g;
           k.parent = pidx;
-          int m = S.itemPos[k.item];
-          HeapEntry e = {S.itemH[k.item] + g, k.item};
-          while (m != 1 && e.f < S.heap[m / 2].f) {
-            HeapPut(m, S.heap[m / 2]);
-            m /= 2;
-          }
-          HeapPut(m, e);
+          HeapRise<true>(S.itemPos[k.item], S.itemH[k.item] + g, k.item);
         } else {
           const int item = ++items;
           const int h = (std::abs(c - tc) + std::abs(r - tr)) * 10;
@@ -205,16 +225,9 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
           k.g = g;
           k.parent = pidx;
           k.stamp = open;
-          int m = ++count;
-          HeapEntry e = {g + h, item};
-          while (m != 1 && e.f <= S.heap[m / 2].f) {
-            HeapPut(m, S.heap[m / 2]);
-            m /= 2;
-          }
-          HeapPut(m, e);
+          HeapRise<false>(++count, g + h, item);
         }
       }
-    }
   }
   int len = 0;
   for (int k = target; k != start && len < kPathBank; k = cells[k].parent) len++;
