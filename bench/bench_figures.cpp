@@ -10,7 +10,6 @@ namespace {
 void FillContainer() {
   Records_ResetPools();
   Fgrs.ResetAll();
-  Fgrs.NumberSlots();
   static const int kinds[] = {112, 101, 17, 402, 301, 5, 19, 11, 20, 203};
   for (int i = 0; i < 999; i++) {
     Fgr* f = Fgrs.AddFgr(kinds[i % 10], i < 500);

@@ -17,7 +17,6 @@ void FullStage() {
   gsFileLog = "bench_stage_log.txt";
   Records_ResetPools();
   Fgrs.ResetAll();
-  Fgrs.NumberSlots();
   for (int i = 0; i < 499; i++) {
     Fgr* f = Fgrs.AddFgr(112, 1);
     f->zap015 = i;

@@ -1,20 +1,24 @@
 // Sub chains: adds with their member tests and limits, removals, lookups by place.
 #include "figures/chains.h"
 
+#include <iterator>
+
 #include "figures/fgr.h"
 
 namespace {
 
-Fgr* Fgr::*const kHead[9] = {&Fgr::P2_Sub_UseGun, &Fgr::P2_Sub_UseKm, &Fgr::P2_Sub_UseDet,
-                             &Fgr::P2_Sub_UseSkil, &Fgr::P2_Sub_MetGd, &Fgr::P2_Sub_MetBd,
-                             &Fgr::P2_Sub_Gruz,   &Fgr::P2_Sub_Unit,  &Fgr::P2_Sub_Kno};
-int Fgr::*const kNow[9] = {&Fgr::Sub_UseGun_now, &Fgr::Sub_UseKm_now, &Fgr::Sub_UseDet_now,
-                           &Fgr::Sub_UseSkil_now, &Fgr::Sub_MetGd_now, &Fgr::Sub_MetBd_now,
-                           &Fgr::Sub_Gruz_now,   &Fgr::Sub_Unit_now,  &Fgr::Sub_Kno_now};
-int Fgr::*const kMax[9] = {&Fgr::Sub_UseGun_max, &Fgr::Sub_UseKm_max, &Fgr::Sub_UseDet_max,
-                           &Fgr::Sub_UseSkil_max, &Fgr::Sub_MetGd_max, &Fgr::Sub_MetBd_max,
-                           &Fgr::Sub_Gruz_max,   &Fgr::Sub_Unit_max,  &Fgr::Sub_Kno_max};
-enum { cGun, cKm, cDet, cSkil, cMetGd, cMetBd, cGruz, cUnit, cKno };
+// Chain k's head, its member count and its room: the heads are the link table's last group.
+constexpr std::span<Fgr* Fgr::*const> kHead = FgrLinksFrom(kFgrLinkHeads);
+int Fgr::*const kNow[] = {&Fgr::Sub_UseGun_now, &Fgr::Sub_UseKm_now, &Fgr::Sub_UseDet_now,
+                          &Fgr::Sub_UseSkil_now, &Fgr::Sub_MetGd_now, &Fgr::Sub_MetBd_now,
+                          &Fgr::Sub_Gruz_now,   &Fgr::Sub_Unit_now,  &Fgr::Sub_Kno_now};
+int Fgr::*const kMax[] = {&Fgr::Sub_UseGun_max, &Fgr::Sub_UseKm_max, &Fgr::Sub_UseDet_max,
+                          &Fgr::Sub_UseSkil_max, &Fgr::Sub_MetGd_max, &Fgr::Sub_MetBd_max,
+                          &Fgr::Sub_Gruz_max,   &Fgr::Sub_Unit_max,  &Fgr::Sub_Kno_max};
+enum { cGun, cKm, cDet, cSkil, cMetGd, cMetBd, cGruz, cUnit, cKno, cChains };
+static_assert(std::size(kNow) == Fgr_SubPropsKlv && std::size(kMax) == Fgr_SubPropsKlv &&
+                  cChains == Fgr_SubPropsKlv,
+              "one count, one room and one name per generated chain");
 
 bool RoomLeft(const Fgr* h, int k) {
   int now = h->*kNow[k], max = h->*kMax[k];
@@ -66,7 +70,7 @@ int ForcedAdd(Fgr* h, int k, Fgr* f) {
   return Join(h, k, f, kChainWalkMax, false);
 }
 
-int IsKno(const Fgr* f) { return Fgr::Status(f) == 402; }
+int IsKno(const Fgr* f) { return Fgr::Status(f) == fgrKnoUnit; }
 
 }  // namespace
 
@@ -137,7 +141,7 @@ Fgr* Fgr_FindSubByKind(Fgr* head, int kind) {
 }
 
 Fgr* Fgr_Sub_Head(Fgr* holder, int n) {
-  if (!holder || n < 1 || n > 9) return nullptr;
+  if (!holder || n < 1 || n > Fgr_SubPropsKlv) return nullptr;
   return holder->*kHead[n - 1];
 }
 
@@ -226,7 +230,7 @@ int Fgr_Sub_LeaveHolder(Fgr* f) {
   if (!f || !f->pParent) return 0;
   Fgr* h = f->pParent;
   if (h->P_Guest == f) return Fgr_Sub_KickGuest(h);
-  for (int k = 0; k < 9; k++)
+  for (int k = 0; k < Fgr_SubPropsKlv; k++)
     if (Leave(h, k, f, true)) return 1;
   return 0;
 }

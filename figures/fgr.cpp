@@ -3,11 +3,27 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
 #include "shell/random.h"
+
+// The link table holds each link field once, in record order, with the groups where the generated
+// counts put them: together with the layout asserts of the record's tail this leaves no room for a
+// link the table misses. Only the fields' addresses in a figure are compared.
+static Fgr sLinkProbe;
+consteval bool FgrLinksInRecordOrder() {
+  for (size_t i = 1; i < std::size(kFgrLinks); i++)
+    if (!(&(sLinkProbe.*kFgrLinks[i - 1]) < &(sLinkProbe.*kFgrLinks[i]))) return false;
+  return true;
+}
+static_assert(std::size(kFgrLinks) == kFgrLinkCount, "one entry per generated link");
+static_assert(kFgrLinks[0] == &Fgr::pParent && kFgrLinks[kFgrLinkPrev] == &Fgr::pPrev &&
+                  kFgrLinks[kFgrLinkTail] == &Fgr::pTail,
+              "the group marks stand where the generated counts put them");
+static_assert(FgrLinksInRecordOrder(), "each link once, in record order");
 
 // A helmet chain that loops (corrupt file) must not hang the sight lookup.
 constexpr int kHelmDepth = 16;
@@ -82,18 +98,18 @@ int Fgr::IsDetPlace5(const Fgr* f) { return DetPlaceIs(f, 5); }
 int Fgr::IsDetPlace6(const Fgr* f) { return DetPlaceIs(f, 6); }
 int Fgr::IsDetPlace7(const Fgr* f) { return DetPlaceIs(f, 7); }
 
-int Fgr::IsSarj112(const Fgr* f) { return Status(f) == 112 && f->trueSarj != 0; }
-int Fgr::IsStatus17(const Fgr* f) { return Status(f) == 17; }
-int Fgr::IsKind11(const Fgr* f) { return Status(f) == 11; }
+int Fgr::IsSarj112(const Fgr* f) { return Status(f) == fgrUnitPeh && f->trueSarj != 0; }
+int Fgr::IsStatus17(const Fgr* f) { return Status(f) == fgrMetkaZak; }
+int Fgr::IsKind11(const Fgr* f) { return Status(f) == fgrKameraLayer; }
 int Fgr::IsBase(const Fgr* f) { return f && f->nom >= 1 && f->nom <= FgrsBaseLast; }
 int Fgr::IsBunkerKind(const Fgr* f) {
   int k = Status(f);
-  return k >= 201 && k <= 215;
+  return k >= fgrHasBunker && k <= fgrAkdBunkerSea;
 }
 
 int Fgr::HasFloor(const Fgr* f) {
   int k = Status(f);
-  return IsUnit(f) || k == 18 || k == 21 || k == 22;
+  return IsUnit(f) || k == fgrFieldSpec || k == fgrStaticBoost || k == fgrBoxPrize;
 }
 
 int Fgr::IsOnVisUnderGround(const Fgr* f) { return f && f->UnderGround == visUnderGround; }
@@ -164,7 +180,7 @@ void RandRingOffset(float r, float* x, float* y) {
 
 int Kind_DefaultSeven(int kind, int* a, int* b, int* c, int* d, int* e, int* f, int* g) {
   *a = *b = *c = *d = *e = *f = *g = 0;
-  if (kind == 7) {
+  if (kind == fgrGetGemX) {
     *a = 125;
     *b = 50;
   }

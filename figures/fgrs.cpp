@@ -57,6 +57,7 @@ int priv_AddFgr(t_Fgrs* c, int kind, int forBase) {
   }
   Fgr* f = &c->mf[slot];
   f->Sbros();
+  f->nom = slot;  // the slot decides it, whatever the record held
   int x = fgrIndexUnitOrItem(kind);
   if ((x == UN_ind1 || x == item_ind2) && !Fgr_ExtraAlloc(f, x)) return 0;
   f->status = kind;
@@ -67,7 +68,7 @@ int priv_AddFgr(t_Fgrs* c, int kind, int forBase) {
   f->AnimBonusKan = Rand() % 3;
   f->IndKlv = 12;
   for (int i = 0; i < 12; i++) f->Ind[i] = kIndPreset[i];
-  return f->nom;
+  return slot;
 }
 
 Fgr* t_Fgrs::AddFgr(int kind, int forBase) {

@@ -12,6 +12,8 @@ struct t_Fgrs {
   int cursor = 501;   // next location slot to try
   Fgr mf[kFgrsSlots];
 
+  // Built with every slot numbered: the running program never numbers them itself.
+  t_Fgrs() { NumberSlots(); }
   static int mOut(int nom) { return nom < 1 || nom > kFgrsSlots - 1; }
   Fgr* pFromNom(int nom, int forLocation);
   Fgr* AddFgr(int kind, int forBase);
@@ -26,12 +28,13 @@ struct t_Fgrs {
   int FindKindNear(int kind, int owner, float x1, float z1, float x2, float z2, int activeOnly);
   void ClearNovorod();
   void SweepDead();
-  // Gives every slot its own number (the new-world start does this once).
+  // Gives every slot its own number (the container's construction, and the new-world start).
   void NumberSlots();
 };
 
 extern t_Fgrs Fgrs;
 
+// The slot of the new figure, 0 when refused.
 int priv_AddFgr(t_Fgrs* c, int kind, int forBase);
 Fgr* Fgrs_pFgr(int nom);
 Fgr* Etap_pFgrFromNom(int nom, int forLocation);

@@ -38,8 +38,8 @@ int OrgMix_ReadValue(std::istream& in, std::string& line) {
 }
 
 int Org_ReadMixAtStart() {
-  std::ifstream in(gsFileOrgMix, std::ios::binary);
-  if (!in.is_open()) return 0;
+  std::ifstream in;
+  if (!FileOpenIn(in, gsFileOrgMix, std::ios::binary)) return 0;
   std::string line;
   TextGetLine(in, line);
   TextGetLine(in, line);
@@ -77,7 +77,7 @@ static bool GetWord(FILE* f, void* dst) {
 }
 
 int Org_LoadBin() {
-  FILE* f = fopen(gsFileO2O3Bin.c_str(), "rb");
+  FILE* f = FileOpenRead(gsFileO2O3Bin);
   if (!f) return 0;
   int ok = 0;
   int head[2], count = 0;

@@ -3,8 +3,12 @@
 
 #include <cstring>
 
+#include "gm/fgr.h"
 #include "shell/binfile.h"
 #include "shell/random.h"
+
+static_assert(kBoeChannels == boe_counters_Last, "the counter channels are the generated ones");
+static_assert(sizeof(BoeCounters) == 117 * sizeof(int), "three blocks of 39 words");
 
 namespace {
 
@@ -63,7 +67,7 @@ t_UNIT* UN_New() {
   if (i < 0) return nullptr;
   t_UNIT* r = &gPools.units[i];
   r->zap1 = 0;
-  r->mortal = r->rang = r->rangAura = r->stealthOk = 0;
+  r->mortal = r->ExpRang = r->rangAura = r->stealthOk = 0;
   memset(r->name, 0, sizeof(r->name));
   r->fz[1] = 0.0f;
   BoeCounters_Clear(&r->cnt);
@@ -95,33 +99,32 @@ static bool ChanOk(int c) { return c >= 1 && c <= kBoeChannels; }
 
 int BoeCnt_Set(BoeCounters* T, int c, int now, int max, int low, int high) {
   if (!T || !ChanOk(c) || (c % 2) == 0 || now < 1) return 0;
-  int* t = T->T;
-  t[c] = now;
-  t[c + 1] = max < 1 ? now : max;
-  t[c + 39] = (low >= 1 && low < max) ? low : max;
-  t[c + 40] = (high > 0 && high > max) ? high : max;
-  t[c + 78] = now;
-  t[c + 79] = t[c + 1];
+  T->T[c] = now;
+  T->T[c + 1] = max < 1 ? now : max;
+  T->T[kBoeLimit + c] = (low >= 1 && low < max) ? low : max;
+  T->T[kBoeLimit + c + 1] = (high > 0 && high > max) ? high : max;
+  T->T[kBoeBase + c] = now;
+  T->T[kBoeBase + c + 1] = T->T[c + 1];
   return 1;
 }
 
 void BoeCnt_Clamp(BoeCounters* T, int c) {
   if (!T || !ChanOk(c)) return;
-  int* t = T->T;
+  int v = T->T[c];
   if (c % 2) {
-    if (t[c] < 0) t[c] = 0;
-    else if (t[c] > t[c + 1]) t[c] = t[c + 1];
+    if (v < 0) T->T[c] = 0;
+    else if (v > T->T[c + 1]) T->T[c] = T->T[c + 1];
   } else {
-    if (t[c] < t[c + 38]) t[c] = t[c + 38];
-    else if (t[c] > t[c + 39]) t[c] = t[c + 39];
+    if (v < T->T[kBoeLimit + c - 1]) T->T[c] = T->T[kBoeLimit + c - 1];
+    else if (v > T->T[kBoeLimit + c]) T->T[c] = T->T[kBoeLimit + c];
   }
 }
 
-int BoeCnt_HasLimit(const BoeCounters* T, int c) { return T && ChanOk(c) && T->T[39 + c] > 0; }
+int BoeCnt_HasLimit(const BoeCounters* T, int c) { return T && ChanOk(c) && T->T[kBoeLimit + c] > 0; }
 
 int BoeCnt_KanOf(const BoeCounters*, int kv) {
   if (kv < 1 || kv > 9999) return 0;
-  if (kv < 39) return kv;
+  if (kv <= kBoeChannels) return kv;
   return kv % kBoeChannels;
 }
 
@@ -137,7 +140,7 @@ void BoeCnt_AddMax(BoeCounters* T, int kv, int amount, int copyToBase, int negat
   if (!T || !c || (c % 2) != 0) return;
   T->T[c] += negate ? -amount : amount;
   BoeCnt_Clamp(T, c);
-  if (copyToBase) T->T[c + 78] = T->T[c];
+  if (copyToBase) T->T[kBoeBase + c] = T->T[c];
 }
 
 int BoeCnt_SetNow(BoeCounters* T, int c, int v) {
@@ -151,25 +154,24 @@ int BoeCnt_SetMax(BoeCounters* T, int c, int v, int copyToBase) {
   if (!T || !ChanOk(c) || (c % 2) != 0 || v < 1) return 0;
   T->T[c] = v;
   BoeCnt_Clamp(T, c);
-  if (copyToBase) T->T[c + 78] = T->T[c];
+  if (copyToBase) T->T[kBoeBase + c] = T->T[c];
   return T->T[c];
 }
 
-int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c + 78] : 0; }
-int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? T->T[c] : 0; }
+int BoeCnt_Base(const BoeCounters* T, int c) { return T && ChanOk(c) ? int(T->T[kBoeBase + c]) : 0; }
+int BoeCnt_Get(const BoeCounters* T, int c) { return T && ChanOk(c) ? int(T->T[c]) : 0; }
 
 void BoeCnt_MaxFromBase(BoeCounters* T) {
   if (!T) return;
-  for (int c = 2; c <= kBoeChannels; c += 2) T->T[c] = T->T[c + 78];
+  for (int c = 2; c <= kBoeChannels; c += 2) T->T[c] = T->T[kBoeBase + c];
 }
 
 void BoeCnt_ClampAll(BoeCounters* T) {
   if (!T) return;
-  int* t = T->T;
   for (int o = 1; o < kBoeChannels; o += 2) {
-    if (t[o] < 0) t[o] = 0;
-    else if (t[o] > t[o + 1]) t[o] = t[o + 1];
-    t[o + 78] = t[o];
+    if (T->T[o] < 0) T->T[o] = 0;
+    else if (T->T[o] > T->T[o + 1]) T->T[o] = T->T[o + 1];
+    T->T[kBoeBase + o] = T->T[o];
   }
 }
 
@@ -247,7 +249,7 @@ int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
   int kind = FKu_EntryKind(&k);
   if (kind < 2) return 0;
   FBuEntry& e = t->e[t->count];
-  e.value = k.mode == 1 ? 1 : k.value;
+  e.value = k.mode == 1 ? 1 : int(k.value);
   e.channel = k.channel;
   e.n = k.n;
   e.percent = k.percent;
@@ -259,7 +261,7 @@ int FBu_AddFromFKu(FBu* t, const FKuEntry* src) {
 
 int FKu_AddAllToFBu(FKu* k, FBu* b, int classFilter) {
   if (!k || k->count < 1) return 0;
-  int n = k->count > kFKuMax ? kFKuMax : k->count;
+  int n = k->count > kFKuMax ? kFKuMax : int(k->count);
   int added = 0;
   for (int i = 0; i < n; i++) {
     if (classFilter > 0 && k->e[i].cls != classFilter) continue;
@@ -269,7 +271,7 @@ int FKu_AddAllToFBu(FKu* k, FBu* b, int classFilter) {
 }
 
 static void HpPresetAdd(FBu* t, int kind, int value, int percent) {
-  static const int kHp[3] = {1, 3, 5};  // NormHP, CaptHP, TehnHP
+  static const int kHp[3] = {bcNormHP, bcCaptHP, bcTehnHP};
   for (int c : kHp) {
     FKuEntry e;
     FKu_Reset(&e);
@@ -339,38 +341,10 @@ namespace {
 
 const char kSep[4] = {' ', '=', '-', '>'};
 
-void PutTag(const char* tag8, FILE* f) { fwrite(tag8, 1, 8, f); }
 void PutSep(FILE* f) { fwrite(kSep, 1, 4, f); }
-
-bool StreamOk(FILE* f) { return !feof(f) && !ferror(f); }
-
-// Reads one int32 into v only when all four bytes came.
-bool GetI(FILE* f, int& v) {
-  int tmp = 0;
-  IntRead(&tmp, f);
-  if (!StreamOk(f)) return false;
-  v = tmp;
-  return true;
-}
-bool GetF(FILE* f, float& v) {
-  float tmp = 0;
-  FloRead(&tmp, f);
-  if (!StreamOk(f)) return false;
-  v = tmp;
-  return true;
-}
-bool Skip(FILE* f, int n) {
-  char b[8];
-  return n <= 8 && fread(b, 1, n, f) == (size_t)n;
-}
 
 void PutWords(const int* w, int n, FILE* f) {
   for (int i = 0; i < n; i++) IntWrite(w[i], f);
-}
-bool GetWords(int* w, int n, FILE* f) {
-  for (int i = 0; i < n; i++)
-    if (!GetI(f, w[i])) return false;
-  return true;
 }
 
 // The records' int words in file order (the name text is four of them).
@@ -395,7 +369,7 @@ void UnitWords(const t_UNIT* r, int w[12]) {
   w[1] = r->zap1;
   w[2] = r->isUse;
   w[3] = r->mortal;
-  w[4] = r->rang;
+  w[4] = r->ExpRang;
   w[5] = r->rangAura;
   w[6] = r->stealthOk;
   memcpy(&w[7], r->name, 16);
@@ -406,7 +380,7 @@ void UnitFromWords(t_UNIT* r, const int w[12]) {
   r->zap1 = w[1];
   r->isUse = w[2];
   r->mortal = w[3];
-  r->rang = w[4];
+  r->ExpRang = w[4];
   r->rangAura = w[5];
   r->stealthOk = w[6];
   memcpy(r->name, &w[7], 16);
@@ -417,7 +391,7 @@ void UnitFromWords(t_UNIT* r, const int w[12]) {
 
 void Sta_SaveTo(const Sta* t, FILE* f) {
   if (!t || !f) return;
-  PutTag("Fgr#Sta>", f);
+  TagWrite("Fgr#Sta>", f);
   CountBlock cb;
   CountBlock_Begin(&cb, f);
   for (const StaEntry& e : t->e) {
@@ -436,14 +410,8 @@ void Sta_SaveTo(const Sta* t, FILE* f) {
 int Sta_LoadFrom(Sta* t, FILE* f) {
   if (!t || !f) return 0;
   Sta_ResetTable(t);
-  int count = 0;
-  if (!Skip(f, 8) || !GetI(f, count)) return 0;
-  for (int i = 0; i < count; i++) {
-    int w[5];
-    if (!Skip(f, 4)) return 0;
-    for (int& v : w)
-      if (!GetI(f, v)) return 0;
-    if (t->count >= kStaMax) continue;  // surplus entries are read and dropped
+  BinIn in = {f, nullptr};
+  BinIn_List(&in, 4, 5, kStaMax, [t](int, const int* w) {
     StaEntry& e = t->e[t->count++];
     bool keep = w[0] >= 1 && w[0] <= 9998 && w[1] >= 1 && w[1] <= 8000;
     e.id = keep ? (uint16_t)w[0] : 0;
@@ -452,13 +420,13 @@ int Sta_LoadFrom(Sta* t, FILE* f) {
     e.gunStage = w[3] > 0;
     e.midStage = w[4] > 0;
     e.cls = 0;
-  }
-  return 1;
+  });
+  return !in.fail;
 }
 
 void FKu_SaveTo(const FKu* t, FILE* f) {
   if (!t || !f) return;
-  PutTag("Fgr#FKu>", f);
+  TagWrite("Fgr#FKu>", f);
   CountBlock cb;
   CountBlock_Begin(&cb, f);
   for (const FKuEntry& e : t->e) {
@@ -479,14 +447,8 @@ void FKu_SaveTo(const FKu* t, FILE* f) {
 int FKu_LoadFrom(FKu* t, FILE* f) {
   if (!t || !f) return 0;
   FKu_ResetTable(t);
-  int count = 0;
-  if (!Skip(f, 8) || !GetI(f, count)) return 0;
-  for (int i = 0; i < count; i++) {
-    int w[7];
-    if (!Skip(f, 4)) return 0;
-    for (int& v : w)
-      if (!GetI(f, v)) return 0;
-    if (t->count >= kFKuMax) continue;
+  BinIn in = {f, nullptr};
+  BinIn_List(&in, 4, 7, kFKuMax, [t](int, const int* w) {
     FKuEntry& e = t->e[t->count++];
     e.value = w[0];
     e.mode = (uint16_t)w[1];
@@ -501,13 +463,13 @@ int FKu_LoadFrom(FKu* t, FILE* f) {
       e.channel = 0;
     }
     e.cls = 0;
-  }
-  return 1;
+  });
+  return !in.fail;
 }
 
 void FBu_SaveTo(const FBu* t, FILE* f) {
   if (!t || !f) return;
-  PutTag("Fgr#FBu>", f);
+  TagWrite("Fgr#FBu>", f);
   CountBlock cb;
   CountBlock_Begin(&cb, f);
   for (const FBuEntry& e : t->e) {
@@ -527,14 +489,8 @@ void FBu_SaveTo(const FBu* t, FILE* f) {
 int FBu_LoadFrom(FBu* t, FILE* f) {
   if (!t || !f) return 0;
   FBu_Clear(t);
-  int count = 0;
-  if (!Skip(f, 8) || !GetI(f, count)) return 0;
-  for (int i = 0; i < count; i++) {
-    int w[6];
-    if (!Skip(f, 4)) return 0;
-    for (int& v : w)
-      if (!GetI(f, v)) return 0;
-    if (t->count >= kFBuMax) continue;
+  BinIn in = {f, nullptr};
+  BinIn_List(&in, 4, 6, kFBuMax, [t](int, const int* w) {
     FBuEntry& e = t->e[t->count++];
     e.value = w[0];
     e.channel = (w[1] >= 1 && w[1] <= 9998) ? (uint16_t)w[1] : 0;
@@ -547,54 +503,48 @@ int FBu_LoadFrom(FBu* t, FILE* f) {
       e.kind = 0;
       e.channel = 0;
     }
-  }
-  return 1;
+  });
+  return !in.fail;
 }
 
 void BoeCounters_SaveTo(const BoeCounters* T, FILE* f) {
   if (!T || !f) return;
-  PutTag("Fgr#Cnt>", f);
+  TagWrite("Fgr#Cnt>", f);
   IntWrite(kBoeChannels / 2, f);
   for (int o = 1; o < kBoeChannels; o += 2) {
     PutSep(f);
     IntWrite(T->T[o], f);
     IntWrite(T->T[o + 1], f);
-    IntWrite(T->T[39 + o], f);
-    IntWrite(T->T[40 + o], f);
-    IntWrite(T->T[78 + o], f);
-    IntWrite(T->T[79 + o], f);
+    IntWrite(T->T[kBoeLimit + o], f);
+    IntWrite(T->T[kBoeLimit + o + 1], f);
+    IntWrite(T->T[kBoeBase + o], f);
+    IntWrite(T->T[kBoeBase + o + 1], f);
   }
 }
 
 int BoeCounters_LoadFrom(BoeCounters* T, FILE* f) {
   if (!T || !f) return 0;
   BoeCounters_Clear(T);
-  int count = 0;
-  if (!Skip(f, 8) || !GetI(f, count)) return 0;
-  for (int i = 0; i < count; i++) {
-    int w[6];
-    if (!Skip(f, 4)) return 0;
-    for (int& v : w)
-      if (!GetI(f, v)) return 0;
-    if (i >= kBoeChannels / 2) continue;
+  BinIn in = {f, nullptr};
+  BinIn_List(&in, 4, 6, kBoeChannels / 2, [T](int i, const int* w) {
     int o = 2 * i + 1;
     T->T[o] = w[0];
     T->T[o + 1] = w[1];
-    T->T[39 + o] = w[2];
-    T->T[40 + o] = w[3];
-    T->T[78 + o] = w[4];
-    T->T[79 + o] = w[5];
-  }
-  return 1;
+    T->T[kBoeLimit + o] = w[2];
+    T->T[kBoeLimit + o + 1] = w[3];
+    T->T[kBoeBase + o] = w[4];
+    T->T[kBoeBase + o + 1] = w[5];
+  });
+  return !in.fail;
 }
 
 void item_SaveTo(const t_item* r, FILE* f) {
   if (!r || !f) return;
-  PutTag("Fgr#item", f);
+  TagWrite("Fgr#item", f);
   int w[9];
   ItemWords(r, w);
   PutWords(w, 9, f);
-  for (float v : r->fz) FloWrite(v, f);
+  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
   Sta_SaveTo(&r->sta, f);
   FKu_SaveTo(&r->fku, f);
 }
@@ -608,22 +558,28 @@ int item_LoadFrom(t_item* r, FILE* f) {
   int inUse = r->isUse;  // the pool owns this flag, not the file
   int w[9];
   ItemWords(r, w);
-  bool ok = Skip(f, 8) && GetWords(w, 9, f);
+  BinIn in = {f, nullptr};
+  BinIn_Skip(&in, 8);
+  for (int& v : w) BinIn_Int(&in, &v);
   ItemFromWords(r, w);
-  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  for (f32u& v : r->fz) {
+    float x = v;  // kept when the file ends early
+    BinIn_Flo(&in, &x);
+    v = x;
+  }
   r->isUse = inUse;
   r->name[15] = 0;
-  if (!ok) return 0;
+  if (in.fail) return 0;
   return Sta_LoadFrom(&r->sta, f) && FKu_LoadFrom(&r->fku, f);
 }
 
 void UN_SaveTo(const t_UNIT* r, FILE* f) {
   if (!r || !f) return;
-  PutTag("Fgr#unit", f);
+  TagWrite("Fgr#unit", f);
   int w[12];
   UnitWords(r, w);
   PutWords(w, 12, f);
-  for (float v : r->fz) FloWrite(v, f);
+  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
   BoeCounters_SaveTo(&r->cnt, f);
   FKu_SaveTo(&r->fku, f);
   FBu_SaveTo(&r->fbu, f);
@@ -636,11 +592,17 @@ int UN_LoadFrom(t_UNIT* r, FILE* f) {
   int inUse = r->isUse;
   int w[12];
   UnitWords(r, w);
-  bool ok = Skip(f, 8) && GetWords(w, 12, f);
+  BinIn in = {f, nullptr};
+  BinIn_Skip(&in, 8);
+  for (int& v : w) BinIn_Int(&in, &v);
   UnitFromWords(r, w);
-  ok = ok && GetF(f, r->fz[0]) && GetF(f, r->fz[1]) && GetF(f, r->fz[2]);
+  for (f32u& v : r->fz) {
+    float x = v;
+    BinIn_Flo(&in, &x);
+    v = x;
+  }
   r->isUse = inUse;
   r->name[15] = 0;
-  if (!ok) return 0;
+  if (in.fail) return 0;
   return BoeCounters_LoadFrom(&r->cnt, f) && FKu_LoadFrom(&r->fku, f) && FBu_LoadFrom(&r->fbu, f);
 }

@@ -3,20 +3,53 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 class Fgr;
 
-constexpr int kBoeWords = 117;     // three blocks of 39, index 0 of each unused
 constexpr int kBoeChannels = 38;   // channels 1..38: odd "now", even "max"
+constexpr int kBoeBlock = kBoeChannels + 1;  // three blocks, index 0 of each unused
+constexpr int kBoeWords = 3 * kBoeBlock;
+constexpr int kBoeLimit = kBoeBlock;     // pair (o, o+1): lower limit of its max at kBoeLimit + o, upper at + 1
+constexpr int kBoeBase = 2 * kBoeBlock;  // base of channel c at kBoeBase + c
 constexpr int kStaMax = 21;
 constexpr int kFKuMax = 21;
 constexpr int kFBuMax = 51;
 constexpr int kRecPool = 7000;     // index 0 is never handed out
 
+// The records and their tables lie without gaps, byte for byte as the stage tools know them. An FKu
+// entry is 14 bytes, so in a pool of records most 32-bit fields lie off their natural alignment:
+// those fields are Unaligned, four bytes read and written by value (a pointer or reference into
+// one is a pointer to bytes, never a misaligned int*). 16-bit fields always lie on even bytes.
+template <class T>
+struct Unaligned {
+  unsigned char b[sizeof(T)];
+  Unaligned() = default;
+  Unaligned(T v) { *this = v; }
+  operator T() const {
+    T v;
+    memcpy(&v, b, sizeof v);
+    return v;
+  }
+  Unaligned& operator=(T v) {
+    memcpy(b, &v, sizeof v);
+    return *this;
+  }
+  Unaligned& operator+=(T d) { return *this = T(*this) + d; }
+  Unaligned& operator-=(T d) { return *this = T(*this) - d; }
+  T operator++(int) {
+    T old = *this;
+    *this = old + 1;
+    return old;
+  }
+};
+using i32u = Unaligned<int32_t>;
+using f32u = Unaligned<float>;
+
 // A unit's combat counters: values 1..38, limits of the maxima 39..77, bases 78..116.
 struct BoeCounters {
-  int T[kBoeWords];
+  i32u T[kBoeWords];
 };
 
 struct StaEntry {
@@ -25,12 +58,12 @@ struct StaEntry {
   uint8_t subtract, gunStage, midStage, cls;
 };
 struct Sta {
-  int count;
+  i32u count;
   StaEntry e[kStaMax];
 };
 
 struct FKuEntry {
-  int32_t value;
+  i32u value;
   uint16_t mode;      // 1: the applied copy's value is 1
   uint16_t channel;   // 0 = empty
   uint16_t n;
@@ -40,12 +73,12 @@ struct FKuEntry {
   uint8_t cls;
 };
 struct FKu {
-  int count;
+  i32u count;
   FKuEntry e[kFKuMax];
 };
 
 struct FBuEntry {
-  int32_t value;
+  i32u value;
   uint16_t channel;
   uint16_t n;
   uint8_t percent;
@@ -54,16 +87,16 @@ struct FBuEntry {
 };
 struct FBu {
   FBuEntry e[kFBuMax];
-  int count;
+  i32u count;
 };
 
 // Item record: int words 0..8 (2 in-use, 3..6 the name), float words 9..11, Sta, FKu.
 struct t_item {
-  int zap0, zap1;
-  int isUse;
+  i32u zap0, zap1;
+  i32u isUse;
   char name[16];
-  int zap7, zap8;
-  float fz[3];
+  i32u zap7, zap8;
+  f32u fz[3];
   Sta sta;
   FKu fku;
 };
@@ -71,21 +104,25 @@ struct t_item {
 // Unit record: int words 0..11 (2 in-use, 3 mortal, 4 rank, 5 area rank, 6 stealth, 7..10 name),
 // float words 12..14, counters, FKu, FBu.
 struct t_UNIT {
-  int zap0, zap1;
-  int isUse;
-  int mortal;
-  int rang;
-  int rangAura;
-  int stealthOk;
+  i32u zap0, zap1;
+  i32u isUse;
+  i32u mortal;
+  i32u ExpRang;   // the rank: 1, 2, 3 ...; 0 none
+  i32u rangAura;
+  i32u stealthOk;
   char name[16];
-  int zap11;
-  float fz[3];
+  i32u zap11;
+  f32u fz[3];
   BoeCounters cnt;
   FKu fku;
   FBu fbu;
 };
 
 static_assert(sizeof(((t_item*)nullptr)->name) == 16 && sizeof(((t_UNIT*)nullptr)->name) == 16);
+static_assert(sizeof(StaEntry) == 8 && sizeof(Sta) == 172);
+static_assert(sizeof(FKuEntry) == 14 && sizeof(FKu) == 298);
+static_assert(sizeof(FBuEntry) == 12 && sizeof(FBu) == 616);
+static_assert(sizeof(t_item) == 518 && sizeof(t_UNIT) == 1442);
 
 // Which extra record a kind needs (fgrIndexUnitOrItem).
 constexpr int UN_ind1 = 1;

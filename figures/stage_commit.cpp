@@ -25,14 +25,11 @@ static int SlotOf(const Fgr* p, const t_Fgrs* c) {
   return 0;
 }
 
-// The links a reset walks: equipment, chain heads and, along a chain, the next member.
-static int OwnedLinks(const Fgr* f, const t_Fgrs* c, int out[13]) {
-  const Fgr* l[13] = {f->P2_UseHelm,    f->P2_UseSuit,   f->P2_UseCar,   f->P2_Sub_UseGun, f->P2_Sub_UseKm,
-                      f->P2_Sub_UseDet, f->P2_Sub_UseSkil, f->P2_Sub_MetGd, f->P2_Sub_MetBd, f->P2_Sub_Gruz,
-                      f->P2_Sub_Unit,   f->P2_Sub_Kno,   f->pTail};
+// The links a reset walks: equipment, along a chain the next member, and the chain heads.
+static int OwnedLinks(const Fgr* f, const t_Fgrs* c, int out[kFgrLinkCount]) {
   int n = 0;
-  for (const Fgr* p : l) {
-    int k = SlotOf(p, c);
+  for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkOwned)) {
+    int k = SlotOf(f->*l, c);
     if (k > 0) out[n++] = k;
   }
   return n;
@@ -51,15 +48,12 @@ static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
   for (int i = 1; i < kFgrsSlots; i++) {
     if (!s->have[i] || !s->fig[i].Status() || (i <= FgrsBaseLast ? !s->baseRead : !s->locRead)) continue;
     const Fgr* f = &s->fig[i];
-    const Fgr* l[10] = {f->P2_Sub_UseGun, f->P2_Sub_UseKm, f->P2_Sub_UseDet, f->P2_Sub_UseSkil,
-                        f->P2_Sub_MetGd,  f->P2_Sub_MetBd, f->P2_Sub_Gruz,   f->P2_Sub_Unit,
-                        f->P2_Sub_Kno,    f->pTail};
-    for (const Fgr* p : l) {
-      int k = SlotOf(p, c);
+    for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkTail)) {  // the next member and the chain heads
+      int k = SlotOf(f->*l, c);
       const Fgr* m = k > 0 ? After(s, c, k) : nullptr;
       if (k > 0 && (!m || !m->Status())) {
         LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, k);
-        if (!s->fail) s->fail = "link to an empty slot";
+        BinIn_Fail(&s->in, "link to an empty slot");
         return 0;
       }
     }
@@ -81,13 +75,13 @@ int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
     while (top >= 0) {
       int v = stack[top];
       const Fgr* f = After(s, c, v);
-      int out[13];
+      int out[kFgrLinkCount];
       int n = f ? OwnedLinks(f, c, out) : 0;
       if (edge[top] < n) {
         int w = out[edge[top]++];
         if (color[w] == 1) {
           LogInfo("\nLoadEtapLinks: figure %d owns itself through figure %d", w, v);
-          if (!s->fail) s->fail = "link loop";
+          BinIn_Fail(&s->in, "link loop");
           return 0;
         }
         if (color[w] == 0) {
@@ -116,8 +110,8 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
     *f->item = s->item[slot];
     f->item->isUse = inUse;
   }
-  if (f->status == 14) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
-  if (f->status == 15) Fgr_SetSpeDecal(f, f->SpeDecalNom);
+  if (f->status == fgrLandLosk) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
+  if (f->status == fgrLandDecal) Fgr_SetSpeDecal(f, f->SpeDecalNom);
   if (s->landFlag[slot]) Fgr_SetKamStudio(f);
   NextId_Raise(f->priv_LogIndex);
   if (f->For_GameEasy > GameEasyLevel) f->active = 0;
@@ -148,13 +142,7 @@ void StageScratch_Commit(StageScratch* s, t_Fgrs* c) {
     Fgr* f = &c->mf[i];
     memcpy((void*)f, &s->fig[i], sizeof *f);
     f->nom = i;  // the slot decides it, not the file
-    Fgr** links[] = {&f->pParent,   &f->pPrev,      &f->pTail,      &f->P_FireTarg,  &f->P_AutoTarg,
-                     &f->P_Border,  &f->P_Ataker1,  &f->P_Ataker2,  &f->P_Ataker3,   &f->P_TrigFrom,
-                     &f->P_Guest,   &f->P_PrepZak1, &f->P_PrepZak2, &f->P2_UseHelm,  &f->P2_UseSuit,
-                     &f->P2_UseCar, &f->P2_Sub_UseGun, &f->P2_Sub_UseKm, &f->P2_Sub_UseDet,
-                     &f->P2_Sub_UseSkil, &f->P2_Sub_MetGd, &f->P2_Sub_MetBd, &f->P2_Sub_Gruz,
-                     &f->P2_Sub_Unit, &f->P2_Sub_Kno};
-    for (Fgr** l : links) *l = Stage_Rebase(*l, c);
+    for (Fgr* Fgr::*l : kFgrLinks) f->*l = Stage_Rebase(f->*l, c);
     f->item = empty_item_adr();
     f->UN = empty_UN_adr();
     f->landSurf = nullptr;

@@ -6,6 +6,7 @@
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/binfile.h"
+#include "shell/files.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -15,31 +16,6 @@
 int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay active
 
 StageScratch* gStageRead = nullptr;
-
-static void Fail(StageScratch* s, const char* why) {
-  if (!s->fail) s->fail = why;
-}
-
-static int Cut(StageScratch* s, FILE* f) {
-  if (feof(f) || ferror(f)) Fail(s, "cut short");
-  return s->fail != nullptr;
-}
-
-static int GetI(StageScratch* s, FILE* f, int& v) {
-  int t = 0;
-  if (s->fail) return 0;
-  if (IntRead(&t, f) != 1) {
-    Fail(s, "cut short");
-    return 0;
-  }
-  v = t;
-  return 1;
-}
-
-static void Skip8(StageScratch* s, FILE* f) {
-  char b[8];
-  if (!s->fail && fread(b, 1, 8, f) != 8) Fail(s, "cut short");
-}
 
 static StageScratch gScratch;      // the stage being read
 static StageScratch gScratchOne;   // a figure read on its own, outside a stage
@@ -51,7 +27,7 @@ static void ScratchClear(StageScratch* s) {
   s->landRead = s->sidesRead = s->orgRead = s->baseRead = s->locRead = 0;
   s->loc = 0;
   s->cur = 0;
-  s->fail = nullptr;
+  s->in = {nullptr, nullptr};
 }
 
 StageScratch* StageScratch_Begin() {
@@ -76,20 +52,17 @@ int Fgrs_LoadX(t_Fgrs* c, FILE* f, unsigned kind) {
 }
 
 // One land block into scratch floor fl.
-static void LandBlock_LoadFrom(StageScratch* s, FILE* f, int fl) {
+static void LandBlock_LoadFrom(StageScratch* s, int fl) {
   int cols = 0, rows = 0;
-  Skip8(s, f);
-  if (!GetI(s, f, cols) || !GetI(s, f, rows)) return;
+  BinIn_Skip(&s->in, 8);
+  if (!BinIn_Int(&s->in, &cols) || !BinIn_Int(&s->in, &rows)) return;
   if (cols != kLandSide || rows != kLandSide) {
     LogInfo("\nLoadEtapLand: %d x %d, not 256 x 256", cols, rows);
-    Fail(s, "land block size");
+    BinIn_Fail(&s->in, "land block size");
     return;
   }
   static unsigned char buf[kLandCells * 16];
-  if (fread(buf, 1, sizeof buf, f) != sizeof buf) {
-    Fail(s, "cut short");
-    return;
-  }
+  if (!BinIn_Bytes(&s->in, buf, sizeof buf)) return;
   for (int i = 0; i < kLandCells; i++) {
     StageLandCell& c = s->land[fl][i];
     memcpy(&c.h, buf + 16 * i, 4);
@@ -97,23 +70,24 @@ static void LandBlock_LoadFrom(StageScratch* s, FILE* f, int fl) {
     memcpy(&c.hold, buf + 16 * i + 8, 4);
     memcpy(c.w0, buf + 16 * i + 12, 4);
   }
-  Skip8(s, f);
+  BinIn_Skip(&s->in, 8);
 }
 
 // The record chunk's name must end in a zero inside its 16 bytes; the record readers cut it
 // silently, so the stored bytes are looked at again.
-static void CheckName(StageScratch* s, FILE* f, long chunkAt, int nameAt) {
-  if (s->fail) return;
+static void CheckName(StageScratch* s, long chunkAt, int nameAt) {
+  if (s->in.fail) return;
+  FILE* f = s->in.f;
   long end = ftell(f);
   char name[16];
   if (end < 0 || fseek(f, chunkAt + nameAt, SEEK_SET) != 0 || fread(name, 1, 16, f) != 16 ||
       fseek(f, end, SEEK_SET) != 0) {
-    Fail(s, "cut short");
+    BinIn_Fail(&s->in, "cut short");
     return;
   }
   if (!memchr(name, 0, 16)) {
     LogInfo("\nLoadEtapName: record name without its end");
-    Fail(s, "record name");
+    BinIn_Fail(&s->in, "record name");
   }
 }
 
@@ -125,49 +99,45 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
     s = &gScratchOne;
     ScratchClear(s);
   }
-  if (Cut(s, ff)) return;
+  s->in.f = ff;
+  if (BinIn_Cut(&s->in)) return;
   int slot = s->cur;
-  Skip8(s, ff);
+  BinIn_Skip(&s->in, 8);
   for (int i = 0; i < 3; i++)
     for (int j = 0; j < 2; j++) {
       int v = 0;
-      if (GetI(s, ff, v)) pF->Paf[i][j] = (short)v;
+      if (BinIn_Int(&s->in, &v)) pF->Paf[i][j] = (short)v;
     }
-  Skip8(s, ff);
-  int n = 0;
-  GetI(s, ff, n);
+  // The record holds 12 indices; entries above them are read and dropped.
+  int n = BinIn_List(&s->in, 0, 1, 12, [pF](int i, const int* w) { pF->Ind[i] = (unsigned)w[0]; });
   pF->IndKlv = n < 0 ? 0 : (n > 12 ? 12 : n);
-  for (int i = 0; i < n && !s->fail; i++) {  // entries above 12 are read and dropped
-    int v = 0;
-    if (GetI(s, ff, v) && i < 12) pF->Ind[i] = (unsigned)v;
-  }
   int sel = 0;
-  GetI(s, ff, sel);
-  if (s->fail) return;
+  BinIn_Int(&s->in, &sel);
+  if (s->in.fail) return;
   long at = ftell(ff);
   if (sel == 1) {
-    if (!UN_LoadFrom(&s->un[slot], ff)) Fail(s, "cut short");
-    CheckName(s, ff, at, 36);
+    if (!UN_LoadFrom(&s->un[slot], ff)) BinIn_Fail(&s->in, "cut short");
+    CheckName(s, at, 36);
     s->recKind[slot] = 1;
   } else if (sel == 2) {
-    if (!item_LoadFrom(&s->item[slot], ff)) Fail(s, "cut short");
-    CheckName(s, ff, at, 20);
+    if (!item_LoadFrom(&s->item[slot], ff)) BinIn_Fail(&s->in, "cut short");
+    CheckName(s, at, 20);
     s->recKind[slot] = 2;
   } else if (sel != 0) {
     LogInfo("\nLoadEtapRecord: selector %d", sel);
-    Fail(s, "record selector");
+    BinIn_Fail(&s->in, "record selector");
   }
   int land = 0;
-  GetI(s, ff, land);
-  if (land && !s->fail) {
-    LandBlock_LoadFrom(s, ff, 0);
-    LandBlock_LoadFrom(s, ff, 1);
-    if (!s->fail) {
+  BinIn_Int(&s->in, &land);
+  if (land && !s->in.fail) {
+    LandBlock_LoadFrom(s, 0);
+    LandBlock_LoadFrom(s, 1);
+    if (!s->in.fail) {
       s->landFlag[slot] = 1;
       s->landRead = 1;
     }
   }
-  if (own && !s->fail) {
+  if (own && !s->in.fail) {
     if (s->landRead) StageScratch_TakeLand(s, &Fgrs);
     StageScratch_TakeExtras(s, slot, pF);
   }
@@ -183,33 +153,33 @@ static void Figure_LoadFrom(StageScratch* s, FILE* f, int slot, int forLocation)
   s->landFlag[slot] = 0;
   s->cur = slot;
   p->LoadFrom(f, forLocation);
-  if (Cut(s, f)) return;
+  if (BinIn_Cut(&s->in)) return;
   if (p->status < 0 || p->status > fgrLast) {
     LogInfo("\nLoadEtapKind: figure kind %d", p->status);
-    Fail(s, "figure kind");
+    BinIn_Fail(&s->in, "figure kind");
   }
 }
 
 // Reads the figures of a part: count, then tag, number and chunk each.
 static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
   int count = 0;
-  Skip8(s, f);
-  if (!GetI(s, f, count)) return;
+  BinIn_Skip(&s->in, 8);
+  if (!BinIn_Int(&s->in, &count)) return;
   int first = forLocation ? FgrsBaseLast + 1 : 1;
   int last = forLocation ? kFgrsSlots - 1 : FgrsBaseLast;
   if (count <= 0 || count > last - first + 1) {
     LogInfo("\nLoadEtapCount: %d figures", count);
-    Fail(s, "figure count");
+    BinIn_Fail(&s->in, "figure count");
     return;
   }
-  for (int i = 0; i < count && !s->fail; i++) {
+  for (int i = 0; i < count && !s->in.fail; i++) {
     int k = 0;
-    Skip8(s, f);
-    if (!GetI(s, f, k)) return;
+    BinIn_Skip(&s->in, 8);
+    if (!BinIn_Int(&s->in, &k)) return;
     int slot = forLocation ? k + FgrsBaseLast : k;
     if (slot < first || slot > last || s->have[slot]) {
       LogInfo("\nLoadEtapSlot: figure number %d", k);
-      Fail(s, "figure slot");
+      BinIn_Fail(&s->in, "figure slot");
       return;
     }
     Figure_LoadFrom(s, f, slot, forLocation);
@@ -219,29 +189,28 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
 
 int StageRead_Location(StageScratch* s, FILE* f) {
   if (!Fgrs_LoadX(nullptr, f, kEtapKindLocation)) return 0;
+  s->in.f = f;
   gStageRead = s;
   Figures_LoadFrom(s, f, 1);
   gStageRead = nullptr;
   memcpy(s->side, SideTab, sizeof s->side);
-  for (int k = 0; k < kSides && !s->fail; k++) {
+  for (int k = 0; k < kSides && !s->in.fail; k++) {
     int* r = s->side[k];
-    Skip8(s, f);
+    BinIn_Skip(&s->in, 8);
     r[kSideTagAkd] = SideTagWord("LAkd");
     r[kSideTagAng] = SideTagWord("LAng");
     r[kSideTagHas] = SideTagWord("LHas");
     r[kSideTagNek] = SideTagWord("LNek");
     r[kSideTagNat] = SideTagWord("LNat");
     r[kSideSeenCount] = r[kSideOwnCount] = 0;
-    for (int w = 602; w <= 618; w++) r[w] = 0;
-    for (int w = 624; w <= 626; w++) r[w] = 0;
-    for (int w = 628; w <= 630; w++) r[w] = 0;
-    r[637] = r[638] = r[655] = r[664] = 0;
+    for (int w = kSideId; w <= kSideLevelLast; w++) r[w] = 0;
+    for (int w = kSideBunker - 2; w <= kSideBunker; w++) r[w] = 0;  // two further values, the bunker kind
+    for (int v = 1; v <= 3; v++) r[SideBlockValue(kSideTagAkd, v)] = 0;
+    r[SideBlockValue(kSideTagAng, 1)] = r[SideBlockValue(kSideTagAng, 2)] = 0;
+    r[SideBlockValue(kSideTagNek, 1)] = r[SideBlockValue(kSideTagNat, 1)] = 0;
     // One read per side: 71 values, then 500 technologies of three tagged groups (76 bytes).
     static unsigned char buf[kSideValueCount * 4 + kSideTechs * 76];
-    if (fread(buf, 1, sizeof buf, f) != sizeof buf) {
-      Fail(s, "cut short");
-      break;
-    }
+    if (!BinIn_Bytes(&s->in, buf, sizeof buf)) break;
     memcpy(&r[kSideValueFirst], buf, kSideValueCount * 4);
     for (int t = 0; t < kSideTechs; t++) {
       const unsigned char* p = buf + kSideValueCount * 4 + 76 * t;
@@ -251,7 +220,7 @@ int StageRead_Location(StageScratch* s, FILE* f) {
       memcpy(e + 8, p + 56, 5 * 4);     // after "_TDeAct:"
     }
   }
-  if (s->fail) return 0;
+  if (s->in.fail) return 0;
   s->sidesRead = 1;
   s->locRead = 1;
   return 1;
@@ -259,10 +228,11 @@ int StageRead_Location(StageScratch* s, FILE* f) {
 
 int StageRead_Base(StageScratch* s, FILE* f) {
   if (!Fgrs_LoadX(nullptr, f, kEtapKindBase)) return 0;
+  s->in.f = f;
   gStageRead = s;
   Figures_LoadFrom(s, f, 0);
   gStageRead = nullptr;
-  if (s->fail) return 0;
+  if (s->in.fail) return 0;
   // The generated readers write the live variables: read over a copy, keep the result, put the
   // live values back until the whole stage is taken.
   static_assert(sizeof s->org2 == sizeof org2n && sizeof s->orgF == sizeof orgFn);
@@ -277,12 +247,12 @@ int StageRead_Base(StageScratch* s, FILE* f) {
   memcpy(orgFn, keepF, sizeof keepF);
   if (!ok) {
     LogInfo("\nLoadEtapOrg: named variables cut short");
-    Fail(s, "named variables");
+    BinIn_Fail(&s->in, "named variables");
     return 0;
   }
   s->orgRead = 1;
   int loc = 0;
-  if (!GetI(s, f, loc)) return 0;
+  if (!BinIn_Int(&s->in, &loc)) return 0;
   s->baseRead = 1;
   s->loc = (loc >= 1 && loc <= 99) ? loc : 0;
   return s->loc;
@@ -290,7 +260,7 @@ int StageRead_Base(StageScratch* s, FILE* f) {
 
 // Logs why a part was refused.
 static void LogRefusal(StageScratch* s, const char* part) {
-  if (s->fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->fail);
+  if (s->in.fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->in.fail);
 }
 
 int Etap_LoadFrom(t_Fgrs* c, FILE* f) {
@@ -333,7 +303,7 @@ int Stage_LoadPair(FILE* base, FILE* loc) {
 }
 
 int EtapFile_Load(const std::string& name) {
-  FILE* base = fopen(name.c_str(), "rb");
+  FILE* base = FileOpenRead(name);
   if (!base) return 0;
   StageScratch* s = StageScratch_Begin();
   int n = StageRead_Base(s, base);  // the base part names the location file to read with it
@@ -343,7 +313,7 @@ int EtapFile_Load(const std::string& name) {
     return 0;
   }
   std::string locName = name + IntToStrZero(n, 2);
-  FILE* loc = fopen(locName.c_str(), "rb");
+  FILE* loc = FileOpenRead(locName);
   if (!loc) {
     LogInfo("\nLoadEtapFail: no location file %s", locName.c_str());
     return 0;
@@ -361,7 +331,7 @@ int EtapFile_Load(const std::string& name) {
 
 int Etap_LoadLocation(int n) {
   std::string name = StrFmt("%s.etp%02d", EtapName.c_str(), n);
-  FILE* f = fopen(name.c_str(), "rb");
+  FILE* f = FileOpenRead(name);
   if (!f) return 0;
   int ok = Etap_LoadFrom(&Fgrs, f);
   fclose(f);

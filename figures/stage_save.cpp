@@ -11,8 +11,6 @@
 #include "figures/land.h"
 #include "figures/side.h"
 
-static void PutTag8(const char* tag, FILE* f) { fwrite(tag, 1, 8, f); }
-
 void Fgrs_WriteHead(t_Fgrs* c, FILE* f, unsigned kind) {
   if (!f) return;
   IntWrite(0, f);  // length, patched when the part is complete
@@ -32,7 +30,7 @@ void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f) {
 
 // One floor as a land block; figure numbers always as for a location.
 static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
-  PutTag8("LandChar", f);
+  TagWrite("LandChar", f);
   IntWrite(kLandSide, f);
   IntWrite(kLandSide, f);
   for (int i = 0; i < kLandCells; i++) {
@@ -46,17 +44,17 @@ static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
     memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
     fwrite(w, 1, 16, f);
   }
-  PutTag8("LandEnd;", f);
+  TagWrite("LandEnd;", f);
 }
 
-int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == 13 && f->landSurf && f->landUnder; }
+int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == fgrLandHolder && f->landSurf && f->landUnder; }
 
 void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
-  PutTag8("Fgr#Paf=", ff);
+  TagWrite("Fgr#Paf=", ff);
   for (int i = 0; i < 3; i++)
     for (int j = 0; j < 2; j++) IntWrite((int)pF->Paf[i][j], ff);
-  PutTag8("Fgr#Ind=", ff);
+  TagWrite("Fgr#Ind=", ff);
   int n = pF->IndKlv < 0 ? 0 : (pF->IndKlv > 12 ? 12 : pF->IndKlv);  // the record holds 12
   IntWrite(n, ff);
   for (int i = 0; i < n; i++) IntWrite((int)pF->Ind[i], ff);
@@ -82,18 +80,29 @@ void Side_SetSaveDefaults(int k) {
   if (k < 0 || k >= kSides) return;
   int* s = SideTab[k];
   switch (s[kSideBunker]) {
-    case 201: s[603] = 200; s[604] = 50; s[607] = 1; break;
-    case 202: s[664] = 0; s[603] = 150; s[604] = 60; s[608] = 1; break;
-    case 203:
-      s[637] = 1; s[638] = 4; s[603] = 800; s[604] = 100; s[606] = 1;
+    case fgrHasBunker: s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem3] = 1; break;
+    case fgrNatBunker:
+      s[SideBlockValue(kSideTagNat, 1)] = 0;
+      s[kSideEner] = 150; s[kSideMat] = 60; s[kSideGem4] = 1;
+      break;
+    case fgrAngBunker:
+      s[SideBlockValue(kSideTagAng, 1)] = 1;
+      s[SideBlockValue(kSideTagAng, 2)] = 4;
+      s[kSideEner] = 800; s[kSideMat] = 100; s[kSideGem2] = 1;
       TechEntry_SetDefault(Side_Tech(k, 0));
       break;
-    case 204: s[630] = 99; s[603] = 200; s[604] = 50; s[605] = 1; break;
-    case 205: s[655] = 0; s[603] = 150; s[604] = 60; s[608] = 1; break;
+    case fgrAkdBunker:
+      s[SideBlockValue(kSideTagAkd, 3)] = 99;
+      s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem1] = 1;
+      break;
+    case fgrNekBunker:
+      s[SideBlockValue(kSideTagNek, 1)] = 0;
+      s[kSideEner] = 150; s[kSideMat] = 60; s[kSideGem4] = 1;
+      break;
     default: break;
   }
-  s[610] = 3;
-  s[612] = 3;
+  s[kSideBunkerSetA] = 3;
+  s[kSideBunkerSetB] = 3;
 }
 
 // Writes the figures of slots first..last with their tag, and patches the count word.
@@ -103,7 +112,7 @@ static void Figures_SaveTo(t_Fgrs* c, FILE* f, int first, int last, const char* 
   for (int i = first; i <= last; i++) {
     Fgr* p = &c->mf[i];
     if (!p->Status()) continue;
-    PutTag8(tag, f);
+    TagWrite(tag, f);
     IntWrite(forLocation ? i - FgrsBaseLast : i, f);
     p->SaveTo(f, forLocation);
     CountBlock_Inc(&cb);
@@ -114,20 +123,20 @@ static void Figures_SaveTo(t_Fgrs* c, FILE* f, int first, int last, const char* 
 void Etap_SaveTo(t_Fgrs* c, FILE* f) {
   if (!c || !f) return;
   Fgrs_WriteHead(c, f, kEtapKindLocation);
-  PutTag8("Etap====", f);
+  TagWrite("Etap====", f);
   Figures_SaveTo(c, f, FgrsBaseLast + 1, kFgrsSlots - 1, "    ofs=", 1);
   for (int k = 0; k < kSides; k++) {
     Side_SetSaveDefaults(k);
     const int* s = SideTab[k];
-    PutTag8(StrFmt("WSIDE=%02d", k).c_str(), f);
+    TagWrite(StrFmt("WSIDE=%02d", k).c_str(), f);
     for (int w = 0; w < kSideValueCount; w++) IntWrite(s[kSideValueFirst + w], f);
     for (int t = 0; t < kSideTechs; t++) {
       const int* e = &s[kSideTech0 + kTechWords * t];
-      PutTag8(StrFmt("_Teh%04d", t).c_str(), f);
+      TagWrite(StrFmt("_Teh%04d", t).c_str(), f);
       for (int w = 0; w < 3; w++) IntWrite(e[w], f);
-      PutTag8("_TehReq:", f);
+      TagWrite("_TehReq:", f);
       for (int w = 3; w < 8; w++) IntWrite(e[w], f);
-      PutTag8("_TDeAct:", f);
+      TagWrite("_TDeAct:", f);
       for (int w = 8; w < 13; w++) IntWrite(e[w], f);
     }
   }
@@ -137,7 +146,7 @@ void Etap_SaveTo(t_Fgrs* c, FILE* f) {
 void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
   if (!c || !f) return;
   Fgrs_WriteHead(c, f, kEtapKindBase);
-  PutTag8("Base====", f);
+  TagWrite("Base====", f);
   Figures_SaveTo(c, f, 1, FgrsBaseLast, "    adr=", 0);
   org2_PartEtap_SaveTo(f);
   orgF_PartEtap_SaveTo(f);
@@ -145,23 +154,21 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
   EtapFile_WriteLenAtStart(c, f);
 }
 
-// Opens name for writing with the old file moved aside to name + "_bak" first, writes one part
-// and closes; 0 (logged) when the open, a write or the close failed.
+// Writes one part beside name and puts it in place only when it was written whole; the file it
+// replaces stays as name + "_bak". 0 (logged) when the open, a write or the close failed: name is
+// then as it was.
 static int SavePart(const std::string& name, int base) {
-  std::string n = name;
-  FILE* f = FileOpenBak(n, "", 2, 0);
+  FILE* f = FileSave_Begin(name);
   if (!f) {
-    LogInfo("\nSaveEtapFail: not open %s", n.c_str());
+    LogInfo("\nSaveEtapFail: not open %s", name.c_str());
     return 0;
   }
   if (base)
     Base_SaveTo(&Fgrs, f, EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, f);
-  int bad = ferror(f) || fflush(f) != 0;
-  if (fclose(f) != 0) bad = 1;
-  if (bad) {
-    LogInfo("\nSaveEtapFail: not written %s", n.c_str());
+  if (!FileSave_End(f, name)) {
+    LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }
   return 1;

@@ -8,6 +8,7 @@
 #include "gm/org_base.h"
 #include "figures/land.h"
 #include "figures/side.h"
+#include "shell/binfile.h"
 
 // A saved cell: height, occupant and holder numbers (as for a location), word 0's bytes.
 struct StageLandCell {
@@ -31,7 +32,7 @@ struct StageScratch {
   int landRead, sidesRead, orgRead, baseRead, locRead;
   int loc;          // location number of a base part, 0 none
   int cur;          // slot being read (0: read and dropped)
-  const char* fail; // why the part is refused; null while it reads well
+  BinIn in;         // the part's stream; in.fail says why it is refused (null while it reads well)
 };
 
 // The scratch stage the chunk readers fill while a part is read; null otherwise.
@@ -41,7 +42,7 @@ extern int GameEasyLevel;
 StageScratch* StageScratch_Begin();
 // Reads a base part and a location part and takes both, or neither: the location number, or 0.
 int Stage_LoadPair(FILE* base, FILE* loc);
-int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->fail says why)
+int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->in.fail says why)
 int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
 // 1 when the links the scratch brings, together with the live figures it keeps, let every reset
 // end (no figure owns itself through its equipment, chain heads and chain tails) and its chains

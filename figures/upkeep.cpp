@@ -3,6 +3,7 @@
 
 #include "figures/chains.h"
 #include "figures/fgrs.h"
+#include "gm/fa_proc_env.h"
 #include "shell/log.h"
 #include "shell/frame_clock.h"
 
@@ -35,9 +36,12 @@ int Fgr_Skil_Add9(Fgr* h, Fgr* s, int& b, int& e2, int& e3) { return SkilAddComm
 int Fgr_Skil_Add10(Fgr* h, Fgr* s, int& b, int& e2, int& e3) { return SkilAddCommon(h, s, b, e2, e3); }
 int Fgr_Skil_Add11(Fgr* h, Fgr* s, int& b, int& e2, int& e3) { return SkilAddCommon(h, s, b, e2, e3); }
 
+// Only a record of the skill's own is written: never the shared empty one.
+static bool OwnItem(const Fgr* f) { return f->item != empty_item_adr() && f->item->isUse; }
+
 int Fgr_Skil_Add8(Fgr* h, Fgr* s, int& b, int& e2, int& e3) {
   if (!SkilAddCommon(h, s, b, e2, e3)) return 0;
-  if (b == 1) {
+  if (b == 1 && OwnItem(s)) {
     Sta_Add(&s->item->sta, 3, 25, 0, 0, 1);
     Sta_Add(&s->item->sta, 1, 25, 0, 0, 1);
   }
@@ -46,7 +50,7 @@ int Fgr_Skil_Add8(Fgr* h, Fgr* s, int& b, int& e2, int& e3) {
 
 int Fgr_Skil_Add12(Fgr* h, Fgr* s, int& b, int& e2, int& e3) {
   if (!SkilAddCommon(h, s, b, e2, e3)) return 0;
-  if (b == 1) FKu_Add(&s->item->fku, 1, 2, 9, 0, 0, 60, 1);
+  if (b == 1 && OwnItem(s)) FKu_Add(&s->item->fku, 1, 2, 9, 0, 0, 60, 1);
   return 1;
 }
 
@@ -67,9 +71,12 @@ void Fgr::KillOnWaitEnd(Fgr* f) {
   f->Sbros();
 }
 
+// Procedure 58: a mark with a lifetime.
+void r_Fgr_KillOnWaitEnd_(Fgr* pf) { Fgr::KillOnWaitEnd(pf); }
+
 int Fgr_StaticBoost_Attach(Fgr* boost, Fgr* captain) {
   if (!boost || !captain) return 0;
-  Fgr* trig = Fgrs.AddFgr(5, Fgr::IsBase(boost));
+  Fgr* trig = Fgrs.AddFgr(fgrTriger, Fgr::IsBase(boost));
   if (!trig) return 0;
   if (!Fgr_Sub_AddUseDet(boost, trig, 1)) {
     trig->Sbros();
@@ -80,15 +87,15 @@ int Fgr_StaticBoost_Attach(Fgr* boost, Fgr* captain) {
 }
 
 int Fgr_StaticBoost_Link(Fgr* boost, Fgr* captain) {
-  if (!boost || !captain || Fgr::Status(boost) != 21) return 0;
+  if (!boost || !captain || Fgr::Status(boost) != fgrStaticBoost) return 0;
   return Fgr_StaticBoost_Attach(boost, captain);
 }
 
 int Fgr_StaticBoost_LinkOnce(Fgr* boost, Fgr* captain, int attach) {
-  if (!boost || !captain || Fgr::Status(boost) != 21 || !captain->trueCaptain) return 0;
+  if (!boost || !captain || Fgr::Status(boost) != fgrStaticBoost || !captain->trueCaptain) return 0;
   int steps = 0;
   for (Fgr* m = boost->P2_Sub_UseDet; m && steps < kChainWalkMax; m = m->pTail, steps++)
-    if (Fgr::Status(m) == 5 && m->P_Guest == captain) return 0;
+    if (Fgr::Status(m) == fgrTriger && m->P_Guest == captain) return 0;
   if (attach) Fgr_StaticBoost_Attach(boost, captain);
   return 1;
 }

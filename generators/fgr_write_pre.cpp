@@ -5,6 +5,7 @@
 
 #include "generators/fgr_tables.h"
 #include "generators/fgr_write.h"
+#include "shell/files.h"
 
 static const char* kHead[4] = {
     "\n//",
@@ -248,7 +249,7 @@ static void WritePropComments(FILE* f, const GenFgrProp& p) {
 
 // Copies the hand-written rest of the class; without it the header must not compile.
 static void WriteTail(FILE* f, const char* tailPath) {
-  FILE* t = std::fopen(tailPath, "rb");
+  FILE* t = FileOpenRead(tailPath);
   long len = 0;
   if (t && std::fseek(t, 0, SEEK_END) == 0) {
     len = std::ftell(t);

@@ -269,6 +269,7 @@ static void WriteAdrFromName(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n#define afn(s, n) if( strcmp( NameFgrProp, s) == 0) return (char*)(&pF->n);");
   Puts(f, "\nchar* FgrEd_AdrFromName( Fgr* pF, const char* NameFgrProp, int& outType)");
   Puts(f, "\n{");
+  Puts(f, "\n\toutType = inFgrNonType0;");  // a refusal must not leave the caller's old type
   Puts(f, "\n\tif(! pF) return 0;");
   Puts(f, "\n\tif(! NameFgrProp) return 0;");
   Puts(f, "\n\toutType = inFgrIntType1;");
@@ -318,8 +319,15 @@ static void WriteReadOnly(FILE* f, const char* fam, const std::vector<GenFgrProp
   Puts(f, "\n}");
 }
 
+// Every family writes its own case macros before the function that uses them (an identical
+// redefinition is valid), as the families are listed one after another.
+static const char kPnDefine[] = "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
+static const char kTrvDefine[] = "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;";
+static const char kAzDefine[] = "\n#define az(s, x) case s: av =(x); return 1;";
+
 static void WriteAnFlags(FILE* f, const char* fam, const char* gap, const std::vector<GenFgrProp>& list, int bound,
                          int offset, int tip, const std::vector<GenFgrProp>* subs) {
+  Puts(f, kPnDefine);
   std::string head = std::string("\nint") + gap + "Fgr_" + fam +
                      "_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)";
   SwitchHead(f, head.c_str(), bound, "return 0;");
@@ -366,13 +374,13 @@ static void WriteIntValues(FILE* f, const FgrGenLists& L, int bound, int offset)
     if (q.initVal != 0) std::fprintf(f, "\ncase %d: iv = %d; return 1;", CaseNo(q, offset), q.initVal);
   SwitchTail(f);
 
-  Puts(f, "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;");
+  Puts(f, kTrvDefine);
   SwitchHead(f, "\nint Fgr_Int_TramVals( int n, int& a, int& b)", bound, "return 0;");
   for (const GenFgrProp& q : L.ints)
     if (q.min != 0 || q.max != 0) std::fprintf(f, "\ntrv(%d, %d, %d)", CaseNo(q, offset), q.min, q.max);
   SwitchTail(f);
 
-  Puts(f, "\n#define az(s, x) case s: av =(x); return 1;");
+  Puts(f, kAzDefine);
   SwitchHead(f, "\nint Fgr_Int_Adv( int n, int& av)", bound, "return 0;");
   for (const GenFgrProp& q : L.ints)
     if (q.adv != 0) std::fprintf(f, "\naz(%d, %d)", CaseNo(q, offset), q.adv);
@@ -402,6 +410,7 @@ static void WriteFloValues(FILE* f, const FgrGenLists& L, int bound) {
     if (!FloIsZero(q.initValF)) std::fprintf(f, "\ncase %d: iv = %ff; return 1;", q.number, q.initValF);
   SwitchTail(f);
 
+  Puts(f, kTrvDefine);
   SwitchHead(f, "\nint Fgr_Flo_TramVals( int n, float& a, float& b)", bound, "return 0;");
   for (const GenFgrProp& q : L.floats) {
     bool none = FloIsZero(q.minF) && FloIsZero(q.maxF - q.minF);
@@ -410,6 +419,7 @@ static void WriteFloValues(FILE* f, const FgrGenLists& L, int bound) {
   SwitchTail(f);
   Puts(f, "\n#undef trv");
 
+  Puts(f, kAzDefine);
   SwitchHead(f, "\nint Fgr_Flo_Adv( int n, float& av)", bound, "return 0;");
   for (const GenFgrProp& q : L.floats)
     if (!FloIsZero(q.advF)) std::fprintf(f, "\naz(%d, %ff)", q.number, q.advF);
@@ -446,7 +456,7 @@ static void WriteLinkValues(FILE* f, const char* fam, const char* base, const ch
   Puts(f, "\n\treturn pm[n];");
   Puts(f, "\n}");
 
-  if (std::string(fam) == "Po1") Puts(f, "\n#define pu(a, b) case a: return (char*) & pF->b;");
+  Puts(f, "\n#define pu(a, b) case a: return (char*) & pF->b;");
   std::fprintf(f, "\nchar* Fgr_%s_Adr( Fgr* pF, int n)", fam);
   Puts(f, "\n{");
   Puts(f, "\n\tif(!pF) return 0;");
@@ -464,7 +474,6 @@ static void WriteEditorFamilies(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n#ifdef USE_EDITOR_PROC\n//{\n");
 
   WriteReadOnly(f, "Int", L.ints, nInt, off, &L.subs);
-  Puts(f, "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;");
   WriteAnFlags(f, "Int", " ", L.ints, nInt, off, 1, &L.subs);
   WriteTexts(f, "Int", L.ints, nInt, off);
   WriteNameVar(f, "Int", "", L.ints, nInt, off, &L.subs);

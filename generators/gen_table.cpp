@@ -52,10 +52,7 @@ int GenReadFlo(std::istream& in, float& v) {
 int GenEndNumberLine(std::istream& in) { return SkipLine(in); }
 
 int GenOpenInput(std::ifstream& in, const std::string& fileName) {
-  if (in.is_open()) in.close();
-  in.clear();
-  in.open(fileName, std::ios::in);
-  return in.is_open() ? 1 : 0;
+  return FileOpenIn(in, fileName);
 }
 
 void GenLogStop(const char* tool, const std::string& fileName, std::istream& in) {

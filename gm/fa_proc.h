@@ -1047,6 +1047,7 @@ XS( kvPoison_Air, "Poison_Air")
 #define afn(s, n) if( strcmp( NameFgrProp, s) == 0) return (char*)(&pF->n);
 char* FgrEd_AdrFromName( Fgr* pF, const char* NameFgrProp, int& outType)
 {
+	outType = inFgrNonType0;
 	if(! pF) return 0;
 	if(! NameFgrProp) return 0;
 	outType = inFgrIntType1;
@@ -2089,6 +2090,7 @@ default: break;
 }
 	readOnly = 0;
 }
+#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;
 int  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)
 {
 	if(n < 1 || n > 56) return 0;
@@ -2300,6 +2302,7 @@ default: break;
 }
 	return 0;
 }
+#define trv(s, x, y) case s: a =(x); b =(y); return 1;
 int Fgr_Flo_TramVals( int n, float& a, float& b)
 {
 	if(n < 1 || n > 56) return 0;
@@ -2312,6 +2315,7 @@ default: break;
 	return 0;
 }
 #undef trv
+#define az(s, x) case s: av =(x); return 1;
 int Fgr_Flo_Adv( int n, float& av)
 {
 	if(n < 1 || n > 56) return 0;
@@ -2361,6 +2365,7 @@ default: break;
 }
 	readOnly = 0;
 }
+#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;
 int  Fgr_Po1_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)
 {
 	if(n < 1 || n > 10) return 0;
@@ -2499,6 +2504,7 @@ default: break;
 }
 	readOnly = 0;
 }
+#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;
 int  Fgr_Po2_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)
 {
 	if(n < 1 || n > 3) return 0;
@@ -2577,6 +2583,7 @@ Fgr*  Fgr_Po2_pFgr( Fgr* pF, int n)
 	Fgr** pm = &( pF->pPrev);
 	return pm[n];
 }
+#define pu(a, b) case a: return (char*) & pF->b;
 char* Fgr_Po2_Adr( Fgr* pF, int n)
 {
 	if(!pF) return 0;
@@ -2604,6 +2611,7 @@ default: break;
 }
 	readOnly = 0;
 }
+#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;
 int  Fgr_Sub_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)
 {
 	if(n < 1 || n > 9) return 0;

@@ -9,6 +9,7 @@
 
 #include "gm/org_base.h"
 #include "render/font.h"
+#include "shell/files.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
 
@@ -26,7 +27,9 @@ IKmd2* KmdByNum(int n) {
   return Kmd_First() + n;
 }
 
-int Kmd_Load() { return kmdSbor._Load(); }
+// The generated loader opens the file itself and reads until its end: a folder in the file's place
+// would never end, so only a regular file reaches it.
+int Kmd_Load() { return FileIsRegular(sig1_LoadFileName) ? kmdSbor._Load() : 0; }
 
 void Kmd_ResetAll() { std::memset(static_cast<void*>(&kmdSbor), 0, sizeof(kmdSbor)); }
 

@@ -104,6 +104,7 @@ static PlatCreateResult HlGlCreate(HlGl* g, int w, int h) {
         HlGlFree(g);
         return PLAT_CREATE_MAKECURRENT;
     }
+    Plat_KeepGlDriverLoaded();
     return PLAT_CREATE_OK;
 }
 

@@ -1,7 +1,5 @@
 // The x11 backend: an Xlib window with a GLX context, X events turned into window messages,
 // polled keys and cursor, and the CLIPBOARD selection served from our own event pump.
-#include <dlfcn.h>
-#include <link.h>
 
 #include <cstdio>
 #include <cstring>
@@ -29,16 +27,35 @@ int X11_TrapEnd() {
     return gXError;
 }
 
+// A key whose first layout group gives no virtual key (a Cyrillic letter) takes it from the first
+// Latin group, else from its place on the keyboard, as the desktop does.
+static int LatinVk(XkbDescPtr xkb, int kc) {
+    if (!xkb) return 0;
+    int groups = XkbKeyNumGroups(xkb, kc);
+    for (int g = 1; g < groups; g++) {
+        KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, g, 0);
+        if (ks >= 0x20 && ks <= 0x7E) {
+            if (int vk = Vk_FromKeysym(ks, nullptr)) return vk;
+        }
+    }
+    if (xkb->names && xkb->names->keys && kc >= xkb->min_key_code && kc <= xkb->max_key_code)
+        return Vk_FromKeyPlace(xkb->names->keys[kc].name);
+    return 0;
+}
+
 static void BuildKeyTables() {
     memset(gX.kcVk, 0, sizeof gX.kcVk);
     memset(gX.kcSided, 0, sizeof gX.kcSided);
     memset(gX.kcNumpad, 0, sizeof gX.kcNumpad);
     int minKc = 8, maxKc = 255;
     XDisplayKeycodes(gX.dpy, &minKc, &maxKc);
+    XkbDescPtr xkb = XkbGetMap(gX.dpy, XkbKeySymsMask, XkbUseCoreKbd);
+    if (xkb) XkbGetNames(gX.dpy, XkbKeyNamesMask, xkb);  // without names only the Latin groups help
     for (int kc = minKc; kc <= maxKc && kc < 256; kc++) {
         KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 0);
         int sided = 0;
         int vk = Vk_FromKeysym(ks, &sided);
+        if (!vk) vk = sided = LatinVk(xkb, kc);
         gX.kcVk[kc] = (unsigned char)vk;
         gX.kcSided[kc] = (unsigned char)sided;
         if (Vk_IsKeypadNav(ks)) {
@@ -46,6 +63,7 @@ static void BuildKeyTables() {
             if ((pad >= VK_NUMPAD0 && pad <= VK_NUMPAD0 + 9) || pad == VK_DECIMAL) gX.kcNumpad[kc] = (unsigned char)pad;
         }
     }
+    if (xkb) XkbFreeKeyboard(xkb, 0, True);
 }
 
 int X11_Init() {
@@ -80,6 +98,9 @@ int X11_Init() {
     gX.text = XInternAtom(gX.dpy, "TEXT", False);
     gX.incr = XInternAtom(gX.dpy, "INCR", False);
     gX.prop = XInternAtom(gX.dpy, "TOLV_SELECTION", False);
+    gX.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
+    gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
+    gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
     gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
     XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
     // A blank cursor for hiding.
@@ -104,16 +125,6 @@ void X11_Shutdown() {
     gX.dpy = nullptr;
 }
 
-// Mesa's GLX loads its driver (".../dri/*_dri.so") for the display and unloads it when the display
-// closes. The driver stays for the life of the process instead: a display opened again does not load
-// it anew, and what it allocated once stays reachable for the leak checker of the sanitizer builds.
-static int KeepDriverLoaded(dl_phdr_info* info, size_t, void*) {
-    const char* name = info->dlpi_name;
-    if (name && strstr(name, "/dri/") && strstr(name, "_dri.so"))
-        dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    return 0;
-}
-
 static void SetCaption(Window w, const char* caption1251) {
     std::string utf8 = Plat_Utf8From1251(caption1251);
     XStoreName(gX.dpy, w, caption1251);
@@ -135,7 +146,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
     swa.colormap = gX.cmap;
     swa.border_pixel = 0;
     swa.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | FocusChangeMask |
-                     StructureNotifyMask | ExposureMask;
+                     StructureNotifyMask | ExposureMask | PropertyChangeMask;
     gX.win = XCreateWindow(gX.dpy, gX.root, x, y, (unsigned)w, (unsigned)h, 0, gX.vi->depth, InputOutput,
                            gX.vi->visual, CWColormap | CWBorderPixel | CWEventMask, &swa);
     if (X11_TrapEnd() || !gX.win) {
@@ -179,9 +190,12 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
         X11_DestroyWindow();
         return PLAT_CREATE_MAKECURRENT;
     }
-    dl_iterate_phdr(KeepDriverLoaded, nullptr);
+    Plat_KeepGlDriverLoaded();
     memset(gX.vkHeld, 0, sizeof gX.vkHeld);
+    gX.altGrHeld = false;
     gX.mapped = false;
+    gX.minimised = false;
+    gX.focused = false;
     return PLAT_CREATE_OK;
 }
 
@@ -285,7 +299,6 @@ std::string X11_KeyChars(XKeyEvent* ev) {
     return out;
 }
 
-static intptr_t PosL(int x, int y) { return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF)); }
 
 // The virtual key of a key event, with the keypad following Num Lock.
 static int EventVk(XKeyEvent* ev) {
@@ -294,13 +307,27 @@ static int EventVk(XKeyEvent* ev) {
     return gX.kcVk[kc];
 }
 
+// AltGr chooses characters, as Ctrl+Alt does on the desktop: it reports itself as a plain Alt key
+// message, and keys pressed under it are no system keys and type what they show.
+static bool OnAltGr(XKeyEvent* ev, bool press) {
+    KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
+    if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
+    intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
+    if (press && gX.altGrHeld) l |= (intptr_t)1 << 30;
+    gX.altGrHeld = press;
+    PlatQueue_Push(&gPlat.queue, press ? WM_KEYDOWN : WM_KEYUP, VK_MENU, l);
+    return true;
+}
+
 static void OnKey(XKeyEvent* ev, bool press) {
+    if (OnAltGr(ev, press)) return;
     int vk = EventVk(ev);
     bool altHeld = gX.vkHeld[VK_MENU];
     bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
+    intptr_t alt = altHeld || vk == VK_MENU ? kKeyAltHeld : 0;
     if (press) {
         if (vk) {
-            intptr_t l = 1;
+            intptr_t l = 1 | alt;
             if (gX.vkHeld[vk]) l |= (intptr_t)1 << 30;
             gX.vkHeld[vk] = true;
             PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, l);
@@ -312,7 +339,45 @@ static void OnKey(XKeyEvent* ev, bool press) {
         }
     } else if (vk) {
         gX.vkHeld[vk] = false;
-        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk, (intptr_t)0xC0000001u);
+        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk, (intptr_t)0xC0000001u | alt);
+    }
+}
+
+// A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
+// hidden in _NET_WM_STATE.
+static bool WmShowsHidden() {
+    bool hidden = false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(gX.dpy, gX.win, gX.wmState, 0, 2, False, AnyPropertyType, &type, &format, &count,
+                           &after, &data) == Success && data) {
+        if (format == 32 && count >= 1 && ((long*)data)[0] == IconicState) hidden = true;
+        XFree(data);
+    }
+    data = nullptr;
+    if (XGetWindowProperty(gX.dpy, gX.win, gX.netWmState, 0, 64, False, XA_ATOM, &type, &format, &count, &after,
+                           &data) == Success && data) {
+        for (unsigned long i = 0; format == 32 && i < count; i++)
+            if ((Atom)((long*)data)[i] == gX.netWmHidden) hidden = true;
+        XFree(data);
+    }
+    return hidden;
+}
+
+// Minimising in the desktop's order: the inactive activation marked minimised and the focus loss
+// come before the size message, so the window procedure does not count the window active again.
+static void SetMinimised(bool on) {
+    if (on == gX.minimised) return;
+    gX.minimised = on;
+    if (on) {
+        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (1u << 16), 0);
+        if (gX.focused) PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
+        gX.focused = false;
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+    } else {
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
     }
 }
 
@@ -393,7 +458,7 @@ void X11_HandleEvent(XEvent* ev) {
     case ButtonPress:
     case ButtonRelease: {
         bool down = ev->type == ButtonPress;
-        intptr_t l = PosL(ev->xbutton.x, ev->xbutton.y);
+        intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
         switch (ev->xbutton.button) {
         case Button1: PlatQueue_Push(&gPlat.queue, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, l); break;
         case Button2: PlatQueue_Push(&gPlat.queue, down ? WM_MBUTTONDOWN : WM_MBUTTONUP, 0, l); break;
@@ -412,7 +477,8 @@ void X11_HandleEvent(XEvent* ev) {
         if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab || ev->xfocus.detail == NotifyPointer)
             break;
         if (gX.ic) XSetICFocus(gX.ic);
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE, 0);
+        gX.focused = true;
+        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
         PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
         break;
     case FocusOut:
@@ -420,17 +486,29 @@ void X11_HandleEvent(XEvent* ev) {
             break;
         if (gX.ic) XUnsetICFocus(gX.ic);
         memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE, 0);
+        gX.altGrHeld = false;
+        if (!gX.focused) break;  // minimising already said so
+        gX.focused = false;
+        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
         PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
         break;
     case MapNotify:
         gX.mapped = true;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, PosL(gPlat.winW, gPlat.winH));
+        if (WmShowsHidden()) {
+            SetMinimised(true);
+        } else {
+            gX.minimised = false;
+            PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
+        }
         break;
     case UnmapNotify:
         if (!gX.mapped) break;
         gX.mapped = false;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+        SetMinimised(true);
+        break;
+    case PropertyNotify:
+        if (gX.mapped && (ev->xproperty.atom == gX.wmState || ev->xproperty.atom == gX.netWmState))
+            SetMinimised(WmShowsHidden());
         break;
     case ClientMessage:
         if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete)

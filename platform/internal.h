@@ -45,6 +45,7 @@ extern PlatState gPlat;
 
 // A log line through gPlatLog; nothing when the hook is unset.
 void Plat_Log(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+void Plat_KeepGlDriverLoaded();  // after a GL context is made: its driver is never unloaded
 
 // ---- x11 backend (backend_x11.cpp) ----
 int X11_Init();

@@ -66,6 +66,38 @@ int Vk_FromKeysym(unsigned long ks, int* sided) {
     return vk;
 }
 
+// The rows of the main block as a US keyboard labels them, by XKB place name.
+static const char kRowE[] = "1234567890";     // AE01..AE10
+static const char kRowD[] = "QWERTYUIOP";     // AD01..AD10
+static const char kRowC[] = "ASDFGHJKL";      // AC01..AC09
+static const char kRowB[] = "ZXCVBNM";        // AB01..AB07
+static const struct {
+    char name[5];
+    int vk;
+} kPlaceOem[] = {
+    {"AE11", VK_OEM_MINUS}, {"AE12", VK_OEM_PLUS},   {"AD11", VK_OEM_4},     {"AD12", VK_OEM_6},
+    {"AC10", VK_OEM_1},     {"AC11", VK_OEM_7},      {"AB08", VK_OEM_COMMA}, {"AB09", VK_OEM_PERIOD},
+    {"AB10", VK_OEM_2},     {"TLDE", VK_OEM_3},      {"BKSL", VK_OEM_5},
+};
+
+int Vk_FromKeyPlace(const char* name4) {
+    if (!name4) return 0;
+    char n[5] = {};
+    memcpy(n, name4, 4);
+    if (n[0] == 'A' && n[2] >= '0' && n[2] <= '9' && n[3] >= '0' && n[3] <= '9') {
+        int col = (n[2] - '0') * 10 + (n[3] - '0') - 1;
+        const char* row = n[1] == 'E'   ? kRowE
+                          : n[1] == 'D' ? kRowD
+                          : n[1] == 'C' ? kRowC
+                          : n[1] == 'B' ? kRowB
+                                        : "";
+        if (col >= 0 && col < (int)strlen(row)) return row[col];
+    }
+    for (const auto& e : kPlaceOem)
+        if (memcmp(e.name, n, 4) == 0) return e.vk;
+    return 0;
+}
+
 bool Vk_IsKeypadNav(unsigned long ks) { return ks >= 0xFF95 && ks <= 0xFF9F; }
 
 // Lower-case letters of the Cyrillic keysyms 0x6C0..0x6DF (the capitals follow at +0x20), as

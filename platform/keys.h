@@ -2,10 +2,16 @@
 // keysyms are the protocol's numbers.
 #pragma once
 
-// The virtual-key code of a keysym read from the first layout group, level 0 (so a Russian layout
-// still gives 'A'..'Z'); 0 when the key has none. *sided receives the left/right code of Shift,
-// Ctrl and Alt (VK_LSHIFT ...) and otherwise the same code as the answer.
+// The virtual-key code of a keysym read from the first layout group, level 0; 0 when the key has
+// none (a Cyrillic letter: the key's Latin group or its place decides then, Vk_FromKeyPlace).
+// *sided receives the left/right code of Shift, Ctrl and Alt (VK_LSHIFT ...) and otherwise the
+// same code as the answer.
 int Vk_FromKeysym(unsigned long keysym, int* sided);
+
+// The virtual-key code of a key by its place on the keyboard (its four-character XKB key name, such
+// as "AC01" for the key of A on a US keyboard): the letters, digits and punctuation keys of the
+// main block, as the desktop gives them under any layout; 0 for other places.
+int Vk_FromKeyPlace(const char* name4);
 
 // A keypad keysym that changes meaning with Num Lock (KP_Home .. KP_Delete).
 bool Vk_IsKeypadNav(unsigned long keysym);

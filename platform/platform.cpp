@@ -1,5 +1,8 @@
 // The front of the platform layer: backend choice, the message queue, state common to both
 // backends, and the calls that only forward to the chosen backend.
+#include <dlfcn.h>
+#include <link.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -148,8 +151,7 @@ void Plat_ShowWindow() {
     if (gPlat.backend == PLAT_X11) {
         X11_ShowWindow();
     } else {
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED,
-                       (intptr_t)((unsigned)gPlat.winH << 16 | (unsigned)gPlat.winW));
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
         PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE, 0);
         PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
     }
@@ -242,6 +244,14 @@ void Plat_PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
     PlatQueue_Push(&gPlat.queue, message, wparam, lparam);
 }
 
+long Plat_DefWindowProc(unsigned message, uintptr_t wparam, intptr_t lparam) {
+    if (message == WM_SYSKEYDOWN && wparam == (uintptr_t)VK_F4 && (lparam & kKeyAltHeld))
+        Plat_PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    else if (message == WM_SYSCOMMAND && (wparam & 0xFFF0) == SC_CLOSE)
+        Plat_PostMessage(WM_CLOSE, 0, 0);
+    return 0;
+}
+
 int Plat_KeyIsDown(int vk) {
     if (vk < 1 || vk > 255) return 0;
     if (IsX11()) return X11_KeyIsDown(vk);
@@ -322,3 +332,16 @@ int Plat_SetHighPriority() {
 int Plat_ScreenshotWanted() { return gPlat.backend == PLAT_HEADLESS ? gPlat.shotWanted : 0; }
 
 const char* Plat_ScreenshotPath() { return gPlat.shotPath.c_str(); }
+
+// Mesa loads its driver (".../dri/*_dri.so") with a display and unloads it when the display closes.
+// The driver stays for the life of the process instead: a display opened again does not load it
+// anew, and what it allocated once (and its worker threads' state) stays where the leak checker of
+// the sanitizer builds can still read it at exit.
+static int KeepDriverLoaded(dl_phdr_info* info, size_t, void*) {
+    const char* name = info->dlpi_name;
+    if (name && strstr(name, "/dri/") && strstr(name, "_dri.so"))
+        dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    return 0;
+}
+
+void Plat_KeepGlDriverLoaded() { dl_iterate_phdr(KeepDriverLoaded, nullptr); }

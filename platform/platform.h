@@ -23,7 +23,7 @@ constexpr unsigned WM_QUIT = 0x0012;
 constexpr unsigned WM_KEYDOWN = 0x0100;    // w: virtual-key code; l bit 30: key was already down
 constexpr unsigned WM_KEYUP = 0x0101;      // w: virtual-key code
 constexpr unsigned WM_CHAR = 0x0102;       // w: the character, one Windows-1251 byte
-constexpr unsigned WM_SYSKEYDOWN = 0x0104; // Alt, F10 and keys pressed while Alt is held
+constexpr unsigned WM_SYSKEYDOWN = 0x0104; // Alt, F10 and keys pressed while Alt is held (l bit 29)
 constexpr unsigned WM_SYSKEYUP = 0x0105;
 constexpr unsigned WM_SYSCOMMAND = 0x0112; // w: SC_*
 constexpr unsigned WM_MOUSEMOVE = 0x0200;  // mouse messages: l = x | y << 16, client pixels, y down
@@ -34,6 +34,12 @@ constexpr unsigned WM_RBUTTONUP = 0x0205;
 constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 constexpr unsigned WM_MBUTTONUP = 0x0208;
 constexpr unsigned WM_MOUSEWHEEL = 0x020A; // high word of w: signed wheel delta (120 a notch)
+
+// The l word of the mouse messages and of WM_SIZE: x (or the width) in the low 16 bits, y (or the
+// height) in the high 16.
+constexpr intptr_t Plat_PackXY(int x, int y) {
+    return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF));
+}
 
 constexpr unsigned SIZE_RESTORED = 0;
 constexpr unsigned SIZE_MINIMIZED = 1;
@@ -93,6 +99,7 @@ constexpr int VK_SUBTRACT = 0x6D;
 constexpr int VK_DECIMAL = 0x6E;
 constexpr int VK_DIVIDE = 0x6F;
 constexpr int VK_F1 = 0x70;  // .. VK_F24 = 0x87
+constexpr int VK_F4 = 0x73;
 constexpr int VK_F10 = 0x79;
 constexpr int VK_F12 = 0x7B;
 constexpr int VK_NUMLOCK = 0x90;
@@ -178,6 +185,12 @@ int Plat_FrameCount();
 int Plat_PeekMessage(PlatMsg* msg);
 // Appends a message to the layer's own queue (PostQuitMessage, tests).
 void Plat_PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
+// The system's part of a message the window procedure does not handle itself, as the desktop's
+// default procedure does it: a system key F4 with Alt held (l bit 29) posts the close command,
+// the close command posts the close message; everything else is left alone. Answers 0.
+long Plat_DefWindowProc(unsigned message, uintptr_t wparam, intptr_t lparam);
+// The bit of a key message's l that says Alt was held.
+constexpr intptr_t kKeyAltHeld = (intptr_t)1 << 29;
 // The key or mouse button of this virtual-key code is physically down right now (polled, not
 // from the queue). 0 for codes outside 1..255.
 int Plat_KeyIsDown(int vk);

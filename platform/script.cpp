@@ -307,9 +307,7 @@ void Script_Frame(Script* s) {
 
 bool Script_Done(const Script* s) { return s->next >= s->cmds.size() && s->waitLeft == 0; }
 
-static intptr_t CursorL() {
-    return (intptr_t)(((unsigned)gPlat.cursorY & 0xFFFF) << 16 | ((unsigned)gPlat.cursorX & 0xFFFF));
-}
+static intptr_t CursorL() { return Plat_PackXY(gPlat.cursorX, gPlat.cursorY); }
 
 void Script_Run(Script* s) {
     while (s->waitLeft == 0 && s->next < s->cmds.size()) {
@@ -326,9 +324,10 @@ void Script_Run(Script* s) {
             // As on the desktop: Alt, F10 and keys pressed while Alt is held are system keys.
             bool sys = c.a == VK_MENU || c.a == VK_F10 || s->altDown;
             if (c.a == VK_MENU) s->altDown = c.b != 0;
-            if (c.b) PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)c.a, 1);
+            intptr_t alt = s->altDown || c.a == VK_MENU ? kKeyAltHeld : 0;
+            if (c.b) PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)c.a, 1 | alt);
             else PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)c.a,
-                                (intptr_t)0xC0000001u);
+                                (intptr_t)0xC0000001u | alt);
             break;
         }
         case SOP_BUTTON:

@@ -25,14 +25,18 @@ struct X11State {
     XIC ic;
     Cursor blank;
     Atom wmProtocols, wmDelete, motifHints, netWmName, clipboard, utf8, targets, text, incr, prop;
+    Atom wmState, netWmState, netWmHidden;  // how a window manager marks a window minimised
     bool detectableRepeat;
     bool mapped;
+    bool minimised;  // unmapped, iconic or hidden: the size message said so
+    bool focused;    // the focus message said so
     bool ownsClip;
     std::string clipOwned;  // 1251, CR LF rows
-    unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0)
+    unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0; else Latin group or place)
     unsigned char kcSided[256];   // keycode -> left/right virtual key of Shift, Ctrl, Alt
     unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
     bool vkHeld[256];             // keys pressed through this window, for the repeat bit
+    bool altGrHeld;               // AltGr (third level) is down: it is no Alt
 };
 
 extern X11State gX;

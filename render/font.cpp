@@ -9,27 +9,21 @@
 #include <fstream>
 
 #include "render/image.h"
+#include "shell/bytebuf.h"
+#include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
 FontSetRec FontSet;
 float FontSavedColor[4];
 
+// Font images are small; a wrong name must not pull in a huge file.
+static const long kFontMaxFile = 64L << 20;
+
 // The font being printed: the highlight codes draw its glyph 0.
 static const Font* sPrintFont;
 
-int Font_SkipLine(std::istream& in) {
-  if (!in) return 0;
-  std::string rest;
-  return std::getline(in, rest) ? 1 : 0;
-}
-
-static bool ReadNum(std::istream& in, int* v) {
-  long t;
-  if (!(in >> t)) return false;
-  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : (int)t;
-  return true;
-}
+int Font_SkipLine(std::istream& in) { return SkipLine(in); }
 
 // Reads lines until one, trimmed, is longer than four characters and begins with marker.
 static bool FindMarker(std::istream& in, const char* marker) {
@@ -75,24 +69,10 @@ int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width,
 
 int Font_LoadImage(FontSetRec* set, int index, const char* fileName) {
   if (!set || index < 1 || index > kFontMax || !fileName) return 0;
-  FILE* f = fopen(fileName, "rb");
-  if (!f) return 0;
-  long n = -1;
-  if (fseek(f, 0, SEEK_END) == 0) n = ftell(f);
-  if (n <= 0 || n > (64L << 20) || fseek(f, 0, SEEK_SET) != 0) {
-    fclose(f);
-    return 0;
-  }
-  uint8_t* block = (uint8_t*)malloc((size_t)n);
-  if (!block || fread(block, 1, (size_t)n, f) != (size_t)n) {
-    free(block);
-    fclose(f);
-    return 0;
-  }
-  fclose(f);
+  ByteBuf block;
+  if (!FileReadWhole(&block, fileName, kFontMaxFile, 0)) return 0;
   int w = 0, h = 0, bits = 0;
-  uint8_t* px = TargaDecode(block, (size_t)n, &w, &h, &bits);
-  free(block);
+  uint8_t* px = TargaDecode(block.data, block.size, &w, &h, &bits);
   if (!px) return 0;
   int ok = Font_CreateTex(set, index, px, w, h, bits == 32);
   free(px);
@@ -127,12 +107,12 @@ void Font_BuildLists(Font* font) {
 
 int Font_ParseEntry(Font* font, std::istream& in) {
   int tex, first, count, r1, r2, iw, ih, cpr, cpc, flag;
-  if (!ReadNum(in, &tex) || !Font_SkipLine(in)) return 0;
-  if (!ReadNum(in, &first) || !ReadNum(in, &count) || !Font_SkipLine(in)) return 0;
-  if (!ReadNum(in, &r1) || !ReadNum(in, &r2) || !ReadNum(in, &iw) || !ReadNum(in, &ih) ||
+  if (!ReadIntClamped(in, &tex) || !Font_SkipLine(in)) return 0;
+  if (!ReadIntClamped(in, &first) || !ReadIntClamped(in, &count) || !Font_SkipLine(in)) return 0;
+  if (!ReadIntClamped(in, &r1) || !ReadIntClamped(in, &r2) || !ReadIntClamped(in, &iw) || !ReadIntClamped(in, &ih) ||
       !Font_SkipLine(in))
     return 0;
-  if (!ReadNum(in, &cpr) || !ReadNum(in, &cpc) || !Font_SkipLine(in)) return 0;
+  if (!ReadIntClamped(in, &cpr) || !ReadIntClamped(in, &cpc) || !Font_SkipLine(in)) return 0;
   if (cpr <= 0 || cpc <= 0 || iw <= 0 || ih <= 0 || first < 0 || first > 255 || count < 1) {
     LogInfo("font entry refused: first %d count %d image %dx%d grid %dx%d\n", first, count, iw,
             ih, cpr, cpc);
@@ -140,17 +120,17 @@ int Font_ParseEntry(Font* font, std::istream& in) {
   }
   // The glyph table holds 256 codes; a longer range is cut to it.
   if (first + count > 256) count = 256 - first;
-  if (!ReadNum(in, &flag) || !Font_SkipLine(in)) return 0;
+  if (!ReadIntClamped(in, &flag) || !Font_SkipLine(in)) return 0;
   FontGlyph glyphs[256] = {};
   int height = ih / cpc;
   if (flag) {
     int adv;
-    if (!ReadNum(in, &adv) || !Font_SkipLine(in)) return 0;
+    if (!ReadIntClamped(in, &adv) || !Font_SkipLine(in)) return 0;
     for (int c = first; c < first + count; c++) glyphs[c] = {adv, height};
   } else {
     for (int c = first; c < first + count; c++) {
       int adv;
-      if (!ReadNum(in, &adv)) return 0;
+      if (!ReadIntClamped(in, &adv)) return 0;
       glyphs[c] = {adv, height};
     }
     Font_SkipLine(in);
@@ -204,11 +184,11 @@ int Font_Init(Font* font, int textureIndex, int imageWidth, int imageHeight) {
 int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
   if (!set || !dir) return 0;
   std::string base(dir);
-  std::ifstream in(base + "/_tfonts.txt", std::ios::binary);
-  if (!in) return 0;
+  std::ifstream in;
+  if (!FileOpenIn(in, base + "/_tfonts.txt", std::ios::binary)) return 0;
   if (!FindMarker(in, "=tex=")) return 0;
   int n;
-  if (!ReadNum(in, &n) || !Font_SkipLine(in)) return 0;
+  if (!ReadIntClamped(in, &n) || !Font_SkipLine(in)) return 0;
   if (n > kFontMax) n = kFontMax;
   for (int i = 1; i <= n; i++) {
     std::string line;
@@ -221,7 +201,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
     return 0;
   }
   int m;
-  if (!ReadNum(in, &m) || !Font_SkipLine(in)) {
+  if (!ReadIntClamped(in, &m) || !Font_SkipLine(in)) {
     FontSet_Free(set);
     return 0;
   }

@@ -192,14 +192,17 @@ void Gl2D_FillRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb) {
   Gl2D_TexRectLTRB(x1, y1, x2, y2, 1);
 }
 
+// An outline is a front face drawn as lines: a rectangle with one negative size (dragged up or
+// left) would turn its back and be filled or culled, so the outlines always wind one way.
 void Gl2D_OutlineRectArgb(float x, float y, float w, float h, uint32_t argb) {
+  if (w < 0) x += w, w = -w;
+  if (h < 0) y += h, h = -h;
   FlatColour(argb);
   Gl2D_TexRect(x, y, w, h, 0, 0, 1);
 }
 
 void Gl2D_OutlineRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb) {
-  FlatColour(argb);
-  Gl2D_TexRectLTRB(x1, y1, x2, y2, 0);
+  Gl2D_OutlineRectArgb(x1, y1, x2 - x1, y2 - y1, argb);
 }
 
 void Gui_HoverFrame(const int* rect) {

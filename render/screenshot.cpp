@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -42,7 +43,7 @@ int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, i
 
 int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   if (!startDir || !counter) return 0;
-  (*counter)++;
+  *counter = *counter == INT_MAX ? 1 : *counter + 1;  // the names stay unique by their clock
   char name[256];
   if (!ScreenShot_Name(name, sizeof(name), dateText, TimeGetMs(), *counter)) return 0;
   // The directory stack remembers where we were; each pop goes back one step, whatever happened.

@@ -11,7 +11,7 @@ int ScreenGrab(const char* fileName);
 // The name "tolv_<date>_<ms>_<counter, four digits>.bmp"; 0 when it would pass 255 characters.
 int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, int counter);
 
-// Raises *counter, changes to startDir/"screens1" (made when missing), grabs, waits 80 ms and
-// returns to the directory it came from, whatever happened (all through the directory stack).
-// 1 when the file was written.
+// Raises *counter (after the largest int it starts again at 1), changes to startDir/"screens1"
+// (made when missing), grabs, waits 80 ms and returns to the directory it came from, whatever
+// happened (all through the directory stack). 1 when the file was written.
 int ScreenShot_Take(const char* startDir, const char* dateText, int* counter);

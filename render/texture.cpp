@@ -12,6 +12,8 @@
 #include "platform/platform.h"
 #include "render/error_box.h"
 #include "render/image.h"
+#include "shell/bytebuf.h"
+#include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
@@ -129,36 +131,12 @@ void Tex_Image2DRgba(TexSlot*, const uint8_t* pixels, int* width, int* height, i
   Image2D(pixels, width, height, firstLevel, GL_RGBA);
 }
 
-static uint8_t* ReadWholeFile(const char* name, long* size) {
-  *size = 0;
-  FILE* f = fopen(name, "rb");
-  if (!f) return nullptr;
-  long n = -1;
-  if (fseek(f, 0, SEEK_END) == 0) n = ftell(f);
-  if (n <= 0 || n > kTexMaxFile || fseek(f, 0, SEEK_SET) != 0) {
-    if (n > kTexMaxFile) LogInfo("image file %s is too large\n", name);
-    fclose(f);
-    return nullptr;
-  }
-  uint8_t* block = (uint8_t*)malloc((size_t)n);
-  if (block && fread(block, 1, (size_t)n, f) != (size_t)n) {
-    free(block);
-    block = nullptr;
-  }
-  fclose(f);
-  *size = n;
-  return block;
-}
-
 uint8_t* Tex_LoadTga(TexSlot* slot, int level, int* width, int* height, int* bits) {
   if (level < 1 || TexCurName.size() < 5) return nullptr;
   std::string name = TexCurName.substr(0, TexCurName.size() - 4) + std::to_string(level) + ".tga";
-  long size;
-  uint8_t* block = ReadWholeFile(name.c_str(), &size);
-  if (!block) return nullptr;
-  uint8_t* pixels = TargaDecode(block, (size_t)size, width, height, bits);
-  free(block);
-  return pixels;
+  ByteBuf block;
+  if (!FileReadWhole(&block, name, kTexMaxFile, 0)) return nullptr;
+  return TargaDecode(block.data, block.size, width, height, bits);
 }
 
 static int UploadMips(TexSlot* slot, int mode, GLenum fmt) {
@@ -253,18 +231,16 @@ static int ReadI32(FILE* f, int32_t* v) {
 
 int Tex_LoadFile(TexSlot* slot, const char* fileName) {
   if (!slot || !fileName) return 0;
-  FILE* f = fopen(fileName, "rb");
+  FILE* f = FileOpenRead(fileName);
   if (!f) return 0;
   Tex_FreePixels(slot);
   size_t len = strlen(fileName);
   if (len > 4 && fileName[len - 4] == '.') {
     fclose(f);
-    long size;
-    uint8_t* block = ReadWholeFile(fileName, &size);
-    if (!block) return 0;
+    ByteBuf block;
+    if (!FileReadWhole(&block, fileName, kTexMaxFile, 0)) return 0;
     int w = 0, h = 0, b = 0;
-    uint8_t* px = TargaDecode(block, (size_t)size, &w, &h, &b);
-    free(block);
+    uint8_t* px = TargaDecode(block.data, block.size, &w, &h, &b);
     if (!px) return 0;
     slot->pixels = px;
     slot->width = w;
@@ -330,18 +306,15 @@ void Img_WriteRaw(const char* fileName, uint8_t* pixels, int width, int height, 
 
 // Reads the first integer of a line and skips the rest of it; blank lines before it pass.
 static bool ReadLineInt(std::istream& in, int* v) {
-  long t;
-  if (!(in >> t)) return false;
-  std::string rest;
-  std::getline(in, rest);
-  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : (int)t;
+  if (!ReadIntClamped(in, v)) return false;
+  SkipLine(in);
   return true;
 }
 
 int Tex_LoadPack(TexTableRec* table, const char* listName) {
   if (!table || !listName) return 0;
-  std::ifstream in(listName, std::ios::binary);
-  if (!in) return 0;
+  std::ifstream in;
+  if (!FileOpenIn(in, listName, std::ios::binary)) return 0;
   auto fail = [&]() {
     LogInfo("texture list %s: entry %s failed\n", listName, TexCurName.c_str());
     Rend_ErrorBox(TexCurName.c_str(), "Err", MB_ICONINFORMATION);

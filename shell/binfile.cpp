@@ -142,3 +142,43 @@ int IntArrWrite(const int* first, const int* last, FILE* f, int n) { return Writ
 int FloArrWrite(const float* first, const float* last, FILE* f, int n) { return WriteArr(first, last, f, n); }
 int IntArrRead(int* first, int* last, FILE* f, int n) { return ReadArr(first, last, f, n); }
 int FloArrRead(float* first, float* last, FILE* f, int n) { return ReadArr(first, last, f, n); }
+
+void TagWrite(const char* tag8, FILE* f) {
+  if (f && tag8) std::fwrite(tag8, 1, 8, f);
+}
+
+void BinIn_Fail(BinIn* in, const char* why) {
+  if (!in->fail) in->fail = why;
+}
+
+int BinIn_Cut(BinIn* in) {
+  if (!in->f || std::feof(in->f) || std::ferror(in->f)) BinIn_Fail(in, "cut short");
+  return in->fail != nullptr;
+}
+
+// A value is stored only when all its bytes came, so a failed read leaves the destination as it was.
+static int BinIn_Value(BinIn* in, void* dst, size_t width) {
+  unsigned char tmp[8];
+  if (!BinIn_Bytes(in, tmp, width)) return 0;
+  std::memcpy(dst, tmp, width);
+  return 1;
+}
+
+int BinIn_Int(BinIn* in, int* v) { return BinIn_Value(in, v, sizeof *v); }
+int BinIn_Flo(BinIn* in, float* v) { return BinIn_Value(in, v, sizeof *v); }
+
+int BinIn_Skip(BinIn* in, int n) {
+  unsigned char b[8];
+  if (n < 0 || n > 8) BinIn_Fail(in, "skip size");
+  return BinIn_Bytes(in, b, static_cast<size_t>(n));
+}
+
+int BinIn_Bytes(BinIn* in, void* dst, size_t n) {
+  if (in->fail) return 0;
+  if (n == 0) return 1;
+  if (!in->f || std::fread(dst, 1, n, in->f) != n) {
+    BinIn_Fail(in, "cut short");
+    return 0;
+  }
+  return 1;
+}

@@ -2,6 +2,7 @@
 // width, 12-byte names, length-prefixed strings, count words patched after the items).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -53,3 +54,46 @@ int IntArrWrite(const int* first, const int* last, FILE* f, int n);
 int FloArrWrite(const float* first, const float* last, FILE* f, int n);
 int IntArrRead(int* first, int* last, FILE* f, int n);
 int FloArrRead(float* first, float* last, FILE* f, int n);
+
+// An 8-byte chunk tag, without a terminator.
+void TagWrite(const char* tag8, FILE* f);
+
+// A reader over one stream that keeps its first failure: once a read came up short every later
+// read does nothing and leaves its destination as it was, so a loader reads a whole chunk and looks
+// once at the end. The loader's own checks put their reason in the same field.
+struct BinIn {
+  FILE* f;
+  const char* fail;  // why the reading stopped; null while everything came whole
+};
+constexpr int kBinInListWords = 16;  // the most words one list entry may have
+
+void BinIn_Fail(BinIn* in, const char* why);  // keeps the first reason
+// Marks the read "cut short" when the stream has ended or failed; 1 when the read has failed.
+int BinIn_Cut(BinIn* in);
+int BinIn_Int(BinIn* in, int* v);  // v stored only when its four bytes came: 1 then
+int BinIn_Flo(BinIn* in, float* v);
+int BinIn_Skip(BinIn* in, int n);  // n bytes (at most 8) read and dropped
+// n bytes into dst: 1 when all came (dst may hold a part of them when they did not).
+int BinIn_Bytes(BinIn* in, void* dst, size_t n);
+
+// A counted list: the 8-byte tag (not checked), the count word, then per entry sepBytes dropped
+// (a separator such as " =->") and `words` int32. Entry i goes to take(i, w) once it came whole,
+// while i < keep; later entries are read and dropped. A count below 1 reads no entry. Answers the
+// count as stored (0 when it could not be read).
+template <class Take>
+int BinIn_List(BinIn* in, int sepBytes, int words, int keep, Take take) {
+  int count = 0;
+  BinIn_Skip(in, 8);
+  BinIn_Int(in, &count);
+  if (words < 1 || words > kBinInListWords) {
+    BinIn_Fail(in, "list entry size");
+    return count;
+  }
+  for (int i = 0; i < count && !in->fail; i++) {
+    int w[kBinInListWords] = {};
+    BinIn_Skip(in, sepBytes);
+    for (int k = 0; k < words; k++) BinIn_Int(in, &w[k]);
+    if (!in->fail && i < keep) take(i, w);
+  }
+  return count;
+}

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/platform.h"
 #include "shell/binfile.h"
 #include "shell/clock.h"
 #include "shell/log.h"
@@ -29,8 +30,25 @@ struct DirStackOwner {
   ~DirStackOwner() { DirStack_Release(&gDirStack); }
 } dirStackOwner;
 
+// The most one whole-file read takes: the size word of a byte buffer.
+constexpr long kFileWholeMax = static_cast<long>(UINT32_MAX);
+
+// Paths below are the file system's own (converted by the caller).
+
+// Looked at before the open too: opening a pipe would wait for a writer.
+FILE* OpenRegular(const std::string& fsPath) {
+  struct stat st;
+  if (stat(fsPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+  FILE* f = std::fopen(fsPath.c_str(), "rb");
+  if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
+    std::fclose(f);
+    return nullptr;
+  }
+  return f;
+}
+
 bool FileOpens(const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "rb");
+  FILE* f = OpenRegular(path);
   if (!f) return false;
   std::fclose(f);
   return true;
@@ -51,32 +69,43 @@ char* Slot(DirStack* s, int i) { return s->slots + static_cast<size_t>(i) * kDir
 
 }  // namespace
 
+std::string FsPath(const std::string& path) {
+  std::string out(path.size() * 3 + 1, '\0');  // a Windows-1251 byte is at most 3 UTF-8 bytes
+  out.resize((size_t)Plat_1251ToUtf8(path.c_str(), out.data(), (int)out.size()));
+  return out;
+}
+
+FILE* FileOpen(const std::string& path, const char* mode) {
+  return std::fopen(FsPath(path).c_str(), mode);
+}
+
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
   if (name.empty()) return nullptr;
   if (!ext.empty()) name += ext;
   const char* how = OpenMode(mode);
-  if (!FileOpens(name)) return gFileOpenBak_Open(name.c_str(), how);
+  const std::string path = FsPath(name);
+  if (!FileOpens(path)) return gFileOpenBak_Open(path.c_str(), how);
 
-  const std::string bak = name + "_bak";
+  const std::string bak = path + "_bak";
   if (policy == 3) {
     std::error_code ec;
-    fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+    fs::copy_file(path, bak, fs::copy_options::overwrite_existing, ec);
     if (ec) return nullptr;
-    return gFileOpenBak_Open(name.c_str(), "r+b");
+    return gFileOpenBak_Open(path.c_str(), "r+b");
   }
   if (policy == 2) {
     if (PathExists(bak) && std::remove(bak.c_str()) != 0) return nullptr;
-    if (std::rename(name.c_str(), bak.c_str()) != 0) return nullptr;
-    FILE* f = gFileOpenBak_Open(name.c_str(), how);
-    if (!f) std::rename(bak.c_str(), name.c_str());  // no new file: the old one stays in place
+    if (std::rename(path.c_str(), bak.c_str()) != 0) return nullptr;
+    FILE* f = gFileOpenBak_Open(path.c_str(), how);
+    if (!f) std::rename(bak.c_str(), path.c_str());  // no new file: the old one stays in place
     return f;
   }
   if (policy == 1) {
     // The new file is opened beside the old one and moved over it, so a failed open keeps the old.
-    const std::string fresh = name + "_new";
+    const std::string fresh = path + "_new";
     FILE* f = gFileOpenBak_Open(fresh.c_str(), how);
     if (!f) return nullptr;
-    if (std::rename(fresh.c_str(), name.c_str()) != 0) {
+    if (std::rename(fresh.c_str(), path.c_str()) != 0) {
       std::fclose(f);
       std::remove(fresh.c_str());
       return nullptr;
@@ -84,7 +113,49 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     return f;
   }
   if (mode != 2) return nullptr;
-  return gFileOpenBak_Open(name.c_str(), how);
+  return gFileOpenBak_Open(path.c_str(), how);
+}
+
+int FileIsRegular(const std::string& path) {
+  struct stat st;
+  return stat(FsPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) ? 1 : 0;
+}
+
+FILE* FileOpenRead(const std::string& path) { return OpenRegular(FsPath(path)); }
+
+int FileOpenIn(std::ifstream& in, const std::string& path, std::ios::openmode mode) {
+  if (in.is_open()) in.close();
+  in.clear();
+  if (!FileIsRegular(path)) return 0;
+  in.open(FsPath(path), mode);
+  return in.is_open() ? 1 : 0;
+}
+
+int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expected) {
+  if (b->data || b->pos != 0) return 0;
+  FILE* f = FileOpenRead(path);
+  if (!f) return 0;
+  long size = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
+  std::rewind(f);
+  long cap = maxBytes < kFileWholeMax ? maxBytes : kFileWholeMax;
+  int ok = 0;
+  if (size == 0) {
+    // an empty file reads as nothing, without a word
+  } else if (size < 0 || size > cap) {
+    LogInfo("\nerr: FileReadWhole %s (%ld bytes, at most %ld)", path.c_str(), size, cap);
+  } else if (expected > 0 && size != expected) {
+    LogInfo("\nerr: FileReadWhole %s (%ld bytes, %ld expected)", path.c_str(), size, expected);
+  } else if (ByteBuf_Alloc(b, static_cast<uint32_t>(size), 1)) {
+    size_t got = std::fread(b->data, 1, static_cast<size_t>(size), f);
+    ok = got == static_cast<size_t>(size);
+    if (!ok) {
+      ByteBuf_Free(b);
+      LogInfo("\nerr: FileReadWhole %s (short read %zu of %ld)", path.c_str(), got, size);
+    }
+  }
+  std::fclose(f);
+  return ok;
 }
 
 int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
@@ -92,33 +163,7 @@ int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const 
   if (b->data || b->pos != 0 || name.empty()) return 0;
   if (!suffix.empty()) name += suffix;
   if (ext.size() > 4) return 0;
-  FILE* f = std::fopen(name.c_str(), "rb");
-  if (!f) return 0;
-  long size = -1;
-  if (std::fseek(f, 0, SEEK_END) == 0) size = std::ftell(f);
-  std::rewind(f);
-  if (size < 1 || static_cast<unsigned long>(size) > UINT32_MAX) {
-    std::fclose(f);
-    if (size != 0) LogInfo("\nerr: FileReadAll %s (size unknown)", name.c_str());
-    return 0;
-  }
-  if (expected > 0 && size != expected) {
-    std::fclose(f);
-    LogInfo("\nerr: FileReadAll %s (%ld bytes, %d expected)", name.c_str(), size, expected);
-    return 0;
-  }
-  if (!ByteBuf_Alloc(b, static_cast<uint32_t>(size), 1)) {
-    std::fclose(f);
-    return 0;
-  }
-  size_t got = std::fread(b->data, 1, static_cast<size_t>(size), f);
-  std::fclose(f);
-  if (got != static_cast<size_t>(size)) {
-    ByteBuf_Free(b);
-    LogInfo("\nerr: FileReadAll %s (short read %zu of %ld)", name.c_str(), got, size);
-    return 0;
-  }
-  return 1;
+  return FileReadWhole(b, name, kFileWholeMax, expected);
 }
 
 int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
@@ -150,6 +195,13 @@ int SkipLine(std::istream& in) {
       if (d == '\n') return 1;
     }
   }
+}
+
+int ReadIntClamped(std::istream& in, int* v) {
+  long t;
+  if (!(in >> t)) return 0;
+  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : static_cast<int>(t);
+  return 1;
 }
 
 double StrToDouble(const std::string& s) { return std::strtod(s.c_str(), nullptr); }
@@ -216,7 +268,7 @@ void FindImageFile(std::string& out, const std::string& name) {
   const std::string base = name.substr(0, name.size() - 2);
   static const char* const kExts[] = {".tga", ".bmp", ".png", ".dds", ".jpg", ".tex"};
   for (const char* e : kExts) {
-    if (FileOpens(base + e)) {
+    if (FileOpens(FsPath(base + e))) {
       out = base + e;
       return;
     }
@@ -281,7 +333,7 @@ int DirPop() {
 
 int DirPushEnter(const char* dir) {
   if (!dir || !DirStack_Push(&gDirStack)) return 0;
-  if (chdir(dir) != 0) {
+  if (chdir(FsPath(dir).c_str()) != 0) {
     DirStack_Pop(&gDirStack);
     return 0;
   }
@@ -289,9 +341,9 @@ int DirPushEnter(const char* dir) {
 }
 
 int DirBackup(const std::string& dir) {
-  if (!FileOpens(dir + "/" + gsFileZaglav)) return 1;
+  if (!FileOpens(FsPath(dir + "/" + gsFileZaglav))) return 1;
   const std::string bak = dir + "_BAK_" + "_" + std::to_string(TickCount());
-  if (std::rename(dir.c_str(), bak.c_str()) != 0) {
+  if (std::rename(FsPath(dir).c_str(), FsPath(bak).c_str()) != 0) {
     LogInfo("\nerr: DirBackup %s -> %s (%s)", dir.c_str(), bak.c_str(), std::strerror(errno));
     return 0;
   }
@@ -304,8 +356,8 @@ int DirPushMakeEnter(const std::string& dir) {
     DirStack_Pop(&gDirStack);
     return 0;
   }
-  mkdir(dir.c_str(), 0755);
-  if (chdir(dir.c_str()) != 0) {
+  mkdir(FsPath(dir).c_str(), 0755);
+  if (chdir(FsPath(dir).c_str()) != 0) {
     DirStack_Pop(&gDirStack);
     return 0;
   }
@@ -315,4 +367,33 @@ int DirPushMakeEnter(const std::string& dir) {
 void MemFillRange(int* first, int* last, int byte) {
   if (!first || !last || last < first) return;
   std::memset(first, byte, static_cast<size_t>(last - first + 1) * sizeof(int));
+}
+
+static std::string SaveScratch(const std::string& path) { return path + "_tmp"; }
+
+FILE* FileSave_Begin(const std::string& name) {
+  if (name.empty()) return nullptr;
+  return gFileOpenBak_Open(SaveScratch(FsPath(name)).c_str(), "wb");
+}
+
+int FileSave_End(FILE* f, const std::string& gameName) {
+  if (!f) return 0;
+  const std::string name = FsPath(gameName), tmp = SaveScratch(name);
+  bool ok = !std::ferror(f) && std::fflush(f) == 0;
+  if (std::fclose(f) != 0) ok = false;
+  if (ok && PathExists(name)) {
+    // The old file gets a second name first, so name never stands empty.
+    const std::string bak = name + "_bak";
+    std::error_code ec;
+    if (PathExists(bak)) fs::remove(bak, ec);
+    if (!ec) fs::create_hard_link(name, bak, ec);
+    if (ec) {
+      ec.clear();
+      fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+    }
+    ok = !ec;
+  }
+  if (ok) ok = std::rename(tmp.c_str(), name.c_str()) == 0;
+  if (!ok) std::remove(tmp.c_str());
+  return ok ? 1 : 0;
 }

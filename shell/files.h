@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <string>
 
@@ -12,13 +13,40 @@
 
 extern std::string gsFileZaglav;  // "zaglav.bin": marks a saved directory
 
+// Names of files and folders are texts of the game (Windows-1251, as a dialog hands them or a
+// table writes them); the file system names them in UTF-8. Every open, rename and directory change
+// of a game path in this file converts here, once.
+std::string FsPath(const std::string& path);
+// fopen of a game path.
+FILE* FileOpen(const std::string& path, const char* mode);
+
 // Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
 // 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
 // 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
 // Null on any refusal; a failed open leaves the old file in place under every policy.
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
-// Test seam: the open that FileOpenBak finally makes.
+// Test seam: the open that FileOpenBak finally makes (and FileSave_Begin's).
 extern FILE* (*gFileOpenBak_Open)(const char* path, const char* mode);
+
+// Every reader opens its file through these three, so a path that is not a regular file (a folder,
+// a pipe, a device) reads as a missing file: a folder opens on Linux and then fails every read
+// without ever reaching an end of file, which kept a reader waiting for that end for ever.
+int FileIsRegular(const std::string& path);
+FILE* FileOpenRead(const std::string& path);  // fopen "rb" of a regular file; null otherwise
+// Opens in on a regular file with the given mode; 0 (in left closed and cleared) otherwise.
+int FileOpenIn(std::ifstream& in, const std::string& path,
+               std::ios::openmode mode = std::ios::in);
+// Reads the whole regular file path, of 1..maxBytes bytes, into the empty buffer b: 1 on success.
+// 0, b left empty, for a missing file, an empty one, one larger than maxBytes (at most 4 GiB), a
+// size other than a positive `expected`, or a short read; the last three with a log line.
+int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expected);
+// A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
+// beside it (name + "_tmp", "wb"); FileSave_End closes the stream and, only when every write and
+// the close succeeded, keeps the file it replaces as name + "_bak" (an older backup is dropped)
+// and moves the scratch file over name. 1 when saved; on 0 the scratch file is gone and name is
+// as it was.
+FILE* FileSave_Begin(const std::string& name);
+int FileSave_End(FILE* f, const std::string& name);
 
 // Reads the whole file into an empty buffer: 1 on success; 0 (buffer left empty) on a refusal, a file
 // that does not open, an empty file, a short read, or a size other than a positive `expected`.
@@ -28,6 +56,9 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
 
 // Drops the rest of the line ("\n" or "\r\n"; a lone "\r" takes the next character with it).
 int SkipLine(std::istream& in);
+// The next whole number of a number line, clamped to -1000000..1000000, stored only when one was
+// read: 1 then. A failed extraction leaves the stream failed.
+int ReadIntClamped(std::istream& in, int* v);
 
 double StrToDouble(const std::string& s);
 float StrToFlo(const std::string& s);

@@ -130,8 +130,8 @@ int IKmd2_InitFromStream(IKmd2& k, std::istream& in) {
 int IKmd2_InitFromTxtStream(IKmd2& k, std::ifstream& in) { return IKmd2_InitFromStream(k, in); }
 
 int IKmd2_TxtRead(IKmd2* k, std::string fileName) {
-  std::ifstream in(fileName);
-  if (!in.is_open()) return 0;
+  std::ifstream in;
+  if (!FileOpenIn(in, fileName)) return 0;
   SkipLine(in);
   int* w = Words(k);
   for (int i = 1; i <= 38; i++) {

@@ -51,8 +51,8 @@ void Konfig_Defaults() {
 }
 
 void Konfig_Read() {
-  std::ifstream in(gsFileKonfig);
-  if (!in.is_open()) return;
+  std::ifstream in;
+  if (!FileOpenIn(in, gsFileKonfig)) return;
   std::string title;
   TextGetLine(in, title);
 

@@ -43,8 +43,8 @@ void MsgBase_Clear() {
 }
 
 void MsgBase_Load(const std::string& fileName) {
-  std::ifstream in(fileName);
-  if (!in.is_open()) return;
+  std::ifstream in;
+  if (!FileOpenIn(in, fileName)) return;
   MsgBase.clear();
   int budget = 0;
   if (!(in >> budget) || budget < 2) return;

@@ -35,11 +35,23 @@ namespace {
 constexpr int kPaintRecords = 9999;
 constexpr int kMinimisedSleepMs = 500;
 
+// The sleep after a frame: the named variable holds whatever a settings file or the editor put
+// there, so it is held to the variable's own range and never sleeps longer than a minimised pass.
+int FrameSleepMs() {
+  int ms = o2::anSleepEachFrame;
+  int lo = 0, hi = kMinimisedSleepMs;
+  if (org2_TramVals((int)(&o2::anSleepEachFrame - org2n), lo, hi)) {
+    if (ms < lo) ms = lo;
+    if (ms > hi) ms = hi;
+  }
+  return ms > kMinimisedSleepMs ? kMinimisedSleepMs : ms;
+}
+
 }  // namespace
 
 void PaintWords_Load(std::string fileName) {
-  std::ifstream in(fileName);
-  if (!in.is_open()) return;
+  std::ifstream in;
+  if (!FileOpenIn(in, fileName)) return;
   PaintWords.rows.clear();
   std::string line, word, clr;
   TextGetLine(in, line);
@@ -103,7 +115,7 @@ void MainLoop_Pass() {
       ScreenShotBmp();
     }
     Plat_SwapBuffers();
-    if (o2::anSleepEachFrame > 0) SleepMs(o2::anSleepEachFrame);
+    if (int ms = FrameSleepMs(); ms > 0) SleepMs(ms);
   } else {
     SleepMs(kMinimisedSleepMs);
   }
@@ -125,10 +137,11 @@ int WinMain() {
   std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
   std::memset(StartDir, 0, sizeof(StartDir));
   if (gDirStack.slots) std::memcpy(StartDir, gDirStack.slots, 255);
-  std::memcpy(DlgFilePath, StartDir, 255);
-  if (StartDir[0] && !DirStack_GoBase(&gDirStack)) LogInfo("\ncannot enter %s", StartDir);
+  // The dialogs and the log take the start directory as the game's own text.
+  Plat_Utf8To1251(StartDir, DlgFilePath, sizeof(DlgFilePath));
+  if (StartDir[0] && !DirStack_GoBase(&gDirStack)) LogInfo("\ncannot enter %s", DlgFilePath);
 
-  LogInfo("\n\n//---\nStart in %s\n%s", StartDir, DateTimeStamp(0, 0, 1));
+  LogInfo("\n\n//---\nStart in %s\n%s", DlgFilePath, DateTimeStamp(0, 0, 1));
   LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
           (int)sizeof(Fgr), (int)sizeof(char*));
 

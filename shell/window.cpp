@@ -112,7 +112,7 @@ int KeyIsDown(int vk) {
   return Plat_KeyIsDown(vk) ? 1 : 0;
 }
 
-long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t) {
+long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
   switch (message) {
     case WM_CREATE:
     case WM_DESTROY:
@@ -175,10 +175,10 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t) {
         case SC_CONTEXTHELP:
           return 0;
         default:
-          return 1;  // left to the system
+          return Plat_DefWindowProc(message, w, l);
       }
     default:
-      return 1;  // left to the system
+      return Plat_DefWindowProc(message, w, l);
   }
 }
 

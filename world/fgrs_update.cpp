@@ -18,9 +18,9 @@ void Fgrs_DecDambaOrActivate(int nom) {
   Fgr* f = &Fgrs.mf[nom];
   int k = f->Status();
   if (!k) return;
-  if (k == 5 && f->trigDamba > 0) {
+  if (k == fgrTriger && f->trigDamba > 0) {
     f->trigDamba -= 1;
-  } else if (k == 19) {
+  } else if (k == fgrSpawner) {
     Fgr_LandCellCountdown(f);
   } else {
     f->active = 1;
@@ -45,30 +45,30 @@ static void OfferToSides(Fgr* f) {
   if (owner < 1 || owner > 5 || PlayerSide < 2 || PlayerSide > 5) return;
   for (int s = 0; s < 5; s++) {
     int* side = SideTab[s];
-    int id = side[602];
+    int id = side[kSideId];
     if (id <= 0) continue;
-    if (side[601] <= 298 && owner == id) {
-      if (id == PlayerSide && f->Status() == 114) {
+    if (side[kSideOwnCount] < kSideListMax && owner == id) {
+      if (id == PlayerSide && f->Status() == fgrUnitHero) {
         for (int b = 1; b <= 4; b++) {
           if (!FoundBoss[b]) {
             FoundBoss[b] = f->nom;
             break;
           }
         }
-        if (side[614] <= 99) {
+        if (side[kSideLevel] <= 99) {
           if (Fgr* skil = Fgr_FindSkil(f, 3)) {
             int r = skil->SkilRangBase;
             int level = r >= 4 ? 100 : r == 3 ? 75 : r == 2 ? 50 : r == 1 ? 25 : 0;
-            if (level > side[614]) side[614] = level;
+            if (level > side[kSideLevel]) side[kSideLevel] = level;
           }
         }
       }
-      side[601] += 1;
-      side[301 + side[601]] = f->nom;
+      side[kSideOwnCount] += 1;
+      side[kSideOwnList + side[kSideOwnCount]] = f->nom;
     }
-    if (side[300] <= 298 && owner != id && id >= 1 && id <= 5 && f->VidSide[id] > 0) {
-      side[300] += 1;
-      side[side[300]] = f->nom;
+    if (side[kSideSeenCount] < kSideListMax && owner != id && id >= 1 && id <= 5 && f->VidSide[id] > 0) {
+      side[kSideSeenCount] += 1;
+      side[kSideSeenList + side[kSideSeenCount]] = f->nom;
     }
   }
 }
@@ -98,13 +98,13 @@ void Fgr_UpdOne(Fgr* f) {
     }
     Fgr_CaptainMarksUpd(f);
     OfferToSides(f);
-    if (f->Status() != 19) Fgr_UseChainsUpd(f);
+    if (f->Status() != fgrSpawner) Fgr_UseChainsUpd(f);
   }
   int k = f->Status();
-  if (k == 19 && !f->P_TrigFrom)
+  if (k == fgrSpawner && !f->P_TrigFrom)
     DecalQueue_Add(f, 0, 0, 1, 0, 3, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
                    1.0f, 0.0f, 0.5f, 1.0f);
-  if (k == 5 && !f->P_TrigFrom && f->trigSensCase == 1)
+  if (k == fgrTriger && !f->P_TrigFrom && f->trigSensCase == 1)
     DecalQueue_Add(f, 0, 0, 1, 0, 1, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
                    1.0f, 0.0f, 0.5f, 1.0f);
 }

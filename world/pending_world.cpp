@@ -1,4 +1,5 @@
-// Stand-ins for the game-world services not built yet: each body is empty (or answers "nothing
+// Stand-ins for the game-world services not built yet (the figure procedures
+// 1..57 that the generated ProcFgr calls each do nothing): each body is empty (or answers "nothing
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
 #include "world/ranks.h"
@@ -77,4 +78,3 @@ void r_Proc_DrawTex1B_(Fgr*) {}
 void r_Proc_DrawBillboard_(Fgr*) {}
 void r_Proc_KnoButton2_(Fgr*) {}
 void r_Empty_57_(Fgr*) {}
-void r_Fgr_KillOnWaitEnd_(Fgr*) {}

@@ -7,35 +7,23 @@
 #include <string>
 
 #include "shell/startup.h"
+#include "test_files.h"
 
 namespace {
-
-std::string ReadAll(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-void Write(const std::string& name, const std::string& text) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out << text;
-}
 
 class PaintWordsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories("uni_files");
     // tests run in parallel processes: one written list each
-    gsFileTestPaint = std::string("uni_files/test_paint_") +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+    gsFileTestPaint = "uni_files/" + TestFileName("test_paint.txt");
     std::filesystem::remove(gsFileTestPaint);
     PaintWords.rows.clear();
   }
 };
 
 TEST_F(PaintWordsTest, RecordFormsAndOrder) {
-  Write("pw.txt",
+  WriteAll("pw.txt",
         "title\n"
         "--\n0\r\nab\r\nqq\r\n"        // two letters, colours from the next line
         "--\n2 103 98 codes\nxy\nignored\n"  // colour codes by number
@@ -53,18 +41,18 @@ TEST_F(PaintWordsTest, RecordFormsAndOrder) {
 }
 
 TEST_F(PaintWordsTest, EndMarkerAndBadCountsEndTheReading) {
-  Write("pw_end.txt", "t\n--\n0\nabcdef\nr\n--\n0\n-=end=-more\nr\n--\n0\nlater\nr\n");
+  WriteAll("pw_end.txt", "t\n--\n0\nabcdef\nr\n--\n0\n-=end=-more\nr\n--\n0\nlater\nr\n");
   PaintWords_Load("pw_end.txt");
   ASSERT_EQ(PaintWords.rows.size(), 1u);
-  Write("pw_end6.txt", "t\n--\n0\n-=end=\nr\n--\n0\nlater\nr\n");  // six characters never end it
+  WriteAll("pw_end6.txt", "t\n--\n0\n-=end=\nr\n--\n0\nlater\nr\n");  // six characters never end it
   PaintWords_Load("pw_end6.txt");
   EXPECT_EQ(PaintWords.rows.size(), 2u);
-  Write("pw_bad.txt", "t\n--\n0\nfirst\nr\n--\nnot a number\nsecond\nr\n");
+  WriteAll("pw_bad.txt", "t\n--\n0\nfirst\nr\n--\nnot a number\nsecond\nr\n");
   PaintWords_Load("pw_bad.txt");
   ASSERT_EQ(PaintWords.rows.size(), 1u);
   EXPECT_EQ(PaintWords.rows[0].first, "first");
   // a huge count on a short line must not spin
-  Write("pw_huge.txt", "t\n--\n2000000000 114\nword\n");
+  WriteAll("pw_huge.txt", "t\n--\n2000000000 114\nword\n");
   PaintWords_Load("pw_huge.txt");
   EXPECT_TRUE(PaintWords.rows.empty());
 }

@@ -10,43 +10,32 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "test_files.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+constexpr int kHung = 137;  // the exit code of a run that timeout killed
 
 class AppRun : public ::testing::Test {
  protected:
   fs::path dir;
 
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::current_path() / (std::string("run_") + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path src = TOLV_SOURCE_DIR;
-    fs::copy(src / "uni_files", dir / "uni_files",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
-    // What an earlier run left in the source tree is not shipped data.
-    fs::remove(dir / "uni_files" / "log.txt");
-    fs::remove(dir / "uni_files" / "test_paint.txt");
+  void SetUp() override { FreshData(); }
+
+  // A new scratch copy of the shipped data.
+  void FreshData() {
+    dir = TestScratchDir("run_");
+    CopyShippedData(dir);
   }
 
   // Runs the program in the data tree with a script; answers its exit code.
   int Run(const std::string& script) {
-    {
-      std::ofstream out(dir / "script.txt");
-      out << script;
-    }
-    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt '" +
-                      std::string(TOLV_BIN) + "' > run.out 2>&1";
+    WriteAll(dir / "script.txt", script);
+    // A run that hangs is ended, so the test fails instead of waiting for the suite's timeout.
+    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt " +
+                      "timeout -s KILL 60 '" + std::string(TOLV_BIN) + "' > run.out 2>&1";
     int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -84,6 +73,7 @@ TEST_F(AppRun, StartsRunsFramesAndClosesCleanly) {
   EXPECT_NE(log.find("//---\nStart in "), std::string::npos) << log;
   // the platform layer's lines join the game's log
   EXPECT_NE(log.find("\nplatform: script line 9 refused ("), std::string::npos) << log;
+  EXPECT_NE(log.find("\n t_item(518)  t_UNIT(1442)  Fgr("), std::string::npos) << log;
   EXPECT_NE(log.find("size_of_charP(8)"), std::string::npos) << log;
   EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
   // the coloured words were read and written back, longest first
@@ -117,6 +107,63 @@ TEST_F(AppRun, WithoutKeyCommandsStartUpFailsWithNonZeroExit) {
   int rc = Run("answer no\nanswer ok\nwait 3\nclose\n");
   EXPECT_NE(rc, 0);
   EXPECT_NE(Log().find("not InitGL"), std::string::npos) << Log();
+}
+
+// A folder where a data file belongs reads as a missing file: a reader that opened it would see
+// every read fail without an end of file, and the key-command loader then waited for ever.
+TEST_F(AppRun, AFolderInPlaceOfARequiredFileFailsTheStartLikeAMissingOne) {
+  for (const char* name : {"uni_files/res/sig.txt", "uni_files/res/pix_start.txt",
+                           "uni_files/res/_tfonts.txt"}) {
+    FreshData();
+    fs::remove(dir / name);
+    fs::create_directory(dir / name);
+    int rc = Run("answer no\nanswer ok\nanswer ok\nwait 3\nclose\n");
+    EXPECT_NE(rc, kHung) << name;
+    EXPECT_NE(rc, 0) << name;
+    EXPECT_NE(Log().find("not InitGL"), std::string::npos) << name << Log();
+  }
+}
+
+TEST_F(AppRun, FoldersInPlaceOfOptionalFilesStartLikeMissingOnes) {
+  for (const char* name : {"uni_files/konfig.txt", "uni_files/res/msgbase.txt", "uni_files/res/paintword.txt",
+                           "uni_files/res/o2o3.bin", "gm/__orgmix.txt", "uni_files/res/font_sans10.tga"}) {
+    fs::remove(dir / name);
+    fs::create_directories(dir / name);
+  }
+  int rc = Run("answer yes\nwait 3\nshot plain.bmp\nwait 1\nclose\n");
+  EXPECT_EQ(rc, 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(BmpSize(dir / "plain.bmp"), std::make_pair(800, 600));
+  EXPECT_FALSE(fs::exists(dir / "uni_files" / "test_paint.txt"));
+  EXPECT_TRUE(fs::is_directory(dir / "uni_files/res/o2o3.bin"));  // no file is written over it
+}
+
+TEST_F(AppRun, AHugeFrameSleepInTheSettingsStillLetsTheTextScreenRun) {
+  std::string k = ReadAll(dir / "uni_files" / "konfig.txt");
+  size_t at = k.find("10                  // frame sleep");
+  ASSERT_NE(at, std::string::npos);
+  k.replace(at, 2, "2147483647");
+  std::ofstream(dir / "uni_files" / "konfig.txt", std::ios::binary) << k;
+  EXPECT_EQ(Run("answer no\nwait 20\nshot late.bmp\nclose\n"), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(BmpSize(dir / "late.bmp"), std::make_pair(800, 600));
+}
+
+TEST_F(AppRun, AltF4ClosesTheProgram) {
+  EXPECT_EQ(Run("answer no\nwait 3\ndown Alt\nkey F4\nup Alt\nwait 10\nshot late.bmp\nclose\n"), 0);
+  EXPECT_FALSE(fs::exists(dir / "late.bmp"));  // no frame after the keys
+  EXPECT_NE(Log().find("//---\nStart in "), std::string::npos);
+}
+
+// The start directory is a file-system name (UTF-8); the game, its dialogs and its log see it in
+// Windows-1251 like every other text.
+TEST_F(AppRun, AStartDirectoryInCyrillicIsTheGamesOwnText) {
+  fs::path cyr = dir / "\xD0\x9A\xD0\xB0\xD1\x80\xD1\x82\xD1\x8B";  // UTF-8 on disk
+  fs::create_directory(cyr);
+  fs::rename(dir / "uni_files", cyr / "uni_files");
+  fs::rename(dir / "_about_.txt", cyr / "_about_.txt");
+  fs::path top = dir;
+  dir = cyr;
+  EXPECT_EQ(Run("answer no\nwait 3\nclose\n"), 0);
+  EXPECT_NE(Log().find("\nStart in " + top.string() + "/Карты\n"), std::string::npos) << Log();
 }
 
 TEST_F(AppRun, AScriptWithoutCloseStillEnds) {

@@ -17,18 +17,12 @@
 #include <thread>
 
 #include "shell/clock.h"
+#include "test_files.h"
 #include "xvfb_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 // Generous: the sanitizer build starts several times slower.
 const int kStepMs = 30000;
@@ -48,16 +42,8 @@ class AppX11 : public ::testing::Test {
     t = XOpenDisplay(xvfb.display.c_str());
     ASSERT_NE(t, nullptr);
 
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::current_path() / (std::string("x11_") + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path src = TOLV_SOURCE_DIR;
-    fs::copy(src / "uni_files", dir / "uni_files",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
-    fs::remove(dir / "uni_files" / "log.txt");
-    fs::remove(dir / "uni_files" / "test_paint.txt");
+    dir = TestScratchDir("x11_");
+    CopyShippedData(dir);
   }
 
   void TearDown() override {

@@ -1,5 +1,5 @@
-// Shared set-up for the figure model tests: an empty container with numbered slots, free record
-// pools, cleared named variables and a log file of the test's own.
+// Shared set-up for the figure model tests: an empty container, free record pools, cleared named
+// variables and a log file of the test's own.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,33 +12,24 @@
 #include "shell/log.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
+#include "test_files.h"
 
 class FiguresTest : public ::testing::Test {
  protected:
-  std::string prefix_;
-
   void SetUp() override {
     // CTest runs the tests side by side in one folder: each keeps files of its own.
-    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
-    prefix_ = std::string(t->test_suite_name()) + "." + t->name();
-    gsFileLog = prefix_ + "_log.txt";
+    gsFileLog = TestFileName("log.txt");
     std::remove(gsFileLog.c_str());
     LogResetCount();
     Records_ResetPools();
     Fgrs.ResetAll();
-    Fgrs.NumberSlots();
     org2_Init();
     orgF_Init();
     RandSeed(12345);
     KadrStep = 10;  // every countdown below runs in steps of 10 ms
   }
 
-  static std::string LogText() {
-    std::ifstream in(gsFileLog, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  static std::string LogText() { return ReadAll(gsFileLog); }
 
   // A live figure of the kind (newborn state already ended).
   static Fgr* Make(int kind, int forBase = 0) {

@@ -307,6 +307,21 @@ TEST_F(ChainsTest, SkillsClampTheirLevelsAndARefusedSkillIsConsumed) {
   EXPECT_EQ(cap->Sub_UseSkil_now, 2);
   Fgr_Skil_Remove(cap, s8);
   EXPECT_NE(LogText().find("\nНе удалось выкинуть Скил."), std::string::npos);
+
+  // A skill without an item record of its own never writes into the shared empty one, not even
+  // when a damaged state lets that record read as taken.
+  cap->Sub_UseSkil_max = 5;
+  empty_item_adr()->isUse = 1;
+  for (auto add : {Fgr_Skil_Add8, Fgr_Skil_Add12}) {
+    Fgr* bare = Make(20);
+    bare->isUnitWork = 2;
+    bare->detPlace = 3;
+    b = 1;
+    add(cap, bare, b, e2, e3);
+  }
+  EXPECT_EQ(empty_item_adr()->sta.count, 0);
+  EXPECT_EQ(empty_item_adr()->fku.count, 0);
+  empty_item_adr()->isUse = 0;
 }
 
 TEST_F(ChainsTest, MarksLeaveTheirHolderWhenTheirTimeIsUp) {
@@ -317,7 +332,7 @@ TEST_F(ChainsTest, MarksLeaveTheirHolderWhenTheirTimeIsUp) {
   m->waitNow = 15;
   Fgr::KillOnWaitEnd(m);
   EXPECT_EQ(m->status, 17);
-  Fgr::KillOnWaitEnd(m);
+  ProcFgr(r_Fgr_KillOnWaitEnd, m);  // a mark's procedure number reaches the same end
   EXPECT_EQ(m->status, 0);
   EXPECT_EQ(h->P2_Sub_MetBd, nullptr);
   EXPECT_EQ(h->Sub_MetBd_now, 0);

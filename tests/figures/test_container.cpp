@@ -20,6 +20,18 @@ TEST_F(ContainerTest, BaseSlotsGoLowestFirstAndRefuseWhenAllAreLive) {
   EXPECT_EQ(Fgrs.AddFgr(20, 1)->nom, 37);
 }
 
+// The program's own container is only ever built: nobody numbers its slots by hand.
+TEST_F(ContainerTest, ABuiltContainerNumbersItsSlotsAndAddAnswersTheSlotUsed) {
+  static t_Fgrs built;
+  for (int i = 0; i < kFgrsSlots; i++) ASSERT_EQ(built.mf[i].nom, i);
+  EXPECT_EQ(built.AddFgr(20, 1), &built.mf[1]);
+  EXPECT_EQ(built.AddFgr(112, 0), &built.mf[501]);
+  built.mf[2].nom = 0;  // a slot whose number went wrong is still the slot handed out, and mended
+  EXPECT_EQ(built.AddFgr(20, 1), &built.mf[2]);
+  EXPECT_EQ(built.mf[2].nom, 2);
+  EXPECT_EQ(built.mf[1].status, 20);
+}
+
 TEST_F(ContainerTest, LocationSlotsGoRoundRobinFromTheCursorAndRefuseWhenAllAreLive) {
   EXPECT_EQ(Fgrs.AddFgr(20, 0)->nom, 501);
   EXPECT_EQ(Fgrs.AddFgr(20, 0)->nom, 502);

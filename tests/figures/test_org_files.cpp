@@ -12,14 +12,11 @@ class OrgFilesTest : public FiguresTest {
  protected:
   void SetUp() override {
     FiguresTest::SetUp();
-    gsFileOrgMix = prefix_ + "_orgmix.txt";
-    gsFileO2O3Bin = prefix_ + "_o2o3.bin";
+    gsFileOrgMix = TestFileName("orgmix.txt");
+    gsFileO2O3Bin = TestFileName("o2o3.bin");
     std::remove(gsFileOrgMix.c_str());
     std::remove(gsFileO2O3Bin.c_str());
     std::remove((gsFileO2O3Bin + "_bak").c_str());
-  }
-  static void Write(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
   }
   static std::string Entry(const char* type, int n, const char* value) {
     return std::string("//==========\r\n// comment\r\n") + type + "\r\nName\r\nclr\r\n" +
@@ -39,8 +36,8 @@ TEST_F(OrgFilesTest, MasterBuildsTheTablesAndTheBinaryFileThatReadsBackTheSame) 
   text += Entry("float", 151, "5");
   text += Entry("int", 250, "9");
   text += Entry("int", 250, "10");  // a later entry overwrites
-  Write(gsFileOrgMix, text);
-  Write(gsFileO2O3Bin, "old");
+  WriteAll(gsFileOrgMix, text);
+  WriteAll(gsFileO2O3Bin, "old");
 
   Org_LoadAtStart();
   EXPECT_EQ(org2n[3], 1);
@@ -64,8 +61,7 @@ TEST_F(OrgFilesTest, MasterBuildsTheTablesAndTheBinaryFileThatReadsBackTheSame) 
   EXPECT_EQ(len, 1624);
   EXPECT_EQ(magic, 1913732);
   EXPECT_EQ(count, 251);
-  std::ifstream bak(gsFileO2O3Bin + "_bak");
-  EXPECT_TRUE(bak.good());  // the old binary file is kept
+  EXPECT_FALSE(ReadAll(gsFileO2O3Bin + "_bak").empty());  // the old binary file is kept
 
   int ints[251];
   float flos[151];
@@ -84,7 +80,7 @@ TEST_F(OrgFilesTest, AMasterThatDoesNotParseFallsBackToTheBinaryFile) {
   std::string text = "h1\nh2\n";
   text += Entry("int", 7, "3");
   text += "//==\n x\nint\n y\n z\nnot-a-number 0 0 1\n";
-  Write(gsFileOrgMix, text);
+  WriteAll(gsFileOrgMix, text);
   Org_LoadAtStart();
   EXPECT_EQ(org2n[5], 42);
   EXPECT_EQ(orgFn[3], 0.5f);
@@ -94,7 +90,7 @@ TEST_F(OrgFilesTest, AMasterThatDoesNotParseFallsBackToTheBinaryFile) {
 TEST_F(OrgFilesTest, MasterWithoutEntriesStillRewritesTheBinaryFileWithZeros) {
   org2n[9] = 4;
   Org_SaveBin();
-  Write(gsFileOrgMix, "a\nb\n");
+  WriteAll(gsFileOrgMix, "a\nb\n");
   Org_LoadAtStart();
   org2n[9] = 5;
   ASSERT_EQ(Org_LoadBin(), 1);
@@ -105,14 +101,13 @@ TEST_F(OrgFilesTest, BinaryReaderRefusesWrongCountsAndShortFiles) {
   org2n[1] = 11;
   orgFn[1] = 2.5f;
   Org_SaveBin();
-  std::ifstream in(gsFileO2O3Bin, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  std::string bytes = ReadAll(gsFileO2O3Bin);
   ASSERT_EQ(bytes.size(), 1624u);
 
   std::string bad = bytes;
   int c250 = 250;
   std::memcpy(bad.data() + 8, &c250, 4);
-  Write(gsFileO2O3Bin, bad);
+  WriteAll(gsFileO2O3Bin, bad);
   org2_Init();
   EXPECT_EQ(Org_LoadBin(), 0);
   EXPECT_EQ(org2n[1], 0);
@@ -120,14 +115,14 @@ TEST_F(OrgFilesTest, BinaryReaderRefusesWrongCountsAndShortFiles) {
   bad = bytes;
   int c150 = 150;
   std::memcpy(bad.data() + 1016, &c150, 4);
-  Write(gsFileO2O3Bin, bad);
+  WriteAll(gsFileO2O3Bin, bad);
   orgF_Init();
   EXPECT_EQ(Org_LoadBin(), 0);
   EXPECT_EQ(org2n[1], 11);  // the integers stay loaded
   EXPECT_EQ(orgFn[1], 0.0f);
 
   for (size_t cut : {0u, 10u, 600u, 1016u, 1500u, 1623u}) {
-    Write(gsFileO2O3Bin, bytes.substr(0, cut));
+    WriteAll(gsFileO2O3Bin, bytes.substr(0, cut));
     org2_Init();
     orgF_Init();
     EXPECT_EQ(Org_LoadBin(), 0) << cut;

@@ -1,10 +1,45 @@
 // Item and unit records: pools, counters, bonus tables, filter stages and their file chunks.
+#include <cstddef>
 #include <cstring>
 
 #include "figures/records.h"
 #include "figures_fixture.h"
 
 using RecordsTest = FiguresTest;
+
+// The records' bytes as the stage tools and the start-up log line know them: packed without gaps.
+TEST_F(RecordsTest, RecordLayoutIsPackedWithoutGaps) {
+  EXPECT_EQ(sizeof(t_item), 518u);
+  EXPECT_EQ(sizeof(t_UNIT), 1442u);
+  EXPECT_EQ(sizeof(Sta), 172u);
+  EXPECT_EQ(sizeof(FKu), 298u);
+  EXPECT_EQ(sizeof(FKuEntry), 14u);
+  EXPECT_EQ(sizeof(FBu), 616u);
+  const size_t item[] = {offsetof(t_item, isUse), offsetof(t_item, name), offsetof(t_item, fz),
+                         offsetof(t_item, sta), offsetof(t_item, fku)};
+  const size_t itemPart[] = {8, 12, 36, 48, 220};
+  const size_t unit[] = {offsetof(t_UNIT, isUse), offsetof(t_UNIT, mortal), offsetof(t_UNIT, name),
+                         offsetof(t_UNIT, fz),    offsetof(t_UNIT, cnt),    offsetof(t_UNIT, fku),
+                         offsetof(t_UNIT, fbu)};
+  const size_t unitPart[] = {8, 12, 28, 48, 60, 528, 826};
+  for (int i = 0; i < 5; i++) EXPECT_EQ(item[i], itemPart[i]) << i;
+  for (int i = 0; i < 7; i++) EXPECT_EQ(unit[i], unitPart[i]) << i;
+  // Every field of a record that lies off its natural alignment in the pool is still read and
+  // written whole (the sanitizer build checks the accesses).
+  for (int i : {1, 2, 3}) {
+    t_UNIT* u = UN_PoolAt(i);
+    BoeCnt_Set(&u->cnt, 1, 50, 100, 0, 200);
+    BoeCnt_ClampAll(&u->cnt);
+    FKu_Add(&u->fku, 3, 2, -40, 0, 1, 50, 2);
+    FKu_AddAllToFBu(&u->fku, &u->fbu, 0);
+    EXPECT_EQ(BoeCnt_Get(&u->cnt, 2), 100);
+    EXPECT_EQ(u->fbu.e[0].value, 1);  // mode 1 copies the value 1
+    EXPECT_EQ(u->fbu.count, 1);
+    t_item* t = item_PoolAt(i);
+    FKu_Add(&t->fku, 1, 1, -7, 0, 0, 60, 1);
+    EXPECT_EQ(t->fku.e[0].value, -7);
+  }
+}
 
 TEST_F(RecordsTest, PoolsHandOutFromOneRoundRobinAndNeverTheEmptyRecord) {
   t_item* first = item_New();
@@ -36,13 +71,13 @@ TEST_F(RecordsTest, TakingARecordPreparesItButKeepsTheFreeWordsAndFBu) {
   // Every record taken but 9, which still holds a previous owner's values.
   for (int i = 1; i < kRecPool; i++) UN_PoolAt(i)->isUse = 1;
   UN_PoolAt(9)->isUse = 0;
-  UN_PoolAt(9)->rang = 2;
+  UN_PoolAt(9)->ExpRang = 2;
   UN_PoolAt(9)->zap0 = 77;
   UN_PoolAt(9)->fbu.count = 2;
   UN_PoolAt(9)->cnt.T[1] = 40;
   t_UNIT* r = UN_New();
   ASSERT_EQ(r, UN_PoolAt(9));
-  EXPECT_EQ(r->rang, 0);
+  EXPECT_EQ(r->ExpRang, 0);
   EXPECT_EQ(r->cnt.T[1], 0);
   EXPECT_EQ(r->zap0, 77);
   EXPECT_EQ(r->fbu.count, 2);
@@ -50,24 +85,39 @@ TEST_F(RecordsTest, TakingARecordPreparesItButKeepsTheFreeWordsAndFBu) {
   EXPECT_EQ(r->fku.e[0].n, 1);
 }
 
+// BoeCnt_Set writes six words of a channel pair and nothing else, at the indices of the counter
+// layout: values 1..38, the maximum's lower and upper limit of pair (o, o+1) at 39+o and 40+o,
+// the bases at 78+o and 79+o. Rows for the first, a middle and the last pair.
+TEST_F(RecordsTest, CounterSetWritesTheSixWordsOfItsPair) {
+  const struct {
+    int c, now, max, low, high;
+    struct {
+      int at, value;
+    } words[6];
+  } kSets[] = {
+      // a max below 1 stores now; limits outside their range take the max as given (here 0)
+      {1, 80, 0, 0, 0, {{1, 80}, {2, 80}, {40, 0}, {41, 0}, {79, 80}, {80, 80}}},
+      {5, 10, 20, 30, 15, {{5, 10}, {6, 20}, {44, 20}, {45, 20}, {83, 10}, {84, 20}}},
+      {19, 60, 120, 100, 200, {{19, 60}, {20, 120}, {58, 100}, {59, 200}, {97, 60}, {98, 120}}},
+      {37, 5, 9, 6, 12, {{37, 5}, {38, 9}, {76, 6}, {77, 12}, {115, 5}, {116, 9}}},
+  };
+  for (const auto& r : kSets) {
+    BoeCounters T{};
+    ASSERT_EQ(BoeCnt_Set(&T, r.c, r.now, r.max, r.low, r.high), 1) << r.c;
+    int want[117] = {};
+    for (const auto& w : r.words) want[w.at] = w.value;
+    for (int i = 0; i < 117; i++) EXPECT_EQ(T.T[i], want[i]) << "channel " << r.c << " word " << i;
+  }
+  BoeCounters T{};
+  EXPECT_EQ(BoeCnt_Set(&T, 4, 10, 0, 0, 0), 0);  // an even channel
+  EXPECT_EQ(BoeCnt_Set(&T, 3, 0, 0, 0, 0), 0);   // now below 1
+  EXPECT_EQ(BoeCnt_Set(&T, 39, 1, 0, 0, 0), 0);  // no channel
+}
+
 TEST_F(RecordsTest, CounterArithmetic) {
   BoeCounters T{};
-  ASSERT_EQ(BoeCnt_Set(&T, 5, 80, 0, 0, 0), 1);
-  EXPECT_EQ(T.T[5], 80);
-  EXPECT_EQ(T.T[6], 80);
-  EXPECT_EQ(T.T[44], 0);
-  EXPECT_EQ(T.T[45], 0);
-  EXPECT_EQ(T.T[83], 80);
-  EXPECT_EQ(T.T[84], 80);
-  ASSERT_EQ(BoeCnt_Set(&T, 19, 60, 120, 100, 200), 1);
-  EXPECT_EQ(T.T[19], 60);
-  EXPECT_EQ(T.T[20], 120);
-  EXPECT_EQ(T.T[58], 100);
-  EXPECT_EQ(T.T[59], 200);
-  EXPECT_EQ(T.T[97], 60);
-  EXPECT_EQ(T.T[98], 120);
-  EXPECT_EQ(BoeCnt_Set(&T, 4, 10, 0, 0, 0), 0);
-  EXPECT_EQ(BoeCnt_Set(&T, 3, 0, 0, 0, 0), 0);
+  BoeCnt_Set(&T, 5, 80, 0, 0, 0);
+  BoeCnt_Set(&T, 19, 60, 120, 100, 200);
 
   EXPECT_EQ(BoeCnt_KanOf(&T, 39), 1);
   EXPECT_EQ(BoeCnt_KanOf(&T, 115), 1);
@@ -196,7 +246,7 @@ long Size(FILE* f) {
 TEST_F(RecordsTest, UnitChunkWritesOnlyFilledEntriesAndReadsThemBackInOrder) {
   t_UNIT* u = UN_New();
   u->mortal = 1;
-  u->rang = 2;
+  u->ExpRang = 2;
   std::strcpy(u->name, "Гуфьмов");
   u->fz[2] = 1.5f;
   for (int o = 1; o < 38; o += 2) BoeCnt_Set(&u->cnt, o, o * 10, o * 20, o * 15, o * 30);
@@ -228,7 +278,7 @@ TEST_F(RecordsTest, UnitChunkWritesOnlyFilledEntriesAndReadsThemBackInOrder) {
   ASSERT_EQ(UN_LoadFrom(back, f), 1);
   EXPECT_EQ(back->isUse, 1);
   EXPECT_EQ(back->mortal, 1);
-  EXPECT_EQ(back->rang, 2);
+  EXPECT_EQ(back->ExpRang, 2);
   EXPECT_STREQ(back->name, "Гуфьмов");
   EXPECT_EQ(back->fz[2], 1.5f);
   EXPECT_EQ(std::memcmp(back->cnt.T, u->cnt.T, sizeof(u->cnt.T)), 0);
@@ -327,16 +377,56 @@ TEST_F(RecordsTest, ReadersKeepTheInUseFlagTerminateTheNameAndStopAtTheEnd) {
   fclose(g);
 }
 
-TEST_F(RecordsTest, CountersChunkKeepsNineteenPairsAndDropsSurplus) {
+// The counter chunk as the format lays it out: tag, count 19, then per pair o = 1, 3, ..., 37 the
+// separator and T[o], T[o+1], T[39+o], T[40+o], T[78+o], T[79+o]. A twentieth pair is read and
+// dropped.
+TEST_F(RecordsTest, CountersChunkLayoutAndSurplusPair) {
   BoeCounters T{};
   BoeCnt_Set(&T, 37, 5, 9, 6, 12);
+  T.T[1] = 7;
   FILE* f = Scratch();
   BoeCounters_SaveTo(&T, f);
-  EXPECT_EQ(Size(f), 8 + 4 + 19 * 28);
+  ASSERT_EQ(Size(f), 8 + 4 + 19 * 28);
+  std::string b(8 + 4 + 19 * 28, '\0');
+  rewind(f);
+  ASSERT_EQ(fread(b.data(), 1, b.size(), f), b.size());
+  fclose(f);
+  auto word = [&](size_t at) {
+    int v;
+    std::memcpy(&v, b.data() + at, 4);
+    return v;
+  };
+  EXPECT_EQ(b.substr(0, 8), "Fgr#Cnt>");
+  EXPECT_EQ(word(8), 19);
+  EXPECT_EQ(b.substr(12, 4), " =->");
+  EXPECT_EQ(word(16), 7);  // pair 1/2 first
+  EXPECT_EQ(b.substr(12 + 18 * 28, 4), " =->");
+  const int last[6] = {5, 9, 6, 12, 5, 9};  // pair 37/38: now, max, low, high, base now, base max
+  for (int k = 0; k < 6; k++) EXPECT_EQ(word(16 + 18 * 28 + 4 * k), last[k]) << k;
+
+  // Read back from a chunk of 20 pairs whose every word is 100 * pair + k, then one more word.
+  std::string chunk = "Fgr#Cnt>";
+  auto put = [&](int v) { chunk.append(reinterpret_cast<const char*>(&v), 4); };
+  put(20);
+  for (int pair = 1; pair <= 20; pair++) {
+    chunk += " =->";
+    for (int k = 0; k < 6; k++) put(100 * pair + k);
+  }
+  put(-1);
+  f = Scratch();
+  fwrite(chunk.data(), 1, chunk.size(), f);
   rewind(f);
   BoeCounters back{};
-  back.T[100] = 3;
+  back.T[0] = 3;  // the reader clears the whole table first
   ASSERT_EQ(BoeCounters_LoadFrom(&back, f), 1);
-  EXPECT_EQ(std::memcmp(&back, &T, sizeof(T)), 0);
+  const struct {
+    int at, value;
+  } kRead[] = {{0, 0},      {1, 100},    {2, 101},    {40, 102},   {41, 103},   {79, 104},
+               {80, 105},   {37, 1900},  {38, 1901},  {76, 1902},  {77, 1903},  {115, 1904},
+               {116, 1905}, {39, 0},     {78, 0}};
+  for (const auto& r : kRead) EXPECT_EQ(back.T[r.at], r.value) << r.at;
+  int after = 0;
+  ASSERT_EQ(fread(&after, 4, 1, f), 1u);
+  EXPECT_EQ(after, -1);  // the twentieth pair was consumed
   fclose(f);
 }

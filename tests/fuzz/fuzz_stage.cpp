@@ -20,7 +20,6 @@ std::vector<char> gFigures;  // the world's figures before each input
 void MakeWorld() {
   Records_ResetPools();
   Fgrs.ResetAll();
-  Fgrs.NumberSlots();
   for (int i = 0; i < 4; i++) {
     Fgr* f = Fgrs.AddFgr(i % 2 ? 20 : 112, 1);
     if (f) f->zap015 = i;

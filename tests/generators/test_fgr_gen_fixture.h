@@ -10,21 +10,9 @@
 #include <string>
 
 #include "generators/fgr_tables.h"
+#include "test_files.h"
 
 namespace fgrtest {
-
-inline std::string ReadAll(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  if (!in) return "<missing>";
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-inline void WriteAll(const std::filesystem::path& p, const std::string& text) {
-  std::filesystem::create_directories(p.parent_path());
-  std::ofstream(p, std::ios::binary) << text;
-}
 
 // The five tables (each given without its title line; a title is added) and the record tail.
 struct Tables {
@@ -37,8 +25,7 @@ struct GenRun {
   std::filesystem::path dir;
   std::string pre, fin, proc, log;
 
-  explicit GenRun(const std::string& name) : dir(std::filesystem::current_path() / ("fgr_" + name)) {
-    std::filesystem::remove_all(dir);
+  explicit GenRun(const std::string& name) : dir(TestScratchDir("fgr_" + name + "_")) {
     std::filesystem::create_directories(dir / "gm");
     std::filesystem::create_directories(dir / "uni_files" / "res");
   }

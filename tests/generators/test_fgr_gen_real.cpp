@@ -21,9 +21,9 @@ TEST(FgrReal, CommittedHeadersAreUpToDate) {
     fs::copy_file(src / t, r.dir / t, fs::copy_options::overwrite_existing);
   r.Generate();
   // Compared whole: a mismatch means the tables or the writer changed without "gmgen fgr".
-  EXPECT_TRUE(r.pre == fgrtest::ReadAll(src / "gm/fa_pre.h")) << "gm/fa_pre.h is stale";
-  EXPECT_TRUE(r.fin == fgrtest::ReadAll(src / "gm/fa_in.h")) << "gm/fa_in.h is stale";
-  EXPECT_TRUE(r.proc == fgrtest::ReadAll(src / "gm/fa_proc.h")) << "gm/fa_proc.h is stale";
+  EXPECT_TRUE(r.pre == ReadAll(src / "gm/fa_pre.h")) << "gm/fa_pre.h is stale";
+  EXPECT_TRUE(r.fin == ReadAll(src / "gm/fa_in.h")) << "gm/fa_in.h is stale";
+  EXPECT_TRUE(r.proc == ReadAll(src / "gm/fa_proc.h")) << "gm/fa_proc.h is stale";
 }
 
 TEST(FgrReal, Counts) {
@@ -101,6 +101,11 @@ TEST(FgrReal, EveryPropertyIsFoundByNameAtItsNumber) {
   EXPECT_EQ(type, 1);
   EXPECT_EQ(FgrEd_AdrFromName(&f, "floX", type), reinterpret_cast<char*>(&f.floX));
   EXPECT_EQ(type, 2);
+  EXPECT_EQ(FgrEd_AdrFromName(nullptr, "floX", type), nullptr);  // no figure or no name: no type
+  EXPECT_EQ(type, 0);
+  type = 2;
+  EXPECT_EQ(FgrEd_AdrFromName(&f, nullptr, type), nullptr);
+  EXPECT_EQ(type, 0);
 }
 
 TEST(FgrReal, PropertyNumbersOfTheRecord) {

@@ -133,6 +133,22 @@ TEST(FgrWrite, EditorTablesOfValues) {
                           "\n\toutType = inFgrFloType2;\nafn(\"f1\", f1)"));
 }
 
+// Each function that uses a case macro has the macro's definition right before it.
+TEST(FgrWrite, EveryEditorFamilyDefinesItsCaseMacrosBeforeUse) {
+  GenRun r("macros");
+  r(SmallTables());
+  const std::string pn = "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
+  const std::string trv = "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;";
+  const std::string az = "\n#define az(s, x) case s: av =(x); return 1;";
+  const std::string pu = "\n#define pu(a, b) case a: return (char*) & pF->b;";
+  const std::string uses[] = {
+      pn + "\nint Fgr_Int_AnFlags(",  pn + "\nint  Fgr_Flo_AnFlags(", pn + "\nint  Fgr_Po1_AnFlags(",
+      pn + "\nint  Fgr_Po2_AnFlags(", pn + "\nint  Fgr_Sub_AnFlags(", trv + "\nint Fgr_Int_TramVals(",
+      trv + "\nint Fgr_Flo_TramVals(",  az + "\nint Fgr_Int_Adv(",       az + "\nint Fgr_Flo_Adv(",
+      pu + "\nchar* Fgr_Po1_Adr(",      pu + "\nchar* Fgr_Po2_Adr("};
+  for (const std::string& u : uses) EXPECT_TRUE(Has(r.proc, u)) << u;
+}
+
 TEST(FgrWrite, SwitchesOfKindsProceduresPresetsAndLabels) {
   GenRun r("switches");
   r(SmallTables());
@@ -181,7 +197,7 @@ TEST(FgrWrite, MissingTailMakesTheRecordFailToCompile) {
   EXPECT_TRUE(r.fin.ends_with("\n//}\n\n\n\n\n\n\n\n\n\n\n\n q // не нашли файл-врезку  uni_files/res/fa_in_end.h\n}\n"));
   GenRun e("emptytail");
   e.Write(SmallTables());
-  fgrtest::WriteAll(e.dir / "uni_files/res/fa_in_end.h", "");
+  WriteAll(e.dir / "uni_files/res/fa_in_end.h", "");
   e.Generate();
   EXPECT_TRUE(Has(e.fin, "\n q // "));
 }
@@ -190,11 +206,11 @@ TEST(FgrWrite, MissingTableWritesNothing) {
   GenRun r("missing");
   r.Write(SmallTables());
   std::filesystem::remove(r.dir / "gm/__fgr_kombi.txt");
-  fgrtest::WriteAll(r.dir / "gm/fa_pre.h", "old pre");
+  WriteAll(r.dir / "gm/fa_pre.h", "old pre");
   r.Generate();
   EXPECT_EQ(r.pre, "old pre");
-  EXPECT_EQ(r.fin, "<missing>");
-  EXPECT_EQ(r.proc, "<missing>");
+  EXPECT_FALSE(std::filesystem::exists(r.dir / "gm/fa_in.h"));
+  EXPECT_FALSE(std::filesystem::exists(r.dir / "gm/fa_proc.h"));
   EXPECT_TRUE(Has(r.log, "\n\nFgrAGen: ReStart  "));
   EXPECT_TRUE(Has(r.log, "\nFgrAGen: Err: нет файла gm/__fgr_kombi.txt \nFgrAGen Fin.\n"));
 }

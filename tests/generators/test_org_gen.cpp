@@ -11,33 +11,16 @@
 
 #include "generators/org_gen.h"
 #include "shell/log.h"
+#include "test_files.h"
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
-
-std::string Fixture(const std::string& name) {
-  return ReadAll(std::string(TOLV_SOURCE_DIR) + "/tests/generators/" + name);
-}
+std::string Fixture(const std::string& name) { return ReadAll(SourcePath("tests/generators/" + name)); }
 
 // The tests of one executable run side by side in one directory: each gets a folder of its own,
 // and the generator's files and the log are pointed into it.
 std::string Scratch() {
-  const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
-  std::string dir = std::string("org_") + t->test_suite_name() + "_" + t->name();
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  dir += "/";
+  std::string dir = TestScratchDir("org_").string() + "/";
   gsFileOrgGenIn = dir + "__orgmix.txt";
   gsFileOrgBaseA = dir + "org_base_a.h";
   gsFileLog = dir + "log.txt";

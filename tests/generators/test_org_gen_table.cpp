@@ -16,17 +16,9 @@
 #include "generators/org_gen.h"
 #include "gm/org_base.h"
 #include "shell/log.h"
+#include "test_files.h"
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string Src(const std::string& rel) { return std::string(TOLV_SOURCE_DIR) + "/" + rel; }
 
 std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
   std::set<std::string> out;
@@ -37,7 +29,7 @@ std::set<std::string> Matches(const std::string& text, const std::string& patter
 
 // The shipped table read by the generator's own parser, numbers not yet checked.
 void ReadShippedTable(GenOrgList& ints, GenOrgList& flos) {
-  std::ifstream in(Src("gm/__orgmix.txt"));
+  std::ifstream in(SourcePath("gm/__orgmix.txt"));
   GenSectionLoop(in, 2, "Org", "gm/__orgmix.txt",
                  [&](std::istream& s, std::string& marker) { Org_ParseMix(s, ints, flos, marker, 2); });
 }
@@ -53,7 +45,7 @@ const GenOrgVar* Find(const GenOrgList& list, const std::string& name) {
 TEST(OrgTable, CommittedHeaderRegenerates) {
   std::filesystem::create_directories("org_regen");
   gsFileLog = "org_regen/log.txt";
-  std::filesystem::copy_file(Src("gm/__orgmix.txt"), "org_regen/__orgmix.txt",
+  std::filesystem::copy_file(SourcePath("gm/__orgmix.txt"), "org_regen/__orgmix.txt",
                              std::filesystem::copy_options::overwrite_existing);
   gsFileOrgGenIn = "org_regen/__orgmix.txt";
   gsFileOrgBaseA = "org_regen/org_base_a.h";
@@ -61,14 +53,14 @@ TEST(OrgTable, CommittedHeaderRegenerates) {
   Org_ReStart();
   std::string fresh = ReadAll(gsFileOrgBaseA);
   ASSERT_FALSE(fresh.empty());
-  EXPECT_TRUE(fresh == ReadAll(Src("gm/org_base_a.h")))
+  EXPECT_TRUE(fresh == ReadAll(SourcePath("gm/org_base_a.h")))
       << "gm/org_base_a.h is not what gm/__orgmix.txt gives: run gmgen org";
   EXPECT_EQ(ReadAll(gsFileLog).find("Err"), std::string::npos);  // no bad or repeated number
 }
 
 TEST(OrgTable, DeclarationsMatchTheGeneratedDefinitions) {
-  std::string gen = ReadAll(Src("gm/org_base_a.h"));
-  std::string decl = ReadAll(Src("gm/org_base.h"));
+  std::string gen = ReadAll(SourcePath("gm/org_base_a.h"));
+  std::string decl = ReadAll(SourcePath("gm/org_base.h"));
   EXPECT_EQ(Matches(gen, R"(\nint& (\w+) = org2n)"), Matches(decl, R"(\nextern int& (\w+);)"));
   EXPECT_EQ(Matches(gen, R"(\nfloat& (\w+) = orgFn)"), Matches(decl, R"(\nextern float& (\w+);)"));
   EXPECT_EQ(Matches(gen, R"(\nint& (\w+) = org2n)").size(), 174u);

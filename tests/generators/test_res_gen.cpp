@@ -12,24 +12,11 @@
 #include "shell/log.h"
 #include "shell/msgbase.h"
 #include "shell/file_names.h"
+#include "test_files.h"
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
-
-std::string Fixture(const std::string& name) {
-  return ReadAll(std::string(TOLV_SOURCE_DIR) + "/tests/generators/" + name);
-}
+std::string Fixture(const std::string& name) { return ReadAll(SourcePath("tests/generators/" + name)); }
 
 bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
@@ -42,11 +29,7 @@ int CountOf(const std::string& text, const std::string& piece) {
 // A folder of this test's own (the tests run side by side in one directory) holding the three
 // inputs, the header and the log.
 void Scratch() {
-  const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
-  std::string dir = std::string("res_") + t->test_suite_name() + "_" + t->name();
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  dir += "/";
+  std::string dir = TestScratchDir("res_").string() + "/";
   gsFilePixStart = dir + "pix_start.txt";
   gsFileMsgBase = dir + "msgbase.txt";
   gsFileSig = dir + "sig.txt";
@@ -219,7 +202,7 @@ TEST(ResWrite, SecondRunGivesTheSameHeader) {
 }
 
 TEST(ResTable, CommittedHeaderRegeneratesFromTheShippedFiles) {
-  std::string src = std::string(TOLV_SOURCE_DIR) + "/";
+  std::string src = SourcePath("");
   const char* inputs[] = {"uni_files/res/pix_start.txt", "uni_files/res/msgbase.txt", "uni_files/res/sig.txt"};
   for (const char* f : inputs) {
     if (!std::filesystem::exists(src + f)) GTEST_SKIP() << f << " is not shipped yet";

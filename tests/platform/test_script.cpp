@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/script.h"
+#include "test_files.h"
 
 namespace {
 
@@ -60,8 +61,8 @@ protected:
     void Start(const char* text) {
         if (text) {
             // Tests run side by side in one folder: one script file per test.
-            std::string name = std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".script";
-            std::ofstream(name, std::ios::binary) << text;
+            std::string name = TestFileName("script.txt");
+            WriteAll(name, text);
             setenv("TOLV_SCRIPT", name.c_str(), 1);
         }
         ASSERT_EQ(Plat_Init(), 1);
@@ -340,7 +341,7 @@ TEST_F(ScriptRun, BoxAnswersInOrderWithDefaults) {
 }
 
 TEST_F(ScriptRun, FileDialogsCheckTheirAnswers) {
-    std::ofstream("exists.txt") << "x";  // the same content from every writer
+    WriteAll("exists.txt", "x");  // the same content from every writer
     Start("file exists.txt\nfile cancel\nfile missing.txt\nfile new.txt\nfile nodir/new.txt\n"
           "file a-name-far-too-long-for-the-buffer.txt\n");
     char path[32] = "start";

@@ -2,19 +2,23 @@
 // focus, minimise, close, and the clipboard both ways. Skipped when Xvfb is not installed.
 #include <gtest/gtest.h>
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <GL/gl.h>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/platform.h"
+#include "test_files.h"
 #include "xvfb_fixture.h"
 
 namespace {
@@ -163,6 +167,10 @@ TEST_F(X11Test, KeysCharactersAndPolling) {
     EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
     EXPECT_EQ(CountMsg(all, WM_CHAR), 0);
     EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 2);
+    for (const PlatMsg& g : all) {
+        if (g.message != WM_SYSKEYDOWN) continue;
+        EXPECT_NE(g.lparam & kKeyAltHeld, 0);  // Alt+F4 closes by it
+    }
 }
 
 TEST_F(X11Test, CyrillicKeysTypeWindows1251) {
@@ -194,6 +202,70 @@ TEST_F(X11Test, CyrillicKeysTypeWindows1251) {
             EXPECT_EQ(m.wparam, 0xF4u);  // ф
         }
     EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
+}
+
+// A Cyrillic first layout still gives the letter and punctuation keys the virtual keys of their
+// place on the keyboard, as the desktop does, so letter commands and Ctrl+C work; the characters
+// typed are the layout's own.
+TEST_F(X11Test, KeysKeepTheirVirtualKeysUnderANonLatinFirstLayout) {
+    if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
+    StartWindow();
+    struct Place {
+        const char* name;  // the key's place
+        int vk;
+        unsigned char typed;  // Windows-1251, Russian layout
+    };
+    const Place places[] = {{"AC01", 'A', 0xF4}, {"AD01", 'Q', 0xE9}, {"AB03", 'C', 0xF1},
+                            {"AC10", VK_OEM_1, 0xE6}, {"AB08", VK_OEM_COMMA, 0xE1}};
+    for (const char* layout : {"ru,us", "ru"}) {
+        std::string cmd = std::string("setxkbmap -display ") + display + " -layout " + layout;
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+        Drain();  // the new mapping reaches the layer
+        XkbDescPtr xkb = XkbGetMap(t, 0, XkbUseCoreKbd);
+        ASSERT_NE(xkb, nullptr);
+        ASSERT_EQ(XkbGetNames(t, XkbKeyNamesMask, xkb), Success);
+        for (const Place& p : places) {
+            int kc = 0;
+            for (int k = xkb->min_key_code; k <= xkb->max_key_code && !kc; k++)
+                if (strncmp(xkb->names->keys[k].name, p.name, XkbKeyNameLength) == 0) kc = k;
+            ASSERT_NE(kc, 0) << p.name;
+            XTestFakeKeyEvent(t, (unsigned)kc, True, 0);
+            XTestFakeKeyEvent(t, (unsigned)kc, False, 0);
+            XSync(t, False);
+            std::vector<PlatMsg> all = Drain();
+            std::vector<uintptr_t> keys, chars;
+            for (const PlatMsg& m : all) {
+                if (m.message == WM_KEYDOWN) keys.push_back(m.wparam);
+                if (m.message == WM_CHAR) chars.push_back(m.wparam);
+            }
+            EXPECT_EQ(keys, std::vector<uintptr_t>{(uintptr_t)p.vk}) << layout << " " << p.name;
+            EXPECT_EQ(chars, std::vector<uintptr_t>{p.typed}) << layout << " " << p.name;
+        }
+        XkbFreeKeyboard(xkb, 0, True);
+    }
+}
+
+// AltGr chooses characters (as Ctrl+Alt does on the desktop): what it types arrives, and the keys
+// under it are no system keys.
+TEST_F(X11Test, AltGrTypesItsCharacters) {
+    if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
+    StartWindow();
+    std::string cmd = std::string("setxkbmap -display ") + display + " -layout de";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    Drain();
+    Key(XK_ISO_Level3_Shift, true);
+    for (KeySym ks : {XK_q, XK_e}) {
+        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), True, 0);
+        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), False, 0);
+    }
+    Key(XK_ISO_Level3_Shift, false);
+    std::vector<PlatMsg> all = Drain();
+    std::vector<uintptr_t> chars;
+    for (const PlatMsg& m : all)
+        if (m.message == WM_CHAR) chars.push_back(m.wparam);
+    EXPECT_EQ(chars, (std::vector<uintptr_t>{'@', 0x88}));  // the euro sign in Windows-1251
+    EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 0);
+    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 3);
 }
 
 TEST_F(X11Test, MouseFocusMinimiseAndClose) {
@@ -251,6 +323,56 @@ TEST_F(X11Test, MouseFocusMinimiseAndClose) {
     EXPECT_TRUE(WaitFor(WM_CLOSE));
     EXPECT_EQ(Plat_ShowCursor(0), -1);  // hiding and showing the cursor on a real window
     EXPECT_EQ(Plat_ShowCursor(1), 0);
+}
+
+// Minimised as the desktop reports it: whatever order the server's events come in, the messages
+// leave the window procedure's activity flag off until the window is restored. The flag's rules,
+// from the window procedure: size minimised clears it, size restored and the focus set it, an
+// activation sets it unless its high word says minimised.
+TEST_F(X11Test, MinimisingIsSeenAsMinimisedWhetherUnmappedOrHiddenByTheWindowManager) {
+    StartWindow();
+    Window ours = OurWindow();
+    int active = 1;
+    auto play = [&](const std::vector<PlatMsg>& all) {
+        for (const PlatMsg& m : all) {
+            if (m.message == WM_SIZE && m.wparam == SIZE_MINIMIZED) active = 0;
+            if (m.message == WM_SIZE && m.wparam == SIZE_RESTORED) active = 1;
+            if (m.message == WM_ACTIVATE && ((m.wparam >> 16) & 0xFFFF) == 0) active = 1;
+            if (m.message == WM_SETFOCUS) active = 1;
+        }
+    };
+    // Unmapped while it holds the focus (the focus leaves after the unmap).
+    XUnmapWindow(t, ours);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(Plat_IsMinimised(), 1);
+    XMapWindow(t, ours);
+    XSync(t, False);
+    XSetInputFocus(t, ours, RevertToParent, CurrentTime);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 1);
+    EXPECT_EQ(Plat_IsMinimised(), 0);
+
+    // A window manager that keeps the window mapped marks it iconic and hidden instead.
+    Atom wmState = XInternAtom(t, "WM_STATE", False), net = XInternAtom(t, "_NET_WM_STATE", False);
+    Atom hidden = XInternAtom(t, "_NET_WM_STATE_HIDDEN", False);
+    long iconic[2] = {IconicState, 0};
+    XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)iconic, 2);
+    XChangeProperty(t, ours, net, XA_ATOM, 32, PropModeReplace, (unsigned char*)&hidden, 1);
+    XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(Plat_IsMinimised(), 1);
+    long normal[2] = {NormalState, 0};
+    XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)normal, 2);
+    XDeleteProperty(t, ours, net);
+    XSync(t, False);
+    play(Drain());
+    EXPECT_EQ(active, 1);
+    EXPECT_EQ(Plat_IsMinimised(), 0);
 }
 
 TEST_F(X11Test, ClipboardServedAndFetched) {
@@ -334,9 +456,7 @@ TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
 
 TEST_F(X11Test, FileDialogAndColourChooserByKeys) {
     ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
-    FILE* f = fopen("x11_exists.txt", "w");
-    ASSERT_NE(f, nullptr);
-    fclose(f);
+    ASSERT_TRUE(WriteAll("x11_exists.txt", ""));
     char path[64] = "x11_exists.txt";
     std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
     EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);

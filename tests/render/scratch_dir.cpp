@@ -1,28 +1,33 @@
-// Each test process works in a folder of its own (ctest runs the tests of this executable in
-// parallel in one working directory, and many of them write files of the same names), headless.
+// Each render test works in a folder of its own (ctest runs the tests of this executable side by
+// side in one working folder, and many of them write files of the same names), headless.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <string>
+#include <filesystem>
+
+#include "test_files.h"
 
 namespace {
 
-class ScratchDir : public testing::Environment {
+class ScratchDirs : public testing::EmptyTestEventListener {
  public:
-  void SetUp() override {
-    // Error boxes must never wait for a click while tests run.
-    setenv("TOLV_VIDEO", "headless", 1);
-    std::string name = testing::GTEST_FLAG(filter);
-    for (char& c : name)
-      if (c == '*' || c == ':' || c == '/' || c == '?') c = '_';
-    name = "scratch_" + name;
-    mkdir(name.c_str(), 0755);
-    ASSERT_EQ(chdir(name.c_str()), 0);
+  void OnTestStart(const testing::TestInfo&) override {
+    base_ = std::filesystem::current_path();
+    std::filesystem::current_path(TestScratchDir("scratch_"));
   }
+  void OnTestEnd(const testing::TestInfo&) override { std::filesystem::current_path(base_); }
+
+ private:
+  std::filesystem::path base_;
 };
 
-testing::Environment* const sScratch = testing::AddGlobalTestEnvironment(new ScratchDir);
+class Headless : public testing::Environment {
+ public:
+  // Error boxes must never wait for a click while tests run.
+  void SetUp() override { setenv("TOLV_VIDEO", "headless", 1); }
+};
+
+testing::Environment* const sHeadless = testing::AddGlobalTestEnvironment(new Headless);
+const bool sScratchDirs = (testing::UnitTest::GetInstance()->listeners().Append(new ScratchDirs), true);
 
 }  // namespace

@@ -17,28 +17,36 @@ GLint Int(GLenum e) {
 }  // namespace
 
 TEST_F(GlTest, BlendPresetTable) {
-  const GLenum D[8] = {GL_ZERO,      GL_ONE,       GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR,
-                       GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA,     GL_DST_ALPHA,
-                       GL_ONE_MINUS_DST_ALPHA};
-  for (int n = -1; n <= 45; n++) {
+  // Every preset with its source and destination factor, row by row as the presets are listed.
+  const GLenum Z = GL_ZERO, O = GL_ONE, SC = GL_SRC_COLOR, OMSC = GL_ONE_MINUS_SRC_COLOR,
+               SA = GL_SRC_ALPHA, OMSA = GL_ONE_MINUS_SRC_ALPHA, DA = GL_DST_ALPHA,
+               OMDA = GL_ONE_MINUS_DST_ALPHA, DC = GL_DST_COLOR, OMDC = GL_ONE_MINUS_DST_COLOR;
+  const struct {
+    int n;
+    GLenum src, dst;
+  } kPresets[] = {
+      {1, Z, Z},      {2, Z, O},      {3, Z, SC},     {4, Z, OMSC},   {5, Z, SA},
+      {6, Z, OMSA},   {7, Z, DA},     {8, Z, OMDA},   {9, SA, Z},     {10, SA, Z},
+      {11, SA, Z},    {12, O, OMSC},  {13, SA, Z},    {14, SA, Z},    {15, SA, Z},
+      {16, SA, Z},    {17, DC, Z},    {18, DC, O},    {19, DC, SC},   {20, DC, OMSC},
+      {21, DC, SA},   {22, DC, OMSA}, {23, DC, DA},   {24, DC, OMDA}, {25, OMDC, Z},
+      {26, OMDC, O},  {27, OMDC, SC}, {28, OMDC, OMSC}, {29, OMDC, SA}, {30, OMDC, OMSA},
+      {31, OMDC, DA}, {32, OMDC, OMDA}, {33, SA, Z},  {34, SA, O},    {35, SA, Z},
+      {36, SA, Z},    {37, SA, Z},    {38, SA, OMSA}, {39, SA, DA},   {40, SA, OMDA},
+      {41, SA, Z},    {42, SA, Z},    {45, SA, Z},    {1000, SA, Z},  {2147483647, SA, Z},
+  };
+  for (const auto& p : kPresets) {
+    glDisable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
+    Gl_BlendMode(p.n);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND)) << p.n;
+    EXPECT_EQ((GLenum)Int(GL_BLEND_SRC), p.src) << p.n;
+    EXPECT_EQ((GLenum)Int(GL_BLEND_DST), p.dst) << p.n;
+  }
+  for (int n : {0, -1, -2147483647 - 1}) {
+    glEnable(GL_BLEND);
     Gl_BlendMode(n);
-    if (n <= 0) {
-      EXPECT_FALSE(glIsEnabled(GL_BLEND)) << n;
-      continue;
-    }
-    GLenum src = GL_SRC_ALPHA, dst = GL_ZERO;
-    if (n <= 8) src = GL_ZERO, dst = D[n - 1];
-    else if (n == 12) src = GL_ONE, dst = GL_ONE_MINUS_SRC_COLOR;
-    else if (n >= 17 && n <= 24) src = GL_DST_COLOR, dst = D[n - 17];
-    else if (n >= 25 && n <= 32) src = GL_ONE_MINUS_DST_COLOR, dst = D[n - 25];
-    else if (n == 34) dst = GL_ONE;
-    else if (n == 38) dst = GL_ONE_MINUS_SRC_ALPHA;
-    else if (n == 39) dst = GL_DST_ALPHA;
-    else if (n == 40) dst = GL_ONE_MINUS_DST_ALPHA;
-    EXPECT_TRUE(glIsEnabled(GL_BLEND)) << n;
-    EXPECT_EQ((GLenum)Int(GL_BLEND_SRC), src) << n;
-    EXPECT_EQ((GLenum)Int(GL_BLEND_DST), dst) << n;
+    EXPECT_FALSE(glIsEnabled(GL_BLEND)) << n;
   }
 }
 
@@ -106,6 +114,22 @@ TEST_F(GlTest, QuadsDrawOnlyIn2DAndOutlinesStayOutlines) {
   EXPECT_EQ(rgb(25, 10)[0], 255);
   EXPECT_EQ(rgb(65, 25)[0], 0);
   EXPECT_EQ(rgb(50, 25)[0], 255);
+
+  // A rectangle dragged up or left (one size negative, or the corners swapped) is the same outline.
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_CULL_FACE);
+  Gl2D_Begin(0, kGlW, 0, kGlH);
+  Gl2D_OutlineRectArgb(40.5f, 10.5f, -30, 30, 0xFFFFFFFF);
+  Gl2D_OutlineRectArgb(10.5f, 90.5f, 30, -30, 0xFFFFFFFF);
+  Gl2D_OutlineRectLTRB(80.5f, 40.5f, 50.5f, 10.5f, 0xFFFFFFFF);
+  Gl2D_End();
+  glDisable(GL_CULL_FACE);
+  px = Read(0, 0, 100, 100);
+  const int inside[3][2] = {{25, 25}, {25, 75}, {65, 25}}, edge[3][2] = {{10, 25}, {25, 90}, {50, 25}};
+  for (int i = 0; i < 3; i++) {
+    EXPECT_EQ(rgb(inside[i][0], inside[i][1])[0], 0) << i;
+    EXPECT_EQ(rgb(edge[i][0], edge[i][1])[0], 255) << i;
+  }
 }
 
 TEST_F(GlTest, ColourMaterialArgbAndFog) {

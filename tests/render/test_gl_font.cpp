@@ -11,23 +11,17 @@
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/screenshot.h"
+#include "test_files.h"
 #include "tga_maker.h"
 
 namespace {
-
-void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-  FILE* f = fopen(name.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
-}
 
 // A 128 x 128 atlas of 8 x 8 cells, every cell solid white: each glyph draws a block as wide as
 // its advance and 8 high.
 void WriteBlockFont(const std::string& desc) {
   TestPicture p{128, 128, std::vector<uint8_t>(128 * 128 * 4, 255)};
   WriteBytes("blocks.tga", EncodeTga(p, 10, 32, true));
-  WriteBytes("_tfonts.txt", std::vector<uint8_t>(desc.begin(), desc.end()));
+  WriteAll("_tfonts.txt", desc);
 }
 
 std::string BlockEntry(int tex) {

@@ -16,19 +16,10 @@
 #include "render/texture.h"
 #include "shell/date_stamp.h"
 #include "shell/dialogs.h"
+#include "test_files.h"
 #include "tga_maker.h"
 
 namespace {
-
-std::vector<uint8_t> ReadFile(const std::string& name) {
-  std::vector<uint8_t> v;
-  FILE* f = fopen(name.c_str(), "rb");
-  if (!f) return v;
-  int c;
-  while ((c = fgetc(f)) != EOF) v.push_back((uint8_t)c);
-  fclose(f);
-  return v;
-}
 
 // Draws slot n at 1:1 with its lower left corner at (x, y), sampling texel centres exactly.
 void DrawSlot(int n, int x, int y, int w, int h) {
@@ -74,7 +65,7 @@ TEST_F(GlTest, EveryTgaVariantDrawsPixelExactAndTheScreenshotHoldsTheSame) {
   // The screenshot of the same frame: a BMP whose pixels equal the frame's.
   std::vector<uint8_t> frame = Read(0, 0, kGlW, kGlH);
   ASSERT_EQ(ScreenGrab("frame.bmp"), 1);
-  std::vector<uint8_t> bmp = ReadFile("frame.bmp");
+  std::vector<uint8_t> bmp = ReadBytes("frame.bmp");
   size_t row = ((size_t)kGlW * 3 + 3) & ~(size_t)3;
   ASSERT_EQ(bmp.size(), 54 + row * kGlH);
   for (int y = 0; y < kGlH; y++)
@@ -128,13 +119,13 @@ TEST_F(GlTest, ScreenshotGoesToScreens1UnderTheStartDirectory) {
   std::string dir = start + "/screens1";
   std::string cmd = "ls " + dir + " > list.txt";
   ASSERT_EQ(system(cmd.c_str()), 0);
-  std::vector<uint8_t> list = ReadFile("list.txt");
+  std::vector<uint8_t> list = ReadBytes("list.txt");
   std::string names(list.begin(), list.end());
   EXPECT_NE(names.find("_0001.bmp"), std::string::npos) << names;
   EXPECT_NE(names.find("_0002.bmp"), std::string::npos) << names;
   EXPECT_EQ(names.rfind("tolv_9_m12_2026_", 0), 0u) << names;
   std::string first = names.substr(0, names.find('\n'));
-  std::vector<uint8_t> bmp = ReadFile(dir + "/" + first);
+  std::vector<uint8_t> bmp = ReadBytes(dir + "/" + first);
   ASSERT_GT(bmp.size(), 60u);
   EXPECT_EQ(bmp[54], 255);  // blue first in the file
   EXPECT_EQ(bmp[55], 0);
@@ -143,6 +134,9 @@ TEST_F(GlTest, ScreenshotGoesToScreens1UnderTheStartDirectory) {
   // A start directory that does not exist: refused, the counter still counts.
   EXPECT_EQ(ScreenShot_Take("/no/such/dir", "x", &counter), 0);
   EXPECT_EQ(counter, 3);
+  counter = 2147483647;  // the largest count is followed by 1, not by an overflow
+  EXPECT_EQ(ScreenShot_Take("/no/such/dir", "x", &counter), 0);
+  EXPECT_EQ(counter, 1);
   char name[256];
   EXPECT_EQ(ScreenShot_Name(name, sizeof(name), std::string(300, 'a').c_str(), 1, 1), 0);
   ASSERT_EQ(ScreenShot_Name(name, sizeof(name), "d", 42, 7), 1);
@@ -159,7 +153,7 @@ TEST_F(GlTest, MainLoopScreenshotCountsInTheNamedVariable) {
   EXPECT_EQ(o2::NomScreen, 2);
   std::string cmd = std::string("ls ") + here + "/screens1 > shots.txt";
   ASSERT_EQ(system(cmd.c_str()), 0);
-  std::vector<uint8_t> list = ReadFile("shots.txt");
+  std::vector<uint8_t> list = ReadBytes("shots.txt");
   std::string names(list.begin(), list.end());
   std::string date = DateTxt(1000, 1);
   EXPECT_EQ(names.rfind("tolv_" + date + "_", 0), 0u) << names;

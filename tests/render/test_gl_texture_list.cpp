@@ -9,23 +9,11 @@
 #include "gl_fixture.h"
 #include "render/error_box.h"
 #include "render/texture.h"
+#include "test_files.h"
 #include "tga_maker.h"
 
 namespace {
 
-void WriteText(const char* name, const std::string& text) {
-  FILE* f = fopen(name, "wb");
-  ASSERT_NE(f, nullptr);
-  fwrite(text.data(), 1, text.size(), f);
-  fclose(f);
-}
-
-void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-  FILE* f = fopen(name.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
-}
 
 // A w x h TGA of one colour.
 std::vector<uint8_t> Solid(int w, int h, uint8_t r, uint8_t g, uint8_t b, int bits = 24) {
@@ -66,7 +54,7 @@ TEST_F(TexListTest, SlotsAreClampedAndRawNamesRead) {
   WriteBytes("a.tga", Solid(4, 4, 10, 20, 30));
   std::vector<uint8_t> raw = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 99};
   WriteBytes("sky", raw);
-  WriteText("list.txt", "title\n  3 records\n" + Record("A", "-3", " \ta.tga \t\r", 0) +
+  WriteAll("list.txt", "title\n  3 records\n" + Record("A", "-3", " \ta.tga \t\r", 0) +
                             Record("B", "700 rest", "a.tga", 1) + Record("C", "7", "sky", 1));
   ASSERT_EQ(Tex_LoadPack(&TexTable, "list.txt"), 1);
   EXPECT_NE(TexTable.slots[0].glName, 0u);
@@ -83,7 +71,7 @@ TEST_F(TexListTest, SlotsAreClampedAndRawNamesRead) {
 TEST_F(TexListTest, ARepeatedSlotOrAMissingFileStopsTheLoadWithTheFileName) {
   WriteBytes("a.tga", Solid(2, 2, 1, 2, 3));
   WriteBytes("b.tga", Solid(2, 2, 1, 2, 3));
-  WriteText("dup.txt", "t\n2\n" + Record("A", "5", "a.tga", 0) + Record("B", "5", "b.tga", 0));
+  WriteAll("dup.txt", "t\n2\n" + Record("A", "5", "a.tga", 0) + Record("B", "5", "b.tga", 0));
   int boxes = Rend_BoxCount();
   EXPECT_EQ(Tex_LoadPack(&TexTable, "dup.txt"), 0);
   EXPECT_EQ(Rend_BoxCount(), boxes + 1);
@@ -91,12 +79,12 @@ TEST_F(TexListTest, ARepeatedSlotOrAMissingFileStopsTheLoadWithTheFileName) {
   EXPECT_NE(TexTable.slots[5].glName, 0u);     // the first record stays
 
   TexTable_Free(&TexTable);
-  WriteText("missing.txt", "t\n2\n" + Record("A", "1", "a.tga", 0) + Record("B", "2", "nope.tga", 0));
+  WriteAll("missing.txt", "t\n2\n" + Record("A", "1", "a.tga", 0) + Record("B", "2", "nope.tga", 0));
   EXPECT_EQ(Tex_LoadPack(&TexTable, "missing.txt"), 0);
   EXPECT_STREQ(Rend_LastBoxText(), "nope.tga");
 
   TexTable_Free(&TexTable);
-  WriteText("short.txt", "t\n3\n" + Record("A", "1", "a.tga", 0));  // list ends early
+  WriteAll("short.txt", "t\n3\n" + Record("A", "1", "a.tga", 0));  // list ends early
   EXPECT_EQ(Tex_LoadPack(&TexTable, "short.txt"), 0);
   EXPECT_EQ(Tex_LoadPack(&TexTable, "no_list.txt"), 0);
 }
@@ -107,7 +95,7 @@ TEST_F(TexListTest, ACountAbove501ReadsAtMost501Records) {
   std::string list = "t\n600\n";
   for (int i = 0; i <= 500; i++) list += Record("X", std::to_string(i), "px", 0);
   list += Record("Y", "3", "px", 0);  // would fail as a repeated slot
-  WriteText("big.txt", list);
+  WriteAll("big.txt", list);
   ASSERT_EQ(Tex_LoadPack(&TexTable, "big.txt"), 1);
   EXPECT_EQ(TexTable.count, 501);
 }
@@ -123,7 +111,7 @@ TEST_F(TexListTest, MipModesAndLevelFiles) {
   WriteBytes("h.tga", Solid(64, 64, 100, 100, 100));
   WriteBytes("h1.tga", Solid(31, 32, 77, 0, 0));  // wrong size: refused
   WriteBytes("h2.tga", Solid(16, 16, 78, 0, 0, 32));  // wrong depth: refused
-  WriteText("mips.txt", "t\n3\n" + Record("G", "1", "g.tga", 5) + Record("S", "2", "s.tga", 5) +
+  WriteAll("mips.txt", "t\n3\n" + Record("G", "1", "g.tga", 5) + Record("S", "2", "s.tga", 5) +
                             Record("H", "3", "h.tga", 4));
   ASSERT_EQ(Tex_LoadPack(&TexTable, "mips.txt"), 1);
 

@@ -8,6 +8,7 @@
 
 #include "render/error_box.h"
 #include "render/image.h"
+#include "test_files.h"
 #include "tga_maker.h"
 
 namespace {
@@ -18,16 +19,6 @@ std::vector<uint8_t> BottomFirst(const TestPicture& p, int bpp) {
   for (int y = p.h - 1; y >= 0; y--)
     for (int x = 0; x < p.w; x++) out.insert(out.end(), p.At(x, y), p.At(x, y) + bpp);
   return out;
-}
-
-std::vector<uint8_t> ReadFile(const char* name) {
-  std::vector<uint8_t> v;
-  FILE* f = fopen(name, "rb");
-  if (!f) return v;
-  int c;
-  while ((c = fgetc(f)) != EOF) v.push_back((uint8_t)c);
-  fclose(f);
-  return v;
 }
 
 uint32_t U32(const std::vector<uint8_t>& v, size_t at) {
@@ -156,7 +147,7 @@ TEST(SaveBmp24, HeaderPaddingAndRowOrder) {
   // Width 1: rows of 3 bytes padded to 4.
   const uint8_t px[6] = {1, 2, 3, 4, 5, 6};
   ASSERT_EQ(SaveBmp24("w1.bmp", 1, 2, px, 0, 0), 1);
-  std::vector<uint8_t> f = ReadFile("w1.bmp");
+  std::vector<uint8_t> f = ReadBytes("w1.bmp");
   ASSERT_EQ(f.size(), 54u + 8u);
   EXPECT_EQ(f[0], 'B');
   EXPECT_EQ(f[1], 'M');
@@ -174,16 +165,16 @@ TEST(SaveBmp24, HeaderPaddingAndRowOrder) {
 
   // Reversed rows with red and blue swapped.
   ASSERT_EQ(SaveBmp24("w1r.bmp", 1, 2, px, 1, 1), 1);
-  f = ReadFile("w1r.bmp");
+  f = ReadBytes("w1r.bmp");
   const uint8_t body2[8] = {6, 5, 4, 0, 3, 2, 1, 0};
   EXPECT_EQ(0, memcmp(&f[54], body2, 8));
 
   // Width 4: 12 bytes a row, no padding. Width 1366: 4098 bytes padded to 4100.
   std::vector<uint8_t> wide(1366 * 3 * 2, 7);
   ASSERT_EQ(SaveBmp24("w4.bmp", 4, 2, wide.data(), 0, 0), 1);
-  EXPECT_EQ(ReadFile("w4.bmp").size(), 54u + 24u);
+  EXPECT_EQ(ReadBytes("w4.bmp").size(), 54u + 24u);
   ASSERT_EQ(SaveBmp24("w1366.bmp", 1366, 2, wide.data(), 0, 0), 1);
-  f = ReadFile("w1366.bmp");
+  f = ReadBytes("w1366.bmp");
   ASSERT_EQ(f.size(), 54u + 8200u);
   EXPECT_EQ(f[54 + 4098], 0);
   EXPECT_EQ(f[54 + 4100], 7);

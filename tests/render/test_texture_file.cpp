@@ -5,16 +5,10 @@
 #include <vector>
 
 #include "render/texture.h"
+#include "test_files.h"
 #include "tga_maker.h"
 
 namespace {
-
-void WriteBytes(const char* name, const std::vector<uint8_t>& bytes) {
-  FILE* f = fopen(name, "wb");
-  ASSERT_NE(f, nullptr);
-  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
-}
 
 std::vector<uint8_t> RawFile(int32_t w, int32_t h, int32_t n, size_t pixelBytes) {
   std::vector<uint8_t> v;
@@ -62,7 +56,7 @@ TEST(TexLoadFile, TgaByExtensionRawOtherwise) {
 TEST(TexLoadFile, BrokenFilesAreRefusedWithoutPixels) {
   TexSlot s = {};
   EXPECT_EQ(Tex_LoadFile(&s, "missing.tga"), 0);
-  WriteBytes("empty.tga", {});
+  WriteBytes("empty.tga", std::vector<uint8_t>{});
   EXPECT_EQ(Tex_LoadFile(&s, "empty.tga"), 0);
   std::vector<uint8_t> tga = EncodeTga(MakeTestPicture(4, 4), 2, 24, false);
   tga.resize(tga.size() - 1);
@@ -74,7 +68,7 @@ TEST(TexLoadFile, BrokenFilesAreRefusedWithoutPixels) {
   WriteBytes("raw_depth", RawFile(4, 4, 5, 80));     // 5 bytes a pixel
   WriteBytes("raw_neg", RawFile(-4, 4, 1, 16));      // negative width
   WriteBytes("raw_huge", RawFile(65536, 65536, 4, 8));
-  WriteBytes("raw_hdr", {1, 0, 0, 0, 1, 0});         // header cut short
+  WriteBytes("raw_hdr", std::vector<uint8_t>{1, 0, 0, 0, 1, 0}); // header cut short
   for (const char* name : {"raw_short", "raw_depth", "raw_neg", "raw_huge", "raw_hdr"}) {
     EXPECT_EQ(Tex_LoadFile(&s, name), 0) << name;
     EXPECT_EQ(s.pixels, nullptr) << name;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/text.h"
+#include "test_files.h"
 
 namespace rsmall {
 
@@ -55,7 +56,7 @@ using namespace rsmall;
 
 namespace {
 
-std::string Fixture(const char* name) { return std::string(TOLV_SOURCE_DIR) + "/tests/generators/" + name; }
+std::string Fixture(const char* name) { return SourcePath(std::string("tests/generators/") + name); }
 
 void ResetRebinding() {
   anSetKeysMode = 0;
@@ -91,10 +92,7 @@ TEST(ResCompiled, LoaderFillsEachCommandFromItsSection) {
 
 TEST(ResCompiled, LoaderStopsOnAShortFile) {
   ResetRebinding();
-  {
-    std::ofstream out("res_short_sig.txt", std::ios::binary);
-    out << "commands\n//== 1\nEsc\n";
-  }
+  WriteAll("res_short_sig.txt", "commands\n//== 1\nEsc\n");
   sig1_LoadFileName = "res_short_sig.txt";
   EXPECT_EQ(kmdSbor._Load(), 1);  // a hang here is the fault
   EXPECT_EQ(kmdSbor.Esc.name, "Esc");

@@ -8,26 +8,7 @@
 #include <vector>
 
 #include "shell/binfile.h"
-
-namespace {
-
-std::vector<unsigned char> FileBytes(const char* path) {
-  std::vector<unsigned char> out;
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return out;
-  int c;
-  while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<unsigned char>(c));
-  std::fclose(f);
-  return out;
-}
-
-void WriteBytes(const char* path, const std::vector<unsigned char>& b) {
-  FILE* f = std::fopen(path, "wb");
-  std::fwrite(b.data(), 1, b.size(), f);
-  std::fclose(f);
-}
-
-}  // namespace
+#include "test_files.h"
 
 TEST(BinFile, ValuesAndNamesRoundTripWithExactLayout) {
   const char* path = "bin_values.bin";
@@ -45,7 +26,7 @@ TEST(BinFile, ValuesAndNamesRoundTripWithExactLayout) {
   Name12_Write(name, f);
   std::fclose(f);
 
-  std::vector<unsigned char> b = FileBytes(path);
+  std::vector<uint8_t> b = ReadBytes(path);
   ASSERT_EQ(b.size(), 1u + 2 + 4 + 4 + 4 + 8 + 8 + 12);
   EXPECT_EQ(b[1], 0xEF);
   EXPECT_EQ(b[2], 0xBE);
@@ -135,7 +116,7 @@ TEST(BinFile, RangesAndCountedArrays) {
   EXPECT_EQ(FloWriteMem2(&fv[0], &fv[2], f), 3);
   EXPECT_EQ(FloArrWrite(&fv[0], &fv[2], f, 3), 3);
   std::fclose(f);
-  EXPECT_EQ(FileBytes(path).size(), (1u + 2 + 2 + 3 + 3) * 4);
+  EXPECT_EQ(ReadBytes(path).size(), (1u + 2 + 2 + 3 + 3) * 4);
 
   f = std::fopen(path, "rb");
   int r[5] = {};
@@ -179,7 +160,7 @@ TEST(BinFile, NullStreamDoesNothingEverywhere) {
 
 TEST(BinFile, ReadsPastTheEndGiveZeroAndReportIt) {
   const char* path = "bin_short.bin";
-  WriteBytes(path, {1, 0, 0, 0, 2, 0, 0, 0, 0xAA, 0xBB});
+  WriteBytes(path, std::vector<uint8_t>{1, 0, 0, 0, 2, 0, 0, 0, 0xAA, 0xBB});
   FILE* f = std::fopen(path, "rb");
   int a = -1, b = -1, c = -1;
   EXPECT_EQ(IntRead(&a, f), 1);
@@ -199,5 +180,54 @@ TEST(BinFile, ReadsPastTheEndGiveZeroAndReportIt) {
   EXPECT_EQ(IntReadToMem2(&mem[0], &mem[3], f), 2);
   EXPECT_EQ(mem[2], 0);
   EXPECT_EQ(mem[3], 0);
+  std::fclose(f);
+}
+
+// A counted list of two-word entries with " =->" separators, keeping two: every cut of the file
+// takes the entries that came whole and fails sticky; the whole file drops the surplus entry.
+TEST(BinFile, ListReaderTakesWholeEntriesDropsSurplusAndStopsAtTheFirstShortRead) {
+  const std::vector<uint8_t> bytes = {
+      'T', 'a', 'g', '#', 'L', 'i', 's', 't', 3, 0, 0, 0,  // tag, count 3
+      ' ', '=', '-', '>', 11, 0, 0, 0, 12, 0, 0, 0,        // entry 0
+      ' ', '=', '-', '>', 21, 0, 0, 0, 22, 0, 0, 0,        // entry 1
+      ' ', '=', '-', '>', 31, 0, 0, 0, 32, 0, 0, 0,        // entry 2: read and dropped
+      0x7F};
+  const struct {
+    size_t cut;
+    int count, taken;
+  } kCuts[] = {{0, 0, 0},  {8, 0, 0},  {12, 3, 0}, {23, 3, 0},
+               {24, 3, 1}, {35, 3, 1}, {36, 3, 2}, {47, 3, 2}};
+  const char* path = "bin_list.bin";
+  for (const auto& c : kCuts) {
+    WriteBytes(path, bytes, c.cut);
+    FILE* f = std::fopen(path, "rb");
+    BinIn in = {f, nullptr};
+    int taken = 0, words[2][2] = {};
+    int count = BinIn_List(&in, 4, 2, 2, [&](int i, const int* w) {
+      words[i][0] = w[0];
+      words[i][1] = w[1];
+      taken++;
+    });
+    EXPECT_EQ(count, c.count) << c.cut;
+    EXPECT_EQ(taken, c.taken) << c.cut;
+    EXPECT_STREQ(in.fail, "cut short") << c.cut;
+    int v = 5;
+    EXPECT_EQ(BinIn_Int(&in, &v), 0);  // sticky: nothing more is read
+    EXPECT_EQ(v, 5);
+    std::fclose(f);
+  }
+  WriteBytes(path, bytes);
+  FILE* f = std::fopen(path, "rb");
+  BinIn in = {f, nullptr};
+  int words[2][2] = {};
+  EXPECT_EQ(BinIn_List(&in, 4, 2, 2, [&](int i, const int* w) {
+              words[i][0] = w[0];
+              words[i][1] = w[1];
+            }),
+            3);
+  EXPECT_EQ(in.fail, nullptr);
+  EXPECT_EQ(words[0][0], 11);
+  EXPECT_EQ(words[1][1], 22);
+  EXPECT_EQ(std::fgetc(f), 0x7F);  // the surplus entry was consumed
   std::fclose(f);
 }

@@ -2,6 +2,7 @@
 // open), whole-file reads, text helpers and the directory stack.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -14,22 +15,11 @@
 #include "shell/binfile.h"
 #include "shell/clock.h"
 #include "shell/files.h"
+#include "test_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-void Put(const std::string& path, const std::string& text) {
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  f << text;
-}
 
 // Tests share one scratch directory and run again on every ctest: start from a clean slate.
 void Clear(std::initializer_list<const char*> paths) {
@@ -54,55 +44,55 @@ std::string Cwd() {
 
 TEST(FileOpenBak, Policy2MovesTheFileToItsBackup) {
   Clear({"p2.etp", "p2.etp_bak"});
-  Put("p2.etp", "old");
-  Put("p2.etp_bak", "older");
+  WriteAll("p2.etp", "old");
+  WriteAll("p2.etp_bak", "older");
   std::string name = "p2";
   FILE* f = FileOpenBak(name, ".etp", 2, 0);
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(name, "p2.etp");
   std::fputs("new", f);
   std::fclose(f);
-  EXPECT_EQ(Slurp("p2.etp"), "new");
-  EXPECT_EQ(Slurp("p2.etp_bak"), "old");
+  EXPECT_EQ(ReadAll("p2.etp"), "new");
+  EXPECT_EQ(ReadAll("p2.etp_bak"), "old");
 }
 
 TEST(FileOpenBak, Policy3CopiesAndUpdatesInPlace) {
   Clear({"p3.bin", "p3.bin_bak"});
-  Put("p3.bin", "abcdef");
+  WriteAll("p3.bin", "abcdef");
   std::string name = "p3.bin";
   FILE* f = FileOpenBak(name, "", 3, 0);
   ASSERT_NE(f, nullptr);
   std::fputs("XY", f);
   std::fclose(f);
-  EXPECT_EQ(Slurp("p3.bin"), "XYcdef");  // the old tail stays behind the shorter write
-  EXPECT_EQ(Slurp("p3.bin_bak"), "abcdef");
+  EXPECT_EQ(ReadAll("p3.bin"), "XYcdef");  // the old tail stays behind the shorter write
+  EXPECT_EQ(ReadAll("p3.bin_bak"), "abcdef");
 }
 
 TEST(FileOpenBak, Policy3WithoutBackupDoesNotOpen) {
   Clear({"p3x.bin", "p3x.bin_bak"});
-  Put("p3x.bin", "keep");
+  WriteAll("p3x.bin", "keep");
   fs::create_directory("p3x.bin_bak");  // a directory cannot be overwritten by the copy
-  Put("p3x.bin_bak/inside", "x");
+  WriteAll("p3x.bin_bak/inside", "x");
   std::string name = "p3x.bin";
   EXPECT_EQ(FileOpenBak(name, "", 3, 0), nullptr);
-  EXPECT_EQ(Slurp("p3x.bin"), "keep");
+  EXPECT_EQ(ReadAll("p3x.bin"), "keep");
 }
 
 TEST(FileOpenBak, Policy1ReplacesTheFile) {
   Clear({"p1.bin", "p1.bin_new"});
-  Put("p1.bin", "old contents");
+  WriteAll("p1.bin", "old contents");
   std::string name = "p1.bin";
   FILE* f = FileOpenBak(name, "", 1, 0);
   ASSERT_NE(f, nullptr);
   std::fputs("n", f);
   std::fclose(f);
-  EXPECT_EQ(Slurp("p1.bin"), "n");
+  EXPECT_EQ(ReadAll("p1.bin"), "n");
   EXPECT_FALSE(fs::exists("p1.bin_new"));
 }
 
 TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
   Clear({"p0.bin", "p0_fresh.bin"});
-  Put("p0.bin", "ab");
+  WriteAll("p0.bin", "ab");
   std::string name = "p0.bin";
   EXPECT_EQ(FileOpenBak(name, "", 0, 0), nullptr);
   EXPECT_EQ(FileOpenBak(name, "", 7, 1), nullptr);
@@ -110,7 +100,7 @@ TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
   ASSERT_NE(f, nullptr);
   std::fputs("c", f);
   std::fclose(f);
-  EXPECT_EQ(Slurp("p0.bin"), "abc");
+  EXPECT_EQ(ReadAll("p0.bin"), "abc");
   std::string fresh = "p0_fresh.bin";
   f = FileOpenBak(fresh, "", 0, 0);
   ASSERT_NE(f, nullptr);
@@ -124,18 +114,18 @@ TEST(FileOpenBak, EveryPolicyKeepsTheOldFileWhenTheOpenFails) {
   for (short policy = 0; policy <= 3; ++policy) {
     for (short mode = 0; mode <= 2; ++mode) {
       std::string name = "fail_" + std::to_string(policy) + "_" + std::to_string(mode);
-      Put(name, "precious");
-      Put(name + "_bak", "backup");
+      WriteAll(name, "precious");
+      WriteAll(name + "_bak", "backup");
       FailingOpen failing;
       std::string n = name;
       EXPECT_EQ(FileOpenBak(n, "", policy, mode), nullptr);
-      EXPECT_EQ(Slurp(name), "precious") << "policy " << policy << " mode " << mode;
+      EXPECT_EQ(ReadAll(name), "precious") << "policy " << policy << " mode " << mode;
     }
   }
 }
 
 TEST(FileReadAll, ReadsWholeFilesAndRefusesTheRest) {
-  Put("whole.bin", std::string("\x05\0\0\0\x07", 5));
+  WriteAll("whole.bin", std::string("\x05\0\0\0\x07", 5));
   ByteBuf b;
   std::string name = "whole";
   EXPECT_EQ(FileReadAll(&b, name, ".bin", "", 0), 1);
@@ -157,10 +147,48 @@ TEST(FileReadAll, ReadsWholeFilesAndRefusesTheRest) {
   EXPECT_EQ(FileReadAll(&d, again, "", "", 6), 0);  // not the expected size
   EXPECT_EQ(d.data, nullptr);
   EXPECT_EQ(FileReadAll(&d, again, "", "", 5), 1);
-  Put("empty.bin", "");
+  WriteAll("empty.bin", "");
   ByteBuf e;
   std::string empty = "empty.bin";
   EXPECT_EQ(FileReadAll(&e, empty, "", "", 0), 0);
+}
+
+// Only a regular file is a file: a folder or a pipe in its place reads as missing, through every
+// open and read helper, and neither blocks nor spins.
+TEST(FileOpenRead, OnlyARegularFileOpens) {
+  Clear({"reg.txt", "dir.txt", "pipe.txt", "gone.txt", "big.bin"});
+  WriteAll("reg.txt", "12 rest\n");
+  fs::create_directory("dir.txt");
+  ASSERT_EQ(mkfifo("pipe.txt", 0600), 0);
+  WriteAll("big.bin", std::string(9, 'x'));
+  const struct {
+    const char* path;
+    int regular;
+  } kPaths[] = {{"reg.txt", 1}, {"dir.txt", 0}, {"pipe.txt", 0}, {"gone.txt", 0}};
+  for (const auto& p : kPaths) {
+    EXPECT_EQ(FileIsRegular(p.path), p.regular) << p.path;
+    FILE* f = FileOpenRead(p.path);
+    EXPECT_EQ(f != nullptr, p.regular == 1) << p.path;
+    if (f) std::fclose(f);
+    std::ifstream in;
+    EXPECT_EQ(FileOpenIn(in, p.path), p.regular) << p.path;
+    EXPECT_EQ(in.is_open(), p.regular == 1) << p.path;
+    ByteBuf b;
+    EXPECT_EQ(FileReadWhole(&b, p.path, 100, 0), p.regular) << p.path;
+    EXPECT_EQ(b.size, p.regular ? 8u : 0u) << p.path;
+    std::string name = p.path;
+    ByteBuf c;
+    EXPECT_EQ(FileReadAll(&c, name, "", "", 0), p.regular) << p.path;
+  }
+  ByteBuf b;
+  EXPECT_EQ(FileReadWhole(&b, "big.bin", 8, 0), 0);  // larger than the cap
+  EXPECT_EQ(b.data, nullptr);
+  EXPECT_EQ(FileReadWhole(&b, "big.bin", 9, 0), 1);
+  // A folder in a saved file's place is left alone; nothing is written.
+  std::string dir = "dir";
+  EXPECT_EQ(FileOpenBak(dir, ".txt", 2, 0), nullptr);
+  EXPECT_TRUE(fs::is_directory("dir.txt"));
+  EXPECT_FALSE(fs::exists("dir.txt_bak"));
 }
 
 TEST(FileReadAll, SaveFileRoundTripsThroughTheBackupPolicy) {
@@ -171,8 +199,8 @@ TEST(FileReadAll, SaveFileRoundTripsThroughTheBackupPolicy) {
   b.pos = 4;
   EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 0, 1), 8);
   EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 0, 0), 4);  // from the position
-  EXPECT_EQ(Slurp("saved.bin").size(), 4u);
-  EXPECT_EQ(Slurp("saved.bin_bak").size(), 8u);
+  EXPECT_EQ(ReadAll("saved.bin").size(), 4u);
+  EXPECT_EQ(ReadAll("saved.bin_bak").size(), 8u);
   EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 2, 1), 2);
   ByteBuf empty;
   EXPECT_EQ(ByteBuf_SaveFile(&empty, "none.bin", 2, 0, 1), 0);
@@ -194,6 +222,16 @@ TEST(TextHelpers, SkipLineHandlesEveryLineEnd) {
 }
 
 TEST(TextHelpers, NumberConversionsClamp) {
+  std::istringstream nums("7 -2000000 2000000 x");
+  int v = 5;
+  for (int want : {7, -1000000, 1000000}) {
+    ASSERT_EQ(ReadIntClamped(nums, &v), 1);
+    EXPECT_EQ(v, want);
+  }
+  EXPECT_EQ(ReadIntClamped(nums, &v), 0);  // not a number: v stays, the stream fails
+  EXPECT_EQ(v, 1000000);
+  EXPECT_TRUE(nums.fail());
+
   EXPECT_EQ(StrToU16("65535"), 65535);
   EXPECT_EQ(StrToU16("65536"), 0);
   EXPECT_EQ(StrToU16("-1"), 0);
@@ -225,7 +263,7 @@ TEST(TextHelpers, StrWriteFixedCutsAndPads) {
   EXPECT_EQ(StrWriteFixed(t, 0, f), 0);
   EXPECT_EQ(StrWriteFixed(t, 4, nullptr), 0);
   std::fclose(f);
-  EXPECT_EQ(Slurp("fixed.bin"), std::string("\x04\0\0\0abc\0"
+  EXPECT_EQ(ReadAll("fixed.bin"), std::string("\x04\0\0\0abc\0"
                                             "\0\0\0\0\0\0"
                                             "\x03\0\0\0hi\0",
                                             21));
@@ -251,12 +289,12 @@ TEST(TextHelpers, TextLenAndPairAndMemFill) {
 TEST(TextHelpers, FindImageFileTriesExtensionsInOrder) {
   Clear({"img"});
   fs::create_directory("img");
-  Put("img/a.png", "p");
-  Put("img/a.jpg", "j");
+  WriteAll("img/a.png", "p");
+  WriteAll("img/a.jpg", "j");
   std::string out;
   FindImageFile(out, "img/a.u");
   EXPECT_EQ(out, "img/a.png");
-  Put("img/a.bmp", "b");
+  WriteAll("img/a.bmp", "b");
   FindImageFile(out, "img/a.u");
   EXPECT_EQ(out, "img/a.bmp");
   FindImageFile(out, "img/none.u");
@@ -308,7 +346,7 @@ TEST(DirBackup, RenamesOnlyMarkedDirectories) {
   Clock_SetManual(true, 4242);
   Clear({"maps", "maps_BAK__4242", "plain"});
   fs::create_directories("maps");
-  Put("maps/zaglav.bin", "m");
+  WriteAll("maps/zaglav.bin", "m");
   fs::create_directories("plain");
   EXPECT_EQ(DirBackup("maps"), 1);
   EXPECT_TRUE(fs::exists("maps_BAK__4242/zaglav.bin"));
@@ -323,14 +361,14 @@ TEST(DirBackup, FailedRenameRefusesToEnterTheOldDirectory) {
   Clock_SetManual(true, 777);
   Clear({"stage", "stage_BAK__777", "stage_BAK__778"});
   fs::create_directories("stage");
-  Put("stage/zaglav.bin", "m");
-  Put("stage/data.etp", "old stage");
+  WriteAll("stage/zaglav.bin", "m");
+  WriteAll("stage/data.etp", "old stage");
   fs::create_directories("stage_BAK__777/occupied");  // the backup name is taken
   DirStack_Reset(&gDirStack);
   EXPECT_EQ(DirPushMakeEnter("stage"), 0);
   EXPECT_EQ(Cwd(), home);
   EXPECT_EQ(gDirStack.top, 0);
-  EXPECT_EQ(Slurp("stage/data.etp"), "old stage");
+  EXPECT_EQ(ReadAll("stage/data.etp"), "old stage");
 
   Clock_Set(778);
   EXPECT_EQ(DirPushMakeEnter("stage"), 1);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/key_commands.h"
+#include "test_files.h"
 
 namespace {
 
@@ -153,11 +154,6 @@ TEST(KeyFile, MalformedOrShortFilesEndTheLoadWithInactiveCommands) {
   EXPECT_EQ(k[0].enabled, 0);
 }
 
-std::string ReadBytes(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 int WordAt(const std::string& b, size_t i) {
   return (int)((unsigned char)b[4 * i] | (unsigned char)b[4 * i + 1] << 8 | (unsigned char)b[4 * i + 2] << 16 |
                (unsigned)(unsigned char)b[4 * i + 3] << 24);
@@ -173,7 +169,7 @@ TEST(KeyFile, BinaryCommandFileRoundTrip) {
   EXPECT_EQ(k.latch, 0);
   EXPECT_EQ(k.holdMs, 0);
   EXPECT_EQ(k.repeatStart, 0);
-  std::string b = ReadBytes("kmd_round.bin");
+  std::string b = ReadAll("kmd_round.bin");
   ASSERT_EQ(b.size(), 184u);
   EXPECT_EQ(WordAt(b, 0), 184);
   EXPECT_EQ(WordAt(b, 1), 3451);
@@ -201,10 +197,10 @@ TEST(KeyFile, BinaryCommandFileRoundTrip) {
 TEST(KeyFile, BinaryCommandFileWithTooManyWordsIsRefused) {
   IKmd2 k = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 0 0 1"));
   ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_big.bin", 2), 1);
-  std::string b = ReadBytes("kmd_big.bin");
+  std::string b = ReadAll("kmd_big.bin");
   b[8] = 41;  // one word more than the record holds
   b += std::string(4, '\0');
-  std::ofstream("kmd_big.bin", std::ios::binary | std::ios::trunc) << b;
+  WriteAll("kmd_big.bin", b);
   IKmd2 before;
   std::memset(&before, 0x11, sizeof(before));
   IKmd2 target = before;
@@ -212,7 +208,7 @@ TEST(KeyFile, BinaryCommandFileWithTooManyWordsIsRefused) {
   EXPECT_EQ(std::memcmp(&target, &before, sizeof(before)), 0);  // left as it was
   b[8] = (char)0xFF;  // negative count
   b[9] = b[10] = b[11] = (char)0xFF;
-  std::ofstream("kmd_big.bin", std::ios::binary | std::ios::trunc) << b;
+  WriteAll("kmd_big.bin", b);
   EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
 }
 
@@ -220,7 +216,7 @@ TEST(KeyFile, TextFileOfOneValuePerLine) {
   std::string text = "title\n1 active\n1\n0\n0\n0\n0\n0\n81 key1\n0\n0\n";
   for (int w = 11; w <= 35; w++) text += "0\n";
   text += "1735289195 name\n0\n0\n";  // the name words: "king", then zeros
-  std::ofstream("kmd_text.txt") << text;
+  WriteAll("kmd_text.txt", text);
   IKmd2 k;
   std::memset(&k, 0, sizeof(k));
   EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text.txt"), 1);
@@ -228,7 +224,7 @@ TEST(KeyFile, TextFileOfOneValuePerLine) {
   EXPECT_EQ(k.enabled, 1);
   EXPECT_STREQ(k.name, "king");
   EXPECT_EQ(IKmd2_TxtRead(&k, "no_such_kmd.txt"), 0);
-  std::ofstream("kmd_text_bad.txt") << "title\n1\n1\n0\n0\n0\n0\n3\n0\n0\n0\n";  // mode 3, no keys
+  WriteAll("kmd_text_bad.txt", "title\n1\n1\n0\n0\n0\n0\n3\n0\n0\n0\n");  // mode 3, no keys
   std::memset(&k, 0, sizeof(k));
   EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text_bad.txt"), 0);
   EXPECT_EQ(k.active, 0);

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "shell/konfig.h"
 #include "shell/window_state.h"
+#include "test_files.h"
 
 namespace {
 
@@ -27,8 +28,7 @@ class KonfigTest : public ::testing::Test {
   void SetUp() override {
     mkdir("uni_files", 0755);
     // tests run in parallel processes: one file each
-    gsFileKonfig = std::string("uni_files/konfig_") +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+    gsFileKonfig = "uni_files/" + TestFileName("konfig.txt");
     gKonfigAsk = Answer;
     gAsked = 0;
     Konfig_Defaults();
@@ -36,10 +36,7 @@ class KonfigTest : public ::testing::Test {
     WinHeight = 600;
   }
   void TearDown() override { gsFileKonfig = "uni_files/konfig.txt"; }
-  void Write(const std::string& text) {
-    std::ofstream out(gsFileKonfig, std::ios::binary | std::ios::trunc);
-    out << text;
-  }
+  void Write(const std::string& text) { WriteAll(gsFileKonfig, text); }
 };
 
 TEST_F(KonfigTest, MissingFileAsksNothingAndKeepsDefaults) {

@@ -7,15 +7,7 @@
 #include "shell/clock.h"
 #include "shell/log.h"
 #include "shell/random.h"
-
-namespace {
-std::string ReadAll(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-}  // namespace
+#include "test_files.h"
 
 TEST(Log, CapWritesClosingLineAndThenFallsSilent) {
   gsFileLog = "log_cap.txt";

@@ -7,13 +7,9 @@
 
 #include "shell/date_stamp.h"
 #include "shell/msgbase.h"
+#include "test_files.h"
 
 namespace {
-
-void Write(const std::string& name, const std::string& text) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out << text;
-}
 
 int engText = 1;
 
@@ -36,30 +32,30 @@ TEST_F(MsgBaseTest, EmptyBaseAnswersDotsAndNull) {
   EXPECT_STREQ(MsgBase_Text(0), "...");
   EXPECT_EQ(MsgBase_TextOrNull(1), nullptr);
 
-  Write("mb_one.txt", "1\n//==mbHello\nHello\nПривет\n");
+  WriteAll("mb_one.txt", "1\n//==mbHello\nHello\nПривет\n");
   MsgBase_Load("mb_one.txt");  // a budget below 2 loads nothing
   EXPECT_TRUE(MsgBase.empty());
 
-  Write("mb_text.txt", "many\n//==mbHello\nHello\nПривет\n");
+  WriteAll("mb_text.txt", "many\n//==mbHello\nHello\nПривет\n");
   MsgBase_Load("mb_text.txt");
   EXPECT_TRUE(MsgBase.empty());
 }
 
 TEST_F(MsgBaseTest, BudgetCountsScannedLinesButNotTexts) {
   const std::string body = "//==mbOne\nOne\nОдин\n// comment\n//==mbTwo\nTwo\nДва\n";
-  Write("mb2.txt", "2 budget\n" + body);
+  WriteAll("mb2.txt", "2 budget\n" + body);
   MsgBase_Load("mb2.txt");
   EXPECT_EQ(MsgBase.size(), 2u);  // only the first: the comment used the second line
-  Write("mb3.txt", "3\n" + body);
+  WriteAll("mb3.txt", "3\n" + body);
   MsgBase_Load("mb3.txt");
   EXPECT_EQ(MsgBase.size(), 4u);
-  Write("mb2b.txt", "2\n//==mbOne\nOne\nОдин\n//==mbTwo\nTwo\nДва\n");
+  WriteAll("mb2b.txt", "2\n//==mbOne\nOne\nОдин\n//==mbTwo\nTwo\nДва\n");
   MsgBase_Load("mb2b.txt");
   EXPECT_EQ(MsgBase.size(), 4u);
 }
 
 TEST_F(MsgBaseTest, MarkersMayBeIndentedButNotPreceded) {
-  Write("mbm.txt", "99\n \t//==mbA\r\nA\r\nА\r\nx //==mbB\nB\nБ\n");
+  WriteAll("mbm.txt", "99\n \t//==mbA\r\nA\r\nА\r\nx //==mbB\nB\nБ\n");
   MsgBase_Load("mbm.txt");
   ASSERT_EQ(MsgBase.size(), 2u);
   EXPECT_STREQ(MsgBase_Text(1), "A");  // the CR of a CR LF line is not part of the text
@@ -68,7 +64,7 @@ TEST_F(MsgBaseTest, MarkersMayBeIndentedButNotPreceded) {
 
 TEST_F(MsgBaseTest, LanguagesNumbersAndLongTexts) {
   std::string longText(200, 'x');
-  Write("mbl.txt", "99\n//==mbA\nEnglish\nРусский\n//==mbB\n" + longText + "\n  untrimmed  \n//==mbC\nonly\n");
+  WriteAll("mbl.txt", "99\n//==mbA\nEnglish\nРусский\n//==mbB\n" + longText + "\n  untrimmed  \n//==mbC\nonly\n");
   MsgBase_Load("mbl.txt");
   ASSERT_EQ(MsgBase.size(), 5u);  // the last message lacks its local text
   EXPECT_STREQ(MsgBase_Text(1), "English");
@@ -90,7 +86,7 @@ TEST_F(MsgBaseTest, LanguagesNumbersAndLongTexts) {
 }
 
 TEST_F(MsgBaseTest, AMissingFileLeavesTheBaseAsItWas) {
-  Write("mbk.txt", "9\n//==mbA\nA\nА\n");
+  WriteAll("mbk.txt", "9\n//==mbA\nA\nА\n");
   MsgBase_Load("mbk.txt");
   MsgBase_Load("no_such_msgbase.txt");
   EXPECT_EQ(MsgBase.size(), 2u);

@@ -19,6 +19,7 @@
 #include "shell/log.h"
 #include "shell/gui_win.h"
 #include "shell/window.h"
+#include "test_files.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ class Headless : public ::testing::Test {
  protected:
   std::string script;
   void StartWith(const std::string& text) {
-    script = std::string("script_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-    std::ofstream(script) << text;
+    script = TestFileName("script.txt");
+    WriteAll(script, text);
     Plat_Shutdown();
     setenv("TOLV_VIDEO", "headless", 1);
     setenv("TOLV_SCRIPT", script.c_str(), 1);
@@ -76,6 +77,22 @@ TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
   EXPECT_EQ(Window_DragByMouse(), 0);
 }
 
+// What the window procedure does not swallow reaches the system's default procedure: the close
+// command comes back as the close message; a swallowed command does nothing.
+TEST_F(Headless, CommandsLeftToTheSystemComeBackAsItsMessages) {
+  StartWith("wait 1000\n");
+  ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
+  o2::NeedExit = 0;
+  anWndProc(WinHwnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  anWndProc(WinHwnd, WM_SYSKEYDOWN, VK_F4, 1);  // F4 without Alt
+  Pump();
+  EXPECT_EQ(o2::NeedExit, 0);
+  anWndProc(WinHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump();
+  EXPECT_EQ(o2::NeedExit, 1);
+  o2::NeedExit = 0;
+}
+
 TEST_F(Headless, NoDragWithoutFocusOrWithoutBackspace) {
   StartWith("press right 100 100\nwait 2\nmove 160 130\nwait 20\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 800, 600, "tolv"), PLAT_CREATE_OK);
@@ -117,7 +134,7 @@ TEST_F(Headless, ColourDialogClampsTheChannelsAndKeepsCustomColours) {
 
 TEST_F(Headless, FileDialogsShareThePathAndRestoreTheStartDirectory) {
   std::string chosen = (std::filesystem::current_path() / "chosen_file.txt").string();
-  std::ofstream(chosen) << "x";
+  WriteAll(chosen, "x");
   StartWith("file " + chosen + "\nfile cancel\nwait 1\n");
   std::string start = std::filesystem::current_path().string();
   DirStack_Reset(&gDirStack);  // as start-up: the start directory is the stack's base
@@ -145,10 +162,7 @@ TEST_F(Headless, ClipboardTestCallbackLogsTheTextAndConsumesTheClick) {
   Clip_LogText(&w);
   EXPECT_EQ(w.consumed, 1);
   Clip_LogText(nullptr);
-  std::ifstream in(gsFileLog);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  EXPECT_NE(ss.str().find("\ntest: clipboard words"), std::string::npos);
+  EXPECT_NE(ReadAll(gsFileLog).find("\ntest: clipboard words"), std::string::npos);
   EXPECT_EQ(Window_Hwnd(), WinHwnd);
   EXPECT_EQ(ScreenW(), WinWidth);
   EXPECT_EQ(ScreenH(), WinHeight);

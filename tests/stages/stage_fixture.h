@@ -21,17 +21,7 @@
 #include "figures/land.h"
 #include "figures/side.h"
 #include "world/stage_requests.h"
-
-inline std::vector<char> FileBytes(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& name, const std::vector<char>& b, size_t n) {
-  FILE* f = fopen(name.c_str(), "wb");
-  if (n) fwrite(b.data(), 1, n, f);
-  fclose(f);
-}
+#include "test_files.h"
 
 // A read stream over the first n bytes of b (no file on disk).
 inline FILE* MemFile(std::vector<char>& b, size_t n) {
@@ -87,12 +77,8 @@ struct WorldCopy {
 
 class StageTest : public ::testing::Test {
  protected:
-  std::string prefix_;
-
   void SetUp() override {
-    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
-    prefix_ = std::string(t->test_suite_name()) + "." + t->name();
-    gsFileLog = prefix_ + "_log.txt";
+    gsFileLog = TestFileName("log.txt");
     std::remove(gsFileLog.c_str());
     LogResetCount();
     ClearWorld();
@@ -111,7 +97,6 @@ class StageTest : public ::testing::Test {
   static void ClearWorld() {
     Records_ResetPools();
     Fgrs.ResetAll();
-    Fgrs.NumberSlots();
     memset(SideTab, 0, sizeof SideTab);
     memset(org2n, 0, sizeof org2n);
     memset(orgFn, 0, sizeof orgFn);
@@ -119,14 +104,9 @@ class StageTest : public ::testing::Test {
     memset(LandUnder.kle, 0, sizeof LandUnder.kle);
   }
 
-  std::string Name(const std::string& s) const { return prefix_ + "_" + s; }
+  std::string Name(const std::string& s) const { return TestFileName(s); }
 
-  static std::string LogText() {
-    std::ifstream in(gsFileLog, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  static std::string LogText() { return ReadAll(gsFileLog); }
 
   static Fgr* Make(int kind, int forBase) {
     Fgr* f = Fgrs.AddFgr(kind, forBase);
@@ -165,7 +145,7 @@ class StageTest : public ::testing::Test {
       f->Paf[1][0] = (short)(-3 - i);
       f->Paf[2][1] = (short)(30000 + i);
       if (f->UN != empty_UN_adr()) {
-        f->UN->rang = 2 + i;
+        f->UN->ExpRang = 2 + i;
         Fgr_SetItemName(f, "Base" + std::to_string(i));
         BoeCnt_Set(&f->UN->cnt, 1, 50 + i, 100, 0, 200);
         FKu_Add(&f->UN->fku, 3, 2, 40 + i, 0, 1, 50, 2);

@@ -1,7 +1,16 @@
 // Stage files: round trips of whole stages, the byte layout the other tools rely on, and saves.
+#include <filesystem>
+
 #include "stage_fixture.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <set>
+
 #include "shell/files.h"
+#include "shell/text.h"
 
 namespace {
 
@@ -23,7 +32,7 @@ using StageFiles = StageTest;
 TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
   BuildWorld(1);
   ASSERT_EQ(Etap_Save(Name("a.etp")), 1);
-  std::vector<char> base1 = FileBytes(Name("a.etp")), loc1 = FileBytes(Name("a.etp03"));
+  std::vector<char> base1 = ReadBytes<char>(Name("a.etp")), loc1 = ReadBytes<char>(Name("a.etp03"));
   ASSERT_GT(base1.size(), 2u * 1048600u);  // the land holder carries both floors
   std::vector<std::string> chunks(kFgrsSlots);
   for (int i = 1; i < kFgrsSlots; i++) chunks[i] = FigureBytes(i);
@@ -70,14 +79,14 @@ TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
 
   EtapLocationNom = 3;
   ASSERT_EQ(Etap_Save(Name("b.etp")), 1);
-  EXPECT_EQ(FileBytes(Name("b.etp")), base1);
-  EXPECT_EQ(FileBytes(Name("b.etp03")), loc1);
+  EXPECT_EQ(ReadBytes<char>(Name("b.etp")), base1);
+  EXPECT_EQ(ReadBytes<char>(Name("b.etp03")), loc1);
 }
 
 TEST_F(StageFiles, HeadLengthWordsAndSideTagsAreWhereTheFormatPutsThem) {
   BuildWorld(0);
   ASSERT_EQ(Etap_Save(Name("h.etp")), 1);
-  std::vector<char> b = FileBytes(Name("h.etp")), l = FileBytes(Name("h.etp03"));
+  std::vector<char> b = ReadBytes<char>(Name("h.etp")), l = ReadBytes<char>(Name("h.etp03"));
   EXPECT_EQ(ReadInt(b, 0), (int)b.size());
   EXPECT_EQ(ReadInt(l, 0), (int)l.size());
   EXPECT_EQ((unsigned)ReadInt(b, 4), kEtapKindBase);
@@ -106,7 +115,7 @@ TEST_F(StageFiles, LinksOfALocationFigureAreStoredRelativeToTheLocationSlots) {
   f->pParent = base;  // pPrev stays none
   EtapLocationNom = 1;
   ASSERT_EQ(Etap_Save(Name("l.etp")), 1);
-  std::vector<char> l = FileBytes(Name("l.etp01"));
+  std::vector<char> l = ReadBytes<char>(Name("l.etp01"));
   size_t links = 16 + 8 + 4 + 8 + 4 + 8 + 218 * 4 + 8 + 58 * 4;
   EXPECT_EQ(ReadInt(l, 16 + 8 + 4 + 8), 1);  // slot 501 is stored as 1
   EXPECT_EQ(ReadInt(l, links), -488);
@@ -131,7 +140,7 @@ TEST_F(StageFiles, BunkerKindGivesTheSideItsStartValuesInTheFileAndTheLiveRecord
   EXPECT_EQ(Side_Tech(2, 6)->w[1], 5000);
   EXPECT_EQ(Side_Tech(2, 6)->w[3], 9);
   EXPECT_EQ(SideTab[0][610], 3);
-  std::vector<char> l = FileBytes(Name("s.etp03"));
+  std::vector<char> l = ReadBytes<char>(Name("s.etp03"));
   size_t side2 = l.size() - 3 * (8 + 71 * 4 + 500 * 76);
   EXPECT_EQ(std::string(l.data() + side2, 8), "WSIDE=02");
   EXPECT_EQ(ReadInt(l, side2 + 8 + 4), 800);
@@ -159,9 +168,9 @@ TEST_F(StageFiles, NothingIsSavedWithoutACurrentLocation) {
   EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
   EtapLocationNom = 100;
   EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
-  EXPECT_TRUE(FileBytes(Name("n.etp")).empty());
+  EXPECT_TRUE(ReadBytes<char>(Name("n.etp")).empty());
   EXPECT_NE(LogText().find("\nSaveEtapFail: no current location for " + Name("n.etp")), std::string::npos);
-  EXPECT_TRUE(FileBytes(Name("n.etp100")).empty());
+  EXPECT_TRUE(ReadBytes<char>(Name("n.etp100")).empty());
 }
 
 FILE* RefuseOpen(const char*, const char*) { return nullptr; }
@@ -169,21 +178,42 @@ FILE* RefuseOpen(const char*, const char*) { return nullptr; }
 TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   BuildWorld(0);
   ASSERT_EQ(Etap_Save(Name("k.etp")), 1);
-  std::vector<char> first = FileBytes(Name("k.etp"));
+  std::vector<char> first = ReadBytes<char>(Name("k.etp"));
   Fgrs.mf[2].zap015 = 4321;
   ASSERT_EQ(Etap_Save(Name("k.etp")), 1);
-  EXPECT_EQ(FileBytes(Name("k.etp_bak")), first);
-  std::vector<char> second = FileBytes(Name("k.etp"));
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
+  std::vector<char> second = ReadBytes<char>(Name("k.etp"));
   EXPECT_NE(second, first);
+
+  // The disk fills up halfway through the next save: the stage's own name and its backup keep
+  // the last two good saves, and nothing part-written is left beside them.
+  Fgrs.mf[2].zap015 = 99;
+  rlimit was{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &was), 0);
+  rlimit cut = was;
+  cut.rlim_cur = second.size() / 2;
+  void (*xfsz)(int) = signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+  int saved = Etap_Save(Name("k.etp"));
+  setrlimit(RLIMIT_FSIZE, &was);
+  signal(SIGXFSZ, xfsz);
+  EXPECT_EQ(saved, 0);
+  EXPECT_NE(LogText().find("\nSaveEtapFail: not written " + Name("k.etp")), std::string::npos);
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp")), second);
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
+  std::set<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator("."))
+    if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0) files.insert(e.path().filename().string());
+  std::string loc = Name("k.etp") + IntToStrZero(EtapLocationNom, 2);
+  EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
 
   auto keep = gFileOpenBak_Open;
   gFileOpenBak_Open = RefuseOpen;
   EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
   gFileOpenBak_Open = keep;
   EXPECT_NE(LogText().find("\nSaveEtapFail: not open"), std::string::npos);
-  std::vector<char> kept = FileBytes(Name("k.etp"));
-  std::vector<char> bak = FileBytes(Name("k.etp_bak"));
-  EXPECT_TRUE(kept == second || bak == second);  // the last good save is still on disk
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp")), second);  // the last good save is still on disk
+  EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
 
   EXPECT_EQ(Etap_Save("no_such_dir/x.etp"), 0);
 }
@@ -217,6 +247,39 @@ TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   EXPECT_EQ(Fgrs.mf[501].zap015, 55);
   EXPECT_EQ(Fgrs.mf[502].status, 0);
   EXPECT_EQ(Fgrs.mf[1].status, 112);  // base figures stay
+
+  // A folder in a stage file's place reads as a missing file: no refusal, nothing changes.
+  std::filesystem::create_directory(Name("m.etp08"));
+  std::filesystem::create_directory(Name("d.etp"));
+  WorldCopy before;
+  before.Take();
+  EXPECT_EQ(Etap_LoadLocation(8), 0);
+  EXPECT_EQ(EtapFile_Load(Name("d.etp")), 0);
+  EXPECT_TRUE(before.Same());
+  EXPECT_EQ(LogText().find("LoadEtap"), std::string::npos) << LogText();
+}
+
+// Names inside the game are Windows-1251 (a dialog hands them so); the file system's are UTF-8.
+TEST_F(StageFiles, AStageNamedInCyrillicIsSavedUnderItsUtf8NameAndLoadsBack) {
+  BuildWorld(0, 4);
+  EtapLocationNom = 2;
+  const std::string game = Name("карта.etp");  // compiled as Windows-1251 bytes
+  const std::string disk = Name("\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.etp");
+  for (const std::string& n : {game, game + "02", disk, disk + "02", disk + "_bak", disk + "02_bak"})
+    std::filesystem::remove(n);  // an earlier run's files
+  ASSERT_EQ(Etap_Save(game), 1);
+  EXPECT_TRUE(std::filesystem::exists(disk));
+  EXPECT_TRUE(std::filesystem::exists(disk + "02"));
+  EXPECT_FALSE(std::filesystem::exists(game));
+  std::vector<char> saved = ReadBytes<char>(disk);
+  ASSERT_EQ(Etap_Save(game), 1);  // again: the backup gets the file system's name too
+  EXPECT_EQ(ReadBytes<char>(disk + "_bak"), saved);
+  ClearWorld();
+  ASSERT_EQ(EtapFile_Load(game), 1);
+  EXPECT_EQ(EtapLocationNom, 2);
+  EXPECT_EQ(Fgrs.mf[504].status, 20);
+  EtapName = Name("карта");
+  ASSERT_EQ(Etap_LoadLocation(2), 1);
 }
 
 }  // namespace

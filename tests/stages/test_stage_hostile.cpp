@@ -14,8 +14,8 @@ class StageHostile : public StageTest {
   void Prepare(int withLand, int locFigures) {
     BuildWorld(withLand, locFigures);
     ASSERT_EQ(Etap_Save(Name("h.etp")), 1);
-    base_ = FileBytes(Name("h.etp"));
-    loc_ = FileBytes(Name("h.etp03"));
+    base_ = ReadBytes<char>(Name("h.etp"));
+    loc_ = ReadBytes<char>(Name("h.etp03"));
     world_.Take();
   }
 

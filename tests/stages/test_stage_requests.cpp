@@ -47,7 +47,7 @@ TEST_F(StageRequests, AFailedLoadIsLoggedAndClearedAndChangesNothing) {
 
   // A stage whose base file is cut short: refused, the current location stays.
   SaveStage(Name("cut.etp"));
-  std::vector<char> b = FileBytes(Name("cut.etp"));
+  std::vector<char> b = ReadBytes<char>(Name("cut.etp"));
   WriteBytes(Name("cut.etp"), b, b.size() - 100);
   before.Take();
   EtapLoadReqName = Name("cut.etp");
