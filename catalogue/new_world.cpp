@@ -73,13 +73,13 @@ static void Camera_MainView(Fgr* f) {
 }
 
 void ProjX_CreateLandAndBunkers() {
-  if (Fgr* land = Fgrs.AddFgr(13, 0)) {
-    PropsFill(9061, land, 1);  // the holder of the floors whatever its preset gave
+  if (Fgr* land = Fgrs.AddFgr(fgrLandHolder, 0)) {
+    PropsFill(prLandHolder1, land, 1);  // the holder of the floors whatever its preset gave
     Fgr_SetKamStudio(land);
   }
   for (int floor = 0; floor < 2; floor++)
     for (int n = 0; n < 64; n++) {
-      Fgr* p = Make(14, 9071);
+      Fgr* p = Make(fgrLandLosk, prLandLosk1);
       if (!p) return;
       if (floor) p->UnderGround = 1;
       Fgr_SetSpeLosk(p, n, floor);
@@ -88,33 +88,35 @@ void ProjX_CreateLandAndBunkers() {
   Land_CellQuad(1);
   Land_CellQuad2(0);
 
-  Fgr* d1 = Make(15, 9081);
+  Fgr* d1 = Make(fgrLandDecal, prLandDecal1);
   if (!d1) return;
   d1->Tex1 = 2;
   Fgr_SetSpeDecal(d1, 1);
   d1->fca = 1.0f;
-  Fgr* d2 = Make(15, 9081);
+  Fgr* d2 = Make(fgrLandDecal, prLandDecal1);
   if (!d2) return;
   d2->Tex1 = 8;
   Fgr_SetSpeDecal(d2, 2);
   d2->fcr = 1.0f, d2->fcg = 0.25f, d2->fcb = 0.3f, d2->fca = 0.7f;
 
-  Fgr* c1 = Make(11, 9051);
+  Fgr* c1 = Make(fgrKameraLayer, prKameraLayer1);
   if (!c1) return;
   c1->KamStudio = 1, c1->KamClearClr = 1, c1->kmra_statusMode = 1, c1->kmra_prior = 10;
   c1->kmra_glavEkran = 1, c1->kmra_toTex = 0, c1->kmra_DecalMode = 0;
   Camera_MainView(c1);
-  Fgr* c2 = Make(11, 9051);
+  Fgr* c2 = Make(fgrKameraLayer, prKameraLayer1);
   if (!c2) return;
   c2->KamStudio = 0, c2->KamClearClr = 0, c2->kmra_statusMode = 1, c2->kmra_prior = 15;
   c2->kmra_toTex = 0, c2->kmra_DecalMode = 1;
-  Fgr* c3 = Make(11, 9051);
+  Fgr* c3 = Make(fgrKameraLayer, prKameraLayer1);
   if (!c3) return;
   c3->KamStudio = 0, c3->KamClearClr = 0, c3->kmra_statusMode = 1, c3->kmra_prior = 20;
   c3->kmra_Flare2D = 1, c3->kmra_toTex = 0, c3->kmra_DecalMode = 0;
   Camera_MainView(c3);
 
-  static const int kBase[5][2] = {{204, 9681}, {203, 9671}, {201, 9651}, {205, 9691}, {202, 9661}};
+  static const int kBase[5][2] = {{fgrAkdBunker, prAkdBunker1}, {fgrAngBunker, prAngBunker1},
+                                  {fgrHasBunker, prHasBunker1}, {fgrNekBunker, prNekBunker1},
+                                  {fgrNatBunker, prNatBunker1}};
   for (int i = 0; i < 5; i++) {
     Fgr* b = Fgrs.AddFgr(kBase[i][0], 1);
     if (!b) {
@@ -135,7 +137,7 @@ void ProjX_ResetFigures(int withLand) {
 void ProjX_DefaultMap() {
   FieldSpec_CreatePair(7720);
   for (int cell : {7710, 7712}) {
-    Fgr* d = Make(20, 9131);
+    Fgr* d = Make(fgrDekor, prDekor1);
     if (!d) return;
     Fgr_CellMoveTo(d, cell, 0, 0, 0);
     d->LandKleLUp = cell;

@@ -39,9 +39,18 @@ int IntTakeUpTo(int* store, int* amount) {
 }
 
 Fgr* FieldSpec_ActiveFlag(Fgr* place) {
-  if (Fgr::Status(place) != 18) return nullptr;
-  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, 6);
+  if (Fgr::Status(place) != fgrFieldSpec) return nullptr;
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag);
   return flag && flag->xExpNow > 0 ? flag : nullptr;
 }
 
-int Bunker_PropsOfKind(int kind) { return kind >= 201 && kind <= 205 ? 9651 + 10 * (kind - 201) : 0; }
+int Bunker_PropsOfKind(int kind) {
+  switch (kind) {
+    case fgrHasBunker: return prHasBunker1;
+    case fgrNatBunker: return prNatBunker1;
+    case fgrAngBunker: return prAngBunker1;
+    case fgrAkdBunker: return prAkdBunker1;
+    case fgrNekBunker: return prNekBunker1;
+    default: return 0;
+  }
+}

@@ -13,9 +13,9 @@
 // Moves v by step until it is no longer beyond the limit, as a loop of float steps would; far off
 // the field, where such a loop would run long or never end, in one step.
 static float StepInside(float v, float limit, float step) {
-  float n = std::ceil((limit - v) / step);
-  if (!(n > 0.0f)) return v;
-  if (n > 512.0f) return v + n * step;
+  double n = std::ceil(((double)limit - v) / step);
+  if (!(n > 0.0)) return v;
+  if (n > 512.0) return (float)(v + n * step);
   while ((step > 0.0f) ? v < limit : v > limit) v += step;
   return v;
 }

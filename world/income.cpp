@@ -20,7 +20,7 @@
 #include "world/sides.h"
 
 void FgrFx_Spawn(float x, float z, float size) {
-  Fgr* m = Laser_Create(9001, x, 5.0f, z, size, 0.0f, 0.0f, 5, 1, PlayerSide, visUnderGround, 0.0f, 0.0f, 0.0f, 1.0f);
+  Fgr* m = Laser_Create(prLaser1, x, 5.0f, z, size, 0.0f, 0.0f, 5, 1, PlayerSide, visUnderGround, 0.0f, 0.0f, 0.0f, 1.0f);
   if (m) m->kmra_ScisH = 1;
 }
 
@@ -168,7 +168,7 @@ void Flag_StartCapture(int cell, Fgr* unit) {
   if (!Fgr::IsUnit(unit)) return;
   Fgr* place = CellHolder(cell, unit);
   if (!place) return;
-  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, 6);
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag);
   if (!flag || !flag->active) return;
   flag->xExpNow = 2;
   flag->P_FireTarg = unit;
@@ -178,12 +178,12 @@ void Flag_StartCapture(int cell, Fgr* unit) {
 
 int Flag_HolderSide(Fgr* place) {
   if (!place) return 0;
-  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, 6);
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag);
   return flag && flag->active ? Fgr::Owner(flag) : 0;
 }
 
 int Place_StateFor(Fgr* place, int side) {
-  if (Fgr::Status(place) != 18 || side < 1) return 0;
+  if (Fgr::Status(place) != fgrFieldSpec || side < 1) return 0;
   int cls = place->FieldSpeStro;
   if (cls < 3) return 0;
   int holder = Flag_HolderSide(place);
@@ -238,11 +238,11 @@ void Unit_CellPickup(Fgr* unit) {
   if (!unit) return;
   int cell = Land_CellAt(unit->priv_position_x, unit->priv_position_z);
   Fgr* h = CellHolder(cell, unit);
-  if (!h || unit->GoAwayMove || Fgr_CrossFloorPortal(unit, h) || unit->Status() == 111) return;
+  if (!h || unit->GoAwayMove || Fgr_CrossFloorPortal(unit, h) || unit->Status() == fgrUnitStroi) return;
   int kind = h->Status();
   if (Bunker_PropsOfKind(kind)) {
-    Fgr* t = Fgrs.AddFgr(5, 0);
-    if (!t || !PropsFill(9021, t, 1)) return;
+    Fgr* t = Fgrs.AddFgr(fgrTriger, 0);
+    if (!t || !PropsFill(prTriger1, t, 1)) return;
     Fgr_SetPosition(t, h->priv_position_x, 0.0f, h->priv_position_z);
     if (Fgr::Owner(h) == Fgr::Owner(unit)) {
       t->trigRunCase = 5;
@@ -251,11 +251,11 @@ void Unit_CellPickup(Fgr* unit) {
     }
     return;
   }
-  if (kind == 22) {
+  if (kind == fgrBoxPrize) {
     CratePickup(h, unit, &Land_Layer(unit->UnderGround)[cell]);
     return;
   }
-  if (kind == 21) {
+  if (kind == fgrStaticBoost) {
     if (h->activateExt == 1) {
       if (Fgr_StaticBoost_LinkOnce(h, unit, 1)) unit->xExpNow += 801;
     } else if (h->activateExt == 2) {

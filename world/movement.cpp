@@ -189,7 +189,7 @@ void Fgr_MoveToWithMark(Fgr* f, float x, float z) {
   f->onPathNext = 0;
   f->onPathLen = 1;
   // The line keeps its preset's texture (52) and fades out in two seconds.
-  Fgr* m = Laser_Create(9001, f->priv_position_x, 3.0f, f->priv_position_z, x, 3.0f, z, 52, 0, Fgr::Owner(f),
+  Fgr* m = Laser_Create(prLaser1, f->priv_position_x, 3.0f, f->priv_position_z, x, 3.0f, z, 52, 0, Fgr::Owner(f),
                         f->UnderGround, 0.8f, 0.1f, 0.3f, 0.25f);
   if (m) {
     m->haf = 0.5f;
@@ -247,7 +247,7 @@ void Fgr_StepToNeighbour(int slot, int cell) {
 }
 
 int Fgr_CrossFloorPortal(Fgr* unit, Fgr* portal) {
-  if (!unit || Fgr::Status(portal) != 18 || portal->FieldSpeStro != 28) return 0;
+  if (!unit || Fgr::Status(portal) != fgrFieldSpec || portal->FieldSpeStro != 28) return 0;
   if (unit->GoAwayMove || unit->UnderGround != portal->UnderGround || (unit->GabarIsFat && !portal->GabarIsFat) ||
       !Land_CellValid(portal->targPathKle))
     return 1;
@@ -269,10 +269,10 @@ static void AmbushStep(Fgr* f) {
   float r = (float)(Fgr::RadiusVis(f) - 10);
   float x = f->priv_position_x, z = f->priv_position_z;
   if (Rand() % 3 == 0) {
-    Unit_CreateNear(112, 9441, 1, x, z, r, 1, 301, 9821);
-    Unit_CreateNear(112, 9461, 1, x, z, r, 1, 301, 9821);
+    Unit_CreateNear(fgrUnitPeh, prFoot03, 1, x, z, r, 1, fgrDetUnitGun, prUnitGun03);
+    Unit_CreateNear(fgrUnitPeh, prFoot05, 1, x, z, r, 1, fgrDetUnitGun, prUnitGun03);
   } else {
-    Unit_CreateNear(112, 9461, 1, x, z, r, 1, 301, 9821);
+    Unit_CreateNear(fgrUnitPeh, prFoot05, 1, x, z, r, 1, fgrDetUnitGun, prUnitGun03);
   }
   AmbushLeft = AmbushLeft > 0 ? AmbushLeft - 1 : 0;
 }

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "figures/fgrs.h"
@@ -18,21 +16,18 @@
 #include "shell/random.h"
 #include "world/land_grid.h"
 #include "world/paths.h"
+#include "test_files.h"
 
 class WorldTest : public ::testing::Test {
  protected:
-  std::string prefix_;
   int sidesSaved_[kSides][kSideWords];
 
   void SetUp() override {
-    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
-    prefix_ = std::string(t->test_suite_name()) + "." + t->name();
-    gsFileLog = prefix_ + "_log.txt";
+    gsFileLog = TestFileName("log.txt");
     std::remove(gsFileLog.c_str());
     LogResetCount();
     Records_ResetPools();
     Fgrs.ResetAll();
-    Fgrs.NumberSlots();
     org2_Init();
     orgF_Init();
     RandSeed(12345);
@@ -50,12 +45,7 @@ class WorldTest : public ::testing::Test {
 
   void TearDown() override { memcpy(SideTab, sidesSaved_, sizeof SideTab); }
 
-  static std::string LogText() {
-    std::ifstream in(gsFileLog, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  static std::string LogText() { return ReadAll(gsFileLog); }
 
   // A live figure of the kind (newborn state already ended).
   static Fgr* Make(int kind, int forBase = 0) {
