@@ -132,9 +132,12 @@ int Land_PickRay(float* out, int mx, int my, const double* view) {
   };
   for (double i = std::floor((double)t0); i <= t1; i += 1.0)
     if (int c = test(i)) return PickAnswer(out, c, cells);
-  // The walk ends on the ground plane itself: flat land at height 0 is met there.
-  if (t1 >= dist)
-    if (int c = test(dist)) return PickAnswer(out, c, cells);
+  // The walk ends on the ground plane itself, where flat land at height 0 is met (its cell may
+  // have been looked at higher up already).
+  if (t1 >= dist) {
+    int c = Land_CellAt(p0[0], p0[2]);
+    if (c > 0 && cells[c].height >= 0.0f) return PickAnswer(out, c, cells);
+  }
   return 0;
 }
 
