@@ -133,9 +133,15 @@ int Fgr_Sub_IsLinked(const Fgr* f) {
   return 0;
 }
 
-Fgr* Fgr_FindSubByKind(Fgr* head, int kind) {
+Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after) {
   int steps = 0;
-  for (Fgr* m = head; m && steps < kChainWalkMax; m = m->pTail, steps++)
+  Fgr* m = first;
+  if (after) {
+    while (m && m != after && steps < kChainWalkMax) m = m->pTail, steps++;
+    if (m != after) return nullptr;
+    m = m->pTail;
+  }
+  for (; m && steps < kChainWalkMax; m = m->pTail, steps++)
     if (m->Status() == kind) return m;
   return nullptr;
 }

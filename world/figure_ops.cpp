@@ -40,7 +40,7 @@ int IntTakeUpTo(int* store, int* amount) {
 
 Fgr* FieldSpec_ActiveFlag(Fgr* place) {
   if (Fgr::Status(place) != fgrFieldSpec) return nullptr;
-  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag);
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag, nullptr);
   return flag && flag->xExpNow > 0 ? flag : nullptr;
 }
 

@@ -168,7 +168,7 @@ void Flag_StartCapture(int cell, Fgr* unit) {
   if (!Fgr::IsUnit(unit)) return;
   Fgr* place = CellHolder(cell, unit);
   if (!place) return;
-  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag);
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag, nullptr);
   if (!flag || !flag->active) return;
   flag->xExpNow = 2;
   flag->P_FireTarg = unit;
@@ -178,7 +178,7 @@ void Flag_StartCapture(int cell, Fgr* unit) {
 
 int Flag_HolderSide(Fgr* place) {
   if (!place) return 0;
-  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag);
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag, nullptr);
   return flag && flag->active ? Fgr::Owner(flag) : 0;
 }
 

@@ -1,0 +1,5 @@
+// Combat: attacker slots and hits.
+#pragma once
+
+class Fgr;
+
