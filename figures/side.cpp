@@ -2,7 +2,7 @@
 #include "figures/side.h"
 
 int SideTab[kSides][kSideWords];
-int PlayerSide = 0;
+int PlayerSide = 2;
 
 // The records as the program starts: side ids 1..5, the five block tags, and every technology
 // (numbers 0..499) in state 3; all else 0.
