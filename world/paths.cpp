@@ -41,12 +41,10 @@ constexpr int kItemsMax = kLandCells + 2;
 struct SearchState {
   PathCell cell10[kLandCells];
   PathCell cell20[kLandHalfSide * kLandHalfSide];
-  int heapF[kItemsMax];     // the open list as a binary heap: f of the entry at each position
-  int heapItem[kItemsMax];  // and its item
+  uint64_t heap[kItemsMax];  // the open list as a binary heap: f in the high word, the item below
   int itemCell[kItemsMax];
   int itemH[kItemsMax];
   int itemPos[kItemsMax];
-  int stack[kLandCells];  // flood fill of the region labels
 };
 SearchState S;
 
@@ -66,26 +64,59 @@ const uint8_t* MapOf(int floor, int layer, int n) {
   return n == kLandSide ? fl->paf[layer - 1] : fl->paf2[layer - 1];
 }
 
-// Labels a map laid out column * n + row by flood fill over the 4-connected free cells.
+// Labels a map laid out column * n + row: the free cells of each column form runs, and runs of
+// neighbouring columns that share a row belong to one region (union-find over the runs).
+constexpr int kRunsMax = kLandCells / 2 + kLandSide;
+struct Runs {
+  int start[kRunsMax], end[kRunsMax], col[kRunsMax], parent[kRunsMax];
+  uint16_t label[kRunsMax];
+};
+Runs R;
+
+int RunRoot(int i) {
+  while (R.parent[i] != i) i = R.parent[i] = R.parent[R.parent[i]];
+  return i;
+}
+
 void LabelMap(const uint8_t* map, uint16_t* lab, int n) {
+  int runs = 0, prevFirst = 0, prevEnd = 0;
+  for (int c = 0; c < n; c++) {
+    const uint8_t* column = map + c * n;
+    const int first = runs;
+    for (int r = 0; r < n;) {
+      if (column[r]) {
+        r++;
+        continue;
+      }
+      R.start[runs] = r;
+      while (r < n && !column[r]) r++;
+      R.end[runs] = r - 1;
+      R.col[runs] = c;
+      R.parent[runs] = runs;
+      runs++;
+    }
+    for (int i = prevFirst, j = first; i < prevEnd && j < runs;) {
+      if (R.end[i] < R.start[j]) {
+        i++;
+      } else if (R.end[j] < R.start[i]) {
+        j++;
+      } else {
+        int a = RunRoot(i), b = RunRoot(j);
+        if (a != b) R.parent[a > b ? a : b] = a < b ? a : b;
+        if (R.end[i] < R.end[j]) i++;
+        else j++;
+      }
+    }
+    prevFirst = first;
+    prevEnd = runs;
+  }
   memset(lab, 0, sizeof(uint16_t) * n * n);
   uint16_t next = 0;
-  for (int start = 0; start < n * n; start++) {
-    if (map[start] || lab[start]) continue;
-    ++next;
-    int top = 0;
-    S.stack[top++] = start;
-    lab[start] = next;
-    while (top) {
-      int m = S.stack[--top];
-      int c = m / n, r = m % n;
-      const int nb[4] = {c > 0 ? m - n : -1, c < n - 1 ? m + n : -1, r > 0 ? m - 1 : -1, r < n - 1 ? m + 1 : -1};
-      for (int k : nb)
-        if (k >= 0 && !map[k] && !lab[k]) {
-          lab[k] = next;
-          S.stack[top++] = k;
-        }
-    }
+  for (int i = 0; i < runs; i++) {
+    int root = RunRoot(i);
+    R.label[i] = root == i ? ++next : R.label[root];  // a root comes before the runs joined to it
+    uint16_t* out = lab + R.col[i] * n;
+    for (int r = R.start[i]; r <= R.end[i]; r++) out[r] = R.label[i];
   }
 }
 
@@ -115,32 +146,24 @@ int Reachable(const uint8_t* map, const uint16_t* lab, int n, int sc, int sr, in
   return 0;
 }
 
-inline void HeapPut(int m, int f, int item) {
-  S.heapF[m] = f;
-  S.heapItem[m] = item;
-  S.itemPos[item] = m;
+inline uint64_t Entry(int f, int item) { return (uint64_t)(uint32_t)f << 32 | (uint32_t)item; }
+inline int EntryF(uint64_t e) { return (int)(e >> 32); }
+inline int EntryItem(uint64_t e) { return (int)(uint32_t)e; }
+
+inline void HeapPut(int m, uint64_t e) {
+  S.heap[m] = e;
+  S.itemPos[EntryItem(e)] = m;
 }
 
-// An entry with f rises from position m while it is below (strict) or not above its parent. The
-// f values on the way to the top never grow, so the number of levels it passes is found by looking
-// at the top first and then by halving, and the entries it passes move down one level each.
+// An entry rises from position m while its f is below (strict) or not above its parent's.
 template <bool kStrict>
-void HeapRise(int m, int f, int item) {
-  auto passes = [f](int a) { return kStrict ? f < S.heapF[a] : f <= S.heapF[a]; };
-  int depth = 31 - __builtin_clz((unsigned)m);
-  int k = 0;
-  if (depth && passes(1)) {
-    k = depth;
-  } else {
-    int hi = depth - 1;
-    while (k < hi) {
-      int mid = (k + hi + 1) / 2;
-      if (passes(m >> mid)) k = mid;
-      else hi = mid - 1;
-    }
+void HeapRise(int m, uint64_t e) {
+  const int f = EntryF(e);
+  while (m != 1 && (kStrict ? f < EntryF(S.heap[m / 2]) : f <= EntryF(S.heap[m / 2]))) {
+    HeapPut(m, S.heap[m / 2]);
+    m /= 2;
   }
-  for (int i = 1; i <= k; i++) HeapPut(m >> (i - 1), S.heapF[m >> i], S.heapItem[m >> i]);
-  HeapPut(m >> k, f, item);
+  HeapPut(m, e);
 }
 
 template <int N>
@@ -170,29 +193,28 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
   int items = 1, count = 1;
   S.itemCell[1] = start;
   S.itemH[1] = 0;
-  HeapPut(1, 0, 1);
+  HeapPut(1, Entry(0, 1));
   cells[start].item = 1;
   while (cells[target].stamp != open) {
     if (!count) return 2;
-    const int pidx = S.itemCell[S.heapItem[1]];
+    const int pidx = S.itemCell[EntryItem(S.heap[1])];
     PathCell& par = cells[pidx];
     par.stamp = closed;
     PathExpanded++;
     // The last entry goes to the top and sinks while a child is not above it.
-    const int lastF = S.heapF[count], lastItem = S.heapItem[count];
-    count--;
+    const uint64_t last = S.heap[count--];
     if (count) {
       int u = 1;
       for (;;) {
         int v = u, l = 2 * u;
-        int fv = lastF;
-        if (l <= count && fv >= S.heapF[l]) v = l, fv = S.heapF[l];
-        if (l + 1 <= count && fv >= S.heapF[l + 1]) v = l + 1;
+        int fv = EntryF(last);
+        if (l <= count && fv >= EntryF(S.heap[l])) v = l, fv = EntryF(S.heap[l]);
+        if (l + 1 <= count && fv >= EntryF(S.heap[l + 1])) v = l + 1;
         if (v == u) break;
-        HeapPut(u, S.heapF[v], S.heapItem[v]);
+        HeapPut(u, S.heap[v]);
         u = v;
       }
-      HeapPut(u, lastF, lastItem);
+      HeapPut(u, last);
     }
     const int pc = pidx % N, pr = pidx / N, pg = par.g;
     // The 3 x 3 cells around the parent, blocked (or off the grid) or not, read once.
@@ -215,7 +237,7 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
           if (g >= k.g) continue;
           k.g = g;
           k.parent = pidx;
-          HeapRise<true>(S.itemPos[k.item], S.itemH[k.item] + g, k.item);
+          HeapRise<true>(S.itemPos[k.item], Entry(S.itemH[k.item] + g, k.item));
         } else {
           const int item = ++items;
           const int h = (std::abs(c - tc) + std::abs(r - tr)) * 10;
@@ -225,7 +247,7 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
           k.g = g;
           k.parent = pidx;
           k.stamp = open;
-          HeapRise<false>(++count, g + h, item);
+          HeapRise<false>(++count, Entry(g + h, item));
         }
       }
   }
@@ -352,14 +374,27 @@ void PassMaps_StampFigures(t_Fgrs* c) {
 }
 
 // Blocks a floor's maps by the tile types of its cells; border cells are blocked whatever a map
-// file wrote into them.
+// file wrote into them. The cells are read once in their own order, the maps written in theirs.
 static void PassMaps_MarkTiles(LandFloor* fl) {
-  memset(fl->paf, 0, sizeof fl->paf);
-  memset(fl->paf2, 0, sizeof fl->paf2);
-  for (int cell = 0; cell < kLandCells; cell++) {
-    unsigned t = fl->kle[cell].tile;
-    unsigned mask = Land_CellValid(cell) ? (t < 8 ? kTileBlocks[t] : 0) : 0x1F;
-    if (mask) MarkCell(fl, cell, mask);
+  static uint8_t mask[kLandCells];  // layers each cell blocks, as bits, index column * 256 + row
+  for (int row = 0; row < kLandSide; row++) {
+    const bool borderRow = row == 0 || row == kLandSide - 1;
+    for (int col = 0; col < kLandSide; col++) {
+      unsigned t = fl->kle[row * kLandSide + col].tile;
+      bool border = borderRow || col == 0 || col == kLandSide - 1;
+      mask[col * kLandSide + row] = border ? 0x1F : t < 8 ? kTileBlocks[t] : 0;
+    }
+  }
+  for (int l = 0; l < kLandLayers; l++) {
+    uint8_t* p10 = fl->paf[l];
+    uint8_t* p20 = fl->paf2[l];
+    const uint8_t bit = (uint8_t)(1u << l);
+    for (int m = 0; m < kLandCells; m++) p10[m] = (mask[m] & bit) ? 1 : 0;
+    for (int c2 = 0; c2 < kLandHalfSide; c2++)
+      for (int r2 = 0; r2 < kLandHalfSide; r2++) {
+        const uint8_t* q = p10 + 2 * c2 * kLandSide + 2 * r2;
+        p20[c2 * kLandHalfSide + r2] = q[0] | q[1] | q[kLandSide] | q[kLandSide + 1];
+      }
   }
 }
 
