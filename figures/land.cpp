@@ -15,6 +15,17 @@ int Land_CellValid(int cell) {
   return col != 0 && col != kLandSide - 1;
 }
 
+// --- The floor's drawing.
+
+LandFloor* Land_Floor(int floor) { return floor == 1 ? &LandUnder : &LandSurface; }
+
+void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround) {
+  if (!f || nom < 0 || nom >= kLandChunks) return;
+  LandChunk* c = &Land_Floor(underGround)->chunk[nom];
+  c->patch = f;
+  f->speEntry = c;
+}
+
 void Fgr_SetKamStudio(Fgr* f) {
   if (!f) return;
   f->KamStudio = 1;
@@ -49,16 +60,5 @@ void LandFloor_DecorateMesh(LandFloor* fl) {
         for (int k = 0; k < 3; k++) rgb[k] = (uint8_t)(99 + Rand() % 22);
         break;
     }
-  }
-}
-
-void LandFloor_OverviewRgb(const LandFloor* fl, uint8_t* rgb) {
-  // Types without a colour of their own (3, 4, 7) are drawn as open ground, like type 2.
-  static const uint8_t kColour[8][3] = {{120, 120, 120}, {20, 30, 10}, {50, 70, 40}, {50, 70, 40},
-                                        {50, 70, 40},    {20, 30, 90}, {95, 50, 30}, {50, 70, 40}};
-  for (int c = 0; c < kLandCells; c++) {
-    int t = fl->kle[c].tile;
-    const uint8_t* k = kColour[t < 8 ? t : 2];
-    rgb[3 * c] = k[0], rgb[3 * c + 1] = k[1], rgb[3 * c + 2] = k[2];
   }
 }

@@ -43,14 +43,3 @@ Fgr* FieldSpec_ActiveFlag(Fgr* place) {
   Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag, nullptr);
   return flag && flag->xExpNow > 0 ? flag : nullptr;
 }
-
-int Bunker_PropsOfKind(int kind) {
-  switch (kind) {
-    case fgrHasBunker: return prHasBunker1;
-    case fgrNatBunker: return prNatBunker1;
-    case fgrAngBunker: return prAngBunker1;
-    case fgrAkdBunker: return prAkdBunker1;
-    case fgrNekBunker: return prNekBunker1;
-    default: return 0;
-  }
-}

@@ -33,7 +33,7 @@ static void OpenOctagon(const Fgr* f, float radius) {
   if (first < 0) return;
   int w = (int)((x1 - x0) / 10.0f) + 1, h = (int)((z1 - z0) / 10.0f) + 1;
   int k = (int)((float)w * 0.5f * 0.54f);
-  uint8_t* fog = (f->UnderGround == 1 ? LandUnder : LandSurface).FogVis;
+  uint8_t* fog = Land_Floor(f->UnderGround)->FogVis;
   for (int r = 0; r < h; r++)
     for (int c = 1; c <= w; c++) {
       if (c < k + 1 - r || c > w - k + r || c < k - w + 2 + r || c > 2 * w - k - 1 - r) continue;
@@ -43,8 +43,8 @@ static void OpenOctagon(const Fgr* f, float radius) {
 }
 
 void FogVisRebuild(t_Fgrs* c) {
-  memset(LandSurface.FogVis, EditModeOn ? 0 : 60, kLandCells);
-  memset(LandUnder.FogVis, EditModeOn ? 0 : 60, kLandCells);
+  memset(LandSurface.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
+  memset(LandUnder.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
   if (EditModeOn || !c) return;
   for (int i = 1; i < kFgrsSlots; i++) {
     const Fgr* f = &c->mf[i];

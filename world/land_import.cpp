@@ -10,8 +10,7 @@
 #include "figures/land.h"
 #include "figures/side.h"
 #include "figures/stage.h"
-#include "render/image.h"
-#include "render/texture.h"
+#include "render/land_chunks.h"
 #include "shell/bytebuf.h"
 #include "shell/files.h"
 #include "shell/log.h"
@@ -57,10 +56,7 @@ void Land_ImportKm() {
       Fgr_CreateByCode(LandSurface.kle, &cell);
     }
   LandFloor_DecorateMesh(&LandSurface);
-  std::vector<uint8_t> rgb(kLandCells * 3);
-  LandFloor_OverviewRgb(&LandSurface, rgb.data());
-  ImgFlipRows(rgb.data(), kLandSide, kLandSide, 3);
-  Tex_FromMem(&TexTable, 60, rgb.data(), kLandSide, kLandSide, 3, 0);
+  LandColourMap_Build(&LandSurface);
   EtapLocationNom = 1;
 }
 

@@ -57,10 +57,8 @@ struct Labels {
 };
 Labels L;
 
-LandFloor* FloorRec(int floor) { return floor == 1 ? &LandUnder : &LandSurface; }
-
 const uint8_t* MapOf(int floor, int layer, int n) {
-  LandFloor* fl = FloorRec(floor);
+  LandFloor* fl = Land_Floor(floor);
   return n == kLandSide ? fl->paf[layer - 1] : fl->paf2[layer - 1];
 }
 
@@ -348,7 +346,7 @@ void Land_StampFootprint(int shape, int cell, int l1, int l2, int l3, int l4, in
   const int* offs = FootprintOf(shape, &n);
   static const int kOne[] = {0};
   if (!offs) offs = kOne, n = 1;
-  LandFloor* fl = FloorRec(floor);
+  LandFloor* fl = Land_Floor(floor);
   for (int i = 0; i < n; i++)
     if (Land_CellValid(cell + offs[i])) Grid256_Mark(fl, cell + offs[i], l1, l2, l3, l4, l5);
 }

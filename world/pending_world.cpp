@@ -36,11 +36,9 @@ void r_Proc_FlagRender_(Fgr*) {}
 void r_Empty_10_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
-void r_LandOverview_Build_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
 void r_Empty_16_(Fgr*) {}
 void r_Empty_17_(Fgr*) {}
-void r_Land_DrawProjected_(Fgr*) {}
 void r_Proc_SpinRot_(Fgr*) {}
 void r_Proc_DrawTex1_(Fgr*) {}
 void r_Proc_DrawGroundMark_(Fgr*) {}

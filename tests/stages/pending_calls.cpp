@@ -1,7 +1,7 @@
 // Counting definitions of the stand-ins the stage requests call (they replace the weak ones).
 #include "pending_calls.h"
 
-#include "render/land_chunks.h"
+#include "render/land_tiles.h"
 #include "world/selection.h"
 
 StagesPendingCalls gStagesPending;

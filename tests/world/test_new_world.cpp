@@ -172,7 +172,7 @@ TEST_F(NewWorld, AStageSavedFromItLoadsBackTheSame) {
   const std::string a = TestFileName("a.etp"), b = TestFileName("b.etp");
   ASSERT_EQ(Etap_Save(a), 1);
   Fgrs.ResetAll();
-  memset(&LandSurface, 0, sizeof LandSurface);
+  memset(LandSurface.kle, 0, sizeof LandSurface.kle);
   ASSERT_EQ(EtapFile_Load(a), 1);
   ASSERT_EQ(Etap_Save(b), 1);
   EXPECT_EQ(ReadAll(a), ReadAll(b));

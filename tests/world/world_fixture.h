@@ -21,9 +21,13 @@ class WorldTest : public FiguresTest {
     visUnderGround = 0;
     memcpy(sidesSaved_, SideTab, sizeof SideTab);
     PlayerSide = 2;
-    memset(&LandSurface, 0, sizeof LandSurface);
-    memset(&LandUnder, 0, sizeof LandUnder);
-    LandUnder.floorNom = 1;
+    for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+      // The cells, mesh and maps; the chunks own their index lists and keep them.
+      memset(fl->kle, 0, sizeof fl->kle);
+      memset(fl->vert, 0, sizeof fl->vert);
+      memset(fl->rgba, 0, sizeof fl->rgba);
+      memset(fl->FogVis, 0, sizeof fl->FogVis);
+    }
     Land_InitCellFlags();
     PassMaps_Rebuild();
   }
