@@ -18,5 +18,7 @@ extern t_SelList SelList;
 extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes found this frame
 
 int SelList_Contains(const Fgr* f);
+// The list holds only f (with useParent, f's holder); outside the editor only an active figure.
+void SelList_SetOne(t_SelList* s, Fgr* f, int useParent);
 void SelList_Clear();              // the selection emptied
 void Fgr_IsSelectedUpd(Fgr* f);    // the editor's per-frame step of a figure instead of its update
