@@ -78,6 +78,8 @@ int Fgr::Owner(const Fgr* f) {
   return f->baner;
 }
 
+int Fgr_IsOwnedBy(const Fgr* f, int side) { return f && Fgr::Owner(f) == side; }
+
 int Fgr::IsUnit(const Fgr* f) { return f && f->UN && f->UN->isUse && f->isUnitWork == 1; }
 int Fgr::IsItem(const Fgr* f) { return f && f->item && f->item->isUse && f->isUnitWork == 2; }
 int Fgr::IsSquadHolder(const Fgr* f) { return f && f->isUnitWork == 3; }
@@ -230,4 +232,21 @@ void UN_MakeRandomName(Fgr* pF, int ask) {
   s += k3[Rand() % 4];
   s += k4[Rand() % 4];
   memcpy(pF->UN->name, s.data(), s.size() < 15 ? s.size() : 15);
+}
+
+int Fgr_DrawVisible(const Fgr* f) {
+  if (!f || !f->ProcNomDraw) return 0;
+  if (EditModeOn ? f->status == 0 : !f->Active()) return 0;
+  return f->status == fgrKameraLayer || f->status == fgrLandHolder || f->UnderGround == visUnderGround;
+}
+
+int Bunker_PropsOfKind(int kind) {
+  switch (kind) {
+    case fgrHasBunker: return prHasBunker1;
+    case fgrNatBunker: return prNatBunker1;
+    case fgrAngBunker: return prAngBunker1;
+    case fgrAkdBunker: return prAkdBunker1;
+    case fgrNekBunker: return prNekBunker1;
+    default: return 0;
+  }
 }

@@ -48,5 +48,14 @@ int Fgr_AlwaysFalse();
 // A point on a circle of radius r in one of 45 directions (8..360 degrees).
 void RandRingOffset(float r, float* x, float* y);
 int Kind_DefaultSeven(int kind, int* a, int* b, int* c, int* d, int* e, int* f, int* g);
+// 1 when the figure (a squad by its first unit) belongs to the side.
+int Fgr_IsOwnedBy(const Fgr* f, int side);
 // The name shown for a figure: its item or unit record's name, else its kind's name.
 const char* Fgr_ItemNameText(Fgr* f);
+
+// Fgr::DrawVisible: the scene offers the figure to its views this frame: it has a queue procedure,
+// exists (in the editor any kind, in play only active) and is a camera, the land holder or stands
+// on the floor shown.
+int Fgr_DrawVisible(const Fgr* f);
+// The property preset of a bunker kind 201..205 (prHasBunker1 ... prNekBunker1), else 0.
+int Bunker_PropsOfKind(int kind);

@@ -89,8 +89,6 @@ int AreaTouches(const AreaReq* e, const Fgr* unit) {
 
 }  // namespace
 
-int Fgr_IsOwnedBy(const Fgr* f, int side) { return f && Fgr::Owner(f) == side; }
-
 int Fgr_NoFightPair(const Fgr* a, const Fgr* b) {
   auto born = [](const Fgr* f) { return f->bornTehnola >= 93 && f->bornTehnola <= 94; };
   return a && b && born(a) && born(b);

@@ -2,56 +2,15 @@
 // 1..57 that the generated ProcFgr calls each do nothing): each body is empty (or answers "nothing
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
-#include "world/figure_ops.h"
-#include "world/frame_words.h"
-#include "world/income.h"
-#include "world/land_grid.h"
-#include "world/movement.h"
-#include "world/paths.h"
 #include "world/selection.h"
-#include "world/sides.h"
 
 // --- world/selection.h. Weak: the stage tests count the clears with a definition of their own.
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
+void SelList_SetOne(t_SelList*, Fgr*, int) {}
 void Fgr_IsSelectedUpd(Fgr*) {}
 int Fgr_MayCommand(const Fgr*, int) { return 0; }
 int Fgr_NotMine(const Fgr*) { return 1; }
-
-// --- world/frame_words.h
-Fgr* PointOrderFgr;
-int PointOrderSig;
-float PointOrderX, PointOrderZ;
-
-// --- world/land_grid.h
-void Land_InitCellFlags() {}
-void Fgr_LandCellFree(Fgr*) {}
-void Fgr_LandCellCountdown(Fgr*) {}
-void Fgr_SetPosition(Fgr*, float, float, float) {}
-int Land_CellAt(float, float) { return -1; }
-
-// --- world/movement.h
-void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
-int Fgr_OrderMovePoint(Fgr*, float, float, int, int) { return 0; }
-void Fgr_GiveAttackTarget(Fgr*, Fgr*, int) {}
-Fgr* Fgr_Border(const Fgr*) { return nullptr; }
-void Fgr_MoveStateStep(Fgr*) {}
-
-// --- world/paths.h
-int Land_FootprintHas(int, int, int) { return 0; }
-
-// --- world/sides.h
-int Side_Spend300_120(int) { return 0; }
-int Side_Spend180_60(int) { return 0; }
-int Side_Spend90_15(int) { return 0; }
-
-// --- world/income.h
-void Fgr_SetGemKind(Fgr*, int) {}
-void Fgr_SetPitWait(Fgr*) {}
-void Fgr_HoldFire(Fgr*) {}
-
-// --- world/figure_ops.h
-void Bunker_SetClassRadii(Fgr*, int) {}
 
 // --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
 void r_Proc_FadeTimer_(Fgr*) {}
@@ -60,18 +19,14 @@ void r_Laser_DrawBeam_(Fgr*) {}
 void r_Triger_Upd_(Fgr*) {}
 void r_Proc_DrawOwnSprite_(Fgr*) {}
 void r_Proc_TrigerRender_(Fgr*) {}
-void r_AnPultFlag__Upd_(Fgr*) {}
 void r_Proc_FlagQueue_(Fgr*) {}
 void r_Proc_FlagRender_(Fgr*) {}
 void r_Empty_10_(Fgr*) {}
-void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
-void r_LandOverview_Build_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
 void r_Empty_16_(Fgr*) {}
 void r_Empty_17_(Fgr*) {}
-void r_Land_DrawProjected_(Fgr*) {}
 void r_Proc_SpinRot_(Fgr*) {}
 void r_Proc_DrawTex1_(Fgr*) {}
 void r_Proc_DrawGroundMark_(Fgr*) {}
@@ -86,7 +41,6 @@ void r_Proc_DrawBillboard2_(Fgr*) {}
 void r_Proc_SpawnerWave_(Fgr*) {}
 void r_Proc_SpawnerQueue_(Fgr*) {}
 void r_Proc_SpawnerRender_(Fgr*) {}
-void r_Fgr_TickWait_(Fgr*) {}
 void r_Proc_KnoButton_(Fgr*) {}
 void r_Empty_35_(Fgr*) {}
 void r_Proc_KnoProduce_(Fgr*) {}
@@ -104,7 +58,6 @@ void r_Empty_49_(Fgr*) {}
 void r_Empty_50_(Fgr*) {}
 void r_Empty_51_(Fgr*) {}
 void r_Empty_52_(Fgr*) {}
-void r_AnPultFlag_FromParent_(Fgr*) {}
 void r_Proc_DrawTex1B_(Fgr*) {}
 void r_Proc_DrawBillboard_(Fgr*) {}
 void r_Proc_KnoButton2_(Fgr*) {}

@@ -13,12 +13,12 @@
 #include "figures/side.h"
 #include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
+#include "render/field.h"
 #include "shell/geometry.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
 #include "shell/random.h"
-#include "world/frame_words.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/sides.h"
@@ -27,7 +27,6 @@ int RangOfferWaitMs;
 RangOfferSet RangQueue[kRangQueueSlots + 1];
 int RangPanelReq;
 int RangPanelExists;
-int PointOrderCursorTex;
 
 namespace {
 
@@ -67,24 +66,6 @@ Fgr* OwnOfKind(int side, int kind, int born = -1) {
 }
 
 }  // namespace
-
-Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after) {
-  if (!first) return nullptr;
-  Fgr* from = first;
-  if (after) {
-    from = nullptr;
-    Fgr_Sub_ForEach(first, [&](Fgr* m) {
-      if (m == after) from = m;
-    });
-    if (!from) return nullptr;
-    from = from->pTail;
-  }
-  Fgr* found = nullptr;
-  Fgr_Sub_ForEach(from, [&](Fgr* m) {
-    if (!found && m->Status() == kind) found = m;
-  });
-  return found;
-}
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers) {
   if (!f) return nullptr;
@@ -397,7 +378,7 @@ void Proc_RangStep(Fgr* kno) {
     } else if (r == -1) {
       PointOrderFgr = h;
       PointOrderSig = 2;
-      PointOrderCursorTex = 32;
+      CarriedTex = 32;
     }
   }
 }
@@ -423,13 +404,12 @@ void Proc_BuildStep(Fgr* kno) {
     if (sig == c[0]) {
       PointOrderFgr = h;
       PointOrderSig = sig;
-      PointOrderCursorTex = c[1];
+      CarriedTex = c[1];
       return;
     }
   PointOrderFgr = nullptr;
   PointOrderSig = 0;
-  PointOrderCursorTex = 0;
-  int cell = Land_CellAt(PointOrderX, PointOrderZ);
+  int cell = Land_CellAt((float)PointOrderX, (float)PointOrderZ);
   if (cell < 0) return;
   const LandKle& k = Land_Layer(h->UnderGround)[cell];
   const float px = k.x + 5.0f, pz = k.z + 5.0f;

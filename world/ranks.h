@@ -7,9 +7,6 @@ class Fgr;
 struct GuiWin;
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure's skill chain, or null
-// The first member of kind `kind` in the chain that starts at `first` (behind `after` when given);
-// none when there is none or `after` is not in the chain.
-Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after);
 void Unit_RangChoice(Fgr* unit, int step);  // raise the rank by step and hand out the offers
 extern int RangOfferWaitMs;  // the rank-offer buttons wait this long; the game frame counts it down
 
@@ -54,6 +51,3 @@ int Spel_Cast(Fgr* caster, Fgr* book);  // 1 cast, 0 casting already or no room,
 int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
 void Proc_RangStep(Fgr* kno);   // procedure 47: a captain's rename and spell buttons
 void Proc_BuildStep(Fgr* kno);  // procedure 37: the builder's decorations, mines and buildings
-
-// The field target request of a button procedure shows this cursor texture (0 when none is open).
-extern int PointOrderCursorTex;
