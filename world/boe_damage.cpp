@@ -49,34 +49,30 @@ void Boe_FilterLineLog(int id, int value, int ofStart, int percent, int n, int s
   LogInfo("%s", FilterText(id, value, ofStart, percent, n, 1, stage).c_str());
 }
 
-void Boe_LogMidFilters(const FBu* t) {
+// The entries of one kind of an FBu table, each on a line of its own behind the indent.
+static void LogFilters(const FBu* t, int kind, const char* indent, const char* none, const char* header) {
   if (!t) return;
   if (t->count == 0) {
-    LogInfo("\n\t-- нет фильтров Второй стадии у Атакера.");
+    LogInfo("%s%s", indent, none);
     return;
   }
-  LogInfo("\n\t{ фильтры Второй стадии Атакера (mid)//норма это добавление");
+  LogInfo("%s%s", indent, header);
   for (const FBuEntry& e : t->e) {
-    if (!e.channel || e.kind != 2) continue;
-    LogInfo("\n\t");
-    Boe_FilterLineLog(e.channel, e.value, e.ofStart, e.percent, e.n, 0);
+    if (!e.channel || e.kind != kind) continue;
+    LogInfo("%s", indent);
+    Boe_FilterLineLog(e.channel, e.value, e.ofStart, e.percent, e.n, kind == 2 ? 0 : 1);
   }
-  LogInfo("\n\t}");
+  LogInfo("%s}", indent);
+}
+
+void Boe_LogMidFilters(const FBu* t) {
+  LogFilters(t, 2, "\n\t", "-- нет фильтров Второй стадии у Атакера.",
+             "{ фильтры Второй стадии Атакера (mid)//норма это добавление");
 }
 
 void Boe_LogSetFilters(const FBu* t) {
-  if (!t) return;
-  if (t->count == 0) {
-    LogInfo("\n\t\t\t-- нет фильтров стадии Приёма урона у Цэли.");
-    return;
-  }
-  LogInfo("\n\t\t\t{ фильтры стадии Приёма урона Цэлью (set)//норма это убавление");
-  for (const FBuEntry& e : t->e) {
-    if (!e.channel || e.kind != 3) continue;
-    LogInfo("\n\t\t\t");
-    Boe_FilterLineLog(e.channel, e.value, e.ofStart, e.percent, e.n, 1);
-  }
-  LogInfo("\n\t\t\t}");
+  LogFilters(t, 3, "\n\t\t\t", "-- нет фильтров стадии Приёма урона у Цэли.",
+             "{ фильтры стадии Приёма урона Цэлью (set)//норма это убавление");
 }
 
 void Boe_Damage(Fgr* attacker, FBu* attackerFbu, Sta* list, FKu* gunFku, Fgr* target, int quality) {

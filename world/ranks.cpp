@@ -41,6 +41,8 @@ int SkillOf(int offer) { return offer > 9999 ? offer - kTier3 : offer > 999 ? of
 int TierOf(int offer) { return offer > 9999 ? 3 : offer > 999 ? 2 : 1; }
 int Has(Fgr* f, int n) { return Fgr_FindSkil(f, n) != nullptr; }
 int Coin() { return Rand() % 2; }
+// Tier 2 or tier 3 of skill n, with equal chance.
+int Tier2Or3(int n) { return Coin() ? n + kTier2 : n + kTier3; }
 
 // The next open tier of skill n as an offer; 0 when the captain lacks it or all tiers are full.
 int NextTier(Fgr* f, int n) {
@@ -147,16 +149,36 @@ void Rang_OfferTier(Fgr* f, int* a, int* b) {
   }
 }
 
+namespace {
+
+// Rank 8: the weighted pair, then a higher tier of the class's own skill in place of the first,
+// and the second moved up a tier when it is a first-tier offer.
+void OffersRank8(Fgr* f, int* a, int* b, int* c, const int (&w)[8], int own) {
+  Rang_OfferPick(f, a, b, c, w);
+  *a = Tier2Or3(own);
+  if (*b <= 999) *b += kTier2;
+}
+
+// High ranks: the weighted pair, one time in `oneIn` a new skill in place of the first, then
+// the trade of a trigger skill's offer for the class's own skill.
+void OffersHigh(Fgr* f, int* a, int* b, int* c, const int (&w)[8], int oneIn) {
+  Rang_OfferPick(f, a, b, c, w);
+  if (Rand() % oneIn == 0) Rang_NewSkilOffer(f, a);
+  Rang_OfferTier(f, a, b);
+}
+
+}  // namespace
+
 void Rang_OffersClass1(Fgr* f, int* a, int* b, int* c) {
   *c = 1;
   int rank = f->UN->ExpRang;
   switch (rank) {
     case 2:
       *a = 1;
-      *b = Coin() ? 1001 : 10001;
+      *b = Tier2Or3(1);
       return;
     case 3:
-      *a = Coin() ? 1001 : 10001;
+      *a = Tier2Or3(1);
       *b = Coin() ? 3 : Coin() == 0 ? 4 : 2;
       return;
     case 4: {
@@ -168,16 +190,8 @@ void Rang_OffersClass1(Fgr* f, int* a, int* b, int* c) {
     case 5: Rang_OfferPair(f, a, b); return;
     case 6: *a = 5, *b = 7; return;
     case 7: Rang_OfferPick(f, a, b, c, {3, 2, 3, 2, 1, 1, 0, 0}); return;
-    case 8:
-      Rang_OfferPick(f, a, b, c, {0, 1, 1, 1, 1, 1, 0, 0});
-      *a = Coin() ? 1001 : 10001;
-      if (*b <= 999) *b += kTier2;
-      return;
-    default:
-      Rang_OfferPick(f, a, b, c, {3, 3, 3, 3, 2, 2, 1, 1});
-      if (Coin()) Rang_NewSkilOffer(f, a);
-      Rang_OfferTier(f, a, b);
-      return;
+    case 8: OffersRank8(f, a, b, c, {0, 1, 1, 1, 1, 1, 0, 0}, 1); return;
+    default: OffersHigh(f, a, b, c, {3, 3, 3, 3, 2, 2, 1, 1}, 2); return;
   }
 }
 
@@ -187,10 +201,10 @@ void Rang_OffersClass2(Fgr* f, int* a, int* b, int* c) {
   switch (rank) {
     case 2:
       *a = 2;
-      *b = Rand() % rank ? 1002 : 10002;
+      *b = Tier2Or3(2);  // the roll's divisor is the rank, 2 here
       return;
     case 3:
-      *a = Coin() ? 1002 : 10002;
+      *a = Tier2Or3(2);
       *b = Coin() ? 9 : 3;
       return;
     case 4: {
@@ -199,11 +213,7 @@ void Rang_OffersClass2(Fgr* f, int* a, int* b, int* c) {
       *b = Coin() && s9 ? 9 : Coin() == 0 || !s3 ? 2 : 3;
       return;
     }
-    default:
-      Rang_OfferPick(f, a, b, c, {1, 3, 1, 1, 1, 1, 1, 1});
-      if (Rand() % 10 == 0) Rang_NewSkilOffer(f, a);
-      Rang_OfferTier(f, a, b);
-      return;
+    default: OffersHigh(f, a, b, c, {1, 3, 1, 1, 1, 1, 1, 1}, 10); return;
   }
 }
 
@@ -213,10 +223,10 @@ void Rang_OffersClass5(Fgr* f, int* a, int* b, int* c) {
   switch (rank) {
     case 2:
       *a = 5;
-      *b = Coin() ? 1005 : 10005;
+      *b = Tier2Or3(5);
       return;
     case 3:
-      *a = Coin() ? 1005 : 10005;
+      *a = Tier2Or3(5);
       *b = Rand() % 6 ? 4 : 3;
       return;
     case 4: {
@@ -228,16 +238,8 @@ void Rang_OffersClass5(Fgr* f, int* a, int* b, int* c) {
     case 5: Rang_OfferPick(f, a, b, c, {0, 1, 1, 1, 1, 0, 1, 0}); return;
     case 6: *a = 1, *b = 7; return;
     case 7: Rang_OfferPick(f, a, b, c, {2, 2, 1, 2, 2, 2, 1, 0}); return;
-    case 8:
-      Rang_OfferPick(f, a, b, c, {1, 1, 1, 1, 0, 1, 1, 0});
-      *a = Coin() ? 1005 : 10005;
-      if (*b <= 999) *b += kTier2;
-      return;
-    default:
-      Rang_OfferPick(f, a, b, c, {1, 1, 1, 1, 2, 1, 1, 1});
-      if (Coin()) Rang_NewSkilOffer(f, a);
-      Rang_OfferTier(f, a, b);
-      return;
+    case 8: OffersRank8(f, a, b, c, {1, 1, 1, 1, 0, 1, 1, 0}, 5); return;
+    default: OffersHigh(f, a, b, c, {1, 1, 1, 1, 2, 1, 1, 1}, 2); return;
   }
 }
 
