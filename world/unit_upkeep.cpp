@@ -93,17 +93,20 @@ void Fgr_CaptainMarksUpd(Fgr* f) {
 void Fgr_EquipEmit(Fgr* unit, Fgr* piece) {
   if (!unit || !piece || !piece->detRadial || !piece->imiter) return;
   int radius = Fgr::RadiusVis(piece);
+  int pulse = 0;
   if (piece->detRadial == 2) {
     if (radius < 1 || piece->item->sta.count < 1) return;
-    if (TimerDown(&piece->waitNow)) piece->waitNow = piece->waitFull;
+    pulse = TimerDown(&piece->waitNow);
   } else if (piece->detRadial == 3) {
     if (radius < 1 || piece->item->fku.count < 1) return;
   }
   if (piece->pParent && piece->pParent != unit) return;
   if (!piece->pParent) piece->pParent = unit;
   // The queue keeps whole numbers: the piece's slot names the item record that holds both tables.
+  // A pulse strikes in the frame its countdown runs out (its delay 0) and is reloaded after.
   DecalQueue_Add(unit, piece->nom, piece->nom, piece->detRadial, piece->waitNow, piece->imiter, (float)radius,
                  0, -1, 0, piece->Status(), nullptr, piece->fcr, piece->fcg, piece->fcb, 1.0f);
+  if (pulse) piece->waitNow = piece->waitFull;
 }
 
 void Fgr_UseChainsUpd(Fgr* f) {

@@ -2,6 +2,7 @@
 // offers of every class and rank, a computer captain's choice, and the queue of offer sets the
 // player chooses from while the game waits.
 #include "catalogue/kombi.h"
+#include "render/field.h"
 #include "shell/gui_win.h"
 #include "world/combat_fixture.h"
 
@@ -204,4 +205,105 @@ TEST_F(RankTest, TheTierOfferTradesTheTriggerForTheOwnSkill) {
   EXPECT_STREQ(Skil_Name(0), "x");
   EXPECT_STREQ(Skil_Name(1000), "x");
   EXPECT_STREQ(Skil_Name(13), "x");
+}
+
+TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
+  Fgr* h = MakeFighter(2, 100, 100, 1);
+  h->status = fgrUnitStroi;
+  h->KleX1 = 10 * kLandSide + 10;
+  Fgr* kno = Make(fgrKnoUnit);
+  kno->pParent = h;
+  Fgr* base = Make(fgrAngBunker);  // the player's base must see the point
+  base->baner = 2;
+  base->get_RadiusVis_ = 300;
+  base->priv_position_x = 150, base->priv_position_z = 150;
+  int* rec = SideTab[1];
+  rec[kSideOwnList + 1] = base->nom;
+  rec[kSideOwnCount] = 1;
+  const int cell = 10 * kLandSide + 11;
+  LandKle& k = LandSurface.kle[cell];
+  k.x = 110, k.z = 100, k.objCode = 1;
+  PointOrderFgr = nullptr, PointOrderSig = 0;
+
+  // Order 6 asks for a point on the field with its cursor; while that is open, orders up to 29
+  // wait.
+  h->fromPultSig = 6;
+  Proc_BuildStep(kno);
+  EXPECT_EQ(PointOrderFgr, h);
+  EXPECT_EQ(PointOrderSig, 6);
+  EXPECT_EQ(CarriedTex, 37);
+  h->fromPultSig = 4;
+  Proc_BuildStep(kno);
+  EXPECT_EQ(PointOrderSig, 6);
+  // The point is given (order 106): too little energy refuses, nothing is made.
+  PointOrderX = 117, PointOrderZ = 103;
+  h->fromPultSig = 106;
+  rec[kSideEner] = 89, rec[kSideMat] = 500;
+  int before = 0;
+  for (const Fgr& f : Fgrs.mf) before += f.status != 0;
+  Proc_BuildStep(kno);
+  int after = 0;
+  for (const Fgr& f : Fgrs.mf) after += f.status != 0;
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(PointOrderFgr, nullptr);  // the request is closed
+  EXPECT_EQ(h->active, 1);
+  // Enough: a building at the cell's corner plus 5, and two wake-up triggers; both sleep.
+  rec[kSideEner] = 500;
+  Proc_BuildStep(kno);
+  EXPECT_EQ(rec[kSideEner], 410);
+  EXPECT_EQ(rec[kSideMat], 485);
+  Fgr* b = nullptr;
+  Fgr* wake[2] = {};
+  for (Fgr& f : Fgrs.mf) {
+    if (f.status == fgrUnitGen) b = &f;
+    if (f.status == fgrTriger) wake[f.activateFgr == h->nom ? 0 : 1] = &f;
+  }
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->priv_position_x, 115.0f);
+  EXPECT_EQ(b->priv_position_z, 105.0f);
+  EXPECT_EQ(b->LandKleLUp, cell);
+  EXPECT_EQ(b->baner, 2);
+  EXPECT_EQ(b->active, 0);
+  EXPECT_EQ(h->active, 0);
+  ASSERT_NE(wake[0], nullptr);
+  ASSERT_NE(wake[1], nullptr);
+  EXPECT_EQ(wake[0]->waitFull, 11000);
+  EXPECT_EQ(wake[1]->activateFgr, b->nom);
+  EXPECT_EQ(wake[1]->waitFull, 22000);
+  // A point out of the builder's 30 units builds nothing.
+  h->active = 1;
+  PointOrderX = 157, PointOrderZ = 103;
+  LandSurface.kle[cell + 4].x = 150, LandSurface.kle[cell + 4].z = 100, LandSurface.kle[cell + 4].objCode = 1;
+  Proc_BuildStep(kno);
+  EXPECT_EQ(rec[kSideEner], 410);
+}
+
+TEST_F(RankTest, TheCaptainsButtonRenamesAndCastsOrAsksForAPoint) {
+  Fgr* c = Captain(2, 1);
+  c->Sub_MetGd_max = 5;
+  Fgr* kno = Make(fgrKnoUnit);
+  kno->pParent = c;
+  c->fromPultSig = 1;
+  Proc_RangStep(kno);
+  EXPECT_EQ(strlen(c->UN->name), 7u);  // a random name of seven letters
+  Fgr* book = Make(fgrBookZak);
+  c->P_PrepZak1 = book;
+  book->MagikVers = 1;
+  c->fromPultSig = 2;
+  Proc_RangStep(kno);
+  ASSERT_NE(c->P2_Sub_MetGd, nullptr);
+  EXPECT_EQ(c->P2_Sub_MetGd->MagikVers, 1);
+  EXPECT_EQ(c->P2_Sub_MetGd->waitNow, 25000);
+  EXPECT_EQ(c->spelCastNow, 21000);
+  EXPECT_EQ(kno->waitNow, 21000);
+  // Casting already: nothing; another spell kind asks for a point on the field instead.
+  Proc_RangStep(kno);
+  EXPECT_EQ(c->P2_Sub_MetGd->pTail, nullptr);
+  c->spelCastNow = 0;
+  book->MagikVers = 2;
+  PointOrderFgr = nullptr;
+  Proc_RangStep(kno);
+  EXPECT_EQ(PointOrderFgr, c);
+  EXPECT_EQ(PointOrderSig, 2);
+  EXPECT_EQ(CarriedTex, 32);
 }

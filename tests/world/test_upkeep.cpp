@@ -181,3 +181,25 @@ TEST_F(CombatTest, TheChainStepKeepsOrbsOneFrameAndCountsBrakingDown) {
   Fgr_UseChainsUpd(u);
   EXPECT_EQ(u->Pritormozi, 0);
 }
+
+TEST_F(CombatTest, AnEquipmentPulseHurtsTheEnemiesInItsCircleOncePerPeriod) {
+  KadrStep = 50;
+  Fgr* e = MakeFighter(3, 130, 100, 1);
+  Fgr* mate = MakeFighter(3, 140, 100, 1);
+  Fgr* u = MakeFighter(2, 100, 100, 1);
+  Fgr* far = MakeFighter(2, 300, 100, 1);
+  for (Fgr* f : {e, mate, u, far}) f->DontUseGunMode = 1;
+  Fgr* piece = Make(fgrDetUnit);
+  piece->detPlace = 4, piece->detRadial = 2, piece->imiter = 3;  // a pulse that hits other sides
+  piece->get_RadiusVis_ = 50;
+  piece->waitFull = 1000;
+  Sta_Add(&piece->item->sta, bcNormHP, 10, 1, 0, 0);
+  e->Sub_UseKm_max = 2;
+  ASSERT_EQ(Fgr_Sub_AddUseKm(e, piece, 0), 1);
+  for (int i = 0; i < 200; i++) Frame();  // 10 s: a pulse at 0 ms and one a second after
+  EXPECT_EQ(Now(u, bcNormHP), 1000 - 10 * 10);
+  EXPECT_EQ(beams[5], 10);  // a marker at the unit for every pulse that hurt it
+  EXPECT_EQ(Now(mate, bcNormHP), 1000);
+  EXPECT_EQ(Now(far, bcNormHP), 1000);
+  EXPECT_EQ(Now(e, bcNormHP), 1000);
+}
