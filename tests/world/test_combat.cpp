@@ -221,3 +221,30 @@ TEST_F(CombatTest, TheLineOfFireStopsAtMarkedCellsUnlessTheyAreTileOne) {
   a->UnderGround = t->UnderGround = 1;
   EXPECT_EQ(Fgr_InFireLine(a, t), 1);
 }
+
+TEST_F(CombatTest, SquadCoverByTheGuestCaptainOrAHealthierNeighbour) {
+  Fgr* a = MakeFighter(2, 100, 60, 1);
+  Fgr* squad = Make(fgrSquadHolder);
+  squad->isUnitWork = 3;
+  squad->Sub_Unit_max = 5;
+  Fgr* t = MakeFighter(3, 100, 100, 1, 100);
+  Fgr* near = MakeFighter(3, 110, 110, 1, 500);   // inside the 30 x 30 square, healthier
+  Fgr* weak = MakeFighter(3, 95, 105, 1, 50);     // inside, weaker
+  Fgr* away = MakeFighter(3, 140, 100, 1, 900);   // outside
+  for (Fgr* m : {t, near, weak, away}) ASSERT_EQ(Fgr_Sub_AddUnit(squad, m, 0), 1);
+  int covered = 0, kept = 0;
+  for (int i = 0; i < 400; i++) {
+    Fgr* c = Fgr_SquadCover(a, t);
+    ASSERT_TRUE(c == nullptr || c == near);
+    covered += c == near, kept += c == nullptr;
+  }
+  EXPECT_GT(covered, 150);  // one hit in two
+  EXPECT_GT(kept, 150);
+  // An unseen member covers nobody; a guest captain set to guard takes every hit.
+  near->VidSide[2] = 0;
+  for (int i = 0; i < 50; i++) EXPECT_EQ(Fgr_SquadCover(a, t), nullptr);
+  Fgr* guest = MakeFighter(3, 500, 500, 1);
+  ASSERT_EQ(Fgr_Sub_AddUnit(squad, guest, 1), 1);
+  guest->CapZero_ZagradSquad = 1;
+  for (int i = 0; i < 50; i++) EXPECT_EQ(Fgr_SquadCover(a, t), guest);
+}

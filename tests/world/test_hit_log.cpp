@@ -129,3 +129,18 @@ TEST_F(CombatTest, ExperienceCountsAtMostAHundredAPointChannelAndFiveRanks) {
   EXPECT_EQ(a->xExpNow, 1000);
   EXPECT_EQ(a->xExpToOrbit, 0);
 }
+
+TEST_F(CombatTest, LongLabelsAndSkillNamesAreWrittenWhole) {
+  const std::string label(127, 'L'), name(127, 'N');
+  for (int n : {92, 93}) strcpy(MsgBase[2 * n - 1].text, label.c_str());
+  for (int n = 51; n <= 53; n++) strcpy(MsgBase[2 * n - 1].text, name.c_str());
+  std::string line = Boe_FilterLine(bcNormHP, 7, 1, 40, 0);
+  EXPECT_EQ(line, "(" + label + ") s<       NormHP> от   2% до   7%");
+  // A computer captain's choice line with three long skill names.
+  o2::RangCaptainMax = 10;
+  Fgr* c = MakeFighter(3, 0, 0, 1);
+  c->trueCaptain = 5;
+  c->Sub_UseSkil_max = 12;
+  Unit_RangChoice(c, 1);
+  EXPECT_NE(LogText().find("есть выбор: " + name + " <> " + name + " <+> " + name), std::string::npos);
+}
