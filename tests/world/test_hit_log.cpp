@@ -1,7 +1,7 @@
 // The damage of a hit through the three filter stages and its hit log: the log of two hits is
 // compared byte for byte with a file typed from the log's forms (Windows-1251); every entry there
-// uses full percentages, so no random roll takes part. The experience the hits give and a target
-// without a rank (changed, never logged) are checked beside it.
+// uses full percentages, so no random roll takes part. The Part's cases of the stages and of the
+// experience a hit gives, and lines that never overflow, beside it.
 #include "world/combat_fixture.h"
 
 namespace {
@@ -110,24 +110,16 @@ TEST_F(CombatTest, FilterStagesByThePartsCases) {
   Boe_Damage(a, nullptr, sta, fku, t, 0);
   EXPECT_EQ(BoeCnt_Get(&t->UN->cnt, bcTehnHP), 100);
   EXPECT_EQ(hp(), 420);
-}
 
-TEST_F(CombatTest, ExperienceCountsAtMostAHundredAPointChannelAndFiveRanks) {
-  Fgr* a = MakeFighter(2, 0, 0, 1);
-  Fgr* t = MakeFighter(3, 0, 0, 7, 1000);
-  t->PafLay = 0;  // a target off the walking layers doubles it
-  Fgr* gun = a->P2_Sub_UseGun;
-  Sta_ResetTable(&gun->item->sta);
-  Sta_Add(&gun->item->sta, bcNormHP, 150, 1, 0, 0);
-  Boe_Damage(a, nullptr, &gun->item->sta, &gun->item->fku, t, 0);
-  EXPECT_EQ(BoeCnt_Get(&t->UN->cnt, bcNormHP), 850);
-  EXPECT_EQ(a->xExpNow, 500);  // 100 x rank 5 x 0.5, doubled
-  // A captain earns without making an orb.
-  a->trueCaptain = 1;
-  a->xExpToOrbit = 0;
-  Boe_Damage(a, nullptr, &gun->item->sta, &gun->item->fku, t, 0);
-  EXPECT_EQ(a->xExpNow, 1000);
-  EXPECT_EQ(a->xExpToOrbit, 0);
+  // Experience: at most 100 a channel, the target's rank held to 5, doubled off the layers.
+  Sta_ResetTable(sta);
+  Sta_Add(sta, bcNormHP, 150, 1, 0, 0);
+  t->UN->ExpRang = 7;
+  t->PafLay = 0;
+  Boe_Damage(a, nullptr, sta, fku, t, 0);
+  EXPECT_EQ(hp(), 270);
+  EXPECT_EQ(a->xExpNow, 500);  // 100 x 5 x 0.5, doubled
+  EXPECT_EQ(a->xExpToOrbit, -500);
 }
 
 TEST_F(CombatTest, LongLabelsAndSkillNamesAreWrittenWhole) {

@@ -109,6 +109,16 @@ TEST_F(RankTest, ThreeWeightedOffersOfEveryClassAndRank) {
       }
   }
   EXPECT_GT(offered, tried * 9 / 10);  // the skills are there: offers are rarely missing
+
+  // The trigger skill's offer becomes the next open tier of the class's own skill.
+  Fgr_FindSkil(c, 1)->SkilRangBase = 4;
+  Fgr_FindSkil(c, 1)->SkilRangExt2 = 2;
+  int a = 10011, b = 3;  // skill 11 is class 1's trigger
+  Rang_OfferTier(c, &a, &b);
+  EXPECT_EQ(a, 1001);
+  EXPECT_EQ(b, 3);
+  EXPECT_STREQ(Skil_Name(10005), "Лёд, мастер");
+  EXPECT_STREQ(Skil_Name(1000), "x");
 }
 
 TEST_F(RankTest, AComputerCaptainChoosesAtOnceAndLogsTheChoice) {
@@ -188,25 +198,6 @@ TEST_F(RankTest, ThePlayersOffersWaitInTheQueueWhileTheGamePauses) {
   EXPECT_EQ(RangPanelReq, 0);
 }
 
-TEST_F(RankTest, TheTierOfferTradesTheTriggerForTheOwnSkill) {
-  Fgr* c = Captain(3, 1, {{1, 4}, {11, 1}});
-  Fgr_FindSkil(c, 1)->SkilRangExt2 = 2;
-  int a = 10011, b = 3;  // a names skill 11, class 1's trigger
-  Rang_OfferTier(c, &a, &b);
-  EXPECT_EQ(a, 1001);
-  EXPECT_EQ(b, 3);
-  a = 4, b = 11;
-  Rang_OfferTier(c, &a, &b);
-  EXPECT_EQ(a, 4);
-  EXPECT_EQ(b, 1001);
-  // Skill names by tier, and "x" for what names no skill.
-  EXPECT_STREQ(Skil_Name(5), "Лёд");
-  EXPECT_STREQ(Skil_Name(10005), "Лёд, мастер");
-  EXPECT_STREQ(Skil_Name(0), "x");
-  EXPECT_STREQ(Skil_Name(1000), "x");
-  EXPECT_STREQ(Skil_Name(13), "x");
-}
-
 TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   Fgr* h = MakeFighter(2, 100, 100, 1);
   h->status = fgrUnitStroi;
@@ -276,34 +267,4 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   LandSurface.kle[cell + 4].x = 150, LandSurface.kle[cell + 4].z = 100, LandSurface.kle[cell + 4].objCode = 1;
   Proc_BuildStep(kno);
   EXPECT_EQ(rec[kSideEner], 410);
-}
-
-TEST_F(RankTest, TheCaptainsButtonRenamesAndCastsOrAsksForAPoint) {
-  Fgr* c = Captain(2, 1);
-  c->Sub_MetGd_max = 5;
-  Fgr* kno = Make(fgrKnoUnit);
-  kno->pParent = c;
-  c->fromPultSig = 1;
-  Proc_RangStep(kno);
-  EXPECT_EQ(strlen(c->UN->name), 7u);  // a random name of seven letters
-  Fgr* book = Make(fgrBookZak);
-  c->P_PrepZak1 = book;
-  book->MagikVers = 1;
-  c->fromPultSig = 2;
-  Proc_RangStep(kno);
-  ASSERT_NE(c->P2_Sub_MetGd, nullptr);
-  EXPECT_EQ(c->P2_Sub_MetGd->MagikVers, 1);
-  EXPECT_EQ(c->P2_Sub_MetGd->waitNow, 25000);
-  EXPECT_EQ(c->spelCastNow, 21000);
-  EXPECT_EQ(kno->waitNow, 21000);
-  // Casting already: nothing; another spell kind asks for a point on the field instead.
-  Proc_RangStep(kno);
-  EXPECT_EQ(c->P2_Sub_MetGd->pTail, nullptr);
-  c->spelCastNow = 0;
-  book->MagikVers = 2;
-  PointOrderFgr = nullptr;
-  Proc_RangStep(kno);
-  EXPECT_EQ(PointOrderFgr, c);
-  EXPECT_EQ(PointOrderSig, 2);
-  EXPECT_EQ(CarriedTex, 32);
 }

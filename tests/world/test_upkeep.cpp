@@ -165,23 +165,6 @@ TEST_F(CombatTest, TheAreaStepPassesAnAreaWithoutRadiusAndRunsTheRest) {
   EXPECT_EQ((int)u->UN->rangAura, 0);
 }
 
-TEST_F(CombatTest, TheChainStepKeepsOrbsOneFrameAndCountsBrakingDown) {
-  KadrStep = 100;
-  Fgr* u = MakeFighter(2, 100, 100, 1);
-  u->xExpToOrbit = -21;  // experience just gained
-  Fgr_UseChainsUpd(u);
-  EXPECT_EQ(u->xExpToOrbit, 21);
-  Fgr_UseChainsUpd(u);
-  EXPECT_EQ(u->xExpToOrbit, 0);
-  u->onPath = 1;
-  u->Pritormozi = 500;
-  Fgr_UseChainsUpd(u);
-  EXPECT_EQ(u->Pritormozi, 400);
-  u->GoAwayMove = 1;
-  Fgr_UseChainsUpd(u);
-  EXPECT_EQ(u->Pritormozi, 0);
-}
-
 TEST_F(CombatTest, AnEquipmentPulseHurtsTheEnemiesInItsCircleOncePerPeriod) {
   KadrStep = 50;
   Fgr* e = MakeFighter(3, 130, 100, 1);
