@@ -1,6 +1,8 @@
 // Stand-ins for the catalogue until it is built: each body is empty (a pending preset reports
 // failure, a pending combination builds nothing) and is deleted when its real one lands. Grouped by
 // the header that declares it.
+#include "catalogue/creators.h"
+#include "catalogue/kombi.h"
 #include "catalogue/new_world.h"
 #include "gm/fa_proc_env.h"
 
@@ -8,6 +10,15 @@
 // own.
 void init_ProjX() {}
 __attribute__((weak)) void ProjX_CreateLandAndBunkers() {}
+
+// --- catalogue/creators.h
+Fgr* Laser_Create(int, float, float, float, float, float, float, int, int, int, int, float, float, float,
+                  float) {
+  return nullptr;
+}
+
+// --- catalogue/kombi.h
+Fgr* Fgr_Create(int, int, int) { return nullptr; }
 
 // --- gm/fa_proc_env.h: the presets and combinations that the generated PropsFill and KombiPreset
 // call.

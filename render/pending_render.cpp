@@ -5,6 +5,7 @@
 #include "render/scene.h"
 
 // --- render/scene.h
+RendView PickView;
 void RendView_AddCameraFgr(Fgr*) {}
 
 // --- render/area_queue.h

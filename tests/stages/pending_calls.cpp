@@ -3,7 +3,6 @@
 
 #include "catalogue/new_world.h"
 #include "render/land_chunks.h"
-#include "world/selection.h"
 
 StagesPendingCalls gStagesPending;
 
@@ -11,7 +10,5 @@ void PlitTextures_Build(int flag) {
   gStagesPending.plitBuilds++;
   gStagesPending.plitLastFlag = flag;
 }
-
-void SelList_Clear() { gStagesPending.selClears++; }
 
 void ProjX_CreateLandAndBunkers() { gStagesPending.newWorlds++; }

@@ -1,0 +1,176 @@
+// The update procedures of fighting figures: a unit that walks and fights (25), a unit that fights
+// in place (23), a bunker (22) and a squad holder (24). They share the sight test and pass the
+// figure's panel signal to its buttons; combat, income, walking and ranks are called from here.
+#include <cmath>
+
+#include "catalogue/creators.h"
+#include "figures/chains.h"
+#include "figures/fgrs.h"
+#include "figures/land.h"
+#include "figures/mode_words.h"
+#include "figures/side.h"
+#include "shell/frame_clock.h"
+#include "shell/random.h"
+#include "shell/rect.h"
+#include "world/combat.h"
+#include "world/figure_ops.h"
+#include "world/income.h"
+#include "world/movement.h"
+#include "world/procs.h"
+#include "world/ranks.h"
+#include "world/selection.h"
+
+void Fgr_SightTest(Fgr* f) {
+  int owner = Fgr::Owner(f);
+  if (owner < 1 || owner > 5) return;
+  for (int i = 1; i <= 5; i++) f->VidSide[i] = 0;
+  f->KlientVidit = 0;
+  Vec2 at;
+  Fgr::PosXZ(f, &at.x, &at.y);
+  for (int s = 0; s < kSides; s++) {
+    const int* side = SideTab[s];
+    int id = side[kSideId];
+    if (id <= 0 || id == owner) continue;
+    int n = side[kSideOwnCount] < kSideListMax ? side[kSideOwnCount] : kSideListMax;
+    for (int i = 1; i <= n; i++) {
+      Fgr* u = Fgrs_pFgr(side[kSideOwnList + i]);
+      if (!u || u->UnderGround != f->UnderGround) continue;
+      int r = Fgr::RadiusVis(u);
+      if (r < 1) continue;
+      Vec2 eye;
+      Fgr::PosXZ(u, &eye.x, &eye.y);
+      if (!Circles_TouchV(eye, (float)r, at, f->haf)) continue;
+      if (id <= 5) f->VidSide[id] = 1;
+      if (id == PlayerSide) f->KlientVidit = 1;
+      break;
+    }
+  }
+}
+
+// The end of each procedure: the panel signal goes to the button of that number, once.
+static void PassSignal(Fgr* f) {
+  if (!f->fromPultSig) return;
+  Fgr_ProcLinked(f);
+  f->fromPultSig = 0;
+}
+
+// The valid cell of a world point, or -1.
+static int CellAt(float x, float z) {
+  if (!std::isfinite(x) || !std::isfinite(z) || x < 0 || z < 0) return -1;
+  int cell = Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, kLandSide, kLandSide);
+  return Land_CellValid(cell) ? cell : -1;
+}
+
+// Hint markers on the cells around a captain whose cursor kind offers something to the player's
+// side at its level: the cells of the octagon of the captain's sight radius, the box kept inside
+// 10..2560 on both axes.
+static void Captain_LayHints(Fgr* f) {
+  float x, z;
+  Fgr::PosXZ(f, &x, &z);
+  float r = (float)Fgr::RadiusVis(f);
+  if (!std::isfinite(x) || !std::isfinite(z) || r <= 0) return;
+  float x0 = x - r, z0 = z - r, x1 = x + r, z1 = z + r;
+  // The box is moved onto the land in whole cells, as a stepwise walk of 10 would move it.
+  if (x0 < 10) x0 += 10 * std::ceil((10 - x0) / 10);
+  if (z0 < 10) z0 += 10 * std::ceil((10 - z0) / 10);
+  if (x1 > 2560) x1 -= 10 * std::ceil((x1 - 2560) / 10);
+  if (z1 > 2560) z1 -= 10 * std::ceil((z1 - 2560) / 10);
+  if (x1 < x0 || z1 < z0) return;
+  int w = (int)((x1 - x0) / 10) + 1, h = (int)((z1 - z0) / 10) + 1;
+  int first = Grid_CellIndex((int)x0, (int)z0, 0, 0, 10, 10, kLandSide, kLandSide);
+  if (first < 0) return;
+  int k = (int)(w * 0.5 * 0.54);
+  int side = PlayerSide >= 1 && PlayerSide <= kSides ? PlayerSide - 1 : -1;
+  int level = side >= 0 ? SideTab[side][kSideLevel] : 0;
+  LandKle* cells = Land_Layer(f->UnderGround);
+  for (int row = 0; row < h; row++) {
+    for (int c = 1; c <= w; c++) {
+      if (c < k + 1 - row || c > w - k + row || c < k - w + 2 + row || c > 2 * w - k - 1 - row) continue;
+      int cell = first + row * kLandSide + (c - 1);
+      if (cell < 0 || cell >= kLandCells) continue;
+      const LandKle& kle = cells[cell];
+      int tex = 0;
+      switch (kle.cursor) {
+        case 1: tex = level > 49 ? 80 : 0; break;
+        case 2: tex = 81; break;
+        case 3: tex = level > 49 ? 82 : 0; break;
+        case 4: tex = level > 49 ? 83 : 0; break;
+        case 7: tex = level > 99 ? 84 : 0; break;
+        case 8: tex = level > 99 ? 85 : 0; break;
+        case 9: tex = 86; break;
+        case 10: tex = 87; break;
+        default: break;
+      }
+      if (!tex) continue;
+      Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide, visUnderGround,
+                            1, 1, 1, 1);
+      if (!m) continue;
+      m->waitFull = m->waitNow = 2500;
+      m->kmra_Flat = 0;
+    }
+  }
+}
+
+void Proc_Unit(Fgr* f) {
+  if (!f || f->isMort) return;
+  TimerDownRest(&f->ImunZeroTarget);
+  if (f->xExpNow >= f->xExpNext) Unit_RangChoice(f, 1);
+  if (f->BringAllWaitFull > 0) Fgr_BringTick(f);
+  Fgr_PathWalkStep(f, 10.0f);
+  Fgr_SightTest(f);
+  SelPending_Clear(f);
+  Boe_Attack(f);
+  if (Fgr::Owner(f) == PlayerSide) {
+    if (TimerDown(&f->visualWait)) {
+      f->visualWait = f->visualWaitFull;
+      if (f->trueCaptain && f->UnderGround == visUnderGround && pFgrSelectedOne(0) == f && Fgr_FindSkil(f, 3))
+        Captain_LayHints(f);
+    }
+  } else if (f->MarshMode == 1 && !f->P_FireTarg && !f->onPath && Rand() % 22323 == 544) {
+    // A computer unit on guard wanders now and then, half its sight away.
+    float x, z, dx, dz;
+    Fgr::PosXZ(f, &x, &z);
+    RandRingOffset(Fgr::RadiusVis(f) / 2.0f, &dx, &dz);
+    Fgr_OrderMoveCell(f, CellAt(x + dx, z + dz), f->UnderGround);
+  }
+  TimerDownRest(&f->spelCastNow);
+  PassSignal(f);
+  Boe_AreaStep(f);
+}
+
+void Proc_UnitStand(Fgr* f) {
+  if (!f || f->isMort) return;
+  if (f->BringAllWaitFull > 0) Fgr_BringTick(f);
+  Fgr_SightTest(f);
+  SelPending_Clear(f);
+  Boe_Attack(f);
+  PassSignal(f);
+  Boe_AreaStep(f);
+}
+
+void Proc_Bunker(Fgr* f) {
+  if (!f || !Bunker_PropsOfKind(f->Status())) return;
+  if (f->BringAllWaitFull > 0) Fgr_BringTick(f);
+  if (TimerDown(&f->waitNow)) {
+    f->waitNow = f->waitFull;
+    // A computer bunker orders now and then: signal 4 or 5, each one time in four.
+    if (Fgr::Owner(f) != PlayerSide && Rand() % 2) {
+      f->fromPultSig = 4;
+      if (Rand() % 2) f->fromPultSig = 5;
+    }
+  }
+  Fgr_SightTest(f);
+  SelPending_Clear(f);
+  PassSignal(f);
+}
+
+void Proc_SquadHolder(Fgr* f) {
+  if (!f) return;
+  Fgr* first = f->P2_Sub_Unit;
+  if (!first || (!first->pTail && f->P_Guest)) {
+    Fgr_Sub_LeaveHolder(f);
+    f->Sbros();
+    return;
+  }
+  PassSignal(f);
+}
