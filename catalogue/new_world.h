@@ -2,5 +2,9 @@
 // a new world in the editor.
 #pragma once
 
+class Fgr;
+
 void init_ProjX();                  // the new game world of start-up
 void ProjX_CreateLandAndBunkers();  // land figures, cameras and base bunkers of a new world
+// A side's bunker of that kind at (x, z) with its triggers and held cells; null when none was made.
+Fgr* StaMutBunker(int kind, int owner, float x, float z, int cell);

@@ -21,3 +21,7 @@ void Fgr_GiveAttackTarget(Fgr* f, Fgr* target, int force);
 // picks up what its cell holds. A path longer than the three kept steps is planned again from the
 // third one.
 void Fgr_PathWalkStep(Fgr* f, float cellSize);
+// Places a figure (or every unit of a squad holder) on a valid cell of a floor, orders it on to
+// orderCell when that is not 0, and makes it the cell's holder when takeHolder is set and the cell
+// has none. An invalid cell does nothing.
+void Fgr_CellMoveTo(Fgr* f, int cell, int orderCell, int floor, int takeHolder);

@@ -22,6 +22,7 @@ void Fgr_UseChainsUpd(Fgr*) {}
 void Land_InitCellFlags() {}
 void Fgr_LandCellFree(Fgr*) {}
 void Fgr_LandCellCountdown(Fgr*) {}
+void Fgr_SetPosition(Fgr*, float, float, float) {}
 float CamLookX, CamLookZ;
 void Land_CellQuad(int) {}
 void Land_CellQuad2(int) {}
@@ -35,6 +36,7 @@ void Sel_OrderMoveTo(t_SelList*, float, float) {}
 void Fgr_OrderMoveCell(Fgr*, int, int) {}
 void Fgr_GiveAttackTarget(Fgr*, Fgr*, int) {}
 void Fgr_PathWalkStep(Fgr*, float) {}
+void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
 
 // --- world/paths.h
 void PassMaps_Rebuild() {}
@@ -43,9 +45,13 @@ void PassMaps_Rebuild() {}
 void FogVisRebuild(t_Fgrs*) {}
 
 // --- world/income.h
+void Fgr_SetGemKind(Fgr*, int) {}
+void Fgr_SetPitWait(Fgr*) {}
+void Fgr_HoldFire(Fgr*) {}
 void Fgr_BringTick(Fgr*) {}
 
 // --- world/combat.h
+int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
 void Boe_Attack(Fgr*) {}
 void Boe_AreaStep(Fgr*) {}
 
