@@ -85,14 +85,23 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
   hurt->activateExt = -500;
   Fgr* healNothing = Timed(5);  // a slot that holds no unit
   healNothing->activateFgr = woken->nom;
+  // A combination: a foot unit with its gun.
+  Fgr* kombi = Timed(6);
+  kombi->activateFgr = -3;
   // Touched: wakes its slot while something touches it.
   Fgr* sensed = Timed(0);
   sensed->trigSensCase = 1;
   Fgr* sensedSlot = Sleeping();
   sensed->activateFgr = sensedSlot->nom;
 
+  auto soldiers = [] {
+    int n = 0;
+    for (const Fgr& f : Fgrs.mf) n += f.Status() == fgrUnitPeh && f.baner == 0;
+    return n;
+  };
   for (int frame = 1; frame <= 4; frame++) {
     Frame();
+    EXPECT_EQ(soldiers(), 0) << frame;
     EXPECT_EQ(parent->fromPultSig, 0) << frame;
     EXPECT_EQ(attached->active, 1) << frame;
     EXPECT_EQ(Tech(3, 7), 0) << frame;
@@ -121,6 +130,7 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 80);  // CaptHP is the first one used
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 5), 40);
   EXPECT_EQ(heal->waitNow, 500);  // the next period
+  EXPECT_EQ(soldiers(), 1);       // built for no side, where its kombi leaves it
 
   TrigMessageReq = 0;
   Frame();
