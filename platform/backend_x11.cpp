@@ -249,6 +249,12 @@ void X11_MoveWindow(int x, int y, int w, int h) {
     XFlush(gX.dpy);
 }
 
+void X11_MinimiseWindow() {
+    if (!gX.win) return;
+    XIconifyWindow(gX.dpy, gX.win, gX.screen);
+    XFlush(gX.dpy);
+}
+
 void X11_WindowRect(int* x, int* y, int* w, int* h) {
     if (!gX.win) return;
     Window child;
@@ -432,7 +438,9 @@ void X11_HandleEvent(XEvent* ev) {
         return;
     }
     if (ev->type == SelectionClear) {
-        if (ev->xselectionclear.selection == gX.clipboard) gX.ownsClip = false;
+        // A late clear from an ownership we already took back must not drop what we copied since.
+        if (ev->xselectionclear.selection == gX.clipboard)
+            gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
         return;
     }
     if (ev->type == MappingNotify) {
@@ -579,11 +587,75 @@ static void CheckOwnership() {
     if (gX.ownsClip && XGetSelectionOwner(gX.dpy, gX.clipboard) != gX.helper) gX.ownsClip = false;
 }
 
+static bool FetchSelection(Atom target, std::string* out, Atom* type);
+
+// Whether another owner offers text: its TARGETS name a text form. Asked every frame by the paste
+// button, so the answer is kept for half a second per owner.
+static bool OwnerOffersText(Window owner) {
+    static Window lastOwner = 0;
+    static uint32_t lastMs = 0;
+    static bool lastAnswer = false;
+    uint32_t now = Plat_TimeMs();
+    if (owner == lastOwner && now - lastMs < 500) return lastAnswer;
+    std::string raw;
+    Atom type = 0;
+    bool text = false;
+    if (FetchSelection(gX.targets, &raw, &type) && type == XA_ATOM) {
+        for (size_t i = 0; i + sizeof(long) <= raw.size(); i += sizeof(long)) {
+            long a;
+            memcpy(&a, raw.data() + i, sizeof a);  // format-32 items come as longs
+            if ((Atom)a == gX.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.text) text = true;
+        }
+    }
+    lastOwner = owner;
+    lastMs = Plat_TimeMs();
+    lastAnswer = text;
+    return text;
+}
+
 int X11_ClipboardHasText() {
     if (!gX.dpy) return 0;
     CheckOwnership();
     if (gX.ownsClip) return gX.clipOwned.empty() ? 0 : 1;
-    return XGetSelectionOwner(gX.dpy, gX.clipboard) != 0 ? 1 : 0;
+    Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
+    return owner != 0 && OwnerOffersText(owner) ? 1 : 0;
+}
+
+// Waits (bounded) for a new value of our conversion property; false when none came.
+static bool WaitNewValue() {
+    XEvent ev;
+    for (int i = 0; i < 200; i++) {
+        while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev))
+            if (ev.xproperty.atom == gX.prop && ev.xproperty.state == PropertyNewValue) return true;
+        Plat_SleepMs(5);
+    }
+    return false;
+}
+
+// A transfer in pieces (INCR): each piece is a new value of the property, deleted once read; an
+// empty piece ends it.
+static bool ReceiveIncr(std::string* out, Atom* type) {
+    out->clear();
+    for (;;) {
+        if (!WaitNewValue()) return false;
+        Atom actual = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 0x7fffffff, True, AnyPropertyType, &actual, &format,
+                               &count, &after, &data) != Success)
+            return false;
+        bool ok = format == 8 || count == 0;
+        if (ok && count) out->append((const char*)data, count);
+        if (data) XFree(data);
+        if (!ok) return false;
+        if (count == 0) return true;
+        *type = actual;
+        if (out->size() > 64u * 1024 * 1024) {  // a paste beyond reason ends the transfer
+            fprintf(stderr, "platform: clipboard text too large to take\n");
+            return false;
+        }
+    }
 }
 
 // Asks the owner for the text as target; bounded wait, other events stay queued.
@@ -602,11 +674,18 @@ static bool FetchSelection(Atom target, std::string* out, Atom* type) {
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
+    // Stale notices of the property (our deletions) must not count as pieces of what follows.
+    while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev)) {}
     if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 4 * 1024 * 1024, True, AnyPropertyType, &actual,
                            &format, &count, &after, &data) != Success)
         return false;
-    bool ok = actual != gX.incr && format == 8 && data;  // transfers in pieces are not taken
-    if (ok) out->assign((const char*)data, count);
+    if (actual == gX.incr) {  // deleting the property (above) asked for the first piece
+        if (data) XFree(data);
+        *type = target;
+        return ReceiveIncr(out, type);
+    }
+    bool ok = (format == 8 || (format == 32 && target == gX.targets)) && data;
+    if (ok) out->assign((const char*)data, format == 32 ? count * sizeof(long) : count);
     if (data) XFree(data);
     *type = actual;
     return ok;
@@ -619,7 +698,8 @@ const char* X11_ClipboardGetText() {
         gPlat.clipOut = gX.clipOwned;
         return gPlat.clipOut.c_str();
     }
-    if (XGetSelectionOwner(gX.dpy, gX.clipboard) == 0) return nullptr;
+    Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
+    if (owner == 0 || !OwnerOffersText(owner)) return nullptr;
     std::string raw;
     Atom type = 0;
     std::string text;

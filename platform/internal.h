@@ -54,6 +54,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
 void X11_ShowWindow();
 void X11_DestroyWindow();
 void X11_MoveWindow(int x, int y, int w, int h);
+void X11_MinimiseWindow();
 void X11_WindowRect(int* x, int* y, int* w, int* h);
 void X11_SwapBuffers();
 void X11_Pump();  // moves every waiting X event into gPlat.queue

@@ -176,6 +176,12 @@ void Plat_MoveWindow(int x, int y, int w, int h) {
     gPlat.winH = h;
 }
 
+void Plat_MinimiseWindow() {
+    if (!gPlat.hasWindow) return;
+    if (gPlat.backend == PLAT_X11) X11_MinimiseWindow();
+    else PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+}
+
 void Plat_WindowRect(int* x, int* y, int* w, int* h) {
     int rx = gPlat.winX, ry = gPlat.winY, rw = gPlat.winW, rh = gPlat.winH;
     if (gPlat.hasWindow && gPlat.backend == PLAT_X11) X11_WindowRect(&rx, &ry, &rw, &rh);

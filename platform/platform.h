@@ -175,6 +175,9 @@ void Plat_MoveWindow(int x, int y, int w, int h);
 // Screen position of the client area's top-left corner and the client size.
 void Plat_WindowRect(int* x, int* y, int* w, int* h);
 int Plat_IsMinimised();
+// Asks for the window to be minimised (the desktop's window manager does it on x11; headless it is
+// at once). The size message follows in the queue.
+void Plat_MinimiseWindow();
 int Plat_IsActive();  // the window has the keyboard focus
 void Plat_SwapBuffers();
 // Number of Plat_SwapBuffers calls since the window was created.

@@ -27,9 +27,6 @@
 #include "ui/screens.h"
 #include "world/mode_frames.h"
 
-GuiList PaintWords;
-GuiList& PaintWordList = PaintWords;
-
 namespace {
 
 constexpr int kPaintRecords = 9999;

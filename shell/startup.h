@@ -5,10 +5,7 @@
 #include <string>
 
 #include "shell/file_names.h"
-#include "ui/gui_list.h"
-
-extern GuiList PaintWords;     // (word, colour codes), longest words first
-extern GuiList& PaintWordList;
+#include "ui/gui_list.h"  // PaintWords, the list the coloured words are read into
 
 // The whole run: start-up, main loop, shutdown. The process exit code: 0 after a normal run, 1 when
 // the window could not be made.

@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -151,4 +153,68 @@ inline void AnswerModalWithin(int waitMs, const std::string& display, const char
 
 inline void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
     AnswerModalWithin(2000, display, caption, keys);
+}
+
+inline bool HasXclip() { return access("/usr/bin/xclip", X_OK) == 0; }
+
+// An xclip of our own (started and stopped by its process id) owning the clipboard with the given
+// bytes under the given target; 0 when xclip is not installed.
+inline pid_t XclipOwner(const std::string& display, const std::string& target, const std::string& bytes,
+                        const std::string& file) {
+    if (!HasXclip()) return 0;
+    {
+        FILE* f = fopen(file.c_str(), "wb");
+        if (!f) return 0;
+        fwrite(bytes.data(), 1, bytes.size(), f);
+        fclose(f);
+    }
+    pid_t pid = fork();
+    if (pid == 0) {
+        int in = open(file.c_str(), O_RDONLY);
+        int null = open("/dev/null", O_WRONLY);
+        if (in < 0 || null < 0) _exit(126);
+        dup2(in, 0);
+        dup2(null, 1);
+        dup2(null, 2);
+        setenv("DISPLAY", display.c_str(), 1);
+        execl("/usr/bin/xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i",
+              (char*)nullptr);
+        _exit(127);
+    }
+    return pid;
+}
+
+inline void StopProcess(pid_t pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+// What `xclip -o` reads from the clipboard within about five seconds, while pump (our own event
+// loop, when the clipboard is ours and served from this process) runs.
+template <class Pump>
+std::string XclipRead(const std::string& display, const std::string& file, Pump pump) {
+    pid_t reader = fork();
+    if (reader == 0) {
+        int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0) _exit(126);
+        dup2(fd, 1);
+        setenv("DISPLAY", display.c_str(), 1);
+        execl("/usr/bin/xclip", "xclip", "-selection", "clipboard", "-o", (char*)nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    for (int i = 0; i < 1000 && waitpid(reader, &status, WNOHANG) == 0; i++) {
+        pump();
+        Plat_SleepMs(5);
+    }
+    if (waitpid(reader, &status, WNOHANG) == 0) StopProcess(reader);
+    std::string out;
+    if (FILE* f = fopen(file.c_str(), "rb")) {
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+        fclose(f);
+    }
+    return out;
 }

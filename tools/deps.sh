@@ -3,7 +3,8 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
       libgl-dev libgl1-mesa-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
-      libx11-dev libxtst-dev libfreetype-dev fonts-dejavu-core xvfb x11-utils x11-xkb-utils)
+      libx11-dev libxtst-dev libfreetype-dev fonts-dejavu-core xvfb x11-utils x11-xkb-utils xclip
+      zlib1g-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

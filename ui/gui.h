@@ -1,10 +1,54 @@
-// The widget tree: the root widget sized to the window, its tear-down, and the mouse position in
-// the tree's coordinates. The widget record itself is shell/gui_win.h.
+// The widget tree: one tree of rectangular widgets over the scene, laid out once from fractions of
+// a base rectangle and an anchor code, drawn each widget clipped to its own box, offered the mouse
+// before the field (exactly one widget per pass takes the hover and the event), cloned into numbered
+// grids and torn down with the window. The widget record itself is shell/gui_win.h.
 #pragma once
 
 #include "shell/gui_win.h"
 
-void Gui_InitRoot(int width, int height);
-void Gui_DestroyTree();
+extern GuiWin GuiRoot;        // the whole window; visible once Gui_InitRoot ran
+extern int GuiMouseTaken;     // a widget took the hover in the current pass
+extern int GuiMouseConsumed;  // an event callback of the current pass consumed the click
+
+// 1 when x <= px <= x + w and y <= py <= y + h (all four edges inside).
+int Gui_PtInRect(int px, int py, int x, int y, int w, int h);
 // The mouse in window pixels, y counted upward from the window's bottom edge.
 void Gui_CursorPos(int* x, int* y);
+void Gui_SetRoot(GuiCallback draw, GuiCallback event, int x, int y, int w, int h);
+void Gui_InitRoot(int width, int height);
+
+// Places win: anchor codes 1, 3, 5, 6, 7, 9, 11, 12 (clock face), 0/25/45/65/85 centre, 100 the
+// whole size base; the size base is the parent with useParentSize set, else the root.
+void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, float fh, int anchor);
+// A new invisible widget laid out under parent; null (nothing made) for a null parent.
+GuiWin* Gui_New(GuiWin* parent, GuiCallback draw, GuiCallback event, float fx, float fy, float fw,
+                float fh, int anchor, int useParentSize);
+
+// The interface's 2D pass (inside Gl2D_Begin/Gl2D_End of the caller) and one subtree of it.
+void Gui_DrawAll();
+void Gui_DrawTree(GuiWin* win);
+// Offers the mouse: code 0 hover only, 1 left, 2 right, above 100000 a held repeat. 1 when a
+// callback consumed the click.
+int Gui_MouseAll(int code);
+void Gui_MouseTree(GuiWin* win, int code);
+int Gui_HitOwn(GuiWin* win, int rectOnly);
+int Gui_ChildHit(GuiWin* win, int px, int py);
+
+void Gui_SetStateTree(GuiWin* win, int number, int recurse);
+int Gui_ChildY(GuiWin* win, int i);  // 1-based; win's own y when there is no such child
+int Gui_ChildX(GuiWin* win, int i);
+
+void Gui_CloneTree(GuiWin* dst, GuiWin* src, int dx, int dy, GuiWin* newParent);
+GuiWin* Gui_CloneAbove(GuiWin* src);  // null when src has no parent
+GuiWin* Gui_CloneLeft(GuiWin* src);
+GuiWin* Gui_CloneBelow(GuiWin* src);
+GuiWin* Gui_CloneRight(GuiWin* src);
+// Numbers the template first, then makes the other cells row by row from the top-left.
+void Gui_CloneGrid(GuiWin* tmpl, int cols, int rows, int first, int descending);
+void Gui_ShiftX(GuiWin* win, int dx);
+void Gui_ShiftY(GuiWin* win, int dy);
+// Frees win's descendants and clears win (the root by default: the window's tear-down).
+void Gui_DestroyTree(GuiWin* win = &GuiRoot);
+
+// A plain frame: the widget's rectangle filled dark, outlined yellow while hovered, else red.
+void Gl2D_FrameRect(GuiWin* win);

@@ -2,12 +2,36 @@
 #include "ui/program_mode.h"
 
 #include "gm/org_base.h"
+#include "platform/platform.h"
 #include "shell/konfig.h"
 
+GuiWin* GuiPanelMode1 = nullptr;
+GuiWin* GuiPanelMode2 = nullptr;
+GuiWin* GuiPanelMode3 = nullptr;
+
+namespace {
+
+// The platform counts show and hide calls like the desktop's display counter, on which alternating
+// switches would leave the cursor shown in play. The mode wants it plainly shown or hidden: the
+// count is brought to 0 (shown) or -1 (hidden).
+void SystemCursor(int show) {
+  int c = Plat_ShowCursor(show);
+  const int want = show ? 0 : -1;
+  while (c > want) c = Plat_ShowCursor(0);
+  while (c < want) c = Plat_ShowCursor(1);
+}
+
+}  // namespace
+
 int SetProgramMode(int mode) {
-  if (mode < 1 || mode > 3) return 0;
+  if (mode < 1 || mode > 3) return 1;
+  GuiWin* panels[3] = {GuiPanelMode1, GuiPanelMode2, GuiPanelMode3};
+  for (GuiWin* p : panels)
+    if (p) p->visible = 0;
+  if (panels[mode - 1]) panels[mode - 1]->visible = 1;
   if (mode == 1) o2::anSleepEachFrame = FrameSleepMode1;
   else o2::anSleepEachFrame = mode == 2 ? 4 : 6;
+  SystemCursor(mode != 2);
   EditModeOn = mode == 3 ? 1 : 0;
   if (mode == 3) EdToolUsed = 0;
   ProgMode = mode;

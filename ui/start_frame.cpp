@@ -1,22 +1,141 @@
-// The frame of the text screen.
+// The frame of the start screen.
 #include "ui/start_frame.h"
 
 #include <GL/gl.h>
 
+#include "figures/stage.h"
 #include "gm/kmd_block.h"
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "render/font.h"
+#include "render/gl2d.h"
+#include "render/texture.h"
+#include "shell/clock.h"
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
+#include "shell/konfig.h"
+#include "shell/text.h"
 #include "shell/window.h"
+#include "ui/buttons.h"
 #include "ui/gui.h"
+#include "ui/hints.h"
+#include "ui/program_mode.h"
+#include "ui/screen_buttons.h"
+#include "ui/screens.h"
+#include "ui/text_box.h"
+#include "ui/value_input.h"
+
+namespace {
+
+uint32_t TextColourStamp = 0;
+
+struct FpsCounterRec {
+  int ms;
+  int frames;
+  int shown;
+} FpsCounter;
+
+// The text-box command of the key commands that fired, 0 for none: editing commands first, then
+// the caret keys (the 300-based scrolls with Ctrl).
+int TextBoxCode() {
+  struct Pair {
+    int kmd, code;
+  };
+  static const Pair kEdit[] = {{13, 501}, {14, 502}, {15, 503}, {18, 503}, {16, 504},
+                               {19, 504}, {17, 505}, {20, 505}};
+  for (const Pair& p : kEdit)
+    if (Kmd_Fired(p.kmd)) return p.code;
+  static const Pair kCtrl[] = {{3, 337}, {4, 339}, {5, 338}, {6, 340}};
+  static const Pair kPlain[] = {{3, 37}, {4, 39}, {5, 38}, {6, 40}, {7, 33},
+                                {8, 34}, {9, 36}, {10, 35}, {11, 46}};
+  if (KeyIsDown(VK_CONTROL)) {
+    for (const Pair& p : kCtrl)
+      if (Kmd_Fired(p.kmd)) return p.code;
+    return 0;
+  }
+  for (const Pair& p : kPlain)
+    if (Kmd_Fired(p.kmd)) return p.code;
+  return 0;
+}
+
+void ColourFocusedBox() {
+  GuiWin* box = TextBoxFocused;
+  if (!box || !KonfigTextFlag) return;
+  const uint32_t now = TimeGetMs();
+  if (TextColourStamp == 0) TextColourStamp = now;
+  if (box->textBoxFlag) {
+    TextEd_ColourRows(box, 0);
+    box->textBoxFlag = 0;
+  } else if (now - TextColourStamp > 1000) {
+    TextEd_ColourRows(box, 1);
+    TextColourStamp = now;
+  }
+}
+
+}  // namespace
 
 void Mode1_Frame(int focus) {
   FrameTimer_Tick();
   if (Window_DragByMouse()) return;
+  InpLine_EditInt(&InpEditReq);
+  InpLine_EditFlo(&InpEditReq);
+  InpLine_EditStr(&InpEditReq);
+  InpLine_EditKod(&InpEditReq);
   if (focus) {
+    Gui_HintClear();
     Gui_CursorPos(&MouseX, &MouseY);
     Kmd_UpdAll();
+    ScreenShotKey();
+    if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
+    TextBox_OnMouseDrag();
+    int click = 0;
+    if (Kmd_Fired(KMD_KLIK)) click = 1;
+    else if (Kmd_Fired(KMD_RKLIK)) click = 2;
+    else if (KeyIsDown(VK_RBUTTON)) click = 100002;
+    Gui_MouseAll(click);
+    if (ScrollBarDrag) {
+      if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(ScrollBarDrag);
+      else ScrollBarDrag = nullptr;
+    }
+    if (!EtapName.empty() && Kmd_Fired(KMD_ESC)) {
+      o2::GamePause = 0;
+      SetProgramMode(2);
+    }
+    ColourFocusedBox();
+    glViewport(0, 0, WinWidth, WinHeight);
+    Gl2D_Begin(0, WinWidth, 0, WinHeight);
+    Gl_BlendMode(0);
+    glColor4f(1, 1, 1, 1);
+    Tex_Bind(&TexTable, 74);
+    Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
+    Tex_Off();
+    Gui_DrawAll();
+    if (GuiHintStrip1) {
+      const int rect[4] = {GuiHintStrip1->x, GuiHintStrip1->y, GuiHintStrip1->w, GuiHintStrip1->h};
+      Gui_HintDraw(rect);
+    }
+    glColor4f(0.7f, 0.7f, 0.8f, 1);
+    Gl2D_End();
   }
-  glViewport(0, 0, WinWidth, WinHeight);
-  glClearColor(0.1f, 0.12f, 0.18f, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  if (InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
+  Gl2D_End();
+  FpsText_Draw();
 }
+
+int FpsText_Draw() {
+  if (!o2::DrawFPS) return 1;
+  FpsCounter.ms += KadrStep;
+  FpsCounter.frames++;
+  if (FpsCounter.ms > 1000) {
+    FpsCounter.shown = FpsCounter.frames;
+    FpsCounter.ms -= 1000;
+    FpsCounter.frames = 0;
+  }
+  glColor4f(1, 1, 0, 1);
+  const std::string text = StrFmt("fps:%d", FpsCounter.shown);
+  Font_Print(&FontSet, text.c_str(), 1, 3, 2, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  return 1;
+}
+
+int FullScreenText_Draw() { return anSetKeysModeOn(); }

@@ -1,5 +1,11 @@
-// The frame of the text screen (program mode 1).
+// The frame of the start screen (program mode 1) and the frame-rate text every mode draws last.
 #pragma once
 
-// Clock, window drag, key commands and a cleared picture.
+// Clock, window drag, value input, the focused text box's key commands, the widget tree's mouse
+// and drawing over the background, the hint, the frame rate.
 void Mode1_Frame(int focus);
+// "fps:N" in the lower-left corner while the frame rate is switched on; answers 1.
+int FpsText_Draw();
+// The key re-binding page: while a re-binding step runs, the prompt over a cleared window, and the
+// collected keys taken once the last step passed. 0 (nothing drawn) while no step runs.
+int FullScreenText_Draw();

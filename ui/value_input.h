@@ -1,6 +1,82 @@
-// The one-line value input: the keys and characters the window procedure offers it first.
+// The one-line value input: one line of keyboard input owned by at most one edit at a time (a fixed
+// prefix, a length limit, a character filter; Enter accepts, Escape cancels, the limit accepts),
+// and the one request record whose int, float, string and code edits every frame steps in that
+// order. The window procedure offers it every character and the released caret keys first.
 #pragma once
 
-int InpLine_SpecialCharOk(unsigned char key);
+#include <string>
+
+#include "shell/frame_clock.h"
+#include "shell/gui_win.h"
+
+struct InpLineRec {
+  int* target;      // state word of the edit that owns the line; null while idle
+  std::string buf;  // the prefix, then what was typed
+  int caret;        // prefix length .. buffer length
+  int prefixLen;
+  int limit;        // most characters typed after the prefix
+  int filter;       // 0 any from 32 up, 1 float, 2 digits, 3 int, 4 digits and one '.'
+  int dotSeen;
+};
+extern InpLineRec InpLine;
+
+// State words: 0 idle, -1 editing, 1 accepted, 2 cancelled.
+struct InpEditReqRec {
+  int intState;
+  int* intTarget;
+  int floState;
+  float* floTarget;
+  int strState;
+  int strReq;
+  int kodState;
+  int kodReq;
+  std::string result;  // of the int, float and string edits
+  std::string kodText;
+  int intClamp, intMin, intMax;
+  int floClamp;
+  float floMin, floMax;
+};
+extern InpEditReqRec InpEditReq;
+extern int InpTestInt;
+extern float InpTestFlo;
+extern TimeMsTimer InpCaretBlink;
+
+// 1 when the edit starts; 0 when the line is busy, the pointer null or the state word not 0.
+int TextInput_Begin(int* state, const std::string& text, int limit, int filter);
+// 0 when the line is not active (the character then goes to the focused text box), else 1.
 int TextInput_Char(unsigned char c);
+// The released End, Home, Left, Right move the caret while the line is active (1), else 0.
 int TextInput_SpecialKey(unsigned char key);
+int InpLine_Finish(int* state, std::string* out, int clear);
+void InpLine_Reset();
+// The line's target exists and holds -1 (editing).
+int InpLine_IsSpecial();
+int IsDigitChar(int c);
+// While the line edits: 1 for the caret characters '#', '$', '%' and the apostrophe.
+int InpLine_SpecialCharOk(unsigned char c);
+
+// Requests: 1 taken, 2 the same request already pending, 0 refused.
+int Gui_BindInt(InpEditReqRec* r, int* target, int minimum, int maximum);
+int Gui_BindFloat(InpEditReqRec* r, float* target, float minimum, float maximum);
+int Gui_BindIntOnce(int* word, int value);
+// The per-frame steps, called in this order by the frames of all three modes.
+void InpLine_EditInt(InpEditReqRec* r);
+void InpLine_EditFlo(InpEditReqRec* r);
+void InpLine_EditStr(InpEditReqRec* r);
+void InpLine_EditKod(InpEditReqRec* r);
+
+// The line's field at window pixels (x, y), y up, while the line is active.
+void InputField_Draw(int x, int y, int font, int height, const char* label, const char* labelClr);
+
+// Developer widgets of the line (no screen places them).
+void IntInput_Draw(GuiWin* w);
+void FloInput_Draw(GuiWin* w);
+void NameInput_Draw(GuiWin* w);
+void KodInput_Draw(GuiWin* w);
+void IntInput_Click(GuiWin* w);
+void FloInput_Click(GuiWin* w);
+void NameInput_Click(GuiWin* w);
+void KodInput_Click(GuiWin* w);
+
+// Appends src n times when n >= 1, src is not empty and n * its length <= 9999.
+void StrRepeat(std::string& dst, const std::string& src, int n);

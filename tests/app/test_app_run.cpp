@@ -1,69 +1,8 @@
 // Headless runs of the whole program in a scratch copy of the shipped data: start-up, a script of
 // frames, shutdown; the window size from the settings; a start-up that fails.
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-
-#include "test_files.h"
-
-namespace fs = std::filesystem;
+#include "app_run.h"
 
 namespace {
-
-constexpr int kHung = 137;  // the exit code of a run that timeout killed
-
-class AppRun : public ::testing::Test {
- protected:
-  fs::path dir;
-
-  void SetUp() override { FreshData(); }
-
-  // A new scratch copy of the shipped data.
-  void FreshData() {
-    dir = TestScratchDir("run_");
-    CopyShippedData(dir);
-  }
-
-  // Runs the program in the data tree with a script; answers its exit code.
-  int Run(const std::string& script) {
-    WriteAll(dir / "script.txt", script);
-    // A run that hangs is ended, so the test fails instead of waiting for the suite's timeout.
-    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt " +
-                      "timeout -s KILL 60 '" + std::string(TOLV_BIN) + "' > run.out 2>&1";
-    int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
-  std::string Log() { return ReadAll(dir / "uni_files" / "log.txt"); }
-
-  // The blue, green, red bytes of the pixel in the middle of a 24-bit BMP.
-  int MiddlePixel(const fs::path& p) {
-    std::string b = ReadAll(p);
-    auto [w, h] = BmpSize(p);
-    if (w < 1 || h < 1) return -1;
-    size_t row = ((size_t)w * 3 + 3) & ~(size_t)3;
-    size_t at = 54 + row * (h / 2) + 3 * (w / 2);
-    if (at + 3 > b.size()) return -1;
-    return (unsigned char)b[at] << 16 | (unsigned char)b[at + 1] << 8 | (unsigned char)b[at + 2];
-  }
-
-  // Width and height of a 24-bit BMP, or 0, 0.
-  std::pair<int, int> BmpSize(const fs::path& p) {
-    std::string b = ReadAll(p);
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return {0, 0};
-    auto word = [&](int at) {
-      return (int)((unsigned char)b[at] | (unsigned char)b[at + 1] << 8 | (unsigned char)b[at + 2] << 16 |
-                   (unsigned char)b[at + 3] << 24);
-    };
-    return {word(18), word(22)};
-  }
-};
 
 TEST_F(AppRun, StartsRunsFramesAndClosesCleanly) {
   int rc = Run("answer no\nwait 10\nkey escape\nkey space\nclick left 100 100\nwait 5\nshot end.bmp\nwait 2\n"

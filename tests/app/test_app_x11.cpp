@@ -132,4 +132,66 @@ TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
   EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
 }
 
+TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
+  if (!HasXclip()) GTEST_SKIP() << "no xclip";
+  Launch();
+  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(", std::vector<KeySym>{XK_n});
+  Window w = WaitGameWindow(kStepMs);
+  user.join();
+  ASSERT_NE(w, 0u) << Output();
+  // Presses are held over several frames, as a hand does (the sanitizer build draws slowly).
+  const int kHoldMs = 250;
+  auto hold = [&](KeySym ks) {
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), True, 0);
+    XSync(t, False);
+    SleepMs(kHoldMs);
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), False, 0);
+    XSync(t, False);
+    SleepMs(120);
+  };
+  auto withKey = [&](KeySym mod, KeySym ks) {
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, mod), True, 0);
+    XSync(t, False);
+    SleepMs(60);
+    hold(ks);
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, mod), False, 0);
+    XSync(t, False);
+    SleepMs(60);
+  };
+  auto xclipOut = [&](const std::string& want) {  // what another program pastes, once it is there
+    std::string got;
+    for (int i = 0; i < 20 && got != want; i++) got = XclipRead(xvfb.display, (dir / "xclip.out").string(), [] {});
+    return got;
+  };
+  // The end of the upper box's first row ("tolv" of the shipped about text), then two letters.
+  SleepMs(1000);  // the first frames
+  XTestFakeMotionEvent(t, -1, 300, 295, 0);
+  XSync(t, False);
+  SleepMs(kHoldMs);
+  XTestFakeButtonEvent(t, 1, True, 0);
+  XSync(t, False);
+  SleepMs(kHoldMs);
+  XTestFakeButtonEvent(t, 1, False, 0);
+  XSync(t, False);
+  SleepMs(120);
+  hold(XK_h);
+  hold(XK_i);
+  withKey(XK_Shift_L, XK_Home);
+  withKey(XK_Control_L, XK_c);
+  EXPECT_EQ(xclipOut("tolvhi"), "tolvhi") << Output();
+
+  // Another program's text, Cyrillic in UTF-8, pasted at the row's end and copied back whole.
+  pid_t owner = XclipOwner(xvfb.display, "UTF8_STRING", "Zz \xD0\xAE\xD0\xB6", (dir / "xclip.in").string());
+  SleepMs(300);
+  hold(XK_End);
+  withKey(XK_Control_L, XK_v);
+  withKey(XK_Shift_L, XK_Home);
+  withKey(XK_Control_L, XK_c);
+  EXPECT_EQ(xclipOut("tolvhiZz \xD0\xAE\xD0\xB6"), "tolvhiZz \xD0\xAE\xD0\xB6") << Output();
+  StopProcess(owner);
+
+  SendDeleteWindow(t, w);
+  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+}
+
 }  // namespace

@@ -11,6 +11,11 @@
 
 #include <GL/gl.h>
 #include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -384,7 +389,7 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
 
     // Another program asks for UTF-8 and gets LF line breaks.
     Atom clipboard = XInternAtom(t, "CLIPBOARD", False), utf8 = XInternAtom(t, "UTF8_STRING", False);
-    Atom prop = XInternAtom(t, "TEST_PROP", False);
+    Atom prop = XInternAtom(t, "TEST_PROP", False), targets = XInternAtom(t, "TARGETS", False);
     Window tw = XCreateSimpleWindow(t, DefaultRootWindow(t), 0, 0, 1, 1, 0, 0, 0);
     XConvertSelection(t, clipboard, utf8, prop, tw, CurrentTime);
     XSync(t, False);
@@ -417,14 +422,20 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
             if (XCheckTypedWindowEvent(t, tw, SelectionRequest, &e)) {
                 XSelectionRequestEvent* r = &e.xselectionrequest;
                 const char text[] = "\xD0\x81\xD0\xB6\nx";  // Ёж LF x
-                XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
-                                (const unsigned char*)text, (int)sizeof text - 1);
+                if (r->target == targets) {  // what every owner answers: the forms it offers
+                    Atom offered[2] = {targets, utf8};
+                    XChangeProperty(t, r->requestor, r->property, XA_ATOM, 32, PropModeReplace,
+                                    (const unsigned char*)offered, 2);
+                } else {
+                    XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
+                                    (const unsigned char*)text, (int)sizeof text - 1);
+                }
                 XSelectionEvent reply = {};
                 reply.type = SelectionNotify;
                 reply.requestor = r->requestor;
                 reply.selection = r->selection;
                 reply.target = r->target;
-                reply.property = r->target == utf8 ? r->property : 0;
+                reply.property = r->target == utf8 || r->target == targets ? r->property : 0;
                 reply.time = r->time;
                 XSendEvent(t, r->requestor, False, 0, (XEvent*)&reply);
                 XSync(t, False);
@@ -439,6 +450,58 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
     ASSERT_NE(got, nullptr);
     EXPECT_STREQ(got, "Ёж\r\nx");
     XDestroyWindow(t, tw);
+}
+
+TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) {
+    ASSERT_EQ(Plat_Init(), 1);
+    Atom clipboard = XInternAtom(t, "CLIPBOARD", False);
+    auto waitOwnerChange = [&](Window from) {
+        for (int i = 0; i < 400; i++) {
+            Window w = XGetSelectionOwner(t, clipboard);
+            if (w != 0 && w != from) return w;
+            Plat_SleepMs(5);
+        }
+        return (Window)0;
+    };
+    // An owner that offers a picture only: no text to paste.
+    pid_t png = XclipOwner(display, "image/png", "\x89PNG not text", "clip_png.bin");
+    if (!png) GTEST_SKIP() << "no xclip";
+    Window first = waitOwnerChange(0);
+    ASSERT_NE(first, 0u);
+    EXPECT_EQ(Plat_ClipboardHasText(), 0);
+    EXPECT_EQ(Plat_ClipboardGetText(), nullptr);
+
+    // A text larger than one request of xclip's arrives in pieces, and whole.
+    std::string big;
+    for (int i = 0; big.size() < 1500000; i++) big += "\xD1\x81\xD1\x82\xD1\x80 line " + std::to_string(i) + "\n";
+    pid_t text = XclipOwner(display, "UTF8_STRING", big, "clip_big.txt");
+    ASSERT_NE(waitOwnerChange(first), 0u);
+    StopProcess(png);
+    EXPECT_EQ(Plat_ClipboardHasText(), 1);
+    const char* got = Plat_ClipboardGetText();
+    ASSERT_NE(got, nullptr);
+    // What was sent, in Windows-1251 with CR LF.
+    std::string w1251(big.size() + 1, '\0');
+    Plat_Utf8To1251(big.c_str(), &w1251[0], (int)w1251.size());
+    w1251.resize(strlen(w1251.c_str()));
+    std::string crlf;
+    for (char c : w1251) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    EXPECT_EQ(strlen(got), crlf.size());
+    EXPECT_TRUE(crlf == got);
+
+    // What the game copied, another program pastes, as long as the game runs.
+    ASSERT_EQ(Plat_ClipboardSetText("копия\r\nтекст", 12), 1);
+    StopProcess(text);
+    for (int round = 0; round < 2; round++) {
+        std::string got = XclipRead(display, "clip_out" + std::to_string(round) + ".txt", [] {
+            PlatMsg m;
+            while (Plat_PeekMessage(&m)) {}  // our pump serves the request
+        });
+        EXPECT_EQ(got, "\xD0\xBA\xD0\xBE\xD0\xBF\xD0\xB8\xD1\x8F\n\xD1\x82\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82");
+    }
 }
 
 TEST_F(X11Test, MessageBoxesAnsweredByKeys) {

@@ -158,7 +158,7 @@ TEST_F(Headless, ClipboardTestCallbackLogsTheTextAndConsumesTheClick) {
   std::filesystem::create_directories("uni_files");
   PlatMsg m;
   Plat_PeekMessage(&m);  // runs the script's first commands
-  GuiWin w {0, 0};
+  GuiWin w{};
   Clip_LogText(&w);
   EXPECT_EQ(w.consumed, 1);
   Clip_LogText(nullptr);

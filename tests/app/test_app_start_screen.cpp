@@ -1,0 +1,86 @@
+// The start screen of the whole program, headless: a text-box session through the script (typing,
+// selection by keys and mouse, copy and paste, delete, save, open, a stale selection) checked by
+// the bytes of the files it saves; the buttons to play and back; the picture at two window sizes,
+// one against its golden copy.
+#include "app_run.h"
+#include "picture.h"
+
+namespace {
+
+// Window pixels (top-left origin) of the start screen at 800 x 600: the command column's buttons
+// and the rows of the upper text box (row r's middle at 295 + 18 r, text from x 21).
+const char* kOpen = "750 40";
+const char* kSave = "750 61";
+
+TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
+  WriteAll(dir / "in.txt", "aaaaa\nbbbbb\nccccc\nddddd\n");
+  WriteAll(dir / "short.txt", "x\n");
+  const std::string script = std::string() +
+      "answer no\nwait 3\n"
+      "file in.txt\nclick left " + kOpen + "\nwait 2\n"
+      "click left 49 313\nwait 1\n"             // row 1, between the third and fourth letter
+      "type X\nchar 230\nwait 1\n"              // Latin and Cyrillic: bbbX\xE6bb, the caret at 5
+      "down Shift\nkey Down\nwait 5\nkey Down\nwait 5\nup Shift\n"  // select from (1,5) to (3,5)
+      "down Ctrl\nkey C\nup Ctrl\nwait 1\n"     // bb, ccccc, ddddd with CR LF after each
+      "key Del\nwait 1\n"                       // rows aaaaa, bbbX\xE6; the caret after \xE6
+      "down Ctrl\nkey V\nup Ctrl\nwait 1\n"     // back again, the caret on a new empty row 4
+      "type 1\nmsg 258 8 0\nmsg 258 8 0\nwait 1\n"  // typed and rubbed out; the empty row joins up
+      "msg 258 13 0\ntype e:\nwait 1\n"         // a new row after ddddd; ':' types '^'
+      "key Home\nwait 1\ndown Shift\nkey Right\nwait 1\nup Shift\n"  // select both letters
+      "type Z\nwait 1\n"                        // typing replaces the selection
+      "file out.txt\nclick left " + kSave + "\nwait 1\n"
+      "click left 300 100\nwait 1\n"            // the first click on the lower box only focuses it
+      "file out.txt\nclick left " + kOpen + "\nwait 1\n"
+      "file out2.txt\nclick left " + kSave + "\nwait 1\n"
+      "click left 300 400\nwait 1\n"            // back to the upper box
+      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"     // all five rows selected ...
+      "file short.txt\nclick left " + kOpen + "\nwait 2\n"  // ... then a text of one row
+      "key Del\nwait 1\n"                       // the selection names missing rows: dropped
+      "type Q\nfile out3.txt\nclick left " + kSave + "\nwait 1\n"
+      "file cancel\nclick left " + kSave + "\nwait 1\n"  // a cancelled save writes nothing
+      "shot end.bmp\nclose\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(ReadAll(dir / "out.txt"), "aaaaa\nbbbX\xE6" "bb\nccccc\nddddd\nZ\n");
+  EXPECT_EQ(ReadAll(dir / "out2.txt"), ReadAll(dir / "out.txt"));  // no row more, none less
+  EXPECT_EQ(ReadAll(dir / "out3.txt"), "xQ\n");
+  const std::string log = Log();
+  EXPECT_NE(log.find("\ntext box: the selection names rows 0..4 of 1: dropped"), std::string::npos) << log;
+  EXPECT_EQ(BmpSize(dir / "end.bmp"), std::make_pair(800, 600));  // the run went on to the end
+  EXPECT_FALSE(fs::exists(dir / "out.txt.tmp~"));
+}
+
+TEST_F(AppRun, PlayTestAndEditorLeaveTheStartScreenAndEscComesBack) {
+  // PlayTest shows play's screen (its top strip alone for now), whose Esc returns; Editor the
+  // editor's.
+  ASSERT_EQ(Run("answer no\nwait 3\nshot start.bmp\nclick left 750 124\nwait 2\nshot play.bmp\n"
+                "click left 684 12\nwait 2\nshot back.bmp\nclick left 750 145\nwait 2\nshot editor.bmp\nclose\n"),
+            0)
+      << ReadAll(dir / "run.out");
+  const Picture start = ReadBmp((dir / "start.bmp").string()), play = ReadBmp((dir / "play.bmp").string());
+  const Picture back = ReadBmp((dir / "back.bmp").string()), editor = ReadBmp((dir / "editor.bmp").string());
+  Picture diff;
+  EXPECT_GT(PicDiff(start, play, 16, &diff), 100000);   // the text windows are gone
+  EXPECT_LT(PicDiff(start, back, 16, &diff), 2000);     // the start screen again
+  EXPECT_GT(PicDiff(start, editor, 16, &diff), 100000);
+}
+
+TEST_F(AppRun, TheStartScreenLooksAsItsGoldenPicture) {
+  ASSERT_EQ(Run("answer no\nwait 30\nshot s800.bmp\nclose\n"), 0);
+  ASSERT_EQ(Run("answer yes\nwait 30\nshot s1024.bmp\nclose\n"), 0);
+  EXPECT_EQ(BmpSize(dir / "s1024.bmp"), std::make_pair(1024, 768));
+  const Picture shot = ReadBmp((dir / "s800.bmp").string());
+  ASSERT_EQ(shot.w, 800);
+  const std::string golden = std::string(TOLV_SOURCE_DIR) + "/tests/app/golden/start_800x600.png";
+  if (std::getenv("TOLV_UPDATE_GOLDEN")) {
+    ASSERT_TRUE(WritePng(golden, shot));
+  }
+  const Picture want = ReadPng(golden);
+  ASSERT_EQ(want.w, 800) << "no golden picture " << golden;
+  Picture diff;
+  // The caret's pulse and the frame-rate text may differ by a few pixels.
+  const int n = PicDiff(shot, want, 24, &diff);
+  if (n > 1500) WritePng((dir / "start_800x600_diff.png").string(), diff);
+  EXPECT_LE(n, 1500) << "differing pixels; see " << (dir / "start_800x600_diff.png");
+}
+
+}  // namespace
