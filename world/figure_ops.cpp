@@ -3,8 +3,19 @@
 
 #include "figures/fgr.h"
 #include "figures/side.h"
+#include "gm/org_base.h"
+#include "shell/gui_win.h"
 #include "shell/random.h"
 #include "world/ranks.h"
+
+GuiWin* CodeWinBox;
+GuiWin* CodeWinText;
+
+void GamePause_Clear() {
+  if (!CodeWinBox) return;
+  o2::GamePause = 0;
+  CodeWinBox->visible = 0;
+}
 
 void Fgr_Disarm(Fgr* f) {
   if (!f) return;

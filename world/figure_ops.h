@@ -3,6 +3,16 @@
 #pragma once
 
 class Fgr;
+struct GuiWin;
+
+// The play screen's code window and its text box: a trigger's message shows there and pauses the
+// game, and clearing the pause hides it again. The interface makes them when it builds the play
+// screen; null until then (nothing shows).
+extern GuiWin* CodeWinBox;
+extern GuiWin* CodeWinText;
+
+// The pause lifted and the code window hidden, when the window exists.
+void GamePause_Clear();
 
 // A trigger's hold on its parent ends: not active, no wait, no signal, no production slot.
 void Fgr_Disarm(Fgr* f);

@@ -32,8 +32,6 @@ void Fgr_SightTest(Fgr* f);
 void Triger_Upd(Fgr* t);
 // One run of a trigger whose trigRunCase is not 0: a message, a heal or hurt, a combination.
 void Trig_RunCase(Fgr* t);
-// Message msgNo of the message base for the message panel. The panel belongs to the interface: the
-// number is left in TrigMessageReq, which the game update hands to the panel in the same frame
-// (and then pauses). A number the base does not hold leaves nothing.
+// Message msgNo of the message base in the code window, which then shows and pauses the game;
+// nothing without the window or for a number the base does not hold.
 void Trig_ShowMessage(int msgNo);
-extern int TrigMessageReq;  // 0: none

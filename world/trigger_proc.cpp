@@ -8,16 +8,21 @@
 #include "figures/fgrs.h"
 #include "figures/records.h"
 #include "shell/frame_clock.h"
+#include "gm/org_base.h"
 #include "shell/msgbase.h"
+#include "ui/gui_list.h"
 #include "world/fgrs_update.h"
 #include "world/figure_ops.h"
 
-int TrigMessageReq;
-
 void Trig_ShowMessage(int msgNo) {
+  GuiList* rows = GuiList_Of(CodeWinText);
+  const char* text = MsgBase_TextOrNull(msgNo);
   // A number past the end is missing too (the lookup would answer its ".Z." marker).
-  if (!MsgBase_TextOrNull(msgNo) || msgNo > (int)MsgBase.size() / 2) return;
-  TrigMessageReq = msgNo;
+  if (!CodeWinBox || !rows || !text || msgNo > (int)MsgBase.size() / 2) return;
+  o2::GamePause = 1;
+  CodeWinBox->visible = 1;
+  rows->rows.clear();
+  GuiList_Insert(rows, text, "", -1, 1);
 }
 
 void Trig_RunCase(Fgr* t) {

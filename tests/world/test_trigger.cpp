@@ -5,6 +5,8 @@
 #include "figures/chains.h"
 #include "figures/records.h"
 #include "shell/msgbase.h"
+#include "ui/gui_list.h"
+#include "world/figure_ops.h"
 #include "world/procs.h"
 
 namespace {
@@ -15,7 +17,15 @@ class TriggerScene : public WorldTest {
  protected:
   void SetUp() override {
     WorldTest::SetUp();
-    TrigMessageReq = 0;
+    o2::GamePause = 0;
+    // The play screen's code window, with an old text in its box.
+    codeWin = GuiWin{};
+    codeText = GuiWin{};
+    codeRows.rows = {{"old", "w"}, {"text", "w"}};
+    codeHolder = GuiListHolder{1, &codeRows, nullptr};
+    codeText.listHolder = &codeHolder;
+    CodeWinBox = &codeWin;
+    CodeWinText = &codeText;
     MsgBase_Clear();
     for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
       MsgRec r{};
@@ -23,7 +33,20 @@ class TriggerScene : public WorldTest {
       MsgBase.push_back(r);
     }
   }
-  void TearDown() override { MsgBase_Clear(); }
+  void TearDown() override {
+    MsgBase_Clear();
+    CodeWinBox = CodeWinText = nullptr;
+    o2::GamePause = 0;
+  }
+  // The code window's text, rows joined by '|'.
+  std::string CodeText() const {
+    std::string t;
+    for (const auto& r : codeRows.rows) t += (t.empty() ? "" : "|") + r.first;
+    return t;
+  }
+  GuiWin codeWin, codeText;
+  GuiList codeRows;
+  GuiListHolder codeHolder;
 
   // A free timed trigger of side 3 whose period (and each next one) is `period` ms.
   static Fgr* Timed(int runCase, int period = 500) {
@@ -106,7 +129,7 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
     EXPECT_EQ(attached->active, 1) << frame;
     EXPECT_EQ(Tech(3, 7), 0) << frame;
     EXPECT_EQ(woken->active, 0) << frame;
-    EXPECT_EQ(TrigMessageReq, 0) << frame;
+    EXPECT_EQ(codeWin.visible, 0) << frame;
     EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 50) << frame;
     EXPECT_EQ(sensedSlot->active, 0) << frame;
   }
@@ -126,16 +149,22 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
   EXPECT_EQ(Tech(2, 7), 0);  // only the trigger's own side
   EXPECT_EQ(woken->active, 1);
   EXPECT_EQ(dammed->trigDamba, 1);
-  EXPECT_EQ(TrigMessageReq, 2);
+  EXPECT_EQ(codeWin.visible, 1);  // the message shows and pauses the game
+  EXPECT_EQ(CodeText(), "dva");  // the local text (English off)
+  EXPECT_EQ(o2::GamePause, 1);
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 80);  // CaptHP is the first one used
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 5), 40);
   EXPECT_EQ(heal->waitNow, 500);  // the next period
   EXPECT_EQ(soldiers(), 1);       // built for no side, where its kombi leaves it
 
-  TrigMessageReq = 0;
+  GamePause_Clear();
+  EXPECT_EQ(o2::GamePause, 0);
+  EXPECT_EQ(codeWin.visible, 0);
   Frame();
   Frame();  // 700 ms: the message past the base's end shows nothing
-  EXPECT_EQ(TrigMessageReq, 0);
+  EXPECT_EQ(codeWin.visible, 0);
+  EXPECT_EQ(o2::GamePause, 0);
+  EXPECT_EQ(CodeText(), "dva");  // the local text (English off)
   Frame();
   Frame();  // 900 ms
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 0);
