@@ -69,7 +69,3 @@ Fgr* FieldSpec_ActiveFlag(Fgr* place) {
   Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag, nullptr);
   return flag && flag->xExpNow > 0 ? flag : nullptr;
 }
-
-int Bunker_PropsOfKind(int kind) {
-  return kind >= fgrHasBunker && kind <= fgrNekBunker ? 9651 + 10 * (kind - fgrHasBunker) : 0;
-}

@@ -28,5 +28,3 @@ int IntTakeUpTo(int* store, int* amount);
 // The flag a special field (kind 18) holds: its first kind-6 member of P2_Sub_UseDet while that
 // flag's state is above 0.
 Fgr* FieldSpec_ActiveFlag(Fgr* place);
-// The preset of bunker kinds 201..205 (9651..9691), else 0.
-int Bunker_PropsOfKind(int kind);

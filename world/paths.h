@@ -1,4 +1,6 @@
-// Passability maps and path search.
+// Passability maps and the path search.
 #pragma once
 
-void PassMaps_Rebuild();  // the five maps of each floor from the tiles and the standing figures
+// Rebuilds the five fine and five coarse passability maps of both floors from the cells' tile types
+// and the standing figures' footprints.
+void PassMaps_Rebuild();

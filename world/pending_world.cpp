@@ -71,8 +71,6 @@ void r_AnPultFlag__Upd_(Fgr*) {}
 void r_Proc_FlagQueue_(Fgr*) {}
 void r_Proc_FlagRender_(Fgr*) {}
 void r_Proc_PlaceAtCursor_(Fgr*) {}
-void r_LandOverview_Build_(Fgr*) {}
-void r_Land_DrawProjected_(Fgr*) {}
 void r_Proc_SpinRot_(Fgr*) {}
 void r_Proc_DrawTex1_(Fgr*) {}
 void r_Proc_DrawGroundMark_(Fgr*) {}

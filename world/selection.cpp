@@ -15,7 +15,7 @@
 #include "render/rend_view.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
-#include "world/frame_words.h"
+#include "render/field.h"
 #include "world/land_grid.h"
 #include "world/ranks.h"
 
@@ -300,13 +300,6 @@ void Fgr_OfferToSides(Fgr* f) {
 }
 
 // --- predicates and accessors
-
-int Fgr_DrawVisible(const Fgr* f) {
-  if (!f || !f->ProcNomDraw) return 0;
-  if (EditModeOn ? !f->Status() : !f->Active()) return 0;
-  int k = f->Status();
-  return k == fgrKameraLayer || k == fgrLandHolder || f->UnderGround == visUnderGround;
-}
 
 int Fgr_MayCommand(const Fgr* f, int n) {
   if (!f || SelList.count != 1 || SelList.e[1] != f || n < 1 || n > kSelKnoMax) return 0;

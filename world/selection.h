@@ -65,7 +65,6 @@ void Fgr_IsSelectedUpd(Fgr* f);  // a squad's mark and the side lists (the edito
 void Fgr_OfferToSides(Fgr* f);
 
 // Predicates and accessors.
-int Fgr_DrawVisible(const Fgr* f);      // queued for drawing: a procedure, alive, on the floor shown
 int Fgr_MayCommand(const Fgr* f, int n);  // the one selected figure and its button n is active
 int Fgr_NotMine(const Fgr* f);          // not the player's (a squad by its first unit)
 Fgr* Fgr_KnoByIndex(Fgr* f, int n);     // member n (1..18) of the button chain

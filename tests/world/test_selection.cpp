@@ -22,7 +22,9 @@ class Picking : public WorldTest {
     WorldTest::SetUp();
     ASSERT_TRUE(sOk) << "no headless GL context";
     // The main view: from above and behind (500, 300, 300) down onto (500, 0, 500).
-    PickView = RendView{{0, 0, kW, kH}, {}, {}};
+    PickView = RendView{};
+    PickView.viewport[2] = kW;
+    PickView.viewport[3] = kH;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(60.0, (double)kW / kH, 1.0, 2000.0);

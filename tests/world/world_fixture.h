@@ -14,7 +14,7 @@
 #include "shell/log.h"
 #include "shell/random.h"
 #include "test_files.h"
-#include "world/frame_words.h"
+#include "render/field.h"
 #include "world/selection.h"
 
 // A live figure of the kind (its newborn state ended).
