@@ -1,12 +1,12 @@
 // Small figure operations beside the procedures.
 #include "world/figure_ops.h"
 
+#include "figures/chains.h"
 #include "figures/fgr.h"
 #include "figures/side.h"
 #include "gm/org_base.h"
 #include "shell/gui_win.h"
 #include "shell/random.h"
-#include "world/ranks.h"
 
 GuiWin* CodeWinBox;
 GuiWin* CodeWinText;

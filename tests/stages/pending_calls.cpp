@@ -1,7 +1,6 @@
 // Counting definitions of the stand-ins the stage requests call (they replace the weak ones).
 #include "pending_calls.h"
 
-#include "catalogue/new_world.h"
 #include "render/land_tiles.h"
 
 StagesPendingCalls gStagesPending;
@@ -10,5 +9,3 @@ void PlitTextures_Build(int flag) {
   gStagesPending.plitBuilds++;
   gStagesPending.plitLastFlag = flag;
 }
-
-void ProjX_CreateLandAndBunkers() { gStagesPending.newWorlds++; }

@@ -1,13 +1,13 @@
 // Procedures by number: the numbering of the switch, empty numbers, the update pass and the panel
 // signal of a unit to its buttons.
-#include "world_fixture.h"
+#include "frames_fixture.h"
 
 #include "figures/chains.h"
 #include "world/procs.h"
 
 namespace {
 
-using Procs = WorldTest;
+using Procs = FramesTest;
 
 // The procedure numbers as the game's table gives them: every number 1..58 and its procedure.
 struct ProcRow {

@@ -1,6 +1,6 @@
 // The selection: picking under a headless GL context through a known camera, the list's rules, its
 // tidy step and the marks, and the small figure operations beside the procedures.
-#include "world_fixture.h"
+#include "frames_fixture.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -14,12 +14,12 @@ namespace {
 
 constexpr int kW = 320, kH = 240;
 
-class Picking : public WorldTest {
+class Picking : public FramesTest {
  protected:
   static void SetUpTestSuite() { sOk = Plat_HeadlessContext(kW, kH) == 1; }
   static void TearDownTestSuite() { Plat_HeadlessContextFree(); }
   void SetUp() override {
-    WorldTest::SetUp();
+    FramesTest::SetUp();
     ASSERT_TRUE(sOk) << "no headless GL context";
     // The main view: from above and behind (500, 300, 300) down onto (500, 0, 500).
     PickView = RendView{};
@@ -124,7 +124,7 @@ TEST_F(Picking, SquadMembersSelectTheirHolderOnceAndShowTheSquadMark) {
   EXPECT_EQ(pFgrSelectedOne(1), m[0]);
 }
 
-using Selection = WorldTest;
+using Selection = FramesTest;
 
 TEST_F(Selection, TheListTakesAtMost199AndOnlyActiveFiguresOutsideTheEditor) {
   Fgr* u = Unit(2, 50, 50);

@@ -1,6 +1,6 @@
 // Triggers in a scripted scene: one of each action kind, run frame by frame through the update
 // pass at 100 ms a frame, each checked before and at the frame its period runs out.
-#include "world_fixture.h"
+#include "frames_fixture.h"
 
 #include "figures/chains.h"
 #include "figures/records.h"
@@ -11,12 +11,12 @@
 
 namespace {
 
-using Triggers = WorldTest;
+using Triggers = FramesTest;
 
-class TriggerScene : public WorldTest {
+class TriggerScene : public FramesTest {
  protected:
   void SetUp() override {
-    WorldTest::SetUp();
+    FramesTest::SetUp();
     o2::GamePause = 0;
     // The play screen's code window, with an old text in its box.
     codeWin = GuiWin{};

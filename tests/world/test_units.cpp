@@ -1,13 +1,13 @@
 // The fighting figures' procedures: who sees whom, the bunker's orders and its panel signal, and a
 // squad holder that lost its units.
-#include "world_fixture.h"
+#include "frames_fixture.h"
 
 #include "figures/chains.h"
 #include "world/procs.h"
 
 namespace {
 
-using Units = WorldTest;
+using Units = FramesTest;
 
 // One frame of the figures: the side lists the container's update fills, then the update pass.
 void Frame() {
@@ -51,13 +51,13 @@ struct BunkerRig {
 };
 BunkerRig MakeBunker(int side) {
   BunkerRig r{};
-  r.bunker = MakeFgr(fgrAngBunker);
+  r.bunker = LiveFgr(fgrAngBunker);
   r.bunker->baner = side;
   r.bunker->ProcNomUpd2 = 22;
   r.bunker->waitFull = 1000;
   r.bunker->Sub_Kno_max = 18;
   for (int i = 1; i <= 5; i++) {
-    r.kno[i] = MakeFgr(fgrKnoUnit);
+    r.kno[i] = LiveFgr(fgrKnoUnit);
     Fgr_Sub_AddKno(r.bunker, r.kno[i]);
     r.kno[i]->baner = side;
     r.kno[i]->ProcNomOnK = 4;

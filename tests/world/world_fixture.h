@@ -1,81 +1,51 @@
-// Shared set-up for the game-world tests: an empty container and record pools, five sides with
-// their numbers, the player on side 2, an empty selection, a fixed seed and a fixed frame step.
+// Shared set-up for the world tests: the figure model's (an empty container, free record pools, a
+// log of the test's own), plus cleared land floors (every valid cell open ground, the border
+// blocked), the player on side 2, and side records restored after each test.
 #pragma once
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
 
-#include "figures/fgrs.h"
+#include "figures/figures_fixture.h"
+#include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "gm/org_base.h"
-#include "shell/frame_clock.h"
-#include "shell/log.h"
-#include "shell/random.h"
-#include "test_files.h"
-#include "render/field.h"
-#include "world/selection.h"
+#include "world/land_grid.h"
+#include "world/paths.h"
 
-// A live figure of the kind (its newborn state ended).
-inline Fgr* MakeFgr(int kind, int forBase = 0) {
-  Fgr* f = Fgrs.AddFgr(kind, forBase);
-  if (f) {
-    f->novorod = 0;
-    f->active = 1;
-  }
-  return f;
-}
-
-// A foot soldier of the side at (x, z) on the surface, seeing `sight` world units around it.
-inline Fgr* MakeUnit(int side, float x, float z, int sight = 0) {
-  Fgr* f = MakeFgr(fgrUnitPeh);
-  if (!f) return nullptr;
-  f->isUnitWork = 1;
-  f->baner = side;
-  f->priv_position_x = x;
-  f->priv_position_z = z;
-  f->haf = 5;
-  f->get_RadiusVis_ = sight;
-  return f;
-}
-
-// The side lists of a frame: emptied as the frame's clock step does, filled as the container's
-// update does.
-inline void FillSideLists() {
-  for (int k = 0; k < kSides; k++) {
-    SideTab[k][kSideOwnCount] = 0;
-    SideTab[k][kSideSeenCount] = 0;
-  }
-  for (int i = 1; i < kFgrsSlots; i++)
-    if (Fgrs.mf[i].Active() && Fgrs.mf[i].UN->isUse) Fgr_OfferToSides(&Fgrs.mf[i]);
-}
-
-class WorldTest : public ::testing::Test {
+class WorldTest : public FiguresTest {
  protected:
+  int sidesSaved_[kSides][kSideWords];
+
   void SetUp() override {
-    gsFileLog = TestFileName("log.txt");
-    std::remove(gsFileLog.c_str());
-    LogResetCount();
-    Records_ResetPools();
-    Fgrs.ResetAll();
-    org2_Init();
-    orgF_Init();
-    std::memset(SideTab, 0, sizeof(SideTab));
-    for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
-    PlayerSide = 2;
-    ProgMode = 2;
+    FiguresTest::SetUp();
     EditModeOn = 0;
     visUnderGround = 0;
-    SelList_Clear();
-    SelList.tidyWait = kSelTidyMs;
-    PointOrderFgr = nullptr;
-    PointOrderSig = 0;
-    RandSeed(12345);
-    KadrStep = 100;
+    memcpy(sidesSaved_, SideTab, sizeof SideTab);
+    PlayerSide = 2;
+    for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+      // The cells, mesh and maps; the chunks own their index lists and keep them.
+      memset(fl->kle, 0, sizeof fl->kle);
+      memset(fl->vert, 0, sizeof fl->vert);
+      memset(fl->rgba, 0, sizeof fl->rgba);
+      memset(fl->FogVis, 0, sizeof fl->FogVis);
+    }
+    Land_InitCellFlags();
+    PassMaps_Rebuild();
   }
 
-  static std::string LogText() { return ReadAll(gsFileLog); }
-  static Fgr* Make(int kind, int forBase = 0) { return MakeFgr(kind, forBase); }
-  static Fgr* Unit(int side, float x, float z, int sight = 0) { return MakeUnit(side, x, z, sight); }
+  void TearDown() override { memcpy(SideTab, sidesSaved_, sizeof SideTab); }
+
+  // A walking unit of the side on layer 1 at the centre of the cell.
+  static Fgr* MakeUnit(int side, int cell, int floor = 0) {
+    Fgr* u = Make(fgrUnitPeh);
+    u->isUnitWork = 1;
+    u->UN->isUse = 1;
+    u->PafLay = 1;
+    u->skoros = 0.05f;
+    u->baner = side;
+    u->UnderGround = floor;
+    float x, z;
+    Land_CellCentre(cell, &x, &z);
+    Fgr_SetPosition(u, x, 0.0f, z);
+    return u;
+  }
 };

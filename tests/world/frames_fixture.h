@@ -1,0 +1,58 @@
+// Shared set-up for the tests of the game frame, the procedures and the selection: the world's
+// (figures, land, the player on side 2) plus five numbered sides, the play mode, an empty
+// selection with no point order waiting, and a frame step of 100 ms.
+#pragma once
+
+#include "render/field.h"
+#include "world/selection.h"
+#include "world_fixture.h"
+
+// A live figure of the kind (its newborn state ended).
+inline Fgr* LiveFgr(int kind, int forBase = 0) {
+  Fgr* f = Fgrs.AddFgr(kind, forBase);
+  if (f) {
+    f->novorod = 0;
+    f->active = 1;
+  }
+  return f;
+}
+
+// A foot soldier of the side at (x, z) on the surface, seeing `sight` world units around it.
+inline Fgr* LiveUnit(int side, float x, float z, int sight = 0) {
+  Fgr* f = LiveFgr(fgrUnitPeh);
+  if (!f) return nullptr;
+  f->isUnitWork = 1;
+  f->baner = side;
+  f->priv_position_x = x;
+  f->priv_position_z = z;
+  f->haf = 5;
+  f->get_RadiusVis_ = sight;
+  return f;
+}
+
+// The side lists of a frame: emptied as the frame's clock step does, filled as the container's
+// update does.
+inline void FillSideLists() {
+  for (int k = 0; k < kSides; k++) {
+    SideTab[k][kSideOwnCount] = 0;
+    SideTab[k][kSideSeenCount] = 0;
+  }
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (Fgrs.mf[i].Active() && Fgrs.mf[i].UN->isUse) Fgr_OfferToSides(&Fgrs.mf[i]);
+}
+
+class FramesTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    WorldTest::SetUp();
+    std::memset(SideTab, 0, sizeof(SideTab));
+    for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
+    ProgMode = 2;
+    SelList_Clear();
+    SelList.tidyWait = kSelTidyMs;
+    PointOrderFgr = nullptr;
+    PointOrderSig = 0;
+    KadrStep = 100;
+  }
+  static Fgr* Unit(int side, float x, float z, int sight = 0) { return LiveUnit(side, x, z, sight); }
+};
