@@ -24,6 +24,9 @@ void Proc_Unit(Fgr* f);
 void Proc_UnitStand(Fgr* f);
 void Proc_Bunker(Fgr* f);
 void Proc_SquadHolder(Fgr* f);
+// What the cursor kind of a cell (1..8) offers the player at the side's level: the marker and
+// cursor texture 80..85, or 0 (kinds 9 and 10 depend on the side's bunker).
+int Cell_OfferCode(int cursorKind, int level);
 // Which sides see the figure this frame: its per-side marks and KlientVidit (seen by the player),
 // from the units each side listed during the container's update.
 void Fgr_SightTest(Fgr* f);

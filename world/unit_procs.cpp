@@ -61,6 +61,18 @@ static int CellAt(float x, float z) {
   return Land_CellValid(cell) ? cell : -1;
 }
 
+int Cell_OfferCode(int cursorKind, int level) {
+  switch (cursorKind) {
+    case 1: return level > 49 ? 80 : 0;
+    case 2: return 81;
+    case 3: return level > 49 ? 82 : 0;
+    case 4: return level > 49 ? 83 : 0;
+    case 7: return level > 99 ? 84 : 0;
+    case 8: return level > 99 ? 85 : 0;
+    default: return 0;
+  }
+}
+
 // Hint markers on the cells around a captain whose cursor kind offers something to the player's
 // side at its level: the cells of the octagon of the captain's sight radius, the box kept inside
 // 10..2560 on both axes.
@@ -89,18 +101,7 @@ static void Captain_LayHints(Fgr* f) {
       int cell = first + row * kLandSide + (c - 1);
       if (cell < 0 || cell >= kLandCells) continue;
       const LandKle& kle = cells[cell];
-      int tex = 0;
-      switch (kle.cursor) {
-        case 1: tex = level > 49 ? 80 : 0; break;
-        case 2: tex = 81; break;
-        case 3: tex = level > 49 ? 82 : 0; break;
-        case 4: tex = level > 49 ? 83 : 0; break;
-        case 7: tex = level > 99 ? 84 : 0; break;
-        case 8: tex = level > 99 ? 85 : 0; break;
-        case 9: tex = 86; break;
-        case 10: tex = 87; break;
-        default: break;
-      }
+      int tex = kle.cursor == 9 ? 86 : kle.cursor == 10 ? 87 : Cell_OfferCode(kle.cursor, level);
       if (!tex) continue;
       Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide, visUnderGround,
                             1, 1, 1, 1);
