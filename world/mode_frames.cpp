@@ -1,6 +1,8 @@
 // The frames of the three program modes and the game update of play.
 #include "world/mode_frames.h"
 
+#include <cstring>
+
 #include "catalogue/new_world.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
@@ -86,13 +88,6 @@ void Mode3_Frame() {
   if (InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
   Gl2D_End();
   FpsText_Draw();
-}
-
-// The valid cell of a world point, or -1.
-static int CellOfPoint(float x, float z) {
-  if (!(x >= 0 && z >= 0 && x < kLandSide * kLandCellSize && z < kLandSide * kLandCellSize)) return -1;
-  int cell = Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, kLandSide, kLandSide);
-  return Land_CellValid(cell) ? cell : -1;
 }
 
 // The cursor shape over the hovered cell of the shown floor: what its cursor kind offers the
@@ -207,15 +202,12 @@ void Game_TickUpd() {
 
 // The land point under the cursor through the main view; 0 when the ray meets no land.
 static int CursorGround(float* p) {
-  struct {
-    double modelview[16];
-    double projection[16];
-    int viewport[4];
-  } view;
-  std::copy(std::begin(PickView.modelview), std::end(PickView.modelview), view.modelview);
-  std::copy(std::begin(PickView.projection), std::end(PickView.projection), view.projection);
-  std::copy(std::begin(PickView.viewport), std::end(PickView.viewport), view.viewport);
-  return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view.modelview);
+  // The view block the ground pick reads: modelview, projection, then the viewport's four ints.
+  double view[34];
+  std::memcpy(view, PickView.modelview, sizeof PickView.modelview);
+  std::memcpy(view + 16, PickView.projection, sizeof PickView.projection);
+  std::memcpy(view + 32, PickView.viewport, sizeof PickView.viewport);
+  return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view);
 }
 
 void MouseSelectByTool() {
@@ -243,21 +235,21 @@ void MouseSelectByTool() {
         LastOrderX = (int)p[0];
         LastOrderZ = (int)p[2];
         FgrFx_SpawnW(p[0], p[2], 5.0f);
-        Land_CellQuad2(CellOfPoint(p[0], p[2]));
+        Land_CellQuad2(Land_CellAt(p[0], p[2]));
       }
       break;
     case 4:
       if (!Mouse_OnField()) {
         HoverFgr = nullptr;
       } else if ((HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
-        HoverCell = CellOfPoint(HoverFgr->priv_position_x, HoverFgr->priv_position_z);
+        HoverCell = Land_CellAt(HoverFgr->priv_position_x, HoverFgr->priv_position_z);
       } else if (CursorGround(p)) {
-        HoverCell = CellOfPoint(p[0], p[2]);
+        HoverCell = Land_CellAt(p[0], p[2]);
       }
       break;
     case 5:
       if (CursorGround(p)) {
-        int cell = CellOfPoint(p[0], p[2]);
+        int cell = Land_CellAt(p[0], p[2]);
         if (SelList.count == 1 && SelList.e[1]) {
           // No valid cell is no target (0): a negative target would clear itself later anyway.
           SelList.e[1]->targPathKle = cell > 0 ? cell : 0;
@@ -273,7 +265,7 @@ void MouseSelectByTool() {
         PointOrderX = (int)p[0];
         PointOrderZ = (int)p[2];
         PointOrderFgr->fromPultSig = PointOrderSig + 100;
-        Land_CellQuad2(CellOfPoint(p[0], p[2]));
+        Land_CellQuad2(Land_CellAt(p[0], p[2]));
       } else {
         PointOrderFgr->fromPultSig = 0;
         PointOrderFgr = nullptr;

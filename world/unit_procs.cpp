@@ -1,8 +1,6 @@
 // The update procedures of fighting figures: a unit that walks and fights (25), a unit that fights
 // in place (23), a bunker (22) and a squad holder (24). They share the sight test and pass the
 // figure's panel signal to its buttons; combat, income, walking and ranks are called from here.
-#include <cmath>
-
 #include "catalogue/creators.h"
 #include "figures/chains.h"
 #include "figures/fgrs.h"
@@ -11,10 +9,11 @@
 #include "figures/side.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
-#include "shell/rect.h"
 #include "world/combat.h"
 #include "world/figure_ops.h"
+#include "world/fog.h"
 #include "world/income.h"
+#include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/procs.h"
 #include "world/ranks.h"
@@ -54,13 +53,6 @@ static void PassSignal(Fgr* f) {
   f->fromPultSig = 0;
 }
 
-// The valid cell of a world point, or -1.
-static int CellAt(float x, float z) {
-  if (!std::isfinite(x) || !std::isfinite(z) || x < 0 || z < 0) return -1;
-  int cell = Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, kLandSide, kLandSide);
-  return Land_CellValid(cell) ? cell : -1;
-}
-
 int Cell_OfferCode(int cursorKind, int level) {
   switch (cursorKind) {
     case 1: return level > 49 ? 80 : 0;
@@ -73,43 +65,29 @@ int Cell_OfferCode(int cursorKind, int level) {
   }
 }
 
-// Hint markers on the cells around a captain whose cursor kind offers something to the player's
-// side at its level: the cells of the octagon of the captain's sight radius, the box kept inside
-// 10..2560 on both axes.
+// A hint marker on a cell of the captain's floor whose cursor kind offers something to the
+// player's side at its level.
+struct HintRun {
+  const LandKle* cells;
+  int level;
+};
+static void HintCell(int cell, void* ctx) {
+  const HintRun* run = static_cast<const HintRun*>(ctx);
+  const LandKle& kle = run->cells[cell];
+  int tex = kle.cursor == 9 ? 86 : kle.cursor == 10 ? 87 : Cell_OfferCode(kle.cursor, run->level);
+  if (!tex) return;
+  Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide, visUnderGround, 1, 1,
+                        1, 1);
+  if (!m) return;
+  m->waitFull = m->waitNow = 2500;
+  m->kmra_Flat = 0;
+}
+
+// Hint markers on the cells of the octagon of the captain's sight.
 static void Captain_LayHints(Fgr* f) {
-  float x, z;
-  Fgr::PosXZ(f, &x, &z);
-  float r = (float)Fgr::RadiusVis(f);
-  if (!std::isfinite(x) || !std::isfinite(z) || r <= 0) return;
-  float x0 = x - r, z0 = z - r, x1 = x + r, z1 = z + r;
-  // The box is moved onto the land in whole cells, as a stepwise walk of 10 would move it.
-  if (x0 < 10) x0 += 10 * std::ceil((10 - x0) / 10);
-  if (z0 < 10) z0 += 10 * std::ceil((10 - z0) / 10);
-  if (x1 > 2560) x1 -= 10 * std::ceil((x1 - 2560) / 10);
-  if (z1 > 2560) z1 -= 10 * std::ceil((z1 - 2560) / 10);
-  if (x1 < x0 || z1 < z0) return;
-  int w = (int)((x1 - x0) / 10) + 1, h = (int)((z1 - z0) / 10) + 1;
-  int first = Grid_CellIndex((int)x0, (int)z0, 0, 0, 10, 10, kLandSide, kLandSide);
-  if (first < 0) return;
-  int k = (int)(w * 0.5 * 0.54);
-  int side = PlayerSide >= 1 && PlayerSide <= kSides ? PlayerSide - 1 : -1;
-  int level = side >= 0 ? SideTab[side][kSideLevel] : 0;
-  LandKle* cells = Land_Layer(f->UnderGround);
-  for (int row = 0; row < h; row++) {
-    for (int c = 1; c <= w; c++) {
-      if (c < k + 1 - row || c > w - k + row || c < k - w + 2 + row || c > 2 * w - k - 1 - row) continue;
-      int cell = first + row * kLandSide + (c - 1);
-      if (cell < 0 || cell >= kLandCells) continue;
-      const LandKle& kle = cells[cell];
-      int tex = kle.cursor == 9 ? 86 : kle.cursor == 10 ? 87 : Cell_OfferCode(kle.cursor, level);
-      if (!tex) continue;
-      Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide, visUnderGround,
-                            1, 1, 1, 1);
-      if (!m) continue;
-      m->waitFull = m->waitNow = 2500;
-      m->kmra_Flat = 0;
-    }
-  }
+  bool sideOk = PlayerSide >= 1 && PlayerSide <= kSides;
+  HintRun run{Land_Layer(f->UnderGround), sideOk ? SideTab[PlayerSide - 1][kSideLevel] : 0};
+  Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)Fgr::RadiusVis(f), HintCell, &run);
 }
 
 void Proc_Unit(Fgr* f) {
@@ -132,7 +110,7 @@ void Proc_Unit(Fgr* f) {
     float x, z, dx, dz;
     Fgr::PosXZ(f, &x, &z);
     RandRingOffset(Fgr::RadiusVis(f) / 2.0f, &dx, &dz);
-    Fgr_OrderMoveCell(f, CellAt(x + dx, z + dz), f->UnderGround);
+    Fgr_OrderMoveCell(f, Land_CellAt(x + dx, z + dz), f->UnderGround);
   }
   TimerDownRest(&f->spelCastNow);
   PassSignal(f);
