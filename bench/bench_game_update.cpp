@@ -53,7 +53,8 @@ void BuildStage() {
     if (!u) break;
     u->novorod = 0;
     Fgr_CellMoveTo(u, RandomCell(), 0, 0, 0);
-    u->Marsh1 = RandomCell(), u->Marsh2 = RandomCell(), u->Marsh3 = RandomCell(), u->Marsh4 = RandomCell();
+    u->Marsh1 = RandomCell(), u->Marsh2 = RandomCell(), u->Marsh3 = RandomCell(),
+    u->Marsh4 = RandomCell();
     u->MarshMode = 0;
     u->MarshKuda = 1;
   }

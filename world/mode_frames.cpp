@@ -20,8 +20,8 @@
 #include "shell/random.h"
 #include "shell/rect.h"
 #include "shell/window.h"
-#include "ui/gui.h"
 #include "ui/editor_frame.h"
+#include "ui/gui.h"
 #include "ui/hints.h"
 #include "ui/program_mode.h"
 #include "ui/screens.h"
@@ -100,12 +100,9 @@ static void CursorCodeStep() {
     bool sideOk = PlayerSide >= 1 && PlayerSide <= kSides;
     int level = sideOk ? SideTab[PlayerSide - 1][kSideLevel] : 0;
     int bunker = sideOk ? SideTab[PlayerSide - 1][kSideBunker] : 0;
-    if (kind == 9)
-      code = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
-    else if (kind == 10)
-      code = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
-    else
-      code = Cell_OfferCode(kind, level);
+    if (kind == 9) code = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
+    else if (kind == 10) code = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
+    else code = Cell_OfferCode(kind, level);
   }
   CursorCode = code;
   HoverCell = 0;
@@ -115,10 +112,8 @@ void GameUpdate() {
   Game_TickUpd();
   int click = Kmd_Fired(KMD_KLIK) ? 1 : Kmd_Fired(KMD_RKLIK) ? 2 : 0;
   MouseTaken = Gui_MouseAll(click);
-  if (MouseTaken)
-    FieldDragState = 0;
-  else
-    Field_GameMouse();
+  if (MouseTaken) FieldDragState = 0;
+  else Field_GameMouse();
   if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;
   MouseSelectByTool();
   for (int i = 1; i <= 4; i++) FoundBoss[i] = 0;
@@ -168,7 +163,8 @@ void Game_TickUpd() {
   VisFloor_SwitchIfReq();
   MouseXf = (float)MouseX;
   MouseYf = (float)MouseY;
-  MouseOnMiniMap = Rect_ContainsPt(MouseX, MouseY, MiniMapRect.x, MiniMapRect.y, MiniMapRect.w, MiniMapRect.h);
+  MouseOnMiniMap =
+      Rect_ContainsPt(MouseX, MouseY, MiniMapRect.x, MiniMapRect.y, MiniMapRect.w, MiniMapRect.h);
   TimerDownRest(&FieldDragLock);
   InfoPanel2_Show(0);
   Gui_SetToggleFlag(0);
@@ -271,8 +267,7 @@ void MouseSelectByTool() {
         PointOrderFgr = nullptr;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   MouseAction = 0;
 }

@@ -12,10 +12,10 @@
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
+#include "render/field.h"
 #include "render/rend_view.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
-#include "render/field.h"
 #include "world/land_grid.h"
 #include "world/ranks.h"
 
@@ -120,7 +120,8 @@ void SelList_Tidy(t_SelList* s) {
   std::fill(std::begin(s->kno), std::end(s->kno), nullptr);
   if (s->count == 1 && s->e[1]) {
     int n = 0, steps = 0;
-    for (Fgr* k = s->e[1]->P2_Sub_Kno; k && n < kSelKnoMax && steps < kChainWalkMax; k = k->pTail, steps++)
+    for (Fgr* k = s->e[1]->P2_Sub_Kno; k && n < kSelKnoMax && steps < kChainWalkMax;
+         k = k->pTail, steps++)
       s->kno[++n] = k;
   }
 }
@@ -150,7 +151,8 @@ void DrawFgrsForPick(t_Fgrs* c, int unitsOnly) {
     glBegin(GL_QUADS);
     for (const auto& face : kFace)
       for (int v : face)
-        glVertex3f(x + ((v & 1) ? 4.0f : -4.0f), y + ((v & 2) ? 5.0f : -5.0f), z + ((v & 4) ? 4.0f : -4.0f));
+        glVertex3f(x + ((v & 1) ? 4.0f : -4.0f), y + ((v & 2) ? 5.0f : -5.0f),
+                   z + ((v & 4) ? 4.0f : -4.0f));
     glEnd();
   }
 }
@@ -254,10 +256,8 @@ Fgr* PickFgrAtCursor(t_Fgrs* c, float x, float y, float w, float h, int ownOnly)
 
 void Fgr_UpdSelMark(Fgr* f) {
   if (!f || Fgr::IsSquadHolder(f) || f->isSelected < 0) return;
-  if (Fgr::IsSquadHolder(f->pParent))
-    f->isSelected = f->pParent->isSelected == 1 ? 2 : 0;
-  else
-    f->isSelected = SelList_Contains(f);
+  if (Fgr::IsSquadHolder(f->pParent)) f->isSelected = f->pParent->isSelected == 1 ? 2 : 0;
+  else f->isSelected = SelList_Contains(f);
 }
 
 void Fgr_IsSelectedUpd(Fgr* f) {

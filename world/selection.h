@@ -59,18 +59,18 @@ void DrawFgrsForPick(t_Fgrs* c, int unitsOnly);
 void PickNames_Draw(int unitsOnly);
 
 // The per-frame marks and lists of a figure.
-void Fgr_UpdSelMark(Fgr* f);    // isSelected: 1 listed, 2 a unit of a selected squad, 0 not
+void Fgr_UpdSelMark(Fgr* f);     // isSelected: 1 listed, 2 a unit of a selected squad, 0 not
 void Fgr_IsSelectedUpd(Fgr* f);  // a squad's mark and the side lists (the editor's step of a figure)
 // The figure enters its own side's list of this frame and the lists of the sides that see it.
 void Fgr_OfferToSides(Fgr* f);
 
 // Predicates and accessors.
 int Fgr_MayCommand(const Fgr* f, int n);  // the one selected figure and its button n is active
-int Fgr_NotMine(const Fgr* f);          // not the player's (a squad by its first unit)
-Fgr* Fgr_KnoByIndex(Fgr* f, int n);     // member n (1..18) of the button chain
-Fgr* Fgr_FindMetGdMark(Fgr* f, int v);  // spell mark of version v among the good / bad marks
+int Fgr_NotMine(const Fgr* f);            // not the player's (a squad by its first unit)
+Fgr* Fgr_KnoByIndex(Fgr* f, int n);       // member n (1..18) of the button chain
+Fgr* Fgr_FindMetGdMark(Fgr* f, int v);    // spell mark of version v among the good / bad marks
 Fgr* Fgr_FindMetBdMark(Fgr* f, int v);
-int Fgr_Int5Get(int i, const Fgr* f);   // seen by side i (1..5)
+int Fgr_Int5Get(int i, const Fgr* f);  // seen by side i (1..5)
 int Fgr_IsBunkerHostOf(int side, const Fgr* f);
 int Fgr_BanerIs(const Fgr* f, int side);
 // The square of half size haf around the figure overlaps the box of centre (x, y) and size w, h.

@@ -7,8 +7,8 @@
 #include "figures/chains.h"
 #include "figures/fgrs.h"
 #include "figures/records.h"
-#include "shell/frame_clock.h"
 #include "gm/org_base.h"
+#include "shell/frame_clock.h"
 #include "shell/msgbase.h"
 #include "ui/gui_list.h"
 #include "world/fgrs_update.h"
@@ -28,9 +28,7 @@ void Trig_ShowMessage(int msgNo) {
 void Trig_RunCase(Fgr* t) {
   if (!t) return;
   switch (t->trigRunCase) {
-    case 4:
-      Trig_ShowMessage(t->Marsh1);
-      break;
+    case 4: Trig_ShowMessage(t->Marsh1); break;
     case 5: {
       Fgr* u = Fgrs_pFgr(t->activateFgr);
       if (!Fgr::IsUnit(u)) break;
@@ -38,11 +36,8 @@ void Trig_RunCase(Fgr* t) {
       if (c) BoeCnt_AddNow(&u->UN->cnt, c, t->activateExt, 0);
       break;
     }
-    case 6:
-      Fgr_Create(t->activateFgr, 0, 0);
-      break;
-    default:
-      break;
+    case 6: Fgr_Create(t->activateFgr, 0, 0); break;
+    default: break;
   }
 }
 

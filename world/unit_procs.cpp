@@ -76,8 +76,8 @@ static void HintCell(int cell, void* ctx) {
   const LandKle& kle = run->cells[cell];
   int tex = kle.cursor == 9 ? 86 : kle.cursor == 10 ? 87 : Cell_OfferCode(kle.cursor, run->level);
   if (!tex) return;
-  Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide, visUnderGround, 1, 1,
-                        1, 1);
+  Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide,
+                        visUnderGround, 1, 1, 1, 1);
   if (!m) return;
   m->waitFull = m->waitNow = 2500;
   m->kmra_Flat = 0;
@@ -102,7 +102,8 @@ void Proc_Unit(Fgr* f) {
   if (Fgr::Owner(f) == PlayerSide) {
     if (TimerDown(&f->visualWait)) {
       f->visualWait = f->visualWaitFull;
-      if (f->trueCaptain && f->UnderGround == visUnderGround && pFgrSelectedOne(0) == f && Fgr_FindSkil(f, 3))
+      if (f->trueCaptain && f->UnderGround == visUnderGround && pFgrSelectedOne(0) == f &&
+          Fgr_FindSkil(f, 3))
         Captain_LayHints(f);
     }
   } else if (f->MarshMode == 1 && !f->P_FireTarg && !f->onPath && Rand() % 22323 == 544) {

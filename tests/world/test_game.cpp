@@ -203,10 +203,10 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
   struct Row {
     int kind, level, code;
   };
-  for (const Row& r : {Row{0, 100, 0}, Row{1, 49, 0}, Row{1, 50, 80}, Row{2, 0, 81}, Row{3, 49, 0},
-                       Row{3, 50, 82}, Row{4, 75, 83}, Row{5, 100, 0}, Row{6, 100, 0}, Row{7, 99, 0},
-                       Row{7, 100, 84}, Row{8, 75, 0}, Row{8, 100, 85}, Row{9, 100, 0}, Row{10, 100, 0},
-                       Row{11, 100, 0}})
+  for (const Row& r :
+       {Row{0, 100, 0}, Row{1, 49, 0}, Row{1, 50, 80}, Row{2, 0, 81}, Row{3, 49, 0}, Row{3, 50, 82},
+        Row{4, 75, 83}, Row{5, 100, 0}, Row{6, 100, 0}, Row{7, 99, 0}, Row{7, 100, 84}, Row{8, 75, 0},
+        Row{8, 100, 85}, Row{9, 100, 0}, Row{10, 100, 0}, Row{11, 100, 0}})
     EXPECT_EQ(Cell_OfferCode(r.kind, r.level), r.code) << r.kind << " at " << r.level;
 
   // Through the game update: the hovered cell of the shown floor, kinds 9 and 10 by the bunker.
@@ -216,9 +216,10 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
     int kind, bunker, cell, code;
   };
   const int valid = Cell(40, 40), border = Cell(255, 40);
-  for (const Hover& h : {Hover{2, 0, valid, 81}, Hover{9, fgrAngBunker, valid, 80}, Hover{9, fgrNekBunker, valid, 81},
-                         Hover{9, fgrHasBunker, valid, 0}, Hover{10, fgrAngBunker, valid, 81},
-                         Hover{10, fgrNekBunker, valid, 80}, Hover{2, 0, border, 0}, Hover{1, 0, valid, 0}}) {
+  for (const Hover& h :
+       {Hover{2, 0, valid, 81}, Hover{9, fgrAngBunker, valid, 80}, Hover{9, fgrNekBunker, valid, 81},
+        Hover{9, fgrHasBunker, valid, 0}, Hover{10, fgrAngBunker, valid, 81},
+        Hover{10, fgrNekBunker, valid, 80}, Hover{2, 0, border, 0}, Hover{1, 0, valid, 0}}) {
     Land_Layer(0)[h.cell].cursor = (uint8_t)h.kind;
     SideTab[PlayerSide - 1][kSideBunker] = h.bunker;
     CursorCode = 55;

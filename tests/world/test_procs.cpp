@@ -14,6 +14,7 @@ struct ProcRow {
   int no;
   int named;  // the switch's constant for that procedure
 };
+// clang-format off
 constexpr ProcRow kProcTable[] = {
     {1, r_Proc_FadeTimer},       {2, r_Proc_SpriteTimer},    {3, r_Laser_DrawBeam},
     {4, r_Triger_Upd},           {5, r_Proc_DrawOwnSprite},  {6, r_Proc_TrigerRender},
@@ -36,6 +37,7 @@ constexpr ProcRow kProcTable[] = {
     {55, r_Proc_DrawBillboard},  {56, r_Proc_KnoButton2},    {57, r_Empty_57},
     {58, r_Fgr_KillOnWaitEnd},
 };
+// clang-format on
 
 TEST_F(Procs, EveryNumberNamesItsProcedureAndEmptyOrUnknownNumbersDoNothing) {
   ASSERT_EQ(std::size(kProcTable), 58u);
@@ -50,9 +52,10 @@ TEST_F(Procs, EveryNumberNamesItsProcedureAndEmptyOrUnknownNumbersDoNothing) {
   f->trigRunKlv = 2;
   f->fromPultSig = 3;
   f->isMort = 7;
-  std::vector<char> before(reinterpret_cast<char*>(Fgrs.mf), reinterpret_cast<char*>(Fgrs.mf + kFgrsSlots));
-  for (int n : {0, 10, 12, 13, 15, 16, 17, 35, 38, 39, 40, 41, 42, 43, 44, 45, 46, 48, 49, 50, 51, 52, 57,
-                59, 60, 100, -1, -58, 1 << 30}) {
+  std::vector<char> before(reinterpret_cast<char*>(Fgrs.mf),
+                           reinterpret_cast<char*>(Fgrs.mf + kFgrsSlots));
+  for (int n : {0,  10, 12, 13, 15, 16, 17, 35, 38, 39, 40,  41, 42,  43,     44,
+                45, 46, 48, 49, 50, 51, 52, 57, 59, 60, 100, -1, -58, 1 << 30}) {
     ProcFgr(n, f);
     ProcFgr(n, nullptr);
     EXPECT_EQ(std::memcmp(before.data(), Fgrs.mf, before.size()), 0) << "number " << n;

@@ -99,7 +99,7 @@ class ScriptedGame : public FramesTest {
       }
       if (frame == 21) Sel_OrderMoveTo(&SelList, 1205, 1305);
       if (frame == 40) Sel_OrderMoveTo(&SelList, 1505, 1105);  // inside the window: the waypoint
-      if (frame == 1500) {  // half of them turn back
+      if (frame == 1500) {                                     // half of them turn back
         SelList_Clear();
         for (int i = 0; i < n; i += 2) SelList_Add(&SelList, own[i], 1);
         Sel_OrderMoveTo(&SelList, 705, 905);

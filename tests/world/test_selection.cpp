@@ -36,7 +36,9 @@ class Picking : public FramesTest {
   }
   // Where a point one unit above the ground at (x, z) shows in the window.
   static void Screen(const Fgr* f, int* sx, int* sy) {
-    ASSERT_EQ(Proj_ToScreen(f->priv_position_x, f->priv_position_y + 1, f->priv_position_z, sx, sy, &PickView), 1);
+    ASSERT_EQ(
+        Proj_ToScreen(f->priv_position_x, f->priv_position_y + 1, f->priv_position_z, sx, sy, &PickView),
+        1);
   }
   // An 8 by 8 click box around the figure, as the game update makes it.
   static int Click(const Fgr* f) {
@@ -180,7 +182,7 @@ TEST_F(Selection, TheTidyStepDropsForeignMixesAndDeadFirstEntriesTwiceASecond) {
   SelList_Add(&SelList, b, 0);
   SelList_Tidy(&SelList);
   EXPECT_EQ(SelList.kno[1], nullptr);  // no buttons for two
-  a->isMort = 500;  // the first entry dies: the last takes its place
+  a->isMort = 500;                     // the first entry dies: the last takes its place
   for (int frame = 1; frame <= 5; frame++) SelList_Tidy(&SelList);
   EXPECT_EQ(SelList.count, 1);
   EXPECT_EQ(SelList.e[1], b);
@@ -204,7 +206,8 @@ TEST_F(Selection, SmallOperationsKeepToTheirRanges) {
   struct Take {
     int store, amount, left, taken;
   };
-  for (const Take& t : {Take{5, 8, 0, 5}, Take{8, 5, 3, 5}, Take{0, 5, 0, 0}, Take{5, 0, 5, 0}, Take{5, 5, 0, 5}}) {
+  for (const Take& t :
+       {Take{5, 8, 0, 5}, Take{8, 5, 3, 5}, Take{0, 5, 0, 0}, Take{5, 0, 5, 0}, Take{5, 5, 0, 5}}) {
     int store = t.store, amount = t.amount;
     EXPECT_EQ(IntTakeUpTo(&store, &amount), t.taken);
     EXPECT_EQ(store, t.left);
@@ -240,6 +243,19 @@ TEST_F(Selection, SmallOperationsKeepToTheirRanges) {
   Fgr_Disarm(t);
   EXPECT_EQ(t->active + t->waitFull + t->waitNow + t->parentSig + t->trigPultKno, 0);
   Fgr_Disarm(nullptr);
+
+  // The flag a capture place holds: its first flag among its parts while that flag's state is up.
+  Fgr* place = Make(fgrFieldSpec);
+  place->Sub_UseDet_max = 5;
+  Fgr* part = Make(fgrTriger);
+  Fgr* flag = Make(fgrPultFlag);
+  ASSERT_EQ(Fgr_Sub_AddUseDet(place, part, 1), 1);
+  ASSERT_EQ(Fgr_Sub_AddUseDet(place, flag, 1), 1);
+  EXPECT_EQ(FieldSpec_ActiveFlag(place), nullptr);
+  flag->xExpNow = 1;
+  EXPECT_EQ(FieldSpec_ActiveFlag(place), flag);
+  EXPECT_EQ(FieldSpec_ActiveFlag(flag), nullptr);  // only a capture place holds one
+  EXPECT_EQ(FieldSpec_ActiveFlag(nullptr), nullptr);
 
   EXPECT_EQ(Fgr_NotHoldingPost(nullptr), 1);
   Fgr* post = Unit(2, 50, 50);

@@ -150,7 +150,7 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
   EXPECT_EQ(woken->active, 1);
   EXPECT_EQ(dammed->trigDamba, 1);
   EXPECT_EQ(codeWin.visible, 1);  // the message shows and pauses the game
-  EXPECT_EQ(CodeText(), "dva");  // the local text (English off)
+  EXPECT_EQ(CodeText(), "dva");   // the local text (English off)
   EXPECT_EQ(o2::GamePause, 1);
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 80);  // CaptHP is the first one used
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 5), 40);
@@ -184,7 +184,7 @@ TEST_F(TriggerScene, RunCountsAndDamsDecideHowOftenATriggerRuns) {
   blocked->activateFgr = blockedSlot->nom;
 
   for (int frame = 1; frame <= 10; frame++) Frame();  // runs at 200, 400, ... 1000 ms
-  EXPECT_EQ(three->status, 0);  // reset after its third run
+  EXPECT_EQ(three->status, 0);                        // reset after its third run
   EXPECT_EQ(counted->trigDamba, 100 - 3 - 5);
   EXPECT_EQ(forever->status, fgrTriger);
   EXPECT_EQ(blockedSlot->active, 0);

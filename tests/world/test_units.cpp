@@ -16,7 +16,7 @@ void Frame() {
 }
 
 TEST_F(Units, AUnitIsSeenTheFrameAfterAnEnemyComesWithinItsSightAndSize) {
-  Fgr* mine = Unit(2, 100, 100);   // the player's, blind
+  Fgr* mine = Unit(2, 100, 100);  // the player's, blind
   Fgr* theirs = Unit(3, 200, 100, 50);
   mine->ProcNomUpd2 = theirs->ProcNomUpd2 = 25;
   Frame();
@@ -26,7 +26,7 @@ TEST_F(Units, AUnitIsSeenTheFrameAfterAnEnemyComesWithinItsSightAndSize) {
   theirs->priv_position_x = 154.9f;  // 54.9 apart: the sight of 50 touches the size of 5
   Frame();
   EXPECT_EQ(mine->VidSide[3], 1);
-  EXPECT_EQ(mine->KlientVidit, 0);  // seen by side 3, not by the player
+  EXPECT_EQ(mine->KlientVidit, 0);   // seen by side 3, not by the player
   EXPECT_EQ(theirs->VidSide[2], 0);  // a sight of 0 sees nothing
 
   mine->get_RadiusVis_ = 60;  // the player sees them now: the enemy may be selected
