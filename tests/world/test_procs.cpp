@@ -62,44 +62,6 @@ TEST_F(Procs, EveryNumberNamesItsProcedureAndEmptyOrUnknownNumbersDoNothing) {
   }
 }
 
-// Numbers whose procedure shows on the figure: each runs its own procedure.
-TEST_F(Procs, TheFightingTriggerAndMarkNumbersRunTheirProcedures) {
-  Fgr* target = Make(fgrDekor);
-  target->active = 0;
-  Fgr* t = Make(fgrTriger);  // 4: a timed trigger whose period has run out activates its slot
-  t->activateFgr = target->nom;
-  ProcFgr(4, t);
-  EXPECT_EQ(target->active, 1);
-
-  Fgr* squad = Make(fgrSquadHolder);  // 24: an empty squad holder is reset
-  squad->isUnitWork = 3;
-  ProcFgr(24, squad);
-  EXPECT_EQ(squad->status, 0);
-
-  Fgr* mark = Make(fgrMetkaZak);  // 58: a mark whose lifetime ran out is reset
-  mark->waitNow = 50;
-  ProcFgr(58, mark);
-  EXPECT_EQ(mark->status, 0);
-
-  // 22, 23, 25: a bunker and units pass their panel signal once and clear it. The button's panel
-  // procedure is the trigger's: attached to its holder, it signals back and disarms itself.
-  for (int no : {22, 23, 25}) {
-    Fgr* holder = no == 22 ? Make(fgrAngBunker) : Unit(2, 50, 50);
-    holder->baner = 2;
-    holder->waitNow = holder->waitFull = 100000;
-    holder->Sub_Kno_max = 18;
-    Fgr* kno = Make(fgrKnoUnit);
-    ASSERT_EQ(Fgr_Sub_AddKno(holder, kno), 1);
-    kno->baner = 2;
-    kno->ProcNomOnK = 4;
-    kno->waitFull = 1;
-    holder->fromPultSig = 1;
-    ProcFgr(no, holder);
-    EXPECT_EQ(kno->active, 0) << "procedure " << no;
-    EXPECT_EQ(holder->fromPultSig, 0) << "procedure " << no;
-  }
-}
-
 TEST_F(Procs, TheUpdatePassRunsActiveFiguresInSlotOrderAndNothingWhilePausedOrEditing) {
   // Each trigger activates the next one's target; only a pass in rising slot order sees the chain
   // through in one frame.

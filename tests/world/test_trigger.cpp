@@ -11,8 +11,6 @@
 
 namespace {
 
-using Triggers = FramesTest;
-
 class TriggerScene : public FramesTest {
  protected:
   void SetUp() override {
@@ -37,6 +35,7 @@ class TriggerScene : public FramesTest {
     MsgBase_Clear();
     CodeWinBox = CodeWinText = nullptr;
     o2::GamePause = 0;
+    FramesTest::TearDown();
   }
   // The code window's text, rows joined by '|'.
   std::string CodeText() const {

@@ -43,39 +43,26 @@ TEST_F(Units, AUnitIsSeenTheFrameAfterAnEnemyComesWithinItsSightAndSize) {
   EXPECT_EQ(SelList.count, 0);  // a selected enemy out of sight drops the selection
 }
 
-// A bunker with two panel buttons that answer signals 4 and 5: each button's panel procedure is
-// the trigger's, which (attached to the bunker) signals back and disarms itself.
-struct BunkerRig {
-  Fgr* bunker;
-  Fgr* kno[6];
-};
-BunkerRig MakeBunker(int side) {
-  BunkerRig r{};
-  r.bunker = LiveFgr(fgrAngBunker);
-  r.bunker->baner = side;
-  r.bunker->ProcNomUpd2 = 22;
-  r.bunker->waitFull = 1000;
-  r.bunker->Sub_Kno_max = 18;
-  for (int i = 1; i <= 5; i++) {
-    r.kno[i] = LiveFgr(fgrKnoUnit);
-    Fgr_Sub_AddKno(r.bunker, r.kno[i]);
-    r.kno[i]->baner = side;
-    r.kno[i]->ProcNomOnK = 4;
-  }
-  return r;
-}
-
+// A bunker with five panel buttons: each button's panel procedure is the trigger's, which
+// (attached to the bunker) signals back and disarms itself, so a disarmed button got the signal.
 TEST_F(Units, AComputerBunkerOrdersFourOrFiveEachOneTimeInFourAndPassesTheSignal) {
   for (int side : {3, 2}) {
-    BunkerRig r = MakeBunker(side);
+    Fgr* bunker = Make(fgrAngBunker);
+    bunker->baner = side, bunker->ProcNomUpd2 = r_Proc_Bunker, bunker->waitFull = 1000,
+    bunker->Sub_Kno_max = 18;
+    Fgr* kno[6];
+    for (int i = 1; i <= 5; i++) {
+      ASSERT_EQ(Fgr_Sub_AddKno(bunker, kno[i] = Make(fgrKnoUnit)), 1);
+      kno[i]->baner = side, kno[i]->ProcNomOnK = r_Triger_Upd;
+    }
     int seen[6] = {};
     for (int round = 0; round < 800; round++) {
-      for (int i = 1; i <= 5; i++) r.kno[i]->active = 1, r.kno[i]->waitFull = 1;
-      r.bunker->waitNow = 0;
+      for (int i = 1; i <= 5; i++) kno[i]->active = 1, kno[i]->waitFull = 1;
+      bunker->waitNow = 0;
       Frame();
-      EXPECT_EQ(r.bunker->waitNow, 1000);
-      EXPECT_EQ(r.bunker->fromPultSig, 0);
-      for (int i = 1; i <= 5; i++) seen[i] += r.kno[i]->active == 0;
+      EXPECT_EQ(bunker->waitNow, 1000);
+      EXPECT_EQ(bunker->fromPultSig, 0);
+      for (int i = 1; i <= 5; i++) seen[i] += kno[i]->active == 0;
     }
     EXPECT_EQ(seen[1] + seen[2] + seen[3], 0);
     if (side == PlayerSide) {
