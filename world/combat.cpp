@@ -31,8 +31,7 @@ constexpr int kFireWalkMax = 1024;  // steps of 5 units along a line of fire
 // itself (border, cliffs) blocks and standing figures leave no mark.
 const uint8_t* ShotMap(int floor) { return floor == 1 ? LandUnder.paf[0] : LandSurface.paf[0]; }
 
-// The per-side sight marks of this frame.
-int SeenBy(int side, const Fgr* f) { return f && side >= 1 && side <= kSides && f->VidSide[side] > 0; }
+int SeenBy(int side, const Fgr* f) { return Fgr_Int5Get(side, f); }
 
 int* SideRecord(int side) {
   if (side < 1 || side > kSides) return nullptr;
