@@ -5,6 +5,7 @@
 #include "world/combat.h"
 #include "world/figure_ops.h"
 #include "world/income.h"
+#include "world/info_texts.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/ranks.h"
@@ -15,6 +16,12 @@
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
 void Fgr_IsSelectedUpd(Fgr*) {}
+t_SelList SelList;
+Fgr* PanelBtnFgrs[19];
+Fgr* pFgrSelectedOne(int) { return nullptr; }
+void SelList_SetOne(t_SelList*, Fgr*, int) {}
+int Fgr_NotMine(Fgr*) { return 1; }
+void PickPoint_SetFromFgr(Fgr*) {}
 
 // --- world/unit_upkeep.h. No counters are kept yet: every unit stays alive.
 int UN_UpdCounters(Fgr*) { return 1; }
@@ -22,6 +29,7 @@ void Fgr_CapZeroClear(Fgr*) {}
 void Fgr_CapZeroZagradSet(Fgr*) {}
 void Fgr_CaptainMarksUpd(Fgr*) {}
 void Fgr_UseChainsUpd(Fgr*) {}
+int Fgr_SetFromPultSig(Fgr*, int) { return 0; }
 
 // --- world/land_grid.h
 void Land_InitCellFlags() {}
@@ -39,6 +47,7 @@ void Fgr_HoldFire(Fgr*) {}
 
 // --- world/figure_ops.h
 void Bunker_SetClassRadii(Fgr*, int) {}
+void GamePause_Clear() {}
 
 // --- world/combat.h
 int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
@@ -46,6 +55,24 @@ int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
 Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
+void KnoCb_RangChoice(GuiWin*) {}
+
+// --- world/info_texts.h
+void KnoCb_SideRes(GuiWin*) {}
+void KnoCb_ItemInfo(GuiWin*) {}
+void KnoCb_ItemSlots(GuiWin*) {}
+void KnoCb_CaptainOrigin(GuiWin*) {}
+void KnoCb_SkilUpHint(GuiWin*) {}
+void KnoCb_Skil(GuiWin*) {}
+void KnoCb_SkilH2(GuiWin*) {}
+void KnoCb_SkilH3(GuiWin*) {}
+void KnoCb_CaptainIs(GuiWin*) {}
+void KnoCb_Bad(GuiWin*) {}
+void KnoCb_Good(GuiWin*) {}
+void KnoCb_GuestInfo(GuiWin*) {}
+void KnoCb_Adjust1(GuiWin*) {}
+void KnoCb_Adjust2(GuiWin*) {}
+void KnoCb_LmbRmb(GuiWin*) {}
 
 // --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
 void r_Proc_FadeTimer_(Fgr*) {}

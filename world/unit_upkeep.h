@@ -9,3 +9,5 @@ void Fgr_CapZeroClear(Fgr* f);
 void Fgr_CapZeroZagradSet(Fgr* f);
 void Fgr_CaptainMarksUpd(Fgr* f);
 void Fgr_UseChainsUpd(Fgr* f);
+// A control-panel command for the figure: non-zero when taken.
+int Fgr_SetFromPultSig(Fgr* f, int sig);
