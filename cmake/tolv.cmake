@@ -122,8 +122,10 @@ endfunction()
 
 # tolv_test(<name> LIBS lib... [SOURCES ...]): one GoogleTest executable of every .cpp in the
 # current folder (or the given sources), registered test by test with CTest.
+# SERIAL: its tests run alone, for those that drive a real X server by the clock (another test's
+# load would make their waits too short).
 function(tolv_test name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "LIBS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "TIMEOUT" "LIBS;SOURCES" ${ARGN})
   if(ARG_SOURCES)
     set(srcs ${ARG_SOURCES})
   else()
@@ -138,8 +140,12 @@ function(tolv_test name)
   # Tests write their files in a scratch folder of the build tree, never in the source tree.
   set(wd ${CMAKE_BINARY_DIR}/testwd/${name})
   file(MAKE_DIRECTORY ${wd})
+  set(serial "")
+  if(ARG_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name} WORKING_DIRECTORY ${wd} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+                       PROPERTIES TIMEOUT ${ARG_TIMEOUT} ${serial})
 endfunction()
 
 # tolv_cp1251_sources(file... [WRITABLE_STRINGS]): sources that include a generated header holding

@@ -231,3 +231,20 @@ void UN_MakeRandomName(Fgr* pF, int ask) {
   s += k4[Rand() % 4];
   memcpy(pF->UN->name, s.data(), s.size() < 15 ? s.size() : 15);
 }
+
+int Fgr_DrawVisible(const Fgr* f) {
+  if (!f || !f->ProcNomDraw) return 0;
+  if (EditModeOn ? f->status == 0 : !f->Active()) return 0;
+  return f->status == fgrKameraLayer || f->status == fgrLandHolder || f->UnderGround == visUnderGround;
+}
+
+int Bunker_PropsOfKind(int kind) {
+  switch (kind) {
+    case fgrHasBunker: return prHasBunker1;
+    case fgrNatBunker: return prNatBunker1;
+    case fgrAngBunker: return prAngBunker1;
+    case fgrAkdBunker: return prAkdBunker1;
+    case fgrNekBunker: return prNekBunker1;
+    default: return 0;
+  }
+}

@@ -50,3 +50,10 @@ void RandRingOffset(float r, float* x, float* y);
 int Kind_DefaultSeven(int kind, int* a, int* b, int* c, int* d, int* e, int* f, int* g);
 // The name shown for a figure: its item or unit record's name, else its kind's name.
 const char* Fgr_ItemNameText(Fgr* f);
+
+// Fgr::DrawVisible: the scene offers the figure to its views this frame: it has a queue procedure,
+// exists (in the editor any kind, in play only active) and is a camera, the land holder or stands
+// on the floor shown.
+int Fgr_DrawVisible(const Fgr* f);
+// The property preset of a bunker kind 201..205 (prHasBunker1 ... prNekBunker1), else 0.
+int Bunker_PropsOfKind(int kind);

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "figures/tex_slot.h"
+
 class Fgr;
 
 constexpr int kLandSide = 256;                    // cells per row and per column
@@ -33,6 +35,27 @@ struct LandVert {
   float x, y, z;
 };
 
+// --- The floor's drawing: 64 chunks of 32 x 32 cells, each its own mesh and tile texture, and the
+// fog map that the minimap shows through the overview texture.
+constexpr int kLandChunks = 64;
+constexpr int kLandChunkSide = 32;                     // cells per chunk side; 8 chunks a row
+constexpr int kLandChunkIndices = kLandChunkSide * kLandChunkSide * 6;  // two triangles a cell
+constexpr int kFogUnseen = 60;                         // FogVis value of an unseen cell
+
+struct LandChunk {
+  uint32_t* indices;   // owned (malloc), kLandChunkIndices vertex numbers, or null
+  int indexCount;      // kLandChunkIndices, or 0 when the array could not be had
+  int built;           // 1 once the mesh is made
+  int firstCell;       // upper left cell of the chunk
+  TexSlot tex;         // the chunk's own 256 x 256 tile texture
+  float centre[3];     // bounding box
+  float halfSize[3];
+  int visible;         // passed the frustum test this frame
+  int fixedTexture;    // texture table slot drawn instead of the own texture; 0 = none
+  Fgr* patch;          // the land patch figure that draws the chunk
+  int number;          // 1..64
+};
+
 // One floor: cells in row order, then the mesh, its colours, the floor number and the maps.
 struct LandFloor {
   LandKle kle[kLandCells];
@@ -41,6 +64,10 @@ struct LandFloor {
   int floorNom;                                       // 0 surface, 1 below
   uint8_t paf[kLandLayers][kLandCells];               // 1 blocked; index column * 256 + row
   uint8_t paf2[kLandLayers][kLandHalfSide * kLandHalfSide];
+  uint8_t FogVis[kLandCells];                         // 60 unseen, 0 seen; index row * 256 + column
+  // The floor's drawing (render/land_chunks.h).
+  LandChunk chunk[kLandChunks];
+  uint32_t overviewTex;  // GL texture of FogVis for the minimap; 0 = none
 };
 
 extern LandFloor LandSurface;
@@ -48,7 +75,12 @@ extern LandFloor LandUnder;
 
 // A loaded land patch figure (kind 14) and land decal figure (kind 15) registered with their floor
 // again (they become Fgr::SetSpeLosk and Fgr::SetSpeDecal).
+// Fgr_SetSpeLosk: the patch figure draws chunk nom (0..63) of floor underGround (1 below, else the
+// surface): the chunk's patch and the figure's speEntry point at each other. Other numbers and a
+// null figure do nothing.
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
+// The floor record of floor 1 (LandUnder) or, for any other number, of the surface.
+LandFloor* Land_Floor(int floor);
 void Fgr_SetSpeDecal(Fgr* f, int nom);
 
 // The cell table of floor 1 (LandUnder) or, for any other number, of the surface.

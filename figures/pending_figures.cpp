@@ -3,5 +3,4 @@
 #include "figures/land.h"
 
 // --- figures/land.h
-void Fgr_SetSpeLosk(Fgr*, int, int) {}
 void Fgr_SetSpeDecal(Fgr*, int) {}

@@ -135,6 +135,11 @@ void Hl_SwapBuffers() {
     gHl.swappedSinceIdle = true;
 }
 
+void* Hl_GlProcAddress(const char* name) {
+    if (eglGetCurrentContext() == EGL_NO_CONTEXT) return nullptr;
+    return (void*)eglGetProcAddress(name);
+}
+
 void Hl_BeforePeek() {
     if (gPlat.queue.count > 0) {
         gHl.lastPeekEmpty = false;

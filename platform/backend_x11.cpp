@@ -271,6 +271,11 @@ void X11_SwapBuffers() {
     if (gX.win) glXSwapBuffers(gX.dpy, gX.win);
 }
 
+void* X11_GlProcAddress(const char* name) {
+    if (!glXGetCurrentContext()) return nullptr;
+    return (void*)glXGetProcAddressARB((const GLubyte*)name);
+}
+
 std::string X11_KeyChars(XKeyEvent* ev) {
     std::string out;
     KeySym ks0 = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);

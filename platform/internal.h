@@ -57,6 +57,7 @@ void X11_MoveWindow(int x, int y, int w, int h);
 void X11_MinimiseWindow();
 void X11_WindowRect(int* x, int* y, int* w, int* h);
 void X11_SwapBuffers();
+void* X11_GlProcAddress(const char* name);  // null unless a GLX context is current
 void X11_Pump();  // moves every waiting X event into gPlat.queue
 int X11_KeyIsDown(int vk);
 void X11_CursorPos(int* x, int* y);
@@ -74,6 +75,7 @@ void Hl_Shutdown();
 PlatCreateResult Hl_CreateWindow(int w, int h);
 void Hl_DestroyWindow();
 void Hl_SwapBuffers();
+void* Hl_GlProcAddress(const char* name);  // null unless an EGL context is current
 void Hl_BeforePeek();  // runs the script up to its next wait when the queue is empty
 int Hl_MessageBox(const char* text, const char* caption, int flags);
 int Hl_FileDialog(char* path, int cap, const char* title, int save);

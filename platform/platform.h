@@ -180,6 +180,9 @@ int Plat_IsMinimised();
 void Plat_MinimiseWindow();
 int Plat_IsActive();  // the window has the keyboard focus
 void Plat_SwapBuffers();
+// The address of a GL entry point beyond GL 1.1 (an extension's) for the context current now,
+// window or test context alike; null without a current context or when the driver has none.
+void* Plat_GlProcAddress(const char* name);
 // Number of Plat_SwapBuffers calls since the window was created.
 int Plat_FrameCount();
 

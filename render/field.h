@@ -1,7 +1,67 @@
-// The field rectangle and the minimap.
+// The screen of play: the field rectangle where the land is seen and the minimap square near the
+// upper left corner, laid out from the window size, the transforms between world points and window
+// pixels (y up; world z runs downwards on the minimap), the view centre's clamp, edge scrolling and
+// the minimap's drawing. Also the field-mouse words that the play field's mouse, the editor's field
+// mouse, the world's pending mouse action and the cursor overlay share.
 #pragma once
+
+#include <cstdint>
 
 #include "figures/side.h"
 
-// The minimap of the shown floor with the figures of the sides (every side with allSides).
+class Fgr;
+
+constexpr float kWorldSize = 2560.0f;  // 256 cells of 10 units on both axes
+
+struct t_FieldRect {
+  int x, y, w, h;          // window pixels
+  float spanX, spanZ;      // world size of the view window
+  float centreX, centreZ;  // world point at the view's centre; the world reads and sets it too
+};
+extern t_FieldRect FieldRect;
+struct t_MiniMapRect {
+  int x, y, w, h;
+};
+extern t_MiniMapRect MiniMapRect;
+
+// --- Field-mouse state.
+extern int FieldDragState;  // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
+extern int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
+extern int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
+extern int MouseAction;        // pending action of this frame: 1 select, 2 select in the rectangle,
+                               // 3 order, 4 hover pick, 5 route target, 6 point order
+extern int HoverPickTimer;     // ms until the next hover pick
+extern int MiniMapOrderGuard;  // ms until the minimap takes another order
+extern float EdgeScrollRamp;   // 0..1
+extern int FieldSelCount, FieldOrdCount;  // select and order commands that reached the field
+extern int MouseTaken;                    // the widget tree consumed this frame's mouse
+extern int MouseOnMiniMap;                // the cursor lies in the minimap square
+extern int PickCell;                      // land cell under the cursor (editor), -1 none
+extern int HoverCell;                     // land cell of the hover pick, -1 none
+extern Fgr* HoverFgr;                     // figure of the hover pick
+extern int CursorCode;                    // texture slot of the field cursor, 80..85, 0 the plain cursor
+extern int SideSwitchReq, FloorSwitchReq;  // key commands 9 and 10, carried out next frame
+extern int LastOrderX, LastOrderZ;  // world point of the last ground or minimap order
+extern Fgr* PointOrderFgr;          // a figure waiting for a ground point (carried with the cursor)
+extern int PointOrderSig;           // its signal number; non-zero arms action 6
+extern int PointOrderX, PointOrderZ;
+extern int CarriedTex;  // texture slot of the carried figure's icon
+
+// 1 when the cursor is neither over the minimap nor over a widget.
+int Mouse_OnField();
+
+// --- Layout and transforms.
+void MiniMap_Layout();
+void MiniMap_WorldToPix(float wx, float wz, float* px, float* py);
+void MiniMap_PixToWorld(float px, float py, float* wx, float* wz);
+void FieldRect_WorldToPix(float wx, float wz, float* px, float* py);
+void FieldRect_PixToWorld(float px, float py, float* wx, float* wz);
+void FieldRect_PixRectToWorld(float px, float py, float pw, float ph, float* wx, float* wz, float* ww,
+                              float* wh);
+void FieldRect_ClampCentre();
+// The edge-scroll step of the cursor: 0 no edge, 1 left or right, 2 lower or upper, 3 both.
+int FieldRect_EdgeScroll(int cx, int cy, float* stepX, float* stepZ);
+
+// --- The minimap (inside the widget tree's 2D mode).
 void MiniMap_Draw(int (*sides)[kSideWords], int allSides);
+void MiniMap_DrawMark(const Fgr* f, uint32_t argb);

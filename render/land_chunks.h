@@ -1,5 +1,47 @@
-// The land floors' chunks and their tile textures, and the land overview textures.
+// The land floors' drawing: a floor record started for a new world (cells, vertex grid, chunk
+// meshes, fog map, overview texture), the chunks' 256 x 256 tile textures drawn from the cells'
+// tile images, the colour map of the minimap, the per-frame queue of the visible chunks and the
+// draw of one chunk with projected texture coordinates and fog.
 #pragma once
 
-void PlitTextures_Build(int flag);  // terrain tile textures; 0 skips the build
-void Exit_FreeLandTextures();       // the land overview textures, deleted at shutdown
+#include "figures/land.h"
+
+constexpr int kLandTileTex = 256;     // side of a chunk's tile texture in pixels
+constexpr int kLandTilePix = 8;       // one cell's tile image in it
+constexpr int kLandOverviewMs = 500;  // the overview and the editor's tiles refresh at most this often
+constexpr int kLandFixedChunk = 41;   // the editor's refresh never redraws this chunk (number 42)
+
+extern int LandVisibleChunks;  // chunks queued this frame
+extern int LandOverviewWait;   // ms until the next overview refresh
+
+// A new world's floor record; the tile types of its inner cells random (2, one in four 3).
+void Tex_GenLumAlpha(LandFloor* fl, int floorNom);
+// The texture table slot of a cell's tile image (may draw one random number in play).
+int LandTile_Slot(const LandFloor* fl, int cell);
+// Drawing of tile textures: Begin makes the 256 x 256 target current (a framebuffer object, or the
+// window when there is none and the window is large enough) in 2D mode; 0 when nothing can be
+// drawn. End returns to the window with the viewport it had.
+int LandTiles_Begin();
+void LandTiles_End();
+// One chunk's tile texture from the tile images of its 32 x 32 cells (between Begin and End).
+void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c);
+// The floor's colour map, one pixel a cell by tile type, made the texture of slot 60.
+void LandColourMap_Build(const LandFloor* fl);
+
+// What a new world and a default map set on the chunks (floor 1 below, any other the surface;
+// chunks outside 0..63 are ignored).
+// The texture slot chunk 0..63 of a floor is drawn with instead of its own tile texture (0: none).
+void LandChunk_SetFixed(int floor, int chunk, int slot);
+// Every vertex of the chunk's index list turns white.
+void LandChunk_WhitenVerts(int floor, int chunk);
+// Redraws the tile textures of the floor's chunks from their cells' tile images (not chunk 41).
+void LandChunks_RedrawTiles(int floor);
+
+// The land figure's queue procedure and a land patch figure's draw procedure.
+void LandOverview_Build(Fgr* holder);
+void Land_DrawProjected(Fgr* patch);
+
+// The two floors' overview textures, deleted at shutdown (again: nothing to do).
+void Exit_FreeLandTextures();
+void LandTextures_Delete();
+void Gl_DeleteLandTextures();

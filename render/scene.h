@@ -1,6 +1,73 @@
-// The render scene and its views.
+// The render scene: the views that camera figures add each frame, sorted by priority, the shared
+// vertex buffers of indexed meshes and the ten batch lists; the picking copy of the main view and
+// the direction tables that camera-facing quads read.
 #pragma once
+#include <cstdint>
+
+#include "render/batch.h"
+#include "render/rend_view.h"
+#include "shell/geometry.h"
 
 class Fgr;
 
-void RendView_AddCameraFgr(Fgr* f);  // a view for a camera figure (kind 11), once per frame
+constexpr int kRendViews = 50;
+constexpr int kSceneVerts = 200500;
+constexpr int kDir361 = 361;  // whole degrees 0..360
+
+// The one scene record (about 12 MB: never on the stack).
+struct t_RendScene {
+  RendView views[kRendViews];
+  RendView* head;
+  int viewCount;
+  float pos[kSceneVerts * 3];
+  float nrm[kSceneVerts * 3];
+  uint8_t col[kSceneVerts * 4];
+  float tex[kSceneVerts * 2];
+  int vertCount;
+  const void* arrPtr[4];  // last pointers given to the vertex, normal, colour, texcoord arrays
+  // The ten lists in draw order L1..L10.
+  BatchList ListSolid;
+  BatchListBig ListSolidBig;
+  BatchList ListCutout;
+  BatchListBig ListCutoutBig;
+  BatchListBig ListHud2DAdd;
+  BatchList ListGlow;
+  BatchList ListGlow2Sided;
+  BatchListBig ListGlowBig;
+  BatchListBig ListGlowBig2Sided;
+  BatchListBig ListHud2D;
+};
+
+extern t_RendScene RendScene;
+extern RendView* RendView_Cur;  // the view of the pass running now; null outside the passes
+extern RendView PickView;       // the main-screen view as mouse picking and projection read it
+extern float ViewRot3[9];       // first three rows of the first three modelview columns
+struct t_Dir361 {
+  float c[kDir361];  // cosine of whole degree i
+  float s[kDir361];  // sine
+  int built;
+};
+extern t_Dir361 Dir361;
+extern float ViewDir361[kDir361][3];        // world direction of screen direction i, last view applied
+extern float SceneFrustum[kFrustumFloats];  // planes of the view being queued
+
+void RendScene_Ctor(t_RendScene* s);
+void RendScene_Reset(t_RendScene* s);
+void RendView_AddCameraFgr(t_RendScene* s, Fgr* f);  // once a frame for each camera (kind 11)
+void RendView_AddCamera(t_RendScene* s, Fgr* f, int priority);
+// The queue pass: the view after `after` made current for the figures' tests.
+RendView* RendView_Next(t_RendScene* s, RendView* after);
+int RendView_SetNext(t_RendScene* s);
+// The draw pass: the view after `after` applied, with the base state of a view's lists.
+RendView* RendView_Begin(t_RendScene* s, RendView* after);
+void RendView_Apply(RendView* v);
+void RendView_ToPicking(const RendView* v);
+// The overlay's second application: viewport, projection and modelview by camera mode, the
+// matrices read back and ViewRot3 / ViewDir361 rebuilt; no scissor, clear or picking copy.
+void RendView_SetMatrices(RendView* v);
+
+int RendView_HasCurrent();
+int RendView_CurFlag2();
+int RendView_CurMode();
+int RendView_IsCurrentCam(int studio);
+void Gl_PolygonOffsetOff();

@@ -4,16 +4,9 @@
 #include <cstdint>
 #include <string>
 
-constexpr int kTexSlots = 501;  // slots 0..500
+#include "figures/tex_slot.h"
 
-struct TexSlot {
-  uint32_t glName;   // GL texture name; 0 = none
-  int32_t mipmapped; // 1 with a mipmap chain
-  int32_t width;
-  int32_t height;
-  int32_t bits;      // 8, 16, 24, 32; 0 without pixels
-  uint8_t* pixels;   // owned (malloc), bottom row first, or null
-};
+constexpr int kTexSlots = 501;  // slots 0..500
 
 struct TexTableRec {
   int32_t count;  // 1 when empty; after Tex_LoadPack the last slot read plus one

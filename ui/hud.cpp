@@ -14,8 +14,6 @@ GuiWin* MsgPanel = nullptr;
 GuiWin* CodeWinBox = nullptr;
 GuiWin* CodeWinText = nullptr;
 
-int FloorSwitchReq = 0;
-
 namespace {
 
 void Show(GuiWin* w, int v) {

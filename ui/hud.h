@@ -1,6 +1,5 @@
 // The play screen's panels that the world and the frames show and hide (the build makes them, the
-// figure procedures, the rank-up offers and the game's pre-steps reach them), and the floor-switch
-// request that the floor button and the field raise and the next frame carries out.
+// figure procedures, the rank-up offers and the game's pre-steps reach them).
 #pragma once
 
 #include "shell/gui_win.h"
@@ -17,8 +16,6 @@ extern GuiWin* CaptainIconStrip;  // the four captain icons
 extern GuiWin* MsgPanel;          // the rank-up offer over the whole window; hidden
 extern GuiWin* CodeWinBox;        // the code window and its text; hidden
 extern GuiWin* CodeWinText;
-
-extern int FloorSwitchReq;  // 1: the next frame switches the floor on show
 
 // Show (v above 0) or hide the panel; nothing before the build.
 void InfoPanel2_Show(int v);

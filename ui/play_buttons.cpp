@@ -120,7 +120,7 @@ void Gui_DrawFgrPreview(GuiWin* w) {
   GuiDrawingWin = nullptr;
   Fgr* f = pFgrSelectedOne(0);
   if (!w || !f || Fgr_NotMine(f) || w->number < 1 || w->number > 18) return;
-  Fgr* button = PanelBtnFgrs[w->number];
+  Fgr* button = SelList.kno[w->number];  // the panel-button table
   if (!button || !button->Active() || !button->ProcNomOnR) return;
   GuiDrawingWin = w;
   ProcFgr(button->ProcNomOnR, button);

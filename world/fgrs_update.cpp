@@ -34,7 +34,7 @@ void Fgrs_UpdAll(t_Fgrs* c) {
     if (f->woUpdate || !f->Active()) continue;
     if (EditModeOn) Fgr_IsSelectedUpd(f);
     else if (!o2::GamePause) Fgr_UpdOne(f);
-    if (Fgr::IsKind11(f)) RendView_AddCameraFgr(f);
+    if (Fgr::IsKind11(f)) RendView_AddCameraFgr(&RendScene, f);
   }
   c->busy = 0;
 }

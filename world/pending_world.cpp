@@ -8,6 +8,7 @@
 #include "world/info_texts.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
+#include "world/paths.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/unit_upkeep.h"
@@ -16,8 +17,6 @@
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
 void Fgr_IsSelectedUpd(Fgr*) {}
-t_SelList SelList;
-Fgr* PanelBtnFgrs[19];
 Fgr* pFgrSelectedOne(int) { return nullptr; }
 void SelList_SetOne(t_SelList*, Fgr*, int) {}
 int Fgr_NotMine(Fgr*) { return 1; }
@@ -51,6 +50,14 @@ void GamePause_Clear() {}
 
 // --- world/combat.h
 int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
+
+// --- world/paths.h
+void PassMaps_Rebuild() {}
+
+// --- world/movement.h
+int OrderWaitMs = 0;
+int OrderWaitAtFrame = 0;
+void Sel_OrderMoveTo(t_SelList*, float, float) {}
 
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
@@ -88,11 +95,9 @@ void r_Empty_10_(Fgr*) {}
 void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
-void r_LandOverview_Build_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
 void r_Empty_16_(Fgr*) {}
 void r_Empty_17_(Fgr*) {}
-void r_Land_DrawProjected_(Fgr*) {}
 void r_Proc_SpinRot_(Fgr*) {}
 void r_Proc_DrawTex1_(Fgr*) {}
 void r_Proc_DrawGroundMark_(Fgr*) {}

@@ -2,3 +2,4 @@
 #include "world/selection.h"
 
 int FoundBoss[5];
+t_SelList SelList;

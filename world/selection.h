@@ -4,15 +4,18 @@
 
 class Fgr;
 
-extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes found this frame
+constexpr int kSelListMax = 199;
 
-// The selected figures: entries 1..klv (entry 0 never used), at most 199.
+// The selected figures: entries 1..count (entry 0 is never used), then the panel buttons 1..18 of
+// the one selected figure.
 struct t_SelList {
-  Fgr* mf[200];
-  int klv;
+  Fgr* e[200];
+  int count;
+  Fgr* kno[19];
 };
 extern t_SelList SelList;
-extern Fgr* PanelBtnFgrs[19];  // entries 1..18: the panel buttons of the one selected figure
+
+extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes found this frame
 
 // The one selected figure, else null; with flag set a selected squad holder gives its first unit.
 Fgr* pFgrSelectedOne(int flag);

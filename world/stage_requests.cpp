@@ -4,7 +4,7 @@
 
 #include "catalogue/new_world.h"
 #include "gm/org_base.h"
-#include "render/land_chunks.h"
+#include "render/land_tiles.h"
 #include "shell/dialogs.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"

@@ -1,5 +1,6 @@
 // Builds TGA files in memory for the decoder and texture tests.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -2,7 +2,7 @@
 #include "pending_calls.h"
 
 #include "catalogue/new_world.h"
-#include "render/land_chunks.h"
+#include "render/land_tiles.h"
 #include "world/selection.h"
 
 StagesPendingCalls gStagesPending;

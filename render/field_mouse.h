@@ -1,0 +1,9 @@
+// The play field's mouse: the minimap click, the select and order commands turned into the pending
+// mouse action of the frame, the drag rectangle, and the cursor overlay drawn last in a frame.
+#pragma once
+
+int MiniMap_Input();     // 1 when the minimap took the mouse this frame
+void Field_GameMouse();  // once a frame when no widget consumed the mouse
+void Field_ArmSelect();
+void Field_ArmOrder();
+void Cursor_DrawOverlay();

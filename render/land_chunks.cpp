@@ -1,0 +1,409 @@
+// The land floors' drawing: records, chunk meshes, tile textures, colour map, overview textures.
+#include "render/land_chunks.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "figures/fgr.h"
+#include "figures/mode_words.h"
+#include "gm/fa_proc_env.h"
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "render/batch.h"
+#include "render/gl2d.h"
+#include "render/image.h"
+#include "render/scene.h"
+#include "render/texture.h"
+#include "render/vert_arr.h"
+#include "shell/frame_clock.h"
+#include "shell/log.h"
+#include "shell/random.h"
+#include "shell/window_state.h"
+
+int LandVisibleChunks = 0;
+int LandOverviewWait = 0;
+
+// Texture table slots of the land drawing.
+constexpr int kTxColourMap = 60;
+constexpr int kTxBorder = 46;
+constexpr int kTxMeadow = 47;
+constexpr int kTxMeadow2 = 48;
+
+void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
+  fl->floorNom = floorNom;
+  for (int z = 0; z < kLandSide; z++) {
+    for (int x = 0; x < kLandSide; x++) {
+      LandKle& k = fl->kle[z * kLandSide + x];
+      k.tile = Rand() % 4 == 0 ? 3 : 2;
+      k.x = kLandCellSize * x;
+      k.z = kLandCellSize * z;
+      k.vert = z * kLandVertSide + x;
+      if (x == 0 || x == kLandSide - 1 || z == 0 || z == kLandSide - 1)
+        k.tile = k.objCode = k.cursor = k.flag = 0;
+    }
+  }
+  for (int r = 0; r < kLandVertSide; r++) {
+    for (int c = 0; c < kLandVertSide; c++) {
+      int v = r * kLandVertSide + c;
+      fl->vert[v] = LandVert{kLandCellSize * c, 0.0f, kLandCellSize * r};
+      for (int i = 0; i < 3; i++) fl->rgba[v][i] = (uint8_t)(90 + Rand() % 21);
+      fl->rgba[v][3] = 255;
+    }
+  }
+  for (int i = 0; i < kLandChunks; i++) {
+    LandChunk& c = fl->chunk[i];
+    Tex_FreePixels(&c.tex);
+    Tex_Delete(&c.tex);
+    for (int k = 0; k < 3; k++) c.centre[k] = 0, c.halfSize[k] = 0.5f;
+    free(c.indices);
+    c.indices = nullptr;
+    c.built = c.firstCell = c.number = 0;
+    c.patch = nullptr;
+    c.indexCount = kLandChunkIndices;
+    c.indices = (uint32_t*)malloc(sizeof(uint32_t) * kLandChunkIndices);
+    if (!c.indices) {
+      c.indexCount = 0;
+      continue;
+    }
+    int row = i / 8, col = i % 8;
+    c.firstCell = row * kLandChunkSide * kLandSide + col * kLandChunkSide;
+    c.centre[0] = kLandChunkSide * kLandCellSize * col + 160;
+    c.centre[1] = 25;
+    c.centre[2] = kLandChunkSide * kLandCellSize * row + 160;
+    c.halfSize[0] = 160, c.halfSize[1] = 50, c.halfSize[2] = 160;
+    // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
+    uint32_t v = row * kLandChunkSide * kLandVertSide + col * kLandChunkSide;
+    uint32_t* out = c.indices;
+    for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
+      for (int cell = 0; cell < kLandChunkSide; cell++) {
+        const uint32_t t[12] = {v,       v + 257, v + 258, v,       v + 258, v + 1,
+                                v + 257, v + 514, v + 515, v + 257, v + 515, v + 258};
+        std::memcpy(out, t, sizeof t);
+        out += 12;
+        v += 1;
+      }
+      v += 482;
+    }
+    c.built = 1;
+    c.number = i + 1;
+  }
+  std::memset(fl->FogVis, 0, sizeof fl->FogVis);
+  if (fl->overviewTex) glDeleteTextures(1, &fl->overviewTex);
+  fl->overviewTex = 0;
+  glGenTextures(1, &fl->overviewTex);
+  glBindTexture(GL_TEXTURE_2D, fl->overviewTex);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_LUMINANCE,
+               GL_UNSIGNED_BYTE, fl->FogVis);
+  std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
+  std::memset(fl->paf, 0, sizeof fl->paf);
+  std::memset(fl->paf2, 0, sizeof fl->paf2);
+}
+
+int LandTile_Slot(const LandFloor* fl, int cell) {
+  if (!Land_CellValid(cell)) return kTxBorder;
+  const LandKle& k = fl->kle[cell];
+  switch (k.tile) {
+    case 0: return kTxBorder;
+    case 1: return 38;
+    case 3: return 75;
+    case 4: return 76;
+    case 5: return 59;
+    case 6: return 77;
+    case 7: return 78;
+    default: break;
+  }
+  switch (k.objCode) {
+    case 4: return 36;
+    case 28: return 79;
+    case 3: return 51;
+    default: break;
+  }
+  switch (k.cursor) {
+    case 1: return 80;
+    case 2: return 81;
+    case 3: return 82;
+    case 4: return 83;
+    case 7: return 84;
+    case 8: return 85;
+    case 9: return 86;
+    case 10: return 87;
+    default: break;
+  }
+  if (EditModeOn) return kTxMeadow;
+  return Rand() % 2 == 0 ? kTxMeadow2 : kTxMeadow;
+}
+
+// --- The tile target: a 256 x 256 framebuffer object, so that any window size, and a headless run,
+// draws the same tiles; the window's back buffer only when the driver has no framebuffer objects.
+
+namespace {
+
+struct TileTarget {
+  int tried;  // the entry points were looked up
+  int ok;     // the framebuffer object is complete
+  GLuint fbo, colour, depth;
+  GLint viewport[4];
+  int bound;  // 1 framebuffer object, 2 window
+  PFNGLGENFRAMEBUFFERSEXTPROC genFramebuffers;
+  PFNGLBINDFRAMEBUFFEREXTPROC bindFramebuffer;
+  PFNGLGENRENDERBUFFERSEXTPROC genRenderbuffers;
+  PFNGLBINDRENDERBUFFEREXTPROC bindRenderbuffer;
+  PFNGLRENDERBUFFERSTORAGEEXTPROC renderbufferStorage;
+  PFNGLFRAMEBUFFERRENDERBUFFEREXTPROC framebufferRenderbuffer;
+  PFNGLCHECKFRAMEBUFFERSTATUSEXTPROC checkFramebufferStatus;
+  PFNGLISFRAMEBUFFEREXTPROC isFramebuffer;
+};
+TileTarget gTile;
+
+template <class P>
+bool Look(P* p, const char* name) {
+  *p = (P)Plat_GlProcAddress(name);
+  return *p != nullptr;
+}
+
+void TileTarget_Make() {
+  const char* ext = (const char*)glGetString(GL_EXTENSIONS);
+  if (!ext) return;  // no context yet: asked again next time
+  gTile.tried = 1;
+  if (!strstr(ext, "GL_EXT_framebuffer_object")) return;
+  if (!Look(&gTile.genFramebuffers, "glGenFramebuffersEXT") ||
+      !Look(&gTile.bindFramebuffer, "glBindFramebufferEXT") ||
+      !Look(&gTile.genRenderbuffers, "glGenRenderbuffersEXT") ||
+      !Look(&gTile.bindRenderbuffer, "glBindRenderbufferEXT") ||
+      !Look(&gTile.renderbufferStorage, "glRenderbufferStorageEXT") ||
+      !Look(&gTile.framebufferRenderbuffer, "glFramebufferRenderbufferEXT") ||
+      !Look(&gTile.checkFramebufferStatus, "glCheckFramebufferStatusEXT") ||
+      !Look(&gTile.isFramebuffer, "glIsFramebufferEXT"))
+    return;
+  gTile.genFramebuffers(1, &gTile.fbo);
+  gTile.bindFramebuffer(GL_FRAMEBUFFER_EXT, gTile.fbo);
+  gTile.genRenderbuffers(1, &gTile.colour);
+  gTile.bindRenderbuffer(GL_RENDERBUFFER_EXT, gTile.colour);
+  gTile.renderbufferStorage(GL_RENDERBUFFER_EXT, GL_RGB8, kLandTileTex, kLandTileTex);
+  gTile.framebufferRenderbuffer(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_RENDERBUFFER_EXT,
+                                gTile.colour);
+  gTile.genRenderbuffers(1, &gTile.depth);
+  gTile.bindRenderbuffer(GL_RENDERBUFFER_EXT, gTile.depth);
+  gTile.renderbufferStorage(GL_RENDERBUFFER_EXT, GL_DEPTH_COMPONENT16, kLandTileTex, kLandTileTex);
+  gTile.framebufferRenderbuffer(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_RENDERBUFFER_EXT,
+                                gTile.depth);
+  gTile.ok = gTile.checkFramebufferStatus(GL_FRAMEBUFFER_EXT) == GL_FRAMEBUFFER_COMPLETE_EXT;
+  gTile.bindRenderbuffer(GL_RENDERBUFFER_EXT, 0);
+  gTile.bindFramebuffer(GL_FRAMEBUFFER_EXT, 0);
+  if (!gTile.ok) LogInfo("\nLandTiles: framebuffer object incomplete, tiles drawn in the window");
+}
+
+}  // namespace
+
+int LandTiles_Begin() {
+  // A new GL context (the window made again, a test's own) knows nothing of the old one's names.
+  if (gTile.ok && !gTile.isFramebuffer(gTile.fbo)) gTile = TileTarget{};
+  if (!gTile.tried) TileTarget_Make();
+  glGetIntegerv(GL_VIEWPORT, gTile.viewport);
+  if (gTile.ok) {
+    gTile.bindFramebuffer(GL_FRAMEBUFFER_EXT, gTile.fbo);
+    gTile.bound = 1;
+  } else if (WinWidth >= kLandTileTex && WinHeight >= kLandTileTex) {
+    gTile.bound = 2;
+  } else {
+    gTile.bound = 0;
+    return 0;
+  }
+  glViewport(0, 0, kLandTileTex, kLandTileTex);
+  glDisable(GL_SCISSOR_TEST);
+  Gl2D_Begin(0, kLandTileTex, 0, kLandTileTex);
+  Gl_BlendMode(0);
+  glColor4f(1, 1, 1, 1);
+  return 1;
+}
+
+void LandTiles_End() {
+  if (!gTile.bound) return;
+  Gl2D_End();
+  if (gTile.bound == 1) gTile.bindFramebuffer(GL_FRAMEBUFFER_EXT, 0);
+  else glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  gTile.bound = 0;
+  glViewport(gTile.viewport[0], gTile.viewport[1], gTile.viewport[2], gTile.viewport[3]);
+}
+
+// The cells are drawn grouped by texture, one bind and one batch of quads each: the squares do not
+// overlap, so the picture is the one a bind per cell in row order gives. A slot without a texture
+// draws with the texture of the cell before it, as that order would leave it bound.
+void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
+  if (!gTile.bound || !c || c->indexCount <= 0) return;
+  constexpr int kCells = kLandChunkSide * kLandChunkSide;
+  GLuint tex[kCells];
+  GLint bound = 0;
+  if (glIsEnabled(GL_TEXTURE_2D)) glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+  GLuint prev = (GLuint)bound;
+  for (int i = 0; i < kCells; i++) {
+    int slot = LandTile_Slot(fl, c->firstCell + (i / kLandChunkSide) * kLandSide + i % kLandChunkSide);
+    GLuint name = TexTable.slots[slot].glName;
+    tex[i] = prev = name ? name : prev;
+  }
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glPolygonMode(GL_FRONT, GL_FILL);
+  glLoadIdentity();
+  bool done[kCells] = {};
+  for (int i = 0; i < kCells; i++) {
+    if (done[i]) continue;
+    if (tex[i]) {
+      glEnable(GL_TEXTURE_2D);
+      glBindTexture(GL_TEXTURE_2D, tex[i]);
+    } else {
+      glDisable(GL_TEXTURE_2D);
+    }
+    glBegin(GL_QUADS);
+    for (int j = i; j < kCells; j++) {
+      if (done[j] || tex[j] != tex[i]) continue;
+      done[j] = true;
+      float x = (float)(j % kLandChunkSide * kLandTilePix);
+      float y = (float)(kLandTileTex - kLandTilePix - j / kLandChunkSide * kLandTilePix);
+      glTexCoord2f(0, 0), glVertex2f(x, y);
+      glTexCoord2f(1, 0), glVertex2f(x + kLandTilePix, y);
+      glTexCoord2f(1, 1), glVertex2f(x + kLandTilePix, y + kLandTilePix);
+      glTexCoord2f(0, 1), glVertex2f(x, y + kLandTilePix);
+    }
+    glEnd();
+  }
+  TexSlot* t = &c->tex;
+  if (t->glName && t->width != kLandTileTex) Tex_Delete(t);
+  Tex_FreePixels(t);
+  t->width = t->height = kLandTileTex;
+  t->bits = 24;
+  if (!t->glName) glGenTextures(1, &t->glName);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, t->glName);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, kLandTileTex, kLandTileTex, 0);
+}
+
+void LandColourMap_Build(const LandFloor* fl) {
+  static uint8_t img[kLandCells * 3];
+  for (int i = 0; i < kLandCells; i++) {
+    uint8_t r = 50, g = 70, b = 40;  // type 2, and the ground types 3 and 4 that have no colour
+    switch (fl->kle[i].tile) {
+      case 1: r = 20, g = 30, b = 10; break;
+      case 5: r = 20, g = 30, b = 90; break;
+      case 6: r = 95, g = 50, b = 30; break;
+      case 2:
+      case 3:
+      case 4: break;
+      default: r = g = b = 120; break;  // 0 and the blocked types from 7 up
+    }
+    img[3 * i] = r, img[3 * i + 1] = g, img[3 * i + 2] = b;
+  }
+  ImgFlipRows(img, kLandSide, kLandSide, 3);
+  Tex_FromMem(&TexTable, kTxColourMap, img, kLandSide, kLandSide, 3, 0);
+}
+
+static LandChunk* Chunk(int floor, int chunk) {
+  return chunk >= 0 && chunk < kLandChunks ? &Land_Floor(floor)->chunk[chunk] : nullptr;
+}
+
+void LandChunk_SetFixed(int floor, int chunk, int slot) {
+  if (LandChunk* c = Chunk(floor, chunk)) c->fixedTexture = slot;
+}
+
+void LandChunk_WhitenVerts(int floor, int chunk) {
+  LandChunk* c = Chunk(floor, chunk);
+  if (!c || !c->indices) return;
+  LandFloor* fl = Land_Floor(floor);
+  for (int i = 0; i < c->indexCount; i++)
+    if (c->indices[i] < (uint32_t)kLandVerts) std::memset(fl->rgba[c->indices[i]], 255, 4);
+}
+
+void LandChunks_RedrawTiles(int floor) {
+  LandFloor* fl = Land_Floor(floor);
+  if (!LandTiles_Begin()) return;
+  for (int i = 0; i < kLandChunks; i++)
+    if (i != kLandFixedChunk && fl->chunk[i].indexCount > 0) LandChunk_DrawTiles(fl, &fl->chunk[i]);
+  LandTiles_End();
+}
+
+void LandOverview_Build(Fgr* holder) {
+  if (!holder) return;
+  LandFloor* fl = (LandFloor*)(visUnderGround == 1 ? holder->landUnder : holder->landSurf);
+  if (!fl) return;
+  LandVisibleChunks = 0;
+  for (LandChunk& c : fl->chunk) {
+    c.visible = c.indexCount > 0 && c.indices && c.built &&
+                Frustum_AabbIn(SceneFrustum, c.centre[0] - c.halfSize[0], c.centre[1] - c.halfSize[1],
+                               c.centre[2] - c.halfSize[2], c.centre[0] + c.halfSize[0],
+                               c.centre[1] + c.halfSize[1], c.centre[2] + c.halfSize[2]);
+    if (!c.visible) continue;
+    LandVisibleChunks++;
+    int own = c.tex.glName != 0;
+    BatchList_Add(&RendScene.ListSolid, 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0, 0);
+  }
+  if (!TimerDown(&LandOverviewWait)) return;
+  LandOverviewWait = kLandOverviewMs;
+  if (EditModeOn) {
+    LandChunks_RedrawTiles(fl == &LandUnder ? 1 : 0);
+    LandColourMap_Build(fl);
+  }
+  if (!fl->overviewTex) return;
+  glBindTexture(GL_TEXTURE_2D, fl->overviewTex);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
+               fl->FogVis);
+}
+
+void Land_DrawProjected(Fgr* patch) {
+  if (!patch || !patch->speEntry) return;
+  LandChunk* c = (LandChunk*)patch->speEntry;
+  const LandFloor* fl = Land_Floor(patch->UnderGround);
+  if (c->indexCount <= 0 || !c->indices) return;
+  if (c->tex.glName) Tex_On(&c->tex);
+  static const float kPlaneS[4] = {1.0f / 320, 0, 0, 0};
+  static const float kPlaneT[4] = {0, 0, -1.0f / 320, 0};
+  glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+  glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+  glTexGenfv(GL_S, GL_OBJECT_PLANE, kPlaneS);
+  glTexGenfv(GL_T, GL_OBJECT_PLANE, kPlaneT);
+  glEnable(GL_TEXTURE_GEN_S);
+  glEnable(GL_TEXTURE_GEN_T);
+  if (patch->UnderGround == 1) Gl_Fog(1, o3::FogR, o3::FogG, o3::FogB, 0.5f, 350, 450);
+  else Gl_Fog(1, o3::SkyFogR, o3::SkyFogG, o3::SkyFogB, 0.5f, 350, 450);
+  glColor4f(1, 1, 1, 1);
+  const float* pos = &fl->vert[0].x;
+  Gl_DrawTris(&RendScene, c->indexCount, c->indices, pos, nullptr, nullptr, nullptr);
+  if (EditModeOn && o2::LandEdgeWd) {
+    int n = c->number % 16;
+    bool second = (n < 8 && n % 2 == 1) || (n >= 8 && n % 2 == 0);
+    Tex_Off();
+    glLineWidth((float)o2::LandEdgeWd);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    if (second) Gl_ColorMaterial4ub(255, 128, 0, 32);
+    else Gl_ColorMaterial4ub(255, 0, 0, 0);
+    Gl_DrawTris(&RendScene, c->indexCount, c->indices, pos, nullptr, nullptr, nullptr);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glLineWidth(1);
+  }
+  Gl_FogOff();
+  Gl_TexGenOff();
+}
+
+void Gl_DeleteLandTextures() {
+  for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+    if (!fl->overviewTex) continue;
+    glDeleteTextures(1, &fl->overviewTex);
+    fl->overviewTex = 0;
+  }
+}
+
+void LandTextures_Delete() { Gl_DeleteLandTextures(); }
+void Exit_FreeLandTextures() { LandTextures_Delete(); }
+
+// The figure procedures of the land (numbers r_LandOverview_Build and r_Land_DrawProjected).
+void r_LandOverview_Build_(Fgr* pf) { LandOverview_Build(pf); }
+void r_Land_DrawProjected_(Fgr* pf) { Land_DrawProjected(pf); }
