@@ -24,8 +24,8 @@ constexpr int kFloLast = 56;
 constexpr int kIntPageMax = kIntLast - kRows;  // 191: properties 192..216
 constexpr int kFloPageMax = kFloLast - kRows;  // 31: properties 32..56
 
-// The figure the panels show: the one selected, else none.
-Fgr* Shown() { return pFgrSelectedOne(0); }
+// The figure the panels show: the selection's only entry, else none.
+Fgr* Shown() { return SelList.count == 1 ? SelList.e[1] : nullptr; }
 
 // The property an editor row piece stands for: the page plus its row's number; -1 without a row.
 int RowProp(const GuiWin* w, int page) { return w && w->parent ? page + w->parent->number : -1; }

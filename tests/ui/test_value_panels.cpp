@@ -251,4 +251,89 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   EXPECT_EQ(SpePanelMode, 0);
 }
 
+TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsThem) {
+  ASSERT_TRUE(sGl);
+  Fgrs.ResetAll();
+  Fgr* f = &Fgrs.mf[600];
+  Fgr* other = &Fgrs.mf[601];
+  f->status = other->status = fgrDekor;
+  *Fgr_Int_Adr(f, 24) = 3;  // woDraw
+  *Fgr_Flo_Adr(f, 1) = 2.0f;  // floX: step 0.2 within 0.15..105
+  auto select = [](std::initializer_list<Fgr*> figures) {
+    SelList = t_SelList{};
+    for (Fgr* g : figures) SelList.e[++SelList.count] = g;
+  };
+
+  // Play: read-only rows of name and value; a click on them is left to the field.
+  GuiWin* spe = GuiTopStrip2->children[1];
+  Click(spe, 1);
+  Click(spe, 1);
+  ASSERT_EQ(FgrPanel_Play->visible, 1);
+  GuiWin* intRow24 = FgrPanel_Play->children[3]->children[23];
+  GuiWin* floRow1 = FgrPanel_Play->children[1]->children[0];
+  select({f});
+  ValPanel_FgrIntRow(intRow24);
+  EXPECT_STREQ(CaptionBuf, "3:woDraw");
+  ValPanel_FgrFloRow(floRow1);
+  EXPECT_STREQ(CaptionBuf, "floX:2.000000");
+  EXPECT_EQ(HintOver(intRow24), "// non-zero: not drawn for the moment");
+  EXPECT_EQ(Click(intRow24, 1), 0);
+  select({f, other});  // two selected: grey bars, nothing of either
+  CaptionBuf[0] = 0;
+  ValPanel_FgrIntRow(intRow24);
+  EXPECT_STREQ(CaptionBuf, "");
+
+  // The editor: paging 25 at a time held to 0..31 for floats, so right, right, left gives 25, 31, 6.
+  SetProgramMode(3);
+  GuiWin* speEdit = GuiTopStrip3->children[1];
+  Click(speEdit, 1);  // one cycle serves both screens: from play's 2 to none, ...
+  EXPECT_EQ(SpePanelMode, 0);
+  EXPECT_EQ(FgrPanel_Play->visible, 1);  // ... leaving play's panels as they were
+  Click(speEdit, 1);
+  EXPECT_EQ(OrgPanel_Edit->visible, 1);
+  Click(speEdit, 1);
+  ASSERT_EQ(FgrPanel_Edit->visible, 1);
+  const Panel e = Of(FgrPanel_Edit);
+  const int pages[] = {25, 31, 6, 0};
+  const int codes[] = {2, 2, 1, 1};
+  for (int i = 0; i < 4; i++) {
+    Click(e.floHeader, codes[i]);
+    EXPECT_EQ(ValPage_FgrFlo, pages[i]) << i;
+  }
+  for (int i = 0; i < 9; i++) Click(e.intHeader, 2);
+  EXPECT_EQ(ValPage_FgrInt, 191);
+  for (int i = 0; i < 9; i++) Click(e.intHeader, 1);
+
+  // With two figures selected the cells show nothing and take clicks without effect.
+  GuiWin* flo1 = e.floRow(1);
+  Click(flo1->children[kAdd], 1);
+  Click(flo1->children[kValue], 1);
+  EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 2.0f);
+  EXPECT_EQ(InpEditReq.floTarget, nullptr);
+
+  // One selected: + stops at 105, a typed value is held to the range and lands in the figure.
+  select({f});
+  *Fgr_Flo_Adr(f, 1) = 104.9f;
+  Click(flo1->children[kAdd], 1);
+  Click(flo1->children[kAdd], 1);
+  EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 105.0f);
+  EXPECT_EQ(HintOver(flo1->children[kAdd]), "0.200000 прибавить в fgr_flo[1]");
+  Click(flo1->children[kValue], 1);
+  EXPECT_EQ(InpEditReq.floTarget, Fgr_Flo_Adr(f, 1));
+  Type("200");
+  EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 105.0f);
+  Click(flo1->children[kValue], 1);
+  Type("0.5");
+  EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 0.5f);
+  // Integers have neither steps nor ranges; property 1 is read-only, 2 is typed as it comes.
+  Click(e.intRow(1)->children[kValue], 1);
+  EXPECT_EQ(InpEditReq.intTarget, nullptr);
+  Click(e.intRow(2)->children[kValue], 1);
+  Type("-12");
+  EXPECT_EQ(*Fgr_Int_Adr(f, 2), -12);
+  EXPECT_EQ(HintOver(e.intRow(2)->children[kValue]), "-12 значение в ячейке 2");
+  Fgrs.ResetAll();
+  SelList = t_SelList{};
+}
+
 }  // namespace
