@@ -13,583 +13,590 @@ X11State gX;
 static int gXError;
 
 static int OnXError(Display*, XErrorEvent* e) {
-    gXError = e->error_code ? e->error_code : 1;
-    return 0;
+  gXError = e->error_code ? e->error_code : 1;
+  return 0;
 }
 
 void X11_TrapBegin() {
-    if (gX.dpy) XSync(gX.dpy, False);
-    gXError = 0;
+  if (gX.dpy) XSync(gX.dpy, False);
+  gXError = 0;
 }
 
 int X11_TrapEnd() {
-    if (gX.dpy) XSync(gX.dpy, False);
-    return gXError;
+  if (gX.dpy) XSync(gX.dpy, False);
+  return gXError;
 }
 
 // A key whose first layout group gives no virtual key (a Cyrillic letter) takes it from the first
 // Latin group, else from its place on the keyboard, as the desktop does.
 static int LatinVk(XkbDescPtr xkb, int kc) {
-    if (!xkb) return 0;
-    int groups = XkbKeyNumGroups(xkb, kc);
-    for (int g = 1; g < groups; g++) {
-        KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, g, 0);
-        if (ks >= 0x20 && ks <= 0x7E) {
-            if (int vk = Vk_FromKeysym(ks, nullptr)) return vk;
-        }
+  if (!xkb) return 0;
+  int groups = XkbKeyNumGroups(xkb, kc);
+  for (int g = 1; g < groups; g++) {
+    KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, g, 0);
+    if (ks >= 0x20 && ks <= 0x7E) {
+      if (int vk = Vk_FromKeysym(ks, nullptr)) return vk;
     }
-    if (xkb->names && xkb->names->keys && kc >= xkb->min_key_code && kc <= xkb->max_key_code)
-        return Vk_FromKeyPlace(xkb->names->keys[kc].name);
-    return 0;
+  }
+  if (xkb->names && xkb->names->keys && kc >= xkb->min_key_code && kc <= xkb->max_key_code)
+    return Vk_FromKeyPlace(xkb->names->keys[kc].name);
+  return 0;
 }
 
 static void BuildKeyTables() {
-    memset(gX.kcVk, 0, sizeof gX.kcVk);
-    memset(gX.kcSided, 0, sizeof gX.kcSided);
-    memset(gX.kcNumpad, 0, sizeof gX.kcNumpad);
-    int minKc = 8, maxKc = 255;
-    XDisplayKeycodes(gX.dpy, &minKc, &maxKc);
-    XkbDescPtr xkb = XkbGetMap(gX.dpy, XkbKeySymsMask, XkbUseCoreKbd);
-    if (xkb) XkbGetNames(gX.dpy, XkbKeyNamesMask, xkb);  // without names only the Latin groups help
-    for (int kc = minKc; kc <= maxKc && kc < 256; kc++) {
-        KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 0);
-        int sided = 0;
-        int vk = Vk_FromKeysym(ks, &sided);
-        if (!vk) vk = sided = LatinVk(xkb, kc);
-        gX.kcVk[kc] = (unsigned char)vk;
-        gX.kcSided[kc] = (unsigned char)sided;
-        if (Vk_IsKeypadNav(ks)) {
-            int pad = Vk_FromKeysym(XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 1), nullptr);
-            if ((pad >= VK_NUMPAD0 && pad <= VK_NUMPAD0 + 9) || pad == VK_DECIMAL) gX.kcNumpad[kc] = (unsigned char)pad;
-        }
+  memset(gX.kcVk, 0, sizeof gX.kcVk);
+  memset(gX.kcSided, 0, sizeof gX.kcSided);
+  memset(gX.kcNumpad, 0, sizeof gX.kcNumpad);
+  int minKc = 8, maxKc = 255;
+  XDisplayKeycodes(gX.dpy, &minKc, &maxKc);
+  XkbDescPtr xkb = XkbGetMap(gX.dpy, XkbKeySymsMask, XkbUseCoreKbd);
+  if (xkb) XkbGetNames(gX.dpy, XkbKeyNamesMask, xkb);  // without names only the Latin groups help
+  for (int kc = minKc; kc <= maxKc && kc < 256; kc++) {
+    KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 0);
+    int sided = 0;
+    int vk = Vk_FromKeysym(ks, &sided);
+    if (!vk) vk = sided = LatinVk(xkb, kc);
+    gX.kcVk[kc] = (unsigned char)vk;
+    gX.kcSided[kc] = (unsigned char)sided;
+    if (Vk_IsKeypadNav(ks)) {
+      int pad = Vk_FromKeysym(XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 1), nullptr);
+      if ((pad >= VK_NUMPAD0 && pad <= VK_NUMPAD0 + 9) || pad == VK_DECIMAL)
+        gX.kcNumpad[kc] = (unsigned char)pad;
     }
-    if (xkb) XkbFreeKeyboard(xkb, 0, True);
+  }
+  if (xkb) XkbFreeKeyboard(xkb, 0, True);
 }
 
 int X11_Init() {
-    memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-    gX.dpy = XOpenDisplay(nullptr);
-    if (!gX.dpy) {
-        fprintf(stderr, "platform: cannot open the X display\n");
-        Plat_Log("\nplatform: cannot open the X display");
-        return 0;
-    }
-    XSetErrorHandler(OnXError);
-    gX.screen = DefaultScreen(gX.dpy);
-    gX.root = RootWindow(gX.dpy, gX.screen);
-    gX.win = 0;
-    gX.ctx = nullptr;
-    gX.vi = nullptr;
-    gX.ic = nullptr;
-    gX.mapped = false;
-    gX.ownsClip = false;
-    gX.clipOwned.clear();
-    Bool supported = False;
-    // Held keys then repeat presses only, as on the desktop the game was made for.
-    XkbSetDetectableAutoRepeat(gX.dpy, True, &supported);
-    gX.detectableRepeat = supported;
-    gX.wmProtocols = XInternAtom(gX.dpy, "WM_PROTOCOLS", False);
-    gX.wmDelete = XInternAtom(gX.dpy, "WM_DELETE_WINDOW", False);
-    gX.motifHints = XInternAtom(gX.dpy, "_MOTIF_WM_HINTS", False);
-    gX.netWmName = XInternAtom(gX.dpy, "_NET_WM_NAME", False);
-    gX.clipboard = XInternAtom(gX.dpy, "CLIPBOARD", False);
-    gX.utf8 = XInternAtom(gX.dpy, "UTF8_STRING", False);
-    gX.targets = XInternAtom(gX.dpy, "TARGETS", False);
-    gX.text = XInternAtom(gX.dpy, "TEXT", False);
-    gX.incr = XInternAtom(gX.dpy, "INCR", False);
-    gX.prop = XInternAtom(gX.dpy, "TOLV_SELECTION", False);
-    gX.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
-    gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
-    gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
-    gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
-    XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
-    // A blank cursor for hiding.
-    char zero[8] = {};
-    Pixmap pm = XCreateBitmapFromData(gX.dpy, gX.root, zero, 8, 8);
-    XColor black = {};
-    gX.blank = XCreatePixmapCursor(gX.dpy, pm, pm, &black, &black, 0, 0);
-    XFreePixmap(gX.dpy, pm);
-    XSetLocaleModifiers("@im=none");
-    gX.im = XOpenIM(gX.dpy, nullptr, nullptr, nullptr);
-    BuildKeyTables();
-    return 1;
+  memset(gX.vkHeld, 0, sizeof gX.vkHeld);
+  gX.dpy = XOpenDisplay(nullptr);
+  if (!gX.dpy) {
+    fprintf(stderr, "platform: cannot open the X display\n");
+    Plat_Log("\nplatform: cannot open the X display");
+    return 0;
+  }
+  XSetErrorHandler(OnXError);
+  gX.screen = DefaultScreen(gX.dpy);
+  gX.root = RootWindow(gX.dpy, gX.screen);
+  gX.win = 0;
+  gX.ctx = nullptr;
+  gX.vi = nullptr;
+  gX.ic = nullptr;
+  gX.mapped = false;
+  gX.ownsClip = false;
+  gX.clipOwned.clear();
+  Bool supported = False;
+  // Held keys then repeat presses only, as on the desktop the game was made for.
+  XkbSetDetectableAutoRepeat(gX.dpy, True, &supported);
+  gX.detectableRepeat = supported;
+  gX.wmProtocols = XInternAtom(gX.dpy, "WM_PROTOCOLS", False);
+  gX.wmDelete = XInternAtom(gX.dpy, "WM_DELETE_WINDOW", False);
+  gX.motifHints = XInternAtom(gX.dpy, "_MOTIF_WM_HINTS", False);
+  gX.netWmName = XInternAtom(gX.dpy, "_NET_WM_NAME", False);
+  gX.clipboard = XInternAtom(gX.dpy, "CLIPBOARD", False);
+  gX.utf8 = XInternAtom(gX.dpy, "UTF8_STRING", False);
+  gX.targets = XInternAtom(gX.dpy, "TARGETS", False);
+  gX.text = XInternAtom(gX.dpy, "TEXT", False);
+  gX.incr = XInternAtom(gX.dpy, "INCR", False);
+  gX.prop = XInternAtom(gX.dpy, "TOLV_SELECTION", False);
+  gX.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
+  gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
+  gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
+  gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
+  XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
+  // A blank cursor for hiding.
+  char zero[8] = {};
+  Pixmap pm = XCreateBitmapFromData(gX.dpy, gX.root, zero, 8, 8);
+  XColor black = {};
+  gX.blank = XCreatePixmapCursor(gX.dpy, pm, pm, &black, &black, 0, 0);
+  XFreePixmap(gX.dpy, pm);
+  XSetLocaleModifiers("@im=none");
+  gX.im = XOpenIM(gX.dpy, nullptr, nullptr, nullptr);
+  BuildKeyTables();
+  return 1;
 }
 
 void X11_Shutdown() {
-    if (!gX.dpy) return;
-    if (gX.im) XCloseIM(gX.im);
-    gX.im = nullptr;
-    XFreeCursor(gX.dpy, gX.blank);
-    XDestroyWindow(gX.dpy, gX.helper);
-    XCloseDisplay(gX.dpy);
-    gX.dpy = nullptr;
+  if (!gX.dpy) return;
+  if (gX.im) XCloseIM(gX.im);
+  gX.im = nullptr;
+  XFreeCursor(gX.dpy, gX.blank);
+  XDestroyWindow(gX.dpy, gX.helper);
+  XCloseDisplay(gX.dpy);
+  gX.dpy = nullptr;
 }
 
 static void SetCaption(Window w, const char* caption1251) {
-    std::string utf8 = Plat_Utf8From1251(caption1251);
-    XStoreName(gX.dpy, w, caption1251);
-    XChangeProperty(gX.dpy, w, gX.netWmName, gX.utf8, 8, PropModeReplace,
-                    (const unsigned char*)utf8.data(), (int)utf8.size());
+  std::string utf8 = Plat_Utf8From1251(caption1251);
+  XStoreName(gX.dpy, w, caption1251);
+  XChangeProperty(gX.dpy, w, gX.netWmName, gX.utf8, 8, PropModeReplace,
+                  (const unsigned char*)utf8.data(), (int)utf8.size());
 }
 
 PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption) {
-    int errBase, evBase;
-    if (!glXQueryExtension(gX.dpy, &errBase, &evBase)) return PLAT_CREATE_CHOOSEPF;
-    int attrs[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
-                   GLX_DEPTH_SIZE, 16, None};
-    gX.vi = glXChooseVisual(gX.dpy, gX.screen, attrs);
-    if (!gX.vi) return PLAT_CREATE_CHOOSEPF;
+  int errBase, evBase;
+  if (!glXQueryExtension(gX.dpy, &errBase, &evBase)) return PLAT_CREATE_CHOOSEPF;
+  int attrs[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
+                 8,        GLX_DEPTH_SIZE,   16,           None};
+  gX.vi = glXChooseVisual(gX.dpy, gX.screen, attrs);
+  if (!gX.vi) return PLAT_CREATE_CHOOSEPF;
 
-    X11_TrapBegin();
-    gX.cmap = XCreateColormap(gX.dpy, gX.root, gX.vi->visual, AllocNone);
-    XSetWindowAttributes swa = {};
-    swa.colormap = gX.cmap;
-    swa.border_pixel = 0;
-    swa.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | FocusChangeMask |
-                     StructureNotifyMask | ExposureMask | PropertyChangeMask;
-    gX.win = XCreateWindow(gX.dpy, gX.root, x, y, (unsigned)w, (unsigned)h, 0, gX.vi->depth, InputOutput,
-                           gX.vi->visual, CWColormap | CWBorderPixel | CWEventMask, &swa);
-    if (X11_TrapEnd() || !gX.win) {
-        if (gX.win) XDestroyWindow(gX.dpy, gX.win);
-        gX.win = 0;
-        XFreeColormap(gX.dpy, gX.cmap);
-        XFree(gX.vi);
-        gX.vi = nullptr;
-        return PLAT_CREATE_WINDOW;
-    }
-    // No frame: the window is the drawing area, placed where asked and not resizable.
-    long motif[5] = {2, 0, 0, 0, 0};
-    XChangeProperty(gX.dpy, gX.win, gX.motifHints, gX.motifHints, 32, PropModeReplace, (unsigned char*)motif, 5);
-    XSizeHints* sh = XAllocSizeHints();
-    sh->flags = USPosition | PPosition | PMinSize | PMaxSize;
-    sh->x = x;
-    sh->y = y;
-    sh->min_width = sh->max_width = w;
-    sh->min_height = sh->max_height = h;
-    XSetWMNormalHints(gX.dpy, gX.win, sh);
-    XFree(sh);
-    XWMHints* wh = XAllocWMHints();
-    wh->flags = InputHint | StateHint;
-    wh->input = True;
-    wh->initial_state = NormalState;
-    XSetWMHints(gX.dpy, gX.win, wh);
-    XFree(wh);
-    XSetWMProtocols(gX.dpy, gX.win, &gX.wmDelete, 1);
-    SetCaption(gX.win, caption);
-    if (gX.im)
-        gX.ic = XCreateIC(gX.im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, gX.win,
-                          XNFocusWindow, gX.win, nullptr);
+  X11_TrapBegin();
+  gX.cmap = XCreateColormap(gX.dpy, gX.root, gX.vi->visual, AllocNone);
+  XSetWindowAttributes swa = {};
+  swa.colormap = gX.cmap;
+  swa.border_pixel = 0;
+  swa.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                   FocusChangeMask | StructureNotifyMask | ExposureMask | PropertyChangeMask;
+  gX.win = XCreateWindow(gX.dpy, gX.root, x, y, (unsigned)w, (unsigned)h, 0, gX.vi->depth, InputOutput,
+                         gX.vi->visual, CWColormap | CWBorderPixel | CWEventMask, &swa);
+  if (X11_TrapEnd() || !gX.win) {
+    if (gX.win) XDestroyWindow(gX.dpy, gX.win);
+    gX.win = 0;
+    XFreeColormap(gX.dpy, gX.cmap);
+    XFree(gX.vi);
+    gX.vi = nullptr;
+    return PLAT_CREATE_WINDOW;
+  }
+  // No frame: the window is the drawing area, placed where asked and not resizable.
+  long motif[5] = {2, 0, 0, 0, 0};
+  XChangeProperty(gX.dpy, gX.win, gX.motifHints, gX.motifHints, 32, PropModeReplace,
+                  (unsigned char*)motif, 5);
+  XSizeHints* sh = XAllocSizeHints();
+  sh->flags = USPosition | PPosition | PMinSize | PMaxSize;
+  sh->x = x;
+  sh->y = y;
+  sh->min_width = sh->max_width = w;
+  sh->min_height = sh->max_height = h;
+  XSetWMNormalHints(gX.dpy, gX.win, sh);
+  XFree(sh);
+  XWMHints* wh = XAllocWMHints();
+  wh->flags = InputHint | StateHint;
+  wh->input = True;
+  wh->initial_state = NormalState;
+  XSetWMHints(gX.dpy, gX.win, wh);
+  XFree(wh);
+  XSetWMProtocols(gX.dpy, gX.win, &gX.wmDelete, 1);
+  SetCaption(gX.win, caption);
+  if (gX.im)
+    gX.ic = XCreateIC(gX.im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, gX.win,
+                      XNFocusWindow, gX.win, nullptr);
 
-    gX.ctx = glXCreateContext(gX.dpy, gX.vi, nullptr, True);
-    if (!gX.ctx) gX.ctx = glXCreateContext(gX.dpy, gX.vi, nullptr, False);
-    if (!gX.ctx) {
-        X11_DestroyWindow();
-        return PLAT_CREATE_CONTEXT;
-    }
-    if (!glXMakeCurrent(gX.dpy, gX.win, gX.ctx)) {
-        X11_DestroyWindow();
-        return PLAT_CREATE_MAKECURRENT;
-    }
-    Plat_KeepGlDriverLoaded();
-    memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-    gX.altGrHeld = false;
-    gX.mapped = false;
-    gX.minimised = false;
-    gX.focused = false;
-    return PLAT_CREATE_OK;
+  gX.ctx = glXCreateContext(gX.dpy, gX.vi, nullptr, True);
+  if (!gX.ctx) gX.ctx = glXCreateContext(gX.dpy, gX.vi, nullptr, False);
+  if (!gX.ctx) {
+    X11_DestroyWindow();
+    return PLAT_CREATE_CONTEXT;
+  }
+  if (!glXMakeCurrent(gX.dpy, gX.win, gX.ctx)) {
+    X11_DestroyWindow();
+    return PLAT_CREATE_MAKECURRENT;
+  }
+  Plat_KeepGlDriverLoaded();
+  memset(gX.vkHeld, 0, sizeof gX.vkHeld);
+  gX.altGrHeld = false;
+  gX.mapped = false;
+  gX.minimised = false;
+  gX.focused = false;
+  return PLAT_CREATE_OK;
 }
 
 void X11_MapAndFocus(Window w) {
-    XMapRaised(gX.dpy, w);
-    XSync(gX.dpy, False);
-    for (int i = 0; i < 200; i++) {
-        XWindowAttributes wa;
-        if (XGetWindowAttributes(gX.dpy, w, &wa) && wa.map_state == IsViewable) break;
-        Plat_SleepMs(5);
-    }
-    X11_TrapBegin();
-    XSetInputFocus(gX.dpy, w, RevertToParent, CurrentTime);
-    X11_TrapEnd();
+  XMapRaised(gX.dpy, w);
+  XSync(gX.dpy, False);
+  for (int i = 0; i < 200; i++) {
+    XWindowAttributes wa;
+    if (XGetWindowAttributes(gX.dpy, w, &wa) && wa.map_state == IsViewable) break;
+    Plat_SleepMs(5);
+  }
+  X11_TrapBegin();
+  XSetInputFocus(gX.dpy, w, RevertToParent, CurrentTime);
+  X11_TrapEnd();
 }
 
 void X11_ShowWindow() {
-    if (!gX.win) return;
-    X11_MapAndFocus(gX.win);
-    XMoveWindow(gX.dpy, gX.win, gPlat.winX, gPlat.winY);
-    XFlush(gX.dpy);
+  if (!gX.win) return;
+  X11_MapAndFocus(gX.win);
+  XMoveWindow(gX.dpy, gX.win, gPlat.winX, gPlat.winY);
+  XFlush(gX.dpy);
 }
 
 void X11_DestroyWindow() {
-    if (!gX.dpy) return;
-    if (gX.ctx) {
-        glXMakeCurrent(gX.dpy, 0, nullptr);
-        glXDestroyContext(gX.dpy, gX.ctx);
-        gX.ctx = nullptr;
-    }
-    if (gX.ic) {
-        XDestroyIC(gX.ic);
-        gX.ic = nullptr;
-    }
-    if (gX.win) {
-        XDestroyWindow(gX.dpy, gX.win);
-        XFreeColormap(gX.dpy, gX.cmap);
-        gX.win = 0;
-    }
-    if (gX.vi) {
-        XFree(gX.vi);
-        gX.vi = nullptr;
-    }
-    gX.mapped = false;
-    XSync(gX.dpy, False);
+  if (!gX.dpy) return;
+  if (gX.ctx) {
+    glXMakeCurrent(gX.dpy, 0, nullptr);
+    glXDestroyContext(gX.dpy, gX.ctx);
+    gX.ctx = nullptr;
+  }
+  if (gX.ic) {
+    XDestroyIC(gX.ic);
+    gX.ic = nullptr;
+  }
+  if (gX.win) {
+    XDestroyWindow(gX.dpy, gX.win);
+    XFreeColormap(gX.dpy, gX.cmap);
+    gX.win = 0;
+  }
+  if (gX.vi) {
+    XFree(gX.vi);
+    gX.vi = nullptr;
+  }
+  gX.mapped = false;
+  XSync(gX.dpy, False);
 }
 
 void X11_MoveWindow(int x, int y, int w, int h) {
-    if (!gX.win) return;
-    XMoveResizeWindow(gX.dpy, gX.win, x, y, (unsigned)w, (unsigned)h);
-    XFlush(gX.dpy);
+  if (!gX.win) return;
+  XMoveResizeWindow(gX.dpy, gX.win, x, y, (unsigned)w, (unsigned)h);
+  XFlush(gX.dpy);
 }
 
 void X11_MinimiseWindow() {
-    if (!gX.win) return;
-    XIconifyWindow(gX.dpy, gX.win, gX.screen);
-    XFlush(gX.dpy);
+  if (!gX.win) return;
+  XIconifyWindow(gX.dpy, gX.win, gX.screen);
+  XFlush(gX.dpy);
 }
 
 void X11_WindowRect(int* x, int* y, int* w, int* h) {
-    if (!gX.win) return;
-    Window child;
-    int rx = 0, ry = 0;
-    if (XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) {
-        *x = rx;
-        *y = ry;
-    }
-    (void)w;
-    (void)h;
+  if (!gX.win) return;
+  Window child;
+  int rx = 0, ry = 0;
+  if (XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) {
+    *x = rx;
+    *y = ry;
+  }
+  (void)w;
+  (void)h;
 }
 
 void X11_SwapBuffers() {
-    if (gX.win) glXSwapBuffers(gX.dpy, gX.win);
+  if (gX.win) glXSwapBuffers(gX.dpy, gX.win);
 }
 
 void* X11_GlProcAddress(const char* name) {
-    if (!glXGetCurrentContext()) return nullptr;
-    return (void*)glXGetProcAddressARB((const GLubyte*)name);
+  if (!glXGetCurrentContext()) return nullptr;
+  return (void*)glXGetProcAddressARB((const GLubyte*)name);
 }
 
 std::string X11_KeyChars(XKeyEvent* ev) {
-    std::string out;
-    KeySym ks0 = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
-    if (ks0 == XK_Delete || ks0 == XK_KP_Delete) return out;  // Delete types nothing
-    char buf[64];
-    KeySym ks = NoSymbol;
-    if (gX.ic) {
-        Status st = 0;
-        int n = Xutf8LookupString(gX.ic, ev, buf, (int)sizeof buf - 1, &ks, &st);
-        if ((st == XLookupChars || st == XLookupBoth) && n > 0) {
-            std::string u(buf, (size_t)n);
-            size_t pos = 0;
-            while (pos < u.size()) {
-                unsigned cp = Plat_Utf8Next(u, &pos);
-                if (cp == '\n') cp = 13;
-                int b = Plat_UnicodeTo1251(cp);
-                if (b > 0 && b != 0x7F) out.push_back((char)b);
-            }
-            if (!out.empty()) return out;
-        }
+  std::string out;
+  KeySym ks0 = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
+  if (ks0 == XK_Delete || ks0 == XK_KP_Delete) return out;  // Delete types nothing
+  char buf[64];
+  KeySym ks = NoSymbol;
+  if (gX.ic) {
+    Status st = 0;
+    int n = Xutf8LookupString(gX.ic, ev, buf, (int)sizeof buf - 1, &ks, &st);
+    if ((st == XLookupChars || st == XLookupBoth) && n > 0) {
+      std::string u(buf, (size_t)n);
+      size_t pos = 0;
+      while (pos < u.size()) {
+        unsigned cp = Plat_Utf8Next(u, &pos);
+        if (cp == '\n') cp = 13;
+        int b = Plat_UnicodeTo1251(cp);
+        if (b > 0 && b != 0x7F) out.push_back((char)b);
+      }
+      if (!out.empty()) return out;
     }
-    // Without an input method, or one that knows only ASCII: control characters from Xlib, the
-    // rest from the keysym under the pressed modifiers.
-    int n = XLookupString(ev, buf, (int)sizeof buf - 1, &ks, nullptr);
-    if (n == 1 && (unsigned char)buf[0] < 0x20) {
-        out.push_back(buf[0] == '\n' ? 13 : buf[0]);
-        return out;
-    }
-    unsigned cp = Vk_KeysymToUnicode(ks);
-    int b = cp ? Plat_UnicodeTo1251(cp) : -1;
-    if (b > 0 && b != 0x7F) out.push_back((char)b);
+  }
+  // Without an input method, or one that knows only ASCII: control characters from Xlib, the
+  // rest from the keysym under the pressed modifiers.
+  int n = XLookupString(ev, buf, (int)sizeof buf - 1, &ks, nullptr);
+  if (n == 1 && (unsigned char)buf[0] < 0x20) {
+    out.push_back(buf[0] == '\n' ? 13 : buf[0]);
     return out;
+  }
+  unsigned cp = Vk_KeysymToUnicode(ks);
+  int b = cp ? Plat_UnicodeTo1251(cp) : -1;
+  if (b > 0 && b != 0x7F) out.push_back((char)b);
+  return out;
 }
-
 
 // The virtual key of a key event, with the keypad following Num Lock.
 static int EventVk(XKeyEvent* ev) {
-    unsigned kc = ev->keycode & 0xFF;
-    if (gX.kcNumpad[kc] && (ev->state & Mod2Mask)) return gX.kcNumpad[kc];
-    return gX.kcVk[kc];
+  unsigned kc = ev->keycode & 0xFF;
+  if (gX.kcNumpad[kc] && (ev->state & Mod2Mask)) return gX.kcNumpad[kc];
+  return gX.kcVk[kc];
 }
 
 // AltGr chooses characters, as Ctrl+Alt does on the desktop: it reports itself as a plain Alt key
 // message, and keys pressed under it are no system keys and type what they show.
 static bool OnAltGr(XKeyEvent* ev, bool press) {
-    KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
-    if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
-    intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
-    if (press && gX.altGrHeld) l |= (intptr_t)1 << 30;
-    gX.altGrHeld = press;
-    PlatQueue_Push(&gPlat.queue, press ? WM_KEYDOWN : WM_KEYUP, VK_MENU, l);
-    return true;
+  KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
+  if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
+  intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
+  if (press && gX.altGrHeld) l |= (intptr_t)1 << 30;
+  gX.altGrHeld = press;
+  PlatQueue_Push(&gPlat.queue, press ? WM_KEYDOWN : WM_KEYUP, VK_MENU, l);
+  return true;
 }
 
 static void OnKey(XKeyEvent* ev, bool press) {
-    if (OnAltGr(ev, press)) return;
-    int vk = EventVk(ev);
-    bool altHeld = gX.vkHeld[VK_MENU];
-    bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
-    intptr_t alt = altHeld || vk == VK_MENU ? kKeyAltHeld : 0;
-    if (press) {
-        if (vk) {
-            intptr_t l = 1 | alt;
-            if (gX.vkHeld[vk]) l |= (intptr_t)1 << 30;
-            gX.vkHeld[vk] = true;
-            PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, l);
-        }
-        // Keys typed with Alt held are system characters, which the game never reads.
-        if (!sys) {
-            std::string chars = X11_KeyChars(ev);
-            for (unsigned char c : chars) PlatQueue_Push(&gPlat.queue, WM_CHAR, c, 1);
-        }
-    } else if (vk) {
-        gX.vkHeld[vk] = false;
-        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk, (intptr_t)0xC0000001u | alt);
+  if (OnAltGr(ev, press)) return;
+  int vk = EventVk(ev);
+  bool altHeld = gX.vkHeld[VK_MENU];
+  bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
+  intptr_t alt = altHeld || vk == VK_MENU ? kKeyAltHeld : 0;
+  if (press) {
+    if (vk) {
+      intptr_t l = 1 | alt;
+      if (gX.vkHeld[vk]) l |= (intptr_t)1 << 30;
+      gX.vkHeld[vk] = true;
+      PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, l);
     }
+    // Keys typed with Alt held are system characters, which the game never reads.
+    if (!sys) {
+      std::string chars = X11_KeyChars(ev);
+      for (unsigned char c : chars) PlatQueue_Push(&gPlat.queue, WM_CHAR, c, 1);
+    }
+  } else if (vk) {
+    gX.vkHeld[vk] = false;
+    PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk,
+                   (intptr_t)0xC0000001u | alt);
+  }
 }
 
 // A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
 // hidden in _NET_WM_STATE.
 static bool WmShowsHidden() {
-    bool hidden = false;
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(gX.dpy, gX.win, gX.wmState, 0, 2, False, AnyPropertyType, &type, &format, &count,
-                           &after, &data) == Success && data) {
-        if (format == 32 && count >= 1 && ((long*)data)[0] == IconicState) hidden = true;
-        XFree(data);
-    }
-    data = nullptr;
-    if (XGetWindowProperty(gX.dpy, gX.win, gX.netWmState, 0, 64, False, XA_ATOM, &type, &format, &count, &after,
-                           &data) == Success && data) {
-        for (unsigned long i = 0; format == 32 && i < count; i++)
-            if ((Atom)((long*)data)[i] == gX.netWmHidden) hidden = true;
-        XFree(data);
-    }
-    return hidden;
+  bool hidden = false;
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(gX.dpy, gX.win, gX.wmState, 0, 2, False, AnyPropertyType, &type, &format,
+                         &count, &after, &data) == Success &&
+      data) {
+    if (format == 32 && count >= 1 && ((long*)data)[0] == IconicState) hidden = true;
+    XFree(data);
+  }
+  data = nullptr;
+  if (XGetWindowProperty(gX.dpy, gX.win, gX.netWmState, 0, 64, False, XA_ATOM, &type, &format, &count,
+                         &after, &data) == Success &&
+      data) {
+    for (unsigned long i = 0; format == 32 && i < count; i++)
+      if ((Atom)((long*)data)[i] == gX.netWmHidden) hidden = true;
+    XFree(data);
+  }
+  return hidden;
 }
 
 // Minimising in the desktop's order: the inactive activation marked minimised and the focus loss
 // come before the size message, so the window procedure does not count the window active again.
 static void SetMinimised(bool on) {
-    if (on == gX.minimised) return;
-    gX.minimised = on;
-    if (on) {
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (1u << 16), 0);
-        if (gX.focused) PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
-        gX.focused = false;
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
-    } else {
-        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
-    }
+  if (on == gX.minimised) return;
+  gX.minimised = on;
+  if (on) {
+    PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (1u << 16), 0);
+    if (gX.focused) PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
+    gX.focused = false;
+    PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+  } else {
+    PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
+  }
 }
 
 static void ServeSelection(XSelectionRequestEvent* req) {
-    XSelectionEvent reply = {};
-    reply.type = SelectionNotify;
-    reply.display = req->display;
-    reply.requestor = req->requestor;
-    reply.selection = req->selection;
-    reply.target = req->target;
-    reply.time = req->time;
-    reply.property = 0;
-    Atom prop = req->property ? req->property : req->target;
-    if (gX.ownsClip && req->selection == gX.clipboard) {
-        X11_TrapBegin();
-        if (req->target == gX.targets) {
-            Atom list[4] = {gX.targets, gX.utf8, XA_STRING, gX.text};
-            XChangeProperty(gX.dpy, req->requestor, prop, XA_ATOM, 32, PropModeReplace, (unsigned char*)list, 4);
-            reply.property = prop;
-        } else if (req->target == gX.utf8 || req->target == gX.text || req->target == XA_STRING) {
-            std::string lf = Plat_CrlfToLf(gX.clipOwned);
-            std::string data;
-            if (req->target == XA_STRING) {
-                for (unsigned char c : lf) {  // Latin-1: what has no Latin-1 form becomes '?'
-                    unsigned cp = Plat_1251ToUnicode(c);
-                    data.push_back(cp < 0x100 ? (char)cp : '?');
-                }
-            } else {
-                data = Plat_Utf8From1251(lf);
-            }
-            // One property holds at most a request's worth; larger texts are not offered.
-            long maxBytes = XExtendedMaxRequestSize(gX.dpy);
-            if (!maxBytes) maxBytes = XMaxRequestSize(gX.dpy);
-            if ((long)data.size() < maxBytes * 4 - 1024) {
-                XChangeProperty(gX.dpy, req->requestor, prop, req->target == XA_STRING ? XA_STRING : gX.utf8, 8,
-                                PropModeReplace, (const unsigned char*)data.data(), (int)data.size());
-                reply.property = prop;
-            } else {
-                fprintf(stderr, "platform: clipboard text too large to serve\n");
-            }
-        }
-        if (X11_TrapEnd()) reply.property = 0;
-    }
+  XSelectionEvent reply = {};
+  reply.type = SelectionNotify;
+  reply.display = req->display;
+  reply.requestor = req->requestor;
+  reply.selection = req->selection;
+  reply.target = req->target;
+  reply.time = req->time;
+  reply.property = 0;
+  Atom prop = req->property ? req->property : req->target;
+  if (gX.ownsClip && req->selection == gX.clipboard) {
     X11_TrapBegin();
-    XSendEvent(gX.dpy, req->requestor, False, 0, (XEvent*)&reply);
-    X11_TrapEnd();
+    if (req->target == gX.targets) {
+      Atom list[4] = {gX.targets, gX.utf8, XA_STRING, gX.text};
+      XChangeProperty(gX.dpy, req->requestor, prop, XA_ATOM, 32, PropModeReplace, (unsigned char*)list,
+                      4);
+      reply.property = prop;
+    } else if (req->target == gX.utf8 || req->target == gX.text || req->target == XA_STRING) {
+      std::string lf = Plat_CrlfToLf(gX.clipOwned);
+      std::string data;
+      if (req->target == XA_STRING) {
+        for (unsigned char c : lf) {  // Latin-1: what has no Latin-1 form becomes '?'
+          unsigned cp = Plat_1251ToUnicode(c);
+          data.push_back(cp < 0x100 ? (char)cp : '?');
+        }
+      } else {
+        data = Plat_Utf8From1251(lf);
+      }
+      // One property holds at most a request's worth; larger texts are not offered.
+      long maxBytes = XExtendedMaxRequestSize(gX.dpy);
+      if (!maxBytes) maxBytes = XMaxRequestSize(gX.dpy);
+      if ((long)data.size() < maxBytes * 4 - 1024) {
+        XChangeProperty(gX.dpy, req->requestor, prop, req->target == XA_STRING ? XA_STRING : gX.utf8, 8,
+                        PropModeReplace, (const unsigned char*)data.data(), (int)data.size());
+        reply.property = prop;
+      } else {
+        fprintf(stderr, "platform: clipboard text too large to serve\n");
+      }
+    }
+    if (X11_TrapEnd()) reply.property = 0;
+  }
+  X11_TrapBegin();
+  XSendEvent(gX.dpy, req->requestor, False, 0, (XEvent*)&reply);
+  X11_TrapEnd();
 }
 
 void X11_HandleEvent(XEvent* ev) {
-    if (ev->type == SelectionRequest) {
-        ServeSelection(&ev->xselectionrequest);
-        return;
-    }
-    if (ev->type == SelectionClear) {
-        // A late clear from an ownership we already took back must not drop what we copied since.
-        if (ev->xselectionclear.selection == gX.clipboard)
-            gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
-        return;
-    }
-    if (ev->type == MappingNotify) {
-        XRefreshKeyboardMapping(&ev->xmapping);
-        BuildKeyTables();
-        return;
-    }
-    if (!gX.win || ev->xany.window != gX.win) return;
-    switch (ev->type) {
-    case KeyPress:
-        OnKey(&ev->xkey, true);
-        break;
+  if (ev->type == SelectionRequest) {
+    ServeSelection(&ev->xselectionrequest);
+    return;
+  }
+  if (ev->type == SelectionClear) {
+    // A late clear from an ownership we already took back must not drop what we copied since.
+    if (ev->xselectionclear.selection == gX.clipboard)
+      gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
+    return;
+  }
+  if (ev->type == MappingNotify) {
+    XRefreshKeyboardMapping(&ev->xmapping);
+    BuildKeyTables();
+    return;
+  }
+  if (!gX.win || ev->xany.window != gX.win) return;
+  switch (ev->type) {
+    case KeyPress: OnKey(&ev->xkey, true); break;
     case KeyRelease:
-        // Without detectable auto-repeat a held key sends release+press pairs: drop the release.
-        if (!gX.detectableRepeat && XEventsQueued(gX.dpy, QueuedAfterReading)) {
-            XEvent next;
-            XPeekEvent(gX.dpy, &next);
-            if (next.type == KeyPress && next.xkey.time == ev->xkey.time && next.xkey.keycode == ev->xkey.keycode)
-                break;
-        }
-        OnKey(&ev->xkey, false);
-        break;
+      // Without detectable auto-repeat a held key sends release+press pairs: drop the release.
+      if (!gX.detectableRepeat && XEventsQueued(gX.dpy, QueuedAfterReading)) {
+        XEvent next;
+        XPeekEvent(gX.dpy, &next);
+        if (next.type == KeyPress && next.xkey.time == ev->xkey.time &&
+            next.xkey.keycode == ev->xkey.keycode)
+          break;
+      }
+      OnKey(&ev->xkey, false);
+      break;
     case ButtonPress:
     case ButtonRelease: {
-        bool down = ev->type == ButtonPress;
-        intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
-        switch (ev->xbutton.button) {
+      bool down = ev->type == ButtonPress;
+      intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
+      switch (ev->xbutton.button) {
         case Button1: PlatQueue_Push(&gPlat.queue, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, l); break;
         case Button2: PlatQueue_Push(&gPlat.queue, down ? WM_MBUTTONDOWN : WM_MBUTTONUP, 0, l); break;
         case Button3: PlatQueue_Push(&gPlat.queue, down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, l); break;
         case Button4:
         case Button5:
-            if (down) {
-                int delta = ev->xbutton.button == Button4 ? 120 : -120;
-                PlatQueue_Push(&gPlat.queue, WM_MOUSEWHEEL, (uintptr_t)((unsigned)(delta & 0xFFFF) << 16), l);
-            }
-            break;
-        }
-        break;
+          if (down) {
+            int delta = ev->xbutton.button == Button4 ? 120 : -120;
+            PlatQueue_Push(&gPlat.queue, WM_MOUSEWHEEL, (uintptr_t)((unsigned)(delta & 0xFFFF) << 16),
+                           l);
+          }
+          break;
+      }
+      break;
     }
     case FocusIn:
-        if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab || ev->xfocus.detail == NotifyPointer)
-            break;
-        if (gX.ic) XSetICFocus(gX.ic);
-        gX.focused = true;
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
-        PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
+      if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab ||
+          ev->xfocus.detail == NotifyPointer)
         break;
+      if (gX.ic) XSetICFocus(gX.ic);
+      gX.focused = true;
+      PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
+      PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
+      break;
     case FocusOut:
-        if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab || ev->xfocus.detail == NotifyPointer)
-            break;
-        if (gX.ic) XUnsetICFocus(gX.ic);
-        memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-        gX.altGrHeld = false;
-        if (!gX.focused) break;  // minimising already said so
-        gX.focused = false;
-        PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
-        PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
+      if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab ||
+          ev->xfocus.detail == NotifyPointer)
         break;
+      if (gX.ic) XUnsetICFocus(gX.ic);
+      memset(gX.vkHeld, 0, sizeof gX.vkHeld);
+      gX.altGrHeld = false;
+      if (!gX.focused) break;  // minimising already said so
+      gX.focused = false;
+      PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
+      PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
+      break;
     case MapNotify:
-        gX.mapped = true;
-        if (WmShowsHidden()) {
-            SetMinimised(true);
-        } else {
-            gX.minimised = false;
-            PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
-        }
-        break;
-    case UnmapNotify:
-        if (!gX.mapped) break;
-        gX.mapped = false;
+      gX.mapped = true;
+      if (WmShowsHidden()) {
         SetMinimised(true);
-        break;
+      } else {
+        gX.minimised = false;
+        PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
+      }
+      break;
+    case UnmapNotify:
+      if (!gX.mapped) break;
+      gX.mapped = false;
+      SetMinimised(true);
+      break;
     case PropertyNotify:
-        if (gX.mapped && (ev->xproperty.atom == gX.wmState || ev->xproperty.atom == gX.netWmState))
-            SetMinimised(WmShowsHidden());
-        break;
+      if (gX.mapped && (ev->xproperty.atom == gX.wmState || ev->xproperty.atom == gX.netWmState))
+        SetMinimised(WmShowsHidden());
+      break;
     case ClientMessage:
-        if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete)
-            PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
-        break;
-    }
+      if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete)
+        PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
+      break;
+  }
 }
 
 void X11_Pump() {
-    if (!gX.dpy) return;
-    while (XPending(gX.dpy)) {
-        XEvent ev;
-        XNextEvent(gX.dpy, &ev);
-        if (XFilterEvent(&ev, 0)) continue;
-        X11_HandleEvent(&ev);
-    }
+  if (!gX.dpy) return;
+  while (XPending(gX.dpy)) {
+    XEvent ev;
+    XNextEvent(gX.dpy, &ev);
+    if (XFilterEvent(&ev, 0)) continue;
+    X11_HandleEvent(&ev);
+  }
 }
 
 int X11_KeyIsDown(int vk) {
-    if (!gX.dpy) return 0;
-    if (vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON) {
-        Window r, c;
-        int rx, ry, wx, wy;
-        unsigned mask = 0;
-        XQueryPointer(gX.dpy, gX.root, &r, &c, &rx, &ry, &wx, &wy, &mask);
-        unsigned bit = vk == VK_LBUTTON ? Button1Mask : vk == VK_RBUTTON ? Button3Mask : Button2Mask;
-        return (mask & bit) ? 1 : 0;
-    }
-    char keys[32];
-    XQueryKeymap(gX.dpy, keys);
-    for (int kc = 8; kc < 256; kc++) {
-        if (!(keys[kc >> 3] & (1 << (kc & 7)))) continue;
-        if (gX.kcVk[kc] == vk || gX.kcSided[kc] == vk || gX.kcNumpad[kc] == vk) return 1;
-    }
-    return 0;
+  if (!gX.dpy) return 0;
+  if (vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON) {
+    Window r, c;
+    int rx, ry, wx, wy;
+    unsigned mask = 0;
+    XQueryPointer(gX.dpy, gX.root, &r, &c, &rx, &ry, &wx, &wy, &mask);
+    unsigned bit = vk == VK_LBUTTON ? Button1Mask : vk == VK_RBUTTON ? Button3Mask : Button2Mask;
+    return (mask & bit) ? 1 : 0;
+  }
+  char keys[32];
+  XQueryKeymap(gX.dpy, keys);
+  for (int kc = 8; kc < 256; kc++) {
+    if (!(keys[kc >> 3] & (1 << (kc & 7)))) continue;
+    if (gX.kcVk[kc] == vk || gX.kcSided[kc] == vk || gX.kcNumpad[kc] == vk) return 1;
+  }
+  return 0;
 }
 
 void X11_CursorPos(int* x, int* y) {
-    if (!gX.dpy) return;
-    Window r, c;
-    int rx = 0, ry = 0, wx, wy;
-    unsigned mask;
-    if (XQueryPointer(gX.dpy, gX.root, &r, &c, &rx, &ry, &wx, &wy, &mask)) {
-        *x = rx;
-        *y = ry;
-    }
+  if (!gX.dpy) return;
+  Window r, c;
+  int rx = 0, ry = 0, wx, wy;
+  unsigned mask;
+  if (XQueryPointer(gX.dpy, gX.root, &r, &c, &rx, &ry, &wx, &wy, &mask)) {
+    *x = rx;
+    *y = ry;
+  }
 }
 
 void X11_CursorVisible(int visible) {
-    if (!gX.win) return;
-    if (visible) XUndefineCursor(gX.dpy, gX.win);
-    else XDefineCursor(gX.dpy, gX.win, gX.blank);
-    XFlush(gX.dpy);
+  if (!gX.win) return;
+  if (visible) XUndefineCursor(gX.dpy, gX.win);
+  else XDefineCursor(gX.dpy, gX.win, gX.blank);
+  XFlush(gX.dpy);
 }
 
 // ---- clipboard ----
 
 int X11_ClipboardSetText(const char* text, int len) {
-    if (!gX.dpy) return 0;
-    gX.clipOwned.assign(text, (size_t)len);
-    XSetSelectionOwner(gX.dpy, gX.clipboard, gX.helper, CurrentTime);
-    gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
-    return gX.ownsClip ? 1 : 0;
+  if (!gX.dpy) return 0;
+  gX.clipOwned.assign(text, (size_t)len);
+  XSetSelectionOwner(gX.dpy, gX.clipboard, gX.helper, CurrentTime);
+  gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
+  return gX.ownsClip ? 1 : 0;
 }
 
 // Another program may have taken the selection since our last pump.
 static void CheckOwnership() {
-    if (gX.ownsClip && XGetSelectionOwner(gX.dpy, gX.clipboard) != gX.helper) gX.ownsClip = false;
+  if (gX.ownsClip && XGetSelectionOwner(gX.dpy, gX.clipboard) != gX.helper) gX.ownsClip = false;
 }
 
 static bool FetchSelection(Atom target, std::string* out, Atom* type);
@@ -597,130 +604,131 @@ static bool FetchSelection(Atom target, std::string* out, Atom* type);
 // Whether another owner offers text: its TARGETS name a text form. Asked every frame by the paste
 // button, so the answer is kept for half a second per owner.
 static bool OwnerOffersText(Window owner) {
-    static Window lastOwner = 0;
-    static uint32_t lastMs = 0;
-    static bool lastAnswer = false;
-    uint32_t now = Plat_TimeMs();
-    if (owner == lastOwner && now - lastMs < 500) return lastAnswer;
-    std::string raw;
-    Atom type = 0;
-    bool text = false;
-    if (FetchSelection(gX.targets, &raw, &type) && type == XA_ATOM) {
-        for (size_t i = 0; i + sizeof(long) <= raw.size(); i += sizeof(long)) {
-            long a;
-            memcpy(&a, raw.data() + i, sizeof a);  // format-32 items come as longs
-            if ((Atom)a == gX.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.text) text = true;
-        }
+  static Window lastOwner = 0;
+  static uint32_t lastMs = 0;
+  static bool lastAnswer = false;
+  uint32_t now = Plat_TimeMs();
+  if (owner == lastOwner && now - lastMs < 500) return lastAnswer;
+  std::string raw;
+  Atom type = 0;
+  bool text = false;
+  if (FetchSelection(gX.targets, &raw, &type) && type == XA_ATOM) {
+    for (size_t i = 0; i + sizeof(long) <= raw.size(); i += sizeof(long)) {
+      long a;
+      memcpy(&a, raw.data() + i, sizeof a);  // format-32 items come as longs
+      if ((Atom)a == gX.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.text) text = true;
     }
-    lastOwner = owner;
-    lastMs = Plat_TimeMs();
-    lastAnswer = text;
-    return text;
+  }
+  lastOwner = owner;
+  lastMs = Plat_TimeMs();
+  lastAnswer = text;
+  return text;
 }
 
 int X11_ClipboardHasText() {
-    if (!gX.dpy) return 0;
-    CheckOwnership();
-    if (gX.ownsClip) return gX.clipOwned.empty() ? 0 : 1;
-    Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
-    return owner != 0 && OwnerOffersText(owner) ? 1 : 0;
+  if (!gX.dpy) return 0;
+  CheckOwnership();
+  if (gX.ownsClip) return gX.clipOwned.empty() ? 0 : 1;
+  Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
+  return owner != 0 && OwnerOffersText(owner) ? 1 : 0;
 }
 
 // Waits (bounded) for a new value of our conversion property; false when none came.
 static bool WaitNewValue() {
-    XEvent ev;
-    for (int i = 0; i < 200; i++) {
-        while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev))
-            if (ev.xproperty.atom == gX.prop && ev.xproperty.state == PropertyNewValue) return true;
-        Plat_SleepMs(5);
-    }
-    return false;
+  XEvent ev;
+  for (int i = 0; i < 200; i++) {
+    while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev))
+      if (ev.xproperty.atom == gX.prop && ev.xproperty.state == PropertyNewValue) return true;
+    Plat_SleepMs(5);
+  }
+  return false;
 }
 
 // A transfer in pieces (INCR): each piece is a new value of the property, deleted once read; an
 // empty piece ends it.
 static bool ReceiveIncr(std::string* out, Atom* type) {
-    out->clear();
-    for (;;) {
-        if (!WaitNewValue()) return false;
-        Atom actual = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 0x7fffffff, True, AnyPropertyType, &actual, &format,
-                               &count, &after, &data) != Success)
-            return false;
-        bool ok = format == 8 || count == 0;
-        if (ok && count) out->append((const char*)data, count);
-        if (data) XFree(data);
-        if (!ok) return false;
-        if (count == 0) return true;
-        *type = actual;
-        if (out->size() > 64u * 1024 * 1024) {  // a paste beyond reason ends the transfer
-            fprintf(stderr, "platform: clipboard text too large to take\n");
-            return false;
-        }
-    }
-}
-
-// Asks the owner for the text as target; bounded wait, other events stay queued.
-static bool FetchSelection(Atom target, std::string* out, Atom* type) {
-    XDeleteProperty(gX.dpy, gX.helper, gX.prop);
-    XConvertSelection(gX.dpy, gX.clipboard, target, gX.prop, gX.helper, CurrentTime);
-    XFlush(gX.dpy);
-    XEvent ev;
-    bool got = false;
-    for (int i = 0; i < 100 && !got; i++) {
-        if (XCheckTypedWindowEvent(gX.dpy, gX.helper, SelectionNotify, &ev)) got = true;
-        else Plat_SleepMs(5);
-    }
-    if (!got || ev.xselection.property == 0) return false;
+  out->clear();
+  for (;;) {
+    if (!WaitNewValue()) return false;
     Atom actual = 0;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    // Stale notices of the property (our deletions) must not count as pieces of what follows.
-    while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev)) {}
-    if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 4 * 1024 * 1024, True, AnyPropertyType, &actual,
+    if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 0x7fffffff, True, AnyPropertyType, &actual,
                            &format, &count, &after, &data) != Success)
-        return false;
-    if (actual == gX.incr) {  // deleting the property (above) asked for the first piece
-        if (data) XFree(data);
-        *type = target;
-        return ReceiveIncr(out, type);
-    }
-    bool ok = (format == 8 || (format == 32 && target == gX.targets)) && data;
-    if (ok) out->assign((const char*)data, format == 32 ? count * sizeof(long) : count);
+      return false;
+    bool ok = format == 8 || count == 0;
+    if (ok && count) out->append((const char*)data, count);
     if (data) XFree(data);
+    if (!ok) return false;
+    if (count == 0) return true;
     *type = actual;
-    return ok;
+    if (out->size() > 64u * 1024 * 1024) {  // a paste beyond reason ends the transfer
+      fprintf(stderr, "platform: clipboard text too large to take\n");
+      return false;
+    }
+  }
+}
+
+// Asks the owner for the text as target; bounded wait, other events stay queued.
+static bool FetchSelection(Atom target, std::string* out, Atom* type) {
+  XDeleteProperty(gX.dpy, gX.helper, gX.prop);
+  XConvertSelection(gX.dpy, gX.clipboard, target, gX.prop, gX.helper, CurrentTime);
+  XFlush(gX.dpy);
+  XEvent ev;
+  bool got = false;
+  for (int i = 0; i < 100 && !got; i++) {
+    if (XCheckTypedWindowEvent(gX.dpy, gX.helper, SelectionNotify, &ev)) got = true;
+    else Plat_SleepMs(5);
+  }
+  if (!got || ev.xselection.property == 0) return false;
+  Atom actual = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  // Stale notices of the property (our deletions) must not count as pieces of what follows.
+  while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev)) {
+  }
+  if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 4 * 1024 * 1024, True, AnyPropertyType, &actual,
+                         &format, &count, &after, &data) != Success)
+    return false;
+  if (actual == gX.incr) {  // deleting the property (above) asked for the first piece
+    if (data) XFree(data);
+    *type = target;
+    return ReceiveIncr(out, type);
+  }
+  bool ok = (format == 8 || (format == 32 && target == gX.targets)) && data;
+  if (ok) out->assign((const char*)data, format == 32 ? count * sizeof(long) : count);
+  if (data) XFree(data);
+  *type = actual;
+  return ok;
 }
 
 const char* X11_ClipboardGetText() {
-    if (!gX.dpy) return nullptr;
-    CheckOwnership();
-    if (gX.ownsClip) {
-        gPlat.clipOut = gX.clipOwned;
-        return gPlat.clipOut.c_str();
-    }
-    Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
-    if (owner == 0 || !OwnerOffersText(owner)) return nullptr;
-    std::string raw;
-    Atom type = 0;
-    std::string text;
-    if (FetchSelection(gX.utf8, &raw, &type)) {
-        text = Plat_1251FromUtf8(raw);
-    } else if (FetchSelection(XA_STRING, &raw, &type)) {
-        for (unsigned char c : raw) {
-            int b = Plat_UnicodeTo1251(c);
-            text.push_back(b < 0 ? '?' : (char)b);
-        }
-    } else {
-        return nullptr;
-    }
-    // A zero byte would end the text early for the game: cut there.
-    size_t zero = text.find('\0');
-    if (zero != std::string::npos) text.resize(zero);
-    gPlat.clipOut = Plat_LfToCrlf(text);
+  if (!gX.dpy) return nullptr;
+  CheckOwnership();
+  if (gX.ownsClip) {
+    gPlat.clipOut = gX.clipOwned;
     return gPlat.clipOut.c_str();
+  }
+  Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
+  if (owner == 0 || !OwnerOffersText(owner)) return nullptr;
+  std::string raw;
+  Atom type = 0;
+  std::string text;
+  if (FetchSelection(gX.utf8, &raw, &type)) {
+    text = Plat_1251FromUtf8(raw);
+  } else if (FetchSelection(XA_STRING, &raw, &type)) {
+    for (unsigned char c : raw) {
+      int b = Plat_UnicodeTo1251(c);
+      text.push_back(b < 0 ? '?' : (char)b);
+    }
+  } else {
+    return nullptr;
+  }
+  // A zero byte would end the text early for the game: cut there.
+  size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  gPlat.clipOut = Plat_LfToCrlf(text);
+  return gPlat.clipOut.c_str();
 }

@@ -11,10 +11,10 @@ constexpr int PLAT_QUEUE_SIZE = 1024;
 // The layer's own message queue: a fixed ring; when full the oldest message is dropped, because a
 // stuck game must not make the layer grow without bound.
 struct PlatQueue {
-    PlatMsg msgs[PLAT_QUEUE_SIZE];
-    int head;
-    int count;
-    int dropped;
+  PlatMsg msgs[PLAT_QUEUE_SIZE];
+  int head;
+  int count;
+  int dropped;
 };
 
 void PlatQueue_Clear(PlatQueue* q);
@@ -22,23 +22,23 @@ void PlatQueue_Push(PlatQueue* q, unsigned message, uintptr_t w, intptr_t l);
 int PlatQueue_Pop(PlatQueue* q, PlatMsg* out);
 
 struct PlatState {
-    int initDone;   // Plat_Init ran (its answer in initOk)
-    int initOk;
-    PlatBackend backend;
-    PlatQueue queue;
-    int hasWindow;
-    int winX, winY, winW, winH;
-    int minimised;
-    int active;
-    int frames;           // Plat_SwapBuffers calls since the window was made
-    int cursorCount;      // the display counter of the system cursor
-    int keyDown[256];     // asynchronous key state kept by the headless backend
-    int cursorX, cursorY; // headless cursor, client pixels
-    std::string clip;     // headless clipboard (1251, CR LF rows)
-    int clipHas;
-    std::string clipOut;  // what Plat_ClipboardGetText answered last
-    int shotWanted;
-    std::string shotPath;
+  int initDone;  // Plat_Init ran (its answer in initOk)
+  int initOk;
+  PlatBackend backend;
+  PlatQueue queue;
+  int hasWindow;
+  int winX, winY, winW, winH;
+  int minimised;
+  int active;
+  int frames;            // Plat_SwapBuffers calls since the window was made
+  int cursorCount;       // the display counter of the system cursor
+  int keyDown[256];      // asynchronous key state kept by the headless backend
+  int cursorX, cursorY;  // headless cursor, client pixels
+  std::string clip;      // headless clipboard (1251, CR LF rows)
+  int clipHas;
+  std::string clipOut;  // what Plat_ClipboardGetText answered last
+  int shotWanted;
+  std::string shotPath;
 };
 
 extern PlatState gPlat;
@@ -58,7 +58,7 @@ void X11_MinimiseWindow();
 void X11_WindowRect(int* x, int* y, int* w, int* h);
 void X11_SwapBuffers();
 void* X11_GlProcAddress(const char* name);  // null unless a GLX context is current
-void X11_Pump();  // moves every waiting X event into gPlat.queue
+void X11_Pump();                            // moves every waiting X event into gPlat.queue
 int X11_KeyIsDown(int vk);
 void X11_CursorPos(int* x, int* y);
 void X11_CursorVisible(int visible);
@@ -76,7 +76,7 @@ PlatCreateResult Hl_CreateWindow(int w, int h);
 void Hl_DestroyWindow();
 void Hl_SwapBuffers();
 void* Hl_GlProcAddress(const char* name);  // null unless an EGL context is current
-void Hl_BeforePeek();  // runs the script up to its next wait when the queue is empty
+void Hl_BeforePeek();                      // runs the script up to its next wait when the queue is empty
 int Hl_MessageBox(const char* text, const char* caption, int flags);
 int Hl_FileDialog(char* path, int cap, const char* title, int save);
 int Hl_ChooseColor(unsigned* colour);

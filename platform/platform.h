@@ -14,31 +14,31 @@
 constexpr unsigned WM_NULL = 0x0000;
 constexpr unsigned WM_CREATE = 0x0001;
 constexpr unsigned WM_DESTROY = 0x0002;
-constexpr unsigned WM_SIZE = 0x0005;       // w: SIZE_RESTORED / SIZE_MINIMIZED / SIZE_MAXIMIZED
-constexpr unsigned WM_ACTIVATE = 0x0006;   // low word of w: WA_*, high word: 1 when minimised
+constexpr unsigned WM_SIZE = 0x0005;      // w: SIZE_RESTORED / SIZE_MINIMIZED / SIZE_MAXIMIZED
+constexpr unsigned WM_ACTIVATE = 0x0006;  // low word of w: WA_*, high word: 1 when minimised
 constexpr unsigned WM_SETFOCUS = 0x0007;
 constexpr unsigned WM_KILLFOCUS = 0x0008;
 constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_QUIT = 0x0012;
-constexpr unsigned WM_KEYDOWN = 0x0100;    // w: virtual-key code; l bit 30: key was already down
-constexpr unsigned WM_KEYUP = 0x0101;      // w: virtual-key code
-constexpr unsigned WM_CHAR = 0x0102;       // w: the character, one Windows-1251 byte
-constexpr unsigned WM_SYSKEYDOWN = 0x0104; // Alt, F10 and keys pressed while Alt is held (l bit 29)
+constexpr unsigned WM_KEYDOWN = 0x0100;     // w: virtual-key code; l bit 30: key was already down
+constexpr unsigned WM_KEYUP = 0x0101;       // w: virtual-key code
+constexpr unsigned WM_CHAR = 0x0102;        // w: the character, one Windows-1251 byte
+constexpr unsigned WM_SYSKEYDOWN = 0x0104;  // Alt, F10 and keys pressed while Alt is held (l bit 29)
 constexpr unsigned WM_SYSKEYUP = 0x0105;
-constexpr unsigned WM_SYSCOMMAND = 0x0112; // w: SC_*
-constexpr unsigned WM_MOUSEMOVE = 0x0200;  // mouse messages: l = x | y << 16, client pixels, y down
+constexpr unsigned WM_SYSCOMMAND = 0x0112;  // w: SC_*
+constexpr unsigned WM_MOUSEMOVE = 0x0200;   // mouse messages: l = x | y << 16, client pixels, y down
 constexpr unsigned WM_LBUTTONDOWN = 0x0201;
 constexpr unsigned WM_LBUTTONUP = 0x0202;
 constexpr unsigned WM_RBUTTONDOWN = 0x0204;
 constexpr unsigned WM_RBUTTONUP = 0x0205;
 constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 constexpr unsigned WM_MBUTTONUP = 0x0208;
-constexpr unsigned WM_MOUSEWHEEL = 0x020A; // high word of w: signed wheel delta (120 a notch)
+constexpr unsigned WM_MOUSEWHEEL = 0x020A;  // high word of w: signed wheel delta (120 a notch)
 
 // The l word of the mouse messages and of WM_SIZE: x (or the width) in the low 16 bits, y (or the
 // height) in the high 16.
 constexpr intptr_t Plat_PackXY(int x, int y) {
-    return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF));
+  return (intptr_t)(((unsigned)y & 0xFFFF) << 16 | ((unsigned)x & 0xFFFF));
 }
 
 constexpr unsigned SIZE_RESTORED = 0;
@@ -133,22 +133,22 @@ constexpr int IDNO = 7;
 
 // ---- records ----------------------------------------------------------------------------------
 struct PlatMsg {
-    unsigned message;
-    uintptr_t wparam;
-    intptr_t lparam;
+  unsigned message;
+  uintptr_t wparam;
+  intptr_t lparam;
 };
 
 enum PlatBackend { PLAT_NONE = 0, PLAT_X11 = 1, PLAT_HEADLESS = 2 };
 
 // Which step of window creation failed (the shell shows its own message for each).
 enum PlatCreateResult {
-    PLAT_CREATE_OK = 0,
-    PLAT_CREATE_WINDOW,       // "not CreateWindowEx": no display, or the window was refused
-    PLAT_CREATE_DC,           // "not GetDC": no drawing surface
-    PLAT_CREATE_CHOOSEPF,     // "not ChoosePixelFormat": no RGBA double-buffered 24/16 config
-    PLAT_CREATE_SETPF,        // "not SetPixelFormat": the config cannot be bound to the window
-    PLAT_CREATE_CONTEXT,      // "not wglCreateContext"
-    PLAT_CREATE_MAKECURRENT,  // "not wglMakeCurrent"
+  PLAT_CREATE_OK = 0,
+  PLAT_CREATE_WINDOW,       // "not CreateWindowEx": no display, or the window was refused
+  PLAT_CREATE_DC,           // "not GetDC": no drawing surface
+  PLAT_CREATE_CHOOSEPF,     // "not ChoosePixelFormat": no RGBA double-buffered 24/16 config
+  PLAT_CREATE_SETPF,        // "not SetPixelFormat": the config cannot be bound to the window
+  PLAT_CREATE_CONTEXT,      // "not wglCreateContext"
+  PLAT_CREATE_MAKECURRENT,  // "not wglMakeCurrent"
 };
 
 // ---- lifetime ---------------------------------------------------------------------------------

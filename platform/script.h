@@ -9,27 +9,27 @@
 #include "platform/internal.h"
 
 enum ScriptOp {
-    SOP_WAIT,    // a: frames
-    SOP_MSG,     // message, w, l
-    SOP_KEY,     // a: vk, b: 1 down / 0 up (message chosen when run: Alt makes it a system key)
-    SOP_BUTTON,  // message; l is taken from the cursor when run
-    SOP_MOVE,    // a, b: client pixels
-    SOP_CLIP,    // text: 1251, CR LF rows
-    SOP_SHOT,    // text: file name or ""
+  SOP_WAIT,    // a: frames
+  SOP_MSG,     // message, w, l
+  SOP_KEY,     // a: vk, b: 1 down / 0 up (message chosen when run: Alt makes it a system key)
+  SOP_BUTTON,  // message; l is taken from the cursor when run
+  SOP_MOVE,    // a, b: client pixels
+  SOP_CLIP,    // text: 1251, CR LF rows
+  SOP_SHOT,    // text: file name or ""
 };
 
 struct ScriptCmd {
-    ScriptOp op;
-    unsigned message;
-    uintptr_t w;
-    intptr_t l;
-    int a, b;
-    std::string text;
+  ScriptOp op;
+  unsigned message;
+  uintptr_t w;
+  intptr_t l;
+  int a, b;
+  std::string text;
 };
 
 struct ScriptFileAnswer {
-    bool chosen;
-    std::string path;  // 1251
+  bool chosen;
+  std::string path;  // 1251
 };
 
 constexpr int SCRIPT_MAX_CMDS = 1000000;
@@ -37,15 +37,15 @@ constexpr int SCRIPT_MAX_WAIT = 10000000;
 constexpr int SCRIPT_DEFAULT_FRAMES = 100;  // a run without script: this many frames, shot, close
 
 struct Script {
-    std::vector<ScriptCmd> cmds;
-    size_t next;
-    int waitLeft;
-    bool closeSent;
-    bool altDown;
-    int refused;  // lines refused while parsing
-    std::deque<int> boxAnswers;  // IDOK / IDYES / IDNO, used in order by the boxes
-    std::deque<ScriptFileAnswer> fileAnswers;
-    std::deque<long long> colourAnswers;  // 0x00BBGGRR, or -1 for cancel
+  std::vector<ScriptCmd> cmds;
+  size_t next;
+  int waitLeft;
+  bool closeSent;
+  bool altDown;
+  int refused;                 // lines refused while parsing
+  std::deque<int> boxAnswers;  // IDOK / IDYES / IDNO, used in order by the boxes
+  std::deque<ScriptFileAnswer> fileAnswers;
+  std::deque<long long> colourAnswers;  // 0x00BBGGRR, or -1 for cancel
 };
 
 void Script_Clear(Script* s);

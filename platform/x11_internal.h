@@ -2,41 +2,41 @@
 // is included only by the x11 .cpp files: Xlib's macros (Status, None, ...) stay there.
 #pragma once
 
+#include <GL/glx.h>
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <GL/glx.h>
 
 #include <string>
 
 #include "platform/internal.h"
 
 struct X11State {
-    Display* dpy;
-    int screen;
-    Window root;
-    Window helper;  // never shown: owns the clipboard and receives conversions, window or not
-    Window win;
-    Colormap cmap;
-    XVisualInfo* vi;
-    GLXContext ctx;
-    XIM im;
-    XIC ic;
-    Cursor blank;
-    Atom wmProtocols, wmDelete, motifHints, netWmName, clipboard, utf8, targets, text, incr, prop;
-    Atom wmState, netWmState, netWmHidden;  // how a window manager marks a window minimised
-    bool detectableRepeat;
-    bool mapped;
-    bool minimised;  // unmapped, iconic or hidden: the size message said so
-    bool focused;    // the focus message said so
-    bool ownsClip;
-    std::string clipOwned;  // 1251, CR LF rows
-    unsigned char kcVk[256];      // keycode -> virtual key (first group, level 0; else Latin group or place)
-    unsigned char kcSided[256];   // keycode -> left/right virtual key of Shift, Ctrl, Alt
-    unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
-    bool vkHeld[256];             // keys pressed through this window, for the repeat bit
-    bool altGrHeld;               // AltGr (third level) is down: it is no Alt
+  Display* dpy;
+  int screen;
+  Window root;
+  Window helper;  // never shown: owns the clipboard and receives conversions, window or not
+  Window win;
+  Colormap cmap;
+  XVisualInfo* vi;
+  GLXContext ctx;
+  XIM im;
+  XIC ic;
+  Cursor blank;
+  Atom wmProtocols, wmDelete, motifHints, netWmName, clipboard, utf8, targets, text, incr, prop;
+  Atom wmState, netWmState, netWmHidden;  // how a window manager marks a window minimised
+  bool detectableRepeat;
+  bool mapped;
+  bool minimised;  // unmapped, iconic or hidden: the size message said so
+  bool focused;    // the focus message said so
+  bool ownsClip;
+  std::string clipOwned;    // 1251, CR LF rows
+  unsigned char kcVk[256];  // keycode -> virtual key (first group, level 0; else Latin group or place)
+  unsigned char kcSided[256];   // keycode -> left/right virtual key of Shift, Ctrl, Alt
+  unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
+  bool vkHeld[256];             // keys pressed through this window, for the repeat bit
+  bool altGrHeld;               // AltGr (third level) is down: it is no Alt
 };
 
 extern X11State gX;

@@ -2,13 +2,8 @@
 // 1..57 that the generated ProcFgr calls each do nothing): each body is empty (or answers "nothing
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
-#include "world/combat.h"
 #include "world/figure_ops.h"
-#include "world/income.h"
 #include "world/info_texts.h"
-#include "world/land_grid.h"
-#include "world/movement.h"
-#include "world/paths.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/unit_upkeep.h"
@@ -16,9 +11,9 @@
 // --- world/selection.h. Weak: the stage tests count the clears with a definition of their own.
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
+void SelList_SetOne(t_SelList*, Fgr*, int) {}
 void Fgr_IsSelectedUpd(Fgr*) {}
 Fgr* pFgrSelectedOne(int) { return nullptr; }
-void SelList_SetOne(t_SelList*, Fgr*, int) {}
 int Fgr_NotMine(Fgr*) { return 1; }
 void PickPoint_SetFromFgr(Fgr*) {}
 
@@ -30,38 +25,13 @@ void Fgr_CaptainMarksUpd(Fgr*) {}
 void Fgr_UseChainsUpd(Fgr*) {}
 int Fgr_SetFromPultSig(Fgr*, int) { return 0; }
 
-// --- world/land_grid.h
-void Land_InitCellFlags() {}
-void Fgr_LandCellFree(Fgr*) {}
-void Fgr_LandCellCountdown(Fgr*) {}
-void Fgr_SetPosition(Fgr*, float, float, float) {}
-
-// --- world/movement.h
-void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
-
-// --- world/income.h
-void Fgr_SetGemKind(Fgr*, int) {}
-void Fgr_SetPitWait(Fgr*) {}
-void Fgr_HoldFire(Fgr*) {}
-
 // --- world/figure_ops.h
-void Bunker_SetClassRadii(Fgr*, int) {}
 void GamePause_Clear() {}
-
-// --- world/combat.h
-int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
-
-// --- world/paths.h
-void PassMaps_Rebuild() {}
-
-// --- world/movement.h
-int OrderWaitMs = 0;
-int OrderWaitAtFrame = 0;
-void Sel_OrderMoveTo(t_SelList*, float, float) {}
 
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
-Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
+int Skil_RandomRaise(Fgr*) { return 0; }
+int Cargo_AddRandom(Fgr*) { return 0; }
 void KnoCb_RangChoice(GuiWin*) {}
 
 // --- world/info_texts.h
@@ -88,11 +58,9 @@ void r_Laser_DrawBeam_(Fgr*) {}
 void r_Triger_Upd_(Fgr*) {}
 void r_Proc_DrawOwnSprite_(Fgr*) {}
 void r_Proc_TrigerRender_(Fgr*) {}
-void r_AnPultFlag__Upd_(Fgr*) {}
 void r_Proc_FlagQueue_(Fgr*) {}
 void r_Proc_FlagRender_(Fgr*) {}
 void r_Empty_10_(Fgr*) {}
-void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
@@ -112,7 +80,6 @@ void r_Proc_DrawBillboard2_(Fgr*) {}
 void r_Proc_SpawnerWave_(Fgr*) {}
 void r_Proc_SpawnerQueue_(Fgr*) {}
 void r_Proc_SpawnerRender_(Fgr*) {}
-void r_Fgr_TickWait_(Fgr*) {}
 void r_Proc_KnoButton_(Fgr*) {}
 void r_Empty_35_(Fgr*) {}
 void r_Proc_KnoProduce_(Fgr*) {}
@@ -132,7 +99,6 @@ void r_Empty_49_(Fgr*) {}
 void r_Empty_50_(Fgr*) {}
 void r_Empty_51_(Fgr*) {}
 void r_Empty_52_(Fgr*) {}
-void r_AnPultFlag_FromParent_(Fgr*) {}
 void r_Proc_DrawTex1B_(Fgr*) {}
 void r_Proc_DrawBillboard_(Fgr*) {}
 void r_Proc_KnoButton2_(Fgr*) {}

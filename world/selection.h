@@ -19,11 +19,11 @@ extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes fou
 
 // The one selected figure, else null; with flag set a selected squad holder gives its first unit.
 Fgr* pFgrSelectedOne(int flag);
-// The list holds only f (its holder with useParent); outside the editor f must be active.
-void SelList_SetOne(t_SelList* list, Fgr* f, int useParent);
 int Fgr_NotMine(Fgr* f);             // 1 for none or a figure not of the player's side
 void PickPoint_SetFromFgr(Fgr* f);   // the camera looks at the figure
 
 int SelList_Contains(const Fgr* f);
+// The list holds only f (with useParent, f's holder); outside the editor only an active figure.
+void SelList_SetOne(t_SelList* s, Fgr* f, int useParent);
 void SelList_Clear();              // the selection emptied
 void Fgr_IsSelectedUpd(Fgr* f);    // the editor's per-frame step of a figure instead of its update

@@ -10,12 +10,11 @@
 #include <X11/keysym.h>
 
 #include <GL/gl.h>
-#include <atomic>
-#include <cstring>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -29,305 +28,308 @@
 namespace {
 
 class X11Test : public ::testing::Test {
-protected:
-    XvfbServer xvfb;
-    Display* t = nullptr;  // the test's own connection, acting as the user and other programs
-    std::string display;
+ protected:
+  XvfbServer xvfb;
+  Display* t = nullptr;  // the test's own connection, acting as the user and other programs
+  std::string display;
 
-    void SetUp() override {
-        const char* bin = FindXvfb();
-        if (!bin) GTEST_SKIP() << "no Xvfb binary";
-        std::string err = xvfb.Start(bin);
-        ASSERT_EQ(err, "");
-        display = xvfb.display;
-        setenv("DISPLAY", display.c_str(), 1);
-        setenv("TOLV_VIDEO", "x11", 1);
-        XSetErrorHandler(IgnoreXError);  // the backend installs its own once it opens the display
-        t = XOpenDisplay(display.c_str());
-        ASSERT_NE(t, nullptr);
-        Plat_Shutdown();
-    }
+  void SetUp() override {
+    const char* bin = FindXvfb();
+    if (!bin) GTEST_SKIP() << "no Xvfb binary";
+    std::string err = xvfb.Start(bin);
+    ASSERT_EQ(err, "");
+    display = xvfb.display;
+    setenv("DISPLAY", display.c_str(), 1);
+    setenv("TOLV_VIDEO", "x11", 1);
+    XSetErrorHandler(IgnoreXError);  // the backend installs its own once it opens the display
+    t = XOpenDisplay(display.c_str());
+    ASSERT_NE(t, nullptr);
+    Plat_Shutdown();
+  }
 
-    void TearDown() override {
-        Plat_Shutdown();
-        if (t) XCloseDisplay(t);
-        xvfb.Stop();
-    }
+  void TearDown() override {
+    Plat_Shutdown();
+    if (t) XCloseDisplay(t);
+    xvfb.Stop();
+  }
 
-    std::vector<PlatMsg> got;
+  std::vector<PlatMsg> got;
 
-    // Pumps the layer until the message arrives (true) or about two seconds pass.
-    bool WaitFor(unsigned message, PlatMsg* out = nullptr) {
-        for (int i = 0; i < 400; i++) {
-            PlatMsg m;
-            while (Plat_PeekMessage(&m)) {
-                got.push_back(m);
-                if (m.message == message) {
-                    if (out) *out = m;
-                    return true;
-                }
-            }
-            Plat_SleepMs(5);
+  // Pumps the layer until the message arrives (true) or about two seconds pass.
+  bool WaitFor(unsigned message, PlatMsg* out = nullptr) {
+    for (int i = 0; i < 400; i++) {
+      PlatMsg m;
+      while (Plat_PeekMessage(&m)) {
+        got.push_back(m);
+        if (m.message == message) {
+          if (out) *out = m;
+          return true;
         }
-        return false;
+      }
+      Plat_SleepMs(5);
     }
+    return false;
+  }
 
-    // Everything that arrives within a short while.
-    std::vector<PlatMsg> Drain() {
-        std::vector<PlatMsg> all;
-        for (int i = 0; i < 20; i++) {
-            PlatMsg m;
-            while (Plat_PeekMessage(&m)) all.push_back(m);
-            Plat_SleepMs(5);
-        }
-        return all;
+  // Everything that arrives within a short while.
+  std::vector<PlatMsg> Drain() {
+    std::vector<PlatMsg> all;
+    for (int i = 0; i < 20; i++) {
+      PlatMsg m;
+      while (Plat_PeekMessage(&m)) all.push_back(m);
+      Plat_SleepMs(5);
     }
+    return all;
+  }
 
-    void Key(KeySym ks, bool down) {
-        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), down, 0);
-        XSync(t, False);
-    }
+  void Key(KeySym ks, bool down) {
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), down, 0);
+    XSync(t, False);
+  }
 
-    void StartWindow() {
-        ASSERT_EQ(Plat_Init(), 1);
-        ASSERT_EQ(Plat_Backend(), PLAT_X11);
-        ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
-        Plat_ShowWindow();
-        ASSERT_TRUE(WaitFor(WM_SETFOCUS));
-    }
+  void StartWindow() {
+    ASSERT_EQ(Plat_Init(), 1);
+    ASSERT_EQ(Plat_Backend(), PLAT_X11);
+    ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
+    Plat_ShowWindow();
+    ASSERT_TRUE(WaitFor(WM_SETFOCUS));
+  }
 
-    Window OurWindow() {
-        Window focus;
-        int revert;
-        XGetInputFocus(t, &focus, &revert);
-        return focus;
-    }
+  Window OurWindow() {
+    Window focus;
+    int revert;
+    XGetInputFocus(t, &focus, &revert);
+    return focus;
+  }
 };
 
 int CountMsg(const std::vector<PlatMsg>& v, unsigned message) {
-    int n = 0;
-    for (const PlatMsg& m : v) n += m.message == message;
-    return n;
+  int n = 0;
+  for (const PlatMsg& m : v) n += m.message == message;
+  return n;
 }
 
 }  // namespace
 
 TEST_F(X11Test, KeysCharactersAndPolling) {
-    StartWindow();
-    EXPECT_EQ(Plat_IsActive(), 1);
-    glClearColor(0, 1, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    Plat_SwapBuffers();
+  StartWindow();
+  EXPECT_EQ(Plat_IsActive(), 1);
+  glClearColor(0, 1, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  Plat_SwapBuffers();
 
-    Key(XK_a, true);
-    PlatMsg m;
-    ASSERT_TRUE(WaitFor(WM_KEYDOWN, &m));
-    EXPECT_EQ(m.wparam, (uintptr_t)'A');
-    EXPECT_EQ(m.lparam & (1 << 30), 0);
-    EXPECT_EQ(Plat_KeyIsDown('A'), 1);
-    ASSERT_TRUE(WaitFor(WM_CHAR, &m));
-    EXPECT_EQ(m.wparam, (uintptr_t)'a');
-    Key(XK_a, false);
-    ASSERT_TRUE(WaitFor(WM_KEYUP, &m));
-    EXPECT_EQ(m.wparam, (uintptr_t)'A');
-    EXPECT_EQ(Plat_KeyIsDown('A'), 0);
+  Key(XK_a, true);
+  PlatMsg m;
+  ASSERT_TRUE(WaitFor(WM_KEYDOWN, &m));
+  EXPECT_EQ(m.wparam, (uintptr_t)'A');
+  EXPECT_EQ(m.lparam & (1 << 30), 0);
+  EXPECT_EQ(Plat_KeyIsDown('A'), 1);
+  ASSERT_TRUE(WaitFor(WM_CHAR, &m));
+  EXPECT_EQ(m.wparam, (uintptr_t)'a');
+  Key(XK_a, false);
+  ASSERT_TRUE(WaitFor(WM_KEYUP, &m));
+  EXPECT_EQ(m.wparam, (uintptr_t)'A');
+  EXPECT_EQ(Plat_KeyIsDown('A'), 0);
 
-    // Shift gives capitals; the shift key is both VK_SHIFT and VK_LSHIFT when polled.
-    Key(XK_Shift_L, true);
-    ASSERT_TRUE(WaitFor(WM_KEYDOWN, &m));
-    EXPECT_EQ(m.wparam, (uintptr_t)VK_SHIFT);
-    EXPECT_EQ(Plat_KeyIsDown(VK_SHIFT), 1);
-    EXPECT_EQ(Plat_KeyIsDown(VK_LSHIFT), 1);
-    EXPECT_EQ(Plat_KeyIsDown(VK_RSHIFT), 0);
-    Key(XK_a, true);
-    ASSERT_TRUE(WaitFor(WM_CHAR, &m));
-    EXPECT_EQ(m.wparam, (uintptr_t)'A');
-    Key(XK_a, false);
-    Key(XK_Shift_L, false);
+  // Shift gives capitals; the shift key is both VK_SHIFT and VK_LSHIFT when polled.
+  Key(XK_Shift_L, true);
+  ASSERT_TRUE(WaitFor(WM_KEYDOWN, &m));
+  EXPECT_EQ(m.wparam, (uintptr_t)VK_SHIFT);
+  EXPECT_EQ(Plat_KeyIsDown(VK_SHIFT), 1);
+  EXPECT_EQ(Plat_KeyIsDown(VK_LSHIFT), 1);
+  EXPECT_EQ(Plat_KeyIsDown(VK_RSHIFT), 0);
+  Key(XK_a, true);
+  ASSERT_TRUE(WaitFor(WM_CHAR, &m));
+  EXPECT_EQ(m.wparam, (uintptr_t)'A');
+  Key(XK_a, false);
+  Key(XK_Shift_L, false);
 
-    // Enter types 13; Delete types nothing.
-    got.clear();
-    Key(XK_Return, true);
-    Key(XK_Return, false);
-    Key(XK_Delete, true);
-    Key(XK_Delete, false);
-    std::vector<PlatMsg> all = Drain();
-    std::vector<uintptr_t> chars, keys;
-    for (const PlatMsg& g : all) {
-        if (g.message == WM_CHAR) chars.push_back(g.wparam);
-        if (g.message == WM_KEYDOWN) keys.push_back(g.wparam);
-    }
-    ASSERT_EQ(keys.size(), 2u);
-    EXPECT_EQ(keys[0], (uintptr_t)VK_RETURN);
-    EXPECT_EQ(keys[1], (uintptr_t)VK_DELETE);
-    ASSERT_EQ(chars.size(), 1u);
-    EXPECT_EQ(chars[0], 13u);
+  // Enter types 13; Delete types nothing.
+  got.clear();
+  Key(XK_Return, true);
+  Key(XK_Return, false);
+  Key(XK_Delete, true);
+  Key(XK_Delete, false);
+  std::vector<PlatMsg> all = Drain();
+  std::vector<uintptr_t> chars, keys;
+  for (const PlatMsg& g : all) {
+    if (g.message == WM_CHAR) chars.push_back(g.wparam);
+    if (g.message == WM_KEYDOWN) keys.push_back(g.wparam);
+  }
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0], (uintptr_t)VK_RETURN);
+  EXPECT_EQ(keys[1], (uintptr_t)VK_DELETE);
+  ASSERT_EQ(chars.size(), 1u);
+  EXPECT_EQ(chars[0], 13u);
 
-    // Alt and keys under it are system keys and type nothing.
-    Key(XK_Alt_L, true);
-    Key(XK_f, true);
-    Key(XK_f, false);
-    Key(XK_Alt_L, false);
-    all = Drain();
-    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
-    EXPECT_EQ(CountMsg(all, WM_CHAR), 0);
-    EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 2);
-    for (const PlatMsg& g : all) {
-        if (g.message != WM_SYSKEYDOWN) continue;
-        EXPECT_NE(g.lparam & kKeyAltHeld, 0);  // Alt+F4 closes by it
-    }
+  // Alt and keys under it are system keys and type nothing.
+  Key(XK_Alt_L, true);
+  Key(XK_f, true);
+  Key(XK_f, false);
+  Key(XK_Alt_L, false);
+  all = Drain();
+  EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
+  EXPECT_EQ(CountMsg(all, WM_CHAR), 0);
+  EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 2);
+  for (const PlatMsg& g : all) {
+    if (g.message != WM_SYSKEYDOWN) continue;
+    EXPECT_NE(g.lparam & kKeyAltHeld, 0);  // Alt+F4 closes by it
+  }
 }
 
 TEST_F(X11Test, CyrillicKeysTypeWindows1251) {
-    StartWindow();
-    // Put a Cyrillic letter alone on a free key code: no virtual key, one 1251 character.
-    int minKc, maxKc;
-    XDisplayKeycodes(t, &minKc, &maxKc);
-    int free = 0;
-    for (int kc = maxKc; kc >= minKc && !free; kc--) {
-        int per = 0;
-        KeySym* syms = XGetKeyboardMapping(t, (KeyCode)kc, 1, &per);
-        bool empty = true;
-        for (int i = 0; i < per; i++) empty = empty && syms[i] == NoSymbol;
-        XFree(syms);
-        if (empty) free = kc;
+  StartWindow();
+  // Put a Cyrillic letter alone on a free key code: no virtual key, one 1251 character.
+  int minKc, maxKc;
+  XDisplayKeycodes(t, &minKc, &maxKc);
+  int free = 0;
+  for (int kc = maxKc; kc >= minKc && !free; kc--) {
+    int per = 0;
+    KeySym* syms = XGetKeyboardMapping(t, (KeyCode)kc, 1, &per);
+    bool empty = true;
+    for (int i = 0; i < per; i++) empty = empty && syms[i] == NoSymbol;
+    XFree(syms);
+    if (empty) free = kc;
+  }
+  ASSERT_NE(free, 0);
+  KeySym ef[2] = {XK_Cyrillic_ef, XK_Cyrillic_EF};
+  XChangeKeyboardMapping(t, free, 2, ef, 1);
+  XSync(t, False);
+  Drain();  // the mapping change reaches the layer
+  XTestFakeKeyEvent(t, (unsigned)free, True, 0);
+  XTestFakeKeyEvent(t, (unsigned)free, False, 0);
+  XSync(t, False);
+  std::vector<PlatMsg> all = Drain();
+  ASSERT_EQ(CountMsg(all, WM_CHAR), 1);
+  for (const PlatMsg& m : all)
+    if (m.message == WM_CHAR) {
+      EXPECT_EQ(m.wparam, 0xF4u);  // ф
     }
-    ASSERT_NE(free, 0);
-    KeySym ef[2] = {XK_Cyrillic_ef, XK_Cyrillic_EF};
-    XChangeKeyboardMapping(t, free, 2, ef, 1);
-    XSync(t, False);
-    Drain();  // the mapping change reaches the layer
-    XTestFakeKeyEvent(t, (unsigned)free, True, 0);
-    XTestFakeKeyEvent(t, (unsigned)free, False, 0);
-    XSync(t, False);
-    std::vector<PlatMsg> all = Drain();
-    ASSERT_EQ(CountMsg(all, WM_CHAR), 1);
-    for (const PlatMsg& m : all)
-        if (m.message == WM_CHAR) {
-            EXPECT_EQ(m.wparam, 0xF4u);  // ф
-        }
-    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
+  EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 0);
 }
 
 // A Cyrillic first layout still gives the letter and punctuation keys the virtual keys of their
 // place on the keyboard, as the desktop does, so letter commands and Ctrl+C work; the characters
 // typed are the layout's own.
 TEST_F(X11Test, KeysKeepTheirVirtualKeysUnderANonLatinFirstLayout) {
-    if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
-    StartWindow();
-    struct Place {
-        const char* name;  // the key's place
-        int vk;
-        unsigned char typed;  // Windows-1251, Russian layout
-    };
-    const Place places[] = {{"AC01", 'A', 0xF4}, {"AD01", 'Q', 0xE9}, {"AB03", 'C', 0xF1},
-                            {"AC10", VK_OEM_1, 0xE6}, {"AB08", VK_OEM_COMMA, 0xE1}};
-    for (const char* layout : {"ru,us", "ru"}) {
-        std::string cmd = std::string("setxkbmap -display ") + display + " -layout " + layout;
-        ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
-        Drain();  // the new mapping reaches the layer
-        XkbDescPtr xkb = XkbGetMap(t, 0, XkbUseCoreKbd);
-        ASSERT_NE(xkb, nullptr);
-        ASSERT_EQ(XkbGetNames(t, XkbKeyNamesMask, xkb), Success);
-        for (const Place& p : places) {
-            int kc = 0;
-            for (int k = xkb->min_key_code; k <= xkb->max_key_code && !kc; k++)
-                if (strncmp(xkb->names->keys[k].name, p.name, XkbKeyNameLength) == 0) kc = k;
-            ASSERT_NE(kc, 0) << p.name;
-            XTestFakeKeyEvent(t, (unsigned)kc, True, 0);
-            XTestFakeKeyEvent(t, (unsigned)kc, False, 0);
-            XSync(t, False);
-            std::vector<PlatMsg> all = Drain();
-            std::vector<uintptr_t> keys, chars;
-            for (const PlatMsg& m : all) {
-                if (m.message == WM_KEYDOWN) keys.push_back(m.wparam);
-                if (m.message == WM_CHAR) chars.push_back(m.wparam);
-            }
-            EXPECT_EQ(keys, std::vector<uintptr_t>{(uintptr_t)p.vk}) << layout << " " << p.name;
-            EXPECT_EQ(chars, std::vector<uintptr_t>{p.typed}) << layout << " " << p.name;
-        }
-        XkbFreeKeyboard(xkb, 0, True);
+  if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
+  StartWindow();
+  struct Place {
+    const char* name;  // the key's place
+    int vk;
+    unsigned char typed;  // Windows-1251, Russian layout
+  };
+  const Place places[] = {{"AC01", 'A', 0xF4},
+                          {"AD01", 'Q', 0xE9},
+                          {"AB03", 'C', 0xF1},
+                          {"AC10", VK_OEM_1, 0xE6},
+                          {"AB08", VK_OEM_COMMA, 0xE1}};
+  for (const char* layout : {"ru,us", "ru"}) {
+    std::string cmd = std::string("setxkbmap -display ") + display + " -layout " + layout;
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    Drain();  // the new mapping reaches the layer
+    XkbDescPtr xkb = XkbGetMap(t, 0, XkbUseCoreKbd);
+    ASSERT_NE(xkb, nullptr);
+    ASSERT_EQ(XkbGetNames(t, XkbKeyNamesMask, xkb), Success);
+    for (const Place& p : places) {
+      int kc = 0;
+      for (int k = xkb->min_key_code; k <= xkb->max_key_code && !kc; k++)
+        if (strncmp(xkb->names->keys[k].name, p.name, XkbKeyNameLength) == 0) kc = k;
+      ASSERT_NE(kc, 0) << p.name;
+      XTestFakeKeyEvent(t, (unsigned)kc, True, 0);
+      XTestFakeKeyEvent(t, (unsigned)kc, False, 0);
+      XSync(t, False);
+      std::vector<PlatMsg> all = Drain();
+      std::vector<uintptr_t> keys, chars;
+      for (const PlatMsg& m : all) {
+        if (m.message == WM_KEYDOWN) keys.push_back(m.wparam);
+        if (m.message == WM_CHAR) chars.push_back(m.wparam);
+      }
+      EXPECT_EQ(keys, std::vector<uintptr_t>{(uintptr_t)p.vk}) << layout << " " << p.name;
+      EXPECT_EQ(chars, std::vector<uintptr_t>{p.typed}) << layout << " " << p.name;
     }
+    XkbFreeKeyboard(xkb, 0, True);
+  }
 }
 
 // AltGr chooses characters (as Ctrl+Alt does on the desktop): what it types arrives, and the keys
 // under it are no system keys.
 TEST_F(X11Test, AltGrTypesItsCharacters) {
-    if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
-    StartWindow();
-    std::string cmd = std::string("setxkbmap -display ") + display + " -layout de";
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
-    Drain();
-    Key(XK_ISO_Level3_Shift, true);
-    for (KeySym ks : {XK_q, XK_e}) {
-        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), True, 0);
-        XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), False, 0);
-    }
-    Key(XK_ISO_Level3_Shift, false);
-    std::vector<PlatMsg> all = Drain();
-    std::vector<uintptr_t> chars;
-    for (const PlatMsg& m : all)
-        if (m.message == WM_CHAR) chars.push_back(m.wparam);
-    EXPECT_EQ(chars, (std::vector<uintptr_t>{'@', 0x88}));  // the euro sign in Windows-1251
-    EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 0);
-    EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 3);
+  if (access("/usr/bin/setxkbmap", X_OK) != 0) GTEST_SKIP() << "no setxkbmap";
+  StartWindow();
+  std::string cmd = std::string("setxkbmap -display ") + display + " -layout de";
+  ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+  Drain();
+  Key(XK_ISO_Level3_Shift, true);
+  for (KeySym ks : {XK_q, XK_e}) {
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), True, 0);
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), False, 0);
+  }
+  Key(XK_ISO_Level3_Shift, false);
+  std::vector<PlatMsg> all = Drain();
+  std::vector<uintptr_t> chars;
+  for (const PlatMsg& m : all)
+    if (m.message == WM_CHAR) chars.push_back(m.wparam);
+  EXPECT_EQ(chars, (std::vector<uintptr_t>{'@', 0x88}));  // the euro sign in Windows-1251
+  EXPECT_EQ(CountMsg(all, WM_SYSKEYDOWN), 0);
+  EXPECT_EQ(CountMsg(all, WM_KEYDOWN), 3);
 }
 
 TEST_F(X11Test, MouseFocusMinimiseAndClose) {
-    StartWindow();
-    Window ours = OurWindow();
-    XTestFakeMotionEvent(t, 0, 50, 60, 0);
-    XTestFakeButtonEvent(t, 1, True, 0);
-    XSync(t, False);
-    PlatMsg m;
-    ASSERT_TRUE(WaitFor(WM_LBUTTONDOWN, &m));
-    EXPECT_EQ(m.lparam & 0xFFFF, 50);
-    EXPECT_EQ((m.lparam >> 16) & 0xFFFF, 60);
-    EXPECT_EQ(Plat_KeyIsDown(VK_LBUTTON), 1);
-    int x, y;
-    Plat_CursorPos(&x, &y);
-    EXPECT_EQ(x, 50);
-    EXPECT_EQ(y, 60);
-    XTestFakeButtonEvent(t, 1, False, 0);
-    XTestFakeButtonEvent(t, 3, True, 0);
-    XSync(t, False);
-    ASSERT_TRUE(WaitFor(WM_RBUTTONDOWN));
-    EXPECT_EQ(Plat_KeyIsDown(VK_RBUTTON), 1);
-    XTestFakeButtonEvent(t, 3, False, 0);
-    XSync(t, False);
-    ASSERT_TRUE(WaitFor(WM_RBUTTONUP));
+  StartWindow();
+  Window ours = OurWindow();
+  XTestFakeMotionEvent(t, 0, 50, 60, 0);
+  XTestFakeButtonEvent(t, 1, True, 0);
+  XSync(t, False);
+  PlatMsg m;
+  ASSERT_TRUE(WaitFor(WM_LBUTTONDOWN, &m));
+  EXPECT_EQ(m.lparam & 0xFFFF, 50);
+  EXPECT_EQ((m.lparam >> 16) & 0xFFFF, 60);
+  EXPECT_EQ(Plat_KeyIsDown(VK_LBUTTON), 1);
+  int x, y;
+  Plat_CursorPos(&x, &y);
+  EXPECT_EQ(x, 50);
+  EXPECT_EQ(y, 60);
+  XTestFakeButtonEvent(t, 1, False, 0);
+  XTestFakeButtonEvent(t, 3, True, 0);
+  XSync(t, False);
+  ASSERT_TRUE(WaitFor(WM_RBUTTONDOWN));
+  EXPECT_EQ(Plat_KeyIsDown(VK_RBUTTON), 1);
+  XTestFakeButtonEvent(t, 3, False, 0);
+  XSync(t, False);
+  ASSERT_TRUE(WaitFor(WM_RBUTTONUP));
 
-    // Moving the window moves its origin on the screen.
-    Plat_MoveWindow(20, 30, 320, 240);
-    int wx = -1, wy = -1;
-    for (int i = 0; i < 100 && (wx != 20 || wy != 30); i++) {
-        Drain();
-        Plat_WindowRect(&wx, &wy, nullptr, nullptr);
-    }
-    EXPECT_EQ(wx, 20);
-    EXPECT_EQ(wy, 30);
+  // Moving the window moves its origin on the screen.
+  Plat_MoveWindow(20, 30, 320, 240);
+  int wx = -1, wy = -1;
+  for (int i = 0; i < 100 && (wx != 20 || wy != 30); i++) {
+    Drain();
+    Plat_WindowRect(&wx, &wy, nullptr, nullptr);
+  }
+  EXPECT_EQ(wx, 20);
+  EXPECT_EQ(wy, 30);
 
-    XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
-    XSync(t, False);
-    ASSERT_TRUE(WaitFor(WM_KILLFOCUS));
-    EXPECT_EQ(Plat_IsActive(), 0);
+  XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(t, False);
+  ASSERT_TRUE(WaitFor(WM_KILLFOCUS));
+  EXPECT_EQ(Plat_IsActive(), 0);
 
-    XUnmapWindow(t, ours);
-    XSync(t, False);
-    ASSERT_TRUE(WaitFor(WM_SIZE, &m));
-    EXPECT_EQ(m.wparam, SIZE_MINIMIZED);
-    EXPECT_EQ(Plat_IsMinimised(), 1);
-    XMapWindow(t, ours);
-    XSync(t, False);
-    ASSERT_TRUE(WaitFor(WM_SIZE, &m));
-    EXPECT_EQ(m.wparam, SIZE_RESTORED);
-    EXPECT_EQ(Plat_IsMinimised(), 0);
+  XUnmapWindow(t, ours);
+  XSync(t, False);
+  ASSERT_TRUE(WaitFor(WM_SIZE, &m));
+  EXPECT_EQ(m.wparam, SIZE_MINIMIZED);
+  EXPECT_EQ(Plat_IsMinimised(), 1);
+  XMapWindow(t, ours);
+  XSync(t, False);
+  ASSERT_TRUE(WaitFor(WM_SIZE, &m));
+  EXPECT_EQ(m.wparam, SIZE_RESTORED);
+  EXPECT_EQ(Plat_IsMinimised(), 0);
 
-    // The close button of a window manager arrives as the delete-window protocol.
-    SendDeleteWindow(t, ours);
-    EXPECT_TRUE(WaitFor(WM_CLOSE));
-    EXPECT_EQ(Plat_ShowCursor(0), -1);  // hiding and showing the cursor on a real window
-    EXPECT_EQ(Plat_ShowCursor(1), 0);
+  // The close button of a window manager arrives as the delete-window protocol.
+  SendDeleteWindow(t, ours);
+  EXPECT_TRUE(WaitFor(WM_CLOSE));
+  EXPECT_EQ(Plat_ShowCursor(0), -1);  // hiding and showing the cursor on a real window
+  EXPECT_EQ(Plat_ShowCursor(1), 0);
 }
 
 // Minimised as the desktop reports it: whatever order the server's events come in, the messages
@@ -335,217 +337,221 @@ TEST_F(X11Test, MouseFocusMinimiseAndClose) {
 // from the window procedure: size minimised clears it, size restored and the focus set it, an
 // activation sets it unless its high word says minimised.
 TEST_F(X11Test, MinimisingIsSeenAsMinimisedWhetherUnmappedOrHiddenByTheWindowManager) {
-    StartWindow();
-    Window ours = OurWindow();
-    int active = 1;
-    auto play = [&](const std::vector<PlatMsg>& all) {
-        for (const PlatMsg& m : all) {
-            if (m.message == WM_SIZE && m.wparam == SIZE_MINIMIZED) active = 0;
-            if (m.message == WM_SIZE && m.wparam == SIZE_RESTORED) active = 1;
-            if (m.message == WM_ACTIVATE && ((m.wparam >> 16) & 0xFFFF) == 0) active = 1;
-            if (m.message == WM_SETFOCUS) active = 1;
-        }
-    };
-    // Unmapped while it holds the focus (the focus leaves after the unmap).
-    XUnmapWindow(t, ours);
-    XSync(t, False);
-    play(Drain());
-    EXPECT_EQ(active, 0);
-    EXPECT_EQ(Plat_IsMinimised(), 1);
-    XMapWindow(t, ours);
-    XSync(t, False);
-    XSetInputFocus(t, ours, RevertToParent, CurrentTime);
-    XSync(t, False);
-    play(Drain());
-    EXPECT_EQ(active, 1);
-    EXPECT_EQ(Plat_IsMinimised(), 0);
+  StartWindow();
+  Window ours = OurWindow();
+  int active = 1;
+  auto play = [&](const std::vector<PlatMsg>& all) {
+    for (const PlatMsg& m : all) {
+      if (m.message == WM_SIZE && m.wparam == SIZE_MINIMIZED) active = 0;
+      if (m.message == WM_SIZE && m.wparam == SIZE_RESTORED) active = 1;
+      if (m.message == WM_ACTIVATE && ((m.wparam >> 16) & 0xFFFF) == 0) active = 1;
+      if (m.message == WM_SETFOCUS) active = 1;
+    }
+  };
+  // Unmapped while it holds the focus (the focus leaves after the unmap).
+  XUnmapWindow(t, ours);
+  XSync(t, False);
+  play(Drain());
+  EXPECT_EQ(active, 0);
+  EXPECT_EQ(Plat_IsMinimised(), 1);
+  XMapWindow(t, ours);
+  XSync(t, False);
+  XSetInputFocus(t, ours, RevertToParent, CurrentTime);
+  XSync(t, False);
+  play(Drain());
+  EXPECT_EQ(active, 1);
+  EXPECT_EQ(Plat_IsMinimised(), 0);
 
-    // A window manager that keeps the window mapped marks it iconic and hidden instead.
-    Atom wmState = XInternAtom(t, "WM_STATE", False), net = XInternAtom(t, "_NET_WM_STATE", False);
-    Atom hidden = XInternAtom(t, "_NET_WM_STATE_HIDDEN", False);
-    long iconic[2] = {IconicState, 0};
-    XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)iconic, 2);
-    XChangeProperty(t, ours, net, XA_ATOM, 32, PropModeReplace, (unsigned char*)&hidden, 1);
-    XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
-    XSync(t, False);
-    play(Drain());
-    EXPECT_EQ(active, 0);
-    EXPECT_EQ(Plat_IsMinimised(), 1);
-    long normal[2] = {NormalState, 0};
-    XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)normal, 2);
-    XDeleteProperty(t, ours, net);
-    XSync(t, False);
-    play(Drain());
-    EXPECT_EQ(active, 1);
-    EXPECT_EQ(Plat_IsMinimised(), 0);
+  // A window manager that keeps the window mapped marks it iconic and hidden instead.
+  Atom wmState = XInternAtom(t, "WM_STATE", False), net = XInternAtom(t, "_NET_WM_STATE", False);
+  Atom hidden = XInternAtom(t, "_NET_WM_STATE_HIDDEN", False);
+  long iconic[2] = {IconicState, 0};
+  XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)iconic, 2);
+  XChangeProperty(t, ours, net, XA_ATOM, 32, PropModeReplace, (unsigned char*)&hidden, 1);
+  XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(t, False);
+  play(Drain());
+  EXPECT_EQ(active, 0);
+  EXPECT_EQ(Plat_IsMinimised(), 1);
+  long normal[2] = {NormalState, 0};
+  XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)normal, 2);
+  XDeleteProperty(t, ours, net);
+  XSync(t, False);
+  play(Drain());
+  EXPECT_EQ(active, 1);
+  EXPECT_EQ(Plat_IsMinimised(), 0);
 }
 
 TEST_F(X11Test, ClipboardServedAndFetched) {
-    ASSERT_EQ(Plat_Init(), 1);
-    // Works before any game window exists.
-    ASSERT_EQ(Plat_ClipboardSetText("строка1\r\nline2", 15), 1);
-    EXPECT_EQ(Plat_ClipboardHasText(), 1);
-    EXPECT_STREQ(Plat_ClipboardGetText(), "строка1\r\nline2");
+  ASSERT_EQ(Plat_Init(), 1);
+  // Works before any game window exists.
+  ASSERT_EQ(Plat_ClipboardSetText("строка1\r\nline2", 15), 1);
+  EXPECT_EQ(Plat_ClipboardHasText(), 1);
+  EXPECT_STREQ(Plat_ClipboardGetText(), "строка1\r\nline2");
 
-    // Another program asks for UTF-8 and gets LF line breaks.
-    Atom clipboard = XInternAtom(t, "CLIPBOARD", False), utf8 = XInternAtom(t, "UTF8_STRING", False);
-    Atom prop = XInternAtom(t, "TEST_PROP", False), targets = XInternAtom(t, "TARGETS", False);
-    Window tw = XCreateSimpleWindow(t, DefaultRootWindow(t), 0, 0, 1, 1, 0, 0, 0);
-    XConvertSelection(t, clipboard, utf8, prop, tw, CurrentTime);
-    XSync(t, False);
-    XEvent ev;
-    bool notified = false;
-    for (int i = 0; i < 400 && !notified; i++) {
-        PlatMsg m;
-        Plat_PeekMessage(&m);  // our pump serves the request
-        notified = XCheckTypedWindowEvent(t, tw, SelectionNotify, &ev);
-        if (!notified) Plat_SleepMs(5);
-    }
-    ASSERT_TRUE(notified);
-    ASSERT_EQ(ev.xselection.property, prop);
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(t, tw, prop, 0, 1024, True, AnyPropertyType, &type, &format, &count, &after, &data);
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(std::string((char*)data, count), "\xD1\x81\xD1\x82\xD1\x80\xD0\xBE\xD0\xBA\xD0\xB0" "1\nline2");
-    XFree(data);
+  // Another program asks for UTF-8 and gets LF line breaks.
+  Atom clipboard = XInternAtom(t, "CLIPBOARD", False), utf8 = XInternAtom(t, "UTF8_STRING", False);
+  Atom prop = XInternAtom(t, "TEST_PROP", False), targets = XInternAtom(t, "TARGETS", False);
+  Window tw = XCreateSimpleWindow(t, DefaultRootWindow(t), 0, 0, 1, 1, 0, 0, 0);
+  XConvertSelection(t, clipboard, utf8, prop, tw, CurrentTime);
+  XSync(t, False);
+  XEvent ev;
+  bool notified = false;
+  for (int i = 0; i < 400 && !notified; i++) {
+    PlatMsg m;
+    Plat_PeekMessage(&m);  // our pump serves the request
+    notified = XCheckTypedWindowEvent(t, tw, SelectionNotify, &ev);
+    if (!notified) Plat_SleepMs(5);
+  }
+  ASSERT_TRUE(notified);
+  ASSERT_EQ(ev.xselection.property, prop);
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  XGetWindowProperty(t, tw, prop, 0, 1024, True, AnyPropertyType, &type, &format, &count, &after, &data);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(std::string((char*)data, count),
+            "\xD1\x81\xD1\x82\xD1\x80\xD0\xBE\xD0\xBA\xD0\xB0"
+            "1\nline2");
+  XFree(data);
 
-    // Another program owns it: the layer fetches and converts to 1251 with CR LF.
-    XSetSelectionOwner(t, clipboard, tw, CurrentTime);
-    XSync(t, False);
-    std::atomic<bool> stop{false};
-    std::thread owner([&] {
-        while (!stop) {
-            XEvent e;
-            if (XCheckTypedWindowEvent(t, tw, SelectionRequest, &e)) {
-                XSelectionRequestEvent* r = &e.xselectionrequest;
-                const char text[] = "\xD0\x81\xD0\xB6\nx";  // Ёж LF x
-                if (r->target == targets) {  // what every owner answers: the forms it offers
-                    Atom offered[2] = {targets, utf8};
-                    XChangeProperty(t, r->requestor, r->property, XA_ATOM, 32, PropModeReplace,
-                                    (const unsigned char*)offered, 2);
-                } else {
-                    XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
-                                    (const unsigned char*)text, (int)sizeof text - 1);
-                }
-                XSelectionEvent reply = {};
-                reply.type = SelectionNotify;
-                reply.requestor = r->requestor;
-                reply.selection = r->selection;
-                reply.target = r->target;
-                reply.property = r->target == utf8 || r->target == targets ? r->property : 0;
-                reply.time = r->time;
-                XSendEvent(t, r->requestor, False, 0, (XEvent*)&reply);
-                XSync(t, False);
-            } else {
-                Plat_SleepMs(2);
-            }
+  // Another program owns it: the layer fetches and converts to 1251 with CR LF.
+  XSetSelectionOwner(t, clipboard, tw, CurrentTime);
+  XSync(t, False);
+  std::atomic<bool> stop{false};
+  std::thread owner([&] {
+    while (!stop) {
+      XEvent e;
+      if (XCheckTypedWindowEvent(t, tw, SelectionRequest, &e)) {
+        XSelectionRequestEvent* r = &e.xselectionrequest;
+        const char text[] = "\xD0\x81\xD0\xB6\nx";  // Ёж LF x
+        if (r->target == targets) {                 // what every owner answers: the forms it offers
+          Atom offered[2] = {targets, utf8};
+          XChangeProperty(t, r->requestor, r->property, XA_ATOM, 32, PropModeReplace,
+                          (const unsigned char*)offered, 2);
+        } else {
+          XChangeProperty(t, r->requestor, r->property, utf8, 8, PropModeReplace,
+                          (const unsigned char*)text, (int)sizeof text - 1);
         }
-    });
-    const char* got = Plat_ClipboardGetText();
-    stop = true;
-    owner.join();
-    ASSERT_NE(got, nullptr);
-    EXPECT_STREQ(got, "Ёж\r\nx");
-    XDestroyWindow(t, tw);
+        XSelectionEvent reply = {};
+        reply.type = SelectionNotify;
+        reply.requestor = r->requestor;
+        reply.selection = r->selection;
+        reply.target = r->target;
+        reply.property = r->target == utf8 || r->target == targets ? r->property : 0;
+        reply.time = r->time;
+        XSendEvent(t, r->requestor, False, 0, (XEvent*)&reply);
+        XSync(t, False);
+      } else {
+        Plat_SleepMs(2);
+      }
+    }
+  });
+  const char* got = Plat_ClipboardGetText();
+  stop = true;
+  owner.join();
+  ASSERT_NE(got, nullptr);
+  EXPECT_STREQ(got, "Ёж\r\nx");
+  XDestroyWindow(t, tw);
 }
 
 TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) {
-    ASSERT_EQ(Plat_Init(), 1);
-    Atom clipboard = XInternAtom(t, "CLIPBOARD", False);
-    auto waitOwnerChange = [&](Window from) {
-        for (int i = 0; i < 400; i++) {
-            Window w = XGetSelectionOwner(t, clipboard);
-            if (w != 0 && w != from) return w;
-            Plat_SleepMs(5);
-        }
-        return (Window)0;
-    };
-    // An owner that offers a picture only: no text to paste.
-    pid_t png = XclipOwner(display, "image/png", "\x89PNG not text", "clip_png.bin");
-    if (!png) GTEST_SKIP() << "no xclip";
-    Window first = waitOwnerChange(0);
-    ASSERT_NE(first, 0u);
-    EXPECT_EQ(Plat_ClipboardHasText(), 0);
-    EXPECT_EQ(Plat_ClipboardGetText(), nullptr);
-
-    // A text larger than one request of xclip's arrives in pieces, and whole.
-    std::string big;
-    for (int i = 0; big.size() < 1500000; i++) big += "\xD1\x81\xD1\x82\xD1\x80 line " + std::to_string(i) + "\n";
-    pid_t text = XclipOwner(display, "UTF8_STRING", big, "clip_big.txt");
-    ASSERT_NE(waitOwnerChange(first), 0u);
-    StopProcess(png);
-    EXPECT_EQ(Plat_ClipboardHasText(), 1);
-    const char* got = Plat_ClipboardGetText();
-    ASSERT_NE(got, nullptr);
-    // What was sent, in Windows-1251 with CR LF.
-    std::string w1251(big.size() + 1, '\0');
-    Plat_Utf8To1251(big.c_str(), &w1251[0], (int)w1251.size());
-    w1251.resize(strlen(w1251.c_str()));
-    std::string crlf;
-    for (char c : w1251) {
-        if (c == '\n') crlf += '\r';
-        crlf += c;
+  ASSERT_EQ(Plat_Init(), 1);
+  Atom clipboard = XInternAtom(t, "CLIPBOARD", False);
+  auto waitOwnerChange = [&](Window from) {
+    for (int i = 0; i < 400; i++) {
+      Window w = XGetSelectionOwner(t, clipboard);
+      if (w != 0 && w != from) return w;
+      Plat_SleepMs(5);
     }
-    EXPECT_EQ(strlen(got), crlf.size());
-    EXPECT_TRUE(crlf == got);
+    return (Window)0;
+  };
+  // An owner that offers a picture only: no text to paste.
+  pid_t png = XclipOwner(display, "image/png", "\x89PNG not text", "clip_png.bin");
+  if (!png) GTEST_SKIP() << "no xclip";
+  Window first = waitOwnerChange(0);
+  ASSERT_NE(first, 0u);
+  EXPECT_EQ(Plat_ClipboardHasText(), 0);
+  EXPECT_EQ(Plat_ClipboardGetText(), nullptr);
 
-    // What the game copied, another program pastes, as long as the game runs.
-    ASSERT_EQ(Plat_ClipboardSetText("копия\r\nтекст", 12), 1);
-    StopProcess(text);
-    for (int round = 0; round < 2; round++) {
-        std::string got = XclipRead(display, "clip_out" + std::to_string(round) + ".txt", [] {
-            PlatMsg m;
-            while (Plat_PeekMessage(&m)) {}  // our pump serves the request
-        });
-        EXPECT_EQ(got, "\xD0\xBA\xD0\xBE\xD0\xBF\xD0\xB8\xD1\x8F\n\xD1\x82\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82");
-    }
+  // A text larger than one request of xclip's arrives in pieces, and whole.
+  std::string big;
+  for (int i = 0; big.size() < 1500000; i++)
+    big += "\xD1\x81\xD1\x82\xD1\x80 line " + std::to_string(i) + "\n";
+  pid_t text = XclipOwner(display, "UTF8_STRING", big, "clip_big.txt");
+  ASSERT_NE(waitOwnerChange(first), 0u);
+  StopProcess(png);
+  EXPECT_EQ(Plat_ClipboardHasText(), 1);
+  const char* got = Plat_ClipboardGetText();
+  ASSERT_NE(got, nullptr);
+  // What was sent, in Windows-1251 with CR LF.
+  std::string w1251(big.size() + 1, '\0');
+  Plat_Utf8To1251(big.c_str(), &w1251[0], (int)w1251.size());
+  w1251.resize(strlen(w1251.c_str()));
+  std::string crlf;
+  for (char c : w1251) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  EXPECT_EQ(strlen(got), crlf.size());
+  EXPECT_TRUE(crlf == got);
+
+  // What the game copied, another program pastes, as long as the game runs.
+  ASSERT_EQ(Plat_ClipboardSetText("копия\r\nтекст", 12), 1);
+  StopProcess(text);
+  for (int round = 0; round < 2; round++) {
+    std::string got = XclipRead(display, "clip_out" + std::to_string(round) + ".txt", [] {
+      PlatMsg m;
+      while (Plat_PeekMessage(&m)) {
+      }  // our pump serves the request
+    });
+    EXPECT_EQ(got, "\xD0\xBA\xD0\xBE\xD0\xBF\xD0\xB8\xD1\x8F\n\xD1\x82\xD0\xB5\xD0\xBA\xD1\x81\xD1\x82");
+  }
 }
 
 TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
-    StartWindow();
-    std::thread user(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_y});
-    EXPECT_EQ(Plat_MessageBox("Большое окно?\nBig window?", "WindowSize", MB_YESNO), IDYES);
-    user.join();
-    std::thread user2(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_Escape});
-    EXPECT_EQ(Plat_MessageBox("Big window?", "WindowSize", MB_YESNO), IDNO);
-    user2.join();
-    std::thread user3(AnswerModal, display, "Error", std::vector<KeySym>{XK_Return});
-    EXPECT_EQ(Plat_MessageBox("not InitGL", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
-    user3.join();
+  StartWindow();
+  std::thread user(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_y});
+  EXPECT_EQ(Plat_MessageBox("Большое окно?\nBig window?", "WindowSize", MB_YESNO), IDYES);
+  user.join();
+  std::thread user2(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_Escape});
+  EXPECT_EQ(Plat_MessageBox("Big window?", "WindowSize", MB_YESNO), IDNO);
+  user2.join();
+  std::thread user3(AnswerModal, display, "Error", std::vector<KeySym>{XK_Return});
+  EXPECT_EQ(Plat_MessageBox("not InitGL", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+  user3.join();
 }
 
 TEST_F(X11Test, FileDialogAndColourChooserByKeys) {
-    ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
-    ASSERT_TRUE(WriteAll("x11_exists.txt", ""));
-    char path[64] = "x11_exists.txt";
-    std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
-    EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);
-    user.join();
-    EXPECT_STREQ(path, "x11_exists.txt");
-    // A missing file is not accepted; Escape then cancels and the path stays.
-    strcpy(path, "x11_missing.txt");
-    std::thread user2(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return, XK_Escape});
-    EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
-    user2.join();
-    EXPECT_STREQ(path, "x11_missing.txt");
-    // Typing a name into the save dialog.
-    strcpy(path, "");
-    std::thread user3(AnswerModal, display, "Save", std::vector<KeySym>{XK_n, XK_e, XK_w, XK_Return});
-    EXPECT_EQ(Plat_SaveFileDialog(path, sizeof path, "Any type"), 1);
-    user3.join();
-    EXPECT_STREQ(path, "new");
+  ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
+  ASSERT_TRUE(WriteAll("x11_exists.txt", ""));
+  char path[64] = "x11_exists.txt";
+  std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
+  EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);
+  user.join();
+  EXPECT_STREQ(path, "x11_exists.txt");
+  // A missing file is not accepted; Escape then cancels and the path stays.
+  strcpy(path, "x11_missing.txt");
+  std::thread user2(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return, XK_Escape});
+  EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
+  user2.join();
+  EXPECT_STREQ(path, "x11_missing.txt");
+  // Typing a name into the save dialog.
+  strcpy(path, "");
+  std::thread user3(AnswerModal, display, "Save", std::vector<KeySym>{XK_n, XK_e, XK_w, XK_Return});
+  EXPECT_EQ(Plat_SaveFileDialog(path, sizeof path, "Any type"), 1);
+  user3.join();
+  EXPECT_STREQ(path, "new");
 
-    unsigned colour = 0x00102030, custom[16] = {};
-    std::thread user4(AnswerModal, display, "Colour",
-                      std::vector<KeySym>{XK_Right, XK_Right, XK_Down, XK_Left, XK_Return});
-    EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
-    user4.join();
-    EXPECT_EQ(colour, 0x00101F32u);
-    std::thread user5(AnswerModal, display, "Colour", std::vector<KeySym>{XK_Right, XK_Escape});
-    EXPECT_EQ(Plat_ChooseColor(&colour, custom), 0);
-    user5.join();
-    EXPECT_EQ(colour, 0x00101F32u);
+  unsigned colour = 0x00102030, custom[16] = {};
+  std::thread user4(AnswerModal, display, "Colour",
+                    std::vector<KeySym>{XK_Right, XK_Right, XK_Down, XK_Left, XK_Return});
+  EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
+  user4.join();
+  EXPECT_EQ(colour, 0x00101F32u);
+  std::thread user5(AnswerModal, display, "Colour", std::vector<KeySym>{XK_Right, XK_Escape});
+  EXPECT_EQ(Plat_ChooseColor(&colour, custom), 0);
+  user5.join();
+  EXPECT_EQ(colour, 0x00101F32u);
 }
