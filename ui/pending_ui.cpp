@@ -5,3 +5,5 @@
 // --- ui/editor_frame.h
 void Field_DrawMarkers() {}
 void FieldRect_ScrollInput() {}
+void EditorFrame_Update() {}
+

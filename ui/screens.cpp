@@ -15,6 +15,7 @@
 #include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/text_box.h"
+#include "world/figure_ops.h"
 #include "world/info_texts.h"
 #include "world/ranks.h"
 #include "world/stage_requests.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "shell/gui_win.h"
+#include "ui/hud.h"
 
 extern GuiWin* GuiHintStrip1;  // hidden strips whose rectangles frame the hint box
 extern GuiWin* GuiHintStrip2;
@@ -22,3 +23,4 @@ extern GuiWin* TextWinLine2B;
 void Gui_Build();
 // Builds the whole widget tree once and loads the text screen's two text windows.
 void Gui_BuildAtStart();
+

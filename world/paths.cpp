@@ -265,16 +265,12 @@ int LayerOk(int layer) { return layer >= 1 && layer <= kLandLayers; }
 // Layers 1..5 blocked by each tile type, as bits 0..4.
 constexpr uint8_t kTileBlocks[8] = {0x1F, 0x1E, 0, 0, 0, 0x14, 0x1E, 0x1F};
 
-// Plain pointers on purpose: GCC 12.2 at -O2 dropped these stores when they were written as
-// fl->paf[l][m] (the two-index form of the same bytes).
 void MarkCell(LandFloor* fl, int cell, unsigned mask) {
   const int col = cell % kLandSide, row = cell / kLandSide;
-  uint8_t* p10 = &fl->paf[0][col * kLandSide + row];
-  uint8_t* p20 = &fl->paf2[0][(col / 2) * kLandHalfSide + row / 2];
   for (int l = 0; l < kLandLayers; l++)
     if (mask & (1u << l)) {
-      p10[l * kLandCells] = 1;
-      p20[l * kLandHalfSide * kLandHalfSide] = 1;
+      fl->paf[l][col * kLandSide + row] = 1;
+      fl->paf2[l][(col / 2) * kLandHalfSide + row / 2] = 1;
     }
 }
 
