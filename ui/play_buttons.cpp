@@ -23,6 +23,7 @@
 #include "ui/hud.h"
 #include "ui/org_panels.h"
 #include "world/figure_ops.h"
+#include "world/ranks.h"
 #include "world/selection.h"
 #include "world/stage_requests.h"
 #include "world/unit_upkeep.h"
@@ -48,6 +49,13 @@ Fgr* CaptainFgr(int n) {
 }
 
 }  // namespace
+
+void PlayScreen_Draw(GuiWin* w) {
+  if (!w || !MsgPanel) return;
+  if (RangPanelReq == kRangPanelShow) MsgPanel->visible = 1;
+  if (RangPanelReq == kRangPanelHide) MsgPanel->visible = 0;
+  RangPanelReq = kRangPanelNone;
+}
 
 void PauseBtn_Draw(GuiWin* w) {
   if (!w || !o2::GamePause) return;

@@ -5,6 +5,10 @@
 
 #include "shell/gui_win.h"
 
+// The play screen's own step each frame it is drawn: the message panel shows and hides as the
+// rank-up offers ask.
+void PlayScreen_Draw(GuiWin* w);
+
 void PauseBtn_Draw(GuiWin* w);   // "PAUSE", only while paused
 void PauseBtn_Click(GuiWin* w);  // lifts the pause
 

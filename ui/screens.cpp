@@ -275,6 +275,10 @@ void BuildPlayScreen(GuiWin* panel) {
   GuiWin* choices = Add(MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.15f, 0.6f, 0.1f, 7, kParent);
   Grid(Add(choices, KnoCb_SkilUpHint, KnoCb_RangChoice, 0, 0, 1.0f / 3, 1, 7, kParent), 3, 1);
   Hidden(MsgPanel);
+  // The rank-up offers queue only once there is a panel to show them; the screen's own draw shows
+  // and hides it on their requests.
+  RangPanelExists = 1;
+  panel->draw = PlayScreen_Draw;
 
   CodeWinBox = Hidden(Add(panel, Gl2D_FrameRect, nullptr, 0.2f, 0.12f, 0.65f, 0.4f, 7, kWindow));
   CodeWinText = Add(CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f, 7, kParent);

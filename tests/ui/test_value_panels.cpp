@@ -22,6 +22,7 @@
 #include "ui/program_mode.h"
 #include "ui/screens.h"
 #include "ui/value_input.h"
+#include "world/ranks.h"
 #include "world/selection.h"
 
 namespace {
@@ -136,6 +137,26 @@ TEST_F(PlayScreen, CaptainIconsAndTheFloorBoxHaveTheirPromisedSizes) {
     EXPECT_EQ(icons[i]->x - icons[i - 1]->x, 60) << i;
     EXPECT_EQ(icons[i]->y - icons[i - 1]->y, 5) << i;
   }
+}
+
+TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
+  ASSERT_TRUE(sGl);
+  Fgrs.ResetAll();
+  Fgr* captain = &Fgrs.mf[600];
+  captain->status = fgrDekor;
+  o2::GamePause = 0;
+  Rang_OfferQueue(captain, 0, 0, 0);  // a set without offers: a choice applies nothing
+  EXPECT_EQ(o2::GamePause, 1);
+  EXPECT_EQ(MsgPanel->visible, 0);
+  Draw();
+  EXPECT_EQ(MsgPanel->visible, 1);
+  GuiWin* choice = MsgPanel->children[2]->children[0];
+  RangOfferWaitMs = 0;
+  EXPECT_EQ(Click(choice, 1), 1);
+  Draw();
+  EXPECT_EQ(MsgPanel->visible, 0);
+  EXPECT_EQ(o2::GamePause, 0);
+  Fgrs.ResetAll();
 }
 
 TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughTheValueLine) {
