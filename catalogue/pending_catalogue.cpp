@@ -5,6 +5,8 @@
 
 // --- catalogue/new_world.h. Weak: the stage tests count the new worlds with a definition of their
 // own.
+FrameWalk FrameWalk1;
+FrameWalk FrameWalk2;
 void init_ProjX() {}
 __attribute__((weak)) void ProjX_CreateLandAndBunkers() {}
 Fgr* StaMutBunker(int, int, float, float, int) { return nullptr; }

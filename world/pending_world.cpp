@@ -10,12 +10,15 @@
 #include "world/paths.h"
 #include "world/ranks.h"
 #include "world/selection.h"
+#include "world/sides.h"
 #include "world/unit_upkeep.h"
 
 // --- world/selection.h. Weak: the stage tests count the clears with a definition of their own.
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
 void Fgr_IsSelectedUpd(Fgr*) {}
+void Fgr_UpdSelMark(Fgr*) {}
+Fgr* pFgrSelectedOne(int) { return nullptr; }
 
 // --- world/unit_upkeep.h. No counters are kept yet: every unit stays alive.
 int UN_UpdCounters(Fgr*) { return 1; }
@@ -29,6 +32,8 @@ void Land_InitCellFlags() {}
 void Fgr_LandCellFree(Fgr*) {}
 void Fgr_LandCellCountdown(Fgr*) {}
 void Fgr_SetPosition(Fgr*, float, float, float) {}
+int Land_CellFromPos(float, float, float, int, int) { return -1; }
+void Fgr_LandCellUnregister(Fgr*) {}
 
 // --- world/movement.h
 void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
@@ -43,6 +48,7 @@ void Bunker_SetClassRadii(Fgr*, int) {}
 
 // --- world/combat.h
 int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
+std::string Boe_FilterLine(int, int, int, int, int) { return std::string(); }
 
 // --- world/paths.h
 void PassMaps_Rebuild() {}
@@ -55,17 +61,25 @@ void Sel_OrderMoveTo(t_SelList*, float, float) {}
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
 Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
+RangOfferSet RangQueue[kRangQueueSlots + 1];
+const char* Skil_Name(int) { return "x"; }
+
+// --- world/sides.h. Nothing is spent: every spend is refused.
+int SideEnerCur;
+int SideMatCur;
+int SideGemCur[5];
+int Side_Spend50(int) { return 0; }
+void Side_Refund50(int) {}
+int Side_Spend240(int) { return 0; }
+void Side_Refund240(int) {}
+void Side_Spend80_21(int) {}
+void Side_Refund80_21(int) {}
+Fgr* Fgr_ProdSlotFree(Fgr*, int) { return nullptr; }
+void Fgr_ProdSlotStart(Fgr*, int, int) {}
 
 // --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
-void r_Proc_FadeTimer_(Fgr*) {}
-void r_Proc_SpriteTimer_(Fgr*) {}
-void r_Laser_DrawBeam_(Fgr*) {}
 void r_Triger_Upd_(Fgr*) {}
-void r_Proc_DrawOwnSprite_(Fgr*) {}
-void r_Proc_TrigerRender_(Fgr*) {}
 void r_AnPultFlag__Upd_(Fgr*) {}
-void r_Proc_FlagQueue_(Fgr*) {}
-void r_Proc_FlagRender_(Fgr*) {}
 void r_Empty_10_(Fgr*) {}
 void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
@@ -73,24 +87,12 @@ void r_Empty_13_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
 void r_Empty_16_(Fgr*) {}
 void r_Empty_17_(Fgr*) {}
-void r_Proc_SpinRot_(Fgr*) {}
-void r_Proc_DrawTex1_(Fgr*) {}
-void r_Proc_DrawGroundMark_(Fgr*) {}
 void r_Proc_Bunker_(Fgr*) {}
 void r_Proc_UnitStand_(Fgr*) {}
 void r_Proc_SquadHolder_(Fgr*) {}
 void r_Proc_Unit_(Fgr*) {}
-void r_Proc_MarkSelected_(Fgr*) {}
-void r_Proc_DrawUnitOverlay_(Fgr*) {}
-void r_Proc_DrawTex1C_(Fgr*) {}
-void r_Proc_DrawBillboard2_(Fgr*) {}
-void r_Proc_SpawnerWave_(Fgr*) {}
-void r_Proc_SpawnerQueue_(Fgr*) {}
-void r_Proc_SpawnerRender_(Fgr*) {}
 void r_Fgr_TickWait_(Fgr*) {}
-void r_Proc_KnoButton_(Fgr*) {}
 void r_Empty_35_(Fgr*) {}
-void r_Proc_KnoProduce_(Fgr*) {}
 void r_Proc_BuildStep_(Fgr*) {}
 void r_Empty_38_(Fgr*) {}
 void r_Empty_39_(Fgr*) {}
@@ -108,7 +110,4 @@ void r_Empty_50_(Fgr*) {}
 void r_Empty_51_(Fgr*) {}
 void r_Empty_52_(Fgr*) {}
 void r_AnPultFlag_FromParent_(Fgr*) {}
-void r_Proc_DrawTex1B_(Fgr*) {}
-void r_Proc_DrawBillboard_(Fgr*) {}
-void r_Proc_KnoButton2_(Fgr*) {}
 void r_Empty_57_(Fgr*) {}

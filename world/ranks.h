@@ -7,3 +7,13 @@ Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure
 // The first member of kind `kind` in the chain that starts at `first` (behind `after` when given);
 // none when there is none or `after` is not in the chain.
 Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after);
+
+// The offer queue of the message panel: slot 4 holds the set shown (the one the choice buttons
+// serve), slots 3, 2, 1 the sets waiting, in that order.
+struct RangOfferSet {
+  int fgr;  // slot number of the captain; 0 for a free slot
+  int a, b, c;
+};
+constexpr int kRangQueueSlots = 4;
+extern RangOfferSet RangQueue[kRangQueueSlots + 1];  // slots 1..4; entry 0 unused
+const char* Skil_Name(int offer);    // the message-base name of the offer's tier, "x" for none

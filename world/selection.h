@@ -17,6 +17,10 @@ extern t_SelList SelList;
 
 extern int FoundBoss[5];  // words 1..4: slot numbers of the player's heroes found this frame
 
+void Fgr_UpdSelMark(Fgr* f);    // isSelected: 1 listed, 2 a unit of a selected squad, 0 not
+// The one selected figure, else null; with flag set a selected squad holder gives its first unit.
+Fgr* pFgrSelectedOne(int squadUnit);
+
 int SelList_Contains(const Fgr* f);
 void SelList_Clear();              // the selection emptied
 void Fgr_IsSelectedUpd(Fgr* f);    // the editor's per-frame step of a figure instead of its update
