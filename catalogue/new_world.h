@@ -1,5 +1,5 @@
 // The new game world: the one made at start-up, and the land figures, cameras and base bunkers of
-// a new world in the editor.
+// a new world in the editor; the default figures of a map; a side's bunker placed on the map.
 #pragma once
 
 #include "shell/frame_clock.h"
@@ -17,5 +17,9 @@ extern FrameWalk FrameWalk2;
 
 void init_ProjX();                  // the new game world of start-up
 void ProjX_CreateLandAndBunkers();  // land figures, cameras and base bunkers of a new world
-// A side's bunker of that kind at (x, z) with its triggers and held cells; null when none was made.
+void ProjX_ResetFigures(int withLand);  // empties the container; with withLand a new world's figures
+void ProjX_DefaultMap();            // the default figures of a map and the surface's tile textures
+// A side's bunker of kind 201..205 at (x, z) on the 2 x 2 cells from cell, with its two triggers and
+// up to two held cells (object code 16) of the twelve around it; the first bunker of a side gives
+// it its start stocks. Null when it could not be made or holds no cell.
 Fgr* StaMutBunker(int kind, int owner, float x, float z, int cell);

@@ -133,6 +133,19 @@ int Fgr_Sub_IsLinked(const Fgr* f) {
   return 0;
 }
 
+Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after) {
+  int steps = 0;
+  Fgr* m = first;
+  if (after) {
+    while (m && m != after && steps < kChainWalkMax) m = m->pTail, steps++;
+    if (m != after) return nullptr;
+    m = m->pTail;
+  }
+  for (; m && steps < kChainWalkMax; m = m->pTail, steps++)
+    if (m->Status() == kind) return m;
+  return nullptr;
+}
+
 Fgr* Fgr_Sub_Head(Fgr* holder, int n) {
   if (!holder || n < 1 || n > Fgr_SubPropsKlv) return nullptr;
   return holder->*kHead[n - 1];

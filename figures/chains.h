@@ -15,6 +15,9 @@ Fgr* Fgr_Sub_NthAfter(Fgr* head, int n, Fgr* after);
 Fgr* Fgr_getLink(Fgr* head, int linkNom, int unused);
 // 1 when f is a member or the head of some chain (it cannot join another one).
 int Fgr_Sub_IsLinked(const Fgr* f);
+// The first member of kind `kind` in the chain that starts at `first` (behind `after` when given);
+// none when there is none or `after` is not in the chain.
+Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after);
 // Head of chain n (1..9) of a holder, or none.
 Fgr* Fgr_Sub_Head(Fgr* holder, int n);
 

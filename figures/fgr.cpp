@@ -78,6 +78,8 @@ int Fgr::Owner(const Fgr* f) {
   return f->baner;
 }
 
+int Fgr_IsOwnedBy(const Fgr* f, int side) { return f && Fgr::Owner(f) == side; }
+
 int Fgr::IsUnit(const Fgr* f) { return f && f->UN && f->UN->isUse && f->isUnitWork == 1; }
 int Fgr::IsItem(const Fgr* f) { return f && f->item && f->item->isUse && f->isUnitWork == 2; }
 int Fgr::IsSquadHolder(const Fgr* f) { return f && f->isUnitWork == 3; }

@@ -48,6 +48,8 @@ int Fgr_AlwaysFalse();
 // A point on a circle of radius r in one of 45 directions (8..360 degrees).
 void RandRingOffset(float r, float* x, float* y);
 int Kind_DefaultSeven(int kind, int* a, int* b, int* c, int* d, int* e, int* f, int* g);
+// 1 when the figure (a squad by its first unit) belongs to the side.
+int Fgr_IsOwnedBy(const Fgr* f, int side);
 // The name shown for a figure: its item or unit record's name, else its kind's name.
 const char* Fgr_ItemNameText(Fgr* f);
 

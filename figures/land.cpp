@@ -2,6 +2,7 @@
 #include "figures/land.h"
 
 #include "figures/fgr.h"
+#include "shell/random.h"
 
 LandFloor LandSurface;
 LandFloor LandUnder;
@@ -23,4 +24,41 @@ void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround) {
   LandChunk* c = &Land_Floor(underGround)->chunk[nom];
   c->patch = f;
   f->speEntry = c;
+}
+
+void Fgr_SetKamStudio(Fgr* f) {
+  if (!f) return;
+  f->KamStudio = 1;
+  f->landSurf = &LandSurface;
+  f->landUnder = &LandUnder;
+}
+
+void LandFloor_DecorateMesh(LandFloor* fl) {
+  for (int c = 0; c < kLandCells; c++) {
+    if (!Land_CellValid(c)) continue;
+    int v = fl->kle[c].vert;
+    if (v < 0 || v >= kLandVerts) continue;  // a floor not yet started names no vertex
+    uint8_t* rgb = fl->rgba[v];
+    float& y = fl->vert[v].y;
+    switch (fl->kle[c].tile) {
+      case 1:
+        y = 0.0f;
+        rgb[0] = (uint8_t)(200 + Rand() % 21);
+        rgb[1] = (uint8_t)(120 + Rand() % 31);
+        rgb[2] = (uint8_t)(110 + Rand() % 21);
+        break;
+      case 5:
+        y = 0.0f;
+        rgb[0] = 30, rgb[1] = 30, rgb[2] = 190;
+        break;
+      case 6:
+        y = (float)(Rand() % 5 + 1) * 1.25f + 5.0f;
+        rgb[0] = rgb[1] = rgb[2] = 30;
+        break;
+      default:
+        y = (float)(Rand() % 100 + 1) * 0.02020202f;
+        for (int k = 0; k < 3; k++) rgb[k] = (uint8_t)(99 + Rand() % 22);
+        break;
+    }
+  }
 }

@@ -83,7 +83,15 @@ void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
 LandFloor* Land_Floor(int floor);
 void Fgr_SetSpeDecal(Fgr* f, int nom);
 
+// A land holder or camera studio figure (kind 13) gets both floors (it becomes Fgr::SetKamStudio).
+void Fgr_SetKamStudio(Fgr* f);
+
 // The cell table of floor 1 (LandUnder) or, for any other number, of the surface.
 LandKle* Land_Layer(int floor);
 // A cell index names a valid cell: inside 256..65279 and off the border columns 0 and 255.
 int Land_CellValid(int cell);
+
+// The mesh of a floor decorated by the tile types of its cells: each valid cell's low-corner vertex
+// gets a height and a colour (alpha kept), drawing rand() in cell order. The land import and the
+// tile build after a load both decorate this way.
+void LandFloor_DecorateMesh(LandFloor* fl);

@@ -42,7 +42,7 @@ static_assert(kSideTech0 + kTechWords * kSideTechs == kSideWords, "the technolog
 
 // Record k (0..4) is side k + 1. Figure lists hold slot numbers, not pointers.
 extern int SideTab[kSides][kSideWords];
-extern int PlayerSide;  // the player's side 1..5; 0 before a world is made
+extern int PlayerSide;  // the player's side 1..5; 2 at start
 
 // Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
 constexpr int SideTagWord(const char (&s)[5]) {

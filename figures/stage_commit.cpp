@@ -112,11 +112,7 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
   }
   if (f->status == fgrLandLosk) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
   if (f->status == fgrLandDecal) Fgr_SetSpeDecal(f, f->SpeDecalNom);
-  if (s->landFlag[slot]) {
-    f->KamStudio = 1;
-    f->landSurf = &LandSurface;
-    f->landUnder = &LandUnder;
-  }
+  if (s->landFlag[slot]) Fgr_SetKamStudio(f);
   NextId_Raise(f->priv_LogIndex);
   if (f->For_GameEasy > GameEasyLevel) f->active = 0;
 }

@@ -12,37 +12,6 @@
 #include "shell/random.h"
 #include "world/paths.h"
 
-// Heights and colours of the inner cells' first vertices by tile type.
-static void Heights(LandFloor* fl) {
-  for (int i = kLandSide; i < kLandCells - kLandSide; i++) {
-    if (!Land_CellValid(i)) continue;
-    const LandKle& k = fl->kle[i];
-    if (k.vert < 0 || k.vert >= kLandVerts) continue;
-    uint8_t* rgb = fl->rgba[k.vert];
-    float& y = fl->vert[k.vert].y;
-    switch (k.tile) {
-      case 1:
-        y = 0;
-        rgb[0] = (uint8_t)(200 + Rand() % 21);
-        rgb[1] = (uint8_t)(120 + Rand() % 31);
-        rgb[2] = (uint8_t)(110 + Rand() % 21);
-        break;
-      case 6:
-        y = 5 + 1.25f * (1 + Rand() % 5);
-        rgb[0] = rgb[1] = rgb[2] = 30;
-        break;
-      case 5:
-        y = 0;
-        rgb[0] = rgb[1] = 30, rgb[2] = 190;
-        break;
-      default:
-        y = 0.02020202f * (1 + Rand() % 100);
-        for (int c = 0; c < 3; c++) rgb[c] = (uint8_t)(99 + Rand() % 22);
-        break;
-    }
-  }
-}
-
 // Decoration bytes for plain cells: up to six draws, the first that hits its number decides.
 static void Decorate(LandFloor* fl) {
   static const uint8_t kDeco[6] = {1, 2, 3, 4, 7, 8};
@@ -78,8 +47,8 @@ static int LoadChunkFile(LandChunk* c, int nom) {
 }
 
 void PlitTextures_Build(int decorate) {
-  Heights(&LandSurface);
-  Heights(&LandUnder);
+  LandFloor_DecorateMesh(&LandSurface);
+  LandFloor_DecorateMesh(&LandUnder);
   // Slot 60 is the surface's minimap background (the floor below shows slot 73): only the surface
   // map goes there, so the surface minimap never shows the floor below.
   LandColourMap_Build(&LandSurface);

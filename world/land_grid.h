@@ -1,14 +1,54 @@
-// The land grid's services: the cell flags of a new world, and a figure's hold on its cells.
+// The land grid: cells from world points, the cell flags of a new world, the two highlighted cells,
+// the ground under the cursor, and the way a figure records, takes, holds and leaves its cells.
+// Every call checks a cell's validity before it reads or writes one: no index outside 0..65535 is
+// ever used, and positions that are off the field or not finite name no cell.
 #pragma once
+#include <cstdint>
 
 class Fgr;
 
-void Land_InitCellFlags();          // cell flags of a new world
-void Fgr_LandCellFree(Fgr* f);      // a dying unit gives its cell free
-void Fgr_LandCellCountdown(Fgr* f); // a land cell figure (kind 19) activated by number counts down
-// Every position change of a figure: stores the position and notes the cell it stands in.
-void Fgr_SetPosition(Fgr* f, float x, float y, float z);
+// A highlighted cell: two triangles of the surface mesh around its low-corner vertex.
+struct LandCellQuad {
+  uint32_t ind[6];
+  int cell;
+  int count;  // 6 once set
+};
+extern LandCellQuad LandQuad1;  // the route target of a unit
+extern LandCellQuad LandQuad2;  // a ground order or point order
+
+extern float CamLookX, CamLookZ;  // the ground point the camera looks at
+extern float CamObzorY;           // the camera's vertical field of view in degrees
+
+// The valid cell under a world point, or -1 (also for points off the field and non-finite ones).
+int Land_CellAt(float x, float z);
+// The centre of a cell in world units (its low corner plus half a cell).
+void Land_CellCentre(int cell, float* x, float* z);
 // The valid cell at a random point on the ring of radius around (x, z), or -1; with retry, an
 // invalid first point is tried once more mirrored on one axis. The fourth argument has no effect.
 int Land_CellFromPos(float x, float z, float radius, int ignored, int retry);
+void Land_InitCellFlags();  // every valid cell of both floors 2, 1, 0, 2; every border cell 0, 0, 0, 0
+void Land_CellQuad(int cell);   // indexes of 65536 or more (a negative one) leave it as it was
+void Land_CellQuad2(int cell);
+// The ground cell under window point (mx, my) on the shown floor, with out = its centre at its
+// height; 0 when the ray meets no land between heights 0 and 25 (or for a null view). view: 16
+// doubles modelview, 16 doubles projection, then the viewport as 4 ints.
+int Land_PickRay(float* out, int mx, int my, const double* view);
+// 1 and out = the point where segment p0..p1 meets the plane of triangle a, b, c; else 0.
+int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, const float* b, const float* c);
+
+// The cell a figure stands in (KleX1, 0 off the valid cells) and the one it stood in before.
+void Fgr_NoteCell(Fgr* f);
+// Every position change of a figure goes through these; the W forms are the same calls.
+void Fgr_SetPosition(Fgr* f, float x, float y, float z);
+void Fgr_SetPositionXZ(Fgr* f, float x, float z);
+inline void Fgr_SetPositionW(Fgr* f, float x, float y, float z) { Fgr_SetPosition(f, x, y, z); }
+inline void Fgr_SetPositionXZW(Fgr* f, float x, float z) { Fgr_SetPositionXZ(f, x, z); }
+// The figure becomes the occupant of its cell; a cell another live figure occupies makes it step
+// aside. Answers 1 when it took the cell.
+int Fgr_TakeCell(Fgr* f);
+void Fgr_LandCellFree(Fgr* f);        // its cell forgets it as occupant
 void Fgr_LandCellUnregister(Fgr* f);  // the eight cells around it forget their occupant; reset
+void Fgr_LandCellCountdown(Fgr* f);   // a land cell figure (kind 19) activated by number counts down
+// The cell (object code 16) becomes held by the figure: the first such cell is its dXKlv and
+// targPathKle, a second its dXKlvMax; a figure holding two takes no more.
+void Land_AttachHolder(int cell, Fgr* f);

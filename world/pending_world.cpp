@@ -3,19 +3,14 @@
 // happened") and is deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
 #include "world/combat.h"
-#include "world/figure_ops.h"
-#include "world/income.h"
-#include "world/land_grid.h"
-#include "world/movement.h"
-#include "world/paths.h"
 #include "world/ranks.h"
 #include "world/selection.h"
-#include "world/sides.h"
 #include "world/unit_upkeep.h"
 
 // --- world/selection.h. Weak: the stage tests count the clears with a definition of their own.
 int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
+void SelList_SetOne(t_SelList*, Fgr*, int) {}
 void Fgr_IsSelectedUpd(Fgr*) {}
 void Fgr_UpdSelMark(Fgr*) {}
 Fgr* pFgrSelectedOne(int) { return nullptr; }
@@ -27,61 +22,19 @@ void Fgr_CapZeroZagradSet(Fgr*) {}
 void Fgr_CaptainMarksUpd(Fgr*) {}
 void Fgr_UseChainsUpd(Fgr*) {}
 
-// --- world/land_grid.h
-void Land_InitCellFlags() {}
-void Fgr_LandCellFree(Fgr*) {}
-void Fgr_LandCellCountdown(Fgr*) {}
-void Fgr_SetPosition(Fgr*, float, float, float) {}
-int Land_CellFromPos(float, float, float, int, int) { return -1; }
-void Fgr_LandCellUnregister(Fgr*) {}
-
-// --- world/movement.h
-void Fgr_CellMoveTo(Fgr*, int, int, int, int) {}
-
-// --- world/income.h
-void Fgr_SetGemKind(Fgr*, int) {}
-void Fgr_SetPitWait(Fgr*) {}
-void Fgr_HoldFire(Fgr*) {}
-
-// --- world/figure_ops.h
-void Bunker_SetClassRadii(Fgr*, int) {}
-
-// --- world/combat.h
-int Fgr_IsOwnedBy(const Fgr*, int) { return 0; }
-std::string Boe_FilterLine(int, int, int, int, int) { return std::string(); }
-
-// --- world/paths.h
-void PassMaps_Rebuild() {}
-
-// --- world/movement.h
-int OrderWaitMs = 0;
-int OrderWaitAtFrame = 0;
-void Sel_OrderMoveTo(t_SelList*, float, float) {}
-
 // --- world/ranks.h
 Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
-Fgr* Fgr_FindSubByKind(Fgr*, int, Fgr*) { return nullptr; }
+int Skil_RandomRaise(Fgr*) { return 0; }
+int Cargo_AddRandom(Fgr*) { return 0; }
 RangOfferSet RangQueue[kRangQueueSlots + 1];
 const char* Skil_Name(int) { return "x"; }
 
-// --- world/sides.h. Nothing is spent: every spend is refused.
-int SideEnerCur;
-int SideMatCur;
-int SideGemCur[5];
-int Side_Spend50(int) { return 0; }
-void Side_Refund50(int) {}
-int Side_Spend240(int) { return 0; }
-void Side_Refund240(int) {}
-void Side_Spend80_21(int) {}
-void Side_Refund80_21(int) {}
-Fgr* Fgr_ProdSlotFree(Fgr*, int) { return nullptr; }
-void Fgr_ProdSlotStart(Fgr*, int, int) {}
+// --- world/combat.h
+std::string Boe_FilterLine(int, int, int, int, int) { return std::string(); }
 
 // --- gm/fa_proc_env.h: the figure procedures 1..58 that the generated ProcFgr calls.
 void r_Triger_Upd_(Fgr*) {}
-void r_AnPultFlag__Upd_(Fgr*) {}
 void r_Empty_10_(Fgr*) {}
-void r_Proc_PlaceAtCursor_(Fgr*) {}
 void r_Empty_12_(Fgr*) {}
 void r_Empty_13_(Fgr*) {}
 void r_Empty_15_(Fgr*) {}
@@ -91,7 +44,6 @@ void r_Proc_Bunker_(Fgr*) {}
 void r_Proc_UnitStand_(Fgr*) {}
 void r_Proc_SquadHolder_(Fgr*) {}
 void r_Proc_Unit_(Fgr*) {}
-void r_Fgr_TickWait_(Fgr*) {}
 void r_Empty_35_(Fgr*) {}
 void r_Proc_BuildStep_(Fgr*) {}
 void r_Empty_38_(Fgr*) {}
@@ -109,5 +61,4 @@ void r_Empty_49_(Fgr*) {}
 void r_Empty_50_(Fgr*) {}
 void r_Empty_51_(Fgr*) {}
 void r_Empty_52_(Fgr*) {}
-void r_AnPultFlag_FromParent_(Fgr*) {}
 void r_Empty_57_(Fgr*) {}

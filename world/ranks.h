@@ -4,9 +4,8 @@
 class Fgr;
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure's skill chain, or null
-// The first member of kind `kind` in the chain that starts at `first` (behind `after` when given);
-// none when there is none or `after` is not in the chain.
-Fgr* Fgr_FindSubByKind(Fgr* first, int kind, Fgr* after);
+int Skil_RandomRaise(Fgr* captain);  // 1 when a random tier of one of its skills was raised
+int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
 
 // The offer queue of the message panel: slot 4 holds the set shown (the one the choice buttons
 // serve), slots 3, 2, 1 the sets waiting, in that order.

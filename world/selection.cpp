@@ -1,5 +1,5 @@
 // Storage of the selection's words.
 #include "world/selection.h"
 
-int FoundBoss[5];
 t_SelList SelList;
+int FoundBoss[5];

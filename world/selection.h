@@ -22,5 +22,7 @@ void Fgr_UpdSelMark(Fgr* f);    // isSelected: 1 listed, 2 a unit of a selected 
 Fgr* pFgrSelectedOne(int squadUnit);
 
 int SelList_Contains(const Fgr* f);
+// The list holds only f (with useParent, f's holder); outside the editor only an active figure.
+void SelList_SetOne(t_SelList* s, Fgr* f, int useParent);
 void SelList_Clear();              // the selection emptied
 void Fgr_IsSelectedUpd(Fgr* f);    // the editor's per-frame step of a figure instead of its update

@@ -1,7 +1,6 @@
 // Counting definitions of the stand-ins the stage requests call (they replace the weak ones).
 #include "pending_calls.h"
 
-#include "catalogue/new_world.h"
 #include "render/land_tiles.h"
 #include "world/selection.h"
 
@@ -13,5 +12,3 @@ void PlitTextures_Build(int flag) {
 }
 
 void SelList_Clear() { gStagesPending.selClears++; }
-
-void ProjX_CreateLandAndBunkers() { gStagesPending.newWorlds++; }

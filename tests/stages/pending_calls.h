@@ -1,11 +1,10 @@
 // What the stand-ins of the services not built yet were asked to do during a stage test. The
-// library's stand-ins of these three are weak; the definitions in pending_calls.cpp count instead.
+// library's stand-ins of these two are weak; the definitions in pending_calls.cpp count instead.
 #pragma once
 
 struct StagesPendingCalls {
   int plitBuilds;  // PlitTextures_Build calls
   int plitLastFlag;
   int selClears;   // SelList_Clear calls
-  int newWorlds;   // ProjX_CreateLandAndBunkers calls
 };
 extern StagesPendingCalls gStagesPending;

@@ -158,11 +158,16 @@ TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
   GuiWin w{};
   w.clickCode = 1;
   EXPECT_EQ(Etap_NewGameBtn(&w), 1);
-  EXPECT_EQ(Fgrs.mf[1].status, 0);
-  EXPECT_EQ(Fgrs.mf[501].status, 0);
+  // The stage's figures are gone; the figures of a new world stand: the land holder, 128 patches,
+  // 2 decals, 3 cameras and the 5 base bunkers (inactive, the first in base slot 1).
+  int live = 0;
+  for (const Fgr& f : Fgrs.mf) live += f.status != 0;
+  EXPECT_EQ(live, 139);
+  EXPECT_EQ(Fgrs.mf[501].status, fgrLandHolder);
+  EXPECT_EQ(Fgrs.mf[1].status, fgrAkdBunker);
+  EXPECT_EQ(Fgrs.mf[1].active, 0);
   EXPECT_EQ(EtapLocationNom, 1);
   EXPECT_EQ(o2::LandEdgeWd, 2);
-  EXPECT_EQ(gStagesPending.newWorlds, 1);
   EXPECT_EQ(ProgMode, 3);
   EXPECT_EQ(PlitBuildOn, 1);  // the button restores the tile flag
   EXPECT_EQ(Etap_NewGameBtn(nullptr), 0);

@@ -1,0 +1,45 @@
+// Small figure operations beside the procedures.
+#include "world/figure_ops.h"
+
+#include "figures/chains.h"
+#include "figures/fgr.h"
+#include "shell/random.h"
+
+int Fgr_NotHoldingPost(const Fgr* f) {
+  if (!f || f->DontUseGunMode != 1 || f->targPathKle) return 1;
+  return f->isMort ? 1 : 0;
+}
+
+void Bunker_SetClassRadii(Fgr* f, int cls) {
+  if (!f) return;
+  int wait;
+  if (cls == 4) {
+    f->get_RadiusVis_ = 120, f->get_RadStroi_ = 0;
+    wait = 21000 + Rand() % 3001;
+  } else if (cls == 5) {
+    f->get_RadiusVis_ = 90, f->get_RadStroi_ = 45;
+    wait = 32000 + Rand() % 3001;
+  } else {
+    f->get_RadiusVis_ = 60, f->get_RadStroi_ = 60;
+    wait = 14000 + Rand() % 2001;
+  }
+  f->get_RadDetector_ = 15;
+  f->waitFull = f->waitNow = wait;
+}
+
+int IntTakeUpTo(int* store, int* amount) {
+  if (!store || !amount || *store < 1 || *amount < 1) return 0;
+  if (*store < *amount) {
+    int all = *store;
+    *store = 0;
+    return all;
+  }
+  *store -= *amount;
+  return *amount;
+}
+
+Fgr* FieldSpec_ActiveFlag(Fgr* place) {
+  if (Fgr::Status(place) != fgrFieldSpec) return nullptr;
+  Fgr* flag = Fgr_FindSubByKind(place->P2_Sub_UseDet, fgrPultFlag, nullptr);
+  return flag && flag->xExpNow > 0 ? flag : nullptr;
+}

@@ -1,0 +1,55 @@
+// The fog maps of both floors, rebuilt from scratch every frame.
+#include "world/fog.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "figures/fgrs.h"
+#include "figures/land.h"
+#include "figures/mode_words.h"
+#include "figures/side.h"
+#include "shell/rect.h"
+
+// Moves v by step until it is no longer beyond the limit, as a loop of float steps would; far off
+// the field, where such a loop would run long or never end, in one step.
+static float StepInside(float v, float limit, float step) {
+  double n = std::ceil(((double)limit - v) / step);
+  if (!(n > 0.0)) return v;
+  if (n > 512.0) return (float)(v + n * step);
+  while ((step > 0.0f) ? v < limit : v > limit) v += step;
+  return v;
+}
+
+// Opens the octagon of one seeing figure in the map of its floor.
+static void OpenOctagon(const Fgr* f, float radius) {
+  float x = f->priv_position_x, z = f->priv_position_z;
+  if (!std::isfinite(x) || !std::isfinite(z)) return;
+  float x0 = StepInside(x - radius, 10.0f, 10.0f), z0 = StepInside(z - radius, 10.0f, 10.0f);
+  float x1 = StepInside(x + radius, 2560.0f, -10.0f), z1 = StepInside(z + radius, 2560.0f, -10.0f);
+  // A box that starts beyond the field, or ends before it starts, opens nothing.
+  if (!(x0 >= 10.0f && x0 <= 2560.0f && z0 >= 10.0f && z0 <= 2560.0f)) return;
+  if (!(x1 >= x0 - 10.0f && z1 >= z0 - 10.0f)) return;
+  int first = Grid_CellIndex((int)x0, (int)z0, 0, 0, 10, 10, kLandSide, kLandSide);
+  if (first < 0) return;
+  int w = (int)((x1 - x0) / 10.0f) + 1, h = (int)((z1 - z0) / 10.0f) + 1;
+  int k = (int)((float)w * 0.5f * 0.54f);
+  uint8_t* fog = Land_Floor(f->UnderGround)->FogVis;
+  for (int r = 0; r < h; r++)
+    for (int c = 1; c <= w; c++) {
+      if (c < k + 1 - r || c > w - k + r || c < k - w + 2 + r || c > 2 * w - k - 1 - r) continue;
+      int cell = first + r * kLandSide + (c - 1);
+      if (cell >= 0 && cell < kLandCells) fog[cell] = 0;
+    }
+}
+
+void FogVisRebuild(t_Fgrs* c) {
+  memset(LandSurface.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
+  memset(LandUnder.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
+  if (EditModeOn || !c) return;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    const Fgr* f = &c->mf[i];
+    if (!f->Active() || !Fgr_IsOwnedBy(f, PlayerSide)) continue;
+    int r = Fgr::RadiusVis(f);
+    if (r > 10) OpenOctagon(f, (float)r);
+  }
+}
