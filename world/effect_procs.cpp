@@ -56,7 +56,8 @@ void Proc_SpriteTimer(Fgr* f) {
 }
 
 void Laser_DrawBeam(Fgr* f) {
-  if (!f) return;
+  // Only the kinds the queue adds: the editor's mark of an inactive figure is no beam.
+  if (!f || (f->OnR_inFgr != 1 && f->OnR_inFgr != 2)) return;
   float px, py, pz;
   Fgr::PosXYZ(&px, &py, &pz, f);
   if (f->imiter) {
