@@ -63,6 +63,15 @@ int FgrQuad_Add(int withColour, int withTex) {
                      withTex ? FgrQuad.tex : nullptr);
 }
 
+void FgrQuad_Ring(float x, float y, float z, float r, int count, int step, float first, float size) {
+  for (int i = 0; i < count; i++) {
+    float s, c;
+    Deg_SinCos(Deg_Wrap((float)(i * step) + first), &s, &c);
+    FgrQuad_Facing(x + r * s, y, z + r * c, size);
+    FgrQuad_Add(1, 1);
+  }
+}
+
 static void Corners4(const float (&c)[16]) { std::memcpy(FgrQuad.col, c, sizeof c); }
 
 void FgrQuad_BarBack() {

@@ -26,6 +26,9 @@ void FgrQuad_Pixels(float x0, float y0, float x1, float y1);
 // A flat bar from M along D(k) of that length, half width along D(k + 90): corners M + W, M - W,
 // A - W, A + W with A = M + D(k) * length and W = D(k + 90) * halfWidth.
 void FgrQuad_Bar(float x, float y, float z, int k, float length, float halfWidth);
+// A ring of count dots `step` degrees apart from angle `first` (any angle), radius r around (x, y, z):
+// each dot a camera-facing square of half diagonal size with the quad's colours and texture cell.
+void FgrQuad_Ring(float x, float y, float z, float r, int count, int step, float first, float size);
 // Appends the quad with its colours (or white) and texture coordinates (or none); answers the new
 // vertex count (unchanged when the arrays are full).
 int FgrQuad_Add(int withColour, int withTex);

@@ -26,14 +26,10 @@ void Proc_DrawGroundMark(Fgr* f) {
     if (d->ind[i] >= (uint32_t)kLandVerts) return;
   float a = 0, b = 0;
   if (Land_CellValid(d->cell)) a = floor->kle[d->cell].x, b = floor->kle[d->cell].z;
+  // One texture unit a cell.
   static const float kPlaneS[4] = {0.1f, 0, 0, 0};
   static const float kPlaneT[4] = {0, 0, -0.1f, 0};
-  glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
-  glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
-  glTexGenfv(GL_S, GL_OBJECT_PLANE, kPlaneS);
-  glTexGenfv(GL_T, GL_OBJECT_PLANE, kPlaneT);
-  glEnable(GL_TEXTURE_GEN_S);
-  glEnable(GL_TEXTURE_GEN_T);
+  Gl_TexGenObjectLinear(kPlaneS, kPlaneT);
   glMatrixMode(GL_TEXTURE);
   glPushMatrix();
   glTranslatef(0.5f, 0.5f, 0);
@@ -44,15 +40,13 @@ void Proc_DrawGroundMark(Fgr* f) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
   glColor4f(f->fcr, f->fcg, f->fcb, f->fca);
-  if (visUnderGround == 0) Gl_Fog(1, o3::SkyFogR, o3::SkyFogG, o3::SkyFogB, 0.5f, 350, 450);
-  else Gl_Fog(1, o3::FogR, o3::FogG, o3::FogB, 0.5f, 350, 450);
+  Gl_FogOfFloor(visUnderGround);
   Gl_DrawTris(&RendScene, n, d->ind, &floor->vert[0].x, nullptr, nullptr, nullptr);
   Gl_FogOff();
   glMatrixMode(GL_TEXTURE);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
-  glDisable(GL_TEXTURE_GEN_S);
-  glDisable(GL_TEXTURE_GEN_T);
+  Gl_TexGenOff();
 }
 
 void Proc_SpawnerQueue(Fgr* f) {
@@ -93,12 +87,7 @@ void Proc_SpawnerRender(Fgr* f) {
       const float r = (float)Fgr::RadiusVis(f);
       FgrQuad_TexRange(0.375f, 0.5f, 0.5f, 1.0f);
       FgrQuad_Colour(1.0f, 0.2f, 0.3f, 0.5f);
-      for (int i = 0; i < 360; i += 8) {
-        float s, c;
-        Deg_SinCos(Deg_Wrap((float)i + f->test_rot1), &s, &c);
-        FgrQuad_Facing(x + r * s, 5, z + r * c, 3);
-        FgrQuad_Add(1, 1);
-      }
+      FgrQuad_Ring(x, 5, z, r, 45, 8, f->test_rot1, 3);
       break;
     }
     case 11: {

@@ -98,16 +98,6 @@ bool PixelSquare(float x, float y, float z, float h) {
   return true;
 }
 
-// A ring of dots: count dots step degrees apart starting at `first`, each a camera-facing square.
-void Ring(float x, float y, float z, float r, int count, int step, float first, float size) {
-  for (int i = 0; i < count; i++) {
-    float s, c;
-    Deg_SinCos(Deg_Wrap((float)(i * step) + first), &s, &c);
-    FgrQuad_Facing(x + r * s, y, z + r * c, size);
-    FgrQuad_Add(1, 1);
-  }
-}
-
 void Rect(float x0, float y0, float x1, float y1, float r, float g, float b, float a) {
   FgrQuad_Pixels(x0, y0, x1, y1);
   FgrQuad_Colour(r, g, b, a);
@@ -208,13 +198,13 @@ void Proc_DrawUnitOverlay(Fgr* f) {
     case 7:
       FgrQuad_TexRange(0.25f, 0.375f, 0, 0.5f);
       FgrQuad_Colour(0.6f, 0.7f, 0.9f, 0.4f);
-      Ring(x, 5, z, (float)Fgr::RadiusVis(f), 60, 6, f->test_rot1, 2.0f);
+      FgrQuad_Ring(x, 5, z, (float)Fgr::RadiusVis(f), 60, 6, f->test_rot1, 2.0f);
       break;
     case 8:
       if (!f->P2_Sub_UseGun) break;
       FgrQuad_TexRange(0.125f, 0.25f, 0.5f, 1.0f);
       FgrQuad_Colour(1.0f, 0.7f, 0.5f, 0.5f);
-      Ring(x, 3, z, (float)Fgr::RadiusVis(f->P2_Sub_UseGun), 36, 10, 0, 3.0f);
+      FgrQuad_Ring(x, 3, z, (float)Fgr::RadiusVis(f->P2_Sub_UseGun), 36, 10, 0, 3.0f);
       break;
     case 9: {
       if (!f->P2_Sub_UseSkil) break;
@@ -223,7 +213,7 @@ void Proc_DrawUnitOverlay(Fgr* f) {
       if (f->test_rot1 > 15 && f->test_rot1 < r) r = std::round(f->test_rot1);
       FgrQuad_TexRange(0.25f, 0.375f, 0.5f, 1.0f);
       FgrQuad_Colour(0.6f, 0.7f, 0.6f, BlinkAlpha());
-      Ring(x, 4, z, r, 20, 18, 0, 2.0f);
+      FgrQuad_Ring(x, 4, z, r, 20, 18, 0, 2.0f);
       break;
     }
     case 10: {

@@ -127,10 +127,12 @@ class FigureDraw : public WorldTest {
         EXPECT_NEAR(DecalVerts.pos3[3 * v + 1], want.c[i].y, 1e-3);
         EXPECT_NEAR(DecalVerts.pos3[3 * v + 2], want.c[i].z, 1e-3);
       }
-      if (!want.col.empty())
-        for (int k = 0; k < 4; k++) EXPECT_NEAR(DecalVerts.col[4 * v + k], want.col[4 * i + k], 1e-5);
-      if (!want.tex.empty())
-        for (int k = 0; k < 2; k++) EXPECT_NEAR(DecalVerts.tex[2 * v + k], want.tex[2 * i + k], 1e-5);
+      for (size_t k = 0; k < want.col.size() / 4; k++) {
+        EXPECT_NEAR(DecalVerts.col[4 * v + k], want.col[4 * i + k], 1e-5);
+      }
+      for (size_t k = 0; k < want.tex.size() / 4; k++) {
+        EXPECT_NEAR(DecalVerts.tex[2 * v + k], want.tex[2 * i + k], 1e-5);
+      }
     }
   }
 };
