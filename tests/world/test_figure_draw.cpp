@@ -459,11 +459,13 @@ TEST_F(FigureDraw, FramesMarksAndHitBarsAreWindowPixelsOverTheProjection) {
   own->UN->isUse = 0;
   EXPECT_EQ(Draw(Proc_DrawUnitOverlay, own, 10, 1), 0);
 
-  // A point on the camera's plane does not project: no frame, no bars, no mark.
+  // A point on the camera's plane or behind it does not project: no frame, no bars, no mark.
   PickView.projection[15] = 0, PickView.projection[11] = -1;  // w = -z
   Fgr* level = At3(fgrUnitPeh, 32, 0, 0, 2);
-  level->UN->isUse = 1, level->useNormHP = 1, level->UN->cnt.T[2] = 10;
-  for (int kind : {3, 4, 10, 12}) EXPECT_EQ(Draw(Proc_DrawUnitOverlay, level, kind, 1), 0) << kind;
+  for (Fgr* f : {level, own}) {  // own stands at z 64, behind
+    f->UN->isUse = 1, f->useNormHP = 1, f->UN->cnt.T[2] = 10;
+    for (int kind : {3, 4, 10, 12}) EXPECT_EQ(Draw(Proc_DrawUnitOverlay, f, kind, 1), 0) << kind;
+  }
 }
 
 TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
