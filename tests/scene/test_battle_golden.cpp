@@ -1,0 +1,121 @@
+// The picture of a small battle on the shipped stage "Maps/test.etp" with the shipped textures: two
+// enemy soldiers have come up to the player's three units; one of the player's is selected (its
+// frame, sight and gun rings and hit bars), an enemy is hovered (its frame and bars), units that
+// stand in a tactic radius wear their badge, every unit its side's flag (red the player's, blue the
+// enemy's) over its body and sprite, and the player's shot flies with its end glow.
+// Compared with the picture kept beside this test (TOLV_UPDATE_GOLDEN=1 rewrites it); on a
+// difference the frame and a difference image are written into the test's working folder.
+#include <GL/gl.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "app/picture.h"
+#include "catalogue/creators.h"
+#include "figures/stage.h"
+#include "render/gl2d.h"
+#include "shell/key_commands.h"
+#include "scene_fixture.h"
+#include "test_files.h"
+#include "world/land_grid.h"
+#include "world/selection.h"
+
+namespace {
+
+class BattleGolden : public SceneTestT<400, 300> {};
+
+// The live foot units of the side, in slot order.
+std::vector<Fgr*> UnitsOf(int side) {
+  std::vector<Fgr*> out;
+  for (Fgr& f : Fgrs.mf)
+    if (f.Active() && f.status == fgrUnitPeh && f.baner == side) out.push_back(&f);
+  return out;
+}
+
+}  // namespace
+
+TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
+  TexTable_Free(&TexTable);
+  std::string here = std::filesystem::current_path();
+  ASSERT_EQ(chdir(TOLV_SOURCE_DIR), 0);
+  const int loaded = Tex_LoadPack(&TexTable, "uni_files/res/pix_start.txt");
+  ASSERT_EQ(chdir(here.c_str()), 0);
+  ASSERT_EQ(loaded, 1);
+  // The floors as the game's start makes them, then the stage over them.
+  Tex_GenLumAlpha(&LandSurface, 0);
+  Tex_GenLumAlpha(&LandUnder, 1);
+  ASSERT_EQ(EtapFile_Load(SourcePath("Maps/test.etp")), 1);
+  Fgrs.ClearNovorod();  // the newborn of the load are grown up by the first frame
+  PlayerSide = 2;
+  LandOverviewWait = 0;
+  PlitTextures_Build(0);
+
+  std::vector<Fgr*> mine = UnitsOf(2), theirs = UnitsOf(3);
+  ASSERT_GE(mine.size(), 3u);
+  ASSERT_GE(theirs.size(), 2u);
+  // The enemy's two soldiers stand before the player's units.
+  const int cells[2] = {13 * kLandSide + 20, 11 * kLandSide + 21};
+  for (int i = 0; i < 2; i++) {
+    float x, z;
+    Land_CellCentre(cells[i], &x, &z);
+    Fgr_SetPosition(theirs[i], x, 0, z);
+  }
+  for (Fgr* f : theirs) f->KlientVidit = 1;
+  // Wounds for the bars, badges for the units in a tactic radius.
+  for (Fgr* f : {mine[0], theirs[0]}) {
+    f->useNormHP = 1;
+    f->UN->cnt.T[1] = 40, f->UN->cnt.T[2] = 100;
+    f->UN->cnt.T[15] = 30, f->UN->cnt.T[16] = 120;
+  }
+  mine[0]->tactic = mine[1]->tactic = theirs[1]->tactic = 1;
+  mine[0]->isSelected = 1;
+  SelList.count = 1;
+  SelList.e[1] = mine[0];
+  HoverFgr = theirs[0];
+  // Shots: the player's beam shows with its end glow; the enemy's is not shown to the player.
+  float ax, az, bx, bz;
+  Fgr::PosXZ(mine[0], &ax, &az);
+  Fgr::PosXZ(theirs[0], &bx, &bz);
+  ASSERT_TRUE(Laser_Create(prLaser1, ax, 8, az, bx, 8, bz, 29, 0, 2, 0, 0.6f, 0.8f, 1.0f, 0.9f));
+  Fgr::PosXZ(theirs[1], &ax, &az);
+  Fgr::PosXZ(mine[1], &bx, &bz);
+  ASSERT_TRUE(Laser_Create(prLaser1, ax, 8, az, bx, 8, bz, 28, 0, 3, 0, 1.0f, 0.4f, 0.3f, 0.9f));
+  Fgrs.ClearNovorod();
+
+  // The main and the flare camera look at the battle from the south.
+  Fgr::PosXZ(mine[0], &ax, &az);
+  for (Fgr& c : Fgrs.mf) {
+    if (c.status != fgrKameraLayer || c.kmra_DecalMode) continue;
+    c.priv_position_x = ax, c.priv_position_y = 120, c.priv_position_z = az + 110;
+    c.laserX = ax, c.laserY = 0, c.laserZ = az - 5;
+    c.kmra_VPw = kW, c.kmra_VPh = kH;
+  }
+  MouseX = 10, MouseY = 10;
+  RendScene_Reset(&RendScene);
+  Fgrs_UpdAll(&Fgrs);
+  SceneViewportDraw();
+  glFinish();
+
+  Picture shot;
+  shot.w = kW, shot.h = kH;
+  shot.rgb.resize(kW * kH * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  for (int y = 0; y < kH; y++)  // rows top first
+    glReadPixels(0, kH - 1 - y, kW, 1, GL_RGB, GL_UNSIGNED_BYTE, &shot.rgb[(size_t)y * kW * 3]);
+  HoverFgr = nullptr;
+  SelList.count = 0;
+  const std::string golden = SourcePath("tests/scene/golden/battle_400x300.png");
+  if (std::getenv("TOLV_UPDATE_GOLDEN")) {
+    ASSERT_TRUE(WritePng(golden, shot));
+  }
+  const Picture want = ReadPng(golden);
+  ASSERT_EQ(want.w, kW) << "no golden picture " << golden;
+  Picture diff;
+  // A few pixels may round differently between the builds; nothing may change visibly.
+  const int n = PicDiff(shot, want, 8, &diff);
+  if (n > kW * kH / 500) {
+    WritePng(TestFileName("actual.png"), shot);
+    WritePng(TestFileName("diff.png"), diff);
+  }
+  EXPECT_LE(n, kW * kH / 500) << "differing pixels; see " << TestFileName("diff.png");
+}
