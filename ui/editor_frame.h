@@ -5,3 +5,5 @@
 void Field_DrawMarkers();
 // Keyboard and edge scrolling of the field window.
 void FieldRect_ScrollInput();
+// The editor's per-frame update: its own pre-steps, picking, and the editor's field input.
+void EditorFrame_Update();

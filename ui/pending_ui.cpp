@@ -3,18 +3,23 @@
 #include "ui/buttons.h"
 #include "ui/editor_frame.h"
 #include "ui/hud.h"
+#include "ui/screens.h"
 
 // --- ui/editor_frame.h
 void Field_DrawMarkers() {}
 void FieldRect_ScrollInput() {}
+void EditorFrame_Update() {}
 
 // --- ui/buttons.h
 GuiWin* GuiDrawingWin = nullptr;
 
-// --- ui/hud.h
+// --- ui/screens.h and ui/hud.h
+GuiWin* MsgPanel;
 GuiWin* InfoPanel1 = nullptr;
 int ValPage_FgrInt = 0;
 int ValPage_FgrFlo = 0;
 void InfoPanel2_Show(int) {}
 void LiftGuestPanel_Show(int) {}
 void UnitSpellsPanel_Show(int) {}
+void VisFloor_SwitchIfReq() {}
+int Slot3_DropInactive() { return 0; }
