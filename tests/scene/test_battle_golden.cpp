@@ -18,6 +18,7 @@
 #include "scene_fixture.h"
 #include "test_files.h"
 #include "world/land_grid.h"
+#include "world/procs.h"
 #include "world/selection.h"
 
 namespace {
@@ -60,7 +61,6 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     Land_CellCentre(cells[i], &x, &z);
     Fgr_SetPosition(theirs[i], x, 0, z);
   }
-  for (Fgr* f : theirs) f->KlientVidit = 1;
   // Wounds for the bars, badges for the units in a tactic radius.
   for (Fgr* f : {mine[0], theirs[0]}) {
     f->useNormHP = 1;
@@ -68,9 +68,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     f->UN->cnt.T[15] = 30, f->UN->cnt.T[16] = 120;
   }
   mine[0]->tactic = mine[1]->tactic = theirs[1]->tactic = 1;
-  mine[0]->isSelected = 1;
-  SelList.count = 1;
-  SelList.e[1] = mine[0];
+  SelList_SetOne(&SelList, mine[0], 0);
   HoverFgr = theirs[0];
   // Shots: the player's beam shows with its end glow; the enemy's is not shown to the player.
   float ax, az, bx, bz;
@@ -91,8 +89,11 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     c.kmra_VPw = kW, c.kmra_VPh = kH;
   }
   MouseX = 10, MouseY = 10;
+  // One frame of play: the container's update, every figure's procedure (the units see each
+  // other), then the draw.
   RendScene_Reset(&RendScene);
   Fgrs_UpdAll(&Fgrs);
+  Fgrs_ProcAll(&Fgrs);
   SceneViewportDraw();
   glFinish();
 
@@ -103,7 +104,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   for (int y = 0; y < kH; y++)  // rows top first
     glReadPixels(0, kH - 1 - y, kW, 1, GL_RGB, GL_UNSIGNED_BYTE, &shot.rgb[(size_t)y * kW * 3]);
   HoverFgr = nullptr;
-  SelList.count = 0;
+  SelList_Clear();
   const std::string golden = SourcePath("tests/scene/golden/battle_400x300.png");
   if (std::getenv("TOLV_UPDATE_GOLDEN")) {
     ASSERT_TRUE(WritePng(golden, shot));
