@@ -181,9 +181,12 @@ void KnoCb_ItemInfo(GuiWin* w) {
   Fgr* f = pFgrSelectedOne(1);
   if (!w || w->number >= 2 || !f) return;
   Fill(w, 0, 0.5f, 0.5f, 0.5f, GuiPanelAlpha);
+  // While hovered, the first cargo item's first filter heads the hint.
+  static const char* const kLines[3] = {"Костюм для зашиты капитана", "test - только первый предмет рюкзака виден.",
+                                        "test - только первый фильтр в предмете ..."};
   const char* filter = FirstFilterLine(f->P2_Sub_Gruz);
-  Gui_DrawToggleHint(w, "item", filter ? filter : "Костюм для зашиты капитана", "Костюм для зашиты капитана",
-                     "test - только первый предмет рюкзака виден.", "test - только первый фильтр в предмете ...");
+  if (filter) Gui_DrawToggleHint(w, "item", filter, kLines[0], kLines[1], kLines[2]);
+  else Gui_DrawToggleHint(w, "item", kLines[0], kLines[1], kLines[2], nullptr);
   if (gSlot3.widget == w) Fill(w, 0, 1, 1, 1, 0.4f);
 }
 

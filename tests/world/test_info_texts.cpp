@@ -16,6 +16,7 @@
 #include "ui/hud.h"
 #include "world/info_texts.h"
 #include "world/ranks.h"
+#include "world/selection.h"
 #include "world/sides.h"
 #include "world_fixture.h"
 
@@ -122,6 +123,12 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
       // The spell's title is the caption; its four hint lines are messages 88..91.
       {panelButton(kno2), 2, {"Burns every enemy in the area", "Cast time: long", "Mana: high"},
        {"Жжёт всех врагов в области", "Время подготовки: долгое", "Мана: много"}},
+      {KnoCb_GuestInfo, 1, {"Show the panel of the selected unit", nullptr, nullptr},
+       {"Показать панель выбранного юнита", nullptr, nullptr}},
+      {KnoCb_GuestInfo, 2, {"Show the second info panel", nullptr, nullptr},
+       {"Показать вторую инфо-панель", nullptr, nullptr}},
+      {KnoCb_GuestInfo, 3, {"инфо про лифт здания - кто гость", nullptr, nullptr},
+       {"инфо про лифт здания - кто гость", nullptr, nullptr}},
       {KnoCb_MapPanel, 0, {"Map", "Overview of the stage", nullptr}, {"Карта", "Обзор этапа", nullptr}},
       {KnoCb_LmbRmb, 0, {"Left button: previous page, right button: next page", nullptr, nullptr},
        {"Левая кнопка: назад, правая: вперёд", nullptr, nullptr}},
@@ -130,6 +137,9 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
       {KnoCb_MenuContinue, 0, {"пункт глав меню (Maps/test.etp)", nullptr, nullptr},
        {"пункт глав меню (Maps/test.etp)", nullptr, nullptr}},
   };
+  Fgr* selected = Make(fgrUnitPeh);  // the info toggles are the one selected figure's
+  selected->baner = 2;
+  SelList_SetOne(&SelList, selected, 0);
   for (int eng : {1, 0}) {
     o2::EngText = eng;
     for (const Row& r : rows) {
@@ -158,6 +168,11 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
   EXPECT_EQ(panel.visible, 1);
   Gui_SetToggleFlag(0);
   EXPECT_EQ(panel.visible, 0);
+
+  // With nothing selected the selected figure's buttons draw nothing.
+  SelList_Clear();
+  Hover(KnoCb_GuestInfo, 1);
+  ExpectHint({nullptr, nullptr, nullptr});
 
   // An empty message base: the button draws its toggle without texts, the counters "...".
   MsgBase_Clear();
