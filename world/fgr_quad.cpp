@@ -75,11 +75,13 @@ void FgrQuad_Ring(float x, float y, float z, float r, int count, int step, float
 static void Corners4(const float (&c)[16]) { std::memcpy(FgrQuad.col, c, sizeof c); }
 
 void FgrQuad_BarBack() {
-  Corners4({0.2f, 0.1f, 0.2f, 0.5f, 0.3f, 0.1f, 0.3f, 0.5f, 0.3f, 0.3f, 0.2f, 0.5f, 0.0f, 0.2f, 0.2f, 0.5f});
+  Corners4(
+      {0.2f, 0.1f, 0.2f, 0.5f, 0.3f, 0.1f, 0.3f, 0.5f, 0.3f, 0.3f, 0.2f, 0.5f, 0.0f, 0.2f, 0.2f, 0.5f});
 }
 
 void FgrQuad_BarFront() {
-  Corners4({0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f});
+  Corners4(
+      {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f});
 }
 
 int Deg_Wrap(float deg) {

@@ -13,10 +13,10 @@ struct t_FgrQuad {
 };
 extern t_FgrQuad FgrQuad;
 
-void FgrQuad_TexFull();                                  // (0,0), (1,0), (1,1), (0,1)
+void FgrQuad_TexFull();                                         // (0,0), (1,0), (1,1), (0,1)
 void FgrQuad_TexRange(float u0, float u1, float v0, float v1);  // the same order over a part
-void FgrQuad_Colour(float r, float g, float b, float a);  // all four corners
-void FgrQuad_FgrColour(const Fgr* f);                     // fcr, fcg, fcb, fca
+void FgrQuad_Colour(float r, float g, float b, float a);        // all four corners
+void FgrQuad_FgrColour(const Fgr* f);                           // fcr, fcg, fcb, fca
 // Corners P + D(k) * size for the four whole-degree angles (D = the view's direction table).
 void FgrQuad_Dirs(float x, float y, float z, float size, int k0, int k1, int k2, int k3);
 // The camera-facing square of half diagonal size: angles 225, 315, 45, 135.

@@ -66,8 +66,8 @@ void Proc_SpawnerRender(Fgr* f) {
   Fgr::PosXZ(f, &x, &z);
   switch (f->OnR_inFgr) {
     case 1: {
-      static const float kCells[8][2] = {{-10, -10}, {0, -10}, {10, -10}, {-10, 0},
-                                         {10, 0},    {-10, 10}, {0, 10},  {10, 10}};
+      static const float kCells[8][2] = {{-10, -10}, {0, -10},  {10, -10}, {-10, 0},
+                                         {10, 0},    {-10, 10}, {0, 10},   {10, 10}};
       for (const auto& c : kCells) Fgr_DrawInd(f, x + c[0], 0, z + c[1]);
       break;
     }
@@ -102,8 +102,7 @@ void Proc_SpawnerRender(Fgr* f) {
       FgrQuad_Add(1, 0);
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 

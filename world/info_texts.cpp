@@ -57,7 +57,8 @@ void Outline(const GuiWin* w) {
 }
 
 void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text ? text : "", font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, text ? text : "", font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0,
+             0);
 }
 
 // A panel of that colour with its caption, outlined and naming its hint while hovered. The hint
@@ -103,7 +104,8 @@ void Spell(GuiWin* w, Fgr* head, bool bad) {
     return;
   }
   const char* title = s->MagikVers == 1 ? MsgBase_Text(87) : "x";
-  const std::string text = bad ? StrFmt("%d-%s Bad", w->number, title) : StrFmt("%d %s Good", w->number, title);
+  const std::string text =
+      bad ? StrFmt("%d-%s Bad", w->number, title) : StrFmt("%d %s Good", w->number, title);
   if (bad) Panel(w, 2, 0.8f, 0.5f, 0.5f, text.c_str(), title);
   else Panel(w, 2, 0.5f, 0.8f, 0.5f, text.c_str(), title);
 }
@@ -135,7 +137,10 @@ void Gui_DrawFgrBar(GuiWin* w, const Fgr* f) {
 
 const char* Skil_ByButton(Fgr* f, int code, int* level) {
   if (!f) return nullptr;
-  const int tier = code >= 1 && code <= 4 ? 1 : code >= 6 && code <= 9 ? 2 : code >= 11 && code <= 14 ? 3 : 0;
+  const int tier = code >= 1 && code <= 4     ? 1
+                   : code >= 6 && code <= 9   ? 2
+                   : code >= 11 && code <= 14 ? 3
+                                              : 0;
   if (!tier) return nullptr;
   Fgr* s = ChainAt(f->P2_Sub_UseSkil, code - 5 * (tier - 1));
   if (!s) return nullptr;
@@ -173,7 +178,8 @@ void KnoCb_SideRes(GuiWin* w) {
   if (!w->hover) return;
   if (code == 1) Gui_HintSet(MsgBase_Text(27), MsgBase_Text(28), nullptr, nullptr);
   else if (code == 2) Gui_HintSet(MsgBase_Text(30), MsgBase_Text(31), nullptr, nullptr);
-  else if (code >= 3 && code <= 6) Gui_HintSet(MsgBase_Text(29 + code), MsgBase_Text(36), nullptr, nullptr);
+  else if (code >= 3 && code <= 6)
+    Gui_HintSet(MsgBase_Text(29 + code), MsgBase_Text(36), nullptr, nullptr);
   else Gui_HintSet("...", nullptr, nullptr, nullptr);
 }
 
@@ -182,7 +188,8 @@ void KnoCb_ItemInfo(GuiWin* w) {
   if (!w || w->number >= 2 || !f) return;
   Fill(w, 0, 0.5f, 0.5f, 0.5f, GuiPanelAlpha);
   // While hovered, the first cargo item's first filter heads the hint.
-  static const char* const kLines[3] = {"Костюм для зашиты капитана", "test - только первый предмет рюкзака виден.",
+  static const char* const kLines[3] = {"Костюм для зашиты капитана",
+                                        "test - только первый предмет рюкзака виден.",
                                         "test - только первый фильтр в предмете ..."};
   const char* filter = FirstFilterLine(f->P2_Sub_Gruz);
   if (filter) Gui_DrawToggleHint(w, "item", filter, kLines[0], kLines[1], kLines[2]);
@@ -210,7 +217,8 @@ void KnoCb_CaptainOrigin(GuiWin* w) {
   Fgr* f = OfferFgr();
   if (!w || !f) return;
   Fill(w, 0, 0, 0, 0, 0.4f);
-  const std::string text = StrFmt("Капитан %s изначально <%s>", Fgr_ItemNameText(f), Skil_Name(f->trueCaptain));
+  const std::string text =
+      StrFmt("Капитан %s изначально <%s>", Fgr_ItemNameText(f), Skil_Name(f->trueCaptain));
   glColor4f(1, 0.9f, 0.5f, 1);
   Print(text.c_str(), 5, w->x + 25, w->y + 12);
 }
@@ -246,7 +254,8 @@ void KnoCb_SkilH3(GuiWin* w) {
 void KnoCb_CaptainIs(GuiWin* w) {
   Fgr* f = pFgrSelectedOne(1);
   if (!w || !f || !f->trueCaptain) return;
-  const std::string text = StrFmt("Капитан %s является <%s>", Fgr_ItemNameText(f), Skil_Name(f->trueCaptain));
+  const std::string text =
+      StrFmt("Капитан %s является <%s>", Fgr_ItemNameText(f), Skil_Name(f->trueCaptain));
   glColor4f(1, 1, 1, 1);
   Print(text.c_str(), 1, w->x + 5, w->y + w->h / 2);
 }
@@ -282,8 +291,7 @@ void KnoCb_GuestInfo(GuiWin* w) {
         if (w->hover) LiftGuestPanel_Show(1);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -306,7 +314,8 @@ void KnoCb_MenuOptions(GuiWin* w) {
 }
 
 void KnoCb_MenuContinue(GuiWin* w) {
-  if (EtapLoadReqName.empty()) Gui_DrawButton(w, MsgBase_Text(105), "пункт глав меню (Maps/test.etp)", 1);
+  if (EtapLoadReqName.empty())
+    Gui_DrawButton(w, MsgBase_Text(105), "пункт глав меню (Maps/test.etp)", 1);
   else Gui_DrawButton(w, MsgBase_Text(106), "пункт глав меню", 1);
 }
 

@@ -32,10 +32,12 @@ int WaveCell(const Fgr* f, const LandKle* cells) {
   float x, z;
   Fgr::PosXZ(f, &x, &z);
   int k = Rand() % 3 + 1;
-  int c = Land_CellFromPos(x, z, (float)(r / 2) + (float)(r - r / 2) / 2.0f * (float)k, f->UnderGround, 1);
+  int c =
+      Land_CellFromPos(x, z, (float)(r / 2) + (float)(r - r / 2) / 2.0f * (float)k, f->UnderGround, 1);
   if (!Land_CellValid(c) || HasGroundNeighbour(cells, c)) return c;
   k = Rand() % 3 + 1;
-  c = Land_CellFromPos(x, z, (float)(r / 4) + (float)(r / 2 - r / 4) / 2.0f * (float)k, f->UnderGround, 1);
+  c = Land_CellFromPos(x, z, (float)(r / 4) + (float)(r / 2 - r / 4) / 2.0f * (float)k, f->UnderGround,
+                       1);
   if (Land_CellValid(c) && !HasGroundNeighbour(cells, c)) return -1;
   return c;
 }
@@ -101,7 +103,7 @@ struct Order {
   int kombi;  // made when the build ends
 };
 constexpr Order kOrders[] = {
-    {4, 5500, 50, -5},   {5, 8500, 240, -20},  {7, 18500, 240, -10}, {8, 15000, 240, -23},
+    {4, 5500, 50, -5},    {5, 8500, 240, -20},  {7, 18500, 240, -10}, {8, 15000, 240, -23},
     {9, 32000, 240, -13}, {10, 11500, 80, -15}, {11, 11500, 80, -14},
 };
 

@@ -48,12 +48,13 @@ int Fgr_SkilHasSta(const Fgr* f) {
 void Unit_QueueRings(Fgr* f) {
   if (!f) return;
   const bool hovered = HoverFgr == f;
-  const bool onlySelected = !HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] &&
-                            !f->pParent;
+  const bool onlySelected =
+      !HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
   if (!hovered && !onlySelected) return;
   if (Fgr::RadiusVis(f) > 1) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 7, 0, 65, 0, 1);
   if (f->P2_Sub_UseGun) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 8, 0, 65, 0, 1);
-  if (f->trueCaptain && Fgr_SkilHasFKu(f)) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 9, 0, 65, 0, 1);
+  if (f->trueCaptain && Fgr_SkilHasFKu(f))
+    BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 9, 0, 65, 0, 1);
 }
 
 void Proc_MarkSelected(Fgr* f) {
@@ -113,7 +114,8 @@ void Bar(int sx, int sy, int y0, int now, int max, const float* fill) {
   Rect(left, (float)(sy + y0 + 2), left + 32, (float)(sy + y0 + 4), 0, 0, 0, 0.5f);
   const float x0 = std::round((float)sx - w);
   const int span = 2 * ((int)std::lround(w) / 2);
-  Rect(x0, (float)(sy + y0 + 2), x0 + (float)span, (float)(sy + y0 + 4), fill[0], fill[1], fill[2], 1.0f);
+  Rect(x0, (float)(sy + y0 + 2), x0 + (float)span, (float)(sy + y0 + 4), fill[0], fill[1], fill[2],
+       1.0f);
 }
 
 }  // namespace
@@ -136,8 +138,10 @@ void Unit_BarValues(const Fgr* f, int* a, int* amax, int* b, int* bmax) {
 void Unit_DrawHudBars(Fgr* f, int sx, int sy) {
   if (!f) return;
   if (f->trueCaptain) {
-    if (Fgr_SkilHasFKu(f)) Rect(sx - 8.0f, sy + 4.0f, sx + 8.0f, sy + 20.0f, 1.0f, 0.1f, 0.2f, BlinkAlpha());
-    if (Fgr_SkilHasSta(f)) Rect(sx - 20.0f, sy - 8.0f, sx - 4.0f, sy + 8.0f, 1.0f, 1.0f, 0.0f, BlinkAlpha());
+    if (Fgr_SkilHasFKu(f))
+      Rect(sx - 8.0f, sy + 4.0f, sx + 8.0f, sy + 20.0f, 1.0f, 0.1f, 0.2f, BlinkAlpha());
+    if (Fgr_SkilHasSta(f))
+      Rect(sx - 20.0f, sy - 8.0f, sx - 4.0f, sy + 8.0f, 1.0f, 1.0f, 0.0f, BlinkAlpha());
   }
   int a = 0, amax = 0, b = 0, bmax = 0;
   Unit_BarValues(f, &a, &amax, &b, &bmax);
@@ -154,9 +158,7 @@ void Proc_DrawUnitOverlay(Fgr* f) {
   Fgr::PosXZ(f, &x, &z);
   const bool own = Fgr_IsOwnedBy(f, PlayerSide);
   switch (f->OnR_inFgr) {
-    case 1:
-      Fgr_DrawInd(f, x, 0.5f, z);
-      break;
+    case 1: Fgr_DrawInd(f, x, 0.5f, z); break;
     case 2: {
       if (f->haf < 1.0f) f->haf = 1.0f;
       const float d = f->GabarIsFat ? 5.0f : 0.0f;
@@ -227,8 +229,7 @@ void Proc_DrawUnitOverlay(Fgr* f) {
       FgrQuad_TexFull();
       FgrQuad_Add(1, 1);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

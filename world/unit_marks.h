@@ -6,8 +6,8 @@
 class Fgr;
 struct BoeCounters;
 
-void Proc_MarkSelected(Fgr* f);      // 26, queue
-void Proc_DrawUnitOverlay(Fgr* f);   // 27, render by the entry's draw kind
+void Proc_MarkSelected(Fgr* f);     // 26, queue
+void Proc_DrawUnitOverlay(Fgr* f);  // 27, render by the entry's draw kind
 
 void Unit_QueueSelFrame(Fgr* f);
 void Unit_QueueHoverFrame(Fgr* f);

@@ -14,8 +14,8 @@
 #include "catalogue/creators.h"
 #include "figures/stage.h"
 #include "render/gl2d.h"
-#include "shell/key_commands.h"
 #include "scene_fixture.h"
+#include "shell/key_commands.h"
 #include "test_files.h"
 #include "world/land_grid.h"
 #include "world/procs.h"
@@ -61,13 +61,6 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     Land_CellCentre(cells[i], &x, &z);
     Fgr_SetPosition(theirs[i], x, 0, z);
   }
-  // Wounds for the bars, badges for the units in a tactic radius.
-  for (Fgr* f : {mine[0], theirs[0]}) {
-    f->useNormHP = 1;
-    f->UN->cnt.T[1] = 40, f->UN->cnt.T[2] = 100;
-    f->UN->cnt.T[15] = 30, f->UN->cnt.T[16] = 120;
-  }
-  mine[0]->tactic = mine[1]->tactic = theirs[1]->tactic = 1;
   SelList_SetOne(&SelList, mine[0], 0);
   HoverFgr = theirs[0];
   // Shots: the player's beam shows with its end glow; the enemy's is not shown to the player.
@@ -90,10 +83,17 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   }
   MouseX = 10, MouseY = 10;
   // One frame of play: the container's update, every figure's procedure (the units see each
-  // other), then the draw.
+  // other), then the draw, with wounds for the bars and badges for the units in a tactic radius
+  // given just before it (the units' upkeep would work both out anew).
   RendScene_Reset(&RendScene);
   Fgrs_UpdAll(&Fgrs);
   Fgrs_ProcAll(&Fgrs);
+  for (Fgr* f : {mine[0], theirs[0]}) {
+    f->useNormHP = 1;
+    f->UN->cnt.T[1] = 40, f->UN->cnt.T[2] = 100;
+    f->UN->cnt.T[15] = 30, f->UN->cnt.T[16] = 120;
+  }
+  mine[0]->tactic = mine[1]->tactic = theirs[1]->tactic = 1;
   SceneViewportDraw();
   glFinish();
 

@@ -59,7 +59,9 @@ std::vector<float> All(float r, float g, float b, float a) {
   return {r, g, b, a, r, g, b, a, r, g, b, a, r, g, b, a};
 }
 const std::vector<float> kFull = {0, 0, 1, 0, 1, 1, 0, 1};
-std::vector<float> Cell(float u0, float u1, float v0, float v1) { return {u0, v0, u1, v0, u1, v1, u0, v1}; }
+std::vector<float> Cell(float u0, float u1, float v0, float v1) {
+  return {u0, v0, u1, v0, u1, v1, u0, v1};
+}
 const std::vector<float> kBack = {0.2f, 0.1f, 0.2f, 0.5f, 0.3f, 0.1f, 0.3f, 0.5f,
                                   0.3f, 0.3f, 0.2f, 0.5f, 0.0f, 0.2f, 0.2f, 0.5f};
 const std::vector<float> kFront = {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f,
@@ -80,7 +82,8 @@ class FigureDraw : public WorldTest {
     WorldTest::SetUp();
     std::memcpy(savedDir_, ViewDir361, sizeof savedDir_);
     savedPick_ = PickView;
-    for (int k = 0; k < kDir361; k++) ViewDir361[k][0] = (float)k, ViewDir361[k][1] = 1, ViewDir361[k][2] = (float)-k;
+    for (int k = 0; k < kDir361; k++)
+      ViewDir361[k][0] = (float)k, ViewDir361[k][1] = 1, ViewDir361[k][2] = (float)-k;
     for (int i = 0; i < 16; i++) PickView.modelview[i] = PickView.projection[i] = i % 5 == 0 ? 1.0 : 0.0;
     for (int i = 0; i < 3; i++) PickView.modelview[5 * i] = 1.0 / 128;
     PickView.viewport[0] = PickView.viewport[1] = 0;
@@ -142,8 +145,8 @@ struct Row {
   std::function<Fgr*()> make;
   void (*proc)(Fgr*);
   int kind;
-  int quads;         // quads appended
-  int check;         // the quad compared
+  int quads;  // quads appended
+  int check;  // the quad compared
   std::function<Quad()> want;
 };
 
@@ -185,9 +188,13 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        [&] { return Around(P, 2, 125, 55, 45, 135); }},
       {"flat sprite bent 1000: both bent corners out of the table", [&] { return laser(1, 1000, 0.4f); },
        Laser_DrawBeam, 1, 1, 0,
-       [&] { return Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}; }},
+       [&] {
+         return Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}};
+       }},
       {"flat sprite bent INT_MIN", [&] { return laser(1, INT_MIN, 0.4f); }, Laser_DrawBeam, 1, 1, 0,
-       [&] { return Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}; }},
+       [&] {
+         return Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}};
+       }},
       {"end glow at alpha 0.75: frame 0", [&] { return laser(0, 0, 0.75f); }, Laser_DrawBeam, 2, 1, 0,
        [&] { return With(Facing(L, 18), All(0.7f, 0.6f, 0.5f, 0.75f), Cell(0, 0.125f, 0, 0.5f)); }},
       {"end glow at alpha 0.05: frame 7", [&] { return laser(0, 0, 0.05f); }, Laser_DrawBeam, 2, 1, 0,
@@ -201,8 +208,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        },
        Laser_DrawBeam, 1, 2, 0,
        [&] {
-         return With(Quad{{{0, 0, -2}, {0, 0, 2}, {10, 5, 12}, {10, 5, 8}}, {}, {}}, All(0.1f, 0.2f, 0.3f, 0.5f),
-                     kFull);
+         return With(Quad{{{0, 0, -2}, {0, 0, 2}, {10, 5, 12}, {10, 5, 8}}, {}, {}},
+                     All(0.1f, 0.2f, 0.3f, 0.5f), kFull);
        }},
       {"beam along z widens along x, then the upright quad",
        [&] {
@@ -211,7 +218,10 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->laserX = 1, f->laserY = 5, f->laserZ = 10;
          return f;
        },
-       Laser_DrawBeam, 1, 2, 0, [&] { return Quad{{{-2, 0, 0}, {2, 0, 0}, {3, 5, 10}, {-1, 5, 10}}, {}, {}}; }},
+       Laser_DrawBeam, 1, 2, 0,
+       [&] {
+         return Quad{{{-2, 0, 0}, {2, 0, 0}, {3, 5, 10}, {-1, 5, 10}}, {}, {}};
+       }},
       {"beam's upright quad",
        [&] {
          Fgr* f = laser(0, 0, 0.5f);
@@ -219,28 +229,47 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->laserX = 1, f->laserY = 5, f->laserZ = 10;
          return f;
        },
-       Laser_DrawBeam, 1, 2, 1, [&] { return Quad{{{0, 2, 0}, {0, -2, 0}, {1, 3, 10}, {1, 7, 10}}, {}, {}}; }},
-      {"laser drawn for the editor's mark: nothing", [&] { return laser(0, 0, 0.5f); }, Laser_DrawBeam, 12, 0,
-       0, nullptr},
-      {"sprite of another side: raised to size 1, u mirrored", [&] { return unit(3); }, Proc_DrawUnitOverlay, 2,
-       1, 0, [&] { return With(Facing({U.x, 11, U.z}, 1), All(0.4f, 0.5f, 0.6f, 1), Cell(1, 0, 0, 1)); }},
+       Laser_DrawBeam, 1, 2, 1,
+       [&] {
+         return Quad{{{0, 2, 0}, {0, -2, 0}, {1, 3, 10}, {1, 7, 10}}, {}, {}};
+       }},
+      {"laser drawn for the editor's mark: nothing", [&] { return laser(0, 0, 0.5f); }, Laser_DrawBeam,
+       12, 0, 0, nullptr},
+      {"sprite of another side: raised to size 1, u mirrored", [&] { return unit(3); },
+       Proc_DrawUnitOverlay, 2, 1, 0,
+       [&] {
+         return With(Facing({U.x, 11, U.z}, 1), All(0.4f, 0.5f, 0.6f, 1), Cell(1, 0, 0, 1));
+       }},
       {"sprite of a fat own unit",
        [&] {
          Fgr* f = unit(2);
          f->GabarIsFat = 1, f->haf = 3;
          return f;
        },
-       Proc_DrawUnitOverlay, 2, 1, 0, [&] { return With(Facing({U.x + 5, 11, U.z + 5}, 3), {}, kFull); }},
+       Proc_DrawUnitOverlay, 2, 1, 0,
+       [&] {
+         return With(Facing({U.x + 5, 11, U.z + 5}, 3), {}, kFull);
+       }},
       {"flag of side 1", [&] { return unit(1); }, Proc_DrawUnitOverlay, 5, 1, 0,
-       [&] { return With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.8f, 0.8f, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.8f, 0.8f, 1), kFull);
+       }},
       {"flag of the player", [&] { return unit(2); }, Proc_DrawUnitOverlay, 5, 1, 0,
-       [&] { return With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.1f, 0.3f, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.1f, 0.3f, 1), kFull);
+       }},
       {"flag of another side", [&] { return unit(3); }, Proc_DrawUnitOverlay, 5, 1, 0,
-       [&] { return With(Facing({U.x, 20, U.z}, 4), All(0.3f, 0.1f, 0.8f, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x, 20, U.z}, 4), All(0.3f, 0.1f, 0.8f, 1), kFull);
+       }},
       {"badge of the player", [&] { return unit(2); }, Proc_DrawUnitOverlay, 6, 1, 0,
-       [&] { return With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.7f, 0.7f, 0.7f, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.7f, 0.7f, 0.7f, 1), kFull);
+       }},
       {"badge of another side", [&] { return unit(3); }, Proc_DrawUnitOverlay, 6, 1, 0,
-       [&] { return With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.5f, 0.5f, 0.5f, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.5f, 0.5f, 0.5f, 1), kFull);
+       }},
       {"sight ring: 60 dots, the first at the turning angle 90",
        [&] {
          Fgr* f = unit(2);
@@ -249,7 +278,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        },
        Proc_DrawUnitOverlay, 7, 60, 0,
        [&] {
-         return With(Facing({U.x + 100, 5, U.z}, 2), All(0.6f, 0.7f, 0.9f, 0.4f), Cell(0.25f, 0.375f, 0, 0.5f));
+         return With(Facing({U.x + 100, 5, U.z}, 2), All(0.6f, 0.7f, 0.9f, 0.4f),
+                     Cell(0.25f, 0.375f, 0, 0.5f));
        }},
       {"sight ring dot 15 at 90 + 90 degrees",
        [&] {
@@ -257,7 +287,10 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->get_RadiusVis_ = 100, f->test_rot1 = 90;
          return f;
        },
-       Proc_DrawUnitOverlay, 7, 60, 15, [&] { return Facing({U.x, 5, U.z - 100}, 2); }},
+       Proc_DrawUnitOverlay, 7, 60, 15,
+       [&] {
+         return Facing({U.x, 5, U.z - 100}, 2);
+       }},
       {"sight ring with a turning angle no table holds",
        [&] {
          Fgr* f = unit(2);
@@ -271,7 +304,10 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->get_RadiusVis_ = 100, f->test_rot1 = NAN;
          return f;
        },
-       Proc_DrawUnitOverlay, 7, 60, 0, [&] { return Facing({U.x, 5, U.z + 100}, 2); }},
+       Proc_DrawUnitOverlay, 7, 60, 0,
+       [&] {
+         return Facing({U.x, 5, U.z + 100}, 2);
+       }},
       {"gun ring: 36 dots of the gun's radius",
        [&] {
          Fgr* f = unit(2);
@@ -283,7 +319,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        },
        Proc_DrawUnitOverlay, 8, 36, 9,
        [&] {
-         return With(Facing({U.x + 50, 3, U.z}, 3), All(1.0f, 0.7f, 0.5f, 0.5f), Cell(0.125f, 0.25f, 0.5f, 1));
+         return With(Facing({U.x + 50, 3, U.z}, 3), All(1.0f, 0.7f, 0.5f, 0.5f),
+                     Cell(0.125f, 0.25f, 0.5f, 1));
        }},
       {"skill ring grows with the turning angle",
        [&] {
@@ -296,7 +333,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        },
        Proc_DrawUnitOverlay, 9, 20, 5,
        [&] {
-         return With(Facing({U.x + 40, 4, U.z}, 2), All(0.6f, 0.7f, 0.6f, 0.3f), Cell(0.25f, 0.375f, 0.5f, 1));
+         return With(Facing({U.x + 40, 4, U.z}, 2), All(0.6f, 0.7f, 0.6f, 0.3f),
+                     Cell(0.25f, 0.375f, 0.5f, 1));
        }},
       {"skill ring at full size past its radius",
        [&] {
@@ -307,25 +345,37 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->test_rot1 = 40.4f;
          return f;
        },
-       Proc_DrawUnitOverlay, 9, 20, 0, [&] { return Facing({U.x, 4, U.z + 30}, 2); }},
+       Proc_DrawUnitOverlay, 9, 20, 0,
+       [&] {
+         return Facing({U.x, 4, U.z + 30}, 2);
+       }},
       {"spawner sprite: no vertex colours", [&] { return spawner(0); }, Proc_SpawnerRender, 2, 1, 0,
-       [&] { return With(Facing({U.x, 8, U.z}, 10), All(1, 1, 1, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x, 8, U.z}, 10), All(1, 1, 1, 1), kFull);
+       }},
       {"spawner flag of the player", [&] { return spawner(2); }, Proc_SpawnerRender, 5, 1, 0,
-       [&] { return With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.8f, 0.1f, 0.3f, 1), kFull); }},
+       [&] {
+         return With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.8f, 0.1f, 0.3f, 1), kFull);
+       }},
       {"spawner flag of a toucher of no side", [&] { return spawner(-1); }, Proc_SpawnerRender, 5, 1, 0,
-       [&] { return With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.3f, 0.1f, 0.8f, 1), kFull); }},
-      {"spawner ring: 45 dots from the turning angle", [&] { return spawner(0); }, Proc_SpawnerRender, 7, 45, 0,
+       [&] {
+         return With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.3f, 0.1f, 0.8f, 1), kFull);
+       }},
+      {"spawner ring: 45 dots from the turning angle", [&] { return spawner(0); }, Proc_SpawnerRender, 7,
+       45, 0,
        [&] {
          const float a = 16 * (float)M_PI / 180;
-         return With(Facing({U.x + 60 * std::sin(a), 5, U.z + 60 * std::cos(a)}, 3), All(1.0f, 0.2f, 0.3f, 0.5f),
-                     Cell(0.375f, 0.5f, 0.5f, 1));
+         return With(Facing({U.x + 60 * std::sin(a), 5, U.z + 60 * std::cos(a)}, 3),
+                     All(1.0f, 0.2f, 0.3f, 0.5f), Cell(0.375f, 0.5f, 0.5f, 1));
        }},
-      {"spawner life bar at full life: back bar", [&] { return spawner(2); }, Proc_SpawnerRender, 11, 2, 0,
-       [&] { return With(Bar(G, 90, 30, 1.0f), kBack, {}); }},
-      {"spawner life bar at full life: no front yet", [&] { return spawner(2); }, Proc_SpawnerRender, 11, 2, 1,
+      {"spawner life bar at full life: back bar", [&] { return spawner(2); }, Proc_SpawnerRender, 11, 2,
+       0, [&] { return With(Bar(G, 90, 30, 1.0f), kBack, {}); }},
+      {"spawner life bar at full life: no front yet", [&] { return spawner(2); }, Proc_SpawnerRender, 11,
+       2, 1,
        [&] {
-         return With(Bar(G, 90, 0, 1.25f),
-                     {0, 0, 0.2f, 0.8f, 0, 0, 0.5f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f}, {});
+         return With(
+             Bar(G, 90, 0, 1.25f),
+             {0, 0, 0.2f, 0.8f, 0, 0, 0.5f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f}, {});
        }},
       {"spawner life bar without a life time: the whole front",
        [&] {
@@ -363,19 +413,25 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          EditModeOn = 1;
          return At3(fgrTriger, U.x, 7, U.z);
        },
-       Proc_TrigerRender, 2, 1, 0, [&] { return With(Facing({U.x, 7, U.z}, 3), All(1, 1, 1, 1), kFull); }},
+       Proc_TrigerRender, 2, 1, 0,
+       [&] {
+         return With(Facing({U.x, 7, U.z}, 3), All(1, 1, 1, 1), kFull);
+       }},
       {"trigger drawn for the editor's mark: nothing", [&] { return At3(fgrTriger, U.x, 7, U.z); },
        Proc_TrigerRender, 12, 0, 0, nullptr},
       {"flag waiting: the time gone in blue", [&] { return flag(0); }, Proc_FlagRender, 1, 2, 1,
        [&] {
          return With(Bar(G, 70, 24, 1.5f),
-                     {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.0f, 0.3f, 0.9f, 0.8f, 0.0f, 0.1f, 0.9f, 0.8f},
+                     {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.0f, 0.3f, 0.9f, 0.8f, 0.0f, 0.1f,
+                      0.9f, 0.8f},
                      {});
        }},
       {"flag waiting: the back bar", [&] { return flag(0); }, Proc_FlagRender, 1, 2, 0,
        [&] { return With(Bar(G, 70, 30, 1.5f), kBack, {}); }},
       {"flag held by the player", [&] { return flag(1); }, Proc_FlagRender, 1, 1, 0,
-       [&] { return With(Facing({U.x, 20, U.z}, 7), All(0.8f, 0.1f, 0.3f, 1), kFull); }},
+       [&] {
+         return With(Facing({U.x, 20, U.z}, 7), All(0.8f, 0.1f, 0.3f, 1), kFull);
+       }},
       {"flag taken: the progress made", [&] { return flag(2); }, Proc_FlagRender, 1, 2, 1,
        [&] { return With(Bar(G, 110, 15, 1.5f), kFront, {}); }},
       {"flag in another state: nothing", [&] { return flag(3); }, Proc_FlagRender, 1, 0, 0, nullptr},
@@ -393,7 +449,10 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->haf = 4, f->fcr = f->fcg = f->fcb = f->fca = 1;
          return f;
        },
-       Proc_DrawBillboard, 1, 1, 0, [&] { return With(Facing({U.x, 4, U.z}, 4), All(1, 1, 1, 1), kFull); }},
+       Proc_DrawBillboard, 1, 1, 0,
+       [&] {
+         return With(Facing({U.x, 4, U.z}, 4), All(1, 1, 1, 1), kFull);
+       }},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
@@ -527,7 +586,8 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   SelList.count = 2;
   u->isMort = 100;
   Proc_MarkSelected(u);
-  expect("one of two", {{cut, 1, 0, 0}, {cutBig, 6, 16, 1}, {cutBig, 2, 49, 1}, {add2d, 3, -1, 1}, {hud, 10, 0, 1}});
+  expect("one of two",
+         {{cut, 1, 0, 0}, {cutBig, 6, 16, 1}, {cutBig, 2, 49, 1}, {add2d, 3, -1, 1}, {hud, 10, 0, 1}});
   u->isMort = 0, u->AnimFlagKan = 2;  // walker frame 99 is out of range
   u->isSelected = 0, u->tactic = 0;
   SelList.count = 0;

@@ -109,32 +109,52 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
     return l;
   };
   const Row rows[] = {
-      {KnoCb_SideRes, 1, {"Energy", "Produced by flags and mines; spent on units", nullptr},
+      {KnoCb_SideRes,
+       1,
+       {"Energy", "Produced by flags and mines; spent on units", nullptr},
        {"Энергия", "Даёт флаг и шахта; тратится на юнитов", nullptr}},
-      {KnoCb_SideRes, 2, {"Material", "Gathered by builders; spent on buildings", nullptr},
+      {KnoCb_SideRes,
+       2,
+       {"Material", "Gathered by builders; spent on buildings", nullptr},
        {"Материал", "Собирают строители; тратится на здания", nullptr}},
       {KnoCb_SideRes, 3, gem(kGemEn, "Ruby"), gem(kGemRu, "Рубин")},
       {KnoCb_SideRes, 4, gem(kGemEn, "Sapphire"), gem(kGemRu, "Сапфир")},
       {KnoCb_SideRes, 5, gem(kGemEn, "Amber"), gem(kGemRu, "Янтарь")},
       {KnoCb_SideRes, 6, gem(kGemEn, "Emerald"), gem(kGemRu, "Изумруд")},
       {KnoCb_SideRes, 0, {"...", nullptr, nullptr}, {"...", nullptr, nullptr}},
-      {panelButton(kno), 1, {"Research armour", "All units get more armour", "Costs material and a gem"},
+      {panelButton(kno),
+       1,
+       {"Research armour", "All units get more armour", "Costs material and a gem"},
        {"Изучить броню", "Все юниты получат больше брони", "Стоит материал и камень"}},
       // The spell's title is the caption; its four hint lines are messages 88..91.
-      {panelButton(kno2), 2, {"Burns every enemy in the area", "Cast time: long", "Mana: high"},
+      {panelButton(kno2),
+       2,
+       {"Burns every enemy in the area", "Cast time: long", "Mana: high"},
        {"Жжёт всех врагов в области", "Время подготовки: долгое", "Мана: много"}},
-      {KnoCb_GuestInfo, 1, {"Show the panel of the selected unit", nullptr, nullptr},
+      {KnoCb_GuestInfo,
+       1,
+       {"Show the panel of the selected unit", nullptr, nullptr},
        {"Показать панель выбранного юнита", nullptr, nullptr}},
-      {KnoCb_GuestInfo, 2, {"Show the second info panel", nullptr, nullptr},
+      {KnoCb_GuestInfo,
+       2,
+       {"Show the second info panel", nullptr, nullptr},
        {"Показать вторую инфо-панель", nullptr, nullptr}},
-      {KnoCb_GuestInfo, 3, {"инфо про лифт здания - кто гость", nullptr, nullptr},
+      {KnoCb_GuestInfo,
+       3,
+       {"инфо про лифт здания - кто гость", nullptr, nullptr},
        {"инфо про лифт здания - кто гость", nullptr, nullptr}},
       {KnoCb_MapPanel, 0, {"Map", "Overview of the stage", nullptr}, {"Карта", "Обзор этапа", nullptr}},
-      {KnoCb_LmbRmb, 0, {"Left button: previous page, right button: next page", nullptr, nullptr},
+      {KnoCb_LmbRmb,
+       0,
+       {"Left button: previous page, right button: next page", nullptr, nullptr},
        {"Левая кнопка: назад, правая: вперёд", nullptr, nullptr}},
-      {KnoCb_MenuOptions, 0, {"(не работает) пункт глав меню", nullptr, nullptr},
+      {KnoCb_MenuOptions,
+       0,
+       {"(не работает) пункт глав меню", nullptr, nullptr},
        {"(не работает) пункт глав меню", nullptr, nullptr}},
-      {KnoCb_MenuContinue, 0, {"пункт глав меню (Maps/test.etp)", nullptr, nullptr},
+      {KnoCb_MenuContinue,
+       0,
+       {"пункт глав меню (Maps/test.etp)", nullptr, nullptr},
        {"пункт глав меню (Maps/test.etp)", nullptr, nullptr}},
   };
   Fgr* selected = Make(fgrUnitPeh);  // the info toggles are the one selected figure's
@@ -143,7 +163,8 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
   for (int eng : {1, 0}) {
     o2::EngText = eng;
     for (const Row& r : rows) {
-      SCOPED_TRACE(testing::Message() << (eng ? "English" : "Russian") << " row of widget code " << r.number);
+      SCOPED_TRACE(testing::Message()
+                   << (eng ? "English" : "Russian") << " row of widget code " << r.number);
       Hover(r.draw, r.number);
       ExpectHint(eng ? r.en : r.ru);
     }
@@ -195,15 +216,33 @@ TEST_F(InfoTexts, SkillButtonsNameTheTierOfTheSkillInTheirChainPosition) {
   for (int i = 0; i < 3; i++) {
     s[i] = Make(fgrAbilSkil);
     s[i]->AbilSkilVers = i + 1;
-    s[i]->SkilRangBase = levels[i][0], s[i]->SkilRangExt2 = levels[i][1], s[i]->SkilRangExt3 = levels[i][2];
+    s[i]->SkilRangBase = levels[i][0], s[i]->SkilRangExt2 = levels[i][1],
+    s[i]->SkilRangExt3 = levels[i][2];
   }
   c->P2_Sub_UseSkil = s[0];  // the chain by hand: position 1, 2, 3
   s[0]->pTail = s[1], s[1]->pTail = s[2];
-  // code -> (chain position 1.., tier 1..3); 0 for none
+  // code -> chain position (0: none), its level's tier, and the name: skills 1, 2, 3 are Strength,
+  // Speed and Armour, tier 2 their adept and tier 3 their master.
   const struct {
     int code, pos, tier;
-  } kCodes[] = {{1, 1, 1}, {2, 2, 1}, {3, 3, 1}, {4, 0, 0},  {5, 0, 0},  {6, 1, 2},  {7, 2, 2}, {8, 3, 2},
-                {9, 0, 0}, {10, 0, 0}, {11, 1, 3}, {12, 2, 3}, {13, 3, 3}, {14, 0, 0}, {15, 0, 0}, {0, 0, 0}};
+    const char* name;
+  } kCodes[] = {{1, 1, 1, "Strength"},
+                {2, 2, 1, "Speed"},
+                {3, 3, 1, "Armour"},
+                {4, 0, 0, nullptr},
+                {5, 0, 0, nullptr},
+                {6, 1, 2, "Strength adept"},
+                {7, 2, 2, "Speed adept"},
+                {8, 3, 2, "Armour adept"},
+                {9, 0, 0, nullptr},
+                {10, 0, 0, nullptr},
+                {11, 1, 3, "Strength master"},
+                {12, 2, 3, "Speed master"},
+                {13, 3, 3, "Armour master"},
+                {14, 0, 0, nullptr},
+                {15, 0, 0, nullptr},
+                {0, 0, 0, nullptr}};
+  o2::EngText = 1;
   for (const auto& k : kCodes) {
     SCOPED_TRACE(k.code);
     int level = -1;
@@ -214,9 +253,19 @@ TEST_F(InfoTexts, SkillButtonsNameTheTierOfTheSkillInTheirChainPosition) {
       continue;
     }
     ASSERT_NE(name, nullptr);
-    EXPECT_STREQ(name, Skil_Name(k.pos + (k.tier == 2 ? 1000 : k.tier == 3 ? 10000 : 0)));
+    EXPECT_STREQ(name, k.name);
     EXPECT_EQ(level, levels[k.pos - 1][k.tier - 1]);
   }
+  // The skill buttons of the selected captain: "level-name", or "x" where nothing stands.
+  SelList_SetOne(&SelList, c, 0);
+  w_.hover = 1;
+  Hover(KnoCb_SkilH2, 7);
+  ExpectHint({"H2: Прилагательный скил", nullptr, nullptr});
+  Hover(KnoCb_SkilH2, 2);
+  ExpectHint({"H2: Базовый скил", nullptr, nullptr});
+  Hover(KnoCb_SkilH2, 4);
+  ExpectHint({"H2: нет скила - возможно сюда можно добавить новый", nullptr, nullptr});
+  SelList_Clear();
 }
 
 TEST_F(InfoTexts, TheProgressBarMeasuresOnlyAgainstAPositiveWhole) {
@@ -224,7 +273,8 @@ TEST_F(InfoTexts, TheProgressBarMeasuresOnlyAgainstAPositiveWhole) {
   const struct {
     int now, full;
     int width;  // red pixels along the bar's row, of a 120-pixel widget
-  } kBars[] = {{0, 9000, 0}, {100, 0, 0}, {100, -5, 0}, {4500, 9000, 60}, {9000, 9000, 120}, {20000, 9000, 120}};
+  } kBars[] = {{0, 9000, 0},     {100, 0, 0},       {100, -5, 0},
+               {4500, 9000, 60}, {9000, 9000, 120}, {20000, 9000, 120}};
   for (const auto& b : kBars) {
     SCOPED_TRACE(testing::Message() << b.now << "/" << b.full);
     glClearColor(0, 0, 0, 1);

@@ -58,12 +58,14 @@ TEST_F(Waves, AFirstWaveThenOneAttackerAPeriodUntilTheLifeEnds) {
   EXPECT_EQ(spawner_->trigDamba, 2);
   EXPECT_EQ(spawner_->LandKleLUp, kCell);
   EXPECT_EQ(spawner_->LandKleStamp, 1);
-  for (int d : {-257, -256, -255, -1, 1, 255, 256, 257}) EXPECT_EQ(LandSurface.kle[kCell + d].occupant, spawner_) << d;
+  for (int d : {-257, -256, -255, -1, 1, 255, 256, 257})
+    EXPECT_EQ(LandSurface.kle[kCell + d].occupant, spawner_) << d;
   EXPECT_NE(LandSurface.kle[kCell].occupant, spawner_) << "not its own cell";
   for (size_t i = 0; i < wave.size(); i++) {
     Fgr* g = wave[i];
     EXPECT_EQ(g->baner, 1) << "side 1, whatever side touched it";
-    float dx = g->priv_position_x - spawner_->priv_position_x, dz = g->priv_position_z - spawner_->priv_position_z;
+    float dx = g->priv_position_x - spawner_->priv_position_x,
+          dz = g->priv_position_z - spawner_->priv_position_z;
     const float r = std::sqrt(dx * dx + dz * dz);
     EXPECT_GE(r, 45 - 15) << i;  // rings of 45, 60 or 75 around it, a cell either way
     EXPECT_LE(r, 75 + 15) << i;
@@ -94,16 +96,17 @@ TEST_F(Waves, AFirstWaveThenOneAttackerAPeriodUntilTheLifeEnds) {
   spawner_->ueWaitNow = 100;
   Proc_SpawnerWave(spawner_);
   EXPECT_EQ(Fgrs.mf[nom].status, 0);
-  for (int d : {-257, -256, -255, -1, 1, 255, 256, 257}) EXPECT_EQ(LandSurface.kle[kCell + d].occupant, nullptr) << d;
+  for (int d : {-257, -256, -255, -1, 1, 255, 256, 257})
+    EXPECT_EQ(LandSurface.kle[kCell + d].occupant, nullptr) << d;
 }
 
 TEST_F(Waves, NoWaveEveryFrameWhateverTouchedItOrWhereverItStands) {
   KadrStep = 100;
   struct Case {
     const char* what;
-    int cell;        // where the spawner stands (255: on the border column, no valid cell)
-    int touchSide;   // side of the unit that touched it
-    int damba;       // the side it takes
+    int cell;       // where the spawner stands (255: on the border column, no valid cell)
+    int touchSide;  // side of the unit that touched it
+    int damba;      // the side it takes
   };
   const Case kCases[] = {
       {"a unit of no side", kCell, 0, -1},
@@ -140,7 +143,8 @@ TEST_F(Waves, AttackersStandOnlyBesideGround) {
   const struct {
     int tile;
     bool units;
-  } kTiles[] = {{0, false}, {1, false}, {5, false}, {6, false}, {7, false}, {2, true}, {3, true}, {4, true}};
+  } kTiles[] = {{0, false}, {1, false}, {5, false}, {6, false},
+                {7, false}, {2, true},  {3, true},  {4, true}};
   for (const auto& t : kTiles) {
     SCOPED_TRACE(t.tile);
     Fgrs.ResetAll();
