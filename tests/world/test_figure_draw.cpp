@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "catalogue/new_world.h"
@@ -145,9 +146,9 @@ struct Row {
   std::function<Fgr*()> make;
   void (*proc)(Fgr*);
   int kind;
-  int quads;  // quads appended
-  int check;  // the quad compared
-  std::function<Quad()> want;
+  int quads;                 // quads appended
+  int check;                 // the quad compared
+  std::optional<Quad> want;  // the quad compared, when given
 };
 
 }  // namespace
@@ -162,6 +163,12 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
     return f;
   };
   const V3 L = {1, 2, 3};
+  auto beam = [&](float lx, float ly, float lz) {  // from the origin to L
+    Fgr* f = laser(0, 0, 0.5f);
+    f->priv_position_x = f->priv_position_y = f->priv_position_z = 0;
+    f->laserX = lx, f->laserY = ly, f->laserZ = lz;
+    return f;
+  };
   const V3 U = {100, 0, 200};  // units, spawners and triggers stand on the ground
   auto unit = [U](int side) {
     Fgr* f = At3(fgrUnitPeh, U.x, U.y, U.z, side);
@@ -181,65 +188,39 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
     return f;
   };
   const V3 G = {U.x, 5, U.z};
+  const float a16 = 16 * (float)M_PI / 180;  // the spawner's turning angle
   const std::vector<Row> rows = {
       {"flat sprite bent 15", [&] { return laser(1, 15, 0.4f); }, Laser_DrawBeam, 1, 1, 0,
-       [&] { return With(Around(P, 2, 210, 330, 45, 135), All(0.1f, 0.2f, 0.3f, 0.4f), kFull); }},
+       With(Around(P, 2, 210, 330, 45, 135), All(0.1f, 0.2f, 0.3f, 0.4f), kFull)},
       {"flat sprite bent -100", [&] { return laser(1, -100, 0.4f); }, Laser_DrawBeam, 1, 1, 0,
-       [&] { return Around(P, 2, 125, 55, 45, 135); }},
+       Around(P, 2, 125, 55, 45, 135)},
       {"flat sprite bent 1000: both bent corners out of the table", [&] { return laser(1, 1000, 0.4f); },
        Laser_DrawBeam, 1, 1, 0,
-       [&] {
-         return Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}};
-       }},
+       Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}},
       {"flat sprite bent INT_MIN", [&] { return laser(1, INT_MIN, 0.4f); }, Laser_DrawBeam, 1, 1, 0,
-       [&] {
-         return Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}};
-       }},
+       Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}},
       {"end glow at alpha 0.75: frame 0", [&] { return laser(0, 0, 0.75f); }, Laser_DrawBeam, 2, 1, 0,
-       [&] { return With(Facing(L, 18), All(0.7f, 0.6f, 0.5f, 0.75f), Cell(0, 0.125f, 0, 0.5f)); }},
+       With(Facing(L, 18), All(0.7f, 0.6f, 0.5f, 0.75f), Cell(0, 0.125f, 0, 0.5f))},
       {"end glow at alpha 0.05: frame 7", [&] { return laser(0, 0, 0.05f); }, Laser_DrawBeam, 2, 1, 0,
-       [&] { return With(Facing(L, 18), {}, Cell(0.875f, 1, 0, 0.5f)); }},
+       With(Facing(L, 18), {}, Cell(0.875f, 1, 0, 0.5f))},
       {"beam exactly diagonal widens along z",
-       [&] {
-         Fgr* f = laser(0, 0, 0.5f);
-         f->priv_position_x = f->priv_position_y = f->priv_position_z = 0;
-         f->laserX = 10, f->laserY = 5, f->laserZ = 10;
-         return f;
-       },
+       [&] { return beam(10, 5, 10); },
        Laser_DrawBeam, 1, 2, 0,
-       [&] {
-         return With(Quad{{{0, 0, -2}, {0, 0, 2}, {10, 5, 12}, {10, 5, 8}}, {}, {}},
-                     All(0.1f, 0.2f, 0.3f, 0.5f), kFull);
-       }},
+       With(Quad{{{0, 0, -2}, {0, 0, 2}, {10, 5, 12}, {10, 5, 8}}, {}, {}},
+                     All(0.1f, 0.2f, 0.3f, 0.5f), kFull)},
       {"beam along z widens along x, then the upright quad",
-       [&] {
-         Fgr* f = laser(0, 0, 0.5f);
-         f->priv_position_x = f->priv_position_y = f->priv_position_z = 0;
-         f->laserX = 1, f->laserY = 5, f->laserZ = 10;
-         return f;
-       },
+       [&] { return beam(1, 5, 10); },
        Laser_DrawBeam, 1, 2, 0,
-       [&] {
-         return Quad{{{-2, 0, 0}, {2, 0, 0}, {3, 5, 10}, {-1, 5, 10}}, {}, {}};
-       }},
+       Quad{{{-2, 0, 0}, {2, 0, 0}, {3, 5, 10}, {-1, 5, 10}}, {}, {}}},
       {"beam's upright quad",
-       [&] {
-         Fgr* f = laser(0, 0, 0.5f);
-         f->priv_position_x = f->priv_position_y = f->priv_position_z = 0;
-         f->laserX = 1, f->laserY = 5, f->laserZ = 10;
-         return f;
-       },
+       [&] { return beam(1, 5, 10); },
        Laser_DrawBeam, 1, 2, 1,
-       [&] {
-         return Quad{{{0, 2, 0}, {0, -2, 0}, {1, 3, 10}, {1, 7, 10}}, {}, {}};
-       }},
+       Quad{{{0, 2, 0}, {0, -2, 0}, {1, 3, 10}, {1, 7, 10}}, {}, {}}},
       {"laser drawn for the editor's mark: nothing", [&] { return laser(0, 0, 0.5f); }, Laser_DrawBeam,
-       12, 0, 0, nullptr},
+       12, 0, 0, std::nullopt},
       {"sprite of another side: raised to size 1, u mirrored", [&] { return unit(3); },
        Proc_DrawUnitOverlay, 2, 1, 0,
-       [&] {
-         return With(Facing({U.x, 11, U.z}, 1), All(0.4f, 0.5f, 0.6f, 1), Cell(1, 0, 0, 1));
-       }},
+       With(Facing({U.x, 11, U.z}, 1), All(0.4f, 0.5f, 0.6f, 1), Cell(1, 0, 0, 1))},
       {"sprite of a fat own unit",
        [&] {
          Fgr* f = unit(2);
@@ -247,29 +228,17 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 2, 1, 0,
-       [&] {
-         return With(Facing({U.x + 5, 11, U.z + 5}, 3), {}, kFull);
-       }},
+       With(Facing({U.x + 5, 11, U.z + 5}, 3), {}, kFull)},
       {"flag of side 1", [&] { return unit(1); }, Proc_DrawUnitOverlay, 5, 1, 0,
-       [&] {
-         return With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.8f, 0.8f, 1), kFull);
-       }},
+       With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.8f, 0.8f, 1), kFull)},
       {"flag of the player", [&] { return unit(2); }, Proc_DrawUnitOverlay, 5, 1, 0,
-       [&] {
-         return With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.1f, 0.3f, 1), kFull);
-       }},
+       With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.1f, 0.3f, 1), kFull)},
       {"flag of another side", [&] { return unit(3); }, Proc_DrawUnitOverlay, 5, 1, 0,
-       [&] {
-         return With(Facing({U.x, 20, U.z}, 4), All(0.3f, 0.1f, 0.8f, 1), kFull);
-       }},
+       With(Facing({U.x, 20, U.z}, 4), All(0.3f, 0.1f, 0.8f, 1), kFull)},
       {"badge of the player", [&] { return unit(2); }, Proc_DrawUnitOverlay, 6, 1, 0,
-       [&] {
-         return With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.7f, 0.7f, 0.7f, 1), kFull);
-       }},
+       With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.7f, 0.7f, 0.7f, 1), kFull)},
       {"badge of another side", [&] { return unit(3); }, Proc_DrawUnitOverlay, 6, 1, 0,
-       [&] {
-         return With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.5f, 0.5f, 0.5f, 1), kFull);
-       }},
+       With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.5f, 0.5f, 0.5f, 1), kFull)},
       {"sight ring: 60 dots, the first at the turning angle 90",
        [&] {
          Fgr* f = unit(2);
@@ -277,10 +246,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 7, 60, 0,
-       [&] {
-         return With(Facing({U.x + 100, 5, U.z}, 2), All(0.6f, 0.7f, 0.9f, 0.4f),
-                     Cell(0.25f, 0.375f, 0, 0.5f));
-       }},
+       With(Facing({U.x + 100, 5, U.z}, 2), All(0.6f, 0.7f, 0.9f, 0.4f),
+                     Cell(0.25f, 0.375f, 0, 0.5f))},
       {"sight ring dot 15 at 90 + 90 degrees",
        [&] {
          Fgr* f = unit(2);
@@ -288,16 +255,14 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 7, 60, 15,
-       [&] {
-         return Facing({U.x, 5, U.z - 100}, 2);
-       }},
+       Facing({U.x, 5, U.z - 100}, 2)},
       {"sight ring with a turning angle no table holds",
        [&] {
          Fgr* f = unit(2);
          f->get_RadiusVis_ = 100, f->test_rot1 = 1e30f;
          return f;
        },
-       Proc_DrawUnitOverlay, 7, 60, 0, nullptr},
+       Proc_DrawUnitOverlay, 7, 60, 0, std::nullopt},
       {"sight ring with a turning angle that is not a number",
        [&] {
          Fgr* f = unit(2);
@@ -305,9 +270,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 7, 60, 0,
-       [&] {
-         return Facing({U.x, 5, U.z + 100}, 2);
-       }},
+       Facing({U.x, 5, U.z + 100}, 2)},
       {"gun ring: 36 dots of the gun's radius",
        [&] {
          Fgr* f = unit(2);
@@ -318,10 +281,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 8, 36, 9,
-       [&] {
-         return With(Facing({U.x + 50, 3, U.z}, 3), All(1.0f, 0.7f, 0.5f, 0.5f),
-                     Cell(0.125f, 0.25f, 0.5f, 1));
-       }},
+       With(Facing({U.x + 50, 3, U.z}, 3), All(1.0f, 0.7f, 0.5f, 0.5f),
+                     Cell(0.125f, 0.25f, 0.5f, 1))},
       {"skill ring grows with the turning angle",
        [&] {
          Fgr* f = unit(2);
@@ -332,10 +293,8 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 9, 20, 5,
-       [&] {
-         return With(Facing({U.x + 40, 4, U.z}, 2), All(0.6f, 0.7f, 0.6f, 0.3f),
-                     Cell(0.25f, 0.375f, 0.5f, 1));
-       }},
+       With(Facing({U.x + 40, 4, U.z}, 2), All(0.6f, 0.7f, 0.6f, 0.3f),
+                     Cell(0.25f, 0.375f, 0.5f, 1))},
       {"skill ring at full size past its radius",
        [&] {
          Fgr* f = unit(2);
@@ -346,44 +305,31 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 9, 20, 0,
-       [&] {
-         return Facing({U.x, 4, U.z + 30}, 2);
-       }},
+       Facing({U.x, 4, U.z + 30}, 2)},
       {"spawner sprite: no vertex colours", [&] { return spawner(0); }, Proc_SpawnerRender, 2, 1, 0,
-       [&] {
-         return With(Facing({U.x, 8, U.z}, 10), All(1, 1, 1, 1), kFull);
-       }},
+       With(Facing({U.x, 8, U.z}, 10), All(1, 1, 1, 1), kFull)},
       {"spawner flag of the player", [&] { return spawner(2); }, Proc_SpawnerRender, 5, 1, 0,
-       [&] {
-         return With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.8f, 0.1f, 0.3f, 1), kFull);
-       }},
+       With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.8f, 0.1f, 0.3f, 1), kFull)},
       {"spawner flag of a toucher of no side", [&] { return spawner(-1); }, Proc_SpawnerRender, 5, 1, 0,
-       [&] {
-         return With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.3f, 0.1f, 0.8f, 1), kFull);
-       }},
+       With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.3f, 0.1f, 0.8f, 1), kFull)},
       {"spawner ring: 45 dots from the turning angle", [&] { return spawner(0); }, Proc_SpawnerRender, 7,
        45, 0,
-       [&] {
-         const float a = 16 * (float)M_PI / 180;
-         return With(Facing({U.x + 60 * std::sin(a), 5, U.z + 60 * std::cos(a)}, 3),
-                     All(1.0f, 0.2f, 0.3f, 0.5f), Cell(0.375f, 0.5f, 0.5f, 1));
-       }},
+       With(Facing({U.x + 60 * std::sin(a16), 5, U.z + 60 * std::cos(a16)}, 3), All(1.0f, 0.2f, 0.3f, 0.5f),
+            Cell(0.375f, 0.5f, 0.5f, 1))},
       {"spawner life bar at full life: back bar", [&] { return spawner(2); }, Proc_SpawnerRender, 11, 2,
-       0, [&] { return With(Bar(G, 90, 30, 1.0f), kBack, {}); }},
+       0, With(Bar(G, 90, 30, 1.0f), kBack, {})},
       {"spawner life bar at full life: no front yet", [&] { return spawner(2); }, Proc_SpawnerRender, 11,
        2, 1,
-       [&] {
-         return With(
+       With(
              Bar(G, 90, 0, 1.25f),
-             {0, 0, 0.2f, 0.8f, 0, 0, 0.5f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f}, {});
-       }},
+             {0, 0, 0.2f, 0.8f, 0, 0, 0.5f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f}, {})},
       {"spawner life bar without a life time: the whole front",
        [&] {
          Fgr* f = spawner(2);
          f->ueWaitFull = 0;
          return f;
        },
-       Proc_SpawnerRender, 11, 2, 1, [&] { return Bar(G, 90, 30, 1.25f); }},
+       Proc_SpawnerRender, 11, 2, 1, Bar(G, 90, 30, 1.25f)},
       {"trigger in play: the sweep hand, back",
        [&] {
          Fgr* f = At3(fgrTriger, U.x, 7, U.z);
@@ -391,7 +337,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          TrigSweepAngle = 10, KadrStep = 100;
          return f;
        },
-       Proc_TrigerRender, 2, 2, 0, [&] { return With(Bar(G, 11, 30, 1.5f), kBack, {}); }},
+       Proc_TrigerRender, 2, 2, 0, With(Bar(G, 11, 30, 1.5f), kBack, {})},
       {"trigger in play: the wait bar, front",
        [&] {
          Fgr* f = At3(fgrTriger, U.x, 7, U.z);
@@ -399,7 +345,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          TrigSweepAngle = 10, KadrStep = 100;
          return f;
        },
-       Proc_TrigerRender, 2, 2, 1, [&] { return With(Bar(G, 11, 15, 1.5f), kFront, {}); }},
+       Proc_TrigerRender, 2, 2, 1, With(Bar(G, 11, 15, 1.5f), kFront, {})},
       {"trigger without a wait: an empty front bar",
        [&] {
          Fgr* f = At3(fgrTriger, U.x, 7, U.z);
@@ -407,34 +353,28 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          TrigSweepAngle = 79.5f, KadrStep = 100;  // 80.5 wraps to 0.5, which rounds to 1
          return f;
        },
-       Proc_TrigerRender, 2, 2, 1, [&] { return Bar(G, 1, 0, 1.5f); }},
+       Proc_TrigerRender, 2, 2, 1, Bar(G, 1, 0, 1.5f)},
       {"trigger in the editor: a white square",
        [&] {
          EditModeOn = 1;
          return At3(fgrTriger, U.x, 7, U.z);
        },
        Proc_TrigerRender, 2, 1, 0,
-       [&] {
-         return With(Facing({U.x, 7, U.z}, 3), All(1, 1, 1, 1), kFull);
-       }},
+       With(Facing({U.x, 7, U.z}, 3), All(1, 1, 1, 1), kFull)},
       {"trigger drawn for the editor's mark: nothing", [&] { return At3(fgrTriger, U.x, 7, U.z); },
-       Proc_TrigerRender, 12, 0, 0, nullptr},
+       Proc_TrigerRender, 12, 0, 0, std::nullopt},
       {"flag waiting: the time gone in blue", [&] { return flag(0); }, Proc_FlagRender, 1, 2, 1,
-       [&] {
-         return With(Bar(G, 70, 24, 1.5f),
+       With(Bar(G, 70, 24, 1.5f),
                      {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.0f, 0.3f, 0.9f, 0.8f, 0.0f, 0.1f,
                       0.9f, 0.8f},
-                     {});
-       }},
+                     {})},
       {"flag waiting: the back bar", [&] { return flag(0); }, Proc_FlagRender, 1, 2, 0,
-       [&] { return With(Bar(G, 70, 30, 1.5f), kBack, {}); }},
+       With(Bar(G, 70, 30, 1.5f), kBack, {})},
       {"flag held by the player", [&] { return flag(1); }, Proc_FlagRender, 1, 1, 0,
-       [&] {
-         return With(Facing({U.x, 20, U.z}, 7), All(0.8f, 0.1f, 0.3f, 1), kFull);
-       }},
+       With(Facing({U.x, 20, U.z}, 7), All(0.8f, 0.1f, 0.3f, 1), kFull)},
       {"flag taken: the progress made", [&] { return flag(2); }, Proc_FlagRender, 1, 2, 1,
-       [&] { return With(Bar(G, 110, 15, 1.5f), kFront, {}); }},
-      {"flag in another state: nothing", [&] { return flag(3); }, Proc_FlagRender, 1, 0, 0, nullptr},
+       With(Bar(G, 110, 15, 1.5f), kFront, {})},
+      {"flag in another state: nothing", [&] { return flag(3); }, Proc_FlagRender, 1, 0, 0, std::nullopt},
       {"billboard turned by 20 degrees",
        [&] {
          Fgr* f = At3(fgrDekor, U.x, 0, U.z);
@@ -442,7 +382,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawBillboard2, 1, 1, 0,
-       [&] { return With(Around(G, 5, 245, 335, 65, 155), All(0.1f, 0.2f, 0.3f, 0.4f), kFull); }},
+       With(Around(G, 5, 245, 335, 65, 155), All(0.1f, 0.2f, 0.3f, 0.4f), kFull)},
       {"billboard of size haf at height haf",
        [&] {
          Fgr* f = At3(fgrGetGemX, U.x, 0, U.z);
@@ -450,9 +390,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawBillboard, 1, 1, 0,
-       [&] {
-         return With(Facing({U.x, 4, U.z}, 4), All(1, 1, 1, 1), kFull);
-       }},
+       With(Facing({U.x, 4, U.z}, 4), All(1, 1, 1, 1), kFull)},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
@@ -460,7 +398,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
     KadrStep = 10;
     Fgr* f = r.make();
     EXPECT_EQ(Draw(r.proc, f, r.kind), r.quads);
-    if (r.want) ExpectQuad(r.check, r.want());
+    if (r.want) ExpectQuad(r.check, *r.want);
     Fgrs.ResetAll();
   }
   Fgr* u = unit(2);
