@@ -120,10 +120,6 @@ void KnoToggle(GuiWin* w, const Fgr* kno) {
 
 }  // namespace
 
-void Gui_SetToggleFlag(int value) {
-  if (InfoPanel1) InfoPanel1->visible = value > 0 ? 1 : 0;
-}
-
 void Gui_DrawFgrBar(GuiWin* w, const Fgr* f) {
   // Both words can be edited: no bar unless there is a positive whole to measure against.
   if (!w || !f || f->waitNow == 0 || f->waitFull <= 0) return;

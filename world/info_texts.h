@@ -34,7 +34,6 @@ void Proc_KnoButton(Fgr* button);
 void Proc_KnoButton2(Fgr* button);
 // The figure's wait as a red bar over the widget's width; nothing while waitNow or waitFull is 0.
 void Gui_DrawFgrBar(GuiWin* w, const Fgr* f);
-void Gui_SetToggleFlag(int value);  // the first info panel shown (value above 0) or hidden
 
 // The name of the skill tier behind skill button code (1..4 tier 1, 6..9 tier 2, 11..14 tier 3 of
 // the skills in chain positions 1..4) and its level; null for another code or an empty position.

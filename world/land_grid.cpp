@@ -10,13 +10,17 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "gm/fa_proc_env.h"
+#include "render/field.h"
 #include "shell/random.h"
 #include "shell/rect.h"
 #include "world/movement.h"
 
 LandCellQuad LandQuad1;
 LandCellQuad LandQuad2;
-float CamLookX = 0.0f, CamLookZ = 0.0f;
+// The camera looks where the field's view is centred: the minimap, the scrolling and a picked
+// figure all move the one point.
+float& CamLookX = FieldRect.centreX;
+float& CamLookZ = FieldRect.centreZ;
 float CamObzorY = 45.0f;
 
 int Land_CellAt(float x, float z) {
