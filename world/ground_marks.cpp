@@ -18,9 +18,9 @@ void Proc_DrawGroundMark(Fgr* f) {
   // Only the decal view's entry draws: the editor's marks of inactive figures are not ground.
   if (!f || f->OnR_inFgr != 1 || !f->landSurf || !f->speDecal) return;
   const LandFloor* floor = static_cast<const LandFloor*>(f->landSurf);
-  const LandDecalRec* d = static_cast<const LandDecalRec*>(f->speDecal);
+  const LandDecal* d = static_cast<const LandDecal*>(f->speDecal);
   // The list comes from the decal record: only whole triangles of mesh vertices are drawn.
-  const int n = (d->count > kDecalIndMax ? kDecalIndMax : d->count) / 3 * 3;
+  const int n = (d->count > kLandDecalIndices ? kLandDecalIndices : d->count) / 3 * 3;
   if (n <= 5) return;
   for (int i = 0; i < n; i++)
     if (d->ind[i] >= (uint32_t)kLandVerts) return;

@@ -2,7 +2,8 @@
 // enemy soldiers have come up to the player's three units; one of the player's is selected (its
 // frame, sight and gun rings and hit bars), an enemy is hovered (its frame and bars), units that
 // stand in a tactic radius wear their badge, every unit its side's flag (red the player's, blue the
-// enemy's) over its body and sprite, and the player's shot flies with its end glow.
+// enemy's) over its body and sprite, the player's shot flies with its end glow, and a ring decal
+// lies on the ground beside the selected unit.
 // Compared with the picture kept beside this test.
 #include <GL/gl.h>
 #include <unistd.h>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "catalogue/creators.h"
+#include "figures/land.h"
 #include "figures/stage.h"
+#include "gm/fa_proc_env.h"
 #include "render/gl2d.h"
 #include "scene_fixture.h"
 #include "scene_golden.h"
@@ -18,6 +21,7 @@
 #include "world/land_grid.h"
 #include "world/procs.h"
 #include "world/selection.h"
+#include "world/unit_marks.h"
 
 namespace {
 
@@ -92,11 +96,50 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     f->UN->cnt.T[15] = 30, f->UN->cnt.T[16] = 120;
   }
   mine[0]->tactic = mine[1]->tactic = theirs[1]->tactic = 1;
+  // The ring decal's triangles (150 indices of its 200) cover the 5 x 5 cells around the selected
+  // unit; its texture spans the one cell it is anchored to, two cells west of the unit.
+  const int c0 = Land_CellAt(ax, az) - 2 * kLandSide - 2;
+  LandDecal& ring = LandDecals[2];
+  ring.count = 0, ring.cell = Land_CellAt(ax, az) - 2;
+  for (int r = 0; r < 5; r++)
+    for (int c = 0; c < 5; c++) {
+      const uint32_t v = (uint32_t)LandSurface.kle[c0 + r * kLandSide + c].vert;
+      for (uint32_t i : {v, v + 257, v + 258, v, v + 258, v + 1}) ring.ind[ring.count++] = i;
+    }
+  // Nothing binds a decal figure to its floor yet: the ring's figure is given the surface here.
+  Fgr* decal = nullptr;
+  for (Fgr& f : Fgrs.mf)
+    if (f.status == fgrLandDecal && f.speDecal == &ring) decal = &f;
+  ASSERT_TRUE(decal);
+  decal->landSurf = &LandSurface;
   SceneViewportDraw();
   glFinish();
-
   const Picture shot = WindowPicture(kW, kH);
   HoverFgr = nullptr;
   SelList_Clear();
   ExpectAsGolden(shot, "tests/scene/golden/battle_400x300.png");
+
+  // The decal's own GL state: no error, the texture matrix and the generation as it found them,
+  // also when its list is too short to draw or names a vertex the mesh does not hold (then it is
+  // not drawn at all); a unit's triangles of such a vertex are not drawn either.
+  const int whole = ring.count;
+  for (int count : {whole, 5, -whole}) {
+    ring.count = count < 0 ? -count : count;
+    ring.ind[7] = count < 0 ? kLandVerts : ring.ind[7];
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    decal->OnR_inFgr = 1;
+    ProcFgr(decal->ProcNomOnR, decal);
+    mine[2]->Ind[4] = count < 0 ? 1u << 30 : mine[2]->Ind[4];
+    Fgr_DrawInd(mine[2], 0, 0, 0);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR) << count;
+    GLint depth = 0;
+    glMatrixMode(GL_TEXTURE);
+    glGetIntegerv(GL_TEXTURE_STACK_DEPTH, &depth);
+    glMatrixMode(GL_MODELVIEW);
+    EXPECT_EQ(depth, 1) << count;
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S)) << count;
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_T)) << count;
+  }
+  ring.count = 0;
 }
