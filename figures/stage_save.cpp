@@ -42,6 +42,8 @@ static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
     memcpy(w + 4, &occ, 4);
     memcpy(w + 8, &hold, 4);
     memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
+    // ... except a cursor kind that only a load's decoration gave the cell.
+    if (fl->decoLoad[i] && k.cursor == fl->decoLoad[i]) w[12 + offsetof(LandKle, cursor)] = 0;
     fwrite(w, 1, 16, f);
   }
   TagWrite("LandEnd;", f);

@@ -100,6 +100,10 @@ void Field_GameMouse() {
           std::abs(MouseY - FieldDragStartY) >= kDragPixels)
         FieldDragState = 2;
     }
+  } else if (FieldDragState == 1 && !KeyIsDown(VK_LBUTTON)) {
+    // A press that never became a drag ends with its button, also when its release selected
+    // nothing (locked, or over the minimap): a later press must not drag from this one's point.
+    FieldDragState = 0;
   }
   if (FieldDragLock == 0) FieldRect_ScrollInput();
   if (Kmd_Fired(9)) SideSwitchReq = 1;

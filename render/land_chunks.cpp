@@ -34,6 +34,7 @@ constexpr int kTxMeadow2 = 48;
 
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   fl->floorNom = floorNom;
+  LandFloor_ForgetDecoration(fl);
   for (int z = 0; z < kLandSide; z++) {
     for (int x = 0; x < kLandSide; x++) {
       LandKle& k = fl->kle[z * kLandSide + x];
