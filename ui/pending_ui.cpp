@@ -1,7 +1,9 @@
 // Stand-ins for the interface services not built yet: each body is empty and is deleted when its
 // real one lands. Grouped by the header that declares it.
-#include "ui/editor_frame.h"
+#include "ui/screens.h"
 
-// --- ui/editor_frame.h
-void Field_DrawMarkers() {}
-void FieldRect_ScrollInput() {}
+// --- ui/screens.h
+void InfoPanel2_Show(int) {}
+void LiftGuestPanel_Show(int) {}
+void UnitSpellsPanel_Show(int) {}
+void Gui_SetToggleFlag(int) {}

@@ -22,3 +22,10 @@ extern GuiWin* TextWinLine2B;
 void Gui_Build();
 // Builds the whole widget tree once and loads the text screen's two text windows.
 void Gui_BuildAtStart();
+
+// The play screen's panels that the frames hide before the figures show them again (show for v
+// above 0, else hide).
+void InfoPanel2_Show(int v);
+void LiftGuestPanel_Show(int v);
+void UnitSpellsPanel_Show(int v);
+void Gui_SetToggleFlag(int v);

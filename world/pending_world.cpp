@@ -11,6 +11,10 @@ int SelList_Contains(const Fgr*) { return 0; }
 __attribute__((weak)) void SelList_Clear() {}
 void SelList_SetOne(t_SelList*, Fgr*, int) {}
 void Fgr_IsSelectedUpd(Fgr*) {}
+int SelectFgrsInRect(t_SelList*, float, float, float, float, int) { return 0; }
+void SelList_Tidy(t_SelList*) {}
+Fgr* PickFgrAtCursor(t_Fgrs*, float, float, float, float, int) { return nullptr; }
+Fgr* pFgrSelectedOne(int) { return nullptr; }
 
 // --- world/unit_upkeep.h. No counters are kept yet: every unit stays alive.
 int UN_UpdCounters(Fgr*) { return 1; }

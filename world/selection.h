@@ -3,6 +3,7 @@
 #pragma once
 
 class Fgr;
+struct t_Fgrs;
 
 constexpr int kSelListMax = 199;
 
@@ -22,3 +23,16 @@ int SelList_Contains(const Fgr* f);
 void SelList_SetOne(t_SelList* s, Fgr* f, int useParent);
 void SelList_Clear();              // the selection emptied
 void Fgr_IsSelectedUpd(Fgr* f);    // the editor's per-frame step of a figure instead of its update
+
+// Selects in a window box (corner and size, y up): single picks the nearest figure (any side),
+// else every figure of the player's side in the box. Answers the number selected.
+int SelectFgrsInRect(t_SelList* s, float x, float y, float w, float h, int single);
+// Every frame outside the editor: every 500 ms a mixed list with a foreign figure is dropped and a
+// dead first entry removed; every frame the button table is rebuilt.
+void SelList_Tidy(t_SelList* s);
+// Picking through the main view (PickView). The box is given by its corner and size in window
+// pixels (y up) and used by its centre. In the editor any figure; in play only units, never a dying
+// one, and with ownOnly only the player's own or the ones the player sees.
+Fgr* PickFgrAtCursor(t_Fgrs* c, float x, float y, float w, float h, int ownOnly);
+// The first selected figure when exactly one is; with squadUnit, a squad gives its first unit.
+Fgr* pFgrSelectedOne(int squadUnit);
