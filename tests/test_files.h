@@ -55,6 +55,7 @@ inline void CopyShippedData(const std::filesystem::path& dir) {
   const fs::path src = TOLV_SOURCE_DIR;
   fs::copy(src / "uni_files", dir / "uni_files", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
+  fs::copy(src / "Maps", dir / "Maps", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   fs::remove(dir / "uni_files" / "log.txt");
   fs::remove(dir / "uni_files" / "test_paint.txt");
 }

@@ -34,7 +34,9 @@
 #include "world/fgrs_update.h"
 #include "world/fog.h"
 #include "world/land_grid.h"
+#include "world/mode_frames.h"
 #include "world/movement.h"
+#include "world/procs.h"
 #include "world/selection.h"
 #include "world/sides.h"
 
@@ -62,7 +64,7 @@ void FrameWalk_Step(FrameWalk* w) {
 }
 
 // The side words a frame counts afresh, and the player's stocks as the screens show them.
-void SidesFrameReset() {
+void Sides_FrameReset() {
   for (int* side : SideTab) {
     side[kSideOwnCount] = 0;
     side[kSideSeenCount] = 0;
@@ -119,6 +121,8 @@ void Edit_TickUpd() {
     PlayerSide = PlayerSide == 3 ? 2 : 3;
   }
   VisFloor_SwitchIfReq();
+  MouseXf = (float)MouseX;
+  MouseYf = (float)MouseY;
   const t_MiniMapRect& m = MiniMapRect;
   MouseOnMiniMap = Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h);
   TimerDownRest(&FieldDragLock);
@@ -131,7 +135,7 @@ void Edit_TickUpd() {
   FrameWalk_Step(&FrameWalk1);
   FrameWalk_Step(&FrameWalk2);
   Anim3_Reset();
-  SidesFrameReset();
+  Sides_FrameReset();
   SelList_Tidy(&SelList);
   MouseAction = 0;
   DecalQueue.count = 0;
@@ -173,7 +177,7 @@ void Field_EditorMouse() {
 void Field_EditorPlace() {
   float p[3];
   const int ground = PickCellUpd(p);
-  const float bx = (float)MouseX - kPickBox / 2, by = (float)MouseY - kPickBox / 2;
+  const float bx = MouseXf - kPickBox / 2, by = MouseYf - kPickBox / 2;
   switch (MouseAction) {
     case 1:
       SelList_Clear();
@@ -219,23 +223,26 @@ void Field_EditorPlace() {
         Land_CellQuad(PickCell);
       }
       break;
-    case 6:
-      if (!PointOrderFgr) {
-        PointOrderSig = 0;
-      } else if (ground) {
-        PointOrderX = (int)p[0];
-        PointOrderZ = (int)p[2];
-        PointOrderFgr->fromPultSig = PointOrderSig + 100;
-        Land_CellQuad2(PickCell);
-      } else {
-        // The figure's word first: clearing the pointer first would leave nothing to write through.
-        PointOrderFgr->fromPultSig = 0;
-        PointOrderFgr = nullptr;
-      }
-      break;
+    case 6: Field_CarryStep(); break;
     default: break;
   }
   MouseAction = 0;
+}
+
+void Field_CarryStep() {
+  float p[3];
+  if (!PointOrderFgr) {
+    PointOrderSig = 0;
+  } else if (Field_CursorGround(p)) {
+    PointOrderX = (int)p[0];
+    PointOrderZ = (int)p[2];
+    PointOrderFgr->fromPultSig = PointOrderSig + 100;
+    Land_CellQuad2(Land_CellAt(p[0], p[2]));
+  } else {
+    // The figure's word first: clearing the pointer first would leave nothing to write through.
+    PointOrderFgr->fromPultSig = 0;
+    PointOrderFgr = nullptr;
+  }
 }
 
 void Field_MarchSel(int mode, int cell) {
@@ -310,30 +317,20 @@ int Field_CursorGround(float* p) {
   std::memcpy(view, PickView.modelview, sizeof PickView.modelview);
   std::memcpy(view + 16, PickView.projection, sizeof PickView.projection);
   std::memcpy(view + 32, PickView.viewport, sizeof PickView.viewport);
-  return Land_PickRay(p, MouseX, MouseY, view) > 0;
+  return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view) > 0;
 }
 
 void Cursor_Rule() {
   if (HoverCell <= 0) return;
   const int cell = HoverCell;
   HoverCell = 0;
-  int code = 0;
-  const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 11;
+  const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
   const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
   const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
   const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
-  switch (kind) {
-    case 1: code = ok && level >= 50 ? 80 : 0; break;
-    case 2: code = 81; break;
-    case 3: code = ok && level >= 50 ? 82 : 0; break;
-    case 4: code = ok && level >= 50 ? 83 : 0; break;
-    case 7: code = ok && level > 99 ? 84 : 0; break;
-    case 8: code = ok && level > 99 ? 85 : 0; break;
-    case 9: code = !ok ? 0 : bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0; break;
-    case 10: code = !ok ? 0 : bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0; break;
-    default: code = 0; break;
-  }
-  CursorCode = code;
+  if (kind == 9) CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
+  else if (kind == 10) CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
+  else CursorCode = Cell_OfferCode(kind, level);
 }
 
 void VisFloor_SwitchIfReq() {

@@ -10,7 +10,7 @@ class Fgr;
 // only then to the field, the pending mouse action, the container's sweep and update (figures not
 // processed), the cursor rule.
 void EditorFrame_Update();
-void Edit_TickUpd();        // the editor's pre-step
+void Edit_TickUpd();        // the editor's pre-step; the game's pre-step runs it with more
 void Field_EditorMouse();   // arms MouseAction or applies the palette tool; only when no widget took the click
 void Field_EditorPlace();   // picks the land cell under the cursor, then carries MouseAction out
 int MiniMap_Click();        // 1 when the minimap took the mouse (the editor's: an order only stores its point)
@@ -26,6 +26,9 @@ void Field_DrawMarkers();
 void Field_MarchSel(int mode, int cell);
 void Field_LinkSel(const Fgr* target);
 
+// Pending action 6 of both frames: the carried figure takes the ground point under the cursor as
+// its signal (its value + 100); with the cursor off the land it is let go.
+void Field_CarryStep();
 // The ground point under the cursor through the main view: 1 and p (x, y, z) when the ray meets a
 // valid land cell of the floor shown, else 0.
 int Field_CursorGround(float* p);

@@ -3,6 +3,7 @@
 #include "ui/screens.h"
 
 // --- ui/screens.h
+GuiWin* MsgPanel;
 void InfoPanel2_Show(int) {}
 void LiftGuestPanel_Show(int) {}
 void UnitSpellsPanel_Show(int) {}

@@ -24,7 +24,8 @@ void Gui_Build();
 void Gui_BuildAtStart();
 
 // The play screen's panels that the frames hide before the figures show them again (show for v
-// above 0, else hide).
+// above 0, else hide), and the message panel (while it is shown the pause key does nothing).
+extern GuiWin* MsgPanel;
 void InfoPanel2_Show(int v);
 void LiftGuestPanel_Show(int v);
 void UnitSpellsPanel_Show(int v);

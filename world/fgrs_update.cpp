@@ -3,13 +3,11 @@
 
 #include "figures/chains.h"
 #include "figures/mode_words.h"
-#include "figures/side.h"
 #include "gm/org_base.h"
 #include "render/area_queue.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
 #include "world/land_grid.h"
-#include "world/ranks.h"
 #include "world/selection.h"
 #include "world/unit_upkeep.h"
 
@@ -39,40 +37,6 @@ void Fgrs_UpdAll(t_Fgrs* c) {
   c->busy = 0;
 }
 
-// The figure offered to the five sides' lists of this frame (slot numbers, not pointers).
-static void OfferToSides(Fgr* f) {
-  int owner = Fgr::Owner(f);
-  if (owner < 1 || owner > 5 || PlayerSide < 2 || PlayerSide > 5) return;
-  for (int s = 0; s < 5; s++) {
-    int* side = SideTab[s];
-    int id = side[kSideId];
-    if (id <= 0) continue;
-    if (side[kSideOwnCount] < kSideListMax && owner == id) {
-      if (id == PlayerSide && f->Status() == fgrUnitHero) {
-        for (int b = 1; b <= 4; b++) {
-          if (!FoundBoss[b]) {
-            FoundBoss[b] = f->nom;
-            break;
-          }
-        }
-        if (side[kSideLevel] <= 99) {
-          if (Fgr* skil = Fgr_FindSkil(f, 3)) {
-            int r = skil->SkilRangBase;
-            int level = r >= 4 ? 100 : r == 3 ? 75 : r == 2 ? 50 : r == 1 ? 25 : 0;
-            if (level > side[kSideLevel]) side[kSideLevel] = level;
-          }
-        }
-      }
-      side[kSideOwnCount] += 1;
-      side[kSideOwnList + side[kSideOwnCount]] = f->nom;
-    }
-    if (side[kSideSeenCount] < kSideListMax && owner != id && id >= 1 && id <= 5 && f->VidSide[id] > 0) {
-      side[kSideSeenCount] += 1;
-      side[kSideSeenList + side[kSideSeenCount]] = f->nom;
-    }
-  }
-}
-
 void Fgr_UpdOne(Fgr* f) {
   if (!f) return;
   if (f->isMort) {
@@ -97,7 +61,7 @@ void Fgr_UpdOne(Fgr* f) {
       return;
     }
     Fgr_CaptainMarksUpd(f);
-    OfferToSides(f);
+    Fgr_OfferToSides(f);
     if (f->Status() != fgrSpawner) Fgr_UseChainsUpd(f);
   }
   int k = f->Status();

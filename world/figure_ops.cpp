@@ -3,7 +3,33 @@
 
 #include "figures/chains.h"
 #include "figures/fgr.h"
+#include "figures/side.h"
+#include "gm/org_base.h"
+#include "shell/gui_win.h"
 #include "shell/random.h"
+
+GuiWin* CodeWinBox;
+GuiWin* CodeWinText;
+
+void GamePause_Clear() {
+  if (!CodeWinBox) return;
+  o2::GamePause = 0;
+  CodeWinBox->visible = 0;
+}
+
+void Fgr_Disarm(Fgr* f) {
+  if (!f) return;
+  f->active = 0;
+  f->waitFull = 0;
+  f->waitNow = 0;
+  f->parentSig = 0;
+  f->trigPultKno = 0;
+}
+
+void Side_TechMark3(int n, int s) {
+  if (s < 1 || s > kSides || n < 1 || n >= kSideTechs) return;
+  if (TechEntry* t = Side_Tech(s - 1, n)) t->w[0] = 3;
+}
 
 int Fgr_NotHoldingPost(const Fgr* f) {
   if (!f || f->DontUseGunMode != 1 || f->targPathKle) return 1;

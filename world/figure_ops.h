@@ -1,8 +1,23 @@
-// Small figure operations beside the procedures, used by the flags, bunkers and income.
+// Small figure operations beside the procedures, used by the triggers, flags, bunkers, income and
+// the interface.
 #pragma once
 
 class Fgr;
+struct GuiWin;
 
+// The play screen's code window and its text box: a trigger's message shows there and pauses the
+// game, and clearing the pause hides it again. The interface makes them when it builds the play
+// screen; null until then (nothing shows).
+extern GuiWin* CodeWinBox;
+extern GuiWin* CodeWinText;
+
+// The pause lifted and the code window hidden, when the window exists.
+void GamePause_Clear();
+
+// A trigger's hold on its parent ends: not active, no wait, no signal, no production slot.
+void Fgr_Disarm(Fgr* f);
+// Technology n (1..499) of side s (1..5) marked state 3; anything outside is ignored.
+void Side_TechMark3(int n, int s);
 // 1 when a flag's taker no longer holds its post: missing, not holding fire, given a route target,
 // or dying.
 int Fgr_NotHoldingPost(const Fgr* f);

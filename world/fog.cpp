@@ -20,27 +20,26 @@ static float StepInside(float v, float limit, float step) {
   return v;
 }
 
-// Opens the octagon of one seeing figure in the map of its floor.
-static void OpenOctagon(const Fgr* f, float radius) {
-  float x = f->priv_position_x, z = f->priv_position_z;
+void Fog_OctagonCells(float x, float z, float radius, void (*visit)(int cell, void* ctx), void* ctx) {
   if (!std::isfinite(x) || !std::isfinite(z)) return;
   float x0 = StepInside(x - radius, 10.0f, 10.0f), z0 = StepInside(z - radius, 10.0f, 10.0f);
   float x1 = StepInside(x + radius, 2560.0f, -10.0f), z1 = StepInside(z + radius, 2560.0f, -10.0f);
-  // A box that starts beyond the field, or ends before it starts, opens nothing.
+  // A box that starts beyond the field, or ends before it starts, holds nothing.
   if (!(x0 >= 10.0f && x0 <= 2560.0f && z0 >= 10.0f && z0 <= 2560.0f)) return;
   if (!(x1 >= x0 - 10.0f && z1 >= z0 - 10.0f)) return;
   int first = Grid_CellIndex((int)x0, (int)z0, 0, 0, 10, 10, kLandSide, kLandSide);
   if (first < 0) return;
   int w = (int)((x1 - x0) / 10.0f) + 1, h = (int)((z1 - z0) / 10.0f) + 1;
   int k = (int)((float)w * 0.5f * 0.54f);
-  uint8_t* fog = Land_Floor(f->UnderGround)->FogVis;
   for (int r = 0; r < h; r++)
     for (int c = 1; c <= w; c++) {
       if (c < k + 1 - r || c > w - k + r || c < k - w + 2 + r || c > 2 * w - k - 1 - r) continue;
       int cell = first + r * kLandSide + (c - 1);
-      if (cell >= 0 && cell < kLandCells) fog[cell] = 0;
+      if (cell >= 0 && cell < kLandCells) visit(cell, ctx);
     }
 }
+
+static void OpenCell(int cell, void* fog) { static_cast<uint8_t*>(fog)[cell] = 0; }
 
 void FogVisRebuild(t_Fgrs* c) {
   memset(LandSurface.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
@@ -50,6 +49,7 @@ void FogVisRebuild(t_Fgrs* c) {
     const Fgr* f = &c->mf[i];
     if (!f->Active() || !Fgr_IsOwnedBy(f, PlayerSide)) continue;
     int r = Fgr::RadiusVis(f);
-    if (r > 10) OpenOctagon(f, (float)r);
+    if (r > 10) Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)r, OpenCell,
+                                 Land_Floor(f->UnderGround)->FogVis);
   }
 }

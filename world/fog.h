@@ -6,3 +6,6 @@
 struct t_Fgrs;
 
 void FogVisRebuild(t_Fgrs* c);
+// The cells a figure at (x, z) sees with that radius: the box of the radius kept inside 10..2560 on
+// both axes, its corners cut by diagonals (an octagon); visit(cell, ctx) for each cell of 0..65535.
+void Fog_OctagonCells(float x, float z, float radius, void (*visit)(int cell, void* ctx), void* ctx);

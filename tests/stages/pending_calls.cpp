@@ -2,7 +2,6 @@
 #include "pending_calls.h"
 
 #include "render/land_tiles.h"
-#include "world/selection.h"
 
 StagesPendingCalls gStagesPending;
 
@@ -10,5 +9,3 @@ void PlitTextures_Build(int flag) {
   gStagesPending.plitBuilds++;
   gStagesPending.plitLastFlag = flag;
 }
-
-void SelList_Clear() { gStagesPending.selClears++; }

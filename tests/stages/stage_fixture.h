@@ -20,6 +20,7 @@
 #include "shell/random.h"
 #include "figures/land.h"
 #include "figures/side.h"
+#include "world/selection.h"
 #include "world/stage_requests.h"
 #include "test_files.h"
 

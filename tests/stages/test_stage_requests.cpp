@@ -18,6 +18,8 @@ TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   EtapLoadReqLoc = 1;
   EtapSaveReqName = Name("played.etp");
   EtapSaveReq = 1;
+  SelList.e[1] = &Fgrs.mf[2];  // a selection of the old state
+  SelList.count = 1;
   Etap_ProcRequests();
   EXPECT_EQ(EtapSaveReq, 0);
   EXPECT_EQ(EtapLoadReqLoc, 0);
@@ -26,7 +28,8 @@ TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   EXPECT_EQ(EtapLocationNom, 3);            // the location its base file names
   EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran, with the tile flag
   EXPECT_EQ(gStagesPending.plitLastFlag, PlitBuildOn);
-  EXPECT_EQ(gStagesPending.selClears, 1);
+  EXPECT_EQ(SelList.count, 0);              // and the selection emptied
+  EXPECT_EQ(SelList.e[1], nullptr);
   ClearWorld();
   ASSERT_EQ(EtapFile_Load(Name("played.etp")), 1);
   EXPECT_EQ(Fgrs.mf[2].zap015, 999);        // saved before the load
@@ -145,12 +148,15 @@ TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
 
 TEST_F(StageRequests, TheStageNameLosesOnlyARealEtp) {
   EtapLoadReqName = "Maps/foo.etp";
+  SelList.count = 1;
   Etap_SetNameAfterLoad();
   EXPECT_EQ(EtapName, "Maps/foo");
+  EXPECT_EQ(SelList.count, 0);
   EtapLoadReqName = "Maps/foobar";
+  SelList.count = 1;
   Etap_SetNameAfterLoad();
   EXPECT_EQ(EtapName, "Maps/foobar");
-  EXPECT_EQ(gStagesPending.selClears, 2);
+  EXPECT_EQ(SelList.count, 0);
 }
 
 TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {

@@ -1,0 +1,85 @@
+// Shared set-up for the tests of the game frame, the procedures and the selection: the world's
+// (figures, land, the player on side 2) plus five numbered sides, the play mode, an empty
+// selection with no point order waiting, and a frame step of 100 ms. CameraTest adds a headless GL
+// context and a main view from (505, 300, 300) down onto (505, 0, 505), for picking.
+#pragma once
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "platform/platform.h"
+#include "render/field.h"
+#include "render/scene.h"
+#include "world/mode_frames.h"
+#include "world/movement.h"
+#include "world/selection.h"
+#include "world_fixture.h"
+
+// The side lists of a frame: emptied as the frame's clock step does, filled as the container's
+// update does.
+inline void FillSideLists() {
+  for (int k = 0; k < kSides; k++) SideTab[k][kSideOwnCount] = SideTab[k][kSideSeenCount] = 0;
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (Fgrs.mf[i].Active() && Fgrs.mf[i].UN->isUse) Fgr_OfferToSides(&Fgrs.mf[i]);
+}
+
+class FramesTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    WorldTest::SetUp();
+    std::memset(SideTab, 0, sizeof(SideTab));
+    for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
+    ProgMode = 2;
+    SelList_Clear();
+    SelList.tidyWait = kSelTidyMs;
+    PointOrderFgr = nullptr;
+    PointOrderSig = 0;
+    KadrStep = 100;
+  }
+  // A foot soldier of the side at (x, z) on the surface, seeing `sight` world units around it.
+  static Fgr* Unit(int side, float x, float z, int sight = 0) {
+    Fgr* f = Make(fgrUnitPeh);
+    f->isUnitWork = 1, f->baner = side, f->haf = 5, f->get_RadiusVis_ = sight;
+    f->priv_position_x = x, f->priv_position_z = z;
+    return f;
+  }
+};
+
+constexpr int kCamW = 320, kCamH = 240;
+
+class CameraTest : public FramesTest {
+ protected:
+  static void SetUpTestSuite() { sOk = Plat_HeadlessContext(kCamW, kCamH) == 1; }
+  static void TearDownTestSuite() { Plat_HeadlessContextFree(); }
+  void SetUp() override {
+    FramesTest::SetUp();
+    ASSERT_TRUE(sOk) << "no headless GL context";
+    PickView = RendView{};
+    PickView.viewport[2] = kCamW;
+    PickView.viewport[3] = kCamH;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, (double)kCamW / kCamH, 1.0, 2000.0);
+    glGetDoublev(GL_PROJECTION_MATRIX, PickView.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(505, 300, 300, 505, 0, 505, 0, 1, 0);
+    glGetDoublev(GL_MODELVIEW_MATRIX, PickView.modelview);
+    OrderWaitMs = 0;
+    MouseAction = MouseOnMiniMap = MouseTaken = 0;
+  }
+  // Points the cursor at world point (x, y, z) and runs the pending mouse action.
+  static void Act(int action, float x, float y, float z) {
+    int sx, sy;
+    ASSERT_EQ(Proj_ToScreen(x, y, z, &sx, &sy, &PickView), 1);
+    MouseXf = (float)sx, MouseYf = (float)sy;
+    MouseAction = action;
+    MouseSelectByTool();
+    EXPECT_EQ(MouseAction, 0);
+  }
+  static void At(const Fgr* f, int action) {
+    Act(action, f->priv_position_x, f->priv_position_y + 1, f->priv_position_z);
+  }
+  static bool sOk;
+};
+inline bool CameraTest::sOk = false;

@@ -1,0 +1,185 @@
+// The game frame: a player's orders carried out through the pending mouse action under a known
+// camera, the steps of the game update, and the cursor code of a hovered cell.
+#include "figures/stage.h"
+#include "frames_fixture.h"
+#include "world/movement.h"
+#include "world/procs.h"
+
+namespace {
+
+using GameOrders = CameraTest;
+
+// The pending mouse actions.
+enum { kSelect = 1, kSelectRect, kOrder, kHover, kRoute, kPointOrder };
+
+constexpr int Cell(int col, int row) { return row * 256 + col; }
+
+int Lasers() {
+  int n = 0;
+  for (const Fgr& f : Fgrs.mf) n += f.Status() == fgrLaser;
+  return n;
+}
+
+void Frames(int n) {
+  for (int i = 0; i < n; i++) Game_TickUpd();
+}
+
+TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
+  Fgr* own[3] = {MakeUnit(2, Cell(47, 50)), MakeUnit(2, Cell(50, 50)), MakeUnit(2, Cell(53, 50))};
+  Fgr* enemy = MakeUnit(3, Cell(50, 54));
+
+  // A drag over all four, from beyond own[0] and nearer the camera to beyond own[2] and the
+  // enemy, selects the player's three.
+  ASSERT_EQ(Proj_ToScreen(460, 1, 495, &FieldDragStartX, &FieldDragStartY, &PickView), 1);
+  Act(kSelectRect, 550, 1, 555);
+  ASSERT_EQ(SelList.count, 3);
+  for (Fgr* u : own) EXPECT_EQ(SelList_Contains(u), 1);
+
+  // A click takes the nearest figure under the cursor, of any side: here one on the line from the
+  // camera to own[1], 30 units up.
+  Fgr* above = MakeUnit(3, Cell(50, 50));
+  Fgr_SetPosition(above, 505, 30, 505 - 200.0f * 30 / 299);
+  At(own[1], kSelect);
+  EXPECT_EQ(SelList.count, 1);
+  EXPECT_EQ(SelList.e[1], above);
+  above->Sbros();
+  At(own[1], kSelect);
+  EXPECT_EQ(SelList.e[1], own[1]);
+
+  // An order needs an enemy the player sees: then it is every selected unit's fire target.
+  SelList_Clear();
+  for (Fgr* u : own) SelList_Add(&SelList, u, 0), u->P_AutoTarg = enemy;
+  const int lasers = Lasers();
+  At(enemy, kOrder);
+  EXPECT_EQ(own[0]->P_FireTarg, nullptr);  // unseen: the order went to the ground under it
+  enemy->KlientVidit = 1;
+  At(enemy, kOrder);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->P_FireTarg, enemy);
+    EXPECT_EQ(u->P_AutoTarg, nullptr);
+  }
+  EXPECT_EQ(Lasers(), lasers + 2);  // a marker for each order
+
+  // A ground order gives the route target; a second one 1.2 s later the waypoint.
+  Frames(16);
+  Act(kOrder, 505, 0, 605);
+  const int first = Cell(50, 60), second = Cell(60, 60), third = Cell(40, 58);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->targPathKle, first);
+    EXPECT_EQ(u->targPathKle2, 0);
+  }
+  EXPECT_EQ(LastOrderX * 1000 + LastOrderZ, 505 * 1000 + 605);
+  EXPECT_EQ(LandQuad2.cell, first);
+  Frames(12);
+  Act(kOrder, 605, 0, 605);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->targPathKle, first);
+    EXPECT_EQ(u->targPathKle2, second);
+  }
+  // Outside the window an order replaces the target and drops the waypoint.
+  Frames(16);
+  Act(kOrder, 405, 0, 585);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->targPathKle, third);
+    EXPECT_EQ(u->targPathKle2, 0);
+  }
+  // A selection closes the window: the next ground order is a new target again.
+  Frames(1);
+  At(own[0], kSelect);
+  Frames(1);
+  Act(kOrder, 605, 0, 605);
+  EXPECT_EQ(own[0]->targPathKle, second);
+  EXPECT_EQ(own[0]->targPathKle2, 0);
+}
+
+TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
+  Fgr* u = MakeUnit(2, Cell(50, 50));
+  SelList_SetOne(&SelList, u, 0);
+  Act(kRoute, 605, 0, 605);
+  EXPECT_EQ(u->targPathKle, Cell(60, 60));
+  EXPECT_EQ(LandQuad1.cell, Cell(60, 60));
+  Act(kHover, 505, 0, 505);
+  EXPECT_EQ(HoverFgr, u);
+  EXPECT_EQ(HoverCell, Cell(50, 50));
+  Act(kHover, 405, 0, 605);
+  EXPECT_EQ(HoverFgr, nullptr);
+  EXPECT_EQ(HoverCell, Cell(40, 60));
+
+  PointOrderFgr = u, PointOrderSig = 7;
+  Act(kPointOrder, 555, 0, 555);
+  EXPECT_EQ(u->fromPultSig, 107);
+  EXPECT_EQ(PointOrderX, 555);
+  EXPECT_EQ(LandQuad2.cell, Cell(55, 55));
+  for (double& m : PickView.projection) m = 0;  // no ground under the cursor: the order is dropped
+  MouseAction = kPointOrder;
+  MouseSelectByTool();
+  EXPECT_EQ(u->fromPultSig, 0);
+  EXPECT_EQ(PointOrderFgr, nullptr);
+  MouseAction = kPointOrder;
+  MouseSelectByTool();
+  EXPECT_EQ(PointOrderSig, 0);
+}
+
+using GameUpdateSteps = FramesTest;
+
+TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchDropsTheSelection) {
+  Fgr* t = Make(fgrTriger);
+  Fgr* slot = Make(fgrDekor);
+  slot->active = 0;
+  t->ProcNomUpd2 = r_Triger_Upd;
+  t->activateFgr = slot->nom;
+  HoverPickTimer = 1000000;
+  EtapLocationNom = EtapLoadReqLoc = 0;
+  GameUpdate();
+  EXPECT_EQ(ProgMode, 1);
+  EXPECT_EQ(slot->active, 0);
+  ProgMode = 2;
+  EtapLocationNom = 1;
+  GameUpdate();
+  EXPECT_EQ(slot->active, 1);
+  EtapLocationNom = 0;
+
+  SelList_SetOne(&SelList, slot, 0);
+  for (int from : {2, 3, 5}) {
+    PlayerSide = from;
+    SideSwitchReq = 1;
+    Game_TickUpd();
+    EXPECT_EQ(PlayerSide, from == 3 ? 2 : 3);
+    EXPECT_EQ(SelList.count + SideSwitchReq, 0);
+  }
+}
+
+// What a cell offers the player, by its cursor kind and the side's level (or bunker).
+TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
+  struct Row {
+    int kind, level, code;
+  };
+  for (const Row& r : {Row{0, 100, 0}, Row{1, 49, 0}, Row{1, 50, 80}, Row{2, 0, 81}, Row{3, 49, 0},
+                       Row{3, 50, 82}, Row{4, 75, 83}, Row{5, 100, 0}, Row{6, 100, 0}, Row{7, 99, 0},
+                       Row{7, 100, 84}, Row{8, 75, 0}, Row{8, 100, 85}, Row{9, 100, 0}, Row{11, 100, 0}})
+    EXPECT_EQ(Cell_OfferCode(r.kind, r.level), r.code) << r.kind << " at " << r.level;
+
+  HoverPickTimer = 1000000;
+  EtapLocationNom = 1;
+  struct Hover {
+    int kind, bunker, cell, code;
+  };
+  const int valid = Cell(40, 40), border = Cell(255, 40);
+  for (const Hover& h :
+       {Hover{2, 0, valid, 81}, Hover{9, fgrAngBunker, valid, 80}, Hover{9, fgrNekBunker, valid, 81},
+        Hover{9, fgrHasBunker, valid, 0}, Hover{10, fgrAngBunker, valid, 81},
+        Hover{10, fgrNekBunker, valid, 80}, Hover{2, 0, border, 0}}) {
+    Land_Layer(0)[h.cell].cursor = (uint8_t)h.kind;
+    SideTab[PlayerSide - 1][kSideBunker] = h.bunker;
+    CursorCode = 55;
+    HoverCell = h.cell;
+    GameUpdate();
+    EXPECT_EQ(CursorCode, h.code) << "kind " << h.kind << " bunker " << h.bunker;
+    EXPECT_EQ(HoverCell, 0);
+  }
+  GameUpdate();  // nothing hovered: the code stays
+  EXPECT_EQ(CursorCode, 0);
+  EtapLocationNom = 0;
+}
+
+}  // namespace
