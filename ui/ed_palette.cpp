@@ -63,7 +63,7 @@ const PaletteTool kTools[kEdPaletteTools + 1] = {
 
 constexpr int kLastByteTool = 21;  // tools 1..21 write type bytes
 constexpr int kLastDragTool = 10;  // the tools a drag paints with
-constexpr int kUnitKombi = -5;     // tool 22's unit
+constexpr int kUnitKombi = kombi_StrelokAngelov;  // tool 22
 
 struct ClickModeRec {
   const char* caption;
