@@ -1,6 +1,8 @@
 // The land grid: cell lookups, highlights, the ground pick and a figure's cells.
 #include "world/land_grid.h"
 
+#include "render/field.h"
+
 #include <GL/glu.h>
 
 #include <cmath>
@@ -16,7 +18,6 @@
 
 LandCellQuad LandQuad1;
 LandCellQuad LandQuad2;
-float CamLookX = 0.0f, CamLookZ = 0.0f;
 float CamObzorY = 45.0f;
 
 int Land_CellAt(float x, float z) {
@@ -223,13 +224,14 @@ void Land_AttachHolder(int cell, Fgr* f) {
   }
 }
 
-// Procedure 11 of camera figures: the camera hangs behind the point it looks at.
+// Procedure 11 of camera figures: the camera hangs behind the point it looks at, the field
+// window's centre, which the scrolling, the minimap and the picked figure move.
 void r_Proc_PlaceAtCursor_(Fgr* f) {
   if (!f) return;
-  f->priv_position_x = CamLookX;
-  f->priv_position_z = CamLookZ + 200.0f;
+  f->priv_position_x = FieldRect.centreX;
+  f->priv_position_z = FieldRect.centreZ + 200.0f;
   Fgr_NoteCell(f);
-  f->laserX = CamLookX;
-  f->laserZ = CamLookZ;
+  f->laserX = FieldRect.centreX;
+  f->laserZ = FieldRect.centreZ;
   f->kmra_Proj__ObzorY = CamObzorY;
 }

@@ -16,7 +16,6 @@ struct LandCellQuad {
 extern LandCellQuad LandQuad1;  // the route target of a unit
 extern LandCellQuad LandQuad2;  // a ground order or point order
 
-extern float CamLookX, CamLookZ;  // the ground point the camera looks at
 extern float CamObzorY;           // the camera's vertical field of view in degrees
 
 // The valid cell under a world point, or -1 (also for points off the field and non-finite ones).
