@@ -3,6 +3,13 @@
 // alone: the container's update and every figure's procedures (the path plans of the passability
 // rebuild, every 500 ms of play, fall outside); and the whole game update of a frame with its
 // pre-steps (fog, side lists, tidy, the rebuild in its turn).
+//
+// Then combat: the whole game update with 100 foot soldiers of each of two sides (the kombi
+// soldier with its gun), in contact (two blocks of 10 x 10 facing each other within reach) and
+// apart (each side sees the other's 100 beyond its guns' reach, so every soldier searches all of
+// them each frame). Their hit points are raised so that the fight lasts through the run; the hit
+// log has reached its message cap before the clock starts. The beams of a frame are taken away
+// after it, as their life timers would.
 #include <benchmark/benchmark.h>
 
 #include "catalogue/kombi.h"
@@ -32,13 +39,14 @@ constexpr int kRebuildEvery = 500 / kFrameMs + 1;
 
 int RandomCell() { return (10 + Rand() % 236) * 256 + 10 + Rand() % 236; }
 
-void BuildStage() {
+// An empty world of play: open land on both floors, five sides, the player on side 2.
+void PlayWorld(uint32_t seed, int frameMs) {
   gsFileLog = "bench_game_update_log.txt";
   Records_ResetPools();
   Fgrs.ResetAll();
   org2_Init();
   orgF_Init();
-  RandSeed(4711);
+  RandSeed(seed);
   Tex_GenLumAlpha(&LandSurface, 0);
   Tex_GenLumAlpha(&LandUnder, 1);
   Land_InitCellFlags();
@@ -47,7 +55,11 @@ void BuildStage() {
   ProgMode = 2;
   EditModeOn = 0;
   visUnderGround = 0;
-  KadrStep = kFrameMs;
+  KadrStep = frameMs;
+}
+
+void BuildStage() {
+  PlayWorld(4711, kFrameMs);
   for (int i = 0; i < kUnits; i++) {
     Fgr* u = Fgr_Create(-3, 2 + i % 2, 0);
     if (!u) break;
@@ -111,5 +123,46 @@ void BM_WholeGameUpdate(benchmark::State& state) {
   state.counters["walking"] = Walking();
 }
 BENCHMARK(BM_WholeGameUpdate)->Unit(benchmark::kMicrosecond);
+
+constexpr int kFightFrameMs = 16;
+
+void FightFrame() {
+  GameUpdate();
+  for (int i = FgrsBaseLast + 1; i < kFgrsSlots; i++)
+    if (Fgrs.mf[i].status == fgrLaser) Fgrs.mf[i].Sbros();
+}
+
+// Two blocks of soldiers, 10 apart inside a block; rows of the second block start `gap` further.
+void Battle(int gap) {
+  PlayWorld(7, kFightFrameMs);
+  for (int i = 0; i < 200; i++) {
+    int side = 2 + i / 100, col = 50 + i % 10, row = 50 + (i % 100) / 10 + (side == 3 ? 10 + gap : 0);
+    Fgr* u = Fgr_Create(kombi_SoldatAkademii, side, 0);
+    if (!u) break;
+    u->novorod = 0;
+    Fgr_CellMoveTo(u, row * kLandSide + col, 0, 0, 0);
+    for (int c : {bcNormHP, bcCaptHP, bcTehnHP}) BoeCnt_Set(&u->UN->cnt, c, 30000, 30000, 0, 0);
+    if (gap) u->get_RadiusVis_ = 300;  // sight beyond the guns' reach: everybody searches
+  }
+  EtapLocationNom = 1;
+  PassMaps_Rebuild();
+  for (int frame = 0; frame < 1000; frame++) FightFrame();
+}
+
+void RunFrames(benchmark::State& state, int gap) {
+  Battle(gap);
+  for (auto _ : state) FightFrame();
+  int standing = 0, shooting = 0;
+  for (const Fgr& f : Fgrs.mf)
+    if (Fgr::IsUnit(&f) && !f.isMort) standing++, shooting += f.P_FireTarg || f.P_AutoTarg;
+  state.counters["standing"] = standing;
+  state.counters["with_target"] = shooting;
+}
+
+void BM_GameUpdate100v100InContact(benchmark::State& state) { RunFrames(state, 0); }
+BENCHMARK(BM_GameUpdate100v100InContact)->Unit(benchmark::kMicrosecond);
+
+void BM_GameUpdate100v100Searching(benchmark::State& state) { RunFrames(state, 15); }
+BENCHMARK(BM_GameUpdate100v100Searching)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

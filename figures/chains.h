@@ -43,3 +43,11 @@ int Fgr_Sub_KickKno(Fgr* h, Fgr* f);
 int Fgr_Sub_KickGuest(Fgr* squad);
 // Takes f out of whichever chain of its holder holds it (before f is reset on its own).
 int Fgr_Sub_LeaveHolder(Fgr* f);
+
+// Calls fn for every member of the chain that starts at head, in order (at most kChainWalkMax).
+// (F is Fgr, a template parameter so that this header needs only the declaration.)
+template <class Fn, class F = Fgr>
+void Fgr_Sub_ForEach(F* head, Fn fn) {
+  int steps = 0;
+  for (F* m = head; m && steps < kChainWalkMax; m = m->pTail, steps++) fn(m);
+}

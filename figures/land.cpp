@@ -26,6 +26,14 @@ void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround) {
   f->speEntry = c;
 }
 
+LandDecal LandDecals[3];
+
+void Fgr_SetSpeDecal(Fgr* f, int nom) {
+  if (!f) return;
+  f->SpeDecalNom = nom;
+  if (nom == 1 || nom == 2) f->speDecal = &LandDecals[nom];
+}
+
 void Fgr_SetKamStudio(Fgr* f) {
   if (!f) return;
   f->KamStudio = 1;

@@ -2,27 +2,6 @@
 // ProcFgr whose figures are not built): each body is empty (or answers "nothing happened") and is
 // deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
-#include "world/combat.h"
-#include "world/ranks.h"
-#include "world/unit_upkeep.h"
-
-// --- world/unit_upkeep.h. No counters are kept yet: every unit stays alive.
-int UN_UpdCounters(Fgr*) { return 1; }
-void Fgr_CapZeroClear(Fgr*) {}
-void Fgr_CapZeroZagradSet(Fgr*) {}
-void Fgr_CaptainMarksUpd(Fgr*) {}
-void Fgr_UseChainsUpd(Fgr*) {}
-
-// --- world/ranks.h
-Fgr* Fgr_FindSkil(Fgr*, int) { return nullptr; }
-int Skil_RandomRaise(Fgr*) { return 0; }
-int Cargo_AddRandom(Fgr*) { return 0; }
-void Unit_RangChoice(Fgr*, int) {}
-int RangOfferWaitMs;
-
-// --- world/combat.h
-void Boe_Attack(Fgr*) {}
-void Boe_AreaStep(Fgr*) {}
 
 // --- gm/fa_proc_env.h: the figure procedures of ProcFgr whose figures are not built yet.
 void r_Proc_FadeTimer_(Fgr*) {}
@@ -44,8 +23,6 @@ void r_Proc_SpawnerQueue_(Fgr*) {}
 void r_Proc_SpawnerRender_(Fgr*) {}
 void r_Proc_KnoButton_(Fgr*) {}
 void r_Proc_KnoProduce_(Fgr*) {}
-void r_Proc_BuildStep_(Fgr*) {}
-void r_Proc_RangStep_(Fgr*) {}
 void r_Proc_DrawTex1B_(Fgr*) {}
 void r_Proc_DrawBillboard_(Fgr*) {}
 void r_Proc_KnoButton2_(Fgr*) {}

@@ -1,10 +1,53 @@
-// Ranks and skills of units.
+// Ranks and skills of units: the rank-up with its next threshold, the three skill offers a captain
+// gets by its class, the queue of offer sets the player chooses from (the game pauses meanwhile),
+// applying an offer, the skill lookups, and the two button procedures of captains and builders.
 #pragma once
 
 class Fgr;
+struct GuiWin;
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure's skill chain, or null
-int Skil_RandomRaise(Fgr* captain);  // 1 when a random tier of one of its skills was raised
-int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
 void Unit_RangChoice(Fgr* unit, int step);  // raise the rank by step and hand out the offers
 extern int RangOfferWaitMs;  // the rank-offer buttons wait this long; the game frame counts it down
+
+void Fgr_ExpNextInit(Fgr* unit);  // a captain's next threshold: 800 + 500 per rank above 1
+
+// Offers: n raises tier 1 of skill n (1..12), n + 1000 tier 2, n + 10000 tier 3; 0 is none.
+int Rang_Offer(Fgr* f, int n, int k);
+void Rang_OfferPair(Fgr* f, int* a, int* b);
+// Weights of the skills 1, 2, 3, 4, 5, 7, 9, 11 in this order; 0 leaves a skill out.
+void Rang_OfferPick(Fgr* f, int* a, int* b, int* c, const int (&w)[8]);
+int Rang_NewSkilOffer(Fgr* f, int* a);
+void Rang_OfferTier(Fgr* f, int* a, int* b);
+void Rang_OffersClass1(Fgr* f, int* a, int* b, int* c);
+void Rang_OffersClass2(Fgr* f, int* a, int* b, int* c);
+void Rang_OffersClass5(Fgr* f, int* a, int* b, int* c);
+
+// The offer queue of the message panel: slot 4 holds the set shown (the one the choice buttons
+// serve), slots 3, 2, 1 the sets waiting, in that order. The panel widget is the interface's: it
+// reads the queue to draw the panel, shows or hides the panel on RangPanelReq (and clears it),
+// and its next button calls RangQueue_Next, hiding the panel when that answers 0.
+struct RangOfferSet {
+  int fgr;  // slot number of the captain; 0 for a free slot
+  int a, b, c;
+};
+constexpr int kRangQueueSlots = 4;
+extern RangOfferSet RangQueue[kRangQueueSlots + 1];  // slots 1..4; entry 0 unused
+enum { kRangPanelNone = 0, kRangPanelShow = 1, kRangPanelHide = 2 };
+extern int RangPanelReq;
+extern int RangPanelExists;  // set by the interface once it has built the message panel
+void Rang_OfferQueue(Fgr* f, int a, int b, int c);
+// The panel moves on: the first waiting set becomes the shown one; with none waiting the shown
+// set is cleared, the pause lifted and 0 answered (the panel is to be hidden), else 1.
+int RangQueue_Next();
+void KnoCb_RangChoice(GuiWin* w);  // event of the three choice buttons (numbers 1, 2, 3)
+
+void Rang_ChoiceApply(Fgr* f, int offer);
+int Skil_Raise(Fgr* f, int skil, int base, int ext2, int ext3);
+int Skil_RandomRaise(Fgr* captain);  // 1 when a random tier of one of its skills was raised
+const char* Skil_Name(int offer);    // the message-base name of the offer's tier, "x" for none
+
+int Spel_Cast(Fgr* caster, Fgr* book);  // 1 cast, 0 casting already or no room, -1 not a spell
+int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
+void Proc_RangStep(Fgr* kno);   // procedure 47: a captain's rename and spell buttons
+void Proc_BuildStep(Fgr* kno);  // procedure 37: the builder's decorations, mines and buildings

@@ -7,9 +7,13 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "catalogue/new_world.h"
+#include "figures/stage.h"
 #include "platform/platform.h"
 #include "render/field.h"
 #include "render/scene.h"
+#include "shell/clock.h"
+#include "world/land_grid.h"
 #include "world/mode_frames.h"
 #include "world/movement.h"
 #include "world/selection.h"
@@ -42,6 +46,45 @@ class FramesTest : public WorldTest {
     f->isUnitWork = 1, f->baner = side, f->haf = 5, f->get_RadiusVis_ = sight;
     f->priv_position_x = x, f->priv_position_z = z;
     return f;
+  }
+};
+
+// A headless game of the shipped stage "Maps/test.etp", started as the game starts and loaded
+// through the game update's request on the first frame; each frame advances a manual clock.
+class ShippedGameTest : public FramesTest {
+ protected:
+  void TearDown() override {
+    Clock_SetManual(false);
+    EtapLocationNom = 0;
+    FramesTest::TearDown();
+  }
+  // What a run starts from: the clock, the frame's words, the seed and the start's new world.
+  static void StartShippedStage(uint32_t seed) {
+    Records_ResetPools();
+    Fgrs.ResetAll();
+    SelList_Clear();
+    GameTick = t_GameTick{0, {}, 1};
+    FieldRect.centreX = FieldRect.centreZ = 0, CamObzorY = 45;
+    PlitBuildOn = 1;  // a load decorates the land, as in the game
+    OrderWaitMs = OrderWaitAtFrame = 0;
+    AmbushLeft = 50, AmbushWait = AmbushPeriod = 9000, AmbushTick = 0;
+    FieldDragState = 0, HoverPickTimer = 1, MiniMapOrderGuard = 0, MouseAction = 0;
+    o2::GamePause = 0;
+    o2::NeedExit = 0;
+    PlayerSide = 2;
+    EtapLocationNom = 0;
+    EtapName.clear();
+    Clock_SetManual(true, 5000);
+    MsLast = TimeGetMs();
+    RandSeed(seed);
+    init_ProjX();  // the world of the game's start, which the load then replaces
+    EtapLoadReqName = SourcePath("Maps/test.etp");
+    EtapLoadReqLoc = 1;
+  }
+  static void GameFrame(int ms) {
+    Clock_Advance(ms);
+    FrameTimer_Tick();
+    GameUpdate();
   }
 };
 
