@@ -15,6 +15,7 @@
 #include "ui/hints.h"
 
 float GuiPanelAlpha = 0.5f;
+GuiWin* GuiDrawingWin = nullptr;
 
 namespace {
 

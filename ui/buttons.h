@@ -5,6 +5,8 @@
 #include "shell/gui_win.h"
 
 extern float GuiPanelAlpha;  // alpha of every button panel, 0.5
+// The widget a panel-button figure draws itself into while its preview is drawn; null otherwise.
+extern GuiWin* GuiDrawingWin;
 
 // Panel, hover outline, caption in font at (x + 5, y + 2); while hovered the hint is set.
 void Gui_DrawButton(GuiWin* win, const char* caption, const char* hint, int font);

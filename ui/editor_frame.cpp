@@ -30,7 +30,7 @@
 #include "ui/gui.h"
 #include "ui/hints.h"
 #include "ui/program_mode.h"
-#include "ui/screens.h"
+#include "ui/hud.h"
 #include "world/fgrs_update.h"
 #include "world/fog.h"
 #include "world/land_grid.h"
@@ -331,18 +331,4 @@ void Cursor_Rule() {
   if (kind == 9) CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
   else if (kind == 10) CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
   else CursorCode = Cell_OfferCode(kind, level);
-}
-
-void VisFloor_SwitchIfReq() {
-  if (!FloorSwitchReq) return;
-  FloorSwitchReq = 0;
-  PointOrderFgr = nullptr;
-  PointOrderSig = 0;
-  visUnderGround = visUnderGround ? 0 : 1;
-}
-
-int Slot3_DropInactive() {
-  if (gSlot3.fgr && gSlot3.item && gSlot3.widget && Fgr::Active(gSlot3.fgr)) return 1;
-  Slot3_Clear();
-  return 0;
 }

@@ -35,8 +35,3 @@ int Field_CursorGround(float* p);
 // The cursor image of the hovered cell (both frames' last step): CursorCode from the cell's cursor
 // kind, the player's side level and bunker kind; HoverCell is used up.
 void Cursor_Rule();
-
-// Steps the play frame shares: the floor switch request (drops the carried figure) and the cargo
-// slot, kept only while its holder is active (1 then).
-void VisFloor_SwitchIfReq();
-int Slot3_DropInactive();

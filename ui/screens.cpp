@@ -5,11 +5,19 @@
 #include <string>
 
 #include "shell/file_names.h"
+#include "shell/window_state.h"
+#include "ui/fgr_panels.h"
 #include "ui/gui.h"
 #include "ui/gui_list.h"
+#include "ui/hud.h"
+#include "ui/org_panels.h"
+#include "ui/play_buttons.h"
 #include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/text_box.h"
+#include "world/figure_ops.h"
+#include "world/info_texts.h"
+#include "world/ranks.h"
 #include "world/stage_requests.h"
 
 GuiWin* GuiHintStrip1 = nullptr;
@@ -100,13 +108,194 @@ void BuildStartScreen(GuiWin* panel) {
   WindowButtons(GuiTopStrip1);
 }
 
-// The top strips of play and the editor: the way back to the start screen (play's Esc), and the
-// window buttons. Their screens' other parts are built with play and the editor.
+// A grid of cols x rows cells from a template made with Add: the template numbered 1 with its
+// subtree, the cells numbered 1 upwards row by row from the top-left.
+GuiWin* Grid(GuiWin* cell, int cols, int rows) {
+  Gui_SetStateTree(cell, 1, 1);
+  Gui_CloneGrid(cell, cols, rows, 1, 0);
+  return cell;
+}
+
+GuiWin* Hidden(GuiWin* w) {
+  if (w) w->visible = 0;
+  return w;
+}
+
+// The top strips of play and the editor: the way back to the start screen (play's Esc; an empty
+// frame in its place in the editor), the special-panel cycle and the window buttons.
 void BuildTopStrip(GuiWin* panel, GuiWin** strip, int mode) {
   *strip = Add(panel, Gl2D_FrameRect, nullptr, 0, 0, 0.16f, 0.04f, 1, kWindow);
   if (mode == 2) Add(*strip, EscBtn_Draw, EscBtn_Click, 0, 0, 0.2f, 1, 11, kParent);
   else Add(*strip, Gl2D_FrameRect, nullptr, 0, 0, 0.2f, 1, 11, kParent);
+  Add(*strip, PanelCycle_Draw, PanelCycle_Click, 0.22f, 0, 0.2f, 1, 11, kParent);
   WindowButtons(*strip);
+}
+
+// One value row (name bar, -, +, value cell) as a numbered template, cloned into 25 rows.
+void ValueRows(GuiWin* list, GuiCallback name, GuiCallback sub, GuiCallback subClick, GuiCallback add,
+               GuiCallback addClick, GuiCallback value, GuiCallback valueClick) {
+  GuiWin* row = Add(list, Gl2D_FrameRect, nullptr, 0, 0, 1, 0.04f, 11, kParent);
+  Gui_SetStateTree(row, 1, 1);
+  Add(row, name, ValPanel_RowClick, 0, 0, 0.74f, 1, 7, kParent);
+  Add(row, sub, subClick, 0.6f, 0.15f, 0.07f, 0.7f, 7, kParent);
+  Add(row, add, addClick, 0.68f, 0.15f, 0.07f, 0.7f, 7, kParent);
+  Add(row, value, valueClick, 0.75f, 0.05f, 0.25f, 0.95f, 7, kParent);
+  Gui_CloneGrid(row, 1, 25, 1, 0);
+}
+
+// The named-variable panel of a screen: the float table on the left, the integer table on the right.
+GuiWin* OrgPanel(GuiWin* screen) {
+  GuiWin* frame = Add(screen, Gl2D_FrameRect, nullptr, 0.37f, 0.1f, 0.46f, 0.9f, 7, kParent);
+  Add(frame, KnoCb_LmbRmb, ValPanel_OrgFHdrClick, 0, 0, 0.45f, 0.05f, 11, kParent);
+  ValueRows(Add(frame, nullptr, nullptr, 0, -0.05f, 0.47f, 0.94f, 11, kParent), ValPanel_OrgFInfo, ValPanel_OrgFSub,
+            ValPanel_OrgFSubClick, ValPanel_OrgFAdd, ValPanel_OrgFAddClick, ValPanel_OrgF, ValPanel_OrgFValClick);
+  Add(frame, KnoCb_LmbRmb, ValPanel_Org2HdrClick, 0.5f, 0, 0.45f, 0.05f, 11, kParent);
+  ValueRows(Add(frame, nullptr, nullptr, 0.5f, -0.05f, 0.47f, 0.94f, 11, kParent), Org2_InfoLine, ValPanel_Org2Sub,
+            ValPanel_Org2SubClick, ValPanel_Org2Add, ValPanel_Org2AddClick, ValPanel_Org2, ValPanel_Org2ValClick);
+  return Hidden(frame);
+}
+
+// The editor's figure-property panel: editable rows with paging headers that show the page.
+GuiWin* FgrPanelEdit(GuiWin* screen) {
+  GuiWin* frame = Add(screen, Gl2D_FrameRect, nullptr, 0.3f, 0.1f, 0.53f, 0.9f, 7, kParent);
+  Add(frame, KnoCb_Adjust1, ValPanel_FgrFloHdrClick, 0.33f, 0, 0.3f, 0.05f, 11, kParent);
+  ValueRows(Add(frame, nullptr, nullptr, 0.33f, -0.05f, 0.3f, 0.94f, 11, kParent), ValPanel_FgrFloName,
+            ValPanel_FgrFloSub, ValPanel_FgrFloSubClick, ValPanel_FgrFloAdd, ValPanel_FgrFloAddClick, ValPanel_FgrFlo,
+            ValPanel_FgrFloValClick);
+  Add(frame, KnoCb_Adjust2, ValPanel_FgrIntHdrClick, 0.66f, 0, 0.3f, 0.05f, 11, kParent);
+  ValueRows(Add(frame, nullptr, nullptr, 0.66f, -0.05f, 0.3f, 0.94f, 11, kParent), ValPanel_FgrIntName,
+            ValPanel_FgrIntSub, ValPanel_FgrIntSubClick, ValPanel_FgrIntAdd, ValPanel_FgrIntAddClick, ValPanel_FgrInt,
+            ValPanel_FgrIntValClick);
+  return Hidden(frame);
+}
+
+// Play's figure-property panel: read-only rows without events, so a click on them goes on to the field.
+GuiWin* FgrPanelPlay(GuiWin* screen) {
+  GuiWin* frame = Add(screen, Gl2D_FrameRect, nullptr, 0.3f, 0.1f, 0.53f, 0.9f, 7, kParent);
+  Add(frame, KnoCb_LmbRmb, ValPanel_FgrFloHdrClick, 0.33f, 0, 0.3f, 0.05f, 11, kParent);
+  GuiWin* floList = Add(frame, nullptr, nullptr, 0.33f, -0.05f, 0.3f, 0.94f, 11, kParent);
+  Grid(Add(floList, ValPanel_FgrFloRow, nullptr, 0, 0, 1, 0.04f, 11, kParent), 1, 25);
+  Add(frame, KnoCb_LmbRmb, ValPanel_FgrIntHdrClick, 0.66f, 0, 0.3f, 0.05f, 11, kParent);
+  GuiWin* intList = Add(frame, nullptr, nullptr, 0.66f, -0.05f, 0.3f, 0.94f, 11, kParent);
+  Grid(Add(intList, ValPanel_FgrIntRow, nullptr, 0, 0, 1, 0.04f, 11, kParent), 1, 25);
+  return Hidden(frame);
+}
+
+// The floor box with the minimap, a square of 0.188 window widths, and its floor button.
+void FloorBox(GuiWin* panel) {
+  GuiWin* box = Add(panel, FloorBox_Draw, nullptr, 0, 0, 0.188f, 0.188f * (float)WinWidth / (float)WinHeight, 11,
+                    kWindow);
+  Add(box, FloorBtn_Draw, FloorBtn_Click, 0, 0, 0.1f, 0.1f, 5, kParent);
+}
+
+// The four captain icons: squares of 0.03 window widths, each two widths right of the one before
+// and lifted a little more.
+void CaptainIcons(GuiWin* strip) {
+  const int dx = (int)(0.03 * WinWidth), dy = (int)(0.0067 * WinHeight);
+  GuiWin* icon = Add(strip, CaptainIcon_Draw, CaptainIcon_Click, 0, 0, 0.03f, 0.03f * (float)WinWidth / (float)WinHeight,
+                     7, kWindow);
+  Gui_SetStateTree(icon, 1, 1);
+  Gui_ShiftY(icon, dy);
+  for (int n = 2; n <= 4; n++) {
+    icon = Shown(Gui_CloneRight(icon));
+    Gui_SetStateTree(icon, n, 1);
+    Gui_ShiftX(icon, dx);
+    Gui_ShiftY(icon, dy);
+  }
+}
+
+// The unit panel: items, filters, skills and cargo of the selected unit; a click on its frame
+// closes it.
+void BuildUnitPanel(GuiWin* panel) {
+  HudUnitPanel = Add(panel, Gl2D_FrameRect, HudUnitPanel_CloseClick, 0, -0.28f, 0.72f, 0.6f, 1, kWindow);
+  GuiWin* top = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.9f, 0.7f, 0.08f, 7, kParent);
+  Grid(Add(top, Gl2D_FrameRect, nullptr, 0, 0, 1.0f / 15, 1, 11, kParent), 15, 1);
+  GuiWin* filters = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0, 0.2f, 0.12f, 0.6f, 7, kParent);
+  Grid(Add(filters, KnoCb_Bad, nullptr, 0, 0, 0.5f, 0.125f, 11, kParent), 1, 8);
+  Grid(Add(filters, KnoCb_Good, nullptr, 0.5f, 0, 0.5f, 0.125f, 11, kParent), 1, 8);
+  GuiWin* slots = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.2f, 0.1f, 0.5f, 7, kParent);
+  Grid(Add(slots, KnoCb_ItemSlots, SuitCell_Click, 0, 0, 1, 1.0f / 3, 11, kParent), 1, 3);
+  GuiWin* boxA = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.32f, 0.5f, 0.25f, 0.2f, 7, kParent);
+  Grid(Add(boxA, Gl2D_FrameRect, nullptr, 0, 0, 0.25f, 0.5f, 11, kParent), 4, 2);
+  GuiWin* boxB = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.3f, 0.2f, 0.3f, 0.25f, 7, kParent);
+  Grid(Add(boxB, Gl2D_FrameRect, nullptr, 0, 0, 0.2f, 0.5f, 11, kParent), 5, 2);
+  GuiWin* skills = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.6f, 0.15f, 0.4f, 0.4f, 7, kParent);
+  Grid(Add(skills, KnoCb_SkilH2, nullptr, 0, 0, 0.2f, 1.0f / 3, 11, kParent), 5, 3);
+  GuiWin* items = Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.02f, 0.02f, 0.96f, 0.12f, 7, kParent);
+  Grid(Add(items, KnoCb_ItemInfo, CargoCell_Click, 0, 0, 1.0f / 15, 1, 11, kParent), 15, 1);
+  Hidden(HudUnitPanel);
+}
+
+// Four info panels in one place, each a frame of numbered cells; all start hidden.
+GuiWin* InfoPanel(GuiWin* panel, GuiCallback draw, GuiCallback innerDraw, float innerH, int innerAnchor,
+                  GuiCallback cellDraw, float cellW, float cellH, int cols, int rows) {
+  GuiWin* info = Add(panel, draw, nullptr, -0.15f, -0.1f, 0.5f, 0.16f, 1, kWindow);
+  GuiWin* inner = Add(info, innerDraw, nullptr, 0, 0, 1, innerH, innerAnchor, kParent);
+  Grid(Add(inner, cellDraw, nullptr, 0, 0, cellW, cellH, 11, kParent), cols, rows);
+  return Hidden(info);
+}
+
+void BuildPlayScreen(GuiWin* panel) {
+  Add(panel, PauseBtn_Draw, PauseBtn_Click, 0.7f, 0.9f, 0.11f, 0.07f, 7, kWindow);
+
+  UnitDebugBox = Add(panel, nullptr, nullptr, 0, -0.05f, 0.19f, 0.15f, 1, kWindow);
+  Add(UnitDebugBox, UnitBoxTitle_Draw, UnitBoxTitle_Click, 0, 0, 1, 0.2f, 11, kParent);
+  Add(UnitDebugBox, UnitDbg_Draw, nullptr, 0.05f, -0.2f, 0.95f, 0.2f, 11, kParent);
+  Add(UnitDebugBox, UnitDbgRank_Draw, nullptr, 0.1f, -0.4f, 0.9f, 0.2f, 11, kParent);
+  Add(UnitDebugBox, UnitDbgCounts_Draw, nullptr, 0.15f, -0.6f, 0.85f, 0.2f, 11, kParent);
+  GuiWin* guests = Add(UnitDebugBox, nullptr, nullptr, 0.2f, -0.8f, 0.8f, 0.2f, 11, kParent);
+  Grid(Add(guests, KnoCb_GuestInfo, HudUnitPanel_OpenClick, 0, 0, 1.0f / 3, 1, 11, kParent), 3, 1);
+
+  CaptainCells = Add(panel, nullptr, nullptr, -0.01f, -0.2f, 0.12f, 0.32f, 1, kWindow);
+  Grid(Add(CaptainCells, Gui_DrawFgrPreview, CaptainCell_Click, 0, 0, 1.0f / 3, 1.0f / 7, 11, kParent), 3, 7);
+
+  InfoPanel1 = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.6f, 7, Gl2D_FrameRect, 1.0f / 9, 0.5f, 9, 2);
+  InfoPanel2 = InfoPanel(panel, KnoCb_CaptainIs, nullptr, 0.8f, 1, KnoCb_Skil, 0.2f, 1.0f / 3, 5, 3);
+  LiftGuestPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.4f, 7, Gl2D_FrameRect, 0.2f, 0.5f, 5, 2);
+  UnitSpellsPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.9f, 7, Gl2D_FrameRect, 0.125f, 0.5f, 8, 2);
+  BuildUnitPanel(panel);
+
+  Add(panel, SaveTest2Btn_Draw, SaveTest2Btn_Click, 0, 0.1f, 0.1f, 0.035f, 7, kWindow);
+  // The way back to the saved stage, just under the button that saves it.
+  Add(panel, LoadTest2Btn_Draw, LoadTest2Btn_Click, 0, 0.065f, 0.1f, 0.035f, 7, kWindow);
+
+  SideResBar = Add(panel, nullptr, nullptr, 0.2f, 0, 0.5f, 0.04f, 11, kWindow);
+  Grid(Add(SideResBar, KnoCb_SideRes, nullptr, 0, 0, 1.0f / 6, 1, 11, kParent), 6, 1);
+  CaptainIconStrip = Add(panel, nullptr, nullptr, 0.2f, -0.05f, 0.21f, 0.08f, 11, kWindow);
+  CaptainIcons(CaptainIconStrip);
+
+  OrgPanel_Play = OrgPanel(panel);
+  FgrPanel_Play = FgrPanelPlay(panel);
+  FloorBox(panel);
+
+  MsgPanel = Add(panel, MsgPanel_Draw, MsgPanel_Click, 0, 0, 1, 1, 100, kWindow);
+  Add(MsgPanel, KnoCb_CaptainOrigin, MsgPanel_Click, 0.2f, 0.7f, 0.6f, 0.1f, 7, kParent);
+  GuiWin* offerSkills = Add(MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.3f, 0.6f, 0.3f, 7, kParent);
+  Grid(Add(offerSkills, KnoCb_SkilH3, MsgPanel_Click, 0, 0, 0.2f, 1.0f / 3, 11, kParent), 5, 3);
+  GuiWin* choices = Add(MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.15f, 0.6f, 0.1f, 7, kParent);
+  Grid(Add(choices, KnoCb_SkilUpHint, KnoCb_RangChoice, 0, 0, 1.0f / 3, 1, 7, kParent), 3, 1);
+  Hidden(MsgPanel);
+  // The rank-up offers queue only once there is a panel to show them; the screen's own draw shows
+  // and hides it on their requests.
+  RangPanelExists = 1;
+  panel->draw = PlayScreen_Draw;
+
+  CodeWinBox = Hidden(Add(panel, Gl2D_FrameRect, nullptr, 0.2f, 0.12f, 0.65f, 0.4f, 7, kWindow));
+  CodeWinText = Add(CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f, 7, kParent);
+  // The places of a scroll bar's top, track and bottom.
+  Add(CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, 7, kParent);
+  Add(CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, 7, kParent);
+  Add(CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0, 0.04f, 0.1f, 7, kParent);
+
+  BuildTopStrip(panel, &GuiTopStrip2, 2);
+}
+
+// What the editor's screen shares with play: the value panels and the floor box. Its tool box,
+// palette and click modes lie under them, its selected-figure box over them.
+void BuildEditorShared(GuiWin* panel) {
+  OrgPanel_Edit = OrgPanel(panel);
+  FgrPanel_Edit = FgrPanelEdit(panel);
+  FloorBox(panel);
 }
 
 }  // namespace
@@ -123,7 +312,8 @@ void Gui_Build() {
   GuiHintStrip2 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, 7, kWindow);
   GuiHintStrip3 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, 7, kWindow);
   BuildStartScreen(GuiPanelMode1);
-  BuildTopStrip(GuiPanelMode2, &GuiTopStrip2, 2);
+  BuildPlayScreen(GuiPanelMode2);
+  BuildEditorShared(GuiPanelMode3);
   BuildTopStrip(GuiPanelMode3, &GuiTopStrip3, 3);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "shell/gui_win.h"
+#include "ui/hud.h"
 
 extern GuiWin* GuiHintStrip1;  // hidden strips whose rectangles frame the hint box
 extern GuiWin* GuiHintStrip2;
@@ -23,10 +24,3 @@ void Gui_Build();
 // Builds the whole widget tree once and loads the text screen's two text windows.
 void Gui_BuildAtStart();
 
-// The play screen's panels that the frames hide before the figures show them again (show for v
-// above 0, else hide), and the message panel (while it is shown the pause key does nothing).
-extern GuiWin* MsgPanel;
-void InfoPanel2_Show(int v);
-void LiftGuestPanel_Show(int v);
-void UnitSpellsPanel_Show(int v);
-void Gui_SetToggleFlag(int v);

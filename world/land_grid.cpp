@@ -1,8 +1,6 @@
 // The land grid: cell lookups, highlights, the ground pick and a figure's cells.
 #include "world/land_grid.h"
 
-#include "render/field.h"
-
 #include <GL/glu.h>
 
 #include <cmath>
@@ -12,12 +10,17 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "gm/fa_proc_env.h"
+#include "render/field.h"
 #include "shell/random.h"
 #include "shell/rect.h"
 #include "world/movement.h"
 
 LandCellQuad LandQuad1;
 LandCellQuad LandQuad2;
+// The camera looks where the field's view is centred: the minimap, the scrolling and a picked
+// figure all move the one point.
+float& CamLookX = FieldRect.centreX;
+float& CamLookZ = FieldRect.centreZ;
 float CamObzorY = 45.0f;
 
 int Land_CellAt(float x, float z) {
@@ -224,14 +227,13 @@ void Land_AttachHolder(int cell, Fgr* f) {
   }
 }
 
-// Procedure 11 of camera figures: the camera hangs behind the point it looks at, the field
-// window's centre, which the scrolling, the minimap and the picked figure move.
+// Procedure 11 of camera figures: the camera hangs behind the point it looks at.
 void r_Proc_PlaceAtCursor_(Fgr* f) {
   if (!f) return;
-  f->priv_position_x = FieldRect.centreX;
-  f->priv_position_z = FieldRect.centreZ + 200.0f;
+  f->priv_position_x = CamLookX;
+  f->priv_position_z = CamLookZ + 200.0f;
   Fgr_NoteCell(f);
-  f->laserX = FieldRect.centreX;
-  f->laserZ = FieldRect.centreZ;
+  f->laserX = CamLookX;
+  f->laserZ = CamLookZ;
   f->kmra_Proj__ObzorY = CamObzorY;
 }

@@ -16,7 +16,8 @@ struct LandCellQuad {
 extern LandCellQuad LandQuad1;  // the route target of a unit
 extern LandCellQuad LandQuad2;  // a ground order or point order
 
-extern float CamObzorY;           // the camera's vertical field of view in degrees
+extern float &CamLookX, &CamLookZ;  // the ground point the camera looks at: the view centre
+extern float CamObzorY;             // the camera's vertical field of view in degrees
 
 // The valid cell under a world point, or -1 (also for points off the field and non-finite ones).
 int Land_CellAt(float x, float z);

@@ -2,6 +2,24 @@
 // ProcFgr whose figures are not built): each body is empty (or answers "nothing happened") and is
 // deleted when its real one lands. Grouped by the header that declares it.
 #include "gm/fa_proc_env.h"
+#include "world/info_texts.h"
+
+// --- world/info_texts.h
+void KnoCb_SideRes(GuiWin*) {}
+void KnoCb_ItemInfo(GuiWin*) {}
+void KnoCb_ItemSlots(GuiWin*) {}
+void KnoCb_CaptainOrigin(GuiWin*) {}
+void KnoCb_SkilUpHint(GuiWin*) {}
+void KnoCb_Skil(GuiWin*) {}
+void KnoCb_SkilH2(GuiWin*) {}
+void KnoCb_SkilH3(GuiWin*) {}
+void KnoCb_CaptainIs(GuiWin*) {}
+void KnoCb_Bad(GuiWin*) {}
+void KnoCb_Good(GuiWin*) {}
+void KnoCb_GuestInfo(GuiWin*) {}
+void KnoCb_Adjust1(GuiWin*) {}
+void KnoCb_Adjust2(GuiWin*) {}
+void KnoCb_LmbRmb(GuiWin*) {}
 
 // --- gm/fa_proc_env.h: the figure procedures of ProcFgr whose figures are not built yet.
 void r_Proc_FadeTimer_(Fgr*) {}

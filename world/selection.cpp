@@ -345,7 +345,7 @@ int Fgr_RectOverlap(const Fgr* f, float x, float y, float w, float h) {
 
 void PickPoint_SetFromFgr(const Fgr* f) {
   if (!f) return;
-  Fgr::PosXZ(f, &FieldRect.centreX, &FieldRect.centreZ);
+  Fgr::PosXZ(f, &CamLookX, &CamLookZ);
 }
 
 Fgr* pFgrSelectedOne(int squadUnit) {

@@ -10,6 +10,7 @@
 #include "scene_fixture.h"
 #include "shell/key_commands.h"
 #include "shell/rect.h"
+#include "world/land_grid.h"
 
 namespace {
 
@@ -66,6 +67,8 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
   Field_GameMouse();
   EXPECT_EQ(FieldRect.centreX, 110);
   EXPECT_EQ(FieldRect.centreZ, 110);
+  EXPECT_EQ(CamLookX, 110) << "the camera looks at the view's centre";
+  EXPECT_EQ(CamLookZ, 110);
   EXPECT_EQ(FieldDragState, 0) << "the minimap took the mouse";
   LeftButton(0);
 

@@ -1,59 +1,97 @@
-// The picture of a frame of play with the shipped textures: a new world's land painted with a lake,
-// a wood, a ridge, a road and a few decorations, seen through the main camera, with the minimap and
-// the cursor, compared with the picture kept beside this test (TOLV_UPDATE_GOLDEN=1 rewrites it).
-// On a difference the frame and a difference image are written into the test's working folder.
+// The picture of the shipped stage in play: "Maps/test.etp" loaded by the load-and-play button's
+// request, which the game update carries out, then frames of play at a fixed step, each drawn as the
+// game draws it, and the minimap; compared with the picture kept beside this test
+// (TOLV_UPDATE_GOLDEN=1 rewrites it). On a difference the frame and a difference image are written
+// into the test's working folder.
 #include <GL/gl.h>
 #include <unistd.h>
 
-#include <cmath>
+#include <filesystem>
 
-#include "render/gl2d.h"
 #include "app/picture.h"
+#include "catalogue/new_world.h"
+#include "figures/org_files.h"
+#include "render/gl2d.h"
 #include "scene_fixture.h"
+#include "shell/clock.h"
+#include "shell/file_names.h"
+#include "shell/gui_win.h"
 #include "shell/key_commands.h"
-#include "test_files.h"
+#include "ui/program_mode.h"
+#include "world/land_grid.h"
+#include "world/mode_frames.h"
+#include "world/stage_requests.h"
 
 namespace {
 
-class GoldenTest : public SceneTestT<400, 300> {};
+// 800 ms of play: past the first refresh of the minimap's fog after the load (every 500 ms).
+constexpr int kFrames = 20;
+constexpr int kFrameMs = 40;
 
-void Paint(int col, int row, int radius, int tile) {
-  for (int r = row - radius; r <= row + radius; r++)
-    for (int c = col - radius; c <= col + radius; c++)
-      if ((c - col) * (c - col) + (r - row) * (r - row) <= radius * radius) LandSurface.kle[r * kLandSide + c].tile = (uint8_t)tile;
-}
+class GoldenTest : public SceneTestT<800, 600> {
+ protected:
+  void TearDown() override {
+    Clock_SetManual(false);
+    EtapLocationNom = 0;
+    EtapName.clear();
+  }
+};
 
 }  // namespace
 
-TEST_F(GoldenTest, AFrameOfPlayLooksAsItDid) {
-  TexTable_Free(&TexTable);
-  std::string here = std::filesystem::current_path();
+TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
+  // What the start loads: the named variables of the master file and the start-up textures, read
+  // from the source tree as the game reads them from its own folder; the log stays here.
+  const std::string here = std::filesystem::current_path();
+  gsFileLog = here + "/" + TestFileName("log.txt");
   ASSERT_EQ(chdir(TOLV_SOURCE_DIR), 0);
-  int loaded = Tex_LoadPack(&TexTable, "uni_files/res/pix_start.txt");
-  ASSERT_EQ(chdir(here.c_str()), 0);
-  ASSERT_EQ(loaded, 1);
-  BuildWorld();
-  Paint(38, 42, 5, 3);  // a sandy shore round a lake
-  Paint(38, 42, 4, 5);
-  Paint(47, 33, 4, 1);  // a wood
-  for (int c = 30; c <= 46; c++) Cell(c, 48)->tile = 6;  // a ridge
-  for (int r = 28; r <= 52; r++) Cell(43, r)->objCode = 28;  // a road
-  Cell(33, 35)->cursor = 1, Cell(35, 36)->cursor = 2, Cell(45, 40)->cursor = 3;
-  PlitTextures_Build(0);
-  for (int k : {0, 2}) {  // the main and the flare camera follow the look point (400, 400)
-    cam_[k]->priv_position_x = 400, cam_[k]->priv_position_z = 600;
-    cam_[k]->laserX = 400, cam_[k]->laserZ = 400;
-    cam_[k]->kmra_VPw = kW, cam_[k]->kmra_VPh = kH;
+  org2_Init();
+  orgF_Init();
+  ASSERT_EQ(Org_ReadMixAtStart(), 1);
+  TexTable_Free(&TexTable);
+  ASSERT_EQ(Tex_LoadPack(&TexTable, gsFilePixStart.c_str()), 1);
+
+  GameTick = t_GameTick{0, {}, 1};
+  PlitBuildOn = 1;
+  EtapName.clear();
+  EtapLocationNom = 0;
+  Clock_SetManual(true, 5000);
+  MsLast = TimeGetMs();
+  RandSeed(20240607);
+  SetProgramMode(1);
+  init_ProjX();  // the start's new world, which the load replaces
+  GuiWin button{};
+  ASSERT_EQ(Etap_RequestLoadDefault(&button), 1);  // the load-and-play button
+  MouseX = kW / 2, MouseY = kH / 2;
+  for (int frame = 1; frame <= kFrames; frame++) {
+    Clock_Advance(kFrameMs);
+    FrameTimer_Tick();
+    GameUpdate();
+    SceneViewportDraw();
+    if (frame == 1) {
+      ASSERT_EQ(chdir(here.c_str()), 0);
+      ASSERT_EQ(EtapLocationNom, 1) << "the stage did not load: " << ReadAll(gsFileLog);
+      ASSERT_EQ(ProgMode, 2);
+    }
   }
-  FieldRect.centreX = 400, FieldRect.centreZ = 420;
-  MouseX = 250, MouseY = 120;
-  RendScene_Reset(&RendScene);
-  Fgrs_UpdAll(&Fgrs);
-  SceneViewportDraw();
-  Gl2D_Begin(0, kW, 0, kH);  // the floor box draws the minimap inside the widget tree
+  Gl2D_Begin(0, kW, 0, kH);  // the play screen's floor box draws the minimap inside the widget tree
   MiniMap_Draw(SideTab, 0);
   Gl2D_End();
   glFinish();
+
+  // Camera 1 hangs 200 behind and above the view's centre, which a new game leaves at the
+  // world's corner and the first frame's scrolling brings into the world (110, 110): the land's
+  // corner in the upper left of the window.
+  Fgr* main = nullptr;
+  for (Fgr& f : Fgrs.mf)
+    if (f.Active() && f.status == fgrKameraLayer && f.kmra_glavEkran) main = &f;
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->kmra_prior, 10);
+  EXPECT_EQ(main->laserX, 110);
+  EXPECT_EQ(main->laserZ, 110);
+  EXPECT_EQ(main->priv_position_x, 110);
+  EXPECT_EQ(main->priv_position_y, 200);
+  EXPECT_EQ(main->priv_position_z, 310);
 
   Picture shot;
   shot.w = kW, shot.h = kH;
@@ -61,8 +99,27 @@ TEST_F(GoldenTest, AFrameOfPlayLooksAsItDid) {
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   for (int y = 0; y < kH; y++)  // rows top first
     glReadPixels(0, kH - 1 - y, kW, 1, GL_RGB, GL_UNSIGNED_BYTE, &shot.rgb[(size_t)y * kW * 3]);
-  const std::string golden = SourcePath("tests/scene/golden/play_frame_400x300.png");
-  if (std::getenv("TOLV_UPDATE_GOLDEN")) ASSERT_TRUE(WritePng(golden, shot));
+  auto at = [&](int x, int y) {  // window pixels, y up
+    const uint8_t* p = &shot.rgb[((size_t)(kH - 1 - y) * kW + x) * 3];
+    return Rgb{p[0], p[1], p[2]};
+  };
+  // A picture worth keeping: the meadow fills the lower right quarter, the sky the top of the
+  // window; on the minimap the fog is open round the player's base and closed far from it.
+  int land = 0;
+  for (int y = 0; y < kH / 2; y++)
+    for (int x = kW / 2 + 40; x < kW; x++) land += at(x, y).g > at(x, y).r && at(x, y).g > at(x, y).b;
+  EXPECT_GT(land, (kW / 2 - 40) * kH / 2 * 9 / 10) << "no land where the camera looks";
+  EXPECT_LT(at(kW / 4, kH - 60).g, at(kW / 4, kH - 60).b) << "no sky beyond the corner";
+  float bx, by, fx, fy;
+  MiniMap_WorldToPix(200, 250, &bx, &by);
+  MiniMap_WorldToPix(1500, 1500, &fx, &fy);
+  EXPECT_GT(at((int)bx, (int)by).g, at((int)fx, (int)fy).g + 8)
+      << "the fog is not open round the base: " << at((int)bx, (int)by) << " " << at((int)fx, (int)fy);
+
+  const std::string golden = SourcePath("tests/scene/golden/play_test_etp_800x600.png");
+  if (std::getenv("TOLV_UPDATE_GOLDEN")) {
+    ASSERT_TRUE(WritePng(golden, shot));
+  }
   const Picture want = ReadPng(golden);
   ASSERT_EQ(want.w, kW) << "no golden picture " << golden;
   Picture diff;

@@ -64,7 +64,7 @@ class ShippedGameTest : public FramesTest {
     Fgrs.ResetAll();
     SelList_Clear();
     GameTick = t_GameTick{0, {}, 1};
-    FieldRect.centreX = FieldRect.centreZ = 0, CamObzorY = 45;
+    CamLookX = CamLookZ = 0, CamObzorY = 45;
     PlitBuildOn = 1;  // a load decorates the land, as in the game
     OrderWaitMs = OrderWaitAtFrame = 0;
     AmbushLeft = 50, AmbushWait = AmbushPeriod = 9000, AmbushTick = 0;

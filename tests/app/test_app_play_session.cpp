@@ -1,0 +1,147 @@
+// One scripted play session of the whole program, headless, with the mouse only: the start screen's
+// PlayTest, the shipped stage in play, a unit selected and its properties read, an order, the pause,
+// the stage saved through its button, the game going on, the stage loaded again through its button
+// and saved once more. The world after the load is the one saved; three pictures of the session
+// are kept as golden pictures.
+#include <vector>
+
+#include "app_run.h"
+#include "figures/fgrs.h"
+#include "figures/side.h"
+#include "figures/stage.h"
+#include "gm/fgr.h"
+#include "picture.h"
+
+namespace {
+
+// Window pixels (top-left origin) of the play screen at 800 x 600. The builder of the shipped stage
+// stands in the middle of the first view; once selected, its title in the unit box (top right)
+// turns the view onto it (as far as the view may go towards the world's edge).
+const char* kPlayTest = "750 124";
+const char* kBuilderAtStart = "412 274";
+const char* kUnitTitle = "720 39";
+const char* kBuilderInView = "400 274";
+const char* kOrderPoint = "555 218";
+const char* kSpe = "712 12";
+const char* kEsc = "684 12";
+const char* kPause = "604 39";
+const char* kSave = "40 530";
+const char* kLoad = "40 551";
+const char* kAway = "500 580";  // the cursor parked where it hides nothing
+
+// The unit box's lines: the title, path, rank and counters of the selected unit.
+constexpr int kUnitBoxX = 648, kUnitBoxY = 30, kUnitBoxW = 152, kUnitBoxH = 72;
+
+std::string Click(const char* button, const char* at, int wait) {
+  return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
+}
+
+std::string Shot(const char* name) { return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n"; }
+
+// Pixels of the box (x, y, w, h; top-left origin) that differ by more than the tolerance.
+int BoxDiff(const Picture& a, const Picture& b, int x, int y, int w, int h) {
+  int n = 0;
+  for (int row = y; row < y + h; row++)
+    for (int col = x; col < x + w; col++) {
+      const size_t at = ((size_t)row * a.w + col) * 3;
+      for (int c = 0; c < 3; c++)
+        if (std::abs((int)a.rgb[at + c] - (int)b.rgb[at + c]) > 24) {
+          n++;
+          break;
+        }
+    }
+  return n;
+}
+
+// Everything a stage keeps of the figures and the sides, read back through the property tables.
+struct WorldValues {
+  std::vector<int> ints;
+  std::vector<float> floats;
+  std::vector<int> sides;
+};
+
+WorldValues Values() {
+  WorldValues v;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    Fgr* f = &Fgrs.mf[i];
+    for (int n = 1; n <= 216; n++) {
+      int value = 0;
+      Fgr_Int_Val(f, n, value);
+      v.ints.push_back(value);
+    }
+    for (int n = 1; n <= 56; n++) {
+      float value = 0;
+      Fgr_Flo_Val(f, n, value);
+      v.floats.push_back(value);
+    }
+  }
+  v.sides.assign(&SideTab[0][0], &SideTab[0][0] + kSides * kSideWords);
+  return v;
+}
+
+TEST_F(AppRun, APlaySessionSavesTheStageGoesOnAndLoadsTheSavedWorldBack) {
+  fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  const std::string script = std::string("answer no\nwait 3\n") +
+      Click("left", kPlayTest, 30) + Shot("play.bmp") +
+      Click("left", kBuilderAtStart, 3) + Click("left", kUnitTitle, 5) +
+      Click("left", kSpe, 2) + Click("left", kSpe, 2) + Shot("props.bmp") +  // the builder's properties
+      Click("left", kSpe, 2) +
+      Click("right", kOrderPoint, 3) +
+      Click("left", kEsc, 2) + Click("left", kPlayTest, 150) +  // back from the start screen: paused
+      Shot("paused.bmp") +
+      Click("left", kSave, 3) +
+      Click("left", kPause, 400) + Shot("walked.bmp") +  // the game goes on
+      Click("left", kEsc, 2) + Click("left", kPlayTest, 2) +
+      Click("left", kLoad, 60) +
+      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") +
+      Click("left", kSave, 3) + "close\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
+
+  // The unit box: the saved unit's lines come back with the load; in between the game went on.
+  const Picture paused = ReadBmp((dir / "paused.bmp").string()), walked = ReadBmp((dir / "walked.bmp").string());
+  const Picture loaded = ReadBmp((dir / "loaded.bmp").string());
+  ASSERT_EQ(paused.w, 800);
+  ASSERT_EQ(walked.w, 800);
+  ASSERT_EQ(loaded.w, 800);
+  EXPECT_GT(BoxDiff(paused, walked, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 10);
+  EXPECT_EQ(BoxDiff(paused, loaded, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 0);
+
+  // The files: the shipped stage has no order; the saved one has the builder's route target; the
+  // stage saved after the load (the first save kept as its backup) holds the same figures and sides.
+  const std::string maps = (dir / "Maps").string();
+  ASSERT_EQ(EtapFile_Load(maps + "/test.etp"), 1);
+  ASSERT_EQ(Fgrs.mf[652].status, fgrUnitStroi);
+  EXPECT_EQ(Fgrs.mf[652].targPathKle, 0);
+  // The first save, kept as backup files, under a stage name of its own.
+  fs::copy_file(dir / "Maps" / "test2.etp_bak", dir / "Maps" / "saved.etp");
+  fs::copy_file(dir / "Maps" / "test2.etp01_bak", dir / "Maps" / "saved.etp01");
+  ASSERT_EQ(EtapFile_Load(maps + "/saved.etp"), 1);
+  EXPECT_NE(Fgrs.mf[652].targPathKle, 0);
+  const WorldValues saved = Values();
+  ASSERT_EQ(EtapFile_Load(maps + "/test2.etp"), 1);
+  const WorldValues again = Values();
+  EXPECT_TRUE(saved.ints == again.ints);
+  EXPECT_TRUE(saved.floats == again.floats);
+  EXPECT_TRUE(saved.sides == again.sides);
+
+  // Three pictures against their golden copies: the first view of play, the selected builder's
+  // properties, the pause.
+  for (const char* name : {"play", "props", "paused"}) {
+    const Picture shot = ReadBmp((dir / (std::string(name) + ".bmp")).string());
+    const std::string golden = std::string(TOLV_SOURCE_DIR) + "/tests/app/golden/" + name + "_800x600.png";
+    if (std::getenv("TOLV_UPDATE_GOLDEN")) {
+      ASSERT_TRUE(WritePng(golden, shot));
+    }
+    const Picture want = ReadPng(golden);
+    ASSERT_EQ(want.w, 800) << "no golden picture " << golden;
+    Picture diff;
+    // The land's tints and tiles are drawn from the random generator, seeded at every start; the
+    // pause outline pulses and the cursor turns yellow while an order waits.
+    const int n = PicDiff(shot, want, 48, &diff);
+    if (n > 1200) WritePng((dir / (std::string(name) + "_diff.png")).string(), diff);
+    EXPECT_LE(n, 1200) << name << ": differing pixels; see " << dir;
+  }
+}
+
+}  // namespace
