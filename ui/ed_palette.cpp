@@ -137,6 +137,7 @@ void EdPalette_Click(GuiWin* w) {
 }
 
 void PageBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "(Page)", "пока не работает", 1); }
+void EtapSaveBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Сохранить", "Задавай имя аля  test.etp", 1); }
 
 void ClickMode_Caption(GuiWin* w) {
   if (!w || !EditModeOn) return;

@@ -1,6 +1,7 @@
 // The stage editor's tool box: the palette of 25 land and object tools (one of them current, applied
-// to the picked land cell by the field mouse), the six click modes that decide what a right click
-// on the field does to the selected figure, and the box naming the selected figure's kind.
+// to the picked land cell by the field mouse) and its save button, the six click modes that decide
+// what a right click on the field does to the selected figure, and the box naming the selected
+// figure's kind.
 #pragma once
 
 #include "shell/gui_win.h"
@@ -22,6 +23,7 @@ void EdPalette_Draw(GuiWin* w);
 void EdPaletteCur_Draw(GuiWin* w);
 void EdPalette_Click(GuiWin* w);
 void PageBtn_Draw(GuiWin* w);
+void EtapSaveBtn_Draw(GuiWin* w);  // the stage save button of the tool box
 
 // Click-mode cells 1..6 and the selected-figure box: nothing outside the editor.
 void ClickMode_Caption(GuiWin* w);
