@@ -32,7 +32,8 @@ const char* kCellC = "640 450";  // its march point, marked with tool 3
 
 std::string Tool(int n) {
   const int x = 2 + 78 * ((n - 1) % 3) + 39, y = 378 + 16 * ((n - 1) / 3) + 8;
-  return "click left " + std::to_string(x) + " " + std::to_string(y) + "\n";
+  // The select command fires on the release, which a press in the same frame would hide.
+  return "click left " + std::to_string(x) + " " + std::to_string(y) + "\nwait 1\n";
 }
 
 std::string Right(const char* at) { return std::string("click right ") + at + "\nwait 1\n"; }
