@@ -124,8 +124,8 @@ void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
       const StageLandCell& a = s->land[fl][i];
       LandKle& k = floors[fl]->kle[i];
       k.height = a.h;
-      k.occupant = Stage_Rebase(Etap_pFgrFromNom(a.occ, 1), c);
-      k.holder = Stage_Rebase(Etap_pFgrFromNom(a.hold, 1), c);
+      k.occupant = c->pFromNom(a.occ, 1);
+      k.holder = c->pFromNom(a.hold, 1);
       memcpy(&k.tile, a.w0, 4);
     }
 }
