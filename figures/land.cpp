@@ -1,6 +1,8 @@
 // Storage of the two land floors.
 #include "figures/land.h"
 
+#include <cstring>
+
 #include "figures/fgr.h"
 #include "shell/random.h"
 
@@ -70,3 +72,5 @@ void LandFloor_DecorateMesh(LandFloor* fl) {
     }
   }
 }
+
+void LandFloor_ForgetDecoration(LandFloor* fl) { memset(fl->decoLoad, 0, sizeof fl->decoLoad); }

@@ -65,6 +65,10 @@ struct LandFloor {
   uint8_t paf[kLandLayers][kLandCells];               // 1 blocked; index column * 256 + row
   uint8_t paf2[kLandLayers][kLandHalfSide * kLandHalfSide];
   uint8_t FogVis[kLandCells];                         // 60 unseen, 0 seen; index row * 256 + column
+  // The cursor kind a load's decoration gave each cell (0: none). The decoration dresses the world
+  // for play and is not part of the stage: a save writes the cell without it, so a stage saved,
+  // loaded and saved again keeps its land. Forgotten whenever the cells' word 0 is replaced whole.
+  uint8_t decoLoad[kLandCells];
   // The floor's drawing (render/land_chunks.h).
   LandChunk chunk[kLandChunks];
   uint32_t overviewTex;  // GL texture of FogVis for the minimap; 0 = none
@@ -104,3 +108,5 @@ int Land_CellValid(int cell);
 // gets a height and a colour (alpha kept), drawing rand() in cell order. The land import and the
 // tile build after a load both decorate this way.
 void LandFloor_DecorateMesh(LandFloor* fl);
+// Forgets which cursor kinds a load's decoration gave the floor's cells (their word 0 is new).
+void LandFloor_ForgetDecoration(LandFloor* fl);

@@ -4,5 +4,5 @@
 int ProgMode = 0;
 int EditModeOn = 0;
 int visUnderGround = 0;
-int EdToolUsed = 0;
-GuiWin* EdBoxWin = nullptr;
+int EdModified = 0;
+GuiWin* EditorBox = nullptr;

@@ -7,5 +7,5 @@ struct GuiWin;
 extern int ProgMode;        // the program mode 1..3 (1 text screen, 2 play, 3 editor); 0 before start-up
 extern int EditModeOn;      // 1 only in the stage editor
 extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
-extern int EdToolUsed;      // the editor's field tools were used since mode 3 was entered
-extern GuiWin* EdBoxWin;    // the editor box (palette and save button), once built
+extern int EdModified;      // a palette tool changed the stage since mode 3 was entered
+extern GuiWin* EditorBox;   // the editor box (palette and save button), once built

@@ -41,6 +41,9 @@ int Base_LoadFrom(t_Fgrs* c, FILE* f);        // the stored location 1..99, or 0
 void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation);
 int EtapFile_Load(const std::string& name);   // base file and its current location, both or neither
 int Etap_LoadLocation(int n);                 // location n of the current stage
+// Reads a base file and its location file into scratch as EtapFile_Load does and checks them,
+// taking nothing: 1 when the base names location and both would be taken.
+int Stage_ReadBack(const std::string& base, const std::string& loc, int location);
 
 // --- requests (carried out, and the buttons that also switch the mode: world/stage_requests.h)
 int Etap_RequestSaveTest2(GuiWin* w);

@@ -119,7 +119,8 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
 
 void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
   LandFloor* floors[2] = {&LandSurface, &LandUnder};
-  for (int fl = 0; fl < 2; fl++)
+  for (int fl = 0; fl < 2; fl++) {
+    LandFloor_ForgetDecoration(floors[fl]);
     for (int i = 0; i < kLandCells; i++) {
       const StageLandCell& a = s->land[fl][i];
       LandKle& k = floors[fl]->kle[i];
@@ -128,6 +129,7 @@ void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
       k.holder = c->pFromNom(a.hold, 1);
       memcpy(&k.tile, a.w0, 4);
     }
+  }
 }
 
 void StageScratch_Commit(StageScratch* s, t_Fgrs* c) {

@@ -338,3 +338,21 @@ int Etap_LoadLocation(int n) {
   EtapLocationNom = n;
   return 1;
 }
+
+int Stage_ReadBack(const std::string& baseName, const std::string& locName, int location) {
+  FILE* base = FileOpenRead(baseName);
+  if (!base) return 0;
+  StageScratch* s = StageScratch_Begin();
+  int n = StageRead_Base(s, base);
+  fclose(base);
+  if (n != location) {
+    LogRefusal(s, "base");
+    return 0;
+  }
+  FILE* loc = FileOpenRead(locName);
+  if (!loc) return 0;
+  int ok = StageRead_Location(s, loc) && StageScratch_Check(s, &Fgrs);
+  fclose(loc);
+  if (!ok) LogRefusal(s, "location");
+  return ok;
+}

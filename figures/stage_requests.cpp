@@ -23,7 +23,7 @@ int Etap_RequestSaveTest2(GuiWin* w) {
 }
 
 int Etap_SaveFromGui() {
-  if (!EdToolUsed || !EdBoxWin || !Dlg_SaveFile()) return 0;
+  if (!EdModified || !EditorBox || !Dlg_SaveFile()) return 0;
   EtapSaveReqName = DlgFilePath;
   return Etap_Save(EtapSaveReqName);
 }

@@ -46,6 +46,8 @@ static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
     memcpy(w + 4, &occ, 4);
     memcpy(w + 8, &hold, 4);
     memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
+    // ... except a cursor kind that only a load's decoration gave the cell.
+    if (fl->decoLoad[i] && k.cursor == fl->decoLoad[i]) w[12 + offsetof(LandKle, cursor)] = 0;
   }
   memcpy(w, "LandEnd;", 8);
   fwrite(buf, 1, sizeof buf, f);
@@ -176,10 +178,9 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
   EtapFile_WriteLenAtStart(c, f);
 }
 
-// Writes one part beside name and puts it in place only when it was written whole; the file it
-// replaces stays as name + "_bak". 0 (logged) when the open, a write or the close failed: name is
-// then as it was.
-static int SavePart(const std::string& name, int base) {
+// Writes one part into the scratch file beside name. 0 (logged) when the open, a write or the close
+// failed: the scratch file is then gone.
+static int WritePart(const std::string& name, int base) {
   FILE* f = FileSave_Begin(name);
   if (!f) {
     LogInfo("\nSaveEtapFail: not open %s", name.c_str());
@@ -191,18 +192,40 @@ static int SavePart(const std::string& name, int base) {
     Base_SaveTo(&Fgrs, f, EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, f);
-  if (!FileSave_End(f, name)) {
+  if (!FileSave_Close(f, name)) {
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }
   return 1;
 }
 
+// Both parts are written beside their names and read back as a load reads them; only a stage the
+// game will load replaces the files (each kept as its name + "_bak").
 int Etap_Save(const std::string& name) {
   if (EtapLocationNom < 1 || EtapLocationNom > 99) {
     LogInfo("\nSaveEtapFail: no current location for %s", name.c_str());
     return 0;
   }
-  if (!SavePart(name, 1)) return 0;
-  return SavePart(name + IntToStrZero(EtapLocationNom, 2), 0);
+  const std::string loc = name + IntToStrZero(EtapLocationNom, 2);
+  if (!WritePart(name, 1)) return 0;
+  if (!WritePart(loc, 0)) {
+    FileSave_Drop(name);
+    return 0;
+  }
+  if (!Stage_ReadBack(FileSave_ScratchName(name), FileSave_ScratchName(loc), EtapLocationNom)) {
+    LogInfo("\nSaveEtapFail: %s would not load again; the previous files are kept", name.c_str());
+    FileSave_Drop(name);
+    FileSave_Drop(loc);
+    return 0;
+  }
+  if (!FileSave_Commit(name)) {
+    LogInfo("\nSaveEtapFail: not written %s", name.c_str());
+    FileSave_Drop(loc);
+    return 0;
+  }
+  if (!FileSave_Commit(loc)) {
+    LogInfo("\nSaveEtapFail: not written %s", loc.c_str());
+    return 0;
+  }
+  return 1;
 }

@@ -28,19 +28,26 @@ constexpr int kDragLockMs = 200;
 constexpr int kHoverMs = 330;
 constexpr int kMiniMapOrderMs = 350;
 
-int MiniMap_Input() {
+int MiniMap_Cursor(float* wx, float* wz) {
   TimerDownRest(&MiniMapOrderGuard);
   const t_MiniMapRect& m = MiniMapRect;
-  if (FieldDragState == 2 || FieldDragLock != 0 || !Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h))
-    return 0;
+  if (!Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h)) return 0;
+  MiniMap_PixToWorld((float)MouseX, (float)MouseY, wx, wz);
+  if (!KeyIsDown(VK_LBUTTON)) return 1;
+  FieldRect.centreX = *wx;
+  FieldRect.centreZ = *wz;
+  FieldRect_ClampCentre();
+  return 2;
+}
+
+int MiniMap_Input() {
   float wx, wz;
-  MiniMap_PixToWorld((float)MouseX, (float)MouseY, &wx, &wz);
-  if (KeyIsDown(VK_LBUTTON)) {
-    FieldRect.centreX = wx;
-    FieldRect.centreZ = wz;
-    FieldRect_ClampCentre();
-    return 1;
+  if (FieldDragState == 2 || FieldDragLock != 0) {
+    TimerDownRest(&MiniMapOrderGuard);
+    return 0;
   }
+  const int at = MiniMap_Cursor(&wx, &wz);
+  if (at != 1) return at ? 1 : 0;
   if (Kmd_Fired(KMD_RKLIK) && SelList.count > 0 && MiniMapOrderGuard == 0) {
     MiniMapOrderGuard = kMiniMapOrderMs;
     Sel_OrderMoveTo(&SelList, wx, wz);
@@ -100,6 +107,10 @@ void Field_GameMouse() {
           std::abs(MouseY - FieldDragStartY) >= kDragPixels)
         FieldDragState = 2;
     }
+  } else if (FieldDragState == 1 && !KeyIsDown(VK_LBUTTON)) {
+    // A press that never became a drag ends with its button, also when its release selected
+    // nothing (locked, or over the minimap): a later press must not drag from this one's point.
+    FieldDragState = 0;
   }
   if (FieldDragLock == 0) FieldRect_ScrollInput();
   if (Kmd_Fired(9)) SideSwitchReq = 1;

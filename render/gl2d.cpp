@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/texture.h"
@@ -346,6 +347,15 @@ void Gl_TexGenOff() {
   glDisable(GL_TEXTURE_GEN_T);
 }
 
+void Gl_TexGenObjectLinear(const float* planeS, const float* planeT) {
+  glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+  glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+  glTexGenfv(GL_S, GL_OBJECT_PLANE, planeS);
+  glTexGenfv(GL_T, GL_OBJECT_PLANE, planeT);
+  glEnable(GL_TEXTURE_GEN_S);
+  glEnable(GL_TEXTURE_GEN_T);
+}
+
 void Gl_Fog(int mode, float r, float g, float b, float a, float start, float end) {
   if (mode != 1 && mode != 2) {
     glDisable(GL_FOG);
@@ -365,6 +375,11 @@ void Gl_Fog(int mode, float r, float g, float b, float a, float start, float end
 }
 
 void Gl_FogOff() { glDisable(GL_FOG); }
+
+void Gl_FogOfFloor(int floor) {
+  if (floor == 1) Gl_Fog(1, o3::FogR, o3::FogG, o3::FogB, 0.5f, 350, 450);
+  else Gl_Fog(1, o3::SkyFogR, o3::SkyFogG, o3::SkyFogB, 0.5f, 350, 450);
+}
 
 void Int4_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d) {
   dst[0] = a, dst[1] = b, dst[2] = c, dst[3] = d;

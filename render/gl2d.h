@@ -62,9 +62,13 @@ void Gl_WireBox(float cx, float cy, float cz, float hx, float hy, float hz);
 void Gl_WireCube(float cx, float cy, float cz, float h);
 void Gl_Perspective45(int w, int h);
 void Gl_TexGenOff();
+// Texture coordinates S and T generated from the two object planes (4 floats each), both on.
+void Gl_TexGenObjectLinear(const float* planeS, const float* planeT);
 
 void Gl_Fog(int mode, float r, float g, float b, float a, float start, float end);
 void Gl_FogOff();
+// The linear ground fog (350..450) of a floor: the underground's colour for floor 1, else the sky's.
+void Gl_FogOfFloor(int floor);
 
 void Int4_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d);
 void Int8_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f,

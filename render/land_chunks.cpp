@@ -34,6 +34,7 @@ constexpr int kTxMeadow2 = 48;
 
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   fl->floorNom = floorNom;
+  LandFloor_ForgetDecoration(fl);
   for (int z = 0; z < kLandSide; z++) {
     for (int x = 0; x < kLandSide; x++) {
       LandKle& k = fl->kle[z * kLandSide + x];
@@ -366,14 +367,8 @@ void Land_DrawProjected(Fgr* patch) {
   if (c->tex.glName) Tex_On(&c->tex);
   static const float kPlaneS[4] = {1.0f / 320, 0, 0, 0};
   static const float kPlaneT[4] = {0, 0, -1.0f / 320, 0};
-  glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
-  glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
-  glTexGenfv(GL_S, GL_OBJECT_PLANE, kPlaneS);
-  glTexGenfv(GL_T, GL_OBJECT_PLANE, kPlaneT);
-  glEnable(GL_TEXTURE_GEN_S);
-  glEnable(GL_TEXTURE_GEN_T);
-  if (patch->UnderGround == 1) Gl_Fog(1, o3::FogR, o3::FogG, o3::FogB, 0.5f, 350, 450);
-  else Gl_Fog(1, o3::SkyFogR, o3::SkyFogG, o3::SkyFogB, 0.5f, 350, 450);
+  Gl_TexGenObjectLinear(kPlaneS, kPlaneT);
+  Gl_FogOfFloor(patch->UnderGround);
   glColor4f(1, 1, 1, 1);
   const float* pos = &fl->vert[0].x;
   Gl_DrawTris(&RendScene, c->indexCount, c->indices, pos, nullptr, nullptr, nullptr);

@@ -12,7 +12,8 @@
 #include "shell/random.h"
 #include "world/paths.h"
 
-// Decoration bytes for plain cells: up to six draws, the first that hits its number decides.
+// Decoration bytes for plain cells: up to six draws, the first that hits its number decides. Each
+// one is remembered, so that a save leaves it out: it dresses this load's play, not the stage.
 static void Decorate(LandFloor* fl) {
   static const uint8_t kDeco[6] = {1, 2, 3, 4, 7, 8};
   for (int i = kLandSide; i < kLandCells - kLandSide; i++) {
@@ -23,6 +24,7 @@ static void Decorate(LandFloor* fl) {
     for (int t = 0; t < 6; t++) {
       if (Rand() % 101 == t + 1) {
         k.cursor = kDeco[t];
+        fl->decoLoad[i] = kDeco[t];
         break;
       }
     }

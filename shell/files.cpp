@@ -369,19 +369,25 @@ void MemFillRange(int* first, int* last, int byte) {
   std::memset(first, byte, static_cast<size_t>(last - first + 1) * sizeof(int));
 }
 
-static std::string SaveScratch(const std::string& path) { return path + "_tmp"; }
+std::string FileSave_ScratchName(const std::string& name) { return name + "_tmp"; }
 
 FILE* FileSave_Begin(const std::string& name) {
   if (name.empty()) return nullptr;
-  return gFileOpenBak_Open(SaveScratch(FsPath(name)).c_str(), "wb");
+  return gFileOpenBak_Open(FsPath(FileSave_ScratchName(name)).c_str(), "wb");
 }
 
-int FileSave_End(FILE* f, const std::string& gameName) {
+int FileSave_Close(FILE* f, const std::string& name) {
   if (!f) return 0;
-  const std::string name = FsPath(gameName), tmp = SaveScratch(name);
   bool ok = !std::ferror(f) && std::fflush(f) == 0;
   if (std::fclose(f) != 0) ok = false;
-  if (ok && PathExists(name)) {
+  if (!ok) FileSave_Drop(name);
+  return ok ? 1 : 0;
+}
+
+int FileSave_Commit(const std::string& gameName) {
+  const std::string name = FsPath(gameName), tmp = FsPath(FileSave_ScratchName(gameName));
+  bool ok = true;
+  if (PathExists(name)) {
     // The old file gets a second name first, so name never stands empty.
     const std::string bak = name + "_bak";
     std::error_code ec;
@@ -397,3 +403,7 @@ int FileSave_End(FILE* f, const std::string& gameName) {
   if (!ok) std::remove(tmp.c_str());
   return ok ? 1 : 0;
 }
+
+void FileSave_Drop(const std::string& name) { std::remove(FsPath(FileSave_ScratchName(name)).c_str()); }
+
+int FileSave_End(FILE* f, const std::string& name) { return FileSave_Close(f, name) && FileSave_Commit(name); }

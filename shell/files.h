@@ -47,6 +47,14 @@ int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expec
 // as it was.
 FILE* FileSave_Begin(const std::string& name);
 int FileSave_End(FILE* f, const std::string& name);
+// FileSave_End in two steps, for a save that reads its scratch files back before any of them
+// replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;
+// on 0 the scratch file is gone), FileSave_Commit puts a closed scratch file in place as
+// FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is its name, for reading.
+int FileSave_Close(FILE* f, const std::string& name);
+int FileSave_Commit(const std::string& name);
+void FileSave_Drop(const std::string& name);
+std::string FileSave_ScratchName(const std::string& name);
 
 // Reads the whole file into an empty buffer: 1 on success; 0 (buffer left empty) on a refusal, a file
 // that does not open, an empty file, a short read, or a size other than a positive `expected`.

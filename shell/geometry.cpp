@@ -126,6 +126,11 @@ int Proj_ToScreenM(float x, float y, float z, int* sx, int* sy, const double* mo
   if (!model || !proj || !viewport) return 0;
   *sx = -1;
   *sy = -1;
+  // A point on or behind the camera's plane (clip w not above 0) has no place on the screen: the
+  // perspective divide would mirror it onto the window.
+  double eye[4];
+  for (int r = 0; r < 4; r++) eye[r] = model[r] * x + model[4 + r] * y + model[8 + r] * z + model[12 + r];
+  if (!(proj[3] * eye[0] + proj[7] * eye[1] + proj[11] * eye[2] + proj[15] * eye[3] > 0)) return 0;
   GLdouble wx, wy, wz;
   if (gluProject(x, y, z, model, proj, viewport, &wx, &wy, &wz) != GL_TRUE) return 0;
   if (!std::isfinite(wx) || !std::isfinite(wy) || std::fabs(wx) > 2e9 || std::fabs(wy) > 2e9) return 0;

@@ -37,8 +37,9 @@ int Spheres_TouchV(const Vec3& a, float r1, const Vec3& b, float r2);
 
 // Window pixel of a world point through a view's stored matrices (16 doubles each, OpenGL order) and
 // viewport. 0 without matrices (sx, sy untouched); else sx, sy = -1 and then, when the projection
-// succeeds, the window position truncated toward zero (y counted from the bottom) and 1. The form
-// that takes a view of the render scene is Proj_ToScreen (render/rend_view.h).
+// succeeds (the point lies before the camera), the window position truncated toward zero (y counted
+// from the bottom) and 1. The form that takes a view of the render scene is Proj_ToScreen
+// (render/rend_view.h).
 int Proj_ToScreenM(float x, float y, float z, int* sx, int* sy, const double* model, const double* proj,
                    const int* viewport);
 

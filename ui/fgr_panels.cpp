@@ -13,9 +13,6 @@
 #include "ui/value_input.h"
 #include "world/selection.h"
 
-int ValPage_FgrInt = 0;
-int ValPage_FgrFlo = 0;
-
 namespace {
 
 constexpr int kRows = 25;

@@ -5,9 +5,7 @@
 #pragma once
 
 #include "shell/gui_win.h"
-
-extern int ValPage_FgrInt;  // 0..191: row r shows property ValPage_FgrInt + r
-extern int ValPage_FgrFlo;  // 0..31
+#include "ui/hud.h"  // the two page words: row r shows property ValPage_FgrInt + r (or Flo)
 
 int ValPanel_FgrIntOut(int n);  // 1 outside 1..216
 int ValPanel_FgrFloOut(int n);  // 1 outside 1..56

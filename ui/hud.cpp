@@ -16,6 +16,8 @@ GuiWin* HudUnitPanel = nullptr;
 GuiWin* SideResBar = nullptr;
 GuiWin* CaptainIconStrip = nullptr;
 GuiWin* MsgPanel = nullptr;
+int ValPage_FgrInt = 0;
+int ValPage_FgrFlo = 0;
 
 namespace {
 

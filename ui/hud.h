@@ -17,6 +17,11 @@ extern GuiWin* CaptainIconStrip;  // the four captain icons
 extern GuiWin* MsgPanel;          // the rank-up offer over the whole window (while shown the pause
                                   // key does nothing); hidden
 
+// The first property each of the selected figure's value panels shows (integers 0..191, floats
+// 0..31); their paging headers show it too.
+extern int ValPage_FgrInt;
+extern int ValPage_FgrFlo;
+
 // Show (v above 0) or hide the panel; nothing before the build. Gui_SetToggleFlag is InfoPanel1's.
 void InfoPanel2_Show(int v);
 void LiftGuestPanel_Show(int v);

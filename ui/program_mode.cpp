@@ -33,7 +33,7 @@ int SetProgramMode(int mode) {
   else o2::anSleepEachFrame = mode == 2 ? 4 : 6;
   SystemCursor(mode != 2);
   EditModeOn = mode == 3 ? 1 : 0;
-  if (mode == 3) EdToolUsed = 0;
+  if (mode == 3) EdModified = 0;
   ProgMode = mode;
   return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "shell/file_names.h"
 #include "shell/window_state.h"
+#include "ui/ed_palette.h"
 #include "ui/fgr_panels.h"
 #include "ui/gui.h"
 #include "ui/gui_list.h"
@@ -298,6 +299,25 @@ void BuildEditorShared(GuiWin* panel) {
   FloorBox(panel);
 }
 
+// The editor's save button saves at once through the save dialog; its click code does not matter.
+void EtapSave_Event(GuiWin*) { Etap_SaveFromGui(); }
+
+// The editor: its tool box (the 3 x 10 palette, the save button, the current tool, the page
+// button), the value panels and floor box it shares with play, the selected-figure box with the six
+// click modes, the top strip.
+void BuildEditorScreen(GuiWin* panel) {
+  EditorBox = Add(panel, Gl2D_FrameRect, nullptr, 0, 0.1f, 0.3f, 0.3f, 7, kWindow);
+  GuiWin* palette = Add(EditorBox, Gl2D_FrameRect, nullptr, 0.01f, 0, 0.98f, 0.9f, 7, kParent);
+  Grid(Add(palette, EdPalette_Draw, EdPalette_Click, 0, 0, 1.0f / 3, 0.1f, 11, kParent), 3, 10);
+  Add(EditorBox, EtapSaveBtn_Draw, EtapSave_Event, 0, 0.91f, 0.4f, 0.09f, 7, kParent);
+  Add(EditorBox, EdPaletteCur_Draw, nullptr, 0.4f, 0.91f, 0.4f, 0.09f, 7, kParent);
+  Add(EditorBox, PageBtn_Draw, nullptr, 0.8f, 0.91f, 0.19f, 0.09f, 7, kParent);
+  BuildEditorShared(panel);
+  GuiWin* selected = Add(panel, EdSelFgr_Draw, nullptr, 0.85f, 0.875f, 0.15f, 0.075f, 7, kWindow);
+  Grid(Add(selected, ClickMode_Caption, ClickMode_Click, 0, 0, 1.0f / 6, 0.4f, 11, kParent), 6, 1);
+  BuildTopStrip(panel, &GuiTopStrip3, 3);
+}
+
 }  // namespace
 
 void Gui_Build() {
@@ -313,8 +333,7 @@ void Gui_Build() {
   GuiHintStrip3 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, 7, kWindow);
   BuildStartScreen(GuiPanelMode1);
   BuildPlayScreen(GuiPanelMode2);
-  BuildEditorShared(GuiPanelMode3);
-  BuildTopStrip(GuiPanelMode3, &GuiTopStrip3, 3);
+  BuildEditorScreen(GuiPanelMode3);
 }
 
 void Gui_BuildAtStart() { Gui_Build(); }

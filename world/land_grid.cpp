@@ -45,7 +45,8 @@ int Land_CellFromPos(float x, float z, float radius, int, int retry) {
 }
 
 void Land_InitCellFlags() {
-  for (LandFloor* fl : {&LandSurface, &LandUnder})
+  for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+    LandFloor_ForgetDecoration(fl);
     for (int c = 0; c < kLandCells; c++) {
       LandKle& k = fl->kle[c];
       bool v = Land_CellValid(c);
@@ -54,6 +55,7 @@ void Land_InitCellFlags() {
       k.cursor = 0;
       k.flag = v ? 2 : 0;
     }
+  }
 }
 
 static void CellQuadSet(LandCellQuad* q, int cell) {

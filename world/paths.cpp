@@ -17,7 +17,9 @@
 
 #include "figures/fgrs.h"
 #include "figures/land.h"
+#include "figures/mode_words.h"
 #include "figures/side.h"
+#include "gm/org_base.h"
 #include "shell/random.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
@@ -363,6 +365,9 @@ void PassMaps_StampFigures(t_Fgrs* c) {
     if (f->Active() && !f->isMort && f->LandKleLUp && f->LandKleStamp)
       Land_StampFootprint(f->LandKleStamp, f->LandKleLUp, 0, 1, 1, 1, 1, f->UnderGround);
   }
+  // The maps follow the frame clock, paused or not; planning is a figure's own work, and figures
+  // stand still while the game is paused or edited.
+  if (o2::GamePause || EditModeOn) return;
   for (int i = 1; i < kFgrsSlots; i++)
     if (c->mf[i].Active()) Fgr_PathPlan(&c->mf[i]);
 }

@@ -25,8 +25,8 @@ extern int PathExpanded;  // cells the last search took from its open list
 // Clears the maps of both floors, blocks them by tile type (and every border cell in every layer),
 // then stamps the standing figures and lets every active figure plan its route.
 void PassMaps_Rebuild();
-// Standing figures (active, not dying, with a footprint) block layers 2..5 of their floor; then
-// every active figure plans its route (Fgr_PathPlan).
+// Standing figures (active, not dying, with a footprint) block layers 2..5 of their floor; then,
+// unless the game is paused or edited, every active figure plans its route (Fgr_PathPlan).
 void PassMaps_StampFigures(t_Fgrs* c);
 // Marks the footprint's valid cells blocked in each layer whose flag is set, on that floor.
 void Land_StampFootprint(int shape, int cell, int l1, int l2, int l3, int l4, int l5, int floor);

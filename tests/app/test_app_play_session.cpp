@@ -15,13 +15,13 @@
 namespace {
 
 // Window pixels (top-left origin) of the play screen at 800 x 600. The builder of the shipped stage
-// stands at the right edge of the first view; once selected, its title in the unit box (top right)
-// turns the view onto it, so it stands in the middle of the field.
+// stands in the middle of the first view; once selected, its title in the unit box (top right)
+// turns the view onto it (as far as the view may go towards the world's edge).
 const char* kPlayTest = "750 124";
-const char* kBuilderAtStart = "786 526";
+const char* kBuilderAtStart = "412 274";
 const char* kUnitTitle = "720 39";
-const char* kBuilderInView = "400 297";
-const char* kOrderPoint = "560 240";
+const char* kBuilderInView = "400 274";
+const char* kOrderPoint = "555 218";
 const char* kSpe = "712 12";
 const char* kEsc = "684 12";
 const char* kPause = "604 39";
@@ -64,9 +64,12 @@ WorldValues Values() {
   WorldValues v;
   for (int i = 1; i < kFgrsSlots; i++) {
     Fgr* f = &Fgrs.mf[i];
+    // Not the draw kind of the figure's last batch entry: the draw pass leaves it behind, and which
+    // entry was drawn last depends on the frame the save came in.
+    const int drawKind = (int)(&f->OnR_inFgr - &f->svZero);
     for (int n = 1; n <= 216; n++) {
       int value = 0;
-      Fgr_Int_Val(f, n, value);
+      if (n != drawKind) Fgr_Int_Val(f, n, value);
       v.ints.push_back(value);
     }
     for (int n = 1; n <= 56; n++) {
@@ -136,11 +139,12 @@ TEST_F(AppRun, APlaySessionSavesTheStageGoesOnAndLoadsTheSavedWorldBack) {
     const Picture want = ReadPng(golden);
     ASSERT_EQ(want.w, 800) << "no golden picture " << golden;
     Picture diff;
-    // The land's tints and tiles are drawn from the random generator, seeded at every start; the
-    // pause outline pulses and the cursor turns yellow while an order waits.
+    // The land's tints and tiles are drawn from the random generator, seeded at every start, and
+    // the land fills most of the view; the pause outline pulses and the cursor turns yellow while an
+    // order waits.
     const int n = PicDiff(shot, want, 48, &diff);
-    if (n > 1200) WritePng((dir / (std::string(name) + "_diff.png")).string(), diff);
-    EXPECT_LE(n, 1200) << name << ": differing pixels; see " << dir;
+    if (n > 3000) WritePng((dir / (std::string(name) + "_diff.png")).string(), diff);
+    EXPECT_LE(n, 3000) << name << ": differing pixels; see " << dir;
   }
 }
 

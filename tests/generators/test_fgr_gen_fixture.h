@@ -10,6 +10,7 @@
 #include <string>
 
 #include "generators/fgr_tables.h"
+#include "shell/log.h"
 #include "test_files.h"
 
 namespace fgrtest {
@@ -42,6 +43,7 @@ struct GenRun {
   void Generate() {
     std::filesystem::path back = std::filesystem::current_path();
     std::filesystem::current_path(dir);
+    gsFileLog = "uni_files/log.txt";  // the run's own log in its folder, whatever a test before set
     FgrAGen();
     std::filesystem::current_path(back);
     pre = ReadAll(dir / "gm/fa_pre.h");

@@ -45,6 +45,7 @@ const GenOrgVar* Find(const GenOrgList& list, const std::string& name) {
 TEST(OrgTable, CommittedHeaderRegenerates) {
   std::filesystem::create_directories("org_regen");
   gsFileLog = "org_regen/log.txt";
+  std::filesystem::remove(gsFileLog);  // the log is appended to: only this run's lines
   std::filesystem::copy_file(SourcePath("gm/__orgmix.txt"), "org_regen/__orgmix.txt",
                              std::filesystem::copy_options::overwrite_existing);
   gsFileOrgGenIn = "org_regen/__orgmix.txt";

@@ -143,6 +143,13 @@ TEST(Geometry, ProjectionToPixels) {
   EXPECT_EQ(Proj_ToScreenM(1, 1, 1, &sx, &sy, model, flat, viewport), 0);
   EXPECT_EQ(sx, -1);
   EXPECT_EQ(sy, -1);
+  // A perspective camera looking down -z (w = -z): points before it project, behind it not.
+  proj[15] = 0, proj[11] = -1;
+  EXPECT_EQ(Proj_ToScreenM(0.5f, 0, -2, &sx, &sy, model, proj, viewport), 1);
+  EXPECT_EQ(sx, 500);  // x / w = 0.25
+  EXPECT_EQ(Proj_ToScreenM(0.5f, 0, 2, &sx, &sy, model, proj, viewport), 0);
+  EXPECT_EQ(sx, -1);
+  EXPECT_EQ(Proj_ToScreenM(0.5f, 0, 0, &sx, &sy, model, proj, viewport), 0);
 }
 
 TEST(Geometry, FigureNumbersCountUpAndRaise) {

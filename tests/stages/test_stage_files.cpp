@@ -218,6 +218,24 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   EXPECT_EQ(Etap_Save("no_such_dir/x.etp"), 0);
 }
 
+TEST_F(StageFiles, AStageTheGameWouldRefuseIsNeverWrittenOverTheLastGoodOne) {
+  BuildWorld(0);
+  ASSERT_EQ(Etap_Save(Name("r.etp")), 1);
+  const std::string loc = Name("r.etp") + IntToStrZero(EtapLocationNom, 2);
+  const std::vector<char> base = ReadBytes<char>(Name("r.etp")), locBytes = ReadBytes<char>(loc);
+  // Two figures wear each other: a load refuses the loop, so the save must not write it.
+  Fgrs.mf[2].P2_UseHelm = &Fgrs.mf[4];
+  Fgrs.mf[4].P2_UseHelm = &Fgrs.mf[2];
+  EXPECT_EQ(Etap_Save(Name("r.etp")), 0);
+  Fgrs.mf[2].P2_UseHelm = Fgrs.mf[4].P2_UseHelm = nullptr;
+  EXPECT_NE(LogText().find("\nSaveEtapFail: " + Name("r.etp") + " would not load again; the previous files are kept"),
+            std::string::npos);
+  EXPECT_EQ(ReadBytes<char>(Name("r.etp")), base);
+  EXPECT_EQ(ReadBytes<char>(loc), locBytes);
+  EXPECT_FALSE(std::filesystem::exists(Name("r.etp") + "_tmp"));
+  EXPECT_FALSE(std::filesystem::exists(loc + "_tmp"));
+}
+
 TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   BuildWorld(0, 4);
   EtapLocationNom = 3;

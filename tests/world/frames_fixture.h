@@ -13,6 +13,7 @@
 #include "render/field.h"
 #include "render/scene.h"
 #include "shell/clock.h"
+#include "shell/msgbase.h"
 #include "world/land_grid.h"
 #include "world/mode_frames.h"
 #include "world/movement.h"
@@ -56,10 +57,13 @@ class ShippedGameTest : public FramesTest {
   void TearDown() override {
     Clock_SetManual(false);
     EtapLocationNom = 0;
+    MsgBase_Clear();
     FramesTest::TearDown();
   }
-  // What a run starts from: the clock, the frame's words, the seed and the start's new world.
+  // What a run starts from: the message base, the clock, the frame's words, the seed and the
+  // start's new world (whatever tests ran before in the same process).
   static void StartShippedStage(uint32_t seed) {
+    MsgBase_Load(SourcePath("uni_files/res/msgbase.txt"));  // the hit log's labels
     Records_ResetPools();
     Fgrs.ResetAll();
     SelList_Clear();

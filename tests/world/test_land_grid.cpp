@@ -87,10 +87,14 @@ TEST_F(LandGrid, CellsOfPointsAndOfFigures) {
   EXPECT_TRUE(Land_CellValid(g->targPathKle));
   EXPECT_EQ(std::abs(g->targPathKle % 256 - 44) <= 1 && std::abs(g->targPathKle / 256 - 1) <= 1, true);
 
+  Land_CellQuad(300);
+  ASSERT_EQ(LandQuad1.count, 6);
   Land_CellQuad(-1);
-  EXPECT_EQ(LandQuad1.count, 0) << "-1 leaves the highlight as it was";
+  EXPECT_EQ(LandQuad1.count, 6) << "-1 leaves the highlight as it was";
+  EXPECT_EQ(LandQuad1.cell, 300);
   Land_CellQuad(65536);
-  EXPECT_EQ(LandQuad1.count, 0);
+  EXPECT_EQ(LandQuad1.count, 6);
+  EXPECT_EQ(LandQuad1.cell, 300);
 }
 
 TEST_F(LandGrid, TheGroundUnderTheCursor) {

@@ -1,5 +1,6 @@
 // Land map import of a file the test writes, and of cut, oversized, wrongly sized and missing ones.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,14 @@ std::string KmFile(int w, int h) {
 
 }  // namespace
 
+// The import reads "km" in the working folder, which ctest shares between the tests running side
+// by side: each test works in a folder of its own.
 class LandImport : public WorldTest {
  protected:
+  std::filesystem::path base_;
   void SetUp() override {
+    base_ = std::filesystem::current_path();
+    std::filesystem::current_path(TestScratchDir("km_"));
     WorldTest::SetUp();
     for (LandFloor* fl : {&LandSurface, &LandUnder})
       for (int c = 0; c < kLandCells; c++) {
@@ -42,6 +48,7 @@ class LandImport : public WorldTest {
   void TearDown() override {
     std::remove("km");
     WorldTest::TearDown();
+    std::filesystem::current_path(base_);
   }
 };
 

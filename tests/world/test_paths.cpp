@@ -301,3 +301,29 @@ TEST_F(PathSearch, EdgeAnswersAndTheGenerationWrap) {
   EXPECT_EQ(Land_PathFind(1, 0, 405, 405, 415, 415), 2);
   EXPECT_EQ(Land_PathFind(1, 0, 415, 415, 405, 405), 2);
 }
+
+// The maps are rebuilt by the frame clock whatever the mode, but figures plan their routes only
+// while the game runs: neither paused nor edited.
+TEST_F(PathSearch, RoutesArePlannedOnlyWhileTheGameRuns) {
+  const int cell = 20 * kLandSide + 20;
+  Fgr* b = Make(101);  // a 2 x 2 building
+  b->LandKleStamp = 6;
+  b->LandKleLUp = 60 * kLandSide + 60;
+  struct Case {
+    int pause, edit, planned;
+  } const kCases[] = {{1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {0, 0, 1}};
+  for (const Case& k : kCases) {
+    Fgr* u = MakeUnit(2, cell);
+    u->targPathKle = 20 * kLandSide + 120;
+    o2::GamePause = k.pause;
+    EditModeOn = k.edit;
+    PassMaps_Rebuild();
+    PathFloor = 0;
+    EXPECT_EQ(Land_Passable10(2, 60, 61), 1) << "the maps are rebuilt in every mode";
+    EXPECT_EQ(u->onPath, k.planned) << k.pause << k.edit;
+    EXPECT_EQ(u->targPathKle, 20 * kLandSide + 120) << "the order stays";
+    u->Sbros();
+  }
+  o2::GamePause = 0;
+  EditModeOn = 0;
+}

@@ -1,12 +1,84 @@
-// The selection: squads and figures that refuse mass selection in a dragged rectangle, the list's
-// rules and its tidy step, and the small figure operations beside the procedures.
+// The selection: the left button's click and drag on the field with the shipped key commands,
+// squads and figures that refuse mass selection in a dragged rectangle, the list's rules and its
+// tidy step, and the small figure operations beside the procedures.
+#include <cstdlib>
+
 #include "figures/chains.h"
 #include "frames_fixture.h"
+#include "gm/kmd_block.h"
+#include "shell/key_commands.h"
 #include "world/figure_ops.h"
 
 namespace {
 
 using Picking = CameraTest;
+
+// One game frame with the left button down or up and the cursor at (x, y): the button reaches the
+// platform's key state and the key-state table as the window procedure leaves them, then the key
+// commands and the game update run.
+void LeftButtonFrame(int x, int y, int down) {
+  Plat_PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, 0);
+  PlatMsg m;
+  while (Plat_PeekMessage(&m)) {
+  }
+  KeyDownTable[VK_LBUTTON] = down;
+  MouseX = x, MouseY = y;
+  Kmd_UpdAll();
+  GameUpdate();
+}
+
+TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectangleWhenADragEnds) {
+  setenv("TOLV_VIDEO", "headless", 1);
+  const std::string keep = gsFileSig;
+  gsFileSig = SourcePath("uni_files/res/sig.txt");
+  Kmd_ResetAll();
+  ASSERT_EQ(Kmd_Load(), 1);
+  gsFileSig = keep;
+  MiniMapRect = {};
+  FieldDragState = FieldDragLock = 0;
+  EtapLocationNom = 1, EtapLoadReqLoc = 0;
+  Fgr* u[3] = {Unit(2, 470, 500), Unit(2, 500, 500), Unit(2, 530, 500)};
+  int sx[3], sy[3];
+  for (int i = 0; i < 3; i++)
+    ASSERT_EQ(Proj_ToScreen(u[i]->priv_position_x, 1, u[i]->priv_position_z, &sx[i], &sy[i], &PickView), 1);
+  auto only = [](std::initializer_list<Fgr*> want) {
+    if (SelList.count != (int)want.size()) return false;
+    for (Fgr* f : want)
+      if (!SelList_Contains(f)) return false;
+    return true;
+  };
+  // A click, the cursor trembling by 3 pixels while the button is down: nothing on the press, the
+  // figure under the cursor on the release.
+  LeftButtonFrame(sx[0], sy[0], 1);
+  EXPECT_EQ(SelList.count, 0) << "a press selects nothing yet";
+  LeftButtonFrame(sx[0] + 3, sy[0], 1);
+  EXPECT_EQ(FieldDragState, 1);
+  LeftButtonFrame(sx[0] + 3, sy[0], 0);
+  EXPECT_TRUE(only({u[0]})) << SelList.count;
+  EXPECT_EQ(FieldDragState, 0);
+  // A drag around the other two: their rectangle on the release, and clicks lock for 200 ms.
+  const int left = (sx[0] + sx[1]) / 2, right = sx[2] + (sx[2] - sx[1]) / 2;
+  LeftButtonFrame(left, sy[1] + 15, 1);
+  LeftButtonFrame(left + 10, sy[1], 1);
+  LeftButtonFrame(right, sy[1] - 15, 1);
+  EXPECT_EQ(FieldDragState, 2);
+  EXPECT_TRUE(only({u[0]})) << "the drag selects nothing while the button is held";
+  LeftButtonFrame(right, sy[1] - 15, 0);
+  EXPECT_TRUE(only({u[1], u[2]})) << SelList.count;
+  EXPECT_EQ(FieldDragState, 0);
+  EXPECT_EQ(FieldDragLock, 200);
+  // A click within the lock is ignored (frames of 50 ms: the release comes 100 ms later); one after
+  // it, on the ground, selects nothing.
+  KadrStep = 50;
+  LeftButtonFrame(sx[0], sy[0], 1);
+  LeftButtonFrame(sx[0], sy[0], 0);
+  EXPECT_TRUE(only({u[1], u[2]}));
+  LeftButtonFrame(left, sy[1] + 40, 1);
+  LeftButtonFrame(left, sy[1] + 40, 0);
+  EXPECT_EQ(SelList.count, 0) << "the ignored click left no drag behind to start from";
+  EtapLocationNom = 0;
+  Kmd_ResetAll();
+}
 
 TEST_F(Picking, SquadsJoinOnceAndAFigureThatRefusesMassSelectionStaysOnlyWhileAlone) {
   Fgr* squad = Make(fgrSquadHolder);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "figures/stage.h"
+#include "world/stage_requests.h"
 #include "world_fixture.h"
 
 class ShippedStage : public WorldTest {};
@@ -35,4 +36,43 @@ TEST_F(ShippedStage, IsWhatTheStageMakerWritesAndLoads) {
   EXPECT_EQ(SideTab[1][kSideEner], 800);
   EXPECT_EQ(SideTab[2][kSideBunker], fgrHasBunker);
   EXPECT_EQ(SideTab[2][kSideEner], 200);
+}
+
+// The land blocks of a location file (both floors, from the first tag to the last end tag).
+static std::string LandBlocks(const std::string& locationFile) {
+  const std::string s = ReadAll(locationFile);
+  size_t from = s.find("LandChar"), to = s.rfind("LandEnd;");
+  if (from == std::string::npos || to == std::string::npos) return "";
+  return s.substr(from, to + 8 - from);
+}
+
+// Loaded for play, the land is decorated; saved, it is the stage's own land again, so loads and
+// saves in turn never change it however often they follow each other.
+TEST_F(ShippedStage, ItsLandSurvivesLoadsForPlayAndSaves) {
+  const std::string shipped = SourcePath("Maps/test.etp");
+  const std::string land = LandBlocks(shipped + "01");
+  ASSERT_EQ(land.size(), 2 * (8 + 8 + kLandCells * 16 + 8));
+  PlitBuildOn = 1;
+  EtapLocationNom = 0;
+  EtapName.clear();
+  std::string from = shipped;
+  for (const char* save : {"a.etp", "b.etp", "c.etp"}) {
+    EtapLoadReqName = from;
+    EtapLoadReqLoc = 1;
+    Etap_ProcRequests();  // the load and the reset after it, as the game update runs them
+    ASSERT_EQ(EtapLocationNom, 1) << from;
+    ASSERT_EQ(EtapName + ".etp", from);
+    // The play is dressed: more surface cells carry a cursor kind than the stage gave.
+    int stage = 0, live = 0;
+    for (int c = 0; c < kLandCells; c++) {
+      stage += land[8 + 8 + c * 16 + 12 + 2] != 0;
+      live += LandSurface.kle[c].cursor != 0;
+    }
+    EXPECT_GT(live, stage + 100) << from;
+    from = TestFileName(save);
+    ASSERT_EQ(Etap_Save(from), 1);
+    EXPECT_TRUE(LandBlocks(from + "01") == land) << from << " has another land than the shipped stage";
+  }
+  EtapLocationNom = 0;
+  EtapName.clear();
 }

@@ -2,6 +2,7 @@
 // log of the test's own), plus cleared land floors (every valid cell open ground, the border
 // blocked), the player on side 2, and side records restored after each test.
 #pragma once
+#include <cstdlib>
 #include <cstring>
 
 #include "figures/figures_fixture.h"
@@ -32,7 +33,21 @@ class WorldTest : public FiguresTest {
     PassMaps_Rebuild();
   }
 
-  void TearDown() override { memcpy(SideTab, sidesSaved_, sizeof SideTab); }
+  void TearDown() override {
+    FreeLandChunks();
+    memcpy(SideTab, sidesSaved_, sizeof SideTab);
+  }
+
+  // The chunk meshes that a test's new world allocated (init_ProjX) go with the test: a later test
+  // that clears the floors whole would lose them.
+  static void FreeLandChunks() {
+    for (LandFloor* fl : {&LandSurface, &LandUnder})
+      for (LandChunk& c : fl->chunk) {
+        free(c.indices);
+        c.indices = nullptr;
+        c.indexCount = c.built = 0;
+      }
+  }
 
   // A walking unit of the side on layer 1 at the centre of the cell.
   static Fgr* MakeUnit(int side, int cell, int floor = 0) {
