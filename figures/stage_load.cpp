@@ -340,7 +340,7 @@ int Etap_LoadLocation(int n) {
 }
 
 int Stage_ReadBack(const std::string& baseName, const std::string& locName, int location) {
-  FILE* base = FileOpenRead(baseName);
+  FILE* base = OpenPart(baseName);
   if (!base) return 0;
   StageScratch* s = StageScratch_Begin();
   int n = StageRead_Base(s, base);
@@ -349,7 +349,7 @@ int Stage_ReadBack(const std::string& baseName, const std::string& locName, int 
     LogRefusal(s, "base");
     return 0;
   }
-  FILE* loc = FileOpenRead(locName);
+  FILE* loc = OpenPart(locName);
   if (!loc) return 0;
   int ok = StageRead_Location(s, loc) && StageScratch_Check(s, &Fgrs);
   fclose(loc);
