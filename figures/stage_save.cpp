@@ -207,7 +207,10 @@ int Etap_Save(const std::string& name) {
     return 0;
   }
   const std::string loc = name + IntToStrZero(EtapLocationNom, 2);
-  if (!WritePart(name, 1)) return 0;
+  if (!WritePart(name, 1)) {
+    FileSave_Drop(loc);  // a failed save leaves no scratch file beside the stage
+    return 0;
+  }
   if (!WritePart(loc, 0)) {
     FileSave_Drop(name);
     return 0;
@@ -218,13 +221,10 @@ int Etap_Save(const std::string& name) {
     FileSave_Drop(loc);
     return 0;
   }
-  if (!FileSave_Commit(name)) {
+  // Both parts replace their files together, or neither does.
+  const std::string parts[2] = {name, loc};
+  if (!FileSave_CommitAll(parts, 2)) {
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
-    FileSave_Drop(loc);
-    return 0;
-  }
-  if (!FileSave_Commit(loc)) {
-    LogInfo("\nSaveEtapFail: not written %s", loc.c_str());
     return 0;
   }
   return 1;
