@@ -3,8 +3,8 @@
 //
 // Beside the whole save and load, their two halves: the figures turned into bytes in memory (no
 // file system) and the bytes alone through the file system (the scratch file, the backup link and
-// the rename; the whole files read back). A save is timed twice: back to back, where the backup
-// a save removes may still be on its way to the disk, and with the disk idle (the files of the
+// the renames; the whole files read back). A save is timed twice: back to back, where the files of
+// the last save may still be on their way to the disk, and with the disk idle (the files of the
 // previous save synced between iterations, untimed), as when saves are seconds apart.
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <string>
 
 #include "figures/land.h"
@@ -23,11 +26,25 @@
 
 namespace {
 
-const std::string kName = "bench_stage.etp";
-const std::string kLocName = "bench_stage.etp01";
+// The files live in a folder of their own, removed when the benchmarks end.
+struct BenchDir {
+  std::string path;
+  BenchDir() {
+    std::error_code ec;
+    std::string t = (std::filesystem::temp_directory_path(ec) / "tolv_bench_stage_XXXXXX").string();
+    if (!ec && mkdtemp(t.data())) path = t + "/";
+  }
+  ~BenchDir() {
+    std::error_code ec;
+    if (!path.empty()) std::filesystem::remove_all(path, ec);
+  }
+} gDir;
+
+const std::string kName = gDir.path + "bench_stage.etp";
+const std::string kLocName = gDir.path + "bench_stage.etp01";
 
 void FullStage() {
-  gsFileLog = "bench_stage_log.txt";
+  gsFileLog = gDir.path + "bench_stage_log.txt";
   Records_ResetPools();
   Fgrs.ResetAll();
   for (int i = 0; i < 499; i++) {

@@ -30,27 +30,37 @@ void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f) {
 }
 
 // One floor as a land block, gathered and written whole; figure numbers always as for a location.
+// The cells are gathered as typed words: byte stores would let every store alias the floor, and
+// the loop would read the floor's fields again after each one.
 static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
-  static unsigned char buf[16 + kLandCells * 16 + 8];
-  const int side = kLandSide;
-  memcpy(buf, "LandChar", 8);
-  memcpy(buf + 8, &side, 4);
-  memcpy(buf + 12, &side, 4);
+  struct Block {
+    char head[8];
+    int cols, rows;
+    StageLandCell cell[kLandCells];
+    char tail[8];
+  };
+  static_assert(sizeof(StageLandCell) == 16 && sizeof(Block) == 16 + kLandCells * 16 + 8, "a block as stored");
+  static Block blk;
+  memcpy(blk.head, "LandChar", 8);
+  blk.cols = blk.rows = kLandSide;
   const int kNone = Fgr_NomForLink(nullptr, 1);
-  unsigned char* w = buf + 16;
-  for (int i = 0; i < kLandCells; i++, w += 16) {
-    const LandKle& k = fl->kle[i];
-    int occ = k.occupant ? Fgr_NomForLink(k.occupant, 1) : kNone;  // most cells hold no figure
-    int hold = k.holder ? Fgr_NomForLink(k.holder, 1) : kNone;
-    memcpy(w, &k.height, 4);
-    memcpy(w + 4, &occ, 4);
-    memcpy(w + 8, &hold, 4);
-    memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
+  const LandKle* kle = fl->kle;
+  const uint8_t* deco = fl->decoLoad;
+  constexpr int kCursorShift = 8 * offsetof(LandKle, cursor);
+  for (int i = 0; i < kLandCells; i++) {
+    const LandKle& k = kle[i];
+    uint32_t w0;
+    memcpy(&w0, &k.tile, 4);  // word 0 exactly as it lies in memory ...
     // ... except a cursor kind that only a load's decoration gave the cell.
-    if (fl->decoLoad[i] && k.cursor == fl->decoLoad[i]) w[12 + offsetof(LandKle, cursor)] = 0;
+    if (deco[i] && k.cursor == deco[i]) w0 &= ~(0xFFu << kCursorShift);
+    StageLandCell& c = blk.cell[i];
+    c.h = k.height;
+    c.occ = k.occupant ? Fgr_NomForLink(k.occupant, 1) : kNone;  // most cells hold no figure
+    c.hold = k.holder ? Fgr_NomForLink(k.holder, 1) : kNone;
+    memcpy(c.w0, &w0, 4);
   }
-  memcpy(w, "LandEnd;", 8);
-  fwrite(buf, 1, sizeof buf, f);
+  memcpy(blk.tail, "LandEnd;", 8);
+  fwrite(&blk, 1, sizeof blk, f);
 }
 
 int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == fgrLandHolder && f->landSurf && f->landUnder; }
@@ -207,7 +217,10 @@ int Etap_Save(const std::string& name) {
     return 0;
   }
   const std::string loc = name + IntToStrZero(EtapLocationNom, 2);
-  if (!WritePart(name, 1)) return 0;
+  if (!WritePart(name, 1)) {
+    FileSave_Drop(loc);  // a failed save leaves no scratch file beside the stage
+    return 0;
+  }
   if (!WritePart(loc, 0)) {
     FileSave_Drop(name);
     return 0;
@@ -218,13 +231,10 @@ int Etap_Save(const std::string& name) {
     FileSave_Drop(loc);
     return 0;
   }
-  if (!FileSave_Commit(name)) {
+  // Both parts replace their files together, or neither does.
+  const std::string parts[2] = {name, loc};
+  if (!FileSave_CommitAll(parts, 2)) {
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
-    FileSave_Drop(loc);
-    return 0;
-  }
-  if (!FileSave_Commit(loc)) {
-    LogInfo("\nSaveEtapFail: not written %s", loc.c_str());
     return 0;
   }
   return 1;

@@ -2,6 +2,7 @@
 // is given up, and a failed open puts the old file back, so a refused write never loses data.
 #include "shell/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "platform/platform.h"
 #include "shell/binfile.h"
@@ -371,38 +373,168 @@ void MemFillRange(int* first, int* last, int byte) {
 
 std::string FileSave_ScratchName(const std::string& name) { return name + "_tmp"; }
 
+namespace {
+
+// The backup a save supersedes is not deleted: it becomes the scratch file of the next save of the
+// same name, written over in place. Freeing a large file's blocks (and writing a fresh one into
+// new blocks) waits for the disk; rewriting blocks a file already holds does not. The scratch
+// files kept so are remembered here, each with its inode, and removed when the program ends: one
+// that is no longer the file we left (a save used it up, something else took the name) is left.
+struct SpareFiles {
+  static constexpr int kMax = 16;
+  std::string path[kMax];
+  dev_t dev[kMax] = {};
+  ino_t ino[kMax] = {};
+  int n = 0;
+
+  // 1 when the file at (relative) path is remembered: it may then stay until the program ends.
+  int Keep(const std::string& rel) {
+    struct stat st;
+    if (lstat(rel.c_str(), &st) != 0) return 0;
+    std::error_code ec;
+    std::string abs = fs::absolute(fs::path(rel), ec).string();
+    if (ec) return 0;
+    int i = 0;
+    while (i < n && path[i] != abs) i++;
+    if (i == kMax) return 0;
+    if (i == n) path[n++] = abs;
+    dev[i] = st.st_dev;
+    ino[i] = st.st_ino;
+    return 1;
+  }
+  ~SpareFiles() {
+    for (int i = 0; i < n; i++) {
+      struct stat st;
+      if (lstat(path[i].c_str(), &st) == 0 && st.st_dev == dev[i] && st.st_ino == ino[i])
+        unlink(path[i].c_str());
+    }
+  }
+} spareFiles;
+
+}  // namespace
+
 FILE* FileSave_Begin(const std::string& name) {
   if (name.empty()) return nullptr;
-  return gFileOpenBak_Open(FsPath(FileSave_ScratchName(name)).c_str(), "wb");
+  const std::string tmp = FsPath(FileSave_ScratchName(name));
+  FILE* f = gFileOpenBak_Open(tmp.c_str(), "r+b");  // a kept scratch file, written over
+  if (!f) f = gFileOpenBak_Open(tmp.c_str(), "wb");
+  struct stat st;
+  if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
+    std::fclose(f);  // a pipe or a device under the scratch name takes no save
+    return nullptr;
+  }
+  return f;
 }
 
 int FileSave_Close(FILE* f, const std::string& name) {
   if (!f) return 0;
   bool ok = !std::ferror(f) && std::fflush(f) == 0;
+  if (ok) {
+    // The part ends where the stream stands; what a longer file held beyond it goes.
+    long end = std::ftell(f);
+    struct stat st;
+    ok = end >= 0 && fstat(fileno(f), &st) == 0 && (st.st_size <= end || ftruncate(fileno(f), end) == 0);
+  }
+  // The bytes start on their way to the disk before the file takes its name, as the file system
+  // does for a new file moved over an old one.
+  if (ok) sync_file_range(fileno(f), 0, 0, SYNC_FILE_RANGE_WRITE);
   if (std::fclose(f) != 0) ok = false;
   if (!ok) FileSave_Drop(name);
   return ok ? 1 : 0;
 }
 
-int FileSave_Commit(const std::string& gameName) {
-  const std::string name = FsPath(gameName), tmp = FsPath(FileSave_ScratchName(gameName));
+namespace {
+
+// Where a superseded backup waits while a commit runs: hidden beside it, named with the process id
+// and a count, so it never meets a file of the game's or of another game's.
+std::string DropName(const std::string& bak) {
+  static unsigned long count = 0;
+  fs::path p(bak);
+  std::string leaf = "." + p.filename().string() + "~" + std::to_string(getpid()) + "~" +
+                     std::to_string(++count);
+  return (p.parent_path() / leaf).string();
+}
+
+// One file of a commit and how far it went.
+struct CommitStep {
+  std::string name, tmp, bak, drop;  // drop: where the old backup waits ("" when there was none)
+  bool hadName = false, linked = false, moved = false;
+};
+
+// Puts every step back as it was before the commit began, the scratch files removed.
+void CommitUndo(CommitStep* steps, int n) {
+  for (int i = n - 1; i >= 0; i--) {
+    CommitStep& s = steps[i];
+    if (s.moved) {
+      if (s.hadName)
+        std::rename(s.bak.c_str(), s.name.c_str());  // the old file, under its own name again
+      else
+        std::remove(s.name.c_str());
+    } else if (s.linked) {
+      std::remove(s.bak.c_str());  // a second name of the file still under name
+    }
+    if (!s.drop.empty()) std::rename(s.drop.c_str(), s.bak.c_str());
+    std::remove(s.tmp.c_str());
+  }
+}
+
+}  // namespace
+
+int FileSave_CommitAll(const std::string* gameNames, int n) {
+  if (!gameNames || n < 1 || n > kFileSaveCommitMax) return 0;
+  CommitStep steps[kFileSaveCommitMax];
+  for (int i = 0; i < n; i++) {
+    steps[i].name = FsPath(gameNames[i]);
+    steps[i].tmp = FsPath(FileSave_ScratchName(gameNames[i]));
+    steps[i].bak = steps[i].name + "_bak";
+  }
   bool ok = true;
-  if (PathExists(name)) {
-    // The old file gets a second name first, so name never stands empty.
-    const std::string bak = name + "_bak";
+  // Every old file gets its second name first, so no name ever stands empty.
+  for (int i = 0; i < n && ok; i++) {
+    CommitStep& s = steps[i];
+    s.hadName = PathExists(s.name);
+    if (!s.hadName) continue;
     std::error_code ec;
-    if (PathExists(bak)) fs::remove(bak, ec);
-    if (!ec) fs::create_hard_link(name, bak, ec);
+    if (PathExists(s.bak)) {
+      if (fs::is_directory(fs::symlink_status(s.bak, ec))) {
+        ok = false;  // not a backup of ours: left alone
+        break;
+      }
+      std::string drop = DropName(s.bak);
+      if (std::rename(s.bak.c_str(), drop.c_str()) != 0) {
+        ok = false;
+        break;
+      }
+      s.drop = drop;
+    }
+    fs::create_hard_link(s.name, s.bak, ec);
     if (ec) {
       ec.clear();
-      fs::copy_file(name, bak, fs::copy_options::overwrite_existing, ec);
+      fs::copy_file(s.name, s.bak, fs::copy_options::overwrite_existing, ec);
     }
     ok = !ec;
+    s.linked = ok;
   }
-  if (ok) ok = std::rename(tmp.c_str(), name.c_str()) == 0;
-  if (!ok) std::remove(tmp.c_str());
-  return ok ? 1 : 0;
+  for (int i = 0; i < n && ok; i++) {
+    ok = std::rename(steps[i].tmp.c_str(), steps[i].name.c_str()) == 0;
+    steps[i].moved = ok;
+  }
+  if (!ok) {
+    CommitUndo(steps, n);
+    return 0;
+  }
+  for (int i = 0; i < n; i++) {
+    const CommitStep& s = steps[i];
+    if (s.drop.empty()) continue;
+    if (std::rename(s.drop.c_str(), s.tmp.c_str()) != 0)
+      std::remove(s.drop.c_str());
+    else if (!spareFiles.Keep(s.tmp))
+      std::remove(s.tmp.c_str());  // no one would remove it: it goes now
+  }
+  return 1;
 }
+
+int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }
 
 void FileSave_Drop(const std::string& name) { std::remove(FsPath(FileSave_ScratchName(name)).c_str()); }
 

@@ -41,10 +41,11 @@ int FileOpenIn(std::ifstream& in, const std::string& path,
 // size other than a positive `expected`, or a short read; the last three with a log line.
 int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expected);
 // A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
-// beside it (name + "_tmp", "wb"); FileSave_End closes the stream and, only when every write and
-// the close succeeded, keeps the file it replaces as name + "_bak" (an older backup is dropped)
-// and moves the scratch file over name. 1 when saved; on 0 the scratch file is gone and name is
-// as it was.
+// beside it (name + "_tmp"; one that is there already is written over and ends where the stream
+// stands when closed); FileSave_End closes the stream and, only when every write and the close
+// succeeded, keeps the file it replaces as name + "_bak" and moves the scratch file over name. The
+// older backup it supersedes becomes the next save's scratch file (removed when the program ends).
+// 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
 FILE* FileSave_Begin(const std::string& name);
 int FileSave_End(FILE* f, const std::string& name);
 // FileSave_End in two steps, for a save that reads its scratch files back before any of them
@@ -53,6 +54,10 @@ int FileSave_End(FILE* f, const std::string& name);
 // FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is its name, for reading.
 int FileSave_Close(FILE* f, const std::string& name);
 int FileSave_Commit(const std::string& name);
+// FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all
+// replaced their files; on 0 every name and backup is as it was and the scratch files are gone.
+constexpr int kFileSaveCommitMax = 4;
+int FileSave_CommitAll(const std::string* names, int n);
 void FileSave_Drop(const std::string& name);
 std::string FileSave_ScratchName(const std::string& name);
 

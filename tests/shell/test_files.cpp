@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -378,4 +379,69 @@ TEST(DirBackup, FailedRenameRefusesToEnterTheOldDirectory) {
   EXPECT_EQ(Cwd(), home);
   EXPECT_TRUE(fs::exists("stage_BAK__778/data.etp"));
   Clock_SetManual(false);
+}
+
+namespace {
+
+void SaveText(const std::string& name, const std::string& text) {
+  FILE* f = FileSave_Begin(name);
+  ASSERT_NE(f, nullptr);
+  std::fputs(text.c_str(), f);
+  ASSERT_EQ(FileSave_Close(f, name), 1);
+}
+
+// Names starting with the two files' stem, the hidden ones included.
+std::set<std::string> FilesOf(const std::string& stem) {
+  std::set<std::string> out;
+  for (const auto& e : fs::directory_iterator(".")) {
+    std::string n = e.path().filename().string();
+    if (n.find(stem) != std::string::npos) out.insert(n);
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
+  for (const std::string& n : FilesOf("cm_")) fs::remove_all(n);
+  WriteAll("cm_a", "a1");
+  WriteAll("cm_a_bak", "a0");
+  WriteAll("cm_b", "b1");
+  WriteAll("cm_b_bak", "b0");
+  const std::string both[2] = {"cm_a", "cm_b"};
+  const std::set<std::string> before = {"cm_a", "cm_a_bak", "cm_b", "cm_b_bak"};
+
+  // The second file cannot take its name after the first took its own: the first is put back.
+  SaveText("cm_a", "a2");
+  EXPECT_EQ(FileSave_CommitAll(both, 2), 0);
+  EXPECT_EQ(FilesOf("cm_"), before);
+  EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a1a0b1b0");
+
+  // A folder where the second backup goes is not ours to give up.
+  fs::remove("cm_b_bak");
+  fs::create_directory("cm_b_bak");
+  SaveText("cm_a", "a2");
+  SaveText("cm_b", "b2");
+  EXPECT_EQ(FileSave_CommitAll(both, 2), 0);
+  EXPECT_EQ(FilesOf("cm_"), before);
+  EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b"), "a1a0b1");
+  EXPECT_TRUE(fs::is_directory("cm_b_bak"));
+  fs::remove("cm_b_bak");
+  WriteAll("cm_b_bak", "b0");
+
+  // A longer scratch file left behind is cut to what the save wrote.
+  WriteAll("cm_a_tmp", "left over by a save that never ended");
+  SaveText("cm_a", "a2");
+  SaveText("cm_b", "b2");
+  ASSERT_EQ(FileSave_CommitAll(both, 2), 1);
+  EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a2a1b2b1");
+  // The next saves write over what the last one superseded; every name keeps its bytes.
+  for (const char* text : {"a3 longer than before", "a4"}) {
+    FILE* f = FileSave_Begin("cm_a");
+    ASSERT_NE(f, nullptr);
+    std::fputs(text, f);
+    ASSERT_EQ(FileSave_End(f, "cm_a"), 1);
+  }
+  EXPECT_EQ(ReadAll("cm_a") + "|" + ReadAll("cm_a_bak"), "a4|a3 longer than before");
+  for (const std::string& n : FilesOf("cm_")) EXPECT_NE(n[0], '.') << n;
 }
