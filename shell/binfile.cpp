@@ -41,7 +41,8 @@ bool PutInWindow(FILE* f, const void* src, size_t n) {
 // Reads width bytes; a short read stores zeros so the caller never sees a half-read value. At the
 // window's edge the bytes gather in a register: gathered in a byte array, the value's one wide load
 // would wait until the byte stores before it have drained.
-int ReadValue(void* dst, size_t width, FILE* f) {
+template <size_t width>
+int ReadValue(void* dst, FILE* f) {
   if (!f || !dst) return 0;
   if (TakeFromWindow(f, dst, width)) return 1;
   uint64_t v = 0;
@@ -57,7 +58,8 @@ int ReadValue(void* dst, size_t width, FILE* f) {
   return 1;
 }
 
-int WriteValue(const void* src, size_t width, FILE* f) {
+template <size_t width>
+int WriteValue(const void* src, FILE* f) {
   if (!f) return 0;
   if (PutInWindow(f, src, width)) return static_cast<int>(width);
   const unsigned char* p = static_cast<const unsigned char*>(src);
@@ -88,7 +90,7 @@ int WriteArr(const T* first, const T* last, FILE* f, int n) {
   if (n <= 0 || !first || !last || last < first) return 0;
   int done = 0;
   for (const T* p = first; p <= last && done < n; ++p) {
-    if (WriteValue(p, sizeof(T), f) != sizeof(T)) break;
+    if (WriteValue<sizeof(T)>(p, f) != sizeof(T)) break;
     ++done;
   }
   return done;
@@ -99,26 +101,26 @@ int ReadArr(T* first, T* last, FILE* f, int n) {
   if (n <= 0 || !first || !last || last < first) return 0;
   int done = 0;
   int stored = 0;
-  for (T* p = first; p <= last && stored < n; ++p, ++stored) done += ReadValue(p, sizeof(T), f);
+  for (T* p = first; p <= last && stored < n; ++p, ++stored) done += ReadValue<sizeof(T)>(p, f);
   return done;
 }
 
 }  // namespace
 
-int CharRead(void* dst, FILE* f) { return ReadValue(dst, 1, f); }
-int ShortRead(void* dst, FILE* f) { return ReadValue(dst, 2, f); }
-int UShortRead(void* dst, FILE* f) { return ReadValue(dst, 2, f); }
-int IntRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
-int UIntRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
-int FloRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
-int QuadRead(void* dst, FILE* f) { return ReadValue(dst, 8, f); }
+int CharRead(void* dst, FILE* f) { return ReadValue<1>(dst, f); }
+int ShortRead(void* dst, FILE* f) { return ReadValue<2>(dst, f); }
+int UShortRead(void* dst, FILE* f) { return ReadValue<2>(dst, f); }
+int IntRead(void* dst, FILE* f) { return ReadValue<4>(dst, f); }
+int UIntRead(void* dst, FILE* f) { return ReadValue<4>(dst, f); }
+int FloRead(void* dst, FILE* f) { return ReadValue<4>(dst, f); }
+int QuadRead(void* dst, FILE* f) { return ReadValue<8>(dst, f); }
 
-int CharWrite(char v, FILE* f) { return WriteValue(&v, 1, f); }
-int ShortWrite(unsigned short v, FILE* f) { return WriteValue(&v, 2, f); }
-int IntWrite(int v, FILE* f) { return WriteValue(&v, 4, f); }
-int UIntWrite(unsigned v, FILE* f) { return WriteValue(&v, 4, f); }
-int FloWrite(float v, FILE* f) { return WriteValue(&v, 4, f); }
-int QuadWrite(uint64_t v, FILE* f) { return WriteValue(&v, 8, f); }
+int CharWrite(char v, FILE* f) { return WriteValue<1>(&v, f); }
+int ShortWrite(unsigned short v, FILE* f) { return WriteValue<2>(&v, f); }
+int IntWrite(int v, FILE* f) { return WriteValue<4>(&v, f); }
+int UIntWrite(unsigned v, FILE* f) { return WriteValue<4>(&v, f); }
+int FloWrite(float v, FILE* f) { return WriteValue<4>(&v, f); }
+int QuadWrite(uint64_t v, FILE* f) { return WriteValue<8>(&v, f); }
 
 int StrWriteLen(const char* s, FILE* f) {
   if (!f || !s) return 0;
