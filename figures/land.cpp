@@ -33,7 +33,10 @@ LandDecal LandDecals[3];
 void Fgr_SetSpeDecal(Fgr* f, int nom) {
   if (!f) return;
   f->SpeDecalNom = nom;
-  if (nom == 1 || nom == 2) f->speDecal = &LandDecals[nom];
+  if (nom != 1 && nom != 2) return;
+  // The record's indices name vertices of a floor's mesh: the decal needs that floor to be drawn.
+  f->speDecal = &LandDecals[nom];
+  f->landSurf = Land_Floor(f->UnderGround);
 }
 
 void Fgr_SetKamStudio(Fgr* f) {

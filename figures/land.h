@@ -85,7 +85,8 @@ extern LandFloor LandUnder;
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
 // The floor record of floor 1 (LandUnder) or, for any other number, of the surface.
 LandFloor* Land_Floor(int floor);
-// The two land decals: a triangle index list into the floor mesh and the decal's cell.
+// The two land decals: a triangle index list into the floor mesh and the decal's cell. They are
+// the two cell highlights of the land grid (the route target, the last ground order).
 constexpr int kLandDecalIndices = 200;
 struct LandDecal {
   uint32_t ind[kLandDecalIndices];
@@ -93,7 +94,8 @@ struct LandDecal {
   int cell;
 };
 extern LandDecal LandDecals[3];  // decals 1 and 2; entry 0 unused
-// Fgr_SetSpeDecal: the decal figure's number; decals 1 and 2 are bound to their record.
+// Fgr_SetSpeDecal: the decal figure's number; decals 1 and 2 are bound to their record and to the
+// figure's floor, whose mesh they are drawn on.
 void Fgr_SetSpeDecal(Fgr* f, int nom);
 
 // A land holder or camera studio figure (kind 13) gets both floors (it becomes Fgr::SetKamStudio).

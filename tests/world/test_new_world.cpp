@@ -5,6 +5,7 @@
 #include "figures/chains.h"
 #include "figures/stage.h"
 #include "shell/window_state.h"
+#include "world/land_grid.h"
 #include "world_fixture.h"
 
 class NewWorld : public WorldTest {
@@ -45,6 +46,13 @@ TEST_F(NewWorld, TheStandingFiguresInTheOrderOfTheTable) {
   EXPECT_EQ(d2.fcg, 0.25f);
   EXPECT_EQ(d2.fcb, 0.3f);
   EXPECT_EQ(d2.fca, 0.7f);
+  // The decals draw the two cell highlights (cells 1 and 0 at the start) on the surface's mesh.
+  EXPECT_EQ(d1.speDecal, &LandQuad1);
+  EXPECT_EQ(d2.speDecal, &LandQuad2);
+  for (const Fgr* d : {&d1, &d2}) EXPECT_EQ(d->landSurf, &LandSurface);
+  EXPECT_EQ(LandQuad1.cell, 1);
+  EXPECT_EQ(LandQuad2.cell, 0);
+  EXPECT_EQ(LandQuad1.count, 6);
   const Fgr& c1 = Fgrs.mf[slot++];
   const Fgr& c2 = Fgrs.mf[slot++];
   const Fgr& c3 = Fgrs.mf[slot++];
