@@ -348,6 +348,23 @@ void PickPoint_SetFromFgr(const Fgr* f) {
   Fgr::PosXZ(f, &CamLookX, &CamLookZ);
 }
 
+void PickPoint_SetToPlayerSide() {
+  const Fgr* unit = nullptr;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    const Fgr* f = &Fgrs.mf[i];
+    // A loaded stage's figures wake in the first frame of play: the base figures never do.
+    if (i <= FgrsBaseLast || f->UnderGround != visUnderGround || Fgr::Owner(f) != PlayerSide) continue;
+    if (Fgr::IsBunkerKind(f)) {
+      unit = f;
+      break;
+    }
+    if (!unit && Fgr::IsUnit(f)) unit = f;
+  }
+  if (!unit) return;
+  PickPoint_SetFromFgr(unit);
+  FieldRect_ClampCentre();
+}
+
 Fgr* pFgrSelectedOne(int squadUnit) {
   if (SelList.count != 1) return nullptr;
   Fgr* f = SelList.e[1];
