@@ -80,8 +80,9 @@ extern LandFloor LandUnder;
 // A loaded land patch figure (kind 14) and land decal figure (kind 15) registered with their floor
 // again (they become Fgr::SetSpeLosk and Fgr::SetSpeDecal).
 // Fgr_SetSpeLosk: the patch figure draws chunk nom (0..63) of floor underGround (1 below, else the
-// surface): the chunk's patch and the figure's speEntry point at each other. Other numbers and a
-// null figure do nothing.
+// surface): the figure keeps the number and the floor, and the chunk's patch and the figure's
+// speEntry point at each other. KamStudio is set; other numbers set only that; a null figure
+// does nothing.
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
 // The floor record of floor 1 (LandUnder) or, for any other number, of the surface.
 LandFloor* Land_Floor(int floor);

@@ -34,6 +34,8 @@ TEST_F(NewWorld, TheStandingFiguresInTheOrderOfTheTable) {
       const Fgr& p = Fgrs.mf[slot++];
       ASSERT_EQ(p.status, fgrLandLosk) << floor << " " << n;
       ASSERT_EQ(p.UnderGround, floor);
+      ASSERT_EQ(p.SpeLoskNom, n);  // kept, so that a saved stage binds the patch to its chunk again
+      ASSERT_EQ(p.KamStudio, 1);
     }
   const Fgr& d1 = Fgrs.mf[slot++];
   EXPECT_EQ(d1.status, fgrLandDecal);
@@ -186,4 +188,13 @@ TEST_F(NewWorld, AStageSavedFromItLoadsBackTheSame) {
   EXPECT_EQ(ReadAll(a), ReadAll(b));
   EXPECT_EQ(ReadAll(a + "01"), ReadAll(b + "01"));
   EXPECT_GT(ReadAll(a + "01").size(), 1000000u) << "the land floors are in the location";
+  // Every chunk of both floors is drawn by a patch of its own number and floor after the load.
+  for (int floor = 0; floor < 2; floor++)
+    for (int n = 0; n < 64; n++) {
+      const Fgr* p = Land_Floor(floor)->chunk[n].patch;
+      ASSERT_NE(p, nullptr) << floor << " " << n;
+      EXPECT_EQ(p->SpeLoskNom, n);
+      EXPECT_EQ(p->UnderGround, floor);
+      EXPECT_EQ(p->speEntry, &Land_Floor(floor)->chunk[n]);
+    }
 }
