@@ -1,17 +1,30 @@
 // Save and load of a full stage: 999 figures (500 base, 499 location) with unit records, a land
 // holder carrying both floors, the five side records; files on disk, as the game writes them.
+//
+// Beside the whole save and load, their two halves: the figures turned into bytes in memory (no
+// file system) and the bytes alone through the file system (the scratch file, the backup link and
+// the rename; the whole files read back). A save is timed twice: back to back, where the backup
+// a save removes may still be on its way to the disk, and with the disk idle (the files of the
+// previous save synced between iterations, untimed), as when saves are seconds apart.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 
+#include "figures/land.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
+#include "shell/bytebuf.h"
+#include "shell/files.h"
 #include "shell/log.h"
-#include "figures/land.h"
 
 namespace {
 
 const std::string kName = "bench_stage.etp";
+const std::string kLocName = "bench_stage.etp01";
 
 void FullStage() {
   gsFileLog = "bench_stage_log.txt";
@@ -32,11 +45,75 @@ void FullStage() {
   EtapLocationNom = 1;
 }
 
+// The bytes of a part in memory: the writer's whole work without the file system.
+char gMem[8 << 20];
+long PartToMemory(int base) {
+  FILE* m = fmemopen(gMem, sizeof gMem, "w");
+  if (!m) return -1;
+  if (base)
+    Base_SaveTo(&Fgrs, m, EtapLocationNom);
+  else
+    Etap_SaveTo(&Fgrs, m);
+  long n = ftell(m);
+  fclose(m);
+  return n;
+}
+
+// Makes the files of the last save (and their backups) reach the disk.
+void SyncSaved() {
+  for (const std::string& n : {kName, kLocName, kName + "_bak", kLocName + "_bak"}) {
+    int fd = open(n.c_str(), O_RDONLY);
+    if (fd < 0) continue;
+    fdatasync(fd);
+    close(fd);
+  }
+}
+
 void BM_StageSave(benchmark::State& state) {
   FullStage();
   for (auto _ : state) benchmark::DoNotOptimize(Etap_Save(kName));
+  state.SetBytesProcessed(state.iterations() * (PartToMemory(1) + PartToMemory(0)));
 }
 BENCHMARK(BM_StageSave)->Unit(benchmark::kMillisecond);
+
+void BM_StageSaveDiskIdle(benchmark::State& state) {
+  FullStage();
+  Etap_Save(kName);
+  for (auto _ : state) {
+    state.PauseTiming();
+    SyncSaved();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(Etap_Save(kName));
+  }
+}
+BENCHMARK(BM_StageSaveDiskIdle)->Unit(benchmark::kMillisecond);
+
+void BM_StageSaveToMemory(benchmark::State& state) {
+  FullStage();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(PartToMemory(1));
+    benchmark::DoNotOptimize(PartToMemory(0));
+  }
+}
+BENCHMARK(BM_StageSaveToMemory)->Unit(benchmark::kMillisecond);
+
+// The same bytes written as a save writes them, without making them.
+void BM_StageSaveBytesOnly(benchmark::State& state) {
+  FullStage();
+  long nBase = PartToMemory(1);
+  std::string base(gMem, nBase > 0 ? nBase : 0);
+  long nLoc = PartToMemory(0);
+  std::string loc(gMem, nLoc > 0 ? nLoc : 0);
+  for (auto _ : state) {
+    for (const auto& [name, bytes] : {std::pair{&kName, &base}, std::pair{&kLocName, &loc}}) {
+      FILE* f = FileSave_Begin(*name);
+      setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
+      fwrite(bytes->data(), 1, bytes->size(), f);
+      if (!FileSave_End(f, *name)) state.SkipWithError("not written");
+    }
+  }
+}
+BENCHMARK(BM_StageSaveBytesOnly)->Unit(benchmark::kMillisecond);
 
 void BM_StageLoad(benchmark::State& state) {
   FullStage();
@@ -46,5 +123,36 @@ void BM_StageLoad(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StageLoad)->Unit(benchmark::kMillisecond);
+
+// The reading, checking and taking of both parts from memory, without the file system.
+void BM_StageLoadFromMemory(benchmark::State& state) {
+  FullStage();
+  long nBase = PartToMemory(1);
+  std::string base(gMem, nBase > 0 ? nBase : 0);
+  long nLoc = PartToMemory(0);
+  std::string loc(gMem, nLoc > 0 ? nLoc : 0);
+  for (auto _ : state) {
+    FILE* b = fmemopen(base.data(), base.size(), "r");
+    FILE* l = fmemopen(loc.data(), loc.size(), "r");
+    if (!Stage_LoadPair(b, l)) state.SkipWithError("load refused");
+    fclose(b);
+    fclose(l);
+  }
+}
+BENCHMARK(BM_StageLoadFromMemory)->Unit(benchmark::kMillisecond);
+
+// Both files read whole, each with one read: what a load cannot do without.
+void BM_StageLoadBytesOnly(benchmark::State& state) {
+  FullStage();
+  Etap_Save(kName);
+  for (auto _ : state) {
+    for (const std::string* name : {&kName, &kLocName}) {
+      ByteBuf b;
+      if (!FileReadWhole(&b, *name, 64 << 20, 0)) state.SkipWithError("not read");
+      benchmark::DoNotOptimize(b.data);
+    }
+  }
+}
+BENCHMARK(BM_StageLoadBytesOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace

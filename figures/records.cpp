@@ -341,10 +341,24 @@ namespace {
 
 const char kSep[4] = {' ', '=', '-', '>'};
 
-void PutSep(FILE* f) { fwrite(kSep, 1, 4, f); }
+// A record's head: its tag, its int words and its three floats, in one write.
+void PutHead(const char* tag8, const int* w, int n, const f32u fz[3], FILE* f) {
+  unsigned char b[8 + 4 * 12 + 4 * 3];
+  float z[3] = {fz[0], fz[1], fz[2]};
+  memcpy(b, tag8, 8);
+  memcpy(b + 8, w, 4 * (size_t)n);
+  memcpy(b + 8 + 4 * n, z, sizeof z);
+  fwrite(b, 1, 8 + 4 * (size_t)n + sizeof z, f);
+}
 
-void PutWords(const int* w, int n, FILE* f) {
-  for (int i = 0; i < n; i++) IntWrite(w[i], f);
+// Reads a record's head into w and fz; nothing is stored unless all of it came.
+void GetHead(BinIn* in, int* w, int n, f32u fz[3]) {
+  unsigned char b[8 + 4 * 12 + 4 * 3];
+  if (!BinIn_Bytes(in, b, 8 + 4 * (size_t)n + 12)) return;
+  float z[3];
+  memcpy(w, b + 8, 4 * (size_t)n);
+  memcpy(z, b + 8 + 4 * n, sizeof z);
+  for (int i = 0; i < 3; i++) fz[i] = z[i];
 }
 
 // The records' int words in file order (the name text is four of them).
@@ -391,20 +405,18 @@ void UnitFromWords(t_UNIT* r, const int w[12]) {
 
 void Sta_SaveTo(const Sta* t, FILE* f) {
   if (!t || !f) return;
-  TagWrite("Fgr#Sta>", f);
-  CountBlock cb;
-  CountBlock_Begin(&cb, f);
+  int w[kStaMax][5];
+  int n = 0;
   for (const StaEntry& e : t->e) {
     if (e.id == 0) continue;
-    PutSep(f);
-    IntWrite(e.id, f);
-    IntWrite(e.value, f);
-    IntWrite(e.subtract, f);
-    IntWrite(e.gunStage, f);
-    IntWrite(e.midStage, f);
-    CountBlock_Inc(&cb);
+    int* p = w[n++];
+    p[0] = e.id;
+    p[1] = e.value;
+    p[2] = e.subtract;
+    p[3] = e.gunStage;
+    p[4] = e.midStage;
   }
-  CountBlock_End(&cb, f);
+  ListWrite(f, "Fgr#Sta>", kSep, 4, 5, n, &w[0][0]);
 }
 
 int Sta_LoadFrom(Sta* t, FILE* f) {
@@ -426,22 +438,20 @@ int Sta_LoadFrom(Sta* t, FILE* f) {
 
 void FKu_SaveTo(const FKu* t, FILE* f) {
   if (!t || !f) return;
-  TagWrite("Fgr#FKu>", f);
-  CountBlock cb;
-  CountBlock_Begin(&cb, f);
+  int w[kFKuMax][7];
+  int n = 0;
   for (const FKuEntry& e : t->e) {
     if (e.channel == 0) continue;
-    PutSep(f);
-    IntWrite(e.value, f);
-    IntWrite(e.mode, f);
-    IntWrite(e.channel, f);
-    IntWrite(e.n, f);
-    IntWrite(e.percent, f);
-    IntWrite(e.ofStart, f);
-    IntWrite(e.kind, f);
-    CountBlock_Inc(&cb);
+    int* p = w[n++];
+    p[0] = e.value;
+    p[1] = e.mode;
+    p[2] = e.channel;
+    p[3] = e.n;
+    p[4] = e.percent;
+    p[5] = e.ofStart;
+    p[6] = e.kind;
   }
-  CountBlock_End(&cb, f);
+  ListWrite(f, "Fgr#FKu>", kSep, 4, 7, n, &w[0][0]);
 }
 
 int FKu_LoadFrom(FKu* t, FILE* f) {
@@ -469,21 +479,19 @@ int FKu_LoadFrom(FKu* t, FILE* f) {
 
 void FBu_SaveTo(const FBu* t, FILE* f) {
   if (!t || !f) return;
-  TagWrite("Fgr#FBu>", f);
-  CountBlock cb;
-  CountBlock_Begin(&cb, f);
+  int w[kFBuMax][6];
+  int n = 0;
   for (const FBuEntry& e : t->e) {
     if (e.channel == 0) continue;
-    PutSep(f);
-    IntWrite(e.value, f);
-    IntWrite(e.channel, f);
-    IntWrite(e.n, f);
-    IntWrite(e.percent, f);
-    IntWrite(e.ofStart, f);
-    IntWrite(e.kind, f);
-    CountBlock_Inc(&cb);
+    int* p = w[n++];
+    p[0] = e.value;
+    p[1] = e.channel;
+    p[2] = e.n;
+    p[3] = e.percent;
+    p[4] = e.ofStart;
+    p[5] = e.kind;
   }
-  CountBlock_End(&cb, f);
+  ListWrite(f, "Fgr#FBu>", kSep, 4, 6, n, &w[0][0]);
 }
 
 int FBu_LoadFrom(FBu* t, FILE* f) {
@@ -509,17 +517,17 @@ int FBu_LoadFrom(FBu* t, FILE* f) {
 
 void BoeCounters_SaveTo(const BoeCounters* T, FILE* f) {
   if (!T || !f) return;
-  TagWrite("Fgr#Cnt>", f);
-  IntWrite(kBoeChannels / 2, f);
-  for (int o = 1; o < kBoeChannels; o += 2) {
-    PutSep(f);
-    IntWrite(T->T[o], f);
-    IntWrite(T->T[o + 1], f);
-    IntWrite(T->T[kBoeLimit + o], f);
-    IntWrite(T->T[kBoeLimit + o + 1], f);
-    IntWrite(T->T[kBoeBase + o], f);
-    IntWrite(T->T[kBoeBase + o + 1], f);
+  int w[kBoeChannels / 2][6];
+  for (int i = 0; i < kBoeChannels / 2; i++) {
+    int o = 2 * i + 1;
+    w[i][0] = T->T[o];
+    w[i][1] = T->T[o + 1];
+    w[i][2] = T->T[kBoeLimit + o];
+    w[i][3] = T->T[kBoeLimit + o + 1];
+    w[i][4] = T->T[kBoeBase + o];
+    w[i][5] = T->T[kBoeBase + o + 1];
   }
+  ListWrite(f, "Fgr#Cnt>", kSep, 4, 6, kBoeChannels / 2, &w[0][0]);
 }
 
 int BoeCounters_LoadFrom(BoeCounters* T, FILE* f) {
@@ -540,16 +548,14 @@ int BoeCounters_LoadFrom(BoeCounters* T, FILE* f) {
 
 void item_SaveTo(const t_item* r, FILE* f) {
   if (!r || !f) return;
-  TagWrite("Fgr#item", f);
   int w[9];
   ItemWords(r, w);
-  PutWords(w, 9, f);
-  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
+  PutHead("Fgr#item", w, 9, r->fz, f);
   Sta_SaveTo(&r->sta, f);
   FKu_SaveTo(&r->fku, f);
 }
 
-int item_LoadFrom(t_item* r, FILE* f) {
+int item_LoadFrom(t_item* r, FILE* f, int* nameEnds) {
   if (!f) return 0;
   // Without a record of its own (empty pool) the chunk is read into scratch and dropped: the
   // shared empty record is never written.
@@ -559,14 +565,9 @@ int item_LoadFrom(t_item* r, FILE* f) {
   int w[9];
   ItemWords(r, w);
   BinIn in = {f, nullptr};
-  BinIn_Skip(&in, 8);
-  for (int& v : w) BinIn_Int(&in, &v);
+  GetHead(&in, w, 9, r->fz);
+  if (nameEnds) *nameEnds = memchr(&w[3], 0, 16) != nullptr;
   ItemFromWords(r, w);
-  for (f32u& v : r->fz) {
-    float x = v;  // kept when the file ends early
-    BinIn_Flo(&in, &x);
-    v = x;
-  }
   r->isUse = inUse;
   r->name[15] = 0;
   if (in.fail) return 0;
@@ -575,17 +576,15 @@ int item_LoadFrom(t_item* r, FILE* f) {
 
 void UN_SaveTo(const t_UNIT* r, FILE* f) {
   if (!r || !f) return;
-  TagWrite("Fgr#unit", f);
   int w[12];
   UnitWords(r, w);
-  PutWords(w, 12, f);
-  for (int i = 0; i < 3; i++) FloWrite(r->fz[i], f);
+  PutHead("Fgr#unit", w, 12, r->fz, f);
   BoeCounters_SaveTo(&r->cnt, f);
   FKu_SaveTo(&r->fku, f);
   FBu_SaveTo(&r->fbu, f);
 }
 
-int UN_LoadFrom(t_UNIT* r, FILE* f) {
+int UN_LoadFrom(t_UNIT* r, FILE* f, int* nameEnds) {
   if (!f) return 0;
   static t_UNIT scratch;
   if (!r || r == empty_UN_adr()) r = &scratch;
@@ -593,14 +592,9 @@ int UN_LoadFrom(t_UNIT* r, FILE* f) {
   int w[12];
   UnitWords(r, w);
   BinIn in = {f, nullptr};
-  BinIn_Skip(&in, 8);
-  for (int& v : w) BinIn_Int(&in, &v);
+  GetHead(&in, w, 12, r->fz);
+  if (nameEnds) *nameEnds = memchr(&w[7], 0, 16) != nullptr;
   UnitFromWords(r, w);
-  for (f32u& v : r->fz) {
-    float x = v;
-    BinIn_Flo(&in, &x);
-    v = x;
-  }
   r->isUse = inUse;
   r->name[15] = 0;
   if (in.fail) return 0;

@@ -184,12 +184,13 @@ void FKu_ApplyScaled(FKu* t, float factor);
 void FBu_ApplyKind2(FBu* t);
 void FBu_ApplyKind3(FBu* t);
 
-// --- file chunks. Readers answer 1, or 0 when the stream ended inside the chunk (what was read
-// stays; the caller refuses the file).
+// --- file chunks. Readers answer 1, or 0 when the stream ended inside the chunk (the caller
+// refuses the file). The record readers cut a stored name to 15 characters; nameEnds, when given,
+// learns whether the stored name ended in a zero inside its 16 bytes.
 void item_SaveTo(const t_item* r, FILE* f);
-int item_LoadFrom(t_item* r, FILE* f);
+int item_LoadFrom(t_item* r, FILE* f, int* nameEnds = nullptr);
 void UN_SaveTo(const t_UNIT* r, FILE* f);
-int UN_LoadFrom(t_UNIT* r, FILE* f);
+int UN_LoadFrom(t_UNIT* r, FILE* f, int* nameEnds = nullptr);
 void Sta_SaveTo(const Sta* t, FILE* f);
 int Sta_LoadFrom(Sta* t, FILE* f);
 void FKu_SaveTo(const FKu* t, FILE* f);

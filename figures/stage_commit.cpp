@@ -119,14 +119,15 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
 
 void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
   LandFloor* floors[2] = {&LandSurface, &LandUnder};
+  const int kNone = Fgr_NomForLink(nullptr, 1);  // most cells hold no figure
   for (int fl = 0; fl < 2; fl++) {
     LandFloor_ForgetDecoration(floors[fl]);
     for (int i = 0; i < kLandCells; i++) {
       const StageLandCell& a = s->land[fl][i];
       LandKle& k = floors[fl]->kle[i];
       k.height = a.h;
-      k.occupant = Stage_Rebase(Etap_pFgrFromNom(a.occ, 1), c);
-      k.holder = Stage_Rebase(Etap_pFgrFromNom(a.hold, 1), c);
+      k.occupant = a.occ == kNone ? nullptr : c->pFromNom(a.occ, 1);
+      k.holder = a.hold == kNone ? nullptr : c->pFromNom(a.hold, 1);
       memcpy(&k.tile, a.w0, 4);
     }
   }

@@ -1,6 +1,7 @@
 // Stage readers. A part is read whole into a scratch stage first (figures, their extra records, the
 // land floors, the side records, the named variables), checked, and only then taken into the live
 // world, so a file that is cut short or breaks a capacity changes nothing.
+#include <cstddef>
 #include <cstring>
 
 #include "figures/stage.h"
@@ -16,6 +17,7 @@
 int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay active
 
 StageScratch* gStageRead = nullptr;
+char gStageFileBuf[kStageFileBuf];
 
 static StageScratch gScratch;      // the stage being read
 static StageScratch gScratchOne;   // a figure read on its own, outside a stage
@@ -61,31 +63,18 @@ static void LandBlock_LoadFrom(StageScratch* s, int fl) {
     BinIn_Fail(&s->in, "land block size");
     return;
   }
-  static unsigned char buf[kLandCells * 16];
-  if (!BinIn_Bytes(&s->in, buf, sizeof buf)) return;
-  for (int i = 0; i < kLandCells; i++) {
-    StageLandCell& c = s->land[fl][i];
-    memcpy(&c.h, buf + 16 * i, 4);
-    memcpy(&c.occ, buf + 16 * i + 4, 4);
-    memcpy(&c.hold, buf + 16 * i + 8, 4);
-    memcpy(c.w0, buf + 16 * i + 12, 4);
-  }
+  // The scratch cell is laid out as the stored one: the floor is read straight into it.
+  static_assert(sizeof(StageLandCell) == 16 && offsetof(StageLandCell, w0) == 12, "a cell as stored");
+  if (!BinIn_Bytes(&s->in, s->land[fl], sizeof s->land[fl])) return;
   BinIn_Skip(&s->in, 8);
 }
 
-// The record chunk's name must end in a zero inside its 16 bytes; the record readers cut it
-// silently, so the stored bytes are looked at again.
-static void CheckName(StageScratch* s, long chunkAt, int nameAt) {
-  if (s->in.fail) return;
-  FILE* f = s->in.f;
-  long end = ftell(f);
-  char name[16];
-  if (end < 0 || fseek(f, chunkAt + nameAt, SEEK_SET) != 0 || fread(name, 1, 16, f) != 16 ||
-      fseek(f, end, SEEK_SET) != 0) {
+// A record chunk must come whole, and its name must end in a zero inside its 16 bytes (the record
+// readers cut it silently).
+static void CheckRecord(StageScratch* s, int whole, int nameEnds) {
+  if (!whole) {
     BinIn_Fail(&s->in, "cut short");
-    return;
-  }
-  if (!memchr(name, 0, 16)) {
+  } else if (!nameEnds) {
     LogInfo("\nLoadEtapName: record name without its end");
     BinIn_Fail(&s->in, "record name");
   }
@@ -102,11 +91,12 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   s->in.f = ff;
   if (BinIn_Cut(&s->in)) return;
   int slot = s->cur;
-  BinIn_Skip(&s->in, 8);
-  for (int i = 0; i < 3; i++)
-    for (int j = 0; j < 2; j++) {
-      int v = 0;
-      if (BinIn_Int(&s->in, &v)) pF->Paf[i][j] = (short)v;
+  unsigned char paf[8 + 6 * 4];  // the tag, then three pairs
+  if (BinIn_Bytes(&s->in, paf, sizeof paf))
+    for (int i = 0; i < 6; i++) {
+      int v;
+      memcpy(&v, paf + 8 + 4 * i, 4);
+      pF->Paf[i / 2][i % 2] = (short)v;
     }
   // The record holds 12 indices; entries above them are read and dropped.
   int n = BinIn_List(&s->in, 0, 1, 12, [pF](int i, const int* w) { pF->Ind[i] = (unsigned)w[0]; });
@@ -114,14 +104,14 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   int sel = 0;
   BinIn_Int(&s->in, &sel);
   if (s->in.fail) return;
-  long at = ftell(ff);
+  int nameEnds = 0;
   if (sel == 1) {
-    if (!UN_LoadFrom(&s->un[slot], ff)) BinIn_Fail(&s->in, "cut short");
-    CheckName(s, at, 36);
+    int whole = UN_LoadFrom(&s->un[slot], ff, &nameEnds);
+    CheckRecord(s, whole, nameEnds);
     s->recKind[slot] = 1;
   } else if (sel == 2) {
-    if (!item_LoadFrom(&s->item[slot], ff)) BinIn_Fail(&s->in, "cut short");
-    CheckName(s, at, 20);
+    int whole = item_LoadFrom(&s->item[slot], ff, &nameEnds);
+    CheckRecord(s, whole, nameEnds);
     s->recKind[slot] = 2;
   } else if (sel != 0) {
     LogInfo("\nLoadEtapRecord: selector %d", sel);
@@ -173,9 +163,10 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     return;
   }
   for (int i = 0; i < count && !s->in.fail; i++) {
-    int k = 0;
-    BinIn_Skip(&s->in, 8);
-    if (!BinIn_Int(&s->in, &k)) return;
+    unsigned char head[12];  // the tag, then the figure's number
+    if (!BinIn_Bytes(&s->in, head, sizeof head)) return;
+    int k;
+    memcpy(&k, head + 8, 4);
     int slot = forLocation ? k + FgrsBaseLast : k;
     if (slot < first || slot > last || s->have[slot]) {
       LogInfo("\nLoadEtapSlot: figure number %d", k);
@@ -302,8 +293,16 @@ int Stage_LoadPair(FILE* base, FILE* loc) {
   return n;
 }
 
+// A stage file opened for reading through the stage buffer: the part comes in a few large reads
+// and its values are taken from memory.
+static FILE* OpenPart(const std::string& name) {
+  FILE* f = FileOpenRead(name);
+  if (f) setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
+  return f;
+}
+
 int EtapFile_Load(const std::string& name) {
-  FILE* base = FileOpenRead(name);
+  FILE* base = OpenPart(name);
   if (!base) return 0;
   StageScratch* s = StageScratch_Begin();
   int n = StageRead_Base(s, base);  // the base part names the location file to read with it
@@ -313,7 +312,7 @@ int EtapFile_Load(const std::string& name) {
     return 0;
   }
   std::string locName = name + IntToStrZero(n, 2);
-  FILE* loc = FileOpenRead(locName);
+  FILE* loc = OpenPart(locName);
   if (!loc) {
     LogInfo("\nLoadEtapFail: no location file %s", locName.c_str());
     return 0;
@@ -331,7 +330,7 @@ int EtapFile_Load(const std::string& name) {
 
 int Etap_LoadLocation(int n) {
   std::string name = StrFmt("%s.etp%02d", EtapName.c_str(), n);
-  FILE* f = FileOpenRead(name);
+  FILE* f = OpenPart(name);
   if (!f) return 0;
   int ok = Etap_LoadFrom(&Fgrs, f);
   fclose(f);
@@ -341,7 +340,7 @@ int Etap_LoadLocation(int n) {
 }
 
 int Stage_ReadBack(const std::string& baseName, const std::string& locName, int location) {
-  FILE* base = FileOpenRead(baseName);
+  FILE* base = OpenPart(baseName);
   if (!base) return 0;
   StageScratch* s = StageScratch_Begin();
   int n = StageRead_Base(s, base);
@@ -350,7 +349,7 @@ int Stage_ReadBack(const std::string& baseName, const std::string& locName, int 
     LogRefusal(s, "base");
     return 0;
   }
-  FILE* loc = FileOpenRead(locName);
+  FILE* loc = OpenPart(locName);
   if (!loc) return 0;
   int ok = StageRead_Location(s, loc) && StageScratch_Check(s, &Fgrs);
   fclose(loc);

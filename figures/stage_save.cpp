@@ -4,6 +4,7 @@
 
 #include "gm/org_base.h"
 #include "figures/stage.h"
+#include "figures/stage_scratch.h"
 #include "shell/binfile.h"
 #include "shell/files.h"
 #include "shell/log.h"
@@ -28,38 +29,45 @@ void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f) {
   fseek(f, len, SEEK_SET);
 }
 
-// One floor as a land block; figure numbers always as for a location.
+// One floor as a land block, gathered and written whole; figure numbers always as for a location.
 static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
-  TagWrite("LandChar", f);
-  IntWrite(kLandSide, f);
-  IntWrite(kLandSide, f);
-  for (int i = 0; i < kLandCells; i++) {
+  static unsigned char buf[16 + kLandCells * 16 + 8];
+  const int side = kLandSide;
+  memcpy(buf, "LandChar", 8);
+  memcpy(buf + 8, &side, 4);
+  memcpy(buf + 12, &side, 4);
+  const int kNone = Fgr_NomForLink(nullptr, 1);
+  unsigned char* w = buf + 16;
+  for (int i = 0; i < kLandCells; i++, w += 16) {
     const LandKle& k = fl->kle[i];
-    unsigned char w[16];
-    int occ = Fgr_NomForLink(k.occupant, 1);
-    int hold = Fgr_NomForLink(k.holder, 1);
+    int occ = k.occupant ? Fgr_NomForLink(k.occupant, 1) : kNone;  // most cells hold no figure
+    int hold = k.holder ? Fgr_NomForLink(k.holder, 1) : kNone;
     memcpy(w, &k.height, 4);
     memcpy(w + 4, &occ, 4);
     memcpy(w + 8, &hold, 4);
     memcpy(w + 12, &k.tile, 4);  // word 0 exactly as it lies in memory
     // ... except a cursor kind that only a load's decoration gave the cell.
     if (fl->decoLoad[i] && k.cursor == fl->decoLoad[i]) w[12 + offsetof(LandKle, cursor)] = 0;
-    fwrite(w, 1, 16, f);
   }
-  TagWrite("LandEnd;", f);
+  memcpy(w, "LandEnd;", 8);
+  fwrite(buf, 1, sizeof buf, f);
 }
 
 int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == fgrLandHolder && f->landSurf && f->landUnder; }
 
 void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
-  TagWrite("Fgr#Paf=", ff);
+  int paf[6];
   for (int i = 0; i < 3; i++)
-    for (int j = 0; j < 2; j++) IntWrite((int)pF->Paf[i][j], ff);
-  TagWrite("Fgr#Ind=", ff);
+    for (int j = 0; j < 2; j++) paf[2 * i + j] = pF->Paf[i][j];
+  unsigned char head[8 + sizeof paf];
+  memcpy(head, "Fgr#Paf=", 8);
+  memcpy(head + 8, paf, sizeof paf);
+  fwrite(head, 1, sizeof head, ff);
   int n = pF->IndKlv < 0 ? 0 : (pF->IndKlv > 12 ? 12 : pF->IndKlv);  // the record holds 12
-  IntWrite(n, ff);
-  for (int i = 0; i < n; i++) IntWrite((int)pF->Ind[i], ff);
+  int ind[12];
+  for (int i = 0; i < n; i++) ind[i] = (int)pF->Ind[i];
+  ListWrite(ff, "Fgr#Ind=", nullptr, 0, 1, n, ind);
   if (pF->UN && pF->UN != empty_UN_adr()) {
     IntWrite(1, ff);
     UN_SaveTo(pF->UN, ff);
@@ -107,19 +115,28 @@ void Side_SetSaveDefaults(int k) {
   s[kSideBunkerSetB] = 3;
 }
 
-// Writes the figures of slots first..last with their tag, and patches the count word.
+// Writes the count of live figures in slots first..last, then each with its tag and number. The
+// count is known before the figures: no seek back breaks the part's bytes into several writes.
 static void Figures_SaveTo(t_Fgrs* c, FILE* f, int first, int last, const char* tag, int forLocation) {
-  CountBlock cb;
-  CountBlock_Begin(&cb, f);
+  int count = 0;
+  for (int i = first; i <= last; i++) count += c->mf[i].Status() != 0;
+  IntWrite(count, f);
   for (int i = first; i <= last; i++) {
     Fgr* p = &c->mf[i];
     if (!p->Status()) continue;
-    TagWrite(tag, f);
-    IntWrite(forLocation ? i - FgrsBaseLast : i, f);
+    unsigned char head[12];
+    int nom = forLocation ? i - FgrsBaseLast : i;
+    memcpy(head, tag, 8);
+    memcpy(head + 8, &nom, 4);
+    fwrite(head, 1, sizeof head, f);
     p->SaveTo(f, forLocation);
-    CountBlock_Inc(&cb);
   }
-  CountBlock_End(&cb, f);
+}
+
+// "_Teh" and t in four digits: the tag of technology t (0..9999).
+static void TechTag(unsigned char* at, int t) {
+  memcpy(at, "_Teh", 4);
+  for (int d = 7; d >= 4; d--, t /= 10) at[d] = (unsigned char)('0' + t % 10);
 }
 
 void Etap_SaveTo(t_Fgrs* c, FILE* f) {
@@ -127,20 +144,25 @@ void Etap_SaveTo(t_Fgrs* c, FILE* f) {
   Fgrs_WriteHead(c, f, kEtapKindLocation);
   TagWrite("Etap====", f);
   Figures_SaveTo(c, f, FgrsBaseLast + 1, kFgrsSlots - 1, "    ofs=", 1);
+  // Each side record is gathered and written whole: its values, then its technologies of three
+  // tagged groups (76 bytes each).
+  static unsigned char buf[8 + kSideValueCount * 4 + kSideTechs * 76];
   for (int k = 0; k < kSides; k++) {
     Side_SetSaveDefaults(k);
     const int* s = SideTab[k];
-    TagWrite(StrFmt("WSIDE=%02d", k).c_str(), f);
-    for (int w = 0; w < kSideValueCount; w++) IntWrite(s[kSideValueFirst + w], f);
+    memcpy(buf, StrFmt("WSIDE=%02d", k).c_str(), 8);
+    memcpy(buf + 8, &s[kSideValueFirst], kSideValueCount * 4);
     for (int t = 0; t < kSideTechs; t++) {
       const int* e = &s[kSideTech0 + kTechWords * t];
-      TagWrite(StrFmt("_Teh%04d", t).c_str(), f);
-      for (int w = 0; w < 3; w++) IntWrite(e[w], f);
-      TagWrite("_TehReq:", f);
-      for (int w = 3; w < 8; w++) IntWrite(e[w], f);
-      TagWrite("_TDeAct:", f);
-      for (int w = 8; w < 13; w++) IntWrite(e[w], f);
+      unsigned char* p = buf + 8 + kSideValueCount * 4 + 76 * t;
+      TechTag(p, t);
+      memcpy(p + 8, e, 3 * 4);
+      memcpy(p + 20, "_TehReq:", 8);
+      memcpy(p + 28, e + 3, 5 * 4);
+      memcpy(p + 48, "_TDeAct:", 8);
+      memcpy(p + 56, e + 8, 5 * 4);
     }
+    fwrite(buf, 1, sizeof buf, f);
   }
   EtapFile_WriteLenAtStart(c, f);
 }
@@ -164,6 +186,8 @@ static int WritePart(const std::string& name, int base) {
     LogInfo("\nSaveEtapFail: not open %s", name.c_str());
     return 0;
   }
+  // The part reaches the disk in large writes, its length word patched after them.
+  setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
   if (base)
     Base_SaveTo(&Fgrs, f, EtapLocationNom);
   else

@@ -10,13 +10,20 @@ static_assert(sizeof(int) == 4 && sizeof(float) == 4 && sizeof(short) == 2, "fil
 
 namespace {
 
+// Single values go byte by byte through the stream's buffer: the unlocked byte calls are inline, so
+// a value costs a few stores instead of a library call (a stream is never shared between threads).
+
 // Reads width bytes; a short read stores zeros so the caller never sees a half-read value.
 int ReadValue(void* dst, size_t width, FILE* f) {
   if (!f || !dst) return 0;
   unsigned char tmp[8];
-  if (std::fread(tmp, 1, width, f) != width) {
-    std::memset(dst, 0, width);
-    return 0;
+  for (size_t i = 0; i < width; ++i) {
+    int c = getc_unlocked(f);
+    if (c == EOF) {
+      std::memset(dst, 0, width);
+      return 0;
+    }
+    tmp[i] = static_cast<unsigned char>(c);
   }
   std::memcpy(dst, tmp, width);
   return 1;
@@ -24,7 +31,10 @@ int ReadValue(void* dst, size_t width, FILE* f) {
 
 int WriteValue(const void* src, size_t width, FILE* f) {
   if (!f) return 0;
-  return static_cast<int>(std::fwrite(src, 1, width, f));
+  const unsigned char* p = static_cast<const unsigned char*>(src);
+  int done = 0;
+  for (size_t i = 0; i < width && putc_unlocked(p[i], f) != EOF; ++i) ++done;
+  return done;
 }
 
 template <typename T>
@@ -181,4 +191,35 @@ int BinIn_Bytes(BinIn* in, void* dst, size_t n) {
     return 0;
   }
   return 1;
+}
+
+int BinIn_Units(BinIn* in, void* dst, size_t unit, int n) {
+  if (in->fail || n <= 0) return 0;
+  if (unit == 0) return n;
+  size_t got = in->f ? std::fread(dst, 1, unit * static_cast<size_t>(n), in->f) : 0;
+  int whole = static_cast<int>(got / unit);
+  if (whole < n) BinIn_Fail(in, "cut short");
+  return whole;
+}
+
+int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int words, int count, const int* w) {
+  unsigned char buf[4096];
+  const size_t entry = static_cast<size_t>(sepBytes) + 4 * static_cast<size_t>(words);
+  if (!f || !tag8 || sepBytes < 0 || sepBytes > 8 || words < 0 || 12 + entry > sizeof buf) return 0;
+  if (count > 0 && (!w || (sepBytes && !sep))) return 0;
+  int stored = count > 0 ? count : 0;
+  std::memcpy(buf, tag8, 8);
+  std::memcpy(buf + 8, &stored, 4);
+  size_t n = 12, done = 0;
+  for (int i = 0; i < stored; i++) {
+    if (n + entry > sizeof buf) {
+      done += std::fwrite(buf, 1, n, f);
+      n = 0;
+    }
+    if (sepBytes) std::memcpy(buf + n, sep, static_cast<size_t>(sepBytes));
+    std::memcpy(buf + n + sepBytes, w + static_cast<size_t>(words) * i, 4 * static_cast<size_t>(words));
+    n += entry;
+  }
+  done += std::fwrite(buf, 1, n, f);
+  return static_cast<int>(done);
 }

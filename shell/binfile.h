@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 // A count placeholder in the file and the items counted since it was written.
 struct CountBlock {
@@ -76,24 +77,40 @@ int BinIn_Skip(BinIn* in, int n);  // n bytes (at most 8) read and dropped
 // n bytes into dst: 1 when all came (dst may hold a part of them when they did not).
 int BinIn_Bytes(BinIn* in, void* dst, size_t n);
 
+// n units of `unit` bytes into dst with one read: the whole units that came. Fewer than n marks the
+// read "cut short"; the units that came whole are in dst all the same.
+int BinIn_Units(BinIn* in, void* dst, size_t unit, int n);
+
 // A counted list: the 8-byte tag (not checked), the count word, then per entry sepBytes dropped
 // (a separator such as " =->") and `words` int32. Entry i goes to take(i, w) once it came whole,
 // while i < keep; later entries are read and dropped. A count below 1 reads no entry. Answers the
-// count as stored (0 when it could not be read).
+// count as stored (0 when it could not be read). The entries are read a batch at a time, never
+// past the last one.
+constexpr int kBinInListBatch = 32;
 template <class Take>
 int BinIn_List(BinIn* in, int sepBytes, int words, int keep, Take take) {
   int count = 0;
   BinIn_Skip(in, 8);
   BinIn_Int(in, &count);
-  if (words < 1 || words > kBinInListWords) {
+  if (words < 1 || words > kBinInListWords || sepBytes < 0 || sepBytes > 8) {
     BinIn_Fail(in, "list entry size");
     return count;
   }
-  for (int i = 0; i < count && !in->fail; i++) {
-    int w[kBinInListWords] = {};
-    BinIn_Skip(in, sepBytes);
-    for (int k = 0; k < words; k++) BinIn_Int(in, &w[k]);
-    if (!in->fail && i < keep) take(i, w);
+  const size_t entry = static_cast<size_t>(sepBytes) + 4 * static_cast<size_t>(words);
+  unsigned char batch[kBinInListBatch * (8 + 4 * kBinInListWords)];
+  for (int i = 0; i < count && !in->fail;) {
+    int n = count - i < kBinInListBatch ? count - i : kBinInListBatch;
+    int got = BinIn_Units(in, batch, entry, n);
+    for (int k = 0; k < got; k++, i++) {
+      int w[kBinInListWords] = {};
+      std::memcpy(w, batch + entry * k + sepBytes, 4 * static_cast<size_t>(words));
+      if (i < keep) take(i, w);
+    }
   }
   return count;
 }
+
+// The writer's side of a list: the tag, the count, then per entry the separator's sepBytes and
+// `words` int32 of w (count * words of them), gathered and written a few kilobytes at a time.
+// A count below 1 writes the tag and the count only. Answers the bytes written.
+int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int words, int count, const int* w);

@@ -1,6 +1,7 @@
 // Key commands: validation, the per-frame update of one command and the slot arbitration of a block.
 #include "shell/key_commands.h"
 
+#include <climits>
 #include <cstring>
 
 #include "shell/frame_clock.h"
@@ -13,6 +14,10 @@ int MouseX, MouseY;
 namespace {
 
 constexpr int kMaxBlock = 201;  // records one UpdAll walks at most when `last` is never met
+
+// A command read from a file may hold any words: its counters and values stop at INT_MAX instead
+// of overflowing (b is not negative).
+int AddCapped(int a, int b) { return a > INT_MAX - b ? INT_MAX : a + b; }
 
 bool KeyDown(int vk) { return vk >= 1 && vk < kKeyTableSize && KeyDownTable[vk] != 0; }
 bool KeyTaken(int vk) { return vk >= 1 && vk < kKeyTableSize && KeyUsedTable[vk] != 0; }
@@ -58,7 +63,7 @@ int HoldRelease(IKmd2* k) {
   int r = KeysDown(k);
   if (r == 2) {
     if (k->holdMs == 0) k->holdMs = 1;
-    else k->holdMs += KadrStep;
+    else k->holdMs = AddCapped(k->holdMs, KadrStep);
     return 0;
   }
   if (r == 1 && k->holdMs != 0) {
@@ -137,7 +142,7 @@ int RepeatStep(IKmd2* k) {
     return k->mode == 2 ? 0 : 1;
   }
   if (IKmd2_RepeatElapsed(k, 0) >= k->repeatMs) {
-    k->repeatCount += 1;
+    k->repeatCount = AddCapped(k->repeatCount, 1);
     if (k->repeatMax != 0 && k->repeatCount > k->repeatMax) return 0;
     return 1;
   }
@@ -147,8 +152,7 @@ int RepeatStep(IKmd2* k) {
 void CycleStep(IKmd2* k) {
   switch (k->cycleMode) {
     case 0:
-      k->value += 1;
-      if (k->value > k->valueMax) k->value = 1;
+      k->value = k->value >= k->valueMax ? 1 : k->value + 1;
       break;
     case 1:
       if (k->value < k->valueMax) k->value += 1;
@@ -156,7 +160,7 @@ void CycleStep(IKmd2* k) {
       break;
     case 2: {
       if (k->pingDir != 1 && k->pingDir != -1) k->pingDir = 1;
-      int n = k->value + k->pingDir;
+      long long n = (long long)k->value + k->pingDir;  // a value from a file may be INT_MAX
       if (n > k->valueMax) {
         k->value = k->valueMax;
         k->pingDir = -k->pingDir;
@@ -164,7 +168,7 @@ void CycleStep(IKmd2* k) {
         k->value = 1;
         k->pingDir = -k->pingDir;
       } else {
-        k->value = n;
+        k->value = (int)n;
       }
       break;
     }
@@ -242,7 +246,7 @@ void IKmd2_Upd(IKmd2* k) {
   CountDown(&k->blockLeft);
   if (k->active == 0 || k->enabled < 1) return;
   if (k->value < 0) k->value = 0;
-  if (k->valueMax <= 1) k->valueMax = k->value + 1;
+  if (k->valueMax <= 1) k->valueMax = AddCapped(k->value, 1);
 
   switch (k->mode) {
     case 2:

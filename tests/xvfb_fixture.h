@@ -35,8 +35,9 @@ struct XvfbServer {
     pid_t pid = -1;
     std::string display;  // ":N" once started
 
-    // Answers an empty string when the server runs, else why not.
-    std::string Start(const char* bin) {
+    // Answers an empty string when the server runs, else why not. The screen is small unless a
+    // test needs a whole game window on it.
+    std::string Start(const char* bin, const char* screen = "640x480x24") {
         int fds[2];
         if (pipe(fds) != 0) return "pipe failed";
         pid = fork();
@@ -50,7 +51,7 @@ struct XvfbServer {
             int devnull = open("/dev/null", O_WRONLY);
             if (devnull >= 0) dup2(devnull, 2);
             std::string fd = std::to_string(fds[1]);
-            execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
+            execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
                   (char*)nullptr);
             _exit(127);
         }

@@ -134,9 +134,14 @@ void SelPending_Clear(Fgr* f) {
 // --- picking
 
 // The box of every pickable figure, drawn under its slot number: half sizes 4, 5, 4 around a point
-// one unit above the figure, each face counter-clockwise seen from outside (faces are culled).
+// one unit above the figure, each face counter-clockwise seen from outside (faces are culled). The
+// boxes go from an array, not vertex by vertex: Mesa's software driver keeps half a megabyte of
+// its vertex store each time that store fills between glBegin and glEnd in selection mode, which
+// the hover pick, three times a second, did about every half minute.
 void DrawFgrsForPick(t_Fgrs* c, int unitsOnly) {
   if (!c) return;
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glEnableClientState(GL_VERTEX_ARRAY);
   static const int kFace[6][4] = {{0, 4, 6, 2}, {1, 3, 7, 5}, {0, 1, 5, 4},
                                   {2, 6, 7, 3}, {0, 2, 3, 1}, {4, 5, 7, 6}};
   for (int i = 1; i < kFgrsSlots; i++) {
@@ -148,13 +153,18 @@ void DrawFgrsForPick(t_Fgrs* c, int unitsOnly) {
     Fgr::PosXYZ(&x, &y, &z, f);
     y += 1.0f;
     glLoadName((GLuint)i);
-    glBegin(GL_QUADS);
+    float box[24 * 3];
+    int n = 0;
     for (const auto& face : kFace)
-      for (int v : face)
-        glVertex3f(x + ((v & 1) ? 4.0f : -4.0f), y + ((v & 2) ? 5.0f : -5.0f),
-                   z + ((v & 4) ? 4.0f : -4.0f));
-    glEnd();
+      for (int v : face) {
+        box[n++] = x + ((v & 1) ? 4.0f : -4.0f);
+        box[n++] = y + ((v & 2) ? 5.0f : -5.0f);
+        box[n++] = z + ((v & 4) ? 4.0f : -4.0f);
+      }
+    glVertexPointer(3, GL_FLOAT, 0, box);
+    glDrawArrays(GL_QUADS, 0, 24);
   }
+  glPopClientAttrib();
 }
 
 void PickNames_Draw(int unitsOnly) {

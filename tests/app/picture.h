@@ -128,8 +128,12 @@ inline bool WritePng(const std::string& path, const Picture& p) {
 }
 
 // Pixels whose channels differ by more than tolerance; the differing pixels marked red in diff.
+// Pictures of two sizes differ everywhere: diff is then picture a as it is.
 inline int PicDiff(const Picture& a, const Picture& b, int tolerance, Picture* diff) {
-  if (a.w != b.w || a.h != b.h) return a.w * a.h + 1;
+  if (a.w != b.w || a.h != b.h) {
+    *diff = a;
+    return a.w * a.h + 1;
+  }
   *diff = a;
   int n = 0;
   for (size_t i = 0; i < a.rgb.size(); i += 3) {

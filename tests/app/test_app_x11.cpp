@@ -1,6 +1,12 @@
 // The whole program on a real window under a private Xvfb: the window-size question answered by
-// key, a key press in the game window, the close button, a clean exit. Skipped without Xvfb.
+// key, a key press in the game window, the close button, a clean exit; typing and the clipboard;
+// and a whole play session by keyboard and mouse with a file dialog. Skipped without Xvfb.
 #include <gtest/gtest.h>
+
+// The figure model first: Xlib's Status macro would rename its members.
+#include "figures/fgrs.h"
+#include "figures/stage.h"
+#include "gm/fgr.h"
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
@@ -37,7 +43,7 @@ class AppX11 : public ::testing::Test {
   void SetUp() override {
     const char* bin = FindXvfb();
     if (!bin) GTEST_SKIP() << "no Xvfb binary";
-    ASSERT_EQ(xvfb.Start(bin), "");
+    ASSERT_EQ(xvfb.Start(bin, "1024x768x24"), "");  // room for the largest game window
     XSetErrorHandler(IgnoreXError);
     t = XOpenDisplay(xvfb.display.c_str());
     ASSERT_NE(t, nullptr);
@@ -192,6 +198,111 @@ TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
 
   SendDeleteWindow(t, w);
   EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+}
+
+
+// Window pixels (top-left origin) at 800 x 600, as in the headless play session: the start
+// screen's Save and PlayTest buttons, the upper text box's first row, the builder of the shipped
+// stage in the first view of play, a point to send it to, and the stage's save button.
+constexpr int kTextSave[2] = {750, 61}, kPlayTest[2] = {750, 124}, kRowEnd[2] = {300, 295};
+constexpr int kBuilder[2] = {412, 274}, kOrderPoint[2] = {555, 218}, kStageSave[2] = {40, 530};
+
+TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard) {
+  if (!HasXclip()) GTEST_SKIP() << "no xclip";
+  fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  Launch();
+  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(", std::vector<KeySym>{XK_n});
+  Window w = WaitGameWindow(kStepMs);
+  user.join();
+  ASSERT_NE(w, 0u) << Output();
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
+  ASSERT_EQ(a.width, 800);
+  ASSERT_EQ(a.height, 600);
+
+  // Presses and clicks are held over several frames, as a hand does (the sanitizer build draws
+  // slowly); the pointer moves to window pixels.
+  const int kHoldMs = 250;
+  auto press = [&](KeySym ks, bool down) {
+    XTestFakeKeyEvent(t, XKeysymToKeycode(t, ks), down, 0);
+    XSync(t, False);
+    SleepMs(down ? kHoldMs : 120);
+  };
+  auto hold = [&](KeySym ks) { press(ks, true), press(ks, false); };
+  auto withKey = [&](KeySym mod, KeySym ks) { press(mod, true), hold(ks), press(mod, false); };
+  auto click = [&](const int at[2], int button, int afterMs) {
+    int rx = 0, ry = 0;
+    Window child;
+    XTranslateCoordinates(t, w, DefaultRootWindow(t), at[0], at[1], &rx, &ry, &child);
+    XTestFakeMotionEvent(t, -1, rx, ry, 0);
+    XSync(t, False);
+    SleepMs(kHoldMs);
+    XTestFakeButtonEvent(t, button, True, 0);
+    XSync(t, False);
+    SleepMs(kHoldMs);
+    XTestFakeButtonEvent(t, button, False, 0);
+    XSync(t, False);
+    SleepMs(afterMs);
+  };
+
+  // The start screen: two letters at the end of the upper box's first row, the row copied to the
+  // clipboard, then saved through the file dialog: into the folder it shows, under a typed name.
+  SleepMs(1000);
+  click(kRowEnd, 1, 120);
+  hold(XK_o);
+  hold(XK_k);
+  withKey(XK_Shift_L, XK_Home);
+  withKey(XK_Control_L, XK_c);
+  std::string pasted;
+  for (int i = 0; i < 20 && pasted != "tolvok"; i++)
+    pasted = XclipRead(xvfb.display, (dir / "xclip.out").string(), [] {});
+  EXPECT_EQ(pasted, "tolvok") << Output();
+  std::thread dialog(AnswerModalWithin, kStepMs, xvfb.display, "Save",
+                     std::vector<KeySym>{XK_Return, XK_r, XK_o, XK_w, XK_period, XK_t, XK_x, XK_t, XK_Return});
+  click(kTextSave, 1, 500);
+  dialog.join();
+  for (int i = 0; i < 100 && !fs::exists(dir / "row.txt"); i++) SleepMs(100);
+  EXPECT_EQ(ReadAll(dir / "row.txt").substr(0, 6), "tolvok") << Output();
+
+  // Play: the builder selected by a click and sent off by a right click; the view scrolled by
+  // the arrow keys; the stage saved while the game runs, then twice with the pause on (Space).
+  click(kPlayTest, 1, 3000);
+  click(kBuilder, 1, 500);
+  click(kOrderPoint, 3, 500);
+  press(XK_Left, true);
+  SleepMs(500);
+  press(XK_Left, false);
+  SleepMs(3000);  // the builder walks
+  hold(XK_space);
+  SleepMs(500);
+  click(kStageSave, 1, 1500);
+  SleepMs(1500);
+  click(kStageSave, 1, 1500);
+  SendDeleteWindow(t, w);
+  const int rc = WaitExit(kStepMs);
+  ASSERT_NE(rc, -1) << "the program did not end after the close button\n" << Output();
+  EXPECT_EQ(rc, 0) << Output();
+  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
+  EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
+
+  // The shipped builder stands still with no route; in the saves it has walked towards its route
+  // target, and the two saves made in the pause hold it at the same point.
+  const std::string maps = (dir / "Maps").string();
+  ASSERT_EQ(EtapFile_Load(maps + "/test.etp"), 1);
+  ASSERT_EQ(Fgrs.mf[652].status, fgrUnitStroi);
+  const float startX = Fgrs.mf[652].priv_position_x, startZ = Fgrs.mf[652].priv_position_z;
+  EXPECT_EQ(Fgrs.mf[652].targPathKle, 0);
+  fs::copy_file(dir / "Maps" / "test2.etp_bak", dir / "Maps" / "first.etp");
+  fs::copy_file(dir / "Maps" / "test2.etp01_bak", dir / "Maps" / "first.etp01");
+  ASSERT_EQ(EtapFile_Load(maps + "/first.etp"), 1);
+  const float pausedX = Fgrs.mf[652].priv_position_x, pausedZ = Fgrs.mf[652].priv_position_z;
+  EXPECT_NE(Fgrs.mf[652].targPathKle, 0);
+  EXPECT_TRUE(pausedX != startX || pausedZ != startZ) << "the builder did not walk";
+  ASSERT_EQ(EtapFile_Load(maps + "/test2.etp"), 1);
+  EXPECT_EQ(Fgrs.mf[652].priv_position_x, pausedX);
+  EXPECT_EQ(Fgrs.mf[652].priv_position_z, pausedZ);
 }
 
 }  // namespace

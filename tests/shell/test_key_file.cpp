@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "shell/frame_clock.h"
 #include "shell/key_commands.h"
 #include "test_files.h"
 
@@ -228,6 +229,47 @@ TEST(KeyFile, TextFileOfOneValuePerLine) {
   std::memset(&k, 0, sizeof(k));
   EXPECT_EQ(IKmd2_TxtRead(&k, "kmd_text_bad.txt"), 0);
   EXPECT_EQ(k.active, 0);
+}
+
+// A command file may hold any words; the frames that use them must stay defined. The fuzz target
+// of this file found a value at INT_MAX overflowing its cycle step (the committed input); the
+// same file with each cycle mode, and as a hold command already held for INT_MAX ms.
+TEST(KeyFile, WordsAtTheirLimitsFromABinaryFileStayDefined) {
+  const std::string found = ReadAll(SourcePath("tests/fuzz/regressions/kmd_bin/value_at_int_max"));
+  ASSERT_EQ(found.size(), 184u);
+  auto with = [&found](std::initializer_list<std::pair<int, int>> words) {
+    std::string b = found;
+    for (auto [w, v] : words)
+      for (int i = 0; i < 4; i++) b[12 + 4 * w + i] = (char)((unsigned)v >> (8 * i));
+    return b;
+  };
+  const int kMode = 7, kCycle = 16, kHold = 27;
+  struct Case {
+    std::string file;
+    int framesDown;  // key held, then released for one frame
+    int value, pingDir, holdMs;
+  } const kCases[] = {
+      {found, 1, 1, 0, 0},                                // wrap: past the top is 1
+      {with({{kCycle, 1}}), 1, 2, 0, 0},                  // stop at the top: valueMax
+      {with({{kCycle, 2}}), 1, 2, -1, 0},                 // ping-pong: the top, going down
+      {with({{kMode, 2}, {kHold, INT32_MAX}}), 2, 1, 0, 0},  // fires on release, then wraps
+  };
+  KadrStep = 10;
+  for (const Case& c : kCases) {
+    WriteAll("kmd_limits.bin", c.file);
+    IKmd2 k[2];
+    std::memset(k, 0, sizeof(k));
+    ASSERT_EQ(IKmd2_LoadBin(&k[0], "kmd_limits.bin", ""), 1);
+    std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
+    for (int f = 0; f <= c.framesDown; f++) {
+      KeyDownTable[32] = f < c.framesDown;
+      IKmd2_UpdAll(&k[0], &k[1]);
+    }
+    EXPECT_EQ(k[0].value, c.value);
+    EXPECT_EQ(k[0].pingDir, c.pingDir);
+    EXPECT_EQ(k[0].holdMs, c.holdMs);
+  }
+  std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
 }
 
 }  // namespace

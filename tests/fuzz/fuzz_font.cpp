@@ -1,0 +1,44 @@
+// Fuzz target of the font description: FontSet_Load of "uni_files/res/_tfonts.txt" (the font
+// images after "=tex=", the fonts after "=klv=", one "=fnt=" entry each), with the stand-in GL
+// handing out texture and list names so every entry is parsed and its glyph lists built. The
+// scratch folder holds one small image, "a.tga"; the shipped images are the TGA target's. An
+// input is one description file.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "fuzz_common.h"
+#include "render/font.h"
+#include "shell/file_names.h"
+
+namespace {
+FontSetRec gSet;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  Fuzz_Begin(argc, argv);
+  Fuzz_Write(gsDirRes + "/a.tga", Fuzz_Tga(16, 16, 32, 10));
+  std::string shipped = Fuzz_Shipped("uni_files/res/_tfonts.txt");
+  Fuzz_Seed("shipped__tfonts.txt", shipped);
+  // The shipped description with its images named "a.tga".
+  std::istringstream in(shipped);
+  std::string line, small;
+  while (std::getline(in, line)) {
+    bool image = line.size() > 4 && line.compare(line.size() - 4, 4, ".tga") == 0;
+    small += (image ? std::string("a.tga") : line) + "\n";
+  }
+  Fuzz_Seed("seed_small_images", small);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Fuzz_Write(gsDirRes + "/_tfonts.txt", data, size);
+  memset(static_cast<void*>(&gSet), 0, sizeof gSet);
+  FontSet_Load(&gSet, gsDirRes.c_str());
+  // The glyph lists and the printer index the table of 256 glyphs from the first one.
+  for (const Font& f : gSet.fonts)
+    if (f.count > 0 && (f.firstChar < 0 || f.firstChar + f.count > 256)) abort();
+  FontSet_Free(&gSet);
+  return 0;
+}

@@ -1,0 +1,22 @@
+// Fuzz target of the location loader as the game calls it when the player changes location:
+// Etap_LoadLocation(n) of the current stage. An input is one location file.
+#include <cstdint>
+
+#include "stage_world.h"
+
+using namespace stage_fuzz;
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  Begin(argc, argv);
+  EtapName = "stage";
+  Fuzz_Seed("seed_small_world", SavePart(0));
+  if (Fuzz_SeedDir()) Fuzz_Seed("shipped_test.etp01", Fuzz_Shipped("Maps/test.etp01"));
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Fuzz_Write(kLocFile, data, size);
+  BeforeInput();
+  AfterInput(Etap_LoadLocation(2));
+  return 0;
+}

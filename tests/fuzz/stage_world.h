@@ -1,0 +1,132 @@
+// The small world the two stage targets load their inputs over, and the promises they check: a
+// refused file leaves the figures, land cells, sides and named variables byte for byte as they
+// were; an accepted one passes the per-frame link check and still saves and resets.
+#pragma once
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "figures/stage.h"
+#include "figures/stage_scratch.h"
+#include "fuzz_common.h"
+#include "shell/log.h"
+
+namespace stage_fuzz {
+
+// The stage name the targets load; every location file of it ("stage.etp01".."stage.etp99")
+// is a link to "stage.loc", so a base part reaches the location part whichever location it names.
+inline const char* const kName = "stage.etp";
+inline const char* const kLocFile = "stage.loc";
+
+inline std::vector<char> gFigures, gKle, gSides, gOrg;
+
+inline void MakeWorld() {
+  Records_ResetPools();
+  Fgrs.ResetAll();
+  for (int i = 0; i < 4; i++) {
+    Fgr* f = Fgrs.AddFgr(i % 2 ? 20 : 112, 1);
+    if (f) f->zap015 = i;
+  }
+  for (int i = 0; i < 3; i++) Fgrs.AddFgr(i % 2 ? 301 : 112, 0);
+  Fgrs.mf[501].P_FireTarg = &Fgrs.mf[2];
+  Fgrs.mf[1].P2_Sub_Gruz = &Fgrs.mf[502];
+  Fgrs.mf[502].pParent = &Fgrs.mf[1];
+  EtapLocationNom = 1;
+}
+
+template <class T>
+void Snap(std::vector<char>& v, const T& x) {
+  v.assign(reinterpret_cast<const char*>(&x), reinterpret_cast<const char*>(&x) + sizeof x);
+}
+template <class T>
+bool Same(const std::vector<char>& v, const T& x) {
+  return v.size() == sizeof x && memcmp(v.data(), &x, sizeof x) == 0;
+}
+template <class T>
+void Restore(const std::vector<char>& v, T& x) {
+  memcpy(static_cast<void*>(&x), v.data(), sizeof x);
+}
+
+inline std::string SavePart(int base) {
+  char* buf = nullptr;
+  size_t n = 0;
+  FILE* m = open_memstream(&buf, &n);
+  if (base)
+    Base_SaveTo(&Fgrs, m, 1);
+  else
+    Etap_SaveTo(&Fgrs, m);
+  fclose(m);
+  std::string s(buf, n);
+  free(buf);
+  return s;
+}
+
+// Once: the links of every location name, and the small world.
+inline void Begin(int* argc, char*** argv) {
+  Fuzz_Begin(argc, argv);
+  for (int n = 1; n <= 99; n++) {
+    char link[32];
+    snprintf(link, sizeof link, "%s%02d", kName, n);
+    if (symlink(kLocFile, link) != 0) abort();
+  }
+  MakeWorld();
+}
+
+// The land, sides and named variables every input starts from, taken before the first input
+// (saving, as the seeds do, sets the side records' start values).
+inline void RememberLandSidesOrg() {
+  Snap(gKle, LandSurface.kle);
+  gKle.insert(gKle.end(), reinterpret_cast<const char*>(LandUnder.kle),
+              reinterpret_cast<const char*>(LandUnder.kle) + sizeof LandUnder.kle);
+  Snap(gSides, SideTab);
+  Snap(gOrg, org2n);
+  gOrg.insert(gOrg.end(), reinterpret_cast<const char*>(orgFn),
+              reinterpret_cast<const char*>(orgFn) + sizeof orgFn);
+}
+
+inline bool LandSidesOrgAsBefore() {
+  const size_t k = sizeof LandSurface.kle, o = sizeof org2n;
+  return memcmp(gKle.data(), LandSurface.kle, k) == 0 && memcmp(gKle.data() + k, LandUnder.kle, k) == 0 &&
+         Same(gSides, SideTab) && memcmp(gOrg.data(), org2n, o) == 0 &&
+         memcmp(gOrg.data() + o, orgFn, sizeof orgFn) == 0;
+}
+
+inline void RestoreLandSidesOrg() {
+  const size_t k = sizeof LandSurface.kle, o = sizeof org2n;
+  memcpy(static_cast<void*>(LandSurface.kle), gKle.data(), k);
+  memcpy(static_cast<void*>(LandUnder.kle), gKle.data() + k, k);
+  Restore(gSides, SideTab);
+  memcpy(org2n, gOrg.data(), o);
+  memcpy(orgFn, gOrg.data() + o, sizeof orgFn);
+}
+
+// Before each input: the small world again, its figures remembered.
+inline void BeforeInput() {
+  if (gKle.empty()) RememberLandSidesOrg();
+  MakeWorld();
+  Snap(gFigures, Fgrs.mf);
+}
+
+// After the loader answered: the promises of a refusal or of an acceptance; then the next input
+// starts from the same land, sides and named variables.
+inline void AfterInput(int accepted) {
+  if (!accepted) {
+    if (!Same(gFigures, Fgrs.mf)) abort();   // a refusal changed the figures
+    if (!LandSidesOrgAsBefore()) abort();    // ... or the land, sides or named variables
+    return;
+  }
+  o2::NeedExit = 0;
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
+  if (o2::NeedExit) abort();  // an accepted file left a dead chain member
+  SavePart(1);
+  SavePart(0);
+  Fgrs.ResetAll();
+  RestoreLandSidesOrg();
+}
+
+}  // namespace stage_fuzz
