@@ -6,6 +6,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "figures/chains.h"
@@ -370,7 +371,12 @@ void PickPoint_SetToPlayerSide() {
     }
     if (!unit && Fgr::IsUnit(f)) unit = f;
   }
+  FieldRect_ClampCentre();
   if (!unit) return;
+  // A side already in the view window keeps the view as it is.
+  float x, z;
+  Fgr::PosXZ(unit, &x, &z);
+  if (std::abs(x - CamLookX) <= FieldRect.spanX / 2 && std::abs(z - CamLookZ) <= FieldRect.spanZ / 2) return;
   PickPoint_SetFromFgr(unit);
   FieldRect_ClampCentre();
 }

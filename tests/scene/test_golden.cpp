@@ -79,17 +79,17 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
   Gl2D_End();
   glFinish();
 
-  // Camera 1 hangs 200 behind and above the view's centre, which the load puts on the player's
-  // bunker (130, 90) and the clamp keeps inside the world (130, 110): the land's corner in the
-  // upper left of the window.
+  // Camera 1 hangs 200 behind and above the view's centre, which a new game leaves at the
+  // world's corner and the first frame's scrolling brings into the world (110, 110): the land's
+  // corner in the upper left of the window.
   Fgr* main = nullptr;
   for (Fgr& f : Fgrs.mf)
     if (f.Active() && f.status == fgrKameraLayer && f.kmra_glavEkran) main = &f;
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(main->kmra_prior, 10);
-  EXPECT_EQ(main->laserX, 130);
+  EXPECT_EQ(main->laserX, 110);
   EXPECT_EQ(main->laserZ, 110);
-  EXPECT_EQ(main->priv_position_x, 130);
+  EXPECT_EQ(main->priv_position_x, 110);
   EXPECT_EQ(main->priv_position_y, 200);
   EXPECT_EQ(main->priv_position_z, 310);
 

@@ -3,9 +3,12 @@
 // loads back to the same bytes.
 #include "catalogue/new_world.h"
 #include "figures/chains.h"
+#include "figures/side.h"
 #include "figures/stage.h"
 #include "shell/window_state.h"
+#include "render/field.h"
 #include "world/land_grid.h"
+#include "world/selection.h"
 #include "world_fixture.h"
 
 class NewWorld : public WorldTest {
@@ -197,4 +200,27 @@ TEST_F(NewWorld, AStageSavedFromItLoadsBackTheSame) {
       EXPECT_EQ(p->UnderGround, floor);
       EXPECT_EQ(p->speEntry, &Land_Floor(floor)->chunk[n]);
     }
+}
+
+// A loaded stage's view: on the player's bunker when the bunker is out of the view window, kept
+// where it is when the bunker is in it, and never outside 110 .. 2450 on either axis.
+TEST_F(NewWorld, TheViewOpensOnThePlayersBunkerInsideTheWorld) {
+  init_ProjX();
+  const int side = PlayerSide;
+  struct Case {
+    float bx, bz, wantX, wantZ;
+  } kCases[] = {{1605, 1205, 1605, 1205}, {130, 90, 110, 110}, {2555, 2500, 2450, 2450}};
+  for (const Case& k : kCases) {
+    Fgrs.ResetDynamic();
+    Fgr* enemy = Fgrs.AddFgr(fgrHasBunker, 0);  // another side's bunker comes first and is passed
+    ASSERT_NE(enemy, nullptr);
+    enemy->baner = side + 1, enemy->priv_position_x = 900, enemy->priv_position_z = 900;
+    Fgr* b = Fgrs.AddFgr(fgrAngBunker, 0);
+    ASSERT_NE(b, nullptr);
+    b->baner = side, b->priv_position_x = k.bx, b->priv_position_z = k.bz;
+    FieldRect.centreX = FieldRect.centreZ = 0;  // as a new world leaves it
+    PickPoint_SetToPlayerSide();
+    EXPECT_EQ(CamLookX, k.wantX) << k.bx;
+    EXPECT_EQ(CamLookZ, k.wantZ) << k.bz;
+  }
 }
