@@ -22,7 +22,12 @@ int Land_CellValid(int cell) {
 LandFloor* Land_Floor(int floor) { return floor == 1 ? &LandUnder : &LandSurface; }
 
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround) {
-  if (!f || nom < 0 || nom >= kLandChunks) return;
+  if (!f) return;
+  f->KamStudio = 1;
+  if (nom < 0 || nom >= kLandChunks) return;
+  // The figure keeps its number and floor: a saved stage binds each patch to its own chunk again.
+  f->SpeLoskNom = nom;
+  f->UnderGround = underGround;
   LandChunk* c = &Land_Floor(underGround)->chunk[nom];
   c->patch = f;
   f->speEntry = c;
@@ -33,7 +38,10 @@ LandDecal LandDecals[3];
 void Fgr_SetSpeDecal(Fgr* f, int nom) {
   if (!f) return;
   f->SpeDecalNom = nom;
-  if (nom == 1 || nom == 2) f->speDecal = &LandDecals[nom];
+  if (nom != 1 && nom != 2) return;
+  // The record's indices name vertices of a floor's mesh: the decal needs that floor to be drawn.
+  f->speDecal = &LandDecals[nom];
+  f->landSurf = Land_Floor(f->UnderGround);
 }
 
 void Fgr_SetKamStudio(Fgr* f) {

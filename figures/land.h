@@ -80,12 +80,14 @@ extern LandFloor LandUnder;
 // A loaded land patch figure (kind 14) and land decal figure (kind 15) registered with their floor
 // again (they become Fgr::SetSpeLosk and Fgr::SetSpeDecal).
 // Fgr_SetSpeLosk: the patch figure draws chunk nom (0..63) of floor underGround (1 below, else the
-// surface): the chunk's patch and the figure's speEntry point at each other. Other numbers and a
-// null figure do nothing.
+// surface): the figure keeps the number and the floor, and the chunk's patch and the figure's
+// speEntry point at each other. KamStudio is set; other numbers set only that; a null figure
+// does nothing.
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround);
 // The floor record of floor 1 (LandUnder) or, for any other number, of the surface.
 LandFloor* Land_Floor(int floor);
-// The two land decals: a triangle index list into the floor mesh and the decal's cell.
+// The two land decals: a triangle index list into the floor mesh and the decal's cell. They are
+// the two cell highlights of the land grid (the route target, the last ground order).
 constexpr int kLandDecalIndices = 200;
 struct LandDecal {
   uint32_t ind[kLandDecalIndices];
@@ -93,7 +95,8 @@ struct LandDecal {
   int cell;
 };
 extern LandDecal LandDecals[3];  // decals 1 and 2; entry 0 unused
-// Fgr_SetSpeDecal: the decal figure's number; decals 1 and 2 are bound to their record.
+// Fgr_SetSpeDecal: the decal figure's number; decals 1 and 2 are bound to their record and to the
+// figure's floor, whose mesh they are drawn on.
 void Fgr_SetSpeDecal(Fgr* f, int nom);
 
 // A land holder or camera studio figure (kind 13) gets both floors (it becomes Fgr::SetKamStudio).

@@ -147,14 +147,27 @@ static void Viewport(RendView* v) {
   glViewport(v->viewport[0], v->viewport[1], v->viewport[2], v->viewport[3]);
 }
 
+// An orthographic projection; OpenGL refuses one of no width, height or depth (GL_INVALID_VALUE,
+// every frame), so an empty span is widened to one unit.
+static void Ortho(double left, double right, double bottom, double top, double zNear, double zFar) {
+  if (right == left) right = left + 1;
+  if (top == bottom) top = bottom + 1;
+  if (zFar == zNear) zFar = zNear + 1;
+  glOrtho(left, right, bottom, top, zNear, zFar);
+}
+
 // Projection and modelview of the view's camera mode.
 static void Matrices(RendView* v) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   if (v->camMode == -1) {
-    glOrtho(v->viewport[0], v->viewport[2], v->viewport[1], v->viewport[3], -1, 1);
+    Ortho(v->viewport[0], v->viewport[2], v->viewport[1], v->viewport[3], -1, 1);
   } else if (v->camMode >= 1) {
-    glOrtho(-0.5 * v->flatW, 0.5 * v->flatW, -0.5 * v->flatH, 0.5 * v->flatH, v->zNear, v->zFar);
+    // A flat camera given no size (a camera turned flat in the value panels) sees as many world
+    // units as its viewport has pixels.
+    if (v->flatW == 0) v->flatW = (float)v->viewport[2];
+    if (v->flatH == 0) v->flatH = (float)v->viewport[3];
+    Ortho(-0.5 * v->flatW, 0.5 * v->flatW, -0.5 * v->flatH, 0.5 * v->flatH, v->zNear, v->zFar);
   } else {
     v->aspect = (double)v->viewport[2] / (double)v->viewport[3];
     if (v->fovY < 5.0) v->fovY = 5.0;

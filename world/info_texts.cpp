@@ -170,7 +170,11 @@ void KnoCb_SideRes(GuiWin* w) {
     default: text = "+123"; break;
   }
   glColor4f(1, 1, 1, 1);
-  Print(text.c_str(), 2, w->x + 24, w->y + 15);
+  // The counter stands 15 pixels up its cell; a cell lower than that plus a line of the font (the
+  // bar is 4% of the window, at the top edge) would cut the counter there, so it comes down to fit.
+  const int line = FontSet.fonts[2].glyphs[(uint8_t)'E'].height;
+  const int up = w->h - line < 15 ? (w->h - line > 0 ? w->h - line : 0) : 15;
+  Print(text.c_str(), 2, w->x + 24, w->y + up);
   if (!w->hover) return;
   if (code == 1) Gui_HintSet(MsgBase_Text(27), MsgBase_Text(28), nullptr, nullptr);
   else if (code == 2) Gui_HintSet(MsgBase_Text(30), MsgBase_Text(31), nullptr, nullptr);

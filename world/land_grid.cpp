@@ -15,8 +15,8 @@
 #include "shell/rect.h"
 #include "world/movement.h"
 
-LandCellQuad LandQuad1;
-LandCellQuad LandQuad2;
+LandDecal& LandQuad1 = LandDecals[1];
+LandDecal& LandQuad2 = LandDecals[2];
 // The camera looks where the field's view is centred: the minimap, the scrolling and a picked
 // figure all move the one point.
 float& CamLookX = FieldRect.centreX;
@@ -58,7 +58,7 @@ void Land_InitCellFlags() {
   }
 }
 
-static void CellQuadSet(LandCellQuad* q, int cell) {
+static void CellQuadSet(LandDecal* q, int cell) {
   if ((unsigned)cell >= (unsigned)kLandCells) return;
   uint32_t v = (uint32_t)LandSurface.kle[cell].vert;
   const uint32_t ind[6] = {v, v + 257, v + 258, v, v + 258, v + 1};

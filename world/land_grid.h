@@ -5,16 +5,14 @@
 #pragma once
 #include <cstdint>
 
+#include "figures/land.h"
+
 class Fgr;
 
-// A highlighted cell: two triangles of the surface mesh around its low-corner vertex.
-struct LandCellQuad {
-  uint32_t ind[6];
-  int cell;
-  int count;  // 6 once set
-};
-extern LandCellQuad LandQuad1;  // the route target of a unit
-extern LandCellQuad LandQuad2;  // a ground order or point order
+// A highlighted cell: two triangles of the surface mesh around its low-corner vertex (count 6 once
+// set), held in the land decal records that the two decal figures draw.
+extern LandDecal& LandQuad1;  // the route target of a unit
+extern LandDecal& LandQuad2;  // a ground order or point order
 
 extern float &CamLookX, &CamLookZ;  // the ground point the camera looks at: the view centre
 extern float CamObzorY;             // the camera's vertical field of view in degrees

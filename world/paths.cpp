@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "figures/fgrs.h"
 #include "figures/land.h"
@@ -201,29 +202,41 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
     PathCell& par = cells[pidx];
     par.stamp = closed;
     PathExpanded++;
-    // The last entry goes to the top and sinks while a child is not above it.
+    // The last entry goes to the top and sinks while a child is not above it: the smaller child
+    // (the right one on a tie) moves up while it is not above the entry. Along that path of
+    // children f never falls, so the hole is first taken down the whole path with one compare a
+    // level, and the entry then rises back past the children that were above it; the heap ends
+    // as the step-by-step sinking leaves it.
     const uint64_t last = S.heap[count--];
     if (count) {
       int u = 1;
-      for (;;) {
-        int v = u, l = 2 * u;
-        int fv = EntryF(last);
-        if (l <= count && fv >= EntryF(S.heap[l])) v = l, fv = EntryF(S.heap[l]);
-        if (l + 1 <= count && fv >= EntryF(S.heap[l + 1])) v = l + 1;
-        if (v == u) break;
+      for (int l = 2; l <= count; l = 2 * u) {
+        const int v = l + 1 <= count && EntryF(S.heap[l + 1]) <= EntryF(S.heap[l]) ? l + 1 : l;
         HeapPut(u, S.heap[v]);
         u = v;
+      }
+      const int fLast = EntryF(last);
+      while (u != 1 && EntryF(S.heap[u / 2]) > fLast) {
+        HeapPut(u, S.heap[u / 2]);
+        u /= 2;
       }
       HeapPut(u, last);
     }
     const int pc = pidx % N, pr = pidx / N, pg = par.g;
     // The 3 x 3 cells around the parent, blocked (or off the grid) or not, read once.
     bool b[3][3];
-    for (int dr = 0; dr < 3; dr++)
+    if (pc > 0 && pr > 0 && pc < N - 1 && pr < N - 1) {
       for (int dc = 0; dc < 3; dc++) {
-        const int c = pc + dc - 1, r = pr + dr - 1;
-        b[dr][dc] = c < 0 || r < 0 || c >= N || r >= N || map[c * N + r];
+        const uint8_t* column = map + (pc + dc - 1) * N + pr - 1;
+        for (int dr = 0; dr < 3; dr++) b[dr][dc] = column[dr] != 0;
       }
+    } else {
+      for (int dr = 0; dr < 3; dr++)
+        for (int dc = 0; dc < 3; dc++) {
+          const int c = pc + dc - 1, r = pr + dr - 1;
+          b[dr][dc] = c < 0 || r < 0 || c >= N || r >= N || map[c * N + r];
+        }
+    }
     for (int dr = 0; dr < 3; dr++)
       for (int dc = 0; dc < 3; dc++) {
         if (b[dr][dc]) continue;
@@ -251,14 +264,15 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
         }
       }
   }
+  // The chain is walked once, from the target back, and the steps then turned round.
   int len = 0;
-  for (int k = target; k != start && len < kPathBank; k = cells[k].parent) len++;
-  out.len = len;
-  int k = target;
-  for (int i = len - 1; i >= 0; i--, k = cells[k].parent) {
-    out.step[i][0] = k % N;
-    out.step[i][1] = k / N;
+  for (int k = target; k != start && len < kPathBank; k = cells[k].parent, len++) {
+    out.step[len][0] = k % N;
+    out.step[len][1] = k / N;
   }
+  out.len = len;
+  for (int i = 0, j = len - 1; i < j; i++, j--)
+    for (int a = 0; a < 2; a++) std::swap(out.step[i][a], out.step[j][a]);
   return 1;
 }
 

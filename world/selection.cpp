@@ -6,6 +6,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "figures/chains.h"
@@ -356,6 +357,28 @@ int Fgr_RectOverlap(const Fgr* f, float x, float y, float w, float h) {
 void PickPoint_SetFromFgr(const Fgr* f) {
   if (!f) return;
   Fgr::PosXZ(f, &CamLookX, &CamLookZ);
+}
+
+void PickPoint_SetToPlayerSide() {
+  const Fgr* unit = nullptr;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    const Fgr* f = &Fgrs.mf[i];
+    // A loaded stage's figures wake in the first frame of play: the base figures never do.
+    if (i <= FgrsBaseLast || f->UnderGround != visUnderGround || Fgr::Owner(f) != PlayerSide) continue;
+    if (Fgr::IsBunkerKind(f)) {
+      unit = f;
+      break;
+    }
+    if (!unit && Fgr::IsUnit(f)) unit = f;
+  }
+  FieldRect_ClampCentre();
+  if (!unit) return;
+  // A side already in the view window keeps the view as it is.
+  float x, z;
+  Fgr::PosXZ(unit, &x, &z);
+  if (std::abs(x - CamLookX) <= FieldRect.spanX / 2 && std::abs(z - CamLookZ) <= FieldRect.spanZ / 2) return;
+  PickPoint_SetFromFgr(unit);
+  FieldRect_ClampCentre();
 }
 
 Fgr* pFgrSelectedOne(int squadUnit) {

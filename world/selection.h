@@ -76,5 +76,9 @@ int Fgr_BanerIs(const Fgr* f, int side);
 // The square of half size haf around the figure overlaps the box of centre (x, y) and size w, h.
 int Fgr_RectOverlap(const Fgr* f, float x, float y, float w, float h);
 void PickPoint_SetFromFgr(const Fgr* f);  // the camera looks at the figure
+// The camera looks at the player's own side: its first bunker on the shown floor, else its first
+// unit there (figures of the stage, not the base), unless that figure is in the view window
+// already; the view is kept inside the world either way.
+void PickPoint_SetToPlayerSide();
 // The first selected figure when exactly one is; with squadUnit, a squad gives its first unit.
 Fgr* pFgrSelectedOne(int squadUnit);

@@ -15,6 +15,8 @@
 int Etap_AfterLoadReset() {
   PlitTextures_Build(PlitBuildOn);
   SelList_Clear();
+  // A stage starts on the player's own side, not at the world's corner.
+  PickPoint_SetToPlayerSide();
   return 0;
 }
 

@@ -109,7 +109,7 @@ class SceneTestT : public ::testing::Test {
     return f;
   }
 
-  // The figures of a new world that draw: holder, patches and cameras (Part 3.105's settings),
+  // The figures of a new world that draw: holder, patches and cameras (the new world's settings),
   // plain ground everywhere inside the border, and the cells the tests look for.
   void BuildWorld() {
     Tex_GenLumAlpha(&LandSurface, 0);

@@ -90,3 +90,35 @@ TEST_F(SceneTest, EachViewDrawsItsShareAndTheLastOverlayViewDrawsTheOverlay) {
   EXPECT_TRUE(Near(Pixel(60, 70), Rgb{51, 77, 102}, 2)) << "inside: " << Pixel(60, 70);
   EXPECT_EQ(RendView_Cur, order[2]);
 }
+
+// Cameras whose projection would have no width, height or depth: a pixel-space view with an empty
+// viewport, flat cameras without a size or with near equal to far. Each is applied in both passes
+// without an OpenGL error; a flat camera without a size sees its viewport's pixels as world units.
+TEST_F(SceneTest, DegenerateViewsAreAppliedWithoutAnOpenGLError) {
+  struct Case {
+    int mode, w, h;
+    float flatW, flatH, zNear, zFar;
+  } kCases[] = {{-1, 0, 0, 0, 0, 1, 100},  {1, 400, 300, 0, 0, 1, 100}, {3, 400, 300, 50, 0, 1, 100},
+                {6, 400, 300, 50, 50, 5, 5}, {-1, 400, 0, 0, 0, 1, 100}};
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  for (const Case& k : kCases) {
+    RendScene_Reset(&RendScene);
+    Fgr* c = Make(fgrKameraLayer);
+    c->kmra_prior = 10, c->kmra_Flat = k.mode, c->kmra_VPw = k.w, c->kmra_VPh = k.h;
+    c->kmra_Flat__KamScW = k.flatW, c->kmra_Flat__KamScH = k.flatH;
+    c->kmra_ZNear = k.zNear, c->kmra_ZFar = k.zFar;
+    RendView_AddCameraFgr(&RendScene, c);
+    ASSERT_EQ(RendView_SetNext(&RendScene), 1);
+    RendView* v = RendView_Cur;
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR) << "queue pass, mode " << k.mode;
+    while (RendView_SetNext(&RendScene)) {
+    }
+    ASSERT_EQ(RendView_Begin(&RendScene, nullptr), v);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR) << "draw pass, mode " << k.mode;
+    if (k.mode == 1) {
+      EXPECT_EQ(v->flatW, 400.0f);
+      EXPECT_EQ(v->flatH, 300.0f);
+    }
+  }
+}

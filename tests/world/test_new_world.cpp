@@ -3,8 +3,12 @@
 // loads back to the same bytes.
 #include "catalogue/new_world.h"
 #include "figures/chains.h"
+#include "figures/side.h"
 #include "figures/stage.h"
 #include "shell/window_state.h"
+#include "render/field.h"
+#include "world/land_grid.h"
+#include "world/selection.h"
 #include "world_fixture.h"
 
 class NewWorld : public WorldTest {
@@ -33,6 +37,8 @@ TEST_F(NewWorld, TheStandingFiguresInTheOrderOfTheTable) {
       const Fgr& p = Fgrs.mf[slot++];
       ASSERT_EQ(p.status, fgrLandLosk) << floor << " " << n;
       ASSERT_EQ(p.UnderGround, floor);
+      ASSERT_EQ(p.SpeLoskNom, n);  // kept, so that a saved stage binds the patch to its chunk again
+      ASSERT_EQ(p.KamStudio, 1);
     }
   const Fgr& d1 = Fgrs.mf[slot++];
   EXPECT_EQ(d1.status, fgrLandDecal);
@@ -45,6 +51,13 @@ TEST_F(NewWorld, TheStandingFiguresInTheOrderOfTheTable) {
   EXPECT_EQ(d2.fcg, 0.25f);
   EXPECT_EQ(d2.fcb, 0.3f);
   EXPECT_EQ(d2.fca, 0.7f);
+  // The decals draw the two cell highlights (cells 1 and 0 at the start) on the surface's mesh.
+  EXPECT_EQ(d1.speDecal, &LandQuad1);
+  EXPECT_EQ(d2.speDecal, &LandQuad2);
+  for (const Fgr* d : {&d1, &d2}) EXPECT_EQ(d->landSurf, &LandSurface);
+  EXPECT_EQ(LandQuad1.cell, 1);
+  EXPECT_EQ(LandQuad2.cell, 0);
+  EXPECT_EQ(LandQuad1.count, 6);
   const Fgr& c1 = Fgrs.mf[slot++];
   const Fgr& c2 = Fgrs.mf[slot++];
   const Fgr& c3 = Fgrs.mf[slot++];
@@ -178,4 +191,36 @@ TEST_F(NewWorld, AStageSavedFromItLoadsBackTheSame) {
   EXPECT_EQ(ReadAll(a), ReadAll(b));
   EXPECT_EQ(ReadAll(a + "01"), ReadAll(b + "01"));
   EXPECT_GT(ReadAll(a + "01").size(), 1000000u) << "the land floors are in the location";
+  // Every chunk of both floors is drawn by a patch of its own number and floor after the load.
+  for (int floor = 0; floor < 2; floor++)
+    for (int n = 0; n < 64; n++) {
+      const Fgr* p = Land_Floor(floor)->chunk[n].patch;
+      ASSERT_NE(p, nullptr) << floor << " " << n;
+      EXPECT_EQ(p->SpeLoskNom, n);
+      EXPECT_EQ(p->UnderGround, floor);
+      EXPECT_EQ(p->speEntry, &Land_Floor(floor)->chunk[n]);
+    }
+}
+
+// A loaded stage's view: on the player's bunker when the bunker is out of the view window, kept
+// where it is when the bunker is in it, and never outside 110 .. 2450 on either axis.
+TEST_F(NewWorld, TheViewOpensOnThePlayersBunkerInsideTheWorld) {
+  init_ProjX();
+  const int side = PlayerSide;
+  struct Case {
+    float bx, bz, wantX, wantZ;
+  } kCases[] = {{1605, 1205, 1605, 1205}, {130, 90, 110, 110}, {2555, 2500, 2450, 2450}};
+  for (const Case& k : kCases) {
+    Fgrs.ResetDynamic();
+    Fgr* enemy = Fgrs.AddFgr(fgrHasBunker, 0);  // another side's bunker comes first and is passed
+    ASSERT_NE(enemy, nullptr);
+    enemy->baner = side + 1, enemy->priv_position_x = 900, enemy->priv_position_z = 900;
+    Fgr* b = Fgrs.AddFgr(fgrAngBunker, 0);
+    ASSERT_NE(b, nullptr);
+    b->baner = side, b->priv_position_x = k.bx, b->priv_position_z = k.bz;
+    FieldRect.centreX = FieldRect.centreZ = 0;  // as a new world leaves it
+    PickPoint_SetToPlayerSide();
+    EXPECT_EQ(CamLookX, k.wantX) << k.bx;
+    EXPECT_EQ(CamLookZ, k.wantZ) << k.bz;
+  }
 }
