@@ -76,6 +76,24 @@ t_UNIT* UN_New() {
   return r;
 }
 
+t_item* item_NewCopy(const t_item* src) {
+  int i = TakeIndex(gPools.items, gPools.itemCursor);
+  if (i < 0) return nullptr;
+  t_item* r = &gPools.items[i];
+  *r = *src;
+  r->isUse = 1;
+  return r;
+}
+
+t_UNIT* UN_NewCopy(const t_UNIT* src) {
+  int i = TakeIndex(gPools.units, gPools.unitCursor);
+  if (i < 0) return nullptr;
+  t_UNIT* r = &gPools.units[i];
+  *r = *src;
+  r->isUse = 1;
+  return r;
+}
+
 t_item* empty_item_adr() { return &gPools.emptyItem; }
 t_UNIT* empty_UN_adr() { return &gPools.emptyUnit; }
 

@@ -131,6 +131,10 @@ constexpr int item_ind2 = 2;
 // --- pools
 t_item* item_New();
 t_UNIT* UN_New();
+// A pool record that starts as a copy of src (in use whatever src says): null when the pool is full.
+// Cheaper than a new record overwritten afterwards, which clears what the copy then replaces.
+t_item* item_NewCopy(const t_item* src);
+t_UNIT* UN_NewCopy(const t_UNIT* src);
 t_item* empty_item_adr();
 t_UNIT* empty_UN_adr();
 int Fgr_ExtraAlloc(Fgr* pF, int which);

@@ -101,14 +101,13 @@ int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
 
 void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
   const int alive = f->Status() > 0;
-  if (s->recKind[slot] == 1 && alive && Fgr_ExtraAlloc(f, UN_ind1) && f->UN != empty_UN_adr()) {
-    int inUse = f->UN->isUse;  // the pool decides it, not the file
-    *f->UN = s->un[slot];
-    f->UN->isUse = inUse;
-  } else if (s->recKind[slot] == 2 && alive && Fgr_ExtraAlloc(f, item_ind2) && f->item != empty_item_adr()) {
-    int inUse = f->item->isUse;
-    *f->item = s->item[slot];
-    f->item->isUse = inUse;
+  // The pool decides a record's use flag, not the file.
+  if (s->recKind[slot] == 1 && alive) {
+    t_UNIT* r = UN_NewCopy(&s->un[slot]);
+    f->UN = r ? r : empty_UN_adr();
+  } else if (s->recKind[slot] == 2 && alive) {
+    t_item* r = item_NewCopy(&s->item[slot]);
+    f->item = r ? r : empty_item_adr();
   }
   if (f->status == fgrLandLosk) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
   if (f->status == fgrLandDecal) Fgr_SetSpeDecal(f, f->SpeDecalNom);

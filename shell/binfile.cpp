@@ -10,27 +10,58 @@ static_assert(sizeof(int) == 4 && sizeof(float) == 4 && sizeof(short) == 2, "fil
 
 namespace {
 
-// Single values go byte by byte through the stream's buffer: the unlocked byte calls are inline, so
-// a value costs a few stores instead of a library call (a stream is never shared between threads).
+// Single values go through the stream's buffer: a value that lies whole in the buffer's window is
+// copied in one move; at the window's edge it goes byte by byte through the inline unlocked byte
+// calls, which refill or flush the buffer. Runs go through the unlocked transfers: a stream is never
+// shared between threads, and the lock taken per call cost more than small runs do.
 
-// Reads width bytes; a short read stores zeros so the caller never sees a half-read value.
-int ReadValue(void* dst, size_t width, FILE* f) {
+// The window is the one the C library's inline getc and putc use (glibc keeps it in the FILE).
+bool TakeFromWindow(FILE* f, void* dst, size_t n) {
+#ifdef __GLIBC__
+  if (f->_IO_read_end - f->_IO_read_ptr < static_cast<ptrdiff_t>(n)) return false;
+  std::memcpy(dst, f->_IO_read_ptr, n);
+  f->_IO_read_ptr += n;
+  return true;
+#else
+  return false;
+#endif
+}
+
+bool PutInWindow(FILE* f, const void* src, size_t n) {
+#ifdef __GLIBC__
+  if (f->_IO_write_end - f->_IO_write_ptr < static_cast<ptrdiff_t>(n)) return false;
+  std::memcpy(f->_IO_write_ptr, src, n);
+  f->_IO_write_ptr += n;
+  return true;
+#else
+  return false;
+#endif
+}
+
+// Reads width bytes; a short read stores zeros so the caller never sees a half-read value. At the
+// window's edge the bytes gather in a register: gathered in a byte array, the value's one wide load
+// would wait until the byte stores before it have drained.
+template <size_t width>
+int ReadValue(void* dst, FILE* f) {
   if (!f || !dst) return 0;
-  unsigned char tmp[8];
+  if (TakeFromWindow(f, dst, width)) return 1;
+  uint64_t v = 0;
   for (size_t i = 0; i < width; ++i) {
     int c = getc_unlocked(f);
     if (c == EOF) {
       std::memset(dst, 0, width);
       return 0;
     }
-    tmp[i] = static_cast<unsigned char>(c);
+    v |= static_cast<uint64_t>(static_cast<unsigned char>(c)) << (8 * i);
   }
-  std::memcpy(dst, tmp, width);
+  std::memcpy(dst, &v, width);
   return 1;
 }
 
-int WriteValue(const void* src, size_t width, FILE* f) {
+template <size_t width>
+int WriteValue(const void* src, FILE* f) {
   if (!f) return 0;
+  if (PutInWindow(f, src, width)) return static_cast<int>(width);
   const unsigned char* p = static_cast<const unsigned char*>(src);
   int done = 0;
   for (size_t i = 0; i < width && putc_unlocked(p[i], f) != EOF; ++i) ++done;
@@ -41,14 +72,14 @@ template <typename T>
 int WriteRange(const T* first, const T* last, FILE* f) {
   if (!f || !first || !last || last < first) return 0;
   size_t n = static_cast<size_t>(last - first) + 1;
-  return static_cast<int>(std::fwrite(first, sizeof(T), n, f));
+  return static_cast<int>(fwrite_unlocked(first, sizeof(T), n, f));
 }
 
 template <typename T>
 int ReadRange(T* first, T* last, FILE* f) {
   if (!f || !first || !last || last < first) return 0;
   size_t n = static_cast<size_t>(last - first) + 1;
-  size_t got = std::fread(first, sizeof(T), n, f);
+  size_t got = fread_unlocked(first, sizeof(T), n, f);
   // A word cut short by the end of the file is zeroed along with every word after it.
   std::memset(first + got, 0, (n - got) * sizeof(T));
   return static_cast<int>(got);
@@ -59,7 +90,7 @@ int WriteArr(const T* first, const T* last, FILE* f, int n) {
   if (n <= 0 || !first || !last || last < first) return 0;
   int done = 0;
   for (const T* p = first; p <= last && done < n; ++p) {
-    if (WriteValue(p, sizeof(T), f) != sizeof(T)) break;
+    if (WriteValue<sizeof(T)>(p, f) != sizeof(T)) break;
     ++done;
   }
   return done;
@@ -70,32 +101,32 @@ int ReadArr(T* first, T* last, FILE* f, int n) {
   if (n <= 0 || !first || !last || last < first) return 0;
   int done = 0;
   int stored = 0;
-  for (T* p = first; p <= last && stored < n; ++p, ++stored) done += ReadValue(p, sizeof(T), f);
+  for (T* p = first; p <= last && stored < n; ++p, ++stored) done += ReadValue<sizeof(T)>(p, f);
   return done;
 }
 
 }  // namespace
 
-int CharRead(void* dst, FILE* f) { return ReadValue(dst, 1, f); }
-int ShortRead(void* dst, FILE* f) { return ReadValue(dst, 2, f); }
-int UShortRead(void* dst, FILE* f) { return ReadValue(dst, 2, f); }
-int IntRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
-int UIntRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
-int FloRead(void* dst, FILE* f) { return ReadValue(dst, 4, f); }
-int QuadRead(void* dst, FILE* f) { return ReadValue(dst, 8, f); }
+int CharRead(void* dst, FILE* f) { return ReadValue<1>(dst, f); }
+int ShortRead(void* dst, FILE* f) { return ReadValue<2>(dst, f); }
+int UShortRead(void* dst, FILE* f) { return ReadValue<2>(dst, f); }
+int IntRead(void* dst, FILE* f) { return ReadValue<4>(dst, f); }
+int UIntRead(void* dst, FILE* f) { return ReadValue<4>(dst, f); }
+int FloRead(void* dst, FILE* f) { return ReadValue<4>(dst, f); }
+int QuadRead(void* dst, FILE* f) { return ReadValue<8>(dst, f); }
 
-int CharWrite(char v, FILE* f) { return WriteValue(&v, 1, f); }
-int ShortWrite(unsigned short v, FILE* f) { return WriteValue(&v, 2, f); }
-int IntWrite(int v, FILE* f) { return WriteValue(&v, 4, f); }
-int UIntWrite(unsigned v, FILE* f) { return WriteValue(&v, 4, f); }
-int FloWrite(float v, FILE* f) { return WriteValue(&v, 4, f); }
-int QuadWrite(uint64_t v, FILE* f) { return WriteValue(&v, 8, f); }
+int CharWrite(char v, FILE* f) { return WriteValue<1>(&v, f); }
+int ShortWrite(unsigned short v, FILE* f) { return WriteValue<2>(&v, f); }
+int IntWrite(int v, FILE* f) { return WriteValue<4>(&v, f); }
+int UIntWrite(unsigned v, FILE* f) { return WriteValue<4>(&v, f); }
+int FloWrite(float v, FILE* f) { return WriteValue<4>(&v, f); }
+int QuadWrite(uint64_t v, FILE* f) { return WriteValue<8>(&v, f); }
 
 int StrWriteLen(const char* s, FILE* f) {
   if (!f || !s) return 0;
   int n = static_cast<int>(std::strlen(s));
   int done = IntWrite(n + 1, f);
-  done += static_cast<int>(std::fwrite(s, 1, static_cast<size_t>(n), f));
+  done += static_cast<int>(fwrite_unlocked(s, 1, static_cast<size_t>(n), f));
   done += CharWrite(0, f);
   return done;
 }
@@ -154,7 +185,7 @@ int IntArrRead(int* first, int* last, FILE* f, int n) { return ReadArr(first, la
 int FloArrRead(float* first, float* last, FILE* f, int n) { return ReadArr(first, last, f, n); }
 
 void TagWrite(const char* tag8, FILE* f) {
-  if (f && tag8) std::fwrite(tag8, 1, 8, f);
+  if (f && tag8) fwrite_unlocked(tag8, 1, 8, f);
 }
 
 void BinIn_Fail(BinIn* in, const char* why) {
@@ -167,10 +198,20 @@ int BinIn_Cut(BinIn* in) {
 }
 
 // A value is stored only when all its bytes came, so a failed read leaves the destination as it was.
+// The bytes come as in ReadValue.
 static int BinIn_Value(BinIn* in, void* dst, size_t width) {
-  unsigned char tmp[8];
-  if (!BinIn_Bytes(in, tmp, width)) return 0;
-  std::memcpy(dst, tmp, width);
+  if (in->fail) return 0;
+  if (in->f && TakeFromWindow(in->f, dst, width)) return 1;
+  uint64_t v = 0;
+  for (size_t i = 0; i < width; ++i) {
+    int c = in->f ? getc_unlocked(in->f) : EOF;
+    if (c == EOF) {
+      BinIn_Fail(in, "cut short");
+      return 0;
+    }
+    v |= static_cast<uint64_t>(static_cast<unsigned char>(c)) << (8 * i);
+  }
+  std::memcpy(dst, &v, width);
   return 1;
 }
 
@@ -178,15 +219,16 @@ int BinIn_Int(BinIn* in, int* v) { return BinIn_Value(in, v, sizeof *v); }
 int BinIn_Flo(BinIn* in, float* v) { return BinIn_Value(in, v, sizeof *v); }
 
 int BinIn_Skip(BinIn* in, int n) {
-  unsigned char b[8];
   if (n < 0 || n > 8) BinIn_Fail(in, "skip size");
-  return BinIn_Bytes(in, b, static_cast<size_t>(n));
+  uint64_t dropped;
+  return n == 0 ? BinIn_Bytes(in, &dropped, 0) : BinIn_Value(in, &dropped, static_cast<size_t>(n));
 }
 
 int BinIn_Bytes(BinIn* in, void* dst, size_t n) {
   if (in->fail) return 0;
   if (n == 0) return 1;
-  if (!in->f || std::fread(dst, 1, n, in->f) != n) {
+  if (in->f && TakeFromWindow(in->f, dst, n)) return 1;
+  if (!in->f || fread_unlocked(dst, 1, n, in->f) != n) {
     BinIn_Fail(in, "cut short");
     return 0;
   }
@@ -196,7 +238,7 @@ int BinIn_Bytes(BinIn* in, void* dst, size_t n) {
 int BinIn_Units(BinIn* in, void* dst, size_t unit, int n) {
   if (in->fail || n <= 0) return 0;
   if (unit == 0) return n;
-  size_t got = in->f ? std::fread(dst, 1, unit * static_cast<size_t>(n), in->f) : 0;
+  size_t got = in->f ? fread_unlocked(dst, 1, unit * static_cast<size_t>(n), in->f) : 0;
   int whole = static_cast<int>(got / unit);
   if (whole < n) BinIn_Fail(in, "cut short");
   return whole;
@@ -213,13 +255,13 @@ int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int word
   size_t n = 12, done = 0;
   for (int i = 0; i < stored; i++) {
     if (n + entry > sizeof buf) {
-      done += std::fwrite(buf, 1, n, f);
+      done += fwrite_unlocked(buf, 1, n, f);
       n = 0;
     }
     if (sepBytes) std::memcpy(buf + n, sep, static_cast<size_t>(sepBytes));
     std::memcpy(buf + n + sepBytes, w + static_cast<size_t>(words) * i, 4 * static_cast<size_t>(words));
     n += entry;
   }
-  done += std::fwrite(buf, 1, n, f);
+  done += fwrite_unlocked(buf, 1, n, f);
   return static_cast<int>(done);
 }
