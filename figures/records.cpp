@@ -76,23 +76,19 @@ t_UNIT* UN_New() {
   return r;
 }
 
-t_item* item_NewCopy(const t_item* src) {
-  int i = TakeIndex(gPools.items, gPools.itemCursor);
+// A free record of the pool taking src whole: nothing to clear when every word is overwritten.
+template <typename R>
+R* TakeCopy(R* pool, int& cursor, const R* src) {
+  int i = TakeIndex(pool, cursor);
   if (i < 0) return nullptr;
-  t_item* r = &gPools.items[i];
+  R* r = &pool[i];
   *r = *src;
   r->isUse = 1;
   return r;
 }
 
-t_UNIT* UN_NewCopy(const t_UNIT* src) {
-  int i = TakeIndex(gPools.units, gPools.unitCursor);
-  if (i < 0) return nullptr;
-  t_UNIT* r = &gPools.units[i];
-  *r = *src;
-  r->isUse = 1;
-  return r;
-}
+t_item* item_NewCopy(const t_item* src) { return TakeCopy(gPools.items, gPools.itemCursor, src); }
+t_UNIT* UN_NewCopy(const t_UNIT* src) { return TakeCopy(gPools.units, gPools.unitCursor, src); }
 
 t_item* empty_item_adr() { return &gPools.emptyItem; }
 t_UNIT* empty_UN_adr() { return &gPools.emptyUnit; }
