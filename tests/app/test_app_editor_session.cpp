@@ -69,21 +69,6 @@ StageShape Shape() {
   return s;
 }
 
-void ExpectGolden(const fs::path& dir, const char* name, int tolerance, int most) {
-  const Picture shot = ReadBmp((dir / (std::string(name) + ".bmp")).string());
-  ASSERT_EQ(shot.w, 800) << name;
-  const std::string golden = std::string(TOLV_SOURCE_DIR) + "/tests/app/golden/" + name + "_800x600.png";
-  if (std::getenv("TOLV_UPDATE_GOLDEN")) {
-    ASSERT_TRUE(WritePng(golden, shot));
-  }
-  const Picture want = ReadPng(golden);
-  ASSERT_EQ(want.w, 800) << "no golden picture " << golden;
-  Picture diff;
-  const int n = PicDiff(shot, want, tolerance, &diff);
-  if (n > most) WritePng((dir / (std::string(name) + "_diff.png")).string(), diff);
-  EXPECT_LE(n, most) << name << ": differing pixels; see " << dir;
-}
-
 TEST_F(AppRun, AnEditorSessionMakesAStageThatPlays) {
   std::string script = std::string("answer no\nwait 3\nclick left ") + kEditor + "\nwait 5\n";
   // The brush: sea along a row, the left button held with F1 from x 300 to 400.
