@@ -76,6 +76,12 @@ long PartToMemory(int base) {
   return n;
 }
 
+// The bytes of a part as a string, made once before a benchmark's loop.
+std::string PartBytes(int base) {
+  long n = PartToMemory(base);
+  return std::string(gMem, n > 0 ? n : 0);
+}
+
 // Makes the files of the last save (and their backups) reach the disk.
 void SyncSaved() {
   for (const std::string& n : {kName, kLocName, kName + "_bak", kLocName + "_bak"}) {
@@ -117,10 +123,7 @@ BENCHMARK(BM_StageSaveToMemory)->Unit(benchmark::kMillisecond);
 // The same bytes written as a save writes them, without making them.
 void BM_StageSaveBytesOnly(benchmark::State& state) {
   FullStage();
-  long nBase = PartToMemory(1);
-  std::string base(gMem, nBase > 0 ? nBase : 0);
-  long nLoc = PartToMemory(0);
-  std::string loc(gMem, nLoc > 0 ? nLoc : 0);
+  std::string base = PartBytes(1), loc = PartBytes(0);
   for (auto _ : state) {
     for (const auto& [name, bytes] : {std::pair{&kName, &base}, std::pair{&kLocName, &loc}}) {
       FILE* f = FileSave_Begin(*name);
@@ -144,10 +147,7 @@ BENCHMARK(BM_StageLoad)->Unit(benchmark::kMillisecond);
 // The reading, checking and taking of both parts from memory, without the file system.
 void BM_StageLoadFromMemory(benchmark::State& state) {
   FullStage();
-  long nBase = PartToMemory(1);
-  std::string base(gMem, nBase > 0 ? nBase : 0);
-  long nLoc = PartToMemory(0);
-  std::string loc(gMem, nLoc > 0 ? nLoc : 0);
+  std::string base = PartBytes(1), loc = PartBytes(0);
   for (auto _ : state) {
     FILE* b = fmemopen(base.data(), base.size(), "r");
     FILE* l = fmemopen(loc.data(), loc.size(), "r");
