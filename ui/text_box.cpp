@@ -1,6 +1,8 @@
 // Text box editing: the caret, the one selection, keys and typed characters, click and drag.
 #include "ui/text_box.h"
 
+#include <climits>
+
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
@@ -31,11 +33,12 @@ std::string* RowText(GuiWin* box, int n) {
 
 int RowLen(GuiWin* box, int n) { return GuiList_RowLen(box, n); }
 
-// Width in font 1 of the first n characters of row `line` (n clamped to the row).
+// Width in font 1 of the first n characters of row `line` (n clamped to the row): what lies
+// before the column, not the whole row, since a drag asks for it every frame.
 int PrefixWidth(GuiWin* box, int line, int n) {
   const std::string* t = RowText(box, line);
   if (!t || n <= 0) return 0;
-  return Font_TextWidth(&FontSet, 1, t->c_str(), 0, n);
+  return Font_TextWidthUpTo(&FontSet, 1, t->c_str(), (int)t->size(), n, INT_MAX);
 }
 
 int ColumnAt(GuiWin* box, int line, int px) {
