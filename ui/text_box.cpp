@@ -125,11 +125,25 @@ bool DeleteSelIfAny() {
 
 }  // namespace
 
+void TextBox_ClampCaret(GuiWin* box) {
+  if (!GuiList_HasData(box)) return;
+  const int count = GuiList_Count(box);
+  if (box->firstRow < 0 || box->firstRow > count - 1) box->firstRow = box->cursorRow = 0;
+  if (box->cursorRow < 0) box->cursorRow = 0;
+  if (GuiList_CurRow(box) > count - 1) box->cursorRow = count > 0 ? count - 1 - box->firstRow : 0;
+  const int len = RowLen(box, GuiList_CurRow(box));
+  if (box->caretCol > len) box->caretCol = len;
+  if (box->caretCol < 0) box->caretCol = 0;
+}
+
 int textEditStream(GuiWin* box, int c, int code) {
   if (InpLine_IsSpecial() || !box || !GuiList_HasData(box)) return 0;
   // Typing reaches the boxes only while their screen is shown: play and the editor hide them.
   if (code == 0 && ProgMode != 1) return 0;
   if (c == 0) c = 1;
+  // The rows may have shrunk under the caret since the last key (an open into a box that shares
+  // them): every key finds the caret on the text.
+  TextBox_ClampCaret(box);
   switch (code) {
     case 501: TextBox_SelectAll(); return 0;
     case 502: return 0;
