@@ -368,6 +368,52 @@ int Font_FitChars(const FontSetRec* set, int font, const char* text, int width) 
   return i;
 }
 
+// Whether every advance is zero or more: only then does a measure that passed an edge stay past it.
+static bool PenOnlyForward(const Font* f) {
+  for (const FontGlyph& g : f->glyphs)
+    if (g.advance < 0) return false;
+  return true;
+}
+
+int Font_CharsBefore(const FontSetRec* set, int font, const char* text, int len, int limit) {
+  if (!set || !text || font < 1 || font > kFontMax || len <= 0) return 0;
+  const Font* f = &set->fonts[font];
+  const bool forward = PenOnlyForward(f);
+  int pen = 0, i = 0;
+  for (; i < len && text[i]; i++) {
+    if (forward && pen >= limit) break;
+    // The pen moves as the glyph's display list moves it: lists 0..3 and codes without a glyph stay.
+    const int list = (uint8_t)text[i] - f->firstChar;
+    if (list >= 4 && list < f->count) pen += f->glyphs[(uint8_t)text[i]].advance;
+  }
+  return i;
+}
+
+int Font_TextWidthUpTo(const FontSetRec* set, int font, const char* text, int len, int count,
+                       int limit) {
+  if (!set || !text || font < 1 || font > kFontMax || count <= 0) return 0;
+  const Font* f = &set->fonts[font];
+  const bool forward = PenOnlyForward(f);
+  const int end = count < len ? count : len;
+  int sum = 0;
+  for (int i = 0; i < end && text[i]; i++) {
+    sum += f->glyphs[(uint8_t)text[i]].advance;
+    if (forward && sum > limit) break;
+  }
+  return sum;
+}
+
+void Font_PrintClipped(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
+                       int bottom, int width, int height, const std::string& codes, int maxWidth) {
+  const int len = (int)text.size();
+  int n = Font_CharsBefore(set, font, text.c_str(), len, maxWidth);
+  // One glyph at least, so that the print leaves the GL state as an unclipped one does.
+  if (n == 0 && len > 0 && text[0]) n = 1;
+  const bool coded = !codes.empty() && codes.size() == text.size();
+  PrintBytes(set, text.c_str(), (size_t)n, font, x, y, left, bottom, width, height,
+             coded ? codes.c_str() : nullptr, coded ? (size_t)n : 0, 0, 0);
+}
+
 FontPrinter print1;
 
 void FontPrinter::frz(const std::string& text, int font, int x, int y, int left, int bottom,

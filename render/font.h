@@ -56,6 +56,15 @@ void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int l
 void Font_SetColorCode(int code);
 int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start, int count);
 int Font_FitChars(const FontSetRec* set, int font, const char* text, int width);
+// For drawing clipped at a right edge: how many leading characters of text[0..len) (a zero byte
+// ends it) begin left of limit pixels from the pen's start; all of them when the font has a
+// negative advance. Font_TextWidth of the first count characters that stops adding once the width
+// exceeds limit: exact up to limit, above it otherwise. Font_PrintS of the characters that begin
+// left of x + maxWidth. All three cost what lies left of the edge, not the length of the text.
+int Font_CharsBefore(const FontSetRec* set, int font, const char* text, int len, int limit);
+int Font_TextWidthUpTo(const FontSetRec* set, int font, const char* text, int len, int count, int limit);
+void Font_PrintClipped(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
+                       int bottom, int width, int height, const std::string& codes, int maxWidth);
 int Font_SkipLine(std::istream& in);
 
 // The text printer the generated key re-binding prompt calls: the text in the current colour.

@@ -1,6 +1,8 @@
 // Text box editing: the caret, the one selection, keys and typed characters, click and drag.
 #include "ui/text_box.h"
 
+#include <climits>
+
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
@@ -31,11 +33,12 @@ std::string* RowText(GuiWin* box, int n) {
 
 int RowLen(GuiWin* box, int n) { return GuiList_RowLen(box, n); }
 
-// Width in font 1 of the first n characters of row `line` (n clamped to the row).
+// Width in font 1 of the first n characters of row `line` (n clamped to the row): what lies
+// before the column, not the whole row, since a drag asks for it every frame.
 int PrefixWidth(GuiWin* box, int line, int n) {
   const std::string* t = RowText(box, line);
   if (!t || n <= 0) return 0;
-  return Font_TextWidth(&FontSet, 1, t->c_str(), 0, n);
+  return Font_TextWidthUpTo(&FontSet, 1, t->c_str(), (int)t->size(), n, INT_MAX);
 }
 
 int ColumnAt(GuiWin* box, int line, int px) {
@@ -122,11 +125,25 @@ bool DeleteSelIfAny() {
 
 }  // namespace
 
+void TextBox_ClampCaret(GuiWin* box) {
+  if (!GuiList_HasData(box)) return;
+  const int count = GuiList_Count(box);
+  if (box->firstRow < 0 || box->firstRow > count - 1) box->firstRow = box->cursorRow = 0;
+  if (box->cursorRow < 0) box->cursorRow = 0;
+  if (GuiList_CurRow(box) > count - 1) box->cursorRow = count > 0 ? count - 1 - box->firstRow : 0;
+  const int len = RowLen(box, GuiList_CurRow(box));
+  if (box->caretCol > len) box->caretCol = len;
+  if (box->caretCol < 0) box->caretCol = 0;
+}
+
 int textEditStream(GuiWin* box, int c, int code) {
   if (InpLine_IsSpecial() || !box || !GuiList_HasData(box)) return 0;
   // Typing reaches the boxes only while their screen is shown: play and the editor hide them.
   if (code == 0 && ProgMode != 1) return 0;
   if (c == 0) c = 1;
+  // The rows may have shrunk under the caret since the last key (an open into a box that shares
+  // them): every key finds the caret on the text.
+  TextBox_ClampCaret(box);
   switch (code) {
     case 501: TextBox_SelectAll(); return 0;
     case 502: return 0;

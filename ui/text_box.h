@@ -42,6 +42,9 @@ void TextBox_DeleteSel();
 void TextBox_UpdateCaretX();
 void TextBox_UpdateSelX();
 void TextBox_DragClear();
+// Puts a caret that lies past the text on its last row (on the first, as the draw shows it, when the
+// first visible row lies past it too) and the caret column within its row.
+void TextBox_ClampCaret(GuiWin* box);
 int TextBox_DragState();
 void Sel_RectOrder();
 

@@ -108,8 +108,10 @@ void TextEd_Cut() {
 }
 
 void TextBox_Paste() {
+  // A selection that names rows the text no longer has is dropped without a deletion: the paste
+  // then goes to the caret, not to the start of an older deletion.
+  S.sLine = -1;
   if (S.on) TextBox_DeleteSel();
-  else S.sLine = -1;
   TextBox_PasteClipboard();
 }
 
@@ -130,6 +132,7 @@ void TextBox_InsertText(const char* text) {
   GuiWin* box = TextBoxFocused;
   GuiList* list = GuiList_Of(box);
   if (!list || !text) return;
+  TextBox_ClampCaret(box);
   if (S.sLine != -1) {
     if (GuiList_CurRow(box) != S.sLine) {
       box->firstRow = S.sLine;

@@ -38,9 +38,14 @@ struct Look {
 
 void Fill(float x, float y, float w, float h) { Gl2D_TexRect(x, y, w, h, 1, 0, 1); }
 
-int TextWidth(const std::string& s, int n) {
-  if (n <= 0) return 0;
-  return Font_TextWidth(&FontSet, 1, s.c_str(), 0, n);
+// A box shows a row only up to its clip edge, the widget's scissor one pixel right of the box: the
+// rows are measured and printed up to there, so a long row costs what the box shows of it.
+int ClipRight(const GuiWin* win) { return win->x + win->w + 2; }
+
+// The width of the first n characters of s, exact while it ends inside the box and past the clip
+// edge otherwise.
+int TextWidth(const GuiWin* win, const std::string& s, int n) {
+  return Font_TextWidthUpTo(&FontSet, 1, s.c_str(), (int)s.size(), n, win->w);
 }
 
 // Fills the background and the row bands, marks the caret row, recounts visible and drawn rows.
@@ -63,7 +68,8 @@ void Bands(GuiWin* win, const Look& k) {
       Fill((float)win->x, (float)y, (float)win->w, kTextRowHeight);
     } else {
       glColor4fv(k.bands[r & 1]);
-      Fill((float)win->x, (float)y, (float)(TextWidth(text, (int)text.size()) + kTextMargin), kTextRowHeight);
+      Fill((float)win->x, (float)y, (float)(TextWidth(win, text, (int)text.size()) + kTextMargin),
+           kTextRowHeight);
     }
     if (win == TextBoxFocused && r == cur) {
       glColor4f(k.caretBand[0], k.caretBand[1], k.caretBand[2], k.bandAlpha);
@@ -71,7 +77,7 @@ void Bands(GuiWin* win, const Look& k) {
       // The caret may stand past a row that became shorter: measure only what the row has.
       int col = win->caretCol;
       if (col > (int)text.size()) col = (int)text.size();
-      const int cx = win->x + kTextMargin + TextWidth(text, col);
+      const int cx = win->x + kTextMargin + TextWidth(win, text, col);
       glColor4f(k.caretBar[0], k.caretBar[1], k.caretBar[2], k.barAlpha);
       Fill((float)cx, (float)(y - 4), 3, 26);
     }
@@ -88,8 +94,10 @@ void Outline(GuiWin* win, float r, float g, float b, float a) {
   Gl2D_TexRect((float)win->x, (float)win->y, (float)win->w, (float)win->h, 0, 0, 1);
 }
 
-void PrintRow(const std::string& text, const std::string* clr, float x, float y) {
-  Font_PrintS(&FontSet, text, 1, x, y, 0, 0, WinWidth, WinHeight, clr ? *clr : std::string(), 0, 0);
+void PrintRow(const GuiWin* win, const std::string& text, const std::string* clr, int x, int y) {
+  static const std::string kNoCodes;
+  Font_PrintClipped(&FontSet, text, 1, (float)x, (float)y, 0, 0, WinWidth, WinHeight,
+                    clr ? *clr : kNoCodes, ClipRight(win) - x);
 }
 
 }  // namespace
@@ -117,10 +125,10 @@ void TextBox_Draw(GuiWin* win) {
     const std::string& text = list->rows[r].first;
     if (KonfigStrip[0]) {
       glColor3fv(KonfigStripRGB);
-      PrintRow(text, nullptr, (float)(win->x + kTextMargin + KonfigStrip[1]), (float)(y - KonfigStrip[2]));
+      PrintRow(win, text, nullptr, win->x + kTextMargin + KonfigStrip[1], y - KonfigStrip[2]);
     }
     glColor3fv(KonfigTextRGB);
-    PrintRow(text, KonfigTextFlag ? &list->rows[r].second : nullptr, (float)(win->x + kTextMargin), (float)y);
+    PrintRow(win, text, KonfigTextFlag ? &list->rows[r].second : nullptr, win->x + kTextMargin, y);
     y -= kTextRowHeight;
     if (y + kTextRowHeight < win->y) break;
   }
@@ -174,7 +182,7 @@ void TextWin_Draw(GuiWin* win) {
   int y = win->y + win->h - kTextRowHeight;
   for (int r = win->firstRow; r < (int)list->rows.size(); r++) {
     glColor4f(0.2f, 0.1f, 0.1f, 1.0f);
-    PrintRow(list->rows[r].first, &list->rows[r].second, (float)(win->x + kTextMargin), (float)y);
+    PrintRow(win, list->rows[r].first, &list->rows[r].second, win->x + kTextMargin, y);
     y -= kTextRowHeight;
     if (y + kTextRowHeight < win->y) break;
   }

@@ -44,6 +44,7 @@ void TextWin_OpenFile(GuiWin* w) {
   if (!h) return;
   box->listHolder = h;
   box->textBoxFlag = 1;
+  TextBox_ClampCaret(box);  // a shorter text must not leave the caret on a row it lacks
   TextBox_FileNameToDlg();
 }
 
@@ -65,5 +66,6 @@ void TextWin_OpenFileShared(GuiWin* w) {
   if (TextBoxFocused) {
     TextBoxFocused->listHolder = h;
     TextBoxFocused->textBoxFlag = 1;
+    TextBox_ClampCaret(TextBoxFocused);
   }
 }

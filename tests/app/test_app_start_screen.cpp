@@ -1,7 +1,7 @@
 // The start screen of the whole program, headless: a text-box session through the script (typing,
 // selection by keys and mouse, copy and paste, delete, save, open, a stale selection) checked by
-// the bytes of the files it saves; the buttons to play and back; the picture at two window sizes,
-// one against its golden copy.
+// the bytes of the files it saves; a shorter text opened under the caret and a stale selection;
+// the buttons to play and back; the picture at two window sizes, one against its golden copy.
 #include "app_run.h"
 #include "picture.h"
 
@@ -47,6 +47,28 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
   EXPECT_NE(log.find("\ntext box: the selection names rows 0..4 of 1: dropped"), std::string::npos) << log;
   EXPECT_EQ(BmpSize(dir / "end.bmp"), std::make_pair(800, 600));  // the run went on to the end
   EXPECT_FALSE(fs::exists(dir / "out.txt.tmp~"));
+}
+
+TEST_F(AppRun, AfterOpeningAShorterTextTheBoxStillAnswersKeysAndPastesAtTheCaret) {
+  WriteAll(dir / "five.txt", "aaaaa\nbbbbb\nc\nddddd\neeeee\n");
+  WriteAll(dir / "one.txt", "x\r\n");
+  const std::string script = std::string() +
+      "answer no\nwait 3\n"
+      "file five.txt\nclick left " + kOpen + "\nwait 2\n"
+      "click left 49 313\nwait 1\n"             // row 1, column 3: the click remembers column 3
+      "key Down\nwait 5\nkey Down\nwait 5\n"     // over the one letter of row 2, back to column 3
+      "down Shift\nkey Right\nwait 1\nup Shift\n"  // columns 3 and 4 of row 3 selected
+      "type Z\nwait 1\n"                        // a deletion that starts on row 3
+      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"     // all five rows selected
+      "file out1.txt\nclick left " + kSave + "\nwait 1\n"
+      "file one.txt\nclick left " + kOpen + "\nwait 2\n"  // one row: the caret was on row 3
+      "clip P\ndown Ctrl\nkey V\nup Ctrl\nwait 1\n"     // the stale selection goes, P comes
+      "type Q\nwait 1\n"
+      "file out2.txt\nclick left " + kSave + "\nwait 1\nclose\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(ReadAll(dir / "out1.txt"), "aaaaa\nbbbbb\nc\ndddZ\neeeee\n");
+  EXPECT_EQ(ReadAll(dir / "out2.txt"), "xPQ\n");  // the CR of the file's line end is not a character
+  EXPECT_NE(Log().find("\ntext box: the selection names rows 0..4 of 1: dropped"), std::string::npos);
 }
 
 TEST_F(AppRun, PlayTestAndEditorLeaveTheStartScreenAndEscComesBack) {

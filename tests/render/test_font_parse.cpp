@@ -87,6 +87,34 @@ TEST(FontMeasure, TextWidthAndFitChars) {
   EXPECT_EQ(Font_TextWidth(&set, 1, "\xC0\xC0", 0, -1), 22);
 }
 
+TEST(FontMeasure, ClippedMeasuresCountOnlyWhatLiesLeftOfTheEdge) {
+  static FontSetRec set;
+  Font& f = set.fonts[1];
+  f.firstChar = 0, f.count = 256;
+  for (FontGlyph& g : f.glyphs) g.advance = 8;
+  struct Case {
+    const char* text;
+    int len, limit, chars;
+  } const kChars[] = {
+      {"abcd", 4, 17, 3},     // pens 0, 8, 16 start left of 17
+      {"abcd", 4, 16, 2},     // c starts on the edge
+      {"abcd", 4, 0, 0},      // a glyph on the edge is past it
+      {"abcd", 4, 99, 4},     // all fit
+      {"ab\0d", 4, 99, 2},    // a zero byte ends the text
+      {"\1\2\3ab", 5, 8, 4},  // glyphs 1..3 do not move the pen
+  };
+  for (const Case& c : kChars)
+    EXPECT_EQ(Font_CharsBefore(&set, 1, c.text, c.len, c.limit), c.chars) << c.text;
+  EXPECT_EQ(Font_TextWidthUpTo(&set, 1, "abcd", 4, 4, 99), 32);
+  EXPECT_EQ(Font_TextWidthUpTo(&set, 1, "abcd", 4, 3, 99), 24);
+  EXPECT_EQ(Font_TextWidthUpTo(&set, 1, "abcd", 4, 4, 10), 16);  // stops once past 10
+  EXPECT_EQ(Font_TextWidthUpTo(&set, 1, "abcd", 2, 4, 99), 16);
+  // A glyph that moves the pen back could bring later ones into view: then everything counts.
+  f.glyphs['z'].advance = -30;
+  EXPECT_EQ(Font_CharsBefore(&set, 1, "abcz", 4, 10), 4);
+  EXPECT_EQ(Font_TextWidthUpTo(&set, 1, "abcz", 4, 4, 10), -6);
+}
+
 TEST(AtlasCell, CellsMirrorAndRefusals) {
   float uv[8];
   ASSERT_NE(TexCoord_AtlasCell(nullptr, uv, 3, 4, 2, 2, 0), nullptr);
