@@ -81,7 +81,8 @@ int32_t* Rgba4_Set(int32_t* dst, int32_t r, int32_t g, int32_t b, int32_t a);
 void CirclePoints_Make(float* out, int n, float radius, int dir);
 void CircleTables_Init();
 
-// Dims the window, prints "PAUSE" and swaps the buffers; answers 1.
+// Dims the window, prints "PAUSE" and swaps the buffers; answers what the swap answered (0
+// without a window).
 int PauseScreen_Draw();
 
 void Anim3_Init();
