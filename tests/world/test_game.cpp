@@ -104,6 +104,12 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   Act(kHover, 405, 0, 605);
   EXPECT_EQ(HoverFgr, nullptr);
   EXPECT_EQ(HoverCell, Cell(40, 60));
+  // Beyond the land's far border or over the sky no cell is hovered: the plain cursor at once.
+  for (float y : {0.0f, 300.0f}) {
+    CursorCode = 81;
+    Act(kHover, 505, y, y ? 2000.0f : 2700.0f);
+    EXPECT_EQ(CursorCode, 0) << y;
+  }
 
   PointOrderFgr = u, PointOrderSig = 7;
   Act(kPointOrder, 555, 0, 555);
