@@ -2,6 +2,7 @@
 // camera, the steps of the game update, and the cursor code of a hovered cell.
 #include "figures/stage.h"
 #include "frames_fixture.h"
+#include "ui/start_frame.h"
 #include "world/movement.h"
 #include "world/procs.h"
 
@@ -90,6 +91,19 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
   Act(kOrder, 605, 0, 605);
   EXPECT_EQ(own[0]->targPathKle, second);
   EXPECT_EQ(own[0]->targPathKle2, 0);
+}
+
+// The interface's exit request ends the program after the frame, from the start screen as from
+// play, with or without the focus.
+TEST_F(GameOrders, TheExitRequestEndsTheProgramFromTheStartScreenAndFromPlay) {
+  for (void (*frame)(int) : {Mode1_Frame, ::GameFrame}) {
+    o2::NeedExit = 0;
+    GameExitReq = 1;
+    frame(0);
+    EXPECT_EQ(o2::NeedExit, 1);
+  }
+  GameExitReq = 0;
+  o2::NeedExit = 0;
 }
 
 TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
