@@ -57,6 +57,8 @@ void Font_SetColorCode(int code);
 int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start, int count);
 int Font_FitChars(const FontSetRec* set, int font, const char* text, int width);
 int Font_SkipLine(std::istream& in);
+// A copy of the line without the blanks and tabs at either end ("" for an all-blank line).
+std::string Font_TrimLine(const std::string& line);
 
 // The text printer the generated key re-binding prompt calls: the text in the current colour.
 struct FontPrinter {

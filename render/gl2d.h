@@ -13,6 +13,8 @@ extern float Circle32[33 * 2];
 // Three pulsing values: [0] (A) the unit overlay, [1] (B) the pause button and the item-slot
 // tooltip, [2] (C) spare.
 extern TimeMsTimer Anim3[3];
+// The play HUD's pulsing brightness (B).
+inline float HudPulse() { return Anim3[1].value; }
 
 int Gl2D_Begin(double left, double right, double bottom, double top);
 void Gl2D_End();
