@@ -150,10 +150,11 @@ int FullScreenText_Draw() { return anSetKeysModeOn(); }
 
 void DebugText_Draw() {
   glColor4f(1, 1, 1, 1);
-  const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY, EdPaletteTool,
-                                 o2::LoskRendered, SelList.count);
+  const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
+                                 EdPaletteTool, o2::LoskRendered, SelList.count);
   Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
-  const std::string low = StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldSelCount,
-                                 FieldOrdCount, LastOrderX, LastOrderZ, Fgrs.cursor, LaserOutCount);
+  const std::string low =
+      StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldSelCount, FieldOrdCount,
+             LastOrderX, LastOrderZ, Fgrs.cursor, LaserOutCount);
   Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
 }

@@ -254,7 +254,11 @@ static void OffersOfClass(Fgr* unit, int* a, int* b, int* c) {
     case 1: Rang_OffersClass1(unit, a, b, c); break;
     case 2: Rang_OffersClass2(unit, a, b, c); break;
     case 5: Rang_OffersClass5(unit, a, b, c); break;
-    case 3: case 4: case 7: case 9: case 11: Rang_Defaults(cls, a, b, c); break;
+    case 3:
+    case 4:
+    case 7:
+    case 9:
+    case 11: Rang_Defaults(cls, a, b, c); break;
     default: break;
   }
 }

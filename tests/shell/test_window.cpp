@@ -103,10 +103,10 @@ TEST_F(WndProc, SystemCommandsForSizingAndMenusAreSwallowed) {
   const struct {
     unsigned sc;
     int toSystem;
-  } kRows[] = {{SC_SIZE, 0},        {SC_MOVE, 0},      {0xF012, 0} /* a drag by the caption */,
-               {SC_MAXIMIZE, 0},    {SC_KEYMENU, 0},   {SC_SCREENSAVE, 0},
-               {SC_HOTKEY, 0},      {SC_MONITORPOWER, 0}, {SC_CONTEXTHELP, 0},
-               {SC_MINIMIZE, 1},    {SC_RESTORE, 1}};
+  } kRows[] = {{SC_SIZE, 0},     {SC_MOVE, 0},         {0xF012, 0} /* a drag by the caption */,
+               {SC_MAXIMIZE, 0}, {SC_KEYMENU, 0},      {SC_SCREENSAVE, 0},
+               {SC_HOTKEY, 0},   {SC_MONITORPOWER, 0}, {SC_CONTEXTHELP, 0},
+               {SC_MINIMIZE, 1}, {SC_RESTORE, 1}};
   for (const auto& r : kRows) {
     const int before = Plat_DefWindowProcCalls();
     EXPECT_EQ(Send(WM_SYSCOMMAND, r.sc), 0) << r.sc;

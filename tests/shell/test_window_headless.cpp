@@ -11,15 +11,15 @@
 #include <sstream>
 #include <string>
 
+#include "figures/mode_words.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
-#include "figures/mode_words.h"
 #include "shell/clock.h"
 #include "shell/dialogs.h"
 #include "shell/files.h"
+#include "shell/gui_win.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "shell/gui_win.h"
 #include "shell/startup.h"
 #include "shell/window.h"
 #include "shell/window_state.h"
@@ -111,7 +111,7 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   StartDir[0] = 0;  // a shot has nowhere to go: only its counter moves
   struct Row {
     const char* what;
-    int message, active, sleep, needScreen;      // before the pass
+    int message, active, sleep, needScreen;       // before the pass
     int frames, sleptMs, needScreenAfter, shots;  // what it did
   };
   const Row kRows[] = {

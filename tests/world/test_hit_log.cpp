@@ -1,7 +1,7 @@
 // The damage of a hit through the three filter stages and its hit log: the log of two hits is
 // compared byte for byte with a file typed from the log's forms (Windows-1251); one gun entry rolls
-// its share from a seeded draw, every other entry uses its full percentage. The Part's cases of the stages and of the
-// experience a hit gives, and lines that never overflow, beside it.
+// its share from a seeded draw, every other entry uses its full percentage. The Part's cases of the
+// stages and of the experience a hit gives, and lines that never overflow, beside it.
 #include "world/combat_fixture.h"
 
 namespace {
@@ -52,7 +52,8 @@ TEST_F(CombatTest, TwoHitsWriteTheHitLogOfTheGoldenFile) {
   FKu* gunFku = &gun->item->fku;
   FKu_Add(gunFku, bcNormHP, 1, 50, 1, 0, 100, 1);
   FKuEntry& silver = gunFku->e[1];  // FKu_Add takes plain channels only
-  silver.channel = kvNormHP_Silver, silver.value = 100, silver.percent = 20, silver.kind = 1, silver.n = 1;
+  silver.channel = kvNormHP_Silver, silver.kind = 1, silver.n = 1;
+  silver.value = 100, silver.percent = 20;
   gunFku->count = 2;
 
   GameMs = 20000;

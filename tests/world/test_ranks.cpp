@@ -126,9 +126,9 @@ TEST_F(RankTest, ThreeWeightedOffersOfEveryClassAndRank) {
 TEST_F(RankTest, EachClassQueuesTheOffersOfItsTable) {
   const struct {
     int cls, rank, seed, a, b, c;
-  } kRows[] = {{1, 6, 1, 5, 7, 1},    {2, 2, 1, 2, 1002, 2}, {2, 2, 3, 2, 10002, 2},
-               {5, 6, 1, 1, 7, 5},    {3, 2, 1, 0, 0, 3},    {4, 2, 1, 0, 0, 4},
-               {7, 2, 1, 0, 0, 7},    {9, 2, 1, 0, 0, 9},    {11, 2, 1, 0, 0, 11}};
+  } kRows[] = {{1, 6, 1, 5, 7, 1}, {2, 2, 1, 2, 1002, 2}, {2, 2, 3, 2, 10002, 2},
+               {5, 6, 1, 1, 7, 5}, {3, 2, 1, 0, 0, 3},    {4, 2, 1, 0, 0, 4},
+               {7, 2, 1, 0, 0, 7}, {9, 2, 1, 0, 0, 9},    {11, 2, 1, 0, 0, 11}};
   for (const auto& r : kRows) {
     for (auto& slot : RangQueue) slot = {};
     Fgr* c = Captain(PlayerSide, r.cls);
