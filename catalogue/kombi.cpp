@@ -97,7 +97,9 @@ int Kombi_AttachPart(int kind, int preset, Fgr* parent) {
 int Kombi_FillSquad(int kombi, Fgr* squad, int forBaner, int count) {
   if (count < 1 || !Fgr::Status(squad)) return 0;
   int toBase = Fgr::IsBase(squad);
-  for (int i = 0; i < count; i++) {
+  // A member the full squad would only let go again is not built: near a full container that
+  // member's slots would refuse the whole squad.
+  for (int i = 0; i < count && squad->Sub_Unit_now < squad->Sub_Unit_max; i++) {
     if (!TakeMember(squad, KombiPreset(kombi, forBaner, toBase))) {
       Drop(squad);
       return 0;

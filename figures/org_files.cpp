@@ -7,6 +7,7 @@
 #include "gm/org_base.h"
 #include "shell/binfile.h"
 #include "shell/files.h"
+#include "shell/log.h"
 #include "shell/text.h"
 
 std::string gsFileOrgMix = "gm/__orgmix.txt";
@@ -16,11 +17,19 @@ constexpr unsigned kO2O3Magic = 1913732;
 constexpr int kIntCount = org2::Last + 1;
 constexpr int kFloCount = orgF::Last + 1;
 
-int OrgMix_ReadValue(std::istream& in, std::string& line) {
+int OrgMix_ReadValue(std::istream& in, std::string& line, int* lineNo) {
+  int unused = 0;
+  int& at = lineNo ? *lineNo : unused;
+  at++;
   if (!TextGetLine(in, line)) return 0;
+  at++;
   if (!TextGetLine(in, line)) return 0;
   bool isInt = TextPos(TextTrimS(line).c_str(), "int", 0) == 0;
-  if (!TextGetLine(in, line) || !TextGetLine(in, line)) return 0;
+  at++;
+  if (!TextGetLine(in, line)) return 0;
+  at++;
+  if (!TextGetLine(in, line)) return 0;
+  at++;  // the numbers' line
   int n = 0;
   if (!(in >> n)) return 0;
   int skip1 = 0, skip2 = 0;
@@ -43,11 +52,17 @@ int Org_ReadMixAtStart() {
   std::string line;
   TextGetLine(in, line);
   TextGetLine(in, line);
+  int at = 2;
   while (TextGetLine(in, line)) {
+    at++;
     if (TextPos(TextTrimS(line).c_str(), "//==", 0) != 0) continue;
     // A line that does not parse leaves the stream failed: the master is broken and the
     // binary file is read instead of writing half a table over it.
-    if (!OrgMix_ReadValue(in, line)) return 0;
+    if (!OrgMix_ReadValue(in, line, &at)) {
+      LogInfo("\nOrg_ReadMixAtStart: %s stops at line %d; %s is read instead", gsFileOrgMix.c_str(), at,
+              gsFileO2O3Bin.c_str());
+      return 0;
+    }
   }
   return 1;
 }

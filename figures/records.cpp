@@ -319,7 +319,8 @@ int FKu_RollValue(int value, int percent) {
   int lo = percent == 1 ? 0 : percent;
   int r = Rand() % (101 - lo) + lo;
   if (r == 0) return 0;
-  return (int)((long long)value * r / 100);
+  // In double, truncated toward zero: 29 % of 100 gives 28, 0.29 lying a hair below 29/100.
+  return (int)(r / 100.0 * value);
 }
 
 void Boe_AccumAdd(int value, int ofStart, float factor) {

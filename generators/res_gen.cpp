@@ -84,7 +84,7 @@ static void ResMissing(const std::string& fileName) {
 }
 
 void ResAGen() {
-  GenResList tex, smp, mb, kmd;
+  GenResList texList, smpList, mbList, kmdList;
   ResTexCount = 0;
   ResSmpCount = 0;
   ResMbNext = 1;
@@ -102,18 +102,18 @@ void ResAGen() {
   if (count > 501) count = 501;
   for (int i = 0; i < count && in.good(); i++) {
     if (!GenReadLine(in, line)) break;  // the record's free line
-    ResAGen_ReadPixRecord(in, tex, line);
+    ResAGen_ReadPixRecord(in, texList, line);
   }
   GenLogStop("ResAGen", gsFilePixStart, in);
 
   if (!GenOpenInput(in, gsFileMsgBase)) return ResMissing(gsFileMsgBase);
   GenSectionLoop(in, 1, "ResAGen", gsFileMsgBase,
-                 [&](std::istream& s, std::string& marker) { ResAGen_ReadName(s, mb, marker); });
+                 [&](std::istream& s, std::string& marker) { ResAGen_ReadName(s, mbList, marker); });
 
   if (!GenOpenInput(in, gsFileSig)) return ResMissing(gsFileSig);
   GenSectionLoop(in, 1, "ResAGen", gsFileSig,
-                 [&](std::istream& s, std::string& marker) { ResAGen_ReadLine(s, kmd, marker); });
+                 [&](std::istream& s, std::string& marker) { ResAGen_ReadLine(s, kmdList, marker); });
   in.close();
 
-  ResAGen_WriteHeader(tex, smp, mb, kmd);
+  ResAGen_WriteHeader(texList, smpList, mbList, kmdList);
 }

@@ -311,3 +311,6 @@ int orgF_PartEtap_LoadFr(FILE* ff);
 // Every cell to 0.
 void org2_Init();
 void orgF_Init();
+
+// Answers 1; nothing calls it.
+int Org_Stub1();

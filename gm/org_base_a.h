@@ -628,7 +628,6 @@ int org2_TramVals(int n, int& a, int& b)
  switch(n)
  {
 case org2::zapa0: break;
-tv(anSleepEachFrame, 0, 100)
 tv(SkipTopView, 0, 1)
 default: break;
  }//sw

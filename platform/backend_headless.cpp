@@ -140,11 +140,14 @@ PlatCreateResult Hl_CreateWindow(int w, int h) {
 
 void Hl_DestroyWindow() { HlGlFree(&gHl.window); }
 
-void Hl_SwapBuffers() {
-  if (gHl.window.display != EGL_NO_DISPLAY) eglSwapBuffers(gHl.window.display, gHl.window.surface);
+int Hl_SwapBuffers() {
+  int ok = 0;
+  if (gHl.window.display != EGL_NO_DISPLAY)
+    ok = eglSwapBuffers(gHl.window.display, gHl.window.surface) == EGL_TRUE;
   gPlat.shotWanted = 0;
   Script_Frame(&gHl.script);
   gHl.swappedSinceIdle = true;
+  return ok;
 }
 
 void* Hl_GlProcAddress(const char* name) {

@@ -269,8 +269,10 @@ void X11_WindowRect(int* x, int* y, int* w, int* h) {
   (void)h;
 }
 
-void X11_SwapBuffers() {
-  if (gX.win) glXSwapBuffers(gX.dpy, gX.win);
+int X11_SwapBuffers() {
+  if (!gX.win) return 0;
+  glXSwapBuffers(gX.dpy, gX.win);  // GLX reports no failure here
+  return 1;
 }
 
 void* X11_GlProcAddress(const char* name) {

@@ -31,6 +31,7 @@ struct PlatState {
   int minimised;
   int active;
   int frames;            // Plat_SwapBuffers calls since the window was made
+  int defProcCalls;      // messages the window procedure left to Plat_DefWindowProc
   int cursorCount;       // the display counter of the system cursor
   int keyDown[256];      // asynchronous key state kept by the headless backend
   int cursorX, cursorY;  // headless cursor, client pixels
@@ -56,7 +57,7 @@ void X11_DestroyWindow();
 void X11_MoveWindow(int x, int y, int w, int h);
 void X11_MinimiseWindow();
 void X11_WindowRect(int* x, int* y, int* w, int* h);
-void X11_SwapBuffers();
+int X11_SwapBuffers();
 void* X11_GlProcAddress(const char* name);  // null unless a GLX context is current
 void X11_Pump();                            // moves every waiting X event into gPlat.queue
 int X11_KeyIsDown(int vk);
@@ -74,7 +75,7 @@ int Hl_Init();
 void Hl_Shutdown();
 PlatCreateResult Hl_CreateWindow(int w, int h);
 void Hl_DestroyWindow();
-void Hl_SwapBuffers();
+int Hl_SwapBuffers();
 void* Hl_GlProcAddress(const char* name);  // null unless an EGL context is current
 void Hl_BeforePeek();                      // runs the script up to its next wait when the queue is empty
 int Hl_MessageBox(const char* text, const char* caption, int flags);

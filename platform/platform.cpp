@@ -194,14 +194,14 @@ void Plat_WindowRect(int* x, int* y, int* w, int* h) {
 int Plat_IsMinimised() { return gPlat.minimised; }
 int Plat_IsActive() { return gPlat.active; }
 
-void Plat_SwapBuffers() {
-  if (!gPlat.hasWindow) return;
+int Plat_SwapBuffers() {
+  if (!gPlat.hasWindow) return 0;
   gPlat.frames++;
-  if (gPlat.backend == PLAT_X11) X11_SwapBuffers();
-  else Hl_SwapBuffers();
+  return gPlat.backend == PLAT_X11 ? X11_SwapBuffers() : Hl_SwapBuffers();
 }
 
 int Plat_FrameCount() { return gPlat.frames; }
+int Plat_DefWindowProcCalls() { return gPlat.defProcCalls; }
 
 // Asked of the context that is current, not of the backend: the tests draw into a headless context
 // while the backend may be x11.
@@ -259,6 +259,7 @@ void Plat_PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
 }
 
 long Plat_DefWindowProc(unsigned message, uintptr_t wparam, intptr_t lparam) {
+  gPlat.defProcCalls++;
   if (message == WM_SYSKEYDOWN && wparam == (uintptr_t)VK_F4 && (lparam & kKeyAltHeld))
     Plat_PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
   else if (message == WM_SYSCOMMAND && (wparam & 0xFFF0) == SC_CLOSE) Plat_PostMessage(WM_CLOSE, 0, 0);

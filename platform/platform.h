@@ -179,7 +179,8 @@ int Plat_IsMinimised();
 // at once). The size message follows in the queue.
 void Plat_MinimiseWindow();
 int Plat_IsActive();  // the window has the keyboard focus
-void Plat_SwapBuffers();
+// Shows the frame drawn; 1 when it was swapped, 0 without a window or when the swap failed.
+int Plat_SwapBuffers();
 // The address of a GL entry point beyond GL 1.1 (an extension's) for the context current now,
 // window or test context alike; null without a current context or when the driver has none.
 void* Plat_GlProcAddress(const char* name);
@@ -195,6 +196,8 @@ void Plat_PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
 // default procedure does it: a system key F4 with Alt held (l bit 29) posts the close command,
 // the close command posts the close message; everything else is left alone. Answers 0.
 long Plat_DefWindowProc(unsigned message, uintptr_t wparam, intptr_t lparam);
+// Messages handed to Plat_DefWindowProc since the layer started: what the game left to the system.
+int Plat_DefWindowProcCalls();
 // The bit of a key message's l that says Alt was held.
 constexpr intptr_t kKeyAltHeld = (intptr_t)1 << 29;
 // The key or mouse button of this virtual-key code is physically down right now (polled, not

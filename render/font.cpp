@@ -24,12 +24,13 @@ static const long kFontMaxFile = 64L << 20;
 static const Font* sPrintFont;
 
 int Font_SkipLine(std::istream& in) { return SkipLine(in); }
+std::string Font_TrimLine(const std::string& line) { return TextTrimS(line); }
 
 // Reads lines until one, trimmed, is longer than four characters and begins with marker.
 static bool FindMarker(std::istream& in, const char* marker) {
   std::string line;
   for (int i = 0; i < 9999 && TextGetLine(in, line); i++) {
-    std::string t = TextTrimS(line);
+    std::string t = Font_TrimLine(line);
     if (t.size() > 4 && t.compare(0, 5, marker) == 0) return true;
   }
   return false;
@@ -193,7 +194,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
   for (int i = 1; i <= n; i++) {
     std::string line;
     if (!TextGetLine(in, line)) break;
-    std::string name = base + "/" + TextTrimS(line);
+    std::string name = base + "/" + Font_TrimLine(line);
     if (!Font_LoadImage(set, i, name.c_str())) LogInfo("font image %s not loaded\n", name.c_str());
   }
   if (!FindMarker(in, "=klv=")) {

@@ -66,6 +66,8 @@ int Font_TextWidthUpTo(const FontSetRec* set, int font, const char* text, int le
 void Font_PrintClipped(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
                        int bottom, int width, int height, const std::string& codes, int maxWidth);
 int Font_SkipLine(std::istream& in);
+// A copy of the line without the blanks and tabs at either end ("" for an all-blank line).
+std::string Font_TrimLine(const std::string& line);
 
 // The text printer the generated key re-binding prompt calls: the text in the current colour.
 struct FontPrinter {

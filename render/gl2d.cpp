@@ -437,6 +437,5 @@ int PauseScreen_Draw() {
   Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinHeight, 1, 0, 1);
   Gl2D_End();
   Font_Print(&FontSet, "PAUSE", 6, 50, 150, 0, 0, WinWidth, WinHeight, "aqpcg", 0, 0);
-  Plat_SwapBuffers();
-  return 1;
+  return Plat_SwapBuffers();
 }

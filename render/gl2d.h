@@ -13,6 +13,8 @@ extern float Circle32[33 * 2];
 // Three pulsing values: [0] (A) the unit overlay, [1] (B) the pause button and the item-slot
 // tooltip, [2] (C) spare.
 extern TimeMsTimer Anim3[3];
+// The play HUD's pulsing brightness (B).
+inline float HudPulse() { return Anim3[1].value; }
 
 int Gl2D_Begin(double left, double right, double bottom, double top);
 void Gl2D_End();
@@ -81,7 +83,8 @@ int32_t* Rgba4_Set(int32_t* dst, int32_t r, int32_t g, int32_t b, int32_t a);
 void CirclePoints_Make(float* out, int n, float radius, int dir);
 void CircleTables_Init();
 
-// Dims the window, prints "PAUSE" and swaps the buffers; answers 1.
+// Dims the window, prints "PAUSE" and swaps the buffers; answers what the swap answered (0
+// without a window).
 int PauseScreen_Draw();
 
 void Anim3_Init();

@@ -69,6 +69,8 @@ void RendScene_Ctor(t_RendScene* s) {
   BatchList_Init(&s->ListHud2D, 6, 9);
 }
 
+void RendScene_Ctor2(t_RendScene* s) { RendScene_Ctor(s); }
+
 // Static initialisation builds the scene and the picking view before the program starts.
 [[maybe_unused]] static const int sSceneBuilt =
     (RendScene_Ctor(&RendScene), View_Defaults(&PickView), 1);

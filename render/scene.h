@@ -52,6 +52,7 @@ extern float ViewDir361[kDir361][3];        // world direction of screen directi
 extern float SceneFrustum[kFrustumFloats];  // planes of the view being queued
 
 void RendScene_Ctor(t_RendScene* s);
+void RendScene_Ctor2(t_RendScene* s);  // the same construction again; nothing calls it
 void RendScene_Reset(t_RendScene* s);
 void RendView_AddCameraFgr(t_RendScene* s, Fgr* f);  // once a frame for each camera (kind 11)
 void RendView_AddCamera(t_RendScene* s, Fgr* f, int priority);

@@ -11,6 +11,9 @@ int KeyUsedTable[kKeyTableSize];
 IKmd2* KmdSlotWinner[kKmdSlots];
 int MouseX, MouseY;
 
+void StaticInit_KeyCmd() { std::memset(KeyUsedTable, 0, sizeof KeyUsedTable); }
+[[maybe_unused]] static const int sKeyCmdBuilt = (StaticInit_KeyCmd(), 1);
+
 namespace {
 
 constexpr int kMaxBlock = 201;  // records one UpdAll walks at most when `last` is never met

@@ -54,6 +54,9 @@ extern int KeyUsedTable[kKeyTableSize];   // keys held as a modifier; marks stay
 extern IKmd2* KmdSlotWinner[kKmdSlots];
 extern int MouseX, MouseY;                // window pixels, y up; stored by each mode frame
 
+// The key commands' static initialiser: no key is marked as held before the program starts.
+void StaticInit_KeyCmd();
+
 int IKmd2_Set(IKmd2* k, int active, int key1, int key2, int key3, int exclusive, int extra, const char* name);
 void IKmd2_Check(IKmd2* k);
 int IKmd2_SetCycle(IKmd2* k, int value, int max, int cycleMode, int repeatMs, int repeatMax);

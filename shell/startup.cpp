@@ -33,14 +33,9 @@ constexpr int kPaintRecords = 9999;
 constexpr int kMinimisedSleepMs = 500;
 
 // The sleep after a frame: the named variable holds whatever a settings file or the editor put
-// there, so it is held to the variable's own range and never sleeps longer than a minimised pass.
+// there; a frame never sleeps longer than a minimised pass, so a huge value cannot hang the loop.
 int FrameSleepMs() {
-  int ms = o2::anSleepEachFrame;
-  int lo = 0, hi = kMinimisedSleepMs;
-  if (org2_TramVals((int)(&o2::anSleepEachFrame - org2n), lo, hi)) {
-    if (ms < lo) ms = lo;
-    if (ms > hi) ms = hi;
-  }
+  const int ms = o2::anSleepEachFrame;
   return ms > kMinimisedSleepMs ? kMinimisedSleepMs : ms;
 }
 

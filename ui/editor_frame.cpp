@@ -112,7 +112,7 @@ void EditorFrame_Update() {
   Cursor_Rule();
 }
 
-void Edit_TickUpd() {
+void Edit_TickUpd(int forPlay) {
   TimerDownRest(&OrderWaitMs);
   OrderWaitAtFrame = OrderWaitMs;
   if (SideSwitchReq) {
@@ -131,6 +131,7 @@ void Edit_TickUpd() {
   LiftGuestPanel_Show(0);
   UnitSpellsPanel_Show(0);
   Gui_HintClear();
+  if (forPlay) Slot3_DropInactive();
   RendScene_Reset(&RendScene);
   FrameWalk_Step(&FrameWalk1);
   FrameWalk_Step(&FrameWalk2);
@@ -212,9 +213,9 @@ void Field_EditorPlace() {
       } else if ((HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
         float x, z;
         Fgr::PosXZ(HoverFgr, &x, &z);
-        HoverCell = Land_CellAt(x, z);
-      } else if (ground) {
-        HoverCell = PickCell;
+        Hover_NoteCell(Land_CellAt(x, z));
+      } else {
+        Hover_NoteCell(ground ? PickCell : -1);
       }
       break;
     case 5:
@@ -318,6 +319,11 @@ int Field_CursorGround(float* p) {
   std::memcpy(view + 16, PickView.projection, sizeof PickView.projection);
   std::memcpy(view + 32, PickView.viewport, sizeof PickView.viewport);
   return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view) > 0;
+}
+
+void Hover_NoteCell(int cell) {
+  if (cell > 0) HoverCell = cell;
+  else CursorCode = 0;
 }
 
 void Cursor_Rule() {

@@ -10,7 +10,9 @@ class Fgr;
 // only then to the field, the pending mouse action, the container's sweep and update (figures not
 // processed), the cursor rule.
 void EditorFrame_Update();
-void Edit_TickUpd();        // the editor's pre-step; the game's pre-step runs it with more
+// The editor's pre-step; the game's pre-step runs it with more (forPlay: the cargo slot of an
+// inactive figure is also let go, between the hint and the scene reset).
+void Edit_TickUpd(int forPlay = 0);
 void Field_EditorMouse();   // arms MouseAction or applies the palette tool; only when no widget took the click
 void Field_EditorPlace();   // picks the land cell under the cursor, then carries MouseAction out
 int MiniMap_Click();        // 1 when the minimap took the mouse (the editor's: an order only stores its point)
@@ -35,3 +37,6 @@ int Field_CursorGround(float* p);
 // The cursor image of the hovered cell (both frames' last step): CursorCode from the cell's cursor
 // kind, the player's side level and bunker kind; HoverCell is used up.
 void Cursor_Rule();
+// What a hover pick found under the cursor (both frames): a valid cell is kept for the cursor
+// rule; none (the border, off the land) gives the plain cursor at once.
+void Hover_NoteCell(int cell);

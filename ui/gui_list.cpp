@@ -20,40 +20,44 @@ constexpr int kPoolHolders = 2001;  // entries 0..2000
 // Loaded lists and their holders. Entries never move (deques grow at the end), so widgets keep
 // pointers into them. A holder is free while its rows pointer is null; a list while no holder took
 // it. When every entry is taken a new one is added: two widgets never share a list.
-struct ListPools {
+struct t_GuiListPool {
   std::deque<GuiList> lists{kPoolLists};
-  std::deque<char> listTaken = std::deque<char>(kPoolLists, 0);
+  std::deque<char> taken = std::deque<char>(kPoolLists, 0);
+  int cursor = 1;
+} GuiListPool;
+struct t_GuiHolderPool {
   std::deque<GuiListHolder> holders{kPoolHolders};
-  int listCursor = 1;
-  int holderCursor = 1;
-} gPools;
+  int cursor = 1;
+} GuiHolderPool;
 
 GuiListHolder* TakeHolder() {
-  const int n = (int)gPools.holders.size();
+  t_GuiHolderPool& p = GuiHolderPool;
+  const int n = (int)p.holders.size();
   for (int t = 0; t < n - 1; t++) {
-    int i = gPools.holderCursor;
-    gPools.holderCursor = i + 1 >= n ? 1 : i + 1;
-    GuiListHolder* h = &gPools.holders[i];
+    int i = p.cursor;
+    p.cursor = i + 1 >= n ? 1 : i + 1;
+    GuiListHolder* h = &p.holders[i];
     if (!h->rows && !h->reserved) return h;
   }
-  gPools.holders.push_back(GuiListHolder{});
-  return &gPools.holders.back();
+  p.holders.push_back(GuiListHolder{});
+  return &p.holders.back();
 }
 
 GuiList* TakeList() {
-  const int n = (int)gPools.lists.size();
+  t_GuiListPool& p = GuiListPool;
+  const int n = (int)p.lists.size();
   for (int t = 0; t < n - 1; t++) {
-    int i = gPools.listCursor;
-    gPools.listCursor = i + 1 >= n ? 1 : i + 1;
-    if (!gPools.listTaken[i]) {
-      gPools.listTaken[i] = 1;
-      gPools.lists[i].rows.clear();
-      return &gPools.lists[i];
+    int i = p.cursor;
+    p.cursor = i + 1 >= n ? 1 : i + 1;
+    if (!p.taken[i]) {
+      p.taken[i] = 1;
+      p.lists[i].rows.clear();
+      return &p.lists[i];
     }
   }
-  gPools.lists.emplace_back();
-  gPools.listTaken.push_back(1);
-  return &gPools.lists.back();
+  p.lists.emplace_back();
+  p.taken.push_back(1);
+  return &p.lists.back();
 }
 
 // Reads the file's lines into out; false when it does not open. Every line reader of the program
@@ -203,8 +207,8 @@ GuiListHolder* GuiList_LoadTxt(const std::string& fileName, int mark) {
   return h;
 }
 
-int GuiList_PoolHolders() { return (int)gPools.holders.size(); }
-int GuiList_PoolLists() { return (int)gPools.lists.size(); }
+int GuiList_PoolHolders() { return (int)GuiHolderPool.holders.size(); }
+int GuiList_PoolLists() { return (int)GuiListPool.lists.size(); }
 
 // --- on a widget
 

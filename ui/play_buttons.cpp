@@ -62,7 +62,7 @@ void PauseBtn_Draw(GuiWin* w) {
   Gui_DrawButton(w, "PAUSE", "сейчас в игре пауза - кликни и отключи паузу", 5);
   Tex_Off();
   Gl_BlendMode(38);
-  const float grey = Anim3[1].value;  // the HUD's pulse
+  const float grey = HudPulse();
   glColor4f(grey, grey, grey, 1);
   Fill(w, 0);
 }
@@ -128,7 +128,7 @@ void Gui_DrawFgrPreview(GuiWin* w) {
   GuiDrawingWin = nullptr;
   Fgr* f = pFgrSelectedOne(0);
   if (!w || !f || Fgr_NotMine(f) || w->number < 1 || w->number > 18) return;
-  Fgr* button = SelList.kno[w->number];  // the panel-button table
+  Fgr* button = SelList.PanelBtnFgrs[w->number];
   if (!button || !button->Active() || !button->ProcNomOnR) return;
   GuiDrawingWin = w;
   ProcFgr(button->ProcNomOnR, button);

@@ -17,10 +17,9 @@
 #include "ui/text_box.h"
 
 GuiWin* ScrollBarDrag = nullptr;
+const float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
 
 namespace {
-
-const float kFrame[4] = {0.4f, 0.35f, 0.2f, 0.8f};  // the text windows' frame colour
 
 void Fill(float x, float y, float w, float h) { Gl2D_TexRect(x, y, w, h, 1, 0, 1); }
 
@@ -32,7 +31,7 @@ void Print(const char* text, int font, int x, int y) {
 void LineFrame(GuiWin* w, float r, float g, float b) {
   Tex_Off();
   Gl_BlendMode(38);
-  glColor4fv(kFrame);
+  glColor4fv(TextWinFrame_Color);
   Fill((float)w->x, (float)w->y, (float)w->w, (float)w->h);
   glColor4f(r, g, b, 1);
   Fill((float)(w->x + 4), (float)(w->y + 2), (float)(w->w - 8), (float)(w->h - 4));
@@ -69,6 +68,36 @@ void EscBtn_Click(GuiWin* w) {
   SetProgramMode(1);
 }
 
+void ReturnBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<Возврат>", "Если нужно перейти в цыкл игры", 1); }
+
+void ReturnBtn_Click(GuiWin* w) {
+  if (!w) return;
+  w->consumed = 1;
+  SetProgramMode(2);
+}
+
+void MutagenBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Mutagen", "Считать карту и сгенерить фигуры (файл km)", 1); }
+void MenuItemBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<--->", "пункт глав меню", 4); }
+void MenuItemOffBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "< ??? >", "(не работает) пункт глав меню", 1); }
+void KGenOrgBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "KGen org2", "стереть и создать новый  gm/org_base_a.h", 1); }
+
+void KGenFgrBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "KGen FGR pr", "пере-создать <врезки свойств фигуры>[fa _pre _in _proc]", 1);
+}
+
+void KGenResBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "KGen gen RES", "стереть-создать часть рутины Ресурсов [res_a.h]", 1);
+}
+
+void TextTestCopy_Draw(GuiWin* w) {
+  if (o2::EngText) Gui_DrawToggle(w, "copy", "test of copying in to clipboard (karet line)");
+  else Gui_DrawToggle(w, "копи", "тест копиры в карман обмена (строка каретки)");
+}
+
+void TextTestPaste_Draw(GuiWin* w) { Gui_DrawToggle(w, "paste", "тест копиры из кармана обмена"); }
+void TextTestOpen_Draw(GuiWin* w) { Gui_DrawToggle(w, "open", "Загрузить текст"); }
+void TextTestSave_Draw(GuiWin* w) { Gui_DrawToggle(w, "save", "сохранить текст"); }
+
 void TextWinHome_Draw(GuiWin* w) { Gui_DrawButton(w, "<", "(к началу) Левый клик строку., Правый страничку", 1); }
 void TextWinEnd_Draw(GuiWin* w) { Gui_DrawButton(w, ">", "(в конец) Левый клик строку., Правый страничку", 1); }
 
@@ -97,7 +126,7 @@ void TextWinScroll_Draw(GuiWin* w) {
   if (offset < 0) offset = 0;
   Tex_Off();
   Gl_BlendMode(38);
-  glColor4fv(kFrame);
+  glColor4fv(TextWinFrame_Color);
   Fill((float)w->x, (float)w->y, bw, h);
   glColor4f(0.5f, 0.8f, 0.9f, 1);
   Fill((float)(w->x + 2), (float)w->y + offset, bw - 4, len);

@@ -5,6 +5,7 @@
 #include "shell/gui_win.h"
 
 extern GuiWin* ScrollBarDrag;  // the text-window scroll bar being dragged; the start frame clears it
+extern const float TextWinFrame_Color[4];  // the text windows' frame, and the text boxes' outline
 
 void TextOpenBtn_Draw(GuiWin* w);
 void TextSaveBtn_Draw(GuiWin* w);
@@ -15,6 +16,21 @@ void PlayTestBtn_Draw(GuiWin* w);
 void EditorBtn_Draw(GuiWin* w);
 void EscBtn_Draw(GuiWin* w);
 void EscBtn_Click(GuiWin* w);
+
+// Buttons no screen places: their draws, and the return button's event (back to play).
+void ReturnBtn_Draw(GuiWin* w);
+void ReturnBtn_Click(GuiWin* w);
+void MutagenBtn_Draw(GuiWin* w);
+void MenuItemBtn_Draw(GuiWin* w);
+void MenuItemOffBtn_Draw(GuiWin* w);
+void KGenOrgBtn_Draw(GuiWin* w);
+void KGenFgrBtn_Draw(GuiWin* w);
+void KGenResBtn_Draw(GuiWin* w);
+// The four toggles of a text test; the copy toggle speaks English while o2::EngText is set.
+void TextTestCopy_Draw(GuiWin* w);
+void TextTestPaste_Draw(GuiWin* w);
+void TextTestOpen_Draw(GuiWin* w);
+void TextTestSave_Draw(GuiWin* w);
 
 void TextWinHome_Draw(GuiWin* w);
 void TextWinHome_Click(GuiWin* w);

@@ -3,10 +3,12 @@
 
 #include <GL/gl.h>
 
+#include "figures/fgrs.h"
 #include "figures/stage.h"
 #include "gm/kmd_block.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
+#include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
@@ -17,6 +19,7 @@
 #include "shell/text.h"
 #include "shell/window.h"
 #include "ui/buttons.h"
+#include "ui/ed_palette.h"
 #include "ui/gui.h"
 #include "ui/hints.h"
 #include "ui/program_mode.h"
@@ -24,6 +27,10 @@
 #include "ui/screens.h"
 #include "ui/text_box.h"
 #include "ui/value_input.h"
+#include "world/effect_procs.h"
+#include "world/land_grid.h"
+#include "world/mode_frames.h"
+#include "world/selection.h"
 
 namespace {
 
@@ -77,6 +84,7 @@ void ColourFocusedBox() {
 void Mode1_Frame(int focus) {
   FrameTimer_Tick();
   if (Window_DragByMouse()) return;
+  if (GameExitReq) o2::NeedExit = 1;
   InpLine_EditInt(&InpEditReq);
   InpLine_EditFlo(&InpEditReq);
   InpLine_EditStr(&InpEditReq);
@@ -139,3 +147,14 @@ int FpsText_Draw() {
 }
 
 int FullScreenText_Draw() { return anSetKeysModeOn(); }
+
+void DebugText_Draw() {
+  glColor4f(1, 1, 1, 1);
+  const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
+                                 EdPaletteTool, o2::LoskRendered, SelList.count);
+  Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  const std::string low =
+      StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldSelCount, FieldOrdCount,
+             LastOrderX, LastOrderZ, Fgrs.cursor, LaserOutCount);
+  Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+}

@@ -9,3 +9,7 @@ int FpsText_Draw();
 // The key re-binding page: while a re-binding step runs, the prompt over a cleared window, and the
 // collected keys taken once the last step passed. 0 (nothing drawn) while no step runs.
 int FullScreenText_Draw();
+// The developer's debug lines, which no frame draws: the camera's field of view, the palette tool,
+// the land patches drawn and the selection count; the field's select and order counts, the last
+// order point, the container's next location slot and the lasers whose life ended.
+void DebugText_Draw();

@@ -84,9 +84,9 @@ void Boe_Damage(Fgr* attacker, FBu* attackerFbu, Sta* list, FKu* gunFku, Fgr* ta
   if (rank <= 0) attacker = nullptr;
   const int hp0 = NowOf(target, bcNormHP), cp0 = NowOf(target, bcCaptHP), tp0 = NowOf(target, bcTehnHP);
 
-  // Every damage call ends a quiet spell, but only a logged hit writes its blank line: a target
-  // without a rank leaves no trace in the log.
-  if (attacker && GameMs - HitLogLastMs > kHitBurstGapMs) LogInfo("\n");
+  // Every damage call ends a quiet spell with its blank line, area damage and targets without a
+  // rank too, so the log shows where the fighting paused.
+  if (GameMs - HitLogLastMs > kHitBurstGapMs) LogInfo("\n");
   HitLogLastMs = GameMs;
 
   const char* arrow = Fgr::Owner(attacker) == 2 ? "->-" : "o>-";

@@ -230,7 +230,7 @@ void Land_AttachHolder(int cell, Fgr* f) {
 }
 
 // Procedure 11 of camera figures: the camera hangs behind the point it looks at.
-void r_Proc_PlaceAtCursor_(Fgr* f) {
+void Proc_PlaceAtCursor(Fgr* f) {
   if (!f) return;
   f->priv_position_x = CamLookX;
   f->priv_position_z = CamLookZ + 200.0f;
@@ -239,3 +239,5 @@ void r_Proc_PlaceAtCursor_(Fgr* f) {
   f->laserZ = CamLookZ;
   f->kmra_Proj__ObzorY = CamObzorY;
 }
+
+void r_Proc_PlaceAtCursor_(Fgr* pf) { Proc_PlaceAtCursor(pf); }

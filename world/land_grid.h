@@ -36,6 +36,9 @@ int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, co
 
 // The cell a figure stands in (KleX1, 0 off the valid cells) and the one it stood in before.
 void Fgr_NoteCell(Fgr* f);
+// Procedure 11 of camera figures: x at the looked-at point, z 200 behind it, the point as the laser
+// target and the field of view as the projection's.
+void Proc_PlaceAtCursor(Fgr* f);
 // Every position change of a figure goes through these; the W forms are the same calls.
 void Fgr_SetPosition(Fgr* f, float x, float y, float z);
 void Fgr_SetPositionXZ(Fgr* f, float x, float z);

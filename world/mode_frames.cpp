@@ -120,8 +120,7 @@ void Game_TickUpd() {
   TimerDownRest(&RangOfferWaitMs);
   AmbushTick = 0;
   // The editor's pre-step is the part both frames share.
-  Edit_TickUpd();
-  Slot3_DropInactive();
+  Edit_TickUpd(1);
   if (TimerDown(&GameTick.passWait)) {
     GameTick.passWait = kPassRebuildMs;
     PassMaps_Rebuild();
@@ -160,9 +159,9 @@ void MouseSelectByTool() {
       if (!Mouse_OnField()) {
         HoverFgr = nullptr;
       } else if ((HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
-        HoverCell = Land_CellAt(HoverFgr->priv_position_x, HoverFgr->priv_position_z);
-      } else if (Field_CursorGround(p)) {
-        HoverCell = Land_CellAt(p[0], p[2]);
+        Hover_NoteCell(Land_CellAt(HoverFgr->priv_position_x, HoverFgr->priv_position_z));
+      } else {
+        Hover_NoteCell(Field_CursorGround(p) ? Land_CellAt(p[0], p[2]) : -1);
       }
       break;
     case 5:

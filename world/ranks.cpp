@@ -243,6 +243,26 @@ void Rang_OffersClass5(Fgr* f, int* a, int* b, int* c) {
   }
 }
 
+void Rang_Defaults(int cls, int* a, int* b, int* c) {
+  *a = *b = 0;
+  *c = cls;
+}
+
+// A captain's three offers by its class; other classes get none.
+static void OffersOfClass(Fgr* unit, int* a, int* b, int* c) {
+  switch (const int cls = unit->trueCaptain) {
+    case 1: Rang_OffersClass1(unit, a, b, c); break;
+    case 2: Rang_OffersClass2(unit, a, b, c); break;
+    case 5: Rang_OffersClass5(unit, a, b, c); break;
+    case 3:
+    case 4:
+    case 7:
+    case 9:
+    case 11: Rang_Defaults(cls, a, b, c); break;
+    default: break;
+  }
+}
+
 void Unit_RangChoice(Fgr* unit, int step) {
   if (!unit || !unit->UN->isUse) return;
   const int captain = unit->trueCaptain;
@@ -257,13 +277,7 @@ void Unit_RangChoice(Fgr* unit, int step) {
   }
   Fgr_ExpNextInit(unit);
   int a = 0, b = 0, c = 0;
-  switch (captain) {
-    case 1: Rang_OffersClass1(unit, &a, &b, &c); break;
-    case 2: Rang_OffersClass2(unit, &a, &b, &c); break;
-    case 5: Rang_OffersClass5(unit, &a, &b, &c); break;
-    case 3: case 4: case 7: case 9: case 11: c = captain; break;
-    default: break;
-  }
+  OffersOfClass(unit, &a, &b, &c);
   if (Fgr::Owner(unit) == PlayerSide) {
     Rang_OfferQueue(unit, a, b, c);
     return;
@@ -286,7 +300,7 @@ void Rang_OfferQueue(Fgr* f, int a, int b, int c) {
   RangQueue[slot] = {f->nom, a, b, c};
 }
 
-int RangQueue_Next() {
+int MsgBox_Next() {
   for (int s = kRangQueueSlots - 1; s >= 1; s--)
     if (RangQueue[s].fgr) {
       RangQueue[kRangQueueSlots] = RangQueue[s];
@@ -295,6 +309,7 @@ int RangQueue_Next() {
     }
   RangQueue[kRangQueueSlots] = {};
   o2::GamePause = 0;
+  RangPanelReq = kRangPanelHide;
   return 0;
 }
 
@@ -304,7 +319,7 @@ void KnoCb_RangChoice(GuiWin* w) {
   const RangOfferSet& shown = RangQueue[kRangQueueSlots];
   int offer = w->number == 1 ? shown.a : w->number == 2 ? shown.b : w->number == 3 ? shown.c : 0;
   if (offer) Rang_ChoiceApply(Fgrs_pFgr(shown.fgr), offer);
-  if (!RangQueue_Next()) RangPanelReq = kRangPanelHide;
+  MsgBox_Next();
 }
 
 // ---------------------------------------------------------------- applying offers
@@ -458,3 +473,55 @@ void Proc_BuildStep(Fgr* kno) {
 
 void r_Proc_RangStep_(Fgr* f) { Proc_RangStep(f); }
 void r_Proc_BuildStep_(Fgr* f) { Proc_BuildStep(f); }
+
+// ---------------------------------------------------------------- developer runs
+
+namespace {
+
+// A captain of the computer's side from a combination; none logs `missing`.
+Fgr* TestCaptain(int kombi, const char* missing) {
+  Fgr* c = KombiPreset(kombi, PlayerSide == 3 ? 2 : 3, 0);
+  if (!c) LogInfo("%s", missing);
+  return c;
+}
+
+}  // namespace
+
+void Unit_RangTestLog() {
+  static const struct {
+    const char* title;
+    int kombi;
+    const char* missing;
+  } kRuns[] = {{"\n Unit_RangTestLog test1..", kombi_Captain5, "\nТестовый капитан не создан."},
+               {"\n Unit_RangTestLog test2..", kombi_Captain1, "\nТестовый капитан2 не создан."}};
+  for (const auto& r : kRuns) {
+    LogInfo("%s", r.title);
+    Fgr* c = TestCaptain(r.kombi, r.missing);
+    if (!c) continue;
+    // The offers of every rank up to the limit, without choosing any.
+    for (int rank = 2; rank <= o2::RangCaptainMax; rank++) {
+      c->UN->ExpRang = rank;
+      int a = 0, b = 0, k = 0;
+      OffersOfClass(c, &a, &b, &k);
+      LogInfo("\n %05d, %05d,  %05d", a, b, k);
+    }
+    Fgr::Kill(c);
+  }
+}
+
+void Unit_RangTestLog2() {
+  static const struct {
+    const char* title;
+    int kombi;
+  } kRuns[] = {{"\n\n\n Unit_RangTestLog2 рост Фронтмэна..", kombi_Captain1},
+               {"\n\n\n Unit_RangTestLog2 рост Доктора..", kombi_Captain5},
+               {"\n\n\n Unit_RangTestLog2 рост Качка..", kombi_Captain2}};
+  for (const auto& r : kRuns) {
+    LogInfo("%s", r.title);
+    Fgr* c = TestCaptain(r.kombi, "\nТестовый капитан не создан.");
+    if (!c) continue;
+    // Every rank-up logs the offers and the choice a computer captain makes.
+    for (int i = 1; i < o2::RangCaptainMax; i++) Unit_RangChoice(c, 1);
+    Fgr::Kill(c);
+  }
+}

@@ -22,11 +22,13 @@ void Rang_OfferTier(Fgr* f, int* a, int* b);
 void Rang_OffersClass1(Fgr* f, int* a, int* b, int* c);
 void Rang_OffersClass2(Fgr* f, int* a, int* b, int* c);
 void Rang_OffersClass5(Fgr* f, int* a, int* b, int* c);
+// Classes 3, 4, 7, 9 and 11 have no offers of their own: a = b = 0, and c names the class.
+void Rang_Defaults(int cls, int* a, int* b, int* c);
 
 // The offer queue of the message panel: slot 4 holds the set shown (the one the choice buttons
 // serve), slots 3, 2, 1 the sets waiting, in that order. The panel widget is the interface's: it
-// reads the queue to draw the panel, shows or hides the panel on RangPanelReq (and clears it),
-// and its next button calls RangQueue_Next, hiding the panel when that answers 0.
+// reads the queue to draw the panel and shows or hides the panel on RangPanelReq (and clears it);
+// its buttons move the queue on with MsgBox_Next.
 struct RangOfferSet {
   int fgr;  // slot number of the captain; 0 for a free slot
   int a, b, c;
@@ -37,9 +39,9 @@ enum { kRangPanelNone = 0, kRangPanelShow = 1, kRangPanelHide = 2 };
 extern int RangPanelReq;
 extern int RangPanelExists;  // set by the interface once it has built the message panel
 void Rang_OfferQueue(Fgr* f, int a, int b, int c);
-// The panel moves on: the first waiting set becomes the shown one; with none waiting the shown
-// set is cleared, the pause lifted and 0 answered (the panel is to be hidden), else 1.
-int RangQueue_Next();
+// The message panel moves on: the first waiting set becomes the shown one (1); with none waiting
+// the shown set is cleared, the pause lifted and the panel asked to hide (0).
+int MsgBox_Next();
 void KnoCb_RangChoice(GuiWin* w);  // event of the three choice buttons (numbers 1, 2, 3)
 
 void Rang_ChoiceApply(Fgr* f, int offer);
@@ -51,3 +53,10 @@ int Spel_Cast(Fgr* caster, Fgr* book);  // 1 cast, 0 casting already or no room,
 int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
 void Proc_RangStep(Fgr* kno);   // procedure 47: a captain's rename and spell buttons
 void Proc_BuildStep(Fgr* kno);  // procedure 37: the builder's decorations, mines and buildings
+
+// Developer runs that nothing in play calls: test captains of the computer's side made, their
+// offers logged rank by rank up to the limit (test 1 and 2: a class-5 and a class-1 captain), or
+// grown rank by rank with their choices (three captains of classes 1, 5 and 2); the captains go
+// again afterwards.
+void Unit_RangTestLog();
+void Unit_RangTestLog2();

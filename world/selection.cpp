@@ -118,12 +118,12 @@ void SelList_Tidy(t_SelList* s) {
       }
     }
   }
-  std::fill(std::begin(s->kno), std::end(s->kno), nullptr);
+  std::fill(std::begin(s->PanelBtnFgrs), std::end(s->PanelBtnFgrs), nullptr);
   if (s->count == 1 && s->e[1]) {
     int n = 0, steps = 0;
     for (Fgr* k = s->e[1]->P2_Sub_Kno; k && n < kSelKnoMax && steps < kChainWalkMax;
          k = k->pTail, steps++)
-      s->kno[++n] = k;
+      s->PanelBtnFgrs[++n] = k;
   }
 }
 
@@ -314,7 +314,7 @@ void Fgr_OfferToSides(Fgr* f) {
 
 int Fgr_MayCommand(const Fgr* f, int n) {
   if (!f || SelList.count != 1 || SelList.e[1] != f || n < 1 || n > kSelKnoMax) return 0;
-  return Fgr::Active(SelList.kno[n]);
+  return Fgr::Active(SelList.PanelBtnFgrs[n]);
 }
 
 int Fgr_NotMine(const Fgr* f) {

@@ -19,7 +19,7 @@ constexpr int kSelTidyMs = 500;
 struct t_SelList {
   Fgr* e[kSelListMax + 1];
   int count;
-  Fgr* kno[kSelKnoMax + 1];
+  Fgr* PanelBtnFgrs[kSelKnoMax + 1];  // the panel-button table
   int tidyWait;  // the 500 ms countdown of the tidy step
 };
 extern t_SelList SelList;

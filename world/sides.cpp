@@ -102,7 +102,7 @@ void Fgr_ProdSlotStart(Fgr* slot, int order, int time) {
 
 // Procedure 33: the wait counts down; a figure with a self-update period and a limit gains one
 // dXKlv each period, up to the limit.
-void r_Fgr_TickWait_(Fgr* f) {
+void Fgr_TickWait(Fgr* f) {
   if (!f) return;
   if (f->waitNow) TimerDown(&f->waitNow);
   if (f->ueWaitFull && f->dXKlvMax && TimerDown(&f->ueWaitNow)) {
@@ -110,3 +110,5 @@ void r_Fgr_TickWait_(Fgr* f) {
     if (f->dXKlv < f->dXKlvMax) f->dXKlv += 1;
   }
 }
+
+void r_Fgr_TickWait_(Fgr* pf) { Fgr_TickWait(pf); }

@@ -34,3 +34,6 @@ int Side_TechIs3(int tech, int side);
 // idle one, or none when the building has fewer than two or one already runs this order.
 Fgr* Fgr_ProdSlotFree(Fgr* building, int order);
 void Fgr_ProdSlotStart(Fgr* slot, int order, int time);
+// Procedure 33: waitNow counts down; with ueWaitFull and dXKlvMax set, dXKlv grows by 1 each time
+// the ueWaitNow countdown runs out, up to dXKlvMax.
+void Fgr_TickWait(Fgr* f);

@@ -85,6 +85,10 @@ TEST_F(OrgFilesTest, AMasterThatDoesNotParseFallsBackToTheBinaryFile) {
   EXPECT_EQ(org2n[5], 42);
   EXPECT_EQ(orgFn[3], 0.5f);
   EXPECT_EQ(org2n[7], 0);  // nothing of the broken master stays
+  EXPECT_NE(LogText().find("\nOrg_ReadMixAtStart: " + gsFileOrgMix + " stops at line 14; " +
+                           gsFileO2O3Bin + " is read instead"),
+            std::string::npos)
+      << LogText();
 }
 
 TEST_F(OrgFilesTest, MasterWithoutEntriesStillRewritesTheBinaryFileWithZeros) {

@@ -98,10 +98,20 @@ TEST_F(WndProc, RebindingSwallowsPressesAndRecordsReleases) {
   EXPECT_EQ(KeyDownTable['C'], 1);  // the mode has run out
 }
 
+// A swallowed command never reaches the system's default procedure; the others do.
 TEST_F(WndProc, SystemCommandsForSizingAndMenusAreSwallowed) {
-  for (unsigned sc : {SC_SIZE, SC_MOVE, SC_MAXIMIZE, SC_KEYMENU, SC_SCREENSAVE, SC_HOTKEY,
-                      SC_MONITORPOWER, SC_CONTEXTHELP})
-    EXPECT_EQ(Send(WM_SYSCOMMAND, sc), 0) << sc;
+  const struct {
+    unsigned sc;
+    int toSystem;
+  } kRows[] = {{SC_SIZE, 0},     {SC_MOVE, 0},         {0xF012, 0} /* a drag by the caption */,
+               {SC_MAXIMIZE, 0}, {SC_KEYMENU, 0},      {SC_SCREENSAVE, 0},
+               {SC_HOTKEY, 0},   {SC_MONITORPOWER, 0}, {SC_CONTEXTHELP, 0},
+               {SC_MINIMIZE, 1}, {SC_RESTORE, 1}};
+  for (const auto& r : kRows) {
+    const int before = Plat_DefWindowProcCalls();
+    EXPECT_EQ(Send(WM_SYSCOMMAND, r.sc), 0) << r.sc;
+    EXPECT_EQ(Plat_DefWindowProcCalls() - before, r.toSystem) << std::hex << r.sc;
+  }
   EXPECT_EQ(Send(WM_CREATE), 0);
   EXPECT_EQ(Send(WM_CHAR, 'x'), 0);
 }

@@ -11,14 +11,18 @@
 #include <sstream>
 #include <string>
 
+#include "figures/mode_words.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
+#include "shell/clock.h"
 #include "shell/dialogs.h"
 #include "shell/files.h"
+#include "shell/gui_win.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "shell/gui_win.h"
+#include "shell/startup.h"
 #include "shell/window.h"
+#include "shell/window_state.h"
 #include "test_files.h"
 
 namespace {
@@ -91,6 +95,56 @@ TEST_F(Headless, CommandsLeftToTheSystemComeBackAsItsMessages) {
   Pump();
   EXPECT_EQ(o2::NeedExit, 1);
   o2::NeedExit = 0;
+}
+
+// One pass of the main loop: a waiting message is taken instead of a frame; a frame is shown, shot
+// when asked with 1, and slept after as the named variable says (never longer than the minimised
+// pass); a minimised window only sleeps.
+TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
+  StartWith("wait 100000\n");
+  ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
+  Pump();  // what the window's making posted
+  const int mode = ProgMode;
+  ProgMode = 0;  // no program mode: the frame draws nothing of its own
+  char startDir[sizeof StartDir];
+  std::memcpy(startDir, StartDir, sizeof StartDir);
+  StartDir[0] = 0;  // a shot has nowhere to go: only its counter moves
+  struct Row {
+    const char* what;
+    int message, active, sleep, needScreen;       // before the pass
+    int frames, sleptMs, needScreenAfter, shots;  // what it did
+  };
+  const Row kRows[] = {
+      {"a waiting message starves the frame", 1, 1, 10, 1, 0, 0, 1, 0},
+      {"a frame and its sleep", 0, 1, 10, 0, 1, 10, 0, 0},
+      {"a sleep of 0: none", 0, 1, 0, 0, 1, 0, 0, 0},
+      {"a sleep below 0: none", 0, 1, -5, 0, 1, 0, 0, 0},
+      {"a settings value of 200 sleeps 200", 0, 1, 200, 0, 1, 200, 0, 0},
+      {"never longer than a minimised pass", 0, 1, 2147483647, 0, 1, 500, 0, 0},
+      {"NeedScreen 1: a shot, and cleared", 0, 1, 0, 1, 1, 0, 0, 1},
+      {"NeedScreen 2: no shot, and kept", 0, 1, 0, 2, 1, 0, 2, 0},
+      {"minimised: no frame, 500 ms", 0, 0, 10, 1, 0, 500, 1, 0},
+  };
+  Clock_SetManual(true);
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.what);
+    if (r.message) Plat_PostMessage(WM_NULL, 0, 0);
+    WinActive = r.active;
+    o2::anSleepEachFrame = r.sleep;
+    o2::NeedScreen = r.needScreen;
+    const int frames = Plat_FrameCount(), shots = o2::NomScreen;
+    const uint32_t t = TimeGetMs();
+    MainLoop_Pass();
+    EXPECT_EQ(Plat_FrameCount() - frames, r.frames);
+    EXPECT_EQ((int)(TimeGetMs() - t), r.sleptMs);
+    EXPECT_EQ(o2::NeedScreen, r.needScreenAfter);
+    EXPECT_EQ(o2::NomScreen - shots, r.shots);
+  }
+  Clock_SetManual(false);
+  std::memcpy(StartDir, startDir, sizeof StartDir);
+  ProgMode = mode;
+  WinActive = 0;
+  o2::NeedScreen = 0;
 }
 
 TEST_F(Headless, NoDragWithoutFocusOrWithoutBackspace) {

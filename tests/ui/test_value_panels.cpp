@@ -1,6 +1,7 @@
 // The play screen's build and its value panels, driven through the mouse pass like a player: the
 // geometry the screens promise, the named-variable panel's paging, steps within the clamp range,
-// read-only cells and typed edits through the value-input line, and the selected figure's panels.
+// read-only cells and typed edits through the value-input line, and the selected figure's panels;
+// beside them two buttons no screen places.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include "ui/hud.h"
 #include "ui/org_panels.h"
 #include "ui/program_mode.h"
+#include "ui/screen_buttons.h"
 #include "ui/screens.h"
 #include "ui/value_input.h"
 #include "world/ranks.h"
@@ -157,6 +159,23 @@ TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
   EXPECT_EQ(MsgPanel->visible, 0);
   EXPECT_EQ(o2::GamePause, 0);
   Fgrs.ResetAll();
+}
+
+// Of the buttons no screen places, the return button goes back to play, and the text test's copy
+// toggle speaks the language of the texts.
+TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLanguage) {
+  ASSERT_TRUE(sGl);
+  GuiWin* b = Gui_New(&GuiRoot, TextTestCopy_Draw, ReturnBtn_Click, 0.4f, 0.4f, 0.1f, 0.05f, 100, 0);
+  b->visible = 1;
+  const int eng = o2::EngText;
+  o2::EngText = 1;
+  EXPECT_EQ(HintOver(b), "test of copying in to clipboard (karet line)");
+  o2::EngText = 0;
+  EXPECT_EQ(HintOver(b), "тест копиры в карман обмена (строка каретки)");
+  o2::EngText = eng;
+  SetProgramMode(1);
+  EXPECT_EQ(Click(b, 1), 1);
+  EXPECT_EQ(ProgMode, 2);
 }
 
 TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughTheValueLine) {

@@ -2,6 +2,7 @@
 // camera, the steps of the game update, and the cursor code of a hovered cell.
 #include "figures/stage.h"
 #include "frames_fixture.h"
+#include "ui/start_frame.h"
 #include "world/movement.h"
 #include "world/procs.h"
 
@@ -92,6 +93,19 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
   EXPECT_EQ(own[0]->targPathKle2, 0);
 }
 
+// The interface's exit request ends the program after the frame, from the start screen as from
+// play, with or without the focus.
+TEST_F(GameOrders, TheExitRequestEndsTheProgramFromTheStartScreenAndFromPlay) {
+  for (void (*frame)(int) : {Mode1_Frame, ::GameFrame}) {
+    o2::NeedExit = 0;
+    GameExitReq = 1;
+    frame(0);
+    EXPECT_EQ(o2::NeedExit, 1);
+  }
+  GameExitReq = 0;
+  o2::NeedExit = 0;
+}
+
 TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   Fgr* u = MakeUnit(2, Cell(50, 50));
   SelList_SetOne(&SelList, u, 0);
@@ -104,6 +118,12 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   Act(kHover, 405, 0, 605);
   EXPECT_EQ(HoverFgr, nullptr);
   EXPECT_EQ(HoverCell, Cell(40, 60));
+  // Beyond the land's far border or over the sky no cell is hovered: the plain cursor at once.
+  for (float y : {0.0f, 300.0f}) {
+    CursorCode = 81;
+    Act(kHover, 505, y, y ? 2000.0f : 2700.0f);
+    EXPECT_EQ(CursorCode, 0) << y;
+  }
 
   PointOrderFgr = u, PointOrderSig = 7;
   Act(kPointOrder, 555, 0, 555);

@@ -121,6 +121,47 @@ TEST_F(RankTest, ThreeWeightedOffersOfEveryClassAndRank) {
   EXPECT_STREQ(Skil_Name(1000), "x");
 }
 
+// One literal row per class: the set a player's captain queues on reaching the rank. Where a coin
+// is drawn, the seed decides it: seed 1 draws 41 (odd, the first choice), seed 3 draws 48.
+TEST_F(RankTest, EachClassQueuesTheOffersOfItsTable) {
+  const struct {
+    int cls, rank, seed, a, b, c;
+  } kRows[] = {{1, 6, 1, 5, 7, 1}, {2, 2, 1, 2, 1002, 2}, {2, 2, 3, 2, 10002, 2},
+               {5, 6, 1, 1, 7, 5}, {3, 2, 1, 0, 0, 3},    {4, 2, 1, 0, 0, 4},
+               {7, 2, 1, 0, 0, 7}, {9, 2, 1, 0, 0, 9},    {11, 2, 1, 0, 0, 11}};
+  for (const auto& r : kRows) {
+    for (auto& slot : RangQueue) slot = {};
+    Fgr* c = Captain(PlayerSide, r.cls);
+    c->UN->ExpRang = r.rank - 1;
+    RandSeed(r.seed);
+    Unit_RangChoice(c, 1);
+    const RangOfferSet& q = RangQueue[kRangQueueSlots];
+    EXPECT_EQ(q.fgr, c->nom);
+    EXPECT_EQ(q.a * 100000000LL + q.b * 10000LL + q.c, r.a * 100000000LL + r.b * 10000LL + r.c)
+        << "class " << r.cls << " rank " << r.rank << ": " << q.a << " " << q.b << " " << q.c;
+  }
+}
+
+// The developer runs log their test captains' offers and growth, and take the captains away again.
+TEST_F(RankTest, TheDeveloperRunsLogTheirCaptainsAndLeaveNoFigure) {
+  int before = 0;
+  for (const Fgr& f : Fgrs.mf) before += f.status != 0;
+  Unit_RangTestLog();
+  Unit_RangTestLog2();
+  int after = 0;
+  for (const Fgr& f : Fgrs.mf) after += f.status != 0;
+  EXPECT_EQ(after, before);
+  const std::string log = LogText();
+  for (const char* seen :
+       {"\n Unit_RangTestLog test1..\n 00005, ", "\n Unit_RangTestLog test2..\n 00001, ",
+        "\n\n\n Unit_RangTestLog2 рост Фронтмэна..\n\n--- при переходе в ранг 2\n",
+        "\n\n\n Unit_RangTestLog2 рост Доктора..\n\n--- при переходе в ранг 2\n",
+        "\n\n\n Unit_RangTestLog2 рост Качка..\n\n--- при переходе в ранг 2\n"})
+    EXPECT_NE(log.find(seen), std::string::npos) << seen;
+  EXPECT_NE(log.find(",  00005\n Unit_RangTestLog test2.."), std::string::npos);  // rank 10 last
+  EXPECT_EQ(log.find("не создан"), std::string::npos);
+}
+
 TEST_F(RankTest, AComputerCaptainChoosesAtOnceAndLogsTheChoice) {
   Fgr* c = Captain(3, 5, {{5, 1}});
   c->xExpNow = 800;

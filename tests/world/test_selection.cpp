@@ -142,13 +142,13 @@ TEST_F(Selection, TheListTakes199ActiveFiguresAndItsTidyStepRunsTwiceASecond) {
   for (Fgr*& k : kno) Fgr_Sub_AddKno(a, k = Make(fgrKnoUnit));
   SelList_SetOne(&SelList, a, 0);
   SelList_Tidy(&SelList);
-  for (int i = 1; i <= 18; i++) EXPECT_EQ(SelList.kno[i], kno[i - 1]);
+  for (int i = 1; i <= 18; i++) EXPECT_EQ(SelList.PanelBtnFgrs[i], kno[i - 1]);
   EXPECT_EQ(Fgr_MayCommand(a, 3), 1);
   kno[2]->active = 0;
   EXPECT_EQ(Fgr_MayCommand(a, 3), 0);
   SelList_Add(&SelList, b, 0);
   SelList_Tidy(&SelList);
-  EXPECT_EQ(SelList.kno[1], nullptr);  // no buttons for two
+  EXPECT_EQ(SelList.PanelBtnFgrs[1], nullptr);  // no buttons for two
   a->isMort = 500;                     // the first entry dies: the last takes its place
   for (int frame = 1; frame <= 5; frame++) SelList_Tidy(&SelList);
   EXPECT_EQ(SelList.count, 1);
