@@ -115,10 +115,18 @@ void RemoveMine(FileMade* m) {
 int RenameNoReplace(const std::string& from, const std::string& to) {
   if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
   if (errno != EINVAL && errno != ENOSYS) return -1;
-  // A file system without the flag: a second name is made only where none is, then the first goes.
-  if (link(from.c_str(), to.c_str()) != 0) return -1;
-  unlink(from.c_str());
-  return 0;
+  // A file system without the flag: a second name is made only where none is, then the first goes;
+  // without hard links either, the name is looked at just before the move.
+  if (link(from.c_str(), to.c_str()) == 0) {
+    unlink(from.c_str());
+    return 0;
+  }
+  if (errno == EEXIST) return -1;
+  if (PathExists(to)) {
+    errno = EEXIST;
+    return -1;
+  }
+  return std::rename(from.c_str(), to.c_str());
 }
 
 // Moves the file made to `to`: over whatever stands there when replace, else only to a free name;

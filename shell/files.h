@@ -1,6 +1,8 @@
-// File-level operations shared by every reader and writer: opening for writing under a backup policy,
-// whole-file transfer through a byte buffer, text-line skipping, clamped number conversions, image
-// file lookup, the stack of current directories and the backup of a saved directory.
+// File-level operations shared by every reader and writer, and the only way the game's names reach
+// the file system: opening for writing under a backup policy, scratch files and saves that replace
+// a file whole, whole-file transfer through a byte buffer, text-line skipping, clamped number
+// conversions, image file lookup, the stack of current directories and the backup of a saved
+// directory.
 #pragma once
 
 #include <cstdint>
