@@ -223,7 +223,7 @@ static void WriteChainDecls(FILE* f) {
 }
 
 int FgrGen_WritePre(const FgrGenLists& L, const char* path) {
-  FILE* f = std::fopen(path, "w");
+  FILE* f = FileOpen(path, "w");
   if (!f) return 0;
   for (const char* s : kHead) Puts(f, s);
   Puts(f, "\n");
@@ -269,7 +269,7 @@ static void WriteTail(FILE* f, const char* tailPath) {
 }
 
 int FgrGen_WriteIn(const FgrGenLists& L, const char* path, const char* tailPath) {
-  FILE* f = std::fopen(path, "w");
+  FILE* f = FileOpen(path, "w");
   if (!f) return 0;
   for (const char* s : kHead) Puts(f, s);
   Puts(f, "\n\n");

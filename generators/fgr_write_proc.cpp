@@ -4,6 +4,7 @@
 #include <string>
 
 #include "generators/fgr_write.h"
+#include "shell/files.h"
 
 static void Puts(FILE* f, const char* s) { std::fputs(s, f); }
 
@@ -556,7 +557,7 @@ static void WriteChainHelpers(FILE* f, const FgrGenLists& L) {
 }
 
 int FgrGen_WriteProc(const FgrGenLists& L, const char* path) {
-  FILE* f = std::fopen(path, "w");
+  FILE* f = FileOpen(path, "w");
   if (!f) return 0;
   Puts(f, "\n// //proc body");
   Puts(f, "\n// full auto-gen   // do not manual editing");

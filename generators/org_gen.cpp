@@ -2,13 +2,12 @@
 // number check. The header text itself is written by org_gen_write.cpp.
 #include "generators/org_gen.h"
 
-#include <dirent.h>
-
 #include <cmath>
 #include <fstream>
 
 #include "generators/gen_table.h"
 #include "shell/date_stamp.h"
+#include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
@@ -109,9 +108,5 @@ void Org_ReStart() {
 }
 
 int DirListFiles(const std::string& dirName, std::vector<std::string>& list) {
-  DIR* d = opendir(dirName.c_str());
-  if (!d) return 0;
-  while (dirent* e = readdir(d)) list.push_back(e->d_name);
-  closedir(d);
-  return 1;
+  return DirListNames(dirName, list);
 }

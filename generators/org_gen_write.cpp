@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "generators/org_gen.h"
+#include "shell/files.h"
 
 void TextOrQ(std::string& name, std::string& copy) {
   if (name.empty()) name = "q";
@@ -162,7 +163,7 @@ void PrintEtap(FILE* f, GenOrgList& list, bool flo) {
 }  // namespace
 
 void OrgBaseA_Write(GenOrgList& ints, GenOrgList& flos) {
-  FILE* f = fopen(gsFileOrgBaseA.c_str(), "w");
+  FILE* f = FileOpen(gsFileOrgBaseA, "w");
   if (!f) return;
 
   fprintf(f, "\n //full auto-gen");

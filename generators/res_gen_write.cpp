@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "generators/res_gen.h"
+#include "shell/files.h"
 
 // Entries with a negative number are left out; the block's Last is the number of the last entry
 // printed (0 when none).
@@ -21,7 +22,7 @@ static void ResPrintConstants(FILE* f, const GenResList& list, const char* head,
 }
 
 void ResAGen_WriteHeader(GenResList& tex, GenResList& smp, GenResList& mb, GenResList& kmd) {
-  FILE* f = fopen(gsFileResA.c_str(), "w");
+  FILE* f = FileOpen(gsFileResA, "w");
   if (!f) return;
 
   fprintf(f, "\n//");

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "render/error_box.h"
+#include "shell/files.h"
 
 // No shipped or captured image comes near this; it keeps a forged header from asking for
 // gigabytes before the input length check can tell.
@@ -179,26 +180,19 @@ int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, in
   Put32(infoHdr + 24, 2952);
   Put32(infoHdr + 28, 2952);
 
-  FILE* f = fopen(path, "wb");
-  if (!f) {
-    Rend_ErrorBox("Save BMP24 image", "Error");
-    return 0;
-  }
-  if (fwrite(fileHdr, 1, 14, f) != 14 || fwrite(infoHdr, 1, 40, f) != 40) {
-    Rend_ErrorBox("Save BMP24 image", "Error");
-    fclose(f);
-    return 0;
-  }
-  uint8_t* block = (uint8_t*)calloc(imageSize, 1);
+  // The file is made whole in memory and written in one go, through a scratch file that takes
+  // the name only once complete.
+  uint8_t* block = (uint8_t*)calloc(54 + imageSize, 1);
   if (!block) {
     Rend_ErrorBox("Save BMP24 (allocating temporary memory)", "Error");
-    fclose(f);
     return 0;
   }
+  memcpy(block, fileHdr, 14);
+  memcpy(block + 14, infoHdr, 40);
   size_t src = (size_t)width * 3;
   for (int r = 0; r < height; r++) {
     const uint8_t* s = pixels + (size_t)(rowsReversed ? height - 1 - r : r) * src;
-    uint8_t* d = block + (size_t)r * rowSize;
+    uint8_t* d = block + 54 + (size_t)r * rowSize;
     if (!swapRedBlue) {
       memcpy(d, s, src);
     } else {
@@ -209,10 +203,9 @@ int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, in
       }
     }
   }
-  size_t wrote = fwrite(block, 1, imageSize, f);
+  int ok = FileWriteWhole(path, block, 54 + imageSize);
   free(block);
-  // A full disk shows up at close as often as at write.
-  if (fclose(f) != 0 || wrote != imageSize) {
+  if (!ok) {
     Rend_ErrorBox("Save BMP24 image (fwrite)", "Error");
     return 0;
   }

@@ -53,7 +53,13 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
     if (!DirStack_Pop(&gDirStack)) LogInfo("screenshot: cannot return from %s\n", startDir);
     return 0;
   }
-  int ok = ScreenGrab(name);
+  // A name that something already stands under (a user's file, a link) is never written over:
+  // the counter moves on to a free one.
+  for (int t = 0; t < kFileScratchTries && FileNameTaken(name); t++) {
+    *counter = *counter == INT_MAX ? 1 : *counter + 1;
+    if (!ScreenShot_Name(name, sizeof(name), dateText, TimeGetMs(), *counter)) name[0] = 0;
+  }
+  int ok = FileNameTaken(name) ? 0 : ScreenGrab(name);
   SleepMs(80);
   if (!DirStack_Pop(&gDirStack) || !DirStack_Pop(&gDirStack))
     LogInfo("screenshot: cannot return from %s/screens1\n", startDir);

@@ -291,7 +291,7 @@ void Img_WriteRaw(const char* fileName, uint8_t* pixels, int width, int height, 
                   int flip) {
   if (!fileName || !pixels || bytesPerPixel < 1 || bytesPerPixel > 4 || width < 0 || height < 0)
     return;
-  FILE* f = fopen(fileName, "wb");
+  FILE* f = FileOpen(fileName, "wb");
   if (!f) return;
   if (flip) ImgFlipRows(pixels, width, height, bytesPerPixel);
   int32_t hdr[3] = {width, height, bytesPerPixel};

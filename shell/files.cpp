@@ -1,7 +1,10 @@
-// Files and directories over stdio, std::filesystem and POSIX. A backup is made before any old file
-// is given up, and a failed open puts the old file back, so a refused write never loses data.
+// Files and directories over stdio and POSIX: the one place where the game's names
+// reach the file system. A backup is made before any old file is given up, and a failed open puts
+// the old file back, so a refused write never loses data; scratch files are made new, and only
+// the files this run made are written over, moved or removed.
 #include "shell/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,7 +13,6 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <system_error>
 #include <vector>
 
@@ -19,10 +21,9 @@
 #include "shell/clock.h"
 #include "shell/log.h"
 
-namespace fs = std::filesystem;
-
 std::string gsFileZaglav = "zaglav.bin";
-FILE* (*gFileOpenBak_Open)(const char* path, const char* mode) = std::fopen;
+int (*gFileOpenFd)(const char* path, int flags, unsigned mode) =
+    [](const char* path, int flags, unsigned mode) { return open(path, flags, (mode_t)mode); };
 DirStack gDirStack = {nullptr, 0, 0};
 
 namespace {
@@ -63,8 +64,162 @@ const char* OpenMode(short mode) {
 }
 
 bool PathExists(const std::string& path) {
-  std::error_code ec;
-  return fs::exists(fs::symlink_status(path, ec));
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
+constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+
+// A file this run made (or a name it gave a file): its name (absolute, so a later change of the
+// current folder does not lose it) and which file it is.
+struct FileMade {
+  std::string path;  // empty: none
+  dev_t dev = 0;
+  ino_t ino = 0;
+  mode_t type = 0;  // S_IFREG, or S_IFLNK for a link linked as it stands
+};
+
+std::string Absolute(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  char cwd[PATH_MAX];
+  if (!getcwd(cwd, sizeof cwd)) return path;
+  return std::string(cwd) + "/" + path;
+}
+
+bool SameFile(const struct stat& st, const FileMade& m) {
+  return (st.st_mode & S_IFMT) == m.type && st.st_dev == m.dev && st.st_ino == m.ino;
+}
+
+// The name still holds the file made: nothing has replaced it since.
+bool StillMine(const FileMade& m) {
+  struct stat st;
+  return !m.path.empty() && lstat(m.path.c_str(), &st) == 0 && SameFile(st, m);
+}
+
+void Remember(FileMade* m, const std::string& path, const struct stat& st) {
+  m->path = Absolute(path);
+  m->dev = st.st_dev;
+  m->ino = st.st_ino;
+  m->type = st.st_mode & S_IFMT;
+}
+
+// Removes the file made, only while its name still holds it; forgets it either way. Between the
+// look and the unlink the name is the program's own scratch name, which nothing else should use.
+void RemoveMine(FileMade* m) {
+  if (StillMine(*m)) unlink(m->path.c_str());
+  *m = FileMade{};
+}
+
+// rename that never replaces: 0, or -1 with errno (EEXIST when the name is taken).
+int RenameNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+  // A file system without the flag: a second name is made only where none is, then the first goes;
+  // without hard links either, the name is looked at just before the move.
+  if (link(from.c_str(), to.c_str()) == 0) {
+    unlink(from.c_str());
+    return 0;
+  }
+  if (errno == EEXIST) return -1;
+  if (PathExists(to)) {
+    errno = EEXIST;
+    return -1;
+  }
+  return std::rename(from.c_str(), to.c_str());
+}
+
+// Moves the file made to `to`: over whatever stands there when replace, else only to a free name;
+// only while the file is still under its name. 1 when moved.
+int MoveMine(FileMade* m, const std::string& to, bool replace) {
+  if (!StillMine(*m)) {
+    errno = ENOENT;
+    return 0;
+  }
+  int r = replace ? std::rename(m->path.c_str(), to.c_str()) : RenameNoReplace(m->path, to);
+  if (r != 0) return 0;
+  m->path = Absolute(to);
+  return 1;
+}
+
+// The i-th scratch name beside base: base + "_tmp", then + "_tmp1" ...
+std::string ScratchName(const std::string& base, int i) {
+  return base + "_tmp" + (i ? std::to_string(i) : "");
+}
+
+// Makes a new scratch file beside base, exclusively and never through a link: the open descriptor,
+// or -1 (errno kept; EEXIST when every scratch name was taken).
+int ScratchCreate(const std::string& base, FileMade* m) {
+  for (int i = 0; i < kFileScratchTries; i++) {
+    const std::string p = ScratchName(base, i);
+    int fd = gFileOpenFd(p.c_str(), kNewFileFlags, kNewFileMode);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return -1;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+      int e = errno;
+      close(fd);
+      errno = e;
+      return -1;  // a file we cannot tell is ours stays where it is
+    }
+    Remember(m, p, st);
+    return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Moves a scratch file of ours to a free scratch name beside base, for a later write over it.
+int MoveToScratchName(FileMade* m, const std::string& base) {
+  for (int i = 0; i < kFileScratchTries; i++) {
+    if (MoveMine(m, ScratchName(base, i), false)) return 1;
+    if (errno != EEXIST) return 0;
+  }
+  return 0;
+}
+
+bool WriteFd(int fd, const void* bytes, size_t size) {
+  const char* p = static_cast<const char*>(bytes);
+  while (size > 0) {
+    ssize_t n = write(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    size -= (size_t)n;
+  }
+  return true;
+}
+
+FILE* StreamOf(int fd, const char* how) {
+  FILE* f = fd < 0 ? nullptr : fdopen(fd, how);
+  if (!f && fd >= 0) close(fd);
+  return f;
+}
+
+// A new file under path, made exclusively: nothing standing there is opened or followed.
+FILE* OpenNew(const std::string& path, short mode) {
+  return StreamOf(gFileOpenFd(path.c_str(), kNewFileFlags, kNewFileMode), OpenMode(mode));
+}
+
+// The whole of file `from` copied into a new scratch file beside base, closed; false (nothing
+// left behind) when any step failed.
+bool CopyToScratch(const std::string& from, const std::string& base, FileMade* m) {
+  FILE* in = OpenRegular(from);
+  if (!in) return false;
+  std::string bytes;
+  char buf[1 << 16];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) bytes.append(buf, n);
+  bool ok = !std::ferror(in);
+  std::fclose(in);
+  int fd = ok ? ScratchCreate(base, m) : -1;
+  if (fd < 0) return false;
+  ok = WriteFd(fd, bytes.data(), bytes.size());
+  ok = close(fd) == 0 && ok;
+  if (!ok) RemoveMine(m);
+  return ok;
 }
 
 char* Slot(DirStack* s, int i) { return s->slots + static_cast<size_t>(i) * kDirSlot; }
@@ -86,36 +241,80 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   if (!ext.empty()) name += ext;
   const char* how = OpenMode(mode);
   const std::string path = FsPath(name);
-  if (!FileOpens(path)) return gFileOpenBak_Open(path.c_str(), how);
+  if (!FileOpens(path)) return OpenNew(path, mode);
 
   const std::string bak = path + "_bak";
   if (policy == 3) {
-    std::error_code ec;
-    fs::copy_file(path, bak, fs::copy_options::overwrite_existing, ec);
-    if (ec) return nullptr;
-    return gFileOpenBak_Open(path.c_str(), "r+b");
+    FileMade m;
+    if (!CopyToScratch(path, bak, &m)) return nullptr;
+    if (!MoveMine(&m, bak, true)) {  // a folder there is not ours: refused
+      RemoveMine(&m);
+      return nullptr;
+    }
+    return StreamOf(gFileOpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0), "r+b");
   }
   if (policy == 2) {
-    if (PathExists(bak) && std::remove(bak.c_str()) != 0) return nullptr;
+    // The older backup is given up (a folder there is not ours: refused); the file becomes the new one.
+    if (PathExists(bak) && unlink(bak.c_str()) != 0) return nullptr;
     if (std::rename(path.c_str(), bak.c_str()) != 0) return nullptr;
-    FILE* f = gFileOpenBak_Open(path.c_str(), how);
-    if (!f) std::rename(bak.c_str(), path.c_str());  // no new file: the old one stays in place
+    FILE* f = OpenNew(path, mode);
+    if (!f) RenameNoReplace(bak, path);  // no new file: the old one stays in place
     return f;
   }
   if (policy == 1) {
-    // The new file is opened beside the old one and moved over it, so a failed open keeps the old.
-    const std::string fresh = path + "_new";
-    FILE* f = gFileOpenBak_Open(fresh.c_str(), how);
-    if (!f) return nullptr;
-    if (std::rename(fresh.c_str(), path.c_str()) != 0) {
-      std::fclose(f);
-      std::remove(fresh.c_str());
+    // The new file is made beside the old one and moved over it, so a failed open keeps the old.
+    FileMade m;
+    int fd = ScratchCreate(path, &m);
+    if (fd < 0) return nullptr;
+    if (!MoveMine(&m, path, true)) {
+      close(fd);
+      RemoveMine(&m);
       return nullptr;
     }
-    return f;
+    return StreamOf(fd, how);
   }
   if (mode != 2) return nullptr;
-  return gFileOpenBak_Open(path.c_str(), how);
+  return StreamOf(gFileOpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0), how);
+}
+
+int DirListNames(const std::string& dir, std::vector<std::string>& list) {
+  DIR* d = opendir(FsPath(dir).c_str());
+  if (!d) return 0;
+  while (dirent* e = readdir(d)) {
+    std::string name(std::strlen(e->d_name) + 1, '\0');
+    name.resize((size_t)Plat_Utf8To1251(e->d_name, name.data(), (int)name.size()));
+    list.push_back(name);
+  }
+  closedir(d);
+  return 1;
+}
+
+int FileNameTaken(const std::string& path) { return PathExists(FsPath(path)) ? 1 : 0; }
+
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
+  const std::string path = FsPath(name);
+  FileMade m;
+  const char* step = "make a scratch file beside";
+  int fd = ScratchCreate(path, &m);
+  bool ok = fd >= 0;
+  if (ok) {
+    ok = WriteFd(fd, bytes, size);
+    if (!ok) step = "write a scratch file beside";
+    if (close(fd) != 0 && ok) {
+      ok = false;
+      step = "write a scratch file beside";
+    }
+  }
+  if (ok && !MoveMine(&m, path, true)) {
+    ok = false;
+    step = "move the scratch file over";
+  }
+  if (ok) return 1;
+  const int err = errno;
+  RemoveMine(&m);
+  LogInfo("\nfile: cannot %s %s (%s)", step, name.c_str(), std::strerror(err));
+  errno = err;
+  return 0;
 }
 
 int FileIsRegular(const std::string& path) {
@@ -371,59 +570,100 @@ void MemFillRange(int* first, int* last, int byte) {
   std::memset(first, byte, static_cast<size_t>(last - first + 1) * sizeof(int));
 }
 
-std::string FileSave_ScratchName(const std::string& name) { return name + "_tmp"; }
-
 namespace {
 
-// The backup a save supersedes is not deleted: it becomes the scratch file of the next save of the
-// same name, written over in place. Freeing a large file's blocks (and writing a fresh one into
-// new blocks) waits for the disk; rewriting blocks a file already holds does not. The scratch
-// files kept so are remembered here, each with its inode, and removed when the program ends: one
-// that is no longer the file we left (a save used it up, something else took the name) is left.
-struct SpareFiles {
-  static constexpr int kMax = 16;
-  std::string path[kMax];
-  dev_t dev[kMax] = {};
-  ino_t ino[kMax] = {};
-  int n = 0;
+// What this run made for one saved name. The backup a save supersedes is not deleted when this
+// run made it: it becomes the scratch file of the next save of the same name, written over in
+// place. Freeing a large file's blocks (and writing a fresh file into new blocks) waits for the
+// disk; rewriting blocks a file already holds does not. Each file is known by its identity, so
+// one that is no longer the file we left (a save used it up, something else took the name) is
+// neither written over nor removed.
+struct SaveSlot {
+  std::string name;  // the saved file's absolute name; empty: a free slot
+  FileMade scratch;  // the scratch file of the save under way
+  FileMade placed;   // the file the last commit put under name
+  FileMade bak;      // name + "_bak" while it holds a file this run made
+  FileMade spare;    // a superseded backup of this run, for the next save to write over
+};
 
-  // 1 when the file at (relative) path is remembered: it may then stay until the program ends.
-  int Keep(const std::string& rel) {
-    struct stat st;
-    if (lstat(rel.c_str(), &st) != 0) return 0;
-    std::error_code ec;
-    std::string abs = fs::absolute(fs::path(rel), ec).string();
-    if (ec) return 0;
-    int i = 0;
-    while (i < n && path[i] != abs) i++;
-    if (i == kMax) return 0;
-    if (i == n) path[n++] = abs;
-    dev[i] = st.st_dev;
-    ino[i] = st.st_ino;
-    return 1;
-  }
-  ~SpareFiles() {
-    for (int i = 0; i < n; i++) {
-      struct stat st;
-      if (lstat(path[i].c_str(), &st) == 0 && st.st_dev == dev[i] && st.st_ino == ino[i])
-        unlink(path[i].c_str());
+struct FileSaveState {
+  static constexpr int kSlots = 16;
+  SaveSlot slot[kSlots];
+  int cursor = 0;
+  ~FileSaveState() {
+    for (SaveSlot& s : slot) {
+      RemoveMine(&s.scratch);
+      RemoveMine(&s.spare);
     }
   }
-} spareFiles;
+} gSave;
+
+// The slot of an absolute name; with take, a new one when it has none (when all are in use, the
+// next one without a save under way is given up, its spare file removed).
+SaveSlot* SlotOf(const std::string& name, bool take) {
+  for (SaveSlot& s : gSave.slot)
+    if (s.name == name) return &s;
+  if (!take) return nullptr;
+  for (SaveSlot& s : gSave.slot)
+    if (s.name.empty()) {
+      s.name = name;
+      return &s;
+    }
+  for (int t = 0; t < FileSaveState::kSlots; t++) {
+    SaveSlot& s = gSave.slot[gSave.cursor];
+    gSave.cursor = (gSave.cursor + 1) % FileSaveState::kSlots;
+    if (!s.scratch.path.empty()) continue;
+    RemoveMine(&s.spare);
+    s = SaveSlot{};
+    s.name = name;
+    return &s;
+  }
+  return nullptr;
+}
+
+SaveSlot* SlotOfGameName(const std::string& name, bool take) {
+  return SlotOf(Absolute(FsPath(name)), take);
+}
+
+// The spare file opened to be written over: only when it is still the file we left, under no
+// other name (a second name would be a user's link to it). Used up either way.
+int ReopenSpare(SaveSlot* s) {
+  FileMade m = s->spare;
+  s->spare = FileMade{};
+  if (m.path.empty()) return -1;
+  int fd = gFileOpenFd(m.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  struct stat st;
+  if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && SameFile(st, m) && st.st_nlink == 1) {
+    s->scratch = m;
+    return fd;
+  }
+  if (fd >= 0) close(fd);
+  return -1;
+}
 
 }  // namespace
 
 FILE* FileSave_Begin(const std::string& name) {
   if (name.empty()) return nullptr;
-  const std::string tmp = FsPath(FileSave_ScratchName(name));
-  FILE* f = gFileOpenBak_Open(tmp.c_str(), "r+b");  // a kept scratch file, written over
-  if (!f) f = gFileOpenBak_Open(tmp.c_str(), "wb");
-  struct stat st;
-  if (f && (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))) {
-    std::fclose(f);  // a pipe or a device under the scratch name takes no save
+  const std::string path = FsPath(name);
+  SaveSlot* s = SlotOf(Absolute(path), true);
+  if (!s) return nullptr;
+  RemoveMine(&s->scratch);  // of a save that never ended
+  int fd = ReopenSpare(s);
+  if (fd < 0) fd = ScratchCreate(path, &s->scratch);
+  if (fd < 0) {
+    LogInfo("\nfile: no scratch file beside %s (%s)", name.c_str(), std::strerror(errno));
     return nullptr;
   }
+  FILE* f = StreamOf(fd, "wb");  // a kept file is written over: fdopen does not cut it
+  if (!f) RemoveMine(&s->scratch);
   return f;
+}
+
+std::string FileSave_ScratchName(const std::string& name) {
+  const SaveSlot* s = SlotOfGameName(name, false);
+  if (!s || s->scratch.path.compare(0, s->name.size(), s->name) != 0) return std::string();
+  return name + s->scratch.path.substr(s->name.size());  // the scratch name only adds "_tmp..."
 }
 
 int FileSave_Close(FILE* f, const std::string& name) {
@@ -449,32 +689,66 @@ namespace {
 // and a count, so it never meets a file of the game's or of another game's.
 std::string DropName(const std::string& bak) {
   static unsigned long count = 0;
-  fs::path p(bak);
-  std::string leaf = "." + p.filename().string() + "~" + std::to_string(getpid()) + "~" +
-                     std::to_string(++count);
-  return (p.parent_path() / leaf).string();
+  const size_t slash = bak.rfind('/');
+  const size_t at = slash == std::string::npos ? 0 : slash + 1;
+  return bak.substr(0, at) + "." + bak.substr(at) + "~" + std::to_string(getpid()) + "~" +
+         std::to_string(++count);
 }
 
 // One file of a commit and how far it went.
 struct CommitStep {
-  std::string name, tmp, bak, drop;  // drop: where the old backup waits ("" when there was none)
-  bool hadName = false, linked = false, moved = false;
+  SaveSlot* slot = nullptr;
+  std::string name, bak;
+  FileMade drop;          // the old backup while it waits (path empty when there was none)
+  bool dropMine = false;  // ... and this run made it
+  FileMade newBak;        // the second name (or copy) of the old file under name
+  bool newBakMine = false;
+  bool hadName = false, moved = false;
 };
+
+// The old file under s->name gets its second name: a hard link, or a copy where the file system
+// has none. The link is the run's own file only when the old file was.
+bool LinkBackup(CommitStep* s) {
+  struct stat st;
+  if (link(s->name.c_str(), s->bak.c_str()) == 0) {
+    if (lstat(s->bak.c_str(), &st) != 0) return false;
+    Remember(&s->newBak, s->bak, st);
+    s->newBakMine = S_ISREG(st.st_mode) && StillMine(s->slot->placed) && SameFile(st, s->slot->placed);
+    return true;
+  }
+  if (errno == EEXIST) return false;
+  FileMade m;
+  if (!CopyToScratch(s->name, s->bak, &m)) return false;
+  if (!MoveMine(&m, s->bak, false)) {
+    RemoveMine(&m);
+    return false;
+  }
+  s->newBak = m;
+  s->newBakMine = true;
+  return true;
+}
 
 // Puts every step back as it was before the commit began, the scratch files removed.
 void CommitUndo(CommitStep* steps, int n) {
   for (int i = n - 1; i >= 0; i--) {
     CommitStep& s = steps[i];
+    if (!s.slot) continue;
     if (s.moved) {
-      if (s.hadName)
-        std::rename(s.bak.c_str(), s.name.c_str());  // the old file, under its own name again
-      else
-        std::remove(s.name.c_str());
-    } else if (s.linked) {
-      std::remove(s.bak.c_str());  // a second name of the file still under name
+      if (!s.hadName) {
+        RemoveMine(&s.slot->scratch);
+      } else if (StillMine(s.newBak) && std::rename(s.bak.c_str(), s.name.c_str()) == 0) {
+        s.slot->scratch = FileMade{};  // the old file, under its own name again
+      } else {
+        LogInfo("\nfile: %s could not be put back", s.name.c_str());
+        s.slot->placed = s.slot->scratch;  // the new file stays: the name never stands empty
+        s.slot->scratch = FileMade{};
+      }
+    } else {
+      RemoveMine(&s.newBak);  // a second name of the file still under name
     }
-    if (!s.drop.empty()) std::rename(s.drop.c_str(), s.bak.c_str());
-    std::remove(s.tmp.c_str());
+    if (!s.drop.path.empty() && (!StillMine(s.drop) || RenameNoReplace(s.drop.path, s.bak) != 0))
+      LogInfo("\nfile: the older backup of %s waits as %s", s.name.c_str(), s.drop.path.c_str());
+    RemoveMine(&s.slot->scratch);
   }
 }
 
@@ -483,40 +757,37 @@ void CommitUndo(CommitStep* steps, int n) {
 int FileSave_CommitAll(const std::string* gameNames, int n) {
   if (!gameNames || n < 1 || n > kFileSaveCommitMax) return 0;
   CommitStep steps[kFileSaveCommitMax];
-  for (int i = 0; i < n; i++) {
-    steps[i].name = FsPath(gameNames[i]);
-    steps[i].tmp = FsPath(FileSave_ScratchName(gameNames[i]));
-    steps[i].bak = steps[i].name + "_bak";
-  }
   bool ok = true;
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    s.name = FsPath(gameNames[i]);
+    s.bak = s.name + "_bak";
+    s.slot = SlotOf(Absolute(s.name), false);
+    if (!s.slot || !StillMine(s.slot->scratch)) ok = false;  // no scratch file of ours to put in place
+  }
   // Every old file gets its second name first, so no name ever stands empty.
   for (int i = 0; i < n && ok; i++) {
     CommitStep& s = steps[i];
     s.hadName = PathExists(s.name);
     if (!s.hadName) continue;
-    std::error_code ec;
-    if (PathExists(s.bak)) {
-      if (fs::is_directory(fs::symlink_status(s.bak, ec))) {
+    struct stat st;
+    if (lstat(s.bak.c_str(), &st) == 0) {
+      if (S_ISDIR(st.st_mode)) {
         ok = false;  // not a backup of ours: left alone
         break;
       }
-      std::string drop = DropName(s.bak);
-      if (std::rename(s.bak.c_str(), drop.c_str()) != 0) {
+      s.dropMine = S_ISREG(st.st_mode) && SameFile(st, s.slot->bak) && st.st_nlink == 1;
+      const std::string drop = DropName(s.bak);
+      if (RenameNoReplace(s.bak, drop) != 0) {
         ok = false;
         break;
       }
-      s.drop = drop;
+      Remember(&s.drop, drop, st);
     }
-    fs::create_hard_link(s.name, s.bak, ec);
-    if (ec) {
-      ec.clear();
-      fs::copy_file(s.name, s.bak, fs::copy_options::overwrite_existing, ec);
-    }
-    ok = !ec;
-    s.linked = ok;
+    ok = LinkBackup(&s);
   }
   for (int i = 0; i < n && ok; i++) {
-    ok = std::rename(steps[i].tmp.c_str(), steps[i].name.c_str()) == 0;
+    ok = MoveMine(&steps[i].slot->scratch, steps[i].name, true);
     steps[i].moved = ok;
   }
   if (!ok) {
@@ -524,18 +795,25 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
     return 0;
   }
   for (int i = 0; i < n; i++) {
-    const CommitStep& s = steps[i];
-    if (s.drop.empty()) continue;
-    if (std::rename(s.drop.c_str(), s.tmp.c_str()) != 0)
-      std::remove(s.drop.c_str());
-    else if (!spareFiles.Keep(s.tmp))
-      std::remove(s.tmp.c_str());  // no one would remove it: it goes now
+    CommitStep& s = steps[i];
+    SaveSlot* slot = s.slot;
+    slot->placed = slot->scratch;
+    slot->scratch = FileMade{};
+    slot->bak = s.hadName && s.newBakMine ? s.newBak : FileMade{};
+    if (s.drop.path.empty()) continue;
+    // The superseded backup: kept for the next save when this run made it, else given up.
+    RemoveMine(&slot->spare);
+    if (s.dropMine && MoveToScratchName(&s.drop, s.name)) slot->spare = s.drop;
+    else RemoveMine(&s.drop);
   }
   return 1;
 }
 
 int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }
 
-void FileSave_Drop(const std::string& name) { std::remove(FsPath(FileSave_ScratchName(name)).c_str()); }
+void FileSave_Drop(const std::string& name) {
+  SaveSlot* s = SlotOfGameName(name, false);
+  if (s) RemoveMine(&s->scratch);
+}
 
 int FileSave_End(FILE* f, const std::string& name) { return FileSave_Close(f, name) && FileSave_Commit(name); }

@@ -1,13 +1,16 @@
-// File-level operations shared by every reader and writer: opening for writing under a backup policy,
-// whole-file transfer through a byte buffer, text-line skipping, clamped number conversions, image
-// file lookup, the stack of current directories and the backup of a saved directory.
+// File-level operations shared by every reader and writer, and the only way the game's names reach
+// the file system: opening for writing under a backup policy, scratch files and saves that replace
+// a file whole, whole-file transfer through a byte buffer, text-line skipping, clamped number
+// conversions, image file lookup, the stack of current directories and the backup of a saved
+// directory.
 #pragma once
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <istream>
 #include <string>
+#include <vector>
 
 #include "shell/bytebuf.h"
 
@@ -23,10 +26,17 @@ FILE* FileOpen(const std::string& path, const char* mode);
 // Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
 // 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
 // 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
-// Null on any refusal; a failed open leaves the old file in place under every policy.
+// Null on any refusal; a failed open leaves the old file in place under every policy. A new file
+// is made exclusively: whatever else stands under the name (a link, a folder, a pipe) refuses it.
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
-// Test seam: the open that FileOpenBak finally makes (and FileSave_Begin's).
-extern FILE* (*gFileOpenBak_Open)(const char* path, const char* mode);
+// Test seam: every open for writing in this file (FileOpenBak, the scratch files, the saves).
+extern int (*gFileOpenFd)(const char* path, int flags, unsigned mode);
+
+// Lists the names in folder dir (in the system's order, "." and ".." as it gives them) onto list.
+// 0 when the folder does not open.
+int DirListNames(const std::string& dir, std::vector<std::string>& list);
+// 1 when anything stands under path: a file, a folder, a link (even one that leads nowhere).
+int FileNameTaken(const std::string& path);
 
 // Every reader opens its file through these three, so a path that is not a regular file (a folder,
 // a pipe, a device) reads as a missing file: a folder opens on Linux and then fails every read
@@ -40,18 +50,32 @@ int FileOpenIn(std::ifstream& in, const std::string& path,
 // 0, b left empty, for a missing file, an empty one, one larger than maxBytes (at most 4 GiB), a
 // size other than a positive `expected`, or a short read; the last three with a log line.
 int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expected);
+// Scratch files. A file written through a scratch name and a rename is first made under a new
+// name beside it: name + "_tmp", or "_tmp1" .. "_tmp99" when that is taken, created exclusively and
+// never through a link. The program writes over, renames or removes a scratch file only while that
+// name still holds the very file it made (the same device and inode): what a user or another
+// program put under such a name is never touched.
+constexpr int kFileScratchTries = 100;
+
+// Writes size bytes to name (a name its caller chose) whole or not at all, through a scratch file
+// moved over name at the end: what stood there, a link too, is replaced, never written through.
+// 1 when written; 0 (logged, errno kept) when not: the scratch file is gone and name is as it was.
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size);
+
 // A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
-// beside it (name + "_tmp"; one that is there already is written over and ends where the stream
-// stands when closed); FileSave_End closes the stream and, only when every write and the close
-// succeeded, keeps the file it replaces as name + "_bak" and moves the scratch file over name. The
-// older backup it supersedes becomes the next save's scratch file (removed when the program ends).
+// beside it (a kept one of this run is written over, and ends where the stream stands when
+// closed); FileSave_End closes the stream and, only when every write and the close succeeded,
+// keeps the file it replaces as name + "_bak" and moves the scratch file over name. The older
+// backup this supersedes, when this run made it and nothing replaced it since, becomes the next
+// save's scratch file (removed when the program ends); another older backup is given up.
 // 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
 FILE* FileSave_Begin(const std::string& name);
 int FileSave_End(FILE* f, const std::string& name);
 // FileSave_End in two steps, for a save that reads its scratch files back before any of them
 // replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;
 // on 0 the scratch file is gone), FileSave_Commit puts a closed scratch file in place as
-// FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is its name, for reading.
+// FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is the name of the scratch
+// file FileSave_Begin made for name (a name of the game, for reading it back).
 int FileSave_Close(FILE* f, const std::string& name);
 int FileSave_Commit(const std::string& name);
 // FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all

@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "shell/files.h"
+
 std::string gsFileLog = "uni_files/log.txt";
 
 namespace {
@@ -14,7 +16,7 @@ int logCount = 0;
 
 void LogInfo(const char* fmt, ...) {
   if (logCount >= kLogCap) return;
-  FILE* f = std::fopen(gsFileLog.c_str(), "a");
+  FILE* f = FileOpen(gsFileLog, "a");
   if (!f) return;
   va_list ap;
   va_start(ap, fmt);

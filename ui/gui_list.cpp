@@ -1,10 +1,10 @@
 // List rows: the row operations, the pools, the scrolling words of a widget, text files.
 #include "ui/gui_list.h"
 
-#include <cstdio>
 #include <deque>
 #include <fstream>
 
+#include "shell/files.h"
 #include "shell/text.h"
 #include "ui/gui.h"
 
@@ -63,32 +63,17 @@ GuiList* TakeList() {
 // Reads the file's lines into out; false when it does not open. Every line reader of the program
 // drops a CR before the break; a trailing break adds no line, and an empty file is one empty line.
 bool ReadLines(const std::string& fileName, std::vector<std::string>* out) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in.is_open()) return false;
+  std::ifstream in;
+  if (!FileOpenIn(in, fileName, std::ios::binary)) return false;
   std::string line;
   while (TextGetLine(in, line)) out->push_back(line);
   if (out->empty()) out->push_back(std::string());
   return true;
 }
 
-// Writes text to fileName through a scratch file beside it that replaces it only once whole.
+// The file the user named is replaced whole, or left as it was.
 int WriteWhole(const std::string& fileName, const std::string& text) {
-  const std::string tmp = fileName + ".tmp~";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return 0;
-    out.write(text.data(), (std::streamsize)text.size());
-    out.close();
-    if (out.fail()) {
-      std::remove(tmp.c_str());
-      return 0;
-    }
-  }
-  if (std::rename(tmp.c_str(), fileName.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return 0;
-  }
-  return 1;
+  return FileWriteWhole(fileName, text.data(), text.size());
 }
 
 bool InRect(const GuiWin* w, int px, int py) { return Gui_PtInRect(px, py, w->x, w->y, w->w, w->h); }

@@ -151,6 +151,13 @@ void TextWinFileLine_Draw(GuiWin* w) {
 void TextWinSpecLine_Draw(GuiWin* w) {
   if (!w) return;
   LineFrame(w, 0.4f, 0.5f, 0.7f);
+  // A file of this box that did not open or save is said here until the next one does.
+  const char* status = TextBox_FileStatus(w->number);
+  if (status[0]) {
+    glColor4f(1, 0.8f, 0.3f, 1);
+    Print(status, 2, w->x + 15, w->y + 4);
+    return;
+  }
   glColor4f(0.9f, 0.9f, 0.9f, 1);
   Print("особая линия (например печать имени процедуры где каретка)", 2, w->x + 15, w->y + 4);
 }

@@ -80,5 +80,7 @@ extern GuiListHolder* TextBox2List;
 void TextWin_OpenFile(GuiWin* w);
 void TextWin_SaveFile(GuiWin* w);
 void TextBox_FileNameToDlg();
+// What the last failed open or save of box 1 or 2 says (its special line shows it); "" otherwise.
+const char* TextBox_FileStatus(int number);
 void TextWin_SaveFileNoName(GuiWin* w);
 void TextWin_OpenFileShared(GuiWin* w);

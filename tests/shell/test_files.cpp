@@ -28,12 +28,16 @@ void Clear(std::initializer_list<const char*> paths) {
   for (const char* p : paths) fs::remove_all(p, ec);
 }
 
-FILE* FailOpen(const char*, const char*) { return nullptr; }
+int FailOpen(const char*, int, unsigned) {
+  errno = EACCES;
+  return -1;
+}
 
 // Restores the real open even when an assertion leaves the test early.
 struct FailingOpen {
-  FailingOpen() { gFileOpenBak_Open = FailOpen; }
-  ~FailingOpen() { gFileOpenBak_Open = std::fopen; }
+  int (*real)(const char*, int, unsigned) = gFileOpenFd;
+  FailingOpen() { gFileOpenFd = FailOpen; }
+  ~FailingOpen() { gFileOpenFd = real; }
 };
 
 std::string Cwd() {
@@ -80,7 +84,7 @@ TEST(FileOpenBak, Policy3WithoutBackupDoesNotOpen) {
 }
 
 TEST(FileOpenBak, Policy1ReplacesTheFile) {
-  Clear({"p1.bin", "p1.bin_new"});
+  Clear({"p1.bin", "p1.bin_tmp"});
   WriteAll("p1.bin", "old contents");
   std::string name = "p1.bin";
   FILE* f = FileOpenBak(name, "", 1, 0);
@@ -88,7 +92,7 @@ TEST(FileOpenBak, Policy1ReplacesTheFile) {
   std::fputs("n", f);
   std::fclose(f);
   EXPECT_EQ(ReadAll("p1.bin"), "n");
-  EXPECT_FALSE(fs::exists("p1.bin_new"));
+  EXPECT_FALSE(fs::exists("p1.bin_tmp"));
 }
 
 TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
@@ -429,12 +433,15 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
   fs::remove("cm_b_bak");
   WriteAll("cm_b_bak", "b0");
 
-  // A longer scratch file left behind is cut to what the save wrote.
-  WriteAll("cm_a_tmp", "left over by a save that never ended");
+  // A file under the scratch name is not this run's: the save takes the next name and leaves it.
+  WriteAll("cm_a_tmp", "left over by another run");
   SaveText("cm_a", "a2");
+  EXPECT_EQ(FileSave_ScratchName("cm_a"), "cm_a_tmp1");
   SaveText("cm_b", "b2");
   ASSERT_EQ(FileSave_CommitAll(both, 2), 1);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a2a1b2b1");
+  EXPECT_EQ(ReadAll("cm_a_tmp"), "left over by another run");
+  fs::remove("cm_a_tmp");
   // The next saves write over what the last one superseded; every name keeps its bytes.
   for (const char* text : {"a3 longer than before", "a4"}) {
     FILE* f = FileSave_Begin("cm_a");
@@ -444,4 +451,41 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
   }
   EXPECT_EQ(ReadAll("cm_a") + "|" + ReadAll("cm_a_bak"), "a4|a3 longer than before");
   for (const std::string& n : FilesOf("cm_")) EXPECT_NE(n[0], '.') << n;
+}
+
+TEST(FileSave, WritesOverOnlyTheBackupItMadeAndNeverThroughALink) {
+  for (const std::string& n : FilesOf("ln_")) fs::remove_all(n);
+  WriteAll("ln_target", "target");
+  fs::create_symlink("ln_target", "ln_a_tmp");
+  fs::create_symlink("ln_nowhere", "ln_a_tmp1");
+  auto save = [](const char* text) {
+    FILE* f = FileSave_Begin("ln_a");
+    ASSERT_NE(f, nullptr);
+    std::fputs(text, f);
+    ASSERT_EQ(FileSave_End(f, "ln_a"), 1);
+  };
+  save("s1");
+  save("s2");
+  save("s3");  // s1's file, the backup this run made, waits under the first free scratch name
+  EXPECT_EQ(ReadAll("ln_a_tmp2"), "s1");
+  // Something else takes that name: the next save neither writes into it nor removes it.
+  WriteAll("ln_user", "user");
+  fs::rename("ln_user", "ln_a_tmp2");
+  save("s4");
+  EXPECT_EQ(ReadAll("ln_a_tmp2"), "user");
+  // A kept backup with a second name (a user's link to it) is not written over either.
+  ASSERT_EQ(ReadAll("ln_a_tmp3"), "s2");
+  fs::create_hard_link("ln_a_tmp3", "ln_keep");
+  save("s5");
+  EXPECT_EQ(ReadAll("ln_keep"), "s2");
+  {
+    FailingOpen failing;
+    EXPECT_EQ(FileSave_Begin("ln_a"), nullptr);
+  }
+  EXPECT_EQ(ReadAll("ln_a") + ReadAll("ln_a_bak") + ReadAll("ln_target"), "s5s4target");
+  EXPECT_EQ(fs::read_symlink("ln_a_tmp"), "ln_target");
+  EXPECT_EQ(fs::read_symlink("ln_a_tmp1"), "ln_nowhere");
+  EXPECT_EQ(FilesOf("ln_"),
+            (std::set<std::string>{"ln_a", "ln_a_bak", "ln_a_tmp", "ln_a_tmp1", "ln_a_tmp2", "ln_a_tmp3",
+                                   "ln_a_tmp4", "ln_keep", "ln_target"}));
 }

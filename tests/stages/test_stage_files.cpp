@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <set>
 
@@ -207,7 +208,10 @@ TEST_F(StageFiles, NothingIsSavedWithoutACurrentLocation) {
   EXPECT_TRUE(ReadBytes<char>(Name("n.etp100")).empty());
 }
 
-FILE* RefuseOpen(const char*, const char*) { return nullptr; }
+int RefuseOpen(const char*, int, unsigned) {
+  errno = EACCES;
+  return -1;
+}
 
 TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   BuildWorld(0);
@@ -241,10 +245,10 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   std::string loc = Name("k.etp") + IntToStrZero(EtapLocationNom, 2);
   EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
 
-  auto keep = gFileOpenBak_Open;
-  gFileOpenBak_Open = RefuseOpen;
+  auto keep = gFileOpenFd;
+  gFileOpenFd = RefuseOpen;
   EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
-  gFileOpenBak_Open = keep;
+  gFileOpenFd = keep;
   EXPECT_NE(LogText().find("\nSaveEtapFail: not open"), std::string::npos);
   EXPECT_EQ(ReadBytes<char>(Name("k.etp")), second);  // the last good save is still on disk
   EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);

@@ -1,0 +1,146 @@
+// Files of the whole program, headless: a text box opens and saves files whose names (and folder) are
+// Russian, and says when a file does not open or save; saves of stages, texts and screenshots leave
+// every file and link that stands under their scratch names as it was.
+#include <sys/stat.h>
+
+#include <set>
+
+#include "app_run.h"
+#include "figures/stage.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Window pixels (top-left origin) at 800 x 600: the start screen's buttons, the lower text box's
+// first row (the box opened at start), play's save and Esc buttons, the editor's palette and save.
+const char* kOpen = "750 40";
+const char* kSave = "750 61";
+const char* kPlayTest = "750 124";
+const char* kEditor = "750 145";
+const char* kSaveTest2 = "40 530";
+const char* kEsc = "684 12";
+const char* kEditorSave = "48 368";
+
+// UTF-8 text as the file system and the script name things.
+std::string U8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
+
+// The same text as the game holds it (Windows-1251).
+std::string Cp1251(const std::string& utf8) {
+  std::string out(utf8.size() + 1, '\0');
+  out.resize((size_t)Plat_Utf8To1251(utf8.c_str(), out.data(), (int)out.size()));
+  return out;
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+  std::set<std::string> out;
+  for (const auto& e : fs::directory_iterator(folder)) out.insert(e.path().filename().string());
+  return out;
+}
+
+TEST_F(AppRun, ATextBoxOpensAndSavesRussianNamesAndSaysWhenAFileFails) {
+  const fs::path docs = dir / fs::path(u8"Документы");
+  // "bbbbb" and "строка" in Windows-1251, as the game's texts are.
+  WriteAll(docs / fs::path(u8"тест.txt"), "bbbbb\n\xF1\xF2\xF0\xEE\xEA\xE0\n");
+  // A pipe passes the open dialog and reads as no file.
+  ASSERT_EQ(mkfifo((docs / fs::path(u8"канал")).c_str(), 0600), 0);
+  std::string tooLong = U8(u8"Документы/");  // 130 letters: 134 bytes for the game, 264 for the disk
+  for (int i = 0; i < 130; i++) tooLong += U8(u8"я");
+  tooLong += ".txt";
+  const std::string open = std::string("\nclick left ") + kOpen + "\nwait 2\n";
+  const std::string save = std::string("\nclick left ") + kSave + "\nwait 1\n";
+  std::string script = "answer no\nwait 3\n" + U8(u8"file Документы/тест.txt") + open;
+  script += "click left 49 295\nwait 1\n" + U8(u8"type Ж\n");  // row 0, after its third letter
+  script += U8(u8"file Документы/сохр.txt") + save + "shot saved.bmp\n";
+  script += U8(u8"file Нет/б.txt") + save;  // a missing folder: the dialog refuses it
+  script += U8(u8"file Документы/канал") + open;
+  script += "file " + tooLong + save + "shot failed.bmp\nclose\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+
+  EXPECT_EQ(ReadAll(docs / fs::path(u8"сохр.txt")),
+            "bbb\xC6"
+            "bb\n\xF1\xF2\xF0\xEE\xEA\xE0\n");
+  // Nothing under the game's own bytes of a name, no scratch file left, no missing folder made.
+  EXPECT_EQ(Names(docs), (std::set<std::string>{U8(u8"тест.txt"), U8(u8"сохр.txt"), U8(u8"канал")}));
+  EXPECT_FALSE(fs::exists(dir / fs::path(u8"Нет")));
+  EXPECT_NE(ReadAll(dir / "run.out").find("refused by the save dialog"), std::string::npos);
+  const std::string log = Log();
+  // A run without the variables' master has the Russian texts.
+  EXPECT_NE(log.find(Cp1251(U8(u8"\ntext box: Не открыто: Документы/канал (not a plain file)"))),
+            std::string::npos)
+      << log;
+  EXPECT_NE(log.find(Cp1251(U8(u8"\ntext box: Не сохранено: ") + tooLong + " (File name too long)")),
+            std::string::npos)
+      << log;
+  // The box's upper line says it: its band of the window changed, and nothing else did.
+  const Picture saved = ReadBmp((dir / "saved.bmp").string()),
+                failed = ReadBmp((dir / "failed.bmp").string());
+  ASSERT_EQ(saved.w, 800);
+  ASSERT_EQ(failed.w, 800);
+  int inLine = 0, elsewhere = 0;
+  for (int y = 0; y < 600; y++)
+    for (int x = 0; x < 800; x++) {
+      const size_t at = ((size_t)y * 800 + x) * 3;
+      int d = 0;
+      for (int c = 0; c < 3; c++) d = std::max(d, std::abs(saved.rgb[at + c] - failed.rgb[at + c]));
+      if (d > 24) (y >= 264 && y < 284 ? inLine : elsewhere)++;
+    }
+  EXPECT_GT(inLine, 200);
+  EXPECT_LT(elsewhere, 100);  // the caret's pulse
+}
+
+// A file or a link that a user keeps under a name the program uses for scratch files.
+struct UserThing {
+  const char* name;
+  const char* link;  // the link's target, or null for a file
+  const char* bytes;
+};
+
+TEST_F(AppRun, SavesLeaveWhatStandsUnderTheirScratchNamesAsItWas) {
+  WriteAll(dir / "outside.txt", "a file of the user's, outside Maps/");
+  WriteAll(dir / "Maps" / "bad.etp", "a stage that will not be replaced");
+  fs::create_directory(dir / "Maps" / "bad.etp_bak");  // a folder where the backup goes: the save fails
+  const UserThing things[] = {
+      {"Maps/test2.etp_tmp", nullptr, "notes"},
+      {"Maps/test2.etp_tmp1", "../outside.txt", nullptr},
+      {"Maps/test2.etp01_tmp", "../outside.txt", nullptr},
+      {"Maps/test2.etp01_tmp1", nullptr, "more notes"},
+      {"Maps/bad.etp_tmp", nullptr, "notes"},
+      {"Maps/bad.etp01_tmp", "../outside.txt", nullptr},
+      {"notes.txt_tmp", "outside.txt", nullptr},
+      {"shot.bmp_tmp", nullptr, "a picture"},
+  };
+  for (const UserThing& t : things) {
+    if (t.link) fs::create_symlink(t.link, dir / t.name);
+    else WriteAll(dir / t.name, t.bytes);
+  }
+  // A text saved from the start screen, a screenshot, three saves of the running game (the third
+  // writes over the backup the first made), then the editor's save that fails.
+  std::string script =
+      std::string("answer no\nwait 3\nfile notes.txt\nclick left ") + kSave + "\nwait 1\n";
+  script += "shot shot.bmp\nclick left " + std::string(kPlayTest) + "\nwait 3\n";
+  for (int i = 0; i < 3; i++) script += "click left " + std::string(kSaveTest2) + "\nwait 3\n";
+  script += "click left " + std::string(kEsc) + "\nwait 2\nclick left " + kEditor + "\nwait 5\n";
+  // Palette tool 2 used on a cell arms the editor's save.
+  script += "click left 119 386\nwait 1\nclick right 500 350\nwait 1\n";
+  script += "file Maps/bad.etp\nclick left " + std::string(kEditorSave) + "\nwait 3\nclose\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+
+  for (const UserThing& t : things) {
+    if (t.link) EXPECT_EQ(fs::read_symlink(dir / t.name), t.link) << t.name;
+    else EXPECT_EQ(ReadAll(dir / t.name), t.bytes) << t.name;
+  }
+  EXPECT_EQ(ReadAll(dir / "outside.txt"), "a file of the user's, outside Maps/");
+  EXPECT_EQ(ReadAll(dir / "Maps" / "bad.etp"), "a stage that will not be replaced");
+  EXPECT_NE(Log().find("\nSaveEtapFail: not written Maps/bad.etp"), std::string::npos) << Log();
+  EXPECT_GT(ReadAll(dir / "notes.txt").size(), 10u);
+  EXPECT_EQ(BmpSize(dir / "shot.bmp"), std::make_pair(800, 600));
+  // Nothing of the program's scratch files is left after the exit, and the stage loads.
+  EXPECT_EQ(Names(dir / "Maps"),
+            (std::set<std::string>{"test.etp", "test.etp01", "test2.etp", "test2.etp01", "test2.etp_bak",
+                                   "test2.etp01_bak", "test2.etp_tmp", "test2.etp_tmp1",
+                                   "test2.etp01_tmp", "test2.etp01_tmp1", "bad.etp", "bad.etp_bak",
+                                   "bad.etp_tmp", "bad.etp01_tmp"}));
+  EXPECT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1);
+}
+
+}  // namespace
