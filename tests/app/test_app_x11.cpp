@@ -328,9 +328,9 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
     XTestFakeButtonEvent(t, button, False, 0);
     XSync(t, False);
   };
-  // Print held until the game has saved a whole picture of a frame (play takes it only with the
-  // cursor over the field). The frame that first saw Print may have been drawn before the game
-  // took the events sent just before it; the second picture's frame had them.
+  // Print held until the game has saved a whole picture of a frame under its name (play takes it
+  // only with the cursor over the field). The frame that first saw Print may have been drawn
+  // before the game took the events sent just before it; the second picture's frame had them.
   std::set<fs::path> seen;
   auto shot = [&]() {
     const KeyCode print = XKeysymToKeycode(t, XK_Print);
@@ -340,7 +340,8 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
     for (int i = 0; i < kStepMs / 10 && got.w == 0; i++) {
       std::error_code ec;
       for (const auto& e : fs::directory_iterator(dir / "screens1", ec))
-        if (!seen.count(e.path()) && (got = ReadBmp(e.path().string())).w > 0) {
+        if (e.path().extension() == ".bmp" && !seen.count(e.path()) &&
+            (got = ReadBmp(e.path().string())).w > 0) {
           seen.insert(e.path());
           break;
         }
