@@ -72,6 +72,30 @@ static void Camera_MainView(Fgr* f) {
   f->kmra_ZFar = 420.0f;
 }
 
+// A stage keeps its cameras' viewports in pixels of the window it was saved in. The main-screen
+// camera's viewport from the window's corner tells that window; every camera that showed the whole
+// of it shows the whole of this one, and a scissor that was that whole window follows. A camera
+// that draws into a texture, or into a part of the old window, keeps its words.
+void Cameras_FitWindow() {
+  const Fgr* main = nullptr;
+  for (int i = 1; i < kFgrsSlots && !main; i++) {
+    const Fgr& f = Fgrs.mf[i];
+    if (f.status == fgrKameraLayer && f.kmra_glavEkran && !f.kmra_toTex && f.kmra_VPx == 0 &&
+        f.kmra_VPy == 0)
+      main = &f;
+  }
+  if (!main) return;
+  const int oldW = main->kmra_VPw, oldH = main->kmra_VPh;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    Fgr& f = Fgrs.mf[i];
+    if (f.status != fgrKameraLayer || f.kmra_toTex) continue;
+    if (f.kmra_VPx == 0 && f.kmra_VPy == 0 && f.kmra_VPw == oldW && f.kmra_VPh == oldH)
+      f.kmra_VPw = WinWidth, f.kmra_VPh = WinHeight;
+    if (f.kmra_ScisX == 0 && f.kmra_ScisY == 0 && f.kmra_ScisW == oldW && f.kmra_ScisH == oldH)
+      f.kmra_ScisW = WinWidth, f.kmra_ScisH = WinHeight;
+  }
+}
+
 void ProjX_CreateLandAndBunkers() {
   if (Fgr* land = Fgrs.AddFgr(fgrLandHolder, 0)) {
     PropsFill(prLandHolder1, land, 1);  // the holder of the floors whatever its preset gave

@@ -19,6 +19,9 @@ void init_ProjX();                  // the new game world of start-up
 void ProjX_CreateLandAndBunkers();  // land figures, cameras and base bunkers of a new world
 void ProjX_ResetFigures(int withLand);  // empties the container; with withLand a new world's figures
 void ProjX_DefaultMap();            // the default figures of a map and the surface's tile textures
+// The cameras that showed the whole window a stage was saved in take the whole window of this run
+// (viewport, and a scissor that was that whole window); called after every load.
+void Cameras_FitWindow();
 // A side's bunker of kind 201..205 at (x, z) on the 2 x 2 cells from cell, with its two triggers and
 // up to two held cells (object code 16) of the twelve around it; the first bunker of a side gives
 // it its start stocks. Null when it could not be made or holds no cell.

@@ -198,6 +198,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
   gX.mapped = false;
   gX.minimised = false;
   gX.focused = false;
+  gX.winGone = false;
   return PLAT_CREATE_OK;
 }
 
@@ -233,7 +234,7 @@ void X11_DestroyWindow() {
     gX.ic = nullptr;
   }
   if (gX.win) {
-    XDestroyWindow(gX.dpy, gX.win);
+    if (!gX.winGone) XDestroyWindow(gX.dpy, gX.win);
     XFreeColormap(gX.dpy, gX.cmap);
     gX.win = 0;
   }
@@ -270,7 +271,7 @@ void X11_WindowRect(int* x, int* y, int* w, int* h) {
 }
 
 int X11_SwapBuffers() {
-  if (!gX.win) return 0;
+  if (!gX.win || gX.winGone) return 0;
   glXSwapBuffers(gX.dpy, gX.win);  // GLX reports no failure here
   return 1;
 }
@@ -535,6 +536,13 @@ void X11_HandleEvent(XEvent* ev) {
     case ClientMessage:
       if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete)
         PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
+      break;
+    case DestroyNotify:
+      // Another client destroyed the window (we destroy ours only after the last pump): the run
+      // ends as by the close button.
+      if (ev->xdestroywindow.window != gX.win || gX.winGone) break;
+      gX.winGone = true;
+      PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
       break;
   }
 }

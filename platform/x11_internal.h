@@ -30,6 +30,7 @@ struct X11State {
   bool mapped;
   bool minimised;  // unmapped, iconic or hidden: the size message said so
   bool focused;    // the focus message said so
+  bool winGone;    // another client destroyed the window: never drawn into or destroyed again
   bool ownsClip;
   std::string clipOwned;    // 1251, CR LF rows
   unsigned char kcVk[256];  // keycode -> virtual key (first group, level 0; else Latin group or place)

@@ -100,6 +100,7 @@ void MainLoop_Pass() {
   }
   if (WinActive) {
     FrameByMode(o2::anFocusFlag);
+    Keys_FrameSeen();
     if (o2::NeedScreen == 1) {
       ScreenShotBmp();
       o2::NeedScreen = 0;

@@ -40,6 +40,24 @@ const char* CreateFailText(PlatCreateResult r) {
 
 int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
+// Whether a frame has read a key's press yet. A tap whose press and release both arrive between two
+// frames (a touchpad tap, a fast typist, a busy machine) keeps its entry down until a frame has
+// read it, so it counts as a press for that frame and as released from the next.
+enum KeySeen : unsigned char { kKeySeen = 0, kKeyPressUnseen, kKeyTapUnseen };
+KeySeen KeySeenTable[kKeyTableSize];
+
+void Key_Down(uintptr_t vk) {
+  if (vk >= kKeyTableSize) return;
+  KeyDownTable[vk] = 1;
+  KeySeenTable[vk] = kKeyPressUnseen;
+}
+
+void Key_Up(uintptr_t vk) {
+  if (vk >= kKeyTableSize) return;
+  if (KeySeenTable[vk] == kKeySeen) KeyDownTable[vk] = 0;
+  else KeySeenTable[vk] = kKeyTapUnseen;
+}
+
 }  // namespace
 
 int CreateGlWindow(int width, int height) {
@@ -105,6 +123,14 @@ void KillGlWindow() {
 
 void Keys_Clear() {
   for (int& k : KeyDownTable) k = 0;
+  for (KeySeen& k : KeySeenTable) k = kKeySeen;
+}
+
+void Keys_FrameSeen() {
+  for (int vk = 0; vk < kKeyTableSize; vk++) {
+    if (KeySeenTable[vk] == kKeyTapUnseen) KeyDownTable[vk] = 0;
+    KeySeenTable[vk] = kKeySeen;
+  }
 }
 
 int KeyIsDown(int vk) {
@@ -146,10 +172,10 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
     case WM_KEYDOWN:
       if (anSetKeysModeOnKeyDn()) return 0;
       if (InpLine_SpecialCharOk((unsigned char)w)) return 0;
-      if (w < kKeyTableSize) KeyDownTable[w] = 1;
+      Key_Down(w);
       return 0;
     case WM_KEYUP:
-      if (w < kKeyTableSize) KeyDownTable[w] = 0;
+      Key_Up(w);
       if (!anSetKeysModeOnKeyUp((int)w)) TextInput_SpecialKey((unsigned char)(w & 0xFF));
       return 0;
     case WM_CHAR: {
@@ -157,12 +183,12 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
       if (!TextInput_Char(c)) textEditStream(TextBoxFocused, c, 0);
       return 0;
     }
-    case WM_LBUTTONDOWN: KeyDownTable[1] = 1; return 0;
-    case WM_LBUTTONUP: KeyDownTable[1] = 0; return 0;
-    case WM_RBUTTONDOWN: KeyDownTable[2] = 1; return 0;
-    case WM_RBUTTONUP: KeyDownTable[2] = 0; return 0;
-    case WM_MBUTTONDOWN: KeyDownTable[4] = 1; return 0;
-    case WM_MBUTTONUP: KeyDownTable[4] = 0; return 0;
+    case WM_LBUTTONDOWN: Key_Down(VK_LBUTTON); return 0;
+    case WM_LBUTTONUP: Key_Up(VK_LBUTTON); return 0;
+    case WM_RBUTTONDOWN: Key_Down(VK_RBUTTON); return 0;
+    case WM_RBUTTONUP: Key_Up(VK_RBUTTON); return 0;
+    case WM_MBUTTONDOWN: Key_Down(VK_MBUTTON); return 0;
+    case WM_MBUTTONUP: Key_Up(VK_MBUTTON); return 0;
     case WM_SYSCOMMAND:
       switch (w & 0xFFF0) {
         case SC_SIZE:

@@ -16,5 +16,8 @@ void KillGlWindow();
 void FreeGlResources();
 long anWndProc(intptr_t window, unsigned message, uintptr_t w, intptr_t l);
 void Keys_Clear();
+// After each frame: the presses it read count as seen; a tap released before any frame read it
+// is released now.
+void Keys_FrameSeen();
 int KeyIsDown(int vk);
 int Window_DragByMouse();

@@ -58,6 +58,7 @@ inline void CopyShippedData(const std::filesystem::path& dir) {
   fs::copy(src / "Maps", dir / "Maps", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   fs::remove(dir / "uni_files" / "log.txt");
   fs::remove(dir / "uni_files" / "test_paint.txt");
+  fs::remove(dir / "uni_files" / "res" / "o2o3.bin");  // a play run's named variables (English texts ...)
 }
 
 // "Suite.Test" of the running test ("/" of parameterised names becomes "_").

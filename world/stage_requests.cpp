@@ -13,6 +13,7 @@
 #include "world/selection.h"
 
 int Etap_AfterLoadReset() {
+  Cameras_FitWindow();
   PlitTextures_Build(PlitBuildOn);
   SelList_Clear();
   // A stage starts on the player's own side, not at the world's corner.

@@ -18,10 +18,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
 
+#include "picture.h"
 #include "shell/clock.h"
 #include "test_files.h"
 #include "xvfb_fixture.h"
@@ -303,6 +305,93 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
   ASSERT_EQ(EtapFile_Load(maps + "/test2.etp"), 1);
   EXPECT_EQ(Fgrs.mf[652].priv_position_x, pausedX);
   EXPECT_EQ(Fgrs.mf[652].priv_position_z, pausedZ);
+}
+
+// Taps as a touchpad or a fast typist sends them: each press and its release reach the game
+// together, before any frame can read the press. A click into a text box and a letter, the text
+// saved; PlayTest; a unit picked and sent off with the right button; the stage saved by its
+// button. Then another client destroys the game's window, which ends the run as the close button
+// does.
+TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsTheRun) {
+  Launch();
+  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(", std::vector<KeySym>{XK_n});
+  Window w = WaitGameWindow(kStepMs);
+  user.join();
+  ASSERT_NE(w, 0u) << Output();
+
+  auto tap = [&](const int at[2], int button) {
+    int rx = 0, ry = 0;
+    Window child;
+    XTranslateCoordinates(t, w, DefaultRootWindow(t), at[0], at[1], &rx, &ry, &child);
+    XTestFakeMotionEvent(t, -1, rx, ry, 0);
+    XTestFakeButtonEvent(t, button, True, 0);
+    XTestFakeButtonEvent(t, button, False, 0);
+    XSync(t, False);
+  };
+  // Print held until the game has saved a whole picture of a frame under its name (play takes it
+  // only with the cursor over the field). The frame that first saw Print may have been drawn
+  // before the game took the events sent just before it; the second picture's frame had them.
+  std::set<fs::path> seen;
+  auto shot = [&]() {
+    const KeyCode print = XKeysymToKeycode(t, XK_Print);
+    XTestFakeKeyEvent(t, print, True, 0);
+    XSync(t, False);
+    Picture got;
+    for (int i = 0; i < kStepMs / 10 && got.w == 0; i++) {
+      std::error_code ec;
+      for (const auto& e : fs::directory_iterator(dir / "screens1", ec))
+        if (e.path().extension() == ".bmp" && !seen.count(e.path()) &&
+            (got = ReadBmp(e.path().string())).w > 0) {
+          seen.insert(e.path());
+          break;
+        }
+      if (got.w == 0) SleepMs(10);
+    }
+    XTestFakeKeyEvent(t, print, False, 0);
+    XSync(t, False);
+    return got;
+  };
+  auto framesSawIt = [&]() { return shot().w > 0 && shot().w > 0; };
+  auto grass = [](const Picture& p, int x, int y) {
+    const uint8_t* rgb = &p.rgb[((size_t)y * p.w + x) * 3];
+    return rgb[1] > rgb[2] + 20;
+  };
+
+  ASSERT_TRUE(framesSawIt()) << Output();
+  tap(kRowEnd, 1);
+  ASSERT_TRUE(framesSawIt()) << Output();
+  TapKey(t, XK_q);
+  std::thread dialog(
+      AnswerModalWithin, kStepMs, xvfb.display, "Save",
+      std::vector<KeySym>{XK_Return, XK_r, XK_o, XK_w, XK_period, XK_t, XK_x, XK_t, XK_Return});
+  tap(kTextSave, 1);
+  dialog.join();
+  for (int i = 0; i < kStepMs / 10 && ReadAll(dir / "row.txt").size() < 5; i++) SleepMs(10);
+  EXPECT_EQ(ReadAll(dir / "row.txt").substr(0, 5), "tolvq") << Output();
+
+  tap(kPlayTest, 1);
+  Picture play;
+  for (int i = 0; i < 10 && !(play.w == 800 && grass(play, 600, 450)); i++) play = shot();
+  ASSERT_TRUE(play.w == 800 && grass(play, 600, 450)) << "play did not start\n" << Output();
+  tap(kBuilder, 1);
+  ASSERT_TRUE(framesSawIt()) << Output();
+  tap(kOrderPoint, 3);
+  ASSERT_TRUE(framesSawIt()) << Output();
+  tap(kStageSave, 1);
+  for (int i = 0; i < kStepMs / 10 && !fs::exists(dir / "Maps" / "test2.etp01"); i++) SleepMs(10);
+
+  XDestroyWindow(t, w);
+  XSync(t, False);
+  const int rc = WaitExit(kStepMs);
+  ASSERT_NE(rc, -1) << "the program did not end after its window was destroyed\n" << Output();
+  EXPECT_EQ(rc, 0) << Output();
+  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
+
+  // The shipped builder has no route target; the saved one has the one its order gave.
+  ASSERT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1) << Output();
+  ASSERT_EQ(Fgrs.mf[652].status, fgrUnitStroi);
+  EXPECT_NE(Fgrs.mf[652].targPathKle, 0);
 }
 
 }  // namespace
