@@ -2,14 +2,29 @@
 // process start to the end of its first buffer swap (a preloaded library ends the process there).
 // The time includes starting the process, reading the settings, texts, key commands, fonts and
 // textures, making the off-screen surface and drawing the start screen's first frame.
+//
+// Beside each run of the game, in the same iteration and so under the same load, run the baseline
+// (bench/startup_baseline.cpp: the platform layer's headless surface alone, cleared and swapped
+// once) and a start-then-close run of the game (the close message before any frame). The counters
+// are medians over the iterations:
+//   base_ms        the baseline's start to its first frame
+//   x_base         the game's time over the baseline's, pair by pair
+//   peak_MiB       the game's peak resident memory up to its first frame
+//   base_peak_MiB  the baseline's
+//   over_MiB       peak_MiB - base_peak_MiB, pair by pair
+//   close_over_MiB the start-then-close run's peak over the baseline's
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -30,36 +45,90 @@ fs::path DataCopy() {
   return dir;
 }
 
+// The environment of a headless run: ours without the knobs of the platform layer, the preloads
+// and the display, then the given additions.
+struct Env {
+  std::vector<std::string> vars;
+  std::vector<char*> ptrs;
+  explicit Env(std::initializer_list<std::string> add) {
+    for (char** e = environ; *e; ++e) {
+      std::string v = *e;
+      if (v.rfind("TOLV_", 0) != 0 && v.rfind("LD_PRELOAD=", 0) != 0 && v.rfind("DISPLAY=", 0) != 0)
+        vars.push_back(v);
+    }
+    vars.insert(vars.end(), add);
+    for (std::string& v : vars) ptrs.push_back(v.data());
+    ptrs.push_back(nullptr);
+  }
+};
+
+struct RunResult {
+  double ms = 0;
+  double peakMiB = 0;
+  bool ok = false;
+};
+
+RunResult RunOnce(const char* bin, Env& env, const posix_spawn_file_actions_t* acts) {
+  RunResult r;
+  char* argv[] = {const_cast<char*>(bin), nullptr};
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, bin, acts, nullptr, argv, env.ptrs.data()) != 0) return r;
+  int status = 0;
+  rusage use = {};
+  if (wait4(pid, &status, 0, &use) != pid) return r;
+  r.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  r.peakMiB = use.ru_maxrss / 1024.0;  // kB
+  r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return r;
+}
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
 void BM_StartupToFirstFrame(benchmark::State& state) {
   const fs::path dir = DataCopy();
-  std::vector<std::string> env;
-  for (char** e = environ; *e; ++e) {
-    std::string v = *e;
-    if (v.rfind("TOLV_", 0) != 0 && v.rfind("LD_PRELOAD=", 0) != 0 && v.rfind("DISPLAY=", 0) != 0) env.push_back(v);
-  }
-  env.push_back("TOLV_VIDEO=headless");
-  env.push_back(std::string("LD_PRELOAD=") + TOLV_FIRST_SWAP_LIB);
-  std::vector<char*> envp;
-  for (std::string& v : env) envp.push_back(v.data());
-  envp.push_back(nullptr);
-  char bin[] = TOLV_BIN;
-  char* argv[] = {bin, nullptr};
+  const std::string closeScript = (dir / "close.txt").string();
+  std::ofstream(closeScript) << "close\n";
+  const std::string preload = std::string("LD_PRELOAD=") + TOLV_FIRST_SWAP_LIB;
+  Env firstFrame({"TOLV_VIDEO=headless", preload});
+  Env startClose({"TOLV_VIDEO=headless", "TOLV_SCRIPT=" + closeScript});
   posix_spawn_file_actions_t acts;
   posix_spawn_file_actions_init(&acts);
   posix_spawn_file_actions_addchdir_np(&acts, dir.c_str());
   posix_spawn_file_actions_addopen(&acts, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&acts, 2, "/dev/null", O_WRONLY, 0);
+  std::vector<double> baseMs, ratio, peak, basePeak, over, closeOver;
   for (auto _ : state) {
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawn(&pid, bin, &acts, nullptr, argv, envp.data()) != 0 || waitpid(pid, &status, 0) != pid ||
-        !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("the run did not reach its first frame");
+    const RunResult game = RunOnce(TOLV_BIN, firstFrame, &acts);
+    const RunResult base = RunOnce(TOLV_BASELINE_BIN, firstFrame, &acts);
+    const RunResult closed = RunOnce(TOLV_BIN, startClose, &acts);
+    if (!game.ok || !base.ok || !closed.ok) {
+      state.SkipWithError(!game.ok ? "the game did not reach its first frame"
+                          : !base.ok ? "the baseline did not reach its first frame"
+                                     : "the start-then-close run failed");
       break;
     }
+    state.SetIterationTime(game.ms / 1000);
+    baseMs.push_back(base.ms);
+    ratio.push_back(game.ms / base.ms);
+    peak.push_back(game.peakMiB);
+    basePeak.push_back(base.peakMiB);
+    over.push_back(game.peakMiB - base.peakMiB);
+    closeOver.push_back(closed.peakMiB - base.peakMiB);
   }
   posix_spawn_file_actions_destroy(&acts);
+  state.counters["base_ms"] = Median(baseMs);
+  state.counters["x_base"] = Median(ratio);
+  state.counters["peak_MiB"] = Median(peak);
+  state.counters["base_peak_MiB"] = Median(basePeak);
+  state.counters["over_MiB"] = Median(over);
+  state.counters["close_over_MiB"] = Median(closeOver);
 }
-BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "figures/fgr.h"
+#include "shell/mem_clear.h"
 #include "shell/random.h"
 
 LandFloor LandSurface;
@@ -81,4 +82,4 @@ void LandFloor_DecorateMesh(LandFloor* fl) {
   }
 }
 
-void LandFloor_ForgetDecoration(LandFloor* fl) { memset(fl->decoLoad, 0, sizeof fl->decoLoad); }
+void LandFloor_ForgetDecoration(LandFloor* fl) { MemClear(fl->decoLoad, sizeof fl->decoLoad); }

@@ -3,6 +3,7 @@
 // world, so a file that is cut short or breaks a capacity changes nothing.
 #include <cstddef>
 #include <cstring>
+#include <new>
 
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
@@ -19,8 +20,24 @@ int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay activ
 StageScratch* gStageRead = nullptr;
 char gStageFileBuf[kStageFileBuf];
 
-static StageScratch gScratch;      // the stage being read
-static StageScratch gScratchOne;   // a figure read on its own, outside a stage
+// The two scratch stages are made when first used, zeroes first as static storage would start:
+// their figure slots have constructors, and a static record's constructors run at start-up,
+// writing into every page of megabytes for a load that may never come.
+enum ScratchUse { kScratchStage, kScratchOne };  // the stage being read; a figure read on its own
+union ScratchStore {
+  constexpr ScratchStore() {}
+  StageScratch s;
+};
+static ScratchStore gScratchStore[2];
+
+static StageScratch* Scratch(ScratchUse use) {
+  static bool made[2];
+  if (!made[use]) {
+    new (&gScratchStore[use].s) StageScratch();
+    made[use] = true;
+  }
+  return &gScratchStore[use].s;
+}
 
 static void ScratchClear(StageScratch* s) {
   memset(s->have, 0, sizeof s->have);
@@ -33,8 +50,9 @@ static void ScratchClear(StageScratch* s) {
 }
 
 StageScratch* StageScratch_Begin() {
-  ScratchClear(&gScratch);
-  return &gScratch;
+  StageScratch* s = Scratch(kScratchStage);
+  ScratchClear(s);
+  return s;
 }
 
 int Fgrs_LoadX(t_Fgrs* c, FILE* f, unsigned kind) {
@@ -85,7 +103,7 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   StageScratch* s = gStageRead;
   bool own = !s;  // a figure read on its own takes its extras at once
   if (own) {
-    s = &gScratchOne;
+    s = Scratch(kScratchOne);
     ScratchClear(s);
   }
   s->in.f = ff;

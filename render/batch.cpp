@@ -12,9 +12,10 @@
 #include "render/texture.h"
 #include "render/vert_arr.h"
 
+// The lists live in the scene record, static storage that starts as zeroes: only the words that are
+// not zero are written, so the entries' megabytes cost nothing until a frame fills them.
 template <int N, int K>
 void BatchList_Init(t_BatchList<N, K>* l, int nom, int sceneIndex) {
-  std::memset(l, 0, sizeof *l);
   l->nom = nom;
   l->enabled = 1;
   l->sceneIndex = sceneIndex;

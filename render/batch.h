@@ -65,7 +65,8 @@ void BatchListBig_Draw(BatchListBig* l, int first, int count, int flat);
 void Fgr_DrawBatched(Fgr* f);  // the figure's batched draw procedure (ProcNomOnR), when it has one
 int Wrap1000(BatchEntry* e);   // a group key above 999 becomes the key modulo 1000
 
-// Construction and the per-frame emptying (the render scene's).
+// Construction and the per-frame emptying (the render scene's). Init builds a list in storage
+// that is still all zeroes (the static scene record); it writes only the non-zero words.
 template <int N, int K>
 void BatchList_Init(t_BatchList<N, K>* l, int nom, int sceneIndex);
 template <int N, int K>

@@ -80,30 +80,40 @@ int Font_LoadImage(FontSetRec* set, int index, const char* fileName) {
   return ok;
 }
 
+// The quad is compiled from client arrays, not between glBegin and glEnd: a list made that way
+// leaves the current texture coordinate alone when it runs, where a glBegin list sets it to its last
+// corner's. Mesa's software renderer stores a fresh copy of its fragment state (tens of KB) for every
+// draw after a current value changed, so a line of text would cost that copy per glyph and keep it
+// until the frame is drawn.
 void Font_BuildLists(Font* font) {
   if (!font || font->count <= 0 || !font->listBase) return;
   float cw = (float)font->imageWidth / font->cellsPerRow;
   float ch = (float)font->imageHeight / font->cellsPerColumn;
   float iw = (float)font->imageWidth, ih = (float)font->imageHeight;
+  float corner[8], texCoord[8];
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glDisableClientState(GL_NORMAL_ARRAY);
+  glDisableClientState(GL_COLOR_ARRAY);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glVertexPointer(2, GL_FLOAT, 0, corner);
+  glTexCoordPointer(2, GL_FLOAT, 0, texCoord);
   for (int i = 0; i < font->count; i++) {
     const FontGlyph& g = font->glyphs[font->firstChar + i];
     int col = i % font->cellsPerRow, row = i / font->cellsPerRow;
     float s0 = col * cw / iw, s1 = s0 + g.advance / iw;
     float t0 = 1.0f - (row + 1) * ch / ih, t1 = 1.0f - row * ch / ih;
+    const float w = (float)g.advance, h = (float)g.height;
+    const float c[8] = {0, 0, w, 0, w, h, 0, h};
+    const float t[8] = {s0, t0, s1, t0, s1, t1, s0, t1};
+    memcpy(corner, c, sizeof corner);
+    memcpy(texCoord, t, sizeof texCoord);
     glNewList(font->listBase + i, GL_COMPILE);
-    glBegin(GL_QUADS);
-    glTexCoord2f(s0, t0);
-    glVertex2f(0, 0);
-    glTexCoord2f(s1, t0);
-    glVertex2f((float)g.advance, 0);
-    glTexCoord2f(s1, t1);
-    glVertex2f((float)g.advance, (float)g.height);
-    glTexCoord2f(s0, t1);
-    glVertex2f(0, (float)g.height);
-    glEnd();
-    if (i >= 4) glTranslatef((float)g.advance, 0, 0);
+    glDrawArrays(GL_QUADS, 0, 4);
+    if (i >= 4) glTranslatef(w, 0, 0);
     glEndList();
   }
+  glPopClientAttrib();
 }
 
 int Font_ParseEntry(Font* font, std::istream& in) {

@@ -102,44 +102,67 @@ uint8_t* TargaDecode(const uint8_t* data, size_t len, int* width, int* height, i
     return nullptr;
   }
 
-  // Pixels arrive row by row in file order; the buffer is bottom row first.
-  size_t rowBytes = (size_t)w * bpp;
-  int fileRow = 0, col = 0;
-  auto put = [&](const uint8_t* src) {
-    int outRow = topFirst ? h - 1 - fileRow : fileRow;
-    uint8_t* d = out + (size_t)outRow * rowBytes + (size_t)col * bpp;
-    d[0] = src[2];
-    d[1] = src[1];
-    d[2] = src[0];
-    if (bpp == 4) d[3] = src[3];
-    if (++col == w) {
-      col = 0;
-      fileRow++;
+  // Pixels arrive row by row in file order; the buffer is bottom row first. A packet may run on
+  // into the next row. Each stretch of a row is written in one pass: a run's pixel is made once.
+  const size_t rowBytes = (size_t)w * bpp;
+  int fileRow = 0, colLeft = w;
+  uint8_t* d = out + (size_t)(topFirst ? h - 1 : 0) * rowBytes;
+  auto rowDone = [&]() {
+    if (++fileRow < h) d = out + (size_t)(topFirst ? h - 1 - fileRow : fileRow) * rowBytes;
+    colLeft = w;
+  };
+  // n pixels from src, which advances by bpp a pixel when step is set (a raw packet) and stays on
+  // one pixel otherwise (a run).
+  auto put = [&](const uint8_t* src, size_t n, bool step) {
+    while (n > 0 && fileRow < h) {
+      const size_t k = n < (size_t)colLeft ? n : (size_t)colLeft;
+      if (bpp == 4) {
+        if (step) {
+          for (size_t i = 0; i < k; i++, src += 4) {
+            d[4 * i] = src[2], d[4 * i + 1] = src[1], d[4 * i + 2] = src[0], d[4 * i + 3] = src[3];
+          }
+        } else {
+          const uint8_t px[4] = {src[2], src[1], src[0], src[3]};
+          uint32_t v;
+          memcpy(&v, px, 4);
+          for (size_t i = 0; i < k; i++) memcpy(d + 4 * i, &v, 4);
+        }
+      } else {
+        const uint8_t r = src[2], g = src[1], b = src[0];
+        for (size_t i = 0; i < k; i++) {
+          if (step) d[3 * i] = src[3 * i + 2], d[3 * i + 1] = src[3 * i + 1], d[3 * i + 2] = src[3 * i];
+          else d[3 * i] = r, d[3 * i + 1] = g, d[3 * i + 2] = b;
+        }
+        if (step) src += 3 * k;
+      }
+      d += k * bpp;
+      n -= k;
+      colLeft -= (int)k;
+      if (colLeft == 0) rowDone();
     }
   };
 
   const uint8_t* p = data + pos;
   const uint8_t* end = data + len;
   if (type == 2) {
-    for (size_t i = 0; i < npix; i++, p += bpp) put(p);
+    put(p, npix, true);
   } else {
     while (fileRow < h) {
       if (p >= end) break;
       int head = *p++;
-      int count = (head & 0x7F) + 1;
+      size_t count = (size_t)(head & 0x7F) + 1;
       if (head & 0x80) {
         if ((size_t)(end - p) < (size_t)bpp) break;
-        for (int k = 0; k < count && fileRow < h; k++) put(p);
+        put(p, count, false);
         p += bpp;
       } else {
-        for (int k = 0; k < count && fileRow < h; k++) {
-          if ((size_t)(end - p) < (size_t)bpp) {
-            p = end;
-            break;
-          }
-          put(p);
-          p += bpp;
-        }
+        // Only the pixels the image still takes must be there; a packet cut short before them
+        // leaves the image unfinished.
+        size_t left = (size_t)(h - fileRow - 1) * w + (size_t)colLeft;
+        size_t used = count < left ? count : left;
+        if ((size_t)(end - p) < used * bpp) break;
+        put(p, used, true);
+        p += used * bpp;
       }
     }
     if (fileRow < h) {

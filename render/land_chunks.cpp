@@ -20,6 +20,7 @@
 #include "render/vert_arr.h"
 #include "shell/frame_clock.h"
 #include "shell/log.h"
+#include "shell/mem_clear.h"
 #include "shell/random.h"
 #include "shell/window_state.h"
 
@@ -104,8 +105,8 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_LUMINANCE,
                GL_UNSIGNED_BYTE, fl->FogVis);
   std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
-  std::memset(fl->paf, 0, sizeof fl->paf);
-  std::memset(fl->paf2, 0, sizeof fl->paf2);
+  MemClear(fl->paf, sizeof fl->paf);
+  MemClear(fl->paf2, sizeof fl->paf2);
 }
 
 int LandTile_Slot(const LandFloor* fl, int cell) {

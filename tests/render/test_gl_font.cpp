@@ -92,6 +92,8 @@ TEST_F(FontTest, ColourCodedRunsMatchTheMeasuredWidths) {
 TEST_F(FontTest, SavedColourCodesAndTheHighlightBlock) {
   WriteBlockFont("=tex=\n1\nblocks.tga\n=klv=\n1\n=fnt=\n" + BlockEntry(1));
   ASSERT_EQ(FontSet_Load(&FontSet, "."), 1);
+  EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));  // building the lists leaves the client arrays as they were
+  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
   // " " is the colour the print began with; byte 1 the same at half alpha over black.
   glColor4f(0, 1, 1, 1);
   Font_Print(&FontSet, "ab", 1, 10, 10, 0, 0, kGlW, kGlH, " \x01", 0, 0);
@@ -107,6 +109,14 @@ TEST_F(FontTest, SavedColourCodesAndTheHighlightBlock) {
   GLint mode = 0;
   glGetIntegerv(GL_MATRIX_MODE, &mode);
   EXPECT_EQ(mode, GL_MODELVIEW);
+  // The glyphs leave the current texture coordinate as the print found it: a glyph that set it
+  // would make the software renderer store a copy of its state for every glyph after it.
+  glTexCoord2f(0.25f, 0.75f);
+  Font_Print(&FontSet, "abcd", 1, 10, 50, 0, 0, kGlW, kGlH, nullptr, 0, 0);
+  GLfloat tc[4] = {};
+  glGetFloatv(GL_CURRENT_TEXTURE_COORDS, tc);
+  EXPECT_EQ(tc[0], 0.25f);
+  EXPECT_EQ(tc[1], 0.75f);
 }
 
 TEST_F(FontTest, DescriptionCapsAndBadEntries) {
