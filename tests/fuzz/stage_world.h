@@ -1,6 +1,7 @@
 // The small world the two stage targets load their inputs over, and the promises they check: a
 // refused file leaves the figures, land cells, sides and named variables byte for byte as they
-// were; an accepted one passes the per-frame link check and still saves and resets.
+// were; an accepted one passes the per-frame link check, still saves, makes a new figure and
+// resets.
 #pragma once
 #include <unistd.h>
 
@@ -125,6 +126,7 @@ inline void AfterInput(int accepted) {
   if (o2::NeedExit) abort();  // an accepted file left a dead chain member
   SavePart(1);
   SavePart(0);
+  Fgrs.AddFgr(112, 1);  // a figure made after the load takes the next running number
   Fgrs.ResetAll();
   RestoreLandSidesOrg();
 }
