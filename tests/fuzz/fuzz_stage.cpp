@@ -24,8 +24,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
       return s + base + loc;
     };
     Fuzz_Seed("shipped_test", pair(sb, sl));
-    LimitSeeds(sb, 0, "base_", [&](const std::string& name, const std::string& b) { Fuzz_Seed(name, pair(b, sl)); });
-    LimitSeeds(sl, 1, "loc_", [&](const std::string& name, const std::string& l) { Fuzz_Seed(name, pair(sb, l)); });
+    LimitSeeds(sb, 0, "base_",
+               [&](const std::string& name, const std::string& b) { Fuzz_Seed(name, pair(b, sl)); });
+    LimitSeeds(sl, 1, "loc_",
+               [&](const std::string& name, const std::string& l) { Fuzz_Seed(name, pair(sb, l)); });
   }
   return 0;
 }

@@ -26,7 +26,7 @@ struct ChunkAt {
   int sel;
   size_t lists[3];  // the record's list counts
   int listWords[3];
-  size_t land;      // the first land block's head, when the chunk has its floors
+  size_t land;  // the first land block's head, when the chunk has its floors
 };
 
 struct PartMap {
@@ -123,12 +123,14 @@ void LimitSeeds(const std::string& whole, int forLocation, const std::string& pr
   // The head: length, kind, base slots and slot count.
   for (int w = 0; w < 4; w++)
     for (int l = 0; l < 3; l++)
-      one("head" + std::to_string(w) + "_" + kLimitNames[l], [&](std::string& s) { PokeI32(s, 4 * w, kLimits[l]); });
+      one("head" + std::to_string(w) + "_" + kLimitNames[l],
+          [&](std::string& s) { PokeI32(s, 4 * w, kLimits[l]); });
   one("count_max", [&](std::string& s) { PokeI32(s, m.count, INT_MAX); });
   one("count_min", [&](std::string& s) { PokeI32(s, m.count, INT_MIN); });
   // Figure numbers: the limits, both ends of the range and one past each.
   const int hi = forLocation ? kFgrsSlots - 1 - FgrsBaseLast : FgrsBaseLast;
-  const int numbers[] = {INT_MAX, INT_MIN, -1, 0, hi, hi + 1, INT_MAX - FgrsBaseLast, INT_MIN + FgrsBaseLast};
+  const int numbers[] = {
+      INT_MAX, INT_MIN, -1, 0, hi, hi + 1, INT_MAX - FgrsBaseLast, INT_MIN + FgrsBaseLast};
   for (int k : numbers)
     one("number_" + std::to_string(k), [&](std::string& s) { PokeI32(s, m.chunks[0].number, k); });
   one("number_twice", [&](std::string& s) {
@@ -147,9 +149,12 @@ void LimitSeeds(const std::string& whole, int forLocation, const std::string& pr
       for (const ChunkAt& c : m.chunks)
         for (int k = 0; k < kFgrLinkCount; k++) PokeI32(s, c.links + 4 * k, kLimits[l]);
     });
-    one(std::string("ind_count_") + kLimitNames[l], [&](std::string& s) { PokeI32(s, m.chunks[0].indCount, kLimits[l]); });
-    one(std::string("kind_") + kLimitNames[l], [&](std::string& s) { PokeI32(s, m.chunks[0].values + statusAt, kLimits[l]); });
-    one(std::string("selector_") + kLimitNames[l], [&](std::string& s) { PokeI32(s, m.chunks[0].selector, kLimits[l]); });
+    one(std::string("ind_count_") + kLimitNames[l],
+        [&](std::string& s) { PokeI32(s, m.chunks[0].indCount, kLimits[l]); });
+    one(std::string("kind_") + kLimitNames[l],
+        [&](std::string& s) { PokeI32(s, m.chunks[0].values + statusAt, kLimits[l]); });
+    one(std::string("selector_") + kLimitNames[l],
+        [&](std::string& s) { PokeI32(s, m.chunks[0].selector, kLimits[l]); });
   }
   for (size_t f = 0; f < 4; f++)
     one("floats_" + std::to_string(f), [&](std::string& s) {
@@ -177,7 +182,8 @@ void LimitSeeds(const std::string& whole, int forLocation, const std::string& pr
           const int n = PeekI32(part, c->lists[t]);
           for (int e = 0; e < n; e++)
             for (int w = 0; w < c->listWords[t]; w++)
-              PokeI32(s, c->lists[t] + 4 + (size_t)e * (4 + 4 * c->listWords[t]) + 4 + 4 * w, kLimits[l]);
+              PokeI32(s, c->lists[t] + 4 + (size_t)e * (4 + 4 * c->listWords[t]) + 4 + 4 * w,
+                      kLimits[l]);
         });
       }
     }
@@ -191,7 +197,8 @@ void LimitSeeds(const std::string& whole, int forLocation, const std::string& pr
   for (const ChunkAt& c : withLand.chunks) {
     if (!c.land) continue;
     for (int l = 0; l < 3; l++) {
-      oneWhole(std::string("land_size_") + kLimitNames[l], [&](std::string& s) { PokeI32(s, c.land + 8, kLimits[l]); });
+      oneWhole(std::string("land_size_") + kLimitNames[l],
+               [&](std::string& s) { PokeI32(s, c.land + 8, kLimits[l]); });
       oneWhole(std::string("land_cells_") + kLimitNames[l], [&](std::string& s) {
         for (int fl = 0; fl < 2; fl++)
           for (int i = 0; i < kLandCells; i++) {
@@ -211,7 +218,8 @@ void LimitSeeds(const std::string& whole, int forLocation, const std::string& pr
           for (int w = 0; w < kSideValueCount; w++) PokeI32(s, at + 8 + 4 * w, kLimits[l]);
       });
     } else {
-      one(std::string("location_") + kLimitNames[l], [&](std::string& s) { PokeI32(s, s.size() - 4, kLimits[l]); });
+      one(std::string("location_") + kLimitNames[l],
+          [&](std::string& s) { PokeI32(s, s.size() - 4, kLimits[l]); });
     }
   }
 }
