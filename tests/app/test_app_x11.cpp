@@ -122,6 +122,16 @@ class AppX11 : public ::testing::Test {
     return Frames(kHoldFrames) ? w : 0;
   }
 
+  // Starts the program, answers its window-size question by the key and waits for its window.
+  Window Start(KeySym answer) {
+    Launch();
+    std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(",
+                     std::vector<KeySym>{answer});
+    Window w = WaitGameWindow(kStepMs);
+    user.join();
+    return w;
+  }
+
   // Waits until the game has drawn n more frames; false when it did not or it ended.
   bool Frames(int n) {
     return frames.Frames(n, [&] { return Alive(); });
@@ -164,11 +174,7 @@ class AppX11 : public ::testing::Test {
 };
 
 TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
-  Launch();
-  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(",
-                   std::vector<KeySym>{XK_y});
-  Window w = WaitGameWindow(kStepMs);
-  user.join();
+  Window w = Start(XK_y);
   ASSERT_NE(w, 0u) << Output();
 
   // Yes picks the first size of the settings.
@@ -197,10 +203,7 @@ constexpr int kBuilder[2] = {412, 274}, kOrderPoint[2] = {555, 218}, kStageSave[
 
 TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
-  Launch();
-  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(", std::vector<KeySym>{XK_n});
-  Window w = WaitGameWindow(kStepMs);
-  user.join();
+  Window w = Start(XK_n);
   ASSERT_NE(w, 0u) << Output();
   // The end of the upper box's first row ("tolv" of the shipped about text), then two letters.
   Click(w, kRowEnd, 1);
@@ -232,10 +235,7 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
   fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps",
            fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  Launch();
-  std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(", std::vector<KeySym>{XK_n});
-  Window w = WaitGameWindow(kStepMs);
-  user.join();
+  Window w = Start(XK_n);
   ASSERT_NE(w, 0u) << Output();
   XWindowAttributes a;
   ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
