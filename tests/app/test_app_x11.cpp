@@ -170,6 +170,18 @@ class AppX11 : public ::testing::Test {
     return got;
   }
 
+  // A click at the end of the upper text box's first row ("tolv" of the shipped about text), two
+  // letters typed there, the row selected to its start and copied: what another program pastes.
+  std::string TypeAtRowEndAndCopy(Window w, KeySym a, KeySym b, const std::string& want) {
+    static const int kRowEnd[2] = {300, 295};
+    Click(w, kRowEnd, 1);
+    Hold(a);
+    Hold(b);
+    WithKey(XK_Shift_L, XK_Home);
+    WithKey(XK_Control_L, XK_c);
+    return Pasted(want);
+  }
+
   std::string Output() { return ReadAll(dir / "run.out"); }
 };
 
@@ -196,22 +208,16 @@ TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
 }
 
 // Window pixels (top-left origin) at 800 x 600, as in the headless play session: the start
-// screen's Save and PlayTest buttons, the upper text box's first row, the builder of the shipped
-// stage in the first view of play, a point to send it to, and the stage's save button.
-constexpr int kTextSave[2] = {750, 61}, kPlayTest[2] = {750, 124}, kRowEnd[2] = {300, 295};
+// screen's Save and PlayTest buttons, the builder of the shipped stage in the first view of play, a
+// point to send it to, and the stage's save button.
+constexpr int kTextSave[2] = {750, 61}, kPlayTest[2] = {750, 124};
 constexpr int kBuilder[2] = {412, 274}, kOrderPoint[2] = {555, 218}, kStageSave[2] = {40, 530};
 
 TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
   Window w = Start(XK_n);
   ASSERT_NE(w, 0u) << Output();
-  // The end of the upper box's first row ("tolv" of the shipped about text), then two letters.
-  Click(w, kRowEnd, 1);
-  Hold(XK_h);
-  Hold(XK_i);
-  WithKey(XK_Shift_L, XK_Home);
-  WithKey(XK_Control_L, XK_c);
-  EXPECT_EQ(Pasted("tolvhi"), "tolvhi") << Output();
+  EXPECT_EQ(TypeAtRowEndAndCopy(w, XK_h, XK_i, "tolvhi"), "tolvhi") << Output();
 
   // Another program's text, Cyrillic in UTF-8, pasted at the row's end and copied back whole.
   const Atom clipboard = XInternAtom(t, "CLIPBOARD", False);
@@ -244,12 +250,7 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
 
   // The start screen: two letters at the end of the upper box's first row, the row copied to the
   // clipboard, then saved through the file dialog: into the folder it shows, under a typed name.
-  Click(w, kRowEnd, 1);
-  Hold(XK_o);
-  Hold(XK_k);
-  WithKey(XK_Shift_L, XK_Home);
-  WithKey(XK_Control_L, XK_c);
-  EXPECT_EQ(Pasted("tolvok"), "tolvok") << Output();
+  EXPECT_EQ(TypeAtRowEndAndCopy(w, XK_o, XK_k, "tolvok"), "tolvok") << Output();
   std::thread dialog(AnswerModalWithin, kStepMs, xvfb.display, "Save",
                      std::vector<KeySym>{XK_Return, XK_r, XK_o, XK_w, XK_period, XK_t, XK_x, XK_t, XK_Return});
   Click(w, kTextSave, 1);
