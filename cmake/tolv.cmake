@@ -122,10 +122,10 @@ endfunction()
 
 # tolv_test(<name> LIBS lib... [SOURCES ...]): one GoogleTest executable of every .cpp in the
 # current folder (or the given sources), registered test by test with CTest.
-# SERIAL: its tests run alone, for those that drive a real X server by the clock (another test's
-# load would make their waits too short).
+# SERIAL: its tests run alone. LABEL: the ctest label of its tests (tools/stress.sh runs those
+# labelled app and platform over and over on a busy machine).
 function(tolv_test name)
-  cmake_parse_arguments(ARG "SERIAL" "TIMEOUT" "LIBS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "TIMEOUT;LABEL" "LIBS;SOURCES" ${ARGN})
   if(ARG_SOURCES)
     set(srcs ${ARG_SOURCES})
   else()
@@ -143,6 +143,9 @@ function(tolv_test name)
   set(serial "")
   if(ARG_SERIAL)
     set(serial RUN_SERIAL TRUE)
+  endif()
+  if(ARG_LABEL)
+    list(APPEND serial LABELS ${ARG_LABEL})
   endif()
   gtest_discover_tests(${name} WORKING_DIRECTORY ${wd} DISCOVERY_MODE PRE_TEST
                        PROPERTIES TIMEOUT ${ARG_TIMEOUT} ${serial})

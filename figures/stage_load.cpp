@@ -185,8 +185,11 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     if (!BinIn_Bytes(&s->in, head, sizeof head)) return;
     int k;
     memcpy(&k, head + 8, 4);
-    int slot = forLocation ? k + FgrsBaseLast : k;
-    if (slot < first || slot > last || s->have[slot]) {
+    // A location numbers its figures from 1 after the base slots: the number is checked against
+    // its own range before it becomes a slot, so no number wraps.
+    int lo = forLocation ? 1 : first, hi = forLocation ? last - FgrsBaseLast : last;
+    int slot = k < lo || k > hi ? 0 : (forLocation ? k + FgrsBaseLast : k);
+    if (slot == 0 || s->have[slot]) {
       LogInfo("\nLoadEtapSlot: figure number %d", k);
       BinIn_Fail(&s->in, "figure slot");
       return;

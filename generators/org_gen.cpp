@@ -2,6 +2,7 @@
 // number check. The header text itself is written by org_gen_write.cpp.
 #include "generators/org_gen.h"
 
+#include <climits>
 #include <cmath>
 #include <fstream>
 
@@ -54,7 +55,7 @@ void Org_ParseMix(std::istream& in, GenOrgList& ints, GenOrgList& flos, std::str
   }
   GenEndNumberLine(in);
   v.blok = blok;
-  if (v.adv < 0) v.adv = -v.adv;
+  if (v.adv < 0) v.adv = v.adv == INT_MIN ? INT_MAX : -v.adv;  // a step has no sign
   v.fAdv = std::fabs(v.fAdv);
   if (v.tip == 1)
     ints.push_back(v);

@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +21,8 @@ float FontSavedColor[4];
 
 // Font images are small; a wrong name must not pull in a huge file.
 static const long kFontMaxFile = 64L << 20;
+// The widest text a measure answers, in pixels (far beyond any window).
+static const int kFontWidthMax = 1 << 24;
 
 // The font being printed: the highlight codes draw its glyph 0.
 static const Font* sPrintFont;
@@ -363,15 +367,18 @@ int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start,
   if (start >= len) return 0;
   int end = count < 0 || count > len - start ? len : start + count;
   const Font* f = &set->fonts[font];
-  int sum = 0;
+  // An advance from the font file may be up to a million pixels: the sum is taken wide and held
+  // to a width a caller can still add window positions to.
+  int64_t sum = 0;
   for (int i = start; i < end; i++) sum += f->glyphs[(uint8_t)text[i]].advance;
-  return sum;
+  return (int)std::clamp<int64_t>(sum, -kFontWidthMax, kFontWidthMax);
 }
 
 int Font_FitChars(const FontSetRec* set, int font, const char* text, int width) {
   if (!set || !text || font < 1 || font > kFontMax || !text[0]) return 0;
   const Font* f = &set->fonts[font];
-  int sum = 0, i = 0;
+  int64_t sum = 0;
+  int i = 0;
   for (; text[i]; i++) {
     sum += f->glyphs[(uint8_t)text[i]].advance;
     if (sum > width) return i;

@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <climits>
 #include <cmath>
 
 Slot3 gSlot3 = {nullptr, nullptr, nullptr};
@@ -139,7 +140,13 @@ int Proj_ToScreenM(float x, float y, float z, int* sx, int* sy, const double* mo
   return 1;
 }
 
-int NextId() { return nextIdCounter++; }
+// A stage may carry any number a figure was given (NextId_Raise takes the largest): at the end of
+// the range the count starts again at 1 instead of overflowing.
+int NextId() {
+  int n = nextIdCounter;
+  nextIdCounter = n < INT_MAX ? n + 1 : 1;
+  return n;
+}
 
 void NextId_Raise(int n) {
   if (n > nextIdCounter) nextIdCounter = n;

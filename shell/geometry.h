@@ -43,7 +43,7 @@ int Spheres_TouchV(const Vec3& a, float r1, const Vec3& b, float r2);
 int Proj_ToScreenM(float x, float y, float z, int* sx, int* sy, const double* model, const double* proj,
                    const int* viewport);
 
-// Running figure numbers: the first call gives 1.
+// Running figure numbers: the first call gives 1; after INT_MAX the next is 1 again.
 int NextId();
 void NextId_Raise(int n);
 

@@ -1,6 +1,7 @@
 // The settings file: read by position, a failed value keeps its default and ends the reading.
 #include "shell/konfig.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/platform.h"
@@ -22,6 +23,8 @@ int KonfigEditFlag = 0;
 int (*gKonfigAsk)(const char* text, const char* caption, int flags) = Plat_MessageBox;
 
 namespace {
+
+constexpr int kKonfigStripMax = 4000;  // the widest window the settings may ask for
 
 // Each value goes into a temporary and is stored only when it was read; then the line ends.
 template <typename T>
@@ -60,6 +63,10 @@ void Konfig_Read() {
   ReadLine(in, yes, 2);
   ReadLine(in, no, 2);
   ReadLine(in, KonfigStrip, 3);
+  // The strip's offsets are added to window positions when a text box draws: an offset beyond
+  // the largest window would be drawn nowhere, and one near the integer limit would overflow.
+  for (int i = 1; i < 3; i++)
+    KonfigStrip[i] = std::clamp(KonfigStrip[i], -kKonfigStripMax, kKonfigStripMax);
   ReadLine(in, KonfigStripRGB, 3);
   ReadLine(in, KonfigTextRGB, 3);
   ReadLine(in, &KonfigTextFlag, 1);

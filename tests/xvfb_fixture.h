@@ -1,16 +1,23 @@
 // A private Xvfb server for tests that need a real display, and the moves a user makes on it:
-// finding a window by its name, answering a modal window by keys, pressing a window's close button.
+// finding a window by its name, answering a modal window by keys, pressing a window's close button,
+// counting the frames a window draws. Every process a test starts here ends with the test: it is
+// stopped by its process id when its guard goes, and killed by the kernel should the test process
+// itself die first. Waits are for what the test needs to see; their limits only end a test that
+// would otherwise hang, so they are generous for a busy machine.
 #pragma once
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +29,52 @@
 // A window destroyed between our look-ups is no fault: the call just answers nothing. Without this
 // Xlib's default handler ends the whole test process.
 inline int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+
+// The longest a test waits for something it needs to see before it gives up.
+constexpr int kXWaitMs = 60000;
+
+inline long long XNowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Polls done() every few milliseconds until it answers true (true) or ms pass (false).
+template <class Done>
+bool WaitUntil(Done done, int ms = kXWaitMs) {
+    const long long end = XNowMs() + ms;
+    for (;;) {
+        if (done()) return true;
+        if (XNowMs() >= end) return false;
+        Plat_SleepMs(2);
+    }
+}
+
+// In a child just forked by a test: it ends when the test process ends, whatever ends it.
+inline void DieWithTest() {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() == 1) _exit(126);  // the test is gone already
+}
+
+inline void StopProcess(pid_t pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+// Stops a process the test started when the guard goes (the test ended, passed or failed).
+struct ProcessGuard {
+    pid_t pid = 0;
+    ProcessGuard() = default;
+    explicit ProcessGuard(pid_t p) : pid(p) {}
+    ProcessGuard(const ProcessGuard&) = delete;
+    ProcessGuard& operator=(const ProcessGuard&) = delete;
+    ~ProcessGuard() { Stop(); }
+    void Stop() {
+        StopProcess(pid);
+        pid = 0;
+    }
+};
 
 inline const char* FindXvfb() {
     static const char* paths[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb", "/bin/Xvfb"};
@@ -47,6 +100,7 @@ struct XvfbServer {
             return "fork failed";
         }
         if (pid == 0) {
+            DieWithTest();
             close(fds[0]);
             int devnull = open("/dev/null", O_WRONLY);
             if (devnull >= 0) dup2(devnull, 2);
@@ -59,7 +113,7 @@ struct XvfbServer {
         // The server writes its display number once it accepts connections.
         std::string num;
         pollfd p = {fds[0], POLLIN, 0};
-        while (poll(&p, 1, 10000) > 0) {
+        while (poll(&p, 1, kXWaitMs) > 0) {
             char c;
             if (read(fds[0], &c, 1) != 1 || c == '\n') break;
             num.push_back(c);
@@ -77,6 +131,7 @@ struct XvfbServer {
         }
         pid = -1;
     }
+    ~XvfbServer() { Stop(); }
 };
 
 // Whether a window's name begins with caption: Cyrillic in a name reaches WM_NAME as '?' (it is
@@ -131,29 +186,27 @@ inline void TapKey(Display* d, KeySym ks) {
 }
 
 // Plays the user of a modal window from a second thread: waits up to waitMs until a window whose
-// name begins with caption has the focus, then types the keys. Should the keys not end it, the window is closed after
-// a while so that a fault fails the test instead of hanging it.
+// name begins with caption has the focus, then types the keys (the window reads them from its queue
+// in order). Should the keys not end it, the window is closed after a while so that a fault fails
+// the test instead of hanging it.
 inline void AnswerModalWithin(int waitMs, const std::string& display, const char* caption,
                               std::vector<KeySym> keys) {
     Display* u = XOpenDisplay(display.c_str());
     if (!u) return;
-    for (int i = 0; i < waitMs / 5 && !FocusedNamed(u, caption); i++) Plat_SleepMs(5);
-    Plat_SleepMs(20);
+    WaitUntil([&] { return FocusedNamed(u, caption) != 0; }, waitMs);
+    Plat_SleepMs(20);  // a floor: the window has just taken the focus
     for (KeySym ks : keys) {
         TapKey(u, ks);
         Plat_SleepMs(10);
     }
-    for (int i = 0; i < 300; i++) {
-        Window still = FocusedNamed(u, caption);
-        if (!still) break;
-        if (i == 299) SendDeleteWindow(u, still);
-        Plat_SleepMs(10);
+    if (!WaitUntil([&] { return FocusedNamed(u, caption) == 0; })) {
+        if (Window still = FocusedNamed(u, caption)) SendDeleteWindow(u, still);
     }
     XCloseDisplay(u);
 }
 
 inline void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
-    AnswerModalWithin(2000, display, caption, keys);
+    AnswerModalWithin(kXWaitMs, display, caption, keys);
 }
 
 inline bool HasXclip() { return access("/usr/bin/xclip", X_OK) == 0; }
@@ -171,6 +224,7 @@ inline pid_t XclipOwner(const std::string& display, const std::string& target, c
     }
     pid_t pid = fork();
     if (pid == 0) {
+        DieWithTest();
         int in = open(file.c_str(), O_RDONLY);
         int null = open("/dev/null", O_WRONLY);
         if (in < 0 || null < 0) _exit(126);
@@ -185,18 +239,13 @@ inline pid_t XclipOwner(const std::string& display, const std::string& target, c
     return pid;
 }
 
-inline void StopProcess(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
-// What `xclip -o` reads from the clipboard within about five seconds, while pump (our own event
-// loop, when the clipboard is ours and served from this process) runs.
+// What `xclip -o` reads from the clipboard once it has ended, while pump (our own event loop, when
+// the clipboard is ours and served from this process) runs.
 template <class Pump>
 std::string XclipRead(const std::string& display, const std::string& file, Pump pump) {
     pid_t reader = fork();
     if (reader == 0) {
+        DieWithTest();
         int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0) _exit(126);
         dup2(fd, 1);
@@ -204,12 +253,13 @@ std::string XclipRead(const std::string& display, const std::string& file, Pump 
         execl("/usr/bin/xclip", "xclip", "-selection", "clipboard", "-o", (char*)nullptr);
         _exit(127);
     }
+    ProcessGuard guard(reader);
     int status = 0;
-    for (int i = 0; i < 1000 && waitpid(reader, &status, WNOHANG) == 0; i++) {
-        pump();
-        Plat_SleepMs(5);
-    }
-    if (waitpid(reader, &status, WNOHANG) == 0) StopProcess(reader);
+    if (WaitUntil([&] {
+            pump();
+            return waitpid(reader, &status, WNOHANG) == reader;
+        }))
+        guard.pid = 0;
     std::string out;
     if (FILE* f = fopen(file.c_str(), "rb")) {
         char buf[4096];
@@ -219,3 +269,55 @@ std::string XclipRead(const std::string& display, const std::string& file, Pump 
     }
     return out;
 }
+
+// Counts the frames a window draws, as the server's damage reports on it: each buffer swap of the
+// program repaints the window. A test holds a key or a button until the program has drawn frames
+// with it held, and goes on once the frames it waits for are drawn, however slow they come.
+struct FrameWatch {
+    Display* d = nullptr;
+    Damage damage = 0;
+    int eventBase = 0;
+    long drawn = 0;  // reports so far
+
+    // False when the server has no damage extension.
+    bool Start(Display* display, Window w) {
+        int errorBase = 0;
+        if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return false;
+        d = display;
+        damage = XDamageCreate(d, w, XDamageReportNonEmpty);
+        XSync(d, False);
+        return damage != 0;
+    }
+    // Before the display is closed.
+    void Stop() {
+        if (d && damage) XDamageDestroy(d, damage);
+        damage = 0;
+        d = nullptr;
+    }
+    // Takes the reports that came; each is answered by emptying the damage, so that the next
+    // drawing reports again.
+    long Pump() {
+        if (!d) return drawn;
+        XEvent ev;
+        bool any = false;
+        while (XCheckTypedEvent(d, eventBase + XDamageNotify, &ev)) {
+            drawn++;
+            any = true;
+        }
+        if (any) {
+            XDamageSubtract(d, damage, None, None);
+            XFlush(d);
+        }
+        return drawn;
+    }
+    // Waits until the window has drawn n more times; false when it did not within the limit or
+    // when alive() says the program is gone.
+    template <class Alive>
+    bool Frames(int n, Alive alive) {
+        const long want = Pump() + n;
+        return WaitUntil([&] { return Pump() >= want || !alive(); }) && drawn >= want;
+    }
+    bool Frames(int n) {
+        return Frames(n, [] { return true; });
+    }
+};

@@ -3,20 +3,27 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "picture.h"
 #include "test_files.h"
 
 namespace fs = std::filesystem;
 
-constexpr int kHung = 137;  // the exit code of a run that timeout killed
+constexpr int kHung = 137;       // what Run answers for a run it had to kill
+constexpr int kHangMs = 240000;  // a run that takes longer hangs (far beyond the slowest busy run)
 
 // The run's screenshot dir/<name>.bmp against tests/app/golden/<name>_<w>x<h>.png of its size: at
 // most `most` pixels may differ by more than `tolerance` (TOLV_UPDATE_GOLDEN=1 rewrites the golden
@@ -49,13 +56,33 @@ class AppRun : public ::testing::Test {
     CopyShippedData(dir);
   }
 
-  // Runs the program in the data tree with a script; answers its exit code.
+  // Runs the program in the data tree with a script; answers its exit code. A headless run waits
+  // for nothing but its own frames; one that hangs is killed (kHung), so the test fails instead of
+  // waiting for the suite's timeout, and the run dies with the test process should that end first.
   int Run(const std::string& script) {
     WriteAll(dir / "script.txt", script);
-    // A run that hangs is ended, so the test fails instead of waiting for the suite's timeout.
-    std::string cmd = "cd '" + dir.string() + "' && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt " +
-                      "timeout -s KILL 60 '" + std::string(TOLV_BIN) + "' > run.out 2>&1";
-    int status = std::system(cmd.c_str());
+    const pid_t pid = fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
+      if (getppid() == 1 || chdir(dir.c_str()) != 0) _exit(126);
+      const int out = open("run.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (out >= 0) dup2(out, 1), dup2(out, 2);
+      setenv("TOLV_VIDEO", "headless", 1);
+      setenv("TOLV_SCRIPT", "script.txt", 1);
+      execl(TOLV_BIN, "tolv", (char*)nullptr);
+      _exit(127);
+    }
+    int status = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHangMs);
+    while (waitpid(pid, &status, WNOHANG) != pid) {
+      if (std::chrono::steady_clock::now() >= end) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return kHung;
+      }
+      usleep(5000);
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 

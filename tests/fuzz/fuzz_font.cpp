@@ -1,12 +1,13 @@
 // Fuzz target of the font description: FontSet_Load of "uni_files/res/_tfonts.txt" (the font
 // images after "=tex=", the fonts after "=klv=", one "=fnt=" entry each), with the stand-in GL
-// handing out texture and list names so every entry is parsed and its glyph lists built. The
-// scratch folder holds one small image, "a.tga"; the shipped images are the TGA target's. An
-// input is one description file.
+// handing out texture and list names so every entry is parsed, its glyph lists built and a long
+// row measured. The scratch folder holds one small image, "a.tga"; the shipped images are the TGA
+// target's. An input is one description file.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
+#include <string>
 
 #include "fuzz_common.h"
 #include "render/font.h"
@@ -39,6 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The glyph lists and the printer index the table of 256 glyphs from the first one.
   for (const Font& f : gSet.fonts)
     if (f.count > 0 && (f.firstChar < 0 || f.firstChar + f.count > 256)) abort();
+  // A long row measured in every font, as the text boxes measure their rows.
+  static const std::string row(4096, 'W');
+  for (int font = 1; font <= kFontMax; font++) {
+    Font_TextWidth(&gSet, font, row.c_str(), 0, -1);
+    Font_FitChars(&gSet, font, row.c_str(), 2000000000);
+  }
   FontSet_Free(&gSet);
   return 0;
 }

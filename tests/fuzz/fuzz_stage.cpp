@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "stage_limit_seeds.h"
 #include "stage_world.h"
 
 using namespace stage_fuzz;
@@ -14,11 +15,19 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   std::string b = SavePart(1), l = SavePart(0), seed;
   Fuzz_PutI32(seed, (int32_t)b.size());
   Fuzz_Seed("seed_small_world", seed + b + l);
-  // The shipped stage.
+  // The shipped stage, and copies of it with limits in one part or the other.
   if (Fuzz_SeedDir()) {
-    std::string sb = Fuzz_Shipped("Maps/test.etp"), shipped;
-    Fuzz_PutI32(shipped, (int32_t)sb.size());
-    Fuzz_Seed("shipped_test", shipped + sb + Fuzz_Shipped("Maps/test.etp01"));
+    const std::string sb = Fuzz_Shipped("Maps/test.etp"), sl = Fuzz_Shipped("Maps/test.etp01");
+    auto pair = [](const std::string& base, const std::string& loc) {
+      std::string s;
+      Fuzz_PutI32(s, (int32_t)base.size());
+      return s + base + loc;
+    };
+    Fuzz_Seed("shipped_test", pair(sb, sl));
+    LimitSeeds(sb, 0, "base_",
+               [&](const std::string& name, const std::string& b) { Fuzz_Seed(name, pair(b, sl)); });
+    LimitSeeds(sl, 1, "loc_",
+               [&](const std::string& name, const std::string& l) { Fuzz_Seed(name, pair(sb, l)); });
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 // Etap_LoadLocation(n) of the current stage. An input is one location file.
 #include <cstdint>
 
+#include "stage_limit_seeds.h"
 #include "stage_world.h"
 
 using namespace stage_fuzz;
@@ -10,7 +11,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Begin(argc, argv);
   EtapName = "stage";
   Fuzz_Seed("seed_small_world", SavePart(0));
-  if (Fuzz_SeedDir()) Fuzz_Seed("shipped_test.etp01", Fuzz_Shipped("Maps/test.etp01"));
+  if (Fuzz_SeedDir()) {
+    const std::string sl = Fuzz_Shipped("Maps/test.etp01");
+    Fuzz_Seed("shipped_test.etp01", sl);
+    LimitSeeds(sl, 1, "loc_", [](const std::string& name, const std::string& l) { Fuzz_Seed(name, l); });
+  }
   return 0;
 }
 

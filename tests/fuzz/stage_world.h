@@ -1,6 +1,7 @@
 // The small world the two stage targets load their inputs over, and the promises they check: a
 // refused file leaves the figures, land cells, sides and named variables byte for byte as they
-// were; an accepted one passes the per-frame link check and still saves and resets.
+// were; an accepted one passes the per-frame link check, plays a few frames of the game, still
+// saves, makes a new figure and resets.
 #pragma once
 #include <unistd.h>
 
@@ -13,7 +14,13 @@
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "fuzz_common.h"
+#include "shell/clock.h"
+#include "shell/frame_clock.h"
 #include "shell/log.h"
+#include "shell/random.h"
+#include "world/mode_frames.h"
+#include "world/paths.h"
+#include "world/selection.h"
 
 namespace stage_fuzz {
 
@@ -104,6 +111,23 @@ inline void RestoreLandSidesOrg() {
   memcpy(orgFn, gOrg.data() + o, sizeof orgFn);
 }
 
+// An accepted stage plays frames as the game plays it, so that every value the file brought meets
+// the game's procedures; the clock and the random numbers start alike for every input.
+constexpr int kPlayFrames = 10;
+inline void PlayFrames() {
+  Clock_SetManual(true, 5000);
+  MsLast = TimeGetMs();
+  RandSeed(1);
+  GameTick = t_GameTick{0, {}, 1};
+  SelList_Clear();
+  PassMaps_Rebuild();
+  for (int i = 0; i < kPlayFrames; i++) {
+    Clock_Advance(100);
+    FrameTimer_Tick();
+    GameUpdate();
+  }
+}
+
 // Before each input: the small world again, its figures remembered.
 inline void BeforeInput() {
   if (gKle.empty()) RememberLandSidesOrg();
@@ -123,8 +147,10 @@ inline void AfterInput(int accepted) {
   for (int i = 1; i < kFgrsSlots; i++)
     if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
   if (o2::NeedExit) abort();  // an accepted file left a dead chain member
+  PlayFrames();
   SavePart(1);
   SavePart(0);
+  Fgrs.AddFgr(112, 1);  // a figure made after the load takes the next running number
   Fgrs.ResetAll();
   RestoreLandSidesOrg();
 }

@@ -55,31 +55,53 @@ class X11Test : public ::testing::Test {
 
   std::vector<PlatMsg> got;
 
-  // Pumps the layer until the message arrives (true) or about two seconds pass.
+  // Pumps the layer until the message arrives (true) or the wait's limit passes.
   bool WaitFor(unsigned message, PlatMsg* out = nullptr) {
-    for (int i = 0; i < 400; i++) {
+    bool found = false;
+    WaitUntil([&] {
       PlatMsg m;
-      while (Plat_PeekMessage(&m)) {
+      while (!found && Plat_PeekMessage(&m)) {
         got.push_back(m);
         if (m.message == message) {
           if (out) *out = m;
-          return true;
+          found = true;
         }
       }
-      Plat_SleepMs(5);
-    }
-    return false;
+      return found;
+    });
+    return found;
   }
 
-  // Everything that arrives within a short while.
+  // Everything the window received up to a marker key tapped now: the server delivers in order, so
+  // once the marker's release is here, everything sent before it has come. The window must hold
+  // the focus; the marker's own messages are left out.
   std::vector<PlatMsg> Drain() {
+    Key(XK_F12, true);
+    Key(XK_F12, false);
     std::vector<PlatMsg> all;
-    for (int i = 0; i < 20; i++) {
+    bool marker = false;
+    WaitUntil([&] {
       PlatMsg m;
-      while (Plat_PeekMessage(&m)) all.push_back(m);
-      Plat_SleepMs(5);
-    }
+      while (!marker && Plat_PeekMessage(&m)) {
+        if ((m.message == WM_KEYDOWN || m.message == WM_KEYUP) && m.wparam == (uintptr_t)VK_F12)
+          marker = m.message == WM_KEYUP;
+        else all.push_back(m);
+      }
+      return marker;
+    });
+    EXPECT_TRUE(marker) << "the marker key never came";
     return all;
+  }
+
+  // Pumps the layer, handing every message to take, until done() answers true (true) or the
+  // wait's limit passes: for what comes without the focus.
+  template <class Take, class Done>
+  bool PumpUntil(Take take, Done done) {
+    return WaitUntil([&] {
+      PlatMsg m;
+      while (Plat_PeekMessage(&m)) take(m);
+      return done();
+    });
   }
 
   void Key(KeySym ks, bool down) {
@@ -302,10 +324,11 @@ TEST_F(X11Test, MouseFocusMinimiseAndClose) {
   // Moving the window moves its origin on the screen.
   Plat_MoveWindow(20, 30, 320, 240);
   int wx = -1, wy = -1;
-  for (int i = 0; i < 100 && (wx != 20 || wy != 30); i++) {
-    Drain();
-    Plat_WindowRect(&wx, &wy, nullptr, nullptr);
-  }
+  PumpUntil([](const PlatMsg&) {},
+            [&] {
+              Plat_WindowRect(&wx, &wy, nullptr, nullptr);
+              return wx == 20 && wy == 30;
+            });
   EXPECT_EQ(wx, 20);
   EXPECT_EQ(wy, 30);
 
@@ -348,17 +371,23 @@ TEST_F(X11Test, MinimisingIsSeenAsMinimisedWhetherUnmappedOrHiddenByTheWindowMan
       if (m.message == WM_SETFOCUS) active = 1;
     }
   };
+  // Each step waits for the state it leads to; a message arriving against it afterwards would
+  // show in the next step's start.
+  auto until = [&](int wantActive, int wantMinimised) {
+    return PumpUntil([&](const PlatMsg& m) { play({m}); },
+                     [&] { return active == wantActive && Plat_IsMinimised() == wantMinimised; });
+  };
   // Unmapped while it holds the focus (the focus leaves after the unmap).
   XUnmapWindow(t, ours);
   XSync(t, False);
-  play(Drain());
+  EXPECT_TRUE(until(0, 1));
   EXPECT_EQ(active, 0);
   EXPECT_EQ(Plat_IsMinimised(), 1);
   XMapWindow(t, ours);
   XSync(t, False);
   XSetInputFocus(t, ours, RevertToParent, CurrentTime);
   XSync(t, False);
-  play(Drain());
+  EXPECT_TRUE(until(1, 0));
   EXPECT_EQ(active, 1);
   EXPECT_EQ(Plat_IsMinimised(), 0);
 
@@ -370,14 +399,14 @@ TEST_F(X11Test, MinimisingIsSeenAsMinimisedWhetherUnmappedOrHiddenByTheWindowMan
   XChangeProperty(t, ours, net, XA_ATOM, 32, PropModeReplace, (unsigned char*)&hidden, 1);
   XSetInputFocus(t, PointerRoot, RevertToPointerRoot, CurrentTime);
   XSync(t, False);
-  play(Drain());
+  EXPECT_TRUE(until(0, 1));
   EXPECT_EQ(active, 0);
   EXPECT_EQ(Plat_IsMinimised(), 1);
   long normal[2] = {NormalState, 0};
   XChangeProperty(t, ours, wmState, wmState, 32, PropModeReplace, (unsigned char*)normal, 2);
   XDeleteProperty(t, ours, net);
   XSync(t, False);
-  play(Drain());
+  EXPECT_TRUE(until(1, 0));
   EXPECT_EQ(active, 1);
   EXPECT_EQ(Plat_IsMinimised(), 0);
 }
@@ -396,13 +425,11 @@ TEST_F(X11Test, ClipboardServedAndFetched) {
   XConvertSelection(t, clipboard, utf8, prop, tw, CurrentTime);
   XSync(t, False);
   XEvent ev;
-  bool notified = false;
-  for (int i = 0; i < 400 && !notified; i++) {
+  bool notified = WaitUntil([&] {
     PlatMsg m;
     Plat_PeekMessage(&m);  // our pump serves the request
-    notified = XCheckTypedWindowEvent(t, tw, SelectionNotify, &ev);
-    if (!notified) Plat_SleepMs(5);
-  }
+    return XCheckTypedWindowEvent(t, tw, SelectionNotify, &ev) != 0;
+  });
   ASSERT_TRUE(notified);
   ASSERT_EQ(ev.xselection.property, prop);
   Atom type;
@@ -460,16 +487,16 @@ TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) 
   ASSERT_EQ(Plat_Init(), 1);
   Atom clipboard = XInternAtom(t, "CLIPBOARD", False);
   auto waitOwnerChange = [&](Window from) {
-    for (int i = 0; i < 400; i++) {
-      Window w = XGetSelectionOwner(t, clipboard);
-      if (w != 0 && w != from) return w;
-      Plat_SleepMs(5);
-    }
-    return (Window)0;
+    Window w = 0;
+    WaitUntil([&] {
+      w = XGetSelectionOwner(t, clipboard);
+      return w != 0 && w != from;
+    });
+    return w != from ? w : (Window)0;
   };
   // An owner that offers a picture only: no text to paste.
-  pid_t png = XclipOwner(display, "image/png", "\x89PNG not text", "clip_png.bin");
-  if (!png) GTEST_SKIP() << "no xclip";
+  ProcessGuard png(XclipOwner(display, "image/png", "\x89PNG not text", "clip_png.bin"));
+  if (!png.pid) GTEST_SKIP() << "no xclip";
   Window first = waitOwnerChange(0);
   ASSERT_NE(first, 0u);
   EXPECT_EQ(Plat_ClipboardHasText(), 0);
@@ -479,9 +506,9 @@ TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) 
   std::string big;
   for (int i = 0; big.size() < 1500000; i++)
     big += "\xD1\x81\xD1\x82\xD1\x80 line " + std::to_string(i) + "\n";
-  pid_t text = XclipOwner(display, "UTF8_STRING", big, "clip_big.txt");
+  ProcessGuard text(XclipOwner(display, "UTF8_STRING", big, "clip_big.txt"));
   ASSERT_NE(waitOwnerChange(first), 0u);
-  StopProcess(png);
+  png.Stop();
   EXPECT_EQ(Plat_ClipboardHasText(), 1);
   const char* got = Plat_ClipboardGetText();
   ASSERT_NE(got, nullptr);
@@ -499,7 +526,7 @@ TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) 
 
   // What the game copied, another program pastes, as long as the game runs.
   ASSERT_EQ(Plat_ClipboardSetText("копия\r\nтекст", 12), 1);
-  StopProcess(text);
+  text.Stop();
   for (int round = 0; round < 2; round++) {
     std::string got = XclipRead(display, "clip_out" + std::to_string(round) + ".txt", [] {
       PlatMsg m;

@@ -118,6 +118,14 @@ TEST_F(KonfigTest, EveryLineIsReadByPositionWithCommentsAfterTheValues) {
   EXPECT_EQ(KonfigEditFlag, 1);
 }
 
+TEST_F(KonfigTest, StripOffsetsBeyondTheWidestWindowAreHeldToIt) {
+  Write("t\n1024 768\n800 600\n1 2147483647 -2147483648\n");
+  Konfig_Read();
+  EXPECT_EQ(KonfigStrip[0], 1);
+  EXPECT_EQ(KonfigStrip[1], 4000);
+  EXPECT_EQ(KonfigStrip[2], -4000);
+}
+
 TEST_F(KonfigTest, AValueThatDoesNotParseKeepsItAndAllLaterDefaults) {
   Write("t\n1024 768\n640 480\n1 2 3\n0.5 oops 0.5\n0.4 0.5 0.6\n0\n1 1 1 1\n1 1 1 1\n1 1 1 1\n"
         "0.1 0.1 0.1\n15\n1\n");
