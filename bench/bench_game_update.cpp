@@ -12,6 +12,7 @@
 // after it, as their life timers would.
 #include <benchmark/benchmark.h>
 
+#include "app/mode_frames.h"
 #include "catalogue/kombi.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
@@ -26,7 +27,6 @@
 #include "shell/random.h"
 #include "world/fgrs_update.h"
 #include "world/land_grid.h"
-#include "world/mode_frames.h"
 #include "world/movement.h"
 #include "world/paths.h"
 #include "world/procs.h"

@@ -1,6 +1,6 @@
 // The widget record. It lives here, below every layer whose callbacks take a widget (the clipboard
 // callback of the dialogs, the stage request buttons of the figure model set its click code and
-// consumed flag); the widget tree (ui/gui.h) makes, lays out, draws and offers the mouse to widgets.
+// consumed flag); the widget tree (gui/gui.h) makes, lays out, draws and offers the mouse to widgets.
 // All words are 32-bit; the rectangle is in window pixels with y growing upwards.
 #pragma once
 

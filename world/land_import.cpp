@@ -10,11 +10,11 @@
 #include "figures/land.h"
 #include "figures/side.h"
 #include "figures/stage.h"
+#include "gui/program_mode.h"
 #include "render/land_chunks.h"
 #include "shell/bytebuf.h"
 #include "shell/files.h"
 #include "shell/log.h"
-#include "ui/program_mode.h"
 
 constexpr int kKmBytes = 8 + kLandCells * 4;  // two sizes, then one word per cell
 

@@ -3,9 +3,9 @@
 // those of figures not built yet wait in pending_world.cpp).
 #include "world/procs.h"
 
+#include "figures/fa_proc_env.h"
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "world/selection.h"
 

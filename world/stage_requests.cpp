@@ -4,12 +4,12 @@
 
 #include "catalogue/new_world.h"
 #include "gm/org_base.h"
-#include "render/land_tiles.h"
+#include "gui/program_mode.h"
 #include "shell/dialogs.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"
-#include "ui/program_mode.h"
 #include "world/land_grid.h"
+#include "world/land_tiles.h"
 #include "world/selection.h"
 
 int Etap_AfterLoadReset() {

@@ -8,9 +8,9 @@
 #include "figures/fgrs.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
+#include "gui/gui_list.h"
 #include "shell/frame_clock.h"
 #include "shell/msgbase.h"
-#include "ui/gui_list.h"
 #include "world/fgrs_update.h"
 #include "world/figure_ops.h"
 

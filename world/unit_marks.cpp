@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "catalogue/new_world.h"
+#include "figures/fa_proc_env.h"
 #include "figures/mode_words.h"
 #include "figures/records.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "render/field.h"
 #include "render/gl2d.h"

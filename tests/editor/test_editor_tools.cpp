@@ -3,11 +3,11 @@
 // figure for the click modes), a drag with F1 held, and tool 22 with no room for its unit.
 #include <cstdlib>
 
-#include "gm/kmd_block.h"
+#include "app/editor_frame.h"
+#include "render/kmd_block.h"
 #include "shell/log.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
-#include "ui/editor_frame.h"
 #include "world/frames_fixture.h"
 
 namespace {

@@ -12,15 +12,15 @@
 
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
+#include "gui/buttons.h"
+#include "gui/gui.h"
+#include "gui/gui_list.h"
+#include "gui/hints.h"
+#include "gui/program_mode.h"
+#include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/gui.h"
-#include "ui/gui_list.h"
-#include "ui/hints.h"
-#include "ui/program_mode.h"
-#include "ui/value_input.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "catalogue/creators.h"
+#include "figures/fa_proc_env.h"
 #include "figures/land.h"
 #include "figures/stage.h"
-#include "gm/fa_proc_env.h"
 #include "render/gl2d.h"
 #include "scene_fixture.h"
 #include "scene_golden.h"

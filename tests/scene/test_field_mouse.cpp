@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "gm/kmd_block.h"
-#include "render/field_mouse.h"
+#include "app/field_mouse.h"
+#include "render/kmd_block.h"
 #include "scene_fixture.h"
 #include "shell/key_commands.h"
 #include "shell/rect.h"

@@ -8,8 +8,10 @@
 
 #include <filesystem>
 
+#include "app/mode_frames.h"
 #include "catalogue/new_world.h"
 #include "figures/org_files.h"
+#include "gui/program_mode.h"
 #include "render/gl2d.h"
 #include "scene_fixture.h"
 #include "scene_golden.h"
@@ -17,9 +19,7 @@
 #include "shell/file_names.h"
 #include "shell/gui_win.h"
 #include "shell/key_commands.h"
-#include "ui/program_mode.h"
 #include "world/land_grid.h"
-#include "world/mode_frames.h"
 #include "world/stage_requests.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "app/mode_frames.h"
 #include "catalogue/new_world.h"
 #include "figures/stage.h"
 #include "platform/platform.h"
@@ -15,7 +16,6 @@
 #include "shell/clock.h"
 #include "shell/msgbase.h"
 #include "world/land_grid.h"
-#include "world/mode_frames.h"
 #include "world/movement.h"
 #include "world/selection.h"
 #include "world_fixture.h"

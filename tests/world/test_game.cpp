@@ -1,8 +1,8 @@
 // The game frame: a player's orders carried out through the pending mouse action under a known
 // camera, the steps of the game update, and the cursor code of a hovered cell.
+#include "app/start_frame.h"
 #include "figures/stage.h"
 #include "frames_fixture.h"
-#include "ui/start_frame.h"
 #include "world/movement.h"
 #include "world/procs.h"
 

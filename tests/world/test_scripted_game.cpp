@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
+#include "app/mode_frames.h"
 #include "render/field.h"
-#include "world/mode_frames.h"
 #include "world/movement.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "figures/chains.h"
 #include "frames_fixture.h"
-#include "gm/kmd_block.h"
+#include "render/kmd_block.h"
 #include "shell/key_commands.h"
 #include "world/figure_ops.h"
 

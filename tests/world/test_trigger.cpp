@@ -4,8 +4,8 @@
 
 #include "figures/chains.h"
 #include "figures/records.h"
+#include "gui/gui_list.h"
 #include "shell/msgbase.h"
-#include "ui/gui_list.h"
 #include "world/figure_ops.h"
 #include "world/procs.h"
 

@@ -1,20 +1,20 @@
 // The OpenGL window: creation and set-up, tear-down, the window procedure and the window drag.
-#include "shell/window.h"
+#include "app/window.h"
 
 #include <GL/gl.h>
 
-#include "gm/kmd_block.h"
 #include "gm/org_base.h"
+#include "gui/gui.h"
+#include "gui/text_box.h"
+#include "gui/value_input.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/kmd_block.h"
 #include "render/texture.h"
 #include "shell/file_names.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "ui/gui.h"
-#include "ui/text_box.h"
-#include "ui/value_input.h"
 
 int WinDragOn = 0;
 int WinDragCursor[2];

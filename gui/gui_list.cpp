@@ -1,12 +1,12 @@
 // List rows: the row operations, the pools, the scrolling words of a widget, text files.
-#include "ui/gui_list.h"
+#include "gui/gui_list.h"
 
 #include <deque>
 #include <fstream>
 
+#include "gui/gui.h"
 #include "shell/files.h"
 #include "shell/text.h"
-#include "ui/gui.h"
 
 GuiList PaintWords;
 GuiList& PaintWordList = PaintWords;

@@ -1,31 +1,31 @@
 // Start-up in its fixed order, the main loop of one message or one frame per pass, and shutdown.
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include <cstring>
 #include <fstream>
 
+#include "app/mode_frames.h"
+#include "app/window.h"
 #include "catalogue/new_world.h"
 #include "figures/fgr.h"
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
+#include "gui/program_mode.h"
 #include "platform/platform.h"
 #include "render/land_chunks.h"
 #include "render/screenshot.h"
 #include "shell/clock.h"
+#include "shell/date_stamp.h"
 #include "shell/dialogs.h"
+#include "shell/files.h"
 #include "shell/frame_clock.h"
 #include "shell/konfig.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
-#include "shell/date_stamp.h"
-#include "shell/files.h"
-#include "shell/text.h"
 #include "shell/random.h"
-#include "shell/window.h"
-#include "ui/program_mode.h"
+#include "shell/text.h"
 #include "ui/screens.h"
-#include "world/mode_frames.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The land rebuild after a load.
-#include "render/land_tiles.h"
+#include "world/land_tiles.h"
 
 #include <GL/gl.h>
 

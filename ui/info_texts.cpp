@@ -1,14 +1,17 @@
 // Info texts and tooltips of the play screen's buttons.
-#include "world/info_texts.h"
+#include "ui/info_texts.h"
 
 #include <GL/gl.h>
 
 #include <string>
 
+#include "figures/fa_proc_env.h"
 #include "figures/fgrs.h"
 #include "figures/records.h"
 #include "figures/stage.h"
-#include "gm/fa_proc_env.h"
+#include "gui/buttons.h"
+#include "gui/hints.h"
+#include "gui/hud.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
@@ -17,9 +20,6 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/hints.h"
-#include "ui/hud.h"
 #include "world/combat.h"
 #include "world/ranks.h"
 #include "world/selection.h"

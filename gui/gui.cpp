@@ -1,5 +1,5 @@
 // The widget tree: layout, the 2D pass, the mouse pass, clones and grids, tear-down.
-#include "ui/gui.h"
+#include "gui/gui.h"
 
 #include <GL/gl.h>
 

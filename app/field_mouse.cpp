@@ -1,24 +1,24 @@
 // The play field's mouse handler and the cursor overlay.
-#include "render/field_mouse.h"
+#include "app/field_mouse.h"
 
 #include <GL/gl.h>
 
 #include <cstdlib>
 
+#include "app/editor_frame.h"
+#include "app/window.h"
 #include "figures/fgr.h"
 #include "figures/side.h"
-#include "gm/kmd_block.h"
+#include "gui/buttons.h"
+#include "gui/hints.h"
 #include "platform/platform.h"
 #include "render/field.h"
 #include "render/gl2d.h"
+#include "render/kmd_block.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
 #include "shell/rect.h"
-#include "shell/window.h"
-#include "ui/buttons.h"
-#include "ui/editor_frame.h"
-#include "ui/hints.h"
 #include "ui/screens.h"
 #include "world/movement.h"
 #include "world/selection.h"

@@ -1,5 +1,5 @@
 // The hint box.
-#include "ui/hints.h"
+#include "gui/hints.h"
 
 #include <GL/gl.h>
 

@@ -1,9 +1,11 @@
 // Buttons, toggles, the one-shot caption colour, the scroll bar position, the screenshot key.
-#include "ui/buttons.h"
+#include "gui/buttons.h"
 
 #include <GL/gl.h>
 
 #include "gm/org_base.h"
+#include "gui/gui_list.h"
+#include "gui/hints.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/gl2d.h"
@@ -11,8 +13,6 @@
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
 #include "shell/window_state.h"
-#include "ui/gui_list.h"
-#include "ui/hints.h"
 
 float GuiPanelAlpha = 0.5f;
 GuiWin* GuiDrawingWin = nullptr;

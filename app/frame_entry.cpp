@@ -1,16 +1,16 @@
 // The frame draws of play and of the editor.
-#include "render/frame_entry.h"
+#include "app/frame_entry.h"
 
 #include <GL/gl.h>
 
+#include "app/editor_frame.h"
+#include "app/field_mouse.h"
 #include "figures/fgrs.h"
-#include "render/field_mouse.h"
+#include "gui/gui.h"
 #include "render/frame_draw.h"
 #include "render/gl2d.h"
 #include "render/scene.h"
 #include "shell/window_state.h"
-#include "ui/editor_frame.h"
-#include "ui/gui.h"
 
 static void Draw(int markers) {
   Fgrs_QueueDrawAll(&Fgrs);

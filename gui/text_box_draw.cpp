@@ -2,15 +2,15 @@
 // selection; the code window of play in fixed colours; a labelled panel.
 #include <GL/gl.h>
 
+#include "gui/buttons.h"
+#include "gui/hints.h"
+#include "gui/text_box.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/konfig.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/hints.h"
-#include "ui/text_box.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The one translation unit that holds the key-command block and the re-binding mode.
-#include "gm/kmd_block.h"
+#include "render/kmd_block.h"
 
 #include <cstring>
 

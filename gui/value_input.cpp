@@ -1,10 +1,11 @@
 // The value-input line, its request record and per-frame steps, its field, the developer widgets.
-#include "ui/value_input.h"
+#include "gui/value_input.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
 
+#include "gui/buttons.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/gl2d.h"
@@ -12,7 +13,6 @@
 #include "shell/files.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
 
 InpLineRec InpLine = {nullptr, std::string(), 0, 0, 125, 0, 0};
 InpEditReqRec InpEditReq;

@@ -1,5 +1,5 @@
 // The value panels of the named variables and the row pieces the figure-property panels share.
-#include "ui/org_panels.h"
+#include "gui/org_panels.h"
 
 #include <GL/gl.h>
 
@@ -7,17 +7,17 @@
 
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
+#include "gui/buttons.h"
+#include "gui/gui.h"
+#include "gui/hints.h"
+#include "gui/text_box.h"
+#include "gui/value_input.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/gui.h"
-#include "ui/hints.h"
-#include "ui/text_box.h"
-#include "ui/value_input.h"
 
 int ValPage_Org2 = 0;
 int ValPage_OrgF = 0;

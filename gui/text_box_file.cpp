@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "gm/org_base.h"
+#include "gui/text_box.h"
 #include "shell/dialogs.h"
 #include "shell/log.h"
 #include "shell/text.h"
-#include "ui/text_box.h"
 
 char TextBox1Name[256];
 char TextBox2Name[256];

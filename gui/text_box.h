@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "gui/gui_list.h"
 #include "shell/gui_win.h"
-#include "ui/gui_list.h"
 
 constexpr int kTextRowHeight = 18;  // pixels of one row
 constexpr int kTextMargin = 5;      // text starts this far right of the box's left edge

@@ -1,10 +1,10 @@
 // Text box clipboard (copy, cut, paste with CR LF between rows) and row colouring.
 #include <cstring>
 
+#include "gui/text_box.h"
+#include "gui/value_input.h"
 #include "platform/platform.h"
 #include "shell/log.h"
-#include "ui/text_box.h"
-#include "ui/value_input.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 // Text box editing: the caret, the one selection, keys and typed characters, click and drag.
-#include "ui/text_box.h"
+#include "gui/text_box.h"
 
 #include <climits>
 
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
+#include "gui/gui.h"
+#include "gui/value_input.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "shell/key_commands.h"
 #include "shell/konfig.h"
 #include "shell/log.h"
-#include "ui/gui.h"
-#include "ui/value_input.h"
 
 GuiWin* TextBoxFocused = nullptr;
 TextBoxCaretRec TextBoxCaret;

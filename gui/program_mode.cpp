@@ -1,5 +1,5 @@
 // The program mode switch.
-#include "ui/program_mode.h"
+#include "gui/program_mode.h"
 
 #include "gm/org_base.h"
 #include "platform/platform.h"
