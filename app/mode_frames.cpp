@@ -15,6 +15,7 @@
 #include "figures/stage.h"
 #include "gm/org_base.h"
 #include "gui/gui.h"
+#include "gui/gui_list.h"
 #include "gui/hints.h"
 #include "gui/program_mode.h"
 #include "gui/value_input.h"
@@ -24,10 +25,12 @@
 #include "render/kmd_block.h"
 #include "render/scene.h"
 #include "shell/key_commands.h"
+#include "shell/msgbase.h"
 #include "shell/random.h"
 #include "shell/rect.h"
 #include "ui/screens.h"
 #include "world/fgrs_update.h"
+#include "world/figure_ops.h"
 #include "world/fog.h"
 #include "world/income.h"
 #include "world/land_grid.h"
@@ -46,7 +49,26 @@ t_GameTick GameTick = {0, {}, 1};
 constexpr int kPassRebuildMs = 500;
 constexpr float kPickBox = 8.0f;  // the cursor's pick box in window pixels
 
+// What the layers below the interface asked of it: a program mode, the code window's message.
+void Requests_CarryOut() {
+  if (ProgModeReq) {
+    const int mode = ProgModeReq;
+    ProgModeReq = 0;
+    SetProgramMode(mode);
+  }
+  if (CodeWinMsgReq) {
+    GuiList* rows = GuiList_Of(CodeWinText);
+    const char* text = MsgBase_TextOrNull(CodeWinMsgReq);
+    CodeWinMsgReq = 0;
+    if (rows && text) {
+      rows->rows.clear();
+      GuiList_Insert(rows, text, "", -1, 1);
+    }
+  }
+}
+
 void FrameByMode(int focus) {
+  Requests_CarryOut();
   switch (ProgMode) {
     case 1: Mode1_Frame(focus); break;
     case 2: GameFrame(focus); break;
@@ -108,6 +130,7 @@ void GameUpdate() {
   Fgrs.ClearNovorod();
   Fgrs_UpdAll(&Fgrs);
   Fgrs_ProcAll(&Fgrs);
+  Requests_CarryOut();  // a message a trigger showed is in this frame's picture
   Cursor_Rule();
 }
 

@@ -8,6 +8,10 @@
 
 // Runs the frame of the current program mode: 1 the text screen, 2 play, 3 the stage editor.
 void FrameByMode(int focus);
+// Carries out what the layers below the interface asked of it by their request words: a program
+// mode (ProgModeReq), the text of the code window's message (CodeWinMsgReq). Before each frame, and
+// in the game update after the figures' procedures.
+void Requests_CarryOut();
 // A frame of play: the clock always; with the focus the input, the game update and the scene.
 void GameFrame(int focus);
 // A frame of the stage editor: the editor's own input instead of the game's, figures not processed.

@@ -14,12 +14,6 @@ struct GuiList {
   std::vector<std::pair<std::string, std::string>> rows;
 };
 
-struct GuiListHolder {
-  int flag;         // 1 when the loader was asked to mark it
-  GuiList* rows;    // null: the holder is free
-  void* reserved;   // stays null
-};
-
 // The coloured words (word, colour codes), longest first; start-up reads them, the text boxes'
 // row colouring searches them.
 extern GuiList PaintWords;

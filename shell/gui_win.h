@@ -6,10 +6,18 @@
 
 #include <vector>
 
-struct GuiListHolder;
+struct GuiList;
 struct GuiWin;
 
 typedef void (*GuiCallback)(GuiWin*);
+
+// What a text widget's rows hang on (the rows themselves are the toolkit's, gui/gui_list.h): here,
+// so that a layer below the toolkit can tell whether a widget has rows to be given.
+struct GuiListHolder {
+  int flag;         // 1 when the loader was asked to mark it
+  GuiList* rows;    // null: the holder is free
+  void* reserved;   // stays null
+};
 
 struct GuiWin {
   int x, y, w, h;   // lower-left corner and size

@@ -21,6 +21,7 @@
 #include "shell/text.h"
 #include "shell/window_state.h"
 #include "world/combat.h"
+#include "world/procs.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/sides.h"
@@ -371,5 +372,7 @@ void Proc_KnoButton2(Fgr* button) {
   Gui_DrawFgrBar(w, button);
 }
 
-void r_Proc_KnoButton_(Fgr* pf) { Proc_KnoButton(pf); }
-void r_Proc_KnoButton2_(Fgr* pf) { Proc_KnoButton2(pf); }
+// The world's procedure numbers 34 and 56 draw through these two: handed in while the program's
+// globals are made, so that the numbers draw wherever this file is linked, before any frame.
+[[maybe_unused]] static const bool kKnoButtonsHandedIn =
+    (ProcKnoButtonDraw = Proc_KnoButton, ProcKnoButton2Draw = Proc_KnoButton2, true);

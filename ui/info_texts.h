@@ -29,7 +29,8 @@ void KnoCb_MapPanel(GuiWin* w);
 
 class Fgr;
 
-// Procedures 34 and 56: a panel button draws itself into GuiDrawingWin (nothing without one).
+// Procedures 34 and 56: a panel button draws itself into GuiDrawingWin (nothing without one). They
+// are handed to the world's procedure numbers (world/procs.h) as the program starts.
 void Proc_KnoButton(Fgr* button);
 void Proc_KnoButton2(Fgr* button);
 // The figure's wait as a red bar over the widget's width; nothing while waitNow or waitFull is 0.

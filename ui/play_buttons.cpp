@@ -22,10 +22,10 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
+#include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
 #include "world/ranks.h"
 #include "world/selection.h"
-#include "world/stage_requests.h"
 #include "world/unit_upkeep.h"
 
 namespace {

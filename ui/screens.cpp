@@ -10,6 +10,7 @@
 #include "gui/org_panels.h"
 #include "gui/program_mode.h"
 #include "gui/text_box.h"
+#include "figures/stage.h"
 #include "shell/file_names.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
@@ -17,9 +18,9 @@
 #include "ui/info_texts.h"
 #include "ui/play_buttons.h"
 #include "ui/screen_buttons.h"
+#include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
 #include "world/ranks.h"
-#include "world/stage_requests.h"
 
 GuiWin* GuiHintStrip1 = nullptr;
 GuiWin* GuiHintStrip2 = nullptr;

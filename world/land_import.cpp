@@ -8,9 +8,9 @@
 #include "catalogue/creators.h"
 #include "catalogue/new_world.h"
 #include "figures/land.h"
+#include "figures/mode_words.h"
 #include "figures/side.h"
 #include "figures/stage.h"
-#include "gui/program_mode.h"
 #include "render/land_chunks.h"
 #include "shell/bytebuf.h"
 #include "shell/files.h"
@@ -63,5 +63,5 @@ void Land_ImportKm() {
 
 void Land_ImportKmAndPlay() {
   Land_ImportKm();
-  SetProgramMode(2);
+  ProgModeReq = kModePlay;
 }

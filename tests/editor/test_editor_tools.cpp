@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "app/editor_frame.h"
+#include "frames/game_fixture.h"
 #include "render/kmd_block.h"
 #include "shell/log.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
-#include "world/frames_fixture.h"
 
 namespace {
 

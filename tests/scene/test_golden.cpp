@@ -19,6 +19,7 @@
 #include "shell/file_names.h"
 #include "shell/gui_win.h"
 #include "shell/key_commands.h"
+#include "ui/stage_buttons.h"
 #include "world/land_grid.h"
 #include "world/stage_requests.h"
 

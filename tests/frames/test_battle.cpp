@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frames_fixture.h"
+#include "game_fixture.h"
 #include "world/combat.h"
 
 namespace {

@@ -2,7 +2,10 @@
 // camera, the steps of the game update, and the cursor code of a hovered cell.
 #include "app/start_frame.h"
 #include "figures/stage.h"
-#include "frames_fixture.h"
+#include "game_fixture.h"
+#include "gui/gui_list.h"
+#include "shell/msgbase.h"
+#include "world/figure_ops.h"
 #include "world/movement.h"
 #include "world/procs.h"
 
@@ -138,6 +141,44 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   MouseAction = kPointOrder;
   MouseSelectByTool();
   EXPECT_EQ(PointOrderSig, 0);
+}
+
+// What the world asks of the interface: a trigger's message reaches the code window's rows in the
+// update that ran the trigger, and a program mode is switched to by the next frame.
+TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
+  GuiWin box{}, text{};
+  GuiList rows;
+  rows.rows = {{"old", "w"}};
+  GuiListHolder holder{1, &rows, nullptr};
+  text.listHolder = &holder;
+  CodeWinBox = &box, CodeWinText = &text;
+  for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
+    MsgRec r{};
+    std::strncpy(r.text, t, sizeof(r.text) - 1);
+    MsgBase.push_back(r);
+  }
+  Fgr* t = Make(fgrTriger);
+  t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = 2;
+  t->waitNow = t->waitFull = t->ueWaitFull = 100;
+  HoverPickTimer = 1000000;
+  EtapLocationNom = 1;
+  o2::GamePause = 0;
+  GameUpdate();
+  EXPECT_EQ(box.visible, 1);
+  EXPECT_EQ(o2::GamePause, 1);
+  ASSERT_EQ(rows.rows.size(), 1u);
+  EXPECT_EQ(rows.rows[0].first, "dva");  // the local text (English off)
+  EXPECT_EQ(CodeWinMsgReq, 0);
+
+  ProgMode = kModeEditor;
+  ProgModeReq = kModePlay;
+  FrameByMode(0);
+  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(ProgModeReq, 0);
+  CodeWinBox = CodeWinText = nullptr;
+  MsgBase_Clear();
+  o2::GamePause = 0;
+  EtapLocationNom = 0;
 }
 
 using GameUpdateSteps = FramesTest;

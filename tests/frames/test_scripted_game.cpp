@@ -2,7 +2,7 @@
 // for 3000 frames of 40 ms with a fixed seed while a script gives the player's orders. No
 // consistency fault and no refused slot; the same end state (a checksum of every figure's
 // properties) on every run and in both builds.
-#include "frames_fixture.h"
+#include "game_fixture.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "figures/chains.h"
-#include "frames_fixture.h"
+#include "game_fixture.h"
 #include "render/kmd_block.h"
 #include "shell/key_commands.h"
 #include "world/figure_ops.h"

@@ -18,7 +18,7 @@
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/sides.h"
-#include "world_fixture.h"
+#include "world/world_fixture.h"
 
 namespace {
 
