@@ -1,13 +1,16 @@
-// The play field's mouse handler and the cursor overlay.
+// The field mouse of play and of the editor, and the cursor overlay.
 #include "app/field_mouse.h"
 
 #include <GL/gl.h>
 
 #include <cstdlib>
+#include <cstring>
 
-#include "app/editor_frame.h"
+#include "app/frame_steps.h"
 #include "app/window.h"
 #include "figures/fgr.h"
+#include "figures/land.h"
+#include "figures/mode_words.h"
 #include "figures/side.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
@@ -15,18 +18,59 @@
 #include "render/field.h"
 #include "render/gl2d.h"
 #include "render/kmd_block.h"
+#include "render/rend_view.h"
+#include "render/scene.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
+#include "shell/key_commands.h"
 #include "shell/rect.h"
+#include "ui/ed_palette.h"
 #include "ui/screens.h"
+#include "world/land_grid.h"
 #include "world/movement.h"
+#include "world/procs.h"
 #include "world/selection.h"
+
+namespace {
 
 constexpr int kDragPixels = 4;
 constexpr int kDragLockMs = 200;
-constexpr int kHoverMs = 330;
-constexpr int kMiniMapOrderMs = 350;
+constexpr int kHoverMs = 330;         // play's hover picks
+constexpr int kEditorHoverMs = 520;   // the editor's
+constexpr int kMiniMapOrderMs = 350;  // the minimap takes another order after this guard
+constexpr float kFovMax = 45.0f, kFovMin = 30.0f;
+constexpr int kKmdSideSwitch = 9, kKmdFloorSwitch = 10;
+
+// The last of both field mouse handlers: the side and floor switches asked of the next frame's
+// pre-step, and the screenshot key.
+void SwitchAndShotKeys() {
+  if (Kmd_Fired(kKmdSideSwitch)) SideSwitchReq = 1;
+  if (Kmd_Fired(kKmdFloorSwitch)) FloorSwitchReq = 1;
+  ScreenShotKey();
+}
+
+// The one minimap order handler. In play no minimap click counts while a rectangle is dragged or
+// the drag lock runs (the guard still counts down). An order needs a selection and the guard run
+// out; play sends the selection to the point, the editor only stores it.
+int MiniMap_Mouse(int editor) {
+  float wx, wz;
+  if (!editor && (FieldDragState == 2 || FieldDragLock != 0)) {
+    TimerDownRest(&MiniMapOrderGuard);
+    return 0;
+  }
+  const int at = MiniMap_Cursor(&wx, &wz);
+  if (at != 1) return at ? 1 : 0;
+  if (!Kmd_Fired(KMD_RKLIK) || SelList.count <= 0 || MiniMapOrderGuard != 0) return 0;
+  MiniMapOrderGuard = kMiniMapOrderMs;
+  if (!editor) Sel_OrderMoveTo(&SelList, wx, wz);
+  OrderWaitMs = 0;  // the next ground order is a new route, not a waypoint
+  LastOrderX = (int)wx;
+  LastOrderZ = (int)wz;
+  return 1;
+}
+
+}  // namespace
 
 int MiniMap_Cursor(float* wx, float* wz) {
   TimerDownRest(&MiniMapOrderGuard);
@@ -40,24 +84,9 @@ int MiniMap_Cursor(float* wx, float* wz) {
   return 2;
 }
 
-int MiniMap_Input() {
-  float wx, wz;
-  if (FieldDragState == 2 || FieldDragLock != 0) {
-    TimerDownRest(&MiniMapOrderGuard);
-    return 0;
-  }
-  const int at = MiniMap_Cursor(&wx, &wz);
-  if (at != 1) return at ? 1 : 0;
-  if (Kmd_Fired(KMD_RKLIK) && SelList.count > 0 && MiniMapOrderGuard == 0) {
-    MiniMapOrderGuard = kMiniMapOrderMs;
-    Sel_OrderMoveTo(&SelList, wx, wz);
-    OrderWaitMs = 0;  // the next ground order is a new route, not a waypoint
-    LastOrderX = (int)wx;
-    LastOrderZ = (int)wz;
-    return 1;
-  }
-  return 0;
-}
+int MiniMap_Input() { return MiniMap_Mouse(0); }
+
+int MiniMap_Click() { return MiniMap_Mouse(1); }
 
 void Field_ArmSelect() {
   FieldDragState = 0;
@@ -113,9 +142,85 @@ void Field_GameMouse() {
     FieldDragState = 0;
   }
   if (FieldDragLock == 0) FieldRect_ScrollInput();
-  if (Kmd_Fired(9)) SideSwitchReq = 1;
-  if (Kmd_Fired(10)) FloorSwitchReq = 1;
-  ScreenShotKey();
+  SwitchAndShotKeys();
+}
+
+void Field_EditorMouse() {
+  if (MiniMap_Click()) return;
+  float p[3];
+  if (Kmd_Fired(KMD_KLIK)) {
+    if (Mouse_OnField()) MouseAction = PointOrderSig ? 6 : 1;
+  } else if (Kmd_Fired(KMD_RKLIK)) {
+    if (Mouse_OnField()) {
+      if (SelList.count <= 0) {
+        Field_PickCellUpd(p);
+        EdPalette_Apply(0);
+      } else if (SelList.count == 1 && SelList.e[1]) {
+        MouseAction = Fgr::HasPathTarget(SelList.e[1]) ? 5 : 3;
+      } else {
+        MouseAction = 3;
+      }
+    }
+  } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON)) {
+    if (TimerDown(&HoverPickTimer) && Mouse_OnField()) {
+      HoverPickTimer = kEditorHoverMs;
+      MouseAction = 4;
+    }
+  }
+  FieldRect_ScrollInput();
+  if (KeyIsDown(VK_LBUTTON) && KeyIsDown(VK_F1)) {
+    Field_PickCellUpd(p);
+    EdPalette_Apply(1);
+  }
+  SwitchAndShotKeys();
+}
+
+void FieldRect_ScrollInput() {
+  float dx = 0, dz = 0;
+  FieldRect_EdgeScroll(MouseX, MouseY, &dx, &dz);
+  if (KeyIsDown(VK_LEFT)) dx = -3;
+  if (KeyIsDown(VK_RIGHT)) dx = 3;
+  if (KeyIsDown(VK_UP)) dz = -3;
+  if (KeyIsDown(VK_DOWN)) dz = 3;
+  FieldRect.centreX += dx;
+  FieldRect.centreZ += dz;
+  FieldRect_ClampCentre();
+  const float d = KeyIsDown(VK_PRIOR) ? -0.5f : KeyIsDown(VK_NEXT) ? 0.5f : 0.0f;
+  if ((d > 0 && CamObzorY < kFovMax) || (d < 0 && CamObzorY > kFovMin)) CamObzorY += d;
+}
+
+int Field_CursorGround(float* p) {
+  // The view block the ground pick reads: modelview, projection, then the viewport's four ints.
+  double view[34];
+  static_assert(sizeof PickView.viewport == 2 * sizeof(double), "four ints in two doubles");
+  std::memcpy(view, PickView.modelview, sizeof PickView.modelview);
+  std::memcpy(view + 16, PickView.projection, sizeof PickView.projection);
+  std::memcpy(view + 32, PickView.viewport, sizeof PickView.viewport);
+  return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view) > 0;
+}
+
+int Field_PickCellUpd(float* p) {
+  const int hit = Field_CursorGround(p);
+  PickCell = hit ? Land_CellAt(p[0], p[2]) : -1;
+  return hit;
+}
+
+void Hover_NoteCell(int cell) {
+  if (cell > 0) HoverCell = cell;
+  else CursorCode = 0;
+}
+
+void Cursor_Rule() {
+  if (HoverCell <= 0) return;
+  const int cell = HoverCell;
+  HoverCell = 0;
+  const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
+  const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
+  const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
+  const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
+  if (kind == 9) CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
+  else if (kind == 10) CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
+  else CursorCode = Cell_OfferCode(kind, level);
 }
 
 void Cursor_DrawOverlay() {

@@ -3,7 +3,7 @@
 
 #include <GL/gl.h>
 
-#include "app/mode_frames.h"
+#include "app/frame_steps.h"
 #include "app/window.h"
 #include "figures/fgrs.h"
 #include "figures/stage.h"
@@ -35,12 +35,6 @@
 namespace {
 
 uint32_t TextColourStamp = 0;
-
-struct FpsCounterRec {
-  int ms;
-  int frames;
-  int shown;
-} FpsCounter;
 
 // The text-box command of the key commands that fired, 0 for none: editing commands first, then
 // the caret keys (the 300-based scrolls with Ctrl).
@@ -84,22 +78,17 @@ void ColourFocusedBox() {
 void Mode1_Frame(int focus) {
   FrameTimer_Tick();
   if (Window_DragByMouse()) return;
-  if (GameExitReq) o2::NeedExit = 1;
-  InpLine_EditInt(&InpEditReq);
-  InpLine_EditFlo(&InpEditReq);
-  InpLine_EditStr(&InpEditReq);
-  InpLine_EditKod(&InpEditReq);
+  Frame_ExitIfAsked();
+  Frame_ValueInput();
   if (focus) {
     Gui_HintClear();
-    Gui_CursorPos(&MouseX, &MouseY);
-    Kmd_UpdAll();
+    Frame_KeyCommands();
     ScreenShotKey();
     if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
     TextBox_OnMouseDrag();
-    int click = 0;
-    if (Kmd_Fired(KMD_KLIK)) click = 1;
-    else if (Kmd_Fired(KMD_RKLIK)) click = 2;
-    else if (KeyIsDown(VK_RBUTTON)) click = 100002;
+    // The widgets take the click; a held right button repeats (the scroll bar's drag).
+    int click = Frame_ClickCode();
+    if (!click && KeyIsDown(VK_RBUTTON)) click = 100002;
     Gui_MouseAll(click);
     if (ScrollBarDrag) {
       if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(ScrollBarDrag);
@@ -125,25 +114,7 @@ void Mode1_Frame(int focus) {
     glColor4f(0.7f, 0.7f, 0.8f, 1);
     Gl2D_End();
   }
-  Gl2D_Begin(0, WinWidth, 0, WinHeight);
-  if (InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
-  Gl2D_End();
-  FpsText_Draw();
-}
-
-int FpsText_Draw() {
-  if (!o2::DrawFPS) return 1;
-  FpsCounter.ms += KadrStep;
-  FpsCounter.frames++;
-  if (FpsCounter.ms > 1000) {
-    FpsCounter.shown = FpsCounter.frames;
-    FpsCounter.ms -= 1000;
-    FpsCounter.frames = 0;
-  }
-  glColor4f(1, 1, 0, 1);
-  const std::string text = StrFmt("fps:%d", FpsCounter.shown);
-  Font_Print(&FontSet, text.c_str(), 1, 3, 2, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
-  return 1;
+  Frame_Tail(1);
 }
 
 int FullScreenText_Draw() { return anSetKeysModeOn(); }

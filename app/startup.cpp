@@ -4,7 +4,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/mode_frames.h"
+#include "app/frame_steps.h"
 #include "app/window.h"
 #include "catalogue/new_world.h"
 #include "figures/fgr.h"

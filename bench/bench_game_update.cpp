@@ -12,7 +12,7 @@
 // after it, as their life timers would.
 #include <benchmark/benchmark.h>
 
-#include "app/mode_frames.h"
+#include "app/play_frame.h"
 #include "catalogue/kombi.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/editor_frame.h"
+#include "app/field_mouse.h"
 #include "frames/game_fixture.h"
 #include "render/kmd_block.h"
 #include "shell/log.h"

@@ -6,7 +6,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/mode_frames.h"
+#include "app/frame_steps.h"
+#include "app/play_frame.h"
 #include "catalogue/new_world.h"
 #include "platform/platform.h"
 #include "render/scene.h"

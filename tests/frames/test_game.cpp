@@ -1,5 +1,6 @@
 // The game frame: a player's orders carried out through the pending mouse action under a known
 // camera, the steps of the game update, and the cursor code of a hovered cell.
+#include "app/frame_steps.h"
 #include "app/start_frame.h"
 #include "figures/stage.h"
 #include "game_fixture.h"

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/mode_frames.h"
+#include "app/play_frame.h"
 #include "render/field.h"
 #include "world/movement.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/mode_frames.h"
+#include "app/play_frame.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "fuzz_common.h"

@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "app/mode_frames.h"
+#include "app/play_frame.h"
 #include "catalogue/new_world.h"
 #include "figures/org_files.h"
 #include "gui/program_mode.h"
