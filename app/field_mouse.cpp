@@ -90,7 +90,7 @@ int MiniMap_Click() { return MiniMap_Mouse(1); }
 
 void Field_ArmSelect() {
   FieldDragState = 0;
-  MouseAction = PointOrderSig ? 6 : 1;
+  MouseAction = PointOrderSig ? kMousePointOrder : kMouseSelect;
 }
 
 void Field_ArmOrder() {
@@ -101,7 +101,7 @@ void Field_ArmOrder() {
     int owner = Fgr::Owner(one);
     if (owner != 0 && owner != PlayerSide) return;
   }
-  MouseAction = one && Fgr::HasPathTarget(one) ? 5 : 3;
+  MouseAction = one && Fgr::HasPathTarget(one) ? kMouseRoute : kMouseOrder;
 }
 
 void Field_GameMouse() {
@@ -116,13 +116,13 @@ void Field_GameMouse() {
     } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON) && TimerDown(&HoverPickTimer) &&
                FieldDragLock == 0 && Mouse_OnField()) {
       HoverPickTimer = kHoverMs;
-      MouseAction = 4;
+      MouseAction = kMouseHover;
     }
   }
   if (FieldDragState == 2 && Kmd_Fired(KMD_KLIK)) {
     FieldDragState = 0;
     FieldDragLock = kDragLockMs;
-    MouseAction = 2;
+    MouseAction = kMouseSelectRect;
   }
   if (PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
     if (FieldDragState == 0) {
@@ -149,22 +149,22 @@ void Field_EditorMouse() {
   if (MiniMap_Click()) return;
   float p[3];
   if (Kmd_Fired(KMD_KLIK)) {
-    if (Mouse_OnField()) MouseAction = PointOrderSig ? 6 : 1;
+    if (Mouse_OnField()) MouseAction = PointOrderSig ? kMousePointOrder : kMouseSelect;
   } else if (Kmd_Fired(KMD_RKLIK)) {
     if (Mouse_OnField()) {
       if (SelList.count <= 0) {
         Field_PickCellUpd(p);
         EdPalette_Apply(0);
       } else if (SelList.count == 1 && SelList.e[1]) {
-        MouseAction = Fgr::HasPathTarget(SelList.e[1]) ? 5 : 3;
+        MouseAction = Fgr::HasPathTarget(SelList.e[1]) ? kMouseRoute : kMouseOrder;
       } else {
-        MouseAction = 3;
+        MouseAction = kMouseOrder;
       }
     }
   } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON)) {
     if (TimerDown(&HoverPickTimer) && Mouse_OnField()) {
       HoverPickTimer = kEditorHoverMs;
-      MouseAction = 4;
+      MouseAction = kMouseHover;
     }
   }
   FieldRect_ScrollInput();

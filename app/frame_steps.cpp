@@ -133,12 +133,12 @@ void MouseActions_Run(int editor) {
   const float bx = MouseXf - kPickBox / 2, by = MouseYf - kPickBox / 2;
   float p[3];
   switch (MouseAction) {
-    case 1:
+    case kMouseSelect:
       if (editor) SelList_Clear();
       SelectFgrsInRect(&SelList, bx, by, kPickBox, kPickBox, 1);
       OrderWaitMs = 0;
       break;
-    case 2: {
+    case kMouseSelectRect: {
       if (editor) break;
       int x, y, w, h;
       Rect_FromCorners(FieldDragStartX, FieldDragStartY, (int)MouseXf, (int)MouseYf, &x, &y, &w, &h);
@@ -146,7 +146,7 @@ void MouseActions_Run(int editor) {
       OrderWaitMs = 0;
       break;
     }
-    case 3:
+    case kMouseOrder:
       if (Fgr* target = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1)) {
         if (editor && ClickMode == 2) {
           Field_LinkSel(target);
@@ -169,7 +169,7 @@ void MouseActions_Run(int editor) {
         Land_CellQuad2(cell);
       }
       break;
-    case 4:
+    case kMouseHover:
       if (!Mouse_OnField()) {
         HoverFgr = nullptr;
       } else if ((HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
@@ -178,7 +178,7 @@ void MouseActions_Run(int editor) {
         Hover_NoteCell(Field_CursorGround(p) ? Land_CellAt(p[0], p[2]) : -1);
       }
       break;
-    case 5:
+    case kMouseRoute:
       if (Field_CursorGround(p)) {
         const int cell = Land_CellAt(p[0], p[2]);
         if (SelList.count == 1 && SelList.e[1]) {
@@ -189,10 +189,10 @@ void MouseActions_Run(int editor) {
         if (!editor) FgrFx_SpawnW(p[0], p[2], 5.0f);
       }
       break;
-    case 6: Field_CarryStep(); break;
+    case kMousePointOrder: Field_CarryStep(); break;
     default: break;
   }
-  MouseAction = 0;
+  MouseAction = kMouseNone;
 }
 
 }  // namespace
@@ -217,9 +217,9 @@ void Requests_CarryOut() {
 void FrameByMode(int focus) {
   Requests_CarryOut();
   switch (ProgMode) {
-    case 1: Mode1_Frame(focus); break;
-    case 2: GameFrame(focus); break;
-    case 3: Mode3_Frame(); break;
+    case kModeStart: Mode1_Frame(focus); break;
+    case kModePlay: GameFrame(focus); break;
+    case kModeEditor: Mode3_Frame(); break;
     default: break;
   }
 }
@@ -274,7 +274,7 @@ void Edit_TickUpd(int forPlay) {
   Anim3_Reset();
   Sides_FrameReset();
   SelList_Tidy(&SelList);
-  MouseAction = 0;
+  MouseAction = kMouseNone;
   DecalQueue.count = 0;
   FogVisRebuild(&Fgrs);
 }

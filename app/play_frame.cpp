@@ -46,7 +46,7 @@ void GameUpdate() {
   Fgrs.SweepDead();
   Etap_ProcRequests();
   if (EtapLocationNom < 1) {
-    SetProgramMode(1);
+    SetProgramMode(kModeStart);
     return;
   }
   Fgrs.ClearNovorod();

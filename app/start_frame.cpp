@@ -96,7 +96,7 @@ void Mode1_Frame(int focus) {
     }
     if (!EtapName.empty() && Kmd_Fired(KMD_ESC)) {
       o2::GamePause = 0;
-      SetProgramMode(2);
+      SetProgramMode(kModePlay);
     }
     ColourFocusedBox();
     glViewport(0, 0, WinWidth, WinHeight);

@@ -82,7 +82,7 @@ void PaintWords_Load(std::string fileName) {
 }
 
 void Game_InitBase() {
-  SetProgramMode(1);
+  SetProgramMode(kModeStart);
   PaintWords_Load(gsFilePaintWord);
   init_ProjX();
 }

@@ -52,7 +52,7 @@ void PlayWorld(uint32_t seed, int frameMs) {
   Land_InitCellFlags();
   for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
   PlayerSide = 2;
-  ProgMode = 2;
+  ProgMode = kModePlay;
   EditModeOn = 0;
   visUnderGround = 0;
   KadrStep = frameMs;

@@ -24,16 +24,16 @@ void SystemCursor(int show) {
 }  // namespace
 
 int SetProgramMode(int mode) {
-  if (mode < 1 || mode > 3) return 1;
+  if (mode < kModeStart || mode > kModeEditor) return 1;
   GuiWin* panels[3] = {GuiPanelMode1, GuiPanelMode2, GuiPanelMode3};
   for (GuiWin* p : panels)
     if (p) p->visible = 0;
-  if (panels[mode - 1]) panels[mode - 1]->visible = 1;
-  if (mode == 1) o2::anSleepEachFrame = FrameSleepMode1;
-  else o2::anSleepEachFrame = mode == 2 ? 4 : 6;
-  SystemCursor(mode != 2);
-  EditModeOn = mode == 3 ? 1 : 0;
-  if (mode == 3) EdModified = 0;
+  if (panels[mode - kModeStart]) panels[mode - kModeStart]->visible = 1;
+  if (mode == kModeStart) o2::anSleepEachFrame = FrameSleepMode1;
+  else o2::anSleepEachFrame = mode == kModePlay ? 4 : 6;
+  SystemCursor(mode != kModePlay);
+  EditModeOn = mode == kModeEditor ? 1 : 0;
+  if (mode == kModeEditor) EdModified = 0;
   ProgMode = mode;
   return 0;
 }

@@ -24,12 +24,24 @@ struct t_MiniMapRect {
 };
 extern t_MiniMapRect MiniMapRect;
 
+// The pending mouse actions: select at the cursor, select in the dragged rectangle (play only),
+// order the selection, hover pick, route target of the one selected unit, the ground point of a
+// point order (the carried figure).
+enum MouseActionNum {
+  kMouseNone = 0,
+  kMouseSelect,
+  kMouseSelectRect,
+  kMouseOrder,
+  kMouseHover,
+  kMouseRoute,
+  kMousePointOrder
+};
+
 // --- Field-mouse state.
 extern int FieldDragState;  // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
 extern int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
 extern int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
-extern int MouseAction;        // pending action of this frame: 1 select, 2 select in the rectangle,
-                               // 3 order, 4 hover pick, 5 route target, 6 point order
+extern int MouseAction;        // pending action of this frame (MouseActionNum)
 extern int HoverPickTimer;     // ms until the next hover pick
 extern int MiniMapOrderGuard;  // ms until the minimap takes another order
 extern float EdgeScrollRamp;   // 0..1

@@ -65,7 +65,7 @@ void EscBtn_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
   o2::GamePause = 1;
-  SetProgramMode(1);
+  SetProgramMode(kModeStart);
 }
 
 void ReturnBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<Возврат>", "Если нужно перейти в цыкл игры", 1); }
@@ -73,7 +73,7 @@ void ReturnBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<Возврат>", "Если
 void ReturnBtn_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  SetProgramMode(2);
+  SetProgramMode(kModePlay);
 }
 
 void MutagenBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Mutagen", "Считать карту и сгенерить фигуры (файл km)", 1); }

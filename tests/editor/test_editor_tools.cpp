@@ -37,7 +37,7 @@ class EditorTools : public CameraTest {
     glLoadIdentity();
     gluLookAt(60, 150, 160, 60, 0, 40, 0, 1, 0);
     glGetDoublev(GL_MODELVIEW_MATRIX, PickView.modelview);
-    ProgMode = 3;
+    ProgMode = kModeEditor;
     EditModeOn = 1;
     EdModified = 0;
     EdPaletteTool = 0;

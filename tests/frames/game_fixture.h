@@ -87,7 +87,7 @@ class CameraTest : public FramesTest {
     MouseXf = (float)sx, MouseYf = (float)sy;
     MouseAction = action;
     MouseSelectByTool();
-    EXPECT_EQ(MouseAction, 0);
+    EXPECT_EQ(MouseAction, kMouseNone);
   }
   static void At(const Fgr* f, int action) {
     Act(action, f->priv_position_x, f->priv_position_y + 1, f->priv_position_z);

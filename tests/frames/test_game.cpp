@@ -14,9 +14,6 @@ namespace {
 
 using GameOrders = CameraTest;
 
-// The pending mouse actions.
-enum { kSelect = 1, kSelectRect, kOrder, kHover, kRoute, kPointOrder };
-
 constexpr int Cell(int col, int row) { return row * 256 + col; }
 
 int Lasers() {
@@ -36,7 +33,7 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
   // A drag over all four, from beyond own[0] and nearer the camera to beyond own[2] and the
   // enemy, selects the player's three.
   ASSERT_EQ(Proj_ToScreen(460, 1, 495, &FieldDragStartX, &FieldDragStartY, &PickView), 1);
-  Act(kSelectRect, 550, 1, 555);
+  Act(kMouseSelectRect, 550, 1, 555);
   ASSERT_EQ(SelList.count, 3);
   for (Fgr* u : own) EXPECT_EQ(SelList_Contains(u), 1);
 
@@ -44,21 +41,21 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
   // camera to own[1], 30 units up.
   Fgr* above = MakeUnit(3, Cell(50, 50));
   Fgr_SetPosition(above, 505, 30, 505 - 200.0f * 30 / 299);
-  At(own[1], kSelect);
+  At(own[1], kMouseSelect);
   EXPECT_EQ(SelList.count, 1);
   EXPECT_EQ(SelList.e[1], above);
   above->Sbros();
-  At(own[1], kSelect);
+  At(own[1], kMouseSelect);
   EXPECT_EQ(SelList.e[1], own[1]);
 
   // An order needs an enemy the player sees: then it is every selected unit's fire target.
   SelList_Clear();
   for (Fgr* u : own) SelList_Add(&SelList, u, 0), u->P_AutoTarg = enemy;
   const int lasers = Lasers();
-  At(enemy, kOrder);
+  At(enemy, kMouseOrder);
   EXPECT_EQ(own[0]->P_FireTarg, nullptr);  // unseen: the order went to the ground under it
   enemy->KlientVidit = 1;
-  At(enemy, kOrder);
+  At(enemy, kMouseOrder);
   for (Fgr* u : own) {
     EXPECT_EQ(u->P_FireTarg, enemy);
     EXPECT_EQ(u->P_AutoTarg, nullptr);
@@ -67,7 +64,7 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
 
   // A ground order gives the route target; a second one 1.2 s later the waypoint.
   Frames(16);
-  Act(kOrder, 505, 0, 605);
+  Act(kMouseOrder, 505, 0, 605);
   const int first = Cell(50, 60), second = Cell(60, 60), third = Cell(40, 58);
   for (Fgr* u : own) {
     EXPECT_EQ(u->targPathKle, first);
@@ -76,23 +73,23 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
   EXPECT_EQ(LastOrderX * 1000 + LastOrderZ, 505 * 1000 + 605);
   EXPECT_EQ(LandQuad2.cell, first);
   Frames(12);
-  Act(kOrder, 605, 0, 605);
+  Act(kMouseOrder, 605, 0, 605);
   for (Fgr* u : own) {
     EXPECT_EQ(u->targPathKle, first);
     EXPECT_EQ(u->targPathKle2, second);
   }
   // Outside the window an order replaces the target and drops the waypoint.
   Frames(16);
-  Act(kOrder, 405, 0, 585);
+  Act(kMouseOrder, 405, 0, 585);
   for (Fgr* u : own) {
     EXPECT_EQ(u->targPathKle, third);
     EXPECT_EQ(u->targPathKle2, 0);
   }
   // A selection closes the window: the next ground order is a new target again.
   Frames(1);
-  At(own[0], kSelect);
+  At(own[0], kMouseSelect);
   Frames(1);
-  Act(kOrder, 605, 0, 605);
+  Act(kMouseOrder, 605, 0, 605);
   EXPECT_EQ(own[0]->targPathKle, second);
   EXPECT_EQ(own[0]->targPathKle2, 0);
 }
@@ -113,33 +110,33 @@ TEST_F(GameOrders, TheExitRequestEndsTheProgramFromTheStartScreenAndFromPlay) {
 TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   Fgr* u = MakeUnit(2, Cell(50, 50));
   SelList_SetOne(&SelList, u, 0);
-  Act(kRoute, 605, 0, 605);
+  Act(kMouseRoute, 605, 0, 605);
   EXPECT_EQ(u->targPathKle, Cell(60, 60));
   EXPECT_EQ(LandQuad1.cell, Cell(60, 60));
-  Act(kHover, 505, 0, 505);
+  Act(kMouseHover, 505, 0, 505);
   EXPECT_EQ(HoverFgr, u);
   EXPECT_EQ(HoverCell, Cell(50, 50));
-  Act(kHover, 405, 0, 605);
+  Act(kMouseHover, 405, 0, 605);
   EXPECT_EQ(HoverFgr, nullptr);
   EXPECT_EQ(HoverCell, Cell(40, 60));
   // Beyond the land's far border or over the sky no cell is hovered: the plain cursor at once.
   for (float y : {0.0f, 300.0f}) {
     CursorCode = 81;
-    Act(kHover, 505, y, y ? 2000.0f : 2700.0f);
+    Act(kMouseHover, 505, y, y ? 2000.0f : 2700.0f);
     EXPECT_EQ(CursorCode, 0) << y;
   }
 
   PointOrderFgr = u, PointOrderSig = 7;
-  Act(kPointOrder, 555, 0, 555);
+  Act(kMousePointOrder, 555, 0, 555);
   EXPECT_EQ(u->fromPultSig, 107);
   EXPECT_EQ(PointOrderX, 555);
   EXPECT_EQ(LandQuad2.cell, Cell(55, 55));
   for (double& m : PickView.projection) m = 0;  // no ground under the cursor: the order is dropped
-  MouseAction = kPointOrder;
+  MouseAction = kMousePointOrder;
   MouseSelectByTool();
   EXPECT_EQ(u->fromPultSig, 0);
   EXPECT_EQ(PointOrderFgr, nullptr);
-  MouseAction = kPointOrder;
+  MouseAction = kMousePointOrder;
   MouseSelectByTool();
   EXPECT_EQ(PointOrderSig, 0);
 }
@@ -193,9 +190,9 @@ TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchD
   HoverPickTimer = 1000000;
   EtapLocationNom = EtapLoadReqLoc = 0;
   GameUpdate();
-  EXPECT_EQ(ProgMode, 1);
+  EXPECT_EQ(ProgMode, kModeStart);
   EXPECT_EQ(slot->active, 0);
-  ProgMode = 2;
+  ProgMode = kModePlay;
   EtapLocationNom = 1;
   GameUpdate();
   EXPECT_EQ(slot->active, 1);

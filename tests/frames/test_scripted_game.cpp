@@ -63,7 +63,7 @@ class ScriptedGame : public ShippedGameTest {
       GameFrame(kFrameMs);
       if (frame == 1) {
         EXPECT_EQ(EtapLocationNom, 1) << "the stage did not load";
-        EXPECT_EQ(ProgMode, 2);
+        EXPECT_EQ(ProgMode, kModePlay);
       }
       int n = OwnUnits(own, 64);
       if (frame == 20) {  // all the player's units, ordered across the field with a waypoint

@@ -119,9 +119,9 @@ TEST_F(Selection, TheListTakes199ActiveFiguresAndItsTidyStepRunsTwiceASecond) {
   SelList_Clear();
   b->active = 0;
   EXPECT_EQ(SelList_Add(&SelList, b, 0), 0);  // inactive: only in the editor
-  ProgMode = 3;
+  ProgMode = kModeEditor;
   EXPECT_EQ(SelList_Add(&SelList, b, 0), 1);
-  ProgMode = 2;
+  ProgMode = kModePlay;
   b->active = 1;
   PointOrderFgr = a, PointOrderSig = 7;
   SelList_SetOne(&SelList, enemy, 0);

@@ -84,7 +84,7 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     LeftButton(1);
     Select(1);
     Field_GameMouse();
-    EXPECT_EQ(MouseAction, 1);
+    EXPECT_EQ(MouseAction, kMouseSelect);
     EXPECT_EQ(FieldDragState, 1);
     // Three pixels are not a drag yet, four are.
     Select(0);
@@ -111,7 +111,7 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     LeftButton(0);
     Select(1);
     Field_GameMouse();
-    EXPECT_EQ(MouseAction, 2);
+    EXPECT_EQ(MouseAction, kMouseSelectRect);
     EXPECT_EQ(FieldDragState, 0);
     EXPECT_EQ(FieldDragLock, 200);
     int x, y, w, h;

@@ -59,7 +59,7 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
   Clock_SetManual(true, 5000);
   MsLast = TimeGetMs();
   RandSeed(20240607);
-  SetProgramMode(1);
+  SetProgramMode(kModeStart);
   init_ProjX();  // the start's new world, which the load replaces
   GuiWin button{};
   ASSERT_EQ(Etap_RequestLoadDefault(&button), 1);  // the load-and-play button
@@ -72,7 +72,7 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
     if (frame == 1) {
       ASSERT_EQ(chdir(here.c_str()), 0);
       ASSERT_EQ(EtapLocationNom, 1) << "the stage did not load: " << ReadAll(gsFileLog);
-      ASSERT_EQ(ProgMode, 2);
+      ASSERT_EQ(ProgMode, kModePlay);
     }
   }
   Gl2D_Begin(0, kW, 0, kH);  // the play screen's floor box draws the minimap inside the widget tree

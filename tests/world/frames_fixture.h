@@ -24,7 +24,7 @@ class FramesTest : public WorldTest {
     WorldTest::SetUp();
     std::memset(SideTab, 0, sizeof(SideTab));
     for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
-    ProgMode = 2;
+    ProgMode = kModePlay;
     SelList_Clear();
     SelList.tidyWait = kSelTidyMs;
     PointOrderFgr = nullptr;
