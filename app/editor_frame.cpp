@@ -53,8 +53,8 @@ void Mode3_Frame() {
 void EditorFrame_Update() {
   Edit_TickUpd();
   const int click = Frame_MouseToWidgets();
-  if (!MouseTaken && ClickOverEditorBox(click)) MouseTaken = 1;
-  if (!MouseTaken) Field_EditorMouse();
+  if (!FieldMouse.MouseTaken && ClickOverEditorBox(click)) FieldMouse.MouseTaken = 1;
+  if (!FieldMouse.MouseTaken) Field_EditorMouse();
   Field_EditorPlace();
   Fgrs.SweepDead();
   Fgrs.ClearNovorod();

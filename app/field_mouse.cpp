@@ -45,8 +45,8 @@ constexpr int kKmdSideSwitch = 9, kKmdFloorSwitch = 10;
 // The last of both field mouse handlers: the side and floor switches asked of the next frame's
 // pre-step, and the screenshot key.
 void SwitchAndShotKeys() {
-  if (Kmd_Fired(kKmdSideSwitch)) SideSwitchReq = 1;
-  if (Kmd_Fired(kKmdFloorSwitch)) FloorSwitchReq = 1;
+  if (Kmd_Fired(kKmdSideSwitch)) FieldMouse.SideSwitchReq = 1;
+  if (Kmd_Fired(kKmdFloorSwitch)) FieldMouse.FloorSwitchReq = 1;
   ScreenShotKey();
 }
 
@@ -55,25 +55,25 @@ void SwitchAndShotKeys() {
 // out; play sends the selection to the point, the editor only stores it.
 int MiniMap_Mouse(int editor) {
   float wx, wz;
-  if (!editor && (FieldDragState == 2 || FieldDragLock != 0)) {
-    TimerDownRest(&MiniMapOrderGuard);
+  if (!editor && (FieldMouse.FieldDragState == 2 || FieldMouse.FieldDragLock != 0)) {
+    TimerDownRest(&FieldMouse.MiniMapOrderGuard);
     return 0;
   }
   const int at = MiniMap_Cursor(&wx, &wz);
   if (at != 1) return at ? 1 : 0;
-  if (!Kmd_Fired(KMD_RKLIK) || SelList.count <= 0 || MiniMapOrderGuard != 0) return 0;
-  MiniMapOrderGuard = kMiniMapOrderMs;
+  if (!Kmd_Fired(KMD_RKLIK) || SelList.count <= 0 || FieldMouse.MiniMapOrderGuard != 0) return 0;
+  FieldMouse.MiniMapOrderGuard = kMiniMapOrderMs;
   if (!editor) Sel_OrderMoveTo(&SelList, wx, wz);
   OrderWaitMs = 0;  // the next ground order is a new route, not a waypoint
-  LastOrderX = (int)wx;
-  LastOrderZ = (int)wz;
+  FieldMouse.LastOrderX = (int)wx;
+  FieldMouse.LastOrderZ = (int)wz;
   return 1;
 }
 
 }  // namespace
 
 int MiniMap_Cursor(float* wx, float* wz) {
-  TimerDownRest(&MiniMapOrderGuard);
+  TimerDownRest(&FieldMouse.MiniMapOrderGuard);
   const t_MiniMapRect& m = MiniMapRect;
   if (!Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h)) return 0;
   MiniMap_PixToWorld((float)MouseX, (float)MouseY, wx, wz);
@@ -89,8 +89,8 @@ int MiniMap_Input() { return MiniMap_Mouse(0); }
 int MiniMap_Click() { return MiniMap_Mouse(1); }
 
 void Field_ArmSelect() {
-  FieldDragState = 0;
-  MouseAction = PointOrderSig ? kMousePointOrder : kMouseSelect;
+  FieldMouse.FieldDragState = 0;
+  FieldMouse.MouseAction = FieldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
 }
 
 void Field_ArmOrder() {
@@ -101,47 +101,48 @@ void Field_ArmOrder() {
     int owner = Fgr::Owner(one);
     if (owner != 0 && owner != PlayerSide) return;
   }
-  MouseAction = one && Fgr::HasPathTarget(one) ? kMouseRoute : kMouseOrder;
+  FieldMouse.MouseAction = one && Fgr::HasPathTarget(one) ? kMouseRoute : kMouseOrder;
 }
 
 void Field_GameMouse() {
   if (MiniMap_Input()) return;
-  if (FieldDragState != 2) {
-    if (Kmd_Fired(KMD_KLIK) && FieldDragLock == 0) {
-      FieldSelCount++;
+  if (FieldMouse.FieldDragState != 2) {
+    if (Kmd_Fired(KMD_KLIK) && FieldMouse.FieldDragLock == 0) {
+      FieldMouse.FieldSelCount++;
       if (Mouse_OnField()) Field_ArmSelect();
-    } else if (Kmd_Fired(KMD_RKLIK) && FieldDragLock == 0) {
-      FieldOrdCount++;
+    } else if (Kmd_Fired(KMD_RKLIK) && FieldMouse.FieldDragLock == 0) {
+      FieldMouse.FieldOrdCount++;
       if (Mouse_OnField()) Field_ArmOrder();
-    } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON) && TimerDown(&HoverPickTimer) &&
-               FieldDragLock == 0 && Mouse_OnField()) {
-      HoverPickTimer = kHoverMs;
-      MouseAction = kMouseHover;
+    } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON) &&
+               TimerDown(&FieldMouse.HoverPickTimer) && FieldMouse.FieldDragLock == 0 &&
+               Mouse_OnField()) {
+      FieldMouse.HoverPickTimer = kHoverMs;
+      FieldMouse.MouseAction = kMouseHover;
     }
   }
-  if (FieldDragState == 2 && Kmd_Fired(KMD_KLIK)) {
-    FieldDragState = 0;
-    FieldDragLock = kDragLockMs;
-    MouseAction = kMouseSelectRect;
+  if (FieldMouse.FieldDragState == 2 && Kmd_Fired(KMD_KLIK)) {
+    FieldMouse.FieldDragState = 0;
+    FieldMouse.FieldDragLock = kDragLockMs;
+    FieldMouse.MouseAction = kMouseSelectRect;
   }
-  if (PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
-    if (FieldDragState == 0) {
+  if (FieldMouse.PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
+    if (FieldMouse.FieldDragState == 0) {
       if (Mouse_OnField()) {
-        FieldDragStartX = MouseX;
-        FieldDragStartY = MouseY;
-        FieldDragState = 1;
+        FieldMouse.FieldDragStartX = MouseX;
+        FieldMouse.FieldDragStartY = MouseY;
+        FieldMouse.FieldDragState = 1;
       }
-    } else if (FieldDragState == 1) {
-      if (std::abs(MouseX - FieldDragStartX) >= kDragPixels ||
-          std::abs(MouseY - FieldDragStartY) >= kDragPixels)
-        FieldDragState = 2;
+    } else if (FieldMouse.FieldDragState == 1) {
+      if (std::abs(MouseX - FieldMouse.FieldDragStartX) >= kDragPixels ||
+          std::abs(MouseY - FieldMouse.FieldDragStartY) >= kDragPixels)
+        FieldMouse.FieldDragState = 2;
     }
-  } else if (FieldDragState == 1 && !KeyIsDown(VK_LBUTTON)) {
+  } else if (FieldMouse.FieldDragState == 1 && !KeyIsDown(VK_LBUTTON)) {
     // A press that never became a drag ends with its button, also when its release selected
     // nothing (locked, or over the minimap): a later press must not drag from this one's point.
-    FieldDragState = 0;
+    FieldMouse.FieldDragState = 0;
   }
-  if (FieldDragLock == 0) FieldRect_ScrollInput();
+  if (FieldMouse.FieldDragLock == 0) FieldRect_ScrollInput();
   SwitchAndShotKeys();
 }
 
@@ -149,22 +150,23 @@ void Field_EditorMouse() {
   if (MiniMap_Click()) return;
   float p[3];
   if (Kmd_Fired(KMD_KLIK)) {
-    if (Mouse_OnField()) MouseAction = PointOrderSig ? kMousePointOrder : kMouseSelect;
+    if (Mouse_OnField())
+      FieldMouse.MouseAction = FieldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
   } else if (Kmd_Fired(KMD_RKLIK)) {
     if (Mouse_OnField()) {
       if (SelList.count <= 0) {
         Field_PickCellUpd(p);
         EdPalette_Apply(0);
       } else if (SelList.count == 1 && SelList.e[1]) {
-        MouseAction = Fgr::HasPathTarget(SelList.e[1]) ? kMouseRoute : kMouseOrder;
+        FieldMouse.MouseAction = Fgr::HasPathTarget(SelList.e[1]) ? kMouseRoute : kMouseOrder;
       } else {
-        MouseAction = kMouseOrder;
+        FieldMouse.MouseAction = kMouseOrder;
       }
     }
   } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON)) {
-    if (TimerDown(&HoverPickTimer) && Mouse_OnField()) {
-      HoverPickTimer = kEditorHoverMs;
-      MouseAction = kMouseHover;
+    if (TimerDown(&FieldMouse.HoverPickTimer) && Mouse_OnField()) {
+      FieldMouse.HoverPickTimer = kEditorHoverMs;
+      FieldMouse.MouseAction = kMouseHover;
     }
   }
   FieldRect_ScrollInput();
@@ -201,26 +203,27 @@ int Field_CursorGround(float* p) {
 
 int Field_PickCellUpd(float* p) {
   const int hit = Field_CursorGround(p);
-  PickCell = hit ? Land_CellAt(p[0], p[2]) : -1;
+  FieldMouse.PickCell = hit ? Land_CellAt(p[0], p[2]) : -1;
   return hit;
 }
 
 void Hover_NoteCell(int cell) {
-  if (cell > 0) HoverCell = cell;
-  else CursorCode = 0;
+  if (cell > 0) FieldMouse.HoverCell = cell;
+  else FieldMouse.CursorCode = 0;
 }
 
 void Cursor_Rule() {
-  if (HoverCell <= 0) return;
-  const int cell = HoverCell;
-  HoverCell = 0;
+  if (FieldMouse.HoverCell <= 0) return;
+  const int cell = FieldMouse.HoverCell;
+  FieldMouse.HoverCell = 0;
   const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
   const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
   const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
   const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
-  if (kind == 9) CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
-  else if (kind == 10) CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
-  else CursorCode = Cell_OfferCode(kind, level);
+  if (kind == 9) FieldMouse.CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
+  else if (kind == 10)
+    FieldMouse.CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
+  else FieldMouse.CursorCode = Cell_OfferCode(kind, level);
 }
 
 void Cursor_DrawOverlay() {
@@ -228,9 +231,9 @@ void Cursor_DrawOverlay() {
   glDisable(GL_SCISSOR_TEST);
   glViewport(0, 0, WinWidth, WinHeight);
   Gl2D_Begin(0, WinWidth, 0, WinHeight);
-  if (FieldDragState == 2) {
+  if (FieldMouse.FieldDragState == 2) {
     int x, y, w, h;
-    Rect_FromCorners(FieldDragStartX, FieldDragStartY, cx, cy, &x, &y, &w, &h);
+    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, cx, cy, &x, &y, &w, &h);
     Gl2D_OutlineRectArgb((float)x, (float)y, (float)w, (float)h, 0xFFFFFFFF);
   }
   Gl_BlendMode(38);
@@ -238,8 +241,8 @@ void Cursor_DrawOverlay() {
   if (OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
   else glColor4f(1, 1, 1, 1);
   Gl2D_TexRect((float)cx, (float)(cy - 32), 32, 32, 1, 0, 1);
-  if (PointOrderSig != 0) {
-    Tex_Bind(&TexTable, CarriedTex);
+  if (FieldMouse.PointOrderSig != 0) {
+    Tex_Bind(&TexTable, FieldMouse.CarriedTex);
     glColor4f(1, 1, 1, 1);
     Gl2D_TexRect((float)(cx + 16), (float)cy, 32, 32, 1, 0, 1);
   }
@@ -247,8 +250,8 @@ void Cursor_DrawOverlay() {
     Tex_Bind(&TexTable, 7);
     glColor4ub(255, 255, 255, 200);
     Gl2D_TexRect((float)(cx + 16), (float)(cy - 32), 32, 32, 1, 0, 1);
-  } else if (CursorCode >= 1) {
-    Tex_Bind(&TexTable, CursorCode);
+  } else if (FieldMouse.CursorCode >= 1) {
+    Tex_Bind(&TexTable, FieldMouse.CursorCode);
     glColor4f(1, 1, 1, 1);
     Gl2D_TexRect((float)(cx + 32), (float)(cy - 32), 32, 32, 1, 0, 1);
   }

@@ -89,17 +89,17 @@ void Sides_FrameReset() {
 // its signal (its value + 100); with the cursor off the land it is let go.
 void Field_CarryStep() {
   float p[3];
-  if (!PointOrderFgr) {
-    PointOrderSig = 0;
+  if (!FieldMouse.PointOrderFgr) {
+    FieldMouse.PointOrderSig = 0;
   } else if (Field_CursorGround(p)) {
-    PointOrderX = (int)p[0];
-    PointOrderZ = (int)p[2];
-    PointOrderFgr->fromPultSig = PointOrderSig + 100;
+    FieldMouse.PointOrderX = (int)p[0];
+    FieldMouse.PointOrderZ = (int)p[2];
+    FieldMouse.PointOrderFgr->fromPultSig = FieldMouse.PointOrderSig + 100;
     Land_CellQuad2(Land_CellAt(p[0], p[2]));
   } else {
     // The figure's word first: clearing the pointer first would leave nothing to write through.
-    PointOrderFgr->fromPultSig = 0;
-    PointOrderFgr = nullptr;
+    FieldMouse.PointOrderFgr->fromPultSig = 0;
+    FieldMouse.PointOrderFgr = nullptr;
   }
 }
 
@@ -132,7 +132,7 @@ void Field_LinkSel(const Fgr* target) {
 void MouseActions_Run(int editor) {
   const float bx = MouseXf - kPickBox / 2, by = MouseYf - kPickBox / 2;
   float p[3];
-  switch (MouseAction) {
+  switch (FieldMouse.MouseAction) {
     case kMouseSelect:
       if (editor) SelList_Clear();
       SelectFgrsInRect(&SelList, bx, by, kPickBox, kPickBox, 1);
@@ -141,7 +141,8 @@ void MouseActions_Run(int editor) {
     case kMouseSelectRect: {
       if (editor) break;
       int x, y, w, h;
-      Rect_FromCorners(FieldDragStartX, FieldDragStartY, (int)MouseXf, (int)MouseYf, &x, &y, &w, &h);
+      Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, (int)MouseXf,
+                       (int)MouseYf, &x, &y, &w, &h);
       SelectFgrsInRect(&SelList, (float)x, (float)y, (float)w, (float)h, 0);
       OrderWaitMs = 0;
       break;
@@ -162,8 +163,8 @@ void MouseActions_Run(int editor) {
           Field_MarchSel(ClickMode - 2, cell);
         } else {
           Sel_OrderMoveTo(&SelList, p[0], p[2]);
-          LastOrderX = (int)p[0];
-          LastOrderZ = (int)p[2];
+          FieldMouse.LastOrderX = (int)p[0];
+          FieldMouse.LastOrderZ = (int)p[2];
           if (!editor) FgrFx_SpawnW(p[0], p[2], 5.0f);
         }
         Land_CellQuad2(cell);
@@ -171,9 +172,10 @@ void MouseActions_Run(int editor) {
       break;
     case kMouseHover:
       if (!Mouse_OnField()) {
-        HoverFgr = nullptr;
-      } else if ((HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
-        Hover_NoteCell(Land_CellAt(HoverFgr->priv_position_x, HoverFgr->priv_position_z));
+        FieldMouse.HoverFgr = nullptr;
+      } else if ((FieldMouse.HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
+        Hover_NoteCell(
+            Land_CellAt(FieldMouse.HoverFgr->priv_position_x, FieldMouse.HoverFgr->priv_position_z));
       } else {
         Hover_NoteCell(Field_CursorGround(p) ? Land_CellAt(p[0], p[2]) : -1);
       }
@@ -192,7 +194,7 @@ void MouseActions_Run(int editor) {
     case kMousePointOrder: Field_CarryStep(); break;
     default: break;
   }
-  MouseAction = kMouseNone;
+  FieldMouse.MouseAction = kMouseNone;
 }
 
 }  // namespace
@@ -244,15 +246,15 @@ int Frame_ClickCode() { return Kmd_Fired(KMD_KLIK) ? 1 : Kmd_Fired(KMD_RKLIK) ? 
 
 int Frame_MouseToWidgets() {
   const int click = Frame_ClickCode();
-  MouseTaken = Gui_MouseAll(click);
+  FieldMouse.MouseTaken = Gui_MouseAll(click);
   return click;
 }
 
 void Edit_TickUpd(int forPlay) {
   TimerDownRest(&OrderWaitMs);
   OrderWaitAtFrame = OrderWaitMs;
-  if (SideSwitchReq) {
-    SideSwitchReq = 0;
+  if (FieldMouse.SideSwitchReq) {
+    FieldMouse.SideSwitchReq = 0;
     SelList_Clear();
     PlayerSide = PlayerSide == 3 ? 2 : 3;
   }
@@ -260,8 +262,8 @@ void Edit_TickUpd(int forPlay) {
   MouseXf = (float)MouseX;
   MouseYf = (float)MouseY;
   const t_MiniMapRect& m = MiniMapRect;
-  MouseOnMiniMap = Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h);
-  TimerDownRest(&FieldDragLock);
+  FieldMouse.MouseOnMiniMap = Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h);
+  TimerDownRest(&FieldMouse.FieldDragLock);
   InfoPanel2_Show(0);
   Gui_SetToggleFlag(0);
   LiftGuestPanel_Show(0);
@@ -274,7 +276,7 @@ void Edit_TickUpd(int forPlay) {
   Anim3_Reset();
   Sides_FrameReset();
   SelList_Tidy(&SelList);
-  MouseAction = kMouseNone;
+  FieldMouse.MouseAction = kMouseNone;
   DecalQueue.count = 0;
   FogVisRebuild(&Fgrs);
 }

@@ -38,7 +38,7 @@ void GameFrame(int focus) {
 void GameUpdate() {
   Game_TickUpd();
   Frame_MouseToWidgets();
-  if (MouseTaken) FieldDragState = 0;
+  if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = 0;
   else Field_GameMouse();
   if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;
   MouseSelectByTool();

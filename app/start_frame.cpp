@@ -125,7 +125,8 @@ void DebugText_Draw() {
                                  EdPaletteTool, o2::LoskRendered, SelList.count);
   Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
   const std::string low =
-      StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldSelCount, FieldOrdCount,
-             LastOrderX, LastOrderZ, Fgrs.cursor, LaserOutCount);
+      StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldMouse.FieldSelCount,
+             FieldMouse.FieldOrdCount, FieldMouse.LastOrderX, FieldMouse.LastOrderZ, Fgrs.cursor,
+             LaserOutCount);
   Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
 }

@@ -7,7 +7,7 @@ struct GuiWin;
 // The program modes.
 enum ProgModeNum { kModeStart = 1, kModePlay = 2, kModeEditor = 3 };
 
-extern int ProgMode;        // the program mode (ProgModeNum); 0 before start-up
+extern int ProgMode;  // the program mode (ProgModeNum); 0 before start-up
 // A mode asked for by a layer below the interface (the world), which the next frame switches to;
 // 0 for none.
 extern int ProgModeReq;

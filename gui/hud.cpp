@@ -33,10 +33,10 @@ void UnitSpellsPanel_Show(int v) { Show(UnitSpellsPanel, v); }
 void Gui_SetToggleFlag(int v) { Show(InfoPanel1, v); }
 
 void VisFloor_SwitchIfReq() {
-  if (!FloorSwitchReq) return;
-  FloorSwitchReq = 0;
-  PointOrderFgr = nullptr;
-  PointOrderSig = 0;
+  if (!FieldMouse.FloorSwitchReq) return;
+  FieldMouse.FloorSwitchReq = 0;
+  FieldMouse.PointOrderFgr = nullptr;
+  FieldMouse.PointOrderSig = 0;
   visUnderGround = visUnderGround == 0 ? 1 : 0;
 }
 

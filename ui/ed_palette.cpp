@@ -88,7 +88,7 @@ void EdPalette_Apply(int drag) {
   const int tool = EdPaletteTool;
   if (drag && tool > kLastDragTool) return;
   LandKle* cells = Land_Layer(visUnderGround);
-  int cell = PickCell;
+  int cell = FieldMouse.PickCell;
   if (!Land_CellValid(cell)) return;
   LandKle& k = cells[cell];
   if (tool >= 1 && tool <= kLastByteTool) {

@@ -237,7 +237,7 @@ void FloorBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "et", "Смена этажа",
 void FloorBtn_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  FloorSwitchReq = 1;
+  FieldMouse.FloorSwitchReq = 1;
 }
 
 void MsgPanel_Draw(GuiWin* w) {

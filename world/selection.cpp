@@ -48,8 +48,8 @@ void SelList_SetOne(t_SelList* s, Fgr* f, int useParent) {
   ListClear(s);
   s->e[1] = f;
   s->count = 1;
-  PointOrderFgr = nullptr;
-  PointOrderSig = 0;
+  FieldMouse.PointOrderFgr = nullptr;
+  FieldMouse.PointOrderSig = 0;
 }
 
 int SelList_Add(t_SelList* s, Fgr* f, int useParent) {

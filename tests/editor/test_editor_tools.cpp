@@ -42,7 +42,7 @@ class EditorTools : public CameraTest {
     EdModified = 0;
     EdPaletteTool = 0;
     ClickMode = 1;
-    PickCell = -1;
+    FieldMouse.PickCell = -1;
     LandQuad2.cell = -1;
   }
   void TearDown() override {
@@ -161,14 +161,14 @@ TEST_F(EditorTools, PaletteToolsOnAValidCellABorderCellAndOffTheLand) {
       RightClick();
       const LandKle& k = cells[c];
       if (where != kValid) {
-        EXPECT_EQ(PickCell, -1);
+        EXPECT_EQ(FieldMouse.PickCell, -1);
         EXPECT_EQ(EdModified, 0);
         EXPECT_EQ(Live(), 0);
         EXPECT_EQ(k.tile * 1000000 + k.objCode * 10000 + k.cursor * 100 + k.flag, 2010002);
         EXPECT_EQ(std::memcmp(&cells[b], &border, 4), 0);
         continue;
       }
-      EXPECT_EQ(PickCell, c);
+      EXPECT_EQ(FieldMouse.PickCell, c);
       EXPECT_EQ(EdModified, 1);
       EXPECT_EQ(k.tile, r.bytes[0]);
       EXPECT_EQ(k.objCode, r.bytes[1]);

@@ -37,7 +37,8 @@ class ShippedGameTest : public FramesTest {
     PlitBuildOn = 1;  // a load decorates the land, as in the game
     OrderWaitMs = OrderWaitAtFrame = 0;
     AmbushLeft = 50, AmbushWait = AmbushPeriod = 9000, AmbushTick = 0;
-    FieldDragState = 0, HoverPickTimer = 1, MiniMapOrderGuard = 0, MouseAction = 0;
+    FieldMouse.FieldDragState = 0, FieldMouse.HoverPickTimer = 1;
+    FieldMouse.MiniMapOrderGuard = 0, FieldMouse.MouseAction = 0;
     o2::GamePause = 0;
     o2::NeedExit = 0;
     PlayerSide = 2;
@@ -78,16 +79,16 @@ class CameraTest : public FramesTest {
     gluLookAt(505, 300, 300, 505, 0, 505, 0, 1, 0);
     glGetDoublev(GL_MODELVIEW_MATRIX, PickView.modelview);
     OrderWaitMs = 0;
-    MouseAction = MouseOnMiniMap = MouseTaken = 0;
+    FieldMouse.MouseAction = FieldMouse.MouseOnMiniMap = FieldMouse.MouseTaken = 0;
   }
   // Points the cursor at world point (x, y, z) and runs the pending mouse action.
   static void Act(int action, float x, float y, float z) {
     int sx, sy;
     ASSERT_EQ(Proj_ToScreen(x, y, z, &sx, &sy, &PickView), 1);
     MouseXf = (float)sx, MouseYf = (float)sy;
-    MouseAction = action;
+    FieldMouse.MouseAction = action;
     MouseSelectByTool();
-    EXPECT_EQ(MouseAction, kMouseNone);
+    EXPECT_EQ(FieldMouse.MouseAction, kMouseNone);
   }
   static void At(const Fgr* f, int action) {
     Act(action, f->priv_position_x, f->priv_position_y + 1, f->priv_position_z);

@@ -32,7 +32,9 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
 
   // A drag over all four, from beyond own[0] and nearer the camera to beyond own[2] and the
   // enemy, selects the player's three.
-  ASSERT_EQ(Proj_ToScreen(460, 1, 495, &FieldDragStartX, &FieldDragStartY, &PickView), 1);
+  ASSERT_EQ(
+      Proj_ToScreen(460, 1, 495, &FieldMouse.FieldDragStartX, &FieldMouse.FieldDragStartY, &PickView),
+      1);
   Act(kMouseSelectRect, 550, 1, 555);
   ASSERT_EQ(SelList.count, 3);
   for (Fgr* u : own) EXPECT_EQ(SelList_Contains(u), 1);
@@ -70,7 +72,7 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
     EXPECT_EQ(u->targPathKle, first);
     EXPECT_EQ(u->targPathKle2, 0);
   }
-  EXPECT_EQ(LastOrderX * 1000 + LastOrderZ, 505 * 1000 + 605);
+  EXPECT_EQ(FieldMouse.LastOrderX * 1000 + FieldMouse.LastOrderZ, 505 * 1000 + 605);
   EXPECT_EQ(LandQuad2.cell, first);
   Frames(12);
   Act(kMouseOrder, 605, 0, 605);
@@ -114,31 +116,31 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   EXPECT_EQ(u->targPathKle, Cell(60, 60));
   EXPECT_EQ(LandQuad1.cell, Cell(60, 60));
   Act(kMouseHover, 505, 0, 505);
-  EXPECT_EQ(HoverFgr, u);
-  EXPECT_EQ(HoverCell, Cell(50, 50));
+  EXPECT_EQ(FieldMouse.HoverFgr, u);
+  EXPECT_EQ(FieldMouse.HoverCell, Cell(50, 50));
   Act(kMouseHover, 405, 0, 605);
-  EXPECT_EQ(HoverFgr, nullptr);
-  EXPECT_EQ(HoverCell, Cell(40, 60));
+  EXPECT_EQ(FieldMouse.HoverFgr, nullptr);
+  EXPECT_EQ(FieldMouse.HoverCell, Cell(40, 60));
   // Beyond the land's far border or over the sky no cell is hovered: the plain cursor at once.
   for (float y : {0.0f, 300.0f}) {
-    CursorCode = 81;
+    FieldMouse.CursorCode = 81;
     Act(kMouseHover, 505, y, y ? 2000.0f : 2700.0f);
-    EXPECT_EQ(CursorCode, 0) << y;
+    EXPECT_EQ(FieldMouse.CursorCode, 0) << y;
   }
 
-  PointOrderFgr = u, PointOrderSig = 7;
+  FieldMouse.PointOrderFgr = u, FieldMouse.PointOrderSig = 7;
   Act(kMousePointOrder, 555, 0, 555);
   EXPECT_EQ(u->fromPultSig, 107);
-  EXPECT_EQ(PointOrderX, 555);
+  EXPECT_EQ(FieldMouse.PointOrderX, 555);
   EXPECT_EQ(LandQuad2.cell, Cell(55, 55));
   for (double& m : PickView.projection) m = 0;  // no ground under the cursor: the order is dropped
-  MouseAction = kMousePointOrder;
+  FieldMouse.MouseAction = kMousePointOrder;
   MouseSelectByTool();
   EXPECT_EQ(u->fromPultSig, 0);
-  EXPECT_EQ(PointOrderFgr, nullptr);
-  MouseAction = kMousePointOrder;
+  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);
+  FieldMouse.MouseAction = kMousePointOrder;
   MouseSelectByTool();
-  EXPECT_EQ(PointOrderSig, 0);
+  EXPECT_EQ(FieldMouse.PointOrderSig, 0);
 }
 
 // What the world asks of the interface: a trigger's message reaches the code window's rows in the
@@ -158,7 +160,7 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   Fgr* t = Make(fgrTriger);
   t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = 2;
   t->waitNow = t->waitFull = t->ueWaitFull = 100;
-  HoverPickTimer = 1000000;
+  FieldMouse.HoverPickTimer = 1000000;
   EtapLocationNom = 1;
   o2::GamePause = 0;
   GameUpdate();
@@ -187,7 +189,7 @@ TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchD
   slot->active = 0;
   t->ProcNomUpd2 = r_Triger_Upd;
   t->activateFgr = slot->nom;
-  HoverPickTimer = 1000000;
+  FieldMouse.HoverPickTimer = 1000000;
   EtapLocationNom = EtapLoadReqLoc = 0;
   GameUpdate();
   EXPECT_EQ(ProgMode, kModeStart);
@@ -201,10 +203,10 @@ TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchD
   SelList_SetOne(&SelList, slot, 0);
   for (int from : {2, 3, 5}) {
     PlayerSide = from;
-    SideSwitchReq = 1;
+    FieldMouse.SideSwitchReq = 1;
     Game_TickUpd();
     EXPECT_EQ(PlayerSide, from == 3 ? 2 : 3);
-    EXPECT_EQ(SelList.count + SideSwitchReq, 0);
+    EXPECT_EQ(SelList.count + FieldMouse.SideSwitchReq, 0);
   }
 }
 
@@ -218,7 +220,7 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
                        Row{7, 100, 84}, Row{8, 75, 0}, Row{8, 100, 85}, Row{9, 100, 0}, Row{11, 100, 0}})
     EXPECT_EQ(Cell_OfferCode(r.kind, r.level), r.code) << r.kind << " at " << r.level;
 
-  HoverPickTimer = 1000000;
+  FieldMouse.HoverPickTimer = 1000000;
   EtapLocationNom = 1;
   struct Hover {
     int kind, bunker, cell, code;
@@ -230,14 +232,14 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
         Hover{10, fgrNekBunker, valid, 80}, Hover{2, 0, border, 0}}) {
     Land_Layer(0)[h.cell].cursor = (uint8_t)h.kind;
     SideTab[PlayerSide - 1][kSideBunker] = h.bunker;
-    CursorCode = 55;
-    HoverCell = h.cell;
+    FieldMouse.CursorCode = 55;
+    FieldMouse.HoverCell = h.cell;
     GameUpdate();
-    EXPECT_EQ(CursorCode, h.code) << "kind " << h.kind << " bunker " << h.bunker;
-    EXPECT_EQ(HoverCell, 0);
+    EXPECT_EQ(FieldMouse.CursorCode, h.code) << "kind " << h.kind << " bunker " << h.bunker;
+    EXPECT_EQ(FieldMouse.HoverCell, 0);
   }
   GameUpdate();  // nothing hovered: the code stays
-  EXPECT_EQ(CursorCode, 0);
+  EXPECT_EQ(FieldMouse.CursorCode, 0);
   EtapLocationNom = 0;
 }
 

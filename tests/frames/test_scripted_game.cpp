@@ -78,8 +78,8 @@ class ScriptedGame : public ShippedGameTest {
         for (int i = 0; i < n; i += 2) SelList_Add(&SelList, own[i], 1);
         Sel_OrderMoveTo(&SelList, 705, 905);
       }
-      if (frame == 2200) SideSwitchReq = 1;  // the player takes the other side for a while
-      if (frame == 2600) SideSwitchReq = 1;
+      if (frame == 2200) FieldMouse.SideSwitchReq = 1;  // the player takes the other side for a while
+      if (frame == 2600) FieldMouse.SideSwitchReq = 1;
       if (o2::NeedExit) {
         ADD_FAILURE() << "a consistency fault in frame " << frame << ": " << LogText();
         break;

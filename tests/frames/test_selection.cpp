@@ -35,7 +35,7 @@ TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectang
   ASSERT_EQ(Kmd_Load(), 1);
   gsFileSig = keep;
   MiniMapRect = {};
-  FieldDragState = FieldDragLock = 0;
+  FieldMouse.FieldDragState = FieldMouse.FieldDragLock = 0;
   EtapLocationNom = 1, EtapLoadReqLoc = 0;
   Fgr* u[3] = {Unit(2, 470, 500), Unit(2, 500, 500), Unit(2, 530, 500)};
   int sx[3], sy[3];
@@ -52,21 +52,21 @@ TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectang
   LeftButtonFrame(sx[0], sy[0], 1);
   EXPECT_EQ(SelList.count, 0) << "a press selects nothing yet";
   LeftButtonFrame(sx[0] + 3, sy[0], 1);
-  EXPECT_EQ(FieldDragState, 1);
+  EXPECT_EQ(FieldMouse.FieldDragState, 1);
   LeftButtonFrame(sx[0] + 3, sy[0], 0);
   EXPECT_TRUE(only({u[0]})) << SelList.count;
-  EXPECT_EQ(FieldDragState, 0);
+  EXPECT_EQ(FieldMouse.FieldDragState, 0);
   // A drag around the other two: their rectangle on the release, and clicks lock for 200 ms.
   const int left = (sx[0] + sx[1]) / 2, right = sx[2] + (sx[2] - sx[1]) / 2;
   LeftButtonFrame(left, sy[1] + 15, 1);
   LeftButtonFrame(left + 10, sy[1], 1);
   LeftButtonFrame(right, sy[1] - 15, 1);
-  EXPECT_EQ(FieldDragState, 2);
+  EXPECT_EQ(FieldMouse.FieldDragState, 2);
   EXPECT_TRUE(only({u[0]})) << "the drag selects nothing while the button is held";
   LeftButtonFrame(right, sy[1] - 15, 0);
   EXPECT_TRUE(only({u[1], u[2]})) << SelList.count;
-  EXPECT_EQ(FieldDragState, 0);
-  EXPECT_EQ(FieldDragLock, 200);
+  EXPECT_EQ(FieldMouse.FieldDragState, 0);
+  EXPECT_EQ(FieldMouse.FieldDragLock, 200);
   // A click within the lock is ignored (frames of 50 ms: the release comes 100 ms later); one after
   // it, on the ground, selects nothing.
   KadrStep = 50;
@@ -123,10 +123,10 @@ TEST_F(Selection, TheListTakes199ActiveFiguresAndItsTidyStepRunsTwiceASecond) {
   EXPECT_EQ(SelList_Add(&SelList, b, 0), 1);
   ProgMode = kModePlay;
   b->active = 1;
-  PointOrderFgr = a, PointOrderSig = 7;
+  FieldMouse.PointOrderFgr = a, FieldMouse.PointOrderSig = 7;
   SelList_SetOne(&SelList, enemy, 0);
-  EXPECT_EQ(PointOrderFgr, nullptr);  // a waiting point order is dropped
-  EXPECT_EQ(PointOrderSig, 0);
+  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);  // a waiting point order is dropped
+  EXPECT_EQ(FieldMouse.PointOrderSig, 0);
 
   SelList_Add(&SelList, a, 0);
   for (int frame = 1; frame <= 4; frame++) SelList_Tidy(&SelList);  // 400 ms

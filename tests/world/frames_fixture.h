@@ -27,8 +27,8 @@ class FramesTest : public WorldTest {
     ProgMode = kModePlay;
     SelList_Clear();
     SelList.tidyWait = kSelTidyMs;
-    PointOrderFgr = nullptr;
-    PointOrderSig = 0;
+    FieldMouse.PointOrderFgr = nullptr;
+    FieldMouse.PointOrderSig = 0;
     KadrStep = 100;
   }
   // A foot soldier of the side at (x, z) on the surface, seeing `sight` world units around it.
