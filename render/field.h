@@ -1,8 +1,9 @@
 // The screen of play: the field rectangle where the land is seen and the minimap square near the
 // upper left corner, laid out from the window size, the transforms between world points and window
 // pixels (y up; world z runs downwards on the minimap), the view centre's clamp, edge scrolling and
-// the minimap's drawing. Also the field-mouse words that the play field's mouse, the editor's field
-// mouse, the world's pending mouse action and the cursor overlay share.
+// the minimap's drawing. Also the field mouse's record, which the field mouse of play and of the
+// editor, the frames' pending mouse action, the world's point orders and the cursor overlay share
+// (the field mouse itself is the application's, app/field_mouse.h).
 #pragma once
 
 #include <cstdint>
