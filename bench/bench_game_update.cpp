@@ -12,6 +12,7 @@
 // after it, as their life timers would.
 #include <benchmark/benchmark.h>
 
+#include "app/play_frame.h"
 #include "catalogue/kombi.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
@@ -26,7 +27,6 @@
 #include "shell/random.h"
 #include "world/fgrs_update.h"
 #include "world/land_grid.h"
-#include "world/mode_frames.h"
 #include "world/movement.h"
 #include "world/paths.h"
 #include "world/procs.h"
@@ -52,7 +52,7 @@ void PlayWorld(uint32_t seed, int frameMs) {
   Land_InitCellFlags();
   for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
   PlayerSide = 2;
-  ProgMode = 2;
+  ProgMode = kModePlay;
   EditModeOn = 0;
   visUnderGround = 0;
   KadrStep = frameMs;

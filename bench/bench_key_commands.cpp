@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "render/kmd_block.h"
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
-#include "gm/kmd_block.h"
 #include "shell/msgbase.h"
 
 static void BM_KeyCommandsFrame(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include "app/frame_entry.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
@@ -16,15 +17,14 @@
 #include "platform/platform.h"
 #include "render/field.h"
 #include "render/frame_draw.h"
-#include "render/frame_entry.h"
 #include "render/gl2d.h"
 #include "render/land_chunks.h"
-#include "render/land_tiles.h"
 #include "render/scene.h"
 #include "render/texture.h"
 #include "shell/log.h"
 #include "shell/random.h"
 #include "shell/window_state.h"
+#include "world/land_tiles.h"
 
 namespace {
 

@@ -10,17 +10,17 @@
 #include <filesystem>
 #include <string>
 
+#include "app/start_frame.h"
+#include "app/startup.h"
+#include "app/window.h"
 #include "figures/org_files.h"
+#include "gui/text_box.h"
 #include "platform/platform.h"
 #include "shell/file_names.h"
 #include "shell/konfig.h"
 #include "shell/log.h"
-#include "shell/startup.h"
-#include "shell/window.h"
 #include "shell/window_state.h"
 #include "ui/screens.h"
-#include "ui/start_frame.h"
-#include "ui/text_box.h"
 
 namespace {
 

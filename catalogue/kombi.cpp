@@ -5,12 +5,12 @@
 
 #include "catalogue/creators.h"
 #include "figures/chains.h"
+#include "figures/fa_proc_env.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
 #include "figures/upkeep.h"
-#include "gm/fa_proc_env.h"
 #include "shell/rect.h"
 #include "world/movement.h"
 #include "world/ranks.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "gm/fa_proc_env.h"
+#include "figures/fa_proc_env.h"
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"

@@ -5,7 +5,7 @@
 // the figure has none; then nothing is written.
 #include <cstring>
 
-#include "gm/fa_proc_env.h"
+#include "figures/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "shell/random.h"
 

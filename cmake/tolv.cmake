@@ -1,36 +1,39 @@
 # Helpers shared by the folder CMakeLists.
 #
-# The game is nine static libraries in layers, lowest first (tolv_layers() below makes them):
+# The game is nine static libraries in layers, lowest first (tolv_layers() below makes them). Each
+# folder of sources belongs to one library, which its CMakeLists names (tolv_folder):
 #   tolv_platform  platform/: our Linux layer (window, GL context, input, boxes); knows no game
-#   tolv_base      shell/ base: text, files, binary primitives, maths, log, clocks, key commands,
+#   tolv_base      shell/: text, files, binary primitives, maths, log, clocks, key commands,
 #                  settings, message base, dialogs
 #   tolv_gm        gm/: named variables and the generated headers
-#   tolv_figures   figures/ and gm/fa_proc.cpp: the figure model, stage files, and the records
-#                  several layers share (land floors, sides, program-mode words)
-#   tolv_render    render/ and the key-command block gm/kmd_block.cpp (it prints with the fonts)
-#   tolv_gui       ui/ toolkit: widget tree, list rows, program mode, value input, text boxes
+#   tolv_figures   figures/: the figure model, stage files, the generated figure functions, and the
+#                  records several layers share (land floors, sides, program-mode words)
+#   tolv_render    render/: the renderer, and the key-command block (it prints with the fonts)
 #   tolv_world     world/ and catalogue/: the simulation and the catalogue
-#   tolv_ui        ui/ screens
-#   tolv_app       shell/ top (start-up, main loop, window procedure) and the frame files that tie
-#                  every layer together (they stay in their subsystem's folder)
+#   tolv_gui       gui/: the widget toolkit: widget tree, list rows, buttons and hints, HUD panels,
+#                  program mode, value input and panels, text boxes
+#   tolv_ui        ui/: the screens, their callbacks and texts, the editor's palette
+#   tolv_app       app/: start-up, main loop, window procedure, the mode frames and the field
+#                  mouse, which tie every layer together
 # A library links the layers below that it uses, never one above. Each library sees only the
 # include roots of itself and of what it links: build/inc/<library>/<folder>/<name>.h are links to
 # the headers it owns, and the source root is not on its include path, so a wrong-way include does
-# not compile (tests/layers proves it). Each folder's CMakeLists gives its files to libraries with
-# tolv_folder(): a folder of one library gives it everything; a folder split over libraries names
-# the files of the others by stem (<stem>.cpp and <stem>.h go together). A function belongs in the
-# lowest layer that holds everything it calls; records two layers need live below both. Tests and
-# tools keep the source root; a test links only the library it tests.
+# not compile (tests/layers proves it). A function belongs in the lowest layer that holds
+# everything it calls; records two layers need live below both; a layer that needs work of one
+# above it asks for it with a request word that the higher layer carries out (the stage requests,
+# ProgModeReq, CodeWinMsgReq). Tests and tools keep the source root; a test links only the library
+# it tests.
 #
-# The one upward link: the generated switches of gm/fa_proc.h (tolv_figures) call procedures,
-# presets and combinations that tolv_world defines. Programs, and tests that make figures, link
-# tolv_game, which holds all nine libraries as one link group. Name tolv_game before any other
-# library of a target: a layer reached first outside the group loses its system libraries (X11,
-# EGL) from the link line.
+# The one upward link: the generated switches of gm/fa_proc.h (compiled in tolv_figures) call
+# procedures, presets and combinations that tolv_world defines. Tests of the world and below that
+# make figures link tolv_world_group, the six libraries up to the world as one link group; programs
+# and tests of the layers above link tolv_game, all nine as one group. Name the group before any
+# other library of a target: a layer reached first outside the group loses its system libraries
+# (X11, EGL) from the link line.
 
 set(TOLV_INC ${CMAKE_BINARY_DIR}/inc)
-set(TOLV_GAME_LIBS tolv_platform tolv_base tolv_gm tolv_figures tolv_render tolv_gui tolv_world
-    tolv_ui tolv_app)
+set(TOLV_WORLD_LIBS tolv_platform tolv_base tolv_gm tolv_figures tolv_render tolv_world)
+set(TOLV_GAME_LIBS ${TOLV_WORLD_LIBS} tolv_gui tolv_ui tolv_app)
 
 # tolv_layer(<name> [DEPS lib...] [SYSTEM lib...]): a static library whose files the folders assign
 # with tolv_folder(), and its include root.
@@ -40,10 +43,9 @@ function(tolv_layer name)
   file(MAKE_DIRECTORY ${TOLV_INC}/${name})
   target_include_directories(${name} PUBLIC ${TOLV_INC}/${name})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM})
-  set_property(GLOBAL APPEND PROPERTY TOLV_LAYERS ${name})
 endfunction()
 
-# The game's layers, made before any folder is read so that a folder can give files to any of them.
+# The game's layers, made before any folder is read, so that the folders may come in any order.
 function(tolv_layers)
   file(REMOVE_RECURSE ${TOLV_INC})  # links of headers that moved or went
   find_package(X11 REQUIRED)
@@ -53,71 +55,39 @@ function(tolv_layers)
   tolv_layer(tolv_gm DEPS tolv_base)
   tolv_layer(tolv_figures DEPS tolv_gm tolv_base)
   tolv_layer(tolv_render DEPS tolv_figures tolv_gm tolv_base tolv_platform SYSTEM OpenGL::GL OpenGL::GLU)
-  tolv_layer(tolv_gui DEPS tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
-  tolv_layer(tolv_world DEPS tolv_gui tolv_render tolv_figures tolv_gm tolv_base)
-  tolv_layer(tolv_ui DEPS tolv_world tolv_gui tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
-  tolv_layer(tolv_app DEPS tolv_ui tolv_world tolv_gui tolv_render tolv_figures tolv_gm tolv_base
+  tolv_layer(tolv_world DEPS tolv_render tolv_figures tolv_gm tolv_base)
+  tolv_layer(tolv_gui DEPS tolv_world tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
+  tolv_layer(tolv_ui DEPS tolv_gui tolv_world tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
+  tolv_layer(tolv_app DEPS tolv_ui tolv_gui tolv_world tolv_render tolv_figures tolv_gm tolv_base
              tolv_platform)
-  add_library(tolv_game INTERFACE)
-  list(JOIN TOLV_GAME_LIBS "," group)
-  target_link_libraries(tolv_game INTERFACE "$<LINK_GROUP:RESCAN,${group}>")
+  tolv_link_group(tolv_world_group ${TOLV_WORLD_LIBS})
+  tolv_link_group(tolv_game ${TOLV_GAME_LIBS})
 endfunction()
 
-# tolv_folder(<library> [<other library> <stem>...]...): gives the .cpp and .h files of the current
-# folder to libraries: the files named <stem>.cpp / <stem>.h listed after a library go to it, every
-# other file to the first library; main.cpp (a program's) to none. A stem without a file, or a
-# header given twice, stops the configuration.
-function(tolv_folder default)
-  get_property(layers GLOBAL PROPERTY TOLV_LAYERS)
-  set(lib ${default})
-  foreach(arg ${ARGN})
-    if(arg IN_LIST layers)
-      set(lib ${arg})
-    else()
-      if(DEFINED owner_${arg})
-        message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}: '${arg}' is given to both ${owner_${arg}} and ${lib}")
-      endif()
-      set(owner_${arg} ${lib})
-      list(APPEND stems ${arg})
-    endif()
-  endforeach()
+# tolv_link_group(<name> <library>...): the libraries linked as one group, which may name each
+# other's symbols both ways.
+function(tolv_link_group name)
+  list(JOIN ARGN "," libs)
+  add_library(${name} INTERFACE)
+  target_link_libraries(${name} INTERFACE "$<LINK_GROUP:RESCAN,${libs}>")
+endfunction()
+
+# tolv_folder(<library>): gives every .cpp and .h file of the current folder to the library, a
+# header as <folder>/<name>.h on its include root; main.cpp (a program's) to none.
+function(tolv_folder lib)
   file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  set(seen "")
   foreach(f ${files})
     get_filename_component(name ${f} NAME)
-    get_filename_component(stem ${f} NAME_WE)
     if(name STREQUAL "main.cpp")
       continue()
-    endif()
-    set(to ${default})
-    if(DEFINED owner_${stem})
-      set(to ${owner_${stem}})
-      list(APPEND seen ${stem})
-    endif()
-    if(name MATCHES "\\.cpp$")
-      target_sources(${to} PRIVATE ${f})
+    elseif(name MATCHES "\\.cpp$")
+      target_sources(${lib} PRIVATE ${f})
     else()
-      tolv_own_header(${to} ${folder}/${name} ${f})
+      file(MAKE_DIRECTORY ${TOLV_INC}/${lib}/${folder})
+      file(CREATE_LINK ${f} ${TOLV_INC}/${lib}/${folder}/${name} SYMBOLIC)
     endif()
   endforeach()
-  foreach(stem ${stems})
-    if(NOT stem IN_LIST seen)
-      message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}: no file ${stem}.cpp or ${stem}.h for ${owner_${stem}}")
-    endif()
-  endforeach()
-endfunction()
-
-# Makes <library>'s include root hold the header (as <folder>/<name>.h).
-function(tolv_own_header lib rel src)
-  get_property(owner GLOBAL PROPERTY TOLV_OWNER_${rel})
-  if(owner)
-    message(FATAL_ERROR "header ${rel} is owned by both ${owner} and ${lib}")
-  endif()
-  set_property(GLOBAL PROPERTY TOLV_OWNER_${rel} ${lib})
-  get_filename_component(dir ${TOLV_INC}/${lib}/${rel} DIRECTORY)
-  file(MAKE_DIRECTORY ${dir})
-  file(CREATE_LINK ${src} ${TOLV_INC}/${lib}/${rel} SYMBOLIC)
 endfunction()
 
 # tolv_test(<name> LIBS lib... [SOURCES ...]): one GoogleTest executable of every .cpp in the

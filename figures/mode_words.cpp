@@ -2,6 +2,7 @@
 #include "figures/mode_words.h"
 
 int ProgMode = 0;
+int ProgModeReq = 0;
 int EditModeOn = 0;
 int visUnderGround = 0;
 int EdModified = 0;

@@ -2,10 +2,10 @@
 #include "figures/upkeep.h"
 
 #include "figures/chains.h"
+#include "figures/fa_proc_env.h"
 #include "figures/fgrs.h"
-#include "gm/fa_proc_env.h"
-#include "shell/log.h"
 #include "shell/frame_clock.h"
+#include "shell/log.h"
 
 static int Clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 

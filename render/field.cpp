@@ -15,28 +15,10 @@
 t_FieldRect FieldRect;
 t_MiniMapRect MiniMapRect;
 
-int FieldDragState = 0;
-int FieldDragStartX = 0, FieldDragStartY = 0;
-int FieldDragLock = 0;
-int MouseAction = 0;
-int HoverPickTimer = 1;
-int MiniMapOrderGuard = 0;
-float EdgeScrollRamp = 0;
-int FieldSelCount = 0, FieldOrdCount = 0;
-int MouseTaken = 0;
-int MouseOnMiniMap = 0;
-int PickCell = -1;
-int HoverCell = -1;
-Fgr* HoverFgr = nullptr;
-int CursorCode = 0;
-int SideSwitchReq = 0, FloorSwitchReq = 0;
-int LastOrderX = 0, LastOrderZ = 0;
-Fgr* PointOrderFgr = nullptr;
-int PointOrderSig = 0;
-int PointOrderX = 0, PointOrderZ = 0;
-int CarriedTex = 0;
+// The first hover pick waits 1 ms, and no cell is under the cursor yet.
+t_FieldMouse FieldMouse = {.HoverPickTimer = 1, .PickCell = -1, .HoverCell = -1};
 
-int Mouse_OnField() { return !MouseOnMiniMap && !MouseTaken; }
+int Mouse_OnField() { return !FieldMouse.MouseOnMiniMap && !FieldMouse.MouseTaken; }
 
 // The layout's products are those of the single-precision factors carried in a wider register:
 // an 800 x 600 window gives the minimap side 127 at y 462, the field 528 wide from x 136.
@@ -101,19 +83,19 @@ void FieldRect_ClampCentre() {
 
 int FieldRect_EdgeScroll(int cx, int cy, float* stepX, float* stepZ) {
   *stepX = *stepZ = 0;
-  if (FieldDragState != 0) return 0;
+  if (FieldMouse.FieldDragState != 0) return 0;
   int code = 0;
   if (cx < 1) *stepX = -9, code |= 1;
   else if (cx > WinWidth - 2) *stepX = 9, code |= 1;
   if (cy < 1) *stepZ = 9, code |= 2;
   else if (cy >= WinHeight - 2) *stepZ = -9, code |= 2;
   if (!code) {
-    EdgeScrollRamp = 0;
+    FieldMouse.EdgeScrollRamp = 0;
     return 0;
   }
   // The factor climbs back to 1 each time the cursor reaches an edge: scrolling starts slowly.
   float step = KadrScale(0.0016f);
-  float& r = EdgeScrollRamp;
+  float& r = FieldMouse.EdgeScrollRamp;
   if (r < 1) r = r + step > 1 ? 1 : r + step;
   else if (r > 1) r = r - step < 1 ? 1 : r - step;
   if (r >= 0.995f && r <= 1.005f) r = 1;

@@ -1,8 +1,9 @@
 // The screen of play: the field rectangle where the land is seen and the minimap square near the
 // upper left corner, laid out from the window size, the transforms between world points and window
 // pixels (y up; world z runs downwards on the minimap), the view centre's clamp, edge scrolling and
-// the minimap's drawing. Also the field-mouse words that the play field's mouse, the editor's field
-// mouse, the world's pending mouse action and the cursor overlay share.
+// the minimap's drawing. Also the field mouse's record, which the field mouse of play and of the
+// editor, the frames' pending mouse action, the world's point orders and the cursor overlay share
+// (the field mouse itself is the application's, app/field_mouse.h).
 #pragma once
 
 #include <cstdint>
@@ -24,28 +25,44 @@ struct t_MiniMapRect {
 };
 extern t_MiniMapRect MiniMapRect;
 
-// --- Field-mouse state.
-extern int FieldDragState;  // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
-extern int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
-extern int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
-extern int MouseAction;        // pending action of this frame: 1 select, 2 select in the rectangle,
-                               // 3 order, 4 hover pick, 5 route target, 6 point order
-extern int HoverPickTimer;     // ms until the next hover pick
-extern int MiniMapOrderGuard;  // ms until the minimap takes another order
-extern float EdgeScrollRamp;   // 0..1
-extern int FieldSelCount, FieldOrdCount;  // select and order commands that reached the field
-extern int MouseTaken;                    // the widget tree consumed this frame's mouse
-extern int MouseOnMiniMap;                // the cursor lies in the minimap square
-extern int PickCell;                      // land cell under the cursor (editor), -1 none
-extern int HoverCell;                     // land cell of the hover pick, -1 none
-extern Fgr* HoverFgr;                     // figure of the hover pick
-extern int CursorCode;                    // texture slot of the field cursor, 80..85, 0 the plain cursor
-extern int SideSwitchReq, FloorSwitchReq;  // key commands 9 and 10, carried out next frame
-extern int LastOrderX, LastOrderZ;  // world point of the last ground or minimap order
-extern Fgr* PointOrderFgr;          // a figure waiting for a ground point (carried with the cursor)
-extern int PointOrderSig;           // its signal number; non-zero arms action 6
-extern int PointOrderX, PointOrderZ;
-extern int CarriedTex;  // texture slot of the carried figure's icon
+// The pending mouse actions: select at the cursor, select in the dragged rectangle (play only),
+// order the selection, hover pick, route target of the one selected unit, the ground point of a
+// point order (the carried figure).
+enum MouseActionNum {
+  kMouseNone = 0,
+  kMouseSelect,
+  kMouseSelectRect,
+  kMouseOrder,
+  kMouseHover,
+  kMouseRoute,
+  kMousePointOrder
+};
+
+// --- Field-mouse state: the words the play field's mouse, the editor's field mouse, the frames'
+// pending mouse action and the cursor overlay share, in one record.
+struct t_FieldMouse {
+  int FieldDragState;  // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
+  int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
+  int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
+  int MouseAction;                       // pending action of this frame (MouseActionNum)
+  int HoverPickTimer;                    // ms until the next hover pick
+  int MiniMapOrderGuard;                 // ms until the minimap takes another order
+  float EdgeScrollRamp;                  // 0..1
+  int FieldSelCount, FieldOrdCount;      // select and order commands that reached the field
+  int MouseTaken;                        // the widget tree consumed this frame's mouse
+  int MouseOnMiniMap;                    // the cursor lies in the minimap square
+  int PickCell;                          // land cell under the cursor (editor), -1 none
+  int HoverCell;                         // land cell of the hover pick, -1 none
+  Fgr* HoverFgr;                         // figure of the hover pick
+  int CursorCode;                        // texture slot of the field cursor, 80..85, 0 the plain cursor
+  int SideSwitchReq, FloorSwitchReq;     // key commands 9 and 10, carried out next frame
+  int LastOrderX, LastOrderZ;            // world point of the last ground or minimap order
+  Fgr* PointOrderFgr;                    // a figure waiting for a ground point (carried with the cursor)
+  int PointOrderSig;                     // its signal number; non-zero arms action 6
+  int PointOrderX, PointOrderZ;
+  int CarriedTex;  // texture slot of the carried figure's icon
+};
+extern t_FieldMouse FieldMouse;
 
 // 1 when the cursor is neither over the minimap nor over a widget.
 int Mouse_OnField();

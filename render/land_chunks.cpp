@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "figures/fa_proc_env.h"
 #include "figures/fgr.h"
 #include "figures/mode_words.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/batch.h"

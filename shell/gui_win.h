@@ -1,15 +1,23 @@
 // The widget record. It lives here, below every layer whose callbacks take a widget (the clipboard
 // callback of the dialogs, the stage request buttons of the figure model set its click code and
-// consumed flag); the widget tree (ui/gui.h) makes, lays out, draws and offers the mouse to widgets.
+// consumed flag); the widget tree (gui/gui.h) makes, lays out, draws and offers the mouse to widgets.
 // All words are 32-bit; the rectangle is in window pixels with y growing upwards.
 #pragma once
 
 #include <vector>
 
-struct GuiListHolder;
+struct GuiList;
 struct GuiWin;
 
 typedef void (*GuiCallback)(GuiWin*);
+
+// What a text widget's rows hang on (the rows themselves are the toolkit's, gui/gui_list.h): here,
+// so that a layer below the toolkit can tell whether a widget has rows to be given.
+struct GuiListHolder {
+  int flag;         // 1 when the loader was asked to mark it
+  GuiList* rows;    // null: the holder is free
+  void* reserved;   // stays null
+};
 
 struct GuiWin {
   int x, y, w, h;   // lower-left corner and size

@@ -1,4 +1,4 @@
-// The window's state words: its client size, activity and handles. The window (shell/window.h)
+// The window's state words: its client size, activity and handles. The window (app/window.h)
 // sets them; the settings, the dialogs, the renderer and the interface read them.
 #pragma once
 

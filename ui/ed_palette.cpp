@@ -11,13 +11,13 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
+#include "gui/buttons.h"
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/log.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
 #include "world/movement.h"
 #include "world/selection.h"
 
@@ -88,7 +88,7 @@ void EdPalette_Apply(int drag) {
   const int tool = EdPaletteTool;
   if (drag && tool > kLastDragTool) return;
   LandKle* cells = Land_Layer(visUnderGround);
-  int cell = PickCell;
+  int cell = FieldMouse.PickCell;
   if (!Land_CellValid(cell)) return;
   LandKle& k = cells[cell];
   if (tool >= 1 && tool <= kLastByteTool) {

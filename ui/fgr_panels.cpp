@@ -4,13 +4,13 @@
 #include <GL/gl.h>
 
 #include "gm/fgr.h"
+#include "gui/gui.h"
+#include "gui/hints.h"
+#include "gui/org_panels.h"
+#include "gui/value_input.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/text.h"
-#include "ui/gui.h"
-#include "ui/hints.h"
-#include "ui/org_panels.h"
-#include "ui/value_input.h"
 #include "world/selection.h"
 
 namespace {

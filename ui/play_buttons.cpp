@@ -10,6 +10,10 @@
 #include "figures/side.h"
 #include "figures/stage.h"
 #include "gm/org_base.h"
+#include "gui/buttons.h"
+#include "gui/hints.h"
+#include "gui/hud.h"
+#include "gui/org_panels.h"
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
@@ -18,14 +22,10 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/hints.h"
-#include "ui/hud.h"
-#include "ui/org_panels.h"
+#include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
 #include "world/ranks.h"
 #include "world/selection.h"
-#include "world/stage_requests.h"
 #include "world/unit_upkeep.h"
 
 namespace {
@@ -237,7 +237,7 @@ void FloorBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "et", "Смена этажа",
 void FloorBtn_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  FloorSwitchReq = 1;
+  FieldMouse.FloorSwitchReq = 1;
 }
 
 void MsgPanel_Draw(GuiWin* w) {

@@ -5,16 +5,16 @@
 #include <GL/gl.h>
 
 #include "gm/org_base.h"
+#include "gui/buttons.h"
+#include "gui/gui_list.h"
+#include "gui/hints.h"
+#include "gui/program_mode.h"
+#include "gui/text_box.h"
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/gui_list.h"
-#include "ui/hints.h"
-#include "ui/program_mode.h"
-#include "ui/text_box.h"
 
 GuiWin* ScrollBarDrag = nullptr;
 const float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
@@ -65,7 +65,7 @@ void EscBtn_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
   o2::GamePause = 1;
-  SetProgramMode(1);
+  SetProgramMode(kModeStart);
 }
 
 void ReturnBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<Возврат>", "Если нужно перейти в цыкл игры", 1); }
@@ -73,7 +73,7 @@ void ReturnBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<Возврат>", "Если
 void ReturnBtn_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  SetProgramMode(2);
+  SetProgramMode(kModePlay);
 }
 
 void MutagenBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Mutagen", "Считать карту и сгенерить фигуры (файл km)", 1); }

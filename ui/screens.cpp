@@ -4,22 +4,23 @@
 #include <cstring>
 #include <string>
 
+#include "gui/gui.h"
+#include "gui/gui_list.h"
+#include "gui/hud.h"
+#include "gui/org_panels.h"
+#include "gui/program_mode.h"
+#include "gui/text_box.h"
+#include "figures/stage.h"
 #include "shell/file_names.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
 #include "ui/fgr_panels.h"
-#include "ui/gui.h"
-#include "ui/gui_list.h"
-#include "ui/hud.h"
-#include "ui/org_panels.h"
+#include "ui/info_texts.h"
 #include "ui/play_buttons.h"
-#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
-#include "ui/text_box.h"
+#include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
-#include "world/info_texts.h"
 #include "world/ranks.h"
-#include "world/stage_requests.h"
 
 GuiWin* GuiHintStrip1 = nullptr;
 GuiWin* GuiHintStrip2 = nullptr;

@@ -3,8 +3,8 @@
 // the widgets other code reads.
 #pragma once
 
+#include "gui/hud.h"
 #include "shell/gui_win.h"
-#include "ui/hud.h"
 
 extern GuiWin* GuiHintStrip1;  // hidden strips whose rectangles frame the hint box
 extern GuiWin* GuiHintStrip2;

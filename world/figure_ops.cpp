@@ -10,6 +10,7 @@
 
 GuiWin* CodeWinBox;
 GuiWin* CodeWinText;
+int CodeWinMsgReq = 0;
 
 void GamePause_Clear() {
   if (!CodeWinBox) return;

@@ -10,6 +10,10 @@ struct GuiWin;
 // screen; null until then (nothing shows).
 extern GuiWin* CodeWinBox;
 extern GuiWin* CodeWinText;
+// The message (its number in the message base) whose text the code window's rows are to take, 0
+// for none: a trigger asks, and the frame gives the rows the text before the window is drawn (the
+// rows are the widget toolkit's, above the world).
+extern int CodeWinMsgReq;
 
 // The pause lifted and the code window hidden, when the window exists.
 void GamePause_Clear();

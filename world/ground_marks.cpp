@@ -3,10 +3,10 @@
 
 #include <GL/gl.h>
 
+#include "figures/fa_proc_env.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "render/gl2d.h"
 #include "render/scene.h"

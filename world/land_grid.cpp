@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "figures/fa_proc_env.h"
 #include "figures/fgr.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
-#include "gm/fa_proc_env.h"
 #include "render/field.h"
 #include "shell/random.h"
 #include "shell/rect.h"

@@ -8,13 +8,13 @@
 #include "catalogue/creators.h"
 #include "catalogue/new_world.h"
 #include "figures/land.h"
+#include "figures/mode_words.h"
 #include "figures/side.h"
 #include "figures/stage.h"
 #include "render/land_chunks.h"
 #include "shell/bytebuf.h"
 #include "shell/files.h"
 #include "shell/log.h"
-#include "ui/program_mode.h"
 
 constexpr int kKmBytes = 8 + kLandCells * 4;  // two sizes, then one word per cell
 
@@ -63,5 +63,5 @@ void Land_ImportKm() {
 
 void Land_ImportKmAndPlay() {
   Land_ImportKm();
-  SetProgramMode(2);
+  ProgModeReq = kModePlay;
 }

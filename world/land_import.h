@@ -6,4 +6,4 @@
 #pragma once
 
 void Land_ImportKm();
-void Land_ImportKmAndPlay();  // the import, then play
+void Land_ImportKmAndPlay();  // the import, then play (asked of the next frame)

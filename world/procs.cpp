@@ -3,9 +3,9 @@
 // those of figures not built yet wait in pending_world.cpp).
 #include "world/procs.h"
 
+#include "figures/fa_proc_env.h"
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "world/selection.h"
 
@@ -36,6 +36,14 @@ void Fgr_ProcLinked(Fgr* unit) {
 }
 
 // --- the numbers of ProcFgr carried here
+void (*ProcKnoButtonDraw)(Fgr* button) = nullptr;
+void (*ProcKnoButton2Draw)(Fgr* button) = nullptr;
+void r_Proc_KnoButton_(Fgr* pf) {
+  if (ProcKnoButtonDraw) ProcKnoButtonDraw(pf);
+}
+void r_Proc_KnoButton2_(Fgr* pf) {
+  if (ProcKnoButton2Draw) ProcKnoButton2Draw(pf);
+}
 void r_Triger_Upd_(Fgr* pf) { Triger_Upd(pf); }
 void r_Proc_Bunker_(Fgr* pf) { Proc_Bunker(pf); }
 void r_Proc_UnitStand_(Fgr* pf) { Proc_UnitStand(pf); }

@@ -18,6 +18,12 @@ void Fgr_ProcMixHitBars(Fgr* f);
 // that member of its button chain, when the button exists and is active.
 void Fgr_ProcLinked(Fgr* unit);
 
+// Procedures 34 and 56 draw a panel button into the widget being drawn: widget work, which the
+// interface above the world hands in as the program starts (ui/info_texts.cpp). Without it (a
+// program of the world alone) they draw nothing, as they do outside a widget's draw.
+extern void (*ProcKnoButtonDraw)(Fgr* button);
+extern void (*ProcKnoButton2Draw)(Fgr* button);
+
 // Update procedures of the fighting figures: 25 a unit that walks and fights, 23 a unit that
 // fights in place, 22 a bunker, 24 a squad holder.
 void Proc_Unit(Fgr* f);
@@ -35,6 +41,7 @@ void Fgr_SightTest(Fgr* f);
 void Triger_Upd(Fgr* t);
 // One run of a trigger whose trigRunCase is not 0: a message, a heal or hurt, a combination.
 void Trig_RunCase(Fgr* t);
-// Message msgNo of the message base in the code window, which then shows and pauses the game;
-// nothing without the window or for a number the base does not hold.
+// Message msgNo of the message base in the code window, which then shows and pauses the game (the
+// window's rows take the text through CodeWinMsgReq); nothing without the window and its rows or
+// for a number the base does not hold.
 void Trig_ShowMessage(int msgNo);

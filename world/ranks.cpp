@@ -6,12 +6,12 @@
 #include "catalogue/creators.h"
 #include "catalogue/kombi.h"
 #include "figures/chains.h"
+#include "figures/fa_proc_env.h"
 #include "figures/fgr.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "render/field.h"
 #include "shell/geometry.h"
@@ -393,9 +393,9 @@ void Proc_RangStep(Fgr* kno) {
     if (r == 1) {
       kno->waitFull = kno->waitNow = h->spelCastFull;
     } else if (r == -1) {
-      PointOrderFgr = h;
-      PointOrderSig = 2;
-      CarriedTex = 32;
+      FieldMouse.PointOrderFgr = h;
+      FieldMouse.PointOrderSig = 2;
+      FieldMouse.CarriedTex = 32;
     }
   }
 }
@@ -414,19 +414,19 @@ void Proc_BuildStep(Fgr* kno) {
     }
     return;
   }
-  if (PointOrderFgr && sig <= 29) return;
+  if (FieldMouse.PointOrderFgr && sig <= 29) return;
   if (visUnderGround != 0) return;
   static const int kCursor[][2] = {{4, 32}, {5, 39}, {6, 37}, {8, 45}};
   for (const auto& c : kCursor)
     if (sig == c[0]) {
-      PointOrderFgr = h;
-      PointOrderSig = sig;
-      CarriedTex = c[1];
+      FieldMouse.PointOrderFgr = h;
+      FieldMouse.PointOrderSig = sig;
+      FieldMouse.CarriedTex = c[1];
       return;
     }
-  PointOrderFgr = nullptr;
-  PointOrderSig = 0;
-  int cell = Land_CellAt((float)PointOrderX, (float)PointOrderZ);
+  FieldMouse.PointOrderFgr = nullptr;
+  FieldMouse.PointOrderSig = 0;
+  int cell = Land_CellAt((float)FieldMouse.PointOrderX, (float)FieldMouse.PointOrderZ);
   if (cell < 0) return;
   const LandKle& k = Land_Layer(h->UnderGround)[cell];
   const float px = k.x + 5.0f, pz = k.z + 5.0f;

@@ -44,12 +44,12 @@ void SelList_Clear() { ListClear(&SelList); }
 void SelList_SetOne(t_SelList* s, Fgr* f, int useParent) {
   if (!s || !f) return;
   if (useParent && f->pParent) f = f->pParent;
-  if (ProgMode != 3 && !f->Active()) return;
+  if (ProgMode != kModeEditor && !f->Active()) return;
   ListClear(s);
   s->e[1] = f;
   s->count = 1;
-  PointOrderFgr = nullptr;
-  PointOrderSig = 0;
+  FieldMouse.PointOrderFgr = nullptr;
+  FieldMouse.PointOrderSig = 0;
 }
 
 int SelList_Add(t_SelList* s, Fgr* f, int useParent) {
@@ -59,7 +59,7 @@ int SelList_Add(t_SelList* s, Fgr* f, int useParent) {
     for (int i = 1; i <= s->count; i++)
       if (s->e[i] == f) return 0;
   }
-  if (ProgMode != 3 && !f->Active()) return 0;
+  if (ProgMode != kModeEditor && !f->Active()) return 0;
   s->count += 1;
   s->e[s->count] = f;
   return 1;

@@ -2,9 +2,9 @@
 #include "world/sides.h"
 
 #include "figures/chains.h"
+#include "figures/fa_proc_env.h"
 #include "figures/fgr.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "shell/frame_clock.h"
 
 int SideEnerCur = 0;

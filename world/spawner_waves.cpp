@@ -2,9 +2,9 @@
 #include "world/spawner_waves.h"
 
 #include "catalogue/kombi.h"
+#include "figures/fa_proc_env.h"
 #include "figures/land.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
 #include "shell/rect.h"

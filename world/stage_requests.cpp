@@ -1,15 +1,13 @@
 // Stage requests carried out by the game update: save first, then load, then the resets a load
-// needs; the new game; the load buttons, which also switch to play.
+// needs; the new game.
 #include "world/stage_requests.h"
 
 #include "catalogue/new_world.h"
 #include "gm/org_base.h"
-#include "render/land_tiles.h"
 #include "shell/dialogs.h"
-#include "shell/gui_win.h"
 #include "shell/log.h"
-#include "ui/program_mode.h"
 #include "world/land_grid.h"
+#include "world/land_tiles.h"
 #include "world/selection.h"
 
 int Etap_AfterLoadReset() {
@@ -62,39 +60,4 @@ void Etap_NewGame(int askFile) {
     EtapLoadReqName = DlgFilePath;
     if (EtapFile_Load(EtapLoadReqName)) Etap_SetNameAfterLoad();
   }
-  SetProgramMode(3);
-}
-
-int Etap_NewGameBtn(GuiWin* w) {
-  if (!w) return 0;
-  PlitBuildOn = 0;
-  Etap_NewGame(w->clickCode == 2);
-  PlitBuildOn = 1;
-  return 1;
-}
-
-int Etap_RequestLoadTest(GuiWin* w) {
-  if (!w) return 0;
-  EtapLoadReqLoc = 1;
-  EtapLoadReqName = "Maps/test.etp";
-  SetProgramMode(2);
-  return 1;
-}
-
-int Etap_RequestLoadTest2(GuiWin* w) {
-  if (!w) return 0;
-  EtapLoadReqLoc = 1;
-  EtapLoadReqName = "Maps/test2.etp";
-  SetProgramMode(2);
-  return 1;
-}
-
-int Etap_RequestLoadDefault(GuiWin* w) {
-  if (!w) return 0;
-  if (EtapName.empty()) {
-    EtapLoadReqLoc = 1;
-    EtapLoadReqName = "Maps/test.etp";
-  }
-  SetProgramMode(2);
-  return 1;
 }

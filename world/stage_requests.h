@@ -1,6 +1,7 @@
-// Carrying out the stage requests once a frame, the resets after a load, the new game, and the
-// buttons that switch the program mode with their request. The request words and the buttons that
-// only store a request are the figure model's (figures/stage.h).
+// Carrying out the stage requests once a frame, the resets after a load, and the new game. The
+// request words and the buttons that only store a request are the figure model's
+// (figures/stage.h); the buttons that also switch the program mode are the interface's
+// (ui/stage_buttons.h).
 #pragma once
 
 #include "figures/stage.h"
@@ -8,8 +9,6 @@
 int Etap_ProcRequests();
 int Etap_AfterLoadReset();
 void Etap_SetNameAfterLoad();
+// A new world of the editor (its button then opens the editor); with askFile a stage chosen in
+// the open-file dialog is loaded into it.
 void Etap_NewGame(int askFile);
-int Etap_NewGameBtn(GuiWin* w);
-int Etap_RequestLoadTest(GuiWin* w);
-int Etap_RequestLoadTest2(GuiWin* w);
-int Etap_RequestLoadDefault(GuiWin* w);

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
+#include "figures/fa_proc_env.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
 #include "world/combat.h"

@@ -9,20 +9,19 @@
 #include "figures/records.h"
 #include "gm/org_base.h"
 #include "shell/frame_clock.h"
+#include "shell/gui_win.h"
 #include "shell/msgbase.h"
-#include "ui/gui_list.h"
 #include "world/fgrs_update.h"
 #include "world/figure_ops.h"
 
 void Trig_ShowMessage(int msgNo) {
-  GuiList* rows = GuiList_Of(CodeWinText);
+  const GuiListHolder* holder = CodeWinText ? CodeWinText->listHolder : nullptr;
   const char* text = MsgBase_TextOrNull(msgNo);
   // A number past the end is missing too (the lookup would answer its ".Z." marker).
-  if (!CodeWinBox || !rows || !text || msgNo > (int)MsgBase.size() / 2) return;
+  if (!CodeWinBox || !holder || !holder->rows || !text || msgNo > (int)MsgBase.size() / 2) return;
   o2::GamePause = 1;
   CodeWinBox->visible = 1;
-  rows->rows.clear();
-  GuiList_Insert(rows, text, "", -1, 1);
+  CodeWinMsgReq = msgNo;
 }
 
 void Trig_RunCase(Fgr* t) {

@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "catalogue/new_world.h"
+#include "figures/fa_proc_env.h"
 #include "figures/mode_words.h"
 #include "figures/records.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "render/field.h"
 #include "render/gl2d.h"
@@ -47,9 +47,9 @@ int Fgr_SkilHasSta(const Fgr* f) {
 
 void Unit_QueueRings(Fgr* f) {
   if (!f) return;
-  const bool hovered = HoverFgr == f;
+  const bool hovered = FieldMouse.HoverFgr == f;
   const bool onlySelected =
-      !HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
+      !FieldMouse.HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
   if (!hovered && !onlySelected) return;
   if (Fgr::RadiusVis(f) > 1) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 7, 0, 65, 0, 1);
   if (f->P2_Sub_UseGun) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 8, 0, 65, 0, 1);
@@ -62,8 +62,9 @@ void Proc_MarkSelected(Fgr* f) {
   Fgr_UpdSelMark(f);
   if (!EditModeOn && !Fgr_IsOwnedBy(f, PlayerSide) && !f->KlientVidit && f->status != fgrSpawner) return;
   if (f->isSelected > 0) Unit_QueueSelFrame(f);
-  if (f == HoverFgr) Unit_QueueHoverFrame(f);
-  if (f->isSelected > 0 || f == HoverFgr) BatchListBig_Add(&RendScene.ListHud2D, 0, f, 10, 0, 0, 0, 1);
+  if (f == FieldMouse.HoverFgr) Unit_QueueHoverFrame(f);
+  if (f->isSelected > 0 || f == FieldMouse.HoverFgr)
+    BatchListBig_Add(&RendScene.ListHud2D, 0, f, 10, 0, 0, 0, 1);
   Unit_QueueRings(f);
   if (f->tactic) {
     BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 6, 0, 11 + AnimBonusFrame(f->AnimBonusKan), 0, 1);

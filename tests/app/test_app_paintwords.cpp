@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "shell/startup.h"
+#include "app/startup.h"
 #include "test_files.h"
 
 namespace {

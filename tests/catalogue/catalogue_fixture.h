@@ -4,10 +4,10 @@
 #pragma once
 
 #include "figures/chains.h"
+#include "figures/fa_proc_env.h"
 #include "figures/figures_fixture.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 
 class CatalogueTest : public FiguresTest {

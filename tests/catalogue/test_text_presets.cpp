@@ -4,8 +4,8 @@
 #include <string>
 
 #include "catalogue/presets.h"
+#include "figures/fa_proc_env.h"
 #include "figures/figures_fixture.h"
-#include "gm/fa_proc_env.h"
 #include "shell/random.h"
 
 namespace {

@@ -3,12 +3,13 @@
 // figure for the click modes), a drag with F1 held, and tool 22 with no room for its unit.
 #include <cstdlib>
 
-#include "gm/kmd_block.h"
+#include "app/editor_frame.h"
+#include "app/field_mouse.h"
+#include "frames/game_fixture.h"
+#include "render/kmd_block.h"
 #include "shell/log.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
-#include "ui/editor_frame.h"
-#include "world/frames_fixture.h"
 
 namespace {
 
@@ -36,12 +37,12 @@ class EditorTools : public CameraTest {
     glLoadIdentity();
     gluLookAt(60, 150, 160, 60, 0, 40, 0, 1, 0);
     glGetDoublev(GL_MODELVIEW_MATRIX, PickView.modelview);
-    ProgMode = 3;
+    ProgMode = kModeEditor;
     EditModeOn = 1;
     EdModified = 0;
     EdPaletteTool = 0;
     ClickMode = 1;
-    PickCell = -1;
+    FieldMouse.PickCell = -1;
     LandQuad2.cell = -1;
   }
   void TearDown() override {
@@ -160,14 +161,14 @@ TEST_F(EditorTools, PaletteToolsOnAValidCellABorderCellAndOffTheLand) {
       RightClick();
       const LandKle& k = cells[c];
       if (where != kValid) {
-        EXPECT_EQ(PickCell, -1);
+        EXPECT_EQ(FieldMouse.PickCell, -1);
         EXPECT_EQ(EdModified, 0);
         EXPECT_EQ(Live(), 0);
         EXPECT_EQ(k.tile * 1000000 + k.objCode * 10000 + k.cursor * 100 + k.flag, 2010002);
         EXPECT_EQ(std::memcmp(&cells[b], &border, 4), 0);
         continue;
       }
-      EXPECT_EQ(PickCell, c);
+      EXPECT_EQ(FieldMouse.PickCell, c);
       EXPECT_EQ(EdModified, 1);
       EXPECT_EQ(k.tile, r.bytes[0]);
       EXPECT_EQ(k.objCode, r.bytes[1]);

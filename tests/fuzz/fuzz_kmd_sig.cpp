@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "fuzz_common.h"
-#include "gm/kmd_block.h"
 #include "kmd_frames.h"
+#include "render/kmd_block.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz_Begin(argc, argv);

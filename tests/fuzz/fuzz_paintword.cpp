@@ -3,8 +3,8 @@
 // record), which also writes the list back as the test list. An input is one file.
 #include <cstdint>
 
+#include "app/startup.h"
 #include "fuzz_common.h"
-#include "shell/startup.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz_Begin(argc, argv);

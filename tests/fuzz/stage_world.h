@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/play_frame.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "fuzz_common.h"
@@ -18,7 +19,6 @@
 #include "shell/frame_clock.h"
 #include "shell/log.h"
 #include "shell/random.h"
-#include "world/mode_frames.h"
 #include "world/paths.h"
 #include "world/selection.h"
 

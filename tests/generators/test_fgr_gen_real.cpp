@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "gm/fa_proc_env.h"
+#include "figures/fa_proc_env.h"
 #include "test_fgr_gen_fixture.h"
 
 namespace {

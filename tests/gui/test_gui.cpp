@@ -12,15 +12,15 @@
 
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
+#include "gui/buttons.h"
+#include "gui/gui.h"
+#include "gui/gui_list.h"
+#include "gui/hints.h"
+#include "gui/program_mode.h"
+#include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
-#include "ui/buttons.h"
-#include "ui/gui.h"
-#include "ui/gui_list.h"
-#include "ui/hints.h"
-#include "ui/program_mode.h"
-#include "ui/value_input.h"
 
 namespace {
 
@@ -171,18 +171,18 @@ TEST_F(Gui, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
   GuiPanelMode1 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
   GuiPanelMode2 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
   GuiPanelMode3 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  EXPECT_EQ(SetProgramMode(3), 0);
+  EXPECT_EQ(SetProgramMode(kModeEditor), 0);
   EXPECT_EQ(GuiPanelMode3->visible + 10 * GuiPanelMode1->visible + 100 * GuiPanelMode2->visible, 1);
   EXPECT_EQ(EditModeOn, 1);
   EXPECT_EQ(o2::anSleepEachFrame, 6);
-  EXPECT_EQ(SetProgramMode(2), 0);
+  EXPECT_EQ(SetProgramMode(kModePlay), 0);
   EXPECT_EQ(o2::anSleepEachFrame, 4);
   EXPECT_EQ(gPlat.cursorCount, -1);  // hidden in play, however the switches went before
   EXPECT_NE(SetProgramMode(0), 0);
   EXPECT_NE(SetProgramMode(4), 0);
-  EXPECT_EQ(ProgMode, 2);
+  EXPECT_EQ(ProgMode, kModePlay);
   EXPECT_EQ(GuiPanelMode2->visible, 1);
-  EXPECT_EQ(SetProgramMode(1), 0);
+  EXPECT_EQ(SetProgramMode(kModeStart), 0);
   EXPECT_EQ(gPlat.cursorCount, 0);
   EXPECT_EQ(EditModeOn, 0);
   GuiPanelMode1 = GuiPanelMode2 = GuiPanelMode3 = nullptr;

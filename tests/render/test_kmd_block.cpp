@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "gm/kmd_block.h"
+#include "render/kmd_block.h"
 #include "shell/key_commands.h"
 
 namespace {

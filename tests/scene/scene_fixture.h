@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame_entry.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
@@ -18,17 +19,16 @@
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "render/field.h"
-#include "render/frame_entry.h"
 #include "render/land_chunks.h"
-#include "render/land_tiles.h"
 #include "render/scene.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/log.h"
 #include "shell/random.h"
 #include "shell/window_state.h"
-#include "world/fgrs_update.h"
 #include "test_files.h"
+#include "world/fgrs_update.h"
+#include "world/land_tiles.h"
 
 struct Rgb {
   int r, g, b;

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "catalogue/creators.h"
+#include "figures/fa_proc_env.h"
 #include "figures/land.h"
 #include "figures/stage.h"
-#include "gm/fa_proc_env.h"
 #include "render/gl2d.h"
 #include "scene_fixture.h"
 #include "scene_golden.h"
@@ -64,7 +64,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     Fgr_SetPosition(theirs[i], x, 0, z);
   }
   SelList_SetOne(&SelList, mine[0], 0);
-  HoverFgr = theirs[0];
+  FieldMouse.HoverFgr = theirs[0];
   // Shots: the player's beam shows with its end glow; the enemy's is not shown to the player.
   float ax, az, bx, bz;
   Fgr::PosXZ(mine[0], &ax, &az);
@@ -115,7 +115,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   SceneViewportDraw();
   glFinish();
   const Picture shot = WindowPicture(kW, kH);
-  HoverFgr = nullptr;
+  FieldMouse.HoverFgr = nullptr;
   SelList_Clear();
   ExpectAsGolden(shot, "tests/scene/golden/battle_400x300.png");
 

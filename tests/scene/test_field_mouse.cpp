@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "gm/kmd_block.h"
-#include "render/field_mouse.h"
+#include "app/field_mouse.h"
+#include "render/kmd_block.h"
 #include "scene_fixture.h"
 #include "shell/key_commands.h"
 #include "shell/rect.h"
@@ -69,7 +69,7 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
   EXPECT_EQ(FieldRect.centreZ, 110);
   EXPECT_EQ(CamLookX, 110) << "the camera looks at the view's centre";
   EXPECT_EQ(CamLookZ, 110);
-  EXPECT_EQ(FieldDragState, 0) << "the minimap took the mouse";
+  EXPECT_EQ(FieldMouse.FieldDragState, 0) << "the minimap took the mouse";
   LeftButton(0);
 
   struct Drag {
@@ -77,24 +77,24 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
   } drags[] = {{300, 200, 360, 250}, {360, 250, 300, 200}, {300, 250, 360, 200}, {360, 200, 300, 250}};
   std::vector<Rgb> first;
   for (const Drag& d : drags) {
-    FieldDragState = FieldDragLock = MouseAction = 0;
-    MouseTaken = MouseOnMiniMap = 0;
+    FieldMouse.FieldDragState = FieldMouse.FieldDragLock = FieldMouse.MouseAction = 0;
+    FieldMouse.MouseTaken = FieldMouse.MouseOnMiniMap = 0;
     // Press: the point selection is armed and the drag begins at the cursor.
     MouseX = d.x0, MouseY = d.y0;
     LeftButton(1);
     Select(1);
     Field_GameMouse();
-    EXPECT_EQ(MouseAction, 1);
-    EXPECT_EQ(FieldDragState, 1);
+    EXPECT_EQ(FieldMouse.MouseAction, kMouseSelect);
+    EXPECT_EQ(FieldMouse.FieldDragState, 1);
     // Three pixels are not a drag yet, four are.
     Select(0);
-    MouseAction = 0;
+    FieldMouse.MouseAction = 0;
     MouseX = d.x0 + (d.x1 > d.x0 ? 3 : -3);
     Field_GameMouse();
-    EXPECT_EQ(FieldDragState, 1);
+    EXPECT_EQ(FieldMouse.FieldDragState, 1);
     MouseX = d.x1, MouseY = d.y1;
     Field_GameMouse();
-    EXPECT_EQ(FieldDragState, 2);
+    EXPECT_EQ(FieldMouse.FieldDragState, 2);
     // The overlay outlines the rectangle: sample a column and a row across it, clear of the
     // cursor image at either corner.
     glClearColor(0, 0, 0, 1);
@@ -111,11 +111,12 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     LeftButton(0);
     Select(1);
     Field_GameMouse();
-    EXPECT_EQ(MouseAction, 2);
-    EXPECT_EQ(FieldDragState, 0);
-    EXPECT_EQ(FieldDragLock, 200);
+    EXPECT_EQ(FieldMouse.MouseAction, kMouseSelectRect);
+    EXPECT_EQ(FieldMouse.FieldDragState, 0);
+    EXPECT_EQ(FieldMouse.FieldDragLock, 200);
     int x, y, w, h;
-    Rect_FromCorners(FieldDragStartX, FieldDragStartY, MouseX, MouseY, &x, &y, &w, &h);
+    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, MouseX, MouseY, &x, &y, &w,
+                     &h);
     EXPECT_EQ(x, 300);
     EXPECT_EQ(y, 200);
     EXPECT_EQ(w, 60);

@@ -8,8 +8,10 @@
 
 #include <filesystem>
 
+#include "app/play_frame.h"
 #include "catalogue/new_world.h"
 #include "figures/org_files.h"
+#include "gui/program_mode.h"
 #include "render/gl2d.h"
 #include "scene_fixture.h"
 #include "scene_golden.h"
@@ -17,9 +19,8 @@
 #include "shell/file_names.h"
 #include "shell/gui_win.h"
 #include "shell/key_commands.h"
-#include "ui/program_mode.h"
+#include "ui/stage_buttons.h"
 #include "world/land_grid.h"
-#include "world/mode_frames.h"
 #include "world/stage_requests.h"
 
 namespace {
@@ -58,7 +59,7 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
   Clock_SetManual(true, 5000);
   MsLast = TimeGetMs();
   RandSeed(20240607);
-  SetProgramMode(1);
+  SetProgramMode(kModeStart);
   init_ProjX();  // the start's new world, which the load replaces
   GuiWin button{};
   ASSERT_EQ(Etap_RequestLoadDefault(&button), 1);  // the load-and-play button
@@ -71,7 +72,7 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
     if (frame == 1) {
       ASSERT_EQ(chdir(here.c_str()), 0);
       ASSERT_EQ(EtapLocationNom, 1) << "the stage did not load: " << ReadAll(gsFileLog);
-      ASSERT_EQ(ProgMode, 2);
+      ASSERT_EQ(ProgMode, kModePlay);
     }
   }
   Gl2D_Begin(0, kW, 0, kH);  // the play screen's floor box draws the minimap inside the widget tree

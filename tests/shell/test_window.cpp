@@ -4,11 +4,11 @@
 
 #include <cstring>
 
+#include "app/window.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
+#include "render/kmd_block.h"
 #include "shell/key_commands.h"
-#include "gm/kmd_block.h"
-#include "shell/window.h"
 
 namespace {
 

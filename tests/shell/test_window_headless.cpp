@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "app/startup.h"
+#include "app/window.h"
 #include "figures/mode_words.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
@@ -20,8 +22,6 @@
 #include "shell/gui_win.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "shell/startup.h"
-#include "shell/window.h"
 #include "shell/window_state.h"
 #include "test_files.h"
 

@@ -16,9 +16,9 @@
 #include "catalogue/kombi.h"
 #include "figures/chains.h"
 #include "figures/records.h"
+#include "frames/game_fixture.h"
 #include "platform/platform.h"
 #include "shell/window_state.h"
-#include "world/frames_fixture.h"
 #include "world/movement.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Counting definitions of the stand-ins the stage requests call (they replace the weak ones).
 #include "pending_calls.h"
 
-#include "render/land_tiles.h"
+#include "world/land_tiles.h"
 
 StagesPendingCalls gStagesPending;
 

@@ -11,18 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "figures/land.h"
 #include "figures/mode_words.h"
+#include "figures/side.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "pending_calls.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"
 #include "shell/random.h"
-#include "figures/land.h"
-#include "figures/side.h"
+#include "test_files.h"
+#include "ui/stage_buttons.h"
 #include "world/selection.h"
 #include "world/stage_requests.h"
-#include "test_files.h"
 
 // A read stream over the first n bytes of b (no file on disk).
 inline FILE* MemFile(std::vector<char>& b, size_t n) {

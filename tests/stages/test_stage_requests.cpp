@@ -129,7 +129,7 @@ TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
 
   Etap_RequestLoadTest2(&w);
   EXPECT_EQ(EtapLoadReqName, "Maps/test2.etp");
-  EXPECT_EQ(ProgMode, 2);
+  EXPECT_EQ(ProgMode, kModePlay);
   Etap_RequestLoadTest(&w);
   EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
   EXPECT_EQ(EtapLoadReqLoc, 1);
@@ -139,7 +139,7 @@ TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
   ProgMode = 0;
   Etap_RequestLoadDefault(&w);
   EXPECT_EQ(EtapLoadReqLoc, 0);  // a stage is loaded: only switch to play
-  EXPECT_EQ(ProgMode, 2);
+  EXPECT_EQ(ProgMode, kModePlay);
   EtapName.clear();
   Etap_RequestLoadDefault(&w);
   EXPECT_EQ(EtapLoadReqLoc, 1);
@@ -174,7 +174,7 @@ TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
   EXPECT_EQ(Fgrs.mf[1].active, 0);
   EXPECT_EQ(EtapLocationNom, 1);
   EXPECT_EQ(o2::LandEdgeWd, 2);
-  EXPECT_EQ(ProgMode, 3);
+  EXPECT_EQ(ProgMode, kModeEditor);
   EXPECT_EQ(PlitBuildOn, 1);  // the button restores the tile flag
   EXPECT_EQ(Etap_NewGameBtn(nullptr), 0);
 }

@@ -12,18 +12,18 @@
 #include "figures/mode_words.h"
 #include "gm/fgr.h"
 #include "gm/org_base.h"
+#include "gui/gui.h"
+#include "gui/hints.h"
+#include "gui/hud.h"
+#include "gui/org_panels.h"
+#include "gui/program_mode.h"
+#include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
 #include "ui/fgr_panels.h"
-#include "ui/gui.h"
-#include "ui/hints.h"
-#include "ui/hud.h"
-#include "ui/org_panels.h"
-#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
-#include "ui/value_input.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 
@@ -100,7 +100,7 @@ class PlayScreen : public ::testing::Test {
     WinHeight = h;
     Gui_InitRoot(w, h);
     Gui_Build();
-    SetProgramMode(2);
+    SetProgramMode(kModePlay);
     ValPage_Org2 = ValPage_OrgF = ValPage_FgrInt = ValPage_FgrFlo = SpePanelMode = 0;
   }
   static Panel Of(GuiWin* frame) { return Panel{frame, frame->children[0], frame->children[2]}; }
@@ -173,9 +173,9 @@ TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLa
   o2::EngText = 0;
   EXPECT_EQ(HintOver(b), "тест копиры в карман обмена (строка каретки)");
   o2::EngText = eng;
-  SetProgramMode(1);
+  SetProgramMode(kModeStart);
   EXPECT_EQ(Click(b, 1), 1);
-  EXPECT_EQ(ProgMode, 2);
+  EXPECT_EQ(ProgMode, kModePlay);
 }
 
 TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughTheValueLine) {
@@ -324,7 +324,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   EXPECT_STREQ(CaptionBuf, "");
 
   // The editor: paging 25 at a time held to 0..31 for floats, so right, right, left gives 25, 31, 6.
-  SetProgramMode(3);
+  SetProgramMode(kModeEditor);
   GuiWin* speEdit = GuiTopStrip3->children[1];
   Click(speEdit, 1);  // one cycle serves both screens: from play's 2 to none, ...
   EXPECT_EQ(SpePanelMode, 0);

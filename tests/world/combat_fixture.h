@@ -8,11 +8,11 @@
 #include <map>
 
 #include "figures/chains.h"
+#include "figures/fa_proc_env.h"
 #include "figures/figures_fixture.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "gm/fa_proc_env.h"
 #include "render/area_queue.h"
 #include "shell/msgbase.h"
 #include "world/combat.h"

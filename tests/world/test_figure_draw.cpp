@@ -90,7 +90,7 @@ class FigureDraw : public WorldTest {
     PickView.viewport[0] = PickView.viewport[1] = 0;
     PickView.viewport[2] = 800, PickView.viewport[3] = 600;
     RendScene_Reset(&RendScene);
-    HoverFgr = nullptr;
+    FieldMouse.HoverFgr = nullptr;
     SelList.count = 0;
     Anim3[0].value = 0.3f;
     TrigSweepAngle = 5.0f;
@@ -98,7 +98,7 @@ class FigureDraw : public WorldTest {
   void TearDown() override {
     std::memcpy(ViewDir361, savedDir_, sizeof savedDir_);
     PickView = savedPick_;
-    HoverFgr = nullptr;
+    FieldMouse.HoverFgr = nullptr;
     WorldTest::TearDown();
   }
 
@@ -529,7 +529,7 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   u->isMort = 0, u->AnimFlagKan = 2;  // walker frame 99 is out of range
   u->isSelected = 0, u->tactic = 0;
   SelList.count = 0;
-  HoverFgr = u;  // the hovered figure gets its rings whatever is selected
+  FieldMouse.HoverFgr = u;  // the hovered figure gets its rings whatever is selected
   Proc_MarkSelected(u);
   expect("hovered", {{cut, 1, 0, 0},
                      {cutBig, 2, 49, 1},
@@ -538,7 +538,7 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
                      {glowBig, 8, 65, 1},
                      {hud, 4, 0, 1},
                      {hud, 10, 0, 1}});
-  HoverFgr = nullptr;
+  FieldMouse.HoverFgr = nullptr;
   // An enemy nobody sees is not queued in play, but in the editor; a spawner always.
   Fgr* e = At3(fgrUnitPeh, 0, 0, 0, 3);
   e->AnimFlagKan = 0;

@@ -255,20 +255,20 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   const int cell = 10 * kLandSide + 11;
   LandKle& k = LandSurface.kle[cell];
   k.x = 110, k.z = 100, k.objCode = 1;
-  PointOrderFgr = nullptr, PointOrderSig = 0;
+  FieldMouse.PointOrderFgr = nullptr, FieldMouse.PointOrderSig = 0;
 
   // Order 6 asks for a point on the field with its cursor; while that is open, orders up to 29
   // wait.
   h->fromPultSig = 6;
   Proc_BuildStep(kno);
-  EXPECT_EQ(PointOrderFgr, h);
-  EXPECT_EQ(PointOrderSig, 6);
-  EXPECT_EQ(CarriedTex, 37);
+  EXPECT_EQ(FieldMouse.PointOrderFgr, h);
+  EXPECT_EQ(FieldMouse.PointOrderSig, 6);
+  EXPECT_EQ(FieldMouse.CarriedTex, 37);
   h->fromPultSig = 4;
   Proc_BuildStep(kno);
-  EXPECT_EQ(PointOrderSig, 6);
+  EXPECT_EQ(FieldMouse.PointOrderSig, 6);
   // The point is given (order 106): too little energy refuses, nothing is made.
-  PointOrderX = 117, PointOrderZ = 103;
+  FieldMouse.PointOrderX = 117, FieldMouse.PointOrderZ = 103;
   h->fromPultSig = 106;
   rec[kSideEner] = 89, rec[kSideMat] = 500;
   int before = 0;
@@ -277,7 +277,7 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   int after = 0;
   for (const Fgr& f : Fgrs.mf) after += f.status != 0;
   EXPECT_EQ(after, before);
-  EXPECT_EQ(PointOrderFgr, nullptr);  // the request is closed
+  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);  // the request is closed
   EXPECT_EQ(h->active, 1);
   // Enough: a building at the cell's corner plus 5, and two wake-up triggers; both sleep.
   rec[kSideEner] = 500;
@@ -304,7 +304,7 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   EXPECT_EQ(wake[1]->waitFull, 22000);
   // A point out of the builder's 30 units builds nothing.
   h->active = 1;
-  PointOrderX = 157, PointOrderZ = 103;
+  FieldMouse.PointOrderX = 157, FieldMouse.PointOrderZ = 103;
   LandSurface.kle[cell + 4].x = 150, LandSurface.kle[cell + 4].z = 100, LandSurface.kle[cell + 4].objCode = 1;
   Proc_BuildStep(kno);
   EXPECT_EQ(rec[kSideEner], 410);

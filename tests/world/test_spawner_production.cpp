@@ -6,7 +6,7 @@
 
 #include "catalogue/presets.h"
 #include "figures/chains.h"
-#include "gm/fa_proc_env.h"
+#include "figures/fa_proc_env.h"
 #include "world/sides.h"
 #include "world/spawner_waves.h"
 #include "world_fixture.h"

@@ -1,0 +1,263 @@
+// The field mouse of play and of the editor, and the cursor overlay.
+#include "app/field_mouse.h"
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/frame_steps.h"
+#include "app/window.h"
+#include "figures/fgr.h"
+#include "figures/land.h"
+#include "figures/mode_words.h"
+#include "figures/side.h"
+#include "gui/buttons.h"
+#include "gui/hints.h"
+#include "platform/platform.h"
+#include "render/field.h"
+#include "render/gl2d.h"
+#include "render/kmd_block.h"
+#include "render/rend_view.h"
+#include "render/scene.h"
+#include "render/texture.h"
+#include "shell/frame_clock.h"
+#include "shell/geometry.h"
+#include "shell/key_commands.h"
+#include "shell/rect.h"
+#include "ui/ed_palette.h"
+#include "ui/screens.h"
+#include "world/land_grid.h"
+#include "world/movement.h"
+#include "world/procs.h"
+#include "world/selection.h"
+
+namespace {
+
+constexpr int kDragPixels = 4;
+constexpr int kDragLockMs = 200;
+constexpr int kHoverMs = 330;         // play's hover picks
+constexpr int kEditorHoverMs = 520;   // the editor's
+constexpr int kMiniMapOrderMs = 350;  // the minimap takes another order after this guard
+constexpr float kFovMax = 45.0f, kFovMin = 30.0f;
+constexpr int kKmdSideSwitch = 9, kKmdFloorSwitch = 10;
+
+// The last of both field mouse handlers: the side and floor switches asked of the next frame's
+// pre-step, and the screenshot key.
+void SwitchAndShotKeys() {
+  if (Kmd_Fired(kKmdSideSwitch)) FieldMouse.SideSwitchReq = 1;
+  if (Kmd_Fired(kKmdFloorSwitch)) FieldMouse.FloorSwitchReq = 1;
+  ScreenShotKey();
+}
+
+// The one minimap order handler. In play no minimap click counts while a rectangle is dragged or
+// the drag lock runs (the guard still counts down). An order needs a selection and the guard run
+// out; play sends the selection to the point, the editor only stores it.
+int MiniMap_Mouse(int editor) {
+  float wx, wz;
+  if (!editor && (FieldMouse.FieldDragState == 2 || FieldMouse.FieldDragLock != 0)) {
+    TimerDownRest(&FieldMouse.MiniMapOrderGuard);
+    return 0;
+  }
+  const int at = MiniMap_Cursor(&wx, &wz);
+  if (at != 1) return at ? 1 : 0;
+  if (!Kmd_Fired(KMD_RKLIK) || SelList.count <= 0 || FieldMouse.MiniMapOrderGuard != 0) return 0;
+  FieldMouse.MiniMapOrderGuard = kMiniMapOrderMs;
+  if (!editor) Sel_OrderMoveTo(&SelList, wx, wz);
+  OrderWaitMs = 0;  // the next ground order is a new route, not a waypoint
+  FieldMouse.LastOrderX = (int)wx;
+  FieldMouse.LastOrderZ = (int)wz;
+  return 1;
+}
+
+}  // namespace
+
+int MiniMap_Cursor(float* wx, float* wz) {
+  TimerDownRest(&FieldMouse.MiniMapOrderGuard);
+  const t_MiniMapRect& m = MiniMapRect;
+  if (!Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h)) return 0;
+  MiniMap_PixToWorld((float)MouseX, (float)MouseY, wx, wz);
+  if (!KeyIsDown(VK_LBUTTON)) return 1;
+  FieldRect.centreX = *wx;
+  FieldRect.centreZ = *wz;
+  FieldRect_ClampCentre();
+  return 2;
+}
+
+int MiniMap_Input() { return MiniMap_Mouse(0); }
+
+int MiniMap_Click() { return MiniMap_Mouse(1); }
+
+void Field_ArmSelect() {
+  FieldMouse.FieldDragState = 0;
+  FieldMouse.MouseAction = FieldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
+}
+
+void Field_ArmOrder() {
+  int n = SelList.count;
+  if (n <= 0) return;
+  Fgr* one = n == 1 ? SelList.e[1] : nullptr;
+  if (one) {
+    int owner = Fgr::Owner(one);
+    if (owner != 0 && owner != PlayerSide) return;
+  }
+  FieldMouse.MouseAction = one && Fgr::HasPathTarget(one) ? kMouseRoute : kMouseOrder;
+}
+
+void Field_GameMouse() {
+  if (MiniMap_Input()) return;
+  if (FieldMouse.FieldDragState != 2) {
+    if (Kmd_Fired(KMD_KLIK) && FieldMouse.FieldDragLock == 0) {
+      FieldMouse.FieldSelCount++;
+      if (Mouse_OnField()) Field_ArmSelect();
+    } else if (Kmd_Fired(KMD_RKLIK) && FieldMouse.FieldDragLock == 0) {
+      FieldMouse.FieldOrdCount++;
+      if (Mouse_OnField()) Field_ArmOrder();
+    } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON) &&
+               TimerDown(&FieldMouse.HoverPickTimer) && FieldMouse.FieldDragLock == 0 &&
+               Mouse_OnField()) {
+      FieldMouse.HoverPickTimer = kHoverMs;
+      FieldMouse.MouseAction = kMouseHover;
+    }
+  }
+  if (FieldMouse.FieldDragState == 2 && Kmd_Fired(KMD_KLIK)) {
+    FieldMouse.FieldDragState = 0;
+    FieldMouse.FieldDragLock = kDragLockMs;
+    FieldMouse.MouseAction = kMouseSelectRect;
+  }
+  if (FieldMouse.PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
+    if (FieldMouse.FieldDragState == 0) {
+      if (Mouse_OnField()) {
+        FieldMouse.FieldDragStartX = MouseX;
+        FieldMouse.FieldDragStartY = MouseY;
+        FieldMouse.FieldDragState = 1;
+      }
+    } else if (FieldMouse.FieldDragState == 1) {
+      if (std::abs(MouseX - FieldMouse.FieldDragStartX) >= kDragPixels ||
+          std::abs(MouseY - FieldMouse.FieldDragStartY) >= kDragPixels)
+        FieldMouse.FieldDragState = 2;
+    }
+  } else if (FieldMouse.FieldDragState == 1 && !KeyIsDown(VK_LBUTTON)) {
+    // A press that never became a drag ends with its button, also when its release selected
+    // nothing (locked, or over the minimap): a later press must not drag from this one's point.
+    FieldMouse.FieldDragState = 0;
+  }
+  if (FieldMouse.FieldDragLock == 0) FieldRect_ScrollInput();
+  SwitchAndShotKeys();
+}
+
+void Field_EditorMouse() {
+  if (MiniMap_Click()) return;
+  float p[3];
+  if (Kmd_Fired(KMD_KLIK)) {
+    if (Mouse_OnField())
+      FieldMouse.MouseAction = FieldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
+  } else if (Kmd_Fired(KMD_RKLIK)) {
+    if (Mouse_OnField()) {
+      if (SelList.count <= 0) {
+        Field_PickCellUpd(p);
+        EdPalette_Apply(0);
+      } else if (SelList.count == 1 && SelList.e[1]) {
+        FieldMouse.MouseAction = Fgr::HasPathTarget(SelList.e[1]) ? kMouseRoute : kMouseOrder;
+      } else {
+        FieldMouse.MouseAction = kMouseOrder;
+      }
+    }
+  } else if (!KeyIsDown(VK_LBUTTON) && !KeyIsDown(VK_RBUTTON)) {
+    if (TimerDown(&FieldMouse.HoverPickTimer) && Mouse_OnField()) {
+      FieldMouse.HoverPickTimer = kEditorHoverMs;
+      FieldMouse.MouseAction = kMouseHover;
+    }
+  }
+  FieldRect_ScrollInput();
+  if (KeyIsDown(VK_LBUTTON) && KeyIsDown(VK_F1)) {
+    Field_PickCellUpd(p);
+    EdPalette_Apply(1);
+  }
+  SwitchAndShotKeys();
+}
+
+void FieldRect_ScrollInput() {
+  float dx = 0, dz = 0;
+  FieldRect_EdgeScroll(MouseX, MouseY, &dx, &dz);
+  if (KeyIsDown(VK_LEFT)) dx = -3;
+  if (KeyIsDown(VK_RIGHT)) dx = 3;
+  if (KeyIsDown(VK_UP)) dz = -3;
+  if (KeyIsDown(VK_DOWN)) dz = 3;
+  FieldRect.centreX += dx;
+  FieldRect.centreZ += dz;
+  FieldRect_ClampCentre();
+  const float d = KeyIsDown(VK_PRIOR) ? -0.5f : KeyIsDown(VK_NEXT) ? 0.5f : 0.0f;
+  if ((d > 0 && CamObzorY < kFovMax) || (d < 0 && CamObzorY > kFovMin)) CamObzorY += d;
+}
+
+int Field_CursorGround(float* p) {
+  // The view block the ground pick reads: modelview, projection, then the viewport's four ints.
+  double view[34];
+  static_assert(sizeof PickView.viewport == 2 * sizeof(double), "four ints in two doubles");
+  std::memcpy(view, PickView.modelview, sizeof PickView.modelview);
+  std::memcpy(view + 16, PickView.projection, sizeof PickView.projection);
+  std::memcpy(view + 32, PickView.viewport, sizeof PickView.viewport);
+  return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view) > 0;
+}
+
+int Field_PickCellUpd(float* p) {
+  const int hit = Field_CursorGround(p);
+  FieldMouse.PickCell = hit ? Land_CellAt(p[0], p[2]) : -1;
+  return hit;
+}
+
+void Hover_NoteCell(int cell) {
+  if (cell > 0) FieldMouse.HoverCell = cell;
+  else FieldMouse.CursorCode = 0;
+}
+
+void Cursor_Rule() {
+  if (FieldMouse.HoverCell <= 0) return;
+  const int cell = FieldMouse.HoverCell;
+  FieldMouse.HoverCell = 0;
+  const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
+  const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
+  const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
+  const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
+  if (kind == 9) FieldMouse.CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
+  else if (kind == 10)
+    FieldMouse.CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
+  else FieldMouse.CursorCode = Cell_OfferCode(kind, level);
+}
+
+void Cursor_DrawOverlay() {
+  const int cx = MouseX, cy = MouseY;
+  glDisable(GL_SCISSOR_TEST);
+  glViewport(0, 0, WinWidth, WinHeight);
+  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  if (FieldMouse.FieldDragState == 2) {
+    int x, y, w, h;
+    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, cx, cy, &x, &y, &w, &h);
+    Gl2D_OutlineRectArgb((float)x, (float)y, (float)w, (float)h, 0xFFFFFFFF);
+  }
+  Gl_BlendMode(38);
+  Tex_Bind(&TexTable, 3);
+  if (OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
+  else glColor4f(1, 1, 1, 1);
+  Gl2D_TexRect((float)cx, (float)(cy - 32), 32, 32, 1, 0, 1);
+  if (FieldMouse.PointOrderSig != 0) {
+    Tex_Bind(&TexTable, FieldMouse.CarriedTex);
+    glColor4f(1, 1, 1, 1);
+    Gl2D_TexRect((float)(cx + 16), (float)cy, 32, 32, 1, 0, 1);
+  }
+  if (Slot3_IsSet()) {
+    Tex_Bind(&TexTable, 7);
+    glColor4ub(255, 255, 255, 200);
+    Gl2D_TexRect((float)(cx + 16), (float)(cy - 32), 32, 32, 1, 0, 1);
+  } else if (FieldMouse.CursorCode >= 1) {
+    Tex_Bind(&TexTable, FieldMouse.CursorCode);
+    glColor4f(1, 1, 1, 1);
+    Gl2D_TexRect((float)(cx + 32), (float)(cy - 32), 32, 32, 1, 0, 1);
+  }
+  if (GuiHintStrip2) {
+    const int strip[4] = {GuiHintStrip2->x, GuiHintStrip2->y, GuiHintStrip2->w, GuiHintStrip2->h};
+    Gui_HintDraw(strip);
+  }
+  Gl2D_End();
+}

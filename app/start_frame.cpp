@@ -1,0 +1,132 @@
+// The frame of the start screen.
+#include "app/start_frame.h"
+
+#include <GL/gl.h>
+
+#include "app/frame_steps.h"
+#include "app/window.h"
+#include "figures/fgrs.h"
+#include "figures/stage.h"
+#include "gm/org_base.h"
+#include "gui/buttons.h"
+#include "gui/gui.h"
+#include "gui/hints.h"
+#include "gui/program_mode.h"
+#include "gui/text_box.h"
+#include "gui/value_input.h"
+#include "platform/platform.h"
+#include "render/field.h"
+#include "render/font.h"
+#include "render/gl2d.h"
+#include "render/kmd_block.h"
+#include "render/texture.h"
+#include "shell/clock.h"
+#include "shell/frame_clock.h"
+#include "shell/key_commands.h"
+#include "shell/konfig.h"
+#include "shell/text.h"
+#include "ui/ed_palette.h"
+#include "ui/screen_buttons.h"
+#include "ui/screens.h"
+#include "world/effect_procs.h"
+#include "world/land_grid.h"
+#include "world/selection.h"
+
+namespace {
+
+uint32_t TextColourStamp = 0;
+
+// The text-box command of the key commands that fired, 0 for none: editing commands first, then
+// the caret keys (the 300-based scrolls with Ctrl).
+int TextBoxCode() {
+  struct Pair {
+    int kmd, code;
+  };
+  static const Pair kEdit[] = {{13, 501}, {14, 502}, {15, 503}, {18, 503}, {16, 504},
+                               {19, 504}, {17, 505}, {20, 505}};
+  for (const Pair& p : kEdit)
+    if (Kmd_Fired(p.kmd)) return p.code;
+  static const Pair kCtrl[] = {{3, 337}, {4, 339}, {5, 338}, {6, 340}};
+  static const Pair kPlain[] = {{3, 37}, {4, 39}, {5, 38}, {6, 40}, {7, 33},
+                                {8, 34}, {9, 36}, {10, 35}, {11, 46}};
+  if (KeyIsDown(VK_CONTROL)) {
+    for (const Pair& p : kCtrl)
+      if (Kmd_Fired(p.kmd)) return p.code;
+    return 0;
+  }
+  for (const Pair& p : kPlain)
+    if (Kmd_Fired(p.kmd)) return p.code;
+  return 0;
+}
+
+void ColourFocusedBox() {
+  GuiWin* box = TextBoxFocused;
+  if (!box || !KonfigTextFlag) return;
+  const uint32_t now = TimeGetMs();
+  if (TextColourStamp == 0) TextColourStamp = now;
+  if (box->textBoxFlag) {
+    TextEd_ColourRows(box, 0);
+    box->textBoxFlag = 0;
+  } else if (now - TextColourStamp > 1000) {
+    TextEd_ColourRows(box, 1);
+    TextColourStamp = now;
+  }
+}
+
+}  // namespace
+
+void Mode1_Frame(int focus) {
+  FrameTimer_Tick();
+  if (Window_DragByMouse()) return;
+  Frame_ExitIfAsked();
+  Frame_ValueInput();
+  if (focus) {
+    Gui_HintClear();
+    Frame_KeyCommands();
+    ScreenShotKey();
+    if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
+    TextBox_OnMouseDrag();
+    // The widgets take the click; a held right button repeats (the scroll bar's drag).
+    int click = Frame_ClickCode();
+    if (!click && KeyIsDown(VK_RBUTTON)) click = 100002;
+    Gui_MouseAll(click);
+    if (ScrollBarDrag) {
+      if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(ScrollBarDrag);
+      else ScrollBarDrag = nullptr;
+    }
+    if (!EtapName.empty() && Kmd_Fired(KMD_ESC)) {
+      o2::GamePause = 0;
+      SetProgramMode(kModePlay);
+    }
+    ColourFocusedBox();
+    glViewport(0, 0, WinWidth, WinHeight);
+    Gl2D_Begin(0, WinWidth, 0, WinHeight);
+    Gl_BlendMode(0);
+    glColor4f(1, 1, 1, 1);
+    Tex_Bind(&TexTable, 74);
+    Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
+    Tex_Off();
+    Gui_DrawAll();
+    if (GuiHintStrip1) {
+      const int rect[4] = {GuiHintStrip1->x, GuiHintStrip1->y, GuiHintStrip1->w, GuiHintStrip1->h};
+      Gui_HintDraw(rect);
+    }
+    glColor4f(0.7f, 0.7f, 0.8f, 1);
+    Gl2D_End();
+  }
+  Frame_Tail(1);
+}
+
+int FullScreenText_Draw() { return anSetKeysModeOn(); }
+
+void DebugText_Draw() {
+  glColor4f(1, 1, 1, 1);
+  const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
+                                 EdPaletteTool, o2::LoskRendered, SelList.count);
+  Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  const std::string low =
+      StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldMouse.FieldSelCount,
+             FieldMouse.FieldOrdCount, FieldMouse.LastOrderX, FieldMouse.LastOrderZ, Fgrs.cursor,
+             LaserOutCount);
+  Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+}

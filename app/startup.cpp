@@ -1,0 +1,156 @@
+// Start-up in its fixed order, the main loop of one message or one frame per pass, and shutdown.
+#include "app/startup.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "app/frame_steps.h"
+#include "app/window.h"
+#include "catalogue/new_world.h"
+#include "figures/fgr.h"
+#include "figures/org_files.h"
+#include "figures/records.h"
+#include "gm/org_base.h"
+#include "gui/program_mode.h"
+#include "platform/platform.h"
+#include "render/land_chunks.h"
+#include "render/screenshot.h"
+#include "shell/clock.h"
+#include "shell/date_stamp.h"
+#include "shell/dialogs.h"
+#include "shell/files.h"
+#include "shell/frame_clock.h"
+#include "shell/konfig.h"
+#include "shell/log.h"
+#include "shell/msgbase.h"
+#include "shell/random.h"
+#include "shell/text.h"
+#include "ui/screens.h"
+
+namespace {
+
+constexpr int kPaintRecords = 9999;
+constexpr int kMinimisedSleepMs = 500;
+
+// The sleep after a frame: the named variable holds whatever a settings file or the editor put
+// there; a frame never sleeps longer than a minimised pass, so a huge value cannot hang the loop.
+int FrameSleepMs() {
+  const int ms = o2::anSleepEachFrame;
+  return ms > kMinimisedSleepMs ? kMinimisedSleepMs : ms;
+}
+
+}  // namespace
+
+void PaintWords_Load(std::string fileName) {
+  std::ifstream in;
+  if (!FileOpenIn(in, fileName)) return;
+  PaintWords.rows.clear();
+  std::string line, word, clr;
+  TextGetLine(in, line);
+  for (int i = 0; i < kPaintRecords; i++) {
+    if (!TextGetLine(in, line)) break;  // the separator line
+    int n = 0;
+    if (!(in >> n)) break;
+    clr.clear();
+    if (n < 0) {
+      SkipLine(in);
+      TextGetLine(in, line);
+      TextGetLine(in, line);
+      continue;
+    }
+    if (n == 0) {
+      SkipLine(in);
+      TextGetLine(in, word);
+      TextGetLine(in, clr);
+    } else {
+      for (int c = 0; c < n; c++) {
+        int code = 0;
+        if (!(in >> code)) break;  // a short line must not spin through a huge count
+        clr.push_back((char)code);
+      }
+      SkipLine(in);
+      TextGetLine(in, word);
+      TextGetLine(in, line);
+    }
+    if (clr.empty()) clr.push_back('r');
+    if (word.empty()) continue;
+    if (word.size() > 6 && word.compare(0, 7, "-=end=-") == 0) break;
+    if (word.size() == 1) GuiList_Insert(&PaintWords, word, clr, -1, 1);
+    else GuiList_InsertByLen(&PaintWords, word, clr);
+  }
+  GuiList_SaveTxt(&PaintWords, gsFileTestPaint);
+}
+
+void Game_InitBase() {
+  SetProgramMode(kModeStart);
+  PaintWords_Load(gsFilePaintWord);
+  init_ProjX();
+}
+
+void Game_InitAtStart() {
+  Game_InitBase();
+  Gui_BuildAtStart();
+}
+
+void MainLoop_Pass() {
+  PlatMsg m;
+  if (Plat_PeekMessage(&m)) {
+    anWndProc(WinHwnd, m.message, m.wparam, m.lparam);
+    return;
+  }
+  if (WinActive) {
+    FrameByMode(o2::anFocusFlag);
+    Keys_FrameSeen();
+    if (o2::NeedScreen == 1) {
+      ScreenShotBmp();
+      o2::NeedScreen = 0;
+    } else if (Plat_ScreenshotWanted()) {
+      ScreenShotBmp();
+    }
+    Plat_SwapBuffers();
+    if (int ms = FrameSleepMs(); ms > 0) SleepMs(ms);
+  } else {
+    SleepMs(kMinimisedSleepMs);
+  }
+}
+
+int WinMain() {
+  gPlatLog = LogInfo;  // the platform layer's lines join the game's log
+  RandSeed(TickCount());
+  FramePauseFlag = &o2::GamePause;
+  DateEngTextFlag = &o2::EngText;
+  Org_LoadAtStart();
+  MsgBase_Clear();
+  MsgBase_Load(gsFileMsgBase);
+  Konfig_Read();
+
+  // The start directory is the base of the emptied directory stack (slot 0), which the dialogs and
+  // the screenshots return to.
+  DirStack_Reset(&gDirStack);
+  std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
+  std::memset(StartDir, 0, sizeof(StartDir));
+  if (gDirStack.slots) std::memcpy(StartDir, gDirStack.slots, 255);
+  // The dialogs and the log take the start directory as the game's own text.
+  Plat_Utf8To1251(StartDir, DlgFilePath, sizeof(DlgFilePath));
+  if (StartDir[0] && !DirStack_GoBase(&gDirStack)) LogInfo("\ncannot enter %s", DlgFilePath);
+
+  LogInfo("\n\n//---\nStart in %s\n%s", DlgFilePath, DateTimeStamp(0, 0, 1));
+  LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
+          (int)sizeof(Fgr), (int)sizeof(char*));
+
+  if (!CreateGlWindow(WinWidth, WinHeight)) {
+    Plat_Shutdown();
+    return 1;  // a failed start must not report success
+  }
+  Game_InitAtStart();
+  WinActive = 1;
+  if (!Plat_SetHighPriority()) LogInfo("\n\nне удалось установить HIGH_PRIORITY_CLASS");
+
+  while (!o2::NeedExit) MainLoop_Pass();
+
+  Exit_FreeLandTextures();
+  KillGlWindow();
+  MsgBase_Clear();
+  Plat_Shutdown();
+  return 0;
+}

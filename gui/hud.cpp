@@ -1,0 +1,47 @@
+// The play screen's shared panel words.
+#include "gui/hud.h"
+
+#include "figures/fgr.h"
+#include "figures/mode_words.h"
+#include "render/field.h"
+#include "shell/geometry.h"
+
+GuiWin* UnitDebugBox = nullptr;
+GuiWin* CaptainCells = nullptr;
+GuiWin* InfoPanel1 = nullptr;
+GuiWin* InfoPanel2 = nullptr;
+GuiWin* LiftGuestPanel = nullptr;
+GuiWin* UnitSpellsPanel = nullptr;
+GuiWin* HudUnitPanel = nullptr;
+GuiWin* SideResBar = nullptr;
+GuiWin* CaptainIconStrip = nullptr;
+GuiWin* MsgPanel = nullptr;
+int ValPage_FgrInt = 0;
+int ValPage_FgrFlo = 0;
+
+namespace {
+
+void Show(GuiWin* w, int v) {
+  if (w) w->visible = v > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+void InfoPanel2_Show(int v) { Show(InfoPanel2, v); }
+void LiftGuestPanel_Show(int v) { Show(LiftGuestPanel, v); }
+void UnitSpellsPanel_Show(int v) { Show(UnitSpellsPanel, v); }
+void Gui_SetToggleFlag(int v) { Show(InfoPanel1, v); }
+
+void VisFloor_SwitchIfReq() {
+  if (!FieldMouse.FloorSwitchReq) return;
+  FieldMouse.FloorSwitchReq = 0;
+  FieldMouse.PointOrderFgr = nullptr;
+  FieldMouse.PointOrderSig = 0;
+  visUnderGround = visUnderGround == 0 ? 1 : 0;
+}
+
+int Slot3_DropInactive() {
+  if (Slot3_IsSet() && Fgr::Active(gSlot3.fgr)) return 1;
+  Slot3_Clear();
+  return 0;
+}

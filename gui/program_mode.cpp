@@ -1,0 +1,39 @@
+// The program mode switch.
+#include "gui/program_mode.h"
+
+#include "gm/org_base.h"
+#include "platform/platform.h"
+#include "shell/konfig.h"
+
+GuiWin* GuiPanelMode1 = nullptr;
+GuiWin* GuiPanelMode2 = nullptr;
+GuiWin* GuiPanelMode3 = nullptr;
+
+namespace {
+
+// The platform counts show and hide calls like the desktop's display counter, on which alternating
+// switches would leave the cursor shown in play. The mode wants it plainly shown or hidden: the
+// count is brought to 0 (shown) or -1 (hidden).
+void SystemCursor(int show) {
+  int c = Plat_ShowCursor(show);
+  const int want = show ? 0 : -1;
+  while (c > want) c = Plat_ShowCursor(0);
+  while (c < want) c = Plat_ShowCursor(1);
+}
+
+}  // namespace
+
+int SetProgramMode(int mode) {
+  if (mode < kModeStart || mode > kModeEditor) return 1;
+  GuiWin* panels[3] = {GuiPanelMode1, GuiPanelMode2, GuiPanelMode3};
+  for (GuiWin* p : panels)
+    if (p) p->visible = 0;
+  if (panels[mode - kModeStart]) panels[mode - kModeStart]->visible = 1;
+  if (mode == kModeStart) o2::anSleepEachFrame = FrameSleepMode1;
+  else o2::anSleepEachFrame = mode == kModePlay ? 4 : 6;
+  SystemCursor(mode != kModePlay);
+  EditModeOn = mode == kModeEditor ? 1 : 0;
+  if (mode == kModeEditor) EdModified = 0;
+  ProgMode = mode;
+  return 0;
+}

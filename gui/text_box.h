@@ -1,0 +1,86 @@
+// Text boxes: the multi-line text windows of the start screen. Their rows live in the widget's row
+// store; one box at a time has the keyboard (TextBoxFocused) and there is one selection for the
+// whole program, belonging to the focused box. Editing (keys, characters, click, drag), drawing,
+// clipboard and row colouring, file open and save.
+#pragma once
+
+#include <string>
+
+#include "gui/gui_list.h"
+#include "shell/gui_win.h"
+
+constexpr int kTextRowHeight = 18;  // pixels of one row
+constexpr int kTextMargin = 5;      // text starts this far right of the box's left edge
+
+extern GuiWin* TextBoxFocused;
+
+// The selection. Of the two ends the later one is on the later line, or on the same line with the
+// greater column; both ends' characters are selected.
+struct TextBoxCaretRec {
+  int on;                        // a selection exists
+  int aLine, aCol, aX, aY;       // the anchor: where the selection began (x after its character
+  int mLine, mCol, mX, mY;       //   when it is the later end); the moving end
+  int sLine, sCol;               // the earlier end, worked out before a deletion; sLine -1: a paste
+                                 //   had nothing to delete
+  int dragState;                 // 0 idle, 1 pressed, 2 dragging
+  int pressX, pressY;
+  int dragDone;                  // a drag ended: the next click keeps the selection
+};
+extern TextBoxCaretRec TextBoxCaret;
+
+// The key handler. Characters come from the window procedure with code 0 (only while the start
+// screen is shown); key codes from the start-screen frame with character 0: 37/39/36/35/38/40
+// caret moves, 338/340 scrolls, 33/34 pages, 46 Delete, 501 select all, 503 cut, 504 copy, 505 paste.
+int textEditStream(GuiWin* box, int c, int code);
+void TextBox_OnClick(GuiWin* win);
+void TextBox_OnMouseDrag();
+void TextBox_PlaceCaretAtMouse();
+void TextBox_GoLine(int oldRow);
+void TextBox_GoColumn(int oldCol);
+void TextBox_SelectAll();
+void TextBox_DeleteSel();
+void TextBox_UpdateCaretX();
+void TextBox_UpdateSelX();
+void TextBox_DragClear();
+// Puts a caret that lies past the text on its last row (on the first, as the draw shows it, when the
+// first visible row lies past it too) and the caret column within its row.
+void TextBox_ClampCaret(GuiWin* box);
+int TextBox_DragState();
+void Sel_RectOrder();
+
+// Drawing: the start screen's boxes (settings colours, selection) and the play screen's code window.
+void TextBox_Draw(GuiWin* win);
+void TextWin_Draw(GuiWin* win);
+void TextBox_DrawSel(GuiWin* win, int rowHeight, float alpha);
+void TextBox_DrawPanel(GuiWin* win, const char* label, const char* hintTitle, int font, const char* clr,
+                       int skipFront, int skipBack);
+
+// Clipboard: Windows-1251 text, CR LF between rows.
+void TextEd_ClipboardCopy();
+void TextEd_Copy();
+void TextEd_CopyButton(GuiWin* w);
+void TextEd_Cut();
+int TextEd_SelectionSize();  // bytes of the copy text with its terminating zero
+void TextEd_CopySelection(char* dst);
+void TextBox_Paste();
+void TextBox_PasteButton(GuiWin* w);
+void TextBox_PasteClipboard();
+void TextBox_InsertText(const char* text);
+void TextWin_CopyToClip(GuiWin* w);
+// Row colouring: comments "e", "0x" "bb", digits "o", strings "w", the coloured words' own codes.
+void TextEd_ColourRows(GuiWin* win, int onlyUncoloured);
+void TextEd_ColourLine(const std::string& text, std::string& clr);
+void TextEd_ColourToken(const std::string& text, int* pos, std::string& out);
+
+// Files: each box keeps the name of its file.
+extern char TextBox1Name[256];
+extern char TextBox2Name[256];
+extern GuiListHolder* TextBox1List;
+extern GuiListHolder* TextBox2List;
+void TextWin_OpenFile(GuiWin* w);
+void TextWin_SaveFile(GuiWin* w);
+void TextBox_FileNameToDlg();
+// What the last failed open or save of box 1 or 2 says (its special line shows it); "" otherwise.
+const char* TextBox_FileStatus(int number);
+void TextWin_SaveFileNoName(GuiWin* w);
+void TextWin_OpenFileShared(GuiWin* w);

@@ -1,0 +1,110 @@
+// Text box file open and save through the file dialogs; each box keeps its file's name, and says
+// on its special line when a file did not open or save.
+#include <cerrno>
+#include <cstring>
+
+#include "gm/org_base.h"
+#include "gui/text_box.h"
+#include "shell/dialogs.h"
+#include "shell/log.h"
+#include "shell/text.h"
+
+char TextBox1Name[256];
+char TextBox2Name[256];
+GuiListHolder* TextBox1List = nullptr;
+GuiListHolder* TextBox2List = nullptr;
+
+namespace {
+
+// What the last open or save of box 1 or 2 left to say: empty after a success.
+struct TextBoxFileState {
+  char status[3][256];
+} gBoxFile;
+
+void SetStatus(const GuiWin* box, const std::string& text) {
+  if (!box || box->number < 1 || box->number > 2) return;
+  StrPrintf(gBoxFile.status[box->number], sizeof gBoxFile.status[0], "%s", text.c_str());
+}
+
+// A failed open or save is said on the box's line and in the log, with the system's reason.
+void ReportFailure(const GuiWin* box, int saving, int err) {
+  const char* what = saving ? (o2::EngText ? "Not saved" : "Не сохранено")
+                            : (o2::EngText ? "Not opened" : "Не открыто");
+  const char* why = err ? std::strerror(err) : (saving ? "nothing to save" : "not a plain file");
+  const std::string text = StrFmt("%s: %s (%s)", what, DlgPathBuf, why);
+  SetStatus(box, text);
+  LogInfo("\ntext box: %s", text.c_str());
+}
+
+// Loads the chosen file into the holder (made anew when there is none); the holder on success.
+GuiListHolder* LoadInto(GuiListHolder* holder) {
+  if (!holder) return GuiList_LoadTxt(DlgPathBuf, 0);
+  if (!holder->rows) return nullptr;
+  return GuiList_LoadTxt2(holder->rows, DlgPathBuf, 0) ? holder : nullptr;
+}
+
+}  // namespace
+
+const char* TextBox_FileStatus(int number) {
+  return number >= 1 && number <= 2 ? gBoxFile.status[number] : "";
+}
+
+void TextBox_FileNameToDlg() {
+  GuiWin* box = TextBoxFocused;
+  if (!box) return;
+  char* name = box->number == 1 ? TextBox1Name : box->number == 2 ? TextBox2Name : nullptr;
+  if (!name) return;
+  std::memset(name, 0, 256);
+  std::strncpy(name, DlgPathBuf, 255);
+}
+
+void TextWin_SaveFile(GuiWin* w) {
+  GuiWin* box = TextBoxFocused;
+  if (!w || !box || !GuiList_HasData(box)) return;
+  if (!Dlg_SaveFile()) return;
+  errno = 0;
+  if (!GuiList_SaveTxt(GuiList_Of(box), DlgPathBuf)) return ReportFailure(box, 1, errno);
+  SetStatus(box, "");
+  TextBox_FileNameToDlg();
+}
+
+void TextWin_OpenFile(GuiWin* w) {
+  GuiWin* box = TextBoxFocused;
+  if (!w || !box || !Dlg_OpenFile()) return;
+  // A file that cannot be read changes nothing: the rows, the name and the flags stay.
+  errno = 0;
+  GuiListHolder* h = LoadInto(box->listHolder);
+  if (!h) return ReportFailure(box, 0, errno);
+  SetStatus(box, "");
+  box->listHolder = h;
+  box->textBoxFlag = 1;
+  TextBox_ClampCaret(box);  // a shorter text must not leave the caret on a row it lacks
+  TextBox_FileNameToDlg();
+}
+
+void TextWin_SaveFileNoName(GuiWin* w) {
+  if (!w) return;
+  w->consumed = 1;
+  if (!Dlg_SaveFile()) return;
+  GuiWin* box = TextBoxFocused;
+  if (!box || !GuiList_HasData(box)) return;
+  errno = 0;
+  if (GuiList_SaveTxt(GuiList_Of(box), DlgPathBuf)) SetStatus(box, "");
+  else ReportFailure(box, 1, errno);
+}
+
+void TextWin_OpenFileShared(GuiWin* w) {
+  if (!w) return;
+  w->consumed = 1;
+  if (!Dlg_OpenFile()) return;
+  errno = 0;
+  GuiListHolder* h = LoadInto(TextBox1List);
+  if (!h) return ReportFailure(TextBoxFocused, 0, errno);
+  SetStatus(TextBoxFocused, "");
+  TextBox1List = h;
+  if (TextBoxFocused) {
+    TextBoxFocused->listHolder = h;
+    TextBoxFocused->textBoxFlag = 1;
+    TextBox_ClampCaret(TextBoxFocused);
+  }
+}

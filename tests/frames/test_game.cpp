@@ -1,0 +1,246 @@
+// The game frame: a player's orders carried out through the pending mouse action under a known
+// camera, the steps of the game update, and the cursor code of a hovered cell.
+#include "app/frame_steps.h"
+#include "app/start_frame.h"
+#include "figures/stage.h"
+#include "game_fixture.h"
+#include "gui/gui_list.h"
+#include "shell/msgbase.h"
+#include "world/figure_ops.h"
+#include "world/movement.h"
+#include "world/procs.h"
+
+namespace {
+
+using GameOrders = CameraTest;
+
+constexpr int Cell(int col, int row) { return row * 256 + col; }
+
+int Lasers() {
+  int n = 0;
+  for (const Fgr& f : Fgrs.mf) n += f.Status() == fgrLaser;
+  return n;
+}
+
+void Frames(int n) {
+  for (int i = 0; i < n; i++) Game_TickUpd();
+}
+
+TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
+  Fgr* own[3] = {MakeUnit(2, Cell(47, 50)), MakeUnit(2, Cell(50, 50)), MakeUnit(2, Cell(53, 50))};
+  Fgr* enemy = MakeUnit(3, Cell(50, 54));
+
+  // A drag over all four, from beyond own[0] and nearer the camera to beyond own[2] and the
+  // enemy, selects the player's three.
+  ASSERT_EQ(
+      Proj_ToScreen(460, 1, 495, &FieldMouse.FieldDragStartX, &FieldMouse.FieldDragStartY, &PickView),
+      1);
+  Act(kMouseSelectRect, 550, 1, 555);
+  ASSERT_EQ(SelList.count, 3);
+  for (Fgr* u : own) EXPECT_EQ(SelList_Contains(u), 1);
+
+  // A click takes the nearest figure under the cursor, of any side: here one on the line from the
+  // camera to own[1], 30 units up.
+  Fgr* above = MakeUnit(3, Cell(50, 50));
+  Fgr_SetPosition(above, 505, 30, 505 - 200.0f * 30 / 299);
+  At(own[1], kMouseSelect);
+  EXPECT_EQ(SelList.count, 1);
+  EXPECT_EQ(SelList.e[1], above);
+  above->Sbros();
+  At(own[1], kMouseSelect);
+  EXPECT_EQ(SelList.e[1], own[1]);
+
+  // An order needs an enemy the player sees: then it is every selected unit's fire target.
+  SelList_Clear();
+  for (Fgr* u : own) SelList_Add(&SelList, u, 0), u->P_AutoTarg = enemy;
+  const int lasers = Lasers();
+  At(enemy, kMouseOrder);
+  EXPECT_EQ(own[0]->P_FireTarg, nullptr);  // unseen: the order went to the ground under it
+  enemy->KlientVidit = 1;
+  At(enemy, kMouseOrder);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->P_FireTarg, enemy);
+    EXPECT_EQ(u->P_AutoTarg, nullptr);
+  }
+  EXPECT_EQ(Lasers(), lasers + 2);  // a marker for each order
+
+  // A ground order gives the route target; a second one 1.2 s later the waypoint.
+  Frames(16);
+  Act(kMouseOrder, 505, 0, 605);
+  const int first = Cell(50, 60), second = Cell(60, 60), third = Cell(40, 58);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->targPathKle, first);
+    EXPECT_EQ(u->targPathKle2, 0);
+  }
+  EXPECT_EQ(FieldMouse.LastOrderX * 1000 + FieldMouse.LastOrderZ, 505 * 1000 + 605);
+  EXPECT_EQ(LandQuad2.cell, first);
+  Frames(12);
+  Act(kMouseOrder, 605, 0, 605);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->targPathKle, first);
+    EXPECT_EQ(u->targPathKle2, second);
+  }
+  // Outside the window an order replaces the target and drops the waypoint.
+  Frames(16);
+  Act(kMouseOrder, 405, 0, 585);
+  for (Fgr* u : own) {
+    EXPECT_EQ(u->targPathKle, third);
+    EXPECT_EQ(u->targPathKle2, 0);
+  }
+  // A selection closes the window: the next ground order is a new target again.
+  Frames(1);
+  At(own[0], kMouseSelect);
+  Frames(1);
+  Act(kMouseOrder, 605, 0, 605);
+  EXPECT_EQ(own[0]->targPathKle, second);
+  EXPECT_EQ(own[0]->targPathKle2, 0);
+}
+
+// The interface's exit request ends the program after the frame, from the start screen as from
+// play, with or without the focus.
+TEST_F(GameOrders, TheExitRequestEndsTheProgramFromTheStartScreenAndFromPlay) {
+  for (void (*frame)(int) : {Mode1_Frame, ::GameFrame}) {
+    o2::NeedExit = 0;
+    GameExitReq = 1;
+    frame(0);
+    EXPECT_EQ(o2::NeedExit, 1);
+  }
+  GameExitReq = 0;
+  o2::NeedExit = 0;
+}
+
+TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
+  Fgr* u = MakeUnit(2, Cell(50, 50));
+  SelList_SetOne(&SelList, u, 0);
+  Act(kMouseRoute, 605, 0, 605);
+  EXPECT_EQ(u->targPathKle, Cell(60, 60));
+  EXPECT_EQ(LandQuad1.cell, Cell(60, 60));
+  Act(kMouseHover, 505, 0, 505);
+  EXPECT_EQ(FieldMouse.HoverFgr, u);
+  EXPECT_EQ(FieldMouse.HoverCell, Cell(50, 50));
+  Act(kMouseHover, 405, 0, 605);
+  EXPECT_EQ(FieldMouse.HoverFgr, nullptr);
+  EXPECT_EQ(FieldMouse.HoverCell, Cell(40, 60));
+  // Beyond the land's far border or over the sky no cell is hovered: the plain cursor at once.
+  for (float y : {0.0f, 300.0f}) {
+    FieldMouse.CursorCode = 81;
+    Act(kMouseHover, 505, y, y ? 2000.0f : 2700.0f);
+    EXPECT_EQ(FieldMouse.CursorCode, 0) << y;
+  }
+
+  FieldMouse.PointOrderFgr = u, FieldMouse.PointOrderSig = 7;
+  Act(kMousePointOrder, 555, 0, 555);
+  EXPECT_EQ(u->fromPultSig, 107);
+  EXPECT_EQ(FieldMouse.PointOrderX, 555);
+  EXPECT_EQ(LandQuad2.cell, Cell(55, 55));
+  for (double& m : PickView.projection) m = 0;  // no ground under the cursor: the order is dropped
+  FieldMouse.MouseAction = kMousePointOrder;
+  MouseSelectByTool();
+  EXPECT_EQ(u->fromPultSig, 0);
+  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);
+  FieldMouse.MouseAction = kMousePointOrder;
+  MouseSelectByTool();
+  EXPECT_EQ(FieldMouse.PointOrderSig, 0);
+}
+
+// What the world asks of the interface: a trigger's message reaches the code window's rows in the
+// update that ran the trigger, and a program mode is switched to by the next frame.
+TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
+  GuiWin box{}, text{};
+  GuiList rows;
+  rows.rows = {{"old", "w"}};
+  GuiListHolder holder{1, &rows, nullptr};
+  text.listHolder = &holder;
+  CodeWinBox = &box, CodeWinText = &text;
+  for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
+    MsgRec r{};
+    std::strncpy(r.text, t, sizeof(r.text) - 1);
+    MsgBase.push_back(r);
+  }
+  Fgr* t = Make(fgrTriger);
+  t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = 2;
+  t->waitNow = t->waitFull = t->ueWaitFull = 100;
+  FieldMouse.HoverPickTimer = 1000000;
+  EtapLocationNom = 1;
+  o2::GamePause = 0;
+  GameUpdate();
+  EXPECT_EQ(box.visible, 1);
+  EXPECT_EQ(o2::GamePause, 1);
+  ASSERT_EQ(rows.rows.size(), 1u);
+  EXPECT_EQ(rows.rows[0].first, "dva");  // the local text (English off)
+  EXPECT_EQ(CodeWinMsgReq, 0);
+
+  ProgMode = kModeEditor;
+  ProgModeReq = kModePlay;
+  FrameByMode(0);
+  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(ProgModeReq, 0);
+  CodeWinBox = CodeWinText = nullptr;
+  MsgBase_Clear();
+  o2::GamePause = 0;
+  EtapLocationNom = 0;
+}
+
+using GameUpdateSteps = FramesTest;
+
+TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchDropsTheSelection) {
+  Fgr* t = Make(fgrTriger);
+  Fgr* slot = Make(fgrDekor);
+  slot->active = 0;
+  t->ProcNomUpd2 = r_Triger_Upd;
+  t->activateFgr = slot->nom;
+  FieldMouse.HoverPickTimer = 1000000;
+  EtapLocationNom = EtapLoadReqLoc = 0;
+  GameUpdate();
+  EXPECT_EQ(ProgMode, kModeStart);
+  EXPECT_EQ(slot->active, 0);
+  ProgMode = kModePlay;
+  EtapLocationNom = 1;
+  GameUpdate();
+  EXPECT_EQ(slot->active, 1);
+  EtapLocationNom = 0;
+
+  SelList_SetOne(&SelList, slot, 0);
+  for (int from : {2, 3, 5}) {
+    PlayerSide = from;
+    FieldMouse.SideSwitchReq = 1;
+    Game_TickUpd();
+    EXPECT_EQ(PlayerSide, from == 3 ? 2 : 3);
+    EXPECT_EQ(SelList.count + FieldMouse.SideSwitchReq, 0);
+  }
+}
+
+// What a cell offers the player, by its cursor kind and the side's level (or bunker).
+TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
+  struct Row {
+    int kind, level, code;
+  };
+  for (const Row& r : {Row{0, 100, 0}, Row{1, 49, 0}, Row{1, 50, 80}, Row{2, 0, 81}, Row{3, 49, 0},
+                       Row{3, 50, 82}, Row{4, 75, 83}, Row{5, 100, 0}, Row{6, 100, 0}, Row{7, 99, 0},
+                       Row{7, 100, 84}, Row{8, 75, 0}, Row{8, 100, 85}, Row{9, 100, 0}, Row{11, 100, 0}})
+    EXPECT_EQ(Cell_OfferCode(r.kind, r.level), r.code) << r.kind << " at " << r.level;
+
+  FieldMouse.HoverPickTimer = 1000000;
+  EtapLocationNom = 1;
+  struct Hover {
+    int kind, bunker, cell, code;
+  };
+  const int valid = Cell(40, 40), border = Cell(255, 40);
+  for (const Hover& h :
+       {Hover{2, 0, valid, 81}, Hover{9, fgrAngBunker, valid, 80}, Hover{9, fgrNekBunker, valid, 81},
+        Hover{9, fgrHasBunker, valid, 0}, Hover{10, fgrAngBunker, valid, 81},
+        Hover{10, fgrNekBunker, valid, 80}, Hover{2, 0, border, 0}}) {
+    Land_Layer(0)[h.cell].cursor = (uint8_t)h.kind;
+    SideTab[PlayerSide - 1][kSideBunker] = h.bunker;
+    FieldMouse.CursorCode = 55;
+    FieldMouse.HoverCell = h.cell;
+    GameUpdate();
+    EXPECT_EQ(FieldMouse.CursorCode, h.code) << "kind " << h.kind << " bunker " << h.bunker;
+    EXPECT_EQ(FieldMouse.HoverCell, 0);
+  }
+  GameUpdate();  // nothing hovered: the code stays
+  EXPECT_EQ(FieldMouse.CursorCode, 0);
+  EtapLocationNom = 0;
+}
+
+}  // namespace
