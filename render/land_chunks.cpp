@@ -27,6 +27,12 @@
 int LandVisibleChunks = 0;
 int LandOverviewWait = 0;
 
+// A chunk's bounding box in height: round the land's heights 0..25, with room above and below.
+constexpr float kChunkMidY = 25.0f, kChunkHalfY = 50.0f;
+// The vertices of a cell pair's two quads, by (column, row) step from the lower left one.
+constexpr uint32_t V00 = Land_VertStep(0, 0), V10 = Land_VertStep(1, 0), V01 = Land_VertStep(0, 1),
+                   V11 = Land_VertStep(1, 1), V02 = Land_VertStep(0, 2), V12 = Land_VertStep(1, 2);
+
 // Texture table slots of the land drawing.
 constexpr int kTxColourMap = 60;
 constexpr int kTxBorder = 46;
@@ -70,24 +76,25 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
       c.indexCount = 0;
       continue;
     }
-    int row = i / 8, col = i % 8;
-    c.firstCell = row * kLandChunkSide * kLandSide + col * kLandChunkSide;
-    c.centre[0] = kLandChunkSide * kLandCellSize * col + 160;
-    c.centre[1] = 25;
-    c.centre[2] = kLandChunkSide * kLandCellSize * row + 160;
-    c.halfSize[0] = 160, c.halfSize[1] = 50, c.halfSize[2] = 160;
+    const int row = i / kLandChunksPerSide, col = i % kLandChunksPerSide;
+    constexpr float kHalf = kLandChunkSize / 2;
+    c.firstCell = Land_CellStep(col * kLandChunkSide, row * kLandChunkSide);
+    c.centre[0] = kLandChunkSize * col + kHalf;
+    c.centre[1] = kChunkMidY;
+    c.centre[2] = kLandChunkSize * row + kHalf;
+    c.halfSize[0] = kHalf, c.halfSize[1] = kChunkHalfY, c.halfSize[2] = kHalf;
     // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
-    uint32_t v = row * kLandChunkSide * kLandVertSide + col * kLandChunkSide;
+    uint32_t v = Land_VertStep(col * kLandChunkSide, row * kLandChunkSide);
     uint32_t* out = c.indices;
     for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
       for (int cell = 0; cell < kLandChunkSide; cell++) {
-        const uint32_t t[12] = {v,       v + 257, v + 258, v,       v + 258, v + 1,
-                                v + 257, v + 514, v + 515, v + 257, v + 515, v + 258};
+        const uint32_t t[12] = {v + V00, v + V01, v + V11, v + V00, v + V11, v + V10,
+                                v + V01, v + V02, v + V12, v + V01, v + V12, v + V11};
         std::memcpy(out, t, sizeof t);
         out += 12;
         v += 1;
       }
-      v += 482;
+      v += Land_VertStep(-kLandChunkSide, 2);  // back to the chunk's left edge, two rows up
     }
     c.built = 1;
     c.number = i + 1;
@@ -247,7 +254,7 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
   if (glIsEnabled(GL_TEXTURE_2D)) glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   GLuint prev = (GLuint)bound;
   for (int i = 0; i < kCells; i++) {
-    int slot = LandTile_Slot(fl, c->firstCell + (i / kLandChunkSide) * kLandSide + i % kLandChunkSide);
+    int slot = LandTile_Slot(fl, c->firstCell + Land_CellStep(i % kLandChunkSide, i / kLandChunkSide));
     GLuint name = TexTable.slots[slot].glName;
     tex[i] = prev = name ? name : prev;
   }
@@ -366,8 +373,9 @@ void Land_DrawProjected(Fgr* patch) {
   const LandFloor* fl = Land_Floor(patch->UnderGround);
   if (c->indexCount <= 0 || !c->indices) return;
   if (c->tex.glName) Tex_On(&c->tex);
-  static const float kPlaneS[4] = {1.0f / 320, 0, 0, 0};
-  static const float kPlaneT[4] = {0, 0, -1.0f / 320, 0};
+  // One texture across a chunk.
+  static const float kPlaneS[4] = {1.0f / kLandChunkSize, 0, 0, 0};
+  static const float kPlaneT[4] = {0, 0, -1.0f / kLandChunkSize, 0};
   Gl_TexGenObjectLinear(kPlaneS, kPlaneT);
   Gl_FogOfFloor(patch->UnderGround);
   glColor4f(1, 1, 1, 1);

@@ -15,6 +15,7 @@
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
 #include "shell/random.h"
+#include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/paths.h"
 #include "world/selection.h"
@@ -25,7 +26,6 @@ Fgr* AutoTargBlocked;
 namespace {
 
 constexpr float kSpacing = 60.0f;  // two attackers closer than this crowd one side of the target
-constexpr int kFireWalkMax = 1024;  // steps of 5 units along a line of fire
 
 // Cells that stop a shot: the map of passability layer 1 of the floor, where only the ground
 // itself (border, cliffs) blocks and standing figures leave no mark.
@@ -40,19 +40,15 @@ int* SideRecord(int side) {
   return nullptr;
 }
 
-// Column and row of a ground point in the 256 x 256 grid; 0 outside it.
-int GridColRow(float x, float z, int* col, int* row) {
-  if (!(x >= 0.0f && x < kLandSide * kLandCellSize && z >= 0.0f && z < kLandSide * kLandCellSize)) return 0;
-  *col = (int)(x / kLandCellSize);
-  *row = (int)(z / kLandCellSize);
-  return 1;
+// The cell is marked in the shot map, which is laid out column by column.
+int ShotMapMarks(const uint8_t* map, int cell) {
+  return map[(cell % kLandSide) * kLandSide + cell / kLandSide] == 1;
 }
-int IsBorder(int col, int row) { return col == 0 || row == 0 || col == kLandSide - 1 || row == kLandSide - 1; }
 
-// The blocking cell (col, row) lies in the target's footprint: shots into the target's own
-// building are not stopped by it.
-int FootprintTest(const Fgr* target, int col, int row) {
-  return Land_FootprintHas(target->LandKleStamp, target->LandKleLUp, row * kLandSide + col);
+// The blocking cell lies in the target's footprint: shots into the target's own building are not
+// stopped by it.
+int FootprintTest(const Fgr* target, int cell) {
+  return Land_FootprintHas(target->LandKleStamp, target->LandKleLUp, cell);
 }
 
 // An area's two tables are those of the item record of the figure whose slot it carries.
@@ -127,31 +123,25 @@ int Fgr_InFireLine(Fgr* attacker, Fgr* target) {
   Fgr::PosXZ(target, &tx, &tz);
   if (!Circles_TouchV(Vec2{ax, az}, (float)(r - 10), Vec2{tx, tz}, target->haf)) return 0;
 
-  int ac, ar;
-  if (!GridColRow(ax, az, &ac, &ar) || IsBorder(ac, ar)) return 1;
+  // Off the field or on its border nothing stops a shot.
+  const int own = Land_CellAt(ax, az);
+  if (own < 0) return 1;
   const uint8_t* map = ShotMap(attacker->UnderGround);
   const LandKle* cells = Land_Layer(attacker->UnderGround);
-  if (map[ac * kLandSide + ar] == 1) return FootprintTest(target, ac, ar);
+  if (ShotMapMarks(map, own)) return FootprintTest(target, own);
 
-  int tc = -1, tr = -1;
-  GridColRow(tx, tz, &tc, &tr);
-  if (tc == ac && tr == ar) return 1;
-  float dx = tx - ax, dz = tz - az;
-  float len = std::sqrt(dx * dx + dz * dz);
-  if (!(len > 0.0f)) return 1;
-  dx = dx / len * 5.0f, dz = dz / len * 5.0f;
-  float x = ax, z = az;
-  int pc = ac, pr = ar;
-  for (int step = 0; step < kFireWalkMax; step++) {
-    x += dx, z += dz;
-    int c, rw;
-    if (!GridColRow(x, z, &c, &rw) || IsBorder(c, rw)) return 1;
-    if (c == pc && rw == pr) continue;
-    pc = c, pr = rw;
-    if (map[c * kLandSide + rw] == 1 && cells[rw * kLandSide + c].tile != 1) return FootprintTest(target, c, rw);
-    if (c == tc && rw == tr) return 1;
-  }
-  return 1;
+  const int aim = Land_CellIndex(tx, tz);
+  if (aim == own) return 1;
+  int inLine = 1;
+  Land_LineWalk(ax, az, tx, tz, [&](int c) {
+    if (c < 0) return true;
+    if (ShotMapMarks(map, c) && cells[c].tile != 1) {
+      inLine = FootprintTest(target, c);
+      return true;
+    }
+    return c == aim;
+  });
+  return inLine;
 }
 
 int Ataker_SpacingOk(float tx, float tz, float ax, float az, float ox, float oz) {

@@ -232,9 +232,8 @@ void Fgr_MarshStep(Fgr* f) {
 
 void Fgr_StepAsideRandom(Fgr* f, int cell) {
   if (!f || f->targPathKle) return;
-  static const int kNear[8] = {-257, -256, -255, -1, 1, 255, 256, 257};
   f->GoAwayMove = 1;
-  int c = cell + kNear[Rand() % 8];
+  int c = cell + kLandNeighbours[Rand() % 8];
   f->targPathKle = Land_CellValid(cell) && Land_CellValid(c) ? c : 0;
   f->onPath = 0;
 }
