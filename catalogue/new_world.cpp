@@ -9,6 +9,7 @@
 #include "render/field.h"
 #include "render/gl2d.h"
 #include "render/land_chunks.h"
+#include "render/tex_names.h"
 #include "shell/log.h"
 #include "shell/random.h"
 #include "shell/window_state.h"
@@ -107,19 +108,19 @@ void ProjX_CreateLandAndBunkers() {
       if (!p) return;
       if (floor) p->UnderGround = 1;
       Fgr_SetSpeLosk(p, n, floor);
-      LandChunk_SetFixed(floor, n, floor ? 48 : n == kLandFixedChunk ? 69 : 0);
+      LandChunk_SetFixed(floor, n, floor ? kTxTileMeadow2 : n == kLandFixedChunk ? kTxMapPicture : 0);
     }
   Land_CellQuad(1);
   Land_CellQuad2(0);
 
   Fgr* d1 = Make(fgrLandDecal, prLandDecal1);
   if (!d1) return;
-  d1->Tex1 = 2;
+  d1->Tex1 = kTxEditMark;
   Fgr_SetSpeDecal(d1, 1);
   d1->fca = 1.0f;
   Fgr* d2 = Make(fgrLandDecal, prLandDecal1);
   if (!d2) return;
-  d2->Tex1 = 8;
+  d2->Tex1 = kTxDecalRing;
   Fgr_SetSpeDecal(d2, 2);
   d2->fcr = 1.0f, d2->fcg = 0.25f, d2->fcb = 0.3f, d2->fca = 0.7f;
 

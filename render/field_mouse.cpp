@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "render/field.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
@@ -129,7 +130,7 @@ void Cursor_DrawOverlay() {
     Gl2D_OutlineRectArgb((float)x, (float)y, (float)w, (float)h, 0xFFFFFFFF);
   }
   Gl_BlendMode(38);
-  Tex_Bind(&TexTable, 3);
+  Tex_Bind(&TexTable, kTxCursor);
   if (OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
   else glColor4f(1, 1, 1, 1);
   Gl2D_TexRect((float)cx, (float)(cy - 32), 32, 32, 1, 0, 1);
@@ -139,7 +140,7 @@ void Cursor_DrawOverlay() {
     Gl2D_TexRect((float)(cx + 16), (float)cy, 32, 32, 1, 0, 1);
   }
   if (Slot3_IsSet()) {
-    Tex_Bind(&TexTable, 7);
+    Tex_Bind(&TexTable, kTxSlotMark);
     glColor4ub(255, 255, 255, 200);
     Gl2D_TexRect((float)(cx + 16), (float)(cy - 32), 32, 32, 1, 0, 1);
   } else if (CursorCode >= 1) {

@@ -8,6 +8,7 @@
 #include "gm/org_base.h"
 #include "render/gl2d.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 
 int Fgrs_QueueDrawAll(t_Fgrs* c) {
   while (RendView_SetNext(&RendScene)) {
@@ -26,7 +27,8 @@ void Fgr_QueueDraw(Fgr* f) {
       !Frustum_BoxIn(SceneFrustum, f->priv_position_x, f->priv_position_y, f->priv_position_z,
                      2 * f->haf))
     return;
-  if (EditModeOn && !f->Active()) BatchListBig_Add(&RendScene.ListHud2DAdd, 0, f, 12, 0, 2, 0, 1);
+  if (EditModeOn && !f->Active())
+    BatchListBig_Add(&RendScene.ListHud2DAdd, 0, f, 12, 0, kTxEditMark, 0, 1);
   if (f->ProcNomDraw) ProcFgr(f->ProcNomDraw, f);
 }
 

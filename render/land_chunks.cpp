@@ -16,6 +16,7 @@
 #include "render/gl2d.h"
 #include "render/image.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "render/vert_arr.h"
 #include "shell/frame_clock.h"
@@ -32,12 +33,6 @@ constexpr float kChunkMidY = 25.0f, kChunkHalfY = 50.0f;
 // The vertices of a cell pair's two quads, by (column, row) step from the lower left one.
 constexpr uint32_t V00 = Land_VertStep(0, 0), V10 = Land_VertStep(1, 0), V01 = Land_VertStep(0, 1),
                    V11 = Land_VertStep(1, 1), V02 = Land_VertStep(0, 2), V12 = Land_VertStep(1, 2);
-
-// Texture table slots of the land drawing.
-constexpr int kTxColourMap = 60;
-constexpr int kTxBorder = 46;
-constexpr int kTxMeadow = 47;
-constexpr int kTxMeadow2 = 48;
 
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   fl->floorNom = floorNom;
@@ -117,37 +112,37 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
 }
 
 int LandTile_Slot(const LandFloor* fl, int cell) {
-  if (!Land_CellValid(cell)) return kTxBorder;
+  if (!Land_CellValid(cell)) return kTxTileBorder;
   const LandKle& k = fl->kle[cell];
   switch (k.tile) {
-    case 0: return kTxBorder;
-    case 1: return 38;
-    case 3: return 75;
-    case 4: return 76;
-    case 5: return 59;
-    case 6: return 77;
-    case 7: return 78;
+    case 0: return kTxTileBorder;
+    case 1: return kTxTileForest;
+    case 3: return kTxTileSand;
+    case 4: return kTxTileDirt;
+    case 5: return kTxTileWater;
+    case 6: return kTxTileRock;
+    case 7: return kTxTileGravel;
     default: break;
   }
   switch (k.objCode) {
-    case 4: return 36;
-    case 28: return 79;
-    case 3: return 51;
+    case 4: return kTxTileRuin;
+    case 28: return kTxTileRoad;
+    case 3: return kTxTileCrater;
     default: break;
   }
   switch (k.cursor) {
-    case 1: return 80;
-    case 2: return 81;
-    case 3: return 82;
-    case 4: return 83;
-    case 7: return 84;
-    case 8: return 85;
-    case 9: return 86;
-    case 10: return 87;
+    case 1: return kTxDecoCrystal;
+    case 2: return kTxDecoTree;
+    case 3: return kTxDecoOre;
+    case 4: return kTxDecoBush;
+    case 7: return kTxDecoGold;
+    case 8: return kTxDecoGem;
+    case 9: return kTxDecoStump;
+    case 10: return kTxDecoFlowers;
     default: break;
   }
-  if (EditModeOn) return kTxMeadow;
-  return Rand() % 2 == 0 ? kTxMeadow2 : kTxMeadow;
+  if (EditModeOn) return kTxTileMeadow;
+  return Rand() % 2 == 0 ? kTxTileMeadow2 : kTxTileMeadow;
 }
 
 // --- The tile target: a 256 x 256 framebuffer object, so that any window size, and a headless run,
@@ -312,7 +307,7 @@ void LandColourMap_Build(const LandFloor* fl) {
     img[3 * i] = r, img[3 * i + 1] = g, img[3 * i + 2] = b;
   }
   ImgFlipRows(img, kLandSide, kLandSide, 3);
-  Tex_FromMem(&TexTable, kTxColourMap, img, kLandSide, kLandSide, 3, 0);
+  Tex_FromMem(&TexTable, kTxMapSurface, img, kLandSide, kLandSide, 3, 0);
 }
 
 static LandChunk* Chunk(int floor, int chunk) {

@@ -18,6 +18,7 @@
 #include "render/gl2d.h"
 #include "render/rend_view.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
@@ -29,8 +30,8 @@
 #include "ui/ed_palette.h"
 #include "ui/gui.h"
 #include "ui/hints.h"
-#include "ui/program_mode.h"
 #include "ui/hud.h"
+#include "ui/program_mode.h"
 #include "world/fgrs_update.h"
 #include "world/fog.h"
 #include "world/land_grid.h"
@@ -334,7 +335,9 @@ void Cursor_Rule() {
   const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
   const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
   const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
-  if (kind == 9) CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
-  else if (kind == 10) CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
+  if (kind == 9)
+    CursorCode = bunker == fgrAngBunker ? kTxDecoCrystal : bunker == fgrNekBunker ? kTxDecoTree : 0;
+  else if (kind == 10)
+    CursorCode = bunker == fgrAngBunker ? kTxDecoTree : bunker == fgrNekBunker ? kTxDecoCrystal : 0;
   else CursorCode = Cell_OfferCode(kind, level);
 }

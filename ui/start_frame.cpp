@@ -11,6 +11,7 @@
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/clock.h"
 #include "shell/frame_clock.h"
@@ -114,7 +115,7 @@ void Mode1_Frame(int focus) {
     Gl2D_Begin(0, WinWidth, 0, WinHeight);
     Gl_BlendMode(0);
     glColor4f(1, 1, 1, 1);
-    Tex_Bind(&TexTable, 74);
+    Tex_Bind(&TexTable, kTxStartBack);
     Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
     Tex_Off();
     Gui_DrawAll();

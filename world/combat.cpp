@@ -12,6 +12,7 @@
 #include "figures/land.h"
 #include "figures/side.h"
 #include "render/area_queue.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
 #include "shell/random.h"
@@ -64,10 +65,10 @@ Sta* EntrySta(const AreaReq* e) {
 // Whom an area's target rule reaches.
 int RuleTouches(const AreaReq* e, const Fgr* unit) {
   switch (e->filter) {
-    case 1: return 1;
-    case 2: return Fgr_IsOwnedBy(e->src, unit->baner);
-    case 3: return !Fgr_IsOwnedBy(e->src, unit->baner);
-    case 4: return unit->bunkerHost == e->src->bunkerHost;
+    case kAreaEveryone: return 1;
+    case kAreaOwnSide: return Fgr_IsOwnedBy(e->src, unit->baner);
+    case kAreaOtherSides: return !Fgr_IsOwnedBy(e->src, unit->baner);
+    case kAreaSameHost: return unit->bunkerHost == e->src->bunkerHost;
     default: return 0;
   }
 }
@@ -77,8 +78,8 @@ int AreaTouches(const AreaReq* e, const Fgr* unit) {
   Fgr::PosXZ(unit, &ux, &uz);
   Fgr::PosXZ(e->src, &sx, &sz);
   float r = (float)e->radius;
-  if (e->shape == 0) return Circles_TouchV(Vec2{ux, uz}, unit->haf, Vec2{sx, sz}, r);
-  if (e->shape == 1) return std::fabs(ux - sx) <= r && std::fabs(uz - sz) <= r;
+  if (e->shape == kAreaCircle) return Circles_TouchV(Vec2{ux, uz}, unit->haf, Vec2{sx, sz}, r);
+  if (e->shape == kAreaSquare) return std::fabs(ux - sx) <= r && std::fabs(uz - sz) <= r;
   return 0;
 }
 
@@ -237,7 +238,19 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
   const int side = Fgr::Owner(attacker);
   int roll = attacker->onPath ? Rand() % 2 : Rand() % 4;
   if (roll == 0) {
-    Laser_Create(prLaser1, ax, 8.0f, az, ax + 10.0f, 8.0f, az + 10.0f, 5, 0, 0, floor, 1.0f, 0.0f, 1.0f, 1.0f);
+    Laser_Create({.preset = prLaser1,
+                  .x = ax,
+                  .y = 8.0f,
+                  .z = az,
+                  .a = ax + 10.0f,
+                  .b = 8.0f,
+                  .c = az + 10.0f,
+                  .tex = kTxGlow,
+                  .floor = floor,
+                  .r = 1.0f,
+                  .g = 0.0f,
+                  .bl = 1.0f,
+                  .alpha = 1.0f});
     return;
   }
   if (Fgr* cover = Fgr_SquadCover(attacker, target)) target = cover;
@@ -245,13 +258,36 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
   if (target->focusFire >= 1 && target->focusFire <= 3) {
     quality = Fgr_AddAtaker(attacker, gun, target);
     if (quality == 0)
-      Laser_Create(prLaser1, ax, 15.0f, az, 4.0f, 0.0f, 0.0f, 58, 1, side, floor, 0.1f, 0.1f, 0.1f, 1.0f);
+      Laser_Create({.preset = prLaser1,
+                    .x = ax,
+                    .y = 15.0f,
+                    .z = az,
+                    .a = 4.0f,
+                    .tex = kTxSpark,
+                    .imitate = 1,
+                    .owner = side,
+                    .floor = floor,
+                    .r = 0.1f,
+                    .g = 0.1f,
+                    .bl = 0.1f,
+                    .alpha = 1.0f});
   }
   float tx, ty, tz, bx, by, bz;
   Fgr::PosXYZ(&tx, &ty, &tz, target);
   Fgr::PosOffset(attacker, 0.0f, 8.0f, attacker->haf / 2.0f, &bx, &by, &bz);
-  Laser_Create(prLaser1, bx, by, bz, tx, 12.0f, tz, side == PlayerSide ? 29 : 28, 0, 0, floor, 1.0f, 1.0f, 1.0f,
-               1.0f);
+  Laser_Create({.preset = prLaser1,
+                .x = bx,
+                .y = by,
+                .z = bz,
+                .a = tx,
+                .b = 12.0f,
+                .c = tz,
+                .tex = side == PlayerSide ? kTxBeamOwn : kTxBeamFoe,
+                .floor = floor,
+                .r = 1.0f,
+                .g = 1.0f,
+                .bl = 1.0f,
+                .alpha = 1.0f});
   if (target->ImunZeroTarget != 0) return;
   if (!target->isMort) {
     Fgr* taker = Fgr_Border(target);
@@ -361,15 +397,15 @@ void Boe_AreaStep(Fgr* unit) {
   for (int i = 0; i < count; i++) {
     AreaReq* e = &DecalQueue.req[i];
     if (!e->src || e->src == unit) continue;
-    if (e->kind == 2 && e->count > 0) continue;
+    if (e->kind == kAreaPulse && e->count > 0) continue;
     if (!RuleTouches(e, unit) || Zone_SkipsUnit(unit, e)) continue;
     // An area without a radius reaches nobody; it does not end the unit's step.
-    if (e->kind == 1 && e->radius <= 0) continue;
+    if (e->kind == kAreaPlain && e->radius <= 0) continue;
     if (e->floor != -1 && e->floor != unit->UnderGround) continue;
     if (!AreaTouches(e, unit)) continue;
-    if (e->kind == 2) {
+    if (e->kind == kAreaPulse) {
       DecalQueue_AddPtr(e);
-    } else if (e->kind == 3) {
+    } else if (e->kind == kAreaAura) {
       FKu* k = EntryFKu(e);
       if (k && FKu_AddAllToFBu(k, fbu, 0) > 0) unit->tactic += 1;
     }
@@ -387,7 +423,18 @@ void Boe_AreaStep(Fgr* unit) {
     FKu* k = EntryFKu(e);
     if (!s || !k) continue;
     Boe_Damage(nullptr, fbu, s, k, unit, 0);
-    Laser_Create(prLaser1, ux, 3.0f, uz, 6.0f, 0.0f, 0.0f, 5, 1, Fgr::Owner(unit), e->floor, e->f[0], e->f[1],
-                 e->f[2], e->f[3]);
+    Laser_Create({.preset = prLaser1,
+                  .x = ux,
+                  .y = 3.0f,
+                  .z = uz,
+                  .a = 6.0f,
+                  .tex = kTxGlow,
+                  .imitate = 1,
+                  .owner = Fgr::Owner(unit),
+                  .floor = e->floor,
+                  .r = e->f[0],
+                  .g = e->f[1],
+                  .bl = e->f[2],
+                  .alpha = e->f[3]});
   }
 }

@@ -7,6 +7,7 @@
 #include "figures/side.h"
 #include "gm/fa_proc_env.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "world/combat.h"
 #include "world/fgr_quad.h"
@@ -52,7 +53,8 @@ void Proc_SpriteTimer(Fgr* f) {
     return;
   }
   BatchListBig_Add(&RendScene.ListGlowBig2Sided, 0, f, 1, 0, f->Tex1, 0, 1);
-  if (f->Tex1 != 0 && f->Tex1 != 5) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 2, 0, 65, 0, 1);
+  if (f->Tex1 != 0 && f->Tex1 != kTxGlow)
+    BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 2, 0, kTxGlowAtlas, 0, 1);
 }
 
 void Laser_DrawBeam(Fgr* f) {

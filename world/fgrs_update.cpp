@@ -66,9 +66,21 @@ void Fgr_UpdOne(Fgr* f) {
   }
   int k = f->Status();
   if (k == fgrSpawner && !f->P_TrigFrom)
-    DecalQueue_Add(f, 0, 0, 1, 0, 3, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
-                   1.0f, 0.0f, 0.5f, 1.0f);
+    DecalQueue_Add({.src = f,
+                    .kind = kAreaPlain,
+                    .filter = kAreaOtherSides,
+                    .radius = Fgr::RadiusVis(f),
+                    .shape = kAreaCircle,
+                    .w8 = kActOrb,
+                    .floor = f->UnderGround,
+                    .f = {1.0f, 0.0f, 0.5f, 1.0f}});
   if (k == fgrTriger && !f->P_TrigFrom && f->trigSensCase == 1)
-    DecalQueue_Add(f, 0, 0, 1, 0, 1, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
-                   1.0f, 0.0f, 0.5f, 1.0f);
+    DecalQueue_Add({.src = f,
+                    .kind = kAreaPlain,
+                    .filter = kAreaEveryone,
+                    .radius = Fgr::RadiusVis(f),
+                    .shape = kAreaCircle,
+                    .w8 = kActOrb,
+                    .floor = f->UnderGround,
+                    .f = {1.0f, 0.0f, 0.5f, 1.0f}});
 }

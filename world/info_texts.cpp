@@ -11,6 +11,7 @@
 #include "gm/fa_proc_env.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
@@ -330,12 +331,12 @@ void KnoCb_MapPanel(GuiWin* w) {
   if (!w) return;
   Gl_BlendMode(38);
   glColor4f(1, 1, 1, 1);
-  Tex_Bind(&TexTable, 69);
+  Tex_Bind(&TexTable, kTxMapPicture);
   Gl2D_TexRect((float)w->x, (float)w->y, 256, 256, 1, 0, 1);
   Tex_Off();
   Gl2D_TexRect((float)w->x, (float)w->y, 256, 256, 0, 0, 1);
   if (!w->hover) return;
-  Tex_Bind(&TexTable, 92);
+  Tex_Bind(&TexTable, kTxMapHover);
   Gl2D_TexRect((float)w->x, (float)w->y, 128, 128, 1, 0, 1);
   Tex_Off();
   Gui_HintSet(MsgBase_Text(37), MsgBase_Text(38), nullptr, nullptr);

@@ -14,6 +14,7 @@
 #include "gm/fa_proc_env.h"
 #include "gm/org_base.h"
 #include "render/field.h"
+#include "render/tex_names.h"
 #include "shell/geometry.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"
@@ -395,7 +396,7 @@ void Proc_RangStep(Fgr* kno) {
     } else if (r == -1) {
       PointOrderFgr = h;
       PointOrderSig = 2;
-      CarriedTex = 32;
+      CarriedTex = kTxTarget;
     }
   }
 }
@@ -416,7 +417,7 @@ void Proc_BuildStep(Fgr* kno) {
   }
   if (PointOrderFgr && sig <= 29) return;
   if (visUnderGround != 0) return;
-  static const int kCursor[][2] = {{4, 32}, {5, 39}, {6, 37}, {8, 45}};
+  static const int kCursor[][2] = {{4, kTxTarget}, {5, kTxSprScout}, {6, kTxSprTower}, {8, kTxSprDepot}};
   for (const auto& c : kCursor)
     if (sig == c[0]) {
       PointOrderFgr = h;

@@ -14,6 +14,7 @@
 #include "render/field.h"
 #include "render/gl2d.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "render/vert_arr.h"
 #include "shell/frame_clock.h"
 #include "world/combat.h"
@@ -51,10 +52,10 @@ void Unit_QueueRings(Fgr* f) {
   const bool onlySelected =
       !HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
   if (!hovered && !onlySelected) return;
-  if (Fgr::RadiusVis(f) > 1) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 7, 0, 65, 0, 1);
-  if (f->P2_Sub_UseGun) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 8, 0, 65, 0, 1);
+  if (Fgr::RadiusVis(f) > 1) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 7, 0, kTxGlowAtlas, 0, 1);
+  if (f->P2_Sub_UseGun) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 8, 0, kTxGlowAtlas, 0, 1);
   if (f->trueCaptain && Fgr_SkilHasFKu(f))
-    BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 9, 0, 65, 0, 1);
+    BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 9, 0, kTxGlowAtlas, 0, 1);
 }
 
 void Proc_MarkSelected(Fgr* f) {
@@ -66,12 +67,14 @@ void Proc_MarkSelected(Fgr* f) {
   if (f->isSelected > 0 || f == HoverFgr) BatchListBig_Add(&RendScene.ListHud2D, 0, f, 10, 0, 0, 0, 1);
   Unit_QueueRings(f);
   if (f->tactic) {
-    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 6, 0, 11 + AnimBonusFrame(f->AnimBonusKan), 0, 1);
+    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 6, 0, kTxBadge0 + AnimBonusFrame(f->AnimBonusKan),
+                     0, 1);
   }
   BatchList_Add(&RendScene.ListCutout, 0, f, 1, 0, 0, 0, 0);
   BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 2, 0, f->Tex1, 0, 1);
   if (f->isMort == 0) {
-    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 5, 0, 21 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
+    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 5, 0, kTxFlag0 + AnimFlagFrame(f->AnimFlagKan), 0,
+                     1);
   }
   if (!o2::GamePause) Fgr_SpinRot(f, KadrScale(0.01f));
 }

@@ -220,16 +220,26 @@ TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   DecalQueue.count = 0;
   Fgr* src = &Fgrs.mf[42];
   const int pair[2] = {7, 1};
-  DecalQueue_Add(src, 0, 0, 2, 0, 3, 40, 0, -1, 3, 0, pair, 1, 0, 0, 1);
+  DecalQueue_Add({.src = src,
+                  .kind = 2,
+                  .filter = 3,
+                  .radius = 40,
+                  .w8 = 3,
+                  .floor = -1,
+                  .f = {1, 0, 0, 1},
+                  .pair = {pair[0], pair[1]}});
   EXPECT_EQ(DecalQueue.req[0].floor, 0);
   EXPECT_EQ(DecalQueue.req[0].pair[1], 1);
   DecalQueue.count = 0;
-  DecalQueue_Add(src, 0, 0, 1, 0, 1, 40, 0, 1, 1, 0, nullptr, 1, 0, 0, 1);
+  DecalQueue_Add(
+      {.src = src, .kind = 1, .filter = 1, .radius = 40, .w8 = 1, .floor = 1, .f = {1, 0, 0, 1}});
   EXPECT_EQ(DecalQueue.req[0].pair[0], 0);
   EXPECT_EQ(DecalQueue.req[0].pair[1], 0);
-  DecalQueue_Add(nullptr, 0, 0, 1, 0, 1, 40, 0, 1, 1, 0, nullptr, 1, 0, 0, 1);
+  DecalQueue_Add(
+      {.src = nullptr, .kind = 1, .filter = 1, .radius = 40, .w8 = 1, .floor = 1, .f = {1, 0, 0, 1}});
   EXPECT_EQ(DecalQueue.count, 1);
-  for (int i = 1; i < 760; i++) DecalQueue_Add(src, 0, 0, 1, 0, 1, 40, 0, 0, 1, 0, nullptr, 1, 0, 0, 1);
+  for (int i = 1; i < 760; i++)
+    DecalQueue_Add({.src = src, .kind = 1, .filter = 1, .radius = 40, .w8 = 1, .f = {1, 0, 0, 1}});
   EXPECT_EQ(DecalQueue.count, 750);
   DecalQueue.hitCount = 0;
   for (int i = 0; i < 60; i++) DecalQueue_AddPtr(&DecalQueue.req[i]);
