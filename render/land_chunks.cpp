@@ -291,8 +291,14 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
   glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, kLandTileTex, kLandTileTex, 0);
 }
 
+// The colour map's pixels while they are made, before the texture takes them.
+struct ColourMapScratch {
+  uint8_t img[kLandCells * 3];
+};
+static ColourMapScratch ColourMap;
+
 void LandColourMap_Build(const LandFloor* fl) {
-  static uint8_t img[kLandCells * 3];
+  uint8_t* img = ColourMap.img;
   for (int i = 0; i < kLandCells; i++) {
     uint8_t r = 50, g = 70, b = 40;  // type 2, and the ground types 3 and 4 that have no colour
     switch (fl->kle[i].tile) {
@@ -347,7 +353,8 @@ void LandOverview_Build(Fgr* holder) {
     if (!c.visible) continue;
     LandVisibleChunks++;
     int own = c.tex.glName != 0;
-    BatchList_Add(&RendScene.ListSolid, 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0, 0);
+    BatchList_Add(&RendScene.small[kListSolid], 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0,
+                  0);
   }
   if (!TimerDown(&LandOverviewWait)) return;
   LandOverviewWait = kLandOverviewMs;
