@@ -18,6 +18,7 @@
 
 static_assert(sizeof(inerProjKmd) == sizeof(IKmd2) * (anSetKeys1_4Klv + 1),
               "the block must be consecutive records");
+static_assert(KMD_NAMED == anSetKeys1_4Klv, "every command of the class has its name");
 
 // The hand-written names of the texture slots are the generated ones.
 constexpr bool TexNamesMatch() {

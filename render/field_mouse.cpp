@@ -114,8 +114,8 @@ void Field_GameMouse() {
     FieldDragState = 0;
   }
   if (FieldDragLock == 0) FieldRect_ScrollInput();
-  if (Kmd_Fired(9)) SideSwitchReq = 1;
-  if (Kmd_Fired(10)) FloorSwitchReq = 1;
+  if (Kmd_Fired(KMD_HOME)) SideSwitchReq = 1;
+  if (Kmd_Fired(KMD_END)) FloorSwitchReq = 1;
   ScreenShotKey();
 }
 

@@ -47,7 +47,6 @@ constexpr int kHoverPickMs = 520;
 constexpr int kMiniMapOrderMs = 350;
 constexpr float kPickBox = 8.0f;  // the cursor's pick box in window pixels
 constexpr float kFovMax = 45.0f, kFovMin = 30.0f;
-constexpr int kKmdSideSwitch = 9, kKmdFloorSwitch = 10;
 
 // One walker: every period each channel steps by its holds, or by 1 or 2 frames wrapped into 0..N.
 void FrameWalk_Step(FrameWalk* w) {
@@ -171,8 +170,8 @@ void Field_EditorMouse() {
     PickCellUpd(p);
     EdPalette_Apply(1);
   }
-  if (Kmd_Fired(kKmdSideSwitch)) SideSwitchReq = 1;
-  if (Kmd_Fired(kKmdFloorSwitch)) FloorSwitchReq = 1;
+  if (Kmd_Fired(KMD_HOME)) SideSwitchReq = 1;
+  if (Kmd_Fired(KMD_END)) FloorSwitchReq = 1;
   ScreenShotKey();
 }
 
