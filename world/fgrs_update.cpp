@@ -64,20 +64,14 @@ void Fgr_UpdOne(Fgr* f) {
     Fgr_OfferToSides(f);
     if (f->Status() != fgrSpawner) Fgr_UseChainsUpd(f);
   }
-  int k = f->Status();
-  if (k == fgrSpawner && !f->P_TrigFrom)
+  // Spawners and triggers mark their reach on the ground; a spawner's reaches the other sides only.
+  const int k = f->Status();
+  const bool spawner = k == fgrSpawner && !f->P_TrigFrom;
+  const bool trigger = k == fgrTriger && !f->P_TrigFrom && f->trigSensCase == 1;
+  if (spawner || trigger)
     DecalQueue_Add({.src = f,
                     .kind = kAreaPlain,
-                    .filter = kAreaOtherSides,
-                    .radius = Fgr::RadiusVis(f),
-                    .shape = kAreaCircle,
-                    .w8 = kActOrb,
-                    .floor = f->UnderGround,
-                    .f = {1.0f, 0.0f, 0.5f, 1.0f}});
-  if (k == fgrTriger && !f->P_TrigFrom && f->trigSensCase == 1)
-    DecalQueue_Add({.src = f,
-                    .kind = kAreaPlain,
-                    .filter = kAreaEveryone,
+                    .filter = spawner ? kAreaOtherSides : kAreaEveryone,
                     .radius = Fgr::RadiusVis(f),
                     .shape = kAreaCircle,
                     .w8 = kActOrb,
