@@ -20,6 +20,7 @@
 #include "render/kmd_block.h"
 #include "render/rend_view.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
@@ -40,13 +41,12 @@ constexpr int kHoverMs = 330;         // play's hover picks
 constexpr int kEditorHoverMs = 520;   // the editor's
 constexpr int kMiniMapOrderMs = 350;  // the minimap takes another order after this guard
 constexpr float kFovMax = 45.0f, kFovMin = 30.0f;
-constexpr int kKmdSideSwitch = 9, kKmdFloorSwitch = 10;
 
 // The last of both field mouse handlers: the side and floor switches asked of the next frame's
 // pre-step, and the screenshot key.
 void SwitchAndShotKeys() {
-  if (Kmd_Fired(kKmdSideSwitch)) FieldMouse.SideSwitchReq = 1;
-  if (Kmd_Fired(kKmdFloorSwitch)) FieldMouse.FloorSwitchReq = 1;
+  if (Kmd_Fired(KMD_HOME)) FieldMouse.SideSwitchReq = 1;
+  if (Kmd_Fired(KMD_END)) FieldMouse.FloorSwitchReq = 1;
   ScreenShotKey();
 }
 
@@ -220,10 +220,12 @@ void Cursor_Rule() {
   const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
   const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
   const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
-  if (kind == 9) FieldMouse.CursorCode = bunker == fgrAngBunker ? 80 : bunker == fgrNekBunker ? 81 : 0;
+  int& code = FieldMouse.CursorCode;
+  if (kind == 9)
+    code = bunker == fgrAngBunker ? kTxDecoCrystal : bunker == fgrNekBunker ? kTxDecoTree : 0;
   else if (kind == 10)
-    FieldMouse.CursorCode = bunker == fgrAngBunker ? 81 : bunker == fgrNekBunker ? 80 : 0;
-  else FieldMouse.CursorCode = Cell_OfferCode(kind, level);
+    code = bunker == fgrAngBunker ? kTxDecoTree : bunker == fgrNekBunker ? kTxDecoCrystal : 0;
+  else code = Cell_OfferCode(kind, level);
 }
 
 void Cursor_DrawOverlay() {
@@ -237,7 +239,7 @@ void Cursor_DrawOverlay() {
     Gl2D_OutlineRectArgb((float)x, (float)y, (float)w, (float)h, 0xFFFFFFFF);
   }
   Gl_BlendMode(38);
-  Tex_Bind(&TexTable, 3);
+  Tex_Bind(&TexTable, kTxCursor);
   if (OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
   else glColor4f(1, 1, 1, 1);
   Gl2D_TexRect((float)cx, (float)(cy - 32), 32, 32, 1, 0, 1);
@@ -247,7 +249,7 @@ void Cursor_DrawOverlay() {
     Gl2D_TexRect((float)(cx + 16), (float)cy, 32, 32, 1, 0, 1);
   }
   if (Slot3_IsSet()) {
-    Tex_Bind(&TexTable, 7);
+    Tex_Bind(&TexTable, kTxSlotMark);
     glColor4ub(255, 255, 255, 200);
     Gl2D_TexRect((float)(cx + 16), (float)(cy - 32), 32, 32, 1, 0, 1);
   } else if (FieldMouse.CursorCode >= 1) {

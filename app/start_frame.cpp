@@ -19,6 +19,7 @@
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/kmd_block.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/clock.h"
 #include "shell/frame_clock.h"
@@ -42,13 +43,24 @@ int TextBoxCode() {
   struct Pair {
     int kmd, code;
   };
-  static const Pair kEdit[] = {{13, 501}, {14, 502}, {15, 503}, {18, 503}, {16, 504},
-                               {19, 504}, {17, 505}, {20, 505}};
+  static const Pair kEdit[] = {{KMD_SELECT_ALL, kTextSelectAll},
+                               {KMD_TEXT_RESERVED, kTextReserved},
+                               {KMD_CUT, kTextCut},
+                               {KMD_CUT2, kTextCut},
+                               {KMD_COPY, kTextCopy},
+                               {KMD_COPY2, kTextCopy},
+                               {KMD_PASTE, kTextPaste},
+                               {KMD_PASTE2, kTextPaste}};
   for (const Pair& p : kEdit)
     if (Kmd_Fired(p.kmd)) return p.code;
-  static const Pair kCtrl[] = {{3, 337}, {4, 339}, {5, 338}, {6, 340}};
-  static const Pair kPlain[] = {{3, 37}, {4, 39}, {5, 38}, {6, 40}, {7, 33},
-                                {8, 34}, {9, 36}, {10, 35}, {11, 46}};
+  static const Pair kCtrl[] = {{KMD_LEFT, kTextCtrlLeft},
+                               {KMD_RIT, kTextCtrlRight},
+                               {KMD_UP, kTextScrollUp},
+                               {KMD_DN, kTextScrollDown}};
+  static const Pair kPlain[] = {
+      {KMD_LEFT, kTextLeft}, {KMD_RIT, kTextRight},   {KMD_UP, kTextUp},
+      {KMD_DN, kTextDown},   {KMD_PGUP, kTextPageUp}, {KMD_PGDN, kTextPageDown},
+      {KMD_HOME, kTextHome}, {KMD_END, kTextEnd},     {KMD_DEL, kTextDelete}};
   if (KeyIsDown(VK_CONTROL)) {
     for (const Pair& p : kCtrl)
       if (Kmd_Fired(p.kmd)) return p.code;
@@ -103,7 +115,7 @@ void Mode1_Frame(int focus) {
     Gl2D_Begin(0, WinWidth, 0, WinHeight);
     Gl_BlendMode(0);
     glColor4f(1, 1, 1, 1);
-    Tex_Bind(&TexTable, 74);
+    Tex_Bind(&TexTable, kTxStartBack);
     Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
     Tex_Off();
     Gui_DrawAll();

@@ -9,6 +9,7 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
+#include "render/tex_names.h"
 #include "world/combat.h"
 #include "world/figure_ops.h"
 #include "world/income.h"
@@ -36,8 +37,8 @@ Fgr* Standing(int kind, int preset, float x, float z, int tex, int activateExt) 
 
 // The centre of a land cell: its low corner plus half a cell.
 void CellCentre(const LandKle& k, float* x, float* z) {
-  *x = k.x + 5.0f;
-  *z = k.z + 5.0f;
+  *x = k.x + kLandHalfCell;
+  *z = k.z + kLandHalfCell;
 }
 
 void CellMark(LandKle& k, int a, int b, int c, int d) {
@@ -97,26 +98,25 @@ int KnoUnit_Add(Fgr* owner, int onK, int titul, int hint1, int hint2, int onR) {
   return 1;
 }
 
-Fgr* Laser_Create(int preset, float x, float y, float z, float a, float b, float c, int tex, int imitate,
-                  int owner, int floor, float r, float g, float bl, float alpha) {
-  Fgr* f = Fgr_AddFilled(fgrLaser, preset, 0);
+Fgr* Laser_Create(const LaserArgs& l) {
+  Fgr* f = Fgr_AddFilled(fgrLaser, l.preset, 0);
   if (!f) return nullptr;
-  Fgr_SetPosition(f, x, y, z);
-  f->Tex1 = tex;
-  if (imitate) {
+  Fgr_SetPosition(f, l.x, l.y, l.z);
+  f->Tex1 = l.tex;
+  if (l.imitate) {
     f->imiter = 1;
-    f->haf = a;
+    f->haf = l.a;
   } else {
-    f->laserX = a;
-    f->laserY = b;
-    f->laserZ = c;
+    f->laserX = l.a;
+    f->laserY = l.b;
+    f->laserZ = l.c;
   }
-  if (owner) Fgr::SetBanerChain(f, owner);
-  f->fcr = r;
-  f->fcg = g;
-  f->fcb = bl;
-  f->fca = alpha;
-  f->UnderGround = floor == -1 ? visUnderGround : (floor != 0 ? 1 : 0);
+  if (l.owner) Fgr::SetBanerChain(f, l.owner);
+  f->fcr = l.r;
+  f->fcg = l.g;
+  f->fcb = l.bl;
+  f->fca = l.alpha;
+  f->UnderGround = l.floor == -1 ? visUnderGround : (l.floor != 0 ? 1 : 0);
   return f;
 }
 
@@ -187,13 +187,13 @@ void FieldSpec_CreatePair(int cell) {
   Fgr* f = Fgr_AddFilled(fgrFieldSpec, prFieldSpec1, 0);
   if (!f) return;
   Rgb(f, 1.0f, 0.3f, 0.4f);
-  f->Tex1 = 68;
+  f->Tex1 = kTxStamp;
   f->FieldSpeStro = 28;
   Fgr_CellMoveTo(f, cell, cell, 0, 1);
   Fgr* g = Fgr_AddFilled(fgrFieldSpec, prFieldSpec1, 0);
   if (!g) return;
   Rgb(g, 1.0f, 1.0f, 0);
-  g->Tex1 = 67;
+  g->Tex1 = kTxSpr67;
   g->FieldSpeStro = 28;
   Fgr_CellMoveTo(g, cell, cell, 1, 1);
 }
@@ -203,7 +203,7 @@ Fgr* FieldSpec_Create(int code, float x, float z) {
   if (!f) return nullptr;
   Fgr_SetPosition(f, x, 0, z);
   f->FieldSpeStro = code;
-  f->Tex1 = 54;
+  f->Tex1 = kTxFieldLadder;
   f->FieldSpeStro_PitStatus = 1;
   if (code == 12) Rgb(f, 1.0f, 0, 0);
   else if (code == 13) Rgb(f, 0, 0.3f, 1.0f);
@@ -215,7 +215,7 @@ Fgr* FieldSpec_Create2(float x, float z) {
   Fgr* f = Fgr_AddFilled(fgrFieldSpec, prFieldSpec1, 0);
   if (!f) return nullptr;
   Fgr_SetPosition(f, x, 0, z);
-  f->Tex1 = 54;
+  f->Tex1 = kTxFieldLadder;
   f->FieldSpeStro = 8;
   return f;
 }
@@ -224,9 +224,9 @@ Fgr* FieldSpec_Create3(int code, float x, float z) {
   Fgr* f = Fgr_AddFilled(fgrFieldSpec, prFieldSpec1, 0);
   if (!f) return nullptr;
   Fgr_SetPosition(f, x, 0, z);
-  if (code == 3) f->Tex1 = 51;
-  else if (code == 4) f->Tex1 = 36;
-  else if (code == 5) f->Tex1 = 52;
+  if (code == 3) f->Tex1 = kTxTileCrater;
+  else if (code == 4) f->Tex1 = kTxTileRuin;
+  else if (code == 5) f->Tex1 = kTxTilePlate;
   f->FieldSpeStro = code;
   f->FieldSpeStro_PitStatus = 0;
   return f;
@@ -236,7 +236,7 @@ Fgr* Dekor_Create(int code, float x, float z) {
   Fgr* f = Fgr_AddFilled(fgrDekor, prDekor1, 0);
   if (!f) return nullptr;
   Fgr_SetPosition(f, x, 11.0f, z);
-  if (code == 16) f->Tex1 = 38;
+  if (code == 16) f->Tex1 = kTxTileForest;
   return f;
 }
 
@@ -248,13 +248,13 @@ void Spawner_Create(int mode, float x, float z, int cell, int cell2, int floor) 
   f->LandKleLUp = cell2;
 }
 
-Fgr* BoxPrize_Create(float x, float z) { return Standing(fgrBoxPrize, prBoxPrize1, x, z, 64, 2); }
-Fgr* BoxPrize_Create2(float x, float z) { return Standing(fgrBoxPrize, prBoxPrize1, x, z, 63, 1); }
+Fgr* BoxPrize_Create(float x, float z) { return Standing(fgrBoxPrize, prBoxPrize1, x, z, kTxSpr64, 2); }
+Fgr* BoxPrize_Create2(float x, float z) { return Standing(fgrBoxPrize, prBoxPrize1, x, z, kTxSpr63, 1); }
 Fgr* StaticBoost_Create(float x, float z) {
-  return Standing(fgrStaticBoost, prStaticBoost2, x, z, 62, 2);
+  return Standing(fgrStaticBoost, prStaticBoost2, x, z, kTxSpr62, 2);
 }
 Fgr* StaticBoost_Create2(float x, float z) {
-  return Standing(fgrStaticBoost, prStaticBoost1, x, z, 61, 1);
+  return Standing(fgrStaticBoost, prStaticBoost1, x, z, kTxSpr61, 1);
 }
 
 void KnoUnit_CreateSet(Fgr* building) {

@@ -12,10 +12,21 @@ class Fgr;
 // the preset failed (then the slot and its record are free again).
 Fgr* Fgr_AddFilled(int kind, int preset, int forBase);
 
-// A beam from (x, y, z) to (a, b, c), or with imitate a sprite of size a; floor -1 is the floor on
-// show, 0 the surface, any other value the floor below.
-Fgr* Laser_Create(int preset, float x, float y, float z, float a, float b, float c, int tex, int imitate,
-                  int owner, int floor, float r, float g, float bl, float alpha);
+// What a laser figure is made of: a beam from (x, y, z) to (a, b, c), or with imitate a sprite of
+// size a; a texture slot, an owner side (0 none), a floor (-1 the floor on show, 0 the surface, any
+// other value the floor below) and a colour. Built with designated initialisers; what a call leaves
+// out is 0.
+struct LaserArgs {
+  int preset = 0;
+  float x = 0, y = 0, z = 0;
+  float a = 0, b = 0, c = 0;
+  int tex = 0;
+  int imitate = 0;
+  int owner = 0;
+  int floor = 0;
+  float r = 0, g = 0, bl = 0, alpha = 0;
+};
+Fgr* Laser_Create(const LaserArgs& l);
 Fgr* Triger_Create(float x, float y, float z, int owner, int forBase);
 // The flag a unit raises on a holder cell of its floor (nothing unless the unit is a unit, the cell
 // valid and held, and the holder's flag not already up).

@@ -11,7 +11,7 @@
 #include "figures/mode_words.h"
 #include "figures/side.h"
 #include "figures/upkeep.h"
-#include "shell/rect.h"
+#include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/ranks.h"
 
@@ -177,12 +177,8 @@ Fgr* Unit_CreateNear(int kind, int preset, int owner, float x, float z, float ra
                      int partKind, int partPreset) {
   float dx = 0, dz = 0;
   RandRingOffset(radius, &dx, &dz);
-  float px = x + dx, pz = z + dz;
-  // Far off the land (or no number at all) is no cell; it also keeps the conversion defined.
-  if (!(px > -1.0e6f && px < 1.0e6f && pz > -1.0e6f && pz < 1.0e6f)) return nullptr;
-  int cell =
-      Grid_CellIndex(static_cast<int>(px), static_cast<int>(pz), 0, 0, 10, 10, kLandSide, kLandSide);
-  if (!Land_CellValid(cell)) return nullptr;
+  const int cell = Land_CellAt(x + dx, z + dz);
+  if (cell < 0) return nullptr;
   return Unit_CreateAtCell(kind, preset, owner, cell, 0, floor, partKind, partPreset, 0, 0);
 }
 

@@ -9,6 +9,7 @@
 #include "render/field.h"
 #include "render/gl2d.h"
 #include "render/land_chunks.h"
+#include "render/tex_names.h"
 #include "shell/log.h"
 #include "shell/random.h"
 #include "shell/window_state.h"
@@ -102,24 +103,24 @@ void ProjX_CreateLandAndBunkers() {
     Fgr_SetKamStudio(land);
   }
   for (int floor = 0; floor < 2; floor++)
-    for (int n = 0; n < 64; n++) {
+    for (int n = 0; n < kLandChunks; n++) {
       Fgr* p = Make(fgrLandLosk, prLandLosk1);
       if (!p) return;
       if (floor) p->UnderGround = 1;
       Fgr_SetSpeLosk(p, n, floor);
-      LandChunk_SetFixed(floor, n, floor ? 48 : n == 41 ? 69 : 0);
+      LandChunk_SetFixed(floor, n, floor ? kTxTileMeadow2 : n == kLandFixedChunk ? kTxMapPicture : 0);
     }
   Land_CellQuad(1);
   Land_CellQuad2(0);
 
   Fgr* d1 = Make(fgrLandDecal, prLandDecal1);
   if (!d1) return;
-  d1->Tex1 = 2;
+  d1->Tex1 = kTxEditMark;
   Fgr_SetSpeDecal(d1, 1);
   d1->fca = 1.0f;
   Fgr* d2 = Make(fgrLandDecal, prLandDecal1);
   if (!d2) return;
-  d2->Tex1 = 8;
+  d2->Tex1 = kTxDecalRing;
   Fgr_SetSpeDecal(d2, 2);
   d2->fcr = 1.0f, d2->fcg = 0.25f, d2->fcb = 0.3f, d2->fca = 0.7f;
 
@@ -190,7 +191,11 @@ Fgr* StaMutBunker(int kind, int owner, float x, float z, int cell) {
     Side_SetSaveDefaults(owner - 1);
   }
   f->LandKleLUp = cell;
-  static const int kRing[12] = {255, -1, -257, -256, -255, -254, 2, 258, 514, 513, 512, 511};
+  // The twelve cells around the bunker's 2 x 2 cells, round from the one left of its second row.
+  static const int kRing[12] = {Land_CellStep(-1, 1), Land_CellStep(-1, 0), Land_CellStep(-1, -1),
+                                Land_CellStep(0, -1), Land_CellStep(1, -1), Land_CellStep(2, -1),
+                                Land_CellStep(2, 0),  Land_CellStep(2, 1),  Land_CellStep(2, 2),
+                                Land_CellStep(1, 2),  Land_CellStep(0, 2),  Land_CellStep(-1, 2)};
   const bool onGrid = cell >= 0 && cell < kLandCells;
   for (int d : kRing) Land_AttachHolder(onGrid && Land_CellValid(cell + d) ? cell + d : 0, f);
   if (!f->dXKlv) {

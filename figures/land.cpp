@@ -6,6 +6,7 @@
 #include "figures/fgr.h"
 #include "shell/mem_clear.h"
 #include "shell/random.h"
+#include "shell/rect.h"
 
 LandFloor LandSurface;
 LandFloor LandUnder;
@@ -16,6 +17,14 @@ int Land_CellValid(int cell) {
   if (cell < kLandSide || cell >= kLandCells - kLandSide) return 0;
   int col = cell % kLandSide;
   return col != 0 && col != kLandSide - 1;
+}
+
+int Land_CellIndex(float x, float z) {
+  // The range test also refuses NaN, so the conversions below are always defined.
+  if (!(x >= 0.0f && x <= kLandWorldSize && z >= 0.0f && z <= kLandWorldSize)) return -1;
+  constexpr int kCell = (int)kLandCellSize;
+  const int c = Grid_CellIndex((int)x, (int)z, 0, 0, kCell, kCell, kLandSide, kLandSide);
+  return c < kLandCells ? c : -1;
 }
 
 // --- The floor's drawing.

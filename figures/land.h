@@ -15,6 +15,16 @@ constexpr int kLandVerts = kLandVertSide * kLandVertSide;
 constexpr int kLandLayers = 5;                    // passability layers 1..5
 constexpr int kLandHalfSide = kLandSide / 2;      // the coarse maps of large figures
 constexpr float kLandCellSize = 10.0f;
+constexpr float kLandHalfCell = kLandCellSize / 2;           // a cell's centre from its low corner
+constexpr float kLandWorldSize = kLandSide * kLandCellSize;  // the field's side in world units
+
+// Steps in the row-order grids, dc columns and dr rows: between cells, and between vertices.
+constexpr int Land_CellStep(int dc, int dr) { return dr * kLandSide + dc; }
+constexpr int Land_VertStep(int dc, int dr) { return dr * kLandVertSide + dc; }
+// The eight cells around a cell, the row below first.
+constexpr int kLandNeighbours[8] = {Land_CellStep(-1, -1), Land_CellStep(0, -1), Land_CellStep(1, -1),
+                                    Land_CellStep(-1, 0),  Land_CellStep(1, 0),  Land_CellStep(-1, 1),
+                                    Land_CellStep(0, 1),   Land_CellStep(1, 1)};
 
 // One cell. Word 0 is four bytes so it can be saved and loaded exactly as it lies in memory.
 struct LandKle {
@@ -37,8 +47,10 @@ struct LandVert {
 
 // --- The floor's drawing: 64 chunks of 32 x 32 cells, each its own mesh and tile texture, and the
 // fog map that the minimap shows through the overview texture.
-constexpr int kLandChunks = 64;
-constexpr int kLandChunkSide = 32;                     // cells per chunk side; 8 chunks a row
+constexpr int kLandChunkSide = 32;                              // cells per chunk side
+constexpr int kLandChunksPerSide = kLandSide / kLandChunkSide;  // 8 chunks a row
+constexpr int kLandChunks = kLandChunksPerSide * kLandChunksPerSide;
+constexpr float kLandChunkSize = kLandChunkSide * kLandCellSize;        // world units
 constexpr int kLandChunkIndices = kLandChunkSide * kLandChunkSide * 6;  // two triangles a cell
 constexpr int kFogUnseen = 60;                         // FogVis value of an unseen cell
 
@@ -106,6 +118,11 @@ void Fgr_SetKamStudio(Fgr* f);
 LandKle* Land_Layer(int floor);
 // A cell index names a valid cell: inside 256..65279 and off the border columns 0 and 255.
 int Land_CellValid(int cell);
+// The cell number of a world point, valid or not, by the grid's one edge rule: both coordinates
+// truncated to whole units, a cell's low edges belonging to it except the field's own (x or z below
+// 1 is no cell), its far edge 2560 belonging to the field (it names column 0 of the next row, an
+// invalid cell). -1 off the field: not finite, beyond 2560, or a number of 65536 and up.
+int Land_CellIndex(float x, float z);
 
 // The mesh of a floor decorated by the tile types of its cells: each valid cell's low-corner vertex
 // gets a height and a colour (alpha kept), drawing rand() in cell order. The land import and the

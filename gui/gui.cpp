@@ -25,8 +25,10 @@ struct RootCleanup {
 
 int KnownAnchor(int a) {
   switch (a) {
-    case 1: case 3: case 5: case 6: case 7: case 9: case 11: case 12:
-    case 25: case 45: case 65: case 85: case 100:
+    case kAnchorTopRight: case kAnchorRight: case kAnchorBottomRight: case kAnchorBottom:
+    case kAnchorBottomLeft: case kAnchorLeft: case kAnchorTopLeft: case kAnchorTop:
+    case kAnchorCentre25: case kAnchorCentre45: case kAnchorCentre65: case kAnchorCentre85:
+    case kAnchorWhole:
       return a;
     default:
       return 0;
@@ -79,7 +81,7 @@ void Gui_SetRoot(GuiCallback draw, GuiCallback event, int x, int y, int w, int h
   GuiRoot.y = y;
   GuiRoot.w = w;
   GuiRoot.h = h;
-  GuiRoot.anchor = 0;
+  GuiRoot.anchor = kAnchorCentre;
 }
 
 void Gui_InitRoot(int width, int height) {
@@ -91,7 +93,7 @@ void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, fl
   if (!win) return;
   win->anchor = KnownAnchor(anchor);
   const GuiWin* s = useParentSize && win->parent ? win->parent : &GuiRoot;
-  if (win->anchor == 100) {
+  if (win->anchor == kAnchorWhole) {
     win->x = s->x;
     win->y = s->y;
     win->w = s->w;
@@ -106,14 +108,14 @@ void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, fl
   const float top = py + ph - (float)h, bottom = py, middleY = py + ph * 0.5f - (float)(h / 2);
   float ax = centreX, ay = middleY;
   switch (win->anchor) {
-    case 11: ax = left; ay = top; break;
-    case 12: ax = centreX; ay = top; break;
-    case 1: ax = right; ay = top; break;
-    case 9: ax = left; ay = middleY; break;
-    case 3: ax = right; ay = middleY; break;
-    case 7: ax = left; ay = bottom; break;
-    case 6: ax = centreX; ay = bottom; break;
-    case 5: ax = right; ay = bottom; break;
+    case kAnchorTopLeft: ax = left; ay = top; break;
+    case kAnchorTop: ax = centreX; ay = top; break;
+    case kAnchorTopRight: ax = right; ay = top; break;
+    case kAnchorLeft: ax = left; ay = middleY; break;
+    case kAnchorRight: ax = right; ay = middleY; break;
+    case kAnchorBottomLeft: ax = left; ay = bottom; break;
+    case kAnchorBottom: ax = centreX; ay = bottom; break;
+    case kAnchorBottomRight: ax = right; ay = bottom; break;
     default: break;  // the centre
   }
   win->x = (int)((float)(int)ax + fx * sw);

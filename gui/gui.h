@@ -17,8 +17,27 @@ void Gui_CursorPos(int* x, int* y);
 void Gui_SetRoot(GuiCallback draw, GuiCallback event, int x, int y, int w, int h);
 void Gui_InitRoot(int width, int height);
 
-// Places win: anchor codes 1, 3, 5, 6, 7, 9, 11, 12 (clock face), 0/25/45/65/85 centre, 100 the
-// whole size base; the size base is the parent with useParentSize set, else the root.
+// The anchor codes: the corner of the parent a widget is placed from, read on a clock face (y up);
+// the four codes of tens and five are the centre too, and the whole size base takes its rectangle.
+enum GuiAnchor {
+  kAnchorCentre = 0,
+  kAnchorTopRight = 1,
+  kAnchorRight = 3,
+  kAnchorBottomRight = 5,
+  kAnchorBottom = 6,
+  kAnchorBottomLeft = 7,
+  kAnchorLeft = 9,
+  kAnchorTopLeft = 11,
+  kAnchorTop = 12,
+  kAnchorCentre25 = 25,
+  kAnchorCentre45 = 45,
+  kAnchorCentre65 = 65,
+  kAnchorCentre85 = 85,
+  kAnchorWhole = 100,
+};
+
+// Places win by an anchor code (any other is kept as 0, the centre); the size base is the parent
+// with useParentSize set, else the root.
 void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, float fh, int anchor);
 // A new invisible widget laid out under parent; null (nothing made) for a null parent.
 GuiWin* Gui_New(GuiWin* parent, GuiCallback draw, GuiCallback event, float fx, float fy, float fw,

@@ -14,6 +14,7 @@
 #include "gui/value_input.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/msgbase.h"
 #include "shell/text.h"
@@ -139,7 +140,7 @@ void ValPanel_Bar(GuiWin* w, const char* text, const char* clr, int* frameFlag, 
   if (!w) return;
   const int v = visp ? *visp : 0;
   if (v >= 1) {
-    if (v <= 3) Tex_Bind(&TexTable, 69 + v);
+    if (v <= 3) Tex_Bind(&TexTable, kTxNamebarBlue + v - 1);  // blue, green, red
     else Tex_Off();
     Gl_BlendMode(38);
     glColor4f(0.6f, 0.6f, 0.6f, 0.6f);

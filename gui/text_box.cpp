@@ -145,11 +145,11 @@ int textEditStream(GuiWin* box, int c, int code) {
   // them): every key finds the caret on the text.
   TextBox_ClampCaret(box);
   switch (code) {
-    case 501: TextBox_SelectAll(); return 0;
-    case 502: return 0;
-    case 503: TextEd_Cut(); return 0;
-    case 504: TextEd_Copy(); return 0;
-    case 505: TextBox_Paste(); return 0;
+    case kTextSelectAll: TextBox_SelectAll(); return 0;
+    case kTextReserved: return 0;
+    case kTextCut: TextEd_Cut(); return 0;
+    case kTextCopy: TextEd_Copy(); return 0;
+    case kTextPaste: TextBox_Paste(); return 0;
     default: break;
   }
   GuiList* list = ListOf(box);
@@ -159,42 +159,42 @@ int textEditStream(GuiWin* box, int c, int code) {
   bool moved = false;
   const int oldCol = box->caretCol;
   switch (code) {
-    case 37:
+    case kTextLeft:
       GuiList_ColLeft(box, 1, 1);
       if (box->caretCol < 0) box->caretCol = 0;
       ShiftRuleColumn(oldCol);
       break;
-    case 39:
+    case kTextRight:
       GuiList_ColRight(box, 1, 1);
       if (box->caretCol > RowLen(box, cur)) box->caretCol = RowLen(box, cur);
       ShiftRuleColumn(oldCol);
       break;
-    case 36:
+    case kTextHome:
       GuiList_SetCol(box, 0, 1);
       ShiftRuleColumn(oldCol);
       break;
-    case 35:
+    case kTextEnd:
       GuiList_SetCol(box, RowLen(box, cur), 1);
       ShiftRuleColumn(oldCol);
       break;
-    case 38:
+    case kTextUp:
       if (box->cursorRow > 0) box->cursorRow--, moved = true;
       else moved = GuiList_ScrollUp(box, 1) != 0;
       ShiftRuleLine(cur);
       break;
-    case 40:
+    case kTextDown:
       if (box->cursorRow < box->visibleRows - 1) box->cursorRow++, moved = true;
       else moved = GuiList_ScrollDown(box, 1) != 0;
       ShiftRuleLine(cur);
       break;
-    case 338:
+    case kTextScrollUp:
       if (box->firstRow == 0 && box->cursorRow >= 1) box->cursorRow--, moved = true;
       else moved = GuiList_ScrollUp(box, 1) != 0;
       break;
-    case 340: moved = GuiList_ScrollDown(box, 1) != 0; break;
-    case 33: moved = GuiList_ScrollUp(box, 0) != 0; break;
-    case 34: moved = GuiList_ScrollDown(box, 0) != 0; break;
-    case 46: {
+    case kTextScrollDown: moved = GuiList_ScrollDown(box, 1) != 0; break;
+    case kTextPageUp: moved = GuiList_ScrollUp(box, 0) != 0; break;
+    case kTextPageDown: moved = GuiList_ScrollDown(box, 0) != 0; break;
+    case kTextDelete: {
       box->textBoxFlag = 1;
       if (DeleteSelIfAny()) return 1;
       std::string& row = *RowText(box, cur);
@@ -216,7 +216,7 @@ int textEditStream(GuiWin* box, int c, int code) {
     }
     default: {
       const unsigned char ch = (unsigned char)c;
-      if (ch == 8) {
+      if (ch == '\b') {
         box->textBoxFlag = 1;
         if (DeleteSelIfAny()) return 1;
         cur = GuiList_CurRow(box);
@@ -238,14 +238,14 @@ int textEditStream(GuiWin* box, int c, int code) {
           }
           moved = true;
         }
-      } else if (ch == 9) {
+      } else if (ch == '\t') {
         box->textBoxFlag = 1;
         DeleteSelIfAny();
         cur = GuiList_CurRow(box);
         if (!RowText(box, cur)) return 0;
         InsertAtCaret(box, *RowText(box, cur), "   ");
         GuiList_ColRight(box, 3, 1);
-      } else if (ch == 13) {
+      } else if (ch == '\r') {
         box->textBoxFlag = 1;
         DeleteSelIfAny();
         cur = GuiList_CurRow(box);
@@ -268,7 +268,7 @@ int textEditStream(GuiWin* box, int c, int code) {
         if (box->cursorRow >= box->visibleRows - 1 && GuiList_ScrollDown(box, 1)) box->cursorRow--;
         box->caretCol = 0;
         box->boxWord = 0;
-      } else if (ch >= 32) {
+      } else if (ch >= ' ') {
         box->textBoxFlag = 1;
         DeleteSelIfAny();
         cur = GuiList_CurRow(box);

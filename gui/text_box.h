@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/gui_list.h"
+#include "platform/platform.h"
 #include "shell/gui_win.h"
 
 constexpr int kTextRowHeight = 18;  // pixels of one row
@@ -28,9 +29,33 @@ struct TextBoxCaretRec {
 };
 extern TextBoxCaretRec TextBoxCaret;
 
+// The key codes of textEditStream: the caret keys by their virtual-key codes, the scrolls with Ctrl
+// as 300 plus the arrow's code (Ctrl with Left or Right is passed but does nothing of its own), the
+// editing commands from 501.
+constexpr int kTextCtrl = 300;
+enum TextEditCode {
+  kTextPageUp = VK_PRIOR,
+  kTextPageDown = VK_NEXT,
+  kTextEnd = VK_END,
+  kTextHome = VK_HOME,
+  kTextLeft = VK_LEFT,
+  kTextUp = VK_UP,
+  kTextRight = VK_RIGHT,
+  kTextDown = VK_DOWN,
+  kTextDelete = VK_DELETE,
+  kTextCtrlLeft = kTextCtrl + VK_LEFT,
+  kTextScrollUp = kTextCtrl + VK_UP,
+  kTextCtrlRight = kTextCtrl + VK_RIGHT,
+  kTextScrollDown = kTextCtrl + VK_DOWN,
+  kTextSelectAll = 501,
+  kTextReserved = 502,  // does nothing
+  kTextCut = 503,
+  kTextCopy = 504,
+  kTextPaste = 505,
+};
+
 // The key handler. Characters come from the window procedure with code 0 (only while the start
-// screen is shown); key codes from the start-screen frame with character 0: 37/39/36/35/38/40
-// caret moves, 338/340 scrolls, 33/34 pages, 46 Delete, 501 select all, 503 cut, 504 copy, 505 paste.
+// screen is shown); key codes from the start-screen frame with character 0.
 int textEditStream(GuiWin* box, int c, int code);
 void TextBox_OnClick(GuiWin* win);
 void TextBox_OnMouseDrag();

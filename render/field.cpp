@@ -8,6 +8,7 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/frame_clock.h"
 #include "shell/window_state.h"
@@ -129,7 +130,7 @@ void MiniMap_Draw(int (*sides)[kSideWords], int allSides) {
   glEnable(GL_SCISSOR_TEST);
   Gl_BlendMode(0);
   glColor4f(1, 1, 1, 1);
-  Tex_Bind(&TexTable, visUnderGround == 1 ? 73 : 60);
+  Tex_Bind(&TexTable, visUnderGround == 1 ? kTxMapUnder : kTxMapSurface);
   Gl2D_TexRect((float)m.x, (float)m.y, (float)m.w, (float)m.h, 1, 0, 1);
   Gl_BlendMode(38);
   glColor4f(1, 1, 1, 1);
@@ -163,7 +164,7 @@ void MiniMap_DrawMark(const Fgr* f, uint32_t argb) {
   if (Bunker_PropsOfKind(f->status)) {
     Gl_BlendMode(38);
     Gl_ColorArgb(argb);
-    Tex_Bind(&TexTable, 7);
+    Tex_Bind(&TexTable, kTxSlotMark);
     Gl2D_TexRect(x1 - 3, y1 - 3, 8, 8, 1, 0, 1);
     return;
   }

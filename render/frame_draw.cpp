@@ -8,6 +8,7 @@
 #include "gm/org_base.h"
 #include "render/gl2d.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 
 int Fgrs_QueueDrawAll(t_Fgrs* c) {
   while (RendView_SetNext(&RendScene)) {
@@ -26,7 +27,8 @@ void Fgr_QueueDraw(Fgr* f) {
       !Frustum_BoxIn(SceneFrustum, f->priv_position_x, f->priv_position_y, f->priv_position_z,
                      2 * f->haf))
     return;
-  if (EditModeOn && !f->Active()) BatchListBig_Add(&RendScene.ListHud2DAdd, 0, f, 12, 0, 2, 0, 1);
+  if (EditModeOn && !f->Active())
+    BatchListBig_Add(&RendScene.big[kListHud2DAdd], 0, f, 12, 0, kTxEditMark, 0, 1);
   if (f->ProcNomDraw) ProcFgr(f->ProcNomDraw, f);
 }
 
@@ -61,43 +63,51 @@ static bool Owns(const RendView* v, const L& l) {
   return v->bucketCount[l.sceneIndex] && l.count;
 }
 
+// The view's run of buckets of the list.
+static void DrawShare(const RendView* v, BatchList* l) {
+  BatchList_Draw(l, v->firstBucket[l->sceneIndex], v->bucketCount[l->sceneIndex]);
+}
+static void DrawShare(const RendView* v, BatchListBig* l, int flat) {
+  BatchListBig_Draw(l, v->firstBucket[l->sceneIndex], v->bucketCount[l->sceneIndex], flat);
+}
+
 void DrawScene(t_RendScene* s) {
   RendView* main = nullptr;
+  BatchList* small = s->small;
+  BatchListBig* big = s->big;
   for (RendView* v = RendView_Begin(s, nullptr); v; v = RendView_Begin(s, v)) {
     if (v->overlay && !v->decal) main = v;
     RendView_Cur = v;
-    auto first = [v](int i) { return v->firstBucket[i]; };
-    auto count = [v](int i) { return v->bucketCount[i]; };
-    if (Owns(v, s->ListSolid)) BatchList_Draw(&s->ListSolid, first(0), count(0));
-    if (Owns(v, s->ListSolidBig)) BatchListBig_Draw(&s->ListSolidBig, first(1), count(1), 0);
-    if (Owns(v, s->ListCutout)) {
+    if (Owns(v, small[kListSolid])) DrawShare(v, &small[kListSolid]);
+    if (Owns(v, big[kListSolidBig])) DrawShare(v, &big[kListSolidBig], 0);
+    if (Owns(v, small[kListCutout])) {
       Gl_AlphaTestOn(0.1f, 1);
-      BatchList_Draw(&s->ListCutout, first(2), count(2));
+      DrawShare(v, &small[kListCutout]);
       Gl_AlphaTestOff();
     }
-    if (Owns(v, s->ListCutoutBig)) {
+    if (Owns(v, big[kListCutoutBig])) {
       Gl_AlphaTestOn(0.1f, 1);
-      BatchListBig_Draw(&s->ListCutoutBig, first(3), count(3), 0);
+      DrawShare(v, &big[kListCutoutBig], 0);
       Gl_AlphaTestOff();
     }
-    if (Owns(v, s->ListGlow)) {
+    if (Owns(v, small[kListGlow])) {
       Gl_DepthWriteOff(0);
-      BatchList_Draw(&s->ListGlow, first(5), count(5));
+      DrawShare(v, &small[kListGlow]);
       Gl_DepthWriteOn();
     }
-    if (Owns(v, s->ListGlow2Sided)) {
+    if (Owns(v, small[kListGlow2Sided])) {
       Gl_DepthWriteOff(1);
-      BatchList_Draw(&s->ListGlow2Sided, first(6), count(6));
+      DrawShare(v, &small[kListGlow2Sided]);
       Gl_DepthWriteOn();
     }
-    if (Owns(v, s->ListGlowBig)) {
+    if (Owns(v, big[kListGlowBig])) {
       Gl_DepthWriteOff(0);
-      BatchListBig_Draw(&s->ListGlowBig, first(7), count(7), 0);
+      DrawShare(v, &big[kListGlowBig], 0);
       Gl_DepthWriteOn();
     }
-    if (Owns(v, s->ListGlowBig2Sided)) {
+    if (Owns(v, big[kListGlowBig2Sided])) {
       Gl_DepthWriteOff(1);
-      BatchListBig_Draw(&s->ListGlowBig2Sided, first(8), count(8), 0);
+      DrawShare(v, &big[kListGlowBig2Sided], 0);
       Gl_DepthWriteOn();
     }
     Gl_PolygonOffsetOff();
@@ -112,13 +122,13 @@ void DrawScene(t_RendScene* s) {
   glDisable(GL_LIGHTING);
   glEnable(GL_CULL_FACE);
   Gl2D_Begin(main->viewport[0], main->viewport[2], main->viewport[1], main->viewport[3]);
-  if (!main->toTex && Owns(main, s->ListHud2DAdd)) {
+  if (!main->toTex && Owns(main, big[kListHud2DAdd])) {
     Gl_BlendMode(34);
-    BatchListBig_Draw(&s->ListHud2DAdd, main->firstBucket[4], main->bucketCount[4], 1);
+    DrawShare(main, &big[kListHud2DAdd], 1);
   }
-  if (Owns(main, s->ListHud2D)) {
+  if (Owns(main, big[kListHud2D])) {
     Gl_BlendMode(38);
-    BatchListBig_Draw(&s->ListHud2D, main->firstBucket[9], main->bucketCount[9], 1);
+    DrawShare(main, &big[kListHud2D], 1);
   }
   Gl2D_End();
 }

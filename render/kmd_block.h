@@ -4,9 +4,13 @@
 
 #include "shell/key_commands.h"
 
+// The names are the class's own up to Space; the text commands after it (the class's Kmd14 to
+// Kmd21) are named by what the start screen does with them.
 enum KmdNum {
   KMD_ESC = 0, KMD_KLIK, KMD_RKLIK, KMD_LEFT, KMD_RIT, KMD_UP, KMD_DN, KMD_PGUP, KMD_PGDN,
-  KMD_HOME, KMD_END, KMD_DEL, KMD_SPACE
+  KMD_HOME, KMD_END, KMD_DEL, KMD_SPACE,
+  KMD_SELECT_ALL, KMD_TEXT_RESERVED, KMD_CUT, KMD_COPY, KMD_PASTE, KMD_CUT2, KMD_COPY2, KMD_PASTE2,
+  KMD_NAMED  // the count of named commands
 };
 
 int Kmd_Count();               // the loaded commands, without the terminator

@@ -16,6 +16,7 @@
 #include "render/gl2d.h"
 #include "render/image.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "render/vert_arr.h"
 #include "shell/frame_clock.h"
@@ -27,11 +28,11 @@
 int LandVisibleChunks = 0;
 int LandOverviewWait = 0;
 
-// Texture table slots of the land drawing.
-constexpr int kTxColourMap = 60;
-constexpr int kTxBorder = 46;
-constexpr int kTxMeadow = 47;
-constexpr int kTxMeadow2 = 48;
+// A chunk's bounding box in height: round the land's heights 0..25, with room above and below.
+constexpr float kChunkMidY = 25.0f, kChunkHalfY = 50.0f;
+// The vertices of a cell pair's two quads, by (column, row) step from the lower left one.
+constexpr uint32_t V00 = Land_VertStep(0, 0), V10 = Land_VertStep(1, 0), V01 = Land_VertStep(0, 1),
+                   V11 = Land_VertStep(1, 1), V02 = Land_VertStep(0, 2), V12 = Land_VertStep(1, 2);
 
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   fl->floorNom = floorNom;
@@ -70,24 +71,25 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
       c.indexCount = 0;
       continue;
     }
-    int row = i / 8, col = i % 8;
-    c.firstCell = row * kLandChunkSide * kLandSide + col * kLandChunkSide;
-    c.centre[0] = kLandChunkSide * kLandCellSize * col + 160;
-    c.centre[1] = 25;
-    c.centre[2] = kLandChunkSide * kLandCellSize * row + 160;
-    c.halfSize[0] = 160, c.halfSize[1] = 50, c.halfSize[2] = 160;
+    const int row = i / kLandChunksPerSide, col = i % kLandChunksPerSide;
+    constexpr float kHalf = kLandChunkSize / 2;
+    c.firstCell = Land_CellStep(col * kLandChunkSide, row * kLandChunkSide);
+    c.centre[0] = kLandChunkSize * col + kHalf;
+    c.centre[1] = kChunkMidY;
+    c.centre[2] = kLandChunkSize * row + kHalf;
+    c.halfSize[0] = kHalf, c.halfSize[1] = kChunkHalfY, c.halfSize[2] = kHalf;
     // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
-    uint32_t v = row * kLandChunkSide * kLandVertSide + col * kLandChunkSide;
+    uint32_t v = Land_VertStep(col * kLandChunkSide, row * kLandChunkSide);
     uint32_t* out = c.indices;
     for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
       for (int cell = 0; cell < kLandChunkSide; cell++) {
-        const uint32_t t[12] = {v,       v + 257, v + 258, v,       v + 258, v + 1,
-                                v + 257, v + 514, v + 515, v + 257, v + 515, v + 258};
+        const uint32_t t[12] = {v + V00, v + V01, v + V11, v + V00, v + V11, v + V10,
+                                v + V01, v + V02, v + V12, v + V01, v + V12, v + V11};
         std::memcpy(out, t, sizeof t);
         out += 12;
         v += 1;
       }
-      v += 482;
+      v += Land_VertStep(-kLandChunkSide, 2);  // back to the chunk's left edge, two rows up
     }
     c.built = 1;
     c.number = i + 1;
@@ -110,37 +112,37 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
 }
 
 int LandTile_Slot(const LandFloor* fl, int cell) {
-  if (!Land_CellValid(cell)) return kTxBorder;
+  if (!Land_CellValid(cell)) return kTxTileBorder;
   const LandKle& k = fl->kle[cell];
   switch (k.tile) {
-    case 0: return kTxBorder;
-    case 1: return 38;
-    case 3: return 75;
-    case 4: return 76;
-    case 5: return 59;
-    case 6: return 77;
-    case 7: return 78;
+    case 0: return kTxTileBorder;
+    case 1: return kTxTileForest;
+    case 3: return kTxTileSand;
+    case 4: return kTxTileDirt;
+    case 5: return kTxTileWater;
+    case 6: return kTxTileRock;
+    case 7: return kTxTileGravel;
     default: break;
   }
   switch (k.objCode) {
-    case 4: return 36;
-    case 28: return 79;
-    case 3: return 51;
+    case 4: return kTxTileRuin;
+    case 28: return kTxTileRoad;
+    case 3: return kTxTileCrater;
     default: break;
   }
   switch (k.cursor) {
-    case 1: return 80;
-    case 2: return 81;
-    case 3: return 82;
-    case 4: return 83;
-    case 7: return 84;
-    case 8: return 85;
-    case 9: return 86;
-    case 10: return 87;
+    case 1: return kTxDecoCrystal;
+    case 2: return kTxDecoTree;
+    case 3: return kTxDecoOre;
+    case 4: return kTxDecoBush;
+    case 7: return kTxDecoGold;
+    case 8: return kTxDecoGem;
+    case 9: return kTxDecoStump;
+    case 10: return kTxDecoFlowers;
     default: break;
   }
-  if (EditModeOn) return kTxMeadow;
-  return Rand() % 2 == 0 ? kTxMeadow2 : kTxMeadow;
+  if (EditModeOn) return kTxTileMeadow;
+  return Rand() % 2 == 0 ? kTxTileMeadow2 : kTxTileMeadow;
 }
 
 // --- The tile target: a 256 x 256 framebuffer object, so that any window size, and a headless run,
@@ -247,7 +249,7 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
   if (glIsEnabled(GL_TEXTURE_2D)) glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   GLuint prev = (GLuint)bound;
   for (int i = 0; i < kCells; i++) {
-    int slot = LandTile_Slot(fl, c->firstCell + (i / kLandChunkSide) * kLandSide + i % kLandChunkSide);
+    int slot = LandTile_Slot(fl, c->firstCell + Land_CellStep(i % kLandChunkSide, i / kLandChunkSide));
     GLuint name = TexTable.slots[slot].glName;
     tex[i] = prev = name ? name : prev;
   }
@@ -289,8 +291,14 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
   glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, kLandTileTex, kLandTileTex, 0);
 }
 
+// The colour map's pixels while they are made, before the texture takes them.
+struct ColourMapScratch {
+  uint8_t img[kLandCells * 3];
+};
+static ColourMapScratch ColourMap;
+
 void LandColourMap_Build(const LandFloor* fl) {
-  static uint8_t img[kLandCells * 3];
+  uint8_t* img = ColourMap.img;
   for (int i = 0; i < kLandCells; i++) {
     uint8_t r = 50, g = 70, b = 40;  // type 2, and the ground types 3 and 4 that have no colour
     switch (fl->kle[i].tile) {
@@ -305,7 +313,7 @@ void LandColourMap_Build(const LandFloor* fl) {
     img[3 * i] = r, img[3 * i + 1] = g, img[3 * i + 2] = b;
   }
   ImgFlipRows(img, kLandSide, kLandSide, 3);
-  Tex_FromMem(&TexTable, kTxColourMap, img, kLandSide, kLandSide, 3, 0);
+  Tex_FromMem(&TexTable, kTxMapSurface, img, kLandSide, kLandSide, 3, 0);
 }
 
 static LandChunk* Chunk(int floor, int chunk) {
@@ -345,7 +353,8 @@ void LandOverview_Build(Fgr* holder) {
     if (!c.visible) continue;
     LandVisibleChunks++;
     int own = c.tex.glName != 0;
-    BatchList_Add(&RendScene.ListSolid, 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0, 0);
+    BatchList_Add(&RendScene.small[kListSolid], 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0,
+                  0);
   }
   if (!TimerDown(&LandOverviewWait)) return;
   LandOverviewWait = kLandOverviewMs;
@@ -366,8 +375,9 @@ void Land_DrawProjected(Fgr* patch) {
   const LandFloor* fl = Land_Floor(patch->UnderGround);
   if (c->indexCount <= 0 || !c->indices) return;
   if (c->tex.glName) Tex_On(&c->tex);
-  static const float kPlaneS[4] = {1.0f / 320, 0, 0, 0};
-  static const float kPlaneT[4] = {0, 0, -1.0f / 320, 0};
+  // One texture across a chunk.
+  static const float kPlaneS[4] = {1.0f / kLandChunkSize, 0, 0, 0};
+  static const float kPlaneT[4] = {0, 0, -1.0f / kLandChunkSize, 0};
   Gl_TexGenObjectLinear(kPlaneS, kPlaneT);
   Gl_FogOfFloor(patch->UnderGround);
   glColor4f(1, 1, 1, 1);

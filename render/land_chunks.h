@@ -25,7 +25,7 @@ int LandTiles_Begin();
 void LandTiles_End();
 // One chunk's tile texture from the tile images of its 32 x 32 cells (between Begin and End).
 void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c);
-// The floor's colour map, one pixel a cell by tile type, made the texture of slot 60.
+// The floor's colour map, one pixel a cell by tile type, made the texture of the surface map's slot.
 void LandColourMap_Build(const LandFloor* fl);
 
 // What a new world and a default map set on the chunks (floor 1 below, any other the surface;

@@ -57,16 +57,11 @@ void RendScene_Ctor(t_RendScene* s) {
   }
   s->vertCount = 9;
   std::memset(s->arrPtr, 0, sizeof s->arrPtr);
-  BatchList_Init(&s->ListSolid, 1, 0);
-  BatchList_Init(&s->ListSolidBig, 1, 1);
-  BatchList_Init(&s->ListCutout, 2, 2);
-  BatchList_Init(&s->ListCutoutBig, 2, 3);
-  BatchList_Init(&s->ListHud2DAdd, 3, 4);
-  BatchList_Init(&s->ListGlow, 3, 5);
-  BatchList_Init(&s->ListGlow2Sided, 4, 6);
-  BatchList_Init(&s->ListGlowBig, 4, 7);
-  BatchList_Init(&s->ListGlowBig2Sided, 5, 8);
-  BatchList_Init(&s->ListHud2D, 6, 9);
+  // Each list's place in the draw order is the index of its bucket words in every view.
+  static const int kSmallOrder[kSmallLists] = {0, 2, 5, 6};    // L1, L3, L6, L7
+  static const int kBigOrder[kBigLists] = {1, 3, 4, 7, 8, 9};  // L2, L4, L5, L8, L9, L10
+  for (int i = 0; i < kSmallLists; i++) BatchList_Init(&s->small[i], i + 1, kSmallOrder[i]);
+  for (int i = 0; i < kBigLists; i++) BatchList_Init(&s->big[i], i + 1, kBigOrder[i]);
 }
 
 void RendScene_Ctor2(t_RendScene* s) { RendScene_Ctor(s); }
@@ -80,16 +75,8 @@ void RendScene_Reset(t_RendScene* s) {
   s->head = nullptr;
   s->viewCount = 0;
   for (RendView& v : s->views) View_Defaults(&v);
-  BatchList_Clear(&s->ListSolid);
-  BatchList_Clear(&s->ListSolidBig);
-  BatchList_Clear(&s->ListCutout);
-  BatchList_Clear(&s->ListCutoutBig);
-  BatchList_Clear(&s->ListHud2DAdd);
-  BatchList_Clear(&s->ListGlow);
-  BatchList_Clear(&s->ListGlow2Sided);
-  BatchList_Clear(&s->ListGlowBig);
-  BatchList_Clear(&s->ListGlowBig2Sided);
-  BatchList_Clear(&s->ListHud2D);
+  for (BatchList& l : s->small) BatchList_Clear(&l);
+  for (BatchListBig& l : s->big) BatchList_Clear(&l);
   std::memset(s->arrPtr, 0, sizeof s->arrPtr);
 }
 

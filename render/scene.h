@@ -14,6 +14,20 @@ constexpr int kRendViews = 50;
 constexpr int kSceneVerts = 200500;
 constexpr int kDir361 = 361;  // whole degrees 0..360
 
+// The ten batch lists, four small and six large, each type indexed by its lists' numbers less one.
+// In draw order, L1..L10, they are: solid, solid big, cutout, cutout big, 2D additive, glow, glow
+// two-sided, glow big, glow big two-sided, 2D.
+enum SceneSmallList { kListSolid, kListCutout, kListGlow, kListGlow2Sided, kSmallLists };
+enum SceneBigList {
+  kListSolidBig,
+  kListCutoutBig,
+  kListHud2DAdd,
+  kListGlowBig,
+  kListGlowBig2Sided,
+  kListHud2D,
+  kBigLists
+};
+
 // The one scene record (about 12 MB: never on the stack).
 struct t_RendScene {
   RendView views[kRendViews];
@@ -25,17 +39,8 @@ struct t_RendScene {
   float tex[kSceneVerts * 2];
   int vertCount;
   const void* arrPtr[4];  // last pointers given to the vertex, normal, colour, texcoord arrays
-  // The ten lists in draw order L1..L10.
-  BatchList ListSolid;
-  BatchListBig ListSolidBig;
-  BatchList ListCutout;
-  BatchListBig ListCutoutBig;
-  BatchListBig ListHud2DAdd;
-  BatchList ListGlow;
-  BatchList ListGlow2Sided;
-  BatchListBig ListGlowBig;
-  BatchListBig ListGlowBig2Sided;
-  BatchListBig ListHud2D;
+  BatchList small[kSmallLists];
+  BatchListBig big[kBigLists];
 };
 
 extern t_RendScene RendScene;

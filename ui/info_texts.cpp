@@ -14,6 +14,7 @@
 #include "gui/hud.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
@@ -29,6 +30,16 @@
 namespace {
 
 constexpr int kChainWalkMax = 1000;  // no chain of a sound stage is longer than the container
+
+// Texts made for a widget's caption or tooltip this frame: the widget and the hint keep pointers
+// into them, so they outlive the call that made them.
+struct InfoTextState {
+  std::string filterLine;   // the first bonus filter of an item
+  std::string skilCaption;  // a skill button's "level-name"
+  std::string adjust1;      // the two paging buttons' captions
+  std::string adjust2;
+};
+InfoTextState Info;
 
 // Member n (1..) of the chain that starts at head, or null.
 Fgr* ChainAt(Fgr* head, int n) {
@@ -75,20 +86,18 @@ void Panel(GuiWin* w, float inset, float r, float g, float b, const char* captio
 
 // The first entry of an item's FKu table as a tooltip line (stage 1 for a set-stage entry).
 const char* FirstFilterLine(const Fgr* item) {
-  static std::string line;
   if (!item || !item->item || (int)item->item->fku.count < 1) return nullptr;
   const FKuEntry& e = item->item->fku.e[0];
-  line = Boe_FilterLine(e.channel, (int)e.value, e.ofStart, e.percent, e.kind == 3 ? 1 : 0);
-  return line.c_str();
+  Info.filterLine = Boe_FilterLine(e.channel, (int)e.value, e.ofStart, e.percent, e.kind == 3 ? 1 : 0);
+  return Info.filterLine.c_str();
 }
 
 // Skill buttons of a figure: "level-name", or "x" for none.
 const char* SkilCaption(Fgr* f, int code) {
-  static std::string text;
   int level = 0;
   const char* name = f ? Skil_ByButton(f, code, &level) : nullptr;
-  text = name ? StrFmt("%d-%s", level, name) : "x";
-  return text.c_str();
+  Info.skilCaption = name ? StrFmt("%d-%s", level, name) : "x";
+  return Info.skilCaption.c_str();
 }
 
 void SkilHinted(GuiWin* w, Fgr* f, const char* base, const char* ext, const char* none) {
@@ -297,15 +306,13 @@ void KnoCb_GuestInfo(GuiWin* w) {
 }
 
 void KnoCb_Adjust1(GuiWin* w) {
-  static std::string text;
-  text = StrFmt("LmB <-%d-> RmB", ValPage_FgrFlo);
-  Gui_DrawButton(w, text.c_str(), MsgBase_TextOrNull(94), 1);
+  Info.adjust1 = StrFmt("LmB <-%d-> RmB", ValPage_FgrFlo);
+  Gui_DrawButton(w, Info.adjust1.c_str(), MsgBase_TextOrNull(94), 1);
 }
 
 void KnoCb_Adjust2(GuiWin* w) {
-  static std::string text;
-  text = StrFmt("LmB <-%d-> RmB", ValPage_FgrInt);
-  Gui_DrawButton(w, text.c_str(), MsgBase_TextOrNull(94), 1);
+  Info.adjust2 = StrFmt("LmB <-%d-> RmB", ValPage_FgrInt);
+  Gui_DrawButton(w, Info.adjust2.c_str(), MsgBase_TextOrNull(94), 1);
 }
 
 void KnoCb_LmbRmb(GuiWin* w) { Gui_DrawButton(w, "LmB <-> RmB", MsgBase_TextOrNull(94), 1); }
@@ -331,12 +338,12 @@ void KnoCb_MapPanel(GuiWin* w) {
   if (!w) return;
   Gl_BlendMode(38);
   glColor4f(1, 1, 1, 1);
-  Tex_Bind(&TexTable, 69);
+  Tex_Bind(&TexTable, kTxMapPicture);
   Gl2D_TexRect((float)w->x, (float)w->y, 256, 256, 1, 0, 1);
   Tex_Off();
   Gl2D_TexRect((float)w->x, (float)w->y, 256, 256, 0, 0, 1);
   if (!w->hover) return;
-  Tex_Bind(&TexTable, 92);
+  Tex_Bind(&TexTable, kTxMapHover);
   Gl2D_TexRect((float)w->x, (float)w->y, 128, 128, 1, 0, 1);
   Tex_Off();
   Gui_HintSet(MsgBase_Text(37), MsgBase_Text(38), nullptr, nullptr);

@@ -17,6 +17,7 @@
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/geometry.h"
 #include "shell/msgbase.h"
@@ -216,13 +217,13 @@ void CaptainIcon_Click(GuiWin* w) {
 
 void FloorBox_Draw(GuiWin* w) {
   if (!w) return;
-  Tex_Bind(&TexTable, 6);
+  Tex_Bind(&TexTable, kTxFloorboxBack);
   Gl_BlendMode(38);
   glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
   Fill(w, 1);
   MiniMap_Draw(SideTab, 0);
   if (!w->hover) return;
-  Tex_Bind(&TexTable, 66);
+  Tex_Bind(&TexTable, kTxFloorboxHover);
   Gl_BlendMode(38);
   glColor4f(1, 1, 1, 0.4f);
   Fill(w, 1);
@@ -242,7 +243,7 @@ void FloorBtn_Click(GuiWin* w) {
 
 void MsgPanel_Draw(GuiWin* w) {
   if (!w) return;
-  Tex_Bind(&TexTable, 74);
+  Tex_Bind(&TexTable, kTxStartBack);
   Gl_BlendMode(38);
   glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
   Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->w, 1, 0, 1);

@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "render/font.h"
 #include "render/gl2d.h"
+#include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/window_state.h"
 
@@ -165,7 +166,7 @@ void TextWinSpecLine_Draw(GuiWin* w) {
 void TopStrip_Draw(GuiWin* w) {
   if (!w) return;
   Gl_BlendMode(0);
-  Tex_Bind(&TexTable, 4);
+  Tex_Bind(&TexTable, kTxTopStrip);
   glColor4f(0.6f, 0.5f, 0.5f, 1);
   Fill((float)w->x, (float)w->y, (float)w->w, (float)w->h);
   Tex_Off();

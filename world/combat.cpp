@@ -12,9 +12,11 @@
 #include "figures/land.h"
 #include "figures/side.h"
 #include "render/area_queue.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "shell/geometry.h"
 #include "shell/random.h"
+#include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/paths.h"
 #include "world/selection.h"
@@ -25,7 +27,6 @@ Fgr* AutoTargBlocked;
 namespace {
 
 constexpr float kSpacing = 60.0f;  // two attackers closer than this crowd one side of the target
-constexpr int kFireWalkMax = 1024;  // steps of 5 units along a line of fire
 
 // Cells that stop a shot: the map of passability layer 1 of the floor, where only the ground
 // itself (border, cliffs) blocks and standing figures leave no mark.
@@ -40,19 +41,15 @@ int* SideRecord(int side) {
   return nullptr;
 }
 
-// Column and row of a ground point in the 256 x 256 grid; 0 outside it.
-int GridColRow(float x, float z, int* col, int* row) {
-  if (!(x >= 0.0f && x < kLandSide * kLandCellSize && z >= 0.0f && z < kLandSide * kLandCellSize)) return 0;
-  *col = (int)(x / kLandCellSize);
-  *row = (int)(z / kLandCellSize);
-  return 1;
+// The cell is marked in the shot map, which is laid out column by column.
+int ShotMapMarks(const uint8_t* map, int cell) {
+  return map[(cell % kLandSide) * kLandSide + cell / kLandSide] == 1;
 }
-int IsBorder(int col, int row) { return col == 0 || row == 0 || col == kLandSide - 1 || row == kLandSide - 1; }
 
-// The blocking cell (col, row) lies in the target's footprint: shots into the target's own
-// building are not stopped by it.
-int FootprintTest(const Fgr* target, int col, int row) {
-  return Land_FootprintHas(target->LandKleStamp, target->LandKleLUp, row * kLandSide + col);
+// The blocking cell lies in the target's footprint: shots into the target's own building are not
+// stopped by it.
+int FootprintTest(const Fgr* target, int cell) {
+  return Land_FootprintHas(target->LandKleStamp, target->LandKleLUp, cell);
 }
 
 // An area's two tables are those of the item record of the figure whose slot it carries.
@@ -68,10 +65,10 @@ Sta* EntrySta(const AreaReq* e) {
 // Whom an area's target rule reaches.
 int RuleTouches(const AreaReq* e, const Fgr* unit) {
   switch (e->filter) {
-    case 1: return 1;
-    case 2: return Fgr_IsOwnedBy(e->src, unit->baner);
-    case 3: return !Fgr_IsOwnedBy(e->src, unit->baner);
-    case 4: return unit->bunkerHost == e->src->bunkerHost;
+    case kAreaEveryone: return 1;
+    case kAreaOwnSide: return Fgr_IsOwnedBy(e->src, unit->baner);
+    case kAreaOtherSides: return !Fgr_IsOwnedBy(e->src, unit->baner);
+    case kAreaSameHost: return unit->bunkerHost == e->src->bunkerHost;
     default: return 0;
   }
 }
@@ -81,8 +78,8 @@ int AreaTouches(const AreaReq* e, const Fgr* unit) {
   Fgr::PosXZ(unit, &ux, &uz);
   Fgr::PosXZ(e->src, &sx, &sz);
   float r = (float)e->radius;
-  if (e->shape == 0) return Circles_TouchV(Vec2{ux, uz}, unit->haf, Vec2{sx, sz}, r);
-  if (e->shape == 1) return std::fabs(ux - sx) <= r && std::fabs(uz - sz) <= r;
+  if (e->shape == kAreaCircle) return Circles_TouchV(Vec2{ux, uz}, unit->haf, Vec2{sx, sz}, r);
+  if (e->shape == kAreaSquare) return std::fabs(ux - sx) <= r && std::fabs(uz - sz) <= r;
   return 0;
 }
 
@@ -127,31 +124,25 @@ int Fgr_InFireLine(Fgr* attacker, Fgr* target) {
   Fgr::PosXZ(target, &tx, &tz);
   if (!Circles_TouchV(Vec2{ax, az}, (float)(r - 10), Vec2{tx, tz}, target->haf)) return 0;
 
-  int ac, ar;
-  if (!GridColRow(ax, az, &ac, &ar) || IsBorder(ac, ar)) return 1;
+  // Off the field or on its border nothing stops a shot.
+  const int own = Land_CellAt(ax, az);
+  if (own < 0) return 1;
   const uint8_t* map = ShotMap(attacker->UnderGround);
   const LandKle* cells = Land_Layer(attacker->UnderGround);
-  if (map[ac * kLandSide + ar] == 1) return FootprintTest(target, ac, ar);
+  if (ShotMapMarks(map, own)) return FootprintTest(target, own);
 
-  int tc = -1, tr = -1;
-  GridColRow(tx, tz, &tc, &tr);
-  if (tc == ac && tr == ar) return 1;
-  float dx = tx - ax, dz = tz - az;
-  float len = std::sqrt(dx * dx + dz * dz);
-  if (!(len > 0.0f)) return 1;
-  dx = dx / len * 5.0f, dz = dz / len * 5.0f;
-  float x = ax, z = az;
-  int pc = ac, pr = ar;
-  for (int step = 0; step < kFireWalkMax; step++) {
-    x += dx, z += dz;
-    int c, rw;
-    if (!GridColRow(x, z, &c, &rw) || IsBorder(c, rw)) return 1;
-    if (c == pc && rw == pr) continue;
-    pc = c, pr = rw;
-    if (map[c * kLandSide + rw] == 1 && cells[rw * kLandSide + c].tile != 1) return FootprintTest(target, c, rw);
-    if (c == tc && rw == tr) return 1;
-  }
-  return 1;
+  const int aim = Land_CellIndex(tx, tz);
+  if (aim == own) return 1;
+  int inLine = 1;
+  Land_LineWalk(ax, az, tx, tz, [&](int c) {
+    if (c < 0) return true;
+    if (ShotMapMarks(map, c) && cells[c].tile != 1) {
+      inLine = FootprintTest(target, c);
+      return true;
+    }
+    return c == aim;
+  });
+  return inLine;
 }
 
 int Ataker_SpacingOk(float tx, float tz, float ax, float az, float ox, float oz) {
@@ -247,7 +238,19 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
   const int side = Fgr::Owner(attacker);
   int roll = attacker->onPath ? Rand() % 2 : Rand() % 4;
   if (roll == 0) {
-    Laser_Create(prLaser1, ax, 8.0f, az, ax + 10.0f, 8.0f, az + 10.0f, 5, 0, 0, floor, 1.0f, 0.0f, 1.0f, 1.0f);
+    Laser_Create({.preset = prLaser1,
+                  .x = ax,
+                  .y = 8.0f,
+                  .z = az,
+                  .a = ax + 10.0f,
+                  .b = 8.0f,
+                  .c = az + 10.0f,
+                  .tex = kTxGlow,
+                  .floor = floor,
+                  .r = 1.0f,
+                  .g = 0.0f,
+                  .bl = 1.0f,
+                  .alpha = 1.0f});
     return;
   }
   if (Fgr* cover = Fgr_SquadCover(attacker, target)) target = cover;
@@ -255,13 +258,36 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
   if (target->focusFire >= 1 && target->focusFire <= 3) {
     quality = Fgr_AddAtaker(attacker, gun, target);
     if (quality == 0)
-      Laser_Create(prLaser1, ax, 15.0f, az, 4.0f, 0.0f, 0.0f, 58, 1, side, floor, 0.1f, 0.1f, 0.1f, 1.0f);
+      Laser_Create({.preset = prLaser1,
+                    .x = ax,
+                    .y = 15.0f,
+                    .z = az,
+                    .a = 4.0f,
+                    .tex = kTxSpark,
+                    .imitate = 1,
+                    .owner = side,
+                    .floor = floor,
+                    .r = 0.1f,
+                    .g = 0.1f,
+                    .bl = 0.1f,
+                    .alpha = 1.0f});
   }
   float tx, ty, tz, bx, by, bz;
   Fgr::PosXYZ(&tx, &ty, &tz, target);
   Fgr::PosOffset(attacker, 0.0f, 8.0f, attacker->haf / 2.0f, &bx, &by, &bz);
-  Laser_Create(prLaser1, bx, by, bz, tx, 12.0f, tz, side == PlayerSide ? 29 : 28, 0, 0, floor, 1.0f, 1.0f, 1.0f,
-               1.0f);
+  Laser_Create({.preset = prLaser1,
+                .x = bx,
+                .y = by,
+                .z = bz,
+                .a = tx,
+                .b = 12.0f,
+                .c = tz,
+                .tex = side == PlayerSide ? kTxBeamOwn : kTxBeamFoe,
+                .floor = floor,
+                .r = 1.0f,
+                .g = 1.0f,
+                .bl = 1.0f,
+                .alpha = 1.0f});
   if (target->ImunZeroTarget != 0) return;
   if (!target->isMort) {
     Fgr* taker = Fgr_Border(target);
@@ -371,15 +397,15 @@ void Boe_AreaStep(Fgr* unit) {
   for (int i = 0; i < count; i++) {
     AreaReq* e = &DecalQueue.req[i];
     if (!e->src || e->src == unit) continue;
-    if (e->kind == 2 && e->count > 0) continue;
+    if (e->kind == kAreaPulse && e->count > 0) continue;
     if (!RuleTouches(e, unit) || Zone_SkipsUnit(unit, e)) continue;
     // An area without a radius reaches nobody; it does not end the unit's step.
-    if (e->kind == 1 && e->radius <= 0) continue;
+    if (e->kind == kAreaPlain && e->radius <= 0) continue;
     if (e->floor != -1 && e->floor != unit->UnderGround) continue;
     if (!AreaTouches(e, unit)) continue;
-    if (e->kind == 2) {
+    if (e->kind == kAreaPulse) {
       DecalQueue_AddPtr(e);
-    } else if (e->kind == 3) {
+    } else if (e->kind == kAreaAura) {
       FKu* k = EntryFKu(e);
       if (k && FKu_AddAllToFBu(k, fbu, 0) > 0) unit->tactic += 1;
     }
@@ -397,7 +423,18 @@ void Boe_AreaStep(Fgr* unit) {
     FKu* k = EntryFKu(e);
     if (!s || !k) continue;
     Boe_Damage(nullptr, fbu, s, k, unit, 0);
-    Laser_Create(prLaser1, ux, 3.0f, uz, 6.0f, 0.0f, 0.0f, 5, 1, Fgr::Owner(unit), e->floor, e->f[0], e->f[1],
-                 e->f[2], e->f[3]);
+    Laser_Create({.preset = prLaser1,
+                  .x = ux,
+                  .y = 3.0f,
+                  .z = uz,
+                  .a = 6.0f,
+                  .tex = kTxGlow,
+                  .imitate = 1,
+                  .owner = Fgr::Owner(unit),
+                  .floor = e->floor,
+                  .r = e->f[0],
+                  .g = e->f[1],
+                  .bl = e->f[2],
+                  .alpha = e->f[3]});
   }
 }

@@ -7,6 +7,7 @@
 #include "figures/mode_words.h"
 #include "figures/side.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "world/combat.h"
 #include "world/fgr_quad.h"
@@ -48,11 +49,12 @@ void Proc_SpriteTimer(Fgr* f) {
   if (f->kmra_ScisH && LifeEnded(f)) return;
   if (ForeignInPlay(f)) return;
   if (f->imiter) {
-    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 1, 0, f->Tex1, 0, 1);
+    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 1, 0, f->Tex1, 0, 1);
     return;
   }
-  BatchListBig_Add(&RendScene.ListGlowBig2Sided, 0, f, 1, 0, f->Tex1, 0, 1);
-  if (f->Tex1 != 0 && f->Tex1 != 5) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 2, 0, 65, 0, 1);
+  BatchListBig_Add(&RendScene.big[kListGlowBig2Sided], 0, f, 1, 0, f->Tex1, 0, 1);
+  if (f->Tex1 != 0 && f->Tex1 != kTxGlow)
+    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 2, 0, kTxGlowAtlas, 0, 1);
 }
 
 void Laser_DrawBeam(Fgr* f) {
@@ -110,7 +112,7 @@ void Laser_DrawBeam(Fgr* f) {
 void Proc_DrawOwnSprite(Fgr* f) {
   if (!f) return;
   if (!EditModeOn && (f->Tex1 == 0 || (Fgr::Owner(f) != 0 && Fgr::Owner(f) != PlayerSide))) return;
-  BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 2, 0, 0, 0, 1);
+  BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 2, 0, 0, 0, 1);
 }
 
 void Proc_SpinRot(Fgr* f) {
@@ -118,11 +120,11 @@ void Proc_SpinRot(Fgr* f) {
 }
 
 void Proc_DrawTex1(Fgr* f) {
-  if (f) BatchList_Add(&RendScene.ListCutout, 1, f, 1, 0, f->Tex1, 0, 0);
+  if (f) BatchList_Add(&RendScene.small[kListCutout], 1, f, 1, 0, f->Tex1, 0, 0);
 }
 
 void Proc_DrawTex1C(Fgr* f) {
-  if (f) BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 1, 0, f->Tex1, 0, 1);
+  if (f) BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 1, 0, f->Tex1, 0, 1);
 }
 
 void Proc_DrawTex1B(Fgr* f) { Proc_DrawTex1C(f); }

@@ -64,11 +64,17 @@ void Fgr_UpdOne(Fgr* f) {
     Fgr_OfferToSides(f);
     if (f->Status() != fgrSpawner) Fgr_UseChainsUpd(f);
   }
-  int k = f->Status();
-  if (k == fgrSpawner && !f->P_TrigFrom)
-    DecalQueue_Add(f, 0, 0, 1, 0, 3, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
-                   1.0f, 0.0f, 0.5f, 1.0f);
-  if (k == fgrTriger && !f->P_TrigFrom && f->trigSensCase == 1)
-    DecalQueue_Add(f, 0, 0, 1, 0, 1, (float)Fgr::RadiusVis(f), 0, f->UnderGround, 1, 0, nullptr,
-                   1.0f, 0.0f, 0.5f, 1.0f);
+  // Spawners and triggers mark their reach on the ground; a spawner's reaches the other sides only.
+  const int k = f->Status();
+  const bool spawner = k == fgrSpawner && !f->P_TrigFrom;
+  const bool trigger = k == fgrTriger && !f->P_TrigFrom && f->trigSensCase == 1;
+  if (spawner || trigger)
+    DecalQueue_Add({.src = f,
+                    .kind = kAreaPlain,
+                    .filter = spawner ? kAreaOtherSides : kAreaEveryone,
+                    .radius = Fgr::RadiusVis(f),
+                    .shape = kAreaCircle,
+                    .w8 = kActOrb,
+                    .floor = f->UnderGround,
+                    .f = {1.0f, 0.0f, 0.5f, 1.0f}});
 }

@@ -8,7 +8,6 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
-#include "shell/rect.h"
 
 // Moves v by step until it is no longer beyond the limit, as a loop of float steps would; far off
 // the field, where such a loop would run long or never end, in one step.
@@ -22,14 +21,16 @@ static float StepInside(float v, float limit, float step) {
 
 void Fog_OctagonCells(float x, float z, float radius, void (*visit)(int cell, void* ctx), void* ctx) {
   if (!std::isfinite(x) || !std::isfinite(z)) return;
-  float x0 = StepInside(x - radius, 10.0f, 10.0f), z0 = StepInside(z - radius, 10.0f, 10.0f);
-  float x1 = StepInside(x + radius, 2560.0f, -10.0f), z1 = StepInside(z + radius, 2560.0f, -10.0f);
+  // The box is kept inside one cell from the field's low edges and the far edge itself.
+  constexpr float kLow = kLandCellSize, kHigh = kLandWorldSize, kCell = kLandCellSize;
+  float x0 = StepInside(x - radius, kLow, kCell), z0 = StepInside(z - radius, kLow, kCell);
+  float x1 = StepInside(x + radius, kHigh, -kCell), z1 = StepInside(z + radius, kHigh, -kCell);
   // A box that starts beyond the field, or ends before it starts, holds nothing.
-  if (!(x0 >= 10.0f && x0 <= 2560.0f && z0 >= 10.0f && z0 <= 2560.0f)) return;
-  if (!(x1 >= x0 - 10.0f && z1 >= z0 - 10.0f)) return;
-  int first = Grid_CellIndex((int)x0, (int)z0, 0, 0, 10, 10, kLandSide, kLandSide);
+  if (!(x0 >= kLow && x0 <= kHigh && z0 >= kLow && z0 <= kHigh)) return;
+  if (!(x1 >= x0 - kCell && z1 >= z0 - kCell)) return;
+  int first = Land_CellIndex(x0, z0);
   if (first < 0) return;
-  int w = (int)((x1 - x0) / 10.0f) + 1, h = (int)((z1 - z0) / 10.0f) + 1;
+  int w = (int)((x1 - x0) / kCell) + 1, h = (int)((z1 - z0) / kCell) + 1;
   int k = (int)((float)w * 0.5f * 0.54f);
   for (int r = 0; r < h; r++)
     for (int c = 1; c <= w; c++) {

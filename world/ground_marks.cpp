@@ -10,6 +10,7 @@
 #include "gm/org_base.h"
 #include "render/gl2d.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "render/vert_arr.h"
 #include "world/fgr_quad.h"
 #include "world/unit_marks.h"
@@ -51,12 +52,13 @@ void Proc_DrawGroundMark(Fgr* f) {
 
 void Proc_SpawnerQueue(Fgr* f) {
   if (!f) return;
-  if (Fgr::RadiusVis(f) > 1) BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 7, 0, 65, 0, 1);
-  if (f->trigDamba == 0) BatchList_Add(&RendScene.ListCutout, 0, f, 1, 0, 0, 0, 0);
-  BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 2, 0, f->Tex1, 0, 1);
+  if (Fgr::RadiusVis(f) > 1)
+    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 7, 0, kTxGlowAtlas, 0, 1);
+  if (f->trigDamba == 0) BatchList_Add(&RendScene.small[kListCutout], 0, f, 1, 0, 0, 0, 0);
+  BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 2, 0, f->Tex1, 0, 1);
   if (f->trigDamba != 0) {
-    BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 11, 0, 0, 0, 0);
-    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 5, 0, 21, 0, 1);
+    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 11, 0, 0, 0, 0);
+    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 5, 0, kTxFlag0, 0, 1);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "figures/mode_words.h"
 #include "figures/side.h"
 #include "figures/upkeep.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "shell/log.h"
 #include "shell/random.h"
@@ -20,7 +21,19 @@
 #include "world/sides.h"
 
 void FgrFx_Spawn(float x, float z, float size) {
-  Fgr* m = Laser_Create(prLaser1, x, 5.0f, z, size, 0.0f, 0.0f, 5, 1, PlayerSide, visUnderGround, 0.0f, 0.0f, 0.0f, 1.0f);
+  Fgr* m = Laser_Create({.preset = prLaser1,
+                         .x = x,
+                         .y = 5.0f,
+                         .z = z,
+                         .a = size,
+                         .tex = kTxGlow,
+                         .imitate = 1,
+                         .owner = PlayerSide,
+                         .floor = visUnderGround,
+                         .r = 0.0f,
+                         .g = 0.0f,
+                         .bl = 0.0f,
+                         .alpha = 1.0f});
   if (m) m->kmra_ScisH = 1;
 }
 

@@ -12,7 +12,6 @@
 #include "figures/mode_words.h"
 #include "render/field.h"
 #include "shell/random.h"
-#include "shell/rect.h"
 #include "world/movement.h"
 
 LandDecal& LandQuad1 = LandDecals[1];
@@ -24,15 +23,13 @@ float& CamLookZ = FieldRect.centreZ;
 float CamObzorY = 45.0f;
 
 int Land_CellAt(float x, float z) {
-  // The range test also refuses NaN, so the conversions below are always defined.
-  if (!(x >= 0.0f && x <= 2560.0f && z >= 0.0f && z <= 2560.0f)) return -1;
-  int c = Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, kLandSide, kLandSide);
-  return c >= 0 && Land_CellValid(c) ? c : -1;
+  const int c = Land_CellIndex(x, z);
+  return Land_CellValid(c) ? c : -1;
 }
 
 void Land_CellCentre(int cell, float* x, float* z) {
-  *x = (float)(cell % kLandSide) * kLandCellSize + 5.0f;
-  *z = (float)(cell / kLandSide) * kLandCellSize + 5.0f;
+  *x = (float)(cell % kLandSide) * kLandCellSize + kLandHalfCell;
+  *z = (float)(cell / kLandSide) * kLandCellSize + kLandHalfCell;
 }
 
 int Land_CellFromPos(float x, float z, float radius, int, int retry) {
@@ -61,7 +58,9 @@ void Land_InitCellFlags() {
 static void CellQuadSet(LandDecal* q, int cell) {
   if ((unsigned)cell >= (unsigned)kLandCells) return;
   uint32_t v = (uint32_t)LandSurface.kle[cell].vert;
-  const uint32_t ind[6] = {v, v + 257, v + 258, v, v + 258, v + 1};
+  constexpr uint32_t kUp = Land_VertStep(0, 1), kUpRight = Land_VertStep(1, 1),
+                     kRight = Land_VertStep(1, 0);
+  const uint32_t ind[6] = {v, v + kUp, v + kUpRight, v, v + kUpRight, v + kRight};
   memcpy(q->ind, ind, sizeof ind);
   q->cell = cell;
   q->count = 6;
@@ -87,7 +86,7 @@ int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, co
 
 // The cut of segment n..f with the horizontal plane y = h.
 static int CutAtHeight(float* out, const float* n, const float* f, float h) {
-  const float a[3] = {0.0f, h, 0.0f}, b[3] = {0.0f, h, 10.0f}, c[3] = {10.0f, h, 0.0f};
+  const float a[3] = {0.0f, h, 0.0f}, b[3] = {0.0f, h, kLandCellSize}, c[3] = {kLandCellSize, h, 0.0f};
   return Land_SegTri(out, n, f, a, b, c);
 }
 
@@ -117,13 +116,14 @@ int Land_PickRay(float* out, int mx, int my, const double* view) {
     for (float& v : d) v /= dist;
   // Only the part of the walk over the land square can meet a cell: a ray near the horizon is
   // clipped to it instead of walking its whole length.
+  constexpr float kLow = -kLandCellSize, kHigh = kLandWorldSize + kLandCellSize;  // a cell's margin
   float t0 = -1.0f, t1 = dist;
   for (int ax : {0, 2}) {
     if (d[ax] == 0.0f) {
-      if (p25[ax] < -10.0f || p25[ax] > 2570.0f) return 0;
+      if (p25[ax] < kLow || p25[ax] > kHigh) return 0;
       continue;
     }
-    float a = (-10.0f - p25[ax]) / d[ax], b = (2570.0f - p25[ax]) / d[ax];
+    float a = (kLow - p25[ax]) / d[ax], b = (kHigh - p25[ax]) / d[ax];
     t0 = std::fmax(t0, std::fmin(a, b));
     t1 = std::fmin(t1, std::fmax(a, b));
   }
@@ -205,7 +205,7 @@ void Fgr_LandCellUnregister(Fgr* f) {
   int c = FgrCell(f);
   if (c < 0) return;
   LandKle* cells = Land_Layer(f->UnderGround);
-  for (int d : {-257, -256, -255, -1, 1, 255, 256, 257})
+  for (int d : kLandNeighbours)
     if (Land_CellValid(c + d)) cells[c + d].occupant = nullptr;
   f->Sbros();
 }

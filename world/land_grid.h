@@ -3,6 +3,7 @@
 // Every call checks a cell's validity before it reads or writes one: no index outside 0..65535 is
 // ever used, and positions that are off the field or not finite name no cell.
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 #include "figures/land.h"
@@ -19,6 +20,28 @@ extern float CamObzorY;             // the camera's vertical field of view in de
 
 // The valid cell under a world point, or -1 (also for points off the field and non-finite ones).
 int Land_CellAt(float x, float z);
+// The cells along a straight line over the land, as the line of fire and a path's straight leg
+// test them: a point advances from (x, z) toward (tx, tz) by steps of 5 world units (it stays when
+// the two coincide), at most 1024 steps; visit(cell) runs with the point's valid cell, or -1,
+// whenever that differs from the cell of the step before (always after the first step), and ends
+// the walk by answering true. Answers whether it was ended so.
+constexpr float kLineWalkStep = 5.0f;
+constexpr int kLineWalkSteps = 1024;
+template <class Visit>
+bool Land_LineWalk(float x, float z, float tx, float tz, Visit visit) {
+  float dx = tx - x, dz = tz - z;
+  const float d = std::sqrt(dx * dx + dz * dz);
+  if (d > 0.0f) dx = dx / d * kLineWalkStep, dz = dz / d * kLineWalkStep;
+  int prev = 0;
+  for (int i = 1; i <= kLineWalkSteps; i++) {
+    x += dx, z += dz;
+    const int c = Land_CellAt(x, z);
+    if (i > 1 && c == prev) continue;
+    prev = c;
+    if (visit(c)) return true;
+  }
+  return false;
+}
 // The centre of a cell in world units (its low corner plus half a cell).
 void Land_CellCentre(int cell, float* x, float* z);
 // The valid cell at a random point on the ring of radius around (x, z), or -1; with retry, an

@@ -10,6 +10,7 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
 #include "world/income.h"
@@ -188,9 +189,21 @@ void Fgr_MoveToWithMark(Fgr* f, float x, float z) {
   Fgr_LandCellFree(f);
   f->onPathNext = 0;
   f->onPathLen = 1;
-  // The line keeps its preset's texture (52) and fades out in two seconds.
-  Fgr* m = Laser_Create(prLaser1, f->priv_position_x, 3.0f, f->priv_position_z, x, 3.0f, z, 52, 0, Fgr::Owner(f),
-                        f->UnderGround, 0.8f, 0.1f, 0.3f, 0.25f);
+  // The line keeps its preset's texture and fades out in two seconds.
+  Fgr* m = Laser_Create({.preset = prLaser1,
+                         .x = f->priv_position_x,
+                         .y = 3.0f,
+                         .z = f->priv_position_z,
+                         .a = x,
+                         .b = 3.0f,
+                         .c = z,
+                         .tex = kTxTilePlate,
+                         .owner = Fgr::Owner(f),
+                         .floor = f->UnderGround,
+                         .r = 0.8f,
+                         .g = 0.1f,
+                         .bl = 0.3f,
+                         .alpha = 0.25f});
   if (m) {
     m->haf = 0.5f;
     m->waitFull = m->waitNow = 2000;
@@ -232,9 +245,8 @@ void Fgr_MarshStep(Fgr* f) {
 
 void Fgr_StepAsideRandom(Fgr* f, int cell) {
   if (!f || f->targPathKle) return;
-  static const int kNear[8] = {-257, -256, -255, -1, 1, 255, 256, 257};
   f->GoAwayMove = 1;
-  int c = cell + kNear[Rand() % 8];
+  int c = cell + kLandNeighbours[Rand() % 8];
   f->targPathKle = Land_CellValid(cell) && Land_CellValid(c) ? c : 0;
   f->onPath = 0;
 }

@@ -40,6 +40,8 @@ struct PathCell {
 };
 
 constexpr int kItemsMax = kLandCells + 2;
+// World units a cell of the fine map; a cell of the coarse one is twice that.
+constexpr int kCellUnits = (int)kLandCellSize;
 
 struct SearchState {
   PathCell cell10[kLandCells];
@@ -59,6 +61,12 @@ struct Labels {
   uint8_t valid20[2][kLandLayers];
 };
 Labels L;
+
+// The layers each cell blocks by its tile, as bits, index column * 256 + row: the rebuild's scratch.
+struct TileMasks {
+  uint8_t mask[kLandCells];
+};
+TileMasks M;
 
 const uint8_t* MapOf(int floor, int layer, int n) {
   LandFloor* fl = Land_Floor(floor);
@@ -291,9 +299,14 @@ void MarkCell(LandFloor* fl, int cell, unsigned mask) {
 }
 
 const int* FootprintOf(int shape, int* n) {
-  static const int k1[] = {0}, k2[] = {0, 1}, k3[] = {0, 256}, k4[] = {0, 1, 2}, k5[] = {0, 256, 512},
-                   k6[] = {0, 1, 256, 257}, k7[] = {0, 1, 256, 257, 512, 513},
-                   k8[] = {0, 1, 2, 256, 257, 258}, k9[] = {0, 1, 2, 256, 257, 258, 512, 513, 514};
+  // The cells of each shape from its first cell, named by their (column, row) step.
+  constexpr int c00 = Land_CellStep(0, 0), c10 = Land_CellStep(1, 0), c20 = Land_CellStep(2, 0);
+  constexpr int c01 = Land_CellStep(0, 1), c11 = Land_CellStep(1, 1), c21 = Land_CellStep(2, 1);
+  constexpr int c02 = Land_CellStep(0, 2), c12 = Land_CellStep(1, 2), c22 = Land_CellStep(2, 2);
+  static const int k1[] = {c00}, k2[] = {c00, c10}, k3[] = {c00, c01}, k4[] = {c00, c10, c20},
+                   k5[] = {c00, c01, c02}, k6[] = {c00, c10, c01, c11},
+                   k7[] = {c00, c10, c01, c11, c02, c12}, k8[] = {c00, c10, c20, c01, c11, c21},
+                   k9[] = {c00, c10, c20, c01, c11, c21, c02, c12, c22};
   switch (shape) {
     case 1: *n = 1; return k1;
     case 2: *n = 2; return k2;
@@ -317,12 +330,12 @@ void PassMaps_Changed() {
 
 int Land_PathFind(int layer, int slot, int x0, int z0, int x1, int z1) {
   if (!LayerOk(layer)) return 2;
-  return PathFindN<kLandSide>(S.cell10, layer, slot, x0, z0, x1, z1, 10);
+  return PathFindN<kLandSide>(S.cell10, layer, slot, x0, z0, x1, z1, kCellUnits);
 }
 
 int Land_PathFind20(int layer, int slot, int x0, int z0, int x1, int z1) {
   if (!LayerOk(layer)) return 2;
-  return PathFindN<kLandHalfSide>(S.cell20, layer, slot, x0, z0, x1, z1, 20);
+  return PathFindN<kLandHalfSide>(S.cell20, layer, slot, x0, z0, x1, z1, 2 * kCellUnits);
 }
 
 int Land_Passable10(int layer, int column, int row) {
@@ -389,7 +402,7 @@ void PassMaps_StampFigures(t_Fgrs* c) {
 // Blocks a floor's maps by the tile types of its cells; border cells are blocked whatever a map
 // file wrote into them. The cells are read once in their own order, the maps written in theirs.
 static void PassMaps_MarkTiles(LandFloor* fl) {
-  static uint8_t mask[kLandCells];  // layers each cell blocks, as bits, index column * 256 + row
+  uint8_t* mask = M.mask;
   for (int row = 0; row < kLandSide; row++) {
     const bool borderRow = row == 0 || row == kLandSide - 1;
     for (int col = 0; col < kLandSide; col++) {
@@ -459,15 +472,12 @@ void Fgr_PathPlan(Fgr* f) {
   // A short path with a free straight line becomes one straight leg.
   float cx, cz;
   Land_CellCentre(Land_CellAt(px, pz) < 0 ? 0 : Land_CellAt(px, pz), &cx, &cz);
-  float dx = tx - cx, dz = tz - cz, d = std::sqrt(dx * dx + dz * dz);
-  if (d > 0.0f) dx = dx / d * 5.0f, dz = dz / d * 5.0f;
-  for (int i = 1; i <= 1024; i++) {
-    int c = Land_CellAt(cx + dx * (float)i, cz + dz * (float)i);
-    if (c == target) break;
-    if (c < 0 || Land_Passable10(f->PafLay, c % kLandSide, c / kLandSide)) {
-      Fgr_AimAtPathStep(f, 10.0f);
-      return;
-    }
-  }
-  Fgr_MoveToWithMark(f, tx, tz);
+  bool blocked = false;
+  Land_LineWalk(cx, cz, tx, tz, [&](int c) {
+    if (c == target) return true;
+    blocked = c < 0 || Land_Passable10(f->PafLay, c % kLandSide, c / kLandSide);
+    return blocked;
+  });
+  if (blocked) Fgr_AimAtPathStep(f, 10.0f);
+  else Fgr_MoveToWithMark(f, tx, tz);
 }

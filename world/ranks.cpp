@@ -14,6 +14,7 @@
 #include "figures/side.h"
 #include "gm/org_base.h"
 #include "render/field.h"
+#include "render/tex_names.h"
 #include "shell/geometry.h"
 #include "shell/gui_win.h"
 #include "shell/log.h"
@@ -395,7 +396,7 @@ void Proc_RangStep(Fgr* kno) {
     } else if (r == -1) {
       FieldMouse.PointOrderFgr = h;
       FieldMouse.PointOrderSig = 2;
-      FieldMouse.CarriedTex = 32;
+      FieldMouse.CarriedTex = kTxTarget;
     }
   }
 }
@@ -416,7 +417,7 @@ void Proc_BuildStep(Fgr* kno) {
   }
   if (FieldMouse.PointOrderFgr && sig <= 29) return;
   if (visUnderGround != 0) return;
-  static const int kCursor[][2] = {{4, 32}, {5, 39}, {6, 37}, {8, 45}};
+  static const int kCursor[][2] = {{4, kTxTarget}, {5, kTxSprScout}, {6, kTxSprTower}, {8, kTxSprDepot}};
   for (const auto& c : kCursor)
     if (sig == c[0]) {
       FieldMouse.PointOrderFgr = h;

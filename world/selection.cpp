@@ -176,6 +176,12 @@ void PickNames_Draw(int unitsOnly) {
 
 constexpr int kPickBufWords = 7000;
 
+// The hit records of the pick that ran last, as the GL selection mode leaves them.
+struct PickState {
+  GLuint buf[kPickBufWords];
+};
+static PickState Pick;
+
 // Draws the pick scene in selection mode through the view's matrices with a pick box around
 // (cx, cy); answers the hit count (records that fit when the buffer overflowed) and the buffer.
 static int PickRun(int unitsOnly, int cx, int cy, const RendView* cam, int w, int h, GLuint* buf) {
@@ -234,7 +240,7 @@ static void PickWalk(const GLuint* buf, int hits, Take take) {
 }
 
 Fgr* PickFgrAt(int unitsOnly, int cx, int cy, const RendView* cam, int w, int h) {
-  static GLuint buf[kPickBufWords];
+  GLuint* buf = Pick.buf;
   int hits = PickRun(unitsOnly, cx, cy, cam, w, h, buf);
   Fgr* best = nullptr;
   GLuint bestZ = 0;
@@ -245,7 +251,7 @@ Fgr* PickFgrAt(int unitsOnly, int cx, int cy, const RendView* cam, int w, int h)
 }
 
 int PickFgrAllInRect(int unitsOnly, int cx, int cy, const RendView* cam, int w, int h) {
-  static GLuint buf[kPickBufWords];
+  GLuint* buf = Pick.buf;
   int hits = PickRun(unitsOnly, cx, cy, cam, w, h, buf);
   int n = 0;
   PickWalk(buf, hits, [&](Fgr* f, GLuint) {

@@ -7,7 +7,6 @@
 #include "figures/side.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
-#include "shell/rect.h"
 #include "world/combat.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
@@ -20,7 +19,8 @@ bool IsGroundTile(int type) { return type > 7 || !((0xE3 >> type) & 1); }
 
 // At least one of the four valid neighbours of the cell is ground.
 bool HasGroundNeighbour(const LandKle* cells, int c) {
-  for (int n : {c - 256, c - 1, c + 1, c + 256})
+  for (int n : {c + Land_CellStep(0, -1), c + Land_CellStep(-1, 0), c + Land_CellStep(1, 0),
+                c + Land_CellStep(0, 1)})
     if (Land_CellValid(n) && IsGroundTile(cells[n].tile)) return true;
   return false;
 }
@@ -46,14 +46,13 @@ int WaveCell(const Fgr* f, const LandKle* cells) {
 
 void Fgr_LandCellRegister3x3(Fgr* f) {
   if (!f || !f->P_TrigFrom) return;
-  const int c = Grid_CellIndex((int)f->priv_position_x, (int)f->priv_position_z, 0, 0, 10, 10, kLandSide,
-                               kLandSide);
-  if (!Land_CellValid(c)) return;
+  const int c = Land_CellAt(f->priv_position_x, f->priv_position_z);
+  if (c < 0) return;
   f->LandKleLUp = c;
   f->LandKleStamp = 1;
   LandKle* cells = Land_Layer(f->UnderGround);
-  for (int n : {c - 257, c - 256, c - 255, c - 1, c + 1, c + 255, c + 256, c + 257})
-    if (n != 0 && Land_CellValid(n)) cells[n].occupant = f;
+  for (int d : kLandNeighbours)
+    if (c + d != 0 && Land_CellValid(c + d)) cells[c + d].occupant = f;
   f->trigDamba = Fgr::Owner(f->P_TrigFrom);
 }
 

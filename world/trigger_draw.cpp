@@ -7,6 +7,7 @@
 #include "figures/mode_words.h"
 #include "figures/side.h"
 #include "render/scene.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "world/combat.h"
 #include "world/fgr_quad.h"
@@ -69,9 +70,10 @@ void Proc_TrigerRender(Fgr* f) {
 void Proc_FlagQueue(Fgr* f) {
   if (!f) return;
   if (f->xExpNow == 0 || f->xExpNow == 2) {
-    BatchListBig_Add(&RendScene.ListGlowBig, 0, f, 1, 0, 0, 0, 1);
+    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 1, 0, 0, 0, 1);
   } else if (f->xExpNow == 1) {
-    BatchListBig_Add(&RendScene.ListCutoutBig, 0, f, 1, 0, 21 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
+    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 1, 0,
+                     kTxFlag0 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "figures/land.h"
 #include "figures/mode_words.h"
 #include "figures/side.h"
+#include "render/tex_names.h"
 #include "shell/frame_clock.h"
 #include "shell/random.h"
 #include "world/combat.h"
@@ -55,12 +56,12 @@ static void PassSignal(Fgr* f) {
 
 int Cell_OfferCode(int cursorKind, int level) {
   switch (cursorKind) {
-    case 1: return level > 49 ? 80 : 0;
-    case 2: return 81;
-    case 3: return level > 49 ? 82 : 0;
-    case 4: return level > 49 ? 83 : 0;
-    case 7: return level > 99 ? 84 : 0;
-    case 8: return level > 99 ? 85 : 0;
+    case 1: return level > 49 ? kTxDecoCrystal : 0;
+    case 2: return kTxDecoTree;
+    case 3: return level > 49 ? kTxDecoOre : 0;
+    case 4: return level > 49 ? kTxDecoBush : 0;
+    case 7: return level > 99 ? kTxDecoGold : 0;
+    case 8: return level > 99 ? kTxDecoGem : 0;
     default: return 0;
   }
 }
@@ -74,10 +75,23 @@ struct HintRun {
 static void HintCell(int cell, void* ctx) {
   const HintRun* run = static_cast<const HintRun*>(ctx);
   const LandKle& kle = run->cells[cell];
-  int tex = kle.cursor == 9 ? 86 : kle.cursor == 10 ? 87 : Cell_OfferCode(kle.cursor, run->level);
+  int tex = kle.cursor == 9    ? kTxDecoStump
+            : kle.cursor == 10 ? kTxDecoFlowers
+                               : Cell_OfferCode(kle.cursor, run->level);
   if (!tex) return;
-  Fgr* m = Laser_Create(9001, kle.x + 5, 5.0f, kle.z + 7.5f, 5.0f, 0, 0, tex, 1, PlayerSide,
-                        visUnderGround, 1, 1, 1, 1);
+  Fgr* m = Laser_Create({.preset = prLaser1,
+                         .x = kle.x + kLandHalfCell,
+                         .y = 5.0f,
+                         .z = kle.z + 7.5f,
+                         .a = 5.0f,
+                         .tex = tex,
+                         .imitate = 1,
+                         .owner = PlayerSide,
+                         .floor = visUnderGround,
+                         .r = 1,
+                         .g = 1,
+                         .bl = 1,
+                         .alpha = 1});
   if (!m) return;
   m->waitFull = m->waitNow = 2500;
   m->kmra_Flat = 0;

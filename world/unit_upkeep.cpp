@@ -18,9 +18,7 @@ namespace {
 
 // The colour every area of a unit's own upkeep is drawn with.
 constexpr float kAreaR = 1.0f, kAreaG = 0.0f, kAreaB = 0.5f, kAreaA = 1.0f;
-
-// Area actions read by the contact effects.
-enum { kActOrb = 1, kActYield = 2, kActDetector = 3 };
+constexpr int kOrbRadius = 50;  // world units round a unit that gained experience
 
 }  // namespace
 
@@ -104,8 +102,17 @@ void Fgr_EquipEmit(Fgr* unit, Fgr* piece) {
   if (!piece->pParent) piece->pParent = unit;
   // The queue keeps whole numbers: the piece's slot names the item record that holds both tables.
   // A pulse strikes in the frame its countdown runs out (its delay 0) and is reloaded after.
-  DecalQueue_Add(unit, piece->nom, piece->nom, piece->detRadial, piece->waitNow, piece->imiter, (float)radius,
-                 0, -1, 0, piece->Status(), nullptr, piece->fcr, piece->fcg, piece->fcb, 1.0f);
+  DecalQueue_Add({.src = unit,
+                  .w1 = piece->nom,
+                  .w2 = piece->nom,
+                  .kind = piece->detRadial,
+                  .count = piece->waitNow,
+                  .filter = piece->imiter,
+                  .radius = radius,
+                  .shape = kAreaCircle,
+                  .w9 = piece->Status(),
+                  .floor = -1,
+                  .f = {piece->fcr, piece->fcg, piece->fcb, 1.0f}});
   if (pulse) piece->waitNow = piece->waitFull;
 }
 
@@ -124,22 +131,41 @@ void Fgr_UseChainsUpd(Fgr* f) {
   if (f->xExpToOrbit < 0) {
     // Experience just gained by a non-captain: an orb that captains around it draw from.
     f->xExpToOrbit = -f->xExpToOrbit;
-    DecalQueue_Add(f, 0, 0, 1, 0, 1, 50.0f, 1, f->UnderGround, kActOrb, 0, nullptr, kAreaR, kAreaG, kAreaB, kAreaA);
+    DecalQueue_Add({.src = f,
+                    .kind = kAreaPlain,
+                    .filter = kAreaEveryone,
+                    .radius = kOrbRadius,
+                    .shape = kAreaSquare,
+                    .w8 = kActOrb,
+                    .floor = f->UnderGround,
+                    .f = {kAreaR, kAreaG, kAreaB, kAreaA}});
     return;
   }
   if (f->xExpToOrbit > 0) f->xExpToOrbit = 0;  // an orb lasts one frame
   if (f->GoAwayMove) {
     f->Pritormozi = 0;
   } else if (f->onPath && f->Pritormozi <= 0) {
-    DecalQueue_Add(f, 0, 0, 1, 0, 1, f->haf, 1, f->UnderGround, kActYield, 0, nullptr, kAreaR, kAreaG, kAreaB,
-                   kAreaA);
+    DecalQueue_Add({.src = f,
+                    .kind = kAreaPlain,
+                    .filter = kAreaEveryone,
+                    .radius = (int)f->haf,
+                    .shape = kAreaSquare,
+                    .w8 = kActYield,
+                    .floor = f->UnderGround,
+                    .f = {kAreaR, kAreaG, kAreaB, kAreaA}});
   }
   TimerDownRest(&f->Pritormozi);
   float det = Fgr::RadDetectorF(f);
   if (det > 30.0f) {
-    const int flag[2] = {0, 1};
-    DecalQueue_Add(f, 0, 0, 1, 0, 3, det, 0, f->UnderGround, kActDetector, 0, flag, kAreaR, kAreaG, kAreaB,
-                   kAreaA);
+    DecalQueue_Add({.src = f,
+                    .kind = kAreaPlain,
+                    .filter = kAreaOtherSides,
+                    .radius = (int)det,
+                    .shape = kAreaCircle,
+                    .w8 = kActDetector,
+                    .floor = f->UnderGround,
+                    .f = {kAreaR, kAreaG, kAreaB, kAreaA},
+                    .pair = {0, 1}});
   }
 }
 

@@ -195,7 +195,7 @@ TEST_F(CreatorsTest, BeamsTriggersAndStandingFigures) {
     int floor, imitate, under;
   } rows[] = {{-1, 0, 1}, {0, 1, 0}, {1, 0, 1}, {7, 1, 1}};
   for (const auto& r : rows) {
-    Fgr* l = Laser_Create(9001, 1, 2, 3, 4, 5, 6, 29, r.imitate, 2, r.floor, 0.1f, 0.2f, 0.3f, 0.4f);
+    Fgr* l = Laser_Create({9001, 1, 2, 3, 4, 5, 6, 29, r.imitate, 2, r.floor, 0.1f, 0.2f, 0.3f, 0.4f});
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(std::vector<int>({l->status, l->Tex1, l->UnderGround, l->baner, l->imiter}),
               std::vector<int>({3, 29, r.under, 2, r.imitate}));
@@ -216,7 +216,7 @@ TEST_F(CreatorsTest, BeamsTriggersAndStandingFigures) {
 
   Fresh();
   FillLocation(0);
-  EXPECT_EQ(Laser_Create(9001, 0, 0, 0, 0, 0, 0, 5, 0, 0, 0, 1, 1, 1, 1), nullptr);
+  EXPECT_EQ(Laser_Create({9001, 0, 0, 0, 0, 0, 0, 5, 0, 0, 0, 1, 1, 1, 1}), nullptr);
   EXPECT_EQ(BoxPrize_Create(0, 0), nullptr);
   EXPECT_EQ(StaticBoost_Create2(0, 0), nullptr);
   FieldSpec_CreatePair(7720);

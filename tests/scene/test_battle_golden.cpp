@@ -69,10 +69,10 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   float ax, az, bx, bz;
   Fgr::PosXZ(mine[0], &ax, &az);
   Fgr::PosXZ(theirs[0], &bx, &bz);
-  ASSERT_TRUE(Laser_Create(prLaser1, ax, 8, az, bx, 8, bz, 29, 0, 2, 0, 0.6f, 0.8f, 1.0f, 0.9f));
+  ASSERT_TRUE(Laser_Create({prLaser1, ax, 8, az, bx, 8, bz, 29, 0, 2, 0, 0.6f, 0.8f, 1.0f, 0.9f}));
   Fgr::PosXZ(theirs[1], &ax, &az);
   Fgr::PosXZ(mine[1], &bx, &bz);
-  ASSERT_TRUE(Laser_Create(prLaser1, ax, 8, az, bx, 8, bz, 28, 0, 3, 0, 1.0f, 0.4f, 0.3f, 0.9f));
+  ASSERT_TRUE(Laser_Create({prLaser1, ax, 8, az, bx, 8, bz, 28, 0, 3, 0, 1.0f, 0.4f, 0.3f, 0.9f}));
   Fgrs.ClearNovorod();
 
   // The main and the flare camera look at the battle from the south.

@@ -49,9 +49,10 @@ TEST_F(SceneTest, EachViewDrawsItsShareAndTheLastOverlayViewDrawsTheOverlay) {
   while (RendView_SetNext(&RendScene)) {
     int decal = RendView_CurMode();
     order.push_back(RendView_Cur);
-    ASSERT_EQ(BatchList_AddCallback(&RendScene.ListSolid, decal, SolidCb, 1, 1, 0, 0, 0), 1);
-    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.ListHud2D, 0, HudCb, 1, 1, -1, 0, 0), !decal);
-    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.ListHud2DAdd, 0, HudAddCb, 1, 1, 0, 0, 0), !decal);
+    ASSERT_EQ(BatchList_AddCallback(&RendScene.small[kListSolid], decal, SolidCb, 1, 1, 0, 0, 0), 1);
+    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[kListHud2D], 0, HudCb, 1, 1, -1, 0, 0), !decal);
+    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[kListHud2DAdd], 0, HudAddCb, 1, 1, 0, 0, 0),
+              !decal);
   }
   ASSERT_EQ(order.size(), 3u);
   EXPECT_EQ(order[0]->cam, a);

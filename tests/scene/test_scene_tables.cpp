@@ -51,7 +51,7 @@ TEST(SceneTables, ViewsSortByPriorityAndTheFiftiethIsTheLast) {
 
 TEST(SceneTables, BatchListsBucketByKeyAndTextureAndRefuseTheWrongViewClass) {
   RendScene_Reset(&RendScene);
-  BatchList& l = RendScene.ListCutout;  // third list: the views' bucket words 2
+  BatchList& l = RendScene.small[kListCutout];  // third list: the views' bucket words 2
   RendView a{}, b{};
   b.decal = 1;
   Fgr* f = &Fgrs.mf[700];
@@ -111,11 +111,11 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   RendScene_Reset(&RendScene);
   RendView v{};
   RendView_Cur = &v;
-  BatchList& small = RendScene.ListSolid;
+  BatchList& small = RendScene.small[kListSolid];
   for (int i = 1; i <= 7000; i++) ASSERT_EQ(BatchList_Add(&small, 0, nullptr, 1, 1, 1, 0, 0), 1) << i;
   EXPECT_EQ(BatchList_Add(&small, 0, nullptr, 1, 1, 1, 0, 0), 0);
   EXPECT_EQ(small.count, 7000);
-  BatchListBig& big = RendScene.ListGlowBig;
+  BatchListBig& big = RendScene.big[kListGlowBig];
   for (int i = 1; i <= 10200; i++) ASSERT_EQ(BatchListBig_Add(&big, 0, nullptr, 1, 1, 1, 0, 0), 1) << i;
   EXPECT_EQ(BatchListBig_Add(&big, 0, nullptr, 1, 1, 1, 0, 0), 0);
   EXPECT_EQ(big.count, 10200);
@@ -129,11 +129,11 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   EXPECT_EQ(v.bucketCount[0], 50);
   EXPECT_EQ(BatchList_Add(&small, 0, nullptr, 1, 50, 0, 0, 0), 1);  // an open key still joins
   // A large list switched off refuses everything; the reset keeps the switch.
-  RendScene.ListSolidBig.enabled = 0;
-  EXPECT_EQ(BatchListBig_Add(&RendScene.ListSolidBig, 0, nullptr, 1, 1, 1, 0, 0), 0);
+  RendScene.big[kListSolidBig].enabled = 0;
+  EXPECT_EQ(BatchListBig_Add(&RendScene.big[kListSolidBig], 0, nullptr, 1, 1, 1, 0, 0), 0);
   RendScene_Reset(&RendScene);
-  EXPECT_EQ(RendScene.ListSolidBig.enabled, 0);
-  RendScene.ListSolidBig.enabled = 1;
+  EXPECT_EQ(RendScene.big[kListSolidBig].enabled, 0);
+  RendScene.big[kListSolidBig].enabled = 1;
   EXPECT_EQ(small.count, 0);
   EXPECT_EQ(small.head[1], nullptr);
   RendView_Cur = nullptr;
@@ -220,16 +220,26 @@ TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   DecalQueue.count = 0;
   Fgr* src = &Fgrs.mf[42];
   const int pair[2] = {7, 1};
-  DecalQueue_Add(src, 0, 0, 2, 0, 3, 40, 0, -1, 3, 0, pair, 1, 0, 0, 1);
+  DecalQueue_Add({.src = src,
+                  .kind = 2,
+                  .filter = 3,
+                  .radius = 40,
+                  .w8 = 3,
+                  .floor = -1,
+                  .f = {1, 0, 0, 1},
+                  .pair = {pair[0], pair[1]}});
   EXPECT_EQ(DecalQueue.req[0].floor, 0);
   EXPECT_EQ(DecalQueue.req[0].pair[1], 1);
   DecalQueue.count = 0;
-  DecalQueue_Add(src, 0, 0, 1, 0, 1, 40, 0, 1, 1, 0, nullptr, 1, 0, 0, 1);
+  DecalQueue_Add(
+      {.src = src, .kind = 1, .filter = 1, .radius = 40, .w8 = 1, .floor = 1, .f = {1, 0, 0, 1}});
   EXPECT_EQ(DecalQueue.req[0].pair[0], 0);
   EXPECT_EQ(DecalQueue.req[0].pair[1], 0);
-  DecalQueue_Add(nullptr, 0, 0, 1, 0, 1, 40, 0, 1, 1, 0, nullptr, 1, 0, 0, 1);
+  DecalQueue_Add(
+      {.src = nullptr, .kind = 1, .filter = 1, .radius = 40, .w8 = 1, .floor = 1, .f = {1, 0, 0, 1}});
   EXPECT_EQ(DecalQueue.count, 1);
-  for (int i = 1; i < 760; i++) DecalQueue_Add(src, 0, 0, 1, 0, 1, 40, 0, 0, 1, 0, nullptr, 1, 0, 0, 1);
+  for (int i = 1; i < 760; i++)
+    DecalQueue_Add({.src = src, .kind = 1, .filter = 1, .radius = 40, .w8 = 1, .f = {1, 0, 0, 1}});
   EXPECT_EQ(DecalQueue.count, 750);
   DecalQueue.hitCount = 0;
   for (int i = 0; i < 60; i++) DecalQueue_AddPtr(&DecalQueue.req[i]);

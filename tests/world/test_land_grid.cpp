@@ -56,13 +56,23 @@ class LandGrid : public WorldTest {};
 
 TEST_F(LandGrid, CellsOfPointsAndOfFigures) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
+  // The cell number whatever its validity, then the valid cell. A point on the field's far edge
+  // names column 0 of the next row; one beyond it, or a number past the last cell, names none.
+  // clang-format off
   struct {
     float x, z;
-    int cell;
-  } const kPoints[] = {{5, 5, -1},      {15, 15, 257},    {2545, 15, 510}, {2555, 15, -1},
-                       {15, 2545, 65025}, {15, 2555, -1}, {-0.5f, 15, -1}, {nan, 15, -1},
-                       {1e30f, 15, -1}, {15, -1e30f, -1}};
-  for (auto& p : kPoints) EXPECT_EQ(Land_CellAt(p.x, p.z), p.cell) << p.x << "," << p.z;
+    int index, cell;
+  } const kPoints[] = {
+      {5, 5, 0, -1},         {15, 15, 257, 257},       {2545, 15, 510, 510},   {2555, 15, 511, -1},
+      {15, 2545, 65025, 65025}, {15, 2555, 65281, -1}, {-0.5f, 15, -1, -1},    {nan, 15, -1, -1},
+      {1e30f, 15, -1, -1},   {15, -1e30f, -1, -1},     {15, 25, 513, 513},     {10, 10, 257, 257},
+      {0, 5, -1, -1},        {5, 0, -1, -1},           {2561, 5, -1, -1},      {2560, 5, 256, -1},
+      {2560.5f, 15, -1, -1}, {5, 2560, -1, -1},        {19.99f, 19.99f, 257, 257}};
+  // clang-format on
+  for (auto& p : kPoints) {
+    EXPECT_EQ(Land_CellIndex(p.x, p.z), p.index) << p.x << "," << p.z;
+    EXPECT_EQ(Land_CellAt(p.x, p.z), p.cell) << p.x << "," << p.z;
+  }
 
   Fgr* f = Make(fgrUnitPeh);
   Fgr_SetPosition(f, 445.0f, 0.0f, 15.0f);  // column 44, row 1
