@@ -1,6 +1,7 @@
 // Start-up to the first frame: the game run headless from a copy of the shipped data, from the
-// process start to the end of its first buffer swap (a preloaded library ends the process there and
-// reports its peak resident memory: the rusage of a child counts the memory of this process too).
+// process start to its first frame drawn (a preloaded library finishes the frame at the first
+// buffer swap, ends the process there and reports its peak resident memory: the rusage of a child
+// counts the memory of this process too).
 // The time includes starting the process, reading the settings, texts, key commands, fonts and
 // textures, making the off-screen surface and drawing the start screen's first frame.
 //
