@@ -58,12 +58,16 @@ void FontSet_Free(FontSetRec* set) {
 // samples the same under the modulate texture environment, the only one the program uses: the
 // fragment keeps the current colour and takes the texel's alpha, as it does with white texels.
 static uint8_t* WhiteAlpha(const uint8_t* rgba, size_t pixels) {
-  for (size_t i = 0; i < pixels; i++)
-    if ((rgba[4 * i] & rgba[4 * i + 1] & rgba[4 * i + 2]) != 0xFF) return nullptr;
   uint8_t* alpha = (uint8_t*)malloc(pixels);
   if (!alpha) return nullptr;
-  for (size_t i = 0; i < pixels; i++) alpha[i] = rgba[4 * i + 3];
-  return alpha;
+  uint8_t white = 0xFF;  // every pixel's colour bytes and-ed: 0xFF only when all are white
+  for (size_t i = 0; i < pixels; i++) {
+    white &= rgba[4 * i] & rgba[4 * i + 1] & rgba[4 * i + 2];
+    alpha[i] = rgba[4 * i + 3];
+  }
+  if (white == 0xFF) return alpha;
+  free(alpha);
+  return nullptr;
 }
 
 int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height,
