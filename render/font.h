@@ -21,6 +21,9 @@ struct Font {
   int32_t reserved1, reserved2;
   int32_t imageWidth, imageHeight;
   int32_t cellsPerRow, cellsPerColumn;
+  // The lists are named but not yet compiled: a loaded font compiles them at its first print, so a
+  // start pays only for the fonts its screens show.
+  int32_t listsPending;
 };
 
 struct FontSetRec {

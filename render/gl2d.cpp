@@ -107,12 +107,19 @@ void Gl_ColorArgb(uint32_t argb) {
 }
 
 // One textured quad; colours (four RGBA, corner order) or null for the current colour.
+// The current colour is given with every corner too: a draw that takes no colour of its own reads
+// the current one as a constant of the fragment stage, and Mesa's software renderer keeps a fresh
+// copy of its whole fragment state (tens of KB) for each draw after that constant changed, until
+// the frame is drawn. Corner colours make it an input instead; the pixels and the current colour
+// and texture coordinate the quad leaves behind are the same.
 static void Quad2D(const float* xy, const float* st, const float* rgba, int fill) {
+  float current[4];
+  if (!rgba) glGetFloatv(GL_CURRENT_COLOR, current);
   glLoadIdentity();
   glPolygonMode(GL_FRONT, fill ? GL_FILL : GL_LINE);
   glBegin(GL_QUADS);
   for (int i = 0; i < 4; i++) {
-    if (rgba) glColor4fv(rgba + 4 * i);
+    glColor4fv(rgba ? rgba + 4 * i : current);
     glTexCoord2f(st[2 * i], st[2 * i + 1]);
     glVertex2f(xy[2 * i], xy[2 * i + 1]);
   }

@@ -119,6 +119,33 @@ TEST_F(FontTest, SavedColourCodesAndTheHighlightBlock) {
   EXPECT_EQ(tc[1], 0.75f);
 }
 
+TEST_F(FontTest, AWhiteAtlasIsKeptAsAlphaAndTheListsAreMadeAtTheFontsFirstPrint) {
+  // Image 1 white, image 2 cyan: only the white one can lose its colour channels.
+  WriteBlockFont("=tex=\n2\nblocks.tga\ncyan.tga\n=klv=\n2\n=fnt=\n" + BlockEntry(1) + "=fnt=\n" +
+                 BlockEntry(2));
+  TestPicture cyan{128, 128, std::vector<uint8_t>(128 * 128 * 4, 255)};
+  for (size_t i = 0; i < cyan.rgba.size(); i += 4) cyan.rgba[i] = 0;
+  WriteBytes("cyan.tga", EncodeTga(cyan, 10, 32, true));
+  ASSERT_EQ(FontSet_Load(&FontSet, "."), 1);
+  GLint format[3] = {};
+  for (int i = 1; i <= 2; i++) {
+    glBindTexture(GL_TEXTURE_2D, FontSet.tex[i]);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format[i]);
+  }
+  EXPECT_EQ(format[1], GL_ALPHA);
+  EXPECT_EQ(format[2], GL_RGBA);
+  EXPECT_EQ(FontSet.fonts[1].listsPending, 1);
+  EXPECT_EQ(FontSet.fonts[2].listsPending, 1);
+
+  glColor4f(1, 0.5f, 1, 1);
+  Font_Print(&FontSet, "a", 1, 10, 10, 0, 0, kGlW, kGlH, nullptr, 0, 0);
+  Font_Print(&FontSet, "a", 2, 10, 30, 0, 0, kGlW, kGlH, nullptr, 0, 0);
+  EXPECT_EQ(At(Read(0, 12, kGlW, 1), 12), "255,128,255");  // the current colour
+  EXPECT_EQ(At(Read(0, 32, kGlW, 1), 12), "0,128,255");    // ... times the atlas's cyan
+  EXPECT_EQ(FontSet.fonts[1].listsPending, 0);
+  EXPECT_EQ(FontSet.fonts[2].listsPending, 0);
+}
+
 TEST_F(FontTest, DescriptionCapsAndBadEntries) {
   // 15 images and 14 fonts: 12 of each. Font 2 has no grid and is dropped; font 3 names a
   // range past the table, which is cut.
