@@ -387,17 +387,32 @@ void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int l
   PrintBytes(set, s, 1, font, x, y, left, bottom, width, height, nullptr, 0, 0, 0);
 }
 
+// Whether every advance is zero or more: only then does a measure that passed an edge stay past it.
+static bool PenOnlyForward(const Font* f) {
+  for (const FontGlyph& g : f->glyphs)
+    if (g.advance < 0) return false;
+  return true;
+}
+
+// The advances of the first n bytes of text, up to a NUL when stopAtNul, stopping once past limit
+// where the pen only moves forward. An advance from the font file may be up to a million pixels: the
+// sum is taken wide and held to a width a caller can still add window positions to.
+static int AdvanceSum(const Font* f, const char* text, int n, int64_t limit, bool stopAtNul) {
+  const bool forward = limit < INT64_MAX && PenOnlyForward(f);
+  int64_t sum = 0;
+  for (int i = 0; i < n && !(stopAtNul && !text[i]); i++) {
+    sum += f->glyphs[(uint8_t)text[i]].advance;
+    if (forward && sum > limit) break;
+  }
+  return (int)std::clamp<int64_t>(sum, -kFontWidthMax, kFontWidthMax);
+}
+
 int Font_TextWidth(const FontSetRec* set, int font, const char* text, int start, int count) {
   if (!set || !text || font < 1 || font > kFontMax || start < 0 || count == 0) return 0;
   int len = (int)strlen(text);
   if (start >= len) return 0;
   int end = count < 0 || count > len - start ? len : start + count;
-  const Font* f = &set->fonts[font];
-  // An advance from the font file may be up to a million pixels: the sum is taken wide and held
-  // to a width a caller can still add window positions to.
-  int64_t sum = 0;
-  for (int i = start; i < end; i++) sum += f->glyphs[(uint8_t)text[i]].advance;
-  return (int)std::clamp<int64_t>(sum, -kFontWidthMax, kFontWidthMax);
+  return AdvanceSum(&set->fonts[font], text + start, end - start, INT64_MAX, false);
 }
 
 int Font_FitChars(const FontSetRec* set, int font, const char* text, int width) {
@@ -412,18 +427,12 @@ int Font_FitChars(const FontSetRec* set, int font, const char* text, int width) 
   return i;
 }
 
-// Whether every advance is zero or more: only then does a measure that passed an edge stay past it.
-static bool PenOnlyForward(const Font* f) {
-  for (const FontGlyph& g : f->glyphs)
-    if (g.advance < 0) return false;
-  return true;
-}
-
 int Font_CharsBefore(const FontSetRec* set, int font, const char* text, int len, int limit) {
   if (!set || !text || font < 1 || font > kFontMax || len <= 0) return 0;
   const Font* f = &set->fonts[font];
   const bool forward = PenOnlyForward(f);
-  int pen = 0, i = 0;
+  int64_t pen = 0;  // wide, as every measure's sum
+  int i = 0;
   for (; i < len && text[i]; i++) {
     if (forward && pen >= limit) break;
     // The pen moves as the glyph's display list moves it: lists 0..3 and codes without a glyph stay.
@@ -436,15 +445,7 @@ int Font_CharsBefore(const FontSetRec* set, int font, const char* text, int len,
 int Font_TextWidthUpTo(const FontSetRec* set, int font, const char* text, int len, int count,
                        int limit) {
   if (!set || !text || font < 1 || font > kFontMax || count <= 0) return 0;
-  const Font* f = &set->fonts[font];
-  const bool forward = PenOnlyForward(f);
-  const int end = count < len ? count : len;
-  int sum = 0;
-  for (int i = 0; i < end && text[i]; i++) {
-    sum += f->glyphs[(uint8_t)text[i]].advance;
-    if (forward && sum > limit) break;
-  }
-  return sum;
+  return AdvanceSum(&set->fonts[font], text, count < len ? count : len, limit, true);
 }
 
 void Font_PrintClipped(FontSetRec* set, const std::string& text, int font, float x, float y, int left,

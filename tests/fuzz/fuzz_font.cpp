@@ -3,6 +3,7 @@
 // handing out texture and list names so every entry is parsed, its glyph lists built and a long
 // row measured. The scratch folder holds one small image, "a.tga"; the shipped images are the TGA
 // target's. An input is one description file.
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int font = 1; font <= kFontMax; font++) {
     Font_TextWidth(&gSet, font, row.c_str(), 0, -1);
     Font_FitChars(&gSet, font, row.c_str(), 2000000000);
+    Font_TextWidthUpTo(&gSet, font, row.c_str(), (int)row.size(), (int)row.size(), INT_MAX);
+    Font_CharsBefore(&gSet, font, row.c_str(), (int)row.size(), INT_MAX);
   }
   FontSet_Free(&gSet);
   return 0;
