@@ -130,9 +130,9 @@ void BM_SceneQueueWithEntries(benchmark::State& state) {
         Fgr_QueueDraw(f);
         if (f->status != 112 || !RendView_IsCurrentCam(f->KamStudio)) continue;
         int tex = 50 + i % 10;
-        entries += BatchListBig_Add(&RendScene.big[kListCutoutBig], decal, f, 1, tex, tex, 0, 1);
-        entries += BatchList_Add(&RendScene.small[kListCutout], decal, f, 2, 7, 7, 0, 0);
-        entries += BatchListBig_Add(&RendScene.big[kListGlowBig], decal, f, 7, 65, 65, 0, 1);
+        entries += BatchListBig_Add(&RendScene.big[ListCutoutBig], decal, f, 1, tex, tex, 0, 1);
+        entries += BatchList_Add(&RendScene.small[ListCutout], decal, f, 2, 7, 7, 0, 0);
+        entries += BatchListBig_Add(&RendScene.big[ListGlowBig], decal, f, 7, 65, 65, 0, 1);
       }
     }
   }

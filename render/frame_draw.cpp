@@ -28,7 +28,7 @@ void Fgr_QueueDraw(Fgr* f) {
                      2 * f->haf))
     return;
   if (EditModeOn && !f->Active())
-    BatchListBig_Add(&RendScene.big[kListHud2DAdd], 0, f, 12, 0, kTxEditMark, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListHud2DAdd], 0, f, 12, 0, kTxEditMark, 0, 1);
   if (f->ProcNomDraw) ProcFgr(f->ProcNomDraw, f);
 }
 
@@ -78,36 +78,36 @@ void DrawScene(t_RendScene* s) {
   for (RendView* v = RendView_Begin(s, nullptr); v; v = RendView_Begin(s, v)) {
     if (v->overlay && !v->decal) main = v;
     RendView_Cur = v;
-    if (Owns(v, small[kListSolid])) DrawShare(v, &small[kListSolid]);
-    if (Owns(v, big[kListSolidBig])) DrawShare(v, &big[kListSolidBig], 0);
-    if (Owns(v, small[kListCutout])) {
+    if (Owns(v, small[ListSolid])) DrawShare(v, &small[ListSolid]);
+    if (Owns(v, big[ListSolidBig])) DrawShare(v, &big[ListSolidBig], 0);
+    if (Owns(v, small[ListCutout])) {
       Gl_AlphaTestOn(0.1f, 1);
-      DrawShare(v, &small[kListCutout]);
+      DrawShare(v, &small[ListCutout]);
       Gl_AlphaTestOff();
     }
-    if (Owns(v, big[kListCutoutBig])) {
+    if (Owns(v, big[ListCutoutBig])) {
       Gl_AlphaTestOn(0.1f, 1);
-      DrawShare(v, &big[kListCutoutBig], 0);
+      DrawShare(v, &big[ListCutoutBig], 0);
       Gl_AlphaTestOff();
     }
-    if (Owns(v, small[kListGlow])) {
+    if (Owns(v, small[ListGlow])) {
       Gl_DepthWriteOff(0);
-      DrawShare(v, &small[kListGlow]);
+      DrawShare(v, &small[ListGlow]);
       Gl_DepthWriteOn();
     }
-    if (Owns(v, small[kListGlow2Sided])) {
+    if (Owns(v, small[ListGlow2Sided])) {
       Gl_DepthWriteOff(1);
-      DrawShare(v, &small[kListGlow2Sided]);
+      DrawShare(v, &small[ListGlow2Sided]);
       Gl_DepthWriteOn();
     }
-    if (Owns(v, big[kListGlowBig])) {
+    if (Owns(v, big[ListGlowBig])) {
       Gl_DepthWriteOff(0);
-      DrawShare(v, &big[kListGlowBig], 0);
+      DrawShare(v, &big[ListGlowBig], 0);
       Gl_DepthWriteOn();
     }
-    if (Owns(v, big[kListGlowBig2Sided])) {
+    if (Owns(v, big[ListGlowBig2Sided])) {
       Gl_DepthWriteOff(1);
-      DrawShare(v, &big[kListGlowBig2Sided], 0);
+      DrawShare(v, &big[ListGlowBig2Sided], 0);
       Gl_DepthWriteOn();
     }
     Gl_PolygonOffsetOff();
@@ -122,13 +122,13 @@ void DrawScene(t_RendScene* s) {
   glDisable(GL_LIGHTING);
   glEnable(GL_CULL_FACE);
   Gl2D_Begin(main->viewport[0], main->viewport[2], main->viewport[1], main->viewport[3]);
-  if (!main->toTex && Owns(main, big[kListHud2DAdd])) {
+  if (!main->toTex && Owns(main, big[ListHud2DAdd])) {
     Gl_BlendMode(34);
-    DrawShare(main, &big[kListHud2DAdd], 1);
+    DrawShare(main, &big[ListHud2DAdd], 1);
   }
-  if (Owns(main, big[kListHud2D])) {
+  if (Owns(main, big[ListHud2D])) {
     Gl_BlendMode(38);
-    DrawShare(main, &big[kListHud2D], 1);
+    DrawShare(main, &big[ListHud2D], 1);
   }
   Gl2D_End();
 }

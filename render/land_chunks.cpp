@@ -353,7 +353,7 @@ void LandOverview_Build(Fgr* holder) {
     if (!c.visible) continue;
     LandVisibleChunks++;
     int own = c.tex.glName != 0;
-    BatchList_Add(&RendScene.small[kListSolid], 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0,
+    BatchList_Add(&RendScene.small[ListSolid], 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0,
                   0);
   }
   if (!TimerDown(&LandOverviewWait)) return;

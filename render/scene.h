@@ -17,14 +17,14 @@ constexpr int kDir361 = 361;  // whole degrees 0..360
 // The ten batch lists, four small and six large, each type indexed by its lists' numbers less one.
 // In draw order, L1..L10, they are: solid, solid big, cutout, cutout big, 2D additive, glow, glow
 // two-sided, glow big, glow big two-sided, 2D.
-enum SceneSmallList { kListSolid, kListCutout, kListGlow, kListGlow2Sided, kSmallLists };
+enum SceneSmallList { ListSolid, ListCutout, ListGlow, ListGlow2Sided, kSmallLists };
 enum SceneBigList {
-  kListSolidBig,
-  kListCutoutBig,
-  kListHud2DAdd,
-  kListGlowBig,
-  kListGlowBig2Sided,
-  kListHud2D,
+  ListSolidBig,
+  ListCutoutBig,
+  ListHud2DAdd,
+  ListGlowBig,
+  ListGlowBig2Sided,
+  ListHud2D,
   kBigLists
 };
 

@@ -49,12 +49,12 @@ void Proc_SpriteTimer(Fgr* f) {
   if (f->kmra_ScisH && LifeEnded(f)) return;
   if (ForeignInPlay(f)) return;
   if (f->imiter) {
-    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 1, 0, f->Tex1, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 1, 0, f->Tex1, 0, 1);
     return;
   }
-  BatchListBig_Add(&RendScene.big[kListGlowBig2Sided], 0, f, 1, 0, f->Tex1, 0, 1);
+  BatchListBig_Add(&RendScene.big[ListGlowBig2Sided], 0, f, 1, 0, f->Tex1, 0, 1);
   if (f->Tex1 != 0 && f->Tex1 != kTxGlow)
-    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 2, 0, kTxGlowAtlas, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 2, 0, kTxGlowAtlas, 0, 1);
 }
 
 void Laser_DrawBeam(Fgr* f) {
@@ -112,7 +112,7 @@ void Laser_DrawBeam(Fgr* f) {
 void Proc_DrawOwnSprite(Fgr* f) {
   if (!f) return;
   if (!EditModeOn && (f->Tex1 == 0 || (Fgr::Owner(f) != 0 && Fgr::Owner(f) != PlayerSide))) return;
-  BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 2, 0, 0, 0, 1);
+  BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 2, 0, 0, 0, 1);
 }
 
 void Proc_SpinRot(Fgr* f) {
@@ -120,11 +120,11 @@ void Proc_SpinRot(Fgr* f) {
 }
 
 void Proc_DrawTex1(Fgr* f) {
-  if (f) BatchList_Add(&RendScene.small[kListCutout], 1, f, 1, 0, f->Tex1, 0, 0);
+  if (f) BatchList_Add(&RendScene.small[ListCutout], 1, f, 1, 0, f->Tex1, 0, 0);
 }
 
 void Proc_DrawTex1C(Fgr* f) {
-  if (f) BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 1, 0, f->Tex1, 0, 1);
+  if (f) BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 1, 0, f->Tex1, 0, 1);
 }
 
 void Proc_DrawTex1B(Fgr* f) { Proc_DrawTex1C(f); }

@@ -53,12 +53,12 @@ void Proc_DrawGroundMark(Fgr* f) {
 void Proc_SpawnerQueue(Fgr* f) {
   if (!f) return;
   if (Fgr::RadiusVis(f) > 1)
-    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 7, 0, kTxGlowAtlas, 0, 1);
-  if (f->trigDamba == 0) BatchList_Add(&RendScene.small[kListCutout], 0, f, 1, 0, 0, 0, 0);
-  BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 2, 0, f->Tex1, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 7, 0, kTxGlowAtlas, 0, 1);
+  if (f->trigDamba == 0) BatchList_Add(&RendScene.small[ListCutout], 0, f, 1, 0, 0, 0, 0);
+  BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 2, 0, f->Tex1, 0, 1);
   if (f->trigDamba != 0) {
-    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 11, 0, 0, 0, 0);
-    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 5, 0, kTxFlag0, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 11, 0, 0, 0, 0);
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 5, 0, kTxFlag0, 0, 1);
   }
 }
 

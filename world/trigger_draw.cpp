@@ -70,9 +70,9 @@ void Proc_TrigerRender(Fgr* f) {
 void Proc_FlagQueue(Fgr* f) {
   if (!f) return;
   if (f->xExpNow == 0 || f->xExpNow == 2) {
-    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 1, 0, 0, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 1, 0, 0, 0, 1);
   } else if (f->xExpNow == 1) {
-    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 1, 0,
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 1, 0,
                      kTxFlag0 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
   }
 }

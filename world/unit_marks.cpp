@@ -31,9 +31,9 @@ int AnimBonusFrame(int kan) { return AnimFrameOf(FrameWalk2.r.frame, kan, 5); }
 float BlinkAlpha() { return Anim3[0].value; }
 
 void Unit_QueueSelFrame(Fgr* f) {
-  BatchListBig_Add(&RendScene.big[kListHud2DAdd], 0, f, 3, 0, -1, 0, 1);
+  BatchListBig_Add(&RendScene.big[ListHud2DAdd], 0, f, 3, 0, -1, 0, 1);
 }
-void Unit_QueueHoverFrame(Fgr* f) { BatchListBig_Add(&RendScene.big[kListHud2D], 0, f, 4, 0, 0, 0, 1); }
+void Unit_QueueHoverFrame(Fgr* f) { BatchListBig_Add(&RendScene.big[ListHud2D], 0, f, 4, 0, 0, 0, 1); }
 
 static const t_item* SkilItem(const Fgr* f) {
   const Fgr* s = f ? f->P2_Sub_UseSkil : nullptr;
@@ -55,10 +55,10 @@ void Unit_QueueRings(Fgr* f) {
       !FieldMouse.HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
   if (!hovered && !onlySelected) return;
   if (Fgr::RadiusVis(f) > 1)
-    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 7, 0, kTxGlowAtlas, 0, 1);
-  if (f->P2_Sub_UseGun) BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 8, 0, kTxGlowAtlas, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 7, 0, kTxGlowAtlas, 0, 1);
+  if (f->P2_Sub_UseGun) BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 8, 0, kTxGlowAtlas, 0, 1);
   if (f->trueCaptain && Fgr_SkilHasFKu(f))
-    BatchListBig_Add(&RendScene.big[kListGlowBig], 0, f, 9, 0, kTxGlowAtlas, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 9, 0, kTxGlowAtlas, 0, 1);
 }
 
 void Proc_MarkSelected(Fgr* f) {
@@ -68,16 +68,16 @@ void Proc_MarkSelected(Fgr* f) {
   if (f->isSelected > 0) Unit_QueueSelFrame(f);
   if (f == FieldMouse.HoverFgr) Unit_QueueHoverFrame(f);
   if (f->isSelected > 0 || f == FieldMouse.HoverFgr)
-    BatchListBig_Add(&RendScene.big[kListHud2D], 0, f, 10, 0, 0, 0, 1);
+    BatchListBig_Add(&RendScene.big[ListHud2D], 0, f, 10, 0, 0, 0, 1);
   Unit_QueueRings(f);
   if (f->tactic) {
-    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 6, 0,
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 6, 0,
                      kTxBadge0 + AnimBonusFrame(f->AnimBonusKan), 0, 1);
   }
-  BatchList_Add(&RendScene.small[kListCutout], 0, f, 1, 0, 0, 0, 0);
-  BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 2, 0, f->Tex1, 0, 1);
+  BatchList_Add(&RendScene.small[ListCutout], 0, f, 1, 0, 0, 0, 0);
+  BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 2, 0, f->Tex1, 0, 1);
   if (f->isMort == 0) {
-    BatchListBig_Add(&RendScene.big[kListCutoutBig], 0, f, 5, 0,
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 5, 0,
                      kTxFlag0 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
   }
   if (!o2::GamePause) Fgr_SpinRot(f, KadrScale(0.01f));

@@ -49,9 +49,9 @@ TEST_F(SceneTest, EachViewDrawsItsShareAndTheLastOverlayViewDrawsTheOverlay) {
   while (RendView_SetNext(&RendScene)) {
     int decal = RendView_CurMode();
     order.push_back(RendView_Cur);
-    ASSERT_EQ(BatchList_AddCallback(&RendScene.small[kListSolid], decal, SolidCb, 1, 1, 0, 0, 0), 1);
-    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[kListHud2D], 0, HudCb, 1, 1, -1, 0, 0), !decal);
-    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[kListHud2DAdd], 0, HudAddCb, 1, 1, 0, 0, 0),
+    ASSERT_EQ(BatchList_AddCallback(&RendScene.small[ListSolid], decal, SolidCb, 1, 1, 0, 0, 0), 1);
+    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[ListHud2D], 0, HudCb, 1, 1, -1, 0, 0), !decal);
+    ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[ListHud2DAdd], 0, HudAddCb, 1, 1, 0, 0, 0),
               !decal);
   }
   ASSERT_EQ(order.size(), 3u);

@@ -51,7 +51,7 @@ TEST(SceneTables, ViewsSortByPriorityAndTheFiftiethIsTheLast) {
 
 TEST(SceneTables, BatchListsBucketByKeyAndTextureAndRefuseTheWrongViewClass) {
   RendScene_Reset(&RendScene);
-  BatchList& l = RendScene.small[kListCutout];  // third list: the views' bucket words 2
+  BatchList& l = RendScene.small[ListCutout];  // third list: the views' bucket words 2
   RendView a{}, b{};
   b.decal = 1;
   Fgr* f = &Fgrs.mf[700];
@@ -111,11 +111,11 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   RendScene_Reset(&RendScene);
   RendView v{};
   RendView_Cur = &v;
-  BatchList& small = RendScene.small[kListSolid];
+  BatchList& small = RendScene.small[ListSolid];
   for (int i = 1; i <= 7000; i++) ASSERT_EQ(BatchList_Add(&small, 0, nullptr, 1, 1, 1, 0, 0), 1) << i;
   EXPECT_EQ(BatchList_Add(&small, 0, nullptr, 1, 1, 1, 0, 0), 0);
   EXPECT_EQ(small.count, 7000);
-  BatchListBig& big = RendScene.big[kListGlowBig];
+  BatchListBig& big = RendScene.big[ListGlowBig];
   for (int i = 1; i <= 10200; i++) ASSERT_EQ(BatchListBig_Add(&big, 0, nullptr, 1, 1, 1, 0, 0), 1) << i;
   EXPECT_EQ(BatchListBig_Add(&big, 0, nullptr, 1, 1, 1, 0, 0), 0);
   EXPECT_EQ(big.count, 10200);
@@ -129,11 +129,11 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   EXPECT_EQ(v.bucketCount[0], 50);
   EXPECT_EQ(BatchList_Add(&small, 0, nullptr, 1, 50, 0, 0, 0), 1);  // an open key still joins
   // A large list switched off refuses everything; the reset keeps the switch.
-  RendScene.big[kListSolidBig].enabled = 0;
-  EXPECT_EQ(BatchListBig_Add(&RendScene.big[kListSolidBig], 0, nullptr, 1, 1, 1, 0, 0), 0);
+  RendScene.big[ListSolidBig].enabled = 0;
+  EXPECT_EQ(BatchListBig_Add(&RendScene.big[ListSolidBig], 0, nullptr, 1, 1, 1, 0, 0), 0);
   RendScene_Reset(&RendScene);
-  EXPECT_EQ(RendScene.big[kListSolidBig].enabled, 0);
-  RendScene.big[kListSolidBig].enabled = 1;
+  EXPECT_EQ(RendScene.big[ListSolidBig].enabled, 0);
+  RendScene.big[ListSolidBig].enabled = 1;
   EXPECT_EQ(small.count, 0);
   EXPECT_EQ(small.head[1], nullptr);
   RendView_Cur = nullptr;

@@ -476,12 +476,12 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
     auto take = [&out](const auto& l) {
       for (int i = 1; i <= l.count; i++) out.push_back({&l, l.e[i].drawKind, l.e[i].tex, l.e[i].match});
     };
-    take(RendScene.small[kListCutout]);
-    take(RendScene.big[kListCutoutBig]);
-    take(RendScene.big[kListHud2DAdd]);
-    take(RendScene.big[kListGlowBig]);
-    take(RendScene.big[kListGlowBig2Sided]);
-    take(RendScene.big[kListHud2D]);
+    take(RendScene.small[ListCutout]);
+    take(RendScene.big[ListCutoutBig]);
+    take(RendScene.big[ListHud2DAdd]);
+    take(RendScene.big[ListGlowBig]);
+    take(RendScene.big[ListGlowBig2Sided]);
+    take(RendScene.big[ListHud2D]);
     return out;
   };
   auto expect = [&](const char* what, std::vector<Entry> want) {
@@ -496,12 +496,12 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
     }
     RendScene_Reset(&RendScene);
   };
-  const auto* cut = &RendScene.small[kListCutout];
-  const auto* cutBig = &RendScene.big[kListCutoutBig];
-  const auto* add2d = &RendScene.big[kListHud2DAdd];
-  const auto* glowBig = &RendScene.big[kListGlowBig];
-  const auto* glow2 = &RendScene.big[kListGlowBig2Sided];
-  const auto* hud = &RendScene.big[kListHud2D];
+  const auto* cut = &RendScene.small[ListCutout];
+  const auto* cutBig = &RendScene.big[ListCutoutBig];
+  const auto* add2d = &RendScene.big[ListHud2DAdd];
+  const auto* glowBig = &RendScene.big[ListGlowBig];
+  const auto* glow2 = &RendScene.big[ListGlowBig2Sided];
+  const auto* hud = &RendScene.big[ListHud2D];
   FrameWalk1.r.frame[0] = 3, FrameWalk1.r.frame[1] = 7, FrameWalk1.r.frame[2] = 99;
   FrameWalk2.r.frame[0] = 2, FrameWalk2.r.frame[1] = 5, FrameWalk2.r.frame[2] = 1;
 
@@ -635,7 +635,7 @@ TEST_F(FigureDraw, TheLaserFadesAndEndsOnItsTimer) {
   EXPECT_EQ(l->status, fgrLaser) << "the update leaves the timer to the queue";
   Proc_SpriteTimer(l);
   EXPECT_EQ(l->status, 0);
-  EXPECT_EQ(RendScene.big[kListGlowBig2Sided].count, 0) << "a reset laser is not queued";
+  EXPECT_EQ(RendScene.big[ListGlowBig2Sided].count, 0) << "a reset laser is not queued";
   EXPECT_EQ(LaserOutCount, out + 2);
   // The decal's spin: 0.05 degrees a millisecond, wrapped once.
   Fgr* d = At3(fgrLandDecal, 0, 0, 0);
