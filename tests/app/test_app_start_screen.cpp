@@ -1,7 +1,8 @@
 // The start screen of the whole program, headless: a text-box session through the script (typing,
-// selection by keys and mouse, copy and paste, delete, save, open, a stale selection) checked by
-// the bytes of the files it saves; a shorter text opened under the caret and a stale selection;
-// the buttons to play and back; the picture at two window sizes, one against its golden copy.
+// the window drag's Backspace kept out of the text, selection by keys and mouse, copy and paste,
+// delete, save, open, a stale selection) checked by the bytes of the files it saves; a shorter text
+// opened under the caret and a stale selection; the buttons to play and back; the picture at two
+// window sizes, one against its golden copy.
 #include "app_run.h"
 #include "picture.h"
 
@@ -19,6 +20,9 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
       "answer no\nwait 3\n"
       "file in.txt\nclick left " + kOpen + "\nwait 2\n"
       "click left 49 313\nwait 1\n"             // row 1, between the third and fourth letter
+      // The window drag (right button + Backspace, auto-repeat too) rubs out nothing.
+      "press right 790 500\ndown Backspace\nchar 0x08\nwait 1\nchar 0x08\nchar 0x08\nwait 2\n"
+      "up Backspace\nrelease right\nwait 1\n"
       "type X\nchar 230\nwait 1\n"              // Latin and Cyrillic: bbbX\xE6bb, the caret at 5
       "down Shift\nkey Down\nwait 5\nkey Down\nwait 5\nup Shift\n"  // select from (1,5) to (3,5)
       "down Ctrl\nkey C\nup Ctrl\nwait 1\n"     // bb, ccccc, ddddd with CR LF after each
