@@ -1,6 +1,7 @@
 // Stage readers. A part is read whole into a scratch stage first (figures, their extra records, the
 // land floors, the side records, the named variables), checked, and only then taken into the live
 // world, so a file that is cut short or breaks a capacity changes nothing.
+#include <cerrno>
 #include <cstddef>
 #include <cstring>
 #include <new>
@@ -270,8 +271,10 @@ int StageRead_Base(StageScratch* s, FILE* f) {
   return s->loc;
 }
 
-// Logs why a part was refused.
+// Logs why a part was refused, and keeps it for the user.
 static void LogRefusal(StageScratch* s, const char* part) {
+  EtapFail.why = std::string("refused: ") +
+                 (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
   if (s->in.fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->in.fail);
 }
 
@@ -317,7 +320,10 @@ int Stage_LoadPair(FILE* base, FILE* loc) {
 // A stage file opened for reading through the stage buffer: the part comes in a few large reads
 // and its values are taken from memory.
 static FILE* OpenPart(const std::string& name) {
+  errno = 0;
   FILE* f = FileOpenRead(name);
+  // A refusal of this part names it; a part that does not open says why.
+  EtapFail = {name, f ? std::string() : errno ? std::strerror(errno) : "not a plain file"};
   if (f) setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
   return f;
 }

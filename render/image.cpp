@@ -1,6 +1,7 @@
 // Image codec: TGA decoder, BMP writer, row flips.
 #include "render/image.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -182,8 +183,14 @@ static void Put32(uint8_t* p, uint32_t v) {
   for (int i = 0; i < 4; i++) p[i] = (v >> (8 * i)) & 0xFF;
 }
 
+void SaveBmp24_FailBox(const char* name, const char* why) {
+  char text[600];
+  snprintf(text, sizeof text, "Save BMP24 image: %s (%s)", name ? name : "", why ? why : "");
+  Rend_ErrorBox(text, "Error");
+}
+
 int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, int rowsReversed,
-              int swapRedBlue) {
+              int swapRedBlue, const char* shownName) {
   if (!path || !pixels || width <= 0 || height <= 0 || width > 65535 || height > 65535) {
     Rend_ErrorBox("Save BMP24 image", "Error");
     return 0;
@@ -227,9 +234,10 @@ int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, in
     }
   }
   int ok = FileWriteWhole(path, block, 54 + imageSize);
+  const int err = errno;  // of the scratch file's make, write or move, whichever failed
   free(block);
   if (!ok) {
-    Rend_ErrorBox("Save BMP24 image (fwrite)", "Error");
+    SaveBmp24_FailBox(shownName ? shownName : path, std::strerror(err));
     return 0;
   }
   return 1;

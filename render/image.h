@@ -16,6 +16,9 @@ uint8_t* ImgFlipCopy(uint8_t* pixels, int width, int height, int bits);
 // Flips rows in place; nothing for null, height <= 1, width < 0 or bytes per pixel outside 1..4.
 void ImgFlipRows(uint8_t* pixels, int width, int height, int bytesPerPixel);
 
-// Writes tight 3-byte pixels as a 24-bit BMP. 1 on success, 0 on failure (with a box).
+// Writes tight 3-byte pixels as a 24-bit BMP. 1 on success, 0 on failure (with a box naming the
+// file, as shownName when given, else path, and the system's reason).
 int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, int rowsReversed,
-              int swapRedBlue);
+              int swapRedBlue, const char* shownName = nullptr);
+// The box of a picture that could not be saved: "Save BMP24 image: <name> (<reason>)".
+void SaveBmp24_FailBox(const char* name, const char* why);
