@@ -93,6 +93,10 @@ uint8_t* TargaDecode(const uint8_t* data, size_t len, int* width, int* height, i
     Rend_ErrorBox("TGA image of zero or too large size", "Error");
     return nullptr;
   }
+  if (npix * bpp > kImgMaxDecodedBytes) {
+    Rend_ErrorBox("TGA image decodes to more than 64 MiB", "Error");
+    return nullptr;
+  }
   if (avail < need) {
     Rend_ErrorBox("TGA data ends before its last pixel", "Error");
     return nullptr;
