@@ -68,10 +68,17 @@ TEST_F(AppRun, AfterOpeningAShorterTextTheBoxStillAnswersKeysAndPastesAtTheCaret
       "file one.txt\nclick left " + kOpen + "\nwait 2\n"  // one row: the caret was on row 3
       "clip P\ndown Ctrl\nkey V\nup Ctrl\nwait 1\n"     // the stale selection goes, P comes
       "type Q\nwait 1\n"
-      "file out2.txt\nclick left " + kSave + "\nwait 1\nclose\n";
+      "file out2.txt\nclick left " + kSave + "\nwait 1\n"
+      // The designer's notes (three rows from y 31) clicked below their last row: the first click
+      // only focuses the box, whose caret stands at its start; the next puts it on the last row.
+      "click left 300 150\nwait 1\ntype A\nwait 1\nclick left 300 150\nwait 1\ntype B\nwait 1\n"
+      "file notes.txt\nclick left " + kSave + "\nwait 1\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(ReadAll(dir / "out1.txt"), "aaaaa\nbbbbb\nc\ndddZ\neeeee\n");
   EXPECT_EQ(ReadAll(dir / "out2.txt"), "xPQ\n");  // the CR of the file's line end is not a character
+  const std::string notes = ReadAll(dir / "uni_files" / "res" / "_scr.txt");
+  ASSERT_EQ(notes.substr(notes.size() - 6), "\ntolv\n");
+  EXPECT_EQ(ReadAll(dir / "notes.txt"), "A" + notes.substr(0, notes.size() - 1) + "B\n");
   EXPECT_NE(Log().find("\ntext box: the selection names rows 0..4 of 1: dropped"), std::string::npos);
 }
 
