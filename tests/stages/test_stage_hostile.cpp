@@ -325,6 +325,12 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
     EXPECT_EQ(Fgrs.mf[r.slot].Status(), 0);
     for (int i = 0; i < kFgrsSlots; i++)
       if (i != r.slot) EXPECT_TRUE(LoadedFigure(Fgrs.mf[i]) == shipped[i]) << "slot " << i;
+    // No record stays taken for the dropped figure: every record in use is a live figure's.
+    int inUse = 0, held = 0;
+    for (int i = 0; i < kRecPool; i++) inUse += UN_PoolAt(i)->isUse + item_PoolAt(i)->isUse;
+    for (const Fgr& f : Fgrs.mf)
+      held += (f.UN && f.UN != empty_UN_adr()) + (f.item && f.item != empty_item_adr());
+    EXPECT_EQ(inUse, held);
     EXPECT_EQ(memcmp(world_.landS.data(), LandSurface.kle, sizeof LandSurface.kle), 0);
     EXPECT_EQ(memcmp(world_.landU.data(), LandUnder.kle, sizeof LandUnder.kle), 0);
     ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
