@@ -6,6 +6,8 @@
 #include <cstring>
 #include <new>
 
+#include "figures/land.h"
+#include "figures/side.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/binfile.h"
@@ -13,8 +15,6 @@
 #include "shell/geometry.h"
 #include "shell/log.h"
 #include "shell/text.h"
-#include "figures/land.h"
-#include "figures/side.h"
 
 int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay active
 
@@ -189,8 +189,16 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     // A location numbers its figures from 1 after the base slots: the number is checked against
     // its own range before it becomes a slot, so no number wraps.
     int lo = forLocation ? 1 : first, hi = forLocation ? last - FgrsBaseLast : last;
-    int slot = k < lo || k > hi ? 0 : (forLocation ? k + FgrsBaseLast : k);
-    if (slot == 0 || s->have[slot]) {
+    if (k < lo || k > hi) {
+      // A figure under a number the part has no slot for is read, to keep the stream in step, into
+      // the scratch slot that is never taken, and dropped; the rest of the stage loads.
+      LogInfo("\nLoadEtapSlot: figure number %d is outside %d..%d, dropped", k, lo, hi);
+      Figure_LoadFrom(s, f, 0, 0);
+      s->recKind[0] = 0;
+      continue;
+    }
+    int slot = forLocation ? k + FgrsBaseLast : k;
+    if (s->have[slot]) {
       LogInfo("\nLoadEtapSlot: figure number %d", k);
       BinIn_Fail(&s->in, "figure slot");
       return;
@@ -217,7 +225,8 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     r[kSideTagNat] = SideTagWord("LNat");
     r[kSideSeenCount] = r[kSideOwnCount] = 0;
     for (int w = kSideId; w <= kSideLevelLast; w++) r[w] = 0;
-    for (int w = kSideBunker - 2; w <= kSideBunker; w++) r[w] = 0;  // two further values, the bunker kind
+    for (int w = kSideBunker - 2; w <= kSideBunker; w++)
+      r[w] = 0;  // two further values, the bunker kind
     for (int v = 1; v <= 3; v++) r[SideBlockValue(kSideTagAkd, v)] = 0;
     r[SideBlockValue(kSideTagAng, 1)] = r[SideBlockValue(kSideTagAng, 2)] = 0;
     r[SideBlockValue(kSideTagNek, 1)] = r[SideBlockValue(kSideTagNat, 1)] = 0;
@@ -228,9 +237,9 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     for (int t = 0; t < kSideTechs; t++) {
       const unsigned char* p = buf + kSideValueCount * 4 + 76 * t;
       int* e = &r[kSideTech0 + kTechWords * t];
-      memcpy(e, p + 8, 3 * 4);          // after "_Teh%04d"
-      memcpy(e + 3, p + 28, 5 * 4);     // after "_TehReq:"
-      memcpy(e + 8, p + 56, 5 * 4);     // after "_TDeAct:"
+      memcpy(e, p + 8, 3 * 4);       // after "_Teh%04d"
+      memcpy(e + 3, p + 28, 5 * 4);  // after "_TehReq:"
+      memcpy(e + 8, p + 56, 5 * 4);  // after "_TDeAct:"
     }
   }
   if (s->in.fail) return 0;
