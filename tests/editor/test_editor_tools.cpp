@@ -180,7 +180,9 @@ TEST_F(EditorTools, PaletteToolsOnAValidCellABorderCellAndOffTheLand) {
         EXPECT_EQ(Live(), 0);
         continue;
       }
-      if (r.tool == 7) EXPECT_EQ(k.holder, made);
+      if (r.tool == 7) {
+        EXPECT_EQ(k.holder, made);
+      }
       if (r.tool == 22) {
         EXPECT_EQ(Fgr::Owner(made), 2);
         EXPECT_EQ(Land_CellAt(made->priv_position_x, made->priv_position_z), c);

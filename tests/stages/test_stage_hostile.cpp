@@ -323,8 +323,9 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
     ASSERT_EQ(LoadPair(b, b.size(), l, l.size()), 1);
     EXPECT_NE(LogText().find(r.log), std::string::npos);
     EXPECT_EQ(Fgrs.mf[r.slot].Status(), 0);
-    for (int i = 0; i < kFgrsSlots; i++)
+    for (int i = 0; i < kFgrsSlots; i++) {
       if (i != r.slot) EXPECT_TRUE(LoadedFigure(Fgrs.mf[i]) == shipped[i]) << "slot " << i;
+    }
     // No record stays taken for the dropped figure: every record in use is a live figure's.
     int inUse = 0, held = 0;
     for (int i = 0; i < kRecPool; i++) inUse += UN_PoolAt(i)->isUse + item_PoolAt(i)->isUse;
