@@ -324,7 +324,8 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
     EXPECT_NE(LogText().find(r.log), std::string::npos);
     EXPECT_EQ(Fgrs.mf[r.slot].Status(), 0);
     for (int i = 0; i < kFgrsSlots; i++) {
-      if (i != r.slot) EXPECT_TRUE(LoadedFigure(Fgrs.mf[i]) == shipped[i]) << "slot " << i;
+      if (i == r.slot) continue;
+      EXPECT_TRUE(LoadedFigure(Fgrs.mf[i]) == shipped[i]) << "slot " << i;
     }
     // No record stays taken for the dropped figure: every record in use is a live figure's.
     int inUse = 0, held = 0;
