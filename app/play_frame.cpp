@@ -11,6 +11,7 @@
 #include "gui/program_mode.h"
 #include "render/field.h"
 #include "render/kmd_block.h"
+#include "ui/play_buttons.h"
 #include "world/fgrs_update.h"
 #include "world/movement.h"
 #include "world/paths.h"
@@ -38,6 +39,7 @@ void GameFrame(int focus) {
 void GameUpdate() {
   Game_TickUpd();
   Frame_MouseToWidgets();
+  RangPanel_ApplyReq();
   if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = 0;
   else Field_GameMouse();
   if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;

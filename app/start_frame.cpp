@@ -95,6 +95,8 @@ void Mode1_Frame(int focus) {
   if (focus) {
     Gui_HintClear();
     Frame_KeyCommands();
+    MouseXf = (float)MouseX;
+    MouseYf = (float)MouseY;
     ScreenShotKey();
     if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
     TextBox_OnMouseDrag();

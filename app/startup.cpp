@@ -116,7 +116,8 @@ void MainLoop_Pass() {
 
 int WinMain() {
   gPlatLog = LogInfo;  // the platform layer's lines join the game's log
-  RandSeed(TickCount());
+  Clock_Start();
+  RandSeed(Clock_StartSeed());
   FramePauseFlag = &o2::GamePause;
   DateEngTextFlag = &o2::EngText;
   Org_LoadAtStart();

@@ -58,6 +58,17 @@ void Key_Up(uintptr_t vk) {
   else KeySeenTable[vk] = kKeyTapUnseen;
 }
 
+// A window without the keyboard focus hears no release: what is held when the focus goes counts
+// as released (a press no frame has read yet still counts for one frame).
+void Keys_ReleaseAll() {
+  for (int vk = 0; vk < kKeyTableSize; vk++)
+    if (KeyDownTable[vk]) Key_Up((uintptr_t)vk);
+}
+
+// The window drag's chord is the right button with Backspace: its Backspace is the drag's, and
+// types into no text.
+bool DragChordChar(unsigned char c) { return c == VK_BACK && KeyDownTable[VK_RBUTTON] != 0; }
+
 }  // namespace
 
 int CreateGlWindow(int width, int height) {
@@ -134,8 +145,8 @@ void Keys_FrameSeen() {
 }
 
 int KeyIsDown(int vk) {
-  if (vk < 1) return 0;
-  return Plat_KeyIsDown(vk) ? 1 : 0;
+  if (vk < 1 || vk >= kKeyTableSize) return 0;
+  return KeyDownTable[vk] ? 1 : 0;
 }
 
 long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
@@ -164,6 +175,7 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
       return 0;
     case WM_KILLFOCUS:
       o2::anFocusFlag = 0;
+      Keys_ReleaseAll();
       return 0;
     case WM_CLOSE:
       o2::NeedExit = 1;
@@ -180,6 +192,7 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
       return 0;
     case WM_CHAR: {
       unsigned char c = (unsigned char)(w & 0xFF);
+      if (DragChordChar(c)) return 0;
       if (!TextInput_Char(c)) textEditStream(TextBoxFocused, c, 0);
       return 0;
     }
@@ -209,7 +222,7 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
 }
 
 int Window_DragByMouse() {
-  int held = o2::anFocusFlag && KeyDownTable[2] && KeyIsDown(VK_BACK);
+  int held = o2::anFocusFlag && KeyIsDown(VK_RBUTTON) && KeyIsDown(VK_BACK);
   if (!WinDragOn) {
     if (!held) return 0;
     Plat_CursorPos(&WinDragCursor[0], &WinDragCursor[1]);

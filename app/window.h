@@ -19,5 +19,8 @@ void Keys_Clear();
 // After each frame: the presses it read count as seen; a tap released before any frame read it
 // is released now.
 void Keys_FrameSeen();
+// Whether the frame's key table has vk down: a key held reads as now, a tap as down for the one
+// frame that reads it. Every reader of the keys above the platform asks the table, never the
+// platform's live state.
 int KeyIsDown(int vk);
 int Window_DragByMouse();

@@ -1,6 +1,8 @@
 // Combination presets and the unit makers beside them. Every body builds its main figure first,
-// then its gun, members or skills, then its buttons; at the first step that fails it frees the main
-// figure, whose reset takes everything under it along, and answers none.
+// then its gun, members or skills, then its buttons, and answers none at the first step that fails.
+// What was made before that step stays in the world: only a gun that cannot be attached takes its
+// unit along, and a squad that got no member goes. A squad keeps the members it has room for and
+// lets the rest go, so a container near full still gives a squad, only a smaller one.
 #include "catalogue/kombi.h"
 
 #include "catalogue/creators.h"
@@ -31,17 +33,16 @@ int Buttons(Fgr* owner, int n, int onK) {
   return 1;
 }
 
-// A member built by a kombi body joins the squad; one the squad has no room for is let go.
-int TakeMember(Fgr* squad, Fgr* m) {
-  if (!m) return 0;
-  if (!Fgr_Sub_AddUnit(squad, m, 0)) Drop(m);
-  return 1;
+// A member built by a kombi body joins the squad; one the squad has no room for is let go, and a
+// member that could not be built is skipped.
+void TakeMember(Fgr* squad, Fgr* m) {
+  if (m && !Fgr_Sub_AddUnit(squad, m, 0)) Drop(m);
 }
 
 Fgr* FootUnit(int preset, int gunPreset, int knoCount, int knoOnK, int forBaner, int toBase) {
   Fgr* u = Kombi_NewUnit(fgrUnitPeh, preset, toBase, forBaner);
   if (!u || !Kombi_AttachPart(fgrDetUnitGun, gunPreset, u)) return nullptr;
-  if (!Buttons(u, knoCount, knoOnK)) return Drop(u);
+  if (!Buttons(u, knoCount, knoOnK)) return nullptr;
   return u;
 }
 
@@ -56,7 +57,7 @@ Fgr* Captain(int trueCaptain, int forBaner, int toBase) {
 Fgr* Squad(int preset, int memberKombi, int count, int knoOnK, int forBaner, int toBase) {
   Fgr* s = Kombi_NewSquad(fgrSquadHolder, preset, toBase);
   if (!s || !Kombi_FillSquad(memberKombi, s, forBaner, count)) return nullptr;
-  if (knoOnK && !Buttons(s, 2, knoOnK)) return Drop(s);
+  if (knoOnK && !Buttons(s, 2, knoOnK)) return nullptr;
   return s;
 }
 
@@ -96,15 +97,10 @@ int Kombi_AttachPart(int kind, int preset, Fgr* parent) {
 
 int Kombi_FillSquad(int kombi, Fgr* squad, int forBaner, int count) {
   if (count < 1 || !Fgr::Status(squad)) return 0;
-  int toBase = Fgr::IsBase(squad);
-  // A member the full squad would only let go again is not built: near a full container that
-  // member's slots would refuse the whole squad.
-  for (int i = 0; i < count && squad->Sub_Unit_now < squad->Sub_Unit_max; i++) {
-    if (!TakeMember(squad, KombiPreset(kombi, forBaner, toBase))) {
-      Drop(squad);
-      return 0;
-    }
-  }
+  const int toBase = Fgr::IsBase(squad);
+  // Every member is built, also those the squad has no room for: they are let go at once, and the
+  // slots, figure numbers and random draws they took stay taken as in every other build.
+  for (int i = 0; i < count; i++) TakeMember(squad, KombiPreset(kombi, forBaner, toBase));
   if (squad->P2_Sub_Unit) return 1;
   Drop(squad);
   return 0;
@@ -208,15 +204,15 @@ Fgr* kombi_Stroitel_(int forBaner, int toBase) {
   if (!u) return nullptr;
   static const int kTitul[5] = {20, 21, 22, 23, 25};
   static const int kHint[5] = {76, 77, 78, 79, 80};
-  if (!Buttons(u, 3, r_Proc_BuildStep)) return Drop(u);
+  if (!Buttons(u, 3, r_Proc_BuildStep)) return nullptr;
   for (int i = 0; i < 5; i++)
-    if (!KnoUnit_Add(u, r_Proc_BuildStep, kTitul[i], kHint[i], 0)) return Drop(u);
+    if (!KnoUnit_Add(u, r_Proc_BuildStep, kTitul[i], kHint[i], 0)) return nullptr;
   return u;
 }
 
 Fgr* kombi_Stroitel1Kno_(int forBaner, int toBase) {
   Fgr* u = Builder(forBaner, toBase);
-  if (u && !Buttons(u, 1, r_Proc_BuildStep)) return Drop(u);
+  if (u && !Buttons(u, 1, r_Proc_BuildStep)) return nullptr;
   return u;
 }
 
@@ -257,7 +253,7 @@ Fgr* kombi_RukaAngela_(int forBaner, int toBase) {
 Fgr* kombi_Captain5_(int forBaner, int toBase) {
   Fgr* u = Captain(5, forBaner, toBase);
   if (!u) return nullptr;
-  if (!Unit_SetChars(u, 5, 1, 1, 1) || !Captain_AddKno3(u) || !Unit_AddBookZak(u, 1)) return Drop(u);
+  if (!Unit_SetChars(u, 5, 1, 1, 1) || !Captain_AddKno3(u) || !Unit_AddBookZak(u, 1)) return nullptr;
   return u;
 }
 
@@ -265,13 +261,13 @@ Fgr* kombi_Captain1_(int forBaner, int toBase) {
   Fgr* u = Captain(1, forBaner, toBase);
   if (!u) return nullptr;
   if (!Unit_SetChars(u, 1, 1, 1, 1) || !Unit_SetChars(u, 3, 4, 1, 1) || !Captain_AddKno3(u))
-    return Drop(u);
+    return nullptr;
   return u;
 }
 
 Fgr* kombi_Captain2_(int forBaner, int toBase) {
   Fgr* u = Captain(2, forBaner, toBase);
-  if (u && !Unit_SetChars(u, 2, 1, 1, 1)) return Drop(u);
+  if (u && !Unit_SetChars(u, 2, 1, 1, 1)) return nullptr;
   return u;
 }
 
@@ -282,13 +278,14 @@ Fgr* kombi_SquadRoboGolem4_(int forBaner, int toBase) {
   return Squad(prSquad2, kombi_RoboGolem, 4, 0, forBaner, toBase);
 }
 
-// -19 and -21 take their members straight from the member bodies.
+// -19 and -21 take their members straight from the member bodies, with the squad's own toBase, and
+// keep their squad even when no member was made.
 Fgr* kombi_SquadGlushakStrelok_(int forBaner, int toBase) {
   Fgr* s = Kombi_NewSquad(fgrSquadHolder, prSquad3, toBase);
   if (!s) return nullptr;
-  if (!TakeMember(s, kombi_GlushakAngelov_(forBaner, toBase)) ||
-      !TakeMember(s, kombi_OsobyiStrelok_(forBaner, toBase)) || !Buttons(s, 2, r_Empty_48))
-    return Drop(s);
+  TakeMember(s, kombi_GlushakAngelov_(forBaner, toBase));
+  TakeMember(s, kombi_OsobyiStrelok_(forBaner, toBase));
+  if (!Buttons(s, 2, r_Empty_48)) return nullptr;
   return s;
 }
 
@@ -299,9 +296,8 @@ Fgr* kombi_SquadGlushak3_(int forBaner, int toBase) {
 Fgr* kombi_SquadOsobyiStrelok3_(int forBaner, int toBase) {
   Fgr* s = Kombi_NewSquad(fgrSquadHolder, prSquad3, toBase);
   if (!s) return nullptr;
-  for (int i = 0; i < 3; i++)
-    if (!TakeMember(s, kombi_OsobyiStrelok_(forBaner, toBase))) return Drop(s);
-  if (!Buttons(s, 2, r_Empty_50)) return Drop(s);
+  for (int i = 0; i < 3; i++) TakeMember(s, kombi_OsobyiStrelok_(forBaner, toBase));
+  if (!Buttons(s, 2, r_Empty_50)) return nullptr;
   return s;
 }
 

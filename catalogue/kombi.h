@@ -1,7 +1,8 @@
 // Combination presets (kombis): a figure built together with the figures under it (a unit with its
 // gun and buttons, a captain with gun, skills, buttons and spell book, a squad with its members, a
-// builder with its build buttons). A kombi answers its main figure or none: one that cannot get all
-// its figures (a full container) frees what it made. Members a squad has no room for are let go.
+// builder with its build buttons). A kombi answers its main figure or none; one that fails part way
+// (a full container) answers none and leaves what it made before the failing step. Members a squad
+// has no room for are built and let go.
 #pragma once
 
 class Fgr;
@@ -18,8 +19,8 @@ void Fgr_CreateForOwner(Fgr* bunker);
 // The steps of the kombi bodies. Kombi_NewUnit and Kombi_NewSquad answer the figure or null (a
 // figure that is no unit, or no squad holder, is freed). Kombi_AttachPart adds a gun of the kind in
 // the parent's slot range; on failure it frees the part and the parent. Kombi_FillSquad builds count
-// members by kombi number; when one cannot be built, or none found room, the squad is freed and 0
-// answered.
+// members by kombi number (a member that cannot be built is skipped, one without room is freed);
+// when the squad got no member it is freed and 0 answered.
 Fgr* Kombi_NewUnit(int kind, int preset, int toBase, int forBaner);
 Fgr* Kombi_NewSquad(int kind, int preset, int toBase);
 int Kombi_AttachPart(int kind, int preset, Fgr* parent);

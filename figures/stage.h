@@ -45,6 +45,17 @@ int Etap_LoadLocation(int n);                 // location n of the current stage
 // taking nothing: 1 when the base names location and both would be taken.
 int Stage_ReadBack(const std::string& base, const std::string& loc, int location);
 
+// --- failures the user is told of. The last failed save or load (Etap_Save, EtapFile_Load,
+// Etap_LoadLocation) leaves the file it failed on, as the game named it, and why: the system's
+// reason, or the loader's when the file was refused.
+struct EtapFailRec {
+  std::string name;
+  std::string why;
+};
+extern EtapFailRec EtapFail;
+// The message box of a failed save (saving 1) or load (0), with EtapFail's file and reason.
+void Etap_SayFailure(int saving);
+
 // --- requests (carried out, and the buttons that also switch the mode: world/stage_requests.h)
 int Etap_RequestSaveTest2(GuiWin* w);
 int Etap_SaveFromGui();

@@ -1,10 +1,13 @@
 // Stage readers. A part is read whole into a scratch stage first (figures, their extra records, the
 // land floors, the side records, the named variables), checked, and only then taken into the live
 // world, so a file that is cut short or breaks a capacity changes nothing.
+#include <cerrno>
 #include <cstddef>
 #include <cstring>
 #include <new>
 
+#include "figures/land.h"
+#include "figures/side.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/binfile.h"
@@ -12,8 +15,6 @@
 #include "shell/geometry.h"
 #include "shell/log.h"
 #include "shell/text.h"
-#include "figures/land.h"
-#include "figures/side.h"
 
 int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay active
 
@@ -188,8 +189,16 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     // A location numbers its figures from 1 after the base slots: the number is checked against
     // its own range before it becomes a slot, so no number wraps.
     int lo = forLocation ? 1 : first, hi = forLocation ? last - FgrsBaseLast : last;
-    int slot = k < lo || k > hi ? 0 : (forLocation ? k + FgrsBaseLast : k);
-    if (slot == 0 || s->have[slot]) {
+    if (k < lo || k > hi) {
+      // A figure under a number the part has no slot for is read, to keep the stream in step, into
+      // the scratch slot that is never taken, and dropped; the rest of the stage loads.
+      LogInfo("\nLoadEtapSlot: figure number %d is outside %d..%d, dropped", k, lo, hi);
+      Figure_LoadFrom(s, f, 0, 0);
+      s->recKind[0] = 0;
+      continue;
+    }
+    int slot = forLocation ? k + FgrsBaseLast : k;
+    if (s->have[slot]) {
       LogInfo("\nLoadEtapSlot: figure number %d", k);
       BinIn_Fail(&s->in, "figure slot");
       return;
@@ -216,7 +225,8 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     r[kSideTagNat] = SideTagWord("LNat");
     r[kSideSeenCount] = r[kSideOwnCount] = 0;
     for (int w = kSideId; w <= kSideLevelLast; w++) r[w] = 0;
-    for (int w = kSideBunker - 2; w <= kSideBunker; w++) r[w] = 0;  // two further values, the bunker kind
+    for (int w = kSideBunker - 2; w <= kSideBunker; w++)
+      r[w] = 0;  // two further values, the bunker kind
     for (int v = 1; v <= 3; v++) r[SideBlockValue(kSideTagAkd, v)] = 0;
     r[SideBlockValue(kSideTagAng, 1)] = r[SideBlockValue(kSideTagAng, 2)] = 0;
     r[SideBlockValue(kSideTagNek, 1)] = r[SideBlockValue(kSideTagNat, 1)] = 0;
@@ -227,9 +237,9 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     for (int t = 0; t < kSideTechs; t++) {
       const unsigned char* p = buf + kSideValueCount * 4 + 76 * t;
       int* e = &r[kSideTech0 + kTechWords * t];
-      memcpy(e, p + 8, 3 * 4);          // after "_Teh%04d"
-      memcpy(e + 3, p + 28, 5 * 4);     // after "_TehReq:"
-      memcpy(e + 8, p + 56, 5 * 4);     // after "_TDeAct:"
+      memcpy(e, p + 8, 3 * 4);       // after "_Teh%04d"
+      memcpy(e + 3, p + 28, 5 * 4);  // after "_TehReq:"
+      memcpy(e + 8, p + 56, 5 * 4);  // after "_TDeAct:"
     }
   }
   if (s->in.fail) return 0;
@@ -270,8 +280,10 @@ int StageRead_Base(StageScratch* s, FILE* f) {
   return s->loc;
 }
 
-// Logs why a part was refused.
+// Logs why a part was refused, and keeps it for the user.
 static void LogRefusal(StageScratch* s, const char* part) {
+  EtapFail.why = std::string("refused: ") +
+                 (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
   if (s->in.fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->in.fail);
 }
 
@@ -317,7 +329,10 @@ int Stage_LoadPair(FILE* base, FILE* loc) {
 // A stage file opened for reading through the stage buffer: the part comes in a few large reads
 // and its values are taken from memory.
 static FILE* OpenPart(const std::string& name) {
+  errno = 0;
   FILE* f = FileOpenRead(name);
+  // A refusal of this part names it; a part that does not open says why.
+  EtapFail = {name, f ? std::string() : errno ? std::strerror(errno) : "not a plain file"};
   if (f) setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
   return f;
 }

@@ -1,5 +1,6 @@
 // Stage writers: the part head, the figure chunk's tail (movement values, index list, extra record,
 // land floors), the location and base parts, and the whole-stage save with its backup.
+#include <cerrno>
 #include <cstring>
 
 #include "gm/org_base.h"
@@ -193,6 +194,7 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
 static int WritePart(const std::string& name, int base) {
   FILE* f = FileSave_Begin(name);
   if (!f) {
+    EtapFail = {name, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not open %s", name.c_str());
     return 0;
   }
@@ -203,6 +205,7 @@ static int WritePart(const std::string& name, int base) {
   else
     Etap_SaveTo(&Fgrs, f);
   if (!FileSave_Close(f, name)) {
+    EtapFail = {name, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }
@@ -213,6 +216,7 @@ static int WritePart(const std::string& name, int base) {
 // game will load replaces the files (each kept as its name + "_bak").
 int Etap_Save(const std::string& name) {
   if (EtapLocationNom < 1 || EtapLocationNom > 99) {
+    EtapFail = {name, "no current location"};
     LogInfo("\nSaveEtapFail: no current location for %s", name.c_str());
     return 0;
   }
@@ -226,6 +230,7 @@ int Etap_Save(const std::string& name) {
     return 0;
   }
   if (!Stage_ReadBack(FileSave_ScratchName(name), FileSave_ScratchName(loc), EtapLocationNom)) {
+    EtapFail = {name, "it would not load again; the previous files are kept"};
     LogInfo("\nSaveEtapFail: %s would not load again; the previous files are kept", name.c_str());
     FileSave_Drop(name);
     FileSave_Drop(loc);
@@ -233,7 +238,9 @@ int Etap_Save(const std::string& name) {
   }
   // Both parts replace their files together, or neither does.
   const std::string parts[2] = {name, loc};
-  if (!FileSave_CommitAll(parts, 2)) {
+  std::string failed = name;
+  if (!FileSave_CommitAll(parts, 2, &failed)) {
+    EtapFail = {failed, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }

@@ -120,7 +120,7 @@ void Gui_ScrollPos(GuiWin* bar) {
 }
 
 void ScreenShotKey() {
-  if (TimerDown(&gShotGuardMs) && Plat_KeyIsDown(VK_SNAPSHOT)) {
+  if (TimerDown(&gShotGuardMs) && KeyDownTable[VK_SNAPSHOT]) {
     gShotGuardMs = 800;
     o2::NeedScreen = 1;
   }

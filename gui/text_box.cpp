@@ -20,7 +20,8 @@ namespace {
 
 TextBoxCaretRec& S = TextBoxCaret;
 
-bool ShiftDown() { return Plat_KeyIsDown(VK_SHIFT) != 0; }
+// The frame's key table, as every reader of the keys: a Shift tapped with the key counts.
+bool ShiftDown() { return KeyDownTable[VK_SHIFT] != 0; }
 
 void Mouse(int* x, int* y) { Gui_CursorPos(x, y); }
 

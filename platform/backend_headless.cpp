@@ -146,6 +146,7 @@ int Hl_SwapBuffers() {
     ok = eglSwapBuffers(gHl.window.display, gHl.window.surface) == EGL_TRUE;
   gPlat.shotWanted = 0;
   Script_Frame(&gHl.script);
+  Script_FrameDrawn(&gHl.script);
   gHl.swappedSinceIdle = true;
   return ok;
 }
@@ -226,6 +227,12 @@ int Hl_ChooseColor(unsigned* colour) {
   gHl.script.colourAnswers.pop_front();
   if (a < 0) return 0;
   *colour = (unsigned)a;
+  return 1;
+}
+
+int Plat_ScriptClock(PlatScriptClock* out) {
+  if (Plat_Backend() != PLAT_HEADLESS) return 0;
+  if (out) *out = PlatScriptClock{gHl.script.frameMs, gHl.script.seed};
   return 1;
 }
 

@@ -254,6 +254,18 @@ int Plat_ScreenshotWanted();
 // The file name the script asked for with that screenshot, or "" for the game's own naming.
 const char* Plat_ScreenshotPath();
 
+// ---- the script's clock (headless) -------------------------------------------------------------
+// A headless run keeps the script's clock instead of the wall clock, so that one script plays the
+// same game on any machine: every frame drawn advances it by the script's step (16 ms unless a
+// `step` line sets another), and the run's random numbers start from the script's seed. The
+// shell's clock adds the loop's sleeps to it. An x11 window keeps the wall clock.
+struct PlatScriptClock {
+  uint64_t frameMs;  // what the frames drawn so far advanced the clock by
+  uint32_t seed;     // the run's random seed
+};
+// 1 with the clock's state (out may be null) on a headless run; 0 on x11.
+int Plat_ScriptClock(PlatScriptClock* out);
+
 // ---- helpers for tests ------------------------------------------------------------------------
 // A headless GL context (EGL surfaceless, pbuffer w x h) made current without any window or script;
 // independent of TOLV_VIDEO. 1 on success.

@@ -21,6 +21,9 @@ void Script_Clear(Script* s) {
   s->closeSent = false;
   s->altDown = false;
   s->refused = 0;
+  s->stepMs = SCRIPT_FRAME_MS;
+  s->frameMs = 0;
+  s->seed = SCRIPT_SEED;
   s->boxAnswers.clear();
   s->fileAnswers.clear();
   s->colourAnswers.clear();
@@ -253,6 +256,23 @@ bool Script_ParseLine(Script* s, const std::string& rawLine, int lineNo) {
     Add(s, SOP_WAIT, 0, 0, 0, 1);
     return true;
   }
+  if (cmd == "step") {
+    if (n != 2 || !ParseNum(tok[1], 1, SCRIPT_MAX_STEP_MS, &v1)) {
+      Refuse(s, lineNo, "step takes the milliseconds of a frame, 1..1000", line);
+      return false;
+    }
+    Add(s, SOP_STEP, 0, 0, 0, (int)v1);
+    return true;
+  }
+  if (cmd == "seed") {
+    // The seed starts the game, so it cannot wait for its turn: the script's last one counts.
+    if (n != 2 || !ParseNum(tok[1], 0, 0xFFFFFFFFLL, &v1)) {
+      Refuse(s, lineNo, "seed takes a number 0..4294967295", line);
+      return false;
+    }
+    s->seed = (uint32_t)v1;
+    return true;
+  }
   Refuse(s, lineNo, "unknown command", line);
   return false;
 }
@@ -305,6 +325,8 @@ void Script_Frame(Script* s) {
   if (s->waitLeft > 0) s->waitLeft--;
 }
 
+void Script_FrameDrawn(Script* s) { s->frameMs += (uint64_t)s->stepMs; }
+
 bool Script_Done(const Script* s) { return s->next >= s->cmds.size() && s->waitLeft == 0; }
 
 static intptr_t CursorL() { return Plat_PackXY(gPlat.cursorX, gPlat.cursorY); }
@@ -343,6 +365,7 @@ void Script_Run(Script* s) {
         gPlat.shotWanted = 1;
         gPlat.shotPath = c.text;
         break;
+      case SOP_STEP: s->stepMs = c.a; break;
     }
   }
   if (s->waitLeft == 0 && s->next >= s->cmds.size() && !s->closeSent) {

@@ -2,6 +2,7 @@
 // frame. It feeds messages into the layer's queue and answers boxes and dialogs; it never blocks.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ enum ScriptOp {
   SOP_MOVE,    // a, b: client pixels
   SOP_CLIP,    // text: 1251, CR LF rows
   SOP_SHOT,    // text: file name or ""
+  SOP_STEP,    // a: the clock's milliseconds a frame from the next frame on
 };
 
 struct ScriptCmd {
@@ -35,6 +37,11 @@ struct ScriptFileAnswer {
 constexpr int SCRIPT_MAX_CMDS = 1000000;
 constexpr int SCRIPT_MAX_WAIT = 10000000;
 constexpr int SCRIPT_DEFAULT_FRAMES = 100;  // a run without script: this many frames, shot, close
+// The script's clock: each frame drawn advances it by the step; the seed starts the game's random
+// numbers. Fixed, so that one script plays the same game on any machine.
+constexpr int SCRIPT_FRAME_MS = 16;
+constexpr int SCRIPT_MAX_STEP_MS = 1000;
+constexpr uint32_t SCRIPT_SEED = 1;
 
 struct Script {
   std::vector<ScriptCmd> cmds;
@@ -43,6 +50,9 @@ struct Script {
   bool closeSent;
   bool altDown;
   int refused;                 // lines refused while parsing
+  int stepMs;                  // the clock's milliseconds a frame now
+  uint64_t frameMs;            // what the frames drawn so far advanced the clock by
+  uint32_t seed;               // the run's random seed (the last `seed` line, read at load)
   std::deque<int> boxAnswers;  // IDOK / IDYES / IDNO, used in order by the boxes
   std::deque<ScriptFileAnswer> fileAnswers;
   std::deque<long long> colourAnswers;  // 0x00BBGGRR, or -1 for cancel
@@ -57,8 +67,10 @@ void Script_ParseText(Script* s, const std::string& text);
 bool Script_Load(Script* s, const char* path);
 // The run without script: frames, then a screenshot of the last frame, then the close message.
 void Script_MakeDefault(Script* s, int frames);
-// One frame went by.
+// One frame went by (a wait counts it down).
 void Script_Frame(Script* s);
+// A frame was drawn: the script's clock advances by its step.
+void Script_FrameDrawn(Script* s);
 // Runs commands until the next unfinished wait; at the end of the commands sends the close message
 // once. Messages go to gPlat.queue.
 void Script_Run(Script* s);

@@ -13,7 +13,8 @@
 #include "render/vert_arr.h"
 
 // The lists live in the scene record, static storage that starts as zeroes: only the words that are
-// not zero are written, so the entries' megabytes cost nothing until a frame fills them.
+// not zero are written, so the entries' megabytes cost nothing at start-up until a frame fills them.
+// A scene built again zeroes its lists before this.
 template <int N, int K>
 void BatchList_Init(t_BatchList<N, K>* l, int nom, int sceneIndex) {
   l->nom = nom;

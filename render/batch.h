@@ -66,7 +66,7 @@ void Fgr_DrawBatched(Fgr* f);  // the figure's batched draw procedure (ProcNomOn
 int Wrap1000(BatchEntry* e);   // a group key above 999 becomes the key modulo 1000
 
 // Construction and the per-frame emptying (the render scene's). Init builds a list in storage
-// that is still all zeroes (the static scene record); it writes only the non-zero words.
+// that holds zeroes (the scene zeroes a used list first); it writes only the non-zero words.
 template <int N, int K>
 void BatchList_Init(t_BatchList<N, K>* l, int nom, int sceneIndex);
 template <int N, int K>

@@ -88,7 +88,8 @@ int FieldRect_EdgeScroll(int cx, int cy, float* stepX, float* stepZ) {
   int code = 0;
   if (cx < 1) *stepX = -9, code |= 1;
   else if (cx > WinWidth - 2) *stepX = 9, code |= 1;
-  if (cy < 1) *stepZ = 9, code |= 2;
+  // The mouse's y counts up from the window's lower edge, whose last pixel row is y 1.
+  if (cy <= 1) *stepZ = 9, code |= 2;
   else if (cy >= WinHeight - 2) *stepZ = -9, code |= 2;
   if (!code) {
     FieldMouse.EdgeScrollRamp = 0;

@@ -454,7 +454,8 @@ void Font_PrintClipped(FontSetRec* set, const std::string& text, int font, float
   int n = Font_CharsBefore(set, font, text.c_str(), len, maxWidth);
   // One glyph at least, so that the print leaves the GL state as an unclipped one does.
   if (n == 0 && len > 0 && text[0]) n = 1;
-  const bool coded = !codes.empty() && codes.size() == text.size();
+  // Coloured as the unclipped print colours: when both strings are as long up to their first NUL.
+  const bool coded = !codes.empty() && strlen(codes.c_str()) == strlen(text.c_str());
   PrintBytes(set, text.c_str(), (size_t)n, font, x, y, left, bottom, width, height,
              coded ? codes.c_str() : nullptr, coded ? (size_t)n : 0, 0, 0);
 }

@@ -1,6 +1,7 @@
 // Image codec: TGA decoder, BMP writer, row flips.
 #include "render/image.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -90,6 +91,10 @@ uint8_t* TargaDecode(const uint8_t* data, size_t len, int* width, int* height, i
   size_t need = type == 2 ? npix * bpp : ((npix + 127) / 128) * (1 + bpp);
   if (w <= 0 || h <= 0 || w > kImgMaxSide || h > kImgMaxSide) {
     Rend_ErrorBox("TGA image of zero or too large size", "Error");
+    return nullptr;
+  }
+  if (npix * bpp > kImgMaxDecodedBytes) {
+    Rend_ErrorBox("TGA image decodes to more than 64 MiB", "Error");
     return nullptr;
   }
   if (avail < need) {
@@ -182,8 +187,14 @@ static void Put32(uint8_t* p, uint32_t v) {
   for (int i = 0; i < 4; i++) p[i] = (v >> (8 * i)) & 0xFF;
 }
 
+void SaveBmp24_FailBox(const char* name, const char* why) {
+  char text[600];
+  snprintf(text, sizeof text, "Save BMP24 image: %s (%s)", name ? name : "", why ? why : "");
+  Rend_ErrorBox(text, "Error");
+}
+
 int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, int rowsReversed,
-              int swapRedBlue) {
+              int swapRedBlue, const char* shownName) {
   if (!path || !pixels || width <= 0 || height <= 0 || width > 65535 || height > 65535) {
     Rend_ErrorBox("Save BMP24 image", "Error");
     return 0;
@@ -227,9 +238,10 @@ int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, in
     }
   }
   int ok = FileWriteWhole(path, block, 54 + imageSize);
+  const int err = errno;  // of the scratch file's make, write or move, whichever failed
   free(block);
   if (!ok) {
-    Rend_ErrorBox("Save BMP24 image (fwrite)", "Error");
+    SaveBmp24_FailBox(shownName ? shownName : path, std::strerror(err));
     return 0;
   }
   return 1;

@@ -18,7 +18,7 @@ RendView* RendView_Cur = nullptr;
 RendView PickView;
 float ViewRot3[9];
 t_Dir361 Dir361;
-float ViewDir361[kDir361][3];
+float Dir361View[kDir361][3];
 float SceneFrustum[kFrustumFloats];
 
 // The view an unused slot holds: the viewport is the window as the settings leave it.
@@ -35,7 +35,9 @@ static void View_Defaults(RendView* v) {
   v->zFar = 256.0;
 }
 
-void RendScene_Ctor(t_RendScene* s) {
+// listsZero: the storage is known to hold zeroes (the static record before start-up), so the batch
+// lists' megabytes need not be written; any other construction empties every entry.
+static void Scene_Build(t_RendScene* s, bool listsZero) {
   for (RendView& v : s->views) View_Defaults(&v);
   s->head = nullptr;
   s->viewCount = 0;
@@ -60,15 +62,20 @@ void RendScene_Ctor(t_RendScene* s) {
   // Each list's place in the draw order is the index of its bucket words in every view.
   static const int kSmallOrder[kSmallLists] = {0, 2, 5, 6};    // L1, L3, L6, L7
   static const int kBigOrder[kBigLists] = {1, 3, 4, 7, 8, 9};  // L2, L4, L5, L8, L9, L10
+  if (!listsZero) {
+    std::memset((void*)s->small, 0, sizeof s->small);
+    std::memset((void*)s->big, 0, sizeof s->big);
+  }
   for (int i = 0; i < kSmallLists; i++) BatchList_Init(&s->small[i], i + 1, kSmallOrder[i]);
   for (int i = 0; i < kBigLists; i++) BatchList_Init(&s->big[i], i + 1, kBigOrder[i]);
 }
 
-void RendScene_Ctor2(t_RendScene* s) { RendScene_Ctor(s); }
+void RendScene_Ctor(t_RendScene* s) { Scene_Build(s, false); }
+void RendScene_Ctor2(t_RendScene* s) { Scene_Build(s, false); }
 
 // Static initialisation builds the scene and the picking view before the program starts.
 [[maybe_unused]] static const int sSceneBuilt =
-    (RendScene_Ctor(&RendScene), View_Defaults(&PickView), 1);
+    (Scene_Build(&RendScene, true), View_Defaults(&PickView), 1);
 
 void RendScene_Reset(t_RendScene* s) {
   RendView_Cur = nullptr;
@@ -191,7 +198,7 @@ static void ReadBack(RendView* v) {
   if (!Dir361.built) Dir361_Build();
   for (int i = 0; i < kDir361; i++) {
     float dc = Dir361.c[i], ds = Dir361.s[i];
-    for (int c = 0; c < 3; c++) ViewDir361[i][c] = ViewRot3[3 * c] * dc + ViewRot3[3 * c + 1] * ds;
+    for (int c = 0; c < 3; c++) Dir361View[i][c] = ViewRot3[3 * c] * dc + ViewRot3[3 * c + 1] * ds;
   }
 }
 

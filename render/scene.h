@@ -53,7 +53,7 @@ struct t_Dir361 {
   int built;
 };
 extern t_Dir361 Dir361;
-extern float ViewDir361[kDir361][3];        // world direction of screen direction i, last view applied
+extern float Dir361View[kDir361][3];        // world direction of screen direction i, last view applied
 extern float SceneFrustum[kFrustumFloats];  // planes of the view being queued
 
 void RendScene_Ctor(t_RendScene* s);
@@ -69,7 +69,7 @@ RendView* RendView_Begin(t_RendScene* s, RendView* after);
 void RendView_Apply(RendView* v);
 void RendView_ToPicking(const RendView* v);
 // The overlay's second application: viewport, projection and modelview by camera mode, the
-// matrices read back and ViewRot3 / ViewDir361 rebuilt; no scissor, clear or picking copy.
+// matrices read back and ViewRot3 / Dir361View rebuilt; no scissor, clear or picking copy.
 void RendView_SetMatrices(RendView* v);
 
 int RendView_HasCurrent();

@@ -3,9 +3,11 @@
 
 #include <GL/gl.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "render/image.h"
 #include "render/texture.h"
@@ -13,7 +15,8 @@
 #include "shell/files.h"
 #include "shell/log.h"
 
-int ScreenGrab(const char* fileName) {
+// shownName: the picture's name from the start folder, for the box of a failure.
+static int Grab(const char* fileName, const char* shownName) {
   if (!fileName || !fileName[0]) return 0;
   GLint vp[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, vp);
@@ -27,10 +30,12 @@ int ScreenGrab(const char* fileName) {
   glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
   glReadPixels(0, 0, vp[2], vp[3], GL_BGR, GL_UNSIGNED_BYTE, scratch.pixels);
   glPopClientAttrib();
-  int ok = SaveBmp24(fileName, vp[2], vp[3], scratch.pixels, 0, 0);
+  int ok = SaveBmp24(fileName, vp[2], vp[3], scratch.pixels, 0, 0, shownName);
   Tex_FreePixels(&scratch);
   return ok;
 }
+
+int ScreenGrab(const char* fileName) { return Grab(fileName, fileName); }
 
 int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, int counter) {
   char name[512];
@@ -49,7 +54,9 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   // The directory stack remembers where we were; each pop goes back one step, whatever happened.
   if (!DirPushEnter(startDir)) return 0;
   if (!DirPushEnter("screens1") && !DirPushMakeEnter("screens1")) {
+    const int err = errno;
     LogInfo("screenshot: cannot make %s/screens1\n", startDir);
+    SaveBmp24_FailBox("screens1", std::strerror(err));
     if (!DirStack_Pop(&gDirStack)) LogInfo("screenshot: cannot return from %s\n", startDir);
     return 0;
   }
@@ -59,7 +66,8 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
     *counter = *counter == INT_MAX ? 1 : *counter + 1;
     if (!ScreenShot_Name(name, sizeof(name), dateText, TimeGetMs(), *counter)) name[0] = 0;
   }
-  int ok = FileNameTaken(name) ? 0 : ScreenGrab(name);
+  const std::string shown = std::string("screens1/") + name;
+  int ok = FileNameTaken(name) ? 0 : Grab(name, shown.c_str());
   SleepMs(80);
   if (!DirStack_Pop(&gDirStack) || !DirStack_Pop(&gDirStack))
     LogInfo("screenshot: cannot return from %s/screens1\n", startDir);

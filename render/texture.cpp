@@ -259,6 +259,11 @@ int Tex_LoadFile(TexSlot* slot, const char* fileName) {
     fclose(f);
     return 0;
   }
+  if ((size_t)w * h * n > kImgMaxDecodedBytes) {
+    LogInfo("raw image %s: decodes to more than 64 MiB\n", fileName);
+    fclose(f);
+    return 0;
+  }
   size_t bytes = (size_t)w * h * n;
   uint8_t* px = (uint8_t*)malloc(bytes);
   if (!px) {

@@ -3,26 +3,66 @@
 #include "platform/platform.h"
 
 namespace {
+enum ClockSource { kClockWall, kClockScript, kClockManual };
+
 struct ClockState {
-  bool manual = false;
+  ClockSource source = kClockWall;
   uint32_t manualMs = 0;
+  uint32_t sleptMs = 0;  // the script's clock: what the loop's sleeps advanced it by
 };
 ClockState clk;
+
+// The script's clock in milliseconds since its start (wraps as the wall clock does).
+uint32_t ScriptMs() {
+  PlatScriptClock sc{};
+  Plat_ScriptClock(&sc);
+  return (uint32_t)sc.frameMs + clk.sleptMs;
+}
 }  // namespace
 
-uint32_t TimeGetMs() { return clk.manual ? clk.manualMs : Plat_TimeMs(); }
+uint32_t TimeGetMs() {
+  switch (clk.source) {
+    case kClockManual: return clk.manualMs;
+    case kClockScript: return kScriptClockStartMs + ScriptMs();
+    case kClockWall: break;
+  }
+  return Plat_TimeMs();
+}
+
 uint32_t TickCount() { return TimeGetMs(); }
 
 void SleepMs(int ms) {
-  if (clk.manual) {
-    if (ms > 0) clk.manualMs += static_cast<uint32_t>(ms);
-    return;
+  switch (clk.source) {
+    case kClockManual:
+      if (ms > 0) clk.manualMs += static_cast<uint32_t>(ms);
+      return;
+    case kClockScript:
+      if (ms > 0) clk.sleptMs += static_cast<uint32_t>(ms);
+      return;
+    case kClockWall: break;
   }
   Plat_SleepMs(ms);
 }
 
+void Clock_Start() {
+  clk.sleptMs = 0;
+  clk.source = Plat_ScriptClock(nullptr) ? kClockScript : kClockWall;
+}
+
+uint32_t Clock_StartSeed() {
+  PlatScriptClock sc{};
+  if (clk.source == kClockScript && Plat_ScriptClock(&sc)) return sc.seed;
+  return TickCount();
+}
+
+bool Clock_ScriptSeconds(uint32_t* seconds) {
+  if (clk.source != kClockScript) return false;
+  *seconds = ScriptMs() / 1000;
+  return true;
+}
+
 void Clock_SetManual(bool on, uint32_t startMs) {
-  clk.manual = on;
+  clk.source = on ? kClockManual : kClockWall;
   clk.manualMs = startMs;
 }
 void Clock_Set(uint32_t ms) { clk.manualMs = ms; }

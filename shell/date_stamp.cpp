@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "shell/clock.h"
 #include "shell/text.h"
 
 char DateStampBuf[128];
@@ -23,6 +24,9 @@ const char* const kMonthEn[12] = {"_Jan-", "_Feb-", "_Mar-", "_Apr-", "_May-", "
 const char* const kMonthRu[12] = {"_Янв-", "_Фев-", "_Мар-", "_Апр-", "_Май-", "_Июн-",
                                   "_Июл-", "_Авг-", "_Сен-", "_Окт-", "_Ноя-", "_Дек-"};
 
+// A scripted run's dates start here, local and UTC alike, and follow the script's clock.
+constexpr time_t kScriptDateStart = 946684800;  // 2000-01-01 00:00:00 UTC
+
 // Reads the clock the mode asks for and takes the local offset off the mode.
 DateParts ReadClock(int* mode) {
   bool local = *mode >= 1000;
@@ -30,6 +34,10 @@ DateParts ReadClock(int* mode) {
   if (dclk.manual) return local ? dclk.local : dclk.utc;
   time_t now = time(nullptr);
   tm t{};
+  if (uint32_t s = 0; Clock_ScriptSeconds(&s)) {
+    now = kScriptDateStart + (time_t)s;
+    local = false;
+  }
   if (local) localtime_r(&now, &t);
   else gmtime_r(&now, &t);
   return DateParts{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};

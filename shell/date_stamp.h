@@ -1,5 +1,7 @@
 // Date and time stamps of the system clock for log lines, screenshot names and generated-file
-// headers. A mode of 1000 or more reads local time (1000 taken off), a smaller one UTC.
+// headers. A mode of 1000 or more reads local time (1000 taken off), a smaller one UTC. A run on
+// the script's clock (shell/clock.h) reads 2000-01-01 00:00:00 at its start, local and UTC alike,
+// and the script's clock from there.
 #pragma once
 
 #include <string>

@@ -652,7 +652,9 @@ FILE* FileSave_Begin(const std::string& name) {
   int fd = ReopenSpare(s);
   if (fd < 0) fd = ScratchCreate(path, &s->scratch);
   if (fd < 0) {
-    LogInfo("\nfile: no scratch file beside %s (%s)", name.c_str(), std::strerror(errno));
+    const int err = errno;
+    LogInfo("\nfile: no scratch file beside %s (%s)", name.c_str(), std::strerror(err));
+    errno = err;
     return nullptr;
   }
   FILE* f = StreamOf(fd, "wb");  // a kept file is written over: fdopen does not cut it
@@ -679,7 +681,11 @@ int FileSave_Close(FILE* f, const std::string& name) {
   // does for a new file moved over an old one.
   if (ok) sync_file_range(fileno(f), 0, 0, SYNC_FILE_RANGE_WRITE);
   if (std::fclose(f) != 0) ok = false;
-  if (!ok) FileSave_Drop(name);
+  if (!ok) {
+    const int err = errno;
+    FileSave_Drop(name);
+    errno = err;
+  }
   return ok ? 1 : 0;
 }
 
@@ -754,26 +760,33 @@ void CommitUndo(CommitStep* steps, int n) {
 
 }  // namespace
 
-int FileSave_CommitAll(const std::string* gameNames, int n) {
+int FileSave_CommitAll(const std::string* gameNames, int n, std::string* failed) {
   if (!gameNames || n < 1 || n > kFileSaveCommitMax) return 0;
   CommitStep steps[kFileSaveCommitMax];
   bool ok = true;
+  std::string failedName;
   for (int i = 0; i < n; i++) {
     CommitStep& s = steps[i];
     s.name = FsPath(gameNames[i]);
     s.bak = s.name + "_bak";
     s.slot = SlotOf(Absolute(s.name), false);
-    if (!s.slot || !StillMine(s.slot->scratch)) ok = false;  // no scratch file of ours to put in place
+    if (ok && (!s.slot || !StillMine(s.slot->scratch))) {  // no scratch file of ours to put in place
+      ok = false;
+      failedName = gameNames[i];
+      errno = ENOENT;
+    }
   }
   // Every old file gets its second name first, so no name ever stands empty.
   for (int i = 0; i < n && ok; i++) {
     CommitStep& s = steps[i];
     s.hadName = PathExists(s.name);
     if (!s.hadName) continue;
+    failedName = gameNames[i] + "_bak";
     struct stat st;
     if (lstat(s.bak.c_str(), &st) == 0) {
       if (S_ISDIR(st.st_mode)) {
         ok = false;  // not a backup of ours: left alone
+        errno = EISDIR;
         break;
       }
       s.dropMine = S_ISREG(st.st_mode) && SameFile(st, s.slot->bak) && st.st_nlink == 1;
@@ -787,11 +800,15 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
     ok = LinkBackup(&s);
   }
   for (int i = 0; i < n && ok; i++) {
+    failedName = gameNames[i];
     ok = MoveMine(&steps[i].slot->scratch, steps[i].name, true);
     steps[i].moved = ok;
   }
   if (!ok) {
+    const int err = errno;
     CommitUndo(steps, n);
+    if (failed) *failed = failedName;
+    errno = err;
     return 0;
   }
   for (int i = 0; i < n; i++) {

@@ -79,9 +79,12 @@ int FileSave_End(FILE* f, const std::string& name);
 int FileSave_Close(FILE* f, const std::string& name);
 int FileSave_Commit(const std::string& name);
 // FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all
-// replaced their files; on 0 every name and backup is as it was and the scratch files are gone.
+// replaced their files; on 0 every name and backup is as it was and the scratch files are gone,
+// errno says why (EISDIR: a folder stands under a backup's name) and failed, when given, gets the
+// name (of the game's, or its "_bak") whose step failed.
+// FileSave_Begin and FileSave_Close keep errno of their failure too.
 constexpr int kFileSaveCommitMax = 4;
-int FileSave_CommitAll(const std::string* names, int n);
+int FileSave_CommitAll(const std::string* names, int n, std::string* failed = nullptr);
 void FileSave_Drop(const std::string& name);
 std::string FileSave_ScratchName(const std::string& name);
 

@@ -3,9 +3,8 @@
 # 1024 x 768 with the shipped data and settings (English texts, as ./play.sh starts it): the start
 # screen, a battle of the shipped stage in play, and the editor with a bunker placed on its
 # approaches. They are written as PNG files under docs/ (lossless when under 200 KB, else with the
-# colours' lowest bits dropped until they are). How soon the soldiers meet depends on the random
-# seed and on how fast the machine draws, so play is shot every 150 frames while they march, and
-# the picture kept is the one with the most of both sides' flags in view. Look at docs/battle.png.
+# colours' lowest bits dropped until they are). The run keeps the script's clock, so each picture is
+# taken at a named frame and is the same on any machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -16,41 +15,40 @@ cmake --build --preset default --target tolv >/dev/null
 run=$(mktemp -d)
 trap 'rm -rf "$run"' EXIT
 
-# One headless run of the game in a fresh copy of the shipped data under $run/$1, with the script on
+# The headless run of the game in a fresh copy of the shipped data under $run, with the script on
 # standard input.
 session() {
-  local d="$run/$1"
-  mkdir -p "$d/gm"
-  cp -r uni_files Maps _about_.txt "$d/"
-  cp gm/__orgmix.txt "$d/gm/"  # the named variables' start values
-  rm -f "$d/uni_files/log.txt" "$d/uni_files/res/o2o3.bin"
-  cat > "$d/script.txt"
-  (cd "$d" && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt timeout -s KILL 300 "$root/build/tolv" >run.out 2>&1) ||
-    { cat "$d/run.out" >&2; exit 1; }
+  mkdir -p "$run/gm"
+  cp -r uni_files Maps _about_.txt "$run/"
+  cp gm/__orgmix.txt "$run/gm/"  # the named variables' start values
+  rm -f "$run/uni_files/log.txt" "$run/uni_files/res/o2o3.bin"
+  cat > "$run/script.txt"
+  (cd "$run" && TOLV_VIDEO=headless TOLV_SCRIPT=script.txt timeout -s KILL 300 "$root/build/tolv" >run.out 2>&1) ||
+    { cat "$run/run.out" >&2; exit 1; }
 }
 
 # Window pixels (top-left origin) at 1024 x 768. Play: the player's three soldiers in the first
-# view are dragged round, sent across the minimap (the square at 14..177) towards the enemy camp at
-# world (360, 320), and the view follows them there.
-{
-  printf '%s\n' "answer yes" "wait 5" "move 700 740" "wait 2" "shot start.bmp" \
-    "click left 960 163" "wait 30" \
-    "press left 690 300" "wait 2" "move 700 310" "wait 2" "move 800 440" "wait 2" \
-    "release left 800 440" "wait 60" \
-    "click right 37 34" "wait 2" "click left 36 33" "wait 2" "move 600 700" "wait 1200"
-  for n in $(seq -w 1 20); do printf '%s\n' "wait 150" "shot battle$n.bmp"; done
-  echo close
-} | session play
-# The editor's new world: the palette's tools 11 (approach) and 12 (the player's bunker) at 100 x 20
-# pixel cells from (2, 484); three approaches, the bunker on the cells below the middle one.
-printf '%s\n' "answer yes" "wait 5" "click left 960 190" "wait 10" \
+# view are dragged round and sent across the minimap (the square at 14..177) towards the enemy camp
+# at world (360, 320), and the view follows them there; 779 frames later they face its soldiers.
+# A click on bare land empties the selection (the editor would take its right clicks as march
+# points), Esc (top right) leads back to the start screen, Editor opens a new world and a click on
+# the minimap's corner brings its first view. The palette's tools 11 (approach) and 12 (the
+# player's bunker) at 100 x 20 pixel cells from (2, 484): three approaches, the bunker on the cells
+# below the middle one.
+printf '%s\n' "answer yes" "wait 5" "move 700 740" "wait 2" "shot start.bmp" \
+  "click left 960 163" "wait 30" \
+  "press left 690 300" "wait 2" "move 700 310" "wait 2" "move 800 440" "wait 2" \
+  "release left 800 440" "wait 60" \
+  "click right 37 34" "wait 2" "click left 36 33" "wait 2" "move 600 700" "wait 779" "shot battle.bmp" \
+  "click left 600 600" "wait 2" "click left 876 19" "wait 10" \
+  "click left 960 190" "wait 10" "click left 22 20" "wait 10" \
   "click left 152 554" "wait 1" "click right 768 352" "wait 1" "click right 801 352" "wait 1" \
   "click right 835 352" "wait 1" "click left 252 554" "wait 1" "click right 801 384" \
-  "wait 100" "move 600 700" "wait 2" "shot editor.bmp" "close" | session editor
+  "wait 100" "move 600 700" "wait 2" "shot editor.bmp" "close" | session
 
 mkdir -p docs
 python3 - "$run" docs <<'PY'
-import glob, os, struct, sys, zlib
+import os, struct, sys, zlib
 run, docs = sys.argv[1], sys.argv[2]
 
 def read_bmp(path):  # the game's bottom-up BGR rows, as top-down RGB
@@ -66,19 +64,6 @@ def read_bmp(path):  # the game's bottom-up BGR rows, as top-down RGB
         rows.append(bytes(px))
     return w, h, rows
 
-# Both sides in view: pixels of the player's crimson flags and of the enemy's blue ones, below the
-# horizon and right of the minimap.
-def both_sides(w, h, rows):
-    red = blue = 0
-    for row in rows[120:h - 20]:
-        for x in range(200, w):
-            r, g, b = row[3 * x], row[3 * x + 1], row[3 * x + 2]
-            if g < 60 and r > 150 and 40 < b < 110:
-                red += 1
-            elif g < 60 and b > 150 and 40 < r < 110:
-                blue += 1
-    return min(red, blue)
-
 def chunk(t, d):
     return struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d) & 0xffffffff)
 
@@ -92,11 +77,6 @@ def write_png(path, w, h, rows):
     open(path, 'wb').write(png)
     print('%s: %d x %d, %d bytes' % (path, w, h, len(png)))
 
-shots = sorted(glob.glob(os.path.join(run, 'play', 'battle??.bmp')))
-score = {p: both_sides(*read_bmp(p)) for p in shots}
-battle = max(shots, key=score.get)
-if score[battle] == 0:
-    print('readme_pictures.sh: no shot shows both sides; docs/battle.png shows the march', file=sys.stderr)
-for name, src in (('start', 'play/start.bmp'), ('battle', battle), ('editor', 'editor/editor.bmp')):
-    write_png(os.path.join(docs, name + '.png'), *read_bmp(os.path.join(run, src)))
+for name in ('start', 'battle', 'editor'):
+    write_png(os.path.join(docs, name + '.png'), *read_bmp(os.path.join(run, name + '.bmp')))
 PY

@@ -31,7 +31,9 @@
 
 namespace {
 
-void Fill(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
+void Fill(const GuiWin* w, int fill) {
+  Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1);
+}
 
 // The unit the unit box and the unit panel show.
 Fgr* BoxUnit() { return pFgrSelectedOne(1); }
@@ -51,11 +53,15 @@ Fgr* CaptainFgr(int n) {
 
 }  // namespace
 
-void PlayScreen_Draw(GuiWin* w) {
-  if (!w || !MsgPanel) return;
+void RangPanel_ApplyReq() {
+  if (!MsgPanel) return;
   if (RangPanelReq == kRangPanelShow) MsgPanel->visible = 1;
   if (RangPanelReq == kRangPanelHide) MsgPanel->visible = 0;
   RangPanelReq = kRangPanelNone;
+}
+
+void PlayScreen_Draw(GuiWin* w) {
+  if (w) RangPanel_ApplyReq();
 }
 
 void PauseBtn_Draw(GuiWin* w) {
@@ -200,7 +206,8 @@ void CaptainIcon_Draw(GuiWin* w) {
   const char* name = Fgr_ItemNameText(c);
   glDisable(GL_SCISSOR_TEST);
   glColor4f(0.8f, 0.7f, 0.6f, 1);
-  Font_Print(&FontSet, name, 2, (float)w->x, (float)(w->y + w->h), 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, name, 2, (float)w->x, (float)(w->y + w->h), 0, 0, WinWidth, WinHeight, nullptr, 0,
+             0);
   glEnable(GL_SCISSOR_TEST);
   Gui_HintSet(name, "ikon of kaptain ander u kontrol (try klik)", nullptr, nullptr);
 }
@@ -267,7 +274,9 @@ void SaveTest2Btn_Draw(GuiWin* w) {
 // Both only store the request: the next game update saves or loads.
 void SaveTest2Btn_Click(GuiWin* w) { Etap_RequestSaveTest2(w); }
 
-void LoadTest2Btn_Draw(GuiWin* w) { Gui_DrawButton(w, MsgBase_Text(107), "Загрузить (... Maps/test2.etp)", 1); }
+void LoadTest2Btn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, MsgBase_Text(107), "Загрузить (... Maps/test2.etp)", 1);
+}
 
 void LoadTest2Btn_Click(GuiWin* w) {
   if (!w) return;

@@ -8,6 +8,10 @@
 // The play screen's own step each frame it is drawn: the message panel shows and hides as the
 // rank-up offers ask.
 void PlayScreen_Draw(GuiWin* w);
+// Shows or hides the message panel as the offer queue asked (RangPanelReq), and clears the request:
+// at the play screen's draw, and in the game update right after the widgets took the mouse, so a
+// choice that emptied the queue hides the panel before the rest of that update reads it.
+void RangPanel_ApplyReq();
 
 void PauseBtn_Draw(GuiWin* w);   // "PAUSE", only while paused
 void PauseBtn_Click(GuiWin* w);  // lifts the pause

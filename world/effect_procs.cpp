@@ -71,7 +71,7 @@ void Laser_DrawBeam(Fgr* f) {
     if (k[1] > 360) k[1] -= 360;
     for (int i = 0; i < 4; i++) {
       const bool inTable = k[i] >= 0 && k[i] <= 360;
-      const float* d = ViewDir361[inTable ? k[i] : 0];
+      const float* d = Dir361View[inTable ? k[i] : 0];
       const float s = inTable ? f->haf : 0.0f;
       FgrQuad.pos[3 * i] = px + d[0] * s;
       FgrQuad.pos[3 * i + 1] = py + d[1] * s;

@@ -29,22 +29,26 @@ void Etap_SetNameAfterLoad() {
 
 int Etap_ProcRequests() {
   if (EtapSaveReq && !EtapSaveReqName.empty()) {
-    Etap_Save(EtapSaveReqName);
+    if (!Etap_Save(EtapSaveReqName)) Etap_SayFailure(1);
     EtapSaveReq = 0;
   }
   if (EtapLoadReqLoc < 1 || EtapLoadReqName.size() < 5) return 0;
   bool current = EtapLocationNom >= 1 && !EtapName.empty() && EtapLoadReqName == EtapName + ".etp";
   if (current && EtapLoadReqLoc == EtapLocationNom) return 0;  // already there: stays pending
   if (current) {
-    if (Etap_LoadLocation(EtapLoadReqLoc))
+    if (Etap_LoadLocation(EtapLoadReqLoc)) {
       Etap_AfterLoadReset();
-    else
+    } else {
       LogInfo("\nLoadLocationFail: %s %d", EtapLoadReqName.c_str(), EtapLoadReqLoc);
+      Etap_SayFailure(0);
+    }
   } else {
-    if (EtapFile_Load(EtapLoadReqName))
+    if (EtapFile_Load(EtapLoadReqName)) {
       Etap_SetNameAfterLoad();
-    else
+    } else {
       LogInfo("\nLoadEtapFail: %s", EtapLoadReqName.c_str());
+      Etap_SayFailure(0);
+    }
   }
   EtapLoadReqLoc = 0;
   return 0;
@@ -59,5 +63,6 @@ void Etap_NewGame(int askFile) {
   if (askFile && Dlg_OpenFile()) {
     EtapLoadReqName = DlgFilePath;
     if (EtapFile_Load(EtapLoadReqName)) Etap_SetNameAfterLoad();
+    else Etap_SayFailure(0);
   }
 }

@@ -19,6 +19,7 @@ const char* kSave = "750 61";
 const char* kPlayTest = "750 124";
 const char* kEditor = "750 145";
 const char* kSaveTest2 = "40 530";
+const char* kLoadTest2 = "40 551";
 const char* kEsc = "684 12";
 const char* kEditorSave = "48 368";
 
@@ -133,6 +134,13 @@ TEST_F(AppRun, SavesLeaveWhatStandsUnderTheirScratchNamesAsItWas) {
   EXPECT_EQ(ReadAll(dir / "outside.txt"), "a file of the user's, outside Maps/");
   EXPECT_EQ(ReadAll(dir / "Maps" / "bad.etp"), "a stage that will not be replaced");
   EXPECT_NE(Log().find("\nSaveEtapFail: not written Maps/bad.etp"), std::string::npos) << Log();
+  // ... and said in a box, naming the folder in the way (a run without the variables' master has
+  // the Russian texts).
+  EXPECT_NE(ReadAll(dir / "run.out")
+                .find(U8(u8"platform: box [Error] Этап не сохранён: Maps/bad.etp_bak (Is a "
+                         u8"directory) -> ok")),
+            std::string::npos)
+      << ReadAll(dir / "run.out");
   EXPECT_GT(ReadAll(dir / "notes.txt").size(), 10u);
   EXPECT_EQ(BmpSize(dir / "shot.bmp"), std::make_pair(800, 600));
   // Nothing of the program's scratch files is left after the exit, and the stage loads.
@@ -184,6 +192,42 @@ TEST_F(AppRun, ASignalClosesASavedRunCleanly) {
   EXPECT_EQ(Names(maps), (std::set<std::string>{"test.etp", "test.etp01", "test2.etp", "test2.etp01",
                                                 "test2.etp_bak", "test2.etp01_bak"}));
   EXPECT_EQ(EtapFile_Load((maps / "test2.etp").string()), 1);
+}
+
+// Screenshots, loads and saves that fail are said in a message box with the file, as the game
+// named it, and the reason; nothing is written in their place. The screenshot folder is a file, a
+// named picture's folder is missing, the second stage is not a stage and a folder stands under its
+// backup's name, a stage opened in the editor has no location file.
+TEST_F(AppRun, AFailedScreenshotLoadOrSaveIsSaidInAMessageBox) {
+  WriteAll(dir / "screens1", "a file where the pictures go");
+  fs::copy_file(dir / "Maps" / "test.etp", dir / "Maps" / "other.etp");
+  WriteAll(dir / "Maps" / "test2.etp", "not a stage");
+  fs::create_directory(dir / "Maps" / "test2.etp_bak");
+  std::string script = "answer no\nwait 3\nkey Print\nwait 3\nshot nodir/x.bmp\n";
+  script += std::string("click left ") + kPlayTest + "\nwait 3\nclick left " + kLoadTest2 + "\nwait 3\n";
+  script += std::string("click left ") + kSaveTest2 + "\nwait 3\nclick left " + kEsc + "\nwait 2\n";
+  // The editor's button, right click: a new world, then a stage from the open dialog.
+  script += std::string("file Maps/other.etp\nclick right ") + kEditor + "\nwait 3\nclose\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+  const std::string out = ReadAll(dir / "run.out");
+  const char8_t* boxes[] = {
+      u8"Save BMP24 image: screens1 (Not a directory)",
+      u8"Save BMP24 image: nodir/x.bmp (No such file or directory)",
+      u8"Этап не загружен: Maps/test2.etp (refused: not a stage file of this game, or a broken one)",
+      u8"Этап не сохранён: Maps/test2.etp_bak (Is a directory)",
+      u8"Этап не загружен: Maps/other.etp01 (No such file or directory)",
+  };
+  size_t at = 0;
+  for (const char8_t* box : boxes) {
+    at = out.find("platform: box [Error] " + U8(box) + " -> ok\n", at);
+    EXPECT_NE(at, std::string::npos) << U8(box) << "\n" << out;  // in this order
+    if (at == std::string::npos) at = 0;
+  }
+  EXPECT_EQ(ReadAll(dir / "screens1"), "a file where the pictures go");
+  EXPECT_EQ(ReadAll(dir / "Maps" / "test2.etp"), "not a stage");
+  EXPECT_EQ(Names(dir / "Maps"), (std::set<std::string>{"test.etp", "test.etp01", "other.etp",
+                                                        "test2.etp", "test2.etp_bak"}));
+  EXPECT_FALSE(fs::exists(dir / "nodir"));
 }
 
 }  // namespace

@@ -318,10 +318,10 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
 }
 
 // Taps as a touchpad or a fast typist sends them: each press and its release reach the game
-// together, before any frame can read the press. A click into a text box and a letter, the text
-// saved; PlayTest; a unit picked and sent off with the right button; the stage saved by its
-// button. Then another client destroys the game's window, which ends the run as the close button
-// does.
+// together, before any frame can read the press. A click into a text box and a letter, Ctrl+A,
+// Ctrl+C and Ctrl+V, the text saved; PlayTest; the view moved by the minimap; a unit picked and
+// sent off with the right button; the stage saved by its button. Then another client destroys the game's
+// window, which ends the run as the close button does.
 TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsTheRun) {
   Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
@@ -356,16 +356,36 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
     return rgb[1] > rgb[2] + 20;
   };
 
+  // A modifier and its letter both pressed and released before a frame: the whole text selected
+  // and copied, the selection typed over, the copy pasted after the typed letter.
+  auto tapChord = [&](KeySym mod, KeySym ks) {
+    const KeyCode m = XKeysymToKeycode(t, mod), k = XKeysymToKeycode(t, ks);
+    XTestFakeKeyEvent(t, m, True, 0);
+    XTestFakeKeyEvent(t, k, True, 0);
+    XTestFakeKeyEvent(t, k, False, 0);
+    XTestFakeKeyEvent(t, m, False, 0);
+    XSync(t, False);
+    EXPECT_TRUE(Frames(kHoldFrames)) << "no frames after a chord";
+  };
+
   static const int kRowEnd[2] = {300, 295};
   tap(kRowEnd, 1);
   TapKey(t, XK_q);
   ASSERT_TRUE(Frames(kHoldFrames)) << Output();
+  tapChord(XK_Control_L, XK_a);
+  tapChord(XK_Control_L, XK_c);
+  TapKey(t, XK_x);
+  ASSERT_TRUE(Frames(kHoldFrames)) << Output();
+  tapChord(XK_Control_L, XK_v);
   std::thread dialog(AnswerDialogOn, xvfb.display, "Save",
                      std::vector<DialogStep>{{0, 0, "row.txt"}, {0, XK_Return, ""}}, nullptr);
   tap(kTextSave, 1);
   dialog.join();
-  WaitUntil([&] { return ReadAll(dir / "row.txt").size() >= 5; }, kStepMs);
-  EXPECT_EQ(ReadAll(dir / "row.txt").substr(0, 5), "tolvq") << Output();
+  const std::string about = ReadAll(dir / "_about_.txt");
+  // The copy ends with the last row's line break: pasted, it leaves an empty last row.
+  const std::string want = "xtolvq" + about.substr(4) + "\n";
+  WaitUntil([&] { return ReadAll(dir / "row.txt").size() >= want.size(); }, kStepMs);
+  EXPECT_EQ(ReadAll(dir / "row.txt"), want) << Output();
 
   tap(kPlayTest, 1);
   Picture play;
@@ -375,6 +395,18 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
   tap(kOrderPoint, 3);
   tap(kStageSave, 1);
   WaitUntil([&] { return fs::exists(dir / "Maps" / "test2.etp01"); }, kStepMs);
+  // Taps on the minimap (top left, 127 pixels from (11, 11)) move the view: the world's middle,
+  // then its far corner. The field changes far beyond its walking units.
+  static const int kMiniMapMiddle[2] = {74, 74}, kMiniMapCorner[2] = {130, 18};
+  Picture before = shot();
+  for (const int* at : {kMiniMapMiddle, kMiniMapCorner}) {
+    tap(at, 1);
+    const Picture after = shot();
+    Picture diff;
+    const int moved = PicDiff(before, after, 24, &diff);
+    EXPECT_GT(moved, 20000) << "the view did not move\n" << Output();
+    before = after;
+  }
 
   XDestroyWindow(t, w);
   XSync(t, False);

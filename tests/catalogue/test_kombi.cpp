@@ -1,6 +1,7 @@
 // Every combination: the figures and chains it builds (from the sheet: gun, buttons, skills, spell
-// book, squad members up to the squad's room), in base and location slots, and that a container too
-// full for it leaves no figure and no record behind. Then the unit makers beside the kombis.
+// book, squad members up to the squad's room), in base and location slots, how many figures it made
+// and kept and which slot the next figure takes; what a container too full for it leaves behind.
+// Then the unit makers beside the kombis.
 #include <vector>
 
 #include "catalogue/kombi.h"
@@ -16,34 +17,39 @@ struct KRow {
   int knos, knoOnK;  // its buttons
   int skills, book, trueCaptain;
   int members, memberBorn, memberKnos;
-  int total;  // every figure made
+  int made, alive;        // figures made (members without room included) and those kept
+  int nextLoc, nextBase;  // the slot a figure made next takes
 };
 
 // clang-format off
 const KRow kKombis[] = {
-    {-1, 111, 35, 0, 8, 37, 0, 0, 0, 0, 0, 0, 9},
-    {-2, 111, 35, 0, 1, 37, 0, 0, 0, 0, 0, 0, 2},
-    {-3, 112, 33, 46, 0, 0, 0, 0, 0, 0, 0, 0, 2},
-    {-4, 112, 89, 46, 0, 0, 0, 0, 0, 0, 0, 0, 2},
-    {-5, 112, 36, 46, 5, 38, 0, 0, 0, 0, 0, 0, 7},
-    {-6, 112, 90, 47, 2, 39, 0, 0, 0, 0, 0, 0, 4},
-    {-7, 112, 37, 48, 0, 0, 0, 0, 0, 0, 0, 0, 2},
-    {-8, 112, 91, 102, 0, 0, 0, 0, 0, 0, 0, 0, 2},
-    {-9, 112, 92, 103, 0, 0, 0, 0, 0, 0, 0, 0, 2},
-    {-10, 112, 93, 104, 2, 44, 0, 0, 0, 0, 0, 0, 4},
-    {-11, 112, 94, 105, 2, 45, 0, 0, 0, 0, 0, 0, 4},
-    {-12, 112, 95, 106, 0, 0, 0, 0, 0, 0, 0, 0, 2},
-    {-13, 112, 96, 110, 1, 46, 0, 0, 0, 0, 0, 0, 3},
-    {-14, 114, 39, 52, 3, 47, 1, 1, 5, 0, 0, 0, 7},
-    {-15, 114, 39, 52, 3, 47, 2, 0, 1, 0, 0, 0, 7},
-    {-16, 114, 39, 52, 0, 0, 1, 0, 2, 0, 0, 0, 3},
-    {-17, 113, 34, 0, 0, 0, 0, 0, 0, 3, 33, 0, 7},  // 4 asked for, the squad has room for 3
-    {-18, 113, 97, 0, 0, 0, 0, 0, 0, 2, 89, 0, 5},  // 4 asked for, room for 2
-    {-19, 113, 38, 0, 2, 48, 0, 0, 0, 2, 0, 0, 9},  // one -7 and one -6 (with its 2 buttons)
-    {-20, 113, 38, 0, 2, 49, 0, 0, 0, 3, 37, 0, 9},
-    {-21, 113, 38, 0, 2, 50, 0, 0, 0, 3, 90, 2, 15},
-    {-22, 113, 38, 0, 2, 51, 0, 0, 0, 3, 92, 0, 9},  // 4 asked for, room for 3
-    {-23, 113, 100, 0, 2, 52, 0, 0, 0, 4, 95, 0, 11},
+    {-1, 111, 35, 0, 8, 37, 0, 0, 0, 0, 0, 0,        9, 9, 510, 10},
+    {-2, 111, 35, 0, 1, 37, 0, 0, 0, 0, 0, 0,        2, 2, 503, 3},
+    {-3, 112, 33, 46, 0, 0, 0, 0, 0, 0, 0, 0,        2, 2, 503, 3},
+    {-4, 112, 89, 46, 0, 0, 0, 0, 0, 0, 0, 0,        2, 2, 503, 3},
+    {-5, 112, 36, 46, 5, 38, 0, 0, 0, 0, 0, 0,       7, 7, 508, 8},
+    {-6, 112, 90, 47, 2, 39, 0, 0, 0, 0, 0, 0,       4, 4, 505, 5},
+    {-7, 112, 37, 48, 0, 0, 0, 0, 0, 0, 0, 0,        2, 2, 503, 3},
+    {-8, 112, 91, 102, 0, 0, 0, 0, 0, 0, 0, 0,       2, 2, 503, 3},
+    {-9, 112, 92, 103, 0, 0, 0, 0, 0, 0, 0, 0,       2, 2, 503, 3},
+    {-10, 112, 93, 104, 2, 44, 0, 0, 0, 0, 0, 0,     4, 4, 505, 5},
+    {-11, 112, 94, 105, 2, 45, 0, 0, 0, 0, 0, 0,     4, 4, 505, 5},
+    {-12, 112, 95, 106, 0, 0, 0, 0, 0, 0, 0, 0,      2, 2, 503, 3},
+    {-13, 112, 96, 110, 1, 46, 0, 0, 0, 0, 0, 0,     3, 3, 504, 4},
+    {-14, 114, 39, 52, 3, 47, 1, 1, 5, 0, 0, 0,      7, 7, 508, 8},
+    {-15, 114, 39, 52, 3, 47, 2, 0, 1, 0, 0, 0,      7, 7, 508, 8},
+    {-16, 114, 39, 52, 0, 0, 1, 0, 2, 0, 0, 0,       3, 3, 504, 4},
+    // Four members of two figures each into a squad of three: the fourth is made and let go, and in
+    // base slots its two slots are the next ones free.
+    {-17, 113, 34, 0, 0, 0, 0, 0, 0, 3, 33, 0,       9, 7, 510, 8},
+    // Four into a squad of two: the third is let go, the fourth takes its slots and goes too.
+    {-18, 113, 97, 0, 0, 0, 0, 0, 0, 2, 89, 0,       9, 5, 510, 6},
+    {-19, 113, 38, 0, 2, 48, 0, 0, 0, 2, 0, 0,       9, 9, 510, 10},
+    {-20, 113, 38, 0, 2, 49, 0, 0, 0, 3, 37, 0,      9, 9, 510, 10},
+    {-21, 113, 38, 0, 2, 50, 0, 0, 0, 3, 90, 2,      15, 15, 516, 16},
+    // Four into a squad of three; the buttons come after and take the let-go member's base slots.
+    {-22, 113, 38, 0, 2, 51, 0, 0, 0, 3, 92, 0,      11, 9, 512, 10},
+    {-23, 113, 100, 0, 2, 52, 0, 0, 0, 4, 95, 0,     11, 11, 512, 12},
 };
 // clang-format on
 
@@ -102,7 +108,7 @@ void CheckKombi(const KRow& r, Fgr* f, int forBaner, int toBase) {
   if (r.n == -21) {
     EXPECT_EQ(ChainLen(f->P2_Sub_Unit->P2_Sub_Kno), r.memberKnos);
   }
-  EXPECT_EQ(Count().figures, r.total);
+  EXPECT_EQ(Count().figures, r.alive);
 }
 
 }  // namespace
@@ -112,7 +118,12 @@ TEST_F(KombiTest, EveryKombiBuildsItsFiguresInLocationAndBaseSlots) {
     for (int toBase = 0; toBase <= 1; toBase++) {
       SCOPED_TRACE(testing::Message() << "kombi " << r.n << " toBase " << toBase);
       Fresh();
+      const int id0 = NextId();
       CheckKombi(r, KombiPreset(r.n, 3, toBase), 3, toBase);
+      EXPECT_EQ(NextId() - id0 - 1, r.made);  // every figure made took a figure number
+      const Fgr* next = Fgrs.AddFgr(fgrDekor, toBase);
+      ASSERT_NE(next, nullptr);
+      EXPECT_EQ(next->nom, toBase ? r.nextBase : r.nextLoc);
     }
   }
   EXPECT_EQ(KombiPreset(0, 1, 0), nullptr);
@@ -124,24 +135,42 @@ TEST_F(KombiTest, EveryKombiBuildsItsFiguresInLocationAndBaseSlots) {
   EXPECT_EQ(g->baner, 0);
 }
 
-TEST_F(KombiTest, ACombinationTooBigForTheContainerLeavesNothingBehind) {
-  for (const KRow& r : kKombis) {
-    SCOPED_TRACE(r.n);
-    Fgr* got = nullptr;
-    int free = 0;
-    for (; free <= r.total + 4 && !got; free++) {
-      Fresh();
-      Records_ResetPools();
-      FillLocation(free);
-      Census before = Count();
-      got = KombiPreset(r.n, 2, 0);
-      if (!got) {
-        EXPECT_EQ(Count(), before) << "free slots " << free;
-      }
+// A full container. Kombi -17 with room for only two members leaves a squad of two and returns it
+// (a third member whose gun finds no slot takes its unit along); with room for none the squad goes
+// and none is answered. A body that fails after its main figure was made answers none and leaves
+// what it made: -5 with room for its unit, gun and two of five buttons; -23 with room for one member
+// and one button (the slot a member without its gun gave back) or for four members and one button; -19,
+// whose squad stays even without a member.
+TEST_F(KombiTest, AFullContainerGivesASmallerSquadOrLeavesWhatWasMade) {
+  struct Row {
+    int n, free;
+    bool answered;
+    int alive, members, knos;
+  };
+  const Row rows[] = {
+      {-17, 5, true, 5, 2, 0},    {-17, 6, true, 5, 2, 0},  {-17, 1, false, 0, 0, 0},
+      {-17, 0, false, 0, 0, 0},   {-5, 4, false, 4, 0, 2},  {-5, 1, false, 0, 0, 0},
+      {-19, 1, false, 1, 0, 0},   {-19, 3, false, 3, 1, 0}, {-23, 4, false, 4, 1, 1},
+      {-23, 10, false, 10, 4, 1}, {-1, 3, false, 3, 0, 2},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(testing::Message() << "kombi " << r.n << " free " << r.free);
+    Fresh();
+    Records_ResetPools();
+    FillLocation(r.free);
+    const Census before = Count();
+    Fgr* got = KombiPreset(r.n, 2, 0);
+    EXPECT_EQ(got != nullptr, r.answered);
+    EXPECT_EQ(Count().figures - before.figures, r.alive);
+    // The main figure is the first one made, in the first free slot.
+    if (!r.alive) continue;
+    Fgr* main = &Fgrs.mf[kFgrsSlots - r.free];
+    if (r.answered) {
+      EXPECT_EQ(got, main);
     }
-    ASSERT_NE(got, nullptr);
-    EXPECT_EQ(free - 1, r.total);  // it fits as soon as what it keeps fits
-    EXPECT_EQ(ChainLen(got->P2_Sub_Unit), r.members);
+    EXPECT_EQ(ChainLen(main->P2_Sub_Unit), r.members);
+    EXPECT_EQ(main->Sub_Unit_now, r.members);
+    EXPECT_EQ(ChainLen(main->P2_Sub_Kno), r.knos);
   }
 }
 

@@ -5,10 +5,15 @@
 #include "figures/stage.h"
 #include "game_fixture.h"
 #include "gui/gui_list.h"
+#include "gui/hud.h"
+#include "platform/internal.h"
+#include "render/kmd_block.h"
 #include "shell/msgbase.h"
+#include "shell/window_state.h"
 #include "world/figure_ops.h"
 #include "world/movement.h"
 #include "world/procs.h"
+#include "world/ranks.h"
 
 namespace {
 
@@ -107,6 +112,14 @@ TEST_F(GameOrders, TheExitRequestEndsTheProgramFromTheStartScreenAndFromPlay) {
   }
   GameExitReq = 0;
   o2::NeedExit = 0;
+  // With the focus the start screen keeps this frame's cursor also as floats, as play does.
+  gPlat.winX = gPlat.winY = 0;
+  gPlat.cursorX = 123;
+  gPlat.cursorY = WinHeight - 45;
+  MouseXf = MouseYf = -1;
+  Mode1_Frame(1);
+  EXPECT_EQ(MouseXf, 123.0f);
+  EXPECT_EQ(MouseYf, 45.0f);
 }
 
 TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
@@ -244,3 +257,30 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
 }
 
 }  // namespace
+
+// A choice on the message panel that empties the offer queue asks the panel away (MsgBox_Next, run
+// by the panel's button in the widgets' mouse step); the update hides it right after that step, so
+// the pause key of the same frame is read with the panel gone and pauses the game again.
+TEST_F(GameUpdateSteps, AChoiceThatClosesTheMessagePanelLetsThePauseKeyOfItsFrameThrough) {
+  GuiWin panel{};
+  panel.visible = 1;
+  MsgPanel = &panel;
+  o2::GamePause = 1;
+  EXPECT_EQ(MsgBox_Next(), 0);  // nothing waits: the pause is lifted and the panel asked away
+  EXPECT_EQ(o2::GamePause, 0);
+  KmdByNum(KMD_SPACE)->fired = 1;
+  FieldMouse.HoverPickTimer = 1000000;
+  EtapLocationNom = 1;
+  GameUpdate();
+  EXPECT_EQ(panel.visible, 0);
+  EXPECT_EQ(RangPanelReq, kRangPanelNone);
+  EXPECT_EQ(o2::GamePause, 1);
+  // While the panel stands the same key changes nothing.
+  panel.visible = 1;
+  GameUpdate();
+  EXPECT_EQ(o2::GamePause, 1);
+  KmdByNum(KMD_SPACE)->fired = 0;
+  MsgPanel = nullptr;
+  o2::GamePause = 0;
+  EtapLocationNom = 0;
+}

@@ -174,7 +174,9 @@ TEST(ScriptParse, MalformedLinesAreRefusedOneByOne) {
       "answer maybe", "file",
       "color 1 2",    "color 1 2 300",
       "shot a b",     "jump 3",
-      "KEY A",
+      "KEY A",        "step 0",
+      "step 1001",    "step",
+      "seed -1",      "seed 4294967296",
   };
   for (const char* line : bad) {
     Script s;
@@ -216,6 +218,20 @@ TEST_F(ScriptRun, NoScriptRunsBoundedFramesThenShotThenClose) {
   EXPECT_EQ(r.shotFrames[0], SCRIPT_DEFAULT_FRAMES - 1);  // the last frame is the one saved
   EXPECT_EQ(r.shotPaths[0], "");
   EXPECT_EQ(Plat_FrameCount(), SCRIPT_DEFAULT_FRAMES);
+}
+
+// The script's clock: 16 ms a frame drawn until a step line says otherwise, from its frame on; the
+// seed is the script's last one, whichever frame it stands at.
+TEST_F(ScriptRun, TheClockAdvancesByTheStepOfEachFrameDrawn) {
+  Start("wait 3\nstep 40\nwait 2\nseed 7\nstep 1\nwait 1\nclose\n");
+  PlatScriptClock c{};
+  ASSERT_EQ(Plat_ScriptClock(&c), 1);
+  EXPECT_EQ(c.frameMs, 0u);
+  EXPECT_EQ(c.seed, 7u);
+  LoopResult r = RunLoop(1000);
+  ASSERT_TRUE(r.closed);
+  ASSERT_EQ(Plat_ScriptClock(&c), 1);
+  EXPECT_EQ(c.frameMs, 3u * 16 + 2 * 40 + 1);
 }
 
 TEST_F(ScriptRun, KeysHoldForAFrameAndWaitsCountFrames) {

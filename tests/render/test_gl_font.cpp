@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,26 @@ TEST_F(FontTest, ColourCodedRunsMatchTheMeasuredWidths) {
   row = Read(0, 72, kGlW, 1);
   EXPECT_EQ(At(row, 16), "255,0,255");
   EXPECT_EQ(At(row, 17), "0,0,0");
+
+  // A row holding a NUL: the clipped print of a text box colours it as the plain print does, by
+  // the lengths up to the first NUL. "rgbr" is longer than "ab": the current colour; "rg\0b" colours.
+  const std::string text("ab\0c", 4);
+  for (const std::string& codes : {std::string("rgbr"), std::string("rg\0b", 4)}) {
+    const bool coded = codes[2] == 0;
+    SCOPED_TRACE(coded ? "coloured" : "plain");
+    glColor4f(1, 1, 0, 1);
+    Font_PrintS(&FontSet, text, 1, 10, 90, 0, 0, kGlW, kGlH, codes, 0, 0);
+    glColor4f(1, 1, 0, 1);
+    Font_PrintClipped(&FontSet, text, 1, 10, 110, 0, 0, kGlW, kGlH, codes, 1000);
+    for (int y : {92, 112}) {
+      row = Read(0, y, kGlW, 1);
+      for (int x = 10; x < 15; x++)
+        EXPECT_EQ(At(row, x), coded ? "255,0,0" : "255,255,0") << y << " " << x;
+      for (int x = 15; x < 21; x++)
+        EXPECT_EQ(At(row, x), coded ? "0,255,0" : "255,255,0") << y << " " << x;
+      EXPECT_EQ(At(row, 21), "0,0,0") << y;  // nothing past the NUL
+    }
+  }
 }
 
 TEST_F(FontTest, SavedColourCodesAndTheHighlightBlock) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "render/texture.h"
@@ -69,7 +70,16 @@ TEST(TexLoadFile, BrokenFilesAreRefusedWithoutPixels) {
   WriteBytes("raw_neg", RawFile(-4, 4, 1, 16));      // negative width
   WriteBytes("raw_huge", RawFile(65536, 65536, 4, 8));
   WriteBytes("raw_hdr", std::vector<uint8_t>{1, 0, 0, 0, 1, 0}); // header cut short
-  for (const char* name : {"raw_short", "raw_depth", "raw_neg", "raw_huge", "raw_hdr"}) {
+  // Whole files that decode to more than 64 MiB: 4096 x 4097 at 4 bytes (a sparse file), and a
+  // run-length TGA of 8192 x 2049 at 32 bits in 640 KB.
+  WriteBytes("raw_big", RawFile(4096, 4097, 4, 0));
+  std::filesystem::resize_file("raw_big", 12 + (uintmax_t)4096 * 4097 * 4);
+  std::vector<uint8_t> big(18, 0);
+  big[2] = 10, big[12] = 0x00, big[13] = 0x20, big[14] = 0x01, big[15] = 0x08, big[16] = 32;
+  for (int i = 0; i < 8192 * 2049 / 128; i++) big.insert(big.end(), {0xFF, 1, 2, 3, 4});
+  WriteBytes("big.tga", big);
+  for (const char* name :
+       {"raw_short", "raw_depth", "raw_neg", "raw_huge", "raw_hdr", "raw_big", "big.tga"}) {
     EXPECT_EQ(Tex_LoadFile(&s, name), 0) << name;
     EXPECT_EQ(s.pixels, nullptr) << name;
   }

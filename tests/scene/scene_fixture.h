@@ -110,13 +110,15 @@ class SceneTestT : public ::testing::Test {
   }
 
   // The figures of a new world that draw: holder, patches and cameras (the new world's settings),
-  // plain ground everywhere inside the border, and the cells the tests look for.
+  // plain ground everywhere inside the border on the surface and type 1 below, so that a
+  // minimap showing the wrong floor's colours is seen, and the cells the tests look for.
   void BuildWorld() {
     Tex_GenLumAlpha(&LandSurface, 0);
     Tex_GenLumAlpha(&LandUnder, 1);
     for (LandFloor* fl : {&LandSurface, &LandUnder})
       for (int i = 0; i < kLandCells; i++)
-        if (Land_CellValid(i)) fl->kle[i].tile = 2, fl->kle[i].objCode = fl->kle[i].cursor = 0;
+        if (Land_CellValid(i))
+          fl->kle[i].tile = fl == &LandUnder ? 1 : 2, fl->kle[i].objCode = fl->kle[i].cursor = 0;
     Cell(10, 5)->tile = 1;
     Cell(11, 5)->tile = 3;
     Cell(10, 6)->tile = 5;

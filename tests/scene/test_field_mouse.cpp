@@ -14,12 +14,8 @@
 
 namespace {
 
-void LeftButton(int down) {
-  Plat_PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, 0);
-  PlatMsg m;
-  while (Plat_PeekMessage(&m)) {
-  }
-}
+// The left button as the window procedure leaves it in the frame's key table.
+void LeftButton(int down) { KeyDownTable[VK_LBUTTON] = down; }
 
 void Select(int fired) { KmdByNum(KMD_KLIK)->fired = fired; }
 

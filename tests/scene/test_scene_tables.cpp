@@ -2,6 +2,7 @@
 // the ground commands' corners, the quad arrays' limits and the area queue.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -136,13 +137,32 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   RendScene.big[ListSolidBig].enabled = 1;
   EXPECT_EQ(small.count, 0);
   EXPECT_EQ(small.head[1], nullptr);
+  // A used scene built again: every list empty to its last entry and switched on again.
+  for (void (*ctor)(t_RendScene*) : {RendScene_Ctor, RendScene_Ctor2}) {
+    for (int k = 1; k <= 60; k++) BatchList_Add(&small, 0, &Fgrs.mf[700], 1, k, 2, 0, 0);
+    for (int k = 1; k <= 60; k++) BatchListBig_Add(&big, 0, &Fgrs.mf[700], 1, k, 2, 0, 0);
+    RendScene.big[ListSolidBig].enabled = 0;
+    ctor(&RendScene);
+    auto empty = [](const auto& l, int nom, int sceneIndex) {
+      const auto* bytes = reinterpret_cast<const unsigned char*>(&l.e);
+      bool zero = std::all_of(bytes, bytes + sizeof l.e, [](unsigned char c) { return c == 0; });
+      for (const auto* h : l.head) zero = zero && !h;
+      return zero && l.count == 0 && !l.last && l.nom == nom && l.enabled == 1 &&
+             l.sceneIndex == sceneIndex;
+    };
+    const int smallOrder[] = {0, 2, 5, 6}, bigOrder[] = {1, 3, 4, 7, 8, 9};
+    for (int i = 0; i < 4; i++) EXPECT_TRUE(empty(RendScene.small[i], i + 1, smallOrder[i])) << i;
+    for (int i = 0; i < 6; i++) EXPECT_TRUE(empty(RendScene.big[i], i + 1, bigOrder[i])) << i;
+    v = RendView{};
+    RendView_Cur = &v;
+  }
   RendView_Cur = nullptr;
 }
 
 TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   // A direction table whose entry i is (i, 1000 + i, 2000 + i) shows which entries a quad read.
   for (int i = 0; i < kDir361; i++)
-    ViewDir361[i][0] = i, ViewDir361[i][1] = 1000 + i, ViewDir361[i][2] = 2000 + i;
+    Dir361View[i][0] = i, Dir361View[i][1] = 1000 + i, Dir361View[i][2] = 2000 + i;
   float q[12];
   auto entries = [&](float x, float y, float z, float s) {
     std::vector<int> e;

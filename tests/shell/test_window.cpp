@@ -87,6 +87,20 @@ TEST_F(WndProc, KeysAndMouseButtonsWriteTheTable) {
   Send(WM_KEYUP, 70000);
   EXPECT_EQ(KeyIsDown(0), 0);
   EXPECT_EQ(KeyIsDown(-3), 0);
+  EXPECT_EQ(KeyIsDown(256), 0);
+
+  // KeyIsDown reads the table. The focus lost, no release comes: what a frame has read is up at
+  // once, a press no frame has read yet is down for one frame.
+  Send(WM_KEYDOWN, VK_SHIFT);
+  Keys_FrameSeen();
+  Send(WM_RBUTTONDOWN);
+  EXPECT_EQ(KeyIsDown(VK_SHIFT), 1);
+  EXPECT_EQ(KeyIsDown(VK_RBUTTON), 1);
+  Send(WM_KILLFOCUS);
+  EXPECT_EQ(KeyIsDown(VK_SHIFT), 0);
+  EXPECT_EQ(KeyIsDown(VK_RBUTTON), 1);
+  Keys_FrameSeen();
+  EXPECT_EQ(KeyIsDown(VK_RBUTTON), 0);
 }
 
 TEST_F(WndProc, RebindingSwallowsPressesAndRecordsReleases) {

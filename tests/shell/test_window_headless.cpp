@@ -64,6 +64,7 @@ TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
   for (int frame = 0; frame < 30; frame++) {
     Pump();
     dragged += Window_DragByMouse();
+    Keys_FrameSeen();  // as the main loop does after each frame
     EXPECT_GE(WinPos[0], 0);
     EXPECT_GE(WinPos[1], 0);
     EXPECT_LE(WinPos[0], WinWidth / 2);

@@ -81,10 +81,10 @@ class FigureDraw : public WorldTest {
 
   void SetUp() override {
     WorldTest::SetUp();
-    std::memcpy(savedDir_, ViewDir361, sizeof savedDir_);
+    std::memcpy(savedDir_, Dir361View, sizeof savedDir_);
     savedPick_ = PickView;
     for (int k = 0; k < kDir361; k++)
-      ViewDir361[k][0] = (float)k, ViewDir361[k][1] = 1, ViewDir361[k][2] = (float)-k;
+      Dir361View[k][0] = (float)k, Dir361View[k][1] = 1, Dir361View[k][2] = (float)-k;
     for (int i = 0; i < 16; i++) PickView.modelview[i] = PickView.projection[i] = i % 5 == 0 ? 1.0 : 0.0;
     for (int i = 0; i < 3; i++) PickView.modelview[5 * i] = 1.0 / 128;
     PickView.viewport[0] = PickView.viewport[1] = 0;
@@ -96,7 +96,7 @@ class FigureDraw : public WorldTest {
     TrigSweepAngle = 5.0f;
   }
   void TearDown() override {
-    std::memcpy(ViewDir361, savedDir_, sizeof savedDir_);
+    std::memcpy(Dir361View, savedDir_, sizeof savedDir_);
     PickView = savedPick_;
     FieldMouse.HoverFgr = nullptr;
     WorldTest::TearDown();
