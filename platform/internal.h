@@ -91,8 +91,8 @@ int Hl_ChooseColor(unsigned* colour);
 // SIGINT, SIGTERM and SIGHUP handled (once a process, from Plat_Init): the first asks for the close,
 // a second ends the process at once.
 void Plat_CatchSignals();
-int Plat_SignalCaught();    // 1 once a signal asked for the close
-int Plat_SignalFd();        // readable once a signal came (-1 when there is no pipe)
+int Plat_SignalCaught();     // 1 once a signal asked for the close
+int Plat_SignalFd();         // readable once a signal came (-1 when there is no pipe)
 int Plat_TakeSignalClose();  // 1 exactly once after the first signal: the close to hand out
 
 // ---- text helpers (text1251.cpp) ----

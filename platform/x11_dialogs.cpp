@@ -75,8 +75,9 @@ void SayMissing() {
   fprintf(stderr,
           "platform: zenity is not installed (tools/deps.sh installs it): questions answer No, "
           "messages go to the log, file and colour dialogs cancel\n");
-  Plat_Log("\nplatform: zenity is not installed: questions answer No, messages go to the log, file "
-           "and colour dialogs cancel");
+  Plat_Log(
+      "\nplatform: zenity is not installed: questions answer No, messages go to the log, file "
+      "and colour dialogs cancel");
 }
 
 // Tied to the game window once it exists: kept above it and modal to it.
@@ -175,7 +176,8 @@ void RefuseName(const char* caption, const std::string& why, const std::string& 
                                    "--text=" + text};
   AddOwner(&args);
   ZenityRun run;
-  if (RunZenity(args, &run) != ZENITY_ANSWERED) fprintf(stderr, "%s: %s\n", why.c_str(), nameUtf8.c_str());
+  if (RunZenity(args, &run) != ZENITY_ANSWERED)
+    fprintf(stderr, "%s: %s\n", why.c_str(), nameUtf8.c_str());
 }
 
 // Where the chooser starts: the folder of path proposing its name, or path itself (with the
@@ -246,8 +248,9 @@ int X11_FileDialog(char* path, int cap, const char* title, int save) {
     return 0;
   }
   if ((int)name1251.size() > cap - 1) {
-    RefuseName(caption, "This path is too long for the game (" + std::to_string(cap - 1) + " bytes at most):",
-               chosen);
+    RefuseName(
+        caption,
+        "This path is too long for the game (" + std::to_string(cap - 1) + " bytes at most):", chosen);
     return 0;
   }
   memcpy(path, name1251.c_str(), name1251.size() + 1);

@@ -14,8 +14,8 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -174,7 +174,6 @@ class AppX11 : public ::testing::Test {
     XSync(t, False);
     EXPECT_TRUE(Frames(kHoldFrames)) << "no frames after a release";
   }
-
 
   // What another program pastes from the clipboard, once it is `want` (or the last try's text).
   std::string Pasted(const std::string& want) {
@@ -442,8 +441,8 @@ ino_t Inode(const fs::path& p) {
 // ends with the run, which closes cleanly.
 TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDialog) {
   if (!HasZenity()) GTEST_SKIP() << "no zenity";
-  const std::string folder = "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0";               // Папка
-  const std::string file = "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB.txt";                       // файл.txt
+  const std::string folder = "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0";             // Папка
+  const std::string file = "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB.txt";                   // файл.txt
   const std::string other = "\xD0\xB4\xD1\x80\xD1\x83\xD0\xB3\xD0\xBE\xD0\xB9.txt";  // другой.txt
   const std::string rows = "\xEE\xE4\xE8\xED\nzwei\n";  // один (Windows-1251), zwei
   fs::create_directory(dir / folder);
@@ -455,10 +454,10 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   static const int kRowEnd[2] = {300, 295};
   Click(w, kRowEnd, 1);  // the box the files go into
 
-  std::thread open(AnswerDialogOn, xvfb.display, "Open",
-                   std::vector<DialogStep>{{XK_Control_L, XK_l, ""}, {0, 0, folder + "/" + file},
-                                           {0, XK_Return, ""}},
-                   &typist);
+  std::thread open(
+      AnswerDialogOn, xvfb.display, "Open",
+      std::vector<DialogStep>{{XK_Control_L, XK_l, ""}, {0, 0, folder + "/" + file}, {0, XK_Return, ""}},
+      &typist);
   Click(w, kTextOpen, 1);
   open.join();
 
@@ -475,9 +474,9 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   Click(w, kTextSave, 1);
   cancel.join();
 
-  std::thread rename(AnswerDialogOn, xvfb.display, "Save",
-                     std::vector<DialogStep>{{XK_Control_L, XK_a, ""}, {0, 0, other}, {0, XK_Return, ""}},
-                     &typist);
+  std::thread rename(
+      AnswerDialogOn, xvfb.display, "Save",
+      std::vector<DialogStep>{{XK_Control_L, XK_a, ""}, {0, 0, other}, {0, XK_Return, ""}}, &typist);
   Click(w, kTextSave, 1);
   rename.join();
   EXPECT_TRUE(WaitUntil([&] { return ReadAll(dir / folder / other) == rows; })) << Output();

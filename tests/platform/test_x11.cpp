@@ -580,9 +580,15 @@ TEST_F(X11Test, TheDesktopsQuestionMessageColourAndFileDialogs) {
   unsigned colour = 0x00302010, custom[16] = {};
   custom[3] = 0x00ABCDEF;
   std::thread pick(AnswerDialogOn, display, "Colour",
-                   std::vector<DialogStep>{{XK_Shift_L, XK_3, ""}, {0, XK_3, ""}, {0, XK_3, ""},
-                                           {0, XK_6, ""}, {0, XK_6, ""}, {0, XK_9, ""}, {0, XK_9, ""},
-                                           {0, XK_Return, ""}, {XK_Alt_L, XK_s, ""}},
+                   std::vector<DialogStep>{{XK_Shift_L, XK_3, ""},
+                                           {0, XK_3, ""},
+                                           {0, XK_3, ""},
+                                           {0, XK_6, ""},
+                                           {0, XK_6, ""},
+                                           {0, XK_9, ""},
+                                           {0, XK_9, ""},
+                                           {0, XK_Return, ""},
+                                           {XK_Alt_L, XK_s, ""}},
                    nullptr);
   EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
   pick.join();
@@ -655,4 +661,3 @@ TEST_F(X11Test, WithoutZenityQuestionsAnswerNoAndDialogsCancel) {
   EXPECT_EQ(said, 1u) << lines;
   EXPECT_NE(lines.find("\nError: not saved"), std::string::npos) << lines;
 }
-
