@@ -215,6 +215,18 @@ void X11_MapAndFocus(Window w) {
   X11_TrapEnd();
 }
 
+int X11_ConnectionFd() { return gX.dpy ? ConnectionNumber(gX.dpy) : -1; }
+
+unsigned long X11_DialogOwner() { return gX.win && !gX.winGone ? (unsigned long)gX.win : 0; }
+
+void X11_FocusGameWindow() {
+  if (!gX.dpy || !gX.win || gX.winGone || !gX.mapped) return;
+  X11_TrapBegin();
+  XRaiseWindow(gX.dpy, gX.win);
+  XSetInputFocus(gX.dpy, gX.win, RevertToParent, CurrentTime);
+  X11_TrapEnd();
+}
+
 void X11_ShowWindow() {
   if (!gX.win) return;
   X11_MapAndFocus(gX.win);

@@ -66,6 +66,11 @@ void X11_CursorVisible(int visible);
 int X11_ClipboardHasText();
 const char* X11_ClipboardGetText();
 int X11_ClipboardSetText(const char* text, int len);
+int X11_ConnectionFd();           // the display connection's socket, -1 without a display
+unsigned long X11_DialogOwner();  // the game window a dialog belongs to, 0 before it exists
+void X11_FocusGameWindow();       // the keyboard focus back to the game window after a dialog
+
+// ---- the desktop's dialogs on x11 (x11_dialogs.cpp): the zenity program as a modal child ----
 int X11_MessageBox(const char* text, const char* caption, int flags);
 int X11_FileDialog(char* path, int cap, const char* title, int save);
 int X11_ChooseColor(unsigned* colour, unsigned custom[16]);
@@ -82,12 +87,23 @@ int Hl_MessageBox(const char* text, const char* caption, int flags);
 int Hl_FileDialog(char* path, int cap, const char* title, int save);
 int Hl_ChooseColor(unsigned* colour);
 
+// ---- signals (signals.cpp) ----
+// SIGINT, SIGTERM and SIGHUP handled (once a process, from Plat_Init): the first asks for the close,
+// a second ends the process at once.
+void Plat_CatchSignals();
+int Plat_SignalCaught();     // 1 once a signal asked for the close
+int Plat_SignalFd();         // readable once a signal came (-1 when there is no pipe)
+int Plat_TakeSignalClose();  // 1 exactly once after the first signal: the close to hand out
+
 // ---- text helpers (text1251.cpp) ----
 // CR LF -> LF for the outside world, and lone LF -> CR LF coming in.
 std::string Plat_CrlfToLf(const std::string& s);
 std::string Plat_LfToCrlf(const std::string& s);
 std::string Plat_Utf8From1251(const std::string& s);
 std::string Plat_1251FromUtf8(const std::string& s);
+// The Windows-1251 form of a UTF-8 text, only when every character has one (malformed bytes have
+// none): 1 then, else 0 with out left empty. A name from the desktop is refused, never mangled.
+int Plat_1251FromUtf8Exact(const std::string& s, std::string* out);
 // Decodes one UTF-8 sequence at s[*pos], advancing *pos; malformed bytes give U+FFFD one at a time.
 unsigned Plat_Utf8Next(const std::string& s, size_t* pos);
 void Plat_Utf8Append(std::string* out, unsigned cp);

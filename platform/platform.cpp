@@ -105,6 +105,7 @@ int Plat_Init() {
     gPlat.backend = display && *display ? PLAT_X11 : PLAT_HEADLESS;
   }
   gPlat.initOk = gPlat.backend == PLAT_X11 ? X11_Init() : Hl_Init();
+  if (gPlat.initOk) Plat_CatchSignals();
   return gPlat.initOk;
 }
 
@@ -246,6 +247,11 @@ static void NoteMessage(PlatMsg* m) {
 
 int Plat_PeekMessage(PlatMsg* msg) {
   if (!msg || !Plat_Init()) return 0;
+  // Ctrl+C, a kill or a closed terminal: the window's close, ahead of whatever waits.
+  if (Plat_TakeSignalClose()) {
+    *msg = PlatMsg{WM_CLOSE, 0, 0};
+    return 1;
+  }
   if (gPlat.backend == PLAT_X11) X11_Pump();
   else Hl_BeforePeek();
   int got = PlatQueue_Pop(&gPlat.queue, msg);

@@ -125,6 +125,9 @@ constexpr int VK_OEM_7 = 0xDE;       // '"
 // ---- message box flags and answers ------------------------------------------------------------
 constexpr int MB_OK = 0x00;
 constexpr int MB_YESNO = 0x04;
+constexpr int MB_TYPEMASK = 0x0F;  // which buttons
+constexpr int MB_ICONMASK = 0xF0;  // which icon
+constexpr int MB_ICONERROR = 0x10;
 constexpr int MB_ICONEXCLAMATION = 0x30;
 constexpr int MB_ICONINFORMATION = 0x40;
 constexpr int IDOK = 1;
@@ -218,16 +221,26 @@ const char* Plat_ClipboardGetText();
 int Plat_ClipboardSetText(const char* text, int len);
 
 // ---- modal boxes and dialogs ------------------------------------------------------------------
+// On x11 these are the desktop's own dialogs, shown by the zenity program as a child process; the
+// call waits for the answer (the window's events are still taken meanwhile, and the clipboard
+// served), tied to the game window once it exists. Without zenity a question answers No, a
+// message goes to stderr and the log, a dialog answers cancel, and the first of these writes a log
+// line saying so. A signal that asks to close the run (Ctrl+C) cancels the dialog open, and every
+// dialog after it. Headless, the script answers.
+//
 // MB_OK or MB_YESNO, optionally with an MB_ICON* flag. Answers IDOK, IDYES or IDNO (closing a
 // Yes/No box without a choice answers IDNO). Works before the window exists.
 int Plat_MessageBox(const char* text, const char* caption, int flags);
 // Open or save dialog. path (cap bytes, zero-terminated) holds the start name and receives the
-// chosen one; the chosen file (open) or its directory (save) must exist. 1 when chosen; on cancel
+// chosen one; the chosen file (open) or its directory (save) must exist. The dialog starts in the
+// folder of path proposing its name, or in path itself when it names a folder. 1 when chosen; on
+// cancel, or when the chosen name has no Windows-1251 form or does not fit (both said in a box),
 // path is left as it was and the answer is 0. title names the filter ("Any file").
 int Plat_OpenFileDialog(char* path, int cap, const char* title);
 int Plat_SaveFileDialog(char* path, int cap, const char* title);
 // Colour chooser: *colour (0x00BBGGRR) is the start colour and receives the choice; custom holds
-// 16 colours the chooser shows and may change. 1 when chosen, 0 on cancel (*colour unchanged).
+// 16 colours the chooser may show and change (the desktop's chooser keeps its own custom colours
+// and leaves these as they are). 1 when chosen, 0 on cancel (*colour unchanged).
 int Plat_ChooseColor(unsigned* colour, unsigned custom[16]);
 
 // ---- process ----------------------------------------------------------------------------------

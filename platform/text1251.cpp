@@ -114,6 +114,20 @@ std::string Plat_1251FromUtf8(const std::string& s) {
   return out;
 }
 
+int Plat_1251FromUtf8Exact(const std::string& s, std::string* out) {
+  out->clear();
+  size_t pos = 0;
+  while (pos < s.size()) {
+    const int b = Plat_UnicodeTo1251(Plat_Utf8Next(s, &pos));
+    if (b < 0) {
+      out->clear();
+      return 0;
+    }
+    out->push_back((char)b);
+  }
+  return 1;
+}
+
 std::string Plat_CrlfToLf(const std::string& s) {
   std::string out;
   out.reserve(s.size());

@@ -1,4 +1,4 @@
-// State shared by the x11 backend's files (window and events, modal boxes). Includes Xlib, so it
+// State shared by the x11 backend's files (window and events, clipboard). Includes Xlib, so it
 // is included only by the x11 .cpp files: Xlib's macros (Status, None, ...) stay there.
 #pragma once
 

@@ -1,5 +1,5 @@
 // A private Xvfb server for tests that need a real display, and the moves a user makes on it:
-// finding a window by its name, answering a modal window by keys, pressing a window's close button,
+// finding a window by its name, answering a dialog by keys and typed text, pressing a window's close button,
 // counting the frames a window draws. Every process a test starts here ends with the test: it is
 // stopped by its process id when its guard goes, and killed by the kernel should the test process
 // itself die first. Waits are for what the test needs to see; their limits only end a test that
@@ -23,6 +23,7 @@
 #include <cstring>
 #include <string>
 #include <vector>
+#include <utility>
 
 #include "platform/platform.h"
 
@@ -134,11 +135,26 @@ struct XvfbServer {
     ~XvfbServer() { Stop(); }
 };
 
-// Whether a window's name begins with caption: Cyrillic in a name reaches WM_NAME as '?' (it is
-// Latin-1), so callers name the Latin start of a caption.
+// Whether a window's name begins with caption: the UTF-8 name (_NET_WM_NAME) that desktop
+// toolkits set, else WM_NAME, where Cyrillic reaches as '?' (it is Latin-1), so callers name the
+// Latin start of a caption or its UTF-8 bytes.
 inline bool NameStarts(Display* d, Window w, const char* caption) {
+    bool same = false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(d, "UTF8_STRING", False), &type, &format, &count, &after,
+                           &data) == Success &&
+        data && format == 8) {
+        same = std::string((const char*)data, count).compare(0, strlen(caption), caption) == 0;
+        XFree(data);
+        return same;
+    }
+    if (data) XFree(data);
     char* name = nullptr;
-    bool same = XFetchName(d, w, &name) && name && strncmp(name, caption, strlen(caption)) == 0;
+    same = XFetchName(d, w, &name) && name && strncmp(name, caption, strlen(caption)) == 0;
     if (name) XFree(name);
     return same;
 }
@@ -185,28 +201,175 @@ inline void TapKey(Display* d, KeySym ks) {
     XSync(d, False);
 }
 
-// Plays the user of a modal window from a second thread: waits up to waitMs until a window whose
-// name begins with caption has the focus, then types the keys (the window reads them from its queue
-// in order). Should the keys not end it, the window is closed after a while so that a fault fails
-// the test instead of hanging it.
-inline void AnswerModalWithin(int waitMs, const std::string& display, const char* caption,
-                              std::vector<KeySym> keys) {
-    Display* u = XOpenDisplay(display.c_str());
-    if (!u) return;
-    WaitUntil([&] { return FocusedNamed(u, caption) != 0; }, waitMs);
-    Plat_SleepMs(20);  // a floor: the window has just taken the focus
-    for (KeySym ks : keys) {
-        TapKey(u, ks);
-        Plat_SleepMs(10);
+// Counts the frames a window draws, as the server's damage reports on it: each buffer swap of the
+// program repaints the window. A test holds a key or a button until the program has drawn frames
+// with it held, and goes on once the frames it waits for are drawn, however slow they come.
+struct FrameWatch {
+    Display* d = nullptr;
+    Damage damage = 0;
+    int eventBase = 0;
+    long drawn = 0;  // reports so far
+
+    // False when the server has no damage extension.
+    bool Start(Display* display, Window w) {
+        int errorBase = 0;
+        if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return false;
+        d = display;
+        damage = XDamageCreate(d, w, XDamageReportNonEmpty);
+        XSync(d, False);
+        return damage != 0;
     }
-    if (!WaitUntil([&] { return FocusedNamed(u, caption) == 0; })) {
-        if (Window still = FocusedNamed(u, caption)) SendDeleteWindow(u, still);
+    // Before the display is closed.
+    void Stop() {
+        if (d && damage) XDamageDestroy(d, damage);
+        damage = 0;
+        d = nullptr;
     }
-    XCloseDisplay(u);
+    // Takes the reports that came; each is answered by emptying the damage, so that the next
+    // drawing reports again.
+    long Pump() {
+        if (!d) return drawn;
+        XEvent ev;
+        bool any = false;
+        while (XCheckTypedEvent(d, eventBase + XDamageNotify, &ev)) {
+            drawn++;
+            any = true;
+        }
+        if (any) {
+            XDamageSubtract(d, damage, None, None);
+            XFlush(d);
+        }
+        return drawn;
+    }
+    // Waits until the window has drawn n more times; false when it did not within the limit or
+    // when alive() says the program is gone.
+    template <class Alive>
+    bool Frames(int n, Alive alive) {
+        const long want = Pump() + n;
+        return WaitUntil([&] { return Pump() >= want || !alive(); }) && drawn >= want;
+    }
+    bool Frames(int n) {
+        return Frames(n, [] { return true; });
+    }
+};
+
+// Types UTF-8 text by XTest as a user's keyboard would: ASCII by the keys of the server's layout
+// (lower case, digits and punctuation without Shift), every other character by a spare key bound
+// to it. Bind the text's characters before the program that reads them starts, so that its
+// keymap has them.
+struct Typist {
+    Display* d = nullptr;
+    std::vector<std::pair<unsigned, KeyCode>> bound;  // code point, spare key
+
+    static std::vector<unsigned> CodePoints(const std::string& utf8) {
+        std::vector<unsigned> cps;
+        for (size_t i = 0; i < utf8.size();) {
+            const unsigned char c = (unsigned char)utf8[i];
+            const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+            unsigned cp = n == 1 ? c : n == 2 ? c & 0x1F : n == 3 ? c & 0x0F : c & 0x07;
+            for (int k = 1; k < n && i + k < utf8.size(); k++) cp = cp << 6 | ((unsigned char)utf8[i + k] & 0x3F);
+            cps.push_back(cp);
+            i += (size_t)n;
+        }
+        return cps;
+    }
+
+    KeyCode Find(Display* u, unsigned cp) const {
+        if (cp < 0x80) return XKeysymToKeycode(u, (KeySym)cp);  // Latin-1 keysyms are the code points
+        for (const auto& b : bound)
+            if (b.first == cp) return b.second;
+        return 0;
+    }
+
+    // Binds every non-ASCII character of text to a key that has no symbol; false when the server
+    // has too few spare keys.
+    bool Bind(Display* display, const std::string& text) {
+        d = display;
+        int lo = 0, hi = 0, per = 0;
+        XDisplayKeycodes(d, &lo, &hi);
+        for (unsigned cp : CodePoints(text)) {
+            if (Find(d, cp)) continue;
+            KeySym* map = XGetKeyboardMapping(d, (KeyCode)lo, hi - lo + 1, &per);
+            KeyCode spare = 0;
+            for (int kc = hi; kc >= lo && !spare; kc--) {
+                bool empty = true;
+                for (int k = 0; k < per; k++) empty = empty && map[(kc - lo) * per + k] == NoSymbol;
+                if (empty) spare = (KeyCode)kc;
+            }
+            XFree(map);
+            if (!spare) return false;
+            KeySym ks = 0x01000000 | cp;  // the keysym of a Unicode character
+            XChangeKeyboardMapping(d, spare, 1, &ks, 1);
+            XSync(d, False);
+            bound.push_back({cp, spare});
+        }
+        return true;
+    }
+
+    // On any connection to the server (the keys were bound on d).
+    void Type(Display* u, const std::string& text) const {
+        for (unsigned cp : CodePoints(text)) {
+            const KeyCode kc = Find(u, cp);
+            XTestFakeKeyEvent(u, kc, True, 0);
+            XTestFakeKeyEvent(u, kc, False, 0);
+        }
+        XSync(u, False);
+    }
+};
+
+// Waits until a mapped window named caption is there, gives it the focus as a window manager
+// would, and answers it: with a key held as a modifier (0 for none) and a key, with text typed,
+// then with a last key. 0 when no such window came.
+constexpr int kDialogDrawnMs = 5000;
+
+struct DialogStep {
+    KeySym mod;        // held around key, or 0
+    KeySym key;        // 0: text instead
+    std::string text;  // typed by the typist
+};
+
+inline Window AnswerDialog(Display* u, const char* caption, const std::vector<DialogStep>& steps,
+                           const Typist* typist = nullptr) {
+    Window w = 0;
+    if (!WaitUntil([&] { return (w = MappedNamed(u, caption)) != 0; })) return 0;
+    // A toolkit's window takes keys once it is set up, which it shows by drawing itself anew
+    // when it gains the focus; without a drawing within a while the keys go anyway.
+    FrameWatch drawn;
+    const bool watched = drawn.Start(u, w);
+    XSetInputFocus(u, w, RevertToParent, CurrentTime);
+    XSync(u, False);
+    if (watched) WaitUntil([&] { return drawn.Pump() >= 1; }, kDialogDrawnMs);
+    drawn.Stop();
+    for (const DialogStep& s : steps) {
+        if (!s.key) {
+            const Typist ascii;
+            (typist ? typist : &ascii)->Type(u, s.text);
+            continue;
+        }
+        if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), True, 0);
+        TapKey(u, s.key);
+        if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), False, 0);
+        XSync(u, False);
+    }
+    return w;
 }
 
-inline void AnswerModal(const std::string& display, const char* caption, std::vector<KeySym> keys) {
-    AnswerModalWithin(kXWaitMs, display, caption, keys);
+// Whether the window w is gone or no longer mapped.
+inline bool WindowGone(Display* u, Window w) {
+    XWindowAttributes a;
+    return !XGetWindowAttributes(u, w, &a) || a.map_state != IsViewable;
+}
+
+// AnswerDialog from a thread of the test, on a connection of its own.
+inline void AnswerDialogOn(const std::string& display, std::string caption, std::vector<DialogStep> steps,
+                           const Typist* typist = nullptr) {
+    Display* u = XOpenDisplay(display.c_str());
+    if (!u) return;
+    // Should the keys not end it, the dialog is closed after a while, so that a fault fails the
+    // test instead of hanging it.
+    if (Window w = AnswerDialog(u, caption.c_str(), steps, typist))
+        if (!WaitUntil([&] { return WindowGone(u, w); })) SendDeleteWindow(u, w);
+    XCloseDisplay(u);
 }
 
 inline bool HasXclip() { return access("/usr/bin/xclip", X_OK) == 0; }
@@ -270,54 +433,3 @@ std::string XclipRead(const std::string& display, const std::string& file, Pump 
     return out;
 }
 
-// Counts the frames a window draws, as the server's damage reports on it: each buffer swap of the
-// program repaints the window. A test holds a key or a button until the program has drawn frames
-// with it held, and goes on once the frames it waits for are drawn, however slow they come.
-struct FrameWatch {
-    Display* d = nullptr;
-    Damage damage = 0;
-    int eventBase = 0;
-    long drawn = 0;  // reports so far
-
-    // False when the server has no damage extension.
-    bool Start(Display* display, Window w) {
-        int errorBase = 0;
-        if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return false;
-        d = display;
-        damage = XDamageCreate(d, w, XDamageReportNonEmpty);
-        XSync(d, False);
-        return damage != 0;
-    }
-    // Before the display is closed.
-    void Stop() {
-        if (d && damage) XDamageDestroy(d, damage);
-        damage = 0;
-        d = nullptr;
-    }
-    // Takes the reports that came; each is answered by emptying the damage, so that the next
-    // drawing reports again.
-    long Pump() {
-        if (!d) return drawn;
-        XEvent ev;
-        bool any = false;
-        while (XCheckTypedEvent(d, eventBase + XDamageNotify, &ev)) {
-            drawn++;
-            any = true;
-        }
-        if (any) {
-            XDamageSubtract(d, damage, None, None);
-            XFlush(d);
-        }
-        return drawn;
-    }
-    // Waits until the window has drawn n more times; false when it did not within the limit or
-    // when alive() says the program is gone.
-    template <class Alive>
-    bool Frames(int n, Alive alive) {
-        const long want = Pump() + n;
-        return WaitUntil([&] { return Pump() >= want || !alive(); }) && drawn >= want;
-    }
-    bool Frames(int n) {
-        return Frames(n, [] { return true; });
-    }
-};

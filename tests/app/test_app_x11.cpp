@@ -1,6 +1,7 @@
 // The whole program on a real window under a private Xvfb: the window-size question answered by
 // key, a key press in the game window, the close button, a clean exit; typing and the clipboard;
-// and a whole play session by keyboard and mouse with a file dialog. Each step waits for what it
+// a whole play session by keyboard and mouse with a file dialog; the desktop's file chooser with
+// Russian names; Ctrl+C; and a machine without zenity. Each step waits for what it
 // needs to see (the game's frames, a file, the clipboard), never for a fixed time. Skipped without
 // Xvfb.
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +50,7 @@ class AppX11 : public ::testing::Test {
   FrameWatch frames;     // the game window's frames
   fs::path dir;
   pid_t app = -1;
+  std::string path = getenv("PATH") ? getenv("PATH") : "";  // the program's PATH
 
   void SetUp() override {
     const char* bin = FindXvfb();
@@ -86,6 +89,9 @@ class AppX11 : public ::testing::Test {
       }
       setenv("DISPLAY", xvfb.display.c_str(), 1);
       setenv("TOLV_VIDEO", "x11", 1);
+      setenv("PATH", path.c_str(), 1);
+      setenv("NO_AT_BRIDGE", "1", 1);            // the dialogs: no accessibility bus here
+      setenv("GSETTINGS_BACKEND", "memory", 1);  // nor the desktop's settings store
       unsetenv("TOLV_SCRIPT");
       execl(TOLV_BIN, "tolv", (char*)nullptr);
       _exit(127);
@@ -125,11 +131,12 @@ class AppX11 : public ::testing::Test {
     return Frames(kHoldFrames) ? w : 0;
   }
 
-  // Starts the program, answers its window-size question by the key and waits for its window.
+  // Starts the program, answers its window-size question by the key (Return for Yes, Escape for
+  // No) and waits for its window.
   Window Start(KeySym answer) {
     Launch();
-    std::thread user(AnswerModalWithin, kStepMs, xvfb.display, "WindowSize(",
-                     std::vector<KeySym>{answer});
+    std::thread user(AnswerDialogOn, xvfb.display, "WindowSize(",
+                     std::vector<DialogStep>{{0, answer, ""}}, nullptr);
     Window w = WaitGameWindow(kStepMs);
     user.join();
     return w;
@@ -168,7 +175,6 @@ class AppX11 : public ::testing::Test {
     EXPECT_TRUE(Frames(kHoldFrames)) << "no frames after a release";
   }
 
-
   // What another program pastes from the clipboard, once it is `want` (or the last try's text).
   std::string Pasted(const std::string& want) {
     std::string got;
@@ -193,7 +199,7 @@ class AppX11 : public ::testing::Test {
 };
 
 TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
-  Window w = Start(XK_y);
+  Window w = Start(XK_Return);
   ASSERT_NE(w, 0u) << Output();
 
   // Yes picks the first size of the settings.
@@ -217,12 +223,12 @@ TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
 // Window pixels (top-left origin) at 800 x 600, as in the headless play session: the start
 // screen's Save and PlayTest buttons, the builder of the shipped stage in the first view of play, a
 // point to send it to, and the stage's save button.
-constexpr int kTextSave[2] = {750, 61}, kPlayTest[2] = {750, 124};
+constexpr int kTextOpen[2] = {750, 40}, kTextSave[2] = {750, 61}, kPlayTest[2] = {750, 124};
 constexpr int kBuilder[2] = {412, 274}, kOrderPoint[2] = {555, 218}, kStageSave[2] = {40, 530};
 
 TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
-  Window w = Start(XK_n);
+  Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
   EXPECT_EQ(TypeAtRowEndAndCopy(w, XK_h, XK_i, "tolvhi"), "tolvhi") << Output();
 
@@ -248,7 +254,7 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
   fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps",
            fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  Window w = Start(XK_n);
+  Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
   XWindowAttributes a;
   ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
@@ -258,8 +264,8 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
   // The start screen: two letters at the end of the upper box's first row, the row copied to the
   // clipboard, then saved through the file dialog: into the folder it shows, under a typed name.
   EXPECT_EQ(TypeAtRowEndAndCopy(w, XK_o, XK_k, "tolvok"), "tolvok") << Output();
-  std::thread dialog(AnswerModalWithin, kStepMs, xvfb.display, "Save",
-                     std::vector<KeySym>{XK_Return, XK_r, XK_o, XK_w, XK_period, XK_t, XK_x, XK_t, XK_Return});
+  std::thread dialog(AnswerDialogOn, xvfb.display, "Save",
+                     std::vector<DialogStep>{{0, 0, "row.txt"}, {0, XK_Return, ""}}, nullptr);
   Click(w, kTextSave, 1);
   dialog.join();
   EXPECT_TRUE(WaitUntil([&] { return ReadAll(dir / "row.txt").size() >= 6; })) << Output();
@@ -316,7 +322,7 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
 // sent off with the right button; the stage saved by its button. Then another client destroys the game's
 // window, which ends the run as the close button does.
 TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsTheRun) {
-  Window w = Start(XK_n);
+  Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
 
   auto tap = [&](const int at[2], int button) { Click(w, at, button, true); };
@@ -370,9 +376,8 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
   TapKey(t, XK_x);
   ASSERT_TRUE(Frames(kHoldFrames)) << Output();
   tapChord(XK_Control_L, XK_v);
-  std::thread dialog(
-      AnswerModalWithin, kStepMs, xvfb.display, "Save",
-      std::vector<KeySym>{XK_Return, XK_r, XK_o, XK_w, XK_period, XK_t, XK_x, XK_t, XK_Return});
+  std::thread dialog(AnswerDialogOn, xvfb.display, "Save",
+                     std::vector<DialogStep>{{0, 0, "row.txt"}, {0, XK_Return, ""}}, nullptr);
   tap(kTextSave, 1);
   dialog.join();
   const std::string about = ReadAll(dir / "_about_.txt");
@@ -420,6 +425,104 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
   ASSERT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1) << Output();
   ASSERT_EQ(Fgrs.mf[652].status, fgrUnitStroi);
   EXPECT_NE(Fgrs.mf[652].targPathKle, 0);
+}
+
+bool HasZenity() { return access("/usr/bin/zenity", X_OK) == 0; }
+
+std::set<std::string> Names(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
+ino_t Inode(const fs::path& p) {
+  struct stat st;
+  return stat(p.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// The start screen's Открыть and Сохранить through the desktop's chooser, with Russian names: the
+// open dialog starts in the start folder, where a typed relative Russian path finds the file; the
+// save dialog proposes that file (Enter writes it again) and saves under another Russian name in
+// its folder; a cancelled dialog changes nothing. Then Ctrl+C while a dialog is open: the dialog
+// ends with the run, which closes cleanly.
+TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDialog) {
+  if (!HasZenity()) GTEST_SKIP() << "no zenity";
+  const std::string folder = "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0";             // Папка
+  const std::string file = "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB.txt";                   // файл.txt
+  const std::string other = "\xD0\xB4\xD1\x80\xD1\x83\xD0\xB3\xD0\xBE\xD0\xB9.txt";  // другой.txt
+  const std::string rows = "\xEE\xE4\xE8\xED\nzwei\n";  // один (Windows-1251), zwei
+  fs::create_directory(dir / folder);
+  ASSERT_TRUE(WriteAll(dir / folder / file, rows));
+  Typist typist;
+  ASSERT_TRUE(typist.Bind(t, folder + "/" + file + other));
+  Window w = Start(XK_Escape);
+  ASSERT_NE(w, 0u) << Output();
+  static const int kRowEnd[2] = {300, 295};
+  Click(w, kRowEnd, 1);  // the box the files go into
+
+  std::thread open(
+      AnswerDialogOn, xvfb.display, "Open",
+      std::vector<DialogStep>{{XK_Control_L, XK_l, ""}, {0, 0, folder + "/" + file}, {0, XK_Return, ""}},
+      &typist);
+  Click(w, kTextOpen, 1);
+  open.join();
+
+  const ino_t before = Inode(dir / folder / file);
+  std::thread again(AnswerDialogOn, xvfb.display, "Save", std::vector<DialogStep>{{0, XK_Return, ""}},
+                    nullptr);
+  Click(w, kTextSave, 1);
+  again.join();
+  EXPECT_TRUE(WaitUntil([&] { return Inode(dir / folder / file) != before; })) << "not written again";
+  EXPECT_EQ(ReadAll(dir / folder / file), rows);
+
+  std::thread cancel(AnswerDialogOn, xvfb.display, "Save", std::vector<DialogStep>{{0, XK_Escape, ""}},
+                     nullptr);
+  Click(w, kTextSave, 1);
+  cancel.join();
+
+  std::thread rename(
+      AnswerDialogOn, xvfb.display, "Save",
+      std::vector<DialogStep>{{XK_Control_L, XK_a, ""}, {0, 0, other}, {0, XK_Return, ""}}, &typist);
+  Click(w, kTextSave, 1);
+  rename.join();
+  EXPECT_TRUE(WaitUntil([&] { return ReadAll(dir / folder / other) == rows; })) << Output();
+  EXPECT_EQ(Names(dir / folder), (std::set<std::string>{file, other}));
+
+  // The press and release of the button, without waiting for frames: the dialog holds them.
+  int rx = 0, ry = 0;
+  Window child;
+  XTranslateCoordinates(t, w, DefaultRootWindow(t), kTextOpen[0], kTextOpen[1], &rx, &ry, &child);
+  XTestFakeMotionEvent(t, -1, rx, ry, 0);
+  XTestFakeButtonEvent(t, 1, True, 0);
+  XTestFakeButtonEvent(t, 1, False, 0);
+  XSync(t, False);
+  Window dialog = 0;
+  ASSERT_TRUE(WaitUntil([&] { return (dialog = MappedNamed(t, "Open")) != 0; })) << Output();
+  kill(app, SIGINT);
+  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  EXPECT_TRUE(WaitUntil([&] { return WindowGone(t, dialog); })) << "the dialog outlived the run";
+  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
+  EXPECT_EQ(log.find("zenity"), std::string::npos) << log;
+}
+
+// Without zenity the size question answers No, the log says why once, and Ctrl+C closes the run.
+TEST_F(AppX11, WithoutZenityTheStartTakesTheNoSizeAndSaysWhy) {
+  path = (dir / "no_zenity_here").string();
+  Launch();
+  Window w = WaitGameWindow(kStepMs);
+  ASSERT_NE(w, 0u) << Output();
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
+  EXPECT_EQ(a.width, 800);
+  EXPECT_EQ(a.height, 600);
+  kill(app, SIGINT);
+  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  const std::string line = "\nplatform: zenity is not installed";
+  const size_t said = log.find(line);
+  EXPECT_NE(said, std::string::npos) << log;
+  EXPECT_EQ(log.find(line, said + 1), std::string::npos) << log;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <atomic>
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -34,6 +35,9 @@ class X11Test : public ::testing::Test {
   std::string display;
 
   void SetUp() override {
+    // Threads of the tests play the user on connections of their own while the layer uses its
+    // own: Xlib then needs its locks.
+    XInitThreads();
     const char* bin = FindXvfb();
     if (!bin) GTEST_SKIP() << "no Xvfb binary";
     std::string err = xvfb.Start(bin);
@@ -537,48 +541,123 @@ TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) 
   }
 }
 
-TEST_F(X11Test, MessageBoxesAnsweredByKeys) {
-  StartWindow();
-  std::thread user(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_y});
-  EXPECT_EQ(Plat_MessageBox("Большое окно?\nBig window?", "WindowSize", MB_YESNO), IDYES);
-  user.join();
-  std::thread user2(AnswerModal, display, "WindowSize", std::vector<KeySym>{XK_Escape});
+bool HasZenity() { return access("/usr/bin/zenity", X_OK) == 0; }
+
+// The desktop's dialogs, as zenity shows them, answered by keys from a thread of the test: the
+// size question before the window exists, a message tied to the window (its text shown as
+// written, not as markup), the colour chooser, and a chosen name the game cannot hold.
+TEST_F(X11Test, TheDesktopsQuestionMessageColourAndFileDialogs) {
+  if (!HasZenity()) GTEST_SKIP() << "no zenity";
+  setenv("NO_AT_BRIDGE", "1", 1);            // no accessibility bus on the test's server
+  setenv("GSETTINGS_BACKEND", "memory", 1);  // nor the desktop's settings store
+  ASSERT_EQ(Plat_Init(), 1);
+  std::thread yes(AnswerDialogOn, display, "WindowSize", std::vector<DialogStep>{{0, XK_Return, ""}},
+                  nullptr);
+  EXPECT_EQ(Plat_MessageBox("Большое окно?\r\nBig window?", "WindowSize(Размер окна)", MB_YESNO), IDYES);
+  yes.join();
+  std::thread no(AnswerDialogOn, display, "WindowSize", std::vector<DialogStep>{{0, XK_Escape, ""}},
+                 nullptr);
   EXPECT_EQ(Plat_MessageBox("Big window?", "WindowSize", MB_YESNO), IDNO);
-  user2.join();
-  std::thread user3(AnswerModal, display, "Error", std::vector<KeySym>{XK_Return});
-  EXPECT_EQ(Plat_MessageBox("not InitGL", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
-  user3.join();
+  no.join();
+
+  StartWindow();
+  const Window ours = OurWindow();
+  Window owner = 0, box = 0;
+  std::thread message([&] {
+    Display* u = XOpenDisplay(display.c_str());
+    box = AnswerDialog(u, "Error", {});
+    if (box) XGetTransientForHint(u, box, &owner);
+    AnswerDialog(u, "Error", {{0, XK_Return, ""}});
+    XCloseDisplay(u);
+  });
+  EXPECT_EQ(Plat_MessageBox("a<b & c", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+  message.join();
+  EXPECT_NE(box, 0u);
+  EXPECT_EQ(owner, ours) << "the message is not tied to the game window";
+
+  // The chooser's colour entry has the focus with the start colour selected: a colour typed over
+  // it, Enter takes it, Alt+S the chooser's Select button.
+  unsigned colour = 0x00302010, custom[16] = {};
+  custom[3] = 0x00ABCDEF;
+  std::thread pick(AnswerDialogOn, display, "Colour",
+                   std::vector<DialogStep>{{XK_Shift_L, XK_3, ""},
+                                           {0, XK_3, ""},
+                                           {0, XK_3, ""},
+                                           {0, XK_6, ""},
+                                           {0, XK_6, ""},
+                                           {0, XK_9, ""},
+                                           {0, XK_9, ""},
+                                           {0, XK_Return, ""},
+                                           {XK_Alt_L, XK_s, ""}},
+                   nullptr);
+  EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
+  pick.join();
+  EXPECT_EQ(colour, 0x00996633u);
+  EXPECT_EQ(custom[3], 0x00ABCDEFu);
+  std::thread cancel(AnswerDialogOn, display, "Colour", std::vector<DialogStep>{{0, XK_Escape, ""}},
+                     nullptr);
+  EXPECT_EQ(Plat_ChooseColor(&colour, custom), 0);
+  cancel.join();
+  EXPECT_EQ(colour, 0x00996633u);
+
+  // A file whose name has a letter without a Windows-1251 form: chosen, refused with a box, and
+  // the dialog answers cancel.
+  const std::string greek = "x_\xCE\xBB.txt";  // x_λ.txt
+  ASSERT_TRUE(WriteAll(greek, "?"));
+  Typist typist;
+  ASSERT_TRUE(typist.Bind(t, greek));
+  char path[256] = "";
+  bool refused = false;
+  std::thread open([&] {
+    Display* u = XOpenDisplay(display.c_str());
+    const Window chooser =
+        AnswerDialog(u, "Open", {{XK_Control_L, XK_l, ""}, {0, 0, greek}, {0, XK_Return, ""}}, &typist);
+    // The refusal comes in a window of its own once the chooser has gone.
+    WaitUntil([&] { return WindowGone(u, chooser); });
+    refused = AnswerDialog(u, "Open", {{0, XK_Return, ""}}) != 0;
+    XCloseDisplay(u);
+  });
+  EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
+  open.join();
+  EXPECT_TRUE(refused);
+  EXPECT_STREQ(path, "");
 }
 
-TEST_F(X11Test, FileDialogAndColourChooserByKeys) {
-  ASSERT_EQ(Plat_Init(), 1);  // before any window, as at start-up
-  ASSERT_TRUE(WriteAll("x11_exists.txt", ""));
-  char path[64] = "x11_exists.txt";
-  std::thread user(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return});
-  EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 1);
-  user.join();
-  EXPECT_STREQ(path, "x11_exists.txt");
-  // A missing file is not accepted; Escape then cancels and the path stays.
-  strcpy(path, "x11_missing.txt");
-  std::thread user2(AnswerModal, display, "Open", std::vector<KeySym>{XK_Return, XK_Escape});
-  EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
-  user2.join();
-  EXPECT_STREQ(path, "x11_missing.txt");
-  // Typing a name into the save dialog.
-  strcpy(path, "");
-  std::thread user3(AnswerModal, display, "Save", std::vector<KeySym>{XK_n, XK_e, XK_w, XK_Return});
-  EXPECT_EQ(Plat_SaveFileDialog(path, sizeof path, "Any type"), 1);
-  user3.join();
-  EXPECT_STREQ(path, "new");
+// Without zenity a question answers No, a message goes to stderr and the log, a dialog answers
+// cancel; the first of them says so in the log, once.
+std::string gLogged;
 
-  unsigned colour = 0x00102030, custom[16] = {};
-  std::thread user4(AnswerModal, display, "Colour",
-                    std::vector<KeySym>{XK_Right, XK_Right, XK_Down, XK_Left, XK_Return});
-  EXPECT_EQ(Plat_ChooseColor(&colour, custom), 1);
-  user4.join();
-  EXPECT_EQ(colour, 0x00101F32u);
-  std::thread user5(AnswerModal, display, "Colour", std::vector<KeySym>{XK_Right, XK_Escape});
-  EXPECT_EQ(Plat_ChooseColor(&colour, custom), 0);
-  user5.join();
-  EXPECT_EQ(colour, 0x00101F32u);
+void KeepLogLine(const char* fmt, ...) {
+  va_list ap;
+  va_start(ap, fmt);
+  char line[1024];
+  vsnprintf(line, sizeof line, fmt, ap);
+  va_end(ap);
+  gLogged += line;
+}
+
+TEST_F(X11Test, WithoutZenityQuestionsAnswerNoAndDialogsCancel) {
+  std::string& lines = gLogged;
+  lines.clear();
+  gPlatLog = KeepLogLine;
+  const std::string path = getenv("PATH") ? getenv("PATH") : "";
+  setenv("PATH", "/nonexistent", 1);
+  StartWindow();
+  EXPECT_EQ(Plat_MessageBox("Big window?", "WindowSize", MB_YESNO), IDNO);
+  EXPECT_EQ(Plat_MessageBox("not saved", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+  char name[32] = "keep.txt";
+  EXPECT_EQ(Plat_OpenFileDialog(name, sizeof name, "Any file"), 0);
+  EXPECT_EQ(Plat_SaveFileDialog(name, sizeof name, "Any type"), 0);
+  EXPECT_STREQ(name, "keep.txt");
+  unsigned colour = 0x123456;
+  EXPECT_EQ(Plat_ChooseColor(&colour, nullptr), 0);
+  EXPECT_EQ(colour, 0x123456u);
+  setenv("PATH", path.c_str(), 1);
+  gPlatLog = nullptr;
+  size_t said = 0;
+  for (size_t at = lines.find("zenity is not installed"); at != std::string::npos;
+       at = lines.find("zenity is not installed", at + 1))
+    said++;
+  EXPECT_EQ(said, 1u) << lines;
+  EXPECT_NE(lines.find("\nError: not saved"), std::string::npos) << lines;
 }
