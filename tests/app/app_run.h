@@ -60,10 +60,12 @@ class AppRun : public ::testing::Test {
   // Runs the program in the data tree with a script; answers its exit code. A headless run waits
   // for nothing but its own frames; one that hangs is killed (kHung), so the test fails instead of
   // waiting for the suite's timeout, and the run dies with the test process should that end first.
-  int Run(const std::string& script) {
+  int Run(const std::string& script) { return Reap(Spawn(script)); }
+
+  // The run started and left to go on: its process id (-1 when it could not be started).
+  pid_t Spawn(const std::string& script) {
     WriteAll(dir / "script.txt", script);
     const pid_t pid = fork();
-    if (pid < 0) return -1;
     if (pid == 0) {
       prctl(PR_SET_PDEATHSIG, SIGKILL);
       if (getppid() == 1 || chdir(dir.c_str()) != 0) _exit(126);
@@ -74,6 +76,12 @@ class AppRun : public ::testing::Test {
       execl(TOLV_BIN, "tolv", (char*)nullptr);
       _exit(127);
     }
+    return pid;
+  }
+
+  // The exit code of a spawned run once it ends; kHung (the run killed) when it does not.
+  int Reap(pid_t pid) {
+    if (pid < 0) return -1;
     int status = 0;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHangMs);
     while (waitpid(pid, &status, WNOHANG) != pid) {

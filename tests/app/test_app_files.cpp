@@ -158,19 +158,8 @@ TEST_F(AppRun, ASignalClosesASavedRunCleanly) {
   std::string script = "answer no\nwait 3\nclick left " + std::string(kPlayTest) + "\nwait 3\n";
   for (int i = 0; i < 3; i++) script += "click left " + std::string(kSaveTest2) + "\nwait 3\n";
   script += "wait 10000000\nclose\n";  // the signal comes long before this ends
-  WriteAll(dir / "script.txt", script);
-  const pid_t pid = fork();
+  const pid_t pid = Spawn(script);
   ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() == 1 || chdir(dir.c_str()) != 0) _exit(126);
-    const int out = open("run.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (out >= 0) dup2(out, 1), dup2(out, 2);
-    setenv("TOLV_VIDEO", "headless", 1);
-    setenv("TOLV_SCRIPT", "script.txt", 1);
-    execl(TOLV_BIN, "tolv", (char*)nullptr);
-    _exit(127);
-  }
   // The third save keeps the second's backup under a scratch name until the next save or the exit.
   const fs::path maps = dir / "Maps";
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHangMs);
@@ -180,15 +169,7 @@ TEST_F(AppRun, ASignalClosesASavedRunCleanly) {
     usleep(5000);
   EXPECT_TRUE(fs::exists(maps / "test2.etp_tmp")) << ReadAll(dir / "run.out");
   kill(pid, SIGINT);
-  int status = 0;
-  while (waitpid(pid, &status, WNOHANG) != pid && std::chrono::steady_clock::now() < end) usleep(5000);
-  if (waitpid(pid, &status, WNOHANG) == 0) {
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    FAIL() << "the run did not end after the signal";
-  }
-  ASSERT_TRUE(WIFEXITED(status)) << ReadAll(dir / "run.out");
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Reap(pid), 0) << "the run did not end by its close after the signal\n" << ReadAll(dir / "run.out");
   EXPECT_EQ(Names(maps), (std::set<std::string>{"test.etp", "test.etp01", "test2.etp", "test2.etp01",
                                                 "test2.etp_bak", "test2.etp01_bak"}));
   EXPECT_EQ(EtapFile_Load((maps / "test2.etp").string()), 1);

@@ -24,8 +24,8 @@ struct BusyLoops {
       const pid_t pid = fork();
       if (pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        for (volatile unsigned n = 0;; n++) {
-        }
+        volatile unsigned spins = 0;
+        for (;;) spins = spins + 1;  // a side effect each turn, so the loop stays
       }
       if (pid > 0) pids.push_back(pid);
     }
@@ -40,7 +40,7 @@ struct BusyLoops {
 // names the start folder (the one line two trees must differ in).
 std::vector<std::pair<std::string, std::string>> Outputs(const fs::path& dir) {
   std::vector<std::pair<std::string, std::string>> out;
-  for (const fs::path sub : {dir, dir / "Maps", dir / "screens1"}) {
+  for (const fs::path& sub : {dir, dir / "Maps", dir / "screens1"}) {
     if (!fs::is_directory(sub)) continue;
     std::vector<fs::path> names;
     for (const auto& e : fs::directory_iterator(sub))
