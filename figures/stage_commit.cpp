@@ -42,12 +42,13 @@ static const Fgr* After(StageScratch* s, t_Fgrs* c, int i) {
   return c->mf[i].Status() ? &c->mf[i] : nullptr;
 }
 
-// A chain read from the file may only name figures the file brings to life: the per-frame sweep
-// ends the program on a dead chain member.
+// Every chain of the world the take leaves may only name live figures: the per-frame sweep ends
+// the program on a dead chain member. That covers the chains the file brings, and the chains of
+// the figures it keeps: a base figure may chain a location figure the new location file lacks.
 static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
   for (int i = 1; i < kFgrsSlots; i++) {
-    if (!s->have[i] || !s->fig[i].Status() || (i <= FgrsBaseLast ? !s->baseRead : !s->locRead)) continue;
-    const Fgr* f = &s->fig[i];
+    const Fgr* f = After(s, c, i);
+    if (!f || !f->Status()) continue;
     for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkTail)) {  // the next member and the chain heads
       int k = SlotOf(f->*l, c);
       const Fgr* m = k > 0 ? After(s, c, k) : nullptr;

@@ -189,8 +189,16 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     // A location numbers its figures from 1 after the base slots: the number is checked against
     // its own range before it becomes a slot, so no number wraps.
     int lo = forLocation ? 1 : first, hi = forLocation ? last - FgrsBaseLast : last;
-    int slot = k < lo || k > hi ? 0 : (forLocation ? k + FgrsBaseLast : k);
-    if (slot == 0 || s->have[slot]) {
+    if (k < lo || k > hi) {
+      // A figure under a number the part has no slot for is read, to keep the stream in step, into
+      // the scratch slot that is never taken, and dropped; the rest of the stage loads.
+      LogInfo("\nLoadEtapSlot: figure number %d is outside %d..%d, dropped", k, lo, hi);
+      Figure_LoadFrom(s, f, 0, 0);
+      s->recKind[0] = 0;
+      continue;
+    }
+    int slot = forLocation ? k + FgrsBaseLast : k;
+    if (s->have[slot]) {
       LogInfo("\nLoadEtapSlot: figure number %d", k);
       BinIn_Fail(&s->in, "figure slot");
       return;

@@ -1,6 +1,8 @@
 // Hostile stage files: every cut of a saved stage, seeded bit flips and changed counts. Each is
 // loaded; none may crash, hang or touch memory outside its buffers, and a refused file leaves the
 // live world exactly as it was.
+#include <climits>
+
 #include "stage_fixture.h"
 
 namespace {
@@ -103,7 +105,7 @@ TEST_F(StageHostile, CutsThroughTheLandBlocksAndAWrongFloorSizeAreRefused) {
 // Where the figures of a part start: after head, tag and count.
 constexpr size_t kFirstFigure = 16 + 8 + 4;
 
-TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefused) {
+TEST_F(StageHostile, CountsRepeatedNumbersNamesAndLoopsOutsideTheCapacitiesAreRefused) {
   Prepare(0, 3);
   struct Case {
     bool base;
@@ -113,12 +115,10 @@ TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefuse
   };
   const size_t chunk = kFirstFigure + 8 + 4;  // first figure's chunk
   const Case cases[] = {
-      {true, 24, 0, "LoadEtapCount: 0"},          {true, 24, 501, "LoadEtapCount: 501"},
-      {true, 24, -7, "LoadEtapCount: -7"},        {false, 24, 500, "LoadEtapCount: 500"},
-      {true, kFirstFigure + 8, 0, "LoadEtapSlot: figure number 0"},
-      {true, kFirstFigure + 8, 501, "LoadEtapSlot: figure number 501"},
-      {false, kFirstFigure + 8, 500, "LoadEtapSlot: figure number 500"},
-      {false, kFirstFigure + 8, -3, "LoadEtapSlot: figure number -3"},
+      {true, 24, 0, "LoadEtapCount: 0"},
+      {true, 24, 501, "LoadEtapCount: 501"},
+      {true, 24, -7, "LoadEtapCount: -7"},
+      {false, 24, 500, "LoadEtapCount: 500"},
       {true, chunk + 8 + 20 * 4, -2, "LoadEtapKind: figure kind -2"},  // status word
       {true, 4, 87620, "LoadEtapHead: kind 87620, not 34579"},
   };
@@ -233,6 +233,120 @@ TEST_F(StageHostile, SlotNumbersCountsNamesAndLoopsOutsideTheCapacitiesAreRefuse
     EXPECT_EQ(Fgrs.mf[501].Ind[11], 0x01010101u);
     Recover();
   }
+}
+
+// Where the number of the figure stored under tag and number k sits in a part (npos: none).
+size_t FigureNumberAt(const std::vector<char>& b, const char* tag, int k) {
+  const std::string all(b.begin(), b.end());
+  for (size_t at = all.find(tag); at != std::string::npos; at = all.find(tag, at + 8))
+    if (at + 12 <= b.size() && ReadInt(b, at + 8) == k) return at + 8;
+  return std::string::npos;
+}
+
+// 1 when no live figure links to slot i, no land cell names it and it carries no land.
+bool NamedByNothing(int i) {
+  const Fgr* f = &Fgrs.mf[i];
+  if (f->landSurf || f->landUnder) return false;
+  for (const Fgr& g : Fgrs.mf)
+    if (g.Status())
+      for (Fgr* Fgr::*l : kFgrLinks)
+        if (g.*l == f) return false;
+  for (const LandFloor* fl : {&LandSurface, &LandUnder})
+    for (const LandKle& k : fl->kle)
+      if (k.occupant == f || k.holder == f) return false;
+  return true;
+}
+
+// A live figure as loaded, with its unit or item record by content (the pools may hand out other
+// records on another load).
+struct LoadedFigure {
+  std::vector<char> fig, rec;
+  explicit LoadedFigure(const Fgr& f) {
+    Fgr c;
+    memcpy((void*)&c, &f, sizeof c);
+    c.UN = nullptr;
+    c.item = nullptr;
+    fig = WorldCopy::Bytes(&c, sizeof c);
+    if (f.UN != empty_UN_adr()) rec = WorldCopy::Bytes(f.UN, sizeof *f.UN);
+    if (f.item != empty_item_adr()) rec = WorldCopy::Bytes(f.item, sizeof *f.item);
+  }
+  bool operator==(const LoadedFigure&) const = default;
+};
+
+// The shipped stage with one figure renumbered outside its part's range: that figure is read and
+// dropped, and the rest of the stage loads as shipped. The figure is one that nothing names: the
+// location's first figure holds the land, so one of its other figures; in the base any of the
+// five bunkers. A chain member dropped this way leaves its chain naming an empty slot: refused.
+TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads) {
+  std::vector<char> base = ReadBytes<char>(SourcePath("Maps/test.etp"));
+  std::vector<char> loc = ReadBytes<char>(SourcePath("Maps/test.etp01"));
+  ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
+  world_.Take();
+  std::vector<LoadedFigure> shipped;
+  for (const Fgr& f : Fgrs.mf) shipped.emplace_back(f);
+
+  ASSERT_EQ(Fgrs.mf[501].status, fgrLandHolder);
+  EXPECT_FALSE(NamedByNothing(501));
+  for (int b = 1; b <= 5; b++) EXPECT_TRUE(NamedByNothing(b)) << "bunker " << b;
+  int locFigure = 0, chainMember = 0;
+  for (int i = 502; i < kFgrsSlots; i++) {
+    if (!Fgrs.mf[i].Status()) continue;
+    if (!locFigure && NamedByNothing(i)) locFigure = i;
+    if (!chainMember && Fgrs.mf[i].pParent && Fgrs.mf[i].pParent->P2_Sub_UseGun == &Fgrs.mf[i])
+      chainMember = i;
+  }
+  ASSERT_NE(locFigure, 0);
+  ASSERT_NE(chainMember, 0);
+
+  struct Row {
+    bool base;
+    int slot, number;
+    const char* log;
+  };
+  const Row rows[] = {
+      {true, 3, 0, "LoadEtapSlot: figure number 0 is outside 1..500, dropped"},
+      {true, 3, -1, "LoadEtapSlot: figure number -1 is outside 1..500, dropped"},
+      {true, 1, 1000, "LoadEtapSlot: figure number 1000 is outside 1..500, dropped"},
+      {true, 5, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..500, dropped"},
+      {false, locFigure, 500, "LoadEtapSlot: figure number 500 is outside 1..499, dropped"},
+      {false, locFigure, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..499, dropped"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.log);
+    std::vector<char> b = base, l = loc;
+    std::vector<char>& t = r.base ? b : l;
+    const size_t at =
+        FigureNumberAt(t, r.base ? "    adr=" : "    ofs=", r.base ? r.slot : r.slot - 500);
+    ASSERT_NE(at, std::string::npos);
+    memcpy(t.data() + at, &r.number, 4);
+    LogResetCount();
+    ASSERT_EQ(LoadPair(b, b.size(), l, l.size()), 1);
+    EXPECT_NE(LogText().find(r.log), std::string::npos);
+    EXPECT_EQ(Fgrs.mf[r.slot].Status(), 0);
+    for (int i = 0; i < kFgrsSlots; i++) {
+      if (i == r.slot) continue;
+      EXPECT_TRUE(LoadedFigure(Fgrs.mf[i]) == shipped[i]) << "slot " << i;
+    }
+    // No record stays taken for the dropped figure: every record in use is a live figure's.
+    int inUse = 0, held = 0;
+    for (int i = 0; i < kRecPool; i++) inUse += UN_PoolAt(i)->isUse + item_PoolAt(i)->isUse;
+    for (const Fgr& f : Fgrs.mf)
+      held += (f.UN && f.UN != empty_UN_adr()) + (f.item && f.item != empty_item_adr());
+    EXPECT_EQ(inUse, held);
+    EXPECT_EQ(memcmp(world_.landS.data(), LandSurface.kle, sizeof LandSurface.kle), 0);
+    EXPECT_EQ(memcmp(world_.landU.data(), LandUnder.kle, sizeof LandUnder.kle), 0);
+    ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
+  }
+
+  // The gun a unit holds, dropped: its unit's chain names the empty slot, and the stage is refused.
+  world_.Take();
+  std::vector<char> l = loc;
+  const int gun = 500;
+  memcpy(l.data() + FigureNumberAt(l, "    ofs=", chainMember - 500), &gun, 4);
+  EXPECT_EQ(LoadPair(base, base.size(), l, l.size()), 0);
+  const std::string refused = "chains the empty slot " + std::to_string(chainMember);
+  EXPECT_NE(LogText().find(refused), std::string::npos);
+  EXPECT_TRUE(world_.Same());
 }
 
 TEST_F(StageHostile, SeededBitFlipsAndCountChangesNeverHarm) {
