@@ -16,7 +16,7 @@
 #include "catalogue/kombi.h"
 #include "figures/chains.h"
 #include "figures/records.h"
-#include "frames/game_fixture.h"
+#include "app/game_fixture.h"
 #include "platform/platform.h"
 #include "shell/window_state.h"
 #include "world/movement.h"

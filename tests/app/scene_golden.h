@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/picture.h"
+#include "picture.h"
 #include "test_files.h"
 
 // The window's w x h pixels, rows top first.

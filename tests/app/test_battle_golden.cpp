@@ -117,7 +117,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   const Picture shot = WindowPicture(kW, kH);
   FieldMouse.HoverFgr = nullptr;
   SelList_Clear();
-  ExpectAsGolden(shot, "tests/scene/golden/battle_400x300.png");
+  ExpectAsGolden(shot, "tests/app/golden/battle_400x300.png");
 
   // The decal's own GL state: no error, the texture matrix and the generation as it found them,
   // also when its list is too short to draw or names a vertex the mesh does not hold (then it is

@@ -112,5 +112,5 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
   EXPECT_GT(at((int)bx, (int)by).g, at((int)fx, (int)fy).g + 8)
       << "the fog is not open round the base: " << at((int)bx, (int)by) << " " << at((int)fx, (int)fy);
 
-  ExpectAsGolden(shot, "tests/scene/golden/play_test_etp_800x600.png");
+  ExpectAsGolden(shot, "tests/app/golden/play_test_etp_800x600.png");
 }

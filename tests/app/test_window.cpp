@@ -1,5 +1,4 @@
-// Window procedure: key-state table, focus and activity flags, close request, re-binding mode,
-// swallowed system commands.
+// Window procedure: key-state table, close request, re-binding mode, swallowed system commands.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -29,36 +28,6 @@ class WndProc : public ::testing::Test {
     Kmd_ResetAll();
   }
 };
-
-TEST_F(WndProc, SizeActivateAndFocusSetTheFlags) {
-  Send(WM_SIZE, SIZE_RESTORED);
-  EXPECT_EQ(o2::anFocusFlag, 1);
-  EXPECT_EQ(WinActive, 1);
-  Send(WM_SIZE, SIZE_MINIMIZED);
-  EXPECT_EQ(o2::anFocusFlag, 0);
-  EXPECT_EQ(WinActive, 0);
-  Send(WM_SIZE, SIZE_MAXIMIZED);  // only the focus flag
-  EXPECT_EQ(o2::anFocusFlag, 1);
-  EXPECT_EQ(WinActive, 0);
-  Send(WM_SIZE, SIZE_RESTORED);  // restored from minimised: frames resume
-  EXPECT_EQ(WinActive, 1);
-
-  WinActive = 0;
-  o2::anFocusFlag = 0;
-  Send(WM_ACTIVATE, WA_ACTIVE | (1u << 16));  // activated while minimised
-  EXPECT_EQ(o2::anFocusFlag, 1);
-  EXPECT_EQ(WinActive, 0);
-  Send(WM_ACTIVATE, WA_INACTIVE);  // deactivation keeps the focus flag until focus is lost
-  EXPECT_EQ(o2::anFocusFlag, 1);
-  EXPECT_EQ(WinActive, 1);
-  Send(WM_KILLFOCUS);
-  EXPECT_EQ(o2::anFocusFlag, 0);
-  EXPECT_EQ(WinActive, 1);
-  WinActive = 0;
-  Send(WM_SETFOCUS);
-  EXPECT_EQ(o2::anFocusFlag, 1);
-  EXPECT_EQ(WinActive, 1);
-}
 
 TEST_F(WndProc, CloseAsksTheLoopToEnd) {
   EXPECT_EQ(Send(WM_CLOSE), 0);

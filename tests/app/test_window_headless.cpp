@@ -8,8 +8,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/startup.h"
 #include "app/window.h"
@@ -146,6 +148,50 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   ProgMode = mode;
   WinActive = 0;
   o2::NeedScreen = 0;
+}
+
+// The window's messages as the platform sends them, seen through the main loop: a minimised
+// window draws no frame, also when activated before its restore, and holds no key or drag; a
+// restore brings the frames back; focus lost to another window keeps the frames but lets the keys
+// go and starts no drag.
+TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
+  StartWith("wait 100000\n");
+  ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
+  Pump();
+  const int mode = ProgMode;
+  ProgMode = 0;  // no program mode: a frame draws nothing of its own
+  o2::anSleepEachFrame = o2::NeedScreen = 0;
+  Clock_SetManual(true);
+  Keys_Clear();
+  WinDragOn = 0;
+  auto framesOf = [](std::initializer_list<std::pair<unsigned, uintptr_t>> msgs, int passes) {
+    for (const auto& m : msgs) Plat_PostMessage(m.first, m.second, 0);
+    const int before = Plat_FrameCount();
+    for (int i = 0; i < passes; i++) MainLoop_Pass();
+    return Plat_FrameCount() - before;
+  };
+  const uintptr_t kMinimised = 1u << 16;
+  EXPECT_EQ(framesOf({{WM_SIZE, SIZE_RESTORED}, {WM_ACTIVATE, WA_ACTIVE}, {WM_SETFOCUS, 0}}, 5), 2);
+  anWndProc(WinHwnd, WM_RBUTTONDOWN, 0, 0);
+  anWndProc(WinHwnd, WM_KEYDOWN, VK_BACK, 0);
+  EXPECT_EQ(framesOf({}, 1), 1);  // held through a frame
+  EXPECT_EQ(Window_DragByMouse(), 1);
+
+  EXPECT_EQ(framesOf({{WM_ACTIVATE, WA_INACTIVE | kMinimised}, {WM_KILLFOCUS, 0}, {WM_SIZE, SIZE_MINIMIZED}},
+                     6), 0);
+  EXPECT_EQ(KeyIsDown(VK_RBUTTON) + KeyIsDown(VK_BACK), 0);
+  EXPECT_EQ(Window_DragByMouse(), 0);
+  EXPECT_EQ(framesOf({{WM_ACTIVATE, WA_ACTIVE | kMinimised}}, 4), 0);  // activated, still minimised
+
+  EXPECT_EQ(framesOf({{WM_SIZE, SIZE_RESTORED}, {WM_ACTIVATE, WA_ACTIVE}, {WM_SETFOCUS, 0}}, 5), 2);
+  EXPECT_EQ(framesOf({{WM_ACTIVATE, WA_INACTIVE}, {WM_KILLFOCUS, 0}}, 4), 2);
+  anWndProc(WinHwnd, WM_RBUTTONDOWN, 0, 0);
+  anWndProc(WinHwnd, WM_KEYDOWN, VK_BACK, 0);
+  EXPECT_EQ(Window_DragByMouse(), 0);
+  Keys_Clear();
+  Clock_SetManual(false);
+  ProgMode = mode;
+  WinActive = 0;
 }
 
 TEST_F(Headless, NoDragWithoutFocusOrWithoutBackspace) {

@@ -119,31 +119,45 @@ TEST_F(StageRequests, TheCurrentLocationStaysPendingAndShortNamesAreIgnored) {
   EXPECT_EQ(EtapSaveReq, 1);
 }
 
-TEST_F(StageRequests, ButtonsOnlyStoreRequests) {
+// The stage buttons leave the work to the frame. The test save button's stage is written by the
+// frame's requests, not in the click; its load button brings that stage back in the next frame, in
+// play; the default button loads the shipped stage only when no stage is loaded.
+TEST_F(StageRequests, TheButtonsStagesAreSavedAndLoadedByTheFrame) {
+  namespace fs = std::filesystem;
+  const fs::path back = fs::current_path(), dir = TestScratchDir("buttons_");
+  gsFileLog = fs::absolute(gsFileLog).string();
+  fs::create_directories(dir / "Maps");
+  for (const char* part : {"test.etp", "test.etp01"})
+    fs::copy_file(SourcePath(std::string("Maps/") + part), dir / "Maps" / part);
+  fs::current_path(dir);  // the buttons name their stages from the game's working folder
+  BuildWorld(0, 3);
   GuiWin w{};
-  EXPECT_EQ(Etap_RequestSaveTest2(nullptr), 0);
+  Fgrs.mf[2].zap015 = 999;
   EXPECT_EQ(Etap_RequestSaveTest2(&w), 1);
-  EXPECT_EQ(w.consumed, 1);
-  EXPECT_EQ(EtapSaveReq, 1);
-  EXPECT_EQ(EtapSaveReqName, "Maps/test2.etp");
-
-  Etap_RequestLoadTest2(&w);
-  EXPECT_EQ(EtapLoadReqName, "Maps/test2.etp");
-  EXPECT_EQ(ProgMode, kModePlay);
-  Etap_RequestLoadTest(&w);
-  EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
-  EXPECT_EQ(EtapLoadReqLoc, 1);
-
-  EtapLoadReqLoc = 0;
-  EtapName = "Maps/played";
+  EXPECT_EQ(w.consumed, 1);  // no widget below takes the click
+  EXPECT_FALSE(fs::exists("Maps/test2.etp"));
+  Etap_ProcRequests();
+  Fgrs.mf[2].zap015 = 5;  // played on after the save
   ProgMode = 0;
-  Etap_RequestLoadDefault(&w);
-  EXPECT_EQ(EtapLoadReqLoc, 0);  // a stage is loaded: only switch to play
+  Etap_RequestLoadTest2(&w);
   EXPECT_EQ(ProgMode, kModePlay);
+  Etap_ProcRequests();
+  EXPECT_EQ(Fgrs.mf[2].zap015, 999);
+  EXPECT_EQ(EtapName, "Maps/test2");
+
+  WorldCopy before;
+  before.Take();
+  ProgMode = 0;
+  Etap_RequestLoadDefault(&w);  // a stage is loaded: only to play
+  Etap_ProcRequests();
+  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_TRUE(before.Same());
   EtapName.clear();
   Etap_RequestLoadDefault(&w);
-  EXPECT_EQ(EtapLoadReqLoc, 1);
-  EXPECT_EQ(EtapLoadReqName, "Maps/test.etp");
+  Etap_ProcRequests();
+  EXPECT_EQ(EtapName, "Maps/test");
+  EXPECT_EQ(LogText().find("Fail"), std::string::npos) << LogText();
+  fs::current_path(back);
 }
 
 TEST_F(StageRequests, TheStageNameLosesOnlyARealEtp) {

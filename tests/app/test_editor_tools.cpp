@@ -5,7 +5,7 @@
 
 #include "app/editor_frame.h"
 #include "app/field_mouse.h"
-#include "frames/game_fixture.h"
+#include "game_fixture.h"
 #include "render/kmd_block.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
