@@ -105,8 +105,8 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   StartWith("wait 100000\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
   Pump();  // what the window's making posted
-  const int mode = ProgMode;
-  ProgMode = 0;  // no program mode: the frame draws nothing of its own
+  const int mode = ModeWords.ProgMode;
+  ModeWords.ProgMode = 0;  // no program mode: the frame draws nothing of its own
   char startDir[sizeof StartDir];
   std::memcpy(startDir, StartDir, sizeof StartDir);
   StartDir[0] = 0;  // a shot has nowhere to go: only its counter moves
@@ -143,7 +143,7 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   }
   Clock_SetManual(false);
   std::memcpy(StartDir, startDir, sizeof StartDir);
-  ProgMode = mode;
+  ModeWords.ProgMode = mode;
   WinActive = 0;
   o2::NeedScreen = 0;
 }
