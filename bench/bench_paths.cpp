@@ -55,8 +55,9 @@ void BM_PathFind(benchmark::State& state) {
   state.counters["found"] = answer == 1;
   state.counters["expanded"] = Paths.PathExpanded;
   state.counters["len"] = answer == 1 ? Paths.PathSlots[0].len : 0;
-  state.counters["ns_per_node"] = benchmark::Counter(
-      (double)Paths.PathExpanded * (double)state.iterations(), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_node"] =
+      benchmark::Counter((double)Paths.PathExpanded * (double)state.iterations(),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PathFind)
     ->ArgsProduct({{kOpen, kRandom20, kRooms, kUnreachable}, {0, 1}})

@@ -67,8 +67,7 @@ char gMem[8 << 20];
 long PartToMemory(int base) {
   FILE* m = fmemopen(gMem, sizeof gMem, "w");
   if (!m) return -1;
-  if (base)
-    Base_SaveTo(&Fgrs, m, StageReq.EtapLocationNom);
+  if (base) Base_SaveTo(&Fgrs, m, StageReq.EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, m);
   long n = ftell(m);

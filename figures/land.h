@@ -107,7 +107,8 @@ struct LandDecal {
 struct t_Land {
   LandFloor LandSurface;
   LandFloor LandUnder;
-  LandDecal LandDecals[3];  // decals 1 and 2 (a unit's route target; a ground or point order); entry 0 unused
+  // Decals 1 and 2 (a unit's route target; a ground or point order); entry 0 unused.
+  LandDecal LandDecals[3];
 };
 extern t_Land Land;
 // Fgr_SetSpeDecal: the decal figure's number; decals 1 and 2 are bound to their record and to the

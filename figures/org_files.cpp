@@ -64,8 +64,8 @@ int Org_ReadMixAtStart() {
     // A line that does not parse leaves the stream failed: the master is broken and the
     // binary file is read instead of writing half a table over it.
     if (!OrgMix_ReadValue(in, line, &at)) {
-      LogInfo("\nOrg_ReadMixAtStart: %s stops at line %d; %s is read instead", OrgFiles.gsFileOrgMix.c_str(), at,
-              OrgFiles.gsFileO2O3Bin.c_str());
+      LogInfo("\nOrg_ReadMixAtStart: %s stops at line %d; %s is read instead",
+              OrgFiles.gsFileOrgMix.c_str(), at, OrgFiles.gsFileO2O3Bin.c_str());
       return 0;
     }
   }

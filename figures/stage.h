@@ -19,13 +19,13 @@ struct EtapFailRec {
 
 // --- the current stage, the requests to save or load one, and why the last save or load failed
 struct t_StageReq {
-  std::string EtapName;          // current stage's base file name without ".etp"
-  int EtapLocationNom = 0;       // current location 1..99; 0 none
+  std::string EtapName;     // current stage's base file name without ".etp"
+  int EtapLocationNom = 0;  // current location 1..99; 0 none
   std::string EtapSaveReqName;
-  int EtapSaveReq = 0;           // non-zero: a save is pending
+  int EtapSaveReq = 0;  // non-zero: a save is pending
   std::string EtapLoadReqName;
-  int EtapLoadReqLoc = 0;        // 1 or more: a load is pending
-  int PlitBuildOn = 1;           // passed to the tile build after a load
+  int EtapLoadReqLoc = 0;  // 1 or more: a load is pending
+  int PlitBuildOn = 1;     // passed to the tile build after a load
   EtapFailRec EtapFail;
 };
 extern t_StageReq StageReq;

@@ -282,7 +282,7 @@ int StageRead_Base(StageScratch* s, FILE* f) {
 // Logs why a part was refused, and keeps it for the user.
 static void LogRefusal(StageScratch* s, const char* part) {
   StageReq.EtapFail.why = std::string("refused: ") +
-                 (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
+                          (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
   if (s->in.fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->in.fail);
 }
 

@@ -15,7 +15,8 @@ t_StageReq StageReq;
 void Etap_SayFailure(int saving) {
   const char* what = o2::EngText ? (saving ? "Stage not saved" : "Stage not loaded")
                                  : (saving ? "Этап не сохранён" : "Этап не загружен");
-  const std::string text = std::string(what) + ": " + StageReq.EtapFail.name + " (" + StageReq.EtapFail.why + ")";
+  const std::string text =
+      std::string(what) + ": " + StageReq.EtapFail.name + " (" + StageReq.EtapFail.why + ")";
   LogInfo("\n%s", text.c_str());
   Plat_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -193,8 +193,7 @@ static int WritePart(const std::string& name, int base) {
   }
   // The part reaches the disk in large writes, its length word patched after them.
   setvbuf(f, StageIo.gStageFileBuf, _IOFBF, sizeof StageIo.gStageFileBuf);
-  if (base)
-    Base_SaveTo(&Fgrs, f, StageReq.EtapLocationNom);
+  if (base) Base_SaveTo(&Fgrs, f, StageReq.EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, f);
   if (!FileSave_Close(f, name)) {

@@ -60,11 +60,11 @@ constexpr size_t kStageFileBuf = 256u << 10;
 struct t_StageIo {
   StageScratch* gStageRead;  // the scratch stage the chunk readers fill while a part is read; else null
   char gStageFileBuf[kStageFileBuf];
-  int GameEasyLevel;  // nothing sets it: figures of an easier game stay active
-  StageLandBlock landBlock;                     // a floor being saved (1 MiB)
-  unsigned char sideOut[8 + kStageSideBytes];   // a side record being saved, with its tag
-  unsigned char sideIn[kStageSideBytes];        // a side record being read
-  uint8_t chainColor[kFgrsSlots];               // the link-loop check: 0 unseen, 1 on the path, 2 done
+  int GameEasyLevel;                           // nothing sets it: figures of an easier game stay active
+  StageLandBlock landBlock;                    // a floor being saved (1 MiB)
+  unsigned char sideOut[8 + kStageSideBytes];  // a side record being saved, with its tag
+  unsigned char sideIn[kStageSideBytes];       // a side record being read
+  uint8_t chainColor[kFgrsSlots];              // the link-loop check: 0 unseen, 1 on the path, 2 done
   int chainStack[kFgrsSlots], chainEdge[kFgrsSlots];
 };
 extern t_StageIo StageIo;

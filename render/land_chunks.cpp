@@ -345,10 +345,11 @@ void LandOverview_Build(Fgr* holder) {
   if (!fl) return;
   LandChunks.LandVisibleChunks = 0;
   for (LandChunk& c : fl->chunk) {
-    c.visible = c.indexCount > 0 && c.indices && c.built &&
-                Frustum_AabbIn(RendScene.SceneFrustum, c.centre[0] - c.halfSize[0], c.centre[1] - c.halfSize[1],
-                               c.centre[2] - c.halfSize[2], c.centre[0] + c.halfSize[0],
-                               c.centre[1] + c.halfSize[1], c.centre[2] + c.halfSize[2]);
+    c.visible =
+        c.indexCount > 0 && c.indices && c.built &&
+        Frustum_AabbIn(RendScene.SceneFrustum, c.centre[0] - c.halfSize[0], c.centre[1] - c.halfSize[1],
+                       c.centre[2] - c.halfSize[2], c.centre[0] + c.halfSize[0],
+                       c.centre[1] + c.halfSize[1], c.centre[2] + c.halfSize[2]);
     if (!c.visible) continue;
     LandChunks.LandVisibleChunks++;
     int own = c.tex.glName != 0;

@@ -192,7 +192,8 @@ static void ReadBack(RendView* v) {
   if (!RendScene.Dir361.built) Dir361_Build();
   for (int i = 0; i < kDir361; i++) {
     float dc = RendScene.Dir361.c[i], ds = RendScene.Dir361.s[i];
-    for (int c = 0; c < 3; c++) RendScene.Dir361View[i][c] = RendScene.ViewRot3[3 * c] * dc + RendScene.ViewRot3[3 * c + 1] * ds;
+    for (int c = 0; c < 3; c++)
+      RendScene.Dir361View[i][c] = RendScene.ViewRot3[3 * c] * dc + RendScene.ViewRot3[3 * c + 1] * ds;
   }
 }
 
@@ -235,7 +236,8 @@ void RendView_ToPicking(const RendView* v) {
   for (int i = 0; i < 4; i++) RendScene.PickView.viewport[i] = v->viewport[i];
   RendScene.PickView.camMode = v->camMode;
   RendScene.PickView.flatW = v->flatW, RendScene.PickView.flatH = v->flatH;
-  for (int i = 0; i < 3; i++) RendScene.PickView.eye[i] = v->eye[i], RendScene.PickView.target[i] = v->target[i];
+  for (int i = 0; i < 3; i++)
+    RendScene.PickView.eye[i] = v->eye[i], RendScene.PickView.target[i] = v->target[i];
   RendScene.PickView.fovY = v->fovY, RendScene.PickView.aspect = v->aspect;
   RendScene.PickView.zNear = v->zNear, RendScene.PickView.zFar = v->zFar;
   RendScene.PickView.cam = v->cam;
@@ -282,7 +284,10 @@ int RendView_HasCurrent() { return RendScene.RendView_Cur ? 1 : 0; }
 int RendView_CurFlag2() { return RendScene.RendView_Cur && RendScene.RendView_Cur->mainScreen ? 1 : 0; }
 int RendView_CurMode() { return RendScene.RendView_Cur && RendScene.RendView_Cur->decal ? 1 : 0; }
 int RendView_IsCurrentCam(int studio) {
-  return RendScene.RendView_Cur && RendScene.RendView_Cur->cam && RendScene.RendView_Cur->cam->KamStudio == studio ? 1 : 0;
+  return RendScene.RendView_Cur && RendScene.RendView_Cur->cam &&
+                 RendScene.RendView_Cur->cam->KamStudio == studio
+             ? 1
+             : 0;
 }
 
 void Gl_PolygonOffsetOff() { glDisable(GL_POLYGON_OFFSET_FILL); }

@@ -132,7 +132,8 @@ void Tex_Image2DRgba(TexSlot*, const uint8_t* pixels, int* width, int* height, i
 
 uint8_t* Tex_LoadTga(TexSlot* slot, int level, int* width, int* height, int* bits) {
   if (level < 1 || TexTable.TexCurName.size() < 5) return nullptr;
-  std::string name = TexTable.TexCurName.substr(0, TexTable.TexCurName.size() - 4) + std::to_string(level) + ".tga";
+  std::string name =
+      TexTable.TexCurName.substr(0, TexTable.TexCurName.size() - 4) + std::to_string(level) + ".tga";
   ByteBuf block;
   if (!FileReadWhole(&block, name, kTexMaxFile, 0)) return nullptr;
   return TargaDecode(block.data, block.size, width, height, bits);

@@ -13,7 +13,6 @@
 #include "shell/text.h"
 #include "world/combat.h"
 
-
 namespace {
 
 constexpr int kHitBurstGapMs = 8000;  // a pause this long between hits starts a new paragraph

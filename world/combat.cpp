@@ -30,7 +30,9 @@ constexpr float kSpacing = 60.0f;  // two attackers closer than this crowd one s
 
 // Cells that stop a shot: the map of passability layer 1 of the floor, where only the ground
 // itself (border, cliffs) blocks and standing figures leave no mark.
-const uint8_t* ShotMap(int floor) { return floor == 1 ? Land.LandUnder.paf[0] : Land.LandSurface.paf[0]; }
+const uint8_t* ShotMap(int floor) {
+  return floor == 1 ? Land.LandUnder.paf[0] : Land.LandSurface.paf[0];
+}
 
 int SeenBy(int side, const Fgr* f) { return Fgr_Int5Get(side, f); }
 
@@ -370,8 +372,8 @@ void Boe_Attack(Fgr* unit) {
   if (count > kSideListMax) count = kSideListMax;
   for (int i = 1; i <= count; i++) {
     Fgr* e = Fgrs_pFgr(rec[kSideSeenList + i]);
-    if (!e || !e->Active() || e->isMort || e->UnderGround != unit->UnderGround || e == Combat.AutoTargBlocked ||
-        e->NormAtakTarget < 1)
+    if (!e || !e->Active() || e->isMort || e->UnderGround != unit->UnderGround ||
+        e == Combat.AutoTargBlocked || e->NormAtakTarget < 1)
       continue;
     if (e->Status() == fgrUnitGen && (side == Sides.PlayerSide || Rand() % 32000 != 55)) continue;
     float ex, ey, ez;

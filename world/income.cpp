@@ -52,12 +52,24 @@ static void SideAdd(Fgr* f, int amount, int word, int max, int* mirror) {
   FgrFx_SpawnW(f->priv_position_x, f->priv_position_z, 8.0f);
 }
 
-void Side_AddEner(Fgr* f, int amount) { SideAdd(f, amount, kSideEner, kSideStockMax, &SideShown.SideEnerCur); }
-void Side_AddMat(Fgr* f, int amount) { SideAdd(f, amount, kSideMat, kSideStockMax, &SideShown.SideMatCur); }
-void Side_AddGem1(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1, kSideGemMax, &SideShown.SideGemCur[1]); }
-void Side_AddGem2(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1 + 1, kSideGemMax, &SideShown.SideGemCur[2]); }
-void Side_AddGem3(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1 + 2, kSideGemMax, &SideShown.SideGemCur[3]); }
-void Side_AddGem4(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1 + 3, kSideGemMax, &SideShown.SideGemCur[4]); }
+void Side_AddEner(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideEner, kSideStockMax, &SideShown.SideEnerCur);
+}
+void Side_AddMat(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideMat, kSideStockMax, &SideShown.SideMatCur);
+}
+void Side_AddGem1(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1, kSideGemMax, &SideShown.SideGemCur[1]);
+}
+void Side_AddGem2(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1 + 1, kSideGemMax, &SideShown.SideGemCur[2]);
+}
+void Side_AddGem3(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1 + 2, kSideGemMax, &SideShown.SideGemCur[3]);
+}
+void Side_AddGem4(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1 + 3, kSideGemMax, &SideShown.SideGemCur[4]);
+}
 
 static void Side_AddGem(int k, Fgr* f, int amount) {
   switch (k) {

@@ -20,7 +20,6 @@
 
 t_MoveOrders MoveOrders;
 
-
 // Runs fn on every unit of a squad holder's chain.
 template <class Fn>
 static void ForSquadUnits(Fgr* holder, Fn fn) {
@@ -267,7 +266,9 @@ int Fgr_CrossFloorPortal(Fgr* unit, Fgr* portal) {
 
 // The underground ambush: the first walking unit of the player in a frame counts it down.
 static void AmbushStep(Fgr* f) {
-  if (f->UnderGround != 1 || Fgr::Owner(f) != Sides.PlayerSide || MoveOrders.AmbushLeft <= 0 || MoveOrders.AmbushTick) return;
+  if (f->UnderGround != 1 || Fgr::Owner(f) != Sides.PlayerSide || MoveOrders.AmbushLeft <= 0 ||
+      MoveOrders.AmbushTick)
+    return;
   MoveOrders.AmbushTick = 1;
   TimerDown(&MoveOrders.AmbushWait);
   if (MoveOrders.AmbushWait || !(Rand() % 2)) return;

@@ -453,7 +453,8 @@ void Fgr_PathPlan(Fgr* f) {
   f->onPath = 1;
   f->onPathNext = 0;
   f->onPathLen = p.len;
-  if (p.len > 3 && Fgr::Owner(f) != Sides.PlayerSide && f->P_FireTarg == f->P_AutoTarg && Rand() % 11 == 5) {
+  if (p.len > 3 && Fgr::Owner(f) != Sides.PlayerSide && f->P_FireTarg == f->P_AutoTarg &&
+      Rand() % 11 == 5) {
     Fgr_MoveStateStep(f);
     return;
   }

@@ -19,9 +19,10 @@ struct PathSlot {
 };
 struct t_Paths {
   PathSlot PathSlots[kPathSlots];
-  int PathGen = kPathGenStart;  // search generation: open and closed stamps of a search are PathGen + 1, + 2
-  int PathFloor = 0;            // the floor the next search runs on (set by the caller)
-  int PathExpanded = 0;         // cells the last search took from its open list
+  int PathGen =
+      kPathGenStart;     // search generation: open and closed stamps of a search are PathGen + 1, + 2
+  int PathFloor = 0;     // the floor the next search runs on (set by the caller)
+  int PathExpanded = 0;  // cells the last search took from its open list
 };
 extern t_Paths Paths;
 

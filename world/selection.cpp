@@ -261,7 +261,8 @@ int PickFgrAllInRect(int unitsOnly, int cx, int cy, const RendView* cam, int w, 
 
 Fgr* PickFgrAtCursor(t_Fgrs* c, float x, float y, float w, float h, int ownOnly) {
   if (!c) return nullptr;
-  Fgr* f = PickFgrAt(!EditModeOn, (int)(x + w / 2), (int)(y + h / 2), &RendScene.PickView, (int)w, (int)h);
+  Fgr* f =
+      PickFgrAt(!EditModeOn, (int)(x + w / 2), (int)(y + h / 2), &RendScene.PickView, (int)w, (int)h);
   if (!f || EditModeOn) return f;
   if (f->isMort) return nullptr;
   if (ownOnly && Fgr::Owner(f) != Sides.PlayerSide && !f->KlientVidit) return nullptr;
@@ -369,7 +370,8 @@ void PickPoint_SetToPlayerSide() {
   for (int i = 1; i < kFgrsSlots; i++) {
     const Fgr* f = &Fgrs.mf[i];
     // A loaded stage's figures wake in the first frame of play: the base figures never do.
-    if (i <= FgrsBaseLast || f->UnderGround != visUnderGround || Fgr::Owner(f) != Sides.PlayerSide) continue;
+    if (i <= FgrsBaseLast || f->UnderGround != visUnderGround || Fgr::Owner(f) != Sides.PlayerSide)
+      continue;
     if (Fgr::IsBunkerKind(f)) {
       unit = f;
       break;
@@ -381,7 +383,9 @@ void PickPoint_SetToPlayerSide() {
   // A side already in the view window keeps the view as it is.
   float x, z;
   Fgr::PosXZ(unit, &x, &z);
-  if (std::abs(x - FieldRect.CamLookX) <= FieldRect.spanX / 2 && std::abs(z - FieldRect.CamLookZ) <= FieldRect.spanZ / 2) return;
+  if (std::abs(x - FieldRect.CamLookX) <= FieldRect.spanX / 2 &&
+      std::abs(z - FieldRect.CamLookZ) <= FieldRect.spanZ / 2)
+    return;
   PickPoint_SetFromFgr(unit);
   FieldRect_ClampCentre();
 }

@@ -30,11 +30,11 @@ extern t_SelList SelList;
 // waiting for a ground point (a point order), which the cursor carries until the field mouse gives
 // it the point. The field mouse of the application keeps the rest of its words to itself.
 struct t_WorldMouse {
-  Fgr* HoverFgr;                // figure of the hover pick
-  Fgr* PointOrderFgr;           // a figure waiting for a ground point (carried with the cursor)
-  int PointOrderSig;            // its signal number; non-zero arms the point order
+  Fgr* HoverFgr;       // figure of the hover pick
+  Fgr* PointOrderFgr;  // a figure waiting for a ground point (carried with the cursor)
+  int PointOrderSig;   // its signal number; non-zero arms the point order
   int PointOrderX, PointOrderZ;
-  int CarriedTex;               // texture slot of the carried figure's icon
+  int CarriedTex;  // texture slot of the carried figure's icon
 };
 extern t_WorldMouse WorldMouse;
 

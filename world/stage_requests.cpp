@@ -33,8 +33,10 @@ int Etap_ProcRequests() {
     StageReq.EtapSaveReq = 0;
   }
   if (StageReq.EtapLoadReqLoc < 1 || StageReq.EtapLoadReqName.size() < 5) return 0;
-  bool current = StageReq.EtapLocationNom >= 1 && !StageReq.EtapName.empty() && StageReq.EtapLoadReqName == StageReq.EtapName + ".etp";
-  if (current && StageReq.EtapLoadReqLoc == StageReq.EtapLocationNom) return 0;  // already there: stays pending
+  bool current = StageReq.EtapLocationNom >= 1 && !StageReq.EtapName.empty() &&
+                 StageReq.EtapLoadReqName == StageReq.EtapName + ".etp";
+  if (current && StageReq.EtapLoadReqLoc == StageReq.EtapLocationNom)
+    return 0;  // already there: stays pending
   if (current) {
     if (Etap_LoadLocation(StageReq.EtapLoadReqLoc)) {
       Etap_AfterLoadReset();

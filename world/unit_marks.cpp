@@ -64,7 +64,8 @@ void Unit_QueueRings(Fgr* f) {
 void Proc_MarkSelected(Fgr* f) {
   if (!f) return;
   Fgr_UpdSelMark(f);
-  if (!EditModeOn && !Fgr_IsOwnedBy(f, Sides.PlayerSide) && !f->KlientVidit && f->status != fgrSpawner) return;
+  if (!EditModeOn && !Fgr_IsOwnedBy(f, Sides.PlayerSide) && !f->KlientVidit && f->status != fgrSpawner)
+    return;
   if (f->isSelected > 0) Unit_QueueSelFrame(f);
   if (f == WorldMouse.HoverFgr) Unit_QueueHoverFrame(f);
   if (f->isSelected > 0 || f == WorldMouse.HoverFgr)

@@ -52,7 +52,9 @@ class EditorTools : public CameraTest {
     EditModeOn = 0;
     CameraTest::TearDown();
   }
-  static void Point(const float* p) { ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &MouseX, &MouseY, &RendScene.PickView), 1); }
+  static void Point(const float* p) {
+    ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &MouseX, &MouseY, &RendScene.PickView), 1);
+  }
   // One editor frame with the order command fired.
   static void RightClick() {
     KmdByNum(KMD_RKLIK)->fired = 1;

@@ -36,7 +36,8 @@ class ShippedGameTest : public FramesTest {
     FieldRect.CamLookX = FieldRect.CamLookZ = 0, CamObzorY = 45;
     StageReq.PlitBuildOn = 1;  // a load decorates the land, as in the game
     MoveOrders.OrderWaitMs = MoveOrders.OrderWaitAtFrame = 0;
-    MoveOrders.AmbushLeft = 50, MoveOrders.AmbushWait = MoveOrders.AmbushPeriod = 9000, MoveOrders.AmbushTick = 0;
+    MoveOrders.AmbushLeft = 50, MoveOrders.AmbushWait = MoveOrders.AmbushPeriod = 9000,
+    MoveOrders.AmbushTick = 0;
     FieldMouse.FieldDragState = 0, FieldMouse.HoverPickTimer = 1;
     FieldMouse.MiniMapOrderGuard = 0, FieldMouse.MouseAction = 0;
     o2::GamePause = 0;

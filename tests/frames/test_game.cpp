@@ -38,9 +38,9 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
 
   // A drag over all four, from beyond own[0] and nearer the camera to beyond own[2] and the
   // enemy, selects the player's three.
-  ASSERT_EQ(
-      Proj_ToScreen(460, 1, 495, &FieldMouse.FieldDragStartX, &FieldMouse.FieldDragStartY, &RendScene.PickView),
-      1);
+  ASSERT_EQ(Proj_ToScreen(460, 1, 495, &FieldMouse.FieldDragStartX, &FieldMouse.FieldDragStartY,
+                          &RendScene.PickView),
+            1);
   Act(kMouseSelectRect, 550, 1, 555);
   ASSERT_EQ(SelList.count, 3);
   for (Fgr* u : own) EXPECT_EQ(SelList_Contains(u), 1);
@@ -147,7 +147,8 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   EXPECT_EQ(u->fromPultSig, 107);
   EXPECT_EQ(WorldMouse.PointOrderX, 555);
   EXPECT_EQ(Land.LandDecals[2].cell, Cell(55, 55));
-  for (double& m : RendScene.PickView.projection) m = 0;  // no ground under the cursor: the order is dropped
+  for (double& m : RendScene.PickView.projection)
+    m = 0;  // no ground under the cursor: the order is dropped
   FieldMouse.MouseAction = kMousePointOrder;
   MouseSelectByTool();
   EXPECT_EQ(u->fromPultSig, 0);

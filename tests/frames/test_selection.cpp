@@ -41,7 +41,9 @@ TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectang
   Fgr* u[3] = {Unit(2, 470, 500), Unit(2, 500, 500), Unit(2, 530, 500)};
   int sx[3], sy[3];
   for (int i = 0; i < 3; i++)
-    ASSERT_EQ(Proj_ToScreen(u[i]->priv_position_x, 1, u[i]->priv_position_z, &sx[i], &sy[i], &RendScene.PickView), 1);
+    ASSERT_EQ(Proj_ToScreen(u[i]->priv_position_x, 1, u[i]->priv_position_z, &sx[i], &sy[i],
+                            &RendScene.PickView),
+              1);
   auto only = [](std::initializer_list<Fgr*> want) {
     if (SelList.count != (int)want.size()) return false;
     for (Fgr* f : want)

@@ -97,9 +97,9 @@ inline void RememberLandSidesOrg() {
 
 inline bool LandSidesOrgAsBefore() {
   const size_t k = sizeof Land.LandSurface.kle, o = sizeof org2n;
-  return memcmp(gKle.data(), Land.LandSurface.kle, k) == 0 && memcmp(gKle.data() + k, Land.LandUnder.kle, k) == 0 &&
-         Same(gSides, Sides.SideTab) && memcmp(gOrg.data(), org2n, o) == 0 &&
-         memcmp(gOrg.data() + o, orgFn, sizeof orgFn) == 0;
+  return memcmp(gKle.data(), Land.LandSurface.kle, k) == 0 &&
+         memcmp(gKle.data() + k, Land.LandUnder.kle, k) == 0 && Same(gSides, Sides.SideTab) &&
+         memcmp(gOrg.data(), org2n, o) == 0 && memcmp(gOrg.data() + o, orgFn, sizeof orgFn) == 0;
 }
 
 inline void RestoreLandSidesOrg() {

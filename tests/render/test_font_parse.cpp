@@ -134,7 +134,7 @@ TEST(CircleTables, StartAtTheTopRunTowardNegativeXAndClose) {
   CircleTables_Init();
   EXPECT_NEAR(Gl2D.Circle64[0], 0, 1e-6);
   EXPECT_NEAR(Gl2D.Circle64[1], 1, 1e-6);
-  EXPECT_LT(Gl2D.Circle64[2], 0);       // dir 0 steps the angle downwards
+  EXPECT_LT(Gl2D.Circle64[2], 0);            // dir 0 steps the angle downwards
   EXPECT_NEAR(Gl2D.Circle64[32], -1, 1e-3);  // point 16, a quarter turn
   EXPECT_EQ(Gl2D.Circle64[128], Gl2D.Circle64[0]);
   EXPECT_EQ(Gl2D.Circle32[65], Gl2D.Circle32[1]);

@@ -27,8 +27,8 @@ static int CellUnder(int sx, int sy) {
   glReadPixels(sx, sy, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
   if (depth >= 1.0f) return -1;
   double x, y, z;
-  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, RendScene.PickView.modelview, RendScene.PickView.projection,
-                    RendScene.PickView.viewport, &x, &y, &z))
+  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, RendScene.PickView.modelview,
+                    RendScene.PickView.projection, RendScene.PickView.viewport, &x, &y, &z))
     return -1;
   return Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, 256, 256);
 }

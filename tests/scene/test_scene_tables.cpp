@@ -162,7 +162,8 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
 TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   // A direction table whose entry i is (i, 1000 + i, 2000 + i) shows which entries a quad read.
   for (int i = 0; i < kDir361; i++)
-    RendScene.Dir361View[i][0] = i, RendScene.Dir361View[i][1] = 1000 + i, RendScene.Dir361View[i][2] = 2000 + i;
+    RendScene.Dir361View[i][0] = i, RendScene.Dir361View[i][1] = 1000 + i,
+    RendScene.Dir361View[i][2] = 2000 + i;
   float q[12];
   auto entries = [&](float x, float y, float z, float s) {
     std::vector<int> e;

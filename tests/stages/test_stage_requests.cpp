@@ -25,7 +25,7 @@ TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   EXPECT_EQ(StageReq.EtapLoadReqLoc, 0);
   EXPECT_EQ(Fgrs.mf[2].zap015, -1001);      // the other stage was loaded
   EXPECT_EQ(StageReq.EtapName, Name("other"));
-  EXPECT_EQ(StageReq.EtapLocationNom, 3);            // the location its base file names
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);   // the location its base file names
   EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran, with the tile flag
   EXPECT_EQ(gStagesPending.plitLastFlag, StageReq.PlitBuildOn);
   EXPECT_EQ(SelList.count, 0);              // and the selection emptied

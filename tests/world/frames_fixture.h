@@ -13,7 +13,8 @@
 // The side lists of a frame: emptied as the frame's clock step does, filled as the container's
 // update does.
 inline void FillSideLists() {
-  for (int k = 0; k < kSides; k++) Sides.SideTab[k][kSideOwnCount] = Sides.SideTab[k][kSideSeenCount] = 0;
+  for (int k = 0; k < kSides; k++)
+    Sides.SideTab[k][kSideOwnCount] = Sides.SideTab[k][kSideSeenCount] = 0;
   for (int i = 1; i < kFgrsSlots; i++)
     if (Fgrs.mf[i].Active() && Fgrs.mf[i].UN->isUse) Fgr_OfferToSides(&Fgrs.mf[i]);
 }

@@ -84,8 +84,10 @@ class FigureDraw : public WorldTest {
     std::memcpy(savedDir_, RendScene.Dir361View, sizeof savedDir_);
     savedPick_ = RendScene.PickView;
     for (int k = 0; k < kDir361; k++)
-      RendScene.Dir361View[k][0] = (float)k, RendScene.Dir361View[k][1] = 1, RendScene.Dir361View[k][2] = (float)-k;
-    for (int i = 0; i < 16; i++) RendScene.PickView.modelview[i] = RendScene.PickView.projection[i] = i % 5 == 0 ? 1.0 : 0.0;
+      RendScene.Dir361View[k][0] = (float)k, RendScene.Dir361View[k][1] = 1,
+      RendScene.Dir361View[k][2] = (float)-k;
+    for (int i = 0; i < 16; i++)
+      RendScene.PickView.modelview[i] = RendScene.PickView.projection[i] = i % 5 == 0 ? 1.0 : 0.0;
     for (int i = 0; i < 3; i++) RendScene.PickView.modelview[5 * i] = 1.0 / 128;
     RendScene.PickView.viewport[0] = RendScene.PickView.viewport[1] = 0;
     RendScene.PickView.viewport[2] = 800, RendScene.PickView.viewport[3] = 600;
@@ -502,8 +504,10 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   const auto* glowBig = &RendScene.big[ListGlowBig];
   const auto* glow2 = &RendScene.big[ListGlowBig2Sided];
   const auto* hud = &RendScene.big[ListHud2D];
-  FrameWalks.FrameWalk1.r.frame[0] = 3, FrameWalks.FrameWalk1.r.frame[1] = 7, FrameWalks.FrameWalk1.r.frame[2] = 99;
-  FrameWalks.FrameWalk2.r.frame[0] = 2, FrameWalks.FrameWalk2.r.frame[1] = 5, FrameWalks.FrameWalk2.r.frame[2] = 1;
+  FrameWalks.FrameWalk1.r.frame[0] = 3, FrameWalks.FrameWalk1.r.frame[1] = 7,
+  FrameWalks.FrameWalk1.r.frame[2] = 99;
+  FrameWalks.FrameWalk2.r.frame[0] = 2, FrameWalks.FrameWalk2.r.frame[1] = 5,
+  FrameWalks.FrameWalk2.r.frame[2] = 1;
 
   // The player's one selected unit with a gun, sight and a tactic badge: everything.
   Fgr* u = At3(fgrUnitPeh, 0, 0, 0, 2);

@@ -35,7 +35,8 @@ TEST_F(Fog, OctagonsOfThePlayersSeersOnTheirFloors) {
   FogVisRebuild(&Fgrs);
   for (int r = 0; r < 5; r++)
     for (int c = 0; c < 5; c++)
-      EXPECT_EQ(Land.LandSurface.FogVis[(8 + r) * kLandSide + 8 + c], kMask[r][c] == 'X' ? 0 : 60) << r << "," << c;
+      EXPECT_EQ(Land.LandSurface.FogVis[(8 + r) * kLandSide + 8 + c], kMask[r][c] == 'X' ? 0 : 60)
+          << r << "," << c;
   EXPECT_EQ(Open(Land.LandSurface), 21);
   EXPECT_EQ(Open(Land.LandUnder), 0);
   EXPECT_EQ(Land.LandUnder.FogVis[10 * kLandSide + 10], 60);

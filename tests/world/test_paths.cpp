@@ -287,16 +287,19 @@ TEST_F(PathSearch, EdgeAnswersAndTheGenerationWrap) {
   EXPECT_EQ(Land_PathFind(1, 0, -2000000000, 300, 600, 600), 2) << "a start off the grid";
   // The same search after the counter passes its limit finds the same path.
   ASSERT_EQ(Land_PathFind(1, 0, 105, 105, 2005, 1805), 1);
-  std::vector<int> first(&Paths.PathSlots[0].step[0][0], &Paths.PathSlots[0].step[0][0] + 2 * Paths.PathSlots[0].len);
+  std::vector<int> first(&Paths.PathSlots[0].step[0][0],
+                         &Paths.PathSlots[0].step[0][0] + 2 * Paths.PathSlots[0].len);
   Paths.PathGen = kPathGenWrap + 1;
   ASSERT_EQ(Land_PathFind(1, 0, 105, 105, 2005, 1805), 1);
   EXPECT_EQ(Paths.PathGen, kPathGenStart + 2);
-  std::vector<int> again(&Paths.PathSlots[0].step[0][0], &Paths.PathSlots[0].step[0][0] + 2 * Paths.PathSlots[0].len);
+  std::vector<int> again(&Paths.PathSlots[0].step[0][0],
+                         &Paths.PathSlots[0].step[0][0] + 2 * Paths.PathSlots[0].len);
   EXPECT_EQ(first, again);
   // Cell (40, 40) whose only open neighbour is the diagonal (41, 41) past two blocked cells.
   for (int r = 39; r <= 41; r++)
     for (int c = 39; c <= 41; c++)
-      if (!(c == 40 && r == 40) && !(c == 41 && r == 41)) Land.LandSurface.kle[r * kLandSide + c].tile = 0;
+      if (!(c == 40 && r == 40) && !(c == 41 && r == 41))
+        Land.LandSurface.kle[r * kLandSide + c].tile = 0;
   PassMaps_Rebuild();
   EXPECT_EQ(Land_PathFind(1, 0, 405, 405, 415, 415), 2);
   EXPECT_EQ(Land_PathFind(1, 0, 415, 415, 405, 405), 2);

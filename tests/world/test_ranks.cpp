@@ -306,7 +306,8 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   // A point out of the builder's 30 units builds nothing.
   h->active = 1;
   WorldMouse.PointOrderX = 157, WorldMouse.PointOrderZ = 103;
-  Land.LandSurface.kle[cell + 4].x = 150, Land.LandSurface.kle[cell + 4].z = 100, Land.LandSurface.kle[cell + 4].objCode = 1;
+  Land.LandSurface.kle[cell + 4].x = 150, Land.LandSurface.kle[cell + 4].z = 100,
+                              Land.LandSurface.kle[cell + 4].objCode = 1;
   Proc_BuildStep(kno);
   EXPECT_EQ(rec[kSideEner], 410);
 }
