@@ -34,7 +34,8 @@ int ClickOverEditorBox(int click) {
 }
 
 void ProjectFgr(const Fgr* f, int* sx, int* sy, int* ok) {
-  *ok = Proj_ToScreen(f->priv_position_x, f->priv_position_y, f->priv_position_z, sx, sy, &PickView) == 1;
+  *ok = Proj_ToScreen(f->priv_position_x, f->priv_position_y, f->priv_position_z, sx, sy,
+                      &RendScene.PickView) == 1;
 }
 
 }  // namespace

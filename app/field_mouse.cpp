@@ -64,7 +64,7 @@ int MiniMap_Mouse(int editor) {
   if (!Kmd_Fired(KMD_RKLIK) || SelList.count <= 0 || FieldMouse.MiniMapOrderGuard != 0) return 0;
   FieldMouse.MiniMapOrderGuard = kMiniMapOrderMs;
   if (!editor) Sel_OrderMoveTo(&SelList, wx, wz);
-  OrderWaitMs = 0;  // the next ground order is a new route, not a waypoint
+  MoveOrders.OrderWaitMs = 0;  // the next ground order is a new route, not a waypoint
   FieldMouse.LastOrderX = (int)wx;
   FieldMouse.LastOrderZ = (int)wz;
   return 1;
@@ -78,8 +78,8 @@ int MiniMap_Cursor(float* wx, float* wz) {
   if (!Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h)) return 0;
   MiniMap_PixToWorld((float)MouseX, (float)MouseY, wx, wz);
   if (!KeyIsDown(VK_LBUTTON)) return 1;
-  FieldRect.centreX = *wx;
-  FieldRect.centreZ = *wz;
+  FieldRect.CamLookX = *wx;
+  FieldRect.CamLookZ = *wz;
   FieldRect_ClampCentre();
   return 2;
 }
@@ -90,7 +90,7 @@ int MiniMap_Click() { return MiniMap_Mouse(1); }
 
 void Field_ArmSelect() {
   FieldMouse.FieldDragState = 0;
-  FieldMouse.MouseAction = FieldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
+  FieldMouse.MouseAction = WorldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
 }
 
 void Field_ArmOrder() {
@@ -99,7 +99,7 @@ void Field_ArmOrder() {
   Fgr* one = n == 1 ? SelList.e[1] : nullptr;
   if (one) {
     int owner = Fgr::Owner(one);
-    if (owner != 0 && owner != PlayerSide) return;
+    if (owner != 0 && owner != Sides.PlayerSide) return;
   }
   FieldMouse.MouseAction = one && Fgr::HasPathTarget(one) ? kMouseRoute : kMouseOrder;
 }
@@ -125,7 +125,7 @@ void Field_GameMouse() {
     FieldMouse.FieldDragLock = kDragLockMs;
     FieldMouse.MouseAction = kMouseSelectRect;
   }
-  if (FieldMouse.PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
+  if (WorldMouse.PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
     if (FieldMouse.FieldDragState == 0) {
       if (Mouse_OnField()) {
         FieldMouse.FieldDragStartX = MouseX;
@@ -151,7 +151,7 @@ void Field_EditorMouse() {
   float p[3];
   if (Kmd_Fired(KMD_KLIK)) {
     if (Mouse_OnField())
-      FieldMouse.MouseAction = FieldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
+      FieldMouse.MouseAction = WorldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
   } else if (Kmd_Fired(KMD_RKLIK)) {
     if (Mouse_OnField()) {
       if (SelList.count <= 0) {
@@ -184,8 +184,8 @@ void FieldRect_ScrollInput() {
   if (KeyIsDown(VK_RIGHT)) dx = 3;
   if (KeyIsDown(VK_UP)) dz = -3;
   if (KeyIsDown(VK_DOWN)) dz = 3;
-  FieldRect.centreX += dx;
-  FieldRect.centreZ += dz;
+  FieldRect.CamLookX += dx;
+  FieldRect.CamLookZ += dz;
   FieldRect_ClampCentre();
   const float d = KeyIsDown(VK_PRIOR) ? -0.5f : KeyIsDown(VK_NEXT) ? 0.5f : 0.0f;
   if ((d > 0 && CamObzorY < kFovMax) || (d < 0 && CamObzorY > kFovMin)) CamObzorY += d;
@@ -194,10 +194,10 @@ void FieldRect_ScrollInput() {
 int Field_CursorGround(float* p) {
   // The view block the ground pick reads: modelview, projection, then the viewport's four ints.
   double view[34];
-  static_assert(sizeof PickView.viewport == 2 * sizeof(double), "four ints in two doubles");
-  std::memcpy(view, PickView.modelview, sizeof PickView.modelview);
-  std::memcpy(view + 16, PickView.projection, sizeof PickView.projection);
-  std::memcpy(view + 32, PickView.viewport, sizeof PickView.viewport);
+  static_assert(sizeof RendScene.PickView.viewport == 2 * sizeof(double), "four ints in two doubles");
+  std::memcpy(view, RendScene.PickView.modelview, sizeof RendScene.PickView.modelview);
+  std::memcpy(view + 16, RendScene.PickView.projection, sizeof RendScene.PickView.projection);
+  std::memcpy(view + 32, RendScene.PickView.viewport, sizeof RendScene.PickView.viewport);
   return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view) > 0;
 }
 
@@ -217,9 +217,9 @@ void Cursor_Rule() {
   const int cell = FieldMouse.HoverCell;
   FieldMouse.HoverCell = 0;
   const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
-  const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
-  const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
-  const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
+  const bool ok = Sides.PlayerSide >= 1 && Sides.PlayerSide <= kSides;
+  const int level = ok ? Sides.SideTab[Sides.PlayerSide - 1][kSideLevel] : 0;
+  const int bunker = ok ? Sides.SideTab[Sides.PlayerSide - 1][kSideBunker] : 0;
   int& code = FieldMouse.CursorCode;
   if (kind == 9)
     code = bunker == fgrAngBunker ? kTxDecoCrystal : bunker == fgrNekBunker ? kTxDecoTree : 0;
@@ -240,11 +240,11 @@ void Cursor_DrawOverlay() {
   }
   Gl_BlendMode(38);
   Tex_Bind(&TexTable, kTxCursor);
-  if (OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
+  if (MoveOrders.OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
   else glColor4f(1, 1, 1, 1);
   Gl2D_TexRect((float)cx, (float)(cy - 32), 32, 32, 1, 0, 1);
-  if (FieldMouse.PointOrderSig != 0) {
-    Tex_Bind(&TexTable, FieldMouse.CarriedTex);
+  if (WorldMouse.PointOrderSig != 0) {
+    Tex_Bind(&TexTable, WorldMouse.CarriedTex);
     glColor4f(1, 1, 1, 1);
     Gl2D_TexRect((float)(cx + 16), (float)cy, 32, 32, 1, 0, 1);
   }

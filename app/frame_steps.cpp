@@ -73,33 +73,33 @@ void FrameWalk_Step(FrameWalk* w) {
 
 // The side words a frame counts afresh, and the player's stocks as the screens show them.
 void Sides_FrameReset() {
-  for (int* side : SideTab) {
+  for (int* side : Sides.SideTab) {
     side[kSideOwnCount] = 0;
     side[kSideSeenCount] = 0;
     for (int w = kSideLevel; w <= kSideLevelLast; w++) side[w] = 0;
   }
-  const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
-  const int* player = ok ? SideTab[PlayerSide - 1] : nullptr;
-  SideEnerCur = player ? player[kSideEner] : 0;
-  SideMatCur = player ? player[kSideMat] : 0;
-  for (int g = 1; g <= 4; g++) SideGemCur[g] = player ? player[kSideGem1 + g - 1] : 0;
+  const bool ok = Sides.PlayerSide >= 1 && Sides.PlayerSide <= kSides;
+  const int* player = ok ? Sides.SideTab[Sides.PlayerSide - 1] : nullptr;
+  SideShown.SideEnerCur = player ? player[kSideEner] : 0;
+  SideShown.SideMatCur = player ? player[kSideMat] : 0;
+  for (int g = 1; g <= 4; g++) SideShown.SideGemCur[g] = player ? player[kSideGem1 + g - 1] : 0;
 }
 
 // Pending action 6 of both frames: the carried figure takes the ground point under the cursor as
 // its signal (its value + 100); with the cursor off the land it is let go.
 void Field_CarryStep() {
   float p[3];
-  if (!FieldMouse.PointOrderFgr) {
-    FieldMouse.PointOrderSig = 0;
+  if (!WorldMouse.PointOrderFgr) {
+    WorldMouse.PointOrderSig = 0;
   } else if (Field_CursorGround(p)) {
-    FieldMouse.PointOrderX = (int)p[0];
-    FieldMouse.PointOrderZ = (int)p[2];
-    FieldMouse.PointOrderFgr->fromPultSig = FieldMouse.PointOrderSig + 100;
+    WorldMouse.PointOrderX = (int)p[0];
+    WorldMouse.PointOrderZ = (int)p[2];
+    WorldMouse.PointOrderFgr->fromPultSig = WorldMouse.PointOrderSig + 100;
     Land_CellQuad2(Land_CellAt(p[0], p[2]));
   } else {
     // The figure's word first: clearing the pointer first would leave nothing to write through.
-    FieldMouse.PointOrderFgr->fromPultSig = 0;
-    FieldMouse.PointOrderFgr = nullptr;
+    WorldMouse.PointOrderFgr->fromPultSig = 0;
+    WorldMouse.PointOrderFgr = nullptr;
   }
 }
 
@@ -136,7 +136,7 @@ void MouseActions_Run(int editor) {
     case kMouseSelect:
       if (editor) SelList_Clear();
       SelectFgrsInRect(&SelList, bx, by, kPickBox, kPickBox, 1);
-      OrderWaitMs = 0;
+      MoveOrders.OrderWaitMs = 0;
       break;
     case kMouseSelectRect: {
       if (editor) break;
@@ -144,7 +144,7 @@ void MouseActions_Run(int editor) {
       Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, (int)MouseXf,
                        (int)MouseYf, &x, &y, &w, &h);
       SelectFgrsInRect(&SelList, (float)x, (float)y, (float)w, (float)h, 0);
-      OrderWaitMs = 0;
+      MoveOrders.OrderWaitMs = 0;
       break;
     }
     case kMouseOrder:
@@ -172,10 +172,10 @@ void MouseActions_Run(int editor) {
       break;
     case kMouseHover:
       if (!Mouse_OnField()) {
-        FieldMouse.HoverFgr = nullptr;
-      } else if ((FieldMouse.HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
+        WorldMouse.HoverFgr = nullptr;
+      } else if ((WorldMouse.HoverFgr = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1))) {
         Hover_NoteCell(
-            Land_CellAt(FieldMouse.HoverFgr->priv_position_x, FieldMouse.HoverFgr->priv_position_z));
+            Land_CellAt(WorldMouse.HoverFgr->priv_position_x, WorldMouse.HoverFgr->priv_position_z));
       } else {
         Hover_NoteCell(Field_CursorGround(p) ? Land_CellAt(p[0], p[2]) : -1);
       }
@@ -200,9 +200,9 @@ void MouseActions_Run(int editor) {
 }  // namespace
 
 void Requests_CarryOut() {
-  if (ProgModeReq) {
-    const int mode = ProgModeReq;
-    ProgModeReq = 0;
+  if (ModeWords.ProgModeReq) {
+    const int mode = ModeWords.ProgModeReq;
+    ModeWords.ProgModeReq = 0;
     SetProgramMode(mode);
   }
   if (CodeWinMsgReq) {
@@ -218,7 +218,7 @@ void Requests_CarryOut() {
 
 void FrameByMode(int focus) {
   Requests_CarryOut();
-  switch (ProgMode) {
+  switch (ModeWords.ProgMode) {
     case kModeStart: Mode1_Frame(focus); break;
     case kModePlay: GameFrame(focus); break;
     case kModeEditor: Mode3_Frame(); break;
@@ -251,12 +251,12 @@ int Frame_MouseToWidgets() {
 }
 
 void Edit_TickUpd(int forPlay) {
-  TimerDownRest(&OrderWaitMs);
-  OrderWaitAtFrame = OrderWaitMs;
+  TimerDownRest(&MoveOrders.OrderWaitMs);
+  MoveOrders.OrderWaitAtFrame = MoveOrders.OrderWaitMs;
   if (FieldMouse.SideSwitchReq) {
     FieldMouse.SideSwitchReq = 0;
     SelList_Clear();
-    PlayerSide = PlayerSide == 3 ? 2 : 3;
+    Sides.PlayerSide = Sides.PlayerSide == 3 ? 2 : 3;
   }
   VisFloor_SwitchIfReq();
   MouseXf = (float)MouseX;
@@ -271,8 +271,8 @@ void Edit_TickUpd(int forPlay) {
   Gui_HintClear();
   if (forPlay) Slot3_DropInactive();
   RendScene_Reset(&RendScene);
-  FrameWalk_Step(&FrameWalk1);
-  FrameWalk_Step(&FrameWalk2);
+  FrameWalk_Step(&FrameWalks.FrameWalk1);
+  FrameWalk_Step(&FrameWalks.FrameWalk2);
   Anim3_Reset();
   Sides_FrameReset();
   SelList_Tidy(&SelList);

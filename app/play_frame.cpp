@@ -44,10 +44,10 @@ void GameUpdate() {
   else Field_GameMouse();
   if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;
   MouseSelectByTool();
-  for (int i = 1; i <= 4; i++) FoundBoss[i] = 0;
+  for (int i = 1; i <= 4; i++) SelList.FoundBoss[i] = 0;
   Fgrs.SweepDead();
   Etap_ProcRequests();
-  if (EtapLocationNom < 1) {
+  if (StageReq.EtapLocationNom < 1) {
     SetProgramMode(kModeStart);
     return;
   }
@@ -64,8 +64,8 @@ void Game_TickUpd() {
     GameTick.skyFogOn = 1;
   }
   if (!o2::GamePause) o3::SkyFogG = TimeMsTimer_Upd(&GameTick.skyFog, 0);
-  TimerDownRest(&RangOfferWaitMs);
-  AmbushTick = 0;
+  TimerDownRest(&Ranks.RangOfferWaitMs);
+  MoveOrders.AmbushTick = 0;
   // The editor's pre-step is the part both frames share.
   Edit_TickUpd(1);
   if (TimerDown(&GameTick.passWait)) {

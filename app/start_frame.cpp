@@ -108,7 +108,7 @@ void Mode1_Frame(int focus) {
       if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(ScrollBarDrag);
       else ScrollBarDrag = nullptr;
     }
-    if (!EtapName.empty() && Kmd_Fired(KMD_ESC)) {
+    if (!StageReq.EtapName.empty() && Kmd_Fired(KMD_ESC)) {
       o2::GamePause = 0;
       SetProgramMode(kModePlay);
     }

@@ -47,12 +47,12 @@ void PlayWorld(uint32_t seed, int frameMs) {
   org2_Init();
   orgF_Init();
   RandSeed(seed);
-  Tex_GenLumAlpha(&LandSurface, 0);
-  Tex_GenLumAlpha(&LandUnder, 1);
+  Tex_GenLumAlpha(&Land.LandSurface, 0);
+  Tex_GenLumAlpha(&Land.LandUnder, 1);
   Land_InitCellFlags();
-  for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
-  PlayerSide = 2;
-  ProgMode = kModePlay;
+  for (int k = 0; k < kSides; k++) Sides.SideTab[k][kSideId] = k + 1;
+  Sides.PlayerSide = 2;
+  ModeWords.ProgMode = kModePlay;
   EditModeOn = 0;
   visUnderGround = 0;
   KadrStep = frameMs;
@@ -82,7 +82,7 @@ void BuildStage() {
       d->active = 1, d->novorod = 0;
       Fgr_SetPosition(d, 10.0f + (float)(Rand() % 2540), 0, 10.0f + (float)(Rand() % 2540));
     }
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   // Every unit on its way before the clock starts.
   for (int frame = 0; frame < 3 * kRebuildEvery; frame++) {
     if (frame % kRebuildEvery == 0) PassMaps_Rebuild();
@@ -106,7 +106,7 @@ void BM_ContainerUpdateAndProcedures(benchmark::State& state) {
       PassMaps_Rebuild();
       state.ResumeTiming();
     }
-    for (int* side : SideTab) side[kSideOwnCount] = side[kSideSeenCount] = 0;
+    for (int* side : Sides.SideTab) side[kSideOwnCount] = side[kSideSeenCount] = 0;
     Fgrs_UpdAll(&Fgrs);
     Fgrs_ProcAll(&Fgrs);
   }
@@ -144,7 +144,7 @@ void Battle(int gap) {
     for (int c : {bcNormHP, bcCaptHP, bcTehnHP}) BoeCnt_Set(&u->UN->cnt, c, 30000, 30000, 0, 0);
     if (gap) u->get_RadiusVis_ = 300;  // sight beyond the guns' reach: everybody searches
   }
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   PassMaps_Rebuild();
   for (int frame = 0; frame < 1000; frame++) FightFrame();
 }

@@ -23,7 +23,7 @@ void BuildMap(int kind) {
   RandSeed(4242);
   for (int c = 0; c < kLandCells; c++) {
     int col = c % kLandSide, row = c / kLandSide;
-    LandKle& k = LandSurface.kle[c];
+    LandKle& k = Land.LandSurface.kle[c];
     if (!Land_CellValid(c)) continue;
     if (kind == kRandom20 && Rand() % 100 < 20) k.tile = 0;
     if (kind == kRooms && (col % 32 == 0 || row % 32 == 0)) {
@@ -33,13 +33,13 @@ void BuildMap(int kind) {
   }
   // The corner cells stay open (on the half grid, the 2 x 2 cells of its corner cells).
   for (int r : {1, 2, 3, 252, 253, 254})
-    for (int c : {1, 2, 3, 252, 253, 254}) LandSurface.kle[r * kLandSide + c].tile = 2;
+    for (int c : {1, 2, 3, 252, 253, 254}) Land.LandSurface.kle[r * kLandSide + c].tile = 2;
   if (kind == kUnreachable)  // a closed ring around the far corner's cells
     for (int r = 250; r <= 254; r++)
       for (int col = 250; col <= 254; col++)
-        if (r == 250 || col == 250) LandSurface.kle[r * kLandSide + col].tile = 0;
+        if (r == 250 || col == 250) Land.LandSurface.kle[r * kLandSide + col].tile = 0;
   PassMaps_Rebuild();
-  PathFloor = 0;
+  Paths.PathFloor = 0;
 }
 
 void BM_PathFind(benchmark::State& state) {
@@ -53,10 +53,11 @@ void BM_PathFind(benchmark::State& state) {
     benchmark::DoNotOptimize(answer);
   }
   state.counters["found"] = answer == 1;
-  state.counters["expanded"] = PathExpanded;
-  state.counters["len"] = answer == 1 ? PathSlots[0].len : 0;
-  state.counters["ns_per_node"] = benchmark::Counter(
-      (double)PathExpanded * (double)state.iterations(), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["expanded"] = Paths.PathExpanded;
+  state.counters["len"] = answer == 1 ? Paths.PathSlots[0].len : 0;
+  state.counters["ns_per_node"] =
+      benchmark::Counter((double)Paths.PathExpanded * (double)state.iterations(),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PathFind)
     ->ArgsProduct({{kOpen, kRandom20, kRooms, kUnreachable}, {0, 1}})

@@ -42,10 +42,10 @@ void BuildStage() {
   Fgrs.ResetAll();
   Fgrs.NumberSlots();
   RandSeed(99);
-  Tex_GenLumAlpha(&LandSurface, 0);
-  Tex_GenLumAlpha(&LandUnder, 1);
+  Tex_GenLumAlpha(&Land.LandSurface, 0);
+  Tex_GenLumAlpha(&Land.LandUnder, 1);
   Fgr* holder = Make(fgrLandHolder);
-  holder->KamStudio = 1, holder->landSurf = &LandSurface, holder->landUnder = &LandUnder;
+  holder->KamStudio = 1, holder->landSurf = &Land.LandSurface, holder->landUnder = &Land.LandUnder;
   holder->ProcNomDraw = r_LandOverview_Build;
   for (int floor = 0; floor < 2; floor++)
     for (int i = 0; i < kLandChunks; i++) {
@@ -73,8 +73,8 @@ void BuildStage() {
     f->priv_position_z = 100.0f + (float)(Rand() % 400);
   }
   MiniMap_Layout();
-  FieldRect.centreX = FieldRect.centreZ = 1280;
-  EtapName = "bench_no_stage";
+  FieldRect.CamLookX = FieldRect.CamLookZ = 1280;
+  StageReq.EtapName = "bench_no_stage";
   PlitTextures_Build(0);
 }
 
@@ -84,7 +84,7 @@ bool Setup(int w, int h) {
   gsFileLog = "bench_scene_log.txt";
   if (chdir(TOLV_SOURCE_DIR) != 0) return false;
   TexTable_Free(&TexTable);
-  for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+  for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
     fl->overviewTex = 0;
     for (LandChunk& c : fl->chunk) c.tex.glName = 0;
   }
@@ -110,7 +110,7 @@ void BM_SceneQueuePass(benchmark::State& state) {
     AddViews();
     Fgrs_QueueDrawAll(&Fgrs);
   }
-  state.counters["chunks"] = LandVisibleChunks;
+  state.counters["chunks"] = LandChunks.LandVisibleChunks;
 }
 BENCHMARK(BM_SceneQueuePass)->Unit(benchmark::kMicrosecond);
 
@@ -151,7 +151,7 @@ void BM_SceneDraw(benchmark::State& state) {
     DrawScene(&RendScene);
     glViewport(0, 0, gW, gH);
     Gl2D_Begin(0, gW, 0, gH);
-    MiniMap_Draw(SideTab, 0);
+    MiniMap_Draw(Sides.SideTab, 0);
     Gl2D_End();
     glFinish();
   }

@@ -55,11 +55,11 @@ void FullStage() {
     FKu_Add(&f->UN->fku, 3, 2, 40, 0, 1, 50, 2);
   }
   Fgr* land = Fgrs.AddFgr(13, 1);
-  land->landSurf = &LandSurface;
-  land->landUnder = &LandUnder;
+  land->landSurf = &Land.LandSurface;
+  land->landUnder = &Land.LandUnder;
   for (int i = 0; i < 499; i++) Fgrs.AddFgr(112, 0)->P_FireTarg = &Fgrs.mf[1 + i];
-  for (int i = 0; i < kLandCells; i++) LandSurface.kle[i].height = (float)(i % 50);
-  EtapLocationNom = 1;
+  for (int i = 0; i < kLandCells; i++) Land.LandSurface.kle[i].height = (float)(i % 50);
+  StageReq.EtapLocationNom = 1;
 }
 
 // The bytes of a part in memory: the writer's whole work without the file system.
@@ -67,8 +67,7 @@ char gMem[8 << 20];
 long PartToMemory(int base) {
   FILE* m = fmemopen(gMem, sizeof gMem, "w");
   if (!m) return -1;
-  if (base)
-    Base_SaveTo(&Fgrs, m, EtapLocationNom);
+  if (base) Base_SaveTo(&Fgrs, m, StageReq.EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, m);
   long n = ftell(m);
@@ -127,7 +126,7 @@ void BM_StageSaveBytesOnly(benchmark::State& state) {
   for (auto _ : state) {
     for (const auto& [name, bytes] : {std::pair{&kName, &base}, std::pair{&kLocName, &loc}}) {
       FILE* f = FileSave_Begin(*name);
-      setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
+      setvbuf(f, StageIo.gStageFileBuf, _IOFBF, sizeof StageIo.gStageFileBuf);
       fwrite(bytes->data(), 1, bytes->size(), f);
       if (!FileSave_End(f, *name)) state.SkipWithError("not written");
     }

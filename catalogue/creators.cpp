@@ -293,7 +293,7 @@ void Fgr_CreateByCode(LandKle* cells, int* cellPtr) {
   if (valid) CellCentre(k, &x, &z);
   int floor = cells == Land_Layer(1) ? 1 : 0;
   int code = k.objCode;
-  int bunkerKind = 0, bunkerOwner = PlayerSide + 1;
+  int bunkerKind = 0, bunkerOwner = Sides.PlayerSide + 1;
   switch (code) {
     case 3:
     case 4:
@@ -306,7 +306,7 @@ void Fgr_CreateByCode(LandKle* cells, int* cellPtr) {
     case 16: Dekor_Create(16, x, z); break;
     case 17:
       bunkerKind = fgrAngBunker;
-      bunkerOwner = PlayerSide;
+      bunkerOwner = Sides.PlayerSide;
       break;
     case 18: bunkerKind = fgrAngBunker; break;
     case 19:

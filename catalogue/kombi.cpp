@@ -187,7 +187,7 @@ Fgr* Fgr_Create(int n, int forBaner, int toBase) {
 }
 
 void Fgr_CreateForPlayer(int cell) {
-  if (Fgr* u = KombiPreset(kombi_Stroitel, PlayerSide, 0))
+  if (Fgr* u = KombiPreset(kombi_Stroitel, Sides.PlayerSide, 0))
     Fgr_CellMoveTo(u, cell, cell, visUnderGround, 0);
 }
 

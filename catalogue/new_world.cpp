@@ -18,30 +18,29 @@
 #include "world/movement.h"
 #include "world/selection.h"
 
-FrameWalk FrameWalk1;
-FrameWalk FrameWalk2;
+t_FrameWalks FrameWalks;
 
 // The walkers of a new world; the rand() draws run frame 1, 2, 3 of FrameWalk2, then of FrameWalk1.
 static void FrameWalks_Init() {
-  FrameWalk2 = {};
-  FrameWalk2.r.midFrame = 0;
-  FrameWalk2.r.lastFrame = 5;
-  for (int& fr : FrameWalk2.r.frame) fr = Rand() % 6;
-  FrameWalk2.r.on = 0;
-  FrameWalk2.wait = FrameWalk2.period = 190;
-  FrameWalk1 = {};
-  FrameWalk1.r.midFrame = 4;
-  FrameWalk1.r.lastFrame = 7;
-  for (int& fr : FrameWalk1.r.frame) fr = Rand() % 8;
-  FrameWalk1.r.on = 1;
-  FrameWalk1.r.range[kRandHoldFirst][0] = 45;
-  FrameWalk1.r.range[kRandHoldFirst][1] = 46;
-  FrameWalk1.wait = FrameWalk1.period = 150;
+  FrameWalks.FrameWalk2 = {};
+  FrameWalks.FrameWalk2.r.midFrame = 0;
+  FrameWalks.FrameWalk2.r.lastFrame = 5;
+  for (int& fr : FrameWalks.FrameWalk2.r.frame) fr = Rand() % 6;
+  FrameWalks.FrameWalk2.r.on = 0;
+  FrameWalks.FrameWalk2.wait = FrameWalks.FrameWalk2.period = 190;
+  FrameWalks.FrameWalk1 = {};
+  FrameWalks.FrameWalk1.r.midFrame = 4;
+  FrameWalks.FrameWalk1.r.lastFrame = 7;
+  for (int& fr : FrameWalks.FrameWalk1.r.frame) fr = Rand() % 8;
+  FrameWalks.FrameWalk1.r.on = 1;
+  FrameWalks.FrameWalk1.r.range[kRandHoldFirst][0] = 45;
+  FrameWalks.FrameWalk1.r.range[kRandHoldFirst][1] = 46;
+  FrameWalks.FrameWalk1.wait = FrameWalks.FrameWalk1.period = 150;
 }
 
 void init_ProjX() {
-  Tex_GenLumAlpha(&LandSurface, 0);
-  Tex_GenLumAlpha(&LandUnder, 1);
+  Tex_GenLumAlpha(&Land.LandSurface, 0);
+  Tex_GenLumAlpha(&Land.LandUnder, 1);
   Fgrs.NumberSlots();
   CircleTables_Init();
   MiniMap_Layout();
@@ -186,8 +185,8 @@ Fgr* StaMutBunker(int kind, int owner, float x, float z, int cell) {
     f->Sbros();
     return nullptr;
   }
-  if (owner >= 1 && owner <= kSides && !SideTab[owner - 1][kSideBunker]) {
-    SideTab[owner - 1][kSideBunker] = kind;
+  if (owner >= 1 && owner <= kSides && !Sides.SideTab[owner - 1][kSideBunker]) {
+    Sides.SideTab[owner - 1][kSideBunker] = kind;
     Side_SetSaveDefaults(owner - 1);
   }
   f->LandKleLUp = cell;
@@ -202,7 +201,7 @@ Fgr* StaMutBunker(int kind, int owner, float x, float z, int cell) {
     f->Sbros();
     return nullptr;
   }
-  if (owner == PlayerSide) SelList_SetOne(&SelList, f, 0);
+  if (owner == Sides.PlayerSide) SelList_SetOne(&SelList, f, 0);
   KnoUnit_CreateSetFor(f);
   return f;
 }

@@ -12,8 +12,12 @@ struct FrameWalk {
   int wait;    // countdown to the next step, ms
   int period;  // its reload, ms
 };
-extern FrameWalk FrameWalk1;
-extern FrameWalk FrameWalk2;
+// The two frame walks of the marks: the unit's flag (1) and its bonus (2).
+struct t_FrameWalks {
+  FrameWalk FrameWalk1;
+  FrameWalk FrameWalk2;
+};
+extern t_FrameWalks FrameWalks;
 
 void init_ProjX();                  // the new game world of start-up
 void ProjX_CreateLandAndBunkers();  // land figures, cameras and base bunkers of a new world

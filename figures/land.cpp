@@ -8,10 +8,9 @@
 #include "shell/random.h"
 #include "shell/rect.h"
 
-LandFloor LandSurface;
-LandFloor LandUnder;
+t_Land Land;
 
-LandKle* Land_Layer(int floor) { return floor == 1 ? LandUnder.kle : LandSurface.kle; }
+LandKle* Land_Layer(int floor) { return floor == 1 ? Land.LandUnder.kle : Land.LandSurface.kle; }
 
 int Land_CellValid(int cell) {
   if (cell < kLandSide || cell >= kLandCells - kLandSide) return 0;
@@ -29,7 +28,7 @@ int Land_CellIndex(float x, float z) {
 
 // --- The floor's drawing.
 
-LandFloor* Land_Floor(int floor) { return floor == 1 ? &LandUnder : &LandSurface; }
+LandFloor* Land_Floor(int floor) { return floor == 1 ? &Land.LandUnder : &Land.LandSurface; }
 
 void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround) {
   if (!f) return;
@@ -43,22 +42,20 @@ void Fgr_SetSpeLosk(Fgr* f, int nom, int underGround) {
   f->speEntry = c;
 }
 
-LandDecal LandDecals[3];
-
 void Fgr_SetSpeDecal(Fgr* f, int nom) {
   if (!f) return;
   f->SpeDecalNom = nom;
   if (nom != 1 && nom != 2) return;
   // The record's indices name vertices of a floor's mesh: the decal needs that floor to be drawn.
-  f->speDecal = &LandDecals[nom];
+  f->speDecal = &Land.LandDecals[nom];
   f->landSurf = Land_Floor(f->UnderGround);
 }
 
 void Fgr_SetKamStudio(Fgr* f) {
   if (!f) return;
   f->KamStudio = 1;
-  f->landSurf = &LandSurface;
-  f->landUnder = &LandUnder;
+  f->landSurf = &Land.LandSurface;
+  f->landUnder = &Land.LandUnder;
 }
 
 void LandFloor_DecorateMesh(LandFloor* fl) {

@@ -86,9 +86,6 @@ struct LandFloor {
   uint32_t overviewTex;  // GL texture of FogVis for the minimap; 0 = none
 };
 
-extern LandFloor LandSurface;
-extern LandFloor LandUnder;
-
 // A loaded land patch figure (kind 14) and land decal figure (kind 15) registered with their floor
 // again (they become Fgr::SetSpeLosk and Fgr::SetSpeDecal).
 // Fgr_SetSpeLosk: the patch figure draws chunk nom (0..63) of floor underGround (1 below, else the
@@ -106,7 +103,14 @@ struct LandDecal {
   int count;  // 0..200
   int cell;
 };
-extern LandDecal LandDecals[3];  // decals 1 and 2; entry 0 unused
+// The two floors and the decal records.
+struct t_Land {
+  LandFloor LandSurface;
+  LandFloor LandUnder;
+  // Decals 1 and 2 (a unit's route target; a ground or point order); entry 0 unused.
+  LandDecal LandDecals[3];
+};
+extern t_Land Land;
 // Fgr_SetSpeDecal: the decal figure's number; decals 1 and 2 are bound to their record and to the
 // figure's floor, whose mesh they are drawn on.
 void Fgr_SetSpeDecal(Fgr* f, int nom);

@@ -7,11 +7,15 @@ struct GuiWin;
 // The program modes.
 enum ProgModeNum { kModeStart = 1, kModePlay = 2, kModeEditor = 3 };
 
-extern int ProgMode;  // the program mode (ProgModeNum); 0 before start-up
-// A mode asked for by a layer below the interface (the world), which the next frame switches to;
-// 0 for none.
-extern int ProgModeReq;
+struct t_ModeWords {
+  int ProgMode;  // the program mode (ProgModeNum); 0 before start-up
+  // A mode asked for by a layer below the interface (the world), which the next frame switches to;
+  // 0 for none.
+  int ProgModeReq;
+  int EdModified;  // a palette tool changed the stage since mode 3 was entered
+};
+extern t_ModeWords ModeWords;
+// The generated figure code reads these two by name.
 extern int EditModeOn;      // 1 only in the stage editor
 extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
-extern int EdModified;      // a palette tool changed the stage since mode 3 was entered
 extern GuiWin* EditorBox;   // the editor box (palette and save button), once built

@@ -10,12 +10,17 @@
 #include "shell/log.h"
 #include "shell/text.h"
 
-std::string gsFileOrgMix = "gm/__orgmix.txt";
-std::string gsFileO2O3Bin = "uni_files/res/o2o3.bin";
+t_OrgFiles OrgFiles;
 
 constexpr unsigned kO2O3Magic = 1913732;
 constexpr int kIntCount = org2::Last + 1;
 constexpr int kFloCount = orgF::Last + 1;
+
+// The binary file's values, read whole before any is taken.
+static struct {
+  int ints[kIntCount];
+  float flos[kFloCount];
+} sBinRead;
 
 int OrgMix_ReadValue(std::istream& in, std::string& line, int* lineNo) {
   int unused = 0;
@@ -48,7 +53,7 @@ int OrgMix_ReadValue(std::istream& in, std::string& line, int* lineNo) {
 
 int Org_ReadMixAtStart() {
   std::ifstream in;
-  if (!FileOpenIn(in, gsFileOrgMix, std::ios::binary)) return 0;
+  if (!FileOpenIn(in, OrgFiles.gsFileOrgMix, std::ios::binary)) return 0;
   std::string line;
   TextGetLine(in, line);
   TextGetLine(in, line);
@@ -59,8 +64,8 @@ int Org_ReadMixAtStart() {
     // A line that does not parse leaves the stream failed: the master is broken and the
     // binary file is read instead of writing half a table over it.
     if (!OrgMix_ReadValue(in, line, &at)) {
-      LogInfo("\nOrg_ReadMixAtStart: %s stops at line %d; %s is read instead", gsFileOrgMix.c_str(), at,
-              gsFileO2O3Bin.c_str());
+      LogInfo("\nOrg_ReadMixAtStart: %s stops at line %d; %s is read instead",
+              OrgFiles.gsFileOrgMix.c_str(), at, OrgFiles.gsFileO2O3Bin.c_str());
       return 0;
     }
   }
@@ -68,7 +73,7 @@ int Org_ReadMixAtStart() {
 }
 
 void Org_SaveBin() {
-  std::string name = gsFileO2O3Bin;
+  std::string name = OrgFiles.gsFileO2O3Bin;
   FILE* f = FileOpenBak(name, "", 2, 0);
   if (!f) return;
   IntWrite(1, f);
@@ -92,12 +97,12 @@ static bool GetWord(FILE* f, void* dst) {
 }
 
 int Org_LoadBin() {
-  FILE* f = FileOpenRead(gsFileO2O3Bin);
+  FILE* f = FileOpenRead(OrgFiles.gsFileO2O3Bin);
   if (!f) return 0;
   int ok = 0;
   int head[2], count = 0;
-  static int ints[kIntCount];
-  static float flos[kFloCount];
+  int* ints = sBinRead.ints;
+  float* flos = sBinRead.flos;
   bool good = GetWord(f, &head[0]) && GetWord(f, &head[1]) && GetWord(f, &count) && count == kIntCount;
   for (int i = 0; good && i < kIntCount; i++) good = GetWord(f, &ints[i]);
   if (good) {

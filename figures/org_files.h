@@ -4,8 +4,11 @@
 #include <istream>
 #include <string>
 
-extern std::string gsFileOrgMix;   // "gm/__orgmix.txt"
-extern std::string gsFileO2O3Bin;  // "uni_files/res/o2o3.bin"
+struct t_OrgFiles {
+  std::string gsFileOrgMix = "gm/__orgmix.txt";
+  std::string gsFileO2O3Bin = "uni_files/res/o2o3.bin";
+};
+extern t_OrgFiles OrgFiles;
 
 void Org_LoadAtStart();
 // 1 when the master opened and every entry parsed; 0 when it is missing or broken.

@@ -20,6 +20,9 @@ struct RecordPools {
   // The shared empty records: never handed out, never written.
   t_item emptyItem;
   t_UNIT emptyUnit;
+  // A chunk read without a record of its own lands here and is dropped.
+  t_item scratchItem;
+  t_UNIT scratchUnit;
 };
 RecordPools gPools;
 
@@ -42,9 +45,7 @@ int TakeIndex(R* pool, int& cursor) {
 
 }  // namespace
 
-int BoeVal = 0;
-int BoeValStart = 0;
-int BoeKan = 0;
+t_BoeFilter BoeFilter;
 
 // ---------------------------------------------------------------- pools
 
@@ -326,24 +327,24 @@ int FKu_RollValue(int value, int percent) {
 void Boe_AccumAdd(int value, int ofStart, float factor) {
   if (value == 0) return;
   // A percentage of the start value: in floating point, or 50 % of anything would be 0.
-  if (ofStart) value = (int)(value / 100.0 * BoeValStart);
-  BoeVal += (int)(value * factor);
+  if (ofStart) value = (int)(value / 100.0 * BoeFilter.BoeValStart);
+  BoeFilter.BoeVal += (int)(value * factor);
 }
 
 void FKu_ApplyScaled(FKu* t, float factor) {
   if (!t) return;
-  BoeValStart = BoeVal;
+  BoeFilter.BoeValStart = BoeFilter.BoeVal;
   for (FKuEntry& e : t->e) {
-    if (e.channel != BoeKan || FKu_EntryKind(&e) != 1) continue;
+    if (e.channel != BoeFilter.BoeKan || FKu_EntryKind(&e) != 1) continue;
     Boe_AccumAdd(FKu_RollValue(e.value, e.percent), e.ofStart, factor);
   }
 }
 
 static void FBuApplyKind(FBu* t, int kind) {
   if (!t || t->count == 0) return;
-  BoeValStart = BoeVal;
+  BoeFilter.BoeValStart = BoeFilter.BoeVal;
   for (FBuEntry& e : t->e) {
-    if (e.kind != kind || e.channel != BoeKan) continue;
+    if (e.kind != kind || e.channel != BoeFilter.BoeKan) continue;
     Boe_AccumAdd(FKu_RollValue(e.value, e.percent), e.ofStart, 1.0f);
   }
 }
@@ -574,8 +575,7 @@ int item_LoadFrom(t_item* r, FILE* f, int* nameEnds) {
   if (!f) return 0;
   // Without a record of its own (empty pool) the chunk is read into scratch and dropped: the
   // shared empty record is never written.
-  static t_item scratch;
-  if (!r || r == empty_item_adr()) r = &scratch;
+  if (!r || r == empty_item_adr()) r = &gPools.scratchItem;
   int inUse = r->isUse;  // the pool owns this flag, not the file
   int w[9];
   ItemWords(r, w);
@@ -601,8 +601,7 @@ void UN_SaveTo(const t_UNIT* r, FILE* f) {
 
 int UN_LoadFrom(t_UNIT* r, FILE* f, int* nameEnds) {
   if (!f) return 0;
-  static t_UNIT scratch;
-  if (!r || r == empty_UN_adr()) r = &scratch;
+  if (!r || r == empty_UN_adr()) r = &gPools.scratchUnit;
   int inUse = r->isUse;
   int w[12];
   UnitWords(r, w);

@@ -179,9 +179,12 @@ void FBu_AddHpPreset2(FBu* t);
 void FBu_AddHpPreset3(FBu* t);
 
 // --- filter stages (the value being filtered by a hit)
-extern int BoeVal;
-extern int BoeValStart;
-extern int BoeKan;
+struct t_BoeFilter {
+  int BoeVal;
+  int BoeValStart;
+  int BoeKan;
+};
+extern t_BoeFilter BoeFilter;
 int FKu_RollValue(int value, int percent);
 void Boe_AccumAdd(int value, int ofStart, float factor);
 void FKu_ApplyScaled(FKu* t, float factor);

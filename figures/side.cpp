@@ -1,14 +1,13 @@
 // Storage of the side table.
 #include "figures/side.h"
 
-int SideTab[kSides][kSideWords];
-int PlayerSide = 2;
+t_Sides Sides;
 
 // The records as the program starts: side ids 1..5, the five block tags, and every technology
 // (numbers 0..499) in state 3; all else 0.
 static int SideTab_Start() {
   for (int k = 0; k < kSides; k++) {
-    int* r = SideTab[k];
+    int* r = Sides.SideTab[k];
     r[kSideId] = k + 1;
     r[kSideTagAkd] = SideTagWord("LAkd");
     r[kSideTagAng] = SideTagWord("LAng");
@@ -25,5 +24,5 @@ static_assert(sizeof(TechEntry) == kTechWords * sizeof(int), "a technology entry
 
 TechEntry* Side_Tech(int k, int t) {
   if (k < 0 || k >= kSides || t < 0 || t >= kSideTechs) return nullptr;
-  return reinterpret_cast<TechEntry*>(&SideTab[k][kSideTech0 + kTechWords * t]);
+  return reinterpret_cast<TechEntry*>(&Sides.SideTab[k][kSideTech0 + kTechWords * t]);
 }

@@ -40,9 +40,12 @@ constexpr int kSideValueCount = kSideLastValue - kSideValueFirst + 1;  // 71 wor
 
 static_assert(kSideTech0 + kTechWords * kSideTechs == kSideWords, "the technologies end the record");
 
-// Record k (0..4) is side k + 1. Figure lists hold slot numbers, not pointers.
-extern int SideTab[kSides][kSideWords];
-extern int PlayerSide;  // the player's side 1..5; 2 at start
+struct t_Sides {
+  // Record k (0..4) is side k + 1. Figure lists hold slot numbers, not pointers.
+  int SideTab[kSides][kSideWords];
+  int PlayerSide = 2;  // the player's side 1..5; 2 at start
+};
+extern t_Sides Sides;
 
 // Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
 constexpr int SideTagWord(const char (&s)[5]) {

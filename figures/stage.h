@@ -12,14 +12,23 @@ struct GuiWin;
 constexpr unsigned kEtapKindLocation = 87620;
 constexpr unsigned kEtapKindBase = 34579;
 
-// --- request state
-extern std::string EtapName;         // current stage's base file name without ".etp"
-extern int EtapLocationNom;          // current location 1..99; 0 none
-extern std::string EtapSaveReqName;
-extern int EtapSaveReq;              // non-zero: a save is pending
-extern std::string EtapLoadReqName;
-extern int EtapLoadReqLoc;           // 1 or more: a load is pending
-extern int PlitBuildOn;              // passed to the tile build after a load
+struct EtapFailRec {
+  std::string name;
+  std::string why;
+};
+
+// --- the current stage, the requests to save or load one, and why the last save or load failed
+struct t_StageReq {
+  std::string EtapName;     // current stage's base file name without ".etp"
+  int EtapLocationNom = 0;  // current location 1..99; 0 none
+  std::string EtapSaveReqName;
+  int EtapSaveReq = 0;  // non-zero: a save is pending
+  std::string EtapLoadReqName;
+  int EtapLoadReqLoc = 0;  // 1 or more: a load is pending
+  int PlitBuildOn = 1;     // passed to the tile build after a load
+  EtapFailRec EtapFail;
+};
+extern t_StageReq StageReq;
 
 // --- writers (nothing on a null stream)
 void Fgrs_WriteHead(t_Fgrs* c, FILE* f, unsigned kind);
@@ -48,11 +57,6 @@ int Stage_ReadBack(const std::string& base, const std::string& loc, int location
 // --- failures the user is told of. The last failed save or load (Etap_Save, EtapFile_Load,
 // Etap_LoadLocation) leaves the file it failed on, as the game named it, and why: the system's
 // reason, or the loader's when the file was refused.
-struct EtapFailRec {
-  std::string name;
-  std::string why;
-};
-extern EtapFailRec EtapFail;
 // The message box of a failed save (saving 1) or load (0), with EtapFail's file and reason.
 void Etap_SayFailure(int saving);
 

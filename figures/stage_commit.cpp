@@ -64,9 +64,10 @@ static int ChainsReachLiveSlots(StageScratch* s, t_Fgrs* c) {
 
 int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
   if (!ChainsReachLiveSlots(s, c)) return 0;
-  static uint8_t color[kFgrsSlots];  // 0 unseen, 1 on the path, 2 done
-  static int stack[kFgrsSlots], edge[kFgrsSlots];
-  memset(color, 0, sizeof color);
+  uint8_t* color = StageIo.chainColor;  // 0 unseen, 1 on the path, 2 done
+  int* stack = StageIo.chainStack;
+  int* edge = StageIo.chainEdge;
+  memset(color, 0, sizeof StageIo.chainColor);
   for (int root = 1; root < kFgrsSlots; root++) {
     if (color[root]) continue;
     int top = 0;
@@ -114,11 +115,11 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
   if (f->status == fgrLandDecal) Fgr_SetSpeDecal(f, f->SpeDecalNom);
   if (s->landFlag[slot]) Fgr_SetKamStudio(f);
   NextId_Raise(f->priv_LogIndex);
-  if (f->For_GameEasy > GameEasyLevel) f->active = 0;
+  if (f->For_GameEasy > StageIo.GameEasyLevel) f->active = 0;
 }
 
 void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
-  LandFloor* floors[2] = {&LandSurface, &LandUnder};
+  LandFloor* floors[2] = {&Land.LandSurface, &Land.LandUnder};
   const int kNone = Fgr_NomForLink(nullptr, 1);  // most cells hold no figure
   for (int fl = 0; fl < 2; fl++) {
     LandFloor_ForgetDecoration(floors[fl]);
@@ -152,7 +153,7 @@ void StageScratch_Commit(StageScratch* s, t_Fgrs* c) {
     f->landUnder = nullptr;
     StageScratch_TakeExtras(s, i, f);
   }
-  if (s->sidesRead) memcpy(SideTab, s->side, sizeof SideTab);
+  if (s->sidesRead) memcpy(Sides.SideTab, s->side, sizeof Sides.SideTab);
   if (s->orgRead) {
     memcpy(org2n, s->org2, sizeof s->org2);
     memcpy(orgFn, s->orgF, sizeof s->orgF);

@@ -16,10 +16,7 @@
 #include "shell/log.h"
 #include "shell/text.h"
 
-int GameEasyLevel = 0;  // nothing sets it: figures of an easier game stay active
-
-StageScratch* gStageRead = nullptr;
-char gStageFileBuf[kStageFileBuf];
+t_StageIo StageIo;
 
 // The two scratch stages are made when first used, zeroes first as static storage would start:
 // their figure slots have constructors, and a static record's constructors run at start-up,
@@ -29,15 +26,17 @@ union ScratchStore {
   constexpr ScratchStore() {}
   StageScratch s;
 };
-static ScratchStore gScratchStore[2];
+static struct {
+  ScratchStore store[2];
+  bool made[2];
+} gScratch;
 
 static StageScratch* Scratch(ScratchUse use) {
-  static bool made[2];
-  if (!made[use]) {
-    new (&gScratchStore[use].s) StageScratch();
-    made[use] = true;
+  if (!gScratch.made[use]) {
+    new (&gScratch.store[use].s) StageScratch();
+    gScratch.made[use] = true;
   }
-  return &gScratchStore[use].s;
+  return &gScratch.store[use].s;
 }
 
 static void ScratchClear(StageScratch* s) {
@@ -101,7 +100,7 @@ static void CheckRecord(StageScratch* s, int whole, int nameEnds) {
 
 void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
-  StageScratch* s = gStageRead;
+  StageScratch* s = StageIo.gStageRead;
   bool own = !s;  // a figure read on its own takes its extras at once
   if (own) {
     s = Scratch(kScratchOne);
@@ -211,10 +210,10 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
 int StageRead_Location(StageScratch* s, FILE* f) {
   if (!Fgrs_LoadX(nullptr, f, kEtapKindLocation)) return 0;
   s->in.f = f;
-  gStageRead = s;
+  StageIo.gStageRead = s;
   Figures_LoadFrom(s, f, 1);
-  gStageRead = nullptr;
-  memcpy(s->side, SideTab, sizeof s->side);
+  StageIo.gStageRead = nullptr;
+  memcpy(s->side, Sides.SideTab, sizeof s->side);
   for (int k = 0; k < kSides && !s->in.fail; k++) {
     int* r = s->side[k];
     BinIn_Skip(&s->in, 8);
@@ -231,8 +230,8 @@ int StageRead_Location(StageScratch* s, FILE* f) {
     r[SideBlockValue(kSideTagAng, 1)] = r[SideBlockValue(kSideTagAng, 2)] = 0;
     r[SideBlockValue(kSideTagNek, 1)] = r[SideBlockValue(kSideTagNat, 1)] = 0;
     // One read per side: 71 values, then 500 technologies of three tagged groups (76 bytes).
-    static unsigned char buf[kSideValueCount * 4 + kSideTechs * 76];
-    if (!BinIn_Bytes(&s->in, buf, sizeof buf)) break;
+    unsigned char* buf = StageIo.sideIn;
+    if (!BinIn_Bytes(&s->in, buf, sizeof StageIo.sideIn)) break;
     memcpy(&r[kSideValueFirst], buf, kSideValueCount * 4);
     for (int t = 0; t < kSideTechs; t++) {
       const unsigned char* p = buf + kSideValueCount * 4 + 76 * t;
@@ -251,9 +250,9 @@ int StageRead_Location(StageScratch* s, FILE* f) {
 int StageRead_Base(StageScratch* s, FILE* f) {
   if (!Fgrs_LoadX(nullptr, f, kEtapKindBase)) return 0;
   s->in.f = f;
-  gStageRead = s;
+  StageIo.gStageRead = s;
   Figures_LoadFrom(s, f, 0);
-  gStageRead = nullptr;
+  StageIo.gStageRead = nullptr;
   if (s->in.fail) return 0;
   // The generated readers write the live variables: read over a copy, keep the result, put the
   // live values back until the whole stage is taken.
@@ -282,8 +281,8 @@ int StageRead_Base(StageScratch* s, FILE* f) {
 
 // Logs why a part was refused, and keeps it for the user.
 static void LogRefusal(StageScratch* s, const char* part) {
-  EtapFail.why = std::string("refused: ") +
-                 (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
+  StageReq.EtapFail.why = std::string("refused: ") +
+                          (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
   if (s->in.fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->in.fail);
 }
 
@@ -332,8 +331,8 @@ static FILE* OpenPart(const std::string& name) {
   errno = 0;
   FILE* f = FileOpenRead(name);
   // A refusal of this part names it; a part that does not open says why.
-  EtapFail = {name, f ? std::string() : errno ? std::strerror(errno) : "not a plain file"};
-  if (f) setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
+  StageReq.EtapFail = {name, f ? std::string() : errno ? std::strerror(errno) : "not a plain file"};
+  if (f) setvbuf(f, StageIo.gStageFileBuf, _IOFBF, sizeof StageIo.gStageFileBuf);
   return f;
 }
 
@@ -360,18 +359,18 @@ int EtapFile_Load(const std::string& name) {
   }
   fclose(loc);
   StageScratch_Commit(s, &Fgrs);
-  EtapLocationNom = n;
+  StageReq.EtapLocationNom = n;
   return 1;
 }
 
 int Etap_LoadLocation(int n) {
-  std::string name = StrFmt("%s.etp%02d", EtapName.c_str(), n);
+  std::string name = StrFmt("%s.etp%02d", StageReq.EtapName.c_str(), n);
   FILE* f = OpenPart(name);
   if (!f) return 0;
   int ok = Etap_LoadFrom(&Fgrs, f);
   fclose(f);
   if (!ok) return 0;
-  EtapLocationNom = n;
+  StageReq.EtapLocationNom = n;
   return 1;
 }
 

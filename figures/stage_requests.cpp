@@ -9,20 +9,14 @@
 #include "shell/gui_win.h"
 #include "shell/log.h"
 
-std::string EtapName;
-int EtapLocationNom = 0;
-std::string EtapSaveReqName;
-int EtapSaveReq = 0;
-std::string EtapLoadReqName;
-int EtapLoadReqLoc = 0;
-int PlitBuildOn = 1;
-EtapFailRec EtapFail;
+t_StageReq StageReq;
 
 // A save or a load that failed looks like one that worked unless it is said where the user looks.
 void Etap_SayFailure(int saving) {
   const char* what = o2::EngText ? (saving ? "Stage not saved" : "Stage not loaded")
                                  : (saving ? "Этап не сохранён" : "Этап не загружен");
-  const std::string text = std::string(what) + ": " + EtapFail.name + " (" + EtapFail.why + ")";
+  const std::string text =
+      std::string(what) + ": " + StageReq.EtapFail.name + " (" + StageReq.EtapFail.why + ")";
   LogInfo("\n%s", text.c_str());
   Plat_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONEXCLAMATION);
 }
@@ -30,15 +24,15 @@ void Etap_SayFailure(int saving) {
 int Etap_RequestSaveTest2(GuiWin* w) {
   if (!w) return 0;
   w->consumed = 1;
-  EtapSaveReq = 1;
-  EtapSaveReqName = "Maps/test2.etp";
+  StageReq.EtapSaveReq = 1;
+  StageReq.EtapSaveReqName = "Maps/test2.etp";
   return 1;
 }
 
 int Etap_SaveFromGui() {
-  if (!EdModified || !EditorBox || !Dlg_SaveFile()) return 0;
-  EtapSaveReqName = DlgFilePath;
-  if (Etap_Save(EtapSaveReqName)) return 1;
+  if (!ModeWords.EdModified || !EditorBox || !Dlg_SaveFile()) return 0;
+  StageReq.EtapSaveReqName = DlgFilePath;
+  if (Etap_Save(StageReq.EtapSaveReqName)) return 1;
   Etap_SayFailure(1);
   return 0;
 }

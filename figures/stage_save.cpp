@@ -34,14 +34,7 @@ void EtapFile_WriteLenAtStart(t_Fgrs* c, FILE* f) {
 // The cells are gathered as typed words: byte stores would let every store alias the floor, and
 // the loop would read the floor's fields again after each one.
 static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
-  struct Block {
-    char head[8];
-    int cols, rows;
-    StageLandCell cell[kLandCells];
-    char tail[8];
-  };
-  static_assert(sizeof(StageLandCell) == 16 && sizeof(Block) == 16 + kLandCells * 16 + 8, "a block as stored");
-  static Block blk;
+  StageLandBlock& blk = StageIo.landBlock;
   memcpy(blk.head, "LandChar", 8);
   blk.cols = blk.rows = kLandSide;
   const int kNone = Fgr_NomForLink(nullptr, 1);
@@ -99,7 +92,7 @@ void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
 
 void Side_SetSaveDefaults(int k) {
   if (k < 0 || k >= kSides) return;
-  int* s = SideTab[k];
+  int* s = Sides.SideTab[k];
   switch (s[kSideBunker]) {
     case fgrHasBunker: s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem3] = 1; break;
     case fgrNatBunker:
@@ -157,10 +150,10 @@ void Etap_SaveTo(t_Fgrs* c, FILE* f) {
   Figures_SaveTo(c, f, FgrsBaseLast + 1, kFgrsSlots - 1, "    ofs=", 1);
   // Each side record is gathered and written whole: its values, then its technologies of three
   // tagged groups (76 bytes each).
-  static unsigned char buf[8 + kSideValueCount * 4 + kSideTechs * 76];
+  unsigned char* buf = StageIo.sideOut;
   for (int k = 0; k < kSides; k++) {
     Side_SetSaveDefaults(k);
-    const int* s = SideTab[k];
+    const int* s = Sides.SideTab[k];
     memcpy(buf, StrFmt("WSIDE=%02d", k).c_str(), 8);
     memcpy(buf + 8, &s[kSideValueFirst], kSideValueCount * 4);
     for (int t = 0; t < kSideTechs; t++) {
@@ -173,7 +166,7 @@ void Etap_SaveTo(t_Fgrs* c, FILE* f) {
       memcpy(p + 48, "_TDeAct:", 8);
       memcpy(p + 56, e + 8, 5 * 4);
     }
-    fwrite(buf, 1, sizeof buf, f);
+    fwrite(buf, 1, sizeof StageIo.sideOut, f);
   }
   EtapFile_WriteLenAtStart(c, f);
 }
@@ -194,18 +187,17 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
 static int WritePart(const std::string& name, int base) {
   FILE* f = FileSave_Begin(name);
   if (!f) {
-    EtapFail = {name, std::strerror(errno)};
+    StageReq.EtapFail = {name, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not open %s", name.c_str());
     return 0;
   }
   // The part reaches the disk in large writes, its length word patched after them.
-  setvbuf(f, gStageFileBuf, _IOFBF, sizeof gStageFileBuf);
-  if (base)
-    Base_SaveTo(&Fgrs, f, EtapLocationNom);
+  setvbuf(f, StageIo.gStageFileBuf, _IOFBF, sizeof StageIo.gStageFileBuf);
+  if (base) Base_SaveTo(&Fgrs, f, StageReq.EtapLocationNom);
   else
     Etap_SaveTo(&Fgrs, f);
   if (!FileSave_Close(f, name)) {
-    EtapFail = {name, std::strerror(errno)};
+    StageReq.EtapFail = {name, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }
@@ -215,12 +207,12 @@ static int WritePart(const std::string& name, int base) {
 // Both parts are written beside their names and read back as a load reads them; only a stage the
 // game will load replaces the files (each kept as its name + "_bak").
 int Etap_Save(const std::string& name) {
-  if (EtapLocationNom < 1 || EtapLocationNom > 99) {
-    EtapFail = {name, "no current location"};
+  if (StageReq.EtapLocationNom < 1 || StageReq.EtapLocationNom > 99) {
+    StageReq.EtapFail = {name, "no current location"};
     LogInfo("\nSaveEtapFail: no current location for %s", name.c_str());
     return 0;
   }
-  const std::string loc = name + IntToStrZero(EtapLocationNom, 2);
+  const std::string loc = name + IntToStrZero(StageReq.EtapLocationNom, 2);
   if (!WritePart(name, 1)) {
     FileSave_Drop(loc);  // a failed save leaves no scratch file beside the stage
     return 0;
@@ -229,8 +221,8 @@ int Etap_Save(const std::string& name) {
     FileSave_Drop(name);
     return 0;
   }
-  if (!Stage_ReadBack(FileSave_ScratchName(name), FileSave_ScratchName(loc), EtapLocationNom)) {
-    EtapFail = {name, "it would not load again; the previous files are kept"};
+  if (!Stage_ReadBack(FileSave_ScratchName(name), FileSave_ScratchName(loc), StageReq.EtapLocationNom)) {
+    StageReq.EtapFail = {name, "it would not load again; the previous files are kept"};
     LogInfo("\nSaveEtapFail: %s would not load again; the previous files are kept", name.c_str());
     FileSave_Drop(name);
     FileSave_Drop(loc);
@@ -240,7 +232,7 @@ int Etap_Save(const std::string& name) {
   const std::string parts[2] = {name, loc};
   std::string failed = name;
   if (!FileSave_CommitAll(parts, 2, &failed)) {
-    EtapFail = {failed, std::strerror(errno)};
+    StageReq.EtapFail = {failed, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }

@@ -36,15 +36,38 @@ struct StageScratch {
   BinIn in;         // the part's stream; in.fail says why it is refused (null while it reads well)
 };
 
-// The scratch stage the chunk readers fill while a part is read; null otherwise.
-extern StageScratch* gStageRead;
+// A floor as a land block, gathered and written whole.
+struct StageLandBlock {
+  char head[8];
+  int cols, rows;
+  StageLandCell cell[kLandCells];
+  char tail[8];
+};
+static_assert(sizeof(StageLandCell) == 16 && sizeof(StageLandBlock) == 16 + kLandCells * 16 + 8,
+              "a block as stored");
+// A side record as stored: its values, then its technologies of three tagged groups (76 bytes
+// each); the part's chunk has an 8-byte tag before it.
+constexpr size_t kStageSideBytes = kSideValueCount * 4 + kSideTechs * 76;
+
 // The stdio buffer a stage file is written or read through while it is open (one file at a time).
 // It stays in the core's cache: the small values gather in it, whole land floors pass it by in one
 // transfer, and the disk sees a few large writes and reads. (A buffer the size of a whole part
 // measured slower: every byte then went through memory twice.)
 constexpr size_t kStageFileBuf = 256u << 10;
-extern char gStageFileBuf[kStageFileBuf];
-extern int GameEasyLevel;
+
+// The stage files' state: the part being read, the file buffer, and the work areas of the writers,
+// readers and checks, too large for the stack (one stage file is open at a time).
+struct t_StageIo {
+  StageScratch* gStageRead;  // the scratch stage the chunk readers fill while a part is read; else null
+  char gStageFileBuf[kStageFileBuf];
+  int GameEasyLevel;                           // nothing sets it: figures of an easier game stay active
+  StageLandBlock landBlock;                    // a floor being saved (1 MiB)
+  unsigned char sideOut[8 + kStageSideBytes];  // a side record being saved, with its tag
+  unsigned char sideIn[kStageSideBytes];       // a side record being read
+  uint8_t chainColor[kFgrsSlots];              // the link-loop check: 0 unseen, 1 on the path, 2 done
+  int chainStack[kFgrsSlots], chainEdge[kFgrsSlots];
+};
+extern t_StageIo StageIo;
 
 StageScratch* StageScratch_Begin();
 // Reads a base part and a location part and takes both, or neither: the location number, or 0.

@@ -17,7 +17,8 @@ struct GuiList {
 // The coloured words (word, colour codes), longest first; start-up reads them, the text boxes'
 // row colouring searches them.
 extern GuiList PaintWords;
-extern GuiList& PaintWordList;
+// The text boxes' colouring knows the same list as PaintWordList: a second name, not a second list.
+inline GuiList& PaintWordList = PaintWords;
 
 // --- on a list
 int GuiList_Count(const GuiList* list);

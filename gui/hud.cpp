@@ -5,6 +5,7 @@
 #include "figures/mode_words.h"
 #include "render/field.h"
 #include "shell/geometry.h"
+#include "world/selection.h"
 
 GuiWin* UnitDebugBox = nullptr;
 GuiWin* CaptainCells = nullptr;
@@ -35,8 +36,8 @@ void Gui_SetToggleFlag(int v) { Show(InfoPanel1, v); }
 void VisFloor_SwitchIfReq() {
   if (!FieldMouse.FloorSwitchReq) return;
   FieldMouse.FloorSwitchReq = 0;
-  FieldMouse.PointOrderFgr = nullptr;
-  FieldMouse.PointOrderSig = 0;
+  WorldMouse.PointOrderFgr = nullptr;
+  WorldMouse.PointOrderSig = 0;
   visUnderGround = visUnderGround == 0 ? 1 : 0;
 }
 

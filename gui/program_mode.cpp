@@ -33,7 +33,7 @@ int SetProgramMode(int mode) {
   else o2::anSleepEachFrame = mode == kModePlay ? 4 : 6;
   SystemCursor(mode != kModePlay);
   EditModeOn = mode == kModeEditor ? 1 : 0;
-  if (mode == kModeEditor) EdModified = 0;
-  ProgMode = mode;
+  if (mode == kModeEditor) ModeWords.EdModified = 0;
+  ModeWords.ProgMode = mode;
   return 0;
 }

@@ -140,7 +140,7 @@ void TextBox_ClampCaret(GuiWin* box) {
 int textEditStream(GuiWin* box, int c, int code) {
   if (InpLine_IsSpecial() || !box || !GuiList_HasData(box)) return 0;
   // Typing reaches the boxes only while their screen is shown: play and the editor hide them.
-  if (code == 0 && ProgMode != kModeStart) return 0;
+  if (code == 0 && ModeWords.ProgMode != kModeStart) return 0;
   if (c == 0) c = 1;
   // The rows may have shrunk under the caret since the last key (an open into a box that shares
   // them): every key finds the caret on the text.

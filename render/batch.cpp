@@ -41,17 +41,17 @@ namespace {
 
 template <class L>
 int FirstBucket(const L* l) {
-  return RendView_Cur ? RendView_Cur->firstBucket[l->sceneIndex] : 0;
+  return RendScene.RendView_Cur ? RendScene.RendView_Cur->firstBucket[l->sceneIndex] : 0;
 }
 
 template <class L>
 void SetFirst(L* l, int b) {
-  if (RendView_Cur) RendView_Cur->firstBucket[l->sceneIndex] = b;
+  if (RendScene.RendView_Cur) RendScene.RendView_Cur->firstBucket[l->sceneIndex] = b;
 }
 
 template <class L>
 void CountUp(L* l) {
-  if (RendView_Cur) RendView_Cur->bucketCount[l->sceneIndex] += 1;
+  if (RendScene.RendView_Cur) RendScene.RendView_Cur->bucketCount[l->sceneIndex] += 1;
 }
 
 template <class L>

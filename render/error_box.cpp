@@ -6,17 +6,20 @@
 #include "platform/platform.h"
 #include "shell/log.h"
 
-static char sLastBox[256];
-static int sBoxCount;
+// The last box's text and the count of boxes shown, which the tests read.
+static struct {
+  char lastText[256];
+  int count;
+} sBoxes;
 
 void Rend_ErrorBox(const char* text, const char* caption, int flags) {
   if (!text) text = "";
   if (!caption) caption = "";
-  snprintf(sLastBox, sizeof(sLastBox), "%s", text);
-  sBoxCount++;
+  snprintf(sBoxes.lastText, sizeof sBoxes.lastText, "%s", text);
+  sBoxes.count++;
   LogInfo("[%s] %s\n", caption, text);
   Plat_MessageBox(text, caption, MB_OK | flags);
 }
 
-const char* Rend_LastBoxText() { return sLastBox; }
-int Rend_BoxCount() { return sBoxCount; }
+const char* Rend_LastBoxText() { return sBoxes.lastText; }
+int Rend_BoxCount() { return sBoxes.count; }

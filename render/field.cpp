@@ -16,8 +16,7 @@
 t_FieldRect FieldRect;
 t_MiniMapRect MiniMapRect;
 
-// The first hover pick waits 1 ms, and no cell is under the cursor yet.
-t_FieldMouse FieldMouse = {.HoverPickTimer = 1, .PickCell = -1, .HoverCell = -1};
+t_FieldMouse FieldMouse;
 
 int Mouse_OnField() { return !FieldMouse.MouseOnMiniMap && !FieldMouse.MouseTaken; }
 
@@ -32,7 +31,7 @@ void MiniMap_Layout() {
   FieldRect.w = Cut(W, 0.66f);
   FieldRect.h = H;
   FieldRect.spanX = FieldRect.spanZ = 320;
-  FieldRect.centreX = FieldRect.centreZ = 0;
+  FieldRect.CamLookX = FieldRect.CamLookZ = 0;
   int side = Cut(W, 0.16f);
   MiniMapRect.x = Cut(W, 0.014f);
   MiniMapRect.w = MiniMapRect.h = side;
@@ -53,14 +52,14 @@ void MiniMap_PixToWorld(float px, float py, float* wx, float* wz) {
 
 void FieldRect_WorldToPix(float wx, float wz, float* px, float* py) {
   const t_FieldRect& f = FieldRect;
-  *px = f.spanX ? f.x + f.w * (wx - f.centreX) / f.spanX : (float)f.x;
-  *py = f.spanZ ? f.y + f.h - f.h * (wz - f.centreZ) / f.spanZ : (float)(f.y + f.h);
+  *px = f.spanX ? f.x + f.w * (wx - f.CamLookX) / f.spanX : (float)f.x;
+  *py = f.spanZ ? f.y + f.h - f.h * (wz - f.CamLookZ) / f.spanZ : (float)(f.y + f.h);
 }
 
 void FieldRect_PixToWorld(float px, float py, float* wx, float* wz) {
   const t_FieldRect& f = FieldRect;
-  *wx = f.w ? f.spanX * (px - f.x) / f.w + f.centreX : f.centreX;
-  *wz = f.h ? (f.h - (py - f.y)) / f.h * f.spanZ + f.centreZ : f.centreZ;
+  *wx = f.w ? f.spanX * (px - f.x) / f.w + f.CamLookX : f.CamLookX;
+  *wz = f.h ? (f.h - (py - f.y)) / f.h * f.spanZ + f.CamLookZ : f.CamLookZ;
 }
 
 void FieldRect_PixRectToWorld(float px, float py, float pw, float ph, float* wx, float* wz, float* ww,
@@ -76,10 +75,10 @@ void FieldRect_PixRectToWorld(float px, float py, float pw, float ph, float* wx,
 
 void FieldRect_ClampCentre() {
   float mx = FieldRect.spanX / 2 - 50, mz = FieldRect.spanZ / 2 - 50;
-  if (FieldRect.centreX < mx) FieldRect.centreX = mx;
-  if (FieldRect.centreX > kWorldSize - mx) FieldRect.centreX = kWorldSize - mx;
-  if (FieldRect.centreZ < mz) FieldRect.centreZ = mz;
-  if (FieldRect.centreZ > kWorldSize - mz) FieldRect.centreZ = kWorldSize - mz;
+  if (FieldRect.CamLookX < mx) FieldRect.CamLookX = mx;
+  if (FieldRect.CamLookX > kWorldSize - mx) FieldRect.CamLookX = kWorldSize - mx;
+  if (FieldRect.CamLookZ < mz) FieldRect.CamLookZ = mz;
+  if (FieldRect.CamLookZ > kWorldSize - mz) FieldRect.CamLookZ = kWorldSize - mz;
 }
 
 int FieldRect_EdgeScroll(int cx, int cy, float* stepX, float* stepZ) {
@@ -142,17 +141,17 @@ void MiniMap_Draw(int (*sides)[kSideWords], int allSides) {
   }
   Gl2D_TexRect((float)m.x, (float)m.y, (float)m.w, (float)m.h, 1, 1, 0);
   float x1, y1, x2, y2;
-  MiniMap_WorldToPix(FieldRect.centreX - FieldRect.spanX / 2, FieldRect.centreZ - FieldRect.spanZ / 2,
+  MiniMap_WorldToPix(FieldRect.CamLookX - FieldRect.spanX / 2, FieldRect.CamLookZ - FieldRect.spanZ / 2,
                      &x1, &y1);
-  MiniMap_WorldToPix(FieldRect.centreX + FieldRect.spanX / 2, FieldRect.centreZ + FieldRect.spanZ / 2,
+  MiniMap_WorldToPix(FieldRect.CamLookX + FieldRect.spanX / 2, FieldRect.CamLookZ + FieldRect.spanZ / 2,
                      &x2, &y2);
   Gl2D_OutlineRectLTRB(x1, y1, x2, y2, 0xFFFFFFFF);
-  if (sides && !allSides && PlayerSide >= 2 && PlayerSide <= 5) {
-    MarkList(sides[PlayerSide - 1], 1, kOwnArgb);
-    MarkList(sides[PlayerSide - 1], 0, kSeenArgb);
+  if (sides && !allSides && Sides.PlayerSide >= 2 && Sides.PlayerSide <= 5) {
+    MarkList(sides[Sides.PlayerSide - 1], 1, kOwnArgb);
+    MarkList(sides[Sides.PlayerSide - 1], 0, kSeenArgb);
   } else if (sides && allSides) {
     for (int s = 1; s <= kSides; s++)
-      MarkList(sides[s - 1], 1, s == PlayerSide ? 0xFFFFFFFF : kSideArgb[s - 1]);
+      MarkList(sides[s - 1], 1, s == Sides.PlayerSide ? 0xFFFFFFFF : kSideArgb[s - 1]);
   }
   glDisable(GL_SCISSOR_TEST);
 }

@@ -2,8 +2,9 @@
 // upper left corner, laid out from the window size, the transforms between world points and window
 // pixels (y up; world z runs downwards on the minimap), the view centre's clamp, edge scrolling and
 // the minimap's drawing. Also the field mouse's record, which the field mouse of play and of the
-// editor, the frames' pending mouse action, the world's point orders and the cursor overlay share
-// (the field mouse itself is the application's, app/field_mouse.h).
+// editor, the frames' pending mouse action and the cursor overlay share (the field mouse itself is
+// the application's, app/field_mouse.h; the words of it the world reads are the world's own
+// record, WorldMouse in world/selection.h).
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,10 @@ constexpr float kWorldSize = 2560.0f;  // 256 cells of 10 units on both axes
 struct t_FieldRect {
   int x, y, w, h;          // window pixels
   float spanX, spanZ;      // world size of the view window
-  float centreX, centreZ;  // world point at the view's centre; the world reads and sets it too
+  // The world point at the view's centre (the field's centreX, centreZ), which is also the ground
+  // point the camera looks at: the minimap, the scrolling and a picked figure all move the one
+  // point, and the world reads and sets it too.
+  float CamLookX, CamLookZ;
 };
 extern t_FieldRect FieldRect;
 struct t_MiniMapRect {
@@ -45,22 +49,17 @@ struct t_FieldMouse {
   int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
   int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
   int MouseAction;                       // pending action of this frame (MouseActionNum)
-  int HoverPickTimer;                    // ms until the next hover pick
+  int HoverPickTimer = 1;                // ms until the next hover pick; the first waits 1 ms
   int MiniMapOrderGuard;                 // ms until the minimap takes another order
   float EdgeScrollRamp;                  // 0..1
   int FieldSelCount, FieldOrdCount;      // select and order commands that reached the field
   int MouseTaken;                        // the widget tree consumed this frame's mouse
   int MouseOnMiniMap;                    // the cursor lies in the minimap square
-  int PickCell;                          // land cell under the cursor (editor), -1 none
-  int HoverCell;                         // land cell of the hover pick, -1 none
-  Fgr* HoverFgr;                         // figure of the hover pick
+  int PickCell = -1;                     // land cell under the cursor (editor), -1 none
+  int HoverCell = -1;                    // land cell of the hover pick, -1 none
   int CursorCode;                        // texture slot of the field cursor, 80..85, 0 the plain cursor
   int SideSwitchReq, FloorSwitchReq;     // key commands 9 and 10, carried out next frame
   int LastOrderX, LastOrderZ;            // world point of the last ground or minimap order
-  Fgr* PointOrderFgr;                    // a figure waiting for a ground point (carried with the cursor)
-  int PointOrderSig;                     // its signal number; non-zero arms action 6
-  int PointOrderX, PointOrderZ;
-  int CarriedTex;  // texture slot of the carried figure's icon
 };
 extern t_FieldMouse FieldMouse;
 

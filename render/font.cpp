@@ -17,7 +17,6 @@
 #include "shell/text.h"
 
 FontSetRec FontSet;
-float FontSavedColor[4];
 
 // Font images are small; a wrong name must not pull in a huge file.
 static const long kFontMaxFile = 64L << 20;
@@ -280,7 +279,7 @@ void Font_SetColorCode(int code) {
                 {'t', 190, 190, 190}, {'u', 160, 160, 160}, {'v', 127, 127, 127},
                 {'y', 32, 32, 32}};
   code &= 0xFF;
-  const float* s = FontSavedColor;
+  const float* s = FontSet.FontSavedColor;
   if (code == 1) {
     glColor4f(s[0], s[1], s[2], 0.5f);
     return;
@@ -323,7 +322,7 @@ static void PrintBytes(FontSetRec* set, const char* text, size_t len, int font, 
   if (skipBack < 0 || (size_t)skipBack >= len) skipBack = 0;
   if ((size_t)(skipFront + skipBack) >= len) return;
 
-  glGetFloatv(GL_CURRENT_COLOR, FontSavedColor);
+  glGetFloatv(GL_CURRENT_COLOR, FontSet.FontSavedColor);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, tex);
   glEnable(GL_BLEND);

@@ -29,10 +29,10 @@ struct Font {
 struct FontSetRec {
   uint32_t tex[kFontMax + 1];    // 0 unused
   Font fonts[kFontMax + 1];      // 0 unused
+  float FontSavedColor[4];       // the GL colour as the last print began
 };
 
 extern FontSetRec FontSet;
-extern float FontSavedColor[4];  // the GL colour as the last print began
 
 int FontSet_Load(FontSetRec* set, const char* dir);
 int FontSet_LoadTxt(FontSetRec* set, const char* dir);

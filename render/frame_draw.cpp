@@ -24,7 +24,7 @@ void Fgr_QueueDraw(Fgr* f) {
   if (!RendView_IsCurrentCam(f->KamStudio)) return;
   int k = f->status;
   if (o2::FrustumE && k != fgrLaser && k != fgrLandHolder && k != fgrLandDecal &&
-      !Frustum_BoxIn(SceneFrustum, f->priv_position_x, f->priv_position_y, f->priv_position_z,
+      !Frustum_BoxIn(RendScene.SceneFrustum, f->priv_position_x, f->priv_position_y, f->priv_position_z,
                      2 * f->haf))
     return;
   if (EditModeOn && !f->Active())
@@ -77,7 +77,7 @@ void DrawScene(t_RendScene* s) {
   BatchListBig* big = s->big;
   for (RendView* v = RendView_Begin(s, nullptr); v; v = RendView_Begin(s, v)) {
     if (v->overlay && !v->decal) main = v;
-    RendView_Cur = v;
+    RendScene.RendView_Cur = v;
     if (Owns(v, small[ListSolid])) DrawShare(v, &small[ListSolid]);
     if (Owns(v, big[ListSolidBig])) DrawShare(v, &big[ListSolidBig], 0);
     if (Owns(v, small[ListCutout])) {

@@ -12,20 +12,11 @@
 #include "render/texture.h"
 #include "shell/window_state.h"
 
-int Gl2D_Flag = 0;
-float Gl_FogColor[4] = {0.5f, 0.5f, 0.5f, 1.0f};
-float Gl_FrameColors[20] = {1.0f, 1.0f, 1.0f, 0.9f,  0.08f, 0.8f, 0.8f, 0.8f, 0.08f, 0.9f,
-                            1.0f, 1.0f, 1.0f, 0.08f, 0.9f,  0.7f, 0.7f, 0.7f, 0.9f,  0.08f};
-float Circle64[65 * 2];
-float Circle32[33 * 2];
-// Stopped until a new world starts them.
-TimeMsTimer Anim3[3] = {{0, 1000, 0, 0, 0, 0, -1, 0, 0, 0},
-                        {0, 1000, 0, 0, 0, 0, -1, 0, 0, 0},
-                        {0, 1000, 0, 0, 0, 0, -1, 0, 0, 0}};
+t_Gl2D Gl2D;
 
 int Gl2D_Begin(double left, double right, double bottom, double top) {
-  if (Gl2D_Flag > 0) return 0;
-  Gl2D_Flag = 1;
+  if (Gl2D.Gl2D_Flag > 0) return 0;
+  Gl2D.Gl2D_Flag = 1;
   glDisable(GL_DEPTH_TEST);
   glDepthMask(GL_FALSE);
   glMatrixMode(GL_PROJECTION);
@@ -39,10 +30,10 @@ int Gl2D_Begin(double left, double right, double bottom, double top) {
 }
 
 void Gl2D_End() {
-  if (Gl2D_Flag <= 0) return;
+  if (Gl2D.Gl2D_Flag <= 0) return;
   glEnable(GL_DEPTH_TEST);
   glDepthMask(GL_TRUE);
-  Gl2D_Flag = 0;
+  Gl2D.Gl2D_Flag = 0;
   glMatrixMode(GL_MODELVIEW);
   glPopMatrix();
   glMatrixMode(GL_PROJECTION);
@@ -129,7 +120,7 @@ static void Quad2D(const float* xy, const float* st, const float* rgba, int fill
 
 static void Rect2D(float x, float y, float w, float h, int fill, float t0, float t1,
                    const float* rgba) {
-  if (Gl2D_Flag != 1) return;
+  if (Gl2D.Gl2D_Flag != 1) return;
   const float xy[8] = {x, y, x + w, y, x + w, y + h, x, y + h};
   const float st[8] = {0, t0, 1, t0, 1, t1, 0, t1};
   Quad2D(xy, st, rgba, fill);
@@ -153,7 +144,7 @@ void Gl2D_TexRectCorners(float x1, float y1, float x2, float y2, float t0, float
 
 void Gl2D_TexQuad4(float p0x, float p0y, float p1x, float p1y, float p2x, float p2y, float p3x,
                    float p3y, int fill) {
-  if (Gl2D_Flag != 1) return;
+  if (Gl2D.Gl2D_Flag != 1) return;
   const float xy[8] = {p3x, p3y, p2x, p2y, p1x, p1y, p0x, p0y};
   const float st[8] = {0, 0, 1, 0, 1, 1, 0, 1};
   Quad2D(xy, st, nullptr, fill);
@@ -252,7 +243,7 @@ void Gl2D_HBar3(int x0, int xmid, int x1, int y, uint8_t er, uint8_t eg, uint8_t
 
 void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, int grow,
                   uint8_t er, uint8_t eg, uint8_t eb, uint8_t mr, uint8_t mg, uint8_t mb) {
-  const float* c = colours ? colours : Gl_FrameColors;
+  const float* c = colours ? colours : Gl2D.Gl_FrameColors;
   if (grow) {
     x -= border;
     y -= border;
@@ -308,7 +299,7 @@ void Gl2D_Cross(int x, int y, int left, int right, int up, int down) {
 void Gl2D_Ellipse(float x1, float y1, float x2, float y2, uint32_t argb, int small) {
   float hw = (x2 - x1) * 0.5f, hh = (y2 - y1) * 0.5f;
   float cx = x1 + hw, cy = y1 + hh;
-  const float* pts = small ? Circle32 : Circle64;
+  const float* pts = small ? Gl2D.Circle32 : Gl2D.Circle64;
   int n = small ? 32 : 64;
   FlatColour(argb);
   glBegin(GL_LINES);
@@ -368,8 +359,8 @@ void Gl_Fog(int mode, float r, float g, float b, float a, float start, float end
     glDisable(GL_FOG);
     return;
   }
-  Gl_FogColor[0] = r, Gl_FogColor[1] = g, Gl_FogColor[2] = b, Gl_FogColor[3] = a;
-  glFogfv(GL_FOG_COLOR, Gl_FogColor);
+  Gl2D.Gl_FogColor[0] = r, Gl2D.Gl_FogColor[1] = g, Gl2D.Gl_FogColor[2] = b, Gl2D.Gl_FogColor[3] = a;
+  glFogfv(GL_FOG_COLOR, Gl2D.Gl_FogColor);
   if (mode == 1) {
     glFogi(GL_FOG_MODE, GL_LINEAR);
     glFogf(GL_FOG_START, start);
@@ -420,20 +411,20 @@ void CirclePoints_Make(float* out, int n, float radius, int dir) {
 }
 
 void CircleTables_Init() {
-  CirclePoints_Make(Circle64, 64, 1.0f, 0);
-  Circle64[128] = Circle64[0], Circle64[129] = Circle64[1];
-  CirclePoints_Make(Circle32, 32, 1.0f, 0);
-  Circle32[64] = Circle32[0], Circle32[65] = Circle32[1];
+  CirclePoints_Make(Gl2D.Circle64, 64, 1.0f, 0);
+  Gl2D.Circle64[128] = Gl2D.Circle64[0], Gl2D.Circle64[129] = Gl2D.Circle64[1];
+  CirclePoints_Make(Gl2D.Circle32, 32, 1.0f, 0);
+  Gl2D.Circle32[64] = Gl2D.Circle32[0], Gl2D.Circle32[65] = Gl2D.Circle32[1];
 }
 
 void Anim3_Init() {
-  TimeMsTimer_Init(&Anim3[0], 0.5f, 0, 1.0f, 0.005f, kTimerPingPong, 10);
-  TimeMsTimer_Init(&Anim3[1], 0.5f, 0, 1.0f, 0.03f, kTimerPingPong, 10);
-  TimeMsTimer_Init(&Anim3[2], 5.0f, 7.0f, 9.0f, 0.03f, kTimerPingPong, 10);
+  TimeMsTimer_Init(&Gl2D.Anim3[0], 0.5f, 0, 1.0f, 0.005f, kTimerPingPong, 10);
+  TimeMsTimer_Init(&Gl2D.Anim3[1], 0.5f, 0, 1.0f, 0.03f, kTimerPingPong, 10);
+  TimeMsTimer_Init(&Gl2D.Anim3[2], 5.0f, 7.0f, 9.0f, 0.03f, kTimerPingPong, 10);
 }
 
 void Anim3_Reset() {
-  for (TimeMsTimer& t : Anim3) TimeMsTimer_Upd(&t, 0);
+  for (TimeMsTimer& t : Gl2D.Anim3) TimeMsTimer_Upd(&t, 0);
 }
 
 int PauseScreen_Draw() {

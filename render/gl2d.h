@@ -5,16 +5,25 @@
 
 #include "shell/frame_clock.h"
 
-extern int Gl2D_Flag;          // 1 inside Gl2D_Begin/Gl2D_End
-extern float Gl_FogColor[4];
-extern float Gl_FrameColors[20];  // default strip colours of Gl2D_Frame3D
-extern float Circle64[65 * 2];
-extern float Circle32[33 * 2];
-// Three pulsing values: [0] (A) the unit overlay, [1] (B) the pause button and the item-slot
-// tooltip, [2] (C) spare.
-extern TimeMsTimer Anim3[3];
+// The 2D mode's state: the flag, the colours and circle tables the drawing calls share, and the
+// pulsing values.
+struct t_Gl2D {
+  int Gl2D_Flag = 0;  // 1 inside Gl2D_Begin/Gl2D_End
+  float Gl_FogColor[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+  // default strip colours of Gl2D_Frame3D
+  float Gl_FrameColors[20] = {1.0f, 1.0f, 1.0f, 0.9f,  0.08f, 0.8f, 0.8f, 0.8f, 0.08f, 0.9f,
+                              1.0f, 1.0f, 1.0f, 0.08f, 0.9f,  0.7f, 0.7f, 0.7f, 0.9f,  0.08f};
+  float Circle64[65 * 2] = {};
+  float Circle32[33 * 2] = {};
+  // Three pulsing values: [0] (A) the unit overlay, [1] (B) the pause button and the item-slot
+  // tooltip, [2] (C) spare. Stopped until a new world starts them.
+  TimeMsTimer Anim3[3] = {{0, 1000, 0, 0, 0, 0, -1, 0, 0, 0},
+                          {0, 1000, 0, 0, 0, 0, -1, 0, 0, 0},
+                          {0, 1000, 0, 0, 0, 0, -1, 0, 0, 0}};
+};
+extern t_Gl2D Gl2D;
 // The play HUD's pulsing brightness (B).
-inline float HudPulse() { return Anim3[1].value; }
+inline float HudPulse() { return Gl2D.Anim3[1].value; }
 
 int Gl2D_Begin(double left, double right, double bottom, double top);
 void Gl2D_End();

@@ -45,7 +45,7 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
       for (int k = 0; k < 4; k++) {
         float rk = r;
         int i = Fix(a + kRot[k], &rk);
-        Set(c, k, x + rk * Dir361.c[i], y + rk * Dir361.s[i], 0);
+        Set(c, k, x + rk * RendScene.Dir361.c[i], y + rk * RendScene.Dir361.s[i], 0);
       }
       break;
     }
@@ -64,7 +64,7 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
     case 6:
       for (int k = 0; k < 4; k++) {
         float rk = s;
-        const float* d = Dir361View[Fix(a + kRot[k], &rk)];
+        const float* d = RendScene.Dir361View[Fix(a + kRot[k], &rk)];
         Set(c, k, x + rk * d[0], y + rk * d[1], z + rk * d[2]);
       }
       if (cmd->kind == 6) Set(c, 0, x, y, z);
@@ -72,16 +72,16 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
     case 7: {
       Set(c, 0, x, y, z);
       float r1 = s;
-      const float* d1 = Dir361View[Fix(std::abs(a) + 315, &r1)];
+      const float* d1 = RendScene.Dir361View[Fix(std::abs(a) + 315, &r1)];
       Set(c, 1, x + r1 * d1[0], y + r1 * d1[1], z + r1 * d1[2]);
-      const float* d2 = Dir361View[45];
-      const float* d3 = Dir361View[135];
+      const float* d2 = RendScene.Dir361View[45];
+      const float* d3 = RendScene.Dir361View[135];
       Set(c, 2, x + s * d2[0], y + s * d2[1], z + s * d2[2]);
       Set(c, 3, x + s * d3[0], y + s * d3[1], z + s * d3[2]);
       break;
     }
     case 8: {
-      float dx = s * Dir361View[180][0], dz = s * Dir361View[180][2], h = cmd->w5;
+      float dx = s * RendScene.Dir361View[180][0], dz = s * RendScene.Dir361View[180][2], h = cmd->w5;
       Set(c, 0, x + dx, y, z + dz), Set(c, 1, x - dx, y, z - dz);
       Set(c, 2, x - dx, y + h, z - dz), Set(c, 3, x + dx, y + h, z + dz);
       break;
@@ -106,7 +106,7 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
       for (int k = 0; k < 4; k++) {
         float rk = s;
         int i = Fix(th[k], &rk);
-        float co = rk * Dir361.c[i], si = rk * Dir361.s[i];
+        float co = rk * RendScene.Dir361.c[i], si = rk * RendScene.Dir361.s[i];
         if (cmd->kind == 12) Set(c, k, x, y + si, z + co);
         else if (cmd->kind == 13) Set(c, k, x + co, y + si, z);
         else Set(c, k, x + co, y, z + si);

@@ -25,8 +25,7 @@
 #include "shell/random.h"
 #include "shell/window_state.h"
 
-int LandVisibleChunks = 0;
-int LandOverviewWait = 0;
+t_LandChunks LandChunks;
 
 // A chunk's bounding box in height: round the land's heights 0..25, with room above and below.
 constexpr float kChunkMidY = 25.0f, kChunkHalfY = 50.0f;
@@ -344,22 +343,23 @@ void LandOverview_Build(Fgr* holder) {
   if (!holder) return;
   LandFloor* fl = (LandFloor*)(visUnderGround == 1 ? holder->landUnder : holder->landSurf);
   if (!fl) return;
-  LandVisibleChunks = 0;
+  LandChunks.LandVisibleChunks = 0;
   for (LandChunk& c : fl->chunk) {
-    c.visible = c.indexCount > 0 && c.indices && c.built &&
-                Frustum_AabbIn(SceneFrustum, c.centre[0] - c.halfSize[0], c.centre[1] - c.halfSize[1],
-                               c.centre[2] - c.halfSize[2], c.centre[0] + c.halfSize[0],
-                               c.centre[1] + c.halfSize[1], c.centre[2] + c.halfSize[2]);
+    c.visible =
+        c.indexCount > 0 && c.indices && c.built &&
+        Frustum_AabbIn(RendScene.SceneFrustum, c.centre[0] - c.halfSize[0], c.centre[1] - c.halfSize[1],
+                       c.centre[2] - c.halfSize[2], c.centre[0] + c.halfSize[0],
+                       c.centre[1] + c.halfSize[1], c.centre[2] + c.halfSize[2]);
     if (!c.visible) continue;
-    LandVisibleChunks++;
+    LandChunks.LandVisibleChunks++;
     int own = c.tex.glName != 0;
     BatchList_Add(&RendScene.small[ListSolid], 0, c.patch, 1, own ? 2 : 1, own ? 1 : c.fixedTexture, 0,
                   0);
   }
-  if (!TimerDown(&LandOverviewWait)) return;
-  LandOverviewWait = kLandOverviewMs;
+  if (!TimerDown(&LandChunks.LandOverviewWait)) return;
+  LandChunks.LandOverviewWait = kLandOverviewMs;
   if (EditModeOn) {
-    LandChunks_RedrawTiles(fl == &LandUnder ? 1 : 0);
+    LandChunks_RedrawTiles(fl == &Land.LandUnder ? 1 : 0);
     LandColourMap_Build(fl);
   }
   if (!fl->overviewTex) return;
@@ -400,7 +400,7 @@ void Land_DrawProjected(Fgr* patch) {
 }
 
 void Gl_DeleteLandTextures() {
-  for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+  for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
     if (!fl->overviewTex) continue;
     glDeleteTextures(1, &fl->overviewTex);
     fl->overviewTex = 0;

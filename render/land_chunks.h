@@ -11,8 +11,11 @@ constexpr int kLandTilePix = 8;       // one cell's tile image in it
 constexpr int kLandOverviewMs = 500;  // the overview and the editor's tiles refresh at most this often
 constexpr int kLandFixedChunk = 41;   // the editor's refresh never redraws this chunk (number 42)
 
-extern int LandVisibleChunks;  // chunks queued this frame
-extern int LandOverviewWait;   // ms until the next overview refresh
+struct t_LandChunks {
+  int LandVisibleChunks;  // chunks queued this frame
+  int LandOverviewWait;   // ms until the next overview refresh
+};
+extern t_LandChunks LandChunks;
 
 // A new world's floor record; the tile types of its inner cells random (2, one in four 3).
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom);

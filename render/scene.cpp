@@ -14,12 +14,6 @@
 #include "shell/window_state.h"
 
 t_RendScene RendScene;
-RendView* RendView_Cur = nullptr;
-RendView PickView;
-float ViewRot3[9];
-t_Dir361 Dir361;
-float Dir361View[kDir361][3];
-float SceneFrustum[kFrustumFloats];
 
 // The view an unused slot holds: the viewport is the window as the settings leave it.
 static void View_Defaults(RendView* v) {
@@ -75,10 +69,10 @@ void RendScene_Ctor2(t_RendScene* s) { Scene_Build(s, false); }
 
 // Static initialisation builds the scene and the picking view before the program starts.
 [[maybe_unused]] static const int sSceneBuilt =
-    (Scene_Build(&RendScene, true), View_Defaults(&PickView), 1);
+    (Scene_Build(&RendScene, true), View_Defaults(&RendScene.PickView), 1);
 
 void RendScene_Reset(t_RendScene* s) {
-  RendView_Cur = nullptr;
+  RendScene.RendView_Cur = nullptr;
   s->head = nullptr;
   s->viewCount = 0;
   for (RendView& v : s->views) View_Defaults(&v);
@@ -131,11 +125,11 @@ void RendView_AddCamera(t_RendScene* s, Fgr* f, int priority) {
 static void Dir361_Build() {
   float a = 0.0f;
   for (int i = 0; i < kDir361; i++) {
-    Dir361.c[i] = std::cos(a);
-    Dir361.s[i] = std::sin(a);
+    RendScene.Dir361.c[i] = std::cos(a);
+    RendScene.Dir361.s[i] = std::sin(a);
     a += 0.01745f;
   }
-  Dir361.built = 1;
+  RendScene.Dir361.built = 1;
 }
 
 static void Viewport(RendView* v) {
@@ -194,11 +188,12 @@ static void ReadBack(RendView* v) {
   float m[16];
   glGetFloatv(GL_MODELVIEW_MATRIX, m);
   for (int c = 0; c < 3; c++)
-    for (int r = 0; r < 3; r++) ViewRot3[3 * c + r] = m[4 * c + r];
-  if (!Dir361.built) Dir361_Build();
+    for (int r = 0; r < 3; r++) RendScene.ViewRot3[3 * c + r] = m[4 * c + r];
+  if (!RendScene.Dir361.built) Dir361_Build();
   for (int i = 0; i < kDir361; i++) {
-    float dc = Dir361.c[i], ds = Dir361.s[i];
-    for (int c = 0; c < 3; c++) Dir361View[i][c] = ViewRot3[3 * c] * dc + ViewRot3[3 * c + 1] * ds;
+    float dc = RendScene.Dir361.c[i], ds = RendScene.Dir361.s[i];
+    for (int c = 0; c < 3; c++)
+      RendScene.Dir361View[i][c] = RendScene.ViewRot3[3 * c] * dc + RendScene.ViewRot3[3 * c + 1] * ds;
   }
 }
 
@@ -237,16 +232,17 @@ void RendView_Apply(RendView* v) {
 
 void RendView_ToPicking(const RendView* v) {
   if (!v) return;
-  PickView.clear = v->clear;
-  for (int i = 0; i < 4; i++) PickView.viewport[i] = v->viewport[i];
-  PickView.camMode = v->camMode;
-  PickView.flatW = v->flatW, PickView.flatH = v->flatH;
-  for (int i = 0; i < 3; i++) PickView.eye[i] = v->eye[i], PickView.target[i] = v->target[i];
-  PickView.fovY = v->fovY, PickView.aspect = v->aspect;
-  PickView.zNear = v->zNear, PickView.zFar = v->zFar;
-  PickView.cam = v->cam;
-  std::memcpy(PickView.modelview, v->modelview, sizeof PickView.modelview);
-  std::memcpy(PickView.projection, v->projection, sizeof PickView.projection);
+  RendScene.PickView.clear = v->clear;
+  for (int i = 0; i < 4; i++) RendScene.PickView.viewport[i] = v->viewport[i];
+  RendScene.PickView.camMode = v->camMode;
+  RendScene.PickView.flatW = v->flatW, RendScene.PickView.flatH = v->flatH;
+  for (int i = 0; i < 3; i++)
+    RendScene.PickView.eye[i] = v->eye[i], RendScene.PickView.target[i] = v->target[i];
+  RendScene.PickView.fovY = v->fovY, RendScene.PickView.aspect = v->aspect;
+  RendScene.PickView.zNear = v->zNear, RendScene.PickView.zFar = v->zFar;
+  RendScene.PickView.cam = v->cam;
+  std::memcpy(RendScene.PickView.modelview, v->modelview, sizeof RendScene.PickView.modelview);
+  std::memcpy(RendScene.PickView.projection, v->projection, sizeof RendScene.PickView.projection);
 }
 
 RendView* RendView_Next(t_RendScene* s, RendView* after) {
@@ -254,13 +250,13 @@ RendView* RendView_Next(t_RendScene* s, RendView* after) {
   if (!v || v->decal) return v;
   Viewport(v);
   Matrices(v);
-  Frustum_Extract(SceneFrustum);
+  Frustum_Extract(RendScene.SceneFrustum);
   return v;
 }
 
 int RendView_SetNext(t_RendScene* s) {
-  RendView_Cur = RendView_Next(s, RendView_Cur);
-  return RendView_Cur ? 1 : 0;
+  RendScene.RendView_Cur = RendView_Next(s, RendScene.RendView_Cur);
+  return RendScene.RendView_Cur ? 1 : 0;
 }
 
 RendView* RendView_Begin(t_RendScene* s, RendView* after) {
@@ -284,11 +280,14 @@ RendView* RendView_Begin(t_RendScene* s, RendView* after) {
   return v;
 }
 
-int RendView_HasCurrent() { return RendView_Cur ? 1 : 0; }
-int RendView_CurFlag2() { return RendView_Cur && RendView_Cur->mainScreen ? 1 : 0; }
-int RendView_CurMode() { return RendView_Cur && RendView_Cur->decal ? 1 : 0; }
+int RendView_HasCurrent() { return RendScene.RendView_Cur ? 1 : 0; }
+int RendView_CurFlag2() { return RendScene.RendView_Cur && RendScene.RendView_Cur->mainScreen ? 1 : 0; }
+int RendView_CurMode() { return RendScene.RendView_Cur && RendScene.RendView_Cur->decal ? 1 : 0; }
 int RendView_IsCurrentCam(int studio) {
-  return RendView_Cur && RendView_Cur->cam && RendView_Cur->cam->KamStudio == studio ? 1 : 0;
+  return RendScene.RendView_Cur && RendScene.RendView_Cur->cam &&
+                 RendScene.RendView_Cur->cam->KamStudio == studio
+             ? 1
+             : 0;
 }
 
 void Gl_PolygonOffsetOff() { glDisable(GL_POLYGON_OFFSET_FILL); }

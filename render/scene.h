@@ -28,7 +28,14 @@ enum SceneBigList {
   kBigLists
 };
 
-// The one scene record (about 12 MB: never on the stack).
+struct t_Dir361 {
+  float c[kDir361];  // cosine of whole degree i
+  float s[kDir361];  // sine
+  int built;
+};
+
+// The one scene record (about 12 MB: never on the stack), with the views and direction tables the
+// passes, the picking and the camera-facing quads read.
 struct t_RendScene {
   RendView views[kRendViews];
   RendView* head;
@@ -41,20 +48,15 @@ struct t_RendScene {
   const void* arrPtr[4];  // last pointers given to the vertex, normal, colour, texcoord arrays
   BatchList small[kSmallLists];
   BatchListBig big[kBigLists];
+  RendView* RendView_Cur;  // the view of the pass running now; null outside the passes
+  RendView PickView;       // the main-screen view as mouse picking and projection read it
+  float ViewRot3[9];       // first three rows of the first three modelview columns
+  t_Dir361 Dir361;
+  float Dir361View[kDir361][3];        // world direction of screen direction i, last view applied
+  float SceneFrustum[kFrustumFloats];  // planes of the view being queued
 };
 
 extern t_RendScene RendScene;
-extern RendView* RendView_Cur;  // the view of the pass running now; null outside the passes
-extern RendView PickView;       // the main-screen view as mouse picking and projection read it
-extern float ViewRot3[9];       // first three rows of the first three modelview columns
-struct t_Dir361 {
-  float c[kDir361];  // cosine of whole degree i
-  float s[kDir361];  // sine
-  int built;
-};
-extern t_Dir361 Dir361;
-extern float Dir361View[kDir361][3];        // world direction of screen direction i, last view applied
-extern float SceneFrustum[kFrustumFloats];  // planes of the view being queued
 
 void RendScene_Ctor(t_RendScene* s);
 void RendScene_Ctor2(t_RendScene* s);  // the same construction again; nothing calls it

@@ -17,8 +17,7 @@
 #include "shell/log.h"
 #include "shell/text.h"
 
-TexTableRec TexTable = {1, {}};
-std::string TexCurName;
+TexTableRec TexTable = {1, {}, {}};
 
 // Whole files read into memory are capped so a wrong name cannot pull in a huge file.
 static const long kTexMaxFile = 256L << 20;
@@ -132,8 +131,9 @@ void Tex_Image2DRgba(TexSlot*, const uint8_t* pixels, int* width, int* height, i
 }
 
 uint8_t* Tex_LoadTga(TexSlot* slot, int level, int* width, int* height, int* bits) {
-  if (level < 1 || TexCurName.size() < 5) return nullptr;
-  std::string name = TexCurName.substr(0, TexCurName.size() - 4) + std::to_string(level) + ".tga";
+  if (level < 1 || TexTable.TexCurName.size() < 5) return nullptr;
+  std::string name =
+      TexTable.TexCurName.substr(0, TexTable.TexCurName.size() - 4) + std::to_string(level) + ".tga";
   ByteBuf block;
   if (!FileReadWhole(&block, name, kTexMaxFile, 0)) return nullptr;
   return TargaDecode(block.data, block.size, width, height, bits);
@@ -155,7 +155,7 @@ static int UploadMips(TexSlot* slot, int mode, GLenum fmt) {
     // A level file of another size or depth would make GL read past its block.
     if (w != lw || h != lh || b != bits) {
       LogInfo("level file %d of %s is %dx%dx%d, needs %dx%dx%d: not used\n", k,
-              TexCurName.c_str(), w, h, b, lw, lh, bits);
+              TexTable.TexCurName.c_str(), w, h, b, lw, lh, bits);
       free(level);
       continue;
     }
@@ -321,8 +321,8 @@ int Tex_LoadPack(TexTableRec* table, const char* listName) {
   std::ifstream in;
   if (!FileOpenIn(in, listName, std::ios::binary)) return 0;
   auto fail = [&]() {
-    LogInfo("texture list %s: entry %s failed\n", listName, TexCurName.c_str());
-    Rend_ErrorBox(TexCurName.c_str(), "Err", MB_ICONINFORMATION);
+    LogInfo("texture list %s: entry %s failed\n", listName, TexTable.TexCurName.c_str());
+    Rend_ErrorBox(TexTable.TexCurName.c_str(), "Err", MB_ICONINFORMATION);
     return 0;
   };
   std::string line;
@@ -338,8 +338,8 @@ int Tex_LoadPack(TexTableRec* table, const char* listName) {
     TexSlot* s = &table->slots[n];
     if (s->glName) return fail();
     if (!TextGetLine(in, line)) return fail();
-    TexCurName = TextTrimS(line);
-    if (!Tex_LoadFile(s, TexCurName.c_str())) return fail();
+    TexTable.TexCurName = TextTrimS(line);
+    if (!Tex_LoadFile(s, TexTable.TexCurName.c_str())) return fail();
     int mip;
     if (!ReadLineInt(in, &mip)) {
       Tex_FreePixels(s);

@@ -11,10 +11,10 @@ constexpr int kTexSlots = 501;  // slots 0..500
 struct TexTableRec {
   int32_t count;  // 1 when empty; after Tex_LoadPack the last slot read plus one
   TexSlot slots[kTexSlots];
+  std::string TexCurName;  // file of the entry being loaded; level files derive from it
 };
 
 extern TexTableRec TexTable;
-extern std::string TexCurName;  // file of the entry being loaded; level files derive from it
 
 // Slot operations.
 void Tex_Bind(TexTableRec* table, int n);  // n outside 0..500 does nothing

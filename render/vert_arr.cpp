@@ -62,7 +62,7 @@ float* Quad_Rotate(t_DecalVerts*, float* out, float x, float y, float z, float s
   if (!out) return nullptr;
   static const int kCorner[4] = {225, 315, 45, 135};
   for (int k = 0; k < 4; k++) {
-    const float* d = Dir361View[Dir361_Wrap(angle + kCorner[k])];
+    const float* d = RendScene.Dir361View[Dir361_Wrap(angle + kCorner[k])];
     out[3 * k] = x + size * d[0];
     out[3 * k + 1] = y + size * d[1];
     out[3 * k + 2] = z + size * d[2];
@@ -73,7 +73,7 @@ float* Quad_Rotate(t_DecalVerts*, float* out, float x, float y, float z, float s
 float* Quad_Segment(t_DecalVerts*, float* out, float x, float y, float z, float length, float halfWidth,
                     int angle, int mode, float taper) {
   if (!out) return nullptr;
-  const float* d = Dir361View[Dir361_Wrap(angle)];
+  const float* d = RendScene.Dir361View[Dir361_Wrap(angle)];
   float p[3] = {x, y, z};
   float e[3] = {x + length * d[0], y + length * d[1], z + length * d[2]};
   if (mode == 1) {
@@ -81,7 +81,7 @@ float* Quad_Segment(t_DecalVerts*, float* out, float x, float y, float z, float 
                    e[0], e[1] - halfWidth, e[2], e[0], e[1] + halfWidth, e[2]};
     std::memcpy(out, c, sizeof c);
   } else if (mode == 0 || mode == 2) {
-    const float* s = Dir361View[Dir361_Wrap(angle + 90)];
+    const float* s = RendScene.Dir361View[Dir361_Wrap(angle + 90)];
     float t = mode == 2 ? taper : 1.0f;
     for (int i = 0; i < 3; i++) {
       float n = halfWidth * s[i];
@@ -117,12 +117,12 @@ void Dir361_DebugDraw() {
   for (int i = 0; i < kDir361; i++) {
     glColor3f(i / 360.0f, 0.5f, 0.2f);
     glVertex3f(0, 0, 0);
-    glVertex3fv(Dir361View[i]);
+    glVertex3fv(RendScene.Dir361View[i]);
   }
   glEnd();
   glBegin(GL_QUADS);
   static const int kCorner[4] = {225, 315, 45, 135};
-  for (int k : kCorner) glVertex3fv(Dir361View[k]);
+  for (int k : kCorner) glVertex3fv(RendScene.Dir361View[k]);
   glEnd();
 }
 

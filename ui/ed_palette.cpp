@@ -96,7 +96,7 @@ void EdPalette_Apply(int drag) {
     // A drag passes each frame over the cell under the cursor: a second coat would only make the
     // cell's figure again.
     if (drag && k.tile == b[0] && k.objCode == b[1] && k.cursor == b[2] && k.flag == b[3]) return;
-    EdModified = 1;
+    ModeWords.EdModified = 1;
     k.tile = b[0];
     k.objCode = b[1];
     k.cursor = b[2];
@@ -104,10 +104,10 @@ void EdPalette_Apply(int drag) {
     Fgr_CreateByCode(cells, &cell);
     return;
   }
-  EdModified = 1;
+  ModeWords.EdModified = 1;
   switch (tool) {
     case 22:
-      if (Fgr* unit = Fgr_Create(kUnitKombi, PlayerSide, 0))
+      if (Fgr* unit = Fgr_Create(kUnitKombi, Sides.PlayerSide, 0))
         Fgr_CellMoveTo(unit, cell, 0, visUnderGround, 0);
       else
         LogInfo("\nEdPalette: no unit made for cell %d (no room)", cell);

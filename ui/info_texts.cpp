@@ -50,7 +50,7 @@ Fgr* ChainAt(Fgr* head, int n) {
 
 // The figure of the offer set shown (the first queued), or null.
 Fgr* OfferFgr() {
-  const int n = RangQueue[kRangQueueSlots].fgr;
+  const int n = Ranks.RangQueue[kRangQueueSlots].fgr;
   if (t_Fgrs::mOut(n)) return nullptr;
   Fgr* f = &Fgrs.mf[n];
   return f->Status() ? f : nullptr;
@@ -171,12 +171,12 @@ void KnoCb_SideRes(GuiWin* w) {
   if (w->hover) Outline(w);
   std::string text;
   switch (code) {
-    case 1: text = StrFmt("E%5d", SideEnerCur); break;
-    case 2: text = StrFmt("M%5d", SideMatCur); break;
-    case 3: text = StrFmt("р%3d", SideGemCur[1]); break;
-    case 4: text = StrFmt("с%3d", SideGemCur[2]); break;
-    case 5: text = StrFmt("а%3d", SideGemCur[3]); break;
-    case 6: text = StrFmt("и%3d", SideGemCur[4]); break;
+    case 1: text = StrFmt("E%5d", SideShown.SideEnerCur); break;
+    case 2: text = StrFmt("M%5d", SideShown.SideMatCur); break;
+    case 3: text = StrFmt("р%3d", SideShown.SideGemCur[1]); break;
+    case 4: text = StrFmt("с%3d", SideShown.SideGemCur[2]); break;
+    case 5: text = StrFmt("а%3d", SideShown.SideGemCur[3]); break;
+    case 6: text = StrFmt("и%3d", SideShown.SideGemCur[4]); break;
     default: text = "+123"; break;
   }
   glColor4f(1, 1, 1, 1);
@@ -235,7 +235,7 @@ void KnoCb_CaptainOrigin(GuiWin* w) {
 
 void KnoCb_SkilUpHint(GuiWin* w) {
   if (!w || w->number < 1 || w->number > 3 || !OfferFgr()) return;
-  const RangOfferSet& o = RangQueue[kRangQueueSlots];
+  const RangOfferSet& o = Ranks.RangQueue[kRangQueueSlots];
   const int offer = w->number == 1 ? o.a : w->number == 2 ? o.b : o.c;
   Gui_DrawButton(w, Skil_Name(offer), "нажымай-выбирай и этот скил повысится", 1);
 }
@@ -322,7 +322,7 @@ void KnoCb_MenuOptions(GuiWin* w) {
 }
 
 void KnoCb_MenuContinue(GuiWin* w) {
-  if (EtapLoadReqName.empty())
+  if (StageReq.EtapLoadReqName.empty())
     Gui_DrawButton(w, MsgBase_Text(105), "пункт глав меню (Maps/test.etp)", 1);
   else Gui_DrawButton(w, MsgBase_Text(106), "пункт глав меню", 1);
 }
@@ -382,4 +382,4 @@ void Proc_KnoButton2(Fgr* button) {
 // The world's procedure numbers 34 and 56 draw through these two: handed in while the program's
 // globals are made, so that the numbers draw wherever this file is linked, before any frame.
 [[maybe_unused]] static const bool kKnoButtonsHandedIn =
-    (ProcKnoButtonDraw = Proc_KnoButton, ProcKnoButton2Draw = Proc_KnoButton2, true);
+    (ProcHooks.ProcKnoButtonDraw = Proc_KnoButton, ProcHooks.ProcKnoButton2Draw = Proc_KnoButton2, true);

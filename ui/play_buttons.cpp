@@ -47,7 +47,7 @@ void DbgLine(GuiWin* w, const std::string& text, const char* hint) {
 // The player's captain of icon n (1..4) found this frame, else none.
 Fgr* CaptainFgr(int n) {
   if (n < 1 || n > 4) return nullptr;
-  const int slot = FoundBoss[n];
+  const int slot = SelList.FoundBoss[n];
   return slot >= 1 && slot < kFgrsSlots ? &Fgrs.mf[slot] : nullptr;
 }
 
@@ -55,9 +55,9 @@ Fgr* CaptainFgr(int n) {
 
 void RangPanel_ApplyReq() {
   if (!MsgPanel) return;
-  if (RangPanelReq == kRangPanelShow) MsgPanel->visible = 1;
-  if (RangPanelReq == kRangPanelHide) MsgPanel->visible = 0;
-  RangPanelReq = kRangPanelNone;
+  if (Ranks.RangPanelReq == kRangPanelShow) MsgPanel->visible = 1;
+  if (Ranks.RangPanelReq == kRangPanelHide) MsgPanel->visible = 0;
+  Ranks.RangPanelReq = kRangPanelNone;
 }
 
 void PlayScreen_Draw(GuiWin* w) {
@@ -228,7 +228,7 @@ void FloorBox_Draw(GuiWin* w) {
   Gl_BlendMode(38);
   glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
   Fill(w, 1);
-  MiniMap_Draw(SideTab, 0);
+  MiniMap_Draw(Sides.SideTab, 0);
   if (!w->hover) return;
   Tex_Bind(&TexTable, kTxFloorboxHover);
   Gl_BlendMode(38);

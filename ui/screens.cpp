@@ -308,7 +308,7 @@ void BuildPlayScreen(GuiWin* panel) {
   Hidden(MsgPanel);
   // The rank-up offers queue only once there is a panel to show them; the screen's own draw shows
   // and hides it on their requests.
-  RangPanelExists = 1;
+  Ranks.RangPanelExists = 1;
   panel->draw = PlayScreen_Draw;
 
   CodeWinBox =

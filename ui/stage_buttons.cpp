@@ -8,34 +8,34 @@
 
 int Etap_NewGameBtn(GuiWin* w) {
   if (!w) return 0;
-  PlitBuildOn = 0;
+  StageReq.PlitBuildOn = 0;
   Etap_NewGame(w->clickCode == 2);
   SetProgramMode(kModeEditor);
-  PlitBuildOn = 1;
+  StageReq.PlitBuildOn = 1;
   return 1;
 }
 
 int Etap_RequestLoadTest(GuiWin* w) {
   if (!w) return 0;
-  EtapLoadReqLoc = 1;
-  EtapLoadReqName = "Maps/test.etp";
+  StageReq.EtapLoadReqLoc = 1;
+  StageReq.EtapLoadReqName = "Maps/test.etp";
   SetProgramMode(kModePlay);
   return 1;
 }
 
 int Etap_RequestLoadTest2(GuiWin* w) {
   if (!w) return 0;
-  EtapLoadReqLoc = 1;
-  EtapLoadReqName = "Maps/test2.etp";
+  StageReq.EtapLoadReqLoc = 1;
+  StageReq.EtapLoadReqName = "Maps/test2.etp";
   SetProgramMode(kModePlay);
   return 1;
 }
 
 int Etap_RequestLoadDefault(GuiWin* w) {
   if (!w) return 0;
-  if (EtapName.empty()) {
-    EtapLoadReqLoc = 1;
-    EtapLoadReqName = "Maps/test.etp";
+  if (StageReq.EtapName.empty()) {
+    StageReq.EtapLoadReqLoc = 1;
+    StageReq.EtapLoadReqName = "Maps/test.etp";
   }
   SetProgramMode(kModePlay);
   return 1;

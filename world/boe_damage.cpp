@@ -13,8 +13,6 @@
 #include "shell/text.h"
 #include "world/combat.h"
 
-int HitLogLastMs;
-
 namespace {
 
 constexpr int kHitBurstGapMs = 8000;  // a pause this long between hits starts a new paragraph
@@ -86,8 +84,8 @@ void Boe_Damage(Fgr* attacker, FBu* attackerFbu, Sta* list, FKu* gunFku, Fgr* ta
 
   // Every damage call ends a quiet spell with its blank line, area damage and targets without a
   // rank too, so the log shows where the fighting paused.
-  if (GameMs - HitLogLastMs > kHitBurstGapMs) LogInfo("\n");
-  HitLogLastMs = GameMs;
+  if (GameMs - Combat.HitLogLastMs > kHitBurstGapMs) LogInfo("\n");
+  Combat.HitLogLastMs = GameMs;
 
   const char* arrow = Fgr::Owner(attacker) == 2 ? "->-" : "o>-";
   if (attacker) {
@@ -103,32 +101,32 @@ void Boe_Damage(Fgr* attacker, FBu* attackerFbu, Sta* list, FKu* gunFku, Fgr* ta
     const StaEntry& e = list->e[i];
     if (e.id == 0) break;
     if (e.cls && e.cls != cls) continue;
-    BoeKan = e.id;
-    BoeVal = e.value;
+    BoeFilter.BoeKan = e.id;
+    BoeFilter.BoeVal = e.value;
     if (attacker) LogInfo("\n   s<%13s>%3d.  ", Boe_KanChars(e.id), e.value);
     if (!e.gunStage) {
-      if (attacker) LogInfo("same_out:%3d   %s  ", BoeVal, arrow);
+      if (attacker) LogInfo("same_out:%3d   %s  ", BoeFilter.BoeVal, arrow);
     } else if (quality == 1) {
-      if (attacker) LogInfo("dmg_out:%3d(bad)   %s  ", BoeVal, arrow);
+      if (attacker) LogInfo("dmg_out:%3d(bad)   %s  ", BoeFilter.BoeVal, arrow);
     } else if (quality == 2) {
       FKu_ApplyScaled(gunFku, 1.5f);
-      if (attacker) LogInfo("dmg_out:%3d(good)   %s  ", BoeVal, arrow);
+      if (attacker) LogInfo("dmg_out:%3d(good)   %s  ", BoeFilter.BoeVal, arrow);
     } else if (quality == 3) {
       int k = Rand() % 3 + 1;
       float base = target->GabarSkeletal ? 0.4f : target->GabarIsFat ? 0.8f : 0.6f;
       FKu_ApplyScaled(gunFku, k * 0.1f + base);
-      if (attacker) LogInfo("dmg_out:%3d(drob)   %s  ", BoeVal, arrow);
+      if (attacker) LogInfo("dmg_out:%3d(drob)   %s  ", BoeFilter.BoeVal, arrow);
     } else {
       FKu_ApplyScaled(gunFku, 1.0f);
-      if (attacker) LogInfo("dmg_out:%3d()   %s  ", BoeVal, arrow);
+      if (attacker) LogInfo("dmg_out:%3d()   %s  ", BoeFilter.BoeVal, arrow);
     }
     if (e.midStage && attackerFbu) FBu_ApplyKind2(attackerFbu);
-    if (attacker) LogInfo("mid:%3d  %s  ", BoeVal, arrow);
+    if (attacker) LogInfo("mid:%3d  %s  ", BoeFilter.BoeVal, arrow);
     FBu_ApplyKind3(&target->UN->fbu);
-    if (BoeVal > 0) {
-      if (attacker) LogInfo("set:%3d", BoeVal);
+    if (BoeFilter.BoeVal > 0) {
+      if (attacker) LogInfo("set:%3d", BoeFilter.BoeVal);
       // 9999 is reserved and names no counter.
-      if (e.id <= 9998) BoeCnt_AddNow(T, e.id, BoeVal, e.subtract);
+      if (e.id <= 9998) BoeCnt_AddNow(T, e.id, BoeFilter.BoeVal, e.subtract);
     }
   }
 

@@ -22,7 +22,7 @@
 #include "world/selection.h"
 #include "world/unit_upkeep.h"
 
-Fgr* AutoTargBlocked;
+t_Combat Combat;
 
 namespace {
 
@@ -30,13 +30,15 @@ constexpr float kSpacing = 60.0f;  // two attackers closer than this crowd one s
 
 // Cells that stop a shot: the map of passability layer 1 of the floor, where only the ground
 // itself (border, cliffs) blocks and standing figures leave no mark.
-const uint8_t* ShotMap(int floor) { return floor == 1 ? LandUnder.paf[0] : LandSurface.paf[0]; }
+const uint8_t* ShotMap(int floor) {
+  return floor == 1 ? Land.LandUnder.paf[0] : Land.LandSurface.paf[0];
+}
 
 int SeenBy(int side, const Fgr* f) { return Fgr_Int5Get(side, f); }
 
 int* SideRecord(int side) {
   if (side < 1 || side > kSides) return nullptr;
-  for (auto& rec : SideTab)
+  for (auto& rec : Sides.SideTab)
     if (rec[kSideId] == side) return rec;
   return nullptr;
 }
@@ -282,7 +284,7 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
                 .a = tx,
                 .b = 12.0f,
                 .c = tz,
-                .tex = side == PlayerSide ? kTxBeamOwn : kTxBeamFoe,
+                .tex = side == Sides.PlayerSide ? kTxBeamOwn : kTxBeamFoe,
                 .floor = floor,
                 .r = 1.0f,
                 .g = 1.0f,
@@ -300,7 +302,7 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
 }
 
 void Boe_Attack(Fgr* unit) {
-  AutoTargBlocked = nullptr;
+  Combat.AutoTargBlocked = nullptr;
   if (!unit) return;
   auto keep = [unit](Fgr*& t) {
     if (t && (t->UnderGround != unit->UnderGround || Fgr_NoFightPair(t, unit))) t = nullptr;
@@ -338,7 +340,7 @@ void Boe_Attack(Fgr* unit) {
     }
   }
 
-  if (side == PlayerSide && unit->FindAutoTarg == 0) return;
+  if (side == Sides.PlayerSide && unit->FindAutoTarg == 0) return;
 
   if (Fgr* t = unit->P_AutoTarg) {
     if (t->isMort) {
@@ -349,8 +351,8 @@ void Boe_Attack(Fgr* unit) {
       else
         unit->P_AutoTarg = nullptr;
       return;
-    } else if (side == PlayerSide || unit->P_FireTarg) {
-      AutoTargBlocked = t;
+    } else if (side == Sides.PlayerSide || unit->P_FireTarg) {
+      Combat.AutoTargBlocked = t;
     } else if (Rand() % 312 == 89) {
       unit->P_FireTarg = t;
     }
@@ -370,10 +372,10 @@ void Boe_Attack(Fgr* unit) {
   if (count > kSideListMax) count = kSideListMax;
   for (int i = 1; i <= count; i++) {
     Fgr* e = Fgrs_pFgr(rec[kSideSeenList + i]);
-    if (!e || !e->Active() || e->isMort || e->UnderGround != unit->UnderGround || e == AutoTargBlocked ||
-        e->NormAtakTarget < 1)
+    if (!e || !e->Active() || e->isMort || e->UnderGround != unit->UnderGround ||
+        e == Combat.AutoTargBlocked || e->NormAtakTarget < 1)
       continue;
-    if (e->Status() == fgrUnitGen && (side == PlayerSide || Rand() % 32000 != 55)) continue;
+    if (e->Status() == fgrUnitGen && (side == Sides.PlayerSide || Rand() % 32000 != 55)) continue;
     float ex, ey, ez;
     Fgr::PosXYZ(&ex, &ey, &ez, e);
     float dx = ex - ux, dz = ez - uz;

@@ -13,9 +13,13 @@ struct FBu;
 void Boe_Attack(Fgr* unit);    // the attack step
 void Boe_AreaStep(Fgr* unit);  // the unit's area-effect step
 
-// The attack step sets it to an automatic target that is out of the line of fire of a unit that
-// must not lose it; the automatic-target search then passes that figure by.
-extern Fgr* AutoTargBlocked;
+struct t_Combat {
+  // The attack step sets it to an automatic target that is out of the line of fire of a unit that
+  // must not lose it; the automatic-target search then passes that figure by.
+  Fgr* AutoTargBlocked;
+  int HitLogLastMs;  // game time of the last damage call: a blank log line between bursts
+};
+extern t_Combat Combat;
 
 void Boe_Hit(Fgr* attacker, Fgr* target);          // one shot of the attacker's gun
 int Fgr_InFireLine(Fgr* attacker, Fgr* target);  // within the gun's reach and not walled off
@@ -35,7 +39,6 @@ int Fgr_NoFightPair(const Fgr* a, const Fgr* b);  // both born of technology 93.
 // 1 or more with an attacker gets the hit log and gives the attacker experience. Nothing happens
 // without a gun table, a damage list or a target with its unit record in use.
 void Boe_Damage(Fgr* attacker, FBu* attackerFbu, Sta* list, FKu* gunFku, Fgr* target, int quality);
-extern int HitLogLastMs;  // game time of the last damage call: a blank log line between bursts
 
 void Boe_LogMidFilters(const FBu* t);
 void Boe_LogSetFilters(const FBu* t);

@@ -26,7 +26,7 @@ bool LifeEnded(Fgr* f) {
 
 // Outside the editor a figure of another side than the player's is not shown.
 bool ForeignInPlay(const Fgr* f) {
-  return !EditModeOn && Fgr::Owner(f) != 0 && !Fgr_IsOwnedBy(f, PlayerSide);
+  return !EditModeOn && Fgr::Owner(f) != 0 && !Fgr_IsOwnedBy(f, Sides.PlayerSide);
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ void Laser_DrawBeam(Fgr* f) {
     if (k[1] > 360) k[1] -= 360;
     for (int i = 0; i < 4; i++) {
       const bool inTable = k[i] >= 0 && k[i] <= 360;
-      const float* d = Dir361View[inTable ? k[i] : 0];
+      const float* d = RendScene.Dir361View[inTable ? k[i] : 0];
       const float s = inTable ? f->haf : 0.0f;
       FgrQuad.pos[3 * i] = px + d[0] * s;
       FgrQuad.pos[3 * i + 1] = py + d[1] * s;
@@ -111,7 +111,7 @@ void Laser_DrawBeam(Fgr* f) {
 
 void Proc_DrawOwnSprite(Fgr* f) {
   if (!f) return;
-  if (!EditModeOn && (f->Tex1 == 0 || (Fgr::Owner(f) != 0 && Fgr::Owner(f) != PlayerSide))) return;
+  if (!EditModeOn && (f->Tex1 == 0 || (Fgr::Owner(f) != 0 && Fgr::Owner(f) != Sides.PlayerSide))) return;
   BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 2, 0, 0, 0, 1);
 }
 

@@ -29,7 +29,7 @@ void FgrQuad_FgrColour(const Fgr* f) { FgrQuad_Colour(f->fcr, f->fcg, f->fcb, f-
 void FgrQuad_Dirs(float x, float y, float z, float size, int k0, int k1, int k2, int k3) {
   const int k[4] = {k0, k1, k2, k3};
   for (int i = 0; i < 4; i++) {
-    const float* d = Dir361View[Dir361_Wrap(k[i])];
+    const float* d = RendScene.Dir361View[Dir361_Wrap(k[i])];
     FgrQuad.pos[3 * i] = x + d[0] * size;
     FgrQuad.pos[3 * i + 1] = y + d[1] * size;
     FgrQuad.pos[3 * i + 2] = z + d[2] * size;
@@ -46,8 +46,8 @@ void FgrQuad_Pixels(float x0, float y0, float x1, float y1) {
 }
 
 void FgrQuad_Bar(float x, float y, float z, int k, float length, float halfWidth) {
-  const float* d = Dir361View[Dir361_Wrap(k)];
-  const float* s = Dir361View[Dir361_Wrap(k + 90)];
+  const float* d = RendScene.Dir361View[Dir361_Wrap(k)];
+  const float* s = RendScene.Dir361View[Dir361_Wrap(k + 90)];
   const float m[3] = {x, y, z};
   for (int i = 0; i < 3; i++) {
     const float a = m[i] + d[i] * length, w = s[i] * halfWidth;

@@ -43,12 +43,12 @@ void Fog_OctagonCells(float x, float z, float radius, void (*visit)(int cell, vo
 static void OpenCell(int cell, void* fog) { static_cast<uint8_t*>(fog)[cell] = 0; }
 
 void FogVisRebuild(t_Fgrs* c) {
-  memset(LandSurface.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
-  memset(LandUnder.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
+  memset(Land.LandSurface.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
+  memset(Land.LandUnder.FogVis, EditModeOn ? 0 : kFogUnseen, kLandCells);
   if (EditModeOn || !c) return;
   for (int i = 1; i < kFgrsSlots; i++) {
     const Fgr* f = &c->mf[i];
-    if (!f->Active() || !Fgr_IsOwnedBy(f, PlayerSide)) continue;
+    if (!f->Active() || !Fgr_IsOwnedBy(f, Sides.PlayerSide)) continue;
     int r = Fgr::RadiusVis(f);
     if (r > 10) Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)r, OpenCell,
                                  Land_Floor(f->UnderGround)->FogVis);

@@ -81,7 +81,7 @@ void Proc_SpawnerRender(Fgr* f) {
     case 5:
       FgrQuad_Dirs(x, 16, z, 5, 135, 225, 315, 45);
       FgrQuad_TexFull();
-      if (f->trigDamba == PlayerSide) FgrQuad_Colour(0.8f, 0.1f, 0.3f, 1.0f);
+      if (f->trigDamba == Sides.PlayerSide) FgrQuad_Colour(0.8f, 0.1f, 0.3f, 1.0f);
       else FgrQuad_Colour(0.3f, 0.1f, 0.8f, 1.0f);
       FgrQuad_Add(1, 1);
       break;

@@ -28,7 +28,7 @@ void FgrFx_Spawn(float x, float z, float size) {
                          .a = size,
                          .tex = kTxGlow,
                          .imitate = 1,
-                         .owner = PlayerSide,
+                         .owner = Sides.PlayerSide,
                          .floor = visUnderGround,
                          .r = 0.0f,
                          .g = 0.0f,
@@ -44,20 +44,32 @@ static void SideAdd(Fgr* f, int amount, int word, int max, int* mirror) {
   if (!f || !amount) return;
   int side = Fgr::Owner(f);
   if (side < 1 || side > kSides) return;
-  int& v = SideTab[side - 1][word];
+  int& v = Sides.SideTab[side - 1][word];
   v += amount;
   v = v < 0 ? 0 : v > max ? max : v;
-  if (side != PlayerSide) return;
+  if (side != Sides.PlayerSide) return;
   *mirror = v;
   FgrFx_SpawnW(f->priv_position_x, f->priv_position_z, 8.0f);
 }
 
-void Side_AddEner(Fgr* f, int amount) { SideAdd(f, amount, kSideEner, kSideStockMax, &SideEnerCur); }
-void Side_AddMat(Fgr* f, int amount) { SideAdd(f, amount, kSideMat, kSideStockMax, &SideMatCur); }
-void Side_AddGem1(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1, kSideGemMax, &SideGemCur[1]); }
-void Side_AddGem2(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1 + 1, kSideGemMax, &SideGemCur[2]); }
-void Side_AddGem3(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1 + 2, kSideGemMax, &SideGemCur[3]); }
-void Side_AddGem4(Fgr* f, int amount) { SideAdd(f, amount, kSideGem1 + 3, kSideGemMax, &SideGemCur[4]); }
+void Side_AddEner(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideEner, kSideStockMax, &SideShown.SideEnerCur);
+}
+void Side_AddMat(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideMat, kSideStockMax, &SideShown.SideMatCur);
+}
+void Side_AddGem1(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1, kSideGemMax, &SideShown.SideGemCur[1]);
+}
+void Side_AddGem2(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1 + 1, kSideGemMax, &SideShown.SideGemCur[2]);
+}
+void Side_AddGem3(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1 + 2, kSideGemMax, &SideShown.SideGemCur[3]);
+}
+void Side_AddGem4(Fgr* f, int amount) {
+  SideAdd(f, amount, kSideGem1 + 3, kSideGemMax, &SideShown.SideGemCur[4]);
+}
 
 static void Side_AddGem(int k, Fgr* f, int amount) {
   switch (k) {

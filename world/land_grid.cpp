@@ -14,12 +14,6 @@
 #include "shell/random.h"
 #include "world/movement.h"
 
-LandDecal& LandQuad1 = LandDecals[1];
-LandDecal& LandQuad2 = LandDecals[2];
-// The camera looks where the field's view is centred: the minimap, the scrolling and a picked
-// figure all move the one point.
-float& CamLookX = FieldRect.centreX;
-float& CamLookZ = FieldRect.centreZ;
 float CamObzorY = 45.0f;
 
 int Land_CellAt(float x, float z) {
@@ -42,7 +36,7 @@ int Land_CellFromPos(float x, float z, float radius, int, int retry) {
 }
 
 void Land_InitCellFlags() {
-  for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+  for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
     LandFloor_ForgetDecoration(fl);
     for (int c = 0; c < kLandCells; c++) {
       LandKle& k = fl->kle[c];
@@ -57,7 +51,7 @@ void Land_InitCellFlags() {
 
 static void CellQuadSet(LandDecal* q, int cell) {
   if ((unsigned)cell >= (unsigned)kLandCells) return;
-  uint32_t v = (uint32_t)LandSurface.kle[cell].vert;
+  uint32_t v = (uint32_t)Land.LandSurface.kle[cell].vert;
   constexpr uint32_t kUp = Land_VertStep(0, 1), kUpRight = Land_VertStep(1, 1),
                      kRight = Land_VertStep(1, 0);
   const uint32_t ind[6] = {v, v + kUp, v + kUpRight, v, v + kUpRight, v + kRight};
@@ -66,8 +60,8 @@ static void CellQuadSet(LandDecal* q, int cell) {
   q->count = 6;
 }
 
-void Land_CellQuad(int cell) { CellQuadSet(&LandQuad1, cell); }
-void Land_CellQuad2(int cell) { CellQuadSet(&LandQuad2, cell); }
+void Land_CellQuad(int cell) { CellQuadSet(&Land.LandDecals[1], cell); }
+void Land_CellQuad2(int cell) { CellQuadSet(&Land.LandDecals[2], cell); }
 
 int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, const float* b, const float* c) {
   float u[3], w[3], n[3];
@@ -232,11 +226,11 @@ void Land_AttachHolder(int cell, Fgr* f) {
 // Procedure 11 of camera figures: the camera hangs behind the point it looks at.
 void Proc_PlaceAtCursor(Fgr* f) {
   if (!f) return;
-  f->priv_position_x = CamLookX;
-  f->priv_position_z = CamLookZ + 200.0f;
+  f->priv_position_x = FieldRect.CamLookX;
+  f->priv_position_z = FieldRect.CamLookZ + 200.0f;
   Fgr_NoteCell(f);
-  f->laserX = CamLookX;
-  f->laserZ = CamLookZ;
+  f->laserX = FieldRect.CamLookX;
+  f->laserZ = FieldRect.CamLookZ;
   f->kmra_Proj__ObzorY = CamObzorY;
 }
 

@@ -11,12 +11,11 @@
 class Fgr;
 
 // A highlighted cell: two triangles of the surface mesh around its low-corner vertex (count 6 once
-// set), held in the land decal records that the two decal figures draw.
-extern LandDecal& LandQuad1;  // the route target of a unit
-extern LandDecal& LandQuad2;  // a ground order or point order
-
-extern float &CamLookX, &CamLookZ;  // the ground point the camera looks at: the view centre
-extern float CamObzorY;             // the camera's vertical field of view in degrees
+// set), held in the land decal records that the two decal figures draw: Land.LandDecals[1] the
+// route target of a unit, Land.LandDecals[2] a ground order or point order.
+// The ground point the camera looks at is the field's view centre, FieldRect.CamLookX and CamLookZ
+// (render/field.h).
+extern float CamObzorY;  // the camera's vertical field of view in degrees
 
 // The valid cell under a world point, or -1 (also for points off the field and non-finite ones).
 int Land_CellAt(float x, float z);

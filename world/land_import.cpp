@@ -40,28 +40,28 @@ void Land_ImportKm() {
   std::vector<uint32_t> words;
   if (!Km_Read(&words)) {
     ProjX_DefaultMap();
-    EtapLocationNom = 1;
+    StageReq.EtapLocationNom = 1;
     return;
   }
   // Word 0 of every surface cell, border cells too (they stay blocked and get no figure).
-  LandFloor_ForgetDecoration(&LandSurface);
+  LandFloor_ForgetDecoration(&Land.LandSurface);
   for (int c = 0; c < kLandCells; c++) {
     uint8_t b[4] = {(uint8_t)words[c], (uint8_t)(words[c] >> 8), (uint8_t)(words[c] >> 16), (uint8_t)(words[c] >> 24)};
-    memcpy(&LandSurface.kle[c].tile, b, 4);
+    memcpy(&Land.LandSurface.kle[c].tile, b, 4);
   }
-  PlayerSide = 2;
+  Sides.PlayerSide = 2;
   ProjX_ResetFigures(1);
   for (int c = 0; c < kLandCells; c++)
     if (Land_CellValid(c)) {
       int cell = c;
-      Fgr_CreateByCode(LandSurface.kle, &cell);
+      Fgr_CreateByCode(Land.LandSurface.kle, &cell);
     }
-  LandFloor_DecorateMesh(&LandSurface);
-  LandColourMap_Build(&LandSurface);
-  EtapLocationNom = 1;
+  LandFloor_DecorateMesh(&Land.LandSurface);
+  LandColourMap_Build(&Land.LandSurface);
+  StageReq.EtapLocationNom = 1;
 }
 
 void Land_ImportKmAndPlay() {
   Land_ImportKm();
-  ProgModeReq = kModePlay;
+  ModeWords.ProgModeReq = kModePlay;
 }

@@ -34,7 +34,7 @@ static void Decorate(LandFloor* fl) {
 // A stage's own picture of a surface chunk, "<stage>/10NN.tga"; 0 when there is none.
 static int LoadChunkFile(LandChunk* c, int nom) {
   char name[300];
-  snprintf(name, sizeof name, "%s/%d0%02d.tga", EtapName.c_str(), 1, nom + 1);
+  snprintf(name, sizeof name, "%s/%d0%02d.tga", StageReq.EtapName.c_str(), 1, nom + 1);
   Tex_FreePixels(&c->tex);
   Tex_Delete(&c->tex);
   if (Tex_LoadFile(&c->tex, name) && Tex_Create(&c->tex, 0, 1)) {
@@ -49,21 +49,21 @@ static int LoadChunkFile(LandChunk* c, int nom) {
 }
 
 void PlitTextures_Build(int decorate) {
-  LandFloor_DecorateMesh(&LandSurface);
-  LandFloor_DecorateMesh(&LandUnder);
+  LandFloor_DecorateMesh(&Land.LandSurface);
+  LandFloor_DecorateMesh(&Land.LandUnder);
   // Slot 60 is the surface's minimap background (the floor below shows slot 73): only the surface
   // map goes there, so the surface minimap never shows the floor below.
-  LandColourMap_Build(&LandSurface);
+  LandColourMap_Build(&Land.LandSurface);
   int drawn = LandTiles_Begin();
   for (int i = 0; i < kLandChunks; i++) {
-    LandChunk* c = &LandSurface.chunk[i];
+    LandChunk* c = &Land.LandSurface.chunk[i];
     if (c->indexCount <= 0 || c->fixedTexture) continue;
-    if (!LoadChunkFile(c, i) && drawn) LandChunk_DrawTiles(&LandSurface, c);
+    if (!LoadChunkFile(c, i) && drawn) LandChunk_DrawTiles(&Land.LandSurface, c);
   }
   LandTiles_End();
   if (decorate) {
-    Decorate(&LandSurface);
-    Decorate(&LandUnder);
+    Decorate(&Land.LandSurface);
+    Decorate(&Land.LandUnder);
   }
   PassMaps_Rebuild();
 }

@@ -18,13 +18,7 @@
 #include "world/paths.h"
 #include "world/selection.h"
 
-int OrderWaitMs = 0;
-int OrderWaitAtFrame = 0;
-
-int AmbushLeft = 50;
-int AmbushTick = 0;
-int AmbushWait = 9000;
-int AmbushPeriod = 9000;
+t_MoveOrders MoveOrders;
 
 // Runs fn on every unit of a squad holder's chain.
 template <class Fn>
@@ -38,15 +32,15 @@ static int OnFloor(const Fgr* f, int floor) { return f && f->UnderGround == floo
 void Sel_OrderMoveTo(t_SelList* s, float x, float z) {
   if (!s || s->count < 1) return;
   int n = s->count > kSelListMax ? kSelListMax : s->count;
-  if (OrderWaitAtFrame) {
+  if (MoveOrders.OrderWaitAtFrame) {
     int cell = Land_CellAt(x, z);
     if (cell < 0) return;
-    OrderWaitMs = 0;
+    MoveOrders.OrderWaitMs = 0;
     for (int i = 1; i <= n; i++)
       if (s->e[i]) Fgr_SetTargPathKle2(s->e[i], cell);
     return;
   }
-  OrderWaitMs = OrderWaitInit;
+  MoveOrders.OrderWaitMs = OrderWaitInit;
   for (int i = 1; i <= n; i++) {
     if (!s->e[i]) continue;
     s->e[i]->targPathKle2 = 0;
@@ -272,11 +266,13 @@ int Fgr_CrossFloorPortal(Fgr* unit, Fgr* portal) {
 
 // The underground ambush: the first walking unit of the player in a frame counts it down.
 static void AmbushStep(Fgr* f) {
-  if (f->UnderGround != 1 || Fgr::Owner(f) != PlayerSide || AmbushLeft <= 0 || AmbushTick) return;
-  AmbushTick = 1;
-  TimerDown(&AmbushWait);
-  if (AmbushWait || !(Rand() % 2)) return;
-  AmbushWait = AmbushPeriod;
+  if (f->UnderGround != 1 || Fgr::Owner(f) != Sides.PlayerSide || MoveOrders.AmbushLeft <= 0 ||
+      MoveOrders.AmbushTick)
+    return;
+  MoveOrders.AmbushTick = 1;
+  TimerDown(&MoveOrders.AmbushWait);
+  if (MoveOrders.AmbushWait || !(Rand() % 2)) return;
+  MoveOrders.AmbushWait = MoveOrders.AmbushPeriod;
   // The ambushers are the computer's side 1, on the floor of the walking unit.
   float r = (float)(Fgr::RadiusVis(f) - 10);
   float x = f->priv_position_x, z = f->priv_position_z;
@@ -286,7 +282,7 @@ static void AmbushStep(Fgr* f) {
   } else {
     Unit_CreateNear(fgrUnitPeh, prFoot05, 1, x, z, r, 1, fgrDetUnitGun, prUnitGun03);
   }
-  AmbushLeft = AmbushLeft > 0 ? AmbushLeft - 1 : 0;
+  MoveOrders.AmbushLeft = MoveOrders.AmbushLeft > 0 ? MoveOrders.AmbushLeft - 1 : 0;
 }
 
 // One frame of the legs: 1 while the unit is still between two points of its path.

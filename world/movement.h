@@ -8,14 +8,18 @@ struct t_Fgrs;
 struct t_SelList;
 
 constexpr int OrderWaitInit = 1500;  // the waypoint window of ground orders, ms
-extern int OrderWaitMs;       // counted down by the frame step
-extern int OrderWaitAtFrame;  // its value at the start of the frame
 
-// The underground ambush of walking units of the player.
-extern int AmbushLeft;    // ambushes still to come (50 at start)
-extern int AmbushTick;    // set by the first walking unit of a frame; the frame clears it
-extern int AmbushWait;    // countdown to the next chance
-extern int AmbushPeriod;  // its reload, ms
+struct t_MoveOrders {
+  // The waypoint window of ground orders.
+  int OrderWaitMs;       // counted down by the frame step
+  int OrderWaitAtFrame;  // its value at the start of the frame
+  // The underground ambush of walking units of the player.
+  int AmbushLeft = 50;      // ambushes still to come (50 at start)
+  int AmbushTick = 0;       // set by the first walking unit of a frame; the frame clears it
+  int AmbushWait = 9000;    // countdown to the next chance
+  int AmbushPeriod = 9000;  // its reload, ms
+};
+extern t_MoveOrders MoveOrders;
 
 // The player's ground order to the selection; a second one inside the window sets waypoints.
 void Sel_OrderMoveTo(t_SelList* s, float x, float z);

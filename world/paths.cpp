@@ -25,10 +25,7 @@
 #include "world/land_grid.h"
 #include "world/movement.h"
 
-PathSlot PathSlots[kPathSlots];
-int PathGen = kPathGenStart;
-int PathFloor = 0;
-int PathExpanded = 0;
+t_Paths Paths;
 
 namespace {
 
@@ -177,25 +174,25 @@ void HeapRise(int m, uint64_t e) {
 
 template <int N>
 int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int z1, int size) {
-  PathExpanded = 0;
+  Paths.PathExpanded = 0;
   if (slot < 0 || slot >= kPathSlots) return 2;
   const int sc = x0 / size, sr = z0 / size, tc = x1 / size, tr = z1 / size;
   // A figure off the field has no start cell: nothing may be read or written for it.
   if (sc < 0 || sr < 0 || sc >= N || sr >= N) return 2;
   if (sc == tc && sr == tr) return 2;
   if (N == kLandSide ? Land_Passable10(layer, tc, tr) : Land_Passable20(layer, tc, tr)) return 2;
-  if (PathGen > kPathGenWrap) {
+  if (Paths.PathGen > kPathGenWrap) {
     // Both grids share the counter, so both forget their stamps.
     for (PathCell& k : S.cell10) k.stamp = 0;
     for (PathCell& k : S.cell20) k.stamp = 0;
-    PathGen = kPathGenStart;
+    Paths.PathGen = kPathGenStart;
   }
-  const int open = PathGen + 1, closed = PathGen + 2;
-  PathGen += 2;
-  PathSlot& out = PathSlots[slot];
+  const int open = Paths.PathGen + 1, closed = Paths.PathGen + 2;
+  Paths.PathGen += 2;
+  PathSlot& out = Paths.PathSlots[slot];
   out.len = 0;
-  const uint8_t* map = MapOf(PathFloor, layer, N);
-  if (!Reachable(map, LabelsOf(PathFloor, layer, N), N, sc, sr, tc, tr)) return 2;
+  const uint8_t* map = MapOf(Paths.PathFloor, layer, N);
+  if (!Reachable(map, LabelsOf(Paths.PathFloor, layer, N), N, sc, sr, tc, tr)) return 2;
 
   const int start = sr * N + sc, target = tr * N + tc;
   cells[start].g = 0;
@@ -209,7 +206,7 @@ int PathFindN(PathCell* cells, int layer, int slot, int x0, int z0, int x1, int 
     const int pidx = S.itemCell[EntryItem(S.heap[1])];
     PathCell& par = cells[pidx];
     par.stamp = closed;
-    PathExpanded++;
+    Paths.PathExpanded++;
     // The last entry goes to the top and sinks while a child is not above it: the smaller child
     // (the right one on a tie) moves up while it is not above the entry. Along that path of
     // children f never falls, so the hole is first taken down the whole path with one compare a
@@ -340,12 +337,12 @@ int Land_PathFind20(int layer, int slot, int x0, int z0, int x1, int z1) {
 
 int Land_Passable10(int layer, int column, int row) {
   if (!LayerOk(layer) || column < 0 || row < 0 || column >= kLandSide || row >= kLandSide) return 1;
-  return MapOf(PathFloor, layer, kLandSide)[column * kLandSide + row] ? 1 : 0;
+  return MapOf(Paths.PathFloor, layer, kLandSide)[column * kLandSide + row] ? 1 : 0;
 }
 
 int Land_Passable20(int layer, int column, int row) {
   if (!LayerOk(layer) || column < 0 || row < 0 || column >= kLandHalfSide || row >= kLandHalfSide) return 1;
-  return MapOf(PathFloor, layer, kLandHalfSide)[column * kLandHalfSide + row] ? 1 : 0;
+  return MapOf(Paths.PathFloor, layer, kLandHalfSide)[column * kLandHalfSide + row] ? 1 : 0;
 }
 
 int Land_CornerCut10(int layer, int column, int row, int parentColumn, int parentRow) {
@@ -425,8 +422,8 @@ static void PassMaps_MarkTiles(LandFloor* fl) {
 }
 
 void PassMaps_Rebuild() {
-  PassMaps_MarkTiles(&LandSurface);
-  PassMaps_MarkTiles(&LandUnder);
+  PassMaps_MarkTiles(&Land.LandSurface);
+  PassMaps_MarkTiles(&Land.LandUnder);
   PassMaps_Changed();
   PassMaps_StampFigures(&Fgrs);
 }
@@ -434,7 +431,7 @@ void PassMaps_Rebuild() {
 void Fgr_PathPlan(Fgr* f) {
   if (!f || !f->PafLay || !f->targPathKle) return;
   if (f->onPath == 1 && !(f->onPathLen >= 1 && f->onPathNext > 4)) return;
-  PathFloor = f->UnderGround;
+  Paths.PathFloor = f->UnderGround;
   const int target = f->targPathKle;
   float px = f->priv_position_x, pz = f->priv_position_z;
   // An invalid target cell has no point to go to, and a position off the field no start.
@@ -452,11 +449,12 @@ void Fgr_PathPlan(Fgr* f) {
     f->targPathKle2 = 0;
     return;
   }
-  const PathSlot& p = PathSlots[0];
+  const PathSlot& p = Paths.PathSlots[0];
   f->onPath = 1;
   f->onPathNext = 0;
   f->onPathLen = p.len;
-  if (p.len > 3 && Fgr::Owner(f) != PlayerSide && f->P_FireTarg == f->P_AutoTarg && Rand() % 11 == 5) {
+  if (p.len > 3 && Fgr::Owner(f) != Sides.PlayerSide && f->P_FireTarg == f->P_AutoTarg &&
+      Rand() % 11 == 5) {
     Fgr_MoveStateStep(f);
     return;
   }

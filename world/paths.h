@@ -17,10 +17,14 @@ struct PathSlot {
   int len;                   // steps of the last path found in this slot
   int step[kPathBank][2];    // (column, row) in the searched grid's own cells; step 0 follows the start
 };
-extern PathSlot PathSlots[kPathSlots];
-extern int PathGen;    // search generation: open and closed stamps of a search are PathGen + 1, + 2
-extern int PathFloor;  // the floor the next search runs on (set by the caller)
-extern int PathExpanded;  // cells the last search took from its open list
+struct t_Paths {
+  PathSlot PathSlots[kPathSlots];
+  int PathGen =
+      kPathGenStart;     // search generation: open and closed stamps of a search are PathGen + 1, + 2
+  int PathFloor = 0;     // the floor the next search runs on (set by the caller)
+  int PathExpanded = 0;  // cells the last search took from its open list
+};
+extern t_Paths Paths;
 
 // Clears the maps of both floors, blocks them by tile type (and every border cell in every layer),
 // then stamps the standing figures and lets every active figure plan its route.

@@ -36,13 +36,12 @@ void Fgr_ProcLinked(Fgr* unit) {
 }
 
 // --- the numbers of ProcFgr carried here
-void (*ProcKnoButtonDraw)(Fgr* button) = nullptr;
-void (*ProcKnoButton2Draw)(Fgr* button) = nullptr;
+t_ProcHooks ProcHooks;
 void r_Proc_KnoButton_(Fgr* pf) {
-  if (ProcKnoButtonDraw) ProcKnoButtonDraw(pf);
+  if (ProcHooks.ProcKnoButtonDraw) ProcHooks.ProcKnoButtonDraw(pf);
 }
 void r_Proc_KnoButton2_(Fgr* pf) {
-  if (ProcKnoButton2Draw) ProcKnoButton2Draw(pf);
+  if (ProcHooks.ProcKnoButton2Draw) ProcHooks.ProcKnoButton2Draw(pf);
 }
 void r_Triger_Upd_(Fgr* pf) { Triger_Upd(pf); }
 void r_Proc_Bunker_(Fgr* pf) { Proc_Bunker(pf); }

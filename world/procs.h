@@ -21,8 +21,11 @@ void Fgr_ProcLinked(Fgr* unit);
 // Procedures 34 and 56 draw a panel button into the widget being drawn: widget work, which the
 // interface above the world hands in as the program starts (ui/info_texts.cpp). Without it (a
 // program of the world alone) they draw nothing, as they do outside a widget's draw.
-extern void (*ProcKnoButtonDraw)(Fgr* button);
-extern void (*ProcKnoButton2Draw)(Fgr* button);
+struct t_ProcHooks {
+  void (*ProcKnoButtonDraw)(Fgr* button);
+  void (*ProcKnoButton2Draw)(Fgr* button);
+};
+extern t_ProcHooks ProcHooks;
 
 // Update procedures of the fighting figures: 25 a unit that walks and fights, 23 a unit that
 // fights in place, 22 a bunker, 24 a squad holder.

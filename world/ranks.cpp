@@ -22,12 +22,10 @@
 #include "shell/random.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
+#include "world/selection.h"
 #include "world/sides.h"
 
-int RangOfferWaitMs;
-RangOfferSet RangQueue[kRangQueueSlots + 1];
-int RangPanelReq;
-int RangPanelExists;
+t_Ranks Ranks;
 
 namespace {
 
@@ -58,7 +56,7 @@ int NextTier(Fgr* f, int n) {
 // The first figure of kind among a side's own figures of this frame.
 Fgr* OwnOfKind(int side, int kind, int born = -1) {
   if (side < 1 || side > kSides) return nullptr;
-  const int* rec = SideTab[side - 1];
+  const int* rec = Sides.SideTab[side - 1];
   int n = rec[kSideOwnCount];
   if (n > kSideListMax) n = kSideListMax;
   for (int i = 1; i <= n; i++) {
@@ -279,7 +277,7 @@ void Unit_RangChoice(Fgr* unit, int step) {
   Fgr_ExpNextInit(unit);
   int a = 0, b = 0, c = 0;
   OffersOfClass(unit, &a, &b, &c);
-  if (Fgr::Owner(unit) == PlayerSide) {
+  if (Fgr::Owner(unit) == Sides.PlayerSide) {
     Rang_OfferQueue(unit, a, b, c);
     return;
   }
@@ -292,32 +290,32 @@ void Unit_RangChoice(Fgr* unit, int step) {
 // ---------------------------------------------------------------- the offer queue
 
 void Rang_OfferQueue(Fgr* f, int a, int b, int c) {
-  if (!f || !RangPanelExists) return;
-  RangPanelReq = kRangPanelShow;
+  if (!f || !Ranks.RangPanelExists) return;
+  Ranks.RangPanelReq = kRangPanelShow;
   o2::GamePause = 1;
-  RangOfferWaitMs = kRangOfferWait;
-  if (RangQueue[1].fgr) return;  // full: the set is dropped
-  int slot = RangQueue[2].fgr ? 1 : RangQueue[3].fgr ? 2 : RangQueue[4].fgr ? 3 : 4;
-  RangQueue[slot] = {f->nom, a, b, c};
+  Ranks.RangOfferWaitMs = kRangOfferWait;
+  if (Ranks.RangQueue[1].fgr) return;  // full: the set is dropped
+  int slot = Ranks.RangQueue[2].fgr ? 1 : Ranks.RangQueue[3].fgr ? 2 : Ranks.RangQueue[4].fgr ? 3 : 4;
+  Ranks.RangQueue[slot] = {f->nom, a, b, c};
 }
 
 int MsgBox_Next() {
   for (int s = kRangQueueSlots - 1; s >= 1; s--)
-    if (RangQueue[s].fgr) {
-      RangQueue[kRangQueueSlots] = RangQueue[s];
-      RangQueue[s] = {};
+    if (Ranks.RangQueue[s].fgr) {
+      Ranks.RangQueue[kRangQueueSlots] = Ranks.RangQueue[s];
+      Ranks.RangQueue[s] = {};
       return 1;
     }
-  RangQueue[kRangQueueSlots] = {};
+  Ranks.RangQueue[kRangQueueSlots] = {};
   o2::GamePause = 0;
-  RangPanelReq = kRangPanelHide;
+  Ranks.RangPanelReq = kRangPanelHide;
   return 0;
 }
 
 void KnoCb_RangChoice(GuiWin* w) {
-  if (!w || RangOfferWaitMs > 0 || !RangQueue[kRangQueueSlots].fgr) return;
+  if (!w || Ranks.RangOfferWaitMs > 0 || !Ranks.RangQueue[kRangQueueSlots].fgr) return;
   w->consumed = 1;
-  const RangOfferSet& shown = RangQueue[kRangQueueSlots];
+  const RangOfferSet& shown = Ranks.RangQueue[kRangQueueSlots];
   int offer = w->number == 1 ? shown.a : w->number == 2 ? shown.b : w->number == 3 ? shown.c : 0;
   if (offer) Rang_ChoiceApply(Fgrs_pFgr(shown.fgr), offer);
   MsgBox_Next();
@@ -394,9 +392,9 @@ void Proc_RangStep(Fgr* kno) {
     if (r == 1) {
       kno->waitFull = kno->waitNow = h->spelCastFull;
     } else if (r == -1) {
-      FieldMouse.PointOrderFgr = h;
-      FieldMouse.PointOrderSig = 2;
-      FieldMouse.CarriedTex = kTxTarget;
+      WorldMouse.PointOrderFgr = h;
+      WorldMouse.PointOrderSig = 2;
+      WorldMouse.CarriedTex = kTxTarget;
     }
   }
 }
@@ -415,19 +413,19 @@ void Proc_BuildStep(Fgr* kno) {
     }
     return;
   }
-  if (FieldMouse.PointOrderFgr && sig <= 29) return;
+  if (WorldMouse.PointOrderFgr && sig <= 29) return;
   if (visUnderGround != 0) return;
   static const int kCursor[][2] = {{4, kTxTarget}, {5, kTxSprScout}, {6, kTxSprTower}, {8, kTxSprDepot}};
   for (const auto& c : kCursor)
     if (sig == c[0]) {
-      FieldMouse.PointOrderFgr = h;
-      FieldMouse.PointOrderSig = sig;
-      FieldMouse.CarriedTex = c[1];
+      WorldMouse.PointOrderFgr = h;
+      WorldMouse.PointOrderSig = sig;
+      WorldMouse.CarriedTex = c[1];
       return;
     }
-  FieldMouse.PointOrderFgr = nullptr;
-  FieldMouse.PointOrderSig = 0;
-  int cell = Land_CellAt((float)FieldMouse.PointOrderX, (float)FieldMouse.PointOrderZ);
+  WorldMouse.PointOrderFgr = nullptr;
+  WorldMouse.PointOrderSig = 0;
+  int cell = Land_CellAt((float)WorldMouse.PointOrderX, (float)WorldMouse.PointOrderZ);
   if (cell < 0) return;
   const LandKle& k = Land_Layer(h->UnderGround)[cell];
   const float px = k.x + 5.0f, pz = k.z + 5.0f;
@@ -438,7 +436,7 @@ void Proc_BuildStep(Fgr* kno) {
   float hx, hz;
   Fgr::PosXZ(h, &hx, &hz);
   if (!Circles_Touch(hx, hz, 1.0f, px, pz, 30.0f) || k.objCode != 1) return;
-  Fgr* base = OwnOfKind(PlayerSide, fgrAngBunker);
+  Fgr* base = OwnOfKind(Sides.PlayerSide, fgrAngBunker);
   if (!base) return;
   float bx, bz;
   Fgr::PosXZ(base, &bx, &bz);
@@ -447,10 +445,10 @@ void Proc_BuildStep(Fgr* kno) {
   Fgr* b = nullptr;
   float at = 5.0f;
   if (sig == 104) {
-    if (OwnOfKind(PlayerSide, fgrUnitDom, 3) || !Side_Spend300_120(side)) return;
+    if (OwnOfKind(Sides.PlayerSide, fgrUnitDom, 3) || !Side_Spend300_120(side)) return;
     b = Fgr_AddFilled(fgrUnitDom, prBuild09, 0);
   } else if (sig == 105) {
-    if (OwnOfKind(PlayerSide, fgrUnitDom, 9) || !Side_Spend180_60(side)) return;
+    if (OwnOfKind(Sides.PlayerSide, fgrUnitDom, 9) || !Side_Spend180_60(side)) return;
     b = Fgr_AddFilled(fgrUnitDom, prBuild11, 0);
   } else if (sig == 106) {
     if (!Side_Spend90_15(side)) return;
@@ -460,11 +458,11 @@ void Proc_BuildStep(Fgr* kno) {
   if (!b) return;
   Fgr_SetPosition(b, px + at, 0.0f, pz + at);
   b->LandKleLUp = cell;
-  Fgr::SetBanerChain(b, PlayerSide);
+  Fgr::SetBanerChain(b, Sides.PlayerSide);
   // Builder and building sleep while the building goes up; a trigger wakes each of them.
   float hy;
   Fgr::PosXYZ(&hx, &hy, &hz, h);
-  if (Fgr* t = Triger_Create(hx, hy, hz, PlayerSide, 0)) Fgr::WaitStart(t, h->nom, 11000);
+  if (Fgr* t = Triger_Create(hx, hy, hz, Sides.PlayerSide, 0)) Fgr::WaitStart(t, h->nom, 11000);
   Fgr::Deactivate(h);
   float x, y, z;
   Fgr::PosXYZ(&x, &y, &z, b);
@@ -481,7 +479,7 @@ namespace {
 
 // A captain of the computer's side from a combination; none logs `missing`.
 Fgr* TestCaptain(int kombi, const char* missing) {
-  Fgr* c = KombiPreset(kombi, PlayerSide == 3 ? 2 : 3, 0);
+  Fgr* c = KombiPreset(kombi, Sides.PlayerSide == 3 ? 2 : 3, 0);
   if (!c) LogInfo("%s", missing);
   return c;
 }

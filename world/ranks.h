@@ -8,7 +8,6 @@ struct GuiWin;
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure's skill chain, or null
 void Unit_RangChoice(Fgr* unit, int step);  // raise the rank by step and hand out the offers
-extern int RangOfferWaitMs;  // the rank-offer buttons wait this long; the game frame counts it down
 
 void Fgr_ExpNextInit(Fgr* unit);  // a captain's next threshold: 800 + 500 per rank above 1
 
@@ -34,10 +33,14 @@ struct RangOfferSet {
   int a, b, c;
 };
 constexpr int kRangQueueSlots = 4;
-extern RangOfferSet RangQueue[kRangQueueSlots + 1];  // slots 1..4; entry 0 unused
 enum { kRangPanelNone = 0, kRangPanelShow = 1, kRangPanelHide = 2 };
-extern int RangPanelReq;
-extern int RangPanelExists;  // set by the interface once it has built the message panel
+struct t_Ranks {
+  int RangOfferWaitMs;  // the rank-offer buttons wait this long; the game frame counts it down
+  RangOfferSet RangQueue[kRangQueueSlots + 1];  // slots 1..4; entry 0 unused
+  int RangPanelReq;
+  int RangPanelExists;  // set by the interface once it has built the message panel
+};
+extern t_Ranks Ranks;
 void Rang_OfferQueue(Fgr* f, int a, int b, int c);
 // The message panel moves on: the first waiting set becomes the shown one (1); with none waiting
 // the shown set is cleared, the pause lifted and the panel asked to hide (0).

@@ -20,9 +20,8 @@
 #include "world/land_grid.h"
 #include "world/ranks.h"
 
-t_SelList SelList = {{}, 0, {}, kSelTidyMs};
-int FoundBoss[5];
-Fgr* PickHits[kPickHitsMax];
+t_SelList SelList = {{}, 0, {}, kSelTidyMs, {}, {}};
+t_WorldMouse WorldMouse;
 
 // --- the list
 
@@ -44,12 +43,12 @@ void SelList_Clear() { ListClear(&SelList); }
 void SelList_SetOne(t_SelList* s, Fgr* f, int useParent) {
   if (!s || !f) return;
   if (useParent && f->pParent) f = f->pParent;
-  if (ProgMode != kModeEditor && !f->Active()) return;
+  if (ModeWords.ProgMode != kModeEditor && !f->Active()) return;
   ListClear(s);
   s->e[1] = f;
   s->count = 1;
-  FieldMouse.PointOrderFgr = nullptr;
-  FieldMouse.PointOrderSig = 0;
+  WorldMouse.PointOrderFgr = nullptr;
+  WorldMouse.PointOrderSig = 0;
 }
 
 int SelList_Add(t_SelList* s, Fgr* f, int useParent) {
@@ -59,7 +58,7 @@ int SelList_Add(t_SelList* s, Fgr* f, int useParent) {
     for (int i = 1; i <= s->count; i++)
       if (s->e[i] == f) return 0;
   }
-  if (ProgMode != kModeEditor && !f->Active()) return 0;
+  if (ModeWords.ProgMode != kModeEditor && !f->Active()) return 0;
   s->count += 1;
   s->e[s->count] = f;
   return 1;
@@ -70,17 +69,17 @@ int SelectFgrsInRect(t_SelList* s, float x, float y, float w, float h, int singl
   ListClear(s);
   int cx = (int)(x + w / 2), cy = (int)(y + h / 2), iw = (int)w, ih = (int)h;
   if (single) {
-    Fgr* f = PickFgrAt(!EditModeOn, cx, cy, &PickView, iw, ih);
+    Fgr* f = PickFgrAt(!EditModeOn, cx, cy, &RendScene.PickView, iw, ih);
     if (!f || (Fgr::IsUnit(f) && f->isMort)) return 0;
     SelList_SetOne(s, f, 1);
     return 1;
   }
-  int hits = PickFgrAllInRect(1, cx, cy, &PickView, iw, ih);
+  int hits = PickFgrAllInRect(1, cx, cy, &RendScene.PickView, iw, ih);
   Fgr* loner = nullptr;  // a figure that refuses mass selection, taken while it is alone
   int taken = 0;
   for (int i = 0; i < hits; i++) {
-    Fgr* f = PickHits[i];
-    if (!f || (Fgr::IsUnit(f) && f->isMort) || f->baner != PlayerSide) continue;
+    Fgr* f = SelList.PickHits[i];
+    if (!f || (Fgr::IsUnit(f) && f->isMort) || f->baner != Sides.PlayerSide) continue;
     if (f->nonMassSelect && taken > 0) continue;
     taken++;
     if (loner) {
@@ -101,7 +100,7 @@ void SelList_Tidy(t_SelList* s) {
     if (s->count != 1) {
       for (int i = 1; i <= s->count; i++) {
         int owner = Fgr::Owner(s->e[i]);
-        if (owner != 0 && owner != PlayerSide) {
+        if (owner != 0 && owner != Sides.PlayerSide) {
           ListClear(s);
           break;
         }
@@ -129,7 +128,7 @@ void SelList_Tidy(t_SelList* s) {
 
 void SelPending_Clear(Fgr* f) {
   if (!f || EditModeOn) return;
-  if (Fgr::Owner(f) != PlayerSide && !f->KlientVidit && f->isSelected >= 1) SelList_Clear();
+  if (Fgr::Owner(f) != Sides.PlayerSide && !f->KlientVidit && f->isSelected >= 1) SelList_Clear();
 }
 
 // --- picking
@@ -255,17 +254,18 @@ int PickFgrAllInRect(int unitsOnly, int cx, int cy, const RendView* cam, int w, 
   int hits = PickRun(unitsOnly, cx, cy, cam, w, h, buf);
   int n = 0;
   PickWalk(buf, hits, [&](Fgr* f, GLuint) {
-    if (n < kPickHitsMax) PickHits[n++] = f;
+    if (n < kPickHitsMax) SelList.PickHits[n++] = f;
   });
   return n;
 }
 
 Fgr* PickFgrAtCursor(t_Fgrs* c, float x, float y, float w, float h, int ownOnly) {
   if (!c) return nullptr;
-  Fgr* f = PickFgrAt(!EditModeOn, (int)(x + w / 2), (int)(y + h / 2), &PickView, (int)w, (int)h);
+  Fgr* f =
+      PickFgrAt(!EditModeOn, (int)(x + w / 2), (int)(y + h / 2), &RendScene.PickView, (int)w, (int)h);
   if (!f || EditModeOn) return f;
   if (f->isMort) return nullptr;
-  if (ownOnly && Fgr::Owner(f) != PlayerSide && !f->KlientVidit) return nullptr;
+  if (ownOnly && Fgr::Owner(f) != Sides.PlayerSide && !f->KlientVidit) return nullptr;
   return f;
 }
 
@@ -285,16 +285,16 @@ void Fgr_IsSelectedUpd(Fgr* f) {
 
 void Fgr_OfferToSides(Fgr* f) {
   int owner = Fgr::Owner(f);
-  if (owner < 1 || owner > 5 || PlayerSide < 2 || PlayerSide > 5) return;
+  if (owner < 1 || owner > 5 || Sides.PlayerSide < 2 || Sides.PlayerSide > 5) return;
   for (int s = 0; s < kSides; s++) {
-    int* side = SideTab[s];
+    int* side = Sides.SideTab[s];
     int id = side[kSideId];
     if (id <= 0) continue;
     if (side[kSideOwnCount] < kSideListMax && owner == id) {
-      if (id == PlayerSide && f->Status() == fgrUnitHero) {
+      if (id == Sides.PlayerSide && f->Status() == fgrUnitHero) {
         for (int b = 1; b <= 4; b++) {
-          if (!FoundBoss[b]) {
-            FoundBoss[b] = f->nom;
+          if (!SelList.FoundBoss[b]) {
+            SelList.FoundBoss[b] = f->nom;
             break;
           }
         }
@@ -325,7 +325,7 @@ int Fgr_MayCommand(const Fgr* f, int n) {
 
 int Fgr_NotMine(const Fgr* f) {
   if (!f || (Fgr::IsSquadHolder(f) && !f->P2_Sub_Unit)) return 1;
-  return Fgr::Owner(f) != PlayerSide;
+  return Fgr::Owner(f) != Sides.PlayerSide;
 }
 
 Fgr* Fgr_KnoByIndex(Fgr* f, int n) {
@@ -347,7 +347,7 @@ int Fgr_Int5Get(int i, const Fgr* f) { return f && i >= 1 && i <= 5 && f->VidSid
 
 int Fgr_IsBunkerHostOf(int side, const Fgr* f) {
   if (!f || side < 1 || side > kSides || f->bunkerHost <= 0) return 0;
-  int kind = SideTab[side - 1][kSideBunker];
+  int kind = Sides.SideTab[side - 1][kSideBunker];
   return kind != 0 && f->bunkerHost == kind;
 }
 
@@ -362,7 +362,7 @@ int Fgr_RectOverlap(const Fgr* f, float x, float y, float w, float h) {
 
 void PickPoint_SetFromFgr(const Fgr* f) {
   if (!f) return;
-  Fgr::PosXZ(f, &CamLookX, &CamLookZ);
+  Fgr::PosXZ(f, &FieldRect.CamLookX, &FieldRect.CamLookZ);
 }
 
 void PickPoint_SetToPlayerSide() {
@@ -370,7 +370,8 @@ void PickPoint_SetToPlayerSide() {
   for (int i = 1; i < kFgrsSlots; i++) {
     const Fgr* f = &Fgrs.mf[i];
     // A loaded stage's figures wake in the first frame of play: the base figures never do.
-    if (i <= FgrsBaseLast || f->UnderGround != visUnderGround || Fgr::Owner(f) != PlayerSide) continue;
+    if (i <= FgrsBaseLast || f->UnderGround != visUnderGround || Fgr::Owner(f) != Sides.PlayerSide)
+      continue;
     if (Fgr::IsBunkerKind(f)) {
       unit = f;
       break;
@@ -382,7 +383,9 @@ void PickPoint_SetToPlayerSide() {
   // A side already in the view window keeps the view as it is.
   float x, z;
   Fgr::PosXZ(unit, &x, &z);
-  if (std::abs(x - CamLookX) <= FieldRect.spanX / 2 && std::abs(z - CamLookZ) <= FieldRect.spanZ / 2) return;
+  if (std::abs(x - FieldRect.CamLookX) <= FieldRect.spanX / 2 &&
+      std::abs(z - FieldRect.CamLookZ) <= FieldRect.spanZ / 2)
+    return;
   PickPoint_SetFromFgr(unit);
   FieldRect_ClampCentre();
 }

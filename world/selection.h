@@ -21,11 +21,22 @@ struct t_SelList {
   int count;
   Fgr* PanelBtnFgrs[kSelKnoMax + 1];  // the panel-button table
   int tidyWait;  // the 500 ms countdown of the tidy step
+  int FoundBoss[5];             // words 1..4: slot numbers of the player's heroes found this frame
+  Fgr* PickHits[kPickHitsMax];  // the figures of the last rectangle pick, in hit order
 };
 extern t_SelList SelList;
 
-extern int FoundBoss[5];             // words 1..4: slot numbers of the player's heroes found this frame
-extern Fgr* PickHits[kPickHitsMax];  // the figures of the last rectangle pick, in hit order
+// The field mouse's words the world reads and sets: the figure under the cursor, and a figure
+// waiting for a ground point (a point order), which the cursor carries until the field mouse gives
+// it the point. The field mouse of the application keeps the rest of its words to itself.
+struct t_WorldMouse {
+  Fgr* HoverFgr;       // figure of the hover pick
+  Fgr* PointOrderFgr;  // a figure waiting for a ground point (carried with the cursor)
+  int PointOrderSig;   // its signal number; non-zero arms the point order
+  int PointOrderX, PointOrderZ;
+  int CarriedTex;  // texture slot of the carried figure's icon
+};
+extern t_WorldMouse WorldMouse;
 
 int SelList_Contains(const Fgr* f);
 void SelList_Clear();  // the selection emptied: 200 entries null, count 0

@@ -7,9 +7,7 @@
 #include "figures/side.h"
 #include "shell/frame_clock.h"
 
-int SideEnerCur = 0;
-int SideMatCur = 0;
-int SideGemCur[5] = {0, 0, 0, 0, 0};
+t_SideShown SideShown;
 
 static int SideOk(int side) { return side >= 1 && side <= kSides; }
 
@@ -17,18 +15,18 @@ static int Clamp(int v, int hi) { return v < 0 ? 0 : v > hi ? hi : v; }
 
 // Energy and material of a side change by (de, dm); the shown stocks follow the player's side.
 static void SideChange(int side, int de, int dm) {
-  int* r = SideTab[side - 1];
+  int* r = Sides.SideTab[side - 1];
   if (de) r[kSideEner] = Clamp(r[kSideEner] + de, kSideStockMax);
   if (dm) r[kSideMat] = Clamp(r[kSideMat] + dm, kSideStockMax);
-  if (side != PlayerSide) return;
-  if (de) SideEnerCur = r[kSideEner];
-  if (dm) SideMatCur = r[kSideMat];
+  if (side != Sides.PlayerSide) return;
+  if (de) SideShown.SideEnerCur = r[kSideEner];
+  if (dm) SideShown.SideMatCur = r[kSideMat];
 }
 
 // A tested spend: refused, changing nothing, when the side holds less than the price.
 static int Spend(int side, int ener, int mat) {
   if (!SideOk(side)) return 0;
-  const int* r = SideTab[side - 1];
+  const int* r = Sides.SideTab[side - 1];
   if (r[kSideEner] < ener || r[kSideMat] < mat) return 0;
   SideChange(side, -ener, -mat);
   return 1;

@@ -5,9 +5,13 @@
 
 class Fgr;
 
-extern int SideEnerCur;     // the player's energy as shown
-extern int SideMatCur;      // the player's material as shown
-extern int SideGemCur[5];   // the player's gems 1..4 as shown (entry 0 unused)
+// The player's stock as shown.
+struct t_SideShown {
+  int SideEnerCur;    // the player's energy as shown
+  int SideMatCur;     // the player's material as shown
+  int SideGemCur[5];  // the player's gems 1..4 as shown (entry 0 unused)
+};
+extern t_SideShown SideShown;
 
 constexpr int kSideStockMax = 9999;
 constexpr int kSideGemMax = 99;

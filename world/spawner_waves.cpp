@@ -147,8 +147,8 @@ void Proc_KnoProduce(Fgr* button) {
     return;
   }
   Fgr_CellMoveTo(g, b->dXKlv, b->targPathKle, b->UnderGround, 0);
-  if (sig == 104 && !Fgr_IsOwnedBy(g, PlayerSide)) g->MarshMode = 1;
-  if (sig == 105 && !Fgr_IsOwnedBy(b, PlayerSide) && g->P2_Sub_Unit) g->P2_Sub_Unit->MarshMode = 1;
+  if (sig == 104 && !Fgr_IsOwnedBy(g, Sides.PlayerSide)) g->MarshMode = 1;
+  if (sig == 105 && !Fgr_IsOwnedBy(b, Sides.PlayerSide) && g->P2_Sub_Unit) g->P2_Sub_Unit->MarshMode = 1;
 }
 
 void r_Proc_SpawnerWave_(Fgr* pf) { Proc_SpawnerWave(pf); }

@@ -12,7 +12,7 @@
 
 int Etap_AfterLoadReset() {
   Cameras_FitWindow();
-  PlitTextures_Build(PlitBuildOn);
+  PlitTextures_Build(StageReq.PlitBuildOn);
   SelList_Clear();
   // A stage starts on the player's own side, not at the world's corner.
   PickPoint_SetToPlayerSide();
@@ -21,36 +21,38 @@ int Etap_AfterLoadReset() {
 
 void Etap_SetNameAfterLoad() {
   // Only a real ".etp" is taken off: a name chosen without it stays whole.
-  const std::string& n = EtapLoadReqName;
+  const std::string& n = StageReq.EtapLoadReqName;
   bool etp = n.size() >= 4 && n.compare(n.size() - 4, 4, ".etp") == 0;
-  EtapName = etp ? n.substr(0, n.size() - 4) : n;
+  StageReq.EtapName = etp ? n.substr(0, n.size() - 4) : n;
   Etap_AfterLoadReset();
 }
 
 int Etap_ProcRequests() {
-  if (EtapSaveReq && !EtapSaveReqName.empty()) {
-    if (!Etap_Save(EtapSaveReqName)) Etap_SayFailure(1);
-    EtapSaveReq = 0;
+  if (StageReq.EtapSaveReq && !StageReq.EtapSaveReqName.empty()) {
+    if (!Etap_Save(StageReq.EtapSaveReqName)) Etap_SayFailure(1);
+    StageReq.EtapSaveReq = 0;
   }
-  if (EtapLoadReqLoc < 1 || EtapLoadReqName.size() < 5) return 0;
-  bool current = EtapLocationNom >= 1 && !EtapName.empty() && EtapLoadReqName == EtapName + ".etp";
-  if (current && EtapLoadReqLoc == EtapLocationNom) return 0;  // already there: stays pending
+  if (StageReq.EtapLoadReqLoc < 1 || StageReq.EtapLoadReqName.size() < 5) return 0;
+  bool current = StageReq.EtapLocationNom >= 1 && !StageReq.EtapName.empty() &&
+                 StageReq.EtapLoadReqName == StageReq.EtapName + ".etp";
+  if (current && StageReq.EtapLoadReqLoc == StageReq.EtapLocationNom)
+    return 0;  // already there: stays pending
   if (current) {
-    if (Etap_LoadLocation(EtapLoadReqLoc)) {
+    if (Etap_LoadLocation(StageReq.EtapLoadReqLoc)) {
       Etap_AfterLoadReset();
     } else {
-      LogInfo("\nLoadLocationFail: %s %d", EtapLoadReqName.c_str(), EtapLoadReqLoc);
+      LogInfo("\nLoadLocationFail: %s %d", StageReq.EtapLoadReqName.c_str(), StageReq.EtapLoadReqLoc);
       Etap_SayFailure(0);
     }
   } else {
-    if (EtapFile_Load(EtapLoadReqName)) {
+    if (EtapFile_Load(StageReq.EtapLoadReqName)) {
       Etap_SetNameAfterLoad();
     } else {
-      LogInfo("\nLoadEtapFail: %s", EtapLoadReqName.c_str());
+      LogInfo("\nLoadEtapFail: %s", StageReq.EtapLoadReqName.c_str());
       Etap_SayFailure(0);
     }
   }
-  EtapLoadReqLoc = 0;
+  StageReq.EtapLoadReqLoc = 0;
   return 0;
 }
 
@@ -59,10 +61,10 @@ void Etap_NewGame(int askFile) {
   Land_InitCellFlags();
   ProjX_CreateLandAndBunkers();
   o2::LandEdgeWd = 2;
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   if (askFile && Dlg_OpenFile()) {
-    EtapLoadReqName = DlgFilePath;
-    if (EtapFile_Load(EtapLoadReqName)) Etap_SetNameAfterLoad();
+    StageReq.EtapLoadReqName = DlgFilePath;
+    if (EtapFile_Load(StageReq.EtapLoadReqName)) Etap_SetNameAfterLoad();
     else Etap_SayFailure(0);
   }
 }

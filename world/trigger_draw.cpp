@@ -89,7 +89,7 @@ void Proc_FlagRender(Fgr* f) {
     FgrPosAtHeight(p, f, 20);
     FgrQuad_Facing(p[0], p[1], p[2], 7);
     FgrQuad_TexFull();
-    if (Fgr_IsOwnedBy(f, PlayerSide)) FgrQuad_Colour(0.8f, 0.1f, 0.3f, 1.0f);
+    if (Fgr_IsOwnedBy(f, Sides.PlayerSide)) FgrQuad_Colour(0.8f, 0.1f, 0.3f, 1.0f);
     else FgrQuad_Colour(0.3f, 0.1f, 0.8f, 1.0f);
     FgrQuad_Add(1, 1);
   } else if (f->xExpNow == 2) {

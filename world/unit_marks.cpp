@@ -26,9 +26,9 @@ int AnimFrameOf(const int* frames, int kan, int last) {
   int v = frames[kan];
   return v < 0 || v > last ? 0 : v;
 }
-int AnimFlagFrame(int kan) { return AnimFrameOf(FrameWalk1.r.frame, kan, 7); }
-int AnimBonusFrame(int kan) { return AnimFrameOf(FrameWalk2.r.frame, kan, 5); }
-float BlinkAlpha() { return Anim3[0].value; }
+int AnimFlagFrame(int kan) { return AnimFrameOf(FrameWalks.FrameWalk1.r.frame, kan, 7); }
+int AnimBonusFrame(int kan) { return AnimFrameOf(FrameWalks.FrameWalk2.r.frame, kan, 5); }
+float BlinkAlpha() { return Gl2D.Anim3[0].value; }
 
 void Unit_QueueSelFrame(Fgr* f) {
   BatchListBig_Add(&RendScene.big[ListHud2DAdd], 0, f, 3, 0, -1, 0, 1);
@@ -50,9 +50,9 @@ int Fgr_SkilHasSta(const Fgr* f) {
 
 void Unit_QueueRings(Fgr* f) {
   if (!f) return;
-  const bool hovered = FieldMouse.HoverFgr == f;
+  const bool hovered = WorldMouse.HoverFgr == f;
   const bool onlySelected =
-      !FieldMouse.HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
+      !WorldMouse.HoverFgr && f->isSelected > 0 && SelList.count == 1 && SelList.e[1] && !f->pParent;
   if (!hovered && !onlySelected) return;
   if (Fgr::RadiusVis(f) > 1)
     BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 7, 0, kTxGlowAtlas, 0, 1);
@@ -64,10 +64,11 @@ void Unit_QueueRings(Fgr* f) {
 void Proc_MarkSelected(Fgr* f) {
   if (!f) return;
   Fgr_UpdSelMark(f);
-  if (!EditModeOn && !Fgr_IsOwnedBy(f, PlayerSide) && !f->KlientVidit && f->status != fgrSpawner) return;
+  if (!EditModeOn && !Fgr_IsOwnedBy(f, Sides.PlayerSide) && !f->KlientVidit && f->status != fgrSpawner)
+    return;
   if (f->isSelected > 0) Unit_QueueSelFrame(f);
-  if (f == FieldMouse.HoverFgr) Unit_QueueHoverFrame(f);
-  if (f->isSelected > 0 || f == FieldMouse.HoverFgr)
+  if (f == WorldMouse.HoverFgr) Unit_QueueHoverFrame(f);
+  if (f->isSelected > 0 || f == WorldMouse.HoverFgr)
     BatchListBig_Add(&RendScene.big[ListHud2D], 0, f, 10, 0, 0, 0, 1);
   Unit_QueueRings(f);
   if (f->tactic) {
@@ -101,7 +102,7 @@ namespace {
 // not project (behind the camera).
 bool PixelSquare(float x, float y, float z, float h) {
   int sx = -1, sy = -1;
-  if (!Proj_ToScreen(x, y, z, &sx, &sy, &PickView)) return false;
+  if (!Proj_ToScreen(x, y, z, &sx, &sy, &RendScene.PickView)) return false;
   FgrQuad_Pixels((float)sx - h, (float)sy - h, (float)sx + h, (float)sy + h);
   return true;
 }
@@ -154,7 +155,7 @@ void Unit_DrawHudBars(Fgr* f, int sx, int sy) {
   Unit_BarValues(f, &a, &amax, &b, &bmax);
   static const float kOwn[2][3] = {{0.9f, 0.3f, 0.1f}, {1.0f, 0.1f, 0.6f}};
   static const float kOther[2][3] = {{0.5f, 0.5f, 1.0f}, {0.1f, 0.4f, 1.0f}};
-  const auto& fill = Fgr_IsOwnedBy(f, PlayerSide) ? kOwn : kOther;
+  const auto& fill = Fgr_IsOwnedBy(f, Sides.PlayerSide) ? kOwn : kOther;
   Bar(sx, sy, 0, a, amax, fill[0]);
   Bar(sx, sy, 6, b, bmax, fill[1]);
 }
@@ -163,7 +164,7 @@ void Proc_DrawUnitOverlay(Fgr* f) {
   if (!f) return;
   float x, z;
   Fgr::PosXZ(f, &x, &z);
-  const bool own = Fgr_IsOwnedBy(f, PlayerSide);
+  const bool own = Fgr_IsOwnedBy(f, Sides.PlayerSide);
   switch (f->OnR_inFgr) {
     case 1: Fgr_DrawInd(f, x, 0.5f, z); break;
     case 2: {
@@ -227,7 +228,7 @@ void Proc_DrawUnitOverlay(Fgr* f) {
     }
     case 10: {
       int sx = -1, sy = -1;
-      if (Proj_ToScreen(x, 0, z, &sx, &sy, &PickView)) Unit_DrawHudBars(f, sx, sy);
+      if (Proj_ToScreen(x, 0, z, &sx, &sy, &RendScene.PickView)) Unit_DrawHudBars(f, sx, sy);
       break;
     }
     case 12:

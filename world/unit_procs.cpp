@@ -28,7 +28,7 @@ void Fgr_SightTest(Fgr* f) {
   Vec2 at;
   Fgr::PosXZ(f, &at.x, &at.y);
   for (int s = 0; s < kSides; s++) {
-    const int* side = SideTab[s];
+    const int* side = Sides.SideTab[s];
     int id = side[kSideId];
     if (id <= 0 || id == owner) continue;
     int n = side[kSideOwnCount] < kSideListMax ? side[kSideOwnCount] : kSideListMax;
@@ -41,7 +41,7 @@ void Fgr_SightTest(Fgr* f) {
       Fgr::PosXZ(u, &eye.x, &eye.y);
       if (!Circles_TouchV(eye, (float)r, at, f->haf)) continue;
       if (id <= 5) f->VidSide[id] = 1;
-      if (id == PlayerSide) f->KlientVidit = 1;
+      if (id == Sides.PlayerSide) f->KlientVidit = 1;
       break;
     }
   }
@@ -86,7 +86,7 @@ static void HintCell(int cell, void* ctx) {
                          .a = 5.0f,
                          .tex = tex,
                          .imitate = 1,
-                         .owner = PlayerSide,
+                         .owner = Sides.PlayerSide,
                          .floor = visUnderGround,
                          .r = 1,
                          .g = 1,
@@ -99,8 +99,8 @@ static void HintCell(int cell, void* ctx) {
 
 // Hint markers on the cells of the octagon of the captain's sight.
 static void Captain_LayHints(Fgr* f) {
-  bool sideOk = PlayerSide >= 1 && PlayerSide <= kSides;
-  HintRun run{Land_Layer(f->UnderGround), sideOk ? SideTab[PlayerSide - 1][kSideLevel] : 0};
+  bool sideOk = Sides.PlayerSide >= 1 && Sides.PlayerSide <= kSides;
+  HintRun run{Land_Layer(f->UnderGround), sideOk ? Sides.SideTab[Sides.PlayerSide - 1][kSideLevel] : 0};
   Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)Fgr::RadiusVis(f), HintCell, &run);
 }
 
@@ -113,7 +113,7 @@ void Proc_Unit(Fgr* f) {
   Fgr_SightTest(f);
   SelPending_Clear(f);
   Boe_Attack(f);
-  if (Fgr::Owner(f) == PlayerSide) {
+  if (Fgr::Owner(f) == Sides.PlayerSide) {
     if (TimerDown(&f->visualWait)) {
       f->visualWait = f->visualWaitFull;
       if (f->trueCaptain && f->UnderGround == visUnderGround && pFgrSelectedOne(0) == f &&
@@ -148,7 +148,7 @@ void Proc_Bunker(Fgr* f) {
   if (TimerDown(&f->waitNow)) {
     f->waitNow = f->waitFull;
     // A computer bunker orders now and then: signal 4 or 5, each one time in four.
-    if (Fgr::Owner(f) != PlayerSide && Rand() % 2) {
+    if (Fgr::Owner(f) != Sides.PlayerSide && Rand() % 2) {
       f->fromPultSig = 4;
       if (Rand() % 2) f->fromPultSig = 5;
     }

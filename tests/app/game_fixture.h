@@ -21,7 +21,7 @@ class ShippedGameTest : public FramesTest {
  protected:
   void TearDown() override {
     Clock_SetManual(false);
-    EtapLocationNom = 0;
+    StageReq.EtapLocationNom = 0;
     MsgBase_Clear();
     FramesTest::TearDown();
   }
@@ -33,23 +33,24 @@ class ShippedGameTest : public FramesTest {
     Fgrs.ResetAll();
     SelList_Clear();
     GameTick = t_GameTick{0, {}, 1};
-    CamLookX = CamLookZ = 0, CamObzorY = 45;
-    PlitBuildOn = 1;  // a load decorates the land, as in the game
-    OrderWaitMs = OrderWaitAtFrame = 0;
-    AmbushLeft = 50, AmbushWait = AmbushPeriod = 9000, AmbushTick = 0;
+    FieldRect.CamLookX = FieldRect.CamLookZ = 0, CamObzorY = 45;
+    StageReq.PlitBuildOn = 1;  // a load decorates the land, as in the game
+    MoveOrders.OrderWaitMs = MoveOrders.OrderWaitAtFrame = 0;
+    MoveOrders.AmbushLeft = 50, MoveOrders.AmbushWait = MoveOrders.AmbushPeriod = 9000,
+    MoveOrders.AmbushTick = 0;
     FieldMouse.FieldDragState = 0, FieldMouse.HoverPickTimer = 1;
     FieldMouse.MiniMapOrderGuard = 0, FieldMouse.MouseAction = 0;
     o2::GamePause = 0;
     o2::NeedExit = 0;
-    PlayerSide = 2;
-    EtapLocationNom = 0;
-    EtapName.clear();
+    Sides.PlayerSide = 2;
+    StageReq.EtapLocationNom = 0;
+    StageReq.EtapName.clear();
     Clock_SetManual(true, 5000);
     MsLast = TimeGetMs();
     RandSeed(seed);
     init_ProjX();  // the world of the game's start, which the load then replaces
-    EtapLoadReqName = SourcePath("Maps/test.etp");
-    EtapLoadReqLoc = 1;
+    StageReq.EtapLoadReqName = SourcePath("Maps/test.etp");
+    StageReq.EtapLoadReqLoc = 1;
   }
   static void GameFrame(int ms) {
     Clock_Advance(ms);
@@ -67,24 +68,24 @@ class CameraTest : public FramesTest {
   void SetUp() override {
     FramesTest::SetUp();
     ASSERT_TRUE(sOk) << "no headless GL context";
-    PickView = RendView{};
-    PickView.viewport[2] = kCamW;
-    PickView.viewport[3] = kCamH;
+    RendScene.PickView = RendView{};
+    RendScene.PickView.viewport[2] = kCamW;
+    RendScene.PickView.viewport[3] = kCamH;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(60.0, (double)kCamW / kCamH, 1.0, 2000.0);
-    glGetDoublev(GL_PROJECTION_MATRIX, PickView.projection);
+    glGetDoublev(GL_PROJECTION_MATRIX, RendScene.PickView.projection);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(505, 300, 300, 505, 0, 505, 0, 1, 0);
-    glGetDoublev(GL_MODELVIEW_MATRIX, PickView.modelview);
-    OrderWaitMs = 0;
+    glGetDoublev(GL_MODELVIEW_MATRIX, RendScene.PickView.modelview);
+    MoveOrders.OrderWaitMs = 0;
     FieldMouse.MouseAction = FieldMouse.MouseOnMiniMap = FieldMouse.MouseTaken = 0;
   }
   // Points the cursor at world point (x, y, z) and runs the pending mouse action.
   static void Act(int action, float x, float y, float z) {
     int sx, sy;
-    ASSERT_EQ(Proj_ToScreen(x, y, z, &sx, &sy, &PickView), 1);
+    ASSERT_EQ(Proj_ToScreen(x, y, z, &sx, &sy, &RendScene.PickView), 1);
     MouseXf = (float)sx, MouseYf = (float)sy;
     FieldMouse.MouseAction = action;
     MouseSelectByTool();

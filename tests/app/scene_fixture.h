@@ -55,7 +55,7 @@ class SceneTestT : public ::testing::Test {
   // A new context knows none of the texture names an earlier suite's context made.
   static void SetUpTestSuite() {
     sOk = Plat_HeadlessContext(kW, kH) == 1;
-    for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+    for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
       fl->overviewTex = 0;
       for (LandChunk& c : fl->chunk) c.tex.glName = 0;
     }
@@ -82,8 +82,8 @@ class SceneTestT : public ::testing::Test {
     KadrStep = 10;
     EditModeOn = 0;
     visUnderGround = 0;
-    PlayerSide = 2;
-    EtapName = "no_such_stage";
+    Sides.PlayerSide = 2;
+    StageReq.EtapName = "no_such_stage";
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     TileImage(46, kBorder);
     TileImage(47, kMeadow);
@@ -113,19 +113,19 @@ class SceneTestT : public ::testing::Test {
   // plain ground everywhere inside the border on the surface and type 1 below, so that a
   // minimap showing the wrong floor's colours is seen, and the cells the tests look for.
   void BuildWorld() {
-    Tex_GenLumAlpha(&LandSurface, 0);
-    Tex_GenLumAlpha(&LandUnder, 1);
-    for (LandFloor* fl : {&LandSurface, &LandUnder})
+    Tex_GenLumAlpha(&Land.LandSurface, 0);
+    Tex_GenLumAlpha(&Land.LandUnder, 1);
+    for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
       for (int i = 0; i < kLandCells; i++)
         if (Land_CellValid(i))
-          fl->kle[i].tile = fl == &LandUnder ? 1 : 2, fl->kle[i].objCode = fl->kle[i].cursor = 0;
+          fl->kle[i].tile = fl == &Land.LandUnder ? 1 : 2, fl->kle[i].objCode = fl->kle[i].cursor = 0;
     Cell(10, 5)->tile = 1;
     Cell(11, 5)->tile = 3;
     Cell(10, 6)->tile = 5;
     holder_ = Make(fgrLandHolder);
     holder_->KamStudio = 1;
-    holder_->landSurf = &LandSurface;
-    holder_->landUnder = &LandUnder;
+    holder_->landSurf = &Land.LandSurface;
+    holder_->landUnder = &Land.LandUnder;
     holder_->ProcNomDraw = r_LandOverview_Build;
     for (int floor = 0; floor < 2; floor++) {
       for (int i = 0; i < kLandChunks; i++) {
@@ -152,11 +152,11 @@ class SceneTestT : public ::testing::Test {
       c->kmra_Proj__ObzorY = 45, c->kmra_ZNear = 1, c->kmra_ZFar = 420;
     }
     MiniMap_Layout();
-    LandOverviewWait = 0;
+    LandChunks.LandOverviewWait = 0;
     PlitTextures_Build(0);
   }
 
-  static LandKle* Cell(int col, int row) { return &LandSurface.kle[row * kLandSide + col]; }
+  static LandKle* Cell(int col, int row) { return &Land.LandSurface.kle[row * kLandSide + col]; }
 
   // One frame of play: the update adds the camera views, then the frame's draw.
   static void Frame() {

@@ -47,7 +47,7 @@ constexpr int Cell(int col, int row) { return row * kLandSide + col; }
 std::vector<int> CellsWith(int bytes) {
   std::vector<int> cells;
   for (int i = 0; i < kLandCells; i++)
-    if (Bytes(LandSurface.kle[i]) == bytes) cells.push_back(i);
+    if (Bytes(Land.LandSurface.kle[i]) == bytes) cells.push_back(i);
   return cells;
 }
 
@@ -60,7 +60,7 @@ struct StageShape {
 
 StageShape Shape() {
   StageShape s;
-  for (const LandFloor* fl : {&LandSurface, &LandUnder})
+  for (const LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
     for (const LandKle& k : fl->kle) s.cells.push_back(Bytes(k));
   for (int i = 1; i < kFgrsSlots; i++) {
     Fgr* f = &Fgrs.mf[i];
@@ -117,7 +117,7 @@ TEST_F(AppRun, AnEditorSessionMakesAStageThatPlays) {
   EXPECT_EQ(bunker->LandKleLUp, Cell(19, 10));
   EXPECT_EQ(bunker->dXKlv, Cell(19, 9));
   EXPECT_EQ(bunker->dXKlvMax, Cell(20, 9));
-  EXPECT_EQ(LandSurface.kle[Cell(19, 9)].holder, bunker);
+  EXPECT_EQ(Land.LandSurface.kle[Cell(19, 9)].holder, bunker);
   ASSERT_EQ(made[fgrUnitStroi].size(), 1u);
   EXPECT_EQ(Fgr::Owner(made[fgrUnitStroi][0]), 2);
 

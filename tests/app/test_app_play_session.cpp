@@ -78,7 +78,7 @@ WorldValues Values() {
       v.floats.push_back(value);
     }
   }
-  v.sides.assign(&SideTab[0][0], &SideTab[0][0] + kSides * kSideWords);
+  v.sides.assign(&Sides.SideTab[0][0], &Sides.SideTab[0][0] + kSides * kSideWords);
   return v;
 }
 

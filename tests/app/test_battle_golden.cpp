@@ -45,12 +45,12 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   ASSERT_EQ(chdir(here.c_str()), 0);
   ASSERT_EQ(loaded, 1);
   // The floors as the game's start makes them, then the stage over them.
-  Tex_GenLumAlpha(&LandSurface, 0);
-  Tex_GenLumAlpha(&LandUnder, 1);
+  Tex_GenLumAlpha(&Land.LandSurface, 0);
+  Tex_GenLumAlpha(&Land.LandUnder, 1);
   ASSERT_EQ(EtapFile_Load(SourcePath("Maps/test.etp")), 1);
   Fgrs.ClearNovorod();  // the newborn of the load are grown up by the first frame
-  PlayerSide = 2;
-  LandOverviewWait = 0;
+  Sides.PlayerSide = 2;
+  LandChunks.LandOverviewWait = 0;
   PlitTextures_Build(0);
 
   std::vector<Fgr*> mine = UnitsOf(2), theirs = UnitsOf(3);
@@ -64,7 +64,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     Fgr_SetPosition(theirs[i], x, 0, z);
   }
   SelList_SetOne(&SelList, mine[0], 0);
-  FieldMouse.HoverFgr = theirs[0];
+  WorldMouse.HoverFgr = theirs[0];
   // Shots: the player's beam shows with its end glow; the enemy's is not shown to the player.
   float ax, az, bx, bz;
   Fgr::PosXZ(mine[0], &ax, &az);
@@ -99,11 +99,11 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   // The ring decal's triangles (150 indices of its 200) cover the 5 x 5 cells around the selected
   // unit; its texture spans the one cell it is anchored to, two cells west of the unit.
   const int c0 = Land_CellAt(ax, az) - 2 * kLandSide - 2;
-  LandDecal& ring = LandDecals[2];
+  LandDecal& ring = Land.LandDecals[2];
   ring.count = 0, ring.cell = Land_CellAt(ax, az) - 2;
   for (int r = 0; r < 5; r++)
     for (int c = 0; c < 5; c++) {
-      const uint32_t v = (uint32_t)LandSurface.kle[c0 + r * kLandSide + c].vert;
+      const uint32_t v = (uint32_t)Land.LandSurface.kle[c0 + r * kLandSide + c].vert;
       for (uint32_t i : {v, v + 257, v + 258, v, v + 258, v + 1}) ring.ind[ring.count++] = i;
     }
   // Nothing binds a decal figure to its floor yet: the ring's figure is given the surface here.
@@ -111,11 +111,11 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
   for (Fgr& f : Fgrs.mf)
     if (f.status == fgrLandDecal && f.speDecal == &ring) decal = &f;
   ASSERT_TRUE(decal);
-  decal->landSurf = &LandSurface;
+  decal->landSurf = &Land.LandSurface;
   SceneViewportDraw();
   glFinish();
   const Picture shot = WindowPicture(kW, kH);
-  FieldMouse.HoverFgr = nullptr;
+  WorldMouse.HoverFgr = nullptr;
   SelList_Clear();
   ExpectAsGolden(shot, "tests/app/golden/battle_400x300.png");
 

@@ -36,14 +36,14 @@ class EditorTools : public CameraTest {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(60, 150, 160, 60, 0, 40, 0, 1, 0);
-    glGetDoublev(GL_MODELVIEW_MATRIX, PickView.modelview);
-    ProgMode = kModeEditor;
+    glGetDoublev(GL_MODELVIEW_MATRIX, RendScene.PickView.modelview);
+    ModeWords.ProgMode = kModeEditor;
     EditModeOn = 1;
-    EdModified = 0;
+    ModeWords.EdModified = 0;
     EdPaletteTool = 0;
     ClickMode = 1;
     FieldMouse.PickCell = -1;
-    LandQuad2.cell = -1;
+    Land.LandDecals[2].cell = -1;
   }
   void TearDown() override {
     KmdByNum(KMD_RKLIK)->fired = 0;
@@ -52,7 +52,9 @@ class EditorTools : public CameraTest {
     EditModeOn = 0;
     CameraTest::TearDown();
   }
-  static void Point(const float* p) { ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &MouseX, &MouseY, &PickView), 1); }
+  static void Point(const float* p) {
+    ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &MouseX, &MouseY, &RendScene.PickView), 1);
+  }
   // One editor frame with the order command fired.
   static void RightClick() {
     KmdByNum(KMD_RKLIK)->fired = 1;
@@ -99,8 +101,8 @@ TEST_F(EditorTools, EachClickModeOnAValidCellABorderCellOffTheLandAndOnAFigure) 
       SCOPED_TRACE(std::string("click mode ") + std::to_string(mode) + " on " + kWhereName[where]);
       Fgrs.ResetAll();
       SelList_Clear();
-      LandQuad2.cell = -1;
-      OrderWaitMs = 0;  // each row's order is a first one, not a waypoint
+      Land.LandDecals[2].cell = -1;
+      MoveOrders.OrderWaitMs = 0;  // each row's order is a first one, not a waypoint
       Fgr* u = MakeUnit(2, Cell(8, 3));
       Fgr* target = MakeUnit(3, Cell(3, 2));
       SelList_SetOne(&SelList, u, 0);
@@ -121,8 +123,8 @@ TEST_F(EditorTools, EachClickModeOnAValidCellABorderCellOffTheLandAndOnAFigure) 
       EXPECT_EQ(u->MarshKuda, w.kuda);
       EXPECT_EQ(u->activateFgr, w.link < 0 ? target->nom : 0);
       EXPECT_EQ(u->P_FireTarg, w.fire ? target : nullptr);
-      EXPECT_EQ(LandQuad2.cell, w.quad2);
-      EXPECT_EQ(EdModified, 0) << "an order is no tool";
+      EXPECT_EQ(Land.LandDecals[2].cell, w.quad2);
+      EXPECT_EQ(ModeWords.EdModified, 0) << "an order is no tool";
     }
   }
 }
@@ -155,21 +157,21 @@ TEST_F(EditorTools, PaletteToolsOnAValidCellABorderCellAndOffTheLand) {
       LandKle* cells = Land_Layer(0);
       cells[c].x = cells[c].z = 50;  // the corner words the new world writes
       const LandKle border = cells[b];
-      EdModified = 0;
+      ModeWords.EdModified = 0;
       EdPaletteTool = r.tool;
       Point(kGround[where]);
       RightClick();
       const LandKle& k = cells[c];
       if (where != kValid) {
         EXPECT_EQ(FieldMouse.PickCell, -1);
-        EXPECT_EQ(EdModified, 0);
+        EXPECT_EQ(ModeWords.EdModified, 0);
         EXPECT_EQ(Live(), 0);
         EXPECT_EQ(k.tile * 1000000 + k.objCode * 10000 + k.cursor * 100 + k.flag, 2010002);
         EXPECT_EQ(std::memcmp(&cells[b], &border, 4), 0);
         continue;
       }
       EXPECT_EQ(FieldMouse.PickCell, c);
-      EXPECT_EQ(EdModified, 1);
+      EXPECT_EQ(ModeWords.EdModified, 1);
       EXPECT_EQ(k.tile, r.bytes[0]);
       EXPECT_EQ(k.objCode, r.bytes[1]);
       EXPECT_EQ(k.cursor, r.bytes[2]);
@@ -223,7 +225,7 @@ TEST_F(EditorTools, AnF1DragPaintsTheGroundToolsOnlyAndEachCellOnce) {
 
 TEST_F(EditorTools, ArrowsScrollTheFieldAndPageKeysStepTheFieldOfViewWithinItsRange) {
   FieldRect.spanX = FieldRect.spanZ = 320;
-  FieldRect.centreX = FieldRect.centreZ = 1000;
+  FieldRect.CamLookX = FieldRect.CamLookZ = 1000;
   MouseX = 400, MouseY = 300;  // no window edge
   WinWidth = 800, WinHeight = 600;
   Key(WM_KEYDOWN, VK_LEFT);
@@ -231,8 +233,8 @@ TEST_F(EditorTools, ArrowsScrollTheFieldAndPageKeysStepTheFieldOfViewWithinItsRa
   FieldRect_ScrollInput();
   Key(WM_KEYUP, VK_LEFT);
   Key(WM_KEYUP, VK_DOWN);
-  EXPECT_EQ(FieldRect.centreX, 997);
-  EXPECT_EQ(FieldRect.centreZ, 1003);
+  EXPECT_EQ(FieldRect.CamLookX, 997);
+  EXPECT_EQ(FieldRect.CamLookZ, 1003);
   const float keep = CamObzorY;
   struct {
     int key;
@@ -253,7 +255,7 @@ TEST_F(EditorTools, ToolTwentyTwoWithNoRoomMakesNothingAndSaysSo) {
   EdPaletteTool = 22;
   Point(kGround[kValid]);
   RightClick();
-  EXPECT_EQ(EdModified, 1);
+  EXPECT_EQ(ModeWords.EdModified, 1);
   EXPECT_NE(ReadAll(gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"), std::string::npos);
   Fgrs.ResetAll();
 }

@@ -27,8 +27,8 @@ static int CellUnder(int sx, int sy) {
   glReadPixels(sx, sy, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
   if (depth >= 1.0f) return -1;
   double x, y, z;
-  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, PickView.modelview, PickView.projection,
-                    PickView.viewport, &x, &y, &z))
+  if (!gluUnProject(sx + 0.5, sy + 0.5, depth, RendScene.PickView.modelview,
+                    RendScene.PickView.projection, RendScene.PickView.viewport, &x, &y, &z))
     return -1;
   return Grid_CellIndex((int)x, (int)z, 0, 0, 10, 10, 256, 256);
 }
@@ -41,13 +41,13 @@ TEST_F(SceneTest, ACursorOverTheLandFindsItsCellOnBothFloors) {
     Frame();
     for (const auto& c : cells) {
       int sx, sy;
-      ASSERT_EQ(Proj_ToScreen(c[0] * 10 + 5.0f, 1, c[1] * 10 + 5.0f, &sx, &sy, &PickView), 1);
+      ASSERT_EQ(Proj_ToScreen(c[0] * 10 + 5.0f, 1, c[1] * 10 + 5.0f, &sx, &sy, &RendScene.PickView), 1);
       EXPECT_EQ(CellUnder(sx, sy), c[1] * 256 + c[0])
           << "floor " << floor << " cell " << c[0] << "," << c[1];
     }
     // The floor below draws its chunks with their fixed texture (slot 48), the surface its tiles.
     int sx, sy;
-    Proj_ToScreen(105, 1, 55, &sx, &sy, &PickView);
+    Proj_ToScreen(105, 1, 55, &sx, &sy, &RendScene.PickView);
     EXPECT_TRUE(Near(Pixel(sx, sy), floor ? kMeadow : kType1, 6)) << floor << " " << Pixel(sx, sy);
   }
   EXPECT_EQ(CellUnder(400, 590), -1);  // the sky
@@ -61,10 +61,8 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
   LeftButton(1);
   MouseX = MiniMapRect.x, MouseY = MiniMapRect.y + MiniMapRect.h;
   Field_GameMouse();
-  EXPECT_EQ(FieldRect.centreX, 110);
-  EXPECT_EQ(FieldRect.centreZ, 110);
-  EXPECT_EQ(CamLookX, 110) << "the camera looks at the view's centre";
-  EXPECT_EQ(CamLookZ, 110);
+  EXPECT_EQ(FieldRect.CamLookX, 110) << "the camera looks at the view's centre";
+  EXPECT_EQ(FieldRect.CamLookZ, 110);
   EXPECT_EQ(FieldMouse.FieldDragState, 0) << "the minimap took the mouse";
   LeftButton(0);
 

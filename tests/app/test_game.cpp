@@ -14,6 +14,7 @@
 #include "world/movement.h"
 #include "world/procs.h"
 #include "world/ranks.h"
+#include "world/selection.h"
 
 namespace {
 
@@ -37,9 +38,9 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
 
   // A drag over all four, from beyond own[0] and nearer the camera to beyond own[2] and the
   // enemy, selects the player's three.
-  ASSERT_EQ(
-      Proj_ToScreen(460, 1, 495, &FieldMouse.FieldDragStartX, &FieldMouse.FieldDragStartY, &PickView),
-      1);
+  ASSERT_EQ(Proj_ToScreen(460, 1, 495, &FieldMouse.FieldDragStartX, &FieldMouse.FieldDragStartY,
+                          &RendScene.PickView),
+            1);
   Act(kMouseSelectRect, 550, 1, 555);
   ASSERT_EQ(SelList.count, 3);
   for (Fgr* u : own) EXPECT_EQ(SelList_Contains(u), 1);
@@ -78,7 +79,7 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
     EXPECT_EQ(u->targPathKle2, 0);
   }
   EXPECT_EQ(FieldMouse.LastOrderX * 1000 + FieldMouse.LastOrderZ, 505 * 1000 + 605);
-  EXPECT_EQ(LandQuad2.cell, first);
+  EXPECT_EQ(Land.LandDecals[2].cell, first);
   Frames(12);
   Act(kMouseOrder, 605, 0, 605);
   for (Fgr* u : own) {
@@ -127,12 +128,12 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   SelList_SetOne(&SelList, u, 0);
   Act(kMouseRoute, 605, 0, 605);
   EXPECT_EQ(u->targPathKle, Cell(60, 60));
-  EXPECT_EQ(LandQuad1.cell, Cell(60, 60));
+  EXPECT_EQ(Land.LandDecals[1].cell, Cell(60, 60));
   Act(kMouseHover, 505, 0, 505);
-  EXPECT_EQ(FieldMouse.HoverFgr, u);
+  EXPECT_EQ(WorldMouse.HoverFgr, u);
   EXPECT_EQ(FieldMouse.HoverCell, Cell(50, 50));
   Act(kMouseHover, 405, 0, 605);
-  EXPECT_EQ(FieldMouse.HoverFgr, nullptr);
+  EXPECT_EQ(WorldMouse.HoverFgr, nullptr);
   EXPECT_EQ(FieldMouse.HoverCell, Cell(40, 60));
   // Beyond the land's far border or over the sky no cell is hovered: the plain cursor at once.
   for (float y : {0.0f, 300.0f}) {
@@ -141,19 +142,20 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
     EXPECT_EQ(FieldMouse.CursorCode, 0) << y;
   }
 
-  FieldMouse.PointOrderFgr = u, FieldMouse.PointOrderSig = 7;
+  WorldMouse.PointOrderFgr = u, WorldMouse.PointOrderSig = 7;
   Act(kMousePointOrder, 555, 0, 555);
   EXPECT_EQ(u->fromPultSig, 107);
-  EXPECT_EQ(FieldMouse.PointOrderX, 555);
-  EXPECT_EQ(LandQuad2.cell, Cell(55, 55));
-  for (double& m : PickView.projection) m = 0;  // no ground under the cursor: the order is dropped
+  EXPECT_EQ(WorldMouse.PointOrderX, 555);
+  EXPECT_EQ(Land.LandDecals[2].cell, Cell(55, 55));
+  for (double& m : RendScene.PickView.projection)
+    m = 0;  // no ground under the cursor: the order is dropped
   FieldMouse.MouseAction = kMousePointOrder;
   MouseSelectByTool();
   EXPECT_EQ(u->fromPultSig, 0);
-  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);
+  EXPECT_EQ(WorldMouse.PointOrderFgr, nullptr);
   FieldMouse.MouseAction = kMousePointOrder;
   MouseSelectByTool();
-  EXPECT_EQ(FieldMouse.PointOrderSig, 0);
+  EXPECT_EQ(WorldMouse.PointOrderSig, 0);
 }
 
 // What the world asks of the interface: a trigger's message reaches the code window's rows in the
@@ -174,7 +176,7 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = 2;
   t->waitNow = t->waitFull = t->ueWaitFull = 100;
   FieldMouse.HoverPickTimer = 1000000;
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   o2::GamePause = 0;
   GameUpdate();
   EXPECT_EQ(box.visible, 1);
@@ -183,15 +185,15 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   EXPECT_EQ(rows.rows[0].first, "dva");  // the local text (English off)
   EXPECT_EQ(CodeWinMsgReq, 0);
 
-  ProgMode = kModeEditor;
-  ProgModeReq = kModePlay;
+  ModeWords.ProgMode = kModeEditor;
+  ModeWords.ProgModeReq = kModePlay;
   FrameByMode(0);
-  EXPECT_EQ(ProgMode, kModePlay);
-  EXPECT_EQ(ProgModeReq, 0);
+  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
+  EXPECT_EQ(ModeWords.ProgModeReq, 0);
   CodeWinBox = CodeWinText = nullptr;
   MsgBase_Clear();
   o2::GamePause = 0;
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
 }
 
 using GameUpdateSteps = FramesTest;
@@ -203,22 +205,22 @@ TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchD
   t->ProcNomUpd2 = r_Triger_Upd;
   t->activateFgr = slot->nom;
   FieldMouse.HoverPickTimer = 1000000;
-  EtapLocationNom = EtapLoadReqLoc = 0;
+  StageReq.EtapLocationNom = StageReq.EtapLoadReqLoc = 0;
   GameUpdate();
-  EXPECT_EQ(ProgMode, kModeStart);
+  EXPECT_EQ(ModeWords.ProgMode, kModeStart);
   EXPECT_EQ(slot->active, 0);
-  ProgMode = kModePlay;
-  EtapLocationNom = 1;
+  ModeWords.ProgMode = kModePlay;
+  StageReq.EtapLocationNom = 1;
   GameUpdate();
   EXPECT_EQ(slot->active, 1);
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
 
   SelList_SetOne(&SelList, slot, 0);
   for (int from : {2, 3, 5}) {
-    PlayerSide = from;
+    Sides.PlayerSide = from;
     FieldMouse.SideSwitchReq = 1;
     Game_TickUpd();
-    EXPECT_EQ(PlayerSide, from == 3 ? 2 : 3);
+    EXPECT_EQ(Sides.PlayerSide, from == 3 ? 2 : 3);
     EXPECT_EQ(SelList.count + FieldMouse.SideSwitchReq, 0);
   }
 }
@@ -234,7 +236,7 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
     EXPECT_EQ(Cell_OfferCode(r.kind, r.level), r.code) << r.kind << " at " << r.level;
 
   FieldMouse.HoverPickTimer = 1000000;
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   struct Hover {
     int kind, bunker, cell, code;
   };
@@ -244,7 +246,7 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
         Hover{9, fgrHasBunker, valid, 0}, Hover{10, fgrAngBunker, valid, 81},
         Hover{10, fgrNekBunker, valid, 80}, Hover{2, 0, border, 0}}) {
     Land_Layer(0)[h.cell].cursor = (uint8_t)h.kind;
-    SideTab[PlayerSide - 1][kSideBunker] = h.bunker;
+    Sides.SideTab[Sides.PlayerSide - 1][kSideBunker] = h.bunker;
     FieldMouse.CursorCode = 55;
     FieldMouse.HoverCell = h.cell;
     GameUpdate();
@@ -253,7 +255,7 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
   }
   GameUpdate();  // nothing hovered: the code stays
   EXPECT_EQ(FieldMouse.CursorCode, 0);
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
 }
 
 }  // namespace
@@ -270,10 +272,10 @@ TEST_F(GameUpdateSteps, AChoiceThatClosesTheMessagePanelLetsThePauseKeyOfItsFram
   EXPECT_EQ(o2::GamePause, 0);
   KmdByNum(KMD_SPACE)->fired = 1;
   FieldMouse.HoverPickTimer = 1000000;
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   GameUpdate();
   EXPECT_EQ(panel.visible, 0);
-  EXPECT_EQ(RangPanelReq, kRangPanelNone);
+  EXPECT_EQ(Ranks.RangPanelReq, kRangPanelNone);
   EXPECT_EQ(o2::GamePause, 1);
   // While the panel stands the same key changes nothing.
   panel.visible = 1;
@@ -282,5 +284,5 @@ TEST_F(GameUpdateSteps, AChoiceThatClosesTheMessagePanelLetsThePauseKeyOfItsFram
   KmdByNum(KMD_SPACE)->fired = 0;
   MsgPanel = nullptr;
   o2::GamePause = 0;
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
 }

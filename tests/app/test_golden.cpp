@@ -33,8 +33,8 @@ class GoldenTest : public SceneTestT<800, 600> {
  protected:
   void TearDown() override {
     Clock_SetManual(false);
-    EtapLocationNom = 0;
-    EtapName.clear();
+    StageReq.EtapLocationNom = 0;
+    StageReq.EtapName.clear();
   }
 };
 
@@ -53,9 +53,9 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
   ASSERT_EQ(Tex_LoadPack(&TexTable, gsFilePixStart.c_str()), 1);
 
   GameTick = t_GameTick{0, {}, 1};
-  PlitBuildOn = 1;
-  EtapName.clear();
-  EtapLocationNom = 0;
+  StageReq.PlitBuildOn = 1;
+  StageReq.EtapName.clear();
+  StageReq.EtapLocationNom = 0;
   Clock_SetManual(true, 5000);
   MsLast = TimeGetMs();
   RandSeed(20240607);
@@ -71,12 +71,12 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
     SceneViewportDraw();
     if (frame == 1) {
       ASSERT_EQ(chdir(here.c_str()), 0);
-      ASSERT_EQ(EtapLocationNom, 1) << "the stage did not load: " << ReadAll(gsFileLog);
-      ASSERT_EQ(ProgMode, kModePlay);
+      ASSERT_EQ(StageReq.EtapLocationNom, 1) << "the stage did not load: " << ReadAll(gsFileLog);
+      ASSERT_EQ(ModeWords.ProgMode, kModePlay);
     }
   }
   Gl2D_Begin(0, kW, 0, kH);  // the play screen's floor box draws the minimap inside the widget tree
-  MiniMap_Draw(SideTab, 0);
+  MiniMap_Draw(Sides.SideTab, 0);
   Gl2D_End();
   glFinish();
 

@@ -18,8 +18,8 @@ TEST_F(SceneTest, ThreeStartCamerasDrawTheLandTheMinimapAndTheCursor) {
   EXPECT_EQ(RendScene.head->cam, cam_[0]);
   EXPECT_EQ(RendScene.head->next->cam, cam_[1]);
   EXPECT_EQ(RendScene.head->next->next->cam, cam_[2]);
-  EXPECT_GT(LandVisibleChunks, 0);
-  EXPECT_LT(LandVisibleChunks, 64);  // the frustum keeps most chunks out
+  EXPECT_GT(LandChunks.LandVisibleChunks, 0);
+  EXPECT_LT(LandChunks.LandVisibleChunks, 64);  // the frustum keeps most chunks out
 
   // The colour under a projected cell centre is its tile image's.
   struct Case {
@@ -28,7 +28,7 @@ TEST_F(SceneTest, ThreeStartCamerasDrawTheLandTheMinimapAndTheCursor) {
   } cases[] = {{10, 5, kType1}, {11, 5, kType3}, {10, 6, kWater}, {13, 8, kMeadow}, {3, 0, kBorder}};
   for (const Case& c : cases) {
     int sx, sy;
-    ASSERT_EQ(Proj_ToScreen(c.col * 10 + 5.0f, 1, c.row * 10 + 5.0f, &sx, &sy, &PickView), 1);
+    ASSERT_EQ(Proj_ToScreen(c.col * 10 + 5.0f, 1, c.row * 10 + 5.0f, &sx, &sy, &RendScene.PickView), 1);
     ASSERT_GE(sx, 0);
     ASSERT_GE(sy, 0);
     EXPECT_TRUE(Near(Pixel(sx, sy), c.want, 6)) << c.col << "," << c.row << " " << Pixel(sx, sy);
@@ -41,7 +41,7 @@ TEST_F(SceneTest, ThreeStartCamerasDrawTheLandTheMinimapAndTheCursor) {
 
   // Chunk 1's tile texture: cell row 0 at the top of the image, column 0 at the left.
   std::vector<uint8_t> tex(256 * 256 * 3);
-  glBindTexture(GL_TEXTURE_2D, LandSurface.chunk[0].tex.glName);
+  glBindTexture(GL_TEXTURE_2D, Land.LandSurface.chunk[0].tex.glName);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, tex.data());
   auto texel = [&](int x, int yFromTop) {
@@ -54,16 +54,16 @@ TEST_F(SceneTest, ThreeStartCamerasDrawTheLandTheMinimapAndTheCursor) {
   EXPECT_TRUE(Near(texel(3, 3), kBorder)) << texel(3, 3);
   EXPECT_TRUE(Near(texel(100, 100), kMeadow)) << texel(100, 100);
   // A chunk with a fixed texture keeps no tile texture of its own.
-  EXPECT_EQ(LandSurface.chunk[41].tex.glName, 0u);
+  EXPECT_EQ(Land.LandSurface.chunk[41].tex.glName, 0u);
 
   // The minimap: 127 pixels square at (11, 462) for 800 x 600; the colour map of plain ground,
   // darkened where the fog map has not been opened, and the view window as an outline.
   EXPECT_EQ(MiniMapRect.x, 11);
   EXPECT_EQ(MiniMapRect.y, 462);
   EXPECT_EQ(MiniMapRect.w, 127);
-  FieldRect.centreX = FieldRect.centreZ = 1280;
+  FieldRect.CamLookX = FieldRect.CamLookZ = 1280;
   Gl2D_Begin(0, kW, 0, kH);
-  MiniMap_Draw(SideTab, 0);
+  MiniMap_Draw(Sides.SideTab, 0);
   Gl2D_End();
   glFinish();
   const Rgb ground = {38, 54, 31};  // (50, 70, 40) under an unseen cell's 60 / 255

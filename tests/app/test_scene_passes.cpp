@@ -18,7 +18,7 @@ struct Call {
 std::vector<Call> gSolid, gHud, gHudAdd;
 
 void Record(std::vector<Call>* to) {
-  Call c{RendView_Cur, {}, glIsEnabled(GL_POLYGON_OFFSET_FILL), Gl2D_Flag};
+  Call c{RendScene.RendView_Cur, {}, glIsEnabled(GL_POLYGON_OFFSET_FILL), Gl2D.Gl2D_Flag};
   glGetIntegerv(GL_VIEWPORT, c.viewport);
   to->push_back(c);
 }
@@ -48,7 +48,7 @@ TEST_F(SceneTest, EachViewDrawsItsShareAndTheLastOverlayViewDrawsTheOverlay) {
   std::vector<RendView*> order;
   while (RendView_SetNext(&RendScene)) {
     int decal = RendView_CurMode();
-    order.push_back(RendView_Cur);
+    order.push_back(RendScene.RendView_Cur);
     ASSERT_EQ(BatchList_AddCallback(&RendScene.small[ListSolid], decal, SolidCb, 1, 1, 0, 0, 0), 1);
     ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[ListHud2D], 0, HudCb, 1, 1, -1, 0, 0), !decal);
     ASSERT_EQ(BatchListBig_AddCallback(&RendScene.big[ListHud2DAdd], 0, HudAddCb, 1, 1, 0, 0, 0),
@@ -89,7 +89,7 @@ TEST_F(SceneTest, EachViewDrawsItsShareAndTheLastOverlayViewDrawsTheOverlay) {
   EXPECT_TRUE(Near(Pixel(60, 59), white, 1) || Near(Pixel(60, 60), white, 1)) << "lower edge";
   EXPECT_TRUE(Near(Pixel(49, 70), white, 1) || Near(Pixel(50, 70), white, 1)) << "left edge";
   EXPECT_TRUE(Near(Pixel(60, 70), Rgb{51, 77, 102}, 2)) << "inside: " << Pixel(60, 70);
-  EXPECT_EQ(RendView_Cur, order[2]);
+  EXPECT_EQ(RendScene.RendView_Cur, order[2]);
 }
 
 // Cameras whose projection would have no width, height or depth: a pixel-space view with an empty
@@ -111,7 +111,7 @@ TEST_F(SceneTest, DegenerateViewsAreAppliedWithoutAnOpenGLError) {
     c->kmra_ZNear = k.zNear, c->kmra_ZFar = k.zFar;
     RendView_AddCameraFgr(&RendScene, c);
     ASSERT_EQ(RendView_SetNext(&RendScene), 1);
-    RendView* v = RendView_Cur;
+    RendView* v = RendScene.RendView_Cur;
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR) << "queue pass, mode " << k.mode;
     while (RendView_SetNext(&RendScene)) {
     }

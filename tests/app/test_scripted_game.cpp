@@ -39,7 +39,7 @@ class ScriptedGame : public ShippedGameTest {
         mix(&nom, sizeof nom);
       }
     }
-    mix(SideTab, sizeof SideTab);
+    mix(Sides.SideTab, sizeof Sides.SideTab);
     return h;
   }
 
@@ -47,7 +47,7 @@ class ScriptedGame : public ShippedGameTest {
   static int OwnUnits(Fgr** out, int max) {
     int n = 0;
     for (Fgr& f : Fgrs.mf)
-      if (n < max && f.Active() && Fgr::IsUnit(&f) && f.baner == PlayerSide) out[n++] = &f;
+      if (n < max && f.Active() && Fgr::IsUnit(&f) && f.baner == Sides.PlayerSide) out[n++] = &f;
     return n;
   }
 
@@ -62,8 +62,8 @@ class ScriptedGame : public ShippedGameTest {
     for (int frame = 1; frame <= kFrames; frame++) {
       GameFrame(kFrameMs);
       if (frame == 1) {
-        EXPECT_EQ(EtapLocationNom, 1) << "the stage did not load";
-        EXPECT_EQ(ProgMode, kModePlay);
+        EXPECT_EQ(StageReq.EtapLocationNom, 1) << "the stage did not load";
+        EXPECT_EQ(ModeWords.ProgMode, kModePlay);
       }
       int n = OwnUnits(own, 64);
       if (frame == 20) {  // all the player's units, ordered across the field with a waypoint

@@ -8,6 +8,7 @@
 #include "render/kmd_block.h"
 #include "shell/key_commands.h"
 #include "world/figure_ops.h"
+#include "world/selection.h"
 
 namespace {
 
@@ -36,11 +37,13 @@ TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectang
   gsFileSig = keep;
   MiniMapRect = {};
   FieldMouse.FieldDragState = FieldMouse.FieldDragLock = 0;
-  EtapLocationNom = 1, EtapLoadReqLoc = 0;
+  StageReq.EtapLocationNom = 1, StageReq.EtapLoadReqLoc = 0;
   Fgr* u[3] = {Unit(2, 470, 500), Unit(2, 500, 500), Unit(2, 530, 500)};
   int sx[3], sy[3];
   for (int i = 0; i < 3; i++)
-    ASSERT_EQ(Proj_ToScreen(u[i]->priv_position_x, 1, u[i]->priv_position_z, &sx[i], &sy[i], &PickView), 1);
+    ASSERT_EQ(Proj_ToScreen(u[i]->priv_position_x, 1, u[i]->priv_position_z, &sx[i], &sy[i],
+                            &RendScene.PickView),
+              1);
   auto only = [](std::initializer_list<Fgr*> want) {
     if (SelList.count != (int)want.size()) return false;
     for (Fgr* f : want)
@@ -76,7 +79,7 @@ TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectang
   LeftButtonFrame(left, sy[1] + 40, 1);
   LeftButtonFrame(left, sy[1] + 40, 0);
   EXPECT_EQ(SelList.count, 0) << "the ignored click left no drag behind to start from";
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
   Kmd_ResetAll();
 }
 
@@ -119,14 +122,14 @@ TEST_F(Selection, TheListTakes199ActiveFiguresAndItsTidyStepRunsTwiceASecond) {
   SelList_Clear();
   b->active = 0;
   EXPECT_EQ(SelList_Add(&SelList, b, 0), 0);  // inactive: only in the editor
-  ProgMode = kModeEditor;
+  ModeWords.ProgMode = kModeEditor;
   EXPECT_EQ(SelList_Add(&SelList, b, 0), 1);
-  ProgMode = kModePlay;
+  ModeWords.ProgMode = kModePlay;
   b->active = 1;
-  FieldMouse.PointOrderFgr = a, FieldMouse.PointOrderSig = 7;
+  WorldMouse.PointOrderFgr = a, WorldMouse.PointOrderSig = 7;
   SelList_SetOne(&SelList, enemy, 0);
-  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);  // a waiting point order is dropped
-  EXPECT_EQ(FieldMouse.PointOrderSig, 0);
+  EXPECT_EQ(WorldMouse.PointOrderFgr, nullptr);  // a waiting point order is dropped
+  EXPECT_EQ(WorldMouse.PointOrderSig, 0);
 
   SelList_Add(&SelList, a, 0);
   for (int frame = 1; frame <= 4; frame++) SelList_Tidy(&SelList);  // 400 ms

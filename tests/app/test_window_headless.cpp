@@ -107,8 +107,8 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   StartWith("wait 100000\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
   Pump();  // what the window's making posted
-  const int mode = ProgMode;
-  ProgMode = 0;  // no program mode: the frame draws nothing of its own
+  const int mode = ModeWords.ProgMode;
+  ModeWords.ProgMode = 0;  // no program mode: the frame draws nothing of its own
   char startDir[sizeof StartDir];
   std::memcpy(startDir, StartDir, sizeof StartDir);
   StartDir[0] = 0;  // a shot has nowhere to go: only its counter moves
@@ -145,7 +145,7 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   }
   Clock_SetManual(false);
   std::memcpy(StartDir, startDir, sizeof StartDir);
-  ProgMode = mode;
+  ModeWords.ProgMode = mode;
   WinActive = 0;
   o2::NeedScreen = 0;
 }
@@ -158,8 +158,8 @@ TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
   StartWith("wait 100000\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
   Pump();
-  const int mode = ProgMode;
-  ProgMode = 0;  // no program mode: a frame draws nothing of its own
+  const int mode = ModeWords.ProgMode;
+  ModeWords.ProgMode = 0;  // no program mode: a frame draws nothing of its own
   o2::anSleepEachFrame = o2::NeedScreen = 0;
   Clock_SetManual(true);
   Keys_Clear();
@@ -190,7 +190,7 @@ TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
   EXPECT_EQ(Window_DragByMouse(), 0);
   Keys_Clear();
   Clock_SetManual(false);
-  ProgMode = mode;
+  ModeWords.ProgMode = mode;
   WinActive = 0;
 }
 

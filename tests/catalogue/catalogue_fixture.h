@@ -17,7 +17,7 @@ class CatalogueTest : public FiguresTest {
     o3::ifcHitBarMid = 100;
     o3::ifcHitBarBig = 400;
     o3::ifcDamageMid = 20;
-    PlayerSide = 2;
+    Sides.PlayerSide = 2;
     visUnderGround = 0;
   }
 

@@ -71,14 +71,14 @@ TEST_F(CreatorsTest, ObjectCodesMakeTheirFiguresHoldersAndMarks) {
     for (int cell : {valid, border}) {
       SCOPED_TRACE(testing::Message() << "code " << r.code << " cell " << cell);
       Fresh();
-      LandKle& k = LandSurface.kle[cell];
+      LandKle& k = Land.LandSurface.kle[cell];
       k = LandKle{};
       k.tile = 7;
       k.objCode = static_cast<uint8_t>(r.code);
       k.cursor = 9;
       k.flag = 9;
       int c = cell;
-      Fgr_CreateByCode(LandSurface.kle, &c);
+      Fgr_CreateByCode(Land.LandSurface.kle, &c);
       Fgr* f = OnlyNew();
       EXPECT_EQ(Fgr::Status(f), r.kind);
       EXPECT_EQ(k.holder, r.holder ? f : nullptr);
@@ -103,10 +103,10 @@ TEST_F(CreatorsTest, ObjectCodesMakeTheirFiguresHoldersAndMarks) {
     }
   }
   int none = -1;
-  Fgr_CreateByCode(LandSurface.kle, &none);  // off the floor: nothing, no write
-  Fgr_CreateByCode(LandSurface.kle, nullptr);
+  Fgr_CreateByCode(Land.LandSurface.kle, &none);  // off the floor: nothing, no write
+  Fgr_CreateByCode(Land.LandSurface.kle, nullptr);
   int far = kLandCells;
-  Fgr_CreateByCode(LandSurface.kle, &far);
+  Fgr_CreateByCode(Land.LandSurface.kle, &far);
 }
 
 TEST_F(CreatorsTest, FieldColoursAndFlagsOfTheGemPlaces) {
@@ -225,7 +225,7 @@ TEST_F(CreatorsTest, BeamsTriggersAndStandingFigures) {
 
 TEST_F(CreatorsTest, FlagAndGemCollectorNeedAUnitOnAHeldCell) {
   const int cell = 60 * 256 + 60;
-  LandKle& k = LandSurface.kle[cell];
+  LandKle& k = Land.LandSurface.kle[cell];
   k = LandKle{};
   k.objCode = 4;
   Fgr* unit = Fgrs.AddFgr(112, 0);

@@ -50,11 +50,11 @@ struct WorldCopy {
   void TakeFigures() { fgrs = Bytes(Fgrs.mf, sizeof Fgrs.mf); }
   void Take() {
     fgrs = Bytes(Fgrs.mf, sizeof Fgrs.mf);
-    sides = Bytes(SideTab, sizeof SideTab);
+    sides = Bytes(Sides.SideTab, sizeof Sides.SideTab);
     org2 = Bytes(org2n, sizeof org2n);
     orgF = Bytes(orgFn, sizeof orgFn);
-    landS = Bytes(LandSurface.kle, sizeof LandSurface.kle);
-    landU = Bytes(LandUnder.kle, sizeof LandUnder.kle);
+    landS = Bytes(Land.LandSurface.kle, sizeof Land.LandSurface.kle);
+    landU = Bytes(Land.LandUnder.kle, sizeof Land.LandUnder.kle);
     units.clear();
     items.clear();
     for (int i = 0; i < kRecPool; i++) {
@@ -84,13 +84,13 @@ class StageTest : public ::testing::Test {
     std::remove(gsFileLog.c_str());
     LogResetCount();
     ClearWorld();
-    EtapName.clear();
-    EtapLocationNom = 0;
-    EtapSaveReqName.clear();
-    EtapSaveReq = 0;
-    EtapLoadReqName.clear();
-    EtapLoadReqLoc = 0;
-    PlitBuildOn = 0;  // no tile textures: the tests run without a GL context
+    StageReq.EtapName.clear();
+    StageReq.EtapLocationNom = 0;
+    StageReq.EtapSaveReqName.clear();
+    StageReq.EtapSaveReq = 0;
+    StageReq.EtapLoadReqName.clear();
+    StageReq.EtapLoadReqLoc = 0;
+    StageReq.PlitBuildOn = 0;  // no tile textures: the tests run without a GL context
     // What the stand-ins of the services not built yet saw; read by the request tests.
     gStagesPending = StagesPendingCalls{};
     RandSeed(4242);
@@ -99,11 +99,11 @@ class StageTest : public ::testing::Test {
   static void ClearWorld() {
     Records_ResetPools();
     Fgrs.ResetAll();
-    memset(SideTab, 0, sizeof SideTab);
+    memset(Sides.SideTab, 0, sizeof Sides.SideTab);
     memset(org2n, 0, sizeof org2n);
     memset(orgFn, 0, sizeof orgFn);
-    memset(LandSurface.kle, 0, sizeof LandSurface.kle);
-    memset(LandUnder.kle, 0, sizeof LandUnder.kle);
+    memset(Land.LandSurface.kle, 0, sizeof Land.LandSurface.kle);
+    memset(Land.LandUnder.kle, 0, sizeof Land.LandUnder.kle);
   }
 
   std::string Name(const std::string& s) const { return TestFileName(s); }
@@ -167,15 +167,15 @@ class StageTest : public ::testing::Test {
     Fgrs.mf[2].P_FireTarg = &Fgrs.mf[5];
     if (withLand) {
       Fgr* land = Make(13, 1);
-      land->landSurf = &LandSurface;
-      land->landUnder = &LandUnder;
+      land->landSurf = &Land.LandSurface;
+      land->landUnder = &Land.LandUnder;
       land->KamStudio = 1;
       for (int i = 0; i < kLandCells; i += 7) {
-        LandSurface.kle[i].height = (float)(i % 97) * 0.25f;
-        LandSurface.kle[i].tile = (uint8_t)(i % 8);
-        LandSurface.kle[i].objCode = (uint8_t)(i % 17);
-        LandUnder.kle[i].flag = (uint8_t)(i % 3);
-        LandUnder.kle[i].height = -1.5f;
+        Land.LandSurface.kle[i].height = (float)(i % 97) * 0.25f;
+        Land.LandSurface.kle[i].tile = (uint8_t)(i % 8);
+        Land.LandSurface.kle[i].objCode = (uint8_t)(i % 17);
+        Land.LandUnder.kle[i].flag = (uint8_t)(i % 3);
+        Land.LandUnder.kle[i].height = -1.5f;
       }
     }
     for (int i = 0; i < locFigures; i++) {
@@ -200,15 +200,15 @@ class StageTest : public ::testing::Test {
       Chain(&Fgrs.mf[506], &Fgr::P2_Sub_Unit, &Fgr::Sub_Unit_now, &Fgrs.mf[508]);
     }
     if (withLand) {
-      LandSurface.kle[300].occupant = &Fgrs.mf[501];
-      LandSurface.kle[301].holder = &Fgrs.mf[2];
+      Land.LandSurface.kle[300].occupant = &Fgrs.mf[501];
+      Land.LandSurface.kle[301].holder = &Fgrs.mf[2];
     }
     for (int k = 0; k < kSides; k++) {
-      SideTab[k][kSideId] = k + 1;
-      SideTab[k][kSideEner] = 1000 + k;
-      SideTab[k][kSideBunker] = 201 + k;
-      SideTab[k][640] = 77 + k;
-      SideTab[k][kSideLastValue] = -5;
+      Sides.SideTab[k][kSideId] = k + 1;
+      Sides.SideTab[k][kSideEner] = 1000 + k;
+      Sides.SideTab[k][kSideBunker] = 201 + k;
+      Sides.SideTab[k][640] = 77 + k;
+      Sides.SideTab[k][kSideLastValue] = -5;
       TechEntry* t = Side_Tech(k, 40 + k);
       t->w[0] = 3;
       t->w[4] = 12;
@@ -216,6 +216,6 @@ class StageTest : public ::testing::Test {
     }
     for (int i = 0; i < (int)(sizeof org2n / sizeof org2n[0]); i++) org2n[i] = i * 7 - 300;
     for (int i = 0; i < (int)(sizeof orgFn / sizeof orgFn[0]); i++) orgFn[i] = i * 0.5f - 9.0f;
-    EtapLocationNom = 3;
+    StageReq.EtapLocationNom = 3;
   }
 };

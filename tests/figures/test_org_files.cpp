@@ -12,11 +12,11 @@ class OrgFilesTest : public FiguresTest {
  protected:
   void SetUp() override {
     FiguresTest::SetUp();
-    gsFileOrgMix = TestFileName("orgmix.txt");
-    gsFileO2O3Bin = TestFileName("o2o3.bin");
-    std::remove(gsFileOrgMix.c_str());
-    std::remove(gsFileO2O3Bin.c_str());
-    std::remove((gsFileO2O3Bin + "_bak").c_str());
+    OrgFiles.gsFileOrgMix = TestFileName("orgmix.txt");
+    OrgFiles.gsFileO2O3Bin = TestFileName("o2o3.bin");
+    std::remove(OrgFiles.gsFileOrgMix.c_str());
+    std::remove(OrgFiles.gsFileO2O3Bin.c_str());
+    std::remove((OrgFiles.gsFileO2O3Bin + "_bak").c_str());
   }
   static std::string Entry(const char* type, int n, const char* value) {
     return std::string("//==========\r\n// comment\r\n") + type + "\r\nName\r\nclr\r\n" +
@@ -36,8 +36,8 @@ TEST_F(OrgFilesTest, MasterBuildsTheTablesAndTheBinaryFileThatReadsBackTheSame) 
   text += Entry("float", 151, "5");
   text += Entry("int", 250, "9");
   text += Entry("int", 250, "10");  // a later entry overwrites
-  WriteAll(gsFileOrgMix, text);
-  WriteAll(gsFileO2O3Bin, "old");
+  WriteAll(OrgFiles.gsFileOrgMix, text);
+  WriteAll(OrgFiles.gsFileO2O3Bin, "old");
 
   Org_LoadAtStart();
   EXPECT_EQ(org2n[3], 1);
@@ -47,7 +47,7 @@ TEST_F(OrgFilesTest, MasterBuildsTheTablesAndTheBinaryFileThatReadsBackTheSame) 
   EXPECT_EQ(org2n[250], 10);
   EXPECT_EQ(org2n[0], 0);
 
-  FILE* f = fopen(gsFileO2O3Bin.c_str(), "rb");
+  FILE* f = fopen(OrgFiles.gsFileO2O3Bin.c_str(), "rb");
   ASSERT_NE(f, nullptr);
   unsigned char head[12];
   ASSERT_EQ(fread(head, 1, 12, f), 12u);
@@ -61,13 +61,13 @@ TEST_F(OrgFilesTest, MasterBuildsTheTablesAndTheBinaryFileThatReadsBackTheSame) 
   EXPECT_EQ(len, 1624);
   EXPECT_EQ(magic, 1913732);
   EXPECT_EQ(count, 251);
-  EXPECT_FALSE(ReadAll(gsFileO2O3Bin + "_bak").empty());  // the old binary file is kept
+  EXPECT_FALSE(ReadAll(OrgFiles.gsFileO2O3Bin + "_bak").empty());  // the old binary file is kept
 
   int ints[251];
   float flos[151];
   std::memcpy(ints, org2n, sizeof(ints));
   std::memcpy(flos, orgFn, sizeof(flos));
-  std::remove(gsFileOrgMix.c_str());  // a shipped installation: binary only
+  std::remove(OrgFiles.gsFileOrgMix.c_str());  // a shipped installation: binary only
   Org_LoadAtStart();
   EXPECT_EQ(std::memcmp(ints, org2n, sizeof(ints)), 0);
   EXPECT_EQ(std::memcmp(flos, orgFn, sizeof(flos)), 0);
@@ -80,13 +80,13 @@ TEST_F(OrgFilesTest, AMasterThatDoesNotParseFallsBackToTheBinaryFile) {
   std::string text = "h1\nh2\n";
   text += Entry("int", 7, "3");
   text += "//==\n x\nint\n y\n z\nnot-a-number 0 0 1\n";
-  WriteAll(gsFileOrgMix, text);
+  WriteAll(OrgFiles.gsFileOrgMix, text);
   Org_LoadAtStart();
   EXPECT_EQ(org2n[5], 42);
   EXPECT_EQ(orgFn[3], 0.5f);
   EXPECT_EQ(org2n[7], 0);  // nothing of the broken master stays
-  EXPECT_NE(LogText().find("\nOrg_ReadMixAtStart: " + gsFileOrgMix + " stops at line 14; " +
-                           gsFileO2O3Bin + " is read instead"),
+  EXPECT_NE(LogText().find("\nOrg_ReadMixAtStart: " + OrgFiles.gsFileOrgMix + " stops at line 14; " +
+                           OrgFiles.gsFileO2O3Bin + " is read instead"),
             std::string::npos)
       << LogText();
 }
@@ -94,7 +94,7 @@ TEST_F(OrgFilesTest, AMasterThatDoesNotParseFallsBackToTheBinaryFile) {
 TEST_F(OrgFilesTest, MasterWithoutEntriesStillRewritesTheBinaryFileWithZeros) {
   org2n[9] = 4;
   Org_SaveBin();
-  WriteAll(gsFileOrgMix, "a\nb\n");
+  WriteAll(OrgFiles.gsFileOrgMix, "a\nb\n");
   Org_LoadAtStart();
   org2n[9] = 5;
   ASSERT_EQ(Org_LoadBin(), 1);
@@ -105,13 +105,13 @@ TEST_F(OrgFilesTest, BinaryReaderRefusesWrongCountsAndShortFiles) {
   org2n[1] = 11;
   orgFn[1] = 2.5f;
   Org_SaveBin();
-  std::string bytes = ReadAll(gsFileO2O3Bin);
+  std::string bytes = ReadAll(OrgFiles.gsFileO2O3Bin);
   ASSERT_EQ(bytes.size(), 1624u);
 
   std::string bad = bytes;
   int c250 = 250;
   std::memcpy(bad.data() + 8, &c250, 4);
-  WriteAll(gsFileO2O3Bin, bad);
+  WriteAll(OrgFiles.gsFileO2O3Bin, bad);
   org2_Init();
   EXPECT_EQ(Org_LoadBin(), 0);
   EXPECT_EQ(org2n[1], 0);
@@ -119,25 +119,25 @@ TEST_F(OrgFilesTest, BinaryReaderRefusesWrongCountsAndShortFiles) {
   bad = bytes;
   int c150 = 150;
   std::memcpy(bad.data() + 1016, &c150, 4);
-  WriteAll(gsFileO2O3Bin, bad);
+  WriteAll(OrgFiles.gsFileO2O3Bin, bad);
   orgF_Init();
   EXPECT_EQ(Org_LoadBin(), 0);
   EXPECT_EQ(org2n[1], 11);  // the integers stay loaded
   EXPECT_EQ(orgFn[1], 0.0f);
 
   for (size_t cut : {0u, 10u, 600u, 1016u, 1500u, 1623u}) {
-    WriteAll(gsFileO2O3Bin, bytes.substr(0, cut));
+    WriteAll(OrgFiles.gsFileO2O3Bin, bytes.substr(0, cut));
     org2_Init();
     orgF_Init();
     EXPECT_EQ(Org_LoadBin(), 0) << cut;
     EXPECT_EQ(orgFn[1], 0.0f) << cut;
   }
-  std::remove(gsFileO2O3Bin.c_str());
+  std::remove(OrgFiles.gsFileO2O3Bin.c_str());
   EXPECT_EQ(Org_LoadBin(), 0);
 }
 
 TEST_F(OrgFilesTest, TheShippedMasterParsesWhole) {
-  gsFileOrgMix = std::string(TOLV_SOURCE_DIR) + "/gm/__orgmix.txt";
+  OrgFiles.gsFileOrgMix = std::string(TOLV_SOURCE_DIR) + "/gm/__orgmix.txt";
   ASSERT_EQ(Org_ReadMixAtStart(), 1);
   int named = 0;
   for (int n = 1; n <= org2::Last; n++) named += org2n[n] != 0;

@@ -216,23 +216,23 @@ TEST_F(RecordsTest, FilterStagesRollWithinTheirRangeAndTakePercentagesInFloating
   EXPECT_EQ(FKu_RollValue(100, 100), 100);
   EXPECT_EQ(FKu_RollValue(0, 50), 0);
 
-  BoeVal = 20;
-  BoeValStart = 20;
+  BoeFilter.BoeVal = 20;
+  BoeFilter.BoeValStart = 20;
   Boe_AccumAdd(100, 1, 1.0f);  // 100 % of the start value
-  EXPECT_EQ(BoeVal, 40);
-  BoeValStart = 30;
-  BoeVal = 0;
+  EXPECT_EQ(BoeFilter.BoeVal, 40);
+  BoeFilter.BoeValStart = 30;
+  BoeFilter.BoeVal = 0;
   Boe_AccumAdd(50, 1, 1.0f);   // 50 % of 30 is 15, not 0
-  EXPECT_EQ(BoeVal, 15);
+  EXPECT_EQ(BoeFilter.BoeVal, 15);
 
   FKu k;
   FKu_ResetTable(&k);
   FKu_Add(&k, 3, 1, 100, 1, 0, 100, 1);  // +100 % of the start value on channel 3
   FKu_Add(&k, 5, 1, 100, 0, 0, 100, 1);  // another channel: not applied
-  BoeKan = 3;
-  BoeVal = 12;
+  BoeFilter.BoeKan = 3;
+  BoeFilter.BoeVal = 12;
   FKu_ApplyScaled(&k, 0.5f);
-  EXPECT_EQ(BoeVal, 18);
+  EXPECT_EQ(BoeFilter.BoeVal, 18);
 }
 
 namespace {

@@ -42,15 +42,15 @@ TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
     links[i] = {Fgrs.mf[i].pParent, Fgrs.mf[i].pPrev, Fgrs.mf[i].pTail, Fgrs.mf[i].P_FireTarg,
                 Fgrs.mf[i].P_AutoTarg, Fgrs.mf[i].P_Guest, Fgrs.mf[i].P2_UseHelm, Fgrs.mf[i].P2_Sub_Gruz,
                 Fgrs.mf[i].P2_Sub_Unit};
-  std::vector<int> sides(&SideTab[0][0], &SideTab[0][0] + kSides * kSideWords);
+  std::vector<int> sides(&Sides.SideTab[0][0], &Sides.SideTab[0][0] + kSides * kSideWords);
   WorldCopy land;
   land.Take();
   std::string unitName = Fgrs.mf[1].UN->name;
 
   ClearWorld();
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
   ASSERT_EQ(EtapFile_Load(Name("a.etp")), 1);
-  EXPECT_EQ(EtapLocationNom, 3);
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);
   for (int i = 1; i < kFgrsSlots; i++) {
     ASSERT_EQ(FigureBytes(i), chunks[i]) << "slot " << i;
     EXPECT_EQ(Fgrs.mf[i].nom, i);
@@ -68,17 +68,17 @@ TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
   EXPECT_EQ(Fgrs.mf[9].pPrev, &Fgrs.mf[8]);
   Fgr* holder = &Fgrs.mf[10];
   EXPECT_EQ(holder->status, 13);
-  EXPECT_EQ(holder->landSurf, &LandSurface);
+  EXPECT_EQ(holder->landSurf, &Land.LandSurface);
   EXPECT_EQ(holder->KamStudio, 1);
-  EXPECT_EQ(LandSurface.kle[300].occupant, &Fgrs.mf[501]);
-  EXPECT_EQ(LandSurface.kle[301].holder, &Fgrs.mf[2]);
-  EXPECT_EQ(memcmp(land.landS.data(), LandSurface.kle, sizeof LandSurface.kle), 0);
-  EXPECT_EQ(memcmp(land.landU.data(), LandUnder.kle, sizeof LandUnder.kle), 0);
+  EXPECT_EQ(Land.LandSurface.kle[300].occupant, &Fgrs.mf[501]);
+  EXPECT_EQ(Land.LandSurface.kle[301].holder, &Fgrs.mf[2]);
+  EXPECT_EQ(memcmp(land.landS.data(), Land.LandSurface.kle, sizeof Land.LandSurface.kle), 0);
+  EXPECT_EQ(memcmp(land.landU.data(), Land.LandUnder.kle, sizeof Land.LandUnder.kle), 0);
   for (int k = 0; k < kSides; k++)
     for (int w = kSideId; w < kSideWords; w++)
-      ASSERT_EQ(SideTab[k][w], sides[k * kSideWords + w]) << "side " << k << " word " << w;
+      ASSERT_EQ(Sides.SideTab[k][w], sides[k * kSideWords + w]) << "side " << k << " word " << w;
 
-  EtapLocationNom = 3;
+  StageReq.EtapLocationNom = 3;
   ASSERT_EQ(Etap_Save(Name("b.etp")), 1);
   EXPECT_EQ(ReadBytes<char>(Name("b.etp")), base1);
   EXPECT_EQ(ReadBytes<char>(Name("b.etp03")), loc1);
@@ -102,7 +102,7 @@ TEST_F(StageFiles, AFullStageSavesLoadsAndSavesToTheSameBytes) {
   int live = 0;
   for (int i = 1; i < kFgrsSlots; i++) live += Fgrs.mf[i].Status() != 0;
   ASSERT_EQ(live, 999);
-  for (int i = 0; i < kLandCells; i++) LandUnder.kle[i].height = (float)(i % 61) - 7.5f;
+  for (int i = 0; i < kLandCells; i++) Land.LandUnder.kle[i].height = (float)(i % 61) - 7.5f;
 
   ASSERT_EQ(Etap_Save(Name("f.etp")), 1);
   std::vector<char> base1 = ReadBytes<char>(Name("f.etp")), loc1 = ReadBytes<char>(Name("f.etp03"));
@@ -148,7 +148,7 @@ TEST_F(StageFiles, LinksOfALocationFigureAreStoredRelativeToTheLocationSlots) {
   ASSERT_EQ(base->nom, 12);
   Fgr* f = Make(20, 0);
   f->pParent = base;  // pPrev stays none
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   ASSERT_EQ(Etap_Save(Name("l.etp")), 1);
   std::vector<char> l = ReadBytes<char>(Name("l.etp01"));
   size_t links = 16 + 8 + 4 + 8 + 4 + 8 + 218 * 4 + 8 + 58 * 4;
@@ -165,16 +165,16 @@ TEST_F(StageFiles, LinksOfALocationFigureAreStoredRelativeToTheLocationSlots) {
 
 TEST_F(StageFiles, BunkerKindGivesTheSideItsStartValuesInTheFileAndTheLiveRecord) {
   BuildWorld(0);
-  SideTab[2][kSideBunker] = 203;
-  SideTab[2][kSideEner] = 5;
-  SideTab[2][kSideMat] = 6;
+  Sides.SideTab[2][kSideBunker] = 203;
+  Sides.SideTab[2][kSideEner] = 5;
+  Sides.SideTab[2][kSideMat] = 6;
   ASSERT_EQ(Etap_Save(Name("s.etp")), 1);
-  EXPECT_EQ(SideTab[2][kSideEner], 800);
-  EXPECT_EQ(SideTab[2][kSideMat], 100);
+  EXPECT_EQ(Sides.SideTab[2][kSideEner], 800);
+  EXPECT_EQ(Sides.SideTab[2][kSideMat], 100);
   EXPECT_EQ(Side_Tech(2, 6)->w[0], 1);
   EXPECT_EQ(Side_Tech(2, 6)->w[1], 5000);
   EXPECT_EQ(Side_Tech(2, 6)->w[3], 9);
-  EXPECT_EQ(SideTab[0][610], 3);
+  EXPECT_EQ(Sides.SideTab[0][610], 3);
   std::vector<char> l = ReadBytes<char>(Name("s.etp03"));
   size_t side2 = l.size() - 3 * (8 + 71 * 4 + 500 * 76);
   EXPECT_EQ(std::string(l.data() + side2, 8), "WSIDE=02");
@@ -185,23 +185,23 @@ TEST_F(StageFiles, BunkerKindGivesTheSideItsStartValuesInTheFileAndTheLiveRecord
 TEST_F(StageFiles, ALoadedSideRecordHasItsListsClearedAndItsBlocksTagged) {
   BuildWorld(0);
   ASSERT_EQ(Etap_Save(Name("t.etp")), 1);
-  SideTab[1][kSideSeenCount] = 7;
-  SideTab[1][kSideOwnCount] = 9;
+  Sides.SideTab[1][kSideSeenCount] = 7;
+  Sides.SideTab[1][kSideOwnCount] = 9;
   FILE* in = fopen(Name("t.etp03").c_str(), "rb");
   ASSERT_EQ(Etap_LoadFrom(&Fgrs, in), 1);
   fclose(in);
-  EXPECT_EQ(SideTab[1][kSideSeenCount], 0);
-  EXPECT_EQ(SideTab[1][kSideOwnCount], 0);
-  EXPECT_EQ(SideTab[1][kSideEner], 150);  // bunker kind 202
-  EXPECT_EQ(SideTab[1][640], 78);
+  EXPECT_EQ(Sides.SideTab[1][kSideSeenCount], 0);
+  EXPECT_EQ(Sides.SideTab[1][kSideOwnCount], 0);
+  EXPECT_EQ(Sides.SideTab[1][kSideEner], 150);  // bunker kind 202
+  EXPECT_EQ(Sides.SideTab[1][640], 78);
   EXPECT_EQ(Side_Tech(1, 41)->w[12], 499);
 }
 
 TEST_F(StageFiles, NothingIsSavedWithoutACurrentLocation) {
   BuildWorld(0);
-  EtapLocationNom = 0;
+  StageReq.EtapLocationNom = 0;
   EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
-  EtapLocationNom = 100;
+  StageReq.EtapLocationNom = 100;
   EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
   EXPECT_TRUE(ReadBytes<char>(Name("n.etp")).empty());
   EXPECT_NE(LogText().find("\nSaveEtapFail: no current location for " + Name("n.etp")), std::string::npos);
@@ -242,7 +242,7 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   std::set<std::string> files;
   for (const auto& e : std::filesystem::directory_iterator("."))
     if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0) files.insert(e.path().filename().string());
-  std::string loc = Name("k.etp") + IntToStrZero(EtapLocationNom, 2);
+  std::string loc = Name("k.etp") + IntToStrZero(StageReq.EtapLocationNom, 2);
   EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
 
   auto keep = gFileOpenFd;
@@ -259,7 +259,7 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
 TEST_F(StageFiles, AStageTheGameWouldRefuseIsNeverWrittenOverTheLastGoodOne) {
   BuildWorld(0);
   ASSERT_EQ(Etap_Save(Name("r.etp")), 1);
-  const std::string loc = Name("r.etp") + IntToStrZero(EtapLocationNom, 2);
+  const std::string loc = Name("r.etp") + IntToStrZero(StageReq.EtapLocationNom, 2);
   const std::vector<char> base = ReadBytes<char>(Name("r.etp")), locBytes = ReadBytes<char>(loc);
   // Two figures wear each other: a load refuses the loop, so the save must not write it.
   Fgrs.mf[2].P2_UseHelm = &Fgrs.mf[4];
@@ -276,7 +276,7 @@ TEST_F(StageFiles, AStageTheGameWouldRefuseIsNeverWrittenOverTheLastGoodOne) {
 
 TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   BuildWorld(0, 4);
-  EtapLocationNom = 3;
+  StageReq.EtapLocationNom = 3;
   ASSERT_EQ(Etap_Save(Name("m.etp")), 1);
   // A second location of the same stage, with other figures.
   Fgrs.ResetDynamic();
@@ -297,9 +297,9 @@ TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
   EXPECT_EQ(Fgrs.mf[504].status, 20);  // location 3 had four figures
   EXPECT_EQ(Fgrs.mf[505].status, 0);
   EXPECT_EQ(Fgrs.mf[501].zap015, 0);
-  EtapName = Name("m");
+  StageReq.EtapName = Name("m");
   ASSERT_EQ(Etap_LoadLocation(7), 1);
-  EXPECT_EQ(EtapLocationNom, 7);
+  EXPECT_EQ(StageReq.EtapLocationNom, 7);
   EXPECT_EQ(Fgrs.mf[501].zap015, 55);
   EXPECT_EQ(Fgrs.mf[502].status, 0);
   EXPECT_EQ(Fgrs.mf[1].status, 112);  // base figures stay
@@ -318,7 +318,7 @@ TEST_F(StageFiles, TheBaseFileNamesTheLocationFileToRead) {
 // Names inside the game are Windows-1251 (a dialog hands them so); the file system's are UTF-8.
 TEST_F(StageFiles, AStageNamedInCyrillicIsSavedUnderItsUtf8NameAndLoadsBack) {
   BuildWorld(0, 4);
-  EtapLocationNom = 2;
+  StageReq.EtapLocationNom = 2;
   const std::string game = Name("карта.etp");  // compiled as Windows-1251 bytes
   const std::string disk = Name("\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.etp");
   for (const std::string& n : {game, game + "02", disk, disk + "02", disk + "_bak", disk + "02_bak"})
@@ -332,9 +332,9 @@ TEST_F(StageFiles, AStageNamedInCyrillicIsSavedUnderItsUtf8NameAndLoadsBack) {
   EXPECT_EQ(ReadBytes<char>(disk + "_bak"), saved);
   ClearWorld();
   ASSERT_EQ(EtapFile_Load(game), 1);
-  EXPECT_EQ(EtapLocationNom, 2);
+  EXPECT_EQ(StageReq.EtapLocationNom, 2);
   EXPECT_EQ(Fgrs.mf[504].status, 20);
-  EtapName = Name("карта");
+  StageReq.EtapName = Name("карта");
   ASSERT_EQ(Etap_LoadLocation(2), 1);
 }
 

@@ -251,7 +251,7 @@ bool NamedByNothing(int i) {
     if (g.Status())
       for (Fgr* Fgr::*l : kFgrLinks)
         if (g.*l == f) return false;
-  for (const LandFloor* fl : {&LandSurface, &LandUnder})
+  for (const LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
     for (const LandKle& k : fl->kle)
       if (k.occupant == f || k.holder == f) return false;
   return true;
@@ -333,8 +333,8 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
     for (const Fgr& f : Fgrs.mf)
       held += (f.UN && f.UN != empty_UN_adr()) + (f.item && f.item != empty_item_adr());
     EXPECT_EQ(inUse, held);
-    EXPECT_EQ(memcmp(world_.landS.data(), LandSurface.kle, sizeof LandSurface.kle), 0);
-    EXPECT_EQ(memcmp(world_.landU.data(), LandUnder.kle, sizeof LandUnder.kle), 0);
+    EXPECT_EQ(memcmp(world_.landS.data(), Land.LandSurface.kle, sizeof Land.LandSurface.kle), 0);
+    EXPECT_EQ(memcmp(world_.landU.data(), Land.LandUnder.kle, sizeof Land.LandUnder.kle), 0);
     ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
   }
 

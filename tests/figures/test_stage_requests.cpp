@@ -14,20 +14,20 @@ TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   BuildWorld(0, 3);
   SaveStage(Name("other.etp"));
   Fgrs.mf[2].zap015 = 999;  // the state being played
-  EtapLoadReqName = Name("other.etp");
-  EtapLoadReqLoc = 1;
-  EtapSaveReqName = Name("played.etp");
-  EtapSaveReq = 1;
+  StageReq.EtapLoadReqName = Name("other.etp");
+  StageReq.EtapLoadReqLoc = 1;
+  StageReq.EtapSaveReqName = Name("played.etp");
+  StageReq.EtapSaveReq = 1;
   SelList.e[1] = &Fgrs.mf[2];  // a selection of the old state
   SelList.count = 1;
   Etap_ProcRequests();
-  EXPECT_EQ(EtapSaveReq, 0);
-  EXPECT_EQ(EtapLoadReqLoc, 0);
+  EXPECT_EQ(StageReq.EtapSaveReq, 0);
+  EXPECT_EQ(StageReq.EtapLoadReqLoc, 0);
   EXPECT_EQ(Fgrs.mf[2].zap015, -1001);      // the other stage was loaded
-  EXPECT_EQ(EtapName, Name("other"));
-  EXPECT_EQ(EtapLocationNom, 3);            // the location its base file names
+  EXPECT_EQ(StageReq.EtapName, Name("other"));
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);            // the location its base file names
   EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran, with the tile flag
-  EXPECT_EQ(gStagesPending.plitLastFlag, PlitBuildOn);
+  EXPECT_EQ(gStagesPending.plitLastFlag, StageReq.PlitBuildOn);
   EXPECT_EQ(SelList.count, 0);              // and the selection emptied
   EXPECT_EQ(SelList.e[1], nullptr);
   ClearWorld();
@@ -39,13 +39,13 @@ TEST_F(StageRequests, AFailedLoadIsLoggedAndClearedAndChangesNothing) {
   BuildWorld(0, 3);
   WorldCopy before;
   before.Take();
-  EtapLoadReqName = Name("missing.etp");
-  EtapLoadReqLoc = 2;
+  StageReq.EtapLoadReqName = Name("missing.etp");
+  StageReq.EtapLoadReqLoc = 2;
   Etap_ProcRequests();
-  EXPECT_EQ(EtapLoadReqLoc, 0);
+  EXPECT_EQ(StageReq.EtapLoadReqLoc, 0);
   EXPECT_NE(LogText().find("\nLoadEtapFail: " + Name("missing.etp")), std::string::npos);
   EXPECT_TRUE(before.Same());
-  EXPECT_EQ(EtapLocationNom, 3);
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);
   EXPECT_EQ(gStagesPending.plitBuilds, 0);
 
   // A stage whose base file is cut short: refused, the current location stays.
@@ -53,22 +53,22 @@ TEST_F(StageRequests, AFailedLoadIsLoggedAndClearedAndChangesNothing) {
   std::vector<char> b = ReadBytes<char>(Name("cut.etp"));
   WriteBytes(Name("cut.etp"), b, b.size() - 100);
   before.Take();
-  EtapLoadReqName = Name("cut.etp");
-  EtapLoadReqLoc = 1;
+  StageReq.EtapLoadReqName = Name("cut.etp");
+  StageReq.EtapLoadReqLoc = 1;
   Etap_ProcRequests();
   EXPECT_NE(LogText().find("\nLoadEtapFail: " + Name("cut.etp")), std::string::npos);
   EXPECT_NE(LogText().find("\nLoadEtapRefused: base part named variables"), std::string::npos);
   EXPECT_TRUE(before.Same());
-  EXPECT_EQ(EtapLocationNom, 3);
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);
 
   // The current stage at another location whose file is missing.
   SaveStage(Name("cur.etp"));
-  EtapName = Name("cur");
-  EtapLoadReqName = Name("cur.etp");
-  EtapLoadReqLoc = 4;
+  StageReq.EtapName = Name("cur");
+  StageReq.EtapLoadReqName = Name("cur.etp");
+  StageReq.EtapLoadReqLoc = 4;
   Etap_ProcRequests();
   EXPECT_NE(LogText().find("\nLoadLocationFail: " + Name("cur.etp") + " 4"), std::string::npos);
-  EXPECT_EQ(EtapLoadReqLoc, 0);
+  EXPECT_EQ(StageReq.EtapLoadReqLoc, 0);
 }
 
 TEST_F(StageRequests, ALocationOfTheCurrentStageLoadsIntoTheLocationSlotsOnly) {
@@ -78,19 +78,19 @@ TEST_F(StageRequests, ALocationOfTheCurrentStageLoadsIntoTheLocationSlotsOnly) {
   Fgrs.ResetDynamic();
   Make(20, 0)->zap015 = 5;
   Make(20, 0)->zap015 = 6;
-  EtapLocationNom = 5;
+  StageReq.EtapLocationNom = 5;
   SaveStage(Name("s.etp"));
   ClearWorld();
-  EtapLoadReqName = Name("s.etp");
-  EtapLoadReqLoc = 1;
+  StageReq.EtapLoadReqName = Name("s.etp");
+  StageReq.EtapLoadReqLoc = 1;
   Etap_ProcRequests();
-  ASSERT_EQ(EtapLocationNom, 5);  // the base file was written last with location 5
+  ASSERT_EQ(StageReq.EtapLocationNom, 5);  // the base file was written last with location 5
   EXPECT_EQ(Fgrs.mf[501].zap015, 5);
   Fgrs.mf[2].zap015 = 31338;  // changed in memory only: a location load must leave it
-  EtapLoadReqName = Name("s.etp");
-  EtapLoadReqLoc = 3;  // location 3's file still holds the three first figures
+  StageReq.EtapLoadReqName = Name("s.etp");
+  StageReq.EtapLoadReqLoc = 3;  // location 3's file still holds the three first figures
   Etap_ProcRequests();
-  EXPECT_EQ(EtapLocationNom, 3);
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);
   EXPECT_EQ(Fgrs.mf[2].zap015, 31338);  // base slots untouched
   EXPECT_EQ(Fgrs.mf[501].zap015, 0);
   EXPECT_EQ(Fgrs.mf[503].status, 112);
@@ -99,24 +99,24 @@ TEST_F(StageRequests, ALocationOfTheCurrentStageLoadsIntoTheLocationSlotsOnly) {
 
 TEST_F(StageRequests, TheCurrentLocationStaysPendingAndShortNamesAreIgnored) {
   BuildWorld(0, 2);
-  EtapName = "Maps/test";
-  EtapLocationNom = 2;
-  EtapLoadReqName = "Maps/test.etp";
-  EtapLoadReqLoc = 2;
+  StageReq.EtapName = "Maps/test";
+  StageReq.EtapLocationNom = 2;
+  StageReq.EtapLoadReqName = "Maps/test.etp";
+  StageReq.EtapLoadReqLoc = 2;
   Etap_ProcRequests();
-  EXPECT_EQ(EtapLoadReqLoc, 2);
-  EXPECT_EQ(EtapLocationNom, 2);
+  EXPECT_EQ(StageReq.EtapLoadReqLoc, 2);
+  EXPECT_EQ(StageReq.EtapLocationNom, 2);
   EXPECT_EQ(LogCount(), 0);
 
-  EtapLoadReqName = "a.et";
-  EtapLoadReqLoc = 1;
+  StageReq.EtapLoadReqName = "a.et";
+  StageReq.EtapLoadReqLoc = 1;
   Etap_ProcRequests();
-  EXPECT_EQ(EtapLoadReqLoc, 1);
+  EXPECT_EQ(StageReq.EtapLoadReqLoc, 1);
   EXPECT_EQ(LogCount(), 0);
 
-  EtapSaveReq = 1;  // no name: the save stays pending
+  StageReq.EtapSaveReq = 1;  // no name: the save stays pending
   Etap_ProcRequests();
-  EXPECT_EQ(EtapSaveReq, 1);
+  EXPECT_EQ(StageReq.EtapSaveReq, 1);
 }
 
 // The stage buttons leave the work to the frame. The test save button's stage is written by the
@@ -138,38 +138,38 @@ TEST_F(StageRequests, TheButtonsStagesAreSavedAndLoadedByTheFrame) {
   EXPECT_FALSE(fs::exists("Maps/test2.etp"));
   Etap_ProcRequests();
   Fgrs.mf[2].zap015 = 5;  // played on after the save
-  ProgMode = 0;
+  ModeWords.ProgMode = 0;
   Etap_RequestLoadTest2(&w);
-  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
   Etap_ProcRequests();
   EXPECT_EQ(Fgrs.mf[2].zap015, 999);
-  EXPECT_EQ(EtapName, "Maps/test2");
+  EXPECT_EQ(StageReq.EtapName, "Maps/test2");
 
   WorldCopy before;
   before.Take();
-  ProgMode = 0;
+  ModeWords.ProgMode = 0;
   Etap_RequestLoadDefault(&w);  // a stage is loaded: only to play
   Etap_ProcRequests();
-  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
   EXPECT_TRUE(before.Same());
-  EtapName.clear();
+  StageReq.EtapName.clear();
   Etap_RequestLoadDefault(&w);
   Etap_ProcRequests();
-  EXPECT_EQ(EtapName, "Maps/test");
+  EXPECT_EQ(StageReq.EtapName, "Maps/test");
   EXPECT_EQ(LogText().find("Fail"), std::string::npos) << LogText();
   fs::current_path(back);
 }
 
 TEST_F(StageRequests, TheStageNameLosesOnlyARealEtp) {
-  EtapLoadReqName = "Maps/foo.etp";
+  StageReq.EtapLoadReqName = "Maps/foo.etp";
   SelList.count = 1;
   Etap_SetNameAfterLoad();
-  EXPECT_EQ(EtapName, "Maps/foo");
+  EXPECT_EQ(StageReq.EtapName, "Maps/foo");
   EXPECT_EQ(SelList.count, 0);
-  EtapLoadReqName = "Maps/foobar";
+  StageReq.EtapLoadReqName = "Maps/foobar";
   SelList.count = 1;
   Etap_SetNameAfterLoad();
-  EXPECT_EQ(EtapName, "Maps/foobar");
+  EXPECT_EQ(StageReq.EtapName, "Maps/foobar");
   EXPECT_EQ(SelList.count, 0);
 }
 
@@ -186,10 +186,10 @@ TEST_F(StageRequests, NewGameEmptiesTheWorldAndOpensTheEditor) {
   EXPECT_EQ(Fgrs.mf[501].status, fgrLandHolder);
   EXPECT_EQ(Fgrs.mf[1].status, fgrAkdBunker);
   EXPECT_EQ(Fgrs.mf[1].active, 0);
-  EXPECT_EQ(EtapLocationNom, 1);
+  EXPECT_EQ(StageReq.EtapLocationNom, 1);
   EXPECT_EQ(o2::LandEdgeWd, 2);
-  EXPECT_EQ(ProgMode, kModeEditor);
-  EXPECT_EQ(PlitBuildOn, 1);  // the button restores the tile flag
+  EXPECT_EQ(ModeWords.ProgMode, kModeEditor);
+  EXPECT_EQ(StageReq.PlitBuildOn, 1);  // the button restores the tile flag
   EXPECT_EQ(Etap_NewGameBtn(nullptr), 0);
 }
 

@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fgrs.ResetAll();
   org2_Init();
   orgF_Init();
-  PlayerSide = 2;
+  Sides.PlayerSide = 2;
   Land_InitCellFlags();
   PassMaps_Rebuild();
-  for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+  for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
     Keep(fl->kle);
     Keep(fl->vert);
     Keep(fl->rgba);
@@ -58,9 +58,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     Keep(fl->paf2);
     Keep(fl->FogVis);
   }
-  Keep(SideTab);
-  Keep(PlayerSide);
-  Keep(EtapLocationNom);
+  Keep(Sides.SideTab);
+  Keep(Sides.PlayerSide);
+  Keep(StageReq.EtapLocationNom);
   // Cell words: tile type, object code, cursor kind, flag.
   std::string words;
   for (int c = 0; c < 3 * 256; c++) Fuzz_PutI32(words, c % 8 | (c % 23) << 8 | (c % 11) << 16 | (c % 4) << 24);

@@ -12,12 +12,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   org2_Init();
   orgF_Init();
   Org_SaveBin();  // the game's own writer makes the seed
-  if (Fuzz_SeedDir()) Fuzz_Seed("seed_start_values", Fuzz_Read(gsFileO2O3Bin));
+  if (Fuzz_SeedDir()) Fuzz_Seed("seed_start_values", Fuzz_Read(OrgFiles.gsFileO2O3Bin));
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFileO2O3Bin, data, size);
+  Fuzz_Write(OrgFiles.gsFileO2O3Bin, data, size);
   org2_Init();
   orgF_Init();
   Org_LoadBin();

@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFileOrgMix, data, size);
-  remove(gsFileO2O3Bin.c_str());
-  remove((gsFileO2O3Bin + "_bak").c_str());
+  Fuzz_Write(OrgFiles.gsFileOrgMix, data, size);
+  remove(OrgFiles.gsFileO2O3Bin.c_str());
+  remove((OrgFiles.gsFileO2O3Bin + "_bak").c_str());
   Org_LoadAtStart();
   return 0;
 }

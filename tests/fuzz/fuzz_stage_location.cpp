@@ -9,7 +9,7 @@ using namespace stage_fuzz;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Begin(argc, argv);
-  EtapName = "stage";
+  StageReq.EtapName = "stage";
   Fuzz_Seed("seed_small_world", SavePart(0));
   if (Fuzz_SeedDir()) {
     const std::string sl = Fuzz_Shipped("Maps/test.etp01");

@@ -38,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Tex_LoadPack(&TexTable, gsFilePixStart.c_str());
   if (TexTable.count < 1 || TexTable.count > kTexSlots) abort();
   TexTable_Free(&TexTable);
-  TexCurName.clear();
+  TexTable.TexCurName.clear();
   return 0;
 }

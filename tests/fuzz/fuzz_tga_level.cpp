@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int rgba = data[0] >> 7;
   std::string file = "img" + std::to_string(level) + ".tga";
   Fuzz_Write(file, data + 1, size - 1);
-  TexCurName = "img.tga";
+  TexTable.TexCurName = "img.tga";
   TexSlot& s = TexTable.slots[1];
   s.pixels = gImage[rgba];
   s.width = s.height = 128;

@@ -42,7 +42,7 @@ inline void MakeWorld() {
   Fgrs.mf[501].P_FireTarg = &Fgrs.mf[2];
   Fgrs.mf[1].P2_Sub_Gruz = &Fgrs.mf[502];
   Fgrs.mf[502].pParent = &Fgrs.mf[1];
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
 }
 
 template <class T>
@@ -86,27 +86,27 @@ inline void Begin(int* argc, char*** argv) {
 // The land, sides and named variables every input starts from, taken before the first input
 // (saving, as the seeds do, sets the side records' start values).
 inline void RememberLandSidesOrg() {
-  Snap(gKle, LandSurface.kle);
-  gKle.insert(gKle.end(), reinterpret_cast<const char*>(LandUnder.kle),
-              reinterpret_cast<const char*>(LandUnder.kle) + sizeof LandUnder.kle);
-  Snap(gSides, SideTab);
+  Snap(gKle, Land.LandSurface.kle);
+  gKle.insert(gKle.end(), reinterpret_cast<const char*>(Land.LandUnder.kle),
+              reinterpret_cast<const char*>(Land.LandUnder.kle) + sizeof Land.LandUnder.kle);
+  Snap(gSides, Sides.SideTab);
   Snap(gOrg, org2n);
   gOrg.insert(gOrg.end(), reinterpret_cast<const char*>(orgFn),
               reinterpret_cast<const char*>(orgFn) + sizeof orgFn);
 }
 
 inline bool LandSidesOrgAsBefore() {
-  const size_t k = sizeof LandSurface.kle, o = sizeof org2n;
-  return memcmp(gKle.data(), LandSurface.kle, k) == 0 && memcmp(gKle.data() + k, LandUnder.kle, k) == 0 &&
-         Same(gSides, SideTab) && memcmp(gOrg.data(), org2n, o) == 0 &&
-         memcmp(gOrg.data() + o, orgFn, sizeof orgFn) == 0;
+  const size_t k = sizeof Land.LandSurface.kle, o = sizeof org2n;
+  return memcmp(gKle.data(), Land.LandSurface.kle, k) == 0 &&
+         memcmp(gKle.data() + k, Land.LandUnder.kle, k) == 0 && Same(gSides, Sides.SideTab) &&
+         memcmp(gOrg.data(), org2n, o) == 0 && memcmp(gOrg.data() + o, orgFn, sizeof orgFn) == 0;
 }
 
 inline void RestoreLandSidesOrg() {
-  const size_t k = sizeof LandSurface.kle, o = sizeof org2n;
-  memcpy(static_cast<void*>(LandSurface.kle), gKle.data(), k);
-  memcpy(static_cast<void*>(LandUnder.kle), gKle.data() + k, k);
-  Restore(gSides, SideTab);
+  const size_t k = sizeof Land.LandSurface.kle, o = sizeof org2n;
+  memcpy(static_cast<void*>(Land.LandSurface.kle), gKle.data(), k);
+  memcpy(static_cast<void*>(Land.LandUnder.kle), gKle.data() + k, k);
+  Restore(gSides, Sides.SideTab);
   memcpy(org2n, gOrg.data(), o);
   memcpy(orgFn, gOrg.data() + o, sizeof orgFn);
 }

@@ -180,7 +180,7 @@ TEST_F(Gui, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
   EXPECT_EQ(gPlat.cursorCount, -1);  // hidden in play, however the switches went before
   EXPECT_NE(SetProgramMode(0), 0);
   EXPECT_NE(SetProgramMode(4), 0);
-  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
   EXPECT_EQ(GuiPanelMode2->visible, 1);
   EXPECT_EQ(SetProgramMode(kModeStart), 0);
   EXPECT_EQ(gPlat.cursorCount, 0);

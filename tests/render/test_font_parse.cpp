@@ -132,12 +132,12 @@ TEST(AtlasCell, CellsMirrorAndRefusals) {
 
 TEST(CircleTables, StartAtTheTopRunTowardNegativeXAndClose) {
   CircleTables_Init();
-  EXPECT_NEAR(Circle64[0], 0, 1e-6);
-  EXPECT_NEAR(Circle64[1], 1, 1e-6);
-  EXPECT_LT(Circle64[2], 0);       // dir 0 steps the angle downwards
-  EXPECT_NEAR(Circle64[32], -1, 1e-3);  // point 16, a quarter turn
-  EXPECT_EQ(Circle64[128], Circle64[0]);
-  EXPECT_EQ(Circle32[65], Circle32[1]);
+  EXPECT_NEAR(Gl2D.Circle64[0], 0, 1e-6);
+  EXPECT_NEAR(Gl2D.Circle64[1], 1, 1e-6);
+  EXPECT_LT(Gl2D.Circle64[2], 0);            // dir 0 steps the angle downwards
+  EXPECT_NEAR(Gl2D.Circle64[32], -1, 1e-3);  // point 16, a quarter turn
+  EXPECT_EQ(Gl2D.Circle64[128], Gl2D.Circle64[0]);
+  EXPECT_EQ(Gl2D.Circle32[65], Gl2D.Circle32[1]);
   float up[8] = {};
   CirclePoints_Make(up, 4, 2.0f, 1);
   EXPECT_NEAR(up[2], 2, 1e-3);  // dir 1: point 1 at +x
@@ -148,19 +148,19 @@ TEST(CircleTables, StartAtTheTopRunTowardNegativeXAndClose) {
 
 TEST(Anim3, PulsesBetweenItsBoundsOnTheClock) {
   Clock_SetManual(true, 5000);
-  EXPECT_EQ(Anim3[0].done, -1);  // stopped before a world starts
+  EXPECT_EQ(Gl2D.Anim3[0].done, -1);  // stopped before a world starts
   Anim3_Init();
   Anim3_Reset();
-  float a0 = Anim3[0].value, b0 = Anim3[1].value;
+  float a0 = Gl2D.Anim3[0].value, b0 = Gl2D.Anim3[1].value;
   Clock_Advance(100);  // ten intervals of 10 ms
   Anim3_Reset();
-  EXPECT_NE(Anim3[0].value, a0);
-  EXPECT_NE(Anim3[1].value, b0);
+  EXPECT_NE(Gl2D.Anim3[0].value, a0);
+  EXPECT_NE(Gl2D.Anim3[1].value, b0);
   for (int i = 0; i < 200; i++) {
     Clock_Advance(37);
     Anim3_Reset();
-    ASSERT_GE(Anim3[1].value, 0.0f);
-    ASSERT_LE(Anim3[1].value, 1.0f);
+    ASSERT_GE(Gl2D.Anim3[1].value, 0.0f);
+    ASSERT_LE(Gl2D.Anim3[1].value, 1.0f);
   }
   Clock_SetManual(false);
 }

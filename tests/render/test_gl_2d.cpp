@@ -55,14 +55,14 @@ TEST_F(GlTest, TwoDModeDoesNotNestAndRestoresMatricesAndDepth) {
   glDepthMask(GL_TRUE);
   GLint mv = Int(GL_MODELVIEW_STACK_DEPTH), pr = Int(GL_PROJECTION_STACK_DEPTH);
   EXPECT_EQ(Gl2D_Begin(0, kGlW, 0, kGlH), 1);
-  EXPECT_EQ(Gl2D_Flag, 1);
+  EXPECT_EQ(Gl2D.Gl2D_Flag, 1);
   EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
   EXPECT_EQ(Int(GL_DEPTH_WRITEMASK), GL_FALSE);
   EXPECT_EQ(Gl2D_Begin(0, kGlW, 0, kGlH), 0);
   EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), mv + 1);
   EXPECT_EQ(Int(GL_PROJECTION_STACK_DEPTH), pr + 1);
   Gl2D_End();
-  EXPECT_EQ(Gl2D_Flag, 0);
+  EXPECT_EQ(Gl2D.Gl2D_Flag, 0);
   EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), mv);
   EXPECT_EQ(Int(GL_PROJECTION_STACK_DEPTH), pr);
   EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
@@ -152,7 +152,7 @@ TEST_F(GlTest, ColourMaterialArgbAndFog) {
   Gl_Fog(2, 0.1f, 0.2f, 0.3f, 1, 0, 0);
   EXPECT_TRUE(glIsEnabled(GL_FOG));
   EXPECT_EQ(Int(GL_FOG_MODE), GL_EXP2);
-  EXPECT_FLOAT_EQ(Gl_FogColor[2], 0.3f);
+  EXPECT_FLOAT_EQ(Gl2D.Gl_FogColor[2], 0.3f);
   Gl_Fog(1, 0, 0, 0, 1, 5, 50);
   EXPECT_EQ(Int(GL_FOG_MODE), GL_LINEAR);
   Gl_Fog(3, 0, 0, 0, 1, 5, 50);

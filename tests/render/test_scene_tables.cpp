@@ -76,7 +76,7 @@ TEST(SceneTables, BatchListsBucketByKeyAndTextureAndRefuseTheWrongViewClass) {
   };
   int count = 0;
   for (const Step& s : steps) {
-    RendView_Cur = s.view;
+    RendScene.RendView_Cur = s.view;
     int before = l.count;
     EXPECT_EQ(BatchList_Add(&l, s.decal, f, 3, s.key, s.tex, s.key2, s.match), s.result) << count;
     if (s.result) {
@@ -98,20 +98,20 @@ TEST(SceneTables, BatchListsBucketByKeyAndTextureAndRefuseTheWrongViewClass) {
   EXPECT_EQ(l.head[1]->next->next, nullptr);
 
   // A command or callback is stored in the entry just added; none of them is refused.
-  RendView_Cur = &a;
+  RendScene.RendView_Cur = &a;
   EXPECT_EQ(BatchList_AddCmd(&l, 0, nullptr, 1, 9, 0, 0, 0), 0);
   GroundCmd cmd{};
   EXPECT_EQ(BatchList_AddCmd(&l, 0, &cmd, 1, 9, 0, 0, 0), 1);
   EXPECT_EQ(l.e[l.count].cmd, &cmd);
   EXPECT_EQ(l.e[l.count].fgr, nullptr);
   EXPECT_EQ(l.last, nullptr);
-  RendView_Cur = nullptr;
+  RendScene.RendView_Cur = nullptr;
 }
 
 TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   RendScene_Reset(&RendScene);
   RendView v{};
-  RendView_Cur = &v;
+  RendScene.RendView_Cur = &v;
   BatchList& small = RendScene.small[ListSolid];
   for (int i = 1; i <= 7000; i++) ASSERT_EQ(BatchList_Add(&small, 0, nullptr, 1, 1, 1, 0, 0), 1) << i;
   EXPECT_EQ(BatchList_Add(&small, 0, nullptr, 1, 1, 1, 0, 0), 0);
@@ -122,7 +122,7 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
   EXPECT_EQ(big.count, 10200);
   RendScene_Reset(&RendScene);
   v = RendView{};
-  RendView_Cur = &v;  // the reset leaves no current view
+  RendScene.RendView_Cur = &v;  // the reset leaves no current view
   // Fifty keys fill the fifty buckets; a fifty-first key is refused after it was counted.
   for (int k = 1; k <= 50; k++) ASSERT_EQ(BatchList_Add(&small, 0, nullptr, 1, k, 0, 0, 0), 1) << k;
   EXPECT_EQ(BatchList_Add(&small, 0, nullptr, 1, 51, 0, 0, 0), 0);
@@ -154,15 +154,16 @@ TEST(SceneTables, BatchListsRefuseWhenFullAndCountTheBucketlessEntry) {
     for (int i = 0; i < 4; i++) EXPECT_TRUE(empty(RendScene.small[i], i + 1, smallOrder[i])) << i;
     for (int i = 0; i < 6; i++) EXPECT_TRUE(empty(RendScene.big[i], i + 1, bigOrder[i])) << i;
     v = RendView{};
-    RendView_Cur = &v;
+    RendScene.RendView_Cur = &v;
   }
-  RendView_Cur = nullptr;
+  RendScene.RendView_Cur = nullptr;
 }
 
 TEST(SceneTables, GroundCommandsQuadsAndTheAreaQueue) {
   // A direction table whose entry i is (i, 1000 + i, 2000 + i) shows which entries a quad read.
   for (int i = 0; i < kDir361; i++)
-    Dir361View[i][0] = i, Dir361View[i][1] = 1000 + i, Dir361View[i][2] = 2000 + i;
+    RendScene.Dir361View[i][0] = i, RendScene.Dir361View[i][1] = 1000 + i,
+    RendScene.Dir361View[i][2] = 2000 + i;
   float q[12];
   auto entries = [&](float x, float y, float z, float s) {
     std::vector<int> e;

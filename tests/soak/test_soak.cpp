@@ -123,7 +123,7 @@ std::string ContainerFault() {
     if (item_PoolAt(r)->isUse && owners[1][r] != 1)
       return "item record " + std::to_string(r) + " belongs to " + std::to_string(owners[1][r]) + " slots";
   }
-  for (const LandFloor* fl : {&LandSurface, &LandUnder})
+  for (const LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
     for (int c = 0; c < kLandCells; c++) {
       const Fgr* o = fl->kle[c].occupant;
       const Fgr* h = fl->kle[c].holder;
@@ -178,7 +178,7 @@ TEST_F(Soak, ABattleOfManyFramesKeepsTheContainerWholeAndTheMemoryFlat) {
   const int frames = SoakFrames();
   StartShippedStage(20240620);
   PlayFrame();
-  ASSERT_EQ(EtapLocationNom, 1) << "the stage did not load";
+  ASSERT_EQ(StageReq.EtapLocationNom, 1) << "the stage did not load";
   const Camp camp[2] = {CampOf(2), CampOf(3)};
   ASSERT_GT(camp[0].n, 0);
   ASSERT_GT(camp[1].n, 0);

@@ -153,7 +153,7 @@ TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
   Draw();
   EXPECT_EQ(MsgPanel->visible, 1);
   GuiWin* choice = MsgPanel->children[2]->children[0];
-  RangOfferWaitMs = 0;
+  Ranks.RangOfferWaitMs = 0;
   EXPECT_EQ(Click(choice, 1), 1);
   Draw();
   EXPECT_EQ(MsgPanel->visible, 0);
@@ -175,7 +175,7 @@ TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLa
   o2::EngText = eng;
   SetProgramMode(kModeStart);
   EXPECT_EQ(Click(b, 1), 1);
-  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
 }
 
 TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughTheValueLine) {

@@ -26,21 +26,21 @@ class CombatTest : public FiguresTest {
 
   void SetUp() override {
     FiguresTest::SetUp();
-    memcpy(sidesSaved_, SideTab, sizeof SideTab);
-    memset(SideTab, 0, sizeof SideTab);
-    for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
-    PlayerSide = 2;
+    memcpy(sidesSaved_, Sides.SideTab, sizeof Sides.SideTab);
+    memset(Sides.SideTab, 0, sizeof Sides.SideTab);
+    for (int k = 0; k < kSides; k++) Sides.SideTab[k][kSideId] = k + 1;
+    Sides.PlayerSide = 2;
     visUnderGround = 0;
     EditModeOn = 0;
     GameMs = 0;
-    HitLogLastMs = 0;
+    Combat.HitLogLastMs = 0;
     DecalQueue.count = 0;
     MsgBase_Load(SourcePath("uni_files/res/msgbase.txt"));
-    memset(&LandSurface, 0, sizeof LandSurface);
-    memset(&LandUnder, 0, sizeof LandUnder);
-    LandUnder.floorNom = 1;
+    memset(&Land.LandSurface, 0, sizeof Land.LandSurface);
+    memset(&Land.LandUnder, 0, sizeof Land.LandUnder);
+    Land.LandUnder.floorNom = 1;
   }
-  void TearDown() override { memcpy(SideTab, sidesSaved_, sizeof SideTab); }
+  void TearDown() override { memcpy(Sides.SideTab, sidesSaved_, sizeof Sides.SideTab); }
 
   // A standing unit of the side at (x, z) with NormHP hp (max hp) and Hot 100 (no panic), seen by
   // every other side, holding a gun of reach `reach` that deals NormHP `damage` and reloads in
@@ -76,7 +76,7 @@ class CombatTest : public FiguresTest {
   void Frame() {
     GameMs += KadrStep;
     DecalQueue.count = 0;
-    for (auto& rec : SideTab) rec[kSideSeenCount] = rec[kSideOwnCount] = 0;
+    for (auto& rec : Sides.SideTab) rec[kSideSeenCount] = rec[kSideOwnCount] = 0;
     Fgrs_UpdAll(&Fgrs);
     for (Fgr& f : Fgrs.mf)
       if (f.Active() && f.isUnitWork == 1 && !f.isMort) {

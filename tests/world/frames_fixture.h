@@ -13,7 +13,8 @@
 // The side lists of a frame: emptied as the frame's clock step does, filled as the container's
 // update does.
 inline void FillSideLists() {
-  for (int k = 0; k < kSides; k++) SideTab[k][kSideOwnCount] = SideTab[k][kSideSeenCount] = 0;
+  for (int k = 0; k < kSides; k++)
+    Sides.SideTab[k][kSideOwnCount] = Sides.SideTab[k][kSideSeenCount] = 0;
   for (int i = 1; i < kFgrsSlots; i++)
     if (Fgrs.mf[i].Active() && Fgrs.mf[i].UN->isUse) Fgr_OfferToSides(&Fgrs.mf[i]);
 }
@@ -22,13 +23,13 @@ class FramesTest : public WorldTest {
  protected:
   void SetUp() override {
     WorldTest::SetUp();
-    std::memset(SideTab, 0, sizeof(SideTab));
-    for (int k = 0; k < kSides; k++) SideTab[k][kSideId] = k + 1;
-    ProgMode = kModePlay;
+    std::memset(Sides.SideTab, 0, sizeof(Sides.SideTab));
+    for (int k = 0; k < kSides; k++) Sides.SideTab[k][kSideId] = k + 1;
+    ModeWords.ProgMode = kModePlay;
     SelList_Clear();
     SelList.tidyWait = kSelTidyMs;
-    FieldMouse.PointOrderFgr = nullptr;
-    FieldMouse.PointOrderSig = 0;
+    WorldMouse.PointOrderFgr = nullptr;
+    WorldMouse.PointOrderSig = 0;
     KadrStep = 100;
   }
   // A foot soldier of the side at (x, z) on the surface, seeing `sight` world units around it.

@@ -146,10 +146,10 @@ TEST_F(CombatTest, TheLineOfFireStopsAtMarkedCellsUnlessTheyAreTileOne) {
   Fgr* a = MakeFighter(2, 105, 105, 1);  // cell column 10, row 10
   Fgr* t = MakeFighter(3, 165, 105, 1);  // column 16, the same row: 60 away
   EXPECT_EQ(Fgr_InFireLine(a, t), 1);
-  auto mark = [](int col, int row) { LandSurface.paf[0][col * kLandSide + row] = 1; };
+  auto mark = [](int col, int row) { Land.LandSurface.paf[0][col * kLandSide + row] = 1; };
   mark(13, 10);
   EXPECT_EQ(Fgr_InFireLine(a, t), 0);
-  LandSurface.kle[10 * kLandSide + 13].tile = 1;  // a tile-1 cell does not stop a shot
+  Land.LandSurface.kle[10 * kLandSide + 13].tile = 1;  // a tile-1 cell does not stop a shot
   EXPECT_EQ(Fgr_InFireLine(a, t), 1);
   // Out of reach: the gun's circle less 10 must touch the target's.
   t->priv_position_x = 201;
@@ -160,11 +160,11 @@ TEST_F(CombatTest, TheLineOfFireStopsAtMarkedCellsUnlessTheyAreTileOne) {
   a->priv_position_z = 105;
   t->priv_position_x = 60;
   mark(3, 10);
-  LandSurface.kle[10 * kLandSide + 3].tile = 2;
+  Land.LandSurface.kle[10 * kLandSide + 3].tile = 2;
   EXPECT_EQ(Fgr_InFireLine(a, t), 1);
   // The floor below has a map of its own.
   a->priv_position_x = 105, t->priv_position_x = 165;
-  LandSurface.kle[10 * kLandSide + 13].tile = 2;
+  Land.LandSurface.kle[10 * kLandSide + 13].tile = 2;
   a->UnderGround = t->UnderGround = 1;
   EXPECT_EQ(Fgr_InFireLine(a, t), 1);
 }

@@ -81,24 +81,26 @@ class FigureDraw : public WorldTest {
 
   void SetUp() override {
     WorldTest::SetUp();
-    std::memcpy(savedDir_, Dir361View, sizeof savedDir_);
-    savedPick_ = PickView;
+    std::memcpy(savedDir_, RendScene.Dir361View, sizeof savedDir_);
+    savedPick_ = RendScene.PickView;
     for (int k = 0; k < kDir361; k++)
-      Dir361View[k][0] = (float)k, Dir361View[k][1] = 1, Dir361View[k][2] = (float)-k;
-    for (int i = 0; i < 16; i++) PickView.modelview[i] = PickView.projection[i] = i % 5 == 0 ? 1.0 : 0.0;
-    for (int i = 0; i < 3; i++) PickView.modelview[5 * i] = 1.0 / 128;
-    PickView.viewport[0] = PickView.viewport[1] = 0;
-    PickView.viewport[2] = 800, PickView.viewport[3] = 600;
+      RendScene.Dir361View[k][0] = (float)k, RendScene.Dir361View[k][1] = 1,
+      RendScene.Dir361View[k][2] = (float)-k;
+    for (int i = 0; i < 16; i++)
+      RendScene.PickView.modelview[i] = RendScene.PickView.projection[i] = i % 5 == 0 ? 1.0 : 0.0;
+    for (int i = 0; i < 3; i++) RendScene.PickView.modelview[5 * i] = 1.0 / 128;
+    RendScene.PickView.viewport[0] = RendScene.PickView.viewport[1] = 0;
+    RendScene.PickView.viewport[2] = 800, RendScene.PickView.viewport[3] = 600;
     RendScene_Reset(&RendScene);
-    FieldMouse.HoverFgr = nullptr;
+    WorldMouse.HoverFgr = nullptr;
     SelList.count = 0;
-    Anim3[0].value = 0.3f;
+    Gl2D.Anim3[0].value = 0.3f;
     TrigSweepAngle = 5.0f;
   }
   void TearDown() override {
-    std::memcpy(Dir361View, savedDir_, sizeof savedDir_);
-    PickView = savedPick_;
-    FieldMouse.HoverFgr = nullptr;
+    std::memcpy(RendScene.Dir361View, savedDir_, sizeof savedDir_);
+    RendScene.PickView = savedPick_;
+    WorldMouse.HoverFgr = nullptr;
     WorldTest::TearDown();
   }
 
@@ -457,7 +459,7 @@ TEST_F(FigureDraw, FramesMarksAndHitBarsAreWindowPixelsOverTheProjection) {
   EXPECT_EQ(Draw(Proc_DrawUnitOverlay, own, 10, 1), 0);
 
   // A point on the camera's plane or behind it does not project: no frame, no bars, no mark.
-  PickView.projection[15] = 0, PickView.projection[11] = -1;  // w = -z
+  RendScene.PickView.projection[15] = 0, RendScene.PickView.projection[11] = -1;  // w = -z
   Fgr* level = At3(fgrUnitPeh, 32, 0, 0, 2);
   for (Fgr* f : {level, own}) {  // own stands at z 64, behind
     f->UN->isUse = 1, f->useNormHP = 1, f->UN->cnt.T[2] = 10;
@@ -502,8 +504,10 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   const auto* glowBig = &RendScene.big[ListGlowBig];
   const auto* glow2 = &RendScene.big[ListGlowBig2Sided];
   const auto* hud = &RendScene.big[ListHud2D];
-  FrameWalk1.r.frame[0] = 3, FrameWalk1.r.frame[1] = 7, FrameWalk1.r.frame[2] = 99;
-  FrameWalk2.r.frame[0] = 2, FrameWalk2.r.frame[1] = 5, FrameWalk2.r.frame[2] = 1;
+  FrameWalks.FrameWalk1.r.frame[0] = 3, FrameWalks.FrameWalk1.r.frame[1] = 7,
+  FrameWalks.FrameWalk1.r.frame[2] = 99;
+  FrameWalks.FrameWalk2.r.frame[0] = 2, FrameWalks.FrameWalk2.r.frame[1] = 5,
+  FrameWalks.FrameWalk2.r.frame[2] = 1;
 
   // The player's one selected unit with a gun, sight and a tactic badge: everything.
   Fgr* u = At3(fgrUnitPeh, 0, 0, 0, 2);
@@ -529,7 +533,7 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   u->isMort = 0, u->AnimFlagKan = 2;  // walker frame 99 is out of range
   u->isSelected = 0, u->tactic = 0;
   SelList.count = 0;
-  FieldMouse.HoverFgr = u;  // the hovered figure gets its rings whatever is selected
+  WorldMouse.HoverFgr = u;  // the hovered figure gets its rings whatever is selected
   Proc_MarkSelected(u);
   expect("hovered", {{cut, 1, 0, 0},
                      {cutBig, 2, 49, 1},
@@ -538,7 +542,7 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
                      {glowBig, 8, 65, 1},
                      {hud, 4, 0, 1},
                      {hud, 10, 0, 1}});
-  FieldMouse.HoverFgr = nullptr;
+  WorldMouse.HoverFgr = nullptr;
   // An enemy nobody sees is not queued in play, but in the editor; a spawner always.
   Fgr* e = At3(fgrUnitPeh, 0, 0, 0, 3);
   e->AnimFlagKan = 0;
@@ -600,9 +604,9 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   expect("decal outside a decal view", {});
   RendView decalView{};
   decalView.decal = 1;
-  RendView_Cur = &decalView;
+  RendScene.RendView_Cur = &decalView;
   Proc_DrawTex1(d);
-  RendView_Cur = nullptr;
+  RendScene.RendView_Cur = nullptr;
   expect("decal in a decal view", {{cut, 1, 8, 0}});
   Fgr* b = At3(fgrDekor, 0, 0, 0);
   b->Tex1 = 66;

@@ -35,10 +35,11 @@ TEST_F(Fog, OctagonsOfThePlayersSeersOnTheirFloors) {
   FogVisRebuild(&Fgrs);
   for (int r = 0; r < 5; r++)
     for (int c = 0; c < 5; c++)
-      EXPECT_EQ(LandSurface.FogVis[(8 + r) * kLandSide + 8 + c], kMask[r][c] == 'X' ? 0 : 60) << r << "," << c;
-  EXPECT_EQ(Open(LandSurface), 21);
-  EXPECT_EQ(Open(LandUnder), 0);
-  EXPECT_EQ(LandUnder.FogVis[10 * kLandSide + 10], 60);
+      EXPECT_EQ(Land.LandSurface.FogVis[(8 + r) * kLandSide + 8 + c], kMask[r][c] == 'X' ? 0 : 60)
+          << r << "," << c;
+  EXPECT_EQ(Open(Land.LandSurface), 21);
+  EXPECT_EQ(Open(Land.LandUnder), 0);
+  EXPECT_EQ(Land.LandUnder.FogVis[10 * kLandSide + 10], 60);
 
   // Near the low edge the box starts at 15 (raised from -45 in steps of 10): w = 5, h = 11, k = 1;
   // its second row (row 46) is open in columns 1..5.
@@ -46,17 +47,17 @@ TEST_F(Fog, OctagonsOfThePlayersSeersOnTheirFloors) {
   Fgrs.ResetAll();
   Seer(5.0f, 505.0f, 50, 2, 1);
   FogVisRebuild(&Fgrs);
-  EXPECT_EQ(Open(LandSurface), 0);
-  EXPECT_EQ(LandUnder.FogVis[46 * kLandSide + 0], 60);
-  EXPECT_EQ(LandUnder.FogVis[46 * kLandSide + 1], 0);
-  EXPECT_EQ(LandUnder.FogVis[46 * kLandSide + 5], 0);
-  EXPECT_EQ(LandUnder.FogVis[46 * kLandSide + 6], 60);
+  EXPECT_EQ(Open(Land.LandSurface), 0);
+  EXPECT_EQ(Land.LandUnder.FogVis[46 * kLandSide + 0], 60);
+  EXPECT_EQ(Land.LandUnder.FogVis[46 * kLandSide + 1], 0);
+  EXPECT_EQ(Land.LandUnder.FogVis[46 * kLandSide + 5], 0);
+  EXPECT_EQ(Land.LandUnder.FogVis[46 * kLandSide + 6], 60);
 
   // In the editor everything is seen.
   EditModeOn = 1;
   FogVisRebuild(&Fgrs);
-  EXPECT_EQ(Open(LandSurface), kLandCells);
-  EXPECT_EQ(Open(LandUnder), kLandCells);
+  EXPECT_EQ(Open(Land.LandSurface), kLandCells);
+  EXPECT_EQ(Open(Land.LandUnder), kLandCells);
   EditModeOn = 0;
 }
 
@@ -68,6 +69,6 @@ TEST_F(Fog, FiguresOffTheFieldWriteNothingOutsideTheMaps) {
   Seer(1280.0f, 1280.0f, 2000000000);  // a radius beyond the whole field
   FogVisRebuild(&Fgrs);
   // The huge radius opens the octagon of the whole square; the others at most its edge.
-  EXPECT_EQ(LandSurface.FogVis[128 * kLandSide + 128], 0);
-  EXPECT_EQ(Open(LandUnder), 0);
+  EXPECT_EQ(Land.LandSurface.FogVis[128 * kLandSide + 128], 0);
+  EXPECT_EQ(Open(Land.LandUnder), 0);
 }

@@ -7,7 +7,7 @@
 
 class Income : public WorldTest {
  protected:
-  static int* Side(int s) { return SideTab[s - 1]; }
+  static int* Side(int s) { return Sides.SideTab[s - 1]; }
   static void Stock(int s, int ener, int mat) {
     Side(s)[kSideEner] = ener;
     Side(s)[kSideMat] = mat;
@@ -35,7 +35,7 @@ TEST_F(Income, SpendsAndRefundsTestTheSpendingSidesOwnStock) {
     Stock(2, 9999, 9999);  // both are rich: a spend must look at its own side only
     Stock(3, 9999, 9999);
     Stock(r.side, r.ener, r.mat);
-    SideEnerCur = SideMatCur = -7;
+    SideShown.SideEnerCur = SideShown.SideMatCur = -7;
     int got = -1;
     switch (r.op) {
       case S50: got = Side_Spend50(r.side); break;
@@ -53,17 +53,17 @@ TEST_F(Income, SpendsAndRefundsTestTheSpendingSidesOwnStock) {
     EXPECT_EQ(Side(r.side)[kSideEner], r.ener2);
     EXPECT_EQ(Side(r.side)[kSideMat], r.mat2);
     // The shown stocks follow the player's side only, and only what changed.
-    EXPECT_EQ(SideEnerCur, r.side == 2 && r.ener2 != r.ener ? r.ener2 : -7);
-    EXPECT_EQ(SideMatCur, r.side == 2 && r.mat2 != r.mat ? r.mat2 : -7);
+    EXPECT_EQ(SideShown.SideEnerCur, r.side == 2 && r.ener2 != r.ener ? r.ener2 : -7);
+    EXPECT_EQ(SideShown.SideMatCur, r.side == 2 && r.mat2 != r.mat ? r.mat2 : -7);
     EXPECT_EQ(Side(5 - r.side)[kSideEner], 9999) << "the other side untouched";
     EXPECT_EQ(Side(5 - r.side)[kSideMat], 9999);
   }
   // Sides outside 1..5 spend nothing and show nothing.
-  SideEnerCur = 5;
+  SideShown.SideEnerCur = 5;
   EXPECT_EQ(Side_Spend50(0), 0);
   EXPECT_EQ(Side_Spend50(6), 0);
   Side_Refund240(6);
-  EXPECT_EQ(SideEnerCur, 5);
+  EXPECT_EQ(SideShown.SideEnerCur, 5);
 }
 
 TEST_F(Income, TechnologiesAndProductionSlots) {
@@ -109,15 +109,15 @@ TEST_F(Income, BringRatesPayOnTheirTimers) {
   theirs->BringEner = 5;
   theirs->BringGem1 = 1;
   theirs->BringAllWaitFull = theirs->BringAllWaitNow = 1000;
-  SideEnerCur = -1;
+  SideShown.SideEnerCur = -1;
   for (int ms = 100; ms <= 3000; ms += 100) {
     Fgr_BringTick(mine);
-    int shown = SideEnerCur;
+    int shown = SideShown.SideEnerCur;
     Fgr_BringTick(theirs);
     EXPECT_EQ(Side(2)[kSideEner], 100 + 5 * (ms / 1000)) << ms;
-    EXPECT_EQ(SideEnerCur, shown) << "a computer side's income is not shown";
+    EXPECT_EQ(SideShown.SideEnerCur, shown) << "a computer side's income is not shown";
   }
-  EXPECT_EQ(SideEnerCur, 115);
+  EXPECT_EQ(SideShown.SideEnerCur, 115);
   EXPECT_EQ(Side(3)[kSideEner], 115);
   EXPECT_EQ(Side(3)[kSideGem1], 99) << "gems stop at 99";
   Side(2)[kSideEner] = 9998;
@@ -133,7 +133,7 @@ TEST_F(Income, AFlagChangesHandsAndAMineHandsOutItsPlacesGems) {
   const int cell = 120 * kLandSide + 120;
   Fgr* place = Make(fgrFieldSpec);
   place->FieldSpeStro = 4;
-  LandSurface.kle[cell].holder = place;
+  Land.LandSurface.kle[cell].holder = place;
   Fgr* flag = Make(fgrPultFlag);
   ASSERT_EQ(Fgr_Sub_AddUseDet(place, flag, 1), 1);
   flag->xExpNow = 1;

@@ -91,20 +91,20 @@ TEST_F(LandGrid, CellsOfPointsAndOfFigures) {
   // A cell another live figure stands in makes a figure step aside to a valid neighbour.
   Fgr* g = MakeUnit(2, 300);
   EXPECT_EQ(Fgr_TakeCell(f), 1);
-  EXPECT_EQ(LandSurface.kle[300].occupant, f);
+  EXPECT_EQ(Land.LandSurface.kle[300].occupant, f);
   EXPECT_EQ(Fgr_TakeCell(g), 0);
   EXPECT_EQ(g->GoAwayMove, 1);
   EXPECT_TRUE(Land_CellValid(g->targPathKle));
   EXPECT_EQ(std::abs(g->targPathKle % 256 - 44) <= 1 && std::abs(g->targPathKle / 256 - 1) <= 1, true);
 
   Land_CellQuad(300);
-  ASSERT_EQ(LandQuad1.count, 6);
+  ASSERT_EQ(Land.LandDecals[1].count, 6);
   Land_CellQuad(-1);
-  EXPECT_EQ(LandQuad1.count, 6) << "-1 leaves the highlight as it was";
-  EXPECT_EQ(LandQuad1.cell, 300);
+  EXPECT_EQ(Land.LandDecals[1].count, 6) << "-1 leaves the highlight as it was";
+  EXPECT_EQ(Land.LandDecals[1].cell, 300);
   Land_CellQuad(65536);
-  EXPECT_EQ(LandQuad1.count, 6);
-  EXPECT_EQ(LandQuad1.cell, 300);
+  EXPECT_EQ(Land.LandDecals[1].count, 6);
+  EXPECT_EQ(Land.LandDecals[1].cell, 300);
 }
 
 TEST_F(LandGrid, TheGroundUnderTheCursor) {
@@ -121,7 +121,7 @@ TEST_F(LandGrid, TheGroundUnderTheCursor) {
   EXPECT_FLOAT_EQ(out[1], 0.0f);
   EXPECT_FLOAT_EQ(out[2], 1005.0f);
   // A raised cell on the way stops the walk: cell (100, 101) at height 20 is met at its first point.
-  LandSurface.kle[101 * 256 + 100].height = 20.0f;
+  Land.LandSurface.kle[101 * 256 + 100].height = 20.0f;
   EXPECT_EQ(Pick(slant, out), 101 * 256 + 100);
   EXPECT_FLOAT_EQ(out[1], 20.0f);
   // On the floor below that cell is flat.

@@ -37,7 +37,7 @@ class LandImport : public WorldTest {
     base_ = std::filesystem::current_path();
     std::filesystem::current_path(TestScratchDir("km_"));
     WorldTest::SetUp();
-    for (LandFloor* fl : {&LandSurface, &LandUnder})
+    for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
       for (int c = 0; c < kLandCells; c++) {
         fl->kle[c].vert = (c / kLandSide) * kLandVertSide + c % kLandSide;
         fl->vert[fl->kle[c].vert].y = -7.0f;  // a mark the decoration overwrites
@@ -57,7 +57,7 @@ TEST_F(LandImport, BadFilesAreRefusedBeforeAnyCellIsWritten) {
   // Word 0 of every surface cell, which only the file writes (the default map places figures).
   auto words = [] {
     std::vector<uint32_t> w(kLandCells);
-    for (int c = 0; c < kLandCells; c++) memcpy(&w[c], &LandSurface.kle[c].tile, 4);
+    for (int c = 0; c < kLandCells; c++) memcpy(&w[c], &Land.LandSurface.kle[c].tile, 4);
     return w;
   };
   const std::vector<uint32_t> before = words();
@@ -76,11 +76,11 @@ TEST_F(LandImport, BadFilesAreRefusedBeforeAnyCellIsWritten) {
     if (k.write) {
       ASSERT_TRUE(WriteAll("km", k.bytes));
     }
-    EtapLocationNom = 0;
-    PlayerSide = 4;
+    StageReq.EtapLocationNom = 0;
+    Sides.PlayerSide = 4;
     Land_ImportKm();
-    EXPECT_EQ(EtapLocationNom, 1) << "the default map is built instead";
-    EXPECT_EQ(PlayerSide, 4);
+    EXPECT_EQ(StageReq.EtapLocationNom, 1) << "the default map is built instead";
+    EXPECT_EQ(Sides.PlayerSide, 4);
     EXPECT_EQ(words(), before) << k.bytes.size();
   }
   EXPECT_NE(LogText().find("\nLand_ImportKm: map sizes 256 x 128, not 256 x 256"), std::string::npos);
@@ -88,21 +88,21 @@ TEST_F(LandImport, BadFilesAreRefusedBeforeAnyCellIsWritten) {
 
 TEST_F(LandImport, AWrittenMapBecomesTheSurface) {
   ASSERT_TRUE(WriteAll("km", KmFile(256, 256)));
-  LandUnder.kle[300].tile = 5;
-  EtapLocationNom = 0;
+  Land.LandUnder.kle[300].tile = 5;
+  StageReq.EtapLocationNom = 0;
   Land_ImportKm();
-  EXPECT_EQ(EtapLocationNom, 1);
-  EXPECT_EQ(PlayerSide, 2);
-  EXPECT_EQ(LandUnder.kle[300].tile, 5) << "the floor below is not touched";
+  EXPECT_EQ(StageReq.EtapLocationNom, 1);
+  EXPECT_EQ(Sides.PlayerSide, 2);
+  EXPECT_EQ(Land.LandUnder.kle[300].tile, 5) << "the floor below is not touched";
   int ones = 0, sixes = 0;
   for (int c = 0; c < kLandCells; c++) {
-    const LandKle& k = LandSurface.kle[c];
+    const LandKle& k = Land.LandSurface.kle[c];
     bool valid = Land_CellValid(c);
     ASSERT_EQ(k.tile, valid ? c % 8 : 2);  // border cells take the file's words too
     ASSERT_EQ(k.cursor, c % 11);
     ASSERT_EQ(k.flag, c % 4);
-    const LandVert& v = LandSurface.vert[k.vert];
-    const uint8_t* rgb = LandSurface.rgba[k.vert];
+    const LandVert& v = Land.LandSurface.vert[k.vert];
+    const uint8_t* rgb = Land.LandSurface.rgba[k.vert];
     ASSERT_EQ(rgb[3], 77) << "alpha is kept";
     if (!valid) {
       ASSERT_EQ(v.y, -7.0f) << "border cells get no decoration";
@@ -126,7 +126,7 @@ TEST_F(LandImport, AWrittenMapBecomesTheSurface) {
   EXPECT_GT(sixes, 8000);
   // Border cells stay blocked in every layer although the map called them open ground.
   PassMaps_Rebuild();
-  PathFloor = 0;
+  Paths.PathFloor = 0;
   for (int l = 1; l <= kLandLayers; l++) {
     EXPECT_EQ(Land_Passable10(l, 0, 100), 1);
     EXPECT_EQ(Land_Passable10(l, 100, 255), 1);

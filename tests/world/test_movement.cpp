@@ -31,11 +31,11 @@ class Movement : public WorldTest {
   // Checks that it never stands on a cell its layer may not enter. 1 once it is idle.
   bool Frame(Fgr* u) {
     if (frames_++ % 25 == 0) PassMaps_Rebuild();
-    OrderWaitAtFrame = OrderWaitMs;
-    OrderWaitMs = OrderWaitMs > KadrStep ? OrderWaitMs - KadrStep : 0;
+    MoveOrders.OrderWaitAtFrame = MoveOrders.OrderWaitMs;
+    MoveOrders.OrderWaitMs = MoveOrders.OrderWaitMs > KadrStep ? MoveOrders.OrderWaitMs - KadrStep : 0;
     Fgr_PathWalkStep(u, 10.0f);
     int c = CellOf(u);
-    PathFloor = u->UnderGround;
+    Paths.PathFloor = u->UnderGround;
     EXPECT_GE(c, 0);
     EXPECT_EQ(Land_Passable10(u->PafLay, c % kLandSide, c / kLandSide), 0) << "frame " << frames_ << " cell " << c;
     return !u->targPathKle && !u->targPathKle2 && !u->onPath;
@@ -50,10 +50,10 @@ class Movement : public WorldTest {
 
 TEST_F(Movement, OrderedUnitsArriveAcrossTheMapAndBetweenFloors) {
   KadrStep = 20;
-  WallsAndDoors(&LandSurface, 0);
-  WallsAndDoors(&LandUnder, 16);
+  WallsAndDoors(&Land.LandSurface, 0);
+  WallsAndDoors(&Land.LandUnder, 16);
   const int start = Cell(5, 5), first = Cell(200, 180), second = Cell(20, 240);
-  for (int c : {start, first, second}) LandSurface.kle[c].tile = 2;
+  for (int c : {start, first, second}) Land.LandSurface.kle[c].tile = 2;
   Fgr* u = MakeUnit(2, start);
   u->skoros = 0.1f;  // 2 world units a frame
 
@@ -63,14 +63,14 @@ TEST_F(Movement, OrderedUnitsArriveAcrossTheMapAndBetweenFloors) {
   float x, z;
   Land_CellCentre(first, &x, &z);
   Sel_OrderMoveTo(&SelList, x, z);
-  EXPECT_EQ(OrderWaitMs, OrderWaitInit);
+  EXPECT_EQ(MoveOrders.OrderWaitMs, OrderWaitInit);
   EXPECT_EQ(u->targPathKle, first);
   for (int i = 0; i < 40; i++) Frame(u);  // 800 ms later
   Land_CellCentre(second, &x, &z);
   Sel_OrderMoveTo(&SelList, x, z);
   EXPECT_EQ(u->targPathKle, first);
   EXPECT_EQ(u->targPathKle2, second);
-  EXPECT_EQ(OrderWaitMs, 0);
+  EXPECT_EQ(MoveOrders.OrderWaitMs, 0);
   // The unit walks to the first point, its waypoint becomes the target, and it walks there too.
   bool passedFirst = false, idle = false;
   for (int i = 0; i < 20000 && !idle; i++) {
@@ -80,23 +80,23 @@ TEST_F(Movement, OrderedUnitsArriveAcrossTheMapAndBetweenFloors) {
   EXPECT_TRUE(passedFirst);
   EXPECT_TRUE(idle);
   EXPECT_EQ(CellOf(u), second);
-  EXPECT_EQ(LandSurface.kle[second].occupant, u);
+  EXPECT_EQ(Land.LandSurface.kle[second].occupant, u);
 
   // A floor portal on a cell of the surface: the unit that arrives there goes below.
   const int door = Cell(100, 100);
   Fgr* portal = Make(fgrFieldSpec);
   portal->FieldSpeStro = 28;
   portal->targPathKle = door;
-  LandSurface.kle[door].tile = 2;
-  LandSurface.kle[door].holder = portal;
-  LandUnder.kle[door].tile = 2;
+  Land.LandSurface.kle[door].tile = 2;
+  Land.LandSurface.kle[door].holder = portal;
+  Land.LandUnder.kle[door].tile = 2;
   Fgr_OrderMoveCell(u, door, 0);
   ASSERT_TRUE(RunUntilIdle(u, 20000));
   EXPECT_EQ(CellOf(u), door);
   EXPECT_EQ(u->UnderGround, 1);
   // Below, an order of the shown floor 0 does not reach it; one of floor 1 does.
   const int below = Cell(230, 30);
-  LandUnder.kle[below].tile = 2;
+  Land.LandUnder.kle[below].tile = 2;
   Fgr_OrderMoveCell(u, below, 0);
   EXPECT_EQ(u->targPathKle, 0);
   Fgr_OrderMoveCell(u, below, 1);

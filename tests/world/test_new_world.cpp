@@ -58,8 +58,8 @@ TEST_F(NewWorld, ItsPatchesCamerasWalkersAndBaseBunkersHoldTogether) {
   WinWidth = w, WinHeight = h;
   EXPECT_EQ(fitted, 2) << "the main view and the flare view";
   for (int k = 0; k < 3; k++) {
-    EXPECT_LE(FrameWalk1.r.frame[k], FrameWalk1.r.lastFrame);
-    EXPECT_LE(FrameWalk2.r.frame[k], FrameWalk2.r.lastFrame);
+    EXPECT_LE(FrameWalks.FrameWalk1.r.frame[k], FrameWalks.FrameWalk1.r.lastFrame);
+    EXPECT_LE(FrameWalks.FrameWalk2.r.frame[k], FrameWalks.FrameWalk2.r.lastFrame);
   }
 }
 
@@ -67,16 +67,16 @@ TEST_F(NewWorld, SidesStartAndTheirBunkersBringTheirStartStocks) {
   // The records as the program starts them.
   const char* kTags[5] = {"LAkd", "LAng", "LHas", "LNek", "LNat"};
   for (int k = 0; k < kSides; k++) {
-    EXPECT_EQ(SideTab[k][602], k + 1);
-    for (int b = 0; b < 5; b++) EXPECT_EQ(memcmp(&SideTab[k][627 + 9 * b], kTags[b], 4), 0);
-    for (int t = 0; t < kSideTechs; t++) ASSERT_EQ(SideTab[k][673 + 13 * t], 3) << k << " " << t;
-    EXPECT_EQ(SideTab[k][603], 0);
-    EXPECT_EQ(SideTab[k][626], 0);
+    EXPECT_EQ(Sides.SideTab[k][602], k + 1);
+    for (int b = 0; b < 5; b++) EXPECT_EQ(memcmp(&Sides.SideTab[k][627 + 9 * b], kTags[b], 4), 0);
+    for (int t = 0; t < kSideTechs; t++) ASSERT_EQ(Sides.SideTab[k][673 + 13 * t], 3) << k << " " << t;
+    EXPECT_EQ(Sides.SideTab[k][603], 0);
+    EXPECT_EQ(Sides.SideTab[k][626], 0);
   }
 
   // An AngBunker of the player with held cells (object code 16) around its 2 x 2 cells.
   const int cell = 50 * 256 + 50;
-  for (int d : {-257, 2, 514}) LandSurface.kle[cell + d].objCode = 16;  // ring cells 3, 7 and 9
+  for (int d : {-257, 2, 514}) Land.LandSurface.kle[cell + d].objCode = 16;  // ring cells 3, 7 and 9
   Fgr* b = StaMutBunker(fgrAngBunker, 2, 505.0f, 505.0f, cell);
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->baner, 2);
@@ -84,12 +84,12 @@ TEST_F(NewWorld, SidesStartAndTheirBunkersBringTheirStartStocks) {
   EXPECT_EQ(b->dXKlv, cell - 257);
   EXPECT_EQ(b->targPathKle, cell - 257);
   EXPECT_EQ(b->dXKlvMax, cell + 2);
-  EXPECT_EQ(LandSurface.kle[cell - 257].holder, b);
-  EXPECT_EQ(LandSurface.kle[cell + 2].holder, b);
-  EXPECT_EQ(LandSurface.kle[cell + 514].holder, nullptr) << "two held cells at most";
+  EXPECT_EQ(Land.LandSurface.kle[cell - 257].holder, b);
+  EXPECT_EQ(Land.LandSurface.kle[cell + 2].holder, b);
+  EXPECT_EQ(Land.LandSurface.kle[cell + 514].holder, nullptr) << "two held cells at most";
   EXPECT_EQ(Members(b->P2_Sub_UseDet, fgrTriger), 2) << "its two triggers";
   EXPECT_EQ(Members(b->P2_Sub_Kno, fgrKnoUnit), 11) << "an AngBunker's buttons";
-  const int* s = SideTab[1];
+  const int* s = Sides.SideTab[1];
   EXPECT_EQ(s[626], fgrAngBunker);
   EXPECT_EQ(s[603], 800);
   EXPECT_EQ(s[604], 100);
@@ -103,16 +103,16 @@ TEST_F(NewWorld, SidesStartAndTheirBunkersBringTheirStartStocks) {
   EXPECT_EQ(s[673 + 13 * 6 + 3], 9);
 
   // A second bunker of the side leaves its stocks as they are.
-  SideTab[1][603] = 7;
+  Sides.SideTab[1][603] = 7;
   const int cell2 = 80 * 256 + 80;
-  LandSurface.kle[cell2 + 255].objCode = 16;
+  Land.LandSurface.kle[cell2 + 255].objCode = 16;
   ASSERT_NE(StaMutBunker(fgrHasBunker, 2, 805.0f, 805.0f, cell2), nullptr);
-  EXPECT_EQ(SideTab[1][603], 7);
-  EXPECT_EQ(SideTab[1][626], fgrAngBunker);
+  EXPECT_EQ(Sides.SideTab[1][603], 7);
+  EXPECT_EQ(Sides.SideTab[1][626], fgrAngBunker);
   // A bunker without a held cell is dropped, though its side got its start values first.
   EXPECT_EQ(StaMutBunker(fgrAkdBunker, 4, 1505.0f, 1505.0f, 150 * 256 + 150), nullptr);
-  EXPECT_EQ(SideTab[3][626], fgrAkdBunker);
-  EXPECT_EQ(SideTab[3][630], 99);
+  EXPECT_EQ(Sides.SideTab[3][626], fgrAkdBunker);
+  EXPECT_EQ(Sides.SideTab[3][630], 99);
   // Kinds without a bunker preset make nothing.
   int live = 0;
   for (const Fgr& f : Fgrs.mf) live += f.status != 0;
@@ -126,13 +126,13 @@ TEST_F(NewWorld, SidesStartAndTheirBunkersBringTheirStartStocks) {
 TEST_F(NewWorld, AStageSavedFromItLoadsBackTheSame) {
   init_ProjX();
   const int cell = 60 * 256 + 60;
-  LandSurface.kle[cell + 255].objCode = 16;
+  Land.LandSurface.kle[cell + 255].objCode = 16;
   ASSERT_NE(StaMutBunker(fgrAngBunker, 2, 605.0f, 605.0f, cell), nullptr);
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   const std::string a = TestFileName("a.etp"), b = TestFileName("b.etp");
   ASSERT_EQ(Etap_Save(a), 1);
   Fgrs.ResetAll();
-  memset(LandSurface.kle, 0, sizeof LandSurface.kle);
+  memset(Land.LandSurface.kle, 0, sizeof Land.LandSurface.kle);
   ASSERT_EQ(EtapFile_Load(a), 1);
   ASSERT_EQ(Etap_Save(b), 1);
   EXPECT_EQ(ReadAll(a), ReadAll(b));
@@ -153,7 +153,7 @@ TEST_F(NewWorld, AStageSavedFromItLoadsBackTheSame) {
 // where it is when the bunker is in it, and never outside 110 .. 2450 on either axis.
 TEST_F(NewWorld, TheViewOpensOnThePlayersBunkerInsideTheWorld) {
   init_ProjX();
-  const int side = PlayerSide;
+  const int side = Sides.PlayerSide;
   struct Case {
     float bx, bz, wantX, wantZ;
   } kCases[] = {{1605, 1205, 1605, 1205}, {130, 90, 110, 110}, {2555, 2500, 2450, 2450}};
@@ -165,9 +165,9 @@ TEST_F(NewWorld, TheViewOpensOnThePlayersBunkerInsideTheWorld) {
     Fgr* b = Fgrs.AddFgr(fgrAngBunker, 0);
     ASSERT_NE(b, nullptr);
     b->baner = side, b->priv_position_x = k.bx, b->priv_position_z = k.bz;
-    FieldRect.centreX = FieldRect.centreZ = 0;  // as a new world leaves it
+    FieldRect.CamLookX = FieldRect.CamLookZ = 0;  // as a new world leaves it
     PickPoint_SetToPlayerSide();
-    EXPECT_EQ(CamLookX, k.wantX) << k.bx;
-    EXPECT_EQ(CamLookZ, k.wantZ) << k.bz;
+    EXPECT_EQ(FieldRect.CamLookX, k.wantX) << k.bx;
+    EXPECT_EQ(FieldRect.CamLookZ, k.wantZ) << k.bz;
   }
 }

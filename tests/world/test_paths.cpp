@@ -154,16 +154,16 @@ TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracle
   for (int seed : {7, 977}) {
     for (int permille : {60, 200, 330}) {
       RandSeed((uint32_t)(seed * 1000 + permille));
-      for (int fl = 0; fl < 2; fl++) RandomFloor(fl ? &LandUnder : &LandSurface, permille);
+      for (int fl = 0; fl < 2; fl++) RandomFloor(fl ? &Land.LandUnder : &Land.LandSurface, permille);
       PassMaps_Rebuild();
       for (int floor = 0; floor < 2; floor++)
         for (int layer = 1; layer <= kLandLayers; layer++)
           for (int half = 0; half < 2; half++) {
-            LandFloor* fl = floor ? &LandUnder : &LandSurface;
+            LandFloor* fl = floor ? &Land.LandUnder : &Land.LandSurface;
             Literal& lit = half ? lit20 : lit10;
             const int n = half ? kLandHalfSide : kLandSide, size = half ? 20 : 10;
             lit.map = half ? fl->paf2[layer - 1] : fl->paf[layer - 1];
-            PathFloor = floor;
+            Paths.PathFloor = floor;
             for (int q = 0; q < 10; q++) {
               // Points over the whole field and a little beyond it, edges included; most targets
               // on open cells.
@@ -194,7 +194,7 @@ TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracle
               }
               if (got != 1) continue;
               found++;
-              const PathSlot& p = PathSlots[0];
+              const PathSlot& p = Paths.PathSlots[0];
               ASSERT_EQ(p.len, (int)lit.bank.size());
               int c = sx, r = sy;
               for (int i = 0; i < p.len; i++) {
@@ -224,16 +224,16 @@ TEST_F(PathSearch, TileTypesBlockTheirLayersAndBorderCellsStayBlocked) {
   // Tile type -> blocked in layers 1..5.
   const int kTable[8][5] = {{1, 1, 1, 1, 1}, {0, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0},
                             {0, 0, 0, 0, 0}, {0, 0, 1, 0, 1}, {0, 1, 1, 1, 1}, {1, 1, 1, 1, 1}};
-  for (int t = 0; t < 8; t++) LandUnder.kle[10 * kLandSide + 20 + t].tile = (uint8_t)t;
-  LandSurface.kle[5].tile = 2;  // a border cell whose map file called it open ground
+  for (int t = 0; t < 8; t++) Land.LandUnder.kle[10 * kLandSide + 20 + t].tile = (uint8_t)t;
+  Land.LandSurface.kle[5].tile = 2;  // a border cell whose map file called it open ground
   PassMaps_Rebuild();
-  PathFloor = 1;
+  Paths.PathFloor = 1;
   for (int t = 0; t < 8; t++)
     for (int l = 1; l <= 5; l++) {
       EXPECT_EQ(Land_Passable10(l, 20 + t, 10), kTable[t][l - 1]) << "type " << t << " layer " << l;
       EXPECT_EQ(Land_Passable20(l, (20 + t) / 2, 5), kTable[t][l - 1] || kTable[t ^ 1][l - 1]);
     }
-  PathFloor = 0;
+  Paths.PathFloor = 0;
   for (int l = 1; l <= 5; l++) EXPECT_EQ(Land_Passable10(l, 5, 0), 1);
   EXPECT_EQ(Land_Passable10(0, 20, 20), 1);
   EXPECT_EQ(Land_Passable10(6, 20, 20), 1);
@@ -255,8 +255,8 @@ TEST_F(PathSearch, FootprintsBlockLayersTwoToFiveAndUnitsOfLayerOnePassThrough) 
   }
   EXPECT_EQ(Land_FootprintHas(1, 0, 0), 0);
   // A standing 3 x 3 building on a wall's only gap: layer 1 still walks through it, layer 2 not.
-  for (int r = 1; r < 255; r++) LandSurface.kle[r * kLandSide + 100].tile = 0;
-  LandSurface.kle[50 * kLandSide + 100].tile = 2;
+  for (int r = 1; r < 255; r++) Land.LandSurface.kle[r * kLandSide + 100].tile = 0;
+  Land.LandSurface.kle[50 * kLandSide + 100].tile = 2;
   Fgr* b = Make(101);
   b->LandKleLUp = 49 * kLandSide + 99;
   b->LandKleStamp = 9;
@@ -265,38 +265,41 @@ TEST_F(PathSearch, FootprintsBlockLayersTwoToFiveAndUnitsOfLayerOnePassThrough) 
   dying->LandKleStamp = 1;
   dying->isMort = 100;
   PassMaps_Rebuild();
-  PathFloor = 0;
+  Paths.PathFloor = 0;
   EXPECT_EQ(Land_PathFind(1, 0, 505, 505, 1505, 505), 1);
   EXPECT_EQ(Land_PathFind(2, 0, 505, 505, 1505, 505), 2);
   EXPECT_EQ(Land_Passable10(2, 10, 10), 0) << "a dying figure blocks nothing";
   // Stamping ignores indexes off the grid.
-  Grid256_Mark(&LandSurface, -1, 1, 1, 1, 1, 1);
-  Grid256_Mark(&LandSurface, kLandCells, 1, 1, 1, 1, 1);
+  Grid256_Mark(&Land.LandSurface, -1, 1, 1, 1, 1, 1);
+  Grid256_Mark(&Land.LandSurface, kLandCells, 1, 1, 1, 1, 1);
   Land_StampFootprint(9, kLandCells - 2, 1, 1, 1, 1, 1, 0);
 }
 
 TEST_F(PathSearch, EdgeAnswersAndTheGenerationWrap) {
-  PathFloor = 0;
-  LandSurface.kle[30 * kLandSide + 31].tile = 0;
+  Paths.PathFloor = 0;
+  Land.LandSurface.kle[30 * kLandSide + 31].tile = 0;
   PassMaps_Rebuild();
-  int gen = PathGen;
+  int gen = Paths.PathGen;
   EXPECT_EQ(Land_PathFind(1, 0, 300, 300, 315, 305), 2) << "a blocked target";
-  EXPECT_EQ(PathGen, gen) << "answered before any stamp changes";
+  EXPECT_EQ(Paths.PathGen, gen) << "answered before any stamp changes";
   EXPECT_EQ(Land_PathFind(1, 0, 300, 300, 309, 301), 2) << "start and target in one cell";
   EXPECT_EQ(Land_PathFind(1, 4, 300, 300, 600, 600), 2) << "no slot 4";
   EXPECT_EQ(Land_PathFind(1, 0, -2000000000, 300, 600, 600), 2) << "a start off the grid";
   // The same search after the counter passes its limit finds the same path.
   ASSERT_EQ(Land_PathFind(1, 0, 105, 105, 2005, 1805), 1);
-  std::vector<int> first(&PathSlots[0].step[0][0], &PathSlots[0].step[0][0] + 2 * PathSlots[0].len);
-  PathGen = kPathGenWrap + 1;
+  std::vector<int> first(&Paths.PathSlots[0].step[0][0],
+                         &Paths.PathSlots[0].step[0][0] + 2 * Paths.PathSlots[0].len);
+  Paths.PathGen = kPathGenWrap + 1;
   ASSERT_EQ(Land_PathFind(1, 0, 105, 105, 2005, 1805), 1);
-  EXPECT_EQ(PathGen, kPathGenStart + 2);
-  std::vector<int> again(&PathSlots[0].step[0][0], &PathSlots[0].step[0][0] + 2 * PathSlots[0].len);
+  EXPECT_EQ(Paths.PathGen, kPathGenStart + 2);
+  std::vector<int> again(&Paths.PathSlots[0].step[0][0],
+                         &Paths.PathSlots[0].step[0][0] + 2 * Paths.PathSlots[0].len);
   EXPECT_EQ(first, again);
   // Cell (40, 40) whose only open neighbour is the diagonal (41, 41) past two blocked cells.
   for (int r = 39; r <= 41; r++)
     for (int c = 39; c <= 41; c++)
-      if (!(c == 40 && r == 40) && !(c == 41 && r == 41)) LandSurface.kle[r * kLandSide + c].tile = 0;
+      if (!(c == 40 && r == 40) && !(c == 41 && r == 41))
+        Land.LandSurface.kle[r * kLandSide + c].tile = 0;
   PassMaps_Rebuild();
   EXPECT_EQ(Land_PathFind(1, 0, 405, 405, 415, 415), 2);
   EXPECT_EQ(Land_PathFind(1, 0, 415, 415, 405, 405), 2);
@@ -318,7 +321,7 @@ TEST_F(PathSearch, RoutesArePlannedOnlyWhileTheGameRuns) {
     o2::GamePause = k.pause;
     EditModeOn = k.edit;
     PassMaps_Rebuild();
-    PathFloor = 0;
+    Paths.PathFloor = 0;
     EXPECT_EQ(Land_Passable10(2, 60, 61), 1) << "the maps are rebuilt in every mode";
     EXPECT_EQ(u->onPath, k.planned) << k.pause << k.edit;
     EXPECT_EQ(u->targPathKle, 20 * kLandSide + 120) << "the order stays";

@@ -5,6 +5,7 @@
 #include "render/field.h"
 #include "shell/gui_win.h"
 #include "world/combat_fixture.h"
+#include "world/selection.h"
 
 namespace {
 
@@ -14,10 +15,10 @@ class RankTest : public CombatTest {
     CombatTest::SetUp();
     o2::RangNormUnitMax = 5;
     o2::RangCaptainMax = 10;
-    for (auto& s : RangQueue) s = {};
-    RangPanelReq = 0;
-    RangPanelExists = 1;
-    RangOfferWaitMs = 0;
+    for (auto& s : Ranks.RangQueue) s = {};
+    Ranks.RangPanelReq = 0;
+    Ranks.RangPanelExists = 1;
+    Ranks.RangOfferWaitMs = 0;
     o2::GamePause = 0;
   }
 
@@ -130,12 +131,12 @@ TEST_F(RankTest, EachClassQueuesTheOffersOfItsTable) {
                {5, 6, 1, 1, 7, 5}, {3, 2, 1, 0, 0, 3},    {4, 2, 1, 0, 0, 4},
                {7, 2, 1, 0, 0, 7}, {9, 2, 1, 0, 0, 9},    {11, 2, 1, 0, 0, 11}};
   for (const auto& r : kRows) {
-    for (auto& slot : RangQueue) slot = {};
-    Fgr* c = Captain(PlayerSide, r.cls);
+    for (auto& slot : Ranks.RangQueue) slot = {};
+    Fgr* c = Captain(Sides.PlayerSide, r.cls);
     c->UN->ExpRang = r.rank - 1;
     RandSeed(r.seed);
     Unit_RangChoice(c, 1);
-    const RangOfferSet& q = RangQueue[kRangQueueSlots];
+    const RangOfferSet& q = Ranks.RangQueue[kRangQueueSlots];
     EXPECT_EQ(q.fgr, c->nom);
     EXPECT_EQ(q.a * 100000000LL + q.b * 10000LL + q.c, r.a * 100000000LL + r.b * 10000LL + r.c)
         << "class " << r.cls << " rank " << r.rank << ": " << q.a << " " << q.b << " " << q.c;
@@ -178,7 +179,7 @@ TEST_F(RankTest, AComputerCaptainChoosesAtOnceAndLogsTheChoice) {
   EXPECT_NE(log.find("\n\n--- при переходе в ранг 2\nесть выбор: Лёд <> " + b + " <+> Лёд"), std::string::npos)
       << log;
   EXPECT_NE(log.find(std::string("\n выбрали: ") + tier), std::string::npos);
-  EXPECT_EQ(RangQueue[4].fgr, 0);
+  EXPECT_EQ(Ranks.RangQueue[4].fgr, 0);
   EXPECT_EQ(o2::GamePause, 0);
 }
 
@@ -190,14 +191,14 @@ TEST_F(RankTest, ThePlayersOffersWaitInTheQueueWhileTheGamePauses) {
     cap[i]->xExpNow = 800;
     Frames(cap[i], 1);
     EXPECT_EQ(o2::GamePause, 1);
-    EXPECT_EQ(RangOfferWaitMs, 2000);
+    EXPECT_EQ(Ranks.RangOfferWaitMs, 2000);
   }
-  EXPECT_EQ(RangPanelReq, kRangPanelShow);
+  EXPECT_EQ(Ranks.RangPanelReq, kRangPanelShow);
   for (int s = 4; s >= 1; s--) {
-    EXPECT_EQ(RangQueue[s].fgr, cap[4 - s]->nom) << s;
-    EXPECT_EQ(RangQueue[s].a, 2);  // class 2 at rank 2: 2, 1002 or 10002, 2
-    EXPECT_TRUE(RangQueue[s].b == 1002 || RangQueue[s].b == 10002);
-    EXPECT_EQ(RangQueue[s].c, 2);
+    EXPECT_EQ(Ranks.RangQueue[s].fgr, cap[4 - s]->nom) << s;
+    EXPECT_EQ(Ranks.RangQueue[s].a, 2);  // class 2 at rank 2: 2, 1002 or 10002, 2
+    EXPECT_TRUE(Ranks.RangQueue[s].b == 1002 || Ranks.RangQueue[s].b == 10002);
+    EXPECT_EQ(Ranks.RangQueue[s].c, 2);
   }
   EXPECT_EQ((int)cap[4]->UN->ExpRang, 2);  // ranked up all the same
 
@@ -206,37 +207,37 @@ TEST_F(RankTest, ThePlayersOffersWaitInTheQueueWhileTheGamePauses) {
   button.number = 2;
   KnoCb_RangChoice(&button);
   EXPECT_EQ(button.consumed, 0);
-  EXPECT_EQ(RangQueue[4].fgr, cap[0]->nom);
+  EXPECT_EQ(Ranks.RangQueue[4].fgr, cap[0]->nom);
   // Then button 2 takes the shown set's second offer, and the next set is shown.
-  RangOfferWaitMs = 0;
-  int b = RangQueue[4].b;
+  Ranks.RangOfferWaitMs = 0;
+  int b = Ranks.RangQueue[4].b;
   KnoCb_RangChoice(&button);
   EXPECT_EQ(button.consumed, 1);
   Fgr* s = Fgr_FindSkil(cap[0], 2);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(b == 1002 ? s->SkilRangExt2 : s->SkilRangExt3, 1);
-  EXPECT_EQ(RangQueue[4].fgr, cap[1]->nom);
-  EXPECT_EQ(RangQueue[3].fgr, 0);
+  EXPECT_EQ(Ranks.RangQueue[4].fgr, cap[1]->nom);
+  EXPECT_EQ(Ranks.RangQueue[3].fgr, 0);
   // Button 1 takes the first offer: tier 1 of skill 2 rises to 2.
   button.number = 1;
   KnoCb_RangChoice(&button);
   EXPECT_EQ(Fgr_FindSkil(cap[1], 2)->SkilRangBase, 2);
-  EXPECT_EQ(RangQueue[4].fgr, cap[2]->nom);
+  EXPECT_EQ(Ranks.RangQueue[4].fgr, cap[2]->nom);
   KnoCb_RangChoice(&button);
   EXPECT_EQ(o2::GamePause, 1);
   KnoCb_RangChoice(&button);  // the last set: the panel goes and the game runs again
-  EXPECT_EQ(RangQueue[4].fgr, 0);
+  EXPECT_EQ(Ranks.RangQueue[4].fgr, 0);
   EXPECT_EQ(o2::GamePause, 0);
-  EXPECT_EQ(RangPanelReq, kRangPanelHide);
+  EXPECT_EQ(Ranks.RangPanelReq, kRangPanelHide);
   // Without the message panel nothing is queued.
-  RangPanelExists = 0;
-  RangPanelReq = 0;
+  Ranks.RangPanelExists = 0;
+  Ranks.RangPanelReq = 0;
   Fgr* late = Captain(2, 2, {{2, 1}});
   late->xExpNow = 800;
   Frames(late, 1);
-  EXPECT_EQ(RangQueue[4].fgr, 0);
+  EXPECT_EQ(Ranks.RangQueue[4].fgr, 0);
   EXPECT_EQ(o2::GamePause, 0);
-  EXPECT_EQ(RangPanelReq, 0);
+  EXPECT_EQ(Ranks.RangPanelReq, 0);
 }
 
 TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
@@ -249,26 +250,26 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   base->baner = 2;
   base->get_RadiusVis_ = 300;
   base->priv_position_x = 150, base->priv_position_z = 150;
-  int* rec = SideTab[1];
+  int* rec = Sides.SideTab[1];
   rec[kSideOwnList + 1] = base->nom;
   rec[kSideOwnCount] = 1;
   const int cell = 10 * kLandSide + 11;
-  LandKle& k = LandSurface.kle[cell];
+  LandKle& k = Land.LandSurface.kle[cell];
   k.x = 110, k.z = 100, k.objCode = 1;
-  FieldMouse.PointOrderFgr = nullptr, FieldMouse.PointOrderSig = 0;
+  WorldMouse.PointOrderFgr = nullptr, WorldMouse.PointOrderSig = 0;
 
   // Order 6 asks for a point on the field with its cursor; while that is open, orders up to 29
   // wait.
   h->fromPultSig = 6;
   Proc_BuildStep(kno);
-  EXPECT_EQ(FieldMouse.PointOrderFgr, h);
-  EXPECT_EQ(FieldMouse.PointOrderSig, 6);
-  EXPECT_EQ(FieldMouse.CarriedTex, 37);
+  EXPECT_EQ(WorldMouse.PointOrderFgr, h);
+  EXPECT_EQ(WorldMouse.PointOrderSig, 6);
+  EXPECT_EQ(WorldMouse.CarriedTex, 37);
   h->fromPultSig = 4;
   Proc_BuildStep(kno);
-  EXPECT_EQ(FieldMouse.PointOrderSig, 6);
+  EXPECT_EQ(WorldMouse.PointOrderSig, 6);
   // The point is given (order 106): too little energy refuses, nothing is made.
-  FieldMouse.PointOrderX = 117, FieldMouse.PointOrderZ = 103;
+  WorldMouse.PointOrderX = 117, WorldMouse.PointOrderZ = 103;
   h->fromPultSig = 106;
   rec[kSideEner] = 89, rec[kSideMat] = 500;
   int before = 0;
@@ -277,7 +278,7 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   int after = 0;
   for (const Fgr& f : Fgrs.mf) after += f.status != 0;
   EXPECT_EQ(after, before);
-  EXPECT_EQ(FieldMouse.PointOrderFgr, nullptr);  // the request is closed
+  EXPECT_EQ(WorldMouse.PointOrderFgr, nullptr);  // the request is closed
   EXPECT_EQ(h->active, 1);
   // Enough: a building at the cell's corner plus 5, and two wake-up triggers; both sleep.
   rec[kSideEner] = 500;
@@ -304,8 +305,9 @@ TEST_F(RankTest, TheBuilderPicksAPointPaysAndSleepsWhileItsBuildingGoesUp) {
   EXPECT_EQ(wake[1]->waitFull, 22000);
   // A point out of the builder's 30 units builds nothing.
   h->active = 1;
-  FieldMouse.PointOrderX = 157, FieldMouse.PointOrderZ = 103;
-  LandSurface.kle[cell + 4].x = 150, LandSurface.kle[cell + 4].z = 100, LandSurface.kle[cell + 4].objCode = 1;
+  WorldMouse.PointOrderX = 157, WorldMouse.PointOrderZ = 103;
+  Land.LandSurface.kle[cell + 4].x = 150, Land.LandSurface.kle[cell + 4].z = 100,
+                              Land.LandSurface.kle[cell + 4].objCode = 1;
   Proc_BuildStep(kno);
   EXPECT_EQ(rec[kSideEner], 410);
 }

@@ -19,7 +19,7 @@ TEST_F(ShippedStage, IsWhatTheStageMakerWritesAndLoads) {
   }
 
   ASSERT_EQ(EtapFile_Load(SourcePath("Maps/test.etp")), 1);
-  EXPECT_EQ(EtapLocationNom, 1);
+  EXPECT_EQ(StageReq.EtapLocationNom, 1);
   int bunkers[6] = {}, units[6] = {}, holders = 0;
   for (const Fgr& f : Fgrs.mf) {
     if (!f.status || !f.active) continue;
@@ -32,10 +32,10 @@ TEST_F(ShippedStage, IsWhatTheStageMakerWritesAndLoads) {
   EXPECT_EQ(bunkers[3], 1) << "the enemy's bunker";
   EXPECT_GE(units[2], 4) << "three units and a builder";
   EXPECT_GE(units[3], 4);
-  EXPECT_EQ(SideTab[1][kSideBunker], fgrAngBunker);
-  EXPECT_EQ(SideTab[1][kSideEner], 800);
-  EXPECT_EQ(SideTab[2][kSideBunker], fgrHasBunker);
-  EXPECT_EQ(SideTab[2][kSideEner], 200);
+  EXPECT_EQ(Sides.SideTab[1][kSideBunker], fgrAngBunker);
+  EXPECT_EQ(Sides.SideTab[1][kSideEner], 800);
+  EXPECT_EQ(Sides.SideTab[2][kSideBunker], fgrHasBunker);
+  EXPECT_EQ(Sides.SideTab[2][kSideEner], 200);
 }
 
 // The land blocks of a location file (both floors, from the first tag to the last end tag).
@@ -52,27 +52,27 @@ TEST_F(ShippedStage, ItsLandSurvivesLoadsForPlayAndSaves) {
   const std::string shipped = SourcePath("Maps/test.etp");
   const std::string land = LandBlocks(shipped + "01");
   ASSERT_EQ(land.size(), 2 * (8 + 8 + kLandCells * 16 + 8));
-  PlitBuildOn = 1;
-  EtapLocationNom = 0;
-  EtapName.clear();
+  StageReq.PlitBuildOn = 1;
+  StageReq.EtapLocationNom = 0;
+  StageReq.EtapName.clear();
   std::string from = shipped;
   for (const char* save : {"a.etp", "b.etp", "c.etp"}) {
-    EtapLoadReqName = from;
-    EtapLoadReqLoc = 1;
+    StageReq.EtapLoadReqName = from;
+    StageReq.EtapLoadReqLoc = 1;
     Etap_ProcRequests();  // the load and the reset after it, as the game update runs them
-    ASSERT_EQ(EtapLocationNom, 1) << from;
-    ASSERT_EQ(EtapName + ".etp", from);
+    ASSERT_EQ(StageReq.EtapLocationNom, 1) << from;
+    ASSERT_EQ(StageReq.EtapName + ".etp", from);
     // The play is dressed: more surface cells carry a cursor kind than the stage gave.
     int stage = 0, live = 0;
     for (int c = 0; c < kLandCells; c++) {
       stage += land[8 + 8 + c * 16 + 12 + 2] != 0;
-      live += LandSurface.kle[c].cursor != 0;
+      live += Land.LandSurface.kle[c].cursor != 0;
     }
     EXPECT_GT(live, stage + 100) << from;
     from = TestFileName(save);
     ASSERT_EQ(Etap_Save(from), 1);
     EXPECT_TRUE(LandBlocks(from + "01") == land) << from << " has another land than the shipped stage";
   }
-  EtapLocationNom = 0;
-  EtapName.clear();
+  StageReq.EtapLocationNom = 0;
+  StageReq.EtapName.clear();
 }

@@ -59,8 +59,8 @@ TEST_F(Waves, AFirstWaveThenOneAttackerAPeriodUntilTheLifeEnds) {
   EXPECT_EQ(spawner_->LandKleLUp, kCell);
   EXPECT_EQ(spawner_->LandKleStamp, 1);
   for (int d : {-257, -256, -255, -1, 1, 255, 256, 257})
-    EXPECT_EQ(LandSurface.kle[kCell + d].occupant, spawner_) << d;
-  EXPECT_NE(LandSurface.kle[kCell].occupant, spawner_) << "not its own cell";
+    EXPECT_EQ(Land.LandSurface.kle[kCell + d].occupant, spawner_) << d;
+  EXPECT_NE(Land.LandSurface.kle[kCell].occupant, spawner_) << "not its own cell";
   for (size_t i = 0; i < wave.size(); i++) {
     Fgr* g = wave[i];
     EXPECT_EQ(g->baner, 1) << "side 1, whatever side touched it";
@@ -97,7 +97,7 @@ TEST_F(Waves, AFirstWaveThenOneAttackerAPeriodUntilTheLifeEnds) {
   Proc_SpawnerWave(spawner_);
   EXPECT_EQ(Fgrs.mf[nom].status, 0);
   for (int d : {-257, -256, -255, -1, 1, 255, 256, 257})
-    EXPECT_EQ(LandSurface.kle[kCell + d].occupant, nullptr) << d;
+    EXPECT_EQ(Land.LandSurface.kle[kCell + d].occupant, nullptr) << d;
 }
 
 TEST_F(Waves, NoWaveEveryFrameWhateverTouchedItOrWhereverItStands) {
@@ -149,7 +149,7 @@ TEST_F(Waves, AttackersStandOnlyBesideGround) {
     SCOPED_TRACE(t.tile);
     Fgrs.ResetAll();
     for (int c = 0; c < kLandCells; c++)
-      if (Land_CellValid(c)) LandSurface.kle[c].tile = (uint8_t)t.tile;
+      if (Land_CellValid(c)) Land.LandSurface.kle[c].tile = (uint8_t)t.tile;
     spawner_ = MakeSpawner(kCell);
     spawner_->P_TrigFrom = MakeUnit(2, kCell + 3);
     Proc_SpawnerWave(spawner_);
@@ -177,8 +177,8 @@ class Production : public WorldTest {
     kno_ = Make(fgrKnoUnit);
     kno_->pParent = building_;
   }
-  static int& Ener(int side) { return SideTab[side - 1][kSideEner]; }
-  static int& Mat(int side) { return SideTab[side - 1][kSideMat]; }
+  static int& Ener(int side) { return Sides.SideTab[side - 1][kSideEner]; }
+  static int& Mat(int side) { return Sides.SideTab[side - 1][kSideMat]; }
   void Signal(int sig) {
     building_->fromPultSig = sig;
     Proc_KnoProduce(kno_);

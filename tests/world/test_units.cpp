@@ -65,7 +65,7 @@ TEST_F(Units, AComputerBunkerOrdersFourOrFiveEachOneTimeInFourAndPassesTheSignal
       for (int i = 1; i <= 5; i++) seen[i] += kno[i]->active == 0;
     }
     EXPECT_EQ(seen[1] + seen[2] + seen[3], 0);
-    if (side == PlayerSide) {
+    if (side == Sides.PlayerSide) {
       EXPECT_EQ(seen[4] + seen[5], 0);  // the player's bunker never orders by itself
     } else {
       EXPECT_NEAR(seen[4], 200, 50);

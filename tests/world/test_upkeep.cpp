@@ -89,7 +89,7 @@ TEST_F(CombatTest, TerrainSetsChangeTheDamageThatGetsThrough) {
   for (const auto& k : kCase) {
     Fgr* t = MakeFighter(3, 205, 205, 0, 100000);
     t->KleX1 = cell;
-    LandSurface.kle[cell].cursor = (uint8_t)k[0];
+    Land.LandSurface.kle[cell].cursor = (uint8_t)k[0];
     t->bunkerHost = k[1];
     t->panic = k[2];
     UN_RebuildFBu(t);

@@ -20,9 +20,9 @@ class WorldTest : public FiguresTest {
     FiguresTest::SetUp();
     EditModeOn = 0;
     visUnderGround = 0;
-    memcpy(sidesSaved_, SideTab, sizeof SideTab);
-    PlayerSide = 2;
-    for (LandFloor* fl : {&LandSurface, &LandUnder}) {
+    memcpy(sidesSaved_, Sides.SideTab, sizeof Sides.SideTab);
+    Sides.PlayerSide = 2;
+    for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
       // The cells, mesh and maps; the chunks own their index lists and keep them.
       memset(fl->kle, 0, sizeof fl->kle);
       memset(fl->vert, 0, sizeof fl->vert);
@@ -35,13 +35,13 @@ class WorldTest : public FiguresTest {
 
   void TearDown() override {
     FreeLandChunks();
-    memcpy(SideTab, sidesSaved_, sizeof SideTab);
+    memcpy(Sides.SideTab, sidesSaved_, sizeof Sides.SideTab);
   }
 
   // The chunk meshes that a test's new world allocated (init_ProjX) go with the test: a later test
   // that clears the floors whole would lose them.
   static void FreeLandChunks() {
-    for (LandFloor* fl : {&LandSurface, &LandUnder})
+    for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
       for (LandChunk& c : fl->chunk) {
         free(c.indices);
         c.indices = nullptr;

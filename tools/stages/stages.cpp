@@ -32,7 +32,7 @@ int Cell(int col, int row) { return row * kLandSide + col; }
 
 // A bunker on the 2 x 2 cells from cell, with two held cells of its ring marked as a map would.
 Fgr* Bunker(int kind, int side, int cell) {
-  for (int held : {cell + 255, cell + 2}) LandSurface.kle[held].objCode = 16;
+  for (int held : {cell + 255, cell + 2}) Land.LandSurface.kle[held].objCode = 16;
   float x, z;
   Land_CellCentre(cell, &x, &z);
   return StaMutBunker(kind, side, x + 5.0f, z + 5.0f, cell);
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   org2_Init();
   orgF_Init();
   if (!Org_ReadMixAtStart()) {
-    fprintf(stderr, "tolv_stages: %s does not parse\n", gsFileOrgMix.c_str());
+    fprintf(stderr, "tolv_stages: %s does not parse\n", OrgFiles.gsFileOrgMix.c_str());
     return 1;
   }
   RandSeed(1);
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   // The world again from a seed of its own, whatever the floors' start drew.
   RandSeed(2);
   ProjX_ResetFigures(1);
-  PlayerSide = 2;
+  Sides.PlayerSide = 2;
   Fgr* mine = Bunker(fgrAngBunker, 2, Cell(12, 8));
   Fgr* theirs = Bunker(fgrHasBunker, 3, Cell(40, 36));
   if (!mine || !theirs) {
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "tolv_stages: a unit was not made\n");
     return 1;
   }
-  EtapLocationNom = 1;
+  StageReq.EtapLocationNom = 1;
   const std::string name = (out / "Maps" / "test.etp").string();
   for (const std::string& f : {name, name + "01", name + "_bak", name + "01_bak"}) std::remove(f.c_str());
   if (!Etap_Save(name)) {
