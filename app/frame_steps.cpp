@@ -149,7 +149,7 @@ void MouseActions_Run(int editor) {
     }
     case kMouseOrder:
       if (Fgr* target = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1)) {
-        if (editor && ClickMode == 2) {
+        if (editor && ClickMode == kClickLink) {
           Field_LinkSel(target);
         } else {
           for (int i = 1; i <= SelList.count; i++)
@@ -158,9 +158,9 @@ void MouseActions_Run(int editor) {
         if (!editor) FgrFx_SpawnW(target->priv_position_x, target->priv_position_z, 20.0f);
       } else if (Field_CursorGround(p)) {
         const int cell = Land_CellAt(p[0], p[2]);
-        if (editor && ClickMode >= 3 && ClickMode <= 6) {
+        if (editor && ClickMode >= kClickMarch1 && ClickMode <= kClickMarch4) {
           if (!Land_CellValid(cell)) break;
-          Field_MarchSel(ClickMode - 2, cell);
+          Field_MarchSel(ClickMode - kClickMarch1 + 1, cell);
         } else {
           Sel_OrderMoveTo(&SelList, p[0], p[2]);
           FieldMouse.LastOrderX = (int)p[0];

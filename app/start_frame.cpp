@@ -115,7 +115,7 @@ void Mode1_Frame(int focus) {
     ColourFocusedBox();
     glViewport(0, 0, WinWidth, WinHeight);
     Gl2D_Begin(0, WinWidth, 0, WinHeight);
-    Gl_BlendMode(0);
+    Gl_BlendMode(kBlendOff);
     glColor4f(1, 1, 1, 1);
     Tex_Bind(&TexTable, kTxStartBack);
     Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);

@@ -39,6 +39,21 @@ struct LandKle {
   Fgr* holder;        // the figure holding the cell
 };
 
+// A cell's cursor kind (its third byte): the resource or decoration the cell shows, read by the
+// cursor, the captain's hints, a unit's cover and the tile picture. The angels' and the necro
+// side's ground give or take cover and swap their pictures by the side's bunker kind.
+enum LandCursorKind {
+  kCursorPlain = 0,
+  kCursorCrystal = 1,
+  kCursorTree = 2,
+  kCursorOre = 3,
+  kCursorBush = 4,
+  kCursorGold = 7,
+  kCursorGem = 8,
+  kCursorAngelGround = 9,
+  kCursorNekroGround = 10,
+};
+
 static_assert(offsetof(LandKle, flag) == 3 && offsetof(LandKle, x) == 4, "word 0 is the cell's first 4 bytes");
 
 struct LandVert {

@@ -39,11 +39,11 @@ void Gui_HintDraw(const int* rect) {
   if (!h.title && !h.line2 && !h.line3 && !h.line4) return;
   const int x = rect[0], y = rect[1], w = rect[2];
   const int ht = h.line2 ? rect[3] : rect[3] / 2;
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0, 0, 0, 0.4f);
   Tex_Off();
   Gl2D_TexRect((float)x, (float)y, (float)w, (float)ht, 1, 0, 1);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 1, 1, 1);
   if (h.title)
     Font_Print(&FontSet, h.title, EditModeOn ? 4 : 5, (float)(x + 8), (float)(y + 1), 0, 0, WinWidth, WinHeight,

@@ -237,7 +237,7 @@ void InputField_Draw(int x, int y, int font, int height, const char* label, cons
   const int caretX = x + Font_TextWidth(&FontSet, font, text, 0, InpLine.caret);
   const int boxW = Font_TextWidth(&FontSet, font, text, 0, -1) + 10;
   const float blink = TimeMsTimer_Upd(&InpCaretBlink, 0);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   Tex_Off();
   Gl_ColorMaterial4f(0.1f, 0.6f, 0.0f, 0.1f);
   Gl2D_TexRect((float)x, (float)y, (float)boxW, (float)height, 1, 0, 1);

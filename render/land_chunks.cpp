@@ -131,14 +131,14 @@ int LandTile_Slot(const LandFloor* fl, int cell) {
     default: break;
   }
   switch (k.cursor) {
-    case 1: return kTxDecoCrystal;
-    case 2: return kTxDecoTree;
-    case 3: return kTxDecoOre;
-    case 4: return kTxDecoBush;
-    case 7: return kTxDecoGold;
-    case 8: return kTxDecoGem;
-    case 9: return kTxDecoStump;
-    case 10: return kTxDecoFlowers;
+    case kCursorCrystal: return kTxDecoCrystal;
+    case kCursorTree: return kTxDecoTree;
+    case kCursorOre: return kTxDecoOre;
+    case kCursorBush: return kTxDecoBush;
+    case kCursorGold: return kTxDecoGold;
+    case kCursorGem: return kTxDecoGem;
+    case kCursorAngelGround: return kTxDecoStump;
+    case kCursorNekroGround: return kTxDecoFlowers;
     default: break;
   }
   if (EditModeOn) return kTxTileMeadow;
@@ -224,7 +224,7 @@ int LandTiles_Begin() {
   glViewport(0, 0, kLandTileTex, kLandTileTex);
   glDisable(GL_SCISSOR_TEST);
   Gl2D_Begin(0, kLandTileTex, 0, kLandTileTex);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 1, 1, 1);
   return 1;
 }

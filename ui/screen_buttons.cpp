@@ -31,7 +31,7 @@ void Print(const char* text, int font, int x, int y) {
 // The frame of a line under a text window, with its inner colour.
 void LineFrame(GuiWin* w, float r, float g, float b) {
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4fv(TextWinFrame_Color);
   Fill((float)w->x, (float)w->y, (float)w->w, (float)w->h);
   glColor4f(r, g, b, 1);
@@ -126,7 +126,7 @@ void TextWinScroll_Draw(GuiWin* w) {
   float offset = h - (p + len);
   if (offset < 0) offset = 0;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4fv(TextWinFrame_Color);
   Fill((float)w->x, (float)w->y, bw, h);
   glColor4f(0.5f, 0.8f, 0.9f, 1);
@@ -165,7 +165,7 @@ void TextWinSpecLine_Draw(GuiWin* w) {
 
 void TopStrip_Draw(GuiWin* w) {
   if (!w) return;
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   Tex_Bind(&TexTable, kTxTopStrip);
   glColor4f(0.6f, 0.5f, 0.5f, 1);
   Fill((float)w->x, (float)w->y, (float)w->w, (float)w->h);
