@@ -217,9 +217,9 @@ void Cursor_Rule() {
   const int cell = FieldMouse.HoverCell;
   FieldMouse.HoverCell = 0;
   const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
-  const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
-  const int level = ok ? SideTab[PlayerSide - 1][kSideLevel] : 0;
-  const int bunker = ok ? SideTab[PlayerSide - 1][kSideBunker] : 0;
+  const int* player = Side_Rec(PlayerSide);
+  const int level = player ? player[kSideLevel] : 0;
+  const int bunker = player ? player[kSideBunker] : 0;
   int& code = FieldMouse.CursorCode;
   if (kind == kCursorAngelGround)
     code = bunker == fgrAngBunker ? kTxDecoCrystal : bunker == fgrNekBunker ? kTxDecoTree : 0;

@@ -78,8 +78,7 @@ void Sides_FrameReset() {
     side[kSideSeenCount] = 0;
     for (int w = kSideLevel; w <= kSideLevelLast; w++) side[w] = 0;
   }
-  const bool ok = PlayerSide >= 1 && PlayerSide <= kSides;
-  const int* player = ok ? SideTab[PlayerSide - 1] : nullptr;
+  const int* player = Side_Rec(PlayerSide);
   SideEnerCur = player ? player[kSideEner] : 0;
   SideMatCur = player ? player[kSideMat] : 0;
   for (int g = 1; g <= 4; g++) SideGemCur[g] = player ? player[kSideGem1 + g - 1] : 0;

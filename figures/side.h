@@ -44,6 +44,9 @@ static_assert(kSideTech0 + kTechWords * kSideTechs == kSideWords, "the technolog
 extern int SideTab[kSides][kSideWords];
 extern int PlayerSide;  // the player's side 1..5; 2 at start
 
+// The record of side 1..5; null for any other number, so a caller tests one pointer, not a range.
+inline int* Side_Rec(int side) { return side >= 1 && side <= kSides ? SideTab[side - 1] : nullptr; }
+
 // Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
 constexpr int SideTagWord(const char (&s)[5]) {
   return (int)((unsigned)(unsigned char)s[0] | (unsigned)(unsigned char)s[1] << 8 |

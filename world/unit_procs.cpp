@@ -99,8 +99,8 @@ static void HintCell(int cell, void* ctx) {
 
 // Hint markers on the cells of the octagon of the captain's sight.
 static void Captain_LayHints(Fgr* f) {
-  bool sideOk = PlayerSide >= 1 && PlayerSide <= kSides;
-  HintRun run{Land_Layer(f->UnderGround), sideOk ? SideTab[PlayerSide - 1][kSideLevel] : 0};
+  const int* player = Side_Rec(PlayerSide);
+  HintRun run{Land_Layer(f->UnderGround), player ? player[kSideLevel] : 0};
   Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)Fgr::RadiusVis(f), HintCell, &run);
 }
 
