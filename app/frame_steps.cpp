@@ -308,6 +308,6 @@ int FpsText_Draw() {
   }
   glColor4f(1, 1, 0, 1);
   const std::string text = StrFmt("fps:%d", FpsCounter.shown);
-  Font_Print(&FontSet, text.c_str(), 1, 3, 2, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(text.c_str(), 1, 3, 2);
   return 1;
 }

@@ -26,9 +26,7 @@ struct OneShotColour {
 
 int gShotGuardMs = 0;
 
-void Caption(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
-}
+void Caption(const char* text, int font, int x, int y) { Font_PrintWin(text, font, (float)x, (float)y); }
 
 void Rect(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
 

@@ -204,7 +204,6 @@ void TextBox_DrawPanel(GuiWin* win, const char* label, const char* hintTitle, in
   } else {
     Gui_TextColorApply();
   }
-  Font_Print(&FontSet, label, font, (float)(win->x + 3), (float)(win->y + 2), 0, 0, WinWidth, WinHeight, clr,
-             skipFront, skipBack);
+  Font_PrintWin(label, font, (float)(win->x + 3), (float)(win->y + 2), clr, skipFront, skipBack);
   if (win->hover) Gui_HintSet(hintTitle, "", "", "");
 }

@@ -443,6 +443,6 @@ int PauseScreen_Draw() {
   Tex_Off();
   Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinHeight, 1, 0, 1);
   Gl2D_End();
-  Font_Print(&FontSet, "PAUSE", 6, 50, 150, 0, 0, WinWidth, WinHeight, "aqpcg", 0, 0);
+  Font_PrintWin("PAUSE", 6, 50, 150, "aqpcg");
   return Plat_SwapBuffers();
 }

@@ -34,7 +34,15 @@ constexpr float kChunkMidY = 25.0f, kChunkHalfY = 50.0f;
 constexpr uint32_t V00 = Land_VertStep(0, 0), V10 = Land_VertStep(1, 0), V01 = Land_VertStep(0, 1),
                    V11 = Land_VertStep(1, 1), V02 = Land_VertStep(0, 2), V12 = Land_VertStep(1, 2);
 
-void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
+namespace {
+
+// An all-seen fog image: what a new floor's overview texture starts from.
+const uint8_t kFogAllSeen[kLandCells] = {};
+
+// The floor's CPU record for a new world: its number, random inner tiles and a cleared border,
+// the flat vertex grid with grey colours, the chunks' bounds and index lists (their old tile
+// textures dropped), the fog all unseen in play, and passability maps free.
+void LandFloor_BuildRecord(LandFloor* fl, int floorNom) {
   fl->floorNom = floorNom;
   LandFloor_ForgetDecoration(fl);
   for (int z = 0; z < kLandSide; z++) {
@@ -94,7 +102,14 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
     c.built = 1;
     c.number = i + 1;
   }
-  std::memset(fl->FogVis, 0, sizeof fl->FogVis);
+  std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
+  MemClear(fl->paf, sizeof fl->paf);
+  MemClear(fl->paf2, sizeof fl->paf2);
+}
+
+// The floor's overview texture for the minimap, made anew from an all-seen fog image: the
+// minimap's refresh fills it from the fog later.
+void LandFloor_BuildOverviewTex(LandFloor* fl) {
   if (fl->overviewTex) glDeleteTextures(1, &fl->overviewTex);
   fl->overviewTex = 0;
   glGenTextures(1, &fl->overviewTex);
@@ -105,10 +120,14 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_LUMINANCE,
-               GL_UNSIGNED_BYTE, fl->FogVis);
-  std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
-  MemClear(fl->paf, sizeof fl->paf);
-  MemClear(fl->paf2, sizeof fl->paf2);
+               GL_UNSIGNED_BYTE, kFogAllSeen);
+}
+
+}  // namespace
+
+void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
+  LandFloor_BuildRecord(fl, floorNom);
+  LandFloor_BuildOverviewTex(fl);
 }
 
 int LandTile_Slot(const LandFloor* fl, int cell) {

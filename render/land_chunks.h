@@ -14,7 +14,8 @@ constexpr int kLandFixedChunk = 41;   // the editor's refresh never redraws this
 extern int LandVisibleChunks;  // chunks queued this frame
 extern int LandOverviewWait;   // ms until the next overview refresh
 
-// A new world's floor record; the tile types of its inner cells random (2, one in four 3).
+// A new world's floor: its record (the tile types of its inner cells random, 2 or one in four 3)
+// and its overview texture.
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom);
 // The texture table slot of a cell's tile image (may draw one random number in play).
 int LandTile_Slot(const LandFloor* fl, int cell);

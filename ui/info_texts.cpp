@@ -69,8 +69,7 @@ void Outline(const GuiWin* w) {
 }
 
 void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text ? text : "", font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0,
-             0);
+  Font_PrintWin(text ? text : "", font, (float)x, (float)y);
 }
 
 // A panel of that colour with its caption, outlined and naming its hint while hovered. The hint

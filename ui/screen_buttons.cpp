@@ -24,9 +24,7 @@ namespace {
 
 void Fill(float x, float y, float w, float h) { Gl2D_TexRect(x, y, w, h, 1, 0, 1); }
 
-void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
-}
+void Print(const char* text, int font, int x, int y) { Font_PrintWin(text, font, (float)x, (float)y); }
 
 // The frame of a line under a text window, with its inner colour.
 void LineFrame(GuiWin* w, float r, float g, float b) {
