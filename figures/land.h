@@ -30,7 +30,7 @@ constexpr int kLandNeighbours[8] = {Land_CellStep(-1, -1), Land_CellStep(0, -1),
 struct LandKle {
   uint8_t tile;       // tile type 0..7
   uint8_t objCode;    // 16: a holder may take the cell; others name a figure to create
-  uint8_t cursor;     // cursor kind 0..10
+  uint8_t cursor;     // cursor kind (LandCursorKind)
   uint8_t flag;
   float x, z;         // world position of the cell's low corner
   float height;

@@ -124,9 +124,33 @@ bool DeleteSelIfAny() {
   return true;
 }
 
-// What a typed character's step asks of the key handler: run on to the common end, end with 1 (a
+// What a typed key's step asks of the key handler: run on to the common end, end with 1 (a
 // selection was deleted and nothing more happens), or end with 0 (no row under the caret).
 enum TypedEnd { kTypedOn, kTypedDone, kTypedLost };
+
+// Delete: a selection goes; else the character at the caret, or at a row's end the next row joins
+// it (an empty row is removed, unless it is the text's last).
+TypedEnd TypeDelete(GuiWin* box, int cur, bool* moved) {
+  box->textBoxFlag = 1;
+  if (DeleteSelIfAny()) return kTypedDone;
+  GuiList* list = ListOf(box);
+  std::string& row = *RowText(box, cur);
+  if (box->caretCol >= (int)row.size()) {
+    if (!row.empty()) {
+      if (cur + 1 < (int)list->rows.size()) {
+        GuiList_JoinRows(box, cur, cur + 1);
+        GuiList_Erase(box, cur + 1, 1);
+      }
+    } else if (list->rows.size() > 1) {  // the last row of a text stays: a box keeps a row
+      GuiList_Erase(box, cur, 1);
+    }
+    *moved = true;
+    GuiList_SetCol(box, box->caretCol, 1);
+  } else {
+    row.erase((size_t)(box->caretCol < 0 ? 0 : box->caretCol), 1);
+  }
+  return kTypedOn;
+}
 
 // Backspace: a selection goes; else the character before the caret, or at a row's start the row
 // joins the one above (an empty row is removed).
@@ -248,10 +272,11 @@ int textEditStream(GuiWin* box, int c, int code) {
     default: break;
   }
   GuiList* list = ListOf(box);
-  int cur = GuiList_CurRow(box);
+  const int cur = GuiList_CurRow(box);
   if (!RowText(box, cur)) return 0;
   box->redraw = 0;
   bool moved = false;
+  TypedEnd end = kTypedOn;  // a typed key's step may end the handler before the common end
   const int oldCol = box->caretCol;
   switch (code) {
     case kTextLeft:
@@ -289,34 +314,10 @@ int textEditStream(GuiWin* box, int c, int code) {
     case kTextScrollDown: moved = GuiList_ScrollDown(box, 1) != 0; break;
     case kTextPageUp: moved = GuiList_ScrollUp(box, 0) != 0; break;
     case kTextPageDown: moved = GuiList_ScrollDown(box, 0) != 0; break;
-    case kTextDelete: {
-      box->textBoxFlag = 1;
-      if (DeleteSelIfAny()) return 1;
-      std::string& row = *RowText(box, cur);
-      if (box->caretCol >= (int)row.size()) {
-        if (!row.empty()) {
-          if (cur + 1 < (int)list->rows.size()) {
-            GuiList_JoinRows(box, cur, cur + 1);
-            GuiList_Erase(box, cur + 1, 1);
-          }
-        } else if (list->rows.size() > 1) {  // the last row of a text stays: a box keeps a row
-          GuiList_Erase(box, cur, 1);
-        }
-        moved = true;
-        GuiList_SetCol(box, box->caretCol, 1);
-      } else {
-        row.erase((size_t)(box->caretCol < 0 ? 0 : box->caretCol), 1);
-      }
-      break;
-    }
-    default:
-      switch (TypeChar(box, (unsigned char)c, &moved)) {
-        case kTypedOn: break;
-        case kTypedDone: return 1;
-        case kTypedLost: return 0;
-      }
-      break;
+    case kTextDelete: end = TypeDelete(box, cur, &moved); break;
+    default: end = TypeChar(box, (unsigned char)c, &moved); break;
   }
+  if (end != kTypedOn) return end == kTypedDone ? 1 : 0;
   // The common end.
   // The rows drawn are recounted here for the text as it is now: the count of the last draw lags a
   // key behind, and would hold the caret on the last row when Enter has just made a new one below.

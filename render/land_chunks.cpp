@@ -39,6 +39,45 @@ namespace {
 // An all-seen fog image: what a new floor's overview texture starts from.
 const uint8_t kFogAllSeen[kLandCells] = {};
 
+// Chunk i (0..63) of a new floor: its old tile texture dropped, its bounds, and its index list.
+void LandChunk_BuildMesh(LandChunk* c, int i) {
+  Tex_FreePixels(&c->tex);
+  Tex_Delete(&c->tex);
+  for (int k = 0; k < 3; k++) c->centre[k] = 0, c->halfSize[k] = 0.5f;
+  free(c->indices);
+  c->indices = nullptr;
+  c->built = c->firstCell = c->number = 0;
+  c->patch = nullptr;
+  c->indexCount = kLandChunkIndices;
+  c->indices = (uint32_t*)malloc(sizeof(uint32_t) * kLandChunkIndices);
+  if (!c->indices) {
+    c->indexCount = 0;
+    return;
+  }
+  const int row = i / kLandChunksPerSide, col = i % kLandChunksPerSide;
+  constexpr float kHalf = kLandChunkSize / 2;
+  c->firstCell = Land_CellStep(col * kLandChunkSide, row * kLandChunkSide);
+  c->centre[0] = kLandChunkSize * col + kHalf;
+  c->centre[1] = kChunkMidY;
+  c->centre[2] = kLandChunkSize * row + kHalf;
+  c->halfSize[0] = kHalf, c->halfSize[1] = kChunkHalfY, c->halfSize[2] = kHalf;
+  // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
+  uint32_t v = Land_VertStep(col * kLandChunkSide, row * kLandChunkSide);
+  uint32_t* out = c->indices;
+  for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
+    for (int cell = 0; cell < kLandChunkSide; cell++) {
+      const uint32_t t[12] = {v + V00, v + V01, v + V11, v + V00, v + V11, v + V10,
+                              v + V01, v + V02, v + V12, v + V01, v + V12, v + V11};
+      std::memcpy(out, t, sizeof t);
+      out += 12;
+      v += 1;
+    }
+    v += Land_VertStep(-kLandChunkSide, 2);  // back to the chunk's left edge, two rows up
+  }
+  c->built = 1;
+  c->number = i + 1;
+}
+
 // The floor's CPU record for a new world: its number, random inner tiles and a cleared border,
 // the flat vertex grid with grey colours, the chunks' bounds and index lists (their old tile
 // textures dropped), the fog all unseen in play, and passability maps free.
@@ -64,44 +103,7 @@ void LandFloor_BuildRecord(LandFloor* fl, int floorNom) {
       fl->rgba[v][3] = 255;
     }
   }
-  for (int i = 0; i < kLandChunks; i++) {
-    LandChunk& c = fl->chunk[i];
-    Tex_FreePixels(&c.tex);
-    Tex_Delete(&c.tex);
-    for (int k = 0; k < 3; k++) c.centre[k] = 0, c.halfSize[k] = 0.5f;
-    free(c.indices);
-    c.indices = nullptr;
-    c.built = c.firstCell = c.number = 0;
-    c.patch = nullptr;
-    c.indexCount = kLandChunkIndices;
-    c.indices = (uint32_t*)malloc(sizeof(uint32_t) * kLandChunkIndices);
-    if (!c.indices) {
-      c.indexCount = 0;
-      continue;
-    }
-    const int row = i / kLandChunksPerSide, col = i % kLandChunksPerSide;
-    constexpr float kHalf = kLandChunkSize / 2;
-    c.firstCell = Land_CellStep(col * kLandChunkSide, row * kLandChunkSide);
-    c.centre[0] = kLandChunkSize * col + kHalf;
-    c.centre[1] = kChunkMidY;
-    c.centre[2] = kLandChunkSize * row + kHalf;
-    c.halfSize[0] = kHalf, c.halfSize[1] = kChunkHalfY, c.halfSize[2] = kHalf;
-    // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
-    uint32_t v = Land_VertStep(col * kLandChunkSide, row * kLandChunkSide);
-    uint32_t* out = c.indices;
-    for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
-      for (int cell = 0; cell < kLandChunkSide; cell++) {
-        const uint32_t t[12] = {v + V00, v + V01, v + V11, v + V00, v + V11, v + V10,
-                                v + V01, v + V02, v + V12, v + V01, v + V12, v + V11};
-        std::memcpy(out, t, sizeof t);
-        out += 12;
-        v += 1;
-      }
-      v += Land_VertStep(-kLandChunkSide, 2);  // back to the chunk's left edge, two rows up
-    }
-    c.built = 1;
-    c.number = i + 1;
-  }
+  for (int i = 0; i < kLandChunks; i++) LandChunk_BuildMesh(&fl->chunk[i], i);
   std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
   MemClear(fl->paf, sizeof fl->paf);
   MemClear(fl->paf2, sizeof fl->paf2);
