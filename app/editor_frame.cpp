@@ -70,7 +70,7 @@ void Field_DrawMarkers() {
   ProjectFgr(f, &sx, &sy, &ok);
   if (!ok) return;
   Tex_Off();
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(0, 0, 0, 1);
   Gl2D_Line((float)sx, (float)sy, (float)WinWidth, (float)WinHeight);
   const Fgr* linked = Fgrs_pFgr(f->activateFgr);

@@ -55,7 +55,7 @@ void SwitchAndShotKeys() {
 // out; play sends the selection to the point, the editor only stores it.
 int MiniMap_Mouse(int editor) {
   float wx, wz;
-  if (!editor && (FieldMouse.FieldDragState == 2 || FieldMouse.FieldDragLock != 0)) {
+  if (!editor && (FieldMouse.FieldDragState == kDragRect || FieldMouse.FieldDragLock != 0)) {
     TimerDownRest(&FieldMouse.MiniMapOrderGuard);
     return 0;
   }
@@ -89,7 +89,7 @@ int MiniMap_Input() { return MiniMap_Mouse(0); }
 int MiniMap_Click() { return MiniMap_Mouse(1); }
 
 void Field_ArmSelect() {
-  FieldMouse.FieldDragState = 0;
+  FieldMouse.FieldDragState = kDragIdle;
   FieldMouse.MouseAction = WorldMouse.PointOrderSig ? kMousePointOrder : kMouseSelect;
 }
 
@@ -106,7 +106,7 @@ void Field_ArmOrder() {
 
 void Field_GameMouse() {
   if (MiniMap_Input()) return;
-  if (FieldMouse.FieldDragState != 2) {
+  if (FieldMouse.FieldDragState != kDragRect) {
     if (Kmd_Fired(KMD_KLIK) && FieldMouse.FieldDragLock == 0) {
       FieldMouse.FieldSelCount++;
       if (Mouse_OnField()) Field_ArmSelect();
@@ -120,27 +120,27 @@ void Field_GameMouse() {
       FieldMouse.MouseAction = kMouseHover;
     }
   }
-  if (FieldMouse.FieldDragState == 2 && Kmd_Fired(KMD_KLIK)) {
-    FieldMouse.FieldDragState = 0;
+  if (FieldMouse.FieldDragState == kDragRect && Kmd_Fired(KMD_KLIK)) {
+    FieldMouse.FieldDragState = kDragIdle;
     FieldMouse.FieldDragLock = kDragLockMs;
     FieldMouse.MouseAction = kMouseSelectRect;
   }
   if (WorldMouse.PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
-    if (FieldMouse.FieldDragState == 0) {
+    if (FieldMouse.FieldDragState == kDragIdle) {
       if (Mouse_OnField()) {
         FieldMouse.FieldDragStartX = MouseX;
         FieldMouse.FieldDragStartY = MouseY;
-        FieldMouse.FieldDragState = 1;
+        FieldMouse.FieldDragState = kDragPressed;
       }
-    } else if (FieldMouse.FieldDragState == 1) {
+    } else if (FieldMouse.FieldDragState == kDragPressed) {
       if (std::abs(MouseX - FieldMouse.FieldDragStartX) >= kDragPixels ||
           std::abs(MouseY - FieldMouse.FieldDragStartY) >= kDragPixels)
-        FieldMouse.FieldDragState = 2;
+        FieldMouse.FieldDragState = kDragRect;
     }
-  } else if (FieldMouse.FieldDragState == 1 && !KeyIsDown(VK_LBUTTON)) {
+  } else if (FieldMouse.FieldDragState == kDragPressed && !KeyIsDown(VK_LBUTTON)) {
     // A press that never became a drag ends with its button, also when its release selected
     // nothing (locked, or over the minimap): a later press must not drag from this one's point.
-    FieldMouse.FieldDragState = 0;
+    FieldMouse.FieldDragState = kDragIdle;
   }
   if (FieldMouse.FieldDragLock == 0) FieldRect_ScrollInput();
   SwitchAndShotKeys();
@@ -217,13 +217,13 @@ void Cursor_Rule() {
   const int cell = FieldMouse.HoverCell;
   FieldMouse.HoverCell = 0;
   const int kind = Land_CellValid(cell) ? Land_Layer(visUnderGround)[cell].cursor : 0;
-  const bool ok = Sides.PlayerSide >= 1 && Sides.PlayerSide <= kSides;
-  const int level = ok ? Sides.SideTab[Sides.PlayerSide - 1][kSideLevel] : 0;
-  const int bunker = ok ? Sides.SideTab[Sides.PlayerSide - 1][kSideBunker] : 0;
+  const int* player = Side_Rec(Sides.PlayerSide);
+  const int level = player ? player[kSideLevel] : 0;
+  const int bunker = player ? player[kSideBunker] : 0;
   int& code = FieldMouse.CursorCode;
-  if (kind == 9)
+  if (kind == kCursorAngelGround)
     code = bunker == fgrAngBunker ? kTxDecoCrystal : bunker == fgrNekBunker ? kTxDecoTree : 0;
-  else if (kind == 10)
+  else if (kind == kCursorNekroGround)
     code = bunker == fgrAngBunker ? kTxDecoTree : bunker == fgrNekBunker ? kTxDecoCrystal : 0;
   else code = Cell_OfferCode(kind, level);
 }
@@ -233,12 +233,12 @@ void Cursor_DrawOverlay() {
   glDisable(GL_SCISSOR_TEST);
   glViewport(0, 0, WinWidth, WinHeight);
   Gl2D_Begin(0, WinWidth, 0, WinHeight);
-  if (FieldMouse.FieldDragState == 2) {
+  if (FieldMouse.FieldDragState == kDragRect) {
     int x, y, w, h;
     Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, cx, cy, &x, &y, &w, &h);
     Gl2D_OutlineRectArgb((float)x, (float)y, (float)w, (float)h, 0xFFFFFFFF);
   }
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   Tex_Bind(&TexTable, kTxCursor);
   if (MoveOrders.OrderWaitMs != 0) glColor4ub(255, 255, 0, 200);
   else glColor4f(1, 1, 1, 1);

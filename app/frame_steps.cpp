@@ -78,8 +78,7 @@ void Sides_FrameReset() {
     side[kSideSeenCount] = 0;
     for (int w = kSideLevel; w <= kSideLevelLast; w++) side[w] = 0;
   }
-  const bool ok = Sides.PlayerSide >= 1 && Sides.PlayerSide <= kSides;
-  const int* player = ok ? Sides.SideTab[Sides.PlayerSide - 1] : nullptr;
+  const int* player = Side_Rec(Sides.PlayerSide);
   SideShown.SideEnerCur = player ? player[kSideEner] : 0;
   SideShown.SideMatCur = player ? player[kSideMat] : 0;
   for (int g = 1; g <= 4; g++) SideShown.SideGemCur[g] = player ? player[kSideGem1 + g - 1] : 0;
@@ -149,7 +148,7 @@ void MouseActions_Run(int editor) {
     }
     case kMouseOrder:
       if (Fgr* target = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1)) {
-        if (editor && ClickMode == 2) {
+        if (editor && ClickMode == kClickLink) {
           Field_LinkSel(target);
         } else {
           for (int i = 1; i <= SelList.count; i++)
@@ -158,9 +157,9 @@ void MouseActions_Run(int editor) {
         if (!editor) FgrFx_SpawnW(target->priv_position_x, target->priv_position_z, 20.0f);
       } else if (Field_CursorGround(p)) {
         const int cell = Land_CellAt(p[0], p[2]);
-        if (editor && ClickMode >= 3 && ClickMode <= 6) {
+        if (editor && ClickMode >= kClickMarch1 && ClickMode <= kClickMarch4) {
           if (!Land_CellValid(cell)) break;
-          Field_MarchSel(ClickMode - 2, cell);
+          Field_MarchSel(ClickMode - kClickMarch1 + 1, cell);
         } else {
           Sel_OrderMoveTo(&SelList, p[0], p[2]);
           FieldMouse.LastOrderX = (int)p[0];
@@ -309,6 +308,6 @@ int FpsText_Draw() {
   }
   glColor4f(1, 1, 0, 1);
   const std::string text = StrFmt("fps:%d", FpsCounter.shown);
-  Font_Print(&FontSet, text.c_str(), 1, 3, 2, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(text.c_str(), 1, 3, 2);
   return 1;
 }

@@ -40,7 +40,7 @@ void GameUpdate() {
   Game_TickUpd();
   Frame_MouseToWidgets();
   RangPanel_ApplyReq();
-  if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = 0;
+  if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = kDragIdle;
   else Field_GameMouse();
   if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;
   MouseSelectByTool();

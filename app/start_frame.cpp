@@ -115,7 +115,7 @@ void Mode1_Frame(int focus) {
     ColourFocusedBox();
     glViewport(0, 0, WinWidth, WinHeight);
     Gl2D_Begin(0, WinWidth, 0, WinHeight);
-    Gl_BlendMode(0);
+    Gl_BlendMode(kBlendOff);
     glColor4f(1, 1, 1, 1);
     Tex_Bind(&TexTable, kTxStartBack);
     Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
@@ -137,10 +137,10 @@ void DebugText_Draw() {
   glColor4f(1, 1, 1, 1);
   const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
                                  EdPaletteTool, o2::LoskRendered, SelList.count);
-  Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(top.c_str(), 3, 5, 435);
   const std::string low =
       StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldMouse.FieldSelCount,
              FieldMouse.FieldOrdCount, FieldMouse.LastOrderX, FieldMouse.LastOrderZ, Fgrs.cursor,
              LaserOutCount);
-  Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(low.c_str(), 3, 5, 315);
 }

@@ -185,8 +185,9 @@ Fgr* StaMutBunker(int kind, int owner, float x, float z, int cell) {
     f->Sbros();
     return nullptr;
   }
-  if (owner >= 1 && owner <= kSides && !Sides.SideTab[owner - 1][kSideBunker]) {
-    Sides.SideTab[owner - 1][kSideBunker] = kind;
+  int* rec = Side_Rec(owner);
+  if (rec && !rec[kSideBunker]) {
+    rec[kSideBunker] = kind;
     Side_SetSaveDefaults(owner - 1);
   }
   f->LandKleLUp = cell;

@@ -30,13 +30,28 @@ constexpr int kLandNeighbours[8] = {Land_CellStep(-1, -1), Land_CellStep(0, -1),
 struct LandKle {
   uint8_t tile;       // tile type 0..7
   uint8_t objCode;    // 16: a holder may take the cell; others name a figure to create
-  uint8_t cursor;     // cursor kind 0..10
+  uint8_t cursor;     // cursor kind (LandCursorKind)
   uint8_t flag;
   float x, z;         // world position of the cell's low corner
   float height;
   int vert;           // low-corner vertex in the 257-wide mesh
   Fgr* occupant;      // the figure standing in the cell
   Fgr* holder;        // the figure holding the cell
+};
+
+// A cell's cursor kind (its third byte): the resource or decoration the cell shows, read by the
+// cursor, the captain's hints, a unit's cover and the tile picture. The angels' and the necro
+// side's ground give or take cover and swap their pictures by the side's bunker kind.
+enum LandCursorKind {
+  kCursorPlain = 0,
+  kCursorCrystal = 1,
+  kCursorTree = 2,
+  kCursorOre = 3,
+  kCursorBush = 4,
+  kCursorGold = 7,
+  kCursorGem = 8,
+  kCursorAngelGround = 9,
+  kCursorNekroGround = 10,
 };
 
 static_assert(offsetof(LandKle, flag) == 3 && offsetof(LandKle, x) == 4, "word 0 is the cell's first 4 bytes");

@@ -47,6 +47,9 @@ struct t_Sides {
 };
 extern t_Sides Sides;
 
+// The record of side 1..5; null for any other number, so a caller tests one pointer, not a range.
+inline int* Side_Rec(int side) { return side >= 1 && side <= kSides ? Sides.SideTab[side - 1] : nullptr; }
+
 // Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
 constexpr int SideTagWord(const char (&s)[5]) {
   return (int)((unsigned)(unsigned char)s[0] | (unsigned)(unsigned char)s[1] << 8 |

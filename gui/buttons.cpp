@@ -26,16 +26,14 @@ struct OneShotColour {
 
 int gShotGuardMs = 0;
 
-void Caption(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
-}
+void Caption(const char* text, int font, int x, int y) { Font_PrintWin(text, font, (float)x, (float)y); }
 
 void Rect(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
 
 void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, const char* l3, const char* l4) {
   if (!win) return;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.5f, 0.4f, 0.3f, GuiPanelAlpha);
   Rect(win, 1);
   glColor4f(0.6f, 0.4f, 0.6f, GuiPanelAlpha);
@@ -45,13 +43,13 @@ void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, co
     Caption(caption, 3, win->x + 5, win->y + 2);
     return;
   }
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.3f, 0.3f, 0.3f, 0.6f);
   Rect(win, 1);
   // The caption may leave the widget.
   glDisable(GL_SCISSOR_TEST);
   const int bx = win->x - win->w / 3;
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   Tex_Off();
   glColor4f(0, 0, 0, 1);
   Gl2D_TexRect((float)(bx - 3), (float)(win->y + win->h - 3), (float)(2 * win->w), 18, 1, 0, 1);
@@ -66,11 +64,11 @@ void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, co
 void Gui_DrawButton(GuiWin* win, const char* caption, const char* hint, int font) {
   if (!win) return;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.5f, 0.4f, 0.3f, GuiPanelAlpha);
   Rect(win, 1);
   if (win->hover) {
-    Gl_BlendMode(34);
+    Gl_BlendMode(kBlendAdd);
     glColor4f(1, 1, 1, 0.4f);
     Rect(win, 0);
   }

@@ -315,7 +315,7 @@ void Gl2D_FrameRect(GuiWin* win) {
   if (!win) return;
   const float x = (float)win->x, y = (float)win->y, w = (float)win->w, h = (float)win->h;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.5f, 0.2f, 0.0f, 0.3f);
   Gl2D_TexRect(x, y, w, h, 1, 0, 1);
   glDisable(GL_BLEND);

@@ -26,9 +26,9 @@ namespace {
 void EngravedLine(const char* text, int x, int y, float dark, float light) {
   if (!text) return;
   glColor4f(dark, dark, dark, 1);
-  Font_Print(&FontSet, text, 1, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(text, 1, (float)x, (float)y);
   glColor4f(light, light, light, 1);
-  Font_Print(&FontSet, text, 1, (float)(x - 1), (float)(y + 1), 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(text, 1, (float)(x - 1), (float)(y + 1));
 }
 
 }  // namespace
@@ -39,15 +39,13 @@ void Gui_HintDraw(const int* rect) {
   if (!h.title && !h.line2 && !h.line3 && !h.line4) return;
   const int x = rect[0], y = rect[1], w = rect[2];
   const int ht = h.line2 ? rect[3] : rect[3] / 2;
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0, 0, 0, 0.4f);
   Tex_Off();
   Gl2D_TexRect((float)x, (float)y, (float)w, (float)ht, 1, 0, 1);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 1, 1, 1);
-  if (h.title)
-    Font_Print(&FontSet, h.title, EditModeOn ? 4 : 5, (float)(x + 8), (float)(y + 1), 0, 0, WinWidth, WinHeight,
-               h.titleClr, 0, 0);
+  if (h.title) Font_PrintWin(h.title, EditModeOn ? 4 : 5, (float)(x + 8), (float)(y + 1), h.titleClr);
   EngravedLine(h.line4, x + 62, y + 24, 0.2f, 0.85f);
   EngravedLine(h.line3, x + 59, y + 37, 0.25f, 0.9f);
   EngravedLine(h.line2, x + 39, y + 50, 0.3f, 0.95f);

@@ -103,7 +103,7 @@ void OrgFStepClick(GuiWin* w, int sign) {
 }
 
 void Print(const char* text, const char* clr, int x, int y) {
-  Font_Print(&FontSet, text, 1, (float)x, (float)y, 0, 0, WinWidth, WinHeight, clr, 0, 0);
+  Font_PrintWin(text, 1, (float)x, (float)y, clr);
 }
 
 // The special panels of the screen the mode shows: 1 the named variables, 2 the figure properties.
@@ -142,18 +142,18 @@ void ValPanel_Bar(GuiWin* w, const char* text, const char* clr, int* frameFlag, 
   if (v >= 1) {
     if (v <= 3) Tex_Bind(&TexTable, kTxNamebarBlue + v - 1);  // blue, green, red
     else Tex_Off();
-    Gl_BlendMode(38);
+    Gl_BlendMode(kBlendAlpha);
     glColor4f(0.6f, 0.6f, 0.6f, 0.6f);
     Fill(w, 1);
   } else if (clr) {
     Tex_Off();
-    Gl_BlendMode(38);
+    Gl_BlendMode(kBlendAlpha);
     glColor4f(1, 1, 1, 0.4f);
     Fill(w, 1);
   }
   if (frameFlag && *frameFlag) {
     Tex_Off();
-    Gl_BlendMode(0);
+    Gl_BlendMode(kBlendOff);
     glColor4f(0, 0.5f, 0.7f, 1);
     Gl2D_TexRect((float)(w->x + 2), (float)(w->y + 3), (float)w->w, (float)(w->h - 5), 0, 0, 1);
     Gl2D_TexRect((float)(w->x + 3), (float)(w->y + 3), (float)w->w, (float)(w->h - 6), 0, 0, 1);
@@ -167,7 +167,7 @@ void ValPanel_Bar(GuiWin* w, const char* text, const char* clr, int* frameFlag, 
 
 ValCellLook ValPanel_Cell(GuiWin* w, int readOnly, const void* p, const void* target) {
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   if (readOnly) {
     glColor4f(0.5f, 0.3f, 0.2f, 0.6f);
     Fill(w, 1);
@@ -183,7 +183,7 @@ ValCellLook ValPanel_Cell(GuiWin* w, int readOnly, const void* p, const void* ta
     return kValCellEditing;
   }
   if (target) return kValCellGreyed;
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   if (w->hover) glColor4f(1, 1, 0, 1);
   else glColor4f(0.5f, 0.1f, 0, 1);
   Fill(w, 0);
@@ -194,7 +194,7 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
   if (look == kValCellEditing) return;
   if (look == kValCellGreyed) glColor4f(0.6f, 0.6f, 0.7f, 1);
   else glColor4f(1, 1, 1, 1);
-  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, WinWidth, WinHeight, "", 0, 0);
+  Font_PrintWin(text.c_str(), 1, (float)(w->x + 1), (float)(w->y + 1));
 }
 
 void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b) {

@@ -124,6 +124,124 @@ bool DeleteSelIfAny() {
   return true;
 }
 
+// What a typed key's step asks of the key handler: run on to the common end, end with 1 (a
+// selection was deleted and nothing more happens), or end with 0 (no row under the caret).
+enum TypedEnd { kTypedOn, kTypedDone, kTypedLost };
+
+// Delete: a selection goes; else the character at the caret, or at a row's end the next row joins
+// it (an empty row is removed, unless it is the text's last).
+TypedEnd TypeDelete(GuiWin* box, int cur, bool* moved) {
+  box->textBoxFlag = 1;
+  if (DeleteSelIfAny()) return kTypedDone;
+  GuiList* list = ListOf(box);
+  std::string& row = *RowText(box, cur);
+  if (box->caretCol >= (int)row.size()) {
+    if (!row.empty()) {
+      if (cur + 1 < (int)list->rows.size()) {
+        GuiList_JoinRows(box, cur, cur + 1);
+        GuiList_Erase(box, cur + 1, 1);
+      }
+    } else if (list->rows.size() > 1) {  // the last row of a text stays: a box keeps a row
+      GuiList_Erase(box, cur, 1);
+    }
+    *moved = true;
+    GuiList_SetCol(box, box->caretCol, 1);
+  } else {
+    row.erase((size_t)(box->caretCol < 0 ? 0 : box->caretCol), 1);
+  }
+  return kTypedOn;
+}
+
+// Backspace: a selection goes; else the character before the caret, or at a row's start the row
+// joins the one above (an empty row is removed).
+TypedEnd TypeBackspace(GuiWin* box, bool* moved) {
+  box->textBoxFlag = 1;
+  if (DeleteSelIfAny()) return kTypedDone;
+  const int cur = GuiList_CurRow(box);
+  std::string& row = *RowText(box, cur);
+  if (box->caretCol > 0) {
+    box->caretCol--;
+    if (box->caretCol < (int)row.size()) row.erase((size_t)box->caretCol, 1);
+  } else if (cur > 0) {
+    if (!row.empty()) {
+      const int col = RowLen(box, cur - 1);
+      GuiList_JoinRows(box, cur - 1, cur);
+      GuiList_Erase(box, cur, 1);
+      UpOneRow(box);
+      GuiList_SetCol(box, col, 1);
+    } else {
+      GuiList_Erase(box, cur, 1);
+      UpOneRow(box);
+      GuiList_SetCol(box, RowLen(box, cur - 1), 1);
+    }
+    *moved = true;
+  }
+  return kTypedOn;
+}
+
+// Tab: three blanks in place of the selection.
+TypedEnd TypeTab(GuiWin* box) {
+  box->textBoxFlag = 1;
+  DeleteSelIfAny();
+  const int cur = GuiList_CurRow(box);
+  if (!RowText(box, cur)) return kTypedLost;
+  InsertAtCaret(box, *RowText(box, cur), "   ");
+  GuiList_ColRight(box, 3, 1);
+  return kTypedOn;
+}
+
+// Enter: the row splits at the caret (its colour codes with it), or an empty row opens after a
+// row's end or before its start; the caret goes to the new row's start, scrolling at the bottom.
+TypedEnd TypeEnter(GuiWin* box, bool* moved) {
+  box->textBoxFlag = 1;
+  DeleteSelIfAny();
+  const int cur = GuiList_CurRow(box);
+  if (!RowText(box, cur)) return kTypedLost;
+  std::string& row = *RowText(box, cur);
+  const int len = (int)row.size(), col = box->caretCol;
+  if (len > 0 && col >= len) {
+    GuiList_AddLine(box, cur + 1, "", "");
+  } else if (col > 0 && col < len) {
+    std::string tail = row.substr((size_t)col);
+    row.resize((size_t)col);
+    std::string& clr = ListOf(box)->rows[cur].second;
+    if ((int)clr.size() > col) clr.resize((size_t)col);
+    GuiList_AddLine(box, cur + 1, tail, "");
+  } else {
+    GuiList_AddLine(box, cur, "", "");
+  }
+  box->cursorRow++;
+  *moved = true;
+  if (box->cursorRow >= box->visibleRows - 1 && GuiList_ScrollDown(box, 1)) box->cursorRow--;
+  box->caretCol = 0;
+  box->boxWord = 0;
+  return kTypedOn;
+}
+
+// A printable character, after its substitution, in place of the selection.
+TypedEnd TypePrintable(GuiWin* box, unsigned char ch) {
+  box->textBoxFlag = 1;
+  DeleteSelIfAny();
+  const int cur = GuiList_CurRow(box);
+  if (!RowText(box, cur)) return kTypedLost;
+  std::string& row = *RowText(box, cur);
+  const int put = Substitute(box, row, ch);
+  if (put >= 0) {
+    InsertAtCaret(box, row, std::string(1, (char)put));
+    GuiList_ColRight(box, 1, 1);
+  }
+  return kTypedOn;
+}
+
+// A typed character that is no command code; other control characters do nothing.
+TypedEnd TypeChar(GuiWin* box, unsigned char ch, bool* moved) {
+  if (ch == '\b') return TypeBackspace(box, moved);
+  if (ch == '\t') return TypeTab(box);
+  if (ch == '\r') return TypeEnter(box, moved);
+  if (ch >= ' ') return TypePrintable(box, ch);
+  return kTypedOn;
+}
+
 }  // namespace
 
 void TextBox_ClampCaret(GuiWin* box) {
@@ -154,10 +272,11 @@ int textEditStream(GuiWin* box, int c, int code) {
     default: break;
   }
   GuiList* list = ListOf(box);
-  int cur = GuiList_CurRow(box);
+  const int cur = GuiList_CurRow(box);
   if (!RowText(box, cur)) return 0;
   box->redraw = 0;
   bool moved = false;
+  TypedEnd end = kTypedOn;  // a typed key's step may end the handler before the common end
   const int oldCol = box->caretCol;
   switch (code) {
     case kTextLeft:
@@ -195,95 +314,10 @@ int textEditStream(GuiWin* box, int c, int code) {
     case kTextScrollDown: moved = GuiList_ScrollDown(box, 1) != 0; break;
     case kTextPageUp: moved = GuiList_ScrollUp(box, 0) != 0; break;
     case kTextPageDown: moved = GuiList_ScrollDown(box, 0) != 0; break;
-    case kTextDelete: {
-      box->textBoxFlag = 1;
-      if (DeleteSelIfAny()) return 1;
-      std::string& row = *RowText(box, cur);
-      if (box->caretCol >= (int)row.size()) {
-        if (!row.empty()) {
-          if (cur + 1 < (int)list->rows.size()) {
-            GuiList_JoinRows(box, cur, cur + 1);
-            GuiList_Erase(box, cur + 1, 1);
-          }
-        } else if (list->rows.size() > 1) {  // the last row of a text stays: a box keeps a row
-          GuiList_Erase(box, cur, 1);
-        }
-        moved = true;
-        GuiList_SetCol(box, box->caretCol, 1);
-      } else {
-        row.erase((size_t)(box->caretCol < 0 ? 0 : box->caretCol), 1);
-      }
-      break;
-    }
-    default: {
-      const unsigned char ch = (unsigned char)c;
-      if (ch == '\b') {
-        box->textBoxFlag = 1;
-        if (DeleteSelIfAny()) return 1;
-        cur = GuiList_CurRow(box);
-        std::string& row = *RowText(box, cur);
-        if (box->caretCol > 0) {
-          box->caretCol--;
-          if (box->caretCol < (int)row.size()) row.erase((size_t)box->caretCol, 1);
-        } else if (cur > 0) {
-          if (!row.empty()) {
-            const int col = RowLen(box, cur - 1);
-            GuiList_JoinRows(box, cur - 1, cur);
-            GuiList_Erase(box, cur, 1);
-            UpOneRow(box);
-            GuiList_SetCol(box, col, 1);
-          } else {
-            GuiList_Erase(box, cur, 1);
-            UpOneRow(box);
-            GuiList_SetCol(box, RowLen(box, cur - 1), 1);
-          }
-          moved = true;
-        }
-      } else if (ch == '\t') {
-        box->textBoxFlag = 1;
-        DeleteSelIfAny();
-        cur = GuiList_CurRow(box);
-        if (!RowText(box, cur)) return 0;
-        InsertAtCaret(box, *RowText(box, cur), "   ");
-        GuiList_ColRight(box, 3, 1);
-      } else if (ch == '\r') {
-        box->textBoxFlag = 1;
-        DeleteSelIfAny();
-        cur = GuiList_CurRow(box);
-        if (!RowText(box, cur)) return 0;
-        std::string& row = *RowText(box, cur);
-        const int len = (int)row.size(), col = box->caretCol;
-        if (len > 0 && col >= len) {
-          GuiList_AddLine(box, cur + 1, "", "");
-        } else if (col > 0 && col < len) {
-          std::string tail = row.substr((size_t)col);
-          row.resize((size_t)col);
-          std::string& clr = list->rows[cur].second;
-          if ((int)clr.size() > col) clr.resize((size_t)col);
-          GuiList_AddLine(box, cur + 1, tail, "");
-        } else {
-          GuiList_AddLine(box, cur, "", "");
-        }
-        box->cursorRow++;
-        moved = true;
-        if (box->cursorRow >= box->visibleRows - 1 && GuiList_ScrollDown(box, 1)) box->cursorRow--;
-        box->caretCol = 0;
-        box->boxWord = 0;
-      } else if (ch >= ' ') {
-        box->textBoxFlag = 1;
-        DeleteSelIfAny();
-        cur = GuiList_CurRow(box);
-        if (!RowText(box, cur)) return 0;
-        std::string& row = *RowText(box, cur);
-        const int put = Substitute(box, row, ch);
-        if (put >= 0) {
-          InsertAtCaret(box, row, std::string(1, (char)put));
-          GuiList_ColRight(box, 1, 1);
-        }
-      }
-      break;
-    }
+    case kTextDelete: end = TypeDelete(box, cur, &moved); break;
+    default: end = TypeChar(box, (unsigned char)c, &moved); break;
   }
+  if (end != kTypedOn) return end == kTypedDone ? 1 : 0;
   // The common end.
   // The rows drawn are recounted here for the text as it is now: the count of the last draw lags a
   // key behind, and would hold the caret on the last row when Enter has just made a new one below.

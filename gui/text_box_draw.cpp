@@ -53,7 +53,7 @@ void Bands(GuiWin* win, const Look& k) {
   const GuiList* list = GuiList_Of(win);
   const int count = (int)list->rows.size();
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4fv(k.back);
   Fill((float)win->x, (float)win->y, (float)win->w, (float)win->h);
   win->rowsDrawn = 0;
@@ -62,7 +62,7 @@ void Bands(GuiWin* win, const Look& k) {
   int y = win->y + win->h - kTextRowHeight;
   for (int r = win->firstRow; r < count; r++) {
     const std::string& text = list->rows[r].first;
-    Gl_BlendMode(38);
+    Gl_BlendMode(kBlendAlpha);
     if (y - kTextRowHeight < win->y) {
       glColor4fv(k.lastBand);
       Fill((float)win->x, (float)y, (float)win->w, kTextRowHeight);
@@ -88,7 +88,7 @@ void Bands(GuiWin* win, const Look& k) {
 }
 
 void Outline(GuiWin* win, float r, float g, float b, float a) {
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   Tex_Off();
   glColor4f(r, g, b, a);
   Gl2D_TexRect((float)win->x, (float)win->y, (float)win->w, (float)win->h, 0, 0, 1);
@@ -140,7 +140,7 @@ void TextBox_DrawSel(GuiWin* win, int rowHeight, float alpha) {
   if (!win || !TextBoxCaret.on) return;
   const TextBoxCaretRec& s = TextBoxCaret;
   Tex_Off();
-  Gl_BlendMode(21);
+  Gl_BlendMode(kBlendTint);
   glColor4f(KonfigSelRGB[0], KonfigSelRGB[1], KonfigSelRGB[2], alpha);
   auto shown = [&](int line) { return win->firstRow <= line && line < win->firstRow + win->visibleRows; };
   auto band = [&](int line, float x1, float x2) {
@@ -193,18 +193,17 @@ void TextBox_DrawPanel(GuiWin* win, const char* label, const char* hintTitle, in
                        int skipFront, int skipBack) {
   if (!win) return;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.3f, 0.3f, 0.3f, 0.5f);
   Fill((float)win->x, (float)win->y, (float)win->w, (float)win->h);
   if (win->hover) {
-    Gl_BlendMode(34);
+    Gl_BlendMode(kBlendAdd);
     glColor4f(1, 1, 1, 0.3f);
     Fill((float)win->x, (float)win->y, (float)win->w, (float)win->h);
     Gui_TextColorWhite();
   } else {
     Gui_TextColorApply();
   }
-  Font_Print(&FontSet, label, font, (float)(win->x + 3), (float)(win->y + 2), 0, 0, WinWidth, WinHeight, clr,
-             skipFront, skipBack);
+  Font_PrintWin(label, font, (float)(win->x + 3), (float)(win->y + 2), clr, skipFront, skipBack);
   if (win->hover) Gui_HintSet(hintTitle, "", "", "");
 }

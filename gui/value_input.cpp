@@ -237,16 +237,15 @@ void InputField_Draw(int x, int y, int font, int height, const char* label, cons
   const int caretX = x + Font_TextWidth(&FontSet, font, text, 0, InpLine.caret);
   const int boxW = Font_TextWidth(&FontSet, font, text, 0, -1) + 10;
   const float blink = TimeMsTimer_Upd(&InpCaretBlink, 0);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   Tex_Off();
   Gl_ColorMaterial4f(0.1f, 0.6f, 0.0f, 0.1f);
   Gl2D_TexRect((float)x, (float)y, (float)boxW, (float)height, 1, 0, 1);
   glColor4f(blink, blink, blink, 1);
   Gl2D_TexRect((float)caretX, (float)(y - 3), 2, 20, 1, 0, 1);
-  if (label && label[0])
-    Font_Print(&FontSet, label, 1, (float)x, (float)(y + height - 15), 0, 0, WinWidth, WinHeight, labelClr, 0, 0);
+  if (label && label[0]) Font_PrintWin(label, 1, (float)x, (float)(y + height - 15), labelClr);
   glColor4f(1, 1, 1, 1);
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_PrintWin(text, font, (float)x, (float)y);
 }
 
 void IntInput_Draw(GuiWin* w) {

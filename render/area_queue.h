@@ -1,6 +1,9 @@
 // The per-frame area effect queue: requests that figures post during their update (a source, a
 // kind, a radius and shape, a floor, a target filter and values for the consumer) and that the
 // units' combat reads in the same frame, with the list of kind-2 requests that reached a unit.
+// DecalQueue, DecalQueue_Add and DecalQueue_AddPtr keep the names the rest of the game knows them
+// by, though they hold no decals: this is the area queue that the Area* records below feed. The
+// ground commands that DecalQueue_Draw1 turns into quads are another thing (render/ground.h).
 #pragma once
 
 class Fgr;

@@ -83,7 +83,7 @@ void FieldRect_ClampCentre() {
 
 int FieldRect_EdgeScroll(int cx, int cy, float* stepX, float* stepZ) {
   *stepX = *stepZ = 0;
-  if (FieldMouse.FieldDragState != 0) return 0;
+  if (FieldMouse.FieldDragState != kDragIdle) return 0;
   int code = 0;
   if (cx < 1) *stepX = -9, code |= 1;
   else if (cx > WinWidth - 2) *stepX = 9, code |= 1;
@@ -128,11 +128,11 @@ void MiniMap_Draw(int (*sides)[kSideWords], int allSides) {
   const t_MiniMapRect& m = MiniMapRect;
   glScissor(m.x, m.y, m.w, m.h);
   glEnable(GL_SCISSOR_TEST);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 1, 1, 1);
   Tex_Bind(&TexTable, visUnderGround == 1 ? kTxMapUnder : kTxMapSurface);
   Gl2D_TexRect((float)m.x, (float)m.y, (float)m.w, (float)m.h, 1, 0, 1);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(1, 1, 1, 1);
   const LandFloor* fl = Land_Floor(visUnderGround);
   if (fl->overviewTex) {
@@ -162,7 +162,7 @@ void MiniMap_DrawMark(const Fgr* f, uint32_t argb) {
   float x1, y1, x2, y2;
   MiniMap_WorldToPix(x - r, z - r, &x1, &y1);
   if (Bunker_PropsOfKind(f->status)) {
-    Gl_BlendMode(38);
+    Gl_BlendMode(kBlendAlpha);
     Gl_ColorArgb(argb);
     Tex_Bind(&TexTable, kTxSlotMark);
     Gl2D_TexRect(x1 - 3, y1 - 3, 8, 8, 1, 0, 1);

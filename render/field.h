@@ -42,10 +42,13 @@ enum MouseActionNum {
   kMousePointOrder
 };
 
+// The field's drag states: idle, the left button pressed on the field, a rectangle being dragged.
+enum FieldDragNum { kDragIdle = 0, kDragPressed, kDragRect };
+
 // --- Field-mouse state: the words the play field's mouse, the editor's field mouse, the frames'
 // pending mouse action and the cursor overlay share, in one record.
 struct t_FieldMouse {
-  int FieldDragState;  // 0 none, 1 left button pressed on the field, 2 dragging a rectangle
+  int FieldDragState;                    // FieldDragNum
   int FieldDragStartX, FieldDragStartY;  // cursor when the button was pressed
   int FieldDragLock;                     // ms of ignored field clicks after a rectangle selection
   int MouseAction;                       // pending action of this frame (MouseActionNum)

@@ -15,6 +15,7 @@
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
+#include "shell/window_state.h"
 
 FontSetRec FontSet;
 
@@ -377,6 +378,11 @@ void Font_PrintS(FontSetRec* set, const std::string& text, int font, float x, fl
                  int skipBack) {
   PrintBytes(set, text.c_str(), strlen(text.c_str()), font, x, y, left, bottom, width, height,
              codes.empty() ? nullptr : codes.c_str(), strlen(codes.c_str()), skipFront, skipBack);
+}
+
+void Font_PrintWin(const char* text, int font, float x, float y, const char* codes, int skipFront,
+                   int skipBack) {
+  Font_Print(&FontSet, text, font, x, y, 0, 0, WinWidth, WinHeight, codes, skipFront, skipBack);
 }
 
 void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int left, int bottom,

@@ -54,6 +54,10 @@ void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, i
 void Font_PrintS(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
                  int bottom, int width, int height, const std::string& codes, int skipFront,
                  int skipBack);
+// The usual print: the game's font set in the whole window, with the text's colour codes (one
+// letter a character) or the current colour, skipping characters at either end when asked.
+void Font_PrintWin(const char* text, int font, float x, float y, const char* codes = nullptr,
+                   int skipFront = 0, int skipBack = 0);
 void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int left, int bottom,
                     int width, int height);
 void Font_SetColorCode(int code);

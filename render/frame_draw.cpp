@@ -33,7 +33,7 @@ void Fgr_QueueDraw(Fgr* f) {
 }
 
 void Gl_AlphaTestOn(float ref, int noCull) {
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glEnable(GL_ALPHA_TEST);
   glAlphaFunc(GL_GREATER, ref);
   if (noCull) glDisable(GL_CULL_FACE);
@@ -45,7 +45,7 @@ void Gl_AlphaTestOff() {
 }
 
 void Gl_DepthWriteOff(int noCull) {
-  Gl_BlendMode(34);
+  Gl_BlendMode(kBlendAdd);
   glDepthMask(GL_FALSE);
   glEnable(GL_DEPTH_TEST);
   if (noCull) glDisable(GL_CULL_FACE);
@@ -123,11 +123,11 @@ void DrawScene(t_RendScene* s) {
   glEnable(GL_CULL_FACE);
   Gl2D_Begin(main->viewport[0], main->viewport[2], main->viewport[1], main->viewport[3]);
   if (!main->toTex && Owns(main, big[ListHud2DAdd])) {
-    Gl_BlendMode(34);
+    Gl_BlendMode(kBlendAdd);
     DrawShare(main, &big[ListHud2DAdd], 1);
   }
   if (Owns(main, big[ListHud2D])) {
-    Gl_BlendMode(38);
+    Gl_BlendMode(kBlendAlpha);
     DrawShare(main, &big[ListHud2D], 1);
   }
   Gl2D_End();

@@ -55,8 +55,8 @@ void Gl_BlendMode(int n) {
   else if (n == 12) src = GL_ONE, dst = GL_ONE_MINUS_SRC_COLOR;
   else if (n >= 17 && n <= 24) src = GL_DST_COLOR, dst = kDst[n - 17];
   else if (n >= 25 && n <= 32) src = GL_ONE_MINUS_DST_COLOR, dst = kDst[n - 25];
-  else if (n == 34) dst = GL_ONE;
-  else if (n == 38) dst = GL_ONE_MINUS_SRC_ALPHA;
+  else if (n == kBlendAdd) dst = GL_ONE;
+  else if (n == kBlendAlpha) dst = GL_ONE_MINUS_SRC_ALPHA;
   else if (n == 39) dst = GL_DST_ALPHA;
   else if (n == 40) dst = GL_ONE_MINUS_DST_ALPHA;
   glEnable(GL_BLEND);
@@ -177,7 +177,7 @@ void Gl2D_GradRectH(float r, float g, float b, float aLeft, float aRight, float 
 // Untextured, unblended drawing in one ARGB colour.
 static void FlatColour(uint32_t argb) {
   Gl_ColorArgb(argb);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   Tex_Off();
 }
 
@@ -206,11 +206,11 @@ void Gl2D_OutlineRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb)
 
 void Gui_HoverFrame(const int* rect) {
   if (!rect) return;
-  Gl_BlendMode(34);
+  Gl_BlendMode(kBlendAdd);
   Tex_Off();
   glColor4f(1, 1, 1, 0.1f);
   Gl2D_TexRect((float)rect[0], (float)rect[1], (float)rect[2], (float)rect[3], 1, 0, 1);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 1, 0, 1);
   Gl2D_TexRect((float)rect[0], (float)rect[1], (float)rect[2], (float)rect[3], 0, 0, 1);
 }
@@ -429,11 +429,11 @@ void Anim3_Reset() {
 
 int PauseScreen_Draw() {
   Gl2D_Begin(0, WinWidth, 0, WinHeight);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   Gl_ColorMaterial4f(0.7f, 0, 0.2f, 0.4f);
   Tex_Off();
   Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinHeight, 1, 0, 1);
   Gl2D_End();
-  Font_Print(&FontSet, "PAUSE", 6, 50, 150, 0, 0, WinWidth, WinHeight, "aqpcg", 0, 0);
+  Font_PrintWin("PAUSE", 6, 50, 150, "aqpcg");
   return Plat_SwapBuffers();
 }

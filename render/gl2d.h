@@ -28,6 +28,12 @@ inline float HudPulse() { return Gl2D.Anim3[1].value; }
 int Gl2D_Begin(double left, double right, double bottom, double top);
 void Gl2D_End();
 
+// Numbered blend presets: 0 or less turns blending off; the table keeps every number of the
+// fixed-function pairs, and the screens use these few.
+constexpr int kBlendOff = 0;
+constexpr int kBlendTint = 21;   // (GL_DST_COLOR, GL_SRC_ALPHA): colours what lies beneath
+constexpr int kBlendAdd = 34;    // (GL_SRC_ALPHA, GL_ONE): glows and hover tints add light
+constexpr int kBlendAlpha = 38;  // (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA): plain transparency
 void Gl_BlendMode(int n);
 void Gl_MaterialWhite();
 void Gl_ColorMaterial4ub(uint8_t a, uint8_t r, uint8_t g, uint8_t b);

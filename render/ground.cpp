@@ -30,7 +30,7 @@ const int kRot[4] = {225, 315, 45, 135};
 }  // namespace
 
 void DecalQueue_Draw1(const GroundCmd* cmd) {
-  if (!cmd || cmd->kind < 1 || cmd->kind > 16) return;
+  if (!cmd || cmd->kind < kGroundFlatTurned || cmd->kind > kGroundBand) return;
   float tc[8];
   const float* uv = TexCoord_AtlasCell(nullptr, tc, cmd->col, cmd->ncols, cmd->row, cmd->nrows, 0);
   float colourBuf[16];
@@ -39,9 +39,9 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
   const int a = (int)std::lround(cmd->w5);
   float c[12] = {};
   switch (cmd->kind) {
-    case 1:
-    case 2: {
-      float r = cmd->kind == 2 ? s / 0.707f : s;
+    case kGroundFlatTurned:
+    case kGroundFlatTurnedSide: {
+      float r = cmd->kind == kGroundFlatTurnedSide ? s / 0.707f : s;
       for (int k = 0; k < 4; k++) {
         float rk = r;
         int i = Fix(a + kRot[k], &rk);
@@ -49,27 +49,27 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
       }
       break;
     }
-    case 3:
+    case kGroundFlatSquare:
       Set(c, 0, x - s, y - s, 0), Set(c, 1, x + s, y - s, 0);
       Set(c, 2, x + s, y + s, 0), Set(c, 3, x - s, y + s, 0);
       break;
-    case 4: {
+    case kGroundFlatRect: {
       float cx = (float)std::lround(x), cy = (float)std::lround(y);
       float hw = (float)((int)cmd->size / 2), hh = (float)((int)cmd->w5 / 2);
       Set(c, 0, cx - hw, cy - hh, 0), Set(c, 1, cx + hw, cy - hh, 0);
       Set(c, 2, cx + hw, cy + hh, 0), Set(c, 3, cx - hw, cy + hh, 0);
       break;
     }
-    case 5:
-    case 6:
+    case kGroundBillboard:
+    case kGroundBillboardFan:
       for (int k = 0; k < 4; k++) {
         float rk = s;
         const float* d = RendScene.Dir361View[Fix(a + kRot[k], &rk)];
         Set(c, k, x + rk * d[0], y + rk * d[1], z + rk * d[2]);
       }
-      if (cmd->kind == 6) Set(c, 0, x, y, z);
+      if (cmd->kind == kGroundBillboardFan) Set(c, 0, x, y, z);
       break;
-    case 7: {
+    case kGroundBillboardKite: {
       Set(c, 0, x, y, z);
       float r1 = s;
       const float* d1 = RendScene.Dir361View[Fix(std::abs(a) + 315, &r1)];
@@ -80,41 +80,43 @@ void DecalQueue_Draw1(const GroundCmd* cmd) {
       Set(c, 3, x + s * d3[0], y + s * d3[1], z + s * d3[2]);
       break;
     }
-    case 8: {
+    case kGroundUpright: {
       float dx = s * RendScene.Dir361View[180][0], dz = s * RendScene.Dir361View[180][2], h = cmd->w5;
       Set(c, 0, x + dx, y, z + dz), Set(c, 1, x - dx, y, z - dz);
       Set(c, 2, x - dx, y + h, z - dz), Set(c, 3, x + dx, y + h, z + dz);
       break;
     }
-    case 9:
+    case kGroundRectYZ:
       Set(c, 0, x, y - cmd->w5, z + s), Set(c, 1, x, y - cmd->w5, z - s);
       Set(c, 2, x, y + cmd->w5, z - s), Set(c, 3, x, y + cmd->w5, z + s);
       break;
-    case 10:
+    case kGroundRectXY:
       Set(c, 0, x - s, y - cmd->w5, z), Set(c, 1, x + s, y - cmd->w5, z);
       Set(c, 2, x + s, y + cmd->w5, z), Set(c, 3, x - s, y + cmd->w5, z);
       break;
-    case 11:
+    case kGroundRectXZ:
       Set(c, 0, x - s, y, z + cmd->w5), Set(c, 1, x + s, y, z + cmd->w5);
       Set(c, 2, x + s, y, z - cmd->w5), Set(c, 3, x - s, y, z - cmd->w5);
       break;
-    case 12:
-    case 13:
-    case 14: {
+    case kGroundArcYZ:
+    case kGroundArcXY:
+    case kGroundArcXZ: {
       int b = (int)std::fabs(cmd->w6), cc = (int)std::fabs(cmd->w7);
       const int th[4] = {a + cc + 180, a - b, a + b, a - cc + 180};
       for (int k = 0; k < 4; k++) {
         float rk = s;
         int i = Fix(th[k], &rk);
         float co = rk * RendScene.Dir361.c[i], si = rk * RendScene.Dir361.s[i];
-        if (cmd->kind == 12) Set(c, k, x, y + si, z + co);
-        else if (cmd->kind == 13) Set(c, k, x + co, y + si, z);
+        if (cmd->kind == kGroundArcYZ) Set(c, k, x, y + si, z + co);
+        else if (cmd->kind == kGroundArcXY) Set(c, k, x + co, y + si, z);
         else Set(c, k, x + co, y, z + si);
       }
       break;
     }
-    case 15: Quad_Segment(&DecalVerts, c, x, y, z, cmd->length, s, a, cmd->mode, cmd->w6); break;
-    case 16: {
+    case kGroundSegment:
+      Quad_Segment(&DecalVerts, c, x, y, z, cmd->length, s, a, cmd->mode, cmd->w6);
+      break;
+    case kGroundBand: {
       float qx = cmd->w6, qy = cmd->w7, qz = cmd->w8;
       if (cmd->mode == 1) {
         Set(c, 0, x, y + s, z), Set(c, 1, x, y - s, z);

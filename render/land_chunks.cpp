@@ -33,7 +33,54 @@ constexpr float kChunkMidY = 25.0f, kChunkHalfY = 50.0f;
 constexpr uint32_t V00 = Land_VertStep(0, 0), V10 = Land_VertStep(1, 0), V01 = Land_VertStep(0, 1),
                    V11 = Land_VertStep(1, 1), V02 = Land_VertStep(0, 2), V12 = Land_VertStep(1, 2);
 
-void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
+namespace {
+
+// An all-seen fog image: what a new floor's overview texture starts from.
+const uint8_t kFogAllSeen[kLandCells] = {};
+
+// Chunk i (0..63) of a new floor: its old tile texture dropped, its bounds, and its index list.
+void LandChunk_BuildMesh(LandChunk* c, int i) {
+  Tex_FreePixels(&c->tex);
+  Tex_Delete(&c->tex);
+  for (int k = 0; k < 3; k++) c->centre[k] = 0, c->halfSize[k] = 0.5f;
+  free(c->indices);
+  c->indices = nullptr;
+  c->built = c->firstCell = c->number = 0;
+  c->patch = nullptr;
+  c->indexCount = kLandChunkIndices;
+  c->indices = (uint32_t*)malloc(sizeof(uint32_t) * kLandChunkIndices);
+  if (!c->indices) {
+    c->indexCount = 0;
+    return;
+  }
+  const int row = i / kLandChunksPerSide, col = i % kLandChunksPerSide;
+  constexpr float kHalf = kLandChunkSize / 2;
+  c->firstCell = Land_CellStep(col * kLandChunkSide, row * kLandChunkSide);
+  c->centre[0] = kLandChunkSize * col + kHalf;
+  c->centre[1] = kChunkMidY;
+  c->centre[2] = kLandChunkSize * row + kHalf;
+  c->halfSize[0] = kHalf, c->halfSize[1] = kChunkHalfY, c->halfSize[2] = kHalf;
+  // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
+  uint32_t v = Land_VertStep(col * kLandChunkSide, row * kLandChunkSide);
+  uint32_t* out = c->indices;
+  for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
+    for (int cell = 0; cell < kLandChunkSide; cell++) {
+      const uint32_t t[12] = {v + V00, v + V01, v + V11, v + V00, v + V11, v + V10,
+                              v + V01, v + V02, v + V12, v + V01, v + V12, v + V11};
+      std::memcpy(out, t, sizeof t);
+      out += 12;
+      v += 1;
+    }
+    v += Land_VertStep(-kLandChunkSide, 2);  // back to the chunk's left edge, two rows up
+  }
+  c->built = 1;
+  c->number = i + 1;
+}
+
+// The floor's CPU record for a new world: its number, random inner tiles and a cleared border,
+// the flat vertex grid with grey colours, the chunks' bounds and index lists (their old tile
+// textures dropped), the fog all unseen in play, and passability maps free.
+void LandFloor_BuildRecord(LandFloor* fl, int floorNom) {
   fl->floorNom = floorNom;
   LandFloor_ForgetDecoration(fl);
   for (int z = 0; z < kLandSide; z++) {
@@ -55,45 +102,15 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
       fl->rgba[v][3] = 255;
     }
   }
-  for (int i = 0; i < kLandChunks; i++) {
-    LandChunk& c = fl->chunk[i];
-    Tex_FreePixels(&c.tex);
-    Tex_Delete(&c.tex);
-    for (int k = 0; k < 3; k++) c.centre[k] = 0, c.halfSize[k] = 0.5f;
-    free(c.indices);
-    c.indices = nullptr;
-    c.built = c.firstCell = c.number = 0;
-    c.patch = nullptr;
-    c.indexCount = kLandChunkIndices;
-    c.indices = (uint32_t*)malloc(sizeof(uint32_t) * kLandChunkIndices);
-    if (!c.indices) {
-      c.indexCount = 0;
-      continue;
-    }
-    const int row = i / kLandChunksPerSide, col = i % kLandChunksPerSide;
-    constexpr float kHalf = kLandChunkSize / 2;
-    c.firstCell = Land_CellStep(col * kLandChunkSide, row * kLandChunkSide);
-    c.centre[0] = kLandChunkSize * col + kHalf;
-    c.centre[1] = kChunkMidY;
-    c.centre[2] = kLandChunkSize * row + kHalf;
-    c.halfSize[0] = kHalf, c.halfSize[1] = kChunkHalfY, c.halfSize[2] = kHalf;
-    // Two triangles a cell, counter-clockwise seen from above, two rows of cells a pass.
-    uint32_t v = Land_VertStep(col * kLandChunkSide, row * kLandChunkSide);
-    uint32_t* out = c.indices;
-    for (int pair = 0; pair < kLandChunkSide / 2; pair++) {
-      for (int cell = 0; cell < kLandChunkSide; cell++) {
-        const uint32_t t[12] = {v + V00, v + V01, v + V11, v + V00, v + V11, v + V10,
-                                v + V01, v + V02, v + V12, v + V01, v + V12, v + V11};
-        std::memcpy(out, t, sizeof t);
-        out += 12;
-        v += 1;
-      }
-      v += Land_VertStep(-kLandChunkSide, 2);  // back to the chunk's left edge, two rows up
-    }
-    c.built = 1;
-    c.number = i + 1;
-  }
-  std::memset(fl->FogVis, 0, sizeof fl->FogVis);
+  for (int i = 0; i < kLandChunks; i++) LandChunk_BuildMesh(&fl->chunk[i], i);
+  std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
+  MemClear(fl->paf, sizeof fl->paf);
+  MemClear(fl->paf2, sizeof fl->paf2);
+}
+
+// The floor's overview texture for the minimap, made anew from an all-seen fog image: the
+// minimap's refresh fills it from the fog later.
+void LandFloor_BuildOverviewTex(LandFloor* fl) {
   if (fl->overviewTex) glDeleteTextures(1, &fl->overviewTex);
   fl->overviewTex = 0;
   glGenTextures(1, &fl->overviewTex);
@@ -104,10 +121,14 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, kLandSide, kLandSide, 0, GL_LUMINANCE,
-               GL_UNSIGNED_BYTE, fl->FogVis);
-  std::memset(fl->FogVis, EditModeOn ? 0 : kFogUnseen, sizeof fl->FogVis);
-  MemClear(fl->paf, sizeof fl->paf);
-  MemClear(fl->paf2, sizeof fl->paf2);
+               GL_UNSIGNED_BYTE, kFogAllSeen);
+}
+
+}  // namespace
+
+void Tex_GenLumAlpha(LandFloor* fl, int floorNom) {
+  LandFloor_BuildRecord(fl, floorNom);
+  LandFloor_BuildOverviewTex(fl);
 }
 
 int LandTile_Slot(const LandFloor* fl, int cell) {
@@ -130,14 +151,14 @@ int LandTile_Slot(const LandFloor* fl, int cell) {
     default: break;
   }
   switch (k.cursor) {
-    case 1: return kTxDecoCrystal;
-    case 2: return kTxDecoTree;
-    case 3: return kTxDecoOre;
-    case 4: return kTxDecoBush;
-    case 7: return kTxDecoGold;
-    case 8: return kTxDecoGem;
-    case 9: return kTxDecoStump;
-    case 10: return kTxDecoFlowers;
+    case kCursorCrystal: return kTxDecoCrystal;
+    case kCursorTree: return kTxDecoTree;
+    case kCursorOre: return kTxDecoOre;
+    case kCursorBush: return kTxDecoBush;
+    case kCursorGold: return kTxDecoGold;
+    case kCursorGem: return kTxDecoGem;
+    case kCursorAngelGround: return kTxDecoStump;
+    case kCursorNekroGround: return kTxDecoFlowers;
     default: break;
   }
   if (EditModeOn) return kTxTileMeadow;
@@ -223,7 +244,7 @@ int LandTiles_Begin() {
   glViewport(0, 0, kLandTileTex, kLandTileTex);
   glDisable(GL_SCISSOR_TEST);
   Gl2D_Begin(0, kLandTileTex, 0, kLandTileTex);
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 1, 1, 1);
   return 1;
 }

@@ -17,7 +17,8 @@ struct t_LandChunks {
 };
 extern t_LandChunks LandChunks;
 
-// A new world's floor record; the tile types of its inner cells random (2, one in four 3).
+// A new world's floor: its record (the tile types of its inner cells random, 2 or one in four 3)
+// and its overview texture.
 void Tex_GenLumAlpha(LandFloor* fl, int floorNom);
 // The texture table slot of a cell's tile image (may draw one random number in play).
 int LandTile_Slot(const LandFloor* fl, int cell);

@@ -22,7 +22,7 @@
 #include "world/selection.h"
 
 int EdPaletteTool = 0;
-int ClickMode = 1;
+int ClickMode = kClickPlain;
 
 namespace {
 
@@ -146,7 +146,7 @@ void ClickMode_Caption(GuiWin* w) {
   Gui_DrawButton(w, kModes[n].caption, kModes[n].hint, 1);
   if (n != ClickMode) return;
   Tex_Off();
-  Gl_BlendMode(34);
+  Gl_BlendMode(kBlendAdd);
   glColor4f(0.5f, 1.0f, 0.9f, 0.2f);
   Fill(w, 1);
 }
@@ -162,16 +162,15 @@ void EdSelFgr_Draw(GuiWin* w) {
   Fgr* f = pFgrSelectedOne(1);
   if (!f) return;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   if (f->active) glColor4f(0.3f, 0.5f, 0.6f, 0.5f);
   else glColor4f(0.9f, 0.3f, 0.3f, 0.6f);
   Fill(w, 1);
   if (w->hover) {
-    Gl_BlendMode(34);
+    Gl_BlendMode(kBlendAdd);
     glColor4f(1, 1, 1, 0.5f);
     Fill(w, 0);
   }
   Gui_TextColorWhite();
-  Font_Print(&FontSet, fgrXName(Fgr::Status(f)), 1, (float)(w->x + 5), (float)(w->y + 2), 0, 0, WinWidth, WinHeight,
-             nullptr, 0, 0);
+  Font_PrintWin(fgrXName(Fgr::Status(f)), 1, (float)(w->x + 5), (float)(w->y + 2));
 }

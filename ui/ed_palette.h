@@ -7,10 +7,21 @@
 #include "shell/gui_win.h"
 
 constexpr int kEdPaletteTools = 25;  // tools 26..30 of the 3 x 10 grid do nothing
-constexpr int kClickModes = 6;
+// The click modes: what a right click on the field does to the selected figure. Plain attacks a
+// figure or moves to the ground; link makes the clicked figure the one selected figure's
+// activateFgr; the march modes set its march points 1..4 on the ground.
+enum ClickModeNum {
+  kClickPlain = 1,
+  kClickLink,
+  kClickMarch1,
+  kClickMarch2,
+  kClickMarch3,
+  kClickMarch4
+};
+constexpr int kClickModes = kClickMarch4;
 
 extern int EdPaletteTool;  // the current tool 1..30; set only by a left click on the palette
-extern int ClickMode;      // 1 plain, 2 link, 3..6 march points 1..4
+extern int ClickMode;      // ClickModeNum
 
 // Applies the current tool to PickCell on the floor shown; with drag set only tools 1..10 act, and
 // a cell that already carries the tool's four type bytes is left alone (painting stays on a cell

@@ -95,7 +95,7 @@ void FloStepClick(GuiWin* w, int sign) {
 // A play row without a figure: a grey bar.
 void GreyRow(GuiWin* w) {
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.2f, 0.2f, 0.2f, 0.4f);
   Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, 1, 0, 1);
 }

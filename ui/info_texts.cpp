@@ -58,7 +58,7 @@ Fgr* OfferFgr() {
 
 void Fill(const GuiWin* w, float inset, float r, float g, float b, float a) {
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(r, g, b, a);
   Gl2D_TexRect(w->x + inset, w->y + inset, w->w - 2 * inset, w->h - 2 * inset, 1, 0, 1);
 }
@@ -69,8 +69,7 @@ void Outline(const GuiWin* w) {
 }
 
 void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text ? text : "", font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0,
-             0);
+  Font_PrintWin(text ? text : "", font, (float)x, (float)y);
 }
 
 // A panel of that colour with its caption, outlined and naming its hint while hovered. The hint
@@ -136,7 +135,7 @@ void Gui_DrawFgrBar(GuiWin* w, const Fgr* f) {
   float share = (float)f->waitNow / (float)f->waitFull;
   share = share < 0 ? 0 : (share > 1 ? 1 : share);
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(1, 0, 0, 0.7f);
   Gl2D_TexRect((float)w->x, (float)(w->y + 10), (float)w->w * share, 5, 1, 0, 1);
 }
@@ -336,7 +335,7 @@ void KnoCb_PanelTitle(GuiWin* w) {
 
 void KnoCb_MapPanel(GuiWin* w) {
   if (!w) return;
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(1, 1, 1, 1);
   Tex_Bind(&TexTable, kTxMapPicture);
   Gl2D_TexRect((float)w->x, (float)w->y, 256, 256, 1, 0, 1);

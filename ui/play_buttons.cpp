@@ -68,7 +68,7 @@ void PauseBtn_Draw(GuiWin* w) {
   if (!w || !o2::GamePause) return;
   Gui_DrawButton(w, "PAUSE", "сейчас в игре пауза - кликни и отключи паузу", 5);
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   const float grey = HudPulse();
   glColor4f(grey, grey, grey, 1);
   Fill(w, 0);
@@ -186,12 +186,12 @@ void CaptainIcon_Draw(GuiWin* w) {
     return;
   }
   Tex_Bind(&TexTable, c->Tex1);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   const float grey = w->hover ? 1.0f : 0.8f;
   glColor4f(grey, grey, grey, grey);
   Fill(w, 1);
   Tex_Off();
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   if (c == pFgrSelectedOne(1)) {
     glColor4f(0.6f, 0.6f, 0.3f, 1);
     Fill(w, 0);
@@ -206,8 +206,7 @@ void CaptainIcon_Draw(GuiWin* w) {
   const char* name = Fgr_ItemNameText(c);
   glDisable(GL_SCISSOR_TEST);
   glColor4f(0.8f, 0.7f, 0.6f, 1);
-  Font_Print(&FontSet, name, 2, (float)w->x, (float)(w->y + w->h), 0, 0, WinWidth, WinHeight, nullptr, 0,
-             0);
+  Font_PrintWin(name, 2, (float)w->x, (float)(w->y + w->h));
   glEnable(GL_SCISSOR_TEST);
   Gui_HintSet(name, "ikon of kaptain ander u kontrol (try klik)", nullptr, nullptr);
 }
@@ -225,17 +224,17 @@ void CaptainIcon_Click(GuiWin* w) {
 void FloorBox_Draw(GuiWin* w) {
   if (!w) return;
   Tex_Bind(&TexTable, kTxFloorboxBack);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
   Fill(w, 1);
   MiniMap_Draw(Sides.SideTab, 0);
   if (!w->hover) return;
   Tex_Bind(&TexTable, kTxFloorboxHover);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(1, 1, 1, 0.4f);
   Fill(w, 1);
   Tex_Off();
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   glColor4f(1, 0, 0, 1);
   Fill(w, 0);
 }
@@ -251,7 +250,7 @@ void FloorBtn_Click(GuiWin* w) {
 void MsgPanel_Draw(GuiWin* w) {
   if (!w) return;
   Tex_Bind(&TexTable, kTxStartBack);
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
   Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->w, 1, 0, 1);
   Tex_Off();

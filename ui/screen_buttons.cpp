@@ -24,14 +24,12 @@ namespace {
 
 void Fill(float x, float y, float w, float h) { Gl2D_TexRect(x, y, w, h, 1, 0, 1); }
 
-void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
-}
+void Print(const char* text, int font, int x, int y) { Font_PrintWin(text, font, (float)x, (float)y); }
 
 // The frame of a line under a text window, with its inner colour.
 void LineFrame(GuiWin* w, float r, float g, float b) {
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4fv(TextWinFrame_Color);
   Fill((float)w->x, (float)w->y, (float)w->w, (float)w->h);
   glColor4f(r, g, b, 1);
@@ -126,7 +124,7 @@ void TextWinScroll_Draw(GuiWin* w) {
   float offset = h - (p + len);
   if (offset < 0) offset = 0;
   Tex_Off();
-  Gl_BlendMode(38);
+  Gl_BlendMode(kBlendAlpha);
   glColor4fv(TextWinFrame_Color);
   Fill((float)w->x, (float)w->y, bw, h);
   glColor4f(0.5f, 0.8f, 0.9f, 1);
@@ -165,7 +163,7 @@ void TextWinSpecLine_Draw(GuiWin* w) {
 
 void TopStrip_Draw(GuiWin* w) {
   if (!w) return;
-  Gl_BlendMode(0);
+  Gl_BlendMode(kBlendOff);
   Tex_Bind(&TexTable, kTxTopStrip);
   glColor4f(0.6f, 0.5f, 0.5f, 1);
   Fill((float)w->x, (float)w->y, (float)w->w, (float)w->h);

@@ -36,6 +36,9 @@ const uint8_t* ShotMap(int floor) {
 
 int SeenBy(int side, const Fgr* f) { return Fgr_Int5Get(side, f); }
 
+// The record whose id word names the side. The word comes from the stage file, and the seen list
+// is looked up by that id: a file that numbers its records otherwise reads another record than
+// Side_Rec's (record side - 1), so this lookup stays its own.
 int* SideRecord(int side) {
   if (side < 1 || side > kSides) return nullptr;
   for (auto& rec : Sides.SideTab)

@@ -43,8 +43,9 @@ void FgrFx_SpawnW(float x, float z, float size) { FgrFx_Spawn(x, z, size); }
 static void SideAdd(Fgr* f, int amount, int word, int max, int* mirror) {
   if (!f || !amount) return;
   int side = Fgr::Owner(f);
-  if (side < 1 || side > kSides) return;
-  int& v = Sides.SideTab[side - 1][word];
+  int* rec = Side_Rec(side);
+  if (!rec) return;
+  int& v = rec[word];
   v += amount;
   v = v < 0 ? 0 : v > max ? max : v;
   if (side != Sides.PlayerSide) return;

@@ -15,11 +15,12 @@
 // Decoration bytes for plain cells: up to six draws, the first that hits its number decides. Each
 // one is remembered, so that a save leaves it out: it dresses this load's play, not the stage.
 static void Decorate(LandFloor* fl) {
-  static const uint8_t kDeco[6] = {1, 2, 3, 4, 7, 8};
+  static const uint8_t kDeco[6] = {kCursorCrystal, kCursorTree, kCursorOre,
+                                   kCursorBush,    kCursorGold, kCursorGem};
   for (int i = kLandSide; i < kLandCells - kLandSide; i++) {
     if (!Land_CellValid(i)) continue;
     LandKle& k = fl->kle[i];
-    if (k.cursor != 0 || k.objCode > 2) continue;
+    if (k.cursor != kCursorPlain || k.objCode > 2) continue;
     if (!(k.tile == 2 || k.tile == 4 || k.tile > 7)) continue;
     for (int t = 0; t < 6; t++) {
       if (Rand() % 101 == t + 1) {

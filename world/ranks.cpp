@@ -55,8 +55,8 @@ int NextTier(Fgr* f, int n) {
 
 // The first figure of kind among a side's own figures of this frame.
 Fgr* OwnOfKind(int side, int kind, int born = -1) {
-  if (side < 1 || side > kSides) return nullptr;
-  const int* rec = Sides.SideTab[side - 1];
+  const int* rec = Side_Rec(side);
+  if (!rec) return nullptr;
   int n = rec[kSideOwnCount];
   if (n > kSideListMax) n = kSideListMax;
   for (int i = 1; i <= n; i++) {

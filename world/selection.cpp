@@ -346,8 +346,9 @@ Fgr* Fgr_FindMetBdMark(Fgr* f, int v) { return f ? FindMark(f->P2_Sub_MetBd, v) 
 int Fgr_Int5Get(int i, const Fgr* f) { return f && i >= 1 && i <= 5 && f->VidSide[i] > 0; }
 
 int Fgr_IsBunkerHostOf(int side, const Fgr* f) {
-  if (!f || side < 1 || side > kSides || f->bunkerHost <= 0) return 0;
-  int kind = Sides.SideTab[side - 1][kSideBunker];
+  const int* rec = Side_Rec(side);
+  if (!f || !rec || f->bunkerHost <= 0) return 0;
+  int kind = rec[kSideBunker];
   return kind != 0 && f->bunkerHost == kind;
 }
 

@@ -9,13 +9,12 @@
 
 t_SideShown SideShown;
 
-static int SideOk(int side) { return side >= 1 && side <= kSides; }
-
 static int Clamp(int v, int hi) { return v < 0 ? 0 : v > hi ? hi : v; }
 
 // Energy and material of a side change by (de, dm); the shown stocks follow the player's side.
 static void SideChange(int side, int de, int dm) {
-  int* r = Sides.SideTab[side - 1];
+  int* r = Side_Rec(side);
+  if (!r) return;
   if (de) r[kSideEner] = Clamp(r[kSideEner] + de, kSideStockMax);
   if (dm) r[kSideMat] = Clamp(r[kSideMat] + dm, kSideStockMax);
   if (side != Sides.PlayerSide) return;
@@ -25,16 +24,13 @@ static void SideChange(int side, int de, int dm) {
 
 // A tested spend: refused, changing nothing, when the side holds less than the price.
 static int Spend(int side, int ener, int mat) {
-  if (!SideOk(side)) return 0;
-  const int* r = Sides.SideTab[side - 1];
-  if (r[kSideEner] < ener || r[kSideMat] < mat) return 0;
+  const int* r = Side_Rec(side);
+  if (!r || r[kSideEner] < ener || r[kSideMat] < mat) return 0;
   SideChange(side, -ener, -mat);
   return 1;
 }
 
-static void Refund(int side, int ener, int mat) {
-  if (SideOk(side)) SideChange(side, ener, mat);
-}
+static void Refund(int side, int ener, int mat) { SideChange(side, ener, mat); }
 
 int Side_Spend50(int side) { return Spend(side, 50, 0); }
 void Side_Refund50(int side) { Refund(side, 50, 0); }
@@ -47,7 +43,7 @@ int Side_Spend180_60(int side) { return Spend(side, 180, 60); }
 int Side_Spend90_15(int side) { return Spend(side, 90, 15); }
 
 static TechEntry* Tech(int tech, int side) {
-  if (!SideOk(side) || tech < 1 || tech >= kSideTechs) return nullptr;
+  if (!Side_Rec(side) || tech < 1 || tech >= kSideTechs) return nullptr;
   return Side_Tech(side - 1, tech);
 }
 

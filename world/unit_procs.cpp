@@ -56,12 +56,12 @@ static void PassSignal(Fgr* f) {
 
 int Cell_OfferCode(int cursorKind, int level) {
   switch (cursorKind) {
-    case 1: return level > 49 ? kTxDecoCrystal : 0;
-    case 2: return kTxDecoTree;
-    case 3: return level > 49 ? kTxDecoOre : 0;
-    case 4: return level > 49 ? kTxDecoBush : 0;
-    case 7: return level > 99 ? kTxDecoGold : 0;
-    case 8: return level > 99 ? kTxDecoGem : 0;
+    case kCursorCrystal: return level > 49 ? kTxDecoCrystal : 0;
+    case kCursorTree: return kTxDecoTree;
+    case kCursorOre: return level > 49 ? kTxDecoOre : 0;
+    case kCursorBush: return level > 49 ? kTxDecoBush : 0;
+    case kCursorGold: return level > 99 ? kTxDecoGold : 0;
+    case kCursorGem: return level > 99 ? kTxDecoGem : 0;
     default: return 0;
   }
 }
@@ -75,9 +75,9 @@ struct HintRun {
 static void HintCell(int cell, void* ctx) {
   const HintRun* run = static_cast<const HintRun*>(ctx);
   const LandKle& kle = run->cells[cell];
-  int tex = kle.cursor == 9    ? kTxDecoStump
-            : kle.cursor == 10 ? kTxDecoFlowers
-                               : Cell_OfferCode(kle.cursor, run->level);
+  int tex = kle.cursor == kCursorAngelGround   ? kTxDecoStump
+            : kle.cursor == kCursorNekroGround ? kTxDecoFlowers
+                                               : Cell_OfferCode(kle.cursor, run->level);
   if (!tex) return;
   Fgr* m = Laser_Create({.preset = prLaser1,
                          .x = kle.x + kLandHalfCell,
@@ -99,8 +99,8 @@ static void HintCell(int cell, void* ctx) {
 
 // Hint markers on the cells of the octagon of the captain's sight.
 static void Captain_LayHints(Fgr* f) {
-  bool sideOk = Sides.PlayerSide >= 1 && Sides.PlayerSide <= kSides;
-  HintRun run{Land_Layer(f->UnderGround), sideOk ? Sides.SideTab[Sides.PlayerSide - 1][kSideLevel] : 0};
+  const int* player = Side_Rec(Sides.PlayerSide);
+  HintRun run{Land_Layer(f->UnderGround), player ? player[kSideLevel] : 0};
   Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)Fgr::RadiusVis(f), HintCell, &run);
 }
 

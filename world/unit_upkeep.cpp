@@ -200,9 +200,11 @@ void Fgr_ApplyBuffs(Fgr* unit) {
   int tile = Land_Layer(unit->UnderGround)[unit->KleX1].cursor;
   int host = unit->bunkerHost == fgrAngBunker ? 1 : unit->bunkerHost == fgrNekBunker ? 2 : 0;
   FBu* b = &unit->UN->fbu;
-  if (tile == 2 || (tile == 10 && host == 1) || (tile == 9 && host == 2))
+  if (tile == kCursorTree || (tile == kCursorNekroGround && host == 1) ||
+      (tile == kCursorAngelGround && host == 2))
     FBu_AddHpPreset2(b);  // exposed
-  else if (tile == 1 || (tile == 9 && host == 1) || (tile == 10 && host == 2))
+  else if (tile == kCursorCrystal || (tile == kCursorAngelGround && host == 1) ||
+           (tile == kCursorNekroGround && host == 2))
     FBu_AddHpPreset3(b);  // covered
 }
 
