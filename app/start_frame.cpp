@@ -73,7 +73,7 @@ int TextBoxCode() {
 
 void ColourFocusedBox() {
   GuiWin* box = TextBoxFocused;
-  if (!box || !KonfigTextFlag) return;
+  if (!box || !Konfig.KonfigTextFlag) return;
   const uint32_t now = TimeGetMs();
   if (TextColourStamp == 0) TextColourStamp = now;
   if (box->textBoxFlag) {
@@ -95,8 +95,8 @@ void Mode1_Frame(int focus) {
   if (focus) {
     Gui_HintClear();
     Frame_KeyCommands();
-    MouseXf = (float)MouseX;
-    MouseYf = (float)MouseY;
+    FrameSteps.MouseXf = (float)KeyCmds.MouseX;
+    FrameSteps.MouseYf = (float)KeyCmds.MouseY;
     ScreenShotKey();
     if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
     TextBox_OnMouseDrag();
@@ -113,12 +113,12 @@ void Mode1_Frame(int focus) {
       SetProgramMode(kModePlay);
     }
     ColourFocusedBox();
-    glViewport(0, 0, WinWidth, WinHeight);
-    Gl2D_Begin(0, WinWidth, 0, WinHeight);
+    glViewport(0, 0, Win.WinWidth, Win.WinHeight);
+    Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
     Gl_BlendMode(0);
     glColor4f(1, 1, 1, 1);
     Tex_Bind(&TexTable, kTxStartBack);
-    Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
+    Gl2D_TexRect(0, 0, (float)Win.WinWidth, (float)Win.WinWidth, 1, 0, 1);
     Tex_Off();
     Gui_DrawAll();
     if (GuiHintStrip1) {
@@ -137,10 +137,10 @@ void DebugText_Draw() {
   glColor4f(1, 1, 1, 1);
   const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
                                  EdPaletteTool, o2::LoskRendered, SelList.count);
-  Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
   const std::string low =
       StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldMouse.FieldSelCount,
              FieldMouse.FieldOrdCount, FieldMouse.LastOrderX, FieldMouse.LastOrderZ, Fgrs.cursor,
              LaserOutCount);
-  Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, low.c_str(), 3, 5, 315, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
 }

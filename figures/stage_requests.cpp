@@ -37,7 +37,7 @@ int Etap_RequestSaveTest2(GuiWin* w) {
 
 int Etap_SaveFromGui() {
   if (!EdModified || !EditorBox || !Dlg_SaveFile()) return 0;
-  EtapSaveReqName = DlgFilePath;
+  EtapSaveReqName = Dlg.DlgFilePath;
   if (Etap_Save(EtapSaveReqName)) return 1;
   Etap_SayFailure(1);
   return 0;

@@ -27,7 +27,7 @@ struct OneShotColour {
 int gShotGuardMs = 0;
 
 void Caption(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
 }
 
 void Rect(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
@@ -107,7 +107,7 @@ void Gui_ScrollPos(GuiWin* bar) {
   const int count = GuiList_Count(box);
   int first = 0;
   if (bar->h != 0) {
-    const int d = bar->h - (MouseY - bar->y);
+    const int d = bar->h - (KeyCmds.MouseY - bar->y);
     first = (int)((double)count * d / bar->h);
   }
   // A short text in a tall box must not get a negative first row.
@@ -120,7 +120,7 @@ void Gui_ScrollPos(GuiWin* bar) {
 }
 
 void ScreenShotKey() {
-  if (TimerDown(&gShotGuardMs) && KeyDownTable[VK_SNAPSHOT]) {
+  if (TimerDown(&gShotGuardMs) && KeyCmds.KeyDownTable[VK_SNAPSHOT]) {
     gShotGuardMs = 800;
     o2::NeedScreen = 1;
   }

@@ -103,7 +103,7 @@ void OrgFStepClick(GuiWin* w, int sign) {
 }
 
 void Print(const char* text, const char* clr, int x, int y) {
-  Font_Print(&FontSet, text, 1, (float)x, (float)y, 0, 0, WinWidth, WinHeight, clr, 0, 0);
+  Font_Print(&FontSet, text, 1, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight, clr, 0, 0);
 }
 
 // The special panels of the screen the mode shows: 1 the named variables, 2 the figure properties.
@@ -194,7 +194,7 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
   if (look == kValCellEditing) return;
   if (look == kValCellGreyed) glColor4f(0.6f, 0.6f, 0.7f, 1);
   else glColor4f(1, 1, 1, 1);
-  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, WinWidth, WinHeight, "", 0, 0);
+  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, Win.WinWidth, Win.WinHeight, "", 0, 0);
 }
 
 void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b) {

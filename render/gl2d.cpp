@@ -437,12 +437,12 @@ void Anim3_Reset() {
 }
 
 int PauseScreen_Draw() {
-  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
   Gl_BlendMode(38);
   Gl_ColorMaterial4f(0.7f, 0, 0.2f, 0.4f);
   Tex_Off();
-  Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinHeight, 1, 0, 1);
+  Gl2D_TexRect(0, 0, (float)Win.WinWidth, (float)Win.WinHeight, 1, 0, 1);
   Gl2D_End();
-  Font_Print(&FontSet, "PAUSE", 6, 50, 150, 0, 0, WinWidth, WinHeight, "aqpcg", 0, 0);
+  Font_Print(&FontSet, "PAUSE", 6, 50, 150, 0, 0, Win.WinWidth, Win.WinHeight, "aqpcg", 0, 0);
   return Plat_SwapBuffers();
 }

@@ -25,7 +25,7 @@ namespace {
 void Fill(float x, float y, float w, float h) { Gl2D_TexRect(x, y, w, h, 1, 0, 1); }
 
 void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
 }
 
 // The frame of a line under a text window, with its inner colour.

@@ -61,7 +61,7 @@ void Etap_NewGame(int askFile) {
   o2::LandEdgeWd = 2;
   EtapLocationNom = 1;
   if (askFile && Dlg_OpenFile()) {
-    EtapLoadReqName = DlgFilePath;
+    EtapLoadReqName = Dlg.DlgFilePath;
     if (EtapFile_Load(EtapLoadReqName)) Etap_SetNameAfterLoad();
     else Etap_SayFailure(0);
   }

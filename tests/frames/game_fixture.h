@@ -45,7 +45,7 @@ class ShippedGameTest : public FramesTest {
     EtapLocationNom = 0;
     EtapName.clear();
     Clock_SetManual(true, 5000);
-    MsLast = TimeGetMs();
+    FrameClock.MsLast = TimeGetMs();
     RandSeed(seed);
     init_ProjX();  // the world of the game's start, which the load then replaces
     EtapLoadReqName = SourcePath("Maps/test.etp");
@@ -85,7 +85,7 @@ class CameraTest : public FramesTest {
   static void Act(int action, float x, float y, float z) {
     int sx, sy;
     ASSERT_EQ(Proj_ToScreen(x, y, z, &sx, &sy, &PickView), 1);
-    MouseXf = (float)sx, MouseYf = (float)sy;
+    FrameSteps.MouseXf = (float)sx, FrameSteps.MouseYf = (float)sy;
     FieldMouse.MouseAction = action;
     MouseSelectByTool();
     EXPECT_EQ(FieldMouse.MouseAction, kMouseNone);

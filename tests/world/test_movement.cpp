@@ -32,7 +32,7 @@ class Movement : public WorldTest {
   bool Frame(Fgr* u) {
     if (frames_++ % 25 == 0) PassMaps_Rebuild();
     OrderWaitAtFrame = OrderWaitMs;
-    OrderWaitMs = OrderWaitMs > KadrStep ? OrderWaitMs - KadrStep : 0;
+    OrderWaitMs = OrderWaitMs > FrameClock.KadrStep ? OrderWaitMs - FrameClock.KadrStep : 0;
     Fgr_PathWalkStep(u, 10.0f);
     int c = CellOf(u);
     PathFloor = u->UnderGround;
@@ -49,7 +49,7 @@ class Movement : public WorldTest {
 };
 
 TEST_F(Movement, OrderedUnitsArriveAcrossTheMapAndBetweenFloors) {
-  KadrStep = 20;
+  FrameClock.KadrStep = 20;
   WallsAndDoors(&LandSurface, 0);
   WallsAndDoors(&LandUnder, 16);
   const int start = Cell(5, 5), first = Cell(200, 180), second = Cell(20, 240);

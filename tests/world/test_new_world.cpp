@@ -76,8 +76,8 @@ TEST_F(NewWorld, TheStandingFiguresInTheOrderOfTheTable) {
   EXPECT_EQ(c3.kmra_prior, 20);
   EXPECT_EQ(c3.kmra_Flare2D, 1);
   for (const Fgr* c : {&c1, &c3}) {
-    EXPECT_EQ(c->kmra_VPw, WinWidth);
-    EXPECT_EQ(c->kmra_VPh, WinHeight);
+    EXPECT_EQ(c->kmra_VPw, Win.WinWidth);
+    EXPECT_EQ(c->kmra_VPh, Win.WinHeight);
     EXPECT_EQ(c->priv_position_x, 100.0f);
     EXPECT_EQ(c->priv_position_y, 200.0f);
     EXPECT_EQ(c->priv_position_z, 200.0f);
