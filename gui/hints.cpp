@@ -28,7 +28,8 @@ void EngravedLine(const char* text, int x, int y, float dark, float light) {
   glColor4f(dark, dark, dark, 1);
   Font_Print(&FontSet, text, 1, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
   glColor4f(light, light, light, 1);
-  Font_Print(&FontSet, text, 1, (float)(x - 1), (float)(y + 1), 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
+  Font_Print(&FontSet, text, 1, (float)(x - 1), (float)(y + 1), 0, 0, Win.WinWidth, Win.WinHeight,
+             nullptr, 0, 0);
 }
 
 }  // namespace
@@ -46,8 +47,8 @@ void Gui_HintDraw(const int* rect) {
   Gl_BlendMode(0);
   glColor4f(1, 1, 1, 1);
   if (h.title)
-    Font_Print(&FontSet, h.title, EditModeOn ? 4 : 5, (float)(x + 8), (float)(y + 1), 0, 0, Win.WinWidth, Win.WinHeight,
-               h.titleClr, 0, 0);
+    Font_Print(&FontSet, h.title, EditModeOn ? 4 : 5, (float)(x + 8), (float)(y + 1), 0, 0, Win.WinWidth,
+               Win.WinHeight, h.titleClr, 0, 0);
   EngravedLine(h.line4, x + 62, y + 24, 0.2f, 0.85f);
   EngravedLine(h.line3, x + 59, y + 37, 0.25f, 0.9f);
   EngravedLine(h.line2, x + 39, y + 50, 0.3f, 0.95f);

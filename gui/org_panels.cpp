@@ -194,7 +194,8 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
   if (look == kValCellEditing) return;
   if (look == kValCellGreyed) glColor4f(0.6f, 0.6f, 0.7f, 1);
   else glColor4f(1, 1, 1, 1);
-  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, Win.WinWidth, Win.WinHeight, "", 0, 0);
+  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, Win.WinWidth, Win.WinHeight,
+              "", 0, 0);
 }
 
 void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b) {

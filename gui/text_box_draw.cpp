@@ -125,10 +125,12 @@ void TextBox_Draw(GuiWin* win) {
     const std::string& text = list->rows[r].first;
     if (Konfig.KonfigStrip[0]) {
       glColor3fv(Konfig.KonfigStripRGB);
-      PrintRow(win, text, nullptr, win->x + kTextMargin + Konfig.KonfigStrip[1], y - Konfig.KonfigStrip[2]);
+      PrintRow(win, text, nullptr, win->x + kTextMargin + Konfig.KonfigStrip[1],
+               y - Konfig.KonfigStrip[2]);
     }
     glColor3fv(Konfig.KonfigTextRGB);
-    PrintRow(win, text, Konfig.KonfigTextFlag ? &list->rows[r].second : nullptr, win->x + kTextMargin, y);
+    PrintRow(win, text, Konfig.KonfigTextFlag ? &list->rows[r].second : nullptr, win->x + kTextMargin,
+             y);
     y -= kTextRowHeight;
     if (y + kTextRowHeight < win->y) break;
   }
@@ -204,7 +206,7 @@ void TextBox_DrawPanel(GuiWin* win, const char* label, const char* hintTitle, in
   } else {
     Gui_TextColorApply();
   }
-  Font_Print(&FontSet, label, font, (float)(win->x + 3), (float)(win->y + 2), 0, 0, Win.WinWidth, Win.WinHeight, clr,
-             skipFront, skipBack);
+  Font_Print(&FontSet, label, font, (float)(win->x + 3), (float)(win->y + 2), 0, 0, Win.WinWidth,
+             Win.WinHeight, clr, skipFront, skipBack);
   if (win->hover) Gui_HintSet(hintTitle, "", "", "");
 }

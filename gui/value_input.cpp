@@ -244,7 +244,8 @@ void InputField_Draw(int x, int y, int font, int height, const char* label, cons
   glColor4f(blink, blink, blink, 1);
   Gl2D_TexRect((float)caretX, (float)(y - 3), 2, 20, 1, 0, 1);
   if (label && label[0])
-    Font_Print(&FontSet, label, 1, (float)x, (float)(y + height - 15), 0, 0, Win.WinWidth, Win.WinHeight, labelClr, 0, 0);
+    Font_Print(&FontSet, label, 1, (float)x, (float)(y + height - 15), 0, 0, Win.WinWidth, Win.WinHeight,
+               labelClr, 0, 0);
   glColor4f(1, 1, 1, 1);
   Font_Print(&FontSet, text, font, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
 }

@@ -125,7 +125,7 @@ constexpr int kDirSlot = 256;
 
 // The files module's state: the marker of a saved directory, the open seam, the directory stack.
 struct t_Files {
-  std::string gsFileZaglav = "zaglav.bin";  // marks a saved directory
+  std::string gsFileZaglav = "zaglav.bin";                              // marks a saved directory
   int (*OpenFd)(const char* path, int flags, unsigned mode) = nullptr;  // open(2) unless a test swaps it
   DirStack Dirs = {nullptr, 0, 0};  // capacity 8; slot 0 the start directory
 };

@@ -48,9 +48,7 @@ int TimerDownRest2(int* counter) {
   return *counter;
 }
 
-float KadrScale(float f) {
-  return FrameClock.KadrStep >= 2 ? f * (float)FrameClock.KadrStep : f;
-}
+float KadrScale(float f) { return FrameClock.KadrStep >= 2 ? f * (float)FrameClock.KadrStep : f; }
 
 float KadrScaleAbs(float f) {
   return std::fabs(KadrScale(f));

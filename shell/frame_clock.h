@@ -7,13 +7,13 @@
 
 // Frame clock state, advanced by FrameTimer_Tick once per mode frame.
 struct t_FrameClock {
-  int KadrStep = 1;          // frame step in ms, 1..100 after clamping and speed scaling
-  int KadrStepPrev = 1;      // KadrStep of the previous frame
-  float KadrStepF = 1.0f;    // the same step unrounded
-  float GameSpeed = 1000.0f; // speed factor per 1000
-  uint32_t MsClock = 0;      // the clock at the start of the current frame
-  uint32_t MsLast = 0;       // MsClock of the previous frame
-  int GameMs = 0;            // game time in ms; stands still while paused
+  int KadrStep = 1;           // frame step in ms, 1..100 after clamping and speed scaling
+  int KadrStepPrev = 1;       // KadrStep of the previous frame
+  float KadrStepF = 1.0f;     // the same step unrounded
+  float GameSpeed = 1000.0f;  // speed factor per 1000
+  uint32_t MsClock = 0;       // the clock at the start of the current frame
+  uint32_t MsLast = 0;        // MsClock of the previous frame
+  int GameMs = 0;             // game time in ms; stands still while paused
   // The pause flag the frame clock reads. Start-up points it at the game's pause variable; null
   // means never paused.
   const int* FramePauseFlag = nullptr;

@@ -239,7 +239,9 @@ void KeyUsed_Set(int vk) {
   if (vk >= 0 && vk < kKeyTableSize) KeyCmds.KeyUsedTable[vk] = 1;
 }
 
-int KeyUsed_Test(int vk) { return (vk >= 0 && vk < kKeyTableSize && KeyCmds.KeyUsedTable[vk] != 0) ? 1 : 0; }
+int KeyUsed_Test(int vk) {
+  return (vk >= 0 && vk < kKeyTableSize && KeyCmds.KeyUsedTable[vk] != 0) ? 1 : 0;
+}
 
 void IKmd2_Upd(IKmd2* k) {
   k->fired = 0;

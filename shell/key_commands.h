@@ -55,7 +55,7 @@ struct t_KeyCmds {
   int KeyDownTable[kKeyTableSize];  // written by the window procedure
   int KeyUsedTable[kKeyTableSize];  // keys held as a modifier; marks stay for the run
   IKmd2* KmdSlotWinner[kKmdSlots];
-  int MouseX, MouseY;  // window pixels, y up; stored by each mode frame
+  int MouseX, MouseY;                               // window pixels, y up; stored by each mode frame
   std::string gsFileSig = "uni_files/res/sig.txt";  // definitions file (key_file.cpp)
 };
 extern t_KeyCmds KeyCmds;

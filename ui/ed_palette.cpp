@@ -172,6 +172,6 @@ void EdSelFgr_Draw(GuiWin* w) {
     Fill(w, 0);
   }
   Gui_TextColorWhite();
-  Font_Print(&FontSet, fgrXName(Fgr::Status(f)), 1, (float)(w->x + 5), (float)(w->y + 2), 0, 0, Win.WinWidth, Win.WinHeight,
-             nullptr, 0, 0);
+  Font_Print(&FontSet, fgrXName(Fgr::Status(f)), 1, (float)(w->x + 5), (float)(w->y + 2), 0, 0,
+             Win.WinWidth, Win.WinHeight, nullptr, 0, 0);
 }

@@ -69,8 +69,8 @@ void Outline(const GuiWin* w) {
 }
 
 void Print(const char* text, int font, int x, int y) {
-  Font_Print(&FontSet, text ? text : "", font, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0,
-             0);
+  Font_Print(&FontSet, text ? text : "", font, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight,
+             nullptr, 0, 0);
 }
 
 // A panel of that colour with its caption, outlined and naming its hint while hovered. The hint

@@ -206,8 +206,8 @@ void CaptainIcon_Draw(GuiWin* w) {
   const char* name = Fgr_ItemNameText(c);
   glDisable(GL_SCISSOR_TEST);
   glColor4f(0.8f, 0.7f, 0.6f, 1);
-  Font_Print(&FontSet, name, 2, (float)w->x, (float)(w->y + w->h), 0, 0, Win.WinWidth, Win.WinHeight, nullptr, 0,
-             0);
+  Font_Print(&FontSet, name, 2, (float)w->x, (float)(w->y + w->h), 0, 0, Win.WinWidth, Win.WinHeight,
+             nullptr, 0, 0);
   glEnable(GL_SCISSOR_TEST);
   Gui_HintSet(name, "ikon of kaptain ander u kontrol (try klik)", nullptr, nullptr);
 }

@@ -104,11 +104,11 @@ void BuildStartScreen(GuiWin* panel) {
   Add(column, AuthorsBtn_Draw, NoEvent, 0, 0, 1, 0.1f, kAnchorBottomLeft, kParent);
 
   GuiWin* holder1 = Add(panel, nullptr, nullptr, 0.02f, 0.02f, 0.95f, 0.56f, kAnchorBottomLeft, kWindow);
-  TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, FileNames.gsFileAbout, &TextBox1List, TextBox1Name, &TextWinLine1A,
-                        &TextWinLine1B);
+  TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, FileNames.gsFileAbout, &TextBox1List,
+                        TextBox1Name, &TextWinLine1A, &TextWinLine1B);
   GuiWin* holder2 = Add(panel, nullptr, nullptr, 0.02f, 0.59f, 0.83f, 0.41f, kAnchorBottomLeft, kWindow);
-  TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr, &TextBox2List, TextBox2Name, &TextWinLine2A,
-                        &TextWinLine2B);
+  TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr, &TextBox2List,
+                        TextBox2Name, &TextWinLine2A, &TextWinLine2B);
   TextBoxFocused = TextBox1;
 
   GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);

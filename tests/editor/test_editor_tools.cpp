@@ -52,7 +52,9 @@ class EditorTools : public CameraTest {
     EditModeOn = 0;
     CameraTest::TearDown();
   }
-  static void Point(const float* p) { ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &KeyCmds.MouseX, &KeyCmds.MouseY, &PickView), 1); }
+  static void Point(const float* p) {
+    ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &KeyCmds.MouseX, &KeyCmds.MouseY, &PickView), 1);
+  }
   // One editor frame with the order command fired.
   static void RightClick() {
     KmdByNum(KMD_RKLIK)->fired = 1;
@@ -254,7 +256,8 @@ TEST_F(EditorTools, ToolTwentyTwoWithNoRoomMakesNothingAndSaysSo) {
   Point(kGround[kValid]);
   RightClick();
   EXPECT_EQ(EdModified, 1);
-  EXPECT_NE(ReadAll(Logger.gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"), std::string::npos);
+  EXPECT_NE(ReadAll(Logger.gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"),
+            std::string::npos);
   Fgrs.ResetAll();
 }
 

@@ -29,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   gAnswer = size % 2 ? IDNO : IDYES;
   Konfig_Read();
   bool kept = Win.WinWidth == 800 && Win.WinHeight == 600;
-  if (!kept && (Win.WinWidth < 300 || Win.WinWidth > 4000 || Win.WinHeight < 200 || Win.WinHeight > 3000)) abort();
+  if (!kept &&
+      (Win.WinWidth < 300 || Win.WinWidth > 4000 || Win.WinHeight < 200 || Win.WinHeight > 3000))
+    abort();
   return 0;
 }

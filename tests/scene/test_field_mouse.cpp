@@ -111,8 +111,8 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     EXPECT_EQ(FieldMouse.FieldDragState, 0);
     EXPECT_EQ(FieldMouse.FieldDragLock, 200);
     int x, y, w, h;
-    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, KeyCmds.MouseX, KeyCmds.MouseY, &x, &y, &w,
-                     &h);
+    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, KeyCmds.MouseX,
+                     KeyCmds.MouseY, &x, &y, &w, &h);
     EXPECT_EQ(x, 300);
     EXPECT_EQ(y, 200);
     EXPECT_EQ(w, 60);

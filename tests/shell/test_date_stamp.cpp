@@ -68,7 +68,8 @@ TEST_F(DateStampTest, OneSharedBufferOverwrittenByEachStamp) {
   EXPECT_EQ(first, DateStamp.DateStampBuf);
   EXPECT_STREQ(first, "<Gr>14:05");
   // The rest of the buffer is cleared, not left over from the longer stamp.
-  for (size_t i = strlen(first); i < sizeof DateStamp.DateStampBuf; i++) ASSERT_EQ(DateStamp.DateStampBuf[i], 0);
+  for (size_t i = strlen(first); i < sizeof DateStamp.DateStampBuf; i++)
+    ASSERT_EQ(DateStamp.DateStampBuf[i], 0);
 }
 
 TEST(DateStampSystemClock, RealClockGivesPlausibleTexts) {
