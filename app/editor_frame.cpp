@@ -30,7 +30,7 @@ namespace {
 int ClickOverEditorBox(int click) {
   const GuiWin* b = EditorBox;
   return click && b && b->visible && GuiPanelMode3 && GuiPanelMode3->visible &&
-         Rect_ContainsPt(MouseX, MouseY, b->x, b->y, b->w, b->h);
+         Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, b->x, b->y, b->w, b->h);
 }
 
 void ProjectFgr(const Fgr* f, int* sx, int* sy, int* ok) {
@@ -72,7 +72,7 @@ void Field_DrawMarkers() {
   Tex_Off();
   Gl_BlendMode(kBlendOff);
   glColor4f(0, 0, 0, 1);
-  Gl2D_Line((float)sx, (float)sy, (float)WinWidth, (float)WinHeight);
+  Gl2D_Line((float)sx, (float)sy, (float)Win.WinWidth, (float)Win.WinHeight);
   const Fgr* linked = Fgrs_pFgr(f->activateFgr);
   if (!linked || !linked->Status()) return;
   int lx = 0, ly = 0;

@@ -75,8 +75,8 @@ int MiniMap_Mouse(int editor) {
 int MiniMap_Cursor(float* wx, float* wz) {
   TimerDownRest(&FieldMouse.MiniMapOrderGuard);
   const t_MiniMapRect& m = MiniMapRect;
-  if (!Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h)) return 0;
-  MiniMap_PixToWorld((float)MouseX, (float)MouseY, wx, wz);
+  if (!Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, m.x, m.y, m.w, m.h)) return 0;
+  MiniMap_PixToWorld((float)KeyCmds.MouseX, (float)KeyCmds.MouseY, wx, wz);
   if (!KeyIsDown(VK_LBUTTON)) return 1;
   FieldRect.CamLookX = *wx;
   FieldRect.CamLookZ = *wz;
@@ -128,13 +128,13 @@ void Field_GameMouse() {
   if (WorldMouse.PointOrderSig == 0 && KeyIsDown(VK_LBUTTON)) {
     if (FieldMouse.FieldDragState == kDragIdle) {
       if (Mouse_OnField()) {
-        FieldMouse.FieldDragStartX = MouseX;
-        FieldMouse.FieldDragStartY = MouseY;
+        FieldMouse.FieldDragStartX = KeyCmds.MouseX;
+        FieldMouse.FieldDragStartY = KeyCmds.MouseY;
         FieldMouse.FieldDragState = kDragPressed;
       }
     } else if (FieldMouse.FieldDragState == kDragPressed) {
-      if (std::abs(MouseX - FieldMouse.FieldDragStartX) >= kDragPixels ||
-          std::abs(MouseY - FieldMouse.FieldDragStartY) >= kDragPixels)
+      if (std::abs(KeyCmds.MouseX - FieldMouse.FieldDragStartX) >= kDragPixels ||
+          std::abs(KeyCmds.MouseY - FieldMouse.FieldDragStartY) >= kDragPixels)
         FieldMouse.FieldDragState = kDragRect;
     }
   } else if (FieldMouse.FieldDragState == kDragPressed && !KeyIsDown(VK_LBUTTON)) {
@@ -179,7 +179,7 @@ void Field_EditorMouse() {
 
 void FieldRect_ScrollInput() {
   float dx = 0, dz = 0;
-  FieldRect_EdgeScroll(MouseX, MouseY, &dx, &dz);
+  FieldRect_EdgeScroll(KeyCmds.MouseX, KeyCmds.MouseY, &dx, &dz);
   if (KeyIsDown(VK_LEFT)) dx = -3;
   if (KeyIsDown(VK_RIGHT)) dx = 3;
   if (KeyIsDown(VK_UP)) dz = -3;
@@ -198,7 +198,7 @@ int Field_CursorGround(float* p) {
   std::memcpy(view, RendScene.PickView.modelview, sizeof RendScene.PickView.modelview);
   std::memcpy(view + 16, RendScene.PickView.projection, sizeof RendScene.PickView.projection);
   std::memcpy(view + 32, RendScene.PickView.viewport, sizeof RendScene.PickView.viewport);
-  return Land_PickRay(p, (int)MouseXf, (int)MouseYf, view) > 0;
+  return Land_PickRay(p, (int)FrameSteps.MouseXf, (int)FrameSteps.MouseYf, view) > 0;
 }
 
 int Field_PickCellUpd(float* p) {
@@ -229,10 +229,10 @@ void Cursor_Rule() {
 }
 
 void Cursor_DrawOverlay() {
-  const int cx = MouseX, cy = MouseY;
+  const int cx = KeyCmds.MouseX, cy = KeyCmds.MouseY;
   glDisable(GL_SCISSOR_TEST);
-  glViewport(0, 0, WinWidth, WinHeight);
-  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  glViewport(0, 0, Win.WinWidth, Win.WinHeight);
+  Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
   if (FieldMouse.FieldDragState == kDragRect) {
     int x, y, w, h;
     Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, cx, cy, &x, &y, &w, &h);

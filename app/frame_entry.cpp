@@ -15,8 +15,8 @@
 static void Draw(int markers) {
   Fgrs_QueueDrawAll(&Fgrs);
   DrawScene(&RendScene);
-  glViewport(0, 0, WinWidth, WinHeight);
-  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  glViewport(0, 0, Win.WinWidth, Win.WinHeight);
+  Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
   if (markers) Field_DrawMarkers();
   Gui_DrawAll();
   Gl2D_End();

@@ -1,14 +1,11 @@
-// The frame dispatcher and the steps the three frames share.
+// The steps the three frames share.
 #include "app/frame_steps.h"
 
 #include <GL/gl.h>
 
 #include <string>
 
-#include "app/editor_frame.h"
 #include "app/field_mouse.h"
-#include "app/play_frame.h"
-#include "app/start_frame.h"
 #include "catalogue/new_world.h"
 #include "figures/fgrs.h"
 #include "figures/land.h"
@@ -43,8 +40,7 @@
 #include "world/selection.h"
 #include "world/sides.h"
 
-float MouseXf, MouseYf;
-int GameExitReq;
+t_FrameSteps FrameSteps;
 
 namespace {
 
@@ -129,7 +125,7 @@ void Field_LinkSel(const Fgr* target) {
 // selects, drags no rectangle, links or sets march points by its click mode where play orders,
 // keeps its raw cell as a route target (play gives no valid cell as 0) and spawns no markers.
 void MouseActions_Run(int editor) {
-  const float bx = MouseXf - kPickBox / 2, by = MouseYf - kPickBox / 2;
+  const float bx = FrameSteps.MouseXf - kPickBox / 2, by = FrameSteps.MouseYf - kPickBox / 2;
   float p[3];
   switch (FieldMouse.MouseAction) {
     case kMouseSelect:
@@ -140,8 +136,8 @@ void MouseActions_Run(int editor) {
     case kMouseSelectRect: {
       if (editor) break;
       int x, y, w, h;
-      Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, (int)MouseXf,
-                       (int)MouseYf, &x, &y, &w, &h);
+      Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, (int)FrameSteps.MouseXf,
+                       (int)FrameSteps.MouseYf, &x, &y, &w, &h);
       SelectFgrsInRect(&SelList, (float)x, (float)y, (float)w, (float)h, 0);
       MoveOrders.OrderWaitMs = 0;
       break;
@@ -198,35 +194,8 @@ void MouseActions_Run(int editor) {
 
 }  // namespace
 
-void Requests_CarryOut() {
-  if (ModeWords.ProgModeReq) {
-    const int mode = ModeWords.ProgModeReq;
-    ModeWords.ProgModeReq = 0;
-    SetProgramMode(mode);
-  }
-  if (CodeWinMsgReq) {
-    GuiList* rows = GuiList_Of(CodeWinText);
-    const char* text = MsgBase_TextOrNull(CodeWinMsgReq);
-    CodeWinMsgReq = 0;
-    if (rows && text) {
-      rows->rows.clear();
-      GuiList_Insert(rows, text, "", -1, 1);
-    }
-  }
-}
-
-void FrameByMode(int focus) {
-  Requests_CarryOut();
-  switch (ModeWords.ProgMode) {
-    case kModeStart: Mode1_Frame(focus); break;
-    case kModePlay: GameFrame(focus); break;
-    case kModeEditor: Mode3_Frame(); break;
-    default: break;
-  }
-}
-
 void Frame_ExitIfAsked() {
-  if (GameExitReq) o2::NeedExit = 1;
+  if (FrameSteps.GameExitReq) o2::NeedExit = 1;
 }
 
 void Frame_ValueInput() {
@@ -237,7 +206,7 @@ void Frame_ValueInput() {
 }
 
 void Frame_KeyCommands() {
-  Gui_CursorPos(&MouseX, &MouseY);
+  Gui_CursorPos(&KeyCmds.MouseX, &KeyCmds.MouseY);
   Kmd_UpdAll();
 }
 
@@ -258,10 +227,10 @@ void Edit_TickUpd(int forPlay) {
     Sides.PlayerSide = Sides.PlayerSide == 3 ? 2 : 3;
   }
   VisFloor_SwitchIfReq();
-  MouseXf = (float)MouseX;
-  MouseYf = (float)MouseY;
+  FrameSteps.MouseXf = (float)KeyCmds.MouseX;
+  FrameSteps.MouseYf = (float)KeyCmds.MouseY;
   const t_MiniMapRect& m = MiniMapRect;
-  FieldMouse.MouseOnMiniMap = Rect_ContainsPt(MouseX, MouseY, m.x, m.y, m.w, m.h);
+  FieldMouse.MouseOnMiniMap = Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, m.x, m.y, m.w, m.h);
   TimerDownRest(&FieldMouse.FieldDragLock);
   InfoPanel2_Show(0);
   Gui_SetToggleFlag(0);
@@ -290,7 +259,7 @@ void Field_EditorPlace() {
 
 void Frame_Tail(int codeField) {
   if (codeField) {
-    Gl2D_Begin(0, WinWidth, 0, WinHeight);
+    Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
     if (InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
     Gl2D_End();
   }
@@ -299,7 +268,7 @@ void Frame_Tail(int codeField) {
 
 int FpsText_Draw() {
   if (!o2::DrawFPS) return 1;
-  FpsCounter.ms += KadrStep;
+  FpsCounter.ms += FrameClock.KadrStep;
   FpsCounter.frames++;
   if (FpsCounter.ms > 1000) {
     FpsCounter.shown = FpsCounter.frames;

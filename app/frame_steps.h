@@ -1,20 +1,16 @@
-// The frames of the three program modes: the dispatcher the main loop calls, what the layers below
-// the interface asked of it, and the steps the frames share, in the order of a frame: the exit
+// The steps the frames of the three program modes share, in the order of a frame: the exit
 // request after the frame clock, the value input, the key commands, the mouse offered to the
 // widgets first, the pre-step of play and of the editor, the pending mouse action, the frame's
 // tail. The frames themselves: app/start_frame.h (mode 1), app/play_frame.h (mode 2),
-// app/editor_frame.h (mode 3).
+// app/editor_frame.h (mode 3); the dispatcher above them: app/frame_by_mode.h.
 #pragma once
 
-// Runs the frame of the current program mode (ProgModeNum): the start screen, play, the editor.
-void FrameByMode(int focus);
-// Carries out what the layers below the interface asked of it by their request words: a program
-// mode (ProgModeReq), the text of the code window's message (CodeWinMsgReq). Before each frame, and
-// in the game update after the figures' procedures.
-void Requests_CarryOut();
-
-extern float MouseXf, MouseYf;  // the cursor of this frame as floats (window pixels, y up)
-extern int GameExitReq;         // the interface's exit request: the frame ends the program
+// The words the frames share.
+struct t_FrameSteps {
+  float MouseXf, MouseYf;  // the cursor of this frame as floats (window pixels, y up)
+  int GameExitReq;         // the interface's exit request: the frame ends the program
+};
+extern t_FrameSteps FrameSteps;
 
 // After the frame clock: the interface's exit request ends the program after this pass.
 void Frame_ExitIfAsked();

@@ -4,6 +4,7 @@
 #include "app/field_mouse.h"
 #include "app/frame_entry.h"
 #include "app/frame_steps.h"
+#include "app/requests.h"
 #include "figures/fgrs.h"
 #include "figures/stage.h"
 #include "gm/org_base.h"

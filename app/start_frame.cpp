@@ -73,7 +73,7 @@ int TextBoxCode() {
 
 void ColourFocusedBox() {
   GuiWin* box = TextBoxFocused;
-  if (!box || !KonfigTextFlag) return;
+  if (!box || !Konfig.KonfigTextFlag) return;
   const uint32_t now = TimeGetMs();
   if (TextColourStamp == 0) TextColourStamp = now;
   if (box->textBoxFlag) {
@@ -95,8 +95,8 @@ void Mode1_Frame(int focus) {
   if (focus) {
     Gui_HintClear();
     Frame_KeyCommands();
-    MouseXf = (float)MouseX;
-    MouseYf = (float)MouseY;
+    FrameSteps.MouseXf = (float)KeyCmds.MouseX;
+    FrameSteps.MouseYf = (float)KeyCmds.MouseY;
     ScreenShotKey();
     if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
     TextBox_OnMouseDrag();
@@ -113,12 +113,12 @@ void Mode1_Frame(int focus) {
       SetProgramMode(kModePlay);
     }
     ColourFocusedBox();
-    glViewport(0, 0, WinWidth, WinHeight);
-    Gl2D_Begin(0, WinWidth, 0, WinHeight);
+    glViewport(0, 0, Win.WinWidth, Win.WinHeight);
+    Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
     Gl_BlendMode(kBlendOff);
     glColor4f(1, 1, 1, 1);
     Tex_Bind(&TexTable, kTxStartBack);
-    Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
+    Gl2D_TexRect(0, 0, (float)Win.WinWidth, (float)Win.WinWidth, 1, 0, 1);
     Tex_Off();
     Gui_DrawAll();
     if (GuiHintStrip1) {

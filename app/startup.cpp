@@ -4,7 +4,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/frame_steps.h"
+#include "app/frame_by_mode.h"
 #include "app/window.h"
 #include "catalogue/new_world.h"
 #include "figures/fgr.h"
@@ -78,12 +78,12 @@ void PaintWords_Load(std::string fileName) {
     if (word.size() == 1) GuiList_Insert(&PaintWords, word, clr, -1, 1);
     else GuiList_InsertByLen(&PaintWords, word, clr);
   }
-  GuiList_SaveTxt(&PaintWords, gsFileTestPaint);
+  GuiList_SaveTxt(&PaintWords, FileNames.gsFileTestPaint);
 }
 
 void Game_InitBase() {
   SetProgramMode(kModeStart);
-  PaintWords_Load(gsFilePaintWord);
+  PaintWords_Load(FileNames.gsFilePaintWord);
   init_ProjX();
 }
 
@@ -95,10 +95,10 @@ void Game_InitAtStart() {
 void MainLoop_Pass() {
   PlatMsg m;
   if (Plat_PeekMessage(&m)) {
-    anWndProc(WinHwnd, m.message, m.wparam, m.lparam);
+    anWndProc(Win.WinHwnd, m.message, m.wparam, m.lparam);
     return;
   }
-  if (WinActive) {
+  if (Win.WinActive) {
     FrameByMode(o2::anFocusFlag);
     Keys_FrameSeen();
     if (o2::NeedScreen == 1) {
@@ -115,36 +115,36 @@ void MainLoop_Pass() {
 }
 
 int WinMain() {
-  gPlatLog = LogInfo;  // the platform layer's lines join the game's log
+  Plat_SetLog(LogInfo);  // the platform layer's lines join the game's log
   Clock_Start();
   RandSeed(Clock_StartSeed());
-  FramePauseFlag = &o2::GamePause;
-  DateEngTextFlag = &o2::EngText;
+  FrameClock.FramePauseFlag = &o2::GamePause;
+  DateStamp.DateEngTextFlag = &o2::EngText;
   Org_LoadAtStart();
   MsgBase_Clear();
-  MsgBase_Load(gsFileMsgBase);
+  MsgBase_Load(Msgs.gsFileMsgBase);
   Konfig_Read();
 
   // The start directory is the base of the emptied directory stack (slot 0), which the dialogs and
   // the screenshots return to.
-  DirStack_Reset(&gDirStack);
-  std::memset(DlgFilePath, 0, sizeof(DlgFilePath));
-  std::memset(StartDir, 0, sizeof(StartDir));
-  if (gDirStack.slots) std::memcpy(StartDir, gDirStack.slots, 255);
+  DirStack_Reset(&Files.Dirs);
+  std::memset(Dlg.DlgFilePath, 0, sizeof(Dlg.DlgFilePath));
+  std::memset(Dlg.StartDir, 0, sizeof(Dlg.StartDir));
+  if (Files.Dirs.slots) std::memcpy(Dlg.StartDir, Files.Dirs.slots, 255);
   // The dialogs and the log take the start directory as the game's own text.
-  Plat_Utf8To1251(StartDir, DlgFilePath, sizeof(DlgFilePath));
-  if (StartDir[0] && !DirStack_GoBase(&gDirStack)) LogInfo("\ncannot enter %s", DlgFilePath);
+  Plat_Utf8To1251(Dlg.StartDir, Dlg.DlgFilePath, sizeof(Dlg.DlgFilePath));
+  if (Dlg.StartDir[0] && !DirStack_GoBase(&Files.Dirs)) LogInfo("\ncannot enter %s", Dlg.DlgFilePath);
 
-  LogInfo("\n\n//---\nStart in %s\n%s", DlgFilePath, DateTimeStamp(0, 0, 1));
+  LogInfo("\n\n//---\nStart in %s\n%s", Dlg.DlgFilePath, DateTimeStamp(0, 0, 1));
   LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
           (int)sizeof(Fgr), (int)sizeof(char*));
 
-  if (!CreateGlWindow(WinWidth, WinHeight)) {
+  if (!CreateGlWindow(Win.WinWidth, Win.WinHeight)) {
     Plat_Shutdown();
     return 1;  // a failed start must not report success
   }
   Game_InitAtStart();
-  WinActive = 1;
+  Win.WinActive = 1;
   if (!Plat_SetHighPriority()) LogInfo("\n\nне удалось установить HIGH_PRIORITY_CLASS");
 
   while (!o2::NeedExit) MainLoop_Pass();

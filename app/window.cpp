@@ -16,10 +16,6 @@
 #include "shell/key_commands.h"
 #include "shell/log.h"
 
-int WinDragOn = 0;
-int WinDragCursor[2];
-int WinPos[2];
-
 namespace {
 
 void ErrorBox(const char* text) {
@@ -48,13 +44,13 @@ KeySeen KeySeenTable[kKeyTableSize];
 
 void Key_Down(uintptr_t vk) {
   if (vk >= kKeyTableSize) return;
-  KeyDownTable[vk] = 1;
+  KeyCmds.KeyDownTable[vk] = 1;
   KeySeenTable[vk] = kKeyPressUnseen;
 }
 
 void Key_Up(uintptr_t vk) {
   if (vk >= kKeyTableSize) return;
-  if (KeySeenTable[vk] == kKeySeen) KeyDownTable[vk] = 0;
+  if (KeySeenTable[vk] == kKeySeen) KeyCmds.KeyDownTable[vk] = 0;
   else KeySeenTable[vk] = kKeyTapUnseen;
 }
 
@@ -62,25 +58,25 @@ void Key_Up(uintptr_t vk) {
 // as released (a press no frame has read yet still counts for one frame).
 void Keys_ReleaseAll() {
   for (int vk = 0; vk < kKeyTableSize; vk++)
-    if (KeyDownTable[vk]) Key_Up((uintptr_t)vk);
+    if (KeyCmds.KeyDownTable[vk]) Key_Up((uintptr_t)vk);
 }
 
 // The window drag's chord is the right button with Backspace: its Backspace is the drag's, and
 // types into no text.
-bool DragChordChar(unsigned char c) { return c == VK_BACK && KeyDownTable[VK_RBUTTON] != 0; }
+bool DragChordChar(unsigned char c) { return c == VK_BACK && KeyCmds.KeyDownTable[VK_RBUTTON] != 0; }
 
 }  // namespace
 
 int CreateGlWindow(int width, int height) {
-  WinInstance = 1;
+  Win.WinInstance = 1;
   PlatCreateResult r = Plat_CreateWindow(0, 0, width, height, "tolv");
   if (r != PLAT_CREATE_OK) {
     ErrorBox(CreateFailText(r));
     KillGlWindow();
     return 0;
   }
-  WinHwnd = WinDC = WinGLRC = 1;
-  WinPos[0] = WinPos[1] = 0;
+  Win.WinHwnd = Win.WinDC = Win.WinGLRC = 1;
+  Win.WinPos[0] = Win.WinPos[1] = 0;
   if (!InitGL()) {
     ErrorBox("not InitGL");
     KillGlWindow();
@@ -91,7 +87,7 @@ int CreateGlWindow(int width, int height) {
 }
 
 int InitGL() {
-  Gl_Perspective45(WinWidth, WinHeight);
+  Gl_Perspective45(Win.WinWidth, Win.WinHeight);
   glClearColor(0, 0, 0, 0);
   glClearDepth(1.0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -103,15 +99,15 @@ int InitGL() {
   glLineWidth(1.0f);
   glEnable(GL_COLOR_MATERIAL);
 
-  if (!FontSet_Load(&FontSet, gsDirRes.c_str())) return 0;
-  if (!Tex_LoadPack(&TexTable, gsFilePixStart.c_str())) {
+  if (!FontSet_Load(&FontSet, FileNames.gsDirRes.c_str())) return 0;
+  if (!Tex_LoadPack(&TexTable, FileNames.gsFilePixStart.c_str())) {
     LogInfo("\nnot Load TGA");
     Plat_MessageBox("not Load TGA", "err", MB_OK | MB_ICONEXCLAMATION);
     return 0;
   }
   Keys_Clear();
   if (!Kmd_Load()) return 0;
-  Gui_InitRoot(WinWidth, WinHeight);
+  Gui_InitRoot(Win.WinWidth, Win.WinHeight);
   return 1;
 }
 
@@ -122,31 +118,31 @@ void FreeGlResources() {
 }
 
 void KillGlWindow() {
-  if (WinGLRC) FreeGlResources();  // GL objects need the context that is still current
+  if (Win.WinGLRC) FreeGlResources();  // GL objects need the context that is still current
   Plat_ShowCursor(1);
   // The platform releases context, surface and window together.
-  if (WinGLRC || WinDC || WinHwnd || Plat_HasWindow()) Plat_DestroyWindow();
-  WinGLRC = 0;
-  WinDC = 0;
-  WinHwnd = 0;
-  WinInstance = 0;
+  if (Win.WinGLRC || Win.WinDC || Win.WinHwnd || Plat_HasWindow()) Plat_DestroyWindow();
+  Win.WinGLRC = 0;
+  Win.WinDC = 0;
+  Win.WinHwnd = 0;
+  Win.WinInstance = 0;
 }
 
 void Keys_Clear() {
-  for (int& k : KeyDownTable) k = 0;
+  for (int& k : KeyCmds.KeyDownTable) k = 0;
   for (KeySeen& k : KeySeenTable) k = kKeySeen;
 }
 
 void Keys_FrameSeen() {
   for (int vk = 0; vk < kKeyTableSize; vk++) {
-    if (KeySeenTable[vk] == kKeyTapUnseen) KeyDownTable[vk] = 0;
+    if (KeySeenTable[vk] == kKeyTapUnseen) KeyCmds.KeyDownTable[vk] = 0;
     KeySeenTable[vk] = kKeySeen;
   }
 }
 
 int KeyIsDown(int vk) {
   if (vk < 1 || vk >= kKeyTableSize) return 0;
-  return KeyDownTable[vk] ? 1 : 0;
+  return KeyCmds.KeyDownTable[vk] ? 1 : 0;
 }
 
 long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
@@ -157,21 +153,21 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
     case WM_SIZE:
       if (w == SIZE_MINIMIZED) {
         o2::anFocusFlag = 0;
-        WinActive = 0;
+        Win.WinActive = 0;
       } else if (w == SIZE_RESTORED) {
         o2::anFocusFlag = 1;
-        WinActive = 1;
+        Win.WinActive = 1;
       } else if (w == SIZE_MAXIMIZED) {
         o2::anFocusFlag = 1;
       }
       return 0;
     case WM_ACTIVATE:
       o2::anFocusFlag = 1;
-      if (((w >> 16) & 0xFFFF) == 0) WinActive = 1;
+      if (((w >> 16) & 0xFFFF) == 0) Win.WinActive = 1;
       return 0;
     case WM_SETFOCUS:
       o2::anFocusFlag = 1;
-      WinActive = 1;
+      Win.WinActive = 1;
       return 0;
     case WM_KILLFOCUS:
       o2::anFocusFlag = 0;
@@ -223,25 +219,25 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
 
 int Window_DragByMouse() {
   int held = o2::anFocusFlag && KeyIsDown(VK_RBUTTON) && KeyIsDown(VK_BACK);
-  if (!WinDragOn) {
+  if (!Win.WinDragOn) {
     if (!held) return 0;
-    Plat_CursorPos(&WinDragCursor[0], &WinDragCursor[1]);
-    WinDragOn = 1;
+    Plat_CursorPos(&Win.WinDragCursor[0], &Win.WinDragCursor[1]);
+    Win.WinDragOn = 1;
     return 1;
   }
   if (!held) {
-    WinDragOn = 0;
+    Win.WinDragOn = 0;
     return 0;
   }
   int cx = 0, cy = 0;
   Plat_CursorPos(&cx, &cy);
-  int x = Clamp(WinPos[0] + (cx - WinDragCursor[0]), 0, WinWidth / 2);
-  int y = Clamp(WinPos[1] + (cy - WinDragCursor[1]), 0, WinHeight / 2);
-  WinDragCursor[0] = cx;
-  WinDragCursor[1] = cy;
+  int x = Clamp(Win.WinPos[0] + (cx - Win.WinDragCursor[0]), 0, Win.WinWidth / 2);
+  int y = Clamp(Win.WinPos[1] + (cy - Win.WinDragCursor[1]), 0, Win.WinHeight / 2);
+  Win.WinDragCursor[0] = cx;
+  Win.WinDragCursor[1] = cy;
   // The position is kept, so the next step moves on from where the window is now.
-  WinPos[0] = x;
-  WinPos[1] = y;
-  Plat_MoveWindow(x, y, WinWidth, WinHeight);
+  Win.WinPos[0] = x;
+  Win.WinPos[1] = y;
+  Plat_MoveWindow(x, y, Win.WinWidth, Win.WinHeight);
   return 1;
 }

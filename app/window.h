@@ -6,10 +6,6 @@
 
 #include "shell/window_state.h"
 
-extern int WinDragOn;
-extern int WinDragCursor[2];
-extern int WinPos[2];
-
 int CreateGlWindow(int width, int height);
 int InitGL();
 void KillGlWindow();

@@ -41,7 +41,7 @@ int RandomCell() { return (10 + Rand() % 236) * 256 + 10 + Rand() % 236; }
 
 // An empty world of play: open land on both floors, five sides, the player on side 2.
 void PlayWorld(uint32_t seed, int frameMs) {
-  gsFileLog = "bench_game_update_log.txt";
+  Logger.gsFileLog = "bench_game_update_log.txt";
   Records_ResetPools();
   Fgrs.ResetAll();
   org2_Init();
@@ -55,7 +55,7 @@ void PlayWorld(uint32_t seed, int frameMs) {
   ModeWords.ProgMode = kModePlay;
   EditModeOn = 0;
   visUnderGround = 0;
-  KadrStep = frameMs;
+  FrameClock.KadrStep = frameMs;
 }
 
 void BuildStage() {

@@ -9,16 +9,16 @@
 #include "shell/msgbase.h"
 
 static void BM_KeyCommandsFrame(benchmark::State& state) {
-  std::string keep = gsFileSig;
-  gsFileSig = std::string(TOLV_SOURCE_DIR) + "/uni_files/res/sig.txt";
+  std::string keep = KeyCmds.gsFileSig;
+  KeyCmds.gsFileSig = std::string(TOLV_SOURCE_DIR) + "/uni_files/res/sig.txt";
   Kmd_Load();
-  gsFileSig = keep;
-  KadrStep = 10;
+  KeyCmds.gsFileSig = keep;
+  FrameClock.KadrStep = 10;
   int frame = 0;
   for (auto _ : state) {
-    MsClock += 10;
-    KeyDownTable[37] = (frame / 7) & 1;  // an arrow pressed and released
-    KeyDownTable[1] = (frame / 3) & 1;   // clicks
+    FrameClock.MsClock += 10;
+    KeyCmds.KeyDownTable[37] = (frame / 7) & 1;  // an arrow pressed and released
+    KeyCmds.KeyDownTable[1] = (frame / 3) & 1;   // clicks
     Kmd_UpdAll();
     benchmark::DoNotOptimize(Kmd_Fired(KMD_LEFT));
     frame++;

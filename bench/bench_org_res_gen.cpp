@@ -15,7 +15,7 @@
 
 static void BM_OrgGenShippedTable(benchmark::State& state) {
   std::filesystem::create_directories("bench_gen");
-  gsFileLog = "bench_gen/log.txt";
+  Logger.gsFileLog = "bench_gen/log.txt";
   gsFileOrgGenIn = std::string(TOLV_SOURCE_DIR) + "/gm/__orgmix.txt";
   gsFileOrgBaseA = "bench_gen/org_base_a.h";
   for (auto _ : state) Org_ReStart();
@@ -24,12 +24,12 @@ BENCHMARK(BM_OrgGenShippedTable)->Unit(benchmark::kMillisecond);
 
 static void BM_ResGenFullLists(benchmark::State& state) {
   std::filesystem::create_directories("bench_gen");
-  gsFileLog = "bench_gen/log.txt";
-  gsFilePixStart = "bench_gen/pix_start.txt";
-  gsFileMsgBase = "bench_gen/msgbase.txt";
-  gsFileSig = "bench_gen/sig.txt";
+  Logger.gsFileLog = "bench_gen/log.txt";
+  FileNames.gsFilePixStart = "bench_gen/pix_start.txt";
+  Msgs.gsFileMsgBase = "bench_gen/msgbase.txt";
+  KeyCmds.gsFileSig = "bench_gen/sig.txt";
   gsFileResA = "bench_gen/res_a.h";
-  std::ofstream pix(gsFilePixStart), msg(gsFileMsgBase), sig(gsFileSig);
+  std::ofstream pix(FileNames.gsFilePixStart), msg(Msgs.gsFileMsgBase), sig(KeyCmds.gsFileSig);
   pix << "textures\n501\n";
   for (int i = 0; i < 501; i++) pix << "--\ntex" << i << "\n" << i << "\nt.tga\n0\n";
   msg << "9999\n";

@@ -81,7 +81,7 @@ void BuildStage() {
 // A headless context of the size, the shipped textures and the stage.
 bool Setup(int w, int h) {
   if (w == gW && h == gH) return true;
-  gsFileLog = "bench_scene_log.txt";
+  Logger.gsFileLog = "bench_scene_log.txt";
   if (chdir(TOLV_SOURCE_DIR) != 0) return false;
   TexTable_Free(&TexTable);
   for (LandFloor* fl : {&Land.LandSurface, &Land.LandUnder}) {
@@ -89,7 +89,7 @@ bool Setup(int w, int h) {
     for (LandChunk& c : fl->chunk) c.tex.glName = 0;
   }
   if (Plat_HeadlessContext(w, h) != 1) return false;
-  WinWidth = gW = w, WinHeight = gH = h;
+  Win.WinWidth = gW = w, Win.WinHeight = gH = h;
   org2_Init();
   orgF_Init();
   o2::FrustumE = 1;

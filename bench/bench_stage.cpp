@@ -44,7 +44,7 @@ const std::string kName = gDir.path + "bench_stage.etp";
 const std::string kLocName = gDir.path + "bench_stage.etp01";
 
 void FullStage() {
-  gsFileLog = gDir.path + "bench_stage_log.txt";
+  Logger.gsFileLog = gDir.path + "bench_stage_log.txt";
   Records_ResetPools();
   Fgrs.ResetAll();
   for (int i = 0; i < 499; i++) {

@@ -42,10 +42,10 @@ bool Setup() {
   fs::copy(src / "uni_files", dir / "uni_files", fs::copy_options::recursive);
   fs::copy_file(src / "_about_.txt", dir / "_about_.txt");
   if (chdir(dir.c_str()) != 0) return false;
-  gKonfigAsk = AnswerNo;
+  Konfig.gKonfigAsk = AnswerNo;
   Org_LoadAtStart();
   Konfig_Read();
-  if (Plat_HeadlessContext(WinWidth, WinHeight) != 1 || !InitGL()) return false;
+  if (Plat_HeadlessContext(Win.WinWidth, Win.WinHeight) != 1 || !InitGL()) return false;
   Game_InitAtStart();
   gReady = TextBox1 && GuiList_HasData(TextBox1);
   return gReady;

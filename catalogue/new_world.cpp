@@ -60,8 +60,8 @@ static Fgr* Make(int kind, int preset, int forBase = 0) {
 // The settings cameras 1 and 3 share: the whole window, no scissor, the start view.
 static void Camera_MainView(Fgr* f) {
   f->kmra_VPx = f->kmra_VPy = 0;
-  f->kmra_VPw = WinWidth;
-  f->kmra_VPh = WinHeight;
+  f->kmra_VPw = Win.WinWidth;
+  f->kmra_VPh = Win.WinHeight;
   f->kmra_ScisX = f->kmra_ScisY = f->kmra_ScisW = f->kmra_ScisH = 0;
   f->kmra_Flat = 0;
   f->kmra_Flat__KamScW = f->kmra_Flat__KamScH = 0.0f;
@@ -90,9 +90,9 @@ void Cameras_FitWindow() {
     Fgr& f = Fgrs.mf[i];
     if (f.status != fgrKameraLayer || f.kmra_toTex) continue;
     if (f.kmra_VPx == 0 && f.kmra_VPy == 0 && f.kmra_VPw == oldW && f.kmra_VPh == oldH)
-      f.kmra_VPw = WinWidth, f.kmra_VPh = WinHeight;
+      f.kmra_VPw = Win.WinWidth, f.kmra_VPh = Win.WinHeight;
     if (f.kmra_ScisX == 0 && f.kmra_ScisY == 0 && f.kmra_ScisW == oldW && f.kmra_ScisH == oldH)
-      f.kmra_ScisW = WinWidth, f.kmra_ScisH = WinHeight;
+      f.kmra_ScisW = Win.WinWidth, f.kmra_ScisH = Win.WinHeight;
   }
 }
 

@@ -31,7 +31,7 @@ int Etap_RequestSaveTest2(GuiWin* w) {
 
 int Etap_SaveFromGui() {
   if (!ModeWords.EdModified || !EditorBox || !Dlg_SaveFile()) return 0;
-  StageReq.EtapSaveReqName = DlgFilePath;
+  StageReq.EtapSaveReqName = Dlg.DlgFilePath;
   if (Etap_Save(StageReq.EtapSaveReqName)) return 1;
   Etap_SayFailure(1);
   return 0;

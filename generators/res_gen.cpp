@@ -95,7 +95,7 @@ void ResAGen() {
 
   std::ifstream in;
   std::string line;
-  if (!GenOpenInput(in, gsFilePixStart)) return ResMissing(gsFilePixStart);
+  if (!GenOpenInput(in, FileNames.gsFilePixStart)) return ResMissing(FileNames.gsFilePixStart);
   GenReadLine(in, line);
   int count = 0;
   if (GenReadInt(in, count)) GenEndNumberLine(in);
@@ -104,14 +104,14 @@ void ResAGen() {
     if (!GenReadLine(in, line)) break;  // the record's free line
     ResAGen_ReadPixRecord(in, texList, line);
   }
-  GenLogStop("ResAGen", gsFilePixStart, in);
+  GenLogStop("ResAGen", FileNames.gsFilePixStart, in);
 
-  if (!GenOpenInput(in, gsFileMsgBase)) return ResMissing(gsFileMsgBase);
-  GenSectionLoop(in, 1, "ResAGen", gsFileMsgBase,
+  if (!GenOpenInput(in, Msgs.gsFileMsgBase)) return ResMissing(Msgs.gsFileMsgBase);
+  GenSectionLoop(in, 1, "ResAGen", Msgs.gsFileMsgBase,
                  [&](std::istream& s, std::string& marker) { ResAGen_ReadName(s, mbList, marker); });
 
-  if (!GenOpenInput(in, gsFileSig)) return ResMissing(gsFileSig);
-  GenSectionLoop(in, 1, "ResAGen", gsFileSig,
+  if (!GenOpenInput(in, KeyCmds.gsFileSig)) return ResMissing(KeyCmds.gsFileSig);
+  GenSectionLoop(in, 1, "ResAGen", KeyCmds.gsFileSig,
                  [&](std::istream& s, std::string& marker) { ResAGen_ReadLine(s, kmdList, marker); });
   in.close();
 

@@ -105,7 +105,7 @@ void Gui_ScrollPos(GuiWin* bar) {
   const int count = GuiList_Count(box);
   int first = 0;
   if (bar->h != 0) {
-    const int d = bar->h - (MouseY - bar->y);
+    const int d = bar->h - (KeyCmds.MouseY - bar->y);
     first = (int)((double)count * d / bar->h);
   }
   // A short text in a tall box must not get a negative first row.
@@ -118,7 +118,7 @@ void Gui_ScrollPos(GuiWin* bar) {
 }
 
 void ScreenShotKey() {
-  if (TimerDown(&gShotGuardMs) && KeyDownTable[VK_SNAPSHOT]) {
+  if (TimerDown(&gShotGuardMs) && KeyCmds.KeyDownTable[VK_SNAPSHOT]) {
     gShotGuardMs = 800;
     o2::NeedScreen = 1;
   }

@@ -71,7 +71,7 @@ void Gui_CursorPos(int* x, int* y) {
   Plat_CursorPos(&cx, &cy);
   Plat_WindowRect(&wx, &wy, &ww, &wh);
   *x = cx - wx;
-  *y = WinHeight - (cy - wy);
+  *y = Win.WinHeight - (cy - wy);
 }
 
 void Gui_SetRoot(GuiCallback draw, GuiCallback event, int x, int y, int w, int h) {

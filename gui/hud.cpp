@@ -42,7 +42,7 @@ void VisFloor_SwitchIfReq() {
 }
 
 int Slot3_DropInactive() {
-  if (Slot3_IsSet() && Fgr::Active(gSlot3.fgr)) return 1;
+  if (Slot3_IsSet() && Fgr::Active(Geo.DragSlot.fgr)) return 1;
   Slot3_Clear();
   return 0;
 }

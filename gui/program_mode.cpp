@@ -29,7 +29,7 @@ int SetProgramMode(int mode) {
   for (GuiWin* p : panels)
     if (p) p->visible = 0;
   if (panels[mode - kModeStart]) panels[mode - kModeStart]->visible = 1;
-  if (mode == kModeStart) o2::anSleepEachFrame = FrameSleepMode1;
+  if (mode == kModeStart) o2::anSleepEachFrame = Konfig.FrameSleepMode1;
   else o2::anSleepEachFrame = mode == kModePlay ? 4 : 6;
   SystemCursor(mode != kModePlay);
   EditModeOn = mode == kModeEditor ? 1 : 0;

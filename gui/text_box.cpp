@@ -21,7 +21,7 @@ namespace {
 TextBoxCaretRec& S = TextBoxCaret;
 
 // The frame's key table, as every reader of the keys: a Shift tapped with the key counts.
-bool ShiftDown() { return KeyDownTable[VK_SHIFT] != 0; }
+bool ShiftDown() { return KeyCmds.KeyDownTable[VK_SHIFT] != 0; }
 
 void Mouse(int* x, int* y) { Gui_CursorPos(x, y); }
 
@@ -105,7 +105,7 @@ int Substitute(GuiWin* box, std::string& row, unsigned char c) {
     case 213: return 'X';
     default: break;
   }
-  if (KonfigEditFlag != 0) {
+  if (Konfig.KonfigEditFlag != 0) {
     if (c == '\\') return '/';
     if (c == '/') return '\\';
   }
@@ -503,7 +503,7 @@ void TextBox_OnClick(GuiWin* win) {
 
 void TextBox_OnMouseDrag() {
   GuiWin* box = TextBoxFocused;
-  if (!box || !o2::anFocusFlag || !KeyDownTable[1]) {
+  if (!box || !o2::anFocusFlag || !KeyCmds.KeyDownTable[1]) {
     if (S.dragState == 2) S.dragDone = 1;
     S.dragState = 0;
     return;

@@ -96,7 +96,7 @@ void Outline(GuiWin* win, float r, float g, float b, float a) {
 
 void PrintRow(const GuiWin* win, const std::string& text, const std::string* clr, int x, int y) {
   static const std::string kNoCodes;
-  Font_PrintClipped(&FontSet, text, 1, (float)x, (float)y, 0, 0, WinWidth, WinHeight,
+  Font_PrintClipped(&FontSet, text, 1, (float)x, (float)y, 0, 0, Win.WinWidth, Win.WinHeight,
                     clr ? *clr : kNoCodes, ClipRight(win) - x);
 }
 
@@ -108,9 +108,9 @@ void TextBox_Draw(GuiWin* win) {
   k.bandAlpha = gBoxBand.Next(0.1f, 0.05f, 0.2f, 0.003f);
   k.barAlpha = gBoxBar.Next(0.5f, 0.2f, 0.7f, 0.008f);
   for (int i = 0; i < 4; i++) {
-    k.back[i] = KonfigColours[0][i];
-    k.bands[1][i] = KonfigColours[1][i];
-    k.bands[0][i] = KonfigColours[2][i];
+    k.back[i] = Konfig.KonfigColours[0][i];
+    k.bands[1][i] = Konfig.KonfigColours[1][i];
+    k.bands[0][i] = Konfig.KonfigColours[2][i];
   }
   const float last[4] = {0.6f, 0.65f, 0.75f, 0.25f};
   for (int i = 0; i < 4; i++) k.lastBand[i] = last[i];
@@ -123,12 +123,14 @@ void TextBox_Draw(GuiWin* win) {
   int y = win->y + win->h - kTextRowHeight;
   for (int r = win->firstRow; r < count; r++) {
     const std::string& text = list->rows[r].first;
-    if (KonfigStrip[0]) {
-      glColor3fv(KonfigStripRGB);
-      PrintRow(win, text, nullptr, win->x + kTextMargin + KonfigStrip[1], y - KonfigStrip[2]);
+    if (Konfig.KonfigStrip[0]) {
+      glColor3fv(Konfig.KonfigStripRGB);
+      PrintRow(win, text, nullptr, win->x + kTextMargin + Konfig.KonfigStrip[1],
+               y - Konfig.KonfigStrip[2]);
     }
-    glColor3fv(KonfigTextRGB);
-    PrintRow(win, text, KonfigTextFlag ? &list->rows[r].second : nullptr, win->x + kTextMargin, y);
+    glColor3fv(Konfig.KonfigTextRGB);
+    PrintRow(win, text, Konfig.KonfigTextFlag ? &list->rows[r].second : nullptr, win->x + kTextMargin,
+             y);
     y -= kTextRowHeight;
     if (y + kTextRowHeight < win->y) break;
   }
@@ -141,7 +143,7 @@ void TextBox_DrawSel(GuiWin* win, int rowHeight, float alpha) {
   const TextBoxCaretRec& s = TextBoxCaret;
   Tex_Off();
   Gl_BlendMode(kBlendTint);
-  glColor4f(KonfigSelRGB[0], KonfigSelRGB[1], KonfigSelRGB[2], alpha);
+  glColor4f(Konfig.KonfigSelRGB[0], Konfig.KonfigSelRGB[1], Konfig.KonfigSelRGB[2], alpha);
   auto shown = [&](int line) { return win->firstRow <= line && line < win->firstRow + win->visibleRows; };
   auto band = [&](int line, float x1, float x2) {
     if (!shown(line)) return;

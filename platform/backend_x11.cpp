@@ -10,21 +10,19 @@
 
 X11State gX;
 
-static int gXError;
-
 static int OnXError(Display*, XErrorEvent* e) {
-  gXError = e->error_code ? e->error_code : 1;
+  gX.xError = e->error_code ? e->error_code : 1;
   return 0;
 }
 
 void X11_TrapBegin() {
   if (gX.dpy) XSync(gX.dpy, False);
-  gXError = 0;
+  gX.xError = 0;
 }
 
 int X11_TrapEnd() {
   if (gX.dpy) XSync(gX.dpy, False);
-  return gXError;
+  return gX.xError;
 }
 
 // A key whose first layout group gives no virtual key (a Cyrillic letter) takes it from the first
@@ -626,11 +624,8 @@ static bool FetchSelection(Atom target, std::string* out, Atom* type);
 // Whether another owner offers text: its TARGETS name a text form. Asked every frame by the paste
 // button, so the answer is kept for half a second per owner.
 static bool OwnerOffersText(Window owner) {
-  static Window lastOwner = 0;
-  static uint32_t lastMs = 0;
-  static bool lastAnswer = false;
   uint32_t now = Plat_TimeMs();
-  if (owner == lastOwner && now - lastMs < 500) return lastAnswer;
+  if (owner == gX.textOwner && now - gX.textOwnerMs < 500) return gX.textOwnerOffers;
   std::string raw;
   Atom type = 0;
   bool text = false;
@@ -641,9 +636,9 @@ static bool OwnerOffersText(Window owner) {
       if ((Atom)a == gX.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.text) text = true;
     }
   }
-  lastOwner = owner;
-  lastMs = Plat_TimeMs();
-  lastAnswer = text;
+  gX.textOwner = owner;
+  gX.textOwnerMs = Plat_TimeMs();
+  gX.textOwnerOffers = text;
   return text;
 }
 

@@ -40,11 +40,12 @@ struct PlatState {
   std::string clipOut;  // what Plat_ClipboardGetText answered last
   int shotWanted;
   std::string shotPath;
+  void (*log)(const char* fmt, ...);  // the game's log writer (Plat_SetLog); null drops the lines
 };
 
 extern PlatState gPlat;
 
-// A log line through gPlatLog; nothing when the hook is unset.
+// A log line through gPlat.log; nothing when the hook is unset.
 void Plat_Log(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 void Plat_KeepGlDriverLoaded();  // after a GL context is made: its driver is never unloaded
 

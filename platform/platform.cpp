@@ -13,16 +13,17 @@
 #include "platform/internal.h"
 
 PlatState gPlat;
-void (*gPlatLog)(const char* fmt, ...) = nullptr;
+
+void Plat_SetLog(void (*log)(const char* fmt, ...)) { gPlat.log = log; }
 
 void Plat_Log(const char* fmt, ...) {
-  if (!gPlatLog) return;
+  if (!gPlat.log) return;
   char line[1024];
   va_list ap;
   va_start(ap, fmt);
   vsnprintf(line, sizeof line, fmt, ap);
   va_end(ap);
-  gPlatLog("%s", line);
+  gPlat.log("%s", line);
 }
 
 uint32_t Plat_TimeMs() {

@@ -274,8 +274,8 @@ void Plat_HeadlessContextFree();
 
 // ---- log and clock ----------------------------------------------------------------------------
 // The game's log writer (printf-style). Start-up points it at the game's log; unset, the layer's
-// log lines are dropped (each of them also goes to stderr on its own).
-extern void (*gPlatLog)(const char* fmt, ...);
+// log lines are dropped (each of them also goes to stderr on its own). Null unsets it.
+void Plat_SetLog(void (*log)(const char* fmt, ...));
 // Milliseconds of a monotonic clock since an arbitrary start; wraps at 2^32.
 uint32_t Plat_TimeMs();
 // Sleeps at least ms milliseconds; 0 or less only yields.

@@ -38,6 +38,11 @@ struct X11State {
   unsigned char kcNumpad[256];  // keypad keycode -> its Num Lock code (VK_NUMPAD0 ...)
   bool vkHeld[256];             // keys pressed through this window, for the repeat bit
   bool altGrHeld;               // AltGr (third level) is down: it is no Alt
+  int xError;                   // the error code caught between X11_TrapBegin and X11_TrapEnd
+  // Whether another clipboard owner offers text, kept for half a second per owner.
+  Window textOwner;
+  uint32_t textOwnerMs;
+  bool textOwnerOffers;
 };
 
 extern X11State gX;

@@ -25,7 +25,7 @@ int Mouse_OnField() { return !FieldMouse.MouseOnMiniMap && !FieldMouse.MouseTake
 static int Cut(int size, float factor) { return (int)((double)size * (double)factor); }
 
 void MiniMap_Layout() {
-  const int W = WinWidth, H = WinHeight;
+  const int W = Win.WinWidth, H = Win.WinHeight;
   FieldRect.x = Cut(W, 0.17f);
   FieldRect.y = 0;
   FieldRect.w = Cut(W, 0.66f);
@@ -86,10 +86,10 @@ int FieldRect_EdgeScroll(int cx, int cy, float* stepX, float* stepZ) {
   if (FieldMouse.FieldDragState != kDragIdle) return 0;
   int code = 0;
   if (cx < 1) *stepX = -9, code |= 1;
-  else if (cx > WinWidth - 2) *stepX = 9, code |= 1;
+  else if (cx > Win.WinWidth - 2) *stepX = 9, code |= 1;
   // The mouse's y counts up from the window's lower edge, whose last pixel row is y 1.
   if (cy <= 1) *stepZ = 9, code |= 2;
-  else if (cy >= WinHeight - 2) *stepZ = -9, code |= 2;
+  else if (cy >= Win.WinHeight - 2) *stepZ = -9, code |= 2;
   if (!code) {
     FieldMouse.EdgeScrollRamp = 0;
     return 0;

@@ -382,7 +382,7 @@ void Font_PrintS(FontSetRec* set, const std::string& text, int font, float x, fl
 
 void Font_PrintWin(const char* text, int font, float x, float y, const char* codes, int skipFront,
                    int skipBack) {
-  Font_Print(&FontSet, text, font, x, y, 0, 0, WinWidth, WinHeight, codes, skipFront, skipBack);
+  Font_Print(&FontSet, text, font, x, y, 0, 0, Win.WinWidth, Win.WinHeight, codes, skipFront, skipBack);
 }
 
 void Font_PrintChar(FontSetRec* set, int code, int font, float x, float y, int left, int bottom,

@@ -428,11 +428,11 @@ void Anim3_Reset() {
 }
 
 int PauseScreen_Draw() {
-  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
   Gl_BlendMode(kBlendAlpha);
   Gl_ColorMaterial4f(0.7f, 0, 0.2f, 0.4f);
   Tex_Off();
-  Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinHeight, 1, 0, 1);
+  Gl2D_TexRect(0, 0, (float)Win.WinWidth, (float)Win.WinHeight, 1, 0, 1);
   Gl2D_End();
   Font_PrintWin("PAUSE", 6, 50, 150, "aqpcg");
   return Plat_SwapBuffers();

@@ -235,7 +235,7 @@ int LandTiles_Begin() {
   if (gTile.ok) {
     gTile.bindFramebuffer(GL_FRAMEBUFFER_EXT, gTile.fbo);
     gTile.bound = 1;
-  } else if (WinWidth >= kLandTileTex && WinHeight >= kLandTileTex) {
+  } else if (Win.WinWidth >= kLandTileTex && Win.WinHeight >= kLandTileTex) {
     gTile.bound = 2;
   } else {
     gTile.bound = 0;

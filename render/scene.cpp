@@ -18,8 +18,8 @@ t_RendScene RendScene;
 // The view an unused slot holds: the viewport is the window as the settings leave it.
 static void View_Defaults(RendView* v) {
   std::memset(v, 0, sizeof *v);
-  v->viewport[2] = WinWidth;
-  v->viewport[3] = WinHeight;
+  v->viewport[2] = Win.WinWidth;
+  v->viewport[3] = Win.WinHeight;
   v->flatW = v->flatH = 1.0f;
   v->eye[0] = 10, v->eye[1] = 5, v->eye[2] = 20;
   v->target[0] = 10, v->target[1] = 0, v->target[2] = 10;

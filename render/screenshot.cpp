@@ -57,7 +57,7 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
     const int err = errno;
     LogInfo("screenshot: cannot make %s/screens1\n", startDir);
     SaveBmp24_FailBox("screens1", std::strerror(err));
-    if (!DirStack_Pop(&gDirStack)) LogInfo("screenshot: cannot return from %s\n", startDir);
+    if (!DirStack_Pop(&Files.Dirs)) LogInfo("screenshot: cannot return from %s\n", startDir);
     return 0;
   }
   // A name that something already stands under (a user's file, a link) is never written over:
@@ -69,7 +69,7 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   const std::string shown = std::string("screens1/") + name;
   int ok = FileNameTaken(name) ? 0 : Grab(name, shown.c_str());
   SleepMs(80);
-  if (!DirStack_Pop(&gDirStack) || !DirStack_Pop(&gDirStack))
+  if (!DirStack_Pop(&Files.Dirs) || !DirStack_Pop(&Files.Dirs))
     LogInfo("screenshot: cannot return from %s/screens1\n", startDir);
   return ok;
 }

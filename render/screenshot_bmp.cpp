@@ -13,5 +13,5 @@ int ScreenShotBmp() {
   const char* scripted = Plat_ScreenshotPath();
   if (scripted && scripted[0]) return ScreenGrab(scripted);
   std::string date = DateTxt(1000, 1);
-  return ScreenShot_Take(StartDir, date.c_str(), &o2::NomScreen);
+  return ScreenShot_Take(Dlg.StartDir, date.c_str(), &o2::NomScreen);
 }

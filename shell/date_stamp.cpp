@@ -8,8 +8,7 @@
 #include "shell/clock.h"
 #include "shell/text.h"
 
-char DateStampBuf[128];
-const int* DateEngTextFlag = nullptr;
+t_DateStamp DateStamp;
 
 namespace {
 struct DateClockState {
@@ -67,7 +66,7 @@ std::string DateTxt(short mode, short language) {
   DateParts d = ReadClock(&m);
   switch (m) {
     case 1: {
-      bool eng = language != 0 || (DateEngTextFlag && *DateEngTextFlag);
+      bool eng = language != 0 || (DateStamp.DateEngTextFlag && *DateStamp.DateEngTextFlag);
       std::string name;
       if (d.month >= 1 && d.month <= 12) name = (eng ? kMonthEn : kMonthRu)[d.month - 1];
       return IntToStr(d.year) + name + IntToStr(d.day);
@@ -82,14 +81,14 @@ std::string DateTxt(short mode, short language) {
 
 char* DateTimeStamp(short dateMode, short timeMode, short language) {
   std::string s = DateTxt(dateMode, language);
-  memset(DateStampBuf, 0, sizeof DateStampBuf);
+  memset(DateStamp.DateStampBuf, 0, sizeof DateStamp.DateStampBuf);
   if (dateMode + timeMode >= 2000) s += "<Loc>";
   else if (dateMode >= 1000) s += "<DGr_";
   else if (timeMode >= 1000) s += "_TGr>";
   else s += "<Gr>";
   s += TimeTxt(timeMode);
-  snprintf(DateStampBuf, sizeof DateStampBuf, "%s", s.c_str());
-  return DateStampBuf;
+  snprintf(DateStamp.DateStampBuf, sizeof DateStamp.DateStampBuf, "%s", s.c_str());
+  return DateStamp.DateStampBuf;
 }
 
 char* DateTimeStampDef(short language) {

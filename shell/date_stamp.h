@@ -6,11 +6,13 @@
 
 #include <string>
 
-extern char DateStampBuf[128];  // the last stamp; each DateTimeStamp overwrites it
-
-// The language flag of the month names when a caller passes language 0. Start-up points it at
-// the game's English-text variable; null means the Russian names.
-extern const int* DateEngTextFlag;
+struct t_DateStamp {
+  char DateStampBuf[128];  // the last stamp; each DateTimeStamp overwrites it
+  // The language flag of the month names when a caller passes language 0. Start-up points it at
+  // the game's English-text variable; null means the Russian names.
+  const int* DateEngTextFlag;
+};
+extern t_DateStamp DateStamp;
 
 std::string TimeTxt(short mode);
 std::string DateTxt(short mode, short language);

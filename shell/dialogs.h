@@ -6,11 +6,15 @@
 
 struct GuiWin;
 
-extern char StartDir[256];         // the current directory at start-up: the directory stack's base
-extern char DlgFilePath[256];      // the last chosen path
-extern char (&DlgPathBuf)[256];    // the interface's name for it
-extern unsigned DlgCustomColours[16];
-extern unsigned DlgLastColour;
+struct t_Dlg {
+  char StartDir[256];     // the current directory at start-up: the directory stack's base
+  char DlgFilePath[256];  // the last chosen path
+  unsigned DlgCustomColours[16];
+  unsigned DlgLastColour;
+};
+extern t_Dlg Dlg;
+// The interface's name for the dialogs' path buffer (the text boxes take their file name from it).
+inline char (&DlgPathBuf)[256] = Dlg.DlgFilePath;
 
 int Dlg_OpenFile();
 int Dlg_SaveFile();

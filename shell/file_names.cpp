@@ -1,10 +1,4 @@
 // Storage of the start-up's file names.
 #include "shell/file_names.h"
 
-std::string gsFilePixStart = "uni_files/res/pix_start.txt";
-std::string gsFilePalitra = "uni_files/res/palitra.txt";
-std::string gsDirRes = "uni_files/res";
-std::string gsFilePaintWord = "uni_files/res/paintword.txt";
-std::string gsFileTestPaint = "uni_files/test_paint.txt";
-std::string gsFileAbout = "_about_.txt";
-std::string gsFileScr = "uni_files/res/_scr.txt";
+t_FileNames FileNames;

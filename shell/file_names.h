@@ -5,5 +5,13 @@
 
 #include <string>
 
-extern std::string gsFilePixStart, gsFilePalitra, gsDirRes, gsFilePaintWord, gsFileTestPaint,
-    gsFileAbout, gsFileScr;
+struct t_FileNames {
+  std::string gsFilePixStart = "uni_files/res/pix_start.txt";
+  std::string gsFilePalitra = "uni_files/res/palitra.txt";
+  std::string gsDirRes = "uni_files/res";
+  std::string gsFilePaintWord = "uni_files/res/paintword.txt";
+  std::string gsFileTestPaint = "uni_files/test_paint.txt";
+  std::string gsFileAbout = "_about_.txt";
+  std::string gsFileScr = "uni_files/res/_scr.txt";
+};
+extern t_FileNames FileNames;

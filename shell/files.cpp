@@ -21,16 +21,19 @@
 #include "shell/clock.h"
 #include "shell/log.h"
 
-std::string gsFileZaglav = "zaglav.bin";
-int (*gFileOpenFd)(const char* path, int flags, unsigned mode) =
-    [](const char* path, int flags, unsigned mode) { return open(path, flags, (mode_t)mode); };
-DirStack gDirStack = {nullptr, 0, 0};
+namespace {
+
+int SystemOpenFd(const char* path, int flags, unsigned mode) { return open(path, flags, (mode_t)mode); }
+
+}  // namespace
+
+t_Files Files = {.OpenFd = SystemOpenFd};
 
 namespace {
 
 struct DirStackOwner {
-  DirStackOwner() { DirStack_Init(&gDirStack, 8); }
-  ~DirStackOwner() { DirStack_Release(&gDirStack); }
+  DirStackOwner() { DirStack_Init(&Files.Dirs, 8); }
+  ~DirStackOwner() { DirStack_Release(&Files.Dirs); }
 } dirStackOwner;
 
 // The most one whole-file read takes: the size word of a byte buffer.
@@ -152,7 +155,7 @@ std::string ScratchName(const std::string& base, int i) {
 int ScratchCreate(const std::string& base, FileMade* m) {
   for (int i = 0; i < kFileScratchTries; i++) {
     const std::string p = ScratchName(base, i);
-    int fd = gFileOpenFd(p.c_str(), kNewFileFlags, kNewFileMode);
+    int fd = Files.OpenFd(p.c_str(), kNewFileFlags, kNewFileMode);
     if (fd < 0) {
       if (errno == EEXIST) continue;
       return -1;
@@ -200,7 +203,7 @@ FILE* StreamOf(int fd, const char* how) {
 
 // A new file under path, made exclusively: nothing standing there is opened or followed.
 FILE* OpenNew(const std::string& path, short mode) {
-  return StreamOf(gFileOpenFd(path.c_str(), kNewFileFlags, kNewFileMode), OpenMode(mode));
+  return StreamOf(Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode), OpenMode(mode));
 }
 
 // The whole of file `from` copied into a new scratch file beside base, closed; false (nothing
@@ -251,7 +254,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
       RemoveMine(&m);
       return nullptr;
     }
-    return StreamOf(gFileOpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0), "r+b");
+    return StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0), "r+b");
   }
   if (policy == 2) {
     // The older backup is given up (a folder there is not ours: refused); the file becomes the new one.
@@ -274,7 +277,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     return StreamOf(fd, how);
   }
   if (mode != 2) return nullptr;
-  return StreamOf(gFileOpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0), how);
+  return StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0), how);
 }
 
 int DirListNames(const std::string& dir, std::vector<std::string>& list) {
@@ -528,21 +531,21 @@ int DirStack_Pop(DirStack* s) {
 }
 
 int DirPop() {
-  DirStack_Pop(&gDirStack);
+  DirStack_Pop(&Files.Dirs);
   return 0;
 }
 
 int DirPushEnter(const char* dir) {
-  if (!dir || !DirStack_Push(&gDirStack)) return 0;
+  if (!dir || !DirStack_Push(&Files.Dirs)) return 0;
   if (chdir(FsPath(dir).c_str()) != 0) {
-    DirStack_Pop(&gDirStack);
+    DirStack_Pop(&Files.Dirs);
     return 0;
   }
   return 1;
 }
 
 int DirBackup(const std::string& dir) {
-  if (!FileOpens(FsPath(dir + "/" + gsFileZaglav))) return 1;
+  if (!FileOpens(FsPath(dir + "/" + Files.gsFileZaglav))) return 1;
   const std::string bak = dir + "_BAK_" + "_" + std::to_string(TickCount());
   if (std::rename(FsPath(dir).c_str(), FsPath(bak).c_str()) != 0) {
     LogInfo("\nerr: DirBackup %s -> %s (%s)", dir.c_str(), bak.c_str(), std::strerror(errno));
@@ -552,14 +555,14 @@ int DirBackup(const std::string& dir) {
 }
 
 int DirPushMakeEnter(const std::string& dir) {
-  if (!DirStack_Push(&gDirStack)) return 0;
+  if (!DirStack_Push(&Files.Dirs)) return 0;
   if (!DirBackup(dir)) {
-    DirStack_Pop(&gDirStack);
+    DirStack_Pop(&Files.Dirs);
     return 0;
   }
   mkdir(FsPath(dir).c_str(), 0755);
   if (chdir(FsPath(dir).c_str()) != 0) {
-    DirStack_Pop(&gDirStack);
+    DirStack_Pop(&Files.Dirs);
     return 0;
   }
   return 1;
@@ -631,7 +634,7 @@ int ReopenSpare(SaveSlot* s) {
   FileMade m = s->spare;
   s->spare = FileMade{};
   if (m.path.empty()) return -1;
-  int fd = gFileOpenFd(m.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  int fd = Files.OpenFd(m.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
   struct stat st;
   if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && SameFile(st, m) && st.st_nlink == 1) {
     s->scratch = m;
@@ -693,12 +696,14 @@ namespace {
 
 // Where a superseded backup waits while a commit runs: hidden beside it, named with the process id
 // and a count, so it never meets a file of the game's or of another game's.
+// The count of names DropName has handed out in this run.
+unsigned long sDropCount = 0;
+
 std::string DropName(const std::string& bak) {
-  static unsigned long count = 0;
   const size_t slash = bak.rfind('/');
   const size_t at = slash == std::string::npos ? 0 : slash + 1;
   return bak.substr(0, at) + "." + bak.substr(at) + "~" + std::to_string(getpid()) + "~" +
-         std::to_string(++count);
+         std::to_string(++sDropCount);
 }
 
 // One file of a commit and how far it went.

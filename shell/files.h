@@ -14,8 +14,6 @@
 
 #include "shell/bytebuf.h"
 
-extern std::string gsFileZaglav;  // "zaglav.bin": marks a saved directory
-
 // Names of files and folders are texts of the game (Windows-1251, as a dialog hands them or a
 // table writes them); the file system names them in UTF-8. Every open, rename and directory change
 // of a game path in this file converts here, once.
@@ -29,8 +27,8 @@ FILE* FileOpen(const std::string& path, const char* mode);
 // Null on any refusal; a failed open leaves the old file in place under every policy. A new file
 // is made exclusively: whatever else stands under the name (a link, a folder, a pipe) refuses it.
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
-// Test seam: every open for writing in this file (FileOpenBak, the scratch files, the saves).
-extern int (*gFileOpenFd)(const char* path, int flags, unsigned mode);
+// Every open for writing in this file (FileOpenBak, the scratch files, the saves) goes through
+// Files.OpenFd, a test seam.
 
 // Lists the names in folder dir (in the system's order, "." and ".." as it gives them) onto list.
 // 0 when the folder does not open.
@@ -124,7 +122,14 @@ struct DirStack {
   uint16_t top;
 };
 constexpr int kDirSlot = 256;
-extern DirStack gDirStack;  // capacity 8
+
+// The files module's state: the marker of a saved directory, the open seam, the directory stack.
+struct t_Files {
+  std::string gsFileZaglav = "zaglav.bin";                              // marks a saved directory
+  int (*OpenFd)(const char* path, int flags, unsigned mode) = nullptr;  // open(2) unless a test swaps it
+  DirStack Dirs = {nullptr, 0, 0};  // capacity 8; slot 0 the start directory
+};
+extern t_Files Files;
 
 void DirStack_Init(DirStack* s, int capacity);
 void DirStack_Release(DirStack* s);

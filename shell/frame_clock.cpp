@@ -9,40 +9,32 @@
 #include "shell/clock.h"
 #include "shell/random.h"
 
-int KadrStep = 1;
-int KadrStepPrev = 1;
-float KadrStepF = 1.0f;
-float GameSpeed = 1000.0f;
-uint32_t MsClock = 0;
-uint32_t MsLast = 0;
-int GameMs = 0;
-const int* FramePauseFlag = nullptr;
-int CyclicApproachDir = 0;
+t_FrameClock FrameClock;
 
 // ---------------------------------------------------------------------------------------------
 // Frame clock
 
 void FrameTimer_Tick() {
-  KadrStepPrev = KadrStep;
-  MsClock = TimeGetMs();
-  int d = (int)(MsClock - MsLast);
+  FrameClock.KadrStepPrev = FrameClock.KadrStep;
+  FrameClock.MsClock = TimeGetMs();
+  int d = (int)(FrameClock.MsClock - FrameClock.MsLast);
   if (d <= 0) d = 1;
   if (d > 100) d = 100;  // a minimised window or a stall must not leap the world forward
-  if (!(FramePauseFlag && *FramePauseFlag)) GameMs += d;
-  MsLast = MsClock;
+  if (!(FrameClock.FramePauseFlag && *FrameClock.FramePauseFlag)) FrameClock.GameMs += d;
+  FrameClock.MsLast = FrameClock.MsClock;
   // In double, d / 1000 * 1000 is d again for every d of 1..100, so the step is exact.
-  double step = d / 1000.0 * (double)GameSpeed;
-  KadrStep = (int)step;
-  KadrStepF = (float)step;
+  double step = d / 1000.0 * (double)FrameClock.GameSpeed;
+  FrameClock.KadrStep = (int)step;
+  FrameClock.KadrStepF = (float)step;
 }
 
 int TimerDown(int* counter) {
   if (*counter < 1) return 1;
-  if (*counter - KadrStep < 1) {
+  if (*counter - FrameClock.KadrStep < 1) {
     *counter = 0;
     return 1;
   }
-  *counter -= KadrStep;
+  *counter -= FrameClock.KadrStep;
   return 0;
 }
 
@@ -56,16 +48,14 @@ int TimerDownRest2(int* counter) {
   return *counter;
 }
 
-float KadrScale(float f) {
-  return KadrStep >= 2 ? f * (float)KadrStep : f;
-}
+float KadrScale(float f) { return FrameClock.KadrStep >= 2 ? f * (float)FrameClock.KadrStep : f; }
 
 float KadrScaleAbs(float f) {
   return std::fabs(KadrScale(f));
 }
 
 float KadrScalePair(float f) {
-  int sum = KadrStepPrev + KadrStep;
+  int sum = FrameClock.KadrStepPrev + FrameClock.KadrStep;
   return sum >= 2 ? f * (float)sum : f;
 }
 
@@ -265,10 +255,10 @@ static int CyclicApproachStep(float* value, float v, float s, float target, floa
   float moved;
   if (CycleDistance(fwd, target, p) < CycleDistance(back, target, p)) {
     moved = fwd;
-    CyclicApproachDir = 1;
+    FrameClock.CyclicApproachDir = 1;
   } else {
     moved = back;
-    CyclicApproachDir = -1;
+    FrameClock.CyclicApproachDir = -1;
   }
   moved = WrapOnce(moved, p);
   if (InWindow(moved, target, tol, p)) {
@@ -292,7 +282,7 @@ int CyclicApproach(float* value, float step, float target, float tolerance, floa
     return 1;
   }
   int done = CyclicApproachStep(value, v, s, target, tol, p);
-  if (!done) *moved = std::fabs(step) * (float)CyclicApproachDir;
+  if (!done) *moved = std::fabs(step) * (float)FrameClock.CyclicApproachDir;
   return done;
 }
 

@@ -6,17 +6,20 @@
 #include <cstdint>
 
 // Frame clock state, advanced by FrameTimer_Tick once per mode frame.
-extern int KadrStep;       // frame step in ms, 1..100 after clamping and speed scaling
-extern int KadrStepPrev;   // KadrStep of the previous frame
-extern float KadrStepF;    // the same step unrounded
-extern float GameSpeed;    // speed factor per 1000
-extern uint32_t MsClock;   // the clock at the start of the current frame
-extern uint32_t MsLast;    // MsClock of the previous frame
-extern int GameMs;         // game time in ms; stands still while paused
-
-// The pause flag the frame clock reads. Start-up points it at the game's pause variable; null
-// means never paused.
-extern const int* FramePauseFlag;
+struct t_FrameClock {
+  int KadrStep = 1;           // frame step in ms, 1..100 after clamping and speed scaling
+  int KadrStepPrev = 1;       // KadrStep of the previous frame
+  float KadrStepF = 1.0f;     // the same step unrounded
+  float GameSpeed = 1000.0f;  // speed factor per 1000
+  uint32_t MsClock = 0;       // the clock at the start of the current frame
+  uint32_t MsLast = 0;        // MsClock of the previous frame
+  int GameMs = 0;             // game time in ms; stands still while paused
+  // The pause flag the frame clock reads. Start-up points it at the game's pause variable; null
+  // means never paused.
+  const int* FramePauseFlag = nullptr;
+  int CyclicApproachDir = 0;  // CyclicApproach's way of the last move: +1 forward, -1 back
+};
+extern t_FrameClock FrameClock;
 
 void FrameTimer_Tick();
 
@@ -69,7 +72,7 @@ void RandTimer_Tick(RandTimer* r, int* frame, int* hold, int direction);
 void MsToMinSecMs(int ms, int* minutes, int* seconds, int* milliseconds);
 
 // Moves *value one step round a cycle of length |period| toward target; 1 once it is there.
-extern int CyclicApproachDir;  // +1 forward, -1 back: the way of the last move
+// The way of the move is left in FrameClock.CyclicApproachDir.
 int CyclicApproach(float* value, float step, float target, float tolerance, float period, float* moved);
 
 // IEEE 754 binary16 from and to binary32 (the float given and taken as its bits).

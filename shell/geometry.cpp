@@ -8,11 +8,9 @@
 #include <climits>
 #include <cmath>
 
-Slot3 gSlot3 = {nullptr, nullptr, nullptr};
+t_Geo Geo;
 
 namespace {
-
-int nextIdCounter = 1;
 
 float Dist(const float* pl, float x, float y, float z) { return pl[0] * x + pl[1] * y + pl[2] * z + pl[3]; }
 
@@ -143,24 +141,24 @@ int Proj_ToScreenM(float x, float y, float z, int* sx, int* sy, const double* mo
 // A stage may carry any number a figure was given (NextId_Raise takes the largest): at the end of
 // the range the count starts again at 1 instead of overflowing.
 int NextId() {
-  int n = nextIdCounter;
-  nextIdCounter = n < INT_MAX ? n + 1 : 1;
+  int n = Geo.NextIdCounter;
+  Geo.NextIdCounter = n < INT_MAX ? n + 1 : 1;
   return n;
 }
 
 void NextId_Raise(int n) {
-  if (n > nextIdCounter) nextIdCounter = n;
+  if (n > Geo.NextIdCounter) Geo.NextIdCounter = n;
 }
 
 void Slot3_Set(Fgr* fgr, Fgr* item, void* widget) {
   if (!fgr || !item || !widget) return;
-  gSlot3 = {fgr, item, widget};
+  Geo.DragSlot = {fgr, item, widget};
 }
 
-int Slot3_IsSet() { return gSlot3.fgr && gSlot3.item && gSlot3.widget ? 1 : 0; }
+int Slot3_IsSet() { return Geo.DragSlot.fgr && Geo.DragSlot.item && Geo.DragSlot.widget ? 1 : 0; }
 
 int Slot3_Clear() {
-  gSlot3 = {nullptr, nullptr, nullptr};
+  Geo.DragSlot = {nullptr, nullptr, nullptr};
   return 0;
 }
 

@@ -53,7 +53,13 @@ struct Slot3 {
   Fgr* item;
   void* widget; // the slot widget it was picked up from
 };
-extern Slot3 gSlot3;
+
+// The state kept beside the queries: the drag slot and the running figure number.
+struct t_Geo {
+  Slot3 DragSlot = {nullptr, nullptr, nullptr};
+  int NextIdCounter = 1;  // the number NextId hands out next
+};
+extern t_Geo Geo;
 void Slot3_Set(Fgr* fgr, Fgr* item, void* widget);
 int Slot3_IsSet();
 int Slot3_Clear();

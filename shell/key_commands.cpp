@@ -6,12 +6,9 @@
 
 #include "shell/frame_clock.h"
 
-int KeyDownTable[kKeyTableSize];
-int KeyUsedTable[kKeyTableSize];
-IKmd2* KmdSlotWinner[kKmdSlots];
-int MouseX, MouseY;
+t_KeyCmds KeyCmds;
 
-void StaticInit_KeyCmd() { std::memset(KeyUsedTable, 0, sizeof KeyUsedTable); }
+void StaticInit_KeyCmd() { std::memset(KeyCmds.KeyUsedTable, 0, sizeof KeyCmds.KeyUsedTable); }
 [[maybe_unused]] static const int sKeyCmdBuilt = (StaticInit_KeyCmd(), 1);
 
 namespace {
@@ -22,8 +19,8 @@ constexpr int kMaxBlock = 201;  // records one UpdAll walks at most when `last` 
 // of overflowing (b is not negative).
 int AddCapped(int a, int b) { return a > INT_MAX - b ? INT_MAX : a + b; }
 
-bool KeyDown(int vk) { return vk >= 1 && vk < kKeyTableSize && KeyDownTable[vk] != 0; }
-bool KeyTaken(int vk) { return vk >= 1 && vk < kKeyTableSize && KeyUsedTable[vk] != 0; }
+bool KeyDown(int vk) { return vk >= 1 && vk < kKeyTableSize && KeyCmds.KeyDownTable[vk] != 0; }
+bool KeyTaken(int vk) { return vk >= 1 && vk < kKeyTableSize && KeyCmds.KeyUsedTable[vk] != 0; }
 
 // The countdowns of this Part never go below 0.
 void CountDown(int* t) {
@@ -66,7 +63,7 @@ int HoldRelease(IKmd2* k) {
   int r = KeysDown(k);
   if (r == 2) {
     if (k->holdMs == 0) k->holdMs = 1;
-    else k->holdMs = AddCapped(k->holdMs, KadrStep);
+    else k->holdMs = AddCapped(k->holdMs, FrameClock.KadrStep);
     return 0;
   }
   if (r == 1 && k->holdMs != 0) {
@@ -107,8 +104,8 @@ void MultiPressStep(IKmd2* k) {
       k->fired = 3;
       k->latch = 1;
       k->tripleWait = 0;
-      k->mouseX3 = MouseX;
-      k->mouseY3 = MouseY;
+      k->mouseX3 = KeyCmds.MouseX;
+      k->mouseY3 = KeyCmds.MouseY;
     } else {
       CountDown(&k->tripleWait);
       if (k->tripleWait == 0) k->fired = 2;
@@ -117,8 +114,8 @@ void MultiPressStep(IKmd2* k) {
     if (FreshPress(k) == 1) {
       k->dblWait = 0;
       k->latch = 1;
-      k->mouseX2 = MouseX;
-      k->mouseY2 = MouseY;
+      k->mouseX2 = KeyCmds.MouseX;
+      k->mouseY2 = KeyCmds.MouseY;
       if (k->tripleWindow != 0) k->tripleWait = k->tripleWindow;
       else k->fired = 2;
     } else {
@@ -128,8 +125,8 @@ void MultiPressStep(IKmd2* k) {
   } else if (FreshPress(k) == 1) {
     k->latch = 1;
     k->dblWait = k->dblWindow;
-    k->mouseX1 = MouseX;
-    k->mouseY1 = MouseY;
+    k->mouseX1 = KeyCmds.MouseX;
+    k->mouseY1 = KeyCmds.MouseY;
   }
   if (k->noSingle && k->fired <= 1) k->fired = 0;
 }
@@ -140,7 +137,7 @@ int RepeatStep(IKmd2* k) {
     return 0;
   }
   if (k->repeatStart == 0) {
-    k->repeatStart = (int)MsClock;
+    k->repeatStart = (int)FrameClock.MsClock;
     k->repeatCount = 0;
     return k->mode == 2 ? 0 : 1;
   }
@@ -239,10 +236,12 @@ int IKmd2_SetCycle(IKmd2* k, int value, int max, int cycleMode, int repeatMs, in
 }
 
 void KeyUsed_Set(int vk) {
-  if (vk >= 0 && vk < kKeyTableSize) KeyUsedTable[vk] = 1;
+  if (vk >= 0 && vk < kKeyTableSize) KeyCmds.KeyUsedTable[vk] = 1;
 }
 
-int KeyUsed_Test(int vk) { return (vk >= 0 && vk < kKeyTableSize && KeyUsedTable[vk] != 0) ? 1 : 0; }
+int KeyUsed_Test(int vk) {
+  return (vk >= 0 && vk < kKeyTableSize && KeyCmds.KeyUsedTable[vk] != 0) ? 1 : 0;
+}
 
 void IKmd2_Upd(IKmd2* k) {
   k->fired = 0;
@@ -281,8 +280,8 @@ void IKmd2_Upd(IKmd2* k) {
   if (k->value != 0 && k->repeatMs != 0) k->fired = RepeatStep(k);
   if (k->fired == 0) return;
   if (k->mode != 1 && k->fired == 1) {
-    k->mouseX1 = MouseX;
-    k->mouseY1 = MouseY;
+    k->mouseX1 = KeyCmds.MouseX;
+    k->mouseY1 = KeyCmds.MouseY;
   }
   if (k->value != 0) CycleStep(k);
   if (k->blockMs >= 1) k->blockLeft = k->blockMs;
@@ -290,12 +289,12 @@ void IKmd2_Upd(IKmd2* k) {
 
 void IKmd2_UpdAll(IKmd2* first, IKmd2* last) {
   if (!first || !last) return;
-  for (IKmd2*& w : KmdSlotWinner) w = nullptr;
+  for (IKmd2*& w : KeyCmds.KmdSlotWinner) w = nullptr;
   IKmd2* k = first;
   for (int n = 0; n < kMaxBlock; n++, k++) {
     IKmd2_Upd(k);
     if (k->fired && k->slot >= 1 && k->slot < kKmdSlots) {
-      IKmd2*& w = KmdSlotWinner[k->slot];
+      IKmd2*& w = KeyCmds.KmdSlotWinner[k->slot];
       if (!w) {
         w = k;
       } else if (k->priority > w->priority) {
@@ -311,7 +310,7 @@ void IKmd2_UpdAll(IKmd2* first, IKmd2* last) {
 
 int IKmd2_RepeatElapsed(IKmd2* k, int capped) {
   if (k->repeatMs == 0) return 0;
-  int e = (int)(MsClock - (uint32_t)k->repeatStart);
+  int e = (int)(FrameClock.MsClock - (uint32_t)k->repeatStart);
   if (e < 1) {
     k->repeatStart = 0;
     return 0;

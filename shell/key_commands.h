@@ -49,10 +49,18 @@ static_assert(sizeof(IKmd2) == 160, "a key command is forty words");
 constexpr int kKeyTableSize = 256;
 constexpr int kKmdSlots = 200;
 
-extern int KeyDownTable[kKeyTableSize];   // written by the window procedure
-extern int KeyUsedTable[kKeyTableSize];   // keys held as a modifier; marks stay for the run
-extern IKmd2* KmdSlotWinner[kKmdSlots];
-extern int MouseX, MouseY;                // window pixels, y up; stored by each mode frame
+// The key commands' shared state: the key tables, the slot winners, the cursor of the frame and
+// the definitions file's name.
+struct t_KeyCmds {
+  int KeyDownTable[kKeyTableSize];  // written by the window procedure
+  int KeyUsedTable[kKeyTableSize];  // keys held as a modifier; marks stay for the run
+  IKmd2* KmdSlotWinner[kKmdSlots];
+  int MouseX, MouseY;                               // window pixels, y up; stored by each mode frame
+  std::string gsFileSig = "uni_files/res/sig.txt";  // definitions file (key_file.cpp)
+};
+extern t_KeyCmds KeyCmds;
+// The generated loader's name for the definitions file.
+inline std::string& sig1_LoadFileName = KeyCmds.gsFileSig;
 
 // The key commands' static initialiser: no key is marked as held before the program starts.
 void StaticInit_KeyCmd();
@@ -68,9 +76,7 @@ int IKmd2_RepeatElapsed(IKmd2* k, int capped);
 double IKmd2_RepeatFrac(IKmd2* k, int capped);
 
 // Definitions file and single-command files (key_file.cpp).
-extern std::string gsFileSig;             // "uni_files/res/sig.txt"
-extern std::string& sig1_LoadFileName;    // the generated loader's name for it
-extern const char* const kKmdMarker;      // "//=="
+inline constexpr const char* kKmdMarker = "//==";  // opens a definition block
 
 int IKmd2_InitFromTxtStream(IKmd2& k, std::ifstream& in);
 int IKmd2_InitFromStream(IKmd2& k, std::istream& in);

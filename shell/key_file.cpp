@@ -8,10 +8,6 @@
 #include "shell/files.h"
 #include "shell/text.h"
 
-std::string gsFileSig = "uni_files/res/sig.txt";
-std::string& sig1_LoadFileName = gsFileSig;
-const char* const kKmdMarker = "//==";
-
 namespace {
 
 constexpr int kInactiveBlockMs = 9000555;

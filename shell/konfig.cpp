@@ -9,18 +9,7 @@
 #include "shell/text.h"
 #include "shell/window_state.h"
 
-std::string gsFileKonfig = "uni_files/konfig.txt";
-
-int KonfigStrip[3];
-float KonfigStripRGB[3];
-float KonfigTextRGB[3];
-int KonfigTextFlag = 1;
-float KonfigColours[3][4] = {{1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}};
-float KonfigSelRGB[3] = {0.3f, 0.5f, 0.8f};
-int FrameSleepMode1 = 10;
-int KonfigEditFlag = 0;
-
-int (*gKonfigAsk)(const char* text, const char* caption, int flags) = Plat_MessageBox;
+t_Konfig Konfig = {.gKonfigAsk = Plat_MessageBox};
 
 namespace {
 
@@ -40,47 +29,47 @@ void ReadLine(std::istream& in, T* dst, int n) {
 
 void Konfig_Defaults() {
   for (int i = 0; i < 3; i++) {
-    KonfigStrip[i] = 0;
-    KonfigStripRGB[i] = 0;
-    KonfigTextRGB[i] = 0;
-    for (int c = 0; c < 4; c++) KonfigColours[i][c] = 1;
+    Konfig.KonfigStrip[i] = 0;
+    Konfig.KonfigStripRGB[i] = 0;
+    Konfig.KonfigTextRGB[i] = 0;
+    for (int c = 0; c < 4; c++) Konfig.KonfigColours[i][c] = 1;
   }
-  KonfigTextFlag = 1;
-  KonfigSelRGB[0] = 0.3f;
-  KonfigSelRGB[1] = 0.5f;
-  KonfigSelRGB[2] = 0.8f;
-  FrameSleepMode1 = 10;
-  KonfigEditFlag = 0;
+  Konfig.KonfigTextFlag = 1;
+  Konfig.KonfigSelRGB[0] = 0.3f;
+  Konfig.KonfigSelRGB[1] = 0.5f;
+  Konfig.KonfigSelRGB[2] = 0.8f;
+  Konfig.FrameSleepMode1 = 10;
+  Konfig.KonfigEditFlag = 0;
 }
 
 void Konfig_Read() {
   std::ifstream in;
-  if (!FileOpenIn(in, gsFileKonfig)) return;
+  if (!FileOpenIn(in, Konfig.gsFileKonfig)) return;
   std::string title;
   TextGetLine(in, title);
 
   int yes[2] = {0, 0}, no[2] = {0, 0};
   ReadLine(in, yes, 2);
   ReadLine(in, no, 2);
-  ReadLine(in, KonfigStrip, 3);
+  ReadLine(in, Konfig.KonfigStrip, 3);
   // The strip's offsets are added to window positions when a text box draws: an offset beyond
   // the largest window would be drawn nowhere, and one near the integer limit would overflow.
   for (int i = 1; i < 3; i++)
-    KonfigStrip[i] = std::clamp(KonfigStrip[i], -kKonfigStripMax, kKonfigStripMax);
-  ReadLine(in, KonfigStripRGB, 3);
-  ReadLine(in, KonfigTextRGB, 3);
-  ReadLine(in, &KonfigTextFlag, 1);
-  for (int i = 0; i < 3; i++) ReadLine(in, KonfigColours[i], 4);
-  ReadLine(in, KonfigSelRGB, 3);
-  ReadLine(in, &FrameSleepMode1, 1);
-  ReadLine(in, &KonfigEditFlag, 1);
+    Konfig.KonfigStrip[i] = std::clamp(Konfig.KonfigStrip[i], -kKonfigStripMax, kKonfigStripMax);
+  ReadLine(in, Konfig.KonfigStripRGB, 3);
+  ReadLine(in, Konfig.KonfigTextRGB, 3);
+  ReadLine(in, &Konfig.KonfigTextFlag, 1);
+  for (int i = 0; i < 3; i++) ReadLine(in, Konfig.KonfigColours[i], 4);
+  ReadLine(in, Konfig.KonfigSelRGB, 3);
+  ReadLine(in, &Konfig.FrameSleepMode1, 1);
+  ReadLine(in, &Konfig.KonfigEditFlag, 1);
   in.close();
 
   std::string q = StrFmt("Yes (Да): %d x %d\nNo (Нет): %d x %d", yes[0], yes[1], no[0], no[1]);
-  int answer = gKonfigAsk(q.c_str(), "WindowSize(Размер окна)", MB_YESNO);
+  int answer = Konfig.gKonfigAsk(q.c_str(), "WindowSize(Размер окна)", MB_YESNO);
   const int* size = answer == IDYES ? yes : no;
   if (size[0] >= 300 && size[0] <= 4000 && size[1] >= 200 && size[1] <= 3000) {
-    WinWidth = size[0];
-    WinHeight = size[1];
+    Win.WinWidth = size[0];
+    Win.WinHeight = size[1];
   }
 }

@@ -7,7 +7,7 @@
 
 #include "shell/files.h"
 
-std::string gsFileLog = "uni_files/log.txt";
+t_Logger Logger;
 
 namespace {
 constexpr int kLogCap = 3500;
@@ -16,7 +16,7 @@ int logCount = 0;
 
 void LogInfo(const char* fmt, ...) {
   if (logCount >= kLogCap) return;
-  FILE* f = FileOpen(gsFileLog, "a");
+  FILE* f = FileOpen(Logger.gsFileLog, "a");
   if (!f) return;
   va_list ap;
   va_start(ap, fmt);

@@ -3,7 +3,10 @@
 
 #include <string>
 
-extern std::string gsFileLog;  // "uni_files/log.txt"
+struct t_Logger {
+  std::string gsFileLog = "uni_files/log.txt";
+};
+extern t_Logger Logger;
 
 // Appends one message (no line break added). Silent after the cap of messages per run; an
 // unopenable file loses the message without counting it.

@@ -9,8 +9,7 @@
 #include "shell/files.h"
 #include "shell/text.h"
 
-std::vector<MsgRec> MsgBase;
-std::string gsFileMsgBase = "uni_files/res/msgbase.txt";
+t_Msgs Msgs;
 
 namespace {
 
@@ -18,34 +17,34 @@ void Append(const std::string& text) {
   MsgRec r;
   std::memset(r.text, 0, sizeof(r.text));
   std::strncpy(r.text, text.c_str(), sizeof(r.text) - 1);
-  MsgBase.push_back(r);
+  Msgs.MsgBase.push_back(r);
 }
 
 // The record of message n in the current language, or null when the base is empty or n < 1;
 // 64-bit arithmetic so that a huge n cannot wrap into a valid record.
 const char* Lookup(int n, const char* emptyText, const char* belowText) {
-  int64_t k = (int64_t)MsgBase.size();
+  int64_t k = (int64_t)Msgs.MsgBase.size();
   if (k == 0) return emptyText;
   if (n < 1) return belowText;
   int64_t local = 2 * (int64_t)n - 1;
   if (local > k - 1) return ".Z.";
-  return IsEngText() ? MsgBase[local - 1].text : MsgBase[local].text;
+  return IsEngText() ? Msgs.MsgBase[local - 1].text : Msgs.MsgBase[local].text;
 }
 
 }  // namespace
 
 // Start-up points the date stamps' language flag at o2::EngText: the lookups read the same flag.
-int IsEngText() { return DateEngTextFlag && *DateEngTextFlag; }
+int IsEngText() { return DateStamp.DateEngTextFlag && *DateStamp.DateEngTextFlag; }
 
 void MsgBase_Clear() {
-  MsgBase.clear();
-  MsgBase.shrink_to_fit();
+  Msgs.MsgBase.clear();
+  Msgs.MsgBase.shrink_to_fit();
 }
 
 void MsgBase_Load(const std::string& fileName) {
   std::ifstream in;
   if (!FileOpenIn(in, fileName)) return;
-  MsgBase.clear();
+  Msgs.MsgBase.clear();
   int budget = 0;
   if (!(in >> budget) || budget < 2) return;
   SkipLine(in);

@@ -9,8 +9,11 @@ struct MsgRec {
   char text[128];  // at most 127 characters, zero-terminated
 };
 
-extern std::vector<MsgRec> MsgBase;  // message n: records 2n-2 (English) and 2n-1 (local)
-extern std::string gsFileMsgBase;    // "uni_files/res/msgbase.txt"
+struct t_Msgs {
+  std::vector<MsgRec> MsgBase;  // message n: records 2n-2 (English) and 2n-1 (local)
+  std::string gsFileMsgBase = "uni_files/res/msgbase.txt";
+};
+extern t_Msgs Msgs;
 
 void MsgBase_Clear();
 void MsgBase_Load(const std::string& fileName);

@@ -7,12 +7,6 @@
 #include <string_view>
 #include <vector>
 
-const char* const kTextLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-const char* const kTextIdentChars = "0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-const char* const kTextPathChars = ".:0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-const char* const kTextBlanks = " \t";
-const char* const kTextWordDelims = " \t\r\n\"'\\{}()[]*+-/=><,.:;~&^%!|?@#$";
-
 // ---------------------------------------------------------------------------------------------
 // Formatting
 

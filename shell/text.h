@@ -9,11 +9,14 @@
 #include <string>
 
 // Character sets of the scanners.
-extern const char* const kTextLetters;     // A-Z a-z
-extern const char* const kTextIdentChars;  // 0-9 _ A-Z a-z
-extern const char* const kTextPathChars;   // . : 0-9 _ A-Z a-z
-extern const char* const kTextBlanks;      // space and tab
-extern const char* const kTextWordDelims;  // what ends the word of TextWordAfterKey
+inline constexpr const char* kTextLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+inline constexpr const char* kTextIdentChars =
+    "0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+inline constexpr const char* kTextPathChars =
+    ".:0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+inline constexpr const char* kTextBlanks = " \t";  // space and tab
+// What ends the word of TextWordAfterKey.
+inline constexpr const char* kTextWordDelims = " \t\r\n\"'\\{}()[]*+-/=><,.:;~&^%!|?@#$";
 
 // Formatting. A null format gives "". The text is never cut, however long it grows.
 std::string StrFmt(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

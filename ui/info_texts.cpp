@@ -203,7 +203,7 @@ void KnoCb_ItemInfo(GuiWin* w) {
   const char* filter = FirstFilterLine(f->P2_Sub_Gruz);
   if (filter) Gui_DrawToggleHint(w, "item", filter, kLines[0], kLines[1], kLines[2]);
   else Gui_DrawToggleHint(w, "item", kLines[0], kLines[1], kLines[2], nullptr);
-  if (gSlot3.widget == w) Fill(w, 0, 1, 1, 1, 0.4f);
+  if (Geo.DragSlot.widget == w) Fill(w, 0, 1, 1, 1, 0.4f);
 }
 
 void KnoCb_ItemSlots(GuiWin* w) {
@@ -211,7 +211,7 @@ void KnoCb_ItemSlots(GuiWin* w) {
   if (!w || !f || w->number < 1 || w->number > 3) return;
   static const char* const kCaption[4] = {"", "Helm", "Suit", "Car"};
   Fgr* item = w->number == 1 ? f->P2_UseHelm : w->number == 2 ? f->P2_UseSuit : f->P2_UseCar;
-  const bool dragged = Slot3_IsSet() && gSlot3.item && gSlot3.item->detPlace == 6;
+  const bool dragged = Slot3_IsSet() && Geo.DragSlot.item && Geo.DragSlot.item->detPlace == 6;
   float r = 0.5f, g = item ? 0.6f : 0.8f, b = item ? 0.7f : 0.8f;
   if (dragged) r = 0.9f, g = 0.9f, b = 0.3f;
   if (!item) {

@@ -154,7 +154,7 @@ void CargoCell_Click(GuiWin* w) {
   Fgr* f = BoxUnit();
   if (!f) return;
   if (!Slot3_IsSet()) Slot3_Set(f, f->P2_Sub_Gruz, w);
-  else if (gSlot3.widget == w) Slot3_Clear();
+  else if (Geo.DragSlot.widget == w) Slot3_Clear();
 }
 
 // The picked-up item is put on as the unit's suit; the suit it wore goes into its cargo. When the
@@ -165,8 +165,8 @@ void SuitCell_Click(GuiWin* w) {
   w->consumed = 1;
   Fgr* f = BoxUnit();
   if (!f || !Slot3_IsSet()) return;
-  Fgr* item = gSlot3.item;
-  if (gSlot3.fgr == f && gSlot3.widget != w && Fgr_Sub_KickGruz(f, item)) {
+  Fgr* item = Geo.DragSlot.item;
+  if (Geo.DragSlot.fgr == f && Geo.DragSlot.widget != w && Fgr_Sub_KickGruz(f, item)) {
     Fgr* old = f->P2_UseSuit;
     if (old && !Fgr_Sub_AddGruz(f, old)) {
       Fgr_Sub_AddGruz(f, item);

@@ -104,11 +104,11 @@ void BuildStartScreen(GuiWin* panel) {
   Add(column, AuthorsBtn_Draw, NoEvent, 0, 0, 1, 0.1f, kAnchorBottomLeft, kParent);
 
   GuiWin* holder1 = Add(panel, nullptr, nullptr, 0.02f, 0.02f, 0.95f, 0.56f, kAnchorBottomLeft, kWindow);
-  TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, gsFileAbout, &TextBox1List, TextBox1Name, &TextWinLine1A,
-                        &TextWinLine1B);
+  TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, FileNames.gsFileAbout, &TextBox1List,
+                        TextBox1Name, &TextWinLine1A, &TextWinLine1B);
   GuiWin* holder2 = Add(panel, nullptr, nullptr, 0.02f, 0.59f, 0.83f, 0.41f, kAnchorBottomLeft, kWindow);
-  TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, gsFileScr, &TextBox2List, TextBox2Name, &TextWinLine2A,
-                        &TextWinLine2B);
+  TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr, &TextBox2List,
+                        TextBox2Name, &TextWinLine2A, &TextWinLine2B);
   TextBoxFocused = TextBox1;
 
   GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
@@ -196,16 +196,16 @@ GuiWin* FgrPanelPlay(GuiWin* screen) {
 // The floor box with the minimap, a square of 0.188 window widths, and its floor button.
 void FloorBox(GuiWin* panel) {
   GuiWin* box = Add(panel, FloorBox_Draw, nullptr, 0, 0, 0.188f,
-                    0.188f * (float)WinWidth / (float)WinHeight, kAnchorTopLeft, kWindow);
+                    0.188f * (float)Win.WinWidth / (float)Win.WinHeight, kAnchorTopLeft, kWindow);
   Add(box, FloorBtn_Draw, FloorBtn_Click, 0, 0, 0.1f, 0.1f, kAnchorBottomRight, kParent);
 }
 
 // The four captain icons: squares of 0.03 window widths, each two widths right of the one before
 // and lifted a little more.
 void CaptainIcons(GuiWin* strip) {
-  const int dx = (int)(0.03 * WinWidth), dy = (int)(0.0067 * WinHeight);
+  const int dx = (int)(0.03 * Win.WinWidth), dy = (int)(0.0067 * Win.WinHeight);
   GuiWin* icon = Add(strip, CaptainIcon_Draw, CaptainIcon_Click, 0, 0, 0.03f,
-                     0.03f * (float)WinWidth / (float)WinHeight, kAnchorBottomLeft, kWindow);
+                     0.03f * (float)Win.WinWidth / (float)Win.WinHeight, kAnchorBottomLeft, kWindow);
   Gui_SetStateTree(icon, 1, 1);
   Gui_ShiftY(icon, dy);
   for (int n = 2; n <= 4; n++) {

@@ -84,16 +84,17 @@ void Boe_Damage(Fgr* attacker, FBu* attackerFbu, Sta* list, FKu* gunFku, Fgr* ta
 
   // Every damage call ends a quiet spell with its blank line, area damage and targets without a
   // rank too, so the log shows where the fighting paused.
-  if (GameMs - Combat.HitLogLastMs > kHitBurstGapMs) LogInfo("\n");
-  Combat.HitLogLastMs = GameMs;
+  if (FrameClock.GameMs - Combat.HitLogLastMs > kHitBurstGapMs) LogInfo("\n");
+  Combat.HitLogLastMs = FrameClock.GameMs;
 
   const char* arrow = Fgr::Owner(attacker) == 2 ? "->-" : "o>-";
   if (attacker) {
     LogInfo("\n\n\n// ----__бонусы__и__скидки__----");
     if (attackerFbu) Boe_LogMidFilters(attackerFbu);
     Boe_LogSetFilters(&target->UN->fbu);
-    LogInfo("\ndo: %s(%d) #%d   >>>   %s(%d) #%d   //time %d", Fgr_ItemNameText(attacker), Fgr::Owner(attacker),
-            attacker->priv_LogIndex, Fgr_ItemNameText(target), Fgr::Owner(target), target->priv_LogIndex, GameMs);
+    LogInfo("\ndo: %s(%d) #%d   >>>   %s(%d) #%d   //time %d", Fgr_ItemNameText(attacker),
+            Fgr::Owner(attacker), attacker->priv_LogIndex, Fgr_ItemNameText(target), Fgr::Owner(target),
+            target->priv_LogIndex, FrameClock.GameMs);
     LogInfo("\n{ у цели сначала hp:%d  cp:%d  tp:%d  hot:%d", hp0, cp0, tp0, NowOf(target, bcHot));
   }
 

@@ -63,7 +63,7 @@ void Etap_NewGame(int askFile) {
   o2::LandEdgeWd = 2;
   StageReq.EtapLocationNom = 1;
   if (askFile && Dlg_OpenFile()) {
-    StageReq.EtapLoadReqName = DlgFilePath;
+    StageReq.EtapLoadReqName = Dlg.DlgFilePath;
     if (EtapFile_Load(StageReq.EtapLoadReqName)) Etap_SetNameAfterLoad();
     else Etap_SayFailure(0);
   }

@@ -18,7 +18,7 @@ void Trig_ShowMessage(int msgNo) {
   const GuiListHolder* holder = CodeWinText ? CodeWinText->listHolder : nullptr;
   const char* text = MsgBase_TextOrNull(msgNo);
   // A number past the end is missing too (the lookup would answer its ".Z." marker).
-  if (!CodeWinBox || !holder || !holder->rows || !text || msgNo > (int)MsgBase.size() / 2) return;
+  if (!CodeWinBox || !holder || !holder->rows || !text || msgNo > (int)Msgs.MsgBase.size() / 2) return;
   o2::GamePause = 1;
   CodeWinBox->visible = 1;
   CodeWinMsgReq = msgNo;

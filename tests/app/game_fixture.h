@@ -46,7 +46,7 @@ class ShippedGameTest : public FramesTest {
     StageReq.EtapLocationNom = 0;
     StageReq.EtapName.clear();
     Clock_SetManual(true, 5000);
-    MsLast = TimeGetMs();
+    FrameClock.MsLast = TimeGetMs();
     RandSeed(seed);
     init_ProjX();  // the world of the game's start, which the load then replaces
     StageReq.EtapLoadReqName = SourcePath("Maps/test.etp");
@@ -86,7 +86,7 @@ class CameraTest : public FramesTest {
   static void Act(int action, float x, float y, float z) {
     int sx, sy;
     ASSERT_EQ(Proj_ToScreen(x, y, z, &sx, &sy, &RendScene.PickView), 1);
-    MouseXf = (float)sx, MouseYf = (float)sy;
+    FrameSteps.MouseXf = (float)sx, FrameSteps.MouseYf = (float)sy;
     FieldMouse.MouseAction = action;
     MouseSelectByTool();
     EXPECT_EQ(FieldMouse.MouseAction, kMouseNone);

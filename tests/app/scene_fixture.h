@@ -67,10 +67,10 @@ class SceneTestT : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(sOk) << "no headless GL context";
-    gsFileLog = TestFileName("log.txt");
-    std::remove(gsFileLog.c_str());
+    Logger.gsFileLog = TestFileName("log.txt");
+    std::remove(Logger.gsFileLog.c_str());
     LogResetCount();
-    WinWidth = kW, WinHeight = kH;
+    Win.WinWidth = kW, Win.WinHeight = kH;
     Records_ResetPools();
     Fgrs.ResetAll();
     Fgrs.NumberSlots();
@@ -79,7 +79,7 @@ class SceneTestT : public ::testing::Test {
     o3::SkyFogR = 0.2f, o3::SkyFogG = 0.3f, o3::SkyFogB = 0.4f;
     o3::FogR = 0.1f, o3::FogG = 0.1f, o3::FogB = 0.1f;
     RandSeed(777);
-    KadrStep = 10;
+    FrameClock.KadrStep = 10;
     EditModeOn = 0;
     visUnderGround = 0;
     Sides.PlayerSide = 2;

@@ -16,8 +16,8 @@ class PaintWordsTest : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories("uni_files");
     // tests run in parallel processes: one written list each
-    gsFileTestPaint = "uni_files/" + TestFileName("test_paint.txt");
-    std::filesystem::remove(gsFileTestPaint);
+    FileNames.gsFileTestPaint = "uni_files/" + TestFileName("test_paint.txt");
+    std::filesystem::remove(FileNames.gsFileTestPaint);
     PaintWords.rows.clear();
   }
 };
@@ -37,7 +37,7 @@ TEST_F(PaintWordsTest, RecordFormsAndOrder) {
   std::vector<std::pair<std::string, std::string>> want = {
       {"longer", "rrrrrr"}, {"ab", "qq"}, {"xy", "gb"}, {"cd", "gg"}, {"z", "b"}, {"y", "c"}};
   EXPECT_EQ(PaintWords.rows, want);
-  EXPECT_EQ(ReadAll(gsFileTestPaint), "longer\nab\nxy\ncd\nz\ny\n");
+  EXPECT_EQ(ReadAll(FileNames.gsFileTestPaint), "longer\nab\nxy\ncd\nz\ny\n");
 }
 
 TEST_F(PaintWordsTest, EndMarkerAndBadCountsEndTheReading) {
@@ -61,7 +61,7 @@ TEST_F(PaintWordsTest, MissingFileKeepsTheListAndWritesNothing) {
   PaintWords.rows.push_back({"kept", "rrrr"});
   PaintWords_Load("no_such_paintword.txt");
   EXPECT_EQ(PaintWords.rows.size(), 1u);
-  EXPECT_FALSE(std::filesystem::exists(gsFileTestPaint));
+  EXPECT_FALSE(std::filesystem::exists(FileNames.gsFileTestPaint));
 }
 
 }  // namespace

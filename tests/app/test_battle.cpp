@@ -43,10 +43,10 @@ class Battle : public ShippedGameTest {
   }
 
   std::string Fight() {
-    std::remove(gsFileLog.c_str());
+    std::remove(Logger.gsFileLog.c_str());
     LogResetCount();
     StartShippedStage(20240611);
-    GameMs = Combat.HitLogLastMs = 0;  // the log shows the game time
+    FrameClock.GameMs = Combat.HitLogLastMs = 0;  // the log shows the game time
     for (int frame = 1; frame <= kFrames; frame++) {
       GameFrame(kFrameMs);
       if (frame == 20)  // the computer's soldiers march on the player's

@@ -83,7 +83,7 @@ TEST_F(BattleGolden, ABattleOnTheShippedStageLooksAsItDid) {
     c.laserX = ax, c.laserY = 0, c.laserZ = az - 5;
     c.kmra_VPw = kW, c.kmra_VPh = kH;
   }
-  MouseX = 10, MouseY = 10;
+  KeyCmds.MouseX = 10, KeyCmds.MouseY = 10;
   // One frame of play: the container's update, every figure's procedure (the units see each
   // other), then the draw, with wounds for the bars and badges for the units in a tactic radius
   // given just before it (the units' upkeep would work both out anew).

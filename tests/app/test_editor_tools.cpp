@@ -25,7 +25,7 @@ const float kGround[3][3] = {{55, 0, 55}, {5, 0, 55}, {55, 0, -40}};
 // A key as the window procedure leaves it in the frame's key table, which every reader asks.
 void Key(unsigned msg, int vk) {
   const bool button = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP;
-  KeyDownTable[button ? VK_LBUTTON : vk] = msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN ? 1 : 0;
+  KeyCmds.KeyDownTable[button ? VK_LBUTTON : vk] = msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN ? 1 : 0;
 }
 
 class EditorTools : public CameraTest {
@@ -53,7 +53,7 @@ class EditorTools : public CameraTest {
     CameraTest::TearDown();
   }
   static void Point(const float* p) {
-    ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &MouseX, &MouseY, &RendScene.PickView), 1);
+    ASSERT_EQ(Proj_ToScreen(p[0], p[1], p[2], &KeyCmds.MouseX, &KeyCmds.MouseY, &RendScene.PickView), 1);
   }
   // One editor frame with the order command fired.
   static void RightClick() {
@@ -226,8 +226,8 @@ TEST_F(EditorTools, AnF1DragPaintsTheGroundToolsOnlyAndEachCellOnce) {
 TEST_F(EditorTools, ArrowsScrollTheFieldAndPageKeysStepTheFieldOfViewWithinItsRange) {
   FieldRect.spanX = FieldRect.spanZ = 320;
   FieldRect.CamLookX = FieldRect.CamLookZ = 1000;
-  MouseX = 400, MouseY = 300;  // no window edge
-  WinWidth = 800, WinHeight = 600;
+  KeyCmds.MouseX = 400, KeyCmds.MouseY = 300;  // no window edge
+  Win.WinWidth = 800, Win.WinHeight = 600;
   Key(WM_KEYDOWN, VK_LEFT);
   Key(WM_KEYDOWN, VK_DOWN);
   FieldRect_ScrollInput();
@@ -256,7 +256,7 @@ TEST_F(EditorTools, ToolTwentyTwoWithNoRoomMakesNothingAndSaysSo) {
   Point(kGround[kValid]);
   RightClick();
   EXPECT_EQ(ModeWords.EdModified, 1);
-  EXPECT_NE(ReadAll(gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"), std::string::npos);
+  EXPECT_NE(ReadAll(Logger.gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"), std::string::npos);
   Fgrs.ResetAll();
 }
 

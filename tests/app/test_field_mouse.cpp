@@ -15,7 +15,7 @@
 namespace {
 
 // The left button as the window procedure leaves it in the frame's key table.
-void LeftButton(int down) { KeyDownTable[VK_LBUTTON] = down; }
+void LeftButton(int down) { KeyCmds.KeyDownTable[VK_LBUTTON] = down; }
 
 void Select(int fired) { KmdByNum(KMD_KLIK)->fired = fired; }
 
@@ -59,7 +59,7 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
   MiniMap_Layout();
   // A left press on the minimap's upper left corner centres the view there, clamped to 110, 110.
   LeftButton(1);
-  MouseX = MiniMapRect.x, MouseY = MiniMapRect.y + MiniMapRect.h;
+  KeyCmds.MouseX = MiniMapRect.x, KeyCmds.MouseY = MiniMapRect.y + MiniMapRect.h;
   Field_GameMouse();
   EXPECT_EQ(FieldRect.CamLookX, 110) << "the camera looks at the view's centre";
   EXPECT_EQ(FieldRect.CamLookZ, 110);
@@ -74,7 +74,7 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     FieldMouse.FieldDragState = FieldMouse.FieldDragLock = FieldMouse.MouseAction = 0;
     FieldMouse.MouseTaken = FieldMouse.MouseOnMiniMap = 0;
     // Press: the point selection is armed and the drag begins at the cursor.
-    MouseX = d.x0, MouseY = d.y0;
+    KeyCmds.MouseX = d.x0, KeyCmds.MouseY = d.y0;
     LeftButton(1);
     Select(1);
     Field_GameMouse();
@@ -83,10 +83,10 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     // Three pixels are not a drag yet, four are.
     Select(0);
     FieldMouse.MouseAction = 0;
-    MouseX = d.x0 + (d.x1 > d.x0 ? 3 : -3);
+    KeyCmds.MouseX = d.x0 + (d.x1 > d.x0 ? 3 : -3);
     Field_GameMouse();
     EXPECT_EQ(FieldMouse.FieldDragState, 1);
-    MouseX = d.x1, MouseY = d.y1;
+    KeyCmds.MouseX = d.x1, KeyCmds.MouseY = d.y1;
     Field_GameMouse();
     EXPECT_EQ(FieldMouse.FieldDragState, 2);
     // The overlay outlines the rectangle: sample a column and a row across it, clear of the
@@ -109,8 +109,8 @@ TEST_F(SceneTest, TheMinimapMovesTheViewAndADragGivesOneRectangleEachWay) {
     EXPECT_EQ(FieldMouse.FieldDragState, 0);
     EXPECT_EQ(FieldMouse.FieldDragLock, 200);
     int x, y, w, h;
-    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, MouseX, MouseY, &x, &y, &w,
-                     &h);
+    Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, KeyCmds.MouseX,
+                     KeyCmds.MouseY, &x, &y, &w, &h);
     EXPECT_EQ(x, 300);
     EXPECT_EQ(y, 200);
     EXPECT_EQ(w, 60);

@@ -1,5 +1,6 @@
 // The game frame: a player's orders carried out through the pending mouse action under a known
 // camera, the steps of the game update, and the cursor code of a hovered cell.
+#include "app/frame_by_mode.h"
 #include "app/frame_steps.h"
 #include "app/start_frame.h"
 #include "figures/stage.h"
@@ -107,20 +108,20 @@ TEST_F(GameOrders, SelectAttackAndMoveWithAWaypointInsideTheOrderWindow) {
 TEST_F(GameOrders, TheExitRequestEndsTheProgramFromTheStartScreenAndFromPlay) {
   for (void (*frame)(int) : {Mode1_Frame, ::GameFrame}) {
     o2::NeedExit = 0;
-    GameExitReq = 1;
+    FrameSteps.GameExitReq = 1;
     frame(0);
     EXPECT_EQ(o2::NeedExit, 1);
   }
-  GameExitReq = 0;
+  FrameSteps.GameExitReq = 0;
   o2::NeedExit = 0;
   // With the focus the start screen keeps this frame's cursor also as floats, as play does.
   gPlat.winX = gPlat.winY = 0;
   gPlat.cursorX = 123;
-  gPlat.cursorY = WinHeight - 45;
-  MouseXf = MouseYf = -1;
+  gPlat.cursorY = Win.WinHeight - 45;
+  FrameSteps.MouseXf = FrameSteps.MouseYf = -1;
   Mode1_Frame(1);
-  EXPECT_EQ(MouseXf, 123.0f);
-  EXPECT_EQ(MouseYf, 45.0f);
+  EXPECT_EQ(FrameSteps.MouseXf, 123.0f);
+  EXPECT_EQ(FrameSteps.MouseYf, 45.0f);
 }
 
 TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
@@ -170,7 +171,7 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
     MsgRec r{};
     std::strncpy(r.text, t, sizeof(r.text) - 1);
-    MsgBase.push_back(r);
+    Msgs.MsgBase.push_back(r);
   }
   Fgr* t = Make(fgrTriger);
   t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = 2;

@@ -44,26 +44,26 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
   // What the start loads: the named variables of the master file and the start-up textures, read
   // from the source tree as the game reads them from its own folder; the log stays here.
   const std::string here = std::filesystem::current_path();
-  gsFileLog = here + "/" + TestFileName("log.txt");
+  Logger.gsFileLog = here + "/" + TestFileName("log.txt");
   ASSERT_EQ(chdir(TOLV_SOURCE_DIR), 0);
   org2_Init();
   orgF_Init();
   ASSERT_EQ(Org_ReadMixAtStart(), 1);
   TexTable_Free(&TexTable);
-  ASSERT_EQ(Tex_LoadPack(&TexTable, gsFilePixStart.c_str()), 1);
+  ASSERT_EQ(Tex_LoadPack(&TexTable, FileNames.gsFilePixStart.c_str()), 1);
 
   GameTick = t_GameTick{0, {}, 1};
   StageReq.PlitBuildOn = 1;
   StageReq.EtapName.clear();
   StageReq.EtapLocationNom = 0;
   Clock_SetManual(true, 5000);
-  MsLast = TimeGetMs();
+  FrameClock.MsLast = TimeGetMs();
   RandSeed(20240607);
   SetProgramMode(kModeStart);
   init_ProjX();  // the start's new world, which the load replaces
   GuiWin button{};
   ASSERT_EQ(Etap_RequestLoadDefault(&button), 1);  // the load-and-play button
-  MouseX = kW / 2, MouseY = kH / 2;
+  KeyCmds.MouseX = kW / 2, KeyCmds.MouseY = kH / 2;
   for (int frame = 1; frame <= kFrames; frame++) {
     Clock_Advance(kFrameMs);
     FrameTimer_Tick();
@@ -71,7 +71,7 @@ TEST_F(GoldenTest, TheShippedStageInPlayLooksAsItDid) {
     SceneViewportDraw();
     if (frame == 1) {
       ASSERT_EQ(chdir(here.c_str()), 0);
-      ASSERT_EQ(StageReq.EtapLocationNom, 1) << "the stage did not load: " << ReadAll(gsFileLog);
+      ASSERT_EQ(StageReq.EtapLocationNom, 1) << "the stage did not load: " << ReadAll(Logger.gsFileLog);
       ASSERT_EQ(ModeWords.ProgMode, kModePlay);
     }
   }

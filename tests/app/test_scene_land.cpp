@@ -9,7 +9,7 @@
 
 TEST_F(SceneTest, ThreeStartCamerasDrawTheLandTheMinimapAndTheCursor) {
   BuildWorld();
-  MouseX = 400, MouseY = 300;
+  KeyCmds.MouseX = 400, KeyCmds.MouseY = 300;
   Frame();
 
   // The views in priority order: main screen 10, decals 15, flares 20.

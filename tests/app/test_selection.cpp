@@ -22,19 +22,19 @@ void LeftButtonFrame(int x, int y, int down) {
   PlatMsg m;
   while (Plat_PeekMessage(&m)) {
   }
-  KeyDownTable[VK_LBUTTON] = down;
-  MouseX = x, MouseY = y;
+  KeyCmds.KeyDownTable[VK_LBUTTON] = down;
+  KeyCmds.MouseX = x, KeyCmds.MouseY = y;
   Kmd_UpdAll();
   GameUpdate();
 }
 
 TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectangleWhenADragEnds) {
   setenv("TOLV_VIDEO", "headless", 1);
-  const std::string keep = gsFileSig;
-  gsFileSig = SourcePath("uni_files/res/sig.txt");
+  const std::string keep = KeyCmds.gsFileSig;
+  KeyCmds.gsFileSig = SourcePath("uni_files/res/sig.txt");
   Kmd_ResetAll();
   ASSERT_EQ(Kmd_Load(), 1);
-  gsFileSig = keep;
+  KeyCmds.gsFileSig = keep;
   MiniMapRect = {};
   FieldMouse.FieldDragState = FieldMouse.FieldDragLock = 0;
   StageReq.EtapLocationNom = 1, StageReq.EtapLoadReqLoc = 0;
@@ -72,7 +72,7 @@ TEST_F(Picking, TheShippedSelectCommandSelectsAtTheCursorOnAClickAndInTheRectang
   EXPECT_EQ(FieldMouse.FieldDragLock, 200);
   // A click within the lock is ignored (frames of 50 ms: the release comes 100 ms later); one after
   // it, on the ground, selects nothing.
-  KadrStep = 50;
+  FrameClock.KadrStep = 50;
   LeftButtonFrame(sx[0], sy[0], 1);
   LeftButtonFrame(sx[0], sy[0], 0);
   EXPECT_TRUE(only({u[1], u[2]}));

@@ -11,7 +11,7 @@
 
 namespace {
 
-long Send(unsigned msg, uintptr_t w = 0) { return anWndProc(WinHwnd, msg, w, 0); }
+long Send(unsigned msg, uintptr_t w = 0) { return anWndProc(Win.WinHwnd, msg, w, 0); }
 
 class WndProc : public ::testing::Test {
  protected:
@@ -19,7 +19,7 @@ class WndProc : public ::testing::Test {
     Keys_Clear();
     o2::anFocusFlag = 0;
     o2::NeedExit = 0;
-    WinActive = 0;
+    Win.WinActive = 0;
     anSetKeysMode = 0;
   }
   void TearDown() override {
@@ -38,19 +38,19 @@ TEST_F(WndProc, KeysAndMouseButtonsWriteTheTable) {
   // A press that a frame has read is released at once; a tap released before any frame read it
   // stays down for the next frame and is up after it.
   Send(WM_KEYDOWN, VK_ESCAPE);
-  EXPECT_EQ(KeyDownTable[VK_ESCAPE], 1);
+  EXPECT_EQ(KeyCmds.KeyDownTable[VK_ESCAPE], 1);
   Keys_FrameSeen();
   Send(WM_KEYUP, VK_ESCAPE);
-  EXPECT_EQ(KeyDownTable[VK_ESCAPE], 0);
+  EXPECT_EQ(KeyCmds.KeyDownTable[VK_ESCAPE], 0);
   const unsigned downs[] = {WM_KEYDOWN, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
   const int entries[] = {'Q', 1, 2, 4};
   for (int i = 0; i < 4; i++) {
     Send(downs[i], 'Q');
-    EXPECT_EQ(KeyDownTable[entries[i]], 1);
+    EXPECT_EQ(KeyCmds.KeyDownTable[entries[i]], 1);
     Send(downs[i] + 1, 'Q');
-    EXPECT_EQ(KeyDownTable[entries[i]], 1);
+    EXPECT_EQ(KeyCmds.KeyDownTable[entries[i]], 1);
     Keys_FrameSeen();
-    EXPECT_EQ(KeyDownTable[entries[i]], 0);
+    EXPECT_EQ(KeyCmds.KeyDownTable[entries[i]], 0);
   }
   Send(WM_KEYDOWN, 300);  // outside the table: ignored
   Send(WM_KEYUP, 70000);
@@ -74,16 +74,16 @@ TEST_F(WndProc, KeysAndMouseButtonsWriteTheTable) {
 
 TEST_F(WndProc, RebindingSwallowsPressesAndRecordsReleases) {
   anSetKeysMode = 1;
-  KeyDownTable['Q'] = 1;  // held from before
+  KeyCmds.KeyDownTable['Q'] = 1;  // held from before
   Send(WM_KEYDOWN, 'A');
-  EXPECT_EQ(KeyDownTable['A'], 0);
+  EXPECT_EQ(KeyCmds.KeyDownTable['A'], 0);
   Send(WM_KEYUP, 'Q');
-  EXPECT_EQ(KeyDownTable['Q'], 0);  // the release still clears it
+  EXPECT_EQ(KeyCmds.KeyDownTable['Q'], 0);  // the release still clears it
   EXPECT_EQ(anSetKeysMode, 2);
   for (int i = 0; i < 40; i++) Send(WM_KEYUP, 'B');
   EXPECT_EQ(anSetKeysMode, Kmd_RebindSteps() + 1);  // never past the last step
   Send(WM_KEYDOWN, 'C');
-  EXPECT_EQ(KeyDownTable['C'], 1);  // the mode has run out
+  EXPECT_EQ(KeyCmds.KeyDownTable['C'], 1);  // the mode has run out
 }
 
 // A swallowed command never reaches the system's default procedure; the others do.

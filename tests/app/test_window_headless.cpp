@@ -48,39 +48,39 @@ class Headless : public ::testing::Test {
   // Dispatches every waiting message.
   void Pump() {
     PlatMsg m;
-    while (Plat_PeekMessage(&m)) anWndProc(WinHwnd, m.message, m.wparam, m.lparam);
+    while (Plat_PeekMessage(&m)) anWndProc(Win.WinHwnd, m.message, m.wparam, m.lparam);
   }
 };
 
 TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
   StartWith("press right 100 100\ndown backspace\nwait 2\nmove 160 130\nwait 3\nmove 90 80\nwait 2\n"
             "release right\nup backspace\nwait 50\n");
-  WinWidth = 800;
-  WinHeight = 600;
-  ASSERT_EQ(Plat_CreateWindow(0, 0, WinWidth, WinHeight, "tolv"), PLAT_CREATE_OK);
+  Win.WinWidth = 800;
+  Win.WinHeight = 600;
+  ASSERT_EQ(Plat_CreateWindow(0, 0, Win.WinWidth, Win.WinHeight, "tolv"), PLAT_CREATE_OK);
   Keys_Clear();
-  WinPos[0] = WinPos[1] = 0;
-  WinDragOn = 0;
+  Win.WinPos[0] = Win.WinPos[1] = 0;
+  Win.WinDragOn = 0;
   o2::anFocusFlag = 1;
   int dragged = 0, maxX = 0;
   for (int frame = 0; frame < 30; frame++) {
     Pump();
     dragged += Window_DragByMouse();
     Keys_FrameSeen();  // as the main loop does after each frame
-    EXPECT_GE(WinPos[0], 0);
-    EXPECT_GE(WinPos[1], 0);
-    EXPECT_LE(WinPos[0], WinWidth / 2);
-    EXPECT_LE(WinPos[1], WinHeight / 2);
+    EXPECT_GE(Win.WinPos[0], 0);
+    EXPECT_GE(Win.WinPos[1], 0);
+    EXPECT_LE(Win.WinPos[0], Win.WinWidth / 2);
+    EXPECT_LE(Win.WinPos[1], Win.WinHeight / 2);
     int x = -1, y = -1;
     Plat_WindowRect(&x, &y, nullptr, nullptr);
-    EXPECT_EQ(x, WinPos[0]);
-    EXPECT_EQ(y, WinPos[1]);
-    if (WinPos[0] > maxX) maxX = WinPos[0];
+    EXPECT_EQ(x, Win.WinPos[0]);
+    EXPECT_EQ(y, Win.WinPos[1]);
+    if (Win.WinPos[0] > maxX) maxX = Win.WinPos[0];
     Plat_SwapBuffers();
   }
   EXPECT_GT(dragged, 2);
   EXPECT_GT(maxX, 0);  // the window followed the cursor
-  EXPECT_EQ(WinDragOn, 0);  // released
+  EXPECT_EQ(Win.WinDragOn, 0);  // released
   EXPECT_EQ(Window_DragByMouse(), 0);
 }
 
@@ -90,11 +90,11 @@ TEST_F(Headless, CommandsLeftToTheSystemComeBackAsItsMessages) {
   StartWith("wait 1000\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 320, 240, "tolv"), PLAT_CREATE_OK);
   o2::NeedExit = 0;
-  anWndProc(WinHwnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
-  anWndProc(WinHwnd, WM_SYSKEYDOWN, VK_F4, 1);  // F4 without Alt
+  anWndProc(Win.WinHwnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  anWndProc(Win.WinHwnd, WM_SYSKEYDOWN, VK_F4, 1);  // F4 without Alt
   Pump();
   EXPECT_EQ(o2::NeedExit, 0);
-  anWndProc(WinHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  anWndProc(Win.WinHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
   Pump();
   EXPECT_EQ(o2::NeedExit, 1);
   o2::NeedExit = 0;
@@ -109,9 +109,9 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   Pump();  // what the window's making posted
   const int mode = ModeWords.ProgMode;
   ModeWords.ProgMode = 0;  // no program mode: the frame draws nothing of its own
-  char startDir[sizeof StartDir];
-  std::memcpy(startDir, StartDir, sizeof StartDir);
-  StartDir[0] = 0;  // a shot has nowhere to go: only its counter moves
+  char startDir[sizeof Dlg.StartDir];
+  std::memcpy(startDir, Dlg.StartDir, sizeof Dlg.StartDir);
+  Dlg.StartDir[0] = 0;  // a shot has nowhere to go: only its counter moves
   struct Row {
     const char* what;
     int message, active, sleep, needScreen;       // before the pass
@@ -132,7 +132,7 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.what);
     if (r.message) Plat_PostMessage(WM_NULL, 0, 0);
-    WinActive = r.active;
+    Win.WinActive = r.active;
     o2::anSleepEachFrame = r.sleep;
     o2::NeedScreen = r.needScreen;
     const int frames = Plat_FrameCount(), shots = o2::NomScreen;
@@ -144,9 +144,9 @@ TEST_F(Headless, OneMainLoopPassTakesAMessageOrDrawsAFrame) {
     EXPECT_EQ(o2::NomScreen - shots, r.shots);
   }
   Clock_SetManual(false);
-  std::memcpy(StartDir, startDir, sizeof StartDir);
+  std::memcpy(Dlg.StartDir, startDir, sizeof Dlg.StartDir);
   ModeWords.ProgMode = mode;
-  WinActive = 0;
+  Win.WinActive = 0;
   o2::NeedScreen = 0;
 }
 
@@ -163,7 +163,7 @@ TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
   o2::anSleepEachFrame = o2::NeedScreen = 0;
   Clock_SetManual(true);
   Keys_Clear();
-  WinDragOn = 0;
+  Win.WinDragOn = 0;
   auto framesOf = [](std::initializer_list<std::pair<unsigned, uintptr_t>> msgs, int passes) {
     for (const auto& m : msgs) Plat_PostMessage(m.first, m.second, 0);
     const int before = Plat_FrameCount();
@@ -172,8 +172,8 @@ TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
   };
   const uintptr_t kMinimised = 1u << 16;
   EXPECT_EQ(framesOf({{WM_SIZE, SIZE_RESTORED}, {WM_ACTIVATE, WA_ACTIVE}, {WM_SETFOCUS, 0}}, 5), 2);
-  anWndProc(WinHwnd, WM_RBUTTONDOWN, 0, 0);
-  anWndProc(WinHwnd, WM_KEYDOWN, VK_BACK, 0);
+  anWndProc(Win.WinHwnd, WM_RBUTTONDOWN, 0, 0);
+  anWndProc(Win.WinHwnd, WM_KEYDOWN, VK_BACK, 0);
   EXPECT_EQ(framesOf({}, 1), 1);  // held through a frame
   EXPECT_EQ(Window_DragByMouse(), 1);
 
@@ -185,49 +185,49 @@ TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
 
   EXPECT_EQ(framesOf({{WM_SIZE, SIZE_RESTORED}, {WM_ACTIVATE, WA_ACTIVE}, {WM_SETFOCUS, 0}}, 5), 2);
   EXPECT_EQ(framesOf({{WM_ACTIVATE, WA_INACTIVE}, {WM_KILLFOCUS, 0}}, 4), 2);
-  anWndProc(WinHwnd, WM_RBUTTONDOWN, 0, 0);
-  anWndProc(WinHwnd, WM_KEYDOWN, VK_BACK, 0);
+  anWndProc(Win.WinHwnd, WM_RBUTTONDOWN, 0, 0);
+  anWndProc(Win.WinHwnd, WM_KEYDOWN, VK_BACK, 0);
   EXPECT_EQ(Window_DragByMouse(), 0);
   Keys_Clear();
   Clock_SetManual(false);
   ModeWords.ProgMode = mode;
-  WinActive = 0;
+  Win.WinActive = 0;
 }
 
 TEST_F(Headless, NoDragWithoutFocusOrWithoutBackspace) {
   StartWith("press right 100 100\nwait 2\nmove 160 130\nwait 20\n");
   ASSERT_EQ(Plat_CreateWindow(0, 0, 800, 600, "tolv"), PLAT_CREATE_OK);
   Keys_Clear();
-  WinPos[0] = WinPos[1] = 0;
-  WinDragOn = 0;
+  Win.WinPos[0] = Win.WinPos[1] = 0;
+  Win.WinDragOn = 0;
   o2::anFocusFlag = 1;
   for (int frame = 0; frame < 10; frame++) {
     Pump();
     EXPECT_EQ(Window_DragByMouse(), 0);
     Plat_SwapBuffers();
   }
-  EXPECT_EQ(WinPos[0], 0);
+  EXPECT_EQ(Win.WinPos[0], 0);
 }
 
 TEST_F(Headless, ColourDialogClampsTheChannelsAndKeepsCustomColours) {
   StartWith("color cancel\ncolor 255 128 0\nwait 1\n");
-  std::memset(DlgCustomColours, 0, sizeof(DlgCustomColours));
+  std::memset(Dlg.DlgCustomColours, 0, sizeof(Dlg.DlgCustomColours));
   float r = 1.5f, g = -0.2f, b = 0.5f;
   EXPECT_EQ(Dlg_ChooseColor(&r, &g, &b, 12), 0);
   EXPECT_FLOAT_EQ(r, 1.0f);  // clamped also when cancelled
   EXPECT_FLOAT_EQ(g, 0.0f);
   EXPECT_FLOAT_EQ(b, 0.5f);
-  EXPECT_EQ(DlgCustomColours[2], 0x7F00FFu);
-  EXPECT_EQ(DlgLastColour, 0x7F00FFu);
+  EXPECT_EQ(Dlg.DlgCustomColours[2], 0x7F00FFu);
+  EXPECT_EQ(Dlg.DlgLastColour, 0x7F00FFu);
 
   r = 0.2f;
   EXPECT_EQ(Dlg_ChooseColor(&r, &g, &b, 5), 1);
   for (int i = 0; i < 16; i++) {
     if (i != 2) {
-      EXPECT_EQ(DlgCustomColours[i], 0u) << i;
+      EXPECT_EQ(Dlg.DlgCustomColours[i], 0u) << i;
     }
   }
-  EXPECT_EQ(DlgLastColour, 0x0080FFu);
+  EXPECT_EQ(Dlg.DlgLastColour, 0x0080FFu);
   EXPECT_FLOAT_EQ(r, 1.0f);
   EXPECT_NEAR(g, 128 / 255.0f, 1e-6);
   EXPECT_FLOAT_EQ(b, 0.0f);
@@ -238,19 +238,19 @@ TEST_F(Headless, FileDialogsShareThePathAndRestoreTheStartDirectory) {
   WriteAll(chosen, "x");
   StartWith("file " + chosen + "\nfile cancel\nwait 1\n");
   std::string start = std::filesystem::current_path().string();
-  DirStack_Reset(&gDirStack);  // as start-up: the start directory is the stack's base
-  std::memset(StartDir, 0, sizeof(StartDir));
-  std::strncpy(StartDir, start.c_str(), sizeof(StartDir) - 1);
-  std::strcpy(DlgFilePath, "old");
+  DirStack_Reset(&Files.Dirs);  // as start-up: the start directory is the stack's base
+  std::memset(Dlg.StartDir, 0, sizeof(Dlg.StartDir));
+  std::strncpy(Dlg.StartDir, start.c_str(), sizeof(Dlg.StartDir) - 1);
+  std::strcpy(Dlg.DlgFilePath, "old");
 
   ASSERT_EQ(chdir("/"), 0);
   EXPECT_EQ(Dlg_OpenFile(), 1);
-  EXPECT_EQ(std::string(DlgFilePath), chosen);
+  EXPECT_EQ(std::string(Dlg.DlgFilePath), chosen);
   EXPECT_EQ(std::filesystem::current_path().string(), start);
 
   ASSERT_EQ(chdir("/"), 0);
   EXPECT_EQ(Dlg_SaveFile(), 0);
-  EXPECT_EQ(std::string(DlgFilePath), chosen);  // a cancel keeps the last path
+  EXPECT_EQ(std::string(Dlg.DlgFilePath), chosen);  // a cancel keeps the last path
   EXPECT_EQ(std::filesystem::current_path().string(), start);
 }
 
@@ -263,10 +263,10 @@ TEST_F(Headless, ClipboardTestCallbackLogsTheTextAndConsumesTheClick) {
   Clip_LogText(&w);
   EXPECT_EQ(w.consumed, 1);
   Clip_LogText(nullptr);
-  EXPECT_NE(ReadAll(gsFileLog).find("\ntest: clipboard words"), std::string::npos);
-  EXPECT_EQ(Window_Hwnd(), WinHwnd);
-  EXPECT_EQ(ScreenW(), WinWidth);
-  EXPECT_EQ(ScreenH(), WinHeight);
+  EXPECT_NE(ReadAll(Logger.gsFileLog).find("\ntest: clipboard words"), std::string::npos);
+  EXPECT_EQ(Window_Hwnd(), Win.WinHwnd);
+  EXPECT_EQ(ScreenW(), Win.WinWidth);
+  EXPECT_EQ(ScreenH(), Win.WinHeight);
 }
 
 }  // namespace

@@ -18,18 +18,18 @@ class FiguresTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // CTest runs the tests side by side in one folder: each keeps files of its own.
-    gsFileLog = TestFileName("log.txt");
-    std::remove(gsFileLog.c_str());
+    Logger.gsFileLog = TestFileName("log.txt");
+    std::remove(Logger.gsFileLog.c_str());
     LogResetCount();
     Records_ResetPools();
     Fgrs.ResetAll();
     org2_Init();
     orgF_Init();
     RandSeed(12345);
-    KadrStep = 10;  // every countdown below runs in steps of 10 ms
+    FrameClock.KadrStep = 10;  // every countdown below runs in steps of 10 ms
   }
 
-  static std::string LogText() { return ReadAll(gsFileLog); }
+  static std::string LogText() { return ReadAll(Logger.gsFileLog); }
 
   // A live figure of the kind (newborn state already ended).
   static Fgr* Make(int kind, int forBase = 0) {

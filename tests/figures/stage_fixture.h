@@ -80,8 +80,8 @@ struct WorldCopy {
 class StageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gsFileLog = TestFileName("log.txt");
-    std::remove(gsFileLog.c_str());
+    Logger.gsFileLog = TestFileName("log.txt");
+    std::remove(Logger.gsFileLog.c_str());
     LogResetCount();
     ClearWorld();
     StageReq.EtapName.clear();
@@ -108,7 +108,7 @@ class StageTest : public ::testing::Test {
 
   std::string Name(const std::string& s) const { return TestFileName(s); }
 
-  static std::string LogText() { return ReadAll(gsFileLog); }
+  static std::string LogText() { return ReadAll(Logger.gsFileLog); }
 
   static Fgr* Make(int kind, int forBase) {
     Fgr* f = Fgrs.AddFgr(kind, forBase);

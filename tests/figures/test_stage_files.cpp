@@ -245,10 +245,10 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   std::string loc = Name("k.etp") + IntToStrZero(StageReq.EtapLocationNom, 2);
   EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
 
-  auto keep = gFileOpenFd;
-  gFileOpenFd = RefuseOpen;
+  auto keep = Files.OpenFd;
+  Files.OpenFd = RefuseOpen;
   EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
-  gFileOpenFd = keep;
+  Files.OpenFd = keep;
   EXPECT_NE(LogText().find("\nSaveEtapFail: not open"), std::string::npos);
   EXPECT_EQ(ReadBytes<char>(Name("k.etp")), second);  // the last good save is still on disk
   EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);

@@ -125,7 +125,7 @@ TEST_F(StageRequests, TheCurrentLocationStaysPendingAndShortNamesAreIgnored) {
 TEST_F(StageRequests, TheButtonsStagesAreSavedAndLoadedByTheFrame) {
   namespace fs = std::filesystem;
   const fs::path back = fs::current_path(), dir = TestScratchDir("buttons_");
-  gsFileLog = fs::absolute(gsFileLog).string();
+  Logger.gsFileLog = fs::absolute(Logger.gsFileLog).string();
   fs::create_directories(dir / "Maps");
   for (const char* part : {"test.etp", "test.etp01"})
     fs::copy_file(SourcePath(std::string("Maps/") + part), dir / "Maps" / part);

@@ -48,7 +48,7 @@ void Fuzz_Begin(int* argc, char*** argv) {
     gArgs.push_back(a);
     (*argv)[i] = gArgs.back().data();
   }
-  gsFileLog = "/dev/null";
+  Logger.gsFileLog = "/dev/null";
   setenv("TOLV_VIDEO", "headless", 1);
   if (const char* seeds = getenv("TOLV_FUZZ_SEED_DIR"); seeds && *seeds) {
     gSeedDir = fs::absolute(seeds).string();

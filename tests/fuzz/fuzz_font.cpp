@@ -20,7 +20,7 @@ FontSetRec gSet;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz_Begin(argc, argv);
-  Fuzz_Write(gsDirRes + "/a.tga", Fuzz_Tga(16, 16, 32, 10));
+  Fuzz_Write(FileNames.gsDirRes + "/a.tga", Fuzz_Tga(16, 16, 32, 10));
   std::string shipped = Fuzz_Shipped("uni_files/res/_tfonts.txt");
   Fuzz_Seed("shipped__tfonts.txt", shipped);
   // The shipped description with its images named "a.tga".
@@ -35,9 +35,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsDirRes + "/_tfonts.txt", data, size);
+  Fuzz_Write(FileNames.gsDirRes + "/_tfonts.txt", data, size);
   memset(static_cast<void*>(&gSet), 0, sizeof gSet);
-  FontSet_Load(&gSet, gsDirRes.c_str());
+  FontSet_Load(&gSet, FileNames.gsDirRes.c_str());
   // The glyph lists and the printer index the table of 256 glyphs from the first one.
   for (const Font& f : gSet.fonts)
     if (f.count > 0 && (f.firstChar < 0 || f.firstChar + f.count > 256)) abort();

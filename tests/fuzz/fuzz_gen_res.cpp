@@ -13,7 +13,7 @@ GenTables gTables;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz_Begin(argc, argv);
-  gTables.Begin({gsFilePixStart, gsFileMsgBase, gsFileSig});
+  gTables.Begin({FileNames.gsFilePixStart, Msgs.gsFileMsgBase, KeyCmds.gsFileSig});
   return 0;
 }
 

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFileSig, data, size);
+  Fuzz_Write(KeyCmds.gsFileSig, data, size);
   Kmd_ResetAll();
   Kmd_Load();
   for (int n = 0; n <= Kmd_Count(); n++)

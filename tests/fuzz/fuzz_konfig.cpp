@@ -16,19 +16,21 @@ int Answer(const char*, const char*, int) { return gAnswer; }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz_Begin(argc, argv);
-  gKonfigAsk = Answer;
+  Konfig.gKonfigAsk = Answer;
   Fuzz_Seed("shipped_konfig.txt", Fuzz_Shipped("uni_files/konfig.txt"));
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFileKonfig, data, size);
+  Fuzz_Write(Konfig.gsFileKonfig, data, size);
   Konfig_Defaults();
-  WinWidth = 800;
-  WinHeight = 600;
+  Win.WinWidth = 800;
+  Win.WinHeight = 600;
   gAnswer = size % 2 ? IDNO : IDYES;
   Konfig_Read();
-  bool kept = WinWidth == 800 && WinHeight == 600;
-  if (!kept && (WinWidth < 300 || WinWidth > 4000 || WinHeight < 200 || WinHeight > 3000)) abort();
+  bool kept = Win.WinWidth == 800 && Win.WinHeight == 600;
+  if (!kept &&
+      (Win.WinWidth < 300 || Win.WinWidth > 4000 || Win.WinHeight < 200 || Win.WinHeight > 3000))
+    abort();
   return 0;
 }

@@ -14,16 +14,16 @@ int gEnglish;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz_Begin(argc, argv);
-  DateEngTextFlag = &gEnglish;
+  DateStamp.DateEngTextFlag = &gEnglish;
   Fuzz_Seed("shipped_msgbase.txt", Fuzz_Shipped("uni_files/res/msgbase.txt"));
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFileMsgBase, data, size);
+  Fuzz_Write(Msgs.gsFileMsgBase, data, size);
   MsgBase_Clear();
-  MsgBase_Load(gsFileMsgBase);
-  int last = (int)MsgBase.size() / 2 + 1;
+  MsgBase_Load(Msgs.gsFileMsgBase);
+  int last = (int)Msgs.MsgBase.size() / 2 + 1;
   for (gEnglish = 0; gEnglish <= 1; gEnglish++)
     for (int n = -1; n <= last; n++)
       if (strlen(MsgBase_Text(n)) >= sizeof(MsgRec::text)) abort();  // a text without its end

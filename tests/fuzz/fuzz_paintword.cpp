@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFilePaintWord, data, size);
+  Fuzz_Write(FileNames.gsFilePaintWord, data, size);
   PaintWords.rows.clear();
-  PaintWords_Load(gsFilePaintWord);
+  PaintWords_Load(FileNames.gsFilePaintWord);
   PaintWords.rows.clear();
   return 0;
 }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   std::string raw;
   for (int v : {2, 2, 1}) Fuzz_PutI32(raw, v);
   Fuzz_Write("uni_files/res/c", raw + "abcd");
-  std::string shipped = Fuzz_Shipped(gsFilePixStart);
+  std::string shipped = Fuzz_Shipped(FileNames.gsFilePixStart);
   Fuzz_Seed("shipped_pix_start.txt", shipped);
   // The shipped list with its images replaced by the three small ones in turn.
   std::istringstream in(shipped);
@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Fuzz_Write(gsFilePixStart, data, size);
-  Tex_LoadPack(&TexTable, gsFilePixStart.c_str());
+  Fuzz_Write(FileNames.gsFilePixStart, data, size);
+  Tex_LoadPack(&TexTable, FileNames.gsFilePixStart.c_str());
   if (TexTable.count < 1 || TexTable.count > kTexSlots) abort();
   TexTable_Free(&TexTable);
   TexTable.TexCurName.clear();

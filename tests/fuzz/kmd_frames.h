@@ -8,12 +8,12 @@
 #include "shell/key_commands.h"
 
 inline void Kmd_FuzzFrames(IKmd2* first, IKmd2* last) {
-  memset(KeyUsedTable, 0, sizeof KeyUsedTable);
+  memset(KeyCmds.KeyUsedTable, 0, sizeof KeyCmds.KeyUsedTable);
   for (int frame = 0; frame < 6; frame++) {
-    MsLast = MsClock;
-    MsClock = 100000 + 40 * (uint32_t)frame;
-    for (int& k : KeyDownTable) k = frame < 3;
+    FrameClock.MsLast = FrameClock.MsClock;
+    FrameClock.MsClock = 100000 + 40 * (uint32_t)frame;
+    for (int& k : KeyCmds.KeyDownTable) k = frame < 3;
     IKmd2_UpdAll(first, last);
   }
-  memset(KeyDownTable, 0, sizeof KeyDownTable);
+  memset(KeyCmds.KeyDownTable, 0, sizeof KeyCmds.KeyDownTable);
 }

@@ -116,7 +116,7 @@ inline void RestoreLandSidesOrg() {
 constexpr int kPlayFrames = 10;
 inline void PlayFrames() {
   Clock_SetManual(true, 5000);
-  MsLast = TimeGetMs();
+  FrameClock.MsLast = TimeGetMs();
   RandSeed(1);
   GameTick = t_GameTick{0, {}, 1};
   SelList_Clear();

@@ -43,7 +43,8 @@ struct GenRun {
   void Generate() {
     std::filesystem::path back = std::filesystem::current_path();
     std::filesystem::current_path(dir);
-    gsFileLog = "uni_files/log.txt";  // the run's own log in its folder, whatever a test before set
+    Logger.gsFileLog =
+        "uni_files/log.txt";  // the run's own log in its folder, whatever a test before set
     FgrAGen();
     std::filesystem::current_path(back);
     pre = ReadAll(dir / "gm/fa_pre.h");

@@ -23,7 +23,7 @@ std::string Scratch() {
   std::string dir = TestScratchDir("org_").string() + "/";
   gsFileOrgGenIn = dir + "__orgmix.txt";
   gsFileOrgBaseA = dir + "org_base_a.h";
-  gsFileLog = dir + "log.txt";
+  Logger.gsFileLog = dir + "log.txt";
   return dir;
 }
 
@@ -147,7 +147,7 @@ TEST(OrgCheck, NumbersOutOfRangeAndRepeatsAreLeftOut) {
   EXPECT_EQ(flos[0].blok, 2);    // integers and floats are numbered apart
   EXPECT_EQ(OrgIntCount, 4);     // 1 + three kept
   EXPECT_EQ(OrgFloCount, 2);
-  std::string log = ReadAll(gsFileLog);
+  std::string log = ReadAll(Logger.gsFileLog);
   EXPECT_TRUE(Has(log, "\nOrg: Err int ID: 0 (Proj)  a"));
   EXPECT_TRUE(Has(log, "\nOrg: Err int ID: 9501 (Proj)  d"));
   EXPECT_TRUE(Has(log, "\nOrg: Rep int ID: 7 (Proj)  f"));
@@ -218,7 +218,7 @@ TEST(OrgRun, MissingTableLeavesTheHeader) {
   WriteAll(gsFileOrgBaseA, "old header");
   Org_ReStart();
   EXPECT_EQ(ReadAll(gsFileOrgBaseA), "old header");
-  std::string log = ReadAll(gsFileLog);
+  std::string log = ReadAll(Logger.gsFileLog);
   EXPECT_TRUE(Has(log, "\n\nOrg: ReStart  "));
   EXPECT_TRUE(Has(log, "\nOrg: Err: нет первичного файла __orgmix.txt \nFin.\n"));
 }
@@ -232,7 +232,7 @@ TEST(OrgRun, UnreadableNumberLineEndsTheRun) {
   EXPECT_TRUE(Has(h, "\nFirst = 1, "));
   EXPECT_FALSE(Has(h, "Broken"));
   EXPECT_FALSE(Has(h, "After"));
-  EXPECT_TRUE(Has(ReadAll(gsFileLog), "Broken"));
+  EXPECT_TRUE(Has(ReadAll(Logger.gsFileLog), "Broken"));
 }
 
 TEST(OrgRun, UnwritableHeaderIsSilent) {

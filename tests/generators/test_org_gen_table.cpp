@@ -44,8 +44,8 @@ const GenOrgVar* Find(const GenOrgList& list, const std::string& name) {
 
 TEST(OrgTable, CommittedHeaderRegenerates) {
   std::filesystem::create_directories("org_regen");
-  gsFileLog = "org_regen/log.txt";
-  std::filesystem::remove(gsFileLog);  // the log is appended to: only this run's lines
+  Logger.gsFileLog = "org_regen/log.txt";
+  std::filesystem::remove(Logger.gsFileLog);  // the log is appended to: only this run's lines
   std::filesystem::copy_file(SourcePath("gm/__orgmix.txt"), "org_regen/__orgmix.txt",
                              std::filesystem::copy_options::overwrite_existing);
   gsFileOrgGenIn = "org_regen/__orgmix.txt";
@@ -56,7 +56,7 @@ TEST(OrgTable, CommittedHeaderRegenerates) {
   ASSERT_FALSE(fresh.empty());
   EXPECT_TRUE(fresh == ReadAll(SourcePath("gm/org_base_a.h")))
       << "gm/org_base_a.h is not what gm/__orgmix.txt gives: run gmgen org";
-  EXPECT_EQ(ReadAll(gsFileLog).find("Err"), std::string::npos);  // no bad or repeated number
+  EXPECT_EQ(ReadAll(Logger.gsFileLog).find("Err"), std::string::npos);  // no bad or repeated number
 }
 
 TEST(OrgTable, DeclarationsMatchTheGeneratedDefinitions) {

@@ -30,19 +30,19 @@ int CountOf(const std::string& text, const std::string& piece) {
 // inputs, the header and the log.
 void Scratch() {
   std::string dir = TestScratchDir("res_").string() + "/";
-  gsFilePixStart = dir + "pix_start.txt";
-  gsFileMsgBase = dir + "msgbase.txt";
-  gsFileSig = dir + "sig.txt";
+  FileNames.gsFilePixStart = dir + "pix_start.txt";
+  Msgs.gsFileMsgBase = dir + "msgbase.txt";
+  KeyCmds.gsFileSig = dir + "sig.txt";
   gsFileResA = dir + "res_a.h";
-  gsFileLog = dir + "log.txt";
+  Logger.gsFileLog = dir + "log.txt";
 }
 
 // Runs the generator on the given file texts; the header text, or "" when none was written.
 std::string RunRes(const std::string& pix, const std::string& msg, const std::string& sig) {
   Scratch();
-  WriteAll(gsFilePixStart, pix);
-  WriteAll(gsFileMsgBase, msg);
-  WriteAll(gsFileSig, sig);
+  WriteAll(FileNames.gsFilePixStart, pix);
+  WriteAll(Msgs.gsFileMsgBase, msg);
+  WriteAll(KeyCmds.gsFileSig, sig);
   ResAGen();
   return ReadAll(gsFileResA);
 }
@@ -121,7 +121,7 @@ TEST(ResRun, UnreadableSlotEndsTheTextureList) {
   EXPECT_TRUE(Has(h, "\ntexA = 4,\ntexLast = 4;"));
   EXPECT_FALSE(Has(h, "texB"));
   EXPECT_TRUE(Has(h, "\nmbStill = 1,"));  // the next file is read from a clean stream
-  EXPECT_TRUE(Has(ReadAll(gsFileLog), "unreadable"));
+  EXPECT_TRUE(Has(ReadAll(Logger.gsFileLog), "unreadable"));
 }
 
 TEST(ResRun, NoTexturesAndNoCommands) {
@@ -168,15 +168,15 @@ TEST(ResRun, MarkerAtTheEndOfTheFileAddsNoCommand) {
 TEST(ResRun, MissingInputLeavesTheHeader) {
   for (int missing = 0; missing < 3; missing++) {
     Scratch();
-    std::string* names[] = {&gsFilePixStart, &gsFileMsgBase, &gsFileSig};
-    WriteAll(gsFilePixStart, kNoPix);
-    WriteAll(gsFileMsgBase, kNoMsg);
-    WriteAll(gsFileSig, kNoSig);
+    std::string* names[] = {&FileNames.gsFilePixStart, &Msgs.gsFileMsgBase, &KeyCmds.gsFileSig};
+    WriteAll(FileNames.gsFilePixStart, kNoPix);
+    WriteAll(Msgs.gsFileMsgBase, kNoMsg);
+    WriteAll(KeyCmds.gsFileSig, kNoSig);
     std::filesystem::remove(*names[missing]);
     WriteAll(gsFileResA, "old header");
     ResAGen();
     EXPECT_EQ(ReadAll(gsFileResA), "old header") << missing;
-    std::string log = ReadAll(gsFileLog);
+    std::string log = ReadAll(Logger.gsFileLog);
     EXPECT_TRUE(Has(log, "\n\nResAGen: ReStart  "));
     EXPECT_TRUE(Has(log, "\nResAGen: Err: нет файла " + *names[missing] + " \nResAGen Fin.\n")) << log;
   }

@@ -45,7 +45,7 @@ void DrawA(GuiWin* w) { Gui_DrawButton(w, "A", "hint of A", 1); }
 void CursorAt(int x, int yUp) {
   gPlat.winX = gPlat.winY = 0;
   gPlat.cursorX = x;
-  gPlat.cursorY = WinHeight - yUp;
+  gPlat.cursorY = Win.WinHeight - yUp;
 }
 
 class Gui : public ::testing::Test {
@@ -58,8 +58,8 @@ class Gui : public ::testing::Test {
   }
   static void TearDownTestSuite() { Plat_HeadlessContextFree(); }
   void SetUp() override {
-    WinWidth = 800;
-    WinHeight = 600;
+    Win.WinWidth = 800;
+    Win.WinHeight = 600;
     Gui_DestroyTree();
     Gui_InitRoot(800, 600);
     gClicks[0] = gClicks[1] = gClicks[2] = -1;

@@ -639,7 +639,7 @@ void KeepLogLine(const char* fmt, ...) {
 TEST_F(X11Test, WithoutZenityQuestionsAnswerNoAndDialogsCancel) {
   std::string& lines = gLogged;
   lines.clear();
-  gPlatLog = KeepLogLine;
+  Plat_SetLog(KeepLogLine);
   const std::string path = getenv("PATH") ? getenv("PATH") : "";
   setenv("PATH", "/nonexistent", 1);
   StartWindow();
@@ -653,7 +653,7 @@ TEST_F(X11Test, WithoutZenityQuestionsAnswerNoAndDialogsCancel) {
   EXPECT_EQ(Plat_ChooseColor(&colour, nullptr), 0);
   EXPECT_EQ(colour, 0x123456u);
   setenv("PATH", path.c_str(), 1);
-  gPlatLog = nullptr;
+  Plat_SetLog(nullptr);
   size_t said = 0;
   for (size_t at = lines.find("zenity is not installed"); at != std::string::npos;
        at = lines.find("zenity is not installed", at + 1))

@@ -181,8 +181,8 @@ TEST_F(GlTest, FramesEllipsesAndBoxesDrawInsideTheirRectangles) {
 
 TEST_F(GlTest, PauseScreenDimsTheWindowAndPrintsInColour) {
   ASSERT_EQ(FontSet_Load(&FontSet, TOLV_SOURCE_DIR "/uni_files/res"), 1);
-  WinWidth = kGlW;
-  WinHeight = kGlH;
+  Win.WinWidth = kGlW;
+  Win.WinHeight = kGlH;
   glClearColor(1, 1, 1, 1);
   glClear(GL_COLOR_BUFFER_BIT);
   EXPECT_EQ(PauseScreen_Draw(), 0);            // the swap's answer: a test context has no window to swap

@@ -146,7 +146,7 @@ TEST_F(GlTest, ScreenshotGoesToScreens1UnderTheStartDirectory) {
 TEST_F(GlTest, MainLoopScreenshotCountsInTheNamedVariable) {
   char here[256];
   ASSERT_NE(getcwd(here, sizeof(here)), nullptr);
-  memcpy(StartDir, here, sizeof(StartDir));
+  memcpy(Dlg.StartDir, here, sizeof(Dlg.StartDir));
   o2::NomScreen = 0;
   ASSERT_EQ(ScreenShotBmp(), 1);
   ASSERT_EQ(ScreenShotBmp(), 1);

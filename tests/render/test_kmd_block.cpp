@@ -10,11 +10,11 @@
 namespace {
 
 TEST(KmdBlock, ShippedFileLoadsEveryCommand) {
-  std::string keep = gsFileSig;
-  gsFileSig = std::string(TOLV_SOURCE_DIR) + "/uni_files/res/sig.txt";
+  std::string keep = KeyCmds.gsFileSig;
+  KeyCmds.gsFileSig = std::string(TOLV_SOURCE_DIR) + "/uni_files/res/sig.txt";
   Kmd_ResetAll();
   ASSERT_EQ(Kmd_Load(), 1);
-  gsFileSig = keep;
+  KeyCmds.gsFileSig = keep;
   const char* names[] = {"Esc", "Klik", "RKlik", "Left", "Rit", "Up", "Dn",
                          "PgUp", "PgDn", "Home", "End", "Del", "Space", "Kmd14",
                          "Kmd15", "Kmd16", "Kmd17", "Kmd18", "Kmd19", "Kmd20", "Kmd21"};
@@ -36,11 +36,11 @@ TEST(KmdBlock, ShippedFileLoadsEveryCommand) {
 }
 
 TEST(KmdBlock, MissingFileLoadsNothing) {
-  std::string keep = gsFileSig;
-  gsFileSig = "no_such_sig.txt";
+  std::string keep = KeyCmds.gsFileSig;
+  KeyCmds.gsFileSig = "no_such_sig.txt";
   Kmd_ResetAll();
   EXPECT_EQ(Kmd_Load(), 0);
-  gsFileSig = keep;
+  KeyCmds.gsFileSig = keep;
   for (int n = 0; n < Kmd_Count(); n++) EXPECT_EQ(KmdByNum(n)->active, 0);
 }
 

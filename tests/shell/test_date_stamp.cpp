@@ -11,11 +11,11 @@ struct DateStampTest : ::testing::Test {
   int eng = 0;
   void SetUp() override {
     DateClock_SetManual(true, DateParts{2010, 3, 8, 14, 5, 9}, DateParts{2010, 3, 8, 15, 5, 9});
-    DateEngTextFlag = &eng;
+    DateStamp.DateEngTextFlag = &eng;
   }
   void TearDown() override {
     DateClock_SetManual(false);
-    DateEngTextFlag = nullptr;
+    DateStamp.DateEngTextFlag = nullptr;
   }
 };
 }  // namespace
@@ -41,7 +41,7 @@ TEST_F(DateStampTest, DateLayouts) {
   EXPECT_EQ(DateTxt(1, 0), "2010_\xCC\xE0\xF0-8");
   eng = 1;
   EXPECT_EQ(DateTxt(1, 0), "2010_Mar-8");
-  DateEngTextFlag = nullptr;
+  DateStamp.DateEngTextFlag = nullptr;
   EXPECT_EQ(DateTxt(1, 0), "2010_Мар-8");
 }
 
@@ -65,10 +65,11 @@ TEST_F(DateStampTest, OneSharedBufferOverwrittenByEachStamp) {
   EXPECT_STREQ(first, "2010_03_08_15_05_09<Loc>15h_5min_9sec");
   char* second = DateTimeStamp(3, 2, 1);
   EXPECT_EQ(first, second);
-  EXPECT_EQ(first, DateStampBuf);
+  EXPECT_EQ(first, DateStamp.DateStampBuf);
   EXPECT_STREQ(first, "<Gr>14:05");
   // The rest of the buffer is cleared, not left over from the longer stamp.
-  for (size_t i = strlen(first); i < sizeof DateStampBuf; i++) ASSERT_EQ(DateStampBuf[i], 0);
+  for (size_t i = strlen(first); i < sizeof DateStamp.DateStampBuf; i++)
+    ASSERT_EQ(DateStamp.DateStampBuf[i], 0);
 }
 
 TEST(DateStampSystemClock, RealClockGivesPlausibleTexts) {

@@ -35,9 +35,9 @@ int FailOpen(const char*, int, unsigned) {
 
 // Restores the real open even when an assertion leaves the test early.
 struct FailingOpen {
-  int (*real)(const char*, int, unsigned) = gFileOpenFd;
-  FailingOpen() { gFileOpenFd = FailOpen; }
-  ~FailingOpen() { gFileOpenFd = real; }
+  int (*real)(const char*, int, unsigned) = Files.OpenFd;
+  FailingOpen() { Files.OpenFd = FailOpen; }
+  ~FailingOpen() { Files.OpenFd = real; }
 };
 
 std::string Cwd() {
@@ -313,26 +313,26 @@ TEST(TextHelpers, FindImageFileTriesExtensionsInOrder) {
 TEST(DirStack, PushesUpToCapacityAndPopsBack) {
   const std::string home = Cwd();
   fs::create_directories("ds/a");
-  DirStack_Reset(&gDirStack);
+  DirStack_Reset(&Files.Dirs);
   EXPECT_EQ(DirPushEnter("ds"), 1);
   EXPECT_EQ(DirPushEnter("a"), 1);
   EXPECT_EQ(Cwd(), home + "/ds/a");
   EXPECT_EQ(DirPushEnter("no_such_dir"), 0);
-  EXPECT_EQ(gDirStack.top, 2);
-  for (int i = 3; i <= 8; ++i) EXPECT_EQ(DirStack_Push(&gDirStack), i);
-  EXPECT_EQ(DirStack_Push(&gDirStack), 0);  // the ninth push
+  EXPECT_EQ(Files.Dirs.top, 2);
+  for (int i = 3; i <= 8; ++i) EXPECT_EQ(DirStack_Push(&Files.Dirs), i);
+  EXPECT_EQ(DirStack_Push(&Files.Dirs), 0);  // the ninth push
   EXPECT_EQ(DirPushEnter(".."), 0);         // no room: stays where it is
   EXPECT_EQ(Cwd(), home + "/ds/a");
-  for (int i = 8; i >= 3; --i) EXPECT_EQ(DirStack_Pop(&gDirStack), i);
+  for (int i = 8; i >= 3; --i) EXPECT_EQ(DirStack_Pop(&Files.Dirs), i);
   DirPop();
   EXPECT_EQ(Cwd(), home + "/ds");
   DirPop();
   EXPECT_EQ(Cwd(), home);
-  EXPECT_EQ(DirStack_Pop(&gDirStack), 0);
+  EXPECT_EQ(DirStack_Pop(&Files.Dirs), 0);
   EXPECT_EQ(DirPushEnter("ds"), 1);
-  EXPECT_EQ(DirStack_GoBase(&gDirStack), 1);
+  EXPECT_EQ(DirStack_GoBase(&Files.Dirs), 1);
   EXPECT_EQ(Cwd(), home);
-  DirStack_Clear(&gDirStack);
+  DirStack_Clear(&Files.Dirs);
 }
 
 TEST(DirStack, SmallStacksHaveNoSlots) {
@@ -369,10 +369,10 @@ TEST(DirBackup, FailedRenameRefusesToEnterTheOldDirectory) {
   WriteAll("stage/zaglav.bin", "m");
   WriteAll("stage/data.etp", "old stage");
   fs::create_directories("stage_BAK__777/occupied");  // the backup name is taken
-  DirStack_Reset(&gDirStack);
+  DirStack_Reset(&Files.Dirs);
   EXPECT_EQ(DirPushMakeEnter("stage"), 0);
   EXPECT_EQ(Cwd(), home);
-  EXPECT_EQ(gDirStack.top, 0);
+  EXPECT_EQ(Files.Dirs.top, 0);
   EXPECT_EQ(ReadAll("stage/data.etp"), "old stage");
 
   Clock_Set(778);

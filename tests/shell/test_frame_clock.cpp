@@ -21,16 +21,16 @@ struct FrameClockTest : ::testing::Test {
   int pause = 0;
   void SetUp() override {
     Clock_SetManual(true, 5000);
-    KadrStep = KadrStepPrev = 1;
-    KadrStepF = 1.0f;
-    GameSpeed = 1000.0f;
-    MsClock = MsLast = 0;
-    GameMs = 0;
-    FramePauseFlag = &pause;
+    FrameClock.KadrStep = FrameClock.KadrStepPrev = 1;
+    FrameClock.KadrStepF = 1.0f;
+    FrameClock.GameSpeed = 1000.0f;
+    FrameClock.MsClock = FrameClock.MsLast = 0;
+    FrameClock.GameMs = 0;
+    FrameClock.FramePauseFlag = &pause;
   }
   void TearDown() override {
-    FramePauseFlag = nullptr;
-    KadrStep = KadrStepPrev = 1;
+    FrameClock.FramePauseFlag = nullptr;
+    FrameClock.KadrStep = FrameClock.KadrStepPrev = 1;
     Clock_SetManual(false);
   }
   void Frame(uint32_t ms) {
@@ -42,51 +42,51 @@ struct FrameClockTest : ::testing::Test {
 
 TEST_F(FrameClockTest, StepIsClampedToOneThroughHundred) {
   FrameTimer_Tick();  // the first tick measures from 0
-  EXPECT_EQ(KadrStep, 100);
-  EXPECT_EQ(GameMs, 100);
-  EXPECT_EQ(MsClock, 5000u);
+  EXPECT_EQ(FrameClock.KadrStep, 100);
+  EXPECT_EQ(FrameClock.GameMs, 100);
+  EXPECT_EQ(FrameClock.MsClock, 5000u);
   Frame(250);
-  EXPECT_EQ(KadrStep, 100);
-  EXPECT_EQ(GameMs, 200);
+  EXPECT_EQ(FrameClock.KadrStep, 100);
+  EXPECT_EQ(FrameClock.GameMs, 200);
   Frame(0);  // a clock that did not move counts as 1 ms
-  EXPECT_EQ(KadrStep, 1);
-  EXPECT_EQ(KadrStepPrev, 100);
-  EXPECT_EQ(GameMs, 201);
-  Clock_Set(MsClock - 50);  // a clock that went back counts as 1 ms too
+  EXPECT_EQ(FrameClock.KadrStep, 1);
+  EXPECT_EQ(FrameClock.KadrStepPrev, 100);
+  EXPECT_EQ(FrameClock.GameMs, 201);
+  Clock_Set(FrameClock.MsClock - 50);  // a clock that went back counts as 1 ms too
   FrameTimer_Tick();
-  EXPECT_EQ(KadrStep, 1);
-  EXPECT_EQ(MsLast, MsClock);
+  EXPECT_EQ(FrameClock.KadrStep, 1);
+  EXPECT_EQ(FrameClock.MsLast, FrameClock.MsClock);
 }
 
 TEST_F(FrameClockTest, StepEqualsTheMillisecondsExactly) {
   FrameTimer_Tick();
   for (uint32_t d = 1; d <= 100; d++) {
     Frame(d);
-    EXPECT_EQ(KadrStep, (int)d);
-    EXPECT_FLOAT_EQ(KadrStepF, (float)d);
+    EXPECT_EQ(FrameClock.KadrStep, (int)d);
+    EXPECT_FLOAT_EQ(FrameClock.KadrStepF, (float)d);
   }
-  GameSpeed = 500.0f;
+  FrameClock.GameSpeed = 500.0f;
   Frame(33);
-  EXPECT_EQ(KadrStep, 16);
-  EXPECT_FLOAT_EQ(KadrStepF, 16.5f);
+  EXPECT_EQ(FrameClock.KadrStep, 16);
+  EXPECT_FLOAT_EQ(FrameClock.KadrStepF, 16.5f);
 }
 
 TEST_F(FrameClockTest, PauseStopsGameTimeButNotTheStep) {
   FrameTimer_Tick();
   pause = 1;
   Frame(40);
-  EXPECT_EQ(KadrStep, 40);
-  EXPECT_EQ(GameMs, 100);
+  EXPECT_EQ(FrameClock.KadrStep, 40);
+  EXPECT_EQ(FrameClock.GameMs, 100);
   pause = 0;
   Frame(40);
-  EXPECT_EQ(GameMs, 140);
-  FramePauseFlag = nullptr;  // unwired: never paused
+  EXPECT_EQ(FrameClock.GameMs, 140);
+  FrameClock.FramePauseFlag = nullptr;  // unwired: never paused
   Frame(10);
-  EXPECT_EQ(GameMs, 150);
+  EXPECT_EQ(FrameClock.GameMs, 150);
 }
 
 TEST_F(FrameClockTest, CountdownsByTheFrameStep) {
-  KadrStep = 5;
+  FrameClock.KadrStep = 5;
   int c = 0;
   EXPECT_EQ(TimerDown(&c), 1);
   EXPECT_EQ(TimerDown(&c), 1);
@@ -119,14 +119,14 @@ TEST_F(FrameClockTest, CountdownsByTheFrameStep) {
 }
 
 TEST_F(FrameClockTest, ScalingByTheStep) {
-  KadrStep = 1;
-  KadrStepPrev = 0;
+  FrameClock.KadrStep = 1;
+  FrameClock.KadrStepPrev = 0;
   EXPECT_FLOAT_EQ(KadrScale(2.5f), 2.5f);
   EXPECT_FLOAT_EQ(KadrScalePair(2.5f), 2.5f);
-  KadrStep = 4;
+  FrameClock.KadrStep = 4;
   EXPECT_FLOAT_EQ(KadrScale(2.5f), 10.0f);
   EXPECT_FLOAT_EQ(KadrScaleAbs(-2.5f), 10.0f);
-  KadrStepPrev = 6;
+  FrameClock.KadrStepPrev = 6;
   EXPECT_FLOAT_EQ(KadrScalePair(0.5f), 5.0f);
 }
 
@@ -324,7 +324,7 @@ TEST(CyclicApproach, TakesTheShortWayRoundAndArrives) {
   EXPECT_EQ(CyclicApproach(&v, 5.0f, 10.0f, 1.0f, 360.0f, &moved), 0);
   EXPECT_FLOAT_EQ(v, 355.0f);
   EXPECT_FLOAT_EQ(moved, 5.0f);
-  EXPECT_EQ(CyclicApproachDir, 1);
+  EXPECT_EQ(FrameClock.CyclicApproachDir, 1);
   EXPECT_EQ(CyclicApproach(&v, 5.0f, 10.0f, 1.0f, 360.0f, &moved), 0);
   EXPECT_FLOAT_EQ(v, 360.0f);
   EXPECT_EQ(CyclicApproach(&v, 5.0f, 10.0f, 1.0f, 360.0f, &moved), 0);

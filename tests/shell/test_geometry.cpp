@@ -171,11 +171,11 @@ TEST(Geometry, DragSlotIsSetOnlyWhole) {
   Slot3_Set(a, b, &widget);
   EXPECT_EQ(Slot3_IsSet(), 1);
   Slot3_Set(b, nullptr, &other);  // refused: the earlier slot stays
-  EXPECT_EQ(gSlot3.fgr, a);
-  EXPECT_EQ(gSlot3.widget, &widget);
+  EXPECT_EQ(Geo.DragSlot.fgr, a);
+  EXPECT_EQ(Geo.DragSlot.widget, &widget);
   Slot3_Clear();
   EXPECT_EQ(Slot3_IsSet(), 0);
-  EXPECT_EQ(gSlot3.item, nullptr);
+  EXPECT_EQ(Geo.DragSlot.item, nullptr);
 }
 
 TEST(Geometry, TechnologyEntries) {

@@ -13,12 +13,12 @@ namespace {
 class KeyCmd : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
-    std::memset(KeyUsedTable, 0, sizeof(KeyUsedTable));
+    std::memset(KeyCmds.KeyDownTable, 0, sizeof(KeyCmds.KeyDownTable));
+    std::memset(KeyCmds.KeyUsedTable, 0, sizeof(KeyCmds.KeyUsedTable));
     Clock_SetManual(true, 5000);
-    FramePauseFlag = nullptr;
+    FrameClock.FramePauseFlag = nullptr;
     FrameTimer_Tick();
-    MouseX = MouseY = 0;
+    KeyCmds.MouseX = KeyCmds.MouseY = 0;
   }
   void TearDown() override { Clock_SetManual(false); }
   // One frame of `ms` milliseconds on the manual clock, then the command is updated.
@@ -41,7 +41,7 @@ class KeyCmd : public ::testing::Test {
 TEST_F(KeyCmd, PlainPressFiresEveryHeldFrameAndBlockLimitsIt) {
   IKmd2 k = Plain('A');
   EXPECT_EQ(Frame(&k), 0);
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   for (int i = 0; i < 5; i++) EXPECT_EQ(Frame(&k), 1);
 
   k.blockMs = 200;
@@ -49,7 +49,7 @@ TEST_F(KeyCmd, PlainPressFiresEveryHeldFrameAndBlockLimitsIt) {
   for (int i = 0; i < 100; i++) fired += Frame(&k, 10);  // one second of frame steps
   EXPECT_EQ(fired, 5);  // at most once per 200 ms
 
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   k.blockMs = 0;
   k.blockLeft = 0;
   EXPECT_EQ(Frame(&k), 0);
@@ -79,7 +79,7 @@ TEST_F(KeyCmd, SetCutsTheNameAndValidationRefusesBadDefinitions) {
   IKmd2_Check(&k);
   EXPECT_EQ(k.error, 3);
   EXPECT_EQ(k.enabled, 0);
-  KeyDownTable[17] = 1;
+  KeyCmds.KeyDownTable[17] = 1;
   EXPECT_EQ(Frame(&k), 0);
 
   k.mode = 4;
@@ -114,11 +114,11 @@ TEST_F(KeyCmd, SlotArbitrationKeepsTheEarlierOnATieAndTheHigherPriorityOtherwise
   std::memset(&block[2], 0, sizeof(IKmd2));
   block[0].slot = block[1].slot = 7;
   block[0].priority = block[1].priority = 5;
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   IKmd2_UpdAll(&block[0], &block[2]);
   EXPECT_EQ(block[0].fired, 1);
   EXPECT_EQ(block[1].fired, 0);
-  EXPECT_EQ(KmdSlotWinner[7], &block[0]);
+  EXPECT_EQ(KeyCmds.KmdSlotWinner[7], &block[0]);
 
   block[1].priority = 6;
   IKmd2_UpdAll(&block[0], &block[2]);
@@ -156,19 +156,19 @@ TEST_F(KeyCmd, DoublePressSinglePressAndNoSingle) {
   k.dblWindow = 300;
 
   // press, release, press within the window: 2 at once.
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   EXPECT_EQ(Frame(&k, 20), 0);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   EXPECT_EQ(Frame(&k, 20), 0);
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   EXPECT_EQ(Frame(&k, 20), 2);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   Frame(&k, 20);
 
   // one press: 1 once the window has run out.
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   Frame(&k, 20);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   int total = 0, when = -1;
   for (int i = 0; i < 20; i++) {
     int f = Frame(&k, 20);
@@ -183,9 +183,9 @@ TEST_F(KeyCmd, DoublePressSinglePressAndNoSingle) {
 
   // with noSingle the lone press gives nothing.
   k.noSingle = 1;
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   Frame(&k, 20);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   for (int i = 0; i < 20; i++) EXPECT_EQ(Frame(&k, 20), 0);
 }
 
@@ -193,7 +193,7 @@ TEST_F(KeyCmd, HeldKeyCountsOnePressAndTriplePressFiresThree) {
   IKmd2 k = Plain('A', 1);
   k.value = 1;
   k.dblWindow = 300;
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   int doubles = 0;
   for (int i = 0; i < 30; i++) doubles += Frame(&k, 20) == 2;
   EXPECT_EQ(doubles, 0);  // held without release: one press only
@@ -203,20 +203,20 @@ TEST_F(KeyCmd, HeldKeyCountsOnePressAndTriplePressFiresThree) {
   k.dblWindow = 300;
   k.tripleWindow = 300;
   for (int press = 0; press < 3; press++) {
-    KeyDownTable['A'] = 1;
+    KeyCmds.KeyDownTable['A'] = 1;
     int f = Frame(&k, 20);
     EXPECT_EQ(f, press == 2 ? 3 : 0);
-    KeyDownTable['A'] = 0;
+    KeyCmds.KeyDownTable['A'] = 0;
     Frame(&k, 20);
   }
   // a double press with a triple window reports 2 once the third window has run out
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   Frame(&k, 20);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   Frame(&k, 20);
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   EXPECT_EQ(Frame(&k, 20), 0);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   int last = 0;
   for (int i = 0; i < 20 && !last; i++) last = Frame(&k, 20);
   EXPECT_EQ(last, 2);
@@ -224,10 +224,10 @@ TEST_F(KeyCmd, HeldKeyCountsOnePressAndTriplePressFiresThree) {
 
 TEST_F(KeyCmd, HoldAndReleaseFiresOnTheReleaseOnly) {
   IKmd2 k = Plain('A', 2);
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   for (int i = 0; i < 5; i++) EXPECT_EQ(Frame(&k), 0);
   EXPECT_EQ(k.holdMs, 1 + 4 * 10);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   EXPECT_EQ(Frame(&k), 1);
   EXPECT_EQ(k.holdMs, 0);
   EXPECT_EQ(Frame(&k), 0);
@@ -236,9 +236,9 @@ TEST_F(KeyCmd, HoldAndReleaseFiresOnTheReleaseOnly) {
   IKmd2 r = Plain('A', 2);
   IKmd2_SetCycle(&r, 1, 2, 0, 100, 0);
   for (int round = 0; round < 3; round++) {
-    KeyDownTable['A'] = 1;
+    KeyCmds.KeyDownTable['A'] = 1;
     for (int i = 0; i < 5; i++) EXPECT_EQ(Frame(&r), 0);
-    KeyDownTable['A'] = 0;
+    KeyCmds.KeyDownTable['A'] = 0;
     EXPECT_EQ(Frame(&r), 0);
   }
 }
@@ -246,21 +246,21 @@ TEST_F(KeyCmd, HoldAndReleaseFiresOnTheReleaseOnly) {
 TEST_F(KeyCmd, RepeatFiresFirstThenAfterTheDelayUpToItsLimit) {
   IKmd2 k = Plain('A');
   IKmd2_SetCycle(&k, 1, 2, 0, 100, 3);
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   std::vector<int> seen;
   for (int i = 0; i < 20; i++) seen.push_back(Frame(&k, 20));
   // first frame, silence for 100 ms, then three repeats, then nothing
   std::vector<int> want = {1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   EXPECT_EQ(seen, want);
-  KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['A'] = 0;
   EXPECT_EQ(Frame(&k, 20), 0);
   EXPECT_EQ(k.repeatStart, 0);
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   EXPECT_EQ(Frame(&k, 20), 1);  // a new run
 
   EXPECT_EQ(IKmd2_RepeatElapsed(&k, 0), 0);  // no time since the start
   EXPECT_EQ(k.repeatStart, 0);
-  k.repeatStart = (int)MsClock - 250;
+  k.repeatStart = (int)FrameClock.MsClock - 250;
   EXPECT_EQ(IKmd2_RepeatElapsed(&k, 0), 250);
   EXPECT_EQ(IKmd2_RepeatElapsed(&k, 1), 100);
   EXPECT_DOUBLE_EQ(IKmd2_RepeatFrac(&k, 1), 1.0);
@@ -275,10 +275,10 @@ TEST_F(KeyCmd, CycleModesWrapStopAndPingPong) {
     k.blockMs = 0;
     std::vector<int> v;
     for (int i = 0; i < n; i++) {
-      KeyDownTable['A'] = 1;
+      KeyCmds.KeyDownTable['A'] = 1;
       Frame(&k);
       v.push_back(k.value);
-      KeyDownTable['A'] = 0;
+      KeyCmds.KeyDownTable['A'] = 0;
       Frame(&k);
     }
     return v;
@@ -294,38 +294,38 @@ TEST_F(KeyCmd, ModifierCombinationsMarkTheModifierForTheRun) {
   IKmd2 excl = Plain(17);
   excl.exclusive = 1;
 
-  KeyDownTable[17] = 1;
+  KeyCmds.KeyDownTable[17] = 1;
   EXPECT_EQ(Frame(&excl), 1);  // not marked yet
   EXPECT_EQ(Frame(&combo), 0);  // the modifier alone
   EXPECT_EQ(KeyUsed_Test(17), 1);
-  KeyDownTable['C'] = 1;
+  KeyCmds.KeyDownTable['C'] = 1;
   EXPECT_EQ(Frame(&combo), 1);
-  KeyDownTable['C'] = 0;
+  KeyCmds.KeyDownTable['C'] = 0;
   EXPECT_EQ(Frame(&excl), 0);  // never again in this run
-  KeyDownTable[17] = 0;
-  KeyDownTable[17] = 1;
+  KeyCmds.KeyDownTable[17] = 0;
+  KeyCmds.KeyDownTable[17] = 1;
   EXPECT_EQ(Frame(&excl), 0);
 
   // Either of two modifiers with a key.
   IKmd2 four = Plain(16, 4);
   four.key2 = 18;
   four.key3 = 'X';
-  KeyDownTable[17] = 0;
-  KeyDownTable['X'] = 1;
+  KeyCmds.KeyDownTable[17] = 0;
+  KeyCmds.KeyDownTable['X'] = 1;
   EXPECT_EQ(Frame(&four), 0);
-  KeyDownTable[18] = 1;
+  KeyCmds.KeyDownTable[18] = 1;
   EXPECT_EQ(Frame(&four), 1);
   EXPECT_EQ(KeyUsed_Test(18), 1);
-  KeyDownTable[18] = 0;
-  KeyDownTable[16] = 1;
+  KeyCmds.KeyDownTable[18] = 0;
+  KeyCmds.KeyDownTable[16] = 1;
   EXPECT_EQ(Frame(&four), 1);
 }
 
 TEST_F(KeyCmd, FiringCopiesTheMouseAndRebindingClampsTheKey) {
   IKmd2 k = Plain('A');
-  MouseX = 123;
-  MouseY = 45;
-  KeyDownTable['A'] = 1;
+  KeyCmds.MouseX = 123;
+  KeyCmds.MouseY = 45;
+  KeyCmds.KeyDownTable['A'] = 1;
   Frame(&k);
   EXPECT_EQ(k.mouseX1, 123);
   EXPECT_EQ(k.mouseY1, 45);
@@ -336,8 +336,8 @@ TEST_F(KeyCmd, FiringCopiesTheMouseAndRebindingClampsTheKey) {
   EXPECT_EQ(k.key2, 0);
   k.Set_KeyVers2('B');
   EXPECT_EQ(k.key2, 'B');
-  KeyDownTable['A'] = 0;
-  KeyDownTable['B'] = 1;
+  KeyCmds.KeyDownTable['A'] = 0;
+  KeyCmds.KeyDownTable['B'] = 1;
   EXPECT_EQ(Frame(&k), 1);
 }
 
@@ -345,7 +345,7 @@ TEST_F(KeyCmd, InactiveCommandsStillCountTheirBlockDown) {
   IKmd2 k = Plain('A');
   k.active = 0;
   k.blockLeft = 35;
-  KeyDownTable['A'] = 1;
+  KeyCmds.KeyDownTable['A'] = 1;
   EXPECT_EQ(Frame(&k, 10), 0);
   EXPECT_EQ(k.blockLeft, 25);
   Frame(&k, 30);

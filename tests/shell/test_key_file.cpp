@@ -75,13 +75,13 @@ TEST(KeyFile, PressAndValueForms) {
   IKmd2 toggle = ReadOne(Block("E", "1 69 0 0 0 0", "0", "0", "0\n1", "0 0 0 1"));
   EXPECT_EQ(toggle.value, 1);
   EXPECT_EQ(toggle.valueMax, 2);
-  std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
+  std::memset(KeyCmds.KeyDownTable, 0, sizeof(KeyCmds.KeyDownTable));
   int seen[4];
   for (int& v : seen) {
-    KeyDownTable[69] = 1;
+    KeyCmds.KeyDownTable[69] = 1;
     IKmd2_Upd(&toggle);
     v = toggle.value;
-    KeyDownTable[69] = 0;
+    KeyCmds.KeyDownTable[69] = 0;
     IKmd2_Upd(&toggle);
   }
   EXPECT_EQ(seen[0], 2);
@@ -254,22 +254,22 @@ TEST(KeyFile, WordsAtTheirLimitsFromABinaryFileStayDefined) {
       {with({{kCycle, 2}}), 1, 2, -1, 0},                 // ping-pong: the top, going down
       {with({{kMode, 2}, {kHold, INT32_MAX}}), 2, 1, 0, 0},  // fires on release, then wraps
   };
-  KadrStep = 10;
+  FrameClock.KadrStep = 10;
   for (const Case& c : kCases) {
     WriteAll("kmd_limits.bin", c.file);
     IKmd2 k[2];
     std::memset(k, 0, sizeof(k));
     ASSERT_EQ(IKmd2_LoadBin(&k[0], "kmd_limits.bin", ""), 1);
-    std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
+    std::memset(KeyCmds.KeyDownTable, 0, sizeof(KeyCmds.KeyDownTable));
     for (int f = 0; f <= c.framesDown; f++) {
-      KeyDownTable[32] = f < c.framesDown;
+      KeyCmds.KeyDownTable[32] = f < c.framesDown;
       IKmd2_UpdAll(&k[0], &k[1]);
     }
     EXPECT_EQ(k[0].value, c.value);
     EXPECT_EQ(k[0].pingDir, c.pingDir);
     EXPECT_EQ(k[0].holdMs, c.holdMs);
   }
-  std::memset(KeyDownTable, 0, sizeof(KeyDownTable));
+  std::memset(KeyCmds.KeyDownTable, 0, sizeof(KeyCmds.KeyDownTable));
 }
 
 }  // namespace

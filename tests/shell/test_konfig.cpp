@@ -28,40 +28,40 @@ class KonfigTest : public ::testing::Test {
   void SetUp() override {
     mkdir("uni_files", 0755);
     // tests run in parallel processes: one file each
-    gsFileKonfig = "uni_files/" + TestFileName("konfig.txt");
-    gKonfigAsk = Answer;
+    Konfig.gsFileKonfig = "uni_files/" + TestFileName("konfig.txt");
+    Konfig.gKonfigAsk = Answer;
     gAsked = 0;
     Konfig_Defaults();
-    WinWidth = 800;
-    WinHeight = 600;
+    Win.WinWidth = 800;
+    Win.WinHeight = 600;
   }
-  void TearDown() override { gsFileKonfig = "uni_files/konfig.txt"; }
-  void Write(const std::string& text) { WriteAll(gsFileKonfig, text); }
+  void TearDown() override { Konfig.gsFileKonfig = "uni_files/konfig.txt"; }
+  void Write(const std::string& text) { WriteAll(Konfig.gsFileKonfig, text); }
 };
 
 TEST_F(KonfigTest, MissingFileAsksNothingAndKeepsDefaults) {
-  std::remove(gsFileKonfig.c_str());
+  std::remove(Konfig.gsFileKonfig.c_str());
   Konfig_Read();
   EXPECT_EQ(gAsked, 0);
-  EXPECT_EQ(WinWidth, 800);
-  EXPECT_EQ(WinHeight, 600);
-  EXPECT_EQ(FrameSleepMode1, 10);
-  EXPECT_EQ(KonfigTextFlag, 1);
-  EXPECT_FLOAT_EQ(KonfigSelRGB[2], 0.8f);
+  EXPECT_EQ(Win.WinWidth, 800);
+  EXPECT_EQ(Win.WinHeight, 600);
+  EXPECT_EQ(Konfig.FrameSleepMode1, 10);
+  EXPECT_EQ(Konfig.KonfigTextFlag, 1);
+  EXPECT_FLOAT_EQ(Konfig.KonfigSelRGB[2], 0.8f);
 }
 
 TEST_F(KonfigTest, TheAnswerChoosesTheSize) {
   Write("title\n1024 768 yes\n640 480 no\n");
   gAnswer = IDYES;
   Konfig_Read();
-  EXPECT_EQ(WinWidth, 1024);
-  EXPECT_EQ(WinHeight, 768);
+  EXPECT_EQ(Win.WinWidth, 1024);
+  EXPECT_EQ(Win.WinHeight, 768);
   EXPECT_NE(gQuestion.find("1024 x 768"), std::string::npos);
   EXPECT_NE(gQuestion.find("640 x 480"), std::string::npos);
   gAnswer = IDNO;
   Konfig_Read();
-  EXPECT_EQ(WinWidth, 640);
-  EXPECT_EQ(WinHeight, 480);
+  EXPECT_EQ(Win.WinWidth, 640);
+  EXPECT_EQ(Win.WinHeight, 480);
 }
 
 TEST_F(KonfigTest, SizesOutsideTheBoundsAreRefused) {
@@ -72,12 +72,12 @@ TEST_F(KonfigTest, SizesOutsideTheBoundsAreRefused) {
   } cases[] = {{299, 600, false}, {4001, 600, false}, {800, 199, false}, {800, 3001, false},
                {300, 200, true},  {4000, 3000, true}};
   for (const Case& c : cases) {
-    WinWidth = 800;
-    WinHeight = 600;
+    Win.WinWidth = 800;
+    Win.WinHeight = 600;
     Write("t\n" + std::to_string(c.w) + " " + std::to_string(c.h) + "\n0 0\n");
     Konfig_Read();
-    EXPECT_EQ(WinWidth, c.ok ? c.w : 800) << c.w << "x" << c.h;
-    EXPECT_EQ(WinHeight, c.ok ? c.h : 600) << c.w << "x" << c.h;
+    EXPECT_EQ(Win.WinWidth, c.ok ? c.w : 800) << c.w << "x" << c.h;
+    EXPECT_EQ(Win.WinHeight, c.ok ? c.h : 600) << c.w << "x" << c.h;
   }
 }
 
@@ -87,8 +87,8 @@ TEST_F(KonfigTest, EmptyFileStillAsksAndKeeps800x600) {
   Konfig_Read();
   EXPECT_EQ(gAsked, 1);
   EXPECT_NE(gQuestion.find("0 x 0"), std::string::npos);
-  EXPECT_EQ(WinWidth, 800);
-  EXPECT_EQ(WinHeight, 600);
+  EXPECT_EQ(Win.WinWidth, 800);
+  EXPECT_EQ(Win.WinHeight, 600);
 }
 
 TEST_F(KonfigTest, EveryLineIsReadByPositionWithCommentsAfterTheValues) {
@@ -107,23 +107,23 @@ TEST_F(KonfigTest, EveryLineIsReadByPositionWithCommentsAfterTheValues) {
         "1 edit\r\n"
         "99 ignored\r\n");
   Konfig_Read();
-  EXPECT_EQ(KonfigStrip[2], 3);
-  EXPECT_FLOAT_EQ(KonfigStripRGB[1], 0.2f);
-  EXPECT_FLOAT_EQ(KonfigTextRGB[2], 0.6f);
-  EXPECT_EQ(KonfigTextFlag, 0);
-  EXPECT_FLOAT_EQ(KonfigColours[0][3], 0.9f);
-  EXPECT_FLOAT_EQ(KonfigColours[2][0], 0.3f);
-  EXPECT_FLOAT_EQ(KonfigSelRGB[0], 0.9f);
-  EXPECT_EQ(FrameSleepMode1, 15);
-  EXPECT_EQ(KonfigEditFlag, 1);
+  EXPECT_EQ(Konfig.KonfigStrip[2], 3);
+  EXPECT_FLOAT_EQ(Konfig.KonfigStripRGB[1], 0.2f);
+  EXPECT_FLOAT_EQ(Konfig.KonfigTextRGB[2], 0.6f);
+  EXPECT_EQ(Konfig.KonfigTextFlag, 0);
+  EXPECT_FLOAT_EQ(Konfig.KonfigColours[0][3], 0.9f);
+  EXPECT_FLOAT_EQ(Konfig.KonfigColours[2][0], 0.3f);
+  EXPECT_FLOAT_EQ(Konfig.KonfigSelRGB[0], 0.9f);
+  EXPECT_EQ(Konfig.FrameSleepMode1, 15);
+  EXPECT_EQ(Konfig.KonfigEditFlag, 1);
 }
 
 TEST_F(KonfigTest, StripOffsetsBeyondTheWidestWindowAreHeldToIt) {
   Write("t\n1024 768\n800 600\n1 2147483647 -2147483648\n");
   Konfig_Read();
-  EXPECT_EQ(KonfigStrip[0], 1);
-  EXPECT_EQ(KonfigStrip[1], 4000);
-  EXPECT_EQ(KonfigStrip[2], -4000);
+  EXPECT_EQ(Konfig.KonfigStrip[0], 1);
+  EXPECT_EQ(Konfig.KonfigStrip[1], 4000);
+  EXPECT_EQ(Konfig.KonfigStrip[2], -4000);
 }
 
 TEST_F(KonfigTest, AValueThatDoesNotParseKeepsItAndAllLaterDefaults) {
@@ -131,27 +131,27 @@ TEST_F(KonfigTest, AValueThatDoesNotParseKeepsItAndAllLaterDefaults) {
         "0.1 0.1 0.1\n15\n1\n");
   gAnswer = IDYES;
   Konfig_Read();
-  EXPECT_EQ(WinWidth, 1024);  // read before the fault
-  EXPECT_EQ(KonfigStrip[1], 2);
-  EXPECT_FLOAT_EQ(KonfigStripRGB[0], 0.5f);
-  EXPECT_FLOAT_EQ(KonfigStripRGB[1], 0.0f);
-  EXPECT_FLOAT_EQ(KonfigTextRGB[0], 0.0f);
-  EXPECT_EQ(KonfigTextFlag, 1);
-  EXPECT_FLOAT_EQ(KonfigSelRGB[0], 0.3f);
-  EXPECT_EQ(FrameSleepMode1, 10);
+  EXPECT_EQ(Win.WinWidth, 1024);  // read before the fault
+  EXPECT_EQ(Konfig.KonfigStrip[1], 2);
+  EXPECT_FLOAT_EQ(Konfig.KonfigStripRGB[0], 0.5f);
+  EXPECT_FLOAT_EQ(Konfig.KonfigStripRGB[1], 0.0f);
+  EXPECT_FLOAT_EQ(Konfig.KonfigTextRGB[0], 0.0f);
+  EXPECT_EQ(Konfig.KonfigTextFlag, 1);
+  EXPECT_FLOAT_EQ(Konfig.KonfigSelRGB[0], 0.3f);
+  EXPECT_EQ(Konfig.FrameSleepMode1, 10);
 }
 
 TEST_F(KonfigTest, ShippedSettingsOfferTwoValidSizes) {
-  gsFileKonfig = std::string(TOLV_SOURCE_DIR) + "/uni_files/konfig.txt";
+  Konfig.gsFileKonfig = std::string(TOLV_SOURCE_DIR) + "/uni_files/konfig.txt";
   gAnswer = IDNO;
   Konfig_Read();
-  EXPECT_EQ(WinWidth, 800);
-  EXPECT_EQ(WinHeight, 600);
+  EXPECT_EQ(Win.WinWidth, 800);
+  EXPECT_EQ(Win.WinHeight, 600);
   gAnswer = IDYES;
   Konfig_Read();
-  EXPECT_EQ(WinWidth, 1024);
-  EXPECT_EQ(WinHeight, 768);
-  EXPECT_EQ(FrameSleepMode1, 10);
+  EXPECT_EQ(Win.WinWidth, 1024);
+  EXPECT_EQ(Win.WinHeight, 768);
+  EXPECT_EQ(Konfig.FrameSleepMode1, 10);
 }
 
 }  // namespace

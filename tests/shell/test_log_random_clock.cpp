@@ -10,27 +10,27 @@
 #include "test_files.h"
 
 TEST(Log, CapWritesClosingLineAndThenFallsSilent) {
-  gsFileLog = "log_cap.txt";
-  std::remove(gsFileLog.c_str());
+  Logger.gsFileLog = "log_cap.txt";
+  std::remove(Logger.gsFileLog.c_str());
   LogResetCount();
   for (int i = 1; i <= 3502; ++i) LogInfo("\nm%d", i);
-  std::string text = ReadAll(gsFileLog);
+  std::string text = ReadAll(Logger.gsFileLog);
   EXPECT_NE(text.find("\nm3500\n(3500) so mach msgs and log-sys close ...\n"), std::string::npos);
   EXPECT_EQ(text.find("m3501"), std::string::npos);
   LogResetCount();
 }
 
 TEST(Log, MessageWithoutLineBreakContinuesTheLine) {
-  gsFileLog = "log_cont.txt";
-  std::remove(gsFileLog.c_str());
+  Logger.gsFileLog = "log_cont.txt";
+  std::remove(Logger.gsFileLog.c_str());
   LogResetCount();
   LogInfo("\nfirst");
   LogInfo(" %s %d", "second", 2);
-  EXPECT_EQ(ReadAll(gsFileLog), "\nfirst second 2");
+  EXPECT_EQ(ReadAll(Logger.gsFileLog), "\nfirst second 2");
 }
 
 TEST(Log, UnopenableFileLosesTheMessageUncounted) {
-  gsFileLog = "no_such_dir/log.txt";
+  Logger.gsFileLog = "no_such_dir/log.txt";
   LogResetCount();
   LogInfo("\nlost");
   EXPECT_EQ(LogCount(), 0);

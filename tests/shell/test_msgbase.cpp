@@ -17,12 +17,12 @@ class MsgBaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
     MsgBase_Clear();
-    DateEngTextFlag = &engText;  // as start-up wires the game's language switch
+    DateStamp.DateEngTextFlag = &engText;  // as start-up wires the game's language switch
     engText = 1;
   }
   void TearDown() override {
     MsgBase_Clear();
-    DateEngTextFlag = nullptr;
+    DateStamp.DateEngTextFlag = nullptr;
   }
 };
 
@@ -34,30 +34,30 @@ TEST_F(MsgBaseTest, EmptyBaseAnswersDotsAndNull) {
 
   WriteAll("mb_one.txt", "1\n//==mbHello\nHello\nПривет\n");
   MsgBase_Load("mb_one.txt");  // a budget below 2 loads nothing
-  EXPECT_TRUE(MsgBase.empty());
+  EXPECT_TRUE(Msgs.MsgBase.empty());
 
   WriteAll("mb_text.txt", "many\n//==mbHello\nHello\nПривет\n");
   MsgBase_Load("mb_text.txt");
-  EXPECT_TRUE(MsgBase.empty());
+  EXPECT_TRUE(Msgs.MsgBase.empty());
 }
 
 TEST_F(MsgBaseTest, BudgetCountsScannedLinesButNotTexts) {
   const std::string body = "//==mbOne\nOne\nОдин\n// comment\n//==mbTwo\nTwo\nДва\n";
   WriteAll("mb2.txt", "2 budget\n" + body);
   MsgBase_Load("mb2.txt");
-  EXPECT_EQ(MsgBase.size(), 2u);  // only the first: the comment used the second line
+  EXPECT_EQ(Msgs.MsgBase.size(), 2u);  // only the first: the comment used the second line
   WriteAll("mb3.txt", "3\n" + body);
   MsgBase_Load("mb3.txt");
-  EXPECT_EQ(MsgBase.size(), 4u);
+  EXPECT_EQ(Msgs.MsgBase.size(), 4u);
   WriteAll("mb2b.txt", "2\n//==mbOne\nOne\nОдин\n//==mbTwo\nTwo\nДва\n");
   MsgBase_Load("mb2b.txt");
-  EXPECT_EQ(MsgBase.size(), 4u);
+  EXPECT_EQ(Msgs.MsgBase.size(), 4u);
 }
 
 TEST_F(MsgBaseTest, MarkersMayBeIndentedButNotPreceded) {
   WriteAll("mbm.txt", "99\n \t//==mbA\r\nA\r\nА\r\nx //==mbB\nB\nБ\n");
   MsgBase_Load("mbm.txt");
-  ASSERT_EQ(MsgBase.size(), 2u);
+  ASSERT_EQ(Msgs.MsgBase.size(), 2u);
   EXPECT_STREQ(MsgBase_Text(1), "A");  // the CR of a CR LF line is not part of the text
   EXPECT_STREQ(MsgBase_Text(2), ".Z.");
 }
@@ -66,7 +66,7 @@ TEST_F(MsgBaseTest, LanguagesNumbersAndLongTexts) {
   std::string longText(200, 'x');
   WriteAll("mbl.txt", "99\n//==mbA\nEnglish\nРусский\n//==mbB\n" + longText + "\n  untrimmed  \n//==mbC\nonly\n");
   MsgBase_Load("mbl.txt");
-  ASSERT_EQ(MsgBase.size(), 5u);  // the last message lacks its local text
+  ASSERT_EQ(Msgs.MsgBase.size(), 5u);  // the last message lacks its local text
   EXPECT_STREQ(MsgBase_Text(1), "English");
   engText = 0;
   EXPECT_STREQ(MsgBase_Text(1), "Русский");
@@ -89,13 +89,13 @@ TEST_F(MsgBaseTest, AMissingFileLeavesTheBaseAsItWas) {
   WriteAll("mbk.txt", "9\n//==mbA\nA\nА\n");
   MsgBase_Load("mbk.txt");
   MsgBase_Load("no_such_msgbase.txt");
-  EXPECT_EQ(MsgBase.size(), 2u);
+  EXPECT_EQ(Msgs.MsgBase.size(), 2u);
 }
 
 TEST_F(MsgBaseTest, ShippedBaseHasBothLanguagesForEveryUsedNumber) {
   MsgBase_Load(std::string(TOLV_SOURCE_DIR) + "/uni_files/res/msgbase.txt");
-  ASSERT_GE(MsgBase.size(), 2u * 108);
-  EXPECT_EQ(MsgBase.size() % 2, 0u);
+  ASSERT_GE(Msgs.MsgBase.size(), 2u * 108);
+  EXPECT_EQ(Msgs.MsgBase.size() % 2, 0u);
   for (int n : {2, 3, 27, 36, 39, 74, 87, 92, 93, 94, 104, 108}) {
     engText = 1;
     std::string en = MsgBase_Text(n);

@@ -142,7 +142,7 @@ class Soak : public ShippedGameTest {
   void SetUp() override {
     ShippedGameTest::SetUp();
     ASSERT_TRUE(sGl) << "no headless GL context";
-    WinWidth = kViewW, WinHeight = kViewH;
+    Win.WinWidth = kViewW, Win.WinHeight = kViewH;
   }
   static void PlayFrame() {
     Clock_Advance(kFrameMs);
@@ -242,7 +242,7 @@ TEST_F(Soak, ABattleOfManyFramesKeepsTheContainerWholeAndTheMemoryFlat) {
           const size_t from = log.rfind('\n', at) + 1, to = log.find('\n', at);
           logFaults += "frame " + std::to_string(frame) + ": " + log.substr(from, to - from) + "\n";
         }
-      std::remove(gsFileLog.c_str());
+      std::remove(Logger.gsFileLog.c_str());
       LogResetCount();
     }
     if (frame % kSampleFrames == 0) {

@@ -33,8 +33,8 @@ class InfoTexts : public WorldTest {
     WorldTest::SetUp();
     ASSERT_TRUE(sGl) << "no headless GL context";
     MsgBase_Load(SourcePath("uni_files/res/msgbase.txt"));
-    ASSERT_GT(MsgBase.size(), 200u);
-    DateEngTextFlag = &o2::EngText;
+    ASSERT_GT(Msgs.MsgBase.size(), 200u);
+    DateStamp.DateEngTextFlag = &o2::EngText;
     w_.x = 10, w_.y = 10, w_.w = 120, w_.h = 30, w_.visible = 1, w_.hover = 1;
     Gl2D_Begin(0, 800, 0, 600);
   }

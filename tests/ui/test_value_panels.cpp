@@ -36,7 +36,7 @@ constexpr int kReadOnly = 1, kFreeStep = 5, kRange01 = 114, kFloRange = 21;
 void CursorAt(int x, int yUp) {
   gPlat.winX = gPlat.winY = 0;
   gPlat.cursorX = x;
-  gPlat.cursorY = WinHeight - yUp;
+  gPlat.cursorY = Win.WinHeight - yUp;
 }
 
 // One mouse pass with the cursor in the middle of w: 1 when a widget took the click.
@@ -49,7 +49,7 @@ int Click(const GuiWin* w, int code) {
 void Draw() {
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
-  Gl2D_Begin(0, WinWidth, 0, WinHeight);
+  Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
   Gui_DrawAll();
   Gl2D_End();
 }
@@ -96,8 +96,8 @@ class PlayScreen : public ::testing::Test {
   }
   static void Build(int w, int h) {
     Gui_DestroyTree();
-    WinWidth = w;
-    WinHeight = h;
+    Win.WinWidth = w;
+    Win.WinHeight = h;
     Gui_InitRoot(w, h);
     Gui_Build();
     SetProgramMode(kModePlay);

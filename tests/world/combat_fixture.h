@@ -32,7 +32,7 @@ class CombatTest : public FiguresTest {
     Sides.PlayerSide = 2;
     visUnderGround = 0;
     EditModeOn = 0;
-    GameMs = 0;
+    FrameClock.GameMs = 0;
     Combat.HitLogLastMs = 0;
     DecalQueue.count = 0;
     MsgBase_Load(SourcePath("uni_files/res/msgbase.txt"));
@@ -74,7 +74,7 @@ class CombatTest : public FiguresTest {
 
   // One game frame of the fight.
   void Frame() {
-    GameMs += KadrStep;
+    FrameClock.GameMs += FrameClock.KadrStep;
     DecalQueue.count = 0;
     for (auto& rec : Sides.SideTab) rec[kSideSeenCount] = rec[kSideOwnCount] = 0;
     Fgrs_UpdAll(&Fgrs);

@@ -30,7 +30,7 @@ class FramesTest : public WorldTest {
     SelList.tidyWait = kSelTidyMs;
     WorldMouse.PointOrderFgr = nullptr;
     WorldMouse.PointOrderSig = 0;
-    KadrStep = 100;
+    FrameClock.KadrStep = 100;
   }
   // A foot soldier of the side at (x, z) on the surface, seeing `sight` world units around it.
   static Fgr* Unit(int side, float x, float z, int sight = 0) {

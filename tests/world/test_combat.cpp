@@ -25,7 +25,7 @@ struct ReloadWatch {
 
 TEST_F(CombatTest, ScriptedDuelReloadsMissesRegistersAndStrikesBack) {
   RandSeed(2024);
-  KadrStep = 50;
+  FrameClock.KadrStep = 50;
   Fgr* a = MakeFighter(2, 100, 100, 2, 100000);  // the player's, rank 2
   Fgr* b = MakeFighter(3, 150, 100, 1, 100000);  // 50 away, rank 1, grants one attacker slot
   b->focusFire = 1;

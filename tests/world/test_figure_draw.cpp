@@ -336,7 +336,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        [&] {
          Fgr* f = At3(fgrTriger, U.x, 7, U.z);
          f->waitNow = 2500, f->waitFull = 5000;
-         TrigSweepAngle = 10, KadrStep = 100;
+         TrigSweepAngle = 10, FrameClock.KadrStep = 100;
          return f;
        },
        Proc_TrigerRender, 2, 2, 0, With(Bar(G, 11, 30, 1.5f), kBack, {})},
@@ -344,7 +344,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        [&] {
          Fgr* f = At3(fgrTriger, U.x, 7, U.z);
          f->waitNow = 2500, f->waitFull = 5000;
-         TrigSweepAngle = 10, KadrStep = 100;
+         TrigSweepAngle = 10, FrameClock.KadrStep = 100;
          return f;
        },
        Proc_TrigerRender, 2, 2, 1, With(Bar(G, 11, 15, 1.5f), kFront, {})},
@@ -352,7 +352,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        [&] {
          Fgr* f = At3(fgrTriger, U.x, 7, U.z);
          f->waitNow = 2500, f->waitFull = 0;
-         TrigSweepAngle = 79.5f, KadrStep = 100;  // 80.5 wraps to 0.5, which rounds to 1
+         TrigSweepAngle = 79.5f, FrameClock.KadrStep = 100;  // 80.5 wraps to 0.5, which rounds to 1
          return f;
        },
        Proc_TrigerRender, 2, 2, 1, Bar(G, 1, 0, 1.5f)},
@@ -397,7 +397,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
     EditModeOn = 0;
-    KadrStep = 10;
+    FrameClock.KadrStep = 10;
     Fgr* f = r.make();
     EXPECT_EQ(Draw(r.proc, f, r.kind), r.quads);
     if (r.want) ExpectQuad(r.check, *r.want);
@@ -554,7 +554,7 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
   EditModeOn = 0;
   e->KlientVidit = 1;
   const float rot = e->test_rot1;
-  KadrStep = 50;
+  FrameClock.KadrStep = 50;
   Proc_MarkSelected(e);
   EXPECT_FLOAT_EQ(e->test_rot1, rot + 0.5f) << "turns by 0.01 degrees a millisecond";
   RendScene_Reset(&RendScene);
@@ -616,7 +616,7 @@ TEST_F(FigureDraw, QueueProceduresAddTheEntriesOfTheirParts) {
 }
 
 TEST_F(FigureDraw, TheLaserFadesAndEndsOnItsTimer) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   Fgr* l = At3(fgrLaser, 0, 0, 0);
   l->fca = 0.7f, l->laser_first = 1, l->waitNow = 900, l->waitFull = 750;
   const int out = LaserOutCount;

@@ -56,7 +56,7 @@ TEST_F(CombatTest, TwoHitsWriteTheHitLogOfTheGoldenFile) {
   silver.value = 100, silver.percent = 20;
   gunFku->count = 2;
 
-  GameMs = 20000;
+  FrameClock.GameMs = 20000;
   RandSeed(16);
   Boe_Damage(alpha, mid, sta, gunFku, beta, 0);
   EXPECT_EQ(BoeCnt_Get(&beta->UN->cnt, bcNormHP), 33);  // 100 - 34 - (5 + 28)
@@ -65,7 +65,7 @@ TEST_F(CombatTest, TwoHitsWriteTheHitLogOfTheGoldenFile) {
   EXPECT_EQ(alpha->xExpToOrbit, -33);
   silver.value = 3, silver.percent = 100;  // no roll from here on
 
-  GameMs = 23000;
+  FrameClock.GameMs = 23000;
   Fgr* g2 = gamma->P2_Sub_UseGun;
   FBu empty{};
   Boe_Damage(gamma, &empty, &g2->item->sta, &g2->item->fku, beta, 1);
@@ -75,7 +75,7 @@ TEST_F(CombatTest, TwoHitsWriteTheHitLogOfTheGoldenFile) {
   // A target without a rank takes the hit and nobody learns from it; only the blank line after a
   // quiet spell of more than 8000 ms is logged.
   Fgr* delta = MakeFighter(3, 300, 300, 0, 100);
-  GameMs = 40000;
+  FrameClock.GameMs = 40000;
   Boe_Damage(alpha, mid, sta, gunFku, delta, 0);
   EXPECT_EQ(BoeCnt_Get(&delta->UN->cnt, bcNormHP), 100 - 45 - 8);
   EXPECT_EQ(alpha->xExpNow, 33);
@@ -129,8 +129,8 @@ TEST_F(CombatTest, FilterStagesByThePartsCases) {
 
 TEST_F(CombatTest, LongLabelsAndSkillNamesAreWrittenWhole) {
   const std::string label(127, 'L'), name(127, 'N');
-  for (int n : {92, 93}) strcpy(MsgBase[2 * n - 1].text, label.c_str());
-  for (int n = 51; n <= 53; n++) strcpy(MsgBase[2 * n - 1].text, name.c_str());
+  for (int n : {92, 93}) strcpy(Msgs.MsgBase[2 * n - 1].text, label.c_str());
+  for (int n = 51; n <= 53; n++) strcpy(Msgs.MsgBase[2 * n - 1].text, name.c_str());
   std::string line = Boe_FilterLine(bcNormHP, 7, 1, 40, 0);
   EXPECT_EQ(line, "(" + label + ") s<       NormHP> от   2% до   7%");
   // A computer captain's choice line with three long skill names.

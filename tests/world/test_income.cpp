@@ -98,7 +98,7 @@ TEST_F(Income, TechnologiesAndProductionSlots) {
 }
 
 TEST_F(Income, BringRatesPayOnTheirTimers) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   Stock(2, 100, 0);
   Stock(3, 100, 0);
   Side(3)[kSideGem1] = 98;
@@ -129,7 +129,7 @@ TEST_F(Income, BringRatesPayOnTheirTimers) {
 }
 
 TEST_F(Income, AFlagChangesHandsAndAMineHandsOutItsPlacesGems) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   const int cell = 120 * kLandSide + 120;
   Fgr* place = Make(fgrFieldSpec);
   place->FieldSpeStro = 4;

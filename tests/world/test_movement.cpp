@@ -32,7 +32,7 @@ class Movement : public WorldTest {
   bool Frame(Fgr* u) {
     if (frames_++ % 25 == 0) PassMaps_Rebuild();
     MoveOrders.OrderWaitAtFrame = MoveOrders.OrderWaitMs;
-    MoveOrders.OrderWaitMs = MoveOrders.OrderWaitMs > KadrStep ? MoveOrders.OrderWaitMs - KadrStep : 0;
+    MoveOrders.OrderWaitMs = MoveOrders.OrderWaitMs > FrameClock.KadrStep ? MoveOrders.OrderWaitMs - FrameClock.KadrStep : 0;
     Fgr_PathWalkStep(u, 10.0f);
     int c = CellOf(u);
     Paths.PathFloor = u->UnderGround;
@@ -49,7 +49,7 @@ class Movement : public WorldTest {
 };
 
 TEST_F(Movement, OrderedUnitsArriveAcrossTheMapAndBetweenFloors) {
-  KadrStep = 20;
+  FrameClock.KadrStep = 20;
   WallsAndDoors(&Land.LandSurface, 0);
   WallsAndDoors(&Land.LandUnder, 16);
   const int start = Cell(5, 5), first = Cell(200, 180), second = Cell(20, 240);

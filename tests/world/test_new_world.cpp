@@ -49,13 +49,13 @@ TEST_F(NewWorld, ItsPatchesCamerasWalkersAndBaseBunkersHoldTogether) {
   EXPECT_EQ(clears, 1);
   std::sort(baseKinds.begin(), baseKinds.end());
   EXPECT_EQ(baseKinds, (std::vector<int>{fgrHasBunker, fgrNatBunker, fgrAngBunker, fgrAkdBunker, fgrNekBunker}));
-  const int w = WinWidth, h = WinHeight;
-  WinWidth = w + 224, WinHeight = h + 168;
+  const int w = Win.WinWidth, h = Win.WinHeight;
+  Win.WinWidth = w + 224, Win.WinHeight = h + 168;
   Cameras_FitWindow();
   int fitted = 0;
   for (const Fgr& f : Fgrs.mf)
-    fitted += f.status == fgrKameraLayer && f.kmra_VPw == WinWidth && f.kmra_VPh == WinHeight;
-  WinWidth = w, WinHeight = h;
+    fitted += f.status == fgrKameraLayer && f.kmra_VPw == Win.WinWidth && f.kmra_VPh == Win.WinHeight;
+  Win.WinWidth = w, Win.WinHeight = h;
   EXPECT_EQ(fitted, 2) << "the main view and the flare view";
   for (int k = 0; k < 3; k++) {
     EXPECT_LE(FrameWalks.FrameWalk1.r.frame[k], FrameWalks.FrameWalk1.r.lastFrame);

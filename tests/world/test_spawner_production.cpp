@@ -42,7 +42,7 @@ class Waves : public WorldTest {
 }  // namespace
 
 TEST_F(Waves, AFirstWaveThenOneAttackerAPeriodUntilTheLifeEnds) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   spawner_ = MakeSpawner(kCell);
   const int nom = spawner_->nom;
   for (int i = 0; i < 3; i++) Proc_SpawnerWave(spawner_);
@@ -101,7 +101,7 @@ TEST_F(Waves, AFirstWaveThenOneAttackerAPeriodUntilTheLifeEnds) {
 }
 
 TEST_F(Waves, NoWaveEveryFrameWhateverTouchedItOrWhereverItStands) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   struct Case {
     const char* what;
     int cell;       // where the spawner stands (255: on the border column, no valid cell)
@@ -138,7 +138,7 @@ TEST_F(Waves, NoWaveEveryFrameWhateverTouchedItOrWhereverItStands) {
 }
 
 TEST_F(Waves, AttackersStandOnlyBesideGround) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   // Tile types 0, 1, 5, 6 and 7 are no ground; 2, 3 and 4 are.
   const struct {
     int tile;

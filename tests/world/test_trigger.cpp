@@ -28,7 +28,7 @@ class TriggerScene : public FramesTest {
     for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
       MsgRec r{};
       std::strncpy(r.text, t, sizeof(r.text) - 1);
-      MsgBase.push_back(r);
+      Msgs.MsgBase.push_back(r);
     }
   }
   void TearDown() override {

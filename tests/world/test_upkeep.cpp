@@ -18,7 +18,7 @@ AreaReq* Queue(Fgr* src, int kind, int filter, int radius, int shape, int action
 }  // namespace
 
 TEST_F(CombatTest, RegenerationByProfileAndThePanicHysteresis) {
-  KadrStep = 100;
+  FrameClock.KadrStep = 100;
   // profile, NormHP at start -> NormHP and Hot after three ticks (0 ms, 1000 ms, 2000 ms).
   const int kRegen[][4] = {{0, 9, 9, 75}, {0, 10, 22, 75}, {1, 9, 9, 60}, {1, 10, 25, 60}, {2, 10, 10, 90}};
   for (const auto& r : kRegen) {
@@ -166,7 +166,7 @@ TEST_F(CombatTest, TheAreaStepPassesAnAreaWithoutRadiusAndRunsTheRest) {
 }
 
 TEST_F(CombatTest, AnEquipmentPulseHurtsTheEnemiesInItsCircleOncePerPeriod) {
-  KadrStep = 50;
+  FrameClock.KadrStep = 50;
   Fgr* e = MakeFighter(3, 130, 100, 1);
   Fgr* mate = MakeFighter(3, 140, 100, 1);
   Fgr* u = MakeFighter(2, 100, 100, 1);

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path out = std::filesystem::absolute(argv[2]);
   std::filesystem::create_directories(out / "Maps");
-  gsFileLog = (out / "stages_log.txt").string();
+  Logger.gsFileLog = (out / "stages_log.txt").string();
   if (chdir(argv[1]) != 0) {
     fprintf(stderr, "tolv_stages: no folder %s\n", argv[1]);
     return 1;
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   Fgr* mine = Bunker(fgrAngBunker, 2, Cell(12, 8));
   Fgr* theirs = Bunker(fgrHasBunker, 3, Cell(40, 36));
   if (!mine || !theirs) {
-    fprintf(stderr, "tolv_stages: a bunker was not made (see %s)\n", gsFileLog.c_str());
+    fprintf(stderr, "tolv_stages: a bunker was not made (see %s)\n", Logger.gsFileLog.c_str());
     return 1;
   }
   Fgr_CreateForOwner(mine);
