@@ -10,7 +10,7 @@
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
 #include "gui/gui.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "render/field.h"
 #include "render/gl2d.h"
 #include "render/rend_view.h"

@@ -11,7 +11,7 @@
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "gui/text_box.h"
 #include "gui/value_input.h"
 #include "platform/platform.h"

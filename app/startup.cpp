@@ -11,7 +11,7 @@
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "platform/platform.h"
 #include "render/land_chunks.h"
 #include "render/screenshot.h"

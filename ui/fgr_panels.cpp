@@ -6,7 +6,7 @@
 #include "gm/fgr.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/org_panels.h"
+#include "ui/org_panels.h"
 #include "gui/value_input.h"
 #include "render/gl2d.h"
 #include "render/texture.h"

@@ -11,7 +11,7 @@
 #include "figures/stage.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
+#include "ui/hud.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/tex_names.h"

@@ -8,7 +8,7 @@
 #include "gui/buttons.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "gui/text_box.h"
 #include "platform/platform.h"
 #include "render/font.h"

@@ -6,9 +6,9 @@
 
 #include "gui/gui.h"
 #include "gui/gui_list.h"
-#include "gui/hud.h"
-#include "gui/org_panels.h"
-#include "gui/program_mode.h"
+#include "ui/hud.h"
+#include "ui/org_panels.h"
+#include "ui/program_mode.h"
 #include "gui/text_box.h"
 #include "figures/stage.h"
 #include "shell/file_names.h"

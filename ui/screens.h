@@ -3,7 +3,7 @@
 // the widgets other code reads.
 #pragma once
 
-#include "gui/hud.h"
+#include "ui/hud.h"
 #include "shell/gui_win.h"
 
 extern GuiWin* GuiHintStrip1;  // hidden strips whose rectangles frame the hint box

@@ -3,7 +3,7 @@
 
 #include "figures/mode_words.h"
 #include "figures/stage.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "world/stage_requests.h"
 
 int Etap_NewGameBtn(GuiWin* w) {

@@ -5,7 +5,7 @@
 #include "figures/stage.h"
 #include "game_fixture.h"
 #include "gui/gui_list.h"
-#include "gui/hud.h"
+#include "ui/hud.h"
 #include "platform/internal.h"
 #include "render/kmd_block.h"
 #include "shell/msgbase.h"

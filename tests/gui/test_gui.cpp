@@ -16,7 +16,7 @@
 #include "gui/gui.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"

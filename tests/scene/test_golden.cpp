@@ -11,7 +11,7 @@
 #include "app/play_frame.h"
 #include "catalogue/new_world.h"
 #include "figures/org_files.h"
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 #include "render/gl2d.h"
 #include "scene_fixture.h"
 #include "scene_golden.h"

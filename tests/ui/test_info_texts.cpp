@@ -9,7 +9,7 @@
 #include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
+#include "ui/hud.h"
 #include "platform/platform.h"
 #include "render/gl2d.h"
 #include "shell/date_stamp.h"

@@ -1,5 +1,5 @@
 // The play screen's shared panel words.
-#include "gui/hud.h"
+#include "ui/hud.h"
 
 #include "figures/fgr.h"
 #include "figures/mode_words.h"

@@ -1,5 +1,5 @@
 // The program mode switch.
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 
 #include "gm/org_base.h"
 #include "platform/platform.h"

@@ -1,5 +1,5 @@
 // The value panels of the named variables and the row pieces the figure-property panels share.
-#include "gui/org_panels.h"
+#include "ui/org_panels.h"
 
 #include <GL/gl.h>
 
