@@ -35,6 +35,7 @@
 #include "shell/text.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
+#include "ui/screens.h"
 #include "world/figure_ops.h"
 #include "world/fog.h"
 #include "world/income.h"
@@ -206,9 +207,10 @@ void Requests_CarryOut() {
     SetProgramMode(mode);
   }
   if (CodeWinMsgReq) {
-    GuiList* rows = GuiList_Of(CodeWinText);
+    GuiList* rows = GuiList_Of(Screens.CodeWinText);
     const char* text = MsgBase_TextOrNull(CodeWinMsgReq);
     CodeWinMsgReq = 0;
+    if (Screens.CodeWinBox) Screens.CodeWinBox->visible = 1;
     if (rows && text) {
       rows->rows.clear();
       GuiList_Insert(rows, text, "", -1, 1);

@@ -9,8 +9,8 @@
 // Runs the frame of the current program mode (ProgModeNum): the start screen, play, the editor.
 void FrameByMode(int focus);
 // Carries out what the layers below the interface asked of it by their request words: a program
-// mode (ProgModeReq), the text of the code window's message (CodeWinMsgReq). Before each frame, and
-// in the game update after the figures' procedures.
+// mode (ProgModeReq), the code window shown with its message (CodeWinMsgReq). Before each frame,
+// and in the game update after the figures' procedures, before anything draws.
 void Requests_CarryOut();
 
 extern float MouseXf, MouseYf;  // the cursor of this frame as floats (window pixels, y up)

@@ -12,6 +12,7 @@
 #include "render/field.h"
 #include "render/kmd_block.h"
 #include "ui/play_buttons.h"
+#include "ui/screens.h"
 #include "world/fgrs_update.h"
 #include "world/movement.h"
 #include "world/paths.h"
@@ -42,7 +43,7 @@ void GameUpdate() {
   RangPanel_ApplyReq();
   if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = 0;
   else Field_GameMouse();
-  if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;
+  if (Kmd_Fired(KMD_SPACE) && !(Screens.MsgPanel && Screens.MsgPanel->visible)) o2::GamePause = !o2::GamePause;
   MouseSelectByTool();
   for (int i = 1; i <= 4; i++) FoundBoss[i] = 0;
   Fgrs.SweepDead();

@@ -104,9 +104,9 @@ void Mode1_Frame(int focus) {
     int click = Frame_ClickCode();
     if (!click && KeyIsDown(VK_RBUTTON)) click = 100002;
     Gui_MouseAll(click);
-    if (ScrollBarDrag) {
-      if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(ScrollBarDrag);
-      else ScrollBarDrag = nullptr;
+    if (Screens.ScrollBarDrag) {
+      if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(Screens.ScrollBarDrag);
+      else Screens.ScrollBarDrag = nullptr;
     }
     if (!EtapName.empty() && Kmd_Fired(KMD_ESC)) {
       o2::GamePause = 0;
@@ -121,8 +121,8 @@ void Mode1_Frame(int focus) {
     Gl2D_TexRect(0, 0, (float)WinWidth, (float)WinWidth, 1, 0, 1);
     Tex_Off();
     Gui_DrawAll();
-    if (GuiHintStrip1) {
-      const int rect[4] = {GuiHintStrip1->x, GuiHintStrip1->y, GuiHintStrip1->w, GuiHintStrip1->h};
+    if (Screens.GuiHintStrip1) {
+      const int rect[4] = {Screens.GuiHintStrip1->x, Screens.GuiHintStrip1->y, Screens.GuiHintStrip1->w, Screens.GuiHintStrip1->h};
       Gui_HintDraw(rect);
     }
     glColor4f(0.7f, 0.7f, 0.8f, 1);

@@ -6,4 +6,3 @@ int ProgModeReq = 0;
 int EditModeOn = 0;
 int visUnderGround = 0;
 int EdModified = 0;
-GuiWin* EditorBox = nullptr;

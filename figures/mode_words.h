@@ -2,8 +2,6 @@
 // renderer and the frames, so they live below all of them.
 #pragma once
 
-struct GuiWin;
-
 // The program modes.
 enum ProgModeNum { kModeStart = 1, kModePlay = 2, kModeEditor = 3 };
 
@@ -14,4 +12,3 @@ extern int ProgModeReq;
 extern int EditModeOn;      // 1 only in the stage editor
 extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
 extern int EdModified;      // a palette tool changed the stage since mode 3 was entered
-extern GuiWin* EditorBox;   // the editor box (palette and save button), once built

@@ -2,7 +2,7 @@
 // colour, the text window's scroll bar from the mouse, and the screenshot key.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 extern float GuiPanelAlpha;  // alpha of every button panel, 0.5
 // The widget a panel-button figure draws itself into while its preview is drawn; null otherwise.

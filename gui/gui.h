@@ -1,10 +1,10 @@
 // The widget tree: one tree of rectangular widgets over the scene, laid out once from fractions of
 // a base rectangle and an anchor code, drawn each widget clipped to its own box, offered the mouse
 // before the field (exactly one widget per pass takes the hover and the event), cloned into numbered
-// grids and torn down with the window. The widget record itself is shell/gui_win.h.
+// grids and torn down with the window. The widget record itself is gui/gui_win.h.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 extern GuiWin GuiRoot;        // the whole window; visible once Gui_InitRoot ran
 extern int GuiMouseTaken;     // a widget took the hover in the current pass

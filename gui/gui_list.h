@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 struct GuiList {
   std::vector<std::pair<std::string, std::string>> rows;

@@ -8,7 +8,7 @@
 
 #include "gui/gui_list.h"
 #include "platform/platform.h"
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 constexpr int kTextRowHeight = 18;  // pixels of one row
 constexpr int kTextMargin = 5;      // text starts this far right of the box's left edge
@@ -92,6 +92,8 @@ void TextBox_PasteButton(GuiWin* w);
 void TextBox_PasteClipboard();
 void TextBox_InsertText(const char* text);
 void TextWin_CopyToClip(GuiWin* w);
+// A developer callback: consumes the click and logs the clipboard's text.
+void Clip_LogText(GuiWin* w);
 // Row colouring: comments "e", "0x" "bb", digits "o", strings "w", the coloured words' own codes.
 void TextEd_ColourRows(GuiWin* win, int onlyUncoloured);
 void TextEd_ColourLine(const std::string& text, std::string& clr);

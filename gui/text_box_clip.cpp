@@ -260,3 +260,10 @@ void TextEd_ColourToken(const std::string& text, int* pos, std::string& out) {
   StrRepeat(out, " ", n);
   *pos = p + n;
 }
+
+void Clip_LogText(GuiWin* w) {
+  if (w) w->consumed = 1;
+  if (!Plat_ClipboardHasText()) return;
+  const char* text = Plat_ClipboardGetText();
+  if (text) LogInfo("\ntest: %s", text);
+}

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/frame_clock.h"
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 struct InpLineRec {
   int* target;      // state word of the edit that owns the line; null while idle

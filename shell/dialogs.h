@@ -1,10 +1,8 @@
 // Wrappers round the file and colour dialogs (one shared file-name buffer; the start directory is made
-// current again after each), a clipboard test callback and the window accessors.
+// current again after each) and the window accessors.
 #pragma once
 
 #include <cstdint>
-
-struct GuiWin;
 
 extern char StartDir[256];         // the current directory at start-up: the directory stack's base
 extern char DlgFilePath[256];      // the last chosen path
@@ -15,7 +13,6 @@ extern unsigned DlgLastColour;
 int Dlg_OpenFile();
 int Dlg_SaveFile();
 int Dlg_ChooseColor(float* red, float* green, float* blue, int slot);
-void Clip_LogText(GuiWin* w);
 intptr_t Window_Hwnd();
 int ScreenW();
 int ScreenH();

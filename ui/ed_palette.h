@@ -4,7 +4,7 @@
 // figure's kind.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 constexpr int kEdPaletteTools = 25;  // tools 26..30 of the 3 x 10 grid do nothing
 constexpr int kClickModes = 6;

@@ -19,14 +19,11 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
+#include "ui/screens.h"
 
 int ValPage_Org2 = 0;
 int ValPage_OrgF = 0;
 int SpePanelMode = 0;
-GuiWin* OrgPanel_Play = nullptr;
-GuiWin* OrgPanel_Edit = nullptr;
-GuiWin* FgrPanel_Play = nullptr;
-GuiWin* FgrPanel_Edit = nullptr;
 
 char HintTitleBuf[256];
 char CaptionBuf[256];
@@ -345,8 +342,8 @@ void PanelCycle_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
   SpePanelMode = SpePanelMode >= 2 ? 0 : SpePanelMode + 1;
-  if (EditModeOn) ShowSpePanels(OrgPanel_Edit, FgrPanel_Edit);
-  else ShowSpePanels(OrgPanel_Play, FgrPanel_Play);
+  if (EditModeOn) ShowSpePanels(Screens.OrgPanel_Edit, Screens.FgrPanel_Edit);
+  else ShowSpePanels(Screens.OrgPanel_Play, Screens.FgrPanel_Play);
 }
 
 void LangSwitch_Draw(GuiWin* w) {

@@ -7,15 +7,11 @@
 
 #include <string>
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 extern int ValPage_Org2;  // 0..225: row r shows integer ValPage_Org2 + r
 extern int ValPage_OrgF;  // 0..125
 extern int SpePanelMode;  // 0 none, 1 the named variables, 2 the figure properties
-extern GuiWin* OrgPanel_Play;
-extern GuiWin* OrgPanel_Edit;
-extern GuiWin* FgrPanel_Play;
-extern GuiWin* FgrPanel_Edit;
 
 // Texts formatted for one use: hint titles, and captions and row texts.
 extern char HintTitleBuf[256];

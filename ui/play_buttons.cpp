@@ -23,6 +23,7 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
+#include "ui/screens.h"
 #include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
 #include "world/ranks.h"
@@ -54,9 +55,9 @@ Fgr* CaptainFgr(int n) {
 }  // namespace
 
 void RangPanel_ApplyReq() {
-  if (!MsgPanel) return;
-  if (RangPanelReq == kRangPanelShow) MsgPanel->visible = 1;
-  if (RangPanelReq == kRangPanelHide) MsgPanel->visible = 0;
+  if (!Screens.MsgPanel) return;
+  if (RangPanelReq == kRangPanelShow) Screens.MsgPanel->visible = 1;
+  if (RangPanelReq == kRangPanelHide) Screens.MsgPanel->visible = 0;
   RangPanelReq = kRangPanelNone;
 }
 
@@ -120,13 +121,13 @@ void UnitDbgCounts_Draw(GuiWin* w) {
 void HudUnitPanel_OpenClick(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  if (HudUnitPanel) HudUnitPanel->visible = 1;
+  if (Screens.HudUnitPanel) Screens.HudUnitPanel->visible = 1;
   o2::GamePause = 1;
 }
 
 void HudUnitPanel_CloseClick(GuiWin* w) {
   if (!w) return;
-  if (HudUnitPanel) HudUnitPanel->visible = 0;
+  if (Screens.HudUnitPanel) Screens.HudUnitPanel->visible = 0;
   o2::GamePause = 0;
   w->consumed = 1;
 }
@@ -259,6 +260,16 @@ void MsgPanel_Draw(GuiWin* w) {
 
 void MsgPanel_Click(GuiWin* w) {
   if (w) w->consumed = 1;
+}
+
+void KnoCb_RangChoice(GuiWin* w) {
+  if (w && Rang_ChoiceTake(w->number)) w->consumed = 1;
+}
+
+void GamePause_Clear() {
+  if (!Screens.CodeWinBox) return;
+  o2::GamePause = 0;
+  Screens.CodeWinBox->visible = 0;
 }
 
 void CodeWin_Click(GuiWin* w) {

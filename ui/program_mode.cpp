@@ -4,10 +4,8 @@
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/konfig.h"
+#include "ui/screens.h"
 
-GuiWin* GuiPanelMode1 = nullptr;
-GuiWin* GuiPanelMode2 = nullptr;
-GuiWin* GuiPanelMode3 = nullptr;
 
 namespace {
 
@@ -25,7 +23,7 @@ void SystemCursor(int show) {
 
 int SetProgramMode(int mode) {
   if (mode < kModeStart || mode > kModeEditor) return 1;
-  GuiWin* panels[3] = {GuiPanelMode1, GuiPanelMode2, GuiPanelMode3};
+  GuiWin* panels[3] = {Screens.GuiPanelMode1, Screens.GuiPanelMode2, Screens.GuiPanelMode3};
   for (GuiWin* p : panels)
     if (p) p->visible = 0;
   if (panels[mode - kModeStart]) panels[mode - kModeStart]->visible = 1;

@@ -16,8 +16,8 @@
 #include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/window_state.h"
+#include "ui/screens.h"
 
-GuiWin* ScrollBarDrag = nullptr;
 const float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
 
 namespace {
@@ -135,7 +135,7 @@ void TextWinScroll_Draw(GuiWin* w) {
 
 void TextWinScroll_Click(GuiWin* w) {
   if (!w || !GuiList_HasData(w->parent)) return;
-  if (w->clickCode > 100000 && !ScrollBarDrag) ScrollBarDrag = w;
+  if (w->clickCode > 100000 && !Screens.ScrollBarDrag) Screens.ScrollBarDrag = w;
 }
 
 void TextWinFileLine_Draw(GuiWin* w) {

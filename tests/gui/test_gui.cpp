@@ -21,6 +21,7 @@
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
+#include "ui/screens.h"
 
 namespace {
 
@@ -168,11 +169,11 @@ TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheFiel
 }
 
 TEST_F(Gui, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
-  GuiPanelMode1 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  GuiPanelMode2 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  GuiPanelMode3 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
+  Screens.GuiPanelMode1 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
+  Screens.GuiPanelMode2 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
+  Screens.GuiPanelMode3 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
   EXPECT_EQ(SetProgramMode(kModeEditor), 0);
-  EXPECT_EQ(GuiPanelMode3->visible + 10 * GuiPanelMode1->visible + 100 * GuiPanelMode2->visible, 1);
+  EXPECT_EQ(Screens.GuiPanelMode3->visible + 10 * Screens.GuiPanelMode1->visible + 100 * Screens.GuiPanelMode2->visible, 1);
   EXPECT_EQ(EditModeOn, 1);
   EXPECT_EQ(o2::anSleepEachFrame, 6);
   EXPECT_EQ(SetProgramMode(kModePlay), 0);
@@ -181,11 +182,11 @@ TEST_F(Gui, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
   EXPECT_NE(SetProgramMode(0), 0);
   EXPECT_NE(SetProgramMode(4), 0);
   EXPECT_EQ(ProgMode, kModePlay);
-  EXPECT_EQ(GuiPanelMode2->visible, 1);
+  EXPECT_EQ(Screens.GuiPanelMode2->visible, 1);
   EXPECT_EQ(SetProgramMode(kModeStart), 0);
   EXPECT_EQ(gPlat.cursorCount, 0);
   EXPECT_EQ(EditModeOn, 0);
-  GuiPanelMode1 = GuiPanelMode2 = GuiPanelMode3 = nullptr;
+  Screens.GuiPanelMode1 = Screens.GuiPanelMode2 = Screens.GuiPanelMode3 = nullptr;
 }
 
 void Type(const std::string& s) {

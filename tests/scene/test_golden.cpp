@@ -17,7 +17,7 @@
 #include "scene_golden.h"
 #include "shell/clock.h"
 #include "shell/file_names.h"
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 #include "shell/key_commands.h"
 #include "ui/stage_buttons.h"
 #include "world/land_grid.h"

@@ -17,7 +17,7 @@
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "pending_calls.h"
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 #include "shell/log.h"
 #include "shell/random.h"
 #include "test_files.h"

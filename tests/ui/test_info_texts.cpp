@@ -15,6 +15,7 @@
 #include "shell/date_stamp.h"
 #include "shell/msgbase.h"
 #include "ui/info_texts.h"
+#include "ui/screens.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/sides.h"
@@ -43,7 +44,7 @@ class InfoTexts : public WorldTest {
     MsgBase_Clear();
     o2::EngText = 0;
     GuiDrawingWin = nullptr;
-    InfoPanel1 = nullptr;
+    Screens.InfoPanel1 = nullptr;
     WorldTest::TearDown();
   }
 
@@ -183,7 +184,7 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
 
   // A hovered button with its pop-up set opens the first info panel.
   GuiWin panel{};
-  InfoPanel1 = &panel;
+  Screens.InfoPanel1 = &panel;
   kno->Kno_SpePopUp = 1;
   Hover(panelButton(kno), 1);
   EXPECT_EQ(panel.visible, 1);

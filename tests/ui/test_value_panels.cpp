@@ -121,16 +121,16 @@ bool PlayScreen::sGl = false;
 TEST_F(PlayScreen, CaptainIconsAndTheFloorBoxHaveTheirPromisedSizes) {
   // 800 x 600: the floor box is a square of 150 pixels.
   GuiWin* floorBox = nullptr;
-  for (GuiWin* c : GuiPanelMode2->children)
+  for (GuiWin* c : Screens.GuiPanelMode2->children)
     if (c->w == 150 && c->h == 150) floorBox = c;
   ASSERT_NE(floorBox, nullptr);
   EXPECT_EQ(floorBox->y + floorBox->h, 600);  // in the upper-left corner
   EXPECT_EQ(floorBox->x, 0);
 
   Build(1024, 768);
-  const std::vector<GuiWin*>& icons = CaptainIconStrip->children;
+  const std::vector<GuiWin*>& icons = Screens.CaptainIconStrip->children;
   ASSERT_EQ(icons.size(), 4u);
-  EXPECT_EQ(icons[0]->y, CaptainIconStrip->y + 5);  // lifted by trunc(0.0067 x 768)
+  EXPECT_EQ(icons[0]->y, Screens.CaptainIconStrip->y + 5);  // lifted by trunc(0.0067 x 768)
   for (int i = 0; i < 4; i++) {
     EXPECT_EQ(icons[i]->w, 30) << i;
     EXPECT_EQ(icons[i]->h, 30) << i;
@@ -149,14 +149,14 @@ TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
   o2::GamePause = 0;
   Rang_OfferQueue(captain, 0, 0, 0);  // a set without offers: a choice applies nothing
   EXPECT_EQ(o2::GamePause, 1);
-  EXPECT_EQ(MsgPanel->visible, 0);
+  EXPECT_EQ(Screens.MsgPanel->visible, 0);
   Draw();
-  EXPECT_EQ(MsgPanel->visible, 1);
-  GuiWin* choice = MsgPanel->children[2]->children[0];
+  EXPECT_EQ(Screens.MsgPanel->visible, 1);
+  GuiWin* choice = Screens.MsgPanel->children[2]->children[0];
   RangOfferWaitMs = 0;
   EXPECT_EQ(Click(choice, 1), 1);
   Draw();
-  EXPECT_EQ(MsgPanel->visible, 0);
+  EXPECT_EQ(Screens.MsgPanel->visible, 0);
   EXPECT_EQ(o2::GamePause, 0);
   Fgrs.ResetAll();
 }
@@ -180,15 +180,15 @@ TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLa
 
 TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughTheValueLine) {
   ASSERT_TRUE(sGl);
-  const Panel p = Of(OrgPanel_Play);
+  const Panel p = Of(Screens.OrgPanel_Play);
   ASSERT_EQ(p.frame->visible, 0);
   // "spe" shows this panel on the play screen only, then the figure panel, then none.
-  GuiWin* spe = GuiTopStrip2->children[1];
-  const int editShown = OrgPanel_Edit->visible;
+  GuiWin* spe = Screens.GuiTopStrip2->children[1];
+  const int editShown = Screens.OrgPanel_Edit->visible;
   EXPECT_EQ(Click(spe, 1), 1);
-  EXPECT_EQ(OrgPanel_Play->visible, 1);
-  EXPECT_EQ(FgrPanel_Play->visible, 0);
-  EXPECT_EQ(OrgPanel_Edit->visible, editShown);
+  EXPECT_EQ(Screens.OrgPanel_Play->visible, 1);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 0);
+  EXPECT_EQ(Screens.OrgPanel_Edit->visible, editShown);
 
   // Paging: 25 at a time, held to 0..225 (integers) and 0..125 (floats).
   Click(p.intHeader, 1);
@@ -284,10 +284,10 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
 
   // "spe" twice more: the figure panel, then none.
   Click(spe, 1);
-  EXPECT_EQ(OrgPanel_Play->visible, 0);
-  EXPECT_EQ(FgrPanel_Play->visible, 1);
+  EXPECT_EQ(Screens.OrgPanel_Play->visible, 0);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 1);
   Click(spe, 1);
-  EXPECT_EQ(FgrPanel_Play->visible, 0);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 0);
   EXPECT_EQ(SpePanelMode, 0);
 }
 
@@ -305,12 +305,12 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   };
 
   // Play: read-only rows of name and value; a click on them is left to the field.
-  GuiWin* spe = GuiTopStrip2->children[1];
+  GuiWin* spe = Screens.GuiTopStrip2->children[1];
   Click(spe, 1);
   Click(spe, 1);
-  ASSERT_EQ(FgrPanel_Play->visible, 1);
-  GuiWin* intRow24 = FgrPanel_Play->children[3]->children[23];
-  GuiWin* floRow1 = FgrPanel_Play->children[1]->children[0];
+  ASSERT_EQ(Screens.FgrPanel_Play->visible, 1);
+  GuiWin* intRow24 = Screens.FgrPanel_Play->children[3]->children[23];
+  GuiWin* floRow1 = Screens.FgrPanel_Play->children[1]->children[0];
   select({f});
   ValPanel_FgrIntRow(intRow24);
   EXPECT_STREQ(CaptionBuf, "3:woDraw");
@@ -325,15 +325,15 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
 
   // The editor: paging 25 at a time held to 0..31 for floats, so right, right, left gives 25, 31, 6.
   SetProgramMode(kModeEditor);
-  GuiWin* speEdit = GuiTopStrip3->children[1];
+  GuiWin* speEdit = Screens.GuiTopStrip3->children[1];
   Click(speEdit, 1);  // one cycle serves both screens: from play's 2 to none, ...
   EXPECT_EQ(SpePanelMode, 0);
-  EXPECT_EQ(FgrPanel_Play->visible, 1);  // ... leaving play's panels as they were
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 1);  // ... leaving play's panels as they were
   Click(speEdit, 1);
-  EXPECT_EQ(OrgPanel_Edit->visible, 1);
+  EXPECT_EQ(Screens.OrgPanel_Edit->visible, 1);
   Click(speEdit, 1);
-  ASSERT_EQ(FgrPanel_Edit->visible, 1);
-  const Panel e = Of(FgrPanel_Edit);
+  ASSERT_EQ(Screens.FgrPanel_Edit->visible, 1);
+  const Panel e = Of(Screens.FgrPanel_Edit);
   const int pages[] = {25, 31, 6, 0};
   const int codes[] = {2, 2, 1, 1};
   for (int i = 0; i < 4; i++) {

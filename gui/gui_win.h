@@ -1,7 +1,8 @@
-// The widget record. It lives here, below every layer whose callbacks take a widget (the clipboard
-// callback of the dialogs, the stage request buttons of the figure model set its click code and
-// consumed flag); the widget tree (gui/gui.h) makes, lays out, draws and offers the mouse to widgets.
-// All words are 32-bit; the rectangle is in window pixels with y growing upwards.
+// The widget record. Only the toolkit and the layers above it see it: the world and the figure model
+// never touch a widget, they ask the interface by request words (the code window's message, the
+// rank-up panel, the program mode). The widget tree (gui/gui.h) makes, lays out, draws and offers
+// the mouse to widgets. All words are 32-bit; the rectangle is in window pixels with y growing
+// upwards.
 #pragma once
 
 #include <vector>
@@ -11,8 +12,7 @@ struct GuiWin;
 
 typedef void (*GuiCallback)(GuiWin*);
 
-// What a text widget's rows hang on (the rows themselves are the toolkit's, gui/gui_list.h): here,
-// so that a layer below the toolkit can tell whether a widget has rows to be given.
+// What a text widget's rows hang on (the rows themselves are gui/gui_list.h's).
 struct GuiListHolder {
   int flag;         // 1 when the loader was asked to mark it
   GuiList* rows;    // null: the holder is free
