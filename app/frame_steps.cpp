@@ -150,7 +150,7 @@ void MouseActions_Run(int editor) {
     }
     case kMouseOrder:
       if (Fgr* target = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1)) {
-        if (editor && ClickMode == 2) {
+        if (editor && EdPalette.ClickMode == 2) {
           Field_LinkSel(target);
         } else {
           for (int i = 1; i <= SelList.count; i++)
@@ -159,9 +159,9 @@ void MouseActions_Run(int editor) {
         if (!editor) FgrFx_SpawnW(target->priv_position_x, target->priv_position_z, 20.0f);
       } else if (Field_CursorGround(p)) {
         const int cell = Land_CellAt(p[0], p[2]);
-        if (editor && ClickMode >= 3 && ClickMode <= 6) {
+        if (editor && EdPalette.ClickMode >= 3 && EdPalette.ClickMode <= 6) {
           if (!Land_CellValid(cell)) break;
-          Field_MarchSel(ClickMode - 2, cell);
+          Field_MarchSel(EdPalette.ClickMode - 2, cell);
         } else {
           Sel_OrderMoveTo(&SelList, p[0], p[2]);
           FieldMouse.LastOrderX = (int)p[0];
@@ -233,10 +233,10 @@ void Frame_ExitIfAsked() {
 }
 
 void Frame_ValueInput() {
-  InpLine_EditInt(&InpEditReq);
-  InpLine_EditFlo(&InpEditReq);
-  InpLine_EditStr(&InpEditReq);
-  InpLine_EditKod(&InpEditReq);
+  InpLine_EditInt(&ValueInput.InpEditReq);
+  InpLine_EditFlo(&ValueInput.InpEditReq);
+  InpLine_EditStr(&ValueInput.InpEditReq);
+  InpLine_EditKod(&ValueInput.InpEditReq);
 }
 
 void Frame_KeyCommands() {
@@ -294,7 +294,7 @@ void Field_EditorPlace() {
 void Frame_Tail(int codeField) {
   if (codeField) {
     Gl2D_Begin(0, WinWidth, 0, WinHeight);
-    if (InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
+    if (ValueInput.InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
     Gl2D_End();
   }
   FpsText_Draw();

@@ -72,7 +72,7 @@ int TextBoxCode() {
 }
 
 void ColourFocusedBox() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !KonfigTextFlag) return;
   const uint32_t now = TimeGetMs();
   if (TextColourStamp == 0) TextColourStamp = now;
@@ -98,7 +98,7 @@ void Mode1_Frame(int focus) {
     MouseXf = (float)MouseX;
     MouseYf = (float)MouseY;
     ScreenShotKey();
-    if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
+    if (int code = TextBoxCode()) textEditStream(TextBoxes.TextBoxFocused, 0, code);
     TextBox_OnMouseDrag();
     // The widgets take the click; a held right button repeats (the scroll bar's drag).
     int click = Frame_ClickCode();
@@ -136,7 +136,7 @@ int FullScreenText_Draw() { return anSetKeysModeOn(); }
 void DebugText_Draw() {
   glColor4f(1, 1, 1, 1);
   const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
-                                 EdPaletteTool, o2::LoskRendered, SelList.count);
+                                 EdPalette.EdPaletteTool, o2::LoskRendered, SelList.count);
   Font_Print(&FontSet, top.c_str(), 3, 5, 435, 0, 0, WinWidth, WinHeight, nullptr, 0, 0);
   const std::string low =
       StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldMouse.FieldSelCount,

@@ -62,7 +62,7 @@ void FillBox(StartText text) {
     for (int i = 0; text == kColouredWords && i < 10000; i++) row += kWords[i % 5];
     list->rows.assign(1, {row, std::string()});
   }
-  TextBoxFocused = Screens.TextBox1;
+  TextBoxes.TextBoxFocused = Screens.TextBox1;
   Screens.TextBox1->firstRow = Screens.TextBox1->cursorRow = 0;
   Screens.TextBox1->caretCol = GuiList_RowLen(Screens.TextBox1, 0);
   Screens.TextBox1->textBoxFlag = 1;  // the first frame colours the rows, as after an open

@@ -14,8 +14,7 @@
 #include "shell/key_commands.h"
 #include "shell/window_state.h"
 
-float GuiPanelAlpha = 0.5f;
-GuiWin* GuiDrawingWin = nullptr;
+GuiButtonsRec GuiButtons;
 
 namespace {
 
@@ -36,9 +35,9 @@ void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, co
   if (!win) return;
   Tex_Off();
   Gl_BlendMode(38);
-  glColor4f(0.5f, 0.4f, 0.3f, GuiPanelAlpha);
+  glColor4f(0.5f, 0.4f, 0.3f, GuiButtons.GuiPanelAlpha);
   Rect(win, 1);
-  glColor4f(0.6f, 0.4f, 0.6f, GuiPanelAlpha);
+  glColor4f(0.6f, 0.4f, 0.6f, GuiButtons.GuiPanelAlpha);
   Rect(win, 0);
   if (!win->hover) {
     Gui_TextColorApply();
@@ -67,7 +66,7 @@ void Gui_DrawButton(GuiWin* win, const char* caption, const char* hint, int font
   if (!win) return;
   Tex_Off();
   Gl_BlendMode(38);
-  glColor4f(0.5f, 0.4f, 0.3f, GuiPanelAlpha);
+  glColor4f(0.5f, 0.4f, 0.3f, GuiButtons.GuiPanelAlpha);
   Rect(win, 1);
   if (win->hover) {
     Gl_BlendMode(34);

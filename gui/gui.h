@@ -6,9 +6,12 @@
 
 #include "gui/gui_win.h"
 
-extern GuiWin GuiRoot;        // the whole window; visible once Gui_InitRoot ran
-extern int GuiMouseTaken;     // a widget took the hover in the current pass
-extern int GuiMouseConsumed;  // an event callback of the current pass consumed the click
+struct GuiTreeRec {
+  GuiWin GuiRoot;        // the whole window; visible once Gui_InitRoot ran
+  int GuiMouseTaken;     // a widget took the hover in the current pass
+  int GuiMouseConsumed;  // an event callback of the current pass consumed the click
+};
+extern GuiTreeRec GuiTree;
 
 // 1 when x <= px <= x + w and y <= py <= y + h (all four edges inside).
 int Gui_PtInRect(int px, int py, int x, int y, int w, int h);
@@ -67,7 +70,7 @@ void Gui_CloneGrid(GuiWin* tmpl, int cols, int rows, int first, int descending);
 void Gui_ShiftX(GuiWin* win, int dx);
 void Gui_ShiftY(GuiWin* win, int dy);
 // Frees win's descendants and clears win (the root by default: the window's tear-down).
-void Gui_DestroyTree(GuiWin* win = &GuiRoot);
+void Gui_DestroyTree(GuiWin* win = &GuiTree.GuiRoot);
 
 // A plain frame: the widget's rectangle filled dark, outlined yellow while hovered, else red.
 void Gl2D_FrameRect(GuiWin* win);

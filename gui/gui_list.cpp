@@ -9,7 +9,6 @@
 #include "shell/text.h"
 
 GuiList PaintWords;
-GuiList& PaintWordList = PaintWords;
 
 namespace {
 

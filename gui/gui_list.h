@@ -15,9 +15,8 @@ struct GuiList {
 };
 
 // The coloured words (word, colour codes), longest first; start-up reads them, the text boxes'
-// row colouring searches them.
+// row colouring searches them (as PaintWordList, its second name, which is this one list).
 extern GuiList PaintWords;
-extern GuiList& PaintWordList;
 
 // --- on a list
 int GuiList_Count(const GuiList* list);

@@ -9,8 +9,11 @@
 constexpr int kEdPaletteTools = 25;  // tools 26..30 of the 3 x 10 grid do nothing
 constexpr int kClickModes = 6;
 
-extern int EdPaletteTool;  // the current tool 1..30; set only by a left click on the palette
-extern int ClickMode;      // 1 plain, 2 link, 3..6 march points 1..4
+struct EdPaletteRec {
+  int EdPaletteTool;  // the current tool 1..30; set only by a left click on the palette
+  int ClickMode = 1;  // 1 plain, 2 link, 3..6 march points 1..4
+};
+extern EdPaletteRec EdPalette;
 
 // Applies the current tool to PickCell on the floor shown; with drag set only tools 1..10 act, and
 // a cell that already carries the tool's four type bytes is left alone (painting stays on a cell

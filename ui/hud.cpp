@@ -7,8 +7,7 @@
 #include "shell/geometry.h"
 #include "ui/screens.h"
 
-int ValPage_FgrInt = 0;
-int ValPage_FgrFlo = 0;
+HudRec Hud;
 
 namespace {
 

@@ -3,10 +3,13 @@
 // around them: the floor switch and the dragged item.
 #pragma once
 
-// The first property each of the selected figure's value panels shows (integers 0..191, floats
-// 0..31); their paging headers show it too.
-extern int ValPage_FgrInt;
-extern int ValPage_FgrFlo;
+struct HudRec {
+  // The first property each of the selected figure's value panels shows (integers 0..191, floats
+  // 0..31); their paging headers show it too.
+  int ValPage_FgrInt;
+  int ValPage_FgrFlo;
+};
+extern HudRec Hud;
 
 // Show (v above 0) or hide the panel; nothing before the build. Gui_SetToggleFlag is InfoPanel1's.
 void InfoPanel2_Show(int v);

@@ -41,8 +41,8 @@ Fgr* BoxUnit() { return pFgrSelectedOne(1); }
 
 // A line of the unit box: the text in the shared caption buffer, drawn as a button in font 2.
 void DbgLine(GuiWin* w, const std::string& text, const char* hint) {
-  ValPanel_Cut127(CaptionBuf, text);
-  Gui_DrawButton(w, CaptionBuf, hint, 2);
+  ValPanel_Cut127(OrgPanels.CaptionBuf, text);
+  Gui_DrawButton(w, OrgPanels.CaptionBuf, hint, 2);
 }
 
 // The player's captain of icon n (1..4) found this frame, else none.
@@ -133,14 +133,14 @@ void HudUnitPanel_CloseClick(GuiWin* w) {
 }
 
 void Gui_DrawFgrPreview(GuiWin* w) {
-  GuiDrawingWin = nullptr;
+  GuiButtons.GuiDrawingWin = nullptr;
   Fgr* f = pFgrSelectedOne(0);
   if (!w || !f || Fgr_NotMine(f) || w->number < 1 || w->number > 18) return;
   Fgr* button = SelList.PanelBtnFgrs[w->number];
   if (!button || !button->Active() || !button->ProcNomOnR) return;
-  GuiDrawingWin = w;
+  GuiButtons.GuiDrawingWin = w;
   ProcFgr(button->ProcNomOnR, button);
-  GuiDrawingWin = nullptr;
+  GuiButtons.GuiDrawingWin = nullptr;
 }
 
 void CaptainCell_Click(GuiWin* w) {

@@ -18,7 +18,8 @@
 #include "shell/window_state.h"
 #include "ui/screens.h"
 
-const float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
+// The text windows' frame, and the text boxes' outline.
+constexpr float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
 
 namespace {
 
@@ -141,7 +142,7 @@ void TextWinScroll_Click(GuiWin* w) {
 void TextWinFileLine_Draw(GuiWin* w) {
   if (!w) return;
   LineFrame(w, 0, 0.3f, 0.8f);
-  const char* name = w->number == 1 ? TextBox1Name : w->number == 2 ? TextBox2Name : nullptr;
+  const char* name = w->number == 1 ? TextBoxes.TextBox1Name : w->number == 2 ? TextBoxes.TextBox2Name : nullptr;
   if (!name) return;
   glColor4f(0.5f, 0.5f, 0.4f, 1);
   Print(name, 3, w->x + 9, w->y + 2);

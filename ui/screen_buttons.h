@@ -4,8 +4,6 @@
 
 #include "gui/gui_win.h"
 
-extern const float TextWinFrame_Color[4];  // the text windows' frame, and the text boxes' outline
-
 void TextOpenBtn_Draw(GuiWin* w);
 void TextSaveBtn_Draw(GuiWin* w);
 void TextCopyBtn_Draw(GuiWin* w);

@@ -93,12 +93,12 @@ void BuildStartScreen(GuiWin* panel) {
   Add(column, AuthorsBtn_Draw, NoEvent, 0, 0, 1, 0.1f, kAnchorBottomLeft, kParent);
 
   GuiWin* holder1 = Add(panel, nullptr, nullptr, 0.02f, 0.02f, 0.95f, 0.56f, kAnchorBottomLeft, kWindow);
-  Screens.TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, gsFileAbout, &TextBox1List, TextBox1Name, &Screens.TextWinLine1A,
+  Screens.TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, gsFileAbout, &TextBoxes.TextBox1List, TextBoxes.TextBox1Name, &Screens.TextWinLine1A,
                         &Screens.TextWinLine1B);
   GuiWin* holder2 = Add(panel, nullptr, nullptr, 0.02f, 0.59f, 0.83f, 0.41f, kAnchorBottomLeft, kWindow);
-  Screens.TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, gsFileScr, &TextBox2List, TextBox2Name, &Screens.TextWinLine2A,
+  Screens.TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, gsFileScr, &TextBoxes.TextBox2List, TextBoxes.TextBox2Name, &Screens.TextWinLine2A,
                         &Screens.TextWinLine2B);
-  TextBoxFocused = Screens.TextBox1;
+  TextBoxes.TextBoxFocused = Screens.TextBox1;
 
   Screens.GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
   WindowButtons(Screens.GuiTopStrip1);
@@ -348,17 +348,17 @@ void BuildEditorScreen(GuiWin* panel) {
 }  // namespace
 
 void Gui_Build() {
-  if (!GuiRoot.visible) return;
+  if (!GuiTree.GuiRoot.visible) return;
   GuiWin* panels[3];
   for (int i = 0; i < 3; i++)
-    panels[i] = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, kAnchorWhole, kWindow);
+    panels[i] = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, kAnchorWhole, kWindow);
   Screens.GuiPanelMode1 = panels[0];
   Screens.GuiPanelMode2 = panels[1];
   Screens.GuiPanelMode3 = panels[2];
   Screens.GuiPanelMode1->visible = 1;
-  Screens.GuiHintStrip1 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  Screens.GuiHintStrip2 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  Screens.GuiHintStrip3 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip1 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip2 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip3 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
   BuildStartScreen(Screens.GuiPanelMode1);
   BuildPlayScreen(Screens.GuiPanelMode2);
   BuildEditorScreen(Screens.GuiPanelMode3);

@@ -43,7 +43,7 @@ class InfoTexts : public WorldTest {
     Gl2D_End();
     MsgBase_Clear();
     o2::EngText = 0;
-    GuiDrawingWin = nullptr;
+    GuiButtons.GuiDrawingWin = nullptr;
     Screens.InfoPanel1 = nullptr;
     WorldTest::TearDown();
   }
@@ -92,7 +92,7 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
   kno2->pParent = holder;
   auto panelButton = [](Fgr* k) {
     return [k](GuiWin* w) {
-      GuiDrawingWin = w;
+      GuiButtons.GuiDrawingWin = w;
       ProcFgr(k->ProcNomOnR, k);
     };
   };
@@ -203,7 +203,7 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
   Hover(KnoCb_SideRes, 1);
   ExpectHint({"...", "...", nullptr});
   // Outside a preview the panel buttons have nowhere to draw.
-  GuiDrawingWin = nullptr;
+  GuiButtons.GuiDrawingWin = nullptr;
   Gui_HintClear();
   Proc_KnoButton(kno);
   Proc_KnoButton2(kno2);
