@@ -1,6 +1,6 @@
 // The widget toolkit without the game: layout and grids, the mouse pass (callbacks, hover, the
-// consumed click, held-button repeats, the hint of the hovered button), the program mode switch,
-// the value-input line with its clamps, and the row pools.
+// consumed click, held-button repeats, the hint of the hovered button), the value-input line with
+// its clamps, and the row pools.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -10,18 +10,14 @@
 #include <set>
 #include <string>
 
-#include "figures/mode_words.h"
-#include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "ui/program_mode.h"
 #include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
-#include "ui/screens.h"
 
 namespace {
 
@@ -166,27 +162,6 @@ TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheFiel
   Gui_DrawAll();
   Gl2D_End();
   EXPECT_EQ(GuiHint.title, nullptr);
-}
-
-TEST_F(Gui, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
-  Screens.GuiPanelMode1 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  Screens.GuiPanelMode2 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  Screens.GuiPanelMode3 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  EXPECT_EQ(SetProgramMode(kModeEditor), 0);
-  EXPECT_EQ(Screens.GuiPanelMode3->visible + 10 * Screens.GuiPanelMode1->visible + 100 * Screens.GuiPanelMode2->visible, 1);
-  EXPECT_EQ(EditModeOn, 1);
-  EXPECT_EQ(o2::anSleepEachFrame, 6);
-  EXPECT_EQ(SetProgramMode(kModePlay), 0);
-  EXPECT_EQ(o2::anSleepEachFrame, 4);
-  EXPECT_EQ(gPlat.cursorCount, -1);  // hidden in play, however the switches went before
-  EXPECT_NE(SetProgramMode(0), 0);
-  EXPECT_NE(SetProgramMode(4), 0);
-  EXPECT_EQ(ProgMode, kModePlay);
-  EXPECT_EQ(Screens.GuiPanelMode2->visible, 1);
-  EXPECT_EQ(SetProgramMode(kModeStart), 0);
-  EXPECT_EQ(gPlat.cursorCount, 0);
-  EXPECT_EQ(EditModeOn, 0);
-  Screens.GuiPanelMode1 = Screens.GuiPanelMode2 = Screens.GuiPanelMode3 = nullptr;
 }
 
 void Type(const std::string& s) {

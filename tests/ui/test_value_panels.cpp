@@ -1,5 +1,5 @@
 // The play screen's build and its value panels, driven through the mouse pass like a player: the
-// geometry the screens promise, the named-variable panel's paging, steps within the clamp range,
+// mode switch between the built screens, the geometry the screens promise, the named-variable panel's paging, steps within the clamp range,
 // read-only cells and typed edits through the value-input line, and the selected figure's panels;
 // beside them two buttons no screen places.
 #include <GL/gl.h>
@@ -117,6 +117,24 @@ class PlayScreen : public ::testing::Test {
   static bool sGl;
 };
 bool PlayScreen::sGl = false;
+
+TEST_F(PlayScreen, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
+  EXPECT_EQ(SetProgramMode(kModeEditor), 0);
+  const ScreensRec& s = Screens;
+  EXPECT_EQ(s.GuiPanelMode3->visible + 10 * s.GuiPanelMode1->visible + 100 * s.GuiPanelMode2->visible, 1);
+  EXPECT_EQ(EditModeOn, 1);
+  EXPECT_EQ(o2::anSleepEachFrame, 6);
+  EXPECT_EQ(SetProgramMode(kModePlay), 0);
+  EXPECT_EQ(o2::anSleepEachFrame, 4);
+  EXPECT_EQ(gPlat.cursorCount, -1);  // hidden in play, however the switches went before
+  EXPECT_NE(SetProgramMode(0), 0);
+  EXPECT_NE(SetProgramMode(4), 0);
+  EXPECT_EQ(ProgMode, kModePlay);
+  EXPECT_EQ(Screens.GuiPanelMode2->visible, 1);
+  EXPECT_EQ(SetProgramMode(kModeStart), 0);
+  EXPECT_EQ(gPlat.cursorCount, 0);
+  EXPECT_EQ(EditModeOn, 0);
+}
 
 TEST_F(PlayScreen, CaptainIconsAndTheFloorBoxHaveTheirPromisedSizes) {
   // 800 x 600: the floor box is a square of 150 pixels.
