@@ -258,7 +258,8 @@ void Cursor_DrawOverlay() {
     Gl2D_TexRect((float)(cx + 32), (float)(cy - 32), 32, 32, 1, 0, 1);
   }
   if (Screens.GuiHintStrip2) {
-    const int strip[4] = {Screens.GuiHintStrip2->x, Screens.GuiHintStrip2->y, Screens.GuiHintStrip2->w, Screens.GuiHintStrip2->h};
+    const int strip[4] = {Screens.GuiHintStrip2->x, Screens.GuiHintStrip2->y, Screens.GuiHintStrip2->w,
+                          Screens.GuiHintStrip2->h};
     Gui_HintDraw(strip);
   }
   Gl2D_End();

@@ -11,7 +11,6 @@
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "ui/program_mode.h"
 #include "gui/text_box.h"
 #include "gui/value_input.h"
 #include "platform/platform.h"
@@ -27,6 +26,7 @@
 #include "shell/konfig.h"
 #include "shell/text.h"
 #include "ui/ed_palette.h"
+#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
 #include "world/effect_procs.h"
@@ -122,7 +122,8 @@ void Mode1_Frame(int focus) {
     Tex_Off();
     Gui_DrawAll();
     if (Screens.GuiHintStrip1) {
-      const int rect[4] = {Screens.GuiHintStrip1->x, Screens.GuiHintStrip1->y, Screens.GuiHintStrip1->w, Screens.GuiHintStrip1->h};
+      const int rect[4] = {Screens.GuiHintStrip1->x, Screens.GuiHintStrip1->y, Screens.GuiHintStrip1->w,
+                           Screens.GuiHintStrip1->h};
       Gui_HintDraw(rect);
     }
     glColor4f(0.7f, 0.7f, 0.8f, 1);

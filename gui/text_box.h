@@ -7,8 +7,8 @@
 #include <string>
 
 #include "gui/gui_list.h"
-#include "platform/platform.h"
 #include "gui/gui_win.h"
+#include "platform/platform.h"
 
 constexpr int kTextRowHeight = 18;  // pixels of one row
 constexpr int kTextMargin = 5;      // text starts this far right of the box's left edge

@@ -132,7 +132,8 @@ void TextBox_Draw(GuiWin* win) {
     y -= kTextRowHeight;
     if (y + kTextRowHeight < win->y) break;
   }
-  if (TextBoxes.TextBoxCaret.on && win == TextBoxes.TextBoxFocused) TextBox_DrawSel(win, kTextRowHeight, k.bandAlpha);
+  if (TextBoxes.TextBoxCaret.on && win == TextBoxes.TextBoxFocused)
+    TextBox_DrawSel(win, kTextRowHeight, k.bandAlpha);
   Outline(win, 0.4f, 0.35f, 0.2f, 0.8f);
 }
 

@@ -47,7 +47,9 @@ const char* TextBox_FileStatus(int number) {
 void TextBox_FileNameToDlg() {
   GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box) return;
-  char* name = box->number == 1 ? TextBoxes.TextBox1Name : box->number == 2 ? TextBoxes.TextBox2Name : nullptr;
+  char* name = box->number == 1   ? TextBoxes.TextBox1Name
+               : box->number == 2 ? TextBoxes.TextBox2Name
+                                  : nullptr;
   if (!name) return;
   std::memset(name, 0, 256);
   std::strncpy(name, DlgPathBuf, 255);

@@ -103,7 +103,9 @@ int TextInput_SpecialKey(unsigned char key) {
 
 int InpLine_Finish(int* state, std::string* out, int clear) {
   if (!state || ValueInput.InpLine.target != state || (*state != 1 && *state != 2)) return 0;
-  if (out) *out = *state == 1 ? ValueInput.InpLine.buf.substr((size_t)ValueInput.InpLine.prefixLen) : std::string();
+  if (out)
+    *out = *state == 1 ? ValueInput.InpLine.buf.substr((size_t)ValueInput.InpLine.prefixLen)
+                       : std::string();
   if (clear) *state = 0;
   InpLine_Reset();
   return 1;

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "shell/frame_clock.h"
 #include "gui/gui_win.h"
+#include "shell/frame_clock.h"
 
 struct InpLineRec {
   int* target;      // state word of the edit that owns the line; null while idle

@@ -6,11 +6,11 @@
 #include "gm/fgr.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "ui/org_panels.h"
 #include "gui/value_input.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/text.h"
+#include "ui/org_panels.h"
 #include "world/selection.h"
 
 namespace {
@@ -59,7 +59,8 @@ void IntStepDraw(GuiWin* w, int sign) {
   int* p = IntTarget(w, &n);
   if (!p || !Fgr_Int_Adv(n, step)) return;
   ValPanel_StepFrame(w, p, ValueInput.InpEditReq.intTarget,
-           sign < 0 ? StrFmt("%d отнять // fgr_int[%d]", step, n) : StrFmt("%d прибавить в fgr_int[%d]", step, n));
+                     sign < 0 ? StrFmt("%d отнять // fgr_int[%d]", step, n)
+                              : StrFmt("%d прибавить в fgr_int[%d]", step, n));
 }
 
 void FloStepDraw(GuiWin* w, int sign) {
@@ -68,7 +69,8 @@ void FloStepDraw(GuiWin* w, int sign) {
   float* p = FloTarget(w, &n);
   if (!p || !Fgr_Flo_Adv(n, step)) return;
   ValPanel_StepFrame(w, p, ValueInput.InpEditReq.floTarget,
-           sign < 0 ? StrFmt("%f отнять // fgr_flo[%d]", step, n) : StrFmt("%f прибавить в fgr_flo[%d]", step, n));
+                     sign < 0 ? StrFmt("%f отнять // fgr_flo[%d]", step, n)
+                              : StrFmt("%f прибавить в fgr_flo[%d]", step, n));
 }
 
 void IntStepClick(GuiWin* w, int sign) {
@@ -130,8 +132,7 @@ void ValPanel_FgrIntText(int n, int value, const char* line2) {
   int a = 0, b = 0;
   if (Fgr_Int_TramVals(n, a, b))
     ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", value, a, b));
-  else
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", value, n));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", value, n));
   Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 
@@ -139,8 +140,7 @@ void ValPanel_FgrFloText(int n, float value, const char* line2) {
   float a = 0, b = 0;
   if (Fgr_Flo_TramVals(n, a, b))
     ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", value, a, b));
-  else
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", value, n));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", value, n));
   Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 

@@ -32,7 +32,9 @@ constexpr int kRows = 25;
 constexpr int kOrg2PageMax = 225;  // the last page shows 226..250
 constexpr int kOrgFPageMax = 125;  // 126..150
 
-void Fill(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
+void Fill(const GuiWin* w, int fill) {
+  Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1);
+}
 
 // The variable a row piece stands for: the page plus its row's number; -1 without a row.
 int RowVar(const GuiWin* w, int page) { return w && w->parent ? page + w->parent->number : -1; }
@@ -57,7 +59,8 @@ void Org2StepDraw(GuiWin* w, int sign) {
   const int step = org2_Adv(n);
   if (!step) return;
   ValPanel_StepFrame(w, &org2n[n], ValueInput.InpEditReq.intTarget,
-           sign < 0 ? StrFmt("%d отнять // org2n[%d]", step, n) : StrFmt("%d прибавить в org2n[%d]", step, n));
+                     sign < 0 ? StrFmt("%d отнять // org2n[%d]", step, n)
+                              : StrFmt("%d прибавить в org2n[%d]", step, n));
 }
 
 void OrgFStepDraw(GuiWin* w, int sign) {
@@ -66,7 +69,8 @@ void OrgFStepDraw(GuiWin* w, int sign) {
   float step = 0;
   if (!orgF_Adv(n, step)) return;
   ValPanel_StepFrame(w, &orgFn[n], ValueInput.InpEditReq.floTarget,
-           sign < 0 ? StrFmt("%f отнять // orgFn[%d]", step, n) : StrFmt("%f прибавить в orgFn[%d]", step, n));
+                     sign < 0 ? StrFmt("%f отнять // orgFn[%d]", step, n)
+                              : StrFmt("%f прибавить в orgFn[%d]", step, n));
 }
 
 void Org2StepClick(GuiWin* w, int sign) {
@@ -185,7 +189,8 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
   if (look == kValCellEditing) return;
   if (look == kValCellGreyed) glColor4f(0.6f, 0.6f, 0.7f, 1);
   else glColor4f(1, 1, 1, 1);
-  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, WinWidth, WinHeight, "", 0, 0);
+  Font_PrintS(&FontSet, text, 1, (float)(w->x + 1), (float)(w->y + 1), 0, 0, WinWidth, WinHeight, "", 0,
+              0);
 }
 
 void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b) {
@@ -262,8 +267,7 @@ void ValPanel_Org2Text(int n, const char* line2) {
   int a = 0, b = 0;
   if (org2_TramVals(n, a, b))
     ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", org2n[n], a, b));
-  else
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", org2n[n], n));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", org2n[n], n));
   Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 
@@ -272,8 +276,7 @@ void ValPanel_OrgFText(int n, const char* line2) {
   float a = 0, b = 0;
   if (orgF_TramVals(n, a, b))
     ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", orgFn[n], a, b));
-  else
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", orgFn[n], n));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", orgFn[n], n));
   Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 

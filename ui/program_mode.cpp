@@ -6,7 +6,6 @@
 #include "shell/konfig.h"
 #include "ui/screens.h"
 
-
 namespace {
 
 // The platform counts show and hide calls like the desktop's display counter, on which alternating

@@ -8,7 +8,6 @@
 #include "gui/buttons.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "ui/program_mode.h"
 #include "gui/text_box.h"
 #include "platform/platform.h"
 #include "render/font.h"
@@ -16,6 +15,7 @@
 #include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/window_state.h"
+#include "ui/program_mode.h"
 #include "ui/screens.h"
 
 // The text windows' frame, and the text boxes' outline.
@@ -142,7 +142,9 @@ void TextWinScroll_Click(GuiWin* w) {
 void TextWinFileLine_Draw(GuiWin* w) {
   if (!w) return;
   LineFrame(w, 0, 0.3f, 0.8f);
-  const char* name = w->number == 1 ? TextBoxes.TextBox1Name : w->number == 2 ? TextBoxes.TextBox2Name : nullptr;
+  const char* name = w->number == 1   ? TextBoxes.TextBox1Name
+                     : w->number == 2 ? TextBoxes.TextBox2Name
+                                      : nullptr;
   if (!name) return;
   glColor4f(0.5f, 0.5f, 0.4f, 1);
   Print(name, 3, w->x + 9, w->y + 2);

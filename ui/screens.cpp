@@ -4,19 +4,19 @@
 #include <cstring>
 #include <string>
 
+#include "figures/stage.h"
 #include "gui/gui.h"
 #include "gui/gui_list.h"
-#include "ui/hud.h"
-#include "ui/org_panels.h"
-#include "ui/program_mode.h"
 #include "gui/text_box.h"
-#include "figures/stage.h"
 #include "shell/file_names.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
 #include "ui/fgr_panels.h"
+#include "ui/hud.h"
 #include "ui/info_texts.h"
+#include "ui/org_panels.h"
 #include "ui/play_buttons.h"
+#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
@@ -93,11 +93,13 @@ void BuildStartScreen(GuiWin* panel) {
   Add(column, AuthorsBtn_Draw, NoEvent, 0, 0, 1, 0.1f, kAnchorBottomLeft, kParent);
 
   GuiWin* holder1 = Add(panel, nullptr, nullptr, 0.02f, 0.02f, 0.95f, 0.56f, kAnchorBottomLeft, kWindow);
-  Screens.TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, gsFileAbout, &TextBoxes.TextBox1List, TextBoxes.TextBox1Name, &Screens.TextWinLine1A,
-                        &Screens.TextWinLine1B);
+  Screens.TextBox1 =
+      TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, gsFileAbout, &TextBoxes.TextBox1List,
+                 TextBoxes.TextBox1Name, &Screens.TextWinLine1A, &Screens.TextWinLine1B);
   GuiWin* holder2 = Add(panel, nullptr, nullptr, 0.02f, 0.59f, 0.83f, 0.41f, kAnchorBottomLeft, kWindow);
-  Screens.TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, gsFileScr, &TextBoxes.TextBox2List, TextBoxes.TextBox2Name, &Screens.TextWinLine2A,
-                        &Screens.TextWinLine2B);
+  Screens.TextBox2 =
+      TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, gsFileScr, &TextBoxes.TextBox2List,
+                 TextBoxes.TextBox2Name, &Screens.TextWinLine2A, &Screens.TextWinLine2B);
   TextBoxes.TextBoxFocused = Screens.TextBox1;
 
   Screens.GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
@@ -209,28 +211,28 @@ void CaptainIcons(GuiWin* strip) {
 // closes it.
 void BuildUnitPanel(GuiWin* panel) {
   Screens.HudUnitPanel = Add(panel, Gl2D_FrameRect, HudUnitPanel_CloseClick, 0, -0.28f, 0.72f, 0.6f,
-                     kAnchorTopRight, kWindow);
-  GuiWin* top =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.9f, 0.7f, 0.08f, kAnchorBottomLeft, kParent);
+                             kAnchorTopRight, kWindow);
+  GuiWin* top = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.9f, 0.7f, 0.08f,
+                    kAnchorBottomLeft, kParent);
   Grid(Add(top, Gl2D_FrameRect, nullptr, 0, 0, 1.0f / 15, 1, kAnchorTopLeft, kParent), 15, 1);
-  GuiWin* filters =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0, 0.2f, 0.12f, 0.6f, kAnchorBottomLeft, kParent);
+  GuiWin* filters = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0, 0.2f, 0.12f, 0.6f,
+                        kAnchorBottomLeft, kParent);
   Grid(Add(filters, KnoCb_Bad, nullptr, 0, 0, 0.5f, 0.125f, kAnchorTopLeft, kParent), 1, 8);
   Grid(Add(filters, KnoCb_Good, nullptr, 0.5f, 0, 0.5f, 0.125f, kAnchorTopLeft, kParent), 1, 8);
-  GuiWin* slots =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.2f, 0.1f, 0.5f, kAnchorBottomLeft, kParent);
+  GuiWin* slots = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.2f, 0.1f, 0.5f,
+                      kAnchorBottomLeft, kParent);
   Grid(Add(slots, KnoCb_ItemSlots, SuitCell_Click, 0, 0, 1, 1.0f / 3, kAnchorTopLeft, kParent), 1, 3);
-  GuiWin* boxA =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.32f, 0.5f, 0.25f, 0.2f, kAnchorBottomLeft, kParent);
+  GuiWin* boxA = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.32f, 0.5f, 0.25f, 0.2f,
+                     kAnchorBottomLeft, kParent);
   Grid(Add(boxA, Gl2D_FrameRect, nullptr, 0, 0, 0.25f, 0.5f, kAnchorTopLeft, kParent), 4, 2);
-  GuiWin* boxB =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.3f, 0.2f, 0.3f, 0.25f, kAnchorBottomLeft, kParent);
+  GuiWin* boxB = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.3f, 0.2f, 0.3f, 0.25f,
+                     kAnchorBottomLeft, kParent);
   Grid(Add(boxB, Gl2D_FrameRect, nullptr, 0, 0, 0.2f, 0.5f, kAnchorTopLeft, kParent), 5, 2);
-  GuiWin* skills =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.6f, 0.15f, 0.4f, 0.4f, kAnchorBottomLeft, kParent);
+  GuiWin* skills = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.6f, 0.15f, 0.4f, 0.4f,
+                       kAnchorBottomLeft, kParent);
   Grid(Add(skills, KnoCb_SkilH2, nullptr, 0, 0, 0.2f, 1.0f / 3, kAnchorTopLeft, kParent), 5, 3);
-  GuiWin* items =
-      Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.02f, 0.02f, 0.96f, 0.12f, kAnchorBottomLeft, kParent);
+  GuiWin* items = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.02f, 0.02f, 0.96f, 0.12f,
+                      kAnchorBottomLeft, kParent);
   Grid(Add(items, KnoCb_ItemInfo, CargoCell_Click, 0, 0, 1.0f / 15, 1, kAnchorTopLeft, kParent), 15, 1);
   Hidden(Screens.HudUnitPanel);
 }
@@ -248,27 +250,31 @@ void BuildPlayScreen(GuiWin* panel) {
   Add(panel, PauseBtn_Draw, PauseBtn_Click, 0.7f, 0.9f, 0.11f, 0.07f, kAnchorBottomLeft, kWindow);
 
   Screens.UnitDebugBox = Add(panel, nullptr, nullptr, 0, -0.05f, 0.19f, 0.15f, kAnchorTopRight, kWindow);
-  Add(Screens.UnitDebugBox, UnitBoxTitle_Draw, UnitBoxTitle_Click, 0, 0, 1, 0.2f, kAnchorTopLeft, kParent);
+  Add(Screens.UnitDebugBox, UnitBoxTitle_Draw, UnitBoxTitle_Click, 0, 0, 1, 0.2f, kAnchorTopLeft,
+      kParent);
   Add(Screens.UnitDebugBox, UnitDbg_Draw, nullptr, 0.05f, -0.2f, 0.95f, 0.2f, kAnchorTopLeft, kParent);
   Add(Screens.UnitDebugBox, UnitDbgRank_Draw, nullptr, 0.1f, -0.4f, 0.9f, 0.2f, kAnchorTopLeft, kParent);
-  Add(Screens.UnitDebugBox, UnitDbgCounts_Draw, nullptr, 0.15f, -0.6f, 0.85f, 0.2f, kAnchorTopLeft, kParent);
-  GuiWin* guests = Add(Screens.UnitDebugBox, nullptr, nullptr, 0.2f, -0.8f, 0.8f, 0.2f, kAnchorTopLeft, kParent);
+  Add(Screens.UnitDebugBox, UnitDbgCounts_Draw, nullptr, 0.15f, -0.6f, 0.85f, 0.2f, kAnchorTopLeft,
+      kParent);
+  GuiWin* guests =
+      Add(Screens.UnitDebugBox, nullptr, nullptr, 0.2f, -0.8f, 0.8f, 0.2f, kAnchorTopLeft, kParent);
   Grid(Add(guests, KnoCb_GuestInfo, HudUnitPanel_OpenClick, 0, 0, 1.0f / 3, 1, kAnchorTopLeft, kParent),
        3, 1);
 
-  Screens.CaptainCells = Add(panel, nullptr, nullptr, -0.01f, -0.2f, 0.12f, 0.32f, kAnchorTopRight, kWindow);
-  Grid(Add(Screens.CaptainCells, Gui_DrawFgrPreview, CaptainCell_Click, 0, 0, 1.0f / 3, 1.0f / 7, kAnchorTopLeft,
-           kParent),
+  Screens.CaptainCells =
+      Add(panel, nullptr, nullptr, -0.01f, -0.2f, 0.12f, 0.32f, kAnchorTopRight, kWindow);
+  Grid(Add(Screens.CaptainCells, Gui_DrawFgrPreview, CaptainCell_Click, 0, 0, 1.0f / 3, 1.0f / 7,
+           kAnchorTopLeft, kParent),
        3, 7);
 
-  Screens.InfoPanel1 = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.6f, kAnchorBottomLeft, Gl2D_FrameRect,
-                         1.0f / 9, 0.5f, 9, 2);
-  Screens.InfoPanel2 = InfoPanel(panel, KnoCb_CaptainIs, nullptr, 0.8f, kAnchorTopRight, KnoCb_Skil, 0.2f,
-                         1.0f / 3, 5, 3);
+  Screens.InfoPanel1 = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.6f, kAnchorBottomLeft,
+                                 Gl2D_FrameRect, 1.0f / 9, 0.5f, 9, 2);
+  Screens.InfoPanel2 = InfoPanel(panel, KnoCb_CaptainIs, nullptr, 0.8f, kAnchorTopRight, KnoCb_Skil,
+                                 0.2f, 1.0f / 3, 5, 3);
   Screens.LiftGuestPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.4f, kAnchorBottomLeft,
-                             Gl2D_FrameRect, 0.2f, 0.5f, 5, 2);
+                                     Gl2D_FrameRect, 0.2f, 0.5f, 5, 2);
   Screens.UnitSpellsPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.9f, kAnchorBottomLeft,
-                              Gl2D_FrameRect, 0.125f, 0.5f, 8, 2);
+                                      Gl2D_FrameRect, 0.125f, 0.5f, 8, 2);
   BuildUnitPanel(panel);
 
   Add(panel, SaveTest2Btn_Draw, SaveTest2Btn_Click, 0, 0.1f, 0.1f, 0.035f, kAnchorBottomLeft, kWindow);
@@ -276,8 +282,10 @@ void BuildPlayScreen(GuiWin* panel) {
   Add(panel, LoadTest2Btn_Draw, LoadTest2Btn_Click, 0, 0.065f, 0.1f, 0.035f, kAnchorBottomLeft, kWindow);
 
   Screens.SideResBar = Add(panel, nullptr, nullptr, 0.2f, 0, 0.5f, 0.04f, kAnchorTopLeft, kWindow);
-  Grid(Add(Screens.SideResBar, KnoCb_SideRes, nullptr, 0, 0, 1.0f / 6, 1, kAnchorTopLeft, kParent), 6, 1);
-  Screens.CaptainIconStrip = Add(panel, nullptr, nullptr, 0.2f, -0.05f, 0.21f, 0.08f, kAnchorTopLeft, kWindow);
+  Grid(Add(Screens.SideResBar, KnoCb_SideRes, nullptr, 0, 0, 1.0f / 6, 1, kAnchorTopLeft, kParent), 6,
+       1);
+  Screens.CaptainIconStrip =
+      Add(panel, nullptr, nullptr, 0.2f, -0.05f, 0.21f, 0.08f, kAnchorTopLeft, kWindow);
   CaptainIcons(Screens.CaptainIconStrip);
 
   Screens.OrgPanel_Play = OrgPanel(panel);
@@ -285,13 +293,14 @@ void BuildPlayScreen(GuiWin* panel) {
   FloorBox(panel);
 
   Screens.MsgPanel = Add(panel, MsgPanel_Draw, MsgPanel_Click, 0, 0, 1, 1, kAnchorWhole, kWindow);
-  Add(Screens.MsgPanel, KnoCb_CaptainOrigin, MsgPanel_Click, 0.2f, 0.7f, 0.6f, 0.1f, kAnchorBottomLeft, kParent);
-  GuiWin* offerSkills =
-      Add(Screens.MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.3f, 0.6f, 0.3f, kAnchorBottomLeft, kParent);
+  Add(Screens.MsgPanel, KnoCb_CaptainOrigin, MsgPanel_Click, 0.2f, 0.7f, 0.6f, 0.1f, kAnchorBottomLeft,
+      kParent);
+  GuiWin* offerSkills = Add(Screens.MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.3f, 0.6f, 0.3f,
+                            kAnchorBottomLeft, kParent);
   Grid(Add(offerSkills, KnoCb_SkilH3, MsgPanel_Click, 0, 0, 0.2f, 1.0f / 3, kAnchorTopLeft, kParent), 5,
        3);
-  GuiWin* choices =
-      Add(Screens.MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.15f, 0.6f, 0.1f, kAnchorBottomLeft, kParent);
+  GuiWin* choices = Add(Screens.MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.15f, 0.6f, 0.1f,
+                        kAnchorBottomLeft, kParent);
   Grid(Add(choices, KnoCb_SkilUpHint, KnoCb_RangChoice, 0, 0, 1.0f / 3, 1, kAnchorBottomLeft, kParent),
        3, 1);
   Hidden(Screens.MsgPanel);
@@ -302,13 +311,14 @@ void BuildPlayScreen(GuiWin* panel) {
 
   Screens.CodeWinBox =
       Hidden(Add(panel, Gl2D_FrameRect, nullptr, 0.2f, 0.12f, 0.65f, 0.4f, kAnchorBottomLeft, kWindow));
-  Screens.CodeWinText =
-      Add(Screens.CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f, kAnchorBottomLeft, kParent);
+  Screens.CodeWinText = Add(Screens.CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f,
+                            kAnchorBottomLeft, kParent);
   // A trigger's message shows only in a window whose box has rows to take its text.
   CodeWinReady = Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
   // The places of a scroll bar's top, track and bottom.
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
-  Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft, kParent);
+  Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft,
+      kParent);
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
 
   BuildTopStrip(panel, &Screens.GuiTopStrip2, 2);
@@ -329,13 +339,16 @@ void EtapSave_Event(GuiWin*) { Etap_SaveFromGui(); }
 // button), the value panels and floor box it shares with play, the selected-figure box with the six
 // click modes, the top strip.
 void BuildEditorScreen(GuiWin* panel) {
-  Screens.EditorBox = Add(panel, Gl2D_FrameRect, nullptr, 0, 0.1f, 0.3f, 0.3f, kAnchorBottomLeft, kWindow);
+  Screens.EditorBox =
+      Add(panel, Gl2D_FrameRect, nullptr, 0, 0.1f, 0.3f, 0.3f, kAnchorBottomLeft, kWindow);
   GuiWin* palette =
       Add(Screens.EditorBox, Gl2D_FrameRect, nullptr, 0.01f, 0, 0.98f, 0.9f, kAnchorBottomLeft, kParent);
   Grid(Add(palette, EdPalette_Draw, EdPalette_Click, 0, 0, 1.0f / 3, 0.1f, kAnchorTopLeft, kParent), 3,
        10);
-  Add(Screens.EditorBox, EtapSaveBtn_Draw, EtapSave_Event, 0, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft, kParent);
-  Add(Screens.EditorBox, EdPaletteCur_Draw, nullptr, 0.4f, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft, kParent);
+  Add(Screens.EditorBox, EtapSaveBtn_Draw, EtapSave_Event, 0, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft,
+      kParent);
+  Add(Screens.EditorBox, EdPaletteCur_Draw, nullptr, 0.4f, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft,
+      kParent);
   Add(Screens.EditorBox, PageBtn_Draw, nullptr, 0.8f, 0.91f, 0.19f, 0.09f, kAnchorBottomLeft, kParent);
   BuildEditorShared(panel);
   GuiWin* selected =
@@ -356,9 +369,12 @@ void Gui_Build() {
   Screens.GuiPanelMode2 = panels[1];
   Screens.GuiPanelMode3 = panels[2];
   Screens.GuiPanelMode1->visible = 1;
-  Screens.GuiHintStrip1 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  Screens.GuiHintStrip2 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  Screens.GuiHintStrip3 = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip1 =
+      Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip2 =
+      Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip3 =
+      Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
   BuildStartScreen(Screens.GuiPanelMode1);
   BuildPlayScreen(Screens.GuiPanelMode2);
   BuildEditorScreen(Screens.GuiPanelMode3);

@@ -14,10 +14,10 @@ struct ScreensRec {
   GuiWin* GuiHintStrip1;  // hidden strips whose rectangles frame the hint box
   GuiWin* GuiHintStrip2;
   GuiWin* GuiHintStrip3;
-  GuiWin* GuiTopStrip1;   // top-right button strip of each mode
+  GuiWin* GuiTopStrip1;  // top-right button strip of each mode
   GuiWin* GuiTopStrip2;
   GuiWin* GuiTopStrip3;
-  GuiWin* TextBox1;       // the start screen's upper and lower text windows
+  GuiWin* TextBox1;  // the start screen's upper and lower text windows
   GuiWin* TextBox2;
   GuiWin* TextWinLine1A;  // the special line and the file line under each window
   GuiWin* TextWinLine1B;
@@ -25,9 +25,9 @@ struct ScreensRec {
   GuiWin* TextWinLine2B;
   GuiWin* ScrollBarDrag;  // the text-window scroll bar being dragged; the start frame clears it
   // The play screen's HUD.
-  GuiWin* UnitDebugBox;      // the selected unit's title and debug lines, top left
-  GuiWin* CaptainCells;      // the 3 x 7 panel-button cells of the selected unit
-  GuiWin* InfoPanel1;        // four info panels over the same place, hidden
+  GuiWin* UnitDebugBox;  // the selected unit's title and debug lines, top left
+  GuiWin* CaptainCells;  // the 3 x 7 panel-button cells of the selected unit
+  GuiWin* InfoPanel1;    // four info panels over the same place, hidden
   GuiWin* InfoPanel2;
   GuiWin* LiftGuestPanel;
   GuiWin* UnitSpellsPanel;
@@ -46,7 +46,6 @@ struct ScreensRec {
   GuiWin* EditorBox;  // the editor's tool box (palette and save button)
 };
 extern ScreensRec Screens;
-
 
 // Builds the tree once; nothing before Gui_InitRoot (the root invisible).
 void Gui_Build();

@@ -1,7 +1,7 @@
 // The play screen's build and its value panels, driven through the mouse pass like a player: the
-// mode switch between the built screens, the geometry the screens promise, the named-variable panel's paging, steps within the clamp range,
-// read-only cells and typed edits through the value-input line, and the selected figure's panels;
-// beside them two buttons no screen places.
+// mode switch between the built screens, the geometry the screens promise, the named-variable panel's
+// paging, steps within the clamp range, read-only cells and typed edits through the value-input line,
+// and the selected figure's panels; beside them two buttons no screen places.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@
 #include "gm/org_base.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "ui/hud.h"
-#include "ui/org_panels.h"
-#include "ui/program_mode.h"
 #include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
 #include "ui/fgr_panels.h"
+#include "ui/hud.h"
+#include "ui/org_panels.h"
+#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
 #include "world/ranks.h"
@@ -101,7 +101,8 @@ class PlayScreen : public ::testing::Test {
     Gui_InitRoot(w, h);
     Gui_Build();
     SetProgramMode(kModePlay);
-    OrgPanels.ValPage_Org2 = OrgPanels.ValPage_OrgF = Hud.ValPage_FgrInt = Hud.ValPage_FgrFlo = OrgPanels.SpePanelMode = 0;
+    OrgPanels.ValPage_Org2 = OrgPanels.ValPage_OrgF = Hud.ValPage_FgrInt = Hud.ValPage_FgrFlo =
+        OrgPanels.SpePanelMode = 0;
   }
   static Panel Of(GuiWin* frame) { return Panel{frame, frame->children[0], frame->children[2]}; }
   // Types into the value line as the window procedure hands it characters, one frame step before
@@ -121,7 +122,8 @@ bool PlayScreen::sGl = false;
 TEST_F(PlayScreen, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
   EXPECT_EQ(SetProgramMode(kModeEditor), 0);
   const ScreensRec& s = Screens;
-  EXPECT_EQ(s.GuiPanelMode3->visible + 10 * s.GuiPanelMode1->visible + 100 * s.GuiPanelMode2->visible, 1);
+  EXPECT_EQ(s.GuiPanelMode3->visible + 10 * s.GuiPanelMode1->visible + 100 * s.GuiPanelMode2->visible,
+            1);
   EXPECT_EQ(EditModeOn, 1);
   EXPECT_EQ(o2::anSleepEachFrame, 6);
   EXPECT_EQ(SetProgramMode(kModePlay), 0);
@@ -183,7 +185,8 @@ TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
 // toggle speaks the language of the texts.
 TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLanguage) {
   ASSERT_TRUE(sGl);
-  GuiWin* b = Gui_New(&GuiTree.GuiRoot, TextTestCopy_Draw, ReturnBtn_Click, 0.4f, 0.4f, 0.1f, 0.05f, 100, 0);
+  GuiWin* b =
+      Gui_New(&GuiTree.GuiRoot, TextTestCopy_Draw, ReturnBtn_Click, 0.4f, 0.4f, 0.1f, 0.05f, 100, 0);
   b->visible = 1;
   const int eng = o2::EngText;
   o2::EngText = 1;
