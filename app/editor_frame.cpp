@@ -10,7 +10,6 @@
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
 #include "gui/gui.h"
-#include "gui/program_mode.h"
 #include "render/field.h"
 #include "render/gl2d.h"
 #include "render/rend_view.h"
@@ -20,6 +19,8 @@
 #include "shell/key_commands.h"
 #include "shell/rect.h"
 #include "shell/window_state.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
 #include "world/fgrs_update.h"
 #include "world/selection.h"
 
@@ -28,8 +29,8 @@ namespace {
 // A click over the editor's tool box belongs to the box, whether or not a cell of it used it: the
 // land behind the palette is never painted through it.
 int ClickOverEditorBox(int click) {
-  const GuiWin* b = EditorBox;
-  return click && b && b->visible && GuiPanelMode3 && GuiPanelMode3->visible &&
+  const GuiWin* b = Screens.EditorBox;
+  return click && b && b->visible && Screens.GuiPanelMode3 && Screens.GuiPanelMode3->visible &&
          Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, b->x, b->y, b->w, b->h);
 }
 

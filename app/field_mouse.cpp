@@ -257,8 +257,9 @@ void Cursor_DrawOverlay() {
     glColor4f(1, 1, 1, 1);
     Gl2D_TexRect((float)(cx + 32), (float)(cy - 32), 32, 32, 1, 0, 1);
   }
-  if (GuiHintStrip2) {
-    const int strip[4] = {GuiHintStrip2->x, GuiHintStrip2->y, GuiHintStrip2->w, GuiHintStrip2->h};
+  if (Screens.GuiHintStrip2) {
+    const int strip[4] = {Screens.GuiHintStrip2->x, Screens.GuiHintStrip2->y, Screens.GuiHintStrip2->w,
+                          Screens.GuiHintStrip2->h};
     Gui_HintDraw(strip);
   }
   Gl2D_End();

@@ -15,8 +15,6 @@
 #include "gui/gui.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
-#include "gui/program_mode.h"
 #include "gui/value_input.h"
 #include "render/area_queue.h"
 #include "render/field.h"
@@ -32,6 +30,9 @@
 #include "shell/text.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
+#include "ui/hud.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
 #include "world/figure_ops.h"
 #include "world/fog.h"
 #include "world/income.h"
@@ -144,7 +145,7 @@ void MouseActions_Run(int editor) {
     }
     case kMouseOrder:
       if (Fgr* target = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1)) {
-        if (editor && ClickMode == kClickLink) {
+        if (editor && EdPalette.ClickMode == kClickLink) {
           Field_LinkSel(target);
         } else {
           for (int i = 1; i <= SelList.count; i++)
@@ -153,9 +154,9 @@ void MouseActions_Run(int editor) {
         if (!editor) FgrFx_SpawnW(target->priv_position_x, target->priv_position_z, 20.0f);
       } else if (Field_CursorGround(p)) {
         const int cell = Land_CellAt(p[0], p[2]);
-        if (editor && ClickMode >= kClickMarch1 && ClickMode <= kClickMarch4) {
+        if (editor && EdPalette.ClickMode >= kClickMarch1 && EdPalette.ClickMode <= kClickMarch4) {
           if (!Land_CellValid(cell)) break;
-          Field_MarchSel(ClickMode - kClickMarch1 + 1, cell);
+          Field_MarchSel(EdPalette.ClickMode - kClickMarch1 + 1, cell);
         } else {
           Sel_OrderMoveTo(&SelList, p[0], p[2]);
           FieldMouse.LastOrderX = (int)p[0];
@@ -199,10 +200,10 @@ void Frame_ExitIfAsked() {
 }
 
 void Frame_ValueInput() {
-  InpLine_EditInt(&InpEditReq);
-  InpLine_EditFlo(&InpEditReq);
-  InpLine_EditStr(&InpEditReq);
-  InpLine_EditKod(&InpEditReq);
+  InpLine_EditInt(&ValueInput.InpEditReq);
+  InpLine_EditFlo(&ValueInput.InpEditReq);
+  InpLine_EditStr(&ValueInput.InpEditReq);
+  InpLine_EditKod(&ValueInput.InpEditReq);
 }
 
 void Frame_KeyCommands() {
@@ -260,7 +261,7 @@ void Field_EditorPlace() {
 void Frame_Tail(int codeField) {
   if (codeField) {
     Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
-    if (InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
+    if (ValueInput.InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
     Gl2D_End();
   }
   FpsText_Draw();

@@ -8,11 +8,12 @@
 #include "figures/fgrs.h"
 #include "figures/stage.h"
 #include "gm/org_base.h"
-#include "gui/hud.h"
-#include "gui/program_mode.h"
 #include "render/field.h"
 #include "render/kmd_block.h"
+#include "ui/hud.h"
 #include "ui/play_buttons.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
 #include "world/fgrs_update.h"
 #include "world/movement.h"
 #include "world/paths.h"
@@ -43,7 +44,8 @@ void GameUpdate() {
   RangPanel_ApplyReq();
   if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = kDragIdle;
   else Field_GameMouse();
-  if (Kmd_Fired(KMD_SPACE) && !(MsgPanel && MsgPanel->visible)) o2::GamePause = !o2::GamePause;
+  if (Kmd_Fired(KMD_SPACE) && !(Screens.MsgPanel && Screens.MsgPanel->visible))
+    o2::GamePause = !o2::GamePause;
   MouseSelectByTool();
   for (int i = 1; i <= 4; i++) SelList.FoundBoss[i] = 0;
   Fgrs.SweepDead();

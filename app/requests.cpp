@@ -3,8 +3,9 @@
 
 #include "figures/mode_words.h"
 #include "gui/gui_list.h"
-#include "gui/program_mode.h"
 #include "shell/msgbase.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
 #include "world/figure_ops.h"
 
 void Requests_CarryOut() {
@@ -14,9 +15,10 @@ void Requests_CarryOut() {
     SetProgramMode(mode);
   }
   if (CodeWinMsgReq) {
-    GuiList* rows = GuiList_Of(CodeWinText);
+    GuiList* rows = GuiList_Of(Screens.CodeWinText);
     const char* text = MsgBase_TextOrNull(CodeWinMsgReq);
     CodeWinMsgReq = 0;
+    if (Screens.CodeWinBox) Screens.CodeWinBox->visible = 1;
     if (rows && text) {
       rows->rows.clear();
       GuiList_Insert(rows, text, "", -1, 1);

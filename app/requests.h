@@ -1,5 +1,5 @@
 // What the layers below the interface asked of it by their request words, carried out by the
-// application: a program mode (ProgModeReq), the text of the code window's message (CodeWinMsgReq).
+// application: a program mode (ProgModeReq), the code window shown with its message (CodeWinMsgReq).
 // The frame dispatcher (app/frame_by_mode.h) runs it before each frame, and the game update of play
 // (app/play_frame.h) again after the figures' procedures, so what a trigger asked shows in the same
 // frame's picture.

@@ -11,7 +11,6 @@
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/program_mode.h"
 #include "gui/text_box.h"
 #include "gui/value_input.h"
 #include "platform/platform.h"
@@ -27,6 +26,7 @@
 #include "shell/konfig.h"
 #include "shell/text.h"
 #include "ui/ed_palette.h"
+#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
 #include "world/effect_procs.h"
@@ -72,7 +72,7 @@ int TextBoxCode() {
 }
 
 void ColourFocusedBox() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !Konfig.KonfigTextFlag) return;
   const uint32_t now = TimeGetMs();
   if (TextColourStamp == 0) TextColourStamp = now;
@@ -98,15 +98,15 @@ void Mode1_Frame(int focus) {
     FrameSteps.MouseXf = (float)KeyCmds.MouseX;
     FrameSteps.MouseYf = (float)KeyCmds.MouseY;
     ScreenShotKey();
-    if (int code = TextBoxCode()) textEditStream(TextBoxFocused, 0, code);
+    if (int code = TextBoxCode()) textEditStream(TextBoxes.TextBoxFocused, 0, code);
     TextBox_OnMouseDrag();
     // The widgets take the click; a held right button repeats (the scroll bar's drag).
     int click = Frame_ClickCode();
     if (!click && KeyIsDown(VK_RBUTTON)) click = 100002;
     Gui_MouseAll(click);
-    if (ScrollBarDrag) {
-      if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(ScrollBarDrag);
-      else ScrollBarDrag = nullptr;
+    if (Screens.ScrollBarDrag) {
+      if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(Screens.ScrollBarDrag);
+      else Screens.ScrollBarDrag = nullptr;
     }
     if (!StageReq.EtapName.empty() && Kmd_Fired(KMD_ESC)) {
       o2::GamePause = 0;
@@ -121,8 +121,9 @@ void Mode1_Frame(int focus) {
     Gl2D_TexRect(0, 0, (float)Win.WinWidth, (float)Win.WinWidth, 1, 0, 1);
     Tex_Off();
     Gui_DrawAll();
-    if (GuiHintStrip1) {
-      const int rect[4] = {GuiHintStrip1->x, GuiHintStrip1->y, GuiHintStrip1->w, GuiHintStrip1->h};
+    if (Screens.GuiHintStrip1) {
+      const int rect[4] = {Screens.GuiHintStrip1->x, Screens.GuiHintStrip1->y, Screens.GuiHintStrip1->w,
+                           Screens.GuiHintStrip1->h};
       Gui_HintDraw(rect);
     }
     glColor4f(0.7f, 0.7f, 0.8f, 1);
@@ -136,7 +137,7 @@ int FullScreenText_Draw() { return anSetKeysModeOn(); }
 void DebugText_Draw() {
   glColor4f(1, 1, 1, 1);
   const std::string top = StrFmt("Kam1FOV:%.1f  (кисть %d)  losk%d  (selKlv:%d)", (double)CamObzorY,
-                                 EdPaletteTool, o2::LoskRendered, SelList.count);
+                                 EdPalette.EdPaletteTool, o2::LoskRendered, SelList.count);
   Font_PrintWin(top.c_str(), 3, 5, 435);
   const std::string low =
       StrFmt("кликов L R: %d  %d \n trg %d %d // nFree %d [laser out%d]", FieldMouse.FieldSelCount,

@@ -11,7 +11,6 @@
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
-#include "gui/program_mode.h"
 #include "platform/platform.h"
 #include "render/land_chunks.h"
 #include "render/screenshot.h"
@@ -25,6 +24,7 @@
 #include "shell/msgbase.h"
 #include "shell/random.h"
 #include "shell/text.h"
+#include "ui/program_mode.h"
 #include "ui/screens.h"
 
 namespace {

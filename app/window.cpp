@@ -189,7 +189,7 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
     case WM_CHAR: {
       unsigned char c = (unsigned char)(w & 0xFF);
       if (DragChordChar(c)) return 0;
-      if (!TextInput_Char(c)) textEditStream(TextBoxFocused, c, 0);
+      if (!TextInput_Char(c)) textEditStream(TextBoxes.TextBoxFocused, c, 0);
       return 0;
     }
     case WM_LBUTTONDOWN: Key_Down(VK_LBUTTON); return 0;

@@ -47,12 +47,12 @@ bool Setup() {
   Konfig_Read();
   if (Plat_HeadlessContext(Win.WinWidth, Win.WinHeight) != 1 || !InitGL()) return false;
   Game_InitAtStart();
-  gReady = TextBox1 && GuiList_HasData(TextBox1);
+  gReady = Screens.TextBox1 && GuiList_HasData(Screens.TextBox1);
   return gReady;
 }
 
 void FillBox(StartText text) {
-  GuiList* list = GuiList_Of(TextBox1);
+  GuiList* list = GuiList_Of(Screens.TextBox1);
   if (text == kShipped) {
     GuiList_LoadTxt2(list, "_about_.txt", 0);
   } else {
@@ -62,10 +62,10 @@ void FillBox(StartText text) {
     for (int i = 0; text == kColouredWords && i < 10000; i++) row += kWords[i % 5];
     list->rows.assign(1, {row, std::string()});
   }
-  TextBoxFocused = TextBox1;
-  TextBox1->firstRow = TextBox1->cursorRow = 0;
-  TextBox1->caretCol = GuiList_RowLen(TextBox1, 0);
-  TextBox1->textBoxFlag = 1;  // the first frame colours the rows, as after an open
+  TextBoxes.TextBoxFocused = Screens.TextBox1;
+  Screens.TextBox1->firstRow = Screens.TextBox1->cursorRow = 0;
+  Screens.TextBox1->caretCol = GuiList_RowLen(Screens.TextBox1, 0);
+  Screens.TextBox1->textBoxFlag = 1;  // the first frame colours the rows, as after an open
   Mode1_Frame(1);
   glFinish();
 }
@@ -77,7 +77,7 @@ void BM_StartScreenFrame(benchmark::State& state) {
     Mode1_Frame(1);
     glFinish();
   }
-  state.counters["chars"] = GuiList_RowLen(TextBox1, 0);
+  state.counters["chars"] = GuiList_RowLen(Screens.TextBox1, 0);
 }
 BENCHMARK(BM_StartScreenFrame)
     ->ArgName("text")

@@ -10,9 +10,10 @@
 #                  records several layers share (land floors, sides, program-mode words)
 #   tolv_render    render/: the renderer, and the key-command block (it prints with the fonts)
 #   tolv_world     world/ and catalogue/: the simulation and the catalogue
-#   tolv_gui       gui/: the widget toolkit: widget tree, list rows, buttons and hints, HUD panels,
-#                  program mode, value input and panels, text boxes
-#   tolv_ui        ui/: the screens, their callbacks and texts, the editor's palette
+#   tolv_gui       gui/: the widget toolkit: the widget record and tree, list rows, buttons and
+#                  hints, value input, text boxes; it sits on the renderer and knows no world
+#   tolv_ui        ui/: the screens, their callbacks and texts, the HUD panels, the value panels of
+#                  the named variables, the program-mode switch, the editor's palette
 #   tolv_app       app/: start-up, main loop, window procedure, the mode frames and the field
 #                  mouse, which tie every layer together
 # A library links the layers below that it uses, never one above. Each library sees only the
@@ -56,7 +57,7 @@ function(tolv_layers)
   tolv_layer(tolv_figures DEPS tolv_gm tolv_base)
   tolv_layer(tolv_render DEPS tolv_figures tolv_gm tolv_base tolv_platform SYSTEM OpenGL::GL OpenGL::GLU)
   tolv_layer(tolv_world DEPS tolv_render tolv_figures tolv_gm tolv_base)
-  tolv_layer(tolv_gui DEPS tolv_world tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
+  tolv_layer(tolv_gui DEPS tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
   tolv_layer(tolv_ui DEPS tolv_gui tolv_world tolv_render tolv_figures tolv_gm tolv_base tolv_platform)
   tolv_layer(tolv_app DEPS tolv_ui tolv_gui tolv_world tolv_render tolv_figures tolv_gm tolv_base
              tolv_platform)

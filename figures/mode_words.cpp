@@ -4,4 +4,3 @@
 t_ModeWords ModeWords;
 int EditModeOn = 0;
 int visUnderGround = 0;
-GuiWin* EditorBox = nullptr;

@@ -2,8 +2,6 @@
 // renderer and the frames, so they live below all of them.
 #pragma once
 
-struct GuiWin;
-
 // The program modes.
 enum ProgModeNum { kModeStart = 1, kModePlay = 2, kModeEditor = 3 };
 
@@ -18,4 +16,3 @@ extern t_ModeWords ModeWords;
 // The generated figure code reads these two by name.
 extern int EditModeOn;      // 1 only in the stage editor
 extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
-extern GuiWin* EditorBox;   // the editor box (palette and save button), once built

@@ -7,8 +7,6 @@
 
 #include "figures/fgrs.h"
 
-struct GuiWin;
-
 constexpr unsigned kEtapKindLocation = 87620;
 constexpr unsigned kEtapKindBase = 34579;
 
@@ -59,7 +57,5 @@ int Stage_ReadBack(const std::string& base, const std::string& loc, int location
 // reason, or the loader's when the file was refused.
 // The message box of a failed save (saving 1) or load (0), with EtapFail's file and reason.
 void Etap_SayFailure(int saving);
-
-// --- requests (carried out, and the buttons that also switch the mode: world/stage_requests.h)
-int Etap_RequestSaveTest2(GuiWin* w);
-int Etap_SaveFromGui();
+// (The requests are carried out by world/stage_requests.h; the buttons that place them are the
+// interface's, ui/stage_buttons.h.)

@@ -1,12 +1,10 @@
-// Stage requests: buttons and dialogs only store what to save or load; the game update carries the
-// requests out once a frame (save first, then load), never inside a widget callback (that work,
-// which reaches into the world, the renderer and the interface, is world/stage_requests.cpp).
-#include "figures/mode_words.h"
+// The stage request words and the message box of a failed save or load. The interface's buttons
+// store a request and the game update carries it out once a frame, save first, then load
+// (world/stage_requests.cpp); the one exception is the editor's save button, which saves at once
+// inside its widget callback (ui/stage_buttons.cpp).
 #include "figures/stage.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"
-#include "shell/dialogs.h"
-#include "shell/gui_win.h"
 #include "shell/log.h"
 
 t_StageReq StageReq;
@@ -19,20 +17,4 @@ void Etap_SayFailure(int saving) {
       std::string(what) + ": " + StageReq.EtapFail.name + " (" + StageReq.EtapFail.why + ")";
   LogInfo("\n%s", text.c_str());
   Plat_MessageBox(text.c_str(), "Error", MB_OK | MB_ICONEXCLAMATION);
-}
-
-int Etap_RequestSaveTest2(GuiWin* w) {
-  if (!w) return 0;
-  w->consumed = 1;
-  StageReq.EtapSaveReq = 1;
-  StageReq.EtapSaveReqName = "Maps/test2.etp";
-  return 1;
-}
-
-int Etap_SaveFromGui() {
-  if (!ModeWords.EdModified || !EditorBox || !Dlg_SaveFile()) return 0;
-  StageReq.EtapSaveReqName = Dlg.DlgFilePath;
-  if (Etap_Save(StageReq.EtapSaveReqName)) return 1;
-  Etap_SayFailure(1);
-  return 0;
 }

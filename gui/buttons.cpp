@@ -14,8 +14,7 @@
 #include "shell/key_commands.h"
 #include "shell/window_state.h"
 
-float GuiPanelAlpha = 0.5f;
-GuiWin* GuiDrawingWin = nullptr;
+GuiButtonsRec GuiButtons;
 
 namespace {
 
@@ -34,9 +33,9 @@ void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, co
   if (!win) return;
   Tex_Off();
   Gl_BlendMode(kBlendAlpha);
-  glColor4f(0.5f, 0.4f, 0.3f, GuiPanelAlpha);
+  glColor4f(0.5f, 0.4f, 0.3f, GuiButtons.GuiPanelAlpha);
   Rect(win, 1);
-  glColor4f(0.6f, 0.4f, 0.6f, GuiPanelAlpha);
+  glColor4f(0.6f, 0.4f, 0.6f, GuiButtons.GuiPanelAlpha);
   Rect(win, 0);
   if (!win->hover) {
     Gui_TextColorApply();
@@ -65,7 +64,7 @@ void Gui_DrawButton(GuiWin* win, const char* caption, const char* hint, int font
   if (!win) return;
   Tex_Off();
   Gl_BlendMode(kBlendAlpha);
-  glColor4f(0.5f, 0.4f, 0.3f, GuiPanelAlpha);
+  glColor4f(0.5f, 0.4f, 0.3f, GuiButtons.GuiPanelAlpha);
   Rect(win, 1);
   if (win->hover) {
     Gl_BlendMode(kBlendAdd);

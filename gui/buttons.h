@@ -2,11 +2,14 @@
 // colour, the text window's scroll bar from the mouse, and the screenshot key.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
-extern float GuiPanelAlpha;  // alpha of every button panel, 0.5
-// The widget a panel-button figure draws itself into while its preview is drawn; null otherwise.
-extern GuiWin* GuiDrawingWin;
+struct GuiButtonsRec {
+  float GuiPanelAlpha = 0.5f;  // alpha of every button panel
+  // The widget a panel-button figure draws itself into while its preview is drawn; null otherwise.
+  GuiWin* GuiDrawingWin;
+};
+extern GuiButtonsRec GuiButtons;
 
 // Panel, hover outline, caption in font at (x + 5, y + 2); while hovered the hint is set.
 void Gui_DrawButton(GuiWin* win, const char* caption, const char* hint, int font);

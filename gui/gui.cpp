@@ -10,9 +10,7 @@
 #include "render/texture.h"
 #include "shell/window_state.h"
 
-GuiWin GuiRoot;
-int GuiMouseTaken = 0;
-int GuiMouseConsumed = 0;
+GuiTreeRec GuiTree;
 
 namespace {
 
@@ -20,7 +18,7 @@ void FreeChildren(GuiWin* win);
 
 // The static clean-up at exit frees what the window's tear-down did not (runs before GuiRoot goes).
 struct RootCleanup {
-  ~RootCleanup() { FreeChildren(&GuiRoot); }
+  ~RootCleanup() { FreeChildren(&GuiTree.GuiRoot); }
 } gRootCleanup;
 
 int KnownAnchor(int a) {
@@ -75,24 +73,24 @@ void Gui_CursorPos(int* x, int* y) {
 }
 
 void Gui_SetRoot(GuiCallback draw, GuiCallback event, int x, int y, int w, int h) {
-  GuiRoot.draw = draw;
-  GuiRoot.event = event;
-  GuiRoot.x = x;
-  GuiRoot.y = y;
-  GuiRoot.w = w;
-  GuiRoot.h = h;
-  GuiRoot.anchor = kAnchorCentre;
+  GuiTree.GuiRoot.draw = draw;
+  GuiTree.GuiRoot.event = event;
+  GuiTree.GuiRoot.x = x;
+  GuiTree.GuiRoot.y = y;
+  GuiTree.GuiRoot.w = w;
+  GuiTree.GuiRoot.h = h;
+  GuiTree.GuiRoot.anchor = kAnchorCentre;
 }
 
 void Gui_InitRoot(int width, int height) {
   Gui_SetRoot(nullptr, nullptr, 0, 0, width, height);
-  GuiRoot.visible = 1;
+  GuiTree.GuiRoot.visible = 1;
 }
 
 void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, float fh, int anchor) {
   if (!win) return;
   win->anchor = KnownAnchor(anchor);
-  const GuiWin* s = useParentSize && win->parent ? win->parent : &GuiRoot;
+  const GuiWin* s = useParentSize && win->parent ? win->parent : &GuiTree.GuiRoot;
   if (win->anchor == kAnchorWhole) {
     win->x = s->x;
     win->y = s->y;
@@ -100,7 +98,7 @@ void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, fl
     win->h = s->h;
     return;
   }
-  const GuiWin* p = win->parent ? win->parent : &GuiRoot;
+  const GuiWin* p = win->parent ? win->parent : &GuiTree.GuiRoot;
   const float sw = (float)s->w, sh = (float)s->h;
   const int w = (int)(std::fabs(fw) * sw), h = (int)(std::fabs(fh) * sh);
   const float px = (float)p->x, py = (float)p->y, pw = (float)p->w, ph = (float)p->h;
@@ -136,17 +134,17 @@ GuiWin* Gui_New(GuiWin* parent, GuiCallback draw, GuiCallback event, float fx, f
 }
 
 void Gui_DrawAll() {
-  glViewport(0, 0, GuiRoot.w, GuiRoot.h);
+  glViewport(0, 0, GuiTree.GuiRoot.w, GuiTree.GuiRoot.h);
   glDisable(GL_DEPTH_TEST);
   glDepthMask(GL_FALSE);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0, GuiRoot.w, 0, GuiRoot.h, -1, 1);
+  glOrtho(0, GuiTree.GuiRoot.w, 0, GuiTree.GuiRoot.h, -1, 1);
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();
-  Gui_DrawTree(&GuiRoot);
+  Gui_DrawTree(&GuiTree.GuiRoot);
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
@@ -165,27 +163,27 @@ void Gui_DrawTree(GuiWin* win) {
 }
 
 int Gui_MouseAll(int code) {
-  GuiMouseTaken = 0;
-  GuiMouseConsumed = 0;
-  Gui_MouseTree(&GuiRoot, code);
-  return GuiMouseConsumed;
+  GuiTree.GuiMouseTaken = 0;
+  GuiTree.GuiMouseConsumed = 0;
+  Gui_MouseTree(&GuiTree.GuiRoot, code);
+  return GuiTree.GuiMouseConsumed;
 }
 
 void Gui_MouseTree(GuiWin* win, int code) {
   if (!win || !win->visible) return;
   win->hover = 0;
-  if (!GuiMouseTaken && Gui_HitOwn(win, 0)) {
+  if (!GuiTree.GuiMouseTaken && Gui_HitOwn(win, 0)) {
     win->hover = 1;
     int fires = (code > 100000 && win->repeat) || (code >= 1 && code <= 100000);
     if (fires && win->event) {
       win->clickCode = code;
       win->consumed = 0;
       win->event(win);
-      if (win->consumed) GuiMouseConsumed = 1;
+      if (win->consumed) GuiTree.GuiMouseConsumed = 1;
     } else {
       win->clickCode = 0;
     }
-    GuiMouseTaken = 1;
+    GuiTree.GuiMouseTaken = 1;
   }
   // A callback may have grown the children: index, never iterators.
   for (size_t i = win->children.size(); i-- > 0;)

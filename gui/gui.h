@@ -1,14 +1,17 @@
 // The widget tree: one tree of rectangular widgets over the scene, laid out once from fractions of
 // a base rectangle and an anchor code, drawn each widget clipped to its own box, offered the mouse
 // before the field (exactly one widget per pass takes the hover and the event), cloned into numbered
-// grids and torn down with the window. The widget record itself is shell/gui_win.h.
+// grids and torn down with the window. The widget record itself is gui/gui_win.h.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
-extern GuiWin GuiRoot;        // the whole window; visible once Gui_InitRoot ran
-extern int GuiMouseTaken;     // a widget took the hover in the current pass
-extern int GuiMouseConsumed;  // an event callback of the current pass consumed the click
+struct GuiTreeRec {
+  GuiWin GuiRoot;        // the whole window; visible once Gui_InitRoot ran
+  int GuiMouseTaken;     // a widget took the hover in the current pass
+  int GuiMouseConsumed;  // an event callback of the current pass consumed the click
+};
+extern GuiTreeRec GuiTree;
 
 // 1 when x <= px <= x + w and y <= py <= y + h (all four edges inside).
 int Gui_PtInRect(int px, int py, int x, int y, int w, int h);
@@ -67,7 +70,7 @@ void Gui_CloneGrid(GuiWin* tmpl, int cols, int rows, int first, int descending);
 void Gui_ShiftX(GuiWin* win, int dx);
 void Gui_ShiftY(GuiWin* win, int dy);
 // Frees win's descendants and clears win (the root by default: the window's tear-down).
-void Gui_DestroyTree(GuiWin* win = &GuiRoot);
+void Gui_DestroyTree(GuiWin* win = &GuiTree.GuiRoot);
 
 // A plain frame: the widget's rectangle filled dark, outlined yellow while hovered, else red.
 void Gl2D_FrameRect(GuiWin* win);

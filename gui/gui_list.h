@@ -8,17 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 struct GuiList {
   std::vector<std::pair<std::string, std::string>> rows;
 };
 
 // The coloured words (word, colour codes), longest first; start-up reads them, the text boxes'
-// row colouring searches them.
+// row colouring searches them (as PaintWordList, its second name, which is this one list).
 extern GuiList PaintWords;
-// The text boxes' colouring knows the same list as PaintWordList: a second name, not a second list.
-inline GuiList& PaintWordList = PaintWords;
 
 // --- on a list
 int GuiList_Count(const GuiList* list);

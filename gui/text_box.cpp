@@ -13,12 +13,11 @@
 #include "shell/konfig.h"
 #include "shell/log.h"
 
-GuiWin* TextBoxFocused = nullptr;
-TextBoxCaretRec TextBoxCaret;
+TextBoxRec TextBoxes;
 
 namespace {
 
-TextBoxCaretRec& S = TextBoxCaret;
+TextBoxCaretRec& S = TextBoxes.TextBoxCaret;
 
 // The frame's key table, as every reader of the keys: a Shift tapped with the key counts.
 bool ShiftDown() { return KeyCmds.KeyDownTable[VK_SHIFT] != 0; }
@@ -55,7 +54,7 @@ bool AnchorIsLater() { return S.aLine > S.mLine || (S.aLine == S.mLine && S.aCol
 // removed) is dropped with a log line; the program goes on.
 bool SelectionValid() {
   if (!S.on) return false;
-  const int count = GuiList_Count(TextBoxFocused);
+  const int count = GuiList_Count(TextBoxes.TextBoxFocused);
   if (S.aLine >= 0 && S.aLine < count && S.mLine >= 0 && S.mLine < count) return true;
   LogInfo("\ntext box: the selection names rows %d..%d of %d: dropped", S.aLine, S.mLine, count);
   S.on = 0;
@@ -347,7 +346,7 @@ int textEditStream(GuiWin* box, int c, int code) {
 }
 
 void TextBox_GoColumn(int oldCol) {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box) return;
   const int cur = GuiList_CurRow(box);
   if (!S.on) {
@@ -364,7 +363,7 @@ void TextBox_GoColumn(int oldCol) {
 }
 
 void TextBox_GoLine(int oldRow) {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box) return;
   int cur = GuiList_CurRow(box);
   const int last = GuiList_Count(box) - 1;
@@ -382,7 +381,7 @@ void TextBox_GoLine(int oldRow) {
 }
 
 void TextBox_SelectAll() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !GuiList_HasData(box)) return;
   const int last = GuiList_Count(box) - 1;
   S.aLine = 0;
@@ -407,7 +406,7 @@ void Sel_RectOrder() {
 }
 
 void TextBox_DeleteSel() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !SelectionValid()) return;
   GuiList* list = ListOf(box);
   Sel_RectOrder();
@@ -441,13 +440,13 @@ void TextBox_DeleteSel() {
 }
 
 void TextBox_UpdateCaretX() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !S.on) return;
   S.mX = box->x + kTextMargin + PrefixWidth(box, S.mLine, S.mCol + (MovingIsLater() ? 1 : 0));
 }
 
 void TextBox_UpdateSelX() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !S.on) return;
   S.aX = box->x + kTextMargin + PrefixWidth(box, S.aLine, S.aCol + (AnchorIsLater() ? 1 : 0));
 }
@@ -456,7 +455,7 @@ void TextBox_DragClear() { S.on = 0; }
 int TextBox_DragState() { return S.on; }
 
 void TextBox_PlaceCaretAtMouse() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box) return;
   int mx = 0, my = 0;
   Mouse(&mx, &my);
@@ -484,10 +483,10 @@ void TextBox_OnClick(GuiWin* win) {
     extended = true;
   }
   const int adjust = extended && S.on && MovingIsLater() ? 1 : 0;
-  if (!TextBoxFocused || win->number != TextBoxFocused->number) {
+  if (!TextBoxes.TextBoxFocused || win->number != TextBoxes.TextBoxFocused->number) {
     // The selection belongs to the focused box: it does not follow the focus to another one.
-    if (TextBoxFocused != win) TextBox_DragClear();
-    TextBoxFocused = win;
+    if (TextBoxes.TextBoxFocused != win) TextBox_DragClear();
+    TextBoxes.TextBoxFocused = win;
     return;
   }
   if (!GuiList_HasData(win)) return;
@@ -502,7 +501,7 @@ void TextBox_OnClick(GuiWin* win) {
 }
 
 void TextBox_OnMouseDrag() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !o2::anFocusFlag || !KeyCmds.KeyDownTable[1]) {
     if (S.dragState == 2) S.dragDone = 1;
     S.dragState = 0;

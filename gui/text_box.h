@@ -7,13 +7,11 @@
 #include <string>
 
 #include "gui/gui_list.h"
+#include "gui/gui_win.h"
 #include "platform/platform.h"
-#include "shell/gui_win.h"
 
 constexpr int kTextRowHeight = 18;  // pixels of one row
 constexpr int kTextMargin = 5;      // text starts this far right of the box's left edge
-
-extern GuiWin* TextBoxFocused;
 
 // The selection. Of the two ends the later one is on the later line, or on the same line with the
 // greater column; both ends' characters are selected.
@@ -27,7 +25,18 @@ struct TextBoxCaretRec {
   int pressX, pressY;
   int dragDone;                  // a drag ended: the next click keeps the selection
 };
-extern TextBoxCaretRec TextBoxCaret;
+
+// The text boxes' state: which box has the keyboard, the one selection, and the file of each of the
+// start screen's two boxes.
+struct TextBoxRec {
+  GuiWin* TextBoxFocused;  // the box that receives keys
+  TextBoxCaretRec TextBoxCaret;
+  char TextBox1Name[256];  // the file name shown and used by each box
+  char TextBox2Name[256];
+  GuiListHolder* TextBox1List;  // the rows each box was loaded with
+  GuiListHolder* TextBox2List;
+};
+extern TextBoxRec TextBoxes;
 
 // The key codes of textEditStream: the caret keys by their virtual-key codes, the scrolls with Ctrl
 // as 300 plus the arrow's code (Ctrl with Left or Right is passed but does nothing of its own), the
@@ -92,16 +101,14 @@ void TextBox_PasteButton(GuiWin* w);
 void TextBox_PasteClipboard();
 void TextBox_InsertText(const char* text);
 void TextWin_CopyToClip(GuiWin* w);
+// A developer callback: consumes the click and logs the clipboard's text.
+void Clip_LogText(GuiWin* w);
 // Row colouring: comments "e", "0x" "bb", digits "o", strings "w", the coloured words' own codes.
 void TextEd_ColourRows(GuiWin* win, int onlyUncoloured);
 void TextEd_ColourLine(const std::string& text, std::string& clr);
 void TextEd_ColourToken(const std::string& text, int* pos, std::string& out);
 
 // Files: each box keeps the name of its file.
-extern char TextBox1Name[256];
-extern char TextBox2Name[256];
-extern GuiListHolder* TextBox1List;
-extern GuiListHolder* TextBox2List;
 void TextWin_OpenFile(GuiWin* w);
 void TextWin_SaveFile(GuiWin* w);
 void TextBox_FileNameToDlg();

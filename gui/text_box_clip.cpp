@@ -8,7 +8,7 @@
 
 namespace {
 
-TextBoxCaretRec& S = TextBoxCaret;
+TextBoxCaretRec& S = TextBoxes.TextBoxCaret;
 
 const char kCrLf[] = "\r\n";
 
@@ -28,7 +28,7 @@ void Ends(int* fLine, int** fCol, int* lLine, int** lCol) {
 // nothing.
 std::string CopyText() {
   std::string out;
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   const GuiList* list = GuiList_Of(box);
   if (!list || !S.on) return out;
   int fLine, lLine, *fCol, *lCol;
@@ -90,7 +90,7 @@ void TextEd_CopySelection(char* dst) {
 }
 
 void TextEd_ClipboardCopy() {
-  if (!TextBoxFocused || !S.on) return;
+  if (!TextBoxes.TextBoxFocused || !S.on) return;
   const std::string text = CopyText();  // built once: its size and its bytes cannot disagree
   if (text.size() + 1 < 1) return;
   PutOnClipboard(text);
@@ -120,16 +120,16 @@ void TextBox_PasteButton(GuiWin* w) {
 }
 
 void TextBox_PasteClipboard() {
-  if (!TextBoxFocused || !Plat_ClipboardHasText()) return;
+  if (!TextBoxes.TextBoxFocused || !Plat_ClipboardHasText()) return;
   const char* text = Plat_ClipboardGetText();
   if (!text) return;
   const std::string copy = text;  // the platform's buffer lives only until its next call
   TextBox_InsertText(copy.c_str());
-  TextBoxFocused->textBoxFlag = 1;
+  TextBoxes.TextBoxFocused->textBoxFlag = 1;
 }
 
 void TextBox_InsertText(const char* text) {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   GuiList* list = GuiList_Of(box);
   if (!list || !text) return;
   TextBox_ClampCaret(box);
@@ -184,7 +184,7 @@ void TextBox_InsertText(const char* text) {
 void TextWin_CopyToClip(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || GuiList_CurRowEmpty(box)) return;
   PutOnClipboard(GuiList_RowText(box, GuiList_CurRow(box)));
 }
@@ -243,7 +243,7 @@ void TextEd_ColourToken(const std::string& text, int* pos, std::string& out) {
     *pos = p + 1;
     return;
   }
-  for (const auto& entry : PaintWordList.rows) {
+  for (const auto& entry : PaintWords.rows) {
     const std::string& w = entry.first;
     const int wl = (int)w.size();
     if (wl == 0 || wl > rest || text.compare((size_t)p, (size_t)wl, w) != 0) continue;
@@ -259,4 +259,11 @@ void TextEd_ColourToken(const std::string& text, int* pos, std::string& out) {
   if (n == 0) n = 1;  // begins with a delimiter
   StrRepeat(out, " ", n);
   *pos = p + n;
+}
+
+void Clip_LogText(GuiWin* w) {
+  if (w) w->consumed = 1;
+  if (!Plat_ClipboardHasText()) return;
+  const char* text = Plat_ClipboardGetText();
+  if (text) LogInfo("\ntest: %s", text);
 }

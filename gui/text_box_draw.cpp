@@ -71,7 +71,7 @@ void Bands(GuiWin* win, const Look& k) {
       Fill((float)win->x, (float)y, (float)(TextWidth(win, text, (int)text.size()) + kTextMargin),
            kTextRowHeight);
     }
-    if (win == TextBoxFocused && r == cur) {
+    if (win == TextBoxes.TextBoxFocused && r == cur) {
       glColor4f(k.caretBand[0], k.caretBand[1], k.caretBand[2], k.bandAlpha);
       Fill((float)(win->x + 3), (float)(y + 4), (float)(win->w - 6), 10);
       // The caret may stand past a row that became shorter: measure only what the row has.
@@ -134,13 +134,14 @@ void TextBox_Draw(GuiWin* win) {
     y -= kTextRowHeight;
     if (y + kTextRowHeight < win->y) break;
   }
-  if (TextBoxCaret.on && win == TextBoxFocused) TextBox_DrawSel(win, kTextRowHeight, k.bandAlpha);
+  if (TextBoxes.TextBoxCaret.on && win == TextBoxes.TextBoxFocused)
+    TextBox_DrawSel(win, kTextRowHeight, k.bandAlpha);
   Outline(win, 0.4f, 0.35f, 0.2f, 0.8f);
 }
 
 void TextBox_DrawSel(GuiWin* win, int rowHeight, float alpha) {
-  if (!win || !TextBoxCaret.on) return;
-  const TextBoxCaretRec& s = TextBoxCaret;
+  if (!win || !TextBoxes.TextBoxCaret.on) return;
+  const TextBoxCaretRec& s = TextBoxes.TextBoxCaret;
   Tex_Off();
   Gl_BlendMode(kBlendTint);
   glColor4f(Konfig.KonfigSelRGB[0], Konfig.KonfigSelRGB[1], Konfig.KonfigSelRGB[2], alpha);

@@ -9,11 +9,6 @@
 #include "shell/log.h"
 #include "shell/text.h"
 
-char TextBox1Name[256];
-char TextBox2Name[256];
-GuiListHolder* TextBox1List = nullptr;
-GuiListHolder* TextBox2List = nullptr;
-
 namespace {
 
 // What the last open or save of box 1 or 2 left to say: empty after a success.
@@ -50,16 +45,18 @@ const char* TextBox_FileStatus(int number) {
 }
 
 void TextBox_FileNameToDlg() {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box) return;
-  char* name = box->number == 1 ? TextBox1Name : box->number == 2 ? TextBox2Name : nullptr;
+  char* name = box->number == 1   ? TextBoxes.TextBox1Name
+               : box->number == 2 ? TextBoxes.TextBox2Name
+                                  : nullptr;
   if (!name) return;
   std::memset(name, 0, 256);
   std::strncpy(name, DlgPathBuf, 255);
 }
 
 void TextWin_SaveFile(GuiWin* w) {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!w || !box || !GuiList_HasData(box)) return;
   if (!Dlg_SaveFile()) return;
   errno = 0;
@@ -69,7 +66,7 @@ void TextWin_SaveFile(GuiWin* w) {
 }
 
 void TextWin_OpenFile(GuiWin* w) {
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!w || !box || !Dlg_OpenFile()) return;
   // A file that cannot be read changes nothing: the rows, the name and the flags stay.
   errno = 0;
@@ -86,7 +83,7 @@ void TextWin_SaveFileNoName(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
   if (!Dlg_SaveFile()) return;
-  GuiWin* box = TextBoxFocused;
+  GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !GuiList_HasData(box)) return;
   errno = 0;
   if (GuiList_SaveTxt(GuiList_Of(box), DlgPathBuf)) SetStatus(box, "");
@@ -98,13 +95,13 @@ void TextWin_OpenFileShared(GuiWin* w) {
   w->consumed = 1;
   if (!Dlg_OpenFile()) return;
   errno = 0;
-  GuiListHolder* h = LoadInto(TextBox1List);
-  if (!h) return ReportFailure(TextBoxFocused, 0, errno);
-  SetStatus(TextBoxFocused, "");
-  TextBox1List = h;
-  if (TextBoxFocused) {
-    TextBoxFocused->listHolder = h;
-    TextBoxFocused->textBoxFlag = 1;
-    TextBox_ClampCaret(TextBoxFocused);
+  GuiListHolder* h = LoadInto(TextBoxes.TextBox1List);
+  if (!h) return ReportFailure(TextBoxes.TextBoxFocused, 0, errno);
+  SetStatus(TextBoxes.TextBoxFocused, "");
+  TextBoxes.TextBox1List = h;
+  if (TextBoxes.TextBoxFocused) {
+    TextBoxes.TextBoxFocused->listHolder = h;
+    TextBoxes.TextBoxFocused->textBoxFlag = 1;
+    TextBox_ClampCaret(TextBoxes.TextBoxFocused);
   }
 }

@@ -14,24 +14,20 @@
 #include "shell/text.h"
 #include "shell/window_state.h"
 
-InpLineRec InpLine = {nullptr, std::string(), 0, 0, 125, 0, 0};
-InpEditReqRec InpEditReq;
-int InpTestInt = 0;
-float InpTestFlo = 0;
-TimeMsTimer InpCaretBlink;
+ValueInputRec ValueInput;
 
 namespace {
 
 constexpr int kLimitDefault = 125;
 bool gBlinkStarted = false;
 
-bool LineActive() { return InpLine.target && *InpLine.target == -1; }
+bool LineActive() { return ValueInput.InpLine.target && *ValueInput.InpLine.target == -1; }
 
 int NumFilter(unsigned char c) {
   const bool digit = IsDigitChar(c);
-  const bool minusOk = c == '-' && (int)InpLine.buf.size() == InpLine.prefixLen;
-  const bool dotOk = c == '.' && !InpLine.dotSeen;
-  switch (InpLine.filter) {
+  const bool minusOk = c == '-' && (int)ValueInput.InpLine.buf.size() == ValueInput.InpLine.prefixLen;
+  const bool dotOk = c == '.' && !ValueInput.InpLine.dotSeen;
+  switch (ValueInput.InpLine.filter) {
     case 1: return digit || dotOk || minusOk;
     case 2: return digit;
     case 3: return digit || minusOk;
@@ -41,14 +37,14 @@ int NumFilter(unsigned char c) {
 }
 
 void InsertAtCaret(const std::string& s) {
-  InpLine.buf.insert((size_t)InpLine.caret, s);
-  InpLine.caret += (int)s.size();
+  ValueInput.InpLine.buf.insert((size_t)ValueInput.InpLine.caret, s);
+  ValueInput.InpLine.caret += (int)s.size();
 }
 
 // The owner's state word says accepted or cancelled, but the line never ran for it: a request
 // cancelled before its edit started. It ends here, or that kind of edit would wait for ever.
 bool CancelledUnstarted(int* state) {
-  return (*state == 1 || *state == 2) && InpLine.target != state;
+  return (*state == 1 || *state == 2) && ValueInput.InpLine.target != state;
 }
 
 void Notice(const std::string& text) { Plat_MessageBox(text.c_str(), "inp ok..", MB_OK); }
@@ -56,20 +52,20 @@ void Notice(const std::string& text) { Plat_MessageBox(text.c_str(), "inp ok..",
 }  // namespace
 
 int TextInput_Begin(int* state, const std::string& text, int limit, int filter) {
-  if (InpLine.target || !state || *state != 0) return 0;
+  if (ValueInput.InpLine.target || !state || *state != 0) return 0;
   *state = -1;
-  InpLine.buf = text;
-  InpLine.caret = InpLine.prefixLen = (int)text.size();
-  InpLine.limit = limit < 1 ? kLimitDefault : limit;
-  InpLine.filter = filter >= 5 ? 0 : filter;
-  InpLine.dotSeen = 0;
-  InpLine.target = state;
+  ValueInput.InpLine.buf = text;
+  ValueInput.InpLine.caret = ValueInput.InpLine.prefixLen = (int)text.size();
+  ValueInput.InpLine.limit = limit < 1 ? kLimitDefault : limit;
+  ValueInput.InpLine.filter = filter >= 5 ? 0 : filter;
+  ValueInput.InpLine.dotSeen = 0;
+  ValueInput.InpLine.target = state;
   return 1;
 }
 
 int TextInput_Char(unsigned char c) {
   if (!LineActive()) return 0;
-  InpLineRec& l = InpLine;
+  InpLineRec& l = ValueInput.InpLine;
   switch (c) {
     case '%': l.caret--; break;
     case '\'': l.caret++; break;
@@ -106,19 +102,21 @@ int TextInput_SpecialKey(unsigned char key) {
 }
 
 int InpLine_Finish(int* state, std::string* out, int clear) {
-  if (!state || InpLine.target != state || (*state != 1 && *state != 2)) return 0;
-  if (out) *out = *state == 1 ? InpLine.buf.substr((size_t)InpLine.prefixLen) : std::string();
+  if (!state || ValueInput.InpLine.target != state || (*state != 1 && *state != 2)) return 0;
+  if (out)
+    *out = *state == 1 ? ValueInput.InpLine.buf.substr((size_t)ValueInput.InpLine.prefixLen)
+                       : std::string();
   if (clear) *state = 0;
   InpLine_Reset();
   return 1;
 }
 
 void InpLine_Reset() {
-  InpLine.target = nullptr;
-  InpLine.buf.clear();
-  InpLine.caret = 0;
-  InpLine.dotSeen = 0;
-  InpLine.filter = 0;
+  ValueInput.InpLine.target = nullptr;
+  ValueInput.InpLine.buf.clear();
+  ValueInput.InpLine.caret = 0;
+  ValueInput.InpLine.dotSeen = 0;
+  ValueInput.InpLine.filter = 0;
 }
 
 int InpLine_IsSpecial() { return LineActive() ? 1 : 0; }
@@ -229,14 +227,14 @@ void InpLine_EditKod(InpEditReqRec* r) {
 
 void InputField_Draw(int x, int y, int font, int height, const char* label, const char* labelClr) {
   if (!gBlinkStarted) {
-    TimeMsTimer_Init(&InpCaretBlink, 0.5f, 0.2f, 0.8f, 0.005f, kTimerPingPong, 10);
+    TimeMsTimer_Init(&ValueInput.InpCaretBlink, 0.5f, 0.2f, 0.8f, 0.005f, kTimerPingPong, 10);
     gBlinkStarted = true;
   }
   if (!LineActive()) return;
-  const char* text = InpLine.buf.c_str();
-  const int caretX = x + Font_TextWidth(&FontSet, font, text, 0, InpLine.caret);
+  const char* text = ValueInput.InpLine.buf.c_str();
+  const int caretX = x + Font_TextWidth(&FontSet, font, text, 0, ValueInput.InpLine.caret);
   const int boxW = Font_TextWidth(&FontSet, font, text, 0, -1) + 10;
-  const float blink = TimeMsTimer_Upd(&InpCaretBlink, 0);
+  const float blink = TimeMsTimer_Upd(&ValueInput.InpCaretBlink, 0);
   Gl_BlendMode(kBlendAlpha);
   Tex_Off();
   Gl_ColorMaterial4f(0.1f, 0.6f, 0.0f, 0.1f);
@@ -250,48 +248,48 @@ void InputField_Draw(int x, int y, int font, int height, const char* label, cons
 
 void IntInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (InpEditReq.intState != 0) {
+  if (ValueInput.InpEditReq.intState != 0) {
     InputField_Draw(w->x, w->y, 4, w->h, "1234", "crgb");
     return;
   }
-  const std::string caption = StrFmt("Int Input(%d)", InpTestInt);
+  const std::string caption = StrFmt("Int Input(%d)", ValueInput.InpTestInt);
   Gui_DrawButton(w, caption.c_str(), "---", 1);
 }
 
 void FloInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (InpEditReq.floState != 0) {
+  if (ValueInput.InpEditReq.floState != 0) {
     InputField_Draw(w->x, w->y, 4, w->h, "-1.5", "crgb");
     return;
   }
-  const std::string caption = StrFmt("Flo Input(%1.2f)", InpTestFlo);
+  const std::string caption = StrFmt("Flo Input(%1.2f)", ValueInput.InpTestFlo);
   Gui_DrawButton(w, caption.c_str(), "---", 2);
 }
 
 void NameInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (InpEditReq.strState != 0) InputField_Draw(w->x, w->y, 4, w->h, "name", "crgb");
+  if (ValueInput.InpEditReq.strState != 0) InputField_Draw(w->x, w->y, 4, w->h, "name", "crgb");
   else Gui_DrawButton(w, "Name Input", "777", 1);
 }
 
 void KodInput_Draw(GuiWin* w) {
-  if (w && InpEditReq.kodState == 0) Gui_DrawButton(w, "Kod Input", "888", 1);
+  if (w && ValueInput.InpEditReq.kodState == 0) Gui_DrawButton(w, "Kod Input", "888", 1);
 }
 
 void IntInput_Click(GuiWin* w) {
-  if (w) Gui_BindInt(&InpEditReq, &InpTestInt, 0, 0);
+  if (w) Gui_BindInt(&ValueInput.InpEditReq, &ValueInput.InpTestInt, 0, 0);
 }
 
 void FloInput_Click(GuiWin* w) {
-  if (w) Gui_BindFloat(&InpEditReq, &InpTestFlo, 0, 0);
+  if (w) Gui_BindFloat(&ValueInput.InpEditReq, &ValueInput.InpTestFlo, 0, 0);
 }
 
 void NameInput_Click(GuiWin* w) {
-  if (w) Gui_BindIntOnce(&InpEditReq.strReq, 1);
+  if (w) Gui_BindIntOnce(&ValueInput.InpEditReq.strReq, 1);
 }
 
 void KodInput_Click(GuiWin* w) {
-  if (w) Gui_BindIntOnce(&InpEditReq.kodReq, 1);
+  if (w) Gui_BindIntOnce(&ValueInput.InpEditReq.kodReq, 1);
 }
 
 void StrRepeat(std::string& dst, const std::string& src, int n) {

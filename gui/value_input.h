@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "gui/gui_win.h"
 #include "shell/frame_clock.h"
-#include "shell/gui_win.h"
 
 struct InpLineRec {
   int* target;      // state word of the edit that owns the line; null while idle
@@ -18,7 +18,6 @@ struct InpLineRec {
   int filter;       // 0 any from 32 up, 1 float, 2 digits, 3 int, 4 digits and one '.'
   int dotSeen;
 };
-extern InpLineRec InpLine;
 
 // State words: 0 idle, -1 editing, 1 accepted, 2 cancelled.
 struct InpEditReqRec {
@@ -36,10 +35,17 @@ struct InpEditReqRec {
   int floClamp;
   float floMin, floMax;
 };
-extern InpEditReqRec InpEditReq;
-extern int InpTestInt;
-extern float InpTestFlo;
-extern TimeMsTimer InpCaretBlink;
+
+// The value input's state: the line, the request record, the words of its developer test edits and
+// the caret's blink.
+struct ValueInputRec {
+  InpLineRec InpLine = {nullptr, std::string(), 0, 0, 125, 0, 0};
+  InpEditReqRec InpEditReq;
+  int InpTestInt;
+  float InpTestFlo;
+  TimeMsTimer InpCaretBlink;
+};
+extern ValueInputRec ValueInput;
 
 // 1 when the edit starts; 0 when the line is busy, the pointer null or the state word not 0.
 int TextInput_Begin(int* state, const std::string& text, int limit, int filter);

@@ -5,7 +5,6 @@
 
 #include "platform/platform.h"
 #include "shell/files.h"
-#include "shell/gui_win.h"
 #include "shell/log.h"
 #include "shell/window_state.h"
 
@@ -53,13 +52,6 @@ int Dlg_ChooseColor(float* red, float* green, float* blue, int slot) {
   *green = (float)((colour >> 8) & 0xFF) / 255.0f;
   *blue = (float)((colour >> 16) & 0xFF) / 255.0f;
   return 1;
-}
-
-void Clip_LogText(GuiWin* w) {
-  if (w) w->consumed = 1;
-  if (!Plat_ClipboardHasText()) return;
-  const char* text = Plat_ClipboardGetText();
-  if (text) LogInfo("\ntest: %s", text);
 }
 
 intptr_t Window_Hwnd() { return Win.WinHwnd; }

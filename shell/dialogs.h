@@ -1,10 +1,8 @@
 // Wrappers round the file and colour dialogs (one shared file-name buffer; the start directory is made
-// current again after each), a clipboard test callback and the window accessors.
+// current again after each) and the window accessors.
 #pragma once
 
 #include <cstdint>
-
-struct GuiWin;
 
 struct t_Dlg {
   char StartDir[256];     // the current directory at start-up: the directory stack's base
@@ -19,7 +17,6 @@ inline char (&DlgPathBuf)[256] = Dlg.DlgFilePath;
 int Dlg_OpenFile();
 int Dlg_SaveFile();
 int Dlg_ChooseColor(float* red, float* green, float* blue, int slot);
-void Clip_LogText(GuiWin* w);
 intptr_t Window_Hwnd();
 int ScreenW();
 int ScreenH();

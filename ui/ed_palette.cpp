@@ -21,8 +21,7 @@
 #include "world/movement.h"
 #include "world/selection.h"
 
-int EdPaletteTool = 0;
-int ClickMode = kClickPlain;
+EdPaletteRec EdPalette;
 
 namespace {
 
@@ -85,7 +84,7 @@ void Fill(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (f
 }  // namespace
 
 void EdPalette_Apply(int drag) {
-  const int tool = EdPaletteTool;
+  const int tool = EdPalette.EdPaletteTool;
   if (drag && tool > kLastDragTool) return;
   LandKle* cells = Land_Layer(visUnderGround);
   int cell = FieldMouse.PickCell;
@@ -128,11 +127,11 @@ void EdPalette_Draw(GuiWin* w) {
   if (w) EdPalette_DrawTool(w, w->number);
 }
 
-void EdPaletteCur_Draw(GuiWin* w) { EdPalette_DrawTool(w, EdPaletteTool); }
+void EdPaletteCur_Draw(GuiWin* w) { EdPalette_DrawTool(w, EdPalette.EdPaletteTool); }
 
 void EdPalette_Click(GuiWin* w) {
   if (!w || w->clickCode != 1) return;
-  EdPaletteTool = w->number;
+  EdPalette.EdPaletteTool = w->number;
   w->consumed = 1;
 }
 
@@ -144,7 +143,7 @@ void ClickMode_Caption(GuiWin* w) {
   const int n = w->number;
   if (n < 1 || n > kClickModes) return;
   Gui_DrawButton(w, kModes[n].caption, kModes[n].hint, 1);
-  if (n != ClickMode) return;
+  if (n != EdPalette.ClickMode) return;
   Tex_Off();
   Gl_BlendMode(kBlendAdd);
   glColor4f(0.5f, 1.0f, 0.9f, 0.2f);
@@ -154,7 +153,7 @@ void ClickMode_Caption(GuiWin* w) {
 void ClickMode_Click(GuiWin* w) {
   if (!w || !EditModeOn) return;
   w->consumed = 1;
-  ClickMode = w->number;
+  EdPalette.ClickMode = w->number;
 }
 
 void EdSelFgr_Draw(GuiWin* w) {

@@ -4,7 +4,7 @@
 // figure's kind.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 constexpr int kEdPaletteTools = 25;  // tools 26..30 of the 3 x 10 grid do nothing
 // The click modes: what a right click on the field does to the selected figure. Plain attacks a
@@ -20,8 +20,11 @@ enum ClickModeNum {
 };
 constexpr int kClickModes = kClickMarch4;
 
-extern int EdPaletteTool;  // the current tool 1..30; set only by a left click on the palette
-extern int ClickMode;      // ClickModeNum
+struct EdPaletteRec {
+  int EdPaletteTool;  // the current tool 1..30; set only by a left click on the palette
+  int ClickMode = kClickPlain;  // ClickModeNum
+};
+extern EdPaletteRec EdPalette;
 
 // Applies the current tool to PickCell on the floor shown; with drag set only tools 1..10 act, and
 // a cell that already carries the tool's four type bytes is left alone (painting stays on a cell

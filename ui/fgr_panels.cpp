@@ -6,11 +6,11 @@
 #include "gm/fgr.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/org_panels.h"
 #include "gui/value_input.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/text.h"
+#include "ui/org_panels.h"
 #include "world/selection.h"
 
 namespace {
@@ -42,14 +42,14 @@ int FloReadOnly(int n) {
 // The editable property of an editor row piece, with its figure; null when there is none.
 int* IntTarget(GuiWin* w, int* n) {
   Fgr* f = Shown();
-  *n = RowProp(w, ValPage_FgrInt);
+  *n = RowProp(w, Hud.ValPage_FgrInt);
   if (!f || ValPanel_FgrIntOut(*n) || IntReadOnly(*n)) return nullptr;
   return Fgr_Int_Adr(f, *n);
 }
 
 float* FloTarget(GuiWin* w, int* n) {
   Fgr* f = Shown();
-  *n = RowProp(w, ValPage_FgrFlo);
+  *n = RowProp(w, Hud.ValPage_FgrFlo);
   if (!f || ValPanel_FgrFloOut(*n) || FloReadOnly(*n)) return nullptr;
   return Fgr_Flo_Adr(f, *n);
 }
@@ -58,8 +58,9 @@ void IntStepDraw(GuiWin* w, int sign) {
   int n = 0, step = 0;
   int* p = IntTarget(w, &n);
   if (!p || !Fgr_Int_Adv(n, step)) return;
-  ValPanel_StepFrame(w, p, InpEditReq.intTarget,
-           sign < 0 ? StrFmt("%d отнять // fgr_int[%d]", step, n) : StrFmt("%d прибавить в fgr_int[%d]", step, n));
+  ValPanel_StepFrame(w, p, ValueInput.InpEditReq.intTarget,
+                     sign < 0 ? StrFmt("%d отнять // fgr_int[%d]", step, n)
+                              : StrFmt("%d прибавить в fgr_int[%d]", step, n));
 }
 
 void FloStepDraw(GuiWin* w, int sign) {
@@ -67,8 +68,9 @@ void FloStepDraw(GuiWin* w, int sign) {
   float step = 0;
   float* p = FloTarget(w, &n);
   if (!p || !Fgr_Flo_Adv(n, step)) return;
-  ValPanel_StepFrame(w, p, InpEditReq.floTarget,
-           sign < 0 ? StrFmt("%f отнять // fgr_flo[%d]", step, n) : StrFmt("%f прибавить в fgr_flo[%d]", step, n));
+  ValPanel_StepFrame(w, p, ValueInput.InpEditReq.floTarget,
+                     sign < 0 ? StrFmt("%f отнять // fgr_flo[%d]", step, n)
+                              : StrFmt("%f прибавить в fgr_flo[%d]", step, n));
 }
 
 void IntStepClick(GuiWin* w, int sign) {
@@ -76,7 +78,7 @@ void IntStepClick(GuiWin* w, int sign) {
   w->consumed = 1;
   int n = 0, step = 0, a = 0, b = 0;
   int* p = IntTarget(w, &n);
-  if (!p || InpEditReq.intTarget == p || !Fgr_Int_Adv(n, step)) return;
+  if (!p || ValueInput.InpEditReq.intTarget == p || !Fgr_Int_Adv(n, step)) return;
   const int has = Fgr_Int_TramVals(n, a, b);
   ValPanel_StepInt(p, sign * step, has, a, b);
 }
@@ -87,7 +89,7 @@ void FloStepClick(GuiWin* w, int sign) {
   int n = 0;
   float step = 0, a = 0, b = 0;
   float* p = FloTarget(w, &n);
-  if (!p || InpEditReq.floTarget == p || !Fgr_Flo_Adv(n, step)) return;
+  if (!p || ValueInput.InpEditReq.floTarget == p || !Fgr_Flo_Adv(n, step)) return;
   const int has = Fgr_Flo_TramVals(n, a, b);
   ValPanel_StepFlo(p, (float)sign * step, has, a, b);
 }
@@ -105,11 +107,11 @@ void GreyRow(GuiWin* w) {
 int ValPanel_FgrIntOut(int n) { return n < 1 || n > kIntLast ? 1 : 0; }
 int ValPanel_FgrFloOut(int n) { return n < 1 || n > kFloLast ? 1 : 0; }
 
-void ValPanel_FgrIntHdrClick(GuiWin* w) { ValPanel_Page(w, &ValPage_FgrInt, kIntPageMax); }
-void ValPanel_FgrFloHdrClick(GuiWin* w) { ValPanel_Page(w, &ValPage_FgrFlo, kFloPageMax); }
+void ValPanel_FgrIntHdrClick(GuiWin* w) { ValPanel_Page(w, &Hud.ValPage_FgrInt, kIntPageMax); }
+void ValPanel_FgrFloHdrClick(GuiWin* w) { ValPanel_Page(w, &Hud.ValPage_FgrFlo, kFloPageMax); }
 
 void ValPanel_FgrIntName(GuiWin* w) {
-  const int n = RowProp(w, ValPage_FgrInt);
+  const int n = RowProp(w, Hud.ValPage_FgrInt);
   if (!Shown() || ValPanel_FgrIntOut(n) || !Fgr_Int_NameVar(n)) return;
   int tip = 0, ignorSb = 0, visp = 0, spec = 0;
   Fgr_Int_AnFlags(n, tip, ignorSb, visp, spec);
@@ -118,7 +120,7 @@ void ValPanel_FgrIntName(GuiWin* w) {
 }
 
 void ValPanel_FgrFloName(GuiWin* w) {
-  const int n = RowProp(w, ValPage_FgrFlo);
+  const int n = RowProp(w, Hud.ValPage_FgrFlo);
   if (!Shown() || ValPanel_FgrFloOut(n) || !Fgr_Flo_NameVar(n)) return;
   int tip = 0, ignorSb = 0, visp = 0, spec = 0;
   Fgr_Flo_AnFlags(n, tip, ignorSb, visp, spec);
@@ -129,28 +131,26 @@ void ValPanel_FgrFloName(GuiWin* w) {
 void ValPanel_FgrIntText(int n, int value, const char* line2) {
   int a = 0, b = 0;
   if (Fgr_Int_TramVals(n, a, b))
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", value, a, b));
-  else
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%d значение в ячейке %d", value, n));
-  Gui_HintSet(HintTitleBuf, line2, nullptr, nullptr);
+    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", value, a, b));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", value, n));
+  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 
 void ValPanel_FgrFloText(int n, float value, const char* line2) {
   float a = 0, b = 0;
   if (Fgr_Flo_TramVals(n, a, b))
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", value, a, b));
-  else
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%f значение в ячейке %d", value, n));
-  Gui_HintSet(HintTitleBuf, line2, nullptr, nullptr);
+    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", value, a, b));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", value, n));
+  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 
 void ValPanel_FgrInt(GuiWin* w) {
   Fgr* f = Shown();
-  const int n = RowProp(w, ValPage_FgrInt);
+  const int n = RowProp(w, Hud.ValPage_FgrInt);
   if (!f || ValPanel_FgrIntOut(n)) return;
   int* p = Fgr_Int_Adr(f, n);
   if (!p) return;
-  const ValCellLook look = ValPanel_Cell(w, IntReadOnly(n), p, InpEditReq.intTarget);
+  const ValCellLook look = ValPanel_Cell(w, IntReadOnly(n), p, ValueInput.InpEditReq.intTarget);
   if (look == kValCellEditing) ValPanel_FgrIntText(n, *p, kValHintCancel);
   if (look == kValCellFree && w->hover) ValPanel_FgrIntText(n, *p, kValHintStart);
   ValPanel_CellText(w, look, StrFmt("%5d", *p));
@@ -158,11 +158,11 @@ void ValPanel_FgrInt(GuiWin* w) {
 
 void ValPanel_FgrFlo(GuiWin* w) {
   Fgr* f = Shown();
-  const int n = RowProp(w, ValPage_FgrFlo);
+  const int n = RowProp(w, Hud.ValPage_FgrFlo);
   if (!f || ValPanel_FgrFloOut(n)) return;
   float* p = Fgr_Flo_Adr(f, n);
   if (!p) return;
-  const ValCellLook look = ValPanel_Cell(w, FloReadOnly(n), p, InpEditReq.floTarget);
+  const ValCellLook look = ValPanel_Cell(w, FloReadOnly(n), p, ValueInput.InpEditReq.floTarget);
   if (look == kValCellEditing) ValPanel_FgrFloText(n, *p, kValHintCancel);
   if (look == kValCellFree && w->hover) ValPanel_FgrFloText(n, *p, kValHintStart);
   ValPanel_CellText(w, look, StrFmt("%5f", *p));
@@ -207,15 +207,15 @@ void ValPanel_FgrIntRow(GuiWin* w) {
     GreyRow(w);
     return;
   }
-  const int n = ValPage_FgrInt + w->number;
+  const int n = Hud.ValPage_FgrInt + w->number;
   const char* name = Fgr_Int_NameVar(n);
   if (!name) return;
   int value = 0;
   Fgr_Int_Val(f, n, value);
-  ValPanel_Cut127(CaptionBuf, StrFmt("%d:%s", value, name));
+  ValPanel_Cut127(OrgPanels.CaptionBuf, StrFmt("%d:%s", value, name));
   int tip = 0, ignorSb = 0, visp = 0, spec = 0;
   Fgr_Int_AnFlags(n, tip, ignorSb, visp, spec);
-  ValPanel_Bar(w, CaptionBuf, nullptr, &ignorSb, &visp);
+  ValPanel_Bar(w, OrgPanels.CaptionBuf, nullptr, &ignorSb, &visp);
   if (w->hover) Gui_HintSet(Fgr_Int_Kom1(n), Fgr_Int_KomD1(n), Fgr_Int_KomD2(n), Fgr_Int_KomD3(n));
 }
 
@@ -226,14 +226,14 @@ void ValPanel_FgrFloRow(GuiWin* w) {
     GreyRow(w);
     return;
   }
-  const int n = ValPage_FgrFlo + w->number;
+  const int n = Hud.ValPage_FgrFlo + w->number;
   const char* name = Fgr_Flo_NameVar(n);
   if (!name) return;
   float value = 0;
   Fgr_Flo_Val(f, n, value);
-  ValPanel_Cut127(CaptionBuf, StrFmt("%s:%f", name, value));
+  ValPanel_Cut127(OrgPanels.CaptionBuf, StrFmt("%s:%f", name, value));
   int tip = 0, ignorSb = 0, visp = 0, spec = 0;
   Fgr_Flo_AnFlags(n, tip, ignorSb, visp, spec);
-  ValPanel_Bar(w, CaptionBuf, nullptr, &ignorSb, &visp);
+  ValPanel_Bar(w, OrgPanels.CaptionBuf, nullptr, &ignorSb, &visp);
   if (w->hover) Gui_HintSet(Fgr_Flo_Kom1(n), Fgr_Flo_KomD1(n), Fgr_Flo_KomD2(n), Fgr_Flo_KomD3(n));
 }

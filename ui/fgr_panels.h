@@ -4,8 +4,8 @@
 // panel shows only empty rows (and still takes their clicks), play's grey bars.
 #pragma once
 
-#include "shell/gui_win.h"
-#include "gui/hud.h"  // the two page words: row r shows property ValPage_FgrInt + r (or Flo)
+#include "gui/gui_win.h"
+#include "ui/hud.h"  // the two page words: row r shows property ValPage_FgrInt + r (or Flo)
 
 int ValPanel_FgrIntOut(int n);  // 1 outside 1..216
 int ValPanel_FgrFloOut(int n);  // 1 outside 1..56

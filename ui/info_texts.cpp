@@ -11,7 +11,6 @@
 #include "figures/stage.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
 #include "render/font.h"
 #include "render/gl2d.h"
 #include "render/tex_names.h"
@@ -21,6 +20,7 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
+#include "ui/hud.h"
 #include "world/combat.h"
 #include "world/procs.h"
 #include "world/ranks.h"
@@ -76,7 +76,7 @@ void Print(const char* text, int font, int x, int y) {
 // keeps pointers, so hint texts must outlive the frame (message-base texts and literals do).
 void Panel(GuiWin* w, float inset, float r, float g, float b, const char* caption, const char* hint,
            const char* hint2 = nullptr) {
-  Fill(w, inset, r, g, b, GuiPanelAlpha);
+  Fill(w, inset, r, g, b, GuiButtons.GuiPanelAlpha);
   if (w->hover) Outline(w);
   glColor4f(1, 1, 1, 1);
   Print(caption, 3, w->x + 5, w->y + 2);
@@ -195,7 +195,7 @@ void KnoCb_SideRes(GuiWin* w) {
 void KnoCb_ItemInfo(GuiWin* w) {
   Fgr* f = pFgrSelectedOne(1);
   if (!w || w->number >= 2 || !f) return;
-  Fill(w, 0, 0.5f, 0.5f, 0.5f, GuiPanelAlpha);
+  Fill(w, 0, 0.5f, 0.5f, 0.5f, GuiButtons.GuiPanelAlpha);
   // While hovered, the first cargo item's first filter heads the hint.
   static const char* const kLines[3] = {"Костюм для зашиты капитана",
                                         "test - только первый предмет рюкзака виден.",
@@ -305,12 +305,12 @@ void KnoCb_GuestInfo(GuiWin* w) {
 }
 
 void KnoCb_Adjust1(GuiWin* w) {
-  Info.adjust1 = StrFmt("LmB <-%d-> RmB", ValPage_FgrFlo);
+  Info.adjust1 = StrFmt("LmB <-%d-> RmB", Hud.ValPage_FgrFlo);
   Gui_DrawButton(w, Info.adjust1.c_str(), MsgBase_TextOrNull(94), 1);
 }
 
 void KnoCb_Adjust2(GuiWin* w) {
-  Info.adjust2 = StrFmt("LmB <-%d-> RmB", ValPage_FgrInt);
+  Info.adjust2 = StrFmt("LmB <-%d-> RmB", Hud.ValPage_FgrInt);
   Gui_DrawButton(w, Info.adjust2.c_str(), MsgBase_TextOrNull(94), 1);
 }
 
@@ -349,14 +349,14 @@ void KnoCb_MapPanel(GuiWin* w) {
 }
 
 void Proc_KnoButton(Fgr* button) {
-  GuiWin* w = GuiDrawingWin;
+  GuiWin* w = GuiButtons.GuiDrawingWin;
   if (!button || !w) return;
   KnoToggle(w, button);
   Gui_DrawFgrBar(w, button);
 }
 
 void Proc_KnoButton2(Fgr* button) {
-  GuiWin* w = GuiDrawingWin;
+  GuiWin* w = GuiButtons.GuiDrawingWin;
   if (!button || !w) return;
   if (w->number == 1) {
     KnoToggle(w, button);

@@ -12,8 +12,6 @@
 #include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
-#include "gui/org_panels.h"
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
@@ -23,6 +21,9 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
+#include "ui/hud.h"
+#include "ui/org_panels.h"
+#include "ui/screens.h"
 #include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
 #include "world/ranks.h"
@@ -40,8 +41,8 @@ Fgr* BoxUnit() { return pFgrSelectedOne(1); }
 
 // A line of the unit box: the text in the shared caption buffer, drawn as a button in font 2.
 void DbgLine(GuiWin* w, const std::string& text, const char* hint) {
-  ValPanel_Cut127(CaptionBuf, text);
-  Gui_DrawButton(w, CaptionBuf, hint, 2);
+  ValPanel_Cut127(OrgPanels.CaptionBuf, text);
+  Gui_DrawButton(w, OrgPanels.CaptionBuf, hint, 2);
 }
 
 // The player's captain of icon n (1..4) found this frame, else none.
@@ -54,9 +55,9 @@ Fgr* CaptainFgr(int n) {
 }  // namespace
 
 void RangPanel_ApplyReq() {
-  if (!MsgPanel) return;
-  if (Ranks.RangPanelReq == kRangPanelShow) MsgPanel->visible = 1;
-  if (Ranks.RangPanelReq == kRangPanelHide) MsgPanel->visible = 0;
+  if (!Screens.MsgPanel) return;
+  if (Ranks.RangPanelReq == kRangPanelShow) Screens.MsgPanel->visible = 1;
+  if (Ranks.RangPanelReq == kRangPanelHide) Screens.MsgPanel->visible = 0;
   Ranks.RangPanelReq = kRangPanelNone;
 }
 
@@ -120,26 +121,26 @@ void UnitDbgCounts_Draw(GuiWin* w) {
 void HudUnitPanel_OpenClick(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  if (HudUnitPanel) HudUnitPanel->visible = 1;
+  if (Screens.HudUnitPanel) Screens.HudUnitPanel->visible = 1;
   o2::GamePause = 1;
 }
 
 void HudUnitPanel_CloseClick(GuiWin* w) {
   if (!w) return;
-  if (HudUnitPanel) HudUnitPanel->visible = 0;
+  if (Screens.HudUnitPanel) Screens.HudUnitPanel->visible = 0;
   o2::GamePause = 0;
   w->consumed = 1;
 }
 
 void Gui_DrawFgrPreview(GuiWin* w) {
-  GuiDrawingWin = nullptr;
+  GuiButtons.GuiDrawingWin = nullptr;
   Fgr* f = pFgrSelectedOne(0);
   if (!w || !f || Fgr_NotMine(f) || w->number < 1 || w->number > 18) return;
   Fgr* button = SelList.PanelBtnFgrs[w->number];
   if (!button || !button->Active() || !button->ProcNomOnR) return;
-  GuiDrawingWin = w;
+  GuiButtons.GuiDrawingWin = w;
   ProcFgr(button->ProcNomOnR, button);
-  GuiDrawingWin = nullptr;
+  GuiButtons.GuiDrawingWin = nullptr;
 }
 
 void CaptainCell_Click(GuiWin* w) {
@@ -258,6 +259,16 @@ void MsgPanel_Draw(GuiWin* w) {
 
 void MsgPanel_Click(GuiWin* w) {
   if (w) w->consumed = 1;
+}
+
+void KnoCb_RangChoice(GuiWin* w) {
+  if (w && Rang_ChoiceTake(w->number)) w->consumed = 1;
+}
+
+void GamePause_Clear() {
+  if (!Screens.CodeWinBox) return;
+  o2::GamePause = 0;
+  Screens.CodeWinBox->visible = 0;
 }
 
 void CodeWin_Click(GuiWin* w) {

@@ -3,7 +3,7 @@
 // window, and the stage save and load buttons.
 #pragma once
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
 // The play screen's own step each frame it is drawn: the message panel shows and hides as the
 // rank-up offers ask.
@@ -37,7 +37,12 @@ void FloorBtn_Draw(GuiWin* w);
 void FloorBtn_Click(GuiWin* w);
 void MsgPanel_Draw(GuiWin* w);
 void MsgPanel_Click(GuiWin* w);  // only takes the click
-void CodeWin_Click(GuiWin* w);
+// The message panel's three choice buttons (numbers 1, 2, 3): the offer is taken, and the click
+// used, once the wait after the offer is over (Rang_ChoiceTake).
+void KnoCb_RangChoice(GuiWin* w);
+// The pause lifted and the code window hidden, when the window exists.
+void GamePause_Clear();
+void CodeWin_Click(GuiWin* w);  // takes the click and clears the pause
 
 void SaveTest2Btn_Draw(GuiWin* w);
 void SaveTest2Btn_Click(GuiWin* w);

@@ -8,7 +8,6 @@
 #include "gui/buttons.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "gui/program_mode.h"
 #include "gui/text_box.h"
 #include "platform/platform.h"
 #include "render/font.h"
@@ -16,9 +15,11 @@
 #include "render/tex_names.h"
 #include "render/texture.h"
 #include "shell/window_state.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
 
-GuiWin* ScrollBarDrag = nullptr;
-const float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
+// The text windows' frame, and the text boxes' outline.
+constexpr float TextWinFrame_Color[4] = {0.4f, 0.35f, 0.2f, 0.8f};
 
 namespace {
 
@@ -133,13 +134,15 @@ void TextWinScroll_Draw(GuiWin* w) {
 
 void TextWinScroll_Click(GuiWin* w) {
   if (!w || !GuiList_HasData(w->parent)) return;
-  if (w->clickCode > 100000 && !ScrollBarDrag) ScrollBarDrag = w;
+  if (w->clickCode > 100000 && !Screens.ScrollBarDrag) Screens.ScrollBarDrag = w;
 }
 
 void TextWinFileLine_Draw(GuiWin* w) {
   if (!w) return;
   LineFrame(w, 0, 0.3f, 0.8f);
-  const char* name = w->number == 1 ? TextBox1Name : w->number == 2 ? TextBox2Name : nullptr;
+  const char* name = w->number == 1   ? TextBoxes.TextBox1Name
+                     : w->number == 2 ? TextBoxes.TextBox2Name
+                                      : nullptr;
   if (!name) return;
   glColor4f(0.5f, 0.5f, 0.4f, 1);
   Print(name, 3, w->x + 9, w->y + 2);

@@ -2,10 +2,7 @@
 // column and text-window parts, and the top-right strip of every screen.
 #pragma once
 
-#include "shell/gui_win.h"
-
-extern GuiWin* ScrollBarDrag;  // the text-window scroll bar being dragged; the start frame clears it
-extern const float TextWinFrame_Color[4];  // the text windows' frame, and the text boxes' outline
+#include "gui/gui_win.h"
 
 void TextOpenBtn_Draw(GuiWin* w);
 void TextSaveBtn_Draw(GuiWin* w);

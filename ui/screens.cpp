@@ -4,36 +4,25 @@
 #include <cstring>
 #include <string>
 
+#include "figures/stage.h"
 #include "gui/gui.h"
 #include "gui/gui_list.h"
-#include "gui/hud.h"
-#include "gui/org_panels.h"
-#include "gui/program_mode.h"
 #include "gui/text_box.h"
-#include "figures/stage.h"
 #include "shell/file_names.h"
 #include "shell/window_state.h"
 #include "ui/ed_palette.h"
 #include "ui/fgr_panels.h"
+#include "ui/hud.h"
 #include "ui/info_texts.h"
+#include "ui/org_panels.h"
 #include "ui/play_buttons.h"
+#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/stage_buttons.h"
 #include "world/figure_ops.h"
 #include "world/ranks.h"
 
-GuiWin* GuiHintStrip1 = nullptr;
-GuiWin* GuiHintStrip2 = nullptr;
-GuiWin* GuiHintStrip3 = nullptr;
-GuiWin* GuiTopStrip1 = nullptr;
-GuiWin* GuiTopStrip2 = nullptr;
-GuiWin* GuiTopStrip3 = nullptr;
-GuiWin* TextBox1 = nullptr;
-GuiWin* TextBox2 = nullptr;
-GuiWin* TextWinLine1A = nullptr;
-GuiWin* TextWinLine1B = nullptr;
-GuiWin* TextWinLine2A = nullptr;
-GuiWin* TextWinLine2B = nullptr;
+ScreensRec Screens;
 
 namespace {
 
@@ -104,15 +93,17 @@ void BuildStartScreen(GuiWin* panel) {
   Add(column, AuthorsBtn_Draw, NoEvent, 0, 0, 1, 0.1f, kAnchorBottomLeft, kParent);
 
   GuiWin* holder1 = Add(panel, nullptr, nullptr, 0.02f, 0.02f, 0.95f, 0.56f, kAnchorBottomLeft, kWindow);
-  TextBox1 = TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, FileNames.gsFileAbout, &TextBox1List,
-                        TextBox1Name, &TextWinLine1A, &TextWinLine1B);
+  Screens.TextBox1 =
+      TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, FileNames.gsFileAbout, &TextBoxes.TextBox1List,
+                 TextBoxes.TextBox1Name, &Screens.TextWinLine1A, &Screens.TextWinLine1B);
   GuiWin* holder2 = Add(panel, nullptr, nullptr, 0.02f, 0.59f, 0.83f, 0.41f, kAnchorBottomLeft, kWindow);
-  TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr, &TextBox2List,
-                        TextBox2Name, &TextWinLine2A, &TextWinLine2B);
-  TextBoxFocused = TextBox1;
+  Screens.TextBox2 =
+      TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr, &TextBoxes.TextBox2List,
+                 TextBoxes.TextBox2Name, &Screens.TextWinLine2A, &Screens.TextWinLine2B);
+  TextBoxes.TextBoxFocused = Screens.TextBox1;
 
-  GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
-  WindowButtons(GuiTopStrip1);
+  Screens.GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
+  WindowButtons(Screens.GuiTopStrip1);
 }
 
 // A grid of cols x rows cells from a template made with Add: the template numbered 1 with its
@@ -219,31 +210,31 @@ void CaptainIcons(GuiWin* strip) {
 // The unit panel: items, filters, skills and cargo of the selected unit; a click on its frame
 // closes it.
 void BuildUnitPanel(GuiWin* panel) {
-  HudUnitPanel = Add(panel, Gl2D_FrameRect, HudUnitPanel_CloseClick, 0, -0.28f, 0.72f, 0.6f,
-                     kAnchorTopRight, kWindow);
-  GuiWin* top =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.9f, 0.7f, 0.08f, kAnchorBottomLeft, kParent);
+  Screens.HudUnitPanel = Add(panel, Gl2D_FrameRect, HudUnitPanel_CloseClick, 0, -0.28f, 0.72f, 0.6f,
+                             kAnchorTopRight, kWindow);
+  GuiWin* top = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.9f, 0.7f, 0.08f,
+                    kAnchorBottomLeft, kParent);
   Grid(Add(top, Gl2D_FrameRect, nullptr, 0, 0, 1.0f / 15, 1, kAnchorTopLeft, kParent), 15, 1);
-  GuiWin* filters =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0, 0.2f, 0.12f, 0.6f, kAnchorBottomLeft, kParent);
+  GuiWin* filters = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0, 0.2f, 0.12f, 0.6f,
+                        kAnchorBottomLeft, kParent);
   Grid(Add(filters, KnoCb_Bad, nullptr, 0, 0, 0.5f, 0.125f, kAnchorTopLeft, kParent), 1, 8);
   Grid(Add(filters, KnoCb_Good, nullptr, 0.5f, 0, 0.5f, 0.125f, kAnchorTopLeft, kParent), 1, 8);
-  GuiWin* slots =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.2f, 0.1f, 0.5f, kAnchorBottomLeft, kParent);
+  GuiWin* slots = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.2f, 0.2f, 0.1f, 0.5f,
+                      kAnchorBottomLeft, kParent);
   Grid(Add(slots, KnoCb_ItemSlots, SuitCell_Click, 0, 0, 1, 1.0f / 3, kAnchorTopLeft, kParent), 1, 3);
-  GuiWin* boxA =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.32f, 0.5f, 0.25f, 0.2f, kAnchorBottomLeft, kParent);
+  GuiWin* boxA = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.32f, 0.5f, 0.25f, 0.2f,
+                     kAnchorBottomLeft, kParent);
   Grid(Add(boxA, Gl2D_FrameRect, nullptr, 0, 0, 0.25f, 0.5f, kAnchorTopLeft, kParent), 4, 2);
-  GuiWin* boxB =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.3f, 0.2f, 0.3f, 0.25f, kAnchorBottomLeft, kParent);
+  GuiWin* boxB = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.3f, 0.2f, 0.3f, 0.25f,
+                     kAnchorBottomLeft, kParent);
   Grid(Add(boxB, Gl2D_FrameRect, nullptr, 0, 0, 0.2f, 0.5f, kAnchorTopLeft, kParent), 5, 2);
-  GuiWin* skills =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.6f, 0.15f, 0.4f, 0.4f, kAnchorBottomLeft, kParent);
+  GuiWin* skills = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.6f, 0.15f, 0.4f, 0.4f,
+                       kAnchorBottomLeft, kParent);
   Grid(Add(skills, KnoCb_SkilH2, nullptr, 0, 0, 0.2f, 1.0f / 3, kAnchorTopLeft, kParent), 5, 3);
-  GuiWin* items =
-      Add(HudUnitPanel, Gl2D_FrameRect, nullptr, 0.02f, 0.02f, 0.96f, 0.12f, kAnchorBottomLeft, kParent);
+  GuiWin* items = Add(Screens.HudUnitPanel, Gl2D_FrameRect, nullptr, 0.02f, 0.02f, 0.96f, 0.12f,
+                      kAnchorBottomLeft, kParent);
   Grid(Add(items, KnoCb_ItemInfo, CargoCell_Click, 0, 0, 1.0f / 15, 1, kAnchorTopLeft, kParent), 15, 1);
-  Hidden(HudUnitPanel);
+  Hidden(Screens.HudUnitPanel);
 }
 
 // Four info panels in one place, each a frame of numbered cells; all start hidden.
@@ -258,76 +249,86 @@ GuiWin* InfoPanel(GuiWin* panel, GuiCallback draw, GuiCallback innerDraw, float 
 void BuildPlayScreen(GuiWin* panel) {
   Add(panel, PauseBtn_Draw, PauseBtn_Click, 0.7f, 0.9f, 0.11f, 0.07f, kAnchorBottomLeft, kWindow);
 
-  UnitDebugBox = Add(panel, nullptr, nullptr, 0, -0.05f, 0.19f, 0.15f, kAnchorTopRight, kWindow);
-  Add(UnitDebugBox, UnitBoxTitle_Draw, UnitBoxTitle_Click, 0, 0, 1, 0.2f, kAnchorTopLeft, kParent);
-  Add(UnitDebugBox, UnitDbg_Draw, nullptr, 0.05f, -0.2f, 0.95f, 0.2f, kAnchorTopLeft, kParent);
-  Add(UnitDebugBox, UnitDbgRank_Draw, nullptr, 0.1f, -0.4f, 0.9f, 0.2f, kAnchorTopLeft, kParent);
-  Add(UnitDebugBox, UnitDbgCounts_Draw, nullptr, 0.15f, -0.6f, 0.85f, 0.2f, kAnchorTopLeft, kParent);
-  GuiWin* guests = Add(UnitDebugBox, nullptr, nullptr, 0.2f, -0.8f, 0.8f, 0.2f, kAnchorTopLeft, kParent);
+  Screens.UnitDebugBox = Add(panel, nullptr, nullptr, 0, -0.05f, 0.19f, 0.15f, kAnchorTopRight, kWindow);
+  Add(Screens.UnitDebugBox, UnitBoxTitle_Draw, UnitBoxTitle_Click, 0, 0, 1, 0.2f, kAnchorTopLeft,
+      kParent);
+  Add(Screens.UnitDebugBox, UnitDbg_Draw, nullptr, 0.05f, -0.2f, 0.95f, 0.2f, kAnchorTopLeft, kParent);
+  Add(Screens.UnitDebugBox, UnitDbgRank_Draw, nullptr, 0.1f, -0.4f, 0.9f, 0.2f, kAnchorTopLeft, kParent);
+  Add(Screens.UnitDebugBox, UnitDbgCounts_Draw, nullptr, 0.15f, -0.6f, 0.85f, 0.2f, kAnchorTopLeft,
+      kParent);
+  GuiWin* guests =
+      Add(Screens.UnitDebugBox, nullptr, nullptr, 0.2f, -0.8f, 0.8f, 0.2f, kAnchorTopLeft, kParent);
   Grid(Add(guests, KnoCb_GuestInfo, HudUnitPanel_OpenClick, 0, 0, 1.0f / 3, 1, kAnchorTopLeft, kParent),
        3, 1);
 
-  CaptainCells = Add(panel, nullptr, nullptr, -0.01f, -0.2f, 0.12f, 0.32f, kAnchorTopRight, kWindow);
-  Grid(Add(CaptainCells, Gui_DrawFgrPreview, CaptainCell_Click, 0, 0, 1.0f / 3, 1.0f / 7, kAnchorTopLeft,
-           kParent),
+  Screens.CaptainCells =
+      Add(panel, nullptr, nullptr, -0.01f, -0.2f, 0.12f, 0.32f, kAnchorTopRight, kWindow);
+  Grid(Add(Screens.CaptainCells, Gui_DrawFgrPreview, CaptainCell_Click, 0, 0, 1.0f / 3, 1.0f / 7,
+           kAnchorTopLeft, kParent),
        3, 7);
 
-  InfoPanel1 = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.6f, kAnchorBottomLeft, Gl2D_FrameRect,
-                         1.0f / 9, 0.5f, 9, 2);
-  InfoPanel2 = InfoPanel(panel, KnoCb_CaptainIs, nullptr, 0.8f, kAnchorTopRight, KnoCb_Skil, 0.2f,
-                         1.0f / 3, 5, 3);
-  LiftGuestPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.4f, kAnchorBottomLeft,
-                             Gl2D_FrameRect, 0.2f, 0.5f, 5, 2);
-  UnitSpellsPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.9f, kAnchorBottomLeft,
-                              Gl2D_FrameRect, 0.125f, 0.5f, 8, 2);
+  Screens.InfoPanel1 = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.6f, kAnchorBottomLeft,
+                                 Gl2D_FrameRect, 1.0f / 9, 0.5f, 9, 2);
+  Screens.InfoPanel2 = InfoPanel(panel, KnoCb_CaptainIs, nullptr, 0.8f, kAnchorTopRight, KnoCb_Skil,
+                                 0.2f, 1.0f / 3, 5, 3);
+  Screens.LiftGuestPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.4f, kAnchorBottomLeft,
+                                     Gl2D_FrameRect, 0.2f, 0.5f, 5, 2);
+  Screens.UnitSpellsPanel = InfoPanel(panel, Gl2D_FrameRect, Gl2D_FrameRect, 0.9f, kAnchorBottomLeft,
+                                      Gl2D_FrameRect, 0.125f, 0.5f, 8, 2);
   BuildUnitPanel(panel);
 
   Add(panel, SaveTest2Btn_Draw, SaveTest2Btn_Click, 0, 0.1f, 0.1f, 0.035f, kAnchorBottomLeft, kWindow);
   // The way back to the saved stage, just under the button that saves it.
   Add(panel, LoadTest2Btn_Draw, LoadTest2Btn_Click, 0, 0.065f, 0.1f, 0.035f, kAnchorBottomLeft, kWindow);
 
-  SideResBar = Add(panel, nullptr, nullptr, 0.2f, 0, 0.5f, 0.04f, kAnchorTopLeft, kWindow);
-  Grid(Add(SideResBar, KnoCb_SideRes, nullptr, 0, 0, 1.0f / 6, 1, kAnchorTopLeft, kParent), 6, 1);
-  CaptainIconStrip = Add(panel, nullptr, nullptr, 0.2f, -0.05f, 0.21f, 0.08f, kAnchorTopLeft, kWindow);
-  CaptainIcons(CaptainIconStrip);
+  Screens.SideResBar = Add(panel, nullptr, nullptr, 0.2f, 0, 0.5f, 0.04f, kAnchorTopLeft, kWindow);
+  Grid(Add(Screens.SideResBar, KnoCb_SideRes, nullptr, 0, 0, 1.0f / 6, 1, kAnchorTopLeft, kParent), 6,
+       1);
+  Screens.CaptainIconStrip =
+      Add(panel, nullptr, nullptr, 0.2f, -0.05f, 0.21f, 0.08f, kAnchorTopLeft, kWindow);
+  CaptainIcons(Screens.CaptainIconStrip);
 
-  OrgPanel_Play = OrgPanel(panel);
-  FgrPanel_Play = FgrPanelPlay(panel);
+  Screens.OrgPanel_Play = OrgPanel(panel);
+  Screens.FgrPanel_Play = FgrPanelPlay(panel);
   FloorBox(panel);
 
-  MsgPanel = Add(panel, MsgPanel_Draw, MsgPanel_Click, 0, 0, 1, 1, kAnchorWhole, kWindow);
-  Add(MsgPanel, KnoCb_CaptainOrigin, MsgPanel_Click, 0.2f, 0.7f, 0.6f, 0.1f, kAnchorBottomLeft, kParent);
-  GuiWin* offerSkills =
-      Add(MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.3f, 0.6f, 0.3f, kAnchorBottomLeft, kParent);
+  Screens.MsgPanel = Add(panel, MsgPanel_Draw, MsgPanel_Click, 0, 0, 1, 1, kAnchorWhole, kWindow);
+  Add(Screens.MsgPanel, KnoCb_CaptainOrigin, MsgPanel_Click, 0.2f, 0.7f, 0.6f, 0.1f, kAnchorBottomLeft,
+      kParent);
+  GuiWin* offerSkills = Add(Screens.MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.3f, 0.6f, 0.3f,
+                            kAnchorBottomLeft, kParent);
   Grid(Add(offerSkills, KnoCb_SkilH3, MsgPanel_Click, 0, 0, 0.2f, 1.0f / 3, kAnchorTopLeft, kParent), 5,
        3);
-  GuiWin* choices =
-      Add(MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.15f, 0.6f, 0.1f, kAnchorBottomLeft, kParent);
+  GuiWin* choices = Add(Screens.MsgPanel, Gl2D_FrameRect, MsgPanel_Click, 0.2f, 0.15f, 0.6f, 0.1f,
+                        kAnchorBottomLeft, kParent);
   Grid(Add(choices, KnoCb_SkilUpHint, KnoCb_RangChoice, 0, 0, 1.0f / 3, 1, kAnchorBottomLeft, kParent),
        3, 1);
-  Hidden(MsgPanel);
+  Hidden(Screens.MsgPanel);
   // The rank-up offers queue only once there is a panel to show them; the screen's own draw shows
   // and hides it on their requests.
   Ranks.RangPanelExists = 1;
   panel->draw = PlayScreen_Draw;
 
-  CodeWinBox =
+  Screens.CodeWinBox =
       Hidden(Add(panel, Gl2D_FrameRect, nullptr, 0.2f, 0.12f, 0.65f, 0.4f, kAnchorBottomLeft, kWindow));
-  CodeWinText =
-      Add(CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f, kAnchorBottomLeft, kParent);
+  Screens.CodeWinText = Add(Screens.CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f,
+                            kAnchorBottomLeft, kParent);
+  // A trigger's message shows only in a window whose box has rows to take its text.
+  CodeWinReady = Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
   // The places of a scroll bar's top, track and bottom.
-  Add(CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
-  Add(CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft, kParent);
-  Add(CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
+  Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
+  Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft,
+      kParent);
+  Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
 
-  BuildTopStrip(panel, &GuiTopStrip2, 2);
+  BuildTopStrip(panel, &Screens.GuiTopStrip2, 2);
 }
 
 // What the editor's screen shares with play: the value panels and the floor box. Its tool box,
 // palette and click modes lie under them, its selected-figure box over them.
 void BuildEditorShared(GuiWin* panel) {
-  OrgPanel_Edit = OrgPanel(panel);
-  FgrPanel_Edit = FgrPanelEdit(panel);
+  Screens.OrgPanel_Edit = OrgPanel(panel);
+  Screens.FgrPanel_Edit = FgrPanelEdit(panel);
   FloorBox(panel);
 }
 
@@ -338,39 +339,45 @@ void EtapSave_Event(GuiWin*) { Etap_SaveFromGui(); }
 // button), the value panels and floor box it shares with play, the selected-figure box with the six
 // click modes, the top strip.
 void BuildEditorScreen(GuiWin* panel) {
-  EditorBox = Add(panel, Gl2D_FrameRect, nullptr, 0, 0.1f, 0.3f, 0.3f, kAnchorBottomLeft, kWindow);
+  Screens.EditorBox =
+      Add(panel, Gl2D_FrameRect, nullptr, 0, 0.1f, 0.3f, 0.3f, kAnchorBottomLeft, kWindow);
   GuiWin* palette =
-      Add(EditorBox, Gl2D_FrameRect, nullptr, 0.01f, 0, 0.98f, 0.9f, kAnchorBottomLeft, kParent);
+      Add(Screens.EditorBox, Gl2D_FrameRect, nullptr, 0.01f, 0, 0.98f, 0.9f, kAnchorBottomLeft, kParent);
   Grid(Add(palette, EdPalette_Draw, EdPalette_Click, 0, 0, 1.0f / 3, 0.1f, kAnchorTopLeft, kParent), 3,
        10);
-  Add(EditorBox, EtapSaveBtn_Draw, EtapSave_Event, 0, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft, kParent);
-  Add(EditorBox, EdPaletteCur_Draw, nullptr, 0.4f, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft, kParent);
-  Add(EditorBox, PageBtn_Draw, nullptr, 0.8f, 0.91f, 0.19f, 0.09f, kAnchorBottomLeft, kParent);
+  Add(Screens.EditorBox, EtapSaveBtn_Draw, EtapSave_Event, 0, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft,
+      kParent);
+  Add(Screens.EditorBox, EdPaletteCur_Draw, nullptr, 0.4f, 0.91f, 0.4f, 0.09f, kAnchorBottomLeft,
+      kParent);
+  Add(Screens.EditorBox, PageBtn_Draw, nullptr, 0.8f, 0.91f, 0.19f, 0.09f, kAnchorBottomLeft, kParent);
   BuildEditorShared(panel);
   GuiWin* selected =
       Add(panel, EdSelFgr_Draw, nullptr, 0.85f, 0.875f, 0.15f, 0.075f, kAnchorBottomLeft, kWindow);
   Grid(Add(selected, ClickMode_Caption, ClickMode_Click, 0, 0, 1.0f / 6, 0.4f, kAnchorTopLeft, kParent),
        6, 1);
-  BuildTopStrip(panel, &GuiTopStrip3, 3);
+  BuildTopStrip(panel, &Screens.GuiTopStrip3, 3);
 }
 
 }  // namespace
 
 void Gui_Build() {
-  if (!GuiRoot.visible) return;
+  if (!GuiTree.GuiRoot.visible) return;
   GuiWin* panels[3];
   for (int i = 0; i < 3; i++)
-    panels[i] = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, kAnchorWhole, kWindow);
-  GuiPanelMode1 = panels[0];
-  GuiPanelMode2 = panels[1];
-  GuiPanelMode3 = panels[2];
-  GuiPanelMode1->visible = 1;
-  GuiHintStrip1 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  GuiHintStrip2 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  GuiHintStrip3 = Gui_New(&GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
-  BuildStartScreen(GuiPanelMode1);
-  BuildPlayScreen(GuiPanelMode2);
-  BuildEditorScreen(GuiPanelMode3);
+    panels[i] = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, kAnchorWhole, kWindow);
+  Screens.GuiPanelMode1 = panels[0];
+  Screens.GuiPanelMode2 = panels[1];
+  Screens.GuiPanelMode3 = panels[2];
+  Screens.GuiPanelMode1->visible = 1;
+  Screens.GuiHintStrip1 =
+      Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip2 =
+      Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  Screens.GuiHintStrip3 =
+      Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0.1f, 0, 0.8f, 0.1f, kAnchorBottomLeft, kWindow);
+  BuildStartScreen(Screens.GuiPanelMode1);
+  BuildPlayScreen(Screens.GuiPanelMode2);
+  BuildEditorScreen(Screens.GuiPanelMode3);
 }
 
 void Gui_BuildAtStart() { Gui_Build(); }

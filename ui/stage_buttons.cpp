@@ -1,9 +1,11 @@
-// The buttons of the stage requests that switch the program mode.
+// The buttons of the stage: requests for the game update, and the editor's save at once.
 #include "ui/stage_buttons.h"
 
 #include "figures/mode_words.h"
 #include "figures/stage.h"
-#include "gui/program_mode.h"
+#include "shell/dialogs.h"
+#include "ui/program_mode.h"
+#include "ui/screens.h"
 #include "world/stage_requests.h"
 
 int Etap_NewGameBtn(GuiWin* w) {
@@ -39,4 +41,20 @@ int Etap_RequestLoadDefault(GuiWin* w) {
   }
   SetProgramMode(kModePlay);
   return 1;
+}
+
+int Etap_RequestSaveTest2(GuiWin* w) {
+  if (!w) return 0;
+  w->consumed = 1;
+  StageReq.EtapSaveReq = 1;
+  StageReq.EtapSaveReqName = "Maps/test2.etp";
+  return 1;
+}
+
+int Etap_SaveFromGui() {
+  if (!ModeWords.EdModified || !Screens.EditorBox || !Dlg_SaveFile()) return 0;
+  StageReq.EtapSaveReqName = Dlg.DlgFilePath;
+  if (Etap_Save(StageReq.EtapSaveReqName)) return 1;
+  Etap_SayFailure(1);
+  return 0;
 }

@@ -5,18 +5,10 @@
 #include "figures/fgr.h"
 #include "figures/side.h"
 #include "gm/org_base.h"
-#include "shell/gui_win.h"
 #include "shell/random.h"
 
-GuiWin* CodeWinBox;
-GuiWin* CodeWinText;
+int CodeWinReady = 0;
 int CodeWinMsgReq = 0;
-
-void GamePause_Clear() {
-  if (!CodeWinBox) return;
-  o2::GamePause = 0;
-  CodeWinBox->visible = 0;
-}
 
 void Fgr_Disarm(Fgr* f) {
   if (!f) return;

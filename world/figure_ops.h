@@ -3,20 +3,14 @@
 #pragma once
 
 class Fgr;
-struct GuiWin;
 
-// The play screen's code window and its text box: a trigger's message shows there and pauses the
-// game, and clearing the pause hides it again. The interface makes them when it builds the play
-// screen; null until then (nothing shows).
-extern GuiWin* CodeWinBox;
-extern GuiWin* CodeWinText;
-// The message (its number in the message base) whose text the code window's rows are to take, 0
-// for none: a trigger asks, and the frame gives the rows the text before the window is drawn (the
-// rows are the widget toolkit's, above the world).
+// The play screen's code window, where a trigger's message shows and pauses the game. The window
+// is the interface's: it sets CodeWinReady once the window exists with rows to take a text (until
+// then a message shows nothing). A trigger asks by CodeWinMsgReq, the message's number in the
+// message base (0 for none); the frame that ran the trigger shows the window with that text before
+// anything draws it, and clears the word.
+extern int CodeWinReady;
 extern int CodeWinMsgReq;
-
-// The pause lifted and the code window hidden, when the window exists.
-void GamePause_Clear();
 
 // A trigger's hold on its parent ends: not active, no wait, no signal, no production slot.
 void Fgr_Disarm(Fgr* f);

@@ -16,7 +16,6 @@
 #include "render/field.h"
 #include "render/tex_names.h"
 #include "shell/geometry.h"
-#include "shell/gui_win.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
 #include "shell/random.h"
@@ -312,13 +311,13 @@ int MsgBox_Next() {
   return 0;
 }
 
-void KnoCb_RangChoice(GuiWin* w) {
-  if (!w || Ranks.RangOfferWaitMs > 0 || !Ranks.RangQueue[kRangQueueSlots].fgr) return;
-  w->consumed = 1;
+int Rang_ChoiceTake(int n) {
+  if (Ranks.RangOfferWaitMs > 0 || !Ranks.RangQueue[kRangQueueSlots].fgr) return 0;
   const RangOfferSet& shown = Ranks.RangQueue[kRangQueueSlots];
-  int offer = w->number == 1 ? shown.a : w->number == 2 ? shown.b : w->number == 3 ? shown.c : 0;
+  int offer = n == 1 ? shown.a : n == 2 ? shown.b : n == 3 ? shown.c : 0;
   if (offer) Rang_ChoiceApply(Fgrs_pFgr(shown.fgr), offer);
   MsgBox_Next();
+  return 1;
 }
 
 // ---------------------------------------------------------------- applying offers

@@ -4,7 +4,6 @@
 #pragma once
 
 class Fgr;
-struct GuiWin;
 
 Fgr* Fgr_FindSkil(Fgr* f, int vers);  // the skill of that version in the figure's skill chain, or null
 void Unit_RangChoice(Fgr* unit, int step);  // raise the rank by step and hand out the offers
@@ -45,7 +44,10 @@ void Rang_OfferQueue(Fgr* f, int a, int b, int c);
 // The message panel moves on: the first waiting set becomes the shown one (1); with none waiting
 // the shown set is cleared, the pause lifted and the panel asked to hide (0).
 int MsgBox_Next();
-void KnoCb_RangChoice(GuiWin* w);  // event of the three choice buttons (numbers 1, 2, 3)
+// Choice button n (1, 2, 3) of the message panel: the shown set's offer n is applied and the panel
+// moves on (MsgBox_Next). 0, taking nothing, within the wait after the offer or with no set shown;
+// else 1 (the button's click is used, whatever n is).
+int Rang_ChoiceTake(int n);
 
 void Rang_ChoiceApply(Fgr* f, int offer);
 int Skil_Raise(Fgr* f, int skil, int base, int ext2, int ext3);

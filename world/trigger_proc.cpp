@@ -9,18 +9,15 @@
 #include "figures/records.h"
 #include "gm/org_base.h"
 #include "shell/frame_clock.h"
-#include "shell/gui_win.h"
 #include "shell/msgbase.h"
 #include "world/fgrs_update.h"
 #include "world/figure_ops.h"
 
 void Trig_ShowMessage(int msgNo) {
-  const GuiListHolder* holder = CodeWinText ? CodeWinText->listHolder : nullptr;
   const char* text = MsgBase_TextOrNull(msgNo);
   // A number past the end is missing too (the lookup would answer its ".Z." marker).
-  if (!CodeWinBox || !holder || !holder->rows || !text || msgNo > (int)Msgs.MsgBase.size() / 2) return;
+  if (!CodeWinReady || !text || msgNo > (int)Msgs.MsgBase.size() / 2) return;
   o2::GamePause = 1;
-  CodeWinBox->visible = 1;
   CodeWinMsgReq = msgNo;
 }
 

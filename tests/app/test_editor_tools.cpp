@@ -40,8 +40,8 @@ class EditorTools : public CameraTest {
     ModeWords.ProgMode = kModeEditor;
     EditModeOn = 1;
     ModeWords.EdModified = 0;
-    EdPaletteTool = 0;
-    ClickMode = 1;
+    EdPalette.EdPaletteTool = 0;
+    EdPalette.ClickMode = 1;
     FieldMouse.PickCell = -1;
     Land.LandDecals[2].cell = -1;
   }
@@ -106,7 +106,7 @@ TEST_F(EditorTools, EachClickModeOnAValidCellABorderCellOffTheLandAndOnAFigure) 
       Fgr* u = MakeUnit(2, Cell(8, 3));
       Fgr* target = MakeUnit(3, Cell(3, 2));
       SelList_SetOne(&SelList, u, 0);
-      ClickMode = mode;
+      EdPalette.ClickMode = mode;
       if (where == kFigure) {
         const float at[3] = {target->priv_position_x, 1, target->priv_position_z};
         Point(at);
@@ -158,7 +158,7 @@ TEST_F(EditorTools, PaletteToolsOnAValidCellABorderCellAndOffTheLand) {
       cells[c].x = cells[c].z = 50;  // the corner words the new world writes
       const LandKle border = cells[b];
       ModeWords.EdModified = 0;
-      EdPaletteTool = r.tool;
+      EdPalette.EdPaletteTool = r.tool;
       Point(kGround[where]);
       RightClick();
       const LandKle& k = cells[c];
@@ -203,7 +203,7 @@ TEST_F(EditorTools, AnF1DragPaintsTheGroundToolsOnlyAndEachCellOnce) {
   Key(WM_KEYDOWN, VK_F1);
   LandKle* cells = Land_Layer(0);
   // Tool 6 paints both cells the cursor passes; tool 7 a ruby place once however long it stays.
-  EdPaletteTool = 6;
+  EdPalette.EdPaletteTool = 6;
   const float a[3] = {55, 0, 55}, b2[3] = {65, 0, 55};
   Point(a);
   EditorFrame_Update();
@@ -211,12 +211,12 @@ TEST_F(EditorTools, AnF1DragPaintsTheGroundToolsOnlyAndEachCellOnce) {
   EditorFrame_Update();
   EXPECT_EQ(cells[Cell(5, 5)].tile, 6);
   EXPECT_EQ(cells[Cell(6, 5)].tile, 6);
-  EdPaletteTool = 7;
+  EdPalette.EdPaletteTool = 7;
   for (int i = 0; i < 5; i++) EditorFrame_Update();
   EXPECT_EQ(cells[Cell(6, 5)].objCode, 12);
   EXPECT_EQ(Live(), 1) << "one ruby place";
   // A tool above 10 does not paint.
-  EdPaletteTool = 12;
+  EdPalette.EdPaletteTool = 12;
   Point(a);
   EditorFrame_Update();
   EXPECT_EQ(cells[Cell(5, 5)].objCode, 0);
@@ -252,7 +252,7 @@ TEST_F(EditorTools, ArrowsScrollTheFieldAndPageKeysStepTheFieldOfViewWithinItsRa
 
 TEST_F(EditorTools, ToolTwentyTwoWithNoRoomMakesNothingAndSaysSo) {
   for (int i = FgrsBaseLast + 1; i < kFgrsSlots; i++) Fgrs.mf[i].status = fgrDekor;
-  EdPaletteTool = 22;
+  EdPalette.EdPaletteTool = 22;
   Point(kGround[kValid]);
   RightClick();
   EXPECT_EQ(ModeWords.EdModified, 1);

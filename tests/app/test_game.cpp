@@ -6,11 +6,13 @@
 #include "figures/stage.h"
 #include "game_fixture.h"
 #include "gui/gui_list.h"
-#include "gui/hud.h"
 #include "platform/internal.h"
 #include "render/kmd_block.h"
 #include "shell/msgbase.h"
 #include "shell/window_state.h"
+#include "ui/hud.h"
+#include "ui/play_buttons.h"
+#include "ui/screens.h"
 #include "world/figure_ops.h"
 #include "world/movement.h"
 #include "world/procs.h"
@@ -167,7 +169,8 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   rows.rows = {{"old", "w"}};
   GuiListHolder holder{1, &rows, nullptr};
   text.listHolder = &holder;
-  CodeWinBox = &box, CodeWinText = &text;
+  Screens.CodeWinBox = &box, Screens.CodeWinText = &text;
+  CodeWinReady = 1;
   for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
     MsgRec r{};
     std::strncpy(r.text, t, sizeof(r.text) - 1);
@@ -185,13 +188,17 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   ASSERT_EQ(rows.rows.size(), 1u);
   EXPECT_EQ(rows.rows[0].first, "dva");  // the local text (English off)
   EXPECT_EQ(CodeWinMsgReq, 0);
+  GamePause_Clear();  // the window's click: the game runs on and the window goes
+  EXPECT_EQ(o2::GamePause, 0);
+  EXPECT_EQ(box.visible, 0);
 
   ModeWords.ProgMode = kModeEditor;
   ModeWords.ProgModeReq = kModePlay;
   FrameByMode(0);
   EXPECT_EQ(ModeWords.ProgMode, kModePlay);
   EXPECT_EQ(ModeWords.ProgModeReq, 0);
-  CodeWinBox = CodeWinText = nullptr;
+  Screens.CodeWinBox = Screens.CodeWinText = nullptr;
+  CodeWinReady = 0;
   MsgBase_Clear();
   o2::GamePause = 0;
   StageReq.EtapLocationNom = 0;
@@ -267,7 +274,7 @@ TEST_F(GameUpdateSteps, TheCursorKindsOfferTheirCodesAtTheirLevels) {
 TEST_F(GameUpdateSteps, AChoiceThatClosesTheMessagePanelLetsThePauseKeyOfItsFrameThrough) {
   GuiWin panel{};
   panel.visible = 1;
-  MsgPanel = &panel;
+  Screens.MsgPanel = &panel;
   o2::GamePause = 1;
   EXPECT_EQ(MsgBox_Next(), 0);  // nothing waits: the pause is lifted and the panel asked away
   EXPECT_EQ(o2::GamePause, 0);
@@ -283,7 +290,7 @@ TEST_F(GameUpdateSteps, AChoiceThatClosesTheMessagePanelLetsThePauseKeyOfItsFram
   GameUpdate();
   EXPECT_EQ(o2::GamePause, 1);
   KmdByNum(KMD_SPACE)->fired = 0;
-  MsgPanel = nullptr;
+  Screens.MsgPanel = nullptr;
   o2::GamePause = 0;
   StageReq.EtapLocationNom = 0;
 }

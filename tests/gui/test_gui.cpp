@@ -1,6 +1,6 @@
 // The widget toolkit without the game: layout and grids, the mouse pass (callbacks, hover, the
-// consumed click, held-button repeats, the hint of the hovered button), the program mode switch,
-// the value-input line with its clamps, and the row pools.
+// consumed click, held-button repeats, the hint of the hovered button), the value-input line with
+// its clamps, and the row pools.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -10,13 +10,10 @@
 #include <set>
 #include <string>
 
-#include "figures/mode_words.h"
-#include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/gui_list.h"
 #include "gui/hints.h"
-#include "gui/program_mode.h"
 #include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
@@ -71,7 +68,7 @@ bool Gui::sGl = false;
 
 TEST_F(Gui, LayoutFollowsTheAnchorTableAndGridsNumberRowByRow) {
   // The start screen's command column and its first button at 800 x 600.
-  GuiWin* col = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0.6f, 0.12f, 0.35f, 5, 0);
+  GuiWin* col = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0.6f, 0.12f, 0.35f, 5, 0);
   EXPECT_EQ(R(col), (Rect{704, 360, 96, 210}));
   GuiWin* open = Gui_New(col, nullptr, nullptr, 0, 0.9f, 1, 0.1f, 7, 1);
   EXPECT_EQ(R(open), (Rect{704, 549, 96, 21}));
@@ -79,7 +76,7 @@ TEST_F(Gui, LayoutFollowsTheAnchorTableAndGridsNumberRowByRow) {
   // corner with sizes and offsets of the window; an unknown anchor is the centre.
   EXPECT_EQ(R(Gui_New(col, nullptr, nullptr, 0, 0, 0, 0, 100, 0)), (Rect{0, 0, 800, 600}));
   EXPECT_EQ(R(Gui_New(col, nullptr, nullptr, 0.1f, 0, 0.5f, 0.5f, 7, 0)), (Rect{784, 360, 400, 300}));
-  GuiWin* odd = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 0.5f, 0.5f, 2, 0);
+  GuiWin* odd = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 0.5f, 0.5f, 2, 0);
   EXPECT_EQ(odd->anchor, 0);
   EXPECT_EQ(R(odd), (Rect{200, 150, 400, 300}));
   EXPECT_EQ(Gui_New(nullptr, nullptr, nullptr, 0, 0, 1, 1, 7, 0), nullptr);
@@ -100,7 +97,7 @@ TEST_F(Gui, LayoutFollowsTheAnchorTableAndGridsNumberRowByRow) {
 
 TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheField) {
   ASSERT_TRUE(sGl);
-  GuiWin* panel = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
+  GuiWin* panel = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
   panel->visible = 1;
   GuiWin* a = Gui_New(panel, DrawA, EventA, 0, 0, 0.25f, 0.1f, 7, 0);  // 0,0 200x60
   GuiWin* frame = Gui_New(panel, nullptr, nullptr, 0.5f, 0, 0.25f, 0.1f, 7, 0);  // 400,0: no event
@@ -167,27 +164,6 @@ TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheFiel
   EXPECT_EQ(GuiHint.title, nullptr);
 }
 
-TEST_F(Gui, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
-  GuiPanelMode1 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  GuiPanelMode2 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  GuiPanelMode3 = Gui_New(&GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
-  EXPECT_EQ(SetProgramMode(kModeEditor), 0);
-  EXPECT_EQ(GuiPanelMode3->visible + 10 * GuiPanelMode1->visible + 100 * GuiPanelMode2->visible, 1);
-  EXPECT_EQ(EditModeOn, 1);
-  EXPECT_EQ(o2::anSleepEachFrame, 6);
-  EXPECT_EQ(SetProgramMode(kModePlay), 0);
-  EXPECT_EQ(o2::anSleepEachFrame, 4);
-  EXPECT_EQ(gPlat.cursorCount, -1);  // hidden in play, however the switches went before
-  EXPECT_NE(SetProgramMode(0), 0);
-  EXPECT_NE(SetProgramMode(4), 0);
-  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
-  EXPECT_EQ(GuiPanelMode2->visible, 1);
-  EXPECT_EQ(SetProgramMode(kModeStart), 0);
-  EXPECT_EQ(gPlat.cursorCount, 0);
-  EXPECT_EQ(EditModeOn, 0);
-  GuiPanelMode1 = GuiPanelMode2 = GuiPanelMode3 = nullptr;
-}
-
 void Type(const std::string& s) {
   for (unsigned char c : s) TextInput_Char(c);
 }
@@ -196,7 +172,7 @@ void Type(const std::string& s) {
 int EditInt(int v, int lo, int hi, const std::string& keys) {
   static int target;
   target = v;
-  InpEditReqRec& r = InpEditReq;
+  InpEditReqRec& r = ValueInput.InpEditReq;
   EXPECT_EQ(Gui_BindInt(&r, &target, lo, hi), 1);
   InpLine_EditInt(&r);
   EXPECT_EQ(InpLine_IsSpecial(), 1);
@@ -224,7 +200,7 @@ TEST(ValueInput, TheIntegerLineStaysWithinItsClamp) {
 }
 
 TEST(ValueInput, AnEditCancelledBeforeItStartedDoesNotJamItsKind) {
-  InpEditReqRec& r = InpEditReq;
+  InpEditReqRec& r = ValueInput.InpEditReq;
   float f = 1.5f;
   int i = 3;
   ASSERT_EQ(Gui_BindFloat(&r, &f, 0, 0), 1);

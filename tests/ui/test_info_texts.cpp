@@ -9,12 +9,13 @@
 #include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
 #include "platform/platform.h"
 #include "render/gl2d.h"
 #include "shell/date_stamp.h"
 #include "shell/msgbase.h"
+#include "ui/hud.h"
 #include "ui/info_texts.h"
+#include "ui/screens.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 #include "world/sides.h"
@@ -42,8 +43,8 @@ class InfoTexts : public WorldTest {
     Gl2D_End();
     MsgBase_Clear();
     o2::EngText = 0;
-    GuiDrawingWin = nullptr;
-    InfoPanel1 = nullptr;
+    GuiButtons.GuiDrawingWin = nullptr;
+    Screens.InfoPanel1 = nullptr;
     WorldTest::TearDown();
   }
 
@@ -91,7 +92,7 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
   kno2->pParent = holder;
   auto panelButton = [](Fgr* k) {
     return [k](GuiWin* w) {
-      GuiDrawingWin = w;
+      GuiButtons.GuiDrawingWin = w;
       ProcFgr(k->ProcNomOnR, k);
     };
   };
@@ -183,7 +184,7 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
 
   // A hovered button with its pop-up set opens the first info panel.
   GuiWin panel{};
-  InfoPanel1 = &panel;
+  Screens.InfoPanel1 = &panel;
   kno->Kno_SpePopUp = 1;
   Hover(panelButton(kno), 1);
   EXPECT_EQ(panel.visible, 1);
@@ -202,7 +203,7 @@ TEST_F(InfoTexts, ButtonsNameTheirMessagesInEnglishAndInRussian) {
   Hover(KnoCb_SideRes, 1);
   ExpectHint({"...", "...", nullptr});
   // Outside a preview the panel buttons have nowhere to draw.
-  GuiDrawingWin = nullptr;
+  GuiButtons.GuiDrawingWin = nullptr;
   Gui_HintClear();
   Proc_KnoButton(kno);
   Proc_KnoButton2(kno2);

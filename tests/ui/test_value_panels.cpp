@@ -1,7 +1,7 @@
 // The play screen's build and its value panels, driven through the mouse pass like a player: the
-// geometry the screens promise, the named-variable panel's paging, steps within the clamp range,
-// read-only cells and typed edits through the value-input line, and the selected figure's panels;
-// beside them two buttons no screen places.
+// mode switch between the built screens, the geometry the screens promise, the named-variable panel's
+// paging, steps within the clamp range, read-only cells and typed edits through the value-input line,
+// and the selected figure's panels; beside them two buttons no screen places.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@
 #include "gm/org_base.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/hud.h"
-#include "gui/org_panels.h"
-#include "gui/program_mode.h"
 #include "gui/value_input.h"
 #include "platform/internal.h"
 #include "render/gl2d.h"
 #include "shell/window_state.h"
 #include "ui/fgr_panels.h"
+#include "ui/hud.h"
+#include "ui/org_panels.h"
+#include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
 #include "world/ranks.h"
@@ -91,7 +91,7 @@ class PlayScreen : public ::testing::Test {
   void SetUp() override { Build(800, 600); }
   void TearDown() override {
     InpLine_Reset();
-    InpEditReq = InpEditReqRec{};
+    ValueInput.InpEditReq = InpEditReqRec{};
     Gui_DestroyTree();
   }
   static void Build(int w, int h) {
@@ -101,36 +101,56 @@ class PlayScreen : public ::testing::Test {
     Gui_InitRoot(w, h);
     Gui_Build();
     SetProgramMode(kModePlay);
-    ValPage_Org2 = ValPage_OrgF = ValPage_FgrInt = ValPage_FgrFlo = SpePanelMode = 0;
+    OrgPanels.ValPage_Org2 = OrgPanels.ValPage_OrgF = Hud.ValPage_FgrInt = Hud.ValPage_FgrFlo =
+        OrgPanels.SpePanelMode = 0;
   }
   static Panel Of(GuiWin* frame) { return Panel{frame, frame->children[0], frame->children[2]}; }
   // Types into the value line as the window procedure hands it characters, one frame step before
   // and after (the step starts the pending edit, then takes what was accepted).
   static void Type(const char* text) {
-    InpLine_EditInt(&InpEditReq);
-    InpLine_EditFlo(&InpEditReq);
+    InpLine_EditInt(&ValueInput.InpEditReq);
+    InpLine_EditFlo(&ValueInput.InpEditReq);
     for (const char* c = text; *c; c++) TextInput_Char((unsigned char)*c);
     TextInput_Char(13);
-    InpLine_EditInt(&InpEditReq);
-    InpLine_EditFlo(&InpEditReq);
+    InpLine_EditInt(&ValueInput.InpEditReq);
+    InpLine_EditFlo(&ValueInput.InpEditReq);
   }
   static bool sGl;
 };
 bool PlayScreen::sGl = false;
 
+TEST_F(PlayScreen, TheModeSwitchShowsOnePanelAndRefusesOtherModes) {
+  EXPECT_EQ(SetProgramMode(kModeEditor), 0);
+  const ScreensRec& s = Screens;
+  EXPECT_EQ(s.GuiPanelMode3->visible + 10 * s.GuiPanelMode1->visible + 100 * s.GuiPanelMode2->visible,
+            1);
+  EXPECT_EQ(EditModeOn, 1);
+  EXPECT_EQ(o2::anSleepEachFrame, 6);
+  EXPECT_EQ(SetProgramMode(kModePlay), 0);
+  EXPECT_EQ(o2::anSleepEachFrame, 4);
+  EXPECT_EQ(gPlat.cursorCount, -1);  // hidden in play, however the switches went before
+  EXPECT_NE(SetProgramMode(0), 0);
+  EXPECT_NE(SetProgramMode(4), 0);
+  EXPECT_EQ(ModeWords.ProgMode, kModePlay);
+  EXPECT_EQ(Screens.GuiPanelMode2->visible, 1);
+  EXPECT_EQ(SetProgramMode(kModeStart), 0);
+  EXPECT_EQ(gPlat.cursorCount, 0);
+  EXPECT_EQ(EditModeOn, 0);
+}
+
 TEST_F(PlayScreen, CaptainIconsAndTheFloorBoxHaveTheirPromisedSizes) {
   // 800 x 600: the floor box is a square of 150 pixels.
   GuiWin* floorBox = nullptr;
-  for (GuiWin* c : GuiPanelMode2->children)
+  for (GuiWin* c : Screens.GuiPanelMode2->children)
     if (c->w == 150 && c->h == 150) floorBox = c;
   ASSERT_NE(floorBox, nullptr);
   EXPECT_EQ(floorBox->y + floorBox->h, 600);  // in the upper-left corner
   EXPECT_EQ(floorBox->x, 0);
 
   Build(1024, 768);
-  const std::vector<GuiWin*>& icons = CaptainIconStrip->children;
+  const std::vector<GuiWin*>& icons = Screens.CaptainIconStrip->children;
   ASSERT_EQ(icons.size(), 4u);
-  EXPECT_EQ(icons[0]->y, CaptainIconStrip->y + 5);  // lifted by trunc(0.0067 x 768)
+  EXPECT_EQ(icons[0]->y, Screens.CaptainIconStrip->y + 5);  // lifted by trunc(0.0067 x 768)
   for (int i = 0; i < 4; i++) {
     EXPECT_EQ(icons[i]->w, 30) << i;
     EXPECT_EQ(icons[i]->h, 30) << i;
@@ -149,14 +169,14 @@ TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
   o2::GamePause = 0;
   Rang_OfferQueue(captain, 0, 0, 0);  // a set without offers: a choice applies nothing
   EXPECT_EQ(o2::GamePause, 1);
-  EXPECT_EQ(MsgPanel->visible, 0);
+  EXPECT_EQ(Screens.MsgPanel->visible, 0);
   Draw();
-  EXPECT_EQ(MsgPanel->visible, 1);
-  GuiWin* choice = MsgPanel->children[2]->children[0];
+  EXPECT_EQ(Screens.MsgPanel->visible, 1);
+  GuiWin* choice = Screens.MsgPanel->children[2]->children[0];
   Ranks.RangOfferWaitMs = 0;
   EXPECT_EQ(Click(choice, 1), 1);
   Draw();
-  EXPECT_EQ(MsgPanel->visible, 0);
+  EXPECT_EQ(Screens.MsgPanel->visible, 0);
   EXPECT_EQ(o2::GamePause, 0);
   Fgrs.ResetAll();
 }
@@ -165,7 +185,8 @@ TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {
 // toggle speaks the language of the texts.
 TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLanguage) {
   ASSERT_TRUE(sGl);
-  GuiWin* b = Gui_New(&GuiRoot, TextTestCopy_Draw, ReturnBtn_Click, 0.4f, 0.4f, 0.1f, 0.05f, 100, 0);
+  GuiWin* b =
+      Gui_New(&GuiTree.GuiRoot, TextTestCopy_Draw, ReturnBtn_Click, 0.4f, 0.4f, 0.1f, 0.05f, 100, 0);
   b->visible = 1;
   const int eng = o2::EngText;
   o2::EngText = 1;
@@ -180,31 +201,31 @@ TEST_F(PlayScreen, TheReturnButtonGoesBackToPlayAndTheCopyToggleSpeaksTheTextsLa
 
 TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughTheValueLine) {
   ASSERT_TRUE(sGl);
-  const Panel p = Of(OrgPanel_Play);
+  const Panel p = Of(Screens.OrgPanel_Play);
   ASSERT_EQ(p.frame->visible, 0);
   // "spe" shows this panel on the play screen only, then the figure panel, then none.
-  GuiWin* spe = GuiTopStrip2->children[1];
-  const int editShown = OrgPanel_Edit->visible;
+  GuiWin* spe = Screens.GuiTopStrip2->children[1];
+  const int editShown = Screens.OrgPanel_Edit->visible;
   EXPECT_EQ(Click(spe, 1), 1);
-  EXPECT_EQ(OrgPanel_Play->visible, 1);
-  EXPECT_EQ(FgrPanel_Play->visible, 0);
-  EXPECT_EQ(OrgPanel_Edit->visible, editShown);
+  EXPECT_EQ(Screens.OrgPanel_Play->visible, 1);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 0);
+  EXPECT_EQ(Screens.OrgPanel_Edit->visible, editShown);
 
   // Paging: 25 at a time, held to 0..225 (integers) and 0..125 (floats).
   Click(p.intHeader, 1);
-  EXPECT_EQ(ValPage_Org2, 0);
+  EXPECT_EQ(OrgPanels.ValPage_Org2, 0);
   for (int i = 0; i < 10; i++) Click(p.intHeader, 2);
-  EXPECT_EQ(ValPage_Org2, 225);
+  EXPECT_EQ(OrgPanels.ValPage_Org2, 225);
   EXPECT_EQ(HintOver(p.intRow(1)->children[kValue]), "0 значение в ячейке 226");
   EXPECT_EQ(HintOver(p.intRow(25)->children[kValue]), "0 значение в ячейке 250");
   for (int i = 0; i < 8; i++) Click(p.floHeader, 2);
-  EXPECT_EQ(ValPage_OrgF, 125);
+  EXPECT_EQ(OrgPanels.ValPage_OrgF, 125);
   Click(p.floHeader, 1);
-  EXPECT_EQ(ValPage_OrgF, 100);
+  EXPECT_EQ(OrgPanels.ValPage_OrgF, 100);
 
   // Variable 114 (range 0..1) on page 100, row 14: - at 0 keeps 0, + stops at 1.
   for (int i = 0; i < 5; i++) Click(p.intHeader, 1);
-  ASSERT_EQ(ValPage_Org2, 100);
+  ASSERT_EQ(OrgPanels.ValPage_Org2, 100);
   GuiWin* row = p.intRow(kRange01 - 100);
   org2n[kRange01] = 0;
   EXPECT_EQ(Click(row->children[kSub], 1), 1);
@@ -228,7 +249,7 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   org2n[kReadOnly] = 7;
   for (int k : {kSub, kAdd, kValue}) EXPECT_EQ(Click(ro->children[k], 1), 1) << k;
   EXPECT_EQ(org2n[kReadOnly], 7);
-  EXPECT_EQ(InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
   EXPECT_EQ(HintOver(ro->children[kValue]), "");
   int brown[3], blue[3];
   Draw();
@@ -244,26 +265,26 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   Click(p.intHeader, 2);
   row = p.intRow(kRange01 - 100);
   Click(row->children[kValue], 1);
-  EXPECT_EQ(InpEditReq.intTarget, &org2n[kRange01]);
+  EXPECT_EQ(ValueInput.InpEditReq.intTarget, &org2n[kRange01]);
   Click(p.intRow(1)->children[kValue], 1);
-  EXPECT_EQ(InpEditReq.intTarget, &org2n[kRange01]);
+  EXPECT_EQ(ValueInput.InpEditReq.intTarget, &org2n[kRange01]);
   Click(row->children[kAdd], 1);  // the value being typed does not step
   EXPECT_EQ(org2n[kRange01], 1);
   Type("7");
   EXPECT_EQ(org2n[kRange01], 1);
-  EXPECT_EQ(InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
   Click(row->children[kValue], 1);
   Type("0");
   EXPECT_EQ(org2n[kRange01], 0);
   // A right click on the cell being typed cancels: the value stays.
   Click(row->children[kValue], 1);
-  InpLine_EditInt(&InpEditReq);
+  InpLine_EditInt(&ValueInput.InpEditReq);
   TextInput_Char('1');
   Click(row->children[kValue], 2);
-  InpLine_EditInt(&InpEditReq);
+  InpLine_EditInt(&ValueInput.InpEditReq);
   EXPECT_EQ(org2n[kRange01], 0);
-  EXPECT_EQ(InpEditReq.intTarget, nullptr);
-  EXPECT_EQ(InpLine.target, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpLine.target, nullptr);
 
   // Floats: 21 steps by 0.1 within 0.1..1, and a typed value is held to the range.
   for (int i = 0; i < 4; i++) Click(p.floHeader, 1);
@@ -272,7 +293,7 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   Click(flo->children[kSub], 1);
   EXPECT_FLOAT_EQ(orgFn[kFloRange], 0.1f);
   Click(flo->children[kValue], 1);
-  EXPECT_EQ(InpEditReq.floTarget, &orgFn[kFloRange]);
+  EXPECT_EQ(ValueInput.InpEditReq.floTarget, &orgFn[kFloRange]);
   Type("7.5");
   EXPECT_FLOAT_EQ(orgFn[kFloRange], 1.0f);
   Click(flo->children[kValue], 1);
@@ -284,11 +305,11 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
 
   // "spe" twice more: the figure panel, then none.
   Click(spe, 1);
-  EXPECT_EQ(OrgPanel_Play->visible, 0);
-  EXPECT_EQ(FgrPanel_Play->visible, 1);
+  EXPECT_EQ(Screens.OrgPanel_Play->visible, 0);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 1);
   Click(spe, 1);
-  EXPECT_EQ(FgrPanel_Play->visible, 0);
-  EXPECT_EQ(SpePanelMode, 0);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 0);
+  EXPECT_EQ(OrgPanels.SpePanelMode, 0);
 }
 
 TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsThem) {
@@ -305,43 +326,43 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   };
 
   // Play: read-only rows of name and value; a click on them is left to the field.
-  GuiWin* spe = GuiTopStrip2->children[1];
+  GuiWin* spe = Screens.GuiTopStrip2->children[1];
   Click(spe, 1);
   Click(spe, 1);
-  ASSERT_EQ(FgrPanel_Play->visible, 1);
-  GuiWin* intRow24 = FgrPanel_Play->children[3]->children[23];
-  GuiWin* floRow1 = FgrPanel_Play->children[1]->children[0];
+  ASSERT_EQ(Screens.FgrPanel_Play->visible, 1);
+  GuiWin* intRow24 = Screens.FgrPanel_Play->children[3]->children[23];
+  GuiWin* floRow1 = Screens.FgrPanel_Play->children[1]->children[0];
   select({f});
   ValPanel_FgrIntRow(intRow24);
-  EXPECT_STREQ(CaptionBuf, "3:woDraw");
+  EXPECT_STREQ(OrgPanels.CaptionBuf, "3:woDraw");
   ValPanel_FgrFloRow(floRow1);
-  EXPECT_STREQ(CaptionBuf, "floX:2.000000");
+  EXPECT_STREQ(OrgPanels.CaptionBuf, "floX:2.000000");
   EXPECT_EQ(HintOver(intRow24), "// non-zero: not drawn for the moment");
   EXPECT_EQ(Click(intRow24, 1), 0);
   select({f, other});  // two selected: grey bars, nothing of either
-  CaptionBuf[0] = 0;
+  OrgPanels.CaptionBuf[0] = 0;
   ValPanel_FgrIntRow(intRow24);
-  EXPECT_STREQ(CaptionBuf, "");
+  EXPECT_STREQ(OrgPanels.CaptionBuf, "");
 
   // The editor: paging 25 at a time held to 0..31 for floats, so right, right, left gives 25, 31, 6.
   SetProgramMode(kModeEditor);
-  GuiWin* speEdit = GuiTopStrip3->children[1];
+  GuiWin* speEdit = Screens.GuiTopStrip3->children[1];
   Click(speEdit, 1);  // one cycle serves both screens: from play's 2 to none, ...
-  EXPECT_EQ(SpePanelMode, 0);
-  EXPECT_EQ(FgrPanel_Play->visible, 1);  // ... leaving play's panels as they were
+  EXPECT_EQ(OrgPanels.SpePanelMode, 0);
+  EXPECT_EQ(Screens.FgrPanel_Play->visible, 1);  // ... leaving play's panels as they were
   Click(speEdit, 1);
-  EXPECT_EQ(OrgPanel_Edit->visible, 1);
+  EXPECT_EQ(Screens.OrgPanel_Edit->visible, 1);
   Click(speEdit, 1);
-  ASSERT_EQ(FgrPanel_Edit->visible, 1);
-  const Panel e = Of(FgrPanel_Edit);
+  ASSERT_EQ(Screens.FgrPanel_Edit->visible, 1);
+  const Panel e = Of(Screens.FgrPanel_Edit);
   const int pages[] = {25, 31, 6, 0};
   const int codes[] = {2, 2, 1, 1};
   for (int i = 0; i < 4; i++) {
     Click(e.floHeader, codes[i]);
-    EXPECT_EQ(ValPage_FgrFlo, pages[i]) << i;
+    EXPECT_EQ(Hud.ValPage_FgrFlo, pages[i]) << i;
   }
   for (int i = 0; i < 9; i++) Click(e.intHeader, 2);
-  EXPECT_EQ(ValPage_FgrInt, 191);
+  EXPECT_EQ(Hud.ValPage_FgrInt, 191);
   for (int i = 0; i < 9; i++) Click(e.intHeader, 1);
 
   // With two figures selected the cells show nothing and take clicks without effect.
@@ -349,7 +370,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   Click(flo1->children[kAdd], 1);
   Click(flo1->children[kValue], 1);
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 2.0f);
-  EXPECT_EQ(InpEditReq.floTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.floTarget, nullptr);
 
   // One selected: + stops at 105, a typed value is held to the range and lands in the figure.
   select({f});
@@ -359,7 +380,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 105.0f);
   EXPECT_EQ(HintOver(flo1->children[kAdd]), "0.200000 прибавить в fgr_flo[1]");
   Click(flo1->children[kValue], 1);
-  EXPECT_EQ(InpEditReq.floTarget, Fgr_Flo_Adr(f, 1));
+  EXPECT_EQ(ValueInput.InpEditReq.floTarget, Fgr_Flo_Adr(f, 1));
   Type("200");
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 105.0f);
   Click(flo1->children[kValue], 1);
@@ -367,7 +388,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 0.5f);
   // Integers have neither steps nor ranges; property 1 is read-only, 2 is typed as it comes.
   Click(e.intRow(1)->children[kValue], 1);
-  EXPECT_EQ(InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
   Click(e.intRow(2)->children[kValue], 1);
   Type("-12");
   EXPECT_EQ(*Fgr_Int_Adr(f, 2), -12);

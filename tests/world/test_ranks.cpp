@@ -3,7 +3,6 @@
 // player chooses from while the game waits.
 #include "catalogue/kombi.h"
 #include "render/field.h"
-#include "shell/gui_win.h"
 #include "world/combat_fixture.h"
 #include "world/selection.h"
 
@@ -203,29 +202,24 @@ TEST_F(RankTest, ThePlayersOffersWaitInTheQueueWhileTheGamePauses) {
   EXPECT_EQ((int)cap[4]->UN->ExpRang, 2);  // ranked up all the same
 
   // Within the 2000 ms the buttons do nothing.
-  GuiWin button{};
-  button.number = 2;
-  KnoCb_RangChoice(&button);
-  EXPECT_EQ(button.consumed, 0);
+  EXPECT_EQ(Rang_ChoiceTake(2), 0);
   EXPECT_EQ(Ranks.RangQueue[4].fgr, cap[0]->nom);
   // Then button 2 takes the shown set's second offer, and the next set is shown.
   Ranks.RangOfferWaitMs = 0;
   int b = Ranks.RangQueue[4].b;
-  KnoCb_RangChoice(&button);
-  EXPECT_EQ(button.consumed, 1);
+  EXPECT_EQ(Rang_ChoiceTake(2), 1);
   Fgr* s = Fgr_FindSkil(cap[0], 2);
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(b == 1002 ? s->SkilRangExt2 : s->SkilRangExt3, 1);
   EXPECT_EQ(Ranks.RangQueue[4].fgr, cap[1]->nom);
   EXPECT_EQ(Ranks.RangQueue[3].fgr, 0);
   // Button 1 takes the first offer: tier 1 of skill 2 rises to 2.
-  button.number = 1;
-  KnoCb_RangChoice(&button);
+  EXPECT_EQ(Rang_ChoiceTake(1), 1);
   EXPECT_EQ(Fgr_FindSkil(cap[1], 2)->SkilRangBase, 2);
   EXPECT_EQ(Ranks.RangQueue[4].fgr, cap[2]->nom);
-  KnoCb_RangChoice(&button);
+  Rang_ChoiceTake(1);
   EXPECT_EQ(o2::GamePause, 1);
-  KnoCb_RangChoice(&button);  // the last set: the panel goes and the game runs again
+  Rang_ChoiceTake(1);  // the last set: the panel goes and the game runs again
   EXPECT_EQ(Ranks.RangQueue[4].fgr, 0);
   EXPECT_EQ(o2::GamePause, 0);
   EXPECT_EQ(Ranks.RangPanelReq, kRangPanelHide);

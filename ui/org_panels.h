@@ -7,20 +7,18 @@
 
 #include <string>
 
-#include "shell/gui_win.h"
+#include "gui/gui_win.h"
 
-extern int ValPage_Org2;  // 0..225: row r shows integer ValPage_Org2 + r
-extern int ValPage_OrgF;  // 0..125
-extern int SpePanelMode;  // 0 none, 1 the named variables, 2 the figure properties
-extern GuiWin* OrgPanel_Play;
-extern GuiWin* OrgPanel_Edit;
-extern GuiWin* FgrPanel_Play;
-extern GuiWin* FgrPanel_Edit;
-
-// Texts formatted for one use: hint titles, and captions and row texts.
-extern char HintTitleBuf[256];
-extern char CaptionBuf[256];
-extern char HintTitleClrBuf[128];
+struct OrgPanelsRec {
+  int ValPage_Org2;  // 0..225: row r shows integer ValPage_Org2 + r
+  int ValPage_OrgF;  // 0..125
+  int SpePanelMode;  // 0 none, 1 the named variables, 2 the figure properties
+  // Texts formatted for one use: hint titles, and captions and row texts.
+  char HintTitleBuf[256];
+  char CaptionBuf[256];
+  char HintTitleClrBuf[128];
+};
+extern OrgPanelsRec OrgPanels;
 
 void ValPanel_Org2HdrClick(GuiWin* w);
 void ValPanel_OrgFHdrClick(GuiWin* w);

@@ -1,24 +1,14 @@
 // The play screen's shared panel words.
-#include "gui/hud.h"
+#include "ui/hud.h"
 
 #include "figures/fgr.h"
 #include "figures/mode_words.h"
 #include "render/field.h"
 #include "shell/geometry.h"
+#include "ui/screens.h"
 #include "world/selection.h"
 
-GuiWin* UnitDebugBox = nullptr;
-GuiWin* CaptainCells = nullptr;
-GuiWin* InfoPanel1 = nullptr;
-GuiWin* InfoPanel2 = nullptr;
-GuiWin* LiftGuestPanel = nullptr;
-GuiWin* UnitSpellsPanel = nullptr;
-GuiWin* HudUnitPanel = nullptr;
-GuiWin* SideResBar = nullptr;
-GuiWin* CaptainIconStrip = nullptr;
-GuiWin* MsgPanel = nullptr;
-int ValPage_FgrInt = 0;
-int ValPage_FgrFlo = 0;
+HudRec Hud;
 
 namespace {
 
@@ -28,10 +18,10 @@ void Show(GuiWin* w, int v) {
 
 }  // namespace
 
-void InfoPanel2_Show(int v) { Show(InfoPanel2, v); }
-void LiftGuestPanel_Show(int v) { Show(LiftGuestPanel, v); }
-void UnitSpellsPanel_Show(int v) { Show(UnitSpellsPanel, v); }
-void Gui_SetToggleFlag(int v) { Show(InfoPanel1, v); }
+void InfoPanel2_Show(int v) { Show(Screens.InfoPanel2, v); }
+void LiftGuestPanel_Show(int v) { Show(Screens.LiftGuestPanel, v); }
+void UnitSpellsPanel_Show(int v) { Show(Screens.UnitSpellsPanel, v); }
+void Gui_SetToggleFlag(int v) { Show(Screens.InfoPanel1, v); }
 
 void VisFloor_SwitchIfReq() {
   if (!FieldMouse.FloorSwitchReq) return;

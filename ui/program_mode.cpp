@@ -1,13 +1,10 @@
 // The program mode switch.
-#include "gui/program_mode.h"
+#include "ui/program_mode.h"
 
 #include "gm/org_base.h"
 #include "platform/platform.h"
 #include "shell/konfig.h"
-
-GuiWin* GuiPanelMode1 = nullptr;
-GuiWin* GuiPanelMode2 = nullptr;
-GuiWin* GuiPanelMode3 = nullptr;
+#include "ui/screens.h"
 
 namespace {
 
@@ -25,7 +22,7 @@ void SystemCursor(int show) {
 
 int SetProgramMode(int mode) {
   if (mode < kModeStart || mode > kModeEditor) return 1;
-  GuiWin* panels[3] = {GuiPanelMode1, GuiPanelMode2, GuiPanelMode3};
+  GuiWin* panels[3] = {Screens.GuiPanelMode1, Screens.GuiPanelMode2, Screens.GuiPanelMode3};
   for (GuiWin* p : panels)
     if (p) p->visible = 0;
   if (panels[mode - kModeStart]) panels[mode - kModeStart]->visible = 1;

@@ -1,5 +1,5 @@
 // The value panels of the named variables and the row pieces the figure-property panels share.
-#include "gui/org_panels.h"
+#include "ui/org_panels.h"
 
 #include <GL/gl.h>
 
@@ -19,18 +19,9 @@
 #include "shell/msgbase.h"
 #include "shell/text.h"
 #include "shell/window_state.h"
+#include "ui/screens.h"
 
-int ValPage_Org2 = 0;
-int ValPage_OrgF = 0;
-int SpePanelMode = 0;
-GuiWin* OrgPanel_Play = nullptr;
-GuiWin* OrgPanel_Edit = nullptr;
-GuiWin* FgrPanel_Play = nullptr;
-GuiWin* FgrPanel_Edit = nullptr;
-
-char HintTitleBuf[256];
-char CaptionBuf[256];
-char HintTitleClrBuf[128];
+OrgPanelsRec OrgPanels;
 
 const char* const kValHintCancel = "// Правый Klik == отмена";
 const char* const kValHintStart = "// Любой клик == старт ввода";
@@ -41,7 +32,9 @@ constexpr int kRows = 25;
 constexpr int kOrg2PageMax = 225;  // the last page shows 226..250
 constexpr int kOrgFPageMax = 125;  // 126..150
 
-void Fill(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
+void Fill(const GuiWin* w, int fill) {
+  Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1);
+}
 
 // The variable a row piece stands for: the page plus its row's number; -1 without a row.
 int RowVar(const GuiWin* w, int page) { return w && w->parent ? page + w->parent->number : -1; }
@@ -61,28 +54,30 @@ int OrgFEditable(int n) {
 }
 
 void Org2StepDraw(GuiWin* w, int sign) {
-  const int n = RowVar(w, ValPage_Org2);
+  const int n = RowVar(w, OrgPanels.ValPage_Org2);
   if (!Org2Editable(n)) return;
   const int step = org2_Adv(n);
   if (!step) return;
-  ValPanel_StepFrame(w, &org2n[n], InpEditReq.intTarget,
-           sign < 0 ? StrFmt("%d отнять // org2n[%d]", step, n) : StrFmt("%d прибавить в org2n[%d]", step, n));
+  ValPanel_StepFrame(w, &org2n[n], ValueInput.InpEditReq.intTarget,
+                     sign < 0 ? StrFmt("%d отнять // org2n[%d]", step, n)
+                              : StrFmt("%d прибавить в org2n[%d]", step, n));
 }
 
 void OrgFStepDraw(GuiWin* w, int sign) {
-  const int n = RowVar(w, ValPage_OrgF);
+  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
   if (!OrgFEditable(n)) return;
   float step = 0;
   if (!orgF_Adv(n, step)) return;
-  ValPanel_StepFrame(w, &orgFn[n], InpEditReq.floTarget,
-           sign < 0 ? StrFmt("%f отнять // orgFn[%d]", step, n) : StrFmt("%f прибавить в orgFn[%d]", step, n));
+  ValPanel_StepFrame(w, &orgFn[n], ValueInput.InpEditReq.floTarget,
+                     sign < 0 ? StrFmt("%f отнять // orgFn[%d]", step, n)
+                              : StrFmt("%f прибавить в orgFn[%d]", step, n));
 }
 
 void Org2StepClick(GuiWin* w, int sign) {
   if (!w) return;
   w->consumed = 1;
-  const int n = RowVar(w, ValPage_Org2);
-  if (!Org2Editable(n) || InpEditReq.intTarget == &org2n[n]) return;
+  const int n = RowVar(w, OrgPanels.ValPage_Org2);
+  if (!Org2Editable(n) || ValueInput.InpEditReq.intTarget == &org2n[n]) return;
   const int step = org2_Adv(n);
   if (!step) return;
   int a = 0, b = 0;
@@ -93,8 +88,8 @@ void Org2StepClick(GuiWin* w, int sign) {
 void OrgFStepClick(GuiWin* w, int sign) {
   if (!w) return;
   w->consumed = 1;
-  const int n = RowVar(w, ValPage_OrgF);
-  if (!OrgFEditable(n) || InpEditReq.floTarget == &orgFn[n]) return;
+  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
+  if (!OrgFEditable(n) || ValueInput.InpEditReq.floTarget == &orgFn[n]) return;
   float step = 0;
   if (!orgF_Adv(n, step)) return;
   float a = 0, b = 0;
@@ -108,8 +103,8 @@ void Print(const char* text, const char* clr, int x, int y) {
 
 // The special panels of the screen the mode shows: 1 the named variables, 2 the figure properties.
 void ShowSpePanels(GuiWin* org, GuiWin* fgr) {
-  if (org) org->visible = SpePanelMode == 1;
-  if (fgr) fgr->visible = SpePanelMode == 2;
+  if (org) org->visible = OrgPanels.SpePanelMode == 1;
+  if (fgr) fgr->visible = OrgPanels.SpePanelMode == 2;
 }
 
 }  // namespace
@@ -125,8 +120,8 @@ void ValPanel_Page(GuiWin* w, int* page, int last) {
 void ValPanel_StepFrame(GuiWin* w, const void* p, const void* target, const std::string& hint) {
   Gl2D_FrameRect(w);
   if (w->hover && target != p) {
-    ValPanel_Cut127(HintTitleBuf, hint);
-    Gui_HintSet(HintTitleBuf, nullptr, nullptr, nullptr);
+    ValPanel_Cut127(OrgPanels.HintTitleBuf, hint);
+    Gui_HintSet(OrgPanels.HintTitleBuf, nullptr, nullptr, nullptr);
   }
 }
 
@@ -198,21 +193,21 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
 }
 
 void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b) {
-  if (InpEditReq.intTarget == p && w->clickCode == 2) {
-    InpEditReq.intState = 2;
+  if (ValueInput.InpEditReq.intTarget == p && w->clickCode == 2) {
+    ValueInput.InpEditReq.intState = 2;
     return;
   }
   if (has && !(a < b)) return;
-  Gui_BindInt(&InpEditReq, p, has ? a : 0, has ? b : 0);
+  Gui_BindInt(&ValueInput.InpEditReq, p, has ? a : 0, has ? b : 0);
 }
 
 void ValPanel_CellClickFlo(GuiWin* w, float* p, int has, float a, float b) {
-  if (InpEditReq.floTarget == p && w->clickCode == 2) {
-    InpEditReq.floState = 2;
+  if (ValueInput.InpEditReq.floTarget == p && w->clickCode == 2) {
+    ValueInput.InpEditReq.floState = 2;
     return;
   }
   if (has && !(a < b)) return;
-  Gui_BindFloat(&InpEditReq, p, has ? a : 0, has ? b : 0);
+  Gui_BindFloat(&ValueInput.InpEditReq, p, has ? a : 0, has ? b : 0);
 }
 
 void ValPanel_StepInt(int* p, int step, int has, int a, int b) {
@@ -229,15 +224,15 @@ void ValPanel_StepFlo(float* p, float step, int has, float a, float b) {
   if (*p > b) *p = b;
 }
 
-void ValPanel_Org2HdrClick(GuiWin* w) { ValPanel_Page(w, &ValPage_Org2, kOrg2PageMax); }
-void ValPanel_OrgFHdrClick(GuiWin* w) { ValPanel_Page(w, &ValPage_OrgF, kOrgFPageMax); }
+void ValPanel_Org2HdrClick(GuiWin* w) { ValPanel_Page(w, &OrgPanels.ValPage_Org2, kOrg2PageMax); }
+void ValPanel_OrgFHdrClick(GuiWin* w) { ValPanel_Page(w, &OrgPanels.ValPage_OrgF, kOrgFPageMax); }
 
 void ValPanel_RowClick(GuiWin* w) {
   if (w) w->consumed = 1;
 }
 
 void Org2_InfoLine(GuiWin* w) {
-  const int n = RowVar(w, ValPage_Org2);
+  const int n = RowVar(w, OrgPanels.ValPage_Org2);
   if (org2_out(n) || !org2_NameVar(n)) return;
   const char* name = org2_NameVar(n);
   int blok = 0, tip = 0, etap = 0, visp = 0;
@@ -245,64 +240,62 @@ void Org2_InfoLine(GuiWin* w) {
   ValPanel_Bar(w, name, org2_NameClr(n), &etap, &visp);
   if (!w->hover) return;
   const std::string info = StrFmt("org2[%d] name: %s  (Etp %d)", n, name, etap);
-  ValPanel_Cut127(HintTitleBuf, info);
-  Gui_HintSet(HintTitleBuf, org2_Koment1(n), org2_Koment2(n), nullptr);
+  ValPanel_Cut127(OrgPanels.HintTitleBuf, info);
+  Gui_HintSet(OrgPanels.HintTitleBuf, org2_Koment1(n), org2_Koment2(n), nullptr);
   // The title coloured as a line of a text box.
   std::string clr;
   TextEd_ColourLine(info, clr);
-  ValPanel_Cut127(HintTitleClrBuf, clr);
-  GuiHint.titleClr = HintTitleClrBuf;
+  ValPanel_Cut127(OrgPanels.HintTitleClrBuf, clr);
+  GuiHint.titleClr = OrgPanels.HintTitleClrBuf;
 }
 
 void ValPanel_OrgFInfo(GuiWin* w) {
-  const int n = RowVar(w, ValPage_OrgF);
+  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
   if (orgF_out(n) || !orgF_NameVar(n)) return;
   const char* name = orgF_NameVar(n);
   int blok = 0, tip = 0, etap = 0, visp = 0;
   orgF_AnFlags(n, blok, tip, etap, visp);
   ValPanel_Bar(w, name, orgF_NameClr(n), &etap, &visp);
   if (!w->hover) return;
-  ValPanel_Cut127(HintTitleBuf, StrFmt("orgF[%d] name: %s  (Etp %d)", n, name, etap));
-  Gui_HintSet(HintTitleBuf, orgF_Koment1(n), orgF_Koment2(n), nullptr);
+  ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("orgF[%d] name: %s  (Etp %d)", n, name, etap));
+  Gui_HintSet(OrgPanels.HintTitleBuf, orgF_Koment1(n), orgF_Koment2(n), nullptr);
 }
 
 void ValPanel_Org2Text(int n, const char* line2) {
   if (org2_out(n)) return;
   int a = 0, b = 0;
   if (org2_TramVals(n, a, b))
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", org2n[n], a, b));
-  else
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%d значение в ячейке %d", org2n[n], n));
-  Gui_HintSet(HintTitleBuf, line2, nullptr, nullptr);
+    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", org2n[n], a, b));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", org2n[n], n));
+  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 
 void ValPanel_OrgFText(int n, const char* line2) {
   if (orgF_out(n)) return;
   float a = 0, b = 0;
   if (orgF_TramVals(n, a, b))
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", orgFn[n], a, b));
-  else
-    ValPanel_Cut127(HintTitleBuf, StrFmt("%f значение в ячейке %d", orgFn[n], n));
-  Gui_HintSet(HintTitleBuf, line2, nullptr, nullptr);
+    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", orgFn[n], a, b));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", orgFn[n], n));
+  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
 
 void ValPanel_Org2(GuiWin* w) {
-  const int n = RowVar(w, ValPage_Org2);
+  const int n = RowVar(w, OrgPanels.ValPage_Org2);
   if (org2_out(n)) return;
   int ro = 0;
   org2_ReadOnly(n, ro);
-  const ValCellLook look = ValPanel_Cell(w, ro, &org2n[n], InpEditReq.intTarget);
+  const ValCellLook look = ValPanel_Cell(w, ro, &org2n[n], ValueInput.InpEditReq.intTarget);
   if (look == kValCellEditing) ValPanel_Org2Text(n, kValHintCancel);
   if (look == kValCellFree && w->hover) ValPanel_Org2Text(n, kValHintStart);
   ValPanel_CellText(w, look, StrFmt("%5d", org2n[n]));
 }
 
 void ValPanel_OrgF(GuiWin* w) {
-  const int n = RowVar(w, ValPage_OrgF);
+  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
   if (orgF_out(n)) return;
   int ro = 0;
   orgF_ReadOnly(n, ro);
-  const ValCellLook look = ValPanel_Cell(w, ro, &orgFn[n], InpEditReq.floTarget);
+  const ValCellLook look = ValPanel_Cell(w, ro, &orgFn[n], ValueInput.InpEditReq.floTarget);
   if (look == kValCellEditing) ValPanel_OrgFText(n, kValHintCancel);
   if (look == kValCellFree && w->hover) ValPanel_OrgFText(n, kValHintStart);
   ValPanel_CellText(w, look, StrFmt("%5f", orgFn[n]));
@@ -311,7 +304,7 @@ void ValPanel_OrgF(GuiWin* w) {
 void ValPanel_Org2ValClick(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  const int n = RowVar(w, ValPage_Org2);
+  const int n = RowVar(w, OrgPanels.ValPage_Org2);
   if (!Org2Editable(n)) return;
   int a = 0, b = 0;
   const int has = org2_TramVals(n, a, b);
@@ -321,7 +314,7 @@ void ValPanel_Org2ValClick(GuiWin* w) {
 void ValPanel_OrgFValClick(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  const int n = RowVar(w, ValPage_OrgF);
+  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
   if (!OrgFEditable(n)) return;
   float a = 0, b = 0;
   const int has = orgF_TramVals(n, a, b);
@@ -344,9 +337,9 @@ void PanelCycle_Draw(GuiWin* w) {
 void PanelCycle_Click(GuiWin* w) {
   if (!w) return;
   w->consumed = 1;
-  SpePanelMode = SpePanelMode >= 2 ? 0 : SpePanelMode + 1;
-  if (EditModeOn) ShowSpePanels(OrgPanel_Edit, FgrPanel_Edit);
-  else ShowSpePanels(OrgPanel_Play, FgrPanel_Play);
+  OrgPanels.SpePanelMode = OrgPanels.SpePanelMode >= 2 ? 0 : OrgPanels.SpePanelMode + 1;
+  if (EditModeOn) ShowSpePanels(Screens.OrgPanel_Edit, Screens.FgrPanel_Edit);
+  else ShowSpePanels(Screens.OrgPanel_Play, Screens.FgrPanel_Play);
 }
 
 void LangSwitch_Draw(GuiWin* w) {
