@@ -14,10 +14,10 @@ void Requests_CarryOut() {
     ModeWords.ProgModeReq = 0;
     SetProgramMode(mode);
   }
-  if (CodeWinMsgReq) {
+  if (CodeWin.CodeWinMsgReq) {
     GuiList* rows = GuiList_Of(Screens.CodeWinText);
-    const char* text = MsgBase_TextOrNull(CodeWinMsgReq);
-    CodeWinMsgReq = 0;
+    const char* text = MsgBase_TextOrNull(CodeWin.CodeWinMsgReq);
+    CodeWin.CodeWinMsgReq = 0;
     if (Screens.CodeWinBox) Screens.CodeWinBox->visible = 1;
     if (rows && text) {
       rows->rows.clear();

@@ -12,15 +12,13 @@
 #include "figures/mode_words.h"
 #include "figures/stage.h"
 #include "gm/fgr.h"
+#include "gm/org_base.h"
 #include "shell/binfile.h"
 #include "shell/log.h"
 
 // The generated load reads a stored link number into an int.
 inline int IntRead(int& v, FILE* f) { return IntRead(static_cast<void*>(&v), f); }
 
-namespace o2 {
-extern int& NeedExit;
-}
 
 // Figure procedures 1..58 (numbers without a procedure have empty bodies).
 void r_Proc_FadeTimer_(Fgr* pf);

@@ -2,5 +2,3 @@
 #include "figures/mode_words.h"
 
 t_ModeWords ModeWords;
-int EditModeOn = 0;
-int visUnderGround = 0;

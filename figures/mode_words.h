@@ -11,8 +11,10 @@ struct t_ModeWords {
   // 0 for none.
   int ProgModeReq;
   int EdModified;  // a palette tool changed the stage since mode 3 was entered
+  int EditModeOn;      // 1 only in the stage editor
+  int visUnderGround;  // the floor on show: 0 surface, 1 underground
 };
 extern t_ModeWords ModeWords;
-// The generated figure code reads these two by name.
-extern int EditModeOn;      // 1 only in the stage editor
-extern int visUnderGround;  // the floor on show: 0 surface, 1 underground
+// The generated figure code reads these two by their own names.
+inline int& EditModeOn = ModeWords.EditModeOn;
+inline int& visUnderGround = ModeWords.visUnderGround;

@@ -52,7 +52,7 @@ void TextBox_FileNameToDlg() {
                                   : nullptr;
   if (!name) return;
   std::memset(name, 0, 256);
-  std::strncpy(name, DlgPathBuf, 255);
+  std::memcpy(name, DlgPathBuf, strnlen(DlgPathBuf, 255));  // the last byte stays the end
 }
 
 void TextWin_SaveFile(GuiWin* w) {

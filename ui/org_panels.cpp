@@ -23,8 +23,6 @@
 
 OrgPanelsRec OrgPanels;
 
-const char* const kValHintCancel = "// Правый Klik == отмена";
-const char* const kValHintStart = "// Любой клик == старт ввода";
 
 namespace {
 

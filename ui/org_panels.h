@@ -60,8 +60,8 @@ enum ValCellLook { kValCellEditing, kValCellFree, kValCellGreyed, kValCellReadOn
 ValCellLook ValPanel_Cell(GuiWin* w, int readOnly, const void* p, const void* target);
 void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text);
 // Hint lines of the cell's two looks that show one.
-extern const char* const kValHintCancel;
-extern const char* const kValHintStart;
+inline constexpr const char* kValHintCancel = "// Правый Klik == отмена";
+inline constexpr const char* kValHintStart = "// Любой клик == старт ввода";
 // A value cell's click: a right click on the value being typed cancels its edit; any other click
 // asks the line to edit the value within the range (has 0: without one). A range the line would
 // not enforce is refused, so a typed value never leaves the range.

@@ -314,7 +314,7 @@ void BuildPlayScreen(GuiWin* panel) {
   Screens.CodeWinText = Add(Screens.CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f,
                             kAnchorBottomLeft, kParent);
   // A trigger's message shows only in a window whose box has rows to take its text.
-  CodeWinReady = Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
+  CodeWin.CodeWinReady = Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
   // The places of a scroll bar's top, track and bottom.
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft,

@@ -7,8 +7,7 @@
 #include "gm/org_base.h"
 #include "shell/random.h"
 
-int CodeWinReady = 0;
-int CodeWinMsgReq = 0;
+t_CodeWin CodeWin;
 
 void Fgr_Disarm(Fgr* f) {
   if (!f) return;

@@ -9,8 +9,11 @@ class Fgr;
 // then a message shows nothing). A trigger asks by CodeWinMsgReq, the message's number in the
 // message base (0 for none); the frame that ran the trigger shows the window with that text before
 // anything draws it, and clears the word.
-extern int CodeWinReady;
-extern int CodeWinMsgReq;
+struct t_CodeWin {
+  int CodeWinReady;
+  int CodeWinMsgReq;
+};
+extern t_CodeWin CodeWin;
 
 // A trigger's hold on its parent ends: not active, no wait, no signal, no production slot.
 void Fgr_Disarm(Fgr* f);

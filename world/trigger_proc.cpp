@@ -16,9 +16,9 @@
 void Trig_ShowMessage(int msgNo) {
   const char* text = MsgBase_TextOrNull(msgNo);
   // A number past the end is missing too (the lookup would answer its ".Z." marker).
-  if (!CodeWinReady || !text || msgNo > (int)Msgs.MsgBase.size() / 2) return;
+  if (!CodeWin.CodeWinReady || !text || msgNo > (int)Msgs.MsgBase.size() / 2) return;
   o2::GamePause = 1;
-  CodeWinMsgReq = msgNo;
+  CodeWin.CodeWinMsgReq = msgNo;
 }
 
 void Trig_RunCase(Fgr* t) {

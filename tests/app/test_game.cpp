@@ -170,7 +170,7 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   GuiListHolder holder{1, &rows, nullptr};
   text.listHolder = &holder;
   Screens.CodeWinBox = &box, Screens.CodeWinText = &text;
-  CodeWinReady = 1;
+  CodeWin.CodeWinReady = 1;
   for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
     MsgRec r{};
     std::strncpy(r.text, t, sizeof(r.text) - 1);
@@ -187,7 +187,7 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   EXPECT_EQ(o2::GamePause, 1);
   ASSERT_EQ(rows.rows.size(), 1u);
   EXPECT_EQ(rows.rows[0].first, "dva");  // the local text (English off)
-  EXPECT_EQ(CodeWinMsgReq, 0);
+  EXPECT_EQ(CodeWin.CodeWinMsgReq, 0);
   GamePause_Clear();  // the window's click: the game runs on and the window goes
   EXPECT_EQ(o2::GamePause, 0);
   EXPECT_EQ(box.visible, 0);
@@ -198,7 +198,7 @@ TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
   EXPECT_EQ(ModeWords.ProgMode, kModePlay);
   EXPECT_EQ(ModeWords.ProgModeReq, 0);
   Screens.CodeWinBox = Screens.CodeWinText = nullptr;
-  CodeWinReady = 0;
+  CodeWin.CodeWinReady = 0;
   MsgBase_Clear();
   o2::GamePause = 0;
   StageReq.EtapLocationNom = 0;

@@ -15,7 +15,7 @@ class TriggerScene : public FramesTest {
   void SetUp() override {
     FramesTest::SetUp();
     o2::GamePause = 0;
-    CodeWinReady = 1;  // the play screen's code window exists, with rows
+    CodeWin.CodeWinReady = 1;  // the play screen's code window exists, with rows
     MsgBase_Clear();
     for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
       MsgRec r{};
@@ -25,8 +25,8 @@ class TriggerScene : public FramesTest {
   }
   void TearDown() override {
     MsgBase_Clear();
-    CodeWinReady = 0;
-    CodeWinMsgReq = 0;
+    CodeWin.CodeWinReady = 0;
+    CodeWin.CodeWinMsgReq = 0;
     o2::GamePause = 0;
     FramesTest::TearDown();
   }
@@ -111,7 +111,7 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
     EXPECT_EQ(attached->active, 1) << frame;
     EXPECT_EQ(Tech(3, 7), 0) << frame;
     EXPECT_EQ(woken->active, 0) << frame;
-    EXPECT_EQ(CodeWinMsgReq, 0) << frame;
+    EXPECT_EQ(CodeWin.CodeWinMsgReq, 0) << frame;
     EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 50) << frame;
     EXPECT_EQ(sensedSlot->active, 0) << frame;
   }
@@ -131,7 +131,7 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
   EXPECT_EQ(Tech(2, 7), 0);  // only the trigger's own side
   EXPECT_EQ(woken->active, 1);
   EXPECT_EQ(dammed->trigDamba, 1);
-  EXPECT_EQ(CodeWinMsgReq, 2);  // the message asked of the frame, and the game paused
+  EXPECT_EQ(CodeWin.CodeWinMsgReq, 2);  // the message asked of the frame, and the game paused
   EXPECT_EQ(o2::GamePause, 1);
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 80);  // CaptHP is the first one used
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 5), 40);
@@ -142,7 +142,7 @@ TEST_F(TriggerScene, EachActionKindFiresWhenItsPeriodRunsOut) {
   Frame();
   Frame();  // 700 ms: the message past the base's end shows nothing
   EXPECT_EQ(o2::GamePause, 0);
-  EXPECT_EQ(CodeWinMsgReq, 2);  // still the first: the missing one asks nothing
+  EXPECT_EQ(CodeWin.CodeWinMsgReq, 2);  // still the first: the missing one asks nothing
   Frame();
   Frame();  // 900 ms
   EXPECT_EQ(BoeCnt_Get(&patient->UN->cnt, 3), 0);
