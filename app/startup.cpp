@@ -136,8 +136,8 @@ int WinMain() {
   if (Dlg.StartDir[0] && !DirStack_GoBase(&Files.Dirs)) LogInfo("\ncannot enter %s", Dlg.DlgFilePath);
 
   LogInfo("\n\n//---\nStart in %s\n%s", Dlg.DlgFilePath, DateTimeStamp(0, 0, 1));
-  LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item), (int)sizeof(t_UNIT),
-          (int)sizeof(Fgr), (int)sizeof(char*));
+  LogInfo("\n t_item(%d)  t_UNIT(%d)  Fgr(%d)   size_of_charP(%d)", (int)sizeof(t_item),
+          (int)sizeof(t_UNIT), (int)sizeof(Fgr), (int)sizeof(char*));
 
   if (!CreateGlWindow(Win.WinWidth, Win.WinHeight)) {
     Plat_Shutdown();

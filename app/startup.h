@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "shell/file_names.h"
 #include "gui/gui_list.h"  // PaintWords, the list the coloured words are read into
+#include "shell/file_names.h"
 
 // The whole run: start-up, main loop, shutdown. The process exit code: 0 after a normal run, 1 when
 // the window could not be made.

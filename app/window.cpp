@@ -148,8 +148,7 @@ int KeyIsDown(int vk) {
 long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
   switch (message) {
     case WM_CREATE:
-    case WM_DESTROY:
-      return 0;
+    case WM_DESTROY: return 0;
     case WM_SIZE:
       if (w == SIZE_MINIMIZED) {
         o2::anFocusFlag = 0;
@@ -207,13 +206,10 @@ long anWndProc(intptr_t, unsigned message, uintptr_t w, intptr_t l) {
         case SC_SCREENSAVE:
         case SC_HOTKEY:
         case SC_MONITORPOWER:
-        case SC_CONTEXTHELP:
-          return 0;
-        default:
-          return Plat_DefWindowProc(message, w, l);
+        case SC_CONTEXTHELP: return 0;
+        default: return Plat_DefWindowProc(message, w, l);
       }
-    default:
-      return Plat_DefWindowProc(message, w, l);
+    default: return Plat_DefWindowProc(message, w, l);
   }
 }
 

@@ -13,8 +13,8 @@ static void BM_FgrAGen(benchmark::State& state) {
   fs::remove_all(dir);
   fs::create_directories(dir / "gm");
   fs::create_directories(dir / "uni_files/res");
-  for (const char* t : {"gm/__fgr_status.txt", "gm/__fgr_in.txt", "gm/__fgr_rea.txt", "gm/__fgr_kombi.txt",
-                        "gm/__boe_count.txt", "uni_files/res/fa_in_end.h"})
+  for (const char* t : {"gm/__fgr_status.txt", "gm/__fgr_in.txt", "gm/__fgr_rea.txt",
+                        "gm/__fgr_kombi.txt", "gm/__boe_count.txt", "uni_files/res/fa_in_end.h"})
     fs::copy_file(src / t, dir / t, fs::copy_options::overwrite_existing);
   fs::path back = fs::current_path();
   fs::current_path(dir);

@@ -8,10 +8,10 @@
 
 #include "generators/org_gen.h"
 #include "generators/res_gen.h"
+#include "shell/file_names.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
-#include "shell/file_names.h"
 
 static void BM_OrgGenShippedTable(benchmark::State& state) {
   std::filesystem::create_directories("bench_gen");
@@ -35,7 +35,8 @@ static void BM_ResGenFullLists(benchmark::State& state) {
   msg << "9999\n";
   for (int i = 1; i <= 500; i++) msg << "//==mbText" << i << " // " << i << "\nEnglish\nLocal\n";
   sig << "commands\n";
-  for (int i = 1; i <= 21; i++) sig << "//== " << i << "\nKmd" << i << "\n1 65 0 0 0 0\n0\n0\n0\n0\n0 0 0 1\n";
+  for (int i = 1; i <= 21; i++)
+    sig << "//== " << i << "\nKmd" << i << "\n1 65 0 0 0 0\n0\n0\n0\n0\n0 0 0 1\n";
   pix.close();
   msg.close();
   sig.close();

@@ -46,7 +46,9 @@ void BM_PathFind(benchmark::State& state) {
   const int kind = (int)state.range(0), half = (int)state.range(1);
   BuildMap(kind);
   // Corner to corner: cells (1, 1) to (254, 254), or on the half grid (1, 1) to (126, 126).
-  auto find = [half] { return half ? Land_PathFind20(1, 0, 25, 25, 2535, 2535) : Land_PathFind(1, 0, 15, 15, 2545, 2545); };
+  auto find = [half] {
+    return half ? Land_PathFind20(1, 0, 25, 25, 2535, 2535) : Land_PathFind(1, 0, 15, 15, 2545, 2545);
+  };
   int answer = find();  // the first search after a rebuild also labels the map's regions
   for (auto _ : state) {
     answer = find();

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 #include "figures/land.h"
 #include "figures/stage.h"
@@ -68,8 +68,7 @@ long PartToMemory(int base) {
   FILE* m = fmemopen(gMem, sizeof gMem, "w");
   if (!m) return -1;
   if (base) Base_SaveTo(&Fgrs, m, StageReq.EtapLocationNom);
-  else
-    Etap_SaveTo(&Fgrs, m);
+  else Etap_SaveTo(&Fgrs, m);
   long n = ftell(m);
   fclose(m);
   return n;

@@ -114,7 +114,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
     const RunResult base = RunOnce(TOLV_BASELINE_BIN, firstFrame, &acts, peakFile);
     const RunResult closed = RunOnce(TOLV_BIN, startClose, &acts, peakFile);
     if (!game.ok || !base.ok || !closed.ok) {
-      state.SkipWithError(!game.ok ? "the game did not reach its first frame"
+      state.SkipWithError(!game.ok   ? "the game did not reach its first frame"
                           : !base.ok ? "the baseline did not reach its first frame"
                                      : "the start-then-close run failed");
       break;

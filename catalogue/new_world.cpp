@@ -138,8 +138,10 @@ void ProjX_CreateLandAndBunkers() {
   c3->kmra_Flare2D = 1, c3->kmra_toTex = 0, c3->kmra_DecalMode = 0;
   Camera_MainView(c3);
 
-  static const int kBase[5][2] = {{fgrAkdBunker, prAkdBunker1}, {fgrAngBunker, prAngBunker1},
-                                  {fgrHasBunker, prHasBunker1}, {fgrNekBunker, prNekBunker1},
+  static const int kBase[5][2] = {{fgrAkdBunker, prAkdBunker1},
+                                  {fgrAngBunker, prAngBunker1},
+                                  {fgrHasBunker, prHasBunker1},
+                                  {fgrNekBunker, prNekBunker1},
                                   {fgrNatBunker, prNatBunker1}};
   for (int i = 0; i < 5; i++) {
     Fgr* b = Fgrs.AddFgr(kBase[i][0], 1);

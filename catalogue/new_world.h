@@ -19,10 +19,10 @@ struct t_FrameWalks {
 };
 extern t_FrameWalks FrameWalks;
 
-void init_ProjX();                  // the new game world of start-up
-void ProjX_CreateLandAndBunkers();  // land figures, cameras and base bunkers of a new world
+void init_ProjX();                      // the new game world of start-up
+void ProjX_CreateLandAndBunkers();      // land figures, cameras and base bunkers of a new world
 void ProjX_ResetFigures(int withLand);  // empties the container; with withLand a new world's figures
-void ProjX_DefaultMap();            // the default figures of a map and the surface's tile textures
+void ProjX_DefaultMap();                // the default figures of a map and the surface's tile textures
 // The cameras that showed the whole window a stage was saved in take the whole window of this run
 // (viewport, and a scissor that was that whole window); called after every load.
 void Cameras_FitWindow();

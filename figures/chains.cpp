@@ -9,12 +9,12 @@ namespace {
 
 // Chain k's head, its member count and its room: the heads are the link table's last group.
 constexpr std::span<Fgr* Fgr::*const> kHead = FgrLinksFrom(kFgrLinkHeads);
-int Fgr::*const kNow[] = {&Fgr::Sub_UseGun_now, &Fgr::Sub_UseKm_now, &Fgr::Sub_UseDet_now,
+int Fgr::*const kNow[] = {&Fgr::Sub_UseGun_now,  &Fgr::Sub_UseKm_now, &Fgr::Sub_UseDet_now,
                           &Fgr::Sub_UseSkil_now, &Fgr::Sub_MetGd_now, &Fgr::Sub_MetBd_now,
-                          &Fgr::Sub_Gruz_now,   &Fgr::Sub_Unit_now,  &Fgr::Sub_Kno_now};
-int Fgr::*const kMax[] = {&Fgr::Sub_UseGun_max, &Fgr::Sub_UseKm_max, &Fgr::Sub_UseDet_max,
+                          &Fgr::Sub_Gruz_now,    &Fgr::Sub_Unit_now,  &Fgr::Sub_Kno_now};
+int Fgr::*const kMax[] = {&Fgr::Sub_UseGun_max,  &Fgr::Sub_UseKm_max, &Fgr::Sub_UseDet_max,
                           &Fgr::Sub_UseSkil_max, &Fgr::Sub_MetGd_max, &Fgr::Sub_MetBd_max,
-                          &Fgr::Sub_Gruz_max,   &Fgr::Sub_Unit_max,  &Fgr::Sub_Kno_max};
+                          &Fgr::Sub_Gruz_max,    &Fgr::Sub_Unit_max,  &Fgr::Sub_Kno_max};
 enum { cGun, cKm, cDet, cSkil, cMetGd, cMetBd, cGruz, cUnit, cKno, cChains };
 static_assert(std::size(kNow) == Fgr_SubPropsKlv && std::size(kMax) == Fgr_SubPropsKlv &&
                   cChains == Fgr_SubPropsKlv,

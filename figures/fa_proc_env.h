@@ -19,7 +19,6 @@
 // The generated load reads a stored link number into an int.
 inline int IntRead(int& v, FILE* f) { return IntRead(static_cast<void*>(&v), f); }
 
-
 // Figure procedures 1..58 (numbers without a procedure have empty bodies).
 void r_Proc_FadeTimer_(Fgr* pf);
 void r_Proc_SpriteTimer_(Fgr* pf);

@@ -17,23 +17,22 @@ constexpr int FgrsBaseLast = 500;
 // figures/fgr.cpp checks the table against the generated counts and the record's layout, so a link
 // added to the generator's tables fails the build until it stands here.
 inline constexpr Fgr* Fgr::*const kFgrLinks[] = {
-    &Fgr::pParent,
-    &Fgr::P_FireTarg,    &Fgr::P_AutoTarg,    &Fgr::P_Border,      &Fgr::P_Ataker1,   &Fgr::P_Ataker2,
-    &Fgr::P_Ataker3,     &Fgr::P_TrigFrom,    &Fgr::P_Guest,       &Fgr::P_PrepZak1,  &Fgr::P_PrepZak2,
-    &Fgr::pPrev,
-    &Fgr::P2_UseHelm,    &Fgr::P2_UseSuit,    &Fgr::P2_UseCar,
-    &Fgr::pTail,
-    &Fgr::P2_Sub_UseGun, &Fgr::P2_Sub_UseKm,  &Fgr::P2_Sub_UseDet, &Fgr::P2_Sub_UseSkil,
-    &Fgr::P2_Sub_MetGd,  &Fgr::P2_Sub_MetBd,  &Fgr::P2_Sub_Gruz,   &Fgr::P2_Sub_Unit, &Fgr::P2_Sub_Kno};
-constexpr int kFgrLinkPrev = 1 + Fgr_Po1PropsKlv;                 // pPrev
-constexpr int kFgrLinkOwned = kFgrLinkPrev + 1;                   // the first owned link
-constexpr int kFgrLinkTail = kFgrLinkOwned + Fgr_Po2PropsKlv;     // pTail
-constexpr int kFgrLinkHeads = kFgrLinkTail + 1;                   // the first chain head
+    &Fgr::pParent,       &Fgr::P_FireTarg,   &Fgr::P_AutoTarg,    &Fgr::P_Border,
+    &Fgr::P_Ataker1,     &Fgr::P_Ataker2,    &Fgr::P_Ataker3,     &Fgr::P_TrigFrom,
+    &Fgr::P_Guest,       &Fgr::P_PrepZak1,   &Fgr::P_PrepZak2,    &Fgr::pPrev,
+    &Fgr::P2_UseHelm,    &Fgr::P2_UseSuit,   &Fgr::P2_UseCar,     &Fgr::pTail,
+    &Fgr::P2_Sub_UseGun, &Fgr::P2_Sub_UseKm, &Fgr::P2_Sub_UseDet, &Fgr::P2_Sub_UseSkil,
+    &Fgr::P2_Sub_MetGd,  &Fgr::P2_Sub_MetBd, &Fgr::P2_Sub_Gruz,   &Fgr::P2_Sub_Unit,
+    &Fgr::P2_Sub_Kno};
+constexpr int kFgrLinkPrev = 1 + Fgr_Po1PropsKlv;              // pPrev
+constexpr int kFgrLinkOwned = kFgrLinkPrev + 1;                // the first owned link
+constexpr int kFgrLinkTail = kFgrLinkOwned + Fgr_Po2PropsKlv;  // pTail
+constexpr int kFgrLinkHeads = kFgrLinkTail + 1;                // the first chain head
 constexpr int kFgrLinkCount = kFgrLinkHeads + Fgr_SubPropsKlv;
 
 // The links of the table from index `first` to its end.
-constexpr std::span<Fgr* Fgr::*const> FgrLinksFrom(int first) {
-  return std::span<Fgr* Fgr::*const>(kFgrLinks).subspan(first);
+constexpr std::span<Fgr * Fgr::*const> FgrLinksFrom(int first) {
+  return std::span<Fgr * Fgr::*const>(kFgrLinks).subspan(first);
 }
 
 // What FgrEd_AdrFromName found.

@@ -3,10 +3,10 @@
 
 #include "figures/chains.h"
 #include "gm/org_base.h"
-#include "shell/log.h"
 #include "shell/geometry.h"
-#include "shell/rect.h"
+#include "shell/log.h"
 #include "shell/random.h"
+#include "shell/rect.h"
 
 t_Fgrs Fgrs;
 

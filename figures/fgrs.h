@@ -8,8 +8,8 @@
 constexpr int kFgrsSlots = 1000;
 
 struct t_Fgrs {
-  int busy = 0;       // 1 while UpdAll runs: no figure may be added then
-  int cursor = 501;   // next location slot to try
+  int busy = 0;      // 1 while UpdAll runs: no figure may be added then
+  int cursor = 501;  // next location slot to try
   Fgr mf[kFgrsSlots];
 
   // Built with every slot numbered: the running program never numbers them itself.

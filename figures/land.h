@@ -8,12 +8,12 @@
 
 class Fgr;
 
-constexpr int kLandSide = 256;                    // cells per row and per column
+constexpr int kLandSide = 256;  // cells per row and per column
 constexpr int kLandCells = kLandSide * kLandSide;
-constexpr int kLandVertSide = kLandSide + 1;      // the mesh has one vertex more per row
+constexpr int kLandVertSide = kLandSide + 1;  // the mesh has one vertex more per row
 constexpr int kLandVerts = kLandVertSide * kLandVertSide;
-constexpr int kLandLayers = 5;                    // passability layers 1..5
-constexpr int kLandHalfSide = kLandSide / 2;      // the coarse maps of large figures
+constexpr int kLandLayers = 5;                // passability layers 1..5
+constexpr int kLandHalfSide = kLandSide / 2;  // the coarse maps of large figures
 constexpr float kLandCellSize = 10.0f;
 constexpr float kLandHalfCell = kLandCellSize / 2;           // a cell's centre from its low corner
 constexpr float kLandWorldSize = kLandSide * kLandCellSize;  // the field's side in world units
@@ -28,15 +28,15 @@ constexpr int kLandNeighbours[8] = {Land_CellStep(-1, -1), Land_CellStep(0, -1),
 
 // One cell. Word 0 is four bytes so it can be saved and loaded exactly as it lies in memory.
 struct LandKle {
-  uint8_t tile;       // tile type 0..7
-  uint8_t objCode;    // 16: a holder may take the cell; others name a figure to create
-  uint8_t cursor;     // cursor kind (LandCursorKind)
+  uint8_t tile;     // tile type 0..7
+  uint8_t objCode;  // 16: a holder may take the cell; others name a figure to create
+  uint8_t cursor;   // cursor kind (LandCursorKind)
   uint8_t flag;
-  float x, z;         // world position of the cell's low corner
+  float x, z;  // world position of the cell's low corner
   float height;
-  int vert;           // low-corner vertex in the 257-wide mesh
-  Fgr* occupant;      // the figure standing in the cell
-  Fgr* holder;        // the figure holding the cell
+  int vert;       // low-corner vertex in the 257-wide mesh
+  Fgr* occupant;  // the figure standing in the cell
+  Fgr* holder;    // the figure holding the cell
 };
 
 // A cell's cursor kind (its third byte): the resource or decoration the cell shows, read by the
@@ -54,7 +54,8 @@ enum LandCursorKind {
   kCursorNekroGround = 10,
 };
 
-static_assert(offsetof(LandKle, flag) == 3 && offsetof(LandKle, x) == 4, "word 0 is the cell's first 4 bytes");
+static_assert(offsetof(LandKle, flag) == 3 && offsetof(LandKle, x) == 4,
+              "word 0 is the cell's first 4 bytes");
 
 struct LandVert {
   float x, y, z;
@@ -67,20 +68,20 @@ constexpr int kLandChunksPerSide = kLandSide / kLandChunkSide;  // 8 chunks a ro
 constexpr int kLandChunks = kLandChunksPerSide * kLandChunksPerSide;
 constexpr float kLandChunkSize = kLandChunkSide * kLandCellSize;        // world units
 constexpr int kLandChunkIndices = kLandChunkSide * kLandChunkSide * 6;  // two triangles a cell
-constexpr int kFogUnseen = 60;                         // FogVis value of an unseen cell
+constexpr int kFogUnseen = 60;                                          // FogVis value of an unseen cell
 
 struct LandChunk {
-  uint32_t* indices;   // owned (malloc), kLandChunkIndices vertex numbers, or null
-  int indexCount;      // kLandChunkIndices, or 0 when the array could not be had
-  int built;           // 1 once the mesh is made
-  int firstCell;       // upper left cell of the chunk
-  TexSlot tex;         // the chunk's own 256 x 256 tile texture
-  float centre[3];     // bounding box
+  uint32_t* indices;  // owned (malloc), kLandChunkIndices vertex numbers, or null
+  int indexCount;     // kLandChunkIndices, or 0 when the array could not be had
+  int built;          // 1 once the mesh is made
+  int firstCell;      // upper left cell of the chunk
+  TexSlot tex;        // the chunk's own 256 x 256 tile texture
+  float centre[3];    // bounding box
   float halfSize[3];
-  int visible;         // passed the frustum test this frame
-  int fixedTexture;    // texture table slot drawn instead of the own texture; 0 = none
-  Fgr* patch;          // the land patch figure that draws the chunk
-  int number;          // 1..64
+  int visible;       // passed the frustum test this frame
+  int fixedTexture;  // texture table slot drawn instead of the own texture; 0 = none
+  Fgr* patch;        // the land patch figure that draws the chunk
+  int number;        // 1..64
 };
 
 // One floor: cells in row order, then the mesh, its colours, the floor number and the maps.
@@ -88,10 +89,10 @@ struct LandFloor {
   LandKle kle[kLandCells];
   LandVert vert[kLandVerts];
   uint8_t rgba[kLandVerts][4];
-  int floorNom;                                       // 0 surface, 1 below
-  uint8_t paf[kLandLayers][kLandCells];               // 1 blocked; index column * 256 + row
+  int floorNom;                          // 0 surface, 1 below
+  uint8_t paf[kLandLayers][kLandCells];  // 1 blocked; index column * 256 + row
   uint8_t paf2[kLandLayers][kLandHalfSide * kLandHalfSide];
-  uint8_t FogVis[kLandCells];                         // 60 unseen, 0 seen; index row * 256 + column
+  uint8_t FogVis[kLandCells];  // 60 unseen, 0 seen; index row * 256 + column
   // The cursor kind a load's decoration gave each cell (0: none). The decoration dresses the world
   // for play and is not part of the stage: a save writes the cell without it, so a stage saved,
   // loaded and saved again keeps its land. Forgotten whenever the cells' word 0 is replaced whole.

@@ -10,7 +10,7 @@ struct t_ModeWords {
   // A mode asked for by a layer below the interface (the world), which the next frame switches to;
   // 0 for none.
   int ProgModeReq;
-  int EdModified;  // a palette tool changed the stage since mode 3 was entered
+  int EdModified;      // a palette tool changed the stage since mode 3 was entered
   int EditModeOn;      // 1 only in the stage editor
   int visUnderGround;  // the floor on show: 0 surface, 1 underground
 };

@@ -8,15 +8,16 @@
 
 class Fgr;
 
-constexpr int kBoeChannels = 38;   // channels 1..38: odd "now", even "max"
+constexpr int kBoeChannels = 38;             // channels 1..38: odd "now", even "max"
 constexpr int kBoeBlock = kBoeChannels + 1;  // three blocks, index 0 of each unused
 constexpr int kBoeWords = 3 * kBoeBlock;
-constexpr int kBoeLimit = kBoeBlock;     // pair (o, o+1): lower limit of its max at kBoeLimit + o, upper at + 1
+constexpr int kBoeLimit =
+    kBoeBlock;  // pair (o, o+1): lower limit of its max at kBoeLimit + o, upper at + 1
 constexpr int kBoeBase = 2 * kBoeBlock;  // base of channel c at kBoeBase + c
 constexpr int kStaMax = 21;
 constexpr int kFKuMax = 21;
 constexpr int kFBuMax = 51;
-constexpr int kRecPool = 7000;     // index 0 is never handed out
+constexpr int kRecPool = 7000;  // index 0 is never handed out
 
 // The records and their tables lie without gaps, byte for byte as the stage tools know them. An FKu
 // entry is 14 bytes, so in a pool of records most 32-bit fields lie off their natural alignment:
@@ -53,7 +54,7 @@ struct BoeCounters {
 };
 
 struct StaEntry {
-  uint16_t id;        // channel or influence index 1..9998; 0 = empty
+  uint16_t id;  // channel or influence index 1..9998; 0 = empty
   uint16_t value;
   uint8_t subtract, gunStage, midStage, cls;
 };
@@ -64,12 +65,12 @@ struct Sta {
 
 struct FKuEntry {
   i32u value;
-  uint16_t mode;      // 1: the applied copy's value is 1
-  uint16_t channel;   // 0 = empty
+  uint16_t mode;     // 1: the applied copy's value is 1
+  uint16_t channel;  // 0 = empty
   uint16_t n;
-  uint8_t percent;    // 1..100: lower end of the random roll
-  uint8_t ofStart;    // value is a percentage of the value at the start of the stage
-  uint8_t kind;       // 1 applied directly, 2 and 3 copied into a unit's FBu
+  uint8_t percent;  // 1..100: lower end of the random roll
+  uint8_t ofStart;  // value is a percentage of the value at the start of the stage
+  uint8_t kind;     // 1 applied directly, 2 and 3 copied into a unit's FBu
   uint8_t cls;
 };
 struct FKu {
@@ -83,7 +84,7 @@ struct FBuEntry {
   uint16_t n;
   uint8_t percent;
   uint8_t ofStart;
-  uint16_t kind;      // 2 or 3
+  uint16_t kind;  // 2 or 3
 };
 struct FBu {
   FBuEntry e[kFBuMax];
@@ -107,7 +108,7 @@ struct t_UNIT {
   i32u zap0, zap1;
   i32u isUse;
   i32u mortal;
-  i32u ExpRang;   // the rank: 1, 2, 3 ...; 0 none
+  i32u ExpRang;  // the rank: 1, 2, 3 ...; 0 none
   i32u rangAura;
   i32u stealthOk;
   char name[16];
@@ -138,7 +139,7 @@ t_UNIT* UN_NewCopy(const t_UNIT* src);
 t_item* empty_item_adr();
 t_UNIT* empty_UN_adr();
 int Fgr_ExtraAlloc(Fgr* pF, int which);
-void Records_ResetPools();   // every record free, both cursors 1 (start state; tests)
+void Records_ResetPools();  // every record free, both cursors 1 (start state; tests)
 int item_PoolCursor();
 int UN_PoolCursor();
 t_item* item_PoolAt(int i);  // null outside 0..6999

@@ -9,24 +9,24 @@ constexpr int kSideTechs = 500;
 constexpr int kTechWords = 13;
 
 // Word numbers of a side record.
-constexpr int kSideSeenList = 0;       // entry i (1..299) at word i: enemy figures seen this frame
+constexpr int kSideSeenList = 0;  // entry i (1..299) at word i: enemy figures seen this frame
 constexpr int kSideSeenCount = 300;
-constexpr int kSideOwnList = 301;      // entry i (1..299) at word 301 + i: own figures of this frame
+constexpr int kSideOwnList = 301;  // entry i (1..299) at word 301 + i: own figures of this frame
 constexpr int kSideOwnCount = 601;
-constexpr int kSideListMax = 299;      // entries of either list
+constexpr int kSideListMax = 299;  // entries of either list
 constexpr int kSideId = 602;
 constexpr int kSideEner = 603;
 constexpr int kSideMat = 604;
-constexpr int kSideGem1 = 605;         // gems 1..4
+constexpr int kSideGem1 = 605;  // gems 1..4
 constexpr int kSideGem2 = 606;
 constexpr int kSideGem3 = 607;
 constexpr int kSideGem4 = 608;
-constexpr int kSideBunkerSetA = 610;   // two further values that every bunker kind's defaults set
+constexpr int kSideBunkerSetA = 610;  // two further values that every bunker kind's defaults set
 constexpr int kSideBunkerSetB = 612;
-constexpr int kSideLevel = 614;        // 0, 25, 50, 75 or 100; cleared each frame with the four after it
+constexpr int kSideLevel = 614;  // 0, 25, 50, 75 or 100; cleared each frame with the four after it
 constexpr int kSideLevelLast = kSideLevel + 4;
-constexpr int kSideBunker = 626;       // bunker kind 201..205
-constexpr int kSideTagAkd = 627;       // five tagged blocks of 9 words
+constexpr int kSideBunker = 626;  // bunker kind 201..205
+constexpr int kSideTagAkd = 627;  // five tagged blocks of 9 words
 constexpr int kSideTagAng = 636;
 constexpr int kSideTagHas = 645;
 constexpr int kSideTagNek = 654;
@@ -34,7 +34,7 @@ constexpr int kSideTagNat = 663;
 // Value i (1..8) of the tagged block whose tag stands at word `tag`.
 constexpr int SideBlockValue(int tag, int i) { return tag + i; }
 constexpr int kSideLastValue = 672;
-constexpr int kSideTech0 = 673;        // technology t at 673 + 13 * t
+constexpr int kSideTech0 = 673;  // technology t at 673 + 13 * t
 constexpr int kSideValueFirst = kSideId;
 constexpr int kSideValueCount = kSideLastValue - kSideValueFirst + 1;  // 71 words saved with a stage
 
@@ -48,7 +48,9 @@ struct t_Sides {
 extern t_Sides Sides;
 
 // The record of side 1..5; null for any other number, so a caller tests one pointer, not a range.
-inline int* Side_Rec(int side) { return side >= 1 && side <= kSides ? Sides.SideTab[side - 1] : nullptr; }
+inline int* Side_Rec(int side) {
+  return side >= 1 && side <= kSides ? Sides.SideTab[side - 1] : nullptr;
+}
 
 // Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
 constexpr int SideTagWord(const char (&s)[5]) {

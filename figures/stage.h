@@ -43,11 +43,11 @@ int Etap_Save(const std::string& name);
 // refusal leaves the figures, records, land, sides and named variables exactly as they were.
 // Reads the part head: 1 when its kind is the expected one.
 int Fgrs_LoadX(t_Fgrs* c, FILE* f, unsigned kind);
-int Etap_LoadFrom(t_Fgrs* c, FILE* f);        // 1: the location part was read and taken
-int Base_LoadFrom(t_Fgrs* c, FILE* f);        // the stored location 1..99, or 0 (refused)
+int Etap_LoadFrom(t_Fgrs* c, FILE* f);  // 1: the location part was read and taken
+int Base_LoadFrom(t_Fgrs* c, FILE* f);  // the stored location 1..99, or 0 (refused)
 void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation);
-int EtapFile_Load(const std::string& name);   // base file and its current location, both or neither
-int Etap_LoadLocation(int n);                 // location n of the current stage
+int EtapFile_Load(const std::string& name);  // base file and its current location, both or neither
+int Etap_LoadLocation(int n);                // location n of the current stage
 // Reads a base file and its location file into scratch as EtapFile_Load does and checks them,
 // taking nothing: 1 when the base names location and both would be taken.
 int Stage_ReadBack(const std::string& base, const std::string& loc, int location);

@@ -1,8 +1,8 @@
 // Checking a scratch stage and taking it into the live world.
 #include <cstring>
 
-#include "figures/stage.h"
 #include "figures/land.h"
+#include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
@@ -135,10 +135,8 @@ void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
 }
 
 void StageScratch_Commit(StageScratch* s, t_Fgrs* c) {
-  if (s->baseRead)
-    c->ResetAll();
-  else if (s->locRead)
-    c->ResetDynamic();
+  if (s->baseRead) c->ResetAll();
+  else if (s->locRead) c->ResetDynamic();
   if (s->landRead) StageScratch_TakeLand(s, c);
   for (int i = 1; i < kFgrsSlots; i++) {
     if (!s->have[i]) continue;

@@ -3,15 +3,15 @@
 #include <cerrno>
 #include <cstring>
 
-#include "gm/org_base.h"
+#include "figures/land.h"
+#include "figures/side.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
+#include "gm/org_base.h"
 #include "shell/binfile.h"
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
-#include "figures/land.h"
-#include "figures/side.h"
 
 void Fgrs_WriteHead(t_Fgrs* c, FILE* f, unsigned kind) {
   if (!f) return;
@@ -57,7 +57,9 @@ static void LandBlock_SaveTo(const LandFloor* fl, FILE* f) {
   fwrite(&blk, 1, sizeof blk, f);
 }
 
-int Fgr_HasLandBlocks(const Fgr* f) { return f->Status() == fgrLandHolder && f->landSurf && f->landUnder; }
+int Fgr_HasLandBlocks(const Fgr* f) {
+  return f->Status() == fgrLandHolder && f->landSurf && f->landUnder;
+}
 
 void priv_FgrExtra_SaveTo(Fgr* pF, FILE* ff, int forLocation) {
   if (!pF || !ff) return;
@@ -94,24 +96,36 @@ void Side_SetSaveDefaults(int k) {
   if (k < 0 || k >= kSides) return;
   int* s = Sides.SideTab[k];
   switch (s[kSideBunker]) {
-    case fgrHasBunker: s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem3] = 1; break;
+    case fgrHasBunker:
+      s[kSideEner] = 200;
+      s[kSideMat] = 50;
+      s[kSideGem3] = 1;
+      break;
     case fgrNatBunker:
       s[SideBlockValue(kSideTagNat, 1)] = 0;
-      s[kSideEner] = 150; s[kSideMat] = 60; s[kSideGem4] = 1;
+      s[kSideEner] = 150;
+      s[kSideMat] = 60;
+      s[kSideGem4] = 1;
       break;
     case fgrAngBunker:
       s[SideBlockValue(kSideTagAng, 1)] = 1;
       s[SideBlockValue(kSideTagAng, 2)] = 4;
-      s[kSideEner] = 800; s[kSideMat] = 100; s[kSideGem2] = 1;
+      s[kSideEner] = 800;
+      s[kSideMat] = 100;
+      s[kSideGem2] = 1;
       TechEntry_SetDefault(Side_Tech(k, 0));
       break;
     case fgrAkdBunker:
       s[SideBlockValue(kSideTagAkd, 3)] = 99;
-      s[kSideEner] = 200; s[kSideMat] = 50; s[kSideGem1] = 1;
+      s[kSideEner] = 200;
+      s[kSideMat] = 50;
+      s[kSideGem1] = 1;
       break;
     case fgrNekBunker:
       s[SideBlockValue(kSideTagNek, 1)] = 0;
-      s[kSideEner] = 150; s[kSideMat] = 60; s[kSideGem4] = 1;
+      s[kSideEner] = 150;
+      s[kSideMat] = 60;
+      s[kSideGem4] = 1;
       break;
     default: break;
   }
@@ -194,8 +208,7 @@ static int WritePart(const std::string& name, int base) {
   // The part reaches the disk in large writes, its length word patched after them.
   setvbuf(f, StageIo.gStageFileBuf, _IOFBF, sizeof StageIo.gStageFileBuf);
   if (base) Base_SaveTo(&Fgrs, f, StageReq.EtapLocationNom);
-  else
-    Etap_SaveTo(&Fgrs, f);
+  else Etap_SaveTo(&Fgrs, f);
   if (!FileSave_Close(f, name)) {
     StageReq.EtapFail = {name, std::strerror(errno)};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());

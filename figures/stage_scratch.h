@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "figures/fgrs.h"
-#include "figures/records.h"
-#include "gm/org_base.h"
 #include "figures/land.h"
+#include "figures/records.h"
 #include "figures/side.h"
+#include "gm/org_base.h"
 #include "shell/binfile.h"
 
 // A saved cell: height, occupant and holder numbers (as for a location), word 0's bytes.
@@ -31,9 +31,9 @@ struct StageScratch {
   int org2[sizeof org2n / sizeof org2n[0]];
   float orgF[sizeof orgFn / sizeof orgFn[0]];
   int landRead, sidesRead, orgRead, baseRead, locRead;
-  int loc;          // location number of a base part, 0 none
-  int cur;          // slot being read (0: read and dropped)
-  BinIn in;         // the part's stream; in.fail says why it is refused (null while it reads well)
+  int loc;   // location number of a base part, 0 none
+  int cur;   // slot being read (0: read and dropped)
+  BinIn in;  // the part's stream; in.fail says why it is refused (null while it reads well)
 };
 
 // A floor as a land block, gathered and written whole.

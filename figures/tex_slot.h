@@ -4,10 +4,10 @@
 #include <cstdint>
 
 struct TexSlot {
-  uint32_t glName;   // GL texture name; 0 = none
-  int32_t mipmapped; // 1 with a mipmap chain
+  uint32_t glName;    // GL texture name; 0 = none
+  int32_t mipmapped;  // 1 with a mipmap chain
   int32_t width;
   int32_t height;
-  int32_t bits;      // 8, 16, 24, 32; 0 without pixels
-  uint8_t* pixels;   // owned (malloc), bottom row first, or null
+  int32_t bits;     // 8, 16, 24, 32; 0 without pixels
+  uint8_t* pixels;  // owned (malloc), bottom row first, or null
 };

@@ -110,9 +110,7 @@ void FgrAGen_ReadPropSection(std::istream& in, std::vector<GenFgrProp>& ints,
     case 4:
       ok = ok && GenReadInt(in, p.visp) && GenReadInt(in, p.spec) && GenReadInt(in, p.needActive);
       break;
-    default:
-      ok = ok && GenReadInt(in, p.visp) && GenReadInt(in, p.spec);
-      break;
+    default: ok = ok && GenReadInt(in, p.visp) && GenReadInt(in, p.spec); break;
   }
   (void)ok;
   GenEndNumberLine(in);

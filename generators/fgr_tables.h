@@ -116,7 +116,8 @@ void FgrAGen_ReadBoeSection(std::istream& in, std::vector<GenBoeRec>& boes,
 void FgrAGen();
 
 // Writers of the three headers.
-void FgrAGen_WriteHeaders(const std::vector<GenFgrKind>& kinds, const std::vector<GenPropsPreset>& presets,
+void FgrAGen_WriteHeaders(const std::vector<GenFgrKind>& kinds,
+                          const std::vector<GenPropsPreset>& presets,
                           const std::vector<GenFgrProp>& ints, const std::vector<GenFgrProp>& floats,
                           const std::vector<GenFgrProp>& po1s, const std::vector<GenFgrProp>& po2s,
                           const std::vector<GenFgrProp>& subs, const std::vector<GenProcRec>& procs,

@@ -56,8 +56,7 @@ static void WritePresets(FILE* f, const FgrGenLists& L) {
   for (const GenPropsPreset& p : L.presets) {
     if (p.fromTxt)
       std::fprintf(f, "\n %s = %d, // res/%s.txt", p.name.c_str(), p.propsIndex, p.name.c_str());
-    else
-      std::fprintf(f, "\n%s = %d,", p.name.c_str(), p.propsIndex);
+    else std::fprintf(f, "\n%s = %d,", p.name.c_str(), p.propsIndex);
     if (p.propsIndex > last) last = p.propsIndex;
   }
   std::fprintf(f, "\nprops_Last = %d; //norm klv:%d", last, fgrGen.presetCount);
@@ -117,7 +116,8 @@ static void WriteBoes(FILE* f, const FgrGenLists& L) {
     std::fprintf(f, "\nkv%s_%s = boe_counters_Last * %d + bc%s,", b->name.c_str(), kv.name.c_str(), kv.k,
                  b->name.c_str());
   }
-  std::fprintf(f, "\n\nkvJustUpor = 9999;// некий (kvX_X) не должен быть равен kvJustUpor. //norm klv:%d",
+  std::fprintf(f,
+               "\n\nkvJustUpor = 9999;// некий (kvX_X) не должен быть равен kvJustUpor. //norm klv:%d",
                fgrGen.kvCount);
   Puts(f, "\n//}");
   Puts(f, "\n");
@@ -151,8 +151,8 @@ static void WriteCounts(FILE* f) {
 // The declarations every family shares: read-only flag, flags, four comment lines, name.
 static void WriteFamilyHead(FILE* f, const char* fam, const char* anFlagsGap) {
   std::fprintf(f, "\nvoid Fgr_%s_ReadOnly( int n, int& readOnly);", fam);
-  std::fprintf(f, "\n int%sFgr_%s_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec);", anFlagsGap,
-               fam);
+  std::fprintf(f, "\n int%sFgr_%s_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec);",
+               anFlagsGap, fam);
   Puts(f, "\n");
   std::fprintf(f, "\nchar*  Fgr_%s_Kom1( int n);", fam);
   std::fprintf(f, "\nchar*  Fgr_%s_KomD1( int n);", fam);
@@ -282,7 +282,8 @@ int FgrGen_WriteIn(const FgrGenLists& L, const char* path, const char* tailPath)
   Puts(f, "\n//{  fgr int props  // включая Sub элементы");
   Puts(f, "\nint");
   Puts(f, "\nsvZero, // не используется\n");
-  for (const GenFgrProp& s : L.subs) std::fprintf(f, "\nSub_%s_now,\nSub_%s_max,\n", s.name.c_str(), s.name.c_str());
+  for (const GenFgrProp& s : L.subs)
+    std::fprintf(f, "\nSub_%s_now,\nSub_%s_max,\n", s.name.c_str(), s.name.c_str());
   for (const GenFgrProp& p : L.ints) {
     std::fprintf(f, "\n%s, %s\n", p.name.c_str(), p.markerComment.c_str());
     WritePropComments(f, p);

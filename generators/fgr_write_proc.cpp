@@ -31,7 +31,9 @@ static void WriteCtorAndReset(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\tif( u) LogInfo(\"\\nerr: \" #a \" LoopLink\");");
   Puts(f, "\nvoid Fgr::Sbros()");
   Puts(f, "\n{");
-  Puts(f, "\n\tif( sbrosNow) { if( sbrosNow == 1) LogInfo(\"\\nerr: Sbros LoopLink\"); sbrosNow = 2; return; }");
+  Puts(f,
+       "\n\tif( sbrosNow) { if( sbrosNow == 1) LogInfo(\"\\nerr: Sbros LoopLink\"); sbrosNow = 2; "
+       "return; }");
   Puts(f, "\n\tsbrosNow = 1;");
   Puts(f, "\nint n = 0;");
   Puts(f, "\nFgr* u = 0; //для цепочек");
@@ -60,7 +62,8 @@ static void WriteCtorAndReset(FILE* f, const FgrGenLists& L) {
   for (const GenFgrProp& q : L.ints)
     if (q.initVal != 0 && !q.ignorSb) std::fprintf(f, "\n\t%s = %d;", q.name.c_str(), q.initVal);
   for (const GenFgrProp& q : L.floats)
-    if (!FloIsZero(q.initValF) && !q.ignorSb) std::fprintf(f, "\n\t%s = %ff;", q.name.c_str(), q.initValF);
+    if (!FloIsZero(q.initValF) && !q.ignorSb)
+      std::fprintf(f, "\n\t%s = %ff;", q.name.c_str(), q.initValF);
   for (const GenFgrProp& q : L.ints)
     if (q.ignorSb) std::fprintf(f, "\n %s = tmp_%s;", q.name.c_str(), q.name.c_str());
   for (const GenFgrProp& q : L.floats)
@@ -93,10 +96,12 @@ static void WriteKillDeadLinks(FILE* f, const FgrGenLists& L) {
     std::fprintf(f, q.needActive ? "\npo1_notActive( P_%s)" : "\npo1_notStatus( P_%s)", q.name.c_str());
   Puts(f, "\n\n// ---");
   for (const GenFgrProp& q : L.po2s)
-    std::fprintf(f, q.needActive ? "\npo2_notActive( P2_%s)" : "\npo2_notStatus( P2_%s)", q.name.c_str());
+    std::fprintf(f, q.needActive ? "\npo2_notActive( P2_%s)" : "\npo2_notStatus( P2_%s)",
+                 q.name.c_str());
   Puts(f, "\n\n// ---");
   for (const GenFgrProp& q : L.subs)
-    std::fprintf(f, "\nsub_DeadL( P2_Sub_%s, \"\\nerr: Sub_%s DeadLink\")\n", q.name.c_str(), q.name.c_str());
+    std::fprintf(f, "\nsub_DeadL( P2_Sub_%s, \"\\nerr: Sub_%s DeadLink\")\n", q.name.c_str(),
+                 q.name.c_str());
   Puts(f, "\n}");
   Puts(f, "\n#undef sub_DeadL");
   Puts(f, "\n#undef po1_notStatus");
@@ -164,7 +169,8 @@ static void WriteSwitches(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\tswitch(fgrIndex)");
   Puts(f, "\n\t{");
   Puts(f, "\nXS( fgrZero, \"errIndex\")");
-  for (const GenFgrKind& k : L.kinds) std::fprintf(f, "\n\nXS( fgr%s, \"%s\")", k.name.c_str(), k.name.c_str());
+  for (const GenFgrKind& k : L.kinds)
+    std::fprintf(f, "\n\nXS( fgr%s, \"%s\")", k.name.c_str(), k.name.c_str());
   Puts(f, "\ndefault: break;");
   Puts(f, "\n\t}");
   Puts(f, "\n\treturn \"?\";");
@@ -196,10 +202,8 @@ static void WriteSwitches(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\tcase props_Zero: break;\n");
   for (const GenPropsPreset& p : L.presets) {
     const char* n = p.name.c_str();
-    if (p.fromTxt)
-      std::fprintf(f, "\ncase %s: re = PropsReadTxt( \"%s.txt\", pF); break;\n", n, n);
-    else
-      std::fprintf(f, "\ncase %s:\nre = %s_( pF); break;\n", n, n);
+    if (p.fromTxt) std::fprintf(f, "\ncase %s: re = PropsReadTxt( \"%s.txt\", pF); break;\n", n, n);
+    else std::fprintf(f, "\ncase %s:\nre = %s_( pF); break;\n", n, n);
   }
   Puts(f, "\n\tdefault: break;");
   Puts(f, "\n\t}");
@@ -232,7 +236,8 @@ static void WriteSwitches(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\t{");
   Puts(f, "\n\tcase KombiPreset_Zero: return 0;");
   for (const GenKombiRec& r : L.kombis)
-    std::fprintf(f, "\ncase\nkombi_%s: return\nkombi_%s_( forBaner, toBase);", r.name.c_str(), r.name.c_str());
+    std::fprintf(f, "\ncase\nkombi_%s: return\nkombi_%s_( forBaner, toBase);", r.name.c_str(),
+                 r.name.c_str());
   Puts(f, "\n\tdefault: break;");
   Puts(f, "\n\t}");
   Puts(f, "\n\treturn 0;");
@@ -256,8 +261,8 @@ static void WriteBoeLabels(FILE* f, const FgrGenLists& L) {
     if (!b) continue;
     if (b->bcNom != prevBc) Puts(f, "\n");
     prevBc = b->bcNom;
-    std::fprintf(f, "\nXS( kv%s_%s, \"%s_%s\")", b->name.c_str(), kv.name.c_str(), b->name.substr(0, 6).c_str(),
-                 kv.name.substr(0, 6).c_str());
+    std::fprintf(f, "\nXS( kv%s_%s, \"%s_%s\")", b->name.c_str(), kv.name.c_str(),
+                 b->name.substr(0, 6).c_str(), kv.name.substr(0, 6).c_str());
   }
   Puts(f, "\n\tdefault: break;");
   Puts(f, "\n\t}");
@@ -279,9 +284,11 @@ static void WriteAdrFromName(FILE* f, const FgrGenLists& L) {
     std::fprintf(f, "\nafn(\"Sub_%s_now\", Sub_%s_now)", n, n);
     std::fprintf(f, "\nafn(\"Sub_%s_max\", Sub_%s_max)", n, n);
   }
-  for (const GenFgrProp& q : L.ints) std::fprintf(f, "\nafn(\"%s\", %s)", q.name.c_str(), q.name.c_str());
+  for (const GenFgrProp& q : L.ints)
+    std::fprintf(f, "\nafn(\"%s\", %s)", q.name.c_str(), q.name.c_str());
   Puts(f, "\n\toutType = inFgrFloType2;");
-  for (const GenFgrProp& q : L.floats) std::fprintf(f, "\nafn(\"%s\", %s)", q.name.c_str(), q.name.c_str());
+  for (const GenFgrProp& q : L.floats)
+    std::fprintf(f, "\nafn(\"%s\", %s)", q.name.c_str(), q.name.c_str());
   Puts(f, "\n\toutType = inFgrNonType0;");
   Puts(f, "\n\treturn 0;");
   Puts(f, "\n}");
@@ -304,8 +311,8 @@ static void SwitchTail(FILE* f) {
 // One editor family's code number of a property: ints come after the sub counter pairs.
 static int CaseNo(const GenFgrProp& q, int offset) { return offset + q.number; }
 
-static void WriteReadOnly(FILE* f, const char* fam, const std::vector<GenFgrProp>& list, int bound, int offset,
-                          const std::vector<GenFgrProp>* subs) {
+static void WriteReadOnly(FILE* f, const char* fam, const std::vector<GenFgrProp>& list, int bound,
+                          int offset, const std::vector<GenFgrProp>* subs) {
   std::fprintf(f, "\nvoid Fgr_%s_ReadOnly( int n, int& readOnly)", fam);
   Puts(f, "\n{");
   Puts(f, "\n\treadOnly = 1;");
@@ -322,12 +329,13 @@ static void WriteReadOnly(FILE* f, const char* fam, const std::vector<GenFgrProp
 
 // Every family writes its own case macros before the function that uses them (an identical
 // redefinition is valid), as the families are listed one after another.
-static const char kPnDefine[] = "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
+static const char kPnDefine[] =
+    "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
 static const char kTrvDefine[] = "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;";
 static const char kAzDefine[] = "\n#define az(s, x) case s: av =(x); return 1;";
 
-static void WriteAnFlags(FILE* f, const char* fam, const char* gap, const std::vector<GenFgrProp>& list, int bound,
-                         int offset, int tip, const std::vector<GenFgrProp>* subs) {
+static void WriteAnFlags(FILE* f, const char* fam, const char* gap, const std::vector<GenFgrProp>& list,
+                         int bound, int offset, int tip, const std::vector<GenFgrProp>* subs) {
   Puts(f, kPnDefine);
   std::string head = std::string("\nint") + gap + "Fgr_" + fam +
                      "_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)";
@@ -342,21 +350,26 @@ static void WriteAnFlags(FILE* f, const char* fam, const char* gap, const std::v
   SwitchTail(f);
 }
 
-static void WriteTexts(FILE* f, const char* fam, const std::vector<GenFgrProp>& list, int bound, int offset) {
+static void WriteTexts(FILE* f, const char* fam, const std::vector<GenFgrProp>& list, int bound,
+                       int offset) {
   const char* funcs[4] = {"Kom1", "KomD1", "KomD2", "KomD3"};
   for (int i = 0; i < 4; i++) {
     std::string head = std::string("\nchar*  Fgr_") + fam + "_" + funcs[i] + "( int n)";
     SwitchHead(f, head.c_str(), bound, "return 0;");
     for (const GenFgrProp& q : list) {
-      const std::string& t = i == 0 ? q.markerComment : i == 1 ? q.comment1 : i == 2 ? q.comment2 : q.comment3;
+      const std::string& t = i == 0   ? q.markerComment
+                             : i == 1 ? q.comment1
+                             : i == 2 ? q.comment2
+                                      : q.comment3;
       if (!t.empty()) std::fprintf(f, "\nXS( %d, \"%s\")", CaseNo(q, offset), t.c_str());
     }
     SwitchTail(f);
   }
 }
 
-static void WriteNameVar(FILE* f, const char* fam, const char* prefix, const std::vector<GenFgrProp>& list,
-                         int bound, int offset, const std::vector<GenFgrProp>* subs) {
+static void WriteNameVar(FILE* f, const char* fam, const char* prefix,
+                         const std::vector<GenFgrProp>& list, int bound, int offset,
+                         const std::vector<GenFgrProp>* subs) {
   std::string head = std::string("\nchar*  Fgr_") + fam + "_NameVar( int n)";
   SwitchHead(f, head.c_str(), bound, "return 0;");
   if (subs)
@@ -365,7 +378,8 @@ static void WriteNameVar(FILE* f, const char* fam, const char* prefix, const std
       std::fprintf(f, "\nXS( %d, \"Sub_%s_max\")", 2 * s.number, s.name.c_str());
     }
   for (const GenFgrProp& q : list)
-    if (subs || !q.name.empty()) std::fprintf(f, "\nXS( %d, \"%s%s\")", CaseNo(q, offset), prefix, q.name.c_str());
+    if (subs || !q.name.empty())
+      std::fprintf(f, "\nXS( %d, \"%s%s\")", CaseNo(q, offset), prefix, q.name.c_str());
   SwitchTail(f);
 }
 
@@ -522,7 +536,8 @@ static void WriteChainHelpers(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\t{");
   Puts(f, "\n\tcase 0: break;");
   for (const GenFgrProp& s : L.subs)
-    std::fprintf(f, "\ncase %d: return Fgr_getLink( pF->P2_Sub_%s, LinkNom, 0);", s.number, s.name.c_str());
+    std::fprintf(f, "\ncase %d: return Fgr_getLink( pF->P2_Sub_%s, LinkNom, 0);", s.number,
+                 s.name.c_str());
   Puts(f, "\n\tdefault: break;");
   Puts(f, "\n\t}");
   Puts(f, "\nreturn 0;");
@@ -536,8 +551,8 @@ static void WriteChainHelpers(FILE* f, const FgrGenLists& L) {
   Puts(f, "\n\t{");
   Puts(f, "\n\tcase 0: break;");
   for (const GenFgrProp& s : L.subs)
-    std::fprintf(f, "\ncase %d:  pF->Sub_%s_Kick( Fgr_getLink( pF->P2_Sub_%s, LinkNom, 0)); break;", s.number,
-                 s.name.c_str(), s.name.c_str());
+    std::fprintf(f, "\ncase %d:  pF->Sub_%s_Kick( Fgr_getLink( pF->P2_Sub_%s, LinkNom, 0)); break;",
+                 s.number, s.name.c_str(), s.name.c_str());
   Puts(f, "\n\tdefault: break;");
   Puts(f, "\n\t}");
   Puts(f, "\n}");
@@ -580,7 +595,8 @@ int FgrGen_WriteProc(const FgrGenLists& L, const char* path) {
   return 1;
 }
 
-void FgrAGen_WriteHeaders(const std::vector<GenFgrKind>& kinds, const std::vector<GenPropsPreset>& presets,
+void FgrAGen_WriteHeaders(const std::vector<GenFgrKind>& kinds,
+                          const std::vector<GenPropsPreset>& presets,
                           const std::vector<GenFgrProp>& ints, const std::vector<GenFgrProp>& floats,
                           const std::vector<GenFgrProp>& po1s, const std::vector<GenFgrProp>& po2s,
                           const std::vector<GenFgrProp>& subs, const std::vector<GenProcRec>& procs,

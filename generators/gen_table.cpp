@@ -51,9 +51,7 @@ int GenReadFlo(std::istream& in, float& v) {
 
 int GenEndNumberLine(std::istream& in) { return SkipLine(in); }
 
-int GenOpenInput(std::ifstream& in, const std::string& fileName) {
-  return FileOpenIn(in, fileName);
-}
+int GenOpenInput(std::ifstream& in, const std::string& fileName) { return FileOpenIn(in, fileName); }
 
 void GenLogStop(const char* tool, const std::string& fileName, std::istream& in) {
   if (in.fail() && !in.eof())

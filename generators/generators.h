@@ -7,6 +7,5 @@ void FgrAGen();
 void Org_ReStart();
 void ResAGen();
 
-
 // In-game entry: with run 0 nothing happens; else the driver runs and a "done" box follows.
 void FgrAuto(int run);

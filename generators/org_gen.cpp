@@ -57,10 +57,8 @@ void Org_ParseMix(std::istream& in, GenOrgList& ints, GenOrgList& flos, std::str
   v.blok = blok;
   if (v.adv < 0) v.adv = v.adv == INT_MIN ? INT_MAX : -v.adv;  // a step has no sign
   v.fAdv = std::fabs(v.fAdv);
-  if (v.tip == 1)
-    ints.push_back(v);
-  else
-    flos.push_back(v);
+  if (v.tip == 1) ints.push_back(v);
+  else flos.push_back(v);
 }
 
 static const char* OrgKindText(int blok) { return blok == 2 ? "Proj" : "General"; }
@@ -99,9 +97,8 @@ void Org_ReStart() {
     LogInfo("\nOrg: Err: нет первичного файла __orgmix.txt \nFin.\n");
     return;
   }
-  GenSectionLoop(in, 2, "Org", gsFileOrgGenIn, [&](std::istream& s, std::string& marker) {
-    Org_ParseMix(s, ints, flos, marker, 2);
-  });
+  GenSectionLoop(in, 2, "Org", gsFileOrgGenIn,
+                 [&](std::istream& s, std::string& marker) { Org_ParseMix(s, ints, flos, marker, 2); });
   in.close();
 
   Org_CheckIds(ints, flos);

@@ -59,10 +59,8 @@ void PrintCase(FILE* f, Table t, GenOrgVar& v) {
       } else {
         // Only min decides the format of the pair: whole thousandths print short.
         long long micro = (long long)((double)v.fMin * 1000000.0);
-        if (micro % 1000 == 0)
-          fprintf(f, "\ntf(%s, %3.3ff, %3.3ff)", NameOf(v).c_str(), v.fMin, v.fMax);
-        else
-          fprintf(f, "\ntf(%s, %1.6ff, %1.6ff)", NameOf(v).c_str(), v.fMin, v.fMax);
+        if (micro % 1000 == 0) fprintf(f, "\ntf(%s, %3.3ff, %3.3ff)", NameOf(v).c_str(), v.fMin, v.fMax);
+        else fprintf(f, "\ntf(%s, %1.6ff, %1.6ff)", NameOf(v).c_str(), v.fMin, v.fMax);
       }
       break;
     case tFlags: fprintf(f, "\npn(%d,  %d, %d, %d, %d)", v.id, v.blok, v.tip, v.etap, v.visp); break;
@@ -71,10 +69,8 @@ void PrintCase(FILE* f, Table t, GenOrgVar& v) {
     case tName: fprintf(f, "\npn(%d, \"%s\")", v.id, NameOf(v).c_str()); break;
     case tClr: fprintf(f, "\npn(%d, \"%s\")", v.id, v.nameClr.c_str()); break;
     case tAdv:
-      if (v.tip == 1)
-        fprintf(f, "\npa(%d, %d)", v.id, v.adv);
-      else
-        fprintf(f, "\npa(%d, %ff)", v.id, v.fAdv);
+      if (v.tip == 1) fprintf(f, "\npa(%d, %d)", v.id, v.adv);
+      else fprintf(f, "\npa(%d, %ff)", v.id, v.fAdv);
       break;
   }
 }
@@ -85,7 +81,8 @@ void PrintSwitch(FILE* f, GenOrgList& list, bool flo, Table t, const char* befor
   if (before) fprintf(f, "%s\n", before);
   fprintf(f, "%s", head);
   fprintf(f, "\n{");
-  fprintf(f, flo ? "\n\tif(n < 1 || n > orgF::Last) return 0;" : "\n\tif(n < 1 || n > org2::Last) return 0;");
+  fprintf(f, flo ? "\n\tif(n < 1 || n > orgF::Last) return 0;"
+                 : "\n\tif(n < 1 || n > org2::Last) return 0;");
   fprintf(f, "\n switch(n)");
   fprintf(f, "\n {");
   fprintf(f, "%s", zapa0);
@@ -152,7 +149,8 @@ void PrintEtap(FILE* f, GenOrgList& list, bool flo) {
   fprintf(f, "\n if(! ff) return 0;");
   fprintf(f, "\n int t =0;");
   for (GenOrgVar& v : list)
-    if (Kept(v) && v.etap > 0) fprintf(f, "\n%sRead( %s::%s, ff);  t += 1;", kind, ref, NameOf(v).c_str());
+    if (Kept(v) && v.etap > 0)
+      fprintf(f, "\n%sRead( %s::%s, ff);  t += 1;", kind, ref, NameOf(v).c_str());
   fprintf(f, "\nif(t != %d) return 0;", count);
   fprintf(f, "\nreturn 1;");
   fprintf(f, "\n}");
@@ -217,7 +215,8 @@ void OrgBaseA_Write(GenOrgList& ints, GenOrgList& flos) {
   fprintf(f, "\n\n\n");
 
   PrintSwitch(f, ints, false, tTram, "\n#define tv(s, x, y) case org2::s: a =(x); b =(y); return 1;",
-              "\nint org2_TramVals(int n, int& a, int& b)", "\ncase org2::zapa0: break;", "\n#undef tv\n\n");
+              "\nint org2_TramVals(int n, int& a, int& b)", "\ncase org2::zapa0: break;",
+              "\n#undef tv\n\n");
   PrintSwitch(f, flos, true, tTram, "\n#define tf(s, x, y) case orgF::s: a =(x); b =(y); return 1;",
               "\nint orgF_TramVals(int n, float& a, float& b)", "\ncase orgF::zapa0: break;",
               "\n#undef tf\n\n\n");
@@ -225,28 +224,30 @@ void OrgBaseA_Write(GenOrgList& ints, GenOrgList& flos) {
               "\n#define pn(x, a, b, c, d)  case x: blok = a; tip = b; etap = c; visp = d; return 1;",
               "\nint  org2_AnFlags(int n, int& blok, int& tip, int& etap, int& visp)",
               "\ncase org2::zapa0: return 0;", "\n\n\n");
-  PrintSwitch(f, flos, true, tFlags, nullptr, "\nint  orgF_AnFlags(int n, int& blok, int& tip, int& etap, int& visp)",
+  PrintSwitch(f, flos, true, tFlags, nullptr,
+              "\nint  orgF_AnFlags(int n, int& blok, int& tip, int& etap, int& visp)",
               "\ncase orgF::zapa0: return 0;", "\n#undef pn\n\n\n\n");
-  PrintSwitch(f, ints, false, tKom1, "\n#define pn(x, s)  case x: return s;", "\nchar*  org2_Koment1(int n)",
+  PrintSwitch(f, ints, false, tKom1, "\n#define pn(x, s)  case x: return s;",
+              "\nchar*  org2_Koment1(int n)", "\ncase org2::zapa0: return 0;", "\n\n\n");
+  PrintSwitch(f, flos, true, tKom1, nullptr, "\nchar*  orgF_Koment1(int n)",
+              "\ncase orgF::zapa0: return 0;", "\n\n\n\n\n");
+  PrintSwitch(f, ints, false, tKom2, nullptr, "\nchar*  org2_Koment2(int n)",
               "\ncase org2::zapa0: return 0;", "\n\n\n");
-  PrintSwitch(f, flos, true, tKom1, nullptr, "\nchar*  orgF_Koment1(int n)", "\ncase orgF::zapa0: return 0;",
-              "\n\n\n\n\n");
-  PrintSwitch(f, ints, false, tKom2, nullptr, "\nchar*  org2_Koment2(int n)", "\ncase org2::zapa0: return 0;",
-              "\n\n\n");
-  PrintSwitch(f, flos, true, tKom2, nullptr, "\nchar*  orgF_Koment2(int n)", "\ncase orgF::zapa0: return 0;",
-              "\n\n\n\n\n");
-  PrintSwitch(f, ints, false, tName, nullptr, "\nchar*  org2_NameVar(int n)", "\ncase org2::zapa0: return 0;",
-              "\n\n\n");
-  PrintSwitch(f, flos, true, tName, nullptr, "\nchar*  orgF_NameVar(int n)", "\ncase orgF::zapa0: return 0;",
-              "\n\n\n\n\n");
-  PrintSwitch(f, ints, false, tClr, nullptr, "\nchar*  org2_NameClr(int n)", "\ncase org2::zapa0: return 0;",
-              "\n\n\n");
-  PrintSwitch(f, flos, true, tClr, nullptr, "\nchar*  orgF_NameClr(int n)", "\ncase orgF::zapa0: return 0;",
-              "\n#undef pn\n\n\n\n");
+  PrintSwitch(f, flos, true, tKom2, nullptr, "\nchar*  orgF_Koment2(int n)",
+              "\ncase orgF::zapa0: return 0;", "\n\n\n\n\n");
+  PrintSwitch(f, ints, false, tName, nullptr, "\nchar*  org2_NameVar(int n)",
+              "\ncase org2::zapa0: return 0;", "\n\n\n");
+  PrintSwitch(f, flos, true, tName, nullptr, "\nchar*  orgF_NameVar(int n)",
+              "\ncase orgF::zapa0: return 0;", "\n\n\n\n\n");
+  PrintSwitch(f, ints, false, tClr, nullptr, "\nchar*  org2_NameClr(int n)",
+              "\ncase org2::zapa0: return 0;", "\n\n\n");
+  PrintSwitch(f, flos, true, tClr, nullptr, "\nchar*  orgF_NameClr(int n)",
+              "\ncase orgF::zapa0: return 0;", "\n#undef pn\n\n\n\n");
   PrintSwitch(f, ints, false, tAdv, "\n#define pa(x, a)  case x: return a;", "\nint org2_Adv(int n)",
               "\ncase org2::zapa0: return 0;", "\n\n#undef pa\n");
   PrintSwitch(f, flos, true, tAdv, "\n#define pa(x, a)  case x: val = a; return 1;",
-              "\nint orgF_Adv(int n, float& val)", "\ncase orgF::zapa0: return 0;", "\n#undef pa\n\n\n\n");
+              "\nint orgF_Adv(int n, float& val)", "\ncase orgF::zapa0: return 0;",
+              "\n#undef pa\n\n\n\n");
 
   PrintEtap(f, ints, false);
   PrintEtap(f, flos, true);

@@ -6,10 +6,10 @@
 
 #include "generators/gen_table.h"
 #include "shell/date_stamp.h"
+#include "shell/file_names.h"    // gsFilePixStart
 #include "shell/key_commands.h"  // gsFileSig
 #include "shell/log.h"
-#include "shell/msgbase.h"       // gsFileMsgBase
-#include "shell/file_names.h"    // gsFilePixStart
+#include "shell/msgbase.h"  // gsFileMsgBase
 #include "shell/text.h"
 
 std::string gsFileResA = "gm/res_a.h";

@@ -40,7 +40,9 @@ void ResAGen_WriteHeader(GenResList& tex, GenResList& smp, GenResList& mb, GenRe
 
   fprintf(f, "\nconst int anSetKeys1_4Klv = %d;", ResKmdCount);
   fprintf(f, "\nint anSetKeysMode = 0; // поочереди все кнопки и снова Ноль.");
-  fprintf(f, "\nint anSetKeys1_4[ anSetKeys1_4Klv +1]; // здесь храним \"что уже собрали для пере-назначения\".");
+  fprintf(f,
+          "\nint anSetKeys1_4[ anSetKeys1_4Klv +1]; // здесь храним \"что уже собрали для "
+          "пере-назначения\".");
   fprintf(f, "\n");
   fprintf(f, "\n");
 
@@ -76,7 +78,8 @@ void ResAGen_WriteHeader(GenResList& tex, GenResList& smp, GenResList& mb, GenRe
   fprintf(f, "\n\tfrs.open( sig1_LoadFileName.c_str() );  if( ! frs.is_open() ) return 0;");
   fprintf(f, "\n");
   for (const GenResRec& r : kmd)
-    if (r.id >= 0) fprintf(f, "\n\tinerPKUntNext\n\t\tIKmd2_InitFromTxtStream( %s, frs );", r.name.c_str());
+    if (r.id >= 0)
+      fprintf(f, "\n\tinerPKUntNext\n\t\tIKmd2_InitFromTxtStream( %s, frs );", r.name.c_str());
   fprintf(f, "\n");
   fprintf(f, "\n\tfrs.close();");
   fprintf(f, "\n\treturn 1;");

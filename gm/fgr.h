@@ -14,5 +14,7 @@ class Fgr;
 struct t_item;
 struct t_UNIT;
 
+// The counts of gm/fa_pre.h size the arrays of gm/fa_in.h: it comes first.
 #include "gm/fa_pre.h"
+
 #include "gm/fa_in.h"

@@ -25,8 +25,7 @@ constexpr WORD zapa0 = 0, Last = kOrgFCells - 1;
 extern int org2n[kOrg2Cells];
 extern float orgFn[kOrgFCells];
 
-namespace o2
-{
+namespace o2 {
 extern int& State2D;
 extern int& FirstTime;
 extern int& NeedExit;
@@ -201,10 +200,9 @@ extern int& zEtp47;
 extern int& zEtp48;
 extern int& zEtp49;
 extern int& zEtp50;
-}
+}  // namespace o2
 
-namespace o3
-{
+namespace o3 {
 extern float& Pre1xName2;
 extern float& oggMuzGain1;
 extern float& frazUnitGain1;
@@ -280,7 +278,7 @@ extern float& zfEtp47;
 extern float& zfEtp48;
 extern float& zfEtp49;
 extern float& zfEtp50;
-}
+}  // namespace o3
 
 // Tables of the variables by number: 1 or a text when the number has the property, else 0 or null.
 int org2_out(int n);

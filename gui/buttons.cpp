@@ -27,9 +27,12 @@ int gShotGuardMs = 0;
 
 void Caption(const char* text, int font, int x, int y) { Font_PrintWin(text, font, (float)x, (float)y); }
 
-void Rect(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
+void Rect(const GuiWin* w, int fill) {
+  Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1);
+}
 
-void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, const char* l3, const char* l4) {
+void Toggle(GuiWin* win, const char* caption, const char* l1, const char* l2, const char* l3,
+            const char* l4) {
   if (!win) return;
   Tex_Off();
   Gl_BlendMode(kBlendAlpha);

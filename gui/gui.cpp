@@ -23,13 +23,20 @@ struct RootCleanup {
 
 int KnownAnchor(int a) {
   switch (a) {
-    case kAnchorTopRight: case kAnchorRight: case kAnchorBottomRight: case kAnchorBottom:
-    case kAnchorBottomLeft: case kAnchorLeft: case kAnchorTopLeft: case kAnchorTop:
-    case kAnchorCentre25: case kAnchorCentre45: case kAnchorCentre65: case kAnchorCentre85:
-    case kAnchorWhole:
-      return a;
-    default:
-      return 0;
+    case kAnchorTopRight:
+    case kAnchorRight:
+    case kAnchorBottomRight:
+    case kAnchorBottom:
+    case kAnchorBottomLeft:
+    case kAnchorLeft:
+    case kAnchorTopLeft:
+    case kAnchorTop:
+    case kAnchorCentre25:
+    case kAnchorCentre45:
+    case kAnchorCentre65:
+    case kAnchorCentre85:
+    case kAnchorWhole: return a;
+    default: return 0;
   }
 }
 
@@ -106,14 +113,38 @@ void Gui_Layout(GuiWin* win, int useParentSize, float fx, float fy, float fw, fl
   const float top = py + ph - (float)h, bottom = py, middleY = py + ph * 0.5f - (float)(h / 2);
   float ax = centreX, ay = middleY;
   switch (win->anchor) {
-    case kAnchorTopLeft: ax = left; ay = top; break;
-    case kAnchorTop: ax = centreX; ay = top; break;
-    case kAnchorTopRight: ax = right; ay = top; break;
-    case kAnchorLeft: ax = left; ay = middleY; break;
-    case kAnchorRight: ax = right; ay = middleY; break;
-    case kAnchorBottomLeft: ax = left; ay = bottom; break;
-    case kAnchorBottom: ax = centreX; ay = bottom; break;
-    case kAnchorBottomRight: ax = right; ay = bottom; break;
+    case kAnchorTopLeft:
+      ax = left;
+      ay = top;
+      break;
+    case kAnchorTop:
+      ax = centreX;
+      ay = top;
+      break;
+    case kAnchorTopRight:
+      ax = right;
+      ay = top;
+      break;
+    case kAnchorLeft:
+      ax = left;
+      ay = middleY;
+      break;
+    case kAnchorRight:
+      ax = right;
+      ay = middleY;
+      break;
+    case kAnchorBottomLeft:
+      ax = left;
+      ay = bottom;
+      break;
+    case kAnchorBottom:
+      ax = centreX;
+      ay = bottom;
+      break;
+    case kAnchorBottomRight:
+      ax = right;
+      ay = bottom;
+      break;
     default: break;  // the centre
   }
   win->x = (int)((float)(int)ax + fx * sw);

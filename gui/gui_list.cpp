@@ -110,8 +110,8 @@ int GuiList_Insert(GuiList* list, const std::string& text, std::string& clr, int
   if (clr.size() > text.size()) {
     clr.resize(text.size());
   } else if (!clr.empty()) {
-    const size_t want = text.size() - clr.size() > (size_t)kColourPadMax
-                            ? clr.size() + kColourPadMax : text.size();
+    const size_t want =
+        text.size() - clr.size() > (size_t)kColourPadMax ? clr.size() + kColourPadMax : text.size();
     clr.resize(want, clr.back());
   }
   const int rows = (int)list->rows.size();
@@ -120,7 +120,8 @@ int GuiList_Insert(GuiList* list, const std::string& text, std::string& clr, int
   return 1;
 }
 
-int GuiList_Insert(GuiList* list, const std::string& text, const std::string& clr, int index, int count) {
+int GuiList_Insert(GuiList* list, const std::string& text, const std::string& clr, int index,
+                   int count) {
   std::string c = clr;
   return GuiList_Insert(list, text, c, index, count);
 }
@@ -203,8 +204,12 @@ GuiList* GuiList_Of(const GuiWin* win) {
 int GuiList_HasData(const GuiWin* win) { return GuiList_Of(win) ? 1 : 0; }
 int GuiList_Count(const GuiWin* win) { return GuiList_Count(GuiList_Of(win)); }
 int GuiList_RowLen(const GuiWin* win, int n) { return GuiList_RowLen(GuiList_Of(win), n); }
-const std::string* GuiList_TextPtr(const GuiWin* win, int n) { return GuiList_TextPtr(GuiList_Of(win), n); }
-const std::string* GuiList_ColorPtr(const GuiWin* win, int n) { return GuiList_ColorPtr(GuiList_Of(win), n); }
+const std::string* GuiList_TextPtr(const GuiWin* win, int n) {
+  return GuiList_TextPtr(GuiList_Of(win), n);
+}
+const std::string* GuiList_ColorPtr(const GuiWin* win, int n) {
+  return GuiList_ColorPtr(GuiList_Of(win), n);
+}
 std::string GuiList_RowText(const GuiWin* win, int n) { return GuiList_RowTextAt(GuiList_Of(win), n); }
 std::string GuiList_RowColor(const GuiWin* win, int n) { return GuiList_RowColorAt(GuiList_Of(win), n); }
 

@@ -532,8 +532,6 @@ void TextBox_OnMouseDrag() {
       S.dragState = 2;
       break;
     }
-    default:
-      TextBox_PlaceCaretAtMouse();
-      break;
+    default: TextBox_PlaceCaretAtMouse(); break;
   }
 }

@@ -16,14 +16,14 @@ constexpr int kTextMargin = 5;      // text starts this far right of the box's l
 // The selection. Of the two ends the later one is on the later line, or on the same line with the
 // greater column; both ends' characters are selected.
 struct TextBoxCaretRec {
-  int on;                        // a selection exists
-  int aLine, aCol, aX, aY;       // the anchor: where the selection began (x after its character
-  int mLine, mCol, mX, mY;       //   when it is the later end); the moving end
-  int sLine, sCol;               // the earlier end, worked out before a deletion; sLine -1: a paste
-                                 //   had nothing to delete
-  int dragState;                 // 0 idle, 1 pressed, 2 dragging
+  int on;                   // a selection exists
+  int aLine, aCol, aX, aY;  // the anchor: where the selection began (x after its character
+  int mLine, mCol, mX, mY;  //   when it is the later end); the moving end
+  int sLine, sCol;          // the earlier end, worked out before a deletion; sLine -1: a paste
+                            //   had nothing to delete
+  int dragState;            // 0 idle, 1 pressed, 2 dragging
   int pressX, pressY;
-  int dragDone;                  // a drag ended: the next click keeps the selection
+  int dragDone;  // a drag ended: the next click keeps the selection
 };
 
 // The text boxes' state: which box has the keyboard, the one selection, and the file of each of the

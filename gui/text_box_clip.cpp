@@ -71,7 +71,8 @@ std::string CopyText() {
 }
 
 void PutOnClipboard(const std::string& text) {
-  if (!Plat_ClipboardSetText(text.c_str(), (int)text.size())) LogInfo("\nclipboard: the copy was refused");
+  if (!Plat_ClipboardSetText(text.c_str(), (int)text.size()))
+    LogInfo("\nclipboard: the copy was refused");
 }
 
 bool IsDelimiter(unsigned char c) {

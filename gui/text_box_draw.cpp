@@ -30,8 +30,8 @@ Pulse gBoxBand, gBoxBar, gWinBand, gWinBar;
 
 struct Look {
   float back[4];
-  float lastBand[4];        // the row that only partly fits
-  float bands[2][4];        // even, odd rows
+  float lastBand[4];  // the row that only partly fits
+  float bands[2][4];  // even, odd rows
   float caretBand[3], caretBar[3];
   float bandAlpha, barAlpha;
 };
@@ -145,7 +145,9 @@ void TextBox_DrawSel(GuiWin* win, int rowHeight, float alpha) {
   Tex_Off();
   Gl_BlendMode(kBlendTint);
   glColor4f(Konfig.KonfigSelRGB[0], Konfig.KonfigSelRGB[1], Konfig.KonfigSelRGB[2], alpha);
-  auto shown = [&](int line) { return win->firstRow <= line && line < win->firstRow + win->visibleRows; };
+  auto shown = [&](int line) {
+    return win->firstRow <= line && line < win->firstRow + win->visibleRows;
+  };
   auto band = [&](int line, float x1, float x2) {
     if (!shown(line)) return;
     const float y = (float)GuiList_RowBottom(win, line, rowHeight);

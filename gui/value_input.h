@@ -14,8 +14,8 @@ struct InpLineRec {
   std::string buf;  // the prefix, then what was typed
   int caret;        // prefix length .. buffer length
   int prefixLen;
-  int limit;        // most characters typed after the prefix
-  int filter;       // 0 any from 32 up, 1 float, 2 digits, 3 int, 4 digits and one '.'
+  int limit;   // most characters typed after the prefix
+  int filter;  // 0 any from 32 up, 1 float, 2 digits, 3 int, 4 digits and one '.'
   int dotSeen;
 };
 

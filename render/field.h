@@ -16,8 +16,8 @@ class Fgr;
 constexpr float kWorldSize = 2560.0f;  // 256 cells of 10 units on both axes
 
 struct t_FieldRect {
-  int x, y, w, h;          // window pixels
-  float spanX, spanZ;      // world size of the view window
+  int x, y, w, h;      // window pixels
+  float spanX, spanZ;  // world size of the view window
   // The world point at the view's centre (the field's centreX, centreZ), which is also the ground
   // point the camera looks at: the minimap, the scrolling and a picked figure all move the one
   // point, and the world reads and sets it too.

@@ -74,8 +74,7 @@ static uint8_t* WhiteAlpha(const uint8_t* rgba, size_t pixels) {
   return nullptr;
 }
 
-int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height,
-                   int rgba) {
+int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height, int rgba) {
   if (!set || index < 1 || index > kFontMax || !pixels || width <= 0 || height <= 0) return 0;
   if (set->tex[index]) glDeleteTextures(1, &set->tex[index]);
   set->tex[index] = 0;
@@ -149,13 +148,13 @@ int Font_ParseEntry(Font* font, std::istream& in) {
   int tex, first, count, r1, r2, iw, ih, cpr, cpc, flag;
   if (!ReadIntClamped(in, &tex) || !Font_SkipLine(in)) return 0;
   if (!ReadIntClamped(in, &first) || !ReadIntClamped(in, &count) || !Font_SkipLine(in)) return 0;
-  if (!ReadIntClamped(in, &r1) || !ReadIntClamped(in, &r2) || !ReadIntClamped(in, &iw) || !ReadIntClamped(in, &ih) ||
-      !Font_SkipLine(in))
+  if (!ReadIntClamped(in, &r1) || !ReadIntClamped(in, &r2) || !ReadIntClamped(in, &iw) ||
+      !ReadIntClamped(in, &ih) || !Font_SkipLine(in))
     return 0;
   if (!ReadIntClamped(in, &cpr) || !ReadIntClamped(in, &cpc) || !Font_SkipLine(in)) return 0;
   if (cpr <= 0 || cpc <= 0 || iw <= 0 || ih <= 0 || first < 0 || first > 255 || count < 1) {
-    LogInfo("font entry refused: first %d count %d image %dx%d grid %dx%d\n", first, count, iw,
-            ih, cpr, cpc);
+    LogInfo("font entry refused: first %d count %d image %dx%d grid %dx%d\n", first, count, iw, ih, cpr,
+            cpc);
     return 0;
   }
   // The glyph table holds 256 codes; a longer range is cut to it.
@@ -273,12 +272,10 @@ void Font_SetColorCode(int code) {
   static const struct {
     char code;
     uint8_t r, g, b;
-  } kCodes[] = {{'a', 255, 255, 255}, {'b', 0, 0, 255},     {'c', 0, 255, 255},
-                {'d', 0, 180, 255},   {'e', 0, 127, 127},   {'f', 0, 190, 127},
-                {'g', 0, 255, 0},     {'o', 255, 120, 32},  {'p', 255, 0, 255},
-                {'q', 255, 255, 0},   {'r', 255, 0, 0},     {'s', 210, 210, 220},
-                {'t', 190, 190, 190}, {'u', 160, 160, 160}, {'v', 127, 127, 127},
-                {'y', 32, 32, 32}};
+  } kCodes[] = {{'a', 255, 255, 255}, {'b', 0, 0, 255},     {'c', 0, 255, 255},   {'d', 0, 180, 255},
+                {'e', 0, 127, 127},   {'f', 0, 190, 127},   {'g', 0, 255, 0},     {'o', 255, 120, 32},
+                {'p', 255, 0, 255},   {'q', 255, 255, 0},   {'r', 255, 0, 0},     {'s', 210, 210, 220},
+                {'t', 190, 190, 190}, {'u', 160, 160, 160}, {'v', 127, 127, 127}, {'y', 32, 32, 32}};
   code &= 0xFF;
   const float* s = FontSet.FontSavedColor;
   if (code == 1) {
@@ -291,10 +288,8 @@ void Font_SetColorCode(int code) {
   }
   if (code == 'w' || code == 'x') {
     if (sPrintFont) {
-      if (code == 'w')
-        glColor4f(0.8f, 0.8f, 0.8f, 0.2f);
-      else
-        glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
+      if (code == 'w') glColor4f(0.8f, 0.8f, 0.8f, 0.2f);
+      else glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
       CallGlyph(sPrintFont, 0);
     }
     uint8_t v = code == 'w' ? 48 : 63;
@@ -311,8 +306,8 @@ void Font_SetColorCode(int code) {
 }
 
 static void PrintBytes(FontSetRec* set, const char* text, size_t len, int font, float x, float y,
-                       int left, int bottom, int width, int height, const char* codes,
-                       size_t codesLen, int skipFront, int skipBack) {
+                       int left, int bottom, int width, int height, const char* codes, size_t codesLen,
+                       int skipFront, int skipBack) {
   if (!set || !text || font < 1 || font > kFontMax || len == 0) return;
   const Font* f = &set->fonts[font];
   if (f->textureIndex < 1 || f->textureIndex > kFontMax || !f->listBase) return;
@@ -365,9 +360,8 @@ static void PrintBytes(FontSetRec* set, const char* text, size_t len, int font, 
   glDisable(GL_TEXTURE_2D);
 }
 
-void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, int left,
-                int bottom, int width, int height, const char* codes, int skipFront,
-                int skipBack) {
+void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, int left, int bottom,
+                int width, int height, const char* codes, int skipFront, int skipBack) {
   if (!text) return;
   PrintBytes(set, text, strlen(text), font, x, y, left, bottom, width, height, codes,
              codes ? strlen(codes) : 0, skipFront, skipBack);
@@ -467,8 +461,8 @@ void Font_PrintClipped(FontSetRec* set, const std::string& text, int font, float
 
 FontPrinter print1;
 
-void FontPrinter::frz(const std::string& text, int font, int x, int y, int left, int bottom,
-                      int width, int height) {
-  Font_PrintS(&FontSet, text, font, (float)x, (float)y, left, bottom, width, height, std::string(),
-              0, 0);
+void FontPrinter::frz(const std::string& text, int font, int x, int y, int left, int bottom, int width,
+                      int height) {
+  Font_PrintS(&FontSet, text, font, (float)x, (float)y, left, bottom, width, height, std::string(), 0,
+              0);
 }

@@ -27,9 +27,9 @@ struct Font {
 };
 
 struct FontSetRec {
-  uint32_t tex[kFontMax + 1];    // 0 unused
-  Font fonts[kFontMax + 1];      // 0 unused
-  float FontSavedColor[4];       // the GL colour as the last print began
+  uint32_t tex[kFontMax + 1];  // 0 unused
+  Font fonts[kFontMax + 1];    // 0 unused
+  float FontSavedColor[4];     // the GL colour as the last print began
 };
 
 extern FontSetRec FontSet;
@@ -39,8 +39,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir);
 void FontSet_Free(FontSetRec* set);
 void Font_FreeLists(Font* font);
 int Font_LoadImage(FontSetRec* set, int index, const char* fileName);
-int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height,
-                   int rgba);
+int Font_CreateTex(FontSetRec* set, int index, const uint8_t* pixels, int width, int height, int rgba);
 // Reads the fields of one "=fnt=" entry without touching GL: 1 when the entry is usable (sizes
 // positive, grid not empty, first glyph inside the table; the count is cut to the table).
 int Font_ParseEntry(Font* font, std::istream& in);
@@ -48,9 +47,8 @@ int Font_ReadEntry(Font* font, std::istream& in);
 int Font_Init(Font* font, int textureIndex, int imageWidth, int imageHeight);
 void Font_BuildLists(Font* font);
 
-void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, int left,
-                int bottom, int width, int height, const char* codes, int skipFront,
-                int skipBack);
+void Font_Print(FontSetRec* set, const char* text, int font, float x, float y, int left, int bottom,
+                int width, int height, const char* codes, int skipFront, int skipBack);
 void Font_PrintS(FontSetRec* set, const std::string& text, int font, float x, float y, int left,
                  int bottom, int width, int height, const std::string& codes, int skipFront,
                  int skipBack);
@@ -78,7 +76,6 @@ std::string Font_TrimLine(const std::string& line);
 
 // The text printer the generated key re-binding prompt calls: the text in the current colour.
 struct FontPrinter {
-  void frz(const std::string& text, int font, int x, int y, int left, int bottom, int width,
-           int height);
+  void frz(const std::string& text, int font, int x, int y, int left, int bottom, int width, int height);
 };
 extern FontPrinter print1;

@@ -46,10 +46,10 @@ void Gl_BlendMode(int n) {
     glDisable(GL_BLEND);
     return;
   }
-  static const GLenum kDst[8] = {GL_ZERO,      GL_ONE,       GL_SRC_COLOR,
-                                 GL_ONE_MINUS_SRC_COLOR,     GL_SRC_ALPHA,
-                                 GL_ONE_MINUS_SRC_ALPHA,     GL_DST_ALPHA,
-                                 GL_ONE_MINUS_DST_ALPHA};
+  static const GLenum kDst[8] = {GL_ZERO,      GL_ONE,
+                                 GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR,
+                                 GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA,
+                                 GL_DST_ALPHA, GL_ONE_MINUS_DST_ALPHA};
   GLenum src = GL_SRC_ALPHA, dst = GL_ZERO;
   if (n >= 1 && n <= 8) src = GL_ZERO, dst = kDst[n - 1];
   else if (n == 12) src = GL_ONE, dst = GL_ONE_MINUS_SRC_COLOR;
@@ -118,8 +118,7 @@ static void Quad2D(const float* xy, const float* st, const float* rgba, int fill
   glPolygonMode(GL_FRONT, GL_FILL);
 }
 
-static void Rect2D(float x, float y, float w, float h, int fill, float t0, float t1,
-                   const float* rgba) {
+static void Rect2D(float x, float y, float w, float h, int fill, float t0, float t1, const float* rgba) {
   if (Gl2D.Gl2D_Flag != 1) return;
   const float xy[8] = {x, y, x + w, y, x + w, y + h, x, y + h};
   const float st[8] = {0, t0, 1, t0, 1, t1, 0, t1};
@@ -151,8 +150,8 @@ void Gl2D_TexQuad4(float p0x, float p0y, float p1x, float p1y, float p2x, float 
 }
 
 // Corner order of Rect2D: bottom-left, bottom-right, top-right, top-left.
-static void Grad(float r, float g, float b, float a0, float a1, float a2, float a3, float x,
-                 float y, float w, float h, int fill) {
+static void Grad(float r, float g, float b, float a0, float a1, float a2, float a3, float x, float y,
+                 float w, float h, int fill) {
   const float c[16] = {r, g, b, a0, r, g, b, a1, r, g, b, a2, r, g, b, a3};
   Rect2D(x, y, w, h, fill, 0, 1, c);
 }
@@ -241,8 +240,8 @@ void Gl2D_HBar3(int x0, int xmid, int x1, int y, uint8_t er, uint8_t eg, uint8_t
   glEnd();
 }
 
-void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, int grow,
-                  uint8_t er, uint8_t eg, uint8_t eb, uint8_t mr, uint8_t mg, uint8_t mb) {
+void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, int grow, uint8_t er,
+                  uint8_t eg, uint8_t eb, uint8_t mr, uint8_t mg, uint8_t mb) {
   const float* c = colours ? colours : Gl2D.Gl_FrameColors;
   if (grow) {
     x -= border;
@@ -264,8 +263,7 @@ void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, 
                  (float)border, 1);
   Gl2D_HBar3(x, midX, right, top, er, eg, eb, mr, mg, mb);
   Gl2D_HBar3(x, midX, right, top - border, er, eg, eb, mr, mg, mb);
-  Gl2D_GradRectV(c[15], c[16], c[17], c[18], c[19], (float)x, (float)y, (float)w, (float)border,
-                 1);
+  Gl2D_GradRectV(c[15], c[16], c[17], c[18], c[19], (float)x, (float)y, (float)w, (float)border, 1);
   Gl2D_HBar3(x, midX, right, y, er, eg, eb, mr, mg, mb);
   Gl2D_HBar3(x, midX, right, y + border, er, eg, eb, mr, mg, mb);
 }
@@ -382,14 +380,14 @@ void Gl_FogOfFloor(int floor) {
 void Int4_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d) {
   dst[0] = a, dst[1] = b, dst[2] = c, dst[3] = d;
 }
-void Int8_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f,
-              int32_t g, int32_t h) {
+void Int8_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f, int32_t g,
+              int32_t h) {
   Int4_Set(dst, a, b, c, d);
   Int4_Set(dst + 4, e, f, g, h);
 }
-void Int16_Set(int32_t* dst, int32_t v0, int32_t v1, int32_t v2, int32_t v3, int32_t v4,
-               int32_t v5, int32_t v6, int32_t v7, int32_t v8, int32_t v9, int32_t v10,
-               int32_t v11, int32_t v12, int32_t v13, int32_t v14, int32_t v15) {
+void Int16_Set(int32_t* dst, int32_t v0, int32_t v1, int32_t v2, int32_t v3, int32_t v4, int32_t v5,
+               int32_t v6, int32_t v7, int32_t v8, int32_t v9, int32_t v10, int32_t v11, int32_t v12,
+               int32_t v13, int32_t v14, int32_t v15) {
   Int8_Set(dst, v0, v1, v2, v3, v4, v5, v6, v7);
   Int8_Set(dst + 8, v8, v9, v10, v11, v12, v13, v14, v15);
 }

@@ -62,8 +62,8 @@ void Gl2D_FillRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb);
 void Gl2D_OutlineRectArgb(float x, float y, float w, float h, uint32_t argb);
 void Gl2D_OutlineRectLTRB(float x1, float y1, float x2, float y2, uint32_t argb);
 void Gui_HoverFrame(const int* rect);  // x, y, w, h
-void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, int grow,
-                  uint8_t er, uint8_t eg, uint8_t eb, uint8_t mr, uint8_t mg, uint8_t mb);
+void Gl2D_Frame3D(const float* colours, int x, int y, int w, int h, int border, int grow, uint8_t er,
+                  uint8_t eg, uint8_t eb, uint8_t mr, uint8_t mg, uint8_t mb);
 void Gl2D_VBar3(int y0, int ymid, int y1, int x, uint8_t er, uint8_t eg, uint8_t eb, uint8_t mr,
                 uint8_t mg, uint8_t mb);
 void Gl2D_HBar3(int x0, int xmid, int x1, int y, uint8_t er, uint8_t eg, uint8_t eb, uint8_t mr,
@@ -88,11 +88,11 @@ void Gl_FogOff();
 void Gl_FogOfFloor(int floor);
 
 void Int4_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d);
-void Int8_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f,
-              int32_t g, int32_t h);
-void Int16_Set(int32_t* dst, int32_t v0, int32_t v1, int32_t v2, int32_t v3, int32_t v4,
-               int32_t v5, int32_t v6, int32_t v7, int32_t v8, int32_t v9, int32_t v10,
-               int32_t v11, int32_t v12, int32_t v13, int32_t v14, int32_t v15);
+void Int8_Set(int32_t* dst, int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f, int32_t g,
+              int32_t h);
+void Int16_Set(int32_t* dst, int32_t v0, int32_t v1, int32_t v2, int32_t v3, int32_t v4, int32_t v5,
+               int32_t v6, int32_t v7, int32_t v8, int32_t v9, int32_t v10, int32_t v11, int32_t v12,
+               int32_t v13, int32_t v14, int32_t v15);
 int32_t* Rgba4_Set(int32_t* dst, int32_t r, int32_t g, int32_t b, int32_t a);
 
 void CirclePoints_Make(float* out, int n, float radius, int dir);

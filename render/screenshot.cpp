@@ -39,8 +39,7 @@ int ScreenGrab(const char* fileName) { return Grab(fileName, fileName); }
 
 int ScreenShot_Name(char* out, int outSize, const char* dateText, unsigned ms, int counter) {
   char name[512];
-  int n = snprintf(name, sizeof(name), "tolv_%s_%u_%04d.bmp", dateText ? dateText : "", ms,
-                   counter);
+  int n = snprintf(name, sizeof(name), "tolv_%s_%u_%04d.bmp", dateText ? dateText : "", ms, counter);
   if (n < 0 || n > 255 || n >= outSize) return 0;
   memcpy(out, name, (size_t)n + 1);
   return 1;

@@ -67,8 +67,7 @@ void Tex_Pixel(const TexSlot* slot, int x, int y, uint8_t* r, uint8_t* g, uint8_
   if (!slot || !slot->pixels || x < 0 || y < 0 || x >= slot->width || y >= slot->height) return;
   int bpp = slot->bits / 8;
   if (bpp < 1 || bpp > 4) return;
-  const uint8_t* p =
-      slot->pixels + ((size_t)(slot->height - 1 - y) * slot->width + (size_t)x) * bpp;
+  const uint8_t* p = slot->pixels + ((size_t)(slot->height - 1 - y) * slot->width + (size_t)x) * bpp;
   uint8_t R, G, B, A = 0;
   if (bpp >= 3) {
     R = p[0], G = p[1], B = p[2];
@@ -191,16 +190,14 @@ int Tex_Create(TexSlot* slot, int mipMode, int freePixels) {
     Tex_ParamLinear();
     if (slot->bits == 32)
       slot->mipmapped = mipMode == 1 ? Tex_Mipmaps2DRgba(slot) : Tex_UploadRgbaMips(slot, mipMode);
-    else
-      slot->mipmapped = mipMode == 1 ? Tex_Mipmaps2DRgb(slot) : Tex_UploadRgbMips(slot, mipMode);
+    else slot->mipmapped = mipMode == 1 ? Tex_Mipmaps2DRgb(slot) : Tex_UploadRgbMips(slot, mipMode);
   }
   if (!slot->mipmapped) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   }
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, fmt, slot->width, slot->height, 0, fmt, GL_UNSIGNED_BYTE,
-               slot->pixels);
+  glTexImage2D(GL_TEXTURE_2D, 0, fmt, slot->width, slot->height, 0, fmt, GL_UNSIGNED_BYTE, slot->pixels);
   if (freePixels) Tex_FreePixels(slot);
   return 1;
 }
@@ -252,8 +249,8 @@ int Tex_LoadFile(TexSlot* slot, const char* fileName) {
   int32_t w, h, n;
   long fileLen = -1;
   if (fseek(f, 0, SEEK_END) == 0) fileLen = ftell(f);
-  if (fseek(f, 0, SEEK_SET) != 0 || !ReadI32(f, &w) || !ReadI32(f, &h) || !ReadI32(f, &n) ||
-      n < 1 || n > 4 || w <= 0 || h <= 0 || w > 16384 || h > 16384 ||
+  if (fseek(f, 0, SEEK_SET) != 0 || !ReadI32(f, &w) || !ReadI32(f, &h) || !ReadI32(f, &n) || n < 1 ||
+      n > 4 || w <= 0 || h <= 0 || w > 16384 || h > 16384 ||
       (long long)w * h * n > (long long)fileLen - 12) {
     LogInfo("raw image %s: bad header or short file\n", fileName);
     fclose(f);
@@ -294,8 +291,7 @@ int Tex_LoadNamed(TexTableRec* table, int n, const char* fileName, int mipMode) 
 
 void Img_WriteRaw(const char* fileName, uint8_t* pixels, int width, int height, int bytesPerPixel,
                   int flip) {
-  if (!fileName || !pixels || bytesPerPixel < 1 || bytesPerPixel > 4 || width < 0 || height < 0)
-    return;
+  if (!fileName || !pixels || bytesPerPixel < 1 || bytesPerPixel > 4 || width < 0 || height < 0) return;
   FILE* f = FileOpen(fileName, "wb");
   if (!f) return;
   if (flip) ImgFlipRows(pixels, width, height, bytesPerPixel);
@@ -361,11 +357,9 @@ void TexTable_Free(TexTableRec* table) {
   table->count = 1;
 }
 
-float* TexCoord_AtlasCell(const void*, float* out, int col, int ncols, int row, int nrows,
-                          int mirror) {
+float* TexCoord_AtlasCell(const void*, float* out, int col, int ncols, int row, int nrows, int mirror) {
   if (!out || ncols < 1 || nrows < 1) return nullptr;
-  static const float kFrac[9] = {0,    1.0f,    0.5f,    0.3333f, 0.25f,
-                                 0.2f, 0.1666f, 0.1428f, 0.125f};
+  static const float kFrac[9] = {0, 1.0f, 0.5f, 0.3333f, 0.25f, 0.2f, 0.1666f, 0.1428f, 0.125f};
   float cw = ncols <= 8 ? kFrac[ncols] : 1.0f / ncols;
   float ch = nrows <= 8 ? kFrac[nrows] : 1.0f / nrows;
   float u0 = (col - 1) * cw, v0 = (row - 1) * ch;

@@ -179,8 +179,12 @@ int FloWriteMem2(const float* first, const float* last, FILE* f) { return WriteR
 int IntReadToMem2(int* first, int* last, FILE* f) { return ReadRange(first, last, f); }
 int FloReadToMem2(float* first, float* last, FILE* f) { return ReadRange(first, last, f); }
 
-int IntArrWrite(const int* first, const int* last, FILE* f, int n) { return WriteArr(first, last, f, n); }
-int FloArrWrite(const float* first, const float* last, FILE* f, int n) { return WriteArr(first, last, f, n); }
+int IntArrWrite(const int* first, const int* last, FILE* f, int n) {
+  return WriteArr(first, last, f, n);
+}
+int FloArrWrite(const float* first, const float* last, FILE* f, int n) {
+  return WriteArr(first, last, f, n);
+}
 int IntArrRead(int* first, int* last, FILE* f, int n) { return ReadArr(first, last, f, n); }
 int FloArrRead(float* first, float* last, FILE* f, int n) { return ReadArr(first, last, f, n); }
 
@@ -244,7 +248,8 @@ int BinIn_Units(BinIn* in, void* dst, size_t unit, int n) {
   return whole;
 }
 
-int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int words, int count, const int* w) {
+int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int words, int count,
+              const int* w) {
   unsigned char buf[4096];
   const size_t entry = static_cast<size_t>(sepBytes) + 4 * static_cast<size_t>(words);
   if (!f || !tag8 || sepBytes < 0 || sepBytes > 8 || words < 0 || 12 + entry > sizeof buf) return 0;

@@ -113,4 +113,5 @@ int BinIn_List(BinIn* in, int sepBytes, int words, int keep, Take take) {
 // The writer's side of a list: the tag, the count, then per entry the separator's sepBytes and
 // `words` int32 of w (count * words of them), gathered and written a few kilobytes at a time.
 // A count below 1 writes the tag and the count only. Answers the bytes written.
-int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int words, int count, const int* w);
+int ListWrite(FILE* f, const char* tag8, const char* sep, int sepBytes, int words, int count,
+              const int* w);

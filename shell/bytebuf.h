@@ -26,7 +26,7 @@ void ByteBuf_Concat(ByteBuf* b, const ByteBuf* x, const ByteBuf* y);
 ByteBuf* ByteBuf_Make(ByteBuf* b, const ByteBuf* x, const ByteBuf* y);
 ByteBuf* ByteBuf_Assign(ByteBuf* b, const ByteBuf* x);
 ByteBuf* ByteBuf_AssignFrom(ByteBuf* b, const ByteBuf* x);
-int ByteBuf_Reserve(ByteBuf* b, uint32_t n);  // room for n bytes from pos; 0 when it cannot grow
+int ByteBuf_Reserve(ByteBuf* b, uint32_t n);        // room for n bytes from pos; 0 when it cannot grow
 void ByteBuf_Append(ByteBuf* b, const ByteBuf* x);  // x may be b
 void ByteBuf_Truncate(ByteBuf* b, int n);
 int ByteBuf_SeekLast(ByteBuf* b);
@@ -54,7 +54,8 @@ int32_t ByteBuf_AtI32(const ByteBuf* b, int i);
 float ByteBuf_AtF32(const ByteBuf* b, int i);
 double ByteBuf_AtF64(const ByteBuf* b, int i);
 
-// Store at the position and advance; grow 0 refuses past the end, grow non-zero makes room. 1 when stored.
+// Store at the position and advance; grow 0 refuses past the end, grow non-zero makes room. 1 when
+// stored.
 int ByteBuf_WriteU8(ByteBuf* b, uint8_t v, int grow);
 int ByteBuf_WriteI16(ByteBuf* b, int16_t v, int grow);
 int ByteBuf_WriteU16(ByteBuf* b, uint16_t v, int grow);

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-uint32_t TimeGetMs();   // timeGetTime: milliseconds since an arbitrary start, wraps at 2^32
-uint32_t TickCount();   // GetTickCount: the same clock
-void SleepMs(int ms);   // a sleep of at least ms milliseconds (1 ms resolution); 0 or less yields
+uint32_t TimeGetMs();  // timeGetTime: milliseconds since an arbitrary start, wraps at 2^32
+uint32_t TickCount();  // GetTickCount: the same clock
+void SleepMs(int ms);  // a sleep of at least ms milliseconds (1 ms resolution); 0 or less yields
 
 // Chooses the run's clock at start-up. A headless run keeps the script's clock: it starts at
 // kScriptClockStartMs, each frame drawn advances it by the script's step, and a sleep advances it

@@ -91,6 +91,4 @@ char* DateTimeStamp(short dateMode, short timeMode, short language) {
   return DateStamp.DateStampBuf;
 }
 
-char* DateTimeStampDef(short language) {
-  return DateTimeStamp(1000, 1000, language);
-}
+char* DateTimeStampDef(short language) { return DateTimeStamp(1000, 1000, language); }

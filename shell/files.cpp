@@ -838,4 +838,6 @@ void FileSave_Drop(const std::string& name) {
   if (s) RemoveMine(&s->scratch);
 }
 
-int FileSave_End(FILE* f, const std::string& name) { return FileSave_Close(f, name) && FileSave_Commit(name); }
+int FileSave_End(FILE* f, const std::string& name) {
+  return FileSave_Close(f, name) && FileSave_Commit(name);
+}

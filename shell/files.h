@@ -42,8 +42,7 @@ int FileNameTaken(const std::string& path);
 int FileIsRegular(const std::string& path);
 FILE* FileOpenRead(const std::string& path);  // fopen "rb" of a regular file; null otherwise
 // Opens in on a regular file with the given mode; 0 (in left closed and cleared) otherwise.
-int FileOpenIn(std::ifstream& in, const std::string& path,
-               std::ios::openmode mode = std::ios::in);
+int FileOpenIn(std::ifstream& in, const std::string& path, std::ios::openmode mode = std::ios::in);
 // Reads the whole regular file path, of 1..maxBytes bytes, into the empty buffer b: 1 on success.
 // 0, b left empty, for a missing file, an empty one, one larger than maxBytes (at most 4 GiB), a
 // size other than a positive `expected`, or a short read; the last three with a log line.

@@ -50,9 +50,7 @@ int TimerDownRest2(int* counter) {
 
 float KadrScale(float f) { return FrameClock.KadrStep >= 2 ? f * (float)FrameClock.KadrStep : f; }
 
-float KadrScaleAbs(float f) {
-  return std::fabs(KadrScale(f));
-}
+float KadrScaleAbs(float f) { return std::fabs(KadrScale(f)); }
 
 float KadrScalePair(float f) {
   int sum = FrameClock.KadrStepPrev + FrameClock.KadrStep;
@@ -134,8 +132,7 @@ float TimeMsTimer_Upd(TimeMsTimer* t, int unit) {
         t->dir = -t->dir;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   t->value = v;
   if (t->cycles > 9100200) t->cycles = 0;
@@ -145,9 +142,7 @@ float TimeMsTimer_Upd(TimeMsTimer* t, int unit) {
 // ---------------------------------------------------------------------------------------------
 // Frame walker with random holds
 
-static bool RangePresent(const RandTimer* r, int k) {
-  return r->range[k][0] != 0;
-}
+static bool RangePresent(const RandTimer* r, int k) { return r->range[k][0] != 0; }
 
 // rand() % (max - min + 1) + min; a range with max below min holds for min steps.
 static int HoldFrom(const RandTimer* r, int k) {
@@ -182,7 +177,8 @@ void RandTimer_Tick(RandTimer* r, int* frame, int* hold, int direction) {
       *hold = NextHold(r, kRandHoldMid, kRandHoldLast, kRandHoldFirst);
     } else if (point == kRandHoldLast) {
       if (r->lastFrame == 0) *hold = NextHold(r, kRandHoldMid, kRandHoldLast, kRandHoldFirst);
-      else if (r->midFrame == r->lastFrame) *hold = NextHold(r, kRandHoldLast, kRandHoldFirst, kRandHoldMid);
+      else if (r->midFrame == r->lastFrame)
+        *hold = NextHold(r, kRandHoldLast, kRandHoldFirst, kRandHoldMid);
       else *hold = NextHold(r, kRandHoldFirst, kRandHoldMid, kRandHoldLast);
     } else {
       if (r->midFrame == 0) *hold = NextHold(r, kRandHoldMid, kRandHoldLast, kRandHoldFirst);
@@ -320,9 +316,7 @@ void FloatToHalf(uint16_t* out, uint32_t floatBits) {
   *out = (uint16_t)(sign | ((uint32_t)e << 10) | (m >> 13));
 }
 
-void FloatToHalf2(uint16_t* out, uint32_t floatBits) {
-  FloatToHalf(out, floatBits);
-}
+void FloatToHalf2(uint16_t* out, uint32_t floatBits) { FloatToHalf(out, floatBits); }
 
 float HalfToFloat(const uint16_t* in) {
   uint32_t h = *in;

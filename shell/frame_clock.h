@@ -24,8 +24,8 @@ extern t_FrameClock FrameClock;
 void FrameTimer_Tick();
 
 // Countdowns by the frame step.
-int TimerDown(int* counter);       // 1 when it was already below 1 or has just run out
-int TimerDownRest(int* counter);   // the same step; answers what is left
+int TimerDown(int* counter);      // 1 when it was already below 1 or has just run out
+int TimerDownRest(int* counter);  // the same step; answers what is left
 int TimerDownRest2(int* counter);
 
 // Frame-step scaling of per-millisecond speeds.
@@ -36,16 +36,16 @@ float KadrScalePair(float f);
 // An animated value on the millisecond clock.
 enum { kTimerWrap = 0, kTimerOnce = 1, kTimerPingPong = 2 };
 struct TimeMsTimer {
-  uint32_t lastMs;   // 0 = not started
+  uint32_t lastMs;  // 0 = not started
   int intervalMs;
   float minV;
   float maxV;
-  int mode;          // kTimerWrap, kTimerOnce, kTimerPingPong
-  int dir;           // +1 or -1, ping-pong only
-  int done;          // 0 running, 1 finished (once), -1 stopped
+  int mode;  // kTimerWrap, kTimerOnce, kTimerPingPong
+  int dir;   // +1 or -1, ping-pong only
+  int done;  // 0 running, 1 finished (once), -1 stopped
   float value;
-  float step;        // change per interval
-  int cycles;        // wraps, turns and ends; back to 0 once above 9100200
+  float step;  // change per interval
+  int cycles;  // wraps, turns and ends; back to 0 once above 9100200
 };
 static_assert(sizeof(TimeMsTimer) == 40, "ten 4-byte words");
 
@@ -59,10 +59,10 @@ enum { kRandHoldFirst = 0, kRandHoldMid = 1, kRandHoldLast = 2 };
 struct RandTimer {
   int midFrame;
   int lastFrame;
-  int frame[3];      // current frame of each channel
-  int hold[3];       // hold counter of each channel
-  int on;            // tested by the callers before stepping
-  int range[3][2];   // (min, max) hold ranges at frame 0, the middle and the last frame; min 0 = none
+  int frame[3];     // current frame of each channel
+  int hold[3];      // hold counter of each channel
+  int on;           // tested by the callers before stepping
+  int range[3][2];  // (min, max) hold ranges at frame 0, the middle and the last frame; min 0 = none
 };
 static_assert(sizeof(RandTimer) == 60, "fifteen ints");
 

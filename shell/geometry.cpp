@@ -12,7 +12,9 @@ t_Geo Geo;
 
 namespace {
 
-float Dist(const float* pl, float x, float y, float z) { return pl[0] * x + pl[1] * y + pl[2] * z + pl[3]; }
+float Dist(const float* pl, float x, float y, float z) {
+  return pl[0] * x + pl[1] * y + pl[2] * z + pl[3];
+}
 
 // 0 when, for some plane, none of the eight corners lies inside it.
 int CornersIn(const float planes[], float x1, float y1, float z1, float x2, float y2, float z2) {
@@ -20,7 +22,8 @@ int CornersIn(const float planes[], float x1, float y1, float z1, float x2, floa
   for (int p = 0; p < 6; ++p) {
     const float* pl = planes + 4 * p;
     bool anyIn = false;
-    for (int c = 0; c < 8 && !anyIn; ++c) anyIn = Dist(pl, xs[c & 1], ys[(c >> 1) & 1], zs[c >> 2]) > 0.0f;
+    for (int c = 0; c < 8 && !anyIn; ++c)
+      anyIn = Dist(pl, xs[c & 1], ys[(c >> 1) & 1], zs[c >> 2]) > 0.0f;
     if (!anyIn) return 0;
   }
   return 1;
@@ -38,8 +41,8 @@ void Frustum_FromMatrices(const float p[16], const float m[16], float planes[kFr
   float clip[16];
   for (int i = 0; i < 4; ++i)
     for (int j = 0; j < 4; ++j)
-      clip[4 * i + j] = m[4 * i] * p[j] + m[4 * i + 1] * p[4 + j] + m[4 * i + 2] * p[8 + j] +
-                        m[4 * i + 3] * p[12 + j];
+      clip[4 * i + j] =
+          m[4 * i] * p[j] + m[4 * i + 1] * p[4 + j] + m[4 * i + 2] * p[8 + j] + m[4 * i + 3] * p[12 + j];
   // Plane = column 3 plus or minus column k of clip.
   static const int kCol[6] = {0, 0, 1, 1, 2, 2};
   static const float kSign[6] = {-1, 1, 1, -1, -1, 1};
@@ -128,7 +131,8 @@ int Proj_ToScreenM(float x, float y, float z, int* sx, int* sy, const double* mo
   // A point on or behind the camera's plane (clip w not above 0) has no place on the screen: the
   // perspective divide would mirror it onto the window.
   double eye[4];
-  for (int r = 0; r < 4; r++) eye[r] = model[r] * x + model[4 + r] * y + model[8 + r] * z + model[12 + r];
+  for (int r = 0; r < 4; r++)
+    eye[r] = model[r] * x + model[4 + r] * y + model[8 + r] * z + model[12 + r];
   if (!(proj[3] * eye[0] + proj[7] * eye[1] + proj[11] * eye[2] + proj[15] * eye[3] > 0)) return 0;
   GLdouble wx, wy, wz;
   if (gluProject(x, y, z, model, proj, viewport, &wx, &wy, &wz) != GL_TRUE) return 0;
@@ -170,4 +174,6 @@ void TechEntry_Set(TechEntry* r, int value1, int req1, int req2, int req3, int r
   for (int i = 0; i < 10; ++i) r->w[3 + i] = rest[i];
 }
 
-void TechEntry_SetDefault(TechEntry* tech0) { TechEntry_Set(&tech0[6], 5000, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0); }
+void TechEntry_SetDefault(TechEntry* tech0) {
+  TechEntry_Set(&tech0[6], 5000, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+}

@@ -49,9 +49,9 @@ void NextId_Raise(int n);
 
 // The item being dragged between item-slot widgets: set only as a whole.
 struct Slot3 {
-  Fgr* fgr;     // the figure holding the item
+  Fgr* fgr;  // the figure holding the item
   Fgr* item;
-  void* widget; // the slot widget it was picked up from
+  void* widget;  // the slot widget it was picked up from
 };
 
 // The state kept beside the queries: the drag slot and the running figure number.

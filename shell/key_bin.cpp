@@ -72,4 +72,3 @@ int IKmd2_LoadBin(IKmd2* k, std::string fileName, std::string ext) {
   }
   return k->active;
 }
-

@@ -151,9 +151,7 @@ int RepeatStep(IKmd2* k) {
 
 void CycleStep(IKmd2* k) {
   switch (k->cycleMode) {
-    case 0:
-      k->value = k->value >= k->valueMax ? 1 : k->value + 1;
-      break;
+    case 0: k->value = k->value >= k->valueMax ? 1 : k->value + 1; break;
     case 1:
       if (k->value < k->valueMax) k->value += 1;
       else k->value = k->valueMax;
@@ -172,8 +170,7 @@ void CycleStep(IKmd2* k) {
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -184,7 +181,8 @@ void IKmd2::Set_KeyVers2(int vk) {
   key2 = (vk >= 0 && vk < kKeyTableSize) ? vk : 0;
 }
 
-int IKmd2_Set(IKmd2* k, int active, int key1, int key2, int key3, int exclusive, int extra, const char* name) {
+int IKmd2_Set(IKmd2* k, int active, int key1, int key2, int key3, int exclusive, int extra,
+              const char* name) {
   std::memset(k, 0, sizeof(*k));
   if (active < 1) return 0;
   k->active = active;

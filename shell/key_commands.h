@@ -10,24 +10,25 @@
 // One key command: forty 32-bit words, handled as a whole (zeroed, copied, saved word by word).
 struct IKmd2 {
   int reserved0;
-  int active;        // 1 or more: the command exists
-  int enabled;       // updated only when 1 or more
-  int error;         // definition error 0..5
-  int blockMs;       // block time after each firing
-  int slot;          // exclusivity slot 1..199, else none
-  int priority;      // higher wins within the slot
-  int mode;          // 0 press, 1 press or double/triple, 2 hold and release, 3 modifier+key, 4 two modifiers+key
+  int active;            // 1 or more: the command exists
+  int enabled;           // updated only when 1 or more
+  int error;             // definition error 0..5
+  int blockMs;           // block time after each firing
+  int slot;              // exclusivity slot 1..199, else none
+  int priority;          // higher wins within the slot
+  int mode;              // 0 press, 1 press or double/triple, 2 hold and release, 3 modifier+key, 4 two
+                         // modifiers+key
   int key1, key2, key3;  // virtual-key codes 0..255; 0 = none
-  int exclusive;     // refuse keys marked in KeyUsedTable
-  int extra;         // kept and saved, read by nothing
-  int noSingle;      // double-press command: a single press never fires
-  int value;         // cycling value; 0 = none
+  int exclusive;         // refuse keys marked in KeyUsedTable
+  int extra;             // kept and saved, read by nothing
+  int noSingle;          // double-press command: a single press never fires
+  int value;             // cycling value; 0 = none
   int valueMax;
-  int cycleMode;     // 0 wrap, 1 stop at the top, 2 ping-pong
-  int repeatMs;      // auto-repeat delay; 0 = none
-  int repeatMax;     // most repeat firings in one hold; 0 = no limit
+  int cycleMode;  // 0 wrap, 1 stop at the top, 2 ping-pong
+  int repeatMs;   // auto-repeat delay; 0 = none
+  int repeatMax;  // most repeat firings in one hold; 0 = no limit
   int pingDir;
-  int repeatStart;   // MsClock of the first fired frame of the repeat run; 0 = none
+  int repeatStart;  // MsClock of the first fired frame of the repeat run; 0 = none
   int repeatCount;
   int dblWindow;     // ms allowed for the second press
   int tripleWindow;  // ms allowed for the third press
@@ -35,10 +36,10 @@ struct IKmd2 {
   int tripleWait;
   int blockLeft;
   int holdMs;
-  int fired;         // this frame: 0 none, 1 fired, 2 double, 3 triple
+  int fired;  // this frame: 0 none, 1 fired, 2 double, 3 triple
   int mouseX1, mouseY1, mouseX2, mouseY2, mouseX3, mouseY3;
-  int latch;         // keys still held since the last counted press
-  char name[12];     // at most 11 characters, zero filled
+  int latch;      // keys still held since the last counted press
+  char name[12];  // at most 11 characters, zero filled
   int reserved39;
 
   // Re-binding: the collected key becomes key2 (clamped to a table index).
@@ -65,7 +66,8 @@ inline std::string& sig1_LoadFileName = KeyCmds.gsFileSig;
 // The key commands' static initialiser: no key is marked as held before the program starts.
 void StaticInit_KeyCmd();
 
-int IKmd2_Set(IKmd2* k, int active, int key1, int key2, int key3, int exclusive, int extra, const char* name);
+int IKmd2_Set(IKmd2* k, int active, int key1, int key2, int key3, int exclusive, int extra,
+              const char* name);
 void IKmd2_Check(IKmd2* k);
 int IKmd2_SetCycle(IKmd2* k, int value, int max, int cycleMode, int repeatMs, int repeatMax);
 void KeyUsed_Set(int vk);

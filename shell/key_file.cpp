@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "shell/files.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
-#include "shell/files.h"
 #include "shell/text.h"
 
 namespace {

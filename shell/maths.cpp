@@ -81,24 +81,26 @@ uint32_t Channel(float v) {
 
 }  // namespace
 
-#define TOLV_VEC_DEFS(V)                                                                  \
-  V& operator+=(V& a, const V& b) { return a = Each(a, b, Add); }                         \
-  V& operator-=(V& a, const V& b) { return a = Each(a, b, Sub); }                         \
-  V& operator*=(V& a, const V& b) { return a = Each(a, b, Mul); }                         \
-  V& operator/=(V& a, const V& b) { return a = Each(a, b, Div); }                         \
-  V& operator*=(V& a, float s) { return a = Each(a, Splat<V>(s), Mul); }                  \
-  V& operator/=(V& a, float s) { return a = Each(a, Splat<V>(s), Div); }                  \
-  V operator+(const V& a, const V& b) { return Each(a, b, Add); }                         \
-  V operator-(const V& a, const V& b) { return Each(a, b, Sub); }                         \
-  V operator*(const V& a, const V& b) { return Each(a, b, Mul); }                         \
-  V operator/(const V& a, const V& b) { return Each(a, b, Div); }                         \
-  V operator+(const V& a, float s) { return Each(a, Splat<V>(s), Add); }                  \
-  V operator-(const V& a, float s) { return Each(a, Splat<V>(s), Sub); }                  \
-  V operator*(const V& a, float s) { return Each(a, Splat<V>(s), Mul); }                  \
-  V operator*(float s, const V& a) { return Each(a, Splat<V>(s), Mul); }                  \
-  V operator/(const V& a, float s) { return Each(a, Splat<V>(s), Div); }                  \
-  V operator-(const V& a) { return Each(a, a, [](float x, float) { return -x; }); }       \
-  bool operator==(const V& a, const V& b) { return Equal(a, b); }                         \
+#define TOLV_VEC_DEFS(V)                                                 \
+  V& operator+=(V& a, const V& b) { return a = Each(a, b, Add); }        \
+  V& operator-=(V& a, const V& b) { return a = Each(a, b, Sub); }        \
+  V& operator*=(V& a, const V& b) { return a = Each(a, b, Mul); }        \
+  V& operator/=(V& a, const V& b) { return a = Each(a, b, Div); }        \
+  V& operator*=(V& a, float s) { return a = Each(a, Splat<V>(s), Mul); } \
+  V& operator/=(V& a, float s) { return a = Each(a, Splat<V>(s), Div); } \
+  V operator+(const V& a, const V& b) { return Each(a, b, Add); }        \
+  V operator-(const V& a, const V& b) { return Each(a, b, Sub); }        \
+  V operator*(const V& a, const V& b) { return Each(a, b, Mul); }        \
+  V operator/(const V& a, const V& b) { return Each(a, b, Div); }        \
+  V operator+(const V& a, float s) { return Each(a, Splat<V>(s), Add); } \
+  V operator-(const V& a, float s) { return Each(a, Splat<V>(s), Sub); } \
+  V operator*(const V& a, float s) { return Each(a, Splat<V>(s), Mul); } \
+  V operator*(float s, const V& a) { return Each(a, Splat<V>(s), Mul); } \
+  V operator/(const V& a, float s) { return Each(a, Splat<V>(s), Div); } \
+  V operator-(const V& a) {                                              \
+    return Each(a, a, [](float x, float) { return -x; });                \
+  }                                                                      \
+  bool operator==(const V& a, const V& b) { return Equal(a, b); }        \
   bool operator!=(const V& a, const V& b) { return !Equal(a, b); }
 TOLV_VEC_DEFS(Vec2)
 TOLV_VEC_DEFS(Vec3)
@@ -279,16 +281,18 @@ void SetRow(Mat4& m, int r, float a, float b, float c, float d) {
 
 }  // namespace
 
-#define TOLV_MAT_DEFS(M, V, N)                                                          \
-  M operator+(const M& a, const M& b) { return MatEach<N>(a, b, Add); }                 \
-  M operator-(const M& a, const M& b) { return MatEach<N>(a, b, Sub); }                 \
-  M operator-(const M& a) { return MatEach<N>(a, a, [](float x, float) { return -x; }); } \
-  M operator*(const M& a, float s) {                                                    \
-    M r;                                                                                \
-    for (int i = 0; i < N * N; ++i) r.m[i] = a.m[i] * s;                                \
-    return r;                                                                           \
-  }                                                                                     \
-  M operator*(const M& a, const M& b) { return MatMul<N>(a, b); }                       \
+#define TOLV_MAT_DEFS(M, V, N)                                          \
+  M operator+(const M& a, const M& b) { return MatEach<N>(a, b, Add); } \
+  M operator-(const M& a, const M& b) { return MatEach<N>(a, b, Sub); } \
+  M operator-(const M& a) {                                             \
+    return MatEach<N>(a, a, [](float x, float) { return -x; });         \
+  }                                                                     \
+  M operator*(const M& a, float s) {                                    \
+    M r;                                                                \
+    for (int i = 0; i < N * N; ++i) r.m[i] = a.m[i] * s;                \
+    return r;                                                           \
+  }                                                                     \
+  M operator*(const M& a, const M& b) { return MatMul<N>(a, b); }       \
   V operator*(const M& a, const V& v) { return MatVec<N, M, V>(a, v); }
 TOLV_MAT_DEFS(Mat2, Vec2, 2)
 TOLV_MAT_DEFS(Mat3, Vec3, 3)
@@ -486,12 +490,36 @@ void Mat4Reflect(Mat4& out, const Vec3& n, float d) {
 void Mat4CubeFace(Mat4& out, int face) {
   out = Mat4{};
   switch (face) {
-    case 0: SetRow(out, 0, 0, 0, -1, 0); SetRow(out, 1, 0, 1, 0, 0); SetRow(out, 2, 1, 0, 0, 0); break;
-    case 1: SetRow(out, 0, 0, 0, 1, 0); SetRow(out, 1, 0, 1, 0, 0); SetRow(out, 2, -1, 0, 0, 0); break;
-    case 2: SetRow(out, 0, 1, 0, 0, 0); SetRow(out, 1, 0, 0, -1, 0); SetRow(out, 2, 0, 1, 0, 0); break;
-    case 3: SetRow(out, 0, 1, 0, 0, 0); SetRow(out, 1, 0, 0, 1, 0); SetRow(out, 2, 0, -1, 0, 0); break;
-    case 4: SetRow(out, 0, 1, 0, 0, 0); SetRow(out, 1, 0, 1, 0, 0); SetRow(out, 2, 0, 0, 1, 0); break;
-    default: SetRow(out, 0, -1, 0, 0, 0); SetRow(out, 1, 0, 1, 0, 0); SetRow(out, 2, 0, 0, -1, 0); break;
+    case 0:
+      SetRow(out, 0, 0, 0, -1, 0);
+      SetRow(out, 1, 0, 1, 0, 0);
+      SetRow(out, 2, 1, 0, 0, 0);
+      break;
+    case 1:
+      SetRow(out, 0, 0, 0, 1, 0);
+      SetRow(out, 1, 0, 1, 0, 0);
+      SetRow(out, 2, -1, 0, 0, 0);
+      break;
+    case 2:
+      SetRow(out, 0, 1, 0, 0, 0);
+      SetRow(out, 1, 0, 0, -1, 0);
+      SetRow(out, 2, 0, 1, 0, 0);
+      break;
+    case 3:
+      SetRow(out, 0, 1, 0, 0, 0);
+      SetRow(out, 1, 0, 0, 1, 0);
+      SetRow(out, 2, 0, -1, 0, 0);
+      break;
+    case 4:
+      SetRow(out, 0, 1, 0, 0, 0);
+      SetRow(out, 1, 0, 1, 0, 0);
+      SetRow(out, 2, 0, 0, 1, 0);
+      break;
+    default:
+      SetRow(out, 0, -1, 0, 0, 0);
+      SetRow(out, 1, 0, 1, 0, 0);
+      SetRow(out, 2, 0, 0, -1, 0);
+      break;
   }
   SetRow(out, 3, 0, 0, 0, 1);
 }

@@ -26,24 +26,24 @@ struct Mat4 {
 };
 
 // Component-wise operators, the same set for every vector size.
-#define TOLV_VEC_OPS(V)                                 \
-  V& operator+=(V& a, const V& b);                      \
-  V& operator-=(V& a, const V& b);                      \
-  V& operator*=(V& a, const V& b);                      \
-  V& operator/=(V& a, const V& b);                      \
-  V& operator*=(V& a, float s);                         \
-  V& operator/=(V& a, float s);                         \
-  V operator+(const V& a, const V& b);                  \
-  V operator-(const V& a, const V& b);                  \
-  V operator*(const V& a, const V& b);                  \
-  V operator/(const V& a, const V& b);                  \
-  V operator+(const V& a, float s);                     \
-  V operator-(const V& a, float s);                     \
-  V operator*(const V& a, float s);                     \
-  V operator*(float s, const V& a);                     \
-  V operator/(const V& a, float s);                     \
-  V operator-(const V& a);                              \
-  bool operator==(const V& a, const V& b);              \
+#define TOLV_VEC_OPS(V)                    \
+  V& operator+=(V& a, const V& b);         \
+  V& operator-=(V& a, const V& b);         \
+  V& operator*=(V& a, const V& b);         \
+  V& operator/=(V& a, const V& b);         \
+  V& operator*=(V& a, float s);            \
+  V& operator/=(V& a, float s);            \
+  V operator+(const V& a, const V& b);     \
+  V operator-(const V& a, const V& b);     \
+  V operator*(const V& a, const V& b);     \
+  V operator/(const V& a, const V& b);     \
+  V operator+(const V& a, float s);        \
+  V operator-(const V& a, float s);        \
+  V operator*(const V& a, float s);        \
+  V operator*(float s, const V& a);        \
+  V operator/(const V& a, float s);        \
+  V operator-(const V& a);                 \
+  bool operator==(const V& a, const V& b); \
   bool operator!=(const V& a, const V& b);
 TOLV_VEC_OPS(Vec2)
 TOLV_VEC_OPS(Vec3)
@@ -98,12 +98,12 @@ uint32_t Vec4ToBgra(const Vec4& v);
 int Flag_Toggle01(int* v);
 void Swap_Int(int* a, int* b);
 
-#define TOLV_MAT_OPS(M, V)                       \
-  M operator+(const M& a, const M& b);           \
-  M operator-(const M& a, const M& b);           \
-  M operator-(const M& a);                       \
-  M operator*(const M& a, float s);              \
-  M operator*(const M& a, const M& b);           \
+#define TOLV_MAT_OPS(M, V)             \
+  M operator+(const M& a, const M& b); \
+  M operator-(const M& a, const M& b); \
+  M operator-(const M& a);             \
+  M operator*(const M& a, float s);    \
+  M operator*(const M& a, const M& b); \
   V operator*(const M& a, const V& v);
 TOLV_MAT_OPS(Mat2, Vec2)
 TOLV_MAT_OPS(Mat3, Vec3)

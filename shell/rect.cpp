@@ -33,8 +33,8 @@ int Rect_ContainsPt(int px, int py, int x, int y, int w, int h) {
   return x <= px && px <= x + w && y <= py && py <= y + h ? 1 : 0;
 }
 
-void Grid_CellOriginF(float* ox, float* oy, int k, float x0, float y0, float cw, float ch, int cols, int rows,
-                      int flip) {
+void Grid_CellOriginF(float* ox, float* oy, int k, float x0, float y0, float cw, float ch, int cols,
+                      int rows, int flip) {
   if (cols < 1) {
     *ox = x0;
     *oy = y0;
@@ -45,7 +45,8 @@ void Grid_CellOriginF(float* ox, float* oy, int k, float x0, float y0, float cw,
   *oy = static_cast<float>(r) * ch + y0;
 }
 
-void Grid_CellOrigin(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows, int flip) {
+void Grid_CellOrigin(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows,
+                     int flip) {
   if (cols < 1) {
     *ox = x0;
     *oy = y0;
@@ -56,14 +57,15 @@ void Grid_CellOrigin(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, in
   *oy = r * ch + y0;
 }
 
-void Grid_CellOriginHex(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows, int flip) {
+void Grid_CellOriginHex(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows,
+                        int flip) {
   Grid_CellOrigin(ox, oy, k, x0, y0, cw, ch, cols, rows, flip);
   if (cols >= 1 && k % (2 * cols) > cols - 1)
     *ox = static_cast<int>(static_cast<float>(*ox) - static_cast<float>(cw) * 0.5f);
 }
 
-void Grid_CellRect(int k1, int k2, int* ax, int* ay, int* bx, int* by, int x0, int y0, int cw, int ch, int cols,
-                   int rows, int centre) {
+void Grid_CellRect(int k1, int k2, int* ax, int* ay, int* bx, int* by, int x0, int y0, int cw, int ch,
+                   int cols, int rows, int centre) {
   Grid_CellOriginHex(ax, ay, k1, x0, y0, cw, ch, cols, rows, 1);
   Grid_CellOriginHex(bx, by, k2, x0, y0, cw, ch, cols, rows, 1);
   if (centre) {

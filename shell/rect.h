@@ -13,13 +13,15 @@ int Rect_ContainsPtF(float px, float py, float x, float y, float w, float h);
 int Rect_ContainsPt(int px, int py, int x, int y, int w, int h);
 
 // Corner of cell k; with flip, row 0 is at the top. A grid without columns gives the origin.
-void Grid_CellOriginF(float* ox, float* oy, int k, float x0, float y0, float cw, float ch, int cols, int rows,
-                      int flip);
-void Grid_CellOrigin(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows, int flip);
+void Grid_CellOriginF(float* ox, float* oy, int k, float x0, float y0, float cw, float ch, int cols,
+                      int rows, int flip);
+void Grid_CellOrigin(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows,
+                     int flip);
 // As Grid_CellOrigin, with odd rows shifted left by half a cell.
-void Grid_CellOriginHex(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows, int flip);
-void Grid_CellRect(int k1, int k2, int* ax, int* ay, int* bx, int* by, int x0, int y0, int cw, int ch, int cols,
-                   int rows, int centre);
+void Grid_CellOriginHex(int* ox, int* oy, int k, int x0, int y0, int cw, int ch, int cols, int rows,
+                        int flip);
+void Grid_CellRect(int k1, int k2, int* ax, int* ay, int* bx, int* by, int x0, int y0, int cw, int ch,
+                   int cols, int rows, int centre);
 // Number of the cell under the point, or -1 outside or for cells smaller than 1. The near edges of
 // the grid belong to no cell; a point on a far edge gives a number the caller must reject.
 int Grid_CellIndex(int x, int y, int x0, int y0, int cw, int ch, int cols, int rows);

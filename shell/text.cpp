@@ -67,9 +67,7 @@ std::string IntToStr(int v) {
   return buf;
 }
 
-std::string CharToStr(unsigned char v) {
-  return IntToStr((int)v);
-}
+std::string CharToStr(unsigned char v) { return IntToStr((int)v); }
 
 std::string IntToStrZero(int v, int width) {
   std::string digits = IntToStr(v);
@@ -151,9 +149,7 @@ int TextPosOutsideQuotes(const std::string& text, const std::string& pattern, in
   return -1;
 }
 
-int TextHasEnd(const std::string& s) {
-  return s.find("end") != std::string::npos;
-}
+int TextHasEnd(const std::string& s) { return s.find("end") != std::string::npos; }
 
 // ---------------------------------------------------------------------------------------------
 // Editing
@@ -299,13 +295,9 @@ int TextWordAfterKey(const std::string* lines, int line, int lineCount, const st
 // ---------------------------------------------------------------------------------------------
 // Character classes
 
-int TextIsLatinChar(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
+int TextIsLatinChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-int TextIsLatinChar2(char c) {
-  return TextIsLatinChar(c);
-}
+int TextIsLatinChar2(char c) { return TextIsLatinChar(c); }
 
 int TextIsLetter(const std::string& s, int i) {
   if (i < 0 || (size_t)i >= s.size()) return 0;

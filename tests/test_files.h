@@ -46,19 +46,24 @@ bool WriteBytes(const std::filesystem::path& p, const Bytes& b, size_t n = SIZE_
 }
 
 // A file of the source tree.
-inline std::string SourcePath(const std::string& rel) { return std::string(TOLV_SOURCE_DIR) + "/" + rel; }
+inline std::string SourcePath(const std::string& rel) {
+  return std::string(TOLV_SOURCE_DIR) + "/" + rel;
+}
 
 // The data the program ships (uni_files/ and the about text) copied into dir, without what an
 // earlier run left in the source tree.
 inline void CopyShippedData(const std::filesystem::path& dir) {
   namespace fs = std::filesystem;
   const fs::path src = TOLV_SOURCE_DIR;
-  fs::copy(src / "uni_files", dir / "uni_files", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::copy(src / "uni_files", dir / "uni_files",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   fs::copy_file(src / "_about_.txt", dir / "_about_.txt", fs::copy_options::overwrite_existing);
-  fs::copy(src / "Maps", dir / "Maps", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::copy(src / "Maps", dir / "Maps",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   fs::remove(dir / "uni_files" / "log.txt");
   fs::remove(dir / "uni_files" / "test_paint.txt");
-  fs::remove(dir / "uni_files" / "res" / "o2o3.bin");  // a play run's named variables (English texts ...)
+  fs::remove(dir / "uni_files" / "res" /
+             "o2o3.bin");  // a play run's named variables (English texts ...)
 }
 
 // "Suite.Test" of the running test ("/" of parameterised names becomes "_").

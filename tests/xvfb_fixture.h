@@ -1,6 +1,6 @@
 // A private Xvfb server for tests that need a real display, and the moves a user makes on it:
-// finding a window by its name, answering a dialog by keys and typed text, pressing a window's close button,
-// counting the frames a window draws. Every process a test starts here ends with the test: it is
+// finding a window by its name, answering a dialog by keys and typed text, pressing a window's close
+// button, counting the frames a window draws. Every process a test starts here ends with the test: it is
 // stopped by its process id when its guard goes, and killed by the kernel should the test process
 // itself die first. Waits are for what the test needs to see; their limits only end a test that
 // would otherwise hang, so they are generous for a busy machine.
@@ -22,8 +22,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -35,222 +35,222 @@ inline int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 constexpr int kXWaitMs = 60000;
 
 inline long long XNowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 // Polls done() every few milliseconds until it answers true (true) or ms pass (false).
 template <class Done>
 bool WaitUntil(Done done, int ms = kXWaitMs) {
-    const long long end = XNowMs() + ms;
-    for (;;) {
-        if (done()) return true;
-        if (XNowMs() >= end) return false;
-        Plat_SleepMs(2);
-    }
+  const long long end = XNowMs() + ms;
+  for (;;) {
+    if (done()) return true;
+    if (XNowMs() >= end) return false;
+    Plat_SleepMs(2);
+  }
 }
 
 // In a child just forked by a test: it ends when the test process ends, whatever ends it.
 inline void DieWithTest() {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() == 1) _exit(126);  // the test is gone already
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() == 1) _exit(126);  // the test is gone already
 }
 
 inline void StopProcess(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  waitpid(pid, nullptr, 0);
 }
 
 // Stops a process the test started when the guard goes (the test ended, passed or failed).
 struct ProcessGuard {
-    pid_t pid = 0;
-    ProcessGuard() = default;
-    explicit ProcessGuard(pid_t p) : pid(p) {}
-    ProcessGuard(const ProcessGuard&) = delete;
-    ProcessGuard& operator=(const ProcessGuard&) = delete;
-    ~ProcessGuard() { Stop(); }
-    void Stop() {
-        StopProcess(pid);
-        pid = 0;
-    }
+  pid_t pid = 0;
+  ProcessGuard() = default;
+  explicit ProcessGuard(pid_t p) : pid(p) {}
+  ProcessGuard(const ProcessGuard&) = delete;
+  ProcessGuard& operator=(const ProcessGuard&) = delete;
+  ~ProcessGuard() { Stop(); }
+  void Stop() {
+    StopProcess(pid);
+    pid = 0;
+  }
 };
 
 inline const char* FindXvfb() {
-    static const char* paths[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb", "/bin/Xvfb"};
-    for (const char* p : paths)
-        if (access(p, X_OK) == 0) return p;
-    return nullptr;
+  static const char* paths[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb", "/bin/Xvfb"};
+  for (const char* p : paths)
+    if (access(p, X_OK) == 0) return p;
+  return nullptr;
 }
 
 // One server on a display number it picks itself, so parallel tests never collide.
 struct XvfbServer {
-    pid_t pid = -1;
-    std::string display;  // ":N" once started
+  pid_t pid = -1;
+  std::string display;  // ":N" once started
 
-    // Answers an empty string when the server runs, else why not. The screen is small unless a
-    // test needs a whole game window on it.
-    std::string Start(const char* bin, const char* screen = "640x480x24") {
-        int fds[2];
-        if (pipe(fds) != 0) return "pipe failed";
-        pid = fork();
-        if (pid < 0) {
-            close(fds[0]);
-            close(fds[1]);
-            return "fork failed";
-        }
-        if (pid == 0) {
-            DieWithTest();
-            close(fds[0]);
-            int devnull = open("/dev/null", O_WRONLY);
-            if (devnull >= 0) dup2(devnull, 2);
-            std::string fd = std::to_string(fds[1]);
-            execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
-                  (char*)nullptr);
-            _exit(127);
-        }
-        close(fds[1]);
-        // The server writes its display number once it accepts connections.
-        std::string num;
-        pollfd p = {fds[0], POLLIN, 0};
-        while (poll(&p, 1, kXWaitMs) > 0) {
-            char c;
-            if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-            num.push_back(c);
-        }
-        close(fds[0]);
-        if (num.empty()) return "Xvfb did not start";
-        display = ":" + num;
-        return "";
+  // Answers an empty string when the server runs, else why not. The screen is small unless a
+  // test needs a whole game window on it.
+  std::string Start(const char* bin, const char* screen = "640x480x24") {
+    int fds[2];
+    if (pipe(fds) != 0) return "pipe failed";
+    pid = fork();
+    if (pid < 0) {
+      close(fds[0]);
+      close(fds[1]);
+      return "fork failed";
     }
+    if (pid == 0) {
+      DieWithTest();
+      close(fds[0]);
+      int devnull = open("/dev/null", O_WRONLY);
+      if (devnull >= 0) dup2(devnull, 2);
+      std::string fd = std::to_string(fds[1]);
+      execl(bin, "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
+            (char*)nullptr);
+      _exit(127);
+    }
+    close(fds[1]);
+    // The server writes its display number once it accepts connections.
+    std::string num;
+    pollfd p = {fds[0], POLLIN, 0};
+    while (poll(&p, 1, kXWaitMs) > 0) {
+      char c;
+      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+      num.push_back(c);
+    }
+    close(fds[0]);
+    if (num.empty()) return "Xvfb did not start";
+    display = ":" + num;
+    return "";
+  }
 
-    void Stop() {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-        pid = -1;
+  void Stop() {
+    if (pid > 0) {
+      kill(pid, SIGTERM);
+      waitpid(pid, nullptr, 0);
     }
-    ~XvfbServer() { Stop(); }
+    pid = -1;
+  }
+  ~XvfbServer() { Stop(); }
 };
 
 // Whether a window's name begins with caption: the UTF-8 name (_NET_WM_NAME) that desktop
 // toolkits set, else WM_NAME, where Cyrillic reaches as '?' (it is Latin-1), so callers name the
 // Latin start of a caption or its UTF-8 bytes.
 inline bool NameStarts(Display* d, Window w, const char* caption) {
-    bool same = false;
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
-                           XInternAtom(d, "UTF8_STRING", False), &type, &format, &count, &after,
-                           &data) == Success &&
-        data && format == 8) {
-        same = std::string((const char*)data, count).compare(0, strlen(caption), caption) == 0;
-        XFree(data);
-        return same;
-    }
-    if (data) XFree(data);
-    char* name = nullptr;
-    same = XFetchName(d, w, &name) && name && strncmp(name, caption, strlen(caption)) == 0;
-    if (name) XFree(name);
+  bool same = false;
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
+                         XInternAtom(d, "UTF8_STRING", False), &type, &format, &count, &after,
+                         &data) == Success &&
+      data && format == 8) {
+    same = std::string((const char*)data, count).compare(0, strlen(caption), caption) == 0;
+    XFree(data);
     return same;
+  }
+  if (data) XFree(data);
+  char* name = nullptr;
+  same = XFetchName(d, w, &name) && name && strncmp(name, caption, strlen(caption)) == 0;
+  if (name) XFree(name);
+  return same;
 }
 
 // The window holding the keyboard focus when its name begins with caption, else 0.
 inline Window FocusedNamed(Display* d, const char* caption) {
-    Window focus;
-    int revert;
-    XGetInputFocus(d, &focus, &revert);
-    return focus > PointerRoot && NameStarts(d, focus, caption) ? focus : 0;
+  Window focus;
+  int revert;
+  XGetInputFocus(d, &focus, &revert);
+  return focus > PointerRoot && NameStarts(d, focus, caption) ? focus : 0;
 }
 
-// A mapped top-level window whose name begins with caption, else 0. Without a window manager the programs'
-// windows are the root's own children.
+// A mapped top-level window whose name begins with caption, else 0. Without a window manager the
+// programs' windows are the root's own children.
 inline Window MappedNamed(Display* d, const char* caption) {
-    Window root, parent, *kids = nullptr, found = 0;
-    unsigned n = 0;
-    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &kids, &n)) return 0;
-    for (unsigned i = 0; i < n && !found; i++) {
-        XWindowAttributes a;
-        if (!XGetWindowAttributes(d, kids[i], &a) || a.map_state != IsViewable) continue;
-        if (NameStarts(d, kids[i], caption)) found = kids[i];
-    }
-    if (kids) XFree(kids);
-    return found;
+  Window root, parent, *kids = nullptr, found = 0;
+  unsigned n = 0;
+  if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &kids, &n)) return 0;
+  for (unsigned i = 0; i < n && !found; i++) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, kids[i], &a) || a.map_state != IsViewable) continue;
+    if (NameStarts(d, kids[i], caption)) found = kids[i];
+  }
+  if (kids) XFree(kids);
+  return found;
 }
 
 // What a window manager sends when its close button is pressed.
 inline void SendDeleteWindow(Display* d, Window w) {
-    XEvent ev = {};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = w;
-    ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
-    XSendEvent(d, w, False, 0, &ev);
-    XSync(d, False);
+  XEvent ev = {};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = w;
+  ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
+  XSendEvent(d, w, False, 0, &ev);
+  XSync(d, False);
 }
 
 inline void TapKey(Display* d, KeySym ks) {
-    KeyCode kc = XKeysymToKeycode(d, ks);
-    XTestFakeKeyEvent(d, kc, True, 0);
-    XTestFakeKeyEvent(d, kc, False, 0);
-    XSync(d, False);
+  KeyCode kc = XKeysymToKeycode(d, ks);
+  XTestFakeKeyEvent(d, kc, True, 0);
+  XTestFakeKeyEvent(d, kc, False, 0);
+  XSync(d, False);
 }
 
 // Counts the frames a window draws, as the server's damage reports on it: each buffer swap of the
 // program repaints the window. A test holds a key or a button until the program has drawn frames
 // with it held, and goes on once the frames it waits for are drawn, however slow they come.
 struct FrameWatch {
-    Display* d = nullptr;
-    Damage damage = 0;
-    int eventBase = 0;
-    long drawn = 0;  // reports so far
+  Display* d = nullptr;
+  Damage damage = 0;
+  int eventBase = 0;
+  long drawn = 0;  // reports so far
 
-    // False when the server has no damage extension.
-    bool Start(Display* display, Window w) {
-        int errorBase = 0;
-        if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return false;
-        d = display;
-        damage = XDamageCreate(d, w, XDamageReportNonEmpty);
-        XSync(d, False);
-        return damage != 0;
+  // False when the server has no damage extension.
+  bool Start(Display* display, Window w) {
+    int errorBase = 0;
+    if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return false;
+    d = display;
+    damage = XDamageCreate(d, w, XDamageReportNonEmpty);
+    XSync(d, False);
+    return damage != 0;
+  }
+  // Before the display is closed.
+  void Stop() {
+    if (d && damage) XDamageDestroy(d, damage);
+    damage = 0;
+    d = nullptr;
+  }
+  // Takes the reports that came; each is answered by emptying the damage, so that the next
+  // drawing reports again.
+  long Pump() {
+    if (!d) return drawn;
+    XEvent ev;
+    bool any = false;
+    while (XCheckTypedEvent(d, eventBase + XDamageNotify, &ev)) {
+      drawn++;
+      any = true;
     }
-    // Before the display is closed.
-    void Stop() {
-        if (d && damage) XDamageDestroy(d, damage);
-        damage = 0;
-        d = nullptr;
+    if (any) {
+      XDamageSubtract(d, damage, None, None);
+      XFlush(d);
     }
-    // Takes the reports that came; each is answered by emptying the damage, so that the next
-    // drawing reports again.
-    long Pump() {
-        if (!d) return drawn;
-        XEvent ev;
-        bool any = false;
-        while (XCheckTypedEvent(d, eventBase + XDamageNotify, &ev)) {
-            drawn++;
-            any = true;
-        }
-        if (any) {
-            XDamageSubtract(d, damage, None, None);
-            XFlush(d);
-        }
-        return drawn;
-    }
-    // Waits until the window has drawn n more times; false when it did not within the limit or
-    // when alive() says the program is gone.
-    template <class Alive>
-    bool Frames(int n, Alive alive) {
-        const long want = Pump() + n;
-        return WaitUntil([&] { return Pump() >= want || !alive(); }) && drawn >= want;
-    }
-    bool Frames(int n) {
-        return Frames(n, [] { return true; });
-    }
+    return drawn;
+  }
+  // Waits until the window has drawn n more times; false when it did not within the limit or
+  // when alive() says the program is gone.
+  template <class Alive>
+  bool Frames(int n, Alive alive) {
+    const long want = Pump() + n;
+    return WaitUntil([&] { return Pump() >= want || !alive(); }) && drawn >= want;
+  }
+  bool Frames(int n) {
+    return Frames(n, [] { return true; });
+  }
 };
 
 // Types UTF-8 text by XTest as a user's keyboard would: ASCII by the keys of the server's layout
@@ -258,63 +258,64 @@ struct FrameWatch {
 // to it. Bind the text's characters before the program that reads them starts, so that its
 // keymap has them.
 struct Typist {
-    Display* d = nullptr;
-    std::vector<std::pair<unsigned, KeyCode>> bound;  // code point, spare key
+  Display* d = nullptr;
+  std::vector<std::pair<unsigned, KeyCode>> bound;  // code point, spare key
 
-    static std::vector<unsigned> CodePoints(const std::string& utf8) {
-        std::vector<unsigned> cps;
-        for (size_t i = 0; i < utf8.size();) {
-            const unsigned char c = (unsigned char)utf8[i];
-            const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-            unsigned cp = n == 1 ? c : n == 2 ? c & 0x1F : n == 3 ? c & 0x0F : c & 0x07;
-            for (int k = 1; k < n && i + k < utf8.size(); k++) cp = cp << 6 | ((unsigned char)utf8[i + k] & 0x3F);
-            cps.push_back(cp);
-            i += (size_t)n;
-        }
-        return cps;
+  static std::vector<unsigned> CodePoints(const std::string& utf8) {
+    std::vector<unsigned> cps;
+    for (size_t i = 0; i < utf8.size();) {
+      const unsigned char c = (unsigned char)utf8[i];
+      const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+      unsigned cp = n == 1 ? c : n == 2 ? c & 0x1F : n == 3 ? c & 0x0F : c & 0x07;
+      for (int k = 1; k < n && i + k < utf8.size(); k++)
+        cp = cp << 6 | ((unsigned char)utf8[i + k] & 0x3F);
+      cps.push_back(cp);
+      i += (size_t)n;
     }
+    return cps;
+  }
 
-    KeyCode Find(Display* u, unsigned cp) const {
-        if (cp < 0x80) return XKeysymToKeycode(u, (KeySym)cp);  // Latin-1 keysyms are the code points
-        for (const auto& b : bound)
-            if (b.first == cp) return b.second;
-        return 0;
-    }
+  KeyCode Find(Display* u, unsigned cp) const {
+    if (cp < 0x80) return XKeysymToKeycode(u, (KeySym)cp);  // Latin-1 keysyms are the code points
+    for (const auto& b : bound)
+      if (b.first == cp) return b.second;
+    return 0;
+  }
 
-    // Binds every non-ASCII character of text to a key that has no symbol; false when the server
-    // has too few spare keys.
-    bool Bind(Display* display, const std::string& text) {
-        d = display;
-        int lo = 0, hi = 0, per = 0;
-        XDisplayKeycodes(d, &lo, &hi);
-        for (unsigned cp : CodePoints(text)) {
-            if (Find(d, cp)) continue;
-            KeySym* map = XGetKeyboardMapping(d, (KeyCode)lo, hi - lo + 1, &per);
-            KeyCode spare = 0;
-            for (int kc = hi; kc >= lo && !spare; kc--) {
-                bool empty = true;
-                for (int k = 0; k < per; k++) empty = empty && map[(kc - lo) * per + k] == NoSymbol;
-                if (empty) spare = (KeyCode)kc;
-            }
-            XFree(map);
-            if (!spare) return false;
-            KeySym ks = 0x01000000 | cp;  // the keysym of a Unicode character
-            XChangeKeyboardMapping(d, spare, 1, &ks, 1);
-            XSync(d, False);
-            bound.push_back({cp, spare});
-        }
-        return true;
+  // Binds every non-ASCII character of text to a key that has no symbol; false when the server
+  // has too few spare keys.
+  bool Bind(Display* display, const std::string& text) {
+    d = display;
+    int lo = 0, hi = 0, per = 0;
+    XDisplayKeycodes(d, &lo, &hi);
+    for (unsigned cp : CodePoints(text)) {
+      if (Find(d, cp)) continue;
+      KeySym* map = XGetKeyboardMapping(d, (KeyCode)lo, hi - lo + 1, &per);
+      KeyCode spare = 0;
+      for (int kc = hi; kc >= lo && !spare; kc--) {
+        bool empty = true;
+        for (int k = 0; k < per; k++) empty = empty && map[(kc - lo) * per + k] == NoSymbol;
+        if (empty) spare = (KeyCode)kc;
+      }
+      XFree(map);
+      if (!spare) return false;
+      KeySym ks = 0x01000000 | cp;  // the keysym of a Unicode character
+      XChangeKeyboardMapping(d, spare, 1, &ks, 1);
+      XSync(d, False);
+      bound.push_back({cp, spare});
     }
+    return true;
+  }
 
-    // On any connection to the server (the keys were bound on d).
-    void Type(Display* u, const std::string& text) const {
-        for (unsigned cp : CodePoints(text)) {
-            const KeyCode kc = Find(u, cp);
-            XTestFakeKeyEvent(u, kc, True, 0);
-            XTestFakeKeyEvent(u, kc, False, 0);
-        }
-        XSync(u, False);
+  // On any connection to the server (the keys were bound on d).
+  void Type(Display* u, const std::string& text) const {
+    for (unsigned cp : CodePoints(text)) {
+      const KeyCode kc = Find(u, cp);
+      XTestFakeKeyEvent(u, kc, True, 0);
+      XTestFakeKeyEvent(u, kc, False, 0);
     }
+    XSync(u, False);
+  }
 };
 
 // Waits until a mapped window named caption is there, gives it the focus as a window manager
@@ -323,61 +324,62 @@ struct Typist {
 constexpr int kDialogDrawnMs = 5000;
 
 struct DialogStep {
-    KeySym mod;        // held around key, or 0
-    KeySym key;        // 0: text instead
-    std::string text;  // typed by the typist
+  KeySym mod;        // held around key, or 0
+  KeySym key;        // 0: text instead
+  std::string text;  // typed by the typist
 };
 
 inline Window AnswerDialog(Display* u, const char* caption, const std::vector<DialogStep>& steps,
                            const Typist* typist = nullptr) {
-    Window w = 0;
-    if (!WaitUntil([&] { return (w = MappedNamed(u, caption)) != 0; })) return 0;
-    // A toolkit's window takes keys once it is set up, which it shows by drawing itself anew
-    // when it gains the focus; without a drawing within a while the keys go anyway.
-    FrameWatch drawn;
-    const bool watched = drawn.Start(u, w);
-    XSetInputFocus(u, w, RevertToParent, CurrentTime);
-    XSync(u, False);
-    if (watched) WaitUntil([&] { return drawn.Pump() >= 1; }, kDialogDrawnMs);
-    drawn.Stop();
-    for (const DialogStep& s : steps) {
-        if (!s.key) {
-            const Typist ascii;
-            (typist ? typist : &ascii)->Type(u, s.text);
-            continue;
-        }
-        if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), True, 0);
-        TapKey(u, s.key);
-        if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), False, 0);
-        XSync(u, False);
+  Window w = 0;
+  if (!WaitUntil([&] { return (w = MappedNamed(u, caption)) != 0; })) return 0;
+  // A toolkit's window takes keys once it is set up, which it shows by drawing itself anew
+  // when it gains the focus; without a drawing within a while the keys go anyway.
+  FrameWatch drawn;
+  const bool watched = drawn.Start(u, w);
+  XSetInputFocus(u, w, RevertToParent, CurrentTime);
+  XSync(u, False);
+  if (watched) WaitUntil([&] { return drawn.Pump() >= 1; }, kDialogDrawnMs);
+  drawn.Stop();
+  for (const DialogStep& s : steps) {
+    if (!s.key) {
+      const Typist ascii;
+      (typist ? typist : &ascii)->Type(u, s.text);
+      continue;
     }
-    return w;
+    if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), True, 0);
+    TapKey(u, s.key);
+    if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), False, 0);
+    XSync(u, False);
+  }
+  return w;
 }
 
 // Whether the window w is gone or no longer mapped.
 inline bool WindowGone(Display* u, Window w) {
-    XWindowAttributes a;
-    return !XGetWindowAttributes(u, w, &a) || a.map_state != IsViewable;
+  XWindowAttributes a;
+  return !XGetWindowAttributes(u, w, &a) || a.map_state != IsViewable;
 }
 
 // AnswerDialog from a thread of the test, on a connection of its own.
-inline void AnswerDialogOn(const std::string& display, std::string caption, std::vector<DialogStep> steps,
-                           const Typist* typist = nullptr) {
-    Display* u = XOpenDisplay(display.c_str());
-    if (!u) return;
-    // GTK's name completion may take an Enter for its own popup: while the dialog stays, its
-    // last Enter is given again (a few times). Should the keys still not end it, the dialog is
-    // closed, so that a fault fails the test instead of hanging it.
-    if (Window w = AnswerDialog(u, caption.c_str(), steps, typist)) {
-        const bool byEnter = !steps.empty() && steps.back().key == XK_Return && !steps.back().mod;
-        for (int i = 0; byEnter && i < 3 && !WaitUntil([&] { return WindowGone(u, w); }, kDialogDrawnMs); i++) {
-            XSetInputFocus(u, w, RevertToParent, CurrentTime);
-            TapKey(u, XK_Return);
-            XSync(u, False);
-        }
-        if (!WaitUntil([&] { return WindowGone(u, w); })) SendDeleteWindow(u, w);
+inline void AnswerDialogOn(const std::string& display, std::string caption,
+                           std::vector<DialogStep> steps, const Typist* typist = nullptr) {
+  Display* u = XOpenDisplay(display.c_str());
+  if (!u) return;
+  // GTK's name completion may take an Enter for its own popup: while the dialog stays, its
+  // last Enter is given again (a few times). Should the keys still not end it, the dialog is
+  // closed, so that a fault fails the test instead of hanging it.
+  if (Window w = AnswerDialog(u, caption.c_str(), steps, typist)) {
+    const bool byEnter = !steps.empty() && steps.back().key == XK_Return && !steps.back().mod;
+    for (int i = 0; byEnter && i < 3 && !WaitUntil([&] { return WindowGone(u, w); }, kDialogDrawnMs);
+         i++) {
+      XSetInputFocus(u, w, RevertToParent, CurrentTime);
+      TapKey(u, XK_Return);
+      XSync(u, False);
     }
-    XCloseDisplay(u);
+    if (!WaitUntil([&] { return WindowGone(u, w); })) SendDeleteWindow(u, w);
+  }
+  XCloseDisplay(u);
 }
 
 inline bool HasXclip() { return access("/usr/bin/xclip", X_OK) == 0; }
@@ -386,58 +388,57 @@ inline bool HasXclip() { return access("/usr/bin/xclip", X_OK) == 0; }
 // bytes under the given target; 0 when xclip is not installed.
 inline pid_t XclipOwner(const std::string& display, const std::string& target, const std::string& bytes,
                         const std::string& file) {
-    if (!HasXclip()) return 0;
-    {
-        FILE* f = fopen(file.c_str(), "wb");
-        if (!f) return 0;
-        fwrite(bytes.data(), 1, bytes.size(), f);
-        fclose(f);
-    }
-    pid_t pid = fork();
-    if (pid == 0) {
-        DieWithTest();
-        int in = open(file.c_str(), O_RDONLY);
-        int null = open("/dev/null", O_WRONLY);
-        if (in < 0 || null < 0) _exit(126);
-        dup2(in, 0);
-        dup2(null, 1);
-        dup2(null, 2);
-        setenv("DISPLAY", display.c_str(), 1);
-        execl("/usr/bin/xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i",
-              (char*)nullptr);
-        _exit(127);
-    }
-    return pid;
+  if (!HasXclip()) return 0;
+  {
+    FILE* f = fopen(file.c_str(), "wb");
+    if (!f) return 0;
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+  }
+  pid_t pid = fork();
+  if (pid == 0) {
+    DieWithTest();
+    int in = open(file.c_str(), O_RDONLY);
+    int null = open("/dev/null", O_WRONLY);
+    if (in < 0 || null < 0) _exit(126);
+    dup2(in, 0);
+    dup2(null, 1);
+    dup2(null, 2);
+    setenv("DISPLAY", display.c_str(), 1);
+    execl("/usr/bin/xclip", "xclip", "-quiet", "-selection", "clipboard", "-t", target.c_str(), "-i",
+          (char*)nullptr);
+    _exit(127);
+  }
+  return pid;
 }
 
 // What `xclip -o` reads from the clipboard once it has ended, while pump (our own event loop, when
 // the clipboard is ours and served from this process) runs.
 template <class Pump>
 std::string XclipRead(const std::string& display, const std::string& file, Pump pump) {
-    pid_t reader = fork();
-    if (reader == 0) {
-        DieWithTest();
-        int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0) _exit(126);
-        dup2(fd, 1);
-        setenv("DISPLAY", display.c_str(), 1);
-        execl("/usr/bin/xclip", "xclip", "-selection", "clipboard", "-o", (char*)nullptr);
-        _exit(127);
-    }
-    ProcessGuard guard(reader);
-    int status = 0;
-    if (WaitUntil([&] {
-            pump();
-            return waitpid(reader, &status, WNOHANG) == reader;
-        }))
-        guard.pid = 0;
-    std::string out;
-    if (FILE* f = fopen(file.c_str(), "rb")) {
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-        fclose(f);
-    }
-    return out;
+  pid_t reader = fork();
+  if (reader == 0) {
+    DieWithTest();
+    int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) _exit(126);
+    dup2(fd, 1);
+    setenv("DISPLAY", display.c_str(), 1);
+    execl("/usr/bin/xclip", "xclip", "-selection", "clipboard", "-o", (char*)nullptr);
+    _exit(127);
+  }
+  ProcessGuard guard(reader);
+  int status = 0;
+  if (WaitUntil([&] {
+        pump();
+        return waitpid(reader, &status, WNOHANG) == reader;
+      }))
+    guard.pid = 0;
+  std::string out;
+  if (FILE* f = fopen(file.c_str(), "rb")) {
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    fclose(f);
+  }
+  return out;
 }
-

@@ -60,8 +60,8 @@ const PaletteTool kTools[kEdPaletteTools + 1] = {
     {"Тригер1", "пра-клик-поля: тригер-фигура", {0, 0, 0, 0}},
 };
 
-constexpr int kLastByteTool = 21;  // tools 1..21 write type bytes
-constexpr int kLastDragTool = 10;  // the tools a drag paints with
+constexpr int kLastByteTool = 21;                 // tools 1..21 write type bytes
+constexpr int kLastDragTool = 10;                 // the tools a drag paints with
 constexpr int kUnitKombi = kombi_StrelokAngelov;  // tool 22
 
 struct ClickModeRec {
@@ -79,7 +79,9 @@ const ClickModeRec kModes[kClickModes + 1] = {
     {"М4", "Клик назначения Марш-4"},
 };
 
-void Fill(const GuiWin* w, int fill) { Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1); }
+void Fill(const GuiWin* w, int fill) {
+  Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, fill, 0, 1);
+}
 
 }  // namespace
 
@@ -108,8 +110,7 @@ void EdPalette_Apply(int drag) {
     case 22:
       if (Fgr* unit = Fgr_Create(kUnitKombi, Sides.PlayerSide, 0))
         Fgr_CellMoveTo(unit, cell, 0, visUnderGround, 0);
-      else
-        LogInfo("\nEdPalette: no unit made for cell %d (no room)", cell);
+      else LogInfo("\nEdPalette: no unit made for cell %d (no room)", cell);
       break;
     case 23: FieldSpec_CreatePair(cell); break;
     case 24: Fgr_CreateForPlayer(cell); break;

@@ -21,7 +21,7 @@ enum ClickModeNum {
 constexpr int kClickModes = kClickMarch4;
 
 struct EdPaletteRec {
-  int EdPaletteTool;  // the current tool 1..30; set only by a left click on the palette
+  int EdPaletteTool;            // the current tool 1..30; set only by a left click on the palette
   int ClickMode = kClickPlain;  // ClickModeNum
 };
 extern EdPaletteRec EdPalette;

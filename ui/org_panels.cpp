@@ -23,7 +23,6 @@
 
 OrgPanelsRec OrgPanels;
 
-
 namespace {
 
 constexpr int kRows = 25;

@@ -46,9 +46,13 @@ void HoverOnly(GuiWin* w, const char* l1, const char* l2) {
 
 }  // namespace
 
-void TextOpenBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Открыть", "Достать файл и разместить текст в окне", 1); }
+void TextOpenBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "Открыть", "Достать файл и разместить текст в окне", 1);
+}
 void TextSaveBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Сохранить", "Сохранить весь текст в файл", 1); }
-void TextCopyBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Копирка", "Копировать выделеный текст в карман", 1); }
+void TextCopyBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "Копирка", "Копировать выделеный текст в карман", 1);
+}
 
 void TextPasteBtn_Draw(GuiWin* w) {
   if (!w) return;
@@ -56,9 +60,15 @@ void TextPasteBtn_Draw(GuiWin* w) {
   else Gui_DrawButton(w, "Карман", "Сначала нужно скопировать в карман", 1);
 }
 
-void AuthorsBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Авторы", "Это бесплатная програма - никаких гарантий ))", 1); }
-void PlayTestBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "PlayTest", "Загрузить и играть (... Maps/test.etp)", 1); }
-void EditorBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Editor", "Переключить в режым редактора этапов", 1); }
+void AuthorsBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "Авторы", "Это бесплатная програма - никаких гарантий ))", 1);
+}
+void PlayTestBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "PlayTest", "Загрузить и играть (... Maps/test.etp)", 1);
+}
+void EditorBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "Editor", "Переключить в режым редактора этапов", 1);
+}
 void EscBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Esc", "Переход в обше-меню из игры и обратно", 1); }
 
 void EscBtn_Click(GuiWin* w) {
@@ -76,10 +86,14 @@ void ReturnBtn_Click(GuiWin* w) {
   SetProgramMode(kModePlay);
 }
 
-void MutagenBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Mutagen", "Считать карту и сгенерить фигуры (файл km)", 1); }
+void MutagenBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "Mutagen", "Считать карту и сгенерить фигуры (файл km)", 1);
+}
 void MenuItemBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "<--->", "пункт глав меню", 4); }
 void MenuItemOffBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "< ??? >", "(не работает) пункт глав меню", 1); }
-void KGenOrgBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "KGen org2", "стереть и создать новый  gm/org_base_a.h", 1); }
+void KGenOrgBtn_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "KGen org2", "стереть и создать новый  gm/org_base_a.h", 1);
+}
 
 void KGenFgrBtn_Draw(GuiWin* w) {
   Gui_DrawButton(w, "KGen FGR pr", "пере-создать <врезки свойств фигуры>[fa _pre _in _proc]", 1);
@@ -98,8 +112,12 @@ void TextTestPaste_Draw(GuiWin* w) { Gui_DrawToggle(w, "paste", "тест коп
 void TextTestOpen_Draw(GuiWin* w) { Gui_DrawToggle(w, "open", "Загрузить текст"); }
 void TextTestSave_Draw(GuiWin* w) { Gui_DrawToggle(w, "save", "сохранить текст"); }
 
-void TextWinHome_Draw(GuiWin* w) { Gui_DrawButton(w, "<", "(к началу) Левый клик строку., Правый страничку", 1); }
-void TextWinEnd_Draw(GuiWin* w) { Gui_DrawButton(w, ">", "(в конец) Левый клик строку., Правый страничку", 1); }
+void TextWinHome_Draw(GuiWin* w) {
+  Gui_DrawButton(w, "<", "(к началу) Левый клик строку., Правый страничку", 1);
+}
+void TextWinEnd_Draw(GuiWin* w) {
+  Gui_DrawButton(w, ">", "(в конец) Левый клик строку., Правый страничку", 1);
+}
 
 void TextWinHome_Click(GuiWin* w) {
   if (!w) return;
@@ -113,7 +131,8 @@ void TextWinEnd_Click(GuiWin* w) {
 
 void TextWinScroll_Draw(GuiWin* w) {
   if (!w || !GuiList_HasData(w->parent)) return;
-  if (w->hover) Gui_HintSet("Правый клик ставить и таскать офсет текста в окне", nullptr, nullptr, nullptr);
+  if (w->hover)
+    Gui_HintSet("Правый клик ставить и таскать офсет текста в окне", nullptr, nullptr, nullptr);
   const GuiWin* box = w->parent;
   const int n = GuiList_Count(box);
   const float f = (float)box->firstRow, v = (float)box->visibleRows, h = (float)w->h, bw = (float)w->w;

@@ -41,8 +41,8 @@ GuiWin* Shown(GuiWin* w) {
   return w;
 }
 
-GuiWin* Add(GuiWin* parent, GuiCallback draw, GuiCallback event, float fx, float fy, float fw, float fh, int anchor,
-            int size) {
+GuiWin* Add(GuiWin* parent, GuiCallback draw, GuiCallback event, float fx, float fy, float fw, float fh,
+            int anchor, int size) {
   return Shown(Gui_New(parent, draw, event, fx, fy, fw, fh, anchor, size));
 }
 
@@ -55,8 +55,8 @@ void WindowButtons(GuiWin* strip) {
 
 // A text window: its box loaded from the file, the home, scroll and end buttons, the two lines.
 GuiWin* TextWindow(GuiWin* holder, int number, float boxH, float lineAy, float lineBy, float lineH,
-                   const std::string& file,
-                   GuiListHolder** list, char* name, GuiWin** lineA, GuiWin** lineB) {
+                   const std::string& file, GuiListHolder** list, char* name, GuiWin** lineA,
+                   GuiWin** lineB) {
   GuiWin* box = Add(holder, TextBox_Draw, TextBox_OnClick, 0, 0, 1, boxH, kAnchorBottomLeft, kParent);
   box->listHolder = GuiList_LoadTxt(file, 1);
   *list = box->listHolder;
@@ -97,9 +97,9 @@ void BuildStartScreen(GuiWin* panel) {
       TextWindow(holder1, 1, 0.9f, 0.9f, 0.95f, 0.05f, FileNames.gsFileAbout, &TextBoxes.TextBox1List,
                  TextBoxes.TextBox1Name, &Screens.TextWinLine1A, &Screens.TextWinLine1B);
   GuiWin* holder2 = Add(panel, nullptr, nullptr, 0.02f, 0.59f, 0.83f, 0.41f, kAnchorBottomLeft, kWindow);
-  Screens.TextBox2 =
-      TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr, &TextBoxes.TextBox2List,
-                 TextBoxes.TextBox2Name, &Screens.TextWinLine2A, &Screens.TextWinLine2B);
+  Screens.TextBox2 = TextWindow(holder2, 2, 0.875f, 0.875f, 0.9375f, 0.0625f, FileNames.gsFileScr,
+                                &TextBoxes.TextBox2List, TextBoxes.TextBox2Name, &Screens.TextWinLine2A,
+                                &Screens.TextWinLine2B);
   TextBoxes.TextBoxFocused = Screens.TextBox1;
 
   Screens.GuiTopStrip1 = Add(panel, nullptr, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
@@ -314,7 +314,8 @@ void BuildPlayScreen(GuiWin* panel) {
   Screens.CodeWinText = Add(Screens.CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f,
                             kAnchorBottomLeft, kParent);
   // A trigger's message shows only in a window whose box has rows to take its text.
-  CodeWin.CodeWinReady = Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
+  CodeWin.CodeWinReady =
+      Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
   // The places of a scroll bar's top, track and bottom.
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft,

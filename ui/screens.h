@@ -51,4 +51,3 @@ extern ScreensRec Screens;
 void Gui_Build();
 // Builds the whole widget tree once and loads the text screen's two text windows.
 void Gui_BuildAtStart();
-

@@ -23,14 +23,16 @@ int NowOf(const Fgr* f, int channel) { return BoeCnt_Get(&f->UN->cnt, channel); 
 
 // The six forms of a filter line by percent (full, a roll from 0, a roll from percent) and the
 // percent-of-start flag; the log form names the entry's count n after the label.
-static std::string FilterText(int id, int value, int ofStart, int percent, int n, int withCount, int stage) {
+static std::string FilterText(int id, int value, int ofStart, int percent, int n, int withCount,
+                              int stage) {
   const char* label = MsgBase_Text(stage == 0 ? 93 : 92);
   std::string s = withCount ? StrFmt("(%s)p%d  ", label, n) : StrFmt("(%s) ", label);
   const char* name = Boe_KanChars(id);
   if (percent == 0 || percent == 100)
     s += ofStart ? StrFmt("s<%13s> %3d%%  ", name, value) : StrFmt("s<%13s> %3d.  ", name, value);
   else if (percent == 1)
-    s += ofStart ? StrFmt("s<%13s> от 0%% до %3d%%", name, value) : StrFmt("s<%13s> от 0 до %3d.", name, value);
+    s += ofStart ? StrFmt("s<%13s> от 0%% до %3d%%", name, value)
+                 : StrFmt("s<%13s> от 0 до %3d.", name, value);
   else {
     int low = (int)(percent / 100.0 * value);
     s += ofStart ? StrFmt("s<%13s> от %3d%% до %3d%%", name, low, value)
@@ -48,7 +50,8 @@ void Boe_FilterLineLog(int id, int value, int ofStart, int percent, int n, int s
 }
 
 // The entries of one kind of an FBu table, each on a line of its own behind the indent.
-static void LogFilters(const FBu* t, int kind, const char* indent, const char* none, const char* header) {
+static void LogFilters(const FBu* t, int kind, const char* indent, const char* none,
+                       const char* header) {
   if (!t) return;
   if (t->count == 0) {
     LogInfo("%s%s", indent, none);

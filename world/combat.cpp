@@ -186,7 +186,9 @@ int Fgr_AddAtaker(Fgr* attacker, Fgr* gun, Fgr* target) {
     return 0;
   }
   if (n == 1) {
-    Fgr* o = target->P_Ataker1 ? target->P_Ataker1 : target->P_Ataker2 ? target->P_Ataker2 : target->P_Ataker3;
+    Fgr* o = target->P_Ataker1   ? target->P_Ataker1
+             : target->P_Ataker2 ? target->P_Ataker2
+                                 : target->P_Ataker3;
     target->P_Ataker2 = target->P_Ataker3 = nullptr;
     target->P_Ataker1 = o;
     if (!apart(o)) return 1;
@@ -219,7 +221,8 @@ Fgr* Fgr_SquadCover(Fgr* attacker, Fgr* target) {
     if (m == target || !SeenBy(side, m)) continue;
     float mx, mz;
     Fgr::PosXZ(m, &mx, &mz);
-    if (std::fabs(mx - tx) <= 15.0f && std::fabs(mz - tz) <= 15.0f && Fgr_HealthAbove(m, target)) found[n++] = m;
+    if (std::fabs(mx - tx) <= 15.0f && std::fabs(mz - tz) <= 15.0f && Fgr_HealthAbove(m, target))
+      found[n++] = m;
   }
   if (n == 2) return Rand() % 2 ? found[1] : found[0];
   return found[0];
@@ -296,7 +299,8 @@ void Boe_Hit(Fgr* attacker, Fgr* target) {
   if (target->ImunZeroTarget != 0) return;
   if (!target->isMort) {
     Fgr* taker = Fgr_Border(target);
-    Boe_Damage(attacker, &attacker->UN->fbu, &gun->item->sta, &gun->item->fku, taker ? taker : target, quality);
+    Boe_Damage(attacker, &attacker->UN->fbu, &gun->item->sta, &gun->item->fku, taker ? taker : target,
+               quality);
   }
   if (!target->P_FireTarg && !target->onPath && SeenBy(Fgr::Owner(target), attacker)) {
     target->P_FireTarg = attacker;
@@ -335,10 +339,8 @@ void Boe_Attack(Fgr* unit) {
         }
         return;
       }
-      if (SeenBy(side, t))
-        Boe_Hit(unit, t);
-      else
-        unit->P_FireTarg = nullptr;
+      if (SeenBy(side, t)) Boe_Hit(unit, t);
+      else unit->P_FireTarg = nullptr;
       return;
     }
   }
@@ -349,10 +351,8 @@ void Boe_Attack(Fgr* unit) {
     if (t->isMort) {
       unit->P_FireTarg = unit->P_AutoTarg = nullptr;
     } else if (Fgr_InFireLine(unit, t)) {
-      if (SeenBy(side, t))
-        Boe_Hit(unit, t);
-      else
-        unit->P_AutoTarg = nullptr;
+      if (SeenBy(side, t)) Boe_Hit(unit, t);
+      else unit->P_AutoTarg = nullptr;
       return;
     } else if (side == Sides.PlayerSide || unit->P_FireTarg) {
       Combat.AutoTargBlocked = t;

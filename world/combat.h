@@ -21,7 +21,7 @@ struct t_Combat {
 };
 extern t_Combat Combat;
 
-void Boe_Hit(Fgr* attacker, Fgr* target);          // one shot of the attacker's gun
+void Boe_Hit(Fgr* attacker, Fgr* target);        // one shot of the attacker's gun
 int Fgr_InFireLine(Fgr* attacker, Fgr* target);  // within the gun's reach and not walled off
 // 0: the hit counts as registered (normal); 1: refused by the target's slots (a bad hit).
 int Fgr_AddAtaker(Fgr* attacker, Fgr* gun, Fgr* target);

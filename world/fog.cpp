@@ -50,7 +50,8 @@ void FogVisRebuild(t_Fgrs* c) {
     const Fgr* f = &c->mf[i];
     if (!f->Active() || !Fgr_IsOwnedBy(f, Sides.PlayerSide)) continue;
     int r = Fgr::RadiusVis(f);
-    if (r > 10) Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)r, OpenCell,
-                                 Land_Floor(f->UnderGround)->FogVis);
+    if (r > 10)
+      Fog_OctagonCells(f->priv_position_x, f->priv_position_z, (float)r, OpenCell,
+                       Land_Floor(f->UnderGround)->FogVis);
   }
 }

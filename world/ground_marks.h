@@ -7,5 +7,5 @@ class Fgr;
 
 // 21, render (the decal views): the figure's decal record (figures/land.h) on its floor's mesh.
 void Proc_DrawGroundMark(Fgr* f);
-void Proc_SpawnerQueue(Fgr* f);    // 31, queue
-void Proc_SpawnerRender(Fgr* f);   // 32, render by the entry's draw kind
+void Proc_SpawnerQueue(Fgr* f);   // 31, queue
+void Proc_SpawnerRender(Fgr* f);  // 32, render by the entry's draw kind

@@ -213,20 +213,23 @@ int Place_StateFor(Fgr* place, int side) {
   int cls = place->FieldSpeStro;
   if (cls < 3) return 0;
   int holder = Flag_HolderSide(place);
-  if (cls >= 12 && cls <= 15 && place->FieldSpeStro_PitStatus == 2) return !holder ? 3 : holder == side ? 1 : 4;
+  if (cls >= 12 && cls <= 15 && place->FieldSpeStro_PitStatus == 2)
+    return !holder ? 3 : holder == side ? 1 : 4;
   if ((cls >= 3 && cls <= 5) || (cls >= 12 && cls <= 15)) return !holder ? 2 : holder == side ? 1 : 4;
   return 0;
 }
 
 int Fgr_MayNotCapture(Fgr* flag, Fgr* unit) {
   if (!flag || !unit) return 1;
-  if (Place_StateFor(flag->pParent, Fgr::Owner(unit)) == 3) return !(unit->AbilConrtolUp && unit->trueCaptain);
+  if (Place_StateFor(flag->pParent, Fgr::Owner(unit)) == 3)
+    return !(unit->AbilConrtolUp && unit->trueCaptain);
   return !unit->AbilConrtolUp;
 }
 
 void Fgr_SetGemKind(Fgr* f, int kind) {
   if (!f || kind < 12 || kind > 15) return;
-  static const float kColour[4][3] = {{1.0f, 0.3f, 0.3f}, {0.3f, 0.3f, 1.0f}, {0.7f, 0.7f, 0.7f}, {0.3f, 1.0f, 0.3f}};
+  static const float kColour[4][3] = {
+      {1.0f, 0.3f, 0.3f}, {0.3f, 0.3f, 1.0f}, {0.7f, 0.7f, 0.7f}, {0.3f, 1.0f, 0.3f}};
   int* gem[4] = {&f->BringGem1, &f->BringGem2, &f->BringGem3, &f->BringGem4};
   *gem[kind - 12] = 1;
   f->fcr = kColour[kind - 12][0];
@@ -245,10 +248,8 @@ void Fgr_SetPitWait(Fgr* place) {
 static void CratePickup(Fgr* crate, Fgr* unit, LandKle* k) {
   k->holder = nullptr;
   if (crate->activateExt == 1) {
-    if (unit->trueCaptain)
-      unit->xExpNow += 500 + Rand() % 101;
-    else
-      Side_AddMat(unit, 60 + Rand() % 31);
+    if (unit->trueCaptain) unit->xExpNow += 500 + Rand() % 101;
+    else Side_AddMat(unit, 60 + Rand() % 31);
   } else if (crate->activateExt == 2) {
     if (unit->trueCaptain && Rand() % 2) {
       Cargo_AddRandom(unit);

@@ -20,14 +20,14 @@ void Side_AddGem4(Fgr* f, int amount);
 
 void Fgr_BringTick(Fgr* f);  // pays the bring rates each time the bring period runs out
 
-void AnPultFlag__Upd(Fgr* flag);         // the flag's states: 0 not held, 1 held, 2 being taken
-void AnPultFlag_FromParent(Fgr* mine);   // a mine hands its place's gems to the flag's side
+void AnPultFlag__Upd(Fgr* flag);        // the flag's states: 0 not held, 1 held, 2 being taken
+void AnPultFlag_FromParent(Fgr* mine);  // a mine hands its place's gems to the flag's side
 void Flag_StartCapture(int cell, Fgr* unit);
 int Flag_HolderSide(Fgr* place);
 // 0 not a capture place, 1 held by the side, 2 free, 3 a free closed pit, 4 held by another side.
 int Place_StateFor(Fgr* place, int side);
 int Fgr_MayNotCapture(Fgr* flag, Fgr* unit);
-void Fgr_HoldFire(Fgr* unit);     // with its squad: no fire, no route target
+void Fgr_HoldFire(Fgr* unit);  // with its squad: no fire, no route target
 void Fgr_ReleaseHold(Fgr* unit);
 void Fgr_SetGemKind(Fgr* f, int kind);  // kinds 12..15: a gem figure of gem 1..4
 void Fgr_SetPitWait(Fgr* place);

@@ -63,7 +63,8 @@ static void CellQuadSet(LandDecal* q, int cell) {
 void Land_CellQuad(int cell) { CellQuadSet(&Land.LandDecals[1], cell); }
 void Land_CellQuad2(int cell) { CellQuadSet(&Land.LandDecals[2], cell); }
 
-int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, const float* b, const float* c) {
+int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, const float* b,
+                const float* c) {
   float u[3], w[3], n[3];
   for (int i = 0; i < 3; i++) u[i] = b[i] - a[i], w[i] = c[i] - a[i];
   n[0] = u[1] * w[2] - u[2] * w[1];
@@ -97,7 +98,8 @@ int Land_PickRay(float* out, int mx, int my, const double* view) {
   double n[3], f[3];
   if (!gluUnProject(mx, my, 0.0, view, view + 16, vp, &n[0], &n[1], &n[2])) return 0;
   if (!gluUnProject(mx, my, 1.0, view, view + 16, vp, &f[0], &f[1], &f[2])) return 0;
-  const float N[3] = {(float)n[0], (float)n[1], (float)n[2]}, F[3] = {(float)f[0], (float)f[1], (float)f[2]};
+  const float N[3] = {(float)n[0], (float)n[1], (float)n[2]},
+              F[3] = {(float)f[0], (float)f[1], (float)f[2]};
   const LandKle* cells = Land_Layer(visUnderGround);
   int cn = Land_CellAt(N[0], N[2]);
   if (cn >= 0 && cn == Land_CellAt(F[0], F[2])) return PickAnswer(out, cn, cells);
@@ -124,7 +126,8 @@ int Land_PickRay(float* out, int mx, int my, const double* view) {
   if (t0 > t1) return 0;
   int prev = -1;
   auto test = [&](double t) {
-    float px = (float)(p25[0] + d[0] * t), py = (float)(p25[1] + d[1] * t), pz = (float)(p25[2] + d[2] * t);
+    float px = (float)(p25[0] + d[0] * t), py = (float)(p25[1] + d[1] * t),
+          pz = (float)(p25[2] + d[2] * t);
     int c = Land_CellAt(px, pz);
     if (c <= 0 || c == prev) return 0;
     prev = c;

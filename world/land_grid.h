@@ -47,14 +47,15 @@ void Land_CellCentre(int cell, float* x, float* z);
 // invalid first point is tried once more mirrored on one axis. The fourth argument has no effect.
 int Land_CellFromPos(float x, float z, float radius, int ignored, int retry);
 void Land_InitCellFlags();  // every valid cell of both floors 2, 1, 0, 2; every border cell 0, 0, 0, 0
-void Land_CellQuad(int cell);   // indexes of 65536 or more (a negative one) leave it as it was
+void Land_CellQuad(int cell);  // indexes of 65536 or more (a negative one) leave it as it was
 void Land_CellQuad2(int cell);
 // The ground cell under window point (mx, my) on the shown floor, with out = its centre at its
 // height; 0 when the ray meets no land between heights 0 and 25 (or for a null view). view: 16
 // doubles modelview, 16 doubles projection, then the viewport as 4 ints.
 int Land_PickRay(float* out, int mx, int my, const double* view);
 // 1 and out = the point where segment p0..p1 meets the plane of triangle a, b, c; else 0.
-int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, const float* b, const float* c);
+int Land_SegTri(float* out, const float* p0, const float* p1, const float* a, const float* b,
+                const float* c);
 
 // The cell a figure stands in (KleX1, 0 off the valid cells) and the one it stood in before.
 void Fgr_NoteCell(Fgr* f);

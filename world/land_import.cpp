@@ -46,7 +46,8 @@ void Land_ImportKm() {
   // Word 0 of every surface cell, border cells too (they stay blocked and get no figure).
   LandFloor_ForgetDecoration(&Land.LandSurface);
   for (int c = 0; c < kLandCells; c++) {
-    uint8_t b[4] = {(uint8_t)words[c], (uint8_t)(words[c] >> 8), (uint8_t)(words[c] >> 16), (uint8_t)(words[c] >> 24)};
+    uint8_t b[4] = {(uint8_t)words[c], (uint8_t)(words[c] >> 8), (uint8_t)(words[c] >> 16),
+                    (uint8_t)(words[c] >> 24)};
     memcpy(&Land.LandSurface.kle[c].tile, b, 4);
   }
   Sides.PlayerSide = 2;

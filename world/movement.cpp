@@ -58,14 +58,10 @@ void Fgr_OrderMoveCell(Fgr* f, int cell, int floor) {
     Fgr_OrderToCell(u, cell, 0, floor);
     u->P_FireTarg = u->P_AutoTarg = nullptr;
   };
-  if (Fgr::IsSquadHolder(f->pParent))
-    ForSquadUnits(f->pParent, order);
-  else if (Fgr::IsSquadHolder(f))
-    ForSquadUnits(f, order);
-  else if (Fgr::IsUnit(f) && f->PafLay)
-    Fgr_OrderToCell(f, cell, 0, floor);
-  else
-    f->targPathKle = cell > 0 ? cell : 0;  // a cell of -1 is no target
+  if (Fgr::IsSquadHolder(f->pParent)) ForSquadUnits(f->pParent, order);
+  else if (Fgr::IsSquadHolder(f)) ForSquadUnits(f, order);
+  else if (Fgr::IsUnit(f) && f->PafLay) Fgr_OrderToCell(f, cell, 0, floor);
+  else f->targPathKle = cell > 0 ? cell : 0;  // a cell of -1 is no target
 }
 
 void Fgr_OrderToCell(Fgr* f, int cell, int nearEnemy, int floor) {
@@ -102,10 +98,8 @@ void Fgrs_OrderMoveCell(t_Fgrs* c, int slot, int cell, int floor) {
 
 void Fgr_SetTargPathKle2(Fgr* f, int cell) {
   if (!f) return;
-  if (Fgr::IsSquadHolder(f))
-    ForSquadUnits(f, [cell](Fgr* u) { u->targPathKle2 = cell; });
-  else
-    f->targPathKle2 = cell;
+  if (Fgr::IsSquadHolder(f)) ForSquadUnits(f, [cell](Fgr* u) { u->targPathKle2 = cell; });
+  else f->targPathKle2 = cell;
 }
 
 void Fgr_CellMoveTo(Fgr* f, int cell, int orderCell, int floor, int takeHolder) {
@@ -117,10 +111,8 @@ void Fgr_CellMoveTo(Fgr* f, int cell, int orderCell, int floor, int takeHolder) 
     Fgr_SetPosition(u, x, 0.0f, z);
   };
   f->UnderGround = floor;
-  if (Fgr::IsSquadHolder(f))
-    ForSquadUnits(f, place);
-  else
-    place(f);
+  if (Fgr::IsSquadHolder(f)) ForSquadUnits(f, place);
+  else place(f);
   if (orderCell) Fgr_OrderMoveCell(f, orderCell, floor);
   LandKle& k = Land_Layer(floor)[cell];
   if (takeHolder && !k.holder) k.holder = f;
@@ -145,10 +137,8 @@ void Fgr_SetSquadTarget(Fgr* holder, Fgr* target, int force) {
 }
 
 void Fgr_GiveAttackTarget(Fgr* f, Fgr* target, int force) {
-  if (Fgr::IsSquadHolder(f))
-    Fgr_SetSquadTarget(f, target, force);
-  else
-    Fgr_SetAttackTarget(f, target, force);
+  if (Fgr::IsSquadHolder(f)) Fgr_SetSquadTarget(f, target, force);
+  else Fgr_SetAttackTarget(f, target, force);
 }
 
 Fgr* Fgr_Border(const Fgr* f) { return f ? f->P_Border : nullptr; }
@@ -173,7 +163,8 @@ static float StepCentre(const Fgr* f, int i, int axis, float cellSize) {
 void Fgr_AimAtPathStep(Fgr* f, float cellSize) {
   if (!f) return;
   int i = f->onPathNext < 0 ? 0 : f->onPathNext > 2 ? 2 : f->onPathNext;  // three kept steps
-  LegSet(f, f->priv_position_x, f->priv_position_z, StepCentre(f, i, 0, cellSize), StepCentre(f, i, 1, cellSize));
+  LegSet(f, f->priv_position_x, f->priv_position_z, StepCentre(f, i, 0, cellSize),
+         StepCentre(f, i, 1, cellSize));
   Fgr_LandCellFree(f);
 }
 
@@ -217,10 +208,18 @@ void Fgr_MoveStateStep(Fgr* f) {
   int reached = f->targPathKle;
   f->targPathKle = 0;
   switch (f->MarshKuda) {
-    case 1: if (reached == f->Marsh1) f->MarshKuda = 2; break;
-    case 2: if (reached == f->Marsh2) f->MarshKuda = 3; break;
-    case 3: if (reached == f->Marsh3) f->MarshKuda = 4; break;
-    case 4: if (reached == f->Marsh4) f->MarshKuda = f->MarshMode ? 0 : 1; break;
+    case 1:
+      if (reached == f->Marsh1) f->MarshKuda = 2;
+      break;
+    case 2:
+      if (reached == f->Marsh2) f->MarshKuda = 3;
+      break;
+    case 3:
+      if (reached == f->Marsh3) f->MarshKuda = 4;
+      break;
+    case 4:
+      if (reached == f->Marsh4) f->MarshKuda = f->MarshMode ? 0 : 1;
+      break;
     default: break;
   }
   Fgr_TakeCell(f);
@@ -254,8 +253,8 @@ void Fgr_StepToNeighbour(int slot, int cell) {
 
 int Fgr_CrossFloorPortal(Fgr* unit, Fgr* portal) {
   if (!unit || Fgr::Status(portal) != fgrFieldSpec || portal->FieldSpeStro != 28) return 0;
-  if (unit->GoAwayMove || unit->UnderGround != portal->UnderGround || (unit->GabarIsFat && !portal->GabarIsFat) ||
-      !Land_CellValid(portal->targPathKle))
+  if (unit->GoAwayMove || unit->UnderGround != portal->UnderGround ||
+      (unit->GabarIsFat && !portal->GabarIsFat) || !Land_CellValid(portal->targPathKle))
     return 1;
   Fgr_LandCellFree(unit);
   unit->UnderGround = 1 - portal->UnderGround;

@@ -50,7 +50,7 @@ void Fgr_AimAtPathStep(Fgr* f, float cellSize);
 void Fgr_MoveToWithMark(Fgr* f, float x, float z);
 void Fgr_MoveStateStep(Fgr* f);  // the end of a path: the waypoint, the route, the cell taken
 void Fgr_MarshStep(Fgr* f);      // an idle figure takes its next route point as target
-void Fgr_StepAsideRandom(Fgr* f, int cell);  // an idle figure steps to a random neighbour of cell
+void Fgr_StepAsideRandom(Fgr* f, int cell);    // an idle figure steps to a random neighbour of cell
 void Fgr_StepToNeighbour(int slot, int cell);  // cell 0: the figure's own cell
 // A unit on a floor portal (a special field of class 28) goes to the other floor: 1 when the
 // figure is such a portal (whether or not the unit crossed), else 0.

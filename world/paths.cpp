@@ -310,7 +310,9 @@ const int* FootprintOf(int shape, int* n) {
     case 3: *n = 2; return k3;
     case 4: *n = 3; return k4;
     case 5: *n = 3; return k5;
-    case 6: case 10: case 11: *n = 4; return k6;
+    case 6:
+    case 10:
+    case 11: *n = 4; return k6;
     case 7: *n = 6; return k7;
     case 8: *n = 6; return k8;
     case 9: *n = 9; return k9;
@@ -341,7 +343,8 @@ int Land_Passable10(int layer, int column, int row) {
 }
 
 int Land_Passable20(int layer, int column, int row) {
-  if (!LayerOk(layer) || column < 0 || row < 0 || column >= kLandHalfSide || row >= kLandHalfSide) return 1;
+  if (!LayerOk(layer) || column < 0 || row < 0 || column >= kLandHalfSide || row >= kLandHalfSide)
+    return 1;
   return MapOf(Paths.PathFloor, layer, kLandHalfSide)[column * kLandHalfSide + row] ? 1 : 0;
 }
 

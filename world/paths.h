@@ -8,14 +8,14 @@ class Fgr;
 struct LandFloor;
 struct t_Fgrs;
 
-constexpr int kPathSlots = 4;        // only slot 0 is used by the game
-constexpr int kPathBank = 65536;     // steps a slot can hold: one search visits each cell once
+constexpr int kPathSlots = 4;     // only slot 0 is used by the game
+constexpr int kPathBank = 65536;  // steps a slot can hold: one search visits each cell once
 constexpr int kPathGenStart = 10;
 constexpr int kPathGenWrap = 1000000;
 
 struct PathSlot {
-  int len;                   // steps of the last path found in this slot
-  int step[kPathBank][2];    // (column, row) in the searched grid's own cells; step 0 follows the start
+  int len;                 // steps of the last path found in this slot
+  int step[kPathBank][2];  // (column, row) in the searched grid's own cells; step 0 follows the start
 };
 struct t_Paths {
   PathSlot PathSlots[kPathSlots];

@@ -28,7 +28,7 @@ t_Ranks Ranks;
 
 namespace {
 
-constexpr int kRangOfferWait = 2000;   // ms the choice buttons ignore clicks after a new set
+constexpr int kRangOfferWait = 2000;      // ms the choice buttons ignore clicks after a new set
 constexpr int kNormUnitExpNext = 188333;  // an ordinary unit's next threshold: out of reach
 constexpr int kOfferRounds = 99;
 constexpr int kTier2 = 1000, kTier3 = 10000;
@@ -280,8 +280,8 @@ void Unit_RangChoice(Fgr* unit, int step) {
     Rang_OfferQueue(unit, a, b, c);
     return;
   }
-  LogInfo("\n\n--- при переходе в ранг %d\nесть выбор: %s <> %s <+> %s", (int)unit->UN->ExpRang, Skil_Name(a),
-          Skil_Name(b), Skil_Name(c));
+  LogInfo("\n\n--- при переходе в ранг %d\nесть выбор: %s <> %s <+> %s", (int)unit->UN->ExpRang,
+          Skil_Name(a), Skil_Name(b), Skil_Name(c));
   if (Coin()) a = b;
   Rang_ChoiceApply(unit, a);
 }

@@ -55,9 +55,9 @@ int Skil_RandomRaise(Fgr* captain);  // 1 when a random tier of one of its skill
 const char* Skil_Name(int offer);    // the message-base name of the offer's tier, "x" for none
 
 int Spel_Cast(Fgr* caster, Fgr* book);  // 1 cast, 0 casting already or no room, -1 not a spell
-int Cargo_AddRandom(Fgr* unit);      // a random cargo item joins the unit's cargo chain
-void Proc_RangStep(Fgr* kno);   // procedure 47: a captain's rename and spell buttons
-void Proc_BuildStep(Fgr* kno);  // procedure 37: the builder's decorations, mines and buildings
+int Cargo_AddRandom(Fgr* unit);         // a random cargo item joins the unit's cargo chain
+void Proc_RangStep(Fgr* kno);           // procedure 47: a captain's rename and spell buttons
+void Proc_BuildStep(Fgr* kno);          // procedure 37: the builder's decorations, mines and buildings
 
 // Developer runs that nothing in play calls: test captains of the computer's side made, their
 // offers logged rank by rank up to the limit (test 1 and 2: a class-5 and a class-1 captain), or

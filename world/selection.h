@@ -20,9 +20,9 @@ struct t_SelList {
   Fgr* e[kSelListMax + 1];
   int count;
   Fgr* PanelBtnFgrs[kSelKnoMax + 1];  // the panel-button table
-  int tidyWait;  // the 500 ms countdown of the tidy step
-  int FoundBoss[5];             // words 1..4: slot numbers of the player's heroes found this frame
-  Fgr* PickHits[kPickHitsMax];  // the figures of the last rectangle pick, in hit order
+  int tidyWait;                       // the 500 ms countdown of the tidy step
+  int FoundBoss[5];                   // words 1..4: slot numbers of the player's heroes found this frame
+  Fgr* PickHits[kPickHitsMax];        // the figures of the last rectangle pick, in hit order
 };
 extern t_SelList SelList;
 

@@ -21,7 +21,7 @@ int Side_Spend50(int side);
 void Side_Refund50(int side);
 int Side_Spend240(int side);
 void Side_Refund240(int side);
-void Side_Spend80_21(int side);   // no test: the stocks stop at 0
+void Side_Spend80_21(int side);  // no test: the stocks stop at 0
 void Side_Refund80_21(int side);
 int Side_Spend300_120(int side);
 int Side_Spend180_60(int side);

@@ -72,8 +72,8 @@ void Proc_FlagQueue(Fgr* f) {
   if (f->xExpNow == 0 || f->xExpNow == 2) {
     BatchListBig_Add(&RendScene.big[ListGlowBig], 0, f, 1, 0, 0, 0, 1);
   } else if (f->xExpNow == 1) {
-    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 1, 0,
-                     kTxFlag0 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 1, 0, kTxFlag0 + AnimFlagFrame(f->AnimFlagKan),
+                     0, 1);
   }
 }
 

@@ -30,9 +30,7 @@ int AnimFlagFrame(int kan) { return AnimFrameOf(FrameWalks.FrameWalk1.r.frame, k
 int AnimBonusFrame(int kan) { return AnimFrameOf(FrameWalks.FrameWalk2.r.frame, kan, 5); }
 float BlinkAlpha() { return Gl2D.Anim3[0].value; }
 
-void Unit_QueueSelFrame(Fgr* f) {
-  BatchListBig_Add(&RendScene.big[ListHud2DAdd], 0, f, 3, 0, -1, 0, 1);
-}
+void Unit_QueueSelFrame(Fgr* f) { BatchListBig_Add(&RendScene.big[ListHud2DAdd], 0, f, 3, 0, -1, 0, 1); }
 void Unit_QueueHoverFrame(Fgr* f) { BatchListBig_Add(&RendScene.big[ListHud2D], 0, f, 4, 0, 0, 0, 1); }
 
 static const t_item* SkilItem(const Fgr* f) {
@@ -78,8 +76,8 @@ void Proc_MarkSelected(Fgr* f) {
   BatchList_Add(&RendScene.small[ListCutout], 0, f, 1, 0, 0, 0, 0);
   BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 2, 0, f->Tex1, 0, 1);
   if (f->isMort == 0) {
-    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 5, 0,
-                     kTxFlag0 + AnimFlagFrame(f->AnimFlagKan), 0, 1);
+    BatchListBig_Add(&RendScene.big[ListCutoutBig], 0, f, 5, 0, kTxFlag0 + AnimFlagFrame(f->AnimFlagKan),
+                     0, 1);
   }
   if (!o2::GamePause) Fgr_SpinRot(f, KadrScale(0.01f));
 }

@@ -40,9 +40,7 @@ int UN_UpdCounters(Fgr* f) {
         BoeCnt_AddNow(T, bcHot, 20, 0);
         if (hp > 9) BoeCnt_AddNow(T, bcNormHP, 5, 0);
         break;
-      case 2:
-        BoeCnt_AddNow(T, bcHot, 30, 0);
-        break;
+      case 2: BoeCnt_AddNow(T, bcHot, 30, 0); break;
       default:
         BoeCnt_AddNow(T, bcHot, 25, 0);
         if (hp > 9) BoeCnt_AddNow(T, bcNormHP, 4, 0);
@@ -242,8 +240,7 @@ void Zone_ContactApply(Fgr* unit, AreaReq* e) {
     int yields;
     if (src->MirMoveMode == 3)
       yields = unit->MirMoveMode != 3 || unit->get_SkorosMirMax_ < src->get_SkorosMirMax_;
-    else
-      yields = unit->MirMoveMode != 3 && unit->get_SkorosMax_ < src->get_SkorosMax_;
+    else yields = unit->MirMoveMode != 3 && unit->get_SkorosMax_ < src->get_SkorosMax_;
     // Of two equals the later-made one waits.
     Fgr* brakes = yields ? unit : unit->priv_LogIndex <= src->priv_LogIndex ? src : unit;
     brakes->Pritormozi = 500 + Rand() % 500;

@@ -19,7 +19,7 @@ void Fgr_CaptainMarksUpd(Fgr* f);   // skill 2 and spell marks on the CaptHP max
 void Fgr_UseChainsUpd(Fgr* f);      // equipment emitters, experience orb, yield and detector areas
 void Fgr_EquipEmit(Fgr* unit, Fgr* piece);
 
-void UN_RebuildFBu(Fgr* unit);  // the applied bonus table from the unit and what it wears
+void UN_RebuildFBu(Fgr* unit);   // the applied bonus table from the unit and what it wears
 void Fgr_ApplyBuffs(Fgr* unit);  // the terrain set of the cell the unit stands in
 
 int Zone_SkipsUnit(const Fgr* unit, const AreaReq* e);  // skill areas pass captains and layer 0
@@ -40,6 +40,5 @@ int Fgr_SameBaner(const Fgr* a, const Fgr* b);  // 1 when b exists and both fly 
 // A panel command for the player's figure: kept when the selection permits it, else 0; answers
 // the figure's command word (0 for a figure that is not the player's).
 int Fgr_SetFromPultSig(Fgr* f, int command);
-void Fgr_SetDontUseGunMode(Fgr* f, int value);  // a squad holder: every active member instead
+void Fgr_SetDontUseGunMode(Fgr* f, int value);   // a squad holder: every active member instead
 void Item_RandomPreset(int* kind, int* preset);  // a random unit gun: kind 301, 9841 or 9821
-

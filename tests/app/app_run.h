@@ -113,8 +113,8 @@ class AppRun : public ::testing::Test {
     std::string b = ReadAll(p);
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return {0, 0};
     auto word = [&](int at) {
-      return (int)((unsigned char)b[at] | (unsigned char)b[at + 1] << 8 | (unsigned char)b[at + 2] << 16 |
-                   (unsigned char)b[at + 3] << 24);
+      return (int)((unsigned char)b[at] | (unsigned char)b[at + 1] << 8 |
+                   (unsigned char)b[at + 2] << 16 | (unsigned char)b[at + 3] << 24);
     };
     return {word(18), word(22)};
   }

@@ -22,11 +22,13 @@ inline std::string PicFile(const std::string& path) {
 }
 
 inline uint32_t PicLE(const std::string& b, size_t at) {
-  return (uint8_t)b[at] | (uint8_t)b[at + 1] << 8 | (uint8_t)b[at + 2] << 16 | (uint32_t)(uint8_t)b[at + 3] << 24;
+  return (uint8_t)b[at] | (uint8_t)b[at + 1] << 8 | (uint8_t)b[at + 2] << 16 |
+         (uint32_t)(uint8_t)b[at + 3] << 24;
 }
 
 inline uint32_t PicBE(const std::string& b, size_t at) {
-  return (uint32_t)(uint8_t)b[at] << 24 | (uint8_t)b[at + 1] << 16 | (uint8_t)b[at + 2] << 8 | (uint8_t)b[at + 3];
+  return (uint32_t)(uint8_t)b[at] << 24 | (uint8_t)b[at + 1] << 16 | (uint8_t)b[at + 2] << 8 |
+         (uint8_t)b[at + 3];
 }
 
 // A bottom-up 24-bit BMP; an empty picture when it is not one.
@@ -73,7 +75,8 @@ inline Picture ReadPng(const std::string& path) {
   const size_t stride = (size_t)w * 3;
   std::vector<uint8_t> raw((stride + 1) * h);
   uLongf got = raw.size();
-  if (uncompress(raw.data(), &got, (const Bytef*)idat.data(), idat.size()) != Z_OK || got != raw.size()) return p;
+  if (uncompress(raw.data(), &got, (const Bytef*)idat.data(), idat.size()) != Z_OK || got != raw.size())
+    return p;
   p.rgb.resize(stride * h);
   for (int y = 0; y < h; y++) {
     const uint8_t filter = raw[y * (stride + 1)];
@@ -123,7 +126,8 @@ inline bool WritePng(const std::string& path, const Picture& p) {
   };
   std::string ihdr = be(p.w) + be(p.h) + std::string("\x08\x02\x00\x00\x00", 5);
   std::ofstream out(path, std::ios::binary);
-  out << std::string("\x89PNG\r\n\x1a\n", 8) << chunk("IHDR", ihdr) << chunk("IDAT", z) << chunk("IEND", "");
+  out << std::string("\x89PNG\r\n\x1a\n", 8) << chunk("IHDR", ihdr) << chunk("IDAT", z)
+      << chunk("IEND", "");
   return out.good();
 }
 

@@ -78,9 +78,11 @@ TEST_F(AppRun, AnEditorSessionMakesAStageThatPlays) {
   // Marker tiles, then the unit on the first one.
   script += Tool(2) + Right(kCellA) + Tool(3) + Right(kCellC) + Tool(22) + Right(kCellA);
   // Approaches on the row above the bunker's cell, then the bunker (which selects it).
-  script += Tool(11) + Right("600 275") + Right("626 275") + Right("652 275") + Tool(12) + Right("626 300");
+  script +=
+      Tool(11) + Right("600 275") + Right("626 275") + Right("652 275") + Tool(12) + Right("626 300");
   // The unit selected, click mode M1, its march point.
-  script += std::string("click left ") + kCellA + "\nwait 1\nclick left " + kModeM1 + "\nwait 1\n" + Right(kCellC);
+  script += std::string("click left ") + kCellA + "\nwait 1\nclick left " + kModeM1 + "\nwait 1\n" +
+            Right(kCellC);
   // The painted tiles show once the editor redraws the land; then the save.
   script += std::string("wait 100\nmove ") + kAway + "\nwait 2\nshot edited.bmp\n";
   script += std::string("file Maps/test.etp\nclick left ") + kSave + "\nwait 2\nclose\n";
@@ -93,8 +95,8 @@ TEST_F(AppRun, AnEditorSessionMakesAStageThatPlays) {
 
   // The cells under the cursor points, as the camera of a new world sees them (200 above and behind
   // the view's centre at (110, 110), 45 degrees): the palette's type bytes on each.
-  EXPECT_EQ(CellsWith(B(5, 0, 2, 4)), (std::vector<int>{Cell(6, 8), Cell(7, 8), Cell(8, 8), Cell(9, 8), Cell(10, 8),
-                                                         Cell(11, 8)}));
+  EXPECT_EQ(CellsWith(B(5, 0, 2, 4)), (std::vector<int>{Cell(6, 8), Cell(7, 8), Cell(8, 8), Cell(9, 8),
+                                                        Cell(10, 8), Cell(11, 8)}));
   EXPECT_EQ(CellsWith(B(2, 0, 9, 3)), std::vector<int>{Cell(14, 13)});
   EXPECT_EQ(CellsWith(B(2, 0, 10, 5)), std::vector<int>{Cell(18, 17)});
   EXPECT_EQ(CellsWith(B(2, 16, 11, 10)), (std::vector<int>{Cell(19, 9), Cell(20, 9), Cell(21, 9)}));
@@ -124,8 +126,8 @@ TEST_F(AppRun, AnEditorSessionMakesAStageThatPlays) {
   // Play loads the saved stage (the start screen's PlayTest) and saves it again as test2 a few
   // frames later: the same figures in the same slots, the same cells but for the decorations a load
   // scatters over plain cells.
-  ASSERT_EQ(Run(std::string("answer no\nwait 3\nclick left ") + kPlayTest + "\nwait 3\nclick left " + kSaveTest2 +
-                "\nwait 3\nmove " + kAway + "\nwait 30\nshot play_edited.bmp\nclose\n"),
+  ASSERT_EQ(Run(std::string("answer no\nwait 3\nclick left ") + kPlayTest + "\nwait 3\nclick left " +
+                kSaveTest2 + "\nwait 3\nmove " + kAway + "\nwait 30\nshot play_edited.bmp\nclose\n"),
             0)
       << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();

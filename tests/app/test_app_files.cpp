@@ -169,7 +169,8 @@ TEST_F(AppRun, ASignalClosesASavedRunCleanly) {
     usleep(5000);
   EXPECT_TRUE(fs::exists(maps / "test2.etp_tmp")) << ReadAll(dir / "run.out");
   kill(pid, SIGINT);
-  EXPECT_EQ(Reap(pid), 0) << "the run did not end by its close after the signal\n" << ReadAll(dir / "run.out");
+  EXPECT_EQ(Reap(pid), 0) << "the run did not end by its close after the signal\n"
+                          << ReadAll(dir / "run.out");
   EXPECT_EQ(Names(maps), (std::set<std::string>{"test.etp", "test.etp01", "test2.etp", "test2.etp01",
                                                 "test2.etp_bak", "test2.etp01_bak"}));
   EXPECT_EQ(EtapFile_Load((maps / "test2.etp").string()), 1);

@@ -24,15 +24,15 @@ class PaintWordsTest : public ::testing::Test {
 
 TEST_F(PaintWordsTest, RecordFormsAndOrder) {
   WriteAll("pw.txt",
-        "title\n"
-        "--\n0\r\nab\r\nqq\r\n"        // two letters, colours from the next line
-        "--\n2 103 98 codes\nxy\nignored\n"  // colour codes by number
-        "--\n-1\nskipped\nskipped\n"
-        "--\n0\nlonger\n\n"            // empty colours become r
-        "--\n0\nz\nb\n"                // one letter: appended in file order
-        "--\n0\n\nq\n"                 // empty word: nothing
-        "--\n0\ncd\ng\n"
-        "--\n0\ny\nc\n");
+           "title\n"
+           "--\n0\r\nab\r\nqq\r\n"              // two letters, colours from the next line
+           "--\n2 103 98 codes\nxy\nignored\n"  // colour codes by number
+           "--\n-1\nskipped\nskipped\n"
+           "--\n0\nlonger\n\n"  // empty colours become r
+           "--\n0\nz\nb\n"      // one letter: appended in file order
+           "--\n0\n\nq\n"       // empty word: nothing
+           "--\n0\ncd\ng\n"
+           "--\n0\ny\nc\n");
   PaintWords_Load("pw.txt");
   std::vector<std::pair<std::string, std::string>> want = {
       {"longer", "rrrrrr"}, {"ab", "qq"}, {"xy", "gb"}, {"cd", "gg"}, {"z", "b"}, {"y", "c"}};

@@ -36,7 +36,9 @@ std::string Click(const char* button, const char* at, int wait) {
   return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
 }
 
-std::string Shot(const char* name) { return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n"; }
+std::string Shot(const char* name) {
+  return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
+}
 
 // Pixels of the box (x, y, w, h; top-left origin) that differ by more than the tolerance.
 int BoxDiff(const Picture& a, const Picture& b, int x, int y, int w, int h) {
@@ -83,26 +85,24 @@ WorldValues Values() {
 }
 
 TEST_F(AppRun, APlaySessionSavesTheStageGoesOnAndLoadsTheSavedWorldBack) {
-  fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  const std::string script = std::string("answer no\nwait 3\n") +
-      Click("left", kPlayTest, 30) + Shot("play.bmp") +
-      Click("left", kBuilderAtStart, 3) + Click("left", kUnitTitle, 5) +
-      Click("left", kSpe, 2) + Click("left", kSpe, 2) + Shot("props.bmp") +  // the builder's properties
-      Click("left", kSpe, 2) +
-      Click("right", kOrderPoint, 3) +
-      Click("left", kEsc, 2) + Click("left", kPlayTest, 150) +  // back from the start screen: paused
-      Shot("paused.bmp") +
-      Click("left", kSave, 3) +
-      Click("left", kPause, 400) + Shot("walked.bmp") +  // the game goes on
-      Click("left", kEsc, 2) + Click("left", kPlayTest, 2) +
-      Click("left", kLoad, 60) +
-      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") +
-      Click("left", kSave, 3) + "close\n";
+  fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  const std::string script =
+      std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) + Shot("play.bmp") +
+      Click("left", kBuilderAtStart, 3) + Click("left", kUnitTitle, 5) + Click("left", kSpe, 2) +
+      Click("left", kSpe, 2) + Shot("props.bmp") +  // the builder's properties
+      Click("left", kSpe, 2) + Click("right", kOrderPoint, 3) + Click("left", kEsc, 2) +
+      Click("left", kPlayTest, 150) +  // back from the start screen: paused
+      Shot("paused.bmp") + Click("left", kSave, 3) + Click("left", kPause, 400) +
+      Shot("walked.bmp") +  // the game goes on
+      Click("left", kEsc, 2) + Click("left", kPlayTest, 2) + Click("left", kLoad, 60) +
+      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") + Click("left", kSave, 3) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
 
   // The unit box: the saved unit's lines come back with the load; in between the game went on.
-  const Picture paused = ReadBmp((dir / "paused.bmp").string()), walked = ReadBmp((dir / "walked.bmp").string());
+  const Picture paused = ReadBmp((dir / "paused.bmp").string()),
+                walked = ReadBmp((dir / "walked.bmp").string());
   const Picture loaded = ReadBmp((dir / "loaded.bmp").string());
   ASSERT_EQ(paused.w, 800);
   ASSERT_EQ(walked.w, 800);

@@ -5,8 +5,9 @@
 namespace {
 
 TEST_F(AppRun, StartsRunsFramesAndClosesCleanly) {
-  int rc = Run("answer no\nwait 10\nkey escape\nkey space\nclick left 100 100\nwait 5\nshot end.bmp\nwait 2\n"
-               "no such command\nclose\n");
+  int rc =
+      Run("answer no\nwait 10\nkey escape\nkey space\nclick left 100 100\nwait 5\nshot end.bmp\nwait 2\n"
+          "no such command\nclose\n");
   EXPECT_EQ(rc, 0) << ReadAll(dir / "run.out");
   std::string log = Log();
   EXPECT_NE(log.find("//---\nStart in "), std::string::npos) << log;
@@ -51,8 +52,8 @@ TEST_F(AppRun, WithoutKeyCommandsStartUpFailsWithNonZeroExit) {
 // A folder where a data file belongs reads as a missing file: a reader that opened it would see
 // every read fail without an end of file, and the key-command loader then waited for ever.
 TEST_F(AppRun, AFolderInPlaceOfARequiredFileFailsTheStartLikeAMissingOne) {
-  for (const char* name : {"uni_files/res/sig.txt", "uni_files/res/pix_start.txt",
-                           "uni_files/res/_tfonts.txt"}) {
+  for (const char* name :
+       {"uni_files/res/sig.txt", "uni_files/res/pix_start.txt", "uni_files/res/_tfonts.txt"}) {
     FreshData();
     fs::remove(dir / name);
     fs::create_directory(dir / name);
@@ -64,8 +65,9 @@ TEST_F(AppRun, AFolderInPlaceOfARequiredFileFailsTheStartLikeAMissingOne) {
 }
 
 TEST_F(AppRun, FoldersInPlaceOfOptionalFilesStartLikeMissingOnes) {
-  for (const char* name : {"uni_files/konfig.txt", "uni_files/res/msgbase.txt", "uni_files/res/paintword.txt",
-                           "uni_files/res/o2o3.bin", "gm/__orgmix.txt", "uni_files/res/font_sans10.tga"}) {
+  for (const char* name :
+       {"uni_files/konfig.txt", "uni_files/res/msgbase.txt", "uni_files/res/paintword.txt",
+        "uni_files/res/o2o3.bin", "gm/__orgmix.txt", "uni_files/res/font_sans10.tga"}) {
     fs::remove(dir / name);
     fs::create_directories(dir / name);
   }

@@ -9,12 +9,12 @@ namespace {
 // Window pixels of the play screen at 800 x 600 (as in the play session).
 const char* kScript =
     "answer no\nwait 3\n"
-    "click left 750 124\nwait 30\n"                        // PlayTest
-    "click left 412 274\nwait 3\nclick right 555 218\n"    // the builder, sent off
-    "wait 3\nclick left 40 530\nwait 3\n"                  // Save Test2
-    "move 500 580\nwait 200\nshot walked.bmp\n"            // the game went on
-    "shot\n"                                               // the game's own name
-    "click left 40 530\nwait 3\nclose\n";                  // saved again
+    "click left 750 124\nwait 30\n"                      // PlayTest
+    "click left 412 274\nwait 3\nclick right 555 218\n"  // the builder, sent off
+    "wait 3\nclick left 40 530\nwait 3\n"                // Save Test2
+    "move 500 580\nwait 200\nshot walked.bmp\n"          // the game went on
+    "shot\n"                                             // the game's own name
+    "click left 40 530\nwait 3\nclose\n";                // saved again
 
 // One spinning child a processor for as long as it lives; each stopped by its own process id.
 struct BusyLoops {
@@ -80,13 +80,15 @@ TEST_F(AppRun, TheSameScriptGivesTheSameFilesAtAnyLoadAndTheSeedChangesTheGame) 
     names.push_back(name);
     if (name == "walked.bmp") walked = bytes;
   }
-  for (const char* want : {"Maps/test2.etp", "Maps/test2.etp01", "Maps/test2.etp_bak", "Maps/test2.etp01_bak",
-                           "walked.bmp"})
+  for (const char* want : {"Maps/test2.etp", "Maps/test2.etp01", "Maps/test2.etp_bak",
+                           "Maps/test2.etp01_bak", "walked.bmp"})
     EXPECT_NE(std::find(names.begin(), names.end(), want), names.end()) << want;
-  EXPECT_EQ(std::count_if(names.begin(), names.end(),
-                          [](const std::string& n) { return n.rfind("screens1/tolv_1_m1_2000_", 0) == 0; }),
-            1);
-  EXPECT_NE(first.back().second.find("\n1_m1_2000<Gr>0_0m_0s\n"), std::string::npos) << first.back().second;
+  EXPECT_EQ(
+      std::count_if(names.begin(), names.end(),
+                    [](const std::string& n) { return n.rfind("screens1/tolv_1_m1_2000_", 0) == 0; }),
+      1);
+  EXPECT_NE(first.back().second.find("\n1_m1_2000<Gr>0_0m_0s\n"), std::string::npos)
+      << first.back().second;
 
   // Another seed: the land's tints and the battle's draws differ from the first frame on.
   FreshData();

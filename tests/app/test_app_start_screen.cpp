@@ -16,39 +16,57 @@ const char* kSave = "750 61";
 TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
   WriteAll(dir / "in.txt", "aaaaa\nbbbbb\nccccc\nddddd\n");
   WriteAll(dir / "short.txt", "x\n");
-  const std::string script = std::string() +
+  const std::string script =
+      std::string() +
       "answer no\nwait 3\n"
-      "file in.txt\nclick left " + kOpen + "\nwait 2\n"
-      "click left 49 313\nwait 1\n"             // row 1, between the third and fourth letter
+      "file in.txt\nclick left " +
+      kOpen +
+      "\nwait 2\n"
+      "click left 49 313\nwait 1\n"  // row 1, between the third and fourth letter
       // The window drag (right button + Backspace, auto-repeat too) rubs out nothing.
       "press right 790 500\ndown Backspace\nchar 0x08\nwait 1\nchar 0x08\nchar 0x08\nwait 2\n"
       "up Backspace\nrelease right\nwait 1\n"
-      "type X\nchar 230\nwait 1\n"              // Latin and Cyrillic: bbbX\xE6bb, the caret at 5
+      "type X\nchar 230\nwait 1\n"  // Latin and Cyrillic: bbbX\xE6bb, the caret at 5
       "down Shift\nkey Down\nwait 5\nkey Down\nwait 5\nup Shift\n"  // select from (1,5) to (3,5)
-      "down Ctrl\nkey C\nup Ctrl\nwait 1\n"     // bb, ccccc, ddddd with CR LF after each
-      "key Del\nwait 1\n"                       // rows aaaaa, bbbX\xE6; the caret after \xE6
-      "down Ctrl\nkey V\nup Ctrl\nwait 1\n"     // back again, the caret on a new empty row 4
+      "down Ctrl\nkey C\nup Ctrl\nwait 1\n"         // bb, ccccc, ddddd with CR LF after each
+      "key Del\nwait 1\n"                           // rows aaaaa, bbbX\xE6; the caret after \xE6
+      "down Ctrl\nkey V\nup Ctrl\nwait 1\n"         // back again, the caret on a new empty row 4
       "type 1\nmsg 258 8 0\nmsg 258 8 0\nwait 1\n"  // typed and rubbed out; the empty row joins up
-      "msg 258 13 0\ntype e:\nwait 1\n"         // a new row after ddddd; ':' types '^'
+      "msg 258 13 0\ntype e:\nwait 1\n"             // a new row after ddddd; ':' types '^'
       "key Home\nwait 1\ndown Shift\nkey Right\nwait 1\nup Shift\n"  // select both letters
-      "type Z\nwait 1\n"                        // typing replaces the selection
-      "file out.txt\nclick left " + kSave + "\nwait 1\n"
-      "click left 300 100\nwait 1\n"            // the first click on the lower box only focuses it
-      "file out.txt\nclick left " + kOpen + "\nwait 1\n"
-      "file out2.txt\nclick left " + kSave + "\nwait 1\n"
-      "click left 300 400\nwait 1\n"            // back to the upper box
-      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"     // all five rows selected ...
-      "file short.txt\nclick left " + kOpen + "\nwait 2\n"  // ... then a text of one row
-      "key Del\nwait 1\n"                       // the selection names missing rows: dropped
-      "type Q\nfile out3.txt\nclick left " + kSave + "\nwait 1\n"
-      "file cancel\nclick left " + kSave + "\nwait 1\n"  // a cancelled save writes nothing
+      "type Z\nwait 1\n"                                             // typing replaces the selection
+      "file out.txt\nclick left " +
+      kSave +
+      "\nwait 1\n"
+      "click left 300 100\nwait 1\n"  // the first click on the lower box only focuses it
+      "file out.txt\nclick left " +
+      kOpen +
+      "\nwait 1\n"
+      "file out2.txt\nclick left " +
+      kSave +
+      "\nwait 1\n"
+      "click left 300 400\nwait 1\n"         // back to the upper box
+      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"  // all five rows selected ...
+      "file short.txt\nclick left " +
+      kOpen +
+      "\nwait 2\n"         // ... then a text of one row
+      "key Del\nwait 1\n"  // the selection names missing rows: dropped
+      "type Q\nfile out3.txt\nclick left " +
+      kSave +
+      "\nwait 1\n"
+      "file cancel\nclick left " +
+      kSave +
+      "\nwait 1\n"  // a cancelled save writes nothing
       "shot end.bmp\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
-  EXPECT_EQ(ReadAll(dir / "out.txt"), "aaaaa\nbbbX\xE6" "bb\nccccc\nddddd\nZ\n");
+  EXPECT_EQ(ReadAll(dir / "out.txt"),
+            "aaaaa\nbbbX\xE6"
+            "bb\nccccc\nddddd\nZ\n");
   EXPECT_EQ(ReadAll(dir / "out2.txt"), ReadAll(dir / "out.txt"));  // no row more, none less
   EXPECT_EQ(ReadAll(dir / "out3.txt"), "xQ\n");
   const std::string log = Log();
-  EXPECT_NE(log.find("\ntext box: the selection names rows 0..4 of 1: dropped"), std::string::npos) << log;
+  EXPECT_NE(log.find("\ntext box: the selection names rows 0..4 of 1: dropped"), std::string::npos)
+      << log;
   EXPECT_EQ(BmpSize(dir / "end.bmp"), std::make_pair(800, 600));  // the run went on to the end
   EXPECT_FALSE(fs::exists(dir / "out.txt.tmp~"));
 }
@@ -56,23 +74,33 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
 TEST_F(AppRun, AfterOpeningAShorterTextTheBoxStillAnswersKeysAndPastesAtTheCaret) {
   WriteAll(dir / "five.txt", "aaaaa\nbbbbb\nc\nddddd\neeeee\n");
   WriteAll(dir / "one.txt", "x\r\n");
-  const std::string script = std::string() +
+  const std::string script =
+      std::string() +
       "answer no\nwait 3\n"
-      "file five.txt\nclick left " + kOpen + "\nwait 2\n"
-      "click left 49 313\nwait 1\n"             // row 1, column 3: the click remembers column 3
-      "key Down\nwait 5\nkey Down\nwait 5\n"     // over the one letter of row 2, back to column 3
+      "file five.txt\nclick left " +
+      kOpen +
+      "\nwait 2\n"
+      "click left 49 313\nwait 1\n"                // row 1, column 3: the click remembers column 3
+      "key Down\nwait 5\nkey Down\nwait 5\n"       // over the one letter of row 2, back to column 3
       "down Shift\nkey Right\nwait 1\nup Shift\n"  // columns 3 and 4 of row 3 selected
-      "type Z\nwait 1\n"                        // a deletion that starts on row 3
-      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"     // all five rows selected
-      "file out1.txt\nclick left " + kSave + "\nwait 1\n"
-      "file one.txt\nclick left " + kOpen + "\nwait 2\n"  // one row: the caret was on row 3
-      "clip P\ndown Ctrl\nkey V\nup Ctrl\nwait 1\n"     // the stale selection goes, P comes
+      "type Z\nwait 1\n"                           // a deletion that starts on row 3
+      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"        // all five rows selected
+      "file out1.txt\nclick left " +
+      kSave +
+      "\nwait 1\n"
+      "file one.txt\nclick left " +
+      kOpen +
+      "\nwait 2\n"                                   // one row: the caret was on row 3
+      "clip P\ndown Ctrl\nkey V\nup Ctrl\nwait 1\n"  // the stale selection goes, P comes
       "type Q\nwait 1\n"
-      "file out2.txt\nclick left " + kSave + "\nwait 1\n"
+      "file out2.txt\nclick left " +
+      kSave +
+      "\nwait 1\n"
       // The designer's notes (three rows from y 31) clicked below their last row: the first click
       // only focuses the box, whose caret stands at its start; the next puts it on the last row.
       "click left 300 150\nwait 1\ntype A\nwait 1\nclick left 300 150\nwait 1\ntype B\nwait 1\n"
-      "file notes.txt\nclick left " + kSave + "\nwait 1\nclose\n";
+      "file notes.txt\nclick left " +
+      kSave + "\nwait 1\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(ReadAll(dir / "out1.txt"), "aaaaa\nbbbbb\nc\ndddZ\neeeee\n");
   EXPECT_EQ(ReadAll(dir / "out2.txt"), "xPQ\n");  // the CR of the file's line end is not a character
@@ -86,14 +114,17 @@ TEST_F(AppRun, PlayTestAndEditorLeaveTheStartScreenAndEscComesBack) {
   // PlayTest shows play's screen (its top strip alone for now), whose Esc returns; Editor the
   // editor's.
   ASSERT_EQ(Run("answer no\nwait 3\nshot start.bmp\nclick left 750 124\nwait 2\nshot play.bmp\n"
-                "click left 684 12\nwait 2\nshot back.bmp\nclick left 750 145\nwait 2\nshot editor.bmp\nclose\n"),
+                "click left 684 12\nwait 2\nshot back.bmp\nclick left 750 145\nwait 2\nshot "
+                "editor.bmp\nclose\n"),
             0)
       << ReadAll(dir / "run.out");
-  const Picture start = ReadBmp((dir / "start.bmp").string()), play = ReadBmp((dir / "play.bmp").string());
-  const Picture back = ReadBmp((dir / "back.bmp").string()), editor = ReadBmp((dir / "editor.bmp").string());
+  const Picture start = ReadBmp((dir / "start.bmp").string()),
+                play = ReadBmp((dir / "play.bmp").string());
+  const Picture back = ReadBmp((dir / "back.bmp").string()),
+                editor = ReadBmp((dir / "editor.bmp").string());
   Picture diff;
-  EXPECT_GT(PicDiff(start, play, 16, &diff), 100000);   // the text windows are gone
-  EXPECT_LT(PicDiff(start, back, 16, &diff), 2000);     // the start screen again
+  EXPECT_GT(PicDiff(start, play, 16, &diff), 100000);  // the text windows are gone
+  EXPECT_LT(PicDiff(start, back, 16, &diff), 2000);    // the start screen again
   EXPECT_GT(PicDiff(start, editor, 16, &diff), 100000);
 }
 

@@ -51,7 +51,8 @@ class Battle : public ShippedGameTest {
       GameFrame(kFrameMs);
       if (frame == 20)  // the computer's soldiers march on the player's
         for (Fgr& f : Fgrs.mf)
-          if (f.Active() && f.status == fgrUnitPeh && f.baner == 3) Fgr_OrderMovePoint(&f, 185, 125, 0, 0);
+          if (f.Active() && f.status == fgrUnitPeh && f.baner == 3)
+            Fgr_OrderMovePoint(&f, 185, 125, 0, 0);
       if (o2::NeedExit) {
         ADD_FAILURE() << "a consistency fault in frame " << frame;
         break;

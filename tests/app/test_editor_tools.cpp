@@ -76,12 +76,12 @@ class EditorTools : public CameraTest {
 
 TEST_F(EditorTools, EachClickModeOnAValidCellABorderCellOffTheLandAndOnAFigure) {
   struct Want {
-    int route;      // targPathKle of the selected unit: the move order
-    int marsh[4];   // Marsh1..Marsh4
-    int kuda;       // MarshKuda
-    int link;       // activateFgr
-    int fire;       // the target became its fire target
-    int quad2;      // the cell marked in the second highlight slot
+    int route;     // targPathKle of the selected unit: the move order
+    int marsh[4];  // Marsh1..Marsh4
+    int kuda;      // MarshKuda
+    int link;      // activateFgr
+    int fire;      // the target became its fire target
+    int quad2;     // the cell marked in the second highlight slot
   };
   const int c = Cell(5, 5);
   // Rows by click mode 1..6, columns valid cell, border cell, off the land, figure (the figure's
@@ -141,10 +141,10 @@ TEST_F(EditorTools, PaletteToolsOnAValidCellABorderCellAndOffTheLand) {
       {4, {5, 0, 2, 4}, 0},
       {5, {1, 0, 0, 1}, 0},
       {6, {6, 0, 0, 6}, 0},
-      {7, {2, 12, 0, 7}, fgrFieldSpec},   // a ruby place, holding the cell
+      {7, {2, 12, 0, 7}, fgrFieldSpec},  // a ruby place, holding the cell
       {11, {2, 16, 11, 10}, fgrDekor},
-      {22, {2, 1, 0, 2}, fgrUnitPeh},     // a unit of the player's side on the cell
-      {25, {2, 1, 0, 2}, fgrTriger},      // a trigger at the cell's corner + 5
+      {22, {2, 1, 0, 2}, fgrUnitPeh},  // a unit of the player's side on the cell
+      {25, {2, 1, 0, 2}, fgrTriger},   // a trigger at the cell's corner + 5
       {26, {2, 1, 0, 2}, 0},
   };
   const int c = Cell(5, 5), b = Cell(0, 5);
@@ -239,7 +239,10 @@ TEST_F(EditorTools, ArrowsScrollTheFieldAndPageKeysStepTheFieldOfViewWithinItsRa
   struct {
     int key;
     float from, to;
-  } steps[] = {{VK_NEXT, 44.8f, 45.3f}, {VK_NEXT, 45.3f, 45.3f}, {VK_PRIOR, 30.2f, 29.7f}, {VK_PRIOR, 29.7f, 29.7f}};
+  } steps[] = {{VK_NEXT, 44.8f, 45.3f},
+               {VK_NEXT, 45.3f, 45.3f},
+               {VK_PRIOR, 30.2f, 29.7f},
+               {VK_PRIOR, 29.7f, 29.7f}};
   for (const auto& s : steps) {
     CamObzorY = s.from;
     Key(WM_KEYDOWN, s.key);
@@ -256,7 +259,8 @@ TEST_F(EditorTools, ToolTwentyTwoWithNoRoomMakesNothingAndSaysSo) {
   Point(kGround[kValid]);
   RightClick();
   EXPECT_EQ(ModeWords.EdModified, 1);
-  EXPECT_NE(ReadAll(Logger.gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"), std::string::npos);
+  EXPECT_NE(ReadAll(Logger.gsFileLog).find("\nEdPalette: no unit made for cell 1285 (no room)"),
+            std::string::npos);
   Fgrs.ResetAll();
 }
 

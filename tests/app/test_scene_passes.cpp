@@ -99,8 +99,11 @@ TEST_F(SceneTest, DegenerateViewsAreAppliedWithoutAnOpenGLError) {
   struct Case {
     int mode, w, h;
     float flatW, flatH, zNear, zFar;
-  } kCases[] = {{-1, 0, 0, 0, 0, 1, 100},  {1, 400, 300, 0, 0, 1, 100}, {3, 400, 300, 50, 0, 1, 100},
-                {6, 400, 300, 50, 50, 5, 5}, {-1, 400, 0, 0, 0, 1, 100}};
+  } kCases[] = {{-1, 0, 0, 0, 0, 1, 100},
+                {1, 400, 300, 0, 0, 1, 100},
+                {3, 400, 300, 50, 0, 1, 100},
+                {6, 400, 300, 50, 50, 5, 5},
+                {-1, 400, 0, 0, 0, 1, 100}};
   while (glGetError() != GL_NO_ERROR) {
   }
   for (const Case& k : kCases) {

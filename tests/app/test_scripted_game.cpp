@@ -21,7 +21,6 @@ constexpr int kFrameMs = 40;
 
 class ScriptedGame : public ShippedGameTest {
  protected:
-
   // Every figure's properties (not its running number, which counts on through a process) and the
   // side records, FNV-1a.
   static uint64_t Checksum() {

@@ -152,7 +152,7 @@ TEST_F(Selection, TheListTakes199ActiveFiguresAndItsTidyStepRunsTwiceASecond) {
   SelList_Add(&SelList, b, 0);
   SelList_Tidy(&SelList);
   EXPECT_EQ(SelList.PanelBtnFgrs[1], nullptr);  // no buttons for two
-  a->isMort = 500;                     // the first entry dies: the last takes its place
+  a->isMort = 500;                              // the first entry dies: the last takes its place
   for (int frame = 1; frame <= 5; frame++) SelList_Tidy(&SelList);
   EXPECT_EQ(SelList.count, 1);
   EXPECT_EQ(SelList.e[1], b);

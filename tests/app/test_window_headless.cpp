@@ -53,8 +53,9 @@ class Headless : public ::testing::Test {
 };
 
 TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
-  StartWith("press right 100 100\ndown backspace\nwait 2\nmove 160 130\nwait 3\nmove 90 80\nwait 2\n"
-            "release right\nup backspace\nwait 50\n");
+  StartWith(
+      "press right 100 100\ndown backspace\nwait 2\nmove 160 130\nwait 3\nmove 90 80\nwait 2\n"
+      "release right\nup backspace\nwait 50\n");
   Win.WinWidth = 800;
   Win.WinHeight = 600;
   ASSERT_EQ(Plat_CreateWindow(0, 0, Win.WinWidth, Win.WinHeight, "tolv"), PLAT_CREATE_OK);
@@ -79,7 +80,7 @@ TEST_F(Headless, DraggingMovesTheWindowWithTheCursorWithinHalfItsSize) {
     Plat_SwapBuffers();
   }
   EXPECT_GT(dragged, 2);
-  EXPECT_GT(maxX, 0);  // the window followed the cursor
+  EXPECT_GT(maxX, 0);           // the window followed the cursor
   EXPECT_EQ(Win.WinDragOn, 0);  // released
   EXPECT_EQ(Window_DragByMouse(), 0);
 }
@@ -177,8 +178,10 @@ TEST_F(Headless, MinimisedNoFramesNoKeysRestoredFramesAgainUnfocusedNoDrag) {
   EXPECT_EQ(framesOf({}, 1), 1);  // held through a frame
   EXPECT_EQ(Window_DragByMouse(), 1);
 
-  EXPECT_EQ(framesOf({{WM_ACTIVATE, WA_INACTIVE | kMinimised}, {WM_KILLFOCUS, 0}, {WM_SIZE, SIZE_MINIMIZED}},
-                     6), 0);
+  EXPECT_EQ(
+      framesOf({{WM_ACTIVATE, WA_INACTIVE | kMinimised}, {WM_KILLFOCUS, 0}, {WM_SIZE, SIZE_MINIMIZED}},
+               6),
+      0);
   EXPECT_EQ(KeyIsDown(VK_RBUTTON) + KeyIsDown(VK_BACK), 0);
   EXPECT_EQ(Window_DragByMouse(), 0);
   EXPECT_EQ(framesOf({{WM_ACTIVATE, WA_ACTIVE | kMinimised}}, 4), 0);  // activated, still minimised

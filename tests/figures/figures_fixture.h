@@ -9,8 +9,8 @@
 
 #include "figures/fgrs.h"
 #include "gm/org_base.h"
-#include "shell/log.h"
 #include "shell/frame_clock.h"
+#include "shell/log.h"
 #include "shell/random.h"
 #include "test_files.h"
 

@@ -124,7 +124,7 @@ TEST_F(ChainsTest, CargoRoomAndBunkers) {
   big->gruzZaimem = 3;
   Fgr* bunker = Unit(203);
   bunker->Sub_Gruz_max = 3;
-  EXPECT_EQ(Fgr_Sub_AddGruz(h, big), 0);       // room above 2 needs a bunker holder
+  EXPECT_EQ(Fgr_Sub_AddGruz(h, big), 0);  // room above 2 needs a bunker holder
   EXPECT_EQ(Fgr_Sub_AddGruz(bunker, big), 1);
 }
 
@@ -223,10 +223,16 @@ TEST_F(ChainsTest, SeededRandomAddsAndRemovalsKeepEveryChainConsistent) {
   std::map<Fgr*, std::pair<Fgr*, int>> where;  // member -> holder, chain
   const int chains[] = {1, 5, 6, 9};
   auto maxOf = [](Fgr* h, int n) {
-    return n == 1 ? h->Sub_UseGun_max : n == 5 ? h->Sub_MetGd_max : n == 6 ? h->Sub_MetBd_max : h->Sub_Kno_max;
+    return n == 1   ? h->Sub_UseGun_max
+           : n == 5 ? h->Sub_MetGd_max
+           : n == 6 ? h->Sub_MetBd_max
+                    : h->Sub_Kno_max;
   };
   auto nowOf = [](Fgr* h, int n) {
-    return n == 1 ? h->Sub_UseGun_now : n == 5 ? h->Sub_MetGd_now : n == 6 ? h->Sub_MetBd_now : h->Sub_Kno_now;
+    return n == 1   ? h->Sub_UseGun_now
+           : n == 5 ? h->Sub_MetGd_now
+           : n == 6 ? h->Sub_MetBd_now
+                    : h->Sub_Kno_now;
   };
   auto fits = [](Fgr* m, int n) {
     int k = m->status;

@@ -31,7 +31,7 @@ TEST_F(OrgFilesTest, MasterBuildsTheTablesAndTheBinaryFileThatReadsBackTheSame) 
   text += Entry("  integer", 48, "-7");
   text += Entry("flo", 11, "0.25");
   text += Entry("anything", 25, "12.5");
-  text += Entry("int", 0, "5");     // out of range: nothing
+  text += Entry("int", 0, "5");  // out of range: nothing
   text += Entry("int", 251, "5");
   text += Entry("float", 151, "5");
   text += Entry("int", 250, "9");

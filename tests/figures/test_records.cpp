@@ -46,7 +46,7 @@ TEST_F(RecordsTest, PoolsHandOutFromOneRoundRobinAndNeverTheEmptyRecord) {
   ASSERT_EQ(first, item_PoolAt(1));  // index 0 is never handed out
   EXPECT_EQ(first->isUse, 1);
   EXPECT_EQ(item_New(), item_PoolAt(2));
-  first->isUse = 0;                  // freed: not reused until the cursor comes round
+  first->isUse = 0;  // freed: not reused until the cursor comes round
   EXPECT_EQ(item_New(), item_PoolAt(3));
 
   for (int i = 0; i < kRecPool - 1; i++) ASSERT_NE(UN_New(), nullptr) << i;
@@ -222,7 +222,7 @@ TEST_F(RecordsTest, FilterStagesRollWithinTheirRangeAndTakePercentagesInFloating
   EXPECT_EQ(BoeFilter.BoeVal, 40);
   BoeFilter.BoeValStart = 30;
   BoeFilter.BoeVal = 0;
-  Boe_AccumAdd(50, 1, 1.0f);   // 50 % of 30 is 15, not 0
+  Boe_AccumAdd(50, 1, 1.0f);  // 50 % of 30 is 15, not 0
   EXPECT_EQ(BoeFilter.BoeVal, 15);
 
   FKu k;
@@ -421,9 +421,9 @@ TEST_F(RecordsTest, CountersChunkLayoutAndSurplusPair) {
   ASSERT_EQ(BoeCounters_LoadFrom(&back, f), 1);
   const struct {
     int at, value;
-  } kRead[] = {{0, 0},      {1, 100},    {2, 101},    {40, 102},   {41, 103},   {79, 104},
-               {80, 105},   {37, 1900},  {38, 1901},  {76, 1902},  {77, 1903},  {115, 1904},
-               {116, 1905}, {39, 0},     {78, 0}};
+  } kRead[] = {{0, 0},     {1, 100},    {2, 101},    {40, 102},  {41, 103},
+               {79, 104},  {80, 105},   {37, 1900},  {38, 1901}, {76, 1902},
+               {77, 1903}, {115, 1904}, {116, 1905}, {39, 0},    {78, 0}};
   for (const auto& r : kRead) EXPECT_EQ(back.T[r.at], r.value) << r.at;
   int after = 0;
   ASSERT_EQ(fread(&after, 4, 1, f), 1u);

@@ -39,9 +39,9 @@ TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
   for (int i = 1; i < kFgrsSlots; i++) chunks[i] = FigureBytes(i);
   std::vector<Fgr*> links[kFgrsSlots];
   for (int i = 1; i < kFgrsSlots; i++)
-    links[i] = {Fgrs.mf[i].pParent, Fgrs.mf[i].pPrev, Fgrs.mf[i].pTail, Fgrs.mf[i].P_FireTarg,
-                Fgrs.mf[i].P_AutoTarg, Fgrs.mf[i].P_Guest, Fgrs.mf[i].P2_UseHelm, Fgrs.mf[i].P2_Sub_Gruz,
-                Fgrs.mf[i].P2_Sub_Unit};
+    links[i] = {Fgrs.mf[i].pParent,    Fgrs.mf[i].pPrev,       Fgrs.mf[i].pTail,
+                Fgrs.mf[i].P_FireTarg, Fgrs.mf[i].P_AutoTarg,  Fgrs.mf[i].P_Guest,
+                Fgrs.mf[i].P2_UseHelm, Fgrs.mf[i].P2_Sub_Gruz, Fgrs.mf[i].P2_Sub_Unit};
   std::vector<int> sides(&Sides.SideTab[0][0], &Sides.SideTab[0][0] + kSides * kSideWords);
   WorldCopy land;
   land.Take();
@@ -54,9 +54,9 @@ TEST_F(StageFiles, WholeStageRoundTripGivesTheSameWorldAndTheSameBytes) {
   for (int i = 1; i < kFgrsSlots; i++) {
     ASSERT_EQ(FigureBytes(i), chunks[i]) << "slot " << i;
     EXPECT_EQ(Fgrs.mf[i].nom, i);
-    std::vector<Fgr*> now = {Fgrs.mf[i].pParent, Fgrs.mf[i].pPrev, Fgrs.mf[i].pTail, Fgrs.mf[i].P_FireTarg,
-                             Fgrs.mf[i].P_AutoTarg, Fgrs.mf[i].P_Guest, Fgrs.mf[i].P2_UseHelm,
-                             Fgrs.mf[i].P2_Sub_Gruz, Fgrs.mf[i].P2_Sub_Unit};
+    std::vector<Fgr*> now = {Fgrs.mf[i].pParent,    Fgrs.mf[i].pPrev,       Fgrs.mf[i].pTail,
+                             Fgrs.mf[i].P_FireTarg, Fgrs.mf[i].P_AutoTarg,  Fgrs.mf[i].P_Guest,
+                             Fgrs.mf[i].P2_UseHelm, Fgrs.mf[i].P2_Sub_Gruz, Fgrs.mf[i].P2_Sub_Unit};
     EXPECT_EQ(now, links[i]) << "slot " << i;
   }
   EXPECT_EQ(std::string(Fgrs.mf[1].UN->name), unitName);
@@ -204,7 +204,8 @@ TEST_F(StageFiles, NothingIsSavedWithoutACurrentLocation) {
   StageReq.EtapLocationNom = 100;
   EXPECT_EQ(Etap_Save(Name("n.etp")), 0);
   EXPECT_TRUE(ReadBytes<char>(Name("n.etp")).empty());
-  EXPECT_NE(LogText().find("\nSaveEtapFail: no current location for " + Name("n.etp")), std::string::npos);
+  EXPECT_NE(LogText().find("\nSaveEtapFail: no current location for " + Name("n.etp")),
+            std::string::npos);
   EXPECT_TRUE(ReadBytes<char>(Name("n.etp100")).empty());
 }
 
@@ -241,7 +242,8 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
   std::set<std::string> files;
   for (const auto& e : std::filesystem::directory_iterator("."))
-    if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0) files.insert(e.path().filename().string());
+    if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0)
+      files.insert(e.path().filename().string());
   std::string loc = Name("k.etp") + IntToStrZero(StageReq.EtapLocationNom, 2);
   EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
 
@@ -266,7 +268,8 @@ TEST_F(StageFiles, AStageTheGameWouldRefuseIsNeverWrittenOverTheLastGoodOne) {
   Fgrs.mf[4].P2_UseHelm = &Fgrs.mf[2];
   EXPECT_EQ(Etap_Save(Name("r.etp")), 0);
   Fgrs.mf[2].P2_UseHelm = Fgrs.mf[4].P2_UseHelm = nullptr;
-  EXPECT_NE(LogText().find("\nSaveEtapFail: " + Name("r.etp") + " would not load again; the previous files are kept"),
+  EXPECT_NE(LogText().find("\nSaveEtapFail: " + Name("r.etp") +
+                           " would not load again; the previous files are kept"),
             std::string::npos);
   EXPECT_EQ(ReadBytes<char>(Name("r.etp")), base);
   EXPECT_EQ(ReadBytes<char>(loc), locBytes);

@@ -6,9 +6,7 @@ namespace {
 using StageRequests = StageTest;
 
 // Saves the world as stage `name` at the current location.
-void SaveStage(const std::string& name) {
-  ASSERT_EQ(Etap_Save(name), 1);
-}
+void SaveStage(const std::string& name) { ASSERT_EQ(Etap_Save(name), 1); }
 
 TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   BuildWorld(0, 3);
@@ -23,16 +21,16 @@ TEST_F(StageRequests, ASaveAndALoadOfOneFrameSaveTheOldStateFirst) {
   Etap_ProcRequests();
   EXPECT_EQ(StageReq.EtapSaveReq, 0);
   EXPECT_EQ(StageReq.EtapLoadReqLoc, 0);
-  EXPECT_EQ(Fgrs.mf[2].zap015, -1001);      // the other stage was loaded
+  EXPECT_EQ(Fgrs.mf[2].zap015, -1001);  // the other stage was loaded
   EXPECT_EQ(StageReq.EtapName, Name("other"));
-  EXPECT_EQ(StageReq.EtapLocationNom, 3);            // the location its base file names
+  EXPECT_EQ(StageReq.EtapLocationNom, 3);   // the location its base file names
   EXPECT_EQ(gStagesPending.plitBuilds, 1);  // the post-load reset ran, with the tile flag
   EXPECT_EQ(gStagesPending.plitLastFlag, StageReq.PlitBuildOn);
-  EXPECT_EQ(SelList.count, 0);              // and the selection emptied
+  EXPECT_EQ(SelList.count, 0);  // and the selection emptied
   EXPECT_EQ(SelList.e[1], nullptr);
   ClearWorld();
   ASSERT_EQ(EtapFile_Load(Name("played.etp")), 1);
-  EXPECT_EQ(Fgrs.mf[2].zap015, 999);        // saved before the load
+  EXPECT_EQ(Fgrs.mf[2].zap015, 999);  // saved before the load
 }
 
 TEST_F(StageRequests, AFailedLoadIsLoggedAndClearedAndChangesNothing) {

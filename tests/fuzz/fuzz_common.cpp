@@ -19,7 +19,7 @@ namespace {
 
 fs::path gScratch;
 std::string gSeedDir;
-volatile uint8_t gTouchSink;  // keeps the reads of Fuzz_Touch
+volatile uint8_t gTouchSink;     // keeps the reads of Fuzz_Touch
 std::vector<std::string> gArgs;  // the rewritten arguments libFuzzer reads after Initialize
 
 void RemoveScratch() {
@@ -55,8 +55,9 @@ void Fuzz_Begin(int* argc, char*** argv) {
     fs::create_directories(gSeedDir);
   }
   const char* tmp = getenv("TOLV_FUZZ_TMP");
-  fs::path base = tmp && *tmp ? fs::path(tmp) : fs::is_directory("/dev/shm") ? fs::path("/dev/shm")
-                                                                              : fs::temp_directory_path();
+  fs::path base = tmp && *tmp                    ? fs::path(tmp)
+                  : fs::is_directory("/dev/shm") ? fs::path("/dev/shm")
+                                                 : fs::temp_directory_path();
   gScratch = base / ("tolv-fuzz-" + std::to_string(getpid()));
   std::error_code ec;
   fs::remove_all(gScratch, ec);
@@ -118,7 +119,8 @@ std::string Fuzz_Tga(int w, int h, int bits, int type) {
   f[2] = (char)type;
   f[12] = (char)(w & 0xFF), f[13] = (char)(w >> 8), f[14] = (char)(h & 0xFF), f[15] = (char)(h >> 8);
   f[16] = (char)bits;
-  const std::string px = bits == 32 ? std::string("\x30\x60\x90\xff", 4) : std::string("\x30\x60\x90", 3);
+  const std::string px =
+      bits == 32 ? std::string("\x30\x60\x90\xff", 4) : std::string("\x30\x60\x90", 3);
   for (int y = 0; y < h; y++) {
     if (type == 2) {
       for (int x = 0; x < w; x++) f += px;

@@ -1,8 +1,8 @@
 // Fuzz target of the figure header generator's five tables ("gm/__fgr_status.txt",
 // "__fgr_in.txt", "__fgr_rea.txt", "__fgr_kombi.txt", "__boe_count.txt"), read by FgrAGen, which
 // writes "gm/fa_pre.h", "gm/fa_in.h" and "gm/fa_proc.h". See gen_tables.h for the input.
-#include "generators/fgr_tables.h"
 #include "gen_tables.h"
+#include "generators/fgr_tables.h"
 
 namespace {
 GenTables gTables;

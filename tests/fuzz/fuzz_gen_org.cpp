@@ -1,7 +1,7 @@
 // Fuzz target of the named-variable generator's table "gm/__orgmix.txt", read by Org_ReStart,
 // which writes "gm/org_base_a.h". See gen_tables.h for the input (one table: its byte is 0).
-#include "generators/org_gen.h"
 #include "gen_tables.h"
+#include "generators/org_gen.h"
 
 namespace {
 GenTables gTables;

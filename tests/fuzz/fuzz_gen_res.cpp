@@ -1,8 +1,8 @@
 // Fuzz target of the resource generator's three inputs (the start-up texture list, the message
 // base and the key-command file), read by ResAGen, which writes "gm/res_a.h". See gen_tables.h
 // for the input.
-#include "generators/res_gen.h"
 #include "gen_tables.h"
+#include "generators/res_gen.h"
 #include "shell/file_names.h"
 #include "shell/key_commands.h"
 #include "shell/msgbase.h"

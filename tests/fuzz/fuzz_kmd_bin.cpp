@@ -28,8 +28,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     Fuzz_Seed("seed_modifier_key", Fuzz_Read("seed.bin"));
   IKmd2_Set(&k, 1, 32, 0, 0, 0, 0, "Space");
   IKmd2_SetCycle(&k, 1, 5, 2, 100, 3);
-  if (Fuzz_SeedDir() && IKmd2_SaveBin(&k, "seed.bin", 1))
-    Fuzz_Seed("seed_cycle", Fuzz_Read("seed.bin"));
+  if (Fuzz_SeedDir() && IKmd2_SaveBin(&k, "seed.bin", 1)) Fuzz_Seed("seed_cycle", Fuzz_Read("seed.bin"));
   return 0;
 }
 

@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Keep(StageReq.EtapLocationNom);
   // Cell words: tile type, object code, cursor kind, flag.
   std::string words;
-  for (int c = 0; c < 3 * 256; c++) Fuzz_PutI32(words, c % 8 | (c % 23) << 8 | (c % 11) << 16 | (c % 4) << 24);
+  for (int c = 0; c < 3 * 256; c++)
+    Fuzz_PutI32(words, c % 8 | (c % 23) << 8 | (c % 11) << 16 | (c % 4) << 24);
   Fuzz_Seed("seed_cells", std::string(1, '\0') + words);
   std::string sizes;
   Fuzz_PutI32(sizes, 256);

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   top.insert(18, "id");
   Fuzz_Seed("seed_top_id.tga", top);
   if (Fuzz_SeedDir())
-    for (const auto& e : std::filesystem::directory_iterator(std::string(TOLV_SOURCE_DIR) + "/uni_files/res"))
+    for (const auto& e :
+         std::filesystem::directory_iterator(std::string(TOLV_SOURCE_DIR) + "/uni_files/res"))
       if (e.path().extension() == ".tga") {
         std::string rel = "uni_files/res/" + e.path().filename().string();
         Fuzz_Seed("shipped_" + e.path().filename().string(), Fuzz_Shipped(rel));

@@ -19,15 +19,11 @@ GLint gUnpackAlignment = 4;
 int Components(GLenum format) {
   switch (format) {
     case GL_RGBA:
-    case GL_BGRA:
-      return 4;
+    case GL_BGRA: return 4;
     case GL_RGB:
-    case GL_BGR:
-      return 3;
-    case GL_LUMINANCE_ALPHA:
-      return 2;
-    default:
-      return 1;
+    case GL_BGR: return 3;
+    case GL_LUMINANCE_ALPHA: return 2;
+    default: return 1;
   }
 }
 

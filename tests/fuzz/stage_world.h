@@ -62,10 +62,8 @@ inline std::string SavePart(int base) {
   char* buf = nullptr;
   size_t n = 0;
   FILE* m = open_memstream(&buf, &n);
-  if (base)
-    Base_SaveTo(&Fgrs, m, 1);
-  else
-    Etap_SaveTo(&Fgrs, m);
+  if (base) Base_SaveTo(&Fgrs, m, 1);
+  else Etap_SaveTo(&Fgrs, m);
   fclose(m);
   std::string s(buf, n);
   free(buf);
@@ -139,8 +137,8 @@ inline void BeforeInput() {
 // starts from the same land, sides and named variables.
 inline void AfterInput(int accepted) {
   if (!accepted) {
-    if (!Same(gFigures, Fgrs.mf)) abort();   // a refusal changed the figures
-    if (!LandSidesOrgAsBefore()) abort();    // ... or the land, sides or named variables
+    if (!Same(gFigures, Fgrs.mf)) abort();  // a refusal changed the figures
+    if (!LandSidesOrgAsBefore()) abort();   // ... or the land, sides or named variables
     return;
   }
   o2::NeedExit = 0;

@@ -123,8 +123,8 @@ TEST_F(FgrRead, PropertiesAreNumberedPerType) {
   EXPECT_EQ(l.po2s[0].tip, 4);
   ASSERT_EQ(l.subs.size(), 1u);
   EXPECT_EQ(l.subs[0].tip, 5);
-  EXPECT_EQ(fgrGen.intCount * 10000 + fgrGen.floCount * 1000 + fgrGen.po1Count * 100 + fgrGen.po2Count * 10 +
-                fgrGen.subCount,
+  EXPECT_EQ(fgrGen.intCount * 10000 + fgrGen.floCount * 1000 + fgrGen.po1Count * 100 +
+                fgrGen.po2Count * 10 + fgrGen.subCount,
             21111);
 }
 
@@ -147,16 +147,14 @@ TEST_F(FgrRead, NonNumericValueStopsTheFile) {
 
 TEST_F(FgrRead, ProceduresAndCombinationsCount) {
   std::istringstream procs("title\n//== one\nProc\nFade\n//==\nLaser\nDraw\n");
-  GenSectionLoop(procs, 1, "T", "p", [&](std::istream& s, std::string& m) {
-    FgrAGen_ReadProcSection(s, l.procs, m);
-  });
+  GenSectionLoop(procs, 1, "T", "p",
+                 [&](std::istream& s, std::string& m) { FgrAGen_ReadProcSection(s, l.procs, m); });
   ASSERT_EQ(l.procs.size(), 2u);
   EXPECT_EQ(l.procs[1].procNom, 2);
   EXPECT_EQ(l.procs[1].namePart1 + "_" + l.procs[1].namePart2, "Laser_Draw");
   std::istringstream kombis("title\n//==\nA\n//==\nB\n//==\nC\n//==\n");
-  GenSectionLoop(kombis, 1, "T", "k", [&](std::istream& s, std::string& m) {
-    FgrAGen_ReadKombiSection(s, l.kombis, m);
-  });
+  GenSectionLoop(kombis, 1, "T", "k",
+                 [&](std::istream& s, std::string& m) { FgrAGen_ReadKombiSection(s, l.kombis, m); });
   ASSERT_EQ(l.kombis.size(), 3u);  // the last marker has no name line: nothing is added for it
   EXPECT_EQ(l.kombis[0].kombiNom, -1);
   EXPECT_EQ(l.kombis[2].kombiNom, -3);
@@ -166,16 +164,19 @@ TEST_F(FgrRead, ProceduresAndCombinationsCount) {
 TEST_F(FgrRead, HitBarChannelCounts) {
   std::string fifty;
   for (int i = 1; i <= 50; i++) fifty += "c" + std::to_string(i) + "\n";
-  ReadBoes("//==\n//\nHp\n2\nFire\nIce\n"
-           "//==\n//\nMana\n1\nVhod\n"
-           "//==\n//\nZero\n0\n//== inside\n//\nAfterZero\n51\nnot-a-channel\n"
-           "//==\n//\nBig\n50\n" + fifty,
-           l);
+  ReadBoes(
+      "//==\n//\nHp\n2\nFire\nIce\n"
+      "//==\n//\nMana\n1\nVhod\n"
+      "//==\n//\nZero\n0\n//== inside\n//\nAfterZero\n51\nnot-a-channel\n"
+      "//==\n//\nBig\n50\n" +
+          fifty,
+      l);
   ASSERT_EQ(l.boes.size(), 5u);
   int noms[] = {1, 3, 5, 7, 9};
   for (int i = 0; i < 5; i++) EXPECT_EQ(l.boes[i].bcNom, noms[i]);
-  EXPECT_EQ(l.boes[3].name, "AfterZero");  // count 0 reads no channel: the marker after it opens a section
-  ASSERT_EQ(l.channels.size(), 53u);       // count 51 reads none either
+  EXPECT_EQ(l.boes[3].name,
+            "AfterZero");             // count 0 reads no channel: the marker after it opens a section
+  ASSERT_EQ(l.channels.size(), 53u);  // count 51 reads none either
   EXPECT_EQ(l.channels[1].name, "Ice");
   EXPECT_EQ(l.channels[1].k, 2);
   EXPECT_EQ(l.channels[2].bcNom, 3);

@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 TEST(FgrReal, CommittedHeadersAreUpToDate) {
   fs::path src = TOLV_SOURCE_DIR;
   fgrtest::GenRun r("regenerate");
-  for (const char* t : {"gm/__fgr_status.txt", "gm/__fgr_in.txt", "gm/__fgr_rea.txt", "gm/__fgr_kombi.txt",
-                        "gm/__boe_count.txt", "uni_files/res/fa_in_end.h"})
+  for (const char* t : {"gm/__fgr_status.txt", "gm/__fgr_in.txt", "gm/__fgr_rea.txt",
+                        "gm/__fgr_kombi.txt", "gm/__boe_count.txt", "uni_files/res/fa_in_end.h"})
     fs::copy_file(src / t, r.dir / t, fs::copy_options::overwrite_existing);
   r.Generate();
   // Compared whole: a mismatch means the tables or the writer changed without "gmgen fgr".
@@ -41,8 +41,8 @@ TEST(FgrReal, Counts) {
   EXPECT_EQ(bcNormHP, 1);
   EXPECT_EQ(bcPoison_, 38);
   EXPECT_EQ(kvJustUpor, 9999);
-  int kv[] = {kvNormHP_Silver, kvMana_Vhod,  kvHot_Vetern,    kvHotMix_Vetern, kvIce_Air,
-              kvFire_Air,      kvMolni_Air,  kvPoison_Air,    kvNormHP_Gold,   kvMana_Uhod,
+  int kv[] = {kvNormHP_Silver, kvMana_Vhod,     kvHot_Vetern, kvHotMix_Vetern, kvIce_Air,
+              kvFire_Air,      kvMolni_Air,     kvPoison_Air, kvNormHP_Gold,   kvMana_Uhod,
               kvHot_Terror,    kvHotMix_Terror, kvNormHP_Doc};
   int want[] = {39, 51, 53, 55, 69, 71, 73, 75, 77, 89, 91, 93, 115};
   for (int i = 0; i < 13; i++) EXPECT_EQ(kv[i], want[i]) << i;
@@ -112,23 +112,51 @@ TEST(FgrReal, PropertyNumbersOfTheRecord) {
   struct {
     int n;
     const char* name;
-  } ints[] = {{1, "Sub_UseGun_now"},  {2, "Sub_UseGun_max"},   {17, "Sub_Kno_now"},     {18, "Sub_Kno_max"},
-              {19, "nom"},            {20, "status"},          {21, "active"},          {22, "novorod"},
-              {23, "priv_LogIndex"},  {26, "ProcNomMixHitBars1"}, {28, "ProcNomUpd2"},  {31, "ProcNomOnK"},
-              {33, "isUnitWork"},     {51, "Tex1"},            {57, "get_RadiusVis_"},  {66, "activateFgr"},
-              {72, "isMort"},         {104, "targPathKle"},    {112, "PafLay"},         {121, "kmra_statusMode"},
-              {135, "kmra_Flat"},     {138, "UnderGround"},    {162, "BringX"},         {173, "Kno_TMarketKlon"},
-              {186, "spelCastNow"},   {187, "zap001"},         {216, "zap030"}};
+  } ints[] = {{1, "Sub_UseGun_now"},
+              {2, "Sub_UseGun_max"},
+              {17, "Sub_Kno_now"},
+              {18, "Sub_Kno_max"},
+              {19, "nom"},
+              {20, "status"},
+              {21, "active"},
+              {22, "novorod"},
+              {23, "priv_LogIndex"},
+              {26, "ProcNomMixHitBars1"},
+              {28, "ProcNomUpd2"},
+              {31, "ProcNomOnK"},
+              {33, "isUnitWork"},
+              {51, "Tex1"},
+              {57, "get_RadiusVis_"},
+              {66, "activateFgr"},
+              {72, "isMort"},
+              {104, "targPathKle"},
+              {112, "PafLay"},
+              {121, "kmra_statusMode"},
+              {135, "kmra_Flat"},
+              {138, "UnderGround"},
+              {162, "BringX"},
+              {173, "Kno_TMarketKlon"},
+              {186, "spelCastNow"},
+              {187, "zap001"},
+              {216, "zap030"}};
   for (auto& e : ints) EXPECT_STREQ(Fgr_Int_NameVar(e.n), e.name) << e.n;
   struct {
     int n;
     const char* name;
-  } flos[] = {{1, "floX"},      {2, "fcr"},       {5, "fca"},        {6, "priv_position_x"}, {10, "haf"},
-              {19, "skoros"},   {28, "kmra_Flat__KamScW"}, {33, "kmra_ZFar"}, {36, "zvfPitch"},
-              {37, "zaf001"},   {56, "zaf020"}};
+  } flos[] = {{1, "floX"},
+              {2, "fcr"},
+              {5, "fca"},
+              {6, "priv_position_x"},
+              {10, "haf"},
+              {19, "skoros"},
+              {28, "kmra_Flat__KamScW"},
+              {33, "kmra_ZFar"},
+              {36, "zvfPitch"},
+              {37, "zaf001"},
+              {56, "zaf020"}};
   for (auto& e : flos) EXPECT_STREQ(Fgr_Flo_NameVar(e.n), e.name) << e.n;
-  const char* po1[] = {"P_FireTarg", "P_AutoTarg", "P_Border",  "P_Ataker1",  "P_Ataker2",
-                       "P_Ataker3",  "P_TrigFrom", "P_Guest",   "P_PrepZak1", "P_PrepZak2"};
+  const char* po1[] = {"P_FireTarg", "P_AutoTarg", "P_Border", "P_Ataker1",  "P_Ataker2",
+                       "P_Ataker3",  "P_TrigFrom", "P_Guest",  "P_PrepZak1", "P_PrepZak2"};
   for (int n = 1; n <= 10; n++) EXPECT_STREQ(Fgr_Po1_NameVar(n), po1[n - 1]);
   EXPECT_STREQ(Fgr_Po2_NameVar(3), "P2_UseCar");
   EXPECT_STREQ(Fgr_Sub_NameVar(1), "P2_Sub_UseGun");
@@ -263,24 +291,26 @@ TEST(FgrReal, KindNamesAndExtraRecords) {
   struct {
     int kind;
     const char* name;
-  } kinds[] = {{3, "Laser"},        {4, "Boom"},          {5, "Triger"},       {6, "PultFlag"},
-               {7, "GetGemX"},      {11, "KameraLayer"},  {13, "LandHolder"},  {14, "LandLosk"},
-               {15, "LandDecal"},   {16, "BookZak"},      {17, "MetkaZak"},    {18, "FieldSpec"},
-               {19, "Spawner"},     {20, "Dekor"},        {21, "StaticBoost"}, {22, "BoxPrize"},
-               {101, "UnitGen"},    {102, "UnitDom"},     {103, "UnitRoom"},   {104, "UnitPost"},
-               {111, "UnitStroi"},  {112, "UnitPeh"},     {113, "SquadHolder"}, {114, "UnitHero"},
-               {201, "HasBunker"},  {202, "NatBunker"},   {203, "AngBunker"},  {204, "AkdBunker"},
-               {205, "NekBunker"},  {206, "ZavBunker"},   {207, "PatBunker"},  {208, "KosBunker"},
-               {209, "MrtBunker"},  {210, "MasBunker"},   {211, "ZomBunker"},  {212, "FasBunker"},
+  } kinds[] = {{3, "Laser"},        {4, "Boom"},           {5, "Triger"},         {6, "PultFlag"},
+               {7, "GetGemX"},      {11, "KameraLayer"},   {13, "LandHolder"},    {14, "LandLosk"},
+               {15, "LandDecal"},   {16, "BookZak"},       {17, "MetkaZak"},      {18, "FieldSpec"},
+               {19, "Spawner"},     {20, "Dekor"},         {21, "StaticBoost"},   {22, "BoxPrize"},
+               {101, "UnitGen"},    {102, "UnitDom"},      {103, "UnitRoom"},     {104, "UnitPost"},
+               {111, "UnitStroi"},  {112, "UnitPeh"},      {113, "SquadHolder"},  {114, "UnitHero"},
+               {201, "HasBunker"},  {202, "NatBunker"},    {203, "AngBunker"},    {204, "AkdBunker"},
+               {205, "NekBunker"},  {206, "ZavBunker"},    {207, "PatBunker"},    {208, "KosBunker"},
+               {209, "MrtBunker"},  {210, "MasBunker"},    {211, "ZomBunker"},    {212, "FasBunker"},
                {213, "EntBunker"},  {214, "AngBunkerRed"}, {215, "AkdBunkerSea"}, {301, "DetUnitGun"},
-               {302, "DetCapiGun"}, {303, "DetUnit"},     {401, "AbilSkil"},   {402, "KnoUnit"}};
+               {302, "DetCapiGun"}, {303, "DetUnit"},      {401, "AbilSkil"},     {402, "KnoUnit"}};
   std::set<int> units = {19, 101, 102, 103, 104, 111, 112, 114};
   for (int k = 201; k <= 215; k++) units.insert(k);
   std::set<int> items = {301, 302, 303, 401};
   std::set<int> known;
   for (auto& k : kinds) {
     EXPECT_STREQ(fgrXName(k.kind), k.name);
-    EXPECT_EQ(fgrIndexUnitOrItem(k.kind), units.count(k.kind) ? UN_ind1 : items.count(k.kind) ? item_ind2 : 0)
+    EXPECT_EQ(fgrIndexUnitOrItem(k.kind), units.count(k.kind)   ? UN_ind1
+                                          : items.count(k.kind) ? item_ind2
+                                                                : 0)
         << k.kind;
     known.insert(k.kind);
   }
@@ -299,9 +329,9 @@ TEST(FgrReal, HitBarLabels) {
   struct {
     int id;
     const char* label;
-  } kv[] = {{39, "NormHP_Silver"}, {51, "Mana_Vhod"},  {53, "Hot_Vetern"},  {55, "HotMix_Vetern"},
-            {69, "Ice_Air"},       {71, "Fire_Air"},   {73, "Molni_Air"},   {75, "Poison_Air"},
-            {77, "NormHP_Gold"},   {89, "Mana_Uhod"},  {91, "Hot_Terror"},  {93, "HotMix_Terror"},
+  } kv[] = {{39, "NormHP_Silver"}, {51, "Mana_Vhod"}, {53, "Hot_Vetern"}, {55, "HotMix_Vetern"},
+            {69, "Ice_Air"},       {71, "Fire_Air"},  {73, "Molni_Air"},  {75, "Poison_Air"},
+            {77, "NormHP_Gold"},   {89, "Mana_Uhod"}, {91, "Hot_Terror"}, {93, "HotMix_Terror"},
             {115, "NormHP_Doc"}};
   for (auto& e : kv) EXPECT_STREQ(Boe_KanChars(e.id), e.label);
   EXPECT_STREQ(Boe_KanChars(40), "xBoe");

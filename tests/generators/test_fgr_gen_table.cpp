@@ -31,9 +31,15 @@ TEST(GenTable, LineComment) {
     const char* in;
     const char* out;
   } cases[] = {
-      {"/", ""},       {"//", ""},         {"ab", ""},
-      {"abc", ""},     {"/x text", "//   text"}, {"//speed of the unit", "//  speed of the unit"},
-      {"// a", "//   a"}, {"x/note", "//  note"}, {"//say \"hi\"", "//  say \\\"hi\\\""},
+      {"/", ""},
+      {"//", ""},
+      {"ab", ""},
+      {"abc", ""},
+      {"/x text", "//   text"},
+      {"//speed of the unit", "//  speed of the unit"},
+      {"// a", "//   a"},
+      {"x/note", "//  note"},
+      {"//say \"hi\"", "//  say \\\"hi\\\""},
   };
   for (const Case& c : cases) {
     std::string line = c.in;

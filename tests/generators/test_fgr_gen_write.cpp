@@ -5,8 +5,8 @@
 #include "generators/generators.h"
 #include "test_fgr_gen_fixture.h"
 
-using fgrtest::Has;
 using fgrtest::GenRun;
+using fgrtest::Has;
 using fgrtest::Tables;
 
 namespace {
@@ -19,19 +19,17 @@ Tables SmallTables() {
       "//== first kind\n// its line\n3\nA\nother\nTank1\ntxt_Bunker\n/*\n*/\n"
       "//==\n//\n1\nB\nunit\n/*\nnote\n*/\n"
       "//==\n//\n7\nC\nitem  // carried\n/*\n*/\n";
-  t.in = std::string("//== the gun chain\n// pSubGun\n//\n//\nsub\nUseGun\n0 0 0 0\n") +
-         kEmpty + "sub\nKno\n0 0 0 0\n" +
-         "//== slot\n//\n//\n//\nint\nnom\n1 1 5 0 0 0 0 0\n" +
-         "//==\n// only second\n//\n//\nint\nstatus\n0 0 5 2 -1 9 1 0\n" +
-         kEmpty + "flo\nf1\n0 0 0.000001 0 0 0 0 0\n" +
-         kEmpty + "flo\nf2\n0 0 0.00001 0 0 0 0 0\n" +
-         kEmpty + "flo\nf3\n1 0 -0.00001 0.5 0 1 2 0\n" +
-         kEmpty + "po1\nA\n0 0 0 0 0\n" +
-         kEmpty + "po1\nB\n1 0 1 0 1\n" +
-         kEmpty + "po2\nH\n1 0 0 0 0\n";
+  t.in = std::string("//== the gun chain\n// pSubGun\n//\n//\nsub\nUseGun\n0 0 0 0\n") + kEmpty +
+         "sub\nKno\n0 0 0 0\n" + "//== slot\n//\n//\n//\nint\nnom\n1 1 5 0 0 0 0 0\n" +
+         "//==\n// only second\n//\n//\nint\nstatus\n0 0 5 2 -1 9 1 0\n" + kEmpty +
+         "flo\nf1\n0 0 0.000001 0 0 0 0 0\n" + kEmpty + "flo\nf2\n0 0 0.00001 0 0 0 0 0\n" + kEmpty +
+         "flo\nf3\n1 0 -0.00001 0.5 0 1 2 0\n" + kEmpty + "po1\nA\n0 0 0 0 0\n" + kEmpty +
+         "po1\nB\n1 0 1 0 1\n" + kEmpty + "po2\nH\n1 0 0 0 0\n";
   t.rea = "//== fade\nProc\nFade\n//==\nEmpty\n2\n";
   t.kombi = "//== one\nOne\n//==\nTwo\n";
-  t.boe = "//== life\n// now and max\nHp\n2\nFire\nIce\n//==\n//\nMana\n0\n//==\n//\nCaptainHP\n1\nPoisoned\n";
+  t.boe =
+      "//== life\n// now and "
+      "max\nHp\n2\nFire\nIce\n//==\n//\nMana\n0\n//==\n//\nCaptainHP\n1\nPoisoned\n";
   return t;
 }
 
@@ -57,11 +55,14 @@ TEST(FgrWrite, ConstantsOfKindsPresetsCombinationsAndHitBars) {
                   "\nkvZero = 0, // нет варианта\n\nkvHp_Fire = boe_counters_Last * 1 + bcHp,"
                   "\nkvHp_Ice = boe_counters_Last * 2 + bcHp,\n"
                   "\nkvCaptainHP_Poisoned = boe_counters_Last * 1 + bcCaptainHP,"));
-  EXPECT_TRUE(Has(r.pre, "\n\nkvJustUpor = 9999;// некий (kvX_X) не должен быть равен kvJustUpor. //norm klv:3"));
+  EXPECT_TRUE(Has(
+      r.pre, "\n\nkvJustUpor = 9999;// некий (kvX_X) не должен быть равен kvJustUpor. //norm klv:3"));
   EXPECT_TRUE(Has(r.pre, "\nconst int Fgr_IntPropsKlv = 6;"));
-  EXPECT_TRUE(Has(r.pre, "\nconst int Fgr_FloPropsKlv = 3;\nconst int Fgr_Po1PropsKlv = 2;"
-                         "\nconst int Fgr_Po2PropsKlv = 1;\nconst int Fgr_SubPropsKlv = 2;"));
-  EXPECT_TRUE(Has(r.pre, "\n int  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec);"));
+  EXPECT_TRUE(Has(r.pre,
+                  "\nconst int Fgr_FloPropsKlv = 3;\nconst int Fgr_Po1PropsKlv = 2;"
+                  "\nconst int Fgr_Po2PropsKlv = 1;\nconst int Fgr_SubPropsKlv = 2;"));
+  EXPECT_TRUE(
+      Has(r.pre, "\n int  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec);"));
   EXPECT_TRUE(Has(r.pre, "\nint Fgr_Flo_TramVals( int n, float& a, float& b);"));
   EXPECT_TRUE(Has(r.pre, "\nvoid Fgr_Sub_xLinkAdd( Fgr* pF, int n, Fgr* pL);"));
 }
@@ -69,8 +70,9 @@ TEST(FgrWrite, ConstantsOfKindsPresetsCombinationsAndHitBars) {
 TEST(FgrWrite, RecordLayoutPutsTheChainCountersFirst) {
   GenRun r("record");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.fin, "\nint\nsvZero, // не используется\n\nSub_UseGun_now,\nSub_UseGun_max,\n"
-                         "\nSub_Kno_now,\nSub_Kno_max,\n\nnom, // slot\n\t//-----\n"));
+  EXPECT_TRUE(Has(r.fin,
+                  "\nint\nsvZero, // не используется\n\nSub_UseGun_now,\nSub_UseGun_max,\n"
+                  "\nSub_Kno_now,\nSub_Kno_max,\n\nnom, // slot\n\t//-----\n"));
   EXPECT_TRUE(Has(r.fin, "\nstatus, \n\t//   only second\n\t//-----\n"));
   EXPECT_TRUE(Has(r.fin, "\nsvLast; //norm_klv:2  + sub_klv:4"));
   EXPECT_TRUE(Has(r.fin, "\nfloLast; //norm_klv:3"));
@@ -81,13 +83,17 @@ TEST(FgrWrite, RecordLayoutPutsTheChainCountersFirst) {
   EXPECT_TRUE(Has(r.fin, "\n//norm_klv:2\n//}\n\n\n\n\n\n\n\n\n\n\n};\n"));
   EXPECT_EQ(r.fin.substr(r.fin.size() - 3), "};\n");
   // Numbers: sub k owns 2k-1 and 2k, int i is 2S+i.
-  EXPECT_TRUE(Has(r.proc, "\nXS( 1, \"Sub_UseGun_now\")\nXS( 2, \"Sub_UseGun_max\")"
-                          "\nXS( 3, \"Sub_Kno_now\")\nXS( 4, \"Sub_Kno_max\")\nXS( 5, \"nom\")\nXS( 6, \"status\")"));
-  EXPECT_TRUE(Has(r.proc, "\nvoid Fgr_Int_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
-                          "\n\tif(n < 1 || n > 6) return;\nswitch(n)\n{\ncase 0:\ncase 1:\ncase 3:\ncase 5:"
-                          "\n\treturn;\ndefault: break;\n}\n\treadOnly = 0;\n}"));
-  EXPECT_TRUE(Has(r.proc, "\npn( 1,  1, 0, 0, 0)\npn( 2,  1, 0, 3, 0)\npn( 3,  1, 0, 0, 0)\npn( 4,  1, 0, 3, 0)"
-                          "\npn( 5,  1, 1, 0, 0)\npn( 6,  1, 0, 1, 0)"));
+  EXPECT_TRUE(
+      Has(r.proc,
+          "\nXS( 1, \"Sub_UseGun_now\")\nXS( 2, \"Sub_UseGun_max\")"
+          "\nXS( 3, \"Sub_Kno_now\")\nXS( 4, \"Sub_Kno_max\")\nXS( 5, \"nom\")\nXS( 6, \"status\")"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\nvoid Fgr_Int_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
+                  "\n\tif(n < 1 || n > 6) return;\nswitch(n)\n{\ncase 0:\ncase 1:\ncase 3:\ncase 5:"
+                  "\n\treturn;\ndefault: break;\n}\n\treadOnly = 0;\n}"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\npn( 1,  1, 0, 0, 0)\npn( 2,  1, 0, 3, 0)\npn( 3,  1, 0, 0, 0)\npn( 4,  1, 0, 3, 0)"
+                  "\npn( 5,  1, 1, 0, 0)\npn( 6,  1, 0, 1, 0)"));
 }
 
 TEST(FgrWrite, ResetKeepsIgnoredValuesAndSetsStartValues) {
@@ -100,7 +106,9 @@ TEST(FgrWrite, ResetKeepsIgnoredValuesAndSetsStartValues) {
   EXPECT_TRUE(Has(r.proc, "\n\tf2 = 0.000010f;"));
   EXPECT_TRUE(Has(r.proc, "\n\tf3 = -0.000010f;"));
   EXPECT_TRUE(Has(r.proc, "\n nom = tmp_nom;\n}\n#undef subSbros"));
-  EXPECT_TRUE(Has(r.proc, "\n\tif(P2_H) P2_H->Sbros();\n// --- Sub\nsubSbros( P2_Sub_UseGun)\nsubSbros( P2_Sub_Kno)"));
+  EXPECT_TRUE(
+      Has(r.proc,
+          "\n\tif(P2_H) P2_H->Sbros();\n// --- Sub\nsubSbros( P2_Sub_UseGun)\nsubSbros( P2_Sub_Kno)"));
 }
 
 TEST(FgrWrite, EditorTablesOfValues) {
@@ -112,40 +120,47 @@ TEST(FgrWrite, EditorTablesOfValues) {
   EXPECT_TRUE(Has(r.proc, "\naz(6, 2)"));
   EXPECT_TRUE(Has(r.proc, "\ncase 2: iv = 0.000010f; return 1;"));
   EXPECT_FALSE(Has(r.proc, "\ntrv(1, 0.000000f"));
-  EXPECT_TRUE(Has(r.proc, "\ntrv(3, 0.000000f, 1.000000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef trv"));
+  EXPECT_TRUE(
+      Has(r.proc, "\ntrv(3, 0.000000f, 1.000000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef trv"));
   EXPECT_TRUE(Has(r.proc, "\naz(3, 0.500000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef az"));
-  EXPECT_TRUE(Has(r.proc, "\nint  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)"));
+  EXPECT_TRUE(
+      Has(r.proc, "\nint  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)"));
   EXPECT_TRUE(Has(r.proc, "\npn( 3,  2, 0, 2, 0)"));
-  EXPECT_TRUE(Has(r.proc, "\nvoid Fgr_Flo_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
-                          "\n\tif(n < 1 || n > 3) return;\nswitch(n)\n{\ncase 0:\ncase 3:"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\nvoid Fgr_Flo_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
+                  "\n\tif(n < 1 || n > 3) return;\nswitch(n)\n{\ncase 0:\ncase 3:"));
   // Links: a link with readOnly 0 has no address case; needActive picks the dead-link rule.
   EXPECT_FALSE(Has(r.proc, "\npu( 1, P_A)"));
   EXPECT_TRUE(Has(r.proc, "\npu( 2, P_B)"));
   EXPECT_TRUE(Has(r.proc, "\npu( 1, P2_H)\ndefault: break;\n}\nreturn 0;\n}\n#undef pu"));
   EXPECT_TRUE(Has(r.proc, "\npo1_notStatus( P_A)\npo1_notActive( P_B)"));
-  EXPECT_TRUE(Has(r.proc, "\n{ // pParent like svZero\n\tif(!pF) return 0;\n\tif(n < 1 || n > 2) return 0;"
-                          "\n\tFgr** pm = &( pF->pParent);"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\n{ // pParent like svZero\n\tif(!pF) return 0;\n\tif(n < 1 || n > 2) return 0;"
+                  "\n\tFgr** pm = &( pF->pParent);"));
   EXPECT_TRUE(Has(r.proc, "\nXS( 1, \"P_A\")\nXS( 2, \"P_B\")"));
   EXPECT_TRUE(Has(r.proc, "\nXS( 1, \"P2_Sub_UseGun\")\nXS( 2, \"P2_Sub_Kno\")"));
-  EXPECT_TRUE(Has(r.proc, "\nchar*  Fgr_Sub_KomD1( int n)\n{\n\tif(n < 1 || n > 2) return 0;"
-                          "\nswitch(n)\n{\ncase 0: return 0;\nXS( 1, \"//   pSubGun\")\ndefault: break;"));
-  EXPECT_TRUE(Has(r.proc, "\nafn(\"Sub_Kno_max\", Sub_Kno_max)\nafn(\"nom\", nom)\nafn(\"status\", status)"
-                          "\n\toutType = inFgrFloType2;\nafn(\"f1\", f1)"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\nchar*  Fgr_Sub_KomD1( int n)\n{\n\tif(n < 1 || n > 2) return 0;"
+                  "\nswitch(n)\n{\ncase 0: return 0;\nXS( 1, \"//   pSubGun\")\ndefault: break;"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\nafn(\"Sub_Kno_max\", Sub_Kno_max)\nafn(\"nom\", nom)\nafn(\"status\", status)"
+                  "\n\toutType = inFgrFloType2;\nafn(\"f1\", f1)"));
 }
 
 // Each function that uses a case macro has the macro's definition right before it.
 TEST(FgrWrite, EveryEditorFamilyDefinesItsCaseMacrosBeforeUse) {
   GenRun r("macros");
   r(SmallTables());
-  const std::string pn = "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
+  const std::string pn =
+      "\n#define pn(x, a, b, c, d) case x: tip = a; ignorSb = b; visp = c; spec = d; return 1;";
   const std::string trv = "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;";
   const std::string az = "\n#define az(s, x) case s: av =(x); return 1;";
   const std::string pu = "\n#define pu(a, b) case a: return (char*) & pF->b;";
   const std::string uses[] = {
-      pn + "\nint Fgr_Int_AnFlags(",  pn + "\nint  Fgr_Flo_AnFlags(", pn + "\nint  Fgr_Po1_AnFlags(",
-      pn + "\nint  Fgr_Po2_AnFlags(", pn + "\nint  Fgr_Sub_AnFlags(", trv + "\nint Fgr_Int_TramVals(",
-      trv + "\nint Fgr_Flo_TramVals(",  az + "\nint Fgr_Int_Adv(",       az + "\nint Fgr_Flo_Adv(",
-      pu + "\nchar* Fgr_Po1_Adr(",      pu + "\nchar* Fgr_Po2_Adr("};
+      pn + "\nint Fgr_Int_AnFlags(",   pn + "\nint  Fgr_Flo_AnFlags(", pn + "\nint  Fgr_Po1_AnFlags(",
+      pn + "\nint  Fgr_Po2_AnFlags(",  pn + "\nint  Fgr_Sub_AnFlags(", trv + "\nint Fgr_Int_TramVals(",
+      trv + "\nint Fgr_Flo_TramVals(", az + "\nint Fgr_Int_Adv(",      az + "\nint Fgr_Flo_Adv(",
+      pu + "\nchar* Fgr_Po1_Adr(",     pu + "\nchar* Fgr_Po2_Adr("};
   for (const std::string& u : uses) EXPECT_TRUE(Has(r.proc, u)) << u;
 }
 
@@ -156,22 +171,27 @@ TEST(FgrWrite, SwitchesOfKindsProceduresPresetsAndLabels) {
   EXPECT_TRUE(Has(r.proc, "\ncase\n\tr_Empty_2:\n\tr_Empty_2_( pf); return;"));
   EXPECT_TRUE(Has(r.proc, "\ncase Tank1:\nre = Tank1_( pF); break;\n"));
   EXPECT_TRUE(Has(r.proc, "\ncase txt_Bunker: re = PropsReadTxt( \"txt_Bunker.txt\", pF); break;\n"));
-  EXPECT_TRUE(Has(r.proc, "\ncase fgrC :\n\treturn item_ind2; // klv: 1\ncase fgrB :\n\treturn UN_ind1; // klv: 1"));
+  EXPECT_TRUE(Has(
+      r.proc, "\ncase fgrC :\n\treturn item_ind2; // klv: 1\ncase fgrB :\n\treturn UN_ind1; // klv: 1"));
   EXPECT_TRUE(Has(r.proc, "\ncase\nkombi_One: return\nkombi_One_( forBaner, toBase);"));
   EXPECT_TRUE(Has(r.proc, "\nXS( bcHp,  \"Hp\")\nXS( bcHp_, \"Hp^\")\n"));
   EXPECT_TRUE(Has(r.proc, "\nXS( kvCaptainHP_Poisoned, \"Captai_Poison\")"));
-  EXPECT_TRUE(Has(r.proc, "\n// ---\n\nXS( kvHp_Fire, \"Hp_Fire\")\nXS( kvHp_Ice, \"Hp_Ice\")\n\nXS( kvCaptainHP"));
+  EXPECT_TRUE(Has(
+      r.proc, "\n// ---\n\nXS( kvHp_Fire, \"Hp_Fire\")\nXS( kvHp_Ice, \"Hp_Ice\")\n\nXS( kvCaptainHP"));
   EXPECT_TRUE(Has(r.proc, "\nsub_DeadL( P2_Sub_Kno, \"\\nerr: Sub_Kno DeadLink\")\n"));
-  EXPECT_TRUE(Has(r.proc, "\nxPtFi( P_A)\nxPtFi( P_B)\n// ---\nxPtFi( P2_H)\n// ---\nxPtFi( P2_Sub_UseGun)"));
+  EXPECT_TRUE(
+      Has(r.proc, "\nxPtFi( P_A)\nxPtFi( P_B)\n// ---\nxPtFi( P2_H)\n// ---\nxPtFi( P2_Sub_UseGun)"));
 }
 
 TEST(FgrWrite, ChainHelpersActOnOneChainEach) {
   GenRun r("chains");
   r(SmallTables());
   EXPECT_TRUE(Has(r.proc, "\ncase 2: return Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0);"));
-  EXPECT_TRUE(Has(r.proc, "\ncase 1:  pF->Sub_UseGun_Kick( Fgr_getLink( pF->P2_Sub_UseGun, LinkNom, 0)); break;"
-                          "\ncase 2:  pF->Sub_Kno_Kick( Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0)); break;"));
-  EXPECT_TRUE(Has(r.proc, "\ncase 1:  pF->Sub_UseGun_Add( pL); break;\ncase 2:  pF->Sub_Kno_Add( pL); break;"));
+  EXPECT_TRUE(Has(r.proc,
+                  "\ncase 1:  pF->Sub_UseGun_Kick( Fgr_getLink( pF->P2_Sub_UseGun, LinkNom, 0)); break;"
+                  "\ncase 2:  pF->Sub_Kno_Kick( Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0)); break;"));
+  EXPECT_TRUE(
+      Has(r.proc, "\ncase 1:  pF->Sub_UseGun_Add( pL); break;\ncase 2:  pF->Sub_Kno_Add( pL); break;"));
   EXPECT_TRUE(r.proc.ends_with("\n\n#undef XS\n\n//"));
 }
 
@@ -194,7 +214,8 @@ TEST(FgrWrite, MissingTailMakesTheRecordFailToCompile) {
   Tables t = SmallTables();
   t.tail.clear();
   r(t);
-  EXPECT_TRUE(r.fin.ends_with("\n//}\n\n\n\n\n\n\n\n\n\n\n\n q // не нашли файл-врезку  uni_files/res/fa_in_end.h\n}\n"));
+  EXPECT_TRUE(r.fin.ends_with(
+      "\n//}\n\n\n\n\n\n\n\n\n\n\n\n q // не нашли файл-врезку  uni_files/res/fa_in_end.h\n}\n"));
   GenRun e("emptytail");
   e.Write(SmallTables());
   WriteAll(e.dir / "uni_files/res/fa_in_end.h", "");

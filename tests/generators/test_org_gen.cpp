@@ -44,7 +44,9 @@ GenOrgList ParseInts(const std::string& marker, const std::string& body, GenOrgL
   return ints;
 }
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+bool Has(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
+}
 
 }  // namespace
 
@@ -81,9 +83,9 @@ TEST(OrgParse, FloatSectionFields) {
   EXPECT_TRUE(ints.empty());
   ASSERT_EQ(flos.size(), 1u);
   const GenOrgVar& v = flos[0];
-  EXPECT_EQ(v.koment1, "");   // bare marker
-  EXPECT_EQ(v.koment2, "");   // two characters are no comment
-  EXPECT_EQ(v.nameClr, "");   // colour line of another length than the name
+  EXPECT_EQ(v.koment1, "");  // bare marker
+  EXPECT_EQ(v.koment2, "");  // two characters are no comment
+  EXPECT_EQ(v.nameClr, "");  // colour line of another length than the name
   EXPECT_EQ(v.tip, 2);
   EXPECT_EQ(v.id, 17);
   EXPECT_EQ(v.etap, 1);
@@ -121,8 +123,8 @@ TEST(OrgParse, QuotesInCommentsAreEscaped) {
 }
 
 TEST(OrgParse, SectionCutShortMakesNoRecord) {
-  EXPECT_TRUE(ParseInts("//==", "--\nint\nA\n").empty());                   // file ends
-  EXPECT_TRUE(ParseInts("//==", "--\nint\nA\n-\n1 0 0 5\n").empty());       // numbers end
+  EXPECT_TRUE(ParseInts("//==", "--\nint\nA\n").empty());                      // file ends
+  EXPECT_TRUE(ParseInts("//==", "--\nint\nA\n-\n1 0 0 5\n").empty());          // numbers end
   EXPECT_TRUE(ParseInts("//==", "--\nint\nA\n-\n1 0 x 0 0 0 0 0\n").empty());  // not a number
 }
 
@@ -142,10 +144,10 @@ TEST(OrgCheck, NumbersOutOfRangeAndRepeatsAreLeftOut) {
   EXPECT_EQ(ints[1].blok, 2);
   EXPECT_EQ(ints[2].blok, 2);
   EXPECT_EQ(ints[3].blok, 20);
-  EXPECT_EQ(ints[4].blok, 2);    // the first of a number wins
+  EXPECT_EQ(ints[4].blok, 2);  // the first of a number wins
   EXPECT_EQ(ints[5].blok, 200);
-  EXPECT_EQ(flos[0].blok, 2);    // integers and floats are numbered apart
-  EXPECT_EQ(OrgIntCount, 4);     // 1 + three kept
+  EXPECT_EQ(flos[0].blok, 2);  // integers and floats are numbered apart
+  EXPECT_EQ(OrgIntCount, 4);   // 1 + three kept
   EXPECT_EQ(OrgFloCount, 2);
   std::string log = ReadAll(Logger.gsFileLog);
   EXPECT_TRUE(Has(log, "\nOrg: Err int ID: 0 (Proj)  a"));
@@ -162,23 +164,23 @@ TEST(OrgWrite, SmallTableGivesTheExpectedHeader) {
   EXPECT_TRUE(Has(h, "\nGamePause = 7, // Pause \\\"of the game\\\""));
   EXPECT_TRUE(Has(h, "\nLast = 62;//norm ych klv:3"));  // ints 7, 9, 12 kept
   EXPECT_TRUE(Has(h, "\nLast = 57;//norm ych klv:4"));  // floats 7, 3, 4, 5
-  EXPECT_FALSE(Has(h, "Twice"));                         // repeated number
-  EXPECT_FALSE(Has(h, "Zero"));                          // number 0
-  EXPECT_FALSE(Has(h, "Skipped"));                       // unknown type
-  EXPECT_TRUE(Has(h, "\nint& q = org2n[org2::q];"));     // empty name
+  EXPECT_FALSE(Has(h, "Twice"));                        // repeated number
+  EXPECT_FALSE(Has(h, "Zero"));                         // number 0
+  EXPECT_FALSE(Has(h, "Skipped"));                      // unknown type
+  EXPECT_TRUE(Has(h, "\nint& q = org2n[org2::q];"));    // empty name
   EXPECT_TRUE(Has(h, "\ntv(GamePause, 0, 10)"));
-  EXPECT_FALSE(Has(h, "\ntv(Speed"));                    // 0 and 0: no range
+  EXPECT_FALSE(Has(h, "\ntv(Speed"));  // 0 and 0: no range
   EXPECT_TRUE(Has(h, "\ntf(Quarter, 0.250f, 2.000f)"));
   EXPECT_TRUE(Has(h, "\ntf(Tenth, 0.000100f, 1.000000f)"));
   EXPECT_TRUE(Has(h, "\ntf(Nine, 0.009000f, 0.500000f)"));  // 0.009f * 1e6 cuts to 8999
   EXPECT_FALSE(Has(h, "\ntf(Flat"));
-  EXPECT_FALSE(Has(h, "\npa(7, 5)"));                    // read-only integer
+  EXPECT_FALSE(Has(h, "\npa(7, 5)"));  // read-only integer
   EXPECT_TRUE(Has(h, "\npa(9, 3)"));
   EXPECT_TRUE(Has(h, "\npa(7, 0.500000f)"));
-  EXPECT_FALSE(Has(h, "\npa(5, "));                      // float step below 0.00001
+  EXPECT_FALSE(Has(h, "\npa(5, "));  // float step below 0.00001
   EXPECT_TRUE(Has(h, "\ncase org2::GamePause:\n\treadOnly = 1; return;"));
   EXPECT_TRUE(Has(h, "\npn(7, \"rrqrrqrrq\")"));
-  EXPECT_FALSE(Has(h, "\"abc\""));                        // colour of another length
+  EXPECT_FALSE(Has(h, "\"abc\""));  // colour of another length
   EXPECT_TRUE(Has(h, "\nIntWrite( o2::GamePause, ff);\nIntWrite( o2::q, ff);\n}"));
   EXPECT_TRUE(Has(h, "\nif(t != 2) return 0;"));
   EXPECT_TRUE(Has(h, "\nFloWrite( o3::Quarter, ff);\n}"));

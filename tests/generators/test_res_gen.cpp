@@ -8,17 +8,19 @@
 #include <string>
 
 #include "generators/res_gen.h"
+#include "shell/file_names.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "shell/msgbase.h"
-#include "shell/file_names.h"
 #include "test_files.h"
 
 namespace {
 
 std::string Fixture(const std::string& name) { return ReadAll(SourcePath("tests/generators/" + name)); }
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+bool Has(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
+}
 
 int CountOf(const std::string& text, const std::string& piece) {
   int n = 0;
@@ -71,13 +73,13 @@ TEST(ResName, PhraseNamesFromMarkerLines) {
       {"//==  mbHello  ", 0, "mbHello"},
       {"//==mb\tHello", 0, "mb\tHello"},  // a tab is no blank here
       {"//==mbAbcd", 0, "mbAbcd"},
-      {"//==mb", 1, nullptr},             // shorter than 4
+      {"//==mb", 1, nullptr},  // shorter than 4
       {"//==mbX", 1, nullptr},
-      {"//==mb Hello", 1, nullptr},       // a blank inside
+      {"//==mb Hello", 1, nullptr},  // a blank inside
       {"//==", 1, nullptr},
       {"//== // note", 1, nullptr},
-      {"//==abc//x", 1, nullptr},         // "//" before position 4
-      {"ab", 1, nullptr},                 // no marker at all: refused, not read past its end
+      {"//==abc//x", 1, nullptr},  // "//" before position 4
+      {"ab", 1, nullptr},          // no marker at all: refused, not read past its end
   };
   for (const Case& c : cases) {
     std::string line = c.marker;
@@ -89,8 +91,11 @@ TEST(ResName, PhraseNamesFromMarkerLines) {
 }
 
 TEST(ResRun, BadPhraseNameTakesNoNumber) {
-  std::string h = RunRes(kNoPix, "0\n//==mbFirst\na\nb\n//==mb Bad\nc\nd\n//==mbThird // x\ne\nf\n", kNoSig);
-  EXPECT_TRUE(Has(h, "\n// --- тексто-фразы..\n  int\nmbFirst = 1,\nmbErrNameParsing = 0,\nmbThird = 2,\nmbLast = 2;\n"));
+  std::string h =
+      RunRes(kNoPix, "0\n//==mbFirst\na\nb\n//==mb Bad\nc\nd\n//==mbThird // x\ne\nf\n", kNoSig);
+  EXPECT_TRUE(Has(h,
+                  "\n// --- тексто-фразы..\n  int\nmbFirst = 1,\nmbErrNameParsing = 0,\nmbThird = "
+                  "2,\nmbLast = 2;\n"));
   EXPECT_EQ(ResMbCount, 2);
   EXPECT_EQ(ResMbNext, 3);
 }
@@ -116,7 +121,8 @@ TEST(ResRun, TextureRecordCutShortAddsNothing) {
 }
 
 TEST(ResRun, UnreadableSlotEndsTheTextureList) {
-  std::string pix = "textures\n3\n--\ntexA\n4\na.tga\n0\n--\ntexB\nfour\nb.tga\n0\n--\ntexC\n5\nc.tga\n0\n";
+  std::string pix =
+      "textures\n3\n--\ntexA\n4\na.tga\n0\n--\ntexB\nfour\nb.tga\n0\n--\ntexC\n5\nc.tga\n0\n";
   std::string h = RunRes(pix, "0\n//==mbStill\na\nb\n", kNoSig);  // a hang here is the fault
   EXPECT_TRUE(Has(h, "\ntexA = 4,\ntexLast = 4;"));
   EXPECT_FALSE(Has(h, "texB"));
@@ -138,7 +144,8 @@ TEST(ResRun, NoTexturesAndNoCommands) {
 
 TEST(ResRun, KeyCommandsNumberedInFileOrder) {
   std::string sig = "commands\n";
-  for (int i = 1; i <= 22; i++) sig += "//== " + std::to_string(i) + "\nK" + std::to_string(i) + "\n1 2 0 0 0 0\n";
+  for (int i = 1; i <= 22; i++)
+    sig += "//== " + std::to_string(i) + "\nK" + std::to_string(i) + "\n1 2 0 0 0 0\n";
   std::string h = RunRes(kNoPix, kNoMsg, sig);
   EXPECT_EQ(ResKmdCount, 22);
   EXPECT_TRUE(Has(h, "\nconst int anSetKeys1_4Klv = 22;"));
@@ -203,11 +210,13 @@ TEST(ResWrite, SecondRunGivesTheSameHeader) {
 
 TEST(ResTable, CommittedHeaderRegeneratesFromTheShippedFiles) {
   std::string src = SourcePath("");
-  const char* inputs[] = {"uni_files/res/pix_start.txt", "uni_files/res/msgbase.txt", "uni_files/res/sig.txt"};
+  const char* inputs[] = {"uni_files/res/pix_start.txt", "uni_files/res/msgbase.txt",
+                          "uni_files/res/sig.txt"};
   for (const char* f : inputs) {
     if (!std::filesystem::exists(src + f)) GTEST_SKIP() << f << " is not shipped yet";
   }
   std::string h = RunRes(ReadAll(src + inputs[0]), ReadAll(src + inputs[1]), ReadAll(src + inputs[2]));
   ASSERT_FALSE(h.empty());
-  EXPECT_TRUE(h == ReadAll(src + "gm/res_a.h")) << "gm/res_a.h is not what the resource files give: run gmgen res";
+  EXPECT_TRUE(h == ReadAll(src + "gm/res_a.h"))
+      << "gm/res_a.h is not what the resource files give: run gmgen res";
 }

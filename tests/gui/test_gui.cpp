@@ -25,7 +25,9 @@ struct Rect {
   int x, y, w, h;
 };
 Rect R(const GuiWin* w) { return {w->x, w->y, w->w, w->h}; }
-bool operator==(const Rect& a, const Rect& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
+bool operator==(const Rect& a, const Rect& b) {
+  return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
 std::ostream& operator<<(std::ostream& o, const Rect& r) {
   return o << r.x << "," << r.y << " " << r.w << "x" << r.h;
 }
@@ -84,14 +86,16 @@ TEST_F(Gui, LayoutFollowsTheAnchorTableAndGridsNumberRowByRow) {
   GuiWin* cell = Gui_New(col, nullptr, nullptr, 0, 0, 0.25f, 0.1f, 11, 1);
   Gui_CloneGrid(cell, 3, 2, 1, 0);
   std::vector<int> numbers;
-  for (size_t i = col->children.size() - 6; i < col->children.size(); i++) numbers.push_back(col->children[i]->number);
+  for (size_t i = col->children.size() - 6; i < col->children.size(); i++)
+    numbers.push_back(col->children[i]->number);
   EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(col->children.back()->x, cell->x + 2 * cell->w);
   EXPECT_EQ(col->children.back()->y, cell->y - cell->h);
   GuiWin* down = Gui_New(col, nullptr, nullptr, 0, 0, 0.25f, 0.1f, 11, 1);
   Gui_CloneGrid(down, 3, 2, 10, 1);
   numbers.clear();
-  for (size_t i = col->children.size() - 6; i < col->children.size(); i++) numbers.push_back(col->children[i]->number);
+  for (size_t i = col->children.size() - 6; i < col->children.size(); i++)
+    numbers.push_back(col->children[i]->number);
   EXPECT_EQ(numbers, (std::vector<int>{10, 9, 8, 7, 6, 5}));
 }
 
@@ -99,10 +103,10 @@ TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheFiel
   ASSERT_TRUE(sGl);
   GuiWin* panel = Gui_New(&GuiTree.GuiRoot, nullptr, nullptr, 0, 0, 1, 1, 100, 0);
   panel->visible = 1;
-  GuiWin* a = Gui_New(panel, DrawA, EventA, 0, 0, 0.25f, 0.1f, 7, 0);  // 0,0 200x60
-  GuiWin* frame = Gui_New(panel, nullptr, nullptr, 0.5f, 0, 0.25f, 0.1f, 7, 0);  // 400,0: no event
+  GuiWin* a = Gui_New(panel, DrawA, EventA, 0, 0, 0.25f, 0.1f, 7, 0);              // 0,0 200x60
+  GuiWin* frame = Gui_New(panel, nullptr, nullptr, 0.5f, 0, 0.25f, 0.1f, 7, 0);    // 400,0: no event
   GuiWin* bar = Gui_New(panel, nullptr, EventRepeat, 0, 0.5f, 0.25f, 0.1f, 7, 0);  // 0,300
-  GuiWin* hidden = Gui_New(a, nullptr, EventRepeat, 0, 0, 0.5f, 0.5f, 7, 1);  // over a's left half
+  GuiWin* hidden = Gui_New(a, nullptr, EventRepeat, 0, 0, 0.5f, 0.5f, 7, 1);       // over a's left half
   a->visible = frame->visible = bar->visible = 1;
   bar->repeat = 1;
 
@@ -111,13 +115,13 @@ TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheFiel
     int consumed, clickA, clickBar;
     GuiWin* hovered;
   } cases[] = {
-      {150, 40, 1, 1, 1, -1, a},           // a left click reaches a's callback, which takes it
-      {200, 60, 2, 1, 2, -1, a},           // the top-right corner is inside
-      {201, 40, 1, 0, -1, -1, nullptr},    // one pixel past: the empty panel, nothing consumed
-      {450, 30, 1, 0, -1, -1, frame},      // a frame without an event hides the field, keeps the click
-      {150, 40, 100002, 0, 0, -1, a},      // a held repeat does not fire a plain button
+      {150, 40, 1, 1, 1, -1, a},         // a left click reaches a's callback, which takes it
+      {200, 60, 2, 1, 2, -1, a},         // the top-right corner is inside
+      {201, 40, 1, 0, -1, -1, nullptr},  // one pixel past: the empty panel, nothing consumed
+      {450, 30, 1, 0, -1, -1, frame},    // a frame without an event hides the field, keeps the click
+      {150, 40, 100002, 0, 0, -1, a},    // a held repeat does not fire a plain button
       {50, 330, 100002, 0, -1, 100002, bar},  // it fires a repeat widget
-      {50, 10, 1, 0, -1, -1, nullptr},     // an invisible child still hides its parent's area
+      {50, 10, 1, 0, -1, -1, nullptr},        // an invisible child still hides its parent's area
   };
   for (const Case& c : cases) {
     gClicks[0] = gClicks[2] = -1;
@@ -152,7 +156,7 @@ TEST_F(Gui, TheMouseReachesOneWidgetItsHintShowsAndAConsumedClickStaysOffTheFiel
   Gl2D_End();
   unsigned char px[3] = {0, 0, 0};
   glReadPixels(400, 410, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, px);  // inside the title's half band
-  EXPECT_EQ(px[0], 153);  // white under black at 0.4
+  EXPECT_EQ(px[0], 153);                                       // white under black at 0.4
   glReadPixels(400, 450, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, px);  // above it: a title alone
   EXPECT_EQ(px[0], 255);
   CursorAt(450, 30);
@@ -185,18 +189,21 @@ int EditInt(int v, int lo, int hi, const std::string& keys) {
 
 TEST(ValueInput, TheIntegerLineStaysWithinItsClamp) {
   EXPECT_EQ(EditInt(5, 0, 100, "42\r"), 42);
-  EXPECT_EQ(EditInt(5, 0, 100, "123\r"), 100);        // above the range: the maximum
-  EXPECT_EQ(EditInt(5, -10, 100, "-50\r"), -10);      // below it: the minimum
-  EXPECT_EQ(EditInt(5, 0, 100, "7-\r"), 7);           // '-' only before anything was typed
-  EXPECT_EQ(EditInt(5, 0, 100, "12\t\r"), 12);        // Tab's "__" ends the number
-  EXPECT_EQ(EditInt(5, 0, 100, "\r"), 0);             // empty: 0, then clamped
+  EXPECT_EQ(EditInt(5, 0, 100, "123\r"), 100);    // above the range: the maximum
+  EXPECT_EQ(EditInt(5, -10, 100, "-50\r"), -10);  // below it: the minimum
+  EXPECT_EQ(EditInt(5, 0, 100, "7-\r"), 7);       // '-' only before anything was typed
+  EXPECT_EQ(EditInt(5, 0, 100, "12\t\r"), 12);    // Tab's "__" ends the number
+  EXPECT_EQ(EditInt(5, 0, 100, "\r"), 0);         // empty: 0, then clamped
   EXPECT_EQ(EditInt(5, 10, 100, "\r"), 10);
-  EXPECT_EQ(EditInt(5, 0, 100, "99\x1b"), 5);         // Escape leaves the value
-  EXPECT_EQ(EditInt(5, 0, 0, "-123\r"), -123);        // bounds 0, 0: no clamp
-  EXPECT_EQ(EditInt(5, 50, 10, "7\r"), 7);            // minimum above maximum: no clamp
+  EXPECT_EQ(EditInt(5, 0, 100, "99\x1b"), 5);            // Escape leaves the value
+  EXPECT_EQ(EditInt(5, 0, 0, "-123\r"), -123);           // bounds 0, 0: no clamp
+  EXPECT_EQ(EditInt(5, 50, 10, "7\r"), 7);               // minimum above maximum: no clamp
   EXPECT_EQ(EditInt(5, 0, 0, "1234$5%6\x08\r"), 51234);  // Home puts the caret after the prefix
-  EXPECT_EQ(EditInt(5, 0, 0, "12345678"), 12345678);  // the eighth character accepts by itself
-  EXPECT_EQ(EditInt(5, 0, 0, "\x08\x08" "3\r"), 3);   // Backspace never eats the prefix
+  EXPECT_EQ(EditInt(5, 0, 0, "12345678"), 12345678);     // the eighth character accepts by itself
+  EXPECT_EQ(EditInt(5, 0, 0,
+                    "\x08\x08"
+                    "3\r"),
+            3);  // Backspace never eats the prefix
 }
 
 TEST(ValueInput, AnEditCancelledBeforeItStartedDoesNotJamItsKind) {

@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "render/font.h"
-#include "shell/text.h"
 #include "render/gl2d.h"
 #include "render/texture.h"
 #include "shell/clock.h"
+#include "shell/text.h"
 
 TEST(FontParse, FixedAdvanceAndPerGlyphAdvances) {
   Font f = {};

@@ -25,15 +25,15 @@ TEST_F(GlTest, BlendPresetTable) {
     int n;
     GLenum src, dst;
   } kPresets[] = {
-      {1, Z, Z},      {2, Z, O},      {3, Z, SC},     {4, Z, OMSC},   {5, Z, SA},
-      {6, Z, OMSA},   {7, Z, DA},     {8, Z, OMDA},   {9, SA, Z},     {10, SA, Z},
-      {11, SA, Z},    {12, O, OMSC},  {13, SA, Z},    {14, SA, Z},    {15, SA, Z},
-      {16, SA, Z},    {17, DC, Z},    {18, DC, O},    {19, DC, SC},   {20, DC, OMSC},
-      {21, DC, SA},   {22, DC, OMSA}, {23, DC, DA},   {24, DC, OMDA}, {25, OMDC, Z},
-      {26, OMDC, O},  {27, OMDC, SC}, {28, OMDC, OMSC}, {29, OMDC, SA}, {30, OMDC, OMSA},
-      {31, OMDC, DA}, {32, OMDC, OMDA}, {33, SA, Z},  {34, SA, O},    {35, SA, Z},
-      {36, SA, Z},    {37, SA, Z},    {38, SA, OMSA}, {39, SA, DA},   {40, SA, OMDA},
-      {41, SA, Z},    {42, SA, Z},    {45, SA, Z},    {1000, SA, Z},  {2147483647, SA, Z},
+      {1, Z, Z},      {2, Z, O},        {3, Z, SC},       {4, Z, OMSC},   {5, Z, SA},
+      {6, Z, OMSA},   {7, Z, DA},       {8, Z, OMDA},     {9, SA, Z},     {10, SA, Z},
+      {11, SA, Z},    {12, O, OMSC},    {13, SA, Z},      {14, SA, Z},    {15, SA, Z},
+      {16, SA, Z},    {17, DC, Z},      {18, DC, O},      {19, DC, SC},   {20, DC, OMSC},
+      {21, DC, SA},   {22, DC, OMSA},   {23, DC, DA},     {24, DC, OMDA}, {25, OMDC, Z},
+      {26, OMDC, O},  {27, OMDC, SC},   {28, OMDC, OMSC}, {29, OMDC, SA}, {30, OMDC, OMSA},
+      {31, OMDC, DA}, {32, OMDC, OMDA}, {33, SA, Z},      {34, SA, O},    {35, SA, Z},
+      {36, SA, Z},    {37, SA, Z},      {38, SA, OMSA},   {39, SA, DA},   {40, SA, OMDA},
+      {41, SA, Z},    {42, SA, Z},      {45, SA, Z},      {1000, SA, Z},  {2147483647, SA, Z},
   };
   for (const auto& p : kPresets) {
     glDisable(GL_BLEND);
@@ -84,9 +84,9 @@ TEST_F(GlTest, QuadsDrawOnlyIn2DAndOutlinesStayOutlines) {
   Gl2D_End();
   px = Read(0, 0, 40, 40);
   auto at = [&](int x, int y) { return px[(y * 40 + x) * 3]; };
-  EXPECT_EQ(at(20, 20), 0);     // inside stays clear
-  EXPECT_EQ(at(20, 10), 255);   // bottom edge
-  EXPECT_EQ(at(10, 20), 255);   // left edge
+  EXPECT_EQ(at(20, 20), 0);    // inside stays clear
+  EXPECT_EQ(at(20, 10), 255);  // bottom edge
+  EXPECT_EQ(at(10, 20), 255);  // left edge
 
   // Filled, upper corner first, and sorted in either order cover the same rectangle.
   glClear(GL_COLOR_BUFFER_BIT);
@@ -170,11 +170,11 @@ TEST_F(GlTest, FramesEllipsesAndBoxesDrawInsideTheirRectangles) {
   Gl2D_End();
   std::vector<uint8_t> px = Read(0, 0, kGlW, 100);
   auto lit = [&](int x, int y) { return px[(y * kGlW + x) * 3] > 0; };
-  EXPECT_TRUE(lit(22, 40));    // left strip
-  EXPECT_FALSE(lit(50, 40));   // frame interior
-  EXPECT_FALSE(lit(50, 70));   // outside
+  EXPECT_TRUE(lit(22, 40));                                   // left strip
+  EXPECT_FALSE(lit(50, 40));                                  // frame interior
+  EXPECT_FALSE(lit(50, 70));                                  // outside
   EXPECT_TRUE(lit(150, 59) || lit(150, 60) || lit(150, 58));  // top of the ellipse
-  EXPECT_FALSE(lit(150, 40));  // its centre
+  EXPECT_FALSE(lit(150, 40));                                 // its centre
   EXPECT_EQ(Int(GL_POLYGON_MODE), GL_FILL);
   EXPECT_FALSE(glIsEnabled(GL_BLEND));  // hover frame ends with blending off
 }

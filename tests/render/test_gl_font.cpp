@@ -29,7 +29,11 @@ std::string BlockEntry(int tex) {
   // Advances: 'a' 5, 'b' 6, 'c' 7, 'd' 4, everything else 3.
   std::string s = std::to_string(tex) + "\n0 256\n0 0 128 128\n16 16\n0\n";
   for (int c = 0; c < 256; c++)
-    s += std::to_string(c == 'a' ? 5 : c == 'b' ? 6 : c == 'c' ? 7 : c == 'd' ? 4 : 3) +
+    s += std::to_string(c == 'a'   ? 5
+                        : c == 'b' ? 6
+                        : c == 'c' ? 7
+                        : c == 'd' ? 4
+                                   : 3) +
          (c % 16 == 15 ? "\n" : " ");
   return s;
 }
@@ -113,7 +117,8 @@ TEST_F(FontTest, ColourCodedRunsMatchTheMeasuredWidths) {
 TEST_F(FontTest, SavedColourCodesAndTheHighlightBlock) {
   WriteBlockFont("=tex=\n1\nblocks.tga\n=klv=\n1\n=fnt=\n" + BlockEntry(1));
   ASSERT_EQ(FontSet_Load(&FontSet, "."), 1);
-  EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));  // building the lists leaves the client arrays as they were
+  EXPECT_FALSE(
+      glIsEnabled(GL_VERTEX_ARRAY));  // building the lists leaves the client arrays as they were
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
   // " " is the colour the print began with; byte 1 the same at half alpha over black.
   glColor4f(0, 1, 1, 1);
@@ -175,12 +180,9 @@ TEST_F(FontTest, DescriptionCapsAndBadEntries) {
   d += "=klv=\n14\n=fnt\n";  // four characters are no marker
   for (int i = 1; i <= 14; i++) {
     d += "=fnt= " + std::to_string(i) + "\n";
-    if (i == 2)
-      d += "1\n0 256\n0 0 128 128\n0 16\n1\n8\n";
-    else if (i == 3)
-      d += "1\n200 100\n0 0 128 128\n16 16\n1\n8\n";
-    else
-      d += BlockEntry(i > 12 ? 1 : i);
+    if (i == 2) d += "1\n0 256\n0 0 128 128\n0 16\n1\n8\n";
+    else if (i == 3) d += "1\n200 100\n0 0 128 128\n16 16\n1\n8\n";
+    else d += BlockEntry(i > 12 ? 1 : i);
   }
   WriteBlockFont(d);
   ASSERT_EQ(FontSet_Load(&FontSet, "."), 1);

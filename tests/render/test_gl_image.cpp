@@ -2,11 +2,11 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 #include "gl_fixture.h"
 #include "gm/org_base.h"
@@ -51,7 +51,7 @@ TEST_F(GlTest, EveryTgaVariantDrawsPixelExactAndTheScreenshotHoldsTheSame) {
         int x = 10 + 8 * variant, y = 20;
         DrawSlot(100 + variant, x, y, 5, 3);
         std::vector<uint8_t> got = Read(x, y, 5, 3);
-        for (int row = 0; row < 3; row++)      // bottom row first
+        for (int row = 0; row < 3; row++)  // bottom row first
           for (int col = 0; col < 5; col++) {
             const uint8_t* want = pic.At(col, 2 - row);
             const uint8_t* g = &got[(row * 5 + col) * 3];

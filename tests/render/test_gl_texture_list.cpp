@@ -14,11 +14,11 @@
 
 namespace {
 
-
 // A w x h TGA of one colour.
 std::vector<uint8_t> Solid(int w, int h, uint8_t r, uint8_t g, uint8_t b, int bits = 24) {
   TestPicture p{w, h, std::vector<uint8_t>((size_t)w * h * 4)};
-  for (size_t i = 0; i < p.rgba.size(); i += 4) p.rgba[i] = r, p.rgba[i + 1] = g, p.rgba[i + 2] = b, p.rgba[i + 3] = 255;
+  for (size_t i = 0; i < p.rgba.size(); i += 4)
+    p.rgba[i] = r, p.rgba[i + 1] = g, p.rgba[i + 2] = b, p.rgba[i + 3] = 255;
   return EncodeTga(p, 2, bits, false);
 }
 
@@ -55,7 +55,7 @@ TEST_F(TexListTest, SlotsAreClampedAndRawNamesRead) {
   std::vector<uint8_t> raw = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 99};
   WriteBytes("sky", raw);
   WriteAll("list.txt", "title\n  3 records\n" + Record("A", "-3", " \ta.tga \t\r", 0) +
-                            Record("B", "700 rest", "a.tga", 1) + Record("C", "7", "sky", 1));
+                           Record("B", "700 rest", "a.tga", 1) + Record("C", "7", "sky", 1));
   ASSERT_EQ(Tex_LoadPack(&TexTable, "list.txt"), 1);
   EXPECT_NE(TexTable.slots[0].glName, 0u);
   EXPECT_NE(TexTable.slots[500].glName, 0u);
@@ -76,7 +76,7 @@ TEST_F(TexListTest, ARepeatedSlotOrAMissingFileStopsTheLoadWithTheFileName) {
   EXPECT_EQ(Tex_LoadPack(&TexTable, "dup.txt"), 0);
   EXPECT_EQ(Rend_BoxCount(), boxes + 1);
   EXPECT_STREQ(Rend_LastBoxText(), "a.tga");  // failed before its own name was read
-  EXPECT_NE(TexTable.slots[5].glName, 0u);     // the first record stays
+  EXPECT_NE(TexTable.slots[5].glName, 0u);    // the first record stays
 
   TexTable_Free(&TexTable);
   WriteAll("missing.txt", "t\n2\n" + Record("A", "1", "a.tga", 0) + Record("B", "2", "nope.tga", 0));
@@ -109,10 +109,10 @@ TEST_F(TexListTest, MipModesAndLevelFiles) {
   WriteBytes("g4.tga", Solid(16, 16, 44, 0, 0));
   WriteBytes("s.tga", Solid(16, 16, 5, 5, 5));
   WriteBytes("h.tga", Solid(64, 64, 100, 100, 100));
-  WriteBytes("h1.tga", Solid(31, 32, 77, 0, 0));  // wrong size: refused
+  WriteBytes("h1.tga", Solid(31, 32, 77, 0, 0));      // wrong size: refused
   WriteBytes("h2.tga", Solid(16, 16, 78, 0, 0, 32));  // wrong depth: refused
   WriteAll("mips.txt", "t\n3\n" + Record("G", "1", "g.tga", 5) + Record("S", "2", "s.tga", 5) +
-                            Record("H", "3", "h.tga", 4));
+                           Record("H", "3", "h.tga", 4));
   ASSERT_EQ(Tex_LoadPack(&TexTable, "mips.txt"), 1);
 
   Tex_Bind(&TexTable, 1);

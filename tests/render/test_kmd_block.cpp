@@ -15,8 +15,8 @@ TEST(KmdBlock, ShippedFileLoadsEveryCommand) {
   Kmd_ResetAll();
   ASSERT_EQ(Kmd_Load(), 1);
   KeyCmds.gsFileSig = keep;
-  const char* names[] = {"Esc", "Klik", "RKlik", "Left", "Rit", "Up", "Dn",
-                         "PgUp", "PgDn", "Home", "End", "Del", "Space", "Kmd14",
+  const char* names[] = {"Esc",   "Klik",  "RKlik", "Left",  "Rit",   "Up",    "Dn",
+                         "PgUp",  "PgDn",  "Home",  "End",   "Del",   "Space", "Kmd14",
                          "Kmd15", "Kmd16", "Kmd17", "Kmd18", "Kmd19", "Kmd20", "Kmd21"};
   ASSERT_EQ(Kmd_Count(), 21);
   for (int n = 0; n < 21; n++) {

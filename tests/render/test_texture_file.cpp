@@ -65,11 +65,11 @@ TEST(TexLoadFile, BrokenFilesAreRefusedWithoutPixels) {
   EXPECT_EQ(Tex_LoadFile(&s, "short.tga"), 0);
   EXPECT_EQ(s.pixels, nullptr);
 
-  WriteBytes("raw_short", RawFile(4, 4, 3, 47));     // one byte missing
-  WriteBytes("raw_depth", RawFile(4, 4, 5, 80));     // 5 bytes a pixel
-  WriteBytes("raw_neg", RawFile(-4, 4, 1, 16));      // negative width
+  WriteBytes("raw_short", RawFile(4, 4, 3, 47));  // one byte missing
+  WriteBytes("raw_depth", RawFile(4, 4, 5, 80));  // 5 bytes a pixel
+  WriteBytes("raw_neg", RawFile(-4, 4, 1, 16));   // negative width
   WriteBytes("raw_huge", RawFile(65536, 65536, 4, 8));
-  WriteBytes("raw_hdr", std::vector<uint8_t>{1, 0, 0, 0, 1, 0}); // header cut short
+  WriteBytes("raw_hdr", std::vector<uint8_t>{1, 0, 0, 0, 1, 0});  // header cut short
   // Whole files that decode to more than 64 MiB: 4096 x 4097 at 4 bytes (a sparse file), and a
   // run-length TGA of 8192 x 2049 at 32 bits in 640 KB.
   WriteBytes("raw_big", RawFile(4096, 4097, 4, 0));

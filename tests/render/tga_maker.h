@@ -62,8 +62,7 @@ inline std::vector<uint8_t> EncodeTga(const TestPicture& p, int type, int bits, 
       continue;
     }
     size_t n = 1;
-    while (i + n < px.size() && n < 128 && !(i + n + 1 < px.size() && px[i + n] == px[i + n + 1]))
-      n++;
+    while (i + n < px.size() && n < 128 && !(i + n + 1 < px.size() && px[i + n] == px[i + n + 1])) n++;
     f.push_back((uint8_t)(n - 1));
     for (size_t k = 0; k < n; k++) f.insert(f.end(), px[i + k].begin(), px[i + k].end());
     i += n;

@@ -131,7 +131,7 @@ TEST(ResCompiled, RebindingCollectsOneKeyPerCommand) {
   EXPECT_EQ(anSetKeysMode, 4);
   EXPECT_EQ(anSetKeysModeOnKeyDn(), 0);  // past the last command: keys are no longer taken
   EXPECT_EQ(anSetKeysModeOnKeyUp(68), 0);
-  EXPECT_EQ(kmdSbor.Esc.key2, 0);        // nothing handed out before the finishing frame
+  EXPECT_EQ(kmdSbor.Esc.key2, 0);  // nothing handed out before the finishing frame
   EXPECT_EQ(anSetKeysModeOn(), 1);
   EXPECT_EQ(anSetKeysMode, 0);
   EXPECT_EQ(kmdSbor.Esc.key2, 65);

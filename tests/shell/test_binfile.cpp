@@ -187,10 +187,10 @@ TEST(BinFile, ReadsPastTheEndGiveZeroAndReportIt) {
 // takes the entries that came whole and fails sticky; the whole file drops the surplus entry.
 TEST(BinFile, ListReaderTakesWholeEntriesDropsSurplusAndStopsAtTheFirstShortRead) {
   const std::vector<uint8_t> bytes = {
-      'T', 'a', 'g', '#', 'L', 'i', 's', 't', 3, 0, 0, 0,  // tag, count 3
-      ' ', '=', '-', '>', 11, 0, 0, 0, 12, 0, 0, 0,        // entry 0
-      ' ', '=', '-', '>', 21, 0, 0, 0, 22, 0, 0, 0,        // entry 1
-      ' ', '=', '-', '>', 31, 0, 0, 0, 32, 0, 0, 0,        // entry 2: read and dropped
+      'T', 'a', 'g', '#', 'L', 'i', 's', 't', 3,  0, 0, 0,  // tag, count 3
+      ' ', '=', '-', '>', 11,  0,   0,   0,   12, 0, 0, 0,  // entry 0
+      ' ', '=', '-', '>', 21,  0,   0,   0,   22, 0, 0, 0,  // entry 1
+      ' ', '=', '-', '>', 31,  0,   0,   0,   32, 0, 0, 0,  // entry 2: read and dropped
       0x7F};
   const struct {
     size_t cut;
@@ -220,10 +220,11 @@ TEST(BinFile, ListReaderTakesWholeEntriesDropsSurplusAndStopsAtTheFirstShortRead
   FILE* f = std::fopen(path, "rb");
   BinIn in = {f, nullptr};
   int words[2][2] = {};
-  EXPECT_EQ(BinIn_List(&in, 4, 2, 2, [&](int i, const int* w) {
-              words[i][0] = w[0];
-              words[i][1] = w[1];
-            }),
+  EXPECT_EQ(BinIn_List(&in, 4, 2, 2,
+                       [&](int i, const int* w) {
+                         words[i][0] = w[0];
+                         words[i][1] = w[1];
+                       }),
             3);
   EXPECT_EQ(in.fail, nullptr);
   EXPECT_EQ(words[0][0], 11);

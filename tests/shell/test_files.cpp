@@ -269,9 +269,9 @@ TEST(TextHelpers, StrWriteFixedCutsAndPads) {
   EXPECT_EQ(StrWriteFixed(t, 4, nullptr), 0);
   std::fclose(f);
   EXPECT_EQ(ReadAll("fixed.bin"), std::string("\x04\0\0\0abc\0"
-                                            "\0\0\0\0\0\0"
-                                            "\x03\0\0\0hi\0",
-                                            21));
+                                              "\0\0\0\0\0\0"
+                                              "\x03\0\0\0hi\0",
+                                              21));
 }
 
 TEST(TextHelpers, TextLenAndPairAndMemFill) {
@@ -321,7 +321,7 @@ TEST(DirStack, PushesUpToCapacityAndPopsBack) {
   EXPECT_EQ(Files.Dirs.top, 2);
   for (int i = 3; i <= 8; ++i) EXPECT_EQ(DirStack_Push(&Files.Dirs), i);
   EXPECT_EQ(DirStack_Push(&Files.Dirs), 0);  // the ninth push
-  EXPECT_EQ(DirPushEnter(".."), 0);         // no room: stays where it is
+  EXPECT_EQ(DirPushEnter(".."), 0);          // no room: stays where it is
   EXPECT_EQ(Cwd(), home + "/ds/a");
   for (int i = 8; i >= 3; --i) EXPECT_EQ(DirStack_Pop(&Files.Dirs), i);
   DirPop();

@@ -41,10 +41,11 @@ TEST(Frustum, PlanesOfAKnownCameraAreNormalisedInOrder) {
   const float* pl = cam.planes;
   const float h = std::sqrt(0.5f);
   // right, left, bottom, top, far, near
-  const float expect[6][4] = {{-h, 0, -h, 0}, {h, 0, -h, 0}, {0, h, -h, 0},
+  const float expect[6][4] = {{-h, 0, -h, 0}, {h, 0, -h, 0},  {0, h, -h, 0},
                               {0, -h, -h, 0}, {0, 0, 1, 100}, {0, 0, -1, -1}};
   for (int n = 0; n < 6; ++n)
-    for (int k = 0; k < 4; ++k) EXPECT_NEAR(pl[4 * n + k], expect[n][k], 1e-3f) << "plane " << n << " value " << k;
+    for (int k = 0; k < 4; ++k)
+      EXPECT_NEAR(pl[4 * n + k], expect[n][k], 1e-3f) << "plane " << n << " value " << k;
 }
 
 TEST(Frustum, PointsAndBoxes) {

@@ -47,7 +47,7 @@ TEST_F(KeyCmd, PlainPressFiresEveryHeldFrameAndBlockLimitsIt) {
   k.blockMs = 200;
   int fired = 0;
   for (int i = 0; i < 100; i++) fired += Frame(&k, 10);  // one second of frame steps
-  EXPECT_EQ(fired, 5);  // at most once per 200 ms
+  EXPECT_EQ(fired, 5);                                   // at most once per 200 ms
 
   KeyCmds.KeyDownTable['A'] = 0;
   k.blockMs = 0;
@@ -295,7 +295,7 @@ TEST_F(KeyCmd, ModifierCombinationsMarkTheModifierForTheRun) {
   excl.exclusive = 1;
 
   KeyCmds.KeyDownTable[17] = 1;
-  EXPECT_EQ(Frame(&excl), 1);  // not marked yet
+  EXPECT_EQ(Frame(&excl), 1);   // not marked yet
   EXPECT_EQ(Frame(&combo), 0);  // the modifier alone
   EXPECT_EQ(KeyUsed_Test(17), 1);
   KeyCmds.KeyDownTable['C'] = 1;

@@ -38,7 +38,7 @@ TEST(KeyFile, MarkersAreFoundPastCommentsAndIndents) {
 
 TEST(KeyFile, PlainBlockWithCommentsAfterTheNumbers) {
   IKmd2 k = ReadOne("head\n" + Block("  Esc\t", "1 27 0 0 1 9 // keys", "0 // short", "0 // mode",
-                                      "0\n0 // no value", "300 3 10 1 // tail"));
+                                     "0\n0 // no value", "300 3 10 1 // tail"));
   EXPECT_STREQ(k.name, "Esc");
   EXPECT_EQ(k.active, 1);
   EXPECT_EQ(k.enabled, 1);
@@ -156,8 +156,8 @@ TEST(KeyFile, MalformedOrShortFilesEndTheLoadWithInactiveCommands) {
 }
 
 int WordAt(const std::string& b, size_t i) {
-  return (int)((unsigned char)b[4 * i] | (unsigned char)b[4 * i + 1] << 8 | (unsigned char)b[4 * i + 2] << 16 |
-               (unsigned)(unsigned char)b[4 * i + 3] << 24);
+  return (int)((unsigned char)b[4 * i] | (unsigned char)b[4 * i + 1] << 8 |
+               (unsigned char)b[4 * i + 2] << 16 | (unsigned)(unsigned char)b[4 * i + 3] << 24);
 }
 
 TEST(KeyFile, BinaryCommandFileRoundTrip) {
@@ -207,7 +207,7 @@ TEST(KeyFile, BinaryCommandFileWithTooManyWordsIsRefused) {
   IKmd2 target = before;
   EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
   EXPECT_EQ(std::memcmp(&target, &before, sizeof(before)), 0);  // left as it was
-  b[8] = (char)0xFF;  // negative count
+  b[8] = (char)0xFF;                                            // negative count
   b[9] = b[10] = b[11] = (char)0xFF;
   WriteAll("kmd_big.bin", b);
   EXPECT_EQ(IKmd2_LoadBin(&target, "kmd_big.bin", ""), 0);
@@ -249,9 +249,9 @@ TEST(KeyFile, WordsAtTheirLimitsFromABinaryFileStayDefined) {
     int framesDown;  // key held, then released for one frame
     int value, pingDir, holdMs;
   } const kCases[] = {
-      {found, 1, 1, 0, 0},                                // wrap: past the top is 1
-      {with({{kCycle, 1}}), 1, 2, 0, 0},                  // stop at the top: valueMax
-      {with({{kCycle, 2}}), 1, 2, -1, 0},                 // ping-pong: the top, going down
+      {found, 1, 1, 0, 0},                                   // wrap: past the top is 1
+      {with({{kCycle, 1}}), 1, 2, 0, 0},                     // stop at the top: valueMax
+      {with({{kCycle, 2}}), 1, 2, -1, 0},                    // ping-pong: the top, going down
       {with({{kMode, 2}, {kHold, INT32_MAX}}), 2, 1, 0, 0},  // fires on release, then wraps
   };
   FrameClock.KadrStep = 10;

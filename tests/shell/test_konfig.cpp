@@ -69,8 +69,8 @@ TEST_F(KonfigTest, SizesOutsideTheBoundsAreRefused) {
   struct Case {
     int w, h;
     bool ok;
-  } cases[] = {{299, 600, false}, {4001, 600, false}, {800, 199, false}, {800, 3001, false},
-               {300, 200, true},  {4000, 3000, true}};
+  } cases[] = {{299, 600, false},  {4001, 600, false}, {800, 199, false},
+               {800, 3001, false}, {300, 200, true},   {4000, 3000, true}};
   for (const Case& c : cases) {
     Win.WinWidth = 800;
     Win.WinHeight = 600;
@@ -92,20 +92,21 @@ TEST_F(KonfigTest, EmptyFileStillAsksAndKeeps800x600) {
 }
 
 TEST_F(KonfigTest, EveryLineIsReadByPositionWithCommentsAfterTheValues) {
-  Write("title line\r\n"
-        "1024 768 // yes\r\n"
-        "800 600 // no\r\n"
-        "1 2 3 // strip\r\n"
-        "0.1 0.2 0.3 strip colour\r\n"
-        "0.4 0.5 0.6 text\r\n"
-        "0 codes off\r\n"
-        "0.1 0.1 0.1 0.9 box\r\n"
-        "0.2 0.2 0.2 0.8 odd\r\n"
-        "0.3 0.3 0.3 0.7 even\r\n"
-        "0.9 0.8 0.7 selection\r\n"
-        "15 sleep\r\n"
-        "1 edit\r\n"
-        "99 ignored\r\n");
+  Write(
+      "title line\r\n"
+      "1024 768 // yes\r\n"
+      "800 600 // no\r\n"
+      "1 2 3 // strip\r\n"
+      "0.1 0.2 0.3 strip colour\r\n"
+      "0.4 0.5 0.6 text\r\n"
+      "0 codes off\r\n"
+      "0.1 0.1 0.1 0.9 box\r\n"
+      "0.2 0.2 0.2 0.8 odd\r\n"
+      "0.3 0.3 0.3 0.7 even\r\n"
+      "0.9 0.8 0.7 selection\r\n"
+      "15 sleep\r\n"
+      "1 edit\r\n"
+      "99 ignored\r\n");
   Konfig_Read();
   EXPECT_EQ(Konfig.KonfigStrip[2], 3);
   EXPECT_FLOAT_EQ(Konfig.KonfigStripRGB[1], 0.2f);
@@ -127,8 +128,9 @@ TEST_F(KonfigTest, StripOffsetsBeyondTheWidestWindowAreHeldToIt) {
 }
 
 TEST_F(KonfigTest, AValueThatDoesNotParseKeepsItAndAllLaterDefaults) {
-  Write("t\n1024 768\n640 480\n1 2 3\n0.5 oops 0.5\n0.4 0.5 0.6\n0\n1 1 1 1\n1 1 1 1\n1 1 1 1\n"
-        "0.1 0.1 0.1\n15\n1\n");
+  Write(
+      "t\n1024 768\n640 480\n1 2 3\n0.5 oops 0.5\n0.4 0.5 0.6\n0\n1 1 1 1\n1 1 1 1\n1 1 1 1\n"
+      "0.1 0.1 0.1\n15\n1\n");
   gAnswer = IDYES;
   Konfig_Read();
   EXPECT_EQ(Win.WinWidth, 1024);  // read before the fault

@@ -189,7 +189,8 @@ TEST(Matrices, InversesUndoTheirMatrix) {
   Mat3 m3 = Mat3RotZXY(0.3f, -1.1f, 2.0f) * 3.0f;
   m3.m[1] += 0.5f;
   ExpectMatNear(Mat3Mul(m3, Mat3Inverse(m3)), Mat3Identity());
-  Mat4 m4 = Mat4Mul(Mat4Translation(5, -2, 7), Mat4Mul(Mat4RotZXY(0.4f, 1.2f, -0.3f), Mat4Scale(2, 3, 0.5f)));
+  Mat4 m4 =
+      Mat4Mul(Mat4Translation(5, -2, 7), Mat4Mul(Mat4RotZXY(0.4f, 1.2f, -0.3f), Mat4Scale(2, 3, 0.5f)));
   m4.m[12] = 0.25f;  // not affine: every cofactor matters
   ExpectMatNear(Mat4Mul(m4, Mat4Inverse(m4)), Mat4Identity());
   ExpectMatNear(Mat4Mul(Mat4Inverse(m4), m4), Mat4Identity());

@@ -12,8 +12,15 @@ TEST(MemClear, ZeroesExactlyTheRangeAcrossPageBoundaries) {
   struct Case {
     size_t from, n;
   };
-  const Case cases[] = {{0, 0},        {0, 1},         {4095, 2},      {4096, 4096}, {1, 4 * 4096 - 2},
-                        {100, 8000},   {4096 * 2 - 1, 1}, {0, 4 * 4096}, {4097, 3 * 4096 - 1}};
+  const Case cases[] = {{0, 0},
+                        {0, 1},
+                        {4095, 2},
+                        {4096, 4096},
+                        {1, 4 * 4096 - 2},
+                        {100, 8000},
+                        {4096 * 2 - 1, 1},
+                        {0, 4 * 4096},
+                        {4097, 3 * 4096 - 1}};
   for (const Case& c : cases) {
     // Non-zero bytes at both ends of the range, next to it, at every page edge, and zero pages
     // between them.

@@ -64,7 +64,8 @@ TEST_F(MsgBaseTest, MarkersMayBeIndentedButNotPreceded) {
 
 TEST_F(MsgBaseTest, LanguagesNumbersAndLongTexts) {
   std::string longText(200, 'x');
-  WriteAll("mbl.txt", "99\n//==mbA\nEnglish\nРусский\n//==mbB\n" + longText + "\n  untrimmed  \n//==mbC\nonly\n");
+  WriteAll("mbl.txt",
+           "99\n//==mbA\nEnglish\nРусский\n//==mbB\n" + longText + "\n  untrimmed  \n//==mbC\nonly\n");
   MsgBase_Load("mbl.txt");
   ASSERT_EQ(Msgs.MsgBase.size(), 5u);  // the last message lacks its local text
   EXPECT_STREQ(MsgBase_Text(1), "English");

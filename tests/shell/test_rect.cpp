@@ -31,9 +31,9 @@ TEST(Grid, CellIndexOfTheLandGrid) {
   struct Case {
     int x, y, expect;
   };
-  const Case cases[] = {{15, 25, 513},    {10, 10, 257},  {0, 5, -1},        {5, 0, -1},
-                        {2561, 5, -1},    {2560, 5, 256}, {5, 2560, 65536},  {5, 2561, -1},
-                        {1, 1, 0},        {9, 9, 0},      {2559, 2559, 65535}, {-5, 5, -1},
+  const Case cases[] = {{15, 25, 513},    {10, 10, 257},   {0, 5, -1},          {5, 0, -1},
+                        {2561, 5, -1},    {2560, 5, 256},  {5, 2560, 65536},    {5, 2561, -1},
+                        {1, 1, 0},        {9, 9, 0},       {2559, 2559, 65535}, {-5, 5, -1},
                         {INT_MIN, 5, -1}, {INT_MAX, 5, -1}};
   for (const Case& c : cases)
     EXPECT_EQ(Grid_CellIndex(c.x, c.y, 0, 0, 10, 10, 256, 256), c.expect) << c.x << "," << c.y;
@@ -60,7 +60,7 @@ TEST(Grid, CellOriginsFlippedAndShifted) {
   Grid_CellOriginHex(&x, &y, 1, 100, 200, 10, 20, 4, 3, 0);
   EXPECT_EQ(x, 110);
   Grid_CellOriginHex(&x, &y, 4, -100, 0, 5, 20, 4, 3, 0);
-  EXPECT_EQ(x, -102);  // -102.5 truncates toward zero
+  EXPECT_EQ(x, -102);                                     // -102.5 truncates toward zero
   Grid_CellOrigin(&x, &y, 5, 100, 200, 10, 20, 0, 3, 0);  // no columns: no division
   EXPECT_EQ(x, 100);
   EXPECT_EQ(y, 200);

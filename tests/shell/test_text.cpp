@@ -84,8 +84,8 @@ TEST(TextSearch, UpToDelim) {
 TEST(TextSearch, CompareAt) {
   EXPECT_EQ(TextCompareAt("xxabc", 2, "abc", 0, 3), 1);
   EXPECT_EQ(TextCompareAt("xxabd", 2, "abc", 0, 3), 0);
-  EXPECT_EQ(TextCompareAt("xxab", 2, "abc", 0, 3), 0);   // rests 2 and 3, one below n
-  EXPECT_EQ(TextCompareAt("xxab", 2, "zab", 1, 3), 1);   // equal rests shorter than n
+  EXPECT_EQ(TextCompareAt("xxab", 2, "abc", 0, 3), 0);  // rests 2 and 3, one below n
+  EXPECT_EQ(TextCompareAt("xxab", 2, "zab", 1, 3), 1);  // equal rests shorter than n
   EXPECT_EQ(TextCompareAt("abcd", 0, "abce", 0, 3), 1);
   EXPECT_EQ(TextCompareAt("abc", 0, "abc", 0, 0), 1);
   EXPECT_EQ(TextCompareAt("abc", 0, "abcd", 0, 0), 0);
@@ -156,7 +156,7 @@ TEST(TextEdit, ReplaceAll) {
   EXPECT_EQ(TextReplaceAll("abc", "x", "y"), "abc");
   EXPECT_EQ(TextReplaceAll("abc", "", "y"), "abc");
   EXPECT_EQ(TextReplaceAll("aaa", "aa", "b"), "ba");
-  EXPECT_EQ(TextReplaceAll("aabb", "ab", ""), "ab");   // no occurrence made by a removal
+  EXPECT_EQ(TextReplaceAll("aabb", "ab", ""), "ab");      // no occurrence made by a removal
   EXPECT_EQ(TextReplaceAll("a.b", ".", "..."), "a...b");  // replacement holds the pattern
   std::string big(40000, '.');
   EXPECT_EQ(TextReplaceAll(big, ".", "ab").size(), 80000u);

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "app/game_fixture.h"
 #include "catalogue/kombi.h"
 #include "figures/chains.h"
 #include "figures/records.h"
-#include "app/game_fixture.h"
 #include "platform/platform.h"
 #include "shell/window_state.h"
 #include "world/movement.h"
@@ -25,11 +25,11 @@ namespace {
 
 constexpr int kFrameMs = 40;
 constexpr int kViewW = 320, kViewH = 240;
-constexpr int kShortCut = 3000;     // frames when TOLV_SOAK_FRAMES is not set
-constexpr int kRoundFrames = 250;   // 10 s of game time between reinforcements
-constexpr int kCheckFrames = 100;   // the container is checked this often
-constexpr int kSampleFrames = 500;  // and the memory in use sampled
-constexpr int kWarmUpFrames = 1500; // the first minute of game time
+constexpr int kShortCut = 3000;      // frames when TOLV_SOAK_FRAMES is not set
+constexpr int kRoundFrames = 250;    // 10 s of game time between reinforcements
+constexpr int kCheckFrames = 100;    // the container is checked this often
+constexpr int kSampleFrames = 500;   // and the memory in use sampled
+constexpr int kWarmUpFrames = 1500;  // the first minute of game time
 // "Flat" is judged on the memory in use after the warm-up: the largest sample may exceed the first
 // one by no more than kFlatBytes. Under AddressSanitizer the memory in use is the allocator's live
 // bytes (the game's and the driver's allocations alike; freed blocks wait in its quarantine before
@@ -107,7 +107,8 @@ std::string ContainerFault() {
       if (head && head->pPrev) return at + "chain " + std::to_string(k) + " has one before its head";
       int steps = 0;
       for (Fgr* m = head; m; m = m->pTail) {
-        const std::string in = at + "chain " + std::to_string(k) + " member " + std::to_string(m->nom) + " ";
+        const std::string in =
+            at + "chain " + std::to_string(k) + " member " + std::to_string(m->nom) + " ";
         if (!InContainer(m)) return in + "outside the container";
         if (++steps >= kChainWalkMax) return in + "in a loop";
         if (m->pParent != h) return in + "names another holder";
@@ -119,9 +120,11 @@ std::string ContainerFault() {
   }
   for (int r = 1; r < kRecPool; r++) {
     if (UN_PoolAt(r)->isUse && owners[0][r] != 1)
-      return "unit record " + std::to_string(r) + " belongs to " + std::to_string(owners[0][r]) + " slots";
+      return "unit record " + std::to_string(r) + " belongs to " + std::to_string(owners[0][r]) +
+             " slots";
     if (item_PoolAt(r)->isUse && owners[1][r] != 1)
-      return "item record " + std::to_string(r) + " belongs to " + std::to_string(owners[1][r]) + " slots";
+      return "item record " + std::to_string(r) + " belongs to " + std::to_string(owners[1][r]) +
+             " slots";
   }
   for (const LandFloor* fl : {&Land.LandSurface, &Land.LandUnder})
     for (int c = 0; c < kLandCells; c++) {
@@ -160,7 +163,8 @@ class Soak : public ShippedGameTest {
   static Camp CampOf(int side) {
     Camp c;
     for (const Fgr& f : Fgrs.mf)
-      if (f.Active() && f.status == fgrUnitPeh && f.baner == side) c.x += f.priv_position_x, c.z += f.priv_position_z, c.n++;
+      if (f.Active() && f.status == fgrUnitPeh && f.baner == side)
+        c.x += f.priv_position_x, c.z += f.priv_position_z, c.n++;
     if (c.n) c.x /= c.n, c.z /= c.n;
     return c;
   }
@@ -249,20 +253,22 @@ TEST_F(Soak, ABattleOfManyFramesKeepsTheContainerWholeAndTheMemoryFlat) {
       last = MemoryInUse();
       if (frame == kWarmUpFrames) warm = peak = last;
       if (frame > kWarmUpFrames) peak = std::max(peak, last);
-      if (frame % (10 * kSampleFrames) == 0) samples += " " + std::to_string(frame) + ":" + std::to_string(last / 1024);
+      if (frame % (10 * kSampleFrames) == 0)
+        samples += " " + std::to_string(frame) + ":" + std::to_string(last / 1024);
     }
   }
-  std::printf("soak: %d frames, %d figures made, %d gone; memory in use %ld KB after the warm-up, %ld KB at "
-              "most, %ld KB last; resident %ld KB\n",
-              frames, made, died, warm / 1024, peak / 1024, last / 1024, ResidentBytes() / 1024);
+  std::printf(
+      "soak: %d frames, %d figures made, %d gone; memory in use %ld KB after the warm-up, %ld KB at "
+      "most, %ld KB last; resident %ld KB\n",
+      frames, made, died, warm / 1024, peak / 1024, last / 1024, ResidentBytes() / 1024);
   EXPECT_EQ(refused, 0) << "the container refused a figure";
   EXPECT_EQ(logFaults, "");
   // The battle turned figures over: most of those the script made have died and were made again.
   EXPECT_GT(made, 2 * kSideStrength);
   EXPECT_GT(died, made / 2);
   if (frames >= 2 * kWarmUpFrames) {
-    EXPECT_LE(peak - warm, kFlatBytes) << "memory in use grew from " << warm / 1024 << " KB to " << peak / 1024
-                                       << " KB after the warm-up;" << samples;
+    EXPECT_LE(peak - warm, kFlatBytes) << "memory in use grew from " << warm / 1024 << " KB to "
+                                       << peak / 1024 << " KB after the warm-up;" << samples;
   }
 }
 

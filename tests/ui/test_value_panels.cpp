@@ -318,7 +318,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   Fgr* f = &Fgrs.mf[600];
   Fgr* other = &Fgrs.mf[601];
   f->status = other->status = fgrDekor;
-  *Fgr_Int_Adr(f, 24) = 3;  // woDraw
+  *Fgr_Int_Adr(f, 24) = 3;    // woDraw
   *Fgr_Flo_Adr(f, 1) = 2.0f;  // floX: step 0.2 within 0.15..105
   auto select = [](std::initializer_list<Fgr*> figures) {
     SelList = t_SelList{};

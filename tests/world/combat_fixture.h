@@ -45,8 +45,8 @@ class CombatTest : public FiguresTest {
   // A standing unit of the side at (x, z) with NormHP hp (max hp) and Hot 100 (no panic), seen by
   // every other side, holding a gun of reach `reach` that deals NormHP `damage` and reloads in
   // `reload` ms plus its rank's random time.
-  static Fgr* MakeFighter(int side, float x, float z, int rank, int hp = 1000, int damage = 20, int reach = 100,
-                          int reload = 1000) {
+  static Fgr* MakeFighter(int side, float x, float z, int rank, int hp = 1000, int damage = 20,
+                          int reach = 100, int reload = 1000) {
     Fgr* u = Make(fgrUnitPeh);
     u->isUnitWork = 1;
     u->UN->mortal = 1;

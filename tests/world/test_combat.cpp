@@ -175,9 +175,9 @@ TEST_F(CombatTest, SquadCoverByTheGuestCaptainOrAHealthierNeighbour) {
   squad->isUnitWork = 3;
   squad->Sub_Unit_max = 5;
   Fgr* t = MakeFighter(3, 100, 100, 1, 100);
-  Fgr* near = MakeFighter(3, 110, 110, 1, 500);   // inside the 30 x 30 square, healthier
-  Fgr* weak = MakeFighter(3, 95, 105, 1, 50);     // inside, weaker
-  Fgr* away = MakeFighter(3, 140, 100, 1, 900);   // outside
+  Fgr* near = MakeFighter(3, 110, 110, 1, 500);  // inside the 30 x 30 square, healthier
+  Fgr* weak = MakeFighter(3, 95, 105, 1, 50);    // inside, weaker
+  Fgr* away = MakeFighter(3, 140, 100, 1, 900);  // outside
   for (Fgr* m : {t, near, weak, away}) ASSERT_EQ(Fgr_Sub_AddUnit(squad, m, 0), 1);
   int covered = 0, kept = 0;
   for (int i = 0; i < 400; i++) {

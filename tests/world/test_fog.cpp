@@ -29,8 +29,8 @@ TEST_F(Fog, OctagonsOfThePlayersSeersOnTheirFloors) {
   // (w = h = 5) and the corner cut is trunc(5 * 0.5 * 0.54) = 1.
   const char* kMask[5] = {".XXX.", "XXXXX", "XXXXX", "XXXXX", ".XXX."};
   Seer(105.0f, 105.0f, 20);
-  Seer(1005.0f, 1005.0f, 80, 3);           // another side sees for itself
-  Seer(1505.0f, 1505.0f, 10);              // a radius of 10 sees nothing, not even its own cell
+  Seer(1005.0f, 1005.0f, 80, 3);                 // another side sees for itself
+  Seer(1505.0f, 1505.0f, 10);                    // a radius of 10 sees nothing, not even its own cell
   Seer(2005.0f, 2005.0f, 80, 2, 1)->active = 0;  // an inactive one neither
   FogVisRebuild(&Fgrs);
   for (int r = 0; r < 5; r++)
@@ -62,9 +62,11 @@ TEST_F(Fog, OctagonsOfThePlayersSeersOnTheirFloors) {
 }
 
 TEST_F(Fog, FiguresOffTheFieldWriteNothingOutsideTheMaps) {
-  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-  const float bad[][2] = {{3000, 3000}, {-1e30f, 5}, {5, -1e30f}, {nan, 100}, {100, nan}, {inf, 100}, {-inf, -inf},
-                          {2559.9f, 2559.9f}, {1e30f, 1e30f}, {-200, 2700}, {2600, -50}};
+  const float inf = std::numeric_limits<float>::infinity(),
+              nan = std::numeric_limits<float>::quiet_NaN();
+  const float bad[][2] = {{3000, 3000},   {-1e30f, 5},  {5, -1e30f},  {nan, 100},
+                          {100, nan},     {inf, 100},   {-inf, -inf}, {2559.9f, 2559.9f},
+                          {1e30f, 1e30f}, {-200, 2700}, {2600, -50}};
   for (auto& p : bad) Seer(p[0], p[1], 60);
   Seer(1280.0f, 1280.0f, 2000000000);  // a radius beyond the whole field
   FogVisRebuild(&Fgrs);

@@ -18,17 +18,24 @@ TEST_F(Income, SpendsAndRefundsTestTheSpendingSidesOwnStock) {
   enum Op { S50, R50, S240, R240, S80_21, R80_21, S300_120, S180_60, S90_15 };
   struct Row {
     Op op;
-    int side, ener, mat;        // the side and its stocks before
-    int result, ener2, mat2;    // the answer (-1 none) and the stocks after
+    int side, ener, mat;      // the side and its stocks before
+    int result, ener2, mat2;  // the answer (-1 none) and the stocks after
   };
   const Row kRows[] = {
-      {S50, 2, 49, 0, 0, 49, 0},            {S50, 2, 50, 0, 1, 0, 0},
-      {R50, 2, 9990, 0, -1, 9999, 0},       {S240, 3, 240, 5, 1, 0, 5},
-      {S240, 3, 239, 5, 0, 239, 5},         {R240, 3, 100, 5, -1, 340, 5},
-      {S80_21, 2, 30, 10, -1, 0, 0},        {S80_21, 2, 100, 50, -1, 20, 29},
-      {R80_21, 2, 9950, 9990, -1, 9999, 9999}, {S300_120, 2, 300, 119, 0, 300, 119},
-      {S300_120, 2, 300, 120, 1, 0, 0},     {S180_60, 3, 179, 60, 0, 179, 60},
-      {S180_60, 3, 200, 70, 1, 20, 10},     {S90_15, 2, 90, 14, 0, 90, 14},
+      {S50, 2, 49, 0, 0, 49, 0},
+      {S50, 2, 50, 0, 1, 0, 0},
+      {R50, 2, 9990, 0, -1, 9999, 0},
+      {S240, 3, 240, 5, 1, 0, 5},
+      {S240, 3, 239, 5, 0, 239, 5},
+      {R240, 3, 100, 5, -1, 340, 5},
+      {S80_21, 2, 30, 10, -1, 0, 0},
+      {S80_21, 2, 100, 50, -1, 20, 29},
+      {R80_21, 2, 9950, 9990, -1, 9999, 9999},
+      {S300_120, 2, 300, 119, 0, 300, 119},
+      {S300_120, 2, 300, 120, 1, 0, 0},
+      {S180_60, 3, 179, 60, 0, 179, 60},
+      {S180_60, 3, 200, 70, 1, 20, 10},
+      {S90_15, 2, 90, 14, 0, 90, 14},
       {S90_15, 2, 95, 15, 1, 5, 0},
   };
   for (const Row& r : kRows) {
@@ -48,7 +55,8 @@ TEST_F(Income, SpendsAndRefundsTestTheSpendingSidesOwnStock) {
       case S180_60: got = Side_Spend180_60(r.side); break;
       case S90_15: got = Side_Spend90_15(r.side); break;
     }
-    SCOPED_TRACE(testing::Message() << "row op " << r.op << " side " << r.side << " " << r.ener << "/" << r.mat);
+    SCOPED_TRACE(testing::Message() << "row op " << r.op << " side " << r.side << " " << r.ener << "/"
+                                    << r.mat);
     EXPECT_EQ(got, r.result);
     EXPECT_EQ(Side(r.side)[kSideEner], r.ener2);
     EXPECT_EQ(Side(r.side)[kSideMat], r.mat2);

@@ -15,8 +15,8 @@ struct ViewBlock {
 };
 static_assert(sizeof(ViewBlock) == 32 * sizeof(double) + 4 * sizeof(int), "packed as the pick reads it");
 
-ViewBlock Camera(double ex, double ey, double ez, double tx, double ty, double tz, double ux, double uy, double uz,
-                 double farPlane = 420.0) {
+ViewBlock Camera(double ex, double ey, double ez, double tx, double ty, double tz, double ux, double uy,
+                 double uz, double farPlane = 420.0) {
   ViewBlock v{};
   double f[3] = {tx - ex, ty - ey, tz - ez}, up[3] = {ux, uy, uz};
   auto norm = [](double* a) {

@@ -67,7 +67,7 @@ TEST_F(LandImport, BadFilesAreRefusedBeforeAnyCellIsWritten) {
   };
   const Case kCases[] = {{"", false},                              // no file
                          {good.substr(0, good.size() - 1), true},  // cut by one byte
-                         {good.substr(0, 8 + 4 * 1000), true},      // cut inside the cells
+                         {good.substr(0, 8 + 4 * 1000), true},     // cut inside the cells
                          {good + "xxxx", true},                    // one word too many
                          {KmFile(256, 128), true},                 // wrong sizes
                          {KmFile(-256, 256), true}};
@@ -109,7 +109,8 @@ TEST_F(LandImport, AWrittenMapBecomesTheSurface) {
     } else if (k.tile == 1) {
       ones++;
       ASSERT_EQ(v.y, 0.0f);
-      ASSERT_TRUE(rgb[0] >= 200 && rgb[0] <= 220 && rgb[1] >= 120 && rgb[1] <= 150 && rgb[2] >= 110 && rgb[2] <= 130);
+      ASSERT_TRUE(rgb[0] >= 200 && rgb[0] <= 220 && rgb[1] >= 120 && rgb[1] <= 150 && rgb[2] >= 110 &&
+                  rgb[2] <= 130);
     } else if (k.tile == 6) {
       sixes++;
       ASSERT_TRUE(v.y >= 6.25f && v.y <= 11.25f) << v.y;

@@ -12,7 +12,8 @@ void WallsAndDoors(LandFloor* fl, int shift) {
   for (int c = 0; c < kLandCells; c++) {
     if (!Land_CellValid(c)) continue;
     int col = (c % kLandSide + shift) % 32, row = (c / kLandSide + shift) % 32;
-    if ((col == 0 && row != 15 && row != 16) || (row == 0 && col != 15 && col != 16)) fl->kle[c].tile = 0;
+    if ((col == 0 && row != 15 && row != 16) || (row == 0 && col != 15 && col != 16))
+      fl->kle[c].tile = 0;
     if (col > 3 && col < 28 && row > 3 && row < 28 && Rand() % 11 == 0) fl->kle[c].tile = 7;
   }
 }
@@ -32,12 +33,14 @@ class Movement : public WorldTest {
   bool Frame(Fgr* u) {
     if (frames_++ % 25 == 0) PassMaps_Rebuild();
     MoveOrders.OrderWaitAtFrame = MoveOrders.OrderWaitMs;
-    MoveOrders.OrderWaitMs = MoveOrders.OrderWaitMs > FrameClock.KadrStep ? MoveOrders.OrderWaitMs - FrameClock.KadrStep : 0;
+    MoveOrders.OrderWaitMs =
+        MoveOrders.OrderWaitMs > FrameClock.KadrStep ? MoveOrders.OrderWaitMs - FrameClock.KadrStep : 0;
     Fgr_PathWalkStep(u, 10.0f);
     int c = CellOf(u);
     Paths.PathFloor = u->UnderGround;
     EXPECT_GE(c, 0);
-    EXPECT_EQ(Land_Passable10(u->PafLay, c % kLandSide, c / kLandSide), 0) << "frame " << frames_ << " cell " << c;
+    EXPECT_EQ(Land_Passable10(u->PafLay, c % kLandSide, c / kLandSide), 0)
+        << "frame " << frames_ << " cell " << c;
     return !u->targPathKle && !u->targPathKle2 && !u->onPath;
   }
 

@@ -7,8 +7,8 @@
 #include "figures/chains.h"
 #include "figures/side.h"
 #include "figures/stage.h"
-#include "shell/window_state.h"
 #include "render/field.h"
+#include "shell/window_state.h"
 #include "world/land_grid.h"
 #include "world/selection.h"
 #include "world_fixture.h"
@@ -48,7 +48,8 @@ TEST_F(NewWorld, ItsPatchesCamerasWalkersAndBaseBunkersHoldTogether) {
   }
   EXPECT_EQ(clears, 1);
   std::sort(baseKinds.begin(), baseKinds.end());
-  EXPECT_EQ(baseKinds, (std::vector<int>{fgrHasBunker, fgrNatBunker, fgrAngBunker, fgrAkdBunker, fgrNekBunker}));
+  EXPECT_EQ(baseKinds,
+            (std::vector<int>{fgrHasBunker, fgrNatBunker, fgrAngBunker, fgrAkdBunker, fgrNekBunker}));
   const int w = Win.WinWidth, h = Win.WinHeight;
   Win.WinWidth = w + 224, Win.WinHeight = h + 168;
   Cameras_FitWindow();

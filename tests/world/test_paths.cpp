@@ -23,8 +23,17 @@ struct Literal {
   int gen = 10;
   std::vector<std::pair<int, int>> bank;
 
-  explicit Literal(int size) : n(size), g((n + 1) * (n + 1)), pc(g.size()), pr(g.size()), stamp(g.size()),
-                               col(n * n + 2), row(n * n + 2), h(n * n + 2), f(n * n + 2), heap(n * n + 2) {}
+  explicit Literal(int size)
+      : n(size),
+        g((n + 1) * (n + 1)),
+        pc(g.size()),
+        pr(g.size()),
+        stamp(g.size()),
+        col(n * n + 2),
+        row(n * n + 2),
+        h(n * n + 2),
+        f(n * n + 2),
+        heap(n * n + 2) {}
   int At(int c, int r) const { return r * (n + 1) + c; }
   bool Blocked(int c, int r) const { return c < 0 || r < 0 || c >= n || r >= n || map[c * n + r]; }
 
@@ -134,7 +143,8 @@ bool Reachable(const uint8_t* map, int n, int sx, int sy, int tx, int ty) {
 // long walls so that whole regions are cut off.
 void RandomFloor(LandFloor* fl, int permille) {
   static const uint8_t kBlockers[5] = {0, 1, 5, 6, 7};
-  for (int c = 0; c < kLandCells; c++) fl->kle[c].tile = (Rand() % 1000 < permille) ? kBlockers[Rand() % 5] : 2;
+  for (int c = 0; c < kLandCells; c++)
+    fl->kle[c].tile = (Rand() % 1000 < permille) ? kBlockers[Rand() % 5] : 2;
   for (int w = 0; w < 3; w++) {
     int at = 1 + Rand() % 254, vertical = Rand() % 2, gap = Rand() % 4 ? 1 + Rand() % 254 : -1;
     for (int i = 0; i < kLandSide; i++) {
@@ -167,7 +177,8 @@ TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracle
             for (int q = 0; q < 10; q++) {
               // Points over the whole field and a little beyond it, edges included; most targets
               // on open cells.
-              int x0 = Rand() % 2600 - 20, z0 = Rand() % 2600 - 20, x1 = Rand() % 2600 - 20, z1 = Rand() % 2600 - 20;
+              int x0 = Rand() % 2600 - 20, z0 = Rand() % 2600 - 20, x1 = Rand() % 2600 - 20,
+                  z1 = Rand() % 2600 - 20;
               for (int tries = 0; q >= 3 && tries < 50; tries++) {
                 x0 = Rand() % 2560, z0 = Rand() % 2560;
                 if (!lit.map[(x0 / size) * n + z0 / size]) break;
@@ -178,9 +189,11 @@ TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracle
               }
               if (q == 0) x0 = -15, z0 = 2575;  // off the grid
               if (q == 1) x0 = 0, z0 = 0;       // the corner cell
-              int got = half ? Land_PathFind20(layer, 0, x0, z0, x1, z1) : Land_PathFind(layer, 0, x0, z0, x1, z1);
+              int got = half ? Land_PathFind20(layer, 0, x0, z0, x1, z1)
+                             : Land_PathFind(layer, 0, x0, z0, x1, z1);
               int want = lit.Find(x0, z0, x1, z1, size);
-              ASSERT_EQ(got, want) << "seed " << seed << " layer " << layer << " half " << half << " q " << q;
+              ASSERT_EQ(got, want) << "seed " << seed << " layer " << layer << " half " << half << " q "
+                                   << q;
               int sx = x0 / size, sy = z0 / size, tx = x1 / size, ty = z1 / size;
               bool startOn = sx >= 0 && sy >= 0 && sx < n && sy < n;
               bool targetOk = tx >= 0 && ty >= 0 && tx < n && ty < n && !lit.map[tx * n + ty];
@@ -242,9 +255,18 @@ TEST_F(PathSearch, TileTypesBlockTheirLayersAndBorderCellsStayBlocked) {
 
 TEST_F(PathSearch, FootprintsBlockLayersTwoToFiveAndUnitsOfLayerOnePassThrough) {
   // Shape -> its cells, as offsets from the first cell.
-  const std::vector<std::vector<int>> kCells = {
-      {0}, {0}, {0, 1}, {0, 256}, {0, 1, 2}, {0, 256, 512}, {0, 1, 256, 257}, {0, 1, 256, 257, 512, 513},
-      {0, 1, 2, 256, 257, 258}, {0, 1, 2, 256, 257, 258, 512, 513, 514}, {0, 1, 256, 257}, {0, 1, 256, 257}};
+  const std::vector<std::vector<int>> kCells = {{0},
+                                                {0},
+                                                {0, 1},
+                                                {0, 256},
+                                                {0, 1, 2},
+                                                {0, 256, 512},
+                                                {0, 1, 256, 257},
+                                                {0, 1, 256, 257, 512, 513},
+                                                {0, 1, 2, 256, 257, 258},
+                                                {0, 1, 2, 256, 257, 258, 512, 513, 514},
+                                                {0, 1, 256, 257},
+                                                {0, 1, 256, 257}};
   const int c = 40 * kLandSide + 40;
   for (int shape = 0; shape <= 12; shape++) {
     for (int cell = c - 600; cell < c + 1200; cell++) {

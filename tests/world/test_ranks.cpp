@@ -46,9 +46,9 @@ class RankTest : public CombatTest {
 
 TEST_F(RankTest, ExperienceToRankForUnitsAndCaptainsUpToTheirLimits) {
   // experience held -> the captain's rank and next threshold (800 + 500 per rank above 1).
-  const int kCaptain[][3] = {{0, 1, 800},     {799, 1, 800},   {800, 2, 1300},  {1299, 2, 1300},
-                             {1300, 3, 1800}, {1800, 4, 2300}, {4799, 9, 4800}, {4800, 10, 5300},
-                             {90000, 10, 5300}};
+  const int kCaptain[][3] = {{0, 1, 800},     {799, 1, 800},    {800, 2, 1300},
+                             {1299, 2, 1300}, {1300, 3, 1800},  {1800, 4, 2300},
+                             {4799, 9, 4800}, {4800, 10, 5300}, {90000, 10, 5300}};
   for (const auto& row : kCaptain) {
     Fgr* c = Captain(3, 7);
     c->xExpNow = row[0];
@@ -175,7 +175,8 @@ TEST_F(RankTest, AComputerCaptainChoosesAtOnceAndLogsTheChoice) {
   std::string log = LogText();
   const char* tier = s->SkilRangBase == 2 ? "Лёд" : s->SkilRangExt2 ? "Лёд, адепт" : "Лёд, мастер";
   std::string b = log.find("Лёд, адепт <+>") != std::string::npos ? "Лёд, адепт" : "Лёд, мастер";
-  EXPECT_NE(log.find("\n\n--- при переходе в ранг 2\nесть выбор: Лёд <> " + b + " <+> Лёд"), std::string::npos)
+  EXPECT_NE(log.find("\n\n--- при переходе в ранг 2\nесть выбор: Лёд <> " + b + " <+> Лёд"),
+            std::string::npos)
       << log;
   EXPECT_NE(log.find(std::string("\n выбрали: ") + tier), std::string::npos);
   EXPECT_EQ(Ranks.RangQueue[4].fgr, 0);

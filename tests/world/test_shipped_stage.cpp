@@ -15,7 +15,8 @@ TEST_F(ShippedStage, IsWhatTheStageMakerWritesAndLoads) {
   for (const char* f : {"Maps/test.etp", "Maps/test.etp01"}) {
     const std::string made = ReadAll(dir / f), shipped = ReadAll(SourcePath(f));
     ASSERT_GT(made.size(), 0u) << f;
-    EXPECT_TRUE(made == shipped) << f << " differs from what the stage maker writes: run the target stages";
+    EXPECT_TRUE(made == shipped) << f
+                                 << " differs from what the stage maker writes: run the target stages";
   }
 
   ASSERT_EQ(EtapFile_Load(SourcePath("Maps/test.etp")), 1);

@@ -20,7 +20,8 @@ AreaReq* Queue(Fgr* src, int kind, int filter, int radius, int shape, int action
 TEST_F(CombatTest, RegenerationByProfileAndThePanicHysteresis) {
   FrameClock.KadrStep = 100;
   // profile, NormHP at start -> NormHP and Hot after three ticks (0 ms, 1000 ms, 2000 ms).
-  const int kRegen[][4] = {{0, 9, 9, 75}, {0, 10, 22, 75}, {1, 9, 9, 60}, {1, 10, 25, 60}, {2, 10, 10, 90}};
+  const int kRegen[][4] = {
+      {0, 9, 9, 75}, {0, 10, 22, 75}, {1, 9, 9, 60}, {1, 10, 25, 60}, {2, 10, 10, 90}};
   for (const auto& r : kRegen) {
     Fgr* u = MakeFighter(2, 0, 0, 1, 100);
     u->HitBarMixCase = r[0];
@@ -80,11 +81,11 @@ TEST_F(CombatTest, TerrainSetsChangeTheDamageThatGetsThrough) {
   const int cell = 20 * kLandSide + 20;
   // tile code (the cell's third byte), bunkerHost, panic -> least and most NormHP lost per hit.
   const int kCase[][5] = {
-      {0, 0, 0, 100, 100},                  // no set
-      {2, 0, 0, 120, 140},                  // exposed: +40 % rolled from half
-      {10, 205, 0, 70, 80},                 // covered: -30 % rolled from 67 %
-      {10, fgrAngBunker, 0, 120, 140},      // exposed for the other host
-      {1, 0, 1, 105, 110},                  // panicking: only the panic set, +10 % rolled from half
+      {0, 0, 0, 100, 100},              // no set
+      {2, 0, 0, 120, 140},              // exposed: +40 % rolled from half
+      {10, 205, 0, 70, 80},             // covered: -30 % rolled from 67 %
+      {10, fgrAngBunker, 0, 120, 140},  // exposed for the other host
+      {1, 0, 1, 105, 110},              // panicking: only the panic set, +10 % rolled from half
   };
   for (const auto& k : kCase) {
     Fgr* t = MakeFighter(3, 205, 205, 0, 100000);
@@ -114,11 +115,11 @@ TEST_F(CombatTest, TheAreaStepPassesAnAreaWithoutRadiusAndRunsTheRest) {
   FKu_Add(&aura->item->fku, bcFire, 2, 7, 0, 0, 100, 1);
 
   DecalQueue.count = 0;
-  Queue(friendU, 1, 1, 0, 1, 2);                 // a yield area of a figure without size
-  Queue(friendU, 3, 2, 50, 0)->w2 = aura->nom;    // an aura of the own side
-  Queue(enemy, 1, 3, 40, 0, 3)->pair[1] = 1;     // an enemy's detector
-  Queue(u, 3, 1, 50, 0)->w2 = aura->nom;          // the unit's own: never for itself
-  Queue(enemy, 3, 2, 50, 0)->w2 = aura->nom;      // the enemy side's aura
+  Queue(friendU, 1, 1, 0, 1, 2);                // a yield area of a figure without size
+  Queue(friendU, 3, 2, 50, 0)->w2 = aura->nom;  // an aura of the own side
+  Queue(enemy, 1, 3, 40, 0, 3)->pair[1] = 1;    // an enemy's detector
+  Queue(u, 3, 1, 50, 0)->w2 = aura->nom;        // the unit's own: never for itself
+  Queue(enemy, 3, 2, 50, 0)->w2 = aura->nom;    // the enemy side's aura
   Boe_AreaStep(u);
   EXPECT_EQ(u->tactic, 1);
   EXPECT_EQ(u->UN->fbu.count, 2);

@@ -42,8 +42,7 @@ void Disc(Canvas& c, float cx, float cy, float r, Rgba col) {
 }
 
 void Ring(Canvas& c, float cx, float cy, float r, float width, Rgba col) {
-  Shade(c, col,
-        [&](float x, float y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - width / 2; });
+  Shade(c, col, [&](float x, float y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - width / 2; });
 }
 
 void Segment(Canvas& c, float x0, float y0, float x1, float y1, float width, Rgba col) {
@@ -69,8 +68,7 @@ void Polygon(Canvas& c, const std::vector<float>& xy, Rgba col) {
     for (int x = 0; x < c.w; x++) {
       int hits = 0;
       for (int sy = 0; sy < 4; sy++)
-        for (int sx = 0; sx < 4; sx++)
-          hits += inside(x + (sx + 0.5f) / 4, y + (sy + 0.5f) / 4);
+        for (int sx = 0; sx < 4; sx++) hits += inside(x + (sx + 0.5f) / 4, y + (sy + 0.5f) / 4);
       if (hits) c.Blend(x, y, col, hits / 16.0f);
     }
 }

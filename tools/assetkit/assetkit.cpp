@@ -18,7 +18,7 @@ struct TexEntry {
   int slot;
   const char* name;  // constant name the resource generator makes of it
   const char* file;
-  int bits;          // 24 or 32
+  int bits;  // 24 or 32
   int mip;
   std::function<Canvas()> draw;
 };
@@ -143,8 +143,8 @@ Canvas Cursor() {
   for (size_t i = 0; i < arrow.size(); i++) shadow.push_back(arrow[i] + 1.5f);
   Polygon(c, shadow, C(0, 0, 0, 110));
   Polygon(c, arrow, C(20, 20, 20));
-  std::vector<float> inner = {2.6f, 4, 2.6f, 20.5f, 7.4f, 15.6f, 12.6f, 25.8f, 14.2f, 25,
-                              9.2f, 15.5f, 15.6f, 15.5f};
+  std::vector<float> inner = {2.6f,  4,     2.6f, 20.5f, 7.4f,  15.6f, 12.6f,
+                              25.8f, 14.2f, 25,   9.2f,  15.5f, 15.6f, 15.5f};
   Polygon(c, inner, C(250, 250, 240));
   return c;
 }
@@ -234,8 +234,11 @@ Canvas MapPicture(int size, uint32_t seed) {
       float u = x * 6.0f / size, v = y * 6.0f / size;
       float n = 0.6f * Noise(u, v, seed, 6) + 0.3f * Noise(2 * u, 2 * v, seed + 1, 12) +
                 0.1f * Noise(4 * u, 4 * v, seed + 2, 24);
-      Rgba p = n < 0.38f ? C(30, 60, 140) : n < 0.42f ? C(180, 170, 110)
-               : n < 0.62f ? C(70, 120, 50) : n < 0.72f ? C(45, 85, 40) : C(110, 95, 80);
+      Rgba p = n < 0.38f   ? C(30, 60, 140)
+               : n < 0.42f ? C(180, 170, 110)
+               : n < 0.62f ? C(70, 120, 50)
+               : n < 0.72f ? C(45, 85, 40)
+                           : C(110, 95, 80);
       c.At(x, y) = p;
     }
   Bevel(c, size / 64 + 2, 0.3f, 0.4f);
@@ -252,11 +255,20 @@ Canvas GlowAtlas() {
       switch (col) {
         case 0: Glow(cell, 16, 16, soft, C(255, 255, 255)); break;
         case 1: Disc(cell, 16, 16, soft / 2, C(255, 255, 255)); break;
-        case 2: Glow(cell, 16, 16, soft, C(255, 255, 255)); Disc(cell, 16, 16, 3, C(255, 255, 255)); break;
+        case 2:
+          Glow(cell, 16, 16, soft, C(255, 255, 255));
+          Disc(cell, 16, 16, 3, C(255, 255, 255));
+          break;
         case 3: Ring(cell, 16, 16, soft * 0.6f, 3, C(255, 255, 255)); break;
-        case 4: Glow(cell, 16, 16, soft * 0.8f, C(255, 255, 255)); Ring(cell, 16, 16, soft * 0.55f, 2, C(255, 255, 255)); break;
+        case 4:
+          Glow(cell, 16, 16, soft * 0.8f, C(255, 255, 255));
+          Ring(cell, 16, 16, soft * 0.55f, 2, C(255, 255, 255));
+          break;
         case 5: Polygon(cell, {16, 4, 28, 16, 16, 28, 4, 16}, C(255, 255, 255, 220)); break;
-        case 6: Segment(cell, 6, 16, 26, 16, 3, C(255, 255, 255)); Segment(cell, 16, 6, 16, 26, 3, C(255, 255, 255)); break;
+        case 6:
+          Segment(cell, 6, 16, 26, 16, 3, C(255, 255, 255));
+          Segment(cell, 16, 6, 16, 26, 3, C(255, 255, 255));
+          break;
         default:
           Glow(cell, 16, 16, soft, C(255, 255, 255, 160));
           for (int k = 0; k < 4; k++) {
@@ -274,7 +286,9 @@ Canvas GlowAtlas() {
 std::vector<TexEntry> Entries() {
   std::vector<TexEntry> e;
   auto add = [&](int slot, const char* name, const char* file, int bits, int mip,
-                 std::function<Canvas()> d) { e.push_back({slot, name, file, bits, mip, d}); };
+                 std::function<Canvas()> d) {
+    e.push_back({slot, name, file, bits, mip, d});
+  };
   add(0, "TX_WHITE", "tx_white.tga", 24, 0, [] { return Canvas(8, 8, {1, 1, 1, 1}); });
   add(1, "TX_SPR_WORKER", "tx_spr_worker.tga", 32, 1, [] { return Sprite(C(200, 190, 150), 'W'); });
   add(2, "TX_EDIT_MARK", "tx_edit_mark.tga", 32, 0, [] { return Brackets(32, C(255, 255, 255), 3); });
@@ -292,7 +306,8 @@ std::vector<TexEntry> Entries() {
     return c;
   });
   static const char* kBadge[4] = {"TX_BADGE0", "TX_BADGE1", "TX_BADGE2", "TX_BADGE3"};
-  static const char* kBadgeFile[4] = {"tx_badge0.tga", "tx_badge1.tga", "tx_badge2.tga", "tx_badge3.tga"};
+  static const char* kBadgeFile[4] = {"tx_badge0.tga", "tx_badge1.tga", "tx_badge2.tga",
+                                      "tx_badge3.tga"};
   static const char* kFlag[4] = {"TX_FLAG0", "TX_FLAG1", "TX_FLAG2", "TX_FLAG3"};
   static const char* kFlagFile[4] = {"tx_flag0.tga", "tx_flag1.tga", "tx_flag2.tga", "tx_flag3.tga"};
   for (int i = 0; i < 4; i++) {
@@ -300,7 +315,13 @@ std::vector<TexEntry> Entries() {
     add(21 + i, kFlag[i], kFlagFile[i], 32, 1, [i] { return Flag(i); });
   }
   // Figure sprites: pale bodies so the figure's own colour tints them; a letter tells kinds apart.
-  struct S { int slot; const char* name; const char* file; int r, g, b; uint32_t letter; };
+  struct S {
+    int slot;
+    const char* name;
+    const char* file;
+    int r, g, b;
+    uint32_t letter;
+  };
   static const S kSprites[] = {
       {25, "TX_SPR_SPAWN", "tx_spr_spawn.tga", 210, 170, 170, 'S'},
       {33, "TX_SPR_HERO", "tx_spr_hero.tga", 220, 210, 160, 0x0413},
@@ -322,7 +343,8 @@ std::vector<TexEntry> Entries() {
       {90, "TX_SPR_CART", "tx_spr_cart.tga", 200, 210, 190, 'C'},
       {91, "TX_SPR_HAND", "tx_spr_hand.tga", 220, 220, 200, 'H'},
   };
-  for (const S& s : kSprites) add(s.slot, s.name, s.file, 32, 1, [s] { return Sprite(C(s.r, s.g, s.b), s.letter); });
+  for (const S& s : kSprites)
+    add(s.slot, s.name, s.file, 32, 1, [s] { return Sprite(C(s.r, s.g, s.b), s.letter); });
   add(28, "TX_BEAM_FOE", "tx_beam_foe.tga", 32, 1, Beam);
   add(29, "TX_BEAM_OWN", "tx_beam_own.tga", 32, 1, Beam);
   add(32, "TX_TARGET", "tx_target.tga", 32, 0, Crosshair);
@@ -345,31 +367,102 @@ std::vector<TexEntry> Entries() {
     return c;
   });
   // Land tiles.
-  add(38, "TX_TILE_FOREST", "tx_tile_forest.tga", 24, 1, [] { return Speckled(C(25, 45, 18), C(45, 70, 30), C(15, 30, 10), 38, 40); });
-  add(46, "TX_TILE_BORDER", "tx_tile_border.tga", 24, 1, [] { return Rock(C(35, 32, 30), C(70, 62, 55), 46); });
-  add(47, "TX_TILE_MEADOW", "tx_tile_meadow.tga", 24, 1, [] { return Speckled(C(60, 85, 45), C(85, 110, 60), C(110, 130, 70), 47, 25); });
-  add(48, "TX_TILE_MEADOW2", "tx_tile_meadow2.tga", 24, 1, [] { return Speckled(C(70, 85, 50), C(95, 105, 65), C(60, 70, 40), 48, 25); });
+  add(38, "TX_TILE_FOREST", "tx_tile_forest.tga", 24, 1,
+      [] { return Speckled(C(25, 45, 18), C(45, 70, 30), C(15, 30, 10), 38, 40); });
+  add(46, "TX_TILE_BORDER", "tx_tile_border.tga", 24, 1,
+      [] { return Rock(C(35, 32, 30), C(70, 62, 55), 46); });
+  add(47, "TX_TILE_MEADOW", "tx_tile_meadow.tga", 24, 1,
+      [] { return Speckled(C(60, 85, 45), C(85, 110, 60), C(110, 130, 70), 47, 25); });
+  add(48, "TX_TILE_MEADOW2", "tx_tile_meadow2.tga", 24, 1,
+      [] { return Speckled(C(70, 85, 50), C(95, 105, 65), C(60, 70, 40), 48, 25); });
   add(59, "TX_TILE_WATER", "tx_tile_water.tga", 24, 1, Water);
-  add(75, "TX_TILE_SAND", "tx_tile_sand.tga", 24, 1, [] { return Speckled(C(175, 155, 105), C(205, 185, 130), C(140, 120, 80), 75, 30); });
-  add(76, "TX_TILE_DIRT", "tx_tile_dirt.tga", 24, 1, [] { return Speckled(C(90, 65, 40), C(120, 90, 60), C(60, 45, 30), 76, 30); });
-  add(77, "TX_TILE_ROCK", "tx_tile_rock.tga", 24, 1, [] { return Rock(C(95, 60, 40), C(140, 100, 70), 77); });
-  add(78, "TX_TILE_GRAVEL", "tx_tile_gravel.tga", 24, 1, [] { return Speckled(C(100, 100, 95), C(135, 130, 120), C(70, 70, 65), 78, 60); });
-  add(36, "TX_TILE_RUIN", "tx_tile_ruin.tga", 24, 1, [] { return OnGround([](Canvas& c) { Stones(c, C(150, 140, 125)); FillRect(c, 4, 6, 12, 10, C(120, 110, 100)); }, 36); });
-  add(51, "TX_TILE_CRATER", "tx_tile_crater.tga", 24, 1, [] { return OnGround([](Canvas& c) { Disc(c, 16, 16, 11, C(60, 45, 35)); Disc(c, 15, 15, 7, C(35, 28, 22)); Ring(c, 16, 16, 11, 1.5f, C(130, 110, 80)); }, 51); });
-  add(52, "TX_TILE_PLATE", "tx_tile_plate.tga", 24, 1, [] { return OnGround([](Canvas& c) { FillRect(c, 5, 5, 27, 27, C(120, 125, 135)); FillRect(c, 7, 7, 25, 25, C(95, 100, 110)); for (int k = 0; k < 4; k++) Disc(c, k & 1 ? 24.5f : 7.5f, k & 2 ? 24.5f : 7.5f, 1.2f, C(190, 190, 200)); }, 52); });
-  add(79, "TX_TILE_ROAD", "tx_tile_road.tga", 24, 1, [] { return OnGround([](Canvas& c) { FillRect(c, 0, 9, 32, 23, C(120, 105, 80)); Segment(c, 0, 16, 32, 16, 1, C(160, 145, 110, 140)); }, 79); });
+  add(75, "TX_TILE_SAND", "tx_tile_sand.tga", 24, 1,
+      [] { return Speckled(C(175, 155, 105), C(205, 185, 130), C(140, 120, 80), 75, 30); });
+  add(76, "TX_TILE_DIRT", "tx_tile_dirt.tga", 24, 1,
+      [] { return Speckled(C(90, 65, 40), C(120, 90, 60), C(60, 45, 30), 76, 30); });
+  add(77, "TX_TILE_ROCK", "tx_tile_rock.tga", 24, 1,
+      [] { return Rock(C(95, 60, 40), C(140, 100, 70), 77); });
+  add(78, "TX_TILE_GRAVEL", "tx_tile_gravel.tga", 24, 1,
+      [] { return Speckled(C(100, 100, 95), C(135, 130, 120), C(70, 70, 65), 78, 60); });
+  add(36, "TX_TILE_RUIN", "tx_tile_ruin.tga", 24, 1, [] {
+    return OnGround(
+        [](Canvas& c) {
+          Stones(c, C(150, 140, 125));
+          FillRect(c, 4, 6, 12, 10, C(120, 110, 100));
+        },
+        36);
+  });
+  add(51, "TX_TILE_CRATER", "tx_tile_crater.tga", 24, 1, [] {
+    return OnGround(
+        [](Canvas& c) {
+          Disc(c, 16, 16, 11, C(60, 45, 35));
+          Disc(c, 15, 15, 7, C(35, 28, 22));
+          Ring(c, 16, 16, 11, 1.5f, C(130, 110, 80));
+        },
+        51);
+  });
+  add(52, "TX_TILE_PLATE", "tx_tile_plate.tga", 24, 1, [] {
+    return OnGround(
+        [](Canvas& c) {
+          FillRect(c, 5, 5, 27, 27, C(120, 125, 135));
+          FillRect(c, 7, 7, 25, 25, C(95, 100, 110));
+          for (int k = 0; k < 4; k++)
+            Disc(c, k & 1 ? 24.5f : 7.5f, k & 2 ? 24.5f : 7.5f, 1.2f, C(190, 190, 200));
+        },
+        52);
+  });
+  add(79, "TX_TILE_ROAD", "tx_tile_road.tga", 24, 1, [] {
+    return OnGround(
+        [](Canvas& c) {
+          FillRect(c, 0, 9, 32, 23, C(120, 105, 80));
+          Segment(c, 0, 16, 32, 16, 1, C(160, 145, 110, 140));
+        },
+        79);
+  });
   // Decorations, also the editor's field cursors.
-  add(80, "TX_DECO_CRYSTAL", "tx_deco_crystal.tga", 32, 1, [] { return Decoration([](Canvas& c) { Crystal(c, C(90, 200, 230)); }, 80); });
+  add(80, "TX_DECO_CRYSTAL", "tx_deco_crystal.tga", 32, 1,
+      [] { return Decoration([](Canvas& c) { Crystal(c, C(90, 200, 230)); }, 80); });
   add(81, "TX_DECO_TREE", "tx_deco_tree.tga", 32, 1, [] { return Decoration(Tree, 81); });
-  add(82, "TX_DECO_ORE", "tx_deco_ore.tga", 32, 1, [] { return Decoration([](Canvas& c) { Stones(c, C(150, 90, 60)); }, 82); });
-  add(83, "TX_DECO_BUSH", "tx_deco_bush.tga", 32, 1, [] { return Decoration([](Canvas& c) { Disc(c, 11, 20, 7, C(40, 110, 45)); Disc(c, 21, 19, 8, C(50, 125, 50)); Disc(c, 16, 14, 7, C(70, 145, 60)); }, 83); });
-  add(84, "TX_DECO_GOLD", "tx_deco_gold.tga", 32, 1, [] { return Decoration([](Canvas& c) { Stones(c, C(230, 190, 60)); }, 84); });
-  add(85, "TX_DECO_GEM", "tx_deco_gem.tga", 32, 1, [] { return Decoration([](Canvas& c) { Crystal(c, C(220, 70, 160)); }, 85); });
-  add(86, "TX_DECO_STUMP", "tx_deco_stump.tga", 32, 1, [] { return Decoration([](Canvas& c) { Disc(c, 16, 18, 8, C(110, 75, 40)); Ring(c, 16, 18, 4, 1.2f, C(160, 120, 70)); }, 86); });
-  add(87, "TX_DECO_FLOWERS", "tx_deco_flowers.tga", 32, 1, [] { return Decoration([](Canvas& c) { KitRand r(87); for (int i = 0; i < 9; i++) { float x = 5 + r.Unit() * 22, y = 5 + r.Unit() * 22; Disc(c, x, y, 2.2f, i % 3 ? C(240, 230, 90) : C(230, 90, 120)); Disc(c, x, y, 0.9f, C(255, 250, 220)); } }, 87); });
+  add(82, "TX_DECO_ORE", "tx_deco_ore.tga", 32, 1,
+      [] { return Decoration([](Canvas& c) { Stones(c, C(150, 90, 60)); }, 82); });
+  add(83, "TX_DECO_BUSH", "tx_deco_bush.tga", 32, 1, [] {
+    return Decoration(
+        [](Canvas& c) {
+          Disc(c, 11, 20, 7, C(40, 110, 45));
+          Disc(c, 21, 19, 8, C(50, 125, 50));
+          Disc(c, 16, 14, 7, C(70, 145, 60));
+        },
+        83);
+  });
+  add(84, "TX_DECO_GOLD", "tx_deco_gold.tga", 32, 1,
+      [] { return Decoration([](Canvas& c) { Stones(c, C(230, 190, 60)); }, 84); });
+  add(85, "TX_DECO_GEM", "tx_deco_gem.tga", 32, 1,
+      [] { return Decoration([](Canvas& c) { Crystal(c, C(220, 70, 160)); }, 85); });
+  add(86, "TX_DECO_STUMP", "tx_deco_stump.tga", 32, 1, [] {
+    return Decoration(
+        [](Canvas& c) {
+          Disc(c, 16, 18, 8, C(110, 75, 40));
+          Ring(c, 16, 18, 4, 1.2f, C(160, 120, 70));
+        },
+        86);
+  });
+  add(87, "TX_DECO_FLOWERS", "tx_deco_flowers.tga", 32, 1, [] {
+    return Decoration(
+        [](Canvas& c) {
+          KitRand r(87);
+          for (int i = 0; i < 9; i++) {
+            float x = 5 + r.Unit() * 22, y = 5 + r.Unit() * 22;
+            Disc(c, x, y, 2.2f, i % 3 ? C(240, 230, 90) : C(230, 90, 120));
+            Disc(c, x, y, 0.9f, C(255, 250, 220));
+          }
+        },
+        87);
+  });
   // Minimap backgrounds, panels and pictures of the screens.
-  add(60, "TX_MAP_SURFACE", "tx_map_surface.tga", 24, 0, [] { return Ground(C(50, 70, 40), C(70, 95, 55), 4, 60, 1.2f); });
-  add(73, "TX_MAP_UNDER", "tx_map_under.tga", 24, 0, [] { return Ground(C(45, 35, 30), C(70, 55, 45), 4, 73, 1.2f); });
+  add(60, "TX_MAP_SURFACE", "tx_map_surface.tga", 24, 0,
+      [] { return Ground(C(50, 70, 40), C(70, 95, 55), 4, 60, 1.2f); });
+  add(73, "TX_MAP_UNDER", "tx_map_under.tga", 24, 0,
+      [] { return Ground(C(45, 35, 30), C(70, 55, 45), 4, 73, 1.2f); });
   add(65, "TX_GLOW_ATLAS", "tx_glow_atlas.tga", 32, 0, GlowAtlas);
   add(66, "TX_FLOORBOX_HOVER", "tx_floorbox_hover.tga", 32, 0, [] {
     Canvas c(64, 64, {1, 1, 1, 0});
@@ -381,9 +474,12 @@ std::vector<TexEntry> Entries() {
     return c;
   });
   add(69, "TX_MAP_PICTURE", "tx_map_picture.tga", 24, 0, [] { return MapPicture(256, 69); });
-  add(70, "TX_NAMEBAR_BLUE", "tx_namebar_blue.tga", 24, 0, [] { return Panel(256, 32, C(70, 100, 170), C(30, 45, 90), 2, 70); });
-  add(71, "TX_NAMEBAR_GREEN", "tx_namebar_green.tga", 24, 0, [] { return Panel(256, 32, C(70, 140, 80), C(30, 70, 40), 2, 71); });
-  add(72, "TX_NAMEBAR_RED", "tx_namebar_red.tga", 24, 0, [] { return Panel(256, 32, C(160, 70, 60), C(80, 30, 30), 2, 72); });
+  add(70, "TX_NAMEBAR_BLUE", "tx_namebar_blue.tga", 24, 0,
+      [] { return Panel(256, 32, C(70, 100, 170), C(30, 45, 90), 2, 70); });
+  add(71, "TX_NAMEBAR_GREEN", "tx_namebar_green.tga", 24, 0,
+      [] { return Panel(256, 32, C(70, 140, 80), C(30, 70, 40), 2, 71); });
+  add(72, "TX_NAMEBAR_RED", "tx_namebar_red.tga", 24, 0,
+      [] { return Panel(256, 32, C(160, 70, 60), C(80, 30, 30), 2, 72); });
   add(74, "TX_START_BACK", "tx_start_back.tga", 24, 0, [] {
     Canvas c(256, 256);
     VGradient(c, C(25, 35, 70), C(8, 10, 22));
@@ -409,7 +505,9 @@ std::vector<TexEntry> Entries() {
 
 bool WriteTextures(const std::string& outDir) {
   std::vector<TexEntry> entries = Entries();
-  std::string list = "Start-up textures of tolv, drawn by the asset kit: per record a line, name, slot, image, mip mode\n";
+  std::string list =
+      "Start-up textures of tolv, drawn by the asset kit: per record a line, name, slot, image, mip "
+      "mode\n";
   list += std::to_string(entries.size()) + "\n";
   for (const TexEntry& t : entries) {
     Canvas c = t.draw();

@@ -139,8 +139,8 @@ bool Kit_WriteFonts(const std::string& outDir) {
       return false;
     }
     char head[160];
-    snprintf(head, sizeof(head), "=fnt= %d %s %d px\n%d\n0 256\n0 0 %d %d\n16 16\n0\n", s.number,
-             s.face, s.pixels, index, side, side);
+    snprintf(head, sizeof(head), "=fnt= %d %s %d px\n%d\n0 256\n0 0 %d %d\n16 16\n0\n", s.number, s.face,
+             s.pixels, index, side, side);
     txt += head;
     for (int r = 0; r < 16; r++) {
       for (int k = 0; k < 16; k++) txt += std::to_string(adv[r * 16 + k]) + (k < 15 ? " " : "\n");

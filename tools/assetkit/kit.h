@@ -49,10 +49,10 @@ void StampGlyph(Canvas& c, const char* face, int px, uint32_t cp, float cx, floa
 
 struct FontSpec {
   int number;
-  const char* face;  // DejaVu file name
-  int pixels;        // FreeType pixel size
-  int cell;          // cell side; the atlas is 16 cells square
-  const char* image; // atlas file name
+  const char* face;   // DejaVu file name
+  int pixels;         // FreeType pixel size
+  int cell;           // cell side; the atlas is 16 cells square
+  const char* image;  // atlas file name
 };
 // Draws the atlases and writes _tfonts.txt; false on any failure.
 bool Kit_WriteFonts(const std::string& outDir);

@@ -81,16 +81,19 @@ int main(int argc, char** argv) {
   }
   Fgr_CreateForOwner(mine);
   Fgr_CreateForOwner(theirs);
-  if (!Units(2, {{kombi_StrelokAngelov, Cell(17, 10)}, {kombi_StrelokAngelov, Cell(18, 11)},
+  if (!Units(2, {{kombi_StrelokAngelov, Cell(17, 10)},
+                 {kombi_StrelokAngelov, Cell(18, 11)},
                  {kombi_GlushakAngelov, Cell(17, 12)}}) ||
-      !Units(3, {{kombi_SoldatAkademii, Cell(35, 32)}, {kombi_SoldatAkademii, Cell(36, 33)},
+      !Units(3, {{kombi_SoldatAkademii, Cell(35, 32)},
+                 {kombi_SoldatAkademii, Cell(36, 33)},
                  {kombi_RoboGolem, Cell(37, 32)}})) {
     fprintf(stderr, "tolv_stages: a unit was not made\n");
     return 1;
   }
   StageReq.EtapLocationNom = 1;
   const std::string name = (out / "Maps" / "test.etp").string();
-  for (const std::string& f : {name, name + "01", name + "_bak", name + "01_bak"}) std::remove(f.c_str());
+  for (const std::string& f : {name, name + "01", name + "_bak", name + "01_bak"})
+    std::remove(f.c_str());
   if (!Etap_Save(name)) {
     fprintf(stderr, "tolv_stages: %s not written\n", name.c_str());
     return 1;
