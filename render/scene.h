@@ -53,6 +53,7 @@ struct t_RendScene {
   float ViewRot3[9];       // first three rows of the first three modelview columns
   t_Dir361 Dir361;
   float Dir361View[kDir361][3];        // world direction of screen direction i, last view applied
+                                       // (ViewDir361 is its second name in the frame draw)
   float SceneFrustum[kFrustumFloats];  // planes of the view being queued
 };
 
