@@ -35,9 +35,10 @@ static int OwnedLinks(const Fgr* f, const t_Fgrs* c, int out[kFgrLinkCount]) {
   return n;
 }
 
-// The figure that slot i holds once the scratch is taken (null: an empty slot).
+// The figure that slot i holds once the scratch is taken (null: an empty slot). The take empties
+// every slot for a base and the location slots for a location, as StageScratch_Commit resets them.
 static const Fgr* After(StageScratch* s, t_Fgrs* c, int i) {
-  bool replaced = i <= FgrsBaseLast ? s->baseRead : s->locRead;
+  bool replaced = s->baseRead || (i > FgrsBaseLast && s->locRead);
   if (replaced) return s->have[i] ? &s->fig[i] : nullptr;
   return c->mf[i].Status() ? &c->mf[i] : nullptr;
 }
