@@ -181,13 +181,18 @@ int GuiList_LoadPairs(GuiList* list, const std::string& fileName, int append) {
   return 1;
 }
 
-GuiListHolder* GuiList_LoadTxt(const std::string& fileName, int mark) {
-  std::vector<std::string> lines;
-  if (!ReadLines(fileName, &lines)) return nullptr;
+GuiListHolder* GuiList_TakeHolder(int mark) {
   GuiListHolder* h = TakeHolder();
   *h = GuiListHolder{};
   if (mark) h->flag = 1;
   h->rows = TakeList();
+  return h;
+}
+
+GuiListHolder* GuiList_LoadTxt(const std::string& fileName, int mark) {
+  std::vector<std::string> lines;
+  if (!ReadLines(fileName, &lines)) return nullptr;
+  GuiListHolder* h = GuiList_TakeHolder(mark);
   for (auto& l : lines) h->rows->rows.emplace_back(std::move(l), std::string());
   return h;
 }

@@ -40,8 +40,10 @@ int GuiList_SavePairs(GuiList* list, const std::string& fileName);
 // before the break is dropped). 0 when the file does not open (the rows are left as they were).
 int GuiList_LoadTxt2(GuiList* list, const std::string& fileName, int append);
 int GuiList_LoadPairs(GuiList* list, const std::string& fileName, int append);
-// A holder and a list from the pools, filled from the file; null when it does not open. The pools
-// hand out free entries first-free round robin and grow when none is free.
+// A holder and an empty list from the pools (the holder's flag 1 when mark is set). The pools hand
+// out free entries first-free round robin and grow when none is free.
+GuiListHolder* GuiList_TakeHolder(int mark);
+// The same, filled from the file; null (nothing taken) when it does not open.
 GuiListHolder* GuiList_LoadTxt(const std::string& fileName, int mark);
 int GuiList_PoolHolders();  // entries the pools hold now (tests)
 int GuiList_PoolLists();

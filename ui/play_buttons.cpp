@@ -12,6 +12,7 @@
 #include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
+#include "gui/text_box.h"
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"
@@ -263,6 +264,19 @@ void MsgPanel_Click(GuiWin* w) {
 
 void KnoCb_RangChoice(GuiWin* w) {
   if (w && Rang_ChoiceTake(w->number)) w->consumed = 1;
+}
+
+void CodeWin_Show(const char* text) {
+  GuiWin* box = Screens.CodeWinText;
+  if (!Screens.CodeWinBox || !box || !text) return;
+  // The window's rows come from the pools the first time it is filled; each later message
+  // releases the text before it.
+  if (!GuiList_Of(box)) box->listHolder = GuiList_TakeHolder(0);
+  GuiList_EraseRows(GuiList_Of(box), 0, 0);
+  GuiList_AppendLine(box, text, "");
+  box->firstRow = box->cursorRow = box->caretCol = 0;
+  TextEd_ColourRows(box, 0);
+  Screens.CodeWinBox->visible = 1;
 }
 
 void GamePause_Clear() {

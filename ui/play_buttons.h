@@ -40,6 +40,9 @@ void MsgPanel_Click(GuiWin* w);  // only takes the click
 // The message panel's three choice buttons (numbers 1, 2, 3): the offer is taken, and the click
 // used, once the wait after the offer is over (Rang_ChoiceTake).
 void KnoCb_RangChoice(GuiWin* w);
+// The code window shown with the text as its one row, coloured as the text boxes colour theirs;
+// nothing without the window or a text.
+void CodeWin_Show(const char* text);
 // The pause lifted and the code window hidden, when the window exists.
 void GamePause_Clear();
 void CodeWin_Click(GuiWin* w);  // takes the click and clears the pause

@@ -313,9 +313,8 @@ void BuildPlayScreen(GuiWin* panel) {
       Hidden(Add(panel, Gl2D_FrameRect, nullptr, 0.2f, 0.12f, 0.65f, 0.4f, kAnchorBottomLeft, kWindow));
   Screens.CodeWinText = Add(Screens.CodeWinBox, TextWin_Draw, CodeWin_Click, 0.05f, 0.05f, 0.9f, 0.9f,
                             kAnchorBottomLeft, kParent);
-  // A trigger's message shows only in a window whose box has rows to take its text.
-  CodeWin.CodeWinReady =
-      Screens.CodeWinText->listHolder && Screens.CodeWinText->listHolder->rows ? 1 : 0;
+  // From here a trigger's message has its window; the text box takes its rows when it is filled.
+  CodeWin.CodeWinReady = Screens.CodeWinBox && Screens.CodeWinText ? 1 : 0;
   // The places of a scroll bar's top, track and bottom.
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0.9f, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.956f, 0.1f, 0.035f, 0.8f, kAnchorBottomLeft,

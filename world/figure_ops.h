@@ -5,10 +5,10 @@
 class Fgr;
 
 // The play screen's code window, where a trigger's message shows and pauses the game. The window
-// is the interface's: it sets CodeWinReady once the window exists with rows to take a text (until
+// is the interface's: its build sets CodeWinReady once the window and its text box exist (until
 // then a message shows nothing). A trigger asks by CodeWinMsgReq, the message's number in the
-// message base (0 for none); the frame that ran the trigger shows the window with that text before
-// anything draws it, and clears the word.
+// message base (0 for none); the frame that ran the trigger shows the window with that text as its
+// one row before anything draws it, and clears the word.
 struct t_CodeWin {
   int CodeWinReady;
   int CodeWinMsgReq;

@@ -45,6 +45,6 @@ void Triger_Upd(Fgr* t);
 // One run of a trigger whose trigRunCase is not 0: a message, a heal or hurt, a combination.
 void Trig_RunCase(Fgr* t);
 // Message msgNo of the message base in the code window, which then shows and pauses the game (the
-// frame shows the window with the text on CodeWinMsgReq); nothing without the window and its rows
-// (CodeWinReady) or for a number the base does not hold.
+// frame shows the window with the text on CodeWinMsgReq); nothing without the window and its text
+// box (CodeWinReady) or for a number the base does not hold.
 void Trig_ShowMessage(int msgNo);

@@ -5,13 +5,14 @@
 #include "app/start_frame.h"
 #include "figures/stage.h"
 #include "game_fixture.h"
+#include "gui/gui.h"
 #include "gui/gui_list.h"
 #include "platform/internal.h"
 #include "render/kmd_block.h"
 #include "shell/msgbase.h"
 #include "shell/window_state.h"
 #include "ui/hud.h"
-#include "ui/play_buttons.h"
+#include "ui/program_mode.h"
 #include "ui/screens.h"
 #include "world/figure_ops.h"
 #include "world/movement.h"
@@ -161,44 +162,73 @@ TEST_F(GameOrders, RouteTargetHoverAndPointOrderFindTheGroundUnderTheCursor) {
   EXPECT_EQ(WorldMouse.PointOrderSig, 0);
 }
 
-// What the world asks of the interface: a trigger's message reaches the code window's rows in the
-// update that ran the trigger, and a program mode is switched to by the next frame.
+// What the world asks of the interface, on the screens the game builds: a trigger's message shows
+// in the code window, as its one coloured row, in the update that ran the trigger; a missing one
+// shows nothing; a click on the text lets the game go on; a program mode is switched to by the
+// next frame.
 TEST_F(GameOrders, TheFrameCarriesOutWhatTheWorldAsks) {
-  GuiWin box{}, text{};
-  GuiList rows;
-  rows.rows = {{"old", "w"}};
-  GuiListHolder holder{1, &rows, nullptr};
-  text.listHolder = &holder;
-  Screens.CodeWinBox = &box, Screens.CodeWinText = &text;
-  CodeWin.CodeWinReady = 1;
-  for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
+  const int winW = Win.WinWidth, winH = Win.WinHeight;
+  Win.WinWidth = 800, Win.WinHeight = 600;
+  Gui_InitRoot(800, 600);
+  Gui_Build();
+  SetProgramMode(kModePlay);
+  // Two messages, English and local; the local texts show (English off).
+  for (const char* t : {"one", "odin", "two", "dva 42 // x"}) {
     MsgRec r{};
     std::strncpy(r.text, t, sizeof(r.text) - 1);
     Msgs.MsgBase.push_back(r);
   }
-  Fgr* t = Make(fgrTriger);
-  t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = 2;
-  t->waitNow = t->waitFull = t->ueWaitFull = 100;
+  auto trigger = [](int msgNo, int period) {
+    Fgr* t = Make(fgrTriger);
+    t->ProcNomUpd2 = r_Triger_Upd, t->baner = 3, t->trigRunCase = 4, t->Marsh1 = msgNo;
+    t->trigRunKlv = 1;
+    t->waitNow = t->waitFull = t->ueWaitFull = period;
+    return t;
+  };
+  trigger(3, 100);  // past the base's end
+  trigger(2, 200);
+  trigger(1, 300);
   FieldMouse.HoverPickTimer = 1000000;
   StageReq.EtapLocationNom = 1;
   o2::GamePause = 0;
-  GameUpdate();
-  EXPECT_EQ(box.visible, 1);
-  EXPECT_EQ(o2::GamePause, 1);
-  ASSERT_EQ(rows.rows.size(), 1u);
-  EXPECT_EQ(rows.rows[0].first, "dva");  // the local text (English off)
-  EXPECT_EQ(CodeWin.CodeWinMsgReq, 0);
-  GamePause_Clear();  // the window's click: the game runs on and the window goes
+  GuiWin* box = Screens.CodeWinBox;
+  GuiWin* text = Screens.CodeWinText;
+
+  GameUpdate();  // 100 ms: the missing message
+  EXPECT_EQ(box->visible, 0);
   EXPECT_EQ(o2::GamePause, 0);
-  EXPECT_EQ(box.visible, 0);
+  EXPECT_EQ(GuiList_Count(text), 0);
+  GameUpdate();  // 200 ms
+  EXPECT_EQ(box->visible, 1);
+  EXPECT_EQ(o2::GamePause, 1);
+  EXPECT_EQ(CodeWin.CodeWinMsgReq, 0);
+  ASSERT_EQ(GuiList_Count(text), 1);
+  EXPECT_EQ(GuiList_RowText(text, 0), "dva 42 // x");
+  EXPECT_EQ(GuiList_RowColor(text, 0), "    oo eeee");  // a word, digits, a comment
+
+  // The click on the text, as the frame's mouse pass hands it over.
+  gPlat.winX = gPlat.winY = 0;
+  gPlat.cursorX = text->x + text->w / 2;
+  gPlat.cursorY = Win.WinHeight - (text->y + text->h / 2);
+  EXPECT_EQ(Gui_MouseAll(1), 1);
+  EXPECT_EQ(o2::GamePause, 0);
+  EXPECT_EQ(box->visible, 0);
+  gPlat.cursorX = gPlat.cursorY = 0;
+  GameUpdate();  // 300 ms: the next message takes the place of the one before
+  EXPECT_EQ(box->visible, 1);
+  ASSERT_EQ(GuiList_Count(text), 1);
+  EXPECT_EQ(GuiList_RowText(text, 0), "odin");
 
   ModeWords.ProgMode = kModeEditor;
   ModeWords.ProgModeReq = kModePlay;
   FrameByMode(0);
   EXPECT_EQ(ModeWords.ProgMode, kModePlay);
   EXPECT_EQ(ModeWords.ProgModeReq, 0);
-  Screens.CodeWinBox = Screens.CodeWinText = nullptr;
-  CodeWin.CodeWinReady = 0;
+  Gui_DestroyTree();
+  Screens = ScreensRec{};
+  CodeWin = t_CodeWin{};
+  Ranks.RangPanelExists = 0;
+  Win.WinWidth = winW, Win.WinHeight = winH;
   MsgBase_Clear();
   o2::GamePause = 0;
   StageReq.EtapLocationNom = 0;

@@ -13,6 +13,7 @@
 #include "gm/fgr.h"
 #include "gm/org_base.h"
 #include "gui/gui.h"
+#include "gui/gui_list.h"
 #include "gui/hints.h"
 #include "gui/value_input.h"
 #include "platform/internal.h"
@@ -24,6 +25,7 @@
 #include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
+#include "world/figure_ops.h"
 #include "world/ranks.h"
 #include "world/selection.h"
 
@@ -159,6 +161,21 @@ TEST_F(PlayScreen, CaptainIconsAndTheFloorBoxHaveTheirPromisedSizes) {
     EXPECT_EQ(icons[i]->x - icons[i - 1]->x, 60) << i;
     EXPECT_EQ(icons[i]->y - icons[i - 1]->y, 5) << i;
   }
+}
+
+// A trigger's message has its window once the play screen is built: the code window with its text
+// box, hidden, whose rows the first message takes. Without the build there is none.
+TEST_F(PlayScreen, TheBuildMakesTheCodeWindowReadyForATriggersMessage) {
+  EXPECT_EQ(CodeWin.CodeWinReady, 1);
+  ASSERT_NE(Screens.CodeWinBox, nullptr);
+  ASSERT_NE(Screens.CodeWinText, nullptr);
+  EXPECT_EQ(Screens.CodeWinText->parent, Screens.CodeWinBox);
+  EXPECT_EQ(Screens.CodeWinBox->visible, 0);
+  EXPECT_EQ(GuiList_HasData(Screens.CodeWinText), 0);
+  Gui_DestroyTree();
+  CodeWin = t_CodeWin{};
+  Gui_Build();  // no root to build on
+  EXPECT_EQ(CodeWin.CodeWinReady, 0);
 }
 
 TEST_F(PlayScreen, TheMessagePanelShowsARankUpOfferAndAChoiceClosesIt) {

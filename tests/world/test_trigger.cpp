@@ -15,7 +15,7 @@ class TriggerScene : public FramesTest {
   void SetUp() override {
     FramesTest::SetUp();
     o2::GamePause = 0;
-    CodeWin.CodeWinReady = 1;  // the play screen's code window exists, with rows
+    CodeWin.CodeWinReady = 1;  // the play screen has built its code window
     MsgBase_Clear();
     for (const char* t : {"one", "odin", "two", "dva"}) {  // two messages, English and local
       MsgRec r{};
