@@ -162,14 +162,6 @@ int Vk_FromName(const char* name) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
     return 0;
   }
-  bool digits = true;
-  for (size_t i = 0; i < len; i++)
-    if (name[i] < '0' || name[i] > '9') digits = false;
-  if (digits) {
-    if (len > 3) return 0;
-    int v = atoi(name);
-    return v >= 1 && v <= 255 ? v : 0;
-  }
   if ((name[0] == 'f' || name[0] == 'F') && len <= 3 && name[1] >= '1' && name[1] <= '9') {
     int n = atoi(name + 1);
     bool ok = len == 2 || (name[2] >= '0' && name[2] <= '9');

@@ -20,6 +20,6 @@ bool Vk_IsKeypadNav(unsigned long keysym);
 // for none.
 unsigned Vk_KeysymToUnicode(unsigned long keysym);
 
-// A key by name as scripts write it ("A", "7", "F5", "Esc", "Enter", "Left", "PgUp", ... or a decimal
-// code 1..255), case-insensitive; 0 when unknown.
+// A key by name as scripts write it ("A", "7", "F5", "Esc", "Enter", "Left", "PgUp", ...),
+// case-insensitive; 0 when unknown. A key's code is a number, which the script reads itself.
 int Vk_FromName(const char* name);

@@ -1,12 +1,11 @@
-// Parsing and running the headless input script (format in platform/SCRIPT.md).
+// Parsing and running the headless input script (its format is the README's).
 #include "platform/script.h"
 
 #include <strings.h>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "platform/internal.h"
@@ -19,6 +18,7 @@ void Script_Clear(Script* s) {
   s->next = 0;
   s->waitLeft = 0;
   s->closeSent = false;
+  s->queueFull = false;
   s->altDown = false;
   s->refused = 0;
   s->stepMs = SCRIPT_FRAME_MS;
@@ -36,16 +36,50 @@ static void Refuse(Script* s, int lineNo, const char* why, const std::string& li
   Plat_Log("\nplatform: script line %d refused (%s)", lineNo, why);
 }
 
-// A whole decimal or 0x-hex number in [lo, hi].
-static bool ParseNum(const std::string& t, long long lo, long long hi, long long* out) {
-  if (t.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  long long v = strtoll(t.c_str(), &end, 0);
-  if (errno || !end || *end) return false;
+// Which way a command writes its numbers: key codes are decimal only, the rest may be hex too.
+enum NumForm { NUM_DECIMAL, NUM_DECIMAL_OR_HEX };
+
+// Past this a number is out of every command's range, so reading stops before it could overflow.
+static constexpr long long kNumCap = 1LL << 40;
+
+// The one reader of every number a script writes: the whole token, a minus sign where the range
+// has negatives, then decimal digits (leading zeros change nothing: 010 is ten) or, where the form
+// allows, hex digits after 0x. Nothing else is a number.
+static bool ParseNum(const std::string& t, long long lo, long long hi, long long* out,
+                     NumForm form = NUM_DECIMAL_OR_HEX) {
+  size_t i = 0;
+  bool negative = i < t.size() && t[i] == '-';
+  if (negative) i++;
+  int base = 10;
+  if (form == NUM_DECIMAL_OR_HEX && i + 1 < t.size() && t[i] == '0' &&
+      (t[i + 1] == 'x' || t[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == t.size()) return false;
+  long long v = 0;
+  for (; i < t.size(); i++) {
+    char c = t[i];
+    int d = c >= '0' && c <= '9'                 ? c - '0'
+            : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
+            : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+    if (d < 0) return false;
+    v = v * base + d;
+    if (v > kNumCap) return false;
+  }
+  if (negative) v = -v;
   if (v < lo || v > hi) return false;
   *out = v;
   return true;
+}
+
+// A key by name, or by its decimal code 1..255.
+static int KeyOf(const std::string& t) {
+  int vk = Vk_FromName(t.c_str());
+  long long code;
+  if (!vk && ParseNum(t, 1, 255, &code, NUM_DECIMAL)) vk = (int)code;
+  return vk;
 }
 
 // The text after the command word: one run of blanks skipped, the rest taken as it stands.
@@ -76,9 +110,21 @@ static std::string Unescape(const std::string& t, const char* nl) {
   return out;
 }
 
-static void Add(Script* s, ScriptOp op, unsigned msg = 0, uintptr_t w = 0, intptr_t l = 0, int a = 0,
+// The commands of one line, kept aside until the whole line is accepted: a line that would pass
+// the script's command limit is refused whole, and takes no memory for what it cannot keep.
+struct LineCmds {
+  std::vector<ScriptCmd> cmds;
+  size_t room;  // commands the script can still take
+  bool over;    // the line asked for more than that
+};
+
+static void Add(LineCmds* out, ScriptOp op, unsigned msg = 0, uintptr_t w = 0, intptr_t l = 0, int a = 0,
                 int b = 0, const std::string& text = std::string()) {
-  s->cmds.push_back(ScriptCmd{op, msg, w, l, a, b, text});
+  if (out->cmds.size() >= out->room) {
+    out->over = true;
+    return;
+  }
+  out->cmds.push_back(ScriptCmd{op, msg, w, l, a, b, text});
 }
 
 static int ButtonDownMsg(const std::string& t) {
@@ -88,40 +134,26 @@ static int ButtonDownMsg(const std::string& t) {
   return 0;
 }
 
-bool Script_ParseLine(Script* s, const std::string& rawLine, int lineNo) {
-  std::string line = rawLine;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  std::istringstream in(line);
-  std::vector<std::string> tok;
-  std::string t;
-  while (in >> t) tok.push_back(t);
-  if (tok.empty() || tok[0][0] == '#') return true;
-  if ((long long)s->cmds.size() >= SCRIPT_MAX_CMDS) {
-    Refuse(s, lineNo, "too many commands", line);
-    return false;
-  }
+// One command line, its words in tok: its commands go to out, its answers and seed to the script.
+// Answers the reason of a refusal, or null; a refused line changes nothing.
+static const char* ParseCommand(Script* s, const std::string& line, const std::vector<std::string>& tok,
+                                LineCmds* out) {
   const std::string& cmd = tok[0];
   size_t n = tok.size();
   long long v1, v2, v3;
 
   if (cmd == "wait") {
-    if (n != 2 || !ParseNum(tok[1], 0, SCRIPT_MAX_WAIT, &v1)) {
-      Refuse(s, lineNo, "wait takes a frame count", line);
-      return false;
-    }
-    if (v1 > 0) Add(s, SOP_WAIT, 0, 0, 0, (int)v1);
-    return true;
+    if (n != 2 || !ParseNum(tok[1], 0, SCRIPT_MAX_WAIT, &v1)) return "wait takes a frame count";
+    if (v1 > 0) Add(out, SOP_WAIT, 0, 0, 0, (int)v1);
+    return nullptr;
   }
   if (cmd == "key" || cmd == "down" || cmd == "up") {
-    int vk = n == 2 ? Vk_FromName(tok[1].c_str()) : 0;
-    if (!vk) {
-      Refuse(s, lineNo, "unknown key", line);
-      return false;
-    }
-    if (cmd != "up") Add(s, SOP_KEY, 0, 0, 0, vk, 1);
-    if (cmd == "key") Add(s, SOP_WAIT, 0, 0, 0, 1);
-    if (cmd != "down") Add(s, SOP_KEY, 0, 0, 0, vk, 0);
-    return true;
+    int vk = n == 2 ? KeyOf(tok[1]) : 0;
+    if (!vk) return "unknown key";
+    if (cmd != "up") Add(out, SOP_KEY, 0, 0, 0, vk, 1);
+    if (cmd == "key") Add(out, SOP_WAIT, 0, 0, 0, 1);
+    if (cmd != "down") Add(out, SOP_KEY, 0, 0, 0, vk, 0);
+    return nullptr;
   }
   if (cmd == "char") {
     std::string arg = RestOf(line, cmd);
@@ -132,76 +164,61 @@ bool Script_ParseLine(Script* s, const std::string& rawLine, int lineNo) {
       if (pos == arg.size()) code = Plat_UnicodeTo1251(cp);
       else if (ParseNum(arg, 1, 255, &v1)) code = (int)v1;
     }
-    if (code <= 0) {
-      Refuse(s, lineNo, "char takes one character or a code 1..255", line);
-      return false;
-    }
-    Add(s, SOP_MSG, WM_CHAR, (uintptr_t)code);
-    return true;
+    if (code <= 0) return "char takes one character or a code 1..255";
+    Add(out, SOP_MSG, WM_CHAR, (uintptr_t)code);
+    return nullptr;
   }
   if (cmd == "type") {
     std::string text = Plat_1251FromUtf8(Unescape(RestOf(line, cmd), "\r"));
-    if (text.empty()) {
-      Refuse(s, lineNo, "type takes a text", line);
-      return false;
-    }
-    for (unsigned char c : text) Add(s, SOP_MSG, WM_CHAR, c);
-    return true;
+    if (text.empty()) return "type takes a text";
+    for (unsigned char c : text) Add(out, SOP_MSG, WM_CHAR, c);
+    return nullptr;
   }
   if (cmd == "move") {
-    if (n != 3 || !ParseNum(tok[1], -32768, 32767, &v1) || !ParseNum(tok[2], -32768, 32767, &v2)) {
-      Refuse(s, lineNo, "move takes x and y", line);
-      return false;
-    }
-    Add(s, SOP_MOVE, 0, 0, 0, (int)v1, (int)v2);
-    return true;
+    if (n != 3 || !ParseNum(tok[1], -32768, 32767, &v1) || !ParseNum(tok[2], -32768, 32767, &v2))
+      return "move takes x and y";
+    Add(out, SOP_MOVE, 0, 0, 0, (int)v1, (int)v2);
+    return nullptr;
   }
   if (cmd == "click" || cmd == "press" || cmd == "release") {
     int down = n >= 2 ? ButtonDownMsg(tok[1]) : 0;
     bool at = n == 4;
     if (!down || (n != 2 && !at) ||
-        (at && (!ParseNum(tok[2], -32768, 32767, &v1) || !ParseNum(tok[3], -32768, 32767, &v2)))) {
-      Refuse(s, lineNo, "button command takes left|right|middle [x y]", line);
-      return false;
-    }
-    if (at) Add(s, SOP_MOVE, 0, 0, 0, (int)v1, (int)v2);
-    if (cmd != "release") Add(s, SOP_BUTTON, (unsigned)down);
-    if (cmd == "click") Add(s, SOP_WAIT, 0, 0, 0, 1);
-    if (cmd != "press") Add(s, SOP_BUTTON, (unsigned)down + 1);
-    return true;
+        (at && (!ParseNum(tok[2], -32768, 32767, &v1) || !ParseNum(tok[3], -32768, 32767, &v2))))
+      return "button command takes left|right|middle [x y]";
+    if (at) Add(out, SOP_MOVE, 0, 0, 0, (int)v1, (int)v2);
+    if (cmd != "release") Add(out, SOP_BUTTON, (unsigned)down);
+    if (cmd == "click") Add(out, SOP_WAIT, 0, 0, 0, 1);
+    if (cmd != "press") Add(out, SOP_BUTTON, (unsigned)down + 1);
+    return nullptr;
   }
   if (cmd == "close" || cmd == "minimise" || cmd == "restore" || cmd == "focus" || cmd == "unfocus") {
-    if (n != 1) {
-      Refuse(s, lineNo, "command takes no argument", line);
-      return false;
-    }
+    if (n != 1) return "command takes no argument";
     if (cmd == "close") {
-      Add(s, SOP_MSG, WM_CLOSE);
+      Add(out, SOP_MSG, WM_CLOSE);
     } else if (cmd == "minimise") {
-      Add(s, SOP_MSG, WM_ACTIVATE, WA_INACTIVE | (1u << 16));
-      Add(s, SOP_MSG, WM_KILLFOCUS);
-      Add(s, SOP_MSG, WM_SIZE, SIZE_MINIMIZED);
+      Add(out, SOP_MSG, WM_ACTIVATE, WA_INACTIVE | (1u << 16));
+      Add(out, SOP_MSG, WM_KILLFOCUS);
+      Add(out, SOP_MSG, WM_SIZE, SIZE_MINIMIZED);
     } else if (cmd == "restore") {
-      Add(s, SOP_MSG, WM_SIZE, SIZE_RESTORED);
-      Add(s, SOP_MSG, WM_ACTIVATE, WA_ACTIVE);
-      Add(s, SOP_MSG, WM_SETFOCUS);
+      Add(out, SOP_MSG, WM_SIZE, SIZE_RESTORED);
+      Add(out, SOP_MSG, WM_ACTIVATE, WA_ACTIVE);
+      Add(out, SOP_MSG, WM_SETFOCUS);
     } else if (cmd == "focus") {
-      Add(s, SOP_MSG, WM_ACTIVATE, WA_ACTIVE);
-      Add(s, SOP_MSG, WM_SETFOCUS);
+      Add(out, SOP_MSG, WM_ACTIVATE, WA_ACTIVE);
+      Add(out, SOP_MSG, WM_SETFOCUS);
     } else {
-      Add(s, SOP_MSG, WM_ACTIVATE, WA_INACTIVE);
-      Add(s, SOP_MSG, WM_KILLFOCUS);
+      Add(out, SOP_MSG, WM_ACTIVATE, WA_INACTIVE);
+      Add(out, SOP_MSG, WM_KILLFOCUS);
     }
-    return true;
+    return nullptr;
   }
   if (cmd == "msg") {
     if (n != 4 || !ParseNum(tok[1], 0, 0xFFFF, &v1) || !ParseNum(tok[2], 0, 0xFFFFFFFFLL, &v2) ||
-        !ParseNum(tok[3], -0x80000000LL, 0xFFFFFFFFLL, &v3)) {
-      Refuse(s, lineNo, "msg takes message, w and l", line);
-      return false;
-    }
-    Add(s, SOP_MSG, (unsigned)v1, (uintptr_t)v2, (intptr_t)v3);
-    return true;
+        !ParseNum(tok[3], -0x80000000LL, 0xFFFFFFFFLL, &v3))
+      return "msg takes message, w and l";
+    Add(out, SOP_MSG, (unsigned)v1, (uintptr_t)v2, (intptr_t)v3);
+    return nullptr;
   }
   if (cmd == "answer") {
     int a = 0;
@@ -210,71 +227,79 @@ bool Script_ParseLine(Script* s, const std::string& rawLine, int lineNo) {
       else if (strcasecmp(tok[1].c_str(), "no") == 0) a = IDNO;
       else if (strcasecmp(tok[1].c_str(), "ok") == 0) a = IDOK;
     }
-    if (!a) {
-      Refuse(s, lineNo, "answer takes yes, no or ok", line);
-      return false;
-    }
+    if (!a) return "answer takes yes, no or ok";
     s->boxAnswers.push_back(a);
-    return true;
+    return nullptr;
   }
   if (cmd == "file") {
     std::string arg = RestOf(line, cmd);
     while (!arg.empty() && (arg.back() == ' ' || arg.back() == '\t')) arg.pop_back();
-    if (arg.empty()) {
-      Refuse(s, lineNo, "file takes a path or cancel", line);
-      return false;
-    }
+    if (arg.empty()) return "file takes a path or cancel";
     if (arg == "cancel") s->fileAnswers.push_back(ScriptFileAnswer{false, std::string()});
     else s->fileAnswers.push_back(ScriptFileAnswer{true, Plat_1251FromUtf8(arg)});
-    return true;
+    return nullptr;
   }
   if (cmd == "color") {
     if (n == 2 && tok[1] == "cancel") {
       s->colourAnswers.push_back(-1);
-      return true;
+      return nullptr;
     }
     if (n != 4 || !ParseNum(tok[1], 0, 255, &v1) || !ParseNum(tok[2], 0, 255, &v2) ||
-        !ParseNum(tok[3], 0, 255, &v3)) {
-      Refuse(s, lineNo, "color takes r g b (0..255) or cancel", line);
-      return false;
-    }
+        !ParseNum(tok[3], 0, 255, &v3))
+      return "color takes r g b (0..255) or cancel";
     s->colourAnswers.push_back(v1 | v2 << 8 | v3 << 16);
-    return true;
+    return nullptr;
   }
   if (cmd == "clip") {
     std::string text = Plat_LfToCrlf(Plat_1251FromUtf8(Unescape(RestOf(line, cmd), "\n")));
-    Add(s, SOP_CLIP, 0, 0, 0, 0, 0, text);
-    return true;
+    Add(out, SOP_CLIP, 0, 0, 0, 0, 0, text);
+    return nullptr;
   }
   if (cmd == "shot") {
-    if (n > 2) {
-      Refuse(s, lineNo, "shot takes at most a file name", line);
-      return false;
-    }
+    if (n > 2) return "shot takes at most a file name";
     // The script holds until the wanted frame is drawn, so a close right after still gets it.
-    Add(s, SOP_SHOT, 0, 0, 0, 0, 0, n == 2 ? Plat_1251FromUtf8(tok[1]) : std::string());
-    Add(s, SOP_WAIT, 0, 0, 0, 1);
-    return true;
+    Add(out, SOP_SHOT, 0, 0, 0, 0, 0, n == 2 ? Plat_1251FromUtf8(tok[1]) : std::string());
+    Add(out, SOP_WAIT, 0, 0, 0, 1);
+    return nullptr;
   }
   if (cmd == "step") {
-    if (n != 2 || !ParseNum(tok[1], 1, SCRIPT_MAX_STEP_MS, &v1)) {
-      Refuse(s, lineNo, "step takes the milliseconds of a frame, 1..1000", line);
-      return false;
-    }
-    Add(s, SOP_STEP, 0, 0, 0, (int)v1);
-    return true;
+    if (n != 2 || !ParseNum(tok[1], 1, SCRIPT_MAX_STEP_MS, &v1))
+      return "step takes the milliseconds of a frame, 1..1000";
+    Add(out, SOP_STEP, 0, 0, 0, (int)v1);
+    return nullptr;
   }
   if (cmd == "seed") {
     // The seed starts the game, so it cannot wait for its turn: the script's last one counts.
-    if (n != 2 || !ParseNum(tok[1], 0, 0xFFFFFFFFLL, &v1)) {
-      Refuse(s, lineNo, "seed takes a number 0..4294967295", line);
-      return false;
-    }
+    if (n != 2 || !ParseNum(tok[1], 0, 0xFFFFFFFFLL, &v1)) return "seed takes a number 0..4294967295";
     s->seed = (uint32_t)v1;
-    return true;
+    return nullptr;
   }
-  Refuse(s, lineNo, "unknown command", line);
-  return false;
+  return "unknown command";
+}
+
+bool Script_ParseLine(Script* s, const std::string& rawLine, int lineNo) {
+  std::string line = rawLine;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  // A NUL would end the line's numbers and texts early: "step 1<NUL>6" is no step of 1.
+  if (line.find('\0') != std::string::npos) {
+    Refuse(s, lineNo, "a NUL in the line", line);
+    return false;
+  }
+  std::istringstream in(line);
+  std::vector<std::string> tok;
+  std::string t;
+  while (in >> t) tok.push_back(t);
+  if (tok.empty() || tok[0][0] == '#') return true;
+  LineCmds out{{}, (size_t)SCRIPT_MAX_CMDS - s->cmds.size(), false};
+  const char* why = ParseCommand(s, line, tok, &out);
+  if (!why && out.over) why = "too many commands";
+  if (why) {
+    Refuse(s, lineNo, why, line);
+    return false;
+  }
+  s->cmds.insert(s->cmds.end(), std::make_move_iterator(out.cmds.begin()),
+                 std::make_move_iterator(out.cmds.end()));
+  return true;
 }
 
 void Script_ParseText(Script* s, const std::string& text) {
@@ -316,13 +341,12 @@ bool Script_Load(Script* s, const char* path) {
 
 void Script_MakeDefault(Script* s, int frames) {
   Script_Clear(s);
-  if (frames > 1) Add(s, SOP_WAIT, 0, 0, 0, frames - 1);
-  Script_ParseLine(s, "shot", 0);
-  Add(s, SOP_MSG, WM_CLOSE);
+  Script_ParseText(s, "wait " + std::to_string(frames > 1 ? frames - 1 : 0) + "\nshot\nclose\n");
 }
 
 void Script_Frame(Script* s) {
   if (s->waitLeft > 0) s->waitLeft--;
+  s->queueFull = false;
 }
 
 void Script_FrameDrawn(Script* s) { s->frameMs += (uint64_t)s->stepMs; }
@@ -331,9 +355,24 @@ bool Script_Done(const Script* s) { return s->next >= s->cmds.size() && s->waitL
 
 static intptr_t CursorL() { return Plat_PackXY(gPlat.cursorX, gPlat.cursorY); }
 
+// Whether a command puts a message into the layer's queue when it runs (one at most).
+static bool PostsMessage(ScriptOp op) {
+  return op == SOP_MSG || op == SOP_KEY || op == SOP_BUTTON || op == SOP_MOVE;
+}
+
+// The queue drops its oldest message when full: the script stops short of that, and leaves room
+// for what the game and the layer post while they empty it.
+static bool QueueHasRoom() { return gPlat.queue.count < PLAT_QUEUE_SIZE - SCRIPT_QUEUE_KEEP; }
+
 void Script_Run(Script* s) {
+  if (s->queueFull) return;
   while (s->waitLeft == 0 && s->next < s->cmds.size()) {
-    const ScriptCmd& c = s->cmds[s->next++];
+    const ScriptCmd& c = s->cmds[s->next];
+    if (PostsMessage(c.op) && !QueueHasRoom()) {
+      s->queueFull = true;
+      return;
+    }
+    s->next++;
     switch (c.op) {
       case SOP_WAIT: s->waitLeft = c.a; break;
       case SOP_MSG:
@@ -370,6 +409,10 @@ void Script_Run(Script* s) {
   }
   if (s->waitLeft == 0 && s->next >= s->cmds.size() && !s->closeSent) {
     // A script that forgets to close must still end the run.
+    if (!QueueHasRoom()) {
+      s->queueFull = true;
+      return;
+    }
     s->closeSent = true;
     PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
   }

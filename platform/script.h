@@ -42,12 +42,15 @@ constexpr int SCRIPT_DEFAULT_FRAMES = 100;  // a run without script: this many f
 constexpr int SCRIPT_FRAME_MS = 16;
 constexpr int SCRIPT_MAX_STEP_MS = 1000;
 constexpr uint32_t SCRIPT_SEED = 1;
+// Queue entries the script leaves free for the messages the game and the layer post themselves.
+constexpr int SCRIPT_QUEUE_KEEP = 16;
 
 struct Script {
   std::vector<ScriptCmd> cmds;
   size_t next;
   int waitLeft;
   bool closeSent;
+  bool queueFull;  // the next message found no room: the script goes on after the next frame
   bool altDown;
   int refused;                 // lines refused while parsing
   int stepMs;                  // the clock's milliseconds a frame now
@@ -59,8 +62,9 @@ struct Script {
 };
 
 void Script_Clear(Script* s);
-// Parses one line (without its line break; a trailing CR is ignored). A malformed line is refused
-// with a log line and changes nothing; answers false then.
+// Parses one line (without its line break; a trailing CR is ignored). A malformed line, one with a
+// NUL, or one whose commands would pass SCRIPT_MAX_CMDS is refused whole with a log line and
+// changes nothing; answers false then.
 bool Script_ParseLine(Script* s, const std::string& line, int lineNo);
 void Script_ParseText(Script* s, const std::string& text);
 // Loads a script file; false (with a log line) when it cannot be read or is too large.
@@ -71,7 +75,8 @@ void Script_MakeDefault(Script* s, int frames);
 void Script_Frame(Script* s);
 // A frame was drawn: the script's clock advances by its step.
 void Script_FrameDrawn(Script* s);
-// Runs commands until the next unfinished wait; at the end of the commands sends the close message
-// once. Messages go to gPlat.queue.
+// Runs commands until the next unfinished wait, or until the queue has no room for the next
+// message (then it goes on after the next frame, so nothing it sends is dropped); at the end of the
+// commands sends the close message once. Messages go to gPlat.queue.
 void Script_Run(Script* s);
 bool Script_Done(const Script* s);

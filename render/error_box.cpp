@@ -17,7 +17,7 @@ void Rend_ErrorBox(const char* text, const char* caption, int flags) {
   if (!caption) caption = "";
   snprintf(sBoxes.lastText, sizeof sBoxes.lastText, "%s", text);
   sBoxes.count++;
-  LogInfo("[%s] %s\n", caption, text);
+  LogInfo("\n[%s] %s", caption, text);
   Plat_MessageBox(text, caption, MB_OK | flags);
 }
 

@@ -153,7 +153,7 @@ int Font_ParseEntry(Font* font, std::istream& in) {
     return 0;
   if (!ReadIntClamped(in, &cpr) || !ReadIntClamped(in, &cpc) || !Font_SkipLine(in)) return 0;
   if (cpr <= 0 || cpc <= 0 || iw <= 0 || ih <= 0 || first < 0 || first > 255 || count < 1) {
-    LogInfo("font entry refused: first %d count %d image %dx%d grid %dx%d\n", first, count, iw, ih, cpr,
+    LogInfo("\nfont entry refused: first %d count %d image %dx%d grid %dx%d", first, count, iw, ih, cpr,
             cpc);
     return 0;
   }
@@ -233,7 +233,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
     std::string line;
     if (!TextGetLine(in, line)) break;
     std::string name = base + "/" + Font_TrimLine(line);
-    if (!Font_LoadImage(set, i, name.c_str())) LogInfo("font image %s not loaded\n", name.c_str());
+    if (!Font_LoadImage(set, i, name.c_str())) LogInfo("\nfont image %s not loaded", name.c_str());
   }
   if (!FindMarker(in, "=klv=")) {
     FontSet_Free(set);
@@ -251,7 +251,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
       return 0;
     }
     if (!Font_ReadEntry(&set->fonts[i], in)) {
-      LogInfo("font %d of %s/_tfonts.txt not usable\n", i, dir);
+      LogInfo("\nfont %d of %s/_tfonts.txt not usable", i, dir);
       Font_FreeLists(&set->fonts[i]);
       // A number that did not parse leaves the stream failed; the rest of the file is lost.
       if (!in) in.clear();

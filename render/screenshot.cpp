@@ -54,9 +54,9 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   if (!DirPushEnter(startDir)) return 0;
   if (!DirPushEnter("screens1") && !DirPushMakeEnter("screens1")) {
     const int err = errno;
-    LogInfo("screenshot: cannot make %s/screens1\n", startDir);
+    LogInfo("\nscreenshot: cannot make %s/screens1", startDir);
     SaveBmp24_FailBox("screens1", std::strerror(err));
-    if (!DirStack_Pop(&Files.Dirs)) LogInfo("screenshot: cannot return from %s\n", startDir);
+    if (!DirStack_Pop(&Files.Dirs)) LogInfo("\nscreenshot: cannot return from %s", startDir);
     return 0;
   }
   // A name that something already stands under (a user's file, a link) is never written over:
@@ -69,6 +69,6 @@ int ScreenShot_Take(const char* startDir, const char* dateText, int* counter) {
   int ok = FileNameTaken(name) ? 0 : Grab(name, shown.c_str());
   SleepMs(80);
   if (!DirStack_Pop(&Files.Dirs) || !DirStack_Pop(&Files.Dirs))
-    LogInfo("screenshot: cannot return from %s/screens1\n", startDir);
+    LogInfo("\nscreenshot: cannot return from %s/screens1", startDir);
   return ok;
 }

@@ -153,7 +153,7 @@ static int UploadMips(TexSlot* slot, int mode, GLenum fmt) {
     if (lh < 1) lh = 1;
     // A level file of another size or depth would make GL read past its block.
     if (w != lw || h != lh || b != bits) {
-      LogInfo("level file %d of %s is %dx%dx%d, needs %dx%dx%d: not used\n", k,
+      LogInfo("\nlevel file %d of %s is %dx%dx%d, needs %dx%dx%d: not used", k,
               TexTable.TexCurName.c_str(), w, h, b, lw, lh, bits);
       free(level);
       continue;
@@ -252,12 +252,12 @@ int Tex_LoadFile(TexSlot* slot, const char* fileName) {
   if (fseek(f, 0, SEEK_SET) != 0 || !ReadI32(f, &w) || !ReadI32(f, &h) || !ReadI32(f, &n) || n < 1 ||
       n > 4 || w <= 0 || h <= 0 || w > 16384 || h > 16384 ||
       (long long)w * h * n > (long long)fileLen - 12) {
-    LogInfo("raw image %s: bad header or short file\n", fileName);
+    LogInfo("\nraw image %s: bad header or short file", fileName);
     fclose(f);
     return 0;
   }
   if ((size_t)w * h * n > kImgMaxDecodedBytes) {
-    LogInfo("raw image %s: decodes to more than 64 MiB\n", fileName);
+    LogInfo("\nraw image %s: decodes to more than 64 MiB", fileName);
     fclose(f);
     return 0;
   }
@@ -268,7 +268,7 @@ int Tex_LoadFile(TexSlot* slot, const char* fileName) {
     return 0;
   }
   if (fread(px, 1, bytes, f) != bytes) {
-    LogInfo("raw image %s: read failed\n", fileName);
+    LogInfo("\nraw image %s: read failed", fileName);
     free(px);
     fclose(f);
     return 0;
@@ -301,8 +301,8 @@ void Img_WriteRaw(const char* fileName, uint8_t* pixels, int width, int height, 
     for (int k = 0; k < 4; k++) b[4 * i + k] = ((uint32_t)hdr[i] >> (8 * k)) & 0xFF;
   size_t bytes = (size_t)width * height * bytesPerPixel;
   if (fwrite(b, 1, 12, f) != 12 || fwrite(pixels, 1, bytes, f) != bytes)
-    LogInfo("raw image %s: write failed\n", fileName);
-  if (fclose(f) != 0) LogInfo("raw image %s: write failed\n", fileName);
+    LogInfo("\nraw image %s: write failed", fileName);
+  if (fclose(f) != 0) LogInfo("\nraw image %s: write failed", fileName);
 }
 
 // Reads the first integer of a line and skips the rest of it; blank lines before it pass.
@@ -317,7 +317,7 @@ int Tex_LoadPack(TexTableRec* table, const char* listName) {
   std::ifstream in;
   if (!FileOpenIn(in, listName, std::ios::binary)) return 0;
   auto fail = [&]() {
-    LogInfo("texture list %s: entry %s failed\n", listName, TexTable.TexCurName.c_str());
+    LogInfo("\ntexture list %s: entry %s failed", listName, TexTable.TexCurName.c_str());
     Rend_ErrorBox(TexTable.TexCurName.c_str(), "Err", MB_ICONINFORMATION);
     return 0;
   };

@@ -8,8 +8,9 @@ struct t_Logger {
 };
 extern t_Logger Logger;
 
-// Appends one message (no line break added). Silent after the cap of messages per run; an
-// unopenable file loses the message without counting it.
+// Appends one message as written, adding no line break: a message starts its own line with a
+// leading "\n", and one without it goes on with the line before. Silent after the cap of messages
+// per run; an unopenable file loses the message without counting it.
 void LogInfo(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // Test hook: the number of messages written in this run, and a reset of that count.

@@ -107,6 +107,28 @@ TEST_F(AppRun, AStartDirectoryInCyrillicIsTheGamesOwnText) {
   EXPECT_NE(Log().find("\nStart in " + top.string() + "/Карты\n"), std::string::npos) << Log();
 }
 
+// A close followed in its frame by more moves than the message queue holds still ends the run (the
+// suite's timeout is the only bound here). A message of ours starts its own line in the log: the
+// box of a font image too large to decode is such a message.
+TEST_F(AppRun, ACloseBehindTwoThousandMovesEndsTheRunAndOurLogLinesStandAlone) {
+  std::string tga(18, '\0');  // a bare header: 8192 x 4096 at 32 bits decodes to 128 MiB
+  tga[2] = 2;
+  tga[13] = 0x20;
+  tga[15] = 0x10;
+  tga[16] = 32;
+  WriteAll(dir / "uni_files" / "res" / "font_sans10.tga", tga);
+  std::string script = "answer no\nwait 3\nclose\n";
+  for (int i = 0; i < 2000; i++) script += "move " + std::to_string(i % 800) + " 300\n";
+  const pid_t pid = Spawn(script);
+  ASSERT_GT(pid, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  const std::string out = ReadAll(dir / "run.out");
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+  EXPECT_EQ(out.find("message queue full"), std::string::npos) << out;
+  EXPECT_NE(Log().find("\n[Error] TGA image decodes to more than 64 MiB\n"), std::string::npos) << Log();
+}
+
 TEST_F(AppRun, AScriptWithoutCloseStillEnds) {
   EXPECT_EQ(Run("answer no\nwait 5\n"), 0);  // the close comes after the last command
 }

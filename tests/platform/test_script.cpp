@@ -2,6 +2,8 @@
 // own calls the way the main loop makes them.
 #include <gtest/gtest.h>
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -156,42 +158,164 @@ TEST(ScriptParse, EveryCommandAndItsExpansion) {
   EXPECT_EQ(s.cmds.back().op, SOP_WAIT);
 }
 
-TEST(ScriptParse, MalformedLinesAreRefusedOneByOne) {
-  const char* bad[] = {
-      "wait",         "wait -1",
-      "wait 1x",      "wait 99999999999",
-      "wait 1 2",     "key",
-      "key nokey",    "key A B",
-      "down 300",     "char",
-      "char ab",      "char 256",
-      "char 300",     "char \xC3\xA9",
-      "type",         "move 1",
-      "move a b",     "move 1 99999",
-      "click",        "click up",
-      "click left 1", "press left x y",
-      "close now",    "msg 1 2",
-      "msg x 0 0",    "answer",
-      "answer maybe", "file",
-      "color 1 2",    "color 1 2 300",
-      "shot a b",     "jump 3",
-      "KEY A",        "step 0",
-      "step 1001",    "step",
-      "seed -1",      "seed 4294967296",
-  };
-  for (const char* line : bad) {
-    Script s;
-    Script_Clear(&s);
-    EXPECT_FALSE(Script_ParseLine(&s, line, 1)) << line;
+namespace {
+
+// The last line the layer logged (a refusal's), for the refusal's reason.
+std::string gLogged;
+void KeepLog(const char* fmt, ...) {
+  char line[1024];
+  va_list ap;
+  va_start(ap, fmt);
+  vsnprintf(line, sizeof line, fmt, ap);
+  va_end(ap);
+  gLogged = line;
+}
+
+// What one line gives, in the words of the table below: its commands and answers ("; " between
+// them), or "refused: " and the reason the log names. A refused line must add nothing.
+std::string Outcome(const std::string& line) {
+  Script s;
+  Script_Clear(&s);
+  Plat_SetLog(KeepLog);
+  gLogged.clear();
+  const bool taken = Script_ParseLine(&s, line, 1);
+  Plat_SetLog(nullptr);
+  if (!taken) {
     EXPECT_EQ(s.refused, 1) << line;
-    EXPECT_TRUE(s.cmds.empty()) << line;
-    EXPECT_TRUE(s.boxAnswers.empty() && s.fileAnswers.empty() && s.colourAnswers.empty()) << line;
+    EXPECT_TRUE(s.cmds.empty() && s.boxAnswers.empty() && s.fileAnswers.empty() &&
+                s.colourAnswers.empty())
+        << line;
+    const size_t open = gLogged.find('('), close = gLogged.rfind(')');
+    if (open == std::string::npos || close == std::string::npos) return "refused without a reason";
+    return "refused: " + gLogged.substr(open + 1, close - open - 1);
   }
+  std::string out;
+  auto put = [&out](const std::string& part) { out += (out.empty() ? "" : "; ") + part; };
+  for (const ScriptCmd& c : s.cmds) {
+    const std::string a = std::to_string(c.a), b = std::to_string(c.b);
+    switch (c.op) {
+      case SOP_WAIT: put("wait " + a); break;
+      case SOP_KEY: put((c.b ? "down " : "up ") + a); break;
+      case SOP_MOVE: put("move " + a + " " + b); break;
+      case SOP_STEP: put("step " + a); break;
+      case SOP_MSG:
+        if (c.message == WM_CHAR) put("char " + std::to_string(c.w));
+        else
+          put("msg " + std::to_string(c.message) + " " + std::to_string(c.w) + " " +
+              std::to_string(c.l));
+        break;
+      default: put("other"); break;
+    }
+  }
+  for (long long c : s.colourAnswers) put("color " + std::to_string(c));
+  if (s.seed != SCRIPT_SEED) put("seed " + std::to_string(s.seed));
+  return out;
+}
+
+}  // namespace
+
+// Every number is decimal, leading zeros included, or hex after 0x where the command takes hex (key
+// codes are decimal only); a NUL refuses its line; each refusal names its reason.
+TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
+  using namespace std::string_literals;
+  const struct {
+    std::string line, outcome;
+  } rows[] = {
+      {"step 010", "step 10"},
+      {"step 09", "step 9"},
+      {"step 0x3E8", "step 1000"},
+      {"step 0X10", "step 16"},
+      {"step 1\0"
+       "6"s,
+       "refused: a NUL in the line"},
+      {"type a\0b"s, "refused: a NUL in the line"},
+      {"step 0", "refused: step takes the milliseconds of a frame, 1..1000"},
+      {"step 1001", "refused: step takes the milliseconds of a frame, 1..1000"},
+      {"step", "refused: step takes the milliseconds of a frame, 1..1000"},
+      {"step 0x", "refused: step takes the milliseconds of a frame, 1..1000"},
+      {"step 1.5", "refused: step takes the milliseconds of a frame, 1..1000"},
+      {"wait 0008", "wait 8"},
+      {"wait 0", ""},
+      {"wait 10000000", "wait 10000000"},
+      {"wait", "refused: wait takes a frame count"},
+      {"wait -1", "refused: wait takes a frame count"},
+      {"wait 1x", "refused: wait takes a frame count"},
+      {"wait 99999999999", "refused: wait takes a frame count"},
+      {"wait 99999999999999999999999", "refused: wait takes a frame count"},
+      {"wait 1 2", "refused: wait takes a frame count"},
+      {"key 044", "down 44; wait 1; up 44"},
+      {"key 0010", "down 10; wait 1; up 10"},
+      {"key 255", "down 255; wait 1; up 255"},
+      {"key 0", "down 48; wait 1; up 48"},  // one character is the key itself
+      {"down 09", "down 9"},
+      {"key 0x41", "refused: unknown key"},  // key codes are decimal only
+      {"key 00", "refused: unknown key"},
+      {"key 256", "refused: unknown key"},
+      {"key 99999999999", "refused: unknown key"},
+      {"key", "refused: unknown key"},
+      {"key nokey", "refused: unknown key"},
+      {"key A B", "refused: unknown key"},
+      {"down 300", "refused: unknown key"},
+      {"char 7", "char 55"},  // one character types itself
+      {"char 010", "char 10"},
+      {"char 09", "char 9"},
+      {"char 0x08", "char 8"},
+      {"char", "refused: char takes one character or a code 1..255"},
+      {"char ab", "refused: char takes one character or a code 1..255"},
+      {"char 256", "refused: char takes one character or a code 1..255"},
+      {"char 300", "refused: char takes one character or a code 1..255"},
+      {"char \xC3\xA9", "refused: char takes one character or a code 1..255"},
+      {"type", "refused: type takes a text"},
+      {"move -5 016", "move -5 16"},
+      {"move -0x10 0x7FFF", "move -16 32767"},
+      {"move 1", "refused: move takes x and y"},
+      {"move a b", "refused: move takes x and y"},
+      {"move 1 99999", "refused: move takes x and y"},
+      {"move 1 -", "refused: move takes x and y"},
+      {"click", "refused: button command takes left|right|middle [x y]"},
+      {"click up", "refused: button command takes left|right|middle [x y]"},
+      {"click left 1", "refused: button command takes left|right|middle [x y]"},
+      {"press left x y", "refused: button command takes left|right|middle [x y]"},
+      {"close now", "refused: command takes no argument"},
+      {"msg 0400 010 -1", "msg 400 10 -1"},
+      {"msg 0x112 0xF030 0xFFFFFFFF", "msg 274 61488 4294967295"},
+      {"msg 1 2", "refused: msg takes message, w and l"},
+      {"msg x 0 0", "refused: msg takes message, w and l"},
+      {"answer", "refused: answer takes yes, no or ok"},
+      {"answer maybe", "refused: answer takes yes, no or ok"},
+      {"file", "refused: file takes a path or cancel"},
+      {"color 010 0x10 255", "color 16715786"},  // 10 | 16 << 8 | 255 << 16
+      {"color 1 2", "refused: color takes r g b (0..255) or cancel"},
+      {"color 1 2 300", "refused: color takes r g b (0..255) or cancel"},
+      {"shot a b", "refused: shot takes at most a file name"},
+      {"seed 0x000000FF", "seed 255"},
+      {"seed 04294967295", "seed 4294967295"},
+      {"seed -1", "refused: seed takes a number 0..4294967295"},
+      {"seed 4294967296", "refused: seed takes a number 0..4294967295"},
+      {"jump 3", "refused: unknown command"},
+      {"KEY A", "refused: unknown command"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Outcome(row.line), row.outcome) << row.line;
+
   // Good lines around a bad one still count.
   Script s;
   Script_Clear(&s);
   Script_ParseText(&s, "key A\nbogus\nclose");
   EXPECT_EQ(s.refused, 1);
   EXPECT_EQ(s.cmds.size(), 4u);
+
+  // A line that would pass the command limit is refused whole; later lines that fit still count.
+  Script_Clear(&s);
+  EXPECT_FALSE(Script_ParseLine(&s, "type " + std::string(SCRIPT_MAX_CMDS + 1, 'a'), 1));
+  EXPECT_TRUE(s.cmds.empty());
+  EXPECT_TRUE(Script_ParseLine(&s, "type " + std::string(SCRIPT_MAX_CMDS - 1, 'a'), 2));
+  EXPECT_FALSE(Script_ParseLine(&s, "key A", 3));  // three commands, room for one
+  EXPECT_TRUE(Script_ParseLine(&s, "close", 4));
+  EXPECT_TRUE(Script_ParseLine(&s, "answer yes", 5));
+  EXPECT_FALSE(Script_ParseLine(&s, "wait 1", 6));
+  ASSERT_EQ(s.cmds.size(), (size_t)SCRIPT_MAX_CMDS);
+  EXPECT_EQ(s.cmds.back().message, (unsigned)WM_CLOSE);
+  EXPECT_EQ(s.refused, 3);
 }
 
 TEST(ScriptParse, BinaryGarbageNeverHangsOrCrashes) {
@@ -453,4 +577,23 @@ TEST_F(ScriptRun, QueueOverflowDropsTheOldest) {
     n++;
   }
   EXPECT_EQ(first, 10u);
+}
+
+// More messages in one go than the queue holds: the script waits for room over the frames it
+// needs, so a long typed line arrives whole and in order, and a close behind it still comes.
+TEST_F(ScriptRun, WhatTheQueueCannotHoldWaitsForTheNextFrame) {
+  std::string text;
+  for (int i = 0; i < 3000; i++) text += (char)('a' + i % 26);
+  std::string script = "type " + text + "\nclose\n";
+  for (int i = 0; i < 2000; i++) script += "move " + std::to_string(i % 64) + " 1\n";
+  Start(script.c_str());
+  LoopResult r = RunLoop(100000);
+  ASSERT_TRUE(r.closed);
+  std::string typed;
+  for (const Delivered& d : r.msgs)
+    if (d.msg.message == WM_CHAR) typed += (char)d.msg.wparam;
+  EXPECT_EQ(typed, text);
+  EXPECT_GE(r.frames, 2);  // 3,000 characters do not fit one frame's queue
+  EXPECT_EQ(r.msgs.back().msg.message, (unsigned)WM_CLOSE);
+  EXPECT_EQ(gPlat.queue.dropped, 0);
 }
