@@ -45,6 +45,7 @@ static void ScratchClear(StageScratch* s) {
   memset(s->landFlag, 0, sizeof s->landFlag);
   s->landRead = s->sidesRead = s->orgRead = s->baseRead = s->locRead = 0;
   s->loc = 0;
+  s->idHigh = 0;
   s->cur = 0;
   s->in = {nullptr, nullptr};
 }
@@ -148,6 +149,7 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   if (own && !s->in.fail) {
     if (s->landRead) StageScratch_TakeLand(s, &Fgrs);
     StageScratch_TakeExtras(s, slot, pF);
+    NextId_Raise(pF->priv_LogIndex);
   }
 }
 
@@ -162,6 +164,7 @@ static void Figure_LoadFrom(StageScratch* s, FILE* f, int slot, int forLocation)
   s->cur = slot;
   p->LoadFrom(f, forLocation);
   if (BinIn_Cut(&s->in)) return;
+  if (p->priv_LogIndex > s->idHigh) s->idHigh = p->priv_LogIndex;
   if (p->status < 0 || p->status > fgrLast) {
     LogInfo("\nLoadEtapKind: figure kind %d", p->status);
     BinIn_Fail(&s->in, "figure kind");
@@ -180,6 +183,7 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     BinIn_Fail(&s->in, "figure count");
     return;
   }
+  int kept = 0;
   for (int i = 0; i < count && !s->in.fail; i++) {
     unsigned char head[12];  // the tag, then the figure's number
     if (!BinIn_Bytes(&s->in, head, sizeof head)) return;
@@ -204,6 +208,12 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     }
     Figure_LoadFrom(s, f, slot, forLocation);
     s->have[slot] = 1;
+    kept += s->fig[slot].Status() != 0;
+  }
+  // A part that keeps no figure is one the game's own save refuses, and reading refuses it.
+  if (!s->in.fail && !kept) {
+    LogInfo("\nLoadEtapCount: %d figures, none kept", count);
+    BinIn_Fail(&s->in, "no figure kept");
   }
 }
 

@@ -31,9 +31,10 @@ struct StageScratch {
   int org2[sizeof org2n / sizeof org2n[0]];
   float orgF[sizeof orgFn / sizeof orgFn[0]];
   int landRead, sidesRead, orgRead, baseRead, locRead;
-  int loc;   // location number of a base part, 0 none
-  int cur;   // slot being read (0: read and dropped)
-  BinIn in;  // the part's stream; in.fail says why it is refused (null while it reads well)
+  int loc;     // location number of a base part, 0 none
+  int idHigh;  // the highest running number of a figure read, a dropped one too
+  int cur;     // slot being read (0: read and dropped)
+  BinIn in;    // the part's stream; in.fail says why it is refused (null while it reads well)
 };
 
 // A floor as a land block, gathered and written whole.
@@ -66,6 +67,7 @@ struct t_StageIo {
   unsigned char sideIn[kStageSideBytes];       // a side record being read
   uint8_t chainColor[kFgrsSlots];              // the link-loop check: 0 unseen, 1 on the path, 2 done
   int chainStack[kFgrsSlots], chainEdge[kFgrsSlots];
+  int sweepResetAt[kFgrsSlots];  // when the replayed sweeps reset each slot of the checked world
 };
 extern t_StageIo StageIo;
 
@@ -74,11 +76,13 @@ StageScratch* StageScratch_Begin();
 int Stage_LoadPair(FILE* base, FILE* loc);
 int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->in.fail says why)
 int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
-// 1 when the links the scratch brings, together with the live figures it keeps, let every reset
-// end (no figure owns itself through its equipment, chain heads and chain tails) and its chains
-// name live figures only.
+// 1 when the world the take would leave (the scratch with the live figures it keeps) can be
+// played and saved again: its chains name live figures only, every reset ends (no figure owns
+// itself through its equipment, chain heads and chain tails), no chain names a figure that the
+// sweeps reset because its holder is gone, and floors read keep a land holder.
 int StageScratch_Check(StageScratch* s, t_Fgrs* c);
-// Takes the parts read into the live world (slots reset first, extra records handed out).
+// Takes the parts read into the live world (slots reset first, extra records handed out, the
+// running figure number raised to the highest read).
 void StageScratch_Commit(StageScratch* s, t_Fgrs* c);
 // Gives the figure in live slot `slot` what its chunk carried beside the blocks.
 void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f);

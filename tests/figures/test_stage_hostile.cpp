@@ -2,10 +2,26 @@
 // loaded; none may crash, hang or touch memory outside its buffers, and a refused file leaves the
 // live world exactly as it was.
 #include <climits>
+#include <cstddef>
 
 #include "stage_fixture.h"
 
 namespace {
+
+int LiveFigures() {
+  int n = 0;
+  for (const Fgr& f : Fgrs.mf) n += f.Status() != 0;
+  return n;
+}
+
+// Runs the per-frame sweep until one resets nothing more (each may take one further link).
+void SweepUntilStill() {
+  int before = 0;
+  do {
+    before = LiveFigures();
+    Fgrs.SweepDead();
+  } while (LiveFigures() != before);
+}
 
 class StageHostile : public StageTest {
  protected:
@@ -30,12 +46,11 @@ class StageHostile : public StageTest {
     return r;
   }
 
-  // After an accepted hostile file: the per-frame link check must find no dead chain member, and
-  // the world must still reset and save without harm; then the prepared stage is taken again.
+  // After an accepted hostile file: the per-frame sweeps must find no dead chain member, and the
+  // world must still reset and save without harm; then the prepared stage is taken again.
   void Recover() {
     o2::NeedExit = 0;
-    for (int i = 1; i < kFgrsSlots; i++)
-      if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
+    SweepUntilStill();
     ASSERT_EQ(o2::NeedExit, 0);
     Fgrs.ResetAll();
     char* buf = nullptr;
@@ -235,6 +250,12 @@ TEST_F(StageHostile, CountsRepeatedNumbersNamesAndLoopsOutsideTheCapacitiesAreRe
   }
 }
 
+// Where value word w of the figure whose number lies at `number` is stored (after the tag), and
+// the word of its running number.
+constexpr size_t ValueAt(size_t number, int w) { return number + 4 + 8 + 4 * w; }
+constexpr int kLogIndexWord = (offsetof(Fgr, priv_LogIndex) - offsetof(Fgr, svZero)) / 4;
+constexpr int kKindWord = (offsetof(Fgr, status) - offsetof(Fgr, svZero)) / 4;
+
 // Where the number of the figure stored under tag and number k sits in a part (npos: none).
 size_t FigureNumberAt(const std::vector<char>& b, const char* tag, int k) {
   const std::string all(b.begin(), b.end());
@@ -311,6 +332,8 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
       {false, locFigure, 500, "LoadEtapSlot: figure number 500 is outside 1..499, dropped"},
       {false, locFigure, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..499, dropped"},
   };
+  // A dropped figure was still read: the running figure number rises to its number too.
+  int running = 4000000;
   for (const Row& r : rows) {
     SCOPED_TRACE(r.log);
     std::vector<char> b = base, l = loc;
@@ -319,6 +342,7 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
         FigureNumberAt(t, r.base ? "    adr=" : "    ofs=", r.base ? r.slot : r.slot - 500);
     ASSERT_NE(at, std::string::npos);
     memcpy(t.data() + at, &r.number, 4);
+    memcpy(t.data() + ValueAt(at, kLogIndexWord), &++running, 4);
     LogResetCount();
     ASSERT_EQ(LoadPair(b, b.size(), l, l.size()), 1);
     EXPECT_NE(LogText().find(r.log), std::string::npos);
@@ -335,18 +359,170 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
     EXPECT_EQ(inUse, held);
     EXPECT_EQ(memcmp(world_.landS.data(), Land.LandSurface.kle, sizeof Land.LandSurface.kle), 0);
     EXPECT_EQ(memcmp(world_.landU.data(), Land.LandUnder.kle, sizeof Land.LandUnder.kle), 0);
+    EXPECT_EQ(Fgrs.AddFgr(112, 0)->priv_LogIndex, running);
     ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
   }
 
-  // The gun a unit holds, dropped: its unit's chain names the empty slot, and the stage is refused.
+  // The gun a unit holds, dropped: its unit's chain names the empty slot, and the stage is refused,
+  // its numbers too.
   world_.Take();
   std::vector<char> l = loc;
-  const int gun = 500;
-  memcpy(l.data() + FigureNumberAt(l, "    ofs=", chainMember - 500), &gun, 4);
+  const int gun = 500, high = 9000000;
+  const size_t at = FigureNumberAt(l, "    ofs=", chainMember - 500);
+  memcpy(l.data() + at, &gun, 4);
+  memcpy(l.data() + ValueAt(at, kLogIndexWord), &high, 4);
   EXPECT_EQ(LoadPair(base, base.size(), l, l.size()), 0);
   const std::string refused = "chains the empty slot " + std::to_string(chainMember);
   EXPECT_NE(LogText().find(refused), std::string::npos);
   EXPECT_TRUE(world_.Same());
+  EXPECT_EQ(Fgrs.AddFgr(112, 0)->priv_LogIndex, running + 1);
+}
+
+// The shipped stage with holder links (pParent) that the sweep finds gone. A chain that a sweep
+// walks after one of its members was reset ends the game: such a stage is refused and changes
+// nothing, and so is one whose floors lose their land holder. A figure whose holder is gone and
+// that no chain names is only reset by the sweep, taking its own members with it; a figure stored
+// with kind 0 is an empty slot, and its members go too.
+TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
+  std::vector<char> base = ReadBytes<char>(SourcePath("Maps/test.etp"));
+  std::vector<char> loc = ReadBytes<char>(SourcePath("Maps/test.etp01"));
+  ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
+  auto chained = [](int i) {
+    for (const Fgr& g : Fgrs.mf)
+      for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkTail))
+        if (g.Status() && g.*l == &Fgrs.mf[i]) return true;
+    return false;
+  };
+  int gun = 0, loose = 0, empty = 0;
+  for (int i = 502; i < kFgrsSlots; i++) {
+    const Fgr& f = Fgrs.mf[i];
+    if (!f.Status()) empty = i;
+    else if (!gun && f.pParent && f.pParent->P2_Sub_UseGun == &f && !chained(f.pParent->nom)) gun = i;
+    else if (!loose && NamedByNothing(i)) loose = i;
+  }
+  ASSERT_NE(gun, 0);
+  ASSERT_NE(loose, 0);
+  ASSERT_NE(empty, 0);
+  const int unit = Fgrs.mf[gun].pParent->nom, bunker = 3, holder = 501;
+  ASSERT_EQ(Fgrs.mf[holder].status, fgrLandHolder);
+  ASSERT_TRUE(NamedByNothing(bunker));
+
+  const std::string cut = "LoadEtapLinks: figure " + std::to_string(unit) + " chains figure " +
+                          std::to_string(gun) + ", whose holder is gone";
+  struct Row {
+    const char* what;
+    int figure, parent;  // the figure whose holder link changes, and the slot it names
+    int dropped;         // a figure stored under a number outside its part
+    int emptied;         // a figure stored with kind 0, an empty slot
+    std::string log;     // empty: the stage loads and the sweeps reset `gone`
+    std::vector<int> gone;
+  };
+  const Row rows[] = {
+      {"a gun whose holder is an empty location slot", gun, empty, 0, 0, cut, {}},
+      {"a gun whose holder the location drops", gun, loose, loose, 0, cut, {}},
+      {"a gun whose holder the base drops", gun, bunker, bunker, 0, cut, {}},
+      {"the land holder dropped", 0, 0, holder, 0, "LoadEtapLand: no land holder keeps the floors", {}},
+      {"a figure in no chain whose holder is an empty slot", loose, empty, 0, 0, "", {loose}},
+      {"a unit in no chain whose holder is an empty slot", unit, empty, 0, 0, "", {unit, gun}},
+      {"a unit stored with kind 0", 0, 0, 0, unit, "", {unit, gun}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
+    world_.Take();
+    std::vector<char> b = base, l = loc;
+    if (r.figure) {
+      const size_t at = FigureNumberAt(l, "    ofs=", r.figure - 500);
+      ASSERT_NE(at, std::string::npos);
+      const int link = r.parent - 500;  // a location stores every link less 500
+      memcpy(l.data() + ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4, &link, 4);
+    }
+    if (r.emptied) {
+      const int kind = 0;
+      memcpy(l.data() + ValueAt(FigureNumberAt(l, "    ofs=", r.emptied - 500), kKindWord), &kind, 4);
+    }
+    if (r.dropped) {
+      const bool inBase = r.dropped <= 500;
+      std::vector<char>& t = inBase ? b : l;
+      const int outside = inBase ? 0 : 500;
+      memcpy(t.data() + FigureNumberAt(
+                            t, inBase ? "    adr=" : "    ofs=", inBase ? r.dropped : r.dropped - 500),
+             &outside, 4);
+    }
+    LogResetCount();
+    const int loaded = LoadPair(b, b.size(), l, l.size());
+    if (!r.log.empty()) {
+      EXPECT_EQ(loaded, 0);
+      EXPECT_NE(LogText().find(r.log), std::string::npos) << LogText();
+      EXPECT_TRUE(world_.Same());
+      continue;
+    }
+    ASSERT_EQ(loaded, 1);
+    o2::NeedExit = 0;
+    SweepUntilStill();
+    EXPECT_EQ(o2::NeedExit, 0);
+    for (int i : r.gone) EXPECT_EQ(Fgrs.mf[i].Status(), 0) << "slot " << i;
+    EXPECT_EQ(Fgrs.mf[holder].status, fgrLandHolder);
+  }
+}
+
+// Floors are kept only with a land holder that saves them again: a second holder dropped beside a
+// kept one leaves the floors to the kept one, which saves them; floors whose every holder is
+// dropped are refused, and so is a part whose every figure is dropped.
+TEST_F(StageHostile, FloorsWithoutAHolderAndAPartWithoutFiguresAreRefused) {
+  BuildWorld(1, 2);
+  Fgr* second = Make(fgrLandHolder, 1);
+  second->landSurf = &Land.LandSurface;
+  second->landUnder = &Land.LandUnder;
+  second->KamStudio = 1;
+  ASSERT_EQ(second->nom, 11);  // beside the first holder, slot 10
+  ASSERT_EQ(Etap_Save(Name("h.etp")), 1);
+  base_ = ReadBytes<char>(Name("h.etp"));
+  loc_ = ReadBytes<char>(Name("h.etp03"));
+  world_.Take();
+  auto blocks = [](const std::vector<char>& b) {
+    const std::string all(b.begin(), b.end());
+    int n = 0;
+    for (size_t at = all.find("LandChar"); at != std::string::npos; at = all.find("LandChar", at + 8))
+      n++;
+    return n;
+  };
+  ASSERT_EQ(blocks(base_), 4);
+
+  struct Row {
+    bool base;
+    std::vector<int> numbers;  // the figures stored under another number
+    int to;
+    const char* log;  // null: the stage loads
+  };
+  const Row rows[] = {
+      {true, {10, 11}, -1, "LoadEtapLand: no land holder keeps the floors"},
+      {true, {10, 11}, INT_MAX, "LoadEtapLand: no land holder keeps the floors"},
+      {false, {1, 2}, 500, "LoadEtapCount: 2 figures, none kept"},
+      {true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1000, "LoadEtapCount: 11 figures, none kept"},
+      {true, {10}, 0, nullptr},
+      {true, {11}, 1000, nullptr},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.numbers.size());
+    std::vector<char> b = base_, l = loc_;
+    std::vector<char>& t = r.base ? b : l;
+    for (int k : r.numbers)
+      memcpy(t.data() + FigureNumberAt(t, r.base ? "    adr=" : "    ofs=", k), &r.to, 4);
+    LogResetCount();
+    const int loaded = LoadPair(b, b.size(), l, l.size());
+    if (r.log) {
+      EXPECT_EQ(loaded, 0);
+      EXPECT_NE(LogText().find(r.log), std::string::npos) << LogText();
+      EXPECT_TRUE(world_.Same());
+      continue;
+    }
+    ASSERT_EQ(loaded, 3);
+    EXPECT_EQ(memcmp(world_.landS.data(), Land.LandSurface.kle, sizeof Land.LandSurface.kle), 0);
+    ASSERT_EQ(Etap_Save(Name("again.etp")), 1);
+    EXPECT_EQ(blocks(ReadBytes<char>(Name("again.etp"))), 2);
+    Recover();
+  }
 }
 
 TEST_F(StageHostile, SeededBitFlipsAndCountChangesNeverHarm) {

@@ -28,6 +28,14 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
                [&](const std::string& name, const std::string& b) { Fuzz_Seed(name, pair(b, sl)); });
     LimitSeeds(sl, 1, "loc_",
                [&](const std::string& name, const std::string& l) { Fuzz_Seed(name, pair(sb, l)); });
+    // Holder links the sweep finds gone; the foreign one names the base's first figure, which
+    // its base part drops.
+    const int first = PeekI32(sb, MapPart(sb).chunks.at(0).number);
+    const std::string sbDropped = Renumbered(sb, first, 0);
+    ParentSeeds(sl, 1, Fgr_NomForLink(&Fgrs.mf[first], 1), "loc_",
+                [&](const std::string& name, const std::string& l) {
+                  Fuzz_Seed(name, pair(name == "loc_parent_foreign" ? sbDropped : sb, l));
+                });
   }
   return 0;
 }

@@ -15,6 +15,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     const std::string sl = Fuzz_Shipped("Maps/test.etp01");
     Fuzz_Seed("shipped_test.etp01", sl);
     LimitSeeds(sl, 1, "loc_", [](const std::string& name, const std::string& l) { Fuzz_Seed(name, l); });
+    // Holder links the sweep finds gone; the foreign one names base slot 400, empty in the world
+    // the location is loaded over.
+    ParentSeeds(sl, 1, Fgr_NomForLink(&Fgrs.mf[400], 1), "loc_",
+                [](const std::string& name, const std::string& l) { Fuzz_Seed(name, l); });
   }
   return 0;
 }

@@ -3,7 +3,8 @@
 // range) into one kind of number: the part's head, a figure's number, its values, links and index
 // list, its unit or item record's words and list counts, the land block's size and figure numbers,
 // the side records, and the base part's location number. A mutation of random bytes rarely lands
-// on these words with such values; from here it starts on them.
+// on these words with such values; from here it starts on them. ParentSeeds gives the holder links
+// (`pParent`) of a part's figures the slots a sweep would find gone.
 #pragma once
 #include <cfloat>
 #include <climits>
@@ -221,6 +222,70 @@ void LimitSeeds(const std::string& whole, int forLocation, const std::string& pr
       one(std::string("location_") + kLimitNames[l],
           [&](std::string& s) { PokeI32(s, s.size() - 4, kLimits[l]); });
     }
+  }
+}
+
+// The part with the figure stored under number k renumbered to `to` (the loader drops a figure
+// whose number is outside its part's range).
+inline std::string Renumbered(const std::string& part, int k, int to) {
+  std::string s = part;
+  for (const ChunkAt& c : MapPart(part).chunks)
+    if (PeekI32(part, c.number) == k) PokeI32(s, c.number, to);
+  return s;
+}
+
+// A chunk's links in the writer's order: pParent, pPrev, pTail, ten one-way links, three pieces of
+// equipment, nine chain heads.
+constexpr int kStoredParent = 0, kStoredTail = 2, kStoredHeads = 16, kStoredLinks = 25;
+
+// Calls seed(name, bytes) for copies of the part (without its floors) whose holder links name a
+// slot the sweep finds gone: a chain member's holder link names an empty slot of the part, a
+// figure the seed drops, or `foreign` (a link number into the other part, for a figure the other
+// part lacks or drops), while its holder's chain still names it; and a figure in no chain whose
+// holder link names the empty slot (that one loads: the sweep only resets it).
+template <class Seed>
+void ParentSeeds(const std::string& whole, int forLocation, int foreign, const std::string& prefix,
+                 Seed seed) {
+  const std::string part = WithoutLand(whole);
+  const PartMap m = MapPart(part);
+  const int hi = forLocation ? kFgrsSlots - 1 - FgrsBaseLast : FgrsBaseLast;
+  auto stored = [&](int k) {
+    for (const ChunkAt& c : m.chunks)
+      if (PeekI32(part, c.number) == k) return true;
+    return false;
+  };
+  // 1 when chunk o's chain heads (and, with tail, its next member) name number k.
+  auto names = [&](const ChunkAt& o, int k, bool tail) {
+    bool named = tail && PeekI32(part, o.links + 4 * kStoredTail) == k;
+    for (int h = kStoredHeads; h < kStoredLinks; h++) named |= PeekI32(part, o.links + 4 * h) == k;
+    return named;
+  };
+  // The first figure at the head of a chain, a figure that no chain names, and a number no figure
+  // is stored under.
+  const ChunkAt *member = nullptr, *loose = nullptr;
+  for (const ChunkAt& c : m.chunks) {
+    bool head = false, chained = false;
+    for (const ChunkAt& o : m.chunks) {
+      head |= names(o, PeekI32(part, c.number), false);
+      chained |= names(o, PeekI32(part, c.number), true);
+    }
+    if (!member && head) member = &c;
+    if (!loose && !chained) loose = &c;
+  }
+  int empty = hi;
+  while (empty > 0 && stored(empty)) empty--;
+  auto parent = [&](const ChunkAt* c, int to) {
+    std::string s = part;
+    PokeI32(s, c->links + 4 * kStoredParent, to);
+    return s;
+  };
+  if (loose) seed(prefix + "parent_empty_unchained", parent(loose, empty));
+  if (!member) return;
+  seed(prefix + "parent_empty", parent(member, empty));
+  seed(prefix + "parent_foreign", parent(member, foreign));
+  if (loose) {
+    const int dropped = PeekI32(part, loose->number);
+    seed(prefix + "parent_dropped", Renumbered(parent(member, dropped), dropped, hi + 1));
   }
 }
 

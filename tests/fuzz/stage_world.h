@@ -146,6 +146,7 @@ inline void AfterInput(int accepted) {
     if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
   if (o2::NeedExit) abort();  // an accepted file left a dead chain member
   PlayFrames();
+  if (o2::NeedExit) abort();  // ... or one that a sweep leaves: the game would end itself
   SavePart(1);
   SavePart(0);
   Fgrs.AddFgr(112, 1);  // a figure made after the load takes the next running number
