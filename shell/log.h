@@ -9,9 +9,10 @@ struct t_Logger {
 extern t_Logger Logger;
 
 // Appends one message (no line break added). Silent after the cap of messages per run; an
-// unopenable file loses the message without counting it.
+// unopenable file loses the message without counting it, said once per run on stderr.
 void LogInfo(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// Test hook: the number of messages written in this run, and a reset of that count.
+// Test hook: the number of messages written in this run, and a reset of that count (and of the
+// word on stderr) as at the start of a run.
 int LogCount();
 void LogResetCount();
