@@ -71,6 +71,65 @@ bool PathExists(const std::string& path) {
   return lstat(path.c_str(), &st) == 0;
 }
 
+// The file a save of the game's name writes, as the file system names it: the name itself, or the
+// file its links lead to (a relative target read from its link's folder), so a save changes what
+// the user's link points at and leaves the link alone. A target that does not exist yet is the
+// file the save makes. 0 with errno ELOOP past kFileLinkMax links; whatever else stops the walk is
+// left for the save's own steps to meet and report.
+bool SaveTarget(const std::string& name, std::string* target) {
+  std::string p = FsPath(name);
+  for (int links = 0;; links++) {
+    struct stat st;
+    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    if (links == kFileLinkMax) {
+      errno = ELOOP;
+      return false;
+    }
+    char to[PATH_MAX];
+    const ssize_t n = readlink(p.c_str(), to, sizeof to);
+    if (n <= 0 || (size_t)n >= sizeof to) break;
+    const size_t slash = p.rfind('/');
+    p = to[0] == '/' || slash == std::string::npos ? std::string(to, (size_t)n)
+                                                   : p.substr(0, slash + 1) + std::string(to, (size_t)n);
+  }
+  *target = p;
+  return true;
+}
+
+// The game's name of a file system path; empty when the path has a character the game's names
+// cannot hold.
+std::string GameNameOf(const std::string& fsPath) {
+  std::string out(fsPath.size() + 1, '\0');
+  out.resize((size_t)Plat_Utf8To1251(fsPath.c_str(), out.data(), (int)out.size()));
+  return FsPath(out) == fsPath ? out : std::string();
+}
+
+// How a message names the file a save of name writes: as the game named it, and where its links
+// led when they led elsewhere.
+std::string ShownTarget(const std::string& name, const std::string& target) {
+  if (target.empty() || target == FsPath(name)) return name;
+  const std::string led = GameNameOf(target);
+  return led.empty() ? name : name + " -> " + led;
+}
+
+// The new file on fd takes the mode of the file it is to replace at path, and its owner and group
+// where the process may give them: a private file stays private, a script stays runnable. A new
+// name keeps the mode the umask leaves.
+void TakeModeOf(int fd, const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  struct stat mine;
+  const bool otherOwner =
+      fstat(fd, &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid);
+  if (otherOwner && fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM) {
+    // The owner is not ours to give: the group alone, when the saver is one of it.
+    [[maybe_unused]] const int group = fchown(fd, (uid_t)-1, st.st_gid);
+  }
+  // After the owner: a change of owner clears the set-id bits.
+  if (fchmod(fd, st.st_mode & 07777) != 0)
+    LogInfo("\nfile: the mode of %s not kept (%s)", path.c_str(), std::strerror(errno));
+}
+
 constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
 constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
 
@@ -219,6 +278,7 @@ bool CopyToScratch(const std::string& from, const std::string& base, FileMade* m
   std::fclose(in);
   int fd = ok ? ScratchCreate(base, m) : -1;
   if (fd < 0) return false;
+  TakeModeOf(fd, from);  // a backup is no more readable than the file it keeps
   ok = WriteFd(fd, bytes.data(), bytes.size());
   ok = close(fd) == 0 && ok;
   if (!ok) RemoveMine(m);
@@ -243,7 +303,8 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   if (name.empty()) return nullptr;
   if (!ext.empty()) name += ext;
   const char* how = OpenMode(mode);
-  const std::string path = FsPath(name);
+  std::string path;
+  if (!SaveTarget(name, &path)) return nullptr;
   if (!FileOpens(path)) return OpenNew(path, mode);
 
   const std::string bak = path + "_bak";
@@ -262,6 +323,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     if (std::rename(path.c_str(), bak.c_str()) != 0) return nullptr;
     FILE* f = OpenNew(path, mode);
     if (!f) RenameNoReplace(bak, path);  // no new file: the old one stays in place
+    else TakeModeOf(fileno(f), bak);
     return f;
   }
   if (policy == 1) {
@@ -269,6 +331,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     FileMade m;
     int fd = ScratchCreate(path, &m);
     if (fd < 0) return nullptr;
+    TakeModeOf(fd, path);
     if (!MoveMine(&m, path, true)) {
       close(fd);
       RemoveMine(&m);
@@ -295,12 +358,18 @@ int DirListNames(const std::string& dir, std::vector<std::string>& list) {
 int FileNameTaken(const std::string& path) { return PathExists(FsPath(path)) ? 1 : 0; }
 
 int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
-  const std::string path = FsPath(name);
+  std::string path;
   FileMade m;
-  const char* step = "make a scratch file beside";
-  int fd = ScratchCreate(path, &m);
-  bool ok = fd >= 0;
+  const char* step = "follow the links of";
+  int fd = -1;
+  bool ok = SaveTarget(name, &path);
   if (ok) {
+    step = "make a scratch file beside";
+    fd = ScratchCreate(path, &m);
+    ok = fd >= 0;
+  }
+  if (ok) {
+    TakeModeOf(fd, path);
     ok = WriteFd(fd, bytes, size);
     if (!ok) step = "write a scratch file beside";
     if (close(fd) != 0 && ok) {
@@ -315,7 +384,7 @@ int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
   if (ok) return 1;
   const int err = errno;
   RemoveMine(&m);
-  LogInfo("\nfile: cannot %s %s (%s)", step, name.c_str(), std::strerror(err));
+  LogInfo("\nfile: cannot %s %s (%s)", step, ShownTarget(name, path).c_str(), std::strerror(err));
   errno = err;
   return 0;
 }
@@ -560,9 +629,11 @@ int DirPushMakeEnter(const std::string& dir) {
     DirStack_Pop(&Files.Dirs);
     return 0;
   }
-  mkdir(FsPath(dir).c_str(), 0755);
-  if (chdir(FsPath(dir).c_str()) != 0) {
+  // errno says why the folder could not be made, or, when one was there already, entered.
+  if ((mkdir(FsPath(dir).c_str(), 0755) != 0 && errno != EEXIST) || chdir(FsPath(dir).c_str()) != 0) {
+    const int err = errno;
     DirStack_Pop(&Files.Dirs);
+    errno = err;
     return 0;
   }
   return 1;
@@ -624,8 +695,9 @@ SaveSlot* SlotOf(const std::string& name, bool take) {
   return nullptr;
 }
 
-SaveSlot* SlotOfGameName(const std::string& name, bool take) {
-  return SlotOf(Absolute(FsPath(name)), take);
+// The slot of the file a save of the game's name writes; its file system path in target.
+SaveSlot* SlotOfGameName(const std::string& name, bool take, std::string* target) {
+  return SaveTarget(name, target) ? SlotOf(Absolute(*target), take) : nullptr;
 }
 
 // The spare file opened to be written over: only when it is still the file we left, under no
@@ -648,27 +720,37 @@ int ReopenSpare(SaveSlot* s) {
 
 FILE* FileSave_Begin(const std::string& name) {
   if (name.empty()) return nullptr;
-  const std::string path = FsPath(name);
-  SaveSlot* s = SlotOf(Absolute(path), true);
-  if (!s) return nullptr;
+  std::string path;
+  SaveSlot* s = SlotOfGameName(name, true, &path);
+  if (!s) {
+    const int err = errno;
+    if (path.empty())
+      LogInfo("\nfile: cannot follow the links of %s (%s)", name.c_str(), std::strerror(err));
+    errno = err;
+    return nullptr;
+  }
   RemoveMine(&s->scratch);  // of a save that never ended
   int fd = ReopenSpare(s);
   if (fd < 0) fd = ScratchCreate(path, &s->scratch);
   if (fd < 0) {
     const int err = errno;
-    LogInfo("\nfile: no scratch file beside %s (%s)", name.c_str(), std::strerror(err));
+    LogInfo("\nfile: no scratch file beside %s (%s)", ShownTarget(name, path).c_str(),
+            std::strerror(err));
     errno = err;
     return nullptr;
   }
+  TakeModeOf(fd, path);
   FILE* f = StreamOf(fd, "wb");  // a kept file is written over: fdopen does not cut it
   if (!f) RemoveMine(&s->scratch);
   return f;
 }
 
 std::string FileSave_ScratchName(const std::string& name) {
-  const SaveSlot* s = SlotOfGameName(name, false);
+  std::string path;
+  const SaveSlot* s = SlotOfGameName(name, false, &path);
   if (!s || s->scratch.path.compare(0, s->name.size(), s->name) != 0) return std::string();
-  return name + s->scratch.path.substr(s->name.size());  // the scratch name only adds "_tmp..."
+  const std::string tail = s->scratch.path.substr(s->name.size());  // the scratch name adds "_tmp..."
+  return path == FsPath(name) ? name + tail : GameNameOf(path + tail);
 }
 
 int FileSave_Close(FILE* f, const std::string& name) {
@@ -770,15 +852,18 @@ int FileSave_CommitAll(const std::string* gameNames, int n, std::string* failed)
   CommitStep steps[kFileSaveCommitMax];
   bool ok = true;
   std::string failedName;
+  // What a failure names: the game's name, or where its links led (its backup is made there).
+  std::string shown[kFileSaveCommitMax];
   for (int i = 0; i < n; i++) {
     CommitStep& s = steps[i];
-    s.name = FsPath(gameNames[i]);
+    s.slot = SlotOfGameName(gameNames[i], false, &s.name);
     s.bak = s.name + "_bak";
-    s.slot = SlotOf(Absolute(s.name), false);
+    const std::string led = s.name != FsPath(gameNames[i]) ? GameNameOf(s.name) : std::string();
+    shown[i] = led.empty() ? gameNames[i] : led;
     if (ok && (!s.slot || !StillMine(s.slot->scratch))) {  // no scratch file of ours to put in place
       ok = false;
       failedName = gameNames[i];
-      errno = ENOENT;
+      if (!s.name.empty()) errno = ENOENT;  // else why the links could not be followed
     }
   }
   // Every old file gets its second name first, so no name ever stands empty.
@@ -786,7 +871,7 @@ int FileSave_CommitAll(const std::string* gameNames, int n, std::string* failed)
     CommitStep& s = steps[i];
     s.hadName = PathExists(s.name);
     if (!s.hadName) continue;
-    failedName = gameNames[i] + "_bak";
+    failedName = shown[i] + "_bak";
     struct stat st;
     if (lstat(s.bak.c_str(), &st) == 0) {
       if (S_ISDIR(st.st_mode)) {
@@ -805,7 +890,7 @@ int FileSave_CommitAll(const std::string* gameNames, int n, std::string* failed)
     ok = LinkBackup(&s);
   }
   for (int i = 0; i < n && ok; i++) {
-    failedName = gameNames[i];
+    failedName = shown[i];
     ok = MoveMine(&steps[i].slot->scratch, steps[i].name, true);
     steps[i].moved = ok;
   }
@@ -834,7 +919,8 @@ int FileSave_CommitAll(const std::string* gameNames, int n, std::string* failed)
 int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }
 
 void FileSave_Drop(const std::string& name) {
-  SaveSlot* s = SlotOfGameName(name, false);
+  std::string path;
+  SaveSlot* s = SlotOfGameName(name, false, &path);
   if (s) RemoveMine(&s->scratch);
 }
 

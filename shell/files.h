@@ -21,6 +21,14 @@ std::string FsPath(const std::string& path);
 // fopen of a game path.
 FILE* FileOpen(const std::string& path, const char* mode);
 
+// Every save below writes the file the name leads to: a link is followed (a relative target from
+// the link's folder, through at most kFileLinkMax links; more fail with ELOOP) and stays as it is,
+// a link whose target does not exist yet makes that target, and the scratch and backup files are
+// made beside the file written. A file that replaces another takes its mode, and its owner and
+// group where the process may give them; a new file has the mode the umask leaves. A hard link is
+// split by the rename: its other names keep the old file.
+constexpr int kFileLinkMax = 40;
+
 // Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
 // 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
 // 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
@@ -55,14 +63,15 @@ int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expec
 constexpr int kFileScratchTries = 100;
 
 // Writes size bytes to name (a name its caller chose) whole or not at all, through a scratch file
-// moved over name at the end: what stood there, a link too, is replaced, never written through.
-// 1 when written; 0 (logged, errno kept) when not: the scratch file is gone and name is as it was.
+// moved over the file name leads to at the end. 1 when written; 0 (logged, errno kept) when not:
+// the scratch file is gone and the file is as it was.
 int FileWriteWhole(const std::string& name, const void* bytes, size_t size);
 
 // A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
-// beside it (a kept one of this run is written over, and ends where the stream stands when
-// closed); FileSave_End closes the stream and, only when every write and the close succeeded,
-// keeps the file it replaces as name + "_bak" and moves the scratch file over name. The older
+// beside the file name leads to (a kept one of this run is written over, and ends where the stream
+// stands when closed); FileSave_End closes the stream and, only when every write and the close
+// succeeded, keeps the file it replaces as its name + "_bak" and moves the scratch file over it
+// (everything keyed on the file the links lead to, followed again at each step). The older
 // backup this supersedes, when this run made it and nothing replaced it since, becomes the next
 // save's scratch file (removed when the program ends); another older backup is given up.
 // 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
@@ -72,13 +81,14 @@ int FileSave_End(FILE* f, const std::string& name);
 // replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;
 // on 0 the scratch file is gone), FileSave_Commit puts a closed scratch file in place as
 // FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is the name of the scratch
-// file FileSave_Begin made for name (a name of the game, for reading it back).
+// file FileSave_Begin made for name (a name of the game, for reading it back; empty when a link
+// led to a name with characters the game cannot hold).
 int FileSave_Close(FILE* f, const std::string& name);
 int FileSave_Commit(const std::string& name);
 // FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all
 // replaced their files; on 0 every name and backup is as it was and the scratch files are gone,
 // errno says why (EISDIR: a folder stands under a backup's name) and failed, when given, gets the
-// name (of the game's, or its "_bak") whose step failed.
+// name (of the game's, or its "_bak"; where a link led, the name it led to) whose step failed.
 // FileSave_Begin and FileSave_Close keep errno of their failure too.
 constexpr int kFileSaveCommitMax = 4;
 int FileSave_CommitAll(const std::string* names, int n, std::string* failed = nullptr);
@@ -141,6 +151,8 @@ int DirPop();
 int DirPushEnter(const char* dir);
 // When dir holds the marker file, renames it to dir+"_BAK__"+tick count. 0 when that rename failed.
 int DirBackup(const std::string& dir);
+// Pushes, backs dir up (DirBackup), makes it when it is missing and enters it: 1. On 0 the stack is
+// as it was and errno says why the folder could not be made, or, when it was there, entered.
 int DirPushMakeEnter(const std::string& dir);
 
 void MemFillRange(int* first, int* last, int byte);

@@ -2,8 +2,10 @@
 // program is killed; a cap keeps a runaway loop from filling the disk.
 #include "shell/log.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "shell/files.h"
 
@@ -12,12 +14,21 @@ t_Logger Logger;
 namespace {
 constexpr int kLogCap = 3500;
 int logCount = 0;
+bool saidUnwritable = false;  // the run has said on stderr that its log cannot be written
 }  // namespace
 
 void LogInfo(const char* fmt, ...) {
   if (logCount >= kLogCap) return;
   FILE* f = FileOpen(Logger.gsFileLog, "a");
-  if (!f) return;
+  if (!f) {
+    // Said where the player looks, once: a line for every lost message would fill the terminal.
+    const int err = errno;
+    if (!saidUnwritable)
+      std::fprintf(stderr, "log: cannot write %s (%s); this run's log lines are lost\n",
+                   FsPath(Logger.gsFileLog).c_str(), std::strerror(err));
+    saidUnwritable = true;
+    return;
+  }
   va_list ap;
   va_start(ap, fmt);
   std::vfprintf(f, fmt, ap);
@@ -28,4 +39,7 @@ void LogInfo(const char* fmt, ...) {
 }
 
 int LogCount() { return logCount; }
-void LogResetCount() { logCount = 0; }
+void LogResetCount() {
+  logCount = 0;
+  saidUnwritable = false;
+}

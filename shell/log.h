@@ -10,9 +10,10 @@ extern t_Logger Logger;
 
 // Appends one message as written, adding no line break: a message starts its own line with a
 // leading "\n", and one without it goes on with the line before. Silent after the cap of messages
-// per run; an unopenable file loses the message without counting it.
+// per run; an unopenable file loses the message without counting it, said once per run on stderr.
 void LogInfo(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// Test hook: the number of messages written in this run, and a reset of that count.
+// Test hook: the number of messages written in this run, and a reset of that count (and of the
+// word on stderr) as at the start of a run.
 int LogCount();
 void LogResetCount();

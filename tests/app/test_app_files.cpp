@@ -90,6 +90,58 @@ TEST_F(AppRun, ATextBoxOpensAndSavesRussianNamesAndSaysWhenAFileFails) {
   EXPECT_LT(elsewhere, 100);  // the caret's pulse
 }
 
+// The file's mode bits.
+unsigned ModeOf(const fs::path& p) {
+  struct stat st;
+  return stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// A text and a stage saved through links: each save writes the file its link leads to, keeps that
+// file's mode and makes the backup beside it; the links stay, a link to a file not made yet makes
+// it. A link into a missing folder fails the text's save, said on the box's line; nothing changes.
+TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
+  WriteAll(dir / "docs" / "target.txt", "bbbbb\n");
+  chmod((dir / "docs" / "target.txt").c_str(), 0600);
+  fs::create_symlink("docs/target.txt", dir / "link.txt");
+  fs::create_symlink("nodir/x.txt", dir / "broken.txt");
+  const std::string stage = ReadAll(dir / "Maps" / "test.etp");
+  WriteAll(dir / "stages" / "real.etp", stage);
+  chmod((dir / "stages" / "real.etp").c_str(), 0640);
+  fs::create_symlink("../stages/real.etp", dir / "Maps" / "test2.etp");
+  fs::create_symlink("../stages/real.etp01", dir / "Maps" / "test2.etp01");  // not made yet
+  const mode_t umaskNow = umask(0);
+  umask(umaskNow);
+  std::string script =
+      std::string("answer no\nwait 3\nfile link.txt\nclick left ") + kOpen + "\nwait 2\n";
+  script += "click left 49 295\nwait 1\ntype a\n";  // row 0, after its third letter
+  script += std::string("file link.txt\nclick left ") + kSave + "\nwait 1\n";
+  script += std::string("file broken.txt\nclick left ") + kSave + "\nwait 1\n";
+  script += std::string("click left ") + kPlayTest + "\nwait 3\nclick left " + kSaveTest2 +
+            "\nwait 3\nclose\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+
+  EXPECT_EQ(ReadAll(dir / "docs" / "target.txt"), "bbbabb\n");
+  EXPECT_EQ(ModeOf(dir / "docs" / "target.txt"), 0600u);
+  EXPECT_EQ(fs::read_symlink(dir / "link.txt"), "docs/target.txt");
+  EXPECT_EQ(fs::read_symlink(dir / "broken.txt"), "nodir/x.txt");
+  EXPECT_FALSE(fs::exists(dir / "nodir"));
+  EXPECT_NE(Log().find(Cp1251(U8(u8"\ntext box: Не сохранено: broken.txt (No such file or directory)"))),
+            std::string::npos)
+      << Log();
+  // The stage: both links stay, the files they lead to are saved and load, the old base is kept
+  // beside its file with its mode, and only the links are in Maps/.
+  EXPECT_EQ(fs::read_symlink(dir / "Maps" / "test2.etp"), "../stages/real.etp");
+  EXPECT_EQ(fs::read_symlink(dir / "Maps" / "test2.etp01"), "../stages/real.etp01");
+  EXPECT_EQ(Names(dir / "Maps"),
+            (std::set<std::string>{"test.etp", "test.etp01", "test2.etp", "test2.etp01"}));
+  EXPECT_EQ(Names(dir / "stages"), (std::set<std::string>{"real.etp", "real.etp_bak", "real.etp01"}));
+  EXPECT_EQ(ReadAll(dir / "stages" / "real.etp_bak"), stage);
+  EXPECT_EQ(ModeOf(dir / "stages" / "real.etp_bak"), 0640u);
+  EXPECT_EQ(ModeOf(dir / "stages" / "real.etp"), 0640u);
+  EXPECT_EQ(ModeOf(dir / "stages" / "real.etp01"), 0666u & ~umaskNow);
+  EXPECT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1);
+}
+
 // A file or a link that a user keeps under a name the program uses for scratch files.
 struct UserThing {
   const char* name;

@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "shell/binfile.h"
 #include "shell/clock.h"
@@ -385,6 +387,32 @@ TEST(DirBackup, FailedRenameRefusesToEnterTheOldDirectory) {
   Clock_SetManual(false);
 }
 
+// A folder that cannot be made is refused with mkdir's reason; one that is there already (a file
+// in its place) with the reason it cannot be entered. The stack stays where it was.
+TEST(DirBackup, MakeEnterSaysWhyTheFolderIsNotEntered) {
+  Clear({"mk_file", "mk_ro"});
+  WriteAll("mk_file", "a file where the folder goes");
+  fs::create_directory("mk_ro");
+  chmod("mk_ro", 0555);
+  const struct {
+    const char* dir;
+    int err;
+    bool needsUser;  // root makes folders anywhere
+  } kCases[] = {
+      {"mk_file", ENOTDIR, false}, {"mk_missing/sub", ENOENT, false}, {"mk_ro/sub", EACCES, true}};
+  const std::string home = Cwd();
+  DirStack_Reset(&Files.Dirs);
+  for (const auto& c : kCases) {
+    if (c.needsUser && geteuid() == 0) continue;
+    errno = 0;
+    EXPECT_EQ(DirPushMakeEnter(c.dir), 0) << c.dir;
+    EXPECT_EQ(errno, c.err) << c.dir;
+    EXPECT_EQ(Files.Dirs.top, 0) << c.dir;
+    EXPECT_EQ(Cwd(), home) << c.dir;
+  }
+  chmod("mk_ro", 0755);
+}
+
 namespace {
 
 void SaveText(const std::string& name, const std::string& text) {
@@ -488,4 +516,146 @@ TEST(FileSave, WritesOverOnlyTheBackupItMadeAndNeverThroughALink) {
   EXPECT_EQ(FilesOf("ln_"),
             (std::set<std::string>{"ln_a", "ln_a_bak", "ln_a_tmp", "ln_a_tmp1", "ln_a_tmp2", "ln_a_tmp3",
                                    "ln_a_tmp4", "ln_keep", "ln_target"}));
+}
+
+namespace {
+
+// One of the program's ways of writing a whole file under a name: 1 when it wrote text.
+struct Writer {
+  const char* what;
+  int (*write)(const std::string& name, const std::string& text);
+  bool keepsBackup;  // the replaced file stays as its name + "_bak"
+  bool saysWhy;      // errno tells why it failed
+};
+
+int ByWholeWrite(const std::string& name, const std::string& text) {
+  return FileWriteWhole(name, text.data(), text.size());
+}
+
+int BySave(const std::string& name, const std::string& text) {
+  FILE* f = FileSave_Begin(name);
+  if (!f) return 0;
+  std::fputs(text.c_str(), f);
+  return FileSave_End(f, name);
+}
+
+int ByBackupPolicy(const std::string& name, const std::string& text, short policy) {
+  std::string n = name;
+  FILE* f = FileOpenBak(n, "", policy, 0);
+  if (!f) return 0;
+  std::fputs(text.c_str(), f);
+  return std::fclose(f) == 0;
+}
+
+int ByPolicy2(const std::string& name, const std::string& text) { return ByBackupPolicy(name, text, 2); }
+int ByPolicy1(const std::string& name, const std::string& text) { return ByBackupPolicy(name, text, 1); }
+
+// A link or a file made before the save, under the case's folder.
+struct Thing {
+  const char* name;
+  const char* link;  // the link's target ("@..." from the case's folder as an absolute path); or null
+  unsigned mode;     // a file's mode
+};
+
+// Every name under folder, with a link's target or a file's bytes and mode.
+std::map<std::string, std::string> Tree(const fs::path& folder) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : fs::recursive_directory_iterator(folder)) {
+    const std::string rel = e.path().lexically_relative(folder).string();
+    struct stat st;
+    lstat(e.path().c_str(), &st);
+    if (S_ISLNK(st.st_mode)) out[rel] = "-> " + fs::read_symlink(e.path()).string();
+    else if (S_ISREG(st.st_mode)) out[rel] = ReadAll(e.path()) + " " + std::to_string(st.st_mode & 0777);
+  }
+  return out;
+}
+
+}  // namespace
+
+// Every save writes the file its name leads to and leaves the links on the way as they are; the
+// file it replaces passes on its mode, a new one has the umask's; the backup is made beside the file
+// it keeps. A loop, or a target whose folder is missing or not writable, fails the save and changes
+// nothing.
+TEST(FileSave, EverySaveWritesWhereTheLinksLeadAndKeepsTheMode) {
+  const Writer writers[] = {{"whole write", ByWholeWrite, false, true},
+                            {"save", BySave, true, true},
+                            {"backup policy 2", ByPolicy2, true, false},
+                            {"backup policy 1", ByPolicy1, false, false}};
+  const bool root = geteuid() == 0;
+  const mode_t umaskWas = umask(022);
+  const struct Case {
+    const char* what;
+    const char* save;     // the name saved
+    const char* written;  // the file that holds the new text; null when the save fails
+    unsigned mode;        // its mode after the save
+    int err;              // errno of a failed save (the whole write and the save say it)
+    bool needsUser;       // root writes anyway: only a user meets the refusal
+    std::vector<Thing> things;
+  } cases[] = {
+      // clang-format off
+      {"a relative link", "l", "t.txt", 0600, 0, false, {{"t.txt", nullptr, 0600}, {"l", "t.txt", 0}}},
+      {"a chain, each target read from its link's folder", "l", "d/t.sh", 0755, 0, false,
+       {{"d/t.sh", nullptr, 0755}, {"s/m", "../d/t.sh", 0}, {"l", "s/m", 0}}},
+      {"an absolute link", "l", "d/t", 0640, 0, false, {{"d/t", nullptr, 0640}, {"l", "@d/t", 0}}},
+      {"a plain file", "p.txt", "p.txt", 0604, 0, false, {{"p.txt", nullptr, 0604}}},
+      {"a link to a file not made yet", "l", "d/new", 0644, 0, false,
+       {{"d/keep", nullptr, 0600}, {"l", "d/new", 0}}},
+      {"a link into a missing folder", "l", nullptr, 0, ENOENT, false, {{"l", "nodir/new", 0}}},
+      {"a loop", "a", nullptr, 0, ELOOP, false, {{"a", "b", 0}, {"b", "a", 0}}},
+      {"a link into a folder not writable", "l", nullptr, 0, EACCES, true,
+       {{"ro/t", nullptr, 0644}, {"ro", nullptr, 0555}, {"l", "ro/t", 0}}},
+      // clang-format on
+  };
+  for (const Writer& w : writers) {
+    for (const Case& c : cases) {
+      if (c.needsUser && root) continue;
+      const fs::path folder = fs::absolute("lk");
+      if (fs::exists("lk/ro")) fs::permissions("lk/ro", fs::perms::owner_all);
+      Clear({"lk"});
+      fs::create_directory(folder);
+      for (const Thing& t : c.things) {
+        const fs::path p = folder / t.name;
+        fs::create_directories(p.parent_path());
+        if (t.link) {
+          fs::create_symlink(t.link[0] == '@' ? folder / (t.link + 1) : fs::path(t.link), p);
+        } else if (fs::is_directory(p)) {
+          chmod(p.c_str(), t.mode);
+        } else {
+          ASSERT_TRUE(WriteAll(p, "old") && chmod(p.c_str(), t.mode) == 0) << p;
+        }
+      }
+      const std::string trace = std::string(w.what) + ", " + c.what;
+      const auto before = Tree(folder);
+      errno = 0;
+      const int wrote = w.write("lk/" + std::string(c.save), "new");
+      const int err = errno;
+      auto after = Tree(folder);
+      if (!c.written) {
+        EXPECT_EQ(wrote, 0) << trace;
+        EXPECT_EQ(w.saysWhy ? err : c.err, c.err) << trace;
+        EXPECT_EQ(after, before) << trace;
+        continue;
+      }
+      EXPECT_EQ(wrote, 1) << trace;
+      // The new text in the file the name leads to, with its mode; its old bytes (and mode) beside it.
+      EXPECT_EQ(after[c.written], "new " + std::to_string(c.mode)) << trace;
+      auto want = before;
+      want[c.written] = "new " + std::to_string(c.mode);
+      const std::string bak = std::string(c.written) + "_bak";
+      if (w.keepsBackup && before.count(c.written)) want[bak] = before.at(c.written);
+      EXPECT_EQ(after, want) << trace;
+    }
+  }
+  if (fs::exists("lk/ro")) fs::permissions("lk/ro", fs::perms::owner_all);
+  umask(umaskWas);
+  // The owner and group pass on too, where the process may give them.
+  if (!root) return;
+  for (const Writer& w : writers) {
+    WriteAll("lk/owned", "old");
+    ASSERT_EQ(chown("lk/owned", 4242, 4243), 0);
+    ASSERT_EQ(w.write("lk/owned", "new"), 1) << w.what;
+    struct stat st;
+    ASSERT_EQ(stat("lk/owned", &st), 0);
+    EXPECT_EQ(st.st_uid * 100000 + st.st_gid, 4242u * 100000 + 4243) << w.what;
+  }
 }

@@ -29,10 +29,15 @@ TEST(Log, MessageWithoutLineBreakContinuesTheLine) {
   EXPECT_EQ(ReadAll(Logger.gsFileLog), "\nfirst second 2");
 }
 
-TEST(Log, UnopenableFileLosesTheMessageUncounted) {
+TEST(Log, UnopenableFileLosesTheMessageUncountedAndSaysSoOnce) {
   Logger.gsFileLog = "no_such_dir/log.txt";
   LogResetCount();
+  testing::internal::CaptureStderr();
   LogInfo("\nlost");
+  LogInfo("\nlost again");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "log: cannot write no_such_dir/log.txt (No such file or directory); this run's log lines "
+            "are lost\n");
   EXPECT_EQ(LogCount(), 0);
 }
 
