@@ -537,16 +537,8 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   EXPECT_TRUE(WaitUntil([&] { return ReadAll(dir / folder / other) == rows; })) << Output();
   EXPECT_EQ(Names(dir / folder), (std::set<std::string>{file, other}));
 
-  // The press and release of the button, without waiting for frames: the dialog holds them.
-  int rx = 0, ry = 0;
-  Window child;
-  XTranslateCoordinates(t, w, DefaultRootWindow(t), kTextOpen[0], kTextOpen[1], &rx, &ry, &child);
-  XTestFakeMotionEvent(t, -1, rx, ry, 0);
-  XTestFakeButtonEvent(t, 1, True, 0);
-  XTestFakeButtonEvent(t, 1, False, 0);
-  XSync(t, False);
-  Window dialog = 0;
-  ASSERT_TRUE(WaitUntil([&] { return (dialog = MappedNamed(t, "Open")) != 0; })) << Output();
+  const Window dialog = OpenDialogBy(w, kTextOpen, "Open");
+  ASSERT_NE(dialog, 0u) << Output();
   kill(app, SIGINT);
   EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
   EXPECT_TRUE(WaitUntil([&] { return WindowGone(t, dialog); })) << "the dialog outlived the run";
