@@ -129,13 +129,13 @@ ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
   const std::string bin = FindZenity();
   if (bin.empty()) return ZENITY_MISSING;
 
+  // Nonblocking: both are read as their bytes come and once more when zenity has ended, never
+  // waited for (a helper zenity starts may keep them open after it).
   int out[2], err[2];
-  if (pipe2(out, O_CLOEXEC) != 0) {
+  if (pipe2(out, O_CLOEXEC | O_NONBLOCK) != 0) {
     Plat_Log("\nplatform: no pipe for zenity (errno %d)", errno);
     return ZENITY_FAILED;
   }
-  // Nonblocking: the chatter is read as it comes and once more at the end, never waited for (a
-  // helper zenity starts may keep the pipe open).
   if (pipe2(err, O_CLOEXEC | O_NONBLOCK) != 0) {
     Plat_Log("\nplatform: no pipe for zenity (errno %d)", errno);
     close(out[0]);
@@ -165,9 +165,10 @@ ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
 
   X11_DialogBegin();
   std::string chatter;
-  bool cancelled = false, outOpen = true, errOpen = true;
-  while (outOpen) {
-    pollfd fds[4] = {{out[0], POLLIN, 0},
+  int status = 0;
+  bool ended = false, cancelled = false, outOpen = true, errOpen = true;
+  while (!ended) {
+    pollfd fds[4] = {{outOpen ? out[0] : -1, POLLIN, 0},
                      {errOpen ? err[0] : -1, POLLIN, 0},
                      {Plat_SignalFd(), POLLIN, 0},
                      {X11_ConnectionFd(), POLLIN, 0}};
@@ -180,14 +181,18 @@ ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
     }
     if (fds[0].revents) outOpen = TakeOutput(out[0], &run->out, kMaxAnswerBytes) != PIPE_ENDED;
     if (fds[1].revents) errOpen = TakeOutput(err[0], &chatter, kMaxChatterBytes) != PIPE_ENDED;
+    ended = waitpid(pid, &status, WNOHANG) == pid;
   }
-  close(out[0]);
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  if (!ended) {
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
   }
-  // It has ended: all it said is in the pipe.
+  // It has ended: all it said is in the pipes.
+  while (outOpen && TakeOutput(out[0], &run->out, kMaxAnswerBytes) == PIPE_GOT) {
+  }
   while (errOpen && TakeOutput(err[0], &chatter, kMaxChatterBytes) == PIPE_GOT) {
   }
+  close(out[0]);
   close(err[0]);
   X11_DialogEnd();
   X11_FocusGameWindow();
