@@ -1,6 +1,7 @@
 // The x11 backend: an Xlib window with a GLX context, X events turned into window messages,
 // polled keys and cursor, and the CLIPBOARD selection served from our own event pump.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -83,6 +84,10 @@ int X11_Init() {
   gX.mapped = false;
   gX.ownsClip = false;
   gX.clipOwned.clear();
+  gX.dialogOpen = false;
+  gX.closing = false;
+  gX.kept = nullptr;
+  gX.keptFrame = -1;
   Bool supported = False;
   // Held keys then repeat presses only, as on the desktop the game was made for.
   XkbSetDetectableAutoRepeat(gX.dpy, True, &supported);
@@ -197,6 +202,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
   gX.minimised = false;
   gX.focused = false;
   gX.winGone = false;
+  gX.keptFrame = -1;
   return PLAT_CREATE_OK;
 }
 
@@ -225,6 +231,71 @@ void X11_FocusGameWindow() {
   X11_TrapEnd();
 }
 
+// ---- the game window while a dialog is open ----
+
+static void ForgetPicture() {
+  if (gX.kept) XDestroyImage(gX.kept);
+  gX.kept = nullptr;
+  gX.keptFrame = -1;
+}
+
+// Reads the picture the window shows, as the server has it, once per frame drawn: a second dialog
+// of the same frame (an error box after a chooser) keeps the first one's, since the chooser may
+// still cover the window when it opens. Only the part on the screen can be read.
+static void KeepPicture() {
+  if (!gX.win || gX.winGone || !gX.mapped || gX.minimised) return;
+  if (gPlat.frames == 0 || gX.keptFrame == gPlat.frames) return;
+  ForgetPicture();
+  int rx = 0, ry = 0;
+  Window child;
+  if (!XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) return;
+  const int x0 = rx < 0 ? -rx : 0, y0 = ry < 0 ? -ry : 0;
+  const int x1 = std::min(gPlat.winW, DisplayWidth(gX.dpy, gX.screen) - rx);
+  const int y1 = std::min(gPlat.winH, DisplayHeight(gX.dpy, gX.screen) - ry);
+  if (x1 <= x0 || y1 <= y0) return;
+  X11_TrapBegin();
+  XImage* im =
+      XGetImage(gX.dpy, gX.win, x0, y0, (unsigned)(x1 - x0), (unsigned)(y1 - y0), AllPlanes, ZPixmap);
+  if (X11_TrapEnd() || !im) {
+    if (im) XDestroyImage(im);
+    return;
+  }
+  gX.kept = im;
+  gX.keptX = x0;
+  gX.keptY = y0;
+  gX.keptFrame = gPlat.frames;
+}
+
+// Puts the kept picture back where the window was uncovered. It goes around GL: the back buffer
+// holds the frame that was being drawn when the dialog opened, and that frame goes on once the
+// dialog has ended.
+static void DrawKept() {
+  if (!gX.kept || gX.winGone) return;
+  X11_TrapBegin();
+  GC gc = XCreateGC(gX.dpy, gX.win, 0, nullptr);
+  XPutImage(gX.dpy, gX.win, gc, gX.kept, 0, 0, gX.keptX, gX.keptY, (unsigned)gX.kept->width,
+            (unsigned)gX.kept->height);
+  XFreeGC(gX.dpy, gc);
+  X11_TrapEnd();
+}
+
+void X11_DialogBegin() {
+  KeepPicture();
+  gX.dialogOpen = true;
+}
+
+void X11_DialogEnd() {
+  // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
+  // with its presses dropped, so that none of it is carried out later.
+  if (gX.dpy) {
+    XSync(gX.dpy, False);
+    X11_Pump();
+  }
+  gX.dialogOpen = false;
+}
+
+int X11_CloseAsked() { return gX.closing ? 1 : 0; }
+
 void X11_ShowWindow() {
   if (!gX.win) return;
   X11_MapAndFocus(gX.win);
@@ -243,6 +314,7 @@ void X11_DestroyWindow() {
     XDestroyIC(gX.ic);
     gX.ic = nullptr;
   }
+  ForgetPicture();
   if (gX.win) {
     if (!gX.winGone) XDestroyWindow(gX.dpy, gX.win);
     XFreeColormap(gX.dpy, gX.cmap);
@@ -337,6 +409,7 @@ static int EventVk(XKeyEvent* ev) {
 static bool OnAltGr(XKeyEvent* ev, bool press) {
   KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
   if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
+  if (!press && !gX.altGrHeld && gX.dialogOpen) return true;  // its press never reached the game
   intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
   if (press && gX.altGrHeld) l |= (intptr_t)1 << 30;
   gX.altGrHeld = press;
@@ -344,7 +417,16 @@ static bool OnAltGr(XKeyEvent* ev, bool press) {
   return true;
 }
 
+// While a dialog is open the game waits as behind a modal window: a press is dropped, and so is
+// the release of a key whose press the game never got, because some releases act (a key being
+// bound, the input line's caret keys). A release of a key pressed before the dialog still comes,
+// so that no key stays down.
+//
+// A desktop may take a key's press for itself (Print, bound to its own screenshot program) and
+// let the window have the release only: a Print release whose press never came is a tap of Print,
+// which the game's key table keeps down for the frame that reads it.
 static void OnKey(XKeyEvent* ev, bool press) {
+  if (press && gX.dialogOpen) return;
   if (OnAltGr(ev, press)) return;
   int vk = EventVk(ev);
   bool altHeld = gX.vkHeld[VK_MENU];
@@ -363,6 +445,11 @@ static void OnKey(XKeyEvent* ev, bool press) {
       for (unsigned char c : chars) PlatQueue_Push(&gPlat.queue, WM_CHAR, c, 1);
     }
   } else if (vk) {
+    if (!gX.vkHeld[vk]) {
+      if (gX.dialogOpen) return;
+      if (vk == VK_SNAPSHOT)
+        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, 1 | alt);
+    }
     gX.vkHeld[vk] = false;
     PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk,
                    (intptr_t)0xC0000001u | alt);
@@ -488,6 +575,7 @@ void X11_HandleEvent(XEvent* ev) {
     case ButtonPress:
     case ButtonRelease: {
       bool down = ev->type == ButtonPress;
+      if (down && gX.dialogOpen) break;  // a release only clears the button in the key table
       intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
       switch (ev->xbutton.button) {
         case Button1: PlatQueue_Push(&gPlat.queue, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, l); break;
@@ -544,14 +632,20 @@ void X11_HandleEvent(XEvent* ev) {
         SetMinimised(WmShowsHidden());
       break;
     case ClientMessage:
-      if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete)
+      if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete) {
         PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
+        if (gX.dialogOpen) gX.closing = true;  // the dialog ends as cancelled, then the run closes
+      }
+      break;
+    case Expose:
+      if (gX.dialogOpen && ev->xexpose.count == 0) DrawKept();  // no frame runs meanwhile
       break;
     case DestroyNotify:
       // Another client destroyed the window (we destroy ours only after the last pump): the run
       // ends as by the close button.
       if (ev->xdestroywindow.window != gX.win || gX.winGone) break;
       gX.winGone = true;
+      if (gX.dialogOpen) gX.closing = true;
       PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
       break;
   }

@@ -70,6 +70,11 @@ int X11_ClipboardSetText(const char* text, int len);
 int X11_ConnectionFd();           // the display connection's socket, -1 without a display
 unsigned long X11_DialogOwner();  // the game window a dialog belongs to, 0 before it exists
 void X11_FocusGameWindow();       // the keyboard focus back to the game window after a dialog
+// A dialog opens: from now the game window's presses are dropped and its picture is kept.
+void X11_DialogBegin();
+// The dialog has ended: what the game window was given meanwhile is dropped, then input flows again.
+void X11_DialogEnd();
+int X11_CloseAsked();  // the game window's close (or its end) came while a dialog was open
 
 // ---- the desktop's dialogs on x11 (x11_dialogs.cpp): the zenity program as a modal child ----
 int X11_MessageBox(const char* text, const char* caption, int flags);

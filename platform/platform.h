@@ -222,17 +222,21 @@ int Plat_ClipboardSetText(const char* text, int len);
 
 // ---- modal boxes and dialogs ------------------------------------------------------------------
 // On x11 these are the desktop's own dialogs, shown by the zenity program as a child process; the
-// call waits for the answer (the window's events are still taken meanwhile, and the clipboard
-// served), tied to the game window once it exists. Without zenity a question answers No, a
-// message goes to stderr and the log, a dialog answers cancel, and the first of these writes a log
-// line saying so. A signal that asks to close the run (Ctrl+C) cancels the dialog open, and every
-// dialog after it. Headless, the script answers.
+// call waits for the answer, tied to the game window once it exists, which waits on it as on a
+// modal window: the clipboard stays served, the key presses, typed characters and button presses
+// given to the game window meanwhile are dropped (releases of what was down before still come),
+// and the window keeps showing its last frame. zenity's stderr reaches stderr and the log only when
+// it fails. Without zenity a question answers No, a message goes to stderr and the log, a dialog
+// answers cancel, and the first of these writes a log line saying so. A signal that asks to close
+// the run (Ctrl+C), or the game window's close while a dialog is open, cancels the dialog open
+// and every dialog after it; the close message follows in the queue. Headless, the script answers.
 //
 // MB_OK or MB_YESNO, optionally with an MB_ICON* flag. Answers IDOK, IDYES or IDNO (closing a
 // Yes/No box without a choice answers IDNO). Works before the window exists.
 int Plat_MessageBox(const char* text, const char* caption, int flags);
 // Open or save dialog. path (cap bytes, zero-terminated) holds the start name and receives the
-// chosen one; the chosen file (open) or its directory (save) must exist. The dialog starts in the
+// chosen one; the chosen file (open) or its directory (save) must exist, and the save dialog asks
+// before it answers a file that exists (its No goes back to the chooser). The dialog starts in the
 // folder of path proposing its name, or in path itself when it names a folder. 1 when chosen; on
 // cancel, or when the chosen name has no Windows-1251 form or does not fit (both said in a box),
 // path is left as it was and the answer is 0. title names the filter ("Any file").

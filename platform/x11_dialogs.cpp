@@ -1,9 +1,11 @@
 // The boxes and dialogs of the x11 backend are the desktop's own: the zenity program shows GTK's
 // question, message, file chooser and colour chooser, as a child process whose answer is its exit
-// code and what it prints. The game waits for it as for a modal window: the game window's events
-// still reach the message queue (a close asked for meanwhile is carried out after the answer) and
-// the clipboard stays served. Texts go out as UTF-8 and names come back in Windows-1251, through
-// the one conversion; a name that has no Windows-1251 form is refused, never mangled.
+// code and what it prints. The game waits for it as behind a modal window: no frame runs, the game
+// window drops the presses it is given and keeps its picture, the clipboard stays served, and the
+// window's close ends the dialog as cancelled before the run closes. zenity's own chatter (GTK's
+// warnings on a desktop without a session bus) reaches the terminal only when zenity fails. Texts
+// go out as UTF-8 and names come back in Windows-1251, through the one conversion; a name that has
+// no Windows-1251 form is refused, never mangled.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -12,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -32,14 +35,16 @@ constexpr int kZenityOk = 0;
 constexpr int kZenityCancel = 1;
 constexpr int kZenityTimeout = 5;
 
-constexpr size_t kMaxAnswerBytes = 64 * 1024;  // a path or a colour; more is no answer of zenity's
-constexpr int kPumpMs = 50;                    // the longest the window's events wait meanwhile
+constexpr size_t kMaxAnswerBytes = 64 * 1024;   // a path or a colour; more is no answer of zenity's
+constexpr size_t kMaxChatterBytes = 64 * 1024;  // what it says on stderr, kept for a failure
+constexpr size_t kChatterLogBytes = 900;        // the part of it one log line holds
+constexpr int kPumpMs = 50;                     // the longest the window's events wait meanwhile
 
 enum ZenityEnd {
   ZENITY_ANSWERED,  // it ran; code and out hold its answer
   ZENITY_MISSING,   // no zenity on PATH
   ZENITY_FAILED,    // it could not be started, or ended without a dialog's answer
-  ZENITY_SIGNALLED  // the run was asked to close meanwhile: the dialog counts as cancelled
+  ZENITY_CLOSING    // the run was asked to close (a signal, the window's close): cancelled
 };
 
 struct ZenityRun {
@@ -88,18 +93,53 @@ void AddOwner(std::vector<std::string>* args) {
   }
 }
 
-// Runs zenity with args and waits for it, taking the window's events meanwhile. A signal that asks
-// the run to close ends the child (by its process id) and answers ZENITY_SIGNALLED.
+bool Closing() { return Plat_SignalCaught() || X11_CloseAsked(); }
+
+enum PipeRead { PIPE_GOT, PIPE_EMPTY, PIPE_ENDED };
+
+// Appends what waits on fd, keeping at most cap bytes: PIPE_ENDED at its end (or an error),
+// PIPE_EMPTY when nothing waits on a nonblocking pipe.
+PipeRead TakeOutput(int fd, std::string* into, size_t cap) {
+  char buf[4096];
+  const ssize_t n = read(fd, buf, sizeof buf);
+  if (n > 0) {
+    if (into->size() < cap) into->append(buf, std::min((size_t)n, cap - into->size()));
+    return PIPE_GOT;
+  }
+  if (n < 0 && errno == EINTR) return PIPE_GOT;
+  return n < 0 && errno == EAGAIN ? PIPE_EMPTY : PIPE_ENDED;
+}
+
+// zenity failed: what it said on stderr goes to the terminal and the log after all, since it may
+// say why.
+void PassOnChatter(const std::string& chatter) {
+  if (chatter.empty()) return;
+  fprintf(stderr, "platform: zenity said:\n%s%s", chatter.c_str(), chatter.back() == '\n' ? "" : "\n");
+  Plat_Log("\nplatform: zenity said: %.*s", (int)std::min(chatter.size(), kChatterLogBytes),
+           chatter.c_str());
+}
+
+// Runs zenity with args and waits for it, taking the window's events meanwhile (as a modal
+// window's owner: X11_DialogBegin). A signal or the game window's close ends the child (by its
+// process id) and answers ZENITY_CLOSING. Its stderr is kept, and passed on only when it fails.
 ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
   run->code = -1;
   run->out.clear();
-  if (Plat_SignalCaught()) return ZENITY_SIGNALLED;  // closing: no dialog opens any more
+  if (Closing()) return ZENITY_CLOSING;  // no dialog opens any more
   const std::string bin = FindZenity();
   if (bin.empty()) return ZENITY_MISSING;
 
-  int out[2];
-  if (pipe2(out, O_CLOEXEC) != 0) {
+  // Nonblocking: both are read as their bytes come and once more when zenity has ended, never
+  // waited for (a helper zenity starts may keep them open after it).
+  int out[2], err[2];
+  if (pipe2(out, O_CLOEXEC | O_NONBLOCK) != 0) {
     Plat_Log("\nplatform: no pipe for zenity (errno %d)", errno);
+    return ZENITY_FAILED;
+  }
+  if (pipe2(err, O_CLOEXEC | O_NONBLOCK) != 0) {
+    Plat_Log("\nplatform: no pipe for zenity (errno %d)", errno);
+    close(out[0]);
+    close(out[1]);
     return ZENITY_FAILED;
   }
   std::vector<char*> argv;
@@ -109,44 +149,63 @@ ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
   posix_spawn_file_actions_t fa;
   posix_spawn_file_actions_init(&fa);
   posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+  posix_spawn_file_actions_adddup2(&fa, err[1], 2);
   pid_t pid = -1;
-  const int err = posix_spawn(&pid, bin.c_str(), &fa, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, bin.c_str(), &fa, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&fa);
   close(out[1]);
-  if (err != 0) {
+  close(err[1]);
+  if (spawned != 0) {
     close(out[0]);
-    Plat_Log("\nplatform: zenity does not start (errno %d)", err);
-    fprintf(stderr, "platform: zenity does not start: %s\n", strerror(err));
+    close(err[0]);
+    Plat_Log("\nplatform: zenity does not start (errno %d)", spawned);
+    fprintf(stderr, "platform: zenity does not start: %s\n", strerror(spawned));
     return ZENITY_FAILED;
   }
 
-  bool signalled = false, eof = false;
-  while (!eof) {
-    pollfd fds[3] = {{out[0], POLLIN, 0}, {Plat_SignalFd(), POLLIN, 0}, {X11_ConnectionFd(), POLLIN, 0}};
-    poll(fds, 3, kPumpMs);  // a negative descriptor is skipped
-    if (Plat_SignalCaught()) {
-      signalled = true;
+  X11_DialogBegin();
+  std::string chatter;
+  int status = 0;
+  bool ended = false, cancelled = false, outOpen = true, errOpen = true;
+  while (!ended) {
+    pollfd fds[4] = {{outOpen ? out[0] : -1, POLLIN, 0},
+                     {errOpen ? err[0] : -1, POLLIN, 0},
+                     {Plat_SignalFd(), POLLIN, 0},
+                     {X11_ConnectionFd(), POLLIN, 0}};
+    poll(fds, 4, kPumpMs);  // a negative descriptor is skipped
+    X11_Pump();             // the window's close may be among its events
+    if (Closing()) {
+      cancelled = true;
       kill(pid, SIGTERM);
       break;
     }
-    if (fds[0].revents) {
-      char buf[4096];
-      const ssize_t n = read(out[0], buf, sizeof buf);
-      if (n > 0 && run->out.size() < kMaxAnswerBytes) run->out.append(buf, (size_t)n);
-      else if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) eof = true;
+    if (fds[0].revents) outOpen = TakeOutput(out[0], &run->out, kMaxAnswerBytes) != PIPE_ENDED;
+    if (fds[1].revents) errOpen = TakeOutput(err[0], &chatter, kMaxChatterBytes) != PIPE_ENDED;
+    ended = waitpid(pid, &status, WNOHANG) == pid;
+  }
+  if (!ended) {
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    X11_Pump();
+  }
+  // It has ended: all it said is in the pipes.
+  while (outOpen && TakeOutput(out[0], &run->out, kMaxAnswerBytes) == PIPE_GOT) {
+  }
+  while (errOpen && TakeOutput(err[0], &chatter, kMaxChatterBytes) == PIPE_GOT) {
   }
   close(out[0]);
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
+  close(err[0]);
+  X11_DialogEnd();
   X11_FocusGameWindow();
-  if (signalled) return ZENITY_SIGNALLED;
-  if (!WIFEXITED(status)) return ZENITY_FAILED;
+  if (cancelled) return ZENITY_CLOSING;
+  if (!WIFEXITED(status)) {
+    Plat_Log("\nplatform: zenity ended by signal %d", WTERMSIG(status));
+    PassOnChatter(chatter);
+    return ZENITY_FAILED;
+  }
   run->code = WEXITSTATUS(status);
   if (run->code != kZenityOk && run->code != kZenityCancel && run->code != kZenityTimeout) {
     Plat_Log("\nplatform: zenity ended with %d", run->code);
+    PassOnChatter(chatter);
     return ZENITY_FAILED;
   }
   return ZENITY_ANSWERED;
@@ -222,7 +281,7 @@ int X11_MessageBox(const char* text, const char* caption, int flags) {
     case ZENITY_ANSWERED: return yesNo ? (run.code == kZenityOk ? IDYES : IDNO) : IDOK;
     case ZENITY_MISSING: SayMissing(); break;
     case ZENITY_FAILED:
-    case ZENITY_SIGNALLED: break;
+    case ZENITY_CLOSING: break;
   }
   if (!yesNo) MessageElsewhere(text, caption);
   return yesNo ? IDNO : IDOK;
@@ -233,7 +292,11 @@ int X11_FileDialog(char* path, int cap, const char* title, int save) {
   std::vector<std::string> args = {"--file-selection", std::string("--title=") + caption,
                                    "--file-filter=" + Utf8Text(title) + " | *",
                                    "--filename=" + StartName(path)};
-  if (save) args.push_back("--save");  // no overwrite question: the game's own save keeps a backup
+  // GTK's own question before an existing file is replaced; its No goes back to the chooser.
+  if (save) {
+    args.push_back("--save");
+    args.push_back("--confirm-overwrite");
+  }
   AddOwner(&args);
   ZenityRun run;
   const ZenityEnd end = RunZenity(args, &run);

@@ -43,6 +43,14 @@ struct X11State {
   Window textOwner;
   uint32_t textOwnerMs;
   bool textOwnerOffers;
+  // A desktop dialog is open: the game waits on it as behind a modal window (x11_dialogs.cpp).
+  bool dialogOpen;
+  bool closing;  // the game window's close came while a dialog was open: dialogs cancel from then on
+  // The picture the game window keeps meanwhile: the last frame shown, read from the server once
+  // when a dialog opens after a new frame; its top-left corner at (keptX, keptY) of the window.
+  XImage* kept;
+  int keptX, keptY;
+  int keptFrame;  // the frame count it was read at, -1 for none
 };
 
 extern X11State gX;

@@ -167,16 +167,38 @@ inline Window FocusedNamed(Display* d, const char* caption) {
   return focus > PointerRoot && NameStarts(d, focus, caption) ? focus : 0;
 }
 
-// A mapped top-level window whose name begins with caption, else 0. Without a window manager the
-// programs' windows are the root's own children.
+// A mapped window of a program whose name begins with caption, else 0. Without a window manager
+// the programs' windows are the root's own children; a window manager puts each into a frame of
+// its own, a level or two down.
+inline Window MappedNamedUnder(Display* d, Window under, const char* caption, int depth) {
+  Window root, parent, *kids = nullptr, found = 0;
+  unsigned n = 0;
+  if (!XQueryTree(d, under, &root, &parent, &kids, &n)) return 0;
+  for (unsigned i = 0; i < n && !found; i++) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, kids[i], &a) || a.map_state != IsViewable) continue;
+    if (NameStarts(d, kids[i], caption)) found = kids[i];
+    else if (depth > 0) found = MappedNamedUnder(d, kids[i], caption, depth - 1);
+  }
+  if (kids) XFree(kids);
+  return found;
+}
 inline Window MappedNamed(Display* d, const char* caption) {
+  return MappedNamedUnder(d, DefaultRootWindow(d), caption, 2);
+}
+
+// A mapped top-level window that a program shows over its window owner (transient for it, as
+// GTK's question before a file is replaced), else 0.
+inline Window MappedTransientFor(Display* d, Window owner) {
   Window root, parent, *kids = nullptr, found = 0;
   unsigned n = 0;
   if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &kids, &n)) return 0;
   for (unsigned i = 0; i < n && !found; i++) {
     XWindowAttributes a;
-    if (!XGetWindowAttributes(d, kids[i], &a) || a.map_state != IsViewable) continue;
-    if (NameStarts(d, kids[i], caption)) found = kids[i];
+    Window over = 0;
+    if (XGetWindowAttributes(d, kids[i], &a) && a.map_state == IsViewable &&
+        XGetTransientForHint(d, kids[i], &over) && over == owner)
+      found = kids[i];
   }
   if (kids) XFree(kids);
   return found;
@@ -318,9 +340,7 @@ struct Typist {
   }
 };
 
-// Waits until a mapped window named caption is there, gives it the focus as a window manager
-// would, and answers it: with a key held as a modifier (0 for none) and a key, with text typed,
-// then with a last key. 0 when no such window came.
+// How long a dialog's window may take to draw itself once it has the focus.
 constexpr int kDialogDrawnMs = 5000;
 
 struct DialogStep {
@@ -329,10 +349,10 @@ struct DialogStep {
   std::string text;  // typed by the typist
 };
 
-inline Window AnswerDialog(Display* u, const char* caption, const std::vector<DialogStep>& steps,
-                           const Typist* typist = nullptr) {
-  Window w = 0;
-  if (!WaitUntil([&] { return (w = MappedNamed(u, caption)) != 0; })) return 0;
+// Gives the window w the focus as a window manager would, and answers it: with a key held as a
+// modifier (0 for none) and a key, with text typed, then with a last key.
+inline void AnswerWindow(Display* u, Window w, const std::vector<DialogStep>& steps,
+                         const Typist* typist = nullptr) {
   // A toolkit's window takes keys once it is set up, which it shows by drawing itself anew
   // when it gains the focus; without a drawing within a while the keys go anyway.
   FrameWatch drawn;
@@ -352,6 +372,14 @@ inline Window AnswerDialog(Display* u, const char* caption, const std::vector<Di
     if (s.mod) XTestFakeKeyEvent(u, XKeysymToKeycode(u, s.mod), False, 0);
     XSync(u, False);
   }
+}
+
+// Waits until a mapped window named caption is there and answers it; 0 when no such window came.
+inline Window AnswerDialog(Display* u, const char* caption, const std::vector<DialogStep>& steps,
+                           const Typist* typist = nullptr) {
+  Window w = 0;
+  if (!WaitUntil([&] { return (w = MappedNamed(u, caption)) != 0; })) return 0;
+  AnswerWindow(u, w, steps, typist);
   return w;
 }
 
@@ -359,6 +387,31 @@ inline Window AnswerDialog(Display* u, const char* caption, const std::vector<Di
 inline bool WindowGone(Display* u, Window w) {
   XWindowAttributes a;
   return !XGetWindowAttributes(u, w, &a) || a.map_state != IsViewable;
+}
+
+// Enter in a save chooser whose name leads to a file that exists, and the question GTK shows before
+// it replaces the file answered by key (Return replaces, Escape goes back to the chooser): the
+// question's window once it has gone, or 0 when the chooser ended without one. A key that came
+// before its window took keys is given again while nothing happened; should the question still
+// stay, it is closed (a chooser under a question cannot be), so that a fault fails the test
+// instead of hanging it.
+inline Window AnswerReplaceQuestion(Display* u, Window chooser, KeySym key) {
+  const int kTryMs = 3 * kDialogDrawnMs;
+  Window question = 0;
+  for (int i = 0; i < 3 && !question && !WindowGone(u, chooser); i++) {
+    XSetInputFocus(u, chooser, RevertToParent, CurrentTime);
+    TapKey(u, XK_Return);
+    WaitUntil([&] { return (question = MappedTransientFor(u, chooser)) != 0 || WindowGone(u, chooser); },
+              kTryMs);
+  }
+  if (!question) return 0;
+  AnswerWindow(u, question, {{0, key, ""}});
+  for (int i = 0; i < 2 && !WaitUntil([&] { return WindowGone(u, question); }, kTryMs); i++) {
+    XSetInputFocus(u, question, RevertToParent, CurrentTime);
+    TapKey(u, key);
+  }
+  if (!WaitUntil([&] { return WindowGone(u, question); }, kTryMs)) SendDeleteWindow(u, question);
+  return question;
 }
 
 // AnswerDialog from a thread of the test, on a connection of its own.

@@ -1,7 +1,9 @@
 // The whole program on a real window under a private Xvfb: the window-size question answered by
 // key, a key press in the game window, the close button, a clean exit; typing and the clipboard;
 // a whole play session by keyboard and mouse with a file dialog; the desktop's file chooser with
-// Russian names; Ctrl+C; and a machine without zenity. Each step waits for what it
+// Russian names and its question before a file is replaced; Ctrl+C; the game waiting on an open
+// dialog; zenity's chatter; Print under a window manager that binds it; and a machine without
+// zenity. Each step waits for what it
 // needs to see (the game's frames, a file, the clipboard), never for a fixed time. Skipped without
 // Xvfb.
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include "gm/fgr.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -19,6 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +30,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "picture.h"
 #include "shell/clock.h"
@@ -196,7 +201,43 @@ class AppX11 : public ::testing::Test {
   }
 
   std::string Output() { return ReadAll(dir / "run.out"); }
+
+  // A press and release of a button of the game window w that opens a dialog, without waiting for
+  // frames (the dialog holds them): the dialog's window named caption, or 0.
+  Window OpenDialogBy(Window w, const int at[2], const char* caption) {
+    int rx = 0, ry = 0;
+    Window child;
+    XTranslateCoordinates(t, w, DefaultRootWindow(t), at[0], at[1], &rx, &ry, &child);
+    XTestFakeMotionEvent(t, -1, rx, ry, 0);
+    XTestFakeButtonEvent(t, 1, True, 0);
+    XTestFakeButtonEvent(t, 1, False, 0);
+    XSync(t, False);
+    Window dialog = 0;
+    WaitUntil([&] { return (dialog = MappedNamed(t, caption)) != 0 || !Alive(); });
+    return dialog;
+  }
+
+  // The game window's pixels as the screen shows them, rows from the top.
+  std::vector<unsigned long> Shown(Window w) {
+    std::vector<unsigned long> px;
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(t, w, &a)) return px;
+    XImage* im = XGetImage(t, w, 0, 0, (unsigned)a.width, (unsigned)a.height, AllPlanes, ZPixmap);
+    if (!im) return px;
+    for (int y = 0; y < a.height; y++)
+      for (int x = 0; x < a.width; x++) px.push_back(XGetPixel(im, x, y) & 0xFFFFFF);
+    XDestroyImage(im);
+    return px;
+  }
 };
+
+// How many pixels two pictures of one window differ in (all of them when the sizes differ).
+size_t Differ(const std::vector<unsigned long>& a, const std::vector<unsigned long>& b) {
+  if (a.size() != b.size()) return std::max(a.size(), b.size());
+  size_t n = 0;
+  for (size_t i = 0; i < a.size(); i++) n += a[i] != b[i];
+  return n;
+}
 
 TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
   Window w = Start(XK_Return);
@@ -442,7 +483,8 @@ ino_t Inode(const fs::path& p) {
 
 // The start screen's Открыть and Сохранить through the desktop's chooser, with Russian names: the
 // open dialog starts in the start folder, where a typed relative Russian path finds the file; the
-// save dialog proposes that file (Enter writes it again) and saves under another Russian name in
+// save dialog proposes that file (Enter and the Replace of the question that follows write it
+// again) and saves under another Russian name in
 // its folder; a cancelled dialog changes nothing. Then Ctrl+C while a dialog is open: the dialog
 // ends with the run, which closes cleanly.
 TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDialog) {
@@ -468,10 +510,17 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   open.join();
 
   const ino_t before = Inode(dir / folder / file);
-  std::thread again(AnswerDialogOn, xvfb.display, "Save", std::vector<DialogStep>{{0, XK_Return, ""}},
-                    nullptr);
+  Window asked = 0;
+  std::thread again([&] {
+    Display* u = XOpenDisplay(xvfb.display.c_str());
+    const Window chooser = AnswerDialog(u, "Save", {});
+    asked = AnswerReplaceQuestion(u, chooser, XK_Return);
+    if (!WaitUntil([&] { return WindowGone(u, chooser); })) SendDeleteWindow(u, chooser);
+    XCloseDisplay(u);
+  });
   Click(w, kTextSave, 1);
   again.join();
+  EXPECT_NE(asked, 0u) << "no question before the file was replaced";
   EXPECT_TRUE(WaitUntil([&] { return Inode(dir / folder / file) != before; })) << "not written again";
   EXPECT_EQ(ReadAll(dir / folder / file), rows);
 
@@ -488,16 +537,8 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   EXPECT_TRUE(WaitUntil([&] { return ReadAll(dir / folder / other) == rows; })) << Output();
   EXPECT_EQ(Names(dir / folder), (std::set<std::string>{file, other}));
 
-  // The press and release of the button, without waiting for frames: the dialog holds them.
-  int rx = 0, ry = 0;
-  Window child;
-  XTranslateCoordinates(t, w, DefaultRootWindow(t), kTextOpen[0], kTextOpen[1], &rx, &ry, &child);
-  XTestFakeMotionEvent(t, -1, rx, ry, 0);
-  XTestFakeButtonEvent(t, 1, True, 0);
-  XTestFakeButtonEvent(t, 1, False, 0);
-  XSync(t, False);
-  Window dialog = 0;
-  ASSERT_TRUE(WaitUntil([&] { return (dialog = MappedNamed(t, "Open")) != 0; })) << Output();
+  const Window dialog = OpenDialogBy(w, kTextOpen, "Open");
+  ASSERT_NE(dialog, 0u) << Output();
   kill(app, SIGINT);
   EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
   EXPECT_TRUE(WaitUntil([&] { return WindowGone(t, dialog); })) << "the dialog outlived the run";
@@ -523,6 +564,199 @@ TEST_F(AppX11, WithoutZenityTheStartTakesTheNoSizeAndSaysWhy) {
   const size_t said = log.find(line);
   EXPECT_NE(said, std::string::npos) << log;
   EXPECT_EQ(log.find(line, said + 1), std::string::npos) << log;
+}
+
+// The game waits on a dialog as behind a modal window. With the chooser dragged off the window:
+// the window shows its last frame again, and again after it was hidden and shown; letters typed
+// and a click on Открыть given to the window meanwhile come to nothing once the chooser is
+// cancelled (the text has no letters, no second chooser opens). Then the window's close while a
+// chooser is open ends the chooser and the run, cleanly.
+TEST_F(AppX11, WhileADialogIsOpenTheGameTakesNoInputKeepsItsPictureAndClosesByTheCloseButton) {
+  if (!HasZenity()) GTEST_SKIP() << "no zenity";
+  if (!HasXclip()) GTEST_SKIP() << "no xclip";
+  Window w = Start(XK_Escape);
+  ASSERT_NE(w, 0u) << Output();
+  static const int kRowEnd[2] = {300, 295};
+  Click(w, kRowEnd, 1);  // the box the letters would go into
+  int rx = 0, ry = 0;
+  Window child;
+  XTranslateCoordinates(t, w, DefaultRootWindow(t), kTextOpen[0], kTextOpen[1], &rx, &ry, &child);
+  XTestFakeMotionEvent(t, -1, rx, ry, 0);
+  XSync(t, False);
+  ASSERT_TRUE(Frames(kHoldFrames)) << Output();
+  const std::vector<unsigned long> before = Shown(w);
+  // What the press may change (the button, the row with the caret), and no more.
+  const size_t kLittle = before.size() / 20;
+
+  const Window chooser = OpenDialogBy(w, kTextOpen, "Open");
+  ASSERT_NE(chooser, 0u) << Output();
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
+  XMoveWindow(t, chooser, a.width + 10, 0);
+  XSync(t, False);
+  std::vector<unsigned long> shown;
+  EXPECT_TRUE(WaitUntil([&] { return Differ(shown = Shown(w), before) < kLittle; }, kStepMs))
+      << Differ(shown, before) << " pixels differ from the last frame\n"
+      << Output();
+  XUnmapWindow(t, w);
+  XSync(t, False);
+  ASSERT_TRUE(WaitUntil([&] { return WindowGone(t, w); }));
+  XMapWindow(t, w);
+  XSync(t, False);
+  EXPECT_TRUE(WaitUntil([&] { return Differ(Shown(w), shown) == 0; }, kStepMs))
+      << "the window shown again lost its picture\n"
+      << Output();
+
+  XSetInputFocus(t, w, RevertToParent, CurrentTime);
+  for (KeySym z : {XK_z, XK_z, XK_z}) TapKey(t, z);
+  Window under = 0, ignored;
+  int i1, i2;
+  unsigned mask;
+  XQueryPointer(t, DefaultRootWindow(t), &ignored, &under, &i1, &i2, &i1, &i2, &mask);
+  EXPECT_EQ(under, w) << "the click would not reach the game window";
+  XTestFakeButtonEvent(t, 1, True, 0);
+  XTestFakeButtonEvent(t, 1, False, 0);
+  XSync(t, False);
+  // Closed as by its close button: the game window keeps the focus, as it had it for the click.
+  SendDeleteWindow(t, chooser);
+  ASSERT_TRUE(WaitUntil([&] { return WindowGone(t, chooser); }));
+  ASSERT_TRUE(Frames(kHoldFrames)) << "no frames after the chooser: the click behind it opened another\n"
+                                   << Output();
+  EXPECT_EQ(MappedNamed(t, "Open"), 0u) << "the click behind the chooser opened another";
+  EXPECT_EQ(TypeAtRowEndAndCopy(w, XK_o, XK_k, "tolvok"), "tolvok") << Output();
+
+  const Window again = OpenDialogBy(w, kTextOpen, "Open");
+  ASSERT_NE(again, 0u) << Output();
+  SendDeleteWindow(t, w);
+  const int rc = WaitExit(kStepMs);
+  ASSERT_NE(rc, -1) << "the close button did not end the run while a dialog was open\n" << Output();
+  EXPECT_EQ(rc, 0) << Output();
+  EXPECT_TRUE(WaitUntil([&] { return WindowGone(t, again); })) << "the dialog outlived the run";
+  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
+  EXPECT_EQ(log.find("zenity"), std::string::npos) << log;
+}
+
+// What zenity says on stderr stays out of the terminal while it works (the size question
+// answered No), and comes to the terminal and the log when it fails (the open dialog).
+TEST_F(AppX11, ZenitysChatterReachesTheTerminalOnlyWhenItFails) {
+  const fs::path bin = dir / "fake_zenity";
+  fs::create_directory(bin);
+  ASSERT_TRUE(WriteAll(bin / "zenity",
+                       "#!/bin/sh\necho \"chatter of $1\" >&2\n"
+                       "if [ \"$1\" = --question ]; then exit 1; fi\nexit 70\n"));
+  fs::permissions(bin / "zenity", fs::perms::owner_all);
+  path = bin.string();
+  Launch();
+  Window w = WaitGameWindow(kStepMs);
+  ASSERT_NE(w, 0u) << Output();
+  XWindowAttributes a;
+  ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
+  EXPECT_EQ(a.width, 800) << "the question was not answered No";
+  Click(w, kTextOpen, 1);
+  EXPECT_TRUE(WaitUntil([&] {
+    return Output().find("chatter of --file-selection") != std::string::npos;
+  })) << Output();
+  EXPECT_EQ(Output().find("chatter of --question"), std::string::npos) << Output();
+  kill(app, SIGINT);
+  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_NE(
+      log.find("\nplatform: zenity ended with 70\nplatform: zenity said: chatter of --file-selection"),
+      std::string::npos)
+      << log;
+}
+
+// Whether another client holds a passive grab of the key (a window manager's binding): the test's
+// own grab of it is then refused.
+int gGrabError = 0;
+int NoteGrabError(Display*, XErrorEvent* e) {
+  gGrabError = e->error_code;
+  return 0;
+}
+bool KeyGrabbedByAnother(Display* d, KeySym ks) {
+  const KeyCode kc = XKeysymToKeycode(d, ks);
+  XSync(d, False);
+  gGrabError = 0;
+  XSetErrorHandler(NoteGrabError);
+  XGrabKey(d, kc, AnyModifier, DefaultRootWindow(d), False, GrabModeAsync, GrabModeAsync);
+  XSync(d, False);
+  const bool refused = gGrabError == BadAccess;
+  if (!refused) XUngrabKey(d, kc, AnyModifier, DefaultRootWindow(d));
+  XSync(d, False);
+  XSetErrorHandler(IgnoreXError);
+  return refused;
+}
+
+// Whether the keyboard is free of another client's grab: the test's own grab of it is taken.
+bool KeyboardFree(Display* d) {
+  if (XGrabKeyboard(d, DefaultRootWindow(d), False, GrabModeAsync, GrabModeAsync, CurrentTime) !=
+      GrabSuccess)
+    return false;
+  XUngrabKeyboard(d, CurrentTime);
+  XSync(d, False);
+  return true;
+}
+
+// A window manager with its stock configuration binds Print to its screenshot program: it takes
+// the key's press, runs the program and lets the keyboard go while the key is still down, so the
+// game window gets only the release. That release takes the game's screenshot. The program is a
+// stand-in of the test's, which only says it ran: a missing one would bring up the window
+// manager's own message, which takes the focus.
+TEST_F(AppX11, PrintTakenByTheWindowManagerStillTakesAScreenshot) {
+  const char* openbox = "/usr/bin/openbox";
+  if (access(openbox, X_OK) != 0) GTEST_SKIP() << "no openbox";
+  const fs::path wmBin = dir / "wm_bin";
+  fs::create_directory(wmBin);
+  ASSERT_TRUE(WriteAll(wmBin / "scrot", "#!/bin/sh\ntouch scrot.ran\n"));
+  fs::permissions(wmBin / "scrot", fs::perms::owner_all);
+  const pid_t wm = fork();
+  ASSERT_GE(wm, 0);
+  if (wm == 0) {
+    DieWithTest();
+    if (chdir(dir.c_str()) != 0) _exit(126);  // where its screenshot program writes, when there is one
+    int out = open("openbox.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out >= 0) {
+      dup2(out, 1);
+      dup2(out, 2);
+    }
+    setenv("DISPLAY", xvfb.display.c_str(), 1);
+    setenv("PATH", (wmBin.string() + ":" + path).c_str(), 1);
+    // The stock configuration: nothing of the user's.
+    setenv("HOME", dir.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
+    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+    unsetenv("XDG_CONFIG_DIRS");
+    execl(openbox, "openbox", "--sm-disable", (char*)nullptr);
+    _exit(127);
+  }
+  ProcessGuard manager(wm);
+  ASSERT_TRUE(WaitUntil([&] { return KeyGrabbedByAnother(t, XK_Print); }))
+      << "openbox never bound Print\n"
+      << ReadAll(dir / "openbox.out");
+
+  path = (dir / "no_zenity_here").string();  // the size question answers No without a dialog
+  Launch();
+  Window w = WaitGameWindow(kStepMs);
+  ASSERT_NE(w, 0u) << Output();
+  const KeyCode print = XKeysymToKeycode(t, XK_Print);
+  XTestFakeKeyEvent(t, print, True, 0);
+  XSync(t, False);
+  EXPECT_TRUE(WaitUntil([&] { return KeyboardFree(t); })) << "openbox kept the keyboard";
+  XTestFakeKeyEvent(t, print, False, 0);
+  XSync(t, False);
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(dir / "scrot.ran"); })) << "openbox did not take Print";
+  bool shot = false;
+  WaitUntil([&] {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(dir / "screens1", ec))
+      shot = shot || (e.path().extension() == ".bmp" && ReadBmp(e.path().string()).w == 800);
+    return shot || !Alive();
+  });
+  EXPECT_TRUE(shot) << "no screenshot\n" << Output();
+  kill(app, SIGINT);
+  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
 }
 
 }  // namespace

@@ -600,6 +600,30 @@ TEST_F(X11Test, TheDesktopsQuestionMessageColourAndFileDialogs) {
   cancel.join();
   EXPECT_EQ(colour, 0x00996633u);
 
+  // A save over a file that exists asks first: the question's Cancel goes back to the chooser,
+  // its Replace answers the file.
+  ASSERT_TRUE(WriteAll("kept.txt", "old"));
+  char kept[512] = "kept.txt";
+  Window cancelled = 0, replaced = 0;
+  bool chooserStayed = false;
+  std::thread replace([&] {
+    Display* u = XOpenDisplay(display.c_str());
+    const Window chooser = AnswerDialog(u, "Save", {});
+    cancelled = AnswerReplaceQuestion(u, chooser, XK_Escape);
+    chooserStayed = !WindowGone(u, chooser);
+    if (chooserStayed) replaced = AnswerReplaceQuestion(u, chooser, XK_Return);
+    if (!WaitUntil([&] { return WindowGone(u, chooser); })) SendDeleteWindow(u, chooser);
+    XCloseDisplay(u);
+  });
+  EXPECT_EQ(Plat_SaveFileDialog(kept, sizeof kept, "Any type"), 1);
+  replace.join();
+  EXPECT_NE(cancelled, 0u) << "no question before a file is replaced";
+  EXPECT_TRUE(chooserStayed) << "the question's Cancel did not go back to the chooser";
+  EXPECT_NE(replaced, 0u);
+  char cwd[256] = "";
+  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+  EXPECT_EQ(std::string(kept), std::string(cwd) + "/kept.txt");
+
   // A file whose name has a letter without a Windows-1251 form: chosen, refused with a box, and
   // the dialog answers cancel.
   const std::string greek = "x_\xCE\xBB.txt";  // x_λ.txt
