@@ -227,16 +227,32 @@ const char* MessageKind(int flags) {
   }
 }
 
+// A name as the log and the terminal may show it: a control byte (a line break in a file name is
+// legal) would break the line or act on the terminal, so it is written as \xNN.
+std::string Printable(const std::string& name) {
+  std::string out;
+  for (unsigned char c : name) {
+    if (c >= 0x20 && c != 0x7F) {
+      out += (char)c;
+      continue;
+    }
+    char esc[5];
+    snprintf(esc, sizeof esc, "\\x%02X", c);
+    out += esc;
+  }
+  return out;
+}
+
 // An error box about a chosen name, in the words the player reads.
 void RefuseName(const char* caption, const std::string& why, const std::string& nameUtf8) {
   const std::string text = why + "\n" + nameUtf8;
-  Plat_Log("\nplatform: %s: %s", why.c_str(), Plat_1251FromUtf8(nameUtf8).c_str());
+  Plat_Log("\nplatform: %s %s", why.c_str(), Printable(Plat_1251FromUtf8(nameUtf8)).c_str());
   std::vector<std::string> args = {"--error", "--no-markup", std::string("--title=") + caption,
                                    "--text=" + text};
   AddOwner(&args);
   ZenityRun run;
   if (RunZenity(args, &run) != ZENITY_ANSWERED)
-    fprintf(stderr, "%s: %s\n", why.c_str(), nameUtf8.c_str());
+    fprintf(stderr, "%s %s\n", why.c_str(), Printable(nameUtf8).c_str());
 }
 
 // Where the chooser starts: the folder of path proposing its name, or path itself (with the

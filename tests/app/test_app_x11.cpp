@@ -637,14 +637,20 @@ TEST_F(AppX11, WhileADialogIsOpenTheGameTakesNoInputKeepsItsPictureAndClosesByTh
   EXPECT_EQ(log.find("zenity"), std::string::npos) << log;
 }
 
-// What zenity says on stderr stays out of the terminal while it works (the size question
-// answered No), and comes to the terminal and the log when it fails (the open dialog).
+// What zenity says on stderr stays out of the terminal while it works (the size question answered
+// No, the error box about a refused name), and comes to the terminal and the log when it fails (the
+// open dialog). The refused name is logged with its control byte escaped.
 TEST_F(AppX11, ZenitysChatterReachesTheTerminalOnlyWhenItFails) {
   const fs::path bin = dir / "fake_zenity";
   fs::create_directory(bin);
   ASSERT_TRUE(WriteAll(bin / "zenity",
                        "#!/bin/sh\necho \"chatter of $1\" >&2\n"
-                       "if [ \"$1\" = --question ]; then exit 1; fi\nexit 70\n"));
+                       "case \"$1 $*\" in\n"
+                       "--question*) exit 1 ;;\n--error*) exit 0 ;;\n"
+                       // A save chooser answers a name the game refuses: a letter outside
+                       // Windows-1251 and a control byte, which the log escapes.
+                       "*--save*) printf '/tmp/\\344\\270\\200\\001.txt\\n'; exit 0 ;;\n"
+                       "esac\nexit 70\n"));
   fs::permissions(bin / "zenity", fs::perms::owner_all);
   path = bin.string();
   Launch();
@@ -657,10 +663,18 @@ TEST_F(AppX11, ZenitysChatterReachesTheTerminalOnlyWhenItFails) {
   EXPECT_TRUE(WaitUntil([&] {
     return Output().find("chatter of --file-selection") != std::string::npos;
   })) << Output();
-  EXPECT_EQ(Output().find("chatter of --question"), std::string::npos) << Output();
+  Click(w, kTextSave, 1);
+  const std::string refused =
+      "\nplatform: This name has characters the game cannot use (outside Windows-1251): "
+      "/tmp/?\\x01.txt";
+  const fs::path logFile = dir / "uni_files" / "log.txt";
+  EXPECT_TRUE(WaitUntil([&] { return ReadAll(logFile).find(refused) != std::string::npos; }))
+      << ReadAll(logFile);
   kill(app, SIGINT);
   EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
-  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  EXPECT_EQ(Output().find("chatter of --question"), std::string::npos) << Output();
+  EXPECT_EQ(Output().find("chatter of --error"), std::string::npos) << Output();
+  const std::string log = ReadAll(logFile);
   EXPECT_NE(
       log.find("\nplatform: zenity ended with 70\nplatform: zenity said: chatter of --file-selection"),
       std::string::npos)
