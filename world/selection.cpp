@@ -18,6 +18,7 @@
 #include "render/scene.h"
 #include "shell/frame_clock.h"
 #include "world/land_grid.h"
+#include "world/movement.h"
 #include "world/ranks.h"
 
 t_SelList SelList = {{}, 0, {}, kSelTidyMs, {}, {}};
@@ -33,9 +34,14 @@ int SelList_Contains(const Fgr* f) {
   return 0;
 }
 
+// A list emptied or set anew (here) and a figure added (SelList_Add) close the waypoint window of
+// ground orders: a second order inside it only sets waypoints, which figures selected after the
+// first order (by a field click, a drag, a captain's icon, a side switch, a load) would keep
+// without ever walking to them.
 static void ListClear(t_SelList* s) {
   std::fill(std::begin(s->e), std::end(s->e), nullptr);
   s->count = 0;
+  OrderWait_Close();
 }
 
 void SelList_Clear() { ListClear(&SelList); }
@@ -61,6 +67,7 @@ int SelList_Add(t_SelList* s, Fgr* f, int useParent) {
   if (ModeWords.ProgMode != kModeEditor && !f->Active()) return 0;
   s->count += 1;
   s->e[s->count] = f;
+  OrderWait_Close();
   return 1;
 }
 

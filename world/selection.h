@@ -38,6 +38,8 @@ struct t_WorldMouse {
 };
 extern t_WorldMouse WorldMouse;
 
+// A selection emptied, set anew or added to closes the waypoint window of ground orders
+// (OrderWait_Close): the next ground order is the new selection's route.
 int SelList_Contains(const Fgr* f);
 void SelList_Clear();  // the selection emptied: 200 entries null, count 0
 // The list holds only f (with useParent, f's holder when it has one); outside the editor only an
