@@ -17,6 +17,7 @@
 #include "render/rend_view.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
+#include "shell/geometry.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
 #include "world/ranks.h"
@@ -45,6 +46,15 @@ static void ListClear(t_SelList* s) {
 }
 
 void SelList_Clear() { ListClear(&SelList); }
+
+void SelList_ForgetFigures() {
+  ListClear(&SelList);
+  std::fill(std::begin(SelList.PanelBtnFgrs), std::end(SelList.PanelBtnFgrs), nullptr);
+  WorldMouse.HoverFgr = nullptr;
+  WorldMouse.PointOrderFgr = nullptr;
+  WorldMouse.PointOrderSig = 0;
+  Slot3_Clear();
+}
 
 void SelList_SetOne(t_SelList* s, Fgr* f, int useParent) {
   if (!s || !f) return;
