@@ -132,7 +132,6 @@ void MouseActions_Run(int editor) {
     case kMouseSelect:
       if (editor) SelList_Clear();
       SelectFgrsInRect(&SelList, bx, by, kPickBox, kPickBox, 1);
-      MoveOrders.OrderWaitMs = 0;
       break;
     case kMouseSelectRect: {
       if (editor) break;
@@ -140,7 +139,6 @@ void MouseActions_Run(int editor) {
       Rect_FromCorners(FieldMouse.FieldDragStartX, FieldMouse.FieldDragStartY, (int)FrameSteps.MouseXf,
                        (int)FrameSteps.MouseYf, &x, &y, &w, &h);
       SelectFgrsInRect(&SelList, (float)x, (float)y, (float)w, (float)h, 0);
-      MoveOrders.OrderWaitMs = 0;
       break;
     }
     case kMouseOrder:

@@ -13,7 +13,6 @@
 #include "ui/hud.h"
 #include "ui/play_buttons.h"
 #include "ui/program_mode.h"
-#include "ui/screens.h"
 #include "world/fgrs_update.h"
 #include "world/movement.h"
 #include "world/paths.h"
@@ -44,8 +43,7 @@ void GameUpdate() {
   RangPanel_ApplyReq();
   if (FieldMouse.MouseTaken) FieldMouse.FieldDragState = kDragIdle;
   else Field_GameMouse();
-  if (Kmd_Fired(KMD_SPACE) && !(Screens.MsgPanel && Screens.MsgPanel->visible))
-    o2::GamePause = !o2::GamePause;
+  if (Kmd_Fired(KMD_SPACE) && !MsgPanel_Shown()) o2::GamePause = !o2::GamePause;
   MouseSelectByTool();
   for (int i = 1; i <= 4; i++) SelList.FoundBoss[i] = 0;
   Fgrs.SweepDead();

@@ -26,6 +26,7 @@
 #include "shell/konfig.h"
 #include "shell/text.h"
 #include "ui/ed_palette.h"
+#include "ui/play_buttons.h"
 #include "ui/program_mode.h"
 #include "ui/screen_buttons.h"
 #include "ui/screens.h"
@@ -109,7 +110,8 @@ void Mode1_Frame(int focus) {
       else Screens.ScrollBarDrag = nullptr;
     }
     if (!StageReq.EtapName.empty() && Kmd_Fired(KMD_ESC)) {
-      o2::GamePause = 0;
+      // A rank-up offer that was up when play was left comes back paused, as it paused the game.
+      if (!MsgPanel_Shown()) o2::GamePause = 0;
       SetProgramMode(kModePlay);
     }
     ColourFocusedBox();

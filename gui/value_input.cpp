@@ -157,6 +157,17 @@ int Gui_BindIntOnce(int* word, int value) {
   return 1;
 }
 
+void InpEditReq_CancelAll(InpEditReqRec* r) {
+  if (!r) return;
+  auto cancel = [](int* state, bool requested) {
+    if (*state == -1 || (*state == 0 && requested)) *state = 2;
+  };
+  cancel(&r->intState, r->intTarget);
+  cancel(&r->floState, r->floTarget);
+  cancel(&r->strState, r->strReq);
+  cancel(&r->kodState, r->kodReq);
+}
+
 void InpLine_EditInt(InpEditReqRec* r) {
   if (!r) return;
   if (CancelledUnstarted(&r->intState)) {

@@ -65,6 +65,10 @@ int InpLine_SpecialCharOk(unsigned char c);
 int Gui_BindInt(InpEditReqRec* r, int* target, int minimum, int maximum);
 int Gui_BindFloat(InpEditReqRec* r, float* target, float minimum, float maximum);
 int Gui_BindIntOnce(int* word, int value);
+// Every edit running or requested is cancelled (its state word 2): the next steps finish it and
+// leave its target as it was. For a switch of the program mode: no screen of the next mode shows
+// the edit's field, while the line would still take the typing.
+void InpEditReq_CancelAll(InpEditReqRec* r);
 // The per-frame steps, called in this order by the frames of all three modes.
 void InpLine_EditInt(InpEditReqRec* r);
 void InpLine_EditFlo(InpEditReqRec* r);

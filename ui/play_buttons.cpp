@@ -258,6 +258,8 @@ void MsgPanel_Draw(GuiWin* w) {
   Tex_Off();
 }
 
+int MsgPanel_Shown() { return Screens.MsgPanel && Screens.MsgPanel->visible ? 1 : 0; }
+
 void MsgPanel_Click(GuiWin* w) {
   if (w) w->consumed = 1;
 }

@@ -37,6 +37,9 @@ void FloorBtn_Draw(GuiWin* w);
 void FloorBtn_Click(GuiWin* w);
 void MsgPanel_Draw(GuiWin* w);
 void MsgPanel_Click(GuiWin* w);  // only takes the click
+// The message panel is up (a rank-up offer waits for the player's choice): neither the pause key
+// nor the start screen's way back to play lifts the pause meanwhile.
+int MsgPanel_Shown();
 // The message panel's three choice buttons (numbers 1, 2, 3): the offer is taken, and the click
 // used, once the wait after the offer is over (Rang_ChoiceTake).
 void KnoCb_RangChoice(GuiWin* w);

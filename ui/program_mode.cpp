@@ -2,6 +2,7 @@
 #include "ui/program_mode.h"
 
 #include "gm/org_base.h"
+#include "gui/value_input.h"
 #include "platform/platform.h"
 #include "shell/konfig.h"
 #include "ui/screens.h"
@@ -22,6 +23,8 @@ void SystemCursor(int show) {
 
 int SetProgramMode(int mode) {
   if (mode < kModeStart || mode > kModeEditor) return 1;
+  // An edit left running would take the next mode's typing, unseen, and write it into its target.
+  if (mode != ModeWords.ProgMode) InpEditReq_CancelAll(&ValueInput.InpEditReq);
   GuiWin* panels[3] = {Screens.GuiPanelMode1, Screens.GuiPanelMode2, Screens.GuiPanelMode3};
   for (GuiWin* p : panels)
     if (p) p->visible = 0;

@@ -48,6 +48,8 @@ void Sel_OrderMoveTo(t_SelList* s, float x, float z) {
   }
 }
 
+void OrderWait_Close() { MoveOrders.OrderWaitMs = MoveOrders.OrderWaitAtFrame = 0; }
+
 void Fgr_OrderMovePointOnFloor(Fgr* f, float x, float z, int floor) {
   if (OnFloor(f, floor)) Fgr_OrderMoveCell(f, Land_CellAt(x, z), floor);
 }

@@ -23,6 +23,8 @@ extern t_MoveOrders MoveOrders;
 
 // The player's ground order to the selection; a second one inside the window sets waypoints.
 void Sel_OrderMoveTo(t_SelList* s, float x, float z);
+// The waypoint window closed, also for the rest of this frame: the next ground order is a route.
+void OrderWait_Close();
 void Fgr_OrderMovePointOnFloor(Fgr* f, float x, float z, int floor);
 void Fgr_OrderMoveCell(Fgr* f, int cell, int floor);
 // The order to one unit on that floor: a cell of 0 or more becomes its target (searched after the

@@ -17,7 +17,9 @@
 #include "render/rend_view.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
+#include "shell/geometry.h"
 #include "world/land_grid.h"
+#include "world/movement.h"
 #include "world/ranks.h"
 
 t_SelList SelList = {{}, 0, {}, kSelTidyMs, {}, {}};
@@ -33,12 +35,26 @@ int SelList_Contains(const Fgr* f) {
   return 0;
 }
 
+// A list emptied or set anew (here) and a figure added (SelList_Add) close the waypoint window of
+// ground orders: a second order inside it only sets waypoints, which figures selected after the
+// first order (by a field click, a drag, a captain's icon, a side switch, a load) would keep
+// without ever walking to them.
 static void ListClear(t_SelList* s) {
   std::fill(std::begin(s->e), std::end(s->e), nullptr);
   s->count = 0;
+  OrderWait_Close();
 }
 
 void SelList_Clear() { ListClear(&SelList); }
+
+void SelList_ForgetFigures() {
+  ListClear(&SelList);
+  std::fill(std::begin(SelList.PanelBtnFgrs), std::end(SelList.PanelBtnFgrs), nullptr);
+  WorldMouse.HoverFgr = nullptr;
+  WorldMouse.PointOrderFgr = nullptr;
+  WorldMouse.PointOrderSig = 0;
+  Slot3_Clear();
+}
 
 void SelList_SetOne(t_SelList* s, Fgr* f, int useParent) {
   if (!s || !f) return;
@@ -61,6 +77,7 @@ int SelList_Add(t_SelList* s, Fgr* f, int useParent) {
   if (ModeWords.ProgMode != kModeEditor && !f->Active()) return 0;
   s->count += 1;
   s->e[s->count] = f;
+  OrderWait_Close();
   return 1;
 }
 

@@ -38,6 +38,8 @@ struct t_WorldMouse {
 };
 extern t_WorldMouse WorldMouse;
 
+// A selection emptied, set anew or added to closes the waypoint window of ground orders
+// (OrderWait_Close): the next ground order is the new selection's route.
 int SelList_Contains(const Fgr* f);
 void SelList_Clear();  // the selection emptied: 200 entries null, count 0
 // The list holds only f (with useParent, f's holder when it has one); outside the editor only an
@@ -46,6 +48,9 @@ void SelList_SetOne(t_SelList* s, Fgr* f, int useParent);
 // Appends f (with useParent, its holder unless already listed); 1 when it appended. Outside the
 // editor only an active figure; refused at 199.
 int SelList_Add(t_SelList* s, Fgr* f, int useParent);
+// A new world: the selection, its button table, the hovered figure, a point order waiting for a
+// ground point and the carried item slot all name figures of the old one, and are emptied.
+void SelList_ForgetFigures();
 // Selects in a window box (corner and size, y up): single picks the nearest figure (any side),
 // else every figure of the player's side in the box (a figure that refuses mass selection only
 // while alone). Answers the number selected.

@@ -58,6 +58,10 @@ int Etap_ProcRequests() {
 
 void Etap_NewGame(int askFile) {
   Fgrs.ResetAll();
+  // What play left selected, hovered, carried or waiting for a ground point names emptied slots
+  // now: kept, a right click in the editor would order it instead of placing, and a left click
+  // would give it a signal instead of selecting.
+  SelList_ForgetFigures();
   Land_InitCellFlags();
   ProjX_CreateLandAndBunkers();
   o2::LandEdgeWd = 2;

@@ -9,6 +9,7 @@
 int Etap_ProcRequests();
 int Etap_AfterLoadReset();
 void Etap_SetNameAfterLoad();
-// A new world of the editor (its button then opens the editor); with askFile a stage chosen in
-// the open-file dialog is loaded into it.
+// A new world of the editor (its button then opens the editor), with nothing of the old one
+// selected or waiting for a point; with askFile a stage chosen in the open-file dialog is loaded
+// into it.
 void Etap_NewGame(int askFile);

@@ -153,3 +153,18 @@ inline int PicDiff(const Picture& a, const Picture& b, int tolerance, Picture* d
   }
   return n;
 }
+
+// Pixels of the box (x, y, w, h; rows top first) whose channels differ by more than tolerance.
+inline int PicBoxDiff(const Picture& a, const Picture& b, int x, int y, int w, int h, int tolerance) {
+  int n = 0;
+  for (int row = y; row < y + h; row++)
+    for (int col = x; col < x + w; col++) {
+      const size_t at = ((size_t)row * a.w + col) * 3;
+      for (int c = 0; c < 3; c++)
+        if (std::abs((int)a.rgb[at + c] - (int)b.rgb[at + c]) > tolerance) {
+          n++;
+          break;
+        }
+    }
+  return n;
+}

@@ -42,17 +42,7 @@ std::string Shot(const char* name) {
 
 // Pixels of the box (x, y, w, h; top-left origin) that differ by more than the tolerance.
 int BoxDiff(const Picture& a, const Picture& b, int x, int y, int w, int h) {
-  int n = 0;
-  for (int row = y; row < y + h; row++)
-    for (int col = x; col < x + w; col++) {
-      const size_t at = ((size_t)row * a.w + col) * 3;
-      for (int c = 0; c < 3; c++)
-        if (std::abs((int)a.rgb[at + c] - (int)b.rgb[at + c]) > 24) {
-          n++;
-          break;
-        }
-    }
-  return n;
+  return PicBoxDiff(a, b, x, y, w, h, 24);
 }
 
 // Everything a stage keeps of the figures and the sides, read back through the property tables.

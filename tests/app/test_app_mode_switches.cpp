@@ -1,0 +1,153 @@
+// Sessions of the whole program, headless, that cross the program's modes with the mouse and keys
+// only. In play: a value edit left running by the Esc button types nothing on the start screen,
+// whose text box takes the typing; two captains made by the player's bunker, each selected by its
+// icon, each take their own ground order; a captain's rank-up offer is still paused when the Esc
+// key comes back from the start screen. From play into the editor: the builder selected in play,
+// and its tower waiting for a ground point, stay behind, so the palette places its soldier.
+#include <vector>
+
+#include "app_run.h"
+#include "figures/fgrs.h"
+#include "figures/stage.h"
+#include "gm/fgr.h"
+#include "picture.h"
+
+namespace {
+
+// Window pixels (top-left origin) at 800 x 600. Play: the top strip's Esc and spe, the value cell
+// of NeedExit in the named-variable panel, the shipped stage's player bunker and builder, the
+// button cells of the selected figure (cell n's middle at 712 + 32 ((n - 1) % 3), 134 +
+// 27 ((n - 1) / 3)), the first two captain icons,
+// two ground points and the minimap's point by the enemy's units. The start screen: PlayTest,
+// Editor, the designer's notes box and its save button. The editor: palette tool 22 (a soldier)
+// and the save button.
+const char* kPlayTest = "750 124";
+const char* kEditor = "750 145";
+const char* kEsc = "684 12";
+const char* kSpe = "712 12";
+const char* kNeedExitValue = "630 77";
+const char* kNotes = "300 150";
+const char* kNotesSave = "750 61";
+const char* kPause = "604 39";
+const char* kBunker = "450 250";
+const char* kBuilder = "412 274";
+const char* kCell6 = "776 161";   // the builder's tower
+const char* kCell10 = "712 216";  // the bunker's two captains
+const char* kCell11 = "744 216";
+const char* kIcon1 = "172 62";
+const char* kIcon2 = "220 58";
+const char* kGroundA = "600 450";
+const char* kGroundB = "300 450";
+const char* kSaveTest2 = "40 530";
+const char* kMiniMapEnemy = "27 26";
+const char* kTool22 = "41 498";
+const char* kEditorField = "500 350";
+const char* kEditorSave = "48 368";
+const char* kAway = "500 580";
+
+std::string Click(const char* button, const char* at, int wait) {
+  return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
+}
+
+std::string Shot(const char* name) {
+  return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
+}
+
+// The figures of a kind in the stage's location slots.
+std::vector<Fgr*> OfKind(int kind) {
+  std::vector<Fgr*> found;
+  for (int i = FgrsBaseLast + 1; i < kFgrsSlots; i++)
+    if (Fgrs.mf[i].Status() == kind) found.push_back(&Fgrs.mf[i]);
+  return found;
+}
+
+TEST_F(AppRun, EditsCaptainOrdersAndARankOfferAcrossTheStartScreen) {
+  // A value edit of NeedExit started in play; the Esc button; the notes box clicked twice (focus,
+  // then the caret on its last row), typed into with a digit the edit would take, and saved.
+  std::string script = std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) +
+                       Click("left", kSpe, 2) + Click("left", kNeedExitValue, 2) +
+                       Click("left", kEsc, 2) + Click("left", kNotes, 1) + Click("left", kNotes, 1) +
+                       "type hello 1\\n\nwait 1\nfile notes.txt\n" + Click("left", kNotesSave, 1);
+  // Back in play: the panel put away, the Esc button's pause lifted.
+  script += Click("left", kPlayTest, 2) + Click("left", kSpe, 2) + Click("left", kSpe, 2) +
+            Click("left", kPause, 2);
+  // Two captains from the bunker (11.5 s each, made at once with longer frames). Captain 1 by its
+  // icon to A; a few frames later, inside the first order's waypoint window, captain 2 by its icon
+  // to B. The stage saved.
+  script += Click("left", kBunker, 3) + Click("left", kCell10, 3) + Click("left", kCell11, 3) +
+            "step 100\nwait 150\nstep 16\n" + Click("left", kIcon1, 2) + Click("right", kGroundA, 5) +
+            Click("left", kIcon2, 2) + Click("right", kGroundB, 3) + Click("left", kSaveTest2, 3) +
+            Shot("made.bmp");
+  // Both captains sent by the minimap to the enemy's units (the minimap takes an order every
+  // 350 ms). The first rank-up offer pauses the game behind the message panel long before the
+  // wait ends. The Esc button, the start screen's Esc key; the game as the return left it, and 30
+  // frames later.
+  script += Click("left", kIcon1, 2) + Click("right", kMiniMapEnemy, 30) + Click("left", kIcon2, 2) +
+            Click("right", kMiniMapEnemy, 2) + "step 100\nwait 1200\n" + Shot("offer.bmp") +
+            Click("left", kEsc, 2) + "key Esc\nwait 2\n" + Shot("back.bmp") + "wait 30\n" +
+            Shot("later.bmp") + "close\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
+
+  // The typing went to the box, at the end of the notes' last row, with the row Enter began; the
+  // edit took none of it (a 1 in NeedExit would have ended the run there).
+  const std::string notes = ReadAll(dir / "uni_files" / "res" / "_scr.txt");
+  ASSERT_EQ(notes.substr(notes.size() - 6), "\ntolv\n");
+  EXPECT_EQ(ReadAll(dir / "notes.txt"), notes.substr(0, notes.size() - 1) + "hello 1\n\n");
+
+  // Each captain walks to its own order: a route target, no waypoint.
+  ASSERT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1);
+  const std::vector<Fgr*> captains = OfKind(fgrUnitHero);
+  ASSERT_EQ(captains.size(), 2u);
+  for (const Fgr* c : captains) {
+    EXPECT_EQ(Fgr::Owner(c), 2);
+    EXPECT_GT(c->targPathKle, 0) << c->nom;
+    EXPECT_EQ(c->targPathKle2, 0) << c->nom;
+  }
+  EXPECT_NE(captains[0]->targPathKle, captains[1]->targPathKle);
+
+  // The offer's panel is up; after the return it still is, and the game stands: the sky's fog,
+  // which moves every frame the game runs, is the offer's to the last bit.
+  const Picture made = ReadBmp((dir / "made.bmp").string()),
+                offer = ReadBmp((dir / "offer.bmp").string());
+  const Picture back = ReadBmp((dir / "back.bmp").string()),
+                later = ReadBmp((dir / "later.bmp").string());
+  for (const Picture* p : {&made, &offer, &back, &later}) ASSERT_EQ(p->w, 800);
+  const int choices[4] = {160, 450, 480, 60}, sky[4] = {250, 65, 300, 50};
+  EXPECT_GT(PicBoxDiff(made, offer, choices[0], choices[1], choices[2], choices[3], 24), 10000);
+  for (const Picture* p : {&back, &later}) {
+    EXPECT_EQ(PicBoxDiff(offer, *p, choices[0], choices[1], choices[2], choices[3], 0), 0);
+    EXPECT_EQ(PicBoxDiff(offer, *p, sky[0], sky[1], sky[2], sky[3], 0), 0);
+  }
+}
+
+TEST_F(AppRun, TheEditorsNewWorldKeepsNothingPlaySelectedOrCarried) {
+  // The builder selected in play (and, the second time, its tower taken up to be placed), the Esc
+  // button, Editor, the palette's soldier on the field. The cursor then over bare ground, and away.
+  for (const bool tower : {false, true}) {
+    FreshData();
+    std::string script = std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) +
+                         Click("left", kBuilder, 3) + (tower ? Click("left", kCell6, 2) : "") +
+                         Click("left", kEsc, 2) + Click("left", kEditor, 5) + Click("left", kTool22, 1) +
+                         Click("right", kEditorField, 1) + "move 400 300\nwait 2\nshot at.bmp\n" +
+                         "move 600 500\nwait 2\nshot away.bmp\n" + "file Maps/placed.etp\n" +
+                         Click("left", kEditorSave, 2) + "close\n";
+    ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+    EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
+    // No figure's icon beside the cursor: above its tip and right of it the ground is as it is
+    // with the cursor elsewhere (but for the hovered cell's edge).
+    const Picture at = ReadBmp((dir / "at.bmp").string()), away = ReadBmp((dir / "away.bmp").string());
+    ASSERT_EQ(at.w, 800);
+    ASSERT_EQ(away.w, 800);
+    EXPECT_EQ(PicBoxDiff(at, away, 416, 268, 32, 31, 48), 0) << (tower ? "with the tower" : "");
+    // The soldier placed: the one figure of its kind in the new world's stage (an editor that
+    // placed nothing saves nothing).
+    if (EtapFile_Load((dir / "Maps" / "placed.etp").string()) != 1) {
+      ADD_FAILURE() << "no stage saved" << (tower ? " with the tower" : "");
+      continue;
+    }
+    EXPECT_EQ(OfKind(fgrUnitPeh).size(), 1u) << (tower ? "with the tower" : "");
+  }
+}
+
+}  // namespace
