@@ -11,6 +11,7 @@
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
+#include "gui/text_box.h"
 #include "platform/platform.h"
 #include "render/land_chunks.h"
 #include "render/screenshot.h"
@@ -78,6 +79,7 @@ void PaintWords_Load(std::string fileName) {
     if (word.size() == 1) GuiList_Insert(&PaintWords, word, clr, -1, 1);
     else GuiList_InsertByLen(&PaintWords, word, clr);
   }
+  TextEd_PaintIndexBuild();
   GuiList_SaveTxt(&PaintWords, FileNames.gsFileTestPaint);
 }
 
