@@ -160,12 +160,16 @@ TEST_F(PaintWordsTest, LongCraftedListsColourAsTheLinearSearchColoursThem) {
   // Through the loader, longest first; a second list of as many rows replaces the first one's words.
   for (int round = 0; round < 2; round++) {
     std::string file = "title\n";
-    int words = 0;
-    for (const auto& row : CraftedList(rnd, 9999))
-      if (!row.first.empty() && words++ < 9600) file += "--\n0\n" + row.first + "\n" + row.second + "\n";
+    GuiList byLength;  // as the list's rule builds it: a longer word before the first shorter one
+    for (const auto& row : CraftedList(rnd, 9999)) {
+      if (row.first.empty() || byLength.rows.size() == 9600) continue;
+      file += "--\n0\n" + row.first + "\n" + row.second + "\n";
+      if (row.first.size() == 1) GuiList_Insert(&byLength, row.first, row.second, -1, 1);
+      else GuiList_InsertByLen(&byLength, row.first, row.second);
+    }
     WriteAll("pw_crafted.txt", file);
     PaintWords_Load("pw_crafted.txt");
-    ASSERT_EQ(PaintWords.rows.size(), 9600u);
+    ASSERT_EQ(PaintWords.rows, byLength.rows);
     for (int i = 0; i < 50; i++) ExpectSameColours(CraftedText(rnd, rnd() % 300), true, "loaded row");
   }
   ExpectSameColours(CraftedText(rnd, 100000), false, "the long row, loaded");
