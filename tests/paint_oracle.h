@@ -18,12 +18,13 @@ inline bool OracleDelimiter(unsigned char c) {
 // a delimiter or is followed by one; -1 for none.
 inline int LinearPaintWordAt(const std::string& text, int p) {
   const int rest = (int)text.size() - p;
-  for (int i = 0; i < (int)PaintWords.rows.size(); i++) {
+  const char* r = text.data() + p;
+  const int n = (int)PaintWords.rows.size();
+  for (int i = 0; i < n; i++) {
     const std::string& w = PaintWords.rows[i].first;
     const int wl = (int)w.size();
-    if (wl == 0 || wl > rest || text.compare((size_t)p, (size_t)wl, w) != 0) continue;
-    if (wl == rest || OracleDelimiter((unsigned char)text[p + wl - 1]) ||
-        OracleDelimiter((unsigned char)text[p + wl]))
+    if (wl == 0 || wl > rest || std::memcmp(r, w.data(), (size_t)wl) != 0) continue;
+    if (wl == rest || OracleDelimiter((unsigned char)r[wl - 1]) || OracleDelimiter((unsigned char)r[wl]))
       return i;
   }
   return -1;
