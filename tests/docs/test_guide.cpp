@@ -4,11 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <string>
 #include <unordered_set>
-#include <vector>
 
 #include "test_files.h"
 
@@ -16,124 +14,84 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The folders whose sources hold the names the guide may give (its own tests and docs do not
-// count: a name found only there is not the program's).
+// The folders whose sources hold the names the guide may give (a name found only in the tests or
+// the docs is not the program's); a path the guide gives begins with one of the tree's folders.
 const char* const kSourceFolders[] = {"app",        "ui",        "gui",   "world", "catalogue",
                                       "render",     "figures",   "gm",    "shell", "platform",
                                       "generators", "uni_files", "tools", "bench"};
-
-// The first segment of a path the guide gives.
 const std::set<std::string> kTreeFolders = {
     "app",      "ui",         "gui",       "world", "catalogue", "render", "figures", "gm",   "shell",
     "platform", "generators", "uni_files", "tests", "bench",     "tools",  "docs",    "Maps", "cmake"};
 
-// Names that stand for a family, not for one name of the code (a capital X or the like stands for
-// the member); files the game writes when it runs.
+// Names that stand for a family (a capital X or NN stands for the member); files the game writes
+// when it runs.
 const std::set<std::string> kPatterns = {
     "P2_Sub_X", "Sub_X_now", "Sub_X_max", "Fgr_Sub_AddX", "Fgr_Sub_KickX", "fgrX",
     "prX",      "r_X",       "kX",        "gX",           "gsFileX",       "etpNN"};
 const std::set<std::string> kWrittenFiles = {"uni_files/log.txt", "uni_files/res/o2o3.bin"};
 
-bool IsIdentStart(char c) { return std::isalpha((unsigned char)c) || c == '_'; }
 bool IsIdentChar(char c) { return std::isalnum((unsigned char)c) || c == '_'; }
 
-// Every identifier of the sources, comments and texts included.
-std::unordered_set<std::string> SourceIdentifiers() {
-  std::unordered_set<std::string> ids;
-  for (const char* folder : kSourceFolders) {
-    const fs::path root = fs::path(TOLV_SOURCE_DIR) / folder;
-    if (!fs::exists(root)) continue;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-      const std::string ext = e.path().extension().string();
-      if (!e.is_regular_file() || (ext != ".h" && ext != ".cpp" && ext != ".c")) continue;
-      const std::string text = ReadAll(e.path());
-      for (size_t i = 0; i < text.size();) {
-        if (text[i] == '\\') {  // an escape: "\nSaveEtapFail" names SaveEtapFail
-          i += 2;
-          continue;
-        }
-        if (!IsIdentStart(text[i])) {
-          i++;
-          continue;
-        }
-        size_t j = i;
-        while (j < text.size() && IsIdentChar(text[j])) j++;
-        ids.insert(text.substr(i, j - i));
-        i = j;
-      }
+// Calls found(name, the character after it) for each identifier of the text; an escape such as
+// "\nSaveEtapFail" names SaveEtapFail.
+template <class Found>
+void EachIdentifier(const std::string& text, Found found) {
+  for (size_t i = 0; i < text.size();) {
+    if (text[i] == '\\') {
+      i += 2;
+    } else if (!IsIdentChar(text[i])) {
+      i++;
+    } else {
+      size_t j = i;
+      while (j < text.size() && IsIdentChar(text[j])) j++;
+      if (!std::isdigit((unsigned char)text[i]))
+        found(text.substr(i, j - i), j < text.size() ? text[j] : '\0');
+      i = j;
     }
   }
-  return ids;
-}
-
-const std::string kWordsHead = "## The words of the names";
-
-struct Span {
-  std::string text;
-  int line;
-  bool inWords;  // in the table of words: a word met inside names (`Kno`, `UseGun`)
-};
-
-// The backticked spans of the guide, with their line numbers.
-std::vector<Span> GuideSpans(const std::string& guide) {
-  std::vector<Span> spans;
-  int line = 1;
-  size_t lineStart = 0;
-  bool inWords = false;
-  for (size_t i = 0; i < guide.size(); i++) {
-    if (guide[i] == '\n') {
-      line++;
-      lineStart = i + 1;
-      if (guide.compare(lineStart, 3, "## ") == 0)
-        inWords = guide.compare(lineStart, kWordsHead.size(), kWordsHead) == 0;
-      continue;
-    }
-    if (guide[i] != '`') continue;
-    const size_t end = guide.find('`', i + 1);
-    if (end == std::string::npos) break;
-    spans.push_back({guide.substr(i + 1, end - i - 1), line, inWords && guide[lineStart] == '|'});
-    i = end;
-  }
-  return spans;
-}
-
-bool IsPath(const std::string& s) {
-  const size_t slash = s.find('/');
-  return slash != std::string::npos && kTreeFolders.count(s.substr(0, slash)) &&
-         s.find(' ') == std::string::npos;
 }
 
 TEST(Guide, EveryPathAndNameItGivesIsInTheTree) {
-  const std::string guide = ReadAll(SourcePath("docs/guide.md"));
-  ASSERT_FALSE(guide.empty());
-  const std::unordered_set<std::string> ids = SourceIdentifiers();
+  std::unordered_set<std::string> ids;
+  for (const char* folder : kSourceFolders)
+    for (const auto& e : fs::recursive_directory_iterator(SourcePath(folder))) {
+      const std::string ext = e.path().extension().string();
+      if (e.is_regular_file() && (ext == ".h" || ext == ".cpp" || ext == ".c"))
+        EachIdentifier(ReadAll(e.path()), [&](const std::string& id, char) { ids.insert(id); });
+    }
   ASSERT_GT(ids.size(), 1000u);
-  int paths = 0, names = 0;
-  for (const Span& sp : GuideSpans(guide)) {
-    if (IsPath(sp.text)) {
+  const std::string guide = ReadAll(SourcePath("docs/guide.md"));
+  int line = 1, paths = 0, names = 0;
+  bool inWords = false, inRow = false;  // in the table of words: a word met inside names (`Kno`)
+  for (size_t i = 0; i < guide.size(); i++) {
+    if (guide[i] == '\n') {
+      line++;
+      inRow = guide.compare(i + 1, 1, "|") == 0;
+      if (guide.compare(i + 1, 3, "## ") == 0)
+        inWords = guide.compare(i + 1, 25, "## The words of the names") == 0;
+    }
+    if (guide[i] != '`') continue;
+    const size_t end = guide.find('`', i + 1);
+    ASSERT_NE(end, std::string::npos) << "line " << line << ": an unclosed `";
+    const std::string span = guide.substr(i + 1, end - i - 1);
+    i = end;
+    const size_t slash = span.find('/');
+    if (slash != std::string::npos && kTreeFolders.count(span.substr(0, slash)) &&
+        span.find(' ') == span.npos) {
       paths++;
-      if (kWrittenFiles.count(sp.text)) continue;
-      EXPECT_TRUE(fs::exists(SourcePath(sp.text))) << "line " << sp.line << ": " << sp.text;
+      EXPECT_TRUE(kWrittenFiles.count(span) || fs::exists(SourcePath(span)))
+          << "line " << line << ": " << span;
       continue;
     }
-    const std::string& t = sp.text;
-    for (size_t i = 0; i < t.size();) {
-      if (!IsIdentStart(t[i]) || (i > 0 && IsIdentChar(t[i - 1]))) {
-        i++;
-        continue;
-      }
-      size_t j = i;
-      while (j < t.size() && IsIdentChar(t[j])) j++;
-      const std::string id = t.substr(i, j - i);
-      const bool prefix = j < t.size() && t[j] == '*';
-      i = j;
-      if (kPatterns.count(id)) continue;
+    EachIdentifier(span, [&](const std::string& id, char next) {
+      if (kPatterns.count(id)) return;
       names++;
+      const bool prefix = next == '*';  // `Etap_RequestLoad*`
       bool found = ids.count(id) > 0;
-      for (auto it = ids.begin(); !found && (prefix || sp.inWords) && it != ids.end(); ++it)
+      for (auto it = ids.begin(); !found && (prefix || (inWords && inRow)) && it != ids.end(); ++it)
         found = prefix ? it->compare(0, id.size(), id) == 0 : it->find(id) != std::string::npos;
-      EXPECT_TRUE(found) << "line " << sp.line << ": " << id << " (in `" << t << "`)";
-    }
+      EXPECT_TRUE(found) << "line " << line << ": " << id << " (in `" << span << "`)";
+    });
   }
   // the guide still gives what it is for
   EXPECT_GT(paths, 80);
