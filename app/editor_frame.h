@@ -10,6 +10,3 @@ void Mode3_Frame();
 // only then to the field, the pending mouse action, the container's sweep and update (figures not
 // processed), the cursor rule.
 void EditorFrame_Update();
-// The markers of the selected figure, drawn over the scene under the widgets (editor frames): a
-// line to the window's top-right corner and one to the figure it is linked to.
-void Field_DrawMarkers();

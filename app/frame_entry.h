@@ -4,3 +4,6 @@
 
 void SceneViewportDraw();       // a play frame
 void SceneViewportDrawPause();  // an editor frame: the selected figure's markers under the widgets
+// The markers of the selected figure, drawn over the scene under the widgets (editor frames): a
+// line to the window's top-right corner and one to the figure it is linked to.
+void Field_DrawMarkers();

@@ -1,6 +1,7 @@
 // Start-up in its fixed order, the main loop of one message or one frame per pass, and shutdown.
 #include "app/startup.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -11,6 +12,7 @@
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
+#include "gui/text_box.h"
 #include "platform/platform.h"
 #include "render/land_chunks.h"
 #include "render/screenshot.h"
@@ -75,9 +77,14 @@ void PaintWords_Load(std::string fileName) {
     if (clr.empty()) clr.push_back('r');
     if (word.empty()) continue;
     if (word.size() > 6 && word.compare(0, 7, "-=end=-") == 0) break;
-    if (word.size() == 1) GuiList_Insert(&PaintWords, word, clr, -1, 1);
-    else GuiList_InsertByLen(&PaintWords, word, clr);
+    GuiList_Insert(&PaintWords, word, clr, -1, 1);
   }
+  // Each longer word goes before the first shorter one and a word of one letter at the end: the
+  // list ends longest first, equal lengths in file order. Sorted once, a long list does not move
+  // every row it holds for each word it reads.
+  std::stable_sort(PaintWords.rows.begin(), PaintWords.rows.end(),
+                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+  TextEd_PaintIndexBuild();
   GuiList_SaveTxt(&PaintWords, FileNames.gsFileTestPaint);
 }
 

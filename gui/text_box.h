@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gui/gui_list.h"
 #include "gui/gui_win.h"
@@ -26,8 +27,23 @@ struct TextBoxCaretRec {
   int dragDone;  // a drag ended: the next click keeps the selection
 };
 
-// The text boxes' state: which box has the keyboard, the one selection, and the file of each of the
-// start screen's two boxes.
+// One node of the coloured words' index: a beginning that one or more words of the list share. A
+// token walks down from the root byte by byte, so it meets only the words that begin it, however
+// long the list and however many words share their first bytes.
+struct PaintNode {
+  int first;  // its children: nodes[first .. first + count), in byte order
+  int count;
+  int word;            // the first row whose word is this beginning whole; -1 for none
+  int below;           // the first row of any word that has this beginning
+  unsigned char byte;  // the byte that leads here from its parent
+};
+struct PaintIndexRec {
+  std::vector<PaintNode> nodes;  // nodes[0]: the empty beginning (empty words never colour)
+  size_t rows;                   // the rows of the list it was built from
+};
+
+// The text boxes' state: which box has the keyboard, the one selection, the file of each of the
+// start screen's two boxes, and the index the row colouring finds the coloured words through.
 struct TextBoxRec {
   GuiWin* TextBoxFocused;  // the box that receives keys
   TextBoxCaretRec TextBoxCaret;
@@ -35,6 +51,7 @@ struct TextBoxRec {
   char TextBox2Name[256];
   GuiListHolder* TextBox1List;  // the rows each box was loaded with
   GuiListHolder* TextBox2List;
+  PaintIndexRec PaintIndex;
 };
 extern TextBoxRec TextBoxes;
 
@@ -104,9 +121,19 @@ void TextWin_CopyToClip(GuiWin* w);
 // A developer callback: consumes the click and logs the clipboard's text.
 void Clip_LogText(GuiWin* w);
 // Row colouring: comments "e", "0x" "bb", digits "o", strings "w", the coloured words' own codes.
+// The row of the coloured words that colours the token at text[p]: the first in the list's order
+// whose word is not empty, begins the rest R of the text and is R whole, ends in a delimiter or is
+// followed by one; -1 for none. Found through the index, which is built again first when the list's
+// row count changed since.
+int TextEd_PaintWordAt(const std::string& text, int p);
+using PaintWordFinder = int (*)(const std::string& text, int p);
+// Builds the index of the coloured words afresh: whatever changes the list calls it.
+void TextEd_PaintIndexBuild();
 void TextEd_ColourRows(GuiWin* win, int onlyUncoloured);
-void TextEd_ColourLine(const std::string& text, std::string& clr);
-void TextEd_ColourToken(const std::string& text, int* pos, std::string& out);
+void TextEd_ColourLine(const std::string& text, std::string& clr,
+                       PaintWordFinder find = TextEd_PaintWordAt);
+void TextEd_ColourToken(const std::string& text, int* pos, std::string& out,
+                        PaintWordFinder find = TextEd_PaintWordAt);
 
 // Files: each box keeps the name of its file.
 void TextWin_OpenFile(GuiWin* w);

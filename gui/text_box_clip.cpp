@@ -1,4 +1,7 @@
-// Text box clipboard (copy, cut, paste with CR LF between rows) and row colouring.
+// Text box clipboard (copy, cut, paste with CR LF between rows) and row colouring, which finds the
+// coloured words through their index.
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "gui/text_box.h"
@@ -200,7 +203,7 @@ void TextEd_ColourRows(GuiWin* win, int onlyUncoloured) {
   }
 }
 
-void TextEd_ColourLine(const std::string& text, std::string& clr) {
+void TextEd_ColourLine(const std::string& text, std::string& clr, PaintWordFinder find) {
   if (text.find_first_not_of(" \t") == std::string::npos) return;
   clr.clear();
   int inString = 0;
@@ -213,12 +216,83 @@ void TextEd_ColourLine(const std::string& text, std::string& clr) {
       clr += 'w';
       p++;
     } else {
-      TextEd_ColourToken(text, &p, clr);
+      TextEd_ColourToken(text, &p, clr, find);
     }
   }
 }
 
-void TextEd_ColourToken(const std::string& text, int* pos, std::string& out) {
+void TextEd_PaintIndexBuild() {
+  PaintIndexRec& ix = TextBoxes.PaintIndex;
+  const auto& rows = PaintWords.rows;
+  ix.rows = rows.size();
+  ix.nodes.assign(1, PaintNode{0, 0, -1, 0, 0});
+  // The rows of the words by their bytes, equal words by row: the words that share a beginning lie
+  // side by side, and of equal words the first row comes first.
+  std::vector<int> order;
+  order.reserve(rows.size());
+  for (int i = 0; i < (int)rows.size(); i++)
+    if (!rows[i].first.empty()) order.push_back(i);
+  std::sort(order.begin(), order.end(), [&rows](int a, int b) {
+    const int c = rows[a].first.compare(rows[b].first);
+    return c != 0 ? c < 0 : a < b;
+  });
+  auto wordOf = [&](int i) -> const std::string& { return rows[order[i]].first; };
+  // Breadth first, each node over the run of sorted words that has its beginning: its children are
+  // made side by side when it is reached, one for each next byte of the run.
+  struct Run {
+    int node, lo, hi, depth;
+  };
+  std::vector<Run> runs{{0, 0, (int)order.size(), 0}};
+  for (size_t t = 0; t < runs.size(); t++) {
+    const Run r = runs[t];
+    int lo = r.lo;
+    if (lo < r.hi && (int)wordOf(lo).size() == r.depth) ix.nodes[r.node].word = order[lo];
+    while (lo < r.hi && (int)wordOf(lo).size() == r.depth) lo++;  // shorter words sort first
+    const int first = (int)ix.nodes.size();
+    for (int i = lo; i < r.hi;) {
+      const unsigned char b = (unsigned char)wordOf(i)[r.depth];
+      int least = INT_MAX, j = i;
+      for (; j < r.hi && (unsigned char)wordOf(j)[r.depth] == b; j++) least = std::min(least, order[j]);
+      runs.push_back({(int)ix.nodes.size(), i, j, r.depth + 1});
+      ix.nodes.push_back(PaintNode{0, 0, -1, least, b});
+      i = j;
+    }
+    ix.nodes[r.node].first = first;
+    ix.nodes[r.node].count = (int)ix.nodes.size() - first;
+  }
+}
+
+int TextEd_PaintWordAt(const std::string& text, int p) {
+  PaintIndexRec& ix = TextBoxes.PaintIndex;
+  if (ix.rows != PaintWords.rows.size() || ix.nodes.empty()) TextEd_PaintIndexBuild();
+  const int len = (int)text.size();
+  if (p < 0 || p >= len) return -1;
+  const char* r = text.c_str() + p;
+  const int rest = len - p;
+  int best = -1;
+  int node = 0;
+  for (int d = 0; d < rest; d++) {
+    const PaintNode& at = ix.nodes[node];
+    const unsigned char b = (unsigned char)r[d];
+    int lo = at.first, hi = at.first + at.count;
+    while (lo < hi) {
+      const int mid = (lo + hi) / 2;
+      if (ix.nodes[mid].byte < b) lo = mid + 1;
+      else hi = mid;
+    }
+    if (lo == at.first + at.count || ix.nodes[lo].byte != b) break;
+    node = lo;
+    const PaintNode& next = ix.nodes[node];
+    if (best >= 0 && next.below > best) break;  // no longer word comes earlier in the list
+    const int wl = d + 1;
+    if (next.word >= 0 && (best < 0 || next.word < best) &&
+        (wl == rest || IsDelimiter((unsigned char)r[wl - 1]) || IsDelimiter((unsigned char)r[wl])))
+      best = next.word;
+  }
+  return best;
+}
+
+void TextEd_ColourToken(const std::string& text, int* pos, std::string& out, PaintWordFinder find) {
   const int p = *pos;
   const int len = (int)text.size();
   if (p >= len) return;
@@ -244,16 +318,13 @@ void TextEd_ColourToken(const std::string& text, int* pos, std::string& out) {
     *pos = p + 1;
     return;
   }
-  for (const auto& entry : PaintWords.rows) {
-    const std::string& w = entry.first;
-    const int wl = (int)w.size();
-    if (wl == 0 || wl > rest || text.compare((size_t)p, (size_t)wl, w) != 0) continue;
-    if (wl == rest || IsDelimiter((unsigned char)r[wl - 1]) || IsDelimiter((unsigned char)r[wl])) {
-      if (entry.second.empty()) StrRepeat(out, " ", wl);
-      else out += entry.second;
-      *pos = p + wl;
-      return;
-    }
+  if (const int row = find(text, p); row >= 0 && row < (int)PaintWords.rows.size()) {
+    const auto& entry = PaintWords.rows[row];
+    const int wl = (int)entry.first.size();
+    if (entry.second.empty()) StrRepeat(out, " ", wl);
+    else out += entry.second;
+    *pos = p + wl;
+    return;
   }
   int n = 0;
   while (n < rest && !IsDelimiter((unsigned char)r[n])) n++;

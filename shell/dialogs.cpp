@@ -1,4 +1,5 @@
-// File and colour dialogs, the clipboard test callback and the window accessors.
+// File and colour dialogs over the platform's (one shared path buffer, the start folder made current
+// again after each) and the window accessors.
 #include "shell/dialogs.h"
 
 #include <cstring>

@@ -1,12 +1,17 @@
-// The coloured-word list of start-up: record forms, ordering, the end marker, the saved list.
+// The coloured-word list of start-up: record forms, ordering, the end marker, the saved list; the
+// row colouring's index finds the same words as the rule's linear search, on the shipped texts and
+// on long crafted lists.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 #include "app/startup.h"
+#include "gui/text_box.h"
+#include "paint_oracle.h"
 #include "test_files.h"
 
 namespace {
@@ -62,6 +67,114 @@ TEST_F(PaintWordsTest, MissingFileKeepsTheListAndWritesNothing) {
   PaintWords_Load("no_such_paintword.txt");
   EXPECT_EQ(PaintWords.rows.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(FileNames.gsFileTestPaint));
+}
+
+// Every position of the row finds the same word both ways (the slow oracle only on rows it can
+// afford), and the row's colours are the same bytes.
+void ExpectSameColours(const std::string& row, bool everyPosition, const std::string& what) {
+  if (everyPosition) {
+    for (int p = 0; p < (int)row.size(); p++) {
+      const int fast = TextEd_PaintWordAt(row, p), slow = LinearPaintWordAt(row, p);
+      if (fast != slow) {
+        ADD_FAILURE() << what << " at " << p << ": " << fast << " for " << slow;
+        break;
+      }
+    }
+  }
+  std::string fast, slow;
+  TextEd_ColourLine(row, fast);
+  TextEd_ColourLine(row, slow, LinearPaintWordAt);
+  EXPECT_EQ(fast, slow) << what;
+}
+
+std::vector<std::string> Rows(const std::string& text) {
+  std::vector<std::string> rows;
+  std::istringstream in(text);
+  for (std::string row; std::getline(in, row);) rows.push_back(row);
+  return rows;
+}
+
+TEST_F(PaintWordsTest, TheShippedTextsColourAsTheLinearSearchColoursThem) {
+  PaintWords_Load(SourcePath("uni_files/res/paintword.txt"));
+  ASSERT_GT(PaintWords.rows.size(), 10u);
+  int rows = 0;
+  for (const char* dir : {"uni_files", "gm"})
+    for (const auto& e : std::filesystem::recursive_directory_iterator(SourcePath(dir))) {
+      if (e.path().extension() != ".txt") continue;
+      for (const std::string& row : Rows(ReadAll(e.path()))) {
+        ExpectSameColours(row, true, e.path().string());
+        rows++;
+      }
+    }
+  for (const std::string& row : Rows(ReadAll(SourcePath("_about_.txt"))))
+    ExpectSameColours(row, true, "about");
+  EXPECT_GT(rows, 1000);
+  std::string clr;
+  TextEd_ColourLine("  return LogInfo(x);", clr);  // two shipped words among plain text
+  EXPECT_EQ(clr, "  dddddd ccccccc    ");
+}
+
+// Words of a few letters that share their beginnings, delimiters among them and bytes above 127
+// (the index orders bytes unsigned), every 97th row a copy of an earlier word with other colours,
+// every 101st empty.
+std::vector<std::pair<std::string, std::string>> CraftedList(std::mt19937& rnd, int n) {
+  static const char kBytes[] = {'a', 'b', 'a', 'b', 'c', '(', '.', ' ', '\xE0', '\xFF', '_', '1'};
+  static const char* const kStems[] = {"", "a", "ab", "aab", "\xE0\xE0", "a.b", "abababab"};
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int i = 0; i < n; i++) {
+    std::string w;
+    if (i % 101 == 100) {
+      w.clear();
+    } else if (i % 97 == 96) {
+      w = rows[rnd() % rows.size()].first;
+    } else {
+      w = kStems[rnd() % std::size(kStems)];
+      for (int k = (int)(rnd() % 9); k > 0; k--) w += kBytes[rnd() % sizeof kBytes];
+    }
+    rows.push_back({w, std::string(w.size(), (char)('a' + i % 26))});
+  }
+  return rows;
+}
+
+// A text of the list's own words with other bytes between them, and after each a run of plain
+// letters that begin no word (the long rows: the linear search tries every word for each token).
+std::string CraftedText(std::mt19937& rnd, size_t length, int plain = 0) {
+  static const char* const kGlue[] = {" ", "", "(", ".", "ab", "\"q\"", "x", "\xE0", "7", "0x"};
+  std::string text;
+  while (text.size() < length) {
+    const auto& rows = PaintWords.rows;
+    if (!rows.empty()) text += rows[rnd() % rows.size()].first;
+    text += kGlue[rnd() % std::size(kGlue)];
+    text.append((size_t)plain, 'z');
+  }
+  text.resize(length);
+  return text;
+}
+
+TEST_F(PaintWordsTest, LongCraftedListsColourAsTheLinearSearchColoursThem) {
+  std::mt19937 rnd(39);
+  // In any order: the first row in the list's order wins, whatever its length.
+  PaintWords.rows = CraftedList(rnd, 9999);
+  TextEd_PaintIndexBuild();
+  for (int i = 0; i < 60; i++)
+    ExpectSameColours(CraftedText(rnd, rnd() % 200), true, "row " + std::to_string(i));
+  ExpectSameColours(CraftedText(rnd, 100000, 60), false, "the long row");
+  // Through the loader, longest first; a second list of as many rows replaces the first one's words.
+  for (int round = 0; round < 2; round++) {
+    std::string file = "title\n";
+    GuiList byLength;  // as the list's rule builds it: a longer word before the first shorter one
+    for (const auto& row : CraftedList(rnd, 9999)) {
+      if (row.first.empty() || byLength.rows.size() == 9600) continue;
+      file += "--\n0\n" + row.first + "\n" + row.second + "\n";
+      if (row.first.size() == 1) GuiList_Insert(&byLength, row.first, row.second, -1, 1);
+      else GuiList_InsertByLen(&byLength, row.first, row.second);
+    }
+    WriteAll("pw_crafted.txt", file);
+    PaintWords_Load("pw_crafted.txt");
+    ASSERT_EQ(PaintWords.rows, byLength.rows);
+    for (int i = 0; i < 20; i++) ExpectSameColours(CraftedText(rnd, rnd() % 200), true, "loaded row");
+  }
+  ExpectSameColours(CraftedText(rnd, 100000, 60), false, "the long row, loaded");
 }
 
 }  // namespace
