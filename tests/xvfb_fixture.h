@@ -414,24 +414,35 @@ inline Window AnswerReplaceQuestion(Display* u, Window chooser, KeySym key) {
   return question;
 }
 
-// AnswerDialog from a thread of the test, on a connection of its own.
+// Waits until the dialog w, answered by its last key, is gone. A key the dialog did not take (it
+// came before the toolkit took keys on a busy machine, or GTK's name completion took an Enter for
+// its own popup) is given again while the dialog stays, a few times, when that key only ends the
+// dialog (Return, Escape; 0 gives none). Should it still stay, it is closed, so that a lost key
+// fails the test instead of hanging it.
+inline void EndDialog(Display* u, Window w, KeySym lastKey) {
+  for (int i = 0; lastKey && i < 3 && !WaitUntil([&] { return WindowGone(u, w); }, kDialogDrawnMs);
+       i++) {
+    XSetInputFocus(u, w, RevertToParent, CurrentTime);
+    TapKey(u, lastKey);
+    XSync(u, False);
+  }
+  if (!WaitUntil([&] { return WindowGone(u, w); })) SendDeleteWindow(u, w);
+}
+
+// The key that ends a dialog's answer when giving it again is harmless: Return or Escape alone.
+inline KeySym RepeatableLastKey(const std::vector<DialogStep>& steps) {
+  if (steps.empty() || steps.back().mod) return 0;
+  const KeySym k = steps.back().key;
+  return k == XK_Return || k == XK_Escape ? k : 0;
+}
+
+// AnswerDialog from a thread of the test, on a connection of its own, until the dialog is gone.
 inline void AnswerDialogOn(const std::string& display, std::string caption,
                            std::vector<DialogStep> steps, const Typist* typist = nullptr) {
   Display* u = XOpenDisplay(display.c_str());
   if (!u) return;
-  // GTK's name completion may take an Enter for its own popup: while the dialog stays, its
-  // last Enter is given again (a few times). Should the keys still not end it, the dialog is
-  // closed, so that a fault fails the test instead of hanging it.
-  if (Window w = AnswerDialog(u, caption.c_str(), steps, typist)) {
-    const bool byEnter = !steps.empty() && steps.back().key == XK_Return && !steps.back().mod;
-    for (int i = 0; byEnter && i < 3 && !WaitUntil([&] { return WindowGone(u, w); }, kDialogDrawnMs);
-         i++) {
-      XSetInputFocus(u, w, RevertToParent, CurrentTime);
-      TapKey(u, XK_Return);
-      XSync(u, False);
-    }
-    if (!WaitUntil([&] { return WindowGone(u, w); })) SendDeleteWindow(u, w);
-  }
+  if (Window w = AnswerDialog(u, caption.c_str(), steps, typist))
+    EndDialog(u, w, RepeatableLastKey(steps));
   XCloseDisplay(u);
 }
 
