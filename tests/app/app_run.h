@@ -25,6 +25,32 @@ namespace fs = std::filesystem;
 constexpr int kHung = 137;       // what Run answers for a run it had to kill
 constexpr int kHangMs = 240000;  // a run that takes longer hangs (far beyond the slowest busy run)
 
+// The screens' fixed buttons at 800 x 600, as a script gives window pixels (top-left origin): the
+// start screen's command column (open and save the text with the caret, PlayTest, Editor), play's
+// top strip (Esc, spe, the pause button) and stage buttons, the editor's save button above its
+// palette, and a place for the cursor where it hides nothing.
+namespace at800 {
+inline const char* const kOpen = "750 40";
+inline const char* const kTextSave = "750 61";
+inline const char* const kPlayTest = "750 124";
+inline const char* const kEditor = "750 145";
+inline const char* const kEsc = "684 12";
+inline const char* const kSpe = "712 12";
+inline const char* const kPause = "604 39";
+inline const char* const kSaveTest2 = "40 530";
+inline const char* const kLoadTest2 = "40 551";
+inline const char* const kEditorSave = "48 368";
+inline const char* const kAway = "500 580";
+
+// A script's click of the button at a point, then frames drawn; a shot with the cursor away.
+inline std::string Click(const char* button, const char* at, int wait = 1) {
+  return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
+}
+inline std::string Shot(const char* name) {
+  return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
+}
+}  // namespace at800
+
 // The run's screenshot dir/<name>.bmp against tests/app/golden/<name>_<w>x<h>.png of its size,
 // pixel for pixel: a scripted run keeps the script's clock, so it draws the same frame on any
 // machine (TOLV_UPDATE_GOLDEN=1 rewrites the golden picture). On a failure the difference image is

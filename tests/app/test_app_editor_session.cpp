@@ -18,15 +18,12 @@
 
 namespace {
 
+using namespace at800;
+
 // Window pixels (top-left origin) at 800 x 600. The palette's cell n lies at column (n - 1) % 3 and
-// row (n - 1) / 3 of 78 x 16 pixel cells from (2, 378); the save button above it, the click modes
-// along the top right. The field shows the world's corner, the view centred on (110, 110).
-const char* kEditor = "750 145";
-const char* kSave = "48 368";
+// row (n - 1) / 3 of 78 x 16 pixel cells from (2, 378); the click modes along the top right. The field
+// shows the world's corner, the view centred on (110, 110).
 const char* kModeM1 = "730 39";
-const char* kPlayTest = "750 124";
-const char* kSaveTest2 = "40 530";
-const char* kAway = "500 580";
 const char* kCellA = "500 350";  // the unit's cell, marked with tool 2
 const char* kCellC = "640 450";  // its march point, marked with tool 3
 
@@ -85,7 +82,7 @@ TEST_F(AppRun, AnEditorSessionMakesAStageThatPlays) {
             Right(kCellC);
   // The painted tiles show once the editor redraws the land; then the save.
   script += std::string("wait 100\nmove ") + kAway + "\nwait 2\nshot edited.bmp\n";
-  script += std::string("file Maps/test.etp\nclick left ") + kSave + "\nwait 2\nclose\n";
+  script += std::string("file Maps/test.etp\nclick left ") + kEditorSave + "\nwait 2\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
 

@@ -12,16 +12,7 @@
 
 namespace {
 
-// Window pixels (top-left origin) at 800 x 600: the start screen's buttons, the lower text box's
-// first row (the box opened at start), play's save and Esc buttons, the editor's palette and save.
-const char* kOpen = "750 40";
-const char* kSave = "750 61";
-const char* kPlayTest = "750 124";
-const char* kEditor = "750 145";
-const char* kSaveTest2 = "40 530";
-const char* kLoadTest2 = "40 551";
-const char* kEsc = "684 12";
-const char* kEditorSave = "48 368";
+using namespace at800;  // the screens' buttons
 
 // UTF-8 text as the file system and the script name things.
 std::string U8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
@@ -49,7 +40,7 @@ TEST_F(AppRun, ATextBoxOpensAndSavesRussianNamesAndSaysWhenAFileFails) {
   for (int i = 0; i < 130; i++) tooLong += U8(u8"я");
   tooLong += ".txt";
   const std::string open = std::string("\nclick left ") + kOpen + "\nwait 2\n";
-  const std::string save = std::string("\nclick left ") + kSave + "\nwait 1\n";
+  const std::string save = std::string("\nclick left ") + kTextSave + "\nwait 1\n";
   std::string script = "answer no\nwait 3\n" + U8(u8"file Документы/тест.txt") + open;
   script += "click left 49 295\nwait 1\n" + U8(u8"type Ж\n");  // row 0, after its third letter
   script += U8(u8"file Документы/сохр.txt") + save + "shot saved.bmp\n";
@@ -114,8 +105,8 @@ TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
   std::string script =
       std::string("answer no\nwait 3\nfile link.txt\nclick left ") + kOpen + "\nwait 2\n";
   script += "click left 49 295\nwait 1\ntype a\n";  // row 0, after its third letter
-  script += std::string("file link.txt\nclick left ") + kSave + "\nwait 1\n";
-  script += std::string("file broken.txt\nclick left ") + kSave + "\nwait 1\n";
+  script += std::string("file link.txt\nclick left ") + kTextSave + "\nwait 1\n";
+  script += std::string("file broken.txt\nclick left ") + kTextSave + "\nwait 1\n";
   script += std::string("click left ") + kPlayTest + "\nwait 3\nclick left " + kSaveTest2 +
             "\nwait 3\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
@@ -170,7 +161,7 @@ TEST_F(AppRun, SavesLeaveWhatStandsUnderTheirScratchNamesAsItWas) {
   // A text saved from the start screen, a screenshot, three saves of the running game (the third
   // writes over the backup the first made), then the editor's save that fails.
   std::string script =
-      std::string("answer no\nwait 3\nfile notes.txt\nclick left ") + kSave + "\nwait 1\n";
+      std::string("answer no\nwait 3\nfile notes.txt\nclick left ") + kTextSave + "\nwait 1\n";
   script += "shot shot.bmp\nclick left " + std::string(kPlayTest) + "\nwait 3\n";
   for (int i = 0; i < 3; i++) script += "click left " + std::string(kSaveTest2) + "\nwait 3\n";
   script += "click left " + std::string(kEsc) + "\nwait 2\nclick left " + kEditor + "\nwait 5\n";

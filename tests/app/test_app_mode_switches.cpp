@@ -14,21 +14,16 @@
 
 namespace {
 
-// Window pixels (top-left origin) at 800 x 600. Play: the top strip's Esc and spe, the value cell
+using namespace at800;
+
+// Window pixels (top-left origin) at 800 x 600, besides the screens' buttons. Play: the value cell
 // of NeedExit in the named-variable panel, the shipped stage's player bunker and builder, the
 // button cells of the selected figure (cell n's middle at 712 + 32 ((n - 1) % 3), 134 +
-// 27 ((n - 1) / 3)), the first two captain icons,
-// two ground points and the minimap's point by the enemy's units. The start screen: PlayTest,
-// Editor, the designer's notes box and its save button. The editor: palette tool 22 (a soldier)
-// and the save button.
-const char* kPlayTest = "750 124";
-const char* kEditor = "750 145";
-const char* kEsc = "684 12";
-const char* kSpe = "712 12";
+// 27 ((n - 1) / 3)), the first two captain icons, two ground points and the minimap's point by the
+// enemy's units. The start screen: the designer's notes box. The editor: palette tool 22 (a
+// soldier) and a cell of the field.
 const char* kNeedExitValue = "630 77";
 const char* kNotes = "300 150";
-const char* kNotesSave = "750 61";
-const char* kPause = "604 39";
 const char* kBunker = "450 250";
 const char* kBuilder = "412 274";
 const char* kCell6 = "776 161";   // the builder's tower
@@ -38,20 +33,9 @@ const char* kIcon1 = "172 62";
 const char* kIcon2 = "220 58";
 const char* kGroundA = "600 450";
 const char* kGroundB = "300 450";
-const char* kSaveTest2 = "40 530";
 const char* kMiniMapEnemy = "27 26";
 const char* kTool22 = "41 498";
 const char* kEditorField = "500 350";
-const char* kEditorSave = "48 368";
-const char* kAway = "500 580";
-
-std::string Click(const char* button, const char* at, int wait) {
-  return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
-}
-
-std::string Shot(const char* name) {
-  return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
-}
 
 // The figures of a kind in the stage's location slots.
 std::vector<Fgr*> OfKind(int kind) {
@@ -67,7 +51,7 @@ TEST_F(AppRun, EditsCaptainOrdersAndARankOfferAcrossTheStartScreen) {
   std::string script = std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) +
                        Click("left", kSpe, 2) + Click("left", kNeedExitValue, 2) +
                        Click("left", kEsc, 2) + Click("left", kNotes, 1) + Click("left", kNotes, 1) +
-                       "type hello 1\\n\nwait 1\nfile notes.txt\n" + Click("left", kNotesSave, 1);
+                       "type hello 1\\n\nwait 1\nfile notes.txt\n" + Click("left", kTextSave, 1);
   // Back in play: the panel put away, the Esc button's pause lifted.
   script += Click("left", kPlayTest, 2) + Click("left", kSpe, 2) + Click("left", kSpe, 2) +
             Click("left", kPause, 2);

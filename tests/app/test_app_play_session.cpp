@@ -14,31 +14,18 @@
 
 namespace {
 
+using namespace at800;
+
 // Window pixels (top-left origin) of the play screen at 800 x 600. The builder of the shipped stage
 // stands in the middle of the first view; once selected, its title in the unit box (top right)
 // turns the view onto it (as far as the view may go towards the world's edge).
-const char* kPlayTest = "750 124";
 const char* kBuilderAtStart = "412 274";
 const char* kUnitTitle = "720 39";
 const char* kBuilderInView = "400 274";
 const char* kOrderPoint = "555 218";
-const char* kSpe = "712 12";
-const char* kEsc = "684 12";
-const char* kPause = "604 39";
-const char* kSave = "40 530";
-const char* kLoad = "40 551";
-const char* kAway = "500 580";  // the cursor parked where it hides nothing
 
 // The unit box's lines: the title, path, rank and counters of the selected unit.
 constexpr int kUnitBoxX = 648, kUnitBoxY = 30, kUnitBoxW = 152, kUnitBoxH = 72;
-
-std::string Click(const char* button, const char* at, int wait) {
-  return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
-}
-
-std::string Shot(const char* name) {
-  return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
-}
 
 // Pixels of the box (x, y, w, h; top-left origin) that differ by more than the tolerance.
 int BoxDiff(const Picture& a, const Picture& b, int x, int y, int w, int h) {
@@ -83,10 +70,10 @@ TEST_F(AppRun, APlaySessionSavesTheStageGoesOnAndLoadsTheSavedWorldBack) {
       Click("left", kSpe, 2) + Shot("props.bmp") +  // the builder's properties
       Click("left", kSpe, 2) + Click("right", kOrderPoint, 3) + Click("left", kEsc, 2) +
       Click("left", kPlayTest, 150) +  // back from the start screen: paused
-      Shot("paused.bmp") + Click("left", kSave, 3) + Click("left", kPause, 400) +
+      Shot("paused.bmp") + Click("left", kSaveTest2, 3) + Click("left", kPause, 400) +
       Shot("walked.bmp") +  // the game goes on
-      Click("left", kEsc, 2) + Click("left", kPlayTest, 2) + Click("left", kLoad, 60) +
-      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") + Click("left", kSave, 3) + "close\n";
+      Click("left", kEsc, 2) + Click("left", kPlayTest, 2) + Click("left", kLoadTest2, 60) +
+      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") + Click("left", kSaveTest2, 3) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
 

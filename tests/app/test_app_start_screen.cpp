@@ -8,10 +8,9 @@
 
 namespace {
 
-// Window pixels (top-left origin) of the start screen at 800 x 600: the command column's buttons
-// and the rows of the upper text box (row r's middle at 295 + 18 r, text from x 21).
-const char* kOpen = "750 40";
-const char* kSave = "750 61";
+using namespace at800;
+
+// The rows of the upper text box at 800 x 600: row r's middle at y 295 + 18 r, its text from x 21.
 
 TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
   WriteAll(dir / "in.txt", "aaaaa\nbbbbb\nccccc\nddddd\n");
@@ -36,14 +35,14 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
       "key Home\nwait 1\ndown Shift\nkey Right\nwait 1\nup Shift\n"  // select both letters
       "type Z\nwait 1\n"                                             // typing replaces the selection
       "file out.txt\nclick left " +
-      kSave +
+      kTextSave +
       "\nwait 1\n"
       "click left 300 100\nwait 1\n"  // the first click on the lower box only focuses it
       "file out.txt\nclick left " +
       kOpen +
       "\nwait 1\n"
       "file out2.txt\nclick left " +
-      kSave +
+      kTextSave +
       "\nwait 1\n"
       "click left 300 400\nwait 1\n"         // back to the upper box
       "down Ctrl\nkey A\nup Ctrl\nwait 1\n"  // all five rows selected ...
@@ -52,10 +51,10 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
       "\nwait 2\n"         // ... then a text of one row
       "key Del\nwait 1\n"  // the selection names missing rows: dropped
       "type Q\nfile out3.txt\nclick left " +
-      kSave +
+      kTextSave +
       "\nwait 1\n"
       "file cancel\nclick left " +
-      kSave +
+      kTextSave +
       "\nwait 1\n"  // a cancelled save writes nothing
       "shot end.bmp\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
@@ -86,7 +85,7 @@ TEST_F(AppRun, AfterOpeningAShorterTextTheBoxStillAnswersKeysAndPastesAtTheCaret
       "type Z\nwait 1\n"                           // a deletion that starts on row 3
       "down Ctrl\nkey A\nup Ctrl\nwait 1\n"        // all five rows selected
       "file out1.txt\nclick left " +
-      kSave +
+      kTextSave +
       "\nwait 1\n"
       "file one.txt\nclick left " +
       kOpen +
@@ -94,13 +93,13 @@ TEST_F(AppRun, AfterOpeningAShorterTextTheBoxStillAnswersKeysAndPastesAtTheCaret
       "clip P\ndown Ctrl\nkey V\nup Ctrl\nwait 1\n"  // the stale selection goes, P comes
       "type Q\nwait 1\n"
       "file out2.txt\nclick left " +
-      kSave +
+      kTextSave +
       "\nwait 1\n"
       // The designer's notes (three rows from y 31) clicked below their last row: the first click
       // only focuses the box, whose caret stands at its start; the next puts it on the last row.
       "click left 300 150\nwait 1\ntype A\nwait 1\nclick left 300 150\nwait 1\ntype B\nwait 1\n"
       "file notes.txt\nclick left " +
-      kSave + "\nwait 1\nclose\n";
+      kTextSave + "\nwait 1\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(ReadAll(dir / "out1.txt"), "aaaaa\nbbbbb\nc\ndddZ\neeeee\n");
   EXPECT_EQ(ReadAll(dir / "out2.txt"), "xPQ\n");  // the CR of the file's line end is not a character

@@ -14,16 +14,15 @@
 
 namespace {
 
+using namespace at800;
+
 // Window pixels (top-left origin) of the editor at 800 x 600. The palette's tool 25 lies in column
 // 0, row 8 of its 78 x 16 pixel cells from (2, 378); the special-panel button shows the figure panel
 // at its second click; a right click on the panel's integer header turns a page of 25 properties,
 // whose value cells lie 20 pixels apart.
-const char* kEditor = "750 145";
 const char* kTriggerTool = "41 514";
 const char* kCell = "500 350";
-const char* kSpe = "712 12";
 const char* kIntHeader = "582 14";
-const char* kEdSave = "48 368";
 constexpr int kValueX = 628;
 
 // Play at each window size (the settings question chooses it): the start screen's PlayTest, the
@@ -45,10 +44,6 @@ const Size kSizes[] = {{800, 600, "750 124", "420 408", {160, 288, 520, 240}, {5
 std::string SetRow(int r, int value) {
   return "click left " + std::to_string(kValueX) + " " + std::to_string(17 + 20 * r) +
          "\nwait 2\ntype " + std::to_string(value) + "\nmsg 258 13 0\nwait 2\n";
-}
-
-std::string Click(const char* button, const char* at) {
-  return std::string("click ") + button + " " + at + "\nwait 1\n";
 }
 
 // Pixels of p inside the box (with outside set: everywhere but in it) whose bytes pass the test.
@@ -83,7 +78,7 @@ TEST_F(AppRun, ADesignersMessageTriggerPausesThePlayUntilItsTextIsClicked) {
                        Click("right", kIntHeader);
   script += SetRow(2, 1000) + SetRow(4, 1000) + SetRow(5, 1000) + SetRow(18, 4) + SetRow(21, 1);
   script += Click("right", kIntHeader) + Click("right", kIntHeader) + SetRow(6, 2);
-  script += std::string("file Maps/test.etp\nclick left ") + kEdSave + "\nwait 2\nclose\n";
+  script += std::string("file Maps/test.etp\nclick left ") + kEditorSave + "\nwait 2\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
 
