@@ -116,7 +116,8 @@ TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
   EXPECT_EQ(fs::read_symlink(dir / "link.txt"), "docs/target.txt");
   EXPECT_EQ(fs::read_symlink(dir / "broken.txt"), "nodir/x.txt");
   EXPECT_FALSE(fs::exists(dir / "nodir"));
-  EXPECT_NE(Log().find(Cp1251(U8(u8"\ntext box: Не сохранено: broken.txt (No such file or directory)"))),
+  EXPECT_NE(Log().find(Cp1251(U8(
+                u8"\ntext box: Не сохранено: broken.txt -> nodir/x.txt (No such file or directory)"))),
             std::string::npos)
       << Log();
   // The stage: both links stay, the files they lead to are saved and load, the old base is kept
@@ -176,12 +177,12 @@ TEST_F(AppRun, SavesLeaveWhatStandsUnderTheirScratchNamesAsItWas) {
   }
   EXPECT_EQ(ReadAll(dir / "outside.txt"), "a file of the user's, outside Maps/");
   EXPECT_EQ(ReadAll(dir / "Maps" / "bad.etp"), "a stage that will not be replaced");
-  EXPECT_NE(Log().find("\nSaveEtapFail: not written Maps/bad.etp"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("\nSaveEtapFail: not open Maps/bad.etp"), std::string::npos) << Log();
   // ... and said in a box, naming the folder in the way (a run without the variables' master has
   // the Russian texts).
   EXPECT_NE(ReadAll(dir / "run.out")
-                .find(U8(u8"platform: box [Error] Этап не сохранён: Maps/bad.etp_bak (Is a "
-                         u8"directory) -> ok")),
+                .find(U8(u8"platform: box [Error] Этап не сохранён: Maps/bad.etp_bak (is a "
+                         u8"folder) -> ok")),
             std::string::npos)
       << ReadAll(dir / "run.out");
   EXPECT_GT(ReadAll(dir / "notes.txt").size(), 10u);
@@ -239,7 +240,7 @@ TEST_F(AppRun, AFailedScreenshotLoadOrSaveIsSaidInAMessageBox) {
       u8"Save BMP24 image: screens1 (Not a directory)",
       u8"Save BMP24 image: nodir/x.bmp (No such file or directory)",
       u8"Этап не загружен: Maps/test2.etp (refused: not a stage file of this game, or a broken one)",
-      u8"Этап не сохранён: Maps/test2.etp_bak (Is a directory)",
+      u8"Этап не сохранён: Maps/test2.etp_bak (is a folder)",
       u8"Этап не загружен: Maps/other.etp01 (No such file or directory)",
   };
   size_t at = 0;

@@ -17,7 +17,9 @@
 
 #include "shell/binfile.h"
 #include "shell/clock.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
+#include "shell/text.h"
 #include "test_files.h"
 
 namespace fs = std::filesystem;
@@ -449,12 +451,14 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
   EXPECT_EQ(FilesOf("cm_"), before);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a1a0b1b0");
 
-  // A folder where the second backup goes is not ours to give up.
-  fs::remove("cm_b_bak");
-  fs::create_directory("cm_b_bak");
+  // A folder where the second backup goes, made while the scratch files were written, is not ours
+  // to give up.
   SaveText("cm_a", "a2");
   SaveText("cm_b", "b2");
+  fs::remove("cm_b_bak");
+  fs::create_directory("cm_b_bak");
   EXPECT_EQ(FileSave_CommitAll(both, 2), 0);
+  EXPECT_EQ(FileSave_Failure().name + " (" + FileSave_Failure().why + ")", "cm_b_bak (is a folder)");
   EXPECT_EQ(FilesOf("cm_"), before);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b"), "a1a0b1");
   EXPECT_TRUE(fs::is_directory("cm_b_bak"));
