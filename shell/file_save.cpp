@@ -111,12 +111,17 @@ void TakeModeOf(int fd, const std::string& path) {
 }
 
 // A new file (mine) moved over the plain file at path would take it from its owner (the new file
-// could not be given its owner and group) or split its hard links: the new content goes into the
+// could not be given its owner and group, or the folder keeps its files for their owners, its
+// sticky bit, and would refuse the rename) or split its hard links: the new content goes into the
 // file itself instead.
 bool GoesInPlace(const std::string& path, const struct stat& mine) {
-  struct stat st;
+  struct stat st, folder;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  return st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid;
+  if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
+  const size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+  return stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && st.st_uid != geteuid() &&
+         folder.st_uid != geteuid();
 }
 
 constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
@@ -339,7 +344,8 @@ FILE* OpenNew(const std::string& path, short mode) {
 // bytes in a new scratch file beside base, with the mode of the file at like, synced and closed:
 // a backup, or the copy that a file written in place keeps of its old content. False (errno;
 // nothing left behind) when any step failed.
-bool WriteScratch(const std::string& base, const std::string& like, const std::string& bytes, FileMade* m) {
+bool WriteScratch(const std::string& base, const std::string& like, const std::string& bytes,
+                  FileMade* m) {
   int fd = ScratchCreate(base, m);
   if (fd < 0) return false;
   TakeModeOf(fd, like);  // a copy is no more readable than the file it keeps
@@ -351,6 +357,17 @@ bool WriteScratch(const std::string& base, const std::string& like, const std::s
     errno = err;
   }
   return ok;
+}
+
+// bytes, the old content of the file at path, kept as its backup bak (m), a copy: over an older
+// backup with replace, else only where none stands. False (errno; nothing left behind) on a failure.
+bool KeepCopyAs(const std::string& bak, const std::string& path, const std::string& bytes, bool replace,
+                FileMade* m) {
+  if (WriteScratch(bak, path, bytes, m) && MoveMine(m, bak, replace)) return true;
+  const int err = errno;
+  RemoveMine(m);
+  errno = err;
+  return false;
 }
 
 // The plain file at path opened to be written in place, with its old content: the descriptor, or
@@ -387,7 +404,7 @@ bool Rewrite(int fd, const void* bytes, size_t size) {
 // waits.
 std::string InPlaceWhy(int err, bool restored, const std::string& copy) {
   const std::string why = std::strerror(err);
-  if (restored) return why + ", the old content written back";
+  if (restored) return why + ", written back as it was";
   const std::string shown = GameNameOf(copy);
   return why + ", the file is part-written: its old content is in " + (shown.empty() ? copy : shown);
 }
@@ -491,11 +508,7 @@ struct CommitStep {
 // The old content (bytes) of the file under s->name kept as its backup, a copy.
 bool CopyBackup(CommitStep* s, const std::string& bytes) {
   FileMade m;
-  if (!WriteScratch(s->bak, s->name, bytes, &m)) return false;
-  if (!MoveMine(&m, s->bak, false)) {
-    RemoveMine(&m);
-    return false;
-  }
+  if (!KeepCopyAs(s->bak, s->name, bytes, false, &m)) return false;
   s->newBak = m;
   s->newBakMine = true;
   return true;
@@ -516,13 +529,6 @@ bool LinkBackup(CommitStep* s) {
   return ReadPlain(s->name, &bytes) && CopyBackup(s, bytes);
 }
 
-// The file of a step that is to be written in place, opened with its old content.
-bool OpenStepInPlace(CommitStep* s) {
-  s->inPlace = true;
-  s->fd = OpenInPlace(s->name, &s->old);
-  return s->fd >= 0;
-}
-
 // The new content of the scratch file written into the file itself.
 bool WriteIntoFile(CommitStep* s) {
   std::string bytes;
@@ -535,18 +541,21 @@ bool WriteIntoFile(CommitStep* s) {
   return Rewrite(s->fd, bytes.data(), bytes.size());
 }
 
-// Puts every step back as it was before the commit began, the scratch files removed. What could
-// not be put back is said in note.
+// Puts every step back as it was before the commit began, the scratch files removed. What a file
+// written in place became is said in note.
 void CommitUndo(CommitStep* steps, int n, std::string* note) {
   for (int i = n - 1; i >= 0; i--) {
     CommitStep& s = steps[i];
     if (!s.slot) continue;
+    const std::string shown = ShownFile(s.game, s.name);
     if (s.written && !Rewrite(s.fd, s.old.data(), s.old.size())) {
       // The copy keeps the old content: it stays as the backup.
-      const std::string shown = ShownFile(s.game, s.name);
       LogInfo("\nfile: %s is part-written; its old content is in %s_bak", shown.c_str(), shown.c_str());
       *note += ", " + shown + " is part-written: its old content is in " + shown + "_bak";
       s.newBak = FileMade{};
+    } else if (s.written) {
+      *note += ", " + shown + " written back as it was";
+      RemoveMine(&s.newBak);
     } else if (s.moved) {
       if (!s.hadName) {
         RemoveMine(&s.slot->scratch);
@@ -584,13 +593,9 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   }
   const std::string bak = path + "_bak";
   const std::string shownBak = ShownFile(name, path) + "_bak";
-  FileMade m;
   if (policy == 3) {
-    if (!WriteScratch(bak, path, old, &m) || !MoveMine(&m, bak, true)) {
-      const int err = errno;
-      RemoveMine(&m);
-      return NoStream(shownBak, "keep a backup as", err);
-    }
+    FileMade m;
+    if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
     FILE* f = StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0), "r+b");
     return f ? f : NoStream(shown, "open", errno);
   }
@@ -602,6 +607,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   }
   // Policies 1 and 2: the new file is made beside the old one first, which tells whether it can
   // take the old one's place.
+  FileMade m;
   int fd = ScratchCreate(path, &m);
   if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
   TakeModeOf(fd, path);
@@ -618,22 +624,18 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
       RemoveMine(&m);
       return NoStream(shown, "move the new file to", err);
     }
-    if (errno != EPERM) {
-      const int err = errno;
-      close(fd);
-      RemoveMine(&m);
-      return policy == 2 ? NoStream(shownBak, "keep a backup as", err) : NoStream(shown, "replace", err);
-    }
-    // The folder keeps the old file for its owner (its sticky bit): written in place after all.
+    const int err = errno;
+    close(fd);
+    RemoveMine(&m);
+    return policy == 2 ? NoStream(shownBak, "keep a backup as", err) : NoStream(shown, "replace", err);
   }
   close(fd);
   RemoveMine(&m);
   fd = OpenInPlace(path, &old);
   if (fd < 0) return NoStream(shown, "open", errno);
   // Policy 2 keeps the old content as the backup, a copy; policy 1 gives it up, as a delete would.
-  if (policy == 2 && (!WriteScratch(bak, path, old, &m) || !MoveMine(&m, bak, true))) {
+  if (policy == 2 && !KeepCopyAs(bak, path, old, true, &m)) {
     const int err = errno;
-    RemoveMine(&m);
     close(fd);
     return NoStream(shownBak, "keep a backup as", err);
   }
@@ -669,8 +671,6 @@ int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
   if (MoveMine(&m, path, true)) return 1;
   const int err = errno;
   RemoveMine(&m);
-  // The folder keeps the old file for its owner (its sticky bit): written in place after all.
-  if (err == EPERM) return WriteWholeInPlace(name, path, bytes, size);
   return Fail(shown, "move the scratch file over", err);
 }
 
@@ -757,7 +757,9 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
     struct stat mine;
     if (s.hadName && lstat(s.slot->scratch.path.c_str(), &mine) == 0 && GoesInPlace(s.name, mine)) {
       failStep = "open";
-      ok = OpenStepInPlace(&s);
+      s.inPlace = true;
+      s.fd = OpenInPlace(s.name, &s.old);
+      ok = s.fd >= 0;
     }
   }
   // Every old file gets its second name first, so no name ever stands empty: a hard link, or a
@@ -789,26 +791,12 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
     CommitStep& s = steps[i];
     failShown = ShownTarget(s.game, s.name);
     failStep = "put in place";
-    if (!s.inPlace) {
-      s.moved = MoveMine(&s.slot->scratch, s.name, true);
-      if (s.moved || errno != EPERM) {
-        ok = s.moved;
-        continue;
-      }
-      // The folder keeps the old file for its owner (its sticky bit): written in place after all,
-      // its backup a copy instead of a second name of the file.
-      RemoveMine(&s.newBak);
-      failStep = "open";
-      ok = OpenStepInPlace(&s);
-      if (!ok) continue;
-      failShown = ShownFile(s.game, s.name) + "_bak";
-      failStep = "keep a backup as";
-      ok = CopyBackup(&s, s.old);
-      if (!ok) continue;
-      failShown = ShownTarget(s.game, s.name);
+    if (s.inPlace) {
+      failStep = "write";
+      ok = WriteIntoFile(&s);
+    } else {
+      ok = s.moved = MoveMine(&s.slot->scratch, s.name, true);
     }
-    failStep = "write";
-    ok = WriteIntoFile(&s);
   }
   if (!ok) {
     const int err = errno;
