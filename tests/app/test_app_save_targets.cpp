@@ -141,9 +141,7 @@ std::string MakeCase(const Case& c, const fs::path& f) {
     case Target::kDevice:
       if (mknod(t.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) return "";  // needs root
       break;
-    case Target::kFolder:
-      WriteAll(t / "keep", "a file in the folder");
-      break;
+    case Target::kFolder: WriteAll(t / "keep", "a file in the folder"); break;
     case Target::kSocket: {
       // Bound by a relative name: a socket's path has room for 107 bytes only.
       const std::string rel = fs::relative(t).string();
@@ -176,7 +174,8 @@ std::string MakeCase(const Case& c, const fs::path& f) {
 
 // The writer run in a child process in folder f, as user uid (this process's own when -1), its
 // stderr (where the message boxes are said) into box: its answer, or -3 when the child failed.
-int SaveInChild(const Writer& w, const std::string& name, const fs::path& f, int uid, const fs::path& box) {
+int SaveInChild(const Writer& w, const std::string& name, const fs::path& f, int uid,
+                const fs::path& box) {
   std::fflush(stdout);
   std::fflush(stderr);
   const pid_t pid = fork();
@@ -251,7 +250,8 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
         EXPECT_EQ(after, before) << trace;
         const std::string said = "d/s -> d/../other/t (" + std::string(c.why) + ")";
         EXPECT_NE(log.find("\nfile: cannot write " + said), std::string::npos) << trace << "\n" << log;
-        const std::string shown = w.box ? "platform: box [Error] " + std::string(w.box) + said + " -> ok\n" : "";
+        const std::string shown =
+            w.box ? "platform: box [Error] " + std::string(w.box) + said + " -> ok\n" : "";
         EXPECT_EQ(box, shown) << trace;
         continue;
       }
