@@ -21,6 +21,7 @@
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "shell/bytebuf.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/log.h"
 

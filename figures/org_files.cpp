@@ -1,11 +1,14 @@
 // Named-variable files: master text reader, binary writer and reader, start-up load.
 #include "figures/org_files.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 #include "gm/org_base.h"
 #include "shell/binfile.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -75,7 +78,11 @@ int Org_ReadMixAtStart() {
 void Org_SaveBin() {
   std::string name = OrgFiles.gsFileO2O3Bin;
   FILE* f = FileOpenBak(name, "", 2, 0);
-  if (!f) return;
+  if (!f) {
+    LogInfo("\nOrg_SaveBin: not saved %s (%s)", FileSave_Failure().name.c_str(),
+            FileSave_Failure().why.c_str());
+    return;
+  }
   IntWrite(1, f);
   UIntWrite(kO2O3Magic, f);
   IntWrite(kIntCount, f);
@@ -85,7 +92,9 @@ void Org_SaveBin() {
   int len = (int)ftell(f);
   fseek(f, 0, SEEK_SET);
   IntWrite(len, f);
-  fclose(f);
+  const bool ok = !ferror(f);
+  if (fclose(f) != 0 || !ok)
+    LogInfo("\nOrg_SaveBin: not written %s (%s)", name.c_str(), strerror(errno));
 }
 
 // Reads one word; false once the file has ended.

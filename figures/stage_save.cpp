@@ -1,6 +1,5 @@
 // Stage writers: the part head, the figure chunk's tail (movement values, index list, extra record,
 // land floors), the location and base parts, and the whole-stage save with its backup.
-#include <cerrno>
 #include <cstring>
 
 #include "figures/land.h"
@@ -9,7 +8,7 @@
 #include "figures/stage_scratch.h"
 #include "gm/org_base.h"
 #include "shell/binfile.h"
-#include "shell/files.h"
+#include "shell/file_save.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
@@ -201,7 +200,7 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
 static int WritePart(const std::string& name, int base) {
   FILE* f = FileSave_Begin(name);
   if (!f) {
-    StageReq.EtapFail = {name, std::strerror(errno)};
+    StageReq.EtapFail = {FileSave_Failure().name, FileSave_Failure().why};
     LogInfo("\nSaveEtapFail: not open %s", name.c_str());
     return 0;
   }
@@ -210,7 +209,7 @@ static int WritePart(const std::string& name, int base) {
   if (base) Base_SaveTo(&Fgrs, f, StageReq.EtapLocationNom);
   else Etap_SaveTo(&Fgrs, f);
   if (!FileSave_Close(f, name)) {
-    StageReq.EtapFail = {name, std::strerror(errno)};
+    StageReq.EtapFail = {FileSave_Failure().name, FileSave_Failure().why};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }
@@ -243,9 +242,8 @@ int Etap_Save(const std::string& name) {
   }
   // Both parts replace their files together, or neither does.
   const std::string parts[2] = {name, loc};
-  std::string failed = name;
-  if (!FileSave_CommitAll(parts, 2, &failed)) {
-    StageReq.EtapFail = {failed, std::strerror(errno)};
+  if (!FileSave_CommitAll(parts, 2)) {
+    StageReq.EtapFail = {FileSave_Failure().name, FileSave_Failure().why};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());
     return 0;
   }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "gui/gui.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/text.h"
 

@@ -6,6 +6,7 @@
 #include "gm/org_base.h"
 #include "gui/text_box.h"
 #include "shell/dialogs.h"
+#include "shell/file_save.h"
 #include "shell/log.h"
 #include "shell/text.h"
 
@@ -26,7 +27,11 @@ void ReportFailure(const GuiWin* box, int saving, int err) {
   const char* what = saving ? (o2::EngText ? "Not saved" : "Не сохранено")
                             : (o2::EngText ? "Not opened" : "Не открыто");
   const char* why = err ? std::strerror(err) : (saving ? "nothing to save" : "not a plain file");
-  const std::string text = StrFmt("%s: %s (%s)", what, DlgPathBuf, why);
+  // A save that failed says which file its links led to, and why.
+  const FileSaveFail& fail = FileSave_Failure();
+  const std::string text = saving && err
+                               ? StrFmt("%s: %s (%s)", what, fail.name.c_str(), fail.why.c_str())
+                               : StrFmt("%s: %s (%s)", what, DlgPathBuf, why);
   SetStatus(box, text);
   LogInfo("\ntext box: %s", text.c_str());
 }

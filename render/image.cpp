@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "render/error_box.h"
-#include "shell/files.h"
+#include "shell/file_save.h"
 
 // No shipped or captured image comes near this; it keeps a forged header from asking for
 // gigabytes before the input length check can tell.
@@ -238,10 +238,13 @@ int SaveBmp24(const char* path, int width, int height, const uint8_t* pixels, in
     }
   }
   int ok = FileWriteWhole(path, block, 54 + imageSize);
-  const int err = errno;  // of the scratch file's make, write or move, whichever failed
   free(block);
   if (!ok) {
-    SaveBmp24_FailBox(shownName ? shownName : path, std::strerror(err));
+    // The name as it is shown, and where its links led.
+    const FileSaveFail& fail = FileSave_Failure();
+    const size_t n = strlen(path);
+    const std::string led = fail.name.compare(0, n, path) == 0 ? fail.name.substr(n) : std::string();
+    SaveBmp24_FailBox((std::string(shownName ? shownName : path) + led).c_str(), fail.why.c_str());
     return 0;
   }
   return 1;

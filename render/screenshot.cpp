@@ -12,6 +12,7 @@
 #include "render/image.h"
 #include "render/texture.h"
 #include "shell/clock.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/log.h"
 

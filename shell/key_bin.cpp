@@ -1,8 +1,10 @@
 // Binary file of one key command: length, version, word count, the forty words, the name again.
+#include <cerrno>
 #include <cstring>
 
 #include "shell/binfile.h"
 #include "shell/bytebuf.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
@@ -39,6 +41,7 @@ int IKmd2_SaveBin(IKmd2* k, const char* fileName, short backupPolicy) {
   IntWrite(len, f);
   bool ok = std::ferror(f) == 0;
   ok = (std::fclose(f) == 0) && ok;
+  if (!ok) LogInfo("\nkey command file %s: not written (%s)", name.c_str(), std::strerror(errno));
   return ok ? 1 : 0;
 }
 

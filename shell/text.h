@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 
@@ -69,3 +70,14 @@ void Name12_ReadLine(char name[12], std::istream& in);
 // One line of the stream without its line break and without one trailing CR; 0 when nothing
 // could be read (end of stream or a failed stream).
 int TextGetLine(std::istream& in, std::string& line);
+
+// A read text's number: the runtime's conversion (0 when the text holds none). StrToU16 gives 0
+// outside 0..65535; StrToI16 0 below -32768 and 32767 above 32767; StrToU8 0 below -128, the
+// byte of the same bits for -128..-1 and 255 above 255. An empty text gives 0.
+double StrToDouble(const std::string& s);
+float StrToFlo(const std::string& s);
+long StrToLong(const std::string& s);
+int StrToInt(const std::string& s);
+uint16_t StrToU16(const std::string& s);
+int16_t StrToI16(const std::string& s);
+uint8_t StrToU8(const std::string& s);

@@ -1,6 +1,10 @@
 // Line readers of the positional text files: useful lines, "begin" markers, live text between
-// comment blocks and backslash continuations. Files may have CR LF line ends.
+// comment blocks and backslash continuations. Files may have CR LF line ends. The conversions of
+// a read text to numbers, clamped.
 #include "shell/text.h"
+
+#include <climits>
+#include <cstdlib>
 
 #include "shell/binfile.h"
 
@@ -69,4 +73,37 @@ void Name12_ReadLine(char name[12], std::istream& in) {
   std::string line;
   if (!TextGetLine(in, line)) return;
   Name12_Set(name, TextTrimS(line).c_str());
+}
+
+double StrToDouble(const std::string& s) { return std::strtod(s.c_str(), nullptr); }
+float StrToFlo(const std::string& s) { return static_cast<float>(StrToDouble(s)); }
+long StrToLong(const std::string& s) { return std::strtol(s.c_str(), nullptr, 10); }
+
+int StrToInt(const std::string& s) {
+  long v = StrToLong(s);
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+uint16_t StrToU16(const std::string& s) {
+  if (s.empty()) return 0;
+  long v = StrToLong(s);
+  return (v >= 0 && v <= 65535) ? static_cast<uint16_t>(v) : 0;
+}
+
+int16_t StrToI16(const std::string& s) {
+  if (s.empty()) return 0;
+  long v = StrToLong(s);
+  if (v < -32768) return 0;
+  if (v > 32767) return 32767;
+  return static_cast<int16_t>(v);
+}
+
+uint8_t StrToU8(const std::string& s) {
+  if (s.empty()) return 0;
+  long v = StrToLong(s);
+  if (v < -128) return 0;
+  if (v > 255) return 255;
+  return static_cast<uint8_t>(v & 0xFF);  // -128..-1 keep their bits
 }

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,4 +87,24 @@ inline std::filesystem::path TestScratchDir(const std::string& prefix) {
   std::filesystem::remove_all(dir, ec);
   std::filesystem::create_directories(dir);
   return dir;
+}
+
+// Every name under folder (relative to it): a plain file as fileEntry gives it, a link's target, the
+// kind and mode of anything else.
+template <class FileEntry>
+std::map<std::string, std::string> FolderTree(const std::filesystem::path& folder, FileEntry fileEntry) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string rel = e.path().lexically_relative(folder).string();
+    struct stat st;
+    if (lstat(e.path().c_str(), &st) != 0) continue;
+    const std::string mode = std::to_string(st.st_mode & 07777);
+    if (S_ISREG(st.st_mode)) out[rel] = fileEntry(e.path(), st);
+    else if (S_ISLNK(st.st_mode)) out[rel] = "-> " + std::filesystem::read_symlink(e.path()).string();
+    else if (S_ISDIR(st.st_mode)) out[rel] = "folder " + mode;
+    else if (S_ISFIFO(st.st_mode)) out[rel] = "pipe";
+    else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) out[rel] = "device";
+    else out[rel] = S_ISSOCK(st.st_mode) ? "socket" : "other";
+  }
+  return out;
 }

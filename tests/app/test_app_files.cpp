@@ -3,6 +3,7 @@
 // every file and link that stands under their scratch names as it was; a signal closes a run that
 // has saved without leaving its scratch files.
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <set>
 
@@ -116,7 +117,8 @@ TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
   EXPECT_EQ(fs::read_symlink(dir / "link.txt"), "docs/target.txt");
   EXPECT_EQ(fs::read_symlink(dir / "broken.txt"), "nodir/x.txt");
   EXPECT_FALSE(fs::exists(dir / "nodir"));
-  EXPECT_NE(Log().find(Cp1251(U8(u8"\ntext box: Не сохранено: broken.txt (No such file or directory)"))),
+  EXPECT_NE(Log().find(Cp1251(U8(
+                u8"\ntext box: Не сохранено: broken.txt -> nodir/x.txt (No such file or directory)"))),
             std::string::npos)
       << Log();
   // The stage: both links stay, the files they lead to are saved and load, the old base is kept
@@ -131,6 +133,69 @@ TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
   EXPECT_EQ(ModeOf(dir / "stages" / "real.etp"), 0640u);
   EXPECT_EQ(ModeOf(dir / "stages" / "real.etp01"), 0666u & ~umaskNow);
   EXPECT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1);
+}
+
+// Saves of the whole program onto what is not a plain file, and into a file with a second hard link:
+// a text saved through a link to a pipe is refused on the box's line; one saved into the hard-linked
+// file writes it in place, so both its names show the new text; Save Test2 through links to a device
+// node and a pipe, and the editor's save through a link into a missing folder, are refused in a box
+// that names where the link led. Nothing else in the folders changes, and no scratch file is left.
+TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
+  const fs::path other = dir / "other";
+  fs::create_directory(other);
+  // A copy of /dev/null's node where the test may make one (as root), else a second pipe.
+  const bool node = mknod((other / "node").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(mkfifo((other / "fifo").c_str(), 0644), 0);
+  WriteAll(other / "hard.txt", "bbbbb\n");
+  fs::create_hard_link(other / "hard.txt", dir / "hard.txt");
+  fs::create_symlink("other/fifo", dir / "fifo.txt");
+  fs::create_symlink(node ? "../other/node" : "../other/fifo", dir / "Maps" / "test2.etp");
+  fs::create_symlink("../other/fifo", dir / "Maps" / "test2.etp01");
+  const std::string missing = (dir / "missing" / "t.etp").string();
+  fs::create_symlink(missing, dir / "Maps" / "lost.etp");
+  const auto picture = [](const fs::path& p, const struct stat& st) {
+    const std::string bytes = ReadAll(p);  // a stage's megabytes by their hash
+    return (bytes.size() > 64 ? std::to_string(std::hash<std::string>()(bytes)) : bytes) + " n" +
+           std::to_string(st.st_nlink);
+  };
+  const auto otherBefore = FolderTree(other, picture), mapsBefore = FolderTree(dir / "Maps", picture);
+  const std::set<std::string> namesBefore = Names(dir);
+
+  std::string script = "answer no\nwait 3\nfile hard.txt\n" + Click("left", kOpen, 2);
+  script += "click left 49 295\nwait 1\ntype a\n";  // row 0, after its third letter
+  script += "file fifo.txt\n" + Click("left", kTextSave) + "file hard.txt\n" + Click("left", kTextSave);
+  script += Click("left", kPlayTest, 3) + Click("left", kSaveTest2, 3) + Click("left", kEsc, 2);
+  // The editor; palette tool 2 used on a cell arms its save.
+  script += Click("left", kEditor, 5) + "click left 119 386\nwait 1\nclick right 500 350\nwait 1\n";
+  script += "file Maps/lost.etp\n" + Click("left", kEditorSave, 3) + "close\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+
+  auto otherWant = otherBefore;
+  otherWant["hard.txt"] = "bbbabb\n n2";
+  EXPECT_EQ(FolderTree(other, picture), otherWant);
+  EXPECT_EQ(ReadAll(dir / "hard.txt"), "bbbabb\n");
+  EXPECT_EQ(FolderTree(dir / "Maps", picture), mapsBefore);
+  EXPECT_FALSE(fs::exists(dir / "missing"));
+  std::set<std::string> namesWant = namesBefore;
+  namesWant.insert({"run.out", "script.txt"});
+  EXPECT_EQ(Names(dir), namesWant);
+  // A run without the variables' master has the Russian texts.
+  EXPECT_NE(
+      Log().find(Cp1251(U8(u8"\ntext box: Не сохранено: fifo.txt -> other/fifo (not a plain file)"))),
+      std::string::npos)
+      << Log();
+  const std::string out = ReadAll(dir / "run.out");
+  const std::string boxes[] = {
+      U8(u8"Этап не сохранён: Maps/test2.etp -> Maps/../other/") + (node ? "node" : "fifo") +
+          " (not a plain file)",
+      U8(u8"Этап не сохранён: Maps/lost.etp -> ") + missing + " (No such file or directory)",
+  };
+  size_t at = 0;
+  for (const std::string& box : boxes) {
+    at = out.find("platform: box [Error] " + box + " -> ok\n", at);
+    EXPECT_NE(at, std::string::npos) << box << "\n" << out;  // in this order
+    if (at == std::string::npos) at = 0;
+  }
 }
 
 // A file or a link that a user keeps under a name the program uses for scratch files.
@@ -176,12 +241,12 @@ TEST_F(AppRun, SavesLeaveWhatStandsUnderTheirScratchNamesAsItWas) {
   }
   EXPECT_EQ(ReadAll(dir / "outside.txt"), "a file of the user's, outside Maps/");
   EXPECT_EQ(ReadAll(dir / "Maps" / "bad.etp"), "a stage that will not be replaced");
-  EXPECT_NE(Log().find("\nSaveEtapFail: not written Maps/bad.etp"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("\nSaveEtapFail: not open Maps/bad.etp"), std::string::npos) << Log();
   // ... and said in a box, naming the folder in the way (a run without the variables' master has
   // the Russian texts).
   EXPECT_NE(ReadAll(dir / "run.out")
-                .find(U8(u8"platform: box [Error] Этап не сохранён: Maps/bad.etp_bak (Is a "
-                         u8"directory) -> ok")),
+                .find(U8(u8"platform: box [Error] Этап не сохранён: Maps/bad.etp_bak (is a "
+                         u8"folder) -> ok")),
             std::string::npos)
       << ReadAll(dir / "run.out");
   EXPECT_GT(ReadAll(dir / "notes.txt").size(), 10u);
@@ -239,7 +304,7 @@ TEST_F(AppRun, AFailedScreenshotLoadOrSaveIsSaidInAMessageBox) {
       u8"Save BMP24 image: screens1 (Not a directory)",
       u8"Save BMP24 image: nodir/x.bmp (No such file or directory)",
       u8"Этап не загружен: Maps/test2.etp (refused: not a stage file of this game, or a broken one)",
-      u8"Этап не сохранён: Maps/test2.etp_bak (Is a directory)",
+      u8"Этап не сохранён: Maps/test2.etp_bak (is a folder)",
       u8"Этап не загружен: Maps/other.etp01 (No such file or directory)",
   };
   size_t at = 0;

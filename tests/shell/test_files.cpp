@@ -2,10 +2,13 @@
 // open), whole-file reads, text helpers and the directory stack.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +20,9 @@
 
 #include "shell/binfile.h"
 #include "shell/clock.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
+#include "shell/text.h"
 #include "test_files.h"
 
 namespace fs = std::filesystem;
@@ -449,12 +454,14 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
   EXPECT_EQ(FilesOf("cm_"), before);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a1a0b1b0");
 
-  // A folder where the second backup goes is not ours to give up.
-  fs::remove("cm_b_bak");
-  fs::create_directory("cm_b_bak");
+  // A folder where the second backup goes, made while the scratch files were written, is not ours
+  // to give up.
   SaveText("cm_a", "a2");
   SaveText("cm_b", "b2");
+  fs::remove("cm_b_bak");
+  fs::create_directory("cm_b_bak");
   EXPECT_EQ(FileSave_CommitAll(both, 2), 0);
+  EXPECT_EQ(FileSave_Failure().name + " (" + FileSave_Failure().why + ")", "cm_b_bak (is a folder)");
   EXPECT_EQ(FilesOf("cm_"), before);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b"), "a1a0b1");
   EXPECT_TRUE(fs::is_directory("cm_b_bak"));
@@ -559,15 +566,9 @@ struct Thing {
 
 // Every name under folder, with a link's target or a file's bytes and mode.
 std::map<std::string, std::string> Tree(const fs::path& folder) {
-  std::map<std::string, std::string> out;
-  for (const auto& e : fs::recursive_directory_iterator(folder)) {
-    const std::string rel = e.path().lexically_relative(folder).string();
-    struct stat st;
-    lstat(e.path().c_str(), &st);
-    if (S_ISLNK(st.st_mode)) out[rel] = "-> " + fs::read_symlink(e.path()).string();
-    else if (S_ISREG(st.st_mode)) out[rel] = ReadAll(e.path()) + " " + std::to_string(st.st_mode & 0777);
-  }
-  return out;
+  return FolderTree(folder, [](const fs::path& p, const struct stat& st) {
+    return ReadAll(p) + " " + std::to_string(st.st_mode & 0777);
+  });
 }
 
 }  // namespace
@@ -657,5 +658,79 @@ TEST(FileSave, EverySaveWritesWhereTheLinksLeadAndKeepsTheMode) {
     struct stat st;
     ASSERT_EQ(stat("lk/owned", &st), 0);
     EXPECT_EQ(st.st_uid * 100000 + st.st_gid, 4242u * 100000 + 4243) << w.what;
+  }
+}
+
+namespace {
+
+// Scratch files of a save of each name, with text: 1 when all were written.
+int Scratch(std::initializer_list<std::pair<const char*, std::string>> parts) {
+  for (const auto& [name, text] : parts) {
+    FILE* f = FileSave_Begin(name);
+    if (!f || std::fputs(text.c_str(), f) < 0 || !FileSave_Close(f, name)) return 0;
+  }
+  return 1;
+}
+
+// No file may grow past limit bytes from here on (RLIM_INFINITY: again without a limit): a write
+// past it fails, as on a full disk.
+void LimitFileSize(rlim_t limit) {
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit cut;
+  getrlimit(RLIMIT_FSIZE, &cut);
+  cut.rlim_cur = limit;
+  setrlimit(RLIMIT_FSIZE, &cut);
+}
+
+}  // namespace
+
+// A file written in place (it has a second hard link) whose write fails part-way gets its old
+// content back and says so, its copy gone: a file written whole, and a pair of saves whose second
+// file fails after the first was written. Each runs in a child process, under a file size limit.
+TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
+  const fs::path folder = fs::absolute("wp");
+  const std::string big(100, 'x');
+  const struct {
+    const char* what;
+    int (*save)(const std::string& big);
+    const char* said;  // the failure, as a message says it
+  } cases[] = {
+      {"a file written whole",
+       [](const std::string& big) {
+         LimitFileSize(50);
+         return FileWriteWhole("wp/a", big.data(), big.size());
+       },
+       "wp/a (File too large, written back as it was)"},
+      {"the second file of a pair",
+       [](const std::string& big) {
+         if (!Scratch({{"wp/a", "a new"}, {"wp/b", big}})) return -1;
+         LimitFileSize(50);
+         const std::string both[2] = {"wp/a", "wp/b"};
+         return FileSave_CommitAll(both, 2);
+       },
+       "wp/b (File too large, wp/b written back as it was, wp/a written back as it was)"},
+  };
+  for (const auto& c : cases) {
+    Clear({"wp", "wp_said.txt"});
+    WriteAll("wp/a", "a old");
+    WriteAll("wp/b", "b old");
+    WriteAll("wp/b_bak", "b older");
+    fs::create_directory("wp/links");
+    fs::create_hard_link("wp/a", "wp/links/a");
+    fs::create_hard_link("wp/b", "wp/links/b");
+    const auto before = Tree(folder);
+    const pid_t pid = fork();
+    if (pid == 0) {
+      const int saved = c.save(big);
+      LimitFileSize(RLIM_INFINITY);
+      WriteAll("wp_said.txt", std::to_string(saved) + " " + FileSave_Failure().name + " (" +
+                                  FileSave_Failure().why + ")");
+      _exit(0);  // without the exit's clean-up, which would hide a scratch file left behind
+    }
+    int status = 1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid) << c.what;
+    EXPECT_EQ(status, 0) << c.what;
+    EXPECT_EQ(ReadAll("wp_said.txt"), "0 " + std::string(c.said)) << c.what;
+    EXPECT_EQ(Tree(folder), before) << c.what;
   }
 }

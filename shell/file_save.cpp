@@ -1,0 +1,840 @@
+// Saves over POSIX (the rules are in file_save.h): a backup is made before any old file is given
+// up, a step that fails puts back what the save had changed, and only the files this run made are
+// written over, moved or removed.
+#include "shell/file_save.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include "platform/platform.h"
+#include "shell/files.h"
+#include "shell/log.h"
+
+namespace {
+
+// The reasons of a refusal, as the open gives them.
+const char* const kWhyFolder = "is a folder";
+const char* const kWhyNotPlain = "not a plain file";
+
+const char* OpenMode(short mode) {
+  if (mode == 1) return "w+b";
+  if (mode == 2) return "a+b";
+  return "wb";
+}
+
+// Paths below are the file system's own (converted from the game's names by FsPath).
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+// The file a save of the game's name writes, as the file system names it: the name itself, or the
+// file its links lead to (a relative target read from its link's folder), so a save changes what
+// the user's link points at and leaves the link alone. A target that does not exist yet is the
+// file the save makes. 0 with errno ELOOP past kFileLinkMax links; whatever else stops the walk is
+// left for the save's own steps to meet and report.
+bool SaveTarget(const std::string& name, std::string* target) {
+  std::string p = FsPath(name);
+  for (int links = 0;; links++) {
+    struct stat st;
+    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    if (links == kFileLinkMax) {
+      errno = ELOOP;
+      return false;
+    }
+    char to[PATH_MAX];
+    const ssize_t n = readlink(p.c_str(), to, sizeof to);
+    if (n <= 0 || (size_t)n >= sizeof to) break;
+    const size_t slash = p.rfind('/');
+    p = to[0] == '/' || slash == std::string::npos ? std::string(to, (size_t)n)
+                                                   : p.substr(0, slash + 1) + std::string(to, (size_t)n);
+  }
+  *target = p;
+  return true;
+}
+
+// The game's name of a file system path; empty when the path has a character the game's names
+// cannot hold.
+std::string GameNameOf(const std::string& fsPath) {
+  std::string out(fsPath.size() + 1, '\0');
+  out.resize((size_t)Plat_Utf8To1251(fsPath.c_str(), out.data(), (int)out.size()));
+  return FsPath(out) == fsPath ? out : std::string();
+}
+
+// The file a save of name writes, as the game names it: name itself, or where its links led.
+std::string ShownFile(const std::string& name, const std::string& target) {
+  const std::string led = target.empty() || target == FsPath(name) ? std::string() : GameNameOf(target);
+  return led.empty() ? name : led;
+}
+
+// How a message names the file a save of name writes: as the game named it, and where its links
+// led when they led elsewhere.
+std::string ShownTarget(const std::string& name, const std::string& target) {
+  const std::string file = ShownFile(name, target);
+  return file == name ? name : name + " -> " + file;
+}
+
+// Why what stands at path (its links followed, or with lstat the name itself, where a link is
+// given up as a file is) is nothing a save may write over: null when nothing stands there or a
+// plain file does.
+const char* NotPlainWhy(const std::string& path, bool followLinks) {
+  struct stat st;
+  if ((followLinks ? stat(path.c_str(), &st) : lstat(path.c_str(), &st)) != 0) return nullptr;
+  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return nullptr;
+  return S_ISDIR(st.st_mode) ? kWhyFolder : kWhyNotPlain;
+}
+
+int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
+
+// The new file on fd takes the mode of the file it is to replace at path, and its owner and group
+// where the process may give them: a private file stays private, a script stays runnable. A new
+// name keeps the mode the umask leaves.
+void TakeModeOf(int fd, const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  struct stat mine;
+  const bool otherOwner =
+      fstat(fd, &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid);
+  if (otherOwner && fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM) {
+    // The owner is not ours to give: the group alone, when the saver is one of it.
+    [[maybe_unused]] const int group = fchown(fd, (uid_t)-1, st.st_gid);
+  }
+  // After the owner: a change of owner clears the set-id bits.
+  if (fchmod(fd, st.st_mode & 07777) != 0)
+    LogInfo("\nfile: the mode of %s not kept (%s)", path.c_str(), std::strerror(errno));
+}
+
+// A new file (mine) moved over the plain file at path would take it from its owner (the new file
+// could not be given its owner and group, or the folder keeps its files for their owners, its
+// sticky bit, and would refuse the rename) or split its hard links: the new content goes into the
+// file itself instead.
+bool GoesInPlace(const std::string& path, const struct stat& mine) {
+  struct stat st, folder;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
+  const size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+  return stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && st.st_uid != geteuid() &&
+         folder.st_uid != geteuid();
+}
+
+constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
+constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+
+// A file this run made (or a name it gave a file): its name (absolute, so a later change of the
+// current folder does not lose it) and which file it is.
+struct FileMade {
+  std::string path;  // empty: none
+  dev_t dev = 0;
+  ino_t ino = 0;
+  mode_t type = 0;  // S_IFREG, or S_IFLNK for a link linked as it stands
+};
+
+std::string Absolute(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  char cwd[PATH_MAX];
+  if (!getcwd(cwd, sizeof cwd)) return path;
+  return std::string(cwd) + "/" + path;
+}
+
+bool SameFile(const struct stat& st, const FileMade& m) {
+  return (st.st_mode & S_IFMT) == m.type && st.st_dev == m.dev && st.st_ino == m.ino;
+}
+
+// The name still holds the file made: nothing has replaced it since.
+bool StillMine(const FileMade& m) {
+  struct stat st;
+  return !m.path.empty() && lstat(m.path.c_str(), &st) == 0 && SameFile(st, m);
+}
+
+void Remember(FileMade* m, const std::string& path, const struct stat& st) {
+  m->path = Absolute(path);
+  m->dev = st.st_dev;
+  m->ino = st.st_ino;
+  m->type = st.st_mode & S_IFMT;
+}
+
+// Removes the file made, only while its name still holds it; forgets it either way. Between the
+// look and the unlink the name is the program's own scratch name, which nothing else should use.
+void RemoveMine(FileMade* m) {
+  if (StillMine(*m)) unlink(m->path.c_str());
+  *m = FileMade{};
+}
+
+// What this run made for one saved name. The backup a save supersedes is not deleted when this
+// run made it: it becomes the scratch file of the next save of the same name, written over in
+// place. Freeing a large file's blocks (and writing a fresh file into new blocks) waits for the
+// disk; rewriting blocks a file already holds does not. Each file is known by its identity, so
+// one that is no longer the file we left (a save used it up, something else took the name) is
+// neither written over nor removed.
+struct SaveSlot {
+  std::string name;  // the saved file's absolute name; empty: a free slot
+  FileMade scratch;  // the scratch file of the save under way
+  FileMade placed;   // the file the last commit put under name (none when it wrote in place)
+  FileMade bak;      // name + "_bak" while it holds a file this run made
+  FileMade spare;    // a superseded backup of this run, for the next save to write over
+};
+
+// The saves' state: the files each saved name has, and what the last failure left to say.
+struct FileSaveState {
+  static constexpr int kSlots = 16;
+  SaveSlot slot[kSlots];
+  int cursor = 0;
+  FileSaveFail fail;
+  ~FileSaveState() {
+    for (SaveSlot& s : slot) {
+      RemoveMine(&s.scratch);
+      RemoveMine(&s.spare);
+    }
+  }
+} gSave;
+
+// A failed save: logged, kept for the caller's message, errno left as err. Answers 0.
+int Fail(const std::string& shown, const char* step, int err, const std::string& why = std::string()) {
+  gSave.fail = {shown, why.empty() ? std::strerror(err) : why};
+  LogInfo("\nfile: cannot %s %s (%s)", step, shown.c_str(), gSave.fail.why.c_str());
+  errno = err;
+  return 0;
+}
+
+FILE* NoStream(const std::string& shown, const char* step, int err) {
+  Fail(shown, step, err);
+  return nullptr;
+}
+
+// The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
+// followed or lead to something that is not a plain file, or, for a save that keeps a backup,
+// when such a thing holds the backup's name.
+bool SaveDestination(const std::string& name, std::string* target, bool withBackup) {
+  if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
+  if (const char* why = NotPlainWhy(*target, true))
+    return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
+  if (!withBackup) return true;
+  if (const char* why = NotPlainWhy(*target + "_bak", false))
+    return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
+  return true;
+}
+
+// rename that never replaces: 0, or -1 with errno (EEXIST when the name is taken).
+int RenameNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+  // A file system without the flag: a second name is made only where none is, then the first goes;
+  // without hard links either, the name is looked at just before the move.
+  if (link(from.c_str(), to.c_str()) == 0) {
+    unlink(from.c_str());
+    return 0;
+  }
+  if (errno == EEXIST) return -1;
+  if (PathExists(to)) {
+    errno = EEXIST;
+    return -1;
+  }
+  return std::rename(from.c_str(), to.c_str());
+}
+
+// Moves the file made to `to`: over whatever stands there when replace, else only to a free name;
+// only while the file is still under its name. 1 when moved.
+int MoveMine(FileMade* m, const std::string& to, bool replace) {
+  if (!StillMine(*m)) {
+    errno = ENOENT;
+    return 0;
+  }
+  int r = replace ? std::rename(m->path.c_str(), to.c_str()) : RenameNoReplace(m->path, to);
+  if (r != 0) return 0;
+  m->path = Absolute(to);
+  return 1;
+}
+
+// The i-th scratch name beside base: base + "_tmp", then + "_tmp1" ...
+std::string ScratchName(const std::string& base, int i) {
+  return base + "_tmp" + (i ? std::to_string(i) : "");
+}
+
+// Makes a new scratch file beside base, exclusively and never through a link: the open descriptor,
+// or -1 (errno kept; EEXIST when every scratch name was taken).
+int ScratchCreate(const std::string& base, FileMade* m) {
+  for (int i = 0; i < kFileScratchTries; i++) {
+    const std::string p = ScratchName(base, i);
+    int fd = Files.OpenFd(p.c_str(), kNewFileFlags, kNewFileMode);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return -1;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+      int e = errno;
+      close(fd);
+      errno = e;
+      return -1;  // a file we cannot tell is ours stays where it is
+    }
+    Remember(m, p, st);
+    return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Moves a scratch file of ours to a free scratch name beside base, for a later write over it.
+int MoveToScratchName(FileMade* m, const std::string& base) {
+  for (int i = 0; i < kFileScratchTries; i++) {
+    if (MoveMine(m, ScratchName(base, i), false)) return 1;
+    if (errno != EEXIST) return 0;
+  }
+  return 0;
+}
+
+bool WriteFd(int fd, const void* bytes, size_t size) {
+  const char* p = static_cast<const char*>(bytes);
+  while (size > 0) {
+    ssize_t n = write(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    size -= (size_t)n;
+  }
+  return true;
+}
+
+// The whole content of the file open on fd, from its start.
+bool ReadFd(int fd, std::string* out) {
+  out->clear();
+  char buf[1 << 16];
+  for (;;) {
+    const ssize_t n = pread(fd, buf, sizeof buf, (off_t)out->size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    out->append(buf, (size_t)n);
+  }
+}
+
+// The whole plain file at path; false (errno) when it does not open, is not a plain file (a pipe
+// swapped in is not waited for) or a read fails.
+bool ReadPlain(const std::string& path, std::string* out) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (!ok) errno = EINVAL;
+  ok = ok && ReadFd(fd, out);
+  const int err = errno;
+  close(fd);
+  errno = err;
+  return ok;
+}
+
+FILE* StreamOf(int fd, const char* how) {
+  FILE* f = fd < 0 ? nullptr : fdopen(fd, how);
+  if (!f && fd >= 0) close(fd);
+  return f;
+}
+
+// A new file under path, made exclusively: nothing standing there is opened or followed.
+FILE* OpenNew(const std::string& path, short mode) {
+  return StreamOf(Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode), OpenMode(mode));
+}
+
+// bytes in a new scratch file beside base, with the mode of the file at like, synced and closed:
+// a backup, or the copy that a file written in place keeps of its old content. False (errno;
+// nothing left behind) when any step failed.
+bool WriteScratch(const std::string& base, const std::string& like, const std::string& bytes,
+                  FileMade* m) {
+  int fd = ScratchCreate(base, m);
+  if (fd < 0) return false;
+  TakeModeOf(fd, like);  // a copy is no more readable than the file it keeps
+  bool ok = WriteFd(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
+  ok = close(fd) == 0 && ok;
+  if (!ok) {
+    const int err = errno;
+    RemoveMine(m);
+    errno = err;
+  }
+  return ok;
+}
+
+// bytes, the old content of the file at path, kept as its backup bak (m), a copy: over an older
+// backup with replace, else only where none stands. False (errno; nothing left behind) on a failure.
+bool KeepCopyAs(const std::string& bak, const std::string& path, const std::string& bytes, bool replace,
+                FileMade* m) {
+  if (WriteScratch(bak, path, bytes, m) && MoveMine(m, bak, replace)) return true;
+  const int err = errno;
+  RemoveMine(m);
+  errno = err;
+  return false;
+}
+
+// The plain file at path opened to be written in place, with its old content: the descriptor, or
+// -1 (errno) when it does not open for reading and writing, is no longer a plain file or does not
+// read.
+int OpenInPlace(const std::string& path, std::string* old) {
+  const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (!ok) errno = EINVAL;
+  if (ok && ReadFd(fd, old)) return fd;
+  const int err = errno;
+  close(fd);
+  errno = err;
+  return -1;
+}
+
+// bytes as the whole content of the file open on fd: written over it from its start, the file cut
+// to their length, synced. Written over the old blocks before the cut, a full disk seldom stops it.
+bool Rewrite(int fd, const void* bytes, size_t size) {
+  const char* p = static_cast<const char*>(bytes);
+  for (size_t done = 0; done < size;) {
+    const ssize_t n = pwrite(fd, p + done, size - done, (off_t)done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = EIO;
+    if (n <= 0) return false;
+    done += (size_t)n;
+  }
+  return ftruncate(fd, (off_t)size) == 0 && fsync(fd) == 0;
+}
+
+// The reason of a write in place that failed: the old content was written back, or where its copy
+// waits.
+std::string InPlaceWhy(int err, bool restored, const std::string& copy) {
+  const std::string why = std::strerror(err);
+  if (restored) return why + ", written back as it was";
+  const std::string shown = GameNameOf(copy);
+  return why + ", the file is part-written: its old content is in " + (shown.empty() ? copy : shown);
+}
+
+// The content written into the file at path itself, its old content kept in a scratch copy beside
+// it until the write has succeeded. 1 when written; 0 (logged) when not.
+int WriteWholeInPlace(const std::string& name, const std::string& path, const void* bytes, size_t size) {
+  const std::string shown = ShownTarget(name, path);
+  std::string old;
+  const int fd = OpenInPlace(path, &old);
+  if (fd < 0) return Fail(shown, "open", errno);
+  FileMade copy;
+  if (!WriteScratch(path, path, old, &copy)) {
+    const int err = errno;
+    close(fd);
+    return Fail(shown, "keep a copy of", err);
+  }
+  const bool ok = Rewrite(fd, bytes, size);
+  const int err = errno;
+  const bool restored = ok || Rewrite(fd, old.data(), old.size());
+  const std::string copyPath = copy.path;
+  if (restored) RemoveMine(&copy);
+  close(fd);
+  return ok ? 1 : Fail(shown, "write", err, InPlaceWhy(err, restored, copyPath));
+}
+
+// The slot of an absolute name; with take, a new one when it has none (when all are in use, the
+// next one without a save under way is given up, its spare file removed).
+SaveSlot* SlotOf(const std::string& name, bool take) {
+  for (SaveSlot& s : gSave.slot)
+    if (s.name == name) return &s;
+  if (!take) return nullptr;
+  for (SaveSlot& s : gSave.slot)
+    if (s.name.empty()) {
+      s.name = name;
+      return &s;
+    }
+  for (int t = 0; t < FileSaveState::kSlots; t++) {
+    SaveSlot& s = gSave.slot[gSave.cursor];
+    gSave.cursor = (gSave.cursor + 1) % FileSaveState::kSlots;
+    if (!s.scratch.path.empty()) continue;
+    RemoveMine(&s.spare);
+    s = SaveSlot{};
+    s.name = name;
+    return &s;
+  }
+  errno = EBUSY;
+  return nullptr;
+}
+
+// The slot of the file a save of the game's name writes; its file system path in target.
+SaveSlot* SlotOfGameName(const std::string& name, bool take, std::string* target) {
+  return SaveTarget(name, target) ? SlotOf(Absolute(*target), take) : nullptr;
+}
+
+// The spare file opened to be written over: only when it is still the file we left, under no
+// other name (a second name would be a user's link to it). Used up either way.
+int ReopenSpare(SaveSlot* s) {
+  FileMade m = s->spare;
+  s->spare = FileMade{};
+  if (m.path.empty()) return -1;
+  int fd = Files.OpenFd(m.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  struct stat st;
+  if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && SameFile(st, m) && st.st_nlink == 1) {
+    s->scratch = m;
+    return fd;
+  }
+  if (fd >= 0) close(fd);
+  return -1;
+}
+
+// Where a superseded backup waits while a commit runs: hidden beside it, named with the process id
+// and a count, so it never meets a file of the game's or of another game's.
+// The count of names DropName has handed out in this run.
+unsigned long sDropCount = 0;
+
+std::string DropName(const std::string& bak) {
+  const size_t slash = bak.rfind('/');
+  const size_t at = slash == std::string::npos ? 0 : slash + 1;
+  return bak.substr(0, at) + "." + bak.substr(at) + "~" + std::to_string(getpid()) + "~" +
+         std::to_string(++sDropCount);
+}
+
+// One file of a commit and how far it went.
+struct CommitStep {
+  SaveSlot* slot = nullptr;
+  std::string game;       // the name as the game gave it
+  std::string name, bak;  // the file its links lead to, and its backup
+  FileMade drop;          // the old backup while it waits (path empty when there was none)
+  bool dropMine = false;  // ... and this run made it
+  FileMade newBak;        // the second name (or copy) of the old file under name
+  bool newBakMine = false;
+  bool hadName = false, moved = false;
+  // Written in place: the file open, its old content, and whether the writing has begun.
+  bool inPlace = false;
+  int fd = -1;
+  std::string old;
+  bool written = false;
+};
+
+// The old content (bytes) of the file under s->name kept as its backup, a copy.
+bool CopyBackup(CommitStep* s, const std::string& bytes) {
+  FileMade m;
+  if (!KeepCopyAs(s->bak, s->name, bytes, false, &m)) return false;
+  s->newBak = m;
+  s->newBakMine = true;
+  return true;
+}
+
+// The old file under s->name gets its second name: a hard link, or a copy where the file system
+// has none. The link is the run's own file only when the old file was.
+bool LinkBackup(CommitStep* s) {
+  struct stat st;
+  if (link(s->name.c_str(), s->bak.c_str()) == 0) {
+    if (lstat(s->bak.c_str(), &st) != 0) return false;
+    Remember(&s->newBak, s->bak, st);
+    s->newBakMine = S_ISREG(st.st_mode) && StillMine(s->slot->placed) && SameFile(st, s->slot->placed);
+    return true;
+  }
+  if (errno == EEXIST) return false;
+  std::string bytes;
+  return ReadPlain(s->name, &bytes) && CopyBackup(s, bytes);
+}
+
+// The new content of the scratch file written into the file itself.
+bool WriteIntoFile(CommitStep* s) {
+  std::string bytes;
+  if (!StillMine(s->slot->scratch)) {
+    errno = ENOENT;
+    return false;
+  }
+  if (!ReadPlain(s->slot->scratch.path, &bytes)) return false;
+  s->written = true;
+  return Rewrite(s->fd, bytes.data(), bytes.size());
+}
+
+// Puts every step back as it was before the commit began, the scratch files removed. What a file
+// written in place became is said in note.
+void CommitUndo(CommitStep* steps, int n, std::string* note) {
+  for (int i = n - 1; i >= 0; i--) {
+    CommitStep& s = steps[i];
+    if (!s.slot) continue;
+    const std::string shown = ShownFile(s.game, s.name);
+    if (s.written && !Rewrite(s.fd, s.old.data(), s.old.size())) {
+      // The copy keeps the old content: it stays as the backup.
+      LogInfo("\nfile: %s is part-written; its old content is in %s_bak", shown.c_str(), shown.c_str());
+      *note += ", " + shown + " is part-written: its old content is in " + shown + "_bak";
+      s.newBak = FileMade{};
+    } else if (s.written) {
+      *note += ", " + shown + " written back as it was";
+      RemoveMine(&s.newBak);
+    } else if (s.moved) {
+      if (!s.hadName) {
+        RemoveMine(&s.slot->scratch);
+      } else if (StillMine(s.newBak) && std::rename(s.bak.c_str(), s.name.c_str()) == 0) {
+        s.slot->scratch = FileMade{};  // the old file, under its own name again
+      } else {
+        LogInfo("\nfile: %s could not be put back", s.name.c_str());
+        s.slot->placed = s.slot->scratch;  // the new file stays: the name never stands empty
+        s.slot->scratch = FileMade{};
+      }
+    } else {
+      RemoveMine(&s.newBak);  // a second name (or a copy) of the file still under name
+    }
+    if (!s.drop.path.empty() && (!StillMine(s.drop) || RenameNoReplace(s.drop.path, s.bak) != 0))
+      LogInfo("\nfile: the older backup of %s waits as %s", s.name.c_str(), s.drop.path.c_str());
+    RemoveMine(&s.slot->scratch);
+  }
+}
+
+}  // namespace
+
+const FileSaveFail& FileSave_Failure() { return gSave.fail; }
+
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
+  if (name.empty()) return nullptr;
+  if (!ext.empty()) name += ext;
+  const char* how = OpenMode(mode);
+  std::string path;
+  if (!SaveDestination(name, &path, policy == 2 || policy == 3)) return nullptr;
+  const std::string shown = ShownTarget(name, path);
+  std::string old;
+  if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
+    FILE* f = OpenNew(path, mode);
+    return f ? f : NoStream(shown, "make", errno);
+  }
+  const std::string bak = path + "_bak";
+  const std::string shownBak = ShownFile(name, path) + "_bak";
+  if (policy == 3) {
+    FileMade m;
+    if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
+    FILE* f = StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0), "r+b");
+    return f ? f : NoStream(shown, "open", errno);
+  }
+  if (policy != 1 && policy != 2) {
+    FILE* f = nullptr;
+    errno = EEXIST;
+    if (mode == 2) f = StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0), how);
+    return f ? f : NoStream(shown, "write over", errno);
+  }
+  // Policies 1 and 2: the new file is made beside the old one first, which tells whether it can
+  // take the old one's place.
+  FileMade m;
+  int fd = ScratchCreate(path, &m);
+  if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
+  TakeModeOf(fd, path);
+  struct stat mine;
+  if (fstat(fd, &mine) == 0 && !GoesInPlace(path, mine)) {
+    if (policy == 1 && MoveMine(&m, path, true)) return StreamOf(fd, how);
+    // Policy 2: the older backup is given up; the file becomes the new one.
+    if (policy == 2 && (!PathExists(bak) || unlink(bak.c_str()) == 0) &&
+        std::rename(path.c_str(), bak.c_str()) == 0) {
+      if (MoveMine(&m, path, false)) return StreamOf(fd, how);
+      const int err = errno;
+      RenameNoReplace(bak, path);  // no new file: the old one stays in place
+      close(fd);
+      RemoveMine(&m);
+      return NoStream(shown, "move the new file to", err);
+    }
+    const int err = errno;
+    close(fd);
+    RemoveMine(&m);
+    return policy == 2 ? NoStream(shownBak, "keep a backup as", err) : NoStream(shown, "replace", err);
+  }
+  close(fd);
+  RemoveMine(&m);
+  fd = OpenInPlace(path, &old);
+  if (fd < 0) return NoStream(shown, "open", errno);
+  // Policy 2 keeps the old content as the backup, a copy; policy 1 gives it up, as a delete would.
+  if (policy == 2 && !KeepCopyAs(bak, path, old, true, &m)) {
+    const int err = errno;
+    close(fd);
+    return NoStream(shownBak, "keep a backup as", err);
+  }
+  if (ftruncate(fd, 0) != 0) {
+    const int err = errno;
+    close(fd);
+    return NoStream(shown, "write", err);
+  }
+  return StreamOf(fd, how);
+}
+
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
+  std::string path;
+  if (!SaveDestination(name, &path, false)) return 0;
+  const std::string shown = ShownTarget(name, path);
+  FileMade m;
+  const int fd = ScratchCreate(path, &m);
+  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
+  TakeModeOf(fd, path);
+  struct stat mine;
+  if (fstat(fd, &mine) == 0 && GoesInPlace(path, mine)) {
+    close(fd);
+    RemoveMine(&m);
+    return WriteWholeInPlace(name, path, bytes, size);
+  }
+  bool ok = WriteFd(fd, bytes, size);
+  ok = close(fd) == 0 && ok;
+  if (!ok) {
+    const int err = errno;
+    RemoveMine(&m);
+    return Fail(shown, "write a scratch file beside", err);
+  }
+  if (MoveMine(&m, path, true)) return 1;
+  const int err = errno;
+  RemoveMine(&m);
+  return Fail(shown, "move the scratch file over", err);
+}
+
+FILE* FileSave_Begin(const std::string& name) {
+  if (name.empty()) return nullptr;
+  std::string path;
+  if (!SaveDestination(name, &path, true)) return nullptr;
+  const std::string shown = ShownTarget(name, path);
+  SaveSlot* s = SlotOf(Absolute(path), true);
+  if (!s) return NoStream(shown, "make a scratch file beside", errno);
+  RemoveMine(&s->scratch);  // of a save that never ended
+  int fd = ReopenSpare(s);
+  if (fd < 0) fd = ScratchCreate(path, &s->scratch);
+  if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
+  TakeModeOf(fd, path);
+  FILE* f = StreamOf(fd, "wb");  // a kept file is written over: fdopen does not cut it
+  if (!f) {
+    const int err = errno;
+    RemoveMine(&s->scratch);
+    Fail(shown, "write a scratch file beside", err);
+  }
+  return f;
+}
+
+std::string FileSave_ScratchName(const std::string& name) {
+  std::string path;
+  const SaveSlot* s = SlotOfGameName(name, false, &path);
+  if (!s || s->scratch.path.compare(0, s->name.size(), s->name) != 0) return std::string();
+  const std::string tail = s->scratch.path.substr(s->name.size());  // the scratch name adds "_tmp..."
+  return path == FsPath(name) ? name + tail : GameNameOf(path + tail);
+}
+
+int FileSave_Close(FILE* f, const std::string& name) {
+  if (!f) return 0;
+  bool ok = !std::ferror(f) && std::fflush(f) == 0;
+  if (ok) {
+    // The part ends where the stream stands; what a longer file held beyond it goes.
+    long end = std::ftell(f);
+    struct stat st;
+    ok = end >= 0 && fstat(fileno(f), &st) == 0 && (st.st_size <= end || ftruncate(fileno(f), end) == 0);
+  }
+  // The bytes start on their way to the disk before the file takes its name, as the file system
+  // does for a new file moved over an old one.
+  if (ok) sync_file_range(fileno(f), 0, 0, SYNC_FILE_RANGE_WRITE);
+  if (std::fclose(f) != 0) ok = false;
+  if (ok) return 1;
+  const int err = errno;
+  std::string path;
+  SaveSlot* s = SlotOfGameName(name, false, &path);
+  if (s) RemoveMine(&s->scratch);
+  return Fail(ShownTarget(name, path), "write a scratch file beside", err);
+}
+
+int FileSave_CommitAll(const std::string* gameNames, int n) {
+  if (!gameNames || n < 1 || n > kFileSaveCommitMax) return 0;
+  CommitStep steps[kFileSaveCommitMax];
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    s.game = gameNames[i];
+    if (!SaveDestination(s.game, &s.name, false)) {
+      const int err = errno;
+      for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
+      errno = err;
+      return 0;
+    }
+    s.slot = SlotOf(Absolute(s.name), false);
+    s.bak = s.name + "_bak";
+  }
+  bool ok = true;
+  std::string failShown;          // what failed, as a message names it
+  const char* failStep = "";      // ... at which step
+  const char* failWhy = nullptr;  // ... and why, when not for errno's reason
+  int i = 0;
+  for (; i < n && ok; i++) {
+    CommitStep& s = steps[i];
+    failShown = ShownTarget(s.game, s.name);
+    failStep = "put in place";
+    ok = s.slot && StillMine(s.slot->scratch);  // a scratch file of ours to put in place
+    if (!ok) {
+      errno = ENOENT;
+      break;
+    }
+    s.hadName = PathExists(s.name);
+    struct stat mine;
+    if (s.hadName && lstat(s.slot->scratch.path.c_str(), &mine) == 0 && GoesInPlace(s.name, mine)) {
+      failStep = "open";
+      s.inPlace = true;
+      s.fd = OpenInPlace(s.name, &s.old);
+      ok = s.fd >= 0;
+    }
+  }
+  // Every old file gets its second name first, so no name ever stands empty: a hard link, or a
+  // copy where the new content is to go into the file itself.
+  for (i = 0; i < n && ok; i++) {
+    CommitStep& s = steps[i];
+    if (!s.hadName) continue;
+    failShown = ShownFile(s.game, s.name) + "_bak";
+    failStep = "keep a backup as";
+    struct stat st;
+    if (lstat(s.bak.c_str(), &st) == 0) {
+      if ((failWhy = NotPlainWhy(s.bak, false))) {
+        ok = false;  // not a backup of ours: left alone
+        errno = ErrnoOf(failWhy);
+        break;
+      }
+      s.dropMine = S_ISREG(st.st_mode) && SameFile(st, s.slot->bak) && st.st_nlink == 1;
+      const std::string drop = DropName(s.bak);
+      if (RenameNoReplace(s.bak, drop) != 0) {
+        ok = false;
+        break;
+      }
+      Remember(&s.drop, drop, st);
+    }
+    ok = s.inPlace ? CopyBackup(&s, s.old) : LinkBackup(&s);
+  }
+  // The new content takes the names.
+  for (i = 0; i < n && ok; i++) {
+    CommitStep& s = steps[i];
+    failShown = ShownTarget(s.game, s.name);
+    failStep = "put in place";
+    if (s.inPlace) {
+      failStep = "write";
+      ok = WriteIntoFile(&s);
+    } else {
+      ok = s.moved = MoveMine(&s.slot->scratch, s.name, true);
+    }
+  }
+  if (!ok) {
+    const int err = errno;
+    std::string note;
+    CommitUndo(steps, n, &note);
+    for (CommitStep& s : steps)
+      if (s.fd >= 0) close(s.fd);
+    return Fail(failShown, failStep, err, (failWhy ? failWhy : std::strerror(err)) + note);
+  }
+  for (i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    SaveSlot* slot = s.slot;
+    if (s.inPlace) {
+      close(s.fd);
+      RemoveMine(&slot->scratch);
+      slot->placed = FileMade{};
+    } else {
+      slot->placed = slot->scratch;
+      slot->scratch = FileMade{};
+    }
+    slot->bak = s.hadName && s.newBakMine ? s.newBak : FileMade{};
+    if (s.drop.path.empty()) continue;
+    // The superseded backup: kept for the next save when this run made it, else given up.
+    RemoveMine(&slot->spare);
+    if (s.dropMine && MoveToScratchName(&s.drop, s.name)) slot->spare = s.drop;
+    else RemoveMine(&s.drop);
+  }
+  return 1;
+}
+
+int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }
+
+void FileSave_Drop(const std::string& name) {
+  std::string path;
+  SaveSlot* s = SlotOfGameName(name, false, &path);
+  if (s) RemoveMine(&s->scratch);
+}
+
+int FileSave_End(FILE* f, const std::string& name) {
+  return FileSave_Close(f, name) && FileSave_Commit(name);
+}

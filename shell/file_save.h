@@ -1,0 +1,83 @@
+// Saves: the one way every writer of the game puts a file under a name (text windows and the
+// coloured-word list, a stage and its location file, screenshots, the key file, the named
+// variables' file). The rules, stated once for all of them:
+//
+// - Links. A save writes the file the name leads to: a link is followed (a relative target from
+//   the link's folder, through at most kFileLinkMax links; more fail with ELOOP) and stays as it
+//   is, and a link whose target does not exist yet makes that target. The scratch files and the
+//   backup are made beside the file written.
+// - Plain files only. When what the links lead to exists and is not a plain file (a folder, a
+//   pipe, a device, a socket), the save is refused before anything is made, moved or renamed:
+//   "is a folder" (errno EISDIR) or "not a plain file" (EINVAL), the reasons an open gives. A save
+//   that keeps a backup is refused the same way when such a thing holds the backup's name.
+// - Scratch and rename. The new content is made whole in a scratch file beside the file, name +
+//   "_tmp" (or "_tmp1" .. "_tmp99" when that is taken), created exclusively and never through a
+//   link, and takes the name by a rename. It takes the mode of the file it replaces, and its owner
+//   and group where the process may give them; a new file has the mode the umask leaves.
+// - In place. Where that rename would take the file from its owner (the new file could not be
+//   given the old one's owner and group, or the folder's sticky bit refuses the rename) or split
+//   its hard links, the new content goes into the existing file instead, as the desktop's editors
+//   do: a copy of the old content is made and synced first (the backup the save keeps anyway; for a
+//   save without one, a scratch copy beside the file, removed once the write has succeeded), then
+//   the file is written over, cut to its new length and synced. A write that fails part-way puts
+//   the old content back; when even that fails, the copy stays and the failure says where it is.
+// - Only our own files. The program writes over, renames or removes a scratch file only while
+//   that name still holds the very file it made (the same device and inode): what a user or
+//   another program put under such a name is never touched.
+// - Failures. Every failure is logged ("file: cannot ...") and leaves errno and FileSave_Failure()
+//   for the caller's message; the files are as they were.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+constexpr int kFileLinkMax = 40;
+constexpr int kFileScratchTries = 100;
+
+// What the last failed save leaves for a message: "<name> (<why>)".
+struct FileSaveFail {
+  // The game's name; where its links led elsewhere, followed by " -> " and that file's name. A
+  // failure of the backup names the backup (beside the file the links led to).
+  std::string name;
+  std::string why;  // the system's reason, "is a folder", "not a plain file", and what became of a copy
+};
+const FileSaveFail& FileSave_Failure();
+
+// Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
+// 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
+// 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
+// Null on any refusal; a failed open leaves the old file in place under every policy. A new file
+// is made exclusively. Written in place (see above), policy 2 makes its backup as a copy and opens
+// the file cut to nothing, policy 1 cuts it.
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
+
+// Writes size bytes to name (a name its caller chose) whole or not at all: 1 when written; 0 when
+// not, the file as it was.
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size);
+
+// A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
+// beside the file name leads to (a kept one of this run is written over, and ends where the stream
+// stands when closed); FileSave_End closes the stream and, only when every write and the close
+// succeeded, keeps the file it replaces as its name + "_bak" and puts the new content in its place
+// (everything keyed on the file the links lead to, followed again at each step). The older
+// backup this supersedes, when this run made it and nothing replaced it since, becomes the next
+// save's scratch file (removed when the program ends); another older backup is given up.
+// 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
+FILE* FileSave_Begin(const std::string& name);
+int FileSave_End(FILE* f, const std::string& name);
+// FileSave_End in two steps, for a save that reads its scratch files back before any of them
+// replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;
+// on 0 the scratch file is gone), FileSave_Commit puts a closed scratch file in place as
+// FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is the name of the scratch
+// file FileSave_Begin made for name (a name of the game, for reading it back; empty when a link
+// led to a name with characters the game cannot hold).
+int FileSave_Close(FILE* f, const std::string& name);
+int FileSave_Commit(const std::string& name);
+// FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all
+// replaced their files; on 0 every name and backup is as it was (a file written in place has its
+// old content back) and the scratch files are gone.
+constexpr int kFileSaveCommitMax = 4;
+int FileSave_CommitAll(const std::string* names, int n);
+void FileSave_Drop(const std::string& name);
+std::string FileSave_ScratchName(const std::string& name);
