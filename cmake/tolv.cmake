@@ -21,9 +21,10 @@
 # the headers it owns, and the source root is not on its include path, so a wrong-way include does
 # not compile (tests/layers proves it). A function belongs in the lowest layer that holds
 # everything it calls; records two layers need live below both; a layer that needs work of one
-# above it asks for it with a request word that the higher layer carries out (the stage requests,
-# ProgModeReq, CodeWinMsgReq). Tests and tools keep the source root; a test links only the library
-# it tests.
+# above it asks for it with a request word that the higher layer carries out (ProgModeReq,
+# CodeWinMsgReq, RangPanelReq; docs/guide.md lists them, beside the words by which a layer only puts
+# work off to a fixed point of the frame, as the interface's stage buttons do). Tests and tools keep
+# the source root; a test links only the library it tests.
 #
 # The one upward link: the generated switches of gm/fa_proc.h (compiled in tolv_figures) call
 # procedures, presets and combinations that tolv_world defines. Tests of the world and below that

@@ -1,7 +1,7 @@
 // Carrying out the stage requests once a frame, the resets after a load, and the new game. The
-// request words and the buttons that only store a request are the figure model's
-// (figures/stage.h); the buttons that also switch the program mode are the interface's
-// (ui/stage_buttons.h).
+// request words are the figure model's (figures/stage.h); the buttons that set them are the
+// interface's (ui/stage_buttons.h), which put the save or the load off to this step of the game
+// update.
 #pragma once
 
 #include "figures/stage.h"

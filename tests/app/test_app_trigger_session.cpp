@@ -1,10 +1,13 @@
-// A designer's message trigger through the whole program, headless: the start screen's Editor, the
-// palette's trigger placed on the field and selected, its values typed into the figure panel (message
-// 2 of the shipped base, a period of 1,000 ms, one run), the stage saved and then played at both
-// window sizes. When the period runs out the game pauses under the code window with the message; a
-// click on the text closes the window and the game goes on. The message's picture is kept as a
-// golden picture at each size.
+// A designer's message trigger through the whole program, headless, made by the steps the README
+// gives a designer ("Making a message trigger"), its values as written there: the start screen's
+// Editor, the palette's trigger placed on the field and selected, the figure panel shown by spe
+// twice, its pages turned and the values typed, the stage saved and then played at both window
+// sizes. When the wait runs out the game pauses under the code window with the message; a click on
+// the text closes the window and the game goes on. The message's picture is kept as a golden
+// picture at each size.
 #include <cstring>
+#include <regex>
+#include <vector>
 
 #include "app_run.h"
 #include "figures/fgrs.h"
@@ -17,9 +20,8 @@ namespace {
 using namespace at800;
 
 // Window pixels (top-left origin) of the editor at 800 x 600. The palette's tool 25 lies in column
-// 0, row 8 of its 78 x 16 pixel cells from (2, 378); the special-panel button shows the figure panel
-// at its second click; a right click on the panel's integer header turns a page of 25 properties,
-// whose value cells lie 20 pixels apart.
+// 0, row 8 of its 78 x 16 pixel cells from (2, 378); a right click on the figure panel's integer
+// header turns a page of 25 properties, whose value cells lie 20 pixels apart.
 const char* kTriggerTool = "41 514";
 const char* kCell = "500 350";
 const char* kIntHeader = "582 14";
@@ -46,6 +48,26 @@ std::string SetRow(int r, int value) {
          "\nwait 2\ntype " + std::to_string(value) + "\nmsg 258 13 0\nwait 2\n";
 }
 
+// One value of the README's list: "- `name` value (property n): ...".
+struct Step {
+  std::string name;
+  int value, property;
+};
+
+// The values the README's paragraph on message triggers has the designer type, in its order.
+std::vector<Step> ReadmeSteps() {
+  const std::string readme = ReadAll(std::string(TOLV_SOURCE_DIR) + "/README.md");
+  const size_t from = readme.find("\n### Making a message trigger\n");
+  if (from == std::string::npos) return {};
+  const size_t to = readme.find("\n#", from + 1);
+  const std::string part = readme.substr(from, to == std::string::npos ? to : to - from);
+  static const std::regex kStep(R"(\n- `(\w+)` (-?\d+) \(property (\d+)\))");
+  std::vector<Step> steps;
+  for (std::sregex_iterator m(part.begin(), part.end(), kStep), end; m != end; ++m)
+    steps.push_back({(*m)[1], std::stoi((*m)[2]), std::stoi((*m)[3])});
+  return steps;
+}
+
 // Pixels of p inside the box (with outside set: everywhere but in it) whose bytes pass the test.
 template <class Test>
 int Count(const Picture& p, const Box& b, bool outside, Test test) {
@@ -70,14 +92,32 @@ int White(const Picture& p, const Box& box) {
 }
 
 TEST_F(AppRun, ADesignersMessageTriggerPausesThePlayUntilItsTextIsClicked) {
-  // The trigger placed and selected; the figure panel's page of properties 51..75 (ueWaitFull 52,
-  // waitFull 54, waitNow 55, trigRunCase 68, trigRunKlv 71), then of 101..125 (Marsh1 106).
+  // The README's values: a message (run case 4) whose number is Marsh1, each named as the figure
+  // panel names it, at its number there.
+  const std::vector<Step> steps = ReadmeSteps();
+  ASSERT_GE(steps.size(), 5u) << "README.md: the list of \"Making a message trigger\"";
+  int runCase = -1, message = -1, wait = -1;
+  for (const Step& s : steps) {
+    const char* name = Fgr_Int_NameVar(s.property);
+    EXPECT_STREQ(name ? name : "", s.name.c_str()) << "README.md: property " << s.property;
+    if (s.name == "trigRunCase") runCase = s.value;
+    if (s.name == "Marsh1") message = s.value;
+    if (s.name == "waitNow") wait = s.value;
+  }
+  EXPECT_EQ(runCase, 4);
+  EXPECT_GE(message, 1);
+  EXPECT_EQ(wait, 1000);  // the README's second, which the shots below are timed by
+
+  // The trigger placed and selected, the figure panel shown, each value typed on its page.
   std::string script = std::string("answer no\nwait 3\n") + Click("left", kEditor) + "wait 4\n" +
                        Click("left", kTriggerTool) + Click("right", kCell) + Click("left", kCell) +
-                       Click("left", kSpe) + Click("left", kSpe) + Click("right", kIntHeader) +
-                       Click("right", kIntHeader);
-  script += SetRow(2, 1000) + SetRow(4, 1000) + SetRow(5, 1000) + SetRow(18, 4) + SetRow(21, 1);
-  script += Click("right", kIntHeader) + Click("right", kIntHeader) + SetRow(6, 2);
+                       Click("left", kSpe) + Click("left", kSpe);
+  int page = 0;
+  for (const Step& s : steps) {
+    for (; page < (s.property - 1) / 25; page++) script += Click("right", kIntHeader);
+    for (; page > (s.property - 1) / 25; page--) script += Click("left", kIntHeader);
+    script += SetRow(s.property - 25 * page, s.value);
+  }
   script += std::string("file Maps/test.etp\nclick left ") + kEditorSave + "\nwait 2\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
@@ -88,14 +128,14 @@ TEST_F(AppRun, ADesignersMessageTriggerPausesThePlayUntilItsTextIsClicked) {
   for (int i = FgrsBaseLast + 1; i < kFgrsSlots; i++)
     if (Fgrs.mf[i].Status() == fgrTriger && !Fgrs.mf[i].pParent) trigger = &Fgrs.mf[i];
   ASSERT_NE(trigger, nullptr);
-  EXPECT_EQ(trigger->trigRunCase, 4);
-  EXPECT_EQ(trigger->Marsh1, 2);
-  EXPECT_EQ(trigger->waitNow, 1000);
-  EXPECT_EQ(trigger->waitFull, 1000);
-  EXPECT_EQ(trigger->ueWaitFull, 1000);
-  EXPECT_EQ(trigger->trigRunKlv, 1);
+  for (const Step& s : steps) {
+    int saved = 0;
+    Fgr_Int_Val(const_cast<Fgr*>(trigger), s.property, saved);
+    EXPECT_EQ(saved, s.value) << s.name;
+  }
 
-  // Played: the period runs out some 63 frames of 16 ms after the load, between the first two shots.
+  // Played: the second's wait runs out some 63 frames of 16 ms after the load, between the first two
+  // shots.
   const std::string base = ReadAll(dir / "Maps" / "test.etp"),
                     location = ReadAll(dir / "Maps" / "test.etp01");
   for (const Size& s : kSizes) {

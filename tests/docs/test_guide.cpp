@@ -1,12 +1,25 @@
-// The guide to the tree names files and code a newcomer will look for: every path it gives and
-// every name it puts in backticks must still be found in the sources, so a rename or a move that
-// leaves the guide behind fails here instead of misleading its next reader.
+// The guide to the tree names files and code a newcomer will look for, and says what the code does
+// with them. Three checks keep it from misleading its next reader:
+// - every path it gives and every name it puts in backticks is found in the sources, so a rename or
+//   a move that leaves the guide behind fails here;
+// - every name it places in a file ("`Name` (`file`)" and the other shapes of Pairs below) is
+//   declared or defined in that file: a call, a comment or a string there is not enough;
+// - its request tables: every setter and carrier lives in the layer its row names, and a row of the
+//   table of requests that ask upward goes up the README's layer table, a row of the table of work
+//   put off does not.
+// The last two are functions of the guide's text, run on the guide and on copies of it made wrong
+// on purpose, which they must refuse.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <regex>
 #include <set>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "test_files.h"
 
@@ -96,6 +109,539 @@ TEST(Guide, EveryPathAndNameItGivesIsInTheTree) {
   // the guide still gives what it is for
   EXPECT_GT(paths, 80);
   EXPECT_GT(names, 300);
+}
+
+// ------------------------------------------------------------------ where a name is declared
+
+// The source with its comments, string and character literals blanked (line breaks kept): what is
+// left is code.
+std::string CodeOnly(const std::string& s) {
+  std::string out = s;
+  const size_t n = s.size();
+  auto blank = [&](size_t from, size_t to) {
+    for (size_t k = from; k < to && k < n; k++)
+      if (out[k] != '\n') out[k] = ' ';
+  };
+  for (size_t i = 0; i < n;) {
+    const char c = s[i];
+    const char next = i + 1 < n ? s[i + 1] : '\0';
+    size_t end = i + 1;
+    if (c == '/' && next == '/') {
+      end = s.find('\n', i);
+      if (end == std::string::npos) end = n;
+    } else if (c == '/' && next == '*') {
+      end = s.find("*/", i + 2);
+      end = end == std::string::npos ? n : end + 2;
+    } else if (c == 'R' && next == '"' && (i == 0 || !IsIdentChar(s[i - 1]))) {
+      const size_t open = s.find('(', i);
+      const std::string close = ")" + s.substr(i + 2, open - i - 2) + "\"";
+      end = open == std::string::npos ? n : s.find(close, open);
+      end = end == std::string::npos ? n : end + close.size();
+    } else if (c == '"' || (c == '\'' && !(i > 0 && std::isalnum((unsigned char)s[i - 1]) &&
+                                           std::isxdigit((unsigned char)next) && i + 2 < n &&
+                                           s[i + 2] != '\''))) {  // not 1'000
+      end = i + 1;
+      while (end < n && s[end] != c && s[end] != '\n') end += s[end] == '\\' ? 2 : 1;
+      end = end < n ? end + 1 : n;
+    } else {
+      i++;
+      continue;
+    }
+    blank(i, end);
+    i = end;
+  }
+  return out;
+}
+
+using Tokens = std::vector<std::string>;
+
+Tokens Tokenise(const std::string& code) {
+  static const char* const kTwo[] = {"::", "->", "&&", "||", "==", "!=", "<=", ">=", "++", "--",
+                                     "<<", ">>", "+=", "-=", "*=", "/=", "|=", "&=", "^=", "%="};
+  Tokens t;
+  for (size_t i = 0; i < code.size();) {
+    const char c = code[i];
+    if (std::isspace((unsigned char)c)) {
+      i++;
+    } else if (IsIdentChar(c)) {
+      size_t j = i;
+      while (j < code.size() && (IsIdentChar(code[j]) || (std::isdigit((unsigned char)c) &&
+                                                          (code[j] == '.' || code[j] == '\''))))
+        j++;
+      t.push_back(code.substr(i, j - i));
+      i = j;
+    } else {
+      size_t len = 1;
+      for (const char* two : kTwo)
+        if (code.compare(i, 2, two) == 0) len = 2;
+      t.push_back(code.substr(i, len));
+      i += len;
+    }
+  }
+  return t;
+}
+
+bool IsIdent(const std::string& t) {
+  return !t.empty() && (std::isalpha((unsigned char)t[0]) || t[0] == '_');
+}
+
+// Words after which a name is read, not declared.
+const std::set<std::string> kExpressionWords = {
+    "return", "case",    "else",     "do",     "new",       "delete",   "throw",         "goto",
+    "sizeof", "alignof", "decltype", "typeid", "co_return", "co_await", "co_yield",      "not",
+    "and",    "or",      "if",       "while",  "for",       "switch",   "static_assert", "operator"};
+// What may follow the name a declaration declares.
+const std::set<std::string> kAfterDeclared = {";", "=", "(", "[", ",", ")", "{", ":"};
+
+bool IsTypeWord(const std::string& t) { return IsIdent(t) && !kExpressionWords.count(t); }
+
+// Whether the name at t[i] is declared or defined there: after a type (through *, & and const), as
+// a member defined outside its class (`void A::N(`), in a list of names after one type, as an
+// enumerator, after a record's body (`} N;`) or as a macro. A call, an assignment or a member read
+// is not.
+bool DeclaredAt(const Tokens& t, size_t i) {
+  auto at = [&](size_t k) -> const std::string& {
+    static const std::string none;
+    return k < t.size() ? t[k] : none;
+  };
+  const std::string& next = at(i + 1);
+  if (i >= 2 && t[i - 1] == "define" && t[i - 2] == "#") return true;
+  size_t first = i;  // a qualified name (A::B::N) is judged by what stands before A
+  while (first >= 2 && t[first - 1] == "::" && IsIdent(t[first - 2])) first -= 2;
+  if (first == 0) return false;
+  const std::string& prev = t[first - 1];
+  if (IsTypeWord(prev)) return kAfterDeclared.count(next) > 0;
+  if (prev == "*" || prev == "&") {
+    size_t k = first - 1;
+    while (k > 0 && (t[k] == "*" || t[k] == "&" || t[k] == "const")) k--;
+    if (t[k] == "(")  // a pointer to a function: `void (*N)(`
+      return next == ")" && at(i + 2) == "(" && k > 0 && IsTypeWord(t[k - 1]);
+    return (IsTypeWord(t[k]) || t[k] == ">") && kAfterDeclared.count(next) > 0;
+  }
+  if (prev == "}") return next == ";" || next == "," || next == "[";
+  if (prev == ">") {  // after a template's arguments: `std::vector<int> N(`
+    int depth = 0;
+    for (size_t k = first - 1; k-- > 0;) {
+      const std::string& w = t[k];
+      if (w == "(" || w == ")" || w == ";" || w == "&&" || w == "||" || w == "==") return false;
+      if (w == ">") depth++;
+      if (w == "<" && depth-- == 0)
+        return k > 0 && IsTypeWord(t[k - 1]) && kAfterDeclared.count(next) > 0;
+    }
+    return false;
+  }
+  if (prev != "," && prev != "{") return false;
+  // An enumerator: the innermost open brace is an enum's.
+  int depth = 0;
+  for (size_t k = first; k-- > 0;) {
+    if (t[k] == "}") depth++;
+    if (t[k] != "{" || depth-- > 0) continue;
+    for (size_t e = k; e-- > 0 && k - e <= 6;) {
+      if (t[e] == "enum") return true;
+      if (t[e] == ";" || t[e] == "}" || t[e] == "{" || t[e] == ")") break;
+    }
+    break;
+  }
+  if (prev != ",") return false;
+  // A list of names after one type: `int a, N;`, its statement holding no call.
+  size_t s = first - 1;
+  while (s > 0 && t[s - 1] != ";" && t[s - 1] != "{" && t[s - 1] != "}") s--;
+  for (size_t k = s; k < first; k++)
+    if (t[k] == "(") return false;
+  const std::string& second = at(s + 1);
+  return IsTypeWord(t[s]) &&
+         (IsIdent(second) || second == "*" || second == "&" || second == "::" || second == "<");
+}
+
+bool Declares(const Tokens& t, const std::string& name, bool prefix = false) {
+  for (size_t i = 0; i < t.size(); i++)
+    if ((prefix ? t[i].compare(0, name.size(), name) == 0 : t[i] == name) && DeclaredAt(t, i))
+      return true;
+  return false;
+}
+
+// Whether the file's code declares or defines the name as the guide writes it: `N`, a family
+// `N*`, a call or an entry (`N(1)`, `N[K]`), `ns::N` and `Class::Method` (defined so, or both
+// declared there), `Rec.Field` (the record and its field both declared there).
+bool Lives(const Tokens& t, std::string name) {
+  for (char open : {'(', '['}) {
+    const size_t at = name.find(open);
+    if (at != std::string::npos) name.resize(at);
+  }
+  const bool prefix = !name.empty() && name.back() == '*';
+  if (prefix) name.pop_back();
+  std::vector<std::string> parts;
+  bool qualified = false;
+  for (size_t from = 0;;) {
+    const size_t dot = name.find('.', from), colons = name.find("::", from);
+    const size_t cut = std::min(dot, colons);
+    parts.push_back(name.substr(from, cut - from));
+    if (cut == std::string::npos) break;
+    qualified |= cut == colons;
+    from = cut + (cut == colons ? 2 : 1);
+  }
+  if (parts.size() == 1) return Declares(t, parts[0], prefix);
+  if (qualified && parts.size() == 2)
+    for (size_t i = 0; i + 2 < t.size(); i++)
+      if (t[i] == parts[0] && t[i + 1] == "::" && t[i + 2] == parts[1] && DeclaredAt(t, i + 2))
+        return true;
+  for (const std::string& p : parts)
+    if (!Declares(t, p)) return false;
+  return true;
+}
+
+// The code of a source file of the tree, read once; null when there is no such file.
+const Tokens* CodeOf(const std::string& rel) {
+  static std::map<std::string, std::unique_ptr<Tokens>> files;
+  auto [it, added] = files.try_emplace(rel);
+  if (added && fs::is_regular_file(SourcePath(rel)))
+    it->second = std::make_unique<Tokens>(Tokenise(CodeOnly(ReadAll(SourcePath(rel)))));
+  return it->second.get();
+}
+
+// ------------------------------------------------------------------ the guide's names and files
+
+struct Span {
+  std::string text;
+  size_t open, close;  // where its backticks stand
+};
+
+std::vector<Span> Spans(const std::string& md) {
+  std::vector<Span> spans;
+  for (size_t i = md.find('`'); i != std::string::npos; i = md.find('`', i + 1)) {
+    const size_t close = md.find('`', i + 1);
+    if (close == std::string::npos) break;
+    spans.push_back({md.substr(i + 1, close - i - 1), i, close});
+    i = close;
+  }
+  return spans;
+}
+
+bool IsSourcePath(const std::string& s) {
+  const size_t slash = s.find('/');
+  if (slash == std::string::npos || !kTreeFolders.count(s.substr(0, slash)) || s.find(' ') != s.npos)
+    return false;
+  for (const char* ext : {".h", ".cpp", ".c"}) {
+    const std::string e = ext;
+    if (s.size() > e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0) return true;
+  }
+  return false;
+}
+
+bool IsCodeName(const std::string& s) {
+  static const std::regex kName(R"([A-Za-z_]\w*((::|\.)[A-Za-z_]\w*)*(\*|\([^)]*\)|\[[^\]]*\])?)");
+  return std::regex_match(s, kName);
+}
+
+struct Pair {
+  std::string name, file;
+  size_t at;  // where the name stands in the text
+};
+
+// The names the text places in source files:
+//   `Name` (`file`   and   (`Name`, `file`      the name, then its file
+//   `A`, `B` in `file`   and   `A` and `B` in `file`
+//   `file` (`A`, `B`)                               the file, then names of it
+std::vector<Pair> Pairs(const std::string& md) {
+  const std::vector<Span> s = Spans(md);
+  auto gap = [&](size_t k) { return md.substr(s[k].close + 1, s[k + 1].open - s[k].close - 1); };
+  std::vector<Pair> pairs;
+  for (size_t k = 0; k + 1 < s.size(); k++) {
+    const std::string g = gap(k);
+    if (IsCodeName(s[k].text) && IsSourcePath(s[k + 1].text)) {
+      if (g == " (" || g == ", ") pairs.push_back({s[k].text, s[k + 1].text, s[k].open});
+      if (g != " in ") continue;
+      for (size_t j = k + 1; j-- > 0 && IsCodeName(s[j].text);) {
+        pairs.push_back({s[j].text, s[k + 1].text, s[j].open});
+        if (j == 0 || (gap(j - 1) != ", " && gap(j - 1) != " and ")) break;
+      }
+    } else if (IsSourcePath(s[k].text) && g == " (") {
+      for (size_t j = k + 1; j < s.size() && IsCodeName(s[j].text); j++) {
+        if (j + 1 < s.size() && gap(j) == ", " && IsSourcePath(s[j + 1].text)) break;  // its own
+        pairs.push_back({s[j].text, s[k].text, s[j].open});
+        if (j + 1 >= s.size() || gap(j) != ", ") break;
+      }
+    }
+  }
+  return pairs;
+}
+
+int LineAt(const std::string& md, size_t at) {
+  int line = 1;
+  for (size_t i = 0; i < at && i < md.size(); i++) line += md[i] == '\n';
+  return line;
+}
+
+std::string Where(const std::string& md, const Pair& p) {
+  return "docs/guide.md line " + std::to_string(LineAt(md, p.at)) + ": `" + p.name + "` (`" + p.file +
+         "`)";
+}
+
+// What the text says wrong of where its names live, a line each; the number of pairs read.
+std::string CheckPairs(const std::string& md, int* read = nullptr) {
+  std::string wrong;
+  const std::vector<Pair> pairs = Pairs(md);
+  for (const Pair& p : pairs) {
+    const Tokens* code = CodeOf(p.file);
+    if (!code) wrong += Where(md, p) + ": no such file\n";
+    else if (!Lives(*code, p.name))
+      wrong += Where(md, p) + ": not declared or defined in " + p.file + "\n";
+  }
+  if (read) *read = (int)pairs.size();
+  return wrong;
+}
+
+// ------------------------------------------------------------------ the layers and the requests
+
+// The README's layer table ("| layer | folders |"), highest first: each layer's rank (the higher,
+// the larger; side by side, the same) and the layer of each folder. A layer goes by its library's
+// name without "tolv_".
+struct Layering {
+  std::map<std::string, int> rank;
+  std::map<std::string, std::string> ofFolder;
+
+  std::string Of(const std::string& file) const {
+    auto it = ofFolder.find(file.substr(0, file.find('/')));
+    return it == ofFolder.end() ? "?" : it->second;
+  }
+};
+
+Layering ReadLayers(const std::string& readme) {
+  Layering l;
+  size_t at = readme.find("\n| layer | folders |");
+  if (at == std::string::npos) return l;
+  at = readme.find('\n', readme.find('\n', at + 1) + 1);  // past the header and its rule
+  std::vector<std::vector<std::string>> rows;
+  for (; at != std::string::npos && readme.compare(at + 1, 1, "|") == 0;
+       at = readme.find('\n', at + 1)) {
+    const std::string row = readme.substr(at + 1, readme.find('\n', at + 1) - at - 1);
+    const size_t split = row.find('|', 1);
+    const std::string libs = row.substr(1, split - 1), folders = row.substr(split + 1);
+    std::vector<std::string> names;
+    static const std::regex kLib("`tolv_(\\w+)`"), kFolder("`(\\w+)/`");
+    for (std::sregex_iterator m(libs.begin(), libs.end(), kLib), end; m != end; ++m)
+      names.push_back((*m)[1]);
+    size_t group = 0;
+    for (size_t from = 0; from <= folders.size(); group++) {
+      size_t semi = folders.find(';', from);
+      if (semi == std::string::npos) semi = folders.size();
+      const std::string part = folders.substr(from, semi - from);
+      for (std::sregex_iterator m(part.begin(), part.end(), kFolder), end; m != end; ++m)
+        if (!names.empty()) l.ofFolder[(*m)[1]] = names[std::min(group, names.size() - 1)];
+      from = semi + 1;
+    }
+    rows.push_back(names);
+  }
+  for (size_t r = 0; r < rows.size(); r++)
+    for (const std::string& name : rows[r]) l.rank[name] = (int)(rows.size() - r);
+  return l;
+}
+
+const char* const kAskHeading = "### Asking upward";
+const char* const kPutOffHeading = "### Putting off";
+
+// The cells of a table row, split at the bars outside backticks.
+std::vector<std::string> Cells(const std::string& row) {
+  std::vector<std::string> cells(1);
+  bool code = false;
+  for (char c : row) {
+    if (c == '`') code = !code;
+    if (c == '|' && !code) cells.emplace_back();
+    else cells.back() += c;
+  }
+  return cells;
+}
+
+struct Labelled {
+  std::string layer;
+  std::vector<Pair> pairs;
+};
+
+// A cell's parts, each opened by its layer in bold ("**world**: ..."), with the names it places.
+std::vector<Labelled> Labels(const std::string& cell) {
+  static const std::regex kLabel(R"(\*\*(\w+)\*\*:)");
+  std::vector<Labelled> parts;
+  std::vector<size_t> starts;
+  for (std::sregex_iterator m(cell.begin(), cell.end(), kLabel), end; m != end; ++m) {
+    parts.push_back({(*m)[1], {}});
+    starts.push_back((size_t)m->position());
+  }
+  starts.push_back(cell.size());
+  for (size_t i = 0; i < parts.size(); i++)
+    parts[i].pairs = Pairs(cell.substr(starts[i], starts[i + 1] - starts[i]));
+  return parts;
+}
+
+// What the request tables say wrong of their layers and directions, a line each; the rows read by
+// direction.
+std::string CheckRequests(const std::string& md, const Layering& layers, int* asking = nullptr,
+                          int* puttingOff = nullptr) {
+  std::string wrong;
+  int rows[2] = {0, 0};
+  int direction = -1;  // 0 asks upward, 1 puts off; -1 outside both tables
+  int line = 0;
+  for (size_t at = 0; at < md.size();) {
+    size_t end = md.find('\n', at);
+    if (end == std::string::npos) end = md.size();
+    const std::string text = md.substr(at, end - at);
+    at = end + 1;
+    line++;
+    if (text.compare(0, 3, "## ") == 0) direction = -1;
+    if (text.compare(0, 4, "### ") == 0)
+      direction = text.rfind(kAskHeading, 0) == 0 ? 0 : text.rfind(kPutOffHeading, 0) == 0 ? 1 : -1;
+    if (direction < 0 || text.compare(0, 3, "| `") != 0) continue;
+    rows[direction]++;
+    const std::vector<std::string> cells = Cells(text);
+    const std::vector<Span> word = Spans(cells.size() > 1 ? cells[1] : text);
+    const std::string row = "docs/guide.md line " + std::to_string(line) + " (`" +
+                            (word.empty() ? text : word[0].text) + "`): ";
+    if (cells.size() < 5) {
+      wrong += row + "a request row needs four cells\n";
+      continue;
+    }
+    // Every setter lives in the layer its part names; the carrier is the first name of its cell.
+    auto layerOf = [&](const Labelled& part, const Pair& p) {
+      const std::string is = layers.Of(p.file);
+      if (!layers.rank.count(part.layer))
+        wrong += row + "**" + part.layer + "** is no layer of the README's table\n";
+      else if (is != part.layer)
+        wrong += row + "`" + p.name + "` (`" + p.file + "`) is in " + is + ", the row says " +
+                 part.layer + "\n";
+      return is;
+    };
+    const std::vector<Labelled> setters = Labels(cells[2]), carrier = Labels(cells[3]);
+    if (setters.empty()) wrong += row + "the setters are given without their layer\n";
+    if (carrier.size() != 1 || carrier[0].pairs.empty()) {
+      wrong += row + "one carrier with its layer and its file\n";
+      continue;
+    }
+    const Pair& c = carrier[0].pairs[0];
+    const std::string carrierLayer = layerOf(carrier[0], c);
+    for (const Labelled& part : setters) {
+      if (part.pairs.empty())
+        wrong += row + "**" + part.layer + "**: a setter is given without its file\n";
+      for (const Pair& p : part.pairs) {
+        const std::string setterLayer = layerOf(part, p);
+        if (!layers.rank.count(setterLayer) || !layers.rank.count(carrierLayer)) continue;
+        const bool up = layers.rank.at(setterLayer) < layers.rank.at(carrierLayer);
+        if (up != (direction == 0))
+          wrong += row + "`" + p.name + "` (" + setterLayer + ") and its carrier `" + c.name + "` (" +
+                   carrierLayer + ") " + (up ? "ask upward" : "do not ask upward") +
+                   ", but the row stands in the table of " +
+                   (direction == 0 ? "requests that ask upward" : "work put off") + "\n";
+      }
+    }
+  }
+  if (asking) *asking = rows[0];
+  if (puttingOff) *puttingOff = rows[1];
+  return wrong;
+}
+
+// ------------------------------------------------------------------ the tests
+
+// The text with its one `from` replaced.
+std::string With(const std::string& text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
+  return at == std::string::npos ? text : text.substr(0, at) + to + text.substr(at + from.size());
+}
+
+// The text with the table row that begins with `row` moved to the first row of the table under the
+// heading.
+std::string Moved(const std::string& text, const std::string& row, const std::string& heading) {
+  const size_t at = text.find("\n" + row);
+  EXPECT_NE(at, std::string::npos) << row;
+  if (at == std::string::npos) return text;
+  const size_t end = text.find('\n', at + 1);
+  const std::string line = text.substr(at + 1, end - at);
+  std::string out = text.substr(0, at + 1) + text.substr(end + 1);
+  const size_t rule = out.find("|---", out.find(heading));
+  EXPECT_NE(rule, std::string::npos) << heading;
+  const size_t after = out.find('\n', rule) + 1;
+  return out.substr(0, after) + line + out.substr(after);
+}
+
+TEST(Guide, EachNameItPlacesInAFileIsDeclaredOrDefinedThere) {
+  const std::string guide = ReadAll(SourcePath("docs/guide.md"));
+  int read = 0;
+  EXPECT_EQ(CheckPairs(guide, &read), "");
+  EXPECT_GT(read, 140);
+
+  // Copies that place a name where it is not declared, each refused with the pair and the file.
+  struct Case {
+    const char *from, *to, *expect;
+  } cases[] = {
+      // another file of the same walk
+      {"`Sel_OrderMoveTo` (`world/movement.cpp`)", "`Sel_OrderMoveTo` (`world/paths.cpp`)",
+       "`Sel_OrderMoveTo` (`world/paths.cpp`): not declared"},
+      // a file that calls it
+      {"`Sel_OrderMoveTo` (`world/movement.cpp`)", "`Sel_OrderMoveTo` (`app/field_mouse.cpp`)",
+       "`Sel_OrderMoveTo` (`app/field_mouse.cpp`): not declared"},
+      // a field the file only sets: its record is defined there, the field declared in the header
+      {"`Konfig.gKonfigAsk` (`shell/konfig.h`)", "`Konfig.gKonfigAsk` (`shell/konfig.cpp`)",
+       "`Konfig.gKonfigAsk` (`shell/konfig.cpp`): not declared"},
+      // the other shapes of a pair
+      {"(`PickFgrAtCursor`, `world/selection.cpp`", "(`PickFgrAtCursor`, `world/movement.cpp`",
+       "`PickFgrAtCursor` (`world/movement.cpp`): not declared"},
+      {"`GuiListPool`, `GuiHolderPool` in `gui/gui_list.cpp`",
+       "`GuiListPool`, `GuiHolderPool` in `gui/gui.cpp`", "`GuiListPool` (`gui/gui.cpp`): not declared"},
+      {"`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`)",
+       "`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`, `Land`)",
+       "`Land` (`figures/side.h`): not declared"},
+      // a name only a comment there gives, and one only a string gives
+      {"## The words of the names", "`RangPanelReq` (`ui/play_buttons.h`)\n\n## The words of the names",
+       "`RangPanelReq` (`ui/play_buttons.h`): not declared"},
+      {"## The words of the names",
+       "`SaveEtapFail` (`figures/stage_save.cpp`)\n\n## The words of the names",
+       "`SaveEtapFail` (`figures/stage_save.cpp`): not declared"},
+      {"`Sel_OrderMoveTo` (`world/movement.cpp`)", "`Sel_OrderMoveTo` (`world/moves.cpp`)",
+       "`Sel_OrderMoveTo` (`world/moves.cpp`): no such file"},
+  };
+  for (const Case& c : cases) {
+    const std::string wrong = CheckPairs(With(guide, c.from, c.to));
+    EXPECT_NE(wrong.find(c.expect), std::string::npos) << c.to << "\n" << wrong;
+  }
+}
+
+TEST(Guide, EachRequestRowGoesTheWayItsTableSays) {
+  const Layering layers = ReadLayers(ReadAll(SourcePath("README.md")));
+  ASSERT_EQ(layers.rank.size(), 9u);
+  EXPECT_GT(layers.rank.at("app"), layers.rank.at("ui"));
+  EXPECT_EQ(layers.rank.at("gui"), layers.rank.at("world"));
+  EXPECT_EQ(layers.Of("catalogue/kombi.cpp"), "world");
+  EXPECT_EQ(layers.Of("shell/files.cpp"), "base");
+  const std::string guide = ReadAll(SourcePath("docs/guide.md"));
+  int asking = 0, puttingOff = 0;
+  EXPECT_EQ(CheckRequests(guide, layers, &asking, &puttingOff), "");
+  EXPECT_GE(asking, 5);
+  EXPECT_GE(puttingOff, 6);
+
+  struct Case {
+    std::string guide, expect;
+  } cases[] = {
+      // the interface's save button above the world that saves, said to ask upward
+      {Moved(guide, "| `StageReq.EtapSaveReq`", kAskHeading),
+       "`Etap_RequestSaveTest2` (ui) and its carrier `Etap_ProcRequests` (world) do not ask upward"},
+      // the world's trigger below the application, said to put off
+      {Moved(guide, "| `CodeWin.CodeWinMsgReq`", kPutOffHeading),
+       "`Trig_ShowMessage` (world) and its carrier `Requests_CarryOut` (app) ask upward"},
+      // a setter said to be of another layer than its file's
+      {With(guide, "**world**: a land import", "**figures**: a land import"),
+       "`Land_ImportKmAndPlay` (`world/land_import.cpp`) is in world, the row says figures"},
+      // a carrier said to be of another layer than its file's
+      {With(guide, "**ui**: `RangPanel_ApplyReq`", "**app**: `RangPanel_ApplyReq`"),
+       "`RangPanel_ApplyReq` (`ui/play_buttons.cpp`) is in ui, the row says app"},
+      // a setter without its file, and a layer the README does not have
+      {With(guide, "`Etap_RequestSaveTest2` (`ui/stage_buttons.cpp`)", "`Etap_RequestSaveTest2`"),
+       "**ui**: a setter is given without its file"},
+      {With(guide, "**gui**: the screenshot key", "**toolkit**: the screenshot key"),
+       "**toolkit** is no layer of the README's table"},
+  };
+  for (const Case& c : cases) {
+    const std::string wrong = CheckRequests(c.guide, layers);
+    EXPECT_NE(wrong.find(c.expect), std::string::npos) << c.expect << "\n" << wrong;
+  }
 }
 
 }  // namespace
