@@ -449,15 +449,17 @@ void X11_DialogBegin(int pid) {
 }
 
 void X11_DialogEnd() {
+  // The dialog has ended: the focus the window manager hands back to the game window as its
+  // windows go brings nothing back.
+  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, 0);
+  gX.dialogPid = 0;
+  gX.dialogWinCount = 0;
   // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
   // with its presses dropped, so that none of it is carried out later.
   if (gX.dpy) {
     XSync(gX.dpy, False);
     X11_Pump();
   }
-  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, 0);
-  gX.dialogPid = 0;
-  gX.dialogWinCount = 0;
   gX.dialogOpen = false;
 }
 
