@@ -1,15 +1,23 @@
 // The x11 backend: an Xlib window with a GLX context, X events turned into window messages,
 // polled keys and cursor, and the CLIPBOARD selection served from our own event pump.
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "platform/keys.h"
 #include "platform/x11_internal.h"
 
 X11State gX;
+
+// The class the game's window registers, by which task bars group and name it and window rules
+// match it; the instance is the program's own name, as X11 programs give it.
+static constexpr char kWindowClass[] = "anPrimOpenGL";
 
 static int OnXError(Display*, XErrorEvent* e) {
   gX.xError = e->error_code ? e->error_code : 1;
@@ -85,6 +93,8 @@ int X11_Init() {
   gX.ownsClip = false;
   gX.clipOwned.clear();
   gX.dialogOpen = false;
+  gX.dialogPid = 0;
+  gX.dialogWinCount = 0;
   gX.closing = false;
   gX.kept = nullptr;
   gX.keptFrame = -1;
@@ -105,6 +115,10 @@ int X11_Init() {
   gX.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
   gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
   gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
+  gX.netWmPid = XInternAtom(gX.dpy, "_NET_WM_PID", False);
+  gX.netWmStateModal = XInternAtom(gX.dpy, "_NET_WM_STATE_MODAL", False);
+  gX.netActiveWindow = XInternAtom(gX.dpy, "_NET_ACTIVE_WINDOW", False);
+  gX.netClientList = XInternAtom(gX.dpy, "_NET_CLIENT_LIST", False);
   gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
   XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
   // A blank cursor for hiding.
@@ -134,6 +148,26 @@ static void SetCaption(Window w, const char* caption1251) {
   XStoreName(gX.dpy, w, caption1251);
   XChangeProperty(gX.dpy, w, gX.netWmName, gX.utf8, 8, PropModeReplace,
                   (const unsigned char*)utf8.data(), (int)utf8.size());
+}
+
+// Whose window it is, as X11 programs say: its class, its process and the machine it runs on, so
+// that a window manager can also offer to end a game that hangs.
+static void SetOwnership(Window w) {
+  XClassHint* ch = XAllocClassHint();
+  ch->res_name = program_invocation_short_name;
+  ch->res_class = const_cast<char*>(kWindowClass);
+  XSetClassHint(gX.dpy, w, ch);
+  XFree(ch);
+  const long pid = (long)getpid();
+  XChangeProperty(gX.dpy, w, gX.netWmPid, XA_CARDINAL, 32, PropModeReplace, (const unsigned char*)&pid,
+                  1);
+  char host[256] = "";
+  if (gethostname(host, sizeof host - 1) != 0) return;
+  char* hosts[1] = {host};
+  XTextProperty machine;
+  if (!XStringListToTextProperty(hosts, 1, &machine)) return;
+  XSetWMClientMachine(gX.dpy, w, &machine);
+  XFree(machine.value);
 }
 
 PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption) {
@@ -181,6 +215,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
   XFree(wh);
   XSetWMProtocols(gX.dpy, gX.win, &gX.wmDelete, 1);
   SetCaption(gX.win, caption);
+  SetOwnership(gX.win);
   if (gX.im)
     gX.ic = XCreateIC(gX.im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, gX.win,
                       XNFocusWindow, gX.win, nullptr);
@@ -279,12 +314,146 @@ static void DrawKept() {
   X11_TrapEnd();
 }
 
-void X11_DialogBegin() {
+// ---- the dialog's windows, kept above the game window ----
+//
+// A dialog stays above the window it belongs to, and a click on that window brings the dialog
+// back. The toolkit does so only for the windows it ties to the game window itself (zenity does
+// not tie its file chooser), so every window of the dialog's process becomes a modal dialog of the
+// game window as it appears, and while the dialog is open a raise or an activation of the game
+// window is answered by activating the dialog again.
+
+// A request to the window manager, which takes them as client messages to the root window.
+static void AskWindowManager(Window about, Atom what, long a, long b, long c, long d) {
+  XEvent ev = {};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = about;
+  ev.xclient.message_type = what;
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = a;
+  ev.xclient.data.l[1] = b;
+  ev.xclient.data.l[2] = c;
+  ev.xclient.data.l[3] = d;
+  XSendEvent(gX.dpy, gX.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+}
+
+// The 32-bit items of w's property of the given type, at most max of them; none when it has none
+// or w is gone.
+static std::vector<long> PropertyItems(Window w, Atom property, Atom type, long max) {
+  Atom actual = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::vector<long> items;
+  if (XGetWindowProperty(gX.dpy, w, property, 0, max, False, type, &actual, &format, &count, &after,
+                         &data) == Success &&
+      data && format == 32)
+    items.assign((long*)data, (long*)data + count);  // format-32 items come as longs
+  if (data) XFree(data);
+  return items;
+}
+
+static long FirstItem(Window w, Atom property, Atom type) {
+  const std::vector<long> items = PropertyItems(w, property, type, 1);
+  return items.empty() ? 0 : items[0];
+}
+
+constexpr long kNetWmStateAdd = 1;
+constexpr long kSourceApplication = 1;  // who asks, as the window manager weighs requests
+constexpr long kSourcePager = 2;
+
+// w, when it is a window of the dialog's process that the window manager manages (managed) or
+// that is shown (the root's own child without a window manager), becomes a modal dialog of the
+// game window. A window the toolkit tied to another of its own (GTK's question over the chooser)
+// keeps that tie, which keeps it above the chooser and so above the game window.
+static void AdoptDialogWindow(Window w, bool managed) {
+  if (!gX.dialogPid || w == gX.win || gX.dialogWinCount >= X11_DIALOG_WINS) return;
+  for (int i = 0; i < gX.dialogWinCount; i++)
+    if (gX.dialogWins[i] == w) return;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(gX.dpy, w, &a) || a.override_redirect) return;  // gone, or a popup
+  if (!managed && a.map_state != IsViewable) return;
+  if (FirstItem(w, gX.netWmPid, XA_CARDINAL) != gX.dialogPid) return;
+  X11_TrapBegin();
+  Window over = 0;
+  if (!XGetTransientForHint(gX.dpy, w, &over) || !over || over == gX.root)
+    XSetTransientForHint(gX.dpy, w, gX.win);
+  // A mapped window's state changes only by a request to the window manager.
+  AskWindowManager(w, gX.netWmState, kNetWmStateAdd, (long)gX.netWmStateModal, 0, kSourceApplication);
+  if (X11_TrapEnd()) return;
+  gX.dialogWins[gX.dialogWinCount++] = w;
+}
+
+static void AdoptManagedWindows() {
+  for (long w : PropertyItems(gX.root, gX.netClientList, XA_WINDOW, 4096))
+    AdoptDialogWindow((Window)w, true);
+}
+
+static void AdoptShownWindows() {
+  Window root, parent, *kids = nullptr;
+  unsigned n = 0;
+  if (!XQueryTree(gX.dpy, gX.root, &root, &parent, &kids, &n)) return;
+  for (unsigned i = 0; i < n; i++) AdoptDialogWindow(kids[i], false);
+  if (kids) XFree(kids);
+}
+
+// The dialog's window to bring back: the last one shown that is still shown, else the last one
+// that still exists (hidden with the game window, say); 0 when none does.
+static Window DialogWindowToRaise() {
+  Window existing = 0;
+  for (int i = gX.dialogWinCount - 1; i >= 0; i--) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(gX.dpy, gX.dialogWins[i], &a)) continue;
+    if (a.map_state == IsViewable) return gX.dialogWins[i];
+    if (!existing) existing = gX.dialogWins[i];
+  }
+  return existing;
+}
+
+// The game window was raised or activated while its dialog is open: the dialog is activated
+// again, asked for as a pager asks (a window manager honours a pager where it may refuse an
+// application that takes the focus back).
+static void RaiseDialog() {
+  if (!gX.dialogPid) return;
+  const Window w = DialogWindowToRaise();
+  if (!w) return;
+  AskWindowManager(w, gX.netActiveWindow, kSourcePager, CurrentTime, 0, 0);
+  XFlush(gX.dpy);
+}
+
+// What the root window says while a dialog is watched: a window shown, the window manager's list
+// of its windows changed, another window activated.
+static void OnRootEvent(XEvent* ev) {
+  if (!gX.dialogPid) return;
+  if (ev->type == MapNotify && !ev->xmap.override_redirect) {
+    AdoptDialogWindow(ev->xmap.window, false);
+  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netClientList) {
+    AdoptManagedWindows();
+  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netActiveWindow &&
+             (Window)FirstItem(gX.root, gX.netActiveWindow, XA_WINDOW) == gX.win) {
+    RaiseDialog();
+  }
+}
+
+void X11_DialogBegin(int pid) {
   KeepPicture();
   gX.dialogOpen = true;
+  gX.dialogPid = 0;
+  gX.dialogWinCount = 0;
+  if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
+  gX.dialogPid = pid;
+  // From now on every window shown and every change of the managed list is heard; windows that
+  // came before are looked up once.
+  XSelectInput(gX.dpy, gX.root, SubstructureNotifyMask | PropertyChangeMask);
+  AdoptManagedWindows();
+  AdoptShownWindows();
 }
 
 void X11_DialogEnd() {
+  // The dialog has ended: the focus the window manager hands back to the game window as its
+  // windows go brings nothing back.
+  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, 0);
+  gX.dialogPid = 0;
+  gX.dialogWinCount = 0;
   // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
   // with its presses dropped, so that none of it is carried out later.
   if (gX.dpy) {
@@ -459,26 +628,11 @@ static void OnKey(XKeyEvent* ev, bool press) {
 // A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
 // hidden in _NET_WM_STATE.
 static bool WmShowsHidden() {
-  bool hidden = false;
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(gX.dpy, gX.win, gX.wmState, 0, 2, False, AnyPropertyType, &type, &format,
-                         &count, &after, &data) == Success &&
-      data) {
-    if (format == 32 && count >= 1 && ((long*)data)[0] == IconicState) hidden = true;
-    XFree(data);
-  }
-  data = nullptr;
-  if (XGetWindowProperty(gX.dpy, gX.win, gX.netWmState, 0, 64, False, XA_ATOM, &type, &format, &count,
-                         &after, &data) == Success &&
-      data) {
-    for (unsigned long i = 0; format == 32 && i < count; i++)
-      if ((Atom)((long*)data)[i] == gX.netWmHidden) hidden = true;
-    XFree(data);
-  }
-  return hidden;
+  const std::vector<long> state = PropertyItems(gX.win, gX.wmState, AnyPropertyType, 2);
+  if (!state.empty() && state[0] == IconicState) return true;
+  for (long atom : PropertyItems(gX.win, gX.netWmState, XA_ATOM, 64))
+    if ((Atom)atom == gX.netWmHidden) return true;
+  return false;
 }
 
 // Minimising in the desktop's order: the inactive activation marked minimised and the focus loss
@@ -558,6 +712,10 @@ void X11_HandleEvent(XEvent* ev) {
     BuildKeyTables();
     return;
   }
+  if (ev->xany.window == gX.root) {
+    OnRootEvent(ev);
+    return;
+  }
   if (!gX.win || ev->xany.window != gX.win) return;
   switch (ev->type) {
     case KeyPress: OnKey(&ev->xkey, true); break;
@@ -600,6 +758,7 @@ void X11_HandleEvent(XEvent* ev) {
       gX.focused = true;
       PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
       PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
+      RaiseDialog();  // a click on the game window, say: its dialog comes back over it
       break;
     case FocusOut:
       if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab ||
@@ -615,6 +774,7 @@ void X11_HandleEvent(XEvent* ev) {
       break;
     case MapNotify:
       gX.mapped = true;
+      RaiseDialog();  // restored while a dialog is open: the dialog comes back over it
       if (WmShowsHidden()) {
         SetMinimised(true);
       } else {

@@ -70,8 +70,10 @@ int X11_ClipboardSetText(const char* text, int len);
 int X11_ConnectionFd();           // the display connection's socket, -1 without a display
 unsigned long X11_DialogOwner();  // the game window a dialog belongs to, 0 before it exists
 void X11_FocusGameWindow();       // the keyboard focus back to the game window after a dialog
-// A dialog opens: from now the game window's presses are dropped and its picture is kept.
-void X11_DialogBegin();
+// A dialog opens, shown by the process pid: from now the game window's presses are dropped, its
+// picture is kept, and once the game window exists the process's windows are made its modal
+// dialogs and raised again whenever the game window is raised or activated meanwhile.
+void X11_DialogBegin(int pid);
 // The dialog has ended: what the game window was given meanwhile is dropped, then input flows again.
 void X11_DialogEnd();
 int X11_CloseAsked();  // the game window's close (or its end) came while a dialog was open

@@ -36,23 +36,45 @@ static void Refuse(Script* s, int lineNo, const char* why, const std::string& li
   Plat_Log("\nplatform: script line %d refused (%s)", lineNo, why);
 }
 
+// The commands of one line, kept aside until the whole line is accepted: a line that would pass
+// the script's command limit is refused whole, and takes no memory for what it cannot keep. A
+// number written in a way the script does not read says why, besides its command's reason.
+struct LineCmds {
+  std::vector<ScriptCmd> cmds;
+  size_t room;            // commands the script can still take
+  bool over;              // the line asked for more than that
+  const char* numberWhy;  // the first number's own reason for a refusal, or null
+};
+
 // Which way a command writes its numbers: key codes are decimal only, the rest may be hex too.
 enum NumForm { NUM_DECIMAL, NUM_DECIMAL_OR_HEX };
 
 // Past this a number is out of every command's range, so reading stops before it could overflow.
 static constexpr long long kNumCap = 1LL << 40;
 
+// A position of the mouse commands, each coordinate: what a mouse message's l word carries. One
+// outside the window is taken, as a cursor beyond its edge.
+static constexpr long long kCoordMin = -32768, kCoordMax = 32767;
+
 // The one reader of every number a script writes: the whole token, a minus sign where the range
-// has negatives, then decimal digits (leading zeros change nothing: 010 is ten) or, where the form
-// allows, hex digits after 0x. Nothing else is a number.
-static bool ParseNum(const std::string& t, long long lo, long long hi, long long* out,
+// has negatives (-0 included: a minus says the writer meant a negative), then decimal digits
+// (leading zeros change nothing: 010 is ten) or, where the form allows, hex digits after 0x. One
+// spelling of hex only, so that a script reads the same to every reader: 0X is refused, with its
+// reason. Nothing else is a number.
+static bool ParseNum(LineCmds* line, const std::string& t, long long lo, long long hi, long long* out,
                      NumForm form = NUM_DECIMAL_OR_HEX) {
+  auto refuse = [line](const char* why) {
+    if (!line->numberWhy) line->numberWhy = why;
+    return false;
+  };
   size_t i = 0;
   bool negative = i < t.size() && t[i] == '-';
   if (negative) i++;
+  if (negative && lo >= 0) return refuse("a minus sign only where the range has negatives");
   int base = 10;
-  if (form == NUM_DECIMAL_OR_HEX && i + 1 < t.size() && t[i] == '0' &&
-      (t[i + 1] == 'x' || t[i + 1] == 'X')) {
+  if (form == NUM_DECIMAL_OR_HEX && i + 1 < t.size() && t[i] == '0' && t[i + 1] == 'X')
+    return refuse("hexadecimal comes after 0x, not 0X");
+  if (form == NUM_DECIMAL_OR_HEX && i + 1 < t.size() && t[i] == '0' && t[i + 1] == 'x') {
     base = 16;
     i += 2;
   }
@@ -75,10 +97,10 @@ static bool ParseNum(const std::string& t, long long lo, long long hi, long long
 }
 
 // A key by name, or by its decimal code 1..255.
-static int KeyOf(const std::string& t) {
+static int KeyOf(LineCmds* line, const std::string& t) {
   int vk = Vk_FromName(t.c_str());
   long long code;
-  if (!vk && ParseNum(t, 1, 255, &code, NUM_DECIMAL)) vk = (int)code;
+  if (!vk && ParseNum(line, t, 1, 255, &code, NUM_DECIMAL)) vk = (int)code;
   return vk;
 }
 
@@ -110,14 +132,6 @@ static std::string Unescape(const std::string& t, const char* nl) {
   return out;
 }
 
-// The commands of one line, kept aside until the whole line is accepted: a line that would pass
-// the script's command limit is refused whole, and takes no memory for what it cannot keep.
-struct LineCmds {
-  std::vector<ScriptCmd> cmds;
-  size_t room;  // commands the script can still take
-  bool over;    // the line asked for more than that
-};
-
 static void Add(LineCmds* out, ScriptOp op, unsigned msg = 0, uintptr_t w = 0, intptr_t l = 0, int a = 0,
                 int b = 0, const std::string& text = std::string()) {
   if (out->cmds.size() >= out->room) {
@@ -143,12 +157,12 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
   long long v1, v2, v3;
 
   if (cmd == "wait") {
-    if (n != 2 || !ParseNum(tok[1], 0, SCRIPT_MAX_WAIT, &v1)) return "wait takes a frame count";
+    if (n != 2 || !ParseNum(out, tok[1], 0, SCRIPT_MAX_WAIT, &v1)) return "wait takes a frame count";
     if (v1 > 0) Add(out, SOP_WAIT, 0, 0, 0, (int)v1);
     return nullptr;
   }
   if (cmd == "key" || cmd == "down" || cmd == "up") {
-    int vk = n == 2 ? KeyOf(tok[1]) : 0;
+    int vk = n == 2 ? KeyOf(out, tok[1]) : 0;
     if (!vk) return "unknown key";
     if (cmd != "up") Add(out, SOP_KEY, 0, 0, 0, vk, 1);
     if (cmd == "key") Add(out, SOP_WAIT, 0, 0, 0, 1);
@@ -162,7 +176,7 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
     if (!arg.empty()) {
       unsigned cp = Plat_Utf8Next(arg, &pos);
       if (pos == arg.size()) code = Plat_UnicodeTo1251(cp);
-      else if (ParseNum(arg, 1, 255, &v1)) code = (int)v1;
+      else if (ParseNum(out, arg, 1, 255, &v1)) code = (int)v1;
     }
     if (code <= 0) return "char takes one character or a code 1..255";
     Add(out, SOP_MSG, WM_CHAR, (uintptr_t)code);
@@ -175,7 +189,8 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
     return nullptr;
   }
   if (cmd == "move") {
-    if (n != 3 || !ParseNum(tok[1], -32768, 32767, &v1) || !ParseNum(tok[2], -32768, 32767, &v2))
+    if (n != 3 || !ParseNum(out, tok[1], kCoordMin, kCoordMax, &v1) ||
+        !ParseNum(out, tok[2], kCoordMin, kCoordMax, &v2))
       return "move takes x and y";
     Add(out, SOP_MOVE, 0, 0, 0, (int)v1, (int)v2);
     return nullptr;
@@ -184,7 +199,8 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
     int down = n >= 2 ? ButtonDownMsg(tok[1]) : 0;
     bool at = n == 4;
     if (!down || (n != 2 && !at) ||
-        (at && (!ParseNum(tok[2], -32768, 32767, &v1) || !ParseNum(tok[3], -32768, 32767, &v2))))
+        (at && (!ParseNum(out, tok[2], kCoordMin, kCoordMax, &v1) ||
+                !ParseNum(out, tok[3], kCoordMin, kCoordMax, &v2))))
       return "button command takes left|right|middle [x y]";
     if (at) Add(out, SOP_MOVE, 0, 0, 0, (int)v1, (int)v2);
     if (cmd != "release") Add(out, SOP_BUTTON, (unsigned)down);
@@ -214,8 +230,9 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
     return nullptr;
   }
   if (cmd == "msg") {
-    if (n != 4 || !ParseNum(tok[1], 0, 0xFFFF, &v1) || !ParseNum(tok[2], 0, 0xFFFFFFFFLL, &v2) ||
-        !ParseNum(tok[3], -0x80000000LL, 0xFFFFFFFFLL, &v3))
+    if (n != 4 || !ParseNum(out, tok[1], 0, 0xFFFF, &v1) ||
+        !ParseNum(out, tok[2], 0, 0xFFFFFFFFLL, &v2) ||
+        !ParseNum(out, tok[3], -0x80000000LL, 0xFFFFFFFFLL, &v3))
       return "msg takes message, w and l";
     Add(out, SOP_MSG, (unsigned)v1, (uintptr_t)v2, (intptr_t)v3);
     return nullptr;
@@ -244,8 +261,8 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
       s->colourAnswers.push_back(-1);
       return nullptr;
     }
-    if (n != 4 || !ParseNum(tok[1], 0, 255, &v1) || !ParseNum(tok[2], 0, 255, &v2) ||
-        !ParseNum(tok[3], 0, 255, &v3))
+    if (n != 4 || !ParseNum(out, tok[1], 0, 255, &v1) || !ParseNum(out, tok[2], 0, 255, &v2) ||
+        !ParseNum(out, tok[3], 0, 255, &v3))
       return "color takes r g b (0..255) or cancel";
     s->colourAnswers.push_back(v1 | v2 << 8 | v3 << 16);
     return nullptr;
@@ -263,14 +280,15 @@ static const char* ParseCommand(Script* s, const std::string& line, const std::v
     return nullptr;
   }
   if (cmd == "step") {
-    if (n != 2 || !ParseNum(tok[1], 1, SCRIPT_MAX_STEP_MS, &v1))
+    if (n != 2 || !ParseNum(out, tok[1], 1, SCRIPT_MAX_STEP_MS, &v1))
       return "step takes the milliseconds of a frame, 1..1000";
     Add(out, SOP_STEP, 0, 0, 0, (int)v1);
     return nullptr;
   }
   if (cmd == "seed") {
     // The seed starts the game, so it cannot wait for its turn: the script's last one counts.
-    if (n != 2 || !ParseNum(tok[1], 0, 0xFFFFFFFFLL, &v1)) return "seed takes a number 0..4294967295";
+    if (n != 2 || !ParseNum(out, tok[1], 0, 0xFFFFFFFFLL, &v1))
+      return "seed takes a number 0..4294967295";
     s->seed = (uint32_t)v1;
     return nullptr;
   }
@@ -290,11 +308,11 @@ bool Script_ParseLine(Script* s, const std::string& rawLine, int lineNo) {
   std::string t;
   while (in >> t) tok.push_back(t);
   if (tok.empty() || tok[0][0] == '#') return true;
-  LineCmds out{{}, (size_t)SCRIPT_MAX_CMDS - s->cmds.size(), false};
+  LineCmds out{{}, (size_t)SCRIPT_MAX_CMDS - s->cmds.size(), false, nullptr};
   const char* why = ParseCommand(s, line, tok, &out);
   if (!why && out.over) why = "too many commands";
   if (why) {
-    Refuse(s, lineNo, why, line);
+    Refuse(s, lineNo, out.numberWhy ? (std::string(why) + "; " + out.numberWhy).c_str() : why, line);
     return false;
   }
   s->cmds.insert(s->cmds.end(), std::make_move_iterator(out.cmds.begin()),

@@ -1,8 +1,9 @@
 // The boxes and dialogs of the x11 backend are the desktop's own: the zenity program shows GTK's
 // question, message, file chooser and colour chooser, as a child process whose answer is its exit
 // code and what it prints. The game waits for it as behind a modal window: no frame runs, the game
-// window drops the presses it is given and keeps its picture, the clipboard stays served, and the
-// window's close ends the dialog as cancelled before the run closes. zenity's own chatter (GTK's
+// window drops the presses it is given and keeps its picture, the clipboard stays served, zenity's
+// windows are made dialogs of the game window and kept above it, and the window's close ends the
+// dialog as cancelled before the run closes. zenity's own chatter (GTK's
 // warnings on a desktop without a session bus) reaches the terminal only when zenity fails. Texts
 // go out as UTF-8 and names come back in Windows-1251, through the one conversion; a name that has
 // no Windows-1251 form is refused, never mangled.
@@ -119,29 +120,36 @@ void PassOnChatter(const std::string& chatter) {
            chatter.c_str());
 }
 
-// Runs zenity with args and waits for it, taking the window's events meanwhile (as a modal
-// window's owner: X11_DialogBegin). A signal or the game window's close ends the child (by its
-// process id) and answers ZENITY_CLOSING. Its stderr is kept, and passed on only when it fails.
-ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
-  run->code = -1;
-  run->out.clear();
-  if (Closing()) return ZENITY_CLOSING;  // no dialog opens any more
-  const std::string bin = FindZenity();
-  if (bin.empty()) return ZENITY_MISSING;
+// A zenity running: its process, the read ends of its output and its chatter, and how it ended.
+struct ZenityChild {
+  pid_t pid;
+  int out, err;  // nonblocking, both read as their bytes come and once more when zenity has ended,
+                 // never waited for (a helper zenity starts may keep them open after it)
+  bool outOpen, errOpen;
+  std::string chatter;  // what it said on stderr
+  int status;           // its wait status, once reaped
+};
 
-  // Nonblocking: both are read as their bytes come and once more when zenity has ended, never
-  // waited for (a helper zenity starts may keep them open after it).
-  int out[2], err[2];
+// The two pipes zenity's stdout and stderr go into; false (said in the log) when there are none.
+bool OpenPipes(int out[2], int err[2]) {
   if (pipe2(out, O_CLOEXEC | O_NONBLOCK) != 0) {
     Plat_Log("\nplatform: no pipe for zenity (errno %d)", errno);
-    return ZENITY_FAILED;
+    return false;
   }
   if (pipe2(err, O_CLOEXEC | O_NONBLOCK) != 0) {
     Plat_Log("\nplatform: no pipe for zenity (errno %d)", errno);
     close(out[0]);
     close(out[1]);
-    return ZENITY_FAILED;
+    return false;
   }
+  return true;
+}
+
+// Starts zenity with args, its stdout and stderr into pipes of ours; false (said in the log) when
+// it cannot be started.
+bool StartZenity(const std::string& bin, const std::vector<std::string>& args, ZenityChild* c) {
+  int out[2], err[2];
+  if (!OpenPipes(out, err)) return false;
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>("zenity"));
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -150,8 +158,8 @@ ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
   posix_spawn_file_actions_init(&fa);
   posix_spawn_file_actions_adddup2(&fa, out[1], 1);
   posix_spawn_file_actions_adddup2(&fa, err[1], 2);
-  pid_t pid = -1;
-  const int spawned = posix_spawn(&pid, bin.c_str(), &fa, nullptr, argv.data(), environ);
+  c->pid = -1;
+  const int spawned = posix_spawn(&c->pid, bin.c_str(), &fa, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&fa);
   close(out[1]);
   close(err[1]);
@@ -160,55 +168,86 @@ ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
     close(err[0]);
     Plat_Log("\nplatform: zenity does not start (errno %d)", spawned);
     fprintf(stderr, "platform: zenity does not start: %s\n", strerror(spawned));
-    return ZENITY_FAILED;
+    return false;
   }
+  c->out = out[0];
+  c->err = err[0];
+  c->outOpen = c->errOpen = true;
+  c->chatter.clear();
+  c->status = 0;
+  return true;
+}
 
-  X11_DialogBegin();
-  std::string chatter;
-  int status = 0;
-  bool ended = false, cancelled = false, outOpen = true, errOpen = true;
-  while (!ended) {
-    pollfd fds[4] = {{outOpen ? out[0] : -1, POLLIN, 0},
-                     {errOpen ? err[0] : -1, POLLIN, 0},
+// Waits for zenity to end, taking the window's events meanwhile (as a modal window's owner) and
+// what zenity says as it comes. A signal or the game window's close ends zenity (by its process
+// id) and answers false; true when it ended by itself.
+bool WaitZenity(ZenityChild* c, std::string* out) {
+  for (;;) {
+    pollfd fds[4] = {{c->outOpen ? c->out : -1, POLLIN, 0},
+                     {c->errOpen ? c->err : -1, POLLIN, 0},
                      {Plat_SignalFd(), POLLIN, 0},
                      {X11_ConnectionFd(), POLLIN, 0}};
     poll(fds, 4, kPumpMs);  // a negative descriptor is skipped
     X11_Pump();             // the window's close may be among its events
     if (Closing()) {
-      cancelled = true;
-      kill(pid, SIGTERM);
-      break;
+      kill(c->pid, SIGTERM);
+      return false;
     }
-    if (fds[0].revents) outOpen = TakeOutput(out[0], &run->out, kMaxAnswerBytes) != PIPE_ENDED;
-    if (fds[1].revents) errOpen = TakeOutput(err[0], &chatter, kMaxChatterBytes) != PIPE_ENDED;
-    ended = waitpid(pid, &status, WNOHANG) == pid;
+    if (fds[0].revents) c->outOpen = TakeOutput(c->out, out, kMaxAnswerBytes) != PIPE_ENDED;
+    if (fds[1].revents) c->errOpen = TakeOutput(c->err, &c->chatter, kMaxChatterBytes) != PIPE_ENDED;
+    if (waitpid(c->pid, &c->status, WNOHANG) == c->pid) return true;
   }
+}
+
+// zenity has ended, or was told to (ended false): reaps it, then takes the rest of what it said,
+// which is all in the pipes once it is gone.
+void ReapZenity(ZenityChild* c, bool ended, std::string* out) {
   if (!ended) {
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(c->pid, &c->status, 0) < 0 && errno == EINTR) {
     }
   }
-  // It has ended: all it said is in the pipes.
-  while (outOpen && TakeOutput(out[0], &run->out, kMaxAnswerBytes) == PIPE_GOT) {
+  while (c->outOpen && TakeOutput(c->out, out, kMaxAnswerBytes) == PIPE_GOT) {
   }
-  while (errOpen && TakeOutput(err[0], &chatter, kMaxChatterBytes) == PIPE_GOT) {
+  while (c->errOpen && TakeOutput(c->err, &c->chatter, kMaxChatterBytes) == PIPE_GOT) {
   }
-  close(out[0]);
-  close(err[0]);
-  X11_DialogEnd();
-  X11_FocusGameWindow();
-  if (cancelled) return ZENITY_CLOSING;
-  if (!WIFEXITED(status)) {
-    Plat_Log("\nplatform: zenity ended by signal %d", WTERMSIG(status));
-    PassOnChatter(chatter);
+  close(c->out);
+  close(c->err);
+}
+
+// What zenity's end means: a dialog's answer (its exit code in run), or a failure, whose chatter is
+// passed on since it may say why.
+ZenityEnd ZenityMeaning(const ZenityChild& c, ZenityRun* run) {
+  if (!WIFEXITED(c.status)) {
+    Plat_Log("\nplatform: zenity ended by signal %d", WTERMSIG(c.status));
+    PassOnChatter(c.chatter);
     return ZENITY_FAILED;
   }
-  run->code = WEXITSTATUS(status);
+  run->code = WEXITSTATUS(c.status);
   if (run->code != kZenityOk && run->code != kZenityCancel && run->code != kZenityTimeout) {
     Plat_Log("\nplatform: zenity ended with %d", run->code);
-    PassOnChatter(chatter);
+    PassOnChatter(c.chatter);
     return ZENITY_FAILED;
   }
   return ZENITY_ANSWERED;
+}
+
+// Runs zenity with args and waits for its answer as a modal window's owner (X11_DialogBegin): the
+// game window drops its input, and its windows are kept above the game window. A signal or the
+// game window's close ends it and answers ZENITY_CLOSING.
+ZenityEnd RunZenity(const std::vector<std::string>& args, ZenityRun* run) {
+  run->code = -1;
+  run->out.clear();
+  if (Closing()) return ZENITY_CLOSING;  // no dialog opens any more
+  const std::string bin = FindZenity();
+  if (bin.empty()) return ZENITY_MISSING;
+  ZenityChild child;
+  if (!StartZenity(bin, args, &child)) return ZENITY_FAILED;
+  X11_DialogBegin((int)child.pid);
+  const bool ended = WaitZenity(&child, &run->out);
+  ReapZenity(&child, ended, &run->out);
+  X11_DialogEnd();
+  X11_FocusGameWindow();
+  return ended ? ZenityMeaning(child, run) : ZENITY_CLOSING;
 }
 
 std::string Utf8Text(const char* text1251) { return Plat_Utf8From1251(Plat_CrlfToLf(text1251)); }

@@ -6,6 +6,7 @@
 // would otherwise hang, so they are generous for a busy machine.
 #pragma once
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
@@ -17,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -204,16 +206,150 @@ inline Window MappedTransientFor(Display* d, Window owner) {
   return found;
 }
 
-// What a window manager sends when its close button is pressed.
-inline void SendDeleteWindow(Display* d, Window w) {
+// ---- a window manager of the test's own ----
+
+inline const char* FindOpenbox() {
+  return access("/usr/bin/openbox", X_OK) == 0 ? "/usr/bin/openbox" : nullptr;
+}
+
+// openbox with its stock configuration on display: its home, settings, cache and data are dir's
+// (nothing of the user's), it runs in dir with its output in dir/openbox.out, and it finds the
+// programs it starts on path. Its process id, or 0 when it is not installed; a ProcessGuard stops
+// it.
+inline pid_t StartOpenbox(const std::string& display, const std::string& dir, const std::string& path) {
+  const char* openbox = FindOpenbox();
+  if (!openbox) return 0;
+  const pid_t pid = fork();
+  if (pid != 0) return pid < 0 ? 0 : pid;
+  DieWithTest();
+  if (chdir(dir.c_str()) != 0) _exit(126);
+  int out = open("openbox.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (out >= 0) {
+    dup2(out, 1);
+    dup2(out, 2);
+  }
+  setenv("DISPLAY", display.c_str(), 1);
+  setenv("PATH", path.c_str(), 1);
+  setenv("HOME", dir.c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
+  setenv("XDG_CACHE_HOME", (dir + "/cache").c_str(), 1);
+  setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
+  unsetenv("XDG_CONFIG_DIRS");
+  execl(openbox, "openbox", "--sm-disable", (char*)nullptr);
+  _exit(127);
+}
+
+// The 32-bit items of w's property of the given type (at most max); none when it has none.
+inline std::vector<long> PropertyItems(Display* d, Window w, const char* property, Atom type,
+                                       long max = 4096) {
+  Atom actual = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::vector<long> items;
+  if (XGetWindowProperty(d, w, XInternAtom(d, property, False), 0, max, False, type, &actual, &format,
+                         &count, &after, &data) == Success &&
+      data && format == 32)
+    items.assign((long*)data, (long*)data + count);
+  if (data) XFree(data);
+  return items;
+}
+
+inline long FirstItemOf(Display* d, Window w, const char* property, Atom type) {
+  const std::vector<long> items = PropertyItems(d, w, property, type, 1);
+  return items.empty() ? 0 : items[0];
+}
+
+// A client message about the window about, sent to the window to (with the mask, for a window
+// manager's requests to the root window).
+inline void SendClientMessage(Display* d, Window to, long mask, Window about, const char* type,
+                              long l0) {
   XEvent ev = {};
   ev.xclient.type = ClientMessage;
-  ev.xclient.window = w;
-  ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  ev.xclient.window = about;
+  ev.xclient.message_type = XInternAtom(d, type, False);
   ev.xclient.format = 32;
-  ev.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
-  XSendEvent(d, w, False, 0, &ev);
+  ev.xclient.data.l[0] = l0;
+  XSendEvent(d, to, False, mask, &ev);
   XSync(d, False);
+}
+constexpr long kToWindowManager = SubstructureRedirectMask | SubstructureNotifyMask;
+
+// Whether a window manager runs: the check window it names on the root names itself.
+inline bool WindowManagerRuns(Display* d) {
+  const Window check =
+      (Window)FirstItemOf(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+  return check && (Window)FirstItemOf(d, check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) == check;
+}
+
+// Waits until the window manager has handled everything it was sent before: it answers requests
+// in order, and here it answers one for the frame of a window of the test's. False when it did not
+// within the limit.
+inline bool WindowManagerCaughtUp(Display* d) {
+  const Window probe = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
+  SendClientMessage(d, DefaultRootWindow(d), kToWindowManager, probe, "_NET_REQUEST_FRAME_EXTENTS", 0);
+  const bool answered =
+      WaitUntil([&] { return !PropertyItems(d, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL, 4).empty(); });
+  XDestroyWindow(d, probe);
+  XSync(d, False);
+  return answered;
+}
+
+// A window the window manager manages whose name begins with caption, else 0. Its own windows
+// are not among them (openbox keeps one named "Openbox" mapped, which "Open" would find).
+inline Window ManagedNamed(Display* d, const char* caption) {
+  for (long w : PropertyItems(d, DefaultRootWindow(d), "_NET_CLIENT_LIST", XA_WINDOW)) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(d, (Window)w, &a) && a.map_state == IsViewable &&
+        NameStarts(d, (Window)w, caption))
+      return (Window)w;
+  }
+  return 0;
+}
+
+// Whether the window manager stacks upper above lower (both in its list, bottom first).
+inline bool StackedAbove(Display* d, Window upper, Window lower) {
+  const std::vector<long> order =
+      PropertyItems(d, DefaultRootWindow(d), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+  const auto up = std::find(order.begin(), order.end(), (long)upper);
+  const auto low = std::find(order.begin(), order.end(), (long)lower);
+  return up != order.end() && low != order.end() && up > low;
+}
+
+// Whether w has the focus: the window manager says it is the active window, and the keyboard
+// focus is w or a window inside it (GTK focuses a window of its own there).
+inline bool HasFocus(Display* d, Window w) {
+  if ((Window)FirstItemOf(d, DefaultRootWindow(d), "_NET_ACTIVE_WINDOW", XA_WINDOW) != w) return false;
+  Window focus = 0;
+  int revert;
+  XGetInputFocus(d, &focus, &revert);
+  while (focus > PointerRoot && focus != w) {
+    Window root, parent = 0, *kids = nullptr;
+    unsigned n = 0;
+    if (!XQueryTree(d, focus, &root, &parent, &kids, &n)) return false;
+    if (kids) XFree(kids);
+    focus = parent;
+  }
+  return focus == w;
+}
+
+// The innermost window under the pointer.
+inline Window WindowUnderPointer(Display* d) {
+  Window w = DefaultRootWindow(d), root, child = 0;
+  int rx, ry, wx, wy;
+  unsigned mask;
+  while (XQueryPointer(d, w, &root, &child, &rx, &ry, &wx, &wy, &mask) && child) w = child;
+  return w;
+}
+
+// A restore as a task bar or `wmctrl -a` asks for it: the window activated, on a pager's word.
+inline void ActivateAsPager(Display* d, Window w) {
+  SendClientMessage(d, DefaultRootWindow(d), kToWindowManager, w, "_NET_ACTIVE_WINDOW", 2);
+}
+
+// What a window manager sends when its close button is pressed.
+inline void SendDeleteWindow(Display* d, Window w) {
+  SendClientMessage(d, w, 0, w, "WM_PROTOCOLS", (long)XInternAtom(d, "WM_DELETE_WINDOW", False));
 }
 
 inline void TapKey(Display* d, KeySym ks) {

@@ -1,11 +1,10 @@
 // The whole program on a real window under a private Xvfb: the window-size question answered by
-// key, a key press in the game window, the close button, a clean exit; typing and the clipboard;
-// a whole play session by keyboard and mouse with a file dialog; the desktop's file chooser with
-// Russian names and its question before a file is replaced; Ctrl+C; the game waiting on an open
-// dialog; zenity's chatter; Print under a window manager that binds it; and a machine without
-// zenity. Each step waits for what it
-// needs to see (the game's frames, a file, the clipboard), never for a fixed time. Skipped without
-// Xvfb.
+// key, whose window it is, a key press in the game window, the close button, a clean exit; typing
+// and the clipboard; a whole play session by keyboard and mouse with a file dialog; the desktop's
+// file chooser with Russian names and its question before a file is replaced; Ctrl+C; the game
+// waiting on an open dialog; zenity's chatter; Print under a window manager that binds it; and a
+// machine without zenity. Each step waits for what it needs to see (the game's frames, a file, the
+// clipboard), never for a fixed time. Skipped without Xvfb.
 #include <gtest/gtest.h>
 
 // The figure model first: Xlib's Status macro would rename its members.
@@ -248,6 +247,21 @@ TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
   ASSERT_TRUE(XGetWindowAttributes(t, w, &a));
   EXPECT_EQ(a.width, 1024);
   EXPECT_EQ(a.height, 768);
+
+  // Whose window it is: the program's name and the window class, its process, its machine.
+  XClassHint cls = {};
+  ASSERT_TRUE(XGetClassHint(t, w, &cls)) << "no WM_CLASS";
+  EXPECT_STREQ(cls.res_name, "tolv");
+  EXPECT_STREQ(cls.res_class, "anPrimOpenGL");
+  XFree(cls.res_name);
+  XFree(cls.res_class);
+  EXPECT_EQ(FirstItemOf(t, w, "_NET_WM_PID", XA_CARDINAL), (long)app);
+  char host[256] = "";
+  ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
+  XTextProperty machine = {};
+  ASSERT_TRUE(XGetWMClientMachine(t, w, &machine)) << "no WM_CLIENT_MACHINE";
+  EXPECT_EQ(std::string((const char*)machine.value, machine.nitems), host);
+  XFree(machine.value);
 
   Hold(XK_space);
   SendDeleteWindow(t, w);
@@ -718,34 +732,14 @@ bool KeyboardFree(Display* d) {
 // stand-in of the test's, which only says it ran: a missing one would bring up the window
 // manager's own message, which takes the focus.
 TEST_F(AppX11, PrintTakenByTheWindowManagerStillTakesAScreenshot) {
-  const char* openbox = "/usr/bin/openbox";
-  if (access(openbox, X_OK) != 0) GTEST_SKIP() << "no openbox";
+  if (!FindOpenbox()) GTEST_SKIP() << "no openbox";
   const fs::path wmBin = dir / "wm_bin";
   fs::create_directory(wmBin);
   ASSERT_TRUE(WriteAll(wmBin / "scrot", "#!/bin/sh\ntouch scrot.ran\n"));
   fs::permissions(wmBin / "scrot", fs::perms::owner_all);
-  const pid_t wm = fork();
-  ASSERT_GE(wm, 0);
-  if (wm == 0) {
-    DieWithTest();
-    if (chdir(dir.c_str()) != 0) _exit(126);  // where its screenshot program writes, when there is one
-    int out = open("openbox.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (out >= 0) {
-      dup2(out, 1);
-      dup2(out, 2);
-    }
-    setenv("DISPLAY", xvfb.display.c_str(), 1);
-    setenv("PATH", (wmBin.string() + ":" + path).c_str(), 1);
-    // The stock configuration: nothing of the user's.
-    setenv("HOME", dir.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
-    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-    unsetenv("XDG_CONFIG_DIRS");
-    execl(openbox, "openbox", "--sm-disable", (char*)nullptr);
-    _exit(127);
-  }
-  ProcessGuard manager(wm);
+  // It runs in the test's folder, where its screenshot program writes, when there is one.
+  ProcessGuard manager(StartOpenbox(xvfb.display, dir.string(), wmBin.string() + ":" + path));
+  ASSERT_NE(manager.pid, 0);
   ASSERT_TRUE(WaitUntil([&] { return KeyGrabbedByAnother(t, XK_Print); }))
       << "openbox never bound Print\n"
       << ReadAll(dir / "openbox.out");

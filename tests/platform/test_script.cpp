@@ -215,7 +215,9 @@ std::string Outcome(const std::string& line) {
 }  // namespace
 
 // Every number is decimal, leading zeros included, or hex after 0x where the command takes hex (key
-// codes are decimal only); a NUL refuses its line; each refusal names its reason.
+// codes are decimal only); 0X and a minus sign where the range has no negatives (-0 too) are
+// refused with their own reason; a NUL refuses its line; each refusal names its reason. The
+// coordinates of the mouse commands are -32768..32767, as the README gives them.
 TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
   using namespace std::string_literals;
   const struct {
@@ -224,7 +226,9 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"step 010", "step 10"},
       {"step 09", "step 9"},
       {"step 0x3E8", "step 1000"},
-      {"step 0X10", "step 16"},
+      {"step 0X10",
+       "refused: step takes the milliseconds of a frame, 1..1000; hexadecimal comes after 0x, not 0X"},
+      {"step 0x1f", "step 31"},  // the digits in either case
       {"step 1\0"
        "6"s,
        "refused: a NUL in the line"},
@@ -238,7 +242,8 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"wait 0", ""},
       {"wait 10000000", "wait 10000000"},
       {"wait", "refused: wait takes a frame count"},
-      {"wait -1", "refused: wait takes a frame count"},
+      {"wait -1", "refused: wait takes a frame count; a minus sign only where the range has negatives"},
+      {"wait -0", "refused: wait takes a frame count; a minus sign only where the range has negatives"},
       {"wait 1x", "refused: wait takes a frame count"},
       {"wait 99999999999", "refused: wait takes a frame count"},
       {"wait 99999999999999999999999", "refused: wait takes a frame count"},
@@ -260,6 +265,9 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"char 010", "char 10"},
       {"char 09", "char 9"},
       {"char 0x08", "char 8"},
+      {"char 0X08",
+       "refused: char takes one character or a code 1..255; hexadecimal comes after 0x, not 0X"},
+      {"char -", "char 45"},
       {"char", "refused: char takes one character or a code 1..255"},
       {"char ab", "refused: char takes one character or a code 1..255"},
       {"char 256", "refused: char takes one character or a code 1..255"},
@@ -268,6 +276,13 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"type", "refused: type takes a text"},
       {"move -5 016", "move -5 16"},
       {"move -0x10 0x7FFF", "move -16 32767"},
+      {"move -32768 -0", "move -32768 0"},  // off the window, as a cursor beyond its edge
+      {"move -32769 0", "refused: move takes x and y"},
+      {"move 0 32768", "refused: move takes x and y"},
+      {"move 0 -0X1", "refused: move takes x and y; hexadecimal comes after 0x, not 0X"},
+      {"click left -32768 32767", "move -32768 32767; other; wait 1; other"},
+      {"press right 32767 -1", "move 32767 -1; other"},
+      {"release middle 0 32768", "refused: button command takes left|right|middle [x y]"},
       {"move 1", "refused: move takes x and y"},
       {"move a b", "refused: move takes x and y"},
       {"move 1 99999", "refused: move takes x and y"},
@@ -279,6 +294,11 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"close now", "refused: command takes no argument"},
       {"msg 0400 010 -1", "msg 400 10 -1"},
       {"msg 0x112 0xF030 0xFFFFFFFF", "msg 274 61488 4294967295"},
+      {"msg 0xFFFF 0 -2147483648", "msg 65535 0 -2147483648"},
+      {"msg 0 0 -0", "msg 0 0 0"},  // l has negatives
+      {"msg 0x10000 0 0", "refused: msg takes message, w and l"},
+      {"msg -0 0 0",
+       "refused: msg takes message, w and l; a minus sign only where the range has negatives"},
       {"msg 1 2", "refused: msg takes message, w and l"},
       {"msg x 0 0", "refused: msg takes message, w and l"},
       {"answer", "refused: answer takes yes, no or ok"},
@@ -287,10 +307,16 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"color 010 0x10 255", "color 16715786"},  // 10 | 16 << 8 | 255 << 16
       {"color 1 2", "refused: color takes r g b (0..255) or cancel"},
       {"color 1 2 300", "refused: color takes r g b (0..255) or cancel"},
+      {"color -0 1 2",
+       "refused: color takes r g b (0..255) or cancel; a minus sign only where the range has negatives"},
       {"shot a b", "refused: shot takes at most a file name"},
       {"seed 0x000000FF", "seed 255"},
       {"seed 04294967295", "seed 4294967295"},
-      {"seed -1", "refused: seed takes a number 0..4294967295"},
+      {"seed -1",
+       "refused: seed takes a number 0..4294967295; a minus sign only where the range has negatives"},
+      {"seed -0",
+       "refused: seed takes a number 0..4294967295; a minus sign only where the range has negatives"},
+      {"seed 0XFF", "refused: seed takes a number 0..4294967295; hexadecimal comes after 0x, not 0X"},
       {"seed 4294967296", "refused: seed takes a number 0..4294967295"},
       {"jump 3", "refused: unknown command"},
       {"KEY A", "refused: unknown command"},

@@ -18,6 +18,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -650,6 +651,84 @@ TEST_F(X11Test, TheDesktopsQuestionMessageColourAndFileDialogs) {
   open.join();
   EXPECT_TRUE(refused);
   EXPECT_STREQ(path, "");
+}
+
+// Under a window manager (openbox, its stock configuration) the dialogs the game waits on stand
+// above the game window and have the focus: as they open, after a click on the game window, and
+// after the game window is minimised and restored as a task bar does it. zenity ties its boxes to
+// the game window by itself, but not its file chooser, which fell behind the game window. After
+// the click and after the restore the test waits until the window manager has handled them, so a
+// dialog left behind cannot pass for one brought back.
+TEST_F(X11Test, TheDialogsStayAboveTheGameWindowWithTheFocusUnderAWindowManager) {
+  if (!HasZenity()) GTEST_SKIP() << "no zenity";
+  if (!FindOpenbox()) GTEST_SKIP() << "no openbox";
+  setenv("NO_AT_BRIDGE", "1", 1);
+  setenv("GSETTINGS_BACKEND", "memory", 1);
+  const std::filesystem::path home = TestScratchDir("x11_wm_");
+  ProcessGuard wm(StartOpenbox(display, home.string(), getenv("PATH") ? getenv("PATH") : ""));
+  ASSERT_NE(wm.pid, 0);
+  ASSERT_TRUE(WaitUntil([&] { return WindowManagerRuns(t); })) << ReadAll(home / "openbox.out");
+  StartWindow();
+  const Window ours = OurWindow();
+  int width = 0, height = 0;
+  Plat_WindowRect(nullptr, nullptr, &width, &height);
+
+  struct Seen {
+    Window dialog = 0, owner = 0;
+    bool opened = false, clicked = false, minimised = false, restored = false;
+  };
+  // The user, on a connection of its own while the layer waits on the dialog named caption; the
+  // dialog is answered by the key end at last.
+  auto user = [&](const char* caption, KeySym end, Seen* seen) {
+    Display* u = XOpenDisplay(display.c_str());
+    Window dialog = 0;
+    if (!WaitUntil([&] { return (dialog = ManagedNamed(u, caption)) != 0; }))
+      return XCloseDisplay(u), void();
+    seen->dialog = dialog;
+    auto onTop = [&] { return StackedAbove(u, dialog, ours) && HasFocus(u, dialog); };
+    seen->opened = WaitUntil(onTop);
+    WaitUntil([&] { return XGetTransientForHint(u, dialog, &seen->owner) && seen->owner == ours; });
+    // Moved off the game window's left part, where the click goes.
+    XMoveWindow(u, dialog, width + 10, 10);
+    int rx = 0, ry = 0;
+    Window child;
+    XTranslateCoordinates(u, ours, DefaultRootWindow(u), 40, 40, &rx, &ry, &child);
+    XTestFakeMotionEvent(u, -1, rx, ry, 0);
+    XSync(u, False);
+    if (WaitUntil([&] { return WindowUnderPointer(u) == ours; })) {
+      XTestFakeButtonEvent(u, 1, True, 0);
+      XTestFakeButtonEvent(u, 1, False, 0);
+      XSync(u, False);
+      seen->clicked = WindowManagerCaughtUp(u) && WaitUntil(onTop);
+    }
+    XIconifyWindow(u, ours, DefaultScreen(u));
+    XSync(u, False);
+    seen->minimised = WaitUntil([&] { return WindowGone(u, ours); });
+    ActivateAsPager(u, ours);
+    seen->restored =
+        WaitUntil([&] { return !WindowGone(u, ours); }) && WindowManagerCaughtUp(u) && WaitUntil(onTop);
+    AnswerWindow(u, dialog, {{0, end, ""}});
+    EndDialog(u, dialog, end);
+    XCloseDisplay(u);
+  };
+
+  Seen chooser, box;
+  std::thread open(user, "Open", XK_Escape, &chooser);
+  char path[256] = "";
+  EXPECT_EQ(Plat_OpenFileDialog(path, sizeof path, "Any file"), 0);
+  open.join();
+  std::thread message(user, "Error", XK_Return, &box);
+  EXPECT_EQ(Plat_MessageBox("not saved", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+  message.join();
+  for (const auto& [name, seen] :
+       {std::pair<const char*, Seen>{"the chooser", chooser}, {"the box", box}}) {
+    ASSERT_NE(seen.dialog, 0u) << name << " never came";
+    EXPECT_EQ(seen.owner, ours) << name << " is not a dialog of the game window";
+    EXPECT_TRUE(seen.opened) << name << " opened below the game window or without the focus";
+    EXPECT_TRUE(seen.clicked) << name << " fell behind the game window after a click on it";
+    EXPECT_TRUE(seen.minimised) << "the game window was not minimised";
+    EXPECT_TRUE(seen.restored) << name << " fell behind the game window after its restore";
+  }
 }
 
 // Without zenity a question answers No, a message goes to stderr and the log, a dialog answers
