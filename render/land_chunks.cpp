@@ -195,7 +195,9 @@ constexpr uint16_t kTileFromEntry = kTexSlots;
 // texture each of its cells binds and of those textures' pixels, so each chunk keeps the source of
 // each cell (a table slot, or the texture its chunk started with) and its own texture's change
 // count after the draw; the table's counts are those at the end of the last refresh, when every
-// chunk was drawn from them or found drawn from them.
+// chunk was drawn from them or found drawn from them. A texture's parameters are no part of it:
+// the tiles are drawn one texel of their 8 x 8 level to a pixel, at the texels' centres, where the
+// edge clamping that the decals set on the textures they bind changes nothing.
 struct TilesDrawn {
   const LandFloor* floor;  // null: nothing is known, everything is drawn
   uint32_t slotChanges[kTexSlots];
@@ -443,12 +445,12 @@ void LandChunks_RefreshTiles(int floor) {
     prev = c;
     prevDrawn = draw;
   }
-  // A full redraw ends with the last chunk's texture bound and polygons filled.
+  // A full redraw ends with the last chunk's texture bound and front faces filled.
   if (prev && !prevDrawn) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, prev->tex.glName);
+    glPolygonMode(GL_FRONT, GL_FILL);
   }
-  glPolygonMode(GL_FRONT, GL_FILL);
   for (int s = 0; s < kTexSlots; s++) d.slotChanges[s] = TexTable.slots[s].changes;
   d.floor = fl;
   LandTiles_End();
