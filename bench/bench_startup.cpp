@@ -21,35 +21,18 @@
 //   x_shipped      the crafted start's time over the shipped start's, pair by pair
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <vector>
 
-extern char** environ;
+#include "game_runs.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// A copy of the shipped data in the build tree, made afresh for each run of the benchmark.
-fs::path DataCopy(const char* name) {
-  const fs::path src = TOLV_SOURCE_DIR, dir = fs::path(TOLV_BENCH_DIR) / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  fs::copy(src / "uni_files", dir / "uni_files", fs::copy_options::recursive);
-  fs::copy_file(src / "_about_.txt", dir / "_about_.txt");
-  fs::copy(src / "Maps", dir / "Maps", fs::copy_options::recursive);
-  return dir;
-}
+using namespace bench;
 
 // The copy's coloured words become 9,999 words on three shared stems, and its about text opens with
 // a row of 100,000 characters: those words, every one a separate token, and the shipped words.
@@ -73,31 +56,6 @@ void CraftWords(const fs::path& dir) {
   std::ofstream(dir / "_about_.txt", std::ios::binary | std::ios::trunc) << row << "\n" << about;
 }
 
-// The runs start in dir, with their output thrown away.
-void StartIn(posix_spawn_file_actions_t* acts, const fs::path& dir) {
-  posix_spawn_file_actions_init(acts);
-  posix_spawn_file_actions_addchdir_np(acts, dir.c_str());
-  posix_spawn_file_actions_addopen(acts, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(acts, 2, "/dev/null", O_WRONLY, 0);
-}
-
-// The environment of a headless run: ours without the knobs of the platform layer, the preloads
-// and the display, then the given additions.
-struct Env {
-  std::vector<std::string> vars;
-  std::vector<char*> ptrs;
-  explicit Env(std::initializer_list<std::string> add) {
-    for (char** e = environ; *e; ++e) {
-      std::string v = *e;
-      if (v.rfind("TOLV_", 0) != 0 && v.rfind("LD_PRELOAD=", 0) != 0 && v.rfind("DISPLAY=", 0) != 0)
-        vars.push_back(v);
-    }
-    vars.insert(vars.end(), add);
-    for (std::string& v : vars) ptrs.push_back(v.data());
-    ptrs.push_back(nullptr);
-  }
-};
-
 struct RunResult {
   double ms = 0;
   double peakMiB = 0;
@@ -120,13 +78,6 @@ RunResult RunOnce(const char* bin, Env& env, const posix_spawn_file_actions_t* a
   r.peakMiB = kb / 1024.0;
   r.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && kb > 0;
   return r;
-}
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 void BM_StartupToFirstFrame(benchmark::State& state) {

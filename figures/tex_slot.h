@@ -10,4 +10,7 @@ struct TexSlot {
   int32_t height;
   int32_t bits;     // 8, 16, 24, 32; 0 without pixels
   uint8_t* pixels;  // owned (malloc), bottom row first, or null
+  // Moves with every upload into the texture and its deletion: a picture drawn from the slot is
+  // current while its count stands (GL names are reused, so the name cannot tell).
+  uint32_t changes;
 };

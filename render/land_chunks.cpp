@@ -187,6 +187,30 @@ struct TileTarget {
 };
 TileTarget gTile;
 
+constexpr int kChunkCells = kLandChunkSide * kLandChunkSide;
+// A cell's texture source that is no slot: what is bound when its chunk starts.
+constexpr uint16_t kTileFromEntry = kTexSlots;
+
+// What the editor's refresh last drew the shown floor from. A chunk's picture is a function of the
+// texture each of its cells binds and of those textures' pixels, so each chunk keeps the source of
+// each cell (a table slot, or the texture its chunk started with) and its own texture's change
+// count after the draw; the table's counts are those at the end of the last refresh, when every
+// chunk was drawn from them or found drawn from them. A texture's parameters are no part of it:
+// the tiles are drawn one texel of their 8 x 8 level to a pixel, at the texels' centres, where the
+// edge clamping that the decals set on the textures they bind changes nothing.
+struct TilesDrawn {
+  const LandFloor* floor;  // null: nothing is known, everything is drawn
+  uint32_t slotChanges[kTexSlots];
+  uint32_t ownChanges[kLandChunks];
+  uint16_t from[kLandChunks][kChunkCells];
+  // The colour map in slot 60: its floor (null: none made here), the slot's count after it was
+  // made and the tile types it was made from.
+  const LandFloor* mapFloor;
+  uint32_t mapChanges;
+  uint8_t mapTiles[kLandCells];
+};
+TilesDrawn gDrawn;
+
 template <class P>
 bool Look(P* p, const char* name) {
   *p = (P)Plat_GlProcAddress(name);
@@ -229,7 +253,10 @@ void TileTarget_Make() {
 
 int LandTiles_Begin() {
   // A new GL context (the window made again, a test's own) knows nothing of the old one's names.
-  if (gTile.ok && !gTile.isFramebuffer(gTile.fbo)) gTile = TileTarget{};
+  if (gTile.ok && !gTile.isFramebuffer(gTile.fbo)) {
+    gTile = TileTarget{};
+    gDrawn.floor = gDrawn.mapFloor = nullptr;
+  }
   if (!gTile.tried) TileTarget_Make();
   glGetIntegerv(GL_VIEWPORT, gTile.viewport);
   if (gTile.ok) {
@@ -245,6 +272,14 @@ int LandTiles_Begin() {
   glDisable(GL_SCISSOR_TEST);
   Gl2D_Begin(0, kLandTileTex, 0, kLandTileTex);
   Gl_BlendMode(kBlendOff);
+  // Whatever the frame left on, every chunk is drawn under the same state, so that a chunk drawn
+  // now matches one drawn at another time. The texture bound stays: it is what the first cells
+  // without a texture of their own show.
+  glDisable(GL_LIGHTING);
+  Gl_FogOff();
+  glDisable(GL_ALPHA_TEST);
+  glDisable(GL_TEXTURE_GEN_S);
+  glDisable(GL_TEXTURE_GEN_T);
   glColor4f(1, 1, 1, 1);
   return 1;
 }
@@ -258,26 +293,37 @@ void LandTiles_End() {
   glViewport(gTile.viewport[0], gTile.viewport[1], gTile.viewport[2], gTile.viewport[3]);
 }
 
-// The cells are drawn grouped by texture, one bind and one batch of quads each: the squares do not
-// overlap, so the picture is the one a bind per cell in row order gives. A slot without a texture
-// draws with the texture of the cell before it, as that order would leave it bound.
-void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
-  if (!gTile.bound || !c || c->indexCount <= 0) return;
-  constexpr int kCells = kLandChunkSide * kLandChunkSide;
-  GLuint tex[kCells];
+namespace {
+
+// The texture name bound now as the tile drawing sees it: none while texturing is off.
+GLuint BoundTexture() {
   GLint bound = 0;
   if (glIsEnabled(GL_TEXTURE_2D)) glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-  GLuint prev = (GLuint)bound;
-  for (int i = 0; i < kCells; i++) {
+  return (GLuint)bound;
+}
+
+// Where each cell of the chunk, in row order, takes its texture from: its tile image's slot, or
+// for a slot without a texture the source of the cell before it (kTileFromEntry before the first).
+// Draws the random numbers of LandTile_Slot in play.
+void TileSources(const LandFloor* fl, const LandChunk* c, uint16_t* from) {
+  uint16_t prev = kTileFromEntry;
+  for (int i = 0; i < kChunkCells; i++) {
     int slot = LandTile_Slot(fl, c->firstCell + Land_CellStep(i % kLandChunkSide, i / kLandChunkSide));
-    GLuint name = TexTable.slots[slot].glName;
-    tex[i] = prev = name ? name : prev;
+    from[i] = prev = TexTable.slots[slot].glName ? (uint16_t)slot : prev;
   }
+}
+
+// The cells are drawn grouped by texture, one bind and one batch of quads each: the squares do not
+// overlap, so the picture is the one a bind per cell in row order gives, with entry bound first.
+void DrawTiles(LandChunk* c, const uint16_t* from, GLuint entry) {
+  GLuint tex[kChunkCells];
+  for (int i = 0; i < kChunkCells; i++)
+    tex[i] = from[i] == kTileFromEntry ? entry : TexTable.slots[from[i]].glName;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPolygonMode(GL_FRONT, GL_FILL);
   glLoadIdentity();
-  bool done[kCells] = {};
-  for (int i = 0; i < kCells; i++) {
+  bool done[kChunkCells] = {};
+  for (int i = 0; i < kChunkCells; i++) {
     if (done[i]) continue;
     if (tex[i]) {
       glEnable(GL_TEXTURE_2D);
@@ -286,7 +332,7 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
       glDisable(GL_TEXTURE_2D);
     }
     glBegin(GL_QUADS);
-    for (int j = i; j < kCells; j++) {
+    for (int j = i; j < kChunkCells; j++) {
       if (done[j] || tex[j] != tex[i]) continue;
       done[j] = true;
       float x = (float)(j % kLandChunkSide * kLandTilePix);
@@ -309,6 +355,16 @@ void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, kLandTileTex, kLandTileTex, 0);
+  t->changes++;
+}
+
+}  // namespace
+
+void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c) {
+  if (!gTile.bound || !c || c->indexCount <= 0) return;
+  uint16_t from[kChunkCells];
+  TileSources(fl, c, from);
+  DrawTiles(c, from, BoundTexture());
 }
 
 // The colour map's pixels while they are made, before the texture takes them.
@@ -360,6 +416,61 @@ void LandChunks_RedrawTiles(int floor) {
   LandTiles_End();
 }
 
+void LandChunks_RefreshTiles(int floor) {
+  LandFloor* fl = Land_Floor(floor);
+  if (!LandTiles_Begin()) return;
+  TilesDrawn& d = gDrawn;
+  const bool known = d.floor == fl;
+  bool slotMoved[kTexSlots + 1];
+  for (int s = 0; s < kTexSlots; s++) slotMoved[s] = TexTable.slots[s].changes != d.slotChanges[s];
+  slotMoved[kTileFromEntry] = false;  // judged by the chunk before
+  const GLuint entry = BoundTexture();
+  const LandChunk* prev = nullptr;  // the chunk drawn before this one in a full redraw
+  bool prevDrawn = false;
+  uint16_t from[kChunkCells];
+  for (int i = 0; i < kLandChunks; i++) {
+    LandChunk* c = &fl->chunk[i];
+    if (i == kLandFixedChunk || c->indexCount <= 0) continue;
+    TileSources(fl, c, from);
+    bool draw = !known || !c->tex.glName || c->tex.changes != d.ownChanges[i] ||
+                std::memcmp(from, d.from[i], sizeof from) != 0;
+    for (int k = 0; k < kChunkCells && !draw; k++) draw = slotMoved[from[k]];
+    // The first chunk's start is the frame's binding, which nothing records.
+    if (!draw && from[0] == kTileFromEntry) draw = !prev || prevDrawn;
+    if (draw) {
+      DrawTiles(c, from, prev ? prev->tex.glName : entry);
+      std::memcpy(d.from[i], from, sizeof from);
+      d.ownChanges[i] = c->tex.changes;
+    }
+    prev = c;
+    prevDrawn = draw;
+  }
+  // A full redraw ends with the last chunk's texture bound and front faces filled.
+  if (prev && !prevDrawn) {
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, prev->tex.glName);
+    glPolygonMode(GL_FRONT, GL_FILL);
+  }
+  for (int s = 0; s < kTexSlots; s++) d.slotChanges[s] = TexTable.slots[s].changes;
+  d.floor = fl;
+  LandTiles_End();
+}
+
+void LandColourMap_Refresh(const LandFloor* fl) {
+  TilesDrawn& d = gDrawn;
+  const TexSlot& map = TexTable.slots[kTxMapSurface];
+  bool same = d.mapFloor == fl && map.glName && map.changes == d.mapChanges;
+  for (int i = 0; i < kLandCells && same; i++) same = fl->kle[i].tile == d.mapTiles[i];
+  if (same) {
+    glBindTexture(GL_TEXTURE_2D, map.glName);  // as its making leaves it
+    return;
+  }
+  LandColourMap_Build(fl);
+  for (int i = 0; i < kLandCells; i++) d.mapTiles[i] = fl->kle[i].tile;
+  d.mapChanges = map.changes;
+  d.mapFloor = fl;
+}
+
 void LandOverview_Build(Fgr* holder) {
   if (!holder) return;
   LandFloor* fl = (LandFloor*)(visUnderGround == 1 ? holder->landUnder : holder->landSurf);
@@ -380,8 +491,8 @@ void LandOverview_Build(Fgr* holder) {
   if (!TimerDown(&LandChunks.LandOverviewWait)) return;
   LandChunks.LandOverviewWait = kLandOverviewMs;
   if (EditModeOn) {
-    LandChunks_RedrawTiles(fl == &Land.LandUnder ? 1 : 0);
-    LandColourMap_Build(fl);
+    LandChunks_RefreshTiles(fl == &Land.LandUnder ? 1 : 0);
+    LandColourMap_Refresh(fl);
   }
   if (!fl->overviewTex) return;
   glBindTexture(GL_TEXTURE_2D, fl->overviewTex);

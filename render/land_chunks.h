@@ -23,14 +23,21 @@ void Tex_GenLumAlpha(LandFloor* fl, int floorNom);
 // The texture table slot of a cell's tile image (may draw one random number in play).
 int LandTile_Slot(const LandFloor* fl, int cell);
 // Drawing of tile textures: Begin makes the 256 x 256 target current (a framebuffer object, or the
-// window when there is none and the window is large enough) in 2D mode; 0 when nothing can be
-// drawn. End returns to the window with the viewport it had.
+// window when there is none and the window is large enough) in 2D mode, with blending, lighting,
+// fog, alpha test and texture generation off and the colour white; 0 when nothing can be drawn.
+// End returns to the window with the viewport it had.
 int LandTiles_Begin();
 void LandTiles_End();
-// One chunk's tile texture from the tile images of its 32 x 32 cells (between Begin and End).
+// One chunk's tile texture from the tile images of its 32 x 32 cells (between Begin and End). A
+// cell whose image slot has no texture takes the one of the cell before it; the first such cells
+// take what is bound when the chunk starts (the texture of the chunk drawn before it). The chunk's
+// own texture is left bound.
 void LandChunk_DrawTiles(const LandFloor* fl, LandChunk* c);
 // The floor's colour map, one pixel a cell by tile type, made the texture of the surface map's slot.
 void LandColourMap_Build(const LandFloor* fl);
+// The editor's refresh of it: made again only when a cell's tile type, the floor or the slot's
+// texture changed since the refresh last made it; its texture is left bound either way.
+void LandColourMap_Refresh(const LandFloor* fl);
 
 // What a new world and a default map set on the chunks (floor 1 below, any other the surface;
 // chunks outside 0..63 are ignored).
@@ -40,6 +47,13 @@ void LandChunk_SetFixed(int floor, int chunk, int slot);
 void LandChunk_WhitenVerts(int floor, int chunk);
 // Redraws the tile textures of the floor's chunks from their cells' tile images (not chunk 41).
 void LandChunks_RedrawTiles(int floor);
+// The editor's refresh of the shown floor's tile textures: the same pictures, and the same GL state
+// afterwards, as LandChunks_RedrawTiles gives, drawing only the chunks whose picture could come out
+// different: those for which the floor, a cell's tile image, a texture a cell was drawn with (by
+// its slot's change count) or the chunk's own texture changed since this refresh last drew it, and
+// those that show the chunk drawn before them (their first cells' images have no texture) when
+// that one is drawn.
+void LandChunks_RefreshTiles(int floor);
 
 // The land figure's queue procedure and a land patch figure's draw procedure.
 void LandOverview_Build(Fgr* holder);

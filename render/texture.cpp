@@ -40,6 +40,7 @@ void Tex_Delete(TexSlot* slot) {
   if (slot->glName) glDeleteTextures(1, &slot->glName);
   slot->glName = 0;
   slot->mipmapped = 0;
+  slot->changes++;
 }
 
 void Tex_FreePixels(TexSlot* slot) {
@@ -198,6 +199,7 @@ int Tex_Create(TexSlot* slot, int mipMode, int freePixels) {
   }
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, fmt, slot->width, slot->height, 0, fmt, GL_UNSIGNED_BYTE, slot->pixels);
+  slot->changes++;
   if (freePixels) Tex_FreePixels(slot);
   return 1;
 }
