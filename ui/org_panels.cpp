@@ -10,7 +10,7 @@
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/text_box.h"
+#include "gui/paint_words.h"
 #include "gui/value_input.h"
 #include "render/font.h"
 #include "render/gl2d.h"
