@@ -11,6 +11,7 @@
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
+#include "gui/paint_words.h"
 #include "gui/text_box.h"
 #include "gui/value_input.h"
 #include "platform/platform.h"

@@ -1,9 +1,7 @@
 // Start-up in its fixed order, the main loop of one message or one frame per pass, and shutdown.
 #include "app/startup.h"
 
-#include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "app/frame_by_mode.h"
 #include "app/window.h"
@@ -12,7 +10,7 @@
 #include "figures/org_files.h"
 #include "figures/records.h"
 #include "gm/org_base.h"
-#include "gui/text_box.h"
+#include "gui/paint_words.h"
 #include "platform/platform.h"
 #include "render/land_chunks.h"
 #include "render/screenshot.h"
@@ -31,7 +29,6 @@
 
 namespace {
 
-constexpr int kPaintRecords = 9999;
 constexpr int kMinimisedSleepMs = 500;
 
 // The sleep after a frame: the named variable holds whatever a settings file or the editor put
@@ -42,51 +39,6 @@ int FrameSleepMs() {
 }
 
 }  // namespace
-
-void PaintWords_Load(std::string fileName) {
-  std::ifstream in;
-  if (!FileOpenIn(in, fileName)) return;
-  PaintWords.rows.clear();
-  std::string line, word, clr;
-  TextGetLine(in, line);
-  for (int i = 0; i < kPaintRecords; i++) {
-    if (!TextGetLine(in, line)) break;  // the separator line
-    int n = 0;
-    if (!(in >> n)) break;
-    clr.clear();
-    if (n < 0) {
-      SkipLine(in);
-      TextGetLine(in, line);
-      TextGetLine(in, line);
-      continue;
-    }
-    if (n == 0) {
-      SkipLine(in);
-      TextGetLine(in, word);
-      TextGetLine(in, clr);
-    } else {
-      for (int c = 0; c < n; c++) {
-        int code = 0;
-        if (!(in >> code)) break;  // a short line must not spin through a huge count
-        clr.push_back((char)code);
-      }
-      SkipLine(in);
-      TextGetLine(in, word);
-      TextGetLine(in, line);
-    }
-    if (clr.empty()) clr.push_back('r');
-    if (word.empty()) continue;
-    if (word.size() > 6 && word.compare(0, 7, "-=end=-") == 0) break;
-    GuiList_Insert(&PaintWords, word, clr, -1, 1);
-  }
-  // Each longer word goes before the first shorter one and a word of one letter at the end: the
-  // list ends longest first, equal lengths in file order. Sorted once, a long list does not move
-  // every row it holds for each word it reads.
-  std::stable_sort(PaintWords.rows.begin(), PaintWords.rows.end(),
-                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
-  TextEd_PaintIndexBuild();
-  GuiList_SaveTxt(&PaintWords, FileNames.gsFileTestPaint);
-}
 
 void Game_InitBase() {
   SetProgramMode(kModeStart);

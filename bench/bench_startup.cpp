@@ -17,14 +17,18 @@
 //   close_over_MiB the start-then-close run's peak over the baseline's
 // crafted:1 starts the game on a long coloured-word list instead: 9,999 words that share their
 // beginnings, and the about text (the box the first frame colours) opening with a row of 100,000
-// characters made of them. Beside each such run the shipped start runs too:
-//   x_shipped      the crafted start's time over the shipped start's, pair by pair
+// characters made of them. crafted:2 the same with 9,999 distinct words of 4,000 bytes each (a
+// list of 40 MB), which part at their first three bytes, each with a colour code of one letter.
+// Beside each such run the shipped start runs too:
+//   x_shipped        the crafted start's time over the shipped start's, pair by pair
+//   over_shipped_MiB the crafted start's peak over the shipped start's, pair by pair
 #include <benchmark/benchmark.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 
@@ -34,17 +38,14 @@ namespace {
 
 using namespace bench;
 
-// The copy's coloured words become 9,999 words on three shared stems, and its about text opens with
-// a row of 100,000 characters: those words, every one a separate token, and the shipped words.
-void CraftWords(const fs::path& dir) {
-  static const char* const kStems[] = {"PaintWord_", "PaintWord", "Paint"};
-  std::vector<std::string> words;
+// The copy's coloured words become the given ones, each with colour codes of its length (or of
+// one letter, which the reader pads by at most 333), and its about text opens with a row of 100,000
+// characters: those words, every one a separate token, and the shipped words.
+void CraftWords(const fs::path& dir, const std::vector<std::string>& words, bool fullCodes) {
   std::string list = "Coloured words, crafted\n";
-  for (int i = 0; i < 9999; i++) {
-    std::string w = kStems[i % 3];
-    for (int n = i + 1; n > 0; n /= 26) w += (char)('a' + n % 26);
-    list += "//---\n0\n" + w + "\n" + std::string(w.size(), "cdq"[i % 3]) + "\n";
-    words.push_back(w);
+  for (size_t i = 0; i < words.size(); i++) {
+    const std::string codes(fullCodes ? words[i].size() : 1, "cdq"[i % 3]);
+    list += "//---\n0\n" + words[i] + "\n" + codes + "\n";
   }
   std::ofstream(dir / "uni_files" / "res" / "paintword.txt", std::ios::binary) << list;
   static const char* const kGlue[] = {" ", "(", ".", " return ", "; int "};
@@ -54,6 +55,35 @@ void CraftWords(const fs::path& dir) {
   std::ifstream in(dir / "_about_.txt", std::ios::binary);
   const std::string about((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::ofstream(dir / "_about_.txt", std::ios::binary | std::ios::trunc) << row << "\n" << about;
+}
+
+// 9,999 words on three shared stems.
+std::vector<std::string> StemWords() {
+  static const char* const kStems[] = {"PaintWord_", "PaintWord", "Paint"};
+  std::vector<std::string> words;
+  for (int i = 0; i < 9999; i++) {
+    std::string w = kStems[i % 3];
+    for (int n = i + 1; n > 0; n /= 26) w += (char)('a' + n % 26);
+    words.push_back(w);
+  }
+  return words;
+}
+
+// 9,999 distinct words of 4,000 letters: three letters of their number, then letters of a fixed
+// pseudo-random sequence.
+std::vector<std::string> LongWords() {
+  std::vector<std::string> words;
+  uint32_t state = 1;
+  for (int i = 0; i < 9999; i++) {
+    std::string w;
+    for (int n = i, k = 0; k < 3; k++, n /= 26) w += (char)('a' + n % 26);
+    while (w.size() < 4000) {
+      state = state * 214013u + 2531011u;
+      w += (char)('a' + (state >> 16) % 26);
+    }
+    words.push_back(w);
+  }
+  return words;
 }
 
 struct RunResult {
@@ -84,7 +114,8 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
   const bool crafted = state.range(0) != 0;
   const fs::path dir = DataCopy("startup_data");
   const fs::path craftedDir = crafted ? DataCopy("startup_crafted") : fs::path();
-  if (crafted) CraftWords(craftedDir);
+  if (state.range(0) == 1) CraftWords(craftedDir, StemWords(), true);
+  if (state.range(0) == 2) CraftWords(craftedDir, LongWords(), false);
   const std::string closeScript = (dir / "close.txt").string();
   std::ofstream(closeScript) << "close\n";
   const std::string preload = std::string("LD_PRELOAD=") + TOLV_FIRST_SWAP_LIB;
@@ -95,7 +126,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
   posix_spawn_file_actions_t acts, craftedActs;
   StartIn(&acts, dir);
   StartIn(&craftedActs, crafted ? craftedDir : dir);
-  std::vector<double> baseMs, ratio, peak, basePeak, over, closeOver, shippedRatio;
+  std::vector<double> baseMs, ratio, peak, basePeak, over, closeOver, shippedRatio, shippedOver;
   for (auto _ : state) {
     const RunResult game = RunOnce(TOLV_BIN, firstFrame, &craftedActs, peakFile);
     const RunResult shipped = crafted ? RunOnce(TOLV_BIN, firstFrame, &acts, peakFile) : game;
@@ -115,6 +146,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
     over.push_back(game.peakMiB - base.peakMiB);
     closeOver.push_back(closed.peakMiB - base.peakMiB);
     shippedRatio.push_back(game.ms / shipped.ms);
+    shippedOver.push_back(game.peakMiB - shipped.peakMiB);
   }
   posix_spawn_file_actions_destroy(&acts);
   posix_spawn_file_actions_destroy(&craftedActs);
@@ -124,12 +156,16 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
   state.counters["base_peak_MiB"] = Median(basePeak);
   state.counters["over_MiB"] = Median(over);
   state.counters["close_over_MiB"] = Median(closeOver);
-  if (crafted) state.counters["x_shipped"] = Median(shippedRatio);
+  if (crafted) {
+    state.counters["x_shipped"] = Median(shippedRatio);
+    state.counters["over_shipped_MiB"] = Median(shippedOver);
+  }
 }
 BENCHMARK(BM_StartupToFirstFrame)
     ->ArgName("crafted")
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime();
 

@@ -57,9 +57,12 @@ void PrintCase(FILE* f, Table t, GenOrgVar& v) {
       if (v.tip == 1) {
         fprintf(f, "\ntv(%s, %d, %d)", NameOf(v).c_str(), v.min, v.max);
       } else {
-        // Only min decides the format of the pair: whole thousandths print short.
-        long long micro = (long long)((double)v.fMin * 1000000.0);
-        if (micro % 1000 == 0) fprintf(f, "\ntf(%s, %3.3ff, %3.3ff)", NameOf(v).c_str(), v.fMin, v.fMax);
+        // Only min decides the format of the pair: whole thousandths print short. The millionths
+        // are cut toward zero and tested in double: no integer holds those of a minimum beyond
+        // about 9.22e12, and NaN or an infinity has none (they print long).
+        const double micro = std::trunc((double)v.fMin * 1000000.0);
+        if (std::fmod(micro, 1000.0) == 0.0)
+          fprintf(f, "\ntf(%s, %3.3ff, %3.3ff)", NameOf(v).c_str(), v.fMin, v.fMax);
         else fprintf(f, "\ntf(%s, %1.6ff, %1.6ff)", NameOf(v).c_str(), v.fMin, v.fMax);
       }
       break;

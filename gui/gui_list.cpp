@@ -9,8 +9,6 @@
 #include "shell/files.h"
 #include "shell/text.h"
 
-GuiList PaintWords;
-
 namespace {
 
 constexpr int kColourPadMax = 333;

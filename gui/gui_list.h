@@ -14,10 +14,6 @@ struct GuiList {
   std::vector<std::pair<std::string, std::string>> rows;
 };
 
-// The coloured words (word, colour codes), longest first; start-up reads them, the text boxes'
-// row colouring searches them (as PaintWordList, its second name, which is this one list).
-extern GuiList PaintWords;
-
 // --- on a list
 int GuiList_Count(const GuiList* list);
 int GuiList_RowLen(const GuiList* list, int n);

@@ -1,11 +1,10 @@
 // Text boxes: the multi-line text windows of the start screen. Their rows live in the widget's row
 // store; one box at a time has the keyboard (TextBoxFocused) and there is one selection for the
 // whole program, belonging to the focused box. Editing (keys, characters, click, drag), drawing,
-// clipboard and row colouring, file open and save.
+// clipboard, file open and save; the rows are coloured by gui/paint_words.h.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "gui/gui_list.h"
 #include "gui/gui_win.h"
@@ -27,23 +26,8 @@ struct TextBoxCaretRec {
   int dragDone;  // a drag ended: the next click keeps the selection
 };
 
-// One node of the coloured words' index: a beginning that one or more words of the list share. A
-// token walks down from the root byte by byte, so it meets only the words that begin it, however
-// long the list and however many words share their first bytes.
-struct PaintNode {
-  int first;  // its children: nodes[first .. first + count), in byte order
-  int count;
-  int word;            // the first row whose word is this beginning whole; -1 for none
-  int below;           // the first row of any word that has this beginning
-  unsigned char byte;  // the byte that leads here from its parent
-};
-struct PaintIndexRec {
-  std::vector<PaintNode> nodes;  // nodes[0]: the empty beginning (empty words never colour)
-  size_t rows;                   // the rows of the list it was built from
-};
-
 // The text boxes' state: which box has the keyboard, the one selection, the file of each of the
-// start screen's two boxes, and the index the row colouring finds the coloured words through.
+// start screen's two boxes.
 struct TextBoxRec {
   GuiWin* TextBoxFocused;  // the box that receives keys
   TextBoxCaretRec TextBoxCaret;
@@ -51,7 +35,6 @@ struct TextBoxRec {
   char TextBox2Name[256];
   GuiListHolder* TextBox1List;  // the rows each box was loaded with
   GuiListHolder* TextBox2List;
-  PaintIndexRec PaintIndex;
 };
 extern TextBoxRec TextBoxes;
 
@@ -120,20 +103,6 @@ void TextBox_InsertText(const char* text);
 void TextWin_CopyToClip(GuiWin* w);
 // A developer callback: consumes the click and logs the clipboard's text.
 void Clip_LogText(GuiWin* w);
-// Row colouring: comments "e", "0x" "bb", digits "o", strings "w", the coloured words' own codes.
-// The row of the coloured words that colours the token at text[p]: the first in the list's order
-// whose word is not empty, begins the rest R of the text and is R whole, ends in a delimiter or is
-// followed by one; -1 for none. Found through the index, which is built again first when the list's
-// row count changed since.
-int TextEd_PaintWordAt(const std::string& text, int p);
-using PaintWordFinder = int (*)(const std::string& text, int p);
-// Builds the index of the coloured words afresh: whatever changes the list calls it.
-void TextEd_PaintIndexBuild();
-void TextEd_ColourRows(GuiWin* win, int onlyUncoloured);
-void TextEd_ColourLine(const std::string& text, std::string& clr,
-                       PaintWordFinder find = TextEd_PaintWordAt);
-void TextEd_ColourToken(const std::string& text, int* pos, std::string& out,
-                        PaintWordFinder find = TextEd_PaintWordAt);
 
 // Files: each box keeps the name of its file.
 void TextWin_OpenFile(GuiWin* w);

@@ -1,11 +1,9 @@
-// Text box clipboard (copy, cut, paste with CR LF between rows) and row colouring, which finds the
-// coloured words through their index.
-#include <algorithm>
-#include <climits>
+// Text box clipboard: copy, cut, paste with CR LF between rows.
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "gui/text_box.h"
-#include "gui/value_input.h"
 #include "platform/platform.h"
 #include "shell/log.h"
 
@@ -76,11 +74,6 @@ std::string CopyText() {
 void PutOnClipboard(const std::string& text) {
   if (!Plat_ClipboardSetText(text.c_str(), (int)text.size()))
     LogInfo("\nclipboard: the copy was refused");
-}
-
-bool IsDelimiter(unsigned char c) {
-  static const char kDelims[] = " \t\r\n\"'\\{}()[]*+-/=><,.:;~&^%!|?#$@";
-  return c != 0 && std::strchr(kDelims, c) != nullptr;
 }
 
 }  // namespace
@@ -191,146 +184,6 @@ void TextWin_CopyToClip(GuiWin* w) {
   GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || GuiList_CurRowEmpty(box)) return;
   PutOnClipboard(GuiList_RowText(box, GuiList_CurRow(box)));
-}
-
-void TextEd_ColourRows(GuiWin* win, int onlyUncoloured) {
-  GuiList* list = GuiList_Of(win);
-  if (!list) return;
-  for (int r = win->firstRow; r <= win->firstRow + win->visibleRows; r++) {
-    if (!RowOk(list, r)) continue;
-    auto& row = list->rows[r];
-    if (!onlyUncoloured || row.second.empty()) TextEd_ColourLine(row.first, row.second);
-  }
-}
-
-void TextEd_ColourLine(const std::string& text, std::string& clr, PaintWordFinder find) {
-  if (text.find_first_not_of(" \t") == std::string::npos) return;
-  clr.clear();
-  int inString = 0;
-  int p = 0;
-  const int len = (int)text.size();
-  while (p < len) {
-    if (p > 0 && text[p] == '"' && text[p - 1] != '\\') inString = !inString;
-    else if (p == 0 && text[0] == '"') inString = 1;
-    if (inString) {
-      clr += 'w';
-      p++;
-    } else {
-      TextEd_ColourToken(text, &p, clr, find);
-    }
-  }
-}
-
-void TextEd_PaintIndexBuild() {
-  PaintIndexRec& ix = TextBoxes.PaintIndex;
-  const auto& rows = PaintWords.rows;
-  ix.rows = rows.size();
-  ix.nodes.assign(1, PaintNode{0, 0, -1, 0, 0});
-  // The rows of the words by their bytes, equal words by row: the words that share a beginning lie
-  // side by side, and of equal words the first row comes first.
-  std::vector<int> order;
-  order.reserve(rows.size());
-  for (int i = 0; i < (int)rows.size(); i++)
-    if (!rows[i].first.empty()) order.push_back(i);
-  std::sort(order.begin(), order.end(), [&rows](int a, int b) {
-    const int c = rows[a].first.compare(rows[b].first);
-    return c != 0 ? c < 0 : a < b;
-  });
-  auto wordOf = [&](int i) -> const std::string& { return rows[order[i]].first; };
-  // Breadth first, each node over the run of sorted words that has its beginning: its children are
-  // made side by side when it is reached, one for each next byte of the run.
-  struct Run {
-    int node, lo, hi, depth;
-  };
-  std::vector<Run> runs{{0, 0, (int)order.size(), 0}};
-  for (size_t t = 0; t < runs.size(); t++) {
-    const Run r = runs[t];
-    int lo = r.lo;
-    if (lo < r.hi && (int)wordOf(lo).size() == r.depth) ix.nodes[r.node].word = order[lo];
-    while (lo < r.hi && (int)wordOf(lo).size() == r.depth) lo++;  // shorter words sort first
-    const int first = (int)ix.nodes.size();
-    for (int i = lo; i < r.hi;) {
-      const unsigned char b = (unsigned char)wordOf(i)[r.depth];
-      int least = INT_MAX, j = i;
-      for (; j < r.hi && (unsigned char)wordOf(j)[r.depth] == b; j++) least = std::min(least, order[j]);
-      runs.push_back({(int)ix.nodes.size(), i, j, r.depth + 1});
-      ix.nodes.push_back(PaintNode{0, 0, -1, least, b});
-      i = j;
-    }
-    ix.nodes[r.node].first = first;
-    ix.nodes[r.node].count = (int)ix.nodes.size() - first;
-  }
-}
-
-int TextEd_PaintWordAt(const std::string& text, int p) {
-  PaintIndexRec& ix = TextBoxes.PaintIndex;
-  if (ix.rows != PaintWords.rows.size() || ix.nodes.empty()) TextEd_PaintIndexBuild();
-  const int len = (int)text.size();
-  if (p < 0 || p >= len) return -1;
-  const char* r = text.c_str() + p;
-  const int rest = len - p;
-  int best = -1;
-  int node = 0;
-  for (int d = 0; d < rest; d++) {
-    const PaintNode& at = ix.nodes[node];
-    const unsigned char b = (unsigned char)r[d];
-    int lo = at.first, hi = at.first + at.count;
-    while (lo < hi) {
-      const int mid = (lo + hi) / 2;
-      if (ix.nodes[mid].byte < b) lo = mid + 1;
-      else hi = mid;
-    }
-    if (lo == at.first + at.count || ix.nodes[lo].byte != b) break;
-    node = lo;
-    const PaintNode& next = ix.nodes[node];
-    if (best >= 0 && next.below > best) break;  // no longer word comes earlier in the list
-    const int wl = d + 1;
-    if (next.word >= 0 && (best < 0 || next.word < best) &&
-        (wl == rest || IsDelimiter((unsigned char)r[wl - 1]) || IsDelimiter((unsigned char)r[wl])))
-      best = next.word;
-  }
-  return best;
-}
-
-void TextEd_ColourToken(const std::string& text, int* pos, std::string& out, PaintWordFinder find) {
-  const int p = *pos;
-  const int len = (int)text.size();
-  if (p >= len) return;
-  const char* r = text.c_str() + p;
-  const int rest = len - p;
-  if (r[0] == ' ') {
-    out += ' ';
-    *pos = p + 1;
-    return;
-  }
-  if (rest >= 2 && r[0] == '/' && r[1] == '/') {
-    StrRepeat(out, "e", rest);
-    *pos = len;
-    return;
-  }
-  if (rest >= 2 && r[0] == '0' && r[1] == 'x') {
-    out += "bb";
-    *pos = p + 2;
-    return;
-  }
-  if (r[0] >= '0' && r[0] <= '9') {
-    out += 'o';
-    *pos = p + 1;
-    return;
-  }
-  if (const int row = find(text, p); row >= 0 && row < (int)PaintWords.rows.size()) {
-    const auto& entry = PaintWords.rows[row];
-    const int wl = (int)entry.first.size();
-    if (entry.second.empty()) StrRepeat(out, " ", wl);
-    else out += entry.second;
-    *pos = p + wl;
-    return;
-  }
-  int n = 0;
-  while (n < rest && !IsDelimiter((unsigned char)r[n])) n++;
-  if (n == 0) n = 1;  // begins with a delimiter
-  StrRepeat(out, " ", n);
-  *pos = p + n;
 }
 
 void Clip_LogText(GuiWin* w) {

@@ -16,6 +16,23 @@
 
 ValueInputRec ValueInput;
 
+const InpValueKind<int> kInpInt = {
+    &InpEditReqRec::intEdit,
+    3,
+    StrToInt,
+    [](int a, int b) { return a == 0 && b == 0; },
+    [](int v) { return StrFmt("%d", v); },
+    [](int v) { return StrFmt("%5d", v); },
+};
+const InpValueKind<float> kInpFlo = {
+    &InpEditReqRec::floEdit,
+    1,
+    StrToFlo,
+    [](float a, float b) { return std::fabs(a) < 1e-5f && std::fabs(b) < 1e-5f; },
+    [](float v) { return StrFmt("%f", v); },
+    [](float v) { return StrFmt("%5f", v); },
+};
+
 namespace {
 
 constexpr int kLimitDefault = 125;
@@ -126,27 +143,27 @@ int InpLine_SpecialCharOk(unsigned char c) {
   return InpLine_IsSpecial() && (c == 35 || c == 36 || c == 37 || c == 39) ? 1 : 0;
 }
 
-int Gui_BindInt(InpEditReqRec* r, int* target, int minimum, int maximum) {
+template <typename T>
+int Gui_BindValue(InpEditReqRec* r, const InpValueKind<T>& k, T* target, T minimum, T maximum) {
   if (!r || !target) return 0;
-  if (r->intTarget == target) return 2;
-  if (r->intTarget) return 0;
-  r->intTarget = target;
-  r->intClamp = (minimum != 0 || maximum != 0) && minimum < maximum ? 1 : 0;
-  r->intMin = minimum;
-  r->intMax = maximum;
+  InpValueReq<T>& e = r->*k.edit;
+  if (e.target == target) return 2;
+  if (e.target) return 0;
+  e.target = target;
+  e.clamp = !k.noRange(minimum, maximum) && minimum < maximum ? 1 : 0;
+  e.min = minimum;
+  e.max = maximum;
   return 1;
+}
+template int Gui_BindValue(InpEditReqRec*, const InpValueKind<int>&, int*, int, int);
+template int Gui_BindValue(InpEditReqRec*, const InpValueKind<float>&, float*, float, float);
+
+int Gui_BindInt(InpEditReqRec* r, int* target, int minimum, int maximum) {
+  return Gui_BindValue(r, kInpInt, target, minimum, maximum);
 }
 
 int Gui_BindFloat(InpEditReqRec* r, float* target, float minimum, float maximum) {
-  if (!r || !target) return 0;
-  if (r->floTarget == target) return 2;
-  if (r->floTarget) return 0;
-  r->floTarget = target;
-  const bool zero = std::fabs(minimum) < 1e-5f && std::fabs(maximum) < 1e-5f;
-  r->floClamp = !zero && minimum < maximum ? 1 : 0;
-  r->floMin = minimum;
-  r->floMax = maximum;
-  return 1;
+  return Gui_BindValue(r, kInpFlo, target, minimum, maximum);
 }
 
 int Gui_BindIntOnce(int* word, int value) {
@@ -162,51 +179,39 @@ void InpEditReq_CancelAll(InpEditReqRec* r) {
   auto cancel = [](int* state, bool requested) {
     if (*state == -1 || (*state == 0 && requested)) *state = 2;
   };
-  cancel(&r->intState, r->intTarget);
-  cancel(&r->floState, r->floTarget);
+  cancel(&r->intEdit.state, r->intEdit.target);
+  cancel(&r->floEdit.state, r->floEdit.target);
   cancel(&r->strState, r->strReq);
   cancel(&r->kodState, r->kodReq);
 }
 
-void InpLine_EditInt(InpEditReqRec* r) {
+template <typename T>
+void InpLine_EditValue(InpEditReqRec* r, const InpValueKind<T>& k) {
   if (!r) return;
-  if (CancelledUnstarted(&r->intState)) {
-    r->intState = 0;
-    r->intTarget = nullptr;
-    r->intClamp = 0;
+  InpValueReq<T>& e = r->*k.edit;
+  auto done = [&e] {
+    e.state = 0;
+    e.target = nullptr;
+    e.clamp = 0;
+  };
+  if (CancelledUnstarted(&e.state)) {
+    done();
     return;
   }
-  if (r->intState == 0 && r->intTarget) TextInput_Begin(&r->intState, ":", 8, 3);
-  if (!InpLine_Finish(&r->intState, &r->result, 0)) return;
-  if (r->intState != 2 && r->intTarget) {
-    int v = StrToInt(r->result);
-    if (r->intClamp) v = v < r->intMin ? r->intMin : (v > r->intMax ? r->intMax : v);
-    *r->intTarget = v;
+  if (e.state == 0 && e.target) TextInput_Begin(&e.state, ":", 8, k.filter);
+  if (!InpLine_Finish(&e.state, &r->result, 0)) return;
+  if (e.state != 2 && e.target) {
+    T v = k.parse(r->result);
+    if (e.clamp) v = v < e.min ? e.min : (v > e.max ? e.max : v);
+    *e.target = v;
   }
-  r->intState = 0;
-  r->intTarget = nullptr;
-  r->intClamp = 0;
+  done();
 }
+template void InpLine_EditValue(InpEditReqRec*, const InpValueKind<int>&);
+template void InpLine_EditValue(InpEditReqRec*, const InpValueKind<float>&);
 
-void InpLine_EditFlo(InpEditReqRec* r) {
-  if (!r) return;
-  if (CancelledUnstarted(&r->floState)) {
-    r->floState = 0;
-    r->floTarget = nullptr;
-    r->floClamp = 0;
-    return;
-  }
-  if (r->floState == 0 && r->floTarget) TextInput_Begin(&r->floState, ":", 8, 1);
-  if (!InpLine_Finish(&r->floState, &r->result, 0)) return;
-  if (r->floState != 2 && r->floTarget) {
-    float v = StrToFlo(r->result);
-    if (r->floClamp) v = v < r->floMin ? r->floMin : (v > r->floMax ? r->floMax : v);
-    *r->floTarget = v;
-  }
-  r->floState = 0;
-  r->floTarget = nullptr;
-  r->floClamp = 0;
-}
+void InpLine_EditInt(InpEditReqRec* r) { InpLine_EditValue(r, kInpInt); }
+void InpLine_EditFlo(InpEditReqRec* r) { InpLine_EditValue(r, kInpFlo); }
 
 void InpLine_EditStr(InpEditReqRec* r) {
   if (!r) return;
@@ -259,7 +264,7 @@ void InputField_Draw(int x, int y, int font, int height, const char* label, cons
 
 void IntInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (ValueInput.InpEditReq.intState != 0) {
+  if (ValueInput.InpEditReq.intEdit.state != 0) {
     InputField_Draw(w->x, w->y, 4, w->h, "1234", "crgb");
     return;
   }
@@ -269,7 +274,7 @@ void IntInput_Draw(GuiWin* w) {
 
 void FloInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (ValueInput.InpEditReq.floState != 0) {
+  if (ValueInput.InpEditReq.floEdit.state != 0) {
     InputField_Draw(w->x, w->y, 4, w->h, "-1.5", "crgb");
     return;
   }

@@ -19,22 +19,42 @@ struct InpLineRec {
   int dotSeen;
 };
 
-// State words: 0 idle, -1 editing, 1 accepted, 2 cancelled.
+// One value edit of the request record: an integer's or a float's. The state word: 0 idle, -1
+// editing, 1 accepted, 2 cancelled.
+template <typename T>
+struct InpValueReq {
+  int state;
+  T* target;  // the value to edit; non-null: requested
+  int clamp;  // the typed value is held to min..max
+  T min, max;
+};
+
 struct InpEditReqRec {
-  int intState;
-  int* intTarget;
-  int floState;
-  float* floTarget;
-  int strState;
+  InpValueReq<int> intEdit;
+  InpValueReq<float> floEdit;
+  int strState;  // state words as above
   int strReq;
   int kodState;
   int kodReq;
   std::string result;  // of the int, float and string edits
   std::string kodText;
-  int intClamp, intMin, intMax;
-  int floClamp;
-  float floMin, floMax;
 };
+
+// A kind of value the line edits: its edit in the request record, the line's filter for it, how its
+// text is read and which bounds count as no range, and how it prints in hints ("%d", "%f") and in
+// the panels' cells ("%5d", "%5f"). The edit step, the request and the value panels are written
+// once over it, for integers and floats alike.
+template <typename T>
+struct InpValueKind {
+  InpValueReq<T> InpEditReqRec::*edit;
+  int filter;                           // 3 integers, 1 floats
+  T (*parse)(const std::string& text);  // the typed text's value (StrToInt, StrToFlo)
+  bool (*noRange)(T minimum, T maximum);
+  std::string (*print)(T value);
+  std::string (*printCell)(T value);
+};
+extern const InpValueKind<int> kInpInt;
+extern const InpValueKind<float> kInpFlo;
 
 // The value input's state: the line, the request record, the words of its developer test edits and
 // the caret's blink.
@@ -46,6 +66,12 @@ struct ValueInputRec {
   TimeMsTimer InpCaretBlink;
 };
 extern ValueInputRec ValueInput;
+
+// The program's edit of the kind (in ValueInput.InpEditReq).
+template <typename T>
+InpValueReq<T>& InpEditReq_Of(const InpValueKind<T>& k) {
+  return ValueInput.InpEditReq.*k.edit;
+}
 
 // 1 when the edit starts; 0 when the line is busy, the pointer null or the state word not 0.
 int TextInput_Begin(int* state, const std::string& text, int limit, int filter);
@@ -61,7 +87,10 @@ int IsDigitChar(int c);
 // While the line edits: 1 for the caret characters '#', '$', '%' and the apostrophe.
 int InpLine_SpecialCharOk(unsigned char c);
 
-// Requests: 1 taken, 2 the same request already pending, 0 refused.
+// Requests: 1 taken, 2 the same request already pending, 0 refused. The range is kept when it is
+// one (minimum below maximum, not both bounds none: 0 for integers, within 1e-5 of 0 for floats).
+template <typename T>
+int Gui_BindValue(InpEditReqRec* r, const InpValueKind<T>& k, T* target, T minimum, T maximum);
 int Gui_BindInt(InpEditReqRec* r, int* target, int minimum, int maximum);
 int Gui_BindFloat(InpEditReqRec* r, float* target, float minimum, float maximum);
 int Gui_BindIntOnce(int* word, int value);
@@ -69,7 +98,10 @@ int Gui_BindIntOnce(int* word, int value);
 // leave its target as it was. For a switch of the program mode: no screen of the next mode shows
 // the edit's field, while the line would still take the typing.
 void InpEditReq_CancelAll(InpEditReqRec* r);
-// The per-frame steps, called in this order by the frames of all three modes.
+// The per-frame steps, called in this order by the frames of all three modes. A value edit starts
+// when the line is free and, accepted, stores the typed value held to its range.
+template <typename T>
+void InpLine_EditValue(InpEditReqRec* r, const InpValueKind<T>& k);
 void InpLine_EditInt(InpEditReqRec* r);
 void InpLine_EditFlo(InpEditReqRec* r);
 void InpLine_EditStr(InpEditReqRec* r);

@@ -60,121 +60,179 @@ void ImgFlipRows(uint8_t* pixels, int width, int height, int bytesPerPixel) {
   free(tmp);
 }
 
-uint8_t* TargaDecode(const uint8_t* data, size_t len, int* width, int* height, int* bits) {
-  if (!data || len < 18) {
-    Rend_ErrorBox("TGA data ends inside its header", "Error");
-    return nullptr;
-  }
-  int type = data[2];
-  if (type != 2 && type != 10) {
-    Rend_ErrorBox("Only TGA (Uncompr. RGB) or (RLE RGB) image types", "Error");
-    return nullptr;
-  }
-  int depth = data[16];
-  if (data[1] != 0 || (depth != 24 && depth != 32)) {
-    Rend_ErrorBox("Only TGA (24) or (32) bit pixel", "Error");
-    return nullptr;
-  }
-  int w = data[12] | (data[13] << 8);
-  int h = data[14] | (data[15] << 8);
-  bool topFirst = (data[17] & 0x20) != 0;
-  if (bits) *bits = depth;
-  if (width) *width = w;
-  if (height) *height = h;
+namespace {
 
-  int bpp = depth / 8;
-  size_t pos = 18 + (size_t)data[0];
-  size_t npix = (size_t)w * (size_t)h;
-  size_t avail = len > pos ? len - pos : 0;
-  // The fewest input bytes that could describe npix pixels: raw rows, or one run packet of
-  // 1 + bpp bytes for every 128 pixels.
-  size_t need = type == 2 ? npix * bpp : ((npix + 127) / 128) * (1 + bpp);
-  if (w <= 0 || h <= 0 || w > kImgMaxSide || h > kImgMaxSide) {
-    Rend_ErrorBox("TGA image of zero or too large size", "Error");
-    return nullptr;
+// The image types the decoder reads.
+constexpr int kTgaRaw = 2;   // uncompressed true colour
+constexpr int kTgaRle = 10;  // run-length true colour
+constexpr size_t kTgaHeaderBytes = 18;
+constexpr uint8_t kTgaTopFirst = 0x20;  // descriptor bit: the file's first row is the top one
+
+// What the decoder takes from the header.
+struct TgaHeader {
+  int type;
+  int depth;  // bits a pixel: 24 or 32
+  int bpp;    // bytes a pixel
+  int w, h;
+  bool topFirst;
+  size_t pos;  // where the pixel data begins: after the header and the ID field
+};
+
+// The header's type, colour map and depth; a refusal says why in a box.
+bool TgaReadHeader(const uint8_t* data, size_t len, TgaHeader* hd) {
+  if (!data || len < kTgaHeaderBytes) {
+    Rend_ErrorBox("TGA data ends inside its header", "Error");
+    return false;
   }
-  if (npix * bpp > kImgMaxDecodedBytes) {
+  hd->type = data[2];
+  if (hd->type != kTgaRaw && hd->type != kTgaRle) {
+    Rend_ErrorBox("Only TGA (Uncompr. RGB) or (RLE RGB) image types", "Error");
+    return false;
+  }
+  hd->depth = data[16];
+  if (data[1] != 0 || (hd->depth != 24 && hd->depth != 32)) {
+    Rend_ErrorBox("Only TGA (24) or (32) bit pixel", "Error");
+    return false;
+  }
+  hd->bpp = hd->depth / 8;
+  hd->w = data[12] | (data[13] << 8);
+  hd->h = data[14] | (data[15] << 8);
+  hd->topFirst = (data[17] & kTgaTopFirst) != 0;
+  hd->pos = kTgaHeaderBytes + (size_t)data[0];
+  return true;
+}
+
+// The size limits, and an input long enough for the pixels it claims: the fewest bytes that could
+// describe them are raw rows, or one run packet of 1 + bpp bytes for every 128 pixels.
+bool TgaSizeFits(const TgaHeader& hd, size_t len) {
+  const size_t npix = (size_t)hd.w * (size_t)hd.h;
+  const size_t avail = len > hd.pos ? len - hd.pos : 0;
+  const size_t need = hd.type == kTgaRaw ? npix * hd.bpp : ((npix + 127) / 128) * (1 + hd.bpp);
+  if (hd.w <= 0 || hd.h <= 0 || hd.w > kImgMaxSide || hd.h > kImgMaxSide) {
+    Rend_ErrorBox("TGA image of zero or too large size", "Error");
+    return false;
+  }
+  if (npix * hd.bpp > kImgMaxDecodedBytes) {
     Rend_ErrorBox("TGA image decodes to more than 64 MiB", "Error");
-    return nullptr;
+    return false;
   }
   if (avail < need) {
     Rend_ErrorBox("TGA data ends before its last pixel", "Error");
-    return nullptr;
+    return false;
   }
-  uint8_t* out = (uint8_t*)malloc(npix * bpp);
+  return true;
+}
+
+// The pixels' way into the buffer. They arrive row by row in file order; the buffer is bottom row
+// first. A packet may run on into the next row.
+struct TgaRows {
+  uint8_t* out;
+  int w, h, bpp;
+  bool topFirst;
+  int fileRow;  // the file's row being written; h once the image is complete
+  int colLeft;  // pixels the row still takes
+  uint8_t* d;   // where the next pixel goes
+};
+
+// The next row of the file: the one above or below in the buffer, as the descriptor says.
+void TgaRows_Next(TgaRows* r) {
+  const size_t rowBytes = (size_t)r->w * r->bpp;
+  if (++r->fileRow < r->h)
+    r->d = r->out + (size_t)(r->topFirst ? r->h - 1 - r->fileRow : r->fileRow) * rowBytes;
+  r->colLeft = r->w;
+}
+
+// Ready for the file's first row.
+TgaRows TgaRows_Start(uint8_t* out, const TgaHeader& hd) {
+  TgaRows r = {out, hd.w, hd.h, hd.bpp, hd.topFirst, -1, 0, nullptr};
+  TgaRows_Next(&r);
+  return r;
+}
+
+// The four row writers: k pixels stored B, G, R (, A) written out R, G, B (, A), from as many
+// stored pixels (raw) or from one (a run, made once).
+void TgaRaw32(uint8_t* d, const uint8_t* src, size_t k) {
+  for (size_t i = 0; i < k; i++, src += 4) {
+    d[4 * i] = src[2], d[4 * i + 1] = src[1], d[4 * i + 2] = src[0], d[4 * i + 3] = src[3];
+  }
+}
+
+void TgaRun32(uint8_t* d, const uint8_t* src, size_t k) {
+  const uint8_t px[4] = {src[2], src[1], src[0], src[3]};
+  uint32_t v;
+  memcpy(&v, px, 4);
+  for (size_t i = 0; i < k; i++) memcpy(d + 4 * i, &v, 4);
+}
+
+void TgaRaw24(uint8_t* d, const uint8_t* src, size_t k) {
+  for (size_t i = 0; i < k; i++)
+    d[3 * i] = src[3 * i + 2], d[3 * i + 1] = src[3 * i + 1], d[3 * i + 2] = src[3 * i];
+}
+
+void TgaRun24(uint8_t* d, const uint8_t* src, size_t k) {
+  const uint8_t r = src[2], g = src[1], b = src[0];
+  for (size_t i = 0; i < k; i++) d[3 * i] = r, d[3 * i + 1] = g, d[3 * i + 2] = b;
+}
+
+// n pixels into the rows, from n stored pixels at src when raw, from the one at src for a run;
+// each stretch of a row in one pass.
+void TgaRows_Put(TgaRows* r, const uint8_t* src, size_t n, bool raw) {
+  while (n > 0 && r->fileRow < r->h) {
+    const size_t k = n < (size_t)r->colLeft ? n : (size_t)r->colLeft;
+    if (r->bpp == 4) (raw ? TgaRaw32 : TgaRun32)(r->d, src, k);
+    else (raw ? TgaRaw24 : TgaRun24)(r->d, src, k);
+    if (raw) src += k * r->bpp;
+    r->d += k * r->bpp;
+    n -= k;
+    r->colLeft -= (int)k;
+    if (r->colLeft == 0) TgaRows_Next(r);
+  }
+}
+
+// The packets of a type 10 image until its last row is complete; false when the data ends first.
+bool TgaUnpackRle(TgaRows* r, const uint8_t* p, const uint8_t* end) {
+  while (r->fileRow < r->h) {
+    if (p >= end) return false;
+    const int head = *p++;
+    const size_t count = (size_t)(head & 0x7F) + 1;
+    if (head & 0x80) {
+      if ((size_t)(end - p) < (size_t)r->bpp) return false;
+      TgaRows_Put(r, p, count, false);
+      p += r->bpp;
+    } else {
+      // Only the pixels the image still takes must be there; a packet cut short before them
+      // leaves the image unfinished.
+      const size_t left = (size_t)(r->h - r->fileRow - 1) * r->w + (size_t)r->colLeft;
+      const size_t used = count < left ? count : left;
+      if ((size_t)(end - p) < used * r->bpp) return false;
+      TgaRows_Put(r, p, used, true);
+      p += used * r->bpp;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+uint8_t* TargaDecode(const uint8_t* data, size_t len, int* width, int* height, int* bits) {
+  TgaHeader hd;
+  if (!TgaReadHeader(data, len, &hd)) return nullptr;
+  if (bits) *bits = hd.depth;
+  if (width) *width = hd.w;
+  if (height) *height = hd.h;
+  if (!TgaSizeFits(hd, len)) return nullptr;
+  uint8_t* out = (uint8_t*)malloc((size_t)hd.w * (size_t)hd.h * hd.bpp);
   if (!out) {
     Rend_ErrorBox("TargaDecode can't allocate memory", "Error");
     return nullptr;
   }
-
-  // Pixels arrive row by row in file order; the buffer is bottom row first. A packet may run on
-  // into the next row. Each stretch of a row is written in one pass: a run's pixel is made once.
-  const size_t rowBytes = (size_t)w * bpp;
-  int fileRow = 0, colLeft = w;
-  uint8_t* d = out + (size_t)(topFirst ? h - 1 : 0) * rowBytes;
-  auto rowDone = [&]() {
-    if (++fileRow < h) d = out + (size_t)(topFirst ? h - 1 - fileRow : fileRow) * rowBytes;
-    colLeft = w;
-  };
-  // n pixels from src, which advances by bpp a pixel when step is set (a raw packet) and stays on
-  // one pixel otherwise (a run).
-  auto put = [&](const uint8_t* src, size_t n, bool step) {
-    while (n > 0 && fileRow < h) {
-      const size_t k = n < (size_t)colLeft ? n : (size_t)colLeft;
-      if (bpp == 4) {
-        if (step) {
-          for (size_t i = 0; i < k; i++, src += 4) {
-            d[4 * i] = src[2], d[4 * i + 1] = src[1], d[4 * i + 2] = src[0], d[4 * i + 3] = src[3];
-          }
-        } else {
-          const uint8_t px[4] = {src[2], src[1], src[0], src[3]};
-          uint32_t v;
-          memcpy(&v, px, 4);
-          for (size_t i = 0; i < k; i++) memcpy(d + 4 * i, &v, 4);
-        }
-      } else {
-        const uint8_t r = src[2], g = src[1], b = src[0];
-        for (size_t i = 0; i < k; i++) {
-          if (step) d[3 * i] = src[3 * i + 2], d[3 * i + 1] = src[3 * i + 1], d[3 * i + 2] = src[3 * i];
-          else d[3 * i] = r, d[3 * i + 1] = g, d[3 * i + 2] = b;
-        }
-        if (step) src += 3 * k;
-      }
-      d += k * bpp;
-      n -= k;
-      colLeft -= (int)k;
-      if (colLeft == 0) rowDone();
-    }
-  };
-
-  const uint8_t* p = data + pos;
-  const uint8_t* end = data + len;
-  if (type == 2) {
-    put(p, npix, true);
-  } else {
-    while (fileRow < h) {
-      if (p >= end) break;
-      int head = *p++;
-      size_t count = (size_t)(head & 0x7F) + 1;
-      if (head & 0x80) {
-        if ((size_t)(end - p) < (size_t)bpp) break;
-        put(p, count, false);
-        p += bpp;
-      } else {
-        // Only the pixels the image still takes must be there; a packet cut short before them
-        // leaves the image unfinished.
-        size_t left = (size_t)(h - fileRow - 1) * w + (size_t)colLeft;
-        size_t used = count < left ? count : left;
-        if ((size_t)(end - p) < used * bpp) break;
-        put(p, used, true);
-        p += used * bpp;
-      }
-    }
-    if (fileRow < h) {
-      free(out);
-      Rend_ErrorBox("TGA data ends before its last pixel", "Error");
-      return nullptr;
-    }
+  TgaRows rows = TgaRows_Start(out, hd);
+  if (hd.type == kTgaRaw) {
+    TgaRows_Put(&rows, data + hd.pos, (size_t)hd.w * (size_t)hd.h, true);
+  } else if (!TgaUnpackRle(&rows, data + hd.pos, data + len)) {
+    free(out);
+    Rend_ErrorBox("TGA data ends before its last pixel", "Error");
+    return nullptr;
   }
   return out;
 }

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "gui/gui_list.h"
+#include "gui/paint_words.h"
 
 // The delimiters of the row colouring.
 inline bool OracleDelimiter(unsigned char c) {

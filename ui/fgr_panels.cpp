@@ -27,71 +27,132 @@ Fgr* Shown() { return SelList.count == 1 ? SelList.e[1] : nullptr; }
 // The property an editor row piece stands for: the page plus its row's number; -1 without a row.
 int RowProp(const GuiWin* w, int page) { return w && w->parent ? page + w->parent->number : -1; }
 
-int IntReadOnly(int n) {
-  int ro = 0;
-  Fgr_Int_ReadOnly(n, ro);
-  return ro;
-}
+// One kind of the figure's properties as its panels read them: the kind of its values, its page,
+// its generated accessors and the word its step hints name a cell by.
+template <typename T>
+struct FgrTable {
+  const InpValueKind<T>& kind;
+  int* page;
+  const char* cells;  // "fgr_int", "fgr_flo"
+  int (*out)(int n);
+  void (*readOnly)(int n, int& readOnly);
+  int (*range)(int n, T& a, T& b);
+  int (*step)(int n, T& step);  // 0: none
+  int (*flags)(int n, int& tip, int& ignorSb, int& visp, int& spec);
+  char* (*name)(int n);
+  char* (*kom1)(int n);
+  char* (*komD1)(int n);
+  char* (*komD2)(int n);
+  char* (*komD3)(int n);
+  T* (*adr)(Fgr* f, int n);
+  void (*val)(Fgr* f, int n, T& value);
+  std::string (*rowText)(T value, const char* name);  // a play row's bar
+};
 
-int FloReadOnly(int n) {
+const FgrTable<int> kFgrInt = {
+    kInpInt,          &Hud.ValPage_FgrInt,
+    "fgr_int",        ValPanel_FgrIntOut,
+    Fgr_Int_ReadOnly, Fgr_Int_TramVals,
+    Fgr_Int_Adv,      Fgr_Int_AnFlags,
+    Fgr_Int_NameVar,  Fgr_Int_Kom1,
+    Fgr_Int_KomD1,    Fgr_Int_KomD2,
+    Fgr_Int_KomD3,    Fgr_Int_Adr,
+    Fgr_Int_Val,      [](int value, const char* name) { return StrFmt("%d:%s", value, name); }};
+const FgrTable<float> kFgrFlo = {
+    kInpFlo,          &Hud.ValPage_FgrFlo,
+    "fgr_flo",        ValPanel_FgrFloOut,
+    Fgr_Flo_ReadOnly, Fgr_Flo_TramVals,
+    Fgr_Flo_Adv,      Fgr_Flo_AnFlags,
+    Fgr_Flo_NameVar,  Fgr_Flo_Kom1,
+    Fgr_Flo_KomD1,    Fgr_Flo_KomD2,
+    Fgr_Flo_KomD3,    Fgr_Flo_Adr,
+    Fgr_Flo_Val,      [](float value, const char* name) { return StrFmt("%s:%f", name, value); }};
+
+template <typename T>
+int ReadOnly(const FgrTable<T>& t, int n) {
   int ro = 0;
-  Fgr_Flo_ReadOnly(n, ro);
+  t.readOnly(n, ro);
   return ro;
 }
 
 // The editable property of an editor row piece, with its figure; null when there is none.
-int* IntTarget(GuiWin* w, int* n) {
+template <typename T>
+T* Target(GuiWin* w, const FgrTable<T>& t, int* n) {
   Fgr* f = Shown();
-  *n = RowProp(w, Hud.ValPage_FgrInt);
-  if (!f || ValPanel_FgrIntOut(*n) || IntReadOnly(*n)) return nullptr;
-  return Fgr_Int_Adr(f, *n);
+  *n = RowProp(w, *t.page);
+  if (!f || t.out(*n) || ReadOnly(t, *n)) return nullptr;
+  return t.adr(f, *n);
 }
 
-float* FloTarget(GuiWin* w, int* n) {
-  Fgr* f = Shown();
-  *n = RowProp(w, Hud.ValPage_FgrFlo);
-  if (!f || ValPanel_FgrFloOut(*n) || FloReadOnly(*n)) return nullptr;
-  return Fgr_Flo_Adr(f, *n);
-}
-
-void IntStepDraw(GuiWin* w, int sign) {
-  int n = 0, step = 0;
-  int* p = IntTarget(w, &n);
-  if (!p || !Fgr_Int_Adv(n, step)) return;
-  ValPanel_StepFrame(w, p, ValueInput.InpEditReq.intTarget,
-                     sign < 0 ? StrFmt("%d отнять // fgr_int[%d]", step, n)
-                              : StrFmt("%d прибавить в fgr_int[%d]", step, n));
-}
-
-void FloStepDraw(GuiWin* w, int sign) {
+template <typename T>
+void StepDraw(GuiWin* w, const FgrTable<T>& t, int sign) {
   int n = 0;
-  float step = 0;
-  float* p = FloTarget(w, &n);
-  if (!p || !Fgr_Flo_Adv(n, step)) return;
-  ValPanel_StepFrame(w, p, ValueInput.InpEditReq.floTarget,
-                     sign < 0 ? StrFmt("%f отнять // fgr_flo[%d]", step, n)
-                              : StrFmt("%f прибавить в fgr_flo[%d]", step, n));
+  T step = 0;
+  T* p = Target(w, t, &n);
+  if (!p || !t.step(n, step)) return;
+  ValPanel_StepFrame(w, p, InpEditReq_Of(t.kind).target,
+                     ValPanel_StepHint(t.kind, sign, step, t.cells, n));
 }
 
-void IntStepClick(GuiWin* w, int sign) {
-  if (!w) return;
-  w->consumed = 1;
-  int n = 0, step = 0, a = 0, b = 0;
-  int* p = IntTarget(w, &n);
-  if (!p || ValueInput.InpEditReq.intTarget == p || !Fgr_Int_Adv(n, step)) return;
-  const int has = Fgr_Int_TramVals(n, a, b);
-  ValPanel_StepInt(p, sign * step, has, a, b);
-}
-
-void FloStepClick(GuiWin* w, int sign) {
+template <typename T>
+void StepClick(GuiWin* w, const FgrTable<T>& t, int sign) {
   if (!w) return;
   w->consumed = 1;
   int n = 0;
-  float step = 0, a = 0, b = 0;
-  float* p = FloTarget(w, &n);
-  if (!p || ValueInput.InpEditReq.floTarget == p || !Fgr_Flo_Adv(n, step)) return;
-  const int has = Fgr_Flo_TramVals(n, a, b);
-  ValPanel_StepFlo(p, (float)sign * step, has, a, b);
+  T step = 0, a = 0, b = 0;
+  T* p = Target(w, t, &n);
+  if (!p || InpEditReq_Of(t.kind).target == p || !t.step(n, step)) return;
+  const int has = t.range(n, a, b);
+  ValPanel_Step(p, (T)sign * step, has, a, b);
+}
+
+template <typename T>
+void Hint(const FgrTable<T>& t, int n) {
+  Gui_HintSet(t.kom1(n), t.komD1(n), t.komD2(n), t.komD3(n));
+}
+
+template <typename T>
+void NameBar(GuiWin* w, const FgrTable<T>& t) {
+  const int n = RowProp(w, *t.page);
+  if (!Shown() || t.out(n) || !t.name(n)) return;
+  int tip = 0, ignorSb = 0, visp = 0, spec = 0;
+  t.flags(n, tip, ignorSb, visp, spec);
+  ValPanel_Bar(w, t.name(n), nullptr, &ignorSb, &visp);
+  if (w->hover) Hint(t, n);
+}
+
+template <typename T>
+void ValueText(const FgrTable<T>& t, int n, T value, const char* line2) {
+  T a = 0, b = 0;
+  const int has = t.range(n, a, b);
+  ValPanel_ValueHint(t.kind, n, value, has, a, b, line2);
+}
+
+template <typename T>
+void Cell(GuiWin* w, const FgrTable<T>& t) {
+  Fgr* f = Shown();
+  const int n = RowProp(w, *t.page);
+  if (!f || t.out(n)) return;
+  T* p = t.adr(f, n);
+  if (!p) return;
+  const ValCellLook look = ValPanel_Cell(w, ReadOnly(t, n), p, InpEditReq_Of(t.kind).target);
+  if (look == kValCellEditing) ValueText(t, n, *p, kValHintCancel);
+  if (look == kValCellFree && w->hover) ValueText(t, n, *p, kValHintStart);
+  ValPanel_CellText(w, look, t.kind.printCell(*p));
+}
+
+// The typed value is written straight into the figure's record, which never moves (the container
+// is a fixed array): a pending edit keeps writing into the figure that was selected at the click.
+template <typename T>
+void CellClick(GuiWin* w, const FgrTable<T>& t) {
+  if (!w) return;
+  w->consumed = 1;
+  int n = 0;
+  T a = 0, b = 0;
+  T* p = Target(w, t, &n);
+  if (!p) return;
+  const int has = t.range(n, a, b);
+  ValPanel_CellClick(w, t.kind, p, has, a, b);
 }
 
 // A play row without a figure: a grey bar.
@@ -102,6 +163,26 @@ void GreyRow(GuiWin* w) {
   Gl2D_TexRect((float)w->x, (float)w->y, (float)w->w, (float)w->h, 1, 0, 1);
 }
 
+template <typename T>
+void PlayRow(GuiWin* w, const FgrTable<T>& t) {
+  if (!w) return;
+  Fgr* f = Shown();
+  if (!f) {
+    GreyRow(w);
+    return;
+  }
+  const int n = *t.page + w->number;
+  const char* name = t.name(n);
+  if (!name) return;
+  T value = 0;
+  t.val(f, n, value);
+  ValPanel_Cut127(OrgPanels.CaptionBuf, t.rowText(value, name));
+  int tip = 0, ignorSb = 0, visp = 0, spec = 0;
+  t.flags(n, tip, ignorSb, visp, spec);
+  ValPanel_Bar(w, OrgPanels.CaptionBuf, nullptr, &ignorSb, &visp);
+  if (w->hover) Hint(t, n);
+}
+
 }  // namespace
 
 int ValPanel_FgrIntOut(int n) { return n < 1 || n > kIntLast ? 1 : 0; }
@@ -110,130 +191,21 @@ int ValPanel_FgrFloOut(int n) { return n < 1 || n > kFloLast ? 1 : 0; }
 void ValPanel_FgrIntHdrClick(GuiWin* w) { ValPanel_Page(w, &Hud.ValPage_FgrInt, kIntPageMax); }
 void ValPanel_FgrFloHdrClick(GuiWin* w) { ValPanel_Page(w, &Hud.ValPage_FgrFlo, kFloPageMax); }
 
-void ValPanel_FgrIntName(GuiWin* w) {
-  const int n = RowProp(w, Hud.ValPage_FgrInt);
-  if (!Shown() || ValPanel_FgrIntOut(n) || !Fgr_Int_NameVar(n)) return;
-  int tip = 0, ignorSb = 0, visp = 0, spec = 0;
-  Fgr_Int_AnFlags(n, tip, ignorSb, visp, spec);
-  ValPanel_Bar(w, Fgr_Int_NameVar(n), nullptr, &ignorSb, &visp);
-  if (w->hover) Gui_HintSet(Fgr_Int_Kom1(n), Fgr_Int_KomD1(n), Fgr_Int_KomD2(n), Fgr_Int_KomD3(n));
-}
-
-void ValPanel_FgrFloName(GuiWin* w) {
-  const int n = RowProp(w, Hud.ValPage_FgrFlo);
-  if (!Shown() || ValPanel_FgrFloOut(n) || !Fgr_Flo_NameVar(n)) return;
-  int tip = 0, ignorSb = 0, visp = 0, spec = 0;
-  Fgr_Flo_AnFlags(n, tip, ignorSb, visp, spec);
-  ValPanel_Bar(w, Fgr_Flo_NameVar(n), nullptr, &ignorSb, &visp);
-  if (w->hover) Gui_HintSet(Fgr_Flo_Kom1(n), Fgr_Flo_KomD1(n), Fgr_Flo_KomD2(n), Fgr_Flo_KomD3(n));
-}
-
-void ValPanel_FgrIntText(int n, int value, const char* line2) {
-  int a = 0, b = 0;
-  if (Fgr_Int_TramVals(n, a, b))
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", value, a, b));
-  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", value, n));
-  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
-}
-
-void ValPanel_FgrFloText(int n, float value, const char* line2) {
-  float a = 0, b = 0;
-  if (Fgr_Flo_TramVals(n, a, b))
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", value, a, b));
-  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", value, n));
-  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
-}
-
-void ValPanel_FgrInt(GuiWin* w) {
-  Fgr* f = Shown();
-  const int n = RowProp(w, Hud.ValPage_FgrInt);
-  if (!f || ValPanel_FgrIntOut(n)) return;
-  int* p = Fgr_Int_Adr(f, n);
-  if (!p) return;
-  const ValCellLook look = ValPanel_Cell(w, IntReadOnly(n), p, ValueInput.InpEditReq.intTarget);
-  if (look == kValCellEditing) ValPanel_FgrIntText(n, *p, kValHintCancel);
-  if (look == kValCellFree && w->hover) ValPanel_FgrIntText(n, *p, kValHintStart);
-  ValPanel_CellText(w, look, StrFmt("%5d", *p));
-}
-
-void ValPanel_FgrFlo(GuiWin* w) {
-  Fgr* f = Shown();
-  const int n = RowProp(w, Hud.ValPage_FgrFlo);
-  if (!f || ValPanel_FgrFloOut(n)) return;
-  float* p = Fgr_Flo_Adr(f, n);
-  if (!p) return;
-  const ValCellLook look = ValPanel_Cell(w, FloReadOnly(n), p, ValueInput.InpEditReq.floTarget);
-  if (look == kValCellEditing) ValPanel_FgrFloText(n, *p, kValHintCancel);
-  if (look == kValCellFree && w->hover) ValPanel_FgrFloText(n, *p, kValHintStart);
-  ValPanel_CellText(w, look, StrFmt("%5f", *p));
-}
-
-// The typed value is written straight into the figure's record, which never moves (the container
-// is a fixed array): a pending edit keeps writing into the figure that was selected at the click.
-void ValPanel_FgrIntValClick(GuiWin* w) {
-  if (!w) return;
-  w->consumed = 1;
-  int n = 0, a = 0, b = 0;
-  int* p = IntTarget(w, &n);
-  if (!p) return;
-  const int has = Fgr_Int_TramVals(n, a, b);
-  ValPanel_CellClickInt(w, p, has, a, b);
-}
-
-void ValPanel_FgrFloValClick(GuiWin* w) {
-  if (!w) return;
-  w->consumed = 1;
-  int n = 0;
-  float a = 0, b = 0;
-  float* p = FloTarget(w, &n);
-  if (!p) return;
-  const int has = Fgr_Flo_TramVals(n, a, b);
-  ValPanel_CellClickFlo(w, p, has, a, b);
-}
-
-void ValPanel_FgrIntSub(GuiWin* w) { IntStepDraw(w, -1); }
-void ValPanel_FgrIntAdd(GuiWin* w) { IntStepDraw(w, 1); }
-void ValPanel_FgrFloSub(GuiWin* w) { FloStepDraw(w, -1); }
-void ValPanel_FgrFloAdd(GuiWin* w) { FloStepDraw(w, 1); }
-void ValPanel_FgrIntSubClick(GuiWin* w) { IntStepClick(w, -1); }
-void ValPanel_FgrIntAddClick(GuiWin* w) { IntStepClick(w, 1); }
-void ValPanel_FgrFloSubClick(GuiWin* w) { FloStepClick(w, -1); }
-void ValPanel_FgrFloAddClick(GuiWin* w) { FloStepClick(w, 1); }
-
-void ValPanel_FgrIntRow(GuiWin* w) {
-  if (!w) return;
-  Fgr* f = Shown();
-  if (!f) {
-    GreyRow(w);
-    return;
-  }
-  const int n = Hud.ValPage_FgrInt + w->number;
-  const char* name = Fgr_Int_NameVar(n);
-  if (!name) return;
-  int value = 0;
-  Fgr_Int_Val(f, n, value);
-  ValPanel_Cut127(OrgPanels.CaptionBuf, StrFmt("%d:%s", value, name));
-  int tip = 0, ignorSb = 0, visp = 0, spec = 0;
-  Fgr_Int_AnFlags(n, tip, ignorSb, visp, spec);
-  ValPanel_Bar(w, OrgPanels.CaptionBuf, nullptr, &ignorSb, &visp);
-  if (w->hover) Gui_HintSet(Fgr_Int_Kom1(n), Fgr_Int_KomD1(n), Fgr_Int_KomD2(n), Fgr_Int_KomD3(n));
-}
-
-void ValPanel_FgrFloRow(GuiWin* w) {
-  if (!w) return;
-  Fgr* f = Shown();
-  if (!f) {
-    GreyRow(w);
-    return;
-  }
-  const int n = Hud.ValPage_FgrFlo + w->number;
-  const char* name = Fgr_Flo_NameVar(n);
-  if (!name) return;
-  float value = 0;
-  Fgr_Flo_Val(f, n, value);
-  ValPanel_Cut127(OrgPanels.CaptionBuf, StrFmt("%s:%f", name, value));
-  int tip = 0, ignorSb = 0, visp = 0, spec = 0;
-  Fgr_Flo_AnFlags(n, tip, ignorSb, visp, spec);
-  ValPanel_Bar(w, OrgPanels.CaptionBuf, nullptr, &ignorSb, &visp);
-  if (w->hover) Gui_HintSet(Fgr_Flo_Kom1(n), Fgr_Flo_KomD1(n), Fgr_Flo_KomD2(n), Fgr_Flo_KomD3(n));
-}
+void ValPanel_FgrIntName(GuiWin* w) { NameBar(w, kFgrInt); }
+void ValPanel_FgrFloName(GuiWin* w) { NameBar(w, kFgrFlo); }
+void ValPanel_FgrIntText(int n, int value, const char* line2) { ValueText(kFgrInt, n, value, line2); }
+void ValPanel_FgrFloText(int n, float value, const char* line2) { ValueText(kFgrFlo, n, value, line2); }
+void ValPanel_FgrInt(GuiWin* w) { Cell(w, kFgrInt); }
+void ValPanel_FgrFlo(GuiWin* w) { Cell(w, kFgrFlo); }
+void ValPanel_FgrIntValClick(GuiWin* w) { CellClick(w, kFgrInt); }
+void ValPanel_FgrFloValClick(GuiWin* w) { CellClick(w, kFgrFlo); }
+void ValPanel_FgrIntSub(GuiWin* w) { StepDraw(w, kFgrInt, -1); }
+void ValPanel_FgrIntAdd(GuiWin* w) { StepDraw(w, kFgrInt, 1); }
+void ValPanel_FgrFloSub(GuiWin* w) { StepDraw(w, kFgrFlo, -1); }
+void ValPanel_FgrFloAdd(GuiWin* w) { StepDraw(w, kFgrFlo, 1); }
+void ValPanel_FgrIntSubClick(GuiWin* w) { StepClick(w, kFgrInt, -1); }
+void ValPanel_FgrIntAddClick(GuiWin* w) { StepClick(w, kFgrInt, 1); }
+void ValPanel_FgrFloSubClick(GuiWin* w) { StepClick(w, kFgrFlo, -1); }
+void ValPanel_FgrFloAddClick(GuiWin* w) { StepClick(w, kFgrFlo, 1); }
+void ValPanel_FgrIntRow(GuiWin* w) { PlayRow(w, kFgrInt); }
+void ValPanel_FgrFloRow(GuiWin* w) { PlayRow(w, kFgrFlo); }

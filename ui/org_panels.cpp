@@ -10,7 +10,7 @@
 #include "gui/buttons.h"
 #include "gui/gui.h"
 #include "gui/hints.h"
-#include "gui/text_box.h"
+#include "gui/paint_words.h"
 #include "gui/value_input.h"
 #include "render/font.h"
 #include "render/gl2d.h"
@@ -36,62 +36,122 @@ void Fill(const GuiWin* w, int fill) {
 // The variable a row piece stands for: the page plus its row's number; -1 without a row.
 int RowVar(const GuiWin* w, int page) { return w && w->parent ? page + w->parent->number : -1; }
 
-int Org2Editable(int n) {
-  if (org2_out(n)) return 0;
+// One table of the named variables as its panel reads it: its values and page, the kind of its
+// values, its generated accessors and the words its texts name it by.
+template <typename T>
+struct OrgTable {
+  const InpValueKind<T>& kind;
+  T* values;  // org2n, orgFn
+  int* page;
+  const char* table;  // "org2", "orgF": the name bar's hint
+  const char* cells;  // "org2n", "orgFn": the step buttons' hints
+  bool colourTitle;   // the name bar's hint title is coloured as a line of a text box
+  int (*out)(int n);
+  void (*readOnly)(int n, int& readOnly);
+  int (*range)(int n, T& a, T& b);
+  int (*step)(int n, T& step);  // 0: none
+  int (*flags)(int n, int& blok, int& tip, int& etap, int& visp);
+  char* (*name)(int n);
+  char* (*nameClr)(int n);
+  char* (*koment1)(int n);
+  char* (*koment2)(int n);
+};
+
+int Org2Step(int n, int& step) {
+  step = org2_Adv(n);
+  return step != 0;
+}
+
+const OrgTable<int> kOrg2 = {kInpInt,      org2n,         &OrgPanels.ValPage_Org2,
+                             "org2",       "org2n",       true,
+                             org2_out,     org2_ReadOnly, org2_TramVals,
+                             Org2Step,     org2_AnFlags,  org2_NameVar,
+                             org2_NameClr, org2_Koment1,  org2_Koment2};
+const OrgTable<float> kOrgF = {kInpFlo,      orgFn,         &OrgPanels.ValPage_OrgF,
+                               "orgF",       "orgFn",       false,
+                               orgF_out,     orgF_ReadOnly, orgF_TramVals,
+                               orgF_Adv,     orgF_AnFlags,  orgF_NameVar,
+                               orgF_NameClr, orgF_Koment1,  orgF_Koment2};
+
+template <typename T>
+int Editable(const OrgTable<T>& t, int n) {
+  if (t.out(n)) return 0;
   int ro = 0;
-  org2_ReadOnly(n, ro);
+  t.readOnly(n, ro);
   return !ro;
 }
 
-int OrgFEditable(int n) {
-  if (orgF_out(n)) return 0;
+template <typename T>
+void StepDraw(GuiWin* w, const OrgTable<T>& t, int sign) {
+  const int n = RowVar(w, *t.page);
+  if (!Editable(t, n)) return;
+  T step = 0;
+  if (!t.step(n, step)) return;
+  ValPanel_StepFrame(w, &t.values[n], InpEditReq_Of(t.kind).target,
+                     ValPanel_StepHint(t.kind, sign, step, t.cells, n));
+}
+
+template <typename T>
+void StepClick(GuiWin* w, const OrgTable<T>& t, int sign) {
+  if (!w) return;
+  w->consumed = 1;
+  const int n = RowVar(w, *t.page);
+  if (!Editable(t, n) || InpEditReq_Of(t.kind).target == &t.values[n]) return;
+  T step = 0;
+  if (!t.step(n, step)) return;
+  T a = 0, b = 0;
+  const int has = t.range(n, a, b);
+  ValPanel_Step(&t.values[n], (T)sign * step, has, a, b);
+}
+
+template <typename T>
+void InfoLine(GuiWin* w, const OrgTable<T>& t) {
+  const int n = RowVar(w, *t.page);
+  if (t.out(n) || !t.name(n)) return;
+  const char* name = t.name(n);
+  int blok = 0, tip = 0, etap = 0, visp = 0;
+  t.flags(n, blok, tip, etap, visp);
+  ValPanel_Bar(w, name, t.nameClr(n), &etap, &visp);
+  if (!w->hover) return;
+  const std::string info = StrFmt("%s[%d] name: %s  (Etp %d)", t.table, n, name, etap);
+  ValPanel_Cut127(OrgPanels.HintTitleBuf, info);
+  Gui_HintSet(OrgPanels.HintTitleBuf, t.koment1(n), t.koment2(n), nullptr);
+  if (!t.colourTitle) return;
+  std::string clr;
+  TextEd_ColourLine(info, clr);
+  ValPanel_Cut127(OrgPanels.HintTitleClrBuf, clr);
+  GuiHint.titleClr = OrgPanels.HintTitleClrBuf;
+}
+
+template <typename T>
+void ValueText(const OrgTable<T>& t, int n, const char* line2) {
+  if (t.out(n)) return;
+  T a = 0, b = 0;
+  const int has = t.range(n, a, b);
+  ValPanel_ValueHint(t.kind, n, t.values[n], has, a, b, line2);
+}
+
+template <typename T>
+void Cell(GuiWin* w, const OrgTable<T>& t) {
+  const int n = RowVar(w, *t.page);
+  if (t.out(n)) return;
   int ro = 0;
-  orgF_ReadOnly(n, ro);
-  return !ro;
+  t.readOnly(n, ro);
+  const ValCellLook look = ValPanel_Cell(w, ro, &t.values[n], InpEditReq_Of(t.kind).target);
+  if (look == kValCellEditing) ValueText(t, n, kValHintCancel);
+  if (look == kValCellFree && w->hover) ValueText(t, n, kValHintStart);
+  ValPanel_CellText(w, look, t.kind.printCell(t.values[n]));
 }
 
-void Org2StepDraw(GuiWin* w, int sign) {
-  const int n = RowVar(w, OrgPanels.ValPage_Org2);
-  if (!Org2Editable(n)) return;
-  const int step = org2_Adv(n);
-  if (!step) return;
-  ValPanel_StepFrame(w, &org2n[n], ValueInput.InpEditReq.intTarget,
-                     sign < 0 ? StrFmt("%d отнять // org2n[%d]", step, n)
-                              : StrFmt("%d прибавить в org2n[%d]", step, n));
-}
-
-void OrgFStepDraw(GuiWin* w, int sign) {
-  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
-  if (!OrgFEditable(n)) return;
-  float step = 0;
-  if (!orgF_Adv(n, step)) return;
-  ValPanel_StepFrame(w, &orgFn[n], ValueInput.InpEditReq.floTarget,
-                     sign < 0 ? StrFmt("%f отнять // orgFn[%d]", step, n)
-                              : StrFmt("%f прибавить в orgFn[%d]", step, n));
-}
-
-void Org2StepClick(GuiWin* w, int sign) {
+template <typename T>
+void CellClick(GuiWin* w, const OrgTable<T>& t) {
   if (!w) return;
   w->consumed = 1;
-  const int n = RowVar(w, OrgPanels.ValPage_Org2);
-  if (!Org2Editable(n) || ValueInput.InpEditReq.intTarget == &org2n[n]) return;
-  const int step = org2_Adv(n);
-  if (!step) return;
-  int a = 0, b = 0;
-  const int has = org2_TramVals(n, a, b);
-  ValPanel_StepInt(&org2n[n], sign * step, has, a, b);
-}
-
-void OrgFStepClick(GuiWin* w, int sign) {
-  if (!w) return;
-  w->consumed = 1;
-  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
-  if (!OrgFEditable(n) || ValueInput.InpEditReq.floTarget == &orgFn[n]) return;
-  float step = 0;
-  if (!orgF_Adv(n, step)) return;
-  float a = 0, b = 0;
-  const int has = orgF_TramVals(n, a, b);
-  ValPanel_StepFlo(&orgFn[n], (float)sign * step, has, a, b);
+  const int n = RowVar(w, *t.page);
+  if (!Editable(t, n)) return;
+  T a = 0, b = 0;
+  const int has = t.range(n, a, b);
+  ValPanel_CellClick(w, t.kind, &t.values[n], has, a, b);
 }
 
 void Print(const char* text, const char* clr, int x, int y) {
@@ -189,37 +249,49 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
   Font_PrintWin(text.c_str(), 1, (float)(w->x + 1), (float)(w->y + 1));
 }
 
-void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b) {
-  if (ValueInput.InpEditReq.intTarget == p && w->clickCode == 2) {
-    ValueInput.InpEditReq.intState = 2;
+template <typename T>
+void ValPanel_CellClick(GuiWin* w, const InpValueKind<T>& k, T* p, int has, T a, T b) {
+  InpValueReq<T>& edit = InpEditReq_Of(k);
+  if (edit.target == p && w->clickCode == 2) {
+    edit.state = 2;
     return;
   }
   if (has && !(a < b)) return;
-  Gui_BindInt(&ValueInput.InpEditReq, p, has ? a : 0, has ? b : 0);
+  Gui_BindValue(&ValueInput.InpEditReq, k, p, has ? a : T(0), has ? b : T(0));
 }
+template void ValPanel_CellClick(GuiWin*, const InpValueKind<int>&, int*, int, int, int);
+template void ValPanel_CellClick(GuiWin*, const InpValueKind<float>&, float*, int, float, float);
 
-void ValPanel_CellClickFlo(GuiWin* w, float* p, int has, float a, float b) {
-  if (ValueInput.InpEditReq.floTarget == p && w->clickCode == 2) {
-    ValueInput.InpEditReq.floState = 2;
-    return;
-  }
-  if (has && !(a < b)) return;
-  Gui_BindFloat(&ValueInput.InpEditReq, p, has ? a : 0, has ? b : 0);
-}
-
-void ValPanel_StepInt(int* p, int step, int has, int a, int b) {
+template <typename T>
+void ValPanel_Step(T* p, T step, int has, T a, T b) {
   *p += step;
   if (!has) return;
   if (*p < a) *p = a;
   if (*p > b) *p = b;
 }
+template void ValPanel_Step(int*, int, int, int, int);
+template void ValPanel_Step(float*, float, int, float, float);
 
-void ValPanel_StepFlo(float* p, float step, int has, float a, float b) {
-  *p += step;
-  if (!has) return;
-  if (*p < a) *p = a;
-  if (*p > b) *p = b;
+template <typename T>
+void ValPanel_ValueHint(const InpValueKind<T>& k, int n, T value, int has, T a, T b, const char* line2) {
+  const std::string v = k.print(value);
+  if (has)
+    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%s значение // min:%s  max: %s", v.c_str(),
+                                                   k.print(a).c_str(), k.print(b).c_str()));
+  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%s значение в ячейке %d", v.c_str(), n));
+  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
 }
+template void ValPanel_ValueHint(const InpValueKind<int>&, int, int, int, int, int, const char*);
+template void ValPanel_ValueHint(const InpValueKind<float>&, int, float, int, float, float, const char*);
+
+template <typename T>
+std::string ValPanel_StepHint(const InpValueKind<T>& k, int sign, T step, const char* cells, int n) {
+  const std::string s = k.print(step);
+  return sign < 0 ? StrFmt("%s отнять // %s[%d]", s.c_str(), cells, n)
+                  : StrFmt("%s прибавить в %s[%d]", s.c_str(), cells, n);
+}
+template std::string ValPanel_StepHint(const InpValueKind<int>&, int, int, const char*, int);
+template std::string ValPanel_StepHint(const InpValueKind<float>&, int, float, const char*, int);
 
 void ValPanel_Org2HdrClick(GuiWin* w) { ValPanel_Page(w, &OrgPanels.ValPage_Org2, kOrg2PageMax); }
 void ValPanel_OrgFHdrClick(GuiWin* w) { ValPanel_Page(w, &OrgPanels.ValPage_OrgF, kOrgFPageMax); }
@@ -228,104 +300,22 @@ void ValPanel_RowClick(GuiWin* w) {
   if (w) w->consumed = 1;
 }
 
-void Org2_InfoLine(GuiWin* w) {
-  const int n = RowVar(w, OrgPanels.ValPage_Org2);
-  if (org2_out(n) || !org2_NameVar(n)) return;
-  const char* name = org2_NameVar(n);
-  int blok = 0, tip = 0, etap = 0, visp = 0;
-  org2_AnFlags(n, blok, tip, etap, visp);
-  ValPanel_Bar(w, name, org2_NameClr(n), &etap, &visp);
-  if (!w->hover) return;
-  const std::string info = StrFmt("org2[%d] name: %s  (Etp %d)", n, name, etap);
-  ValPanel_Cut127(OrgPanels.HintTitleBuf, info);
-  Gui_HintSet(OrgPanels.HintTitleBuf, org2_Koment1(n), org2_Koment2(n), nullptr);
-  // The title coloured as a line of a text box.
-  std::string clr;
-  TextEd_ColourLine(info, clr);
-  ValPanel_Cut127(OrgPanels.HintTitleClrBuf, clr);
-  GuiHint.titleClr = OrgPanels.HintTitleClrBuf;
-}
-
-void ValPanel_OrgFInfo(GuiWin* w) {
-  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
-  if (orgF_out(n) || !orgF_NameVar(n)) return;
-  const char* name = orgF_NameVar(n);
-  int blok = 0, tip = 0, etap = 0, visp = 0;
-  orgF_AnFlags(n, blok, tip, etap, visp);
-  ValPanel_Bar(w, name, orgF_NameClr(n), &etap, &visp);
-  if (!w->hover) return;
-  ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("orgF[%d] name: %s  (Etp %d)", n, name, etap));
-  Gui_HintSet(OrgPanels.HintTitleBuf, orgF_Koment1(n), orgF_Koment2(n), nullptr);
-}
-
-void ValPanel_Org2Text(int n, const char* line2) {
-  if (org2_out(n)) return;
-  int a = 0, b = 0;
-  if (org2_TramVals(n, a, b))
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение // min:%d  max: %d", org2n[n], a, b));
-  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%d значение в ячейке %d", org2n[n], n));
-  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
-}
-
-void ValPanel_OrgFText(int n, const char* line2) {
-  if (orgF_out(n)) return;
-  float a = 0, b = 0;
-  if (orgF_TramVals(n, a, b))
-    ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение // min:%f  max: %f", orgFn[n], a, b));
-  else ValPanel_Cut127(OrgPanels.HintTitleBuf, StrFmt("%f значение в ячейке %d", orgFn[n], n));
-  Gui_HintSet(OrgPanels.HintTitleBuf, line2, nullptr, nullptr);
-}
-
-void ValPanel_Org2(GuiWin* w) {
-  const int n = RowVar(w, OrgPanels.ValPage_Org2);
-  if (org2_out(n)) return;
-  int ro = 0;
-  org2_ReadOnly(n, ro);
-  const ValCellLook look = ValPanel_Cell(w, ro, &org2n[n], ValueInput.InpEditReq.intTarget);
-  if (look == kValCellEditing) ValPanel_Org2Text(n, kValHintCancel);
-  if (look == kValCellFree && w->hover) ValPanel_Org2Text(n, kValHintStart);
-  ValPanel_CellText(w, look, StrFmt("%5d", org2n[n]));
-}
-
-void ValPanel_OrgF(GuiWin* w) {
-  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
-  if (orgF_out(n)) return;
-  int ro = 0;
-  orgF_ReadOnly(n, ro);
-  const ValCellLook look = ValPanel_Cell(w, ro, &orgFn[n], ValueInput.InpEditReq.floTarget);
-  if (look == kValCellEditing) ValPanel_OrgFText(n, kValHintCancel);
-  if (look == kValCellFree && w->hover) ValPanel_OrgFText(n, kValHintStart);
-  ValPanel_CellText(w, look, StrFmt("%5f", orgFn[n]));
-}
-
-void ValPanel_Org2ValClick(GuiWin* w) {
-  if (!w) return;
-  w->consumed = 1;
-  const int n = RowVar(w, OrgPanels.ValPage_Org2);
-  if (!Org2Editable(n)) return;
-  int a = 0, b = 0;
-  const int has = org2_TramVals(n, a, b);
-  ValPanel_CellClickInt(w, &org2n[n], has, a, b);
-}
-
-void ValPanel_OrgFValClick(GuiWin* w) {
-  if (!w) return;
-  w->consumed = 1;
-  const int n = RowVar(w, OrgPanels.ValPage_OrgF);
-  if (!OrgFEditable(n)) return;
-  float a = 0, b = 0;
-  const int has = orgF_TramVals(n, a, b);
-  ValPanel_CellClickFlo(w, &orgFn[n], has, a, b);
-}
-
-void ValPanel_Org2Sub(GuiWin* w) { Org2StepDraw(w, -1); }
-void ValPanel_Org2Add(GuiWin* w) { Org2StepDraw(w, 1); }
-void ValPanel_OrgFSub(GuiWin* w) { OrgFStepDraw(w, -1); }
-void ValPanel_OrgFAdd(GuiWin* w) { OrgFStepDraw(w, 1); }
-void ValPanel_Org2SubClick(GuiWin* w) { Org2StepClick(w, -1); }
-void ValPanel_Org2AddClick(GuiWin* w) { Org2StepClick(w, 1); }
-void ValPanel_OrgFSubClick(GuiWin* w) { OrgFStepClick(w, -1); }
-void ValPanel_OrgFAddClick(GuiWin* w) { OrgFStepClick(w, 1); }
+void Org2_InfoLine(GuiWin* w) { InfoLine(w, kOrg2); }
+void ValPanel_OrgFInfo(GuiWin* w) { InfoLine(w, kOrgF); }
+void ValPanel_Org2Text(int n, const char* line2) { ValueText(kOrg2, n, line2); }
+void ValPanel_OrgFText(int n, const char* line2) { ValueText(kOrgF, n, line2); }
+void ValPanel_Org2(GuiWin* w) { Cell(w, kOrg2); }
+void ValPanel_OrgF(GuiWin* w) { Cell(w, kOrgF); }
+void ValPanel_Org2ValClick(GuiWin* w) { CellClick(w, kOrg2); }
+void ValPanel_OrgFValClick(GuiWin* w) { CellClick(w, kOrgF); }
+void ValPanel_Org2Sub(GuiWin* w) { StepDraw(w, kOrg2, -1); }
+void ValPanel_Org2Add(GuiWin* w) { StepDraw(w, kOrg2, 1); }
+void ValPanel_OrgFSub(GuiWin* w) { StepDraw(w, kOrgF, -1); }
+void ValPanel_OrgFAdd(GuiWin* w) { StepDraw(w, kOrgF, 1); }
+void ValPanel_Org2SubClick(GuiWin* w) { StepClick(w, kOrg2, -1); }
+void ValPanel_Org2AddClick(GuiWin* w) { StepClick(w, kOrg2, 1); }
+void ValPanel_OrgFSubClick(GuiWin* w) { StepClick(w, kOrgF, -1); }
+void ValPanel_OrgFAddClick(GuiWin* w) { StepClick(w, kOrgF, 1); }
 
 void PanelCycle_Draw(GuiWin* w) {
   Gui_DrawButton(w, "spe", "Цыкл особых панэлей (нет -> org2 -> fgr props)", 1);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gui/gui_win.h"
+#include "gui/value_input.h"
 
 struct OrgPanelsRec {
   int ValPage_Org2;  // 0..225: row r shows integer ValPage_Org2 + r
@@ -65,11 +66,18 @@ inline constexpr const char* kValHintStart = "// Любой клик == стар
 // A value cell's click: a right click on the value being typed cancels its edit; any other click
 // asks the line to edit the value within the range (has 0: without one). A range the line would
 // not enforce is refused, so a typed value never leaves the range.
-void ValPanel_CellClickInt(GuiWin* w, int* p, int has, int a, int b);
-void ValPanel_CellClickFlo(GuiWin* w, float* p, int has, float a, float b);
+template <typename T>
+void ValPanel_CellClick(GuiWin* w, const InpValueKind<T>& k, T* p, int has, T a, T b);
 // One step of a value, then held to the range when it has one.
-void ValPanel_StepInt(int* p, int step, int has, int a, int b);
-void ValPanel_StepFlo(float* p, float step, int has, float a, float b);
+template <typename T>
+void ValPanel_Step(T* p, T step, int has, T a, T b);
+// The value hint of cell n holding value (its range when has is set) in the hint box, with its
+// second line.
+template <typename T>
+void ValPanel_ValueHint(const InpValueKind<T>& k, int n, T value, int has, T a, T b, const char* line2);
+// The hint of a - (sign < 0) or + button of cell n of the cells named `cells`.
+template <typename T>
+std::string ValPanel_StepHint(const InpValueKind<T>& k, int sign, T step, const char* cells, int n);
 // A paging header's click: a right click turns 25 rows on, any other 25 back, held to 0..last.
 void ValPanel_Page(GuiWin* w, int* page, int last);
 // A - or + button's frame, and its hint while hovered and its value (at p) is not being typed.

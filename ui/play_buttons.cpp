@@ -12,7 +12,7 @@
 #include "gm/org_base.h"
 #include "gui/buttons.h"
 #include "gui/hints.h"
-#include "gui/text_box.h"
+#include "gui/paint_words.h"
 #include "render/field.h"
 #include "render/font.h"
 #include "render/gl2d.h"

@@ -27,6 +27,7 @@
 #include "figures/stage.h"
 #include "gm/org_base.h"
 #include "gui/gui_list.h"
+#include "gui/paint_words.h"
 #include "render/image.h"
 #include "shell/file_names.h"
 #include "shell/key_commands.h"

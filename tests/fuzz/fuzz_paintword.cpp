@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/startup.h"
 #include "fuzz_common.h"
-#include "gui/text_box.h"
+#include "gui/paint_words.h"
+#include "shell/file_names.h"
 #include "tests/paint_oracle.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Fuzz_Write(FileNames.gsFilePaintWord, data, size);
-  PaintWords.rows.clear();
+  PaintWords_Set({});
   PaintWords_Load(FileNames.gsFilePaintWord);
   std::string text;
   for (const auto& row : PaintWords.rows) {
@@ -28,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (int p = 0; p < (int)text.size(); p++)
     if (TextEd_PaintWordAt(text, p) != LinearPaintWordAt(text, p)) std::abort();
-  PaintWords.rows.clear();
+  PaintWords_Set({});
   return 0;
 }

@@ -183,7 +183,7 @@ int EditInt(int v, int lo, int hi, const std::string& keys) {
   Type(keys);
   InpLine_EditInt(&r);
   EXPECT_EQ(InpLine_IsSpecial(), 0);
-  EXPECT_EQ(r.intTarget, nullptr);
+  EXPECT_EQ(r.intEdit.target, nullptr);
   return target;
 }
 
@@ -215,14 +215,14 @@ TEST(ValueInput, AnEditCancelledBeforeItStartedDoesNotJamItsKind) {
   InpLine_EditFlo(&r);  // the float edit owns the line
   ASSERT_EQ(Gui_BindInt(&r, &i, 0, 100), 1);
   InpLine_EditInt(&r);  // waits: the line is busy
-  EXPECT_EQ(r.intState, 0);
-  r.intState = 2;  // a right click cancels the waiting request
+  EXPECT_EQ(r.intEdit.state, 0);
+  r.intEdit.state = 2;  // a right click cancels the waiting request
   Type("2.5\r");
   InpLine_EditInt(&r);
   InpLine_EditFlo(&r);
   EXPECT_FLOAT_EQ(f, 2.5f);
-  EXPECT_EQ(r.intState, 0);
-  EXPECT_EQ(r.intTarget, nullptr);
+  EXPECT_EQ(r.intEdit.state, 0);
+  EXPECT_EQ(r.intEdit.target, nullptr);
   EXPECT_EQ(i, 3);
   EXPECT_EQ(EditInt(3, 0, 100, "77\r"), 77);  // the next int edit starts and stores
 }

@@ -266,7 +266,7 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   org2n[kReadOnly] = 7;
   for (int k : {kSub, kAdd, kValue}) EXPECT_EQ(Click(ro->children[k], 1), 1) << k;
   EXPECT_EQ(org2n[kReadOnly], 7);
-  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intEdit.target, nullptr);
   EXPECT_EQ(HintOver(ro->children[kValue]), "");
   int brown[3], blue[3];
   Draw();
@@ -282,14 +282,14 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   Click(p.intHeader, 2);
   row = p.intRow(kRange01 - 100);
   Click(row->children[kValue], 1);
-  EXPECT_EQ(ValueInput.InpEditReq.intTarget, &org2n[kRange01]);
+  EXPECT_EQ(ValueInput.InpEditReq.intEdit.target, &org2n[kRange01]);
   Click(p.intRow(1)->children[kValue], 1);
-  EXPECT_EQ(ValueInput.InpEditReq.intTarget, &org2n[kRange01]);
+  EXPECT_EQ(ValueInput.InpEditReq.intEdit.target, &org2n[kRange01]);
   Click(row->children[kAdd], 1);  // the value being typed does not step
   EXPECT_EQ(org2n[kRange01], 1);
   Type("7");
   EXPECT_EQ(org2n[kRange01], 1);
-  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intEdit.target, nullptr);
   Click(row->children[kValue], 1);
   Type("0");
   EXPECT_EQ(org2n[kRange01], 0);
@@ -300,7 +300,7 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   Click(row->children[kValue], 2);
   InpLine_EditInt(&ValueInput.InpEditReq);
   EXPECT_EQ(org2n[kRange01], 0);
-  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intEdit.target, nullptr);
   EXPECT_EQ(ValueInput.InpLine.target, nullptr);
 
   // Floats: 21 steps by 0.1 within 0.1..1, and a typed value is held to the range.
@@ -310,7 +310,7 @@ TEST_F(PlayScreen, TheNamedVariablePanelPagesStepsWithinRangesAndEditsThroughThe
   Click(flo->children[kSub], 1);
   EXPECT_FLOAT_EQ(orgFn[kFloRange], 0.1f);
   Click(flo->children[kValue], 1);
-  EXPECT_EQ(ValueInput.InpEditReq.floTarget, &orgFn[kFloRange]);
+  EXPECT_EQ(ValueInput.InpEditReq.floEdit.target, &orgFn[kFloRange]);
   Type("7.5");
   EXPECT_FLOAT_EQ(orgFn[kFloRange], 1.0f);
   Click(flo->children[kValue], 1);
@@ -387,7 +387,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   Click(flo1->children[kAdd], 1);
   Click(flo1->children[kValue], 1);
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 2.0f);
-  EXPECT_EQ(ValueInput.InpEditReq.floTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.floEdit.target, nullptr);
 
   // One selected: + stops at 105, a typed value is held to the range and lands in the figure.
   select({f});
@@ -397,7 +397,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 105.0f);
   EXPECT_EQ(HintOver(flo1->children[kAdd]), "0.200000 прибавить в fgr_flo[1]");
   Click(flo1->children[kValue], 1);
-  EXPECT_EQ(ValueInput.InpEditReq.floTarget, Fgr_Flo_Adr(f, 1));
+  EXPECT_EQ(ValueInput.InpEditReq.floEdit.target, Fgr_Flo_Adr(f, 1));
   Type("200");
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 105.0f);
   Click(flo1->children[kValue], 1);
@@ -405,7 +405,7 @@ TEST_F(PlayScreen, TheSelectedFiguresPanelsShowItsPropertiesAndTheEditorsEditsTh
   EXPECT_FLOAT_EQ(*Fgr_Flo_Adr(f, 1), 0.5f);
   // Integers have neither steps nor ranges; property 1 is read-only, 2 is typed as it comes.
   Click(e.intRow(1)->children[kValue], 1);
-  EXPECT_EQ(ValueInput.InpEditReq.intTarget, nullptr);
+  EXPECT_EQ(ValueInput.InpEditReq.intEdit.target, nullptr);
   Click(e.intRow(2)->children[kValue], 1);
   Type("-12");
   EXPECT_EQ(*Fgr_Int_Adr(f, 2), -12);

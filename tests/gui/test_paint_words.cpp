@@ -1,6 +1,6 @@
-// The coloured-word list of start-up: record forms, ordering, the end marker, the saved list; the
-// row colouring's index finds the same words as the rule's linear search, on the shipped texts and
-// on long crafted lists.
+// The coloured words: the list's record forms, ordering, the end marker, the saved list; the row
+// colouring's index finds the same words as the rule's linear search, on the shipped texts and on
+// long crafted lists.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,9 +9,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/startup.h"
-#include "gui/text_box.h"
+#include "gui/paint_words.h"
 #include "paint_oracle.h"
+#include "shell/file_names.h"
 #include "test_files.h"
 
 namespace {
@@ -23,7 +23,7 @@ class PaintWordsTest : public ::testing::Test {
     // tests run in parallel processes: one written list each
     FileNames.gsFileTestPaint = "uni_files/" + TestFileName("test_paint.txt");
     std::filesystem::remove(FileNames.gsFileTestPaint);
-    PaintWords.rows.clear();
+    PaintWords_Set({});
   }
 };
 
@@ -63,7 +63,7 @@ TEST_F(PaintWordsTest, EndMarkerAndBadCountsEndTheReading) {
 }
 
 TEST_F(PaintWordsTest, MissingFileKeepsTheListAndWritesNothing) {
-  PaintWords.rows.push_back({"kept", "rrrr"});
+  PaintWords_Set({{"kept", "rrrr"}});
   PaintWords_Load("no_such_paintword.txt");
   EXPECT_EQ(PaintWords.rows.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(FileNames.gsFileTestPaint));
@@ -154,8 +154,7 @@ std::string CraftedText(std::mt19937& rnd, size_t length, int plain = 0) {
 TEST_F(PaintWordsTest, LongCraftedListsColourAsTheLinearSearchColoursThem) {
   std::mt19937 rnd(39);
   // In any order: the first row in the list's order wins, whatever its length.
-  PaintWords.rows = CraftedList(rnd, 9999);
-  TextEd_PaintIndexBuild();
+  PaintWords_Set(CraftedList(rnd, 9999));
   for (int i = 0; i < 60; i++)
     ExpectSameColours(CraftedText(rnd, rnd() % 200), true, "row " + std::to_string(i));
   ExpectSameColours(CraftedText(rnd, 100000, 60), false, "the long row");
