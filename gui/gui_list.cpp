@@ -147,15 +147,21 @@ int GuiList_EraseRows(GuiList* list, int i, int n) {
 
 int GuiList_SaveTxt(GuiList* list, const std::string& fileName) {
   if (!list || list->rows.empty()) return 0;
+  size_t size = 0;
+  for (auto& r : list->rows) size += r.first.size() + 1;
   std::string text;
-  for (auto& r : list->rows) text += r.first + "\n";
+  text.reserve(size);
+  for (auto& r : list->rows) text.append(r.first).push_back('\n');
   return WriteWhole(fileName, text);
 }
 
 int GuiList_SavePairs(GuiList* list, const std::string& fileName) {
   if (!list || list->rows.empty()) return 0;
+  size_t size = 0;
+  for (auto& r : list->rows) size += r.first.size() + r.second.size() + 2;
   std::string text;
-  for (auto& r : list->rows) text += r.first + "\n" + r.second + "\n";
+  text.reserve(size);
+  for (auto& r : list->rows) text.append(r.first).append("\n").append(r.second).push_back('\n');
   return WriteWhole(fileName, text);
 }
 
