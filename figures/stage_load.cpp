@@ -212,8 +212,7 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     Figure_LoadFrom(s, f, slot, forLocation);
     s->have[slot] = 1;
   }
-  // (A part that keeps no figure, the dropped ones and those the first sweeps reset not counted,
-  // is refused by the check: StageScratch_Check.)
+  // (Whether the part keeps a figure is asked after the sweeps, by StageScratch_Check.)
 }
 
 int StageRead_Location(StageScratch* s, FILE* f) {
