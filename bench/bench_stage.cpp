@@ -5,7 +5,8 @@
 // file system) and the bytes alone through the file system (the scratch file, the backup link and
 // the renames; the whole files read back). A save is timed twice: back to back, where the files of
 // the last save may still be on their way to the disk, and with the disk idle (the files of the
-// previous save synced between iterations, untimed), as when saves are seconds apart.
+// previous save synced between iterations, untimed), as when saves are seconds apart. Beside the
+// load, the load whose check sweeps longest: a holder chain through the whole stage.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -142,6 +143,29 @@ void BM_StageLoad(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StageLoad)->Unit(benchmark::kMillisecond);
+
+// The full stage with its figures hanging each on the next against the sweep's order, the last
+// on an empty slot: every sweep after the load resets one more, so the load's check sweeps once a
+// figure. The land holder (base slot 500) and a soldier (location slot 501) stay, so the stage is
+// taken; base slot 1 is the empty one, and the other 996 figures make the chain.
+void HolderChainStage() {
+  FullStage();
+  Fgrs.mf[1].Sbros();
+  for (int i = 2; i < kFgrsSlots - 1; i++) {
+    if (i == FgrsBaseLast || i == FgrsBaseLast + 1) continue;
+    Fgrs.mf[i].pParent = &Fgrs.mf[i + 1 == FgrsBaseLast ? FgrsBaseLast + 2 : i + 1];
+  }
+  Fgrs.mf[kFgrsSlots - 1].pParent = &Fgrs.mf[1];
+}
+
+void BM_StageLoadHolderChain(benchmark::State& state) {
+  HolderChainStage();
+  if (!Etap_Save(kName)) state.SkipWithError("not saved");
+  for (auto _ : state) {
+    if (!EtapFile_Load(kName)) state.SkipWithError("load refused");
+  }
+}
+BENCHMARK(BM_StageLoadHolderChain)->Unit(benchmark::kMillisecond);
 
 // The reading, checking and taking of both parts from memory, without the file system.
 void BM_StageLoadFromMemory(benchmark::State& state) {

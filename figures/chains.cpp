@@ -1,7 +1,7 @@
-// Sub chains: adds with their member tests and limits, removals, lookups by place.
+// Sub chains: adds with their member tests and limits, removals, lookups by place and kind, and
+// the members' own forms of the adds and removals.
 #include "figures/chains.h"
 
-#include <cstdint>
 #include <iterator>
 
 #include "figures/fgrs.h"
@@ -10,8 +10,6 @@ namespace {
 
 // Chain k's head, its member count and its room: the heads are the link table's last group.
 constexpr std::span<Fgr* Fgr::*const> kHead = FgrLinksFrom(kFgrLinkHeads);
-// A holder's equipment: a reset takes it before the chains.
-constexpr std::span<Fgr* Fgr::*const> kEquipment = FgrLinksFrom(kFgrLinkOwned).first(Fgr_Po2PropsKlv);
 int Fgr::*const kNow[] = {&Fgr::Sub_UseGun_now,  &Fgr::Sub_UseKm_now, &Fgr::Sub_UseDet_now,
                           &Fgr::Sub_UseSkil_now, &Fgr::Sub_MetGd_now, &Fgr::Sub_MetBd_now,
                           &Fgr::Sub_Gruz_now,    &Fgr::Sub_Unit_now,  &Fgr::Sub_Kno_now};
@@ -271,103 +269,3 @@ int Fgr::Sub_Unit_Add(Fgr* f) { return Fgr_Sub_AddUnit(this, f, 0); }
 int Fgr::Sub_Unit_Kick(Fgr* f) { return Fgr_Sub_KickUnit(this, f); }
 int Fgr::Sub_Kno_Add(Fgr* f) { return Fgr_Sub_AddKno(this, f); }
 int Fgr::Sub_Kno_Kick(Fgr* f) { return Fgr_Sub_KickKno(this, f); }
-
-// ---------------------------------------------------------------- the sweep's rules
-
-int FgrSlotView_SlotOf(const FgrSlotView* v, const Fgr* link) {
-  if (!link) return 0;
-  for (const Fgr* base : v->slots) {
-    uintptr_t a = (uintptr_t)link, b = (uintptr_t)base;
-    if (base && a >= b && a < b + sizeof(Fgr) * kFgrsSlots && (a - b) % sizeof(Fgr) == 0)
-      return (int)((a - b) / sizeof(Fgr));
-  }
-  return 0;
-}
-
-int Fgr_HolderGone(const FgrSlotView* v, const Fgr* f) {
-  return f->pParent && !v->figure(v, FgrSlotView_SlotOf(v, f->pParent));
-}
-
-namespace {
-
-constexpr int kTurns = kFgrsSlots;  // a replayed moment: pass * kTurns + the slot whose turn it is
-
-struct SweepReplay {
-  const FgrSlotView* world;  // the world before the first sweep
-  int* resetAt;
-};
-
-// The replayed world: a figure is gone once a replayed sweep has reset it.
-const Fgr* ReplayedFigure(const FgrSlotView* v, int k) {
-  const SweepReplay* r = static_cast<const SweepReplay*>(v->world);
-  if (k < 1 || k >= kFgrsSlots || r->resetAt[k] != kSweepKeeps) return nullptr;
-  return r->world->figure(r->world, k);
-}
-
-// What Fgr::Sbros of slot k takes with it, in its order: the equipment, then each chain from its
-// head along the members; a member already reset has lost its link to the next one.
-void ReplayReset(const SweepReplay* r, int k, int at) {
-  const FgrSlotView* v = r->world;
-  if (k < 1 || r->resetAt[k] != kSweepKeeps) return;
-  const Fgr* f = v->figure(v, k);
-  r->resetAt[k] = at;
-  for (Fgr* Fgr::*l : kEquipment) ReplayReset(r, FgrSlotView_SlotOf(v, f->*l), at);
-  for (Fgr* Fgr::*head : kHead) {
-    int u = FgrSlotView_SlotOf(v, f->*head);
-    for (int steps = 0; u > 0 && steps < kChainWalkMax; steps++) {
-      const Fgr* m = r->resetAt[u] == kSweepKeeps ? v->figure(v, u) : nullptr;
-      int next = m ? FgrSlotView_SlotOf(v, m->pTail) : 0;
-      ReplayReset(r, u, at);
-      u = next;
-    }
-  }
-}
-
-// The last moment a sweep walks the chains of figure x that is reset at `resetAt`: its turn of
-// every pass until then, unless the reset comes at that turn (0: it is never walked).
-int LastWalk(int resetAt, int x) {
-  if (resetAt == kSweepKeeps) return kSweepKeeps;
-  const int pass = resetAt / kTurns, turn = resetAt % kTurns;
-  const int walked = turn > x ? pass : pass - 1;
-  return walked > 0 ? walked * kTurns + x : 0;
-}
-
-}  // namespace
-
-void Fgrs_ReplaySweeps(const FgrSlotView* v, int* resetAt) {
-  for (int k = 0; k < kFgrsSlots; k++) resetAt[k] = v->figure(v, k) ? kSweepKeeps : 0;
-  const SweepReplay r{v, resetAt};
-  const FgrSlotView now{ReplayedFigure, &r, {v->slots[0], v->slots[1]}};
-  // Every pass but the last resets a figure: at most one pass per slot, then one that ends it.
-  for (int pass = 1, reset = 1; reset; pass++) {
-    reset = 0;
-    for (int k = 1; k < kFgrsSlots; k++) {
-      const Fgr* f = ReplayedFigure(&now, k);
-      if (f && Fgr_HolderGone(&now, f)) {
-        ReplayReset(&r, k, pass * kTurns + k);
-        reset = 1;
-      }
-    }
-  }
-}
-
-int Fgrs_FindCutChain(const FgrSlotView* v, const int* resetAt, int* holder, int* member) {
-  for (int x = 1; x < kFgrsSlots; x++) {
-    const Fgr* f = v->figure(v, x);
-    if (!f) continue;
-    const int last = LastWalk(resetAt[x], x);
-    for (Fgr* Fgr::*head : kHead) {
-      int u = FgrSlotView_SlotOf(v, f->*head);
-      for (int steps = 0; u > 0 && steps < kChainWalkMax; steps++) {
-        if (resetAt[u] < last) {
-          *holder = x;
-          *member = u;
-          return 1;
-        }
-        const Fgr* m = v->figure(v, u);
-        u = m ? FgrSlotView_SlotOf(v, m->pTail) : 0;
-      }
-    }
-  }
-  return 0;
-}

@@ -1,7 +1,11 @@
 // Sub chains: the nine doubly linked lists of figures under a holder (guns, kits, parts, skills,
-// good and bad marks, cargo, squad members, panel buttons), with their counts and limits.
+// good and bad marks, cargo, squad members, panel buttons), with their counts and limits: the adds
+// with their member tests, the removals, the lookups by place and kind, and the cap on every chain
+// walk, which the generated reset and sweep keep too. The per-frame sweep that resets a figure
+// whose holder is gone, and ends the game on a chain naming a freed member, is the container's
+// (t_Fgrs::SweepDead, figures/fgrs.h), and a stage load runs that same sweep on a scratch copy
+// (StageScratch_Check, figures/stage_scratch.h).
 #pragma once
-#include <climits>
 
 class Fgr;
 
@@ -52,28 +56,3 @@ void Fgr_Sub_ForEach(F* head, Fn fn) {
   int steps = 0;
   for (F* m = head; m && steps < kChainWalkMax; m = m->pTail, steps++) fn(m);
 }
-
-// --- What the per-frame sweep does to a world. The sweep resets a figure whose holder
-// (`pParent`) is no longer live, and the reset takes its equipment and chain members with it; a
-// chain the sweep walks that still names a reset figure ends the program. The rules read a world
-// through a view, so that a stage load can ask them of the world it would make before it takes
-// it, and the sweep asks the same of the live container.
-struct FgrSlotView {
-  // The live figure of slot k (status above 0), none for an empty slot or a number outside 1..999.
-  const Fgr* (*figure)(const FgrSlotView* v, int k);
-  const void* world;
-  const Fgr* slots[2];  // the slot arrays (1000 figures each) the world's links point into
-};
-// The slot a link names (1..999), 0 when it names none.
-int FgrSlotView_SlotOf(const FgrSlotView* v, const Fgr* link);
-// 1 when f has a holder and the view holds no live figure there: the sweep resets f.
-int Fgr_HolderGone(const FgrSlotView* v, const Fgr* f);
-
-// When the sweeps replayed on a world (its links as they stand) reset each slot: pass * 1000 +
-// the slot whose turn it was; 0 for a slot empty from the start, kSweepKeeps for a figure that
-// stays. Loops through owned links must already be refused: the replay follows them.
-constexpr int kSweepKeeps = INT_MAX;
-void Fgrs_ReplaySweeps(const FgrSlotView* v, int* resetAt);
-// The first live figure (*holder) whose chain a replayed sweep walks after a member (*member) was
-// reset, which ends the program: 1 when there is one.
-int Fgrs_FindCutChain(const FgrSlotView* v, const int* resetAt, int* holder, int* member);

@@ -1,7 +1,6 @@
 // The figure container: slot hand-out, lookups, resets and the per-frame sweep.
 #include "figures/fgrs.h"
 
-#include "figures/chains.h"
 #include "gm/org_base.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
@@ -129,14 +128,7 @@ void t_Fgrs::ClearNovorod() {
     if (mf[i].novorod == 1) mf[i].novorod = 0;
 }
 
-// The container as the sweep's rules read it: its live figures, found as it changes.
-static const Fgr* LiveFigure(const FgrSlotView* v, int k) {
-  const t_Fgrs* c = static_cast<const t_Fgrs*>(v->world);
-  return !t_Fgrs::mOut(k) && c->mf[k].Status() ? &c->mf[k] : nullptr;
-}
-
 void t_Fgrs::SweepDead() {
-  const FgrSlotView live{LiveFigure, this, {mf, Fgrs.mf}};
   o2::NowFgrKlv_Status = 0;
   for (int i = 1; i < kFgrsSlots; i++) {
     Fgr* f = &mf[i];
@@ -145,7 +137,9 @@ void t_Fgrs::SweepDead() {
       if (f->item->isUse) f->item_reset();
       if (f->UN->isUse) f->UN_reset();
     }
-    if (Fgr_HolderGone(&live, f)) f->Sbros();
+    // A figure whose holder is gone goes, and its reset takes its own members: a holder's death
+    // reaches one link further down each sweep.
+    if (f->pParent && !f->pParent->Status()) f->Sbros();
     else f->KillDeadLinks();
   }
 }

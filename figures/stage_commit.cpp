@@ -1,66 +1,96 @@
-// Checking a scratch stage and taking it into the live world.
+// Checking a scratch stage on the world it would make, and taking it into the live world.
 #include <cstring>
 
 #include "figures/chains.h"
 #include "figures/land.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
+#include "gm/org_base.h"
 #include "shell/geometry.h"
 #include "shell/log.h"
 
-Fgr* Stage_Rebase(Fgr* p, t_Fgrs* c) {
+// The figure of container `to` in the slot that p names in the slot array `from` (none when p
+// names none there).
+static Fgr* RebaseFrom(Fgr* p, const Fgr* from, t_Fgrs* to) {
   if (!p) return nullptr;
-  uintptr_t a = (uintptr_t)p, b = (uintptr_t)Fgrs.mf;
-  if (a < b || a >= b + sizeof Fgrs.mf || (a - b) % sizeof(Fgr)) return nullptr;
-  return &c->mf[(a - b) / sizeof(Fgr)];
+  uintptr_t a = (uintptr_t)p, b = (uintptr_t)from;
+  if (a < b || a >= b + sizeof(Fgr) * kFgrsSlots || (a - b) % sizeof(Fgr)) return nullptr;
+  return &to->mf[(a - b) / sizeof(Fgr)];
 }
 
+Fgr* Stage_Rebase(Fgr* p, t_Fgrs* c) { return RebaseFrom(p, Fgrs.mf, c); }
+
 // 1 when the take replaces slot i: a base empties every slot, a location the location slots, as
-// StageScratch_Commit resets them.
+// StageScratch_TakeFigures resets them.
 static bool Replaced(const StageScratch* s, int i) {
   return s->baseRead || (i > FgrsBaseLast && s->locRead);
 }
 
-// The figure that slot i holds once the scratch is taken (null: an empty slot).
-static const Fgr* After(StageScratch* s, t_Fgrs* c, int i) {
-  if (Replaced(s, i)) return s->have[i] ? &s->fig[i] : nullptr;
-  return c->mf[i].Status() ? &c->mf[i] : nullptr;
+// 1 when the take puts the figure read into slot i there: a figure stored with kind 0 is an
+// empty slot and is not taken.
+static bool Taken(const StageScratch* s, int i) {
+  return s->have[i] && s->fig[i].Status() && (i <= FgrsBaseLast ? s->baseRead : s->locRead);
 }
 
-// The world the take leaves, for the sweep's rules: its live figures (a figure stored with kind 0
-// is an empty slot and is not taken), its links into the live container or where they were read.
-struct AfterTake {
-  StageScratch* s;
-  t_Fgrs* c;
-};
-static const Fgr* AfterFigure(const FgrSlotView* v, int i) {
-  if (t_Fgrs::mOut(i)) return nullptr;
-  const AfterTake* a = static_cast<const AfterTake*>(v->world);
-  const Fgr* f = After(a->s, a->c, i);
-  return f && f->Status() ? f : nullptr;
+void Stage_TakeEasyLevel(Fgr* f) {
+  if (f->For_GameEasy > StageIo.GameEasyLevel) f->active = 0;
 }
 
-// The links a reset walks: equipment, along a chain the next member, and the chain heads.
-static int OwnedLinks(const Fgr* f, const FgrSlotView* v, int out[kFgrLinkCount]) {
-  int n = 0;
-  for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkOwned)) {
-    int k = FgrSlotView_SlotOf(v, f->*l);
-    if (k > 0) out[n++] = k;
+void StageScratch_TakeFigures(StageScratch* s, t_Fgrs* c) {
+  if (s->baseRead) c->ResetAll();
+  else if (s->locRead) c->ResetDynamic();
+  for (int i = 1; i < kFgrsSlots; i++) {
+    if (!Taken(s, i)) continue;
+    Fgr* f = &c->mf[i];
+    memcpy((void*)f, &s->fig[i], sizeof *f);
+    f->nom = i;  // the slot decides it, not the file
+    for (Fgr* Fgr::*l : kFgrLinks) f->*l = Stage_Rebase(f->*l, c);
+    f->item = empty_item_adr();
+    f->UN = empty_UN_adr();
+    f->landSurf = nullptr;
+    f->landUnder = nullptr;
+    Stage_TakeEasyLevel(f);
   }
-  return n;
 }
+
+// ---------------------------------------------------------------- the world the take leaves
+
+// The check's world: what the live container c holds, with the figure half of the take done on
+// it. Its links point into itself and its figures at the shared empty records, so that the resets
+// of the take and of the sweeps write no live figure and free no live record. A base empties every
+// slot, so then the copy needs nothing of the live world: the reset of what it held before (its
+// own links, empty records) leaves every slot empty all the same.
+static void AfterTake_Make(StageScratch* s, t_Fgrs* c) {
+  t_Fgrs* w = &s->after;
+  const int held = LogHold(1);  // a reset on the copy that meets a loop says so
+  if (!s->baseRead) {
+    memcpy((void*)w->mf, c->mf, sizeof w->mf);
+    for (Fgr& f : w->mf) {
+      for (Fgr* Fgr::*l : kFgrLinks) f.*l = RebaseFrom(f.*l, c->mf, w);
+      f.item = empty_item_adr();
+      f.UN = empty_UN_adr();
+    }
+  }
+  w->cursor = c->cursor;
+  StageScratch_TakeFigures(s, w);
+  LogHold(held);
+}
+
+// The slot a link of the check's world names (its links point into it), 0 for none.
+static int SlotOf(const t_Fgrs* w, const Fgr* p) { return p ? (int)(p - w->mf) : 0; }
 
 // Every chain of the world the take leaves may only name live figures: the per-frame sweep ends
 // the program on a dead chain member. That covers the chains the file brings, and the chains of
 // the figures it keeps: a base figure may chain a location figure the new location file lacks.
-static int ChainsReachLiveSlots(StageScratch* s, const FgrSlotView* v) {
+static int ChainsReachLiveSlots(StageScratch* s) {
+  const t_Fgrs* w = &s->after;
   for (int i = 1; i < kFgrsSlots; i++) {
-    const Fgr* f = v->figure(v, i);
-    if (!f) continue;
+    const Fgr* f = &w->mf[i];
+    if (!f->Status()) continue;
     for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkTail)) {  // the next member and the chain heads
-      int k = FgrSlotView_SlotOf(v, f->*l);
-      if (k > 0 && !v->figure(v, k)) {
-        LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, k);
+      const Fgr* m = f->*l;
+      if (m && !m->Status()) {
+        LogInfo("\nLoadEtapLinks: figure %d chains the empty slot %d", i, SlotOf(w, m));
         BinIn_Fail(&s->in, "link to an empty slot");
         return 0;
       }
@@ -71,7 +101,8 @@ static int ChainsReachLiveSlots(StageScratch* s, const FgrSlotView* v) {
 
 // No figure may own itself through its equipment, chain heads and chain tails: its reset would
 // never end.
-static int OwnsNoLoop(StageScratch* s, t_Fgrs* c, const FgrSlotView* view) {
+static int OwnsNoLoop(StageScratch* s) {
+  const t_Fgrs* w = &s->after;
   uint8_t* color = StageIo.chainColor;  // 0 unseen, 1 on the path, 2 done
   int* stack = StageIo.chainStack;
   int* edge = StageIo.chainEdge;
@@ -83,21 +114,23 @@ static int OwnsNoLoop(StageScratch* s, t_Fgrs* c, const FgrSlotView* view) {
     edge[0] = 0;
     color[root] = 1;
     while (top >= 0) {
-      int v = stack[top];
-      const Fgr* f = After(s, c, v);
-      int out[kFgrLinkCount];
-      int n = f ? OwnedLinks(f, view, out) : 0;
+      const int v = stack[top];
+      const Fgr* f = &w->mf[v];
+      int out[kFgrLinkCount], n = 0;
+      if (f->Status())
+        for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkOwned))
+          if (const int k = SlotOf(w, f->*l)) out[n++] = k;
       if (edge[top] < n) {
-        int w = out[edge[top]++];
-        if (color[w] == 1) {
-          LogInfo("\nLoadEtapLinks: figure %d owns itself through figure %d", w, v);
+        const int u = out[edge[top]++];
+        if (color[u] == 1) {
+          LogInfo("\nLoadEtapLinks: figure %d owns itself through figure %d", u, v);
           BinIn_Fail(&s->in, "link loop");
           return 0;
         }
-        if (color[w] == 0) {
-          color[w] = 1;
+        if (color[u] == 0) {
+          color[u] = 1;
           ++top;
-          stack[top] = w;
+          stack[top] = u;
           edge[top] = 0;
         }
       } else {
@@ -109,27 +142,122 @@ static int OwnsNoLoop(StageScratch* s, t_Fgrs* c, const FgrSlotView* view) {
   return 1;
 }
 
+// A land holder read with the floors must hang on no figure: the sweep resets it when that figure
+// goes (a soldier dies in play), and every later save writes the stage without its land. The game
+// makes its land holder without a holder link and never gives it one.
+static int LandHoldersHangOnNothing(StageScratch* s) {
+  const t_Fgrs* w = &s->after;
+  for (int i = 1; i < kFgrsSlots; i++) {
+    const Fgr* f = &w->mf[i];
+    if (!Taken(s, i) || !s->landFlag[i] || f->status != fgrLandHolder || !f->pParent) continue;
+    LogInfo("\nLoadEtapLand: the land holder %d has a holder link to figure %d", i,
+            SlotOf(w, f->pParent));
+    BinIn_Fail(&s->in, "land holder with a holder link");
+    return 0;
+  }
+  return 1;
+}
+
+static int LiveFigures(const t_Fgrs* w) {
+  int n = 0;
+  for (const Fgr& f : w->mf) n += f.Status() != 0;
+  return n;
+}
+
+// Runs the game's sweep over the check's world as the frames after the load would, until a sweep
+// resets nothing more or one ends the game, at most `most` sweeps: answers the sweeps run. A sweep
+// that resets nothing leaves the next one nothing to reset (only a reset empties a slot), and
+// every other sweep resets a figure, so at most one sweep a slot runs.
+static int SweepUntilStill(StageScratch* s, int most) {
+  t_Fgrs* w = &s->after;
+  int sweeps = 0;
+  for (int before = -1, live = LiveFigures(w); live != before && sweeps < most && !o2::NeedExit;) {
+    w->SweepDead();
+    sweeps++;
+    before = live;
+    live = LiveFigures(w);
+  }
+  return sweeps;
+}
+
+// The chain that ends the game at sweep `ending`: the world is made again and swept to the sweep
+// before, and the first live figure whose chain names a figure gone after that sweep is named
+// (*holder, *member; 0 when none is found). A sweep may reset the holder it found cut later in the
+// same sweep, so the chain is read from the world before it.
+static void FindCutChain(StageScratch* s, t_Fgrs* c, int ending, int* holder, int* member) {
+  uint8_t gone[kFgrsSlots];
+  for (int i = 0; i < kFgrsSlots; i++) gone[i] = !s->after.mf[i].Status();
+  AfterTake_Make(s, c);
+  o2::NeedExit = 0;
+  SweepUntilStill(s, ending - 1);
+  *holder = *member = 0;
+  const t_Fgrs* w = &s->after;
+  for (int x = 1; x < kFgrsSlots; x++) {
+    if (!w->mf[x].Status()) continue;
+    for (Fgr* Fgr::*head : FgrLinksFrom(kFgrLinkHeads)) {
+      const Fgr* m = w->mf[x].*head;
+      for (int steps = 0; m && steps < kChainWalkMax; m = m->pTail, steps++) {
+        if (!gone[SlotOf(w, m)]) continue;
+        *holder = x;
+        *member = SlotOf(w, m);
+        return;
+      }
+    }
+  }
+}
+
 // The sweeps after the take reset every figure whose holder is gone, and what it takes with it.
 // Such a figure in no chain is only reset, as in play; a chain that a sweep walks after one of its
-// members was reset ends the program, so the stage is refused. The sweeps are replayed with their
-// own rule on the world the take leaves (StageIo.sweepResetAt keeps when each figure goes).
-static int ChainsOutliveTheSweeps(StageScratch* s, const FgrSlotView* v) {
-  Fgrs_ReplaySweeps(v, StageIo.sweepResetAt);
+// members was reset ends the program, so the stage is refused. The words the sweep writes are the
+// live game's again afterwards.
+static int SweepsEndNothing(StageScratch* s, t_Fgrs* c) {
+  const int needExit = o2::NeedExit, liveCount = o2::NowFgrKlv_Status;
+  const int held = LogHold(1);  // "err: ... DeadLink" of a world nobody plays
+  o2::NeedExit = 0;
+  const int sweeps = SweepUntilStill(s, kFgrsSlots + 1);
+  const int ended = o2::NeedExit;
   int holder = 0, member = 0;
-  if (!Fgrs_FindCutChain(v, StageIo.sweepResetAt, &holder, &member)) return 1;
-  LogInfo("\nLoadEtapLinks: figure %d chains figure %d, whose holder is gone", holder, member);
+  if (ended) FindCutChain(s, c, sweeps, &holder, &member);
+  LogHold(held);
+  o2::NeedExit = needExit;
+  o2::NowFgrKlv_Status = liveCount;
+  if (!ended) return 1;
+  if (holder)
+    LogInfo("\nLoadEtapLinks: figure %d chains figure %d, whose holder is gone", holder, member);
+  else LogInfo("\nLoadEtapLinks: a sweep after the load would end the game");
   BinIn_Fail(&s->in, "chain to a figure whose holder is gone");
   return 0;
 }
 
+// A part whose every figure the sweeps reset (or the file drops) is one the game's own save
+// refuses ("it would not load again"), and so is every save after it.
+static int PartsKeepFigures(StageScratch* s) {
+  const struct {
+    int read, first, last;
+    const char* name;
+  } parts[] = {{s->baseRead, 1, FgrsBaseLast, "base"},
+               {s->locRead, FgrsBaseLast + 1, kFgrsSlots - 1, "location"}};
+  for (int p = 0; p < 2; p++) {
+    if (!parts[p].read) continue;
+    int kept = 0;
+    for (int i = parts[p].first; i <= parts[p].last; i++) kept += s->after.mf[i].Status() != 0;
+    if (kept) continue;
+    LogInfo("\nLoadEtapCount: %d figures, none kept", s->stored[p]);
+    s->failPart = parts[p].name;
+    BinIn_Fail(&s->in, "no figure kept");
+    return 0;
+  }
+  return 1;
+}
+
 // Floors the take writes must keep a land holder that the sweeps leave: only a land holder saves
 // them, and a stage saved without one has lost its land.
-static int FloorsKeepAHolder(StageScratch* s, const FgrSlotView* v) {
+static int FloorsKeepAHolder(StageScratch* s) {
   if (!s->landRead) return 1;
   for (int i = 1; i < kFgrsSlots; i++) {
-    const Fgr* f = v->figure(v, i);
-    if (!f || StageIo.sweepResetAt[i] != kSweepKeeps) continue;
-    if (Replaced(s, i) ? s->landFlag[i] && f->status == fgrLandHolder : Fgr_HasLandBlocks(f)) return 1;
+    const Fgr* f = &s->after.mf[i];
+    if (f->Status() != fgrLandHolder) continue;
+    if (Replaced(s, i) ? Taken(s, i) && s->landFlag[i] : Fgr_HasLandBlocks(f)) return 1;
   }
   LogInfo("\nLoadEtapLand: no land holder keeps the floors");
   BinIn_Fail(&s->in, "floors without a land holder");
@@ -137,11 +265,12 @@ static int FloorsKeepAHolder(StageScratch* s, const FgrSlotView* v) {
 }
 
 int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
-  AfterTake after{s, c};
-  const FgrSlotView v{AfterFigure, &after, {c->mf, Fgrs.mf}};
-  return ChainsReachLiveSlots(s, &v) && OwnsNoLoop(s, c, &v) && ChainsOutliveTheSweeps(s, &v) &&
-         FloorsKeepAHolder(s, &v);
+  AfterTake_Make(s, c);
+  return ChainsReachLiveSlots(s) && OwnsNoLoop(s) && LandHoldersHangOnNothing(s) &&
+         SweepsEndNothing(s, c) && PartsKeepFigures(s) && FloorsKeepAHolder(s);
 }
+
+// ---------------------------------------------------------------- the take
 
 void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
   const int alive = f->Status() > 0;
@@ -156,7 +285,6 @@ void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f) {
   if (f->status == fgrLandLosk) Fgr_SetSpeLosk(f, f->SpeLoskNom, f->UnderGround);
   if (f->status == fgrLandDecal) Fgr_SetSpeDecal(f, f->SpeDecalNom);
   if (s->landFlag[slot]) Fgr_SetKamStudio(f);
-  if (f->For_GameEasy > StageIo.GameEasyLevel) f->active = 0;
 }
 
 void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
@@ -176,22 +304,10 @@ void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c) {
 }
 
 void StageScratch_Commit(StageScratch* s, t_Fgrs* c) {
-  if (s->baseRead) c->ResetAll();
-  else if (s->locRead) c->ResetDynamic();
+  StageScratch_TakeFigures(s, c);
   if (s->landRead) StageScratch_TakeLand(s, c);
-  for (int i = 1; i < kFgrsSlots; i++) {
-    if (!s->have[i] || !s->fig[i].Status()) continue;  // kind 0: the slot stays empty
-    if (i <= FgrsBaseLast ? !s->baseRead : !s->locRead) continue;
-    Fgr* f = &c->mf[i];
-    memcpy((void*)f, &s->fig[i], sizeof *f);
-    f->nom = i;  // the slot decides it, not the file
-    for (Fgr* Fgr::*l : kFgrLinks) f->*l = Stage_Rebase(f->*l, c);
-    f->item = empty_item_adr();
-    f->UN = empty_UN_adr();
-    f->landSurf = nullptr;
-    f->landUnder = nullptr;
-    StageScratch_TakeExtras(s, i, f);
-  }
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (Taken(s, i)) StageScratch_TakeExtras(s, i, &c->mf[i]);
   // Every figure read raises the running number, a dropped one too.
   NextId_Raise(s->idHigh);
   if (s->sidesRead) memcpy(Sides.SideTab, s->side, sizeof Sides.SideTab);

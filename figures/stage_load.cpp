@@ -44,8 +44,10 @@ static void ScratchClear(StageScratch* s) {
   memset(s->recKind, 0, sizeof s->recKind);
   memset(s->landFlag, 0, sizeof s->landFlag);
   s->landRead = s->sidesRead = s->orgRead = s->baseRead = s->locRead = 0;
+  s->stored[0] = s->stored[1] = 0;
   s->loc = 0;
   s->idHigh = 0;
+  s->failPart = nullptr;
   s->cur = 0;
   s->in = {nullptr, nullptr};
 }
@@ -149,6 +151,7 @@ void priv_FgrExtra_LoadFrom(Fgr* pF, FILE* ff, int forLocation) {
   if (own && !s->in.fail) {
     if (s->landRead) StageScratch_TakeLand(s, &Fgrs);
     StageScratch_TakeExtras(s, slot, pF);
+    Stage_TakeEasyLevel(pF);
     NextId_Raise(pF->priv_LogIndex);
   }
 }
@@ -183,7 +186,7 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     BinIn_Fail(&s->in, "figure count");
     return;
   }
-  int kept = 0;
+  s->stored[forLocation ? 1 : 0] = count;
   for (int i = 0; i < count && !s->in.fail; i++) {
     unsigned char head[12];  // the tag, then the figure's number
     if (!BinIn_Bytes(&s->in, head, sizeof head)) return;
@@ -208,13 +211,8 @@ static void Figures_LoadFrom(StageScratch* s, FILE* f, int forLocation) {
     }
     Figure_LoadFrom(s, f, slot, forLocation);
     s->have[slot] = 1;
-    kept += s->fig[slot].Status() != 0;
   }
-  // A part that keeps no figure is one the game's own save refuses, and reading refuses it.
-  if (!s->in.fail && !kept) {
-    LogInfo("\nLoadEtapCount: %d figures, none kept", count);
-    BinIn_Fail(&s->in, "no figure kept");
-  }
+  // (Whether the part keeps a figure is asked after the sweeps, by StageScratch_Check.)
 }
 
 int StageRead_Location(StageScratch* s, FILE* f) {
@@ -289,8 +287,10 @@ int StageRead_Base(StageScratch* s, FILE* f) {
   return s->loc;
 }
 
-// Logs why a part was refused, and keeps it for the user.
+// Logs why a part was refused, and keeps it for the user. (The check of both parts together
+// names the part a refusal lies in when it lies in one.)
 static void LogRefusal(StageScratch* s, const char* part) {
+  if (s->failPart) part = s->failPart;
   StageReq.EtapFail.why = std::string("refused: ") +
                           (s->in.fail ? s->in.fail : "not a stage file of this game, or a broken one");
   if (s->in.fail) LogInfo("\nLoadEtapRefused: %s part %s", part, s->in.fail);

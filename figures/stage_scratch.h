@@ -31,10 +31,16 @@ struct StageScratch {
   int org2[sizeof org2n / sizeof org2n[0]];
   float orgF[sizeof orgFn / sizeof orgFn[0]];
   int landRead, sidesRead, orgRead, baseRead, locRead;
-  int loc;     // location number of a base part, 0 none
-  int idHigh;  // the highest running number of a figure read, a dropped one too
-  int cur;     // slot being read (0: read and dropped)
-  BinIn in;    // the part's stream; in.fail says why it is refused (null while it reads well)
+  int stored[2];         // the figure count the base part (0) and the location part (1) gave
+  int loc;               // location number of a base part, 0 none
+  int idHigh;            // the highest running number of a figure read, a dropped one too
+  int cur;               // slot being read (0: read and dropped)
+  BinIn in;              // the part's stream; in.fail says why it is refused (null while it reads well)
+  const char* failPart;  // the part a refusal of the check lies in, when it lies in one
+  // The world the take would leave, made by the check on a copy of the live container and swept
+  // there as the game's frames would sweep it; its links point into itself, its figures at the
+  // shared empty records.
+  t_Fgrs after;
 };
 
 // A floor as a land block, gathered and written whole.
@@ -67,7 +73,6 @@ struct t_StageIo {
   unsigned char sideIn[kStageSideBytes];       // a side record being read
   uint8_t chainColor[kFgrsSlots];              // the link-loop check: 0 unseen, 1 on the path, 2 done
   int chainStack[kFgrsSlots], chainEdge[kFgrsSlots];
-  int sweepResetAt[kFgrsSlots];  // when the replayed sweeps reset each slot of the checked world
 };
 extern t_StageIo StageIo;
 
@@ -77,15 +82,25 @@ int Stage_LoadPair(FILE* base, FILE* loc);
 int StageRead_Base(StageScratch* s, FILE* f);      // the stored location, or 0 (s->in.fail says why)
 int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
 // 1 when the world the take would leave (the scratch with the live figures it keeps) can be
-// played and saved again: its chains name live figures only, every reset ends (no figure owns
-// itself through its equipment, chain heads and chain tails), no chain names a figure that the
-// sweeps reset because its holder is gone, and floors read keep a land holder.
+// played and saved again. The check takes the figures into a copy of the live container (s->after)
+// as the take would, and refuses when a chain names an empty slot, a figure owns itself through its
+// equipment, chain heads and chain tails (its reset would never end), or a land holder read with
+// the floors has a holder link (the floors would go with that figure); then it runs the game's own
+// sweep on the copy until a sweep resets nothing more, and refuses when a sweep ends the game (a
+// chain names a reset figure), when a part read is left without a figure, or when floors read are
+// left without a land holder. Nothing live is touched, the log hears nothing of the copy.
 int StageScratch_Check(StageScratch* s, t_Fgrs* c);
 // Takes the parts read into the live world (slots reset first, extra records handed out, the
 // running figure number raised to the highest read).
 void StageScratch_Commit(StageScratch* s, t_Fgrs* c);
+// The figure half of the take, on the container it is given: the slots the parts replace reset,
+// the figures read copied in with their links into c, each still without its extra record, patch
+// registration or floors (those reach beyond the container: StageScratch_TakeExtras).
+void StageScratch_TakeFigures(StageScratch* s, t_Fgrs* c);
 // Gives the figure in live slot `slot` what its chunk carried beside the blocks.
 void StageScratch_TakeExtras(StageScratch* s, int slot, Fgr* f);
+// A figure of an easier game than the one played starts inactive.
+void Stage_TakeEasyLevel(Fgr* f);
 // Writes the floors read into LandSurface and LandUnder.
 void StageScratch_TakeLand(StageScratch* s, t_Fgrs* c);
 // The figure of container c that a link read from a file names (links are read into Fgrs).

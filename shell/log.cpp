@@ -15,10 +15,11 @@ namespace {
 constexpr int kLogCap = 3500;
 int logCount = 0;
 bool saidUnwritable = false;  // the run has said on stderr that its log cannot be written
+int logHeld = 0;              // non-zero: messages are dropped (LogHold)
 }  // namespace
 
 void LogInfo(const char* fmt, ...) {
-  if (logCount >= kLogCap) return;
+  if (logHeld || logCount >= kLogCap) return;
   FILE* f = FileOpen(Logger.gsFileLog, "a");
   if (!f) {
     // Said where the player looks, once: a line for every lost message would fill the terminal.
@@ -36,6 +37,12 @@ void LogInfo(const char* fmt, ...) {
   ++logCount;
   if (logCount == kLogCap) std::fprintf(f, "\n(%d) so mach msgs and log-sys close ...\n", logCount);
   std::fclose(f);
+}
+
+int LogHold(int held) {
+  const int was = logHeld;
+  logHeld = held;
+  return was;
 }
 
 int LogCount() { return logCount; }

@@ -13,6 +13,11 @@ extern t_Logger Logger;
 // per run; an unopenable file loses the message without counting it, said once per run on stderr.
 void LogInfo(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
+// Holds the log shut (held non-zero) or opens it again; answers the hold it replaced. A load's
+// check runs the game's own sweep on a scratch copy of the world, and what the sweep says of that
+// copy is no line of the played world's log: messages while the log is held are dropped uncounted.
+int LogHold(int held);
+
 // Test hook: the number of messages written in this run, and a reset of that count (and of the
 // word on stderr) as at the start of a run.
 int LogCount();

@@ -48,8 +48,9 @@ void SelList_SetOne(t_SelList* s, Fgr* f, int useParent);
 // Appends f (with useParent, its holder unless already listed); 1 when it appended. Outside the
 // editor only an active figure; refused at 199.
 int SelList_Add(t_SelList* s, Fgr* f, int useParent);
-// A new world: the selection, its button table, the hovered figure, a point order waiting for a
-// ground point and the carried item slot all name figures of the old one, and are emptied.
+// A new world or a load: the selection, its button table, the hovered figure, a point order
+// waiting for a ground point and the carried item slot all name figures of the old one, and are
+// emptied.
 void SelList_ForgetFigures();
 // Selects in a window box (corner and size, y up): single picks the nearest figure (any side),
 // else every figure of the player's side in the box (a figure that refuses mass selection only

@@ -13,7 +13,9 @@
 int Etap_AfterLoadReset() {
   Cameras_FitWindow();
   PlitTextures_Build(StageReq.PlitBuildOn);
-  SelList_Clear();
+  // The figures were replaced: what was selected, hovered, carried or waiting for a ground point
+  // names a slot that now holds another figure or none, as after a new world.
+  SelList_ForgetFigures();
   // A stage starts on the player's own side, not at the world's corner.
   PickPoint_SetToPlayerSide();
   return 0;

@@ -3,7 +3,8 @@
 // whose text box takes the typing; two captains made by the player's bunker, each selected by its
 // icon, each take their own ground order; a captain's rank-up offer is still paused when the Esc
 // key comes back from the start screen. From play into the editor: the builder selected in play,
-// and its tower waiting for a ground point, stay behind, so the palette places its soldier.
+// and its tower waiting for a ground point, stay behind, so the palette places its soldier; and so
+// they do at a load in play, so the next click selects.
 #include <vector>
 
 #include "app_run.h"
@@ -36,6 +37,8 @@ const char* kGroundB = "300 450";
 const char* kMiniMapEnemy = "27 26";
 const char* kTool22 = "41 498";
 const char* kEditorField = "500 350";
+// The unit box of the selected unit (top right), as a box of pixels (x, y, w, h; top-left origin).
+constexpr int kUnitBox[4] = {648, 30, 152, 72};
 
 // The figures of a kind in the stage's location slots.
 std::vector<Fgr*> OfKind(int kind) {
@@ -132,6 +135,34 @@ TEST_F(AppRun, TheEditorsNewWorldKeepsNothingPlaySelectedOrCarried) {
     }
     EXPECT_EQ(OfKind(fgrUnitPeh).size(), 1u) << (tower ? "with the tower" : "");
   }
+}
+
+TEST_F(AppRun, ALoadInPlayKeepsNothingSelectedOrWaitingForAPoint) {
+  // The stage saved; the builder selected and its tower taken up (the tower's icon follows the
+  // cursor); the saved stage loaded. Then the cursor over bare ground and away, and a click on the
+  // builder, which stands where it stood.
+  const char* kGround = "300 450";
+  const std::string script = std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) +
+                             Click("left", kSaveTest2, 3) + Click("left", kBuilder, 3) +
+                             Shot("selected.bmp") + Click("left", kCell6, 2) + "move " + kGround +
+                             "\nwait 2\nshot armed.bmp\n" + Click("left", kLoadTest2, 5) + "move " +
+                             kGround + "\nwait 2\nshot at.bmp\n" + Shot("away.bmp") +
+                             Click("left", kBuilder, 3) + Shot("again.bmp") + "close\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+  EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
+  const Picture selected = ReadBmp((dir / "selected.bmp").string()),
+                armed = ReadBmp((dir / "armed.bmp").string()), at = ReadBmp((dir / "at.bmp").string()),
+                away = ReadBmp((dir / "away.bmp").string()),
+                again = ReadBmp((dir / "again.bmp").string());
+  for (const Picture* p : {&selected, &armed, &at, &away, &again}) ASSERT_EQ(p->w, 800);
+  // Above the cursor's tip and right of it: the tower's icon before the load, bare ground after it
+  // (but for the hovered cell's edge), as with the cursor elsewhere.
+  EXPECT_GT(PicBoxDiff(armed, away, 316, 418, 32, 31, 48), 100);
+  EXPECT_EQ(PicBoxDiff(at, away, 316, 418, 32, 31, 48), 0);
+  // The click selected the builder: its unit box as when it was selected before the load (with no
+  // figure selected there is no box).
+  EXPECT_GT(PicBoxDiff(selected, away, kUnitBox[0], kUnitBox[1], kUnitBox[2], kUnitBox[3], 24), 1000);
+  EXPECT_EQ(PicBoxDiff(selected, again, kUnitBox[0], kUnitBox[1], kUnitBox[2], kUnitBox[3], 24), 0);
 }
 
 }  // namespace

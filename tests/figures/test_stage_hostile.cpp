@@ -3,25 +3,15 @@
 // live world exactly as it was.
 #include <climits>
 #include <cstddef>
+#include <map>
 
+#include "figures/chains.h"
+#include "stage_fate.h"
 #include "stage_fixture.h"
 
 namespace {
 
-int LiveFigures() {
-  int n = 0;
-  for (const Fgr& f : Fgrs.mf) n += f.Status() != 0;
-  return n;
-}
-
-// Runs the per-frame sweep until one resets nothing more (each may take one further link).
-void SweepUntilStill() {
-  int before = 0;
-  do {
-    before = LiveFigures();
-    Fgrs.SweepDead();
-  } while (LiveFigures() != before);
-}
+using stage_fate::SweepUntilStill;
 
 class StageHostile : public StageTest {
  protected:
@@ -63,6 +53,9 @@ class StageHostile : public StageTest {
     ASSERT_EQ(LoadPair(base_, base_.size(), loc_, loc_.size()), 3);
     world_.TakeFigures();
   }
+
+  // A generated world (below): the slot of its land holder, 0 when it has none.
+  static int GenerateWorld();
 };
 
 TEST_F(StageHostile, EveryCutOfTheBaseFileIsRefusedAndChangesNothing) {
@@ -380,9 +373,11 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
 
 // The shipped stage with holder links (pParent) that the sweep finds gone. A chain that a sweep
 // walks after one of its members was reset ends the game: such a stage is refused and changes
-// nothing, and so is one whose floors lose their land holder. A figure whose holder is gone and
-// that no chain names is only reset by the sweep, taking its own members with it; a figure stored
-// with kind 0 is an empty slot, and its members go too.
+// nothing, and so is one whose floors lose their land holder, one whose land holder hangs on a
+// figure (the player's soldier: when it dies the land goes) and one whose every base figure the
+// sweeps reset. A figure whose holder is gone and that no chain names is only reset by the sweep,
+// taking its own members with it; a figure stored with kind 0 is an empty slot, and its members go
+// too.
 TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
   std::vector<char> base = ReadBytes<char>(SourcePath("Maps/test.etp"));
   std::vector<char> loc = ReadBytes<char>(SourcePath("Maps/test.etp01"));
@@ -393,16 +388,21 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
         if (g.Status() && g.*l == &Fgrs.mf[i]) return true;
     return false;
   };
-  int gun = 0, loose = 0, empty = 0;
+  int gun = 0, loose = 0, empty = 0, soldier = 0, bases = 0;
   for (int i = 502; i < kFgrsSlots; i++) {
     const Fgr& f = Fgrs.mf[i];
     if (!f.Status()) empty = i;
     else if (!gun && f.pParent && f.pParent->P2_Sub_UseGun == &f && !chained(f.pParent->nom)) gun = i;
     else if (!loose && NamedByNothing(i)) loose = i;
+    if (!soldier && f.status == fgrUnitPeh && Fgr::Owner(&f) == Sides.PlayerSide) soldier = i;
   }
+  for (int i = 1; i <= FgrsBaseLast; i++) bases += Fgrs.mf[i].Status() != 0;
   ASSERT_NE(gun, 0);
   ASSERT_NE(loose, 0);
   ASSERT_NE(empty, 0);
+  ASSERT_NE(soldier, 0);
+  ASSERT_EQ(bases, 5);
+  ASSERT_EQ(Fgrs.mf[FgrsBaseLast].Status(), 0);
   const int unit = Fgrs.mf[gun].pParent->nom, bunker = 3, holder = 501;
   ASSERT_EQ(Fgrs.mf[holder].status, fgrLandHolder);
   ASSERT_TRUE(NamedByNothing(bunker));
@@ -411,31 +411,49 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
                           std::to_string(gun) + ", whose holder is gone";
   struct Row {
     const char* what;
-    int figure, parent;  // the figure whose holder link changes, and the slot it names
-    int dropped;         // a figure stored under a number outside its part
-    int emptied;         // a figure stored with kind 0, an empty slot
-    std::string log;     // empty: the stage loads and the sweeps reset `gone`
+    std::vector<int> figures;  // the figures whose holder links change
+    int parent;                // the slot they name
+    int dropped;               // a figure stored under a number outside its part
+    int emptied;               // a figure stored with kind 0, an empty slot
+    std::string log;           // empty: the stage loads and the sweeps reset `gone`
     std::vector<int> gone;
   };
   const Row rows[] = {
-      {"a gun whose holder is an empty location slot", gun, empty, 0, 0, cut, {}},
-      {"a gun whose holder the location drops", gun, loose, loose, 0, cut, {}},
-      {"a gun whose holder the base drops", gun, bunker, bunker, 0, cut, {}},
-      {"the land holder dropped", 0, 0, holder, 0, "LoadEtapLand: no land holder keeps the floors", {}},
-      {"a figure in no chain whose holder is an empty slot", loose, empty, 0, 0, "", {loose}},
-      {"a unit in no chain whose holder is an empty slot", unit, empty, 0, 0, "", {unit, gun}},
-      {"a unit stored with kind 0", 0, 0, 0, unit, "", {unit, gun}},
+      {"a gun whose holder is an empty location slot", {gun}, empty, 0, 0, cut, {}},
+      {"a gun whose holder the location drops", {gun}, loose, loose, 0, cut, {}},
+      {"a gun whose holder the base drops", {gun}, bunker, bunker, 0, cut, {}},
+      {"the land holder dropped", {}, 0, holder, 0, "LoadEtapLand: no land holder keeps the floors", {}},
+      {"the land holder held by the player's soldier",
+       {holder},
+       soldier,
+       0,
+       0,
+       "LoadEtapLand: the land holder 501 has a holder link to figure " + std::to_string(soldier),
+       {}},
+      {"every base figure held by an empty base slot",
+       {1, 2, 3, 4, 5},
+       FgrsBaseLast,
+       0,
+       0,
+       "LoadEtapCount: 5 figures, none kept",
+       {}},
+      {"a figure in no chain whose holder is an empty slot", {loose}, empty, 0, 0, "", {loose}},
+      {"a unit in no chain whose holder is an empty slot", {unit}, empty, 0, 0, "", {unit, gun}},
+      {"a unit stored with kind 0", {}, 0, 0, unit, "", {unit, gun}},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
     ASSERT_EQ(LoadPair(base, base.size(), loc, loc.size()), 1);
     world_.Take();
     std::vector<char> b = base, l = loc;
-    if (r.figure) {
-      const size_t at = FigureNumberAt(l, "    ofs=", r.figure - 500);
+    for (int figure : r.figures) {
+      const bool inBase = figure <= FgrsBaseLast;
+      std::vector<char>& t = inBase ? b : l;
+      const size_t at =
+          FigureNumberAt(t, inBase ? "    adr=" : "    ofs=", inBase ? figure : figure - 500);
       ASSERT_NE(at, std::string::npos);
-      const int link = r.parent - 500;  // a location stores every link less 500
-      memcpy(l.data() + ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4, &link, 4);
+      const int link = inBase ? r.parent : r.parent - 500;  // a location stores every link less 500
+      memcpy(t.data() + ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4, &link, 4);
     }
     if (r.emptied) {
       const int kind = 0;
@@ -563,6 +581,108 @@ TEST_F(StageHostile, SeededBitFlipsAndCountChangesNeverHarm) {
   }
   EXPECT_GT(refused, 50);
   EXPECT_GT(accepted, 100);
+}
+
+// A part as the game writes it, in memory.
+std::vector<char> SavedPart(int base) {
+  const std::string s = stage_fate::SavedPart(base, 3);
+  return std::vector<char>(s.begin(), s.end());
+}
+
+// A world of a few figures in each part with what a sweep acts on, drawn from the random numbers:
+// holder links to live figures and to empty slots, chains (a member now and then hanging on another
+// figure than its holder), equipment, a land holder with the floors that may hang on a figure.
+int StageHostile::GenerateWorld() {
+  const int kinds[] = {112, 20, 301};
+  std::vector<Fgr*> all;
+  for (int part = 0; part < 2; part++)
+    for (int n = 1 + Rand() % 6; n > 0; n--) all.push_back(Make(kinds[Rand() % 3], !part));
+  Fgr* land = nullptr;
+  if (Rand() % 2 == 0) {
+    land = Make(fgrLandHolder, Rand() % 2);
+    land->landSurf = &Land.LandSurface;
+    land->landUnder = &Land.LandUnder;
+    land->KamStudio = 1;
+    all.push_back(land);
+  }
+  auto any = [&]() -> Fgr* {
+    switch (Rand() % 4) {
+      case 0: return &Fgrs.mf[400];  // empty slots of either part
+      case 1: return &Fgrs.mf[900];
+      default: return all[Rand() % all.size()];
+    }
+  };
+  Fgr* Fgr::*const heads[] = {&Fgr::P2_Sub_UseGun, &Fgr::P2_Sub_Gruz, &Fgr::P2_Sub_Kno};
+  int Fgr::*const counts[] = {&Fgr::Sub_UseGun_now, &Fgr::Sub_Gruz_now, &Fgr::Sub_Kno_now};
+  for (Fgr* f : all) {
+    if (Rand() % 3 == 0) {
+      const int c = Rand() % 3;
+      for (int n = 1 + Rand() % 3; n > 0; n--) {
+        Fgr* m = all[Rand() % all.size()];
+        if (m == f || m->pParent || Fgr_Sub_IsLinked(m)) continue;
+        Chain(f, heads[c], counts[c], m);
+        if (Rand() % 4 == 0) m->pParent = any();
+      }
+    }
+    if (!f->pParent && Rand() % 4 == 0) f->pParent = any();
+    if (Rand() % 10 == 0) f->P2_UseHelm = all[Rand() % all.size()];
+  }
+  return land ? land->nom : 0;
+}
+
+// Generated stages, both ways. One the check takes comes out of the sweeps until still whole: the
+// game goes on, the floors keep a land holder standing on nothing, each part keeps a figure. One it
+// refuses for what the sweeps would do changes nothing, and taken without the check it is harmed
+// as the refusal says. Half the stages are loaded whole over an empty world, the others as a
+// location alone over the base they were made with; now and then a figure is dropped or stored
+// with kind 0.
+TEST_F(StageHostile, GeneratedStagesTheCheckTakesSweepWholeAndThoseItRefusesWouldNot) {
+  std::map<std::string, int> seen;
+  for (int round = 0; round < 400; round++) {
+    SCOPED_TRACE(round);
+    RandSeed(round + 1);
+    ClearWorld();
+    const int land = GenerateWorld();
+    std::vector<char> b = SavedPart(1), l = SavedPart(0);
+    for (int e = Rand() % 3; e > 0; e--) {
+      const int k = land && Rand() % 2 == 0 ? land : 1 + Rand() % 7 + (Rand() % 2) * FgrsBaseLast;
+      const bool inBase = k <= FgrsBaseLast;
+      std::vector<char>& t = inBase ? b : l;
+      const size_t at = FigureNumberAt(t, inBase ? "    adr=" : "    ofs=", inBase ? k : k - 500);
+      if (at == std::string::npos) continue;
+      const int outside = 0, kind = 0;
+      if (Rand() % 2) memcpy(t.data() + at, &outside, 4);
+      else memcpy(t.data() + ValueAt(at, kKindWord), &kind, 4);
+    }
+    const bool alone = round % 2, full = round % 16 == 0;
+    if (!alone) ClearWorld();
+    if (full) world_.Take();
+    else world_.TakeFigures();
+    FILE* fb = alone ? nullptr : MemFile(b, b.size());
+    FILE* fl = MemFile(l, l.size());
+    const int taken = alone ? Etap_LoadFrom(&Fgrs, fl) : Stage_LoadPair(fb, fl);
+    if (fb) fclose(fb);
+    fclose(fl);
+    fb = alone ? nullptr : MemFile(b, b.size());
+    fl = MemFile(l, l.size());
+    if (taken) {
+      seen["taken"]++;
+      EXPECT_TRUE(stage_fate::AcceptedWhole(fb, fl));
+    } else {
+      ASSERT_TRUE(full ? world_.Same() : world_.SameFigures());
+      const char* why = nullptr;
+      EXPECT_TRUE(stage_fate::RefusalBorneOut(fb, fl, &why)) << why;
+      seen[why ? why : "not read"]++;
+    }
+    if (fb) fclose(fb);
+    fclose(fl);
+  }
+  std::string counts;
+  for (const auto& [what, n] : seen) counts += std::to_string(n) + " " + what + "; ";
+  for (const char* what :
+       {"taken", "chain to a figure whose holder is gone", "floors without a land holder",
+        "no figure kept", "land holder with a holder link"})
+    EXPECT_GE(seen[what], 10) << counts;
 }
 
 }  // namespace

@@ -36,6 +36,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
                 [&](const std::string& name, const std::string& l) {
                   Fuzz_Seed(name, pair(name == "loc_parent_foreign" ? sbDropped : sb, l));
                 });
+    // The base's holder links: the foreign one names location slot 900, which the location lacks.
+    ParentSeeds(sb, 0, 900, "base_",
+                [&](const std::string& name, const std::string& b) { Fuzz_Seed(name, pair(b, sl)); });
   }
   return 0;
 }
@@ -49,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Fuzz_Write(kName, data + 4, nb);
   Fuzz_Write(kLocFile, data + 4 + nb, rest - nb);
   BeforeInput();
-  AfterInput(EtapFile_Load(kName));
+  AfterInput(EtapFile_Load(kName), true);
   return 0;
 }

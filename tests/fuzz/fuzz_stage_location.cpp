@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Fuzz_Write(kLocFile, data, size);
   BeforeInput();
-  AfterInput(Etap_LoadLocation(2));
+  AfterInput(Etap_LoadLocation(2), false);
   return 0;
 }

@@ -241,8 +241,10 @@ constexpr int kStoredParent = 0, kStoredTail = 2, kStoredHeads = 16, kStoredLink
 // Calls seed(name, bytes) for copies of the part (without its floors) whose holder links name a
 // slot the sweep finds gone: a chain member's holder link names an empty slot of the part, a
 // figure the seed drops, or `foreign` (a link number into the other part, for a figure the other
-// part lacks or drops), while its holder's chain still names it; and a figure in no chain whose
-// holder link names the empty slot (that one loads: the sweep only resets it).
+// part lacks or drops), while its holder's chain still names it; a figure in no chain whose
+// holder link names the empty slot (that one loads: the sweep only resets it); every figure's
+// holder link naming the empty slot (the sweeps leave the part without figures); and, with the
+// floors, the land holder's holder link naming another figure of the part.
 template <class Seed>
 void ParentSeeds(const std::string& whole, int forLocation, int foreign, const std::string& prefix,
                  Seed seed) {
@@ -280,6 +282,18 @@ void ParentSeeds(const std::string& whole, int forLocation, int foreign, const s
     return s;
   };
   if (loose) seed(prefix + "parent_empty_unchained", parent(loose, empty));
+  std::string doomed = part;
+  for (const ChunkAt& c : m.chunks) PokeI32(doomed, c.links + 4 * kStoredParent, empty);
+  seed(prefix + "parent_all_empty", doomed);
+  const PartMap withLand = MapPart(whole);
+  for (const ChunkAt& c : withLand.chunks) {
+    if (!c.land || withLand.chunks.size() < 2) continue;
+    std::string s = whole;
+    const ChunkAt& other = &c == &withLand.chunks[0] ? withLand.chunks[1] : withLand.chunks[0];
+    PokeI32(s, c.links + 4 * kStoredParent, PeekI32(whole, other.number));
+    seed(prefix + "parent_land_holder", s);
+    break;
+  }
   if (!member) return;
   seed(prefix + "parent_empty", parent(member, empty));
   seed(prefix + "parent_foreign", parent(member, foreign));

@@ -1,7 +1,9 @@
 // The small world the two stage targets load their inputs over, and the promises they check: a
 // refused file leaves the figures, land cells, sides and named variables byte for byte as they
-// were; an accepted one passes the per-frame link check, plays a few frames of the game, still
-// saves, makes a new figure and resets.
+// were, and one refused for what the sweeps would do, taken without the check, is harmed as the
+// refusal says; an accepted one passes the per-frame link check, comes out of the sweeps until
+// still whole (the game goes on, the floors and each part keep what saves them), plays a few frames
+// of the game, still saves, makes a new figure and resets.
 #pragma once
 #include <unistd.h>
 
@@ -19,6 +21,7 @@
 #include "shell/frame_clock.h"
 #include "shell/log.h"
 #include "shell/random.h"
+#include "tests/stage_fate.h"
 #include "world/paths.h"
 #include "world/selection.h"
 
@@ -58,17 +61,7 @@ void Restore(const std::vector<char>& v, T& x) {
   memcpy(static_cast<void*>(&x), v.data(), sizeof x);
 }
 
-inline std::string SavePart(int base) {
-  char* buf = nullptr;
-  size_t n = 0;
-  FILE* m = open_memstream(&buf, &n);
-  if (base) Base_SaveTo(&Fgrs, m, 1);
-  else Etap_SaveTo(&Fgrs, m);
-  fclose(m);
-  std::string s(buf, n);
-  free(buf);
-  return s;
-}
+inline std::string SavePart(int base) { return stage_fate::SavedPart(base, 1); }
 
 // Once: the links of every location name, and the small world.
 inline void Begin(int* argc, char*** argv) {
@@ -133,20 +126,46 @@ inline void BeforeInput() {
   Snap(gFigures, Fgrs.mf);
 }
 
-// After the loader answered: the promises of a refusal or of an acceptance; then the next input
-// starts from the same land, sides and named variables.
-inline void AfterInput(int accepted) {
+// The parts of the last input, opened again for the oracle: the base file unless the location was
+// loaded alone, and the location file.
+struct Parts {
+  FILE* base;
+  FILE* loc;
+  explicit Parts(bool whole) : base(whole ? fopen(kName, "rb") : nullptr), loc(fopen(kLocFile, "rb")) {}
+  ~Parts() {
+    if (base) fclose(base);
+    if (loc) fclose(loc);
+  }
+};
+
+// After the loader answered (whole: a base and its location, else a location alone): the promises
+// of a refusal or of an acceptance; then the next input starts from the same land, sides and named
+// variables.
+inline void AfterInput(int accepted, bool whole) {
   if (!accepted) {
     if (!Same(gFigures, Fgrs.mf)) abort();  // a refusal changed the figures
     if (!LandSidesOrgAsBefore()) abort();   // ... or the land, sides or named variables
+    const Parts p(whole);
+    const char* why = nullptr;
+    if (p.loc && !stage_fate::RefusalBorneOut(p.base, p.loc, &why))
+      abort();  // refused for what the sweeps would do, and taken they do no such harm
+    if (stage_fate::IsSweepRefusal(why)) {  // it was taken
+      Fgrs.ResetAll();
+      RestoreLandSidesOrg();
+    }
     return;
   }
   o2::NeedExit = 0;
   for (int i = 1; i < kFgrsSlots; i++)
     if (Fgrs.mf[i].Status()) Fgrs.mf[i].KillDeadLinks();
   if (o2::NeedExit) abort();  // an accepted file left a dead chain member
+  {
+    const Parts p(whole);
+    if (!p.loc || !stage_fate::AcceptedWhole(p.base, p.loc))
+      abort();  // ... or one the sweeps end the game with, or leave without its land or a part
+  }
   PlayFrames();
-  if (o2::NeedExit) abort();  // ... or one that a sweep leaves: the game would end itself
+  if (o2::NeedExit) abort();  // ... or one whose frames end the game
   SavePart(1);
   SavePart(0);
   Fgrs.AddFgr(112, 1);  // a figure made after the load takes the next running number
