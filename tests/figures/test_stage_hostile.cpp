@@ -452,11 +452,7 @@ TEST_F(StageHostile, FloorsWithoutAHolderAndAPartWithoutFiguresAreRefused) {
   loc_ = ReadBytes<char>(Name("h.etp03"));
   world_.Take();
   auto blocks = [](const std::vector<char>& b) {
-    const std::string all(b.begin(), b.end());
-    int n = 0;
-    for (size_t at = all.find("LandChar"); at != std::string::npos; at = all.find("LandChar", at + 8))
-      n++;
-    return n;
+    return CountOf(std::string(b.begin(), b.end()), "LandChar");
   };
   ASSERT_EQ(blocks(base_), 4);
 

@@ -484,11 +484,7 @@ TEST_F(X11Test, ClipboardTextOnlyWhenOfferedPiecesWholeAndOurCopyServedToXclip) 
   std::string w1251(big.size() + 1, '\0');
   Plat_Utf8To1251(big.c_str(), &w1251[0], (int)w1251.size());
   w1251.resize(strlen(w1251.c_str()));
-  std::string crlf;
-  for (char c : w1251) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
+  const std::string crlf = CrLf(w1251);
   EXPECT_EQ(strlen(got), crlf.size());
   EXPECT_TRUE(crlf == got);
 
@@ -714,10 +710,6 @@ TEST_F(X11Test, WithoutZenityQuestionsAnswerNoAndDialogsCancel) {
   EXPECT_EQ(colour, 0x123456u);
   setenv("PATH", path.c_str(), 1);
   Plat_SetLog(nullptr);
-  size_t said = 0;
-  for (size_t at = lines.find("zenity is not installed"); at != std::string::npos;
-       at = lines.find("zenity is not installed", at + 1))
-    said++;
-  EXPECT_EQ(said, 1u) << lines;
+  EXPECT_EQ(CountOf(lines, "zenity is not installed"), 1) << lines;
   EXPECT_NE(lines.find("\nError: not saved"), std::string::npos) << lines;
 }
