@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,14 @@ struct LoopResult {
 };
 
 // One pass of the game's main loop at a time: a message, or else one frame (or an idle pass while
-// minimised). Stops at the close message or after maxPasses.
-LoopResult RunLoop(int maxPasses) {
+// minimised). Stops at the close message or after maxPasses. Each message is shown to seen as it
+// is taken.
+LoopResult RunLoop(int maxPasses, std::function<void(const PlatMsg&)> seen = nullptr) {
   LoopResult r;
   for (; r.passes < maxPasses && !r.closed; r.passes++) {
     PlatMsg m;
     if (Plat_PeekMessage(&m)) {
+      if (seen) seen(m);
       r.msgs.push_back({r.frames, m});
       if (m.message == WM_CLOSE) r.closed = true;
       continue;
@@ -347,25 +350,16 @@ TEST_F(ScriptRun, TheClockAdvancesByTheStepOfEachFrameDrawn) {
 
 TEST_F(ScriptRun, KeysHoldForAFrameAndWaitsCountFrames) {
   Start("wait 2\nkey A\ndown Left\nwait 3\nup Left\nclose\n");
-  LoopResult r;
   // Polled state follows the taken messages.
-  for (int pass = 0; pass < 1000 && !r.closed; pass++) {
-    PlatMsg m;
-    if (Plat_PeekMessage(&m)) {
-      r.msgs.push_back({r.frames, m});
-      if (m.message == WM_KEYDOWN && m.wparam == VK_LEFT) {
-        EXPECT_EQ(Plat_KeyIsDown(VK_LEFT), 1);
-      }
-      if (m.message == WM_KEYUP && m.wparam == VK_LEFT) {
-        EXPECT_EQ(Plat_KeyIsDown(VK_LEFT), 0);
-      }
-      if (m.message == WM_CLOSE) r.closed = true;
-      continue;
+  int polled = 0;
+  LoopResult r = RunLoop(1000, [&](const PlatMsg& m) {
+    if ((m.message == WM_KEYDOWN || m.message == WM_KEYUP) && m.wparam == VK_LEFT) {
+      EXPECT_EQ(Plat_KeyIsDown(VK_LEFT), m.message == WM_KEYDOWN ? 1 : 0);
+      polled++;
     }
-    Plat_SwapBuffers();
-    r.frames++;
-  }
+  });
   ASSERT_TRUE(r.closed);
+  EXPECT_EQ(polled, 2);
   std::vector<Delivered> keys;
   for (const Delivered& d : r.msgs)
     if (d.msg.message == WM_KEYDOWN || d.msg.message == WM_KEYUP) keys.push_back(d);
