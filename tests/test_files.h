@@ -47,6 +47,23 @@ bool WriteBytes(const std::filesystem::path& p, const Bytes& b, size_t n = SIZE_
   return WriteAll(p, std::string_view(reinterpret_cast<const char*>(std::data(b)), n));
 }
 
+// How often the piece stands in the text (overlaps counted).
+inline int CountOf(const std::string& text, const std::string& piece) {
+  int n = 0;
+  for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) n++;
+  return n;
+}
+
+// The text with every line feed made CR LF, as a file written on Windows has it.
+inline std::string CrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
 // A file of the source tree.
 inline std::string SourcePath(const std::string& rel) {
   return std::string(TOLV_SOURCE_DIR) + "/" + rel;

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "test_files.h"
 
 // A window destroyed between our look-ups is no fault: the call just answers nothing. Without this
 // Xlib's default handler ends the whole test process.
@@ -128,10 +129,7 @@ struct XvfbServer {
   }
 
   void Stop() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-    }
+    StopProcess(pid);
     pid = -1;
   }
   ~XvfbServer() { Stop(); }
@@ -352,11 +350,26 @@ inline void SendDeleteWindow(Display* d, Window w) {
   SendClientMessage(d, w, 0, w, "WM_PROTOCOLS", (long)XInternAtom(d, "WM_DELETE_WINDOW", False));
 }
 
-inline void TapKey(Display* d, KeySym ks) {
-  KeyCode kc = XKeysymToKeycode(d, ks);
+inline void TapCode(Display* d, KeyCode kc) {
   XTestFakeKeyEvent(d, kc, True, 0);
   XTestFakeKeyEvent(d, kc, False, 0);
   XSync(d, False);
+}
+inline void TapKey(Display* d, KeySym ks) { TapCode(d, XKeysymToKeycode(d, ks)); }
+
+// The highest key code that has no symbol in the server's keymap, else 0.
+inline KeyCode SpareKey(Display* d) {
+  int lo = 0, hi = 0, per = 0;
+  XDisplayKeycodes(d, &lo, &hi);
+  KeySym* map = XGetKeyboardMapping(d, (KeyCode)lo, hi - lo + 1, &per);
+  KeyCode spare = 0;
+  for (int kc = hi; kc >= lo && !spare; kc--) {
+    bool empty = true;
+    for (int k = 0; k < per; k++) empty = empty && map[(kc - lo) * per + k] == NoSymbol;
+    if (empty) spare = (KeyCode)kc;
+  }
+  XFree(map);
+  return spare;
 }
 
 // Counts the frames a window draws, as the server's damage reports on it: each buffer swap of the
@@ -444,18 +457,9 @@ struct Typist {
   // has too few spare keys.
   bool Bind(Display* display, const std::string& text) {
     d = display;
-    int lo = 0, hi = 0, per = 0;
-    XDisplayKeycodes(d, &lo, &hi);
     for (unsigned cp : CodePoints(text)) {
       if (Find(d, cp)) continue;
-      KeySym* map = XGetKeyboardMapping(d, (KeyCode)lo, hi - lo + 1, &per);
-      KeyCode spare = 0;
-      for (int kc = hi; kc >= lo && !spare; kc--) {
-        bool empty = true;
-        for (int k = 0; k < per; k++) empty = empty && map[(kc - lo) * per + k] == NoSymbol;
-        if (empty) spare = (KeyCode)kc;
-      }
-      XFree(map);
+      const KeyCode spare = SpareKey(d);
       if (!spare) return false;
       KeySym ks = 0x01000000 | cp;  // the keysym of a Unicode character
       XChangeKeyboardMapping(d, spare, 1, &ks, 1);
@@ -583,18 +587,20 @@ inline void AnswerDialogOn(const std::string& display, std::string caption,
 }
 
 inline bool HasXclip() { return access("/usr/bin/xclip", X_OK) == 0; }
+inline bool HasZenity() { return access("/usr/bin/zenity", X_OK) == 0; }
+
+// For the desktop's dialogs (zenity's GTK) on the test's server: no accessibility bus, nor the
+// desktop's settings store.
+inline void QuietDialogs() {
+  setenv("NO_AT_BRIDGE", "1", 1);
+  setenv("GSETTINGS_BACKEND", "memory", 1);
+}
 
 // An xclip of our own (started and stopped by its process id) owning the clipboard with the given
 // bytes under the given target; 0 when xclip is not installed.
 inline pid_t XclipOwner(const std::string& display, const std::string& target, const std::string& bytes,
                         const std::string& file) {
-  if (!HasXclip()) return 0;
-  {
-    FILE* f = fopen(file.c_str(), "wb");
-    if (!f) return 0;
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
-  }
+  if (!HasXclip() || !WriteAll(file, bytes)) return 0;
   pid_t pid = fork();
   if (pid == 0) {
     DieWithTest();
@@ -633,12 +639,5 @@ std::string XclipRead(const std::string& display, const std::string& file, Pump 
         return waitpid(reader, &status, WNOHANG) == reader;
       }))
     guard.pid = 0;
-  std::string out;
-  if (FILE* f = fopen(file.c_str(), "rb")) {
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    fclose(f);
-  }
-  return out;
+  return ReadAll(file);
 }

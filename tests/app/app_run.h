@@ -46,6 +46,10 @@ inline const char* const kAway = "500 580";
 inline std::string Click(const char* button, const char* at, int wait = 1) {
   return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
 }
+// The answer of the next file dialog, then a click of the button that opens it.
+inline std::string FileBy(const std::string& file, const char* button, int wait = 1) {
+  return "file " + file + "\n" + Click("left", button, wait);
+}
 inline std::string Shot(const char* name) {
   return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
 }

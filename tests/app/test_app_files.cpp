@@ -40,14 +40,12 @@ TEST_F(AppRun, ATextBoxOpensAndSavesRussianNamesAndSaysWhenAFileFails) {
   std::string tooLong = U8(u8"Документы/");  // 130 letters: 134 bytes for the game, 264 for the disk
   for (int i = 0; i < 130; i++) tooLong += U8(u8"я");
   tooLong += ".txt";
-  const std::string open = std::string("\nclick left ") + kOpen + "\nwait 2\n";
-  const std::string save = std::string("\nclick left ") + kTextSave + "\nwait 1\n";
-  std::string script = "answer no\nwait 3\n" + U8(u8"file Документы/тест.txt") + open;
+  std::string script = "answer no\nwait 3\n" + FileBy(U8(u8"Документы/тест.txt"), kOpen, 2);
   script += "click left 49 295\nwait 1\n" + U8(u8"type Ж\n");  // row 0, after its third letter
-  script += U8(u8"file Документы/сохр.txt") + save + "shot saved.bmp\n";
-  script += U8(u8"file Нет/б.txt") + save;  // a missing folder: the dialog refuses it
-  script += U8(u8"file Документы/канал") + open;
-  script += "file " + tooLong + save + "shot failed.bmp\nclose\n";
+  script += FileBy(U8(u8"Документы/сохр.txt"), kTextSave) + "shot saved.bmp\n";
+  script += FileBy(U8(u8"Нет/б.txt"), kTextSave);  // a missing folder: the dialog refuses it
+  script += FileBy(U8(u8"Документы/канал"), kOpen, 2);
+  script += FileBy(tooLong, kTextSave) + "shot failed.bmp\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
 
   EXPECT_EQ(ReadAll(docs / fs::path(u8"сохр.txt")),
@@ -103,13 +101,10 @@ TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
   fs::create_symlink("../stages/real.etp01", dir / "Maps" / "test2.etp01");  // not made yet
   const mode_t umaskNow = umask(0);
   umask(umaskNow);
-  std::string script =
-      std::string("answer no\nwait 3\nfile link.txt\nclick left ") + kOpen + "\nwait 2\n";
+  std::string script = "answer no\nwait 3\n" + FileBy("link.txt", kOpen, 2);
   script += "click left 49 295\nwait 1\ntype a\n";  // row 0, after its third letter
-  script += std::string("file link.txt\nclick left ") + kTextSave + "\nwait 1\n";
-  script += std::string("file broken.txt\nclick left ") + kTextSave + "\nwait 1\n";
-  script += std::string("click left ") + kPlayTest + "\nwait 3\nclick left " + kSaveTest2 +
-            "\nwait 3\nclose\n";
+  script += FileBy("link.txt", kTextSave) + FileBy("broken.txt", kTextSave);
+  script += Click("left", kPlayTest, 3) + Click("left", kSaveTest2, 3) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
 
   EXPECT_EQ(ReadAll(dir / "docs" / "target.txt"), "bbbabb\n");
@@ -161,13 +156,13 @@ TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
   const auto otherBefore = FolderTree(other, picture), mapsBefore = FolderTree(dir / "Maps", picture);
   const std::set<std::string> namesBefore = Names(dir);
 
-  std::string script = "answer no\nwait 3\nfile hard.txt\n" + Click("left", kOpen, 2);
+  std::string script = "answer no\nwait 3\n" + FileBy("hard.txt", kOpen, 2);
   script += "click left 49 295\nwait 1\ntype a\n";  // row 0, after its third letter
-  script += "file fifo.txt\n" + Click("left", kTextSave) + "file hard.txt\n" + Click("left", kTextSave);
+  script += FileBy("fifo.txt", kTextSave) + FileBy("hard.txt", kTextSave);
   script += Click("left", kPlayTest, 3) + Click("left", kSaveTest2, 3) + Click("left", kEsc, 2);
   // The editor; palette tool 2 used on a cell arms its save.
   script += Click("left", kEditor, 5) + "click left 119 386\nwait 1\nclick right 500 350\nwait 1\n";
-  script += "file Maps/lost.etp\n" + Click("left", kEditorSave, 3) + "close\n";
+  script += FileBy("Maps/lost.etp", kEditorSave, 3) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
 
   auto otherWant = otherBefore;
@@ -225,14 +220,13 @@ TEST_F(AppRun, SavesLeaveWhatStandsUnderTheirScratchNamesAsItWas) {
   }
   // A text saved from the start screen, a screenshot, three saves of the running game (the third
   // writes over the backup the first made), then the editor's save that fails.
-  std::string script =
-      std::string("answer no\nwait 3\nfile notes.txt\nclick left ") + kTextSave + "\nwait 1\n";
-  script += "shot shot.bmp\nclick left " + std::string(kPlayTest) + "\nwait 3\n";
-  for (int i = 0; i < 3; i++) script += "click left " + std::string(kSaveTest2) + "\nwait 3\n";
-  script += "click left " + std::string(kEsc) + "\nwait 2\nclick left " + kEditor + "\nwait 5\n";
+  std::string script = "answer no\nwait 3\n" + FileBy("notes.txt", kTextSave);
+  script += "shot shot.bmp\n" + Click("left", kPlayTest, 3);
+  for (int i = 0; i < 3; i++) script += Click("left", kSaveTest2, 3);
+  script += Click("left", kEsc, 2) + Click("left", kEditor, 5);
   // Palette tool 2 used on a cell arms the editor's save.
   script += "click left 119 386\nwait 1\nclick right 500 350\nwait 1\n";
-  script += "file Maps/bad.etp\nclick left " + std::string(kEditorSave) + "\nwait 3\nclose\n";
+  script += FileBy("Maps/bad.etp", kEditorSave, 3) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
 
   for (const UserThing& t : things) {

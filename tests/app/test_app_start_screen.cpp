@@ -16,11 +16,7 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
   WriteAll(dir / "in.txt", "aaaaa\nbbbbb\nccccc\nddddd\n");
   WriteAll(dir / "short.txt", "x\n");
   const std::string script =
-      std::string() +
-      "answer no\nwait 3\n"
-      "file in.txt\nclick left " +
-      kOpen +
-      "\nwait 2\n"
+      "answer no\nwait 3\n" + FileBy("in.txt", kOpen, 2) +
       "click left 49 313\nwait 1\n"  // row 1, between the third and fourth letter
       // The window drag (right button + Backspace, auto-repeat too) rubs out nothing.
       "press right 790 500\ndown Backspace\nchar 0x08\nwait 1\nchar 0x08\nchar 0x08\nwait 2\n"
@@ -33,29 +29,17 @@ TEST_F(AppRun, ATextBoxSessionEditsSavesAndOpensItsText) {
       "type 1\nmsg 258 8 0\nmsg 258 8 0\nwait 1\n"  // typed and rubbed out; the empty row joins up
       "msg 258 13 0\ntype e:\nwait 1\n"             // a new row after ddddd; ':' types '^'
       "key Home\nwait 1\ndown Shift\nkey Right\nwait 1\nup Shift\n"  // select both letters
-      "type Z\nwait 1\n"                                             // typing replaces the selection
-      "file out.txt\nclick left " +
-      kTextSave +
-      "\nwait 1\n"
-      "click left 300 100\nwait 1\n"  // the first click on the lower box only focuses it
-      "file out.txt\nclick left " +
-      kOpen +
-      "\nwait 1\n"
-      "file out2.txt\nclick left " +
-      kTextSave +
-      "\nwait 1\n"
-      "click left 300 400\nwait 1\n"         // back to the upper box
-      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"  // all five rows selected ...
-      "file short.txt\nclick left " +
-      kOpen +
-      "\nwait 2\n"         // ... then a text of one row
-      "key Del\nwait 1\n"  // the selection names missing rows: dropped
-      "type Q\nfile out3.txt\nclick left " +
-      kTextSave +
-      "\nwait 1\n"
-      "file cancel\nclick left " +
-      kTextSave +
-      "\nwait 1\n"  // a cancelled save writes nothing
+      "type Z\nwait 1\n" +                                           // typing replaces the selection
+      FileBy("out.txt", kTextSave, 1) +
+      "click left 300 100\nwait 1\n" +  // the first click on the lower box only focuses it
+      FileBy("out.txt", kOpen, 1) + FileBy("out2.txt", kTextSave, 1) +
+      "click left 300 400\nwait 1\n"           // back to the upper box
+      "down Ctrl\nkey A\nup Ctrl\nwait 1\n" +  // all five rows selected ...
+      FileBy("short.txt", kOpen, 2) +          // ... then a text of one row
+      "key Del\nwait 1\n"                      // the selection names missing rows: dropped
+      "type Q\n" +
+      FileBy("out3.txt", kTextSave, 1) +
+      FileBy("cancel", kTextSave, 1) +  // a cancelled save writes nothing
       "shot end.bmp\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(ReadAll(dir / "out.txt"),
@@ -74,32 +58,21 @@ TEST_F(AppRun, AfterOpeningAShorterTextTheBoxStillAnswersKeysAndPastesAtTheCaret
   WriteAll(dir / "five.txt", "aaaaa\nbbbbb\nc\nddddd\neeeee\n");
   WriteAll(dir / "one.txt", "x\r\n");
   const std::string script =
-      std::string() +
-      "answer no\nwait 3\n"
-      "file five.txt\nclick left " +
-      kOpen +
-      "\nwait 2\n"
+      "answer no\nwait 3\n" + FileBy("five.txt", kOpen, 2) +
       "click left 49 313\nwait 1\n"                // row 1, column 3: the click remembers column 3
       "key Down\nwait 5\nkey Down\nwait 5\n"       // over the one letter of row 2, back to column 3
       "down Shift\nkey Right\nwait 1\nup Shift\n"  // columns 3 and 4 of row 3 selected
       "type Z\nwait 1\n"                           // a deletion that starts on row 3
-      "down Ctrl\nkey A\nup Ctrl\nwait 1\n"        // all five rows selected
-      "file out1.txt\nclick left " +
-      kTextSave +
-      "\nwait 1\n"
-      "file one.txt\nclick left " +
-      kOpen +
-      "\nwait 2\n"                                   // one row: the caret was on row 3
+      "down Ctrl\nkey A\nup Ctrl\nwait 1\n" +      // all five rows selected
+      FileBy("out1.txt", kTextSave, 1) +
+      FileBy("one.txt", kOpen, 2) +                  // one row: the caret was on row 3
       "clip P\ndown Ctrl\nkey V\nup Ctrl\nwait 1\n"  // the stale selection goes, P comes
-      "type Q\nwait 1\n"
-      "file out2.txt\nclick left " +
-      kTextSave +
-      "\nwait 1\n"
+      "type Q\nwait 1\n" +
+      FileBy("out2.txt", kTextSave, 1) +
       // The designer's notes (three rows from y 31) clicked below their last row: the first click
       // only focuses the box, whose caret stands at its start; the next puts it on the last row.
-      "click left 300 150\nwait 1\ntype A\nwait 1\nclick left 300 150\nwait 1\ntype B\nwait 1\n"
-      "file notes.txt\nclick left " +
-      kTextSave + "\nwait 1\nclose\n";
+      "click left 300 150\nwait 1\ntype A\nwait 1\nclick left 300 150\nwait 1\ntype B\nwait 1\n" +
+      FileBy("notes.txt", kTextSave, 1) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(ReadAll(dir / "out1.txt"), "aaaaa\nbbbbb\nc\ndddZ\neeeee\n");
   EXPECT_EQ(ReadAll(dir / "out2.txt"), "xPQ\n");  // the CR of the file's line end is not a character

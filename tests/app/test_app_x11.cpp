@@ -46,6 +46,8 @@ const int kStepMs = kXWaitMs;
 // the game reads the keys' state once a frame, and the first report may come from a frame that
 // was drawn before the press.
 const int kHoldFrames = 3;
+// Window pixels (top-left origin) of the end of the upper text box's first row on the start screen.
+constexpr int kRowEnd[2] = {300, 295};
 
 class AppX11 : public ::testing::Test {
  protected:
@@ -94,8 +96,7 @@ class AppX11 : public ::testing::Test {
       setenv("DISPLAY", xvfb.display.c_str(), 1);
       setenv("TOLV_VIDEO", "x11", 1);
       setenv("PATH", path.c_str(), 1);
-      setenv("NO_AT_BRIDGE", "1", 1);            // the dialogs: no accessibility bus here
-      setenv("GSETTINGS_BACKEND", "memory", 1);  // nor the desktop's settings store
+      QuietDialogs();
       unsetenv("TOLV_SCRIPT");
       execl(TOLV_BIN, "tolv", (char*)nullptr);
       _exit(127);
@@ -115,6 +116,20 @@ class AppX11 : public ::testing::Test {
     if (!WaitUntil([&] { return waitpid(app, &status, WNOHANG) == app; }, ms)) return -1;
     app = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+
+  // The run, asked to end by `how`, ends cleanly (exit code 0) within the step's wait.
+  void ExpectEnds(const char* how) {
+    const int rc = WaitExit(kStepMs);
+    ASSERT_NE(rc, -1) << "the program did not end after " << how << "\n" << Output();
+    EXPECT_EQ(rc, 0) << Output();
+  }
+
+  std::string Log() { return ReadAll(dir / "uni_files" / "log.txt"); }
+  // The run's log holds none of the words.
+  void ExpectLogWithout(std::initializer_list<const char*> words) {
+    const std::string log = Log();
+    for (const char* w : words) EXPECT_EQ(log.find(w), std::string::npos) << w << " in\n" << log;
   }
 
   // Waits until the game window is mapped, holds the focus and has drawn its first frames (the
@@ -160,14 +175,19 @@ class AppX11 : public ::testing::Test {
   void Hold(KeySym ks) { Press(ks, true), Press(ks, false); }
   void WithKey(KeySym mod, KeySym ks) { Press(mod, true), Hold(ks), Press(mod, false); }
 
-  // A click at window pixels (top-left origin) of the game window w, each step held for frames;
-  // a tap sends the press and its release together, as a touchpad's tap or a fast click does.
-  void Click(Window w, const int at[2], int button, bool tap = false) {
+  // The pointer moved to window pixels (top-left origin) of the game window w.
+  void MoveTo(Window w, const int at[2]) {
     int rx = 0, ry = 0;
     Window child;
     XTranslateCoordinates(t, w, DefaultRootWindow(t), at[0], at[1], &rx, &ry, &child);
     XTestFakeMotionEvent(t, -1, rx, ry, 0);
     XSync(t, False);
+  }
+
+  // A click at window pixels of the game window w, each step held for frames; a tap sends the
+  // press and its release together, as a touchpad's tap or a fast click does.
+  void Click(Window w, const int at[2], int button, bool tap = false) {
+    MoveTo(w, at);
     EXPECT_TRUE(Frames(kHoldFrames)) << "no frames after a move";
     XTestFakeButtonEvent(t, button, True, 0);
     if (!tap) {
@@ -190,7 +210,6 @@ class AppX11 : public ::testing::Test {
   // A click at the end of the upper text box's first row ("tolv" of the shipped about text), two
   // letters typed there, the row selected to its start and copied: what another program pastes.
   std::string TypeAtRowEndAndCopy(Window w, KeySym a, KeySym b, const std::string& want) {
-    static const int kRowEnd[2] = {300, 295};
     Click(w, kRowEnd, 1);
     Hold(a);
     Hold(b);
@@ -204,10 +223,7 @@ class AppX11 : public ::testing::Test {
   // A press and release of a button of the game window w that opens a dialog, without waiting for
   // frames (the dialog holds them): the dialog's window named caption, or 0.
   Window OpenDialogBy(Window w, const int at[2], const char* caption) {
-    int rx = 0, ry = 0;
-    Window child;
-    XTranslateCoordinates(t, w, DefaultRootWindow(t), at[0], at[1], &rx, &ry, &child);
-    XTestFakeMotionEvent(t, -1, rx, ry, 0);
+    MoveTo(w, at);
     XTestFakeButtonEvent(t, 1, True, 0);
     XTestFakeButtonEvent(t, 1, False, 0);
     XSync(t, False);
@@ -265,14 +281,11 @@ TEST_F(AppX11, AnswersTheSizeQuestionTakesAKeyAndClosesByTheCloseButton) {
 
   Hold(XK_space);
   SendDeleteWindow(t, w);
-  int rc = WaitExit(kStepMs);
-  ASSERT_NE(rc, -1) << "the program did not end after the close button\n" << Output();
-  EXPECT_EQ(rc, 0) << Output();
-
-  std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  ExpectEnds("the close button");
+  const std::string log = Log();
   EXPECT_NE(log.find("//---\nStart in "), std::string::npos) << log;
   EXPECT_NE(log.find("size_of_charP(8)"), std::string::npos) << log;
-  EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
+  ExpectLogWithout({"not InitGL"});
 }
 
 // Window pixels (top-left origin) at 800 x 600, as in the headless play session: the start
@@ -300,15 +313,12 @@ TEST_F(AppX11, TypingIntoATextBoxAndTheClipboardBothWaysWithXclip) {
   WithKey(XK_Control_L, XK_c);
   EXPECT_EQ(Pasted("tolvhiZz \xD0\xAE\xD0\xB6"), "tolvhiZz \xD0\xAE\xD0\xB6") << Output();
   owner.Stop();
-
   SendDeleteWindow(t, w);
-  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  ExpectEnds("the close button");
 }
 
 TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard) {
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
-  fs::copy(fs::path(TOLV_SOURCE_DIR) / "Maps", dir / "Maps",
-           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
   XWindowAttributes a;
@@ -347,12 +357,8 @@ TEST_F(AppX11, AWholePlaySessionByKeyboardAndMouseWithAFileDialogAndTheClipboard
     return fs::exists(maps / "test2.etp_bak") && fs::exists(maps / "test2.etp01_bak");
   })) << Output();
   SendDeleteWindow(t, w);
-  const int rc = WaitExit(kStepMs);
-  ASSERT_NE(rc, -1) << "the program did not end after the close button\n" << Output();
-  EXPECT_EQ(rc, 0) << Output();
-  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
-  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
-  EXPECT_EQ(log.find("not InitGL"), std::string::npos) << log;
+  ExpectEnds("the close button");
+  ExpectLogWithout({"Fail", "not InitGL"});
 
   // The shipped builder stands still with no route; in the saves it has walked towards its route
   // target, and the two saves made in the pause hold it at the same point.
@@ -422,7 +428,6 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
     EXPECT_TRUE(Frames(kHoldFrames)) << "no frames after a chord";
   };
 
-  static const int kRowEnd[2] = {300, 295};
   tap(kRowEnd, 1);
   TapKey(t, XK_q);
   ASSERT_TRUE(Frames(kHoldFrames)) << Output();
@@ -470,19 +475,14 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
   ASSERT_TRUE(Frames(kHoldFrames)) << Output();
   XDestroyWindow(t, w);
   XSync(t, False);
-  const int rc = WaitExit(kStepMs);
-  ASSERT_NE(rc, -1) << "the program did not end after its window was destroyed\n" << Output();
-  EXPECT_EQ(rc, 0) << Output();
-  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
-  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
+  ExpectEnds("its window was destroyed");
+  ExpectLogWithout({"Fail"});
 
   // The shipped builder has no route target; the saved one has the one its order gave.
   ASSERT_EQ(EtapFile_Load((dir / "Maps" / "test2.etp").string()), 1) << Output();
   ASSERT_EQ(Fgrs.mf[652].status, fgrUnitStroi);
   EXPECT_NE(Fgrs.mf[652].targPathKle, 0);
 }
-
-bool HasZenity() { return access("/usr/bin/zenity", X_OK) == 0; }
 
 std::set<std::string> Names(const fs::path& folder) {
   std::set<std::string> names;
@@ -513,7 +513,6 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   ASSERT_TRUE(typist.Bind(t, folder + "/" + file + other));
   Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
-  static const int kRowEnd[2] = {300, 295};
   Click(w, kRowEnd, 1);  // the box the files go into
 
   std::thread open(
@@ -554,11 +553,9 @@ TEST_F(AppX11, TheDesktopsChooserOpensAndSavesRussianNamesAndCtrlCEndsAnOpenDial
   const Window dialog = OpenDialogBy(w, kTextOpen, "Open");
   ASSERT_NE(dialog, 0u) << Output();
   kill(app, SIGINT);
-  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  ExpectEnds("Ctrl+C");
   EXPECT_TRUE(WaitUntil([&] { return WindowGone(t, dialog); })) << "the dialog outlived the run";
-  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
-  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
-  EXPECT_EQ(log.find("zenity"), std::string::npos) << log;
+  ExpectLogWithout({"Fail", "zenity"});
 }
 
 // Without zenity the size question answers No, the log says why once, and Ctrl+C closes the run.
@@ -572,8 +569,8 @@ TEST_F(AppX11, WithoutZenityTheStartTakesTheNoSizeAndSaysWhy) {
   EXPECT_EQ(a.width, 800);
   EXPECT_EQ(a.height, 600);
   kill(app, SIGINT);
-  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
-  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
+  ExpectEnds("Ctrl+C");
+  const std::string log = Log();
   const std::string line = "\nplatform: zenity is not installed";
   const size_t said = log.find(line);
   EXPECT_NE(said, std::string::npos) << log;
@@ -590,13 +587,8 @@ TEST_F(AppX11, WhileADialogIsOpenTheGameTakesNoInputKeepsItsPictureAndClosesByTh
   if (!HasXclip()) GTEST_SKIP() << "no xclip";
   Window w = Start(XK_Escape);
   ASSERT_NE(w, 0u) << Output();
-  static const int kRowEnd[2] = {300, 295};
   Click(w, kRowEnd, 1);  // the box the letters would go into
-  int rx = 0, ry = 0;
-  Window child;
-  XTranslateCoordinates(t, w, DefaultRootWindow(t), kTextOpen[0], kTextOpen[1], &rx, &ry, &child);
-  XTestFakeMotionEvent(t, -1, rx, ry, 0);
-  XSync(t, False);
+  MoveTo(w, kTextOpen);
   ASSERT_TRUE(Frames(kHoldFrames)) << Output();
   const std::vector<unsigned long> before = Shown(w);
   // What the press may change (the button, the row with the caret), and no more.
@@ -642,13 +634,9 @@ TEST_F(AppX11, WhileADialogIsOpenTheGameTakesNoInputKeepsItsPictureAndClosesByTh
   const Window again = OpenDialogBy(w, kTextOpen, "Open");
   ASSERT_NE(again, 0u) << Output();
   SendDeleteWindow(t, w);
-  const int rc = WaitExit(kStepMs);
-  ASSERT_NE(rc, -1) << "the close button did not end the run while a dialog was open\n" << Output();
-  EXPECT_EQ(rc, 0) << Output();
+  ExpectEnds("the close button while a dialog was open");
   EXPECT_TRUE(WaitUntil([&] { return WindowGone(t, again); })) << "the dialog outlived the run";
-  const std::string log = ReadAll(dir / "uni_files" / "log.txt");
-  EXPECT_EQ(log.find("Fail"), std::string::npos) << log;
-  EXPECT_EQ(log.find("zenity"), std::string::npos) << log;
+  ExpectLogWithout({"Fail", "zenity"});
 }
 
 // What zenity says on stderr stays out of the terminal while it works (the size question answered
@@ -681,14 +669,12 @@ TEST_F(AppX11, ZenitysChatterReachesTheTerminalOnlyWhenItFails) {
   const std::string refused =
       "\nplatform: This name has characters the game cannot use (outside Windows-1251): "
       "/tmp/?\\x01.txt";
-  const fs::path logFile = dir / "uni_files" / "log.txt";
-  EXPECT_TRUE(WaitUntil([&] { return ReadAll(logFile).find(refused) != std::string::npos; }))
-      << ReadAll(logFile);
+  EXPECT_TRUE(WaitUntil([&] { return Log().find(refused) != std::string::npos; })) << Log();
   kill(app, SIGINT);
-  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  ExpectEnds("Ctrl+C");
   EXPECT_EQ(Output().find("chatter of --question"), std::string::npos) << Output();
   EXPECT_EQ(Output().find("chatter of --error"), std::string::npos) << Output();
-  const std::string log = ReadAll(logFile);
+  const std::string log = Log();
   EXPECT_NE(
       log.find("\nplatform: zenity ended with 70\nplatform: zenity said: chatter of --file-selection"),
       std::string::npos)
@@ -748,11 +734,10 @@ TEST_F(AppX11, PrintTakenByTheWindowManagerStillTakesAScreenshot) {
   Launch();
   Window w = WaitGameWindow(kStepMs);
   ASSERT_NE(w, 0u) << Output();
-  const KeyCode print = XKeysymToKeycode(t, XK_Print);
-  XTestFakeKeyEvent(t, print, True, 0);
+  XTestFakeKeyEvent(t, XKeysymToKeycode(t, XK_Print), True, 0);
   XSync(t, False);
   EXPECT_TRUE(WaitUntil([&] { return KeyboardFree(t); })) << "openbox kept the keyboard";
-  XTestFakeKeyEvent(t, print, False, 0);
+  XTestFakeKeyEvent(t, XKeysymToKeycode(t, XK_Print), False, 0);
   XSync(t, False);
   EXPECT_TRUE(WaitUntil([&] { return fs::exists(dir / "scrot.ran"); })) << "openbox did not take Print";
   bool shot = false;
@@ -764,7 +749,7 @@ TEST_F(AppX11, PrintTakenByTheWindowManagerStillTakesAScreenshot) {
   });
   EXPECT_TRUE(shot) << "no screenshot\n" << Output();
   kill(app, SIGINT);
-  EXPECT_EQ(WaitExit(kStepMs), 0) << Output();
+  ExpectEnds("Ctrl+C");
 }
 
 }  // namespace

@@ -21,11 +21,6 @@ class TextPresetTest : public FiguresTest {
   void TearDown() override { std::remove(("uni_files/res/" + name_).c_str()); }
 
   void Write(const std::string& text) { ASSERT_TRUE(WriteAll("uni_files/res/" + name_, text)); }
-  static int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) n++;
-    return n;
-  }
 };
 
 }  // namespace
@@ -70,7 +65,7 @@ TEST_F(TextPresetTest, RecordsAreReadByPropertyNameAndProblemsAreSkippedWithALog
   EXPECT_FLOAT_EQ(f->fcg, 1.0f);
   EXPECT_EQ(f->Sub_Kno_max, 20);  // the reader keeps it; PropsFill's finishing step clamps
   std::string log = LogText();
-  EXPECT_EQ(Count(log, "\nPropsReadTxt: "), 9) << log;
+  EXPECT_EQ(CountOf(log, "\nPropsReadTxt: "), 9) << log;
   EXPECT_NE(log.find("no property NoSuchProperty"), std::string::npos);
   EXPECT_NE(log.find("read-only property nom"), std::string::npos);
   EXPECT_NE(log.find("read-only property status"), std::string::npos);
@@ -90,9 +85,9 @@ TEST_F(TextPresetTest, MissingShortHugeAndEmptyFiles) {
   EXPECT_EQ(PropsReadTxt("a.tx", g), 0);  // four bytes: no preset, no log line
   EXPECT_EQ(PropsReadTxt(nullptr, g), 0);
   EXPECT_EQ(PropsReadTxt(name_.c_str(), nullptr), 0);
-  EXPECT_EQ(Count(LogText(), "\n"), 2);
+  EXPECT_EQ(CountOf(LogText(), "\n"), 2);
   EXPECT_EQ(PropsReadTxt(std::string(200, 'n').c_str(), g), 0);
-  EXPECT_EQ(Count(LogText(), "longer than 113"), 1);
+  EXPECT_EQ(CountOf(LogText(), "longer than 113"), 1);
 
   std::string huge = "//==\nTex1\n5\n";
   huge += std::string(kTxtFileMax, '#');
@@ -137,5 +132,5 @@ TEST_F(TextPresetTest, HostileFilesWriteOnlyPropertiesAndTheLogStaysShort) {
   EXPECT_EQ(f->UN, before.UN);
   EXPECT_EQ(f->Tex1, 0);
   // At most kTxtLogMax lines and one line counting the rest.
-  EXPECT_LE(Count(LogText(), "\nPropsReadTxt: "), kTxtLogMax + 1);
+  EXPECT_LE(CountOf(LogText(), "\nPropsReadTxt: "), kTxtLogMax + 1);
 }

@@ -12,11 +12,6 @@ class ChainLoopsTest : public FiguresTest {
  protected:
   void TearDown() override { o2::NeedExit = 0; }
 
-  static int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) n++;
-    return n;
-  }
   static int Reset(const Fgr* f) { return f->status == 0 && f->sbrosNow == 0; }
 };
 
@@ -31,8 +26,8 @@ TEST_F(ChainLoopsTest, TheSweepStopsOnALoopingChainAndStopsTheGame) {
   c->pTail = b;  // back into the chain
   o2::NeedExit = 0;
   h->KillDeadLinks();
-  EXPECT_EQ(Count(LogText(), "\nerr: P2_Sub_Gruz LoopLink"), 1);
-  EXPECT_EQ(Count(LogText(), "DeadLink"), 0);  // every member is live
+  EXPECT_EQ(CountOf(LogText(), "\nerr: P2_Sub_Gruz LoopLink"), 1);
+  EXPECT_EQ(CountOf(LogText(), "DeadLink"), 0);  // every member is live
   EXPECT_EQ(o2::NeedExit, 1);
   EXPECT_EQ(c->pTail, b);  // the sweep reports, it does not repair
 
@@ -52,7 +47,7 @@ TEST_F(ChainLoopsTest, TheSweepOverAFigureInItsOwnChain) {
 
   f->pTail = f;  // and now its own next member as well
   f->KillDeadLinks();
-  EXPECT_EQ(Count(LogText(), "\nerr: P2_Sub_UseGun LoopLink"), 1);
+  EXPECT_EQ(CountOf(LogText(), "\nerr: P2_Sub_UseGun LoopLink"), 1);
   EXPECT_EQ(o2::NeedExit, 1);
 
   // A dead member inside the loop is still reported as dead.
@@ -62,8 +57,8 @@ TEST_F(ChainLoopsTest, TheSweepOverAFigureInItsOwnChain) {
   g->P2_Sub_Kno = dead;
   dead->pTail = dead;
   g->KillDeadLinks();
-  EXPECT_GE(Count(LogText(), "\nerr: Sub_Kno DeadLink"), 1);
-  EXPECT_EQ(Count(LogText(), "\nerr: P2_Sub_Kno LoopLink"), 1);
+  EXPECT_GE(CountOf(LogText(), "\nerr: Sub_Kno DeadLink"), 1);
+  EXPECT_EQ(CountOf(LogText(), "\nerr: P2_Sub_Kno LoopLink"), 1);
 }
 
 TEST_F(ChainLoopsTest, AHolderResetOverALoopIsWholeAgain) {
@@ -97,14 +92,14 @@ TEST_F(ChainLoopsTest, ResettingAFigureInItsOwnChainOrEquipment) {
   f->Sbros();
   EXPECT_TRUE(Reset(f));
   EXPECT_EQ(f->P2_Sub_Unit, nullptr);
-  EXPECT_EQ(Count(LogText(), "\nerr: Sbros LoopLink"), 1);
+  EXPECT_EQ(CountOf(LogText(), "\nerr: Sbros LoopLink"), 1);
 
   Fgr* g = Make(101);
   g->P2_UseHelm = g;
   g->Sbros();
   EXPECT_TRUE(Reset(g));
   EXPECT_EQ(g->P2_UseHelm, nullptr);
-  EXPECT_EQ(Count(LogText(), "\nerr: Sbros LoopLink"), 2);
+  EXPECT_EQ(CountOf(LogText(), "\nerr: Sbros LoopLink"), 2);
 
   // Its own member and its own next member: the walk meets only the figure under reset.
   Fgr* k = Make(101);
@@ -113,8 +108,8 @@ TEST_F(ChainLoopsTest, ResettingAFigureInItsOwnChainOrEquipment) {
   k->Sbros();
   EXPECT_TRUE(Reset(k));
   EXPECT_EQ(k->pTail, nullptr);
-  EXPECT_EQ(Count(LogText(), "\nerr: Sbros LoopLink"), 3);  // once, not once per step
-  EXPECT_EQ(Count(LogText(), "\nerr: P2_Sub_Kno LoopLink"), 1);
+  EXPECT_EQ(CountOf(LogText(), "\nerr: Sbros LoopLink"), 3);  // once, not once per step
+  EXPECT_EQ(CountOf(LogText(), "\nerr: P2_Sub_Kno LoopLink"), 1);
 }
 
 TEST_F(ChainLoopsTest, ResettingFiguresThatOwnEachOther) {
@@ -130,7 +125,7 @@ TEST_F(ChainLoopsTest, ResettingFiguresThatOwnEachOther) {
   EXPECT_TRUE(Reset(b));
   EXPECT_TRUE(Reset(c));
   EXPECT_EQ(b->P2_UseCar, nullptr);
-  EXPECT_EQ(Count(LogText(), "\nerr: Sbros LoopLink"), 1);
+  EXPECT_EQ(CountOf(LogText(), "\nerr: Sbros LoopLink"), 1);
 }
 
 // The cap counts members: a sound chain of exactly the cap is walked whole, one more is a loop.

@@ -54,9 +54,21 @@ class StageHostile : public StageTest {
     world_.TakeFigures();
   }
 
+  // A load of the parts that must be refused: the reason in the log lines it writes, the live world
+  // as it was.
+  void ExpectRefused(std::vector<char>& b, std::vector<char>& l, const std::string& log) {
+    LogResetCount();
+    const size_t logged = LogText().size();
+    EXPECT_EQ(LoadPair(b, b.size(), l, l.size()), 0) << log;
+    EXPECT_NE(LogText().find(log, logged), std::string::npos) << log << "\n" << LogText().substr(logged);
+    EXPECT_TRUE(world_.Same()) << log;
+  }
+
   // A generated world (below): the slot of its land holder, 0 when it has none.
   static int GenerateWorld();
 };
+
+void PutInt(std::vector<char>& b, size_t at, int v) { memcpy(b.data() + at, &v, 4); }
 
 TEST_F(StageHostile, EveryCutOfTheBaseFileIsRefusedAndChangesNothing) {
   Prepare(0, 4);
@@ -103,11 +115,8 @@ TEST_F(StageHostile, CutsThroughTheLandBlocksAndAWrongFloorSizeAreRefused) {
     ASSERT_TRUE(world_.Same());
   }
   std::vector<char> bad = base_;
-  int cols = 128;
-  memcpy(bad.data() + second + 8, &cols, 4);
-  EXPECT_EQ(LoadPair(bad, bad.size(), loc_, loc_.size()), 0);
-  EXPECT_TRUE(world_.Same());
-  EXPECT_NE(LogText().find("\nLoadEtapLand: 128 x 256, not 256 x 256"), std::string::npos);
+  PutInt(bad, second + 8, 128);
+  ExpectRefused(bad, loc_, "\nLoadEtapLand: 128 x 256, not 256 x 256");
 }
 
 // Where the figures of a part start: after head, tag and count.
@@ -132,115 +141,70 @@ TEST_F(StageHostile, CountsRepeatedNumbersNamesAndLoopsOutsideTheCapacitiesAreRe
   };
   for (const Case& c : cases) {
     std::vector<char> b = base_, l = loc_;
-    std::vector<char>& t = c.base ? b : l;
-    memcpy(t.data() + c.at, &c.value, 4);
-    EXPECT_EQ(LoadPair(b, b.size(), l, l.size()), 0) << c.log;
-    EXPECT_NE(LogText().find(c.log), std::string::npos) << c.log;
-    EXPECT_TRUE(world_.Same()) << c.log;
+    PutInt(c.base ? b : l, c.at, c.value);
+    ExpectRefused(b, l, c.log);
   }
+  const std::string all(base_.begin(), base_.end());
+  const size_t links = chunk + 8 + 218 * 4 + 8 + 58 * 4;  // the first figure's links
   // The named-variable part cut short: the base file ends inside its floats.
-  {
-    LogResetCount();
-    EXPECT_EQ(LoadPair(base_, base_.size() - 12, loc_, loc_.size()), 0);
-    EXPECT_NE(LogText().find("\nLoadEtapOrg: named variables cut short"), std::string::npos);
-    EXPECT_TRUE(world_.Same());
-  }
+  std::vector<char> cut(base_.begin(), base_.end() - 12);
+  ExpectRefused(cut, loc_, "\nLoadEtapOrg: named variables cut short");
   // The same slot twice.
-  {
-    std::vector<char> b = base_;
-    std::string all(b.begin(), b.end());
-    size_t second = all.find("    adr=", kFirstFigure + 8);
-    int one = 1;
-    memcpy(b.data() + second + 8, &one, 4);
-    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
-    EXPECT_TRUE(world_.Same());
-  }
+  std::vector<char> b = base_;
+  PutInt(b, all.find("    adr=", kFirstFigure + 8) + 8, 1);
+  ExpectRefused(b, loc_, "\nLoadEtapSlot: figure number 1\n");
   // A unit's name with no zero in its 16 bytes.
-  {
-    std::vector<char> b = base_;
-    std::string all(b.begin(), b.end());
-    size_t unit = all.find("Fgr#unit");
-    ASSERT_NE(unit, std::string::npos);
-    memset(b.data() + unit + 36, 'A', 16);
-    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
-    EXPECT_NE(LogText().find("LoadEtapName"), std::string::npos);
-    EXPECT_TRUE(world_.Same());
-  }
+  const size_t unit = all.find("Fgr#unit");
+  ASSERT_NE(unit, std::string::npos);
+  b = base_;
+  memset(b.data() + unit + 36, 'A', 16);
+  ExpectRefused(b, loc_, "LoadEtapName");
   // A figure wearing itself: its reset would never end.
-  {
-    std::vector<char> b = base_;
-    size_t helm = chunk + 8 + 218 * 4 + 8 + 58 * 4 + 13 * 4;  // link 14, P2_UseHelm
-    int self = 1;
-    memcpy(b.data() + helm, &self, 4);
-    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
-    EXPECT_NE(LogText().find("LoadEtapLinks"), std::string::npos);
-    EXPECT_TRUE(world_.Same());
-  }
+  b = base_;
+  PutInt(b, links + 13 * 4, 1);  // link 14, P2_UseHelm
+  ExpectRefused(b, loc_, "LoadEtapLinks");
   // A chain head or a chain tail naming a slot the file leaves empty.
   for (int link : {22, 2}) {
-    std::vector<char> b = base_;
-    int empty = 400;
-    memcpy(b.data() + chunk + 8 + 218 * 4 + 8 + 58 * 4 + link * 4, &empty, 4);
-    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0) << "link " << link;
-    EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 400"), std::string::npos);
-    EXPECT_TRUE(world_.Same());
+    SCOPED_TRACE(link);
+    b = base_;
+    PutInt(b, links + link * 4, 400);
+    ExpectRefused(b, loc_, "LoadEtapLinks: figure 1 chains the empty slot 400");
   }
   // A chain member stored as an empty slot (kind 0).
-  {
-    std::vector<char> b = base_;
-    std::string all(b.begin(), b.end());
-    size_t at = kFirstFigure;
-    for (int i = 1; i < 7; i++) at = all.find("    adr=", at + 8);
-    ASSERT_EQ(ReadInt(b, at + 8), 7);  // the first item of figure 1's chain
-    int zero = 0;
-    memcpy(b.data() + at + 12 + 8 + 20 * 4, &zero, 4);
-    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 0);
-    EXPECT_NE(LogText().find("LoadEtapLinks: figure 1 chains the empty slot 7"), std::string::npos);
-    EXPECT_TRUE(world_.Same());
-  }
-  // A location chain whose tail comes back to a base figure that owns the location figure.
-  {
-    std::vector<char> l = loc_;
-    size_t tail = chunk + 8 + 218 * 4 + 8 + 58 * 4 + 2 * 4;  // link 3, pTail of slot 501
-    int toBase4 = 4 - 500;  // base figure 4 holds slot 505 as its auto target only: no loop
-    memcpy(l.data() + tail, &toBase4, 4);
-    EXPECT_EQ(LoadPair(base_, base_.size(), l, l.size()), 3);
-    Recover();
-    int toBase3 = 3 - 500;  // base figure 3 wears figure 8, which is not in the location: no loop
-    memcpy(l.data() + tail, &toBase3, 4);
-    EXPECT_EQ(LoadPair(base_, base_.size(), l, l.size()), 3);
+  size_t at = kFirstFigure;
+  for (int i = 1; i < 7; i++) at = all.find("    adr=", at + 8);
+  ASSERT_EQ(ReadInt(base_, at + 8), 7);  // the first item of figure 1's chain
+  b = base_;
+  PutInt(b, at + 12 + 8 + 20 * 4, 0);
+  ExpectRefused(b, loc_, "LoadEtapLinks: figure 1 chains the empty slot 7");
+  // A location chain whose tail (link 3 of slot 501) comes back to a base figure that owns the
+  // location figure, and neither is a loop: base figure 4 holds slot 505 as its auto target only,
+  // base figure 3 wears figure 8, which is not in the location.
+  std::vector<char> l = loc_;
+  for (int owner : {4, 3}) {
+    PutInt(l, links + 2 * 4, owner - 500);
+    EXPECT_EQ(LoadPair(base_, base_.size(), l, l.size()), 3) << owner;
     Recover();
   }
   // The slot number and a record's in-use flag come from the slot and the pool, not the file.
-  {
-    std::vector<char> b = base_;
-    std::string all(b.begin(), b.end());
-    int nom = 777, unused = 0;
-    memcpy(b.data() + chunk + 8 + 19 * 4, &nom, 4);
-    memcpy(b.data() + all.find("Fgr#unit") + 8 + 2 * 4, &unused, 4);
-    EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 3);
-    EXPECT_EQ(Fgrs.mf[1].nom, 1);
-    ASSERT_NE(Fgrs.mf[1].UN, empty_UN_adr());
-    EXPECT_EQ(Fgrs.mf[1].UN->isUse, 1);
-    Recover();
-  }
+  b = base_;
+  PutInt(b, chunk + 8 + 19 * 4, 777);
+  PutInt(b, unit + 8 + 2 * 4, 0);
+  EXPECT_EQ(LoadPair(b, b.size(), loc_, loc_.size()), 3);
+  EXPECT_EQ(Fgrs.mf[1].nom, 1);
+  ASSERT_NE(Fgrs.mf[1].UN, empty_UN_adr());
+  EXPECT_EQ(Fgrs.mf[1].UN->isUse, 1);
+  Recover();
   // An index list longer than the record holds: the surplus is read and dropped.
-  {
-    std::vector<char> l = loc_;
-    std::string all(l.begin(), l.end());
-    size_t ind = all.find("Fgr#Ind=");
-    int n = ReadInt(l, ind + 8);
-    ASSERT_EQ(n, 0);
-    int big = 40;
-    memcpy(l.data() + ind + 8, &big, 4);
-    std::vector<char> grown(l.begin(), l.begin() + ind + 12);
-    grown.insert(grown.end(), 40 * 4, 1);
-    grown.insert(grown.end(), l.begin() + ind + 12, l.end());
-    EXPECT_EQ(LoadPair(base_, base_.size(), grown, grown.size()), 3);
-    EXPECT_EQ(Fgrs.mf[501].IndKlv, 12);
-    EXPECT_EQ(Fgrs.mf[501].Ind[11], 0x01010101u);
-    Recover();
-  }
+  const size_t ind = std::string(loc_.begin(), loc_.end()).find("Fgr#Ind=");
+  ASSERT_EQ(ReadInt(loc_, ind + 8), 0);
+  std::vector<char> grown = loc_;
+  PutInt(grown, ind + 8, 40);
+  grown.insert(grown.begin() + ind + 12, 40 * 4, 1);
+  EXPECT_EQ(LoadPair(base_, base_.size(), grown, grown.size()), 3);
+  EXPECT_EQ(Fgrs.mf[501].IndKlv, 12);
+  EXPECT_EQ(Fgrs.mf[501].Ind[11], 0x01010101u);
+  Recover();
 }
 
 // Where value word w of the figure whose number lies at `number` is stored (after the tag), and
@@ -255,6 +219,15 @@ size_t FigureNumberAt(const std::vector<char>& b, const char* tag, int k) {
   for (size_t at = all.find(tag); at != std::string::npos; at = all.find(tag, at + 8))
     if (at + 12 <= b.size() && ReadInt(b, at + 8) == k) return at + 8;
   return std::string::npos;
+}
+
+// Where the number of the figure in a slot sits: in the base part for a base slot, else in the
+// location part, which numbers its figures from 1 after the base slots.
+std::pair<std::vector<char>*, size_t> SlotNumberAt(std::vector<char>& b, std::vector<char>& l,
+                                                   int slot) {
+  const bool inBase = slot <= FgrsBaseLast;
+  std::vector<char>& t = inBase ? b : l;
+  return {&t, FigureNumberAt(t, inBase ? "    adr=" : "    ofs=", inBase ? slot : slot - FgrsBaseLast)};
 }
 
 // 1 when no live figure links to slot i, no land cell names it and it carries no land.
@@ -313,29 +286,26 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
   ASSERT_NE(chainMember, 0);
 
   struct Row {
-    bool base;
     int slot, number;
     const char* log;
   };
   const Row rows[] = {
-      {true, 3, 0, "LoadEtapSlot: figure number 0 is outside 1..500, dropped"},
-      {true, 3, -1, "LoadEtapSlot: figure number -1 is outside 1..500, dropped"},
-      {true, 1, 1000, "LoadEtapSlot: figure number 1000 is outside 1..500, dropped"},
-      {true, 5, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..500, dropped"},
-      {false, locFigure, 500, "LoadEtapSlot: figure number 500 is outside 1..499, dropped"},
-      {false, locFigure, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..499, dropped"},
+      {3, 0, "LoadEtapSlot: figure number 0 is outside 1..500, dropped"},
+      {3, -1, "LoadEtapSlot: figure number -1 is outside 1..500, dropped"},
+      {1, 1000, "LoadEtapSlot: figure number 1000 is outside 1..500, dropped"},
+      {5, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..500, dropped"},
+      {locFigure, 500, "LoadEtapSlot: figure number 500 is outside 1..499, dropped"},
+      {locFigure, INT_MAX, "LoadEtapSlot: figure number 2147483647 is outside 1..499, dropped"},
   };
   // A dropped figure was still read: the running figure number rises to its number too.
   int running = 4000000;
   for (const Row& r : rows) {
     SCOPED_TRACE(r.log);
     std::vector<char> b = base, l = loc;
-    std::vector<char>& t = r.base ? b : l;
-    const size_t at =
-        FigureNumberAt(t, r.base ? "    adr=" : "    ofs=", r.base ? r.slot : r.slot - 500);
+    const auto [t, at] = SlotNumberAt(b, l, r.slot);
     ASSERT_NE(at, std::string::npos);
-    memcpy(t.data() + at, &r.number, 4);
-    memcpy(t.data() + ValueAt(at, kLogIndexWord), &++running, 4);
+    PutInt(*t, at, r.number);
+    PutInt(*t, ValueAt(at, kLogIndexWord), ++running);
     LogResetCount();
     ASSERT_EQ(LoadPair(b, b.size(), l, l.size()), 1);
     EXPECT_NE(LogText().find(r.log), std::string::npos);
@@ -360,14 +330,10 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
   // its numbers too.
   world_.Take();
   std::vector<char> l = loc;
-  const int gun = 500, high = 9000000;
   const size_t at = FigureNumberAt(l, "    ofs=", chainMember - 500);
-  memcpy(l.data() + at, &gun, 4);
-  memcpy(l.data() + ValueAt(at, kLogIndexWord), &high, 4);
-  EXPECT_EQ(LoadPair(base, base.size(), l, l.size()), 0);
-  const std::string refused = "chains the empty slot " + std::to_string(chainMember);
-  EXPECT_NE(LogText().find(refused), std::string::npos);
-  EXPECT_TRUE(world_.Same());
+  PutInt(l, at, 500);
+  PutInt(l, ValueAt(at, kLogIndexWord), 9000000);
+  ExpectRefused(base, l, "chains the empty slot " + std::to_string(chainMember));
   EXPECT_EQ(Fgrs.AddFgr(112, 0)->priv_LogIndex, running + 1);
 }
 
@@ -447,35 +413,22 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
     world_.Take();
     std::vector<char> b = base, l = loc;
     for (int figure : r.figures) {
-      const bool inBase = figure <= FgrsBaseLast;
-      std::vector<char>& t = inBase ? b : l;
-      const size_t at =
-          FigureNumberAt(t, inBase ? "    adr=" : "    ofs=", inBase ? figure : figure - 500);
+      const auto [t, at] = SlotNumberAt(b, l, figure);
       ASSERT_NE(at, std::string::npos);
-      const int link = inBase ? r.parent : r.parent - 500;  // a location stores every link less 500
-      memcpy(t.data() + ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4, &link, 4);
+      // A location stores every link less 500.
+      PutInt(*t, ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4, t == &b ? r.parent : r.parent - 500);
     }
-    if (r.emptied) {
-      const int kind = 0;
-      memcpy(l.data() + ValueAt(FigureNumberAt(l, "    ofs=", r.emptied - 500), kKindWord), &kind, 4);
-    }
+    if (r.emptied) PutInt(l, ValueAt(SlotNumberAt(b, l, r.emptied).second, kKindWord), 0);
     if (r.dropped) {
-      const bool inBase = r.dropped <= 500;
-      std::vector<char>& t = inBase ? b : l;
-      const int outside = inBase ? 0 : 500;
-      memcpy(t.data() + FigureNumberAt(
-                            t, inBase ? "    adr=" : "    ofs=", inBase ? r.dropped : r.dropped - 500),
-             &outside, 4);
+      const auto [t, at] = SlotNumberAt(b, l, r.dropped);
+      PutInt(*t, at, t == &b ? 0 : 500);
     }
-    LogResetCount();
-    const int loaded = LoadPair(b, b.size(), l, l.size());
     if (!r.log.empty()) {
-      EXPECT_EQ(loaded, 0);
-      EXPECT_NE(LogText().find(r.log), std::string::npos) << LogText();
-      EXPECT_TRUE(world_.Same());
+      ExpectRefused(b, l, r.log);
       continue;
     }
-    ASSERT_EQ(loaded, 1);
+    LogResetCount();
+    ASSERT_EQ(LoadPair(b, b.size(), l, l.size()), 1);
     o2::NeedExit = 0;
     SweepUntilStill();
     EXPECT_EQ(o2::NeedExit, 0);
@@ -499,43 +452,36 @@ TEST_F(StageHostile, FloorsWithoutAHolderAndAPartWithoutFiguresAreRefused) {
   loc_ = ReadBytes<char>(Name("h.etp03"));
   world_.Take();
   auto blocks = [](const std::vector<char>& b) {
-    const std::string all(b.begin(), b.end());
-    int n = 0;
-    for (size_t at = all.find("LandChar"); at != std::string::npos; at = all.find("LandChar", at + 8))
-      n++;
-    return n;
+    return CountOf(std::string(b.begin(), b.end()), "LandChar");
   };
   ASSERT_EQ(blocks(base_), 4);
 
   struct Row {
-    bool base;
-    std::vector<int> numbers;  // the figures stored under another number
+    std::vector<int> slots;  // the figures stored under another number
     int to;
     const char* log;  // null: the stage loads
   };
   const Row rows[] = {
-      {true, {10, 11}, -1, "LoadEtapLand: no land holder keeps the floors"},
-      {true, {10, 11}, INT_MAX, "LoadEtapLand: no land holder keeps the floors"},
-      {false, {1, 2}, 500, "LoadEtapCount: 2 figures, none kept"},
-      {true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1000, "LoadEtapCount: 11 figures, none kept"},
-      {true, {10}, 0, nullptr},
-      {true, {11}, 1000, nullptr},
+      {{10, 11}, -1, "LoadEtapLand: no land holder keeps the floors"},
+      {{10, 11}, INT_MAX, "LoadEtapLand: no land holder keeps the floors"},
+      {{501, 502}, 500, "LoadEtapCount: 2 figures, none kept"},
+      {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1000, "LoadEtapCount: 11 figures, none kept"},
+      {{10}, 0, nullptr},
+      {{11}, 1000, nullptr},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(r.numbers.size());
+    SCOPED_TRACE(r.slots.size());
     std::vector<char> b = base_, l = loc_;
-    std::vector<char>& t = r.base ? b : l;
-    for (int k : r.numbers)
-      memcpy(t.data() + FigureNumberAt(t, r.base ? "    adr=" : "    ofs=", k), &r.to, 4);
-    LogResetCount();
-    const int loaded = LoadPair(b, b.size(), l, l.size());
+    for (int k : r.slots) {
+      const auto [t, at] = SlotNumberAt(b, l, k);
+      PutInt(*t, at, r.to);
+    }
     if (r.log) {
-      EXPECT_EQ(loaded, 0);
-      EXPECT_NE(LogText().find(r.log), std::string::npos) << LogText();
-      EXPECT_TRUE(world_.Same());
+      ExpectRefused(b, l, r.log);
       continue;
     }
-    ASSERT_EQ(loaded, 3);
+    LogResetCount();
+    ASSERT_EQ(LoadPair(b, b.size(), l, l.size()), 3);
     EXPECT_EQ(memcmp(world_.landS.data(), Land.LandSurface.kle, sizeof Land.LandSurface.kle), 0);
     ASSERT_EQ(Etap_Save(Name("again.etp")), 1);
     EXPECT_EQ(blocks(ReadBytes<char>(Name("again.etp"))), 2);
@@ -646,13 +592,9 @@ TEST_F(StageHostile, GeneratedStagesTheCheckTakesSweepWholeAndThoseItRefusesWoul
     std::vector<char> b = SavedPart(1), l = SavedPart(0);
     for (int e = Rand() % 3; e > 0; e--) {
       const int k = land && Rand() % 2 == 0 ? land : 1 + Rand() % 7 + (Rand() % 2) * FgrsBaseLast;
-      const bool inBase = k <= FgrsBaseLast;
-      std::vector<char>& t = inBase ? b : l;
-      const size_t at = FigureNumberAt(t, inBase ? "    adr=" : "    ofs=", inBase ? k : k - 500);
+      const auto [t, at] = SlotNumberAt(b, l, k);
       if (at == std::string::npos) continue;
-      const int outside = 0, kind = 0;
-      if (Rand() % 2) memcpy(t.data() + at, &outside, 4);
-      else memcpy(t.data() + ValueAt(at, kKindWord), &kind, 4);
+      PutInt(*t, Rand() % 2 ? at : ValueAt(at, kKindWord), 0);
     }
     const bool alone = round % 2, full = round % 16 == 0;
     if (!alone) ClearWorld();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "generators/fgr_tables.h"
+#include "pieces.h"
 #include "shell/log.h"
 #include "test_files.h"
 
@@ -59,9 +60,5 @@ struct GenRun {
     return *this;
   }
 };
-
-inline bool Has(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
-}
 
 }  // namespace fgrtest

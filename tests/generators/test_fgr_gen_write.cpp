@@ -6,7 +6,6 @@
 #include "test_fgr_gen_fixture.h"
 
 using fgrtest::GenRun;
-using fgrtest::Has;
 using fgrtest::Tables;
 
 namespace {
@@ -36,115 +35,92 @@ Tables SmallTables() {
 TEST(FgrWrite, ConstantsOfKindsPresetsCombinationsAndHitBars) {
   GenRun r("constants");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.pre, "\nfgrA = 3, // first kind\n\t\t//   its line\n"));
-  EXPECT_TRUE(Has(r.pre, "\nfgrB = 1, \n"));  // empty line comment: no second line
-  EXPECT_TRUE(Has(r.pre, "\nfgrLast = 7; //norm klv:3"));
-  EXPECT_TRUE(Has(r.pre, "\nTank1 = 9001,"));
-  EXPECT_TRUE(Has(r.pre, "\n txt_Bunker = 9011, // res/txt_Bunker.txt"));
-  EXPECT_TRUE(Has(r.pre, "\nprops_Last = 9011; //norm klv:2"));
-  EXPECT_TRUE(Has(r.pre, "\nr_Proc_Fade = 1, // fade\n"));
-  EXPECT_TRUE(Has(r.pre, "\nProcFgr_Last = 2; //norm klv:2"));
-  EXPECT_TRUE(Has(r.pre, "\nkombi_Two = -2, \n"));
-  EXPECT_TRUE(Has(r.pre, "\nkombi_Negat_Last = -2; //norm klv:2"));
-  EXPECT_TRUE(Has(r.pre, "\nbcHp = 1,\nbcHp_ = 2,\n\t// life\n\t//   now and max\n\t//-----\n"));
-  EXPECT_TRUE(Has(r.pre, "\nbcMana = 3,\nbcMana_ = 4,"));
-  EXPECT_TRUE(Has(r.pre, "\nbcOrig_odd_Last = 5,"));
-  EXPECT_TRUE(Has(r.pre, "\n bcOrig_cho_Last = 6,"));
-  EXPECT_TRUE(Has(r.pre, "\nboe_counters_Last = 6; //norm klv:3"));
-  EXPECT_TRUE(Has(r.pre,
-                  "\nkvZero = 0, // нет варианта\n\nkvHp_Fire = boe_counters_Last * 1 + bcHp,"
-                  "\nkvHp_Ice = boe_counters_Last * 2 + bcHp,\n"
-                  "\nkvCaptainHP_Poisoned = boe_counters_Last * 1 + bcCaptainHP,"));
-  EXPECT_TRUE(Has(
-      r.pre, "\n\nkvJustUpor = 9999;// некий (kvX_X) не должен быть равен kvJustUpor. //norm klv:3"));
-  EXPECT_TRUE(Has(r.pre, "\nconst int Fgr_IntPropsKlv = 6;"));
-  EXPECT_TRUE(Has(r.pre,
-                  "\nconst int Fgr_FloPropsKlv = 3;\nconst int Fgr_Po1PropsKlv = 2;"
-                  "\nconst int Fgr_Po2PropsKlv = 1;\nconst int Fgr_SubPropsKlv = 2;"));
-  EXPECT_TRUE(
-      Has(r.pre, "\n int  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec);"));
-  EXPECT_TRUE(Has(r.pre, "\nint Fgr_Flo_TramVals( int n, float& a, float& b);"));
-  EXPECT_TRUE(Has(r.pre, "\nvoid Fgr_Sub_xLinkAdd( Fgr* pF, int n, Fgr* pL);"));
+  ExpectHas(r.pre,
+            {"\nfgrA = 3, // first kind\n\t\t//   its line\n",
+             "\nfgrB = 1, \n",  // empty line comment: no second line
+             "\nfgrLast = 7; //norm klv:3",
+             "\nTank1 = 9001,",
+             "\n txt_Bunker = 9011, // res/txt_Bunker.txt",
+             "\nprops_Last = 9011; //norm klv:2",
+             "\nr_Proc_Fade = 1, // fade\n",
+             "\nProcFgr_Last = 2; //norm klv:2",
+             "\nkombi_Two = -2, \n",
+             "\nkombi_Negat_Last = -2; //norm klv:2",
+             "\nbcHp = 1,\nbcHp_ = 2,\n\t// life\n\t//   now and max\n\t//-----\n",
+             "\nbcMana = 3,\nbcMana_ = 4,",
+             "\nbcOrig_odd_Last = 5,",
+             "\n bcOrig_cho_Last = 6,",
+             "\nboe_counters_Last = 6; //norm klv:3",
+             "\nkvZero = 0, // нет варианта\n\nkvHp_Fire = boe_counters_Last * 1 + bcHp,"
+             "\nkvHp_Ice = boe_counters_Last * 2 + bcHp,\n"
+             "\nkvCaptainHP_Poisoned = boe_counters_Last * 1 + bcCaptainHP,",
+             "\n\nkvJustUpor = 9999;// некий (kvX_X) не должен быть равен kvJustUpor. //norm klv:3",
+             "\nconst int Fgr_IntPropsKlv = 6;",
+             "\nconst int Fgr_FloPropsKlv = 3;\nconst int Fgr_Po1PropsKlv = 2;"
+             "\nconst int Fgr_Po2PropsKlv = 1;\nconst int Fgr_SubPropsKlv = 2;",
+             "\n int  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec);",
+             "\nint Fgr_Flo_TramVals( int n, float& a, float& b);",
+             "\nvoid Fgr_Sub_xLinkAdd( Fgr* pF, int n, Fgr* pL);"});
 }
 
 TEST(FgrWrite, RecordLayoutPutsTheChainCountersFirst) {
   GenRun r("record");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.fin,
-                  "\nint\nsvZero, // не используется\n\nSub_UseGun_now,\nSub_UseGun_max,\n"
-                  "\nSub_Kno_now,\nSub_Kno_max,\n\nnom, // slot\n\t//-----\n"));
-  EXPECT_TRUE(Has(r.fin, "\nstatus, \n\t//   only second\n\t//-----\n"));
-  EXPECT_TRUE(Has(r.fin, "\nsvLast; //norm_klv:2  + sub_klv:4"));
-  EXPECT_TRUE(Has(r.fin, "\nfloLast; //norm_klv:3"));
-  EXPECT_TRUE(Has(r.fin, "\nFgr* P_A; \n\t//-----\n"));
-  EXPECT_TRUE(Has(r.fin, "\nFgr* P2_H; \n"));
-  EXPECT_TRUE(Has(r.fin, "\nFgr*  P2_Sub_UseGun; // the gun chain\n\t//   pSubGun\n\t//-----\n"));
   // The tail follows eleven line feeds, byte for byte.
-  EXPECT_TRUE(Has(r.fin, "\n//norm_klv:2\n//}\n\n\n\n\n\n\n\n\n\n\n};\n"));
+  ExpectHas(r.fin, {"\nint\nsvZero, // не используется\n\nSub_UseGun_now,\nSub_UseGun_max,\n"
+                    "\nSub_Kno_now,\nSub_Kno_max,\n\nnom, // slot\n\t//-----\n",
+                    "\nstatus, \n\t//   only second\n\t//-----\n", "\nsvLast; //norm_klv:2  + sub_klv:4",
+                    "\nfloLast; //norm_klv:3", "\nFgr* P_A; \n\t//-----\n", "\nFgr* P2_H; \n",
+                    "\nFgr*  P2_Sub_UseGun; // the gun chain\n\t//   pSubGun\n\t//-----\n",
+                    "\n//norm_klv:2\n//}\n\n\n\n\n\n\n\n\n\n\n};\n"});
   EXPECT_EQ(r.fin.substr(r.fin.size() - 3), "};\n");
   // Numbers: sub k owns 2k-1 and 2k, int i is 2S+i.
-  EXPECT_TRUE(
-      Has(r.proc,
-          "\nXS( 1, \"Sub_UseGun_now\")\nXS( 2, \"Sub_UseGun_max\")"
-          "\nXS( 3, \"Sub_Kno_now\")\nXS( 4, \"Sub_Kno_max\")\nXS( 5, \"nom\")\nXS( 6, \"status\")"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\nvoid Fgr_Int_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
-                  "\n\tif(n < 1 || n > 6) return;\nswitch(n)\n{\ncase 0:\ncase 1:\ncase 3:\ncase 5:"
-                  "\n\treturn;\ndefault: break;\n}\n\treadOnly = 0;\n}"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\npn( 1,  1, 0, 0, 0)\npn( 2,  1, 0, 3, 0)\npn( 3,  1, 0, 0, 0)\npn( 4,  1, 0, 3, 0)"
-                  "\npn( 5,  1, 1, 0, 0)\npn( 6,  1, 0, 1, 0)"));
+  ExpectHas(r.proc,
+            {"\nXS( 1, \"Sub_UseGun_now\")\nXS( 2, \"Sub_UseGun_max\")"
+             "\nXS( 3, \"Sub_Kno_now\")\nXS( 4, \"Sub_Kno_max\")\nXS( 5, \"nom\")\nXS( 6, \"status\")",
+             "\nvoid Fgr_Int_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
+             "\n\tif(n < 1 || n > 6) return;\nswitch(n)\n{\ncase 0:\ncase 1:\ncase 3:\ncase 5:"
+             "\n\treturn;\ndefault: break;\n}\n\treadOnly = 0;\n}",
+             "\npn( 1,  1, 0, 0, 0)\npn( 2,  1, 0, 3, 0)\npn( 3,  1, 0, 0, 0)\npn( 4,  1, 0, 3, 0)"
+             "\npn( 5,  1, 1, 0, 0)\npn( 6,  1, 0, 1, 0)"});
 }
 
 TEST(FgrWrite, ResetKeepsIgnoredValuesAndSetsStartValues) {
   GenRun r("reset");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.proc, "\nFgr* p = 0;\nint tmp_nom = nom;\n// ---"));
+  ExpectHas(
+      r.proc,
+      {"\nFgr* p = 0;\nint tmp_nom = nom;\n// ---", "\n\tstatus = 5;", "\n\tf2 = 0.000010f;",
+       "\n\tf3 = -0.000010f;", "\n nom = tmp_nom;\n}\n#undef subSbros",
+       "\n\tif(P2_H) P2_H->Sbros();\n// --- Sub\nsubSbros( P2_Sub_UseGun)\nsubSbros( P2_Sub_Kno)"});
   EXPECT_FALSE(Has(r.proc, "\tnom = 5;"));  // kept through the reset: no start value
-  EXPECT_TRUE(Has(r.proc, "\n\tstatus = 5;"));
-  EXPECT_FALSE(Has(r.proc, "\tf1 = "));  // 0.000001 counts as zero
-  EXPECT_TRUE(Has(r.proc, "\n\tf2 = 0.000010f;"));
-  EXPECT_TRUE(Has(r.proc, "\n\tf3 = -0.000010f;"));
-  EXPECT_TRUE(Has(r.proc, "\n nom = tmp_nom;\n}\n#undef subSbros"));
-  EXPECT_TRUE(
-      Has(r.proc,
-          "\n\tif(P2_H) P2_H->Sbros();\n// --- Sub\nsubSbros( P2_Sub_UseGun)\nsubSbros( P2_Sub_Kno)"));
+  EXPECT_FALSE(Has(r.proc, "\tf1 = "));     // 0.000001 counts as zero
 }
 
 TEST(FgrWrite, EditorTablesOfValues) {
   GenRun r("values");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.proc, "\ncase 5: iv = 5; return 1;\ncase 6: iv = 5; return 1;"));
-  EXPECT_TRUE(Has(r.proc, "\ntrv(6, -1, 9)"));
+  ExpectHas(r.proc,
+            {"\ncase 5: iv = 5; return 1;\ncase 6: iv = 5; return 1;", "\ntrv(6, -1, 9)", "\naz(6, 2)",
+             "\ncase 2: iv = 0.000010f; return 1;",
+             "\ntrv(3, 0.000000f, 1.000000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef trv",
+             "\naz(3, 0.500000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef az",
+             "\nint  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)",
+             "\npn( 3,  2, 0, 2, 0)",
+             "\nvoid Fgr_Flo_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
+             "\n\tif(n < 1 || n > 3) return;\nswitch(n)\n{\ncase 0:\ncase 3:",
+             // Links: a link with readOnly 0 has no address case; needActive picks the dead-link rule.
+             "\npu( 2, P_B)", "\npu( 1, P2_H)\ndefault: break;\n}\nreturn 0;\n}\n#undef pu",
+             "\npo1_notStatus( P_A)\npo1_notActive( P_B)",
+             "\n{ // pParent like svZero\n\tif(!pF) return 0;\n\tif(n < 1 || n > 2) return 0;"
+             "\n\tFgr** pm = &( pF->pParent);",
+             "\nXS( 1, \"P_A\")\nXS( 2, \"P_B\")", "\nXS( 1, \"P2_Sub_UseGun\")\nXS( 2, \"P2_Sub_Kno\")",
+             "\nchar*  Fgr_Sub_KomD1( int n)\n{\n\tif(n < 1 || n > 2) return 0;"
+             "\nswitch(n)\n{\ncase 0: return 0;\nXS( 1, \"//   pSubGun\")\ndefault: break;",
+             "\nafn(\"Sub_Kno_max\", Sub_Kno_max)\nafn(\"nom\", nom)\nafn(\"status\", status)"
+             "\n\toutType = inFgrFloType2;\nafn(\"f1\", f1)"});
   EXPECT_FALSE(Has(r.proc, "\ntrv(5,"));  // min and max both 0: no range
-  EXPECT_TRUE(Has(r.proc, "\naz(6, 2)"));
-  EXPECT_TRUE(Has(r.proc, "\ncase 2: iv = 0.000010f; return 1;"));
-  EXPECT_FALSE(Has(r.proc, "\ntrv(1, 0.000000f"));
-  EXPECT_TRUE(
-      Has(r.proc, "\ntrv(3, 0.000000f, 1.000000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef trv"));
-  EXPECT_TRUE(Has(r.proc, "\naz(3, 0.500000f)\ndefault: break;\n}\n\treturn 0;\n}\n#undef az"));
-  EXPECT_TRUE(
-      Has(r.proc, "\nint  Fgr_Flo_AnFlags( int n, int& tip, int& ignorSb, int& visp, int& spec)"));
-  EXPECT_TRUE(Has(r.proc, "\npn( 3,  2, 0, 2, 0)"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\nvoid Fgr_Flo_ReadOnly( int n, int& readOnly)\n{\n\treadOnly = 1;"
-                  "\n\tif(n < 1 || n > 3) return;\nswitch(n)\n{\ncase 0:\ncase 3:"));
-  // Links: a link with readOnly 0 has no address case; needActive picks the dead-link rule.
-  EXPECT_FALSE(Has(r.proc, "\npu( 1, P_A)"));
-  EXPECT_TRUE(Has(r.proc, "\npu( 2, P_B)"));
-  EXPECT_TRUE(Has(r.proc, "\npu( 1, P2_H)\ndefault: break;\n}\nreturn 0;\n}\n#undef pu"));
-  EXPECT_TRUE(Has(r.proc, "\npo1_notStatus( P_A)\npo1_notActive( P_B)"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\n{ // pParent like svZero\n\tif(!pF) return 0;\n\tif(n < 1 || n > 2) return 0;"
-                  "\n\tFgr** pm = &( pF->pParent);"));
-  EXPECT_TRUE(Has(r.proc, "\nXS( 1, \"P_A\")\nXS( 2, \"P_B\")"));
-  EXPECT_TRUE(Has(r.proc, "\nXS( 1, \"P2_Sub_UseGun\")\nXS( 2, \"P2_Sub_Kno\")"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\nchar*  Fgr_Sub_KomD1( int n)\n{\n\tif(n < 1 || n > 2) return 0;"
-                  "\nswitch(n)\n{\ncase 0: return 0;\nXS( 1, \"//   pSubGun\")\ndefault: break;"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\nafn(\"Sub_Kno_max\", Sub_Kno_max)\nafn(\"nom\", nom)\nafn(\"status\", status)"
-                  "\n\toutType = inFgrFloType2;\nafn(\"f1\", f1)"));
+  ExpectHasNot(r.proc, {"\ntrv(1, 0.000000f", "\npu( 1, P_A)"});
 }
 
 // Each function that uses a case macro has the macro's definition right before it.
@@ -156,55 +132,48 @@ TEST(FgrWrite, EveryEditorFamilyDefinesItsCaseMacrosBeforeUse) {
   const std::string trv = "\n#define trv(s, x, y) case s: a =(x); b =(y); return 1;";
   const std::string az = "\n#define az(s, x) case s: av =(x); return 1;";
   const std::string pu = "\n#define pu(a, b) case a: return (char*) & pF->b;";
-  const std::string uses[] = {
-      pn + "\nint Fgr_Int_AnFlags(",   pn + "\nint  Fgr_Flo_AnFlags(", pn + "\nint  Fgr_Po1_AnFlags(",
-      pn + "\nint  Fgr_Po2_AnFlags(",  pn + "\nint  Fgr_Sub_AnFlags(", trv + "\nint Fgr_Int_TramVals(",
-      trv + "\nint Fgr_Flo_TramVals(", az + "\nint Fgr_Int_Adv(",      az + "\nint Fgr_Flo_Adv(",
-      pu + "\nchar* Fgr_Po1_Adr(",     pu + "\nchar* Fgr_Po2_Adr("};
-  for (const std::string& u : uses) EXPECT_TRUE(Has(r.proc, u)) << u;
+  ExpectHas(
+      r.proc,
+      {pn + "\nint Fgr_Int_AnFlags(", pn + "\nint  Fgr_Flo_AnFlags(", pn + "\nint  Fgr_Po1_AnFlags(",
+       pn + "\nint  Fgr_Po2_AnFlags(", pn + "\nint  Fgr_Sub_AnFlags(", trv + "\nint Fgr_Int_TramVals(",
+       trv + "\nint Fgr_Flo_TramVals(", az + "\nint Fgr_Int_Adv(", az + "\nint Fgr_Flo_Adv(",
+       pu + "\nchar* Fgr_Po1_Adr(", pu + "\nchar* Fgr_Po2_Adr("});
 }
 
 TEST(FgrWrite, SwitchesOfKindsProceduresPresetsAndLabels) {
   GenRun r("switches");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.proc, "\nXS( fgrZero, \"errIndex\")\n\nXS( fgrA, \"A\")"));
-  EXPECT_TRUE(Has(r.proc, "\ncase\n\tr_Empty_2:\n\tr_Empty_2_( pf); return;"));
-  EXPECT_TRUE(Has(r.proc, "\ncase Tank1:\nre = Tank1_( pF); break;\n"));
-  EXPECT_TRUE(Has(r.proc, "\ncase txt_Bunker: re = PropsReadTxt( \"txt_Bunker.txt\", pF); break;\n"));
-  EXPECT_TRUE(Has(
-      r.proc, "\ncase fgrC :\n\treturn item_ind2; // klv: 1\ncase fgrB :\n\treturn UN_ind1; // klv: 1"));
-  EXPECT_TRUE(Has(r.proc, "\ncase\nkombi_One: return\nkombi_One_( forBaner, toBase);"));
-  EXPECT_TRUE(Has(r.proc, "\nXS( bcHp,  \"Hp\")\nXS( bcHp_, \"Hp^\")\n"));
-  EXPECT_TRUE(Has(r.proc, "\nXS( kvCaptainHP_Poisoned, \"Captai_Poison\")"));
-  EXPECT_TRUE(Has(
-      r.proc, "\n// ---\n\nXS( kvHp_Fire, \"Hp_Fire\")\nXS( kvHp_Ice, \"Hp_Ice\")\n\nXS( kvCaptainHP"));
-  EXPECT_TRUE(Has(r.proc, "\nsub_DeadL( P2_Sub_Kno, \"\\nerr: Sub_Kno DeadLink\")\n"));
-  EXPECT_TRUE(
-      Has(r.proc, "\nxPtFi( P_A)\nxPtFi( P_B)\n// ---\nxPtFi( P2_H)\n// ---\nxPtFi( P2_Sub_UseGun)"));
+  ExpectHas(
+      r.proc,
+      {"\nXS( fgrZero, \"errIndex\")\n\nXS( fgrA, \"A\")",
+       "\ncase\n\tr_Empty_2:\n\tr_Empty_2_( pf); return;", "\ncase Tank1:\nre = Tank1_( pF); break;\n",
+       "\ncase txt_Bunker: re = PropsReadTxt( \"txt_Bunker.txt\", pF); break;\n",
+       "\ncase fgrC :\n\treturn item_ind2; // klv: 1\ncase fgrB :\n\treturn UN_ind1; // klv: 1",
+       "\ncase\nkombi_One: return\nkombi_One_( forBaner, toBase);",
+       "\nXS( bcHp,  \"Hp\")\nXS( bcHp_, \"Hp^\")\n", "\nXS( kvCaptainHP_Poisoned, \"Captai_Poison\")",
+       "\n// ---\n\nXS( kvHp_Fire, \"Hp_Fire\")\nXS( kvHp_Ice, \"Hp_Ice\")\n\nXS( kvCaptainHP",
+       "\nsub_DeadL( P2_Sub_Kno, \"\\nerr: Sub_Kno DeadLink\")\n",
+       "\nxPtFi( P_A)\nxPtFi( P_B)\n// ---\nxPtFi( P2_H)\n// ---\nxPtFi( P2_Sub_UseGun)"});
 }
 
 TEST(FgrWrite, ChainHelpersActOnOneChainEach) {
   GenRun r("chains");
   r(SmallTables());
-  EXPECT_TRUE(Has(r.proc, "\ncase 2: return Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0);"));
-  EXPECT_TRUE(Has(r.proc,
-                  "\ncase 1:  pF->Sub_UseGun_Kick( Fgr_getLink( pF->P2_Sub_UseGun, LinkNom, 0)); break;"
-                  "\ncase 2:  pF->Sub_Kno_Kick( Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0)); break;"));
-  EXPECT_TRUE(
-      Has(r.proc, "\ncase 1:  pF->Sub_UseGun_Add( pL); break;\ncase 2:  pF->Sub_Kno_Add( pL); break;"));
+  ExpectHas(r.proc,
+            {"\ncase 2: return Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0);",
+             "\ncase 1:  pF->Sub_UseGun_Kick( Fgr_getLink( pF->P2_Sub_UseGun, LinkNom, 0)); break;"
+             "\ncase 2:  pF->Sub_Kno_Kick( Fgr_getLink( pF->P2_Sub_Kno, LinkNom, 0)); break;",
+             "\ncase 1:  pF->Sub_UseGun_Add( pL); break;\ncase 2:  pF->Sub_Kno_Add( pL); break;"});
   EXPECT_TRUE(r.proc.ends_with("\n\n#undef XS\n\n//"));
 }
 
 TEST(FgrWrite, EmptyTablesStillWriteTheThreeHeaders) {
   GenRun r("empty");
   r(Tables{});
-  EXPECT_TRUE(Has(r.pre, "\nfgrLast = 0; //norm klv:0"));
-  EXPECT_TRUE(Has(r.pre, "\nkombi_Negat_Last = 0; //norm klv:0"));
-  EXPECT_TRUE(Has(r.pre, "\nbcOrig_odd_Last = -1,"));
-  EXPECT_TRUE(Has(r.pre, "\nboe_counters_Last = 0; //norm klv:0"));
+  ExpectHas(r.pre, {"\nfgrLast = 0; //norm klv:0", "\nkombi_Negat_Last = 0; //norm klv:0",
+                    "\nbcOrig_odd_Last = -1,", "\nboe_counters_Last = 0; //norm klv:0"});
   EXPECT_FALSE(Has(r.pre, "kvJustUpor"));
-  EXPECT_FALSE(Has(r.proc, "item_ind2"));
-  EXPECT_FALSE(Has(r.proc, "UN_ind1"));
+  ExpectHasNot(r.proc, {"item_ind2", "UN_ind1"});
   EXPECT_TRUE(Has(r.proc, "\n\tcase fgrZero: break;\n\tdefault: break;\n\t}\nreturn 0;\n}"));
   EXPECT_TRUE(Has(r.fin, "\nsvLast; //norm_klv:0  + sub_klv:0"));
 }
@@ -246,14 +215,7 @@ TEST(FgrWrite, SecondRunAndCrLfTablesGiveTheSameHeaders) {
   EXPECT_EQ(a.proc, proc);
 
   Tables crlf = SmallTables();
-  for (std::string* s : {&crlf.status, &crlf.in, &crlf.rea, &crlf.kombi, &crlf.boe}) {
-    std::string out;
-    for (char c : *s) {
-      if (c == '\n') out += '\r';
-      out += c;
-    }
-    *s = out;
-  }
+  for (std::string* s : {&crlf.status, &crlf.in, &crlf.rea, &crlf.kombi, &crlf.boe}) *s = CrLf(*s);
   GenRun b("crlf");
   b(crlf);
   EXPECT_EQ(b.pre, pre);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "generators/org_gen.h"
+#include "pieces.h"
 #include "shell/log.h"
 #include "test_files.h"
 
@@ -42,10 +43,6 @@ GenOrgList ParseInts(const std::string& marker, const std::string& body, GenOrgL
   Org_ParseMix(in, ints, fl, m, 2);
   if (flos) *flos = fl;
   return ints;
-}
-
-bool Has(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
 }
 
 }  // namespace
@@ -140,19 +137,15 @@ TEST(OrgCheck, NumbersOutOfRangeAndRepeatsAreLeftOut) {
   flos[0].id = 7;
   flos[0].blok = 2;
   Org_CheckIds(ints, flos);
-  EXPECT_EQ(ints[0].blok, 20);
-  EXPECT_EQ(ints[1].blok, 2);
-  EXPECT_EQ(ints[2].blok, 2);
-  EXPECT_EQ(ints[3].blok, 20);
-  EXPECT_EQ(ints[4].blok, 2);  // the first of a number wins
-  EXPECT_EQ(ints[5].blok, 200);
-  EXPECT_EQ(flos[0].blok, 2);  // integers and floats are numbered apart
-  EXPECT_EQ(OrgIntCount, 4);   // 1 + three kept
+  std::vector<int> bloks;
+  for (const GenOrgVar& v : ints) bloks.push_back(v.blok);
+  EXPECT_EQ(bloks, (std::vector<int>{20, 2, 2, 20, 2, 200}));  // the first of a number wins
+  EXPECT_EQ(flos[0].blok, 2);                                  // integers and floats are numbered apart
+  EXPECT_EQ(OrgIntCount, 4);                                   // 1 + three kept
   EXPECT_EQ(OrgFloCount, 2);
   std::string log = ReadAll(Logger.gsFileLog);
-  EXPECT_TRUE(Has(log, "\nOrg: Err int ID: 0 (Proj)  a"));
-  EXPECT_TRUE(Has(log, "\nOrg: Err int ID: 9501 (Proj)  d"));
-  EXPECT_TRUE(Has(log, "\nOrg: Rep int ID: 7 (Proj)  f"));
+  ExpectHas(log, {"\nOrg: Err int ID: 0 (Proj)  a", "\nOrg: Err int ID: 9501 (Proj)  d",
+                  "\nOrg: Rep int ID: 7 (Proj)  f"});
   EXPECT_FALSE(Has(log, "flo ID"));
 }
 
@@ -190,21 +183,14 @@ TEST(OrgWrite, SmallTableGivesTheExpectedHeader) {
 TEST(OrgWrite, EmptyTableStillWritesEveryBlock) {
   std::string h = RunOrg("title one\ntitle two\n");
   EXPECT_EQ(h, Fixture("org_empty_golden.h"));
-  EXPECT_TRUE(Has(h, "\nCase = 2,\nLast = 50;//norm ych klv:0"));
-  EXPECT_TRUE(Has(h, "\nCase = 3,\nLast = 50;//norm ych klv:0"));
-  EXPECT_FALSE(Has(h, "\npn("));
-  EXPECT_FALSE(Has(h, "\npa("));
+  ExpectHas(h, {"\nCase = 2,\nLast = 50;//norm ych klv:0", "\nCase = 3,\nLast = 50;//norm ych klv:0"});
+  ExpectHasNot(h, {"\npn(", "\npa("});
 }
 
 TEST(OrgRun, CrLfTableGivesTheSameHeader) {
   std::string lf = Fixture("org_small/__orgmix.txt");
-  std::string crlf;
-  for (char c : lf) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
   std::string a = RunOrg(lf);
-  std::string b = RunOrg(crlf);
+  std::string b = RunOrg(CrLf(lf));
   EXPECT_FALSE(a.empty());
   EXPECT_EQ(a, b);
 }
@@ -221,8 +207,7 @@ TEST(OrgRun, MissingTableLeavesTheHeader) {
   Org_ReStart();
   EXPECT_EQ(ReadAll(gsFileOrgBaseA), "old header");
   std::string log = ReadAll(Logger.gsFileLog);
-  EXPECT_TRUE(Has(log, "\n\nOrg: ReStart  "));
-  EXPECT_TRUE(Has(log, "\nOrg: Err: нет первичного файла __orgmix.txt \nFin.\n"));
+  ExpectHas(log, {"\n\nOrg: ReStart  ", "\nOrg: Err: нет первичного файла __orgmix.txt \nFin.\n"});
 }
 
 TEST(OrgRun, UnreadableNumberLineEndsTheRun) {
@@ -232,8 +217,7 @@ TEST(OrgRun, UnreadableNumberLineEndsTheRun) {
       "//==\n--\nint\nAfter\n-\n3 0 0 0 1 0 0 0\n";
   std::string h = RunOrg(table);  // a hang here is the fault (the test has a timeout)
   EXPECT_TRUE(Has(h, "\nFirst = 1, "));
-  EXPECT_FALSE(Has(h, "Broken"));
-  EXPECT_FALSE(Has(h, "After"));
+  ExpectHasNot(h, {"Broken", "After"});
   EXPECT_TRUE(Has(ReadAll(Logger.gsFileLog), "Broken"));
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "generators/res_gen.h"
+#include "pieces.h"
 #include "shell/file_names.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
@@ -17,16 +18,6 @@
 namespace {
 
 std::string Fixture(const std::string& name) { return ReadAll(SourcePath("tests/generators/" + name)); }
-
-bool Has(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
-}
-
-int CountOf(const std::string& text, const std::string& piece) {
-  int n = 0;
-  for (size_t p = text.find(piece); p != std::string::npos; p = text.find(piece, p + 1)) n++;
-  return n;
-}
 
 // A folder of this test's own (the tests run side by side in one directory) holding the three
 // inputs, the header and the log.

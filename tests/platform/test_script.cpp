@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,14 @@ struct LoopResult {
 };
 
 // One pass of the game's main loop at a time: a message, or else one frame (or an idle pass while
-// minimised). Stops at the close message or after maxPasses.
-LoopResult RunLoop(int maxPasses) {
+// minimised). Stops at the close message or after maxPasses. Each message is shown to seen as it
+// is taken.
+LoopResult RunLoop(int maxPasses, std::function<void(const PlatMsg&)> seen = nullptr) {
   LoopResult r;
   for (; r.passes < maxPasses && !r.closed; r.passes++) {
     PlatMsg m;
     if (Plat_PeekMessage(&m)) {
+      if (seen) seen(m);
       r.msgs.push_back({r.frames, m});
       if (m.message == WM_CLOSE) r.closed = true;
       continue;
@@ -78,86 +81,6 @@ constexpr unsigned WM_USER_TEST = 0x0400;
 
 }  // namespace
 
-TEST(ScriptParse, EveryCommandAndItsExpansion) {
-  Script s;
-  Script_Clear(&s);
-  const char* text =
-      "# a comment\n"
-      "\n"
-      "wait 3\r\n"
-      "key A\n"
-      "down Shift\n"
-      "up shift\n"
-      "char \xD0\xB6\n"
-      "char 13\n"
-      "type Hi\\n\n"
-      "move 10 20\n"
-      "click left 5 6\n"
-      "press right\n"
-      "release right\n"
-      "close\n"
-      "minimise\n"
-      "restore\n"
-      "focus\n"
-      "unfocus\n"
-      "msg 0x112 0xF030 0\n"
-      "answer yes\n"
-      "answer NO\n"
-      "answer ok\n"
-      "file dir/my file.txt\n"
-      "file cancel\n"
-      "color 1 2 3\n"
-      "color cancel\n"
-      "clip a\\n\xD0\xB1\n"
-      "shot\n"
-      "shot out.bmp\n"
-      "wait 0\n";
-  Script_ParseText(&s, text);
-  EXPECT_EQ(s.refused, 0);
-  ASSERT_GE(s.cmds.size(), 30u);
-  EXPECT_EQ(s.cmds[0].op, SOP_WAIT);
-  EXPECT_EQ(s.cmds[0].a, 3);
-  // key = down, one frame, up
-  EXPECT_EQ(s.cmds[1].op, SOP_KEY);
-  EXPECT_EQ(s.cmds[1].a, 'A');
-  EXPECT_EQ(s.cmds[1].b, 1);
-  EXPECT_EQ(s.cmds[2].op, SOP_WAIT);
-  EXPECT_EQ(s.cmds[2].a, 1);
-  EXPECT_EQ(s.cmds[3].b, 0);
-  EXPECT_EQ(s.cmds[4].a, VK_SHIFT);
-  EXPECT_EQ(s.cmds[6].message, WM_CHAR);
-  EXPECT_EQ(s.cmds[6].w, 0xE6u);  // ж in 1251
-  EXPECT_EQ(s.cmds[7].w, 13u);
-  EXPECT_EQ(s.cmds[8].w, (uintptr_t)'H');
-  EXPECT_EQ(s.cmds[10].w, 13u);  // \n types Enter
-  EXPECT_EQ(s.cmds[11].op, SOP_MOVE);
-  EXPECT_EQ(s.cmds[12].op, SOP_MOVE);
-  EXPECT_EQ(s.cmds[13].message, WM_LBUTTONDOWN);
-  EXPECT_EQ(s.cmds[15].message, WM_LBUTTONUP);
-  EXPECT_EQ(s.cmds[16].message, WM_RBUTTONDOWN);
-  EXPECT_EQ(s.cmds[17].message, WM_RBUTTONUP);
-  EXPECT_EQ(s.cmds[18].message, WM_CLOSE);
-  ASSERT_EQ(s.boxAnswers.size(), 3u);
-  EXPECT_EQ(s.boxAnswers[0], IDYES);
-  EXPECT_EQ(s.boxAnswers[1], IDNO);
-  EXPECT_EQ(s.boxAnswers[2], IDOK);
-  ASSERT_EQ(s.fileAnswers.size(), 2u);
-  EXPECT_TRUE(s.fileAnswers[0].chosen);
-  EXPECT_EQ(s.fileAnswers[0].path, "dir/my file.txt");
-  EXPECT_FALSE(s.fileAnswers[1].chosen);
-  ASSERT_EQ(s.colourAnswers.size(), 2u);
-  EXPECT_EQ(s.colourAnswers[0], 0x030201);
-  EXPECT_EQ(s.colourAnswers[1], -1);
-  const ScriptCmd& clip = s.cmds[s.cmds.size() - 5];
-  EXPECT_EQ(clip.op, SOP_CLIP);
-  EXPECT_EQ(clip.text, "a\r\n\xE1");
-  EXPECT_EQ(s.cmds[s.cmds.size() - 4].op, SOP_SHOT);
-  EXPECT_EQ(s.cmds[s.cmds.size() - 4].text, "");
-  EXPECT_EQ(s.cmds[s.cmds.size() - 2].op, SOP_SHOT);
-  EXPECT_EQ(s.cmds[s.cmds.size() - 2].text, "out.bmp");
-  EXPECT_EQ(s.cmds.back().op, SOP_WAIT);
-}
-
 namespace {
 
 // The last line the layer logged (a refusal's), for the refusal's reason.
@@ -198,6 +121,15 @@ std::string Outcome(const std::string& line) {
       case SOP_KEY: put((c.b ? "down " : "up ") + a); break;
       case SOP_MOVE: put("move " + a + " " + b); break;
       case SOP_STEP: put("step " + a); break;
+      case SOP_BUTTON: {
+        const char* const names[] = {"left down", "left up",     "",         "right down", "right up",
+                                     "",          "middle down", "middle up"};
+        put(c.message >= WM_LBUTTONDOWN && c.message <= WM_MBUTTONUP ? names[c.message - WM_LBUTTONDOWN]
+                                                                     : "button ?");
+        break;
+      }
+      case SOP_CLIP: put("clip " + c.text); break;
+      case SOP_SHOT: put("shot " + c.text); break;
       case SOP_MSG:
         if (c.message == WM_CHAR) put("char " + std::to_string(c.w));
         else
@@ -207,6 +139,8 @@ std::string Outcome(const std::string& line) {
       default: put("other"); break;
     }
   }
+  for (int b : s.boxAnswers) put("answer " + std::to_string(b));
+  for (const ScriptFileAnswer& f : s.fileAnswers) put("file " + (f.chosen ? f.path : "cancel"));
   for (long long c : s.colourAnswers) put("color " + std::to_string(c));
   if (s.seed != SCRIPT_SEED) put("seed " + std::to_string(s.seed));
   return out;
@@ -214,15 +148,41 @@ std::string Outcome(const std::string& line) {
 
 }  // namespace
 
-// Every number is decimal, leading zeros included, or hex after 0x where the command takes hex (key
+// Every command gives its commands and answers (a key is pressed for one frame, a click moves,
+// presses and releases, text is typed in Windows-1251, \n as Enter). Every number is decimal,
+// leading zeros included, or hex after 0x where the command takes hex (key
 // codes are decimal only); 0X and a minus sign where the range has no negatives (-0 too) are
 // refused with their own reason; a NUL refuses its line; each refusal names its reason. The
 // coordinates of the mouse commands are -32768..32767, as the README gives them.
 TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
   using namespace std::string_literals;
+  const std::string close = "msg " + std::to_string(WM_CLOSE) + " 0 0";
   const struct {
     std::string line, outcome;
   } rows[] = {
+      {"wait 3", "wait 3"},
+      {"key A", "down 65; wait 1; up 65"},
+      {"down Shift", "down " + std::to_string(VK_SHIFT)},
+      {"up shift", "up " + std::to_string(VK_SHIFT)},
+      {"char \xD0\xB6", "char 230"},  // ж
+      {"char 13", "char 13"},
+      {"type Hi\\n", "char 72; char 105; char 13"},
+      {"move 10 20", "move 10 20"},
+      {"click left 5 6", "move 5 6; left down; wait 1; left up"},
+      {"press right", "right down"},
+      {"release right", "right up"},
+      {"close", close},
+      {"msg 0x112 0xF030 0", "msg 274 61488 0"},
+      {"answer yes", "answer " + std::to_string(IDYES)},
+      {"answer NO", "answer " + std::to_string(IDNO)},
+      {"answer ok", "answer " + std::to_string(IDOK)},
+      {"file dir/my file.txt", "file dir/my file.txt"},
+      {"file cancel", "file cancel"},
+      {"color 1 2 3", "color 197121"},  // 0x030201
+      {"color cancel", "color -1"},
+      {"clip a\\n\xD0\xB1", "clip a\r\n\xE1"},
+      {"shot", "shot ; wait 1"},  // held until the frame of the shot is drawn
+      {"shot out.bmp", "shot out.bmp; wait 1"},
       {"step 010", "step 10"},
       {"step 09", "step 9"},
       {"step 0x3E8", "step 1000"},
@@ -280,8 +240,8 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
       {"move -32769 0", "refused: move takes x and y"},
       {"move 0 32768", "refused: move takes x and y"},
       {"move 0 -0X1", "refused: move takes x and y; hexadecimal comes after 0x, not 0X"},
-      {"click left -32768 32767", "move -32768 32767; other; wait 1; other"},
-      {"press right 32767 -1", "move 32767 -1; other"},
+      {"click left -32768 32767", "move -32768 32767; left down; wait 1; left up"},
+      {"press right 32767 -1", "move 32767 -1; right down"},
       {"release middle 0 32768", "refused: button command takes left|right|middle [x y]"},
       {"move 1", "refused: move takes x and y"},
       {"move a b", "refused: move takes x and y"},
@@ -323,12 +283,16 @@ TEST(ScriptParse, EachLineGivesItsValuesOrItsReason) {
   };
   for (const auto& row : rows) EXPECT_EQ(Outcome(row.line), row.outcome) << row.line;
 
-  // Good lines around a bad one still count.
+  // A script's text: comments, blank lines and CR LF ends pass; good lines around a bad one still
+  // count.
   Script s;
   Script_Clear(&s);
-  Script_ParseText(&s, "key A\nbogus\nclose");
+  Script_ParseText(&s,
+                   "# a comment\n\nwait 3\r\nkey A\nbogus\nminimise\nrestore\nfocus\nunfocus\nclose");
   EXPECT_EQ(s.refused, 1);
-  EXPECT_EQ(s.cmds.size(), 4u);
+  ASSERT_EQ(s.cmds.size(), 15u);
+  EXPECT_EQ(s.cmds[0].a, 3);
+  EXPECT_EQ(s.cmds.back().message, WM_CLOSE);
 
   // A line that would pass the command limit is refused whole; later lines that fit still count.
   Script_Clear(&s);
@@ -386,25 +350,16 @@ TEST_F(ScriptRun, TheClockAdvancesByTheStepOfEachFrameDrawn) {
 
 TEST_F(ScriptRun, KeysHoldForAFrameAndWaitsCountFrames) {
   Start("wait 2\nkey A\ndown Left\nwait 3\nup Left\nclose\n");
-  LoopResult r;
   // Polled state follows the taken messages.
-  for (int pass = 0; pass < 1000 && !r.closed; pass++) {
-    PlatMsg m;
-    if (Plat_PeekMessage(&m)) {
-      r.msgs.push_back({r.frames, m});
-      if (m.message == WM_KEYDOWN && m.wparam == VK_LEFT) {
-        EXPECT_EQ(Plat_KeyIsDown(VK_LEFT), 1);
-      }
-      if (m.message == WM_KEYUP && m.wparam == VK_LEFT) {
-        EXPECT_EQ(Plat_KeyIsDown(VK_LEFT), 0);
-      }
-      if (m.message == WM_CLOSE) r.closed = true;
-      continue;
+  int polled = 0;
+  LoopResult r = RunLoop(1000, [&](const PlatMsg& m) {
+    if ((m.message == WM_KEYDOWN || m.message == WM_KEYUP) && m.wparam == VK_LEFT) {
+      EXPECT_EQ(Plat_KeyIsDown(VK_LEFT), m.message == WM_KEYDOWN ? 1 : 0);
+      polled++;
     }
-    Plat_SwapBuffers();
-    r.frames++;
-  }
+  });
   ASSERT_TRUE(r.closed);
+  EXPECT_EQ(polled, 2);
   std::vector<Delivered> keys;
   for (const Delivered& d : r.msgs)
     if (d.msg.message == WM_KEYDOWN || d.msg.message == WM_KEYUP) keys.push_back(d);

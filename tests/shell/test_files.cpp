@@ -54,30 +54,40 @@ std::string Cwd() {
 
 }  // namespace
 
-TEST(FileOpenBak, Policy2MovesTheFileToItsBackup) {
-  Clear({"p2.etp", "p2.etp_bak"});
-  WriteAll("p2.etp", "old");
-  WriteAll("p2.etp_bak", "older");
-  std::string name = "p2";
-  FILE* f = FileOpenBak(name, ".etp", 2, 0);
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(name, "p2.etp");
-  std::fputs("new", f);
-  std::fclose(f);
-  EXPECT_EQ(ReadAll("p2.etp"), "new");
-  EXPECT_EQ(ReadAll("p2.etp_bak"), "old");
-}
-
-TEST(FileOpenBak, Policy3CopiesAndUpdatesInPlace) {
-  Clear({"p3.bin", "p3.bin_bak"});
-  WriteAll("p3.bin", "abcdef");
-  std::string name = "p3.bin";
-  FILE* f = FileOpenBak(name, "", 3, 0);
-  ASSERT_NE(f, nullptr);
-  std::fputs("XY", f);
-  std::fclose(f);
-  EXPECT_EQ(ReadAll("p3.bin"), "XYcdef");  // the old tail stays behind the shorter write
-  EXPECT_EQ(ReadAll("p3.bin_bak"), "abcdef");
+// Policy 2 moves the old file to its backup (the name takes the ending), policy 3 copies it there
+// and writes the file in place, policy 1 replaces it: every file of the folder after the write.
+TEST(FileOpenBak, EachPolicyKeepsTheOldFileItsWay) {
+  using Files = std::map<std::string, std::string>;
+  const struct {
+    const char *name, *ext;
+    short policy;
+    Files before;
+    const char* text;
+    Files after;
+  } rows[] = {
+      {"p2",
+       ".etp",
+       2,
+       {{"p2.etp", "old"}, {"p2.etp_bak", "older"}},
+       "new",
+       {{"p2.etp", "new"}, {"p2.etp_bak", "old"}}},
+      // the old tail stays behind the shorter write
+      {"p3.bin", "", 3, {{"p3.bin", "abcdef"}}, "XY", {{"p3.bin", "XYcdef"}, {"p3.bin_bak", "abcdef"}}},
+      {"p1.bin", "", 1, {{"p1.bin", "old contents"}}, "n", {{"p1.bin", "n"}}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.policy);
+    Clear({"bak"});
+    for (const auto& [name, text] : r.before) WriteAll("bak/" + name, text);
+    std::string name = std::string("bak/") + r.name;
+    FILE* f = FileOpenBak(name, r.ext, r.policy, 0);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(name, std::string("bak/") + r.name + r.ext);
+    std::fputs(r.text, f);
+    std::fclose(f);
+    EXPECT_EQ(FolderTree("bak", [](const fs::path& p, const struct stat&) { return ReadAll(p); }),
+              r.after);
+  }
 }
 
 TEST(FileOpenBak, Policy3WithoutBackupDoesNotOpen) {
@@ -88,18 +98,6 @@ TEST(FileOpenBak, Policy3WithoutBackupDoesNotOpen) {
   std::string name = "p3x.bin";
   EXPECT_EQ(FileOpenBak(name, "", 3, 0), nullptr);
   EXPECT_EQ(ReadAll("p3x.bin"), "keep");
-}
-
-TEST(FileOpenBak, Policy1ReplacesTheFile) {
-  Clear({"p1.bin", "p1.bin_tmp"});
-  WriteAll("p1.bin", "old contents");
-  std::string name = "p1.bin";
-  FILE* f = FileOpenBak(name, "", 1, 0);
-  ASSERT_NE(f, nullptr);
-  std::fputs("n", f);
-  std::fclose(f);
-  EXPECT_EQ(ReadAll("p1.bin"), "n");
-  EXPECT_FALSE(fs::exists("p1.bin_tmp"));
 }
 
 TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
@@ -420,11 +418,21 @@ TEST(DirBackup, MakeEnterSaysWhyTheFolderIsNotEntered) {
 
 namespace {
 
-void SaveText(const std::string& name, const std::string& text) {
+// Scratch files of a save of each name, with text: 1 when all were written.
+int Scratch(std::initializer_list<std::pair<const char*, std::string>> parts) {
+  for (const auto& [name, text] : parts) {
+    FILE* f = FileSave_Begin(name);
+    if (!f || std::fputs(text.c_str(), f) < 0 || !FileSave_Close(f, name)) return 0;
+  }
+  return 1;
+}
+
+// A whole save of the text under the name: 1 when it was made.
+int BySave(const std::string& name, const std::string& text) {
   FILE* f = FileSave_Begin(name);
-  ASSERT_NE(f, nullptr);
+  if (!f) return 0;
   std::fputs(text.c_str(), f);
-  ASSERT_EQ(FileSave_Close(f, name), 1);
+  return FileSave_End(f, name);
 }
 
 // Names starting with the two files' stem, the hidden ones included.
@@ -449,15 +457,14 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
   const std::set<std::string> before = {"cm_a", "cm_a_bak", "cm_b", "cm_b_bak"};
 
   // The second file cannot take its name after the first took its own: the first is put back.
-  SaveText("cm_a", "a2");
+  ASSERT_EQ(Scratch({{"cm_a", "a2"}}), 1);
   EXPECT_EQ(FileSave_CommitAll(both, 2), 0);
   EXPECT_EQ(FilesOf("cm_"), before);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a1a0b1b0");
 
   // A folder where the second backup goes, made while the scratch files were written, is not ours
   // to give up.
-  SaveText("cm_a", "a2");
-  SaveText("cm_b", "b2");
+  ASSERT_EQ(Scratch({{"cm_a", "a2"}, {"cm_b", "b2"}}), 1);
   fs::remove("cm_b_bak");
   fs::create_directory("cm_b_bak");
   EXPECT_EQ(FileSave_CommitAll(both, 2), 0);
@@ -470,20 +477,15 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
 
   // A file under the scratch name is not this run's: the save takes the next name and leaves it.
   WriteAll("cm_a_tmp", "left over by another run");
-  SaveText("cm_a", "a2");
+  ASSERT_EQ(Scratch({{"cm_a", "a2"}}), 1);
   EXPECT_EQ(FileSave_ScratchName("cm_a"), "cm_a_tmp1");
-  SaveText("cm_b", "b2");
+  ASSERT_EQ(Scratch({{"cm_b", "b2"}}), 1);
   ASSERT_EQ(FileSave_CommitAll(both, 2), 1);
   EXPECT_EQ(ReadAll("cm_a") + ReadAll("cm_a_bak") + ReadAll("cm_b") + ReadAll("cm_b_bak"), "a2a1b2b1");
   EXPECT_EQ(ReadAll("cm_a_tmp"), "left over by another run");
   fs::remove("cm_a_tmp");
   // The next saves write over what the last one superseded; every name keeps its bytes.
-  for (const char* text : {"a3 longer than before", "a4"}) {
-    FILE* f = FileSave_Begin("cm_a");
-    ASSERT_NE(f, nullptr);
-    std::fputs(text, f);
-    ASSERT_EQ(FileSave_End(f, "cm_a"), 1);
-  }
+  for (const char* text : {"a3 longer than before", "a4"}) ASSERT_EQ(BySave("cm_a", text), 1);
   EXPECT_EQ(ReadAll("cm_a") + "|" + ReadAll("cm_a_bak"), "a4|a3 longer than before");
   for (const std::string& n : FilesOf("cm_")) EXPECT_NE(n[0], '.') << n;
 }
@@ -493,12 +495,7 @@ TEST(FileSave, WritesOverOnlyTheBackupItMadeAndNeverThroughALink) {
   WriteAll("ln_target", "target");
   fs::create_symlink("ln_target", "ln_a_tmp");
   fs::create_symlink("ln_nowhere", "ln_a_tmp1");
-  auto save = [](const char* text) {
-    FILE* f = FileSave_Begin("ln_a");
-    ASSERT_NE(f, nullptr);
-    std::fputs(text, f);
-    ASSERT_EQ(FileSave_End(f, "ln_a"), 1);
-  };
+  auto save = [](const char* text) { ASSERT_EQ(BySave("ln_a", text), 1); };
   save("s1");
   save("s2");
   save("s3");  // s1's file, the backup this run made, waits under the first free scratch name
@@ -537,13 +534,6 @@ struct Writer {
 
 int ByWholeWrite(const std::string& name, const std::string& text) {
   return FileWriteWhole(name, text.data(), text.size());
-}
-
-int BySave(const std::string& name, const std::string& text) {
-  FILE* f = FileSave_Begin(name);
-  if (!f) return 0;
-  std::fputs(text.c_str(), f);
-  return FileSave_End(f, name);
 }
 
 int ByBackupPolicy(const std::string& name, const std::string& text, short policy) {
@@ -662,15 +652,6 @@ TEST(FileSave, EverySaveWritesWhereTheLinksLeadAndKeepsTheMode) {
 }
 
 namespace {
-
-// Scratch files of a save of each name, with text: 1 when all were written.
-int Scratch(std::initializer_list<std::pair<const char*, std::string>> parts) {
-  for (const auto& [name, text] : parts) {
-    FILE* f = FileSave_Begin(name);
-    if (!f || std::fputs(text.c_str(), f) < 0 || !FileSave_Close(f, name)) return 0;
-  }
-  return 1;
-}
 
 // No file may grow past limit bytes from here on (RLIM_INFINITY: again without a limit): a write
 // past it fails, as on a full disk.

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
@@ -36,75 +38,62 @@ TEST(KeyFile, MarkersAreFoundPastCommentsAndIndents) {
   EXPECT_FALSE(Kmd_SkipToMarker(in));
 }
 
-TEST(KeyFile, PlainBlockWithCommentsAfterTheNumbers) {
-  IKmd2 k = ReadOne("head\n" + Block("  Esc\t", "1 27 0 0 1 9 // keys", "0 // short", "0 // mode",
-                                     "0\n0 // no value", "300 3 10 1 // tail"));
-  EXPECT_STREQ(k.name, "Esc");
-  EXPECT_EQ(k.active, 1);
-  EXPECT_EQ(k.enabled, 1);
-  EXPECT_EQ(k.key1, 27);
-  EXPECT_EQ(k.exclusive, 1);
-  EXPECT_EQ(k.extra, 9);
-  EXPECT_EQ(k.mode, 0);
-  EXPECT_EQ(k.value, 0);
-  EXPECT_EQ(k.blockMs, 300);
-  EXPECT_EQ(k.slot, 3);
-  EXPECT_EQ(k.priority, 10);
+// Each block and the words of the command it gives (the rest is not looked at): the blocks' forms,
+// comments after the numbers, refused definitions (an inactive command never fires), the enable
+// flag, the slot and the priority.
+TEST(KeyFile, EachBlockGivesItsWords) {
+  using W = std::pair<int IKmd2::*, int>;
+  const struct {
+    std::string block;
+    std::vector<W> words;
+  } rows[] = {
+      // clang-format off
+      {"head\n" + Block("  Esc\t", "1 27 0 0 1 9 // keys", "0 // short", "0 // mode", "0\n0 // no value",
+                        "300 3 10 1 // tail"),
+       {{&IKmd2::active, 1}, {&IKmd2::enabled, 1}, {&IKmd2::key1, 27}, {&IKmd2::exclusive, 1},
+        {&IKmd2::extra, 9}, {&IKmd2::mode, 0}, {&IKmd2::value, 0}, {&IKmd2::blockMs, 300},
+        {&IKmd2::slot, 3}, {&IKmd2::priority, 10}}},
+      {Block("A", "1 65 0 0 0 0", "0", "1", "0\n0", "0 0 0 1"),  // a press line for the long form
+       {{&IKmd2::active, 0}, {&IKmd2::enabled, 0}, {&IKmd2::blockMs, 9000555}, {&IKmd2::slot, 0}}},
+      {Block("B", "1 66 0 0 0 0", "1", "1 250 0 1", "1\n1 2 0 0 0", "0 0 0 1"),
+       {{&IKmd2::mode, 1}, {&IKmd2::dblWindow, 250}, {&IKmd2::tripleWindow, 0}, {&IKmd2::noSingle, 1},
+        {&IKmd2::enabled, 1}}},
+      {Block("C", "1 67 0 0 0 0", "1", "2 250 0 0", "0\n0", "0 0 0 1"), {{&IKmd2::active, 0}}},
+      {Block("D", "1 68 0 0 0 0", "0", "0", "0\n5", "0 0 0 1"), {{&IKmd2::value, 0}}},
+      {Block("F", "1 70 0 0 0 0", "0", "0", "1\n5 3 0 0 0", "0 0 0 1"), {{&IKmd2::active, 0}}},
+      // A modifier command without its key is not refused at load time: it simply never fires.
+      {Block("G", "1 0 0 65 0 0", "0", "3", "0\n0", "0 0 0 1"),
+       {{&IKmd2::mode, 3}, {&IKmd2::active, 1}}},
+      {Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 3 10 0"),
+       {{&IKmd2::active, 1}, {&IKmd2::enabled, 0}}},
+      {Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 3 10 1"),
+       {{&IKmd2::enabled, 1}, {&IKmd2::slot, 3}, {&IKmd2::priority, 10}}},
+      // clang-format on
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.block);
+    IKmd2 k = ReadOne(r.block);
+    for (const auto& [word, value] : r.words)
+      EXPECT_EQ(k.*word, value) << "word " << ((char*)&(k.*word) - (char*)&k) / 4;
+  }
+  EXPECT_STREQ(ReadOne(rows[0].block).name, "Esc");
 }
 
-TEST(KeyFile, PressAndValueForms) {
-  IKmd2 inactive = ReadOne(Block("A", "1 65 0 0 0 0", "0", "1", "0\n0", "0 0 0 1"));
-  EXPECT_EQ(inactive.active, 0);
-  EXPECT_EQ(inactive.enabled, 0);
-  EXPECT_EQ(inactive.blockMs, 9000555);
-  EXPECT_EQ(inactive.slot, 0);
-
-  IKmd2 dbl = ReadOne(Block("B", "1 66 0 0 0 0", "1", "1 250 0 1", "1\n1 2 0 0 0", "0 0 0 1"));
-  EXPECT_EQ(dbl.mode, 1);
-  EXPECT_EQ(dbl.dblWindow, 250);
-  EXPECT_EQ(dbl.tripleWindow, 0);
-  EXPECT_EQ(dbl.noSingle, 1);
-  EXPECT_EQ(dbl.enabled, 1);
-
-  IKmd2 badLong = ReadOne(Block("C", "1 67 0 0 0 0", "1", "2 250 0 0", "0\n0", "0 0 0 1"));
-  EXPECT_EQ(badLong.active, 0);
-
-  IKmd2 noValue = ReadOne(Block("D", "1 68 0 0 0 0", "0", "0", "0\n5", "0 0 0 1"));
-  EXPECT_EQ(noValue.value, 0);
-
+// A value line of 1 makes a toggle between 1 and 2, each press the next.
+TEST(KeyFile, AToggleGoesBetweenItsTwoValues) {
   IKmd2 toggle = ReadOne(Block("E", "1 69 0 0 0 0", "0", "0", "0\n1", "0 0 0 1"));
   EXPECT_EQ(toggle.value, 1);
   EXPECT_EQ(toggle.valueMax, 2);
   std::memset(KeyCmds.KeyDownTable, 0, sizeof(KeyCmds.KeyDownTable));
-  int seen[4];
-  for (int& v : seen) {
+  std::vector<int> seen;
+  for (int press = 0; press < 4; press++) {
     KeyCmds.KeyDownTable[69] = 1;
     IKmd2_Upd(&toggle);
-    v = toggle.value;
+    seen.push_back(toggle.value);
     KeyCmds.KeyDownTable[69] = 0;
     IKmd2_Upd(&toggle);
   }
-  EXPECT_EQ(seen[0], 2);
-  EXPECT_EQ(seen[1], 1);
-  EXPECT_EQ(seen[2], 2);
-  EXPECT_EQ(seen[3], 1);
-
-  IKmd2 refusedCycle = ReadOne(Block("F", "1 70 0 0 0 0", "0", "0", "1\n5 3 0 0 0", "0 0 0 1"));
-  EXPECT_EQ(refusedCycle.active, 0);
-
-  IKmd2 combo = ReadOne(Block("G", "1 0 0 65 0 0", "0", "3", "0\n0", "0 0 0 1"));
-  EXPECT_EQ(combo.mode, 3);
-  EXPECT_EQ(combo.active, 1);  // not refused at load time, it simply never fires
-}
-
-TEST(KeyFile, EnableFlagAndSlot) {
-  IKmd2 off = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 3 10 0"));
-  EXPECT_EQ(off.active, 1);
-  EXPECT_EQ(off.enabled, 0);
-  IKmd2 on = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 3 10 1"));
-  EXPECT_EQ(on.enabled, 1);
-  EXPECT_EQ(on.slot, 3);
-  EXPECT_EQ(on.priority, 10);
+  EXPECT_EQ(seen, (std::vector<int>{2, 1, 2, 1}));
 }
 
 // The loop of the generated loader: it stops only at the end of the stream.

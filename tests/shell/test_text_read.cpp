@@ -3,32 +3,40 @@
 
 #include <cstring>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "shell/text.h"
 
-TEST(TextLineReaders, GetLineStripsOneCarriageReturn) {
-  std::istringstream in("a\r\nb\r\r\nc");
+namespace {
+
+// The lines a reader gives from the text, call after call, until it answers 0 (each answer
+// before is 1); after: the line as the last call left it.
+template <class Reader>
+std::vector<std::string> LinesOf(const std::string& text, Reader read, std::string* after = nullptr) {
+  std::istringstream in(text);
+  std::vector<std::string> lines;
   std::string line;
-  ASSERT_EQ(TextGetLine(in, line), 1);
-  EXPECT_EQ(line, "a");
-  ASSERT_EQ(TextGetLine(in, line), 1);
-  EXPECT_EQ(line, "b\r");
-  ASSERT_EQ(TextGetLine(in, line), 1);  // a last line without a break is still read
-  EXPECT_EQ(line, "c");
-  EXPECT_EQ(TextGetLine(in, line), 0);
-  EXPECT_EQ(line, "");
+  for (int r; lines.size() < 100 && (r = read(line, in)) != 0; lines.push_back(line)) EXPECT_EQ(r, 1);
+  if (after) *after = line;
+  return lines;
 }
 
+using Lines = std::vector<std::string>;
+
+}  // namespace
+
+// A last line without a break is still read.
+TEST(TextLineReaders, GetLineStripsOneCarriageReturn) {
+  std::string after = "x";
+  auto get = [](std::string& line, std::istream& in) { return TextGetLine(in, line); };
+  EXPECT_EQ(LinesOf("a\r\nb\r\r\nc", get, &after), (Lines{"a", "b\r", "c"}));
+  EXPECT_EQ(after, "");
+}
+
+// One character is always a line.
 TEST(TextLineReaders, ReadLineSkipsCommentsAndEmptyLines) {
-  std::istringstream in("\r\n// c\r\n| x\r\n  5 7 \r\n|\r\n/\n");
-  std::string line;
-  ASSERT_EQ(TextReadLine(line, in), 1);
-  EXPECT_EQ(line, "5 7");
-  ASSERT_EQ(TextReadLine(line, in), 1);  // one character is always a line
-  EXPECT_EQ(line, "|");
-  ASSERT_EQ(TextReadLine(line, in), 1);
-  EXPECT_EQ(line, "/");
-  EXPECT_EQ(TextReadLine(line, in), 0);
+  EXPECT_EQ(LinesOf("\r\n// c\r\n| x\r\n  5 7 \r\n|\r\n/\n", TextReadLine), (Lines{"5 7", "|", "/"}));
 }
 
 TEST(TextLineReaders, ReadLineGivesUpAfter99SkippedLines) {
@@ -71,7 +79,7 @@ TEST(TextLineReaders, HasBeginWithin99Lines) {
 }
 
 TEST(TextLineReaders, LiveLinesBetweenCommentBlocks) {
-  std::istringstream in(
+  const Lines lines = LinesOf(
       "header comment\r\n"
       "*/\r\n"
       "\r\n"
@@ -83,16 +91,9 @@ TEST(TextLineReaders, LiveLinesBetweenCommentBlocks) {
       "hidden\r\n"
       "*/\r\n"
       "// text\r\n"
-      "last\r\n");
-  std::string line;
-  ASSERT_EQ(TextReadLiveLine(line, in), 1);
-  EXPECT_EQ(line, "first live");
-  // Each call starts inside a comment block again.
-  ASSERT_EQ(TextReadLiveLine(line, in), 1);
-  EXPECT_EQ(line, "ab");
-  ASSERT_EQ(TextReadLiveLine(line, in), 1);
-  EXPECT_EQ(line, "// text");
-  EXPECT_EQ(TextReadLiveLine(line, in), 0);
+      "last\r\n",
+      TextReadLiveLine);
+  EXPECT_EQ(lines, (Lines{"first live", "ab", "// text"}));  // each call starts inside a block again
 }
 
 TEST(TextLineReaders, JoinContinuedKeepsInnerBlanks) {

@@ -189,6 +189,25 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
     f->xExpNow = state, f->waitNow = 3000, f->waitFull = 15000, f->dXKlv = 5, f->dXKlvMax = 10;
     return f;
   };
+  auto sight = [&](float rot) {  // the player's unit with a sight of 100 at a turning angle
+    Fgr* f = unit(2);
+    f->get_RadiusVis_ = 100, f->test_rot1 = rot;
+    return f;
+  };
+  auto skill = [&](float radius) {
+    Fgr* f = unit(2);
+    Fgr* s = Make(fgrAbilSkil);
+    s->get_RadiusVis_ = radius;
+    f->P2_Sub_UseSkil = s;
+    f->test_rot1 = 40.4f;
+    return f;
+  };
+  auto trigger = [U](int waitFull, float sweep) {  // in play, half its wait gone
+    Fgr* f = At3(fgrTriger, U.x, 7, U.z);
+    f->waitNow = 2500, f->waitFull = waitFull;
+    TrigSweepAngle = sweep, FrameClock.KadrStep = 100;
+    return f;
+  };
   const V3 G = {U.x, 5, U.z};
   const float a16 = 16 * (float)M_PI / 180;  // the spawner's turning angle
   const std::vector<Row> rows = {
@@ -197,26 +216,19 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
       {"flat sprite bent -100", [&] { return laser(1, -100, 0.4f); }, Laser_DrawBeam, 1, 1, 0,
        Around(P, 2, 125, 55, 45, 135)},
       {"flat sprite bent 1000: both bent corners out of the table", [&] { return laser(1, 1000, 0.4f); },
-       Laser_DrawBeam, 1, 1, 0,
-       Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}},
+       Laser_DrawBeam, 1, 1, 0, Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}},
       {"flat sprite bent INT_MIN", [&] { return laser(1, INT_MIN, 0.4f); }, Laser_DrawBeam, 1, 1, 0,
        Quad{{P, P, At(P, 45, 2), At(P, 135, 2)}, {}, {}}},
       {"end glow at alpha 0.75: frame 0", [&] { return laser(0, 0, 0.75f); }, Laser_DrawBeam, 2, 1, 0,
        With(Facing(L, 18), All(0.7f, 0.6f, 0.5f, 0.75f), Cell(0, 0.125f, 0, 0.5f))},
       {"end glow at alpha 0.05: frame 7", [&] { return laser(0, 0, 0.05f); }, Laser_DrawBeam, 2, 1, 0,
        With(Facing(L, 18), {}, Cell(0.875f, 1, 0, 0.5f))},
-      {"beam exactly diagonal widens along z",
-       [&] { return beam(10, 5, 10); },
-       Laser_DrawBeam, 1, 2, 0,
-       With(Quad{{{0, 0, -2}, {0, 0, 2}, {10, 5, 12}, {10, 5, 8}}, {}, {}},
-                     All(0.1f, 0.2f, 0.3f, 0.5f), kFull)},
-      {"beam along z widens along x, then the upright quad",
-       [&] { return beam(1, 5, 10); },
-       Laser_DrawBeam, 1, 2, 0,
-       Quad{{{-2, 0, 0}, {2, 0, 0}, {3, 5, 10}, {-1, 5, 10}}, {}, {}}},
-      {"beam's upright quad",
-       [&] { return beam(1, 5, 10); },
-       Laser_DrawBeam, 1, 2, 1,
+      {"beam exactly diagonal widens along z", [&] { return beam(10, 5, 10); }, Laser_DrawBeam, 1, 2, 0,
+       With(Quad{{{0, 0, -2}, {0, 0, 2}, {10, 5, 12}, {10, 5, 8}}, {}, {}}, All(0.1f, 0.2f, 0.3f, 0.5f),
+            kFull)},
+      {"beam along z widens along x, then the upright quad", [&] { return beam(1, 5, 10); },
+       Laser_DrawBeam, 1, 2, 0, Quad{{{-2, 0, 0}, {2, 0, 0}, {3, 5, 10}, {-1, 5, 10}}, {}, {}}},
+      {"beam's upright quad", [&] { return beam(1, 5, 10); }, Laser_DrawBeam, 1, 2, 1,
        Quad{{{0, 2, 0}, {0, -2, 0}, {1, 3, 10}, {1, 7, 10}}, {}, {}}},
       {"laser drawn for the editor's mark: nothing", [&] { return laser(0, 0, 0.5f); }, Laser_DrawBeam,
        12, 0, 0, std::nullopt},
@@ -229,8 +241,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->GabarIsFat = 1, f->haf = 3;
          return f;
        },
-       Proc_DrawUnitOverlay, 2, 1, 0,
-       With(Facing({U.x + 5, 11, U.z + 5}, 3), {}, kFull)},
+       Proc_DrawUnitOverlay, 2, 1, 0, With(Facing({U.x + 5, 11, U.z + 5}, 3), {}, kFull)},
       {"flag of side 1", [&] { return unit(1); }, Proc_DrawUnitOverlay, 5, 1, 0,
        With(Facing({U.x, 20, U.z}, 4), All(0.8f, 0.8f, 0.8f, 1), kFull)},
       {"flag of the player", [&] { return unit(2); }, Proc_DrawUnitOverlay, 5, 1, 0,
@@ -241,38 +252,15 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.7f, 0.7f, 0.7f, 1), kFull)},
       {"badge of another side", [&] { return unit(3); }, Proc_DrawUnitOverlay, 6, 1, 0,
        With(Facing({U.x + 1, 17, U.z + 1}, 3), All(0.5f, 0.5f, 0.5f, 1), kFull)},
-      {"sight ring: 60 dots, the first at the turning angle 90",
-       [&] {
-         Fgr* f = unit(2);
-         f->get_RadiusVis_ = 100, f->test_rot1 = 90;
-         return f;
-       },
+      {"sight ring: 60 dots, the first at the turning angle 90", [&] { return sight(90); },
        Proc_DrawUnitOverlay, 7, 60, 0,
-       With(Facing({U.x + 100, 5, U.z}, 2), All(0.6f, 0.7f, 0.9f, 0.4f),
-                     Cell(0.25f, 0.375f, 0, 0.5f))},
-      {"sight ring dot 15 at 90 + 90 degrees",
-       [&] {
-         Fgr* f = unit(2);
-         f->get_RadiusVis_ = 100, f->test_rot1 = 90;
-         return f;
-       },
-       Proc_DrawUnitOverlay, 7, 60, 15,
-       Facing({U.x, 5, U.z - 100}, 2)},
-      {"sight ring with a turning angle no table holds",
-       [&] {
-         Fgr* f = unit(2);
-         f->get_RadiusVis_ = 100, f->test_rot1 = 1e30f;
-         return f;
-       },
+       With(Facing({U.x + 100, 5, U.z}, 2), All(0.6f, 0.7f, 0.9f, 0.4f), Cell(0.25f, 0.375f, 0, 0.5f))},
+      {"sight ring dot 15 at 90 + 90 degrees", [&] { return sight(90); }, Proc_DrawUnitOverlay, 7,
+       60, 15, Facing({U.x, 5, U.z - 100}, 2)},
+      {"sight ring with a turning angle no table holds", [&] { return sight(1e30f); },
        Proc_DrawUnitOverlay, 7, 60, 0, std::nullopt},
-      {"sight ring with a turning angle that is not a number",
-       [&] {
-         Fgr* f = unit(2);
-         f->get_RadiusVis_ = 100, f->test_rot1 = NAN;
-         return f;
-       },
-       Proc_DrawUnitOverlay, 7, 60, 0,
-       Facing({U.x, 5, U.z + 100}, 2)},
+      {"sight ring with a turning angle that is not a number", [&] { return sight(NAN); },
+       Proc_DrawUnitOverlay, 7, 60, 0, Facing({U.x, 5, U.z + 100}, 2)},
       {"gun ring: 36 dots of the gun's radius",
        [&] {
          Fgr* f = unit(2);
@@ -283,31 +271,12 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_DrawUnitOverlay, 8, 36, 9,
-       With(Facing({U.x + 50, 3, U.z}, 3), All(1.0f, 0.7f, 0.5f, 0.5f),
-                     Cell(0.125f, 0.25f, 0.5f, 1))},
-      {"skill ring grows with the turning angle",
-       [&] {
-         Fgr* f = unit(2);
-         Fgr* s = Make(fgrAbilSkil);
-         s->get_RadiusVis_ = 100;
-         f->P2_Sub_UseSkil = s;
-         f->test_rot1 = 40.4f;
-         return f;
-       },
-       Proc_DrawUnitOverlay, 9, 20, 5,
-       With(Facing({U.x + 40, 4, U.z}, 2), All(0.6f, 0.7f, 0.6f, 0.3f),
-                     Cell(0.25f, 0.375f, 0.5f, 1))},
-      {"skill ring at full size past its radius",
-       [&] {
-         Fgr* f = unit(2);
-         Fgr* s = Make(fgrAbilSkil);
-         s->get_RadiusVis_ = 30;
-         f->P2_Sub_UseSkil = s;
-         f->test_rot1 = 40.4f;
-         return f;
-       },
-       Proc_DrawUnitOverlay, 9, 20, 0,
-       Facing({U.x, 4, U.z + 30}, 2)},
+       With(Facing({U.x + 50, 3, U.z}, 3), All(1.0f, 0.7f, 0.5f, 0.5f), Cell(0.125f, 0.25f, 0.5f, 1))},
+      {"skill ring grows with the turning angle", [&] { return skill(100); }, Proc_DrawUnitOverlay, 9,
+       20, 5,
+       With(Facing({U.x + 40, 4, U.z}, 2), All(0.6f, 0.7f, 0.6f, 0.3f), Cell(0.25f, 0.375f, 0.5f, 1))},
+      {"skill ring at full size past its radius", [&] { return skill(30); }, Proc_DrawUnitOverlay, 9,
+       20, 0, Facing({U.x, 4, U.z + 30}, 2)},
       {"spawner sprite: no vertex colours", [&] { return spawner(0); }, Proc_SpawnerRender, 2, 1, 0,
        With(Facing({U.x, 8, U.z}, 10), All(1, 1, 1, 1), kFull)},
       {"spawner flag of the player", [&] { return spawner(2); }, Proc_SpawnerRender, 5, 1, 0,
@@ -316,15 +285,14 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
        With(Around({U.x, 16, U.z}, 5, 135, 225, 315, 45), All(0.3f, 0.1f, 0.8f, 1), kFull)},
       {"spawner ring: 45 dots from the turning angle", [&] { return spawner(0); }, Proc_SpawnerRender, 7,
        45, 0,
-       With(Facing({U.x + 60 * std::sin(a16), 5, U.z + 60 * std::cos(a16)}, 3), All(1.0f, 0.2f, 0.3f, 0.5f),
-            Cell(0.375f, 0.5f, 0.5f, 1))},
+       With(Facing({U.x + 60 * std::sin(a16), 5, U.z + 60 * std::cos(a16)}, 3),
+            All(1.0f, 0.2f, 0.3f, 0.5f), Cell(0.375f, 0.5f, 0.5f, 1))},
       {"spawner life bar at full life: back bar", [&] { return spawner(2); }, Proc_SpawnerRender, 11, 2,
        0, With(Bar(G, 90, 30, 1.0f), kBack, {})},
       {"spawner life bar at full life: no front yet", [&] { return spawner(2); }, Proc_SpawnerRender, 11,
        2, 1,
-       With(
-             Bar(G, 90, 0, 1.25f),
-             {0, 0, 0.2f, 0.8f, 0, 0, 0.5f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f}, {})},
+       With(Bar(G, 90, 0, 1.25f),
+            {0, 0, 0.2f, 0.8f, 0, 0, 0.5f, 0.8f, 0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f}, {})},
       {"spawner life bar without a life time: the whole front",
        [&] {
          Fgr* f = spawner(2);
@@ -332,51 +300,34 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          return f;
        },
        Proc_SpawnerRender, 11, 2, 1, Bar(G, 90, 30, 1.25f)},
-      {"trigger in play: the sweep hand, back",
-       [&] {
-         Fgr* f = At3(fgrTriger, U.x, 7, U.z);
-         f->waitNow = 2500, f->waitFull = 5000;
-         TrigSweepAngle = 10, FrameClock.KadrStep = 100;
-         return f;
-       },
-       Proc_TrigerRender, 2, 2, 0, With(Bar(G, 11, 30, 1.5f), kBack, {})},
-      {"trigger in play: the wait bar, front",
-       [&] {
-         Fgr* f = At3(fgrTriger, U.x, 7, U.z);
-         f->waitNow = 2500, f->waitFull = 5000;
-         TrigSweepAngle = 10, FrameClock.KadrStep = 100;
-         return f;
-       },
-       Proc_TrigerRender, 2, 2, 1, With(Bar(G, 11, 15, 1.5f), kFront, {})},
-      {"trigger without a wait: an empty front bar",
-       [&] {
-         Fgr* f = At3(fgrTriger, U.x, 7, U.z);
-         f->waitNow = 2500, f->waitFull = 0;
-         TrigSweepAngle = 79.5f, FrameClock.KadrStep = 100;  // 80.5 wraps to 0.5, which rounds to 1
-         return f;
-       },
+      {"trigger in play: the sweep hand, back", [&] { return trigger(5000, 10); }, Proc_TrigerRender,
+       2, 2, 0, With(Bar(G, 11, 30, 1.5f), kBack, {})},
+      {"trigger in play: the wait bar, front", [&] { return trigger(5000, 10); }, Proc_TrigerRender, 2,
+       2, 1, With(Bar(G, 11, 15, 1.5f), kFront, {})},
+      // The sweep's 80.5 wraps to 0.5, which rounds to 1.
+      {"trigger without a wait: an empty front bar", [&] { return trigger(0, 79.5f); },
        Proc_TrigerRender, 2, 2, 1, Bar(G, 1, 0, 1.5f)},
       {"trigger in the editor: a white square",
        [&] {
          EditModeOn = 1;
          return At3(fgrTriger, U.x, 7, U.z);
        },
-       Proc_TrigerRender, 2, 1, 0,
-       With(Facing({U.x, 7, U.z}, 3), All(1, 1, 1, 1), kFull)},
+       Proc_TrigerRender, 2, 1, 0, With(Facing({U.x, 7, U.z}, 3), All(1, 1, 1, 1), kFull)},
       {"trigger drawn for the editor's mark: nothing", [&] { return At3(fgrTriger, U.x, 7, U.z); },
        Proc_TrigerRender, 12, 0, 0, std::nullopt},
       {"flag waiting: the time gone in blue", [&] { return flag(0); }, Proc_FlagRender, 1, 2, 1,
        With(Bar(G, 70, 24, 1.5f),
-                     {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.0f, 0.3f, 0.9f, 0.8f, 0.0f, 0.1f,
-                      0.9f, 0.8f},
-                     {})},
+            {0.9f, 0.3f, 0.2f, 0.8f, 0.7f, 0.1f, 0.3f, 0.8f, 0.0f, 0.3f, 0.9f, 0.8f, 0.0f, 0.1f, 0.9f,
+             0.8f},
+            {})},
       {"flag waiting: the back bar", [&] { return flag(0); }, Proc_FlagRender, 1, 2, 0,
        With(Bar(G, 70, 30, 1.5f), kBack, {})},
       {"flag held by the player", [&] { return flag(1); }, Proc_FlagRender, 1, 1, 0,
        With(Facing({U.x, 20, U.z}, 7), All(0.8f, 0.1f, 0.3f, 1), kFull)},
       {"flag taken: the progress made", [&] { return flag(2); }, Proc_FlagRender, 1, 2, 1,
        With(Bar(G, 110, 15, 1.5f), kFront, {})},
-      {"flag in another state: nothing", [&] { return flag(3); }, Proc_FlagRender, 1, 0, 0, std::nullopt},
+      {"flag in another state: nothing", [&] { return flag(3); }, Proc_FlagRender, 1, 0, 0,
+       std::nullopt},
       {"billboard turned by 20 degrees",
        [&] {
          Fgr* f = At3(fgrDekor, U.x, 0, U.z);
@@ -391,8 +342,7 @@ TEST_F(FigureDraw, RenderProceduresAppendTheQuadsOfTheirDrawKinds) {
          f->haf = 4, f->fcr = f->fcg = f->fcb = f->fca = 1;
          return f;
        },
-       Proc_DrawBillboard, 1, 1, 0,
-       With(Facing({U.x, 4, U.z}, 4), All(1, 1, 1, 1), kFull)},
+       Proc_DrawBillboard, 1, 1, 0, With(Facing({U.x, 4, U.z}, 4), All(1, 1, 1, 1), kFull)},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
@@ -415,35 +365,46 @@ TEST_F(FigureDraw, FramesMarksAndHitBarsAreWindowPixelsOverTheProjection) {
     f->UN->isUse = 1;
     return f;
   };
+  // A square of window pixels in one colour.
+  auto square = [](float x0, float y0, float x1, float y1, std::vector<float> colour) {
+    return With(Pixels(x0, y0, x1, y1), std::move(colour), {});
+  };
   Fgr* own = unit(2);
   Fgr* other = unit(3);
-  EXPECT_EQ(Draw(Proc_DrawUnitOverlay, own, 3, 1), 1);  // (32, 8, 64): 318.75
-  ExpectQuad(0, With(Pixels(485, 303, 515, 333), All(1.0f, 0.5f, 0.0f, 0.8f), {}), 1);
-  EXPECT_EQ(Draw(Proc_DrawUnitOverlay, other, 3, 1), 1);
-  ExpectQuad(0, With(Pixels(485, 303, 515, 333), All(0.0f, 0.6f, 0.7f, 0.8f), {}), 1);
-  EXPECT_EQ(Draw(Proc_DrawUnitOverlay, own, 4, 1), 1);  // height 12: 328.125
-  ExpectQuad(0, With(Pixels(488, 316, 512, 340), All(0.8f, 0.1f, 0.3f, 0.7f), {}), 1);
-  EXPECT_EQ(Draw(Proc_DrawUnitOverlay, other, 4, 1), 1);
-  ExpectQuad(0, With(Pixels(488, 316, 512, 340), All(0.3f, 0.1f, 0.8f, 0.7f), {}), 1);
-  EXPECT_EQ(Draw(Proc_DrawUnitOverlay, other, 12, 1), 1);  // height 15: 335.15625
-  ExpectQuad(0, With(Pixels(482, 317, 518, 353), All(1, 0, 0, 1), kFull), 1);
+  const struct {
+    Fgr* f;
+    int kind;
+    Quad want;
+  } marks[] = {
+      {own, 3, square(485, 303, 515, 333, All(1.0f, 0.5f, 0.0f, 0.8f))},  // (32, 8, 64): 318.75
+      {other, 3, square(485, 303, 515, 333, All(0.0f, 0.6f, 0.7f, 0.8f))},
+      {own, 4, square(488, 316, 512, 340, All(0.8f, 0.1f, 0.3f, 0.7f))},  // height 12: 328.125
+      {other, 4, square(488, 316, 512, 340, All(0.3f, 0.1f, 0.8f, 0.7f))},
+      {other, 12, With(Pixels(482, 317, 518, 353), All(1, 0, 0, 1), kFull)},  // height 15: 335.15625
+  };
+  for (const auto& m : marks) {
+    SCOPED_TRACE(m.kind);
+    EXPECT_EQ(Draw(Proc_DrawUnitOverlay, m.f, m.kind, 1), 1);
+    ExpectQuad(0, m.want, 1);
+  }
 
   // Hit bars: NormHP 30 of 60 in the second bar, Hot 0 of 120 in the first.
   own->useNormHP = 1;
   own->UN->cnt.T[1] = 30, own->UN->cnt.T[2] = 60;
   own->UN->cnt.T[15] = 0, own->UN->cnt.T[16] = 120;
   EXPECT_EQ(Draw(Proc_DrawUnitOverlay, own, 10, 1), 6);
-  ExpectQuad(0, With(Pixels(468, 300, 500, 302), All(0, 0, 0, 1), {}), 1);
-  ExpectQuad(1, With(Pixels(468, 302, 500, 304), All(0, 0, 0, 0.5f), {}), 1);
-  ExpectQuad(2, With(Pixels(500, 302, 500, 304), All(0.9f, 0.3f, 0.1f, 1), {}), 1);
-  ExpectQuad(3, With(Pixels(468, 306, 500, 308), All(0, 0, 0, 1), {}), 1);
-  ExpectQuad(4, With(Pixels(468, 308, 500, 310), All(0, 0, 0, 0.5f), {}), 1);
-  ExpectQuad(5, With(Pixels(484, 308, 500, 310), All(1.0f, 0.1f, 0.6f, 1), {}), 1);
+  const Quad bars[] = {square(468, 300, 500, 302, All(0, 0, 0, 1)),
+                       square(468, 302, 500, 304, All(0, 0, 0, 0.5f)),
+                       square(500, 302, 500, 304, All(0.9f, 0.3f, 0.1f, 1)),
+                       square(468, 306, 500, 308, All(0, 0, 0, 1)),
+                       square(468, 308, 500, 310, All(0, 0, 0, 0.5f)),
+                       square(484, 308, 500, 310, All(1.0f, 0.1f, 0.6f, 1))};
+  for (int q = 0; q < 6; q++) ExpectQuad(q, bars[q], 1);
   // useTehnHP moves the first bar to TehnHP: 45 of 60 fills 24 pixels in the other side's colour.
   other->useTehnHP = 1;
   other->UN->cnt.T[5] = 45, other->UN->cnt.T[6] = 60;
   EXPECT_EQ(Draw(Proc_DrawUnitOverlay, other, 10, 1), 3) << "no maximum: no second bar";
-  ExpectQuad(2, With(Pixels(476, 302, 500, 304), All(0.5f, 0.5f, 1.0f, 1), {}), 1);
+  ExpectQuad(2, square(476, 302, 500, 304, All(0.5f, 0.5f, 1.0f, 1)), 1);
   // A captain whose skill carries bonus and damage tables shows both marks first.
   other->trueCaptain = 1;
   Fgr* skil = Make(fgrAbilSkil);
@@ -452,8 +413,8 @@ TEST_F(FigureDraw, FramesMarksAndHitBarsAreWindowPixelsOverTheProjection) {
   skil->item->sta.count = 1;
   other->P2_Sub_UseSkil = skil;
   EXPECT_EQ(Draw(Proc_DrawUnitOverlay, other, 10, 1), 5);
-  ExpectQuad(0, With(Pixels(492, 304, 508, 320), All(1.0f, 0.1f, 0.2f, 0.3f), {}), 1);
-  ExpectQuad(1, With(Pixels(480, 292, 496, 308), All(1.0f, 1.0f, 0.0f, 0.3f), {}), 1);
+  ExpectQuad(0, square(492, 304, 508, 320, All(1.0f, 0.1f, 0.2f, 0.3f)), 1);
+  ExpectQuad(1, square(480, 292, 496, 308, All(1.0f, 1.0f, 0.0f, 0.3f)), 1);
   // Without a unit record there are no values and no bars.
   own->UN->isUse = 0;
   EXPECT_EQ(Draw(Proc_DrawUnitOverlay, own, 10, 1), 0);
