@@ -5,7 +5,6 @@
 #include <cstring>
 #include <set>
 #include <string>
-#include <utility>
 
 #include "figures/fa_proc_env.h"
 #include "test_fgr_gen_fixture.h"
@@ -110,27 +109,52 @@ TEST(FgrReal, EveryPropertyIsFoundByNameAtItsNumber) {
 }
 
 TEST(FgrReal, PropertyNumbersOfTheRecord) {
-  // clang-format off
-  const std::pair<int, const char*> ints[] = {
-      {1, "Sub_UseGun_now"},      {2, "Sub_UseGun_max"},      {17, "Sub_Kno_now"},
-      {18, "Sub_Kno_max"},        {19, "nom"},                {20, "status"},
-      {21, "active"},             {22, "novorod"},            {23, "priv_LogIndex"},
-      {26, "ProcNomMixHitBars1"}, {28, "ProcNomUpd2"},        {31, "ProcNomOnK"},
-      {33, "isUnitWork"},         {51, "Tex1"},               {57, "get_RadiusVis_"},
-      {66, "activateFgr"},        {72, "isMort"},             {104, "targPathKle"},
-      {112, "PafLay"},            {121, "kmra_statusMode"},   {135, "kmra_Flat"},
-      {138, "UnderGround"},       {162, "BringX"},            {173, "Kno_TMarketKlon"},
-      {186, "spelCastNow"},       {187, "zap001"},            {216, "zap030"}};
-  // clang-format on
-  for (const auto& [n, name] : ints) EXPECT_STREQ(Fgr_Int_NameVar(n), name) << n;
-  // clang-format off
-  const std::pair<int, const char*> flos[] = {
-      {1, "floX"},               {2, "fcr"},                {5, "fca"},
-      {6, "priv_position_x"},    {10, "haf"},               {19, "skoros"},
-      {28, "kmra_Flat__KamScW"}, {33, "kmra_ZFar"},         {36, "zvfPitch"},
-      {37, "zaf001"},            {56, "zaf020"}};
-  // clang-format on
-  for (const auto& [n, name] : flos) EXPECT_STREQ(Fgr_Flo_NameVar(n), name) << n;
+  struct {
+    int n;
+    const char* name;
+  } ints[] = {{1, "Sub_UseGun_now"},
+              {2, "Sub_UseGun_max"},
+              {17, "Sub_Kno_now"},
+              {18, "Sub_Kno_max"},
+              {19, "nom"},
+              {20, "status"},
+              {21, "active"},
+              {22, "novorod"},
+              {23, "priv_LogIndex"},
+              {26, "ProcNomMixHitBars1"},
+              {28, "ProcNomUpd2"},
+              {31, "ProcNomOnK"},
+              {33, "isUnitWork"},
+              {51, "Tex1"},
+              {57, "get_RadiusVis_"},
+              {66, "activateFgr"},
+              {72, "isMort"},
+              {104, "targPathKle"},
+              {112, "PafLay"},
+              {121, "kmra_statusMode"},
+              {135, "kmra_Flat"},
+              {138, "UnderGround"},
+              {162, "BringX"},
+              {173, "Kno_TMarketKlon"},
+              {186, "spelCastNow"},
+              {187, "zap001"},
+              {216, "zap030"}};
+  for (auto& e : ints) EXPECT_STREQ(Fgr_Int_NameVar(e.n), e.name) << e.n;
+  struct {
+    int n;
+    const char* name;
+  } flos[] = {{1, "floX"},
+              {2, "fcr"},
+              {5, "fca"},
+              {6, "priv_position_x"},
+              {10, "haf"},
+              {19, "skoros"},
+              {28, "kmra_Flat__KamScW"},
+              {33, "kmra_ZFar"},
+              {36, "zvfPitch"},
+              {37, "zaf001"},
+              {56, "zaf020"}};
+  for (auto& e : flos) EXPECT_STREQ(Fgr_Flo_NameVar(e.n), e.name) << e.n;
   const char* po1[] = {"P_FireTarg", "P_AutoTarg", "P_Border", "P_Ataker1",  "P_Ataker2",
                        "P_Ataker3",  "P_TrigFrom", "P_Guest",  "P_PrepZak1", "P_PrepZak2"};
   for (int n = 1; n <= 10; n++) EXPECT_STREQ(Fgr_Po1_NameVar(n), po1[n - 1]);

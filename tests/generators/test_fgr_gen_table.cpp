@@ -27,18 +27,20 @@ TEST(GenTable, SectionComment) {
 }
 
 TEST(GenTable, LineComment) {
-  // clang-format off
   struct Case {
     const char* in;
     const char* out;
   } cases[] = {
-      {"/", ""},                                        {"//", ""},
-      {"ab", ""},                                       {"abc", ""},
-      {"/x text", "//   text"},                         {"//speed of the unit", "//  speed of the unit"},
-      {"// a", "//   a"},                               {"x/note", "//  note"},
+      {"/", ""},
+      {"//", ""},
+      {"ab", ""},
+      {"abc", ""},
+      {"/x text", "//   text"},
+      {"//speed of the unit", "//  speed of the unit"},
+      {"// a", "//   a"},
+      {"x/note", "//  note"},
       {"//say \"hi\"", "//  say \\\"hi\\\""},
   };
-  // clang-format on
   for (const Case& c : cases) {
     std::string line = c.in;
     EXPECT_EQ(KomentFromTxtLine(line), c.out) << c.in;

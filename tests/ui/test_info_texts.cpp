@@ -224,18 +224,25 @@ TEST_F(InfoTexts, SkillButtonsNameTheTierOfTheSkillInTheirChainPosition) {
   s[0]->pTail = s[1], s[1]->pTail = s[2];
   // code -> chain position (0: none), its level's tier, and the name: skills 1, 2, 3 are Strength,
   // Speed and Armour, tier 2 their adept and tier 3 their master.
-  // clang-format off
   const struct {
     int code, pos, tier;
     const char* name;
-  } kCodes[] = {
-      {1, 1, 1, "Strength"},         {2, 2, 1, "Speed"},            {3, 3, 1, "Armour"},
-      {4, 0, 0, nullptr},            {5, 0, 0, nullptr},            {6, 1, 2, "Strength adept"},
-      {7, 2, 2, "Speed adept"},      {8, 3, 2, "Armour adept"},     {9, 0, 0, nullptr},
-      {10, 0, 0, nullptr},           {11, 1, 3, "Strength master"}, {12, 2, 3, "Speed master"},
-      {13, 3, 3, "Armour master"},   {14, 0, 0, nullptr},           {15, 0, 0, nullptr},
-      {0, 0, 0, nullptr}};
-  // clang-format on
+  } kCodes[] = {{1, 1, 1, "Strength"},
+                {2, 2, 1, "Speed"},
+                {3, 3, 1, "Armour"},
+                {4, 0, 0, nullptr},
+                {5, 0, 0, nullptr},
+                {6, 1, 2, "Strength adept"},
+                {7, 2, 2, "Speed adept"},
+                {8, 3, 2, "Armour adept"},
+                {9, 0, 0, nullptr},
+                {10, 0, 0, nullptr},
+                {11, 1, 3, "Strength master"},
+                {12, 2, 3, "Speed master"},
+                {13, 3, 3, "Armour master"},
+                {14, 0, 0, nullptr},
+                {15, 0, 0, nullptr},
+                {0, 0, 0, nullptr}};
   o2::EngText = 1;
   for (const auto& k : kCodes) {
     SCOPED_TRACE(k.code);
