@@ -18,6 +18,9 @@
 
 namespace {
 
+// The class the game's window is registered as, by which the desktop knows it.
+constexpr char kWindowClass[] = "anPrimOpenGL";
+
 void ErrorBox(const char* text) {
   LogInfo("\n%s", text);
   Plat_MessageBox(text, "Error", MB_OK | MB_ICONEXCLAMATION);
@@ -69,7 +72,7 @@ bool DragChordChar(unsigned char c) { return c == VK_BACK && KeyCmds.KeyDownTabl
 
 int CreateGlWindow(int width, int height) {
   Win.WinInstance = 1;
-  PlatCreateResult r = Plat_CreateWindow(0, 0, width, height, "tolv");
+  PlatCreateResult r = Plat_CreateWindow(0, 0, width, height, "tolv", kWindowClass);
   if (r != PLAT_CREATE_OK) {
     ErrorBox(CreateFailText(r));
     KillGlWindow();

@@ -15,10 +15,6 @@
 
 X11State gX;
 
-// The class the game's window registers, by which task bars group and name it and window rules
-// match it; the instance is the program's own name, as X11 programs give it.
-static constexpr char kWindowClass[] = "anPrimOpenGL";
-
 static int OnXError(Display*, XErrorEvent* e) {
   gX.xError = e->error_code ? e->error_code : 1;
   return 0;
@@ -150,12 +146,13 @@ static void SetCaption(Window w, const char* caption1251) {
                   (const unsigned char*)utf8.data(), (int)utf8.size());
 }
 
-// Whose window it is, as X11 programs say: its class, its process and the machine it runs on, so
-// that a window manager can also offer to end a game that hangs.
-static void SetOwnership(Window w) {
+// Whose window it is, as X11 programs say: its class (by which task bars group and name it and
+// window rules match it; the instance is the program's own name), its process and the machine it
+// runs on, so that a window manager can also offer to end a game that hangs.
+static void SetOwnership(Window w, const char* windowClass) {
   XClassHint* ch = XAllocClassHint();
   ch->res_name = program_invocation_short_name;
-  ch->res_class = const_cast<char*>(kWindowClass);
+  ch->res_class = const_cast<char*>(windowClass);
   XSetClassHint(gX.dpy, w, ch);
   XFree(ch);
   const long pid = (long)getpid();
@@ -170,7 +167,8 @@ static void SetOwnership(Window w) {
   XFree(machine.value);
 }
 
-PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption) {
+PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption,
+                                  const char* windowClass) {
   int errBase, evBase;
   if (!glXQueryExtension(gX.dpy, &errBase, &evBase)) return PLAT_CREATE_CHOOSEPF;
   int attrs[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
@@ -215,7 +213,7 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
   XFree(wh);
   XSetWMProtocols(gX.dpy, gX.win, &gX.wmDelete, 1);
   SetCaption(gX.win, caption);
-  SetOwnership(gX.win);
+  SetOwnership(gX.win, windowClass);
   if (gX.im)
     gX.ic = XCreateIC(gX.im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, gX.win,
                       XNFocusWindow, gX.win, nullptr);

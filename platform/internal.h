@@ -52,7 +52,8 @@ void Plat_KeepGlDriverLoaded();  // after a GL context is made: its driver is ne
 // ---- x11 backend (backend_x11.cpp) ----
 int X11_Init();
 void X11_Shutdown();
-PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption);
+PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption,
+                                  const char* windowClass);
 void X11_ShowWindow();
 void X11_DestroyWindow();
 void X11_MoveWindow(int x, int y, int w, int h);

@@ -127,13 +127,15 @@ PlatBackend Plat_Backend() {
 
 static bool IsX11() { return Plat_Init() && gPlat.backend == PLAT_X11; }
 
-PlatCreateResult Plat_CreateWindow(int x, int y, int w, int h, const char* caption) {
+PlatCreateResult Plat_CreateWindow(int x, int y, int w, int h, const char* caption,
+                                   const char* windowClass) {
   if (!Plat_Init()) return PLAT_CREATE_WINDOW;
   if (gPlat.hasWindow || w < 1 || h < 1 || w > 16384 || h > 16384) {
     fprintf(stderr, "platform: window %dx%d refused\n", w, h);
     return PLAT_CREATE_WINDOW;
   }
-  PlatCreateResult r = gPlat.backend == PLAT_X11 ? X11_CreateWindow(x, y, w, h, caption ? caption : "")
+  PlatCreateResult r = gPlat.backend == PLAT_X11 ? X11_CreateWindow(x, y, w, h, caption ? caption : "",
+                                                                    windowClass ? windowClass : "")
                                                  : Hl_CreateWindow(w, h);
   if (r != PLAT_CREATE_OK) return r;
   gPlat.hasWindow = 1;

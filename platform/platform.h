@@ -166,8 +166,10 @@ PlatBackend Plat_Backend();
 // ---- window -----------------------------------------------------------------------------------
 // A borderless window of client size w x h at (x, y), double-buffered RGBA (24 colour, 16 depth
 // bits) with a compatibility-profile GL context made current. Not shown yet. On failure everything
-// made so far is released and the failed step is answered.
-PlatCreateResult Plat_CreateWindow(int x, int y, int w, int h, const char* caption);
+// made so far is released and the failed step is answered. windowClass is the class a window
+// manager knows the window by (X11's WM_CLASS; its instance is the program's name).
+PlatCreateResult Plat_CreateWindow(int x, int y, int w, int h, const char* caption,
+                                   const char* windowClass = "");
 // Shows the window, raises it and gives it the keyboard focus (messages follow in the queue).
 void Plat_ShowWindow();
 // Releases context and window; safe when none exists.
