@@ -51,7 +51,7 @@ void IndexBuild() {
   order.reserve(rows.size());
   for (int i = 0; i < (int)rows.size(); i++)
     if (!rows[i].first.empty()) order.push_back(i);
-  std::sort(order.begin(), order.end(), [&rows](int a, int b) {
+  std::sort(order.begin(), order.end(), [&](int a, int b) {
     const int c = rows[a].first.compare(rows[b].first);
     return c != 0 ? c < 0 : a < b;
   });
