@@ -1,9 +1,7 @@
 // Named-variable files: master text reader, binary writer and reader, start-up load.
 #include "figures/org_files.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 
 #include "gm/org_base.h"
@@ -92,9 +90,9 @@ void Org_SaveBin() {
   int len = (int)ftell(f);
   fseek(f, 0, SEEK_SET);
   IntWrite(len, f);
-  const bool ok = !ferror(f);
-  if (fclose(f) != 0 || !ok)
-    LogInfo("\nOrg_SaveBin: not written %s (%s)", name.c_str(), strerror(errno));
+  if (!FileCloseBak(f, name))
+    LogInfo("\nOrg_SaveBin: not written %s (%s)", FileSave_Failure().name.c_str(),
+            FileSave_Failure().why.c_str());
 }
 
 // Reads one word; false once the file has ended.

@@ -7,9 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 #include "shell/files.h"
@@ -181,11 +184,28 @@ struct SaveSlot {
   FileMade spare;    // a superseded backup of this run, for the next save to write over
 };
 
-// The saves' state: the files each saved name has, and what the last failure left to say.
+// A stream FileOpenBak handed out, until FileCloseBak closes it: the file it writes and, where the
+// old content is kept as the backup, that content, put back should the write fail.
+struct BakStream {
+  FILE* f = nullptr;
+  dev_t dev = 0;
+  ino_t ino = 0;
+  std::string path;      // the file written, as the file system names it
+  std::string shown;     // ... and as a message names it
+  bool inPlace = false;  // the old file itself is written: synced before it is closed
+  bool restore = false;  // old is the old content, kept as path + "_bak"
+  std::string old;
+};
+
+// The saves' state: the files each saved name has, the streams open, and what the last failure
+// left to say.
 struct FileSaveState {
   static constexpr int kSlots = 16;
+  // Streams not closed by FileCloseBak are forgotten past this many, the oldest first.
+  static constexpr size_t kStreams = 8;
   SaveSlot slot[kSlots];
   int cursor = 0;
+  std::vector<BakStream> streams;
   FileSaveFail fail;
   ~FileSaveState() {
     for (SaveSlot& s : slot) {
@@ -336,11 +356,6 @@ FILE* StreamOf(int fd, const char* how) {
   return f;
 }
 
-// A new file under path, made exclusively: nothing standing there is opened or followed.
-FILE* OpenNew(const std::string& path, short mode) {
-  return StreamOf(Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode), OpenMode(mode));
-}
-
 // bytes in a new scratch file beside base, with the mode of the file at like, synced and closed:
 // a backup, or the copy that a file written in place keeps of its old content. False (errno;
 // nothing left behind) when any step failed.
@@ -429,6 +444,48 @@ int WriteWholeInPlace(const std::string& name, const std::string& path, const vo
   if (restored) RemoveMine(&copy);
   close(fd);
   return ok ? 1 : Fail(shown, "write", err, InPlaceWhy(err, restored, copyPath));
+}
+
+// The stream on fd, kept until FileCloseBak for the file at path (shown as messages name it); with
+// old, the old content that path + "_bak" keeps, put back should the write fail. Null (logged)
+// when the stream does not open.
+FILE* Handed(int fd, const char* how, const std::string& path, const std::string& shown, bool inPlace,
+             std::string* old) {
+  struct stat st;
+  const bool known = fstat(fd, &st) == 0;
+  FILE* f = fdopen(fd, how);
+  if (!f) {
+    const int err = errno;
+    if (old) Rewrite(fd, old->data(), old->size());  // the name keeps its old content
+    close(fd);
+    return NoStream(shown, "open", err);
+  }
+  std::vector<BakStream>& v = gSave.streams;
+  std::erase_if(v, [f](const BakStream& k) { return k.f == f; });  // closed without FileCloseBak
+  if (v.size() >= FileSaveState::kStreams) v.erase(v.begin());
+  if (!known) return f;
+  BakStream k;
+  k.f = f;
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  k.path = path;
+  k.shown = shown;
+  k.inPlace = inPlace;
+  k.restore = old != nullptr;
+  if (old) k.old = std::move(*old);
+  v.push_back(std::move(k));
+  return f;
+}
+
+// The old content written back into the file a stream wrote: on fd, or (fd < 0) on the file opened
+// again, only while its name still holds it.
+bool PutBack(const BakStream& k, int fd) {
+  if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  struct stat st;
+  const bool ok = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == k.dev && st.st_ino == k.ino &&
+                  Rewrite(fd, k.old.data(), k.old.size());
+  if (fd >= 0) close(fd);
+  return ok;
 }
 
 // The slot of an absolute name; with take, a new one when it has none (when all are in use, the
@@ -588,22 +645,21 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   const std::string shown = ShownTarget(name, path);
   std::string old;
   if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
-    FILE* f = OpenNew(path, mode);
-    return f ? f : NoStream(shown, "make", errno);
+    const int fd = Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode);
+    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "make", errno);
   }
   const std::string bak = path + "_bak";
   const std::string shownBak = ShownFile(name, path) + "_bak";
   if (policy == 3) {
     FileMade m;
     if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
-    FILE* f = StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0), "r+b");
-    return f ? f : NoStream(shown, "open", errno);
+    const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0);
+    return fd >= 0 ? Handed(fd, "r+b", path, shown, true, &old) : NoStream(shown, "open", errno);
   }
   if (policy != 1 && policy != 2) {
-    FILE* f = nullptr;
     errno = EEXIST;
-    if (mode == 2) f = StreamOf(Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0), how);
-    return f ? f : NoStream(shown, "write over", errno);
+    const int fd = mode == 2 ? Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
+    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "write over", errno);
   }
   // Policies 1 and 2: the new file is made beside the old one first, which tells whether it can
   // take the old one's place.
@@ -613,11 +669,13 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   TakeModeOf(fd, path);
   struct stat mine;
   if (fstat(fd, &mine) == 0 && !GoesInPlace(path, mine)) {
-    if (policy == 1 && MoveMine(&m, path, true)) return StreamOf(fd, how);
+    if (policy == 1 && MoveMine(&m, path, true)) return Handed(fd, how, path, shown, false, nullptr);
     // Policy 2: the older backup is given up; the file becomes the new one.
     if (policy == 2 && (!PathExists(bak) || unlink(bak.c_str()) == 0) &&
         std::rename(path.c_str(), bak.c_str()) == 0) {
-      if (MoveMine(&m, path, false)) return StreamOf(fd, how);
+      // The old content stays in memory too: a write that fails puts it back under the name, where
+      // the next start would read a part-written file.
+      if (MoveMine(&m, path, false)) return Handed(fd, how, path, shown, false, &old);
       const int err = errno;
       RenameNoReplace(bak, path);  // no new file: the old one stays in place
       close(fd);
@@ -644,7 +702,36 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     close(fd);
     return NoStream(shown, "write", err);
   }
-  return StreamOf(fd, how);
+  return Handed(fd, how, path, shown, true, policy == 2 ? &old : nullptr);
+}
+
+int FileCloseBak(FILE* f, const std::string& name) {
+  if (!f) return 0;
+  BakStream k;
+  std::vector<BakStream>& v = gSave.streams;
+  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
+  if (it != v.end()) {
+    k = std::move(*it);
+    v.erase(it);
+  }
+  struct stat st;
+  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
+    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
+    k.shown = name;
+  }
+  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
+  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
+  int err = errno ? errno : EIO;
+  // The put-back waits until the stream is closed: its close may try the failed write again.
+  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok) return 1;
+  if (!k.restore) return Fail(k.shown, "write", err);
+  const bool restored = PutBack(k, keep);
+  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
 }
 
 int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {

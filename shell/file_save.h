@@ -20,7 +20,8 @@
 //   do: a copy of the old content is made and synced first (the backup the save keeps anyway; for a
 //   save without one, a scratch copy beside the file, removed once the write has succeeded), then
 //   the file is written over, cut to its new length and synced. A write that fails part-way puts
-//   the old content back; when even that fails, the copy stays and the failure says where it is.
+//   the old content back (for a stream, when FileCloseBak closes it); when even that fails, the copy
+//   stays and the failure says where it is.
 // - Only our own files. The program writes over, renames or removes a scratch file only while
 //   that name still holds the very file it made (the same device and inode): what a user or
 //   another program put under such a name is never touched.
@@ -49,8 +50,16 @@ const FileSaveFail& FileSave_Failure();
 // 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
 // Null on any refusal; a failed open leaves the old file in place under every policy. A new file
 // is made exclusively. Written in place (see above), policy 2 makes its backup as a copy and opens
-// the file cut to nothing, policy 1 cuts it.
+// the file cut to nothing, policy 1 cuts it. The stream is closed by FileCloseBak.
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
+// Closes a stream of FileOpenBak (name: the name it was given, for a message about a stream it did
+// not open): 1 when every write, the flush and the close succeeded (a file written in place is
+// synced first). On 0, where the old content was kept as the backup (policies 2 and 3), it is
+// written back into the file under the name, whether the new file took the name by a rename or
+// the old one was written in place: the next reader would take a part-written file for the file.
+// When even that fails, the failure says where the backup is. Under policy 1, or for a file that
+// did not exist, the part written stays.
+int FileCloseBak(FILE* f, const std::string& name);
 
 // Writes size bytes to name (a name its caller chose) whole or not at all: 1 when written; 0 when
 // not, the file as it was.

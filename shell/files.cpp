@@ -156,8 +156,7 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
       count = static_cast<uint32_t>(n);
   }
   size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
-  std::fclose(f);
-  return static_cast<int>(done);
+  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
 }
 
 int SkipLine(std::istream& in) {

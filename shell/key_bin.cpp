@@ -1,5 +1,4 @@
 // Binary file of one key command: length, version, word count, the forty words, the name again.
-#include <cerrno>
 #include <cstring>
 
 #include "shell/binfile.h"
@@ -39,10 +38,10 @@ int IKmd2_SaveBin(IKmd2* k, const char* fileName, short backupPolicy) {
   int len = (int)std::ftell(f);
   std::fseek(f, 0, SEEK_SET);
   IntWrite(len, f);
-  bool ok = std::ferror(f) == 0;
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok) LogInfo("\nkey command file %s: not written (%s)", name.c_str(), std::strerror(errno));
-  return ok ? 1 : 0;
+  if (FileCloseBak(f, name)) return 1;
+  LogInfo("\nkey command file %s: not written (%s)", FileSave_Failure().name.c_str(),
+          FileSave_Failure().why.c_str());
+  return 0;
 }
 
 int IKmd2_LoadBin(IKmd2* k, std::string fileName, std::string ext) {

@@ -84,7 +84,7 @@ TEST(FileOpenBak, EachPolicyKeepsTheOldFileItsWay) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(name, std::string("bak/") + r.name + r.ext);
     std::fputs(r.text, f);
-    std::fclose(f);
+    EXPECT_EQ(FileCloseBak(f, name), 1);
     EXPECT_EQ(FolderTree("bak", [](const fs::path& p, const struct stat&) { return ReadAll(p); }),
               r.after);
   }
@@ -109,12 +109,12 @@ TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
   FILE* f = FileOpenBak(name, "", 0, 2);
   ASSERT_NE(f, nullptr);
   std::fputs("c", f);
-  std::fclose(f);
+  EXPECT_EQ(FileCloseBak(f, name), 1);
   EXPECT_EQ(ReadAll("p0.bin"), "abc");
   std::string fresh = "p0_fresh.bin";
   f = FileOpenBak(fresh, "", 0, 0);
   ASSERT_NE(f, nullptr);
-  std::fclose(f);
+  EXPECT_EQ(FileCloseBak(f, fresh), 1);
   std::string empty;
   EXPECT_EQ(FileOpenBak(empty, ".bin", 2, 0), nullptr);
   EXPECT_EQ(empty, "");
@@ -541,7 +541,7 @@ int ByBackupPolicy(const std::string& name, const std::string& text, short polic
   FILE* f = FileOpenBak(n, "", policy, 0);
   if (!f) return 0;
   std::fputs(text.c_str(), f);
-  return std::fclose(f) == 0;
+  return FileCloseBak(f, n);
 }
 
 int ByPolicy2(const std::string& name, const std::string& text) { return ByBackupPolicy(name, text, 2); }
@@ -663,25 +663,38 @@ void LimitFileSize(rlim_t limit) {
   setrlimit(RLIMIT_FSIZE, &cut);
 }
 
+// A stream of FileOpenBak (policy 2) whose write fails part-way: FileCloseBak's answer.
+int ByStreamPastTheLimit(const std::string& name, const std::string& big) {
+  std::string n = name;
+  FILE* f = FileOpenBak(n, "", 2, 0);
+  if (!f) return -1;
+  LimitFileSize(50);
+  std::fwrite(big.data(), 1, big.size(), f);
+  return FileCloseBak(f, n);
+}
+
 }  // namespace
 
 // A file written in place (it has a second hard link) whose write fails part-way gets its old
-// content back and says so, its copy gone: a file written whole, and a pair of saves whose second
-// file fails after the first was written. Each runs in a child process, under a file size limit.
+// content back and says so, its copy gone: a file written whole, a pair of saves whose second file
+// fails after the first was written, and a stream of FileOpenBak, whose backup keeps the old content
+// (a file replaced by a rename gets it back too). Each runs in a child process, under a file size
+// limit.
 TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
   const fs::path folder = fs::absolute("wp");
   const std::string big(100, 'x');
   const struct {
     const char* what;
     int (*save)(const std::string& big);
-    const char* said;  // the failure, as a message says it
+    const char* said;    // the failure, as a message says it
+    const char* backup;  // the file whose backup now holds its old content; or null
   } cases[] = {
       {"a file written whole",
        [](const std::string& big) {
          LimitFileSize(50);
          return FileWriteWhole("wp/a", big.data(), big.size());
        },
-       "wp/a (File too large, written back as it was)"},
+       "wp/a (File too large, written back as it was)", nullptr},
       {"the second file of a pair",
        [](const std::string& big) {
          if (!Scratch({{"wp/a", "a new"}, {"wp/b", big}})) return -1;
@@ -689,13 +702,20 @@ TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
          const std::string both[2] = {"wp/a", "wp/b"};
          return FileSave_CommitAll(both, 2);
        },
-       "wp/b (File too large, wp/b written back as it was, wp/a written back as it was)"},
+       "wp/b (File too large, wp/b written back as it was, wp/a written back as it was)", nullptr},
+      {"a stream of FileOpenBak",
+       [](const std::string& big) { return ByStreamPastTheLimit("wp/b", big); },
+       "wp/b (File too large, written back as it was)", "b"},
+      {"a stream of FileOpenBak, the file replaced by a rename",
+       [](const std::string& big) { return ByStreamPastTheLimit("wp/c", big); },
+       "wp/c (File too large, written back as it was)", "c"},
   };
   for (const auto& c : cases) {
     Clear({"wp", "wp_said.txt"});
     WriteAll("wp/a", "a old");
     WriteAll("wp/b", "b old");
     WriteAll("wp/b_bak", "b older");
+    WriteAll("wp/c", "c old");  // its only name
     fs::create_directory("wp/links");
     fs::create_hard_link("wp/a", "wp/links/a");
     fs::create_hard_link("wp/b", "wp/links/b");
@@ -712,6 +732,8 @@ TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
     ASSERT_EQ(waitpid(pid, &status, 0), pid) << c.what;
     EXPECT_EQ(status, 0) << c.what;
     EXPECT_EQ(ReadAll("wp_said.txt"), "0 " + std::string(c.said)) << c.what;
-    EXPECT_EQ(Tree(folder), before) << c.what;
+    auto want = before;
+    if (c.backup) want[std::string(c.backup) + "_bak"] = before.at(c.backup);
+    EXPECT_EQ(Tree(folder), want) << c.what;
   }
 }
