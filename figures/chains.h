@@ -5,6 +5,9 @@
 // whose holder is gone, and ends the game on a chain naming a freed member, is the container's
 // (t_Fgrs::SweepDead, figures/fgrs.h), and a stage load runs that same sweep on a scratch copy
 // (StageScratch_Check, figures/stage_scratch.h).
+// The parts (UseDet) are figures fixed to their holder: a bunker's two triggers (its production
+// slots), a resource place's flag, a captain's spell book, a static boost's trigger for each
+// captain it served. Their makers add them forced; an add that is not forced takes only items.
 #pragma once
 
 class Fgr;

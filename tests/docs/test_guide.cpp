@@ -3,7 +3,8 @@
 // - every path it gives and every name it puts in backticks is found in the sources, so a rename or
 //   a move that leaves the guide behind fails here;
 // - every name it places in a file ("`Name` (`file`)" and the other shapes of Pairs below) is
-//   declared or defined in that file: a call, a comment or a string there is not enough;
+//   declared or defined in that file: a call, an expression, a comment or a string there is not
+//   enough;
 // - its request tables: every setter and carrier lives in the layer its row names, and a row of the
 //   table of requests that ask upward goes up the README's layer table, a row of the table of work
 //   put off does not.
@@ -11,6 +12,7 @@
 // on purpose, which they must refuse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>
@@ -155,13 +157,28 @@ std::string CodeOnly(const std::string& s) {
 
 using Tokens = std::vector<std::string>;
 
+// The code's tokens; a preprocessor line ends with a `;` of its own, so that what follows it
+// starts a statement.
 Tokens Tokenise(const std::string& code) {
   static const char* const kTwo[] = {"::", "->", "&&", "||", "==", "!=", "<=", ">=", "++", "--",
                                      "<<", ">>", "+=", "-=", "*=", "/=", "|=", "&=", "^=", "%="};
   Tokens t;
+  bool lineStart = true, directive = false;
   for (size_t i = 0; i < code.size();) {
     const char c = code[i];
-    if (std::isspace((unsigned char)c)) {
+    if (c == '\n') {
+      if (directive && !(i > 0 && code[i - 1] == '\\')) {
+        t.push_back(";");
+        directive = false;
+      }
+      lineStart = true;
+      i++;
+    } else if (std::isspace((unsigned char)c)) {
+      i++;
+    } else if (lineStart && c == '#') {
+      directive = true;
+      lineStart = false;
+      t.push_back("#");
       i++;
     } else if (IsIdentChar(c)) {
       size_t j = i;
@@ -170,12 +187,14 @@ Tokens Tokenise(const std::string& code) {
         j++;
       t.push_back(code.substr(i, j - i));
       i = j;
+      lineStart = false;
     } else {
       size_t len = 1;
       for (const char* two : kTwo)
         if (code.compare(i, 2, two) == 0) len = 2;
       t.push_back(code.substr(i, len));
       i += len;
+      lineStart = false;
     }
   }
   return t;
@@ -195,10 +214,83 @@ const std::set<std::string> kAfterDeclared = {";", "=", "(", "[", ",", ")", "{",
 
 bool IsTypeWord(const std::string& t) { return IsIdent(t) && !kExpressionWords.count(t); }
 
-// Whether the name at t[i] is declared or defined there: after a type (through *, & and const), as
-// a member defined outside its class (`void A::N(`), in a list of names after one type, as an
-// enumerator, after a record's body (`} N;`) or as a macro. A call, an assignment or a member read
-// is not.
+bool DeclaredAt(const Tokens& t, size_t i);
+
+// The first token of the type whose last token is t[k] (a word, or the `>` that closes its
+// template's arguments), through its qualifiers and the words before it (`static const
+// std::vector<Fgr*>`); npos when t[k] ends no type. *words: whether two of its words stand side
+// by side, as only in a declaration.
+size_t TypeStart(const Tokens& t, size_t k, bool* words) {
+  *words = false;
+  for (;;) {
+    if (t[k] == ">") {  // back to the word before the matching `<`
+      int depth = 0;
+      size_t open = std::string::npos;
+      for (size_t m = k; m-- > 0 && open == std::string::npos;) {
+        const std::string& w = t[m];
+        if (w == ";" || w == "{" || w == "}" || w == "&&" || w == "||" || w == "==")
+          return std::string::npos;
+        if (w == ">") depth++;
+        if (w == "<" && depth-- == 0) open = m;
+      }
+      if (open == std::string::npos || open == 0) return std::string::npos;
+      k = open - 1;
+    }
+    if (!IsTypeWord(t[k])) return std::string::npos;
+    if (k >= 2 && t[k - 1] == "::" && (IsIdent(t[k - 2]) || t[k - 2] == ">")) {
+      k -= 2;
+    } else if (k >= 1 && (IsTypeWord(t[k - 1]) || t[k - 1] == ">")) {
+      *words |= IsTypeWord(t[k - 1]);  // `const Fgr`, `unsigned char`
+      k -= 1;
+    } else {
+      return k;
+    }
+  }
+}
+
+// Whether a declaration may begin at t[k]: at the start of a statement or a member, after an
+// access label, or as a parameter of a function declared there (an operator and a pointer to a
+// function among them), of a lambda, or in the head of for, if, while, switch or catch. Anywhere
+// else (after an operator, a member access, or inside a call) `a * b,` and `a & b)` are
+// expressions.
+bool DeclarationMayStartAt(const Tokens& t, size_t k) {
+  if (k == 0) return true;
+  const std::string& p = t[k - 1];
+  if (p == ";" || p == "{" || p == "}") return true;
+  if (p == ":")
+    return k >= 2 && (t[k - 2] == "public" || t[k - 2] == "private" || t[k - 2] == "protected");
+  size_t open = k - 1;  // the parenthesis the parameter stands in
+  if (p == ",") {
+    int depth = 0;
+    for (;;) {
+      if (open == 0) return false;
+      const std::string& w = t[--open];
+      if (w == ";" || w == "{" || w == "}") return false;
+      if (w == ")") depth++;
+      if (w == "(" && depth-- == 0) break;
+    }
+  } else if (p != "(") {
+    return false;
+  }
+  if (open == 0) return false;
+  auto at = [&](size_t back) -> const std::string& {  // the token `back` before the parenthesis
+    static const std::string none;
+    return open >= back ? t[open - back] : none;
+  };
+  const std::string& before = at(1);
+  if (before == "for" || before == "if" || before == "while" || before == "switch" ||
+      before == "catch" || before == "]" || at(2) == "operator" ||
+      (before == ")" && at(2) == "(" && at(3) == "operator"))  // `operator()(`
+    return true;
+  if (before == ")")  // a pointer to a function: `(*N)(` and `(*)(`
+    return (at(2) == "*" && at(3) == "(") || (IsIdent(at(2)) && at(3) == "*" && at(4) == "(");
+  return IsIdent(before) && DeclaredAt(t, open - 1);
+}
+
+// Whether the name at t[i] is declared or defined there: after a type (through *, & and const; a
+// pointer or a reference only where a declaration may begin), as a member defined outside its
+// class (`void A::N(`), in a list of names after one type, as an enumerator, after a record's body
+// (`} N;`) or as a macro. A call, an assignment, a member read or a product is not.
 bool DeclaredAt(const Tokens& t, size_t i) {
   auto at = [&](size_t k) -> const std::string& {
     static const std::string none;
@@ -216,7 +308,10 @@ bool DeclaredAt(const Tokens& t, size_t i) {
     while (k > 0 && (t[k] == "*" || t[k] == "&" || t[k] == "const")) k--;
     if (t[k] == "(")  // a pointer to a function: `void (*N)(`
       return next == ")" && at(i + 2) == "(" && k > 0 && IsTypeWord(t[k - 1]);
-    return (IsTypeWord(t[k]) || t[k] == ">") && kAfterDeclared.count(next) > 0;
+    if (!kAfterDeclared.count(next)) return false;
+    bool words = false;  // `col * N,` and `st.st_mode & N)` are no declarations
+    const size_t start = TypeStart(t, k, &words);
+    return start != std::string::npos && (words || DeclarationMayStartAt(t, start));
   }
   if (prev == "}") return next == ";" || next == "," || next == "[";
   if (prev == ">") {  // after a template's arguments: `std::vector<int> N(`
@@ -338,23 +433,44 @@ struct Pair {
   size_t at;  // where the name stands in the text
 };
 
+// Whether the text at `at` stands in the table of records, whose lists give the header of their
+// last record only ("`Dlg`, `Msgs` (`shell/msgbase.h`)": the others' headers go by their names).
+bool InRecordsTable(const std::string& md, size_t at) {
+  size_t line = md.rfind('\n', at);
+  line = line == std::string::npos ? 0 : line + 1;
+  if (md.compare(line, 1, "|") != 0) return false;
+  while (line > 0) {  // back to the table's first line
+    const size_t prev = md.rfind('\n', line - 2);
+    const size_t from = prev == std::string::npos ? 0 : prev + 1;
+    if (md.compare(from, 1, "|") != 0) break;
+    line = from;
+  }
+  static const std::string kHead = "| layer | records (header";
+  return md.compare(line, kHead.size(), kHead) == 0;
+}
+
 // The names the text places in source files:
 //   `Name` (`file`   and   (`Name`, `file`      the name, then its file
+//   `A`, `B` and `C` (`file`   all of the list in the file (not in the table of records)
 //   `A`, `B` in `file`   and   `A` and `B` in `file`
 //   `file` (`A`, `B`)                               the file, then names of it
 std::vector<Pair> Pairs(const std::string& md) {
   const std::vector<Span> s = Spans(md);
   auto gap = [&](size_t k) { return md.substr(s[k].close + 1, s[k + 1].open - s[k].close - 1); };
+  // The names of a list that ends at s[k], each pushed with the file.
+  auto list = [&](size_t k, const std::string& file, std::vector<Pair>* out) {
+    for (size_t j = k; j > 0 && IsCodeName(s[j - 1].text);) {
+      const std::string g = gap(--j);
+      if (g != ", " && g != " and " && g != ", and ") break;
+      out->push_back({s[j].text, file, s[j].open});
+    }
+  };
   std::vector<Pair> pairs;
   for (size_t k = 0; k + 1 < s.size(); k++) {
     const std::string g = gap(k);
     if (IsCodeName(s[k].text) && IsSourcePath(s[k + 1].text)) {
-      if (g == " (" || g == ", ") pairs.push_back({s[k].text, s[k + 1].text, s[k].open});
-      if (g != " in ") continue;
-      for (size_t j = k + 1; j-- > 0 && IsCodeName(s[j].text);) {
-        pairs.push_back({s[j].text, s[k + 1].text, s[j].open});
-        if (j == 0 || (gap(j - 1) != ", " && gap(j - 1) != " and ")) break;
-      }
+      if (g == " (" || g == ", " || g == " in ") pairs.push_back({s[k].text, s[k + 1].text, s[k].open});
+      if (g == " in " || (g == " (" && !InRecordsTable(md, s[k].open))) list(k, s[k + 1].text, &pairs);
     } else if (IsSourcePath(s[k].text) && g == " (") {
       for (size_t j = k + 1; j < s.size() && IsCodeName(s[j].text); j++) {
         if (j + 1 < s.size() && gap(j) == ", " && IsSourcePath(s[j + 1].text)) break;  // its own
@@ -363,6 +479,8 @@ std::vector<Pair> Pairs(const std::string& md) {
       }
     }
   }
+  // In the order of the text: a row's carrier is the first name of its cell.
+  std::stable_sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return a.at < b.at; });
   return pairs;
 }
 
@@ -589,6 +707,15 @@ TEST(Guide, EachNameItPlacesInAFileIsDeclaredOrDefinedThere) {
       {"`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`)",
        "`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`, `Land`)",
        "`Land` (`figures/side.h`): not declared"},
+      // a list before its file: each of its names, not only the last
+      {"`IntInput_Click`", "`Trig_ShowMessage`",
+       "`Trig_ShowMessage` (`gui/value_input.cpp`): not declared"},
+      // names the file only uses in expressions that read as declarations: `col * N,`, `a.b & N)`
+      {"## The words of the names",
+       "`kLandChunkSide` (`render/land_chunks.cpp`)\n\n## The words of the names",
+       "`kLandChunkSide` (`render/land_chunks.cpp`): not declared"},
+      {"## The words of the names", "`S_IFMT` (`shell/file_save.cpp`)\n\n## The words of the names",
+       "`S_IFMT` (`shell/file_save.cpp`): not declared"},
       // a name only a comment there gives, and one only a string gives
       {"## The words of the names", "`RangPanelReq` (`ui/play_buttons.h`)\n\n## The words of the names",
        "`RangPanelReq` (`ui/play_buttons.h`): not declared"},
