@@ -145,14 +145,18 @@ int GuiList_EraseRows(GuiList* list, int i, int n) {
   return 1;
 }
 
-int GuiList_SaveTxt(GuiList* list, const std::string& fileName) {
-  if (!list || list->rows.empty()) return 0;
+std::string GuiList_Text(const GuiList* list) {
   size_t size = 0;
   for (auto& r : list->rows) size += r.first.size() + 1;
   std::string text;
   text.reserve(size);
   for (auto& r : list->rows) text.append(r.first).push_back('\n');
-  return WriteWhole(fileName, text);
+  return text;
+}
+
+int GuiList_SaveTxt(GuiList* list, const std::string& fileName) {
+  if (!list || list->rows.empty()) return 0;
+  return WriteWhole(fileName, GuiList_Text(list));
 }
 
 int GuiList_SavePairs(GuiList* list, const std::string& fileName) {

@@ -9,6 +9,7 @@
 
 #include "gui/value_input.h"
 #include "shell/file_names.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/text.h"
 
@@ -136,7 +137,12 @@ void PaintWords_Load(const std::string& fileName) {
   std::stable_sort(list.rows.begin(), list.rows.end(),
                    [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
   IndexBuild();
-  GuiList_SaveTxt(&list, FileNames.gsFileTestPaint);
+  // Every start writes the same words: a test list that holds them already is left as it is, so a
+  // long list is not written over itself at each start.
+  if (list.rows.empty()) return;
+  const std::string text = GuiList_Text(&list);
+  if (!FileHoldsBytes(FileNames.gsFileTestPaint, text.data(), text.size()))
+    FileWriteWhole(FileNames.gsFileTestPaint, text.data(), text.size());
 }
 
 void PaintWords_Set(std::vector<std::pair<std::string, std::string>> rows) {

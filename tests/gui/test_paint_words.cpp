@@ -1,7 +1,8 @@
-// The coloured words: the list's record forms, ordering, the end marker, the saved list; the row
-// colouring's index finds the same words as the rule's linear search, on the shipped texts and on
-// long crafted lists.
+// The coloured words: the list's record forms, ordering, the end marker, the saved list (written
+// only when it differs); the row colouring's index finds the same words as the rule's linear
+// search, on the shipped texts and on long crafted lists.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -42,7 +43,18 @@ TEST_F(PaintWordsTest, RecordFormsAndOrder) {
   std::vector<std::pair<std::string, std::string>> want = {
       {"longer", "rrrrrr"}, {"ab", "qq"}, {"xy", "gb"}, {"cd", "gg"}, {"z", "b"}, {"y", "c"}};
   EXPECT_EQ(PaintWords.rows, want);
-  EXPECT_EQ(ReadAll(FileNames.gsFileTestPaint), "longer\nab\nxy\ncd\nz\ny\n");
+  const std::string written = "longer\nab\nxy\ncd\nz\ny\n";
+  EXPECT_EQ(ReadAll(FileNames.gsFileTestPaint), written);
+  // The next start finds its words written and leaves the file alone (a save replaces the file, so
+  // a write shows as another inode); a list of other bytes, even of the same size, is written over.
+  struct stat first, again;
+  ASSERT_EQ(stat(FileNames.gsFileTestPaint.c_str(), &first), 0);
+  PaintWords_Load("pw.txt");
+  ASSERT_EQ(stat(FileNames.gsFileTestPaint.c_str(), &again), 0);
+  EXPECT_EQ(again.st_ino, first.st_ino);
+  WriteAll(FileNames.gsFileTestPaint, "longer\nab\nxy\ncd\nz\nq\n");
+  PaintWords_Load("pw.txt");
+  EXPECT_EQ(ReadAll(FileNames.gsFileTestPaint), written);
 }
 
 TEST_F(PaintWordsTest, EndMarkerAndBadCountsEndTheReading) {
