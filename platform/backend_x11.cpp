@@ -93,6 +93,7 @@ int X11_Init() {
   gX.dialogPid = 0;
   gX.dialogWinCount = 0;
   gX.dialogSeen.clear();
+  gX.rootMask = 0;
   gX.closing = false;
   gX.kept = nullptr;
   gX.keptFrame = -1;
@@ -497,10 +498,12 @@ void X11_DialogBegin(int pid) {
   if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
   gX.dialogPid = pid;
   gX.dialogSeen.clear();
-  // From now on every window shown and every change of the managed list is heard; the windows
-  // that came before are looked at once, by their process alone (zenity may have shown its window
-  // before this).
-  XSelectInput(gX.dpy, gX.root, SubstructureNotifyMask | PropertyChangeMask);
+  // From now on every window shown and every change of the managed list is heard, besides what
+  // was heard of the root before; the windows that came before are looked at once, by their
+  // process alone (zenity may have shown its window before this).
+  XWindowAttributes a;
+  gX.rootMask = XGetWindowAttributes(gX.dpy, gX.root, &a) ? a.your_event_mask : 0;
+  XSelectInput(gX.dpy, gX.root, gX.rootMask | SubstructureNotifyMask | PropertyChangeMask);
   AdoptManagedWindows(false);
   AdoptShownWindows();
 }
@@ -508,7 +511,7 @@ void X11_DialogBegin(int pid) {
 void X11_DialogEnd() {
   // The dialog has ended: the focus the window manager hands back to the game window as its
   // windows go brings nothing back.
-  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, 0);
+  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, gX.rootMask);
   gX.dialogPid = 0;
   gX.dialogWinCount = 0;
   gX.dialogSeen.clear();

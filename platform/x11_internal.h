@@ -56,6 +56,7 @@ struct X11State {
   Window dialogWins[X11_DIALOG_WINS];
   int dialogWinCount;
   std::vector<Window> dialogSeen;  // top-level windows looked at while it is watched, each once
+  long rootMask;                   // what we heard of the root window before it was watched
   bool closing;  // the game window's close came while a dialog was open: dialogs cancel from then on
   // The picture the game window keeps meanwhile: the last frame shown, read from the server once
   // when a dialog opens after a new frame; its top-left corner at (keptX, keptY) of the window.
