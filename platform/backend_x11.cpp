@@ -1,6 +1,7 @@
 // The x11 backend: an Xlib window with a GLX context, X events turned into window messages,
 // polled keys and cursor, and the CLIPBOARD selection served from our own event pump.
 
+#include <strings.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -91,6 +92,8 @@ int X11_Init() {
   gX.dialogOpen = false;
   gX.dialogPid = 0;
   gX.dialogWinCount = 0;
+  gX.dialogSeen.clear();
+  gX.rootMask = 0;
   gX.closing = false;
   gX.kept = nullptr;
   gX.keptFrame = -1;
@@ -112,6 +115,7 @@ int X11_Init() {
   gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
   gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
   gX.netWmPid = XInternAtom(gX.dpy, "_NET_WM_PID", False);
+  gX.wmClientLeader = XInternAtom(gX.dpy, "WM_CLIENT_LEADER", False);
   gX.netWmStateModal = XInternAtom(gX.dpy, "_NET_WM_STATE_MODAL", False);
   gX.netActiveWindow = XInternAtom(gX.dpy, "_NET_ACTIVE_WINDOW", False);
   gX.netClientList = XInternAtom(gX.dpy, "_NET_CLIENT_LIST", False);
@@ -316,9 +320,9 @@ static void DrawKept() {
 //
 // A dialog stays above the window it belongs to, and a click on that window brings the dialog
 // back. The toolkit does so only for the windows it ties to the game window itself (zenity does
-// not tie its file chooser), so every window of the dialog's process becomes a modal dialog of the
-// game window as it appears, and while the dialog is open a raise or an activation of the game
-// window is answered by activating the dialog again.
+// not tie its file chooser), so every window of the dialog's process, or of one it started,
+// becomes a modal dialog of the game window as it appears, and while the dialog is open a raise or
+// an activation of the game window is answered by activating the dialog again.
 
 // A request to the window manager, which takes them as client messages to the root window.
 static void AskWindowManager(Window about, Atom what, long a, long b, long c, long d) {
@@ -358,19 +362,73 @@ static long FirstItem(Window w, Atom property, Atom type) {
 constexpr long kNetWmStateAdd = 1;
 constexpr long kSourceApplication = 1;  // who asks, as the window manager weighs requests
 constexpr long kSourcePager = 2;
+constexpr int kProcessGenerations = 16;  // how far up a window's process is followed to zenity's
 
-// w, when it is a window of the dialog's process that the window manager manages (managed) or
-// that is shown (the root's own child without a window manager), becomes a modal dialog of the
+// The parent of process pid as /proc has it, or 0 when it is gone.
+static long ParentProcess(long pid) {
+  char path[40];
+  snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+  FILE* f = fopen(path, "r");
+  if (!f) return 0;
+  char stat[512];
+  const size_t n = fread(stat, 1, sizeof stat - 1, f);
+  fclose(f);
+  stat[n] = 0;
+  // "pid (name) state ppid ...": the name may hold spaces and parentheses, and the last ')' ends it.
+  const char* nameEnd = strrchr(stat, ')');
+  long parent = 0;
+  return nameEnd && sscanf(nameEnd + 1, " %*c %ld", &parent) == 1 ? parent : 0;
+}
+
+// Whether pid is the dialog's process or one it started, however deep: the zenity on PATH may be
+// a script that runs the real one as its child.
+static bool OfDialogProcess(long pid) {
+  for (int i = 0; i < kProcessGenerations && pid > 1; i++, pid = ParentProcess(pid))
+    if (pid == gX.dialogPid) return true;
+  return false;
+}
+
+// The process a window says it belongs to: its own _NET_WM_PID, else its client leader's (the
+// window that speaks for all the windows of its program); 0 when neither says.
+static long ProcessOf(Window w) {
+  if (const long pid = FirstItem(w, gX.netWmPid, XA_CARDINAL)) return pid;
+  const Window leader = (Window)FirstItem(w, gX.wmClientLeader, XA_WINDOW);
+  return leader && leader != w ? FirstItem(leader, gX.netWmPid, XA_CARDINAL) : 0;
+}
+
+// Whether w's class names zenity, as GTK names it after the program.
+static bool NamedZenity(Window w) {
+  XClassHint hint = {};
+  if (!XGetClassHint(gX.dpy, w, &hint)) return false;
+  const bool zenity = (hint.res_name && strcasecmp(hint.res_name, "zenity") == 0) ||
+                      (hint.res_class && strcasecmp(hint.res_class, "zenity") == 0);
+  if (hint.res_name) XFree(hint.res_name);
+  if (hint.res_class) XFree(hint.res_class);
+  return zenity;
+}
+
+// Whether w is a window of the running dialog. Its process says so: zenity's or one zenity
+// started. A window that names no process is the dialog's only when it appeared while the dialog
+// is open and its class names zenity. A window of any other process never is, whatever it is
+// called and whenever it comes.
+static bool OfDialog(Window w, bool appeared) {
+  if (const long pid = ProcessOf(w)) return OfDialogProcess(pid);
+  return appeared && NamedZenity(w);
+}
+
+// w, a top-level window that the window manager manages (managed) or that is shown (the root's
+// own child without a window manager), is looked at once while the dialog is watched; appeared
+// says it came after the dialog began. When it is the dialog's it becomes a modal dialog of the
 // game window. A window the toolkit tied to another of its own (GTK's question over the chooser)
 // keeps that tie, which keeps it above the chooser and so above the game window.
-static void AdoptDialogWindow(Window w, bool managed) {
+static void AdoptDialogWindow(Window w, bool managed, bool appeared) {
   if (!gX.dialogPid || w == gX.win || gX.dialogWinCount >= X11_DIALOG_WINS) return;
-  for (int i = 0; i < gX.dialogWinCount; i++)
-    if (gX.dialogWins[i] == w) return;
+  if (std::find(gX.dialogSeen.begin(), gX.dialogSeen.end(), w) != gX.dialogSeen.end()) return;
   XWindowAttributes a;
   if (!XGetWindowAttributes(gX.dpy, w, &a) || a.override_redirect) return;  // gone, or a popup
   if (!managed && a.map_state != IsViewable) return;
-  if (FirstItem(w, gX.netWmPid, XA_CARDINAL) != gX.dialogPid) return;
+  gX.dialogSeen.push_back(w);
+  if (!OfDialog(w, appeared)) return;
   X11_TrapBegin();
   Window over = 0;
   if (!XGetTransientForHint(gX.dpy, w, &over) || !over || over == gX.root)
@@ -381,16 +439,16 @@ static void AdoptDialogWindow(Window w, bool managed) {
   gX.dialogWins[gX.dialogWinCount++] = w;
 }
 
-static void AdoptManagedWindows() {
+static void AdoptManagedWindows(bool appeared) {
   for (long w : PropertyItems(gX.root, gX.netClientList, XA_WINDOW, 4096))
-    AdoptDialogWindow((Window)w, true);
+    AdoptDialogWindow((Window)w, true, appeared);
 }
 
 static void AdoptShownWindows() {
   Window root, parent, *kids = nullptr;
   unsigned n = 0;
   if (!XQueryTree(gX.dpy, gX.root, &root, &parent, &kids, &n)) return;
-  for (unsigned i = 0; i < n; i++) AdoptDialogWindow(kids[i], false);
+  for (unsigned i = 0; i < n; i++) AdoptDialogWindow(kids[i], false, false);
   if (kids) XFree(kids);
 }
 
@@ -423,9 +481,9 @@ static void RaiseDialog() {
 static void OnRootEvent(XEvent* ev) {
   if (!gX.dialogPid) return;
   if (ev->type == MapNotify && !ev->xmap.override_redirect) {
-    AdoptDialogWindow(ev->xmap.window, false);
+    AdoptDialogWindow(ev->xmap.window, false, true);
   } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netClientList) {
-    AdoptManagedWindows();
+    AdoptManagedWindows(true);  // the windows it had before were looked at already
   } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netActiveWindow &&
              (Window)FirstItem(gX.root, gX.netActiveWindow, XA_WINDOW) == gX.win) {
     RaiseDialog();
@@ -439,19 +497,24 @@ void X11_DialogBegin(int pid) {
   gX.dialogWinCount = 0;
   if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
   gX.dialogPid = pid;
-  // From now on every window shown and every change of the managed list is heard; windows that
-  // came before are looked up once.
-  XSelectInput(gX.dpy, gX.root, SubstructureNotifyMask | PropertyChangeMask);
-  AdoptManagedWindows();
+  gX.dialogSeen.clear();
+  // From now on every window shown and every change of the managed list is heard, besides what
+  // was heard of the root before; the windows that came before are looked at once, by their
+  // process alone (zenity may have shown its window before this).
+  XWindowAttributes a;
+  gX.rootMask = XGetWindowAttributes(gX.dpy, gX.root, &a) ? a.your_event_mask : 0;
+  XSelectInput(gX.dpy, gX.root, gX.rootMask | SubstructureNotifyMask | PropertyChangeMask);
+  AdoptManagedWindows(false);
   AdoptShownWindows();
 }
 
 void X11_DialogEnd() {
   // The dialog has ended: the focus the window manager hands back to the game window as its
   // windows go brings nothing back.
-  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, 0);
+  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, gX.rootMask);
   gX.dialogPid = 0;
   gX.dialogWinCount = 0;
+  gX.dialogSeen.clear();
   // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
   // with its presses dropped, so that none of it is carried out later.
   if (gX.dpy) {

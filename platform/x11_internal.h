@@ -9,6 +9,7 @@
 #include <X11/Xutil.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/internal.h"
 
@@ -28,7 +29,8 @@ struct X11State {
   Cursor blank;
   Atom wmProtocols, wmDelete, motifHints, netWmName, clipboard, utf8, targets, text, incr, prop;
   Atom wmState, netWmState, netWmHidden;  // how a window manager marks a window minimised
-  Atom netWmPid, netWmStateModal, netActiveWindow, netClientList;  // the dialogs' windows
+  // The dialogs' windows.
+  Atom netWmPid, wmClientLeader, netWmStateModal, netActiveWindow, netClientList;
   bool detectableRepeat;
   bool mapped;
   bool minimised;  // unmapped, iconic or hidden: the size message said so
@@ -48,11 +50,13 @@ struct X11State {
   bool textOwnerOffers;
   // A desktop dialog is open: the game waits on it as behind a modal window (x11_dialogs.cpp).
   bool dialogOpen;
-  // The dialog's own windows, found by its process id and kept above the game window, in the
-  // order they appeared (a chooser, then its question before a file is replaced).
+  // The dialog's own windows, found by its process and kept above the game window, in the order
+  // they appeared (a chooser, then its question before a file is replaced).
   int dialogPid;  // 0 while no dialog is watched (none open, or no game window to own it)
   Window dialogWins[X11_DIALOG_WINS];
   int dialogWinCount;
+  std::vector<Window> dialogSeen;  // top-level windows looked at while it is watched, each once
+  long rootMask;                   // what we heard of the root window before it was watched
   bool closing;  // the game window's close came while a dialog was open: dialogs cancel from then on
   // The picture the game window keeps meanwhile: the last frame shown, read from the server once
   // when a dialog opens after a new frame; its top-left corner at (keptX, keptY) of the window.
