@@ -142,18 +142,36 @@ static int OwnsNoLoop(StageScratch* s) {
   return 1;
 }
 
-// A land holder read with the floors must hang on no figure: the sweep resets it when that figure
-// goes (a soldier dies in play), and every later save writes the stage without its land. The game
-// makes its land holder without a holder link and never gives it one.
-static int LandHoldersHangOnNothing(StageScratch* s) {
+// 1 when slot i of the check's world holds a land holder that keeps floors: one the take puts
+// there with the floors read, or one it keeps that carries them.
+static bool HoldsFloors(const StageScratch* s, int i) {
+  const Fgr* f = &s->after.mf[i];
+  if (f->Status() != fgrLandHolder) return false;
+  return Replaced(s, i) ? Taken(s, i) && s->landFlag[i] : Fgr_HasLandBlocks(f);
+}
+
+// A land holder that keeps floors must hang on no figure and be owned by none: the sweep resets it
+// when the figure it hangs on goes (a soldier dies in play), and a figure's reset takes what it
+// wears and chains; every later save then writes the stage without its land. The game makes its
+// land holder without a holder link, and never puts one in equipment or a chain.
+static int LandHoldersStandAlone(StageScratch* s) {
   const t_Fgrs* w = &s->after;
   for (int i = 1; i < kFgrsSlots; i++) {
-    const Fgr* f = &w->mf[i];
-    if (!Taken(s, i) || !s->landFlag[i] || f->status != fgrLandHolder || !f->pParent) continue;
+    if (!HoldsFloors(s, i) || !w->mf[i].pParent) continue;
     LogInfo("\nLoadEtapLand: the land holder %d has a holder link to figure %d", i,
-            SlotOf(w, f->pParent));
+            SlotOf(w, w->mf[i].pParent));
     BinIn_Fail(&s->in, "land holder with a holder link");
     return 0;
+  }
+  for (int i = 1; i < kFgrsSlots; i++) {
+    if (!w->mf[i].Status()) continue;
+    for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkOwned)) {  // equipment, the next member, chain heads
+      const int k = SlotOf(w, w->mf[i].*l);
+      if (!k || !HoldsFloors(s, k)) continue;
+      LogInfo("\nLoadEtapLand: figure %d owns the land holder %d", i, k);
+      BinIn_Fail(&s->in, "land holder owned by a figure");
+      return 0;
+    }
   }
   return 1;
 }
@@ -250,15 +268,46 @@ static int PartsKeepFigures(StageScratch* s) {
   return 1;
 }
 
-// Floors the take writes must keep a land holder that the sweeps leave: only a land holder saves
-// them, and a stage saved without one has lost its land.
-static int FloorsKeepAHolder(StageScratch* s) {
-  if (!s->landRead) return 1;
-  for (int i = 1; i < kFgrsSlots; i++) {
-    const Fgr* f = &s->after.mf[i];
-    if (f->Status() != fgrLandHolder) continue;
-    if (Replaced(s, i) ? Taken(s, i) && s->landFlag[i] : Fgr_HasLandBlocks(f)) return 1;
+// Chain members name their chain's holder as theirs, as the chain code leaves them. A member that
+// hangs on another figure is reset by the sweep when that figure goes while its chain still names
+// it, and that ends the game; one that hangs on nothing is left in its chain when it dies (a dying
+// figure leaves the chain its holder link names), with the same end. Read on the world the sweeps
+// leave: a member whose other holder is gone has ended the game there already, and one whose chain
+// went with its holder harms nothing.
+static int MembersHangOnTheirHolders(StageScratch* s) {
+  const t_Fgrs* w = &s->after;
+  for (int h = 1; h < kFgrsSlots; h++) {
+    const Fgr* f = &w->mf[h];
+    if (!f->Status()) continue;
+    for (Fgr* Fgr::*head : FgrLinksFrom(kFgrLinkHeads)) {
+      int steps = 0;
+      for (const Fgr* m = f->*head; m && steps < kChainWalkMax; m = m->pTail, steps++) {
+        if (m->pParent == f) continue;
+        if (m->pParent)
+          LogInfo("\nLoadEtapLinks: figure %d chains figure %d, whose holder link names figure %d", h,
+                  SlotOf(w, m), SlotOf(w, m->pParent));
+        else
+          LogInfo("\nLoadEtapLinks: figure %d chains figure %d, whose holder link names no figure", h,
+                  SlotOf(w, m));
+        BinIn_Fail(&s->in, "chain member with another holder");
+        return 0;
+      }
+    }
   }
+  return 1;
+}
+
+// Floors must keep a land holder that the sweeps leave: only a land holder saves them, and a stage
+// saved without one has lost its land. That holds for the floors the take writes and for those a
+// figure it keeps carries (a location alone keeps the base and its land holder, which the reset of
+// the location figure that wears it would take along).
+static int FloorsKeepAHolder(StageScratch* s, const t_Fgrs* c) {
+  bool floors = s->landRead;
+  for (int i = 1; i < kFgrsSlots && !floors; i++)
+    floors = !Replaced(s, i) && Fgr_HasLandBlocks(&c->mf[i]);
+  if (!floors) return 1;
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (HoldsFloors(s, i)) return 1;
   LogInfo("\nLoadEtapLand: no land holder keeps the floors");
   BinIn_Fail(&s->in, "floors without a land holder");
   return 0;
@@ -266,8 +315,9 @@ static int FloorsKeepAHolder(StageScratch* s) {
 
 int StageScratch_Check(StageScratch* s, t_Fgrs* c) {
   AfterTake_Make(s, c);
-  return ChainsReachLiveSlots(s) && OwnsNoLoop(s) && LandHoldersHangOnNothing(s) &&
-         SweepsEndNothing(s, c) && PartsKeepFigures(s) && FloorsKeepAHolder(s);
+  return ChainsReachLiveSlots(s) && OwnsNoLoop(s) && LandHoldersStandAlone(s) &&
+         SweepsEndNothing(s, c) && MembersHangOnTheirHolders(s) && PartsKeepFigures(s) &&
+         FloorsKeepAHolder(s, c);
 }
 
 // ---------------------------------------------------------------- the take

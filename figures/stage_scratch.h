@@ -84,11 +84,13 @@ int StageRead_Location(StageScratch* s, FILE* f);  // 1 when read whole
 // 1 when the world the take would leave (the scratch with the live figures it keeps) can be
 // played and saved again. The check takes the figures into a copy of the live container (s->after)
 // as the take would, and refuses when a chain names an empty slot, a figure owns itself through its
-// equipment, chain heads and chain tails (its reset would never end), or a land holder read with
-// the floors has a holder link (the floors would go with that figure); then it runs the game's own
-// sweep on the copy until a sweep resets nothing more, and refuses when a sweep ends the game (a
-// chain names a reset figure), when a part read is left without a figure, or when floors read are
-// left without a land holder. Nothing live is touched, the log hears nothing of the copy.
+// equipment, chain heads and chain tails (its reset would never end), or a land holder that keeps
+// floors has a holder link or is worn or chained by a figure (the floors would go with that
+// figure); then it runs the game's own sweep on the copy until a sweep resets nothing more, and
+// refuses when a sweep ends the game (a chain names a reset figure), when a chain's member names
+// another holder than the chain's (the game would end when that one goes), when a part read is
+// left without a figure, or when floors read or kept are left without a land holder. Nothing live
+// is touched, the log hears nothing of the copy.
 int StageScratch_Check(StageScratch* s, t_Fgrs* c);
 // Takes the parts read into the live world (slots reset first, extra records handed out, the
 // running figure number raised to the highest read).

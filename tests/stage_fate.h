@@ -1,13 +1,15 @@
 // What the frames after a load make of the stage taken, the oracle of the load's check: the
 // per-frame sweep run over the live world until one resets nothing more, and what it left. A stage
 // the check accepts must come out whole; one it refuses for what the sweeps do must come out harmed
-// when it is taken without the check (read into the loader's scratch and committed as it stands).
+// when it is taken without the check (read into the loader's scratch and committed as it stands),
+// or holding what the death of a figure in play would harm.
 #pragma once
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "figures/chains.h"
 #include "figures/stage.h"
 #include "figures/stage_scratch.h"
 #include "gm/org_base.h"
@@ -43,33 +45,52 @@ inline void SweepUntilStill() {
   }
 }
 
-// The harm the sweeps do to a stage just taken whose parts and floors the scratch says it read.
+// Floors that a live figure carries in a slot that a take of these parts keeps (a location alone
+// keeps the base part).
+inline bool KeptFloors(bool baseRead, bool locRead) {
+  for (int i = 1; i < kFgrsSlots; i++)
+    if (!baseRead && !(locRead && i > FgrsBaseLast) && Fgr_HasLandBlocks(&Fgrs.mf[i])) return true;
+  return false;
+}
+
+// The harm the sweeps do to a stage just taken whose parts and floors the scratch says it read,
+// over a world whose kept figures carried floors or not; and what of it the death of a figure in
+// play would harm.
 struct Fate {
-  bool ended;       // a sweep ended the game: a chain named a reset figure
-  bool floorsLost;  // the floors read have no land holder left: the next save loses the land
-  bool partEmpty;   // a part read has no figure left: the game's save refuses the stage
-  bool floorsHang;  // every land holder left hangs on a figure, whose death takes the land
-  bool Whole() const { return !ended && !floorsLost && !partEmpty && !floorsHang; }
+  bool ended;          // a sweep ended the game: a chain named a reset figure
+  bool floorsLost;     // the floors read or kept have no land holder left: the next save loses the land
+  bool partEmpty;      // a part read has no figure left: the game's save refuses the stage
+  bool floorsHang;     // a land holder with floors hangs on a figure, whose death takes the land
+  bool floorsOwned;    // ... or is worn or chained by one, whose reset takes it along
+  bool foreignMember;  // a chain's member hangs on another figure or none: its death ends the game
+  bool Whole() const {
+    return !ended && !floorsLost && !partEmpty && !floorsHang && !floorsOwned && !foreignMember;
+  }
 };
 
-inline Fate SweptFate(bool baseRead, bool locRead, bool landRead) {
+inline Fate SweptFate(bool baseRead, bool locRead, bool landRead, bool keptFloors) {
+  Fate f{};
+  for (const Fgr& g : Fgrs.mf) {  // as taken, before the sweeps
+    if (!Fgr_HasLandBlocks(&g)) continue;
+    f.floorsHang |= g.pParent != nullptr;
+    for (const Fgr& o : Fgrs.mf)
+      for (Fgr* Fgr::*l : FgrLinksFrom(kFgrLinkOwned))
+        f.floorsOwned |= &o != &g && o.Status() && o.*l == &g;
+  }
   const int needExit = o2::NeedExit;
   o2::NeedExit = 0;
   SweepUntilStill();
-  Fate f{o2::NeedExit != 0, false, false, false};
+  f.ended = o2::NeedExit != 0;
   o2::NeedExit = needExit;
   f.partEmpty = (baseRead && !LiveFigures(1, FgrsBaseLast)) ||
                 (locRead && !LiveFigures(FgrsBaseLast + 1, kFgrsSlots - 1));
-  if (landRead) {
-    int holders = 0, hanging = 0;
-    for (const Fgr& g : Fgrs.mf) {
-      if (!Fgr_HasLandBlocks(&g)) continue;
-      holders++;
-      hanging += g.pParent != nullptr;
-    }
-    f.floorsLost = holders == 0;
-    f.floorsHang = holders > 0 && hanging == holders;
-  }
+  int holders = 0;
+  for (const Fgr& g : Fgrs.mf) holders += Fgr_HasLandBlocks(&g);
+  f.floorsLost = (landRead || keptFloors) && holders == 0;
+  for (Fgr& h : Fgrs.mf)
+    for (Fgr* Fgr::*head : FgrLinksFrom(kFgrLinkHeads))
+      if (h.Status())
+        Fgr_Sub_ForEach(h.*head, [&](const Fgr* m) { f.foreignMember |= m->pParent != &h; });
   return f;
 }
 
@@ -87,7 +108,8 @@ inline StageScratch* ReadParts(FILE* base, FILE* loc) {
 // stages the sweeps would leave whole (a tail link that no chain reaches, a loop of equipment).
 inline bool IsSweepRefusal(const char* why) {
   for (const char* r : {"chain to a figure whose holder is gone", "floors without a land holder",
-                        "no figure kept", "land holder with a holder link"})
+                        "no figure kept", "land holder with a holder link",
+                        "land holder owned by a figure", "chain member with another holder"})
     if (why && strcmp(why, r) == 0) return true;
   return false;
 }
@@ -95,16 +117,18 @@ inline bool BearsOut(const char* why, const Fate& f) {
   if (!strcmp(why, "chain to a figure whose holder is gone")) return f.ended;
   if (!strcmp(why, "floors without a land holder")) return f.floorsLost;
   if (!strcmp(why, "no figure kept")) return f.partEmpty;
-  if (!strcmp(why, "land holder with a holder link")) return f.floorsHang || f.floorsLost;
+  if (!strcmp(why, "land holder with a holder link")) return f.floorsHang;
+  if (!strcmp(why, "land holder owned by a figure")) return f.floorsOwned;
+  if (!strcmp(why, "chain member with another holder")) return f.foreignMember;
   return false;
 }
 
 // A stage just taken by the checked loader from these parts (read again for what they hold) comes
-// out of its sweeps whole.
-inline bool AcceptedWhole(FILE* base, FILE* loc) {
+// out of its sweeps whole; keptFloors: the figures the take kept carried floors before it.
+inline bool AcceptedWhole(FILE* base, FILE* loc, bool keptFloors) {
   StageScratch* s = ReadParts(base, loc);
   if (!s) return false;
-  return SweptFate(s->baseRead, s->locRead, s->landRead).Whole();
+  return SweptFate(s->baseRead, s->locRead, s->landRead, keptFloors).Whole();
 }
 
 // A stage refused for what its sweeps would do, read again and taken without the check: its fate
@@ -113,11 +137,12 @@ inline bool RefusalBorneOut(FILE* base, FILE* loc, const char** why) {
   StageScratch* s = ReadParts(base, loc);
   if (!s) return true;  // refused while reading: nothing to take
   const int baseRead = s->baseRead, locRead = s->locRead, landRead = s->landRead;
+  const bool keptFloors = KeptFloors(baseRead, locRead);
   StageScratch_Check(s, &Fgrs);
   *why = s->in.fail;
   if (!IsSweepRefusal(*why)) return true;
   StageScratch_Commit(s, &Fgrs);
-  return BearsOut(*why, SweptFate(baseRead, locRead, landRead));
+  return BearsOut(*why, SweptFate(baseRead, locRead, landRead, keptFloors));
 }
 
 }  // namespace stage_fate

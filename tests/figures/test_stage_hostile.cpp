@@ -27,9 +27,15 @@ class StageHostile : public StageTest {
     world_.Take();
   }
 
+  // A base part and its location part; with no base part (empty), the location alone.
   int LoadPair(std::vector<char>& b, size_t nb, std::vector<char>& l, size_t nl) {
-    FILE* fb = MemFile(b, nb);
     FILE* fl = MemFile(l, nl);
+    if (b.empty()) {
+      const int r = Etap_LoadFrom(&Fgrs, fl);
+      fclose(fl);
+      return r;
+    }
+    FILE* fb = MemFile(b, nb);
     int r = Stage_LoadPair(fb, fl);
     fclose(fb);
     fclose(fl);
@@ -54,17 +60,22 @@ class StageHostile : public StageTest {
     world_.TakeFigures();
   }
 
-  // A load of the parts that must be refused: the reason in the log lines it writes, the live world
-  // as it was.
+  // A load of the parts that must be refused: the reason in the log lines it writes, and nothing of
+  // the check's sweeps there (a reset of the scratch world says "DeadLink" or "LoopLink"); the live
+  // world as it was.
   void ExpectRefused(std::vector<char>& b, std::vector<char>& l, const std::string& log) {
     LogResetCount();
     const size_t logged = LogText().size();
     EXPECT_EQ(LoadPair(b, b.size(), l, l.size()), 0) << log;
-    EXPECT_NE(LogText().find(log, logged), std::string::npos) << log << "\n" << LogText().substr(logged);
+    const std::string written = LogText().substr(logged);
+    EXPECT_NE(written.find(log), std::string::npos) << log << "\n" << written;
+    EXPECT_TRUE(written.find("DeadLink") == std::string::npos &&
+                written.find("LoopLink") == std::string::npos)
+        << written;
     EXPECT_TRUE(world_.Same()) << log;
   }
 
-  // A generated world (below): the slot of its land holder, 0 when it has none.
+  // A generated world (below): the slot of its first land holder, 0 when it has none.
   static int GenerateWorld();
 };
 
@@ -340,10 +351,11 @@ TEST_F(StageHostile, AFigureUnderANumberOutsideItsPartIsDroppedAndTheStageLoads)
 // The shipped stage with holder links (pParent) that the sweep finds gone. A chain that a sweep
 // walks after one of its members was reset ends the game: such a stage is refused and changes
 // nothing, and so is one whose floors lose their land holder, one whose land holder hangs on a
-// figure (the player's soldier: when it dies the land goes) and one whose every base figure the
-// sweeps reset. A figure whose holder is gone and that no chain names is only reset by the sweep,
-// taking its own members with it; a figure stored with kind 0 is an empty slot, and its members go
-// too.
+// figure or is worn by one (the player's soldier: when it dies the land goes), one whose chain
+// member hangs on another figure than its holder or on none (when that one dies, or the member,
+// the chain names a reset figure) and one whose every base figure the sweeps reset. A figure whose
+// holder is gone and that no chain names is only reset by the sweep, taking its own members with
+// it; a figure stored with kind 0 is an empty slot, and its members go too.
 TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
   std::vector<char> base = ReadBytes<char>(SourcePath("Maps/test.etp"));
   std::vector<char> loc = ReadBytes<char>(SourcePath("Maps/test.etp01"));
@@ -354,27 +366,31 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
         if (g.Status() && g.*l == &Fgrs.mf[i]) return true;
     return false;
   };
-  int gun = 0, loose = 0, empty = 0, soldier = 0, bases = 0;
+  int gun = 0, loose = 0, empty = 0, soldier = 0, other = 0, bases = 0;  // the first, last soldier
   for (int i = 502; i < kFgrsSlots; i++) {
     const Fgr& f = Fgrs.mf[i];
     if (!f.Status()) empty = i;
     else if (!gun && f.pParent && f.pParent->P2_Sub_UseGun == &f && !chained(f.pParent->nom)) gun = i;
     else if (!loose && NamedByNothing(i)) loose = i;
-    if (!soldier && f.status == fgrUnitPeh && Fgr::Owner(&f) == Sides.PlayerSide) soldier = i;
+    if (f.status == fgrUnitPeh && Fgr::Owner(&f) == Sides.PlayerSide) (soldier ? other : soldier) = i;
   }
   for (int i = 1; i <= FgrsBaseLast; i++) bases += Fgrs.mf[i].Status() != 0;
   ASSERT_NE(gun, 0);
   ASSERT_NE(loose, 0);
   ASSERT_NE(empty, 0);
   ASSERT_NE(soldier, 0);
+  ASSERT_NE(other, 0);
   ASSERT_EQ(bases, 5);
   ASSERT_EQ(Fgrs.mf[FgrsBaseLast].Status(), 0);
   const int unit = Fgrs.mf[gun].pParent->nom, bunker = 3, holder = 501;
   ASSERT_EQ(Fgrs.mf[holder].status, fgrLandHolder);
+  ASSERT_NE(other, unit);
   ASSERT_TRUE(NamedByNothing(bunker));
 
-  const std::string cut = "LoadEtapLinks: figure " + std::to_string(unit) + " chains figure " +
-                          std::to_string(gun) + ", whose holder is gone";
+  const std::string chains = "LoadEtapLinks: figure " + std::to_string(unit) + " chains figure " +
+                             std::to_string(gun) + ", whose ";
+  const std::string cut = chains + "holder is gone";
+  const int helm = 13;  // stored links: holder, previous, next, the ten one-way links, the helmet
   struct Row {
     const char* what;
     std::vector<int> figures;  // the figures whose holder links change
@@ -383,6 +399,7 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
     int emptied;               // a figure stored with kind 0, an empty slot
     std::string log;           // empty: the stage loads and the sweeps reset `gone`
     std::vector<int> gone;
+    int link = 0;  // the stored link that changes instead of the holder link
   };
   const Row rows[] = {
       {"a gun whose holder is an empty location slot", {gun}, empty, 0, 0, cut, {}},
@@ -395,6 +412,28 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
        0,
        0,
        "LoadEtapLand: the land holder 501 has a holder link to figure " + std::to_string(soldier),
+       {}},
+      {"the land holder worn by the player's soldier",
+       {soldier},
+       holder,
+       0,
+       0,
+       "LoadEtapLand: figure " + std::to_string(soldier) + " owns the land holder 501",
+       {},
+       helm},
+      {"a gun whose holder link names another soldier of the player's",
+       {gun},
+       other,
+       0,
+       0,
+       chains + "holder link names figure " + std::to_string(other),
+       {}},
+      {"a gun whose holder link names no figure",
+       {gun},
+       0,
+       0,
+       0,
+       chains + "holder link names no figure",
        {}},
       {"every base figure held by an empty base slot",
        {1, 2, 3, 4, 5},
@@ -416,7 +455,8 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
       const auto [t, at] = SlotNumberAt(b, l, figure);
       ASSERT_NE(at, std::string::npos);
       // A location stores every link less 500.
-      PutInt(*t, ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4, t == &b ? r.parent : r.parent - 500);
+      PutInt(*t, ValueAt(at, 0) + 218 * 4 + 8 + 58 * 4 + r.link * 4,
+             t == &b ? r.parent : r.parent - 500);
     }
     if (r.emptied) PutInt(l, ValueAt(SlotNumberAt(b, l, r.emptied).second, kKindWord), 0);
     if (r.dropped) {
@@ -439,7 +479,8 @@ TEST_F(StageHostile, AChainNamingAFigureWhoseHolderIsGoneIsRefused) {
 
 // Floors are kept only with a land holder that saves them again: a second holder dropped beside a
 // kept one leaves the floors to the kept one, which saves them; floors whose every holder is
-// dropped are refused, and so is a part whose every figure is dropped.
+// dropped are refused, and so is a part whose every figure is dropped, and a location alone whose
+// take resets the location figure that wears both land holders of the base (they go with it).
 TEST_F(StageHostile, FloorsWithoutAHolderAndAPartWithoutFiguresAreRefused) {
   BuildWorld(1, 2);
   Fgr* second = Make(fgrLandHolder, 1);
@@ -459,10 +500,12 @@ TEST_F(StageHostile, FloorsWithoutAHolderAndAPartWithoutFiguresAreRefused) {
   struct Row {
     std::vector<int> slots;  // the figures stored under another number
     int to;
-    const char* log;  // null: the stage loads
+    const char* log;    // null: the stage loads
+    bool worn = false;  // the location alone, over the world with both holders worn by figure 501
   };
   const Row rows[] = {
       {{10, 11}, -1, "LoadEtapLand: no land holder keeps the floors"},
+      {{}, 0, "LoadEtapLand: no land holder keeps the floors", true},
       {{10, 11}, INT_MAX, "LoadEtapLand: no land holder keeps the floors"},
       {{501, 502}, 500, "LoadEtapCount: 2 figures, none kept"},
       {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 1000, "LoadEtapCount: 11 figures, none kept"},
@@ -476,8 +519,18 @@ TEST_F(StageHostile, FloorsWithoutAHolderAndAPartWithoutFiguresAreRefused) {
       const auto [t, at] = SlotNumberAt(b, l, k);
       PutInt(*t, at, r.to);
     }
+    if (r.worn) {
+      Fgrs.mf[501].P2_UseHelm = &Fgrs.mf[10];
+      Fgrs.mf[501].P2_UseSuit = &Fgrs.mf[11];
+      world_.Take();
+      b.clear();
+    }
     if (r.log) {
       ExpectRefused(b, l, r.log);
+      if (r.worn) {
+        Fgrs.mf[501].P2_UseHelm = Fgrs.mf[501].P2_UseSuit = nullptr;
+        world_.Take();
+      }
       continue;
     }
     LogResetCount();
@@ -537,19 +590,21 @@ std::vector<char> SavedPart(int base) {
 
 // A world of a few figures in each part with what a sweep acts on, drawn from the random numbers:
 // holder links to live figures and to empty slots, chains (a member now and then hanging on another
-// figure than its holder), equipment, a land holder with the floors that may hang on a figure.
+// figure than its holder), equipment, now and then one or two land holders with the floors, which
+// may hang on a figure or be worn or chained by one.
 int StageHostile::GenerateWorld() {
   const int kinds[] = {112, 20, 301};
   std::vector<Fgr*> all;
   for (int part = 0; part < 2; part++)
     for (int n = 1 + Rand() % 6; n > 0; n--) all.push_back(Make(kinds[Rand() % 3], !part));
-  Fgr* land = nullptr;
-  if (Rand() % 2 == 0) {
-    land = Make(fgrLandHolder, Rand() % 2);
-    land->landSurf = &Land.LandSurface;
-    land->landUnder = &Land.LandUnder;
-    land->KamStudio = 1;
-    all.push_back(land);
+  Fgr* land = nullptr;  // the first land holder
+  for (int n = Rand() % 2 ? 0 : 1 + (Rand() % 4 == 0); n > 0; n--) {
+    Fgr* h = Make(fgrLandHolder, Rand() % 2);
+    h->landSurf = &Land.LandSurface;
+    h->landUnder = &Land.LandUnder;
+    h->KamStudio = 1;
+    all.push_back(h);
+    if (!land) land = h;
   }
   auto any = [&]() -> Fgr* {
     switch (Rand() % 4) {
@@ -567,24 +622,26 @@ int StageHostile::GenerateWorld() {
         Fgr* m = all[Rand() % all.size()];
         if (m == f || m->pParent || Fgr_Sub_IsLinked(m)) continue;
         Chain(f, heads[c], counts[c], m);
-        if (Rand() % 4 == 0) m->pParent = any();
+        if (Rand() % 3 == 0) m->pParent = any();
       }
     }
     if (!f->pParent && Rand() % 4 == 0) f->pParent = any();
-    if (Rand() % 10 == 0) f->P2_UseHelm = all[Rand() % all.size()];
+    if (Rand() % 6 == 0) f->P2_UseHelm = all[Rand() % all.size()];
   }
+  if (land && Rand() % 3 == 0) all[Rand() % all.size()]->P2_UseSuit = land;
   return land ? land->nom : 0;
 }
 
 // Generated stages, both ways. One the check takes comes out of the sweeps until still whole: the
-// game goes on, the floors keep a land holder standing on nothing, each part keeps a figure. One it
-// refuses for what the sweeps would do changes nothing, and taken without the check it is harmed
-// as the refusal says. Half the stages are loaded whole over an empty world, the others as a
-// location alone over the base they were made with; now and then a figure is dropped or stored
-// with kind 0.
+// game goes on, the floors keep a land holder that hangs on nothing and nothing wears or chains,
+// each part keeps a figure, every chain member hangs on its chain's holder. One it refuses for what
+// the sweeps would do changes nothing, and taken without the check it is harmed as the refusal
+// says, or holds what a death in play would harm. Half the stages are loaded whole over an empty
+// world, the others as a location alone over the base they were made with; now and then a figure
+// is dropped or stored with kind 0.
 TEST_F(StageHostile, GeneratedStagesTheCheckTakesSweepWholeAndThoseItRefusesWouldNot) {
   std::map<std::string, int> seen;
-  for (int round = 0; round < 400; round++) {
+  for (int round = 0; round < 500; round++) {
     SCOPED_TRACE(round);
     RandSeed(round + 1);
     ClearWorld();
@@ -598,6 +655,7 @@ TEST_F(StageHostile, GeneratedStagesTheCheckTakesSweepWholeAndThoseItRefusesWoul
     }
     const bool alone = round % 2, full = round % 16 == 0;
     if (!alone) ClearWorld();
+    const bool keptFloors = stage_fate::KeptFloors(!alone, true);
     if (full) world_.Take();
     else world_.TakeFigures();
     FILE* fb = alone ? nullptr : MemFile(b, b.size());
@@ -609,7 +667,7 @@ TEST_F(StageHostile, GeneratedStagesTheCheckTakesSweepWholeAndThoseItRefusesWoul
     fl = MemFile(l, l.size());
     if (taken) {
       seen["taken"]++;
-      EXPECT_TRUE(stage_fate::AcceptedWhole(fb, fl));
+      EXPECT_TRUE(stage_fate::AcceptedWhole(fb, fl, keptFloors));
     } else {
       ASSERT_TRUE(full ? world_.Same() : world_.SameFigures());
       const char* why = nullptr;
@@ -623,7 +681,8 @@ TEST_F(StageHostile, GeneratedStagesTheCheckTakesSweepWholeAndThoseItRefusesWoul
   for (const auto& [what, n] : seen) counts += std::to_string(n) + " " + what + "; ";
   for (const char* what :
        {"taken", "chain to a figure whose holder is gone", "floors without a land holder",
-        "no figure kept", "land holder with a holder link"})
+        "no figure kept", "land holder with a holder link", "land holder owned by a figure",
+        "chain member with another holder"})
     EXPECT_GE(seen[what], 10) << counts;
 }
 

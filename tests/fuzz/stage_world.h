@@ -161,7 +161,8 @@ inline void AfterInput(int accepted, bool whole) {
   if (o2::NeedExit) abort();  // an accepted file left a dead chain member
   {
     const Parts p(whole);
-    if (!p.loc || !stage_fate::AcceptedWhole(p.base, p.loc))
+    // The small world has no land holder: a location alone keeps no floors.
+    if (!p.loc || !stage_fate::AcceptedWhole(p.base, p.loc, false))
       abort();  // ... or one the sweeps end the game with, or leave without its land or a part
   }
   PlayFrames();
