@@ -115,7 +115,8 @@ int GuiList_Insert(GuiList* list, const std::string& text, std::string& clr, int
   }
   const int rows = (int)list->rows.size();
   auto at = index < 0 || index > rows - 1 ? list->rows.end() : list->rows.begin() + index;
-  list->rows.insert(at, (size_t)count, {text, clr});
+  if (count == 1) list->rows.emplace(at, text, clr);  // made in place: a long row is copied once
+  else list->rows.insert(at, (size_t)count, {text, clr});
   return 1;
 }
 
@@ -145,18 +146,14 @@ int GuiList_EraseRows(GuiList* list, int i, int n) {
   return 1;
 }
 
-std::string GuiList_Text(const GuiList* list) {
+int GuiList_SaveTxt(GuiList* list, const std::string& fileName) {
+  if (!list || list->rows.empty()) return 0;
   size_t size = 0;
   for (auto& r : list->rows) size += r.first.size() + 1;
   std::string text;
   text.reserve(size);
   for (auto& r : list->rows) text.append(r.first).push_back('\n');
-  return text;
-}
-
-int GuiList_SaveTxt(GuiList* list, const std::string& fileName) {
-  if (!list || list->rows.empty()) return 0;
-  return WriteWhole(fileName, GuiList_Text(list));
+  return WriteWhole(fileName, text);
 }
 
 int GuiList_SavePairs(GuiList* list, const std::string& fileName) {

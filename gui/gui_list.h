@@ -31,8 +31,6 @@ int GuiList_EraseRows(GuiList* list, int i, int n);
 // Writes each row's text and a line break; 0 when the list is empty or the file cannot be written.
 // The old file stays whole until the new one is: a failed save loses nothing.
 int GuiList_SaveTxt(GuiList* list, const std::string& fileName);
-// The words as GuiList_SaveTxt writes them: each row's word and a line break.
-std::string GuiList_Text(const GuiList* list);
 int GuiList_SavePairs(GuiList* list, const std::string& fileName);
 // One row per line (a trailing line break adds no row; an empty file gives one empty row; a CR
 // before the break is dropped). 0 when the file does not open (the rows are left as they were).

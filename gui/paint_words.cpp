@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 
 #include "gui/value_input.h"
 #include "shell/file_names.h"
-#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/text.h"
 
@@ -90,6 +90,26 @@ void IndexBuild() {
   }
 }
 
+// 1 when the test list's file holds the list's words, each with its break, and nothing more: read a
+// row at a time, so a long list is compared without a copy of its text.
+bool TestListHolds(const GuiList& list) {
+  FILE* f = FileOpenRead(FileNames.gsFileTestPaint);
+  if (!f) return false;
+  long long size = 0;
+  for (const auto& r : list.rows) size += (long long)r.first.size() + 1;
+  bool same =
+      std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) == size && std::fseek(f, 0, SEEK_SET) == 0;
+  std::string got;
+  for (size_t i = 0; same && i < list.rows.size(); i++) {
+    const std::string& word = list.rows[i].first;
+    got.resize(word.size() + 1);
+    same = std::fread(got.data(), 1, got.size(), f) == got.size() && got.back() == '\n' &&
+           got.compare(0, word.size(), word) == 0;
+  }
+  std::fclose(f);
+  return same;
+}
+
 }  // namespace
 
 const GuiList& PaintWords = gPaint.list;
@@ -139,10 +159,7 @@ void PaintWords_Load(const std::string& fileName) {
   IndexBuild();
   // Every start writes the same words: a test list that holds them already is left as it is, so a
   // long list is not written over itself at each start.
-  if (list.rows.empty()) return;
-  const std::string text = GuiList_Text(&list);
-  if (!FileHoldsBytes(FileNames.gsFileTestPaint, text.data(), text.size()))
-    FileWriteWhole(FileNames.gsFileTestPaint, text.data(), text.size());
+  if (!TestListHolds(list)) GuiList_SaveTxt(&list, FileNames.gsFileTestPaint);
 }
 
 void PaintWords_Set(std::vector<std::pair<std::string, std::string>> rows) {

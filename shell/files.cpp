@@ -100,22 +100,6 @@ int FileIsRegular(const std::string& path) {
 
 FILE* FileOpenRead(const std::string& path) { return OpenRegular(FsPath(path)); }
 
-int FileHoldsBytes(const std::string& path, const void* bytes, size_t size) {
-  FILE* f = FileOpenRead(path);
-  if (!f) return 0;
-  struct stat st;
-  bool same = fstat(fileno(f), &st) == 0 && (unsigned long long)st.st_size == size;
-  const char* want = (const char*)bytes;
-  char block[1 << 16];
-  for (size_t done = 0; same && done < size;) {
-    const size_t n = std::fread(block, 1, size - done < sizeof block ? size - done : sizeof block, f);
-    same = n > 0 && std::memcmp(block, want + done, n) == 0;
-    done += n;
-  }
-  std::fclose(f);
-  return same ? 1 : 0;
-}
-
 int FileOpenIn(std::ifstream& in, const std::string& path, std::ios::openmode mode) {
   if (in.is_open()) in.close();
   in.clear();

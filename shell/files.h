@@ -31,8 +31,6 @@ int FileNameTaken(const std::string& path);
 // without ever reaching an end of file, which kept a reader waiting for that end for ever.
 int FileIsRegular(const std::string& path);
 FILE* FileOpenRead(const std::string& path);  // fopen "rb" of a regular file; null otherwise
-// 1 when path is a regular file holding exactly these bytes (compared a block at a time).
-int FileHoldsBytes(const std::string& path, const void* bytes, size_t size);
 // Opens in on a regular file with the given mode; 0 (in left closed and cleared) otherwise.
 int FileOpenIn(std::ifstream& in, const std::string& path, std::ios::openmode mode = std::ios::in);
 // Reads the whole regular file path, of 1..maxBytes bytes, into the empty buffer b: 1 on success.
