@@ -32,11 +32,6 @@ const char* OpenMode(short mode) {
 
 // Paths below are the file system's own (converted from the game's names by FsPath).
 
-bool PathExists(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0;
-}
-
 // The file a save of the game's name writes, as the file system names it: the name itself, or the
 // file its links lead to (a relative target read from its link's folder), so a save changes what
 // the user's link points at and leaves the link alone. A target that does not exist yet is the
@@ -252,7 +247,7 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
     return 0;
   }
   if (errno == EEXIST) return -1;
-  if (PathExists(to)) {
+  if (FsPathTaken(to)) {
     errno = EEXIST;
     return -1;
   }
@@ -310,14 +305,15 @@ int MoveToScratchName(FileMade* m, const std::string& base) {
   return 0;
 }
 
+// bytes written at the start of the file open on fd, whole: false (errno) when a write fails.
 bool WriteFd(int fd, const void* bytes, size_t size) {
   const char* p = static_cast<const char*>(bytes);
-  while (size > 0) {
-    ssize_t n = write(fd, p, size);
+  for (size_t done = 0; done < size;) {
+    const ssize_t n = pwrite(fd, p + done, size - done, (off_t)done);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = EIO;
     if (n <= 0) return false;
-    p += n;
-    size -= (size_t)n;
+    done += (size_t)n;
   }
   return true;
 }
@@ -404,15 +400,7 @@ int OpenInPlace(const std::string& path, std::string* old) {
 // bytes as the whole content of the file open on fd: written over it from its start, the file cut
 // to their length, synced. Written over the old blocks before the cut, a full disk seldom stops it.
 bool Rewrite(int fd, const void* bytes, size_t size) {
-  const char* p = static_cast<const char*>(bytes);
-  for (size_t done = 0; done < size;) {
-    const ssize_t n = pwrite(fd, p + done, size - done, (off_t)done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n == 0) errno = EIO;
-    if (n <= 0) return false;
-    done += (size_t)n;
-  }
-  return ftruncate(fd, (off_t)size) == 0 && fsync(fd) == 0;
+  return WriteFd(fd, bytes, size) && ftruncate(fd, (off_t)size) == 0 && fsync(fd) == 0;
 }
 
 // The reason of a write in place that failed: the old content was written back, or where its copy
@@ -671,7 +659,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   if (fstat(fd, &mine) == 0 && !GoesInPlace(path, mine)) {
     if (policy == 1 && MoveMine(&m, path, true)) return Handed(fd, how, path, shown, false, nullptr);
     // Policy 2: the older backup is given up; the file becomes the new one.
-    if (policy == 2 && (!PathExists(bak) || unlink(bak.c_str()) == 0) &&
+    if (policy == 2 && (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) &&
         std::rename(path.c_str(), bak.c_str()) == 0) {
       // The old content stays in memory too: a write that fails puts it back under the name, where
       // the next start would read a part-written file.
@@ -840,7 +828,7 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
       errno = ENOENT;
       break;
     }
-    s.hadName = PathExists(s.name);
+    s.hadName = FsPathTaken(s.name);
     struct stat mine;
     if (s.hadName && lstat(s.slot->scratch.path.c_str(), &mine) == 0 && GoesInPlace(s.name, mine)) {
       failStep = "open";

@@ -60,11 +60,6 @@ bool FileOpens(const std::string& path) {
   return true;
 }
 
-bool PathExists(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0;
-}
-
 char* Slot(DirStack* s, int i) { return s->slots + static_cast<size_t>(i) * kDirSlot; }
 
 }  // namespace
@@ -91,7 +86,12 @@ int DirListNames(const std::string& dir, std::vector<std::string>& list) {
   return 1;
 }
 
-int FileNameTaken(const std::string& path) { return PathExists(FsPath(path)) ? 1 : 0; }
+int FsPathTaken(const std::string& fsPath) {
+  struct stat st;
+  return lstat(fsPath.c_str(), &st) == 0 ? 1 : 0;
+}
+
+int FileNameTaken(const std::string& path) { return FsPathTaken(FsPath(path)); }
 
 int FileIsRegular(const std::string& path) {
   struct stat st;

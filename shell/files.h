@@ -25,6 +25,8 @@ FILE* FileOpen(const std::string& path, const char* mode);
 int DirListNames(const std::string& dir, std::vector<std::string>& list);
 // 1 when anything stands under path: a file, a folder, a link (even one that leads nowhere).
 int FileNameTaken(const std::string& path);
+// ... the same of a path as the file system names it (FsPath).
+int FsPathTaken(const std::string& fsPath);
 
 // Every reader opens its file through these three, so a path that is not a regular file (a folder,
 // a pipe, a device) reads as a missing file: a folder opens on Linux and then fails every read
