@@ -60,6 +60,18 @@ inline void DieWithTest() {
   if (getppid() == 1) _exit(126);  // the test is gone already
 }
 
+// In a child just forked by a test: it dies with the test, works in dir and writes what it says to
+// the file out there.
+inline void ChildStartIn(const std::string& dir, const char* out) {
+  DieWithTest();
+  if (chdir(dir.c_str()) != 0) _exit(126);
+  const int fd = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd >= 0) {
+    dup2(fd, 1);
+    dup2(fd, 2);
+  }
+}
+
 inline void StopProcess(pid_t pid) {
   if (pid <= 0) return;
   kill(pid, SIGTERM);
@@ -219,13 +231,7 @@ inline pid_t StartOpenbox(const std::string& display, const std::string& dir, co
   if (!openbox) return 0;
   const pid_t pid = fork();
   if (pid != 0) return pid < 0 ? 0 : pid;
-  DieWithTest();
-  if (chdir(dir.c_str()) != 0) _exit(126);
-  int out = open("openbox.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (out >= 0) {
-    dup2(out, 1);
-    dup2(out, 2);
-  }
+  ChildStartIn(dir, "openbox.out");
   setenv("DISPLAY", display.c_str(), 1);
   setenv("PATH", path.c_str(), 1);
   setenv("HOME", dir.c_str(), 1);

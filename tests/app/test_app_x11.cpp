@@ -86,13 +86,7 @@ class AppX11 : public ::testing::Test {
     app = fork();
     ASSERT_GE(app, 0);
     if (app == 0) {
-      DieWithTest();
-      if (chdir(dir.c_str()) != 0) _exit(126);
-      int out = open("run.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      if (out >= 0) {
-        dup2(out, 1);
-        dup2(out, 2);
-      }
+      ChildStartIn(dir, "run.out");
       setenv("DISPLAY", xvfb.display.c_str(), 1);
       setenv("TOLV_VIDEO", "x11", 1);
       setenv("PATH", path.c_str(), 1);
