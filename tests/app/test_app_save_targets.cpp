@@ -199,7 +199,13 @@ class SaveTargets : public ::testing::Test {
  protected:
   fs::path dir;
   void SetUp() override {
-    dir = TestScratchDir("st_");
+    // Another user saves in these folders, so they stand where every user can reach them: the
+    // build tree may lie in a folder only its owner enters (a clone in a folder of mktemp's).
+    dir = fs::temp_directory_path() / ("tolv_st_" + TestName() + "_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
     // Logged where every user of the cases may write, outside the folders compared.
     Logger.gsFileLog = (dir / "log.txt").string();
     WriteAll(Logger.gsFileLog, "");
@@ -212,6 +218,10 @@ class SaveTargets : public ::testing::Test {
     ASSERT_EQ(EtapFile_Load(SourcePath("Maps/test.etp")), 1);
     ASSERT_EQ(StageReq.EtapLocationNom, 1);
     o2::EngText = 1;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
   }
 };
 
