@@ -55,9 +55,12 @@ int SaveText(const std::string& name) {
   return GuiList_SaveTxt(&list, name);
 }
 
+// The shipped coloured words, copied where the other user can read them too.
+std::string gPaintWordsFile;
+
 int SavePaintWords(const std::string& name) {
   FileNames.gsFileTestPaint = name;
-  PaintWords_Load(SourcePath("uni_files/res/paintword.txt"));
+  PaintWords_Load(gPaintWordsFile);
   return -1;
 }
 
@@ -206,6 +209,9 @@ class SaveTargets : public ::testing::Test {
     fs::create_directories(dir);
     fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                              fs::perms::others_read | fs::perms::others_exec);
+    gPaintWordsFile = (dir / "paintword.txt").string();
+    fs::copy_file(SourcePath("uni_files/res/paintword.txt"), gPaintWordsFile);
+    chmod(gPaintWordsFile.c_str(), 0644);
     // Logged where every user of the cases may write, outside the folders compared.
     Logger.gsFileLog = (dir / "log.txt").string();
     WriteAll(Logger.gsFileLog, "");
