@@ -9,19 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 command -v python3 >/dev/null || { echo "readme_pictures.sh: python3 is needed to write PNG files" >&2; exit 1; }
-# Runs a configure or build step without its chatter; when the step fails its whole output goes to
-# the terminal (the compiler's errors), with the command that failed.
-quietly() {
-  local out
-  out=$(mktemp)
-  if ! "$@" >"$out" 2>&1; then
-    cat "$out" >&2
-    rm -f "$out"
-    echo "readme_pictures.sh: failed: $*" >&2
-    exit 1
-  fi
-  rm -f "$out"
-}
+. tools/quietly.sh
 
 quietly cmake --preset default
 quietly cmake --build --preset default --target tolv

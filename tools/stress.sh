@@ -9,19 +9,7 @@ cd "$(dirname "$0")/.."
 rounds="${1:-3}"
 cpus=$(nproc)
 
-# Runs a configure or build step without its chatter; when the step fails its whole output goes to
-# the terminal (the compiler's errors), with the command that failed.
-quietly() {
-  local out
-  out=$(mktemp)
-  if ! "$@" >"$out" 2>&1; then
-    cat "$out" >&2
-    rm -f "$out"
-    echo "stress.sh: failed: $*" >&2
-    exit 1
-  fi
-  rm -f "$out"
-}
+. tools/quietly.sh
 
 for preset in default asan; do
   quietly cmake --preset "$preset"
