@@ -5,6 +5,7 @@
 
 #include "generators/fgr_tables.h"
 #include "generators/fgr_write.h"
+#include "generators/gen_table.h"
 #include "shell/files.h"
 
 static const char* kHead[4] = {
@@ -223,7 +224,7 @@ static void WriteChainDecls(FILE* f) {
 }
 
 int FgrGen_WritePre(const FgrGenLists& L, const char* path) {
-  FILE* f = FileOpen(path, "w");
+  FILE* f = GenOut_Open();
   if (!f) return 0;
   for (const char* s : kHead) Puts(f, s);
   Puts(f, "\n");
@@ -236,8 +237,7 @@ int FgrGen_WritePre(const FgrGenLists& L, const char* path) {
   WriteCounts(f);
   WriteEditorDecls(f);
   WriteChainDecls(f);
-  std::fclose(f);
-  return 1;
+  return GenOut_Close(f, path);
 }
 
 // A property's declaration line is followed by its non-empty comment lines and a rule.
@@ -269,7 +269,7 @@ static void WriteTail(FILE* f, const char* tailPath) {
 }
 
 int FgrGen_WriteIn(const FgrGenLists& L, const char* path, const char* tailPath) {
-  FILE* f = FileOpen(path, "w");
+  FILE* f = GenOut_Open();
   if (!f) return 0;
   for (const char* s : kHead) Puts(f, s);
   Puts(f, "\n\n");
@@ -346,6 +346,5 @@ int FgrGen_WriteIn(const FgrGenLists& L, const char* path, const char* tailPath)
   Puts(f, "\n\n\n\n\n\n\n\n\n\n\n");
 
   WriteTail(f, tailPath);
-  std::fclose(f);
-  return 1;
+  return GenOut_Close(f, path);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "generators/fgr_write.h"
-#include "shell/files.h"
+#include "generators/gen_table.h"
 
 static void Puts(FILE* f, const char* s) { std::fputs(s, f); }
 
@@ -572,7 +572,7 @@ static void WriteChainHelpers(FILE* f, const FgrGenLists& L) {
 }
 
 int FgrGen_WriteProc(const FgrGenLists& L, const char* path) {
-  FILE* f = FileOpen(path, "w");
+  FILE* f = GenOut_Open();
   if (!f) return 0;
   Puts(f, "\n// //proc body");
   Puts(f, "\n// full auto-gen   // do not manual editing");
@@ -591,8 +591,7 @@ int FgrGen_WriteProc(const FgrGenLists& L, const char* path) {
   WriteChainHelpers(f, L);
   Puts(f, "\n\n#undef XS");
   Puts(f, "\n\n//");
-  std::fclose(f);
-  return 1;
+  return GenOut_Close(f, path);
 }
 
 void FgrAGen_WriteHeaders(const std::vector<GenFgrKind>& kinds,

@@ -1,6 +1,7 @@
-// Reading rules shared by the source generators' text tables.
+// Reading rules shared by the source generators' text tables, and the write of their headers.
 #include "generators/gen_table.h"
 
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -56,4 +57,32 @@ int GenOpenInput(std::ifstream& in, const std::string& fileName) { return FileOp
 void GenLogStop(const char* tool, const std::string& fileName, std::istream& in) {
   if (in.fail() && !in.eof())
     LogInfo("\n%s: Err: unreadable line in %s, rest of file skipped", tool, fileName.c_str());
+}
+
+FILE* GenOut_Open() { return std::tmpfile(); }
+
+static bool ReadWhole(FILE* f, std::string& out) {
+  out.clear();
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+  return !std::ferror(f);
+}
+
+int GenOut_Close(FILE* f, const std::string& path) {
+  if (!f) return 0;
+  std::string text;
+  const bool gathered = std::fflush(f) == 0 && std::fseek(f, 0, SEEK_SET) == 0 && ReadWhole(f, text);
+  std::fclose(f);
+  if (!gathered) {
+    LogInfo("\ngen: Err: the text of %s could not be gathered; the file stays as it was", path.c_str());
+    return 0;
+  }
+  if (FILE* old = FileOpenRead(path)) {
+    std::string was;
+    const bool same = ReadWhole(old, was) && was == text;
+    std::fclose(old);
+    if (same) return 1;
+  }
+  return FileWriteWhole(path, text.data(), text.size());
 }

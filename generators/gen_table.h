@@ -1,7 +1,9 @@
 // Reading rules shared by the source generators' text tables: trimmed lines, section markers,
-// positional number lines and the two ways an input line becomes a comment of generated code.
+// positional number lines and the two ways an input line becomes a comment of generated code; and
+// the way a generated header reaches its file.
 #pragma once
 
+#include <cstdio>
 #include <fstream>
 #include <istream>
 #include <string>
@@ -48,3 +50,11 @@ void GenSectionLoop(std::istream& in, int titleLines, const char* tool, const st
   }
   GenLogStop(tool, fileName, in);
 }
+
+// A generated header is written to a scratch stream first (GenOut_Open; null when none can be had)
+// and reaches its file at GenOut_Close only when its text differs from what the file holds: a run
+// that changes no table leaves every header, and its time, as it was, so the next build compiles
+// nothing again. The write goes whole or not at all, as every save of the program does. 1 when
+// the file holds the text (written now or already); 0 when it does not (the failure logged).
+FILE* GenOut_Open();
+int GenOut_Close(FILE* f, const std::string& path);

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "generators/gen_table.h"
 #include "generators/org_gen.h"
-#include "shell/files.h"
 
 void TextOrQ(std::string& name, std::string& copy) {
   if (name.empty()) name = "q";
@@ -164,7 +164,7 @@ void PrintEtap(FILE* f, GenOrgList& list, bool flo) {
 }  // namespace
 
 void OrgBaseA_Write(GenOrgList& ints, GenOrgList& flos) {
-  FILE* f = FileOpen(gsFileOrgBaseA, "w");
+  FILE* f = GenOut_Open();
   if (!f) return;
 
   fprintf(f, "\n //full auto-gen");
@@ -267,5 +267,5 @@ void OrgBaseA_Write(GenOrgList& ints, GenOrgList& flos) {
   fprintf(f, "\n");
   fprintf(f, "\n}");
   fprintf(f, "\n");
-  fclose(f);
+  GenOut_Close(f, gsFileOrgBaseA);
 }

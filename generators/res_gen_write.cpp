@@ -2,8 +2,8 @@
 // constants, the key-command class with its loader, and the key re-binding mode.
 #include <cstdio>
 
+#include "generators/gen_table.h"
 #include "generators/res_gen.h"
-#include "shell/files.h"
 
 // Entries with a negative number are left out; the block's Last is the number of the last entry
 // printed (0 when none).
@@ -22,7 +22,7 @@ static void ResPrintConstants(FILE* f, const GenResList& list, const char* head,
 }
 
 void ResAGen_WriteHeader(GenResList& tex, GenResList& smp, GenResList& mb, GenResList& kmd) {
-  FILE* f = FileOpen(gsFileResA, "w");
+  FILE* f = GenOut_Open();
   if (!f) return;
 
   fprintf(f, "\n//");
@@ -154,5 +154,5 @@ void ResAGen_WriteHeader(GenResList& tex, GenResList& smp, GenResList& mb, GenRe
   fprintf(f, "\n");
 
   fprintf(f, "\n\n//");
-  fclose(f);
+  GenOut_Close(f, gsFileResA);
 }

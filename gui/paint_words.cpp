@@ -31,7 +31,7 @@ struct PaintNode {
 };
 
 struct PaintWordsRec {
-  GuiList list;
+  GuiList PaintWordList;
   std::vector<PaintNode> nodes;  // nodes[0]: the empty beginning (empty words never colour); none
                                  // before the list was first set
 } gPaint;
@@ -43,7 +43,7 @@ bool IsDelimiter(unsigned char c) {
 
 // The index of the list as it is now.
 void IndexBuild() {
-  const auto& rows = gPaint.list.rows;
+  const auto& rows = gPaint.PaintWordList.rows;
   std::vector<PaintNode>& nodes = gPaint.nodes;
   nodes.assign(1, PaintNode{0, 0, -1, 0, 0, -1, 0});
   // The rows of the words by their bytes, equal words by row: the words that share a beginning lie
@@ -112,12 +112,12 @@ bool TestListHolds(const GuiList& list) {
 
 }  // namespace
 
-const GuiList& PaintWords = gPaint.list;
+const GuiList& PaintWords = gPaint.PaintWordList;
 
 void PaintWords_Load(const std::string& fileName) {
   std::ifstream in;
   if (!FileOpenIn(in, fileName)) return;
-  GuiList& list = gPaint.list;
+  GuiList& list = gPaint.PaintWordList;
   list.rows.clear();
   std::string line, word, clr;
   TextGetLine(in, line);
@@ -163,13 +163,13 @@ void PaintWords_Load(const std::string& fileName) {
 }
 
 void PaintWords_Set(std::vector<std::pair<std::string, std::string>> rows) {
-  gPaint.list.rows = std::move(rows);
+  gPaint.PaintWordList.rows = std::move(rows);
   IndexBuild();
 }
 
 int TextEd_PaintWordAt(const std::string& text, int p) {
   const std::vector<PaintNode>& nodes = gPaint.nodes;
-  const auto& rows = gPaint.list.rows;
+  const auto& rows = gPaint.PaintWordList.rows;
   const int len = (int)text.size();
   if (nodes.empty() || p < 0 || p >= len) return -1;
   const char* r = text.c_str() + p;

@@ -13,7 +13,8 @@
 #include "gui/gui_win.h"
 
 // The list, read-only to the rest of the program: loaded longest first, equal lengths in file order.
-// The text boxes' colouring knows it as PaintWordList; it is this one list, under one name.
+// It is the PaintWordList of the file's own record, under a second name that lets no other file
+// change it.
 extern const GuiList& PaintWords;
 
 // Reads the list from the file (a title line, then per record a separator line, a count line and

@@ -4,8 +4,11 @@ globals that headers export, mutable state outside the module records, and bare 
 
     tools/code_stats.py [root]
 
-Hand-written code is every .cpp, .h and .c outside tests/, bench/, build folders and the headers
-gmgen writes. A bare number is a numeric literal in code (comments, strings and character literals
+It may be run from any folder: root is the repository the script stands in unless one is given. The
+files it reads are those tools/format.sh takes before its exclusions: every .cpp, .h and .c that
+git tracks or would add (new files that .gitignore does not ignore) and that exists; its first line
+says how many. Test lines are those of the files under tests/; hand-written code is every other
+file outside bench/ and the headers gmgen writes. A bare number is a numeric literal in code (comments, strings and character literals
 left out, as are #include and #pragma lines) other than 0 and 1, which are counts and flags more
 often than codes; they are counted by folder. Run it before and after a change that claims to make the tree read better.
 
@@ -20,10 +23,11 @@ for before and after.
 """
 import os
 import re
+import subprocess
 import sys
 
 GENERATED = {"gm/fa_in.h", "gm/fa_pre.h", "gm/fa_proc.h", "gm/org_base_a.h", "gm/res_a.h"}
-NOT_CODE = ("tests/", "bench/", "build", ".git/")
+NOT_CODE = ("tests/", "bench/")
 LOOSE_EXTERN_EXEMPT = ("gm/", "generators/")
 FRAGMENTS = ("uni_files/",)  # pieces the figure generator copies into the middle of a record
 
@@ -157,20 +161,29 @@ def mutable_state(code):
 
 
 def sources(root):
-    for folder, dirs, files in os.walk(root):
-        rel_folder = os.path.relpath(folder, root)
-        dirs[:] = sorted(d for d in dirs if not d.startswith((".", "build")))
-        for name in sorted(files):
-            if name.endswith((".cpp", ".h", ".c")):
-                rel = os.path.normpath(os.path.join(rel_folder, name))
-                yield rel, os.path.join(folder, name)
+    """(path from the root, path) of each file git tracks or would add, as tools/format.sh takes them."""
+    listed = subprocess.run(["git", "-C", root, "ls-files", "--cached", "--others", "--exclude-standard",
+                             "--", "*.cpp", "*.h", "*.c"], capture_output=True, text=True, check=True)
+    for rel in sorted(set(listed.stdout.splitlines())):
+        path = os.path.join(root, rel)
+        if os.path.isfile(path):
+            yield rel, path
+
+
+def repository_root(start):
+    found = subprocess.run(["git", "-C", start, "rev-parse", "--show-toplevel"], capture_output=True, text=True)
+    if found.returncode != 0:
+        sys.exit(f"code_stats.py: {start} is not in a git repository ({found.stderr.strip()})")
+    return found.stdout.strip()
 
 
 def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else "."
+    root = repository_root(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__)))
     code_lines = test_lines = externs = loose_externs = statics = file_vars = 0
     numbers = {}
-    for rel, path in sources(root):
+    files = list(sources(root))
+    print(f"files read               {len(files)} (the .cpp, .h and .c files git tracks or would add, in {root})")
+    for rel, path in files:
         with open(path, encoding="utf-8", errors="replace") as f:
             text = f.read()
         lines = text.count("\n")

@@ -9,8 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 command -v python3 >/dev/null || { echo "readme_pictures.sh: python3 is needed to write PNG files" >&2; exit 1; }
-cmake --preset default >/dev/null
-cmake --build --preset default --target tolv >/dev/null
+. tools/quietly.sh
+
+quietly cmake --preset default
+quietly cmake --build --preset default --target tolv
 
 run=$(mktemp -d)
 trap 'rm -rf "$run"' EXIT

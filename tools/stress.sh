@@ -9,9 +9,11 @@ cd "$(dirname "$0")/.."
 rounds="${1:-3}"
 cpus=$(nproc)
 
+. tools/quietly.sh
+
 for preset in default asan; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" >/dev/null
+  quietly cmake --preset "$preset"
+  quietly cmake --build --preset "$preset"
 done
 
 load=()

@@ -55,7 +55,8 @@ TEST(OrgTable, CommittedHeaderRegenerates) {
   std::string fresh = ReadAll(gsFileOrgBaseA);
   ASSERT_FALSE(fresh.empty());
   EXPECT_TRUE(fresh == ReadAll(SourcePath("gm/org_base_a.h")))
-      << "gm/org_base_a.h is not what gm/__orgmix.txt gives: run gmgen org";
+      << "gm/org_base_a.h is not what gm/__orgmix.txt gives: run the regen target "
+         "(cmake --build --preset default --target regen)";
   EXPECT_EQ(ReadAll(Logger.gsFileLog).find("Err"), std::string::npos);  // no bad or repeated number
 }
 
