@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
       libgl-dev libgl1-mesa-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
       libx11-dev libxtst-dev libxdamage-dev libfreetype-dev fonts-dejavu-core xvfb x11-utils x11-xkb-utils xclip
-      zenity openbox clang-format
+      zenity openbox clang-format universal-ctags
       zlib1g-dev)
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo

@@ -42,7 +42,8 @@ inline const char* const kLoadTest2 = "40 551";
 inline const char* const kEditorSave = "48 368";
 inline const char* const kAway = "500 580";
 
-// A script's click of the button at a point, then frames drawn; a shot with the cursor away.
+// A script's click of the button at a point, then frames drawn; a shot with the cursor away (or at
+// a point).
 inline std::string Click(const char* button, const char* at, int wait = 1) {
   return std::string("click ") + button + " " + at + "\nwait " + std::to_string(wait) + "\n";
 }
@@ -50,8 +51,8 @@ inline std::string Click(const char* button, const char* at, int wait = 1) {
 inline std::string FileBy(const std::string& file, const char* button, int wait = 1) {
   return "file " + file + "\n" + Click("left", button, wait);
 }
-inline std::string Shot(const char* name) {
-  return std::string("move ") + kAway + "\nwait 2\nshot " + name + "\n";
+inline std::string Shot(const char* name, const char* at = kAway) {
+  return std::string("move ") + at + "\nwait 2\nshot " + name + "\n";
 }
 }  // namespace at800
 

@@ -5,6 +5,7 @@
 // key comes back from the start screen. From play into the editor: the builder selected in play,
 // and its tower waiting for a ground point, stay behind, so the palette places its soldier; and so
 // they do at a load in play, so the next click selects.
+#include <cstdio>
 #include <vector>
 
 #include "app_run.h"
@@ -108,61 +109,64 @@ TEST_F(AppRun, EditsCaptainOrdersAndARankOfferAcrossTheStartScreen) {
   }
 }
 
-TEST_F(AppRun, TheEditorsNewWorldKeepsNothingPlaySelectedOrCarried) {
-  // The builder selected in play (and, the second time, its tower taken up to be placed), the Esc
-  // button, Editor, the palette's soldier on the field. The cursor then over bare ground, and away.
-  for (const bool tower : {false, true}) {
+TEST_F(AppRun, TheEditorsNewWorldAndALoadInPlayKeepNothingSelectedOrWaitingForAPoint) {
+  // In play the builder selected (and its tower taken up to be placed, its icon then following the
+  // cursor), then the switch: the Esc button, Editor and the palette's soldier on the field; or the
+  // load of the stage saved before. Then the cursor over bare ground, and away; then the row's own
+  // steps: the new world saved, or a click on the builder, which stands where it stood.
+  const std::string builder = Click("left", kBuilder, 3), tower = Click("left", kCell6, 2);
+  const std::string editor = Click("left", kEsc, 2) + Click("left", kEditor, 5) +
+                             Click("left", kTool22, 1) + Click("right", kEditorField, 1);
+  const std::string save = "file Maps/placed.etp\n" + Click("left", kEditorSave, 2);
+  // The soldier placed: the one figure of its kind in the new world's stage (an editor that placed
+  // nothing saves nothing).
+  const auto placed = [](const fs::path& dir, const Picture&) {
+    ASSERT_EQ(EtapFile_Load((dir / "Maps" / "placed.etp").string()), 1) << "no stage saved";
+    EXPECT_EQ(OfKind(fgrUnitPeh).size(), 1u);
+  };
+  const auto reselected = [](const fs::path& dir, const Picture& away) {
+    const Picture selected = ReadBmp((dir / "selected.bmp").string()),
+                  armed = ReadBmp((dir / "armed.bmp").string()),
+                  again = ReadBmp((dir / "again.bmp").string());
+    for (const Picture* p : {&selected, &armed, &again}) ASSERT_EQ(p->w, 800);
+    // The tower's icon was at the cursor's tip before the load.
+    EXPECT_GT(PicBoxDiff(armed, away, 316, 418, 32, 31, 48), 100);
+    // The click selected the builder: its unit box as when it was selected before the load (with
+    // no figure selected there is no box).
+    EXPECT_GT(PicBoxDiff(selected, away, kUnitBox[0], kUnitBox[1], kUnitBox[2], kUnitBox[3], 24), 1000);
+    EXPECT_EQ(PicBoxDiff(selected, again, kUnitBox[0], kUnitBox[1], kUnitBox[2], kUnitBox[3], 24), 0);
+  };
+  struct Row {
+    const char* name;
+    std::string play;  // from play's first frames through the switch
+    const char *ground, *away;
+    std::string after;
+    void (*check)(const fs::path& dir, const Picture& away);
+  } rows[] = {
+      {"the new world", builder + editor, "400 300", "600 500", save, placed},
+      {"the new world, the tower carried", builder + tower + editor, "400 300", "600 500", save, placed},
+      {"a load",
+       Click("left", kSaveTest2, 3) + builder + Shot("selected.bmp") + tower +
+           Shot("armed.bmp", kGroundB) + Click("left", kLoadTest2, 5),
+       kGroundB, kAway, builder + Shot("again.bmp"), reselected},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
     FreshData();
-    std::string script = std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) +
-                         Click("left", kBuilder, 3) + (tower ? Click("left", kCell6, 2) : "") +
-                         Click("left", kEsc, 2) + Click("left", kEditor, 5) + Click("left", kTool22, 1) +
-                         Click("right", kEditorField, 1) + "move 400 300\nwait 2\nshot at.bmp\n" +
-                         "move 600 500\nwait 2\nshot away.bmp\n" + "file Maps/placed.etp\n" +
-                         Click("left", kEditorSave, 2) + "close\n";
-    ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+    ASSERT_EQ(Run(std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) + r.play +
+                  Shot("at.bmp", r.ground) + Shot("away.bmp", r.away) + r.after + "close\n"),
+              0)
+        << ReadAll(dir / "run.out");
     EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
-    // No figure's icon beside the cursor: above its tip and right of it the ground is as it is
-    // with the cursor elsewhere (but for the hovered cell's edge).
+    // No figure's icon beside the cursor: above its tip and right of it the ground is as it is with
+    // the cursor elsewhere (but for the hovered cell's edge).
     const Picture at = ReadBmp((dir / "at.bmp").string()), away = ReadBmp((dir / "away.bmp").string());
-    ASSERT_EQ(at.w, 800);
-    ASSERT_EQ(away.w, 800);
-    EXPECT_EQ(PicBoxDiff(at, away, 416, 268, 32, 31, 48), 0) << (tower ? "with the tower" : "");
-    // The soldier placed: the one figure of its kind in the new world's stage (an editor that
-    // placed nothing saves nothing).
-    if (EtapFile_Load((dir / "Maps" / "placed.etp").string()) != 1) {
-      ADD_FAILURE() << "no stage saved" << (tower ? " with the tower" : "");
-      continue;
-    }
-    EXPECT_EQ(OfKind(fgrUnitPeh).size(), 1u) << (tower ? "with the tower" : "");
+    for (const Picture* p : {&at, &away}) ASSERT_EQ(p->w, 800);
+    int x = 0, y = 0;
+    ASSERT_EQ(std::sscanf(r.ground, "%d %d", &x, &y), 2);
+    EXPECT_EQ(PicBoxDiff(at, away, x + 16, y - 32, 32, 31, 48), 0);
+    r.check(dir, away);
   }
-}
-
-TEST_F(AppRun, ALoadInPlayKeepsNothingSelectedOrWaitingForAPoint) {
-  // The stage saved; the builder selected and its tower taken up (the tower's icon follows the
-  // cursor); the saved stage loaded. Then the cursor over bare ground and away, and a click on the
-  // builder, which stands where it stood.
-  const char* kGround = "300 450";
-  const std::string script = std::string("answer no\nwait 3\n") + Click("left", kPlayTest, 30) +
-                             Click("left", kSaveTest2, 3) + Click("left", kBuilder, 3) +
-                             Shot("selected.bmp") + Click("left", kCell6, 2) + "move " + kGround +
-                             "\nwait 2\nshot armed.bmp\n" + Click("left", kLoadTest2, 5) + "move " +
-                             kGround + "\nwait 2\nshot at.bmp\n" + Shot("away.bmp") +
-                             Click("left", kBuilder, 3) + Shot("again.bmp") + "close\n";
-  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
-  EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
-  const Picture selected = ReadBmp((dir / "selected.bmp").string()),
-                armed = ReadBmp((dir / "armed.bmp").string()), at = ReadBmp((dir / "at.bmp").string()),
-                away = ReadBmp((dir / "away.bmp").string()),
-                again = ReadBmp((dir / "again.bmp").string());
-  for (const Picture* p : {&selected, &armed, &at, &away, &again}) ASSERT_EQ(p->w, 800);
-  // Above the cursor's tip and right of it: the tower's icon before the load, bare ground after it
-  // (but for the hovered cell's edge), as with the cursor elsewhere.
-  EXPECT_GT(PicBoxDiff(armed, away, 316, 418, 32, 31, 48), 100);
-  EXPECT_EQ(PicBoxDiff(at, away, 316, 418, 32, 31, 48), 0);
-  // The click selected the builder: its unit box as when it was selected before the load (with no
-  // figure selected there is no box).
-  EXPECT_GT(PicBoxDiff(selected, away, kUnitBox[0], kUnitBox[1], kUnitBox[2], kUnitBox[3], 24), 1000);
-  EXPECT_EQ(PicBoxDiff(selected, again, kUnitBox[0], kUnitBox[1], kUnitBox[2], kUnitBox[3], 24), 0);
 }
 
 }  // namespace

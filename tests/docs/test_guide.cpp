@@ -3,8 +3,8 @@
 // - every path it gives and every name it puts in backticks is found in the sources, so a rename or
 //   a move that leaves the guide behind fails here;
 // - every name it places in a file ("`Name` (`file`)" and the other shapes of Pairs below) is
-//   declared or defined in that file: a call, an expression, a comment or a string there is not
-//   enough;
+//   declared or defined in that file as Universal Ctags reads it: a call, an expression, a comment
+//   or a string there is not enough;
 // - its request tables: every setter and carrier lives in the layer its row names, and a row of the
 //   table of requests that ask upward goes up the README's layer table, a row of the table of work
 //   put off does not.
@@ -14,11 +14,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -115,283 +116,89 @@ TEST(Guide, EveryPathAndNameItGivesIsInTheTree) {
 
 // ------------------------------------------------------------------ where a name is declared
 
-// The source with its comments, string and character literals blanked (line breaks kept): what is
-// left is code.
-std::string CodeOnly(const std::string& s) {
-  std::string out = s;
-  const size_t n = s.size();
-  auto blank = [&](size_t from, size_t to) {
-    for (size_t k = from; k < to && k < n; k++)
-      if (out[k] != '\n') out[k] = ' ';
-  };
-  for (size_t i = 0; i < n;) {
-    const char c = s[i];
-    const char next = i + 1 < n ? s[i + 1] : '\0';
-    size_t end = i + 1;
-    if (c == '/' && next == '/') {
-      end = s.find('\n', i);
-      if (end == std::string::npos) end = n;
-    } else if (c == '/' && next == '*') {
-      end = s.find("*/", i + 2);
-      end = end == std::string::npos ? n : end + 2;
-    } else if (c == 'R' && next == '"' && (i == 0 || !IsIdentChar(s[i - 1]))) {
-      const size_t open = s.find('(', i);
-      const std::string close = ")" + s.substr(i + 2, open - i - 2) + "\"";
-      end = open == std::string::npos ? n : s.find(close, open);
-      end = end == std::string::npos ? n : end + close.size();
-    } else if (c == '"' || (c == '\'' && !(i > 0 && std::isalnum((unsigned char)s[i - 1]) &&
-                                           std::isxdigit((unsigned char)next) && i + 2 < n &&
-                                           s[i + 2] != '\''))) {  // not 1'000
-      end = i + 1;
-      while (end < n && s[end] != c && s[end] != '\n') end += s[end] == '\\' ? 2 : 1;
-      end = end < n ? end + 1 : n;
-    } else {
-      i++;
-      continue;
-    }
-    blank(i, end);
-    i = end;
-  }
+// The names each C and C++ file of the tree declares or defines, by its path from the tree's top,
+// as Universal Ctags reads them: functions and their prototypes, variables and their extern
+// declarations, records, their members, enumerations and their enumerators, typedefs, namespaces
+// and macros, each member and each name of a namespace also as Scope::Name. A name the file only
+// uses, or only gives in a comment or a string, is none of them.
+using Declared = std::map<std::string, std::set<std::string>>;
+
+// What a shell command prints, its errors too; *ok whether it exited with 0.
+std::string Output(const std::string& command, bool* ok) {
+  std::string out;
+  FILE* p = popen((command + " 2>&1").c_str(), "r");
+  *ok = p != nullptr;
+  if (!p) return out;
+  char buf[4096];
+  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+  *ok = pclose(p) == 0;
   return out;
 }
 
-using Tokens = std::vector<std::string>;
+// Read once for the run; empty, and the running test failed, when ctags is missing or is another
+// ctags, which knows none of these options.
+const Declared& DeclaredInTree() {
+  static const Declared declared = [] {
+    Declared d;
+    bool ok = false;
+    const std::string version = Output("ctags --version", &ok);
+    if (!ok || version.find("Universal Ctags") == std::string::npos) {
+      ADD_FAILURE() << "the guide's check reads declarations with Universal Ctags (tools/deps.sh "
+                       "installs universal-ctags); `ctags --version` says:\n"
+                    << version;
+      return d;
+    }
+    const std::string top = TOLV_SOURCE_DIR;
+    std::string command = "cd '";
+    for (char c : top) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    command +=
+        "' && ctags --options=NONE -R --languages=C,C++ --kinds-C=+px --kinds-C++=+px "
+        "--extras=+q --excmd=number -f -";
+    for (const std::string& folder : kTreeFolders)
+      if (fs::is_directory(SourcePath(folder))) command += " " + folder;
+    const std::string tags = Output(command, &ok);
+    if (!ok) {
+      ADD_FAILURE() << command << "\n" << tags;
+      return d;
+    }
+    // name <tab> file <tab> line;" <tab> kind ...; ctags's notices (no options read from the
+    // user's files: their kinds and fields are not this check's) have no tabs
+    std::istringstream lines(tags);
+    for (std::string line; std::getline(lines, line);) {
+      const size_t name = line.find('\t'), file = line.find('\t', name + 1);
+      if (file != std::string::npos && line.compare(0, 2, "!_") != 0)
+        d[line.substr(name + 1, file - name - 1)].insert(line.substr(0, name));
+    }
+    return d;
+  }();
+  return declared;
+}
 
-// The code's tokens; a preprocessor line ends with a `;` of its own, so that what follows it
-// starts a statement.
-Tokens Tokenise(const std::string& code) {
-  static const char* const kTwo[] = {"::", "->", "&&", "||", "==", "!=", "<=", ">=", "++", "--",
-                                     "<<", ">>", "+=", "-=", "*=", "/=", "|=", "&=", "^=", "%="};
-  Tokens t;
-  bool lineStart = true, directive = false;
-  for (size_t i = 0; i < code.size();) {
-    const char c = code[i];
-    if (c == '\n') {
-      if (directive && !(i > 0 && code[i - 1] == '\\')) {
-        t.push_back(";");
-        directive = false;
-      }
-      lineStart = true;
-      i++;
-    } else if (std::isspace((unsigned char)c)) {
-      i++;
-    } else if (lineStart && c == '#') {
-      directive = true;
-      lineStart = false;
-      t.push_back("#");
-      i++;
-    } else if (IsIdentChar(c)) {
-      size_t j = i;
-      while (j < code.size() && (IsIdentChar(code[j]) || (std::isdigit((unsigned char)c) &&
-                                                          (code[j] == '.' || code[j] == '\''))))
-        j++;
-      t.push_back(code.substr(i, j - i));
-      i = j;
-      lineStart = false;
+// Whether the file's names hold the name as the guide writes it: `N`, a family `N*`, a call or an
+// entry (`N(1)`, `N[K]`), `Scope::N` or `Rec.Field` (declared in its scope there, or each of its
+// parts declared there: `Sides.SideTab` names a variable's field).
+bool Lives(const std::set<std::string>& names, std::string name) {
+  for (char open : {'(', '['}) name = name.substr(0, name.find(open));
+  if (!name.empty() && name.back() == '*') {
+    name.pop_back();
+    const auto it = names.lower_bound(name);
+    return it != names.end() && it->compare(0, name.size(), name) == 0;
+  }
+  std::string scoped;
+  std::vector<std::string> parts(1);
+  for (size_t i = 0; i < name.size(); i++) {
+    if (name[i] == '.' || name.compare(i, 2, "::") == 0) {
+      i += name[i] == ':';
+      scoped += "::";
+      parts.emplace_back();
     } else {
-      size_t len = 1;
-      for (const char* two : kTwo)
-        if (code.compare(i, 2, two) == 0) len = 2;
-      t.push_back(code.substr(i, len));
-      i += len;
-      lineStart = false;
+      scoped += name[i];
+      parts.back() += name[i];
     }
   }
-  return t;
-}
-
-bool IsIdent(const std::string& t) {
-  return !t.empty() && (std::isalpha((unsigned char)t[0]) || t[0] == '_');
-}
-
-// Words after which a name is read, not declared.
-const std::set<std::string> kExpressionWords = {
-    "return", "case",    "else",     "do",     "new",       "delete",   "throw",         "goto",
-    "sizeof", "alignof", "decltype", "typeid", "co_return", "co_await", "co_yield",      "not",
-    "and",    "or",      "if",       "while",  "for",       "switch",   "static_assert", "operator"};
-// What may follow the name a declaration declares.
-const std::set<std::string> kAfterDeclared = {";", "=", "(", "[", ",", ")", "{", ":"};
-
-bool IsTypeWord(const std::string& t) { return IsIdent(t) && !kExpressionWords.count(t); }
-
-bool DeclaredAt(const Tokens& t, size_t i);
-
-// The first token of the type whose last token is t[k] (a word, or the `>` that closes its
-// template's arguments), through its qualifiers and the words before it (`static const
-// std::vector<Fgr*>`); npos when t[k] ends no type. *words: whether two of its words stand side
-// by side, as only in a declaration.
-size_t TypeStart(const Tokens& t, size_t k, bool* words) {
-  *words = false;
-  for (;;) {
-    if (t[k] == ">") {  // back to the word before the matching `<`
-      int depth = 0;
-      size_t open = std::string::npos;
-      for (size_t m = k; m-- > 0 && open == std::string::npos;) {
-        const std::string& w = t[m];
-        if (w == ";" || w == "{" || w == "}" || w == "&&" || w == "||" || w == "==")
-          return std::string::npos;
-        if (w == ">") depth++;
-        if (w == "<" && depth-- == 0) open = m;
-      }
-      if (open == std::string::npos || open == 0) return std::string::npos;
-      k = open - 1;
-    }
-    if (!IsTypeWord(t[k])) return std::string::npos;
-    if (k >= 2 && t[k - 1] == "::" && (IsIdent(t[k - 2]) || t[k - 2] == ">")) {
-      k -= 2;
-    } else if (k >= 1 && (IsTypeWord(t[k - 1]) || t[k - 1] == ">")) {
-      *words |= IsTypeWord(t[k - 1]);  // `const Fgr`, `unsigned char`
-      k -= 1;
-    } else {
-      return k;
-    }
-  }
-}
-
-// Whether a declaration may begin at t[k]: at the start of a statement or a member, after an
-// access label, or as a parameter of a function declared there (an operator and a pointer to a
-// function among them), of a lambda, or in the head of for, if, while, switch or catch. Anywhere
-// else (after an operator, a member access, or inside a call) `a * b,` and `a & b)` are
-// expressions.
-bool DeclarationMayStartAt(const Tokens& t, size_t k) {
-  if (k == 0) return true;
-  const std::string& p = t[k - 1];
-  if (p == ";" || p == "{" || p == "}") return true;
-  if (p == ":")
-    return k >= 2 && (t[k - 2] == "public" || t[k - 2] == "private" || t[k - 2] == "protected");
-  size_t open = k - 1;  // the parenthesis the parameter stands in
-  if (p == ",") {
-    int depth = 0;
-    for (;;) {
-      if (open == 0) return false;
-      const std::string& w = t[--open];
-      if (w == ";" || w == "{" || w == "}") return false;
-      if (w == ")") depth++;
-      if (w == "(" && depth-- == 0) break;
-    }
-  } else if (p != "(") {
-    return false;
-  }
-  if (open == 0) return false;
-  auto at = [&](size_t back) -> const std::string& {  // the token `back` before the parenthesis
-    static const std::string none;
-    return open >= back ? t[open - back] : none;
-  };
-  const std::string& before = at(1);
-  if (before == "for" || before == "if" || before == "while" || before == "switch" ||
-      before == "catch" || before == "]" || at(2) == "operator" ||
-      (before == ")" && at(2) == "(" && at(3) == "operator"))  // `operator()(`
-    return true;
-  if (before == ")")  // a pointer to a function: `(*N)(` and `(*)(`
-    return (at(2) == "*" && at(3) == "(") || (IsIdent(at(2)) && at(3) == "*" && at(4) == "(");
-  return IsIdent(before) && DeclaredAt(t, open - 1);
-}
-
-// Whether the name at t[i] is declared or defined there: after a type (through *, & and const; a
-// pointer or a reference only where a declaration may begin), as a member defined outside its
-// class (`void A::N(`), in a list of names after one type, as an enumerator, after a record's body
-// (`} N;`) or as a macro. A call, an assignment, a member read or a product is not.
-bool DeclaredAt(const Tokens& t, size_t i) {
-  auto at = [&](size_t k) -> const std::string& {
-    static const std::string none;
-    return k < t.size() ? t[k] : none;
-  };
-  const std::string& next = at(i + 1);
-  if (i >= 2 && t[i - 1] == "define" && t[i - 2] == "#") return true;
-  size_t first = i;  // a qualified name (A::B::N) is judged by what stands before A
-  while (first >= 2 && t[first - 1] == "::" && IsIdent(t[first - 2])) first -= 2;
-  if (first == 0) return false;
-  const std::string& prev = t[first - 1];
-  if (IsTypeWord(prev)) return kAfterDeclared.count(next) > 0;
-  if (prev == "*" || prev == "&") {
-    size_t k = first - 1;
-    while (k > 0 && (t[k] == "*" || t[k] == "&" || t[k] == "const")) k--;
-    if (t[k] == "(")  // a pointer to a function: `void (*N)(`
-      return next == ")" && at(i + 2) == "(" && k > 0 && IsTypeWord(t[k - 1]);
-    if (!kAfterDeclared.count(next)) return false;
-    bool words = false;  // `col * N,` and `st.st_mode & N)` are no declarations
-    const size_t start = TypeStart(t, k, &words);
-    return start != std::string::npos && (words || DeclarationMayStartAt(t, start));
-  }
-  if (prev == "}") return next == ";" || next == "," || next == "[";
-  if (prev == ">") {  // after a template's arguments: `std::vector<int> N(`
-    int depth = 0;
-    for (size_t k = first - 1; k-- > 0;) {
-      const std::string& w = t[k];
-      if (w == "(" || w == ")" || w == ";" || w == "&&" || w == "||" || w == "==") return false;
-      if (w == ">") depth++;
-      if (w == "<" && depth-- == 0)
-        return k > 0 && IsTypeWord(t[k - 1]) && kAfterDeclared.count(next) > 0;
-    }
-    return false;
-  }
-  if (prev != "," && prev != "{") return false;
-  // An enumerator: the innermost open brace is an enum's.
-  int depth = 0;
-  for (size_t k = first; k-- > 0;) {
-    if (t[k] == "}") depth++;
-    if (t[k] != "{" || depth-- > 0) continue;
-    for (size_t e = k; e-- > 0 && k - e <= 6;) {
-      if (t[e] == "enum") return true;
-      if (t[e] == ";" || t[e] == "}" || t[e] == "{" || t[e] == ")") break;
-    }
-    break;
-  }
-  if (prev != ",") return false;
-  // A list of names after one type: `int a, N;`, its statement holding no call.
-  size_t s = first - 1;
-  while (s > 0 && t[s - 1] != ";" && t[s - 1] != "{" && t[s - 1] != "}") s--;
-  for (size_t k = s; k < first; k++)
-    if (t[k] == "(") return false;
-  const std::string& second = at(s + 1);
-  return IsTypeWord(t[s]) &&
-         (IsIdent(second) || second == "*" || second == "&" || second == "::" || second == "<");
-}
-
-bool Declares(const Tokens& t, const std::string& name, bool prefix = false) {
-  for (size_t i = 0; i < t.size(); i++)
-    if ((prefix ? t[i].compare(0, name.size(), name) == 0 : t[i] == name) && DeclaredAt(t, i))
-      return true;
-  return false;
-}
-
-// Whether the file's code declares or defines the name as the guide writes it: `N`, a family
-// `N*`, a call or an entry (`N(1)`, `N[K]`), `ns::N` and `Class::Method` (defined so, or both
-// declared there), `Rec.Field` (the record and its field both declared there).
-bool Lives(const Tokens& t, std::string name) {
-  for (char open : {'(', '['}) {
-    const size_t at = name.find(open);
-    if (at != std::string::npos) name.resize(at);
-  }
-  const bool prefix = !name.empty() && name.back() == '*';
-  if (prefix) name.pop_back();
-  std::vector<std::string> parts;
-  bool qualified = false;
-  for (size_t from = 0;;) {
-    const size_t dot = name.find('.', from), colons = name.find("::", from);
-    const size_t cut = std::min(dot, colons);
-    parts.push_back(name.substr(from, cut - from));
-    if (cut == std::string::npos) break;
-    qualified |= cut == colons;
-    from = cut + (cut == colons ? 2 : 1);
-  }
-  if (parts.size() == 1) return Declares(t, parts[0], prefix);
-  if (qualified && parts.size() == 2)
-    for (size_t i = 0; i + 2 < t.size(); i++)
-      if (t[i] == parts[0] && t[i + 1] == "::" && t[i + 2] == parts[1] && DeclaredAt(t, i + 2))
-        return true;
-  for (const std::string& p : parts)
-    if (!Declares(t, p)) return false;
-  return true;
-}
-
-// The code of a source file of the tree, read once; null when there is no such file.
-const Tokens* CodeOf(const std::string& rel) {
-  static std::map<std::string, std::unique_ptr<Tokens>> files;
-  auto [it, added] = files.try_emplace(rel);
-  if (added && fs::is_regular_file(SourcePath(rel)))
-    it->second = std::make_unique<Tokens>(Tokenise(CodeOnly(ReadAll(SourcePath(rel)))));
-  return it->second.get();
+  if (names.count(scoped)) return true;
+  return parts.size() > 1 && std::all_of(parts.begin(), parts.end(),
+                                         [&](const std::string& p) { return names.count(p) > 0; });
 }
 
 // ------------------------------------------------------------------ the guide's names and files
@@ -499,10 +306,11 @@ std::string Where(const std::string& md, const Pair& p) {
 std::string CheckPairs(const std::string& md, int* read = nullptr) {
   std::string wrong;
   const std::vector<Pair> pairs = Pairs(md);
+  const Declared& declared = DeclaredInTree();
   for (const Pair& p : pairs) {
-    const Tokens* code = CodeOf(p.file);
-    if (!code) wrong += Where(md, p) + ": no such file\n";
-    else if (!Lives(*code, p.name))
+    const auto names = declared.find(p.file);
+    if (!fs::is_regular_file(SourcePath(p.file))) wrong += Where(md, p) + ": no such file\n";
+    else if (names == declared.end() || !Lives(names->second, p.name))
       wrong += Where(md, p) + ": not declared or defined in " + p.file + "\n";
   }
   if (read) *read = (int)pairs.size();
@@ -681,6 +489,7 @@ std::string Moved(const std::string& text, const std::string& row, const std::st
 }
 
 TEST(Guide, EachNameItPlacesInAFileIsDeclaredOrDefinedThere) {
+  ASSERT_FALSE(DeclaredInTree().empty());
   const std::string guide = ReadAll(SourcePath("docs/guide.md"));
   int read = 0;
   EXPECT_EQ(CheckPairs(guide, &read), "");
