@@ -8,7 +8,6 @@
 #include <cstring>
 #include <fstream>
 
-#include "gui/value_input.h"
 #include "shell/file_names.h"
 #include "shell/files.h"
 #include "shell/text.h"

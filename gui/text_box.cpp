@@ -1,4 +1,6 @@
-// Text box editing: the caret, the one selection, keys and typed characters, click and drag.
+// Text box editing: keys and typed characters, click and drag, and the caret and the selection
+// they move. The clipboard's commands are text_box_clip.cpp's; the deletion of the selection and
+// the caret kept on the text, which both need, are text_box_selection.cpp's.
 #include "gui/text_box.h"
 
 #include <climits>
@@ -11,9 +13,6 @@
 #include "render/font.h"
 #include "shell/key_commands.h"
 #include "shell/konfig.h"
-#include "shell/log.h"
-
-TextBoxRec TextBoxes;
 
 namespace {
 
@@ -47,19 +46,7 @@ int ColumnAt(GuiWin* box, int line, int px) {
   return Font_FitChars(&FontSet, 1, t->c_str(), px - box->x - kTextMargin);
 }
 
-bool MovingIsLater() { return S.mLine > S.aLine || (S.mLine == S.aLine && S.mCol >= S.aCol); }
-bool AnchorIsLater() { return S.aLine > S.mLine || (S.aLine == S.mLine && S.aCol > S.mCol); }
-
-// A selection that names a row the focused box no longer has (another file was opened, rows were
-// removed) is dropped with a log line; the program goes on.
-bool SelectionValid() {
-  if (!S.on) return false;
-  const int count = GuiList_Count(TextBoxes.TextBoxFocused);
-  if (S.aLine >= 0 && S.aLine < count && S.mLine >= 0 && S.mLine < count) return true;
-  LogInfo("\ntext box: the selection names rows %d..%d of %d: dropped", S.aLine, S.mLine, count);
-  S.on = 0;
-  return false;
-}
+bool MovingIsLater() { return !TextBox_AnchorIsLater(); }
 
 void UpOneRow(GuiWin* box) {
   if (box->cursorRow > 0) box->cursorRow--;
@@ -118,7 +105,7 @@ void InsertAtCaret(GuiWin* box, std::string& row, const std::string& s) {
 
 // Deletes the selection of an editing key; true when one was deleted.
 bool DeleteSelIfAny() {
-  if (!SelectionValid()) return false;
+  if (!TextBox_SelectionValid()) return false;
   TextBox_DeleteSel();
   return true;
 }
@@ -242,17 +229,6 @@ TypedEnd TypeChar(GuiWin* box, unsigned char ch, bool* moved) {
 }
 
 }  // namespace
-
-void TextBox_ClampCaret(GuiWin* box) {
-  if (!GuiList_HasData(box)) return;
-  const int count = GuiList_Count(box);
-  if (box->firstRow < 0 || box->firstRow > count - 1) box->firstRow = box->cursorRow = 0;
-  if (box->cursorRow < 0) box->cursorRow = 0;
-  if (GuiList_CurRow(box) > count - 1) box->cursorRow = count > 0 ? count - 1 - box->firstRow : 0;
-  const int len = RowLen(box, GuiList_CurRow(box));
-  if (box->caretCol > len) box->caretCol = len;
-  if (box->caretCol < 0) box->caretCol = 0;
-}
 
 int textEditStream(GuiWin* box, int c, int code) {
   if (InpLine_IsSpecial() || !box || !GuiList_HasData(box)) return 0;
@@ -395,50 +371,6 @@ void TextBox_SelectAll() {
   TextBox_UpdateSelX();
 }
 
-void Sel_RectOrder() {
-  if (AnchorIsLater()) {
-    S.sLine = S.mLine;
-    S.sCol = S.mCol;
-  } else {
-    S.sLine = S.aLine;
-    S.sCol = S.aCol;
-  }
-}
-
-void TextBox_DeleteSel() {
-  GuiWin* box = TextBoxes.TextBoxFocused;
-  if (!box || !SelectionValid()) return;
-  GuiList* list = ListOf(box);
-  Sel_RectOrder();
-  if (S.aLine == S.mLine) {
-    std::string& row = list->rows[S.aLine].first;
-    const int lo = S.aCol < S.mCol ? S.aCol : S.mCol, hi = S.aCol < S.mCol ? S.mCol : S.aCol;
-    const int len = (int)row.size();
-    if (len > 0 && !(lo <= 0 && hi >= len - 1)) {
-      if (lo >= 0 && lo < len) row.erase((size_t)lo, (size_t)(hi - lo + 1));
-    } else {
-      row.clear();
-    }
-  } else {
-    const bool anchorFirst = !AnchorIsLater();
-    const int fLine = anchorFirst ? S.aLine : S.mLine, fCol = anchorFirst ? S.aCol : S.mCol;
-    const int lLine = anchorFirst ? S.mLine : S.aLine, lCol = anchorFirst ? S.mCol : S.aCol;
-    std::string& last = list->rows[lLine].first;
-    if ((int)last.size() > lCol + 1) last.erase(0, (size_t)(lCol + 1 < 0 ? 0 : lCol + 1));
-    else GuiList_EraseRows(list, lLine, 1);
-    if (lLine - fLine > 1) GuiList_EraseRows(list, fLine + 1, lLine - fLine - 1);
-    std::string& first = list->rows[fLine].first;
-    if (fCol <= 0 || first.empty()) first.clear();
-    else if (fCol < (int)first.size()) first.resize((size_t)fCol);
-  }
-  if (GuiList_CurRow(box) != S.sLine) {
-    box->firstRow = S.sLine;
-    box->cursorRow = 0;
-  }
-  box->caretCol = S.sCol < 0 ? 0 : S.sCol;
-  S.on = 0;
-}
-
 void TextBox_UpdateCaretX() {
   GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !S.on) return;
@@ -448,7 +380,7 @@ void TextBox_UpdateCaretX() {
 void TextBox_UpdateSelX() {
   GuiWin* box = TextBoxes.TextBoxFocused;
   if (!box || !S.on) return;
-  S.aX = box->x + kTextMargin + PrefixWidth(box, S.aLine, S.aCol + (AnchorIsLater() ? 1 : 0));
+  S.aX = box->x + kTextMargin + PrefixWidth(box, S.aLine, S.aCol + (TextBox_AnchorIsLater() ? 1 : 0));
 }
 
 void TextBox_DragClear() { S.on = 0; }

@@ -1,7 +1,7 @@
 // Text boxes: the multi-line text windows of the start screen. Their rows live in the widget's row
 // store; one box at a time has the keyboard (TextBoxFocused) and there is one selection for the
-// whole program, belonging to the focused box. Editing (keys, characters, click, drag), drawing,
-// clipboard, file open and save; the rows are coloured by gui/paint_words.h.
+// whole program, belonging to the focused box. Editing (keys, characters, click, drag), the
+// selection, drawing, clipboard, file open and save; the rows are coloured by gui/paint_words.h.
 #pragma once
 
 #include <string>
@@ -72,15 +72,21 @@ void TextBox_PlaceCaretAtMouse();
 void TextBox_GoLine(int oldRow);
 void TextBox_GoColumn(int oldCol);
 void TextBox_SelectAll();
-void TextBox_DeleteSel();
 void TextBox_UpdateCaretX();
 void TextBox_UpdateSelX();
 void TextBox_DragClear();
+int TextBox_DragState();
+
+// The selection, below both the editing and the clipboard (text_box_selection.cpp).
+bool TextBox_AnchorIsLater();  // the anchor is the later end
+// A selection that names a row the focused box no longer has is dropped (with a log line): false
+// then, and when there is none.
+bool TextBox_SelectionValid();
+void Sel_RectOrder();  // the earlier end into sLine, sCol
+void TextBox_DeleteSel();
 // Puts a caret that lies past the text on its last row (on the first, as the draw shows it, when the
 // first visible row lies past it too) and the caret column within its row.
 void TextBox_ClampCaret(GuiWin* box);
-int TextBox_DragState();
-void Sel_RectOrder();
 
 // Drawing: the start screen's boxes (settings colours, selection) and the play screen's code window.
 void TextBox_Draw(GuiWin* win);

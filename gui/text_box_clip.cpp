@@ -1,4 +1,6 @@
-// Text box clipboard: copy, cut, paste with CR LF between rows.
+// Text box clipboard: copy, cut, paste with CR LF between rows. The editing keys (text_box.cpp)
+// call these commands; they in turn use the selection's own file (text_box_selection.cpp) and no
+// other of the text box's.
 #include <cstring>
 #include <string>
 #include <vector>

@@ -307,8 +307,3 @@ void NameInput_Click(GuiWin* w) {
 void KodInput_Click(GuiWin* w) {
   if (w) Gui_BindIntOnce(&ValueInput.InpEditReq.kodReq, 1);
 }
-
-void StrRepeat(std::string& dst, const std::string& src, int n) {
-  if (n < 1 || src.empty() || (long long)n * (long long)src.size() > 9999) return;
-  for (int i = 0; i < n; i++) dst += src;
-}

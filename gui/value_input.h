@@ -119,6 +119,3 @@ void IntInput_Click(GuiWin* w);
 void FloInput_Click(GuiWin* w);
 void NameInput_Click(GuiWin* w);
 void KodInput_Click(GuiWin* w);
-
-// Appends src n times when n >= 1, src is not empty and n * its length <= 9999.
-void StrRepeat(std::string& dst, const std::string& src, int n);

@@ -1,14 +1,13 @@
 // The x11 backend: an Xlib window with a GLX context, X events turned into window messages,
-// polled keys and cursor, and the CLIPBOARD selection served from our own event pump.
+// polled keys and cursor. Its event pump serves the other x11 files too: the clipboard's events go
+// to x11_clipboard.cpp, and while a dialog is open the root window's events and the game window's
+// raise and exposure reach x11_dialogs.cpp, which keeps the game window's side of the dialog.
 
-#include <strings.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <vector>
 
 #include "platform/keys.h"
@@ -258,89 +257,9 @@ void X11_MapAndFocus(Window w) {
 
 int X11_ConnectionFd() { return gX.dpy ? ConnectionNumber(gX.dpy) : -1; }
 
-unsigned long X11_DialogOwner() { return gX.win && !gX.winGone ? (unsigned long)gX.win : 0; }
-
-void X11_FocusGameWindow() {
-  if (!gX.dpy || !gX.win || gX.winGone || !gX.mapped) return;
-  X11_TrapBegin();
-  XRaiseWindow(gX.dpy, gX.win);
-  XSetInputFocus(gX.dpy, gX.win, RevertToParent, CurrentTime);
-  X11_TrapEnd();
-}
-
-// ---- the game window while a dialog is open ----
-
-static void ForgetPicture() {
-  if (gX.kept) XDestroyImage(gX.kept);
-  gX.kept = nullptr;
-  gX.keptFrame = -1;
-}
-
-// Reads the picture the window shows, as the server has it, once per frame drawn: a second dialog
-// of the same frame (an error box after a chooser) keeps the first one's, since the chooser may
-// still cover the window when it opens. Only the part on the screen can be read.
-static void KeepPicture() {
-  if (!gX.win || gX.winGone || !gX.mapped || gX.minimised) return;
-  if (gPlat.frames == 0 || gX.keptFrame == gPlat.frames) return;
-  ForgetPicture();
-  int rx = 0, ry = 0;
-  Window child;
-  if (!XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) return;
-  const int x0 = rx < 0 ? -rx : 0, y0 = ry < 0 ? -ry : 0;
-  const int x1 = std::min(gPlat.winW, DisplayWidth(gX.dpy, gX.screen) - rx);
-  const int y1 = std::min(gPlat.winH, DisplayHeight(gX.dpy, gX.screen) - ry);
-  if (x1 <= x0 || y1 <= y0) return;
-  X11_TrapBegin();
-  XImage* im =
-      XGetImage(gX.dpy, gX.win, x0, y0, (unsigned)(x1 - x0), (unsigned)(y1 - y0), AllPlanes, ZPixmap);
-  if (X11_TrapEnd() || !im) {
-    if (im) XDestroyImage(im);
-    return;
-  }
-  gX.kept = im;
-  gX.keptX = x0;
-  gX.keptY = y0;
-  gX.keptFrame = gPlat.frames;
-}
-
-// Puts the kept picture back where the window was uncovered. It goes around GL: the back buffer
-// holds the frame that was being drawn when the dialog opened, and that frame goes on once the
-// dialog has ended.
-static void DrawKept() {
-  if (!gX.kept || gX.winGone) return;
-  X11_TrapBegin();
-  GC gc = XCreateGC(gX.dpy, gX.win, 0, nullptr);
-  XPutImage(gX.dpy, gX.win, gc, gX.kept, 0, 0, gX.keptX, gX.keptY, (unsigned)gX.kept->width,
-            (unsigned)gX.kept->height);
-  XFreeGC(gX.dpy, gc);
-  X11_TrapEnd();
-}
-
-// ---- the dialog's windows, kept above the game window ----
-//
-// A dialog stays above the window it belongs to, and a click on that window brings the dialog
-// back. The toolkit does so only for the windows it ties to the game window itself (zenity does
-// not tie its file chooser), so every window of the dialog's process, or of one it started,
-// becomes a modal dialog of the game window as it appears, and while the dialog is open a raise or
-// an activation of the game window is answered by activating the dialog again.
-
-// A request to the window manager, which takes them as client messages to the root window.
-static void AskWindowManager(Window about, Atom what, long a, long b, long c, long d) {
-  XEvent ev = {};
-  ev.xclient.type = ClientMessage;
-  ev.xclient.window = about;
-  ev.xclient.message_type = what;
-  ev.xclient.format = 32;
-  ev.xclient.data.l[0] = a;
-  ev.xclient.data.l[1] = b;
-  ev.xclient.data.l[2] = c;
-  ev.xclient.data.l[3] = d;
-  XSendEvent(gX.dpy, gX.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
-}
-
 // The 32-bit items of w's property of the given type, at most max of them; none when it has none
 // or w is gone.
-static std::vector<long> PropertyItems(Window w, Atom property, Atom type, long max) {
+std::vector<long> X11_PropertyItems(Window w, Atom property, Atom type, long max) {
   Atom actual = 0;
   int format = 0;
   unsigned long count = 0, after = 0;
@@ -353,178 +272,6 @@ static std::vector<long> PropertyItems(Window w, Atom property, Atom type, long 
   if (data) XFree(data);
   return items;
 }
-
-static long FirstItem(Window w, Atom property, Atom type) {
-  const std::vector<long> items = PropertyItems(w, property, type, 1);
-  return items.empty() ? 0 : items[0];
-}
-
-constexpr long kNetWmStateAdd = 1;
-constexpr long kSourceApplication = 1;  // who asks, as the window manager weighs requests
-constexpr long kSourcePager = 2;
-constexpr int kProcessGenerations = 16;  // how far up a window's process is followed to zenity's
-
-// The parent of process pid as /proc has it, or 0 when it is gone.
-static long ParentProcess(long pid) {
-  char path[40];
-  snprintf(path, sizeof path, "/proc/%ld/stat", pid);
-  FILE* f = fopen(path, "r");
-  if (!f) return 0;
-  char stat[512];
-  const size_t n = fread(stat, 1, sizeof stat - 1, f);
-  fclose(f);
-  stat[n] = 0;
-  // "pid (name) state ppid ...": the name may hold spaces and parentheses, and the last ')' ends it.
-  const char* nameEnd = strrchr(stat, ')');
-  long parent = 0;
-  return nameEnd && sscanf(nameEnd + 1, " %*c %ld", &parent) == 1 ? parent : 0;
-}
-
-// Whether pid is the dialog's process or one it started, however deep: the zenity on PATH may be
-// a script that runs the real one as its child.
-static bool OfDialogProcess(long pid) {
-  for (int i = 0; i < kProcessGenerations && pid > 1; i++, pid = ParentProcess(pid))
-    if (pid == gX.dialogPid) return true;
-  return false;
-}
-
-// The process a window says it belongs to: its own _NET_WM_PID, else its client leader's (the
-// window that speaks for all the windows of its program); 0 when neither says.
-static long ProcessOf(Window w) {
-  if (const long pid = FirstItem(w, gX.netWmPid, XA_CARDINAL)) return pid;
-  const Window leader = (Window)FirstItem(w, gX.wmClientLeader, XA_WINDOW);
-  return leader && leader != w ? FirstItem(leader, gX.netWmPid, XA_CARDINAL) : 0;
-}
-
-// Whether w's class names zenity, as GTK names it after the program.
-static bool NamedZenity(Window w) {
-  XClassHint hint = {};
-  if (!XGetClassHint(gX.dpy, w, &hint)) return false;
-  const bool zenity = (hint.res_name && strcasecmp(hint.res_name, "zenity") == 0) ||
-                      (hint.res_class && strcasecmp(hint.res_class, "zenity") == 0);
-  if (hint.res_name) XFree(hint.res_name);
-  if (hint.res_class) XFree(hint.res_class);
-  return zenity;
-}
-
-// Whether w is a window of the running dialog. Its process says so: zenity's or one zenity
-// started. A window that names no process is the dialog's only when it appeared while the dialog
-// is open and its class names zenity. A window of any other process never is, whatever it is
-// called and whenever it comes.
-static bool OfDialog(Window w, bool appeared) {
-  if (const long pid = ProcessOf(w)) return OfDialogProcess(pid);
-  return appeared && NamedZenity(w);
-}
-
-// w, a top-level window that the window manager manages (managed) or that is shown (the root's
-// own child without a window manager), is looked at once while the dialog is watched; appeared
-// says it came after the dialog began. When it is the dialog's it becomes a modal dialog of the
-// game window. A window the toolkit tied to another of its own (GTK's question over the chooser)
-// keeps that tie, which keeps it above the chooser and so above the game window.
-static void AdoptDialogWindow(Window w, bool managed, bool appeared) {
-  if (!gX.dialogPid || w == gX.win || gX.dialogWinCount >= X11_DIALOG_WINS) return;
-  if (std::find(gX.dialogSeen.begin(), gX.dialogSeen.end(), w) != gX.dialogSeen.end()) return;
-  XWindowAttributes a;
-  if (!XGetWindowAttributes(gX.dpy, w, &a) || a.override_redirect) return;  // gone, or a popup
-  if (!managed && a.map_state != IsViewable) return;
-  gX.dialogSeen.push_back(w);
-  if (!OfDialog(w, appeared)) return;
-  X11_TrapBegin();
-  Window over = 0;
-  if (!XGetTransientForHint(gX.dpy, w, &over) || !over || over == gX.root)
-    XSetTransientForHint(gX.dpy, w, gX.win);
-  // A mapped window's state changes only by a request to the window manager.
-  AskWindowManager(w, gX.netWmState, kNetWmStateAdd, (long)gX.netWmStateModal, 0, kSourceApplication);
-  if (X11_TrapEnd()) return;
-  gX.dialogWins[gX.dialogWinCount++] = w;
-}
-
-static void AdoptManagedWindows(bool appeared) {
-  for (long w : PropertyItems(gX.root, gX.netClientList, XA_WINDOW, 4096))
-    AdoptDialogWindow((Window)w, true, appeared);
-}
-
-static void AdoptShownWindows() {
-  Window root, parent, *kids = nullptr;
-  unsigned n = 0;
-  if (!XQueryTree(gX.dpy, gX.root, &root, &parent, &kids, &n)) return;
-  for (unsigned i = 0; i < n; i++) AdoptDialogWindow(kids[i], false, false);
-  if (kids) XFree(kids);
-}
-
-// The dialog's window to bring back: the last one shown that is still shown, else the last one
-// that still exists (hidden with the game window, say); 0 when none does.
-static Window DialogWindowToRaise() {
-  Window existing = 0;
-  for (int i = gX.dialogWinCount - 1; i >= 0; i--) {
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(gX.dpy, gX.dialogWins[i], &a)) continue;
-    if (a.map_state == IsViewable) return gX.dialogWins[i];
-    if (!existing) existing = gX.dialogWins[i];
-  }
-  return existing;
-}
-
-// The game window was raised or activated while its dialog is open: the dialog is activated
-// again, asked for as a pager asks (a window manager honours a pager where it may refuse an
-// application that takes the focus back).
-static void RaiseDialog() {
-  if (!gX.dialogPid) return;
-  const Window w = DialogWindowToRaise();
-  if (!w) return;
-  AskWindowManager(w, gX.netActiveWindow, kSourcePager, CurrentTime, 0, 0);
-  XFlush(gX.dpy);
-}
-
-// What the root window says while a dialog is watched: a window shown, the window manager's list
-// of its windows changed, another window activated.
-static void OnRootEvent(XEvent* ev) {
-  if (!gX.dialogPid) return;
-  if (ev->type == MapNotify && !ev->xmap.override_redirect) {
-    AdoptDialogWindow(ev->xmap.window, false, true);
-  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netClientList) {
-    AdoptManagedWindows(true);  // the windows it had before were looked at already
-  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netActiveWindow &&
-             (Window)FirstItem(gX.root, gX.netActiveWindow, XA_WINDOW) == gX.win) {
-    RaiseDialog();
-  }
-}
-
-void X11_DialogBegin(int pid) {
-  KeepPicture();
-  gX.dialogOpen = true;
-  gX.dialogPid = 0;
-  gX.dialogWinCount = 0;
-  if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
-  gX.dialogPid = pid;
-  gX.dialogSeen.clear();
-  // From now on every window shown and every change of the managed list is heard, besides what
-  // was heard of the root before; the windows that came before are looked at once, by their
-  // process alone (zenity may have shown its window before this).
-  XWindowAttributes a;
-  gX.rootMask = XGetWindowAttributes(gX.dpy, gX.root, &a) ? a.your_event_mask : 0;
-  XSelectInput(gX.dpy, gX.root, gX.rootMask | SubstructureNotifyMask | PropertyChangeMask);
-  AdoptManagedWindows(false);
-  AdoptShownWindows();
-}
-
-void X11_DialogEnd() {
-  // The dialog has ended: the focus the window manager hands back to the game window as its
-  // windows go brings nothing back.
-  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, gX.rootMask);
-  gX.dialogPid = 0;
-  gX.dialogWinCount = 0;
-  gX.dialogSeen.clear();
-  // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
-  // with its presses dropped, so that none of it is carried out later.
-  if (gX.dpy) {
-    XSync(gX.dpy, False);
-    X11_Pump();
-  }
-  gX.dialogOpen = false;
-}
-
-int X11_CloseAsked() { return gX.closing ? 1 : 0; }
 
 void X11_ShowWindow() {
   if (!gX.win) return;
@@ -544,7 +291,7 @@ void X11_DestroyWindow() {
     XDestroyIC(gX.ic);
     gX.ic = nullptr;
   }
-  ForgetPicture();
+  X11_ForgetPicture();
   if (gX.win) {
     if (!gX.winGone) XDestroyWindow(gX.dpy, gX.win);
     XFreeColormap(gX.dpy, gX.cmap);
@@ -689,9 +436,9 @@ static void OnKey(XKeyEvent* ev, bool press) {
 // A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
 // hidden in _NET_WM_STATE.
 static bool WmShowsHidden() {
-  const std::vector<long> state = PropertyItems(gX.win, gX.wmState, AnyPropertyType, 2);
+  const std::vector<long> state = X11_PropertyItems(gX.win, gX.wmState, AnyPropertyType, 2);
   if (!state.empty() && state[0] == IconicState) return true;
-  for (long atom : PropertyItems(gX.win, gX.netWmState, XA_ATOM, 64))
+  for (long atom : X11_PropertyItems(gX.win, gX.netWmState, XA_ATOM, 64))
     if ((Atom)atom == gX.netWmHidden) return true;
   return false;
 }
@@ -711,70 +458,15 @@ static void SetMinimised(bool on) {
   }
 }
 
-static void ServeSelection(XSelectionRequestEvent* req) {
-  XSelectionEvent reply = {};
-  reply.type = SelectionNotify;
-  reply.display = req->display;
-  reply.requestor = req->requestor;
-  reply.selection = req->selection;
-  reply.target = req->target;
-  reply.time = req->time;
-  reply.property = 0;
-  Atom prop = req->property ? req->property : req->target;
-  if (gX.ownsClip && req->selection == gX.clipboard) {
-    X11_TrapBegin();
-    if (req->target == gX.targets) {
-      Atom list[4] = {gX.targets, gX.utf8, XA_STRING, gX.text};
-      XChangeProperty(gX.dpy, req->requestor, prop, XA_ATOM, 32, PropModeReplace, (unsigned char*)list,
-                      4);
-      reply.property = prop;
-    } else if (req->target == gX.utf8 || req->target == gX.text || req->target == XA_STRING) {
-      std::string lf = Plat_CrlfToLf(gX.clipOwned);
-      std::string data;
-      if (req->target == XA_STRING) {
-        for (unsigned char c : lf) {  // Latin-1: what has no Latin-1 form becomes '?'
-          unsigned cp = Plat_1251ToUnicode(c);
-          data.push_back(cp < 0x100 ? (char)cp : '?');
-        }
-      } else {
-        data = Plat_Utf8From1251(lf);
-      }
-      // One property holds at most a request's worth; larger texts are not offered.
-      long maxBytes = XExtendedMaxRequestSize(gX.dpy);
-      if (!maxBytes) maxBytes = XMaxRequestSize(gX.dpy);
-      if ((long)data.size() < maxBytes * 4 - 1024) {
-        XChangeProperty(gX.dpy, req->requestor, prop, req->target == XA_STRING ? XA_STRING : gX.utf8, 8,
-                        PropModeReplace, (const unsigned char*)data.data(), (int)data.size());
-        reply.property = prop;
-      } else {
-        fprintf(stderr, "platform: clipboard text too large to serve\n");
-      }
-    }
-    if (X11_TrapEnd()) reply.property = 0;
-  }
-  X11_TrapBegin();
-  XSendEvent(gX.dpy, req->requestor, False, 0, (XEvent*)&reply);
-  X11_TrapEnd();
-}
-
 void X11_HandleEvent(XEvent* ev) {
-  if (ev->type == SelectionRequest) {
-    ServeSelection(&ev->xselectionrequest);
-    return;
-  }
-  if (ev->type == SelectionClear) {
-    // A late clear from an ownership we already took back must not drop what we copied since.
-    if (ev->xselectionclear.selection == gX.clipboard)
-      gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
-    return;
-  }
+  if (X11_ClipboardEvent(ev)) return;
   if (ev->type == MappingNotify) {
     XRefreshKeyboardMapping(&ev->xmapping);
     BuildKeyTables();
     return;
   }
   if (ev->xany.window == gX.root) {
-    OnRootEvent(ev);
+    X11_DialogRootEvent(ev);
     return;
   }
   if (!gX.win || ev->xany.window != gX.win) return;
@@ -819,7 +511,7 @@ void X11_HandleEvent(XEvent* ev) {
       gX.focused = true;
       PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
       PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
-      RaiseDialog();  // a click on the game window, say: its dialog comes back over it
+      X11_RaiseDialog();  // a click on the game window, say: its dialog comes back over it
       break;
     case FocusOut:
       if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab ||
@@ -835,7 +527,7 @@ void X11_HandleEvent(XEvent* ev) {
       break;
     case MapNotify:
       gX.mapped = true;
-      RaiseDialog();  // restored while a dialog is open: the dialog comes back over it
+      X11_RaiseDialog();  // restored while a dialog is open: the dialog comes back over it
       if (WmShowsHidden()) {
         SetMinimised(true);
       } else {
@@ -859,7 +551,7 @@ void X11_HandleEvent(XEvent* ev) {
       }
       break;
     case Expose:
-      if (gX.dialogOpen && ev->xexpose.count == 0) DrawKept();  // no frame runs meanwhile
+      if (gX.dialogOpen && ev->xexpose.count == 0) X11_DrawKept();  // no frame runs meanwhile
       break;
     case DestroyNotify:
       // Another client destroyed the window (we destroy ours only after the last pump): the run
@@ -917,150 +609,4 @@ void X11_CursorVisible(int visible) {
   if (visible) XUndefineCursor(gX.dpy, gX.win);
   else XDefineCursor(gX.dpy, gX.win, gX.blank);
   XFlush(gX.dpy);
-}
-
-// ---- clipboard ----
-
-int X11_ClipboardSetText(const char* text, int len) {
-  if (!gX.dpy) return 0;
-  gX.clipOwned.assign(text, (size_t)len);
-  XSetSelectionOwner(gX.dpy, gX.clipboard, gX.helper, CurrentTime);
-  gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
-  return gX.ownsClip ? 1 : 0;
-}
-
-// Another program may have taken the selection since our last pump.
-static void CheckOwnership() {
-  if (gX.ownsClip && XGetSelectionOwner(gX.dpy, gX.clipboard) != gX.helper) gX.ownsClip = false;
-}
-
-static bool FetchSelection(Atom target, std::string* out, Atom* type);
-
-// Whether another owner offers text: its TARGETS name a text form. Asked every frame by the paste
-// button, so the answer is kept for half a second per owner.
-static bool OwnerOffersText(Window owner) {
-  uint32_t now = Plat_TimeMs();
-  if (owner == gX.textOwner && now - gX.textOwnerMs < 500) return gX.textOwnerOffers;
-  std::string raw;
-  Atom type = 0;
-  bool text = false;
-  if (FetchSelection(gX.targets, &raw, &type) && type == XA_ATOM) {
-    for (size_t i = 0; i + sizeof(long) <= raw.size(); i += sizeof(long)) {
-      long a;
-      memcpy(&a, raw.data() + i, sizeof a);  // format-32 items come as longs
-      if ((Atom)a == gX.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.text) text = true;
-    }
-  }
-  gX.textOwner = owner;
-  gX.textOwnerMs = Plat_TimeMs();
-  gX.textOwnerOffers = text;
-  return text;
-}
-
-int X11_ClipboardHasText() {
-  if (!gX.dpy) return 0;
-  CheckOwnership();
-  if (gX.ownsClip) return gX.clipOwned.empty() ? 0 : 1;
-  Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
-  return owner != 0 && OwnerOffersText(owner) ? 1 : 0;
-}
-
-// Waits (bounded) for a new value of our conversion property; false when none came.
-static bool WaitNewValue() {
-  XEvent ev;
-  for (int i = 0; i < 200; i++) {
-    while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev))
-      if (ev.xproperty.atom == gX.prop && ev.xproperty.state == PropertyNewValue) return true;
-    Plat_SleepMs(5);
-  }
-  return false;
-}
-
-// A transfer in pieces (INCR): each piece is a new value of the property, deleted once read; an
-// empty piece ends it.
-static bool ReceiveIncr(std::string* out, Atom* type) {
-  out->clear();
-  for (;;) {
-    if (!WaitNewValue()) return false;
-    Atom actual = 0;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 0x7fffffff, True, AnyPropertyType, &actual,
-                           &format, &count, &after, &data) != Success)
-      return false;
-    bool ok = format == 8 || count == 0;
-    if (ok && count) out->append((const char*)data, count);
-    if (data) XFree(data);
-    if (!ok) return false;
-    if (count == 0) return true;
-    *type = actual;
-    if (out->size() > 64u * 1024 * 1024) {  // a paste beyond reason ends the transfer
-      fprintf(stderr, "platform: clipboard text too large to take\n");
-      return false;
-    }
-  }
-}
-
-// Asks the owner for the text as target; bounded wait, other events stay queued.
-static bool FetchSelection(Atom target, std::string* out, Atom* type) {
-  XDeleteProperty(gX.dpy, gX.helper, gX.prop);
-  XConvertSelection(gX.dpy, gX.clipboard, target, gX.prop, gX.helper, CurrentTime);
-  XFlush(gX.dpy);
-  XEvent ev;
-  bool got = false;
-  for (int i = 0; i < 100 && !got; i++) {
-    if (XCheckTypedWindowEvent(gX.dpy, gX.helper, SelectionNotify, &ev)) got = true;
-    else Plat_SleepMs(5);
-  }
-  if (!got || ev.xselection.property == 0) return false;
-  Atom actual = 0;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  // Stale notices of the property (our deletions) must not count as pieces of what follows.
-  while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev)) {
-  }
-  if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 4 * 1024 * 1024, True, AnyPropertyType, &actual,
-                         &format, &count, &after, &data) != Success)
-    return false;
-  if (actual == gX.incr) {  // deleting the property (above) asked for the first piece
-    if (data) XFree(data);
-    *type = target;
-    return ReceiveIncr(out, type);
-  }
-  bool ok = (format == 8 || (format == 32 && target == gX.targets)) && data;
-  if (ok) out->assign((const char*)data, format == 32 ? count * sizeof(long) : count);
-  if (data) XFree(data);
-  *type = actual;
-  return ok;
-}
-
-const char* X11_ClipboardGetText() {
-  if (!gX.dpy) return nullptr;
-  CheckOwnership();
-  if (gX.ownsClip) {
-    gPlat.clipOut = gX.clipOwned;
-    return gPlat.clipOut.c_str();
-  }
-  Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
-  if (owner == 0 || !OwnerOffersText(owner)) return nullptr;
-  std::string raw;
-  Atom type = 0;
-  std::string text;
-  if (FetchSelection(gX.utf8, &raw, &type)) {
-    text = Plat_1251FromUtf8(raw);
-  } else if (FetchSelection(XA_STRING, &raw, &type)) {
-    for (unsigned char c : raw) {
-      int b = Plat_UnicodeTo1251(c);
-      text.push_back(b < 0 ? '?' : (char)b);
-    }
-  } else {
-    return nullptr;
-  }
-  // A zero byte would end the text early for the game: cut there.
-  size_t zero = text.find('\0');
-  if (zero != std::string::npos) text.resize(zero);
-  gPlat.clipOut = Plat_LfToCrlf(text);
-  return gPlat.clipOut.c_str();
 }

@@ -49,7 +49,7 @@ extern PlatState gPlat;
 void Plat_Log(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 void Plat_KeepGlDriverLoaded();  // after a GL context is made: its driver is never unloaded
 
-// ---- x11 backend (backend_x11.cpp) ----
+// ---- x11 backend: the window and its events (backend_x11.cpp) ----
 int X11_Init();
 void X11_Shutdown();
 PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption,
@@ -65,10 +65,14 @@ void X11_Pump();                            // moves every waiting X event into 
 int X11_KeyIsDown(int vk);
 void X11_CursorPos(int* x, int* y);
 void X11_CursorVisible(int visible);
+int X11_ConnectionFd();  // the display connection's socket, -1 without a display
+
+// ---- the clipboard on x11 (x11_clipboard.cpp): the CLIPBOARD selection, served from our pump ----
 int X11_ClipboardHasText();
 const char* X11_ClipboardGetText();
 int X11_ClipboardSetText(const char* text, int len);
-int X11_ConnectionFd();           // the display connection's socket, -1 without a display
+
+// ---- the desktop's dialogs on x11 (x11_dialogs.cpp): the zenity program as a modal child ----
 unsigned long X11_DialogOwner();  // the game window a dialog belongs to, 0 before it exists
 void X11_FocusGameWindow();       // the keyboard focus back to the game window after a dialog
 // A dialog opens, shown by the process pid: from now the game window's presses are dropped, its
@@ -78,8 +82,6 @@ void X11_DialogBegin(int pid);
 // The dialog has ended: what the game window was given meanwhile is dropped, then input flows again.
 void X11_DialogEnd();
 int X11_CloseAsked();  // the game window's close (or its end) came while a dialog was open
-
-// ---- the desktop's dialogs on x11 (x11_dialogs.cpp): the zenity program as a modal child ----
 int X11_MessageBox(const char* text, const char* caption, int flags);
 int X11_FileDialog(char* path, int cap, const char* title, int save);
 int X11_ChooseColor(unsigned* colour, unsigned custom[16]);

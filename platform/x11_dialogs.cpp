@@ -7,10 +7,17 @@
 // warnings on a desktop without a session bus) reaches the terminal only when zenity fails. Texts
 // go out as UTF-8 and names come back in Windows-1251, through the one conversion; a name that has
 // no Windows-1251 form is refused, never mangled.
+//
+// The game window's side of the wait is here too, as it lasts exactly as long as the dialog: its
+// picture kept and put back where it is uncovered, zenity's windows found by their process, made
+// its dialogs and raised again whenever it is raised or activated, the root window heard
+// meanwhile. backend_x11.cpp keeps the window and its events and hands over those of a dialog's
+// time; x11_clipboard.cpp serves the clipboard from the same pump.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,7 +31,263 @@
 #include <string>
 #include <vector>
 
-#include "platform/internal.h"
+#include "platform/x11_internal.h"
+
+// ---- the game window while a dialog is open ----
+
+void X11_ForgetPicture() {
+  if (gX.kept) XDestroyImage(gX.kept);
+  gX.kept = nullptr;
+  gX.keptFrame = -1;
+}
+
+// Reads the picture the window shows, as the server has it, once per frame drawn: a second dialog
+// of the same frame (an error box after a chooser) keeps the first one's, since the chooser may
+// still cover the window when it opens. Only the part on the screen can be read.
+static void KeepPicture() {
+  if (!gX.win || gX.winGone || !gX.mapped || gX.minimised) return;
+  if (gPlat.frames == 0 || gX.keptFrame == gPlat.frames) return;
+  X11_ForgetPicture();
+  int rx = 0, ry = 0;
+  Window child;
+  if (!XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) return;
+  const int x0 = rx < 0 ? -rx : 0, y0 = ry < 0 ? -ry : 0;
+  const int x1 = std::min(gPlat.winW, DisplayWidth(gX.dpy, gX.screen) - rx);
+  const int y1 = std::min(gPlat.winH, DisplayHeight(gX.dpy, gX.screen) - ry);
+  if (x1 <= x0 || y1 <= y0) return;
+  X11_TrapBegin();
+  XImage* im =
+      XGetImage(gX.dpy, gX.win, x0, y0, (unsigned)(x1 - x0), (unsigned)(y1 - y0), AllPlanes, ZPixmap);
+  if (X11_TrapEnd() || !im) {
+    if (im) XDestroyImage(im);
+    return;
+  }
+  gX.kept = im;
+  gX.keptX = x0;
+  gX.keptY = y0;
+  gX.keptFrame = gPlat.frames;
+}
+
+// Puts the kept picture back where the window was uncovered. It goes around GL: the back buffer
+// holds the frame that was being drawn when the dialog opened, and that frame goes on once the
+// dialog has ended.
+void X11_DrawKept() {
+  if (!gX.kept || gX.winGone) return;
+  X11_TrapBegin();
+  GC gc = XCreateGC(gX.dpy, gX.win, 0, nullptr);
+  XPutImage(gX.dpy, gX.win, gc, gX.kept, 0, 0, gX.keptX, gX.keptY, (unsigned)gX.kept->width,
+            (unsigned)gX.kept->height);
+  XFreeGC(gX.dpy, gc);
+  X11_TrapEnd();
+}
+
+// ---- the dialog's windows, kept above the game window ----
+//
+// A dialog stays above the window it belongs to, and a click on that window brings the dialog
+// back. The toolkit does so only for the windows it ties to the game window itself (zenity does
+// not tie its file chooser), so every window of the dialog's process, or of one it started,
+// becomes a modal dialog of the game window as it appears, and while the dialog is open a raise or
+// an activation of the game window is answered by activating the dialog again.
+
+// A request to the window manager, which takes them as client messages to the root window.
+static void AskWindowManager(Window about, Atom what, long a, long b, long c, long d) {
+  XEvent ev = {};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = about;
+  ev.xclient.message_type = what;
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = a;
+  ev.xclient.data.l[1] = b;
+  ev.xclient.data.l[2] = c;
+  ev.xclient.data.l[3] = d;
+  XSendEvent(gX.dpy, gX.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+}
+
+static long FirstItem(Window w, Atom property, Atom type) {
+  const std::vector<long> items = X11_PropertyItems(w, property, type, 1);
+  return items.empty() ? 0 : items[0];
+}
+
+constexpr long kNetWmStateAdd = 1;
+constexpr long kSourceApplication = 1;  // who asks, as the window manager weighs requests
+constexpr long kSourcePager = 2;
+constexpr int kProcessGenerations = 16;  // how far up a window's process is followed to zenity's
+
+// The parent of process pid as /proc has it, or 0 when it is gone.
+static long ParentProcess(long pid) {
+  char path[40];
+  snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+  FILE* f = fopen(path, "r");
+  if (!f) return 0;
+  char stat[512];
+  const size_t n = fread(stat, 1, sizeof stat - 1, f);
+  fclose(f);
+  stat[n] = 0;
+  // "pid (name) state ppid ...": the name may hold spaces and parentheses, and the last ')' ends it.
+  const char* nameEnd = strrchr(stat, ')');
+  long parent = 0;
+  return nameEnd && sscanf(nameEnd + 1, " %*c %ld", &parent) == 1 ? parent : 0;
+}
+
+// Whether pid is the dialog's process or one it started, however deep: the zenity on PATH may be
+// a script that runs the real one as its child.
+static bool OfDialogProcess(long pid) {
+  for (int i = 0; i < kProcessGenerations && pid > 1; i++, pid = ParentProcess(pid))
+    if (pid == gX.dialogPid) return true;
+  return false;
+}
+
+// The process a window says it belongs to: its own _NET_WM_PID, else its client leader's (the
+// window that speaks for all the windows of its program); 0 when neither says.
+static long ProcessOf(Window w) {
+  if (const long pid = FirstItem(w, gX.netWmPid, XA_CARDINAL)) return pid;
+  const Window leader = (Window)FirstItem(w, gX.wmClientLeader, XA_WINDOW);
+  return leader && leader != w ? FirstItem(leader, gX.netWmPid, XA_CARDINAL) : 0;
+}
+
+// Whether w's class names zenity, as GTK names it after the program.
+static bool NamedZenity(Window w) {
+  XClassHint hint = {};
+  if (!XGetClassHint(gX.dpy, w, &hint)) return false;
+  const bool zenity = (hint.res_name && strcasecmp(hint.res_name, "zenity") == 0) ||
+                      (hint.res_class && strcasecmp(hint.res_class, "zenity") == 0);
+  if (hint.res_name) XFree(hint.res_name);
+  if (hint.res_class) XFree(hint.res_class);
+  return zenity;
+}
+
+// Whether w is a window of the running dialog. Its process says so: zenity's or one zenity
+// started. A window that names no process is the dialog's only when it appeared while the dialog
+// is open and its class names zenity. A window of any other process never is, whatever it is
+// called and whenever it comes.
+static bool OfDialog(Window w, bool appeared) {
+  if (const long pid = ProcessOf(w)) return OfDialogProcess(pid);
+  return appeared && NamedZenity(w);
+}
+
+// w, a top-level window that the window manager manages (managed) or that is shown (the root's
+// own child without a window manager), is looked at once while the dialog is watched; appeared
+// says it came after the dialog began. When it is the dialog's it becomes a modal dialog of the
+// game window. A window the toolkit tied to another of its own (GTK's question over the chooser)
+// keeps that tie, which keeps it above the chooser and so above the game window.
+static void AdoptDialogWindow(Window w, bool managed, bool appeared) {
+  if (!gX.dialogPid || w == gX.win || gX.dialogWinCount >= X11_DIALOG_WINS) return;
+  if (std::find(gX.dialogSeen.begin(), gX.dialogSeen.end(), w) != gX.dialogSeen.end()) return;
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(gX.dpy, w, &a) || a.override_redirect) return;  // gone, or a popup
+  if (!managed && a.map_state != IsViewable) return;
+  gX.dialogSeen.push_back(w);
+  if (!OfDialog(w, appeared)) return;
+  X11_TrapBegin();
+  Window over = 0;
+  if (!XGetTransientForHint(gX.dpy, w, &over) || !over || over == gX.root)
+    XSetTransientForHint(gX.dpy, w, gX.win);
+  // A mapped window's state changes only by a request to the window manager.
+  AskWindowManager(w, gX.netWmState, kNetWmStateAdd, (long)gX.netWmStateModal, 0, kSourceApplication);
+  if (X11_TrapEnd()) return;
+  gX.dialogWins[gX.dialogWinCount++] = w;
+}
+
+static void AdoptManagedWindows(bool appeared) {
+  for (long w : X11_PropertyItems(gX.root, gX.netClientList, XA_WINDOW, 4096))
+    AdoptDialogWindow((Window)w, true, appeared);
+}
+
+static void AdoptShownWindows() {
+  Window root, parent, *kids = nullptr;
+  unsigned n = 0;
+  if (!XQueryTree(gX.dpy, gX.root, &root, &parent, &kids, &n)) return;
+  for (unsigned i = 0; i < n; i++) AdoptDialogWindow(kids[i], false, false);
+  if (kids) XFree(kids);
+}
+
+// The dialog's window to bring back: the last one shown that is still shown, else the last one
+// that still exists (hidden with the game window, say); 0 when none does.
+static Window DialogWindowToRaise() {
+  Window existing = 0;
+  for (int i = gX.dialogWinCount - 1; i >= 0; i--) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(gX.dpy, gX.dialogWins[i], &a)) continue;
+    if (a.map_state == IsViewable) return gX.dialogWins[i];
+    if (!existing) existing = gX.dialogWins[i];
+  }
+  return existing;
+}
+
+// The game window was raised or activated while its dialog is open: the dialog is activated
+// again, asked for as a pager asks (a window manager honours a pager where it may refuse an
+// application that takes the focus back).
+void X11_RaiseDialog() {
+  if (!gX.dialogPid) return;
+  const Window w = DialogWindowToRaise();
+  if (!w) return;
+  AskWindowManager(w, gX.netActiveWindow, kSourcePager, CurrentTime, 0, 0);
+  XFlush(gX.dpy);
+}
+
+// What the root window says while a dialog is watched: a window shown, the window manager's list
+// of its windows changed, another window activated.
+void X11_DialogRootEvent(XEvent* ev) {
+  if (!gX.dialogPid) return;
+  if (ev->type == MapNotify && !ev->xmap.override_redirect) {
+    AdoptDialogWindow(ev->xmap.window, false, true);
+  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netClientList) {
+    AdoptManagedWindows(true);  // the windows it had before were looked at already
+  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netActiveWindow &&
+             (Window)FirstItem(gX.root, gX.netActiveWindow, XA_WINDOW) == gX.win) {
+    X11_RaiseDialog();
+  }
+}
+
+// ---- the dialog's time ----
+
+unsigned long X11_DialogOwner() { return gX.win && !gX.winGone ? (unsigned long)gX.win : 0; }
+
+void X11_FocusGameWindow() {
+  if (!gX.dpy || !gX.win || gX.winGone || !gX.mapped) return;
+  X11_TrapBegin();
+  XRaiseWindow(gX.dpy, gX.win);
+  XSetInputFocus(gX.dpy, gX.win, RevertToParent, CurrentTime);
+  X11_TrapEnd();
+}
+
+void X11_DialogBegin(int pid) {
+  KeepPicture();
+  gX.dialogOpen = true;
+  gX.dialogPid = 0;
+  gX.dialogWinCount = 0;
+  if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
+  gX.dialogPid = pid;
+  gX.dialogSeen.clear();
+  // From now on every window shown and every change of the managed list is heard, besides what
+  // was heard of the root before; the windows that came before are looked at once, by their
+  // process alone (zenity may have shown its window before this).
+  XWindowAttributes a;
+  gX.rootMask = XGetWindowAttributes(gX.dpy, gX.root, &a) ? a.your_event_mask : 0;
+  XSelectInput(gX.dpy, gX.root, gX.rootMask | SubstructureNotifyMask | PropertyChangeMask);
+  AdoptManagedWindows(false);
+  AdoptShownWindows();
+}
+
+void X11_DialogEnd() {
+  // The dialog has ended: the focus the window manager hands back to the game window as its
+  // windows go brings nothing back.
+  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, gX.rootMask);
+  gX.dialogPid = 0;
+  gX.dialogWinCount = 0;
+  gX.dialogSeen.clear();
+  // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
+  // with its presses dropped, so that none of it is carried out later.
+  if (gX.dpy) {
+    XSync(gX.dpy, False);
+    X11_Pump();
+  }
+  gX.dialogOpen = false;
+}
+
+int X11_CloseAsked() { return gX.closing ? 1 : 0; }
+
+// ---- zenity ----
 
 extern char** environ;
 

@@ -1,5 +1,7 @@
-// State shared by the x11 backend's files (window and events, clipboard). Includes Xlib, so it
-// is included only by the x11 .cpp files: Xlib's macros (Status, None, ...) stay there.
+// State shared by the x11 backend's files: the window and its events (backend_x11.cpp), the
+// clipboard (x11_clipboard.cpp), the desktop's dialogs and the game window while one is open
+// (x11_dialogs.cpp). Includes Xlib, so it is included only by those .cpp files: Xlib's macros
+// (Status, None, ...) stay there.
 #pragma once
 
 #include <GL/glx.h>
@@ -67,7 +69,8 @@ struct X11State {
 
 extern X11State gX;
 
-// Turns one X event into messages (main window), serves the clipboard, or ignores it.
+// Turns one X event into messages (main window), hands it to the clipboard or the open dialog, or
+// ignores it.
 void X11_HandleEvent(XEvent* ev);
 // Errors of the protocol are caught, not fatal: X11_TrapBegin clears, X11_TrapEnd syncs and answers
 // the error code seen since (0 = none).
@@ -77,3 +80,18 @@ int X11_TrapEnd();
 std::string X11_KeyChars(XKeyEvent* ev);
 // Waits (bounded) until w is viewable, then gives it the focus.
 void X11_MapAndFocus(Window w);
+// The 32-bit items of w's property of the given type, at most max of them; none when it has none
+// or w is gone.
+std::vector<long> X11_PropertyItems(Window w, Atom property, Atom type, long max);
+
+// ---- the clipboard (x11_clipboard.cpp) ----
+// A request for the selection is answered (with our text while we own it), a clear of it noted:
+// true when ev was one of those.
+bool X11_ClipboardEvent(XEvent* ev);
+
+// ---- the game window while a dialog is open (x11_dialogs.cpp) ----
+void X11_ForgetPicture();  // the kept picture is dropped (the window goes)
+void X11_DrawKept();       // the kept picture back on the window where it was uncovered
+// The game window was raised or activated while its dialog is open: the dialog comes back over it.
+void X11_RaiseDialog();
+void X11_DialogRootEvent(XEvent* ev);  // the root window is heard only while a dialog is watched

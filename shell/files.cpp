@@ -159,27 +159,6 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
   return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
 }
 
-int SkipLine(std::istream& in) {
-  if (!in) return 0;
-  for (;;) {
-    int c = in.get();
-    if (c == std::char_traits<char>::eof()) return 0;
-    if (c == '\n') return 1;
-    if (c == '\r') {
-      int d = in.get();
-      if (d == std::char_traits<char>::eof()) return 0;
-      if (d == '\n') return 1;
-    }
-  }
-}
-
-int ReadIntClamped(std::istream& in, int* v) {
-  long t;
-  if (!(in >> t)) return 0;
-  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : static_cast<int>(t);
-  return 1;
-}
-
 int StrWriteFixed(std::string& s, int width, FILE* f) {
   if (!f) return 0;
   if (width == -1) return StrWriteLen(s.c_str(), f) ? static_cast<int>(s.size()) + 5 : 0;

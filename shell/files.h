@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <istream>
 #include <string>
 #include <vector>
 
@@ -46,12 +45,6 @@ int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const 
 // The buffer's bytes saved under name by FileOpenBak (file_save.h) with policy: the bytes written;
 // 0 when the write failed (FileCloseBak says what became of the file).
 int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart);
-
-// Drops the rest of the line ("\n" or "\r\n"; a lone "\r" takes the next character with it).
-int SkipLine(std::istream& in);
-// The next whole number of a number line, clamped to -1000000..1000000, stored only when one was
-// read: 1 then. A failed extraction leaves the stream failed.
-int ReadIntClamped(std::istream& in, int* v);
 
 // A string in a field of width bytes after its length word (cut to width - 1 characters in the
 // caller's string), or with width -1 a length-prefixed string. Bytes written after the length word

@@ -5,6 +5,9 @@
 
 struct t_Logger {
   std::string gsFileLog = "uni_files/log.txt";
+  int logCount = 0;             // messages written this run (LogCount)
+  bool saidUnwritable = false;  // the run has said on stderr that its log cannot be written
+  int logHeld = 0;              // non-zero: messages are dropped (LogHold)
 };
 extern t_Logger Logger;
 

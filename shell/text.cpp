@@ -233,6 +233,11 @@ std::string TextUpper(const std::string& s) {
   return r;
 }
 
+void StrRepeat(std::string& dst, const std::string& src, int n) {
+  if (n < 1 || src.empty() || (long long)n * (long long)src.size() > 9999) return;
+  for (int i = 0; i < n; i++) dst += src;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Splitting
 

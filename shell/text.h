@@ -46,6 +46,8 @@ int TextEraseBetweenQ(std::string& s, const std::string& open, const std::string
 std::string TextReplaceAll(std::string s, const std::string& pattern, const std::string& rep);
 std::string TextLower(const std::string& s);
 std::string TextUpper(const std::string& s);
+// Appends src n times when n >= 1, src is not empty and n * its length <= 9999.
+void StrRepeat(std::string& dst, const std::string& src, int n);
 
 // Splitting.
 std::string TextNextCommaField(const std::string& s, int* pos);
@@ -70,6 +72,12 @@ void Name12_ReadLine(char name[12], std::istream& in);
 // One line of the stream without its line break and without one trailing CR; 0 when nothing
 // could be read (end of stream or a failed stream).
 int TextGetLine(std::istream& in, std::string& line);
+
+// Drops the rest of the line ("\n" or "\r\n"; a lone "\r" takes the next character with it).
+int SkipLine(std::istream& in);
+// The next whole number of a number line, clamped to -1000000..1000000, stored only when one was
+// read: 1 then. A failed extraction leaves the stream failed.
+int ReadIntClamped(std::istream& in, int* v);
 
 // A read text's number: the runtime's conversion (0 when the text holds none). StrToU16 gives 0
 // outside 0..65535; StrToI16 0 below -32768 and 32767 above 32767; StrToU8 0 below -128, the

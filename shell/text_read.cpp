@@ -1,6 +1,6 @@
 // Line readers of the positional text files: useful lines, "begin" markers, live text between
-// comment blocks and backslash continuations. Files may have CR LF line ends. The conversions of
-// a read text to numbers, clamped.
+// comment blocks and backslash continuations, the rest of a line skipped, a number line's next
+// number. Files may have CR LF line ends. The conversions of a read text to numbers, clamped.
 #include "shell/text.h"
 
 #include <climits>
@@ -73,6 +73,27 @@ void Name12_ReadLine(char name[12], std::istream& in) {
   std::string line;
   if (!TextGetLine(in, line)) return;
   Name12_Set(name, TextTrimS(line).c_str());
+}
+
+int SkipLine(std::istream& in) {
+  if (!in) return 0;
+  for (;;) {
+    int c = in.get();
+    if (c == std::char_traits<char>::eof()) return 0;
+    if (c == '\n') return 1;
+    if (c == '\r') {
+      int d = in.get();
+      if (d == std::char_traits<char>::eof()) return 0;
+      if (d == '\n') return 1;
+    }
+  }
+}
+
+int ReadIntClamped(std::istream& in, int* v) {
+  long t;
+  if (!(in >> t)) return 0;
+  *v = t > 1000000 ? 1000000 : t < -1000000 ? -1000000 : static_cast<int>(t);
+  return 1;
 }
 
 double StrToDouble(const std::string& s) { return std::strtod(s.c_str(), nullptr); }
