@@ -23,7 +23,10 @@ struct t_StageReq {
   int EtapSaveReq = 0;  // non-zero: a save is pending
   std::string EtapLoadReqName;
   int EtapLoadReqLoc = 0;  // 1 or more: a load is pending
-  int PlitBuildOn = 1;     // passed to the tile build after a load
+  // Non-zero: the pending load reads the whole stage again even when it is the current one at its
+  // current location (the file may have changed since it was loaded).
+  int EtapLoadReqReload = 0;
+  int PlitBuildOn = 1;  // passed to the tile build after a load
   EtapFailRec EtapFail;
 };
 extern t_StageReq StageReq;

@@ -50,6 +50,7 @@ GuiList* TakeList() {
     if (!p.taken[i]) {
       p.taken[i] = 1;
       p.lists[i].rows.clear();
+      p.lists[i].crlf = 0;
       return &p.lists[i];
     }
   }
@@ -60,10 +61,16 @@ GuiList* TakeList() {
 
 // Reads the file's lines into out; false when it does not open. Every line reader of the program
 // drops a CR before the break; a trailing break adds no line, and an empty file is one empty line.
-bool ReadLines(const std::string& fileName, std::vector<std::string>* out) {
+// crlf, when given, tells whether the first line ended in CR LF.
+bool ReadLines(const std::string& fileName, std::vector<std::string>* out, int* crlf = nullptr) {
   std::ifstream in;
   if (!FileOpenIn(in, fileName, std::ios::binary)) return false;
   std::string line;
+  if (crlf) {
+    *crlf = std::getline(in, line) && !in.eof() && !line.empty() && line.back() == '\r';
+    in.clear();
+    in.seekg(0);
+  }
   while (TextGetLine(in, line)) out->push_back(line);
   if (out->empty()) out->push_back(std::string());
   return true;
@@ -149,10 +156,11 @@ int GuiList_EraseRows(GuiList* list, int i, int n) {
 int GuiList_SaveTxt(GuiList* list, const std::string& fileName) {
   if (!list || list->rows.empty()) return 0;
   size_t size = 0;
-  for (auto& r : list->rows) size += r.first.size() + 1;
+  const char* end = list->crlf ? "\r\n" : "\n";
+  for (auto& r : list->rows) size += r.first.size() + 2;
   std::string text;
   text.reserve(size);
-  for (auto& r : list->rows) text.append(r.first).push_back('\n');
+  for (auto& r : list->rows) text.append(r.first).append(end);
   return WriteWhole(fileName, text);
 }
 
@@ -169,8 +177,12 @@ int GuiList_SavePairs(GuiList* list, const std::string& fileName) {
 int GuiList_LoadTxt2(GuiList* list, const std::string& fileName, int append) {
   if (!list) return 0;
   std::vector<std::string> lines;
-  if (!ReadLines(fileName, &lines)) return 0;
-  if (!append) list->rows.clear();
+  int crlf = 0;
+  if (!ReadLines(fileName, &lines, &crlf)) return 0;
+  if (!append) {
+    list->rows.clear();
+    list->crlf = crlf;
+  }
   for (auto& l : lines) list->rows.emplace_back(std::move(l), std::string());
   return 1;
 }
@@ -197,8 +209,10 @@ GuiListHolder* GuiList_TakeHolder(int mark) {
 
 GuiListHolder* GuiList_LoadTxt(const std::string& fileName, int mark) {
   std::vector<std::string> lines;
-  if (!ReadLines(fileName, &lines)) return nullptr;
+  int crlf = 0;
+  if (!ReadLines(fileName, &lines, &crlf)) return nullptr;
   GuiListHolder* h = GuiList_TakeHolder(mark);
+  h->rows->crlf = crlf;
   for (auto& l : lines) h->rows->rows.emplace_back(std::move(l), std::string());
   return h;
 }

@@ -12,6 +12,7 @@
 
 struct GuiList {
   std::vector<std::pair<std::string, std::string>> rows;
+  int crlf = 0;  // read from a file whose first line ended in CR LF: a text save writes CR LF again
 };
 
 // --- on a list
@@ -28,12 +29,14 @@ int GuiList_Insert(GuiList* list, const std::string& text, std::string& clr, int
 int GuiList_Insert(GuiList* list, const std::string& text, const std::string& clr, int index, int count);
 int GuiList_InsertByLen(GuiList* list, const std::string& text, const std::string& clr);
 int GuiList_EraseRows(GuiList* list, int i, int n);
-// Writes each row's text and a line break; 0 when the list is empty or the file cannot be written.
+// Writes each row's text and a line break (CR LF for a list marked so, else LF); 0 when the list is
+// empty or the file cannot be written.
 // The old file stays whole until the new one is: a failed save loses nothing.
 int GuiList_SaveTxt(GuiList* list, const std::string& fileName);
 int GuiList_SavePairs(GuiList* list, const std::string& fileName);
 // One row per line (a trailing line break adds no row; an empty file gives one empty row; a CR
-// before the break is dropped). 0 when the file does not open (the rows are left as they were).
+// before the break is dropped, and a replaced list is marked CR LF when its first line had one). 0
+// when the file does not open (the rows are left as they were).
 int GuiList_LoadTxt2(GuiList* list, const std::string& fileName, int append);
 int GuiList_LoadPairs(GuiList* list, const std::string& fileName, int append);
 // A holder and an empty list from the pools (the holder's flag 1 when mark is set). The pools hand

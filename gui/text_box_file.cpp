@@ -26,14 +26,16 @@ void SetStatus(const GuiWin* box, const std::string& text) {
 void ReportFailure(const GuiWin* box, int saving, int err) {
   const char* what = saving ? (o2::EngText ? "Not saved" : "Не сохранено")
                             : (o2::EngText ? "Not opened" : "Не открыто");
-  const char* why = err ? std::strerror(err) : (saving ? "nothing to save" : "not a plain file");
   // A save that failed says which file its links led to, and why.
   const FileSaveFail& fail = FileSave_Failure();
-  const std::string text = saving && err
-                               ? StrFmt("%s: %s (%s)", what, fail.name.c_str(), fail.why.c_str())
-                               : StrFmt("%s: %s (%s)", what, DlgPathBuf, why);
-  SetStatus(box, text);
-  LogInfo("\ntext box: %s", text.c_str());
+  const bool saveSaid = saving && err;
+  const std::string name = saveSaid ? fail.name : std::string(DlgPathBuf);
+  const std::string why = saveSaid ? fail.why
+                          : err    ? std::strerror(err)
+                                   : (saving ? "nothing to save" : "not a plain file");
+  // The box's line is cut at its edge: the reason goes before a name that may be long.
+  SetStatus(box, StrFmt("%s (%s): %s", what, why.c_str(), name.c_str()));
+  LogInfo("\ntext box: %s: %s (%s)", what, name.c_str(), why.c_str());
 }
 
 // Loads the chosen file into the holder (made anew when there is none); the holder on success.

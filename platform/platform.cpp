@@ -4,6 +4,7 @@
 #include <link.h>
 
 #include <sys/resource.h>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -348,6 +349,13 @@ int Plat_ChooseColor(unsigned* colour, unsigned custom[16]) {
 }
 
 int Plat_SetHighPriority() {
+  // A niceness other than the default is the user's choice (nice, a service's setting): it stays.
+  errno = 0;
+  const int niceness = getpriority(PRIO_PROCESS, 0);
+  if (errno == 0 && niceness != 0) {
+    Plat_Log("\nplatform: niceness %d kept, as the program was started with it", niceness);
+    return 1;
+  }
   // Like a high priority class: above normal, which an unprivileged process is refused.
   return setpriority(PRIO_PROCESS, 0, -5) == 0 ? 1 : 0;
 }

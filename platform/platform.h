@@ -250,7 +250,8 @@ int Plat_SaveFileDialog(char* path, int cap, const char* title);
 int Plat_ChooseColor(unsigned* colour, unsigned custom[16]);
 
 // ---- process ----------------------------------------------------------------------------------
-// Raises the process priority; 0 when the system refuses (the caller only reports it).
+// Raises the process priority when it was started at the default niceness, and keeps (and logs)
+// any other; 0 only when the system refuses the raise (the caller only reports it).
 int Plat_SetHighPriority();
 
 // ---- scripted runs (headless) -----------------------------------------------------------------

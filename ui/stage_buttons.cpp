@@ -21,6 +21,7 @@ int Etap_RequestLoadTest(GuiWin* w) {
   if (!w) return 0;
   StageReq.EtapLoadReqLoc = 1;
   StageReq.EtapLoadReqName = "Maps/test.etp";
+  StageReq.EtapLoadReqReload = 0;
   SetProgramMode(kModePlay);
   return 1;
 }
@@ -29,6 +30,7 @@ int Etap_RequestLoadTest2(GuiWin* w) {
   if (!w) return 0;
   StageReq.EtapLoadReqLoc = 1;
   StageReq.EtapLoadReqName = "Maps/test2.etp";
+  StageReq.EtapLoadReqReload = 1;  // each press reads the file its test save wrote
   SetProgramMode(kModePlay);
   return 1;
 }
@@ -38,6 +40,7 @@ int Etap_RequestLoadDefault(GuiWin* w) {
   if (StageReq.EtapName.empty()) {
     StageReq.EtapLoadReqLoc = 1;
     StageReq.EtapLoadReqName = "Maps/test.etp";
+    StageReq.EtapLoadReqReload = 0;
   }
   SetProgramMode(kModePlay);
   return 1;

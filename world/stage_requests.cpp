@@ -35,8 +35,8 @@ int Etap_ProcRequests() {
     StageReq.EtapSaveReq = 0;
   }
   if (StageReq.EtapLoadReqLoc < 1 || StageReq.EtapLoadReqName.size() < 5) return 0;
-  bool current = StageReq.EtapLocationNom >= 1 && !StageReq.EtapName.empty() &&
-                 StageReq.EtapLoadReqName == StageReq.EtapName + ".etp";
+  bool current = !StageReq.EtapLoadReqReload && StageReq.EtapLocationNom >= 1 &&
+                 !StageReq.EtapName.empty() && StageReq.EtapLoadReqName == StageReq.EtapName + ".etp";
   if (current && StageReq.EtapLoadReqLoc == StageReq.EtapLocationNom)
     return 0;  // already there: stays pending
   if (current) {
@@ -55,6 +55,7 @@ int Etap_ProcRequests() {
     }
   }
   StageReq.EtapLoadReqLoc = 0;
+  StageReq.EtapLoadReqReload = 0;
   return 0;
 }
 

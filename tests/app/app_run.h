@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,6 +80,7 @@ inline void ExpectGolden(const fs::path& dir, const std::string& name) {
 class AppRun : public ::testing::Test {
  protected:
   fs::path dir;
+  int niceness = 0;  // the niceness a run starts with, as a user's nice would give it
 
   void SetUp() override { FreshData(); }
 
@@ -104,6 +106,7 @@ class AppRun : public ::testing::Test {
       if (out >= 0) dup2(out, 1), dup2(out, 2);
       setenv("TOLV_VIDEO", "headless", 1);
       setenv("TOLV_SCRIPT", "script.txt", 1);
+      if (niceness != 0 && setpriority(PRIO_PROCESS, 0, niceness) != 0) _exit(126);
       execl(TOLV_BIN, "tolv", (char*)nullptr);
       _exit(127);
     }

@@ -1,7 +1,8 @@
 // Files of the whole program, headless: a text box opens and saves files whose names (and folder) are
-// Russian, and says when a file does not open or save; saves of stages, texts and screenshots leave
-// every file and link that stands under their scratch names as it was; a signal closes a run that
-// has saved without leaving its scratch files.
+// Russian, keeps the line ends of the file it opened, and says when a file does not open or save,
+// the reason first; saves of stages, texts and screenshots leave every file and link that stands
+// under their scratch names as it was; a signal closes a run that has saved without leaving its
+// scratch files.
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -35,24 +36,35 @@ TEST_F(AppRun, ATextBoxOpensAndSavesRussianNamesAndSaysWhenAFileFails) {
   const fs::path docs = dir / fs::path(u8"Документы");
   // "bbbbb" and "строка" in Windows-1251, as the game's texts are.
   WriteAll(docs / fs::path(u8"тест.txt"), "bbbbb\n\xF1\xF2\xF0\xEE\xEA\xE0\n");
+  // Opened and saved under its own name and another: both come back byte for byte. The LF text
+  // opened after it saves with LF.
+  const std::string crlf = "one\r\n\r\n\xF1\xF2\r\n";
+  WriteAll(docs / "crlf.txt", crlf);
   // A pipe passes the open dialog and reads as no file.
   ASSERT_EQ(mkfifo((docs / fs::path(u8"канал")).c_str(), 0600), 0);
   std::string tooLong = U8(u8"Документы/");  // 130 letters: 134 bytes for the game, 264 for the disk
   for (int i = 0; i < 130; i++) tooLong += U8(u8"я");
   tooLong += ".txt";
-  std::string script = "answer no\nwait 3\n" + FileBy(U8(u8"Документы/тест.txt"), kOpen, 2);
+  std::string script = "answer no\nwait 3\n" + FileBy(U8(u8"Документы/crlf.txt"), kOpen, 2);
+  script +=
+      FileBy(U8(u8"Документы/crlf.txt"), kTextSave) + FileBy(U8(u8"Документы/crlf2.txt"), kTextSave);
+  script += FileBy(U8(u8"Документы/тест.txt"), kOpen, 2);
   script += "click left 49 295\nwait 1\n" + U8(u8"type Ж\n");  // row 0, after its third letter
   script += FileBy(U8(u8"Документы/сохр.txt"), kTextSave) + "shot saved.bmp\n";
   script += FileBy(U8(u8"Нет/б.txt"), kTextSave);  // a missing folder: the dialog refuses it
   script += FileBy(U8(u8"Документы/канал"), kOpen, 2);
-  script += FileBy(tooLong, kTextSave) + "shot failed.bmp\nclose\n";
+  script += FileBy(tooLong, kTextSave) + "shot failed.bmp\n";
+  script += FileBy(tooLong.substr(tooLong.find('/') + 1), kTextSave) + "shot failed2.bmp\nclose\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
 
   EXPECT_EQ(ReadAll(docs / fs::path(u8"сохр.txt")),
             "bbb\xC6"
             "bb\n\xF1\xF2\xF0\xEE\xEA\xE0\n");
   // Nothing under the game's own bytes of a name, no scratch file left, no missing folder made.
-  EXPECT_EQ(Names(docs), (std::set<std::string>{U8(u8"тест.txt"), U8(u8"сохр.txt"), U8(u8"канал")}));
+  EXPECT_EQ(Names(docs), (std::set<std::string>{U8(u8"тест.txt"), U8(u8"сохр.txt"), U8(u8"канал"),
+                                                "crlf.txt", "crlf2.txt"}));
+  EXPECT_EQ(ReadAll(docs / "crlf.txt"), crlf);
+  EXPECT_EQ(ReadAll(docs / "crlf2.txt"), crlf);
   EXPECT_FALSE(fs::exists(dir / fs::path(u8"Нет")));
   EXPECT_NE(ReadAll(dir / "run.out").find("refused by the save dialog"), std::string::npos);
   const std::string log = Log();
@@ -78,6 +90,15 @@ TEST_F(AppRun, ATextBoxOpensAndSavesRussianNamesAndSaysWhenAFileFails) {
     }
   EXPECT_GT(inLine, 200);
   EXPECT_LT(elsewhere, 100);  // the caret's pulse
+  // Two saves refused for one reason under two long names: the line gives the reason before the
+  // name, so the two lines agree beyond it.
+  const Picture failed2 = ReadBmp((dir / "failed2.bmp").string());
+  ASSERT_EQ(failed2.w, 800);
+  int firstDiff = 800;
+  for (int y = 264; y < 284; y++)
+    for (int x = 0; x < firstDiff; x++)
+      if (PicBoxDiff(failed, failed2, x, y, 1, 1, 24) > 0) firstDiff = x;
+  EXPECT_GT(firstDiff, 250) << firstDiff;  // where the reason ends
 }
 
 // The file's mode bits.

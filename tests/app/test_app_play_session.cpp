@@ -1,8 +1,8 @@
 // One scripted play session of the whole program, headless, with the mouse only: the start screen's
 // PlayTest, the shipped stage in play, a unit selected and its properties read, an order, the pause,
 // the stage saved through its button, the game going on, the stage loaded again through its button
-// and saved once more. The world after the load is the one saved; three pictures of the session
-// are kept as golden pictures.
+// and saved once more; the builder sent off and the stage loaded once more. The world after each
+// load is the one saved; three pictures of the session are kept as golden pictures.
 #include <vector>
 
 #include "app_run.h"
@@ -23,6 +23,7 @@ const char* kBuilderAtStart = "412 274";
 const char* kUnitTitle = "720 39";
 const char* kBuilderInView = "400 274";
 const char* kOrderPoint = "555 218";
+const char* kElsewhere = "300 380";
 
 // The unit box's lines: the title, path, rank and counters of the selected unit.
 constexpr int kUnitBoxX = 648, kUnitBoxY = 30, kUnitBoxW = 152, kUnitBoxH = 72;
@@ -73,7 +74,10 @@ TEST_F(AppRun, APlaySessionSavesTheStageGoesOnAndLoadsTheSavedWorldBack) {
       Shot("paused.bmp") + Click("left", kSaveTest2, 3) + Click("left", kPause, 400) +
       Shot("walked.bmp") +  // the game goes on
       Click("left", kEsc, 2) + Click("left", kPlayTest, 2) + Click("left", kLoadTest2, 60) +
-      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") + Click("left", kSaveTest2, 3) + "close\n";
+      Click("left", kBuilderInView, 3) + Shot("loaded.bmp") + Click("left", kSaveTest2, 3) +
+      Click("right", kElsewhere, 3) + Click("left", kPause, 300) + Shot("sent.bmp") +
+      Click("left", kLoadTest2, 60) + Shot("reloaded.bmp") + Click("left", kBuilderInView, 3) +
+      Shot("back.bmp") + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
   EXPECT_EQ(Log().find("Fail"), std::string::npos) << Log();
 
@@ -86,6 +90,17 @@ TEST_F(AppRun, APlaySessionSavesTheStageGoesOnAndLoadsTheSavedWorldBack) {
   ASSERT_EQ(loaded.w, 800);
   EXPECT_GT(BoxDiff(paused, walked, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 10);
   EXPECT_EQ(BoxDiff(paused, loaded, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 0);
+  // The same button again, the builder sent off meanwhile: the file is read once more, the
+  // selection forgotten and the builder back where it was saved.
+  const Picture play = ReadBmp((dir / "play.bmp").string()), sent = ReadBmp((dir / "sent.bmp").string());
+  const Picture reloaded = ReadBmp((dir / "reloaded.bmp").string()),
+                back = ReadBmp((dir / "back.bmp").string());
+  ASSERT_EQ(sent.w, 800);
+  ASSERT_EQ(reloaded.w, 800);
+  ASSERT_EQ(back.w, 800);
+  EXPECT_GT(BoxDiff(paused, sent, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 10);
+  EXPECT_EQ(BoxDiff(play, reloaded, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 0);
+  EXPECT_EQ(BoxDiff(paused, back, kUnitBoxX, kUnitBoxY, kUnitBoxW, kUnitBoxH), 0);
 
   // The files: the shipped stage has no order; the saved one has the builder's route target; the
   // stage saved after the load (the first save kept as its backup) holds the same figures and sides.

@@ -26,6 +26,13 @@ TEST_F(AppRun, StartsRunsFramesAndClosesCleanly) {
   int bgr = MiddlePixel(dir / "end.bmp");
   EXPECT_NE(bgr, -1);
   EXPECT_NE(bgr, 0);
+
+  // Started under nice, the game keeps the niceness it was given instead of raising its priority.
+  FreshData();
+  niceness = 10;
+  ASSERT_EQ(Run("answer no\nwait 2\nclose\n"), 0) << ReadAll(dir / "run.out");
+  EXPECT_NE(Log().find("\nplatform: niceness 10 kept, as the program"), std::string::npos) << Log();
+  EXPECT_EQ(Log().find("HIGH_PRIORITY_CLASS"), std::string::npos) << Log();
 }
 
 TEST_F(AppRun, TheSettingsQuestionChoosesTheWindowSize) {
