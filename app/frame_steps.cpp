@@ -209,7 +209,9 @@ void Frame_KeyCommands() {
   Kmd_UpdAll();
 }
 
-int Frame_ClickCode() { return Kmd_Fired(KMD_KLIK) ? 1 : Kmd_Fired(KMD_RKLIK) ? 2 : 0; }
+int Frame_ClickCode() {
+  return Kmd_Fired(KMD_KLIK) ? kClickLeft : Kmd_Fired(KMD_RKLIK) ? kClickRight : kClickNone;
+}
 
 int Frame_MouseToWidgets() {
   const int click = Frame_ClickCode();

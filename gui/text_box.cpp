@@ -470,7 +470,7 @@ void TextBox_PlaceCaretAtMouse() {
 void TextBox_OnClick(GuiWin* win) {
   if (!win) return;
   win->consumed = 1;
-  if (win->clickCode != 1) return;
+  if (win->clickCode != kClickLeft) return;
   win->textBoxFlag = 1;
   bool extended = false;
   if (S.dragDone) {
