@@ -225,7 +225,7 @@ void Edit_TickUpd(int forPlay) {
   if (FieldMouse.SideSwitchReq) {
     FieldMouse.SideSwitchReq = 0;
     SelList_Clear();
-    Sides.PlayerSide = Sides.PlayerSide == 3 ? 2 : 3;
+    Sides.PlayerSide = Side_Switch(Sides.PlayerSide);
   }
   VisFloor_SwitchIfReq();
   FrameSteps.MouseXf = (float)KeyCmds.MouseX;
