@@ -261,7 +261,7 @@ void Field_EditorPlace() {
 void Frame_Tail(int codeField) {
   if (codeField) {
     Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
-    if (ValueInput.InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
+    if (ValueInput.InpEditReq.kodState != kInpIdle) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
     Gl2D_End();
   }
   FpsText_Draw();

@@ -502,7 +502,7 @@ void TextBox_OnClick(GuiWin* win) {
 
 void TextBox_OnMouseDrag() {
   GuiWin* box = TextBoxes.TextBoxFocused;
-  if (!box || !o2::anFocusFlag || !KeyCmds.KeyDownTable[1]) {
+  if (!box || !o2::anFocusFlag || !KeyCmds.KeyDownTable[VK_LBUTTON]) {
     if (S.dragState == 2) S.dragDone = 1;
     S.dragState = 0;
     return;

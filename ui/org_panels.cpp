@@ -253,7 +253,7 @@ template <typename T>
 void ValPanel_CellClick(GuiWin* w, const InpValueKind<T>& k, T* p, int has, T a, T b) {
   InpValueReq<T>& edit = InpEditReq_Of(k);
   if (edit.target == p && w->clickCode == kClickRight) {
-    edit.state = 2;
+    edit.state = kInpCancelled;
     return;
   }
   if (has && !(a < b)) return;
