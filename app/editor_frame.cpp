@@ -22,7 +22,8 @@ namespace {
 // land behind the palette is never painted through it.
 int ClickOverEditorBox(int click) {
   const GuiWin* b = Screens.EditorBox;
-  return click && b && b->visible && Screens.GuiPanelMode3 && Screens.GuiPanelMode3->visible &&
+  return click != kClickNone && b && b->visible && Screens.GuiPanelMode3 &&
+         Screens.GuiPanelMode3->visible &&
          Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, b->x, b->y, b->w, b->h);
 }
 

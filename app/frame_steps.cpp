@@ -209,7 +209,9 @@ void Frame_KeyCommands() {
   Kmd_UpdAll();
 }
 
-int Frame_ClickCode() { return Kmd_Fired(KMD_KLIK) ? 1 : Kmd_Fired(KMD_RKLIK) ? 2 : 0; }
+int Frame_ClickCode() {
+  return Kmd_Fired(KMD_KLIK) ? kClickLeft : Kmd_Fired(KMD_RKLIK) ? kClickRight : kClickNone;
+}
 
 int Frame_MouseToWidgets() {
   const int click = Frame_ClickCode();
@@ -223,7 +225,7 @@ void Edit_TickUpd(int forPlay) {
   if (FieldMouse.SideSwitchReq) {
     FieldMouse.SideSwitchReq = 0;
     SelList_Clear();
-    Sides.PlayerSide = Sides.PlayerSide == 3 ? 2 : 3;
+    Sides.PlayerSide = Side_Switch(Sides.PlayerSide);
   }
   VisFloor_SwitchIfReq();
   FrameSteps.MouseXf = (float)KeyCmds.MouseX;
@@ -259,7 +261,7 @@ void Field_EditorPlace() {
 void Frame_Tail(int codeField) {
   if (codeField) {
     Gl2D_Begin(0, Win.WinWidth, 0, Win.WinHeight);
-    if (ValueInput.InpEditReq.kodState != 0) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
+    if (ValueInput.InpEditReq.kodState != kInpIdle) InputField_Draw(80, 200, 5, 50, "code:", "crgbc");
     Gl2D_End();
   }
   FpsText_Draw();

@@ -104,7 +104,7 @@ void Mode1_Frame(int focus) {
     TextBox_OnMouseDrag();
     // The widgets take the click; a held right button repeats (the scroll bar's drag).
     int click = Frame_ClickCode();
-    if (!click && KeyIsDown(VK_RBUTTON)) click = 100002;
+    if (click == kClickNone && KeyIsDown(VK_RBUTTON)) click = kClickRightHeld;
     Gui_MouseAll(click);
     if (Screens.ScrollBarDrag) {
       if (KeyIsDown(VK_RBUTTON)) Gui_ScrollPos(Screens.ScrollBarDrag);

@@ -8,6 +8,7 @@
 #include "figures/chains.h"
 #include "figures/fgrs.h"
 #include "figures/mode_words.h"
+#include "figures/side.h"
 #include "shell/random.h"
 
 // The link table holds each link field once, in record order, with the groups where the generated
@@ -121,7 +122,7 @@ int Fgr::OnVisFloor(const Fgr* f) {
 int Fgr::HasPathTarget(const Fgr* f) { return IsUnit(f) && f->PafLay == 0 && f->targPathKle != 0; }
 
 int Fgr::SetBanerChain(Fgr* f, int side) {
-  if (!f || side < 0 || side > 5) return 0;
+  if (!f || side < 0 || side > kSides) return 0;
   auto set = [side](Fgr* g) {
     g->baner = side;
     if (g->banerFirst < 2) g->banerFirst = side;

@@ -52,6 +52,15 @@ inline int* Side_Rec(int side) {
   return side >= 1 && side <= kSides ? Sides.SideTab[side - 1] : nullptr;
 }
 
+// The player's side after the side-switch key: 2 when it was 3, else 3. The developer runs take
+// the side a switch would give as the computer's.
+inline int Side_Switch(int side) { return side == 3 ? 2 : 3; }
+
+// The player's sides for which each frame keeps the side lists (and the minimap marks them): 2..5,
+// never side 1, which the spawners' waves fight for.
+constexpr int kPlayerSideFirst = 2;
+inline int Side_IsPlayable(int side) { return side >= kPlayerSideFirst && side <= kSides; }
+
 // Four ASCII bytes as one little-endian word ("LAkd" and the other block tags).
 constexpr int SideTagWord(const char (&s)[5]) {
   return (int)((unsigned)(unsigned char)s[0] | (unsigned)(unsigned char)s[1] << 8 |

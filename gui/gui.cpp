@@ -205,14 +205,15 @@ void Gui_MouseTree(GuiWin* win, int code) {
   win->hover = 0;
   if (!GuiTree.GuiMouseTaken && Gui_HitOwn(win, 0)) {
     win->hover = 1;
-    int fires = (code > 100000 && win->repeat) || (code >= 1 && code <= 100000);
+    int fires =
+        (Gui_ClickIsRepeat(code) && win->repeat) || (code > kClickNone && !Gui_ClickIsRepeat(code));
     if (fires && win->event) {
       win->clickCode = code;
       win->consumed = 0;
       win->event(win);
       if (win->consumed) GuiTree.GuiMouseConsumed = 1;
     } else {
-      win->clickCode = 0;
+      win->clickCode = kClickNone;
     }
     GuiTree.GuiMouseTaken = 1;
   }

@@ -49,8 +49,8 @@ GuiWin* Gui_New(GuiWin* parent, GuiCallback draw, GuiCallback event, float fx, f
 // The interface's 2D pass (inside Gl2D_Begin/Gl2D_End of the caller) and one subtree of it.
 void Gui_DrawAll();
 void Gui_DrawTree(GuiWin* win);
-// Offers the mouse: code 0 hover only, 1 left, 2 right, above 100000 a held repeat. 1 when a
-// callback consumed the click.
+// Offers the mouse with a click code (GuiClick; kClickNone only hovers). 1 when a callback consumed
+// the click.
 int Gui_MouseAll(int code);
 void Gui_MouseTree(GuiWin* win, int code);
 int Gui_HitOwn(GuiWin* win, int rectOnly);

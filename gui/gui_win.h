@@ -12,6 +12,18 @@ struct GuiWin;
 
 typedef void (*GuiCallback)(GuiWin*);
 
+// The click codes a widget's event is delivered with (its clickCode, the code Gui_MouseAll offers).
+// Any code above kClickRepeat is a held-button repeat, which only a widget with its repeat flag
+// takes; the start screen's frame sends the right button's while it is held (its scroll bar drags).
+enum GuiClick {
+  kClickNone = 0,  // the mouse only hovers
+  kClickLeft = 1,
+  kClickRight = 2,
+  kClickRepeat = 100000,
+  kClickRightHeld = kClickRepeat + kClickRight,
+};
+inline int Gui_ClickIsRepeat(int code) { return code > kClickRepeat; }
+
 // What a text widget's rows hang on (the rows themselves are gui/gui_list.h's).
 struct GuiListHolder {
   int flag;        // 1 when the loader was asked to mark it
@@ -23,7 +35,7 @@ struct GuiWin {
   int x, y, w, h;  // lower-left corner and size
   int anchor;      // the anchor code the layout kept (0 for an unknown one)
   int hover;       // the cursor is over the widget's own area (last mouse pass)
-  int clickCode;   // of the event being delivered: 1 left, 2 right, above 100000 a held repeat
+  int clickCode;   // of the event being delivered (GuiClick): left, right or a held-button repeat
   int number;      // cell number: which item of a grid the widget shows
   int consumed;    // an event callback used the click
   GuiWin* parent;  // null only for the root

@@ -402,7 +402,7 @@ void TextBox_PlaceCaretAtMouse() {
 void TextBox_OnClick(GuiWin* win) {
   if (!win) return;
   win->consumed = 1;
-  if (win->clickCode != 1) return;
+  if (win->clickCode != kClickLeft) return;
   win->textBoxFlag = 1;
   bool extended = false;
   if (S.dragDone) {
@@ -434,7 +434,7 @@ void TextBox_OnClick(GuiWin* win) {
 
 void TextBox_OnMouseDrag() {
   GuiWin* box = TextBoxes.TextBoxFocused;
-  if (!box || !o2::anFocusFlag || !KeyCmds.KeyDownTable[1]) {
+  if (!box || !o2::anFocusFlag || !KeyCmds.KeyDownTable[VK_LBUTTON]) {
     if (S.dragState == 2) S.dragDone = 1;
     S.dragState = 0;
     return;

@@ -18,7 +18,7 @@ ValueInputRec ValueInput;
 
 const InpValueKind<int> kInpInt = {
     &InpEditReqRec::intEdit,
-    3,
+    kInpFilterInt,
     StrToInt,
     [](int a, int b) { return a == 0 && b == 0; },
     [](int v) { return StrFmt("%d", v); },
@@ -26,7 +26,7 @@ const InpValueKind<int> kInpInt = {
 };
 const InpValueKind<float> kInpFlo = {
     &InpEditReqRec::floEdit,
-    1,
+    kInpFilterFloat,
     StrToFlo,
     [](float a, float b) { return std::fabs(a) < 1e-5f && std::fabs(b) < 1e-5f; },
     [](float v) { return StrFmt("%f", v); },
@@ -38,18 +38,31 @@ namespace {
 constexpr int kLimitDefault = 125;
 bool gBlinkStarted = false;
 
-bool LineActive() { return ValueInput.InpLine.target && *ValueInput.InpLine.target == -1; }
+// The command characters the window procedure gives the line.
+constexpr unsigned char kCharBackspace = '\b';
+constexpr unsigned char kCharTab = '\t';
+constexpr unsigned char kCharEnter = '\r';
+constexpr unsigned char kCharEscape = 0x1B;
+
+// A released caret key reaches the line as a character of its own code, which moves the caret.
+static_assert(VK_END == '#' && VK_HOME == '$' && VK_LEFT == '%' && VK_RIGHT == '\'',
+              "the caret keys are the caret characters");
+bool IsCaretKey(unsigned char key) {
+  return key == VK_END || key == VK_HOME || key == VK_LEFT || key == VK_RIGHT;
+}
+
+bool LineActive() { return ValueInput.InpLine.target && *ValueInput.InpLine.target == kInpEditing; }
 
 int NumFilter(unsigned char c) {
   const bool digit = IsDigitChar(c);
   const bool minusOk = c == '-' && (int)ValueInput.InpLine.buf.size() == ValueInput.InpLine.prefixLen;
   const bool dotOk = c == '.' && !ValueInput.InpLine.dotSeen;
   switch (ValueInput.InpLine.filter) {
-    case 1: return digit || dotOk || minusOk;
-    case 2: return digit;
-    case 3: return digit || minusOk;
-    case 4: return digit || dotOk;
-    default: return c >= 32;
+    case kInpFilterFloat: return digit || dotOk || minusOk;
+    case kInpFilterDigits: return digit;
+    case kInpFilterInt: return digit || minusOk;
+    case kInpFilterDigitsDot: return digit || dotOk;
+    default: return c >= ' ';
   }
 }
 
@@ -61,7 +74,7 @@ void InsertAtCaret(const std::string& s) {
 // The owner's state word says accepted or cancelled, but the line never ran for it: a request
 // cancelled before its edit started. It ends here, or that kind of edit would wait for ever.
 bool CancelledUnstarted(int* state) {
-  return (*state == 1 || *state == 2) && ValueInput.InpLine.target != state;
+  return (*state == kInpAccepted || *state == kInpCancelled) && ValueInput.InpLine.target != state;
 }
 
 void Notice(const std::string& text) { Plat_MessageBox(text.c_str(), "inp ok..", MB_OK); }
@@ -69,12 +82,12 @@ void Notice(const std::string& text) { Plat_MessageBox(text.c_str(), "inp ok..",
 }  // namespace
 
 int TextInput_Begin(int* state, const std::string& text, int limit, int filter) {
-  if (ValueInput.InpLine.target || !state || *state != 0) return 0;
-  *state = -1;
+  if (ValueInput.InpLine.target || !state || *state != kInpIdle) return 0;
+  *state = kInpEditing;
   ValueInput.InpLine.buf = text;
   ValueInput.InpLine.caret = ValueInput.InpLine.prefixLen = (int)text.size();
   ValueInput.InpLine.limit = limit < 1 ? kLimitDefault : limit;
-  ValueInput.InpLine.filter = filter >= 5 ? 0 : filter;
+  ValueInput.InpLine.filter = filter >= kInpFilterCount ? kInpFilterAny : filter;
   ValueInput.InpLine.dotSeen = 0;
   ValueInput.InpLine.target = state;
   return 1;
@@ -88,17 +101,17 @@ int TextInput_Char(unsigned char c) {
     case '\'': l.caret++; break;
     case '$': l.caret = l.prefixLen; break;
     case '#': l.caret = (int)l.buf.size(); break;
-    case 8:
+    case kCharBackspace:
       if (l.caret >= l.prefixLen + 1 && l.caret <= (int)l.buf.size()) {
         l.caret--;
         l.buf.erase((size_t)l.caret, 1);
       }
       break;
-    case 9: InsertAtCaret("__"); break;
-    case 13: *l.target = 1; break;
-    case 27: *l.target = 2; break;
+    case kCharTab: InsertAtCaret("__"); break;
+    case kCharEnter: *l.target = kInpAccepted; break;
+    case kCharEscape: *l.target = kInpCancelled; break;
     default:
-      if (c < 32) break;
+      if (c < ' ') break;
       if (NumFilter(c)) {
         if (c == '.') l.dotSeen = 1;
         InsertAtCaret(std::string(1, (char)c));
@@ -107,23 +120,24 @@ int TextInput_Char(unsigned char c) {
   }
   if (l.caret < l.prefixLen) l.caret = l.prefixLen;
   if (l.caret > (int)l.buf.size()) l.caret = (int)l.buf.size();
-  if ((int)l.buf.size() - l.prefixLen >= l.limit && *l.target == -1) *l.target = 1;
+  if ((int)l.buf.size() - l.prefixLen >= l.limit && *l.target == kInpEditing) *l.target = kInpAccepted;
   return 1;
 }
 
 int TextInput_SpecialKey(unsigned char key) {
-  if (!LineActive()) return 0;
-  if (key != 35 && key != 36 && key != 37 && key != 39) return 0;
+  if (!LineActive() || !IsCaretKey(key)) return 0;
   TextInput_Char(key);
   return 1;
 }
 
 int InpLine_Finish(int* state, std::string* out, int clear) {
-  if (!state || ValueInput.InpLine.target != state || (*state != 1 && *state != 2)) return 0;
+  if (!state || ValueInput.InpLine.target != state ||
+      (*state != kInpAccepted && *state != kInpCancelled))
+    return 0;
   if (out)
-    *out = *state == 1 ? ValueInput.InpLine.buf.substr((size_t)ValueInput.InpLine.prefixLen)
-                       : std::string();
-  if (clear) *state = 0;
+    *out = *state == kInpAccepted ? ValueInput.InpLine.buf.substr((size_t)ValueInput.InpLine.prefixLen)
+                                  : std::string();
+  if (clear) *state = kInpIdle;
   InpLine_Reset();
   return 1;
 }
@@ -133,15 +147,13 @@ void InpLine_Reset() {
   ValueInput.InpLine.buf.clear();
   ValueInput.InpLine.caret = 0;
   ValueInput.InpLine.dotSeen = 0;
-  ValueInput.InpLine.filter = 0;
+  ValueInput.InpLine.filter = kInpFilterAny;
 }
 
 int InpLine_IsSpecial() { return LineActive() ? 1 : 0; }
 int IsDigitChar(int c) { return c >= '0' && c <= '9' ? 1 : 0; }
 
-int InpLine_SpecialCharOk(unsigned char c) {
-  return InpLine_IsSpecial() && (c == 35 || c == 36 || c == 37 || c == 39) ? 1 : 0;
-}
+int InpLine_SpecialCharOk(unsigned char c) { return InpLine_IsSpecial() && IsCaretKey(c) ? 1 : 0; }
 
 template <typename T>
 int Gui_BindValue(InpEditReqRec* r, const InpValueKind<T>& k, T* target, T minimum, T maximum) {
@@ -177,7 +189,7 @@ int Gui_BindIntOnce(int* word, int value) {
 void InpEditReq_CancelAll(InpEditReqRec* r) {
   if (!r) return;
   auto cancel = [](int* state, bool requested) {
-    if (*state == -1 || (*state == 0 && requested)) *state = 2;
+    if (*state == kInpEditing || (*state == kInpIdle && requested)) *state = kInpCancelled;
   };
   cancel(&r->intEdit.state, r->intEdit.target);
   cancel(&r->floEdit.state, r->floEdit.target);
@@ -190,7 +202,7 @@ void InpLine_EditValue(InpEditReqRec* r, const InpValueKind<T>& k) {
   if (!r) return;
   InpValueReq<T>& e = r->*k.edit;
   auto done = [&e] {
-    e.state = 0;
+    e.state = kInpIdle;
     e.target = nullptr;
     e.clamp = 0;
   };
@@ -198,9 +210,9 @@ void InpLine_EditValue(InpEditReqRec* r, const InpValueKind<T>& k) {
     done();
     return;
   }
-  if (e.state == 0 && e.target) TextInput_Begin(&e.state, ":", 8, k.filter);
+  if (e.state == kInpIdle && e.target) TextInput_Begin(&e.state, ":", 8, k.filter);
   if (!InpLine_Finish(&e.state, &r->result, 0)) return;
-  if (e.state != 2 && e.target) {
+  if (e.state != kInpCancelled && e.target) {
     T v = k.parse(r->result);
     if (e.clamp) v = v < e.min ? e.min : (v > e.max ? e.max : v);
     *e.target = v;
@@ -216,28 +228,28 @@ void InpLine_EditFlo(InpEditReqRec* r) { InpLine_EditValue(r, kInpFlo); }
 void InpLine_EditStr(InpEditReqRec* r) {
   if (!r) return;
   if (CancelledUnstarted(&r->strState)) {
-    r->strState = 0;
+    r->strState = kInpIdle;
     r->strReq = 0;
     return;
   }
-  if (r->strState == 0 && r->strReq) TextInput_Begin(&r->strState, ":", 20, 0);
+  if (r->strState == kInpIdle && r->strReq) TextInput_Begin(&r->strState, ":", 20, kInpFilterAny);
   if (!InpLine_Finish(&r->strState, &r->result, 0)) return;
-  if (r->strState != 2) Notice(r->result);
-  r->strState = 0;
+  if (r->strState != kInpCancelled) Notice(r->result);
+  r->strState = kInpIdle;
   r->strReq = 0;
 }
 
 void InpLine_EditKod(InpEditReqRec* r) {
   if (!r) return;
   if (CancelledUnstarted(&r->kodState)) {
-    r->kodState = 0;
+    r->kodState = kInpIdle;
     r->kodReq = 0;
     return;
   }
-  if (r->kodState == 0 && r->kodReq) TextInput_Begin(&r->kodState, "kod:", 64, 0);
+  if (r->kodState == kInpIdle && r->kodReq) TextInput_Begin(&r->kodState, "kod:", 64, kInpFilterAny);
   if (!InpLine_Finish(&r->kodState, &r->kodText, 0)) return;
-  if (r->kodState != 2) Notice(r->kodText);
-  r->kodState = 0;
+  if (r->kodState != kInpCancelled) Notice(r->kodText);
+  r->kodState = kInpIdle;
   r->kodReq = 0;
 }
 
@@ -264,7 +276,7 @@ void InputField_Draw(int x, int y, int font, int height, const char* label, cons
 
 void IntInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (ValueInput.InpEditReq.intEdit.state != 0) {
+  if (ValueInput.InpEditReq.intEdit.state != kInpIdle) {
     InputField_Draw(w->x, w->y, 4, w->h, "1234", "crgb");
     return;
   }
@@ -274,7 +286,7 @@ void IntInput_Draw(GuiWin* w) {
 
 void FloInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (ValueInput.InpEditReq.floEdit.state != 0) {
+  if (ValueInput.InpEditReq.floEdit.state != kInpIdle) {
     InputField_Draw(w->x, w->y, 4, w->h, "-1.5", "crgb");
     return;
   }
@@ -284,12 +296,12 @@ void FloInput_Draw(GuiWin* w) {
 
 void NameInput_Draw(GuiWin* w) {
   if (!w) return;
-  if (ValueInput.InpEditReq.strState != 0) InputField_Draw(w->x, w->y, 4, w->h, "name", "crgb");
+  if (ValueInput.InpEditReq.strState != kInpIdle) InputField_Draw(w->x, w->y, 4, w->h, "name", "crgb");
   else Gui_DrawButton(w, "Name Input", "777", 1);
 }
 
 void KodInput_Draw(GuiWin* w) {
-  if (w && ValueInput.InpEditReq.kodState == 0) Gui_DrawButton(w, "Kod Input", "888", 1);
+  if (w && ValueInput.InpEditReq.kodState == kInpIdle) Gui_DrawButton(w, "Kod Input", "888", 1);
 }
 
 void IntInput_Click(GuiWin* w) {

@@ -9,18 +9,33 @@
 #include "gui/gui_win.h"
 #include "shell/frame_clock.h"
 
+// The state word of an edit: idle, then editing while the line is its own, then accepted or
+// cancelled until its step finishes it and makes it idle again. Another part cancels a running edit
+// by writing kInpCancelled into its word.
+enum InpState { kInpIdle = 0, kInpEditing = -1, kInpAccepted = 1, kInpCancelled = 2 };
+
+// The line's character filters: what it takes besides the command characters. A '-' counts only
+// while nothing was typed, a '.' only once in an edit.
+enum InpFilter {
+  kInpFilterAny = 0,        // every character from the space up
+  kInpFilterFloat = 1,      // digits, one '.' and a leading '-'
+  kInpFilterDigits = 2,     // digits only
+  kInpFilterInt = 3,        // digits and a leading '-'
+  kInpFilterDigitsDot = 4,  // digits and one '.'
+  kInpFilterCount = 5,      // a start with this or more takes kInpFilterAny
+};
+
 struct InpLineRec {
   int* target;      // state word of the edit that owns the line; null while idle
   std::string buf;  // the prefix, then what was typed
   int caret;        // prefix length .. buffer length
   int prefixLen;
   int limit;   // most characters typed after the prefix
-  int filter;  // 0 any from 32 up, 1 float, 2 digits, 3 int, 4 digits and one '.'
+  int filter;  // InpFilter
   int dotSeen;
 };
 
-// One value edit of the request record: an integer's or a float's. The state word: 0 idle, -1
-// editing, 1 accepted, 2 cancelled.
+// One value edit of the request record: an integer's or a float's, with its state word (InpState).
 template <typename T>
 struct InpValueReq {
   int state;
@@ -47,7 +62,7 @@ struct InpEditReqRec {
 template <typename T>
 struct InpValueKind {
   InpValueReq<T> InpEditReqRec::*edit;
-  int filter;                           // 3 integers, 1 floats
+  int filter;                           // kInpFilterInt, kInpFilterFloat
   T (*parse)(const std::string& text);  // the typed text's value (StrToInt, StrToFlo)
   bool (*noRange)(T minimum, T maximum);
   std::string (*print)(T value);
@@ -73,7 +88,7 @@ InpValueReq<T>& InpEditReq_Of(const InpValueKind<T>& k) {
   return ValueInput.InpEditReq.*k.edit;
 }
 
-// 1 when the edit starts; 0 when the line is busy, the pointer null or the state word not 0.
+// 1 when the edit starts; 0 when the line is busy, the pointer null or the state word not idle.
 int TextInput_Begin(int* state, const std::string& text, int limit, int filter);
 // 0 when the line is not active (the character then goes to the focused text box), else 1.
 int TextInput_Char(unsigned char c);
@@ -81,10 +96,10 @@ int TextInput_Char(unsigned char c);
 int TextInput_SpecialKey(unsigned char key);
 int InpLine_Finish(int* state, std::string* out, int clear);
 void InpLine_Reset();
-// The line's target exists and holds -1 (editing).
+// The line's target exists and is editing.
 int InpLine_IsSpecial();
 int IsDigitChar(int c);
-// While the line edits: 1 for the caret characters '#', '$', '%' and the apostrophe.
+// While the line edits: 1 for the caret keys End, Home, Left and Right.
 int InpLine_SpecialCharOk(unsigned char c);
 
 // Requests: 1 taken, 2 the same request already pending, 0 refused. The range is kept when it is
@@ -94,7 +109,7 @@ int Gui_BindValue(InpEditReqRec* r, const InpValueKind<T>& k, T* target, T minim
 int Gui_BindInt(InpEditReqRec* r, int* target, int minimum, int maximum);
 int Gui_BindFloat(InpEditReqRec* r, float* target, float minimum, float maximum);
 int Gui_BindIntOnce(int* word, int value);
-// Every edit running or requested is cancelled (its state word 2): the next steps finish it and
+// Every edit running or requested is cancelled (kInpCancelled): the next steps finish it and
 // leave its target as it was. For a switch of the program mode: no screen of the next mode shows
 // the edit's field, while the line would still take the typing.
 void InpEditReq_CancelAll(InpEditReqRec* r);

@@ -7,6 +7,7 @@
 #include "figures/fgrs.h"
 #include "figures/land.h"
 #include "figures/mode_words.h"
+#include "figures/side.h"
 #include "render/gl2d.h"
 #include "render/tex_names.h"
 #include "render/texture.h"
@@ -146,7 +147,7 @@ void MiniMap_Draw(int (*sides)[kSideWords], int allSides) {
   MiniMap_WorldToPix(FieldRect.CamLookX + FieldRect.spanX / 2, FieldRect.CamLookZ + FieldRect.spanZ / 2,
                      &x2, &y2);
   Gl2D_OutlineRectLTRB(x1, y1, x2, y2, 0xFFFFFFFF);
-  if (sides && !allSides && Sides.PlayerSide >= 2 && Sides.PlayerSide <= 5) {
+  if (sides && !allSides && Side_IsPlayable(Sides.PlayerSide)) {
     MarkList(sides[Sides.PlayerSide - 1], 1, kOwnArgb);
     MarkList(sides[Sides.PlayerSide - 1], 0, kSeenArgb);
   } else if (sides && allSides) {

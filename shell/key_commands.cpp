@@ -139,7 +139,7 @@ int RepeatStep(IKmd2* k) {
   if (k->repeatStart == 0) {
     k->repeatStart = (int)FrameClock.MsClock;
     k->repeatCount = 0;
-    return k->mode == 2 ? 0 : 1;
+    return k->mode == kKmdHoldRelease ? 0 : 1;
   }
   if (IKmd2_RepeatElapsed(k, 0) >= k->repeatMs) {
     k->repeatCount = AddCapped(k->repeatCount, 1);
@@ -211,10 +211,10 @@ void IKmd2_Check(IKmd2* k) {
     if (*vk < 0 || *vk >= kKeyTableSize) *vk = 0;
   // Checked in order: a later failure overwrites the code of an earlier one.
   if (k->key1 < 1 && k->key2 < 1 && k->key3 < 1) fail(1);
-  if (k->mode == 3) {
+  if (k->mode == kKmdModifierKey) {
     if (k->key1 < 1) fail(2);
     if (k->key2 < 1 && k->key3 < 1) fail(3);
-  } else if (k->mode == 4) {
+  } else if (k->mode == kKmdEitherModifierKey) {
     if (k->key1 < 1 && k->key2 < 1) fail(4);
     if (k->key3 < 1) fail(5);
   }
@@ -249,20 +249,20 @@ void IKmd2_Upd(IKmd2* k) {
   if (k->valueMax <= 1) k->valueMax = AddCapped(k->value, 1);
 
   switch (k->mode) {
-    case 2:
+    case kKmdHoldRelease:
       if (k->blockLeft != 0) return;
       k->fired = HoldRelease(k);
       break;
-    case 3:
+    case kKmdModifierKey:
       if (k->blockLeft != 0) return;
       k->fired = Combo3(k);
       break;
-    case 4:
+    case kKmdEitherModifierKey:
       if (k->blockLeft != 0) return;
       k->fired = Combo4(k);
       break;
     default:
-      if (k->mode == 1 && k->dblWindow != 0 && k->value != 0) {
+      if (k->mode == kKmdMultiPress && k->dblWindow != 0 && k->value != 0) {
         MultiPressStep(k);  // keeps counting and latching during a block
         if (k->blockLeft != 0) {
           k->fired = 0;
@@ -277,7 +277,7 @@ void IKmd2_Upd(IKmd2* k) {
 
   if (k->value != 0 && k->repeatMs != 0) k->fired = RepeatStep(k);
   if (k->fired == 0) return;
-  if (k->mode != 1 && k->fired == 1) {
+  if (k->mode != kKmdMultiPress && k->fired == 1) {
     k->mouseX1 = KeyCmds.MouseX;
     k->mouseY1 = KeyCmds.MouseY;
   }

@@ -7,6 +7,16 @@
 #include <fstream>
 #include <string>
 
+// How a key command fires (its mode word, kept as these numbers in the definitions file); any other
+// value acts as kKmdPress.
+enum KmdMode {
+  kKmdPress = 0,              // on every frame a key is down
+  kKmdMultiPress = 1,         // a press, or a double or triple press within its windows
+  kKmdHoldRelease = 2,        // on the release after a hold
+  kKmdModifierKey = 3,        // key1 held with key2 or key3
+  kKmdEitherModifierKey = 4,  // key1 or key2 held with key3
+};
+
 // One key command: forty 32-bit words, handled as a whole (zeroed, copied, saved word by word).
 struct IKmd2 {
   int reserved0;
@@ -16,8 +26,7 @@ struct IKmd2 {
   int blockMs;           // block time after each firing
   int slot;              // exclusivity slot 1..199, else none
   int priority;          // higher wins within the slot
-  int mode;              // 0 press, 1 press or double/triple, 2 hold and release, 3 modifier+key, 4 two
-                         // modifiers+key
+  int mode;              // KmdMode
   int key1, key2, key3;  // virtual-key codes 0..255; 0 = none
   int exclusive;         // refuse keys marked in KeyUsedTable
   int extra;             // kept and saved, read by nothing

@@ -58,8 +58,8 @@ int IKmd2_InitFromStream(IKmd2& k, std::istream& in) {
   if (form != 0) {
     int press[4] = {0, 0, 0, 0};
     ReadInts(in, press, 4);
-    if (press[0] == 1) {
-      k.mode = 1;
+    if (press[0] == kKmdMultiPress) {
+      k.mode = kKmdMultiPress;
       k.dblWindow = press[1];
       k.tripleWindow = press[2];
       k.noSingle = press[3];
@@ -69,9 +69,10 @@ int IKmd2_InitFromStream(IKmd2& k, std::istream& in) {
   } else {
     int mode = 0;
     ReadInts(in, &mode, 1);
-    if (mode == 2 || mode == 3 || mode == 4) k.mode = mode;
-    else if (mode == 1) k.active = 0;
-    else k.mode = 0;
+    if (mode == kKmdHoldRelease || mode == kKmdModifierKey || mode == kKmdEitherModifierKey)
+      k.mode = mode;
+    else if (mode == kKmdMultiPress) k.active = 0;  // its windows come only in the long form
+    else k.mode = kKmdPress;
   }
   SkipLine(in);
 

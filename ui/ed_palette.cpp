@@ -131,7 +131,7 @@ void EdPalette_Draw(GuiWin* w) {
 void EdPaletteCur_Draw(GuiWin* w) { EdPalette_DrawTool(w, EdPalette.EdPaletteTool); }
 
 void EdPalette_Click(GuiWin* w) {
-  if (!w || w->clickCode != 1) return;
+  if (!w || w->clickCode != kClickLeft) return;
   EdPalette.EdPaletteTool = w->number;
   w->consumed = 1;
 }

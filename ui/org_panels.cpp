@@ -169,7 +169,7 @@ void ShowSpePanels(GuiWin* org, GuiWin* fgr) {
 void ValPanel_Page(GuiWin* w, int* page, int last) {
   if (!w) return;
   w->consumed = 1;
-  *page += w->clickCode == 2 ? kRows : -kRows;
+  *page += w->clickCode == kClickRight ? kRows : -kRows;
   if (*page < 0) *page = 0;
   if (*page > last) *page = last;
 }
@@ -252,8 +252,8 @@ void ValPanel_CellText(GuiWin* w, ValCellLook look, const std::string& text) {
 template <typename T>
 void ValPanel_CellClick(GuiWin* w, const InpValueKind<T>& k, T* p, int has, T a, T b) {
   InpValueReq<T>& edit = InpEditReq_Of(k);
-  if (edit.target == p && w->clickCode == 2) {
-    edit.state = 2;
+  if (edit.target == p && w->clickCode == kClickRight) {
+    edit.state = kInpCancelled;
     return;
   }
   if (has && !(a < b)) return;

@@ -93,7 +93,7 @@ void UnitBoxTitle_Click(GuiWin* w) {
   Fgr* f = BoxUnit();
   if (!w || !f) return;
   w->consumed = 1;
-  if (w->clickCode == 1) PickPoint_SetFromFgr(f);
+  if (w->clickCode == kClickLeft) PickPoint_SetFromFgr(f);
 }
 
 void UnitDbg_Draw(GuiWin* w) {
@@ -145,7 +145,7 @@ void Gui_DrawFgrPreview(GuiWin* w) {
 }
 
 void CaptainCell_Click(GuiWin* w) {
-  if (!w || w->clickCode != 1) return;
+  if (!w || w->clickCode != kClickLeft) return;
   Fgr* f = pFgrSelectedOne(0);
   if (f && Fgr_SetFromPultSig(f, w->number)) w->consumed = 1;
 }
@@ -219,8 +219,9 @@ void CaptainIcon_Click(GuiWin* w) {
   if (!c) return;
   w->consumed = 1;
   if (c == pFgrSelectedOne(1)) PickPoint_SetFromFgr(c);
-  else if (w->clickCode == 1) SelList_SetOne(&SelList, c, 0);  // inactive ones only in the editor
-  else if (w->clickCode == 2) PickPoint_SetFromFgr(c);
+  else if (w->clickCode == kClickLeft)
+    SelList_SetOne(&SelList, c, 0);  // inactive ones only in the editor
+  else if (w->clickCode == kClickRight) PickPoint_SetFromFgr(c);
 }
 
 void FloorBox_Draw(GuiWin* w) {

@@ -121,12 +121,12 @@ void TextWinEnd_Draw(GuiWin* w) {
 
 void TextWinHome_Click(GuiWin* w) {
   if (!w) return;
-  GuiList_ScrollUp(w->parent, w->clickCode == 2 ? 0 : 1);
+  GuiList_ScrollUp(w->parent, w->clickCode == kClickRight ? 0 : 1);
 }
 
 void TextWinEnd_Click(GuiWin* w) {
   if (!w) return;
-  GuiList_ScrollDown(w->parent, w->clickCode == 2 ? 0 : 1);
+  GuiList_ScrollDown(w->parent, w->clickCode == kClickRight ? 0 : 1);
 }
 
 void TextWinScroll_Draw(GuiWin* w) {
@@ -153,7 +153,7 @@ void TextWinScroll_Draw(GuiWin* w) {
 
 void TextWinScroll_Click(GuiWin* w) {
   if (!w || !GuiList_HasData(w->parent)) return;
-  if (w->clickCode > 100000 && !Screens.ScrollBarDrag) Screens.ScrollBarDrag = w;
+  if (Gui_ClickIsRepeat(w->clickCode) && !Screens.ScrollBarDrag) Screens.ScrollBarDrag = w;
 }
 
 void TextWinFileLine_Draw(GuiWin* w) {

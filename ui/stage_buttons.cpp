@@ -11,7 +11,7 @@
 int Etap_NewGameBtn(GuiWin* w) {
   if (!w) return 0;
   StageReq.PlitBuildOn = 0;
-  Etap_NewGame(w->clickCode == 2);
+  Etap_NewGame(w->clickCode == kClickRight);
   SetProgramMode(kModeEditor);
   StageReq.PlitBuildOn = 1;
   return 1;

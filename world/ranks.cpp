@@ -478,7 +478,7 @@ namespace {
 
 // A captain of the computer's side from a combination; none logs `missing`.
 Fgr* TestCaptain(int kombi, const char* missing) {
-  Fgr* c = KombiPreset(kombi, Sides.PlayerSide == 3 ? 2 : 3, 0);
+  Fgr* c = KombiPreset(kombi, Side_Switch(Sides.PlayerSide), 0);
   if (!c) LogInfo("%s", missing);
   return c;
 }

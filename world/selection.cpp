@@ -302,7 +302,7 @@ void Fgr_IsSelectedUpd(Fgr* f) {
 
 void Fgr_OfferToSides(Fgr* f) {
   int owner = Fgr::Owner(f);
-  if (owner < 1 || owner > 5 || Sides.PlayerSide < 2 || Sides.PlayerSide > 5) return;
+  if (!Side_Rec(owner) || !Side_IsPlayable(Sides.PlayerSide)) return;
   for (int s = 0; s < kSides; s++) {
     int* side = Sides.SideTab[s];
     int id = side[kSideId];
@@ -326,7 +326,7 @@ void Fgr_OfferToSides(Fgr* f) {
       side[kSideOwnCount] += 1;
       side[kSideOwnList + side[kSideOwnCount]] = f->nom;
     }
-    if (side[kSideSeenCount] < kSideListMax && owner != id && id <= 5 && f->VidSide[id] > 0) {
+    if (side[kSideSeenCount] < kSideListMax && owner != id && id <= kSides && f->VidSide[id] > 0) {
       side[kSideSeenCount] += 1;
       side[kSideSeenList + side[kSideSeenCount]] = f->nom;
     }
@@ -360,7 +360,7 @@ static Fgr* FindMark(Fgr* head, int v) {
 Fgr* Fgr_FindMetGdMark(Fgr* f, int v) { return f ? FindMark(f->P2_Sub_MetGd, v) : nullptr; }
 Fgr* Fgr_FindMetBdMark(Fgr* f, int v) { return f ? FindMark(f->P2_Sub_MetBd, v) : nullptr; }
 
-int Fgr_Int5Get(int i, const Fgr* f) { return f && i >= 1 && i <= 5 && f->VidSide[i] > 0; }
+int Fgr_Int5Get(int i, const Fgr* f) { return f && Side_Rec(i) && f->VidSide[i] > 0; }
 
 int Fgr_IsBunkerHostOf(int side, const Fgr* f) {
   const int* rec = Side_Rec(side);

@@ -22,8 +22,8 @@
 
 void Fgr_SightTest(Fgr* f) {
   int owner = Fgr::Owner(f);
-  if (owner < 1 || owner > 5) return;
-  for (int i = 1; i <= 5; i++) f->VidSide[i] = 0;
+  if (!Side_Rec(owner)) return;
+  for (int i = 1; i <= kSides; i++) f->VidSide[i] = 0;
   f->KlientVidit = 0;
   Vec2 at;
   Fgr::PosXZ(f, &at.x, &at.y);
@@ -40,7 +40,7 @@ void Fgr_SightTest(Fgr* f) {
       Vec2 eye;
       Fgr::PosXZ(u, &eye.x, &eye.y);
       if (!Circles_TouchV(eye, (float)r, at, f->haf)) continue;
-      if (id <= 5) f->VidSide[id] = 1;
+      if (id <= kSides) f->VidSide[id] = 1;
       if (id == Sides.PlayerSide) f->KlientVidit = 1;
       break;
     }
