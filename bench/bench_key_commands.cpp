@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/platform.h"
 #include "render/kmd_block.h"
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
@@ -17,8 +18,8 @@ static void BM_KeyCommandsFrame(benchmark::State& state) {
   int frame = 0;
   for (auto _ : state) {
     FrameClock.MsClock += 10;
-    KeyCmds.KeyDownTable[37] = (frame / 7) & 1;  // an arrow pressed and released
-    KeyCmds.KeyDownTable[1] = (frame / 3) & 1;   // clicks
+    KeyCmds.KeyDownTable[37] = (frame / 7) & 1;          // an arrow pressed and released
+    KeyCmds.KeyDownTable[VK_LBUTTON] = (frame / 3) & 1;  // clicks
     Kmd_UpdAll();
     benchmark::DoNotOptimize(Kmd_Fired(KMD_LEFT));
     frame++;

@@ -513,8 +513,8 @@ TEST(Guide, EachNameItPlacesInAFileIsDeclaredOrDefinedThere) {
        "`PickFgrAtCursor` (`world/movement.cpp`): not declared"},
       {"`GuiListPool`, `GuiHolderPool` in `gui/gui_list.cpp`",
        "`GuiListPool`, `GuiHolderPool` in `gui/gui.cpp`", "`GuiListPool` (`gui/gui.cpp`): not declared"},
-      {"`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`)",
-       "`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`, `Land`)",
+      {"`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`,",
+       "`figures/side.h` (`Sides.SideTab`, `Sides.PlayerSide`, `Side_Rec`, `Land`,",
        "`Land` (`figures/side.h`): not declared"},
       // a list before its file: each of its names, not only the last
       {"`IntInput_Click`", "`Trig_ShowMessage`",
