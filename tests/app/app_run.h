@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,6 +79,8 @@ inline void ExpectGolden(const fs::path& dir, const std::string& name) {
 class AppRun : public ::testing::Test {
  protected:
   fs::path dir;
+  // The largest file a run may write, as a shell's `ulimit -f` sets it (none by default).
+  rlim_t fileSizeLimit = RLIM_INFINITY;
 
   void SetUp() override { FreshData(); }
 
@@ -103,6 +106,10 @@ class AppRun : public ::testing::Test {
       if (out >= 0) dup2(out, 1), dup2(out, 2);
       setenv("TOLV_VIDEO", "headless", 1);
       setenv("TOLV_SCRIPT", "script.txt", 1);
+      // As a shell starts the program: the signal of a file past the limit at its default.
+      signal(SIGXFSZ, SIG_DFL);
+      const rlimit limit = {fileSizeLimit, fileSizeLimit};
+      if (fileSizeLimit != RLIM_INFINITY && setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
       execl(TOLV_BIN, "tolv", (char*)nullptr);
       _exit(127);
     }

@@ -193,6 +193,55 @@ TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
   }
 }
 
+// The game started under a file size limit (a shell's `ulimit -f 30`, the signal of a file past it
+// at its default): a long text saved into a file with a second hard link (written in place) and into
+// a file of one link, and Save Test2, fail past the limit without ending the game. Every file keeps
+// its old content under all its names, nothing part-written is left beside it, and each failure is
+// said where the user looks: the box's line, the stage's message box.
+TEST_F(AppRun, SavesPastAFileSizeLimitFailAndKeepEveryOldFile) {
+  fileSizeLimit = 30 * 1024;
+  std::string oldText, newText;  // about 20 KB and 41 KB
+  for (int i = 0; i < 640; i++)
+    oldText += "old line " + std::to_string(10000 + i) + " of the first text\n";
+  for (int i = 0; i < 940; i++)
+    newText += "new line " + std::to_string(10000 + i) + " of a longer text ..\n";
+  const fs::path other = dir / "other";
+  WriteAll(other / "hard.txt", oldText);
+  fs::create_hard_link(other / "hard.txt", dir / "hard.txt");
+  WriteAll(dir / "one.txt", oldText);
+  WriteAll(dir / "long.txt", newText);
+  fs::copy_file(dir / "Maps" / "test.etp", dir / "Maps" / "test2.etp");
+  fs::copy_file(dir / "Maps" / "test.etp01", dir / "Maps" / "test2.etp01");
+  const std::string base = ReadAll(dir / "Maps" / "test2.etp");
+  const std::string location = ReadAll(dir / "Maps" / "test2.etp01");
+  std::string script = "answer no\nwait 3\n" + FileBy("long.txt", kOpen, 2);
+  script += FileBy("hard.txt", kTextSave) + FileBy("one.txt", kTextSave);
+  script += Click("left", kPlayTest, 3) + Click("left", kSaveTest2, 3) + "close\n";
+  ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
+
+  EXPECT_EQ(ReadAll(dir / "hard.txt"), oldText);
+  EXPECT_EQ(ReadAll(other / "hard.txt"), oldText);
+  EXPECT_EQ(ReadAll(dir / "one.txt"), oldText);
+  EXPECT_EQ(ReadAll(dir / "Maps" / "test2.etp"), base);
+  EXPECT_EQ(ReadAll(dir / "Maps" / "test2.etp01"), location);
+  EXPECT_EQ(Names(other), (std::set<std::string>{"hard.txt"}));
+  EXPECT_EQ(Names(dir / "Maps"),
+            (std::set<std::string>{"test.etp", "test.etp01", "test2.etp", "test2.etp01"}));
+  const std::set<std::string> names = Names(dir);
+  for (const std::string& n : names) EXPECT_EQ(n.find("_tmp"), std::string::npos) << n;
+  // A run without the variables' master has the Russian texts.
+  const std::string log = Log();
+  for (const char8_t* line :
+       {u8"\ntext box: Не сохранено: hard.txt (File too large, written back as it was)",
+        u8"\ntext box: Не сохранено: one.txt (File too large)"})
+    EXPECT_NE(log.find(Cp1251(U8(line))), std::string::npos) << U8(line) << "\n" << log;
+  EXPECT_NE(
+      ReadAll(dir / "run.out")
+          .find(U8(u8"platform: box [Error] Этап не сохранён: Maps/test2.etp01 (File too large) -> ok")),
+      std::string::npos)
+      << ReadAll(dir / "run.out");
+}
+
 // A file or a link that a user keeps under a name the program uses for scratch files.
 struct UserThing {
   const char* name;

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "shell/binfile.h"
 #include "shell/clock.h"
 #include "shell/file_save.h"
@@ -653,10 +653,11 @@ TEST(FileSave, EverySaveWritesWhereTheLinksLeadAndKeepsTheMode) {
 
 namespace {
 
-// No file may grow past limit bytes from here on (RLIM_INFINITY: again without a limit): a write
-// past it fails, as on a full disk.
+// No file may grow past limit bytes from here on (RLIM_INFINITY: again without a limit), as a
+// user's `ulimit -f` sets it: with the signal as the program's start sets it, a write past it fails,
+// as on a full disk.
 void LimitFileSize(rlim_t limit) {
-  signal(SIGXFSZ, SIG_IGN);
+  Plat_IgnoreFileSizeSignal();
   rlimit cut;
   getrlimit(RLIMIT_FSIZE, &cut);
   cut.rlim_cur = limit;
