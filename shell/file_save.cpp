@@ -23,6 +23,7 @@ namespace {
 // The reasons of a refusal, as the open gives them.
 const char* const kWhyFolder = "is a folder";
 const char* const kWhyNotPlain = "not a plain file";
+const char* const kWhyOneFile = "two names of one file";
 
 const char* OpenMode(short mode) {
   if (mode == 1) return "w+b";
@@ -223,16 +224,78 @@ FILE* NoStream(const std::string& shown, const char* step, int err) {
   return nullptr;
 }
 
+// The plain file at path (when one stands there) may be written by this process: it opens for
+// writing, neither made nor cut by the open. A file whose mode or flags refuse it is not replaced by
+// a rename either, as the desktop's editors refuse it; a process that may write it writes it.
+// False (errno EACCES or EPERM) only for such a refusal: other failures are left for the save's own
+// steps to meet.
+bool MayWrite(const std::string& path) {
+  const int fd = Files.OpenFd(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  if (fd >= 0) {
+    close(fd);
+    return true;
+  }
+  return errno != EACCES && errno != EPERM;
+}
+
 // The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
-// followed or lead to something that is not a plain file, or, for a save that keeps a backup,
-// when such a thing holds the backup's name.
+// followed or lead to something that is not a plain file or to a file this process may not write,
+// or, for a save that keeps a backup, when what is not a plain file holds the backup's name.
 bool SaveDestination(const std::string& name, std::string* target, bool withBackup) {
   if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
   if (const char* why = NotPlainWhy(*target, true))
     return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
+  if (!MayWrite(*target)) return Fail(ShownTarget(name, *target), "write", errno);
   if (!withBackup) return true;
   if (const char* why = NotPlainWhy(*target + "_bak", false))
     return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
+  return true;
+}
+
+// Which file a save's target is: the file itself where one stands, else the name in its folder,
+// so two spellings of one path (Maps/x and Maps/../Maps/x) are one file too.
+struct FileKey {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  std::string leaf;  // the name in the folder (dev, ino) of a file not made yet
+  std::string path;  // where even the folder is missing: the path as it is spelled
+  bool operator==(const FileKey&) const = default;
+};
+
+FileKey KeyOf(const std::string& path) {
+  FileKey k;
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0) {
+    k.dev = st.st_dev;
+    k.ino = st.st_ino;
+    return k;
+  }
+  const size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+  if (stat(dir.c_str(), &st) != 0) {
+    k.path = path;
+    return k;
+  }
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  k.leaf = slash == std::string::npos ? path : path.substr(slash + 1);
+  return k;
+}
+
+// The saves of names (n of them, together) may go ahead: each passes SaveDestination (its links,
+// a plain file or none, one it may write, its backup's name) and no two lead to one file, which
+// the second part would write over the first. Their targets in targets; 0 (logged) when not, with
+// nothing made.
+bool CheckAll(const std::string* names, int n, std::string* targets) {
+  FileKey keys[kFileSaveCommitMax];
+  for (int i = 0; i < n; i++) {
+    if (!SaveDestination(names[i], &targets[i], true)) return false;
+    keys[i] = KeyOf(targets[i]);
+    for (int j = 0; j < i; j++)
+      if (keys[j] == keys[i])
+        return Fail(ShownTarget(names[j], targets[j]) + " and " + ShownTarget(names[i], targets[i]),
+                    "save", EINVAL, kWhyOneFile);
+  }
   return true;
 }
 
@@ -624,6 +687,11 @@ void CommitUndo(CommitStep* steps, int n, std::string* note) {
 
 const FileSaveFail& FileSave_Failure() { return gSave.fail; }
 
+int FileSave_CheckAll(const std::string* names, int n) {
+  std::string targets[kFileSaveCommitMax];
+  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets) ? 1 : 0;
+}
+
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
   if (name.empty()) return nullptr;
   if (!ext.empty()) name += ext;
@@ -802,15 +870,18 @@ int FileSave_Close(FILE* f, const std::string& name) {
 int FileSave_CommitAll(const std::string* gameNames, int n) {
   if (!gameNames || n < 1 || n > kFileSaveCommitMax) return 0;
   CommitStep steps[kFileSaveCommitMax];
+  std::string targets[kFileSaveCommitMax];
+  // Looked at again: the links may have changed since the scratch files were made.
+  if (!CheckAll(gameNames, n, targets)) {
+    const int err = errno;
+    for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
+    errno = err;
+    return 0;
+  }
   for (int i = 0; i < n; i++) {
     CommitStep& s = steps[i];
     s.game = gameNames[i];
-    if (!SaveDestination(s.game, &s.name, false)) {
-      const int err = errno;
-      for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
-      errno = err;
-      return 0;
-    }
+    s.name = targets[i];
     s.slot = SlotOf(Absolute(s.name), false);
     s.bak = s.name + "_bak";
   }

@@ -10,6 +10,14 @@
 //   pipe, a device, a socket), the save is refused before anything is made, moved or renamed:
 //   "is a folder" (errno EISDIR) or "not a plain file" (EINVAL), the reasons an open gives. A save
 //   that keeps a backup is refused the same way when such a thing holds the backup's name.
+// - Files the user may write. A file that stands where the links end must open for writing (it is
+//   opened, neither made nor cut, and closed again): where its mode or flags refuse this process
+//   (EACCES, EPERM), the save is refused before anything is made, as the desktop's editors refuse
+//   it, and not replaced by a rename. Only that file is tried, never its backup or a scratch file;
+//   a process that may write it (root) writes it.
+// - One file, one name. Saves that go together (a stage's two parts) are refused before anything is
+//   made when two of their names lead to one file: one path, or the same file under two names (a
+//   hard link), which the second part would write over the first: "two names of one file".
 // - Scratch and rename. The new content is made whole in a scratch file beside the file, name +
 //   "_tmp" (or "_tmp1" .. "_tmp99" when that is taken), created exclusively and never through a
 //   link, and takes the name by a rename. It takes the mode of the file it replaces, and its owner
@@ -88,5 +96,10 @@ int FileSave_Commit(const std::string& name);
 // old content back) and the scratch files are gone.
 constexpr int kFileSaveCommitMax = 4;
 int FileSave_CommitAll(const std::string* names, int n);
+// Whether saves of names (at most kFileSaveCommitMax) may begin, before any scratch file is made:
+// 1 when each may be saved (its links, a plain file or none, a file this process may write, its
+// backup's name) and no two names lead to one file (one path, or the same file under two names);
+// on 0, FileSave_Failure says why, naming both names of one file. FileSave_CommitAll looks again.
+int FileSave_CheckAll(const std::string* names, int n);
 void FileSave_Drop(const std::string& name);
 std::string FileSave_ScratchName(const std::string& name);

@@ -134,8 +134,12 @@ TEST_F(AppRun, SavesThroughLinksWriteTheFilesTheyLeadToAndKeepTheirModes) {
 // a text saved through a link to a pipe is refused on the box's line; one saved into the hard-linked
 // file writes it in place, so both its names show the new text; Save Test2 through links to a device
 // node and a pipe, and the editor's save through a link into a missing folder, are refused in a box
-// that names where the link led. Nothing else in the folders changes, and no scratch file is left.
+// that names where the link led. A read-only text, and a stage whose location file is read-only,
+// are refused as the system refuses their open; a stage whose location file is its base file under
+// a second name is refused in a box that names both. Nothing else in the folders changes, and no
+// scratch file is left.
 TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
+  RunAsAnotherUser();  // for whom the read-only files are so
   const fs::path other = dir / "other";
   fs::create_directory(other);
   // A copy of /dev/null's node where the test may make one (as root), else a second pipe.
@@ -148,6 +152,13 @@ TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
   fs::create_symlink("../other/fifo", dir / "Maps" / "test2.etp01");
   const std::string missing = (dir / "missing" / "t.etp").string();
   fs::create_symlink(missing, dir / "Maps" / "lost.etp");
+  WriteAll(dir / "ro.txt", "bbbbb\n");
+  chmod((dir / "ro.txt").c_str(), 0444);
+  WriteAll(dir / "Maps" / "pair.etp", "a stage of two names");
+  fs::create_hard_link(dir / "Maps" / "pair.etp", dir / "Maps" / "pair.etp01");
+  WriteAll(dir / "Maps" / "ro.etp", "a stage");
+  WriteAll(dir / "Maps" / "ro.etp01", "its read-only location");
+  chmod((dir / "Maps" / "ro.etp01").c_str(), 0444);
   const auto picture = [](const fs::path& p, const struct stat& st) {
     const std::string bytes = ReadAll(p);  // a stage's megabytes by their hash
     return (bytes.size() > 64 ? std::to_string(std::hash<std::string>()(bytes)) : bytes) + " n" +
@@ -158,11 +169,12 @@ TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
 
   std::string script = "answer no\nwait 3\n" + FileBy("hard.txt", kOpen, 2);
   script += "click left 49 295\nwait 1\ntype a\n";  // row 0, after its third letter
-  script += FileBy("fifo.txt", kTextSave) + FileBy("hard.txt", kTextSave);
+  script += FileBy("fifo.txt", kTextSave) + FileBy("hard.txt", kTextSave) + FileBy("ro.txt", kTextSave);
   script += Click("left", kPlayTest, 3) + Click("left", kSaveTest2, 3) + Click("left", kEsc, 2);
   // The editor; palette tool 2 used on a cell arms its save.
   script += Click("left", kEditor, 5) + "click left 119 386\nwait 1\nclick right 500 350\nwait 1\n";
-  script += FileBy("Maps/lost.etp", kEditorSave, 3) + "close\n";
+  script += FileBy("Maps/lost.etp", kEditorSave, 3) + FileBy("Maps/pair.etp", kEditorSave, 3);
+  script += FileBy("Maps/ro.etp", kEditorSave, 3) + "close\n";
   ASSERT_EQ(Run(script), 0) << ReadAll(dir / "run.out");
 
   auto otherWant = otherBefore;
@@ -175,15 +187,17 @@ TEST_F(AppRun, SavesRefuseWhatIsNotAPlainFileAndWriteAHardLinkedFileInPlace) {
   namesWant.insert({"run.out", "script.txt"});
   EXPECT_EQ(Names(dir), namesWant);
   // A run without the variables' master has the Russian texts.
-  EXPECT_NE(
-      Log().find(Cp1251(U8(u8"\ntext box: Не сохранено: fifo.txt -> other/fifo (not a plain file)"))),
-      std::string::npos)
-      << Log();
+  EXPECT_EQ(ReadAll(dir / "ro.txt"), "bbbbb\n");
+  for (const char8_t* line : {u8"\ntext box: Не сохранено: fifo.txt -> other/fifo (not a plain file)",
+                              u8"\ntext box: Не сохранено: ro.txt (Permission denied)"})
+    EXPECT_NE(Log().find(Cp1251(U8(line))), std::string::npos) << U8(line) << "\n" << Log();
   const std::string out = ReadAll(dir / "run.out");
   const std::string boxes[] = {
       U8(u8"Этап не сохранён: Maps/test2.etp -> Maps/../other/") + (node ? "node" : "fifo") +
           " (not a plain file)",
       U8(u8"Этап не сохранён: Maps/lost.etp -> ") + missing + " (No such file or directory)",
+      U8(u8"Этап не сохранён: Maps/pair.etp and Maps/pair.etp01 (two names of one file)"),
+      U8(u8"Этап не сохранён: Maps/ro.etp01 (Permission denied)"),
   };
   size_t at = 0;
   for (const std::string& box : boxes) {
