@@ -43,9 +43,6 @@ int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expec
 // that does not open, an empty file, a short read, or a size other than a positive `expected`.
 int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
                 int expected);
-// The buffer's bytes saved under name by FileOpenBak (file_save.h) with policy: the bytes written;
-// 0 when the write failed (FileCloseBak says what became of the file).
-int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart);
 
 // Drops the rest of the line ("\n" or "\r\n"; a lone "\r" takes the next character with it).
 int SkipLine(std::istream& in);

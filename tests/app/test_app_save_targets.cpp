@@ -30,6 +30,7 @@
 #include "gui/paint_words.h"
 #include "render/image.h"
 #include "shell/file_names.h"
+#include "shell/file_save.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "test_files.h"
@@ -82,7 +83,7 @@ int SaveKeys(const std::string& name) {
   std::memset(&k, 0, sizeof k);
   Kmd_SkipToMarker(in);
   IKmd2_InitFromStream(k, in);
-  return IKmd2_SaveBin(&k, name.c_str(), 2);
+  return IKmd2_SaveBin(&k, name.c_str(), kFileBakMove);
 }
 
 int SaveVariables(const std::string& name) {
