@@ -228,9 +228,7 @@ SaveSlot* SlotOf(const std::string& name, bool take) {
 
 // The reasons of a refusal, as the open gives them.
 const char* const kWhyFolder = "is a folder";
-
 const char* const kWhyNotPlain = "not a plain file";
-
 const char* const kWhyOneFile = "two names of one file";
 
 // Paths below are the file system's own (converted from the game's names by FsPath).
