@@ -74,7 +74,8 @@ void MainLoop_Pass() {
 }
 
 int WinMain() {
-  Plat_SetLog(LogInfo);  // the platform layer's lines join the game's log
+  Plat_IgnoreFileSizeSignal();  // before anything can write a file
+  Plat_SetLog(LogInfo);         // the platform layer's lines join the game's log
   Clock_Start();
   RandSeed(Clock_StartSeed());
   FrameClock.FramePauseFlag = &o2::GamePause;

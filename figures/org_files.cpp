@@ -75,7 +75,7 @@ int Org_ReadMixAtStart() {
 
 void Org_SaveBin() {
   std::string name = OrgFiles.gsFileO2O3Bin;
-  FILE* f = FileOpenBak(name, "", 2, 0);
+  FILE* f = FileOpenBak(name, "", kFileBakMove, kFileBakWrite);
   if (!f) {
     LogInfo("\nOrg_SaveBin: not saved %s (%s)", FileSave_Failure().name.c_str(),
             FileSave_Failure().why.c_str());

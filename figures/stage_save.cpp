@@ -225,6 +225,13 @@ int Etap_Save(const std::string& name) {
     return 0;
   }
   const std::string loc = name + IntToStrZero(StageReq.EtapLocationNom, 2);
+  // Both parts are looked at before anything is made: each may be written, and they are two files.
+  const std::string parts[2] = {name, loc};
+  if (!FileSave_CheckAll(parts, 2)) {
+    StageReq.EtapFail = {FileSave_Failure().name, FileSave_Failure().why};
+    LogInfo("\nSaveEtapFail: not open %s", name.c_str());
+    return 0;
+  }
   if (!WritePart(name, 1)) {
     FileSave_Drop(loc);  // a failed save leaves no scratch file beside the stage
     return 0;
@@ -241,7 +248,6 @@ int Etap_Save(const std::string& name) {
     return 0;
   }
   // Both parts replace their files together, or neither does.
-  const std::string parts[2] = {name, loc};
   if (!FileSave_CommitAll(parts, 2)) {
     StageReq.EtapFail = {FileSave_Failure().name, FileSave_Failure().why};
     LogInfo("\nSaveEtapFail: not written %s", name.c_str());

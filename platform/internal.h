@@ -2,6 +2,8 @@
 // backends. Not for use outside platform/ (tests excepted).
 #pragma once
 
+#include <signal.h>
+
 #include <string>
 
 #include "platform/platform.h"
@@ -105,6 +107,9 @@ void Plat_CatchSignals();
 int Plat_SignalCaught();     // 1 once a signal asked for the close
 int Plat_SignalFd();         // readable once a signal came (-1 when there is no pipe)
 int Plat_TakeSignalClose();  // 1 exactly once after the first signal: the close to hand out
+// The signals a program the layer starts is to get back at their default: those this process
+// ignores that it did not find ignored (Plat_IgnoreFileSizeSignal).
+void Plat_ChildSignalDefaults(sigset_t* set);
 
 // ---- text helpers (text1251.cpp) ----
 // CR LF -> LF for the outside world, and lone LF -> CR LF coming in.

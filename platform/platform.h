@@ -253,6 +253,12 @@ int Plat_ChooseColor(unsigned* colour, unsigned custom[16]);
 // Raises the process priority when it was started at the default niceness, and keeps (and logs)
 // any other; 0 only when the system refuses the raise (the caller only reports it).
 int Plat_SetHighPriority();
+// SIGXFSZ ignored for the rest of the process's life, so a write past a file size limit (a shell's
+// `ulimit -f`) fails with EFBIG like a write to a full disk, and the save that meets it puts the old
+// content back, instead of the signal ending the run in the middle of the write. Needs nothing
+// started: the program's first call. A program the layer starts gets the signal as this process
+// found it.
+void Plat_IgnoreFileSizeSignal();
 
 // ---- scripted runs (headless) -----------------------------------------------------------------
 // 1 when the frame being drawn now (the one the next Plat_SwapBuffers presents) should be saved as

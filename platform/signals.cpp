@@ -5,6 +5,9 @@
 //
 // The handler only counts and writes a byte to a pipe: both are safe inside a signal handler, and
 // the pipe wakes a dialog's wait at once.
+//
+// SIGXFSZ is ignored from the program's first line: a write past a file size limit then fails as a
+// write to a full disk does, and the save that meets it puts back what it had changed.
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -21,10 +24,11 @@ struct PlatSignals {
   volatile sig_atomic_t count;  // signals caught since the handlers went in
   bool closeTaken;              // the close message of the first one was handed out
   bool installed;
-  int pipe[2];  // the handler writes, a dialog's wait polls
+  int pipe[2];       // the handler writes, a dialog's wait polls
+  bool xfszIgnored;  // ... by Plat_IgnoreFileSizeSignal, which found it at its default
 };
 
-PlatSignals gSig = {0, false, false, {-1, -1}};
+PlatSignals gSig = {0, false, false, {-1, -1}, false};
 
 void OnSignal(int sig) {
   if (gSig.count > 0) _exit(128 + sig);  // the second: at once
@@ -60,6 +64,18 @@ void Plat_CatchSignals() {
     if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
     sigaction(sig, &sa, nullptr);
   }
+}
+
+void Plat_IgnoreFileSizeSignal() {
+  struct sigaction old = {};
+  if (sigaction(SIGXFSZ, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) return;
+  signal(SIGXFSZ, SIG_IGN);
+  gSig.xfszIgnored = true;
+}
+
+void Plat_ChildSignalDefaults(sigset_t* set) {
+  sigemptyset(set);
+  if (gSig.xfszIgnored) sigaddset(set, SIGXFSZ);
 }
 
 int Plat_SignalCaught() { return gSig.count > 0 ? 1 : 0; }

@@ -421,8 +421,16 @@ bool StartZenity(const std::string& bin, const std::vector<std::string>& args, Z
   posix_spawn_file_actions_init(&fa);
   posix_spawn_file_actions_adddup2(&fa, out[1], 1);
   posix_spawn_file_actions_adddup2(&fa, err[1], 2);
+  // zenity meets a file size limit as the user's shell left it, not as the game set it.
+  posix_spawnattr_t sa;
+  posix_spawnattr_init(&sa);
+  sigset_t defaults;
+  Plat_ChildSignalDefaults(&defaults);
+  posix_spawnattr_setsigdefault(&sa, &defaults);
+  posix_spawnattr_setflags(&sa, POSIX_SPAWN_SETSIGDEF);
   c->pid = -1;
-  const int spawned = posix_spawn(&c->pid, bin.c_str(), &fa, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&c->pid, bin.c_str(), &fa, &sa, argv.data(), environ);
+  posix_spawnattr_destroy(&sa);
   posix_spawn_file_actions_destroy(&fa);
   close(out[1]);
   close(err[1]);

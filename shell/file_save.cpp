@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -20,107 +21,12 @@
 
 namespace {
 
-// The reasons of a refusal, as the open gives them.
-const char* const kWhyFolder = "is a folder";
-const char* const kWhyNotPlain = "not a plain file";
-
-const char* OpenMode(short mode) {
-  if (mode == 1) return "w+b";
-  if (mode == 2) return "a+b";
-  return "wb";
-}
-
-// Paths below are the file system's own (converted from the game's names by FsPath).
-
-// The file a save of the game's name writes, as the file system names it: the name itself, or the
-// file its links lead to (a relative target read from its link's folder), so a save changes what
-// the user's link points at and leaves the link alone. A target that does not exist yet is the
-// file the save makes. 0 with errno ELOOP past kFileLinkMax links; whatever else stops the walk is
-// left for the save's own steps to meet and report.
-bool SaveTarget(const std::string& name, std::string* target) {
-  std::string p = FsPath(name);
-  for (int links = 0;; links++) {
-    struct stat st;
-    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-    if (links == kFileLinkMax) {
-      errno = ELOOP;
-      return false;
-    }
-    char to[PATH_MAX];
-    const ssize_t n = readlink(p.c_str(), to, sizeof to);
-    if (n <= 0 || (size_t)n >= sizeof to) break;
-    const size_t slash = p.rfind('/');
-    p = to[0] == '/' || slash == std::string::npos ? std::string(to, (size_t)n)
-                                                   : p.substr(0, slash + 1) + std::string(to, (size_t)n);
-  }
-  *target = p;
-  return true;
-}
-
-// The game's name of a file system path; empty when the path has a character the game's names
-// cannot hold.
-std::string GameNameOf(const std::string& fsPath) {
-  std::string out(fsPath.size() + 1, '\0');
-  out.resize((size_t)Plat_Utf8To1251(fsPath.c_str(), out.data(), (int)out.size()));
-  return FsPath(out) == fsPath ? out : std::string();
-}
-
-// The file a save of name writes, as the game names it: name itself, or where its links led.
-std::string ShownFile(const std::string& name, const std::string& target) {
-  const std::string led = target.empty() || target == FsPath(name) ? std::string() : GameNameOf(target);
-  return led.empty() ? name : led;
-}
-
-// How a message names the file a save of name writes: as the game named it, and where its links
-// led when they led elsewhere.
-std::string ShownTarget(const std::string& name, const std::string& target) {
-  const std::string file = ShownFile(name, target);
-  return file == name ? name : name + " -> " + file;
-}
-
-// Why what stands at path (its links followed, or with lstat the name itself, where a link is
-// given up as a file is) is nothing a save may write over: null when nothing stands there or a
-// plain file does.
-const char* NotPlainWhy(const std::string& path, bool followLinks) {
-  struct stat st;
-  if ((followLinks ? stat(path.c_str(), &st) : lstat(path.c_str(), &st)) != 0) return nullptr;
-  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return nullptr;
-  return S_ISDIR(st.st_mode) ? kWhyFolder : kWhyNotPlain;
-}
-
-int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
-
-// The new file on fd takes the mode of the file it is to replace at path, and its owner and group
-// where the process may give them: a private file stays private, a script stays runnable. A new
-// name keeps the mode the umask leaves.
-void TakeModeOf(int fd, const std::string& path) {
-  struct stat st;
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-  struct stat mine;
-  const bool otherOwner =
-      fstat(fd, &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid);
-  if (otherOwner && fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM) {
-    // The owner is not ours to give: the group alone, when the saver is one of it.
-    [[maybe_unused]] const int group = fchown(fd, (uid_t)-1, st.st_gid);
-  }
-  // After the owner: a change of owner clears the set-id bits.
-  if (fchmod(fd, st.st_mode & 07777) != 0)
-    LogInfo("\nfile: the mode of %s not kept (%s)", path.c_str(), std::strerror(errno));
-}
-
-// A new file (mine) moved over the plain file at path would take it from its owner (the new file
-// could not be given its owner and group, or the folder keeps its files for their owners, its
-// sticky bit, and would refuse the rename) or split its hard links: the new content goes into the
-// file itself instead.
-bool GoesInPlace(const std::string& path, const struct stat& mine) {
-  struct stat st, folder;
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
-  const size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
-  return stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && st.st_uid != geteuid() &&
-         folder.st_uid != geteuid();
-}
+// ------------------------------------------------------------------------------------------------
+// The files this run made
+// Every scratch file, backup and spare a save makes is remembered by its name and its identity
+// (device and inode), and is written over, moved or removed only while that name still holds it.
+// The saves' state keeps them per saved name, with the streams FileOpenBak handed out and the last
+// failure for the caller's message.
 
 constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
 constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
@@ -165,12 +71,9 @@ void RemoveMine(FileMade* m) {
   *m = FileMade{};
 }
 
-// What this run made for one saved name. The backup a save supersedes is not deleted when this
-// run made it: it becomes the scratch file of the next save of the same name, written over in
-// place. Freeing a large file's blocks (and writing a fresh file into new blocks) waits for the
-// disk; rewriting blocks a file already holds does not. Each file is known by its identity, so
-// one that is no longer the file we left (a save used it up, something else took the name) is
-// neither written over nor removed.
+// What this run made for one saved name (the spare, and why it is kept: the commit's banner below).
+// Each file is known by its identity, so one that is no longer the file we left (a save used it
+// up, something else took the name) is neither written over nor removed.
 struct SaveSlot {
   std::string name;  // the saved file's absolute name; empty: a free slot
   FileMade scratch;  // the scratch file of the save under way
@@ -202,6 +105,7 @@ struct FileSaveState {
   int cursor = 0;
   std::vector<BakStream> streams;
   FileSaveFail fail;
+  unsigned long dropCount = 0;  // the names DropName has handed out
   ~FileSaveState() {
     for (SaveSlot& s : slot) {
       RemoveMine(&s.scratch);
@@ -221,19 +125,6 @@ int Fail(const std::string& shown, const char* step, int err, const std::string&
 FILE* NoStream(const std::string& shown, const char* step, int err) {
   Fail(shown, step, err);
   return nullptr;
-}
-
-// The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
-// followed or lead to something that is not a plain file, or, for a save that keeps a backup,
-// when such a thing holds the backup's name.
-bool SaveDestination(const std::string& name, std::string* target, bool withBackup) {
-  if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
-  if (const char* why = NotPlainWhy(*target, true))
-    return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
-  if (!withBackup) return true;
-  if (const char* why = NotPlainWhy(*target + "_bak", false))
-    return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
-  return true;
 }
 
 // rename that never replaces: 0, or -1 with errno (EEXIST when the name is taken).
@@ -305,6 +196,241 @@ int MoveToScratchName(FileMade* m, const std::string& base) {
   return 0;
 }
 
+// The slot of an absolute name; with take, a new one when it has none (when all are in use, the
+// next one without a save under way is given up, its spare file removed).
+SaveSlot* SlotOf(const std::string& name, bool take) {
+  for (SaveSlot& s : gSave.slot)
+    if (s.name == name) return &s;
+  if (!take) return nullptr;
+  for (SaveSlot& s : gSave.slot)
+    if (s.name.empty()) {
+      s.name = name;
+      return &s;
+    }
+  for (int t = 0; t < FileSaveState::kSlots; t++) {
+    SaveSlot& s = gSave.slot[gSave.cursor];
+    gSave.cursor = (gSave.cursor + 1) % FileSaveState::kSlots;
+    if (!s.scratch.path.empty()) continue;
+    RemoveMine(&s.spare);
+    s = SaveSlot{};
+    s.name = name;
+    return &s;
+  }
+  errno = EBUSY;
+  return nullptr;
+}
+
+// ------------------------------------------------------------------------------------------------
+// Where a save writes, and what refuses it
+// The name's links are followed to the file the save writes; what stands there must be a plain
+// file (or nothing yet) that this process may write, and saves that go together must write two
+// files. A refusal comes before anything is made.
+
+// The reasons of a refusal, as the open gives them.
+const char* const kWhyFolder = "is a folder";
+const char* const kWhyNotPlain = "not a plain file";
+const char* const kWhyOneFile = "two names of one file";
+
+// Paths below are the file system's own (converted from the game's names by FsPath).
+
+// The file a save of the game's name writes, as the file system names it: the name itself, or the
+// file its links lead to (a relative target read from its link's folder), so a save changes what
+// the user's link points at and leaves the link alone. A target that does not exist yet is the
+// file the save makes. 0 with errno ELOOP past kFileLinkMax links; whatever else stops the walk is
+// left for the save's own steps to meet and report.
+bool SaveTarget(const std::string& name, std::string* target) {
+  std::string p = FsPath(name);
+  for (int links = 0;; links++) {
+    struct stat st;
+    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    if (links == kFileLinkMax) {
+      errno = ELOOP;
+      return false;
+    }
+    char to[PATH_MAX];
+    const ssize_t n = readlink(p.c_str(), to, sizeof to);
+    if (n <= 0 || (size_t)n >= sizeof to) break;
+    const size_t slash = p.rfind('/');
+    p = to[0] == '/' || slash == std::string::npos ? std::string(to, (size_t)n)
+                                                   : p.substr(0, slash + 1) + std::string(to, (size_t)n);
+  }
+  *target = p;
+  return true;
+}
+
+// The game's name of a file system path; empty when the path has a character the game's names
+// cannot hold.
+std::string GameNameOf(const std::string& fsPath) {
+  std::string out(fsPath.size() + 1, '\0');
+  out.resize((size_t)Plat_Utf8To1251(fsPath.c_str(), out.data(), (int)out.size()));
+  return FsPath(out) == fsPath ? out : std::string();
+}
+
+// The file a save of name writes, as the game names it: name itself, or where its links led.
+std::string ShownFile(const std::string& name, const std::string& target) {
+  const std::string led = target.empty() || target == FsPath(name) ? std::string() : GameNameOf(target);
+  return led.empty() ? name : led;
+}
+
+// How a message names the file a save of name writes: as the game named it, and where its links
+// led when they led elsewhere.
+std::string ShownTarget(const std::string& name, const std::string& target) {
+  const std::string file = ShownFile(name, target);
+  return file == name ? name : name + " -> " + file;
+}
+
+// Why what stands at path (its links followed, or with lstat the name itself, where a link is
+// given up as a file is) is nothing a save may write over: null when nothing stands there or a
+// plain file does.
+const char* NotPlainWhy(const std::string& path, bool followLinks) {
+  struct stat st;
+  if ((followLinks ? stat(path.c_str(), &st) : lstat(path.c_str(), &st)) != 0) return nullptr;
+  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return nullptr;
+  return S_ISDIR(st.st_mode) ? kWhyFolder : kWhyNotPlain;
+}
+
+int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
+
+// The plain file at path (when one stands there) may be written by this process: it opens for
+// writing, neither made nor cut by the open. A file whose mode or flags refuse it is not replaced by
+// a rename either, as the desktop's editors refuse it; a process that may write it writes it.
+// False (errno EACCES or EPERM) only for such a refusal: other failures are left for the save's own
+// steps to meet.
+bool MayWrite(const std::string& path) {
+  const int fd = Files.OpenFd(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  if (fd >= 0) {
+    close(fd);
+    return true;
+  }
+  return errno != EACCES && errno != EPERM;
+}
+
+// The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
+// followed or lead to something that is not a plain file or to a file this process may not write,
+// or, for a save that keeps a backup, when what is not a plain file holds the backup's name.
+bool SaveDestination(const std::string& name, std::string* target, bool withBackup) {
+  if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
+  if (const char* why = NotPlainWhy(*target, true))
+    return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
+  if (!MayWrite(*target)) return Fail(ShownTarget(name, *target), "write", errno);
+  if (!withBackup) return true;
+  if (const char* why = NotPlainWhy(*target + "_bak", false))
+    return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
+  return true;
+}
+
+// Which file a save's target is: the file itself where one stands, else the name in its folder,
+// so two spellings of one path (Maps/x and Maps/../Maps/x) are one file too.
+struct FileKey {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  std::string leaf;  // the name in the folder (dev, ino) of a file not made yet
+  std::string path;  // where even the folder is missing: the path as it is spelled
+  bool operator==(const FileKey&) const = default;
+};
+
+FileKey KeyOf(const std::string& path) {
+  FileKey k;
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0) {
+    k.dev = st.st_dev;
+    k.ino = st.st_ino;
+    return k;
+  }
+  const size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+  if (stat(dir.c_str(), &st) != 0) {
+    k.path = path;
+    return k;
+  }
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  k.leaf = slash == std::string::npos ? path : path.substr(slash + 1);
+  return k;
+}
+
+// The saves of names (n of them, together) may go ahead: each passes SaveDestination (its links,
+// a plain file or none, one it may write, its backup's name) and no two lead to one file, which
+// the second part would write over the first. Their targets in targets; 0 (logged) when not, with
+// nothing made.
+bool CheckAll(const std::string* names, int n, std::string* targets) {
+  FileKey keys[kFileSaveCommitMax];
+  for (int i = 0; i < n; i++) {
+    if (!SaveDestination(names[i], &targets[i], true)) return false;
+    keys[i] = KeyOf(targets[i]);
+    for (int j = 0; j < i; j++)
+      if (keys[j] == keys[i])
+        return Fail(ShownTarget(names[j], targets[j]) + " and " + ShownTarget(names[i], targets[i]),
+                    "save", EINVAL, kWhyOneFile);
+  }
+  return true;
+}
+
+// The slot of the file a save of the game's name writes; its file system path in target.
+SaveSlot* SlotOfGameName(const std::string& name, bool take, std::string* target) {
+  return SaveTarget(name, target) ? SlotOf(Absolute(*target), take) : nullptr;
+}
+
+}  // namespace
+
+const FileSaveFail& FileSave_Failure() { return gSave.fail; }
+
+int FileSave_CheckAll(const std::string* names, int n) {
+  std::string targets[kFileSaveCommitMax];
+  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets) ? 1 : 0;
+}
+
+namespace {
+
+// ------------------------------------------------------------------------------------------------
+// Writing in place
+// A new file takes the old one's place by a rename where that leaves the file as the user had it
+// (its mode, owner and group passed on, its only name); else the new content is written into the
+// file itself, its old content kept first and put back should the write fail.
+
+// The new file on fd takes the mode of the file it is to replace at path, and its owner and group
+// where the process may give them: a private file stays private, a script stays runnable. A new
+// name keeps the mode the umask leaves.
+void TakeModeOf(int fd, const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  struct stat mine;
+  const bool otherOwner =
+      fstat(fd, &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid);
+  if (otherOwner && fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM) {
+    // The owner is not ours to give: the group alone, when the saver is one of it.
+    [[maybe_unused]] const int group = fchown(fd, (uid_t)-1, st.st_gid);
+  }
+  // After the owner: a change of owner clears the set-id bits.
+  if (fchmod(fd, st.st_mode & 07777) != 0)
+    LogInfo("\nfile: the mode of %s not kept (%s)", path.c_str(), std::strerror(errno));
+}
+
+// The one decision of every save between a rename and a write in place: the scratch file made
+// for the plain file at path (its mode, owner and group as TakeModeOf left them), moved over that
+// file, would take it from its owner (the scratch file could not be given its owner and group, or
+// the folder keeps its files for their owners, its sticky bit, and would refuse the rename) or
+// split its hard links: the new content goes into the file itself instead. A rename, where there
+// is no such file yet or the scratch file is no longer ours to look at (the move then fails).
+bool GoesInPlace(const std::string& path, const FileMade& scratch) {
+  struct stat mine, st, folder;
+  if (lstat(scratch.path.c_str(), &mine) != 0 || !SameFile(mine, scratch)) return false;
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
+  const size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+  return stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && st.st_uid != geteuid() &&
+         folder.st_uid != geteuid();
+}
+
+// A new scratch file beside base (ScratchCreate) that takes the mode, owner and group of the file
+// at like: the descriptor, or -1 (errno).
+int ScratchLike(const std::string& base, const std::string& like, FileMade* m) {
+  const int fd = ScratchCreate(base, m);
+  if (fd >= 0) TakeModeOf(fd, like);
+  return fd;
+}
+
 // bytes written at the start of the file open on fd, whole: false (errno) when a write fails.
 bool WriteFd(int fd, const void* bytes, size_t size) {
   const char* p = static_cast<const char*>(bytes);
@@ -357,9 +483,8 @@ FILE* StreamOf(int fd, const char* how) {
 // nothing left behind) when any step failed.
 bool WriteScratch(const std::string& base, const std::string& like, const std::string& bytes,
                   FileMade* m) {
-  int fd = ScratchCreate(base, m);
+  const int fd = ScratchLike(base, like, m);  // a copy is no more readable than the file it keeps
   if (fd < 0) return false;
-  TakeModeOf(fd, like);  // a copy is no more readable than the file it keeps
   bool ok = WriteFd(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
   if (!ok) {
@@ -434,6 +559,29 @@ int WriteWholeInPlace(const std::string& name, const std::string& path, const vo
   return ok ? 1 : Fail(shown, "write", err, InPlaceWhy(err, restored, copyPath));
 }
 
+// The old content written back into the file a stream wrote: on fd, or (fd < 0) on the file opened
+// again, only while its name still holds it.
+bool PutBack(const BakStream& k, int fd) {
+  if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  struct stat st;
+  const bool ok = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == k.dev && st.st_ino == k.ino &&
+                  Rewrite(fd, k.old.data(), k.old.size());
+  if (fd >= 0) close(fd);
+  return ok;
+}
+
+// ------------------------------------------------------------------------------------------------
+// The writers
+// One call each, the file written whole or not at all: a stream under a backup policy
+// (FileOpenBak, closed by FileCloseBak), bytes written whole (FileWriteWhole), a buffer
+// (ByteBuf_SaveFile).
+
+const char* OpenMode(short mode) {
+  if (mode == kFileBakReadWrite) return "w+b";
+  if (mode == kFileBakAppend) return "a+b";
+  return "wb";
+}
+
 // The stream on fd, kept until FileCloseBak for the file at path (shown as messages name it); with
 // old, the old content that path + "_bak" keeps, put back should the write fail. Null (logged)
 // when the stream does not open.
@@ -465,45 +613,159 @@ FILE* Handed(int fd, const char* how, const std::string& path, const std::string
   return f;
 }
 
-// The old content written back into the file a stream wrote: on fd, or (fd < 0) on the file opened
-// again, only while its name still holds it.
-bool PutBack(const BakStream& k, int fd) {
-  if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
-  struct stat st;
-  const bool ok = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == k.dev && st.st_ino == k.ino &&
-                  Rewrite(fd, k.old.data(), k.old.size());
-  if (fd >= 0) close(fd);
-  return ok;
-}
+}  // namespace
 
-// The slot of an absolute name; with take, a new one when it has none (when all are in use, the
-// next one without a save under way is given up, its spare file removed).
-SaveSlot* SlotOf(const std::string& name, bool take) {
-  for (SaveSlot& s : gSave.slot)
-    if (s.name == name) return &s;
-  if (!take) return nullptr;
-  for (SaveSlot& s : gSave.slot)
-    if (s.name.empty()) {
-      s.name = name;
-      return &s;
-    }
-  for (int t = 0; t < FileSaveState::kSlots; t++) {
-    SaveSlot& s = gSave.slot[gSave.cursor];
-    gSave.cursor = (gSave.cursor + 1) % FileSaveState::kSlots;
-    if (!s.scratch.path.empty()) continue;
-    RemoveMine(&s.spare);
-    s = SaveSlot{};
-    s.name = name;
-    return &s;
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
+  if (name.empty()) return nullptr;
+  if (!ext.empty()) name += ext;
+  const char* how = OpenMode(mode);
+  std::string path;
+  const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
+  if (!SaveDestination(name, &path, keepsBackup)) return nullptr;
+  const std::string shown = ShownTarget(name, path);
+  std::string old;
+  if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
+    const int fd = Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode);
+    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "make", errno);
   }
-  errno = EBUSY;
-  return nullptr;
+  const std::string bak = path + "_bak";
+  const std::string shownBak = ShownFile(name, path) + "_bak";
+  if (policy == kFileBakCopy) {
+    FileMade m;
+    if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
+    const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0);
+    return fd >= 0 ? Handed(fd, "r+b", path, shown, true, &old) : NoStream(shown, "open", errno);
+  }
+  if (!keepsBackup && policy != kFileBakDelete) {
+    errno = EEXIST;
+    const int fd =
+        mode == kFileBakAppend ? Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
+    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "write over", errno);
+  }
+  // Delete or move: the new file is made beside the old one first, which tells whether it can
+  // take the old one's place.
+  FileMade m;
+  int fd = ScratchLike(path, path, &m);
+  if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
+  if (!GoesInPlace(path, m)) {
+    if (policy == kFileBakDelete && MoveMine(&m, path, true))
+      return Handed(fd, how, path, shown, false, nullptr);
+    // Move: the older backup is given up; the file becomes the new one.
+    if (policy == kFileBakMove && (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) &&
+        std::rename(path.c_str(), bak.c_str()) == 0) {
+      // The old content stays in memory too: a write that fails puts it back under the name, where
+      // the next start would read a part-written file.
+      if (MoveMine(&m, path, false)) return Handed(fd, how, path, shown, false, &old);
+      const int err = errno;
+      RenameNoReplace(bak, path);  // no new file: the old one stays in place
+      close(fd);
+      RemoveMine(&m);
+      return NoStream(shown, "move the new file to", err);
+    }
+    const int err = errno;
+    close(fd);
+    RemoveMine(&m);
+    return policy == kFileBakMove ? NoStream(shownBak, "keep a backup as", err)
+                                  : NoStream(shown, "replace", err);
+  }
+  close(fd);
+  RemoveMine(&m);
+  fd = OpenInPlace(path, &old);
+  if (fd < 0) return NoStream(shown, "open", errno);
+  // Move keeps the old content as the backup, a copy; delete gives it up.
+  if (policy == kFileBakMove && !KeepCopyAs(bak, path, old, true, &m)) {
+    const int err = errno;
+    close(fd);
+    return NoStream(shownBak, "keep a backup as", err);
+  }
+  if (ftruncate(fd, 0) != 0) {
+    const int err = errno;
+    close(fd);
+    return NoStream(shown, "write", err);
+  }
+  return Handed(fd, how, path, shown, true, policy == kFileBakMove ? &old : nullptr);
 }
 
-// The slot of the file a save of the game's name writes; its file system path in target.
-SaveSlot* SlotOfGameName(const std::string& name, bool take, std::string* target) {
-  return SaveTarget(name, target) ? SlotOf(Absolute(*target), take) : nullptr;
+int FileCloseBak(FILE* f, const std::string& name) {
+  if (!f) return 0;
+  BakStream k;
+  std::vector<BakStream>& v = gSave.streams;
+  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
+  if (it != v.end()) {
+    k = std::move(*it);
+    v.erase(it);
+  }
+  struct stat st;
+  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
+    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
+    k.shown = name;
+  }
+  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
+  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
+  int err = errno ? errno : EIO;
+  // The put-back waits until the stream is closed: its close may try the failed write again.
+  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok) return 1;
+  if (!k.restore) return Fail(k.shown, "write", err);
+  const bool restored = PutBack(k, keep);
+  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
 }
+
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
+  std::string path;
+  if (!SaveDestination(name, &path, false)) return 0;
+  const std::string shown = ShownTarget(name, path);
+  FileMade m;
+  const int fd = ScratchLike(path, path, &m);
+  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
+  if (GoesInPlace(path, m)) {
+    close(fd);
+    RemoveMine(&m);
+    return WriteWholeInPlace(name, path, bytes, size);
+  }
+  bool ok = WriteFd(fd, bytes, size);
+  ok = close(fd) == 0 && ok;
+  if (!ok) {
+    const int err = errno;
+    RemoveMine(&m);
+    return Fail(shown, "write a scratch file beside", err);
+  }
+  if (MoveMine(&m, path, true)) return 1;
+  const int err = errno;
+  RemoveMine(&m);
+  return Fail(shown, "move the scratch file over", err);
+}
+
+int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
+  if (!b->data) return 0;
+  FILE* f = FileOpenBak(name, "", policy, kFileBakWrite);
+  if (!f) return 0;
+  uint32_t start = fromStart ? 0 : b->pos;
+  uint32_t count = 0;
+  if (start < b->size) {
+    count = b->size - start;
+    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
+        static_cast<uint32_t>(n) <= count)
+      count = static_cast<uint32_t>(n);
+  }
+  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
+  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
+}
+
+// ------------------------------------------------------------------------------------------------
+// Saves in two steps, the commit and the spare backups
+// FileSave_Begin writes into a scratch file, and the commit puts it in place with the old file
+// kept as its "_bak": several files together, all of them or none. Why the spare exists: a stage's
+// location file is megabytes of land, and freeing a large file's blocks (and writing a fresh file
+// into new blocks) waits for the disk, while rewriting blocks a file already holds does not. So a
+// backup this run made, once a later save supersedes it, is not deleted: it becomes the spare, the
+// next save's scratch file, written over in place, and is removed when the program ends.
+
+namespace {
 
 // The spare file opened to be written over: only when it is still the file we left, under no
 // other name (a second name would be a user's link to it). Used up either way.
@@ -523,14 +785,11 @@ int ReopenSpare(SaveSlot* s) {
 
 // Where a superseded backup waits while a commit runs: hidden beside it, named with the process id
 // and a count, so it never meets a file of the game's or of another game's.
-// The count of names DropName has handed out in this run.
-unsigned long sDropCount = 0;
-
 std::string DropName(const std::string& bak) {
   const size_t slash = bak.rfind('/');
   const size_t at = slash == std::string::npos ? 0 : slash + 1;
   return bak.substr(0, at) + "." + bak.substr(at) + "~" + std::to_string(getpid()) + "~" +
-         std::to_string(++sDropCount);
+         std::to_string(++gSave.dropCount);
 }
 
 // One file of a commit and how far it went.
@@ -620,134 +879,116 @@ void CommitUndo(CommitStep* steps, int n, std::string* note) {
   }
 }
 
-}  // namespace
+// What stopped a commit, for its message.
+struct CommitFail {
+  std::string shown;          // what failed, as a message names it
+  const char* step = "";      // ... at which step
+  const char* why = nullptr;  // ... and why, when not for errno's reason
+};
 
-const FileSaveFail& FileSave_Failure() { return gSave.fail; }
+// The commit's files: each name's target, looked at again (the links may have changed since the
+// scratch files were made), and its slot. On 0 (logged) every scratch file is gone.
+bool CommitPrepare(const std::string* gameNames, int n, CommitStep* steps) {
+  std::string targets[kFileSaveCommitMax];
+  if (!CheckAll(gameNames, n, targets)) {
+    const int err = errno;
+    for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
+    errno = err;
+    return false;
+  }
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    s.game = gameNames[i];
+    s.name = targets[i];
+    s.slot = SlotOf(Absolute(s.name), false);
+    s.bak = s.name + "_bak";
+  }
+  return true;
+}
 
-FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
-  if (name.empty()) return nullptr;
-  if (!ext.empty()) name += ext;
-  const char* how = OpenMode(mode);
-  std::string path;
-  if (!SaveDestination(name, &path, policy == 2 || policy == 3)) return nullptr;
-  const std::string shown = ShownTarget(name, path);
-  std::string old;
-  if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
-    const int fd = Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode);
-    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "make", errno);
-  }
-  const std::string bak = path + "_bak";
-  const std::string shownBak = ShownFile(name, path) + "_bak";
-  if (policy == 3) {
-    FileMade m;
-    if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
-    const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0);
-    return fd >= 0 ? Handed(fd, "r+b", path, shown, true, &old) : NoStream(shown, "open", errno);
-  }
-  if (policy != 1 && policy != 2) {
-    errno = EEXIST;
-    const int fd = mode == 2 ? Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
-    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "write over", errno);
-  }
-  // Policies 1 and 2: the new file is made beside the old one first, which tells whether it can
-  // take the old one's place.
-  FileMade m;
-  int fd = ScratchCreate(path, &m);
-  if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
-  TakeModeOf(fd, path);
-  struct stat mine;
-  if (fstat(fd, &mine) == 0 && !GoesInPlace(path, mine)) {
-    if (policy == 1 && MoveMine(&m, path, true)) return Handed(fd, how, path, shown, false, nullptr);
-    // Policy 2: the older backup is given up; the file becomes the new one.
-    if (policy == 2 && (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) &&
-        std::rename(path.c_str(), bak.c_str()) == 0) {
-      // The old content stays in memory too: a write that fails puts it back under the name, where
-      // the next start would read a part-written file.
-      if (MoveMine(&m, path, false)) return Handed(fd, how, path, shown, false, &old);
-      const int err = errno;
-      RenameNoReplace(bak, path);  // no new file: the old one stays in place
-      close(fd);
-      RemoveMine(&m);
-      return NoStream(shown, "move the new file to", err);
+// Each name has a scratch file of ours to put in place; a file the new content is to go into is
+// opened, its old content read.
+bool CommitOpen(CommitStep* steps, int n, CommitFail* fail) {
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    fail->shown = ShownTarget(s.game, s.name);
+    fail->step = "put in place";
+    if (!s.slot || !StillMine(s.slot->scratch)) {
+      errno = ENOENT;
+      return false;
     }
-    const int err = errno;
-    close(fd);
-    RemoveMine(&m);
-    return policy == 2 ? NoStream(shownBak, "keep a backup as", err) : NoStream(shown, "replace", err);
+    s.hadName = FsPathTaken(s.name);
+    if (s.hadName && GoesInPlace(s.name, s.slot->scratch)) {
+      fail->step = "open";
+      s.inPlace = true;
+      s.fd = OpenInPlace(s.name, &s.old);
+      if (s.fd < 0) return false;
+    }
   }
-  close(fd);
-  RemoveMine(&m);
-  fd = OpenInPlace(path, &old);
-  if (fd < 0) return NoStream(shown, "open", errno);
-  // Policy 2 keeps the old content as the backup, a copy; policy 1 gives it up, as a delete would.
-  if (policy == 2 && !KeepCopyAs(bak, path, old, true, &m)) {
-    const int err = errno;
-    close(fd);
-    return NoStream(shownBak, "keep a backup as", err);
-  }
-  if (ftruncate(fd, 0) != 0) {
-    const int err = errno;
-    close(fd);
-    return NoStream(shown, "write", err);
-  }
-  return Handed(fd, how, path, shown, true, policy == 2 ? &old : nullptr);
+  return true;
 }
 
-int FileCloseBak(FILE* f, const std::string& name) {
-  if (!f) return 0;
-  BakStream k;
-  std::vector<BakStream>& v = gSave.streams;
-  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
-  if (it != v.end()) {
-    k = std::move(*it);
-    v.erase(it);
+// Every old file gets its second name first, so no name ever stands empty: a hard link, or a copy
+// where the new content is to go into the file itself. An older backup waits under a name of its
+// own until the commit has succeeded.
+bool CommitKeepBackups(CommitStep* steps, int n, CommitFail* fail) {
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    if (!s.hadName) continue;
+    fail->shown = ShownFile(s.game, s.name) + "_bak";
+    fail->step = "keep a backup as";
+    struct stat st;
+    if (lstat(s.bak.c_str(), &st) == 0) {
+      if ((fail->why = NotPlainWhy(s.bak, false))) {
+        errno = ErrnoOf(fail->why);  // not a backup of ours: left alone
+        return false;
+      }
+      s.dropMine = S_ISREG(st.st_mode) && SameFile(st, s.slot->bak) && st.st_nlink == 1;
+      const std::string drop = DropName(s.bak);
+      if (RenameNoReplace(s.bak, drop) != 0) return false;
+      Remember(&s.drop, drop, st);
+    }
+    if (!(s.inPlace ? CopyBackup(&s, s.old) : LinkBackup(&s))) return false;
   }
-  struct stat st;
-  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
-    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
-    k.shown = name;
-  }
-  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
-  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
-  int err = errno ? errno : EIO;
-  // The put-back waits until the stream is closed: its close may try the failed write again.
-  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    err = errno;
-  }
-  if (ok) return 1;
-  if (!k.restore) return Fail(k.shown, "write", err);
-  const bool restored = PutBack(k, keep);
-  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
+  return true;
 }
 
-int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
-  std::string path;
-  if (!SaveDestination(name, &path, false)) return 0;
-  const std::string shown = ShownTarget(name, path);
-  FileMade m;
-  const int fd = ScratchCreate(path, &m);
-  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
-  TakeModeOf(fd, path);
-  struct stat mine;
-  if (fstat(fd, &mine) == 0 && GoesInPlace(path, mine)) {
-    close(fd);
-    RemoveMine(&m);
-    return WriteWholeInPlace(name, path, bytes, size);
+// The new content takes the names: a scratch file moved over its file, or written into it.
+bool CommitPlace(CommitStep* steps, int n, CommitFail* fail) {
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    fail->shown = ShownTarget(s.game, s.name);
+    fail->step = s.inPlace ? "write" : "put in place";
+    const bool ok = s.inPlace ? WriteIntoFile(&s) : (s.moved = MoveMine(&s.slot->scratch, s.name, true));
+    if (!ok) return false;
   }
-  bool ok = WriteFd(fd, bytes, size);
-  ok = close(fd) == 0 && ok;
-  if (!ok) {
-    const int err = errno;
-    RemoveMine(&m);
-    return Fail(shown, "write a scratch file beside", err);
-  }
-  if (MoveMine(&m, path, true)) return 1;
-  const int err = errno;
-  RemoveMine(&m);
-  return Fail(shown, "move the scratch file over", err);
+  return true;
 }
+
+// What each name has once the commit has succeeded: the file placed, the backup made, and the
+// superseded backup kept as the spare when this run made it, else given up.
+void CommitDone(CommitStep* steps, int n) {
+  for (int i = 0; i < n; i++) {
+    CommitStep& s = steps[i];
+    SaveSlot* slot = s.slot;
+    if (s.inPlace) {
+      close(s.fd);
+      s.fd = -1;
+      RemoveMine(&slot->scratch);
+      slot->placed = FileMade{};
+    } else {
+      slot->placed = slot->scratch;
+      slot->scratch = FileMade{};
+    }
+    slot->bak = s.hadName && s.newBakMine ? s.newBak : FileMade{};
+    if (s.drop.path.empty()) continue;
+    RemoveMine(&slot->spare);
+    if (s.dropMine && MoveToScratchName(&s.drop, s.name)) slot->spare = s.drop;
+    else RemoveMine(&s.drop);
+  }
+}
+
+}  // namespace
 
 FILE* FileSave_Begin(const std::string& name) {
   if (name.empty()) return nullptr;
@@ -802,104 +1043,19 @@ int FileSave_Close(FILE* f, const std::string& name) {
 int FileSave_CommitAll(const std::string* gameNames, int n) {
   if (!gameNames || n < 1 || n > kFileSaveCommitMax) return 0;
   CommitStep steps[kFileSaveCommitMax];
-  for (int i = 0; i < n; i++) {
-    CommitStep& s = steps[i];
-    s.game = gameNames[i];
-    if (!SaveDestination(s.game, &s.name, false)) {
-      const int err = errno;
-      for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
-      errno = err;
-      return 0;
-    }
-    s.slot = SlotOf(Absolute(s.name), false);
-    s.bak = s.name + "_bak";
+  if (!CommitPrepare(gameNames, n, steps)) return 0;
+  CommitFail fail;
+  if (CommitOpen(steps, n, &fail) && CommitKeepBackups(steps, n, &fail) &&
+      CommitPlace(steps, n, &fail)) {
+    CommitDone(steps, n);
+    return 1;
   }
-  bool ok = true;
-  std::string failShown;          // what failed, as a message names it
-  const char* failStep = "";      // ... at which step
-  const char* failWhy = nullptr;  // ... and why, when not for errno's reason
-  int i = 0;
-  for (; i < n && ok; i++) {
-    CommitStep& s = steps[i];
-    failShown = ShownTarget(s.game, s.name);
-    failStep = "put in place";
-    ok = s.slot && StillMine(s.slot->scratch);  // a scratch file of ours to put in place
-    if (!ok) {
-      errno = ENOENT;
-      break;
-    }
-    s.hadName = FsPathTaken(s.name);
-    struct stat mine;
-    if (s.hadName && lstat(s.slot->scratch.path.c_str(), &mine) == 0 && GoesInPlace(s.name, mine)) {
-      failStep = "open";
-      s.inPlace = true;
-      s.fd = OpenInPlace(s.name, &s.old);
-      ok = s.fd >= 0;
-    }
-  }
-  // Every old file gets its second name first, so no name ever stands empty: a hard link, or a
-  // copy where the new content is to go into the file itself.
-  for (i = 0; i < n && ok; i++) {
-    CommitStep& s = steps[i];
-    if (!s.hadName) continue;
-    failShown = ShownFile(s.game, s.name) + "_bak";
-    failStep = "keep a backup as";
-    struct stat st;
-    if (lstat(s.bak.c_str(), &st) == 0) {
-      if ((failWhy = NotPlainWhy(s.bak, false))) {
-        ok = false;  // not a backup of ours: left alone
-        errno = ErrnoOf(failWhy);
-        break;
-      }
-      s.dropMine = S_ISREG(st.st_mode) && SameFile(st, s.slot->bak) && st.st_nlink == 1;
-      const std::string drop = DropName(s.bak);
-      if (RenameNoReplace(s.bak, drop) != 0) {
-        ok = false;
-        break;
-      }
-      Remember(&s.drop, drop, st);
-    }
-    ok = s.inPlace ? CopyBackup(&s, s.old) : LinkBackup(&s);
-  }
-  // The new content takes the names.
-  for (i = 0; i < n && ok; i++) {
-    CommitStep& s = steps[i];
-    failShown = ShownTarget(s.game, s.name);
-    failStep = "put in place";
-    if (s.inPlace) {
-      failStep = "write";
-      ok = WriteIntoFile(&s);
-    } else {
-      ok = s.moved = MoveMine(&s.slot->scratch, s.name, true);
-    }
-  }
-  if (!ok) {
-    const int err = errno;
-    std::string note;
-    CommitUndo(steps, n, &note);
-    for (CommitStep& s : steps)
-      if (s.fd >= 0) close(s.fd);
-    return Fail(failShown, failStep, err, (failWhy ? failWhy : std::strerror(err)) + note);
-  }
-  for (i = 0; i < n; i++) {
-    CommitStep& s = steps[i];
-    SaveSlot* slot = s.slot;
-    if (s.inPlace) {
-      close(s.fd);
-      RemoveMine(&slot->scratch);
-      slot->placed = FileMade{};
-    } else {
-      slot->placed = slot->scratch;
-      slot->scratch = FileMade{};
-    }
-    slot->bak = s.hadName && s.newBakMine ? s.newBak : FileMade{};
-    if (s.drop.path.empty()) continue;
-    // The superseded backup: kept for the next save when this run made it, else given up.
-    RemoveMine(&slot->spare);
-    if (s.dropMine && MoveToScratchName(&s.drop, s.name)) slot->spare = s.drop;
-    else RemoveMine(&s.drop);
-  }
-  return 1;
+  const int err = errno;
+  std::string note;
+  CommitUndo(steps, n, &note);
+  for (CommitStep& s : steps)
+    if (s.fd >= 0) close(s.fd);
+  return Fail(fail.shown, fail.step, err, (fail.why ? fail.why : std::strerror(err)) + note);
 }
 
 int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }

@@ -1,6 +1,6 @@
 // Saves: the one way every writer of the game puts a file under a name (text windows and the
 // coloured-word list, a stage and its location file, screenshots, the key file, the named
-// variables' file). The rules, stated once for all of them:
+// variables' file, a byte buffer). The rules, stated once for all of them:
 //
 // - Links. A save writes the file the name leads to: a link is followed (a relative target from
 //   the link's folder, through at most kFileLinkMax links; more fail with ELOOP) and stays as it
@@ -10,6 +10,14 @@
 //   pipe, a device, a socket), the save is refused before anything is made, moved or renamed:
 //   "is a folder" (errno EISDIR) or "not a plain file" (EINVAL), the reasons an open gives. A save
 //   that keeps a backup is refused the same way when such a thing holds the backup's name.
+// - Files the user may write. A file that stands where the links end must open for writing (it is
+//   opened, neither made nor cut, and closed again): where its mode or flags refuse this process
+//   (EACCES, EPERM), the save is refused before anything is made, as the desktop's editors refuse
+//   it, and not replaced by a rename. Only that file is tried, never its backup or a scratch file;
+//   a process that may write it (root) writes it.
+// - One file, one name. Saves that go together (a stage's two parts) are refused before anything is
+//   made when two of their names lead to one file: one path, or the same file under two names (a
+//   hard link), which the second part would write over the first: "two names of one file".
 // - Scratch and rename. The new content is made whole in a scratch file beside the file, name +
 //   "_tmp" (or "_tmp1" .. "_tmp99" when that is taken), created exclusively and never through a
 //   link, and takes the name by a rename. It takes the mode of the file it replaces, and its owner
@@ -33,6 +41,8 @@
 #include <cstdio>
 #include <string>
 
+#include "shell/bytebuf.h"
+
 constexpr int kFileLinkMax = 40;
 constexpr int kFileScratchTries = 100;
 
@@ -45,25 +55,48 @@ struct FileSaveFail {
 };
 const FileSaveFail& FileSave_Failure();
 
-// Opens name (+ ext, appended to the caller's string) for writing. Policy with an existing file:
-// 3 copy to name+"_bak" and update in place ("r+b"); 2 move to name+"_bak" and write anew;
-// 1 delete and write anew; other policies refuse unless mode is 2. Mode: 1 "w+b", 2 "a+b", else "wb".
-// Null on any refusal; a failed open leaves the old file in place under every policy. A new file
-// is made exclusively. Written in place (see above), policy 2 makes its backup as a copy and opens
-// the file cut to nothing, policy 1 cuts it. The stream is closed by FileCloseBak.
+// What FileOpenBak does with a file that already stands under the name; the numbers are the ones
+// its callers have always passed (a key command's file keeps its policy as a number).
+enum FileBakPolicy : short {
+  kFileBakAppendOnly = 0,  // ... and any number but 1..3: refused, unless the mode appends to it
+  // Delete first: the caller keeps no backup, so the old content is given up once the new file has
+  // the name (a failed open still leaves it in place), and a write that fails part-way leaves what
+  // it wrote, with nothing to put back. For files made anew each time that nobody edits (the fuzz
+  // harness's seeds), which want no "_bak" beside them.
+  kFileBakDelete = 1,
+  kFileBakMove = 2,  // the old file kept as name + "_bak", the new one written from scratch
+  kFileBakCopy = 3,  // a copy kept as name + "_bak", the old file updated in place ("r+b")
+};
+// How FileOpenBak's stream opens.
+enum FileBakMode : short {
+  kFileBakWrite = 0,      // "wb", and any number but 1 and 2
+  kFileBakReadWrite = 1,  // "w+b"
+  kFileBakAppend = 2,     // "a+b"
+};
+
+// Opens name (+ ext, appended to the caller's string) for writing, an existing file under policy
+// (FileBakPolicy), the stream as mode says (FileBakMode). Null on any refusal; a failed open
+// leaves the old file in place under every policy. A new file is made exclusively. Written in
+// place (see above), kFileBakMove makes its backup as a copy and opens the file cut to nothing,
+// kFileBakDelete cuts it. The stream is closed by FileCloseBak.
 FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode);
 // Closes a stream of FileOpenBak (name: the name it was given, for a message about a stream it did
 // not open): 1 when every write, the flush and the close succeeded (a file written in place is
-// synced first). On 0, where the old content was kept as the backup (policies 2 and 3), it is
-// written back into the file under the name, whether the new file took the name by a rename or
-// the old one was written in place: the next reader would take a part-written file for the file.
-// When even that fails, the failure says where the backup is. Under policy 1, or for a file that
-// did not exist, the part written stays.
+// synced first). On 0, where the old content was kept as the backup (kFileBakMove, kFileBakCopy),
+// it is written back into the file under the name, whether the new file took the name by a rename
+// or the old one was written in place: the next reader would take a part-written file for the
+// file. When even that fails, the failure says where the backup is. Under kFileBakDelete, or for a
+// file that did not exist, the part written stays.
 int FileCloseBak(FILE* f, const std::string& name);
 
 // Writes size bytes to name (a name its caller chose) whole or not at all: 1 when written; 0 when
 // not, the file as it was.
 int FileWriteWhole(const std::string& name, const void* bytes, size_t size);
+// The buffer's bytes saved under name by FileOpenBak with policy (mode kFileBakWrite): from its
+// start (fromStart) or its position, n of them when n >= 1 and that many lie from the position to
+// the end, else all to the end. The bytes written; 0 when the buffer holds none or the write failed
+// (FileCloseBak says what became of the file).
+int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart);
 
 // A save that never leaves a part-written file under its name: FileSave_Begin opens a scratch file
 // beside the file name leads to (a kept one of this run is written over, and ends where the stream
@@ -88,5 +121,10 @@ int FileSave_Commit(const std::string& name);
 // old content back) and the scratch files are gone.
 constexpr int kFileSaveCommitMax = 4;
 int FileSave_CommitAll(const std::string* names, int n);
+// Whether saves of names (at most kFileSaveCommitMax) may begin, before any scratch file is made:
+// 1 when each may be saved (its links, a plain file or none, a file this process may write, its
+// backup's name) and no two names lead to one file (one path, or the same file under two names);
+// on 0, FileSave_Failure says why, naming both names of one file. FileSave_CommitAll looks again.
+int FileSave_CheckAll(const std::string* names, int n);
 void FileSave_Drop(const std::string& name);
 std::string FileSave_ScratchName(const std::string& name);

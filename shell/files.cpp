@@ -18,7 +18,6 @@
 #include "platform/platform.h"
 #include "shell/binfile.h"
 #include "shell/clock.h"
-#include "shell/file_save.h"
 #include "shell/log.h"
 
 namespace {
@@ -141,22 +140,6 @@ int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const 
   if (!suffix.empty()) name += suffix;
   if (ext.size() > 4) return 0;
   return FileReadWhole(b, name, kFileWholeMax, expected);
-}
-
-int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
-  if (!b->data) return 0;
-  FILE* f = FileOpenBak(name, "", policy, 0);
-  if (!f) return 0;
-  uint32_t start = fromStart ? 0 : b->pos;
-  uint32_t count = 0;
-  if (start < b->size) {
-    count = b->size - start;
-    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
-        static_cast<uint32_t>(n) <= count)
-      count = static_cast<uint32_t>(n);
-  }
-  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
-  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
 }
 
 int StrWriteFixed(std::string& s, int width, FILE* f) {

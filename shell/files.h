@@ -42,9 +42,6 @@ int FileReadWhole(ByteBuf* b, const std::string& path, long maxBytes, long expec
 // that does not open, an empty file, a short read, or a size other than a positive `expected`.
 int FileReadAll(ByteBuf* b, std::string& name, const std::string& suffix, const std::string& ext,
                 int expected);
-// The buffer's bytes saved under name by FileOpenBak (file_save.h) with policy: the bytes written;
-// 0 when the write failed (FileCloseBak says what became of the file).
-int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart);
 
 // A string in a field of width bytes after its length word (cut to width - 1 characters in the
 // caller's string), or with width -1 a length-prefixed string. Bytes written after the length word

@@ -27,7 +27,7 @@ int IKmd2_SaveBin(IKmd2* k, const char* fileName, short backupPolicy) {
   k->holdMs = 0;
   k->repeatStart = 0;
   std::string name = fileName;
-  FILE* f = FileOpenBak(name, "", backupPolicy, 0);
+  FILE* f = FileOpenBak(name, "", backupPolicy, kFileBakWrite);
   if (!f) return 0;
   IntWrite(1, f);
   IntWrite(kBinVersion, f);

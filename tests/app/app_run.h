@@ -12,6 +12,7 @@
 #include <string>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -23,8 +24,9 @@
 
 namespace fs = std::filesystem;
 
-constexpr int kHung = 137;       // what Run answers for a run it had to kill
-constexpr int kHangMs = 240000;  // a run that takes longer hangs (far beyond the slowest busy run)
+constexpr int kHung = 137;         // what Run answers for a run it had to kill
+constexpr int kOtherUser = 65534;  // "nobody", who runs the game where a test is root
+constexpr int kHangMs = 240000;    // a run that takes longer hangs (far beyond the slowest busy run)
 
 // The screens' fixed buttons at 800 x 600, as a script gives window pixels (top-left origin): the
 // start screen's command column (open and save the text with the caret, PlayTest, Editor), play's
@@ -81,8 +83,28 @@ class AppRun : public ::testing::Test {
  protected:
   fs::path dir;
   int niceness = 0;  // the niceness a run starts with, as a user's nice would give it
+  // The largest file a run may write, as a shell's `ulimit -f` sets it (none by default).
+  rlim_t fileSizeLimit = RLIM_INFINITY;
+  int runAs = -1;  // the user a run starts as; -1: this process's own
 
   void SetUp() override { FreshData(); }
+  void TearDown() override {
+    std::error_code ec;
+    if (runAs >= 0) fs::remove_all(dir, ec);
+  }
+
+  // Runs start as another user where this process is root, who may write any file (a file the user
+  // may not write is so only for another user): the data moves to the system's temporary folder,
+  // which every user reaches wherever the build stands, and becomes that user's at each start.
+  void RunAsAnotherUser() {
+    if (geteuid() != 0) return;
+    runAs = kOtherUser;
+    dir = fs::temp_directory_path() / ("tolv_run_" + TestName() + "_" + std::to_string(getpid()));
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+    fs::create_directories(dir);
+    CopyShippedData(dir);
+  }
 
   // A new scratch copy of the shipped data.
   void FreshData() {
@@ -98,16 +120,28 @@ class AppRun : public ::testing::Test {
   // The run started and left to go on: its process id (-1 when it could not be started).
   pid_t Spawn(const std::string& script) {
     WriteAll(dir / "script.txt", script);
+    if (runAs >= 0) {
+      lchown(dir.c_str(), runAs, runAs);
+      for (const auto& e : fs::recursive_directory_iterator(dir)) lchown(e.path().c_str(), runAs, runAs);
+    }
     const pid_t pid = fork();
     if (pid == 0) {
-      prctl(PR_SET_PDEATHSIG, SIGKILL);
+      const int bin = open(TOLV_BIN, O_RDONLY | O_CLOEXEC);  // while this user reaches it
+      if (runAs >= 0 && (setgroups(0, nullptr) != 0 || setgid(runAs) != 0 || setuid(runAs) != 0))
+        _exit(126);
+      prctl(PR_SET_PDEATHSIG, SIGKILL);  // after the change of user, which clears it
       if (getppid() == 1 || chdir(dir.c_str()) != 0) _exit(126);
       const int out = open("run.out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (out >= 0) dup2(out, 1), dup2(out, 2);
       setenv("TOLV_VIDEO", "headless", 1);
       setenv("TOLV_SCRIPT", "script.txt", 1);
       if (niceness != 0 && setpriority(PRIO_PROCESS, 0, niceness) != 0) _exit(126);
-      execl(TOLV_BIN, "tolv", (char*)nullptr);
+      // As a shell starts the program: the signal of a file past the limit at its default.
+      signal(SIGXFSZ, SIG_DFL);
+      const rlimit limit = {fileSizeLimit, fileSizeLimit};
+      if (fileSizeLimit != RLIM_INFINITY && setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+      char* const argv[] = {const_cast<char*>("tolv"), nullptr};
+      fexecve(bin, argv, environ);
       _exit(127);
     }
     return pid;

@@ -1,8 +1,9 @@
 // Every writer of the game against what may stand where a name's links end: a pipe, a device, a
-// folder or a socket refuses the save with nothing made or moved, and a file with a second hard link
-// or another user's file in a sticky folder is written in place, keeping its links and its owner.
-// Each save runs in a child process (as another user where the case needs one) on a folder of its
-// own, which is compared whole before and after, with what the log and the message box say.
+// folder, a socket, a missing folder, a file the saver may not write (and a stage's two names of one
+// file) refuse the save with nothing made or moved; a file with a second hard link or another user's
+// file in a sticky folder is written in place, keeping its links and its owner. Each save runs in a
+// child process (as another user where the case needs one) on a folder of its own, which is compared
+// whole before and after, with what the log and the message box say.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -30,6 +31,7 @@
 #include "gui/paint_words.h"
 #include "render/image.h"
 #include "shell/file_names.h"
+#include "shell/file_save.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
 #include "test_files.h"
@@ -82,7 +84,7 @@ int SaveKeys(const std::string& name) {
   std::memset(&k, 0, sizeof k);
   Kmd_SkipToMarker(in);
   IKmd2_InitFromStream(k, in);
-  return IKmd2_SaveBin(&k, name.c_str(), 2);
+  return IKmd2_SaveBin(&k, name.c_str(), kFileBakMove);
 }
 
 int SaveVariables(const std::string& name) {
@@ -115,13 +117,26 @@ std::map<std::string, std::string> Tree(const fs::path& folder) {
   });
 }
 
-// What stands where the saved name "d/s" leads; the thing is made as "other/t".
-enum class Target { kFifo, kDevice, kFolder, kSocket, kHardLink, kOthersInSticky };
+// What stands where the saved name "d/s" leads; a thing a link leads to is made as "other/t".
+enum class Target {
+  kFifo,
+  kDevice,
+  kFolder,
+  kSocket,
+  kMissingFolder,
+  kReadOnly,
+  kReadOnlyLocation,
+  kLocationIsBase,
+  kHardLink,
+  kOthersInSticky
+};
 
 struct Case {
   const char* what;
   Target target;
-  const char* why;  // the refusal; null: saved in place
+  const char* why;                            // the refusal; null: saved in place
+  const char* shown = "d/s -> d/../other/t";  // how the log and the box name the refused save
+  bool stageOnly = false;                     // a case of a save of two files
 };
 
 const Case kCases[] = {
@@ -129,9 +144,22 @@ const Case kCases[] = {
     {"a link to a device node (a copy of /dev/null's)", Target::kDevice, "not a plain file"},
     {"a link to a folder", Target::kFolder, "is a folder"},
     {"a link to a socket", Target::kSocket, "not a plain file"},
+    {"a link into a missing folder", Target::kMissingFolder, "No such file or directory",
+     "d/s -> d/../nodir/t"},
+    {"a file of mode 444", Target::kReadOnly, "Permission denied", "d/s"},
+    {"a location file of mode 444", Target::kReadOnlyLocation, "Permission denied", "d/s01", true},
+    {"a location file that is the base file's second name", Target::kLocationIsBase,
+     "two names of one file", "d/s and d/s01", true},
     {"a file with a second hard link", Target::kHardLink, nullptr},
     {"another user's 666 file in a 1777 folder", Target::kOthersInSticky, nullptr},
 };
+
+// The user a case saves as: another one where a file must be read-only for the saver (root may
+// write any file) or another user's file is saved; -1: this process's own.
+int SaverOf(const Case& c) {
+  const bool readOnly = c.target == Target::kReadOnly || c.target == Target::kReadOnlyLocation;
+  return c.target == Target::kOthersInSticky || (readOnly && geteuid() == 0) ? kOtherUser : -1;
+}
 
 // Makes the case's folder f; the name to save, or empty when this machine cannot make the case.
 std::string MakeCase(const Case& c, const fs::path& f) {
@@ -147,18 +175,35 @@ std::string MakeCase(const Case& c, const fs::path& f) {
       break;
     case Target::kFolder: WriteAll(t / "keep", "a file in the folder"); break;
     case Target::kSocket: {
-      // Bound by a relative name: a socket's path has room for 107 bytes only.
-      const std::string rel = fs::relative(t).string();
-      sockaddr_un a = {};
-      a.sun_family = AF_UNIX;
-      if (rel.size() >= sizeof a.sun_path) return "";
-      std::memcpy(a.sun_path, rel.c_str(), rel.size());
-      const int s = socket(AF_UNIX, SOCK_STREAM, 0);
-      const bool bound = s >= 0 && bind(s, (const sockaddr*)&a, sizeof a) == 0;
-      if (s >= 0) close(s);
-      if (!bound) return "";
+      // Bound as "t" by a child in its folder: a socket's path has room for 107 bytes only.
+      const pid_t pid = fork();
+      if (pid == 0) {
+        sockaddr_un a = {};
+        a.sun_family = AF_UNIX;
+        std::memcpy(a.sun_path, "t", 2);
+        const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+        _exit(chdir(t.parent_path().c_str()) == 0 && s >= 0 &&
+                      bind(s, (const sockaddr*)&a, sizeof a) == 0
+                  ? 0
+                  : 1);
+      }
+      int status = 1;
+      if (pid < 0 || waitpid(pid, &status, 0) != pid || status != 0) return "";
       break;
     }
+    case Target::kMissingFolder: fs::create_symlink("../nodir/t", f / "d" / "s"); return "d/s";
+    case Target::kReadOnly:
+    case Target::kReadOnlyLocation:
+      WriteAll(f / "d" / "s", "the old text");
+      WriteAll(f / "d" / "s01", "the old location");
+      chmod((f / "d" / (c.target == Target::kReadOnly ? "s" : "s01")).c_str(), 0444);
+      for (const char* p : {"d", "d/s", "d/s01"})  // the saver's own folder and files
+        if (SaverOf(c) >= 0) chown((f / p).c_str(), SaverOf(c), SaverOf(c));
+      return "d/s";
+    case Target::kLocationIsBase:
+      WriteAll(f / "d" / "s", "the old text");
+      fs::create_hard_link(f / "d" / "s", f / "d" / "s01");
+      return "d/s";
     case Target::kHardLink:
       WriteAll(t, "the old text");
       chmod(t.c_str(), 0640);
@@ -244,6 +289,7 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
 
     for (const Case& c : kCases) {
       const std::string trace = std::string(w.what) + ", " + c.what;
+      if (c.stageOnly && !w.withLocation) continue;
       const fs::path f = dir / "f";
       fs::remove_all(f);
       const std::string name = MakeCase(c, f);
@@ -255,7 +301,7 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
       const unsigned saver = otherUser ? kOtherUser : geteuid();
       const auto before = Tree(f);
       const size_t logWas = ReadAll(Logger.gsFileLog).size();
-      const int answer = SaveInChild(w, name, f, otherUser ? kOtherUser : -1, dir / "box.txt");
+      const int answer = SaveInChild(w, name, f, SaverOf(c), dir / "box.txt");
       const auto after = Tree(f);
       const std::string log = ReadAll(Logger.gsFileLog).substr(logWas);
       const std::string box = ReadAll(dir / "box.txt");
@@ -265,8 +311,11 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
         // Refused: nothing made, moved or renamed, and said with where the link led, and why.
         EXPECT_NE(answer, 1) << trace;
         EXPECT_EQ(after, before) << trace;
-        const std::string said = "d/s -> d/../other/t (" + std::string(c.why) + ")";
-        EXPECT_NE(log.find("\nfile: cannot write " + said), std::string::npos) << trace << "\n" << log;
+        const std::string said = std::string(c.shown) + " (" + c.why + ")";
+        const size_t at = log.find(" " + said), line = log.rfind('\n', at);  // the saves' own line
+        EXPECT_TRUE(at != std::string::npos && log.compare(line, 14, "\nfile: cannot ") == 0)
+            << trace << "\n"
+            << log;
         const std::string shown =
             w.box ? "platform: box [Error] " + std::string(w.box) + said + " -> ok\n" : "";
         EXPECT_EQ(box, shown) << trace;

@@ -6,6 +6,7 @@
 
 #include "fuzz_common.h"
 #include "kmd_frames.h"
+#include "shell/file_save.h"
 
 namespace {
 
@@ -24,11 +25,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   IKmd2 k = {};
   IKmd2_Set(&k, 1, 17, 65, 0, 0, 0, "CtrlA");
   k.mode = 3;
-  if (Fuzz_SeedDir() && IKmd2_SaveBin(&k, "seed.bin", 1))
+  if (Fuzz_SeedDir() && IKmd2_SaveBin(&k, "seed.bin", kFileBakDelete))
     Fuzz_Seed("seed_modifier_key", Fuzz_Read("seed.bin"));
   IKmd2_Set(&k, 1, 32, 0, 0, 0, 0, "Space");
   IKmd2_SetCycle(&k, 1, 5, 2, 100, 3);
-  if (Fuzz_SeedDir() && IKmd2_SaveBin(&k, "seed.bin", 1)) Fuzz_Seed("seed_cycle", Fuzz_Read("seed.bin"));
+  if (Fuzz_SeedDir() && IKmd2_SaveBin(&k, "seed.bin", kFileBakDelete))
+    Fuzz_Seed("seed_cycle", Fuzz_Read("seed.bin"));
   return 0;
 }
 

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "shell/binfile.h"
 #include "shell/clock.h"
 #include "shell/file_save.h"
@@ -54,8 +54,9 @@ std::string Cwd() {
 
 }  // namespace
 
-// Policy 2 moves the old file to its backup (the name takes the ending), policy 3 copies it there
-// and writes the file in place, policy 1 replaces it: every file of the folder after the write.
+// Move (2) puts the old file in its backup's place (the name takes the ending), copy (3) copies it
+// there and writes the file in place, delete (1) replaces it: every file of the folder after the
+// write.
 TEST(FileOpenBak, EachPolicyKeepsTheOldFileItsWay) {
   using Files = std::map<std::string, std::string>;
   const struct {
@@ -67,20 +68,25 @@ TEST(FileOpenBak, EachPolicyKeepsTheOldFileItsWay) {
   } rows[] = {
       {"p2",
        ".etp",
-       2,
+       kFileBakMove,
        {{"p2.etp", "old"}, {"p2.etp_bak", "older"}},
        "new",
        {{"p2.etp", "new"}, {"p2.etp_bak", "old"}}},
       // the old tail stays behind the shorter write
-      {"p3.bin", "", 3, {{"p3.bin", "abcdef"}}, "XY", {{"p3.bin", "XYcdef"}, {"p3.bin_bak", "abcdef"}}},
-      {"p1.bin", "", 1, {{"p1.bin", "old contents"}}, "n", {{"p1.bin", "n"}}},
+      {"p3.bin",
+       "",
+       kFileBakCopy,
+       {{"p3.bin", "abcdef"}},
+       "XY",
+       {{"p3.bin", "XYcdef"}, {"p3.bin_bak", "abcdef"}}},
+      {"p1.bin", "", kFileBakDelete, {{"p1.bin", "old contents"}}, "n", {{"p1.bin", "n"}}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.policy);
     Clear({"bak"});
     for (const auto& [name, text] : r.before) WriteAll("bak/" + name, text);
     std::string name = std::string("bak/") + r.name;
-    FILE* f = FileOpenBak(name, r.ext, r.policy, 0);
+    FILE* f = FileOpenBak(name, r.ext, r.policy, kFileBakWrite);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(name, std::string("bak/") + r.name + r.ext);
     std::fputs(r.text, f);
@@ -96,7 +102,7 @@ TEST(FileOpenBak, Policy3WithoutBackupDoesNotOpen) {
   fs::create_directory("p3x.bin_bak");  // a directory cannot be overwritten by the copy
   WriteAll("p3x.bin_bak/inside", "x");
   std::string name = "p3x.bin";
-  EXPECT_EQ(FileOpenBak(name, "", 3, 0), nullptr);
+  EXPECT_EQ(FileOpenBak(name, "", kFileBakCopy, kFileBakWrite), nullptr);
   EXPECT_EQ(ReadAll("p3x.bin"), "keep");
 }
 
@@ -104,25 +110,25 @@ TEST(FileOpenBak, OtherPoliciesRefuseAnExistingFileUnlessAppending) {
   Clear({"p0.bin", "p0_fresh.bin"});
   WriteAll("p0.bin", "ab");
   std::string name = "p0.bin";
-  EXPECT_EQ(FileOpenBak(name, "", 0, 0), nullptr);
-  EXPECT_EQ(FileOpenBak(name, "", 7, 1), nullptr);
-  FILE* f = FileOpenBak(name, "", 0, 2);
+  EXPECT_EQ(FileOpenBak(name, "", kFileBakAppendOnly, kFileBakWrite), nullptr);
+  EXPECT_EQ(FileOpenBak(name, "", 7, kFileBakReadWrite), nullptr);  // any other number
+  FILE* f = FileOpenBak(name, "", kFileBakAppendOnly, kFileBakAppend);
   ASSERT_NE(f, nullptr);
   std::fputs("c", f);
   EXPECT_EQ(FileCloseBak(f, name), 1);
   EXPECT_EQ(ReadAll("p0.bin"), "abc");
   std::string fresh = "p0_fresh.bin";
-  f = FileOpenBak(fresh, "", 0, 0);
+  f = FileOpenBak(fresh, "", kFileBakAppendOnly, kFileBakWrite);
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(FileCloseBak(f, fresh), 1);
   std::string empty;
-  EXPECT_EQ(FileOpenBak(empty, ".bin", 2, 0), nullptr);
+  EXPECT_EQ(FileOpenBak(empty, ".bin", kFileBakMove, kFileBakWrite), nullptr);
   EXPECT_EQ(empty, "");
 }
 
 TEST(FileOpenBak, EveryPolicyKeepsTheOldFileWhenTheOpenFails) {
-  for (short policy = 0; policy <= 3; ++policy) {
-    for (short mode = 0; mode <= 2; ++mode) {
+  for (short policy = kFileBakAppendOnly; policy <= kFileBakCopy; ++policy) {
+    for (short mode = kFileBakWrite; mode <= kFileBakAppend; ++mode) {
       std::string name = "fail_" + std::to_string(policy) + "_" + std::to_string(mode);
       WriteAll(name, "precious");
       WriteAll(name + "_bak", "backup");
@@ -196,7 +202,7 @@ TEST(FileOpenRead, OnlyARegularFileOpens) {
   EXPECT_EQ(FileReadWhole(&b, "big.bin", 9, 0), 1);
   // A folder in a saved file's place is left alone; nothing is written.
   std::string dir = "dir";
-  EXPECT_EQ(FileOpenBak(dir, ".txt", 2, 0), nullptr);
+  EXPECT_EQ(FileOpenBak(dir, ".txt", kFileBakMove, kFileBakWrite), nullptr);
   EXPECT_TRUE(fs::is_directory("dir.txt"));
   EXPECT_FALSE(fs::exists("dir.txt_bak"));
 }
@@ -207,13 +213,13 @@ TEST(FileReadAll, SaveFileRoundTripsThroughTheBackupPolicy) {
   ByteBuf_WriteI32(&b, 0x11223344, 1);
   ByteBuf_WriteI32(&b, 0x55667788, 1);
   b.pos = 4;
-  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 0, 1), 8);
-  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 0, 0), 4);  // from the position
+  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", kFileBakMove, 0, 1), 8);
+  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", kFileBakMove, 0, 0), 4);  // from the position
   EXPECT_EQ(ReadAll("saved.bin").size(), 4u);
   EXPECT_EQ(ReadAll("saved.bin_bak").size(), 8u);
-  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", 2, 2, 1), 2);
+  EXPECT_EQ(ByteBuf_SaveFile(&b, "saved.bin", kFileBakMove, 2, 1), 2);
   ByteBuf empty;
-  EXPECT_EQ(ByteBuf_SaveFile(&empty, "none.bin", 2, 0, 1), 0);
+  EXPECT_EQ(ByteBuf_SaveFile(&empty, "none.bin", kFileBakMove, 0, 1), 0);
   EXPECT_FALSE(fs::exists("none.bin"));
 }
 
@@ -538,14 +544,18 @@ int ByWholeWrite(const std::string& name, const std::string& text) {
 
 int ByBackupPolicy(const std::string& name, const std::string& text, short policy) {
   std::string n = name;
-  FILE* f = FileOpenBak(n, "", policy, 0);
+  FILE* f = FileOpenBak(n, "", policy, kFileBakWrite);
   if (!f) return 0;
   std::fputs(text.c_str(), f);
   return FileCloseBak(f, n);
 }
 
-int ByPolicy2(const std::string& name, const std::string& text) { return ByBackupPolicy(name, text, 2); }
-int ByPolicy1(const std::string& name, const std::string& text) { return ByBackupPolicy(name, text, 1); }
+int ByPolicy2(const std::string& name, const std::string& text) {
+  return ByBackupPolicy(name, text, kFileBakMove);
+}
+int ByPolicy1(const std::string& name, const std::string& text) {
+  return ByBackupPolicy(name, text, kFileBakDelete);
+}
 
 // A link or a file made before the save, under the case's folder.
 struct Thing {
@@ -570,8 +580,8 @@ std::map<std::string, std::string> Tree(const fs::path& folder) {
 TEST(FileSave, EverySaveWritesWhereTheLinksLeadAndKeepsTheMode) {
   const Writer writers[] = {{"whole write", ByWholeWrite, false, true},
                             {"save", BySave, true, true},
-                            {"backup policy 2", ByPolicy2, true, false},
-                            {"backup policy 1", ByPolicy1, false, false}};
+                            {"backup policy move", ByPolicy2, true, false},
+                            {"backup policy delete", ByPolicy1, false, false}};
   const bool root = geteuid() == 0;
   const mode_t umaskWas = umask(022);
   const struct Case {
@@ -653,20 +663,21 @@ TEST(FileSave, EverySaveWritesWhereTheLinksLeadAndKeepsTheMode) {
 
 namespace {
 
-// No file may grow past limit bytes from here on (RLIM_INFINITY: again without a limit): a write
-// past it fails, as on a full disk.
+// No file may grow past limit bytes from here on (RLIM_INFINITY: again without a limit), as a
+// user's `ulimit -f` sets it: with the signal as the program's start sets it, a write past it fails,
+// as on a full disk.
 void LimitFileSize(rlim_t limit) {
-  signal(SIGXFSZ, SIG_IGN);
+  Plat_IgnoreFileSizeSignal();
   rlimit cut;
   getrlimit(RLIMIT_FSIZE, &cut);
   cut.rlim_cur = limit;
   setrlimit(RLIMIT_FSIZE, &cut);
 }
 
-// A stream of FileOpenBak (policy 2) whose write fails part-way: FileCloseBak's answer.
+// A stream of FileOpenBak (kFileBakMove) whose write fails part-way: FileCloseBak's answer.
 int ByStreamPastTheLimit(const std::string& name, const std::string& big) {
   std::string n = name;
-  FILE* f = FileOpenBak(n, "", 2, 0);
+  FILE* f = FileOpenBak(n, "", kFileBakMove, kFileBakWrite);
   if (!f) return -1;
   LimitFileSize(50);
   std::fwrite(big.data(), 1, big.size(), f);

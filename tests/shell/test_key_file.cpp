@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/file_save.h"
 #include "shell/frame_clock.h"
 #include "shell/key_commands.h"
 #include "test_files.h"
@@ -155,7 +156,7 @@ TEST(KeyFile, BinaryCommandFileRoundTrip) {
   k.holdMs = 33;
   k.repeatStart = 4444;
   k.dblWait = 12;  // run-time words other than the three cleared ones travel as they are
-  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_round.bin", 2), 1);
+  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_round.bin", kFileBakMove), 1);
   EXPECT_EQ(k.latch, 0);
   EXPECT_EQ(k.holdMs, 0);
   EXPECT_EQ(k.repeatStart, 0);
@@ -175,18 +176,18 @@ TEST(KeyFile, BinaryCommandFileRoundTrip) {
   // refused: an inactive command, an empty name, a definition error
   IKmd2 off = k;
   off.active = 0;
-  EXPECT_EQ(IKmd2_SaveBin(&off, "kmd_off.bin", 2), 0);
-  EXPECT_EQ(IKmd2_SaveBin(&k, "", 2), 0);
+  EXPECT_EQ(IKmd2_SaveBin(&off, "kmd_off.bin", kFileBakMove), 0);
+  EXPECT_EQ(IKmd2_SaveBin(&k, "", kFileBakMove), 0);
   IKmd2 bad = k;
   bad.mode = 3;
   bad.key1 = 0;
-  EXPECT_EQ(IKmd2_SaveBin(&bad, "kmd_bad.bin", 2), 0);
+  EXPECT_EQ(IKmd2_SaveBin(&bad, "kmd_bad.bin", kFileBakMove), 0);
   EXPECT_EQ(IKmd2_LoadBin(&back, "no_such_kmd.bin", ""), 0);
 }
 
 TEST(KeyFile, BinaryCommandFileWithTooManyWordsIsRefused) {
   IKmd2 k = ReadOne(Block("A", "1 65 0 0 0 0", "0", "0", "0\n0", "0 0 0 1"));
-  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_big.bin", 2), 1);
+  ASSERT_EQ(IKmd2_SaveBin(&k, "kmd_big.bin", kFileBakMove), 1);
   std::string b = ReadAll("kmd_big.bin");
   b[8] = 41;  // one word more than the record holds
   b += std::string(4, '\0');
