@@ -319,6 +319,13 @@ bool SaveDestination(const std::string& name, std::string* target, bool withBack
   return true;
 }
 
+// The folder that path stands in, as the file system names it: "." for a bare name, "/" for a name
+// at the root.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+}
+
 // Which file a save's target is: the file itself where one stands, else the name in its folder,
 // so two spellings of one path (Maps/x and Maps/../Maps/x) are one file too.
 struct FileKey {
@@ -337,14 +344,13 @@ FileKey KeyOf(const std::string& path) {
     k.ino = st.st_ino;
     return k;
   }
-  const size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
-  if (stat(dir.c_str(), &st) != 0) {
+  if (stat(FolderOf(path).c_str(), &st) != 0) {
     k.path = path;
     return k;
   }
   k.dev = st.st_dev;
   k.ino = st.st_ino;
+  const size_t slash = path.rfind('/');
   k.leaf = slash == std::string::npos ? path : path.substr(slash + 1);
   return k;
 }
@@ -417,10 +423,8 @@ bool GoesInPlace(const std::string& path, const FileMade& scratch) {
   if (lstat(scratch.path.c_str(), &mine) != 0 || !SameFile(mine, scratch)) return false;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
-  const size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
-  return stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && st.st_uid != geteuid() &&
-         folder.st_uid != geteuid();
+  return stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+         st.st_uid != geteuid() && folder.st_uid != geteuid();
 }
 
 // A new scratch file beside base (ScratchCreate) that takes the mode, owner and group of the file
