@@ -30,6 +30,9 @@ namespace {
 
 constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
 constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+// A file that stands already, opened with one of the access modes: neither made nor cut, never
+// through a link, and a pipe swapped in is not waited for.
+constexpr int kOldFileFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
 // A file this run made (or a name it gave a file): its name (absolute, so a later change of the
 // current folder does not lose it) and which file it is.
@@ -297,7 +300,7 @@ int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
 // False (errno EACCES or EPERM) only for such a refusal: other failures are left for the save's own
 // steps to meet.
 bool MayWrite(const std::string& path) {
-  const int fd = Files.OpenFd(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  const int fd = Files.OpenFd(path.c_str(), O_WRONLY | kOldFileFlags, 0);
   if (fd >= 0) {
     close(fd);
     return true;
@@ -319,6 +322,13 @@ bool SaveDestination(const std::string& name, std::string* target, bool withBack
   return true;
 }
 
+// The folder that path stands in, as the file system names it: "." for a bare name, "/" for a name
+// at the root.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+}
+
 // Which file a save's target is: the file itself where one stands, else the name in its folder,
 // so two spellings of one path (Maps/x and Maps/../Maps/x) are one file too.
 struct FileKey {
@@ -337,14 +347,13 @@ FileKey KeyOf(const std::string& path) {
     k.ino = st.st_ino;
     return k;
   }
-  const size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
-  if (stat(dir.c_str(), &st) != 0) {
+  if (stat(FolderOf(path).c_str(), &st) != 0) {
     k.path = path;
     return k;
   }
   k.dev = st.st_dev;
   k.ino = st.st_ino;
+  const size_t slash = path.rfind('/');
   k.leaf = slash == std::string::npos ? path : path.substr(slash + 1);
   return k;
 }
@@ -417,10 +426,8 @@ bool GoesInPlace(const std::string& path, const FileMade& scratch) {
   if (lstat(scratch.path.c_str(), &mine) != 0 || !SameFile(mine, scratch)) return false;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
-  const size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
-  return stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && st.st_uid != geteuid() &&
-         folder.st_uid != geteuid();
+  return stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+         st.st_uid != geteuid() && folder.st_uid != geteuid();
 }
 
 // A new scratch file beside base (ScratchCreate) that takes the mode, owner and group of the file
@@ -460,7 +467,7 @@ bool ReadFd(int fd, std::string* out) {
 // The whole plain file at path; false (errno) when it does not open, is not a plain file (a pipe
 // swapped in is not waited for) or a read fails.
 bool ReadPlain(const std::string& path, std::string* out) {
-  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(path.c_str(), O_RDONLY | kOldFileFlags);
   if (fd < 0) return false;
   struct stat st;
   bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
@@ -510,7 +517,7 @@ bool KeepCopyAs(const std::string& bak, const std::string& path, const std::stri
 // -1 (errno) when it does not open for reading and writing, is no longer a plain file or does not
 // read.
 int OpenInPlace(const std::string& path, std::string* old) {
-  const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  const int fd = Files.OpenFd(path.c_str(), O_RDWR | kOldFileFlags, 0);
   if (fd < 0) return -1;
   struct stat st;
   bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
@@ -562,7 +569,7 @@ int WriteWholeInPlace(const std::string& name, const std::string& path, const vo
 // The old content written back into the file a stream wrote: on fd, or (fd < 0) on the file opened
 // again, only while its name still holds it.
 bool PutBack(const BakStream& k, int fd) {
-  if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | kOldFileFlags, 0);
   struct stat st;
   const bool ok = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == k.dev && st.st_ino == k.ino &&
                   Rewrite(fd, k.old.data(), k.old.size());
@@ -773,7 +780,7 @@ int ReopenSpare(SaveSlot* s) {
   FileMade m = s->spare;
   s->spare = FileMade{};
   if (m.path.empty()) return -1;
-  int fd = Files.OpenFd(m.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+  int fd = Files.OpenFd(m.path.c_str(), O_WRONLY | kOldFileFlags, 0);
   struct stat st;
   if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && SameFile(st, m) && st.st_nlink == 1) {
     s->scratch = m;

@@ -4,13 +4,14 @@ globals that headers export, mutable state outside the module records, and bare 
 
     tools/code_stats.py [root]
 
-It may be run from any folder: root is the repository the script stands in unless one is given. The
-files it reads are those tools/format.sh takes before its exclusions: every .cpp, .h and .c that
-git tracks or would add (new files that .gitignore does not ignore) and that exists; its first line
-says how many. Test lines are those of the files under tests/; hand-written code is every other
-file outside bench/ and the headers gmgen writes. A bare number is a numeric literal in code (comments, strings and character literals
-left out, as are #include and #pragma lines) other than 0 and 1, which are counts and flags more
-often than codes; they are counted by folder. Run it before and after a change that claims to make the tree read better.
+It may be run from any folder: root is the repository the script stands in, or the one that holds
+the folder given. The files it reads are those tools/format.sh takes before its exclusions: every
+.cpp, .h and .c that git tracks or would add (new files that .gitignore does not ignore) and that
+exists; its first line says how many. Test lines are those of the files under tests/; hand-written
+code is every other file outside bench/ and the headers gmgen writes. A bare number is a numeric
+literal in code (comments, strings and character literals left out, as are #include and #pragma
+lines) other than 0 and 1, which are counts and flags more often than codes; they are counted by
+folder. Run it before and after a change that claims to make the tree read better.
 
 The `extern` words are counted in every hand-written header and apart in those outside gm/ (the
 named variables, kept loose on purpose) and generators/. A mutable function static is a `static`

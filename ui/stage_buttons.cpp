@@ -17,31 +17,35 @@ int Etap_NewGameBtn(GuiWin* w) {
   return 1;
 }
 
+namespace {
+
+// A load of the stage's first location for the game update, which replaces any request pending;
+// reload: even when that stage is the current one there, as its file may have changed since.
+void RequestLoad(const char* name, int reload) {
+  StageReq.EtapLoadReqLoc = 1;
+  StageReq.EtapLoadReqName = name;
+  StageReq.EtapLoadReqReload = reload;
+}
+
+}  // namespace
+
 int Etap_RequestLoadTest(GuiWin* w) {
   if (!w) return 0;
-  StageReq.EtapLoadReqLoc = 1;
-  StageReq.EtapLoadReqName = "Maps/test.etp";
-  StageReq.EtapLoadReqReload = 0;
+  RequestLoad("Maps/test.etp", 0);
   SetProgramMode(kModePlay);
   return 1;
 }
 
 int Etap_RequestLoadTest2(GuiWin* w) {
   if (!w) return 0;
-  StageReq.EtapLoadReqLoc = 1;
-  StageReq.EtapLoadReqName = "Maps/test2.etp";
-  StageReq.EtapLoadReqReload = 1;  // each press reads the file its test save wrote
+  RequestLoad("Maps/test2.etp", 1);  // each press reads the file its test save wrote
   SetProgramMode(kModePlay);
   return 1;
 }
 
 int Etap_RequestLoadDefault(GuiWin* w) {
   if (!w) return 0;
-  if (StageReq.EtapName.empty()) {
-    StageReq.EtapLoadReqLoc = 1;
-    StageReq.EtapLoadReqName = "Maps/test.etp";
-    StageReq.EtapLoadReqReload = 0;
-  }
+  if (StageReq.EtapName.empty()) RequestLoad("Maps/test.etp", 0);
   SetProgramMode(kModePlay);
   return 1;
 }
