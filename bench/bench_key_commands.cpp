@@ -18,7 +18,7 @@ static void BM_KeyCommandsFrame(benchmark::State& state) {
   int frame = 0;
   for (auto _ : state) {
     FrameClock.MsClock += 10;
-    KeyCmds.KeyDownTable[37] = (frame / 7) & 1;          // an arrow pressed and released
+    KeyCmds.KeyDownTable[VK_LEFT] = (frame / 7) & 1;     // an arrow pressed and released
     KeyCmds.KeyDownTable[VK_LBUTTON] = (frame / 3) & 1;  // clicks
     Kmd_UpdAll();
     benchmark::DoNotOptimize(Kmd_Fired(KMD_LEFT));
