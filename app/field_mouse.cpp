@@ -59,8 +59,8 @@ int MiniMap_Mouse(int editor) {
     TimerDownRest(&FieldMouse.MiniMapOrderGuard);
     return 0;
   }
-  const int at = MiniMap_Cursor(&wx, &wz);
-  if (at != 1) return at ? 1 : 0;
+  const MiniMapCursorNum at = MiniMap_Cursor(&wx, &wz);
+  if (at != kMapCursorOver) return at == kMapCursorCentred ? 1 : 0;
   if (!Kmd_Fired(KMD_RKLIK) || SelList.count <= 0 || FieldMouse.MiniMapOrderGuard != 0) return 0;
   FieldMouse.MiniMapOrderGuard = kMiniMapOrderMs;
   if (!editor) Sel_OrderMoveTo(&SelList, wx, wz);
@@ -72,16 +72,16 @@ int MiniMap_Mouse(int editor) {
 
 }  // namespace
 
-int MiniMap_Cursor(float* wx, float* wz) {
+MiniMapCursorNum MiniMap_Cursor(float* wx, float* wz) {
   TimerDownRest(&FieldMouse.MiniMapOrderGuard);
   const t_MiniMapRect& m = MiniMapRect;
-  if (!Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, m.x, m.y, m.w, m.h)) return 0;
+  if (!Rect_ContainsPt(KeyCmds.MouseX, KeyCmds.MouseY, m.x, m.y, m.w, m.h)) return kMapCursorOff;
   MiniMap_PixToWorld((float)KeyCmds.MouseX, (float)KeyCmds.MouseY, wx, wz);
-  if (!KeyIsDown(VK_LBUTTON)) return 1;
+  if (!KeyIsDown(VK_LBUTTON)) return kMapCursorOver;
   FieldRect.CamLookX = *wx;
   FieldRect.CamLookZ = *wz;
   FieldRect_ClampCentre();
-  return 2;
+  return kMapCursorCentred;
 }
 
 int MiniMap_Input() { return MiniMap_Mouse(0); }

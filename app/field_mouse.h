@@ -4,10 +4,10 @@
 // under the cursor, the cursor image rule and the cursor overlay drawn last in a frame.
 #pragma once
 
-// The minimap's share of every frame's mouse: the order guard counts down; 0 when the cursor is off
-// the minimap, else its world point in wx, wz and 2 when a held left button centred the view there,
-// else 1.
-int MiniMap_Cursor(float* wx, float* wz);
+// The minimap's share of every frame's mouse: the order guard counts down; the cursor off the
+// minimap, or its world point in wx, wz and whether a held left button centred the view there.
+enum MiniMapCursorNum { kMapCursorOff = 0, kMapCursorOver = 1, kMapCursorCentred = 2 };
+MiniMapCursorNum MiniMap_Cursor(float* wx, float* wz);
 // 1 when the minimap took the mouse this frame: play's (an order sends the selection there) and the
 // editor's (an order only stores its point).
 int MiniMap_Input();

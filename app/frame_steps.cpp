@@ -143,7 +143,7 @@ void MouseActions_Run(int editor) {
     }
     case kMouseOrder:
       if (Fgr* target = PickFgrAtCursor(&Fgrs, bx, by, kPickBox, kPickBox, 1)) {
-        if (editor && EdPalette.ClickMode == kClickLink) {
+        if (editor && EdPalette.ClickMode == kEdClickLink) {
           Field_LinkSel(target);
         } else {
           for (int i = 1; i <= SelList.count; i++)
@@ -152,9 +152,9 @@ void MouseActions_Run(int editor) {
         if (!editor) FgrFx_SpawnW(target->priv_position_x, target->priv_position_z, 20.0f);
       } else if (Field_CursorGround(p)) {
         const int cell = Land_CellAt(p[0], p[2]);
-        if (editor && EdPalette.ClickMode >= kClickMarch1 && EdPalette.ClickMode <= kClickMarch4) {
+        if (editor && EdPalette.ClickMode >= kEdClickMarch1 && EdPalette.ClickMode <= kEdClickMarch4) {
           if (!Land_CellValid(cell)) break;
-          Field_MarchSel(EdPalette.ClickMode - kClickMarch1 + 1, cell);
+          Field_MarchSel(EdPalette.ClickMode - kEdClickMarch1 + 1, cell);
         } else {
           Sel_OrderMoveTo(&SelList, p[0], p[2]);
           FieldMouse.LastOrderX = (int)p[0];

@@ -3,6 +3,9 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
+#include <string>
+
 #include "gm/org_base.h"
 #include "gui/gui.h"
 #include "gui/text_box.h"
@@ -12,7 +15,9 @@
 #include "render/gl2d.h"
 #include "render/kmd_block.h"
 #include "render/texture.h"
+#include "shell/dialogs.h"
 #include "shell/file_names.h"
+#include "shell/files.h"
 #include "shell/key_commands.h"
 #include "shell/log.h"
 
@@ -24,6 +29,23 @@ constexpr char kWindowClass[] = "anPrimOpenGL";
 void ErrorBox(const char* text) {
   LogInfo("\n%s", text);
   Plat_MessageBox(text, "Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// A start without its files was most often made from another folder than the game's, where the
+// log cannot be written either: the terminal says where the game looked and what it missed there.
+void SayStartFolder() {
+  const std::string needed[] = {FileNames.gsDirRes + "/" + kFontList, FileNames.gsFilePixStart,
+                                KeyCmds.gsFileSig};
+  std::string missing;
+  for (const std::string& f : needed)
+    if (!FileIsRegular(f)) missing += (missing.empty() ? "" : ", ") + f;
+  const char* folder = Dlg.StartDir[0] ? Dlg.StartDir : "the current folder";
+  if (missing.empty())
+    fprintf(stderr, "tolv: not started in %s (see its %s)\n", folder, Logger.gsFileLog.c_str());
+  else
+    fprintf(stderr,
+            "tolv: not started in %s, which lacks %s (the game runs in the folder of its uni_files)\n",
+            folder, missing.c_str());
 }
 
 const char* CreateFailText(PlatCreateResult r) {
@@ -81,6 +103,7 @@ int CreateGlWindow(int width, int height) {
   Win.WinHwnd = Win.WinDC = Win.WinGLRC = 1;
   Win.WinPos[0] = Win.WinPos[1] = 0;
   if (!InitGL()) {
+    SayStartFolder();
     ErrorBox("not InitGL");
     KillGlWindow();
     return 0;

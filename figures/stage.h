@@ -58,7 +58,8 @@ int Stage_ReadBack(const std::string& base, const std::string& loc, int location
 // --- failures the user is told of. The last failed save or load (Etap_Save, EtapFile_Load,
 // Etap_LoadLocation) leaves the file it failed on, as the game named it, and why: the system's
 // reason, or the loader's when the file was refused.
-// The message box of a failed save (saving 1) or load (0), with EtapFail's file and reason.
+// The message box of a failed save or load (saving), with EtapFail's file and reason.
+enum EtapFailNum { kEtapFailLoad = 0, kEtapFailSave = 1 };
 void Etap_SayFailure(int saving);
 // (The requests are carried out by world/stage_requests.h; the buttons that place them are the
 // interface's, ui/stage_buttons.h.)

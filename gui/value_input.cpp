@@ -35,7 +35,11 @@ const InpValueKind<float> kInpFlo = {
 
 namespace {
 
-constexpr int kLimitDefault = 125;
+// The characters each edit takes after its prefix.
+constexpr int kLimitDefault = 125;  // asked for with none
+constexpr int kLimitNumber = 8;     // an int or float value
+constexpr int kLimitNote = 20;      // a string, shown back in a box
+constexpr int kLimitKod = 64;       // a code line, shown back in a box
 bool gBlinkStarted = false;
 
 // The command characters the window procedure gives the line.
@@ -210,7 +214,7 @@ void InpLine_EditValue(InpEditReqRec* r, const InpValueKind<T>& k) {
     done();
     return;
   }
-  if (e.state == kInpIdle && e.target) TextInput_Begin(&e.state, ":", 8, k.filter);
+  if (e.state == kInpIdle && e.target) TextInput_Begin(&e.state, ":", kLimitNumber, k.filter);
   if (!InpLine_Finish(&e.state, &r->result, 0)) return;
   if (e.state != kInpCancelled && e.target) {
     T v = k.parse(r->result);
@@ -232,7 +236,8 @@ void InpLine_EditStr(InpEditReqRec* r) {
     r->strReq = 0;
     return;
   }
-  if (r->strState == kInpIdle && r->strReq) TextInput_Begin(&r->strState, ":", 20, kInpFilterAny);
+  if (r->strState == kInpIdle && r->strReq)
+    TextInput_Begin(&r->strState, ":", kLimitNote, kInpFilterAny);
   if (!InpLine_Finish(&r->strState, &r->result, 0)) return;
   if (r->strState != kInpCancelled) Notice(r->result);
   r->strState = kInpIdle;
@@ -246,7 +251,8 @@ void InpLine_EditKod(InpEditReqRec* r) {
     r->kodReq = 0;
     return;
   }
-  if (r->kodState == kInpIdle && r->kodReq) TextInput_Begin(&r->kodState, "kod:", 64, kInpFilterAny);
+  if (r->kodState == kInpIdle && r->kodReq)
+    TextInput_Begin(&r->kodState, "kod:", kLimitKod, kInpFilterAny);
   if (!InpLine_Finish(&r->kodState, &r->kodText, 0)) return;
   if (r->kodState != kInpCancelled) Notice(r->kodText);
   r->kodState = kInpIdle;

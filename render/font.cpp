@@ -224,7 +224,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
   if (!set || !dir) return 0;
   std::string base(dir);
   std::ifstream in;
-  if (!FileOpenIn(in, base + "/_tfonts.txt", std::ios::binary)) return 0;
+  if (!FileOpenIn(in, base + "/" + kFontList, std::ios::binary)) return 0;
   if (!FindMarker(in, "=tex=")) return 0;
   int n;
   if (!ReadIntClamped(in, &n) || !Font_SkipLine(in)) return 0;
@@ -251,7 +251,7 @@ int FontSet_LoadTxt(FontSetRec* set, const char* dir) {
       return 0;
     }
     if (!Font_ReadEntry(&set->fonts[i], in)) {
-      LogInfo("\nfont %d of %s/_tfonts.txt not usable", i, dir);
+      LogInfo("\nfont %d of %s/%s not usable", i, dir, kFontList);
       Font_FreeLists(&set->fonts[i]);
       // A number that did not parse leaves the stream failed; the rest of the file is lost.
       if (!in) in.clear();

@@ -34,6 +34,8 @@ struct FontSetRec {
 
 extern FontSetRec FontSet;
 
+// The fonts of folder dir as its font list (kFontList) describes them.
+constexpr char kFontList[] = "_tfonts.txt";
 int FontSet_Load(FontSetRec* set, const char* dir);
 int FontSet_LoadTxt(FontSetRec* set, const char* dir);
 void FontSet_Free(FontSetRec* set);

@@ -13,6 +13,7 @@
 #include "render/error_box.h"
 #include "render/image.h"
 #include "shell/bytebuf.h"
+#include "shell/file_save.h"
 #include "shell/files.h"
 #include "shell/log.h"
 #include "shell/text.h"
@@ -21,6 +22,8 @@ TexTableRec TexTable = {1, {}, {}};
 
 // Whole files read into memory are capped so a wrong name cannot pull in a huge file.
 static const long kTexMaxFile = 256L << 20;
+// A raw image's head: its width, height and bytes a pixel, three little-endian words.
+static const size_t kRawHeader = 12;
 
 void Tex_Bind(TexTableRec* table, int n) {
   if (!table || n < 0 || n >= kTexSlots) return;
@@ -253,7 +256,7 @@ int Tex_LoadFile(TexSlot* slot, const char* fileName) {
   if (fseek(f, 0, SEEK_END) == 0) fileLen = ftell(f);
   if (fseek(f, 0, SEEK_SET) != 0 || !ReadI32(f, &w) || !ReadI32(f, &h) || !ReadI32(f, &n) || n < 1 ||
       n > 4 || w <= 0 || h <= 0 || w > 16384 || h > 16384 ||
-      (long long)w * h * n > (long long)fileLen - 12) {
+      (long long)w * h * n > (long long)fileLen - (long long)kRawHeader) {
     LogInfo("\nraw image %s: bad header or short file", fileName);
     fclose(f);
     return 0;
@@ -294,17 +297,23 @@ int Tex_LoadNamed(TexTableRec* table, int n, const char* fileName, int mipMode) 
 void Img_WriteRaw(const char* fileName, uint8_t* pixels, int width, int height, int bytesPerPixel,
                   int flip) {
   if (!fileName || !pixels || bytesPerPixel < 1 || bytesPerPixel > 4 || width < 0 || height < 0) return;
-  FILE* f = FileOpen(fileName, "wb");
-  if (!f) return;
-  if (flip) ImgFlipRows(pixels, width, height, bytesPerPixel);
-  int32_t hdr[3] = {width, height, bytesPerPixel};
-  uint8_t b[12];
+  // The file is made whole in memory, its rows already in the order written, and replaces the old
+  // one only once complete; the caller's pixels are flipped only when the file was written.
+  const size_t row = (size_t)width * bytesPerPixel, bytes = row * height;
+  uint8_t* block = (uint8_t*)malloc(kRawHeader + bytes);
+  if (!block) {
+    LogInfo("\nraw image %s: no memory for %zu bytes", fileName, kRawHeader + bytes);
+    return;
+  }
+  const int32_t hdr[3] = {width, height, bytesPerPixel};
   for (int i = 0; i < 3; i++)
-    for (int k = 0; k < 4; k++) b[4 * i + k] = ((uint32_t)hdr[i] >> (8 * k)) & 0xFF;
-  size_t bytes = (size_t)width * height * bytesPerPixel;
-  if (fwrite(b, 1, 12, f) != 12 || fwrite(pixels, 1, bytes, f) != bytes)
-    LogInfo("\nraw image %s: write failed", fileName);
-  if (fclose(f) != 0) LogInfo("\nraw image %s: write failed", fileName);
+    for (int k = 0; k < 4; k++) block[4 * i + k] = ((uint32_t)hdr[i] >> (8 * k)) & 0xFF;
+  for (int r = 0; r < height; r++)
+    memcpy(block + kRawHeader + r * row, pixels + (size_t)(flip ? height - 1 - r : r) * row, row);
+  const int ok = FileWriteWhole(fileName, block, kRawHeader + bytes);
+  free(block);
+  if (!ok) LogInfo("\nraw image %s: not written", fileName);
+  else if (flip) ImgFlipRows(pixels, width, height, bytesPerPixel);
 }
 
 // Reads the first integer of a line and skips the rest of it; blank lines before it pass.

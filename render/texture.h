@@ -35,6 +35,9 @@ int Tex_FromMem(TexTableRec* table, int n, uint8_t* pixels, int width, int heigh
 int Tex_LoadFile(TexSlot* slot, const char* fileName);
 int Tex_LoadNamed(TexTableRec* table, int n, const char* fileName, int mipMode);
 int Tex_LoadPack(TexTableRec* table, const char* listName);
+// A raw image file (three little-endian words, width, height, bytes a pixel, then the rows) written
+// whole or not at all, as the saves write (FileWriteWhole); with flip the rows go bottom up, and the
+// caller's pixels are flipped in place once the file is written. Nothing for bytes a pixel outside 1..4.
 void Img_WriteRaw(const char* fileName, uint8_t* pixels, int width, int height, int bytesPerPixel,
                   int flip);
 

@@ -1,3 +1,8 @@
+// The clock seam's three sources behind one switch per call: the wall clock of a window run, the
+// script's clock of a headless run (its frames plus the sleeps the loop asked for, so a scripted
+// run's times, pictures and files do not depend on how busy the machine is) and a manual clock that
+// tests set and advance. The program chooses once, at its start; every reader then asks the one
+// chosen, so no reader can mix two clocks.
 #include "shell/clock.h"
 
 #include "platform/platform.h"

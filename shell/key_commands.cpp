@@ -32,15 +32,18 @@ void CountDown(int* t) {
   if (*t < 0) *t = 0;
 }
 
-// 0 refused (taken key of an exclusive command), 2 a key down, 1 none down.
-int KeysDown(const IKmd2* k) {
+// What KeysDown found of a command's keys, walked in order: a taken key of an exclusive command
+// refuses before any later key is looked at.
+enum KeysDownNum { kDownRefused = 0, kDownNone = 1, kDownSome = 2 };
+
+KeysDownNum KeysDown(const IKmd2* k) {
   const int keys[3] = {k->key1, k->key2, k->key3};
   for (int vk : keys) {
     if (vk < 1) continue;
-    if (k->exclusive && KeyTaken(vk)) return 0;
-    if (KeyDown(vk)) return 2;
+    if (k->exclusive && KeyTaken(vk)) return kDownRefused;
+    if (KeyDown(vk)) return kDownSome;
   }
-  return 1;
+  return kDownNone;
 }
 
 // A press counts once: after it the latch holds until a key of the command goes up.
@@ -60,13 +63,13 @@ int FreshPress(IKmd2* k) {
 }
 
 int HoldRelease(IKmd2* k) {
-  int r = KeysDown(k);
-  if (r == 2) {
+  const KeysDownNum r = KeysDown(k);
+  if (r == kDownSome) {
     if (k->holdMs == 0) k->holdMs = 1;
     else k->holdMs = AddCapped(k->holdMs, FrameClock.KadrStep);
     return 0;
   }
-  if (r == 1 && k->holdMs != 0) {
+  if (r == kDownNone && k->holdMs != 0) {
     k->holdMs = 0;
     return 1;
   }
@@ -270,7 +273,7 @@ void IKmd2_Upd(IKmd2* k) {
         }
       } else {
         if (k->blockLeft != 0) return;
-        k->fired = KeysDown(k) == 2 ? 1 : 0;
+        k->fired = KeysDown(k) == kDownSome ? 1 : 0;
       }
       break;
   }

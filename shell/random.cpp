@@ -1,3 +1,6 @@
+// The classic runtime's linear congruential sequence (state * 214013 + 2531011, bits 16..30 the
+// answer) in one state of its own: a seed then gives the same battle on any machine and in any
+// build, which a libc rand() would not promise, and no draw can come from elsewhere unseen.
 #include "shell/random.h"
 
 namespace {

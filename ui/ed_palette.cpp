@@ -69,7 +69,7 @@ struct ClickModeRec {
   const char* hint;
 };
 
-const ClickModeRec kModes[kClickModes + 1] = {
+const ClickModeRec kModes[kEdClickModes + 1] = {
     {"", ""},
     {"N-", "Клик обычный нейтральный"},
     {"Ли", "Клик линковочный activateFgr"},
@@ -142,7 +142,7 @@ void EtapSaveBtn_Draw(GuiWin* w) { Gui_DrawButton(w, "Сохранить", "За
 void ClickMode_Caption(GuiWin* w) {
   if (!w || !EditModeOn) return;
   const int n = w->number;
-  if (n < 1 || n > kClickModes) return;
+  if (n < 1 || n > kEdClickModes) return;
   Gui_DrawButton(w, kModes[n].caption, kModes[n].hint, 1);
   if (n != EdPalette.ClickMode) return;
   Tex_Off();

@@ -11,18 +11,18 @@ constexpr int kEdPaletteTools = 25;  // tools 26..30 of the 3 x 10 grid do nothi
 // figure or moves to the ground; link makes the clicked figure the one selected figure's
 // activateFgr; the march modes set its march points 1..4 on the ground.
 enum ClickModeNum {
-  kClickPlain = 1,
-  kClickLink,
-  kClickMarch1,
-  kClickMarch2,
-  kClickMarch3,
-  kClickMarch4
+  kEdClickPlain = 1,
+  kEdClickLink,
+  kEdClickMarch1,
+  kEdClickMarch2,
+  kEdClickMarch3,
+  kEdClickMarch4
 };
-constexpr int kClickModes = kClickMarch4;
+constexpr int kEdClickModes = kEdClickMarch4;
 
 struct EdPaletteRec {
-  int EdPaletteTool;            // the current tool 1..30; set only by a left click on the palette
-  int ClickMode = kClickPlain;  // ClickModeNum
+  int EdPaletteTool;              // the current tool 1..30; set only by a left click on the palette
+  int ClickMode = kEdClickPlain;  // ClickModeNum
 };
 extern EdPaletteRec EdPalette;
 

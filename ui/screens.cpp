@@ -123,7 +123,7 @@ GuiWin* Hidden(GuiWin* w) {
 // frame in its place in the editor), the special-panel cycle and the window buttons.
 void BuildTopStrip(GuiWin* panel, GuiWin** strip, int mode) {
   *strip = Add(panel, Gl2D_FrameRect, nullptr, 0, 0, 0.16f, 0.04f, kAnchorTopRight, kWindow);
-  if (mode == 2) Add(*strip, EscBtn_Draw, EscBtn_Click, 0, 0, 0.2f, 1, kAnchorTopLeft, kParent);
+  if (mode == kModePlay) Add(*strip, EscBtn_Draw, EscBtn_Click, 0, 0, 0.2f, 1, kAnchorTopLeft, kParent);
   else Add(*strip, Gl2D_FrameRect, nullptr, 0, 0, 0.2f, 1, kAnchorTopLeft, kParent);
   Add(*strip, PanelCycle_Draw, PanelCycle_Click, 0.22f, 0, 0.2f, 1, kAnchorTopLeft, kParent);
   WindowButtons(*strip);
@@ -321,7 +321,7 @@ void BuildPlayScreen(GuiWin* panel) {
       kParent);
   Add(Screens.CodeWinBox, Gl2D_FrameRect, nullptr, 0.95f, 0, 0.04f, 0.1f, kAnchorBottomLeft, kParent);
 
-  BuildTopStrip(panel, &Screens.GuiTopStrip2, 2);
+  BuildTopStrip(panel, &Screens.GuiTopStrip2, kModePlay);
 }
 
 // What the editor's screen shares with play: the value panels and the floor box. Its tool box,
@@ -355,7 +355,7 @@ void BuildEditorScreen(GuiWin* panel) {
       Add(panel, EdSelFgr_Draw, nullptr, 0.85f, 0.875f, 0.15f, 0.075f, kAnchorBottomLeft, kWindow);
   Grid(Add(selected, ClickMode_Caption, ClickMode_Click, 0, 0, 1.0f / 6, 0.4f, kAnchorTopLeft, kParent),
        6, 1);
-  BuildTopStrip(panel, &Screens.GuiTopStrip3, 3);
+  BuildTopStrip(panel, &Screens.GuiTopStrip3, kModeEditor);
 }
 
 }  // namespace

@@ -62,6 +62,6 @@ int Etap_SaveFromGui() {
   if (!ModeWords.EdModified || !Screens.EditorBox || !Dlg_SaveFile()) return 0;
   StageReq.EtapSaveReqName = Dlg.DlgFilePath;
   if (Etap_Save(StageReq.EtapSaveReqName)) return 1;
-  Etap_SayFailure(1);
+  Etap_SayFailure(kEtapFailSave);
   return 0;
 }

@@ -17,6 +17,7 @@
 #include "world/figure_ops.h"
 #include "world/land_grid.h"
 #include "world/movement.h"
+#include "world/procs.h"
 #include "world/ranks.h"
 #include "world/sides.h"
 
@@ -272,7 +273,7 @@ void Unit_CellPickup(Fgr* unit) {
     if (!t || !PropsFill(prTriger1, t, 1)) return;
     Fgr_SetPosition(t, h->priv_position_x, 0.0f, h->priv_position_z);
     if (Fgr::Owner(h) == Fgr::Owner(unit)) {
-      t->trigRunCase = 5;
+      t->trigRunCase = kTrigRunHeal;
       t->activateFgr = unit->nom;
       t->activateExt = 60 + Rand() % 61;
     }

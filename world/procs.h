@@ -42,7 +42,15 @@ void Fgr_SightTest(Fgr* f);
 
 // Update procedure 4 of triggers: timed, sensed or attached to a parent.
 void Triger_Upd(Fgr* t);
-// One run of a trigger whose trigRunCase is not 0: a message, a heal or hurt, a combination.
+// What a timed trigger's run does: its trigRunCase, as stages store it. Any other number does
+// nothing.
+enum TrigRunCaseNum {
+  kTrigRunMarkOrActivate = 0,  // mark technologies, or activate slots (Triger_Upd itself)
+  kTrigRunMessage = 4,         // message Marsh1 in the code window
+  kTrigRunHeal = 5,            // activateExt added to a unit's first hit bar (negative hurts)
+  kTrigRunKombi = 6,           // the combination activateFgr made
+};
+// One run of a trigger whose trigRunCase is not kTrigRunMarkOrActivate.
 void Trig_RunCase(Fgr* t);
 // Message msgNo of the message base in the code window, which then shows and pauses the game (the
 // frame shows the window with the text on CodeWinMsgReq); nothing without the window and its text

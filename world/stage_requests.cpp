@@ -31,7 +31,7 @@ void Etap_SetNameAfterLoad() {
 
 int Etap_ProcRequests() {
   if (StageReq.EtapSaveReq && !StageReq.EtapSaveReqName.empty()) {
-    if (!Etap_Save(StageReq.EtapSaveReqName)) Etap_SayFailure(1);
+    if (!Etap_Save(StageReq.EtapSaveReqName)) Etap_SayFailure(kEtapFailSave);
     StageReq.EtapSaveReq = 0;
   }
   if (StageReq.EtapLoadReqLoc < 1 || StageReq.EtapLoadReqName.size() < 5) return 0;
@@ -44,14 +44,14 @@ int Etap_ProcRequests() {
       Etap_AfterLoadReset();
     } else {
       LogInfo("\nLoadLocationFail: %s %d", StageReq.EtapLoadReqName.c_str(), StageReq.EtapLoadReqLoc);
-      Etap_SayFailure(0);
+      Etap_SayFailure(kEtapFailLoad);
     }
   } else {
     if (EtapFile_Load(StageReq.EtapLoadReqName)) {
       Etap_SetNameAfterLoad();
     } else {
       LogInfo("\nLoadEtapFail: %s", StageReq.EtapLoadReqName.c_str());
-      Etap_SayFailure(0);
+      Etap_SayFailure(kEtapFailLoad);
     }
   }
   StageReq.EtapLoadReqLoc = 0;
@@ -72,6 +72,6 @@ void Etap_NewGame(int askFile) {
   if (askFile && Dlg_OpenFile()) {
     StageReq.EtapLoadReqName = Dlg.DlgFilePath;
     if (EtapFile_Load(StageReq.EtapLoadReqName)) Etap_SetNameAfterLoad();
-    else Etap_SayFailure(0);
+    else Etap_SayFailure(kEtapFailLoad);
   }
 }

@@ -24,15 +24,15 @@ void Trig_ShowMessage(int msgNo) {
 void Trig_RunCase(Fgr* t) {
   if (!t) return;
   switch (t->trigRunCase) {
-    case 4: Trig_ShowMessage(t->Marsh1); break;
-    case 5: {
+    case kTrigRunMessage: Trig_ShowMessage(t->Marsh1); break;
+    case kTrigRunHeal: {
       Fgr* u = Fgrs_pFgr(t->activateFgr);
       if (!Fgr::IsUnit(u)) break;
-      int c = u->useNormHP ? 1 : u->useCaptHP ? 3 : u->useTehnHP ? 5 : 0;
-      if (c) BoeCnt_AddNow(&u->UN->cnt, c, t->activateExt, 0);
+      int c = u->useNormHP ? bcNormHP : u->useCaptHP ? bcCaptHP : u->useTehnHP ? bcTehnHP : bcZero;
+      if (c != bcZero) BoeCnt_AddNow(&u->UN->cnt, c, t->activateExt, 0);
       break;
     }
-    case 6: Fgr_Create(t->activateFgr, 0, 0); break;
+    case kTrigRunKombi: Fgr_Create(t->activateFgr, 0, 0); break;
     default: break;
   }
 }
@@ -53,7 +53,7 @@ void Triger_Upd(Fgr* t) {
     return;
   }
   if (t->trigDamba >= 1 || !TimerDown(&t->waitNow)) return;
-  if (t->trigRunCase == 0) {
+  if (t->trigRunCase == kTrigRunMarkOrActivate) {
     if (t->activateExt) {
       int side = Fgr::Owner(t);
       Side_TechMark3(t->activateExt, side);

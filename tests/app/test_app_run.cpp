@@ -68,7 +68,27 @@ TEST_F(AppRun, AFolderInPlaceOfARequiredFileFailsTheStartLikeAMissingOne) {
     EXPECT_NE(rc, kHung) << name;
     EXPECT_NE(rc, 0) << name;
     EXPECT_NE(Log().find("not InitGL"), std::string::npos) << name << Log();
+    const std::string lacks =
+        "not started in " + fs::canonical(dir).string() + ", which lacks " + name + " (";
+    EXPECT_NE(ReadAll(dir / "run.out").find(lacks), std::string::npos)
+        << lacks << ReadAll(dir / "run.out");
   }
+}
+
+// Started from another folder than the game's, the start fails as the box says, and the terminal
+// (the log cannot be written there) says which folder it was and which of the game's files it lacks.
+TEST_F(AppRun, StartedInAnotherFolderItSaysWhereAndWhatIsMissing) {
+  for (const char* name : {"uni_files", "Maps", "_about_.txt"}) fs::remove_all(dir / name);
+  const int rc = Run("answer no\nanswer ok\nwait 3\nclose\n");
+  EXPECT_NE(rc, kHung);
+  EXPECT_NE(rc, 0);
+  const std::string out = ReadAll(dir / "run.out");
+  EXPECT_NE(out.find("tolv: not started in " + fs::canonical(dir).string() +
+                     ", which lacks uni_files/res/_tfonts.txt, uni_files/res/pix_start.txt, "
+                     "uni_files/res/sig.txt ("),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("box [Error] not InitGL"), std::string::npos) << out;
 }
 
 TEST_F(AppRun, FoldersInPlaceOfOptionalFilesStartLikeMissingOnes) {

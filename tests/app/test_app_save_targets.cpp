@@ -69,7 +69,7 @@ int SavePaintWords(const std::string& name) {
 // As the game's request does: a failure is said in a box.
 int SaveStage(const std::string& name) {
   if (Etap_Save(name)) return 1;
-  Etap_SayFailure(1);
+  Etap_SayFailure(kEtapFailSave);
   return 0;
 }
 

@@ -1,10 +1,12 @@
 // Image files into texture slots without GL: TGA and raw kinds, refusals, pixel queries.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
+#include "platform/platform.h"
 #include "render/texture.h"
 #include "test_files.h"
 #include "tga_maker.h"
@@ -97,6 +99,22 @@ TEST(TexLoadFile, RawWriterRoundTripsAndFlips) {
   Tex_FreePixels(&s);
   Img_WriteRaw("bad_bpp", px, 1, 2, 5, 0);
   EXPECT_EQ(fopen("bad_bpp", "rb"), nullptr);
+
+  // A write that fails part-way (past a file size limit, with the signal as the program's start
+  // sets it) leaves the old file whole and the caller's pixels unflipped.
+  const std::string before = ReadAll("two_rows");
+  std::vector<uint8_t> big(64 * 64 * 4, 7);
+  big[0] = 1;
+  rlimit was{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &was), 0);
+  rlimit cut = was;
+  cut.rlim_cur = 100;
+  Plat_IgnoreFileSizeSignal();
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+  Img_WriteRaw("two_rows", big.data(), 64, 64, 4, 1);
+  setrlimit(RLIMIT_FSIZE, &was);
+  EXPECT_EQ(ReadAll("two_rows"), before);
+  EXPECT_EQ(big[0], 1);
 }
 
 TEST(TexTable, SlotRangeRefusalsNeedNoGl) {

@@ -232,6 +232,17 @@ TEST_F(KeyCmd, HoldAndReleaseFiresOnTheReleaseOnly) {
   EXPECT_EQ(k.holdMs, 0);
   EXPECT_EQ(Frame(&k), 0);
 
+  // An exclusive command whose held key another command took meanwhile is refused: its release
+  // fires nothing and keeps the time held.
+  IKmd2 x = Plain('B', 2);
+  x.exclusive = 1;
+  KeyCmds.KeyDownTable['B'] = 1;
+  EXPECT_EQ(Frame(&x), 0);
+  KeyUsed_Set('B');
+  KeyCmds.KeyDownTable['B'] = 0;
+  EXPECT_EQ(Frame(&x), 0);
+  EXPECT_EQ(x.holdMs, 1);
+
   // with a repeat delay the single fired frame opens a repeat run and is swallowed
   IKmd2 r = Plain('A', 2);
   IKmd2_SetCycle(&r, 1, 2, 0, 100, 0);

@@ -1,5 +1,11 @@
 // The stage the game ships, "Maps/test.etp" with its location file: the same bytes as the stage
 // maker writes now, and a stage that loads into a world to play.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "figures/stage.h"
@@ -37,6 +43,32 @@ TEST_F(ShippedStage, IsWhatTheStageMakerWritesAndLoads) {
   EXPECT_EQ(Sides.SideTab[1][kSideEner], 800);
   EXPECT_EQ(Sides.SideTab[2][kSideBunker], fgrHasBunker);
   EXPECT_EQ(Sides.SideTab[2][kSideEner], 200);
+}
+
+// Under a file size limit, as a shell's `ulimit -f` sets it with the signal of a write past it at
+// its default, the stage maker fails as the game does: it says which file and why, and leaves
+// nothing in its output folder, the base part written before the limit met the location part
+// included.
+TEST(StageMaker, UnderAFileSizeLimitFailsSayingWhyAndLeavesNoFile) {
+  const auto dir = TestScratchDir("stages_");
+  const std::string said = (dir / "said.txt").string();
+  const rlim_t kLimit = 64 << 10;  // the base part fits, the location part does not
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int fd = open(said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const rlimit limit = {kLimit, kLimit};
+    if (fd < 0 || dup2(fd, 2) < 0 || setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+    signal(SIGXFSZ, SIG_DFL);
+    execl(TOLV_STAGES_TOOL, "tolv_stages", TOLV_SOURCE_DIR, dir.c_str(), (char*)nullptr);
+    _exit(127);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  const std::string want = "not written: " + (dir / "Maps/test.etp01").string() + " (File too large)";
+  EXPECT_NE(ReadAll(said).find(want), std::string::npos) << ReadAll(said);
+  EXPECT_TRUE(std::filesystem::is_empty(dir / "Maps"));
 }
 
 // The land blocks of a location file (both floors, from the first tag to the last end tag).

@@ -21,6 +21,7 @@
 #include "figures/side.h"
 #include "figures/stage.h"
 #include "gm/org_base.h"
+#include "platform/platform.h"
 #include "shell/log.h"
 #include "shell/random.h"
 #include "world/land_grid.h"
@@ -50,6 +51,7 @@ int Units(int side, std::initializer_list<std::pair<int, int>> kombiAndCell) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  Plat_IgnoreFileSizeSignal();  // as the game: a write past a size limit fails and is put back
   if (argc != 3) {
     fprintf(stderr, "usage: tolv_stages <source root> <output folder>\n");
     return 2;
@@ -95,7 +97,8 @@ int main(int argc, char** argv) {
   for (const std::string& f : {name, name + "01", name + "_bak", name + "01_bak"})
     std::remove(f.c_str());
   if (!Etap_Save(name)) {
-    fprintf(stderr, "tolv_stages: %s not written\n", name.c_str());
+    fprintf(stderr, "tolv_stages: %s not written: %s (%s)\n", name.c_str(),
+            StageReq.EtapFail.name.c_str(), StageReq.EtapFail.why.c_str());
     return 1;
   }
   return 0;
