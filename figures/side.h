@@ -1,5 +1,6 @@
 // The side table: five records of 7173 words (stocks, bunker kind, tagged value blocks, the two
-// per-frame figure lists and 500 technologies). Only the layout lives here.
+// per-frame figure lists and 500 technologies): their layout, and the player's side with the side
+// switch and the range of sides a player may take.
 #pragma once
 #include "shell/geometry.h"
 

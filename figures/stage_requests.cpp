@@ -1,7 +1,8 @@
-// The stage request words and the message box of a failed save or load. The interface's buttons
-// store a request and the game update carries it out once a frame, save first, then load
-// (world/stage_requests.cpp); the one exception is the editor's save button, which saves at once
-// inside its widget callback (ui/stage_buttons.cpp).
+// The stage request words and the message box of a failed save or load. Play's test save and load
+// buttons and the start screen's play button store a request and the game update carries it out
+// once a frame, save first, then load (world/stage_requests.cpp). Two buttons act at once inside
+// their widget callbacks (ui/stage_buttons.cpp): the editor's save button saves, and a right click
+// on the start screen's Editor button loads the stage its open dialog names.
 #include "figures/stage.h"
 #include "gm/org_base.h"
 #include "platform/platform.h"

@@ -253,13 +253,15 @@ TEST_F(GameUpdateSteps, WithoutALocationPlayEndsBeforeAnyFigureAndTheSideSwitchD
   EXPECT_EQ(slot->active, 1);
   StageReq.EtapLocationNom = 0;
 
-  SelList_SetOne(&SelList, slot, 0);
-  for (int from : {2, 3, 5}) {
+  // Home commands the other of sides 2 and 3; from any other side it gives 3.
+  const int switched[][2] = {{2, 3}, {3, 2}, {4, 3}, {5, 3}};
+  for (const auto& [from, to] : switched) {
+    SelList_SetOne(&SelList, slot, 0);
     Sides.PlayerSide = from;
     FieldMouse.SideSwitchReq = 1;
     Game_TickUpd();
-    EXPECT_EQ(Sides.PlayerSide, from == 3 ? 2 : 3);
-    EXPECT_EQ(SelList.count + FieldMouse.SideSwitchReq, 0);
+    EXPECT_EQ(Sides.PlayerSide, to) << from;
+    EXPECT_EQ(SelList.count + FieldMouse.SideSwitchReq, 0) << from;
   }
 }
 

@@ -256,6 +256,17 @@ bool InRecordsTable(const std::string& md, size_t at) {
   return md.compare(line, kHead.size(), kHead) == 0;
 }
 
+// The text with each run of white space, line breaks among it, read as one space: a placement
+// wrapped across lines ("`Name`\n   (`file`") reads as it would on one line.
+std::string Folded(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); i++) {
+    if (!std::isspace((unsigned char)text[i])) out += text[i];
+    else if (i == 0 || !std::isspace((unsigned char)text[i - 1])) out += ' ';
+  }
+  return out;
+}
+
 // The names the text places in source files:
 //   `Name` (`file`   and   (`Name`, `file`      the name, then its file
 //   `A`, `B` and `C` (`file`   all of the list in the file (not in the table of records)
@@ -263,7 +274,7 @@ bool InRecordsTable(const std::string& md, size_t at) {
 //   `file` (`A`, `B`)                               the file, then names of it
 std::vector<Pair> Pairs(const std::string& md) {
   const std::vector<Span> s = Spans(md);
-  auto gap = [&](size_t k) { return md.substr(s[k].close + 1, s[k + 1].open - s[k].close - 1); };
+  auto gap = [&](size_t k) { return Folded(md.substr(s[k].close + 1, s[k + 1].open - s[k].close - 1)); };
   // The names of a list that ends at s[k], each pushed with the file.
   auto list = [&](size_t k, const std::string& file, std::vector<Pair>* out) {
     for (size_t j = k; j > 0 && IsCodeName(s[j - 1].text);) {
@@ -533,6 +544,9 @@ TEST(Guide, EachNameItPlacesInAFileIsDeclaredOrDefinedThere) {
        "`SaveEtapFail` (`figures/stage_save.cpp`): not declared"},
       {"`Sel_OrderMoveTo` (`world/movement.cpp`)", "`Sel_OrderMoveTo` (`world/moves.cpp`)",
        "`Sel_OrderMoveTo` (`world/moves.cpp`): no such file"},
+      // a placement wrapped across a line break, its file on the next line
+      {"`GameFrame`\n   (`app/play_frame.cpp`)", "`GameFrame`\n   (`app/frame_steps.cpp`)",
+       "`GameFrame` (`app/frame_steps.cpp`): not declared"},
   };
   for (const Case& c : cases) {
     const std::string wrong = CheckPairs(With(guide, c.from, c.to));

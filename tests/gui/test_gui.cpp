@@ -225,6 +225,26 @@ TEST(ValueInput, AnEditCancelledBeforeItStartedDoesNotJamItsKind) {
   EXPECT_EQ(r.intEdit.target, nullptr);
   EXPECT_EQ(i, 3);
   EXPECT_EQ(EditInt(3, 0, 100, "77\r"), 77);  // the next int edit starts and stores
+
+  // A switch of the program mode cancels both the float being typed and the int waiting behind
+  // it: neither value changes, and the int's edit never takes the line.
+  ASSERT_EQ(Gui_BindFloat(&r, &f, 0, 0), 1);
+  InpLine_EditInt(&r);
+  InpLine_EditFlo(&r);
+  ASSERT_EQ(Gui_BindInt(&r, &i, 0, 100), 1);
+  Type("9");
+  InpEditReq_CancelAll(&r);
+  EXPECT_EQ(TextInput_Char('1'), 0);  // the line takes no more typing
+  for (int frame = 0; frame < 2; frame++) {
+    InpLine_EditInt(&r);
+    InpLine_EditFlo(&r);
+  }
+  EXPECT_EQ(InpLine_IsSpecial(), 0);
+  EXPECT_FLOAT_EQ(f, 2.5f);
+  EXPECT_EQ(i, 3);
+  EXPECT_EQ(r.intEdit.target, nullptr);
+  EXPECT_EQ(r.floEdit.target, nullptr);
+  EXPECT_EQ(EditInt(3, 0, 100, "8\r"), 8);
 }
 
 TEST(ListRows, SaveAndOpenGiveTheSameRowsAndPoolsNeverShare) {

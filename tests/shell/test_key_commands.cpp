@@ -330,6 +330,21 @@ TEST_F(KeyCmd, ModifierCombinationsMarkTheModifierForTheRun) {
   KeyCmds.KeyDownTable[18] = 0;
   KeyCmds.KeyDownTable[16] = 1;
   EXPECT_EQ(Frame(&four), 1);
+
+  // One modifier with either of two keys: the modifier and one key fire, the two keys alone do
+  // not (either of two modifiers with one key answers the first two rows the other way).
+  IKmd2 two = Plain(17, kKmdModifierKey);
+  two.key2 = 'V';
+  two.key3 = 'C';
+  struct Row {
+    int down1, down2, fired;
+  } rows[] = {{17, 'V', 1}, {'V', 'C', 0}, {17, 'C', 1}, {17, 0, 0}};
+  for (const Row& r : rows) {
+    std::memset(KeyCmds.KeyDownTable, 0, sizeof(KeyCmds.KeyDownTable));
+    KeyCmds.KeyDownTable[r.down1] = 1;
+    if (r.down2) KeyCmds.KeyDownTable[r.down2] = 1;
+    EXPECT_EQ(Frame(&two), r.fired) << r.down1 << " with " << r.down2;
+  }
 }
 
 TEST_F(KeyCmd, FiringCopiesTheMouseAndRebindingClampsTheKey) {
