@@ -86,7 +86,7 @@ struct SaveSlot {
 };
 
 // A stream FileOpenBak handed out, until FileCloseBak closes it: the file it writes and, where the
-// old content is kept as the backup, that content, put back should the write fail.
+// old content is kept as the backup, how it is put back should the write fail.
 struct BakStream {
   FILE* f = nullptr;
   dev_t dev = 0;
@@ -94,8 +94,11 @@ struct BakStream {
   std::string path;      // the file written, as the file system names it
   std::string shown;     // ... and as a message names it
   bool inPlace = false;  // the old file itself is written: synced before it is closed
-  bool restore = false;  // old is the old content, kept as path + "_bak"
+  bool restore = false;  // old is the old content, kept as path + "_bak", written back
   std::string old;
+  // The old file itself, moved aside as path + "_bak", moved back: a rename needs no space, where
+  // writing the content again meets the limit or the full disk that stopped the write.
+  FileMade aside;
 };
 
 // The saves' state: the files each saved name has, the streams open, and what the last failure
@@ -566,9 +569,17 @@ int WriteWholeInPlace(const std::string& name, const std::string& path, const vo
   return ok ? 1 : Fail(shown, "write", err, InPlaceWhy(err, restored, copyPath));
 }
 
-// The old content written back into the file a stream wrote: on fd, or (fd < 0) on the file opened
-// again, only while its name still holds it.
+// The old file back under the name of a stream whose write failed. Moved aside, it is moved back,
+// only while the name still holds the new file and the backup the old one. Else its content is
+// written back into the file the stream wrote: on fd, or (fd < 0) on the file opened again, only
+// while its name still holds it.
 bool PutBack(const BakStream& k, int fd) {
+  if (!k.aside.path.empty()) {
+    struct stat st;
+    return lstat(k.path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_dev == k.dev &&
+           st.st_ino == k.ino && StillMine(k.aside) &&
+           std::rename(k.aside.path.c_str(), k.path.c_str()) == 0;
+  }
   if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | kOldFileFlags, 0);
   struct stat st;
   const bool ok = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == k.dev && st.st_ino == k.ino &&
@@ -589,35 +600,37 @@ const char* OpenMode(short mode) {
   return "wb";
 }
 
-// The stream on fd, kept until FileCloseBak for the file at path (shown as messages name it); with
-// old, the old content that path + "_bak" keeps, put back should the write fail. Null (logged)
-// when the stream does not open.
-FILE* Handed(int fd, const char* how, const std::string& path, const std::string& shown, bool inPlace,
-             std::string* old) {
+// The stream on fd, kept until FileCloseBak with what k says of the file it writes (its path, how
+// messages name it, how its old content is put back). Null (logged) when the stream does not open:
+// the name then keeps its old content.
+FILE* Handed(int fd, const char* how, BakStream k) {
   struct stat st;
   const bool known = fstat(fd, &st) == 0;
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
   FILE* f = fdopen(fd, how);
   if (!f) {
     const int err = errno;
-    if (old) Rewrite(fd, old->data(), old->size());  // the name keeps its old content
+    if (known && (k.restore || !k.aside.path.empty())) PutBack(k, fd);
     close(fd);
-    return NoStream(shown, "open", err);
+    return NoStream(k.shown, "open", err);
   }
   std::vector<BakStream>& v = gSave.streams;
-  std::erase_if(v, [f](const BakStream& k) { return k.f == f; });  // closed without FileCloseBak
+  std::erase_if(v, [f](const BakStream& s) { return s.f == f; });  // closed without FileCloseBak
   if (v.size() >= FileSaveState::kStreams) v.erase(v.begin());
   if (!known) return f;
-  BakStream k;
   k.f = f;
-  k.dev = st.st_dev;
-  k.ino = st.st_ino;
+  v.push_back(std::move(k));
+  return f;
+}
+
+// What FileCloseBak is to know of the file at path that a stream writes (shown as messages name it).
+BakStream StreamOfFile(const std::string& path, const std::string& shown, bool inPlace) {
+  BakStream k;
   k.path = path;
   k.shown = shown;
   k.inPlace = inPlace;
-  k.restore = old != nullptr;
-  if (old) k.old = std::move(*old);
-  v.push_back(std::move(k));
-  return f;
+  return k;
 }
 
 }  // namespace
@@ -633,7 +646,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   std::string old;
   if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
     const int fd = Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode);
-    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "make", errno);
+    return fd >= 0 ? Handed(fd, how, StreamOfFile(path, shown, false)) : NoStream(shown, "make", errno);
   }
   const std::string bak = path + "_bak";
   const std::string shownBak = ShownFile(name, path) + "_bak";
@@ -641,13 +654,17 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     FileMade m;
     if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
     const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0);
-    return fd >= 0 ? Handed(fd, "r+b", path, shown, true, &old) : NoStream(shown, "open", errno);
+    BakStream k = StreamOfFile(path, shown, true);
+    k.restore = true;
+    k.old = std::move(old);
+    return fd >= 0 ? Handed(fd, "r+b", std::move(k)) : NoStream(shown, "open", errno);
   }
   if (!keepsBackup && policy != kFileBakDelete) {
     errno = EEXIST;
     const int fd =
         mode == kFileBakAppend ? Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
-    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "write over", errno);
+    return fd >= 0 ? Handed(fd, how, StreamOfFile(path, shown, false))
+                   : NoStream(shown, "write over", errno);
   }
   // Delete or move: the new file is made beside the old one first, which tells whether it can
   // take the old one's place.
@@ -656,13 +673,16 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
   if (!GoesInPlace(path, m)) {
     if (policy == kFileBakDelete && MoveMine(&m, path, true))
-      return Handed(fd, how, path, shown, false, nullptr);
+      return Handed(fd, how, StreamOfFile(path, shown, false));
     // Move: the older backup is given up; the file becomes the new one.
-    if (policy == kFileBakMove && (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) &&
-        std::rename(path.c_str(), bak.c_str()) == 0) {
-      // The old content stays in memory too: a write that fails puts it back under the name, where
-      // the next start would read a part-written file.
-      if (MoveMine(&m, path, false)) return Handed(fd, how, path, shown, false, &old);
+    BakStream k = StreamOfFile(path, shown, false);
+    struct stat st;
+    if (policy == kFileBakMove && lstat(path.c_str(), &st) == 0 &&
+        (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) && std::rename(path.c_str(), bak.c_str()) == 0) {
+      // A write that fails moves the old file back under the name, where the next start would read
+      // a part-written file.
+      Remember(&k.aside, bak, st);
+      if (MoveMine(&m, path, false)) return Handed(fd, how, std::move(k));
       const int err = errno;
       RenameNoReplace(bak, path);  // no new file: the old one stays in place
       close(fd);
@@ -690,7 +710,10 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
     close(fd);
     return NoStream(shown, "write", err);
   }
-  return Handed(fd, how, path, shown, true, policy == kFileBakMove ? &old : nullptr);
+  BakStream k = StreamOfFile(path, shown, true);
+  k.restore = policy == kFileBakMove;
+  if (k.restore) k.old = std::move(old);
+  return Handed(fd, how, std::move(k));
 }
 
 int FileCloseBak(FILE* f, const std::string& name) {
@@ -717,7 +740,7 @@ int FileCloseBak(FILE* f, const std::string& name) {
     err = errno;
   }
   if (ok) return 1;
-  if (!k.restore) return Fail(k.shown, "write", err);
+  if (!k.restore && k.aside.path.empty()) return Fail(k.shown, "write", err);
   const bool restored = PutBack(k, keep);
   return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
 }

@@ -83,10 +83,11 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
 // Closes a stream of FileOpenBak (name: the name it was given, for a message about a stream it did
 // not open): 1 when every write, the flush and the close succeeded (a file written in place is
 // synced first). On 0, where the old content was kept as the backup (kFileBakMove, kFileBakCopy),
-// it is written back into the file under the name, whether the new file took the name by a rename
-// or the old one was written in place: the next reader would take a part-written file for the
-// file. When even that fails, the failure says where the backup is. Under kFileBakDelete, or for a
-// file that did not exist, the part written stays.
+// the name gets it back: the next reader would take a part-written file for the file. An old file
+// moved aside to the backup's name is moved back over the new one (while the two names still hold
+// the files this write left; no backup then remains), one written in place gets its old content
+// written back. When that fails, the failure says where the backup is. Under kFileBakDelete, or
+// for a file that did not exist, the part written stays.
 int FileCloseBak(FILE* f, const std::string& name);
 
 // Writes size bytes to name (a name its caller chose) whole or not at all: 1 when written; 0 when

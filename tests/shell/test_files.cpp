@@ -688,9 +688,9 @@ int ByStreamPastTheLimit(const std::string& name, const std::string& big) {
 
 // A file written in place (it has a second hard link) whose write fails part-way gets its old
 // content back and says so, its copy gone: a file written whole, a pair of saves whose second file
-// fails after the first was written, and a stream of FileOpenBak, whose backup keeps the old content
-// (a file replaced by a rename gets it back too). Each runs in a child process, under a file size
-// limit.
+// fails after the first was written, and a stream of FileOpenBak, whose backup keeps the old content.
+// A file that a stream replaced by a rename gets its old file back under its name, no backup left.
+// Each runs in a child process, under a file size limit.
 TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
   const fs::path folder = fs::absolute("wp");
   const std::string big(100, 'x');
@@ -719,7 +719,7 @@ TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
        "wp/b (File too large, written back as it was)", "b"},
       {"a stream of FileOpenBak, the file replaced by a rename",
        [](const std::string& big) { return ByStreamPastTheLimit("wp/c", big); },
-       "wp/c (File too large, written back as it was)", "c"},
+       "wp/c (File too large, written back as it was)", nullptr},
   };
   for (const auto& c : cases) {
     Clear({"wp", "wp_said.txt"});
