@@ -342,14 +342,10 @@ struct FileKey {
   bool operator==(const FileKey&) const = default;
 };
 
-FileKey KeyOf(const std::string& path) {
+// The name path in its folder, whatever stands under it.
+FileKey NameKeyOf(const std::string& path) {
   FileKey k;
   struct stat st;
-  if (stat(path.c_str(), &st) == 0) {
-    k.dev = st.st_dev;
-    k.ino = st.st_ino;
-    return k;
-  }
   if (stat(FolderOf(path).c_str(), &st) != 0) {
     k.path = path;
     return k;
@@ -361,19 +357,35 @@ FileKey KeyOf(const std::string& path) {
   return k;
 }
 
+FileKey KeyOf(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return NameKeyOf(path);
+  FileKey k;
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  return k;
+}
+
 // The saves of names (n of them, together) may go ahead: each passes SaveDestination (its links,
 // a plain file or none, one it may write, its backup's name) and no two lead to one file, which
-// the second part would write over the first. Their targets in targets; 0 (logged) when not, with
-// nothing made.
+// the second part would write over the first, nor one to the name of another's backup, which that
+// part's commit would move away. A backup is known by its name, not by its file: a part that is a
+// second hard link of another's backup is a file of its own and saves. Their targets in targets;
+// 0 (logged) when not, with nothing made.
 bool CheckAll(const std::string* names, int n, std::string* targets) {
-  FileKey keys[kFileSaveCommitMax];
+  FileKey keys[kFileSaveCommitMax], nameKeys[kFileSaveCommitMax], bakKeys[kFileSaveCommitMax];
   for (int i = 0; i < n; i++) {
     if (!SaveDestination(names[i], &targets[i], true)) return false;
     keys[i] = KeyOf(targets[i]);
-    for (int j = 0; j < i; j++)
-      if (keys[j] == keys[i])
-        return Fail(ShownTarget(names[j], targets[j]) + " and " + ShownTarget(names[i], targets[i]),
-                    "save", EINVAL, kWhyOneFile);
+    nameKeys[i] = NameKeyOf(targets[i]);
+    bakKeys[i] = NameKeyOf(targets[i] + "_bak");
+    for (int j = 0; j < i; j++) {
+      std::string first = ShownTarget(names[j], targets[j]), second = ShownTarget(names[i], targets[i]);
+      if (nameKeys[i] == bakKeys[j]) first = ShownFile(names[j], targets[j]) + "_bak";
+      else if (nameKeys[j] == bakKeys[i]) second = ShownFile(names[i], targets[i]) + "_bak";
+      else if (keys[j] != keys[i]) continue;
+      return Fail(first + " and " + second, "save", EINVAL, kWhyOneFile);
+    }
   }
   return true;
 }

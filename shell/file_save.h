@@ -17,7 +17,9 @@
 //   a process that may write it (root) writes it.
 // - One file, one name. Saves that go together (a stage's two parts) are refused before anything is
 //   made when two of their names lead to one file: one path, or the same file under two names (a
-//   hard link), which the second part would write over the first: "two names of one file".
+//   hard link), which the second part would write over the first; or when one leads to the name of
+//   another's backup (compared as names in their folders), which the other's commit would move
+//   away: "two names of one file".
 // - Scratch and rename. The new content is made whole in a scratch file beside the file, name +
 //   "_tmp" (or "_tmp1" .. "_tmp99" when that is taken), created exclusively and never through a
 //   link, and takes the name by a rename. It takes the mode of the file it replaces, and its owner
@@ -124,8 +126,9 @@ constexpr int kFileSaveCommitMax = 4;
 int FileSave_CommitAll(const std::string* names, int n);
 // Whether saves of names (at most kFileSaveCommitMax) may begin, before any scratch file is made:
 // 1 when each may be saved (its links, a plain file or none, a file this process may write, its
-// backup's name) and no two names lead to one file (one path, or the same file under two names);
-// on 0, FileSave_Failure says why, naming both names of one file. FileSave_CommitAll looks again.
+// backup's name) and no two names lead to one file (one path, or the same file under two names) nor
+// one to another's backup name; on 0, FileSave_Failure says why, naming both. FileSave_CommitAll
+// looks again.
 int FileSave_CheckAll(const std::string* names, int n);
 void FileSave_Drop(const std::string& name);
 std::string FileSave_ScratchName(const std::string& name);

@@ -1,7 +1,8 @@
 // Every writer of the game against what may stand where a name's links end: a pipe, a device, a
 // folder, a socket, a missing folder, a file the saver may not write (and a stage's two names of one
-// file) refuse the save with nothing made or moved; a file with a second hard link or another user's
-// file in a sticky folder is written in place, keeping its links and its owner. Each save runs in a
+// file, or a part that leads to the other's backup) refuse the save with nothing made or moved; a
+// file with a second hard link or another user's file in a sticky folder is written in place,
+// keeping its links and its owner. Each save runs in a
 // child process (as another user where the case needs one) on a folder of its own, which is compared
 // whole before and after, with what the log and the message box say.
 #include <gtest/gtest.h>
@@ -127,6 +128,7 @@ enum class Target {
   kReadOnly,
   kReadOnlyLocation,
   kLocationIsBase,
+  kLocationIsBaseBackup,
   kHardLink,
   kOthersInSticky
 };
@@ -152,6 +154,8 @@ const Case kCases[] = {
     {"a location file of mode 444", Target::kReadOnlyLocation, "Permission denied", "d/s01", true},
     {"a location file that is the base file's second name", Target::kLocationIsBase,
      "two names of one file", "d/s and d/s01", true, "save"},
+    {"a location file that is a link to the base file's backup", Target::kLocationIsBaseBackup,
+     "two names of one file", "d/s_bak and d/s01 -> d/s_bak", true, "save"},
     {"a file with a second hard link", Target::kHardLink, nullptr},
     {"another user's 666 file in a 1777 folder", Target::kOthersInSticky, nullptr},
 };
@@ -205,6 +209,11 @@ std::string MakeCase(const Case& c, const fs::path& f) {
     case Target::kLocationIsBase:
       WriteAll(f / "d" / "s", "the old text");
       fs::create_hard_link(f / "d" / "s", f / "d" / "s01");
+      return "d/s";
+    case Target::kLocationIsBaseBackup:
+      WriteAll(f / "d" / "s", "the old text");
+      WriteAll(f / "d" / "s_bak", "the older text");
+      fs::create_symlink("s_bak", f / "d" / "s01");
       return "d/s";
     case Target::kHardLink:
       WriteAll(t, "the old text");
