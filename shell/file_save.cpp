@@ -297,28 +297,28 @@ const char* NotPlainWhy(const std::string& path, bool followLinks) {
 
 int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
 
-// The plain file at path (when one stands there) may be written by this process: it opens for
-// writing, neither made nor cut by the open. A file whose mode or flags refuse it is not replaced by
-// a rename either, as the desktop's editors refuse it; a process that may write it writes it.
-// False (errno EACCES or EPERM) only for such a refusal: other failures are left for the save's own
-// steps to meet.
+// The plain file at path (when one stands there) may be written by this process, as the system
+// answers for its effective ids: its mode (EACCES) and its immutable flag (EPERM). A file so refused
+// is not replaced by a rename either, as the desktop's editors refuse it; a process that may write
+// it writes it. Asked without an open: an open for writing, even one that writes nothing, ends in a
+// close-after-write that every watcher of the file (an editor, a sync client) takes for a change.
+// False (errno EACCES or EPERM) only for such a refusal: a read-only mount and other failures are
+// left for the save's own steps to meet.
 bool MayWrite(const std::string& path) {
-  const int fd = Files.OpenFd(path.c_str(), O_WRONLY | kOldFileFlags, 0);
-  if (fd >= 0) {
-    close(fd);
-    return true;
-  }
+  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return true;
   return errno != EACCES && errno != EPERM;
 }
 
 // The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
-// followed or lead to something that is not a plain file or to a file this process may not write,
-// or, for a save that keeps a backup, when what is not a plain file holds the backup's name.
-bool SaveDestination(const std::string& name, std::string* target, bool withBackup) {
+// followed or lead to something that is not a plain file or (asked with kFileSaveAskWrite) to a
+// file this process may not write, or, for a save that keeps a backup, when what is not a plain
+// file holds the backup's name.
+bool SaveDestination(const std::string& name, std::string* target, bool withBackup, short ask) {
   if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
   if (const char* why = NotPlainWhy(*target, true))
     return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
-  if (!MayWrite(*target)) return Fail(ShownTarget(name, *target), "write", errno);
+  if (ask == kFileSaveAskWrite && !MayWrite(*target))
+    return Fail(ShownTarget(name, *target), "write", errno);
   if (!withBackup) return true;
   if (const char* why = NotPlainWhy(*target + "_bak", false))
     return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
@@ -367,15 +367,15 @@ FileKey KeyOf(const std::string& path) {
 }
 
 // The saves of names (n of them, together) may go ahead: each passes SaveDestination (its links,
-// a plain file or none, one it may write, its backup's name) and no two lead to one file, which
-// the second part would write over the first, nor one to the name of another's backup, which that
+// a plain file or none, one it may write when asked, its backup's name) and no two lead to one file,
+// which the second part would write over the first, nor one to the name of another's backup, which that
 // part's commit would move away. A backup is known by its name, not by its file: a part that is a
 // second hard link of another's backup is a file of its own and saves. Their targets in targets;
 // 0 (logged) when not, with nothing made.
-bool CheckAll(const std::string* names, int n, std::string* targets) {
+bool CheckAll(const std::string* names, int n, std::string* targets, short ask) {
   FileKey keys[kFileSaveCommitMax], nameKeys[kFileSaveCommitMax], bakKeys[kFileSaveCommitMax];
   for (int i = 0; i < n; i++) {
-    if (!SaveDestination(names[i], &targets[i], true)) return false;
+    if (!SaveDestination(names[i], &targets[i], true, ask)) return false;
     keys[i] = KeyOf(targets[i]);
     nameKeys[i] = NameKeyOf(targets[i]);
     bakKeys[i] = NameKeyOf(targets[i] + "_bak");
@@ -401,7 +401,9 @@ const FileSaveFail& FileSave_Failure() { return gSave.fail; }
 
 int FileSave_CheckAll(const std::string* names, int n) {
   std::string targets[kFileSaveCommitMax];
-  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets) ? 1 : 0;
+  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets, kFileSaveAskWrite)
+             ? 1
+             : 0;
 }
 
 namespace {
@@ -653,7 +655,7 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   const char* how = OpenMode(mode);
   std::string path;
   const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
-  if (!SaveDestination(name, &path, keepsBackup)) return nullptr;
+  if (!SaveDestination(name, &path, keepsBackup, kFileSaveAskWrite)) return nullptr;
   const std::string shown = ShownTarget(name, path);
   std::string old;
   if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
@@ -759,7 +761,7 @@ int FileCloseBak(FILE* f, const std::string& name) {
 
 int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
   std::string path;
-  if (!SaveDestination(name, &path, false)) return 0;
+  if (!SaveDestination(name, &path, false, kFileSaveAskWrite)) return 0;
   const std::string shown = ShownTarget(name, path);
   FileMade m;
   const int fd = ScratchLike(path, path, &m);
@@ -928,11 +930,12 @@ struct CommitFail {
   const char* why = nullptr;  // ... and why, when not for errno's reason
 };
 
-// The commit's files: each name's target, looked at again (the links may have changed since the
-// scratch files were made), and its slot. On 0 (logged) every scratch file is gone.
+// The commit's files: each name's target, looked at again (the links may have changed, a second
+// name been made, since the scratch files were made; whether the files may be written was asked
+// before), and its slot. On 0 (logged) every scratch file is gone.
 bool CommitPrepare(const std::string* gameNames, int n, CommitStep* steps) {
   std::string targets[kFileSaveCommitMax];
-  if (!CheckAll(gameNames, n, targets)) {
+  if (!CheckAll(gameNames, n, targets, kFileSaveAsked)) {
     const int err = errno;
     for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
     errno = err;
@@ -1032,10 +1035,10 @@ void CommitDone(CommitStep* steps, int n) {
 
 }  // namespace
 
-FILE* FileSave_Begin(const std::string& name) {
+FILE* FileSave_Begin(const std::string& name, short ask) {
   if (name.empty()) return nullptr;
   std::string path;
-  if (!SaveDestination(name, &path, true)) return nullptr;
+  if (!SaveDestination(name, &path, true, ask)) return nullptr;
   const std::string shown = ShownTarget(name, path);
   SaveSlot* s = SlotOf(Absolute(path), true);
   if (!s) return NoStream(shown, "make a scratch file beside", errno);

@@ -10,11 +10,13 @@
 //   pipe, a device, a socket), the save is refused before anything is made, moved or renamed:
 //   "is a folder" (errno EISDIR) or "not a plain file" (EINVAL), the reasons an open gives. A save
 //   that keeps a backup is refused the same way when such a thing holds the backup's name.
-// - Files the user may write. A file that stands where the links end must open for writing (it is
-//   opened, neither made nor cut, and closed again): where its mode or flags refuse this process
-//   (EACCES, EPERM), the save is refused before anything is made, as the desktop's editors refuse
-//   it, and not replaced by a rename. Only that file is tried, never its backup or a scratch file;
-//   a process that may write it (root) writes it.
+// - Files the user may write. Of a file that stands where the links end, the system is asked
+//   whether this process may write it, once a save, before anything is made, and without opening
+//   it (an open for writing that writes nothing reaches every watcher of the file as a write):
+//   where its mode or its immutable flag refuse this process (EACCES, EPERM), the save is refused
+//   before anything is made, as the desktop's editors refuse it, and not replaced by a rename. Only
+//   that file is asked of, never its backup or a scratch file; a process that may write it (root)
+//   writes it. A read-only mount is met at the first scratch file.
 // - One file, one name. Saves that go together (a stage's two parts) are refused before anything is
 //   made when two of their names lead to one file: one path, or the same file under two names (a
 //   hard link), which the second part would write over the first; or when one leads to the name of
@@ -109,7 +111,12 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
 // backup this supersedes, when this run made it and nothing replaced it since, becomes the next
 // save's scratch file (removed when the program ends); another older backup is given up.
 // 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
-FILE* FileSave_Begin(const std::string& name);
+// Whether FileSave_Begin asks if the file may be written: each file is asked once a save.
+enum FileSaveAsk : short {
+  kFileSaveAskWrite = 0,
+  kFileSaveAsked = 1,  // FileSave_CheckAll of this save's names has just asked it
+};
+FILE* FileSave_Begin(const std::string& name, short ask = kFileSaveAskWrite);
 int FileSave_End(FILE* f, const std::string& name);
 // FileSave_End in two steps, for a save that reads its scratch files back before any of them
 // replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;

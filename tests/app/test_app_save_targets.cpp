@@ -9,6 +9,8 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -127,6 +129,7 @@ enum class Target {
   kMissingFolder,
   kReadOnly,
   kReadOnlyLocation,
+  kImmutable,
   kLocationIsBase,
   kLocationIsBaseBackup,
   kHardLink,
@@ -152,6 +155,7 @@ const Case kCases[] = {
      "d/s -> d/../nodir/t", false, "make"},
     {"a file of mode 444", Target::kReadOnly, "Permission denied", "d/s"},
     {"a location file of mode 444", Target::kReadOnlyLocation, "Permission denied", "d/s01", true},
+    {"an immutable file (chattr +i)", Target::kImmutable, "Operation not permitted", "d/s"},
     {"a location file that is the base file's second name", Target::kLocationIsBase,
      "two names of one file", "d/s and d/s01", true, "save"},
     {"a location file that is a link to the base file's backup", Target::kLocationIsBaseBackup,
@@ -165,6 +169,18 @@ const Case kCases[] = {
 int SaverOf(const Case& c) {
   const bool readOnly = c.target == Target::kReadOnly || c.target == Target::kReadOnlyLocation;
   return c.target == Target::kOthersInSticky || (readOnly && geteuid() == 0) ? kOtherUser : -1;
+}
+
+// Sets or clears the immutable flag of the file at p, as chattr does: false where the file system or
+// this process cannot.
+bool SetImmutable(const fs::path& p, bool on) {
+  const int fd = open(p.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  int flags = 0;
+  bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  if (fd >= 0) close(fd);
+  return ok;
 }
 
 // Makes the case's folder f; the name to save, or empty when this machine cannot make the case.
@@ -206,6 +222,10 @@ std::string MakeCase(const Case& c, const fs::path& f) {
       for (const char* p : {"d", "d/s", "d/s01"})  // the saver's own folder and files
         if (SaverOf(c) >= 0) chown((f / p).c_str(), SaverOf(c), SaverOf(c));
       return "d/s";
+    case Target::kImmutable:
+      WriteAll(f / "d" / "s", "the old text");
+      WriteAll(f / "d" / "s01", "the old location");
+      return SetImmutable(f / "d" / "s", true) ? "d/s" : "";
     case Target::kLocationIsBase:
       WriteAll(f / "d" / "s", "the old text");
       fs::create_hard_link(f / "d" / "s", f / "d" / "s01");
@@ -282,6 +302,7 @@ class SaveTargets : public ::testing::Test {
     o2::EngText = 1;
   }
   void TearDown() override {
+    SetImmutable(dir / "f" / "d" / "s", false);
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
@@ -302,6 +323,7 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
       const std::string trace = std::string(w.what) + ", " + c.what;
       if (c.stageOnly && !w.withLocation) continue;
       const fs::path f = dir / "f";
+      SetImmutable(f / "d" / "s", false);
       fs::remove_all(f);
       const std::string name = MakeCase(c, f);
       if (name.empty()) {
