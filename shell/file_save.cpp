@@ -79,6 +79,9 @@ void RemoveMine(FileMade* m) {
 // up, something else took the name) is neither written over nor removed.
 struct SaveSlot {
   std::string name;  // the saved file's absolute name; empty: a free slot
+  // The game's name that began the save under way: its scratch file is dropped by it however the
+  // name's links changed since.
+  std::string game;
   FileMade scratch;  // the scratch file of the save under way
   FileMade placed;   // the file the last commit put under name (none when it wrote in place)
   FileMade bak;      // name + "_bak" while it holds a file this run made
@@ -1043,6 +1046,7 @@ FILE* FileSave_Begin(const std::string& name, short ask) {
   SaveSlot* s = SlotOf(Absolute(path), true);
   if (!s) return NoStream(shown, "make a scratch file beside", errno);
   RemoveMine(&s->scratch);  // of a save that never ended
+  s->game = name;
   int fd = ReopenSpare(s);
   if (fd < 0) fd = ScratchCreate(path, &s->scratch);
   if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
@@ -1080,8 +1084,8 @@ int FileSave_Close(FILE* f, const std::string& name) {
   if (ok) return 1;
   const int err = errno;
   std::string path;
-  SaveSlot* s = SlotOfGameName(name, false, &path);
-  if (s) RemoveMine(&s->scratch);
+  SaveTarget(name, &path);
+  FileSave_Drop(name);
   return Fail(ShownTarget(name, path), "write a scratch file beside", err);
 }
 
@@ -1100,15 +1104,15 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
   CommitUndo(steps, n, &note);
   for (CommitStep& s : steps)
     if (s.fd >= 0) close(s.fd);
+  for (int i = 0; i < n; i++) FileSave_Drop(gameNames[i]);  // where a link led elsewhere meanwhile
   return Fail(fail.shown, fail.step, err, (fail.why ? fail.why : std::strerror(err)) + note);
 }
 
 int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }
 
 void FileSave_Drop(const std::string& name) {
-  std::string path;
-  SaveSlot* s = SlotOfGameName(name, false, &path);
-  if (s) RemoveMine(&s->scratch);
+  for (SaveSlot& s : gSave.slot)
+    if (s.game == name) RemoveMine(&s.scratch);
 }
 
 int FileSave_End(FILE* f, const std::string& name) {

@@ -121,9 +121,10 @@ int FileSave_End(FILE* f, const std::string& name);
 // FileSave_End in two steps, for a save that reads its scratch files back before any of them
 // replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;
 // on 0 the scratch file is gone), FileSave_Commit puts a closed scratch file in place as
-// FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is the name of the scratch
-// file FileSave_Begin made for name (a name of the game, for reading it back; empty when a link
-// led to a name with characters the game cannot hold).
+// FileSave_End does, FileSave_Drop removes the one FileSave_Begin made for the name, wherever its
+// links lead now. FileSave_ScratchName is the name of the scratch file FileSave_Begin made for
+// name (a name of the game, for reading it back; empty when a link led to a name with characters
+// the game cannot hold).
 int FileSave_Close(FILE* f, const std::string& name);
 int FileSave_Commit(const std::string& name);
 // FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all
