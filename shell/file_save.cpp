@@ -417,16 +417,28 @@ namespace {
 // (its mode, owner and group passed on, its only name); else the new content is written into the
 // file itself, its old content kept first and put back should the write fail.
 
+// The folder of path keeps its files for their owners (its sticky bit), and neither owner nor the
+// folder's owner is this process: a file of owner's there is not this process's to rename or remove
+// (without CAP_FOWNER), a scratch file given to owner included.
+bool StickyKeepsFor(const std::string& path, uid_t owner) {
+  struct stat folder;
+  return stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+         owner != geteuid() && folder.st_uid != geteuid();
+}
+
 // The new file on fd takes the mode of the file it is to replace at path, and its owner and group
-// where the process may give them: a private file stays private, a script stays runnable. A new
-// name keeps the mode the umask leaves.
+// where the process may give them: a private file stays private, a script stays runnable. The
+// owner is not given in a folder whose sticky bit keeps that owner's files from this process: the
+// file given away could be neither moved over the old one nor removed, nor its mode set after. A
+// new name keeps the mode the umask leaves.
 void TakeModeOf(int fd, const std::string& path) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
   struct stat mine;
   const bool otherOwner =
       fstat(fd, &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid);
-  if (otherOwner && fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM) {
+  if (otherOwner &&
+      (StickyKeepsFor(path, st.st_uid) || (fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM))) {
     // The owner is not ours to give: the group alone, when the saver is one of it.
     [[maybe_unused]] const int group = fchown(fd, (uid_t)-1, st.st_gid);
   }
@@ -438,16 +450,14 @@ void TakeModeOf(int fd, const std::string& path) {
 // The one decision of every save between a rename and a write in place: the scratch file made
 // for the plain file at path (its mode, owner and group as TakeModeOf left them), moved over that
 // file, would take it from its owner (the scratch file could not be given its owner and group, or
-// the folder keeps its files for their owners, its sticky bit, and would refuse the rename) or
-// split its hard links: the new content goes into the file itself instead. A rename, where there
-// is no such file yet or the scratch file is no longer ours to look at (the move then fails).
+// was not, in a folder whose sticky bit would refuse the rename) or split its hard links: the new
+// content goes into the file itself instead. A rename, where there is no such file yet or the
+// scratch file is no longer ours to look at (the move then fails).
 bool GoesInPlace(const std::string& path, const FileMade& scratch) {
-  struct stat mine, st, folder;
+  struct stat mine, st;
   if (lstat(scratch.path.c_str(), &mine) != 0 || !SameFile(mine, scratch)) return false;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
-  return stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
-         st.st_uid != geteuid() && folder.st_uid != geteuid();
+  return st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid;
 }
 
 // A new scratch file beside base (ScratchCreate) that takes the mode, owner and group of the file
