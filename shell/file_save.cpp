@@ -22,11 +22,9 @@
 namespace {
 
 // ------------------------------------------------------------------------------------------------
-// The files this run made
-// Every scratch file, backup and spare a save makes is remembered by its name and its identity
-// (device and inode), and is written over, moved or removed only while that name still holds it.
-// The saves' state keeps them per saved name, with the streams FileOpenBak handed out and the last
-// failure for the caller's message.
+// The saves' state
+// How a save opens the files it makes and those that stand already, and the one record of what
+// the saves keep between calls.
 
 constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
 constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
@@ -42,37 +40,6 @@ struct FileMade {
   ino_t ino = 0;
   mode_t type = 0;  // S_IFREG, or S_IFLNK for a link linked as it stands
 };
-
-std::string Absolute(const std::string& path) {
-  if (!path.empty() && path[0] == '/') return path;
-  char cwd[PATH_MAX];
-  if (!getcwd(cwd, sizeof cwd)) return path;
-  return std::string(cwd) + "/" + path;
-}
-
-bool SameFile(const struct stat& st, const FileMade& m) {
-  return (st.st_mode & S_IFMT) == m.type && st.st_dev == m.dev && st.st_ino == m.ino;
-}
-
-// The name still holds the file made: nothing has replaced it since.
-bool StillMine(const FileMade& m) {
-  struct stat st;
-  return !m.path.empty() && lstat(m.path.c_str(), &st) == 0 && SameFile(st, m);
-}
-
-void Remember(FileMade* m, const std::string& path, const struct stat& st) {
-  m->path = Absolute(path);
-  m->dev = st.st_dev;
-  m->ino = st.st_ino;
-  m->type = st.st_mode & S_IFMT;
-}
-
-// Removes the file made, only while its name still holds it; forgets it either way. Between the
-// look and the unlink the name is the program's own scratch name, which nothing else should use.
-void RemoveMine(FileMade* m) {
-  if (StillMine(*m)) unlink(m->path.c_str());
-  *m = FileMade{};
-}
 
 // What this run made for one saved name (the spare, and why it is kept: the commit's banner below).
 // Each file is known by its identity, so one that is no longer the file we left (a save used it
@@ -115,12 +82,7 @@ struct FileSaveState {
   std::vector<BakStream> streams;
   FileSaveFail fail;
   unsigned long dropCount = 0;  // the names DropName has handed out
-  ~FileSaveState() {
-    for (SaveSlot& s : slot) {
-      RemoveMine(&s.scratch);
-      RemoveMine(&s.spare);
-    }
-  }
+  ~FileSaveState();  // removes this run's scratch files and spares (below, with the files made)
 } gSave;
 
 // A failed save: logged, kept for the caller's message, errno left as err. Answers 0.
@@ -133,99 +95,6 @@ int Fail(const std::string& shown, const char* step, int err, const std::string&
 
 FILE* NoStream(const std::string& shown, const char* step, int err) {
   Fail(shown, step, err);
-  return nullptr;
-}
-
-// rename that never replaces: 0, or -1 with errno (EEXIST when the name is taken).
-int RenameNoReplace(const std::string& from, const std::string& to) {
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS) return -1;
-  // A file system without the flag: a second name is made only where none is, then the first goes;
-  // without hard links either, the name is looked at just before the move.
-  if (link(from.c_str(), to.c_str()) == 0) {
-    unlink(from.c_str());
-    return 0;
-  }
-  if (errno == EEXIST) return -1;
-  if (FsPathTaken(to)) {
-    errno = EEXIST;
-    return -1;
-  }
-  return std::rename(from.c_str(), to.c_str());
-}
-
-// Moves the file made to `to`: over whatever stands there when replace, else only to a free name;
-// only while the file is still under its name. 1 when moved.
-int MoveMine(FileMade* m, const std::string& to, bool replace) {
-  if (!StillMine(*m)) {
-    errno = ENOENT;
-    return 0;
-  }
-  int r = replace ? std::rename(m->path.c_str(), to.c_str()) : RenameNoReplace(m->path, to);
-  if (r != 0) return 0;
-  m->path = Absolute(to);
-  return 1;
-}
-
-// The i-th scratch name beside base: base + "_tmp", then + "_tmp1" ...
-std::string ScratchName(const std::string& base, int i) {
-  return base + "_tmp" + (i ? std::to_string(i) : "");
-}
-
-// Makes a new scratch file beside base, exclusively and never through a link: the open descriptor,
-// or -1 (errno kept; EEXIST when every scratch name was taken).
-int ScratchCreate(const std::string& base, FileMade* m) {
-  for (int i = 0; i < kFileScratchTries; i++) {
-    const std::string p = ScratchName(base, i);
-    int fd = Files.OpenFd(p.c_str(), kNewFileFlags, kNewFileMode);
-    if (fd < 0) {
-      if (errno == EEXIST) continue;
-      return -1;
-    }
-    struct stat st;
-    if (fstat(fd, &st) != 0) {
-      int e = errno;
-      close(fd);
-      errno = e;
-      return -1;  // a file we cannot tell is ours stays where it is
-    }
-    Remember(m, p, st);
-    return fd;
-  }
-  errno = EEXIST;
-  return -1;
-}
-
-// Moves a scratch file of ours to a free scratch name beside base, for a later write over it.
-int MoveToScratchName(FileMade* m, const std::string& base) {
-  for (int i = 0; i < kFileScratchTries; i++) {
-    if (MoveMine(m, ScratchName(base, i), false)) return 1;
-    if (errno != EEXIST) return 0;
-  }
-  return 0;
-}
-
-// The slot of an absolute name; with take, a new one when it has none (when all are in use, the
-// next one without a save under way is given up, its spare file removed).
-SaveSlot* SlotOf(const std::string& name, bool take) {
-  for (SaveSlot& s : gSave.slot)
-    if (s.name == name) return &s;
-  if (!take) return nullptr;
-  for (SaveSlot& s : gSave.slot)
-    if (s.name.empty()) {
-      s.name = name;
-      return &s;
-    }
-  for (int t = 0; t < FileSaveState::kSlots; t++) {
-    SaveSlot& s = gSave.slot[gSave.cursor];
-    gSave.cursor = (gSave.cursor + 1) % FileSaveState::kSlots;
-    if (!s.scratch.path.empty()) continue;
-    RemoveMine(&s.spare);
-    s = SaveSlot{};
-    s.name = name;
-    return &s;
-  }
-  errno = EBUSY;
   return nullptr;
 }
 
@@ -393,23 +262,147 @@ bool CheckAll(const std::string* names, int n, std::string* targets, short ask) 
   return true;
 }
 
+// ------------------------------------------------------------------------------------------------
+// The files this run made
+// Every scratch file, backup and spare a save makes is remembered by its name and its identity
+// (device and inode), and is written over, moved or removed only while that name still holds it.
+
+std::string Absolute(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  char cwd[PATH_MAX];
+  if (!getcwd(cwd, sizeof cwd)) return path;
+  return std::string(cwd) + "/" + path;
+}
+
+bool SameFile(const struct stat& st, const FileMade& m) {
+  return (st.st_mode & S_IFMT) == m.type && st.st_dev == m.dev && st.st_ino == m.ino;
+}
+
+// The name still holds the file made: nothing has replaced it since.
+bool StillMine(const FileMade& m) {
+  struct stat st;
+  return !m.path.empty() && lstat(m.path.c_str(), &st) == 0 && SameFile(st, m);
+}
+
+void Remember(FileMade* m, const std::string& path, const struct stat& st) {
+  m->path = Absolute(path);
+  m->dev = st.st_dev;
+  m->ino = st.st_ino;
+  m->type = st.st_mode & S_IFMT;
+}
+
+// Removes the file made, only while its name still holds it; forgets it either way. Between the
+// look and the unlink the name is the program's own scratch name, which nothing else should use.
+void RemoveMine(FileMade* m) {
+  if (StillMine(*m)) unlink(m->path.c_str());
+  *m = FileMade{};
+}
+
+// The program's end takes this run's scratch files and spares with it.
+FileSaveState::~FileSaveState() {
+  for (SaveSlot& s : slot) {
+    RemoveMine(&s.scratch);
+    RemoveMine(&s.spare);
+  }
+}
+
+// rename that never replaces: 0, or -1 with errno (EEXIST when the name is taken).
+int RenameNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+  // A file system without the flag: a second name is made only where none is, then the first goes;
+  // without hard links either, the name is looked at just before the move.
+  if (link(from.c_str(), to.c_str()) == 0) {
+    unlink(from.c_str());
+    return 0;
+  }
+  if (errno == EEXIST) return -1;
+  if (FsPathTaken(to)) {
+    errno = EEXIST;
+    return -1;
+  }
+  return std::rename(from.c_str(), to.c_str());
+}
+
+// Moves the file made to `to`: over whatever stands there when replace, else only to a free name;
+// only while the file is still under its name. 1 when moved.
+int MoveMine(FileMade* m, const std::string& to, bool replace) {
+  if (!StillMine(*m)) {
+    errno = ENOENT;
+    return 0;
+  }
+  int r = replace ? std::rename(m->path.c_str(), to.c_str()) : RenameNoReplace(m->path, to);
+  if (r != 0) return 0;
+  m->path = Absolute(to);
+  return 1;
+}
+
+// The i-th scratch name beside base: base + "_tmp", then + "_tmp1" ...
+std::string ScratchName(const std::string& base, int i) {
+  return base + "_tmp" + (i ? std::to_string(i) : "");
+}
+
+// Makes a new scratch file beside base, exclusively and never through a link: the open descriptor,
+// or -1 (errno kept; EEXIST when every scratch name was taken).
+int ScratchCreate(const std::string& base, FileMade* m) {
+  for (int i = 0; i < kFileScratchTries; i++) {
+    const std::string p = ScratchName(base, i);
+    int fd = Files.OpenFd(p.c_str(), kNewFileFlags, kNewFileMode);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return -1;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+      int e = errno;
+      close(fd);
+      errno = e;
+      return -1;  // a file we cannot tell is ours stays where it is
+    }
+    Remember(m, p, st);
+    return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Moves a scratch file of ours to a free scratch name beside base, for a later write over it.
+int MoveToScratchName(FileMade* m, const std::string& base) {
+  for (int i = 0; i < kFileScratchTries; i++) {
+    if (MoveMine(m, ScratchName(base, i), false)) return 1;
+    if (errno != EEXIST) return 0;
+  }
+  return 0;
+}
+
+// The slot of an absolute name; with take, a new one when it has none (when all are in use, the
+// next one without a save under way is given up, its spare file removed).
+SaveSlot* SlotOf(const std::string& name, bool take) {
+  for (SaveSlot& s : gSave.slot)
+    if (s.name == name) return &s;
+  if (!take) return nullptr;
+  for (SaveSlot& s : gSave.slot)
+    if (s.name.empty()) {
+      s.name = name;
+      return &s;
+    }
+  for (int t = 0; t < FileSaveState::kSlots; t++) {
+    SaveSlot& s = gSave.slot[gSave.cursor];
+    gSave.cursor = (gSave.cursor + 1) % FileSaveState::kSlots;
+    if (!s.scratch.path.empty()) continue;
+    RemoveMine(&s.spare);
+    s = SaveSlot{};
+    s.name = name;
+    return &s;
+  }
+  errno = EBUSY;
+  return nullptr;
+}
+
 // The slot of the file a save of the game's name writes; its file system path in target.
 SaveSlot* SlotOfGameName(const std::string& name, bool take, std::string* target) {
   return SaveTarget(name, target) ? SlotOf(Absolute(*target), take) : nullptr;
 }
-
-}  // namespace
-
-const FileSaveFail& FileSave_Failure() { return gSave.fail; }
-
-int FileSave_CheckAll(const std::string* names, int n) {
-  std::string targets[kFileSaveCommitMax];
-  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets, kFileSaveAskWrite)
-             ? 1
-             : 0;
-}
-
-namespace {
 
 // ------------------------------------------------------------------------------------------------
 // Writing in place
@@ -616,213 +609,13 @@ bool PutBack(const BakStream& k, int fd) {
 }
 
 // ------------------------------------------------------------------------------------------------
-// The writers
-// One call each, the file written whole or not at all: a stream under a backup policy
-// (FileOpenBak, closed by FileCloseBak), bytes written whole (FileWriteWhole), a buffer
-// (ByteBuf_SaveFile).
-
-const char* OpenMode(short mode) {
-  if (mode == kFileBakReadWrite) return "w+b";
-  if (mode == kFileBakAppend) return "a+b";
-  return "wb";
-}
-
-// The stream on fd, kept until FileCloseBak with what k says of the file it writes (its path, how
-// messages name it, how its old content is put back). Null (logged) when the stream does not open:
-// the name then keeps its old content.
-FILE* Handed(int fd, const char* how, BakStream k) {
-  struct stat st;
-  const bool known = fstat(fd, &st) == 0;
-  k.dev = st.st_dev;
-  k.ino = st.st_ino;
-  FILE* f = fdopen(fd, how);
-  if (!f) {
-    const int err = errno;
-    if (known && (k.restore || !k.aside.path.empty())) PutBack(k, fd);
-    close(fd);
-    return NoStream(k.shown, "open", err);
-  }
-  std::vector<BakStream>& v = gSave.streams;
-  std::erase_if(v, [f](const BakStream& s) { return s.f == f; });  // closed without FileCloseBak
-  if (v.size() >= FileSaveState::kStreams) v.erase(v.begin());
-  if (!known) return f;
-  k.f = f;
-  v.push_back(std::move(k));
-  return f;
-}
-
-// What FileCloseBak is to know of the file at path that a stream writes (shown as messages name it).
-BakStream StreamOfFile(const std::string& path, const std::string& shown, bool inPlace) {
-  BakStream k;
-  k.path = path;
-  k.shown = shown;
-  k.inPlace = inPlace;
-  return k;
-}
-
-}  // namespace
-
-FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
-  if (name.empty()) return nullptr;
-  if (!ext.empty()) name += ext;
-  const char* how = OpenMode(mode);
-  std::string path;
-  const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
-  if (!SaveDestination(name, &path, keepsBackup, kFileSaveAskWrite)) return nullptr;
-  const std::string shown = ShownTarget(name, path);
-  std::string old;
-  if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
-    const int fd = Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode);
-    return fd >= 0 ? Handed(fd, how, StreamOfFile(path, shown, false)) : NoStream(shown, "make", errno);
-  }
-  const std::string bak = path + "_bak";
-  const std::string shownBak = ShownFile(name, path) + "_bak";
-  if (policy == kFileBakCopy) {
-    FileMade m;
-    if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
-    const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0);
-    BakStream k = StreamOfFile(path, shown, true);
-    k.restore = true;
-    k.old = std::move(old);
-    return fd >= 0 ? Handed(fd, "r+b", std::move(k)) : NoStream(shown, "open", errno);
-  }
-  if (!keepsBackup && policy != kFileBakDelete) {
-    errno = EEXIST;
-    const int fd =
-        mode == kFileBakAppend ? Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
-    return fd >= 0 ? Handed(fd, how, StreamOfFile(path, shown, false))
-                   : NoStream(shown, "write over", errno);
-  }
-  // Delete or move: the new file is made beside the old one first, which tells whether it can
-  // take the old one's place.
-  FileMade m;
-  int fd = ScratchLike(path, path, &m);
-  if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
-  if (!GoesInPlace(path, m)) {
-    if (policy == kFileBakDelete && MoveMine(&m, path, true))
-      return Handed(fd, how, StreamOfFile(path, shown, false));
-    // Move: the older backup is given up; the file becomes the new one.
-    BakStream k = StreamOfFile(path, shown, false);
-    struct stat st;
-    if (policy == kFileBakMove && lstat(path.c_str(), &st) == 0 &&
-        (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) && std::rename(path.c_str(), bak.c_str()) == 0) {
-      // A write that fails moves the old file back under the name, where the next start would read
-      // a part-written file.
-      Remember(&k.aside, bak, st);
-      if (MoveMine(&m, path, false)) return Handed(fd, how, std::move(k));
-      const int err = errno;
-      RenameNoReplace(bak, path);  // no new file: the old one stays in place
-      close(fd);
-      RemoveMine(&m);
-      return NoStream(shown, "move the new file to", err);
-    }
-    const int err = errno;
-    close(fd);
-    RemoveMine(&m);
-    return policy == kFileBakMove ? NoStream(shownBak, "keep a backup as", err)
-                                  : NoStream(shown, "replace", err);
-  }
-  close(fd);
-  RemoveMine(&m);
-  fd = OpenInPlace(path, &old);
-  if (fd < 0) return NoStream(shown, "open", errno);
-  // Move keeps the old content as the backup, a copy; delete gives it up.
-  if (policy == kFileBakMove && !KeepCopyAs(bak, path, old, true, &m)) {
-    const int err = errno;
-    close(fd);
-    return NoStream(shownBak, "keep a backup as", err);
-  }
-  if (ftruncate(fd, 0) != 0) {
-    const int err = errno;
-    close(fd);
-    return NoStream(shown, "write", err);
-  }
-  BakStream k = StreamOfFile(path, shown, true);
-  k.restore = policy == kFileBakMove;
-  if (k.restore) k.old = std::move(old);
-  return Handed(fd, how, std::move(k));
-}
-
-int FileCloseBak(FILE* f, const std::string& name) {
-  if (!f) return 0;
-  BakStream k;
-  std::vector<BakStream>& v = gSave.streams;
-  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
-  if (it != v.end()) {
-    k = std::move(*it);
-    v.erase(it);
-  }
-  struct stat st;
-  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
-    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
-    k.shown = name;
-  }
-  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
-  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
-  int err = errno ? errno : EIO;
-  // The put-back waits until the stream is closed: its close may try the failed write again.
-  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    err = errno;
-  }
-  if (ok) return 1;
-  if (!k.restore && k.aside.path.empty()) return Fail(k.shown, "write", err);
-  const bool restored = PutBack(k, keep);
-  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
-}
-
-int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
-  std::string path;
-  if (!SaveDestination(name, &path, false, kFileSaveAskWrite)) return 0;
-  const std::string shown = ShownTarget(name, path);
-  FileMade m;
-  const int fd = ScratchLike(path, path, &m);
-  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
-  if (GoesInPlace(path, m)) {
-    close(fd);
-    RemoveMine(&m);
-    return WriteWholeInPlace(name, path, bytes, size);
-  }
-  bool ok = WriteFd(fd, bytes, size);
-  ok = close(fd) == 0 && ok;
-  if (!ok) {
-    const int err = errno;
-    RemoveMine(&m);
-    return Fail(shown, "write a scratch file beside", err);
-  }
-  if (MoveMine(&m, path, true)) return 1;
-  const int err = errno;
-  RemoveMine(&m);
-  return Fail(shown, "move the scratch file over", err);
-}
-
-int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
-  if (!b->data) return 0;
-  FILE* f = FileOpenBak(name, "", policy, kFileBakWrite);
-  if (!f) return 0;
-  uint32_t start = fromStart ? 0 : b->pos;
-  uint32_t count = 0;
-  if (start < b->size) {
-    count = b->size - start;
-    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
-        static_cast<uint32_t>(n) <= count)
-      count = static_cast<uint32_t>(n);
-  }
-  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
-  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
-}
-
-// ------------------------------------------------------------------------------------------------
-// Saves in two steps, the commit and the spare backups
+// The commit's steps, and the spare backups
 // FileSave_Begin writes into a scratch file, and the commit puts it in place with the old file
 // kept as its "_bak": several files together, all of them or none. Why the spare exists: a stage's
 // location file is megabytes of land, and freeing a large file's blocks (and writing a fresh file
 // into new blocks) waits for the disk, while rewriting blocks a file already holds does not. So a
 // backup this run made, once a later save supersedes it, is not deleted: it becomes the spare, the
 // next save's scratch file, written over in place, and is removed when the program ends.
-
-namespace {
 
 // The spare file opened to be written over: only when it is still the file we left, under no
 // other name (a second name would be a user's link to it). Used up either way.
@@ -1046,7 +839,246 @@ void CommitDone(CommitStep* steps, int n) {
   }
 }
 
+// ------------------------------------------------------------------------------------------------
+// The streams FileOpenBak hands out
+// One way to open for each file that may stand under the name and each policy: no file yet, a copy
+// kept and the file updated in place, a file only appended to, a file replaced by a rename or
+// written in place. Each stream remembers how its old file comes back should its write fail.
+
+const char* OpenMode(short mode) {
+  if (mode == kFileBakReadWrite) return "w+b";
+  if (mode == kFileBakAppend) return "a+b";
+  return "wb";
+}
+
+// The stream on fd, kept until FileCloseBak with what k says of the file it writes (its path, how
+// messages name it, how its old content is put back). Null (logged) when the stream does not open:
+// the name then keeps its old content.
+FILE* Handed(int fd, const char* how, BakStream k) {
+  struct stat st;
+  const bool known = fstat(fd, &st) == 0;
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  FILE* f = fdopen(fd, how);
+  if (!f) {
+    const int err = errno;
+    if (known && (k.restore || !k.aside.path.empty())) PutBack(k, fd);
+    close(fd);
+    return NoStream(k.shown, "open", err);
+  }
+  std::vector<BakStream>& v = gSave.streams;
+  std::erase_if(v, [f](const BakStream& s) { return s.f == f; });  // closed without FileCloseBak
+  if (v.size() >= FileSaveState::kStreams) v.erase(v.begin());
+  if (!known) return f;
+  k.f = f;
+  v.push_back(std::move(k));
+  return f;
+}
+
+// What FileCloseBak is to know of the file at path that a stream writes (shown as messages name it).
+BakStream StreamOfFile(const std::string& path, const std::string& shown) {
+  BakStream k;
+  k.path = path;
+  k.shown = shown;
+  return k;
+}
+
+// No file stands at path yet: a new one, made exclusively.
+FILE* OpenNew(const BakStream& k, const char* how) {
+  const int fd = Files.OpenFd(k.path.c_str(), kNewFileFlags, kNewFileMode);
+  return fd >= 0 ? Handed(fd, how, k) : NoStream(k.shown, "make", errno);
+}
+
+// kFileBakCopy: the old content kept as the backup, a copy, and the file itself opened to be
+// updated ("r+b"), the old content put back should the write fail.
+FILE* OpenKeepingCopy(BakStream k, std::string old, const std::string& shownBak) {
+  FileMade m;
+  if (!KeepCopyAs(k.path + "_bak", k.path, old, true, &m))
+    return NoStream(shownBak, "keep a backup as", errno);
+  const int fd = Files.OpenFd(k.path.c_str(), O_RDWR | O_CLOEXEC, 0);
+  if (fd < 0) return NoStream(k.shown, "open", errno);
+  k.inPlace = true;
+  k.restore = true;
+  k.old = std::move(old);
+  return Handed(fd, "r+b", std::move(k));
+}
+
+// Any number but the backup policies: the file is not written over, only appended to (mode
+// kFileBakAppend); else refused (EEXIST).
+FILE* OpenToAppend(const BakStream& k, short mode) {
+  errno = EEXIST;
+  const int fd =
+      mode == kFileBakAppend ? Files.OpenFd(k.path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
+  return fd >= 0 ? Handed(fd, OpenMode(mode), k) : NoStream(k.shown, "write over", errno);
+}
+
+// kFileBakDelete, kFileBakMove by a rename: the new file m (open on fd) takes the name. Under
+// move, the old file is first moved aside as the backup (an older one given up), to be moved back
+// should the write fail, where the next start would read a part-written file.
+FILE* OpenByRename(BakStream k, int fd, FileMade* m, short policy, const char* how,
+                   const std::string& shownBak) {
+  if (policy == kFileBakDelete && MoveMine(m, k.path, true)) return Handed(fd, how, std::move(k));
+  const std::string bak = k.path + "_bak";
+  struct stat st;
+  if (policy == kFileBakMove && lstat(k.path.c_str(), &st) == 0 &&
+      (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) && std::rename(k.path.c_str(), bak.c_str()) == 0) {
+    Remember(&k.aside, bak, st);
+    if (MoveMine(m, k.path, false)) return Handed(fd, how, std::move(k));
+    const int err = errno;
+    RenameNoReplace(bak, k.path);  // no new file: the old one stays in place
+    close(fd);
+    RemoveMine(m);
+    return NoStream(k.shown, "move the new file to", err);
+  }
+  const int err = errno;
+  close(fd);
+  RemoveMine(m);
+  return policy == kFileBakMove ? NoStream(shownBak, "keep a backup as", err)
+                                : NoStream(k.shown, "replace", err);
+}
+
+// kFileBakDelete, kFileBakMove in place: the file itself opened and cut. Under move its old
+// content is kept first as the backup, a copy, and put back should the write fail; delete gives
+// it up.
+FILE* OpenInPlaceCut(BakStream k, short policy, const char* how, const std::string& shownBak) {
+  std::string old;
+  const int fd = OpenInPlace(k.path, &old);
+  if (fd < 0) return NoStream(k.shown, "open", errno);
+  FileMade m;
+  if (policy == kFileBakMove && !KeepCopyAs(k.path + "_bak", k.path, old, true, &m)) {
+    const int err = errno;
+    close(fd);
+    return NoStream(shownBak, "keep a backup as", err);
+  }
+  if (ftruncate(fd, 0) != 0) {
+    const int err = errno;
+    close(fd);
+    return NoStream(k.shown, "write", err);
+  }
+  k.inPlace = true;
+  k.restore = policy == kFileBakMove;
+  if (k.restore) k.old = std::move(old);
+  return Handed(fd, how, std::move(k));
+}
+
+// kFileBakDelete, kFileBakMove: the new file is made beside the old one first, which tells whether
+// it can take the old one's place (GoesInPlace).
+FILE* OpenReplacing(BakStream k, short policy, const char* how, const std::string& shownBak) {
+  FileMade m;
+  const int fd = ScratchLike(k.path, k.path, &m);
+  if (fd < 0) return NoStream(k.shown, "make a scratch file beside", errno);
+  if (!GoesInPlace(k.path, m)) return OpenByRename(std::move(k), fd, &m, policy, how, shownBak);
+  close(fd);
+  RemoveMine(&m);
+  return OpenInPlaceCut(std::move(k), policy, how, shownBak);
+}
+
 }  // namespace
+
+const FileSaveFail& FileSave_Failure() { return gSave.fail; }
+
+// ------------------------------------------------------------------------------------------------
+// The writers
+// One call each, the file written whole or not at all: a stream under a backup policy
+// (FileOpenBak, closed by FileCloseBak), bytes written whole (FileWriteWhole), a buffer
+// (ByteBuf_SaveFile).
+
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
+  if (name.empty()) return nullptr;
+  if (!ext.empty()) name += ext;
+  std::string path;
+  const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
+  if (!SaveDestination(name, &path, keepsBackup, kFileSaveAskWrite)) return nullptr;
+  BakStream k = StreamOfFile(path, ShownTarget(name, path));
+  const std::string shownBak = ShownFile(name, path) + "_bak";
+  std::string old;
+  if (!ReadPlain(path, &old)) return OpenNew(k, OpenMode(mode));  // it exists when it reads
+  if (policy == kFileBakCopy) return OpenKeepingCopy(std::move(k), std::move(old), shownBak);
+  if (!keepsBackup && policy != kFileBakDelete) return OpenToAppend(k, mode);
+  return OpenReplacing(std::move(k), policy, OpenMode(mode), shownBak);
+}
+
+int FileCloseBak(FILE* f, const std::string& name) {
+  if (!f) return 0;
+  BakStream k;
+  std::vector<BakStream>& v = gSave.streams;
+  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
+  if (it != v.end()) {
+    k = std::move(*it);
+    v.erase(it);
+  }
+  struct stat st;
+  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
+    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
+    k.shown = name;
+  }
+  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
+  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
+  int err = errno ? errno : EIO;
+  // The put-back waits until the stream is closed: its close may try the failed write again.
+  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok) return 1;
+  if (!k.restore && k.aside.path.empty()) return Fail(k.shown, "write", err);
+  const bool restored = PutBack(k, keep);
+  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
+}
+
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
+  std::string path;
+  if (!SaveDestination(name, &path, false, kFileSaveAskWrite)) return 0;
+  const std::string shown = ShownTarget(name, path);
+  FileMade m;
+  const int fd = ScratchLike(path, path, &m);
+  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
+  if (GoesInPlace(path, m)) {
+    close(fd);
+    RemoveMine(&m);
+    return WriteWholeInPlace(name, path, bytes, size);
+  }
+  bool ok = WriteFd(fd, bytes, size);
+  ok = close(fd) == 0 && ok;
+  if (!ok) {
+    const int err = errno;
+    RemoveMine(&m);
+    return Fail(shown, "write a scratch file beside", err);
+  }
+  if (MoveMine(&m, path, true)) return 1;
+  const int err = errno;
+  RemoveMine(&m);
+  return Fail(shown, "move the scratch file over", err);
+}
+
+int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
+  if (!b->data) return 0;
+  FILE* f = FileOpenBak(name, "", policy, kFileBakWrite);
+  if (!f) return 0;
+  uint32_t start = fromStart ? 0 : b->pos;
+  uint32_t count = 0;
+  if (start < b->size) {
+    count = b->size - start;
+    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
+        static_cast<uint32_t>(n) <= count)
+      count = static_cast<uint32_t>(n);
+  }
+  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
+  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
+}
+
+// ------------------------------------------------------------------------------------------------
+// The two-step save
+// A save that never leaves a part-written file under its name: scratch files written and read
+// back, then put in place together by the commit.
+
+int FileSave_CheckAll(const std::string* names, int n) {
+  std::string targets[kFileSaveCommitMax];
+  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets, kFileSaveAskWrite)
+             ? 1
+             : 0;
+}
 
 FILE* FileSave_Begin(const std::string& name, short ask) {
   if (name.empty()) return nullptr;
