@@ -198,7 +198,7 @@ void Base_SaveTo(t_Fgrs* c, FILE* f, int locationNom) {
 // Writes one part into the scratch file beside name. 0 (logged) when the open, a write or the close
 // failed: the scratch file is then gone.
 static int WritePart(const std::string& name, int base) {
-  FILE* f = FileSave_Begin(name);
+  FILE* f = FileSave_Begin(name, kFileSaveAsked);  // Etap_Save's FileSave_CheckAll asked it
   if (!f) {
     StageReq.EtapFail = {FileSave_Failure().name, FileSave_Failure().why};
     LogInfo("\nSaveEtapFail: not open %s", name.c_str());

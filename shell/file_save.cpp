@@ -22,11 +22,9 @@
 namespace {
 
 // ------------------------------------------------------------------------------------------------
-// The files this run made
-// Every scratch file, backup and spare a save makes is remembered by its name and its identity
-// (device and inode), and is written over, moved or removed only while that name still holds it.
-// The saves' state keeps them per saved name, with the streams FileOpenBak handed out and the last
-// failure for the caller's message.
+// The saves' state
+// How a save opens the files it makes and those that stand already, and the one record of what
+// the saves keep between calls.
 
 constexpr unsigned kNewFileMode = 0666;  // less the umask, as fopen makes files
 constexpr int kNewFileFlags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
@@ -42,6 +40,232 @@ struct FileMade {
   ino_t ino = 0;
   mode_t type = 0;  // S_IFREG, or S_IFLNK for a link linked as it stands
 };
+
+// What this run made for one saved name (the spare, and why it is kept: the commit's banner below).
+// Each file is known by its identity, so one that is no longer the file we left (a save used it
+// up, something else took the name) is neither written over nor removed.
+struct SaveSlot {
+  std::string name;  // the saved file's absolute name; empty: a free slot
+  // The game's name that began the save under way: its scratch file is dropped by it however the
+  // name's links changed since.
+  std::string game;
+  FileMade scratch;  // the scratch file of the save under way
+  FileMade placed;   // the file the last commit put under name (none when it wrote in place)
+  FileMade bak;      // name + "_bak" while it holds a file this run made
+  FileMade spare;    // a superseded backup of this run, for the next save to write over
+};
+
+// A stream FileOpenBak handed out, until FileCloseBak closes it: the file it writes and, where the
+// old content is kept as the backup, how it is put back should the write fail.
+struct BakStream {
+  FILE* f = nullptr;
+  dev_t dev = 0;
+  ino_t ino = 0;
+  std::string path;      // the file written, as the file system names it
+  std::string shown;     // ... and as a message names it
+  bool inPlace = false;  // the old file itself is written: synced before it is closed
+  bool restore = false;  // old is the old content, kept as path + "_bak", written back
+  std::string old;
+  // The old file itself, moved aside as path + "_bak", moved back: a rename needs no space, where
+  // writing the content again meets the limit or the full disk that stopped the write.
+  FileMade aside;
+};
+
+// The saves' state: the files each saved name has, the streams open, and what the last failure
+// left to say.
+struct FileSaveState {
+  static constexpr int kSlots = 16;
+  // Streams not closed by FileCloseBak are forgotten past this many, the oldest first.
+  static constexpr size_t kStreams = 8;
+  SaveSlot slot[kSlots];
+  int cursor = 0;
+  std::vector<BakStream> streams;
+  FileSaveFail fail;
+  unsigned long dropCount = 0;  // the names DropName has handed out
+  ~FileSaveState();  // removes this run's scratch files and spares (below, with the files made)
+} gSave;
+
+// A failed save: logged, kept for the caller's message, errno left as err. Answers 0.
+int Fail(const std::string& shown, const char* step, int err, const std::string& why = std::string()) {
+  gSave.fail = {shown, why.empty() ? std::strerror(err) : why};
+  LogInfo("\nfile: cannot %s %s (%s)", step, shown.c_str(), gSave.fail.why.c_str());
+  errno = err;
+  return 0;
+}
+
+FILE* NoStream(const std::string& shown, const char* step, int err) {
+  Fail(shown, step, err);
+  return nullptr;
+}
+
+// ------------------------------------------------------------------------------------------------
+// Where a save writes, and what refuses it
+// The name's links are followed to the file the save writes; what stands there must be a plain
+// file (or nothing yet) that this process may write, and saves that go together must write two
+// files. A refusal comes before anything is made.
+
+// The reasons of a refusal, as the open gives them.
+const char* const kWhyFolder = "is a folder";
+const char* const kWhyNotPlain = "not a plain file";
+const char* const kWhyOneFile = "two names of one file";
+
+// Paths below are the file system's own (converted from the game's names by FsPath).
+
+// The file a save of the game's name writes, as the file system names it: the name itself, or the
+// file its links lead to (a relative target read from its link's folder), so a save changes what
+// the user's link points at and leaves the link alone. A target that does not exist yet is the
+// file the save makes. 0 with errno ELOOP past kFileLinkMax links; whatever else stops the walk is
+// left for the save's own steps to meet and report.
+bool SaveTarget(const std::string& name, std::string* target) {
+  std::string p = FsPath(name);
+  for (int links = 0;; links++) {
+    struct stat st;
+    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    if (links == kFileLinkMax) {
+      errno = ELOOP;
+      return false;
+    }
+    char to[PATH_MAX];
+    const ssize_t n = readlink(p.c_str(), to, sizeof to);
+    if (n <= 0 || (size_t)n >= sizeof to) break;
+    const size_t slash = p.rfind('/');
+    p = to[0] == '/' || slash == std::string::npos ? std::string(to, (size_t)n)
+                                                   : p.substr(0, slash + 1) + std::string(to, (size_t)n);
+  }
+  *target = p;
+  return true;
+}
+
+// The game's name of a file system path; empty when the path has a character the game's names
+// cannot hold.
+std::string GameNameOf(const std::string& fsPath) {
+  std::string out(fsPath.size() + 1, '\0');
+  out.resize((size_t)Plat_Utf8To1251(fsPath.c_str(), out.data(), (int)out.size()));
+  return FsPath(out) == fsPath ? out : std::string();
+}
+
+// The file a save of name writes, as the game names it: name itself, or where its links led.
+std::string ShownFile(const std::string& name, const std::string& target) {
+  const std::string led = target.empty() || target == FsPath(name) ? std::string() : GameNameOf(target);
+  return led.empty() ? name : led;
+}
+
+// How a message names the file a save of name writes: as the game named it, and where its links
+// led when they led elsewhere.
+std::string ShownTarget(const std::string& name, const std::string& target) {
+  const std::string file = ShownFile(name, target);
+  return file == name ? name : name + " -> " + file;
+}
+
+// Why what stands at path (its links followed, or with lstat the name itself, where a link is
+// given up as a file is) is nothing a save may write over: null when nothing stands there or a
+// plain file does.
+const char* NotPlainWhy(const std::string& path, bool followLinks) {
+  struct stat st;
+  if ((followLinks ? stat(path.c_str(), &st) : lstat(path.c_str(), &st)) != 0) return nullptr;
+  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return nullptr;
+  return S_ISDIR(st.st_mode) ? kWhyFolder : kWhyNotPlain;
+}
+
+int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
+
+// The plain file at path (when one stands there) may be written by this process, as the system
+// answers for its effective ids: its mode (EACCES) and its immutable flag (EPERM). A file so refused
+// is not replaced by a rename either, as the desktop's editors refuse it; a process that may write
+// it writes it. Asked without an open: an open for writing, even one that writes nothing, ends in a
+// close-after-write that every watcher of the file (an editor, a sync client) takes for a change.
+// False (errno EACCES or EPERM) only for such a refusal: a read-only mount and other failures are
+// left for the save's own steps to meet.
+bool MayWrite(const std::string& path) {
+  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return true;
+  return errno != EACCES && errno != EPERM;
+}
+
+// The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
+// followed or lead to something that is not a plain file or (asked with kFileSaveAskWrite) to a
+// file this process may not write, or, for a save that keeps a backup, when what is not a plain
+// file holds the backup's name.
+bool SaveDestination(const std::string& name, std::string* target, bool withBackup, short ask) {
+  if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
+  if (const char* why = NotPlainWhy(*target, true))
+    return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
+  if (ask == kFileSaveAskWrite && !MayWrite(*target))
+    return Fail(ShownTarget(name, *target), "write", errno);
+  if (!withBackup) return true;
+  if (const char* why = NotPlainWhy(*target + "_bak", false))
+    return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
+  return true;
+}
+
+// The folder that path stands in, as the file system names it: "." for a bare name, "/" for a name
+// at the root.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
+}
+
+// Which file a save's target is: the file itself where one stands, else the name in its folder,
+// so two spellings of one path (Maps/x and Maps/../Maps/x) are one file too.
+struct FileKey {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  std::string leaf;  // the name in the folder (dev, ino) of a file not made yet
+  std::string path;  // where even the folder is missing: the path as it is spelled
+  bool operator==(const FileKey&) const = default;
+};
+
+// The name path in its folder, whatever stands under it.
+FileKey NameKeyOf(const std::string& path) {
+  FileKey k;
+  struct stat st;
+  if (stat(FolderOf(path).c_str(), &st) != 0) {
+    k.path = path;
+    return k;
+  }
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  const size_t slash = path.rfind('/');
+  k.leaf = slash == std::string::npos ? path : path.substr(slash + 1);
+  return k;
+}
+
+FileKey KeyOf(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return NameKeyOf(path);
+  FileKey k;
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  return k;
+}
+
+// The saves of names (n of them, together) may go ahead: each passes SaveDestination (its links,
+// a plain file or none, one it may write when asked, its backup's name) and no two lead to one file,
+// which the second part would write over the first, nor one to the name of another's backup, which that
+// part's commit would move away. A backup is known by its name, not by its file: a part that is a
+// second hard link of another's backup is a file of its own and saves. Their targets in targets;
+// 0 (logged) when not, with nothing made.
+bool CheckAll(const std::string* names, int n, std::string* targets, short ask) {
+  FileKey keys[kFileSaveCommitMax], nameKeys[kFileSaveCommitMax], bakKeys[kFileSaveCommitMax];
+  for (int i = 0; i < n; i++) {
+    if (!SaveDestination(names[i], &targets[i], true, ask)) return false;
+    keys[i] = KeyOf(targets[i]);
+    nameKeys[i] = NameKeyOf(targets[i]);
+    bakKeys[i] = NameKeyOf(targets[i] + "_bak");
+    for (int j = 0; j < i; j++) {
+      std::string first = ShownTarget(names[j], targets[j]), second = ShownTarget(names[i], targets[i]);
+      if (nameKeys[i] == bakKeys[j]) first = ShownFile(names[j], targets[j]) + "_bak";
+      else if (nameKeys[j] == bakKeys[i]) second = ShownFile(names[i], targets[i]) + "_bak";
+      else if (keys[j] != keys[i]) continue;
+      return Fail(first + " and " + second, "save", EINVAL, kWhyOneFile);
+    }
+  }
+  return true;
+}
+
+// ------------------------------------------------------------------------------------------------
+// The files this run made
+// Every scratch file, backup and spare a save makes is remembered by its name and its identity
+// (device and inode), and is written over, moved or removed only while that name still holds it.
 
 std::string Absolute(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;
@@ -74,60 +298,12 @@ void RemoveMine(FileMade* m) {
   *m = FileMade{};
 }
 
-// What this run made for one saved name (the spare, and why it is kept: the commit's banner below).
-// Each file is known by its identity, so one that is no longer the file we left (a save used it
-// up, something else took the name) is neither written over nor removed.
-struct SaveSlot {
-  std::string name;  // the saved file's absolute name; empty: a free slot
-  FileMade scratch;  // the scratch file of the save under way
-  FileMade placed;   // the file the last commit put under name (none when it wrote in place)
-  FileMade bak;      // name + "_bak" while it holds a file this run made
-  FileMade spare;    // a superseded backup of this run, for the next save to write over
-};
-
-// A stream FileOpenBak handed out, until FileCloseBak closes it: the file it writes and, where the
-// old content is kept as the backup, that content, put back should the write fail.
-struct BakStream {
-  FILE* f = nullptr;
-  dev_t dev = 0;
-  ino_t ino = 0;
-  std::string path;      // the file written, as the file system names it
-  std::string shown;     // ... and as a message names it
-  bool inPlace = false;  // the old file itself is written: synced before it is closed
-  bool restore = false;  // old is the old content, kept as path + "_bak"
-  std::string old;
-};
-
-// The saves' state: the files each saved name has, the streams open, and what the last failure
-// left to say.
-struct FileSaveState {
-  static constexpr int kSlots = 16;
-  // Streams not closed by FileCloseBak are forgotten past this many, the oldest first.
-  static constexpr size_t kStreams = 8;
-  SaveSlot slot[kSlots];
-  int cursor = 0;
-  std::vector<BakStream> streams;
-  FileSaveFail fail;
-  unsigned long dropCount = 0;  // the names DropName has handed out
-  ~FileSaveState() {
-    for (SaveSlot& s : slot) {
-      RemoveMine(&s.scratch);
-      RemoveMine(&s.spare);
-    }
+// The program's end takes this run's scratch files and spares with it.
+FileSaveState::~FileSaveState() {
+  for (SaveSlot& s : slot) {
+    RemoveMine(&s.scratch);
+    RemoveMine(&s.spare);
   }
-} gSave;
-
-// A failed save: logged, kept for the caller's message, errno left as err. Answers 0.
-int Fail(const std::string& shown, const char* step, int err, const std::string& why = std::string()) {
-  gSave.fail = {shown, why.empty() ? std::strerror(err) : why};
-  LogInfo("\nfile: cannot %s %s (%s)", step, shown.c_str(), gSave.fail.why.c_str());
-  errno = err;
-  return 0;
-}
-
-FILE* NoStream(const std::string& shown, const char* step, int err) {
-  Fail(shown, step, err);
-  return nullptr;
 }
 
 // rename that never replaces: 0, or -1 with errno (EEXIST when the name is taken).
@@ -223,173 +399,10 @@ SaveSlot* SlotOf(const std::string& name, bool take) {
   return nullptr;
 }
 
-// ------------------------------------------------------------------------------------------------
-// Where a save writes, and what refuses it
-// The name's links are followed to the file the save writes; what stands there must be a plain
-// file (or nothing yet) that this process may write, and saves that go together must write two
-// files. A refusal comes before anything is made.
-
-// The reasons of a refusal, as the open gives them.
-const char* const kWhyFolder = "is a folder";
-const char* const kWhyNotPlain = "not a plain file";
-const char* const kWhyOneFile = "two names of one file";
-
-// Paths below are the file system's own (converted from the game's names by FsPath).
-
-// The file a save of the game's name writes, as the file system names it: the name itself, or the
-// file its links lead to (a relative target read from its link's folder), so a save changes what
-// the user's link points at and leaves the link alone. A target that does not exist yet is the
-// file the save makes. 0 with errno ELOOP past kFileLinkMax links; whatever else stops the walk is
-// left for the save's own steps to meet and report.
-bool SaveTarget(const std::string& name, std::string* target) {
-  std::string p = FsPath(name);
-  for (int links = 0;; links++) {
-    struct stat st;
-    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-    if (links == kFileLinkMax) {
-      errno = ELOOP;
-      return false;
-    }
-    char to[PATH_MAX];
-    const ssize_t n = readlink(p.c_str(), to, sizeof to);
-    if (n <= 0 || (size_t)n >= sizeof to) break;
-    const size_t slash = p.rfind('/');
-    p = to[0] == '/' || slash == std::string::npos ? std::string(to, (size_t)n)
-                                                   : p.substr(0, slash + 1) + std::string(to, (size_t)n);
-  }
-  *target = p;
-  return true;
-}
-
-// The game's name of a file system path; empty when the path has a character the game's names
-// cannot hold.
-std::string GameNameOf(const std::string& fsPath) {
-  std::string out(fsPath.size() + 1, '\0');
-  out.resize((size_t)Plat_Utf8To1251(fsPath.c_str(), out.data(), (int)out.size()));
-  return FsPath(out) == fsPath ? out : std::string();
-}
-
-// The file a save of name writes, as the game names it: name itself, or where its links led.
-std::string ShownFile(const std::string& name, const std::string& target) {
-  const std::string led = target.empty() || target == FsPath(name) ? std::string() : GameNameOf(target);
-  return led.empty() ? name : led;
-}
-
-// How a message names the file a save of name writes: as the game named it, and where its links
-// led when they led elsewhere.
-std::string ShownTarget(const std::string& name, const std::string& target) {
-  const std::string file = ShownFile(name, target);
-  return file == name ? name : name + " -> " + file;
-}
-
-// Why what stands at path (its links followed, or with lstat the name itself, where a link is
-// given up as a file is) is nothing a save may write over: null when nothing stands there or a
-// plain file does.
-const char* NotPlainWhy(const std::string& path, bool followLinks) {
-  struct stat st;
-  if ((followLinks ? stat(path.c_str(), &st) : lstat(path.c_str(), &st)) != 0) return nullptr;
-  if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) return nullptr;
-  return S_ISDIR(st.st_mode) ? kWhyFolder : kWhyNotPlain;
-}
-
-int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
-
-// The plain file at path (when one stands there) may be written by this process: it opens for
-// writing, neither made nor cut by the open. A file whose mode or flags refuse it is not replaced by
-// a rename either, as the desktop's editors refuse it; a process that may write it writes it.
-// False (errno EACCES or EPERM) only for such a refusal: other failures are left for the save's own
-// steps to meet.
-bool MayWrite(const std::string& path) {
-  const int fd = Files.OpenFd(path.c_str(), O_WRONLY | kOldFileFlags, 0);
-  if (fd >= 0) {
-    close(fd);
-    return true;
-  }
-  return errno != EACCES && errno != EPERM;
-}
-
-// The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
-// followed or lead to something that is not a plain file or to a file this process may not write,
-// or, for a save that keeps a backup, when what is not a plain file holds the backup's name.
-bool SaveDestination(const std::string& name, std::string* target, bool withBackup) {
-  if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
-  if (const char* why = NotPlainWhy(*target, true))
-    return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
-  if (!MayWrite(*target)) return Fail(ShownTarget(name, *target), "write", errno);
-  if (!withBackup) return true;
-  if (const char* why = NotPlainWhy(*target + "_bak", false))
-    return Fail(ShownFile(name, *target) + "_bak", "keep a backup as", ErrnoOf(why), why);
-  return true;
-}
-
-// The folder that path stands in, as the file system names it: "." for a bare name, "/" for a name
-// at the root.
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash ? slash : 1);
-}
-
-// Which file a save's target is: the file itself where one stands, else the name in its folder,
-// so two spellings of one path (Maps/x and Maps/../Maps/x) are one file too.
-struct FileKey {
-  dev_t dev = 0;
-  ino_t ino = 0;
-  std::string leaf;  // the name in the folder (dev, ino) of a file not made yet
-  std::string path;  // where even the folder is missing: the path as it is spelled
-  bool operator==(const FileKey&) const = default;
-};
-
-FileKey KeyOf(const std::string& path) {
-  FileKey k;
-  struct stat st;
-  if (stat(path.c_str(), &st) == 0) {
-    k.dev = st.st_dev;
-    k.ino = st.st_ino;
-    return k;
-  }
-  if (stat(FolderOf(path).c_str(), &st) != 0) {
-    k.path = path;
-    return k;
-  }
-  k.dev = st.st_dev;
-  k.ino = st.st_ino;
-  const size_t slash = path.rfind('/');
-  k.leaf = slash == std::string::npos ? path : path.substr(slash + 1);
-  return k;
-}
-
-// The saves of names (n of them, together) may go ahead: each passes SaveDestination (its links,
-// a plain file or none, one it may write, its backup's name) and no two lead to one file, which
-// the second part would write over the first. Their targets in targets; 0 (logged) when not, with
-// nothing made.
-bool CheckAll(const std::string* names, int n, std::string* targets) {
-  FileKey keys[kFileSaveCommitMax];
-  for (int i = 0; i < n; i++) {
-    if (!SaveDestination(names[i], &targets[i], true)) return false;
-    keys[i] = KeyOf(targets[i]);
-    for (int j = 0; j < i; j++)
-      if (keys[j] == keys[i])
-        return Fail(ShownTarget(names[j], targets[j]) + " and " + ShownTarget(names[i], targets[i]),
-                    "save", EINVAL, kWhyOneFile);
-  }
-  return true;
-}
-
 // The slot of the file a save of the game's name writes; its file system path in target.
 SaveSlot* SlotOfGameName(const std::string& name, bool take, std::string* target) {
   return SaveTarget(name, target) ? SlotOf(Absolute(*target), take) : nullptr;
 }
-
-}  // namespace
-
-const FileSaveFail& FileSave_Failure() { return gSave.fail; }
-
-int FileSave_CheckAll(const std::string* names, int n) {
-  std::string targets[kFileSaveCommitMax];
-  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets) ? 1 : 0;
-}
-
-namespace {
 
 // ------------------------------------------------------------------------------------------------
 // Writing in place
@@ -397,16 +410,28 @@ namespace {
 // (its mode, owner and group passed on, its only name); else the new content is written into the
 // file itself, its old content kept first and put back should the write fail.
 
+// The folder of path keeps its files for their owners (its sticky bit), and neither owner nor the
+// folder's owner is this process: a file of owner's there is not this process's to rename or remove
+// (without CAP_FOWNER), a scratch file given to owner included.
+bool StickyKeepsFor(const std::string& path, uid_t owner) {
+  struct stat folder;
+  return stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+         owner != geteuid() && folder.st_uid != geteuid();
+}
+
 // The new file on fd takes the mode of the file it is to replace at path, and its owner and group
-// where the process may give them: a private file stays private, a script stays runnable. A new
-// name keeps the mode the umask leaves.
+// where the process may give them: a private file stays private, a script stays runnable. The
+// owner is not given in a folder whose sticky bit keeps that owner's files from this process: the
+// file given away could be neither moved over the old one nor removed, nor its mode set after. A
+// new name keeps the mode the umask leaves.
 void TakeModeOf(int fd, const std::string& path) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
   struct stat mine;
   const bool otherOwner =
       fstat(fd, &mine) == 0 && (mine.st_uid != st.st_uid || mine.st_gid != st.st_gid);
-  if (otherOwner && fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM) {
+  if (otherOwner &&
+      (StickyKeepsFor(path, st.st_uid) || (fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM))) {
     // The owner is not ours to give: the group alone, when the saver is one of it.
     [[maybe_unused]] const int group = fchown(fd, (uid_t)-1, st.st_gid);
   }
@@ -418,16 +443,14 @@ void TakeModeOf(int fd, const std::string& path) {
 // The one decision of every save between a rename and a write in place: the scratch file made
 // for the plain file at path (its mode, owner and group as TakeModeOf left them), moved over that
 // file, would take it from its owner (the scratch file could not be given its owner and group, or
-// the folder keeps its files for their owners, its sticky bit, and would refuse the rename) or
-// split its hard links: the new content goes into the file itself instead. A rename, where there
-// is no such file yet or the scratch file is no longer ours to look at (the move then fails).
+// was not, in a folder whose sticky bit would refuse the rename) or split its hard links: the new
+// content goes into the file itself instead. A rename, where there is no such file yet or the
+// scratch file is no longer ours to look at (the move then fails).
 bool GoesInPlace(const std::string& path, const FileMade& scratch) {
-  struct stat mine, st, folder;
+  struct stat mine, st;
   if (lstat(scratch.path.c_str(), &mine) != 0 || !SameFile(mine, scratch)) return false;
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  if (st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid) return true;
-  return stat(FolderOf(path).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
-         st.st_uid != geteuid() && folder.st_uid != geteuid();
+  return st.st_nlink > 1 || st.st_uid != mine.st_uid || st.st_gid != mine.st_gid;
 }
 
 // A new scratch file beside base (ScratchCreate) that takes the mode, owner and group of the file
@@ -566,9 +589,17 @@ int WriteWholeInPlace(const std::string& name, const std::string& path, const vo
   return ok ? 1 : Fail(shown, "write", err, InPlaceWhy(err, restored, copyPath));
 }
 
-// The old content written back into the file a stream wrote: on fd, or (fd < 0) on the file opened
-// again, only while its name still holds it.
+// The old file back under the name of a stream whose write failed. Moved aside, it is moved back,
+// only while the name still holds the new file and the backup the old one. Else its content is
+// written back into the file the stream wrote: on fd, or (fd < 0) on the file opened again, only
+// while its name still holds it.
 bool PutBack(const BakStream& k, int fd) {
+  if (!k.aside.path.empty()) {
+    struct stat st;
+    return lstat(k.path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_dev == k.dev &&
+           st.st_ino == k.ino && StillMine(k.aside) &&
+           std::rename(k.aside.path.c_str(), k.path.c_str()) == 0;
+  }
   if (fd < 0) fd = Files.OpenFd(k.path.c_str(), O_WRONLY | kOldFileFlags, 0);
   struct stat st;
   const bool ok = fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == k.dev && st.st_ino == k.ino &&
@@ -578,201 +609,13 @@ bool PutBack(const BakStream& k, int fd) {
 }
 
 // ------------------------------------------------------------------------------------------------
-// The writers
-// One call each, the file written whole or not at all: a stream under a backup policy
-// (FileOpenBak, closed by FileCloseBak), bytes written whole (FileWriteWhole), a buffer
-// (ByteBuf_SaveFile).
-
-const char* OpenMode(short mode) {
-  if (mode == kFileBakReadWrite) return "w+b";
-  if (mode == kFileBakAppend) return "a+b";
-  return "wb";
-}
-
-// The stream on fd, kept until FileCloseBak for the file at path (shown as messages name it); with
-// old, the old content that path + "_bak" keeps, put back should the write fail. Null (logged)
-// when the stream does not open.
-FILE* Handed(int fd, const char* how, const std::string& path, const std::string& shown, bool inPlace,
-             std::string* old) {
-  struct stat st;
-  const bool known = fstat(fd, &st) == 0;
-  FILE* f = fdopen(fd, how);
-  if (!f) {
-    const int err = errno;
-    if (old) Rewrite(fd, old->data(), old->size());  // the name keeps its old content
-    close(fd);
-    return NoStream(shown, "open", err);
-  }
-  std::vector<BakStream>& v = gSave.streams;
-  std::erase_if(v, [f](const BakStream& k) { return k.f == f; });  // closed without FileCloseBak
-  if (v.size() >= FileSaveState::kStreams) v.erase(v.begin());
-  if (!known) return f;
-  BakStream k;
-  k.f = f;
-  k.dev = st.st_dev;
-  k.ino = st.st_ino;
-  k.path = path;
-  k.shown = shown;
-  k.inPlace = inPlace;
-  k.restore = old != nullptr;
-  if (old) k.old = std::move(*old);
-  v.push_back(std::move(k));
-  return f;
-}
-
-}  // namespace
-
-FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
-  if (name.empty()) return nullptr;
-  if (!ext.empty()) name += ext;
-  const char* how = OpenMode(mode);
-  std::string path;
-  const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
-  if (!SaveDestination(name, &path, keepsBackup)) return nullptr;
-  const std::string shown = ShownTarget(name, path);
-  std::string old;
-  if (!ReadPlain(path, &old)) {  // the old file exists when it opens for reading
-    const int fd = Files.OpenFd(path.c_str(), kNewFileFlags, kNewFileMode);
-    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "make", errno);
-  }
-  const std::string bak = path + "_bak";
-  const std::string shownBak = ShownFile(name, path) + "_bak";
-  if (policy == kFileBakCopy) {
-    FileMade m;
-    if (!KeepCopyAs(bak, path, old, true, &m)) return NoStream(shownBak, "keep a backup as", errno);
-    const int fd = Files.OpenFd(path.c_str(), O_RDWR | O_CLOEXEC, 0);
-    return fd >= 0 ? Handed(fd, "r+b", path, shown, true, &old) : NoStream(shown, "open", errno);
-  }
-  if (!keepsBackup && policy != kFileBakDelete) {
-    errno = EEXIST;
-    const int fd =
-        mode == kFileBakAppend ? Files.OpenFd(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
-    return fd >= 0 ? Handed(fd, how, path, shown, false, nullptr) : NoStream(shown, "write over", errno);
-  }
-  // Delete or move: the new file is made beside the old one first, which tells whether it can
-  // take the old one's place.
-  FileMade m;
-  int fd = ScratchLike(path, path, &m);
-  if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
-  if (!GoesInPlace(path, m)) {
-    if (policy == kFileBakDelete && MoveMine(&m, path, true))
-      return Handed(fd, how, path, shown, false, nullptr);
-    // Move: the older backup is given up; the file becomes the new one.
-    if (policy == kFileBakMove && (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) &&
-        std::rename(path.c_str(), bak.c_str()) == 0) {
-      // The old content stays in memory too: a write that fails puts it back under the name, where
-      // the next start would read a part-written file.
-      if (MoveMine(&m, path, false)) return Handed(fd, how, path, shown, false, &old);
-      const int err = errno;
-      RenameNoReplace(bak, path);  // no new file: the old one stays in place
-      close(fd);
-      RemoveMine(&m);
-      return NoStream(shown, "move the new file to", err);
-    }
-    const int err = errno;
-    close(fd);
-    RemoveMine(&m);
-    return policy == kFileBakMove ? NoStream(shownBak, "keep a backup as", err)
-                                  : NoStream(shown, "replace", err);
-  }
-  close(fd);
-  RemoveMine(&m);
-  fd = OpenInPlace(path, &old);
-  if (fd < 0) return NoStream(shown, "open", errno);
-  // Move keeps the old content as the backup, a copy; delete gives it up.
-  if (policy == kFileBakMove && !KeepCopyAs(bak, path, old, true, &m)) {
-    const int err = errno;
-    close(fd);
-    return NoStream(shownBak, "keep a backup as", err);
-  }
-  if (ftruncate(fd, 0) != 0) {
-    const int err = errno;
-    close(fd);
-    return NoStream(shown, "write", err);
-  }
-  return Handed(fd, how, path, shown, true, policy == kFileBakMove ? &old : nullptr);
-}
-
-int FileCloseBak(FILE* f, const std::string& name) {
-  if (!f) return 0;
-  BakStream k;
-  std::vector<BakStream>& v = gSave.streams;
-  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
-  if (it != v.end()) {
-    k = std::move(*it);
-    v.erase(it);
-  }
-  struct stat st;
-  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
-    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
-    k.shown = name;
-  }
-  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
-  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
-  int err = errno ? errno : EIO;
-  // The put-back waits until the stream is closed: its close may try the failed write again.
-  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    err = errno;
-  }
-  if (ok) return 1;
-  if (!k.restore) return Fail(k.shown, "write", err);
-  const bool restored = PutBack(k, keep);
-  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
-}
-
-int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
-  std::string path;
-  if (!SaveDestination(name, &path, false)) return 0;
-  const std::string shown = ShownTarget(name, path);
-  FileMade m;
-  const int fd = ScratchLike(path, path, &m);
-  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
-  if (GoesInPlace(path, m)) {
-    close(fd);
-    RemoveMine(&m);
-    return WriteWholeInPlace(name, path, bytes, size);
-  }
-  bool ok = WriteFd(fd, bytes, size);
-  ok = close(fd) == 0 && ok;
-  if (!ok) {
-    const int err = errno;
-    RemoveMine(&m);
-    return Fail(shown, "write a scratch file beside", err);
-  }
-  if (MoveMine(&m, path, true)) return 1;
-  const int err = errno;
-  RemoveMine(&m);
-  return Fail(shown, "move the scratch file over", err);
-}
-
-int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
-  if (!b->data) return 0;
-  FILE* f = FileOpenBak(name, "", policy, kFileBakWrite);
-  if (!f) return 0;
-  uint32_t start = fromStart ? 0 : b->pos;
-  uint32_t count = 0;
-  if (start < b->size) {
-    count = b->size - start;
-    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
-        static_cast<uint32_t>(n) <= count)
-      count = static_cast<uint32_t>(n);
-  }
-  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
-  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
-}
-
-// ------------------------------------------------------------------------------------------------
-// Saves in two steps, the commit and the spare backups
+// The commit's steps, and the spare backups
 // FileSave_Begin writes into a scratch file, and the commit puts it in place with the old file
 // kept as its "_bak": several files together, all of them or none. Why the spare exists: a stage's
 // location file is megabytes of land, and freeing a large file's blocks (and writing a fresh file
 // into new blocks) waits for the disk, while rewriting blocks a file already holds does not. So a
 // backup this run made, once a later save supersedes it, is not deleted: it becomes the spare, the
 // next save's scratch file, written over in place, and is removed when the program ends.
-
-namespace {
 
 // The spare file opened to be written over: only when it is still the file we left, under no
 // other name (a second name would be a user's link to it). Used up either way.
@@ -893,11 +736,12 @@ struct CommitFail {
   const char* why = nullptr;  // ... and why, when not for errno's reason
 };
 
-// The commit's files: each name's target, looked at again (the links may have changed since the
-// scratch files were made), and its slot. On 0 (logged) every scratch file is gone.
+// The commit's files: each name's target, looked at again (the links may have changed, a second
+// name been made, since the scratch files were made; whether the files may be written was asked
+// before), and its slot. On 0 (logged) every scratch file is gone.
 bool CommitPrepare(const std::string* gameNames, int n, CommitStep* steps) {
   std::string targets[kFileSaveCommitMax];
-  if (!CheckAll(gameNames, n, targets)) {
+  if (!CheckAll(gameNames, n, targets, kFileSaveAsked)) {
     const int err = errno;
     for (int j = 0; j < n; j++) FileSave_Drop(gameNames[j]);
     errno = err;
@@ -995,16 +839,256 @@ void CommitDone(CommitStep* steps, int n) {
   }
 }
 
+// ------------------------------------------------------------------------------------------------
+// The streams FileOpenBak hands out
+// One way to open for each file that may stand under the name and each policy: no file yet, a copy
+// kept and the file updated in place, a file only appended to, a file replaced by a rename or
+// written in place. Each stream remembers how its old file comes back should its write fail.
+
+const char* OpenMode(short mode) {
+  if (mode == kFileBakReadWrite) return "w+b";
+  if (mode == kFileBakAppend) return "a+b";
+  return "wb";
+}
+
+// The stream on fd, kept until FileCloseBak with what k says of the file it writes (its path, how
+// messages name it, how its old content is put back). Null (logged) when the stream does not open:
+// the name then keeps its old content.
+FILE* Handed(int fd, const char* how, BakStream k) {
+  struct stat st;
+  const bool known = fstat(fd, &st) == 0;
+  k.dev = st.st_dev;
+  k.ino = st.st_ino;
+  FILE* f = fdopen(fd, how);
+  if (!f) {
+    const int err = errno;
+    if (known && (k.restore || !k.aside.path.empty())) PutBack(k, fd);
+    close(fd);
+    return NoStream(k.shown, "open", err);
+  }
+  std::vector<BakStream>& v = gSave.streams;
+  std::erase_if(v, [f](const BakStream& s) { return s.f == f; });  // closed without FileCloseBak
+  if (v.size() >= FileSaveState::kStreams) v.erase(v.begin());
+  if (!known) return f;
+  k.f = f;
+  v.push_back(std::move(k));
+  return f;
+}
+
+// What FileCloseBak is to know of the file at path that a stream writes (shown as messages name it).
+BakStream StreamOfFile(const std::string& path, const std::string& shown) {
+  BakStream k;
+  k.path = path;
+  k.shown = shown;
+  return k;
+}
+
+// No file stands at path yet: a new one, made exclusively.
+FILE* OpenNew(const BakStream& k, const char* how) {
+  const int fd = Files.OpenFd(k.path.c_str(), kNewFileFlags, kNewFileMode);
+  return fd >= 0 ? Handed(fd, how, k) : NoStream(k.shown, "make", errno);
+}
+
+// kFileBakCopy: the old content kept as the backup, a copy, and the file itself opened to be
+// updated ("r+b"), the old content put back should the write fail.
+FILE* OpenKeepingCopy(BakStream k, std::string old, const std::string& shownBak) {
+  FileMade m;
+  if (!KeepCopyAs(k.path + "_bak", k.path, old, true, &m))
+    return NoStream(shownBak, "keep a backup as", errno);
+  const int fd = Files.OpenFd(k.path.c_str(), O_RDWR | O_CLOEXEC, 0);
+  if (fd < 0) return NoStream(k.shown, "open", errno);
+  k.inPlace = true;
+  k.restore = true;
+  k.old = std::move(old);
+  return Handed(fd, "r+b", std::move(k));
+}
+
+// Any number but the backup policies: the file is not written over, only appended to (mode
+// kFileBakAppend); else refused (EEXIST).
+FILE* OpenToAppend(const BakStream& k, short mode) {
+  errno = EEXIST;
+  const int fd =
+      mode == kFileBakAppend ? Files.OpenFd(k.path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC, 0) : -1;
+  return fd >= 0 ? Handed(fd, OpenMode(mode), k) : NoStream(k.shown, "write over", errno);
+}
+
+// kFileBakDelete, kFileBakMove by a rename: the new file m (open on fd) takes the name. Under
+// move, the old file is first moved aside as the backup (an older one given up), to be moved back
+// should the write fail, where the next start would read a part-written file.
+FILE* OpenByRename(BakStream k, int fd, FileMade* m, short policy, const char* how,
+                   const std::string& shownBak) {
+  if (policy == kFileBakDelete && MoveMine(m, k.path, true)) return Handed(fd, how, std::move(k));
+  const std::string bak = k.path + "_bak";
+  struct stat st;
+  if (policy == kFileBakMove && lstat(k.path.c_str(), &st) == 0 &&
+      (!FsPathTaken(bak) || unlink(bak.c_str()) == 0) && std::rename(k.path.c_str(), bak.c_str()) == 0) {
+    Remember(&k.aside, bak, st);
+    if (MoveMine(m, k.path, false)) return Handed(fd, how, std::move(k));
+    const int err = errno;
+    RenameNoReplace(bak, k.path);  // no new file: the old one stays in place
+    close(fd);
+    RemoveMine(m);
+    return NoStream(k.shown, "move the new file to", err);
+  }
+  const int err = errno;
+  close(fd);
+  RemoveMine(m);
+  return policy == kFileBakMove ? NoStream(shownBak, "keep a backup as", err)
+                                : NoStream(k.shown, "replace", err);
+}
+
+// kFileBakDelete, kFileBakMove in place: the file itself opened and cut. Under move its old
+// content is kept first as the backup, a copy, and put back should the write fail; delete gives
+// it up.
+FILE* OpenInPlaceCut(BakStream k, short policy, const char* how, const std::string& shownBak) {
+  std::string old;
+  const int fd = OpenInPlace(k.path, &old);
+  if (fd < 0) return NoStream(k.shown, "open", errno);
+  FileMade m;
+  if (policy == kFileBakMove && !KeepCopyAs(k.path + "_bak", k.path, old, true, &m)) {
+    const int err = errno;
+    close(fd);
+    return NoStream(shownBak, "keep a backup as", err);
+  }
+  if (ftruncate(fd, 0) != 0) {
+    const int err = errno;
+    close(fd);
+    return NoStream(k.shown, "write", err);
+  }
+  k.inPlace = true;
+  k.restore = policy == kFileBakMove;
+  if (k.restore) k.old = std::move(old);
+  return Handed(fd, how, std::move(k));
+}
+
+// kFileBakDelete, kFileBakMove: the new file is made beside the old one first, which tells whether
+// it can take the old one's place (GoesInPlace).
+FILE* OpenReplacing(BakStream k, short policy, const char* how, const std::string& shownBak) {
+  FileMade m;
+  const int fd = ScratchLike(k.path, k.path, &m);
+  if (fd < 0) return NoStream(k.shown, "make a scratch file beside", errno);
+  if (!GoesInPlace(k.path, m)) return OpenByRename(std::move(k), fd, &m, policy, how, shownBak);
+  close(fd);
+  RemoveMine(&m);
+  return OpenInPlaceCut(std::move(k), policy, how, shownBak);
+}
+
 }  // namespace
 
-FILE* FileSave_Begin(const std::string& name) {
+const FileSaveFail& FileSave_Failure() { return gSave.fail; }
+
+// ------------------------------------------------------------------------------------------------
+// The writers
+// One call each, the file written whole or not at all: a stream under a backup policy
+// (FileOpenBak, closed by FileCloseBak), bytes written whole (FileWriteWhole), a buffer
+// (ByteBuf_SaveFile).
+
+FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short mode) {
+  if (name.empty()) return nullptr;
+  if (!ext.empty()) name += ext;
+  std::string path;
+  const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
+  if (!SaveDestination(name, &path, keepsBackup, kFileSaveAskWrite)) return nullptr;
+  BakStream k = StreamOfFile(path, ShownTarget(name, path));
+  const std::string shownBak = ShownFile(name, path) + "_bak";
+  std::string old;
+  if (!ReadPlain(path, &old)) return OpenNew(k, OpenMode(mode));  // it exists when it reads
+  if (policy == kFileBakCopy) return OpenKeepingCopy(std::move(k), std::move(old), shownBak);
+  if (!keepsBackup && policy != kFileBakDelete) return OpenToAppend(k, mode);
+  return OpenReplacing(std::move(k), policy, OpenMode(mode), shownBak);
+}
+
+int FileCloseBak(FILE* f, const std::string& name) {
+  if (!f) return 0;
+  BakStream k;
+  std::vector<BakStream>& v = gSave.streams;
+  const auto it = std::find_if(v.begin(), v.end(), [f](const BakStream& s) { return s.f == f; });
+  if (it != v.end()) {
+    k = std::move(*it);
+    v.erase(it);
+  }
+  struct stat st;
+  if (!k.f || fstat(fileno(f), &st) != 0 || st.st_dev != k.dev || st.st_ino != k.ino) {
+    k = BakStream{};  // not a stream of FileOpenBak's: closed, and nothing more
+    k.shown = name;
+  }
+  // A write that failed earlier left its reason in errno, unless the flush meets one of its own.
+  bool ok = std::fflush(f) == 0 && !std::ferror(f) && (!k.inPlace || fsync(fileno(f)) == 0);
+  int err = errno ? errno : EIO;
+  // The put-back waits until the stream is closed: its close may try the failed write again.
+  const int keep = !ok && k.restore ? dup(fileno(f)) : -1;
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok) return 1;
+  if (!k.restore && k.aside.path.empty()) return Fail(k.shown, "write", err);
+  const bool restored = PutBack(k, keep);
+  return Fail(k.shown, "write", err, InPlaceWhy(err, restored, k.path + "_bak"));
+}
+
+int FileWriteWhole(const std::string& name, const void* bytes, size_t size) {
+  std::string path;
+  if (!SaveDestination(name, &path, false, kFileSaveAskWrite)) return 0;
+  const std::string shown = ShownTarget(name, path);
+  FileMade m;
+  const int fd = ScratchLike(path, path, &m);
+  if (fd < 0) return Fail(shown, "make a scratch file beside", errno);
+  if (GoesInPlace(path, m)) {
+    close(fd);
+    RemoveMine(&m);
+    return WriteWholeInPlace(name, path, bytes, size);
+  }
+  bool ok = WriteFd(fd, bytes, size);
+  ok = close(fd) == 0 && ok;
+  if (!ok) {
+    const int err = errno;
+    RemoveMine(&m);
+    return Fail(shown, "write a scratch file beside", err);
+  }
+  if (MoveMine(&m, path, true)) return 1;
+  const int err = errno;
+  RemoveMine(&m);
+  return Fail(shown, "move the scratch file over", err);
+}
+
+int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int fromStart) {
+  if (!b->data) return 0;
+  FILE* f = FileOpenBak(name, "", policy, kFileBakWrite);
+  if (!f) return 0;
+  uint32_t start = fromStart ? 0 : b->pos;
+  uint32_t count = 0;
+  if (start < b->size) {
+    count = b->size - start;
+    if (n >= 1 && b->pos <= b->size && b->size - b->pos >= static_cast<uint32_t>(n) &&
+        static_cast<uint32_t>(n) <= count)
+      count = static_cast<uint32_t>(n);
+  }
+  size_t done = count ? std::fwrite(b->data + start, 1, count, f) : 0;
+  return FileCloseBak(f, name) ? static_cast<int>(done) : 0;
+}
+
+// ------------------------------------------------------------------------------------------------
+// The two-step save
+// A save that never leaves a part-written file under its name: scratch files written and read
+// back, then put in place together by the commit.
+
+int FileSave_CheckAll(const std::string* names, int n) {
+  std::string targets[kFileSaveCommitMax];
+  return names && n >= 1 && n <= kFileSaveCommitMax && CheckAll(names, n, targets, kFileSaveAskWrite)
+             ? 1
+             : 0;
+}
+
+FILE* FileSave_Begin(const std::string& name, short ask) {
   if (name.empty()) return nullptr;
   std::string path;
-  if (!SaveDestination(name, &path, true)) return nullptr;
+  if (!SaveDestination(name, &path, true, ask)) return nullptr;
   const std::string shown = ShownTarget(name, path);
   SaveSlot* s = SlotOf(Absolute(path), true);
   if (!s) return NoStream(shown, "make a scratch file beside", errno);
   RemoveMine(&s->scratch);  // of a save that never ended
+  s->game = name;
   int fd = ReopenSpare(s);
   if (fd < 0) fd = ScratchCreate(path, &s->scratch);
   if (fd < 0) return NoStream(shown, "make a scratch file beside", errno);
@@ -1042,8 +1126,8 @@ int FileSave_Close(FILE* f, const std::string& name) {
   if (ok) return 1;
   const int err = errno;
   std::string path;
-  SaveSlot* s = SlotOfGameName(name, false, &path);
-  if (s) RemoveMine(&s->scratch);
+  SaveTarget(name, &path);
+  FileSave_Drop(name);
   return Fail(ShownTarget(name, path), "write a scratch file beside", err);
 }
 
@@ -1062,15 +1146,15 @@ int FileSave_CommitAll(const std::string* gameNames, int n) {
   CommitUndo(steps, n, &note);
   for (CommitStep& s : steps)
     if (s.fd >= 0) close(s.fd);
+  for (int i = 0; i < n; i++) FileSave_Drop(gameNames[i]);  // where a link led elsewhere meanwhile
   return Fail(fail.shown, fail.step, err, (fail.why ? fail.why : std::strerror(err)) + note);
 }
 
 int FileSave_Commit(const std::string& name) { return FileSave_CommitAll(&name, 1); }
 
 void FileSave_Drop(const std::string& name) {
-  std::string path;
-  SaveSlot* s = SlotOfGameName(name, false, &path);
-  if (s) RemoveMine(&s->scratch);
+  for (SaveSlot& s : gSave.slot)
+    if (s.game == name) RemoveMine(&s.scratch);
 }
 
 int FileSave_End(FILE* f, const std::string& name) {

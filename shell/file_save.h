@@ -10,14 +10,18 @@
 //   pipe, a device, a socket), the save is refused before anything is made, moved or renamed:
 //   "is a folder" (errno EISDIR) or "not a plain file" (EINVAL), the reasons an open gives. A save
 //   that keeps a backup is refused the same way when such a thing holds the backup's name.
-// - Files the user may write. A file that stands where the links end must open for writing (it is
-//   opened, neither made nor cut, and closed again): where its mode or flags refuse this process
-//   (EACCES, EPERM), the save is refused before anything is made, as the desktop's editors refuse
-//   it, and not replaced by a rename. Only that file is tried, never its backup or a scratch file;
-//   a process that may write it (root) writes it.
+// - Files the user may write. Of a file that stands where the links end, the system is asked
+//   whether this process may write it, once a save, before anything is made, and without opening
+//   it (an open for writing that writes nothing reaches every watcher of the file as a write):
+//   where its mode or its immutable flag refuse this process (EACCES, EPERM), the save is refused
+//   before anything is made, as the desktop's editors refuse it, and not replaced by a rename. Only
+//   that file is asked of, never its backup or a scratch file; a process that may write it (root)
+//   writes it. A read-only mount is met at the first scratch file.
 // - One file, one name. Saves that go together (a stage's two parts) are refused before anything is
 //   made when two of their names lead to one file: one path, or the same file under two names (a
-//   hard link), which the second part would write over the first: "two names of one file".
+//   hard link), which the second part would write over the first; or when one leads to the name of
+//   another's backup (compared as names in their folders), which the other's commit would move
+//   away: "two names of one file".
 // - Scratch and rename. The new content is made whole in a scratch file beside the file, name +
 //   "_tmp" (or "_tmp1" .. "_tmp99" when that is taken), created exclusively and never through a
 //   link, and takes the name by a rename. It takes the mode of the file it replaces, and its owner
@@ -83,10 +87,11 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
 // Closes a stream of FileOpenBak (name: the name it was given, for a message about a stream it did
 // not open): 1 when every write, the flush and the close succeeded (a file written in place is
 // synced first). On 0, where the old content was kept as the backup (kFileBakMove, kFileBakCopy),
-// it is written back into the file under the name, whether the new file took the name by a rename
-// or the old one was written in place: the next reader would take a part-written file for the
-// file. When even that fails, the failure says where the backup is. Under kFileBakDelete, or for a
-// file that did not exist, the part written stays.
+// the name gets it back: the next reader would take a part-written file for the file. An old file
+// moved aside to the backup's name is moved back over the new one (while the two names still hold
+// the files this write left; no backup then remains), one written in place gets its old content
+// written back. When that fails, the failure says where the backup is. Under kFileBakDelete, or
+// for a file that did not exist, the part written stays.
 int FileCloseBak(FILE* f, const std::string& name);
 
 // Writes size bytes to name (a name its caller chose) whole or not at all: 1 when written; 0 when
@@ -106,14 +111,20 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
 // backup this supersedes, when this run made it and nothing replaced it since, becomes the next
 // save's scratch file (removed when the program ends); another older backup is given up.
 // 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
-FILE* FileSave_Begin(const std::string& name);
+// Whether FileSave_Begin asks if the file may be written: each file is asked once a save.
+enum FileSaveAsk : short {
+  kFileSaveAskWrite = 0,
+  kFileSaveAsked = 1,  // FileSave_CheckAll of this save's names has just asked it
+};
+FILE* FileSave_Begin(const std::string& name, short ask = kFileSaveAskWrite);
 int FileSave_End(FILE* f, const std::string& name);
 // FileSave_End in two steps, for a save that reads its scratch files back before any of them
 // replaces a file: FileSave_Close closes the stream (1 when every write and the close succeeded;
 // on 0 the scratch file is gone), FileSave_Commit puts a closed scratch file in place as
-// FileSave_End does, FileSave_Drop removes it. FileSave_ScratchName is the name of the scratch
-// file FileSave_Begin made for name (a name of the game, for reading it back; empty when a link
-// led to a name with characters the game cannot hold).
+// FileSave_End does, FileSave_Drop removes the one FileSave_Begin made for the name, wherever its
+// links lead now. FileSave_ScratchName is the name of the scratch file FileSave_Begin made for
+// name (a name of the game, for reading it back; empty when a link led to a name with characters
+// the game cannot hold).
 int FileSave_Close(FILE* f, const std::string& name);
 int FileSave_Commit(const std::string& name);
 // FileSave_Commit of several closed scratch files (at most kFileSaveCommitMax) as one: 1 when all
@@ -123,8 +134,9 @@ constexpr int kFileSaveCommitMax = 4;
 int FileSave_CommitAll(const std::string* names, int n);
 // Whether saves of names (at most kFileSaveCommitMax) may begin, before any scratch file is made:
 // 1 when each may be saved (its links, a plain file or none, a file this process may write, its
-// backup's name) and no two names lead to one file (one path, or the same file under two names);
-// on 0, FileSave_Failure says why, naming both names of one file. FileSave_CommitAll looks again.
+// backup's name) and no two names lead to one file (one path, or the same file under two names) nor
+// one to another's backup name; on 0, FileSave_Failure says why, naming both. FileSave_CommitAll
+// looks again.
 int FileSave_CheckAll(const std::string* names, int n);
 void FileSave_Drop(const std::string& name);
 std::string FileSave_ScratchName(const std::string& name);

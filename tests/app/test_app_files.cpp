@@ -234,6 +234,50 @@ TEST_F(AppRun, SavesPastAFileSizeLimitFailAndKeepEveryOldFile) {
       << ReadAll(dir / "run.out");
 }
 
+// The game started under a file size limit below the named variables' table that its start writes
+// from the master: the write fails and the old table is back under its name, by a rename, no backup
+// beside it; the log says so. A log that reaches the limit keeps what it had and the part of the
+// message that went in, and the terminal (a file under the same limit) says once that later lines
+// may be lost, however many are.
+TEST_F(AppRun, AStartPastAFileSizeLimitKeepsTheOldTableAndSaysOnceThatTheLogIsFull) {
+  fileSizeLimit = 1000;
+  fs::create_directories(dir / "gm");
+  fs::copy_file(SourcePath("gm/__orgmix.txt"), dir / "gm" / "__orgmix.txt");
+  const fs::path table = dir / "uni_files" / "res" / "o2o3.bin";
+  const std::string oldTable(1624, 'o');  // past the limit: writing it again would fail too
+  const std::string said =
+      "log: cannot write uni_files/log.txt (File too large); this run's later log lines may be lost\n";
+  const struct {
+    size_t logBefore;    // the log's size at the start
+    const char* logHas;  // a line the log must hold; null: the log is full
+    int saidOnTerminal;  // how often the terminal says that log lines may be lost
+  } rows[] = {
+      {0, "\nOrg_SaveBin: not written uni_files/res/o2o3.bin (File too large, written back as it was)",
+       0},
+      {990, nullptr, 1},
+  };
+  for (const auto& r : rows) {
+    std::string oldLog;
+    while (oldLog.size() < r.logBefore) oldLog += "\nan earlier run's line";
+    oldLog.resize(r.logBefore);
+    WriteAll(dir / "uni_files" / "log.txt", oldLog);
+    WriteAll(table, oldTable);
+    ASSERT_EQ(Run("answer no\nwait 3\nclose\n"), 0) << ReadAll(dir / "run.out");
+
+    EXPECT_EQ(ReadAll(table), oldTable) << r.logBefore;
+    EXPECT_FALSE(fs::exists(dir / "uni_files" / "res" / "o2o3.bin_bak")) << r.logBefore;
+    const std::string log = Log(), out = ReadAll(dir / "run.out");
+    EXPECT_EQ(log.compare(0, oldLog.size(), oldLog), 0) << log;
+    if (r.logHas) {
+      EXPECT_NE(log.find(r.logHas), std::string::npos) << log;
+    } else {
+      EXPECT_EQ(log.size(), 1000u) << log;  // to the limit: the part of a message that went in stays
+    }
+    EXPECT_EQ(CountOf(out, "log: cannot write"), r.saidOnTerminal) << out;
+    EXPECT_EQ(CountOf(out, said), r.saidOnTerminal) << out;
+  }
+}
+
 // A file or a link that a user keeps under a name the program uses for scratch files.
 struct UserThing {
   const char* name;

@@ -1,15 +1,21 @@
 // Every writer of the game against what may stand where a name's links end: a pipe, a device, a
 // folder, a socket, a missing folder, a file the saver may not write (and a stage's two names of one
-// file) refuse the save with nothing made or moved; a file with a second hard link or another user's
-// file in a sticky folder is written in place, keeping its links and its owner. Each save runs in a
+// file, or a part that leads to the other's backup) refuse the save with nothing made or moved; a
+// file with a second hard link or another user's file in a sticky folder (also for a saver who may
+// give files away but not rename another user's there) is written in place, keeping its links and
+// its owner. Each save runs in a
 // child process (as another user where the case needs one) on a folder of its own, which is compared
 // whole before and after, with what the log and the message box say.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/capability.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -41,6 +47,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kOtherUser = 65534;  // "nobody", the saver of another user's file
+// The saver root without CAP_FOWNER, as a service given the capabilities it needs (CAP_CHOWN among
+// them) and no more: it may give a file away but not rename another user's in a sticky folder.
+constexpr int kRootWithoutFowner = -2;
 
 // One writer of the game: saves under name as the game does; 1 or 0, or -1 where it answers nothing.
 struct Writer {
@@ -126,9 +135,12 @@ enum class Target {
   kMissingFolder,
   kReadOnly,
   kReadOnlyLocation,
+  kImmutable,
   kLocationIsBase,
+  kLocationIsBaseBackup,
   kHardLink,
-  kOthersInSticky
+  kOthersInSticky,
+  kOthersInOthersSticky
 };
 
 struct Case {
@@ -150,17 +162,48 @@ const Case kCases[] = {
      "d/s -> d/../nodir/t", false, "make"},
     {"a file of mode 444", Target::kReadOnly, "Permission denied", "d/s"},
     {"a location file of mode 444", Target::kReadOnlyLocation, "Permission denied", "d/s01", true},
+    {"an immutable file (chattr +i)", Target::kImmutable, "Operation not permitted", "d/s"},
     {"a location file that is the base file's second name", Target::kLocationIsBase,
      "two names of one file", "d/s and d/s01", true, "save"},
+    {"a location file that is a link to the base file's backup", Target::kLocationIsBaseBackup,
+     "two names of one file", "d/s_bak and d/s01 -> d/s_bak", true, "save"},
     {"a file with a second hard link", Target::kHardLink, nullptr},
     {"another user's 666 file in a 1777 folder", Target::kOthersInSticky, nullptr},
+    {"another user's 666 file in their 1777 folder, saved by root without CAP_FOWNER",
+     Target::kOthersInOthersSticky, nullptr},
 };
 
 // The user a case saves as: another one where a file must be read-only for the saver (root may
 // write any file) or another user's file is saved; -1: this process's own.
 int SaverOf(const Case& c) {
   const bool readOnly = c.target == Target::kReadOnly || c.target == Target::kReadOnlyLocation;
+  if (c.target == Target::kOthersInOthersSticky) return kRootWithoutFowner;
   return c.target == Target::kOthersInSticky || (readOnly && geteuid() == 0) ? kOtherUser : -1;
+}
+
+// Drops CAP_FOWNER from every set of this process: false when the system refuses.
+bool DropFowner() {
+  __user_cap_header_struct head = {_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+  if (syscall(SYS_capget, &head, data) != 0) return false;
+  for (__user_cap_data_struct& d : data) {
+    d.effective &= ~CAP_TO_MASK(CAP_FOWNER);
+    d.permitted &= ~CAP_TO_MASK(CAP_FOWNER);
+    d.inheritable &= ~CAP_TO_MASK(CAP_FOWNER);
+  }
+  return syscall(SYS_capset, &head, data) == 0;
+}
+
+// Sets or clears the immutable flag of the file at p, as chattr does: false where the file system or
+// this process cannot.
+bool SetImmutable(const fs::path& p, bool on) {
+  const int fd = open(p.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  int flags = 0;
+  bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  if (fd >= 0) close(fd);
+  return ok;
 }
 
 // Makes the case's folder f; the name to save, or empty when this machine cannot make the case.
@@ -202,9 +245,18 @@ std::string MakeCase(const Case& c, const fs::path& f) {
       for (const char* p : {"d", "d/s", "d/s01"})  // the saver's own folder and files
         if (SaverOf(c) >= 0) chown((f / p).c_str(), SaverOf(c), SaverOf(c));
       return "d/s";
+    case Target::kImmutable:
+      WriteAll(f / "d" / "s", "the old text");
+      WriteAll(f / "d" / "s01", "the old location");
+      return SetImmutable(f / "d" / "s", true) ? "d/s" : "";
     case Target::kLocationIsBase:
       WriteAll(f / "d" / "s", "the old text");
       fs::create_hard_link(f / "d" / "s", f / "d" / "s01");
+      return "d/s";
+    case Target::kLocationIsBaseBackup:
+      WriteAll(f / "d" / "s", "the old text");
+      WriteAll(f / "d" / "s_bak", "the older text");
+      fs::create_symlink("s_bak", f / "d" / "s01");
       return "d/s";
     case Target::kHardLink:
       WriteAll(t, "the old text");
@@ -218,6 +270,14 @@ std::string MakeCase(const Case& c, const fs::path& f) {
       WriteAll(f / "tmp" / "s", "the old text");
       chmod((f / "tmp" / "s").c_str(), 0666);
       return "tmp/s";
+    case Target::kOthersInOthersSticky:
+      if (geteuid() != 0) return "";
+      fs::create_directory(f / "tmp");
+      chmod((f / "tmp").c_str(), 01777);
+      WriteAll(f / "tmp" / "s", "the old text");
+      chmod((f / "tmp" / "s").c_str(), 0666);
+      for (const char* p : {"tmp", "tmp/s"}) chown((f / p).c_str(), kOtherUser, kOtherUser);
+      return "tmp/s";
   }
   fs::create_symlink("../other/t", f / "d" / "s");
   return "d/s";
@@ -225,6 +285,7 @@ std::string MakeCase(const Case& c, const fs::path& f) {
 
 // The writer run in a child process in folder f, as user uid (this process's own when -1), its
 // stderr (where the message boxes are said) into box: its answer, or -3 when the child failed.
+// kRootWithoutFowner: this process's own user, less CAP_FOWNER.
 int SaveInChild(const Writer& w, const std::string& name, const fs::path& f, int uid,
                 const fs::path& box) {
   std::fflush(stdout);
@@ -234,6 +295,7 @@ int SaveInChild(const Writer& w, const std::string& name, const fs::path& f, int
     const int out = open(box.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (out < 0 || dup2(out, 2) < 0) _exit(100);
     if (uid >= 0 && (setgroups(0, nullptr) != 0 || setgid(uid) != 0 || setuid(uid) != 0)) _exit(101);
+    if (uid == kRootWithoutFowner && !DropFowner()) _exit(101);
     if (chdir(f.c_str()) != 0) _exit(102);
     LogResetCount();
     const int r = w.save(name);
@@ -273,6 +335,7 @@ class SaveTargets : public ::testing::Test {
     o2::EngText = 1;
   }
   void TearDown() override {
+    SetImmutable(dir / "f" / "d" / "s", false);
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
@@ -293,14 +356,17 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
       const std::string trace = std::string(w.what) + ", " + c.what;
       if (c.stageOnly && !w.withLocation) continue;
       const fs::path f = dir / "f";
+      SetImmutable(f / "d" / "s", false);
       fs::remove_all(f);
       const std::string name = MakeCase(c, f);
       if (name.empty()) {
         std::printf("skipped on this machine: %s\n", trace.c_str());
         continue;
       }
-      const bool otherUser = c.target == Target::kOthersInSticky;
-      const unsigned saver = otherUser ? kOtherUser : geteuid();
+      const bool sticky =
+          c.target == Target::kOthersInSticky || c.target == Target::kOthersInOthersSticky;
+      const unsigned owner = c.target == Target::kOthersInOthersSticky ? kOtherUser : geteuid();
+      const unsigned saver = SaverOf(c) >= 0 ? SaverOf(c) : geteuid();
       const auto before = Tree(f);
       const size_t logWas = ReadAll(Logger.gsFileLog).size();
       const int answer = SaveInChild(w, name, f, SaverOf(c), dir / "box.txt");
@@ -329,11 +395,11 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
       // leaves it; no scratch file is left.
       EXPECT_NE(answer, 0) << trace << "\n" << log;
       const std::string old = "the old text";
-      const unsigned mode = otherUser ? 0666 : 0640;
-      const unsigned links = otherUser ? 1 : 2;
+      const unsigned mode = sticky ? 0666 : 0640;
+      const unsigned links = sticky ? 1 : 2;
       auto want = before;
-      want[name] = FileEntry(bytes, mode, geteuid(), links);
-      if (!otherUser) want["other/t"] = want[name];
+      want[name] = FileEntry(bytes, mode, owner, links);
+      if (!sticky) want["other/t"] = want[name];
       if (w.keepsBackup) want[name + "_bak"] = FileEntry(old, mode, saver, 1);
       if (w.withLocation) want[name + "01"] = FileEntry(locBytes, 0644, saver, 1);
       EXPECT_EQ(after, want) << trace;

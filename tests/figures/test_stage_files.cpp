@@ -3,6 +3,7 @@
 
 #include "stage_fixture.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
 
 #include <cerrno>
@@ -214,12 +215,27 @@ int RefuseOpen(const char*, int, unsigned) {
   return -1;
 }
 
+// The files a save opened for writing, in order.
+std::vector<std::string> gOpenedToWrite;
+
+int OpenCounted(const char* path, int flags, unsigned mode) {
+  if ((flags & O_ACCMODE) != O_RDONLY) gOpenedToWrite.push_back(path);
+  return open(path, flags, (mode_t)mode);
+}
+
 TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   BuildWorld(0);
   ASSERT_EQ(Etap_Save(Name("k.etp")), 1);
   std::vector<char> first = ReadBytes<char>(Name("k.etp"));
   Fgrs.mf[2].zap015 = 4321;
-  ASSERT_EQ(Etap_Save(Name("k.etp")), 1);
+  // Saved over an existing pair, the files opened for writing are the two it writes: an open for
+  // writing that writes nothing reaches every watcher of a stage file as a change.
+  const std::string loc = Name("k.etp") + IntToStrZero(StageReq.EtapLocationNom, 2);
+  auto keep = Files.OpenFd;
+  Files.OpenFd = OpenCounted;
+  EXPECT_EQ(Etap_Save(Name("k.etp")), 1);
+  Files.OpenFd = keep;
+  EXPECT_EQ(gOpenedToWrite, (std::vector<std::string>{Name("k.etp_tmp"), loc + "_tmp"}));
   EXPECT_EQ(ReadBytes<char>(Name("k.etp_bak")), first);
   std::vector<char> second = ReadBytes<char>(Name("k.etp"));
   EXPECT_NE(second, first);
@@ -243,10 +259,8 @@ TEST_F(StageFiles, ASaveKeepsTheOldFileAsBackupAndAFailedSaveLosesNothing) {
   for (const auto& e : std::filesystem::directory_iterator("."))
     if (e.path().filename().string().rfind(Name("k.etp"), 0) == 0)
       files.insert(e.path().filename().string());
-  std::string loc = Name("k.etp") + IntToStrZero(StageReq.EtapLocationNom, 2);
   EXPECT_EQ(files, (std::set<std::string>{Name("k.etp"), Name("k.etp_bak"), loc, loc + "_bak"}));
 
-  auto keep = Files.OpenFd;
   Files.OpenFd = RefuseOpen;
   EXPECT_EQ(Etap_Save(Name("k.etp")), 0);
   Files.OpenFd = keep;

@@ -494,6 +494,49 @@ TEST(FileSave, TwoFilesReplaceTheirsTogetherOrNotAtAll) {
   for (const char* text : {"a3 longer than before", "a4"}) ASSERT_EQ(BySave("cm_a", text), 1);
   EXPECT_EQ(ReadAll("cm_a") + "|" + ReadAll("cm_a_bak"), "a4|a3 longer than before");
   for (const std::string& n : FilesOf("cm_")) EXPECT_NE(n[0], '.') << n;
+
+  // Names changed after the scratch files were written: the commit looks again. Two names of one
+  // file, or a file under the other's backup name, refuse it with nothing changed; a backup that is
+  // a second name of its own file, or a file that is a second name of the other's backup, is a
+  // name of its own, and the pair saves, each old file kept as its backup.
+  const struct {
+    const char* what;
+    const char* name;  // the name made anew ...
+    const char* from;  // ... as a hard link of this file, or with link, a link to it
+    bool link;
+    const char* refused;  // the failure; null: saved
+  } looks[] = {
+      {"the second file made a hard link of the first", "cm_b", "cm_a", false,
+       "cm_a and cm_b (two names of one file)"},
+      {"the second file made a link to the first's backup", "cm_b", "cm_a_bak", true,
+       "cm_a_bak and cm_b -> cm_a_bak (two names of one file)"},
+      {"the second file made a hard link of the first's backup", "cm_b", "cm_a_bak", false, nullptr},
+      {"the first backup made a hard link of its file", "cm_a_bak", "cm_a", false, nullptr},
+  };
+  for (const auto& look : looks) {
+    for (const std::string& n : FilesOf("cm_")) fs::remove(n);
+    for (const char* n : {"cm_a", "cm_a_bak", "cm_b", "cm_b_bak"}) WriteAll(n, n);
+    ASSERT_EQ(Scratch({{"cm_a", "a new"}, {"cm_b", "b new"}}), 1) << look.what;
+    fs::remove(look.name);
+    if (look.link) fs::create_symlink(look.from, look.name);
+    else fs::create_hard_link(look.from, look.name);
+    auto pair = [] {
+      return ReadAll("cm_a") + "|" + ReadAll("cm_a_bak") + "|" + ReadAll("cm_b") + "|" +
+             ReadAll("cm_b_bak");
+    };
+    const std::string a = ReadAll("cm_a"), b = ReadAll("cm_b"), was = pair();
+    const int saved = FileSave_CommitAll(both, 2);
+    const std::string now = pair();
+    if (look.refused) {
+      EXPECT_EQ(saved, 0) << look.what;
+      EXPECT_EQ(FileSave_Failure().name + " (" + FileSave_Failure().why + ")", look.refused);
+      EXPECT_EQ(now, was) << look.what;
+    } else {
+      EXPECT_EQ(saved, 1) << look.what;
+      EXPECT_EQ(now, "a new|" + a + "|b new|" + b) << look.what;
+    }
+    for (const std::string& n : FilesOf("cm_")) EXPECT_EQ(n.find("_tmp"), std::string::npos) << n;
+  }
 }
 
 TEST(FileSave, WritesOverOnlyTheBackupItMadeAndNeverThroughALink) {
@@ -688,9 +731,9 @@ int ByStreamPastTheLimit(const std::string& name, const std::string& big) {
 
 // A file written in place (it has a second hard link) whose write fails part-way gets its old
 // content back and says so, its copy gone: a file written whole, a pair of saves whose second file
-// fails after the first was written, and a stream of FileOpenBak, whose backup keeps the old content
-// (a file replaced by a rename gets it back too). Each runs in a child process, under a file size
-// limit.
+// fails after the first was written, and a stream of FileOpenBak, whose backup keeps the old content.
+// A file that a stream replaced by a rename gets its old file back under its name, no backup left.
+// Each runs in a child process, under a file size limit.
 TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
   const fs::path folder = fs::absolute("wp");
   const std::string big(100, 'x');
@@ -719,7 +762,7 @@ TEST(FileSave, AWriteInPlaceThatFailsPartWayPutsTheOldContentBack) {
        "wp/b (File too large, written back as it was)", "b"},
       {"a stream of FileOpenBak, the file replaced by a rename",
        [](const std::string& big) { return ByStreamPastTheLimit("wp/c", big); },
-       "wp/c (File too large, written back as it was)", "c"},
+       "wp/c (File too large, written back as it was)", nullptr},
   };
   for (const auto& c : cases) {
     Clear({"wp", "wp_said.txt"});
