@@ -170,26 +170,33 @@ const char* NotPlainWhy(const std::string& path, bool followLinks) {
 int ErrnoOf(const char* why) { return why == kWhyFolder ? EISDIR : EINVAL; }
 
 // The plain file at path (when one stands there) may be written by this process, as the system
-// answers for its effective ids: its mode (EACCES) and its immutable flag (EPERM). A file so refused
-// is not replaced by a rename either, as the desktop's editors refuse it; a process that may write
-// it writes it. Asked without an open: an open for writing, even one that writes nothing, ends in a
-// close-after-write that every watcher of the file (an editor, a sync client) takes for a change.
-// False (errno EACCES or EPERM) only for such a refusal: a read-only mount and other failures are
-// left for the save's own steps to meet.
-bool MayWrite(const std::string& path) {
-  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return true;
-  return errno != EACCES && errno != EPERM;
+// answers for its effective ids: its mode (EACCES) and its immutable flag (EPERM); and, unless the
+// save only adds to it (ask), its append-only flag (EPERM), which lets a file grow but neither be
+// cut nor be moved aside, and which the system would otherwise answer only once a scratch file had
+// been made. A file so refused is not replaced by a rename either, as the desktop's editors refuse
+// it; a process that may write it writes it. Asked without an open: an open for writing, even one
+// that writes nothing, ends in a close-after-write that every watcher of the file (an editor, a
+// sync client) takes for a change. False (errno EACCES or EPERM) only for such a refusal: a
+// read-only mount and other failures are left for the save's own steps to meet.
+bool MayWrite(const std::string& path, short ask) {
+  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return errno != EACCES && errno != EPERM;
+  struct statx sx;
+  if (ask == kFileSaveAskAppend || statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS, &sx) != 0 ||
+      !(sx.stx_attributes_mask & sx.stx_attributes & STATX_ATTR_APPEND))
+    return true;
+  errno = EPERM;
+  return false;
 }
 
 // The file a save of name writes (target; links followed), or 0 (logged) when the links cannot be
-// followed or lead to something that is not a plain file or (asked with kFileSaveAskWrite) to a
-// file this process may not write, or, for a save that keeps a backup, when what is not a plain
-// file holds the backup's name.
+// followed or lead to something that is not a plain file or (unless kFileSaveAsked) to a file
+// this process may not write as ask says, or, for a save that keeps a backup, when what is not a
+// plain file holds the backup's name.
 bool SaveDestination(const std::string& name, std::string* target, bool withBackup, short ask) {
   if (!SaveTarget(name, target)) return Fail(name, "follow the links of", errno);
   if (const char* why = NotPlainWhy(*target, true))
     return Fail(ShownTarget(name, *target), "write", ErrnoOf(why), why);
-  if (ask == kFileSaveAskWrite && !MayWrite(*target))
+  if (ask != kFileSaveAsked && !MayWrite(*target, ask))
     return Fail(ShownTarget(name, *target), "write", errno);
   if (!withBackup) return true;
   if (const char* why = NotPlainWhy(*target + "_bak", false))
@@ -988,7 +995,9 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   if (!ext.empty()) name += ext;
   std::string path;
   const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
-  if (!SaveDestination(name, &path, keepsBackup, kFileSaveAskWrite)) return nullptr;
+  const bool appends = !keepsBackup && policy != kFileBakDelete && mode == kFileBakAppend;
+  if (!SaveDestination(name, &path, keepsBackup, appends ? kFileSaveAskAppend : kFileSaveAskWrite))
+    return nullptr;
   BakStream k = StreamOfFile(path, ShownTarget(name, path));
   const std::string shownBak = ShownFile(name, path) + "_bak";
   std::string old;

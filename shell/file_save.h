@@ -13,10 +13,11 @@
 // - Files the user may write. Of a file that stands where the links end, the system is asked
 //   whether this process may write it, once a save, before anything is made, and without opening
 //   it (an open for writing that writes nothing reaches every watcher of the file as a write):
-//   where its mode or its immutable flag refuse this process (EACCES, EPERM), the save is refused
-//   before anything is made, as the desktop's editors refuse it, and not replaced by a rename. Only
-//   that file is asked of, never its backup or a scratch file; a process that may write it (root)
-//   writes it. A read-only mount is met at the first scratch file.
+//   where its mode or its immutable flag refuse this process (EACCES, EPERM), or its append-only
+//   flag (EPERM) a save that would replace or cut it, the save is refused before anything is
+//   made, as the desktop's editors refuse it, and not replaced by a rename. Only that file is
+//   asked of, never its backup or a scratch file; a process that may write it (root) writes it. A
+//   read-only mount is met at the first scratch file.
 // - One file, one name. Saves that go together (a stage's two parts) are refused before anything is
 //   made when two of their names lead to one file: one path, or the same file under two names (a
 //   hard link), which the second part would write over the first; or when one leads to the name of
@@ -111,10 +112,11 @@ int ByteBuf_SaveFile(ByteBuf* b, std::string name, short policy, int n, int from
 // backup this supersedes, when this run made it and nothing replaced it since, becomes the next
 // save's scratch file (removed when the program ends); another older backup is given up.
 // 1 when saved; on 0 the scratch file is gone and name and its backup are as they were.
-// Whether FileSave_Begin asks if the file may be written: each file is asked once a save.
+// Whether a save asks if the file may be written: each file is asked once a save.
 enum FileSaveAsk : short {
-  kFileSaveAskWrite = 0,
-  kFileSaveAsked = 1,  // FileSave_CheckAll of this save's names has just asked it
+  kFileSaveAskWrite = 0,   // it will be replaced or written over
+  kFileSaveAsked = 1,      // FileSave_CheckAll of this save's names has just asked it
+  kFileSaveAskAppend = 2,  // it will only be added to
 };
 FILE* FileSave_Begin(const std::string& name, short ask = kFileSaveAskWrite);
 int FileSave_End(FILE* f, const std::string& name);

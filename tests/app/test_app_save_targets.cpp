@@ -136,6 +136,7 @@ enum class Target {
   kReadOnly,
   kReadOnlyLocation,
   kImmutable,
+  kAppendOnly,
   kLocationIsBase,
   kLocationIsBaseBackup,
   kHardLink,
@@ -163,6 +164,7 @@ const Case kCases[] = {
     {"a file of mode 444", Target::kReadOnly, "Permission denied", "d/s"},
     {"a location file of mode 444", Target::kReadOnlyLocation, "Permission denied", "d/s01", true},
     {"an immutable file (chattr +i)", Target::kImmutable, "Operation not permitted", "d/s"},
+    {"an append-only file (chattr +a)", Target::kAppendOnly, "Operation not permitted", "d/s"},
     {"a location file that is the base file's second name", Target::kLocationIsBase,
      "two names of one file", "d/s and d/s01", true, "save"},
     {"a location file that is a link to the base file's backup", Target::kLocationIsBaseBackup,
@@ -194,13 +196,13 @@ bool DropFowner() {
   return syscall(SYS_capset, &head, data) == 0;
 }
 
-// Sets or clears the immutable flag of the file at p, as chattr does: false where the file system or
-// this process cannot.
-bool SetImmutable(const fs::path& p, bool on) {
+// Sets flag (FS_IMMUTABLE_FL, FS_APPEND_FL) of the file at p, or clears both, as chattr does:
+// false where the file system or this process cannot.
+bool SetFlag(const fs::path& p, int flag) {
   const int fd = open(p.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   int flags = 0;
   bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  flags = flag ? flags | flag : flags & ~(FS_IMMUTABLE_FL | FS_APPEND_FL);
   ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
   if (fd >= 0) close(fd);
   return ok;
@@ -246,9 +248,12 @@ std::string MakeCase(const Case& c, const fs::path& f) {
         if (SaverOf(c) >= 0) chown((f / p).c_str(), SaverOf(c), SaverOf(c));
       return "d/s";
     case Target::kImmutable:
+    case Target::kAppendOnly:
       WriteAll(f / "d" / "s", "the old text");
       WriteAll(f / "d" / "s01", "the old location");
-      return SetImmutable(f / "d" / "s", true) ? "d/s" : "";
+      return SetFlag(f / "d" / "s", c.target == Target::kImmutable ? FS_IMMUTABLE_FL : FS_APPEND_FL)
+                 ? "d/s"
+                 : "";
     case Target::kLocationIsBase:
       WriteAll(f / "d" / "s", "the old text");
       fs::create_hard_link(f / "d" / "s", f / "d" / "s01");
@@ -335,7 +340,7 @@ class SaveTargets : public ::testing::Test {
     o2::EngText = 1;
   }
   void TearDown() override {
-    SetImmutable(dir / "f" / "d" / "s", false);
+    SetFlag(dir / "f" / "d" / "s", 0);
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
@@ -356,7 +361,7 @@ TEST_F(SaveTargets, EveryWriterWritesOnlyPlainFilesAndKeepsOwnersAndLinks) {
       const std::string trace = std::string(w.what) + ", " + c.what;
       if (c.stageOnly && !w.withLocation) continue;
       const fs::path f = dir / "f";
-      SetImmutable(f / "d" / "s", false);
+      SetFlag(f / "d" / "s", 0);
       fs::remove_all(f);
       const std::string name = MakeCase(c, f);
       if (name.empty()) {
