@@ -174,6 +174,23 @@ void SetMinimised(bool on) {
   }
 }
 
+// After a swap Mesa's software renderer asks the server for the window's size at its next
+// drawing, and takes the unanswered question of a window that another client has destroyed for a
+// size: it then draws past its buffers and ends the process. It is made to ask at once instead (a
+// read of one pixel asks), right after the server has said that the window still stands, and not
+// after the next frame's update, which left another client all that time to destroy it. A window
+// found destroyed ends the run as by its close, and nothing draws into it again.
+void CheckWindowAfterSwap() {
+  XSync(gX.dpy, False);
+  XEvent ev;
+  if (XCheckTypedWindowEvent(gX.dpy, gX.window.win, DestroyNotify, &ev)) {
+    X11_HandleEvent(&ev);
+    return;
+  }
+  GLubyte pixel[4];
+  glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+}
+
 }  // namespace
 
 void X11_TrapBegin() {
@@ -413,6 +430,7 @@ void X11_WindowRect(int* x, int* y, int* w, int* h) {
 int X11_SwapBuffers() {
   if (!gX.window.win || gX.window.winGone) return 0;
   glXSwapBuffers(gX.dpy, gX.window.win);  // GLX reports no failure here
+  CheckWindowAfterSwap();
   return 1;
 }
 
