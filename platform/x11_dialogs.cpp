@@ -12,7 +12,8 @@
 // picture kept and put back where it is uncovered, zenity's windows found by their process, made
 // its dialogs and raised again whenever it is raised or activated, the root window heard
 // meanwhile. backend_x11.cpp keeps the window and its events and hands over those of a dialog's
-// time; x11_clipboard.cpp serves the clipboard from the same pump.
+// time; x11_clipboard.cpp serves the clipboard from the same pump. The private helpers come
+// first, in the order of the sections of the entry points that follow them.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
