@@ -92,10 +92,15 @@ function(tolv_folder lib)
   endforeach()
 endfunction()
 
+# The seconds a test binary has to list its tests, which ctest asks of it before they run (every
+# gtest_discover_tests). A sanitizer build lists them in under a second at a load of 40 here, and
+# took longer than the 5 s CMake gives by default beside builds and sanitizer runs at a load of 27.
+set(TOLV_TEST_LIST_TIMEOUT 60)
+
 # tolv_test(<name> LIBS lib... [SOURCES ...]): one GoogleTest executable of every .cpp in the
 # current folder (or the given sources), registered test by test with CTest.
-# SERIAL: its tests run alone. LABEL: the ctest label of its tests (tools/stress.sh runs those
-# labelled app and platform over and over on a busy machine).
+# SERIAL: its tests run alone. LABEL: the ctest label of its tests, by which `ctest -L` picks them
+# (tools/soak.sh runs those labelled soak).
 function(tolv_test name)
   cmake_parse_arguments(ARG "SERIAL" "TIMEOUT;LABEL" "LIBS;SOURCES" ${ARGN})
   if(ARG_SOURCES)
@@ -120,6 +125,7 @@ function(tolv_test name)
     list(APPEND serial LABELS ${ARG_LABEL})
   endif()
   gtest_discover_tests(${name} WORKING_DIRECTORY ${wd} DISCOVERY_MODE PRE_TEST
+                       DISCOVERY_TIMEOUT ${TOLV_TEST_LIST_TIMEOUT}
                        PROPERTIES TIMEOUT ${ARG_TIMEOUT} ${serial})
 endfunction()
 

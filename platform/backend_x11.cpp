@@ -15,24 +15,16 @@
 
 X11State gX;
 
-static int OnXError(Display*, XErrorEvent* e) {
+namespace {
+
+int OnXError(Display*, XErrorEvent* e) {
   gX.xError = e->error_code ? e->error_code : 1;
   return 0;
 }
 
-void X11_TrapBegin() {
-  if (gX.dpy) XSync(gX.dpy, False);
-  gX.xError = 0;
-}
-
-int X11_TrapEnd() {
-  if (gX.dpy) XSync(gX.dpy, False);
-  return gX.xError;
-}
-
 // A key whose first layout group gives no virtual key (a Cyrillic letter) takes it from the first
 // Latin group, else from its place on the keyboard, as the desktop does.
-static int LatinVk(XkbDescPtr xkb, int kc) {
+int LatinVk(XkbDescPtr xkb, int kc) {
   if (!xkb) return 0;
   int groups = XkbKeyNumGroups(xkb, kc);
   for (int g = 1; g < groups; g++) {
@@ -46,10 +38,10 @@ static int LatinVk(XkbDescPtr xkb, int kc) {
   return 0;
 }
 
-static void BuildKeyTables() {
-  memset(gX.kcVk, 0, sizeof gX.kcVk);
-  memset(gX.kcSided, 0, sizeof gX.kcSided);
-  memset(gX.kcNumpad, 0, sizeof gX.kcNumpad);
+void BuildKeyTables() {
+  memset(gX.input.kcVk, 0, sizeof gX.input.kcVk);
+  memset(gX.input.kcSided, 0, sizeof gX.input.kcSided);
+  memset(gX.input.kcNumpad, 0, sizeof gX.input.kcNumpad);
   int minKc = 8, maxKc = 255;
   XDisplayKeycodes(gX.dpy, &minKc, &maxKc);
   XkbDescPtr xkb = XkbGetMap(gX.dpy, XkbKeySymsMask, XkbUseCoreKbd);
@@ -59,108 +51,36 @@ static void BuildKeyTables() {
     int sided = 0;
     int vk = Vk_FromKeysym(ks, &sided);
     if (!vk) vk = sided = LatinVk(xkb, kc);
-    gX.kcVk[kc] = (unsigned char)vk;
-    gX.kcSided[kc] = (unsigned char)sided;
+    gX.input.kcVk[kc] = (unsigned char)vk;
+    gX.input.kcSided[kc] = (unsigned char)sided;
     if (Vk_IsKeypadNav(ks)) {
       int pad = Vk_FromKeysym(XkbKeycodeToKeysym(gX.dpy, (KeyCode)kc, 0, 1), nullptr);
       if ((pad >= VK_NUMPAD0 && pad <= VK_NUMPAD0 + 9) || pad == VK_DECIMAL)
-        gX.kcNumpad[kc] = (unsigned char)pad;
+        gX.input.kcNumpad[kc] = (unsigned char)pad;
     }
   }
   if (xkb) XkbFreeKeyboard(xkb, 0, True);
 }
 
-int X11_Init() {
-  memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-  gX.dpy = XOpenDisplay(nullptr);
-  if (!gX.dpy) {
-    fprintf(stderr, "platform: cannot open the X display\n");
-    Plat_Log("\nplatform: cannot open the X display");
-    return 0;
-  }
-  XSetErrorHandler(OnXError);
-  gX.screen = DefaultScreen(gX.dpy);
-  gX.root = RootWindow(gX.dpy, gX.screen);
-  gX.win = 0;
-  gX.ctx = nullptr;
-  gX.vi = nullptr;
-  gX.ic = nullptr;
-  gX.mapped = false;
-  gX.ownsClip = false;
-  gX.clipOwned.clear();
-  gX.dialogOpen = false;
-  gX.dialogPid = 0;
-  gX.dialogWinCount = 0;
-  gX.dialogSeen.clear();
-  gX.rootMask = 0;
-  gX.closing = false;
-  gX.kept = nullptr;
-  gX.keptFrame = -1;
-  Bool supported = False;
-  // Held keys then repeat presses only, as on the desktop the game was made for.
-  XkbSetDetectableAutoRepeat(gX.dpy, True, &supported);
-  gX.detectableRepeat = supported;
-  gX.wmProtocols = XInternAtom(gX.dpy, "WM_PROTOCOLS", False);
-  gX.wmDelete = XInternAtom(gX.dpy, "WM_DELETE_WINDOW", False);
-  gX.motifHints = XInternAtom(gX.dpy, "_MOTIF_WM_HINTS", False);
-  gX.netWmName = XInternAtom(gX.dpy, "_NET_WM_NAME", False);
-  gX.clipboard = XInternAtom(gX.dpy, "CLIPBOARD", False);
-  gX.utf8 = XInternAtom(gX.dpy, "UTF8_STRING", False);
-  gX.targets = XInternAtom(gX.dpy, "TARGETS", False);
-  gX.text = XInternAtom(gX.dpy, "TEXT", False);
-  gX.incr = XInternAtom(gX.dpy, "INCR", False);
-  gX.prop = XInternAtom(gX.dpy, "TOLV_SELECTION", False);
-  gX.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
-  gX.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
-  gX.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
-  gX.netWmPid = XInternAtom(gX.dpy, "_NET_WM_PID", False);
-  gX.wmClientLeader = XInternAtom(gX.dpy, "WM_CLIENT_LEADER", False);
-  gX.netWmStateModal = XInternAtom(gX.dpy, "_NET_WM_STATE_MODAL", False);
-  gX.netActiveWindow = XInternAtom(gX.dpy, "_NET_ACTIVE_WINDOW", False);
-  gX.netClientList = XInternAtom(gX.dpy, "_NET_CLIENT_LIST", False);
-  gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
-  XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
-  // A blank cursor for hiding.
-  char zero[8] = {};
-  Pixmap pm = XCreateBitmapFromData(gX.dpy, gX.root, zero, 8, 8);
-  XColor black = {};
-  gX.blank = XCreatePixmapCursor(gX.dpy, pm, pm, &black, &black, 0, 0);
-  XFreePixmap(gX.dpy, pm);
-  XSetLocaleModifiers("@im=none");
-  gX.im = XOpenIM(gX.dpy, nullptr, nullptr, nullptr);
-  BuildKeyTables();
-  return 1;
-}
-
-void X11_Shutdown() {
-  if (!gX.dpy) return;
-  if (gX.im) XCloseIM(gX.im);
-  gX.im = nullptr;
-  XFreeCursor(gX.dpy, gX.blank);
-  XDestroyWindow(gX.dpy, gX.helper);
-  XCloseDisplay(gX.dpy);
-  gX.dpy = nullptr;
-}
-
-static void SetCaption(Window w, const char* caption1251) {
+void SetCaption(Window w, const char* caption1251) {
   std::string utf8 = Plat_Utf8From1251(caption1251);
   XStoreName(gX.dpy, w, caption1251);
-  XChangeProperty(gX.dpy, w, gX.netWmName, gX.utf8, 8, PropModeReplace,
+  XChangeProperty(gX.dpy, w, gX.atom.netWmName, gX.atom.utf8, 8, PropModeReplace,
                   (const unsigned char*)utf8.data(), (int)utf8.size());
 }
 
 // Whose window it is, as X11 programs say: its class (by which task bars group and name it and
 // window rules match it; the instance is the program's own name), its process and the machine it
 // runs on, so that a window manager can also offer to end a game that hangs.
-static void SetOwnership(Window w, const char* windowClass) {
+void SetOwnership(Window w, const char* windowClass) {
   XClassHint* ch = XAllocClassHint();
   ch->res_name = program_invocation_short_name;
   ch->res_class = const_cast<char*>(windowClass);
   XSetClassHint(gX.dpy, w, ch);
   XFree(ch);
   const long pid = (long)getpid();
-  XChangeProperty(gX.dpy, w, gX.netWmPid, XA_CARDINAL, 32, PropModeReplace, (const unsigned char*)&pid,
-                  1);
+  XChangeProperty(gX.dpy, w, gX.atom.netWmPid, XA_CARDINAL, 32, PropModeReplace,
+                  (const unsigned char*)&pid, 1);
   char host[256] = "";
   if (gethostname(host, sizeof host - 1) != 0) return;
   char* hosts[1] = {host};
@@ -170,35 +90,213 @@ static void SetOwnership(Window w, const char* windowClass) {
   XFree(machine.value);
 }
 
+// The virtual key of a key event, with the keypad following Num Lock.
+int EventVk(XKeyEvent* ev) {
+  unsigned kc = ev->keycode & 0xFF;
+  if (gX.input.kcNumpad[kc] && (ev->state & Mod2Mask)) return gX.input.kcNumpad[kc];
+  return gX.input.kcVk[kc];
+}
+
+// AltGr chooses characters, as Ctrl+Alt does on the desktop: it reports itself as a plain Alt key
+// message, and keys pressed under it are no system keys and type what they show.
+bool OnAltGr(XKeyEvent* ev, bool press) {
+  KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
+  if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
+  if (!press && !gX.input.altGrHeld && gX.dialog.open) return true;  // its press never reached the game
+  intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
+  if (press && gX.input.altGrHeld) l |= (intptr_t)1 << 30;
+  gX.input.altGrHeld = press;
+  PlatQueue_Push(&gPlat.queue, press ? WM_KEYDOWN : WM_KEYUP, VK_MENU, l);
+  return true;
+}
+
+// While a dialog is open the game waits as behind a modal window: a press is dropped, and so is
+// the release of a key whose press the game never got, because some releases act (a key being
+// bound, the input line's caret keys). A release of a key pressed before the dialog still comes,
+// so that no key stays down.
+//
+// A desktop may take a key's press for itself (Print, bound to its own screenshot program) and
+// let the window have the release only: a Print release whose press never came is a tap of Print,
+// which the game's key table keeps down for the frame that reads it.
+void OnKey(XKeyEvent* ev, bool press) {
+  if (press && gX.dialog.open) return;
+  if (OnAltGr(ev, press)) return;
+  int vk = EventVk(ev);
+  bool altHeld = gX.input.vkHeld[VK_MENU];
+  bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
+  intptr_t alt = altHeld || vk == VK_MENU ? kKeyAltHeld : 0;
+  if (press) {
+    if (vk) {
+      intptr_t l = 1 | alt;
+      if (gX.input.vkHeld[vk]) l |= (intptr_t)1 << 30;
+      gX.input.vkHeld[vk] = true;
+      PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, l);
+    }
+    // Keys typed with Alt held are system characters, which the game never reads.
+    if (!sys) {
+      std::string chars = X11_KeyChars(ev);
+      for (unsigned char c : chars) PlatQueue_Push(&gPlat.queue, WM_CHAR, c, 1);
+    }
+  } else if (vk) {
+    if (!gX.input.vkHeld[vk]) {
+      if (gX.dialog.open) return;
+      if (vk == VK_SNAPSHOT)
+        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, 1 | alt);
+    }
+    gX.input.vkHeld[vk] = false;
+    PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk,
+                   (intptr_t)0xC0000001u | alt);
+  }
+}
+
+// A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
+// hidden in _NET_WM_STATE.
+bool WmShowsHidden() {
+  const std::vector<long> state = X11_PropertyItems(gX.window.win, gX.atom.wmState, AnyPropertyType, 2);
+  if (!state.empty() && state[0] == IconicState) return true;
+  for (long atom : X11_PropertyItems(gX.window.win, gX.atom.netWmState, XA_ATOM, 64))
+    if ((Atom)atom == gX.atom.netWmHidden) return true;
+  return false;
+}
+
+// Minimising in the desktop's order: the inactive activation marked minimised and the focus loss
+// come before the size message, so the window procedure does not count the window active again.
+void SetMinimised(bool on) {
+  if (on == gX.window.minimised) return;
+  gX.window.minimised = on;
+  if (on) {
+    PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (1u << 16), 0);
+    if (gX.window.focused) PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
+    gX.window.focused = false;
+    PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
+  } else {
+    PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
+  }
+}
+
+// After a swap Mesa's software renderer asks the server for the window's size at its next
+// drawing, and takes the unanswered question of a window that another client has destroyed for a
+// size: it then draws past its buffers and ends the process. It is made to ask at once instead (a
+// read of one pixel asks), right after the server has said that the window still stands, and not
+// after the next frame's update, which left another client all that time to destroy it. A window
+// found destroyed ends the run as by its close, and nothing draws into it again.
+void CheckWindowAfterSwap() {
+  XSync(gX.dpy, False);
+  XEvent ev;
+  if (XCheckTypedWindowEvent(gX.dpy, gX.window.win, DestroyNotify, &ev)) {
+    X11_HandleEvent(&ev);
+    return;
+  }
+  GLubyte pixel[4];
+  glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+}
+
+}  // namespace
+
+void X11_TrapBegin() {
+  if (gX.dpy) XSync(gX.dpy, False);
+  gX.xError = 0;
+}
+
+int X11_TrapEnd() {
+  if (gX.dpy) XSync(gX.dpy, False);
+  return gX.xError;
+}
+
+int X11_Init() {
+  memset(gX.input.vkHeld, 0, sizeof gX.input.vkHeld);
+  gX.dpy = XOpenDisplay(nullptr);
+  if (!gX.dpy) {
+    fprintf(stderr, "platform: cannot open the X display\n");
+    Plat_Log("\nplatform: cannot open the X display");
+    return 0;
+  }
+  XSetErrorHandler(OnXError);
+  gX.screen = DefaultScreen(gX.dpy);
+  gX.root = RootWindow(gX.dpy, gX.screen);
+  gX.window.win = 0;
+  gX.window.ctx = nullptr;
+  gX.window.vi = nullptr;
+  gX.window.ic = nullptr;
+  gX.window.mapped = false;
+  X11_ClipboardReset();
+  X11_DialogReset();
+  Bool supported = False;
+  // Held keys then repeat presses only, as on the desktop the game was made for.
+  XkbSetDetectableAutoRepeat(gX.dpy, True, &supported);
+  gX.input.detectableRepeat = supported;
+  gX.atom.wmProtocols = XInternAtom(gX.dpy, "WM_PROTOCOLS", False);
+  gX.atom.wmDelete = XInternAtom(gX.dpy, "WM_DELETE_WINDOW", False);
+  gX.atom.motifHints = XInternAtom(gX.dpy, "_MOTIF_WM_HINTS", False);
+  gX.atom.netWmName = XInternAtom(gX.dpy, "_NET_WM_NAME", False);
+  gX.atom.clipboard = XInternAtom(gX.dpy, "CLIPBOARD", False);
+  gX.atom.utf8 = XInternAtom(gX.dpy, "UTF8_STRING", False);
+  gX.atom.targets = XInternAtom(gX.dpy, "TARGETS", False);
+  gX.atom.text = XInternAtom(gX.dpy, "TEXT", False);
+  gX.atom.incr = XInternAtom(gX.dpy, "INCR", False);
+  gX.atom.prop = XInternAtom(gX.dpy, "TOLV_SELECTION", False);
+  gX.atom.wmState = XInternAtom(gX.dpy, "WM_STATE", False);
+  gX.atom.netWmState = XInternAtom(gX.dpy, "_NET_WM_STATE", False);
+  gX.atom.netWmHidden = XInternAtom(gX.dpy, "_NET_WM_STATE_HIDDEN", False);
+  gX.atom.netWmPid = XInternAtom(gX.dpy, "_NET_WM_PID", False);
+  gX.atom.wmClientLeader = XInternAtom(gX.dpy, "WM_CLIENT_LEADER", False);
+  gX.atom.netWmStateModal = XInternAtom(gX.dpy, "_NET_WM_STATE_MODAL", False);
+  gX.atom.netActiveWindow = XInternAtom(gX.dpy, "_NET_ACTIVE_WINDOW", False);
+  gX.atom.netClientList = XInternAtom(gX.dpy, "_NET_CLIENT_LIST", False);
+  gX.helper = XCreateSimpleWindow(gX.dpy, gX.root, 0, 0, 1, 1, 0, 0, 0);
+  XSelectInput(gX.dpy, gX.helper, PropertyChangeMask);
+  // A blank cursor for hiding.
+  char zero[8] = {};
+  Pixmap pm = XCreateBitmapFromData(gX.dpy, gX.root, zero, 8, 8);
+  XColor black = {};
+  gX.window.blank = XCreatePixmapCursor(gX.dpy, pm, pm, &black, &black, 0, 0);
+  XFreePixmap(gX.dpy, pm);
+  XSetLocaleModifiers("@im=none");
+  gX.window.im = XOpenIM(gX.dpy, nullptr, nullptr, nullptr);
+  BuildKeyTables();
+  return 1;
+}
+
+void X11_Shutdown() {
+  if (!gX.dpy) return;
+  if (gX.window.im) XCloseIM(gX.window.im);
+  gX.window.im = nullptr;
+  XFreeCursor(gX.dpy, gX.window.blank);
+  XDestroyWindow(gX.dpy, gX.helper);
+  XCloseDisplay(gX.dpy);
+  gX.dpy = nullptr;
+}
+
 PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* caption,
                                   const char* windowClass) {
   int errBase, evBase;
   if (!glXQueryExtension(gX.dpy, &errBase, &evBase)) return PLAT_CREATE_CHOOSEPF;
   int attrs[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
                  8,        GLX_DEPTH_SIZE,   16,           None};
-  gX.vi = glXChooseVisual(gX.dpy, gX.screen, attrs);
-  if (!gX.vi) return PLAT_CREATE_CHOOSEPF;
+  gX.window.vi = glXChooseVisual(gX.dpy, gX.screen, attrs);
+  if (!gX.window.vi) return PLAT_CREATE_CHOOSEPF;
 
   X11_TrapBegin();
-  gX.cmap = XCreateColormap(gX.dpy, gX.root, gX.vi->visual, AllocNone);
+  gX.window.cmap = XCreateColormap(gX.dpy, gX.root, gX.window.vi->visual, AllocNone);
   XSetWindowAttributes swa = {};
-  swa.colormap = gX.cmap;
+  swa.colormap = gX.window.cmap;
   swa.border_pixel = 0;
   swa.event_mask = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
                    FocusChangeMask | StructureNotifyMask | ExposureMask | PropertyChangeMask;
-  gX.win = XCreateWindow(gX.dpy, gX.root, x, y, (unsigned)w, (unsigned)h, 0, gX.vi->depth, InputOutput,
-                         gX.vi->visual, CWColormap | CWBorderPixel | CWEventMask, &swa);
-  if (X11_TrapEnd() || !gX.win) {
-    if (gX.win) XDestroyWindow(gX.dpy, gX.win);
-    gX.win = 0;
-    XFreeColormap(gX.dpy, gX.cmap);
-    XFree(gX.vi);
-    gX.vi = nullptr;
+  gX.window.win =
+      XCreateWindow(gX.dpy, gX.root, x, y, (unsigned)w, (unsigned)h, 0, gX.window.vi->depth, InputOutput,
+                    gX.window.vi->visual, CWColormap | CWBorderPixel | CWEventMask, &swa);
+  if (X11_TrapEnd() || !gX.window.win) {
+    if (gX.window.win) XDestroyWindow(gX.dpy, gX.window.win);
+    gX.window.win = 0;
+    XFreeColormap(gX.dpy, gX.window.cmap);
+    XFree(gX.window.vi);
+    gX.window.vi = nullptr;
     return PLAT_CREATE_WINDOW;
   }
   // No frame: the window is the drawing area, placed where asked and not resizable.
   long motif[5] = {2, 0, 0, 0, 0};
-  XChangeProperty(gX.dpy, gX.win, gX.motifHints, gX.motifHints, 32, PropModeReplace,
+  XChangeProperty(gX.dpy, gX.window.win, gX.atom.motifHints, gX.atom.motifHints, 32, PropModeReplace,
                   (unsigned char*)motif, 5);
   XSizeHints* sh = XAllocSizeHints();
   sh->flags = USPosition | PPosition | PMinSize | PMaxSize;
@@ -206,39 +304,39 @@ PlatCreateResult X11_CreateWindow(int x, int y, int w, int h, const char* captio
   sh->y = y;
   sh->min_width = sh->max_width = w;
   sh->min_height = sh->max_height = h;
-  XSetWMNormalHints(gX.dpy, gX.win, sh);
+  XSetWMNormalHints(gX.dpy, gX.window.win, sh);
   XFree(sh);
   XWMHints* wh = XAllocWMHints();
   wh->flags = InputHint | StateHint;
   wh->input = True;
   wh->initial_state = NormalState;
-  XSetWMHints(gX.dpy, gX.win, wh);
+  XSetWMHints(gX.dpy, gX.window.win, wh);
   XFree(wh);
-  XSetWMProtocols(gX.dpy, gX.win, &gX.wmDelete, 1);
-  SetCaption(gX.win, caption);
-  SetOwnership(gX.win, windowClass);
-  if (gX.im)
-    gX.ic = XCreateIC(gX.im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, gX.win,
-                      XNFocusWindow, gX.win, nullptr);
+  XSetWMProtocols(gX.dpy, gX.window.win, &gX.atom.wmDelete, 1);
+  SetCaption(gX.window.win, caption);
+  SetOwnership(gX.window.win, windowClass);
+  if (gX.window.im)
+    gX.window.ic = XCreateIC(gX.window.im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                             XNClientWindow, gX.window.win, XNFocusWindow, gX.window.win, nullptr);
 
-  gX.ctx = glXCreateContext(gX.dpy, gX.vi, nullptr, True);
-  if (!gX.ctx) gX.ctx = glXCreateContext(gX.dpy, gX.vi, nullptr, False);
-  if (!gX.ctx) {
+  gX.window.ctx = glXCreateContext(gX.dpy, gX.window.vi, nullptr, True);
+  if (!gX.window.ctx) gX.window.ctx = glXCreateContext(gX.dpy, gX.window.vi, nullptr, False);
+  if (!gX.window.ctx) {
     X11_DestroyWindow();
     return PLAT_CREATE_CONTEXT;
   }
-  if (!glXMakeCurrent(gX.dpy, gX.win, gX.ctx)) {
+  if (!glXMakeCurrent(gX.dpy, gX.window.win, gX.window.ctx)) {
     X11_DestroyWindow();
     return PLAT_CREATE_MAKECURRENT;
   }
   Plat_KeepGlDriverLoaded();
-  memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-  gX.altGrHeld = false;
-  gX.mapped = false;
-  gX.minimised = false;
-  gX.focused = false;
-  gX.winGone = false;
-  gX.keptFrame = -1;
+  memset(gX.input.vkHeld, 0, sizeof gX.input.vkHeld);
+  gX.input.altGrHeld = false;
+  gX.window.mapped = false;
+  gX.window.minimised = false;
+  gX.window.focused = false;
+  gX.window.winGone = false;
+  X11_ForgetPicture();
   return PLAT_CREATE_OK;
 }
 
@@ -274,54 +372,54 @@ std::vector<long> X11_PropertyItems(Window w, Atom property, Atom type, long max
 }
 
 void X11_ShowWindow() {
-  if (!gX.win) return;
-  X11_MapAndFocus(gX.win);
-  XMoveWindow(gX.dpy, gX.win, gPlat.winX, gPlat.winY);
+  if (!gX.window.win) return;
+  X11_MapAndFocus(gX.window.win);
+  XMoveWindow(gX.dpy, gX.window.win, gPlat.winX, gPlat.winY);
   XFlush(gX.dpy);
 }
 
 void X11_DestroyWindow() {
   if (!gX.dpy) return;
-  if (gX.ctx) {
+  if (gX.window.ctx) {
     glXMakeCurrent(gX.dpy, 0, nullptr);
-    glXDestroyContext(gX.dpy, gX.ctx);
-    gX.ctx = nullptr;
+    glXDestroyContext(gX.dpy, gX.window.ctx);
+    gX.window.ctx = nullptr;
   }
-  if (gX.ic) {
-    XDestroyIC(gX.ic);
-    gX.ic = nullptr;
+  if (gX.window.ic) {
+    XDestroyIC(gX.window.ic);
+    gX.window.ic = nullptr;
   }
   X11_ForgetPicture();
-  if (gX.win) {
-    if (!gX.winGone) XDestroyWindow(gX.dpy, gX.win);
-    XFreeColormap(gX.dpy, gX.cmap);
-    gX.win = 0;
+  if (gX.window.win) {
+    if (!gX.window.winGone) XDestroyWindow(gX.dpy, gX.window.win);
+    XFreeColormap(gX.dpy, gX.window.cmap);
+    gX.window.win = 0;
   }
-  if (gX.vi) {
-    XFree(gX.vi);
-    gX.vi = nullptr;
+  if (gX.window.vi) {
+    XFree(gX.window.vi);
+    gX.window.vi = nullptr;
   }
-  gX.mapped = false;
+  gX.window.mapped = false;
   XSync(gX.dpy, False);
 }
 
 void X11_MoveWindow(int x, int y, int w, int h) {
-  if (!gX.win) return;
-  XMoveResizeWindow(gX.dpy, gX.win, x, y, (unsigned)w, (unsigned)h);
+  if (!gX.window.win) return;
+  XMoveResizeWindow(gX.dpy, gX.window.win, x, y, (unsigned)w, (unsigned)h);
   XFlush(gX.dpy);
 }
 
 void X11_MinimiseWindow() {
-  if (!gX.win) return;
-  XIconifyWindow(gX.dpy, gX.win, gX.screen);
+  if (!gX.window.win) return;
+  XIconifyWindow(gX.dpy, gX.window.win, gX.screen);
   XFlush(gX.dpy);
 }
 
 void X11_WindowRect(int* x, int* y, int* w, int* h) {
-  if (!gX.win) return;
+  if (!gX.window.win) return;
   Window child;
   int rx = 0, ry = 0;
-  if (XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) {
+  if (XTranslateCoordinates(gX.dpy, gX.window.win, gX.root, 0, 0, &rx, &ry, &child)) {
     *x = rx;
     *y = ry;
   }
@@ -330,8 +428,9 @@ void X11_WindowRect(int* x, int* y, int* w, int* h) {
 }
 
 int X11_SwapBuffers() {
-  if (!gX.win || gX.winGone) return 0;
-  glXSwapBuffers(gX.dpy, gX.win);  // GLX reports no failure here
+  if (!gX.window.win || gX.window.winGone) return 0;
+  glXSwapBuffers(gX.dpy, gX.window.win);  // GLX reports no failure here
+  CheckWindowAfterSwap();
   return 1;
 }
 
@@ -346,9 +445,9 @@ std::string X11_KeyChars(XKeyEvent* ev) {
   if (ks0 == XK_Delete || ks0 == XK_KP_Delete) return out;  // Delete types nothing
   char buf[64];
   KeySym ks = NoSymbol;
-  if (gX.ic) {
+  if (gX.window.ic) {
     Status st = 0;
-    int n = Xutf8LookupString(gX.ic, ev, buf, (int)sizeof buf - 1, &ks, &st);
+    int n = Xutf8LookupString(gX.window.ic, ev, buf, (int)sizeof buf - 1, &ks, &st);
     if ((st == XLookupChars || st == XLookupBoth) && n > 0) {
       std::string u(buf, (size_t)n);
       size_t pos = 0;
@@ -374,90 +473,6 @@ std::string X11_KeyChars(XKeyEvent* ev) {
   return out;
 }
 
-// The virtual key of a key event, with the keypad following Num Lock.
-static int EventVk(XKeyEvent* ev) {
-  unsigned kc = ev->keycode & 0xFF;
-  if (gX.kcNumpad[kc] && (ev->state & Mod2Mask)) return gX.kcNumpad[kc];
-  return gX.kcVk[kc];
-}
-
-// AltGr chooses characters, as Ctrl+Alt does on the desktop: it reports itself as a plain Alt key
-// message, and keys pressed under it are no system keys and type what they show.
-static bool OnAltGr(XKeyEvent* ev, bool press) {
-  KeySym ks = XkbKeycodeToKeysym(gX.dpy, (KeyCode)ev->keycode, 0, 0);
-  if (ks != XK_ISO_Level3_Shift && ks != XK_Mode_switch) return false;
-  if (!press && !gX.altGrHeld && gX.dialogOpen) return true;  // its press never reached the game
-  intptr_t l = press ? 1 : (intptr_t)0xC0000001u;
-  if (press && gX.altGrHeld) l |= (intptr_t)1 << 30;
-  gX.altGrHeld = press;
-  PlatQueue_Push(&gPlat.queue, press ? WM_KEYDOWN : WM_KEYUP, VK_MENU, l);
-  return true;
-}
-
-// While a dialog is open the game waits as behind a modal window: a press is dropped, and so is
-// the release of a key whose press the game never got, because some releases act (a key being
-// bound, the input line's caret keys). A release of a key pressed before the dialog still comes,
-// so that no key stays down.
-//
-// A desktop may take a key's press for itself (Print, bound to its own screenshot program) and
-// let the window have the release only: a Print release whose press never came is a tap of Print,
-// which the game's key table keeps down for the frame that reads it.
-static void OnKey(XKeyEvent* ev, bool press) {
-  if (press && gX.dialogOpen) return;
-  if (OnAltGr(ev, press)) return;
-  int vk = EventVk(ev);
-  bool altHeld = gX.vkHeld[VK_MENU];
-  bool sys = vk == VK_MENU || vk == VK_F10 || altHeld;
-  intptr_t alt = altHeld || vk == VK_MENU ? kKeyAltHeld : 0;
-  if (press) {
-    if (vk) {
-      intptr_t l = 1 | alt;
-      if (gX.vkHeld[vk]) l |= (intptr_t)1 << 30;
-      gX.vkHeld[vk] = true;
-      PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, l);
-    }
-    // Keys typed with Alt held are system characters, which the game never reads.
-    if (!sys) {
-      std::string chars = X11_KeyChars(ev);
-      for (unsigned char c : chars) PlatQueue_Push(&gPlat.queue, WM_CHAR, c, 1);
-    }
-  } else if (vk) {
-    if (!gX.vkHeld[vk]) {
-      if (gX.dialogOpen) return;
-      if (vk == VK_SNAPSHOT)
-        PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, (uintptr_t)vk, 1 | alt);
-    }
-    gX.vkHeld[vk] = false;
-    PlatQueue_Push(&gPlat.queue, sys ? WM_SYSKEYUP : WM_KEYUP, (uintptr_t)vk,
-                   (intptr_t)0xC0000001u | alt);
-  }
-}
-
-// A window manager may keep a minimised window mapped and only mark it: iconic in WM_STATE, or
-// hidden in _NET_WM_STATE.
-static bool WmShowsHidden() {
-  const std::vector<long> state = X11_PropertyItems(gX.win, gX.wmState, AnyPropertyType, 2);
-  if (!state.empty() && state[0] == IconicState) return true;
-  for (long atom : X11_PropertyItems(gX.win, gX.netWmState, XA_ATOM, 64))
-    if ((Atom)atom == gX.netWmHidden) return true;
-  return false;
-}
-
-// Minimising in the desktop's order: the inactive activation marked minimised and the focus loss
-// come before the size message, so the window procedure does not count the window active again.
-static void SetMinimised(bool on) {
-  if (on == gX.minimised) return;
-  gX.minimised = on;
-  if (on) {
-    PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (1u << 16), 0);
-    if (gX.focused) PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
-    gX.focused = false;
-    PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_MINIMIZED, 0);
-  } else {
-    PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
-  }
-}
-
 void X11_HandleEvent(XEvent* ev) {
   if (X11_ClipboardEvent(ev)) return;
   if (ev->type == MappingNotify) {
@@ -469,12 +484,12 @@ void X11_HandleEvent(XEvent* ev) {
     X11_DialogRootEvent(ev);
     return;
   }
-  if (!gX.win || ev->xany.window != gX.win) return;
+  if (!gX.window.win || ev->xany.window != gX.window.win) return;
   switch (ev->type) {
     case KeyPress: OnKey(&ev->xkey, true); break;
     case KeyRelease:
       // Without detectable auto-repeat a held key sends release+press pairs: drop the release.
-      if (!gX.detectableRepeat && XEventsQueued(gX.dpy, QueuedAfterReading)) {
+      if (!gX.input.detectableRepeat && XEventsQueued(gX.dpy, QueuedAfterReading)) {
         XEvent next;
         XPeekEvent(gX.dpy, &next);
         if (next.type == KeyPress && next.xkey.time == ev->xkey.time &&
@@ -486,7 +501,7 @@ void X11_HandleEvent(XEvent* ev) {
     case ButtonPress:
     case ButtonRelease: {
       bool down = ev->type == ButtonPress;
-      if (down && gX.dialogOpen) break;  // a release only clears the button in the key table
+      if (down && gX.dialog.open) break;  // a release only clears the button in the key table
       intptr_t l = Plat_PackXY(ev->xbutton.x, ev->xbutton.y);
       switch (ev->xbutton.button) {
         case Button1: PlatQueue_Push(&gPlat.queue, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, l); break;
@@ -507,9 +522,9 @@ void X11_HandleEvent(XEvent* ev) {
       if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab ||
           ev->xfocus.detail == NotifyPointer)
         break;
-      if (gX.ic) XSetICFocus(gX.ic);
-      gX.focused = true;
-      PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
+      if (gX.window.ic) XSetICFocus(gX.window.ic);
+      gX.window.focused = true;
+      PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_ACTIVE | (gX.window.minimised ? 1u << 16 : 0u), 0);
       PlatQueue_Push(&gPlat.queue, WM_SETFOCUS, 0, 0);
       X11_RaiseDialog();  // a click on the game window, say: its dialog comes back over it
       break;
@@ -517,48 +532,50 @@ void X11_HandleEvent(XEvent* ev) {
       if (ev->xfocus.mode == NotifyGrab || ev->xfocus.mode == NotifyUngrab ||
           ev->xfocus.detail == NotifyPointer)
         break;
-      if (gX.ic) XUnsetICFocus(gX.ic);
-      memset(gX.vkHeld, 0, sizeof gX.vkHeld);
-      gX.altGrHeld = false;
-      if (!gX.focused) break;  // minimising already said so
-      gX.focused = false;
-      PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.minimised ? 1u << 16 : 0u), 0);
+      if (gX.window.ic) XUnsetICFocus(gX.window.ic);
+      memset(gX.input.vkHeld, 0, sizeof gX.input.vkHeld);
+      gX.input.altGrHeld = false;
+      if (!gX.window.focused) break;  // minimising already said so
+      gX.window.focused = false;
+      PlatQueue_Push(&gPlat.queue, WM_ACTIVATE, WA_INACTIVE | (gX.window.minimised ? 1u << 16 : 0u), 0);
       PlatQueue_Push(&gPlat.queue, WM_KILLFOCUS, 0, 0);
       break;
     case MapNotify:
-      gX.mapped = true;
+      gX.window.mapped = true;
       X11_RaiseDialog();  // restored while a dialog is open: the dialog comes back over it
       if (WmShowsHidden()) {
         SetMinimised(true);
       } else {
-        gX.minimised = false;
+        gX.window.minimised = false;
         PlatQueue_Push(&gPlat.queue, WM_SIZE, SIZE_RESTORED, Plat_PackXY(gPlat.winW, gPlat.winH));
       }
       break;
     case UnmapNotify:
-      if (!gX.mapped) break;
-      gX.mapped = false;
+      if (!gX.window.mapped) break;
+      gX.window.mapped = false;
       SetMinimised(true);
       break;
     case PropertyNotify:
-      if (gX.mapped && (ev->xproperty.atom == gX.wmState || ev->xproperty.atom == gX.netWmState))
+      if (gX.window.mapped &&
+          (ev->xproperty.atom == gX.atom.wmState || ev->xproperty.atom == gX.atom.netWmState))
         SetMinimised(WmShowsHidden());
       break;
     case ClientMessage:
-      if (ev->xclient.message_type == gX.wmProtocols && (Atom)ev->xclient.data.l[0] == gX.wmDelete) {
+      if (ev->xclient.message_type == gX.atom.wmProtocols &&
+          (Atom)ev->xclient.data.l[0] == gX.atom.wmDelete) {
         PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
-        if (gX.dialogOpen) gX.closing = true;  // the dialog ends as cancelled, then the run closes
+        X11_DialogCloseAsked();  // an open dialog ends as cancelled, then the run closes
       }
       break;
     case Expose:
-      if (gX.dialogOpen && ev->xexpose.count == 0) X11_DrawKept();  // no frame runs meanwhile
+      if (gX.dialog.open && ev->xexpose.count == 0) X11_DrawKept();  // no frame runs meanwhile
       break;
     case DestroyNotify:
       // Another client destroyed the window (we destroy ours only after the last pump): the run
       // ends as by the close button.
-      if (ev->xdestroywindow.window != gX.win || gX.winGone) break;
-      gX.winGone = true;
-      if (gX.dialogOpen) gX.closing = true;
+      if (ev->xdestroywindow.window != gX.window.win || gX.window.winGone) break;
+      gX.window.winGone = true;
+      X11_DialogCloseAsked();
       PlatQueue_Push(&gPlat.queue, WM_CLOSE, 0, 0);
       break;
   }
@@ -588,7 +605,7 @@ int X11_KeyIsDown(int vk) {
   XQueryKeymap(gX.dpy, keys);
   for (int kc = 8; kc < 256; kc++) {
     if (!(keys[kc >> 3] & (1 << (kc & 7)))) continue;
-    if (gX.kcVk[kc] == vk || gX.kcSided[kc] == vk || gX.kcNumpad[kc] == vk) return 1;
+    if (gX.input.kcVk[kc] == vk || gX.input.kcSided[kc] == vk || gX.input.kcNumpad[kc] == vk) return 1;
   }
   return 0;
 }
@@ -605,8 +622,8 @@ void X11_CursorPos(int* x, int* y) {
 }
 
 void X11_CursorVisible(int visible) {
-  if (!gX.win) return;
-  if (visible) XUndefineCursor(gX.dpy, gX.win);
-  else XDefineCursor(gX.dpy, gX.win, gX.blank);
+  if (!gX.window.win) return;
+  if (visible) XUndefineCursor(gX.dpy, gX.window.win);
+  else XDefineCursor(gX.dpy, gX.window.win, gX.window.blank);
   XFlush(gX.dpy);
 }

@@ -10,7 +10,9 @@
 
 #include "platform/x11_internal.h"
 
-static void ServeSelection(XSelectionRequestEvent* req) {
+namespace {
+
+void ServeSelection(XSelectionRequestEvent* req) {
   XSelectionEvent reply = {};
   reply.type = SelectionNotify;
   reply.display = req->display;
@@ -20,15 +22,15 @@ static void ServeSelection(XSelectionRequestEvent* req) {
   reply.time = req->time;
   reply.property = 0;
   Atom prop = req->property ? req->property : req->target;
-  if (gX.ownsClip && req->selection == gX.clipboard) {
+  if (gX.clip.owns && req->selection == gX.atom.clipboard) {
     X11_TrapBegin();
-    if (req->target == gX.targets) {
-      Atom list[4] = {gX.targets, gX.utf8, XA_STRING, gX.text};
+    if (req->target == gX.atom.targets) {
+      Atom list[4] = {gX.atom.targets, gX.atom.utf8, XA_STRING, gX.atom.text};
       XChangeProperty(gX.dpy, req->requestor, prop, XA_ATOM, 32, PropModeReplace, (unsigned char*)list,
                       4);
       reply.property = prop;
-    } else if (req->target == gX.utf8 || req->target == gX.text || req->target == XA_STRING) {
-      std::string lf = Plat_CrlfToLf(gX.clipOwned);
+    } else if (req->target == gX.atom.utf8 || req->target == gX.atom.text || req->target == XA_STRING) {
+      std::string lf = Plat_CrlfToLf(gX.clip.owned);
       std::string data;
       if (req->target == XA_STRING) {
         for (unsigned char c : lf) {  // Latin-1: what has no Latin-1 form becomes '?'
@@ -42,8 +44,9 @@ static void ServeSelection(XSelectionRequestEvent* req) {
       long maxBytes = XExtendedMaxRequestSize(gX.dpy);
       if (!maxBytes) maxBytes = XMaxRequestSize(gX.dpy);
       if ((long)data.size() < maxBytes * 4 - 1024) {
-        XChangeProperty(gX.dpy, req->requestor, prop, req->target == XA_STRING ? XA_STRING : gX.utf8, 8,
-                        PropModeReplace, (const unsigned char*)data.data(), (int)data.size());
+        XChangeProperty(gX.dpy, req->requestor, prop,
+                        req->target == XA_STRING ? XA_STRING : gX.atom.utf8, 8, PropModeReplace,
+                        (const unsigned char*)data.data(), (int)data.size());
         reply.property = prop;
       } else {
         fprintf(stderr, "platform: clipboard text too large to serve\n");
@@ -56,70 +59,17 @@ static void ServeSelection(XSelectionRequestEvent* req) {
   X11_TrapEnd();
 }
 
-bool X11_ClipboardEvent(XEvent* ev) {
-  if (ev->type == SelectionRequest) {
-    ServeSelection(&ev->xselectionrequest);
-    return true;
-  }
-  if (ev->type == SelectionClear) {
-    // A late clear from an ownership we already took back must not drop what we copied since.
-    if (ev->xselectionclear.selection == gX.clipboard)
-      gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
-    return true;
-  }
-  return false;
-}
-
-int X11_ClipboardSetText(const char* text, int len) {
-  if (!gX.dpy) return 0;
-  gX.clipOwned.assign(text, (size_t)len);
-  XSetSelectionOwner(gX.dpy, gX.clipboard, gX.helper, CurrentTime);
-  gX.ownsClip = XGetSelectionOwner(gX.dpy, gX.clipboard) == gX.helper;
-  return gX.ownsClip ? 1 : 0;
-}
-
 // Another program may have taken the selection since our last pump.
-static void CheckOwnership() {
-  if (gX.ownsClip && XGetSelectionOwner(gX.dpy, gX.clipboard) != gX.helper) gX.ownsClip = false;
-}
-
-static bool FetchSelection(Atom target, std::string* out, Atom* type);
-
-// Whether another owner offers text: its TARGETS name a text form. Asked every frame by the paste
-// button, so the answer is kept for half a second per owner.
-static bool OwnerOffersText(Window owner) {
-  uint32_t now = Plat_TimeMs();
-  if (owner == gX.textOwner && now - gX.textOwnerMs < 500) return gX.textOwnerOffers;
-  std::string raw;
-  Atom type = 0;
-  bool text = false;
-  if (FetchSelection(gX.targets, &raw, &type) && type == XA_ATOM) {
-    for (size_t i = 0; i + sizeof(long) <= raw.size(); i += sizeof(long)) {
-      long a;
-      memcpy(&a, raw.data() + i, sizeof a);  // format-32 items come as longs
-      if ((Atom)a == gX.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.text) text = true;
-    }
-  }
-  gX.textOwner = owner;
-  gX.textOwnerMs = Plat_TimeMs();
-  gX.textOwnerOffers = text;
-  return text;
-}
-
-int X11_ClipboardHasText() {
-  if (!gX.dpy) return 0;
-  CheckOwnership();
-  if (gX.ownsClip) return gX.clipOwned.empty() ? 0 : 1;
-  Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
-  return owner != 0 && OwnerOffersText(owner) ? 1 : 0;
+void CheckOwnership() {
+  if (gX.clip.owns && XGetSelectionOwner(gX.dpy, gX.atom.clipboard) != gX.helper) gX.clip.owns = false;
 }
 
 // Waits (bounded) for a new value of our conversion property; false when none came.
-static bool WaitNewValue() {
+bool WaitNewValue() {
   XEvent ev;
   for (int i = 0; i < 200; i++) {
     while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev))
-      if (ev.xproperty.atom == gX.prop && ev.xproperty.state == PropertyNewValue) return true;
+      if (ev.xproperty.atom == gX.atom.prop && ev.xproperty.state == PropertyNewValue) return true;
     Plat_SleepMs(5);
   }
   return false;
@@ -127,7 +77,7 @@ static bool WaitNewValue() {
 
 // A transfer in pieces (INCR): each piece is a new value of the property, deleted once read; an
 // empty piece ends it.
-static bool ReceiveIncr(std::string* out, Atom* type) {
+bool ReceiveIncr(std::string* out, Atom* type) {
   out->clear();
   for (;;) {
     if (!WaitNewValue()) return false;
@@ -135,8 +85,8 @@ static bool ReceiveIncr(std::string* out, Atom* type) {
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 0x7fffffff, True, AnyPropertyType, &actual,
-                           &format, &count, &after, &data) != Success)
+    if (XGetWindowProperty(gX.dpy, gX.helper, gX.atom.prop, 0, 0x7fffffff, True, AnyPropertyType,
+                           &actual, &format, &count, &after, &data) != Success)
       return false;
     bool ok = format == 8 || count == 0;
     if (ok && count) out->append((const char*)data, count);
@@ -152,9 +102,9 @@ static bool ReceiveIncr(std::string* out, Atom* type) {
 }
 
 // Asks the owner for the text as target; bounded wait, other events stay queued.
-static bool FetchSelection(Atom target, std::string* out, Atom* type) {
-  XDeleteProperty(gX.dpy, gX.helper, gX.prop);
-  XConvertSelection(gX.dpy, gX.clipboard, target, gX.prop, gX.helper, CurrentTime);
+bool FetchSelection(Atom target, std::string* out, Atom* type) {
+  XDeleteProperty(gX.dpy, gX.helper, gX.atom.prop);
+  XConvertSelection(gX.dpy, gX.atom.clipboard, target, gX.atom.prop, gX.helper, CurrentTime);
   XFlush(gX.dpy);
   XEvent ev;
   bool got = false;
@@ -170,34 +120,92 @@ static bool FetchSelection(Atom target, std::string* out, Atom* type) {
   // Stale notices of the property (our deletions) must not count as pieces of what follows.
   while (XCheckTypedWindowEvent(gX.dpy, gX.helper, PropertyNotify, &ev)) {
   }
-  if (XGetWindowProperty(gX.dpy, gX.helper, gX.prop, 0, 4 * 1024 * 1024, True, AnyPropertyType, &actual,
-                         &format, &count, &after, &data) != Success)
+  if (XGetWindowProperty(gX.dpy, gX.helper, gX.atom.prop, 0, 4 * 1024 * 1024, True, AnyPropertyType,
+                         &actual, &format, &count, &after, &data) != Success)
     return false;
-  if (actual == gX.incr) {  // deleting the property (above) asked for the first piece
+  if (actual == gX.atom.incr) {  // deleting the property (above) asked for the first piece
     if (data) XFree(data);
     *type = target;
     return ReceiveIncr(out, type);
   }
-  bool ok = (format == 8 || (format == 32 && target == gX.targets)) && data;
+  bool ok = (format == 8 || (format == 32 && target == gX.atom.targets)) && data;
   if (ok) out->assign((const char*)data, format == 32 ? count * sizeof(long) : count);
   if (data) XFree(data);
   *type = actual;
   return ok;
 }
 
+// Whether another owner offers text: its TARGETS name a text form. Asked every frame by the paste
+// button, so the answer is kept for half a second per owner.
+bool OwnerOffersText(Window owner) {
+  uint32_t now = Plat_TimeMs();
+  if (owner == gX.clip.textOwner && now - gX.clip.textOwnerMs < 500) return gX.clip.textOwnerOffers;
+  std::string raw;
+  Atom type = 0;
+  bool text = false;
+  if (FetchSelection(gX.atom.targets, &raw, &type) && type == XA_ATOM) {
+    for (size_t i = 0; i + sizeof(long) <= raw.size(); i += sizeof(long)) {
+      long a;
+      memcpy(&a, raw.data() + i, sizeof a);  // format-32 items come as longs
+      if ((Atom)a == gX.atom.utf8 || (Atom)a == XA_STRING || (Atom)a == gX.atom.text) text = true;
+    }
+  }
+  gX.clip.textOwner = owner;
+  gX.clip.textOwnerMs = Plat_TimeMs();
+  gX.clip.textOwnerOffers = text;
+  return text;
+}
+
+}  // namespace
+
+bool X11_ClipboardEvent(XEvent* ev) {
+  if (ev->type == SelectionRequest) {
+    ServeSelection(&ev->xselectionrequest);
+    return true;
+  }
+  if (ev->type == SelectionClear) {
+    // A late clear from an ownership we already took back must not drop what we copied since.
+    if (ev->xselectionclear.selection == gX.atom.clipboard)
+      gX.clip.owns = XGetSelectionOwner(gX.dpy, gX.atom.clipboard) == gX.helper;
+    return true;
+  }
+  return false;
+}
+
+void X11_ClipboardReset() {
+  gX.clip.owns = false;
+  gX.clip.owned.clear();
+}
+
+int X11_ClipboardSetText(const char* text, int len) {
+  if (!gX.dpy) return 0;
+  gX.clip.owned.assign(text, (size_t)len);
+  XSetSelectionOwner(gX.dpy, gX.atom.clipboard, gX.helper, CurrentTime);
+  gX.clip.owns = XGetSelectionOwner(gX.dpy, gX.atom.clipboard) == gX.helper;
+  return gX.clip.owns ? 1 : 0;
+}
+
+int X11_ClipboardHasText() {
+  if (!gX.dpy) return 0;
+  CheckOwnership();
+  if (gX.clip.owns) return gX.clip.owned.empty() ? 0 : 1;
+  Window owner = XGetSelectionOwner(gX.dpy, gX.atom.clipboard);
+  return owner != 0 && OwnerOffersText(owner) ? 1 : 0;
+}
+
 const char* X11_ClipboardGetText() {
   if (!gX.dpy) return nullptr;
   CheckOwnership();
-  if (gX.ownsClip) {
-    gPlat.clipOut = gX.clipOwned;
+  if (gX.clip.owns) {
+    gPlat.clipOut = gX.clip.owned;
     return gPlat.clipOut.c_str();
   }
-  Window owner = XGetSelectionOwner(gX.dpy, gX.clipboard);
+  Window owner = XGetSelectionOwner(gX.dpy, gX.atom.clipboard);
   if (owner == 0 || !OwnerOffersText(owner)) return nullptr;
   std::string raw;
   Atom type = 0;
   std::string text;
-  if (FetchSelection(gX.utf8, &raw, &type)) {
+  if (FetchSelection(gX.atom.utf8, &raw, &type)) {
     text = Plat_1251FromUtf8(raw);
   } else if (FetchSelection(XA_STRING, &raw, &type)) {
     for (unsigned char c : raw) {

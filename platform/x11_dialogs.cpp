@@ -12,7 +12,8 @@
 // picture kept and put back where it is uncovered, zenity's windows found by their process, made
 // its dialogs and raised again whenever it is raised or activated, the root window heard
 // meanwhile. backend_x11.cpp keeps the window and its events and hands over those of a dialog's
-// time; x11_clipboard.cpp serves the clipboard from the same pump.
+// time; x11_clipboard.cpp serves the clipboard from the same pump. The private helpers come
+// first, in the order of the sections of the entry points that follow them.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -33,52 +34,37 @@
 
 #include "platform/x11_internal.h"
 
-// ---- the game window while a dialog is open ----
+extern char** environ;
 
-void X11_ForgetPicture() {
-  if (gX.kept) XDestroyImage(gX.kept);
-  gX.kept = nullptr;
-  gX.keptFrame = -1;
-}
+namespace {
+
+// ---- the game window while a dialog is open ----
 
 // Reads the picture the window shows, as the server has it, once per frame drawn: a second dialog
 // of the same frame (an error box after a chooser) keeps the first one's, since the chooser may
 // still cover the window when it opens. Only the part on the screen can be read.
-static void KeepPicture() {
-  if (!gX.win || gX.winGone || !gX.mapped || gX.minimised) return;
-  if (gPlat.frames == 0 || gX.keptFrame == gPlat.frames) return;
+void KeepPicture() {
+  if (!gX.window.win || gX.window.winGone || !gX.window.mapped || gX.window.minimised) return;
+  if (gPlat.frames == 0 || gX.dialog.keptFrame == gPlat.frames) return;
   X11_ForgetPicture();
   int rx = 0, ry = 0;
   Window child;
-  if (!XTranslateCoordinates(gX.dpy, gX.win, gX.root, 0, 0, &rx, &ry, &child)) return;
+  if (!XTranslateCoordinates(gX.dpy, gX.window.win, gX.root, 0, 0, &rx, &ry, &child)) return;
   const int x0 = rx < 0 ? -rx : 0, y0 = ry < 0 ? -ry : 0;
   const int x1 = std::min(gPlat.winW, DisplayWidth(gX.dpy, gX.screen) - rx);
   const int y1 = std::min(gPlat.winH, DisplayHeight(gX.dpy, gX.screen) - ry);
   if (x1 <= x0 || y1 <= y0) return;
   X11_TrapBegin();
-  XImage* im =
-      XGetImage(gX.dpy, gX.win, x0, y0, (unsigned)(x1 - x0), (unsigned)(y1 - y0), AllPlanes, ZPixmap);
+  XImage* im = XGetImage(gX.dpy, gX.window.win, x0, y0, (unsigned)(x1 - x0), (unsigned)(y1 - y0),
+                         AllPlanes, ZPixmap);
   if (X11_TrapEnd() || !im) {
     if (im) XDestroyImage(im);
     return;
   }
-  gX.kept = im;
-  gX.keptX = x0;
-  gX.keptY = y0;
-  gX.keptFrame = gPlat.frames;
-}
-
-// Puts the kept picture back where the window was uncovered. It goes around GL: the back buffer
-// holds the frame that was being drawn when the dialog opened, and that frame goes on once the
-// dialog has ended.
-void X11_DrawKept() {
-  if (!gX.kept || gX.winGone) return;
-  X11_TrapBegin();
-  GC gc = XCreateGC(gX.dpy, gX.win, 0, nullptr);
-  XPutImage(gX.dpy, gX.win, gc, gX.kept, 0, 0, gX.keptX, gX.keptY, (unsigned)gX.kept->width,
-            (unsigned)gX.kept->height);
-  XFreeGC(gX.dpy, gc);
-  X11_TrapEnd();
+  gX.dialog.kept = im;
+  gX.dialog.keptX = x0;
+  gX.dialog.keptY = y0;
+  gX.dialog.keptFrame = gPlat.frames;
 }
 
 // ---- the dialog's windows, kept above the game window ----
@@ -90,7 +76,7 @@ void X11_DrawKept() {
 // an activation of the game window is answered by activating the dialog again.
 
 // A request to the window manager, which takes them as client messages to the root window.
-static void AskWindowManager(Window about, Atom what, long a, long b, long c, long d) {
+void AskWindowManager(Window about, Atom what, long a, long b, long c, long d) {
   XEvent ev = {};
   ev.xclient.type = ClientMessage;
   ev.xclient.window = about;
@@ -103,7 +89,7 @@ static void AskWindowManager(Window about, Atom what, long a, long b, long c, lo
   XSendEvent(gX.dpy, gX.root, False, SubstructureRedirectMask | SubstructureNotifyMask, &ev);
 }
 
-static long FirstItem(Window w, Atom property, Atom type) {
+long FirstItem(Window w, Atom property, Atom type) {
   const std::vector<long> items = X11_PropertyItems(w, property, type, 1);
   return items.empty() ? 0 : items[0];
 }
@@ -114,7 +100,7 @@ constexpr long kSourcePager = 2;
 constexpr int kProcessGenerations = 16;  // how far up a window's process is followed to zenity's
 
 // The parent of process pid as /proc has it, or 0 when it is gone.
-static long ParentProcess(long pid) {
+long ParentProcess(long pid) {
   char path[40];
   snprintf(path, sizeof path, "/proc/%ld/stat", pid);
   FILE* f = fopen(path, "r");
@@ -131,22 +117,22 @@ static long ParentProcess(long pid) {
 
 // Whether pid is the dialog's process or one it started, however deep: the zenity on PATH may be
 // a script that runs the real one as its child.
-static bool OfDialogProcess(long pid) {
+bool OfDialogProcess(long pid) {
   for (int i = 0; i < kProcessGenerations && pid > 1; i++, pid = ParentProcess(pid))
-    if (pid == gX.dialogPid) return true;
+    if (pid == gX.dialog.pid) return true;
   return false;
 }
 
 // The process a window says it belongs to: its own _NET_WM_PID, else its client leader's (the
 // window that speaks for all the windows of its program); 0 when neither says.
-static long ProcessOf(Window w) {
-  if (const long pid = FirstItem(w, gX.netWmPid, XA_CARDINAL)) return pid;
-  const Window leader = (Window)FirstItem(w, gX.wmClientLeader, XA_WINDOW);
-  return leader && leader != w ? FirstItem(leader, gX.netWmPid, XA_CARDINAL) : 0;
+long ProcessOf(Window w) {
+  if (const long pid = FirstItem(w, gX.atom.netWmPid, XA_CARDINAL)) return pid;
+  const Window leader = (Window)FirstItem(w, gX.atom.wmClientLeader, XA_WINDOW);
+  return leader && leader != w ? FirstItem(leader, gX.atom.netWmPid, XA_CARDINAL) : 0;
 }
 
 // Whether w's class names zenity, as GTK names it after the program.
-static bool NamedZenity(Window w) {
+bool NamedZenity(Window w) {
   XClassHint hint = {};
   if (!XGetClassHint(gX.dpy, w, &hint)) return false;
   const bool zenity = (hint.res_name && strcasecmp(hint.res_name, "zenity") == 0) ||
@@ -160,7 +146,7 @@ static bool NamedZenity(Window w) {
 // started. A window that names no process is the dialog's only when it appeared while the dialog
 // is open and its class names zenity. A window of any other process never is, whatever it is
 // called and whenever it comes.
-static bool OfDialog(Window w, bool appeared) {
+bool OfDialog(Window w, bool appeared) {
   if (const long pid = ProcessOf(w)) return OfDialogProcess(pid);
   return appeared && NamedZenity(w);
 }
@@ -170,30 +156,31 @@ static bool OfDialog(Window w, bool appeared) {
 // says it came after the dialog began. When it is the dialog's it becomes a modal dialog of the
 // game window. A window the toolkit tied to another of its own (GTK's question over the chooser)
 // keeps that tie, which keeps it above the chooser and so above the game window.
-static void AdoptDialogWindow(Window w, bool managed, bool appeared) {
-  if (!gX.dialogPid || w == gX.win || gX.dialogWinCount >= X11_DIALOG_WINS) return;
-  if (std::find(gX.dialogSeen.begin(), gX.dialogSeen.end(), w) != gX.dialogSeen.end()) return;
+void AdoptDialogWindow(Window w, bool managed, bool appeared) {
+  if (!gX.dialog.pid || w == gX.window.win || gX.dialog.winCount >= X11_DIALOG_WINS) return;
+  if (std::find(gX.dialog.seen.begin(), gX.dialog.seen.end(), w) != gX.dialog.seen.end()) return;
   XWindowAttributes a;
   if (!XGetWindowAttributes(gX.dpy, w, &a) || a.override_redirect) return;  // gone, or a popup
   if (!managed && a.map_state != IsViewable) return;
-  gX.dialogSeen.push_back(w);
+  gX.dialog.seen.push_back(w);
   if (!OfDialog(w, appeared)) return;
   X11_TrapBegin();
   Window over = 0;
   if (!XGetTransientForHint(gX.dpy, w, &over) || !over || over == gX.root)
-    XSetTransientForHint(gX.dpy, w, gX.win);
+    XSetTransientForHint(gX.dpy, w, gX.window.win);
   // A mapped window's state changes only by a request to the window manager.
-  AskWindowManager(w, gX.netWmState, kNetWmStateAdd, (long)gX.netWmStateModal, 0, kSourceApplication);
+  AskWindowManager(w, gX.atom.netWmState, kNetWmStateAdd, (long)gX.atom.netWmStateModal, 0,
+                   kSourceApplication);
   if (X11_TrapEnd()) return;
-  gX.dialogWins[gX.dialogWinCount++] = w;
+  gX.dialog.wins[gX.dialog.winCount++] = w;
 }
 
-static void AdoptManagedWindows(bool appeared) {
-  for (long w : X11_PropertyItems(gX.root, gX.netClientList, XA_WINDOW, 4096))
+void AdoptManagedWindows(bool appeared) {
+  for (long w : X11_PropertyItems(gX.root, gX.atom.netClientList, XA_WINDOW, 4096))
     AdoptDialogWindow((Window)w, true, appeared);
 }
 
-static void AdoptShownWindows() {
+void AdoptShownWindows() {
   Window root, parent, *kids = nullptr;
   unsigned n = 0;
   if (!XQueryTree(gX.dpy, gX.root, &root, &parent, &kids, &n)) return;
@@ -203,95 +190,18 @@ static void AdoptShownWindows() {
 
 // The dialog's window to bring back: the last one shown that is still shown, else the last one
 // that still exists (hidden with the game window, say); 0 when none does.
-static Window DialogWindowToRaise() {
+Window DialogWindowToRaise() {
   Window existing = 0;
-  for (int i = gX.dialogWinCount - 1; i >= 0; i--) {
+  for (int i = gX.dialog.winCount - 1; i >= 0; i--) {
     XWindowAttributes a;
-    if (!XGetWindowAttributes(gX.dpy, gX.dialogWins[i], &a)) continue;
-    if (a.map_state == IsViewable) return gX.dialogWins[i];
-    if (!existing) existing = gX.dialogWins[i];
+    if (!XGetWindowAttributes(gX.dpy, gX.dialog.wins[i], &a)) continue;
+    if (a.map_state == IsViewable) return gX.dialog.wins[i];
+    if (!existing) existing = gX.dialog.wins[i];
   }
   return existing;
 }
 
-// The game window was raised or activated while its dialog is open: the dialog is activated
-// again, asked for as a pager asks (a window manager honours a pager where it may refuse an
-// application that takes the focus back).
-void X11_RaiseDialog() {
-  if (!gX.dialogPid) return;
-  const Window w = DialogWindowToRaise();
-  if (!w) return;
-  AskWindowManager(w, gX.netActiveWindow, kSourcePager, CurrentTime, 0, 0);
-  XFlush(gX.dpy);
-}
-
-// What the root window says while a dialog is watched: a window shown, the window manager's list
-// of its windows changed, another window activated.
-void X11_DialogRootEvent(XEvent* ev) {
-  if (!gX.dialogPid) return;
-  if (ev->type == MapNotify && !ev->xmap.override_redirect) {
-    AdoptDialogWindow(ev->xmap.window, false, true);
-  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netClientList) {
-    AdoptManagedWindows(true);  // the windows it had before were looked at already
-  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.netActiveWindow &&
-             (Window)FirstItem(gX.root, gX.netActiveWindow, XA_WINDOW) == gX.win) {
-    X11_RaiseDialog();
-  }
-}
-
-// ---- the dialog's time ----
-
-unsigned long X11_DialogOwner() { return gX.win && !gX.winGone ? (unsigned long)gX.win : 0; }
-
-void X11_FocusGameWindow() {
-  if (!gX.dpy || !gX.win || gX.winGone || !gX.mapped) return;
-  X11_TrapBegin();
-  XRaiseWindow(gX.dpy, gX.win);
-  XSetInputFocus(gX.dpy, gX.win, RevertToParent, CurrentTime);
-  X11_TrapEnd();
-}
-
-void X11_DialogBegin(int pid) {
-  KeepPicture();
-  gX.dialogOpen = true;
-  gX.dialogPid = 0;
-  gX.dialogWinCount = 0;
-  if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
-  gX.dialogPid = pid;
-  gX.dialogSeen.clear();
-  // From now on every window shown and every change of the managed list is heard, besides what
-  // was heard of the root before; the windows that came before are looked at once, by their
-  // process alone (zenity may have shown its window before this).
-  XWindowAttributes a;
-  gX.rootMask = XGetWindowAttributes(gX.dpy, gX.root, &a) ? a.your_event_mask : 0;
-  XSelectInput(gX.dpy, gX.root, gX.rootMask | SubstructureNotifyMask | PropertyChangeMask);
-  AdoptManagedWindows(false);
-  AdoptShownWindows();
-}
-
-void X11_DialogEnd() {
-  // The dialog has ended: the focus the window manager hands back to the game window as its
-  // windows go brings nothing back.
-  if (gX.dialogPid) XSelectInput(gX.dpy, gX.root, gX.rootMask);
-  gX.dialogPid = 0;
-  gX.dialogWinCount = 0;
-  gX.dialogSeen.clear();
-  // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
-  // with its presses dropped, so that none of it is carried out later.
-  if (gX.dpy) {
-    XSync(gX.dpy, False);
-    X11_Pump();
-  }
-  gX.dialogOpen = false;
-}
-
-int X11_CloseAsked() { return gX.closing ? 1 : 0; }
-
 // ---- zenity ----
-
-extern char** environ;
-
-namespace {
 
 // zenity's exit codes: the first button (OK, Yes), the other one or the window closed, and its
 // own timeout; anything else means it could not show the dialog.
@@ -316,8 +226,6 @@ struct ZenityRun {
   std::string out;
 };
 
-bool gMissingSaid = false;  // the one log line of a run without zenity
-
 // The zenity program on PATH, or "" when there is none.
 std::string FindZenity() {
   const char* path = getenv("PATH");
@@ -339,8 +247,8 @@ std::string FindZenity() {
 }
 
 void SayMissing() {
-  if (gMissingSaid) return;
-  gMissingSaid = true;
+  if (gX.dialog.missingSaid) return;
+  gX.dialog.missingSaid = true;
   fprintf(stderr,
           "platform: zenity is not installed (tools/deps.sh installs it): questions answer No, "
           "messages go to the log, file and colour dialogs cancel\n");
@@ -595,6 +503,121 @@ bool ParseColour(const std::string& s, unsigned* colour) {
 }
 
 }  // namespace
+
+// ---- the game window while a dialog is open ----
+
+void X11_ForgetPicture() {
+  if (gX.dialog.kept) XDestroyImage(gX.dialog.kept);
+  gX.dialog.kept = nullptr;
+  gX.dialog.keptFrame = -1;
+}
+
+// Puts the kept picture back where the window was uncovered. It goes around GL: the back buffer
+// holds the frame that was being drawn when the dialog opened, and that frame goes on once the
+// dialog has ended.
+void X11_DrawKept() {
+  if (!gX.dialog.kept || gX.window.winGone) return;
+  X11_TrapBegin();
+  GC gc = XCreateGC(gX.dpy, gX.window.win, 0, nullptr);
+  XPutImage(gX.dpy, gX.window.win, gc, gX.dialog.kept, 0, 0, gX.dialog.keptX, gX.dialog.keptY,
+            (unsigned)gX.dialog.kept->width, (unsigned)gX.dialog.kept->height);
+  XFreeGC(gX.dpy, gc);
+  X11_TrapEnd();
+}
+
+// ---- the dialog's windows, kept above the game window ----
+
+// The game window was raised or activated while its dialog is open: the dialog is activated
+// again, asked for as a pager asks (a window manager honours a pager where it may refuse an
+// application that takes the focus back).
+void X11_RaiseDialog() {
+  if (!gX.dialog.pid) return;
+  const Window w = DialogWindowToRaise();
+  if (!w) return;
+  AskWindowManager(w, gX.atom.netActiveWindow, kSourcePager, CurrentTime, 0, 0);
+  XFlush(gX.dpy);
+}
+
+// What the root window says while a dialog is watched: a window shown, the window manager's list
+// of its windows changed, another window activated.
+void X11_DialogRootEvent(XEvent* ev) {
+  if (!gX.dialog.pid) return;
+  if (ev->type == MapNotify && !ev->xmap.override_redirect) {
+    AdoptDialogWindow(ev->xmap.window, false, true);
+  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.atom.netClientList) {
+    AdoptManagedWindows(true);  // the windows it had before were looked at already
+  } else if (ev->type == PropertyNotify && ev->xproperty.atom == gX.atom.netActiveWindow &&
+             (Window)FirstItem(gX.root, gX.atom.netActiveWindow, XA_WINDOW) == gX.window.win) {
+    X11_RaiseDialog();
+  }
+}
+
+// ---- the dialog's time ----
+
+void X11_DialogReset() {
+  gX.dialog.open = false;
+  gX.dialog.pid = 0;
+  gX.dialog.winCount = 0;
+  gX.dialog.seen.clear();
+  gX.dialog.rootMask = 0;
+  gX.dialog.closing = false;
+  gX.dialog.kept = nullptr;
+  gX.dialog.keptFrame = -1;
+}
+
+void X11_DialogCloseAsked() {
+  if (gX.dialog.open) gX.dialog.closing = true;
+}
+
+unsigned long X11_DialogOwner() {
+  return gX.window.win && !gX.window.winGone ? (unsigned long)gX.window.win : 0;
+}
+
+void X11_FocusGameWindow() {
+  if (!gX.dpy || !gX.window.win || gX.window.winGone || !gX.window.mapped) return;
+  X11_TrapBegin();
+  XRaiseWindow(gX.dpy, gX.window.win);
+  XSetInputFocus(gX.dpy, gX.window.win, RevertToParent, CurrentTime);
+  X11_TrapEnd();
+}
+
+void X11_DialogBegin(int pid) {
+  KeepPicture();
+  gX.dialog.open = true;
+  gX.dialog.pid = 0;
+  gX.dialog.winCount = 0;
+  if (!X11_DialogOwner() || pid <= 0) return;  // the start-up question has no owner
+  gX.dialog.pid = pid;
+  gX.dialog.seen.clear();
+  // From now on every window shown and every change of the managed list is heard, besides what
+  // was heard of the root before; the windows that came before are looked at once, by their
+  // process alone (zenity may have shown its window before this).
+  XWindowAttributes a;
+  gX.dialog.rootMask = XGetWindowAttributes(gX.dpy, gX.root, &a) ? a.your_event_mask : 0;
+  XSelectInput(gX.dpy, gX.root, gX.dialog.rootMask | SubstructureNotifyMask | PropertyChangeMask);
+  AdoptManagedWindows(false);
+  AdoptShownWindows();
+}
+
+void X11_DialogEnd() {
+  // The dialog has ended: the focus the window manager hands back to the game window as its
+  // windows go brings nothing back.
+  if (gX.dialog.pid) XSelectInput(gX.dpy, gX.root, gX.dialog.rootMask);
+  gX.dialog.pid = 0;
+  gX.dialog.winCount = 0;
+  gX.dialog.seen.clear();
+  // Everything the server sent before the dialog ended belongs to the dialog's time: taken now,
+  // with its presses dropped, so that none of it is carried out later.
+  if (gX.dpy) {
+    XSync(gX.dpy, False);
+    X11_Pump();
+  }
+  gX.dialog.open = false;
+}
+
+int X11_CloseAsked() { return gX.dialog.closing ? 1 : 0; }
+
+// ---- the boxes and dialogs, shown by zenity ----
 
 int X11_MessageBox(const char* text, const char* caption, int flags) {
   const bool yesNo = (flags & MB_TYPEMASK) == MB_YESNO;

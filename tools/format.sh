@@ -21,11 +21,25 @@ if [ "${1:-}" != "--check" ]; then
   clang-format -i "${files[@]}"
   exit 0
 fi
-differ=0
+# One clang-format for all files: it names each place that differs, "<file>:<line>:<col>: error:
+# code should be clang-formatted", the first of each file only (--ferror-limit=1), and goes on to
+# the next file.
+rc=0
+said=$(clang-format --dry-run --Werror --ferror-limit=1 "${files[@]}" 2>&1) || rc=$?
+declare -A differs=()
+while IFS= read -r name; do
+  differs["$name"]=1
+done < <(sed -n -E 's/^(.+):[0-9]+:[0-9]+: (error|warning): code should be clang-formatted.*/\1/p' <<<"$said")
 for f in "${files[@]}"; do
-  if ! clang-format "$f" | cmp -s - "$f"; then
+  if [ -n "${differs[$f]:-}" ]; then
     echo "format.sh: $f differs from .clang-format (tools/format.sh formats it)"
-    differ=1
   fi
 done
-exit $differ
+if [ ${#differs[@]} -gt 0 ]; then
+  exit 1
+fi
+if [ "$rc" -ne 0 ]; then  # it failed without naming a file (a bad .clang-format, an unreadable file)
+  echo "format.sh: clang-format failed ($rc):"
+  echo "$said"
+  exit 1
+fi

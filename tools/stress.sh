@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Runs the whole test suite of both builds (normal, and the sanitizer build) over and over while
-# `nproc` busy processes keep every CPU loaded, and reports how many tests failed:
-# tools/stress.sh [rounds] (3 by default). Every test must hold at any load: the whole-program
-# runs keep the script's clock, and the tests that drive a real window wait for what they need to
-# see, never for a time. The load processes are started and stopped here, by their process ids.
+# busy processes load the CPUs, and reports how many tests failed:
+# tools/stress.sh [rounds] [busy] (3 rounds by default; busy processes, `nproc` by default: four
+# times the cores makes the load that every test must hold, each well within its timeout). Every
+# test must hold at any load: the whole-program runs keep the script's clock, and the tests that
+# drive a real window wait for what they need to see, never for a time. The load processes are
+# started and stopped here, by their process ids.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds="${1:-3}"
-cpus=$(nproc)
+busy="${2:-$(nproc)}"
+if ! [[ "$rounds" =~ ^[0-9]+$ && "$busy" =~ ^[0-9]+$ ]]; then
+  echo "usage: tools/stress.sh [rounds] [busy processes]" >&2
+  exit 2
+fi
 
 . tools/quietly.sh
 
@@ -23,12 +29,12 @@ stop_load() {
   load=()
 }
 trap stop_load EXIT
-for _ in $(seq "$cpus"); do
+for _ in $(seq "$busy"); do
   ( while :; do :; done ) &
   load+=($!)
 done
 
-echo "== $rounds rounds of both builds' tests, $cpus busy processes beside them"
+echo "== $rounds rounds of both builds' tests, $busy busy processes beside them on $(nproc) cores"
 start=$(date +%s)
 failed=0
 for r in $(seq "$rounds"); do
@@ -46,6 +52,8 @@ for r in $(seq "$rounds"); do
       grep -E '^\s+[0-9]+ - ' "$log" | sed 's/^/    /' || true
       failed=$((failed + ${n/\?/1}))
     fi
+    echo "    slowest: $(sed -n -E 's/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: ([^ ]+) .* ([0-9.]+) sec$/\2 s \1/p' "$log" |
+                        sort -rn | head -3 | paste -sd ',' | sed 's/,/, /g')"
   done
 done
 stop_load

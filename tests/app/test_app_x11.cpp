@@ -381,22 +381,24 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
   ASSERT_NE(w, 0u) << Output();
 
   auto tap = [&](const int at[2], int button) { Click(w, at, button, true); };
-  // Print held until the game has saved a whole picture of a frame under its name.
-  std::set<fs::path> seen;
+  // Print held until the game has saved a whole picture of a frame under its name. The game takes
+  // another picture every 800 ms that Print stays down, and a busy machine may keep the release
+  // from the game that long: only a picture made after this press shows a frame after the steps
+  // before it.
   auto shot = [&]() {
+    std::set<fs::path> seen;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(dir / "screens1", ec)) seen.insert(e.path());
     const KeyCode print = XKeysymToKeycode(t, XK_Print);
     XTestFakeKeyEvent(t, print, True, 0);
     XSync(t, False);
     Picture got;
     WaitUntil(
         [&] {
-          std::error_code ec;
           for (const auto& e : fs::directory_iterator(dir / "screens1", ec))
             if (e.path().extension() == ".bmp" && !seen.count(e.path()) &&
-                (got = ReadBmp(e.path().string())).w > 0) {
-              seen.insert(e.path());
+                (got = ReadBmp(e.path().string())).w > 0)
               return true;
-            }
           return !Alive();
         },
         kStepMs);
@@ -461,12 +463,7 @@ TEST_F(AppX11, TapsShorterThanAFrameCountAndAWindowDestroyedByAnotherClientEndsT
     before = after;
   }
 
-  // The window goes while the start screen is shown: Mesa's software renderer does not survive a
-  // drawable that vanishes in the middle of a frame that draws the land (it writes into the
-  // vanished window's buffers), so the run would end in the renderer instead of by its close.
-  static const int kEsc[2] = {684, 12};
-  tap(kEsc, 1);
-  ASSERT_TRUE(Frames(kHoldFrames)) << Output();
+  // The window goes in the middle of play, while frames draw the land into it.
   XDestroyWindow(t, w);
   XSync(t, False);
   ExpectEnds("its window was destroyed");

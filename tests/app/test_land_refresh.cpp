@@ -134,8 +134,10 @@ struct Step {
 };
 
 // The whole program on a copy of the shipped data, started as the game starts it (the same clock,
-// seed, named variables, settings, window and first screen), the steps' script its input.
-void RunSteps(const std::vector<Step>& steps) {
+// seed, named variables, settings, window and first screen), the steps' script its input, after
+// the editor's first refresh, which draws every chunk and the colour map.
+void RunSteps(std::vector<Step> steps) {
+  steps.insert(steps.begin(), {"the editor's first refresh", "", nullptr, kAll, 1});
   const fs::path back = fs::current_path(), dir = TestScratchDir("run_");
   CopyShippedData(dir);
   std::string script = "answer no\nwait 3\nclick left 750 145\nwait 1\n";
@@ -198,13 +200,11 @@ void RunSteps(const std::vector<Step>& steps) {
   ASSERT_EQ(chdir(back.c_str()), 0);
 }
 
-// Chunks are named by number (1..64), the drawn lists hold their indices.
-TEST(EditorRefresh, OnlyChunksThatCouldChangeAreDrawnAndAllLookAsAFullRedraw) {
-  std::string everyChunk = Tool(6);
-  for (int i = 0; i < kLandChunks; i++)
-    everyChunk += ViewOn(kLandChunkSize * (i % 8) + 160, kLandChunkSize * (i / 8) + 160) + kField;
-  const std::vector<Step> steps = {
-      {"the editor's first refresh", "", nullptr, kAll, 1},
+// Chunks are named by number (1..64), the drawn lists hold their indices. Each test is a run of
+// its own, so that each takes a part of the time; the steps whose outcome depends on the steps
+// before them share a run.
+TEST(EditorRefresh, NothingChangedDrawsNothingAndTheToolsDrawOnlyTheChunksTheyChange) {
+  RunSteps({
       {"nothing changed", "", nullptr, {}, 0},
       {"sea on one cell of chunk 1", Tool(4) + kField, nullptr, {0}, 1},
       {"the brush across the border of chunks 1 and 2",
@@ -212,10 +212,23 @@ TEST(EditorRefresh, OnlyChunksThatCouldChangeAreDrawnAndAllLookAsAFullRedraw) {
        nullptr,
        {0, 1},
        1},
+  });
+}
+
+TEST(EditorRefresh, RockOnEveryChunkAndTheOtherFloorShownDrawEveryChunk) {
+  std::string everyChunk = Tool(6);
+  for (int i = 0; i < kLandChunks; i++)
+    everyChunk += ViewOn(kLandChunkSize * (i % 8) + 160, kLandChunkSize * (i / 8) + 160) + kField;
+  RunSteps({
       {"rock on a cell of every chunk (chunk 42 is never drawn)", everyChunk, nullptr, kAll, 1},
       {"the floor below shown", "key End\nwait 1\n", nullptr, kAll, 1},
       {"nothing changed below", "", nullptr, {}, 0},
       {"the surface shown again", "key End\nwait 1\n", nullptr, kAll, 1},
+  });
+}
+
+TEST(EditorRefresh, ADecorationDrawsItsChunkAndAFlagByteNone) {
+  RunSteps({
       // The new world's plain ground (2, 1, 0, 2) on cell (133, 69) of chunk 21.
       {"a decoration on a cell of chunk 21",
        "",
@@ -227,6 +240,11 @@ TEST(EditorRefresh, OnlyChunksThatCouldChangeAreDrawnAndAllLookAsAFullRedraw) {
        [] { Land.LandSurface.kle[Land_CellStep(200, 200)].flag ^= 1; },
        {},
        0},
+  });
+}
+
+TEST(EditorRefresh, APlainCellWithoutItsImageShowsTheChunkDrawnBeforeIt) {
+  RunSteps({
       // Without it a plain cell shows the texture before it: a chunk that starts with one (all but
       // those of the first row and column) shows the chunk drawn before it, and so is drawn again
       // when that one is.
@@ -256,6 +274,11 @@ TEST(EditorRefresh, OnlyChunksThatCouldChangeAreDrawnAndAllLookAsAFullRedraw) {
        [] { Tex_LoadNamed(&TexTable, kTxTileMeadow, "uni_files/res/tx_tile_dirt.tga", 1); }, kAll, 0},
       {"and from a third", "",
        [] { Tex_LoadNamed(&TexTable, kTxTileMeadow, "uni_files/res/tx_tile_sand.tga", 1); }, kAll, 0},
+  });
+}
+
+TEST(EditorRefresh, AStageLoadDrawsEveryChunkWithTheStagesPicture) {
+  RunSteps({
       // A load's rebuild draws every chunk and shows the stage's own picture of chunk 5; the next
       // refresh draws them all from their cells, as before.
       {"the shipped stage loaded as the editor loads it, with a picture of chunk 5", "",
@@ -268,8 +291,7 @@ TEST(EditorRefresh, OnlyChunksThatCouldChangeAreDrawnAndAllLookAsAFullRedraw) {
        kAll, 1},
       {"the land's rebuild of a load again, the cells as they are", "", [] { PlitTextures_Build(0); },
        kAll, 1},
-  };
-  RunSteps(steps);
+  });
 }
 
 }  // namespace

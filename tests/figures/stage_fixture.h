@@ -37,7 +37,9 @@ inline int ReadInt(const std::vector<char>& b, size_t at) {
   return v;
 }
 
-// Everything a stage load may change, copied whole.
+// Everything a stage load may change, copied whole. The copies keep their buffers from one take
+// to the next and a comparison reads the live world where it lies: a world is many megabytes, which
+// seeded tests would otherwise allocate and fault in anew for every round they load.
 struct WorldCopy {
   std::vector<char> fgrs, sides, org2, orgF, landS, landU, units, items;
   int unCursor = 0, itemCursor = 0;
@@ -46,34 +48,45 @@ struct WorldCopy {
     const char* c = static_cast<const char*>(p);
     return std::vector<char>(c, c + n);
   }
+  static void Copy(std::vector<char>* to, const void* p, size_t n) {
+    const char* c = static_cast<const char*>(p);
+    to->assign(c, c + n);
+  }
+  static bool Equal(const std::vector<char>& v, const void* p, size_t n) {
+    return v.size() == n && memcmp(v.data(), p, n) == 0;
+  }
   // The figures only: enough for the cheap check.
-  void TakeFigures() { fgrs = Bytes(Fgrs.mf, sizeof Fgrs.mf); }
+  void TakeFigures() { Copy(&fgrs, Fgrs.mf, sizeof Fgrs.mf); }
   void Take() {
-    fgrs = Bytes(Fgrs.mf, sizeof Fgrs.mf);
-    sides = Bytes(Sides.SideTab, sizeof Sides.SideTab);
-    org2 = Bytes(org2n, sizeof org2n);
-    orgF = Bytes(orgFn, sizeof orgFn);
-    landS = Bytes(Land.LandSurface.kle, sizeof Land.LandSurface.kle);
-    landU = Bytes(Land.LandUnder.kle, sizeof Land.LandUnder.kle);
-    units.clear();
-    items.clear();
+    Copy(&fgrs, Fgrs.mf, sizeof Fgrs.mf);
+    Copy(&sides, Sides.SideTab, sizeof Sides.SideTab);
+    Copy(&org2, org2n, sizeof org2n);
+    Copy(&orgF, orgFn, sizeof orgFn);
+    Copy(&landS, Land.LandSurface.kle, sizeof Land.LandSurface.kle);
+    Copy(&landU, Land.LandUnder.kle, sizeof Land.LandUnder.kle);
+    units.resize(kRecPool * sizeof(t_UNIT));
+    items.resize(kRecPool * sizeof(t_item));
     for (int i = 0; i < kRecPool; i++) {
-      std::vector<char> u = Bytes(UN_PoolAt(i), sizeof(t_UNIT));
-      std::vector<char> t = Bytes(item_PoolAt(i), sizeof(t_item));
-      units.insert(units.end(), u.begin(), u.end());
-      items.insert(items.end(), t.begin(), t.end());
+      memcpy(units.data() + i * sizeof(t_UNIT), UN_PoolAt(i), sizeof(t_UNIT));
+      memcpy(items.data() + i * sizeof(t_item), item_PoolAt(i), sizeof(t_item));
     }
     unCursor = UN_PoolCursor();
     itemCursor = item_PoolCursor();
   }
   // 1 when the live figures alone still match (the cheap check).
-  bool SameFigures() const { return memcmp(fgrs.data(), Fgrs.mf, sizeof Fgrs.mf) == 0; }
+  bool SameFigures() const { return Equal(fgrs, Fgrs.mf, sizeof Fgrs.mf); }
   bool Same() const {
-    WorldCopy now;
-    now.Take();
-    return fgrs == now.fgrs && sides == now.sides && org2 == now.org2 && orgF == now.orgF &&
-           landS == now.landS && landU == now.landU && units == now.units && items == now.items &&
-           unCursor == now.unCursor && itemCursor == now.itemCursor;
+    if (!SameFigures() || !Equal(sides, Sides.SideTab, sizeof Sides.SideTab) ||
+        !Equal(org2, org2n, sizeof org2n) || !Equal(orgF, orgFn, sizeof orgFn) ||
+        !Equal(landS, Land.LandSurface.kle, sizeof Land.LandSurface.kle) ||
+        !Equal(landU, Land.LandUnder.kle, sizeof Land.LandUnder.kle) ||
+        units.size() != kRecPool * sizeof(t_UNIT) || items.size() != kRecPool * sizeof(t_item))
+      return false;
+    for (int i = 0; i < kRecPool; i++)
+      if (memcmp(units.data() + i * sizeof(t_UNIT), UN_PoolAt(i), sizeof(t_UNIT)) != 0 ||
+          memcmp(items.data() + i * sizeof(t_item), item_PoolAt(i), sizeof(t_item)) != 0)
+        return false;
+    return unCursor == UN_PoolCursor() && itemCursor == item_PoolCursor();
   }
 };
 

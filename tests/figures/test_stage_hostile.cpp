@@ -226,7 +226,7 @@ constexpr int kKindWord = (offsetof(Fgr, status) - offsetof(Fgr, svZero)) / 4;
 
 // Where the number of the figure stored under tag and number k sits in a part (npos: none).
 size_t FigureNumberAt(const std::vector<char>& b, const char* tag, int k) {
-  const std::string all(b.begin(), b.end());
+  const std::string all(b.data(), b.size());
   for (size_t at = all.find(tag); at != std::string::npos; at = all.find(tag, at + 8))
     if (at + 12 <= b.size() && ReadInt(b, at + 8) == k) return at + 8;
   return std::string::npos;

@@ -1,8 +1,10 @@
 // Replays inputs through a fuzz target's entries without libFuzzer, in any build:
-//   fuzz_replay <target> <regressions-root>
+//   fuzz_replay <target> <regressions-root> [<part> <parts> <seed-stride>]
 // runs the target's seeds (written by its start-up into a folder of the working directory) and
 // every committed input under <regressions-root>/<target>/, one process per target so that no
-// target's globals meet another's. Every target's source is compiled in with its two entries
+// target's globals meet another's. A long replay is split: of every seed-stride-th seed and every
+// committed input, in that order, part k of n replays the k-th of each n, so the parts together
+// replay every committed input once. Every target's source is compiled in with its two entries
 // renamed (the generated replay_<target>.cpp files); a fault ends the process as it would end the
 // fuzzer, and the exit code is 0 only when every input came back.
 #include <algorithm>
@@ -32,11 +34,20 @@ void AddFiles(const fs::path& dir, std::vector<fs::path>* out) {
   out->insert(out->end(), found.begin(), found.end());
 }
 
+// A whole number of at least 1, or 0.
+int Count(const char* s) {
+  char* end = nullptr;
+  const long v = strtol(s, &end, 10);
+  return *end == 0 && v >= 1 && v <= 1000000 ? (int)v : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    fprintf(stderr, "usage: fuzz_replay <target> <regressions-root>\n");
+  const int part = argc == 6 ? Count(argv[3]) : 1, parts = argc == 6 ? Count(argv[4]) : 1;
+  const int stride = argc == 6 ? Count(argv[5]) : 1;
+  if ((argc != 3 && argc != 6) || !part || !parts || !stride || part > parts) {
+    fprintf(stderr, "usage: fuzz_replay <target> <regressions-root> [<part> <parts> <seed-stride>]\n");
     return 2;
   }
   const ReplayEntry* entry = nullptr;
@@ -46,7 +57,9 @@ int main(int argc, char** argv) {
     fprintf(stderr, "fuzz_replay: no target %s\n", argv[1]);
     return 2;
   }
-  const fs::path seeds = fs::absolute(fs::path("seeds") / entry->name);
+  // Each part writes the seeds into a folder of its own: the parts run side by side.
+  const std::string folder = entry->name + (parts > 1 ? "." + std::to_string(part) : std::string());
+  const fs::path seeds = fs::absolute(fs::path("seeds") / folder);
   const fs::path regressions = fs::absolute(fs::path(argv[2]) / entry->name);
   std::error_code ec;
   fs::remove_all(seeds, ec);
@@ -55,9 +68,12 @@ int main(int argc, char** argv) {
   char** initArgv = argv;
   entry->init(&initArgc, &initArgv);
 
-  std::vector<fs::path> inputs;
-  AddFiles(seeds, &inputs);
-  AddFiles(regressions, &inputs);
+  std::vector<fs::path> made, all, inputs;
+  AddFiles(seeds, &made);
+  for (size_t i = 0; i < made.size(); i += (size_t)stride) all.push_back(made[i]);
+  const size_t seedsTaken = all.size();
+  AddFiles(regressions, &all);
+  for (size_t i = (size_t)part - 1; i < all.size(); i += (size_t)parts) inputs.push_back(all[i]);
   for (const fs::path& p : inputs) {
     std::ifstream in(p, std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -69,6 +85,8 @@ int main(int argc, char** argv) {
     entry->one(data, bytes.size());
     free(data);
   }
-  printf("fuzz_replay %s: %zu inputs\n", entry->name, inputs.size());
+  printf("fuzz_replay %s, part %d of %d: %zu of %zu inputs (%zu of its %zu seeds, %zu committed)\n",
+         entry->name, part, parts, inputs.size(), all.size(), seedsTaken, made.size(),
+         all.size() - seedsTaken);
   return inputs.empty() ? 1 : 0;
 }

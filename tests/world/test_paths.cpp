@@ -156,81 +156,95 @@ void RandomFloor(LandFloor* fl, int permille) {
 
 }  // namespace
 
-class PathSearch : public WorldTest {};
-
-TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracle) {
-  Literal lit10(kLandSide), lit20(kLandHalfSide);
+class PathSearch : public WorldTest {
+ protected:
+  // The answers and paths of the search on the floors the seed makes at three densities against
+  // the written search and the reachability oracle; the kinds of answer counted.
+  void SameAsTheOracles(int seed);
   int found = 0, refused = 0, unreachable = 0;
-  for (int seed : {7, 977}) {
-    for (int permille : {60, 200, 330}) {
-      RandSeed((uint32_t)(seed * 1000 + permille));
-      for (int fl = 0; fl < 2; fl++) RandomFloor(fl ? &Land.LandUnder : &Land.LandSurface, permille);
-      PassMaps_Rebuild();
-      for (int floor = 0; floor < 2; floor++)
-        for (int layer = 1; layer <= kLandLayers; layer++)
-          for (int half = 0; half < 2; half++) {
-            LandFloor* fl = floor ? &Land.LandUnder : &Land.LandSurface;
-            Literal& lit = half ? lit20 : lit10;
-            const int n = half ? kLandHalfSide : kLandSide, size = half ? 20 : 10;
-            lit.map = half ? fl->paf2[layer - 1] : fl->paf[layer - 1];
-            Paths.PathFloor = floor;
-            for (int q = 0; q < 10; q++) {
-              // Points over the whole field and a little beyond it, edges included; most targets
-              // on open cells.
-              int x0 = Rand() % 2600 - 20, z0 = Rand() % 2600 - 20, x1 = Rand() % 2600 - 20,
-                  z1 = Rand() % 2600 - 20;
-              for (int tries = 0; q >= 3 && tries < 50; tries++) {
-                x0 = Rand() % 2560, z0 = Rand() % 2560;
-                if (!lit.map[(x0 / size) * n + z0 / size]) break;
-              }
-              for (int tries = 0; q >= 3 && tries < 50; tries++) {
-                x1 = Rand() % 2560, z1 = Rand() % 2560;
-                if (!lit.map[(x1 / size) * n + z1 / size]) break;
-              }
-              if (q == 0) x0 = -15, z0 = 2575;  // off the grid
-              if (q == 1) x0 = 0, z0 = 0;       // the corner cell
-              int got = half ? Land_PathFind20(layer, 0, x0, z0, x1, z1)
-                             : Land_PathFind(layer, 0, x0, z0, x1, z1);
-              int want = lit.Find(x0, z0, x1, z1, size);
-              ASSERT_EQ(got, want) << "seed " << seed << " layer " << layer << " half " << half << " q "
-                                   << q;
-              int sx = x0 / size, sy = z0 / size, tx = x1 / size, ty = z1 / size;
-              bool startOn = sx >= 0 && sy >= 0 && sx < n && sy < n;
-              bool targetOk = tx >= 0 && ty >= 0 && tx < n && ty < n && !lit.map[tx * n + ty];
-              if (startOn && targetOk && !(sx == tx && sy == ty)) {
-                bool reach = Reachable(lit.map, n, sx, sy, tx, ty);
-                ASSERT_EQ(got == 1, reach) << "layer " << layer;
-                unreachable += !reach;
-              } else {
-                ASSERT_EQ(got, 2);
-                refused++;
-              }
-              if (got != 1) continue;
-              found++;
-              const PathSlot& p = Paths.PathSlots[0];
-              ASSERT_EQ(p.len, (int)lit.bank.size());
-              int c = sx, r = sy;
-              for (int i = 0; i < p.len; i++) {
-                int x = p.step[i][0], y = p.step[i][1];
-                ASSERT_EQ(x, lit.bank[i].first);
-                ASSERT_EQ(y, lit.bank[i].second);
-                ASSERT_TRUE(std::max(std::abs(x - c), std::abs(y - r)) == 1) << "steps are neighbours";
-                ASSERT_EQ(lit.map[x * n + y], 0) << "every step is free";
-                if (x != c && y != r) {
-                  ASSERT_FALSE(lit.map[c * n + y] || lit.map[x * n + r]) << "no corner cut";
-                }
-                c = x, r = y;
-              }
-              ASSERT_EQ(c, tx);
-              ASSERT_EQ(r, ty);
+};
+
+void PathSearch::SameAsTheOracles(int seed) {
+  Literal lit10(kLandSide), lit20(kLandHalfSide);
+  for (int permille : {60, 200, 330}) {
+    RandSeed((uint32_t)(seed * 1000 + permille));
+    for (int fl = 0; fl < 2; fl++) RandomFloor(fl ? &Land.LandUnder : &Land.LandSurface, permille);
+    PassMaps_Rebuild();
+    for (int floor = 0; floor < 2; floor++)
+      for (int layer = 1; layer <= kLandLayers; layer++)
+        for (int half = 0; half < 2; half++) {
+          LandFloor* fl = floor ? &Land.LandUnder : &Land.LandSurface;
+          Literal& lit = half ? lit20 : lit10;
+          const int n = half ? kLandHalfSide : kLandSide, size = half ? 20 : 10;
+          lit.map = half ? fl->paf2[layer - 1] : fl->paf[layer - 1];
+          Paths.PathFloor = floor;
+          for (int q = 0; q < 10; q++) {
+            // Points over the whole field and a little beyond it, edges included; most targets
+            // on open cells.
+            int x0 = Rand() % 2600 - 20, z0 = Rand() % 2600 - 20, x1 = Rand() % 2600 - 20,
+                z1 = Rand() % 2600 - 20;
+            for (int tries = 0; q >= 3 && tries < 50; tries++) {
+              x0 = Rand() % 2560, z0 = Rand() % 2560;
+              if (!lit.map[(x0 / size) * n + z0 / size]) break;
             }
+            for (int tries = 0; q >= 3 && tries < 50; tries++) {
+              x1 = Rand() % 2560, z1 = Rand() % 2560;
+              if (!lit.map[(x1 / size) * n + z1 / size]) break;
+            }
+            if (q == 0) x0 = -15, z0 = 2575;  // off the grid
+            if (q == 1) x0 = 0, z0 = 0;       // the corner cell
+            int got = half ? Land_PathFind20(layer, 0, x0, z0, x1, z1)
+                           : Land_PathFind(layer, 0, x0, z0, x1, z1);
+            int want = lit.Find(x0, z0, x1, z1, size);
+            ASSERT_EQ(got, want) << "seed " << seed << " layer " << layer << " half " << half << " q "
+                                 << q;
+            int sx = x0 / size, sy = z0 / size, tx = x1 / size, ty = z1 / size;
+            bool startOn = sx >= 0 && sy >= 0 && sx < n && sy < n;
+            bool targetOk = tx >= 0 && ty >= 0 && tx < n && ty < n && !lit.map[tx * n + ty];
+            if (startOn && targetOk && !(sx == tx && sy == ty)) {
+              bool reach = Reachable(lit.map, n, sx, sy, tx, ty);
+              ASSERT_EQ(got == 1, reach) << "layer " << layer;
+              unreachable += !reach;
+            } else {
+              ASSERT_EQ(got, 2);
+              refused++;
+            }
+            if (got != 1) continue;
+            found++;
+            const PathSlot& p = Paths.PathSlots[0];
+            ASSERT_EQ(p.len, (int)lit.bank.size());
+            int c = sx, r = sy;
+            for (int i = 0; i < p.len; i++) {
+              int x = p.step[i][0], y = p.step[i][1];
+              ASSERT_EQ(x, lit.bank[i].first);
+              ASSERT_EQ(y, lit.bank[i].second);
+              ASSERT_TRUE(std::max(std::abs(x - c), std::abs(y - r)) == 1) << "steps are neighbours";
+              ASSERT_EQ(lit.map[x * n + y], 0) << "every step is free";
+              if (x != c && y != r) {
+                ASSERT_FALSE(lit.map[c * n + y] || lit.map[x * n + r]) << "no corner cut";
+              }
+              c = x, r = y;
+            }
+            ASSERT_EQ(c, tx);
+            ASSERT_EQ(r, ty);
           }
-    }
+        }
   }
-  // The seeds give every kind of answer.
-  EXPECT_GT(found, 250);
-  EXPECT_GT(refused, 100);
-  EXPECT_GT(unreachable, 100);
+}
+
+// Each seed gives every kind of answer; a test each, so that each takes half the time.
+TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracleSeed7) {
+  SameAsTheOracles(7);
+  EXPECT_GT(found, 125);
+  EXPECT_GT(refused, 50);
+  EXPECT_GT(unreachable, 50);
+}
+
+TEST_F(PathSearch, SameAnswersAndPathsAsTheWrittenSearchAndTheReachabilityOracleSeed977) {
+  SameAsTheOracles(977);
+  EXPECT_GT(found, 125);
+  EXPECT_GT(refused, 50);
+  EXPECT_GT(unreachable, 50);
 }
 
 TEST_F(PathSearch, TileTypesBlockTheirLayersAndBorderCellsStayBlocked) {
