@@ -882,14 +882,6 @@ FILE* Handed(int fd, const char* how, BakStream k) {
   return f;
 }
 
-// What FileCloseBak is to know of the file at path that a stream writes (shown as messages name it).
-BakStream StreamOfFile(const std::string& path, const std::string& shown) {
-  BakStream k;
-  k.path = path;
-  k.shown = shown;
-  return k;
-}
-
 // No file stands at path yet: a new one, made exclusively.
 FILE* OpenNew(const BakStream& k, const char* how) {
   const int fd = Files.OpenFd(k.path.c_str(), kNewFileFlags, kNewFileMode);
@@ -995,15 +987,18 @@ FILE* FileOpenBak(std::string& name, const std::string& ext, short policy, short
   if (!ext.empty()) name += ext;
   std::string path;
   const bool keepsBackup = policy == kFileBakMove || policy == kFileBakCopy;
-  const bool appends = !keepsBackup && policy != kFileBakDelete && mode == kFileBakAppend;
-  if (!SaveDestination(name, &path, keepsBackup, appends ? kFileSaveAskAppend : kFileSaveAskWrite))
-    return nullptr;
-  BakStream k = StreamOfFile(path, ShownTarget(name, path));
+  // Any other number never replaces or cuts a file that stands: it only appends, or is refused.
+  const bool replaces = keepsBackup || policy == kFileBakDelete;
+  const short ask = !replaces && mode == kFileBakAppend ? kFileSaveAskAppend : kFileSaveAskWrite;
+  if (!SaveDestination(name, &path, keepsBackup, ask)) return nullptr;
+  BakStream k;  // what FileCloseBak is to know of the file the stream writes
+  k.path = path;
+  k.shown = ShownTarget(name, path);
   const std::string shownBak = ShownFile(name, path) + "_bak";
   std::string old;
   if (!ReadPlain(path, &old)) return OpenNew(k, OpenMode(mode));  // it exists when it reads
   if (policy == kFileBakCopy) return OpenKeepingCopy(std::move(k), std::move(old), shownBak);
-  if (!keepsBackup && policy != kFileBakDelete) return OpenToAppend(k, mode);
+  if (!replaces) return OpenToAppend(k, mode);
   return OpenReplacing(std::move(k), policy, OpenMode(mode), shownBak);
 }
 
